@@ -1,0 +1,44 @@
+// Paths of the test fixtures and the shipped data files, and a scoped change of the
+// working directory (data files are opened by bare name).
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace testsupport {
+
+std::filesystem::path FixturePath(const std::string& name);
+std::filesystem::path DataPath(const std::string& name);
+// ../shared beside the checkout, if present (data regeneration checks skip without it).
+std::filesystem::path SharedPath();
+
+// A fresh empty temporary folder, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// Changes the working directory for the lifetime of the object.
+class ScopedWorkingDir {
+public:
+    explicit ScopedWorkingDir(const std::filesystem::path& dir);
+    ~ScopedWorkingDir();
+    ScopedWorkingDir(const ScopedWorkingDir&) = delete;
+    ScopedWorkingDir& operator=(const ScopedWorkingDir&) = delete;
+
+private:
+    std::filesystem::path previous_;
+};
+
+void WriteTextFile(const std::filesystem::path& path, const std::string& text);
+std::string ReadTextFile(const std::filesystem::path& path);
+
+}  // namespace testsupport

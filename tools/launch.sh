@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Starts Polaride in its per-user working directory. The folder is
+# $POLARIDE_HOME, or $XDG_DATA_HOME/polaride (~/.local/share/polaride). On every start
+# the shipped data files that the folder lacks are copied in; files already there
+# (the user's own "polaride.cfg", edited place lists, ...) are never overwritten.
+set -euo pipefail
+here="$(cd "$(dirname "$0")/.." && pwd)"
+program="$(cd "$(dirname "${1:?program path}")" && pwd)/$(basename "$1")"
+shift
+home="${POLARIDE_HOME:-${XDG_DATA_HOME:-$HOME/.local/share}/polaride}"
+mkdir -p "$home"
+for file in "$here"/data/*; do
+    name="$(basename "$file")"
+    [ "$name" = "README.md" ] && continue
+    [ -e "$home/$name" ] || cp -r "$file" "$home/$name"
+done
+cd "$home"
+exec "$program" "$@"
