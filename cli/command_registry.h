@@ -1,0 +1,29 @@
+// polaride-cli sub-commands register themselves here; main() dispatches on the first
+// argument. A command gets the remaining arguments and returns the exit status
+// (2 for bad options, with a German usage message on standard error).
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace cli {
+
+using CommandFunction = std::function<int(const std::vector<std::string>& args)>;
+
+struct CommandInfo {
+    std::string name;
+    std::string usage;  // one German line shown by "polaride-cli" without arguments
+    CommandFunction run;
+};
+
+std::vector<CommandInfo>& Commands();
+
+// Put one of these at namespace scope in the command's source file.
+struct RegisterCommand {
+    RegisterCommand(std::string name, std::string usage, CommandFunction run) {
+        Commands().push_back({std::move(name), std::move(usage), std::move(run)});
+    }
+};
+
+}  // namespace cli
