@@ -1,0 +1,18 @@
+// Numbers cut from fixed columns of a text line, read with "." whatever the locale.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Characters first..last (1-based, inclusive) of a line; shorter lines give what
+// is there (possibly nothing).
+std::string_view ColumnText(std::string_view line, int first, int last);
+
+// The whole text as a decimal number: blanks around it are allowed, anything else
+// that is not part of the number makes it "not a number" (nullopt). An empty or
+// all-blank text is not a number. A leading "+" and a leading "." are accepted.
+std::optional<double> ParseNumber(std::string_view text);
+
+// ParseNumber of characters first..last of a line.
+std::optional<double> ColumnNumber(std::string_view line, int first, int last);

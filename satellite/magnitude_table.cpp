@@ -1,0 +1,48 @@
+#include "satellite/magnitude_table.h"
+
+#include <fstream>
+
+#include "satellite/column_number.h"
+#include "satellite/text_lines.h"
+
+namespace {
+SatelliteMagnitudeTable gMagnitudeTable;
+}
+
+SatelliteMagnitudeTable& MagnitudeTable() { return gMagnitudeTable; }
+
+void ResetMagnitudeTable() { gMagnitudeTable = SatelliteMagnitudeTable{}; }
+
+bool ParseMagnitudeLine(const std::string& line, MagnitudeTableEntry& entry) {
+    const auto number = ColumnNumber(line, 1, 5);
+    const auto magnitude = ColumnNumber(line, 24, 28);
+    if (!number || !magnitude) return false;
+    entry.catalogNumber = *number;
+    entry.magnitude = *magnitude;
+    return true;
+}
+
+bool LoadMagnitudeTable(const std::string& path, std::string* errorText) {
+    SatelliteMagnitudeTable& table = MagnitudeTable();
+    table.count = 0;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        if (errorText) *errorText = "Datei " + path + " nicht gefunden.";
+        return false;
+    }
+    std::string line;
+    int lineNumber = 0;
+    while (ReadTextLine(in, line)) {
+        ++lineNumber;
+        if (table.count >= kMagnitudeTableCapacity) break;  // surplus lines are ignored
+        MagnitudeTableEntry entry;
+        if (!ParseMagnitudeLine(line, entry)) {
+            if (errorText)
+                *errorText = "Ungültiger Zahlenwert in " + path + ", Zeile " +
+                             std::to_string(lineNumber) + ".";
+            return false;
+        }
+        table.entries[static_cast<std::size_t>(table.count++)] = entry;
+    }
+    return true;
+}
