@@ -1,0 +1,47 @@
+// One further minor body (usually a comet) from the file "KOMET": perihelion elements for
+// elliptic, parabolic and hyperbolic orbits, position precessed to equinox 2000.0,
+// distance, magnitude, horizontal coordinates, chart position and tail end.
+#pragma once
+
+#include <string>
+
+#include "core/timescale.h"
+
+struct MinorBodyState {
+    std::string name;           // line 1 of "KOMET"
+    double distance = 0.0;      // geocentric, millions of km
+    double magnitude = 0.0;
+    double altitudeDeg = 0.0;
+    double azimuthDeg = 0.0;    // chart azimuth, degrees
+    double chartX = 0.0;        // (0, 0) unless above the horizon
+    double chartY = 0.0;
+    double tailX = 0.0;         // (0, 0) unless the tail is drawn
+    double tailY = 0.0;
+
+    double raHours = 0.0;       // equinox 2000.0
+    double declination = 0.0;  // radians, equinox 2000.0
+    double sunDistance = 0.0;   // heliocentric r, AU
+};
+
+MinorBodyState& MinorBody();
+void ResetMinorBodyState();
+
+// Reads "KOMET" from the working directory and fills MinorBodyState for the chart
+// instant t (universal time). Needs SunState for the same chart, siderealHours and the
+// latitude of ObserverState. Returns true; throws DataFileError when the file is missing
+// or a value is not a number (the name is replaced as soon as line 1 is read).
+bool MinorBodyPosition(JD1900 t);
+
+// True anomaly (radians) of a hyperbolic or near-parabolic orbit from the series form of
+// the equation of motion in tan(v/2), Newton from startTrueAnomaly.
+double NearParabolicAnomaly(double e, double q, double daysFromPerihelion, double startTrueAnomaly);
+
+// Orbital-plane position: x towards perihelion, y 90 deg ahead; r heliocentric (AU).
+struct OrbitPlanePoint {
+    double x = 0.0;
+    double y = 0.0;
+    double r = 0.0;
+};
+// Position in the orbit plane for perihelion distance q (AU), eccentricity e and days
+// from perihelion (elliptic: a = q/(1 - e), M = k dt / a^1.5).
+OrbitPlanePoint OrbitPlanePosition(double q, double e, double daysFromPerihelion);

@@ -1,0 +1,76 @@
+// Sun and Moon: the low-precision solar and lunar series (mean equinox of date, time in
+// Julian centuries from JD1900 = 0), the Moon's phase and bright-limb direction, and the
+// topocentric Moon. All instants t here are ephemeris time (JD1900 + DeltaT/24).
+#pragma once
+
+#include "core/timescale.h"
+
+// Latest Sun result, overwritten by every SunPosition call.
+struct SunState {
+    double trueLongitude = 0.0; // geometric ecliptic longitude, radians
+    double distance = 1.0;      // Earth-Sun distance R, AU
+    double sinObliquity = 0.0;  // mean obliquity of date
+    double cosObliquity = 1.0;
+    double x = 0.0;             // geocentric equatorial rectangular, AU (apparent longitude)
+    double y = 0.0;
+    double z = 0.0;
+
+    // Sun values for the chart, written by SunForChart.
+    double rightAscension = 0.0; // radians [0, 2pi)
+    double declination = 0.0;    // radians
+    double altitudeDeg = 0.0;    // degrees
+    double azimuth = 0.0;        // chart azimuth, radians
+    double chartX = 0.0;         // (0, 0) below the horizon
+    double chartY = 0.0;
+    double discRadius = 0.0;     // pixels, unrounded
+};
+
+// Latest Moon result, written by MoonPosition (MoonTopocentric writes the distance only).
+struct MoonState {
+    double altitudeDeg = 0.0;         // topocentric altitude of the centre, degrees
+    double distance = 0.0;            // AU
+    double chartX = 0.0;              // (0, 0) when not above the horizon
+    double chartY = 0.0;
+    double illuminatedFraction = 0.0; // k, 0..1
+    double phaseValue = 0.0;          // k waxing, 2 - k waning; < 1 "zunehmend"
+    double phaseAngleDeg = 0.0;       // Sun-Moon-Earth angle i, degrees
+    double limbAngle = 0.0;           // chart direction of the lit limb, radians
+    double discRadius = 0.0;          // pixels, written by the ephemeris update
+
+    // Intermediate values kept for display and checks.
+    double longitude = 0.0;       // geocentric ecliptic longitude, radians
+    double latitude = 0.0;        // geocentric ecliptic latitude, radians
+    double parallaxDeg = 0.0;     // horizontal parallax, degrees
+    double rightAscension = 0.0;  // geocentric, radians
+    double declination = 0.0;     // geocentric, radians
+    double topoRightAscension = 0.0; // topocentric, radians
+    double topoDeclination = 0.0;    // topocentric, radians
+    double azimuth = 0.0;            // topocentric chart azimuth, radians
+};
+
+SunState& Sun();
+MoonState& Moon();
+void ResetSunState();
+void ResetMoonState();
+
+// Fills the series part of SunState (true longitude, distance, obliquity, X, Y, Z) and
+// the distance of BodyPlotTable entry 0. t: ephemeris time.
+void SunPosition(JD1900 t);
+
+// Sun values for the chart from the current SunState: right ascension, declination,
+// altitude, chart azimuth, chart position (entry 0 of BodyPlotTable, (0, 0) unless above
+// the horizon) and drawn disc radius. Uses siderealHours and the latitude of ObserverState.
+void SunForChart();
+
+// Moon for the chart instant: needs SunState of the same instant and siderealHours.
+// Fills MoonState and BodyPlotTable entry 1 (position and distance). t: ephemeris time.
+void MoonPosition(JD1900 t);
+
+struct MoonTopocentricResult {
+    double hourAngle = 0.0;   // topocentric H', radians [-pi, pi]
+    double altitudeDeg = 0.0; // topocentric altitude, degrees
+    double dec = 0.0;         // topocentric declination, radians
+};
+// The topocentric Moon for one instant (ephemeris time t); sidereal time is taken at
+// t - DeltaT(year)/24. Needs SunState only for the obliquity; writes the Moon distance.
+MoonTopocentricResult MoonTopocentric(JD1900 t);
