@@ -1,0 +1,114 @@
+// The loaded element sets and the selection, and the load of an element file.
+//
+// An element file is a sequence of three-line records: name line, line 1 and line 2
+// of a NORAD two-line element set. The lines are kept as text; the numbers are cut
+// from fixed columns when a satellite is propagated (see sgp.h).
+//
+// Numbering: rows are 1..Observer().satelliteCount; selection positions count from 1
+// in the per-row and per-selection arrays below (index 0 is unused) and from 0 in the
+// text lists (allSets, selectedSets, selectedRows).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+inline constexpr int kSatelliteCapacity = 20000;
+inline constexpr int kFlareListCapacity = 20000;
+
+// One element set as read from the file: name line, line 1, line 2 (unchanged).
+struct ElementSet {
+    std::string nameLine;
+    std::string line1;
+    std::string line2;
+};
+
+// A list of text lines with appending and reading by position.
+using TSat1 = std::vector<std::string>;
+
+struct SatelliteTable {
+    // Three lines per loaded set in file order: row r has its name line at 3(r-1),
+    // line 1 at 3(r-1)+1 and line 2 at 3(r-1)+2.
+    TSat1 allSets;
+    // By row 1..kSatelliteCapacity (index 0 unused).
+    std::vector<double> standardMagnitude = std::vector<double>(kSatelliteCapacity + 1, 0.0);
+    std::vector<std::uint8_t> magnitudeKnown = std::vector<std::uint8_t>(kSatelliteCapacity + 1, 0);
+    std::vector<std::uint8_t> flareCapable = std::vector<std::uint8_t>(kSatelliteCapacity + 1, 0);
+    std::vector<std::uint8_t> rowSelected = std::vector<std::uint8_t>(kSatelliteCapacity + 1, 0);
+
+    // The selection: three lines per selected set in selection order (laid out like
+    // allSets), its row number in decimal per selected set, and their number.
+    TSat1 selectedSets;
+    TSat1 selectedRows;
+    std::int32_t selectedCount = 0;
+
+    // By selection position 1..selectedCount (index 0 unused), the chart instant of the
+    // last ComputeSatellites: pixel position (both 0: not drawn), magnitude, shadow mark.
+    std::vector<double> chartX = std::vector<double>(kSatelliteCapacity + 1, 0.0);
+    std::vector<double> chartY = std::vector<double>(kSatelliteCapacity + 1, 0.0);
+    std::vector<double> chartMagnitude = std::vector<double>(kSatelliteCapacity + 1, 0.0);
+    std::vector<std::uint8_t> inShadow = std::vector<std::uint8_t>(kSatelliteCapacity + 1, 0);
+
+    // Set by "Datei laden" around its ComputeSatellites call: the computation loads
+    // Observer().elementFilePath first.
+    bool loadRequested = false;
+
+    // Lines of row r (1-based); empty lines when r is out of range.
+    ElementSet Row(int r) const;
+    // Lines of the selected set at position k counted from 0.
+    ElementSet Selected(int k) const;
+    // Row number of the selected set at position k counted from 0; 0 when the
+    // position or its text is invalid.
+    int SelectedRow(int k) const;
+};
+
+// The one satellite table of the process.
+SatelliteTable& Satellites();
+// Back to an empty table, no load request (tests).
+void ResetSatelliteTable();
+
+// Hooks through which the engine reaches the windows; every one is optional.
+struct SatelliteUi {
+    // Caption of the active chart window (the zoom window while it is shown, else the
+    // main window), read before a computation and set again at its end.
+    std::function<std::string()> caption;
+    // Sets that caption (progress texts such as "Lese Satelliten-Elemente...100").
+    std::function<void(const std::string&)> setCaption;
+    // A message box with an OK button: caption and text.
+    std::function<void(const std::string& caption, const std::string& text)> showMessage;
+    // Called once a new element file has been opened, before the old table goes:
+    // disable the pass menu entries, clear the pass list, the selection window's
+    // lists and text field and the ground-track labels.
+    std::function<void()> clearSatelliteViews;
+};
+
+// Reads the catalogue numbers (columns 3-7 of every line 1) of a flare list file,
+// three lines per record without blank-line tolerance, up to kFlareListCapacity.
+// A missing file gives an empty list.
+std::vector<double> ReadFlareList(const std::string& path = "iridiums.tle");
+
+// Display name of a set in the selection list: columns 3-7 of line 1 when the name
+// line is empty or begins with a blank, otherwise the first 16 characters of it.
+std::string DisplayName(const ElementSet& set);
+
+// Outcome of a load.
+struct LoadResult {
+    bool opened = false;     // false: the file could not be opened, nothing changed
+    std::string errorText;   // German text for the error box when !opened
+    int satelliteCount = 0;  // rows stored
+};
+
+// Reads an element file into Satellites(): first opens it (when that fails the
+// loaded table, the selection and satelliteCount stay as they were and the result
+// says so), then replaces the table completely: flare marks from "iridiums.tle" in
+// the working directory, standard magnitudes from the name lines or MagnitudeTable(),
+// at most kSatelliteCapacity rows, no selection. Sets Observer().satelliteCount,
+// trackedSatellite = -1 and timeChanged. Progress goes to ui.setCaption every 100
+// records; displayName receives the display name of every stored record in order
+// (the selection window's list of all satellites).
+LoadResult LoadElementFile(const std::string& path, const SatelliteUi& ui = {},
+                           const std::function<void(const std::string&)>& displayName = {});
+// The same for Observer().elementFilePath.
+LoadResult LoadElementFile(const SatelliteUi& ui = {},
+                           const std::function<void(const std::string&)>& displayName = {});

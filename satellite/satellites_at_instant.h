@@ -1,0 +1,28 @@
+// The selected satellites at the chart instant (chart positions, magnitudes, shadow
+// marks) and the one-line position table of the zoom window.
+#pragma once
+
+#include <string>
+
+#include "satellite/satellite_table.h"
+
+// For every selected satellite at Observer().currentJD: chartX/chartY (0, 0 when it
+// failed or is below the horizon), chartMagnitude and inShadow in Satellites().
+// Runs LoadElementFile first when Satellites().loadRequested is set; a load that
+// cannot open its file reports the error through ui.showMessage ("Fehler") and returns
+// false. Progress "Berechne Erdsatelliten..." every 100 satellites; the caption and
+// siderealHours are restored at the end.
+bool ComputeSatellites(const SatelliteUi& ui = {},
+                       const std::function<void(const std::string&)>& displayName = {});
+
+// The header of the position table.
+std::string PositionHeader();
+
+struct PositionLineText {
+    std::string header;  // upper status bar
+    std::string values;  // lower status bar
+    bool bold = false;   // values in bold type when the satellite is sunlit
+};
+// Position line of selected set k (from 0) at currentJD; also leaves
+// Observation().angularSpeedDegSec and siderealHours for currentJD.
+PositionLineText PositionLine(int k);
