@@ -1,0 +1,29 @@
+// Fixed-column field extraction for the program's plain-text data files. Columns are
+// counted from 1 and inclusive; a line shorter than the field gives fewer characters
+// (possibly none). No allocation: results are views into the line.
+#pragma once
+
+#include <string_view>
+
+// Characters of columns first..last (1-based, inclusive), clipped to the line.
+std::string_view ColumnText(std::string_view line, int firstColumn, int lastColumn);
+// Columns first to the end of the line.
+std::string_view ColumnsToEnd(std::string_view line, int firstColumn);
+
+std::string_view TrimBlanks(std::string_view text);       // leading and trailing blanks
+std::string_view TrimLeadingBlanks(std::string_view text);
+std::string_view TrimTrailingBlanks(std::string_view text);
+
+// Decimal conversion with "." whatever the locale, after removing leading and trailing
+// blanks; an optional sign, digits with an optional fraction and exponent. Anything
+// else (empty, "inf", "1,5", trailing text) is not a number: the functions return
+// false and leave `value` unchanged.
+bool ParseDecimal(std::string_view text, double& value);
+bool ParseWholeNumber(std::string_view text, int& value);  // optionally signed, fits int
+
+// The same, throwing DataFileError (BadFloat / BadInteger, naming `fileName`) when
+// the field does not convert.
+double ColumnNumber(std::string_view line, int firstColumn, int lastColumn,
+                    const char* fileName = "");
+int ColumnInteger(std::string_view line, int firstColumn, int lastColumn,
+                  const char* fileName = "");

@@ -1,0 +1,33 @@
+// A data file opened by its bare name in the working directory, read whole and
+// closed again, then handed out line by line. Lines end in CR LF or LF; the line
+// texts exclude the line end. A last line without a line end counts as a line.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class DataFile {
+public:
+    // Throws DataFileError::FileNotFound when the file is missing or cannot be read.
+    explicit DataFile(std::string fileName);
+
+    const std::string& fileName() const { return fileName_; }
+
+    // The next line, or false at the end of the file. The view stays valid as long
+    // as the DataFile lives.
+    bool NextLine(std::string_view& line);
+    // The next line; throws DataFileError::EndOfFile at the end of the file.
+    std::string_view RequireLine();
+    // Line number of the line last returned (1 for the first; 0 before any).
+    int lineNumber() const { return lineNumber_; }
+
+private:
+    std::string fileName_;
+    std::string contents_;
+    std::size_t position_ = 0;
+    int lineNumber_ = 0;
+};
+
+// Line n (counted from 1; n < 1 gives line 1) of the named file as text: the lines
+// before it are read and discarded. Throws DataFileError (FileNotFound, EndOfFile).
+std::string ReadLineOfFile(const std::string& fileName, int n);

@@ -1,0 +1,25 @@
+#include "chart/catalog/data_file_error.h"
+
+#include <utility>
+
+DataFileError::DataFileError(DataErrorKind kind, std::string fileName, const std::string& message)
+    : std::runtime_error(message), kind_(kind), fileName_(std::move(fileName)) {}
+
+DataFileError DataFileError::FileNotFound(std::string fileName) {
+    return DataFileError(DataErrorKind::FileNotFound, std::move(fileName), "Datei nicht gefunden");
+}
+
+DataFileError DataFileError::EndOfFile(std::string fileName) {
+    return DataFileError(DataErrorKind::EndOfFile, std::move(fileName),
+                         "Lesen über Dateiende hinaus");
+}
+
+DataFileError DataFileError::BadFloat(std::string fileName, std::string_view fieldText) {
+    return DataFileError(DataErrorKind::BadNumber, std::move(fileName),
+                         "'" + std::string(fieldText) + "' ist kein gültiger Gleitkommawert");
+}
+
+DataFileError DataFileError::BadInteger(std::string fileName, std::string_view fieldText) {
+    return DataFileError(DataErrorKind::BadNumber, std::move(fileName),
+                         "'" + std::string(fieldText) + "' ist kein gültiger Integerwert");
+}

@@ -1,0 +1,36 @@
+// The failure of a data-file read: which file, what went wrong, and the German
+// message the program shows for it. Readers throw it; the windows catch it and show
+// `what()` through the Dialogs service; the operation that read stops there.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+enum class DataErrorKind {
+    FileNotFound,  // missing or cannot be opened: "Datei nicht gefunden"
+    BadNumber,     // a numeric field that does not convert
+    EndOfFile,     // a line needed beyond the end of the file: "Lesen über Dateiende hinaus"
+};
+
+class DataFileError : public std::runtime_error {
+public:
+    DataFileError(DataErrorKind kind, std::string fileName, const std::string& message);
+
+    DataErrorKind kind() const { return kind_; }
+    // The bare file name that failed ("STERNKAT", ...); empty for a field converted
+    // outside any file.
+    const std::string& fileName() const { return fileName_; }
+
+    // The messages as the program shows them (UTF-8).
+    static DataFileError FileNotFound(std::string fileName);
+    static DataFileError EndOfFile(std::string fileName);
+    // `fieldText` is the field as cut from its columns, quoted in the message:
+    // "'x.5' ist kein gültiger Gleitkommawert" / "'x' ist kein gültiger Integerwert".
+    static DataFileError BadFloat(std::string fileName, std::string_view fieldText);
+    static DataFileError BadInteger(std::string fileName, std::string_view fieldText);
+
+private:
+    DataErrorKind kind_;
+    std::string fileName_;
+};
