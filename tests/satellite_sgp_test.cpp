@@ -1,0 +1,241 @@
+// The SGP propagator against the published test case of Spacetrack Report No. 3 and
+// the model's edge cases.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "satellite/satellite_state.h"
+#include "satellite/sgp.h"
+
+namespace {
+
+constexpr double kEarthRadiusKm = 6378.135;
+
+// The element set of the report's test case (SGP section).
+const std::string kReportLine1 = "1 88888U          80275.98708465  .00073094  13844-3  66816-4 0     8";
+const std::string kReportLine2 = "2 88888  72.8435 115.9689 0086731  52.6988 110.5714 16.05824518   105";
+
+struct ReportPoint {
+    double minutes;
+    double position[3];  // km
+    double velocity[3];  // km/s
+    bool hasVelocity;
+};
+
+// Published SGP output (the report computed in single precision).
+const ReportPoint kReportPoints[] = {
+    {0.0, {2328.96594238, -5995.21600342, 1719.97894287}, {2.91110113, -0.98164053, -7.09049922}, true},
+    {360.0, {2456.00610352, -6071.94232177, 1222.95977784}, {2.67852119, -0.44705850, -7.22800565}, true},
+    {720.0, {2567.39477539, -6112.49725342, 713.97710419}, {2.43952477, 0.09884824, -7.31899641}, true},
+    {1080.0, {2663.03179932, -6115.37414551, 195.73919105}, {2.19531813, 0.65333930, -7.36169147}, true},
+    {1440.0, {2742.85470581, -6079.13580322, -328.86091614}, {0, 0, 0}, false},
+};
+
+class SgpTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetSatelliteState();
+        MathErrorFlag = false;
+    }
+    void TearDown() override { MathErrorFlag = false; }
+
+    static JD1900 Epoch(const std::string& line1, const std::string& line2) {
+        SgpElements el;
+        EXPECT_TRUE(ParseSgpElements(line1, line2, el));
+        return el.epoch;
+    }
+};
+
+TEST_F(SgpTest, MatchesPublishedReportCase) {
+    const JD1900 epoch = Epoch(kReportLine1, kReportLine2);
+    for (const ReportPoint& point : kReportPoints) {
+        SCOPED_TRACE(point.minutes);
+        PropagateSGP(kReportLine1, kReportLine2, epoch + point.minutes / 1440.0, true);
+        ASSERT_FALSE(MathErrorFlag);
+        const SatelliteState& st = SatState();
+        EXPECT_NEAR(st.minutesSinceEpoch, point.minutes, 1e-6);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_NEAR(st.positionER[i] * kEarthRadiusKm, point.position[i], 0.1);
+            if (point.hasVelocity) {
+                EXPECT_NEAR(st.velocityERmin[i] * kEarthRadiusKm / 60.0, point.velocity[i], 1e-4);
+            }
+        }
+    }
+}
+
+TEST_F(SgpTest, ParsedAndTextVariantsAgree) {
+    SgpElements el;
+    ASSERT_TRUE(ParseSgpElements(kReportLine1, kReportLine2, el));
+    for (double minutes : {-100.0, 0.0, 37.5, 4000.0}) {
+        PropagateSGP(kReportLine1, kReportLine2, el.epoch + minutes / 1440.0, true);
+        const SatelliteState fromText = SatState();
+        ResetSatelliteState();
+        PropagateSGP(el, el.epoch + minutes / 1440.0, true);
+        const SatelliteState& fromParsed = SatState();
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_DOUBLE_EQ(fromText.positionER[i], fromParsed.positionER[i]);
+            EXPECT_DOUBLE_EQ(fromText.velocityERmin[i], fromParsed.velocityERmin[i]);
+        }
+        EXPECT_DOUBLE_EQ(fromText.rightAscension2000, fromParsed.rightAscension2000);
+    }
+}
+
+TEST_F(SgpTest, PositionVariantGivesTheSamePositionWithoutVelocity) {
+    const JD1900 t = Epoch(kReportLine1, kReportLine2) + 0.3;
+    PropagateSGP(kReportLine1, kReportLine2, t, true);
+    const SatelliteState withVelocity = SatState();
+    ResetSatelliteState();
+    PropagateSGP(kReportLine1, kReportLine2, t, false);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(SatState().positionER[i], withVelocity.positionER[i]);
+        EXPECT_EQ(SatState().velocityERmin[i], 0.0);
+    }
+}
+
+TEST_F(SgpTest, ReadsEveryColumnOfTheElementLines) {
+    SgpElements el;
+    ASSERT_TRUE(ParseSgpElements(kReportLine1, kReportLine2, el));
+    EXPECT_EQ(el.catalogNumber, 88888.0);
+    EXPECT_NEAR(el.epoch, JulianDay1900(1980, 1, 275) + 0.98708465, 1e-12);
+    EXPECT_DOUBLE_EQ(el.ndot2, 0.00073094);
+    EXPECT_DOUBLE_EQ(el.nddot6, 0.13844e-3);
+    EXPECT_DOUBLE_EQ(el.inclination, 72.8435 * 0.017453292519943295769);
+    EXPECT_DOUBLE_EQ(el.node, 115.9689 * 0.017453292519943295769);
+    EXPECT_DOUBLE_EQ(el.eccentricity, 0.0086731);
+    EXPECT_DOUBLE_EQ(el.perigee, 52.6988 * 0.017453292519943295769);
+    EXPECT_DOUBLE_EQ(el.meanAnomaly, 110.5714 * 0.017453292519943295769);
+    EXPECT_DOUBLE_EQ(el.meanMotionRevDay, 16.05824518);
+}
+
+// Line 1 with given year/day/fraction and second-derivative columns.
+std::string Line1(const std::string& epoch, const std::string& ndot, const std::string& nddot) {
+    // columns: 1-18, 19-32 epoch, 33 blank, 34-43 ndot, 44 blank, 45-52 nddot, 53.. rest
+    std::string line = "1 25544U 98067A   " + epoch + " " + ndot + " " + nddot + "  10000-3 0  9991";
+    return line;
+}
+const std::string kIssLine2 = "2 25544  51.6000 100.0000 0005000 100.0000 260.0000 15.50000000 10000";
+
+TEST_F(SgpTest, EpochAndDerivativeColumns) {
+    struct Case {
+        std::string epoch, ndot, nddot;
+        double year, day, fraction, ndot2, nddot6;
+    };
+    const Case cases[] = {
+        {"56001.50000000", " .00001000", " 12345-3", 2056, 1, 0.5, 0.00001, 1.2345e-4},
+        {"57001.50000000", "-.00001000", "-12345-3", 1957, 1, 0.5, -0.00001, -1.2345e-4},
+        {"99365.25000000", "+.00000000", " 00000+0", 1999, 365, 0.25, 0.0, 0.0},
+        {"00001.00000000", " .10000000", " 50000-1", 2000, 1, 0.0, 0.1, 0.05},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.epoch);
+        SgpElements el;
+        ASSERT_TRUE(ParseSgpElements(Line1(c.epoch, c.ndot, c.nddot), kIssLine2, el));
+        EXPECT_NEAR(el.epoch, JulianDay1900(static_cast<int>(c.year), 1, static_cast<int>(c.day)) + c.fraction, 1e-12);
+        EXPECT_DOUBLE_EQ(el.ndot2, c.ndot2);
+        EXPECT_NEAR(el.nddot6, c.nddot6, 1e-18);
+    }
+    // Day 001 with fraction .5 is 1 January 12:00 UT: JD1900 of 2056-01-01 0h plus 0.5.
+    SgpElements el;
+    ASSERT_TRUE(ParseSgpElements(Line1("56001.50000000", " .00000000", " 00000-0"), kIssLine2, el));
+    EXPECT_DOUBLE_EQ(el.epoch, JulianDay1900(2056, 1, 1) + 0.5);
+}
+
+TEST_F(SgpTest, AtTheEpochMeanElementsAreThoseOfTheEpoch) {
+    SgpElements el;
+    ASSERT_TRUE(ParseSgpElements(kReportLine1, kReportLine2, el));
+    PropagateSGP(el, el.epoch, false);
+    EXPECT_EQ(SatState().minutesSinceEpoch, 0.0);
+    // The stored revolution factor is 2 pi / 1440^2 to 16 digits.
+    EXPECT_NEAR(SatState().meanMotionRevDay, el.meanMotionRevDay, 1e-7);
+    EXPECT_DOUBLE_EQ(SatState().semiMajorAxisER, el.a0);
+    EXPECT_NEAR(SatState().eccentricity, el.eccentricity, 1e-15);
+}
+
+TEST_F(SgpTest, CircularOrbitKeepsTheEccentricityFloor) {
+    const std::string line2 = "2 25544  51.6000 100.0000 0000000 100.0000 260.0000 15.50000000 10000";
+    const std::string line1 = Line1("20100.00000000", " .00001000", " 00000-0");
+    SgpElements el;
+    ASSERT_TRUE(ParseSgpElements(line1, line2, el));
+    for (double days : {0.0, 0.5, 3.0}) {
+        PropagateSGP(el, el.epoch + days, false);
+        EXPECT_FALSE(MathErrorFlag);
+        EXPECT_EQ(SatState().eccentricity, 1e-6);
+    }
+}
+
+TEST_F(SgpTest, DecayedOrbitSetsTheErrorFlag) {
+    const std::string line1 = Line1("20100.00000000", "-.90000000", " 00000-0");
+    SgpElements el;
+    ASSERT_TRUE(ParseSgpElements(line1, kIssLine2, el));
+    PropagateSGP(el, el.epoch + 10.0, false);  // n = n0 + 2 D1 tau < 0
+    EXPECT_TRUE(MathErrorFlag);
+}
+
+TEST_F(SgpTest, NumberColumnsThatAreNotNumbersLeaveTheStateUntouched) {
+    const std::string good1 = Line1("20100.00000000", " .00001000", " 00000-0");
+    struct Case {
+        std::string line1, line2;
+    };
+    std::string badMotion = kIssLine2;
+    badMotion.replace(52, 11, "15.5000abcd");
+    std::string badInclination = kIssLine2;
+    badInclination.replace(8, 8, " 5x.6000");
+    std::string badEccentricity = kIssLine2;
+    badEccentricity.replace(26, 7, "00O5000");
+    std::string badYear = good1;
+    badYear.replace(18, 2, "2 ");
+    std::string badFraction = good1;
+    badFraction.replace(23, 9, ".5000 000");
+    const Case cases[] = {
+        {good1, badMotion}, {good1, badInclination}, {good1, badEccentricity},
+        {badYear, kIssLine2}, {badFraction, kIssLine2}, {good1, ""}, {"", kIssLine2},
+        {good1, std::string("2 25544  51.6000 100.0000 0005000 100.0000 260.0000 15.5\0 000", 63)},
+    };
+    SgpElements parsed;
+    ASSERT_TRUE(ParseSgpElements(good1, kIssLine2, parsed));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line1 + " / " + c.line2);
+        PropagateSGP(good1, kIssLine2, parsed.epoch + 0.1, true);
+        ASSERT_FALSE(MathErrorFlag);
+        const SatelliteState before = SatState();
+        PropagateSGP(c.line1, c.line2, parsed.epoch + 0.7, true);
+        EXPECT_TRUE(MathErrorFlag);
+        MathErrorFlag = false;
+        EXPECT_EQ(SatState().minutesSinceEpoch, before.minutesSinceEpoch);
+        EXPECT_EQ(SatState().semiMajorAxisER, before.semiMajorAxisER);
+        EXPECT_EQ(SatState().rangeKm, before.rangeKm);
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(SatState().positionER[i], before.positionER[i]);
+            EXPECT_EQ(SatState().velocityERmin[i], before.velocityERmin[i]);
+        }
+    }
+}
+
+TEST_F(SgpTest, LowOrbitRatesAndRadius) {
+    const std::string line1 = Line1("20100.00000000", " .00000000", " 00000-0");
+    SgpElements el;
+    ASSERT_TRUE(ParseSgpElements(line1, kIssLine2, el));
+    PropagateSGP(el, el.epoch + 0.25, false);
+    ASSERT_FALSE(MathErrorFlag);
+    const double nodeDegPerDay = SatState().nodeRate * 1440.0 / 0.017453292519943295769;
+    EXPECT_NEAR(nodeDegPerDay, -5.0, 0.2);
+    EXPECT_NEAR(SatState().radiusER, 1.06, 0.01);
+    EXPECT_NEAR(std::hypot(SatState().positionER[0], SatState().positionER[1], SatState().positionER[2]),
+                SatState().radiusER, 1e-12);
+}
+
+TEST_F(SgpTest, PrecessionOnlyRotatesTheDirection) {
+    // Identity precession: right ascension and declination are those of the vector.
+    const std::string line1 = Line1("20100.00000000", " .00000000", " 00000-0");
+    PropagateSGP(line1, kIssLine2, JulianDay1900(2020, 4, 10), false);
+    ASSERT_FALSE(MathErrorFlag);
+    const SatelliteState& st = SatState();
+    const double ra = std::atan2(st.positionER[1], st.positionER[0]);
+    const double raHours = (ra < 0 ? ra + 2 * M_PI : ra) * 12.0 / M_PI;
+    EXPECT_NEAR(st.rightAscension2000, raHours, 1e-9);
+    EXPECT_NEAR(st.declination2000, std::asin(st.positionER[2] / st.radiusER), 1e-9);
+    EXPECT_NEAR(st.rangeKm, st.radiusER * kEarthRadiusKm, 1e-6);
+}
+
+}  // namespace
