@@ -28,7 +28,7 @@ void ResetMinorBodyState();
 
 // Reads "KOMET" from the working directory and fills MinorBodyState for the chart
 // instant t (universal time). Needs SunState for the same chart, siderealHours and the
-// latitude of ObserverState. Returns true; throws DataFileError when the file is missing
+// latitude of ObserverState. Returns true; throws EphemerisFileError when the file is missing
 // or a value is not a number (the name is replaced as soon as line 1 is read).
 bool MinorBodyPosition(JD1900 t);
 

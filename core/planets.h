@@ -31,7 +31,7 @@ void ResetPlanets();
 // Fills BodyPlotTable entries 2 to 9 and Planets() for ephemeris time t. Needs SunState
 // for the same instant, siderealHours and the latitude of ObserverState. Reads
 // "ASTEROID.TXT" from the working directory; when it is missing or malformed, throws
-// DataFileError after entries 2 to 7 are stored (8 and 9 keep their values).
+// EphemerisFileError after entries 2 to 7 are stored (8 and 9 keep their values).
 void PlanetPositions(JD1900 t);
 
 // Heliocentric ecliptic longitude L, latitude B (radians) and radius R (AU) of Uranus

@@ -1,0 +1,202 @@
+#include "core/sun_moon.h"
+
+#include <cmath>
+
+#include "core/chart_projection.h"
+#include "core/frames.h"
+#include "core/observer_state.h"
+
+namespace {
+
+SunState gSun;
+MoonState gMoon;
+
+// Degrees reduced by whole turns (negative values stay negative), in radians.
+double ReducedRad(double deg) { return (deg - 360.0 * IntPart(deg / 360.0)) * kDegToRad; }
+
+// Geocentric lunar series for ephemeris time t.
+struct LunarSeries {
+    double lambda = 0.0;      // ecliptic longitude, radians [0, 2pi]
+    double beta = 0.0;        // ecliptic latitude, radians
+    double parallaxDeg = 0.0; // horizontal parallax, degrees
+    double sinParallax = 0.0;
+    double distanceAu = 0.0;
+    double sunAnomaly = 0.0;  // M, radians
+    double moonAnomaly = 0.0; // M', radians
+};
+
+LunarSeries ComputeLunarSeries(JD1900 t) {
+    const double T = t / 36525.0;
+    const double e = 1.0 - 0.002495 * T;
+    const double lp = ReducedRad(270.434164 + 481267.8831 * T);
+    const double m = ReducedRad(358.475833 + 35999.0498 * T);
+    const double mp = ReducedRad(296.104608 + 477198.8491 * T);
+    const double d = ReducedRad(350.737486 + 445267.1142 * T);
+    const double f = ReducedRad(11.250889 + 483202.0251 * T);
+
+    const double lon = 6.28875 * std::sin(mp) + 1.274018 * std::sin(2 * d - mp) +
+                       0.658309 * std::sin(2 * d) + 0.213616 * std::sin(2 * mp) -
+                       0.185596 * e * std::sin(m) - 0.114336 * std::sin(2 * f) +
+                       0.058793 * std::sin(2 * d - 2 * mp) + 0.057212 * e * std::sin(2 * d - m - mp) +
+                       0.05332 * std::sin(2 * d + mp) + 0.045874 * e * std::sin(2 * d - m) +
+                       0.041024 * e * std::sin(mp - m) - 0.034718 * std::sin(d) -
+                       0.030465 * e * std::sin(mp + m) + 0.015326 * std::sin(2 * d - 2 * f) -
+                       0.012528 * std::sin(mp + 2 * f) - 0.01098 * std::sin(2 * f - mp) +
+                       0.010674 * std::sin(4 * d - mp) + 0.010034 * std::sin(3 * mp) +
+                       0.008548 * std::sin(4 * d - 2 * mp);
+    const double lat = 5.128189 * std::sin(f) + 0.280606 * std::sin(mp + f) +
+                       0.277693 * std::sin(mp - f) + 0.173238 * std::sin(2 * d - f) +
+                       0.055413 * std::sin(2 * d + f - mp) + 0.046272 * std::sin(2 * d - f - mp) +
+                       0.032573 * std::sin(2 * d + f) + 0.017198 * std::sin(2 * mp + f) +
+                       0.009267 * std::sin(2 * d + mp - f);
+    const double par = 0.950724 + 0.051818 * std::cos(mp) + 0.009531 * std::cos(2 * d - mp) +
+                       0.007843 * std::cos(2 * d) + 0.002824 * std::cos(2 * mp) +
+                       0.000857 * std::cos(2 * d + mp) + 0.000533 * e * std::cos(2 * d - m);
+
+    LunarSeries s;
+    s.lambda = lp + lon * kDegToRad;
+    if (s.lambda < 0.0) s.lambda += kTwoPi;
+    if (s.lambda > kTwoPi) s.lambda -= kTwoPi;
+    s.beta = lat * kDegToRad;
+    s.parallaxDeg = par;
+    s.sinParallax = std::sin(par * kDegToRad);
+    s.distanceAu = (0.00637814 / s.sinParallax) / 149.6;
+    s.sunAnomaly = m;
+    s.moonAnomaly = mp;
+    return s;
+}
+
+}  // namespace
+
+SunState& Sun() { return gSun; }
+MoonState& Moon() { return gMoon; }
+void ResetSunState() { gSun = SunState{}; }
+void ResetMoonState() { gMoon = MoonState{}; }
+
+void SunPosition(JD1900 t) {
+    const double T = t / 36525.0;
+    const double l = 279.69668 + 36000.76892 * T + 0.0003025 * T * T;
+    const double m = ReducedRad(358.47583 + 35999.04975 * T - 0.000150 * T * T - 0.0000033 * T * T * T);
+    const double c = ((1.91946 - 0.004789 * T - 0.000014 * T * T) * std::sin(m) +
+                      (0.020094 - 0.0001 * T) * std::sin(2 * m) + 0.000293 * std::sin(3 * m)) *
+                     kDegToRad;
+    const double e = 0.01675104 - 0.0000418 * T - 0.000000126 * T * T;
+    const double a = (153.23 + 22518.7541 * T) * kDegToRad;
+    const double b = (216.57 + 45037.5082 * T) * kDegToRad;
+    const double cj = (312.69 + 32964.3577 * T) * kDegToRad;
+    const double d = (350.74 + 445267.1142 * T - 0.00144 * T * T) * kDegToRad;
+    const double ee = (231.19 + 20.2 * T) * kDegToRad;
+    const double h = (353.4 + 65928.7155 * T) * kDegToRad;
+
+    SunState& s = gSun;
+    s.trueLongitude = ReducedRad(l) + c + 2.339e-5 * std::cos(a) + 2.688e-5 * std::cos(b) +
+                      3.491e-5 * std::cos(cj) + 3.124e-5 * std::sin(d) + 3.107e-5 * std::sin(ee);
+    s.distance = 1.0000002 * (1.0 - e * e) / (1.0 + e * std::cos(m + c)) + 5.43e-6 * std::sin(a) +
+                 1.575e-5 * std::sin(b) + 1.627e-5 * std::sin(cj) + 3.076e-5 * std::cos(d) +
+                 9.27e-6 * std::sin(h);
+    const double omega = ReducedRad(259.18 - 1934.142 * T);
+    const double apparent = s.trueLongitude - (0.00569 + 0.00479 * std::sin(omega)) * kDegToRad;
+    const double eps =
+        (23.452294 - 0.0130125 * T - 0.00000164 * T * T + 0.000000503 * T * T * T) * kDegToRad;
+    s.sinObliquity = std::sin(eps);
+    s.cosObliquity = std::cos(eps);
+    s.x = s.distance * std::cos(apparent);
+    s.y = s.distance * std::sin(apparent) * s.cosObliquity;
+    s.z = s.distance * std::sin(apparent) * s.sinObliquity;
+    BodyPlotTable()[kBodySun].distance = s.distance;
+}
+
+void SunForChart() {
+    SunState& s = gSun;
+    const ObserverState& o = Observer();
+    s.rightAscension = AngleOf(s.x, s.y);
+    s.declination = SafeArcSin(s.z / s.distance);
+    const double hourAngle = HourAngle(o.siderealHours, s.rightAscension * 12.0 / kPi);
+    const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, s.declination, o.sinLatitude, o.cosLatitude);
+    s.altitudeDeg = hz.altitude * kRadToDeg;
+    s.azimuth = hz.azimuth;
+    ChartPoint p;
+    if (hz.sinAltitude > 0.0) p = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
+    s.chartX = p.x;
+    s.chartY = p.y;
+    BodyPlotTable()[kBodySun].x = p.x;
+    BodyPlotTable()[kBodySun].y = p.y;
+    s.discRadius = DrawnRadiusUnrounded(s.altitudeDeg, 0.26666666666666666668 / s.distance);
+}
+
+void MoonPosition(JD1900 t) {
+    const ObserverState& o = Observer();
+    SunState& sun = gSun;
+    MoonState& moon = gMoon;
+    const LunarSeries s = ComputeLunarSeries(t);
+    moon.longitude = s.lambda;
+    moon.latitude = s.beta;
+    moon.parallaxDeg = s.parallaxDeg;
+    moon.distance = s.distanceAu;
+    BodyPlotTable()[kBodyMoon].distance = s.distanceAu;
+
+    const EquatorialCoords eq = EclipticToEquatorial(s.lambda, s.beta);
+    moon.rightAscension = eq.ra;
+    moon.declination = eq.dec;
+    double hourAngle = o.siderealHours * kPi / 12.0 - eq.ra;
+    if (hourAngle > kPi) hourAngle -= kTwoPi;
+    if (hourAngle < -kPi) hourAngle += kTwoPi;
+
+    const TopocentricCoords topo = TopocentricCorrection(hourAngle, eq.dec, s.sinParallax, o);
+    moon.topoRightAscension = eq.ra + topo.deltaRa;
+    moon.topoDeclination = topo.dec;
+    const HorizontalCoords hz = EquatorialToHorizontal(topo.hourAngle, topo.dec, o.sinLatitude, o.cosLatitude);
+    moon.altitudeDeg = hz.altitude * kRadToDeg;
+    moon.azimuth = hz.azimuth;
+    ChartPoint p;
+    if (hz.sinAltitude > 0.0) p = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
+    moon.chartX = p.x;
+    moon.chartY = p.y;
+    BodyPlotTable()[kBodyMoon].x = p.x;
+    BodyPlotTable()[kBodyMoon].y = p.y;
+
+    // Phase.
+    const double cosPsi = std::cos(s.lambda - sun.trueLongitude) * std::cos(s.beta);
+    const double psi = AngleOf(cosPsi, std::sqrt(std::fmax(0.0, 1.0 - cosPsi * cosPsi)));
+    moon.phaseAngleDeg = 180.0 - psi * kRadToDeg -
+                         0.1468 * std::sin(psi) * (1.0 - 0.0549 * std::sin(s.moonAnomaly)) /
+                             (1.0 - 0.0167 * std::sin(s.sunAnomaly));
+    moon.illuminatedFraction = (1.0 + std::cos(moon.phaseAngleDeg * kDegToRad)) / 2.0;
+
+    // Position angle of the bright limb and the direction of the celestial pole on the chart.
+    const double sunRa = AngleOf(sun.x, sun.y);
+    const double sunDec = SafeArcSin(sun.z / sun.distance);
+    const double dRa = sunRa - moon.topoRightAscension;
+    const double chi = AngleOf(std::sin(sunDec) * std::cos(topo.dec) -
+                                   std::cos(sunDec) * std::sin(topo.dec) * std::cos(dRa),
+                               std::cos(sunDec) * std::sin(dRa));
+    const ChartPoint pole = ProjectToChart(kPi / 2.0 - o.latitudeDeg * kDegToRad, kPi);
+    const double b = AngleOf(p.y - pole.y, pole.x - p.x);
+
+    // Waxing or waning.
+    if (sun.trueLongitude < 0.0) sun.trueLongitude += kTwoPi;
+    if (sun.trueLongitude > kTwoPi) sun.trueLongitude -= kTwoPi;
+    double d = s.lambda - sun.trueLongitude;
+    if (d > kPi) d -= kTwoPi;
+    if (d < -kPi) d += kTwoPi;
+    moon.phaseValue = d < 0.0 ? 2.0 - moon.illuminatedFraction : moon.illuminatedFraction;
+    moon.limbAngle = moon.phaseValue >= 1.0 ? b - (chi - kPi / 2.0) : b - (chi - 3.0 * kPi / 2.0);
+}
+
+MoonTopocentricResult MoonTopocentric(JD1900 t) {
+    const ObserverState& o = Observer();
+    const LunarSeries s = ComputeLunarSeries(t);
+    gMoon.distance = s.distanceAu;
+    BodyPlotTable()[kBodyMoon].distance = s.distanceAu;
+    const EquatorialCoords eq = EclipticToEquatorial(s.lambda, s.beta);
+    const double sidereal = LocalSiderealTime(o.longitudeDeg, t - DeltaT(o.year) / 24.0);
+    double hourAngle = sidereal * kPi / 12.0 - eq.ra;
+    while (hourAngle > kPi) hourAngle -= kTwoPi;
+    while (hourAngle < -kPi) hourAngle += kTwoPi;
+    const TopocentricCoords topo = TopocentricCorrection(hourAngle, eq.dec, s.sinParallax, o);
+    double h = topo.hourAngle;
+    while (h > kPi) h -= kTwoPi;
+    while (h < -kPi) h += kTwoPi;
+    const HorizontalCoords hz = EquatorialToHorizontal(h, topo.dec, o.sinLatitude, o.cosLatitude);
+    return {h, hz.altitude * kRadToDeg, topo.dec};
+}
