@@ -1,0 +1,268 @@
+#include "core/planets.h"
+
+#include <cmath>
+
+#include "core/asteroids.h"
+#include "core/frames.h"
+#include "core/observer_state.h"
+#include "core/sun_moon.h"
+#include "core/uranus_vsop87.h"
+
+namespace {
+
+PlanetTable gPlanets;
+
+constexpr double kGauss = 0.01720209895;  // radians per day
+
+// Degrees reduced by whole turns (negative values stay negative), in radians.
+double ReducedRad(double deg) { return (deg - 360.0 * IntPart(deg / 360.0)) * kDegToRad; }
+
+struct Elements {
+    double a = 0.0;
+    double e = 0.0;
+    double i = 0.0;     // radians
+    double omega = 0.0; // argument of perihelion, radians
+    double node = 0.0;  // radians
+    double m = 0.0;     // mean anomaly, radians
+};
+
+struct Poly {
+    double c0, c1, c2;
+    double At(double T) const { return c0 + c1 * T + c2 * T * T; }
+};
+
+struct MeanElementTable {
+    double a;
+    Poly e, i, omega, node, m;
+};
+
+// Mean elements of date (ecliptic and mean equinox of date), T centuries from JD1900 = 0.
+constexpr MeanElementTable kMeanElements[5] = {
+    {0.3870986, {0.20561421, 0.00002046, -0.00000003}, {7.002881, 0.0018608, -0.0000183},
+     {28.753753, 0.3702806, 0.0001208}, {47.145944, 1.1852083, 0.0001739},
+     {102.27938, 149472.51529, 0.000007}},
+    {0.7233316, {0.00682069, -0.00004774, 0.000000091}, {3.393631, 0.0010058, -0.000001},
+     {54.384186, 0.5081861, -0.0013864}, {75.779647, 0.89985, 0.00041},
+     {212.60322, 58517.80387, 0.001286}},
+    {1.5236883, {0.0933129, 0.000092064, -0.000000077}, {1.850333, -0.000675, 0.0000126},
+     {285.431761, 1.0697667, 0.0001313}, {48.786442, 0.7709917, -0.0000014},
+     {319.51913, 19139.85475, 0.000181}},
+    {5.202561, {0.04833475, 0.00016418, -0.0000004676}, {1.308736, -0.0056961, 0.0000039},
+     {273.277558, 0.5994317, 0.00070405}, {99.443414, 1.01053, 0.00035222},
+     {225.32833, 3034.69202, -0.000722}},
+    {9.554747, {0.05589232, -0.0003455, -0.000000728}, {2.492519, -0.0039189, -0.00001549},
+     {338.3078, 1.0852207, 0.00097854}, {112.790414, 0.8731951, -0.00015218},
+     {175.46622, 1221.55147, -0.000502}},
+};
+
+// Main mutual perturbation of Jupiter and Saturn in mean longitude, degrees. It is a
+// correction of the mean longitude and therefore enters the mean anomaly with a plus sign.
+struct JupiterSaturnTerms {
+    double jupiter = 0.0;
+    double saturn = 0.0;
+};
+
+JupiterSaturnTerms JupiterSaturnPerturbation(double T) {
+    const double nu = T / 5.0 + 0.1;
+    const double p = ReducedRad(237.47555 + 3034.9061 * T);
+    const double q = ReducedRad(265.9165 + 1222.1139 * T);
+    const double v = 5.0 * q - 2.0 * p;
+    JupiterSaturnTerms out;
+    out.jupiter = (0.331364 - 0.010281 * nu - 0.004692 * nu * nu) * std::sin(v) +
+                  (0.003228 - 0.064436 * nu + 0.002075 * nu * nu) * std::cos(v) -
+                  (0.003083 + 0.000275 * nu - 0.000489 * nu * nu) * std::sin(2.0 * v);
+    out.saturn = (-0.814181 + 0.01815 * nu - 0.016714 * nu * nu) * std::sin(v) +
+                 (-0.010497 + 0.160906 * nu - 0.0041 * nu * nu) * std::cos(v) -
+                 0.148811 * std::sin(q - p);
+    return out;
+}
+
+Elements MeanElements(int planet, double T) {
+    const MeanElementTable& t = kMeanElements[planet];
+    double mDeg = t.m.At(T);
+    if (planet == 3 || planet == 4) {
+        const JupiterSaturnTerms js = JupiterSaturnPerturbation(T);
+        mDeg += planet == 3 ? js.jupiter : js.saturn;
+    }
+    Elements el;
+    el.a = t.a;
+    el.e = t.e.At(T);
+    el.i = t.i.At(T) * kDegToRad;
+    el.omega = t.omega.At(T) * kDegToRad;
+    el.node = t.node.At(T) * kDegToRad;
+    el.m = ReducedRad(mDeg);
+    return el;
+}
+
+double SolveKepler(double m, double e) {
+    double ecc = m;
+    for (int n = 0; n < 100; ++n) {  // converges in a handful of steps for e < 1
+        const double d = (m + e * std::sin(ecc) - ecc) / (1.0 - e * std::cos(ecc));
+        ecc += d;
+        if (std::fabs(d) < 1e-6) break;
+    }
+    return ecc;
+}
+
+// Heliocentric ecliptic position of an elliptic orbit, and the geocentric equatorial
+// vector with the Sun of SunState.
+struct OrbitResult {
+    double r = 0.0;                 // heliocentric distance, AU
+    double helioLongitudeDeg = 0.0;
+    double gx = 0.0, gy = 0.0, gz = 0.0; // geocentric equatorial, AU
+    double delta = 0.0;
+};
+
+OrbitResult PlaceOnOrbit(const Elements& el) {
+    const SunState& sun = Sun();
+    const double ecc = SolveKepler(el.m, el.e);
+    OrbitResult o;
+    o.r = el.a * (1.0 - el.e * std::cos(ecc));
+    const double v = 2.0 * std::atan(std::sqrt((1.0 + el.e) / (1.0 - el.e)) * std::tan(ecc / 2.0));
+    const double u = v + el.omega;
+    const double x = o.r * (std::cos(el.node) * std::cos(u) - std::sin(el.node) * std::sin(u) * std::cos(el.i));
+    const double y = o.r * (std::sin(el.node) * std::cos(u) + std::cos(el.node) * std::sin(u) * std::cos(el.i));
+    const double z = o.r * std::sin(el.i) * std::sin(u);
+    o.helioLongitudeDeg = AngleOf(x, y) * kRadToDeg;
+    o.gx = x + sun.x;
+    o.gy = y * sun.cosObliquity - z * sun.sinObliquity + sun.y;
+    o.gz = y * sun.sinObliquity + z * sun.cosObliquity + sun.z;
+    o.delta = std::sqrt(o.gx * o.gx + o.gy * o.gy + o.gz * o.gz);
+    return o;
+}
+
+double PhaseAngleDeg(double r, double delta, double sunDistance) {
+    const double c = (r * r + delta * delta - sunDistance * sunDistance) / (2.0 * r * delta);
+    return std::acos(std::fmax(-1.0, std::fmin(1.0, c))) * kRadToDeg;
+}
+
+// Horizontal coordinates and chart position of a body; stores the plot-table entry.
+void PlaceForChart(int index, double ra, double dec, double distance, double magnitude) {
+    const ObserverState& o = Observer();
+    PlanetPosition& p = gPlanets[index];
+    p.valid = true;
+    p.rightAscension = ra;
+    p.declination = dec;
+    p.distance = distance;
+    p.magnitude = magnitude;
+    const double hourAngle = HourAngle(o.siderealHours, ra * 12.0 / kPi);
+    const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
+    p.altitudeDeg = hz.altitude * kRadToDeg;
+    p.azimuth = hz.azimuth;
+    ChartPoint c;
+    if (hz.sinAltitude > 0.0) c = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
+    BodyPlotEntry& e = BodyPlotTable()[index];
+    e.x = c.x;
+    e.y = c.y;
+    e.magnitude = magnitude;
+    e.distance = distance;
+}
+
+void ComputeMajorPlanet(int index, double T) {
+    const Elements el = MeanElements(index - kBodyMercury, T);
+    const OrbitResult o = PlaceOnOrbit(el);
+    const EquatorialCoords eq = RectangularToEquatorial(o.gx, o.gy, o.gz);
+    const double beta = PhaseAngleDeg(o.r, o.delta, Sun().distance);
+    double mag = 5.0 * std::log10(o.r * o.delta);
+    switch (index) {
+        case kBodyMercury: mag += 1.16 + 0.0284 * (beta - 50.0) + 0.0001023 * (beta - 50.0) * (beta - 50.0); break;
+        case kBodyVenus: mag += -4.0 + 0.0132 * beta + 4.25e-7 * beta * beta * beta; break;
+        case kBodyMars: mag += -1.3 + 0.0149 * beta; break;
+        case kBodyJupiter: mag += -8.93; break;
+        default: mag += -8.6 + SaturnRingTerm(o.helioLongitudeDeg, T); break;
+    }
+    PlanetPosition& p = gPlanets[index];
+    p.sunDistance = o.r;
+    p.phaseAngleDeg = beta;
+    p.heliocentricLongitudeDeg = o.helioLongitudeDeg;
+    PlaceForChart(index, eq.ra, eq.dec, o.delta, mag);
+}
+
+template <size_t N>
+double SumSeries(const uranus_vsop87::VsopTerm (&terms)[N], double t) {
+    double s = 0.0;
+    for (const auto& term : terms) s += term.a * std::cos(term.b + term.c * t);
+    return s;
+}
+
+void ComputeUranus(JD1900 t) {
+    const UranusLBR u = UranusHeliocentric(t);
+    const SunState& sun = Sun();
+    const double x = u.r * std::cos(u.b) * std::cos(u.l) + sun.distance * std::cos(sun.trueLongitude);
+    const double y = u.r * std::cos(u.b) * std::sin(u.l) + sun.distance * std::sin(sun.trueLongitude);
+    const double z = u.r * std::sin(u.b);
+    const double delta = std::sqrt(x * x + y * y + z * z);
+    const double lambda = AngleOf(x, y);
+    const double beta = std::atan2(z, std::sqrt(x * x + y * y));
+    const EquatorialCoords eq = EclipticToEquatorial(lambda, beta);
+    PlanetPosition& p = gPlanets[kBodyUranus];
+    p.sunDistance = u.r;
+    p.phaseAngleDeg = 0.0;
+    p.heliocentricLongitudeDeg = u.l * kRadToDeg;
+    PlaceForChart(kBodyUranus, eq.ra, eq.dec, delta, 5.0 * std::log10(u.r * delta) - 7.15);
+}
+
+// Phase function of the H, G magnitude system; tan(beta/2)^p with 0 for beta = 0.
+double PhasePower(double tanHalf, double exponent) {
+    return tanHalf > 0.0 ? Power(tanHalf, exponent) : 0.0;
+}
+
+void ComputeAsteroid(int index, const AsteroidElements& el, double days) {
+    Elements e;
+    e.a = el.semiMajorAxis;
+    e.e = el.eccentricity;
+    e.i = el.inclinationDeg * kDegToRad;
+    e.omega = el.perihelionDeg * kDegToRad;
+    e.node = el.nodeDeg * kDegToRad;
+    e.m = el.meanAnomalyDeg * kDegToRad + kGauss * days / std::sqrt(e.a * e.a * e.a);
+    const OrbitResult o = PlaceOnOrbit(e);
+    const EquatorialCoords eq = RectangularToEquatorial(o.gx, o.gy, o.gz);
+    const double beta = PhaseAngleDeg(o.r, o.delta, Sun().distance);
+    const double tanHalf = std::tan(beta * kDegToRad / 2.0);
+    const double phi1 = std::exp(-3.33 * PhasePower(tanHalf, 0.63));
+    const double phi2 = std::exp(-1.87 * PhasePower(tanHalf, 1.22));
+    const double h = index == kBodyCeres ? 3.34 - 2.5 * std::log10(0.88 * phi1 + 0.12 * phi2)
+                                         : 3.2 - 2.5 * std::log10(0.68 * phi1 + 0.32 * phi2);
+    PlanetPosition& p = gPlanets[index];
+    p.sunDistance = o.r;
+    p.phaseAngleDeg = beta;
+    p.heliocentricLongitudeDeg = o.helioLongitudeDeg;
+    PlaceForChart(index, eq.ra, eq.dec, o.delta, h + 5.0 * std::log10(o.r * o.delta));
+}
+
+}  // namespace
+
+PlanetTable& Planets() { return gPlanets; }
+void ResetPlanets() { gPlanets = PlanetTable{}; }
+
+UranusLBR UranusHeliocentric(JD1900 t) {
+    using namespace uranus_vsop87;
+    const double tm = (t / 36525.0 - 1.0) / 10.0;
+    UranusLBR u;
+    u.l = (SumSeries(kL0, tm) + tm * (SumSeries(kL1, tm) + tm * SumSeries(kL2, tm))) * 1e-8;
+    u.l = Mod2Pi(u.l);
+    u.b = (SumSeries(kB0, tm) + tm * (SumSeries(kB1, tm) + tm * SumSeries(kB2, tm))) * 1e-8;
+    u.r = (SumSeries(kR0, tm) +
+           tm * (SumSeries(kR1, tm) + tm * (SumSeries(kR2, tm) + tm * (SumSeries(kR3, tm) + tm * SumSeries(kR4, tm))))) *
+          1e-8;
+    return u;
+}
+
+double SaturnRingTerm(double heliocentricLongitudeDeg, double centuries) {
+    double b = heliocentricLongitudeDeg + 11.4 - 1.4 * centuries;
+    b -= 180.0 * IntPart(b / 180.0);
+    b = 90.0 - std::fabs(90.0 - b);
+    if (b < 30.0) return -0.02 * b;
+    if (b > 60.0) return -0.9;
+    return -0.01 * b - 0.3;
+}
+
+void PlanetPositions(JD1900 t) {
+    const double T = t / 36525.0;
+    for (int i = kBodyMercury; i <= kBodySaturn; ++i) ComputeMajorPlanet(i, T);
+    ComputeUranus(t);
+    const AsteroidPair pair = SelectAsteroidPair(t);
+    const double days = t - pair.vesta.epoch;
+    ComputeAsteroid(kBodyCeres, pair.ceres, days);
+    ComputeAsteroid(kBodyVesta, pair.vesta, days);
+}

@@ -1,0 +1,138 @@
+#include "core/rise_set.h"
+
+#include <cmath>
+
+#include "core/frames.h"
+#include "core/observer_state.h"
+#include "core/sun_moon.h"
+
+namespace {
+
+constexpr double kSecantStep = 0.001;                // days
+constexpr double kMoonHorizonDeg = -0.567;
+constexpr double kMoonHorizonRad = -0.009896016858807848;
+
+// The local date of currentJD: 0:00 UT of it shifted to local noon, and the time offset
+// of the theories (DeltaT of that year, in days).
+struct LocalNoon {
+    JD1900 noon = 0.0;
+    double deltaDays = 0.0;
+};
+
+LocalNoon LocalNoonOfCurrentDate() {
+    const ObserverState& o = Observer();
+    FormatDateTime1900(o.currentJD, o.zoneOffsetHours);
+    const CivilDateTime c = CivilFromJD1900(o.currentJD, o.zoneOffsetHours);
+    LocalNoon n;
+    n.deltaDays = DeltaT(c.year) / 24.0;
+    n.noon = JulianDay1900(c.year, c.month, c.day) + (12.0 - o.zoneOffsetHours) / 24.0;
+    return n;
+}
+
+double SunRightAscensionHours() { return AngleOf(Sun().x, Sun().y) * 12.0 / kPi; }
+double SunDeclination() { return SafeArcSin(Sun().z / Sun().distance); }
+
+// Altitude of the Sun in degrees at UT instant s (theory at s + deltaDays).
+double SunAltitudeDeg(JD1900 s, double deltaDays) {
+    const ObserverState& o = Observer();
+    SunPosition(s + deltaDays);
+    const double h = HourAngle(LocalSiderealTime(o.longitudeDeg, s), SunRightAscensionHours());
+    return EquatorialToHorizontal(h, SunDeclination(), o.sinLatitude, o.cosLatitude).altitude * kRadToDeg;
+}
+
+// One secant step on g(s) = h0 - altitude(s).
+template <typename Altitude>
+double SecantRefine(double s, double h0Deg, Altitude altitude) {
+    const double g0 = h0Deg - altitude(s);
+    const double g1 = h0Deg - altitude(s + kSecantStep);
+    return s + g0 / (g0 - g1) * kSecantStep;
+}
+
+// Hour angle of the horizon crossing in degrees; NaN when the body does not reach it.
+double HorizonHourAngleDeg(double sinH0, double dec, double sinLat, double cosLat) {
+    const double c = (sinH0 - std::sin(dec) * sinLat) / (std::cos(dec) * cosLat);
+    if (!(std::fabs(c) < 1.0)) return std::nan("");
+    return std::acos(c) * kRadToDeg;
+}
+
+bool Finite(const RiseSetTimes& r) { return std::isfinite(r.setting) && std::isfinite(r.rising); }
+
+RiseSetTimes Failed() {
+    const ObserverState& o = Observer();
+    FormatDateTime1900(o.currentJD, o.zoneOffsetHours);
+    return {};
+}
+
+}  // namespace
+
+RiseSetTimes SunRiseSet(double h0Deg) {
+    const ObserverState& o = Observer();
+    const LocalNoon n = LocalNoonOfCurrentDate();
+    const double d = n.deltaDays;
+    const double phi = o.latitudeDeg * kDegToRad;
+    const double h0 = h0Deg * kDegToRad;
+    const double sinH0 = std::sin(h0);
+    const auto altitude = [d](double s) { return SunAltitudeDeg(s, d); };
+
+    SunPosition(n.noon + d);
+    const JD1900 t0 =
+        n.noon - HourAngle(LocalSiderealTime(o.longitudeDeg, n.noon), SunRightAscensionHours()) / kTwoPi;
+    SunPosition(t0 + d);
+    const double dec = SunDeclination();
+    if (kPi / 2.0 - phi + dec < h0 || dec + phi - kPi / 2.0 > h0) return {};
+    // Also covers the southern hemisphere, where the test above does not catch polar day
+    // and night: a horizon hour angle outside [0, 180] means no event.
+    const double h0Set = HorizonHourAngleDeg(sinH0, dec, o.sinLatitude, o.cosLatitude);
+    if (std::isnan(h0Set)) return Failed();
+
+    RiseSetTimes out;
+    out.setting = SecantRefine(t0 + h0Set / 360.0, h0Deg, altitude);
+
+    SunPosition(t0 + d);
+    const JD1900 t1 =
+        t0 - HourAngle(LocalSiderealTime(o.longitudeDeg, t0), SunRightAscensionHours()) / kTwoPi;
+    SunPosition(t1 + d);
+    const double h1 = HorizonHourAngleDeg(sinH0, SunDeclination(), o.sinLatitude, o.cosLatitude);
+    if (std::isnan(h1)) return Failed();
+    out.rising = SecantRefine(t1 - h1 / 360.0, h0Deg, altitude);
+    if (!Finite(out)) return Failed();
+    FormatDateTime1900(o.currentJD, o.zoneOffsetHours);
+    return out;
+}
+
+RiseSetTimes MoonRiseSet() {
+    const ObserverState& o = Observer();
+    const LocalNoon n = LocalNoonOfCurrentDate();
+    const double d = n.deltaDays;
+    const double sinH0 = std::sin(kMoonHorizonRad);
+    const auto altitude = [d](double s) { return MoonTopocentric(s + d).altitudeDeg; };
+
+    double w = n.noon + d;
+    JD1900 e = w - d - MoonTopocentric(w).hourAngle / kTwoPi;
+    if (e - o.currentJD < -0.5) {
+        w = e + 1.0 + d;
+        e = w - d - MoonTopocentric(w).hourAngle / kTwoPi;
+    } else if (e - o.currentJD > 0.5) {
+        w = e - 1.0 + d;
+        e = w - d - MoonTopocentric(w).hourAngle / kTwoPi;
+    }
+
+    const MoonTopocentricResult transit = MoonTopocentric(e + d);
+    const double phiDeg = std::fabs(o.latitudeDeg);
+    if (transit.altitudeDeg < kMoonHorizonDeg ||
+        transit.altitudeDeg + 2.0 * phiDeg - 180.0 > kMoonHorizonDeg) {
+        FormatDateTime1900(o.currentJD, o.zoneOffsetHours);
+        return {};
+    }
+    const double h0Set = HorizonHourAngleDeg(sinH0, transit.dec, o.sinLatitude, o.cosLatitude);
+    if (std::isnan(h0Set)) return Failed();
+    RiseSetTimes out;
+    out.setting = SecantRefine(e + h0Set / 360.0, kMoonHorizonDeg, altitude);
+
+    const JD1900 e1 = e - transit.hourAngle / kTwoPi;
+    const double h1 = HorizonHourAngleDeg(sinH0, MoonTopocentric(e1 + d).dec, o.sinLatitude, o.cosLatitude);
+    if (!std::isnan(h1)) out.rising = SecantRefine(e1 - h1 / 360.0, kMoonHorizonDeg, altitude);
+    if (!Finite(out)) return Failed();
+    FormatDateTime1900(o.currentJD, o.zoneOffsetHours);
+    return out;
+}
