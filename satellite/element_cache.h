@@ -1,0 +1,15 @@
+// Element sets parsed once per row of the satellite table. A propagation through the
+// cache gives the same values and failures as PropagateSGP on the text lines; the
+// cache is used only while the lines handed in are those of the row.
+#pragma once
+
+#include <string>
+
+#include "core/timescale.h"
+
+// PropagateSGP(line1, line2, T, withVelocity), parsing row's lines only once.
+void PropagateRow(int row, const std::string& line1, const std::string& line2, JD1900 T,
+                  bool withVelocity);
+
+// Forgets every parsed row (a new table was loaded).
+void ClearElementCache();
