@@ -1,0 +1,65 @@
+// The night window of the pass search: from the evening instant at which the Sun sinks
+// below the maximum Sun altitude to the morning instant at which it rises above it
+// again, optionally cut at the Sun's lower transit (local midnight) to the first or
+// the second half of the night. Instants are JD1900 UT.
+#pragma once
+
+#include "core/timescale.h"
+
+// The search window of the pass dialog: start and end of the window searched, and the
+// window of the last night that had a sunset or sunrise at the limit.
+struct PassWindowState {
+    JD1900 windowStart = 0.0;
+    JD1900 windowEnd = 0.0;
+    JD1900 savedStart = 0.0;
+    JD1900 savedEnd = 0.0;
+};
+PassWindowState& PassWindow();
+void ResetPassWindow();
+
+// The Sun near one local noon.
+struct SunTransit {
+    JD1900 transit = 0.0;     // upper transit (UT)
+    double declination = 0.0; // radians, from the Sun at local noon
+    double cosH0 = 0.0;       // cosine of the hour angle at which the Sun stands at the limit
+};
+// Transit of the Sun after local noon `noon` (UT) and the hour-angle cosine for the
+// altitude limit. deltaTDays = ephemeris time minus UT in days.
+SunTransit SunTransitNear(JD1900 noon, double deltaTDays, double limitDeg);
+
+// Altitude of the Sun in degrees at t for the observer of ObserverState.
+double SunAltitudeDeg(JD1900 t, double deltaTDays);
+// The Sun's hour angle at t, radians in -pi..pi.
+double SunHourAngle(JD1900 t, double deltaTDays);
+// One secant step over 0.001 day towards the instant at which the Sun stands at the limit.
+JD1900 SecantStep(JD1900 t, double limitDeg, double deltaTDays);
+// The Sun's lower transit (local midnight) before `end`, two steps.
+JD1900 LowerTransitBefore(JD1900 end, double deltaTDays);
+// The Sun's lower transit after `start`, two steps.
+JD1900 LowerTransitAfter(JD1900 start, double deltaTDays);
+
+// What the night of a date looks like at the limit.
+enum class NightKind {
+    Normal,      // the Sun sets below and rises above the limit
+    DarkAllDay,  // the Sun stays below the limit from noon to noon
+    NoDarkness,  // the Sun never gets down to the limit: no window
+};
+
+struct NightWindowResult {
+    NightKind kind = NightKind::Normal;
+    JD1900 start = 0.0;
+    JD1900 end = 0.0;
+};
+
+// The night that begins on the evening of the local date year-month-day (hour < 12
+// selects the night that began the evening before), for the place of ObserverState.
+// A side without a sunset (or sunrise) at the limit while the other side has one is
+// closed symmetrically about the Sun's lower transit; a night with no darkness at all
+// gives NoDarkness.
+NightWindowResult ComputeNightWindow(int year, int month, int day, int hour, double maxSunAltitudeDeg,
+                                     bool firstHalf, bool secondHalf);
+
+// The night of DateText and TimeText: sets PassWindow().windowStart/windowEnd (and the
+// saved window). Returns false, leaving the window unchanged, when the night has no
+// darkness or the texts cannot be read: the search skips such a night.
+bool NightWindow(double maxSunAltitudeDeg, bool firstHalf, bool secondHalf);

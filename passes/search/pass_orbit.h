@@ -1,0 +1,37 @@
+// Orbit helpers of the pass search: mean elements at an instant, the altitude alone,
+// the observer's geocentric vector and the direction of motion of a pass.
+#pragma once
+
+#include "core/timescale.h"
+
+struct SgpElements;
+
+// Mean orbital elements of the model at an instant (the values PropagateSGP leaves in
+// SatState()). Angles in radians, rates in radians per minute.
+struct OrbitState {
+    double argumentOfLatitude = 0.0; // u_k, corrected
+    double node = 0.0;               // Omega_k, corrected
+    double perigee = 0.0;            // omega with its secular drift
+    double meanMotionRevDay = 0.0;   // n at t
+    double perigeeRate = 0.0;
+    double nodeRate = 0.0;
+    double semiMajorAxisER = 0.0;
+    double eccentricity = 0.0;
+    bool decayed = false;            // n at t not positive (MathErrorFlag set)
+};
+OrbitState ElementsAt(const SgpElements& elements, JD1900 t);
+
+// The satellite's altitude in degrees at t (no Sun, shadow or magnitude). Sets
+// siderealHours for t and renews the observer vector.
+double QuickAltitude(const SgpElements& elements, JD1900 t);
+
+// The observer's geocentric position at t in Earth radii, equatorial frame of date
+// (ellipsoid 1/298.257, equatorial radius 6378135 m). Sets siderealHours for t.
+struct Vector3 {
+    double x = 0.0, y = 0.0, z = 0.0;
+};
+Vector3 ObserverVectorER(JD1900 t);
+
+// Direction of motion in degrees 0..360 of selected satellite k seen at altitude and
+// chart azimuth (degrees) at t, from a second observation 10 seconds later.
+double MotionDirection(int k, double altitudeDeg, double azimuthDeg, JD1900 t);

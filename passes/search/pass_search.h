@@ -1,0 +1,99 @@
+// The pass search: for every selected satellite and every night window (or one window
+// of a given number of minutes) the moments at which the satellite stands above a
+// minimum altitude, sunlit, in a dark enough sky and brighter than a limiting
+// magnitude. Near-circular satellites of short period go through the orbit-plane
+// method (one observation per revolution near the observer's closest approach to the
+// orbital plane); all others through a culmination scan.
+//
+// The engine is plain C++. The pass dialog (or the command line) fills
+// PassSearchParameters; the pass list window implements PassSearchListener to show
+// captions, headings and lines, to let pending input through, and to request an abort
+// with RequestPassSearchAbort(). The result lines are also kept in PassList().
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/timescale.h"
+#include "passes/search/pass_lines.h"
+
+struct PassSearchParameters {
+    int nights = 1;                   // "Anzahl Tage" (night mode)
+    double minAltitudeDeg = 10.0;     // "minimale Satellitenhöhe"
+    double maxSunAltitudeDeg = -5.0;  // "maximale Sonnenhöhe"
+    double limitingMagnitude = 6.0;   // "Grenzhelligkeit mag"
+    bool shadow = true;               // "Schattenberechnung"
+    bool firstHalf = true;            // "erste Nachthälfte"
+    bool secondHalf = true;           // "zweite Nachthälfte"
+    // "Dauer in Minuten": one window, PassWindow().windowStart .. windowEnd, which the
+    // caller sets (the dialog from its "von" fields and the minutes).
+    bool durationMode = false;
+    bool brightest = false;           // "maximale Helligkeit suchen"
+};
+
+// What the search tells the window that shows it. Every hook is optional.
+class PassSearchListener {
+public:
+    virtual ~PassSearchListener() = default;
+    // The search begins: hide the dialog, show the pass list window.
+    virtual void searchStarted() {}
+    // Caption of the pass list window (progress texts included).
+    virtual void setCaption(const std::string& /*caption*/) {}
+    // Text of the status bar above the list (the column heading).
+    virtual void setStatusHeading(const std::string& /*heading*/) {}
+    virtual void clearList() {}
+    virtual void appendListLine(const std::string& /*line*/) {}
+    // Repaint the list once while it is being filled.
+    virtual void repaintList() {}
+    // Let the user interface process pending input (repaints, the right-button abort).
+    virtual void processPendingEvents() {}
+    // Read the per-night fields again ("maximale Sonnenhöhe", "Grenzhelligkeit mag");
+    // false when a field is not a number: the search ends there (the listener has
+    // shown the conversion error).
+    virtual bool readNightLimits(double& /*maxSunAltitudeDeg*/, double& /*limitingMagnitude*/) { return true; }
+    // The search ends with an error message (an element line that is not a number).
+    virtual void searchFailed(const std::string& /*message*/) {}
+    // No pass at all: show "keine Durchgänge", disable "Durchgang zeigen", hide the list.
+    virtual void noPasses() {}
+    // At least one pass: enable "Durchgang zeigen".
+    virtual void passesFound(int /*count*/) {}
+};
+
+enum class PassSearchOutcome {
+    Finished,  // all nights searched
+    Aborted,   // stopped by RequestPassSearchAbort(); the passes found so far are listed
+    Failed,    // a field or an element line was not a number; the list is not sorted
+    Refused,   // a search was already running; nothing changed
+};
+
+// The pass list of the last search, in list order.
+struct PassListState {
+    std::vector<std::string> lines;   // display lines (search lines while a search runs)
+    std::vector<std::string> keys;    // pass keys, parallel to the display lines
+    std::vector<PassRecord> passes;   // the values of each line
+};
+PassListState& PassList();
+void ResetPassList();
+
+struct PassSearchResult {
+    PassSearchOutcome outcome = PassSearchOutcome::Finished;
+    int nightsSearched = 0;
+    int nightsWithoutDarkness = 0;  // skipped
+};
+
+// Runs the search for the satellites of Satellites().selectedSets over the nights
+// starting at Observer().currentJD (night mode) or the window of PassWindow()
+// (duration mode). DateText and TimeText are the same afterwards as before;
+// siderealHours and the Sun values are left as the last computation set them;
+// Observer().trackedSatellite becomes -1 when no pass was found.
+PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchListener& listener);
+
+// True while a search runs (a second start is refused).
+bool PassSearchActive();
+// Asks the running search to stop after the current satellite.
+void RequestPassSearchAbort();
+
+// Caption texts.
+std::string PassListCaption(const std::string& placeName);
+inline constexpr const char* kNoPassesText = "Für die ausgewählten Satelliten gibt es keine Durchgänge";
+inline constexpr const char* kNoPassesCaption = "keine Durchgänge";
