@@ -2,8 +2,8 @@
 """Writes core/uranus_vsop87.cpp: the abridged VSOP87D series of Uranus.
 
 Reads the full series (astronomia's vsop87Duranus.js, a JavaScript object literal of
-[amplitude, phase, frequency] rows) and keeps the first terms of each series in the
-published order: L0..L2 91/57/15, B0..B2 28/20/11, R0..R4 59/35/18/10/2 (346 terms).
+[amplitude, phase, frequency] rows) and keeps the largest terms of each series, in the
+published order of decreasing amplitude (the source file is not strictly sorted): L0..L2 91/57/15, B0..B2 28/20/11, R0..R4 59/35/18/10/2 (346 terms).
 Amplitudes are written in units of 1e-8 (radians for L and B, AU for R); the first R0
 amplitude is the abridged value 1921265000.
 
@@ -52,7 +52,8 @@ def main():
     total = 0
     for var, counts in COUNTS.items():
         for power, count in enumerate(counts):
-            rows = series[(var, power)][:count]
+            ordered = sorted(series[(var, power)], key=lambda row: -abs(row[0]))
+            rows = ordered[:count]
             if len(rows) != count:
                 sys.exit(f"{var}{power}: only {len(rows)} terms in the source")
             out.append(f"const VsopTerm k{var}{power}[{count}] = {{")

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "core/asteroids.h"
+#include "core/chart_projection.h"
+#include "core/ephemeris_file_error.h"
+#include "core/observer_state.h"
+#include "core/planets.h"
+#include "core/sun_moon.h"
+#include "core/timescale.h"
+#include "support/test_paths.h"
+
+namespace {
+
+constexpr double kDeg = kPi / 180.0;
+
+class PlanetsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetObserverState();
+        ResetSunState();
+        ResetBodyPlotTable();
+        ResetPlanets();
+        Observer().setLatitude(50.0);
+        Observer().longitudeDeg = 10.0;
+    }
+    void Compute(double t) {
+        Observer().siderealHours = LocalSiderealTime(Observer().longitudeDeg, t);
+        SunPosition(t);
+        PlanetPositions(t);
+    }
+    testsupport::TempDir dir_;
+};
+
+TEST(UranusSeries, WorkedValueAtJ2000) {
+    const UranusLBR u = UranusHeliocentric(36525.000694);
+    EXPECT_NEAR(u.l / kDeg, 316.4186, 1e-4);
+    EXPECT_NEAR(u.b / kDeg, -0.6848, 1e-4);
+    EXPECT_NEAR(u.r, 19.92397, 1e-5);
+}
+
+TEST(SaturnRingTerm, PiecewiseInTheRingOpening) {
+    struct Case {
+        double b, expected;
+    } cases[] = {
+        {29.9, -0.598}, {30.0, -0.6}, {45.0, -0.75}, {60.0, -0.9}, {60.1, -0.9}, {10.0, -0.2},
+        {170.0, -0.2},  // reflected about 90
+        {200.0, -0.4},  // reduced by 180
+        {0.0, 0.0},
+    };
+    for (const auto& c : cases) {
+        // b = l + 11.4 - 1.4 T; with T = 0 the heliocentric longitude is b - 11.4.
+        EXPECT_NEAR(SaturnRingTerm(c.b - 11.4, 0.0), c.expected, 1e-9) << c.b;
+        // The same opening one century later.
+        EXPECT_NEAR(SaturnRingTerm(c.b - 11.4 + 1.4, 1.0), c.expected, 1e-9) << c.b;
+    }
+}
+
+TEST_F(PlanetsTest, AsteroidPairSelection) {
+    const std::string file = testsupport::FixturePath("core/ASTEROID.TXT").string();
+    // Epochs of the fixture: JD1900 36380.5, 36580.5, 36780.5; Ceres M0 tells the pair.
+    struct Case {
+        double t, ceresM0;
+    } cases[] = {
+        {36000.0, 184.1423},          // before the first epoch: the first pair
+        {36380.5 + 100.0, 184.1423},  // exactly 100 days after the first epoch
+        {36380.5 + 150.0, 227.7326},  // nearer the second epoch
+        {36580.5 + 100.0, 227.7326},  // exactly between two epochs: the earlier pair
+        {36780.5 + 90.0, 271.3229},
+        {36780.5 + 5000.0, 271.3229}, // long after the last epoch: the last pair
+    };
+    for (const auto& c : cases) {
+        const AsteroidPair p = SelectAsteroidPair(c.t, file);
+        EXPECT_DOUBLE_EQ(p.ceres.meanAnomalyDeg, c.ceresM0) << c.t;
+        EXPECT_DOUBLE_EQ(p.ceres.epoch, p.vesta.epoch);
+    }
+}
+
+TEST_F(PlanetsTest, AsteroidLineFieldsAndLineEnds) {
+    const AsteroidPair p = SelectAsteroidPair(0.0, testsupport::FixturePath("core/ASTEROID_crlf.TXT").string());
+    EXPECT_DOUBLE_EQ(p.ceres.epoch, 2451400 + 0.5 - 2415020);
+    EXPECT_DOUBLE_EQ(p.ceres.semiMajorAxis, 2.7669);
+    EXPECT_DOUBLE_EQ(p.ceres.eccentricity, 0.07796);
+    EXPECT_DOUBLE_EQ(p.ceres.nodeDeg, 80.493);
+    EXPECT_DOUBLE_EQ(p.ceres.perihelionDeg, 73.976);
+    EXPECT_DOUBLE_EQ(p.vesta.inclinationDeg, 7.134);
+}
+
+TEST_F(PlanetsTest, AsteroidFileFaults) {
+    struct Case {
+        const char* name;
+        std::string text;
+        std::string message;
+    } cases[] = {
+        {"missing", "", "Datei nicht gefunden"},
+        {"empty", "\n", "Lesen über Dateiende hinaus"},
+        {"odd", "2451400 184.1423 2.766900 0.077960  80.4930  73.9760  10.5840\n", "Lesen über Dateiende hinaus"},
+        {"badnumber",
+         "2451400 184,1423 2.766900 0.077960  80.4930  73.9760  10.5840\n"
+         "2451400 214.6100 2.361800 0.089700 103.8900 149.8500   7.1340\n",
+         "'184,1423' ist kein gültiger Gleitkommawert"},
+    };
+    for (const auto& c : cases) {
+        const auto path = dir_ / c.name;
+        if (!c.text.empty()) testsupport::WriteTextFile(path, c.text);
+        try {
+            SelectAsteroidPair(36000.0, path.string());
+            ADD_FAILURE() << c.name << ": no error";
+        } catch (const EphemerisFileError& e) {
+            EXPECT_EQ(std::string(e.what()), c.message) << c.name;
+        }
+    }
+}
+
+TEST_F(PlanetsTest, MissingAsteroidFileKeepsPlanetsAndOldAsteroids) {
+    testsupport::ScopedWorkingDir cwd(dir_.path());
+    BodyPlotTable()[kBodyCeres].distance = 123.0;
+    EXPECT_THROW(Compute(36525.0), EphemerisFileError);
+    for (int i = kBodyMercury; i <= kBodyUranus; ++i) EXPECT_GT(BodyPlotTable()[i].distance, 0.0) << i;
+    EXPECT_EQ(BodyPlotTable()[kBodyCeres].distance, 123.0);
+}
+
+TEST_F(PlanetsTest, BelowTheHorizonKeepsMagnitudeAndDistance) {
+    std::filesystem::copy_file(testsupport::FixturePath("core/ASTEROID.TXT"), dir_ / "ASTEROID.TXT");
+    testsupport::ScopedWorkingDir cwd(dir_.path());
+    Compute(36525.0);
+    int below = 0, above = 0;
+    for (int i = kBodyMercury; i < kBodyCount; ++i) {
+        const PlanetPosition& p = Planets()[i];
+        const BodyPlotEntry& e = BodyPlotTable()[i];
+        EXPECT_TRUE(p.valid) << i;
+        EXPECT_GT(e.distance, 0.0) << i;
+        EXPECT_TRUE(std::isfinite(e.magnitude)) << i;
+        EXPECT_EQ(e.magnitude, p.magnitude);
+        if (p.altitudeDeg > 0) {
+            ++above;
+            const double dx = e.x - Observer().chartCentreX, dy = e.y - Observer().chartCentreY;
+            EXPECT_NEAR(std::hypot(dx, dy), Observer().chartRadius * std::tan((90 - p.altitudeDeg) * kDeg / 2), 1e-6);
+        } else {
+            ++below;
+            EXPECT_EQ(e.x, 0.0) << i;
+            EXPECT_EQ(e.y, 0.0) << i;
+        }
+    }
+    EXPECT_GT(below + above, 0);
+}
+
+// Geocentric apparent right ascension and declination of date from an independent
+// modern ephemeris (PyEphem 4, VSOP87 / ELP), computed once; the reduced theories must
+// come within their accuracy. These catch a sign slip in the Jupiter-Saturn terms:
+// subtracted, Saturn is about 1 degree off in 1990.
+TEST_F(PlanetsTest, JupiterAndSaturnAgreeWithModernEphemeris) {
+    std::filesystem::copy_file(testsupport::FixturePath("core/ASTEROID.TXT"), dir_ / "ASTEROID.TXT");
+    testsupport::ScopedWorkingDir cwd(dir_.path());
+    struct Case {
+        double t;  // JD1900 UT
+        int body;
+        double raHours, decDeg, tolDeg;
+    } cases[] = {
+#include "fixtures/core/modern_planets.inc"
+    };
+    for (const auto& c : cases) {
+        Compute(c.t + DeltaT(2000) / 24.0);
+        const PlanetPosition& p = Planets()[c.body];
+        const double dra = std::remainder(p.rightAscension - c.raHours * kPi / 12, 2 * kPi);
+        const double sep = std::hypot(dra * std::cos(c.decDeg * kDeg), p.declination - c.decDeg * kDeg);
+        EXPECT_LT(sep / kDeg, c.tolDeg) << "body " << c.body << " at " << c.t;
+    }
+}
+
+}  // namespace

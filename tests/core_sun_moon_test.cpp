@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/chart_projection.h"
+#include "core/frames.h"
+#include "core/observer_state.h"
+#include "core/sun_moon.h"
+#include "core/timescale.h"
+
+namespace {
+
+constexpr double kDeg = kPi / 180.0;
+
+class SunMoonTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetObserverState();
+        ResetSunState();
+        ResetMoonState();
+        ResetBodyPlotTable();
+    }
+};
+
+double Deg(double rad) { return rad / kDeg; }
+double Wrap360(double deg) { return deg - 360.0 * std::floor(deg / 360.0); }
+
+TEST_F(SunMoonTest, SunWorkedValues) {
+    struct Case {
+        double t, lonDeg, dist, raHours, decDeg;
+    } cases[] = {
+        {36525.000694, 280.37797, 0.9833182, 18.751862, -23.034273},
+        {45350.750694, 341.14937, 0.9908899, 22.840015, -7.385999},
+    };
+    for (const auto& c : cases) {
+        SunPosition(c.t);
+        const SunState& s = Sun();
+        EXPECT_NEAR(Wrap360(Deg(s.trueLongitude)), c.lonDeg, 2e-5) << c.t;
+        EXPECT_NEAR(s.distance, c.dist, 2e-7) << c.t;
+        const EquatorialCoords eq = RectangularToEquatorial(s.x, s.y, s.z);
+        EXPECT_NEAR(eq.ra * 12 / kPi, c.raHours, 2e-6) << c.t;
+        EXPECT_NEAR(Deg(eq.dec), c.decDeg, 2e-5) << c.t;
+        EXPECT_DOUBLE_EQ(BodyPlotTable()[kBodySun].distance, s.distance);
+    }
+}
+
+TEST_F(SunMoonTest, SunRectangularAndObliquityAtJ2000) {
+    SunPosition(36525.000694);
+    const SunState& s = Sun();
+    EXPECT_NEAR(Deg(std::asin(s.sinObliquity)), 23.4392804, 1e-6);
+    EXPECT_NEAR(s.x, 0.1769737, 2e-7);
+    EXPECT_NEAR(s.y, -0.8874453, 2e-7);
+    EXPECT_NEAR(s.z, -0.3847544, 2e-7);
+    EXPECT_NEAR(std::hypot(std::hypot(s.x, s.y), s.z), s.distance, 1e-12);
+}
+
+TEST_F(SunMoonTest, SunForChartPlacesTheSunAboveTheHorizonOnly) {
+    ObserverState& o = Observer();
+    o.setLatitude(50.0);
+    SunPosition(36525.000694);
+    const double raHours = AngleOf(Sun().x, Sun().y) * 12 / kPi;
+    o.siderealHours = raHours;  // Sun on the meridian, altitude 90 - 50 - 23.03
+    SunForChart();
+    EXPECT_NEAR(Sun().altitudeDeg, 90 - 50 - 23.034273, 1e-4);
+    EXPECT_NEAR(Sun().chartX, o.chartCentreX, 1e-9);
+    EXPECT_NEAR(Sun().chartY, o.chartCentreY + o.chartRadius * std::tan((90 - Sun().altitudeDeg) * kDeg / 2), 1e-6);
+    EXPECT_EQ(BodyPlotTable()[kBodySun].x, Sun().chartX);
+    EXPECT_GT(Sun().discRadius, 0.0);
+    o.siderealHours = std::fmod(raHours + 12.0, 24.0);  // midnight
+    SunForChart();
+    EXPECT_LT(Sun().altitudeDeg, 0.0);
+    EXPECT_EQ(Sun().chartX, 0.0);
+    EXPECT_EQ(Sun().chartY, 0.0);
+    EXPECT_EQ(BodyPlotTable()[kBodySun].x, 0.0);
+}
+
+TEST_F(SunMoonTest, MoonWorkedValues) {
+    struct Case {
+        double t, lonDeg, latDeg, distAu, phaseDeg, fraction;
+    } cases[] = {
+        {36525.000694, 223.33118, 5.16826, 0.0026890153, 122.68, 0.2300},
+        {45350.750694, 223.52867, -2.40001, 0.0026597784, 62.27, 0.7327},
+    };
+    for (const auto& c : cases) {
+        SunPosition(c.t);
+        MoonPosition(c.t);
+        const MoonState& m = Moon();
+        EXPECT_NEAR(Deg(m.longitude), c.lonDeg, 2e-5) << c.t;
+        EXPECT_NEAR(Deg(m.latitude), c.latDeg, 2e-5) << c.t;
+        EXPECT_NEAR(m.distance, c.distAu, 2e-10) << c.t;
+        EXPECT_NEAR(m.phaseAngleDeg, c.phaseDeg, 0.01) << c.t;
+        EXPECT_NEAR(m.illuminatedFraction, c.fraction, 1e-4) << c.t;
+        EXPECT_DOUBLE_EQ(BodyPlotTable()[kBodyMoon].distance, m.distance);
+    }
+}
+
+TEST_F(SunMoonTest, MoonGeocentricEquatorialAndParallaxAtJ2000) {
+    SunPosition(36525.000694);
+    MoonPosition(36525.000694);
+    EXPECT_NEAR(Moon().parallaxDeg, 0.9084688, 1e-6);
+    EXPECT_NEAR(Moon().rightAscension * 12 / kPi, 14.830559, 2e-6);
+    EXPECT_NEAR(Deg(Moon().declination), -10.906274, 2e-5);
+    EXPECT_NEAR(Moon().distance * 149.6e6, 402277, 1.0);
+}
+
+TEST_F(SunMoonTest, PhaseValueTellsWaxingFromWaning) {
+    // Scan a lunation: the phase value is below 1 while the Moon's longitude leads the
+    // Sun's by 0..180 degrees and at least 1 while it trails.
+    int waxing = 0, waning = 0;
+    for (double t = 45350.0; t < 45380.0; t += 0.5) {
+        SunPosition(t);
+        MoonPosition(t);
+        double d = Moon().longitude - Sun().trueLongitude;
+        d = std::remainder(d, 2 * kPi);
+        if (std::fabs(d) < 0.05 || std::fabs(std::fabs(d) - kPi) < 0.05) continue;
+        if (d > 0) {
+            EXPECT_LT(Moon().phaseValue, 1.0) << t;
+            EXPECT_DOUBLE_EQ(Moon().phaseValue, Moon().illuminatedFraction);
+            ++waxing;
+        } else {
+            EXPECT_GE(Moon().phaseValue, 1.0) << t;
+            EXPECT_DOUBLE_EQ(Moon().phaseValue, 2 - Moon().illuminatedFraction);
+            ++waning;
+        }
+        EXPECT_GE(Sun().trueLongitude, 0.0);
+        EXPECT_LE(Sun().trueLongitude, 2 * kPi);
+    }
+    EXPECT_GT(waxing, 10);
+    EXPECT_GT(waning, 10);
+}
+
+TEST_F(SunMoonTest, MoonChartPositionOnlyAboveTheHorizon) {
+    ObserverState& o = Observer();
+    o.setLatitude(50.0);
+    SunPosition(36525.000694);
+    MoonPosition(36525.000694);
+    const double ra = Moon().rightAscension * 12 / kPi;
+    for (double offset : {0.0, 12.0}) {
+        o.siderealHours = std::fmod(ra + offset, 24.0);
+        MoonPosition(36525.000694);
+        if (Moon().altitudeDeg > 0) {
+            EXPECT_TRUE(BodyPlotTable()[kBodyMoon].x != 0 || BodyPlotTable()[kBodyMoon].y != 0);
+            // Parallax lowers the Moon by about a degree on the meridian.
+            EXPECT_NEAR(Moon().altitudeDeg, 90 - 50 + Deg(Moon().declination) - 0.9084688 * std::cos(Moon().altitudeDeg * kDeg), 0.05);
+        } else {
+            EXPECT_EQ(Moon().chartX, 0.0);
+            EXPECT_EQ(Moon().chartY, 0.0);
+        }
+        EXPECT_TRUE(std::isfinite(Moon().limbAngle));
+    }
+}
+
+TEST_F(SunMoonTest, MoonTopocentricAgreesWithMoonPosition) {
+    ObserverState& o = Observer();
+    o.setLatitude(48.0);
+    o.longitudeDeg = 11.0;
+    o.heightM = 500;
+    o.year = 2024;
+    const double ut = 45350.75;
+    const double t = ut + DeltaT(2024) / 24.0;
+    o.siderealHours = LocalSiderealTime(o.longitudeDeg, ut);
+    SunPosition(t);
+    MoonPosition(t);
+    const MoonTopocentricResult r = MoonTopocentric(t);
+    EXPECT_NEAR(r.altitudeDeg, Moon().altitudeDeg, 1e-9);
+    EXPECT_NEAR(r.dec, Moon().topoDeclination, 1e-12);
+    EXPECT_GE(r.hourAngle, -kPi);
+    EXPECT_LE(r.hourAngle, kPi);
+}
+
+}  // namespace
