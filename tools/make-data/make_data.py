@@ -16,6 +16,9 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from common import DEFAULT_OUTPUT, DEFAULT_SOURCES, Context  # noqa: E402
 import satellites  # noqa: E402
 import solarsystem  # noqa: E402
+import stars  # noqa: E402
+import constellations  # noqa: E402
+import deepsky  # noqa: E402
 
 
 def main():
@@ -34,6 +37,12 @@ def main():
         print("%s: %d satellites" % (name, count))
     print("ASTEROID.TXT: %d epochs" % solarsystem.make_asteroids(ctx))
     print("KOMET: %s" % solarsystem.make_comet(ctx))
+    catalogue = stars.make_star_catalogue(ctx)
+    print("STERNKAT: %d stars" % len(catalogue))
+    print("STERNNAM: %d named stars" % stars.make_named_stars(ctx, catalogue))
+    print("SLINIEN: %d segments" % constellations.make_figures(ctx, catalogue))
+    print("SNAMEN: %d labels" % constellations.make_labels(ctx))
+    print("NEBEL: %d objects" % deepsky.make_nebulae(ctx))
 
 
 if __name__ == "__main__":
