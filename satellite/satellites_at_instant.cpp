@@ -44,6 +44,9 @@ bool Finite(double x) { return std::isfinite(x); }
 
 }  // namespace
 
+std::string RoundedField(double x, std::size_t width) { return Rounded(x, width); }
+std::string FixedField(double x, int decimals, std::size_t width) { return FixedWidth(x, decimals, width); }
+
 bool ComputeSatellites(const SatelliteUi& ui, const std::function<void(const std::string&)>& displayName) {
     ObserverState& o = Observer();
     const double savedSidereal = o.siderealHours;

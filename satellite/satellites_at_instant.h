@@ -15,6 +15,11 @@
 bool ComputeSatellites(const SatelliteUi& ui = {},
                        const std::function<void(const std::string&)>& displayName = {});
 
+// Fields of the position line: R(x, w) is the integer part (toward zero) of x + 0.5,
+// F(x, d, w) x with d decimals; both padded on the left with blanks to w characters.
+std::string RoundedField(double x, std::size_t width);
+std::string FixedField(double x, int decimals, std::size_t width);
+
 // The header of the position table.
 std::string PositionHeader();
 
