@@ -1,0 +1,8 @@
+#include "passes/selection_state.h"
+
+SelectionState& Selection() {
+    static SelectionState state;
+    return state;
+}
+
+void ResetSelectionState() { Selection() = SelectionState{}; }
