@@ -1,0 +1,11 @@
+// The chart tests run inside one QApplication (offscreen platform): fonts, widgets
+// and the main window need it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
