@@ -40,7 +40,7 @@ double AngleFromCosine(double c) {
     c = std::clamp(c, -1.0, 1.0);
     if (c == 0.0) return kPi / 2.0;
     double psi = std::atan(std::sqrt(1.0 - c * c) / c);
-    if (psi < 0.0) psi += kPi;
+    if (c < 0.0) psi += kPi;  // also for c = -1, where the arctangent is -0
     return psi;
 }
 
