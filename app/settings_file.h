@@ -36,7 +36,7 @@ struct PassDialogSettings {
     std::string limitingMagnitude = "6";    // "Grenzhelligkeit mag"
     // Line 15 check boxes: "Schattenberechnung", "erste Nachthälfte",
     // "zweite Nachthälfte", "Dauer in Minuten", "maximale Helligkeit suchen".
-    std::array<bool, 5> options{true, true, false, false, false};
+    std::array<bool, 5> options{true, true, true, false, false};
 };
 
 // Lines 17-23: the satellite selection window's filter fields.

@@ -1,0 +1,306 @@
+#include "app/settings_file.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+#include <QString>
+#include <charconv>
+#include <cmath>
+#include <map>
+#include <system_error>
+
+#include "app/dialogs.h"
+#include "core/observer_state.h"
+
+namespace {
+
+SettingsFields& SettingsInstance() {
+    static SettingsFields fields;
+    return fields;
+}
+
+std::map<int, std::function<void(SettingsFields&)>>& Collectors() {
+    static std::map<int, std::function<void(SettingsFields&)>> collectors;
+    return collectors;
+}
+
+int nextCollectorId = 1;
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+std::string Latin1ToUtf8(const QByteArray& bytes) { return QString::fromLatin1(bytes).toStdString(); }
+
+QByteArray Utf8ToLatin1(const std::string& text) { return QString::fromStdString(text).toLatin1(); }
+
+// The lines of a file's contents; CR LF and LF both end a line, a last line
+// without an end counts.
+std::vector<QByteArray> SplitLines(const QByteArray& contents) {
+    std::vector<QByteArray> lines;
+    qsizetype start = 0;
+    while (start < contents.size()) {
+        qsizetype end = contents.indexOf('\n', start);
+        if (end < 0) end = contents.size();
+        QByteArray line = contents.mid(start, end - start);
+        if (line.endsWith('\r')) line.chop(1);
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string BadFloatMessage(const std::string& text) { return "'" + text + "' ist kein gültiger Gleitkommawert"; }
+
+std::string BadIntegerMessage(const std::string& text) { return "'" + text + "' ist kein gültiger Integerwert"; }
+
+}  // namespace
+
+SettingsFields& Settings() { return SettingsInstance(); }
+PassDialogSettings& PassDialogFields() { return SettingsInstance().pass; }
+SelectionFilterSettings& SelectionFilterFields() { return SettingsInstance().selection; }
+
+void ResetSettings() {
+    SettingsInstance() = SettingsFields{};
+    Collectors().clear();
+}
+
+void ApplyDefaultObserverSettings(ObserverState& observer) {
+    observer.placeName = "Berlin";
+    observer.longitudeDeg = 13.405;
+    observer.latitudeDeg = 52.52;
+    observer.heightM = 34;
+    observer.zoneName = " MEZ";
+    observer.zoneOffsetHours = 1;
+    observer.limitingMagnitude = 5;
+    observer.showPlanetNames = true;
+    observer.showConstellationNames = true;
+    observer.showConstellationLines = true;
+    observer.showAltitudeLines = false;
+    observer.showZodiac = false;
+    observer.setLatitude(observer.latitudeDeg);
+}
+
+int AddSettingsCollector(std::function<void(SettingsFields&)> collector) {
+    const int id = nextCollectorId++;
+    Collectors()[id] = std::move(collector);
+    return id;
+}
+
+void RemoveSettingsCollector(int id) { Collectors().erase(id); }
+
+std::string FormatSettingsNumber(double value) {
+    if (value == 0.0) return "0";  // also -0
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    // "1e+20" -> "1E20", "1e-05" -> "1E-5".
+    const auto e = text.find('e');
+    if (e == std::string::npos) return text;
+    std::string mantissa = text.substr(0, e);
+    std::string exponent = text.substr(e + 1);
+    std::string sign;
+    if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) {
+        if (exponent[0] == '-') sign = "-";
+        exponent.erase(0, 1);
+    }
+    while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
+    return mantissa + "E" + sign + exponent;
+}
+
+bool ParseSettingsNumber(std::string_view text, double& value) {
+    text = Trimmed(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty() || text.front() == '+' || text.front() == ' ') return false;
+    double parsed = 0.0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;
+    if (!std::isfinite(parsed)) return false;
+    value = parsed;
+    return true;
+}
+
+bool ParseSettingsInteger(std::string_view text, int& value) {
+    text = Trimmed(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty() || text.front() == '+' || text.front() == ' ') return false;
+    int parsed = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), parsed);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;
+    value = parsed;
+    return true;
+}
+
+std::string FlagWord(const std::array<bool, 5>& flags) {
+    std::string word;
+    for (bool flag : flags) word += flag ? '1' : '0';
+    return word;
+}
+
+std::array<bool, 5> FlagsFromWord(std::string_view word) {
+    std::array<bool, 5> flags{};
+    for (size_t i = 0; i < flags.size(); ++i) flags[i] = i < word.size() && word[i] == '1';
+    return flags;
+}
+
+std::string FolderOfElementFile(std::string_view fileName) {
+    const auto separator = fileName.find_last_of("\\/");
+    if (separator == std::string_view::npos) return std::string();
+    return std::string(fileName.substr(0, separator + 1));
+}
+
+std::vector<std::string> SettingsLines(const ObserverState& observer, const SettingsFields& fields) {
+    const PassDialogSettings& pass = fields.pass;
+    const SelectionFilterSettings& selection = fields.selection;
+    return {
+        observer.placeName,
+        FormatSettingsNumber(observer.longitudeDeg),
+        FormatSettingsNumber(observer.latitudeDeg),
+        FormatSettingsNumber(observer.heightM),
+        observer.zoneName,
+        FormatSettingsNumber(observer.zoneOffsetHours),
+        FormatSettingsNumber(observer.limitingMagnitude),
+        FolderOfElementFile(fields.elementFileName),
+        std::to_string(fields.elementFilterIndex),
+        fields.elementFileName,
+        pass.days,
+        pass.minSatelliteAltitude,
+        pass.maxSunAltitude,
+        pass.limitingMagnitude,
+        FlagWord(pass.options),
+        FlagWord({observer.showPlanetNames, observer.showConstellationNames, observer.showConstellationLines,
+                  observer.showAltitudeLines, observer.showZodiac}),
+        selection.namePrefix,
+        selection.perigeeMin,
+        selection.perigeeMax,
+        selection.apogeeMin,
+        selection.apogeeMax,
+        selection.inclinationMin,
+        selection.inclinationMax,
+    };
+}
+
+SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& observer, SettingsFields& fields) {
+    SettingsReadResult result;
+    auto fail = [&result](const std::string& message) {
+        if (result.ok) result.errorText = message;
+        result.ok = false;
+    };
+
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        fail("Datei nicht gefunden: " + path);
+        observer.setLatitude(observer.latitudeDeg);
+        return result;
+    }
+    const std::vector<QByteArray> lines = SplitLines(file.readAll());
+    file.close();
+    result.linesRead = static_cast<int>(lines.size());
+
+    // Line n (1-based) as UTF-8 text, or nullptr when the file is shorter.
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < lines.size() && i < kSettingsLineCount; ++i) texts.push_back(Latin1ToUtf8(lines[i]));
+    auto line = [&texts](int n) -> const std::string* {
+        return n <= static_cast<int>(texts.size()) ? &texts[n - 1] : nullptr;
+    };
+    if (result.linesRead < kSettingsLineCount) fail("Lesen über Dateiende hinaus: " + path);
+
+    auto number = [&](int n, double& target) {
+        const std::string* text = line(n);
+        if (!text) return;
+        double value = 0.0;
+        if (ParseSettingsNumber(*text, value))
+            target = value;
+        else
+            fail(BadFloatMessage(*text));
+    };
+    auto copy = [&](int n, std::string& target) {
+        if (const std::string* text = line(n)) target = *text;
+    };
+
+    copy(1, observer.placeName);
+    number(2, observer.longitudeDeg);
+    number(3, observer.latitudeDeg);
+    number(4, observer.heightM);
+    copy(5, observer.zoneName);
+    number(6, observer.zoneOffsetHours);
+    number(7, observer.limitingMagnitude);
+    copy(8, fields.elementFolder);
+    if (const std::string* text = line(9)) {
+        int index = 0;
+        if (ParseSettingsInteger(*text, index))
+            fields.elementFilterIndex = index;
+        else
+            fail(BadIntegerMessage(*text));
+    }
+    copy(10, fields.elementFileName);
+    copy(11, fields.pass.days);
+    copy(12, fields.pass.minSatelliteAltitude);
+    copy(13, fields.pass.maxSunAltitude);
+    copy(14, fields.pass.limitingMagnitude);
+    if (const std::string* text = line(15)) fields.pass.options = FlagsFromWord(*text);
+    if (const std::string* text = line(16)) {
+        const auto flags = FlagsFromWord(*text);
+        observer.showPlanetNames = flags[0];
+        observer.showConstellationNames = flags[1];
+        observer.showConstellationLines = flags[2];
+        observer.showAltitudeLines = flags[3];
+        observer.showZodiac = flags[4];
+    }
+    copy(17, fields.selection.namePrefix);
+    copy(18, fields.selection.perigeeMin);
+    copy(19, fields.selection.perigeeMax);
+    copy(20, fields.selection.apogeeMin);
+    copy(21, fields.selection.apogeeMax);
+    copy(22, fields.selection.inclinationMin);
+    copy(23, fields.selection.inclinationMax);
+
+    observer.setLatitude(observer.latitudeDeg);
+    return result;
+}
+
+bool WriteSettingsFile(const std::string& path, const ObserverState& observer, SettingsFields& fields,
+                       std::string* errorText) {
+    for (auto& [id, collector] : Collectors())
+        if (collector) collector(fields);
+    fields.elementFolder = FolderOfElementFile(fields.elementFileName);
+
+    QByteArray contents;
+    for (const std::string& text : SettingsLines(observer, fields)) {
+        contents += Utf8ToLatin1(text);
+        contents += "\r\n";
+    }
+
+    // QSaveFile writes a temporary file in the same folder and renames it on commit.
+    QSaveFile file(QString::fromStdString(path));
+    bool ok = file.open(QIODevice::WriteOnly);
+    if (ok) ok = file.write(contents) == contents.size();
+    if (ok) ok = file.commit();
+    if (!ok) {
+        if (file.isOpen()) file.cancelWriting();
+        if (errorText) *errorText = file.errorString().toStdString();
+    }
+    return ok;
+}
+
+bool LoadSettingsAtStartup() {
+    ObserverState& observer = Observer();
+    ApplyDefaultObserverSettings(observer);
+    Settings() = SettingsFields{};
+    const SettingsReadResult result = ReadSettingsFile(kSettingsFileName, observer, Settings());
+    if (!result.ok)
+        AppDialogs().Message("Polaride", QString::fromStdString(result.errorText) +
+                                             "\n\nFür die fehlenden Einstellungen gelten die Vorgaben.");
+    return result.ok;
+}
+
+bool SaveSettingsAtExit() {
+    std::string error;
+    if (WriteSettingsFile(kSettingsFileName, Observer(), Settings(), &error)) return true;
+    AppDialogs().Message("Fehler beim Speichern",
+                         QString("Die Einstellungen konnten nicht in \"%1\" geschrieben werden:\n%2")
+                             .arg(kSettingsFileName, QString::fromStdString(error)));
+    return false;
+}

@@ -1,0 +1,11 @@
+// The zoom window: a magnified part of the chart.
+#pragma once
+
+#include <QWidget>
+
+class TForm2 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TForm2(QWidget* parent = nullptr);
+};
