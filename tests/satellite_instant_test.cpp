@@ -1,0 +1,309 @@
+// Satellites at the chart instant, the position line, and the observation of one
+// selected satellite for the pass search and the information displays.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/frames.h"
+#include "core/observer_state.h"
+#include "core/sun_moon.h"
+#include "satellite/observation.h"
+#include "satellite/satellite_state.h"
+#include "satellite/satellite_table.h"
+#include "satellite/satellites_at_instant.h"
+#include "satellite/sgp.h"
+#include "support/test_paths.h"
+
+namespace {
+
+constexpr double kDeg = kPi / 180.0;
+
+const std::string kIssName = "ISS (ZARYA)             ";
+const std::string kIss1 = "1 25544U 98067A   26117.36127981  .00010360  00000+0  19594-3 0  9994";
+const std::string kIss2 = "2 25544  51.6320 191.6695 0007016 356.2195   3.8740 15.48988133563872";
+const std::string kBadLine2 = "2 99999  51.6320 191.6695 0007016 356.2195   3.8740 15.4898X133563872";
+
+class InstantTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetObserverState();
+        ResetSatelliteTable();
+        ResetSatelliteState();
+        ResetObservationValues();
+        ResetSunState();
+        MathErrorFlag = false;
+        Observer().longitudeDeg = 10.0;
+        Observer().setLatitude(50.0);
+        Observer().heightM = 100.0;
+    }
+    void TearDown() override {
+        ResetObserverState();
+        ResetSatelliteTable();
+        ResetSatelliteState();
+        ResetObservationValues();
+        ResetSunState();
+        MathErrorFlag = false;
+    }
+
+    // Appends a set to the table and to the selection.
+    void AddSelected(const std::string& name, const std::string& l1, const std::string& l2,
+                     double magnitude = 4.0, bool known = true, bool flare = false) {
+        SatelliteTable& t = Satellites();
+        t.allSets.insert(t.allSets.end(), {name, l1, l2});
+        const int row = static_cast<int>(t.allSets.size() / 3);
+        Observer().satelliteCount = row;
+        t.standardMagnitude[static_cast<std::size_t>(row)] = magnitude;
+        t.magnitudeKnown[static_cast<std::size_t>(row)] = known ? 1 : 0;
+        t.flareCapable[static_cast<std::size_t>(row)] = flare ? 1 : 0;
+        t.selectedSets.insert(t.selectedSets.end(), {name, l1, l2});
+        t.selectedRows.push_back(std::to_string(row));
+        t.selectedCount = static_cast<int>(t.selectedRows.size());
+    }
+
+    // Chart Sun for currentJD as the chart drawing leaves it.
+    static void ChartSun() {
+        ObserverState& o = Observer();
+        o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
+        SunPosition(o.currentJD + DeltaT(o.year) / 24.0);
+        SunForChart();
+    }
+
+    // First whole minute from start at which the ISS is above (or below) the horizon.
+    static JD1900 FindInstant(JD1900 start, bool above) {
+        ObserverState& o = Observer();
+        for (int minute = 0; minute < 3 * 1440; ++minute) {
+            o.currentJD = start + minute / 1440.0;
+            o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
+            PrepareObserver();
+            PropagateSGP(kIss1, kIss2, o.currentJD, false);
+            const SatHorizontal hz = HorizontalPosition();
+            if ((hz.altitude > 20 * kDeg) == above && std::fabs(hz.altitude) > 5 * kDeg) return o.currentJD;
+        }
+        ADD_FAILURE() << "no such instant";
+        return start;
+    }
+
+    static JD1900 Epoch() {
+        SgpElements el;
+        EXPECT_TRUE(ParseSgpElements(kIss1, kIss2, el));
+        return el.epoch;
+    }
+};
+
+TEST_F(InstantTest, ProgressCaptionsEveryHundredAndRestoredAfterwards) {
+    for (int i = 0; i < 250; ++i) AddSelected(kIssName, kIss1, kIss2);
+    Observer().currentJD = Epoch();
+    ChartSun();
+    std::vector<std::string> captions;
+    std::string current = "Polaride";
+    SatelliteUi ui;
+    ui.caption = [&] { return current; };
+    ui.setCaption = [&](const std::string& c) {
+        current = c;
+        captions.push_back(c);
+    };
+    const double sidereal = Observer().siderealHours + 1.0;
+    Observer().siderealHours = sidereal;
+    EXPECT_TRUE(ComputeSatellites(ui));
+    EXPECT_EQ(captions, (std::vector<std::string>{"Berechne Erdsatelliten...100", "Berechne Erdsatelliten...200",
+                                                  "Polaride"}));
+    EXPECT_EQ(current, "Polaride");
+    EXPECT_EQ(Observer().siderealHours, sidereal);
+}
+
+TEST_F(InstantTest, ChartPositionIsTheStereographicProjection) {
+    AddSelected(kIssName, kIss1, kIss2);
+    Observer().currentJD = FindInstant(Epoch(), true);
+    Observer().rotationRad = 0.3;
+    ChartSun();
+    ASSERT_TRUE(ComputeSatellites());
+
+    ObserverState& o = Observer();
+    o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
+    PrepareObserver();
+    PropagateSGP(kIss1, kIss2, o.currentJD, false);
+    const SatHorizontal hz = HorizontalPosition();
+    const double rho = o.chartRadius * std::tan((kPi / 2 - hz.altitude) / 2);
+    const SatelliteTable& t = Satellites();
+    EXPECT_NEAR(t.chartX[1], o.chartCentreX + rho * std::sin(hz.azimuth + 0.3), 1e-9);
+    EXPECT_NEAR(t.chartY[1], o.chartCentreY + rho * std::cos(hz.azimuth + 0.3), 1e-9);
+    EXPECT_LT(std::hypot(t.chartX[1] - o.chartCentreX, t.chartY[1] - o.chartCentreY), o.chartRadius);
+
+    const double phase = PhaseAngle(hz.altitude / kDeg, hz.azimuth / kDeg, Sun().altitudeDeg, Sun().azimuth);
+    EXPECT_NEAR(t.chartMagnitude[1], SatelliteMagnitude(phase * kDeg, SatState().rangeKm, 4.0), 1e-9);
+    EXPECT_EQ(t.inShadow[1], ShadowDepth(Sun().rightAscension, Sun().declination) < 0 ? 1 : 0);
+}
+
+TEST_F(InstantTest, BelowTheHorizonIsNotDrawnAndKeepsItsValues) {
+    AddSelected(kIssName, kIss1, kIss2);
+    Observer().currentJD = FindInstant(Epoch(), false);
+    ChartSun();
+    SatelliteTable& t = Satellites();
+    t.chartX[1] = 50;
+    t.chartY[1] = 60;
+    t.chartMagnitude[1] = 3.25;
+    t.inShadow[1] = 1;
+    ASSERT_TRUE(ComputeSatellites());
+    EXPECT_EQ(t.chartX[1], 0.0);
+    EXPECT_EQ(t.chartY[1], 0.0);
+    EXPECT_EQ(t.chartMagnitude[1], 3.25);
+    EXPECT_EQ(t.inShadow[1], 1);
+}
+
+TEST_F(InstantTest, AFailedSatelliteDoesNotStopTheOthers) {
+    AddSelected(kIssName, kIss1, kIss2);
+    AddSelected("BROKEN", "1 99999U", kBadLine2);
+    AddSelected(kIssName, kIss1, kIss2);
+    Observer().currentJD = FindInstant(Epoch(), true);
+    ChartSun();
+    SatelliteTable& t = Satellites();
+    t.chartX[2] = 99;
+    t.chartY[2] = 99;
+    MathErrorFlag = true;  // left over from elsewhere: must not cost the first satellite
+    ASSERT_TRUE(ComputeSatellites());
+    EXPECT_FALSE(MathErrorFlag);
+    EXPECT_NE(t.chartX[1], 0.0);
+    EXPECT_EQ(t.chartX[2], 0.0);
+    EXPECT_EQ(t.chartY[2], 0.0);
+    EXPECT_EQ(t.chartX[3], t.chartX[1]);
+    EXPECT_EQ(t.chartY[3], t.chartY[1]);
+}
+
+TEST_F(InstantTest, LoadRequestLoadsFirstAndAFailedOpenKeepsTheTable) {
+    testsupport::TempDir dir;
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    testsupport::WriteTextFile(dir / "sats.tle", kIssName + "\r\n" + kIss1 + "\r\n" + kIss2 + "\r\n");
+    Observer().elementFilePath = (dir / "sats.tle").string();
+    Satellites().loadRequested = true;
+    std::vector<std::string> names, messages;
+    SatelliteUi ui;
+    ui.showMessage = [&](const std::string& c, const std::string& m) { messages.push_back(c + ": " + m); };
+    EXPECT_TRUE(ComputeSatellites(ui, [&](const std::string& n) { names.push_back(n); }));
+    EXPECT_EQ(Observer().satelliteCount, 1);
+    EXPECT_EQ(Satellites().selectedCount, 0);
+    EXPECT_EQ(names, (std::vector<std::string>{"ISS (ZARYA)     "}));
+
+    Observer().elementFilePath = (dir / "gone.tle").string();
+    EXPECT_FALSE(ComputeSatellites(ui));
+    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(Observer().satelliteCount, 1);
+    EXPECT_EQ(Satellites().allSets.size(), 3u);
+}
+
+TEST_F(InstantTest, PositionLineFields) {
+    struct Rounded {
+        double x;
+        std::size_t w;
+        const char* expected;
+    };
+    for (const Rounded& c : {Rounded{-3.7, 7, "     -3"}, Rounded{-3.2, 7, "     -2"}, Rounded{-0.7, 4, "   0"},
+                             Rounded{412.5, 7, "    413"}, Rounded{12345678.0, 7, "12345678"}}) {
+        EXPECT_EQ(RoundedField(c.x, c.w), c.expected) << c.x;
+    }
+    struct Fixed {
+        double x;
+        int d;
+        std::size_t w;
+        const char* expected;
+    };
+    for (const Fixed& c : {Fixed{271.456, 2, 6, "271.46"}, Fixed{5.0, 2, 6, "  5.00"}, Fixed{-12.34, 1, 6, " -12.3"},
+                           Fixed{59.96, 1, 5, " 60.0"}}) {
+        EXPECT_EQ(FixedField(c.x, c.d, c.w), c.expected) << c.x;
+    }
+    EXPECT_EQ(PositionHeader(),
+              "    Name       |   Höhe    Entf     Sch |"
+              " Azimut  Höhe |"
+              "Rekt(2000.0)Dekl |  Phase    Mag");
+}
+
+TEST_F(InstantTest, PositionLineLayout) {
+    AddSelected(kIssName, kIss1, kIss2, 4.0, true);
+    AddSelected("A VERY LONG SATELLITE NAME", kIss1, kIss2, 4.0, false);
+    Observer().currentJD = FindInstant(Epoch(), true);
+    ChartSun();
+    const PositionLineText known = PositionLine(0);
+    EXPECT_EQ(known.header, PositionHeader());
+    const double height = Observation().heightKm;
+    const double range = SatState().rangeKm;  // of the later instant after the angular speed
+    (void)range;
+    ASSERT_EQ(known.values.size(), 13u + 1 + 21 + 1 + 12 + 1 + 15 + 1 + 6 + 7);
+    EXPECT_EQ(known.values.substr(0, 14), "ISS (ZARYA)  |");
+    EXPECT_EQ(known.values.substr(14, 7), RoundedField(height, 7));
+    EXPECT_EQ(known.values[35], '|');
+    EXPECT_EQ(known.values[48], '|');
+    EXPECT_EQ(known.values[64], '|');
+    EXPECT_EQ(known.values.back(), ' ');
+    EXPECT_EQ(known.bold, Observation().shadowDepthKm >= 0.0);
+    EXPECT_GT(Observation().angularSpeedDegSec, 0.0);
+    EXPECT_LT(Observation().angularSpeedDegSec, 2.0);
+
+    const PositionLineText unknown = PositionLine(1);
+    EXPECT_EQ(unknown.values.substr(0, 14), "A VERY LONG S|");
+    EXPECT_EQ(unknown.values.back(), ':');
+    EXPECT_EQ(unknown.values.substr(0, 64).substr(14), known.values.substr(0, 64).substr(14));
+}
+
+TEST_F(InstantTest, ObserveSatelliteAtAnotherInstant) {
+    AddSelected(kIssName, kIss1, kIss2);
+    const JD1900 t = FindInstant(Epoch(), true);
+    Observer().currentJD = Epoch();
+    const SatObservation obs = ObserveSatellite(0, t);
+    EXPECT_FALSE(MathErrorFlag);
+    EXPECT_EQ(Observer().siderealHours, LocalSiderealTime(Observer().longitudeDeg, t));
+    EXPECT_EQ(SatState().satelliteName, "ISS (ZARYA)");
+    EXPECT_GT(obs.altitudeDeg, 20.0);
+    EXPECT_EQ(obs.sunAltitudeDeg, Sun().altitudeDeg);
+    EXPECT_EQ(obs.rangeKm, Observation().observedRangeKm);
+    EXPECT_EQ(obs.magnitude, Observation().magnitude);
+    EXPECT_EQ(obs.shadowDepthKm, Observation().shadowDepthKm);
+    // The Sun values are those of T.
+    SunPosition(t + DeltaT(Observer().year) / 24.0);
+    const double ra = AngleOf(Sun().x, Sun().y);
+    EXPECT_NEAR(Sun().rightAscension, ra, 1e-12);
+    // Range check: an ISS pass is a few hundred to two thousand km away.
+    EXPECT_GT(obs.rangeKm, 300.0);
+    EXPECT_LT(obs.rangeKm, 2500.0);
+}
+
+TEST_F(InstantTest, DetailsShowAFlareOnlyForASelectedFlareCapableRow) {
+    AddSelected(kIssName, kIss1, kIss2, 4.0, true, true);
+    Observer().currentJD = FindInstant(Epoch(), true);
+    ChartSun();
+    Observation().flareAngleDeg = -1.0;
+    SatelliteDetails(1, false);  // row 1 of the whole table
+    EXPECT_EQ(Observation().flareAngleDeg, -1.0);
+    EXPECT_EQ(Observation().catalogueText, "25544 98067A   ");  // columns 3-7 and 9-18
+    EXPECT_DOUBLE_EQ(Observation().inclinationDeg, 51.632);
+    EXPECT_GT(Observation().heightKm, 300.0);
+    EXPECT_LT(Observation().heightKm, 500.0);
+    SatelliteDetails(1, true);  // selection position 1
+    EXPECT_GE(Observation().flareAngleDeg, 0.0);
+    EXPECT_GE(Observation().flareMirror, 1.0);
+}
+
+TEST_F(InstantTest, ShippedElementFilesPropagate) {
+    const auto path = testsupport::DataPath("stations-2026-04.tle");
+    if (!std::filesystem::exists(path)) GTEST_SKIP() << "no shipped element file";
+    const LoadResult r = LoadElementFile(path.string());
+    ASSERT_TRUE(r.opened);
+    ASSERT_GT(r.satelliteCount, 0);
+    SatelliteTable& t = Satellites();
+    for (int row = 1; row <= r.satelliteCount; ++row) {
+        const ElementSet set = t.Row(row);
+        t.selectedSets.insert(t.selectedSets.end(), {set.nameLine, set.line1, set.line2});
+        t.selectedRows.push_back(std::to_string(row));
+    }
+    t.selectedCount = r.satelliteCount;
+    SgpElements el;
+    ASSERT_TRUE(ParseSgpElements(t.Row(1).line1, t.Row(1).line2, el));
+    Observer().currentJD = el.epoch;
+    ChartSun();
+    EXPECT_TRUE(ComputeSatellites());
+    int drawn = 0;
+    for (int k = 1; k <= t.selectedCount; ++k) drawn += t.chartX[static_cast<std::size_t>(k)] != 0.0;
+    EXPECT_LT(drawn, t.selectedCount);  // never all low satellites above one horizon
+}
+
+}  // namespace
