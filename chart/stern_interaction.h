@@ -93,12 +93,6 @@ void BlinkConstellation(int labelNumber, int waitMs = 501);
 
 // --- satellites -----------------------------------------------------------------------------
 // "Datei laden": file dialog, load, enable "Sat-Wahl", show the selection window,
-// draw the chart.
+// draw the chart. The dialog starts from the settings lines 8 to 10
+// (Settings().elementFolder, elementFilterIndex, elementFileName) and updates them.
 void LoadElementFileFromMenu();
-// The element-file dialog's state (settings lines 8 to 10).
-struct ElementFileDialogState {
-    QString initialFolder;
-    int filterIndex = 3;
-    QString fileName;
-};
-ElementFileDialogState& ElementFileDialog();
