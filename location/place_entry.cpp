@@ -1,0 +1,91 @@
+#include "location/place_entry.h"
+
+#include "core/observer_state.h"
+#include "location/place_numbers.h"
+
+namespace location {
+
+namespace {
+
+bool IsBlank(const std::string& text) {
+    return text.find_first_not_of(" \t") == std::string::npos;
+}
+
+// Longitude and latitude in that order; the latitude brings its sine and cosine along
+// at once, so that a later failure never leaves them out of step.
+PlaceEntryResult ApplyCoordinates(const std::string& longitude, const std::string& latitude,
+                                  ObserverState& state) {
+    const auto lon = ParseDecimal(longitude);
+    if (!lon || !LongitudeInRange(*lon)) return {PlaceField::Longitude, longitude};
+    state.longitudeDeg = *lon;
+    const auto lat = ParseDecimal(latitude);
+    if (!lat || !LatitudeInRange(*lat)) return {PlaceField::Latitude, latitude};
+    SetPlaceLatitude(*lat, state.latitudeDeg, state.sinLatitude, state.cosLatitude);
+    return {};
+}
+
+PlaceEntryResult ApplyHeight(const std::string& height, ObserverState& state) {
+    if (IsBlank(height)) {
+        state.heightM = 0.0;
+        return {};
+    }
+    const auto value = ParseDecimal(height);
+    if (!value) return {PlaceField::Height, height};
+    state.heightM = *value;
+    return {};
+}
+
+}  // namespace
+
+bool LongitudeInRange(double longitudeDeg) {
+    return longitudeDeg >= -180.0 && longitudeDeg <= 360.0;
+}
+
+bool LatitudeInRange(double latitudeDeg) { return latitudeDeg >= -90.0 && latitudeDeg <= 90.0; }
+
+PlaceEntryResult ApplyPlaceEntry(const PlaceEntryFields& fields, ObserverState& state) {
+    state.placeName = fields.name;
+    if (auto result = ApplyCoordinates(fields.longitude, fields.latitude, state); !result.ok()) {
+        return result;
+    }
+    return ApplyHeight(fields.height, state);
+}
+
+PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObserverState& state) {
+    state.placeName = fields.placeName;
+    if (auto result = ApplyCoordinates(fields.longitude, fields.latitude, state); !result.ok()) {
+        return result;
+    }
+    if (auto result = ApplyHeight(fields.height, state); !result.ok()) return result;
+    state.zoneName = " " + fields.zoneName;
+    const auto offset = ParseDecimal(fields.zoneOffset);
+    if (!offset) return {PlaceField::ZoneOffset, fields.zoneOffset};
+    state.zoneOffsetHours = *offset;
+    const auto magnitude = ParseDecimal(fields.limitingMagnitude);
+    if (!magnitude) return {PlaceField::LimitingMagnitude, fields.limitingMagnitude};
+    state.limitingMagnitude = *magnitude;
+    return {};
+}
+
+ParameterFields ParameterFieldsOf(const ObserverState& state) {
+    ParameterFields fields;
+    fields.placeName = state.placeName;
+    fields.longitude = FormatGeneral15(state.longitudeDeg);
+    fields.latitude = FormatGeneral15(state.latitudeDeg);
+    fields.height = FormatGeneral15(state.heightM);
+    const auto first = state.zoneName.find_first_not_of(' ');
+    fields.zoneName = first == std::string::npos ? std::string() : state.zoneName.substr(first);
+    fields.zoneOffset = FormatGeneral15(state.zoneOffsetHours);
+    fields.limitingMagnitude = FormatGeneral15(state.limitingMagnitude);
+    return fields;
+}
+
+std::string PlaceErrorMessage(PlaceField field) {
+    switch (field) {
+        case PlaceField::Longitude: return kLongitudeError;
+        case PlaceField::Latitude: return kLatitudeError;
+        default: return {};
+    }
+}
+
+}  // namespace location

@@ -1,0 +1,67 @@
+// Taking over typed place values (the parameter dialog and the new-place window).
+// The fields are checked in order; the first failure ends the taking over and the
+// values taken before it stay taken over.
+#pragma once
+
+#include <string>
+
+struct ObserverState;
+
+namespace location {
+
+enum class PlaceField {
+    None,               // everything taken over
+    Longitude,          // "Fehler bei geografischer Länge"
+    Latitude,           // "Fehler bei geografischer Breite"
+    Height,             // not a number
+    ZoneOffset,         // not a number
+    LimitingMagnitude,  // not a number
+};
+
+struct PlaceEntryResult {
+    PlaceField failed = PlaceField::None;
+    std::string badText;  // the text that did not convert (number fields)
+    bool ok() const { return failed == PlaceField::None; }
+};
+
+// The four fields of the new-place window.
+struct PlaceEntryFields {
+    std::string name;
+    std::string longitude;
+    std::string latitude;
+    std::string height;
+};
+
+// The seven fields of the parameter dialog.
+struct ParameterFields {
+    std::string placeName;
+    std::string longitude;
+    std::string latitude;
+    std::string height;
+    std::string zoneName;  // without its leading blank
+    std::string zoneOffset;
+    std::string limitingMagnitude;
+};
+
+inline constexpr const char* kInvalidEntryCaption = "Ungültige Eingabe";
+inline constexpr const char* kLongitudeError = "Fehler bei geografischer Länge";
+inline constexpr const char* kLatitudeError = "Fehler bei geografischer Breite";
+
+// Longitude accepted in -180..360 (both -180..180 and 0..360 east), latitude -90..90.
+bool LongitudeInRange(double longitudeDeg);
+bool LatitudeInRange(double latitudeDeg);
+
+// Name, longitude, latitude (with its sine and cosine), height (empty gives 0).
+PlaceEntryResult ApplyPlaceEntry(const PlaceEntryFields& fields, ObserverState& state);
+
+// The parameter dialog: as above, then zone name (stored with one leading blank),
+// zone offset and limiting magnitude (no range tests).
+PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObserverState& state);
+
+// The parameter dialog's fields as shown for a state (zone name without leading blanks).
+ParameterFields ParameterFieldsOf(const ObserverState& state);
+
+// The message box text of a failed longitude or latitude, empty for the other fields.
+std::string PlaceErrorMessage(PlaceField field);
+
+}  // namespace location

@@ -1,0 +1,34 @@
+#include "location/place_messages.h"
+
+#include <QString>
+
+#include "app/dialogs.h"
+
+namespace location {
+
+namespace {
+// The caption of the toolkit's own error boxes: the program's title.
+const QString kErrorCaption = QStringLiteral("Polaride");
+}  // namespace
+
+void ShowPlaceFieldError(const PlaceEntryResult& result, QWidget* parent) {
+    const std::string message = PlaceErrorMessage(result.failed);
+    if (!message.empty()) {
+        AppDialogs().Message(QString::fromUtf8(kInvalidEntryCaption), QString::fromStdString(message),
+                             parent);
+    } else if (!result.ok()) {
+        ShowNumberError(result.badText, parent);
+    }
+}
+
+void ShowNumberError(const std::string& text, QWidget* parent) {
+    AppDialogs().Message(kErrorCaption,
+                         QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(QString::fromStdString(text)),
+                         parent);
+}
+
+void ShowFileError(const std::string& what, QWidget* parent) {
+    AppDialogs().Message(kErrorCaption, QString::fromStdString(what), parent);
+}
+
+}  // namespace location

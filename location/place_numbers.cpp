@@ -1,0 +1,66 @@
+#include "location/place_numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace location {
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+std::optional<double> ParseDecimal(std::string_view text) {
+    text = Trimmed(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (text.empty()) return std::nullopt;
+    // Only digits, sign, point and exponent: no "inf", "nan" or hexadecimal forms.
+    for (char c : text) {
+        const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' ||
+                             c == 'e' || c == 'E';
+        if (!allowed) return std::nullopt;
+    }
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::string FormatGeneral15(double value) {
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    // Exponent as "E-5" rather than "e-05".
+    const auto e = text.find('e');
+    if (e != std::string::npos) {
+        std::string exponent = text.substr(e + 1);
+        std::string sign;
+        if (!exponent.empty() && (exponent[0] == '-' || exponent[0] == '+')) {
+            if (exponent[0] == '-') sign = "-";
+            exponent.erase(0, 1);
+        }
+        while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
+        text = text.substr(0, e) + "E" + sign + exponent;
+    }
+    if (text == "-0") text = "0";
+    return text;
+}
+
+void SetPlaceLatitude(double latitudeDeg, double& latitudeOut, double& sinOut, double& cosOut) {
+    constexpr double kPiEightDecimals = 3.14159265;
+    latitudeOut = latitudeDeg;
+    sinOut = std::sin(latitudeDeg * kPiEightDecimals / 180.0);
+    cosOut = std::cos(latitudeDeg * kPiEightDecimals / 180.0);
+}
+
+}  // namespace location
