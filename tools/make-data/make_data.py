@@ -19,6 +19,8 @@ import solarsystem  # noqa: E402
 import stars  # noqa: E402
 import constellations  # noqa: E402
 import deepsky  # noqa: E402
+import maps  # noqa: E402
+import places  # noqa: E402
 
 
 def main():
@@ -43,6 +45,10 @@ def main():
     print("SLINIEN: %d segments" % constellations.make_figures(ctx, catalogue))
     print("SNAMEN: %d labels" % constellations.make_labels(ctx))
     print("NEBEL: %d objects" % deepsky.make_nebulae(ctx))
+    print("ORTE: %d German places, %d elsewhere" % places.make_places(ctx))
+    print("Staedte: %d + %d + %d towns" % places.make_towns(ctx))
+    print("Grenzen: %d strokes, %d lines" % maps.make_borders(ctx))
+    print("welt.bmp: %.1f %% land" % maps.make_world_map(ctx))
 
 
 if __name__ == "__main__":
