@@ -72,8 +72,8 @@ def read_stations(ctx):
             lat, lon, height = float(fields[4]), float(fields[5]), int(float(fields[6]))
         except ValueError:
             continue
-        if height <= 0 and fields[1].strip() == "Germany":
-            continue  # no German station lies at sea level or below: a missing height
+        if height == 0:
+            continue  # a missing height in the station list (Curitiba, 934 m, reads 0)
         stations.append(Place(fields[2].strip(), lat, lon, fields[1].strip(), height=height))
     return stations
 
