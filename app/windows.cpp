@@ -1,0 +1,6 @@
+#include "app/windows.h"
+
+Windows& AppWindows() {
+    static Windows windows;
+    return windows;
+}
