@@ -1,6 +1,7 @@
 #include "passes/selection_rules.h"
 
 #include <cmath>
+#include <limits>
 
 #include "core/timescale.h"
 #include "satellite/column_number.h"
@@ -115,8 +116,11 @@ std::optional<double> ReadDriftAnswer(std::string_view answer) {
 double DegreesPerDay(double radiansPerMinute) { return radiansPerMinute * (180.0 / kPi) * 1440.0; }
 
 bool GeosyncMeanMotion(double meanMotionRevDay, double driftDegDay) {
-    return 1440.0 / (kSiderealDayMin + 4.0 * driftDegDay) < meanMotionRevDay &&
-           meanMotionRevDay < 1440.0 / (kSiderealDayMin - 4.0 * driftDegDay);
+    // A drift of 359 degrees per day or more leaves no upper limit (instead of a
+    // division by zero or a negative limit that would select nothing).
+    const double slowest = kSiderealDayMin - 4.0 * driftDegDay;
+    const double upper = slowest > 0.0 ? 1440.0 / slowest : std::numeric_limits<double>::infinity();
+    return 1440.0 / (kSiderealDayMin + 4.0 * driftDegDay) < meanMotionRevDay && meanMotionRevDay < upper;
 }
 
 bool SunsyncNodeRate(double nodeRateRadMin, double driftDegDay) {
