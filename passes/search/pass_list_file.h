@@ -1,0 +1,27 @@
+// The pass list as a text file ("Speichern" of the pass list window, and the text
+// output of "polaride-cli passes"): four header lines and the display lines.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Shortest decimal text of a number (up to 15 significant digits, "." as point).
+std::string ShortestDecimal(double value);
+
+// "Laenge: 13.4 E  Breite: 52.5 N  Zeitzone: UTC +2h" (the values with their sign).
+std::string PassListLocationLine(double longitudeDeg, double latitudeDeg, double zoneOffsetHours);
+
+// The lines of the file (UTF-8, no line ends): "Sichtbarkeitsbedingungen für " + place,
+// the location line, "berechnet mit Elementen aus " + element file, the column heading
+// and every list line.
+std::vector<std::string> PassListFileLines(const std::string& placeName, double longitudeDeg,
+                                           double latitudeDeg, double zoneOffsetHours,
+                                           const std::string& elementFilePath,
+                                           const std::vector<std::string>& listLines);
+
+// UTF-8 to Latin-1; characters outside Latin-1 become "?", stray bytes are kept.
+std::string Utf8ToLatin1(std::string_view text);
+
+// The file contents: the lines in Latin-1, each ended by CR LF.
+std::string PassListFileText(const std::vector<std::string>& lines);

@@ -1,0 +1,118 @@
+#!/usr/bin/env python3
+"""Independent check of polaride-cli passes against SGP4 (Debian's python3-skyfield).
+
+Reads the JSON pass list of `polaride-cli passes --json` and the element file it used,
+finds for every pass the instant of highest altitude with SGP4 (skyfield, WGS84
+observer, no refraction) within 20 minutes of the reported time, and compares:
+  - the reported time with the SGP4 culmination time (limit --max-dt seconds),
+  - the reported altitude with the SGP4 altitude at the culmination (--max-dalt degrees).
+Passes cut by the shadow (shadow_boundary) are skipped, and so are passes whose SGP4
+culmination falls where the Sun is above the search's Sun limit (the pass was cut at
+the window end). The Sun altitude comes from python3-ephem (no ephemeris download).
+Exit status 0 when every compared pass is inside both limits, 1 otherwise.
+"""
+import argparse
+import json
+import math
+import sys
+
+from skyfield.api import EarthSatellite, load, wgs84
+import ephem
+import numpy
+
+
+def read_tle(path):
+    sats = {}
+    with open(path, encoding="latin-1") as f:
+        lines = [l.rstrip("\r\n") for l in f if l.strip()]
+    for i in range(0, len(lines) - 2, 3):
+        name, l1, l2 = lines[i], lines[i + 1], lines[i + 2]
+        if not (l1.startswith("1 ") and l2.startswith("2 ")):
+            continue
+        sats.setdefault(float(l1[2:7]), (name.strip(), l1, l2))
+    return sats
+
+
+def main():
+    ap = argparse.ArgumentParser()
+    ap.add_argument("json_file")
+    ap.add_argument("tle_file")
+    ap.add_argument("--lat", type=float, required=True)
+    ap.add_argument("--lon", type=float, required=True)
+    ap.add_argument("--height", type=float, default=0.0)
+    ap.add_argument("--max-sun", type=float, default=-5.0)
+    ap.add_argument("--max-dt", type=float, default=30.0)
+    ap.add_argument("--max-dalt", type=float, default=0.5)
+    # Near the zenith a cross-track offset of a few km moves the altitude by degrees:
+    # above this altitude only the time is held to its limit (the differences are shown).
+    ap.add_argument("--zenith-limit", type=float, default=80.0)
+    args = ap.parse_args()
+
+    passes = json.load(open(args.json_file))
+    tles = read_tle(args.tle_file)
+    ts = load.timescale(builtin=True)
+    place = wgs84.latlon(args.lat, args.lon, elevation_m=args.height)
+    sun_obs = ephem.Observer()
+    sun_obs.lat, sun_obs.lon = str(args.lat), str(args.lon)
+    sun_obs.elevation = args.height
+    sun_obs.pressure = 0  # no refraction
+    sun = ephem.Sun()
+
+    def sun_alt(jd_utc):
+        sun_obs.date = ephem.Date(jd_utc - 2415020.0)  # ephem's day 0 is JD 2415020.0
+        sun.compute(sun_obs)
+        return math.degrees(sun.alt)
+
+    worst_dt = worst_dalt = worst_low = 0.0
+    worst_dt_name = worst_dalt_name = worst_low_name = ""
+    compared = skipped_shadow = skipped_window = failed = 0
+    for p in passes:
+        if p["shadow_boundary"]:
+            skipped_shadow += 1
+            continue
+        tle = tles.get(float(p["catnr"]))
+        if tle is None:
+            continue
+        sat = EarthSatellite(tle[1], tle[2], tle[0], ts)
+        jd0 = 2415020.0 + p["time_jd1900"]
+        # UTC JD -> TT: skyfield's builtin leap seconds (37 s) + 32.184 s.
+        def alts_at(jds):
+            return (sat - place).at(ts.tt_jd(jds + 69.184 / 86400.0)).altaz()[0].degrees
+        # 10 s grid over +-20 min, then a 0.1 s grid around the highest sample.
+        grid = jd0 + numpy.arange(-120, 121) * (10.0 / 86400.0)
+        alts = alts_at(grid)
+        i = int(numpy.argmax(alts))
+        if i in (0, len(alts) - 1):
+            skipped_window += 1
+            continue
+        fine = grid[i] + numpy.arange(-100, 101) * (0.1 / 86400.0)
+        fine_alts = alts_at(fine)
+        j = int(numpy.argmax(fine_alts))
+        jmax, alt_max = fine[j], fine_alts[j]
+        if sun_alt(jmax) > args.max_sun:
+            skipped_window += 1  # the culmination lies outside the dark window
+            continue
+        dt = (jd0 - jmax) * 86400.0
+        dalt = p["alt_deg"] - alt_max
+        compared += 1
+        bad = abs(dt) > args.max_dt or (abs(dalt) > args.max_dalt and alt_max < args.zenith_limit)
+        failed += bad
+        if abs(dt) > abs(worst_dt):
+            worst_dt, worst_dt_name = dt, f'{p["name"]} {p["date"]} {p["time"]}'
+        if alt_max < args.zenith_limit and abs(dalt) > abs(worst_low):
+            worst_low, worst_low_name = dalt, f'{p["name"]} {p["date"]} {p["time"]}'
+        if abs(dalt) > abs(worst_dalt):
+            worst_dalt, worst_dalt_name = dalt, f'{p["name"]} {p["date"]} {p["time"]}'
+        if bad or abs(dalt) > args.max_dalt:
+            print(f'  {"outside" if bad else "near zenith"}: {p["name"]} {p["date"]} {p["time"]} '
+                  f'alt={alt_max:.1f} dt={dt:+.1f} s dalt={dalt:+.3f} deg')
+    print(f"compared {compared} passes (skipped: {skipped_shadow} shadow-cut, {skipped_window} cut at the window)")
+    print(f"largest time difference {worst_dt:+.1f} s ({worst_dt_name})")
+    print(f"largest altitude difference {worst_dalt:+.3f} deg ({worst_dalt_name})")
+    print(f"largest altitude difference below {args.zenith_limit} deg: {worst_low:+.3f} deg ({worst_low_name})")
+    print(f"{failed} passes outside {args.max_dt} s / {args.max_dalt} deg (altitude limit below {args.zenith_limit} deg)")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
