@@ -18,6 +18,11 @@ struct ChartPoint {
     bool plotted() const { return x != 0.0 || y != 0.0; }
 };
 
+// True when a body with this sine of altitude is above the horizon and goes on the chart.
+// Altitude 0 is not; the bound absorbs the rounding of sin h for bodies exactly on the
+// horizon (cos 90 deg is 6e-17, not 0, in floating point).
+inline bool AboveHorizon(double sinAltitude) { return sinAltitude > 1e-12; }
+
 // Chart position of a zenith distance and chart azimuth (both radians).
 ChartPoint ProjectToChart(double zenithDistance, double chartAzimuth);
 

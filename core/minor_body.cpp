@@ -120,6 +120,7 @@ struct SkyPlace {
     double dec = 0.0;
     double altitudeDeg = 0.0;
     double azimuthDeg = 0.0;
+    bool above = false;
     ChartPoint chart;
 };
 
@@ -137,7 +138,8 @@ SkyPlace Observe(const Vector3& g, double equinox) {
         EquatorialToHorizontal(HourAngle(o.siderealHours, eq.raHours), eq.dec, o.sinLatitude, o.cosLatitude);
     p.altitudeDeg = hz.altitude * kRadToDeg;
     p.azimuthDeg = hz.azimuth * kRadToDeg;
-    if (p.altitudeDeg > 0.0) p.chart = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
+    p.above = AboveHorizon(hz.sinAltitude);
+    if (p.above) p.chart = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
     return p;
 }
 
@@ -244,7 +246,7 @@ bool MinorBodyPosition(JD1900 t) {
     m.altitudeDeg = place.altitudeDeg;
     m.azimuthDeg = place.azimuthDeg;
     m.chartX = m.chartY = m.tailX = m.tailY = 0.0;
-    if (place.altitudeDeg > 0.0) {
+    if (place.above) {
         m.chartX = place.chart.x;
         m.chartY = place.chart.y;
         if (m.magnitude < 10.0) {

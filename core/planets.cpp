@@ -150,7 +150,7 @@ void PlaceForChart(int index, double ra, double dec, double distance, double mag
     p.altitudeDeg = hz.altitude * kRadToDeg;
     p.azimuth = hz.azimuth;
     ChartPoint c;
-    if (hz.sinAltitude > 0.0) c = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
+    if (AboveHorizon(hz.sinAltitude)) c = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
     BodyPlotEntry& e = BodyPlotTable()[index];
     e.x = c.x;
     e.y = c.y;

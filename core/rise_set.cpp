@@ -40,12 +40,21 @@ double SunAltitudeDeg(JD1900 s, double deltaDays) {
     return EquatorialToHorizontal(h, SunDeclination(), o.sinLatitude, o.cosLatitude).altitude * kRadToDeg;
 }
 
-// One secant step on g(s) = h0 - altitude(s).
+// Secant steps on g(s) = h0 - altitude(s) with a step of 0.001 day. The first step is
+// the classical refinement; where the starting estimate is poor (the Moon grazing the
+// horizon at high latitudes) one step leaves the result many minutes off, so the step is
+// repeated until the altitude is within 0.001 deg of h0 (at most five steps).
 template <typename Altitude>
 double SecantRefine(double s, double h0Deg, Altitude altitude) {
-    const double g0 = h0Deg - altitude(s);
-    const double g1 = h0Deg - altitude(s + kSecantStep);
-    return s + g0 / (g0 - g1) * kSecantStep;
+    for (int step = 0; step < 5; ++step) {
+        const double g0 = h0Deg - altitude(s);
+        if (step > 0 && std::fabs(g0) < 1e-3) break;
+        const double g1 = h0Deg - altitude(s + kSecantStep);
+        const double next = s + g0 / (g0 - g1) * kSecantStep;
+        if (!std::isfinite(next) || std::fabs(next - s) > 0.5) return step == 0 ? next : s;
+        s = next;
+    }
+    return s;
 }
 
 // Hour angle of the horizon crossing in degrees; NaN when the body does not reach it.

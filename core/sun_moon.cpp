@@ -66,6 +66,11 @@ LunarSeries ComputeLunarSeries(JD1900 t) {
     return s;
 }
 
+// Mean obliquity of date, radians.
+double MeanObliquity(double T) {
+    return (23.452294 - 0.0130125 * T - 0.00000164 * T * T + 0.000000503 * T * T * T) * kDegToRad;
+}
+
 }  // namespace
 
 SunState& Sun() { return gSun; }
@@ -96,8 +101,7 @@ void SunPosition(JD1900 t) {
                  9.27e-6 * std::sin(h);
     const double omega = ReducedRad(259.18 - 1934.142 * T);
     const double apparent = s.trueLongitude - (0.00569 + 0.00479 * std::sin(omega)) * kDegToRad;
-    const double eps =
-        (23.452294 - 0.0130125 * T - 0.00000164 * T * T + 0.000000503 * T * T * T) * kDegToRad;
+    const double eps = MeanObliquity(T);
     s.sinObliquity = std::sin(eps);
     s.cosObliquity = std::cos(eps);
     s.x = s.distance * std::cos(apparent);
@@ -116,7 +120,7 @@ void SunForChart() {
     s.altitudeDeg = hz.altitude * kRadToDeg;
     s.azimuth = hz.azimuth;
     ChartPoint p;
-    if (hz.sinAltitude > 0.0) p = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
+    if (AboveHorizon(hz.sinAltitude)) p = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
     s.chartX = p.x;
     s.chartY = p.y;
     BodyPlotTable()[kBodySun].x = p.x;
@@ -149,7 +153,7 @@ void MoonPosition(JD1900 t) {
     moon.altitudeDeg = hz.altitude * kRadToDeg;
     moon.azimuth = hz.azimuth;
     ChartPoint p;
-    if (hz.sinAltitude > 0.0) p = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
+    if (AboveHorizon(hz.sinAltitude)) p = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
     moon.chartX = p.x;
     moon.chartY = p.y;
     BodyPlotTable()[kBodyMoon].x = p.x;
@@ -188,7 +192,10 @@ MoonTopocentricResult MoonTopocentric(JD1900 t) {
     const LunarSeries s = ComputeLunarSeries(t);
     gMoon.distance = s.distanceAu;
     BodyPlotTable()[kBodyMoon].distance = s.distanceAu;
-    const EquatorialCoords eq = EclipticToEquatorial(s.lambda, s.beta);
+    // The obliquity of the instant itself, so that rise and set searches do not depend on
+    // whichever instant SunState was last computed for.
+    const double eps = MeanObliquity(t / 36525.0);
+    const EquatorialCoords eq = EclipticToEquatorial(s.lambda, s.beta, std::sin(eps), std::cos(eps));
     const double sidereal = LocalSiderealTime(o.longitudeDeg, t - DeltaT(o.year) / 24.0);
     double hourAngle = sidereal * kPi / 12.0 - eq.ra;
     while (hourAngle > kPi) hourAngle -= kTwoPi;

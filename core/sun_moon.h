@@ -72,5 +72,6 @@ struct MoonTopocentricResult {
     double dec = 0.0;         // topocentric declination, radians
 };
 // The topocentric Moon for one instant (ephemeris time t); sidereal time is taken at
-// t - DeltaT(year)/24. Needs SunState only for the obliquity; writes the Moon distance.
+// t - DeltaT(year)/24. Uses the mean obliquity of t itself (not SunState), so it can run
+// without a preceding SunPosition; writes the Moon distance.
 MoonTopocentricResult MoonTopocentric(JD1900 t);

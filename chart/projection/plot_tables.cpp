@@ -37,6 +37,6 @@ ChartPoint FixedObjectPosition(double raHours, double decDeg, double siderealHou
                                double cosLat) {
     const double hourAngle = HourAngle(siderealHours, raHours);
     const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, decDeg * kDegToRad, sinLat, cosLat);
-    if (!(hz.sinAltitude > 0.0)) return {};
+    if (!AboveHorizon(hz.sinAltitude)) return {};
     return ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
 }

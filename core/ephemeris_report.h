@@ -1,0 +1,57 @@
+// One full ephemeris for a place and instant, as the command line prints it: sidereal
+// time, Sun, Moon, planets, Ceres, Vesta, the minor body of "KOMET", and the rise, set
+// and twilight instants of the local date. Plain data plus a JSON rendering.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/timescale.h"
+
+struct EphemerisRequest {
+    JD1900 instant = 36525.0;  // UT
+    double longitudeDeg = 0.0; // east positive
+    double latitudeDeg = 0.0;
+    double heightM = 0.0;
+    double zoneOffsetHours = 0.0;
+};
+
+struct ReportBody {
+    std::string name;
+    double raHours = 0.0;
+    double decDeg = 0.0;
+    double distance = 0.0;  // AU (minor body: millions of km)
+    double magnitude = 0.0;
+    double altDeg = 0.0;
+    double azDeg = 0.0;     // from north through east, [0, 360)
+};
+
+struct EphemerisReport {
+    JD1900 jd1900 = 0.0;
+    double lstHours = 0.0;
+    JD1900 dynamicJd1900 = 0.0;
+    ReportBody sun;
+    ReportBody moon;
+    double moonIlluminatedFraction = 0.0;
+    double moonPhaseAngleDeg = 0.0;
+    double moonPhaseValue = 0.0;
+    std::vector<ReportBody> bodies;         // "Merkur" ... "Uranus", then "Ceres", "Vesta"
+    std::optional<ReportBody> minorBody;
+    // Events of the local date, JD1900 UT, 0 when there is none.
+    JD1900 sunrise = 0, sunset = 0, civilDawn = 0, civilDusk = 0, nauticalDawn = 0,
+           nauticalDusk = 0, astronomicalDawn = 0, astronomicalDusk = 0, moonrise = 0, moonset = 0;
+    // Data files that could not be used ("ASTEROID.TXT: Datei nicht gefunden").
+    std::vector<std::string> warnings;
+};
+
+// Sets ObserverState for the request and computes everything (data files from the working
+// directory). A missing or malformed "ASTEROID.TXT" or "KOMET" omits those entries and
+// adds a warning.
+EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request);
+
+// The report as one JSON object (UTF-8; names read as Latin-1 are converted).
+std::string EphemerisReportJson(const EphemerisReport& report);
+
+// North-based azimuth in degrees [0, 360) from a chart azimuth in radians.
+double NorthAzimuthDeg(double chartAzimuth);
