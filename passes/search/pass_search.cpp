@@ -80,7 +80,7 @@ public:
     void Run() {
         const double e = el_.eccentricity;
         const double n = el_.meanMotionRevDay;
-        if (e < 0.1 && n >= 1.5)
+        if (PlaneCrossingApplies(e, n))
             PlaneCrossing();
         else
             CulminationScan();
@@ -327,6 +327,9 @@ private:
 
 PassListState& PassList() { return ListStorage(); }
 void ResetPassList() { ListStorage() = PassListState{}; }
+bool PlaneCrossingApplies(double eccentricity, double meanMotionRevDay) {
+    return eccentricity < 0.1 && meanMotionRevDay >= 1.5;
+}
 bool PassSearchActive() { return g_searchActive; }
 void RequestPassSearchAbort() { g_abortRequested = true; }
 

@@ -88,6 +88,10 @@ struct PassSearchResult {
 // Observer().trackedSatellite becomes -1 when no pass was found.
 PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchListener& listener);
 
+// The orbit-plane method serves near-circular orbits of short period (e < 0.1 and at
+// least 1.5 revolutions per day, as read from line 2); all others are scanned.
+bool PlaneCrossingApplies(double eccentricity, double meanMotionRevDay);
+
 // True while a search runs (a second start is refused).
 bool PassSearchActive();
 // Asks the running search to stop after the current satellite.

@@ -12,8 +12,10 @@ void AddRoot(QuarticRoots& roots, double x) {
 }
 
 // Real roots of x^2 + p x + q = 0.
+// A discriminant that is negative only by rounding counts as zero (a double root).
 void AddQuadraticRoots(QuarticRoots& roots, double p, double q) {
-    const double disc = p * p / 4.0 - q;
+    double disc = p * p / 4.0 - q;
+    if (disc < 0.0 && disc >= -1e-12 * std::max(p * p / 4.0, std::fabs(q))) disc = 0.0;
     if (disc < 0.0) return;
     const double w = std::sqrt(disc);
     AddRoot(roots, -p / 2.0 + w);

@@ -52,12 +52,17 @@ ShadowAnomalies ShadowBoundaryAnomalies(const ShadowOrbit& o) {
             ++n;
         }
     }
+    // A root brought in by squaring the shadow equation leaves the shadow function far
+    // from zero; only true crossings (to rounding) are boundaries.
+    constexpr double kResidualLimit = 1e-4;
     ShadowAnomalies result;
     int first = -1;
     for (int pass = 0; pass < 2; ++pass) {
         int best = -1;
         for (int i = 0; i < n; ++i) {
-            if (i == first || !(C[i] < 0.0) || !(std::fabs(S[i]) < 1.0)) continue;
+            if (!(C[i] < 0.0) || !(std::fabs(S[i]) < kResidualLimit)) continue;
+            // A double root gives the same anomaly twice: the second must differ.
+            if (first >= 0 && std::fabs(std::remainder(nu[i] - nu[first], kTwoPi)) < 1e-6) continue;
             if (best < 0 || std::fabs(S[i]) < std::fabs(S[best])) best = i;
         }
         if (best < 0) break;

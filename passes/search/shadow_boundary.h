@@ -21,7 +21,8 @@ struct ShadowOrbit {
 // The (at most) two true anomalies at which the satellite crosses the shadow cylinder
 // on the night side: among the up to eight anomalies of the quartic's roots, those
 // with the Sun behind the Earth (cosine to the Sun < 0) and the smallest residual of
-// the shadow function (below 1), best first.
+// the shadow function (near zero: true crossings only), best first; the second
+// differs from the first.
 struct ShadowAnomalies {
     int count = 0;
     double trueAnomaly[2] = {0.0, 0.0};
