@@ -112,8 +112,11 @@ std::string FormatSettingsNumber(double value) {
 
 bool ParseSettingsNumber(std::string_view text, double& value) {
     text = Trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty() || text.front() == '+' || text.front() == ' ') return false;
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && (text.front() == '+' || text.front() == '-')) return false;
+    }
+    if (text.empty() || text.front() == ' ') return false;
     double parsed = 0.0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), parsed);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;
@@ -124,8 +127,11 @@ bool ParseSettingsNumber(std::string_view text, double& value) {
 
 bool ParseSettingsInteger(std::string_view text, int& value) {
     text = Trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty() || text.front() == '+' || text.front() == ' ') return false;
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && (text.front() == '+' || text.front() == '-')) return false;
+    }
+    if (text.empty() || text.front() == ' ') return false;
     int parsed = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), parsed);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;

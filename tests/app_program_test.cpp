@@ -1,0 +1,327 @@
+// Start-up of the program's window set and the main window frame: order, captions,
+// menu bar with entries, separators, check marks and enabled states, "Autor",
+// "Parameter", "Beenden" and "Abbrechen".
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDateTime>
+#include <QMenu>
+#include <QMenuBar>
+#include <filesystem>
+
+#include "app/clock.h"
+#include "app/program.h"
+#include "app/settings_file.h"
+#include "app/windows.h"
+#include "chart/stern.h"
+#include "core/observer_state.h"
+#include "location/unit1.h"
+#include "satellite/magnitude_table.h"
+#include "support/test_paths.h"
+#include "support/ui/scripted_dialogs.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testsupport::DialogKind;
+
+const char* const kSettings =
+    "Sonneberg\r\n11.19\r\n50.38\r\n640\r\n MEZ\r\n1\r\n5\r\n\r\n3\r\n\r\n1\r\n10\r\n-5\r\n6\r\n11100\r\n10100\r\n"
+    "Iridium\r\n0\r\n\r\n\r\n10000000000\r\n0\r\n180\r\n";
+
+// A working folder with the shipped data files and a known settings file.
+class ProgramTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetObserverState();
+        ResetSettings();
+        ResetMagnitudeTable();
+        for (const auto& entry : fs::directory_iterator(testsupport::DataPath("")))
+            if (entry.is_regular_file()) fs::copy_file(entry.path(), dir / entry.path().filename().string());
+        testsupport::WriteTextFile(dir / "polaride.cfg", kSettings);
+    }
+    void TearDown() override {
+        ResetObserverState();
+        ResetSettings();
+        ResetMagnitudeTable();
+    }
+
+    std::string SettingsFileText() const { return testsupport::ReadTextFile(dir / "polaride.cfg"); }
+
+    testsupport::TempDir dir;
+    testsupport::ScopedScriptedDialogs dialogs;
+};
+
+// The entries of a menu, separators as "-", checkable entries marked "[x]" / "[ ]",
+// disabled ones "(disabled)".
+std::vector<std::string> Entries(QMenu* menu) {
+    std::vector<std::string> entries;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) {
+            entries.push_back("-");
+            continue;
+        }
+        std::string text = action->text().toStdString();
+        if (action->isCheckable()) text += action->isChecked() ? " [x]" : " [ ]";
+        if (!action->isEnabled()) text += " (disabled)";
+        entries.push_back(text);
+    }
+    return entries;
+}
+
+TEST_F(ProgramTest, WindowsAreCreatedHiddenInTheFixedOrder) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    ProgramWindows windows;
+
+    std::vector<std::string> classes;
+    for (QWidget* window : windows.creationOrder()) {
+        classes.push_back(window->metaObject()->className());
+        EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
+    }
+    EXPECT_THAT(classes, ElementsAre("TForm1", "TForm2", "TForm3", "TForm4", "TForm5", "TForm6", "TOKBottomDlg",
+                                     "TOKBottomDlg1", "TForm8", "Tsatmemo", "TOKBottomDlg2", "TForm9", "TForm7",
+                                     "TOKBottomDlg3", "TForm10", "TForm11", "TOKRightDlg"));
+    const Windows& w = AppWindows();
+    const std::vector<QWidget*> registered = {
+        reinterpret_cast<QWidget*>(w.form1), reinterpret_cast<QWidget*>(w.form2),
+        reinterpret_cast<QWidget*>(w.form3), reinterpret_cast<QWidget*>(w.form4),
+        reinterpret_cast<QWidget*>(w.form5), reinterpret_cast<QWidget*>(w.form6),
+        reinterpret_cast<QWidget*>(w.okBottomDlg), reinterpret_cast<QWidget*>(w.okBottomDlg1),
+        reinterpret_cast<QWidget*>(w.form8), reinterpret_cast<QWidget*>(w.satmemo),
+        reinterpret_cast<QWidget*>(w.okBottomDlg2), reinterpret_cast<QWidget*>(w.form9),
+        reinterpret_cast<QWidget*>(w.form7), reinterpret_cast<QWidget*>(w.okBottomDlg3),
+        reinterpret_cast<QWidget*>(w.form10), reinterpret_cast<QWidget*>(w.form11),
+        reinterpret_cast<QWidget*>(w.okRightDlg)};
+    for (size_t i = 0; i < registered.size(); ++i)
+        EXPECT_EQ(static_cast<void*>(registered[i]), static_cast<void*>(windows.creationOrder()[i])) << i;
+    for (QWidget* window : windows.creationOrder())
+        EXPECT_FALSE(window->windowTitle().isEmpty()) << window->metaObject()->className();
+    EXPECT_EQ(w.form1->windowTitle(), "Polaride");
+    EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
+}
+
+TEST_F(ProgramTest, RegistryIsEmptiedWhenTheWindowsGo) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    {
+        ProgramWindows windows;
+        ASSERT_NE(AppWindows().form1, nullptr);
+    }
+    EXPECT_EQ(AppWindows().form1, nullptr);
+    EXPECT_EQ(AppWindows().okRightDlg, nullptr);
+    EXPECT_EQ(AppWindows().okBottomDlg3, nullptr);
+}
+
+TEST_F(ProgramTest, MainWindowCreationBuildsTheObserverState) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    ObserverState before;
+    before.zoneOffsetHours = 1.0;
+    SetInstantFromClock(before, QDateTime::currentDateTime());
+    ProgramWindows windows;
+    ObserverState after;
+    after.zoneOffsetHours = 1.0;
+    SetInstantFromClock(after, QDateTime::currentDateTime());
+
+    const ObserverState& o = Observer();
+    EXPECT_EQ(o.placeName, "Sonneberg");
+    EXPECT_DOUBLE_EQ(o.longitudeDeg, 11.19);
+    EXPECT_DOUBLE_EQ(o.sinLatitude, std::sin(50.38 * kPi / 180));
+    EXPECT_DOUBLE_EQ(o.cosLatitude, std::cos(50.38 * kPi / 180));
+    EXPECT_EQ(o.zoneName, " MEZ");
+    EXPECT_GE(o.currentJD, before.currentJD);
+    EXPECT_LE(o.currentJD, after.currentJD);
+    EXPECT_EQ(o.year, QDate::currentDate().year());
+    EXPECT_EQ(o.chartCentreX, 397);
+    EXPECT_EQ(o.chartCentreY, 220);
+    EXPECT_EQ(o.chartRadius, 206);
+    EXPECT_EQ(o.zoomFrameHalfHeight, 110);
+    EXPECT_EQ(o.zoomFrameHalfWidth, 158);
+    EXPECT_EQ(o.zoomFactor, 1);
+    EXPECT_EQ(o.satelliteCount, 0);
+    EXPECT_TRUE(o.elementFilePath.empty());
+    EXPECT_TRUE(o.timeChanged);
+    EXPECT_EQ(o.timeStepSeconds, 6);
+    EXPECT_EQ(o.trackedSatellite, -1);
+    EXPECT_EQ(o.latestYear, 9999);
+    EXPECT_TRUE(o.showPlanetNames);
+    EXPECT_FALSE(o.showConstellationNames);
+    EXPECT_TRUE(o.showConstellationLines);
+    EXPECT_FALSE(o.showAltitudeLines);
+    EXPECT_FALSE(o.showZodiac);
+    EXPECT_GT(MagnitudeTable().count, 0) << "SATMAG is loaded";
+    EXPECT_LE(MagnitudeTable().count, kMagnitudeTableCapacity);
+    EXPECT_EQ(o.aboutText.rfind("Polaride 4.1.0e\r\n\r\n", 0), 0u);
+}
+
+TEST_F(ProgramTest, MenuBarEntriesSeparatorsAndStates) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    ProgramWindows windows;
+    TForm1* form = AppWindows().form1;
+    form->show();
+    QApplication::processEvents();
+
+    std::vector<std::string> titles;
+    for (QAction* action : form->menuBar()->actions()) {
+        titles.push_back(action->text().toStdString());
+        EXPECT_TRUE(action->isEnabled()) << action->text().toStdString();
+    }
+    EXPECT_THAT(titles, ElementsAre("Datei", "Zeit", "Ort", "Ansicht", "Satelliten", "Info"));
+
+    EXPECT_THAT(Entries(form->fileMenu), ElementsAre("Drucken", "Beenden", "Abbrechen"));
+    EXPECT_THAT(Entries(form->timeMenu), ElementsAre("+1 Stunde", "-1 Stunde", "nächster Tag", "voriger Tag",
+                                                     "neues Datum", "neue Uhrzeit"));
+    EXPECT_THAT(Entries(form->placeMenu), ElementsAre("Deutschland", "Weltkarte", "Ort eingeben", "Liste von Orten"));
+    // Check marks from the display flags of line 16, "10100".
+    EXPECT_THAT(Entries(form->viewMenu),
+                ElementsAre("Drehen", "-", "Vergrößern", "Verkleinern (disabled)", "-", "Sternnamen",
+                            "Planetennamen [x]", "Sternbildnamen [ ]", "-", "Sternbildlinien [x]", "Höhenlinien [ ]",
+                            "Tierkreis [ ]"));
+    EXPECT_THAT(Entries(form->satelliteMenu),
+                ElementsAre("Datei laden", "Sat-Wahl (disabled)", "Durchgänge berechnen (disabled)",
+                            "Durchgang zeigen (disabled)"));
+    EXPECT_THAT(Entries(form->infoMenu), ElementsAre("Autor", "Parameter"));
+    EXPECT_EQ(form->fileMenu->title(), "Datei");
+    EXPECT_EQ(form->satelliteMenu->title(), "Satelliten");
+}
+
+TEST_F(ProgramTest, MainWindowAppearance) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    ProgramWindows windows;
+    TForm1* form = AppWindows().form1;
+    form->showMaximized();
+    QApplication::processEvents();
+    EXPECT_EQ(form->windowTitle(), "Polaride");
+    EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
+    EXPECT_FALSE(form->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(form->windowFlags() & Qt::WindowMinimizeButtonHint);
+    const QImage image = form->chartWidget()->grab().toImage();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() / 2), QColor(Qt::black));
+    EXPECT_EQ(Observer().zoomFactor, 1);
+}
+
+TEST_F(ProgramTest, ShowingDrawsTheChartAndRepaintEnablesSatelliteSelection) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    ProgramWindows windows;
+    TForm1* form = AppWindows().form1;
+    int drawings = 0;
+    int zoomCheckMarks = 0;
+    form->drawChart = [&drawings] { ++drawings; };
+    form->updateZoomCheckMarks = [&zoomCheckMarks] { ++zoomCheckMarks; };
+    Observer().zoomFactor = 4;
+    form->show();
+    QApplication::processEvents();
+    EXPECT_EQ(drawings, 1);
+    EXPECT_EQ(zoomCheckMarks, 1);
+    EXPECT_EQ(Observer().zoomFactor, 1);
+
+    EXPECT_FALSE(form->selectSatellitesAction->isEnabled());
+    form->chartWidget()->repaint();
+    EXPECT_FALSE(form->selectSatellitesAction->isEnabled()) << "no satellites loaded";
+    Observer().satelliteCount = 3;
+    form->chartWidget()->repaint();
+    EXPECT_TRUE(form->selectSatellitesAction->isEnabled());
+    EXPECT_FALSE(form->computePassesAction->isEnabled());
+}
+
+TEST_F(ProgramTest, ChartMenusAreDisabledAndEnabledTogether) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    ProgramWindows windows;
+    TForm1* form = AppWindows().form1;
+    form->SetChartMenusEnabled(false);
+    for (QMenu* menu : {form->fileMenu, form->timeMenu, form->placeMenu, form->viewMenu, form->satelliteMenu})
+        EXPECT_FALSE(menu->menuAction()->isEnabled()) << menu->title().toStdString();
+    EXPECT_TRUE(form->infoMenu->menuAction()->isEnabled());
+    form->SetChartMenusEnabled(true);
+    for (QMenu* menu : {form->fileMenu, form->timeMenu, form->placeMenu, form->viewMenu, form->satelliteMenu})
+        EXPECT_TRUE(menu->menuAction()->isEnabled()) << menu->title().toStdString();
+}
+
+TEST_F(ProgramTest, AuthorShowsTheAboutTextCaptionedInfo) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    ProgramWindows windows;
+    AppWindows().form1->authorAction->trigger();
+    const auto calls = dialogs->CallsOf(DialogKind::Message);
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].caption, "Info");
+    EXPECT_TRUE(calls[0].text.startsWith("Polaride 4.1.0e\r\n\r\n")) << calls[0].text.toStdString();
+    EXPECT_GT(calls[0].text.count("\r\n"), 2) << "contact lines follow the empty line";
+    EXPECT_TRUE(calls[0].text.endsWith("\r\n"));
+}
+
+TEST_F(ProgramTest, ParameterShowsTheParameterDialog) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    ProgramWindows windows;
+    ASSERT_FALSE(reinterpret_cast<QWidget*>(AppWindows().okBottomDlg3)->isVisible());
+    AppWindows().form1->parametersAction->trigger();
+    EXPECT_TRUE(reinterpret_cast<QWidget*>(AppWindows().okBottomDlg3)->isVisible());
+    reinterpret_cast<QWidget*>(AppWindows().okBottomDlg3)->hide();
+}
+
+TEST_F(ProgramTest, QuitWritesTheSettingsFile) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    {
+        ProgramWindows windows;
+        AppWindows().form1->show();
+        Observer().placeName = "Bamberg";
+        Observer().showZodiac = true;
+        Settings().elementFileName = R"(C:\bahn\iss.tle)";
+        AppWindows().form1->exitAction->trigger();
+        EXPECT_FALSE(AppWindows().form1->isVisible());
+    }
+    const std::string text = SettingsFileText();
+    EXPECT_EQ(text.rfind("Bamberg\r\n11.19\r\n50.38\r\n640\r\n MEZ\r\n1\r\n5\r\nC:\\bahn\\\r\n3\r\nC:\\bahn\\iss.tle\r\n", 0),
+              0u)
+        << text;
+    EXPECT_THAT(text, HasSubstr("\r\n10101\r\n"));
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+TEST_F(ProgramTest, ClosingTheMainWindowWritesTheSettingsFile) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    ProgramWindows windows;
+    AppWindows().form1->show();
+    Observer().placeName = "Erfurt";
+    AppWindows().form1->close();
+    EXPECT_EQ(SettingsFileText().rfind("Erfurt\r\n", 0), 0u);
+}
+
+TEST_F(ProgramTest, AbandonKeepsThePreviousSettingsFile) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    const std::string previous = SettingsFileText();
+    {
+        ProgramWindows windows;
+        AppWindows().form1->show();
+        Observer().placeName = "Leipzig";
+        Observer().limitingMagnitude = 3;
+        AppWindows().form1->abandonAction->trigger();
+        // Whatever closes the windows afterwards does not write the file either.
+        AppWindows().form1->close();
+    }
+    EXPECT_EQ(SettingsFileText(), previous);
+}
+
+TEST_F(ProgramTest, MissingSettingsAndMagnitudeFilesAreReportedAndStartUpGoesOn) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    fs::remove(dir / "polaride.cfg");
+    fs::remove(dir / "SATMAG");
+    ProgramWindows windows;
+
+    const QStringList messages = dialogs->Messages();
+    ASSERT_GE(messages.size(), 2);
+    EXPECT_THAT(messages[0].toStdString(), HasSubstr("polaride.cfg"));
+    EXPECT_THAT(messages[1].toStdString(), HasSubstr("SATMAG"));
+    ObserverState defaults;
+    ApplyDefaultObserverSettings(defaults);
+    EXPECT_EQ(Observer().placeName, defaults.placeName);
+    EXPECT_DOUBLE_EQ(Observer().sinLatitude, defaults.sinLatitude);
+    EXPECT_EQ(Observer().latestYear, 9999);
+    EXPECT_EQ(Observer().aboutText.rfind("Polaride 4.1.0e", 0), 0u);
+    EXPECT_EQ(MagnitudeTable().count, 0);
+    EXPECT_EQ(AppWindows().form1->windowTitle(), "Polaride");
+}
+
+}  // namespace

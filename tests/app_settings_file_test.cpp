@@ -1,0 +1,403 @@
+// The settings file "polaride.cfg": line formats, round trip, first-run file and the
+// fallback for a missing, short or malformed file.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "app/settings_file.h"
+#include "core/observer_state.h"
+#include "support/test_paths.h"
+#include "support/ui/scripted_dialogs.h"
+
+namespace {
+
+using testing::HasSubstr;
+using testsupport::TempDir;
+
+std::vector<std::string> SplitCrLf(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start < text.size()) {
+        const size_t end = text.find("\r\n", start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start) + "<no CR LF>");
+            break;
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 2;
+    }
+    return lines;
+}
+
+class SettingsFileTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetObserverState();
+        ResetSettings();
+    }
+    void TearDown() override {
+        ResetObserverState();
+        ResetSettings();
+    }
+    TempDir dir;
+};
+
+// ---- Line formats ------------------------------------------------------------
+
+struct FlagCase {
+    const char* word;
+    std::array<bool, 5> flags;
+};
+
+class FlagWordReading : public testing::TestWithParam<FlagCase> {};
+
+TEST_P(FlagWordReading, OnExactlyWhereTheDigitIsOne) {
+    EXPECT_EQ(FlagsFromWord(GetParam().word), GetParam().flags) << GetParam().word;
+}
+
+INSTANTIATE_TEST_SUITE_P(Words, FlagWordReading,
+                         testing::Values(FlagCase{"10100", {true, false, true, false, false}},
+                                         FlagCase{"1x1y1", {true, false, true, false, true}},
+                                         FlagCase{"11111", {true, true, true, true, true}},
+                                         FlagCase{"00000", {false, false, false, false, false}},
+                                         FlagCase{"111", {true, true, true, false, false}},
+                                         FlagCase{"", {false, false, false, false, false}},
+                                         FlagCase{" 1111", {false, true, true, true, true}}));
+
+TEST(FlagWordWriting, FiveDigitsWithLeadingZeros) {
+    const struct {
+        std::array<bool, 5> flags;
+        const char* word;
+    } cases[] = {
+        {{false, false, false, false, false}, "00000"},
+        {{false, false, false, false, true}, "00001"},
+        {{true, false, true, false, false}, "10100"},
+        {{true, true, true, false, false}, "11100"},
+        {{false, true, false, true, false}, "01010"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FlagWord(c.flags), c.word);
+        EXPECT_EQ(FlagsFromWord(FlagWord(c.flags)), c.flags) << c.word;
+    }
+}
+
+TEST(ElementFolder, CutsTheBaseNameAfterTheLastSeparator) {
+    const struct {
+        const char* fileName;
+        const char* folder;
+    } cases[] = {
+        {R"(C:\bahn\iss.tle)", R"(C:\bahn\)"},
+        {R"(C:\iss.tle)", R"(C:\)"},
+        {R"(D:\a\b\c\visual.txt)", R"(D:\a\b\c\)"},
+        {"", ""},
+        {"iss.tle", ""},
+        {"/home/anna/tle/iss.tle", "/home/anna/tle/"},
+        {R"(C:\bahn\)", R"(C:\bahn\)"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FolderOfElementFile(c.fileName), c.folder) << c.fileName;
+}
+
+TEST(SettingsNumbers, ShortestFormWithPointAndUpToFifteenDigits) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {13.405, "13.405"},  {52.52, "52.52"},       {-5.0, "-5"},   {0.0, "0"},
+        {100.0, "100"},      {1.0 / 3.0, "0.333333333333333"},   {0.1 + 0.2, "0.3"},
+        {-0.5, "-0.5"},      {1e20, "1E20"},         {1e-5, "1E-5"}, {123456789012345.0, "123456789012345"},
+        {2.0 / 3.0 * 1e-7, "6.66666666666667E-8"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FormatSettingsNumber(c.value), c.text);
+        double back = 0.0;
+        ASSERT_TRUE(ParseSettingsNumber(FormatSettingsNumber(c.value), back)) << c.text;
+        EXPECT_NEAR(back, c.value, std::abs(c.value) * 1e-14) << c.text;
+    }
+}
+
+TEST(SettingsNumbers, NotANumberIsDetected) {
+    const struct {
+        const char* text;
+        bool ok;
+        double value;
+    } cases[] = {
+        {"13.405", true, 13.405}, {" -5 ", true, -5.0}, {"+1", true, 1.0},     {"1E20", true, 1e20},
+        {"7", true, 7.0},         {"13,405", false, 0}, {"abc", false, 0},     {"", false, 0},
+        {"nan", false, 0},        {"inf", false, 0},    {"1.5x", false, 0},    {"--1", false, 0},
+        {"+-1", false, 0},        {"++1", false, 0},
+    };
+    for (const auto& c : cases) {
+        double value = -999.0;
+        EXPECT_EQ(ParseSettingsNumber(c.text, value), c.ok) << c.text;
+        if (c.ok)
+            EXPECT_DOUBLE_EQ(value, c.value) << c.text;
+        else
+            EXPECT_EQ(value, -999.0) << "a failed read leaves the value: " << c.text;
+    }
+    int index = 0;
+    EXPECT_TRUE(ParseSettingsInteger(" 3", index));
+    EXPECT_EQ(index, 3);
+    EXPECT_FALSE(ParseSettingsInteger("3.0", index));
+    EXPECT_FALSE(ParseSettingsInteger("drei", index));
+}
+
+// ---- Writing and reading -----------------------------------------------------
+
+TEST_F(SettingsFileTest, RoundTripKeepsEveryLine) {
+    ObserverState& observer = Observer();
+    observer.placeName = "Görlitz";
+    observer.longitudeDeg = 14.987;
+    observer.latitudeDeg = 51.1528;
+    observer.heightM = 199.5;
+    observer.zoneName = " MESZ";
+    observer.zoneOffsetHours = 2;
+    observer.limitingMagnitude = 4.5;
+    observer.showPlanetNames = true;
+    observer.showConstellationNames = false;
+    observer.showConstellationLines = true;
+    observer.showAltitudeLines = false;
+    observer.showZodiac = false;
+    SettingsFields fields;
+    fields.elementFileName = R"(C:\bahn\iss.tle)";
+    fields.elementFilterIndex = 2;
+    fields.pass = {"3", "15", "-6", "4.5", {true, false, true, false, true}};
+    fields.selection = {"NOAA", "100", "900", "", "2000", "80", "100"};
+
+    const std::string path = (dir / "polaride.cfg").string();
+    std::string error;
+    ASSERT_TRUE(WriteSettingsFile(path, observer, fields, &error)) << error;
+
+    const std::string bytes = testsupport::ReadTextFile(path);
+    const std::vector<std::string> lines = SplitCrLf(bytes);
+    const std::vector<std::string> expected = {"G\xF6rlitz", "14.987", "51.1528", "199.5", " MESZ", "2", "4.5",
+                                               R"(C:\bahn\)", "2", R"(C:\bahn\iss.tle)", "3", "15", "-6", "4.5",
+                                               "10101", "10100", "NOAA", "100", "900", "", "2000", "80", "100"};
+    EXPECT_EQ(lines, expected) << "Latin-1 text, CR LF after every one of the 23 lines";
+
+    ObserverState readBack;
+    SettingsFields fieldsBack;
+    const SettingsReadResult result = ReadSettingsFile(path, readBack, fieldsBack);
+    EXPECT_TRUE(result.ok) << result.errorText;
+    EXPECT_EQ(result.linesRead, 23);
+    EXPECT_EQ(readBack.placeName, "Görlitz");
+    EXPECT_DOUBLE_EQ(readBack.longitudeDeg, 14.987);
+    EXPECT_DOUBLE_EQ(readBack.latitudeDeg, 51.1528);
+    EXPECT_DOUBLE_EQ(readBack.sinLatitude, std::sin(51.1528 * kPi / 180));
+    EXPECT_DOUBLE_EQ(readBack.cosLatitude, std::cos(51.1528 * kPi / 180));
+    EXPECT_DOUBLE_EQ(readBack.heightM, 199.5);
+    EXPECT_EQ(readBack.zoneName, " MESZ");
+    EXPECT_DOUBLE_EQ(readBack.zoneOffsetHours, 2);
+    EXPECT_DOUBLE_EQ(readBack.limitingMagnitude, 4.5);
+    EXPECT_TRUE(readBack.showPlanetNames);
+    EXPECT_FALSE(readBack.showConstellationNames);
+    EXPECT_TRUE(readBack.showConstellationLines);
+    EXPECT_FALSE(readBack.showAltitudeLines);
+    EXPECT_FALSE(readBack.showZodiac);
+    EXPECT_EQ(fieldsBack.elementFolder, R"(C:\bahn\)");
+    EXPECT_EQ(fieldsBack.elementFilterIndex, 2);
+    EXPECT_EQ(fieldsBack.elementFileName, R"(C:\bahn\iss.tle)");
+    EXPECT_EQ(fieldsBack.pass.days, "3");
+    EXPECT_EQ(fieldsBack.pass.minSatelliteAltitude, "15");
+    EXPECT_EQ(fieldsBack.pass.maxSunAltitude, "-6");
+    EXPECT_EQ(fieldsBack.pass.limitingMagnitude, "4.5");
+    EXPECT_EQ(fieldsBack.pass.options, (std::array<bool, 5>{true, false, true, false, true}));
+    EXPECT_EQ(fieldsBack.selection.namePrefix, "NOAA");
+    EXPECT_EQ(fieldsBack.selection.perigeeMin, "100");
+    EXPECT_EQ(fieldsBack.selection.perigeeMax, "900");
+    EXPECT_EQ(fieldsBack.selection.apogeeMin, "");
+    EXPECT_EQ(fieldsBack.selection.apogeeMax, "2000");
+    EXPECT_EQ(fieldsBack.selection.inclinationMin, "80");
+    EXPECT_EQ(fieldsBack.selection.inclinationMax, "100");
+
+    // Writing what was read gives the same bytes.
+    const std::string again = (dir / "again.cfg").string();
+    ASSERT_TRUE(WriteSettingsFile(again, readBack, fieldsBack));
+    EXPECT_EQ(testsupport::ReadTextFile(again), bytes);
+}
+
+TEST_F(SettingsFileTest, ElementFileLinesAndPassOptionWords) {
+    const struct {
+        std::string fileName;
+        std::array<bool, 5> options;
+        std::string line8, line10, line15;
+    } cases[] = {
+        {R"(C:\bahn\iss.tle)", {false, false, false, false, false}, R"(C:\bahn\)", R"(C:\bahn\iss.tle)", "00000"},
+        {"", {false, false, false, false, true}, "", "", "00001"},
+        {"/home/anna/visual.tle", {true, true, true, false, false}, "/home/anna/", "/home/anna/visual.tle", "11100"},
+    };
+    for (const auto& c : cases) {
+        SettingsFields fields;
+        fields.elementFolder = "stale folder, derived again when written";
+        fields.elementFileName = c.fileName;
+        fields.pass.options = c.options;
+        const std::vector<std::string> lines = SettingsLines(Observer(), fields);
+        ASSERT_EQ(lines.size(), 23u);
+        EXPECT_EQ(lines[7], c.line8) << c.fileName;
+        EXPECT_EQ(lines[9], c.line10) << c.fileName;
+        EXPECT_EQ(lines[14], c.line15) << c.fileName;
+    }
+}
+
+TEST_F(SettingsFileTest, CollectorsHandTheirFieldsToTheWriter) {
+    const int id = AddSettingsCollector([](SettingsFields& fields) {
+        fields.pass.days = "7";
+        fields.selection.namePrefix = "STARLINK";
+    });
+    const std::string path = (dir / "polaride.cfg").string();
+    ASSERT_TRUE(WriteSettingsFile(path, Observer(), Settings()));
+    std::vector<std::string> lines = SplitCrLf(testsupport::ReadTextFile(path));
+    ASSERT_EQ(lines.size(), 23u);
+    EXPECT_EQ(lines[10], "7");
+    EXPECT_EQ(lines[16], "STARLINK");
+
+    RemoveSettingsCollector(id);
+    Settings().pass.days = "2";
+    ASSERT_TRUE(WriteSettingsFile(path, Observer(), Settings()));
+    lines = SplitCrLf(testsupport::ReadTextFile(path));
+    EXPECT_EQ(lines[10], "2") << "a removed collector no longer runs";
+}
+
+TEST_F(SettingsFileTest, LineFeedOnlyFilesReadAlike) {
+    testsupport::WriteTextFile(dir / "lf.cfg",
+                               "Bonn\n7.1\n50.73\n60\n MEZ\n1\n5.5\n/tle/\n1\n/tle/n.txt\n2\n5\n-8\n5\n01000\n"
+                               "00011\nISS\n1\n2\n3\n4\n5\n6\n");
+    ObserverState observer;
+    SettingsFields fields;
+    const SettingsReadResult result = ReadSettingsFile((dir / "lf.cfg").string(), observer, fields);
+    EXPECT_TRUE(result.ok) << result.errorText;
+    EXPECT_EQ(observer.placeName, "Bonn");
+    EXPECT_DOUBLE_EQ(observer.limitingMagnitude, 5.5);
+    EXPECT_FALSE(observer.showPlanetNames);
+    EXPECT_TRUE(observer.showAltitudeLines);
+    EXPECT_TRUE(observer.showZodiac);
+    EXPECT_EQ(fields.elementFileName, "/tle/n.txt");
+    EXPECT_EQ(fields.elementFilterIndex, 1);
+    EXPECT_EQ(fields.pass.options, (std::array<bool, 5>{false, true, false, false, false}));
+    EXPECT_EQ(fields.selection.inclinationMax, "6");
+}
+
+TEST_F(SettingsFileTest, ShippedFirstRunFileHoldsAPlaceAndTheDesignDefaults) {
+    const auto path = testsupport::DataPath("polaride.cfg");
+    const std::string bytes = testsupport::ReadTextFile(path);
+    const std::vector<std::string> lines = SplitCrLf(bytes);
+    ASSERT_EQ(lines.size(), 23u) << "23 lines, each ended by CR LF";
+
+    ObserverState observer;
+    SettingsFields fields;
+    const SettingsReadResult result = ReadSettingsFile(path.string(), observer, fields);
+    ASSERT_TRUE(result.ok) << result.errorText;
+    EXPECT_FALSE(observer.placeName.empty());
+    EXPECT_GE(observer.latitudeDeg, 47.0);  // inside Germany
+    EXPECT_LE(observer.latitudeDeg, 55.1);
+    EXPECT_GE(observer.longitudeDeg, 5.8);
+    EXPECT_LE(observer.longitudeDeg, 15.1);
+    EXPECT_GT(observer.heightM, 0.0);
+    EXPECT_EQ(observer.zoneName, " MEZ");
+    EXPECT_DOUBLE_EQ(observer.zoneOffsetHours, 1.0);
+    EXPECT_EQ(lines[15], "11100");
+
+    // Lines 11-23 are the design defaults, so writing the defaults gives them back.
+    const std::vector<std::string> defaults = SettingsLines(observer, SettingsFields{});
+    for (int n = 11; n <= 23; ++n) EXPECT_EQ(lines[n - 1], defaults[n - 1]) << "line " << n;
+
+    // The values used when the file cannot be read are the same place.
+    ObserverState fallback;
+    ApplyDefaultObserverSettings(fallback);
+    EXPECT_EQ(SettingsLines(fallback, fields), SettingsLines(observer, fields));
+}
+
+// ---- Start-up and exit ---------------------------------------------------------
+
+TEST_F(SettingsFileTest, MissingFileIsReportedAndEveryLineGetsItsDefault) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    testsupport::ScopedScriptedDialogs dialogs;
+    Observer().placeName = "left over";
+    Settings().pass.days = "99";
+
+    EXPECT_FALSE(LoadSettingsAtStartup());
+
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_THAT(dialogs->Messages()[0].toStdString(), HasSubstr("Datei nicht gefunden"));
+    EXPECT_THAT(dialogs->Messages()[0].toStdString(), HasSubstr("polaride.cfg"));
+    ObserverState expected;
+    ApplyDefaultObserverSettings(expected);
+    EXPECT_EQ(SettingsLines(Observer(), Settings()), SettingsLines(expected, SettingsFields{}));
+    EXPECT_DOUBLE_EQ(Observer().sinLatitude, std::sin(expected.latitudeDeg * kPi / 180));
+}
+
+TEST_F(SettingsFileTest, ShortFileKeepsWhatWasReadAndDefaultsTheRest) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    testsupport::ScopedScriptedDialogs dialogs;
+    testsupport::WriteTextFile(dir / "polaride.cfg", "Sonneberg\r\n11.19\r\n50.38\r\n640\r\n MEZ\r\n");
+
+    EXPECT_FALSE(LoadSettingsAtStartup());
+
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_THAT(dialogs->Messages()[0].toStdString(), HasSubstr("Lesen über Dateiende hinaus"));
+    EXPECT_EQ(Observer().placeName, "Sonneberg");
+    EXPECT_DOUBLE_EQ(Observer().longitudeDeg, 11.19);
+    EXPECT_DOUBLE_EQ(Observer().latitudeDeg, 50.38);
+    EXPECT_DOUBLE_EQ(Observer().sinLatitude, std::sin(50.38 * kPi / 180));
+    EXPECT_DOUBLE_EQ(Observer().heightM, 640);
+    ObserverState defaults;
+    ApplyDefaultObserverSettings(defaults);
+    EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, defaults.zoneOffsetHours);
+    EXPECT_DOUBLE_EQ(Observer().limitingMagnitude, defaults.limitingMagnitude);
+    EXPECT_TRUE(Observer().showConstellationLines);
+    const std::vector<std::string> expected = SettingsLines(Observer(), SettingsFields{});
+    EXPECT_EQ(SettingsLines(Observer(), Settings()), expected) << "lines 8-23 at their design defaults";
+}
+
+TEST_F(SettingsFileTest, BadNumberIsReportedAndOnlyThatLineKeepsItsDefault) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    testsupport::ScopedScriptedDialogs dialogs;
+    testsupport::WriteTextFile(dir / "polaride.cfg",
+                               "Jena\r\n11.59\r\n50,93\r\n155\r\n MEZ\r\n1\r\n6\r\n\r\n3\r\n\r\n1\r\n10\r\n-5\r\n6\r\n"
+                               "11100\r\n00100\r\nIridium\r\n0\r\n\r\n\r\n10000000000\r\n0\r\n180\r\n");
+
+    EXPECT_FALSE(LoadSettingsAtStartup());
+
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_THAT(dialogs->Messages()[0].toStdString(), HasSubstr("'50,93' ist kein gültiger Gleitkommawert"));
+    ObserverState defaults;
+    ApplyDefaultObserverSettings(defaults);
+    EXPECT_EQ(Observer().placeName, "Jena");
+    EXPECT_DOUBLE_EQ(Observer().longitudeDeg, 11.59);
+    EXPECT_DOUBLE_EQ(Observer().latitudeDeg, defaults.latitudeDeg);
+    EXPECT_DOUBLE_EQ(Observer().heightM, 155);
+    EXPECT_DOUBLE_EQ(Observer().limitingMagnitude, 6);
+    EXPECT_FALSE(Observer().showPlanetNames);
+    EXPECT_TRUE(Observer().showConstellationLines);
+}
+
+TEST_F(SettingsFileTest, WriteLeavesNoTemporaryFileAndReplacesTheOldOne) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    testsupport::ScopedScriptedDialogs dialogs;
+    testsupport::WriteTextFile(dir / "polaride.cfg", "old\r\n");
+    Observer().placeName = "Potsdam";
+    ASSERT_TRUE(SaveSettingsAtExit());
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+    const std::vector<std::string> lines = SplitCrLf(testsupport::ReadTextFile(dir / "polaride.cfg"));
+    ASSERT_EQ(lines.size(), 23u);
+    EXPECT_EQ(lines[0], "Potsdam");
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;
+    EXPECT_EQ(files, 1) << "only polaride.cfg, no temporary file left behind";
+}
+
+TEST_F(SettingsFileTest, WriteFailureIsShownInAMessageBox) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    testsupport::ScopedScriptedDialogs dialogs;
+    // A folder in the way of the file: the file cannot be created.
+    std::filesystem::create_directory(dir / "polaride.cfg");
+
+    EXPECT_FALSE(SaveSettingsAtExit());
+
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_THAT(dialogs->Messages()[0].toStdString(), HasSubstr("polaride.cfg"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "polaride.cfg"));
+}
+
+}  // namespace
