@@ -134,7 +134,7 @@ def make_places(ctx):
 
 
 def on_map(place):
-    return MAP_LON[0] <= place.lon <= MAP_LON[1] and MAP_LAT[0] <= place.lat <= MAP_LAT[1]
+    return MAP_LON[0] < place.lon < MAP_LON[1] and MAP_LAT[0] < place.lat < MAP_LAT[1]
 
 
 def station_town_name(name):

@@ -12,6 +12,7 @@ import math
 import unicodedata
 
 from common import fixed, text_field
+from constellations import read_figure_pairs
 
 STAR_COUNT = 15639
 NAMED_STAR_CAPACITY = 190
@@ -252,6 +253,14 @@ def select_stars(ctx):
     for s in stars:
         if s.con not in valid:
             s.con = ""
+    # A star without a designation that a constellation figure uses belongs to that
+    # constellation; the others take the constellation of their nearest neighbour.
+    by_hr = {hr: s for s in bright for hr in s.hrs}
+    for con, pairs in sorted(read_figure_pairs(ctx).items()):
+        for pair in pairs:
+            for hr in pair:
+                if not by_hr[hr].con:
+                    by_hr[hr].con = con
     fill_constellations_by_position(stars)
     # Star numbers: the Bright Star stars first, then the further Hipparcos stars,
     # each part by constellation and within it by right ascension from 0h. So every
