@@ -1,0 +1,94 @@
+// Time of one full ephemeris of the chart instant: sidereal time, Sun, Moon, planets
+// (with Ceres and Vesta from "ASTEROID.TXT"), the minor body of "KOMET" and the rise, set
+// and twilight times; and of its parts. Reads the shipped data/ folder.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+#include "core/ephemeris_report.h"
+#include "core/minor_body.h"
+#include "core/observer_state.h"
+#include "core/planets.h"
+#include "core/rise_set.h"
+#include "core/sun_moon.h"
+
+namespace {
+
+void UseDataDir() {
+    static const bool done = [] {
+        std::filesystem::current_path(POLARIDE_DATA_DIR);
+        return true;
+    }();
+    (void)done;
+}
+
+void PlaceObserver(double instant) {
+    ObserverState& o = Observer();
+    o.setLatitude(52.5);
+    o.longitudeDeg = 13.4;
+    o.zoneOffsetHours = 1.0;
+    o.currentJD = instant;
+    o.year = 2024;
+    o.siderealHours = LocalSiderealTime(o.longitudeDeg, instant);
+    o.dynamicJD = instant + DeltaT(o.year) / 24.0;
+}
+
+void BM_FullEphemeris(benchmark::State& state) {
+    UseDataDir();
+    double t = 45350.75;
+    for (auto _ : state) {
+        const EphemerisReport r = ComputeEphemerisReport({t, 13.4, 52.5, 40.0, 1.0});
+        benchmark::DoNotOptimize(r.moonrise);
+        t += 0.37;
+    }
+}
+BENCHMARK(BM_FullEphemeris)->Unit(benchmark::kMicrosecond);
+
+void BM_UranusSeries(benchmark::State& state) {
+    double t = 45350.75;
+    for (auto _ : state) {
+        const UranusLBR u = UranusHeliocentric(t);
+        benchmark::DoNotOptimize(u.r);
+        t += 0.37;
+    }
+}
+BENCHMARK(BM_UranusSeries)->Unit(benchmark::kMicrosecond);
+
+void BM_PlanetPositions(benchmark::State& state) {
+    UseDataDir();
+    PlaceObserver(45350.75);
+    SunPosition(Observer().dynamicJD);
+    for (auto _ : state) {
+        PlanetPositions(Observer().dynamicJD);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_PlanetPositions)->Unit(benchmark::kMicrosecond);
+
+void BM_SunMoonMinorBody(benchmark::State& state) {
+    UseDataDir();
+    PlaceObserver(45350.75);
+    for (auto _ : state) {
+        SunPosition(Observer().dynamicJD);
+        SunForChart();
+        MoonPosition(Observer().dynamicJD);
+        MinorBodyPosition(Observer().currentJD);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_SunMoonMinorBody)->Unit(benchmark::kMicrosecond);
+
+void BM_RiseSetTimes(benchmark::State& state) {
+    PlaceObserver(45350.75);
+    for (auto _ : state) {
+        for (double h0 : {kSunriseAltitudeDeg, kCivilTwilightDeg, kNauticalTwilightDeg, kAstronomicalTwilightDeg}) {
+            benchmark::DoNotOptimize(SunRiseSet(h0).rising);
+        }
+        benchmark::DoNotOptimize(MoonRiseSet().rising);
+    }
+}
+BENCHMARK(BM_RiseSetTimes)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
