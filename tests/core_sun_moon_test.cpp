@@ -129,6 +129,30 @@ TEST_F(SunMoonTest, PhaseValueTellsWaxingFromWaning) {
     EXPECT_GT(waning, 10);
 }
 
+TEST_F(SunMoonTest, NewMoonIsDarkAndCountsAsWaxing) {
+    // Find the new moon of March 2024 (10 March, 9:00 UT) by the smallest elongation.
+    double best = 0, bestElongation = 10;
+    for (double t = 45359.0; t < 45361.0; t += 0.001) {
+        SunPosition(t);
+        MoonPosition(t);
+        const double d = std::fabs(std::remainder(Moon().longitude - Sun().trueLongitude, 2 * kPi));
+        if (d < bestElongation) {
+            bestElongation = d;
+            best = t;
+        }
+    }
+    EXPECT_NEAR(best, JulianDay1900(2024, 3, 10) + 9.0 / 24, 0.1);
+    SunPosition(best);
+    MoonPosition(best);
+    // At conjunction only the latitude keeps the Moon off the Sun: i near 180, k near 0.
+    EXPECT_GT(Moon().phaseAngleDeg, 170.0);
+    EXPECT_LT(Moon().illuminatedFraction, 0.01);
+    // A hair later the longitude leads: waxing, value k < 1.
+    SunPosition(best + 0.01);
+    MoonPosition(best + 0.01);
+    EXPECT_LT(Moon().phaseValue, 0.01);
+}
+
 TEST_F(SunMoonTest, MoonChartPositionOnlyAboveTheHorizon) {
     ObserverState& o = Observer();
     o.setLatitude(50.0);
