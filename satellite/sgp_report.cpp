@@ -1,0 +1,156 @@
+#include "satellite/sgp_report.h"
+
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+
+#include "core/observer_state.h"
+#include "satellite/column_number.h"
+#include "satellite/magnitude_table.h"
+#include "satellite/observation.h"
+#include "satellite/satellite_state.h"
+#include "satellite/satellite_table.h"
+#include "satellite/sgp.h"
+
+namespace {
+
+constexpr double kEarthRadiusKm = 6378.135;
+
+std::string Number(double x) {
+    if (!std::isfinite(x)) return "null";
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
+    return std::string(buffer, result.ptr);
+}
+
+std::string Quoted(const std::string& text) {
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20 || c >= 0x7f) {
+            // Control characters and bytes outside ASCII (element files are not UTF-8).
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string Vector(double x, double y, double z) {
+    return "[" + Number(x) + "," + Number(y) + "," + Number(z) + "]";
+}
+
+std::string TrimmedName(const std::string& nameLine) {
+    std::size_t end = nameLine.size();
+    while (end > 0 && (nameLine[end - 1] == ' ' || nameLine[end - 1] == '\r')) --end;
+    return nameLine.substr(0, end);
+}
+
+}  // namespace
+
+SgpReport ComputeSgpReport(const SgpReportRequest& request) {
+    SgpReport report;
+    std::error_code ec;
+    if (std::filesystem::exists("SATMAG", ec)) LoadMagnitudeTable("SATMAG");
+    const LoadResult load = LoadElementFile(request.elementFile);
+    if (!load.opened) {
+        report.errorText = load.errorText;
+        return report;
+    }
+    SatelliteTable& table = Satellites();
+    int row = 0;
+    if (request.index > 0) {
+        if (request.index <= load.satelliteCount) row = request.index;
+    } else {
+        for (int r = 1; r <= load.satelliteCount && row == 0; ++r) {
+            const auto number = ColumnNumber(table.Row(r).line1, 3, 7);
+            if (number && *number == request.catalogNumber) row = r;
+        }
+    }
+    if (row == 0) {
+        report.errorText = request.index > 0
+                               ? "Satellit Nummer " + std::to_string(request.index) + " nicht in der Datei (" +
+                                     std::to_string(load.satelliteCount) + " Satelliten)."
+                               : "Katalognummer " + Number(request.catalogNumber) + " nicht in der Datei.";
+        return report;
+    }
+    const ElementSet set = table.Row(row);
+    table.selectedSets = {set.nameLine, set.line1, set.line2};
+    table.selectedRows = {std::to_string(row)};
+    table.selectedCount = 1;
+    table.rowSelected[static_cast<std::size_t>(row)] = 1;
+    const bool flareCapable = table.flareCapable[static_cast<std::size_t>(row)] != 0;
+
+    SgpElements elements;
+    const bool parsed = ParseSgpElements(set.line1, set.line2, elements);
+
+    ObserverState& o = Observer();
+    o.longitudeDeg = request.longitudeDeg;
+    o.setLatitude(request.latitudeDeg);
+    o.heightM = request.heightM;
+
+    std::vector<std::string> objects;
+    for (const SgpReportRequest::Instant& instant : request.instants) {
+        const JD1900 t = instant.minutesSinceEpoch ? elements.epoch + instant.value / 1440.0 : instant.value;
+        o.currentJD = t;
+        o.year = std::isfinite(t) && std::fabs(t) < 1e7 ? CivilFromJD1900(t, 0.0).year : 2000;
+        MathErrorFlag = false;
+        o.siderealHours = LocalSiderealTime(o.longitudeDeg, t);
+        PrepareObserver();
+        PropagateSGP(set.line1, set.line2, t, true);
+        const bool mathError = MathErrorFlag;
+        const SatelliteState geocentric = SatState();
+        MathErrorFlag = false;
+        const SatObservation seen = ObserveSatellite(0, t);
+        const bool observeError = MathErrorFlag;
+        MathErrorFlag = false;
+        const SatelliteState& st = SatState();
+        const ObservationValues& ov = Observation();
+        double azimuthNorth = seen.azimuthDeg + 180.0;
+        if (azimuthNorth >= 360.0) azimuthNorth -= 360.0;
+
+        std::string json = "{";
+        json += "\"name\":" + Quoted(TrimmedName(set.nameLine));
+        json += ",\"catnr\":" + Number(ColumnNumber(set.line1, 3, 7).value_or(0.0));
+        json += ",\"epoch_jd1900\":" + (parsed ? Number(elements.epoch) : "null");
+        json += ",\"minutes_since_epoch\":" + (parsed ? Number((t - elements.epoch) * 1440.0) : "null");
+        // Nothing of a failed propagation is meaningful: its values are null.
+        const bool failed = mathError || observeError;
+        auto Value = [failed](double x) { return failed ? std::string("null") : Number(x); };
+        auto VectorValue = [failed](double x, double y, double z) {
+            return failed ? std::string("null") : Vector(x, y, z);
+        };
+        const double* p = geocentric.positionER;
+        const double* v = geocentric.velocityERmin;
+        const double kmPerSecond = kEarthRadiusKm / 60.0;
+        json += ",\"position_km\":" + VectorValue(p[0] * kEarthRadiusKm, p[1] * kEarthRadiusKm, p[2] * kEarthRadiusKm);
+        json += ",\"velocity_km_s\":" + VectorValue(v[0] * kmPerSecond, v[1] * kmPerSecond, v[2] * kmPerSecond);
+        json += ",\"ra2000_hours\":" + Value(st.rightAscension2000);
+        json += ",\"dec2000_deg\":" + Value(st.declination2000 * kRadToDeg);
+        json += ",\"range_km\":" + Value(seen.rangeKm);
+        json += ",\"alt_deg\":" + Value(seen.altitudeDeg);
+        json += ",\"az_deg\":" + Value(azimuthNorth);
+        json += ",\"height_km\":" + Value(ov.heightKm);
+        json += ",\"shadow_depth_km\":" + Value(seen.shadowDepthKm);
+        json += ",\"magnitude\":" + Value(seen.magnitude);
+        json += ",\"phase_angle_deg\":" + Value(ov.phaseAngleDeg);
+        if (flareCapable) json += ",\"flare_angle_deg\":" + Value(ov.flareAngleDeg);
+        json += std::string(",\"math_error\":") + (failed ? "true" : "false");
+        json += "}";
+        objects.push_back(std::move(json));
+    }
+    if (objects.size() == 1) {
+        report.json = objects.front();
+    } else {
+        report.json = "[";
+        for (std::size_t i = 0; i < objects.size(); ++i) report.json += (i ? ",\n" : "\n") + objects[i];
+        report.json += "\n]";
+    }
+    report.ok = true;
+    return report;
+}

@@ -1,0 +1,36 @@
+// One satellite of an element file at given instants, as JSON records: position and
+// velocity in the equator and equinox of the elements, the topocentric direction
+// referred to 2000.0, altitude and azimuth, height, shadow, brightness and flare.
+// Used by "polaride-cli sgp".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/timescale.h"
+
+struct SgpReportRequest {
+    std::string elementFile;
+    int index = 0;                 // row from 1; 0: look the satellite up by catalogNumber
+    double catalogNumber = 0.0;
+    // Instants in order; each is a JD1900 (UT) or minutes after the element epoch.
+    struct Instant {
+        bool minutesSinceEpoch = false;
+        double value = 0.0;
+    };
+    std::vector<Instant> instants;
+    double longitudeDeg = 0.0;     // east positive
+    double latitudeDeg = 0.0;
+    double heightM = 0.0;
+};
+
+struct SgpReport {
+    bool ok = false;
+    std::string errorText;  // German, when !ok
+    std::string json;       // one object, or an array of objects for several instants
+};
+
+// Loads the element file (with "SATMAG" and "iridiums.tle" of the working directory
+// for magnitudes and flare marks) and observes the satellite at every instant.
+// Replaces the satellite table, the selection and the observer's place and instant.
+SgpReport ComputeSgpReport(const SgpReportRequest& request);

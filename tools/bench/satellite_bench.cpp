@@ -1,0 +1,133 @@
+// Satellite engine timings: loading a large element file, the satellites at one
+// instant with every loaded satellite selected, and single propagations.
+//
+// Element file: data/active-2026-04.tle, else ../shared/data-sources/tle/ beside the
+// checkout. Run: build/tools/bench_satellite_bench
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/observer_state.h"
+#include "core/sun_moon.h"
+#include "satellite/magnitude_table.h"
+#include "satellite/observation.h"
+#include "satellite/satellite_state.h"
+#include "satellite/satellite_table.h"
+#include "satellite/satellites_at_instant.h"
+#include "satellite/sgp.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string ElementFile() {
+    const fs::path data = fs::path(POLARIDE_DATA_DIR) / "active-2026-04.tle";
+    if (fs::exists(data)) return data.string();
+    const fs::path shared = fs::path(POLARIDE_SOURCE_DIR) / ".." / "shared" / "data-sources" / "tle" / "active-2026-04.tle";
+    if (fs::exists(shared)) return shared.string();
+    return {};
+}
+
+// Loads the file with the shipped magnitude and flare lists (working directory data/).
+bool LoadAll(const std::string& path) {
+    std::error_code ec;
+    fs::current_path(POLARIDE_DATA_DIR, ec);
+    if (MagnitudeTable().count == 0) LoadMagnitudeTable("SATMAG");
+    return LoadElementFile(path).opened;
+}
+
+void SelectAll() {
+    SatelliteTable& t = Satellites();
+    const int count = Observer().satelliteCount;
+    t.selectedSets = t.allSets;
+    t.selectedRows.clear();
+    for (int row = 1; row <= count; ++row) t.selectedRows.push_back(std::to_string(row));
+    t.selectedCount = count;
+}
+
+void PrepareChartInstant() {
+    ObserverState& o = Observer();
+    o.longitudeDeg = 13.4;
+    o.setLatitude(52.5);
+    o.currentJD = JulianDay1900(2026, 4, 20) + 20.5 / 24.0;
+    o.year = 2026;
+    o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
+    SunPosition(o.currentJD + DeltaT(o.year) / 24.0);
+    SunForChart();
+}
+
+void BM_LoadElementFile(benchmark::State& state) {
+    const std::string path = ElementFile();
+    if (path.empty()) {
+        state.SkipWithError("active-2026-04.tle not found");
+        return;
+    }
+    for (auto _ : state) {
+        if (!LoadAll(path)) {
+            state.SkipWithError("cannot open the element file");
+            return;
+        }
+    }
+    state.counters["sets"] = Observer().satelliteCount;
+}
+BENCHMARK(BM_LoadElementFile)->Unit(benchmark::kMillisecond);
+
+void BM_ComputeSatellitesAllSelected(benchmark::State& state) {
+    const std::string path = ElementFile();
+    if (path.empty() || !LoadAll(path)) {
+        state.SkipWithError("active-2026-04.tle not found");
+        return;
+    }
+    SelectAll();
+    PrepareChartInstant();
+    ComputeSatellites();  // parses every set once
+    int drawn = 0;
+    for (auto _ : state) {
+        ComputeSatellites();
+    }
+    for (int k = 1; k <= Satellites().selectedCount; ++k) drawn += Satellites().chartX[static_cast<std::size_t>(k)] != 0.0;
+    state.counters["selected"] = Satellites().selectedCount;
+    state.counters["drawn"] = drawn;
+}
+BENCHMARK(BM_ComputeSatellitesAllSelected)->Unit(benchmark::kMillisecond);
+
+const std::string kLine1 = "1 25544U 98067A   26117.36127981  .00010360  00000+0  19594-3 0  9994";
+const std::string kLine2 = "2 25544  51.6320 191.6695 0007016 356.2195   3.8740 15.48988133563872";
+
+// One propagation as the engine does it for the chart and the pass search: the set
+// parsed once per row.
+void BM_PropagateSGP(benchmark::State& state) {
+    SgpElements el;
+    ParseSgpElements(kLine1, kLine2, el);
+    PrepareChartInstant();
+    PrepareObserver();
+    double t = el.epoch;
+    for (auto _ : state) {
+        PropagateSGP(el, t, state.range(0) != 0);
+        t += 1.0 / 1440.0;
+        benchmark::DoNotOptimize(SatState().positionER[0]);
+    }
+    MathErrorFlag = false;
+}
+BENCHMARK(BM_PropagateSGP)->Arg(0)->Arg(1)->ArgNames({"velocity"});
+
+// The same cutting the numbers from the text lines at every call.
+void BM_PropagateSGPFromText(benchmark::State& state) {
+    PrepareChartInstant();
+    PrepareObserver();
+    SgpElements el;
+    ParseSgpElements(kLine1, kLine2, el);
+    double t = el.epoch;
+    for (auto _ : state) {
+        PropagateSGP(kLine1, kLine2, t, false);
+        t += 1.0 / 1440.0;
+        benchmark::DoNotOptimize(SatState().positionER[0]);
+    }
+    MathErrorFlag = false;
+}
+BENCHMARK(BM_PropagateSGPFromText);
+
+}  // namespace
+
+BENCHMARK_MAIN();
