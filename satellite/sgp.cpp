@@ -57,6 +57,23 @@ std::optional<double> Composed(std::string_view a, std::string_view b, std::stri
 
 bool Finite(double x) { return std::isfinite(x); }
 
+// Angle reduced into [0, 2 pi) like Mod2Pi, also for angles beyond the range of a
+// 32-bit integer count of turns.
+double Reduce2Pi(double x) {
+    const double r = x - kTwoPi * std::trunc(x / kTwoPi);
+    return r >= 0.0 ? r : r + kTwoPi;
+}
+
+// Power(x, 2/3): the cube root of x squared; a non-positive base raises MathErrorFlag
+// and gives 1.0.
+double TwoThirdsPower(double x) {
+    if (!(x > 0.0)) {
+        MathErrorFlag = true;
+        return 1.0;
+    }
+    return std::cbrt(x * x);
+}
+
 }  // namespace
 
 bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElements& out) {
@@ -159,7 +176,7 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     st.meanMotionRevDay = n * 1440.0 / kTwoPi;
 
     // Step 6. n <= 0: Power raises the flag and gives 1.0, so a = a0.
-    const double a = el.a0 * Power(el.n0 / n, 2.0 / 3.0);
+    const double a = el.a0 * TwoThirdsPower(el.n0 / n);
     if (!Finite(a) || a == 0.0) {
         MathErrorFlag = true;
         return;
@@ -173,7 +190,7 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     const double nodeS = el.node + el.nodeRate * tau;
     const double perigeeS = el.perigee + el.perigeeRate * tau;
     st.perigeeRad = perigeeS;
-    const double ls = Mod2Pi(el.l0 + (el.n0 + el.perigeeRate + el.nodeRate) * tau +
+    const double ls = Reduce2Pi(el.l0 + (el.n0 + el.perigeeRate + el.nodeRate) * tau +
                              el.d1 * tau * tau + el.d2 * tau * tau * tau);
 
     // Step 8.
@@ -183,8 +200,8 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     }
     const double axN = e * std::cos(perigeeS);
     const double ayN = e * std::sin(perigeeS) - el.cy / p;
-    const double l = Mod2Pi(ls - el.cl * axN / p);
-    const double u0 = Mod2Pi(l - nodeS);
+    const double l = Reduce2Pi(ls - el.cl * axN / p);
+    const double u0 = Reduce2Pi(l - nodeS);
     if (!Finite(axN) || !Finite(ayN) || !Finite(u0)) {
         MathErrorFlag = true;
         return;
