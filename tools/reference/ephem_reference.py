@@ -87,18 +87,33 @@ def komet_body(k):
     return b
 
 
-def ephem_event(lat, lon, noon, body, horizon, kind):
+def nearest_transit(obs, target, near):
+    obs.date = ephem.Date(near)
+    after = float(obs.next_transit(target))
+    obs.date = ephem.Date(near)
+    before = float(obs.previous_transit(target))
+    return after if after - near < near - before else before
+
+
+def ephem_event(lat, lon, noon, instant, body, horizon, kind):
+    """The rising before and the setting after the transit the program uses: the one
+    nearest local noon; for the Moon, moved by a day when it lies more than half a day
+    from the instant."""
     obs = ephem.Observer()
     obs.lat, obs.lon = str(lat), str(lon)
     obs.elevation = 0
     obs.pressure = 0
     obs.horizon = horizon
     target = ephem.Sun() if body == "sun" else ephem.Moon()
-    obs.date = ephem.Date(noon)
-    after = float(obs.next_transit(target))
-    obs.date = ephem.Date(noon)
-    before = float(obs.previous_transit(target))
-    transit = after if after - noon < noon - before else before
+    transit = nearest_transit(obs, target, noon)
+    if body == "moon" and abs(abs(transit - instant) - 0.5) < 0.03:
+        return None  # the program's approximate transit may fall on either side
+    if body == "moon" and transit - instant < -0.5:
+        obs.date = ephem.Date(transit + 0.01)
+        transit = float(obs.next_transit(target))
+    elif body == "moon" and transit - instant > 0.5:
+        obs.date = ephem.Date(transit - 0.01)
+        transit = float(obs.previous_transit(target))
     obs.date = ephem.Date(transit)
     try:
         if kind == "rising":
@@ -116,9 +131,13 @@ def main():
     worst = {}      # key -> (difference, instant, place)
     failures = []
     zero_mismatch = 0
+    ambiguous = 0
+    mismatched = {}
     first, last = 18262.5, 54787.5  # 1950-01-01 .. 2050-01-01
     for n in range(samples):
-        t = first + (last - first) * (n + 0.5) / samples + 0.137 * (n % 7)
+        # Golden-ratio steps spread the instants over the century, the seasons and the
+        # hours of the day without a pattern.
+        t = first + (last - first) * ((n * 0.6180339887498949 + 0.25) % 1.0)
         name, lat, lon, zone = PLACES[n % len(PLACES)]
         out = subprocess.run([cli, "ephem", "--jd", repr(t), "--lon", str(lon), "--lat", str(lat),
                               "--zone", str(zone), "--data", data_dir],
@@ -159,18 +178,26 @@ def main():
         noon = day0 + (12.0 - zone) / 24.0
         for key, body, horizon, kind in EVENTS:
             ours = r["events"][key]
-            ref = ephem_event(lat, lon, noon, body, horizon, kind)
+            ref = ephem_event(lat, lon, noon, t, body, horizon, kind)
+            if ref is None:
+                ambiguous += 1
+                continue
             if (ours == 0) != (ref == 0):
                 # Grazing cases: the theories differ by a little near the limit of the event.
                 zero_mismatch += 1
+                mismatched[key] = mismatched.get(key, 0) + 1
                 continue
             if ours == 0:
                 continue
             limit = (SUN_EVENT_LIMIT_MIN if key in ("sunrise", "sunset")
                      else MOON_EVENT_LIMIT_MIN if body == "moon" else TWILIGHT_EVENT_LIMIT_MIN)
-            if abs(lat) > 60 and body == "moon":
-                limit = 30.0
-            note(key + " (min)", abs(ours - ref) * 1440.0, limit)
+            label = key + " (min)"
+            if abs(lat) > 60:
+                # Near the polar circles the Sun and Moon cross the horizon at a grazing
+                # angle: a few thousandths of a degree become many seconds.
+                label = key + " (min, |lat| > 60)"
+                limit = 30.0 if body == "moon" else 2.0
+            note(label, abs(ours - ref) * 1440.0, limit)
 
     print("%d instants 1950-2050, %d places; largest differences to PyEphem %s:" % (
         samples, len(PLACES), ephem.__version__))
@@ -178,7 +205,8 @@ def main():
         diff, t, name = worst[key]
         unit = "" if "(" in key else " deg"
         print("  %-26s %10.5f%s  (JD1900 %.3f, %s)" % (key, diff, unit, t, name))
-    print("  events present in one and absent in the other (grazing): %d" % zero_mismatch)
+    print("  events present in one and absent in the other (grazing): %d %s" % (zero_mismatch, mismatched))
+    print("  Moon events skipped, transit half a day from the instant: %d" % ambiguous)
     if failures:
         print("FAILED:")
         for f in failures:
