@@ -1,0 +1,86 @@
+// The pass search with the dialog's defaults (minimum altitude 10, Sun below -5,
+// magnitude 6, shadow search, whole night) from Berlin (52.5 N, 13.4 E, CEST):
+//   - one night (27.04.2026) for every satellite of active-2026-04.tle (14 869 sets),
+//   - ten nights from 27.04.2026 for the bright satellites of visual-2026-04.tle.
+// Single-threaded; the element file is loaded and selected before the timing.
+//
+//   build/tools/bench_passsearch
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+
+#include "core/observer_state.h"
+#include "passes/search/pass_search.h"
+#include "satellite/magnitude_table.h"
+#include "satellite/satellite_table.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// data/ of the checkout, or the raw element sets beside it when a file is missing.
+fs::path ElementFile(const std::string& name) {
+    const fs::path data = fs::path(POLARIDE_DATA_DIR) / name;
+    if (fs::exists(data)) return data;
+    return fs::path(POLARIDE_SOURCE_DIR).parent_path() / "shared" / "data-sources" / "tle" / name;
+}
+
+// Loads the file (magnitudes from SATMAG, flare marks from iridiums.tle of data/),
+// selects every satellite and sets the place and the first evening.
+bool Prepare(const std::string& name) {
+    ResetObserverState();
+    ResetSatelliteTable();
+    const fs::path file = ElementFile(name);
+    if (!fs::exists(file)) return false;
+    const fs::path previous = fs::current_path();
+    fs::current_path(POLARIDE_DATA_DIR);
+    LoadMagnitudeTable("SATMAG");
+    const LoadResult load = LoadElementFile(file.string());
+    fs::current_path(previous);
+    if (!load.opened) return false;
+    ObserverState& o = Observer();
+    o.placeName = "Berlin";
+    o.longitudeDeg = 13.4;
+    o.setLatitude(52.5);
+    o.heightM = 40;
+    o.zoneOffsetHours = 2;
+    o.year = 2026;
+    o.currentJD = JulianDay1900(2026, 4, 27) + (20.0 - 2.0) / 24.0;  // 20:00 CEST
+    SatelliteTable& t = Satellites();
+    for (int r = 1; r <= o.satelliteCount; ++r) {
+        const ElementSet s = t.Row(r);
+        t.selectedSets.insert(t.selectedSets.end(), {s.nameLine, s.line1, s.line2});
+        t.selectedRows.push_back(std::to_string(r));
+        t.rowSelected[r] = 1;
+        ++t.selectedCount;
+    }
+    return true;
+}
+
+void RunSearch(benchmark::State& state, const std::string& file, int nights) {
+    if (!Prepare(file)) {
+        state.SkipWithError(("element file missing: " + file).c_str());
+        return;
+    }
+    PassSearchParameters p;  // the dialog's defaults
+    p.nights = nights;
+    PassSearchListener quiet;
+    std::size_t passes = 0;
+    for (auto _ : state) {
+        PassSearch(p, quiet);
+        passes = PassList().lines.size();
+    }
+    state.counters["satellites"] = Satellites().selectedCount;
+    state.counters["passes"] = static_cast<double>(passes);
+}
+
+void BM_PassSearchActiveOneNight(benchmark::State& state) { RunSearch(state, "active-2026-04.tle", 1); }
+BENCHMARK(BM_PassSearchActiveOneNight)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_PassSearchVisualTenNights(benchmark::State& state) { RunSearch(state, "visual-2026-04.tle", 10); }
+BENCHMARK(BM_PassSearchVisualTenNights)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
