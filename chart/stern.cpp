@@ -55,7 +55,6 @@ TForm1::TForm1(QWidget* parent)
     setObjectName("TForm1");
     setWindowTitle("Polaride");
     setFont(QFont("MS Sans Serif", 8));
-    PaintBlack(this);
     resize(kDesignWidth, kDesignHeight);
     BuildMenus();
     setChartWidget(new QWidget);
@@ -159,6 +158,8 @@ void TForm1::BuildMenus() {
     connect(parametersAction, &QAction::triggered, this, &TForm1::ShowParameters);
 }
 
+// The chart widget fills the whole client area; its black is the window's background
+// (the menu bar keeps the normal colours).
 void TForm1::setChartWidget(QWidget* widget) {
     if (QWidget* old = centralWidget()) old->removeEventFilter(this);
     PaintBlack(widget);

@@ -200,6 +200,10 @@ TEST_F(ProgramTest, MainWindowAppearance) {
     const QImage image = form->chartWidget()->grab().toImage();
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.pixelColor(image.width() / 2, image.height() / 2), QColor(Qt::black));
+    // The menu bar keeps readable colours: its background is not the chart's black.
+    const QImage bar = form->menuBar()->grab().toImage();
+    ASSERT_FALSE(bar.isNull());
+    EXPECT_NE(bar.pixelColor(bar.width() - 2, bar.height() / 2), QColor(Qt::black));
     EXPECT_EQ(Observer().zoomFactor, 1);
 }
 
