@@ -9,7 +9,12 @@ observer, no refraction) within 20 minutes of the reported time, and compares:
 Passes cut by the shadow (shadow_boundary) are skipped, and so are passes whose SGP4
 culmination falls where the Sun is above the search's Sun limit (the pass was cut at
 the window end). The Sun altitude comes from python3-ephem (no ephemeris download).
-Exit status 0 when every compared pass is inside both limits, 1 otherwise.
+With --window-start/--window-end (UTC JD) it also checks completeness, for a run
+with --no-shadow and no magnitude limit: every SGP4 culmination above the minimum
+altitude (--min-alt) with the Sun below the limit must be in the list (within 2
+minutes); culminations within --max-dalt of the minimum altitude may be missing.
+Exit status 0 when every compared pass is inside both limits (and none is missing),
+1 otherwise.
 """
 import argparse
 import json
@@ -46,6 +51,9 @@ def main():
     # Near the zenith a cross-track offset of a few km moves the altitude by degrees:
     # above this altitude only the time is held to its limit (the differences are shown).
     ap.add_argument("--zenith-limit", type=float, default=80.0)
+    ap.add_argument("--min-alt", type=float, default=10.0)
+    ap.add_argument("--window-start", type=float)
+    ap.add_argument("--window-end", type=float)
     args = ap.parse_args()
 
     passes = json.load(open(args.json_file))
@@ -106,12 +114,39 @@ def main():
         if bad or abs(dalt) > args.max_dalt:
             print(f'  {"outside" if bad else "near zenith"}: {p["name"]} {p["date"]} {p["time"]} '
                   f'alt={alt_max:.1f} dt={dt:+.1f} s dalt={dalt:+.3f} deg')
+    missing = 0
+    if args.window_start is not None and args.window_end is not None:
+        reported = {}
+        for p in passes:
+            reported.setdefault(float(p["catnr"]), []).append(2415020.0 + p["time_jd1900"])
+        t0 = ts.tt_jd(args.window_start + 69.184 / 86400.0)
+        t1 = ts.tt_jd(args.window_end + 69.184 / 86400.0)
+        culminations = marginal = 0
+        for cat, (name, l1, l2) in tles.items():
+            sat = EarthSatellite(l1, l2, name, ts)
+            times, events = sat.find_events(place, t0, t1, altitude_degrees=args.min_alt)
+            for ti, ev in zip(times, events):
+                jd = ti.tt - 69.184 / 86400.0
+                if ev != 1 or sun_alt(jd) > args.max_sun:
+                    continue
+                culminations += 1
+                if any(abs(r - jd) * 86400.0 < 120.0 for r in reported.get(cat, [])):
+                    continue
+                alt = (sat - place).at(ti).altaz()[0].degrees
+                if alt < args.min_alt + args.max_dalt:
+                    marginal += 1
+                    print(f"  marginal, not listed: {name} JD {jd:.5f} alt={alt:.2f}")
+                else:
+                    missing += 1
+                    print(f"  missing: {name} JD {jd:.5f} alt={alt:.2f}")
+        print(f"completeness: {culminations} SGP4 culminations in the dark window, "
+              f"{missing} missing, {marginal} marginal ones not listed")
     print(f"compared {compared} passes (skipped: {skipped_shadow} shadow-cut, {skipped_window} cut at the window)")
     print(f"largest time difference {worst_dt:+.1f} s ({worst_dt_name})")
     print(f"largest altitude difference {worst_dalt:+.3f} deg ({worst_dalt_name})")
     print(f"largest altitude difference below {args.zenith_limit} deg: {worst_low:+.3f} deg ({worst_low_name})")
     print(f"{failed} passes outside {args.max_dt} s / {args.max_dalt} deg (altitude limit below {args.zenith_limit} deg)")
-    return 1 if failed else 0
+    return 1 if failed or missing else 0
 
 
 if __name__ == "__main__":
