@@ -88,7 +88,7 @@ private:
     void BuildControls();
     void UpdateSelectedLabel(bool repaintNow);
     void SelectionChanged();
-    void OrbitClass(int orbitClass);
+    void SelectOrbitClass(int orbitClass);
     void ShowOrbitClassList(int orbitClass);
     void RangeFilter(int kind);
     void SetDefaultButton(QPushButton* button);

@@ -76,6 +76,16 @@ void EnsureLeftList() {
     for (int row = 1; row <= rows; ++row) left.push_back(DisplayName(Satellites().Row(row)));
 }
 
+void SyncSelectionLists() {
+    Selection().leftList.clear();
+    EnsureLeftList();
+    SatelliteTable& table = Satellites();
+    auto& right = Selection().rightList;
+    right.clear();
+    right.reserve(static_cast<std::size_t>(std::max(table.selectedCount, 0)));
+    for (int k = 0; k < table.selectedCount; ++k) right.push_back(LeftListLine(table.SelectedRow(k)));
+}
+
 bool AddToSelection(int row) {
     if (row < 1 || row > LoadedRows() || IsSelected(row)) return false;
     SatelliteTable& table = Satellites();

@@ -24,6 +24,10 @@ void ClearSelectionLists();
 void AppendLeftListName(const std::string& name);
 // Rebuilds the left list from the table when its length does not match satelliteCount.
 void EnsureLeftList();
+// Rebuilds both lists from the table and its selection (the left list from every row,
+// the right list from selectedRows), so that the window shows the table as it is even
+// when a load replaced it without telling the window.
+void SyncSelectionLists();
 
 // Adds table row r (1-based) at the end; false when it is out of range or selected.
 bool AddToSelection(int row);
