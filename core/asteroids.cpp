@@ -46,18 +46,16 @@ AsteroidPair SelectAsteroidPair(JD1900 t, const std::string& path) {
     std::string first;
     std::string second;
     if (!ReadLine(in, first)) throw EphemerisFileError::EndOfFile(name);
-    AsteroidPair pair;
     for (;;) {
         if (!ReadLine(in, second)) throw EphemerisFileError::EndOfFile(name);
-        pair.ceres = ParseAsteroidLine(first, name);
-        pair.vesta = ParseAsteroidLine(second, name);
         // Step on while the pair's epoch lies more than 100 days before t. Stopping at the
         // first pair within that bound (rather than waiting for |d| < 100) keeps a gap in
         // the file or an instant exactly between two epochs on the nearest earlier pair.
-        if (t - pair.ceres.epoch <= 100.0) break;
+        // Only the epoch of a pair that is stepped over is read.
+        if (t - (Field(first, 1, 7, name) + 0.5 - 2415020.0) <= 100.0) break;
         std::string next;
         if (!ReadLine(in, next) || numtext::Trim(next).empty()) break;  // end: the last pair
-        first = next;
+        first.swap(next);
     }
-    return pair;
+    return {ParseAsteroidLine(first, name), ParseAsteroidLine(second, name)};
 }

@@ -44,6 +44,23 @@ void BM_FullEphemeris(benchmark::State& state) {
 }
 BENCHMARK(BM_FullEphemeris)->Unit(benchmark::kMicrosecond);
 
+// What one chart redraw computes of the solar system (no rise and set searches).
+void BM_ChartEphemeris(benchmark::State& state) {
+    UseDataDir();
+    double t = 45350.75;
+    for (auto _ : state) {
+        PlaceObserver(t);
+        SunPosition(Observer().dynamicJD);
+        SunForChart();
+        MoonPosition(Observer().dynamicJD);
+        PlanetPositions(Observer().dynamicJD);
+        MinorBodyPosition(Observer().currentJD);
+        benchmark::ClobberMemory();
+        t += 0.37;
+    }
+}
+BENCHMARK(BM_ChartEphemeris)->Unit(benchmark::kMicrosecond);
+
 void BM_UranusSeries(benchmark::State& state) {
     double t = 45350.75;
     for (auto _ : state) {
