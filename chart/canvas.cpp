@@ -331,44 +331,54 @@ void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
 void Canvas::Circle(int x, int y, int r) { Ellipse(x - r, y - r, x + r, y + r); }
 
 bool Canvas::FloodFill(int x, int y, QColor color, FloodFillMode mode) {
+    return FloodFill(x, y, color, mode, QRect(0, 0, image_.width(), image_.height()));
+}
+
+bool Canvas::FloodFill(int x, int y, QColor color, FloodFillMode mode, const QRect& limit) {
     if (!ownsImage_) return false;
     End();
     QPoint start = ToDevice(x, y);
-    const int w = image_.width(), h = image_.height();
-    if (start.x() < 0 || start.y() < 0 || start.x() >= w || start.y() >= h) return false;
+    const QRect area = limit.normalized().intersected(QRect(0, 0, image_.width(), image_.height()));
+    if (!area.contains(start)) return false;
+    const int x0 = area.left(), y0 = area.top();
+    const int w = area.width(), h = area.height();
     const QRgb key = color.rgb() & 0x00ffffffu;
     const QRgb fill = 0xff000000u | brush_.color.rgb();
     QRgb* bits = reinterpret_cast<QRgb*>(image_.bits());
     const qsizetype stride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
+    // Local coordinates inside `area`.
+    auto at = [&](int px, int py) -> QRgb& { return bits[(py + y0) * stride + (px + x0)]; };
     auto inside = [&](int px, int py) {
-        QRgb c = bits[py * stride + px] & 0x00ffffffu;
+        QRgb c = at(px, py) & 0x00ffffffu;
         return mode == FloodFillMode::Border ? c != key : c == key;
     };
-    if (!inside(start.x(), start.y())) return false;
+    const QPoint s0(start.x() - x0, start.y() - y0);
+    if (!inside(s0.x(), s0.y())) return false;
 
     // Scanline fill with a visited map: the fill colour may itself count as
     // "inside" (border mode with fill != border), so visiting must not depend on
     // the colour alone.
     std::vector<unsigned char> seen(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
-    std::vector<QPoint> stack{start};
+    auto visited = [&](int px, int py) -> unsigned char& { return seen[static_cast<size_t>(py) * w + px]; };
+    std::vector<QPoint> stack{s0};
     while (!stack.empty()) {
-        QPoint s = stack.back();
+        QPoint p = stack.back();
         stack.pop_back();
-        int sy = s.y();
-        int left = s.x();
-        if (seen[static_cast<size_t>(sy) * w + left] || !inside(left, sy)) continue;
-        while (left > 0 && !seen[static_cast<size_t>(sy) * w + left - 1] && inside(left - 1, sy)) --left;
-        int right = s.x();
-        while (right + 1 < w && !seen[static_cast<size_t>(sy) * w + right + 1] && inside(right + 1, sy)) ++right;
+        const int sy = p.y();
+        int left = p.x();
+        if (visited(left, sy) || !inside(left, sy)) continue;
+        while (left > 0 && !visited(left - 1, sy) && inside(left - 1, sy)) --left;
+        int right = p.x();
+        while (right + 1 < w && !visited(right + 1, sy) && inside(right + 1, sy)) ++right;
         for (int px = left; px <= right; ++px) {
-            seen[static_cast<size_t>(sy) * w + px] = 1;
-            bits[sy * stride + px] = fill;
+            visited(px, sy) = 1;
+            at(px, sy) = fill;
         }
         for (int ny : {sy - 1, sy + 1}) {
             if (ny < 0 || ny >= h) continue;
             bool inRun = false;
             for (int px = left; px <= right; ++px) {
-                bool open = !seen[static_cast<size_t>(ny) * w + px] && inside(px, ny);
+                bool open = !visited(px, ny) && inside(px, ny);
                 if (open && !inRun) stack.push_back({px, ny});
                 inRun = open;
             }

@@ -168,6 +168,9 @@ public:
     // pixel equal to `color`. Needs an image; returns false when nothing could be
     // done (no image, start outside, start pixel excluded).
     bool FloodFill(int x, int y, QColor color, FloodFillMode mode = FloodFillMode::Border);
+    // The same, never leaving the box `limit` (image pixels): a
+    // border with a gap cannot flood the whole picture.
+    bool FloodFill(int x, int y, QColor color, FloodFillMode mode, const QRect& limit);
 
     // --- text ----------------------------------------------------------------
     // Text with its top-left corner at (x, y), in the font, on the brush colour

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <functional>
+#include <string>
 
 #include "core/timescale.h"
 
@@ -35,6 +36,13 @@ struct SternHooks {
     std::function<void(int shape)> setPointer;
     // Lets pending input through during waits (blinking); default processEvents.
     std::function<void()> processEvents;
+    // Empties the other windows' satellite views when a new element file is opened
+    // (pass list, selection lists, ground-track labels), and receives the display
+    // name of every loaded satellite (the selection window's list).
+    std::function<void()> clearSatelliteViews;
+    std::function<void(const std::string&)> satelliteLoaded;
+    // The pause of the constellation blinking, milliseconds.
+    int blinkWaitMs = 501;
     // Parent widget of the message and input boxes.
     QWidget* dialogParent = nullptr;
 };
@@ -66,6 +74,14 @@ void ToggleConstellationLines();
 void ToggleAltitudeLines();
 void ToggleZodiac();
 
+// The zoom offsets (pixels of the zoom window) that "Vergrößern" sets for the zoom
+// window: the chosen marker point becomes the centre of the zoom window.
+struct ZoomOffsets {
+    int zoomOffsetX = 0;
+    int zoomOffsetY = 0;
+};
+ZoomOffsets& ChartZoomOffsets();
+
 // --- "Drehen" and "Vergrößern" -----------------------------------------------------
 void StartRotating();
 void StartChoosingZoomFrame();
@@ -89,7 +105,7 @@ QString IdentifyAt(int x, int y, int* blinkLabel = nullptr, bool* hit = nullptr)
 // the disc and no mode is active; blinks a hit constellation afterwards.
 void IdentifyClick(int x, int y);
 // Blinks the stars of a constellation (label number 1..89) five times.
-void BlinkConstellation(int labelNumber, int waitMs = 501);
+void BlinkConstellation(int labelNumber);
 
 // --- satellites -----------------------------------------------------------------------------
 // "Datei laden": file dialog, load, enable "Sat-Wahl", show the selection window,

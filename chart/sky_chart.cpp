@@ -1,0 +1,547 @@
+#include "chart/sky_chart.h"
+
+#include <QCoreApplication>
+#include <cmath>
+#include <memory>
+#include <vector>
+
+#include "app/dialogs.h"
+#include "chart/canvas.h"
+#include "chart/catalog/catalog.h"
+#include "chart/projection/plot_tables.h"
+#include "chart/sky_chart_compute.h"
+#include "chart/star_glyph.h"
+#include "chart/stern_interaction.h"
+#include "core/chart_projection.h"
+#include "core/ephemeris_file_error.h"
+#include "core/ephemeris_update.h"
+#include "core/frames.h"
+#include "core/minor_body.h"
+#include "core/observer_state.h"
+#include "core/planets.h"
+#include "core/rise_set.h"
+#include "core/sun_moon.h"
+#include "satellite/satellites_at_instant.h"
+
+namespace {
+
+const QColor kCompassColour{0, 255, 255};
+const QColor kMoonSymbolLit{255, 255, 0};
+const QColor kMoonSymbolDown{127, 127, 0};
+const QColor kMoonDiscOutline{192, 192, 0};
+const QColor kAltitudeLineColour{128, 0, 0};
+const QColor kZodiacColour{128, 128, 0};
+
+SkyChartTexts MakeTexts() {
+    SkyChartTexts t;
+    struct Row {
+        const char* name;
+        const char* hint;
+        const char* code;
+        bool moon;
+        double altitude;
+        bool rising;
+        QColor colour;
+    };
+    const Row rows[kRiseSetLabelCount] = {
+        {"Label8", "Astronomische Dämmerung", "AD", false, kAstronomicalTwilightDeg, true, {170, 170, 127}},
+        {"Label9", "Nautische Dämmerung", "ND", false, kNauticalTwilightDeg, true, {198, 198, 149}},
+        {"Label10", "Bürgerliche Dämmerung", "BD", false, kCivilTwilightDeg, true, {227, 227, 170}},
+        {"Label11", "Sonnenaufgang", "SA", false, kSunriseAltitudeDeg, true, {255, 255, 192}},
+        {"Label12", "Sonnenuntergang", "SU", false, kSunriseAltitudeDeg, false, {255, 255, 192}},
+        {"Label13", "Bürgerliche Dämmerung", "BD", false, kCivilTwilightDeg, false, {227, 227, 170}},
+        {"Label14", "Nautische Dämmerung", "ND", false, kNauticalTwilightDeg, false, {198, 198, 149}},
+        {"Label15", "Astronomische Dämmerung", "AD", false, kAstronomicalTwilightDeg, false, {170, 170, 127}},
+        {"Label16", "Monduntergang", "MU", true, 0.0, false, {255, 255, 192}},
+        {"Label17", "Mondaufgang", "MA", true, 0.0, true, {255, 255, 192}},
+    };
+    for (int i = 0; i < kRiseSetLabelCount; ++i) {
+        RiseSetLabel& l = t.riseSet[static_cast<size_t>(i)];
+        l.name = rows[i].name;
+        l.hint = QString::fromUtf8(rows[i].hint);
+        l.code = QString::fromLatin1(rows[i].code);
+        l.moon = rows[i].moon;
+        l.sunAltitudeDeg = rows[i].altitude;
+        l.rising = rows[i].rising;
+        l.colour = rows[i].colour;
+        l.text = l.code;
+    }
+    t.compass[0].text = QStringLiteral("N");
+    t.compass[1].text = QStringLiteral("S");
+    t.compass[2].text = QStringLiteral("O");
+    t.compass[3].text = QStringLiteral("W");
+    return t;
+}
+
+SkyChartTexts gTexts = MakeTexts();
+
+Canvas* gMainCanvas = nullptr;
+std::function<void()> gRepaint;
+
+CanvasFont TitleFont() { return CanvasFont::Pixels(QStringLiteral("Courier New"), 13, true, kTitleColour); }
+CanvasFont StatusFont() { return CanvasFont::Points(QStringLiteral("Courier New"), 10, true, kTitleColour); }
+CanvasFont NameFont() { return CanvasFont::Points(QStringLiteral("Times New Roman"), 8, false, QColor(255, 255, 0)); }
+
+int Trunc(double v) { return IntPart(v); }
+
+// A label on the black window background: the area of its previous text is cleared
+// first, so that a shorter text leaves nothing behind.
+void DrawLabel(Canvas& canvas, ChartTextLabel& label, int left, int top, const QString& text, const CanvasFont& font) {
+    const QColor savedBrush = canvas.Brush().color;
+    const BrushStyle savedStyle = canvas.Brush().style;
+    canvas.SetBrush(Qt::black);
+    if (!label.rect.isEmpty())
+        canvas.FillRect(label.rect.left(), label.rect.top(), label.rect.right() + 1, label.rect.bottom() + 1);
+    canvas.SetFont(font);
+    canvas.SetTextBackground(TextBackground::Opaque);
+    canvas.TextOut(left, top, text);
+    label.text = text;
+    label.rect = QRect(QPoint(left, top), canvas.TextExtent(text));
+    canvas.SetBrush(savedBrush, savedStyle);
+}
+
+// Status text in the status font on black.
+void StatusText(Canvas& canvas, int x, int y, const QString& text) {
+    canvas.SetFont(StatusFont());
+    canvas.SetTextBackground(TextBackground::Opaque);
+    const QColor saved = canvas.Brush().color;
+    const BrushStyle savedStyle = canvas.Brush().style;
+    canvas.SetBrush(Qt::black);
+    canvas.TextOut(x, y, text);
+    canvas.SetBrush(saved, savedStyle);
+}
+
+double Sign(double v) { return v > 0.0 ? 1.0 : (v < 0.0 ? -1.0 : 0.0); }
+
+// Half-width of the terminator at row offset dy for a disc of radius k.
+double TerminatorHalfWidth(int w, int dy, int k) {
+    const double ratio = static_cast<double>(w) / static_cast<double>(k);
+    const double arg = static_cast<double>(w) * w - static_cast<double>(dy) * dy * ratio * ratio;
+    return arg > 0.0 ? std::sqrt(arg) : 0.0;
+}
+
+void DrawMoonPhaseSymbol(Canvas& canvas) {
+    const ObserverState& o = Observer();
+    const MoonState& m = Moon();
+    const int cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
+    const int k = R / 7;
+    const int gx = Trunc(cx - 1.5 * R);
+    if (k < 1) return;
+
+    const QString word = m.phaseValue >= 1.0 ? QStringLiteral("abnehmend") : QStringLiteral("zunehmend");
+    canvas.SetFont(StatusFont());
+    const QSize extent = canvas.TextExtent(word);
+    StatusText(canvas, gx - extent.width() / 2, cy + k + extent.height() / 2, word);
+
+    const QColor outline = m.altitudeDeg > 0.0 ? kMoonSymbolLit : kMoonSymbolDown;
+    canvas.SetPen(outline);
+    canvas.SetBrush(Qt::black);
+    canvas.Ellipse(gx - k, cy - k, gx + k, cy + k);
+
+    const int w = Trunc(std::fabs(std::cos(m.phaseAngleDeg * kDegToRad)) * k);
+    const double s = Sign(FracPart(m.phaseValue) - 0.5);
+    canvas.MoveTo(gx, cy - k);
+    for (int y = cy - k; y <= cy + k; ++y) {
+        const double u = TerminatorHalfWidth(w, std::abs(cy - y), k);
+        canvas.LineTo(gx - Trunc(s * u), y);
+    }
+    canvas.SetBrush(outline);
+    const QRect box(gx - k, cy - k, 2 * k + 1, 2 * k + 1);
+    if (m.phaseValue < 1.0 && m.phaseValue * k > 1.0)
+        canvas.FloodFill(gx + k - 2, cy, outline, FloodFillMode::Border, box);
+    if (m.phaseValue > 1.0 && (2.0 - m.phaseValue) * k > 1.0)
+        canvas.FloodFill(gx - k + 2, cy, outline, FloodFillMode::Border, box);
+}
+
+void DrawMoonDisc(Canvas& canvas, int skyGrey) {
+    const MoonState& m = Moon();
+    const int f = DrawnRadius(m.altitudeDeg, 0.0006656666666666666 / m.distance, 3);
+    const int mx = Trunc(m.chartX), my = Trunc(m.chartY);
+    const QColor sky(skyGrey, skyGrey, skyGrey);
+    canvas.SetPen(kMoonDiscOutline);
+    canvas.SetBrush(sky);
+    canvas.Ellipse(mx - f, my - f, mx + f, my + f);
+
+    const double theta = m.limbAngle;
+    const double c = std::cos(theta), sn = std::sin(theta);
+    auto turned = [&](double u, double v) {
+        return QPoint(mx + Trunc(u * c - v * sn), my + Trunc(u * sn + v * c));
+    };
+    const int w = Trunc(std::fabs(std::cos(m.phaseAngleDeg * kDegToRad)) * f);
+    const double s = Sign(FracPart(m.phaseValue) - 0.5);
+    QPoint start = turned(0.0, -f);
+    canvas.MoveTo(start.x(), start.y());
+    for (int dy = -f; dy <= f; ++dy) {
+        const double u = TerminatorHalfWidth(w, std::abs(dy), f);
+        QPoint p = turned(-s * u, dy);
+        canvas.LineTo(p.x(), p.y());
+    }
+    canvas.SetBrush(kMoonSymbolLit);
+    const QRect box(mx - f - 1, my - f - 1, 2 * f + 3, 2 * f + 3);
+    if (m.phaseValue < 1.0 && f * m.phaseValue > 2.0) {
+        QPoint p = turned(f - 2, 0);
+        canvas.FloodFill(p.x(), p.y(), kMoonDiscOutline, FloodFillMode::Border, box);
+    }
+    if (m.phaseValue > 1.0 && f * (2.0 - m.phaseValue) > 2.0) {
+        QPoint p = turned(2 - f, 0);
+        canvas.FloodFill(p.x(), p.y(), kMoonDiscOutline, FloodFillMode::Border, box);
+    }
+    canvas.SetBrush(sky);
+}
+
+// Text inside the disc test of the name layers: the point (left, top) and the
+// text's half diagonal must stay inside the rim.
+bool InsideDisc(int left, int top, int w, int h) {
+    const ObserverState& o = Observer();
+    const double dx = left - o.chartCentreX, dy = top - o.chartCentreY;
+    return o.chartRadius > std::sqrt(dx * dx + dy * dy) + 2.0 * std::sqrt((w / 2.0) * (w / 2.0) + (h / 2.0) * (h / 2.0));
+}
+
+SatelliteUi ChartSatelliteUi() {
+    SatelliteUi ui;
+    SternHooks& hooks = ChartHooks();
+    if (hooks.caption) ui.caption = [] { return ChartHooks().caption().toStdString(); };
+    if (hooks.setCaption)
+        ui.setCaption = [](const std::string& text) {
+            ChartHooks().setCaption(QString::fromStdString(text));
+            if (ChartHooks().processEvents) ChartHooks().processEvents();
+        };
+    ui.showMessage = [](const std::string& caption, const std::string& text) {
+        AppDialogs().Message(QString::fromStdString(caption), QString::fromStdString(text),
+                             ChartHooks().dialogParent);
+    };
+    return ui;
+}
+
+void ReportError(const std::string& text, std::string* error) {
+    if (error) {
+        *error = text;
+        return;
+    }
+    AppDialogs().Message(QStringLiteral("Fehler"), QString::fromStdString(text), ChartHooks().dialogParent);
+}
+
+// The chart layers proper; data-file errors propagate to the caller.
+void DrawLayers(Canvas& canvas) {
+    ObserverState& o = Observer();
+    const int cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
+
+    if (o.timeChanged) o.trailOriginJD = o.currentJD;
+    FormatDateTime1900(o.currentJD);
+    DrawTitleLabels(canvas);
+    PlaceCompassLabels(canvas);
+
+    // Times, Sun, shades and Moon: the first steps of the ephemeris update.
+    UpdateSunAndShades(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+    const int skyGrey = ChartShades().skyGrey;
+    const QColor sky(skyGrey, skyGrey, skyGrey);
+    const QColor lineGrey(ChartShades().lineGrey, ChartShades().lineGrey, ChartShades().lineGrey);
+
+    canvas.SetPen(Qt::white);
+    canvas.SetBrush(sky);
+    canvas.Ellipse(cx - R, cy - R, cx + R, cy + R);
+
+    const SunState& sun = Sun();
+    const MoonState& moon = Moon();
+    StatusText(canvas, 10, 90, QStringLiteral("Sonnenhöhe: ") + QString::number(sun.altitudeDeg, 'f', 2) +
+                                   QStringLiteral("°  "));
+    StatusText(canvas, 10, 110, QStringLiteral("Mondhöhe:   ") + QString::number(moon.altitudeDeg, 'f', 2) +
+                                    QStringLiteral("°  "));
+    StatusText(canvas, 10, 130, QStringLiteral("Bel.Teil:   ") +
+                                    QString::number(100.0 * moon.illuminatedFraction, 'f', 0) + QStringLiteral("%  "));
+    DrawMoonPhaseSymbol(canvas);
+
+    // Stars, drawn as they are read.
+    ComputeStarPositions([&](int, double x, double y, double magnitude) {
+        DrawStarGlyph(canvas, Trunc(x), Trunc(y), Qt::white, magnitude);
+    });
+
+    if (sun.altitudeDeg > 0.0) {
+        const int r = DrawnRadius(sun.altitudeDeg, 0.26666666666666666 / sun.distance, 3);
+        const int sx = Trunc(BodyPlotTable()[kBodySun].x), sy = Trunc(BodyPlotTable()[kBodySun].y);
+        canvas.SetPen(Qt::white);
+        canvas.SetBrush(Qt::white);
+        canvas.Ellipse(sx - r, sy - r, sx + r, sy + r);
+        Sun().discRadius = r;
+    }
+    ComputeMoonDiscRadius();
+    if (moon.altitudeDeg > 0.0) {
+        DrawMoonDisc(canvas, skyGrey);
+        Moon().discRadius = DrawnRadius(moon.altitudeDeg, 0.0006656666666666666 / moon.distance, 3);
+    }
+
+    PlanetPositions(o.dynamicJD);
+    for (int i = kBodyMercury; i < kBodyCount; ++i) {
+        const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
+        if (b.x * b.y > 0.0) DrawStarGlyph(canvas, Trunc(b.x), Trunc(b.y), Qt::white, b.magnitude);
+    }
+
+    ComputeLabelPositions();
+
+    canvas.SetPen(lineGrey);
+    canvas.SetBrush(sky, BrushStyle::Clear);
+    ComputeNebulaPositions(true, [&](int number) {
+        const NebulaPlotEntry& e = NebulaPlotTable()[static_cast<size_t>(number - 1)];
+        canvas.Circle(Trunc(e.x), Trunc(e.y), Trunc(e.drawnRadius));
+    });
+
+    MinorBodyPosition(o.currentJD);
+    const MinorBodyState& minor = MinorBody();
+    if (minor.chartX * minor.chartY != 0.0) {
+        canvas.SetPen(lineGrey);
+        canvas.SetBrush(sky, BrushStyle::Clear);
+        canvas.Circle(Trunc(minor.chartX), Trunc(minor.chartY), 3);
+        if (minor.magnitude < 10.0 && (minor.tailX != 0.0 || minor.tailY != 0.0)) {
+            canvas.MoveTo(Trunc(minor.chartX), Trunc(minor.chartY));
+            canvas.LineTo(Trunc(minor.tailX), Trunc(minor.tailY));
+        }
+    }
+    canvas.SetBrush(sky);
+
+    if (o.showConstellationLines) DrawConstellationLines(canvas);
+
+    if (o.timeChanged && o.satelliteCount > 0) ComputeSatellites(ChartSatelliteUi());
+    o.timeChanged = false;
+
+    const SatelliteTable& sats = Satellites();
+    for (int k = 1; k <= sats.selectedCount; ++k) {
+        if (sats.chartX[static_cast<size_t>(k)] <= 0.0) continue;
+        DrawStarGlyph(canvas, Trunc(sats.chartX[static_cast<size_t>(k)]), Trunc(sats.chartY[static_cast<size_t>(k)]),
+                      sats.inShadow[static_cast<size_t>(k)] == 1 ? kShadowSatelliteColour : kSunlitSatelliteColour,
+                      sats.chartMagnitude[static_cast<size_t>(k)]);
+    }
+
+    if (o.showConstellationLines) {
+        for (const StarPlotEntry& e : StarPlotTable())
+            if (e.x * e.y != 0.0) DrawStarGlyph(canvas, Trunc(e.x), Trunc(e.y), Qt::white, e.magnitude);
+    }
+
+    if (o.showAltitudeLines) DrawAltitudeLines(canvas);
+    if (o.showZodiac) DrawZodiac(canvas);
+    if (o.showConstellationNames) DrawConstellationNames(canvas);
+    if (o.showPlanetNames) DrawPlanetNames(canvas);
+
+    DrawRiseSetLabels(canvas);
+    FormatDateTime1900(o.currentJD);
+}
+
+}  // namespace
+
+SkyChartTexts& ChartTexts() { return gTexts; }
+void ResetChartTexts() { gTexts = MakeTexts(); }
+
+void SetMainChartCanvas(Canvas* canvas, std::function<void()> repaint) {
+    gMainCanvas = canvas;
+    gRepaint = canvas ? std::move(repaint) : std::function<void()>{};
+}
+
+Canvas* MainChartCanvas() { return gMainCanvas; }
+
+void RepaintMainChart() {
+    if (gRepaint) gRepaint();
+}
+
+void DrawSkyChart() {
+    if (gMainCanvas) {
+        DrawSkyChart(*gMainCanvas);
+        RepaintMainChart();
+        return;
+    }
+    // No window: draw offscreen, so that the plot tables are filled all the same.
+    static std::unique_ptr<Canvas> offscreen;
+    if (!offscreen) offscreen = std::make_unique<Canvas>(640, 442, Qt::black);
+    DrawSkyChart(*offscreen);
+}
+
+bool DrawSkyChart(Canvas& canvas, std::string* error) {
+    try {
+        DrawLayers(canvas);
+    } catch (const DataFileError& e) {
+        ReportError(e.what(), error);
+        return false;
+    } catch (const EphemerisFileError& e) {
+        ReportError(e.what(), error);
+        return false;
+    }
+    return true;
+}
+
+void DrawTitleLabels(Canvas& canvas) {
+    const ObserverState& o = Observer();
+    DrawLabel(canvas, gTexts.title, 10, 10,
+              QStringLiteral("Der Sternhimmel in ") + QString::fromStdString(o.placeName), TitleFont());
+    DrawLabel(canvas, gTexts.dateLine, 10, 30, QStringLiteral("am ") + QString::fromStdString(DateText), TitleFont());
+    DrawLabel(canvas, gTexts.timeLine, 10, 50,
+              QStringLiteral("um ") + QString::fromStdString(TimeText) + QString::fromStdString(o.zoneName),
+              TitleFont());
+}
+
+void PlaceCompassLabels(Canvas& canvas) {
+    const ObserverState& o = Observer();
+    const double angles[4] = {o.rotationRad + kPi, o.rotationRad, o.rotationRad - kPi / 2.0,
+                              o.rotationRad + kPi / 2.0};
+    const CanvasFont font = CanvasFont::Pixels(QStringLiteral("Courier New"), 11, false, kCompassColour);
+    canvas.SetFont(font);
+    for (int i = 0; i < 4; ++i) {
+        ChartTextLabel& label = gTexts.compass[static_cast<size_t>(i)];
+        const QSize size = canvas.TextExtent(label.text);
+        const double w = size.width(), h = size.height();
+        const double d = std::sqrt(w * w + h * h) * 5.0 / 9.0;
+        const int left = Trunc(o.chartCentreX + std::sin(angles[i]) * (o.chartRadius + d) - w / 2.0);
+        const int top = Trunc(o.chartCentreY + std::cos(angles[i]) * (o.chartRadius + d) - h / 2.0);
+        DrawLabel(canvas, label, left, top, label.text, font);
+    }
+}
+
+void DrawAltitudeLines(Canvas& canvas) {
+    const ObserverState& o = Observer();
+    const int cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
+    const CanvasPen savedPen = canvas.Pen();
+    const CanvasBrush savedBrush = canvas.Brush();
+    canvas.SetPen(kAltitudeLineColour, 1, PenMode::Xor);
+    canvas.SetBrush(savedBrush.color, BrushStyle::Clear);
+    for (int altitude = 10; altitude <= 80; altitude += 10) {
+        const int r = Trunc(R * std::tan((90.0 - altitude) / 2.0 * kDegToRad));
+        canvas.Ellipse(cx - r, cy - r, cx + r, cy + r);
+    }
+    auto rim = [&](double a) { return QPoint(Trunc(cx + std::sin(a) * R), Trunc(cy + std::cos(a) * R)); };
+    for (double a : {o.rotationRad, o.rotationRad + kPi / 2.0}) {
+        const QPoint p = rim(a), q = rim(a + kPi);
+        canvas.MoveTo(p.x(), p.y());
+        canvas.LineTo(q.x(), q.y());
+    }
+    canvas.Pen() = savedPen;
+    canvas.Brush() = savedBrush;
+}
+
+void DrawZodiac(Canvas& canvas) {
+    const ObserverState& o = Observer();
+    const SunState& sun = Sun();
+    const CanvasPen savedPen = canvas.Pen();
+    canvas.SetPen(kZodiacColour, 1, PenMode::Xor);
+    bool previousVisible = false;
+    for (int degree = 1; degree <= 361; ++degree) {
+        const double lambda = degree * kDegToRad;
+        const double ra = AngleOf(std::cos(lambda), std::sin(lambda) * sun.cosObliquity);
+        const double dec = std::asin(std::sin(lambda) * sun.sinObliquity);
+        double hourAngle = o.siderealHours * kPi / 12.0 - ra;
+        if (hourAngle > kPi) hourAngle -= kTwoPi;
+        if (hourAngle < -kPi) hourAngle += kTwoPi;
+        const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
+        const bool visible = hz.sinAltitude > 0.0;
+        if (visible) {
+            const ChartPoint p = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
+            if (previousVisible)
+                canvas.LineTo(Trunc(p.x), Trunc(p.y));
+            else
+                canvas.MoveTo(Trunc(p.x), Trunc(p.y));
+        }
+        previousVisible = visible;
+    }
+    canvas.Pen() = savedPen;
+}
+
+void DrawConstellationLines(Canvas& canvas) {
+    const ConstellationLineList list = ReadConstellationLines();
+    const int lineGrey = ChartShades().lineGrey;
+    const CanvasPen savedPen = canvas.Pen();
+    canvas.SetPen(QColor(lineGrey, lineGrey, lineGrey));
+    const StarPlotTableData& stars = StarPlotTable();
+    bool previousPresent = false;
+    for (int entry : list.entries) {
+        const int number = std::abs(entry);
+        if (number < 1 || number > kStarPlotCount) {
+            previousPresent = false;
+            continue;
+        }
+        const StarPlotEntry& s = stars[static_cast<size_t>(number - 1)];
+        const bool present = s.x * s.y != 0.0;
+        if (entry > 0 && present && previousPresent)
+            canvas.LineTo(Trunc(s.x), Trunc(s.y));
+        else
+            canvas.MoveTo(Trunc(s.x), Trunc(s.y));
+        previousPresent = present;
+    }
+    canvas.Pen() = savedPen;
+}
+
+void DrawConstellationNames(Canvas& canvas) {
+    canvas.SetFont(NameFont());
+    canvas.SetTextBackground(TextBackground::Transparent);
+    for (const LabelPlotEntry& e : LabelPlotTable()) {
+        if (e.x * e.y <= 0.0) continue;
+        const QString text = QString::fromStdString(e.text.substr(0, 3));
+        const QSize size = canvas.TextExtent(text);
+        const int left = Trunc(e.x - size.width() / 2.0);
+        const int top = Trunc(e.y - size.height() / 2.0);
+        if (InsideDisc(left, top, size.width(), size.height())) canvas.TextOut(left, top, text);
+    }
+    canvas.SetTextBackground(TextBackground::Opaque);
+}
+
+void DrawPlanetNames(Canvas& canvas) {
+    canvas.SetFont(NameFont());
+    canvas.SetTextBackground(TextBackground::Transparent);
+    for (int i = 0; i < kBodyCount; ++i) {
+        const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
+        if (b.x * b.y <= 0.0) continue;
+        const QString text = QString::fromUtf8(kBodyNames[static_cast<size_t>(i)].data(),
+                                               static_cast<qsizetype>(kBodyNames[static_cast<size_t>(i)].size()));
+        const QSize size = canvas.TextExtent(text);
+        const int left = Trunc(b.x - size.width() / 2.0);
+        const int top = Trunc(b.y - size.height());
+        if (InsideDisc(left, top, size.width(), size.height())) canvas.TextOut(left, top, text);
+    }
+    canvas.SetTextBackground(TextBackground::Opaque);
+}
+
+QString RiseSetLabelText(const QString& code, JD1900 instant) {
+    if (!(instant > 1.0)) return code;
+    const JD1900 rounded = IntPart(instant * 1440.0 + 0.5) / 1440.0;
+    FormatDateTime1900(rounded);
+    return code + QStringLiteral("  ") + QString::fromStdString(DateText) + QStringLiteral("  ") +
+           QString::fromStdString(TimeText.substr(0, 5));
+}
+
+JD1900 RiseSetLabelInstant(int index) {
+    if (index < 0 || index >= kRiseSetLabelCount) return 0.0;
+    const RiseSetLabel& l = gTexts.riseSet[static_cast<size_t>(index)];
+    const RiseSetTimes t = l.moon ? MoonRiseSet() : SunRiseSet(l.sunAltitudeDeg);
+    return l.rising ? t.rising : t.setting;
+}
+
+void DrawRiseSetLabels(Canvas& canvas) {
+    const ObserverState& o = Observer();
+    const int k = o.chartRadius / 7;
+    const int j = Trunc(o.chartCentreY + 2.5 * k);
+    const int moonTop = Trunc(o.chartCentreY - 2.5 * k);
+    const int tops[kRiseSetLabelCount] = {j, j + 15, j + 30, j + 45, j + 65, j + 80, j + 95, j + 110,
+                                          moonTop + 25, moonTop + 10};
+    // Each Sun altitude and the Moon once: rising and setting come together.
+    RiseSetTimes sun18 = SunRiseSet(kAstronomicalTwilightDeg);
+    RiseSetTimes sun12 = SunRiseSet(kNauticalTwilightDeg);
+    RiseSetTimes sun6 = SunRiseSet(kCivilTwilightDeg);
+    RiseSetTimes sun0 = SunRiseSet(kSunriseAltitudeDeg);
+    RiseSetTimes moon = MoonRiseSet();
+    const JD1900 instants[kRiseSetLabelCount] = {sun18.rising,  sun12.rising, sun6.rising,  sun0.rising,
+                                                 sun0.setting,  sun6.setting, sun12.setting, sun18.setting,
+                                                 moon.setting, moon.rising};
+    for (int i = 0; i < kRiseSetLabelCount; ++i) {
+        RiseSetLabel& l = gTexts.riseSet[static_cast<size_t>(i)];
+        l.left = 30;
+        l.top = tops[i];
+        l.instant = instants[i];
+        const QString text = RiseSetLabelText(l.code, l.instant);
+        ChartTextLabel shown{l.text, l.rect};
+        DrawLabel(canvas, shown, l.left, l.top, text,
+                  CanvasFont::Points(QStringLiteral("MS Sans Serif"), 8, false, l.colour));
+        l.text = shown.text;
+        l.rect = shown.rect;
+    }
+}
+
+int RiseSetLabelAt(int x, int y) {
+    for (int i = 0; i < kRiseSetLabelCount; ++i)
+        if (gTexts.riseSet[static_cast<size_t>(i)].rect.contains(x, y)) return i;
+    return -1;
+}
