@@ -39,7 +39,8 @@ int RunEphem(const std::vector<std::string>& args) {
             continue;
         }
         double v = 0.0;
-        if (!numtext::ParseReal(value, v)) return Usage("Ungültiger Wert für " + option + ": " + value);
+        if (!numtext::ParseReal(value, v))
+            return Usage("Ungültiger Wert für " + option + ": " + value);
         if (option == "--jd") {
             request.instant = v;
             haveJd = true;
@@ -58,7 +59,8 @@ int RunEphem(const std::vector<std::string>& args) {
         }
     }
     if (!haveJd || !haveLon || !haveLat) return Usage("--jd, --lon und --lat sind erforderlich");
-    if (request.instant < -2.0e8 || request.instant > 2.0e8) return Usage("Ungültiger Wert für --jd");
+    if (request.instant < -2.0e8 || request.instant > 2.0e8)
+        return Usage("Ungültiger Wert für --jd");
     if (!dataDir.empty()) {
         std::error_code ec;
         std::filesystem::current_path(dataDir, ec);

@@ -15,7 +15,8 @@ std::string_view Columns(std::string_view line, size_t first, size_t last) {
 double Field(std::string_view line, size_t first, size_t last, const std::string& fileName) {
     const std::string_view text = Columns(line, first, last);
     double v = 0.0;
-    if (!numtext::ParseReal(text, v)) throw EphemerisFileError::BadFloat(fileName, numtext::Trim(text));
+    if (!numtext::ParseReal(text, v))
+        throw EphemerisFileError::BadFloat(fileName, numtext::Trim(text));
     return v;
 }
 

@@ -54,10 +54,10 @@ inline constexpr std::array<std::string_view, kBodyCount> kBodyNames = {
     "Sonne", "Mond", "Merkur", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Ceres", "Vesta"};
 
 struct BodyPlotEntry {
-    double x = 0.0;         // chart position, pixels; (0, 0) below the horizon
+    double x = 0.0;  // chart position, pixels; (0, 0) below the horizon
     double y = 0.0;
-    double magnitude = 0.0; // visual magnitude (entries 2 to 9)
-    double distance = 0.0;  // geocentric distance, AU
+    double magnitude = 0.0;  // visual magnitude (entries 2 to 9)
+    double distance = 0.0;   // geocentric distance, AU
 };
 
 using BodyPlotTableData = std::array<BodyPlotEntry, kBodyCount>;

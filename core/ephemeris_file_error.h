@@ -8,7 +8,7 @@
 #include <string_view>
 
 class EphemerisFileError : public std::runtime_error {
-public:
+  public:
     EphemerisFileError(std::string fileName, const std::string& message)
         : std::runtime_error(message), fileName_(std::move(fileName)) {}
     const std::string& fileName() const { return fileName_; }
@@ -20,12 +20,13 @@ public:
         return {std::move(fileName), "Lesen über Dateiende hinaus"};
     }
     static EphemerisFileError BadFloat(std::string fileName, std::string_view text) {
-        return {std::move(fileName), "'" + std::string(text) + "' ist kein gültiger Gleitkommawert"};
+        return {std::move(fileName),
+                "'" + std::string(text) + "' ist kein gültiger Gleitkommawert"};
     }
     static EphemerisFileError BadInteger(std::string fileName, std::string_view text) {
         return {std::move(fileName), "'" + std::string(text) + "' ist kein gültiger Integerwert"};
     }
 
-private:
+  private:
     std::string fileName_;
 };

@@ -31,10 +31,15 @@ bool IsUtf8(const std::string& s) {
     size_t i = 0;
     while (i < s.size()) {
         const unsigned char c = static_cast<unsigned char>(s[i]);
-        int n = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xE ? 2 : (c >> 3) == 0x1E ? 3 : -1;
+        int n = c < 0x80           ? 0
+                : (c >> 5) == 0x6  ? 1
+                : (c >> 4) == 0xE  ? 2
+                : (c >> 3) == 0x1E ? 3
+                                   : -1;
         if (n < 0 || i + n >= s.size()) return false;
         for (int k = 1; k <= n; ++k) {
-            if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) >> 6) != 0x2) return false;
+            if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) >> 6) != 0x2)
+                return false;
         }
         i += n + 1;
     }
@@ -110,13 +115,23 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
     SunPosition(o.dynamicJD);
     SunForChart();
     const SunState& sun = Sun();
-    r.sun = {"Sonne", RaHours(sun.rightAscension), sun.declination * kRadToDeg, sun.distance, 0.0,
-             sun.altitudeDeg, NorthAzimuthDeg(sun.azimuth)};
+    r.sun = {"Sonne",
+             RaHours(sun.rightAscension),
+             sun.declination * kRadToDeg,
+             sun.distance,
+             0.0,
+             sun.altitudeDeg,
+             NorthAzimuthDeg(sun.azimuth)};
 
     MoonPosition(o.dynamicJD);
     const MoonState& moon = Moon();
-    r.moon = {"Mond", RaHours(moon.rightAscension), moon.declination * kRadToDeg, moon.distance, 0.0,
-              moon.altitudeDeg, NorthAzimuthDeg(moon.azimuth)};
+    r.moon = {"Mond",
+              RaHours(moon.rightAscension),
+              moon.declination * kRadToDeg,
+              moon.distance,
+              0.0,
+              moon.altitudeDeg,
+              NorthAzimuthDeg(moon.azimuth)};
     r.moonIlluminatedFraction = moon.illuminatedFraction;
     r.moonPhaseAngleDeg = moon.phaseAngleDeg;
     r.moonPhaseValue = moon.phaseValue;
@@ -130,15 +145,21 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
     }
     for (int i = kBodyMercury; i <= lastBody; ++i) {
         const PlanetPosition& p = Planets()[i];
-        r.bodies.push_back({std::string(kBodyNames[i]), RaHours(p.rightAscension), p.declination * kRadToDeg,
-                            p.distance, p.magnitude, p.altitudeDeg, NorthAzimuthDeg(p.azimuth)});
+        r.bodies.push_back({std::string(kBodyNames[i]), RaHours(p.rightAscension),
+                            p.declination * kRadToDeg, p.distance, p.magnitude, p.altitudeDeg,
+                            NorthAzimuthDeg(p.azimuth)});
     }
 
     try {
         MinorBodyPosition(o.currentJD);
         const MinorBodyState& m = MinorBody();
         double ra = m.raHours - 24.0 * std::floor(m.raHours / 24.0);
-        r.minorBody = ReportBody{m.name, ra, m.declination * kRadToDeg, m.distance, m.magnitude, m.altitudeDeg,
+        r.minorBody = ReportBody{m.name,
+                                 ra,
+                                 m.declination * kRadToDeg,
+                                 m.distance,
+                                 m.magnitude,
+                                 m.altitudeDeg,
                                  NorthAzimuthDeg(m.azimuthDeg * kDegToRad)};
     } catch (const EphemerisFileError& e) {
         r.warnings.push_back("KOMET: " + std::string(e.what()));

@@ -10,8 +10,8 @@
 #include "core/timescale.h"
 
 struct EphemerisRequest {
-    JD1900 instant = 36525.0;  // UT
-    double longitudeDeg = 0.0; // east positive
+    JD1900 instant = 36525.0;   // UT
+    double longitudeDeg = 0.0;  // east positive
     double latitudeDeg = 0.0;
     double heightM = 0.0;
     double zoneOffsetHours = 0.0;
@@ -24,7 +24,7 @@ struct ReportBody {
     double distance = 0.0;  // AU (minor body: millions of km)
     double magnitude = 0.0;
     double altDeg = 0.0;
-    double azDeg = 0.0;     // from north through east, [0, 360)
+    double azDeg = 0.0;  // from north through east, [0, 360)
 };
 
 struct EphemerisReport {
@@ -36,7 +36,7 @@ struct EphemerisReport {
     double moonIlluminatedFraction = 0.0;
     double moonPhaseAngleDeg = 0.0;
     double moonPhaseValue = 0.0;
-    std::vector<ReportBody> bodies;         // "Merkur" ... "Uranus", then "Ceres", "Vesta"
+    std::vector<ReportBody> bodies;  // "Merkur" ... "Uranus", then "Ceres", "Vesta"
     std::optional<ReportBody> minorBody;
     // Events of the local date, JD1900 UT, 0 when there is none.
     JD1900 sunrise = 0, sunset = 0, civilDawn = 0, civilDusk = 0, nauticalDawn = 0,

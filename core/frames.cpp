@@ -26,7 +26,8 @@ EquatorialCoords EclipticToEquatorial(double lambda, double beta, double sinEps,
     // tan(beta) written as sin/cos so that beta = +-pi/2 does not divide by zero.
     const double cosBeta = std::cos(beta);
     const double sinBeta = std::sin(beta);
-    out.ra = AngleOf(std::cos(lambda) * cosBeta, std::sin(lambda) * cosEps * cosBeta - sinBeta * sinEps);
+    out.ra =
+        AngleOf(std::cos(lambda) * cosBeta, std::sin(lambda) * cosEps * cosBeta - sinBeta * sinEps);
     out.dec = SafeArcSin(sinBeta * cosEps + cosBeta * sinEps * std::sin(lambda));
     return out;
 }
@@ -44,7 +45,8 @@ EquatorialCoords RectangularToEquatorial(double x, double y, double z) {
     return out;
 }
 
-HorizontalCoords EquatorialToHorizontal(double hourAngle, double dec, double sinLat, double cosLat) {
+HorizontalCoords EquatorialToHorizontal(double hourAngle, double dec, double sinLat,
+                                        double cosLat) {
     HorizontalCoords out;
     const double cosDec = std::cos(dec);
     const double sinDec = std::sin(dec);
@@ -53,7 +55,8 @@ HorizontalCoords EquatorialToHorizontal(double hourAngle, double dec, double sin
     out.altitude = SafeArcSin(out.sinAltitude);
     // Same angle as the half-angle relation 2 arctan((cos h + cos phi sin d - sin phi cos d
     // cos H) / (cos d sin H)), but defined on the meridian: 0 south of the zenith, pi north.
-    out.azimuth = std::atan2(cosDec * std::sin(hourAngle), sinLat * cosDec * cosH - cosLat * sinDec);
+    out.azimuth =
+        std::atan2(cosDec * std::sin(hourAngle), sinLat * cosDec * cosH - cosLat * sinDec);
     return out;
 }
 
@@ -68,7 +71,8 @@ TopocentricCoords TopocentricCorrection(double hourAngle, double dec, double sin
     const double denominator = std::cos(dec) - rhoCos * sinParallax * std::cos(hourAngle);
     TopocentricCoords out;
     out.deltaRa = std::atan2(-rhoCos * sinParallax * std::sin(hourAngle), denominator);
-    out.dec = std::atan2((std::sin(dec) - rhoSin * sinParallax) * std::cos(out.deltaRa), denominator);
+    out.dec =
+        std::atan2((std::sin(dec) - rhoSin * sinParallax) * std::cos(out.deltaRa), denominator);
     double h = hourAngle - out.deltaRa;
     if (h > kPi) h -= kTwoPi;
     if (h < -kPi) h += kTwoPi;

@@ -17,15 +17,15 @@ struct EquatorialCoords {
 // Altitude and chart azimuth, radians.
 struct HorizontalCoords {
     double altitude = 0.0;
-    double azimuth = 0.0;     // chart azimuth, (-pi, pi]
-    double sinAltitude = 0.0; // the projection tests sin h > 0
+    double azimuth = 0.0;      // chart azimuth, (-pi, pi]
+    double sinAltitude = 0.0;  // the projection tests sin h > 0
 };
 
 // Result of the topocentric correction.
 struct TopocentricCoords {
-    double hourAngle = 0.0; // corrected hour angle H', radians in [-pi, pi]
-    double dec = 0.0;       // corrected declination, radians
-    double deltaRa = 0.0;   // correction of the right ascension, radians
+    double hourAngle = 0.0;  // corrected hour angle H', radians in [-pi, pi]
+    double dec = 0.0;        // corrected declination, radians
+    double deltaRa = 0.0;    // correction of the right ascension, radians
 };
 
 // Right ascension in hours and declination in radians (the minor-body precession).

@@ -33,7 +33,7 @@ struct CometElements {
 };
 
 class LineReader {
-public:
+  public:
     explicit LineReader(std::ifstream& in) : in_(in) {}
     std::string Next() {
         std::string line;
@@ -44,17 +44,19 @@ public:
     double Real() {
         const std::string line = Next();
         double v = 0.0;
-        if (!numtext::ParseReal(line, v)) throw EphemerisFileError::BadFloat(kFileName, numtext::Trim(line));
+        if (!numtext::ParseReal(line, v))
+            throw EphemerisFileError::BadFloat(kFileName, numtext::Trim(line));
         return v;
     }
     int Integer() {
         const std::string line = Next();
         int v = 0;
-        if (!numtext::ParseInteger(line, v)) throw EphemerisFileError::BadInteger(kFileName, numtext::Trim(line));
+        if (!numtext::ParseInteger(line, v))
+            throw EphemerisFileError::BadInteger(kFileName, numtext::Trim(line));
         return v;
     }
 
-private:
+  private:
     std::ifstream& in_;
 };
 
@@ -76,7 +78,8 @@ CometElements ReadCometFile() {
     c.g = r.Real();
     c.kappa = r.Real();
     c.tailAu = r.Real();
-    if (!(c.q > 0.0) || c.e < 0.0) throw EphemerisFileError::BadFloat(kFileName, !(c.q > 0.0) ? "q" : "e");
+    if (!(c.q > 0.0) || c.e < 0.0)
+        throw EphemerisFileError::BadFloat(kFileName, !(c.q > 0.0) ? "q" : "e");
     return c;
 }
 
@@ -93,7 +96,10 @@ double EllipticAnomaly(double m, double e) {
     double lo = 0.0, hi = kTwoPi;
     for (int n = 0; n < 200; ++n) {
         ecc = 0.5 * (lo + hi);
-        if (ecc - e * std::sin(ecc) < m) lo = ecc; else hi = ecc;
+        if (ecc - e * std::sin(ecc) < m)
+            lo = ecc;
+        else
+            hi = ecc;
     }
     return ecc;
 }
@@ -134,8 +140,8 @@ SkyPlace Observe(const Vector3& g, double equinox) {
     SkyPlace p;
     p.raHours = eq.raHours;
     p.dec = eq.dec;
-    const HorizontalCoords hz =
-        EquatorialToHorizontal(HourAngle(o.siderealHours, eq.raHours), eq.dec, o.sinLatitude, o.cosLatitude);
+    const HorizontalCoords hz = EquatorialToHorizontal(HourAngle(o.siderealHours, eq.raHours),
+                                                       eq.dec, o.sinLatitude, o.cosLatitude);
     p.altitudeDeg = hz.altitude * kRadToDeg;
     p.azimuthDeg = hz.azimuth * kRadToDeg;
     p.above = AboveHorizon(hz.sinAltitude);
@@ -148,16 +154,17 @@ SkyPlace Observe(const Vector3& g, double equinox) {
 MinorBodyState& MinorBody() { return gMinorBody; }
 void ResetMinorBodyState() { gMinorBody = MinorBodyState{}; }
 
-double NearParabolicAnomaly(double e, double q, double daysFromPerihelion, double startTrueAnomaly) {
+double NearParabolicAnomaly(double e, double q, double daysFromPerihelion,
+                            double startTrueAnomaly) {
     const double lambda = (1.0 - e) / (1.0 + e);
     const double w = kGauss * daysFromPerihelion * std::sqrt((1.0 + e) / q) / (2.0 * q);
     double tau = std::tan(startTrueAnomaly / 2.0);
     for (int step = 0; step < 50; ++step) {
         const double tau2 = tau * tau;
-        double sum = 0.0;       // series of F
-        double sumDeriv = 0.0;  // series of F'
-        double lambdaPow = 1.0; // lambda^(j-1)
-        double tauPow = tau2;   // tau^(2j)
+        double sum = 0.0;        // series of F
+        double sumDeriv = 0.0;   // series of F'
+        double lambdaPow = 1.0;  // lambda^(j-1)
+        double tauPow = tau2;    // tau^(2j)
         for (int j = 1;; ++j) {
             const double sign = (j % 2 == 0) ? 1.0 : -1.0;
             const double c = sign * (j - (j + 1) * lambda) * lambdaPow;
@@ -200,7 +207,8 @@ OrbitPlanePoint OrbitPlanePosition(double q, double e, double dt) {
         // Kepler equation instead.
         const double lambda = (1.0 - e) / (1.0 + e);
         const double tau = std::tan(v / 2.0);
-        if (!std::isfinite(v) || std::fabs(lambda) * tau * tau > 0.5) v = HyperbolicTrueAnomaly(e, q, dt);
+        if (!std::isfinite(v) || std::fabs(lambda) * tau * tau > 0.5)
+            v = HyperbolicTrueAnomaly(e, q, dt);
         p.r = q * (1.0 + e) / (1.0 + e * std::cos(v));
         p.x = p.r * std::cos(v);
         p.y = p.r * std::sin(v);
@@ -230,8 +238,10 @@ bool MinorBodyPosition(JD1900 t) {
     const double qz = b * se + std::cos(w) * std::sin(inc) * ce;
 
     // The Sun referred to the equinox of the elements (general precession 50.256"/yr).
-    const double lambdaSun = sun.trueLongitude - (t / 365.25 + 1900.0 - c.equinox) * 0.0002436479635784084;
-    const Vector3 sunVec{sun.distance * std::cos(lambdaSun), sun.distance * std::sin(lambdaSun) * ce,
+    const double lambdaSun =
+        sun.trueLongitude - (t / 365.25 + 1900.0 - c.equinox) * 0.0002436479635784084;
+    const Vector3 sunVec{sun.distance * std::cos(lambdaSun),
+                         sun.distance * std::sin(lambdaSun) * ce,
                          sun.distance * std::sin(lambdaSun) * se};
     const Vector3 helio{op.x * px + op.y * qx, op.x * py + op.y * qy, op.x * pz + op.y * qz};
     const Vector3 geo{helio.x + sunVec.x, helio.y + sunVec.y, helio.z + sunVec.z};
@@ -251,7 +261,8 @@ bool MinorBodyPosition(JD1900 t) {
         m.chartY = place.chart.y;
         if (m.magnitude < 10.0) {
             const double scale = 1.0 + c.tailAu / op.r;
-            const Vector3 tail{helio.x * scale + sunVec.x, helio.y * scale + sunVec.y, helio.z * scale + sunVec.z};
+            const Vector3 tail{helio.x * scale + sunVec.x, helio.y * scale + sunVec.y,
+                               helio.z * scale + sunVec.z};
             const SkyPlace tailPlace = Observe(tail, c.equinox);
             m.tailX = tailPlace.chart.x;
             m.tailY = tailPlace.chart.y;

@@ -8,19 +8,19 @@
 #include "core/timescale.h"
 
 struct MinorBodyState {
-    std::string name;           // line 1 of "KOMET"
-    double distance = 0.0;      // geocentric, millions of km
+    std::string name;       // line 1 of "KOMET"
+    double distance = 0.0;  // geocentric, millions of km
     double magnitude = 0.0;
     double altitudeDeg = 0.0;
-    double azimuthDeg = 0.0;    // chart azimuth, degrees
-    double chartX = 0.0;        // (0, 0) unless above the horizon
+    double azimuthDeg = 0.0;  // chart azimuth, degrees
+    double chartX = 0.0;      // (0, 0) unless above the horizon
     double chartY = 0.0;
-    double tailX = 0.0;         // (0, 0) unless the tail is drawn
+    double tailX = 0.0;  // (0, 0) unless the tail is drawn
     double tailY = 0.0;
 
-    double raHours = 0.0;       // equinox 2000.0
+    double raHours = 0.0;      // equinox 2000.0
     double declination = 0.0;  // radians, equinox 2000.0
-    double sunDistance = 0.0;   // heliocentric r, AU
+    double sunDistance = 0.0;  // heliocentric r, AU
 };
 
 MinorBodyState& MinorBody();

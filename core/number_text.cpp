@@ -17,8 +17,8 @@ bool ParseReal(std::string_view text, double& value) {
     if (!text.empty() && text.front() == '+') text.remove_prefix(1);
     if (text.empty()) return false;
     double v = 0.0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v,
-                                           std::chars_format::general);
+    const auto [end, ec] =
+        std::from_chars(text.data(), text.data() + text.size(), v, std::chars_format::general);
     if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v)) return false;
     value = v;
     return true;

@@ -20,10 +20,10 @@ double ReducedRad(double deg) { return (deg - 360.0 * IntPart(deg / 360.0)) * kD
 struct Elements {
     double a = 0.0;
     double e = 0.0;
-    double i = 0.0;     // radians
-    double omega = 0.0; // argument of perihelion, radians
-    double node = 0.0;  // radians
-    double m = 0.0;     // mean anomaly, radians
+    double i = 0.0;      // radians
+    double omega = 0.0;  // argument of perihelion, radians
+    double node = 0.0;   // radians
+    double m = 0.0;      // mean anomaly, radians
 };
 
 struct Poly {
@@ -38,20 +38,35 @@ struct MeanElementTable {
 
 // Mean elements of date (ecliptic and mean equinox of date), T centuries from JD1900 = 0.
 constexpr MeanElementTable kMeanElements[5] = {
-    {0.3870986, {0.20561421, 0.00002046, -0.00000003}, {7.002881, 0.0018608, -0.0000183},
-     {28.753753, 0.3702806, 0.0001208}, {47.145944, 1.1852083, 0.0001739},
+    {0.3870986,
+     {0.20561421, 0.00002046, -0.00000003},
+     {7.002881, 0.0018608, -0.0000183},
+     {28.753753, 0.3702806, 0.0001208},
+     {47.145944, 1.1852083, 0.0001739},
      {102.27938, 149472.51529, 0.000007}},
-    {0.7233316, {0.00682069, -0.00004774, 0.000000091}, {3.393631, 0.0010058, -0.000001},
-     {54.384186, 0.5081861, -0.0013864}, {75.779647, 0.89985, 0.00041},
+    {0.7233316,
+     {0.00682069, -0.00004774, 0.000000091},
+     {3.393631, 0.0010058, -0.000001},
+     {54.384186, 0.5081861, -0.0013864},
+     {75.779647, 0.89985, 0.00041},
      {212.60322, 58517.80387, 0.001286}},
-    {1.5236883, {0.0933129, 0.000092064, -0.000000077}, {1.850333, -0.000675, 0.0000126},
-     {285.431761, 1.0697667, 0.0001313}, {48.786442, 0.7709917, -0.0000014},
+    {1.5236883,
+     {0.0933129, 0.000092064, -0.000000077},
+     {1.850333, -0.000675, 0.0000126},
+     {285.431761, 1.0697667, 0.0001313},
+     {48.786442, 0.7709917, -0.0000014},
      {319.51913, 19139.85475, 0.000181}},
-    {5.202561, {0.04833475, 0.00016418, -0.0000004676}, {1.308736, -0.0056961, 0.0000039},
-     {273.277558, 0.5994317, 0.00070405}, {99.443414, 1.01053, 0.00035222},
+    {5.202561,
+     {0.04833475, 0.00016418, -0.0000004676},
+     {1.308736, -0.0056961, 0.0000039},
+     {273.277558, 0.5994317, 0.00070405},
+     {99.443414, 1.01053, 0.00035222},
      {225.32833, 3034.69202, -0.000722}},
-    {9.554747, {0.05589232, -0.0003455, -0.000000728}, {2.492519, -0.0039189, -0.00001549},
-     {338.3078, 1.0852207, 0.00097854}, {112.790414, 0.8731951, -0.00015218},
+    {9.554747,
+     {0.05589232, -0.0003455, -0.000000728},
+     {2.492519, -0.0039189, -0.00001549},
+     {338.3078, 1.0852207, 0.00097854},
+     {112.790414, 0.8731951, -0.00015218},
      {175.46622, 1221.55147, -0.000502}},
 };
 
@@ -107,9 +122,9 @@ double SolveKepler(double m, double e) {
 // Heliocentric ecliptic position of an elliptic orbit, and the geocentric equatorial
 // vector with the Sun of SunState.
 struct OrbitResult {
-    double r = 0.0;                 // heliocentric distance, AU
+    double r = 0.0;  // heliocentric distance, AU
     double helioLongitudeDeg = 0.0;
-    double gx = 0.0, gy = 0.0, gz = 0.0; // geocentric equatorial, AU
+    double gx = 0.0, gy = 0.0, gz = 0.0;  // geocentric equatorial, AU
     double delta = 0.0;
 };
 
@@ -120,8 +135,10 @@ OrbitResult PlaceOnOrbit(const Elements& el) {
     o.r = el.a * (1.0 - el.e * std::cos(ecc));
     const double v = 2.0 * std::atan(std::sqrt((1.0 + el.e) / (1.0 - el.e)) * std::tan(ecc / 2.0));
     const double u = v + el.omega;
-    const double x = o.r * (std::cos(el.node) * std::cos(u) - std::sin(el.node) * std::sin(u) * std::cos(el.i));
-    const double y = o.r * (std::sin(el.node) * std::cos(u) + std::cos(el.node) * std::sin(u) * std::cos(el.i));
+    const double x =
+        o.r * (std::cos(el.node) * std::cos(u) - std::sin(el.node) * std::sin(u) * std::cos(el.i));
+    const double y =
+        o.r * (std::sin(el.node) * std::cos(u) + std::cos(el.node) * std::sin(u) * std::cos(el.i));
     const double z = o.r * std::sin(el.i) * std::sin(u);
     o.helioLongitudeDeg = AngleOf(x, y) * kRadToDeg;
     o.gx = x + sun.x;
@@ -146,7 +163,8 @@ void PlaceForChart(int index, double ra, double dec, double distance, double mag
     p.distance = distance;
     p.magnitude = magnitude;
     const double hourAngle = HourAngle(o.siderealHours, ra * 12.0 / kPi);
-    const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
+    const HorizontalCoords hz =
+        EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
     p.altitudeDeg = hz.altitude * kRadToDeg;
     p.azimuth = hz.azimuth;
     ChartPoint c;
@@ -165,11 +183,21 @@ void ComputeMajorPlanet(int index, double T) {
     const double beta = PhaseAngleDeg(o.r, o.delta, Sun().distance);
     double mag = 5.0 * std::log10(o.r * o.delta);
     switch (index) {
-        case kBodyMercury: mag += 1.16 + 0.0284 * (beta - 50.0) + 0.0001023 * (beta - 50.0) * (beta - 50.0); break;
-        case kBodyVenus: mag += -4.0 + 0.0132 * beta + 4.25e-7 * beta * beta * beta; break;
-        case kBodyMars: mag += -1.3 + 0.0149 * beta; break;
-        case kBodyJupiter: mag += -8.93; break;
-        default: mag += -8.6 + SaturnRingTerm(o.helioLongitudeDeg, T); break;
+        case kBodyMercury:
+            mag += 1.16 + 0.0284 * (beta - 50.0) + 0.0001023 * (beta - 50.0) * (beta - 50.0);
+            break;
+        case kBodyVenus:
+            mag += -4.0 + 0.0132 * beta + 4.25e-7 * beta * beta * beta;
+            break;
+        case kBodyMars:
+            mag += -1.3 + 0.0149 * beta;
+            break;
+        case kBodyJupiter:
+            mag += -8.93;
+            break;
+        default:
+            mag += -8.6 + SaturnRingTerm(o.helioLongitudeDeg, T);
+            break;
     }
     PlanetPosition& p = gPlanets[index];
     p.sunDistance = o.r;
@@ -188,8 +216,10 @@ double SumSeries(const uranus_vsop87::VsopTerm (&terms)[N], double t) {
 void ComputeUranus(JD1900 t) {
     const UranusLBR u = UranusHeliocentric(t);
     const SunState& sun = Sun();
-    const double x = u.r * std::cos(u.b) * std::cos(u.l) + sun.distance * std::cos(sun.trueLongitude);
-    const double y = u.r * std::cos(u.b) * std::sin(u.l) + sun.distance * std::sin(sun.trueLongitude);
+    const double x =
+        u.r * std::cos(u.b) * std::cos(u.l) + sun.distance * std::cos(sun.trueLongitude);
+    const double y =
+        u.r * std::cos(u.b) * std::sin(u.l) + sun.distance * std::sin(sun.trueLongitude);
     const double z = u.r * std::sin(u.b);
     const double delta = std::sqrt(x * x + y * y + z * z);
     const double lambda = AngleOf(x, y);
@@ -243,7 +273,8 @@ UranusLBR UranusHeliocentric(JD1900 t) {
     u.l = Mod2Pi(u.l);
     u.b = (SumSeries(kB0, tm) + tm * (SumSeries(kB1, tm) + tm * SumSeries(kB2, tm))) * 1e-8;
     u.r = (SumSeries(kR0, tm) +
-           tm * (SumSeries(kR1, tm) + tm * (SumSeries(kR2, tm) + tm * (SumSeries(kR3, tm) + tm * SumSeries(kR4, tm))))) *
+           tm * (SumSeries(kR1, tm) +
+                 tm * (SumSeries(kR2, tm) + tm * (SumSeries(kR3, tm) + tm * SumSeries(kR4, tm))))) *
           1e-8;
     return u;
 }

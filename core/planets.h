@@ -10,15 +10,15 @@
 
 // Everything computed for one body (indices of BodyIndex, 2 to 9).
 struct PlanetPosition {
-    bool valid = false;          // computed by the last PlanetPositions call
-    double rightAscension = 0.0; // radians, equinox of date (asteroids: frame of the elements)
-    double declination = 0.0;    // radians
-    double distance = 0.0;       // geocentric, AU
-    double sunDistance = 0.0;    // heliocentric r, AU
-    double phaseAngleDeg = 0.0;  // Sun-body-Earth angle, degrees (0 for Uranus)
+    bool valid = false;           // computed by the last PlanetPositions call
+    double rightAscension = 0.0;  // radians, equinox of date (asteroids: frame of the elements)
+    double declination = 0.0;     // radians
+    double distance = 0.0;        // geocentric, AU
+    double sunDistance = 0.0;     // heliocentric r, AU
+    double phaseAngleDeg = 0.0;   // Sun-body-Earth angle, degrees (0 for Uranus)
     double magnitude = 0.0;
     double altitudeDeg = 0.0;
-    double azimuth = 0.0;        // chart azimuth, radians
+    double azimuth = 0.0;  // chart azimuth, radians
     double heliocentricLongitudeDeg = 0.0;
 };
 

@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr double kSecantStep = 0.001;                // days
+constexpr double kSecantStep = 0.001;  // days
 constexpr double kMoonHorizonDeg = -0.567;
 constexpr double kMoonHorizonRad = -0.009896016858807848;
 
@@ -37,7 +37,8 @@ double SunAltitudeDeg(JD1900 s, double deltaDays) {
     const ObserverState& o = Observer();
     SunPosition(s + deltaDays);
     const double h = HourAngle(LocalSiderealTime(o.longitudeDeg, s), SunRightAscensionHours());
-    return EquatorialToHorizontal(h, SunDeclination(), o.sinLatitude, o.cosLatitude).altitude * kRadToDeg;
+    return EquatorialToHorizontal(h, SunDeclination(), o.sinLatitude, o.cosLatitude).altitude *
+           kRadToDeg;
 }
 
 // Secant steps on g(s) = h0 - altitude(s) with a step of 0.001 day. The first step is
@@ -85,7 +86,8 @@ RiseSetTimes SunRiseSet(double h0Deg) {
 
     SunPosition(n.noon + d);
     const JD1900 t0 =
-        n.noon - HourAngle(LocalSiderealTime(o.longitudeDeg, n.noon), SunRightAscensionHours()) / kTwoPi;
+        n.noon -
+        HourAngle(LocalSiderealTime(o.longitudeDeg, n.noon), SunRightAscensionHours()) / kTwoPi;
     SunPosition(t0 + d);
     const double dec = SunDeclination();
     if (kPi / 2.0 - phi + dec < h0 || dec + phi - kPi / 2.0 > h0) return {};
@@ -139,7 +141,8 @@ RiseSetTimes MoonRiseSet() {
     out.setting = SecantRefine(e + h0Set / 360.0, kMoonHorizonDeg, altitude);
 
     const JD1900 e1 = e - transit.hourAngle / kTwoPi;
-    const double h1 = HorizonHourAngleDeg(sinH0, MoonTopocentric(e1 + d).dec, o.sinLatitude, o.cosLatitude);
+    const double h1 =
+        HorizonHourAngleDeg(sinH0, MoonTopocentric(e1 + d).dec, o.sinLatitude, o.cosLatitude);
     if (!std::isnan(h1)) out.rising = SecantRefine(e1 - h1 / 360.0, kMoonHorizonDeg, altitude);
     if (!Finite(out)) return Failed();
     FormatDateTime1900(o.currentJD, o.zoneOffsetHours);

@@ -12,9 +12,9 @@ struct RiseSetTimes {
 
 // Sun altitudes of the events, degrees.
 inline constexpr double kSunriseAltitudeDeg = -0.833;
-inline constexpr double kCivilTwilightDeg = -6.0;    // "Bürgerliche Dämmerung"
-inline constexpr double kNauticalTwilightDeg = -12.0; // "Nautische Dämmerung"
-inline constexpr double kAstronomicalTwilightDeg = -18.0; // "Astronomische Dämmerung"
+inline constexpr double kCivilTwilightDeg = -6.0;          // "Bürgerliche Dämmerung"
+inline constexpr double kNauticalTwilightDeg = -12.0;      // "Nautische Dämmerung"
+inline constexpr double kAstronomicalTwilightDeg = -18.0;  // "Astronomische Dämmerung"
 
 // Setting and rising of the Sun's centre through altitude h0Deg. Leaves SunState holding
 // the last instant computed; DateText/TimeText show currentJD afterwards.

@@ -16,13 +16,13 @@ double ReducedRad(double deg) { return (deg - 360.0 * IntPart(deg / 360.0)) * kD
 
 // Geocentric lunar series for ephemeris time t.
 struct LunarSeries {
-    double lambda = 0.0;      // ecliptic longitude, radians [0, 2pi]
-    double beta = 0.0;        // ecliptic latitude, radians
-    double parallaxDeg = 0.0; // horizontal parallax, degrees
+    double lambda = 0.0;       // ecliptic longitude, radians [0, 2pi]
+    double beta = 0.0;         // ecliptic latitude, radians
+    double parallaxDeg = 0.0;  // horizontal parallax, degrees
     double sinParallax = 0.0;
     double distanceAu = 0.0;
-    double sunAnomaly = 0.0;  // M, radians
-    double moonAnomaly = 0.0; // M', radians
+    double sunAnomaly = 0.0;   // M, radians
+    double moonAnomaly = 0.0;  // M', radians
 };
 
 LunarSeries ComputeLunarSeries(JD1900 t) {
@@ -34,16 +34,15 @@ LunarSeries ComputeLunarSeries(JD1900 t) {
     const double d = ReducedRad(350.737486 + 445267.1142 * T);
     const double f = ReducedRad(11.250889 + 483202.0251 * T);
 
-    const double lon = 6.28875 * std::sin(mp) + 1.274018 * std::sin(2 * d - mp) +
-                       0.658309 * std::sin(2 * d) + 0.213616 * std::sin(2 * mp) -
-                       0.185596 * e * std::sin(m) - 0.114336 * std::sin(2 * f) +
-                       0.058793 * std::sin(2 * d - 2 * mp) + 0.057212 * e * std::sin(2 * d - m - mp) +
-                       0.05332 * std::sin(2 * d + mp) + 0.045874 * e * std::sin(2 * d - m) +
-                       0.041024 * e * std::sin(mp - m) - 0.034718 * std::sin(d) -
-                       0.030465 * e * std::sin(mp + m) + 0.015326 * std::sin(2 * d - 2 * f) -
-                       0.012528 * std::sin(mp + 2 * f) - 0.01098 * std::sin(2 * f - mp) +
-                       0.010674 * std::sin(4 * d - mp) + 0.010034 * std::sin(3 * mp) +
-                       0.008548 * std::sin(4 * d - 2 * mp);
+    const double lon =
+        6.28875 * std::sin(mp) + 1.274018 * std::sin(2 * d - mp) + 0.658309 * std::sin(2 * d) +
+        0.213616 * std::sin(2 * mp) - 0.185596 * e * std::sin(m) - 0.114336 * std::sin(2 * f) +
+        0.058793 * std::sin(2 * d - 2 * mp) + 0.057212 * e * std::sin(2 * d - m - mp) +
+        0.05332 * std::sin(2 * d + mp) + 0.045874 * e * std::sin(2 * d - m) +
+        0.041024 * e * std::sin(mp - m) - 0.034718 * std::sin(d) - 0.030465 * e * std::sin(mp + m) +
+        0.015326 * std::sin(2 * d - 2 * f) - 0.012528 * std::sin(mp + 2 * f) -
+        0.01098 * std::sin(2 * f - mp) + 0.010674 * std::sin(4 * d - mp) +
+        0.010034 * std::sin(3 * mp) + 0.008548 * std::sin(4 * d - 2 * mp);
     const double lat = 5.128189 * std::sin(f) + 0.280606 * std::sin(mp + f) +
                        0.277693 * std::sin(mp - f) + 0.173238 * std::sin(2 * d - f) +
                        0.055413 * std::sin(2 * d + f - mp) + 0.046272 * std::sin(2 * d - f - mp) +
@@ -81,7 +80,8 @@ void ResetMoonState() { gMoon = MoonState{}; }
 void SunPosition(JD1900 t) {
     const double T = t / 36525.0;
     const double l = 279.69668 + 36000.76892 * T + 0.0003025 * T * T;
-    const double m = ReducedRad(358.47583 + 35999.04975 * T - 0.000150 * T * T - 0.0000033 * T * T * T);
+    const double m =
+        ReducedRad(358.47583 + 35999.04975 * T - 0.000150 * T * T - 0.0000033 * T * T * T);
     const double c = ((1.91946 - 0.004789 * T - 0.000014 * T * T) * std::sin(m) +
                       (0.020094 - 0.0001 * T) * std::sin(2 * m) + 0.000293 * std::sin(3 * m)) *
                      kDegToRad;
@@ -116,7 +116,8 @@ void SunForChart() {
     s.rightAscension = AngleOf(s.x, s.y);
     s.declination = SafeArcSin(s.z / s.distance);
     const double hourAngle = HourAngle(o.siderealHours, s.rightAscension * 12.0 / kPi);
-    const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, s.declination, o.sinLatitude, o.cosLatitude);
+    const HorizontalCoords hz =
+        EquatorialToHorizontal(hourAngle, s.declination, o.sinLatitude, o.cosLatitude);
     s.altitudeDeg = hz.altitude * kRadToDeg;
     s.azimuth = hz.azimuth;
     ChartPoint p;
@@ -149,7 +150,8 @@ void MoonPosition(JD1900 t) {
     const TopocentricCoords topo = TopocentricCorrection(hourAngle, eq.dec, s.sinParallax, o);
     moon.topoRightAscension = eq.ra + topo.deltaRa;
     moon.topoDeclination = topo.dec;
-    const HorizontalCoords hz = EquatorialToHorizontal(topo.hourAngle, topo.dec, o.sinLatitude, o.cosLatitude);
+    const HorizontalCoords hz =
+        EquatorialToHorizontal(topo.hourAngle, topo.dec, o.sinLatitude, o.cosLatitude);
     moon.altitudeDeg = hz.altitude * kRadToDeg;
     moon.azimuth = hz.azimuth;
     ChartPoint p;
@@ -195,7 +197,8 @@ MoonTopocentricResult MoonTopocentric(JD1900 t) {
     // The obliquity of the instant itself, so that rise and set searches do not depend on
     // whichever instant SunState was last computed for.
     const double eps = MeanObliquity(t / 36525.0);
-    const EquatorialCoords eq = EclipticToEquatorial(s.lambda, s.beta, std::sin(eps), std::cos(eps));
+    const EquatorialCoords eq =
+        EclipticToEquatorial(s.lambda, s.beta, std::sin(eps), std::cos(eps));
     const double sidereal = LocalSiderealTime(o.longitudeDeg, t - DeltaT(o.year) / 24.0);
     double hourAngle = sidereal * kPi / 12.0 - eq.ra;
     while (hourAngle > kPi) hourAngle -= kTwoPi;

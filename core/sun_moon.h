@@ -7,45 +7,45 @@
 
 // Latest Sun result, overwritten by every SunPosition call.
 struct SunState {
-    double trueLongitude = 0.0; // geometric ecliptic longitude, radians
-    double distance = 1.0;      // Earth-Sun distance R, AU
-    double sinObliquity = 0.0;  // mean obliquity of date
+    double trueLongitude = 0.0;  // geometric ecliptic longitude, radians
+    double distance = 1.0;       // Earth-Sun distance R, AU
+    double sinObliquity = 0.0;   // mean obliquity of date
     double cosObliquity = 1.0;
-    double x = 0.0;             // geocentric equatorial rectangular, AU (apparent longitude)
+    double x = 0.0;  // geocentric equatorial rectangular, AU (apparent longitude)
     double y = 0.0;
     double z = 0.0;
 
     // Sun values for the chart, written by SunForChart.
-    double rightAscension = 0.0; // radians [0, 2pi)
-    double declination = 0.0;    // radians
-    double altitudeDeg = 0.0;    // degrees
-    double azimuth = 0.0;        // chart azimuth, radians
-    double chartX = 0.0;         // (0, 0) below the horizon
+    double rightAscension = 0.0;  // radians [0, 2pi)
+    double declination = 0.0;     // radians
+    double altitudeDeg = 0.0;     // degrees
+    double azimuth = 0.0;         // chart azimuth, radians
+    double chartX = 0.0;          // (0, 0) below the horizon
     double chartY = 0.0;
-    double discRadius = 0.0;     // pixels, unrounded
+    double discRadius = 0.0;  // pixels, unrounded
 };
 
 // Latest Moon result, written by MoonPosition (MoonTopocentric writes the distance only).
 struct MoonState {
-    double altitudeDeg = 0.0;         // topocentric altitude of the centre, degrees
-    double distance = 0.0;            // AU
-    double chartX = 0.0;              // (0, 0) when not above the horizon
+    double altitudeDeg = 0.0;  // topocentric altitude of the centre, degrees
+    double distance = 0.0;     // AU
+    double chartX = 0.0;       // (0, 0) when not above the horizon
     double chartY = 0.0;
-    double illuminatedFraction = 0.0; // k, 0..1
-    double phaseValue = 0.0;          // k waxing, 2 - k waning; < 1 "zunehmend"
-    double phaseAngleDeg = 0.0;       // Sun-Moon-Earth angle i, degrees
-    double limbAngle = 0.0;           // chart direction of the lit limb, radians
-    double discRadius = 0.0;          // pixels, written by the ephemeris update
+    double illuminatedFraction = 0.0;  // k, 0..1
+    double phaseValue = 0.0;           // k waxing, 2 - k waning; < 1 "zunehmend"
+    double phaseAngleDeg = 0.0;        // Sun-Moon-Earth angle i, degrees
+    double limbAngle = 0.0;            // chart direction of the lit limb, radians
+    double discRadius = 0.0;           // pixels, written by the ephemeris update
 
     // Intermediate values kept for display and checks.
-    double longitude = 0.0;       // geocentric ecliptic longitude, radians
-    double latitude = 0.0;        // geocentric ecliptic latitude, radians
-    double parallaxDeg = 0.0;     // horizontal parallax, degrees
-    double rightAscension = 0.0;  // geocentric, radians
-    double declination = 0.0;     // geocentric, radians
-    double topoRightAscension = 0.0; // topocentric, radians
-    double topoDeclination = 0.0;    // topocentric, radians
-    double azimuth = 0.0;            // topocentric chart azimuth, radians
+    double longitude = 0.0;           // geocentric ecliptic longitude, radians
+    double latitude = 0.0;            // geocentric ecliptic latitude, radians
+    double parallaxDeg = 0.0;         // horizontal parallax, degrees
+    double rightAscension = 0.0;      // geocentric, radians
+    double declination = 0.0;         // geocentric, radians
+    double topoRightAscension = 0.0;  // topocentric, radians
+    double topoDeclination = 0.0;     // topocentric, radians
+    double azimuth = 0.0;             // topocentric chart azimuth, radians
 };
 
 SunState& Sun();
@@ -67,9 +67,9 @@ void SunForChart();
 void MoonPosition(JD1900 t);
 
 struct MoonTopocentricResult {
-    double hourAngle = 0.0;   // topocentric H', radians [-pi, pi]
-    double altitudeDeg = 0.0; // topocentric altitude, degrees
-    double dec = 0.0;         // topocentric declination, radians
+    double hourAngle = 0.0;    // topocentric H', radians [-pi, pi]
+    double altitudeDeg = 0.0;  // topocentric altitude, degrees
+    double dec = 0.0;          // topocentric declination, radians
 };
 // The topocentric Moon for one instant (ephemeris time t); sidereal time is taken at
 // t - DeltaT(year)/24. Uses the mean obliquity of t itself (not SunState), so it can run

@@ -11,7 +11,7 @@ namespace {
 constexpr double kDeg = kPi / 180.0;
 
 class ProjectionTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetPlotTables();
@@ -24,11 +24,11 @@ TEST_F(ProjectionTest, CardinalPointsOnTheRim) {
     struct Case {
         double rotation, azimuth, x, y;
     } cases[] = {
-        {0, kPi / 2, cx + r, cy},         // west on the right
-        {0, 0, cx, cy + r},               // south at the bottom
-        {0, kPi, cx, cy - r},             // north at the top
-        {0, -kPi / 2, cx - r, cy},        // east on the left
-        {kPi / 2, 0, cx + r, cy},         // rotated: south moves to the right
+        {0, kPi / 2, cx + r, cy},   // west on the right
+        {0, 0, cx, cy + r},         // south at the bottom
+        {0, kPi, cx, cy - r},       // north at the top
+        {0, -kPi / 2, cx - r, cy},  // east on the left
+        {kPi / 2, 0, cx + r, cy},   // rotated: south moves to the right
         {kPi, kPi / 2, cx - r, cy},
     };
     for (const auto& c : cases) {
@@ -58,22 +58,23 @@ TEST_F(ProjectionTest, FixedObjectOnlyAboveTheHorizon) {
         double raHours, decDeg;
         bool plotted;
     } cases[] = {
-        {6.0, 50.0, true},    // zenith
-        {6.0, -40.0, false},  // exactly on the southern horizon (altitude 0)
-        {6.0, -39.0, true},
-        {18.0, 30.0, false},  // below the northern horizon
-        {18.0, 50.0, true},   // circumpolar, lower culmination
-        {0.0, 0.0, false},    // east point of the horizon
+        {6.0, 50.0, true},                         // zenith
+        {6.0, -40.0, false},                       // exactly on the southern horizon (altitude 0)
+        {6.0, -39.0, true},  {18.0, 30.0, false},  // below the northern horizon
+        {18.0, 50.0, true},                        // circumpolar, lower culmination
+        {0.0, 0.0, false},                         // east point of the horizon
     };
     for (const auto& c : cases) {
-        const ChartPoint p = FixedObjectPosition(c.raHours, c.decDeg, sidereal, o.sinLatitude, o.cosLatitude);
+        const ChartPoint p =
+            FixedObjectPosition(c.raHours, c.decDeg, sidereal, o.sinLatitude, o.cosLatitude);
         EXPECT_EQ(p.plotted(), c.plotted) << c.raHours << " " << c.decDeg;
         if (!c.plotted) {
             EXPECT_EQ(p.x, 0.0);
             EXPECT_EQ(p.y, 0.0);
         }
     }
-    const ChartPoint zenith = FixedObjectPosition(6.0, 50.0, sidereal, o.sinLatitude, o.cosLatitude);
+    const ChartPoint zenith =
+        FixedObjectPosition(6.0, 50.0, sidereal, o.sinLatitude, o.cosLatitude);
     EXPECT_NEAR(zenith.x, o.chartCentreX, 1e-6);
     EXPECT_NEAR(zenith.y, o.chartCentreY, 1e-6);
     // An object on the meridian 45 degrees up in the south: straight below the centre.
@@ -88,14 +89,14 @@ TEST_F(ProjectionTest, DrawnRadiusTruncatesAndKeepsItsMinimum) {
         double alt, rho;
         int minimum;
     } cases[] = {
-        {90, 0.25, 0}, {45, 0.25, 0}, {45, 5.0, 0}, {20, 2.0, 3},
-        {0, 0.25, 4},     // on the horizon: the lower edge straddles it
-        {-0.1, 0.25, 4},
-        {90, 0.01, 2},
+        {90, 0.25, 0},   {45, 0.25, 0}, {45, 5.0, 0},
+        {20, 2.0, 3},    {0, 0.25, 4},  // on the horizon: the lower edge straddles it
+        {-0.1, 0.25, 4}, {90, 0.01, 2},
     };
     for (const auto& c : cases) {
         const double exact = std::fabs(r * std::tan((90 - c.alt + c.rho) * kDeg / 2) -
-                                       r * std::tan((90 - c.alt - c.rho) * kDeg / 2)) / 2;
+                                       r * std::tan((90 - c.alt - c.rho) * kDeg / 2)) /
+                             2;
         EXPECT_NEAR(DrawnRadiusUnrounded(c.alt, c.rho), exact, 1e-9) << c.alt;
         const int drawn = DrawnRadius(c.alt, c.rho, c.minimum);
         EXPECT_GE(drawn, c.minimum) << c.alt;

@@ -11,7 +11,7 @@
 namespace {
 
 class EphemerisReportTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetObserverState(); }
     void CopyFixture(const std::string& fixture, const std::string& name) {
         std::filesystem::copy_file(testsupport::FixturePath(fixture), dir_ / name,
@@ -23,7 +23,8 @@ protected:
 TEST(NorthAzimuth, FromTheChartAzimuth) {
     struct Case {
         double chart, north;
-    } cases[] = {{0.0, 180.0}, {kPi / 2, 270.0}, {-kPi / 2, 90.0}, {kPi, 0.0}, {-kPi, 0.0}, {-3 * kPi / 4, 45.0}};
+    } cases[] = {{0.0, 180.0}, {kPi / 2, 270.0}, {-kPi / 2, 90.0},
+                 {kPi, 0.0},   {-kPi, 0.0},      {-3 * kPi / 4, 45.0}};
     for (const auto& c : cases) EXPECT_NEAR(NorthAzimuthDeg(c.chart), c.north, 1e-9) << c.chart;
 }
 
@@ -31,10 +32,12 @@ TEST_F(EphemerisReportTest, CompleteReportHasEveryField) {
     CopyFixture("core/ASTEROID.TXT", "ASTEROID.TXT");
     CopyFixture("core/KOMET_elliptic", "KOMET");
     testsupport::ScopedWorkingDir cwd(dir_.path());
-    const EphemerisReport r = ComputeEphemerisReport({JulianDay1900(2000, 1, 10) + 0.8, 13.4, 52.5, 35.0, 1.0});
+    const EphemerisReport r =
+        ComputeEphemerisReport({JulianDay1900(2000, 1, 10) + 0.8, 13.4, 52.5, 35.0, 1.0});
     EXPECT_TRUE(r.warnings.empty());
     ASSERT_EQ(r.bodies.size(), 8u);
-    const char* names[] = {"Merkur", "Venus", "Mars", "Jupiter", "Saturn", "Uranus", "Ceres", "Vesta"};
+    const char* names[] = {"Merkur", "Venus",  "Mars",  "Jupiter",
+                           "Saturn", "Uranus", "Ceres", "Vesta"};
     for (size_t i = 0; i < 8; ++i) {
         EXPECT_EQ(r.bodies[i].name, names[i]);
         EXPECT_GE(r.bodies[i].raHours, 0.0);
@@ -55,10 +58,11 @@ TEST_F(EphemerisReportTest, CompleteReportHasEveryField) {
     EXPECT_NEAR(r.dynamicJd1900 - r.jd1900, 1.0 / 1440.0, 1e-9);
 
     const std::string json = EphemerisReportJson(r);
-    for (const char* key : {"\"jd1900\"", "\"lst_hours\"", "\"dynamic_jd1900\"", "\"sun\"", "\"moon\"",
-                            "\"illuminated_fraction\"", "\"phase_angle_deg\"", "\"phase_value\"", "\"bodies\"",
-                            "\"minor_body\"", "\"dist_mkm\"", "\"events\"", "\"sunrise\"", "\"moonset\"",
-                            "\"astronomical_dusk\"", "\"Vesta\""}) {
+    for (const char* key :
+         {"\"jd1900\"", "\"lst_hours\"", "\"dynamic_jd1900\"", "\"sun\"", "\"moon\"",
+          "\"illuminated_fraction\"", "\"phase_angle_deg\"", "\"phase_value\"", "\"bodies\"",
+          "\"minor_body\"", "\"dist_mkm\"", "\"events\"", "\"sunrise\"", "\"moonset\"",
+          "\"astronomical_dusk\"", "\"Vesta\""}) {
         EXPECT_NE(json.find(key), std::string::npos) << key;
     }
     EXPECT_EQ(json.front(), '{');

@@ -15,12 +15,9 @@ TEST(HourAngle, WrapsIntoHalfDayEitherSide) {
     struct Case {
         double sidereal, ra, expected;
     } cases[] = {
-        {2, 14, -kPi},       // exactly -12 h stays -12 h
-        {14, 2, kPi},
-        {23, 1, -kPi / 6},   // 22 h become -2 h
-        {1, 23, kPi / 6},
-        {5, 5, 0.0},
-        {0, 47, kPi / 12},   // several turns away
+        {2, 14, -kPi},                                           // exactly -12 h stays -12 h
+        {14, 2, kPi},     {23, 1, -kPi / 6},                     // 22 h become -2 h
+        {1, 23, kPi / 6}, {5, 5, 0.0},       {0, 47, kPi / 12},  // several turns away
     };
     for (const auto& c : cases) {
         EXPECT_NEAR(HourAngle(c.sidereal, c.ra), c.expected, 1e-12) << c.sidereal << " " << c.ra;
@@ -53,8 +50,13 @@ TEST(RectangularToEquatorial, PolesAndAxes) {
     struct Case {
         double x, y, z, ra, dec;
     } cases[] = {
-        {1, 0, 0, 0, 0}, {0, 2, 0, kPi / 2, 0}, {-1, 0, 0, kPi, 0}, {0, -1, 0, 1.5 * kPi, 0},
-        {0, 0, 3, 0, kPi / 2}, {0, 0, -1, 0, -kPi / 2}, {1, 1, std::sqrt(2.0), kPi / 4, kPi / 4},
+        {1, 0, 0, 0, 0},
+        {0, 2, 0, kPi / 2, 0},
+        {-1, 0, 0, kPi, 0},
+        {0, -1, 0, 1.5 * kPi, 0},
+        {0, 0, 3, 0, kPi / 2},
+        {0, 0, -1, 0, -kPi / 2},
+        {1, 1, std::sqrt(2.0), kPi / 4, kPi / 4},
     };
     for (const auto& c : cases) {
         const EquatorialCoords e = RectangularToEquatorial(c.x, c.y, c.z);
@@ -67,15 +69,13 @@ TEST(EquatorialToHorizontal, WorkedValues) {
     struct Case {
         double latDeg, hDeg, decDeg, altDeg, azDeg, tol;
     } cases[] = {
-        {50, 30, 20, 51.73, 49.34, 0.01},
-        {50, -30, 20, 51.73, -49.34, 0.01},
-        {50, 170, 60, 20.3, 174.69, 0.05},
-        {50, -90, 0, 0.0, -90.0, 1e-9},   // east point
-        {50, 90, 0, 0.0, 90.0, 1e-9},     // west point
+        {50, 30, 20, 51.73, 49.34, 0.01},  {50, -30, 20, 51.73, -49.34, 0.01},
+        {50, 170, 60, 20.3, 174.69, 0.05}, {50, -90, 0, 0.0, -90.0, 1e-9},  // east point
+        {50, 90, 0, 0.0, 90.0, 1e-9},                                       // west point
     };
     for (const auto& c : cases) {
-        const HorizontalCoords h = EquatorialToHorizontal(c.hDeg * kDeg, c.decDeg * kDeg,
-                                                          std::sin(c.latDeg * kDeg), std::cos(c.latDeg * kDeg));
+        const HorizontalCoords h = EquatorialToHorizontal(
+            c.hDeg * kDeg, c.decDeg * kDeg, std::sin(c.latDeg * kDeg), std::cos(c.latDeg * kDeg));
         EXPECT_NEAR(h.altitude / kDeg, c.altDeg, c.tol) << c.hDeg << " " << c.decDeg;
         EXPECT_NEAR(h.azimuth / kDeg, c.azDeg, c.tol) << c.hDeg << " " << c.decDeg;
     }
@@ -135,7 +135,8 @@ TEST(TopocentricCorrection, ParallaxLowersTheMoonTowardsTheHorizon) {
     // A high observer sees a slightly larger shift than one at sea level.
     ObserverState high = o;
     high.heightM = 3000.0;
-    EXPECT_LT(TopocentricCorrection(0.0, 10 * kDeg, p, high).dec, TopocentricCorrection(0.0, 10 * kDeg, p, o).dec);
+    EXPECT_LT(TopocentricCorrection(0.0, 10 * kDeg, p, high).dec,
+              TopocentricCorrection(0.0, 10 * kDeg, p, o).dec);
 }
 
 TEST(PrecessByAnnualRates, RatesAndNoChangeForZeroYears) {

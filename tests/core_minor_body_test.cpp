@@ -54,9 +54,11 @@ TEST(OrbitPlanePosition, EllipseUsesPerihelionDistanceAndGaussianMotion) {
         for (double frac : {-0.37, -0.01, 0.013, 0.2, 0.77, 3.4}) {
             const double dt = frac * period;
             const OrbitPlanePoint p = OrbitPlanePosition(c.q, c.e, dt);
-            const double ecc = std::atan2(p.y / (a * std::sqrt(1 - c.e * c.e) + 1e-300), p.x / a + c.e);
+            const double ecc =
+                std::atan2(p.y / (a * std::sqrt(1 - c.e * c.e) + 1e-300), p.x / a + c.e);
             double m = std::remainder(kGauss * dt / std::pow(a, 1.5), kTwoPi);
-            EXPECT_NEAR(std::remainder(ecc - c.e * std::sin(ecc) - m, kTwoPi), 0.0, 1e-8) << c.e << " " << frac;
+            EXPECT_NEAR(std::remainder(ecc - c.e * std::sin(ecc) - m, kTwoPi), 0.0, 1e-8)
+                << c.e << " " << frac;
             EXPECT_NEAR(p.r, std::hypot(p.x, p.y), 1e-9 * a);
         }
     }
@@ -75,13 +77,17 @@ TEST(NearParabolicAnomaly, MatchesTheExactHyperbola) {
     struct Case {
         double e, q, dt, tolDeg;
     } cases[] = {
-        {1.0008, 1.0, 50.0, 0.01},  {1.0008, 1.0, -120.0, 0.01}, {1.02, 0.5, 30.0, 0.01},
-        {1.0, 1.0, 80.0, 0.01},      // lambda = 0: the parabola
+        {1.0008, 1.0, 50.0, 0.01},
+        {1.0008, 1.0, -120.0, 0.01},
+        {1.02, 0.5, 30.0, 0.01},
+        {1.0, 1.0, 80.0, 0.01},  // lambda = 0: the parabola
     };
     for (const auto& c : cases) {
-        const double start = AngleOf(OrbitPlanePosition(c.q, 1.0, c.dt).x, OrbitPlanePosition(c.q, 1.0, c.dt).y);
+        const double start =
+            AngleOf(OrbitPlanePosition(c.q, 1.0, c.dt).x, OrbitPlanePosition(c.q, 1.0, c.dt).y);
         const double v = NearParabolicAnomaly(c.e, c.q, c.dt, start);
-        const double expected = c.e > 1 ? HyperbolicV(c.e, c.q, c.dt) : std::remainder(start, kTwoPi);
+        const double expected =
+            c.e > 1 ? HyperbolicV(c.e, c.q, c.dt) : std::remainder(start, kTwoPi);
         EXPECT_NEAR(v / kDeg, expected / kDeg, c.tolDeg) << c.e << " " << c.dt;
     }
 }
@@ -98,7 +104,7 @@ TEST(OrbitPlanePosition, StronglyHyperbolicFarFromPerihelion) {
 }
 
 class MinorBodyTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetSunState();
@@ -146,8 +152,9 @@ TEST_F(MinorBodyTest, TailPointsAwayFromTheSunWhenBrightEnough) {
     ASSERT_LT(m.magnitude, 10.0);
     EXPECT_TRUE(m.tailX != 0.0 || m.tailY != 0.0);
     // A faint body above the horizon gets no tail.
-    testsupport::WriteTextFile(dir_ / "KOMET",
-                               "Schwach\n2000\n1\n1.5\n0.586\n0.967\n111.8657\n58.8601\n162.2422\n2000\n15\n8\n0.1\n");
+    testsupport::WriteTextFile(
+        dir_ / "KOMET",
+        "Schwach\n2000\n1\n1.5\n0.586\n0.967\n111.8657\n58.8601\n162.2422\n2000\n15\n8\n0.1\n");
     LookAtBody(36530.0);
     ASSERT_GE(MinorBody().magnitude, 10.0);
     EXPECT_NE(MinorBody().chartX, 0.0);
@@ -182,8 +189,10 @@ TEST_F(MinorBodyTest, FileFaultsKeepTheOldValues) {
     } cases[] = {
         {nullptr, "Datei nicht gefunden", "alt"},
         {"Kurz\n2000\n1\n", "Lesen über Dateiende hinaus", "Kurz"},
-        {"Komma\n2000\n1\n1,5\n0.5\n0.9\n1\n1\n1\n2000\n5\n5\n0.1\n", "'1,5' ist kein gültiger Gleitkommawert", "Komma"},
-        {"Jahr\nzweitausend\n1\n1.5\n0.5\n0.9\n1\n1\n1\n2000\n5\n5\n0.1\n", "'zweitausend' ist kein gültiger Integerwert", "Jahr"},
+        {"Komma\n2000\n1\n1,5\n0.5\n0.9\n1\n1\n1\n2000\n5\n5\n0.1\n",
+         "'1,5' ist kein gültiger Gleitkommawert", "Komma"},
+        {"Jahr\nzweitausend\n1\n1.5\n0.5\n0.9\n1\n1\n1\n2000\n5\n5\n0.1\n",
+         "'zweitausend' ist kein gültiger Integerwert", "Jahr"},
     };
     for (const auto& c : cases) {
         std::filesystem::remove(dir_ / "KOMET");

@@ -17,7 +17,7 @@ namespace {
 constexpr double kDeg = kPi / 180.0;
 
 class PlanetsTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetSunState();
@@ -45,9 +45,9 @@ TEST(SaturnRingTerm, PiecewiseInTheRingOpening) {
     struct Case {
         double b, expected;
     } cases[] = {
-        {29.9, -0.598}, {30.0, -0.6}, {45.0, -0.75}, {60.0, -0.9}, {60.1, -0.9}, {10.0, -0.2},
-        {170.0, -0.2},  // reflected about 90
-        {200.0, -0.4},  // reduced by 180
+        {29.9, -0.598}, {30.0, -0.6}, {45.0, -0.75}, {60.0, -0.9},
+        {60.1, -0.9},   {10.0, -0.2}, {170.0, -0.2},  // reflected about 90
+        {200.0, -0.4},                                // reduced by 180
         {0.0, 0.0},
     };
     for (const auto& c : cases) {
@@ -69,7 +69,7 @@ TEST_F(PlanetsTest, AsteroidPairSelection) {
         {36380.5 + 150.0, 227.7326},  // nearer the second epoch
         {36580.5 + 100.0, 227.7326},  // exactly between two epochs: the earlier pair
         {36780.5 + 90.0, 271.3229},
-        {36780.5 + 5000.0, 271.3229}, // long after the last epoch: the last pair
+        {36780.5 + 5000.0, 271.3229},  // long after the last epoch: the last pair
     };
     for (const auto& c : cases) {
         const AsteroidPair p = SelectAsteroidPair(c.t, file);
@@ -79,7 +79,8 @@ TEST_F(PlanetsTest, AsteroidPairSelection) {
 }
 
 TEST_F(PlanetsTest, AsteroidLineFieldsAndLineEnds) {
-    const AsteroidPair p = SelectAsteroidPair(0.0, testsupport::FixturePath("core/ASTEROID_crlf.TXT").string());
+    const AsteroidPair p =
+        SelectAsteroidPair(0.0, testsupport::FixturePath("core/ASTEROID_crlf.TXT").string());
     EXPECT_DOUBLE_EQ(p.ceres.epoch, 2451400 + 0.5 - 2415020);
     EXPECT_DOUBLE_EQ(p.ceres.semiMajorAxis, 2.7669);
     EXPECT_DOUBLE_EQ(p.ceres.eccentricity, 0.07796);
@@ -96,7 +97,8 @@ TEST_F(PlanetsTest, AsteroidFileFaults) {
     } cases[] = {
         {"missing", "", "Datei nicht gefunden"},
         {"empty", "\n", "Lesen über Dateiende hinaus"},
-        {"odd", "2451400 184.1423 2.766900 0.077960  80.4930  73.9760  10.5840\n", "Lesen über Dateiende hinaus"},
+        {"odd", "2451400 184.1423 2.766900 0.077960  80.4930  73.9760  10.5840\n",
+         "Lesen über Dateiende hinaus"},
         {"badnumber",
          "2451400 184,1423 2.766900 0.077960  80.4930  73.9760  10.5840\n"
          "2451400 214.6100 2.361800 0.089700 103.8900 149.8500   7.1340\n",
@@ -118,12 +120,14 @@ TEST_F(PlanetsTest, MissingAsteroidFileKeepsPlanetsAndOldAsteroids) {
     testsupport::ScopedWorkingDir cwd(dir_.path());
     BodyPlotTable()[kBodyCeres].distance = 123.0;
     EXPECT_THROW(Compute(36525.0), EphemerisFileError);
-    for (int i = kBodyMercury; i <= kBodyUranus; ++i) EXPECT_GT(BodyPlotTable()[i].distance, 0.0) << i;
+    for (int i = kBodyMercury; i <= kBodyUranus; ++i)
+        EXPECT_GT(BodyPlotTable()[i].distance, 0.0) << i;
     EXPECT_EQ(BodyPlotTable()[kBodyCeres].distance, 123.0);
 }
 
 TEST_F(PlanetsTest, BelowTheHorizonKeepsMagnitudeAndDistance) {
-    std::filesystem::copy_file(testsupport::FixturePath("core/ASTEROID.TXT"), dir_ / "ASTEROID.TXT");
+    std::filesystem::copy_file(testsupport::FixturePath("core/ASTEROID.TXT"),
+                               dir_ / "ASTEROID.TXT");
     testsupport::ScopedWorkingDir cwd(dir_.path());
     Compute(36525.0);
     int below = 0, above = 0;
@@ -137,7 +141,8 @@ TEST_F(PlanetsTest, BelowTheHorizonKeepsMagnitudeAndDistance) {
         if (p.altitudeDeg > 0) {
             ++above;
             const double dx = e.x - Observer().chartCentreX, dy = e.y - Observer().chartCentreY;
-            EXPECT_NEAR(std::hypot(dx, dy), Observer().chartRadius * std::tan((90 - p.altitudeDeg) * kDeg / 2), 1e-6);
+            EXPECT_NEAR(std::hypot(dx, dy),
+                        Observer().chartRadius * std::tan((90 - p.altitudeDeg) * kDeg / 2), 1e-6);
         } else {
             ++below;
             EXPECT_EQ(e.x, 0.0) << i;
@@ -152,7 +157,8 @@ TEST_F(PlanetsTest, BelowTheHorizonKeepsMagnitudeAndDistance) {
 // come within their accuracy. These catch a sign slip in the Jupiter-Saturn terms:
 // subtracted, Saturn is about 1 degree off in 1990.
 TEST_F(PlanetsTest, JupiterAndSaturnAgreeWithModernEphemeris) {
-    std::filesystem::copy_file(testsupport::FixturePath("core/ASTEROID.TXT"), dir_ / "ASTEROID.TXT");
+    std::filesystem::copy_file(testsupport::FixturePath("core/ASTEROID.TXT"),
+                               dir_ / "ASTEROID.TXT");
     testsupport::ScopedWorkingDir cwd(dir_.path());
     struct Case {
         double t;  // JD1900 UT
@@ -165,7 +171,8 @@ TEST_F(PlanetsTest, JupiterAndSaturnAgreeWithModernEphemeris) {
         Compute(c.t + DeltaT(2000) / 24.0);
         const PlanetPosition& p = Planets()[c.body];
         const double dra = std::remainder(p.rightAscension - c.raHours * kPi / 12, 2 * kPi);
-        const double sep = std::hypot(dra * std::cos(c.decDeg * kDeg), p.declination - c.decDeg * kDeg);
+        const double sep =
+            std::hypot(dra * std::cos(c.decDeg * kDeg), p.declination - c.decDeg * kDeg);
         EXPECT_LT(sep / kDeg, c.tolDeg) << "body " << c.body << " at " << c.t;
     }
 }

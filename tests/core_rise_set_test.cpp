@@ -55,7 +55,8 @@ TEST(MoonRiseSet, AgreesWithModernEphemeris) {
 TEST(SunRiseSet, TwilightsComeInOrder) {
     PlaceObserver(48.0, 11.0, 1.0, JulianDay1900(2024, 3, 20) + 0.5);
     double previousSet = 0, previousRise = 1e9;
-    for (double h0 : {kSunriseAltitudeDeg, kCivilTwilightDeg, kNauticalTwilightDeg, kAstronomicalTwilightDeg}) {
+    for (double h0 :
+         {kSunriseAltitudeDeg, kCivilTwilightDeg, kNauticalTwilightDeg, kAstronomicalTwilightDeg}) {
         const RiseSetTimes r = SunRiseSet(h0);
         EXPECT_GT(r.setting, previousSet) << h0;
         EXPECT_LT(r.rising, previousRise) << h0;
@@ -74,8 +75,7 @@ TEST(SunRiseSet, NoEventGivesZero) {
         {55.0, kAstronomicalTwilightDeg, 6, 21},  // no astronomical night
         {-70.0, kSunriseAltitudeDeg, 12, 21},     // southern midnight sun
         {-70.0, kSunriseAltitudeDeg, 6, 21},      // southern polar night
-        {-55.0, kAstronomicalTwilightDeg, 12, 21},
-        {90.0, kCivilTwilightDeg, 6, 21},
+        {-55.0, kAstronomicalTwilightDeg, 12, 21}, {90.0, kCivilTwilightDeg, 6, 21},
     };
     for (const auto& c : cases) {
         PlaceObserver(c.lat, 10.0, 0.0, JulianDay1900(2024, c.month, c.day) + 0.5);

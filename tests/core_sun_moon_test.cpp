@@ -13,7 +13,7 @@ namespace {
 constexpr double kDeg = kPi / 180.0;
 
 class SunMoonTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetSunState();
@@ -63,7 +63,9 @@ TEST_F(SunMoonTest, SunForChartPlacesTheSunAboveTheHorizonOnly) {
     SunForChart();
     EXPECT_NEAR(Sun().altitudeDeg, 90 - 50 - 23.034273, 1e-4);
     EXPECT_NEAR(Sun().chartX, o.chartCentreX, 1e-9);
-    EXPECT_NEAR(Sun().chartY, o.chartCentreY + o.chartRadius * std::tan((90 - Sun().altitudeDeg) * kDeg / 2), 1e-6);
+    EXPECT_NEAR(Sun().chartY,
+                o.chartCentreY + o.chartRadius * std::tan((90 - Sun().altitudeDeg) * kDeg / 2),
+                1e-6);
     EXPECT_EQ(BodyPlotTable()[kBodySun].x, Sun().chartX);
     EXPECT_GT(Sun().discRadius, 0.0);
     o.siderealHours = std::fmod(raHours + 12.0, 24.0);  // midnight
@@ -165,7 +167,10 @@ TEST_F(SunMoonTest, MoonChartPositionOnlyAboveTheHorizon) {
         if (Moon().altitudeDeg > 0) {
             EXPECT_TRUE(BodyPlotTable()[kBodyMoon].x != 0 || BodyPlotTable()[kBodyMoon].y != 0);
             // Parallax lowers the Moon by about a degree on the meridian.
-            EXPECT_NEAR(Moon().altitudeDeg, 90 - 50 + Deg(Moon().declination) - 0.9084688 * std::cos(Moon().altitudeDeg * kDeg), 0.05);
+            EXPECT_NEAR(
+                Moon().altitudeDeg,
+                90 - 50 + Deg(Moon().declination) - 0.9084688 * std::cos(Moon().altitudeDeg * kDeg),
+                0.05);
         } else {
             EXPECT_EQ(Moon().chartX, 0.0);
             EXPECT_EQ(Moon().chartY, 0.0);

@@ -36,7 +36,8 @@ void ResetPlotTables() {
 ChartPoint FixedObjectPosition(double raHours, double decDeg, double siderealHours, double sinLat,
                                double cosLat) {
     const double hourAngle = HourAngle(siderealHours, raHours);
-    const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, decDeg * kDegToRad, sinLat, cosLat);
+    const HorizontalCoords hz =
+        EquatorialToHorizontal(hourAngle, decDeg * kDegToRad, sinLat, cosLat);
     if (!AboveHorizon(hz.sinAltitude)) return {};
     return ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
 }

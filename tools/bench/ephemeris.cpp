@@ -98,7 +98,8 @@ BENCHMARK(BM_SunMoonMinorBody)->Unit(benchmark::kMicrosecond);
 void BM_RiseSetTimes(benchmark::State& state) {
     PlaceObserver(45350.75);
     for (auto _ : state) {
-        for (double h0 : {kSunriseAltitudeDeg, kCivilTwilightDeg, kNauticalTwilightDeg, kAstronomicalTwilightDeg}) {
+        for (double h0 : {kSunriseAltitudeDeg, kCivilTwilightDeg, kNauticalTwilightDeg,
+                          kAstronomicalTwilightDeg}) {
             benchmark::DoNotOptimize(SunRiseSet(h0).rising);
         }
         benchmark::DoNotOptimize(MoonRiseSet().rising);
