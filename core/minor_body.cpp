@@ -41,10 +41,11 @@ class LineReader {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         return line;
     }
-    double Real() {
+    // A real number; values the check refuses are reported like text that is no number.
+    double Real(bool (*acceptable)(double) = nullptr) {
         const std::string line = Next();
         double v = 0.0;
-        if (!numtext::ParseReal(line, v))
+        if (!numtext::ParseReal(line, v) || (acceptable && !acceptable(v)))
             throw EphemerisFileError::BadFloat(kFileName, numtext::Trim(line));
         return v;
     }
@@ -69,8 +70,8 @@ CometElements ReadCometFile() {
     c.year = r.Integer();
     c.month = r.Integer();
     c.day = r.Real();
-    c.q = r.Real();
-    c.e = r.Real();
+    c.q = r.Real([](double q) { return q > 0.0; });  // 0 or less: no orbit
+    c.e = r.Real([](double e) { return e >= 0.0; });
     c.perihelionDeg = r.Real();
     c.nodeDeg = r.Real();
     c.inclinationDeg = r.Real();
@@ -78,8 +79,6 @@ CometElements ReadCometFile() {
     c.g = r.Real();
     c.kappa = r.Real();
     c.tailAu = r.Real();
-    if (!(c.q > 0.0) || c.e < 0.0)
-        throw EphemerisFileError::BadFloat(kFileName, !(c.q > 0.0) ? "q" : "e");
     return c;
 }
 

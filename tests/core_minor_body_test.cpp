@@ -193,6 +193,10 @@ TEST_F(MinorBodyTest, FileFaultsKeepTheOldValues) {
          "'1,5' ist kein gültiger Gleitkommawert", "Komma"},
         {"Jahr\nzweitausend\n1\n1.5\n0.5\n0.9\n1\n1\n1\n2000\n5\n5\n0.1\n",
          "'zweitausend' ist kein gültiger Integerwert", "Jahr"},
+        {"Null\n2000\n1\n1.5\n0\n0.9\n1\n1\n1\n2000\n5\n5\n0.1\n",
+         "'0' ist kein gültiger Gleitkommawert", "Null"},
+        {"Negativ\n2000\n1\n1.5\n0.5\n-0.2\n1\n1\n1\n2000\n5\n5\n0.1\n",
+         "'-0.2' ist kein gültiger Gleitkommawert", "Negativ"},
     };
     for (const auto& c : cases) {
         std::filesystem::remove(dir_ / "KOMET");
