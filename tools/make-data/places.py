@@ -78,24 +78,62 @@ def read_stations(ctx):
     return stations
 
 
+class PlaceIndex:
+    """Places on a grid of one-degree cells, for the search of nearby places."""
+
+    def __init__(self, places=()):
+        self.cells = {}
+        for p in places:
+            self.add(p)
+
+    @staticmethod
+    def cell(lat, lon):
+        return int(math.floor(lat)), int(math.floor(lon)) % 360
+
+    def add(self, place):
+        self.cells.setdefault(self.cell(place.lat, place.lon), []).append(place)
+
+    def near(self, lat, lon):
+        """The places of the cells around (lat, lon): all those within about 100 km."""
+        row, column = self.cell(lat, lon)
+        reach = 1 if abs(lat) < 60 else 3
+        for r in range(row - 1, row + 2):
+            for c in range(column - reach, column + reach + 1):
+                yield from self.cells.get((r, c % 360), ())
+
+    def nearest(self, lat, lon, limit_km):
+        best, best_km = None, limit_km
+        for p in self.near(lat, lon):
+            km = distance_km(lat, lon, p.lat, p.lon)
+            if km <= best_km:
+                best, best_km = p, km
+        return best
+
+    def any_within(self, lat, lon, km):
+        return any(distance_km(lat, lon, p.lat, p.lon) <= km for p in self.near(lat, lon))
+
+
 def without_districts(places):
     """Drops places within a few kilometres of a larger place already kept (city
     districts listed as cities of their own)."""
     kept = []
+    index = PlaceIndex()
     for p in sorted(places, key=lambda p: (-p.population, p.name)):
-        if all(distance_km(p.lat, p.lon, k.lat, k.lon) > DISTRICT_KM for k in kept):
+        if not index.any_within(p.lat, p.lon, DISTRICT_KM):
             kept.append(p)
+            index.add(p)
     return kept
 
 
 def with_heights(places, stations):
     """Places with a height: their own where GeoNames has one, otherwise that of the
     nearest weather station within 25 km; others are dropped."""
+    index = PlaceIndex(stations)
     out = []
     for p in places:
         if p.height is None:
-            near = min(stations, key=lambda s: distance_km(p.lat, p.lon, s.lat, s.lon))
-            if distance_km(p.lat, p.lon, near.lat, near.lon) > STATION_REACH_KM:
+            near = index.nearest(p.lat, p.lon, STATION_REACH_KM)
+            if near is None:
                 continue
             p.height = near.height
         out.append(p)
@@ -120,12 +158,14 @@ def make_places(ctx):
         sorted([c for c in cities if c.country != "DE"], key=lambda p: -p.population)
         [: WORLD_PLACES_IN_ORTE * 2], stations)[:WORLD_PLACES_IN_ORTE]
     # Weather stations in Germany away from these towns, under their own names.
+    index = PlaceIndex(german)
     for st in stations:
         name = station_town_name(st.name)
-        if st.country == "Germany" and name.upper() != name and all(
-                distance_km(st.lat, st.lon, p.lat, p.lon) > STATION_APART_KM for p in german):
-            german.append(Place(latin1(name), st.lat, st.lon, "DE",
-                                height=st.height))
+        if st.country == "Germany" and name.upper() != name and not index.any_within(
+                st.lat, st.lon, STATION_APART_KM):
+            place = Place(latin1(name), st.lat, st.lon, "DE", height=st.height)
+            german.append(place)
+            index.add(place)
     lines = [orte_line(p, p.name) for p in sorted(german, key=lambda p: sort_name(p.name))]
     lines += [orte_line(p, "%s (%s)" % (p.name, p.country))
               for p in sorted(world, key=lambda p: (sort_name(p.name), p.country))]
@@ -159,15 +199,15 @@ def make_towns(ctx):
     tier1 = german[:TOP_TOWNS]
     tier2 = german[TOP_TOWNS:] + [c for c in foreign if c.population >= 300000]
     tier3 = [c for c in foreign if c.population < 300000]
-    listed = tier1 + tier2 + tier3
+    listed = PlaceIndex(tier1 + tier2 + tier3)
     for s in sorted(read_stations(ctx), key=lambda s: s.name):
         if s.country != "Germany" or not on_map(s):
             continue
         name = station_town_name(s.name)
-        if name.upper() != name and all(distance_km(s.lat, s.lon, p.lat, p.lon) > DISTRICT_KM for p in listed):
+        if name.upper() != name and not listed.any_within(s.lat, s.lon, DISTRICT_KM):
             place = Place(latin1(name), s.lat, s.lon, "DE")
             tier3.append(place)
-            listed.append(place)
+            listed.add(place)
     lines = [town_line(p.name, p.lon, p.lat) for p in tier1]
     lines.append("-16,0,0")
     lines += [town_line(p.name, p.lon, p.lat) for p in tier2]
