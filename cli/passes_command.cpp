@@ -27,9 +27,12 @@
 namespace {
 
 constexpr const char* kUsage =
-    "passes --tle DATEI (--select PRÄFIX | --catnr C[,C...] | --all) --date tt.mm.jjjj [--time hh:mm:ss] "
-    "[--nights N | --minutes M] [--min-alt 10] [--max-sun -5] [--mag 6] [--no-shadow] [--first-half] "
-    "[--second-half] [--brightest] [--lon L --lat B --height H --zone Z] [--place NAME] [--json] [--out DATEI]";
+    "passes --tle DATEI (--select PRÄFIX | --catnr C[,C...] | --all) --date tt.mm.jjjj [--time "
+    "hh:mm:ss] "
+    "[--nights N | --minutes M] [--min-alt 10] [--max-sun -5] [--mag 6] [--no-shadow] "
+    "[--first-half] "
+    "[--second-half] [--brightest] [--lon L --lat B --height H --zone Z] [--place NAME] [--json] "
+    "[--out DATEI]";
 
 struct Options {
     std::string tlePath;
@@ -67,8 +70,8 @@ bool ToInt(const std::string& text, int& value) {
 // "dd.mm.yyyy" and "hh:mm:ss" (seconds optional).
 bool ParseDate(const std::string& text, int& day, int& month, int& year) {
     if (text.size() != 10 || text[2] != '.' || text[5] != '.') return false;
-    return ToInt(text.substr(0, 2), day) && ToInt(text.substr(3, 2), month) && ToInt(text.substr(6, 4), year) &&
-           day >= 1 && day <= 31 && month >= 1 && month <= 12;
+    return ToInt(text.substr(0, 2), day) && ToInt(text.substr(3, 2), month) &&
+           ToInt(text.substr(6, 4), year) && day >= 1 && day <= 31 && month >= 1 && month <= 12;
 }
 bool ParseTime(const std::string& text, int& hour, int& minute, int& second) {
     second = 0;
@@ -151,8 +154,8 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Op
         } else if (a == "--minutes") {
             if (!ToInt(v, n) || n < 0) return "Ungültige Dauer: " + v;
             o.minutes = n;
-        } else if (a == "--min-alt" || a == "--max-sun" || a == "--mag" || a == "--lon" || a == "--lat" ||
-                   a == "--height" || a == "--zone") {
+        } else if (a == "--min-alt" || a == "--max-sun" || a == "--mag" || a == "--lon" ||
+                   a == "--lat" || a == "--height" || a == "--zone") {
             if (!ToNumber(v, x)) return "Keine Zahl bei " + a + ": " + v;
             if (a == "--min-alt") o.search.minAltitudeDeg = x;
             if (a == "--max-sun") o.search.maxSunAltitudeDeg = x;
@@ -172,8 +175,10 @@ std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Op
     if (o.tlePath.empty()) return std::string("--tle fehlt");
     if (o.date.empty()) return std::string("--date fehlt");
     if (o.nights && o.minutes) return std::string("--nights und --minutes schließen sich aus");
-    const int choices = (o.selectAll ? 1 : 0) + (o.selectPrefix.empty() ? 0 : 1) + (o.catalogNumbers.empty() ? 0 : 1);
-    if (choices != 1) return std::string("genau eine Auswahl angeben: --select, --catnr oder --all");
+    const int choices = (o.selectAll ? 1 : 0) + (o.selectPrefix.empty() ? 0 : 1) +
+                        (o.catalogNumbers.empty() ? 0 : 1);
+    if (choices != 1)
+        return std::string("genau eine Auswahl angeben: --select, --catnr oder --all");
     if (o.lat && std::fabs(*o.lat) > 90.0) return std::string("Breite außerhalb -90..90");
     return std::nullopt;
 }
@@ -198,7 +203,8 @@ void Select(const Options& o) {
         const ElementSet set = table.Row(r);
         bool take = o.selectAll;
         if (!prefix.empty())
-            take = set.nameLine.size() >= prefix.size() && Upper(set.nameLine.substr(0, prefix.size())) == prefix;
+            take = set.nameLine.size() >= prefix.size() &&
+                   Upper(set.nameLine.substr(0, prefix.size())) == prefix;
         if (!wanted.empty()) {
             const std::optional<double> c = ColumnNumber(set.line1, 3, 7);
             take = c && wanted.count(*c) > 0;
@@ -249,12 +255,15 @@ std::string PassesJson(const PassListState& list) {
         double az = p.azimuthDeg + 180.0;
         if (az >= 360.0) az -= 360.0;
         out += j == 0 ? "\n" : ",\n";
-        out += "  {\"time_jd1900\": " + FixedText(p.time, 9) + ", \"date\": " + JsonString(DateText) +
-               ", \"time\": " + JsonString(TimeText) + ", \"name\": " + JsonString(TrimRight(p.name)) +
-               ", \"catnr\": " + JsonNumber(p.catalogNumber) + ", \"sat_index\": " +
-               std::to_string(p.satelliteNumber) + ", \"alt_deg\": " + JsonNumber(p.altitudeDeg) +
-               ", \"az_deg\": " + JsonNumber(az) + ", \"compass\": " + JsonString(TrimRight(CompassWord(p.azimuthDeg))) +
-               ", \"range_km\": " + JsonNumber(p.rangeKm) + ", \"direction_deg\": " + JsonNumber(p.directionDeg) +
+        out += "  {\"time_jd1900\": " + FixedText(p.time, 9) +
+               ", \"date\": " + JsonString(DateText) + ", \"time\": " + JsonString(TimeText) +
+               ", \"name\": " + JsonString(TrimRight(CharSlice(p.name, 0, 24))) +
+               ", \"catnr\": " + JsonNumber(p.catalogNumber) +
+               ", \"sat_index\": " + std::to_string(p.satelliteNumber) +
+               ", \"alt_deg\": " + JsonNumber(p.altitudeDeg) + ", \"az_deg\": " + JsonNumber(az) +
+               ", \"compass\": " + JsonString(TrimRight(CompassWord(p.azimuthDeg))) +
+               ", \"range_km\": " + JsonNumber(p.rangeKm) +
+               ", \"direction_deg\": " + JsonNumber(p.directionDeg) +
                ", \"magnitude\": " + JsonNumber(p.magnitude) +
                ", \"magnitude_known\": " + (p.magnitudeKnown ? "true" : "false") +
                ", \"sun_alt_deg\": " + JsonNumber(p.sunAltitudeDeg) +
@@ -264,7 +273,7 @@ std::string PassesJson(const PassListState& list) {
 }
 
 class CliListener : public PassSearchListener {
-public:
+  public:
     void searchFailed(const std::string& message) override { std::cerr << message << "\n"; }
     void noPasses() override { std::cerr << kNoPassesText << "\n"; }
 };
@@ -273,7 +282,8 @@ int RunPasses(const std::vector<std::string>& args) {
     Options o;
     ApplySettingsFile(o.search);
     if (const auto error = ParseOptions(args, o)) {
-        std::cerr << "polaride-cli passes: " << *error << "\nAufruf: polaride-cli " << kUsage << "\n";
+        std::cerr << "polaride-cli passes: " << *error << "\nAufruf: polaride-cli " << kUsage
+                  << "\n";
         return 2;
     }
     ObserverState& observer = Observer();
@@ -316,8 +326,9 @@ int RunPasses(const std::vector<std::string>& args) {
     if (o.json) {
         text = PassesJson(list);
     } else {
-        text = PassListFileText(PassListFileLines(observer.placeName, observer.longitudeDeg, observer.latitudeDeg,
-                                                  observer.zoneOffsetHours, observer.elementFilePath, list.lines));
+        text = PassListFileText(PassListFileLines(observer.placeName, observer.longitudeDeg,
+                                                  observer.latitudeDeg, observer.zoneOffsetHours,
+                                                  observer.elementFilePath, list.lines));
     }
     if (o.outPath.empty()) {
         std::cout << text << std::flush;

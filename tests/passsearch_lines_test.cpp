@@ -31,12 +31,14 @@ TEST(PassLines, CompassWordsAtTheirBoundaries) {
         const char* word;
     };
     const Case cases[] = {
-        {0, "N  "},    {11.24, "N  "}, {11.26, "NNO"}, {22.5, "NNO"}, {45, "NO "},   {67.5, "ONO"},
-        {90, "O  "},   {112.5, "OSO"}, {135, "SO "},   {157.5, "SSO"}, {180, "S  "}, {202.5, "SSW"},
-        {225, "SW "},  {247.5, "WSW"}, {270, "W  "},   {292.5, "WNW"}, {315, "NW "}, {337.5, "NNW"},
-        {348.74, "NNW"}, {348.76, "N  "}, {359.9, "N  "},
+        {0, "N  "},     {11.24, "N  "}, {11.26, "NNO"}, {22.5, "NNO"},   {45, "NO "},
+        {67.5, "ONO"},  {90, "O  "},    {112.5, "OSO"}, {135, "SO "},    {157.5, "SSO"},
+        {180, "S  "},   {202.5, "SSW"}, {225, "SW "},   {247.5, "WSW"},  {270, "W  "},
+        {292.5, "WNW"}, {315, "NW "},   {337.5, "NNW"}, {348.74, "NNW"}, {348.76, "N  "},
+        {359.9, "N  "},
     };
-    for (const Case& c : cases) EXPECT_EQ(CompassWord(c.northAzimuth - 180.0), c.word) << c.northAzimuth;
+    for (const Case& c : cases)
+        EXPECT_EQ(CompassWord(c.northAzimuth - 180.0), c.word) << c.northAzimuth;
 }
 
 TEST(PassLines, SearchLineFieldsAtTheirColumns) {
@@ -47,12 +49,20 @@ TEST(PassLines, SearchLineFieldsAtTheirColumns) {
         const char* text;
     };
     const Field fields[] = {
-        {1, 15, "46139.912345678"}, {16, 23, "   45.3°"}, {24, 25, "  "},   {26, 28, "S  "},
-        {29, 36, "     612"},       {37, 42, "   272"},  {43, 49, "  -1.2 "}, {50, 55, " -12.3"},
-        {56, 60, "    7"},          {61, 77, " ISS (ZARYA)     "},
+        {1, 15, "46139.912345678"},
+        {16, 23, "   45.3°"},
+        {24, 25, "  "},
+        {26, 28, "S  "},
+        {29, 36, "     612"},
+        {37, 42, "   272"},
+        {43, 49, "  -1.2 "},
+        {50, 55, " -12.3"},
+        {56, 60, "    7"},
+        {61, 77, " ISS (ZARYA)     "},
     };
     EXPECT_EQ(CharCount(line), 77u);
-    for (const Field& f : fields) EXPECT_EQ(CharSlice(line, f.first - 1, f.last - f.first + 1), f.text) << f.first;
+    for (const Field& f : fields)
+        EXPECT_EQ(CharSlice(line, f.first - 1, f.last - f.first + 1), f.text) << f.first;
 }
 
 TEST(PassLines, ShadowFlagAndUnknownMagnitudeMarks) {
@@ -108,7 +118,8 @@ TEST(PassLines, OverwideValuesKeepNameNumberAndTimeRecoverable) {
 TEST(PassLines, UnreadableKeysAreRefused) {
     int k = 0;
     JD1900 t = 0;
-    for (const char* key : {"", "   ", "  x 46139.5", "    746139.5abc", "    7"}) EXPECT_FALSE(ParsePassKey(key, k, t)) << key;
+    for (const char* key : {"", "   ", "  x 46139.5", "    746139.5abc", "    7"})
+        EXPECT_FALSE(ParsePassKey(key, k, t)) << key;
 }
 
 TEST(PassLines, HeadingsLineUpWithTheColumns) {

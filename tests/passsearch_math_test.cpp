@@ -123,7 +123,8 @@ TEST(ShadowBoundary, EccentricInclinedOrbitBoundariesMatchASweep) {
         o.inclination = 1.0;
         o.node = 0.7;
         o.perigee = 2.1;
-        const double len = std::sqrt(sunRaw[0] * sunRaw[0] + sunRaw[1] * sunRaw[1] + sunRaw[2] * sunRaw[2]);
+        const double len =
+            std::sqrt(sunRaw[0] * sunRaw[0] + sunRaw[1] * sunRaw[1] + sunRaw[2] * sunRaw[2]);
         for (int i = 0; i < 3; ++i) o.sun[i] = sunRaw[i] / len;
         const double cw = std::cos(o.perigee), sw = std::sin(o.perigee);
         const double cn = std::cos(o.node), sn = std::sin(o.node);
@@ -137,7 +138,8 @@ TEST(ShadowBoundary, EccentricInclinedOrbitBoundariesMatchASweep) {
             double pos[3];
             for (int i = 0; i < 3; ++i) pos[i] = r * (std::cos(v) * P[i] + std::sin(v) * Q[i]);
             along = pos[0] * o.sun[0] + pos[1] * o.sun[1] + pos[2] * o.sun[2];
-            return std::sqrt(pos[0] * pos[0] + pos[1] * pos[1] + pos[2] * pos[2] - along * along) - 1.0;
+            return std::sqrt(pos[0] * pos[0] + pos[1] * pos[1] + pos[2] * pos[2] - along * along) -
+                   1.0;
         };
         std::vector<double> crossings;
         double along = 0.0;

@@ -10,7 +10,7 @@
 namespace {
 
 class NightWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetPassWindow();
@@ -43,7 +43,8 @@ TEST_F(NightWindowTest, WholeNightMatchesSunsetAndSunriseAtTheLimit) {
     };
     for (const Case& c : cases) {
         Place(c.lon, c.lat, c.zone);
-        const NightWindowResult night = ComputeNightWindow(c.year, c.month, c.day, 20, c.limit, true, true);
+        const NightWindowResult night =
+            ComputeNightWindow(c.year, c.month, c.day, 20, c.limit, true, true);
         ASSERT_EQ(night.kind, NightKind::Normal);
         const JD1900 midnightLocal = JulianDay1900(c.year, c.month, c.day) - c.zone / 24.0;
         Observer().currentJD = midnightLocal + 0.5;  // noon of the date
@@ -104,10 +105,12 @@ TEST_F(NightWindowTest, MidsummerAtSeventyNorth) {
     EXPECT_EQ(PassWindow().windowEnd, 456.0);
     EXPECT_EQ(ComputeNightWindow(2026, 6, 21, 20, -5, true, true).kind, NightKind::NoDarkness);
 
-    const SunTransit noon = SunTransitNear(JulianDay1900(2026, 6, 21) + 10.0 / 24.0, DeltaTDays(2026), 0.0);
+    const SunTransit noon =
+        SunTransitNear(JulianDay1900(2026, 6, 21) + 10.0 / 24.0, DeltaTDays(2026), 0.0);
     const double lowestDeg = noon.declination * kRadToDeg + 70.0 - 90.0;
     EXPECT_NEAR(lowestDeg, 3.4, 0.1);
-    const NightWindowResult shortNight = ComputeNightWindow(2026, 6, 21, 20, lowestDeg + 0.3, true, true);
+    const NightWindowResult shortNight =
+        ComputeNightWindow(2026, 6, 21, 20, lowestDeg + 0.3, true, true);
     ASSERT_EQ(shortNight.kind, NightKind::Normal);
     EXPECT_GT(shortNight.end, shortNight.start);
     EXPECT_LT(shortNight.end - shortNight.start, 0.25);

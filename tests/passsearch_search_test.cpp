@@ -39,7 +39,9 @@ struct RecordingListener : PassSearchListener {
     }
     void noPasses() override { ++noPassCalls; }
     void passesFound(int) override { ++passesFoundCalls; }
-    bool HasCaption(const std::string& c) const { return std::find(captions.begin(), captions.end(), c) != captions.end(); }
+    bool HasCaption(const std::string& c) const {
+        return std::find(captions.begin(), captions.end(), c) != captions.end();
+    }
 };
 
 // Element lines with a replaced eccentricity (columns 27-33), mean motion (53-63) and
@@ -54,7 +56,7 @@ std::string WithElements(std::string line2, double eccentricity, double meanMoti
 }
 
 class PassSearchTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetSatelliteTable();
@@ -125,9 +127,10 @@ TEST_F(PassSearchTest, MethodChoiceAtItsLimits) {
         double e, n;
         bool plane;
     };
-    const Case cases[] = {{0.0, 15.5, true}, {0.0999999, 1.5, true}, {0.1, 15.5, false},
-                          {0.05, 1.4999999, false}, {0.7, 2.0, false}, {0.0, 1.0027, false}};
-    for (const Case& c : cases) EXPECT_EQ(PlaneCrossingApplies(c.e, c.n), c.plane) << c.e << " " << c.n;
+    const Case cases[] = {{0.0, 15.5, true},        {0.0999999, 1.5, true}, {0.1, 15.5, false},
+                          {0.05, 1.4999999, false}, {0.7, 2.0, false},      {0.0, 1.0027, false}};
+    for (const Case& c : cases)
+        EXPECT_EQ(PlaneCrossingApplies(c.e, c.n), c.plane) << c.e << " " << c.n;
 }
 
 TEST_F(PassSearchTest, NightPassesMeetEveryCondition) {
@@ -173,8 +176,10 @@ TEST_F(PassSearchTest, NightPassesMeetEveryCondition) {
     // Captions and headings in order.
     ASSERT_FALSE(listener.captions.empty());
     EXPECT_EQ(listener.captions.front(), " Polaride - Sichtbarkeitsbedingungen für Berlin");
-    EXPECT_TRUE(listener.HasCaption("Berechne Durchgänge 0%       (Abbruch mit rechter Maustaste)"));
-    EXPECT_TRUE(listener.HasCaption("Berechne Durchgänge 66%       (Abbruch mit rechter Maustaste)"));
+    EXPECT_TRUE(
+        listener.HasCaption("Berechne Durchgänge 0%       (Abbruch mit rechter Maustaste)"));
+    EXPECT_TRUE(
+        listener.HasCaption("Berechne Durchgänge 66%       (Abbruch mit rechter Maustaste)"));
     EXPECT_TRUE(listener.HasCaption("Sortiere Durchgänge"));
     EXPECT_TRUE(listener.HasCaption("Erstelle Liste von Durchgängen 0%"));
     EXPECT_TRUE(listener.HasCaption("Schreibe Liste von Durchgängen 0%"));
@@ -188,7 +193,8 @@ TEST_F(PassSearchTest, NightPassesMeetEveryCondition) {
     EXPECT_EQ(listener.noPassCalls, 0);
     // The search lines went to the list while searching, then the display lines.
     ASSERT_EQ(listener.appended.size(), 2 * list.lines.size());
-    EXPECT_TRUE(std::equal(list.lines.begin(), list.lines.end(), listener.appended.end() - list.lines.size()));
+    EXPECT_TRUE(std::equal(list.lines.begin(), list.lines.end(),
+                           listener.appended.end() - list.lines.size()));
     EXPECT_FALSE(PassSearchActive());
 }
 
@@ -298,8 +304,10 @@ TEST_F(PassSearchTest, NoPassesGiveTheEmptyListState) {
     EXPECT_EQ(listener.noPassCalls, 1);
     EXPECT_EQ(listener.passesFoundCalls, 0);
     EXPECT_EQ(Observer().trackedSatellite, -1);
-    EXPECT_EQ(listener.captions.back(), " Polaride - Sichtbarkeitsbedingungen für Berlin (0 Durchgänge)");
-    EXPECT_EQ(std::string(kNoPassesText), "Für die ausgewählten Satelliten gibt es keine Durchgänge");
+    EXPECT_EQ(listener.captions.back(),
+              " Polaride - Sichtbarkeitsbedingungen für Berlin (0 Durchgänge)");
+    EXPECT_EQ(std::string(kNoPassesText),
+              "Für die ausgewählten Satelliten gibt es keine Durchgänge");
     EXPECT_EQ(std::string(kNoPassesCaption), "keine Durchgänge");
 }
 
@@ -385,7 +393,8 @@ TEST_F(PassSearchTest, DurationWindowEndsCutPassesForBothMethods) {
     for (const Case& c : cases) {
         ResetPassList();
         ResetSatelliteTable();
-        const std::string line2 = c.eccentricity < 0 ? issLine2_ : WithElements(issLine2_, c.eccentricity, c.meanMotion);
+        const std::string line2 =
+            c.eccentricity < 0 ? issLine2_ : WithElements(issLine2_, c.eccentricity, c.meanMotion);
         LoadAndSelectAll(Set("TEST SAT", line2));
         PassSearchParameters p = Loose();
         p.minAltitudeDeg = 5.0;
@@ -427,7 +436,8 @@ TEST_F(PassSearchTest, SlowSatelliteHasAtMostOneCulminationPerNight) {
     PassSearch(p, listener);
     const std::vector<PassRecord> passes = PassList().passes;
     ASSERT_FALSE(passes.empty());
-    for (std::size_t j = 1; j < passes.size(); ++j) EXPECT_GT(passes[j].time - passes[j - 1].time, 0.5);
+    for (std::size_t j = 1; j < passes.size(); ++j)
+        EXPECT_GT(passes[j].time - passes[j - 1].time, 0.5);
     EXPECT_LE(passes.size(), 4u);
 }
 

@@ -39,8 +39,8 @@ NightSide SideOfNight(JD1900 noon, double deltaTDays, double limitDeg, bool even
     NightSide side;
     if (std::fabs(sun.cosH0) < 1.0) {
         const double h0Deg = std::acos(sun.cosH0) * kRadToDeg;
-        side.time = SecantStep(evening ? sun.transit + h0Deg / 360.0 : sun.transit - h0Deg / 360.0, limitDeg,
-                               deltaTDays);
+        side.time = SecantStep(evening ? sun.transit + h0Deg / 360.0 : sun.transit - h0Deg / 360.0,
+                               limitDeg, deltaTDays);
         return side;
     }
     // Highest altitude of the Sun that day: 90 - latitude + declination (degrees).
@@ -112,14 +112,19 @@ SunTransit SunTransitNear(JD1900 noon, double deltaTDays, double limitDeg) {
     return result;
 }
 
-JD1900 LowerTransitBefore(JD1900 end, double deltaTDays) { return ToLowerTransit(end, deltaTDays, false); }
-JD1900 LowerTransitAfter(JD1900 start, double deltaTDays) { return ToLowerTransit(start, deltaTDays, true); }
+JD1900 LowerTransitBefore(JD1900 end, double deltaTDays) {
+    return ToLowerTransit(end, deltaTDays, false);
+}
+JD1900 LowerTransitAfter(JD1900 start, double deltaTDays) {
+    return ToLowerTransit(start, deltaTDays, true);
+}
 
-NightWindowResult ComputeNightWindow(int year, int month, int day, int hour, double maxSunAltitudeDeg,
-                                     bool firstHalf, bool secondHalf) {
+NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
+                                     double maxSunAltitudeDeg, bool firstHalf, bool secondHalf) {
     if (hour < 12) --day;
     const double deltaTDays = DeltaT(year) / 24.0;
-    const JD1900 noon = JulianDay1900(year, month, day) + (12.0 - Observer().zoneOffsetHours) / 24.0;
+    const JD1900 noon =
+        JulianDay1900(year, month, day) + (12.0 - Observer().zoneOffsetHours) / 24.0;
     const NightSide evening = SideOfNight(noon, deltaTDays, maxSunAltitudeDeg, true);
     const NightSide morning = SideOfNight(noon + 1.0, deltaTDays, maxSunAltitudeDeg, false);
 
@@ -147,10 +152,11 @@ NightWindowResult ComputeNightWindow(int year, int month, int day, int hour, dou
 
 bool NightWindow(double maxSunAltitudeDeg, bool firstHalf, bool secondHalf) {
     int day = 0, month = 0, year = 0, hour = 0;
-    if (!ReadInt(DateText, 0, 2, day) || !ReadInt(DateText, 3, 2, month) || !ReadInt(DateText, 6, 4, year) ||
-        !ReadInt(TimeText, 0, 2, hour))
+    if (!ReadInt(DateText, 0, 2, day) || !ReadInt(DateText, 3, 2, month) ||
+        !ReadInt(DateText, 6, 4, year) || !ReadInt(TimeText, 0, 2, hour))
         return false;
-    const NightWindowResult night = ComputeNightWindow(year, month, day, hour, maxSunAltitudeDeg, firstHalf, secondHalf);
+    const NightWindowResult night =
+        ComputeNightWindow(year, month, day, hour, maxSunAltitudeDeg, firstHalf, secondHalf);
     if (night.kind == NightKind::NoDarkness) return false;
     PassWindowState& w = PassWindow();
     w.windowStart = night.start;

@@ -19,9 +19,9 @@ void ResetPassWindow();
 
 // The Sun near one local noon.
 struct SunTransit {
-    JD1900 transit = 0.0;     // upper transit (UT)
-    double declination = 0.0; // radians, from the Sun at local noon
-    double cosH0 = 0.0;       // cosine of the hour angle at which the Sun stands at the limit
+    JD1900 transit = 0.0;      // upper transit (UT)
+    double declination = 0.0;  // radians, from the Sun at local noon
+    double cosH0 = 0.0;        // cosine of the hour angle at which the Sun stands at the limit
 };
 // Transit of the Sun after local noon `noon` (UT) and the hour-angle cosine for the
 // altitude limit. deltaTDays = ephemeris time minus UT in days.
@@ -56,8 +56,8 @@ struct NightWindowResult {
 // A side without a sunset (or sunrise) at the limit while the other side has one is
 // closed symmetrically about the Sun's lower transit; a night with no darkness at all
 // gives NoDarkness.
-NightWindowResult ComputeNightWindow(int year, int month, int day, int hour, double maxSunAltitudeDeg,
-                                     bool firstHalf, bool secondHalf);
+NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
+                                     double maxSunAltitudeDeg, bool firstHalf, bool secondHalf);
 
 // The night of DateText and TimeText: sets PassWindow().windowStart/windowEnd (and the
 // saved window). Returns false, leaving the window unchanged, when the night has no

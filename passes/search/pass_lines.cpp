@@ -67,7 +67,8 @@ std::string PadRight(std::string_view text, int width) {
 std::string FixedText(double x, int decimals) {
     if (!std::isfinite(x)) return std::isnan(x) ? "NAN" : (x > 0 ? "INF" : "-INF");
     char buffer[64];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
+    const auto r =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
     if (r.ec != std::errc()) return "***";
     std::string text(buffer, r.ptr);
     // "-0.0" reads as 0.0 in a list.
@@ -143,7 +144,8 @@ bool ParsePassKey(std::string_view key, int& satelliteNumber, JD1900& time) {
     while (!number.empty() && number.front() == ' ') number.remove_prefix(1);
     int k = 0;
     const auto r = std::from_chars(number.data(), number.data() + number.size(), k);
-    if (number.empty() || r.ec != std::errc() || r.ptr != number.data() + number.size()) return false;
+    if (number.empty() || r.ec != std::errc() || r.ptr != number.data() + number.size())
+        return false;
     std::string_view rest = key.substr(kNumberWidth);
     while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
     double t = 0.0;

@@ -14,13 +14,13 @@
 // One predicted pass; every value belongs to the reported instant.
 struct PassRecord {
     JD1900 time = 0.0;
-    double altitudeDeg = 0.0;    // satellite altitude
-    bool shadowBoundary = false; // the instant is a shadow entry or exit ("* ")
-    double azimuthDeg = 0.0;     // chart azimuth, from south through west
+    double altitudeDeg = 0.0;     // satellite altitude
+    bool shadowBoundary = false;  // the instant is a shadow entry or exit ("* ")
+    double azimuthDeg = 0.0;      // chart azimuth, from south through west
     double rangeKm = 0.0;
-    double directionDeg = 0.0;   // direction of motion, 0..360
+    double directionDeg = 0.0;  // direction of motion, 0..360
     double magnitude = 0.0;
-    bool magnitudeKnown = false; // standard magnitude known: " ", else ":"
+    bool magnitudeKnown = false;  // standard magnitude known: " ", else ":"
     double sunAltitudeDeg = 0.0;
     int satelliteNumber = 0;     // position in the selection, from 0
     std::string name;            // name line of the satellite (first 16 characters used)

@@ -6,14 +6,16 @@
 
 std::string ShortestDecimal(double value) {
     char buffer[64];
-    const auto r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const auto r =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     return std::string(buffer, r.ec == std::errc() ? r.ptr : buffer);
 }
 
 std::string PassListLocationLine(double longitudeDeg, double latitudeDeg, double zoneOffsetHours) {
-    return "Laenge: " + ShortestDecimal(longitudeDeg) + (longitudeDeg >= 0.0 ? " E  " : " W  ") + "Breite: " +
-           ShortestDecimal(latitudeDeg) + (latitudeDeg >= 0.0 ? " N  " : " S  ") + "Zeitzone: UTC " +
-           (zoneOffsetHours > 0.0 ? "+" : "") + ShortestDecimal(zoneOffsetHours) + "h";
+    return "Laenge: " + ShortestDecimal(longitudeDeg) + (longitudeDeg >= 0.0 ? " E  " : " W  ") +
+           "Breite: " + ShortestDecimal(latitudeDeg) + (latitudeDeg >= 0.0 ? " N  " : " S  ") +
+           "Zeitzone: UTC " + (zoneOffsetHours > 0.0 ? "+" : "") +
+           ShortestDecimal(zoneOffsetHours) + "h";
 }
 
 std::vector<std::string> PassListFileLines(const std::string& placeName, double longitudeDeg,
@@ -44,7 +46,10 @@ std::string Utf8ToLatin1(std::string_view text) {
         bool valid = extra > 0;
         unsigned code = c & (0x3F >> extra);
         for (int j = 1; valid && j <= extra; ++j) {
-            if (i + j >= text.size()) { valid = false; break; }
+            if (i + j >= text.size()) {
+                valid = false;
+                break;
+            }
             const auto d = static_cast<unsigned char>(text[i + j]);
             if ((d & 0xC0) != 0x80) valid = false;
             code = (code << 6) | (d & 0x3F);

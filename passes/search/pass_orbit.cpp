@@ -49,7 +49,8 @@ Vector3 ObserverVectorER(JD1900 t) {
     const double az = C * (1.0 - f) * (1.0 - f) + hr;
     o.siderealHours = LocalSiderealTime(o.longitudeDeg, t);
     const double theta = o.siderealHours * kPi / 12.0;
-    return {axy * o.cosLatitude * std::cos(theta), axy * o.cosLatitude * std::sin(theta), az * o.sinLatitude};
+    return {axy * o.cosLatitude * std::cos(theta), axy * o.cosLatitude * std::sin(theta),
+            az * o.sinLatitude};
 }
 
 double MotionDirection(int k, double altitudeDeg, double azimuthDeg, JD1900 t) {
@@ -59,8 +60,8 @@ double MotionDirection(int k, double altitudeDeg, double azimuthDeg, JD1900 t) {
     const double A2 = (later.azimuthDeg + 180.0) * kDegToRad;
     const double z2 = (90.0 - later.altitudeDeg) * kDegToRad;
     const double dA = A2 - A1;
-    const double gamma =
-        std::atan(std::sin(dA) / (std::cos(z1) * std::sin(z2) / std::sin(z1) - std::cos(dA) * std::cos(z2)));
+    const double gamma = std::atan(
+        std::sin(dA) / (std::cos(z1) * std::sin(z2) / std::sin(z1) - std::cos(dA) * std::cos(z2)));
     const double X = std::cos(z2) * std::sin(dA) * std::sin(gamma) - std::cos(dA) * std::cos(gamma);
     const double Y = std::sin(z2) * std::sin(gamma) / std::sin(z1);
     return AngleOf(X, Y) * kRadToDeg;

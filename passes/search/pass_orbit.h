@@ -9,15 +9,15 @@ struct SgpElements;
 // Mean orbital elements of the model at an instant (the values PropagateSGP leaves in
 // SatState()). Angles in radians, rates in radians per minute.
 struct OrbitState {
-    double argumentOfLatitude = 0.0; // u_k, corrected
-    double node = 0.0;               // Omega_k, corrected
-    double perigee = 0.0;            // omega with its secular drift
-    double meanMotionRevDay = 0.0;   // n at t
+    double argumentOfLatitude = 0.0;  // u_k, corrected
+    double node = 0.0;                // Omega_k, corrected
+    double perigee = 0.0;             // omega with its secular drift
+    double meanMotionRevDay = 0.0;    // n at t
     double perigeeRate = 0.0;
     double nodeRate = 0.0;
     double semiMajorAxisER = 0.0;
     double eccentricity = 0.0;
-    bool decayed = false;            // n at t not positive (MathErrorFlag set)
+    bool decayed = false;  // n at t not positive (MathErrorFlag set)
 };
 OrbitState ElementsAt(const SgpElements& elements, JD1900 t);
 

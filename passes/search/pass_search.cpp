@@ -29,7 +29,7 @@ constexpr int kMaxSweepSteps = 8640;
 
 // Marks the search as running for its lifetime.
 class ActiveGuard {
-public:
+  public:
     ActiveGuard() { g_searchActive = true; }
     ~ActiveGuard() { g_searchActive = false; }
     ActiveGuard(const ActiveGuard&) = delete;
@@ -38,7 +38,7 @@ public:
 
 // Keeps DateText and TimeText as they were.
 class SavedDateTimeTexts {
-public:
+  public:
     SavedDateTimeTexts() : date_(DateText), time_(TimeText) {}
     ~SavedDateTimeTexts() {
         DateText = date_;
@@ -47,19 +47,21 @@ public:
     SavedDateTimeTexts(const SavedDateTimeTexts&) = delete;
     SavedDateTimeTexts& operator=(const SavedDateTimeTexts&) = delete;
 
-private:
+  private:
     std::string date_, time_;
 };
 
 std::string Percent(long long part, long long whole) {
-    return std::to_string(whole > 0 ? static_cast<int>(100.0 * static_cast<double>(part) / static_cast<double>(whole))
+    return std::to_string(whole > 0 ? static_cast<int>(100.0 * static_cast<double>(part) /
+                                                       static_cast<double>(whole))
                                     : 0) +
            "%";
 }
 
 bool Finite(const SatObservation& s) {
-    return std::isfinite(s.altitudeDeg) && std::isfinite(s.azimuthDeg) && std::isfinite(s.rangeKm) &&
-           std::isfinite(s.magnitude) && std::isfinite(s.shadowDepthKm) && std::isfinite(s.sunAltitudeDeg);
+    return std::isfinite(s.altitudeDeg) && std::isfinite(s.azimuthDeg) &&
+           std::isfinite(s.rangeKm) && std::isfinite(s.magnitude) &&
+           std::isfinite(s.shadowDepthKm) && std::isfinite(s.sunAltitudeDeg);
 }
 
 // Mean anomaly of a true anomaly (not reduced) and the eccentric anomaly on the way.
@@ -71,10 +73,15 @@ double MeanOfTrue(double nu, double e, double* eccentricAnomaly = nullptr) {
 
 // One satellite of one window.
 class SatelliteSearch {
-public:
-    SatelliteSearch(int k, const SgpElements& elements, const PassSearchParameters& p, JD1900 start, JD1900 end,
-                    double maxSunAltitudeDeg, double limitingMagnitude)
-        : k_(k), el_(elements), p_(p), start_(start), end_(end), maxSun_(maxSunAltitudeDeg),
+  public:
+    SatelliteSearch(int k, const SgpElements& elements, const PassSearchParameters& p, JD1900 start,
+                    JD1900 end, double maxSunAltitudeDeg, double limitingMagnitude)
+        : k_(k),
+          el_(elements),
+          p_(p),
+          start_(start),
+          end_(end),
+          maxSun_(maxSunAltitudeDeg),
           limMag_(limitingMagnitude) {}
 
     void Run() {
@@ -86,7 +93,7 @@ public:
             CulminationScan();
     }
 
-private:
+  private:
     SatObservation Observe(JD1900 t) {
         last_ = ObserveSatellite(k_, t);
         return last_;
@@ -107,14 +114,16 @@ private:
             double E = 0.0;  // eccentric anomaly at the foot point
         };
         auto pole = [&](double node) {
-            Vector3 v{sigma * std::sin(incl) * std::sin(node), -sigma * std::sin(incl) * std::cos(node),
-                      sigma * std::cos(incl)};
+            Vector3 v{sigma * std::sin(incl) * std::sin(node),
+                      -sigma * std::sin(incl) * std::cos(node), sigma * std::cos(incl)};
             const double len = std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z);
             return Vector3{v.x / len, v.y / len, v.z / len};
         };
-        auto dot = [](const Vector3& u, const Vector3& v) { return u.x * v.x + u.y * v.y + u.z * v.z; };
-        auto footPoint = [&](const Vector3& rho, const Vector3& ph, double D, double node, double perigee,
-                             double M0, double P) {
+        auto dot = [](const Vector3& u, const Vector3& v) {
+            return u.x * v.x + u.y * v.y + u.z * v.z;
+        };
+        auto footPoint = [&](const Vector3& rho, const Vector3& ph, double D, double node,
+                             double perigee, double M0, double P) {
             const Vector3 q{rho.x - D * ph.x, rho.y - D * ph.y, rho.z - D * ph.z};
             const double ql = std::sqrt(dot(q, q));
             double cosBeta = ql > 0.0 ? (std::cos(node) * q.x + std::sin(node) * q.y) / ql : 1.0;
@@ -186,7 +195,9 @@ private:
         const double n = el_.meanMotionRevDay;
         double w = -3.0;
         double a = -90.0;
-        auto altitude = [&](double minutes) { return QuickAltitude(el_, start_ + minutes / 1440.0); };
+        auto altitude = [&](double minutes) {
+            return QuickAltitude(el_, start_ + minutes / 1440.0);
+        };
         do {
             bool left = false;
             for (const double I : {3.0, 0.3, 0.03}) {
@@ -311,10 +322,10 @@ private:
         added.push_back(std::move(pass));
     }
 
-public:
+  public:
     std::vector<PassRecord> added;
 
-private:
+  private:
     int k_;
     const SgpElements& el_;
     const PassSearchParameters& p_;
@@ -365,8 +376,12 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
             return result;
         }
         bool dark = true;
-        if (!parameters.durationMode) dark = NightWindow(maxSun, parameters.firstHalf, parameters.secondHalf);
-        if (dark) ++result.nightsSearched; else ++result.nightsWithoutDarkness;
+        if (!parameters.durationMode)
+            dark = NightWindow(maxSun, parameters.firstHalf, parameters.secondHalf);
+        if (dark)
+            ++result.nightsSearched;
+        else
+            ++result.nightsWithoutDarkness;
         const JD1900 start = PassWindow().windowStart;
         const JD1900 end = PassWindow().windowEnd;
         const SatelliteTable& table = Satellites();
@@ -391,9 +406,10 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
                 }
             }
             if (k % 10 == 0) {
-                listener.setCaption("Berechne Durchgänge " +
-                                    Percent(static_cast<long long>(d) * K + k, static_cast<long long>(nights) * K) +
-                                    "       (Abbruch mit rechter Maustaste)");
+                listener.setCaption(
+                    "Berechne Durchgänge " +
+                    Percent(static_cast<long long>(d) * K + k, static_cast<long long>(nights) * K) +
+                    "       (Abbruch mit rechter Maustaste)");
             }
             listener.processPendingEvents();
             if (g_abortRequested) break;
@@ -423,7 +439,8 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
         FormatDateTime1900(time);
         sorted.lines.push_back(DisplayLine(searchLine, DateText, TimeText));
         sorted.passes.push_back(list.passes[order[j]]);
-        if (j % 20 == 0) listener.setCaption("Erstelle Liste von Durchgängen " + Percent(j, count) + "");
+        if (j % 20 == 0)
+            listener.setCaption("Erstelle Liste von Durchgängen " + Percent(j, count) + "");
     }
     list = std::move(sorted);
 
@@ -433,7 +450,8 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
         if (j % 20 == 0) listener.setCaption("Schreibe Liste von Durchgängen " + Percent(j, count));
         if (j == 100) listener.repaintList();
     }
-    listener.setCaption(PassListCaption(observer.placeName) + " (" + std::to_string(count) + " Durchgänge)");
+    listener.setCaption(PassListCaption(observer.placeName) + " (" + std::to_string(count) +
+                        " Durchgänge)");
     if (count == 0) {
         observer.trackedSatellite = -1;
         listener.noPasses();

@@ -28,12 +28,12 @@ struct PassSearchParameters {
     // "Dauer in Minuten": one window, PassWindow().windowStart .. windowEnd, which the
     // caller sets (the dialog from its "von" fields and the minutes).
     bool durationMode = false;
-    bool brightest = false;           // "maximale Helligkeit suchen"
+    bool brightest = false;  // "maximale Helligkeit suchen"
 };
 
 // What the search tells the window that shows it. Every hook is optional.
 class PassSearchListener {
-public:
+  public:
     virtual ~PassSearchListener() = default;
     // The search begins: hide the dialog, show the pass list window.
     virtual void searchStarted() {}
@@ -50,7 +50,9 @@ public:
     // Read the per-night fields again ("maximale Sonnenhöhe", "Grenzhelligkeit mag");
     // false when a field is not a number: the search ends there (the listener has
     // shown the conversion error).
-    virtual bool readNightLimits(double& /*maxSunAltitudeDeg*/, double& /*limitingMagnitude*/) { return true; }
+    virtual bool readNightLimits(double& /*maxSunAltitudeDeg*/, double& /*limitingMagnitude*/) {
+        return true;
+    }
     // The search ends with an error message (an element line that is not a number).
     virtual void searchFailed(const std::string& /*message*/) {}
     // No pass at all: show "keine Durchgänge", disable "Durchgang zeigen", hide the list.
@@ -68,9 +70,9 @@ enum class PassSearchOutcome {
 
 // The pass list of the last search, in list order.
 struct PassListState {
-    std::vector<std::string> lines;   // display lines (search lines while a search runs)
-    std::vector<std::string> keys;    // pass keys, parallel to the display lines
-    std::vector<PassRecord> passes;   // the values of each line
+    std::vector<std::string> lines;  // display lines (search lines while a search runs)
+    std::vector<std::string> keys;   // pass keys, parallel to the display lines
+    std::vector<PassRecord> passes;  // the values of each line
 };
 PassListState& PassList();
 void ResetPassList();
@@ -99,5 +101,6 @@ void RequestPassSearchAbort();
 
 // Caption texts.
 std::string PassListCaption(const std::string& placeName);
-inline constexpr const char* kNoPassesText = "Für die ausgewählten Satelliten gibt es keine Durchgänge";
+inline constexpr const char* kNoPassesText =
+    "Für die ausgewählten Satelliten gibt es keine Durchgänge";
 inline constexpr const char* kNoPassesCaption = "keine Durchgänge";

@@ -112,6 +112,7 @@ QuarticRoots SolveQuartic(double a0, double a1, double a2, double a3, double a4)
             AddQuadraticRoots(depressed, s, p / 2.0 + m - t);
         }
     }
-    for (int i = 0; i < depressed.count; ++i) AddRoot(roots, Polish(depressed.x[i] + shift, a, b, c, d));
+    for (int i = 0; i < depressed.count; ++i)
+        AddRoot(roots, Polish(depressed.x[i] + shift, a, b, c, d));
     return roots;
 }

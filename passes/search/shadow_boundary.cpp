@@ -9,7 +9,8 @@
 #include "satellite/sgp.h"
 
 double MeanAnomalyOfTrue(double trueAnomaly, double e) {
-    const double E = 2.0 * std::atan(std::sqrt((1.0 - e) / (1.0 + e)) * std::tan(trueAnomaly / 2.0));
+    const double E =
+        2.0 * std::atan(std::sqrt((1.0 - e) / (1.0 + e)) * std::tan(trueAnomaly / 2.0));
     return Mod2Pi(E - e * std::sin(E));
 }
 
@@ -29,9 +30,11 @@ ShadowAnomalies ShadowBoundaryAnomalies(const ShadowOrbit& o) {
     const double d = b2 * b2 - b1 * b1;
     const double u = 1.0 - b2 * b2;
     const double e2 = e * e;
-    const double A0 = e2 * e2 * g * g - 2.0 * e2 * g * d + (b1 * b1 + b2 * b2) * (b1 * b1 + b2 * b2);
+    const double A0 =
+        e2 * e2 * g * g - 2.0 * e2 * g * d + (b1 * b1 + b2 * b2) * (b1 * b1 + b2 * b2);
     const double A1 = 4.0 * e2 * e * g * g - 4.0 * e * g * d;
-    const double A2 = 6.0 * e2 * g * g - 2.0 * g * d - 2.0 * e2 * g * u + 2.0 * d * u - 4.0 * b1 * b1 * b2 * b2;
+    const double A2 =
+        6.0 * e2 * g * g - 2.0 * g * d - 2.0 * e2 * g * u + 2.0 * d * u - 4.0 * b1 * b1 * b2 * b2;
     const double A3 = 4.0 * e * g * g - 4.0 * e * g * u;
     const double A4 = g * g - 2.0 * g * u + u * u;
     const QuarticRoots roots = SolveQuartic(A0, A1, A2, A3, A4);
@@ -84,8 +87,9 @@ ShadowBoundaryResult ShadowBoundary(int k, const SgpElements& elements, JD1900 w
     const double nodeSecular = elements.node + elements.nodeRate * tau;
     const double perigeeSecular = s.perigeeRad;
     // Mean argument of latitude U of the model (long-period terms included).
-    const double ls = Mod2Pi(elements.l0 + (elements.n0 + elements.perigeeRate + elements.nodeRate) * tau +
-                             elements.d1 * tau * tau + elements.d2 * tau * tau * tau);
+    const double ls =
+        Mod2Pi(elements.l0 + (elements.n0 + elements.perigeeRate + elements.nodeRate) * tau +
+               elements.d1 * tau * tau + elements.d2 * tau * tau * tau);
     const double p = a * (1.0 - e * e);
     const double axN = e * std::cos(perigeeSecular);
     const double L = Mod2Pi(ls - elements.cl * axN / p);
@@ -117,8 +121,9 @@ ShadowBoundaryResult ShadowBoundary(int k, const SgpElements& elements, JD1900 w
         const JD1900 tb = t + dM / 360.0 / revPerDay;
         if (!std::isfinite(tb)) continue;
         const SatObservation seen = ObserveSatellite(k, tb);
-        const bool usable = seen.altitudeDeg > minAltitudeDeg && seen.sunAltitudeDeg < maxSunAltitudeDeg &&
-                            tb >= windowStart && tb <= windowEnd;
+        const bool usable = seen.altitudeDeg > minAltitudeDeg &&
+                            seen.sunAltitudeDeg < maxSunAltitudeDeg && tb >= windowStart &&
+                            tb <= windowEnd;
         if (!usable) continue;
         if (!result.found || seen.altitudeDeg > bestAltitude) {
             result.found = true;

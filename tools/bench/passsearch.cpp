@@ -75,10 +75,14 @@ void RunSearch(benchmark::State& state, const std::string& file, int nights) {
     state.counters["passes"] = static_cast<double>(passes);
 }
 
-void BM_PassSearchActiveOneNight(benchmark::State& state) { RunSearch(state, "active-2026-04.tle", 1); }
+void BM_PassSearchActiveOneNight(benchmark::State& state) {
+    RunSearch(state, "active-2026-04.tle", 1);
+}
 BENCHMARK(BM_PassSearchActiveOneNight)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-void BM_PassSearchVisualTenNights(benchmark::State& state) { RunSearch(state, "visual-2026-04.tle", 10); }
+void BM_PassSearchVisualTenNights(benchmark::State& state) {
+    RunSearch(state, "visual-2026-04.tle", 10);
+}
 BENCHMARK(BM_PassSearchVisualTenNights)->Unit(benchmark::kMillisecond);
 
 }  // namespace
