@@ -15,7 +15,7 @@ struct MapPixel {
 };
 
 class GermanyMapGeometry {
-public:
+  public:
     // W and H: the window's outer size when it is created (design size 435 x 300).
     GermanyMapGeometry(int width, int height);
 
@@ -26,7 +26,7 @@ public:
     double topLatitude() const { return topLatitude_; }
     double leftLongitude() const { return leftLongitude_; }
 
-    int zoom() const { return zoom_; }          // 1, 5 or 25
+    int zoom() const { return zoom_; }           // 1, 5 or 25
     double centreX() const { return centreX_; }  // magnification centre, pixels of the
     double centreY() const { return centreY_; }  // unmagnified map
 
@@ -41,7 +41,7 @@ public:
     double frameHalfWidth() const { return width_ / 10.0; }
     double frameHalfHeight() const { return height_ / 10.0; }
 
-private:
+  private:
     int width_;
     int height_;
     double xScale_;

@@ -17,13 +17,12 @@ bool IsBlankLine(const std::string& line) {
 
 double NumberOrThrow(const std::string& text, const std::string& fileName) {
     const auto value = ParseDecimal(text);
-    if (!value) throw MapFileError("'" + text + "' ist kein gültiger Gleitkommawert (" + fileName + ")");
+    if (!value)
+        throw MapFileError("'" + text + "' ist kein gültiger Gleitkommawert (" + fileName + ")");
     return *value;
 }
 
-bool IsMarker(const std::string& name) {
-    return name == "-16" || name == "-185" || name == "-51";
-}
+bool IsMarker(const std::string& name) { return name == "-16" || name == "-185" || name == "-51"; }
 
 }  // namespace
 
@@ -74,9 +73,8 @@ std::vector<Town> ReadTowns(const std::string& path, const std::string& lastName
         if (IsBlankLine(line)) continue;
         // The name may itself hold a comma: the two numbers are the last two fields.
         const auto second = line.rfind(',');
-        const auto first = second == std::string::npos || second == 0
-                               ? std::string::npos
-                               : line.rfind(',', second - 1);
+        const auto first = second == std::string::npos || second == 0 ? std::string::npos
+                                                                      : line.rfind(',', second - 1);
         if (first == std::string::npos) {
             throw MapFileError("'" + line + "' ist kein gültiger Gleitkommawert (" + path + ")");
         }

@@ -13,7 +13,7 @@ namespace location {
 
 // A data file that is missing or has a line that does not convert.
 class MapFileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

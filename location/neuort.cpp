@@ -35,7 +35,7 @@ QFont PointerLabelFont() {
 
 // The picture of the map, blitted unscaled.
 class MapArea : public QWidget {
-public:
+  public:
     MapArea(const Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
         setMouseTracking(true);
         QPalette black = palette();
@@ -44,20 +44,22 @@ public:
         setAutoFillBackground(true);
     }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
         painter.drawImage(0, 0, canvas_.Image());
     }
 
-private:
+  private:
     const Canvas& canvas_;
 };
 
 }  // namespace
 
 TForm5::TForm5(QWidget* parent)
-    : QWidget(parent), geometry_(kDesignWidth, kDesignHeight), canvas_(kDesignWidth, kDesignHeight) {
+    : QWidget(parent),
+      geometry_(kDesignWidth, kDesignHeight),
+      canvas_(kDesignWidth, kDesignHeight) {
     setWindowTitle(QStringLiteral("Polaride Deutschlandkarte"));
     resize(kDesignWidth, kDesignHeight);
     QPalette black = palette();
@@ -122,7 +124,8 @@ bool TForm5::DrawMap() {
         // Borders.
         canvas_.SetPen(Qt::yellow);
         for (const BorderStroke& stroke : ReadBorders("Grenzen")) {
-            const MapPixel start = geometry_.ToPixel(stroke.front().longitudeDeg, stroke.front().latitudeDeg);
+            const MapPixel start =
+                geometry_.ToPixel(stroke.front().longitudeDeg, stroke.front().latitudeDeg);
             canvas_.MoveTo(IntPart(start.x), IntPart(start.y));
             for (std::size_t i = 1; i < stroke.size(); ++i) {
                 const MapPixel p = geometry_.ToPixel(stroke[i].longitudeDeg, stroke[i].latitudeDeg);
@@ -141,7 +144,8 @@ bool TForm5::DrawMap() {
             const int y = IntPart(p.y);
             canvas_.Circle(x, y, 2);
             const QString name = QString::fromLatin1(town.name);
-            canvas_.TextOut(x - canvas_.TextWidth(name) / 2, y - 1 - canvas_.TextHeight(name), name);
+            canvas_.TextOut(x - canvas_.TextWidth(name) / 2, y - 1 - canvas_.TextHeight(name),
+                            name);
         }
     } catch (const MapFileError& error) {
         ShowFileError(error.what(), this);
@@ -151,7 +155,8 @@ bool TForm5::DrawMap() {
     canvas_.SetPen(Qt::blue);
     canvas_.SetBrush(Qt::black);
     const QRect labels = longitudeLabel_->geometry().united(latitudeLabel_->geometry());
-    canvas_.Rectangle(labels.left() - 5, labels.top() - 5, labels.right() + 1 + 5, labels.bottom() + 1 + 5);
+    canvas_.Rectangle(labels.left() - 5, labels.top() - 5, labels.right() + 1 + 5,
+                      labels.bottom() + 1 + 5);
     canvas_.End();
     area_->update();
     return complete;
@@ -177,10 +182,10 @@ void TForm5::XorFrame(QPoint centre) {
 void TForm5::PointerAt(int x, int y) {
     pointer_ = QPoint(x, y);
     const MapPoint place = geometry_.ToDegrees(x, y);
-    longitudeLabel_->setText(QStringLiteral("geographische Länge: ") + TwoDecimals(place.longitudeDeg) +
-                             QStringLiteral("°"));
-    latitudeLabel_->setText(QStringLiteral("geographische Breite: ") + TwoDecimals(place.latitudeDeg) +
-                            QStringLiteral("°"));
+    longitudeLabel_->setText(QStringLiteral("geographische Länge: ") +
+                             TwoDecimals(place.longitudeDeg) + QStringLiteral("°"));
+    latitudeLabel_->setText(QStringLiteral("geographische Breite: ") +
+                            TwoDecimals(place.latitudeDeg) + QStringLiteral("°"));
     if (frameMode_) {
         if (frameDrawn_) XorFrame(framePos_);
         framePos_ = pointer_;
@@ -220,8 +225,8 @@ void TForm5::PickPlace(int x, int y) {
     MapPoint place = geometry_.ToDegrees(x, y);
     QString proposed;
     try {
-        if (const auto town = SnapToTown(ReadTowns("Staedte", "-51"), place.longitudeDeg, place.latitudeDeg,
-                                         geometry_.zoom())) {
+        if (const auto town = SnapToTown(ReadTowns("Staedte", "-51"), place.longitudeDeg,
+                                         place.latitudeDeg, geometry_.zoom())) {
             proposed = QString::fromLatin1(town->name);
             place = {town->longitudeDeg, town->latitudeDeg};
         }
@@ -229,12 +234,13 @@ void TForm5::PickPlace(int x, int y) {
         ShowFileError(error.what(), this);
         return;
     }
-    const InputAnswer answer =
-        AppDialogs().Input(QStringLiteral("Ort ändern"), QStringLiteral("Bitte Ortsnamen eingeben:"), proposed, this);
+    const InputAnswer answer = AppDialogs().Input(
+        QStringLiteral("Ort ändern"), QStringLiteral("Bitte Ortsnamen eingeben:"), proposed, this);
     if (!answer.ok) return;
     ObserverState& observer = Observer();
     observer.longitudeDeg = place.longitudeDeg;
-    SetPlaceLatitude(place.latitudeDeg, observer.latitudeDeg, observer.sinLatitude, observer.cosLatitude);
+    SetPlaceLatitude(place.latitudeDeg, observer.latitudeDeg, observer.sinLatitude,
+                     observer.cosLatitude);
     observer.placeName = answer.text.toStdString();
     RedrawActiveView();
     hide();

@@ -16,7 +16,7 @@ class QMenuBar;
 class TForm5 : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TForm5(QWidget* parent = nullptr);
     ~TForm5() override;
 
@@ -41,11 +41,11 @@ public:
     void StartFrameMode();  // "vergrößern"
     void ReduceMap();       // "verkleinern"
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void XorFrame(QPoint centre);
     void PickPlace(int x, int y);
     void UpdateMenu();

@@ -26,8 +26,8 @@ TForm6::TForm6(QWidget* parent) : QWidget(parent) {
     labelFont.setBold(true);
 
     auto* grid = new QGridLayout;
-    const char* const labels[4] = {"Name des Ortes:", "geografische Länge (Grad):", "geografische Breite (Grad):",
-                                   "Höhe über NN (m):"};
+    const char* const labels[4] = {"Name des Ortes:", "geografische Länge (Grad):",
+                                   "geografische Breite (Grad):", "Höhe über NN (m):"};
     QLineEdit** fields[4] = {&name_, &longitude_, &latitude_, &height_};
     for (int i = 0; i < 4; ++i) {
         auto* label = new QLabel(QString::fromUtf8(labels[i]), this);

@@ -10,7 +10,7 @@ class QPushButton;
 class TForm6 : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TForm6(QWidget* parent = nullptr);
 
     QLineEdit* nameField() const { return name_; }
@@ -20,10 +20,10 @@ public:
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
 
-public slots:
+  public slots:
     void TakeOver();  // "OK"
 
-private:
+  private:
     QLineEdit* name_ = nullptr;
     QLineEdit* longitude_ = nullptr;
     QLineEdit* latitude_ = nullptr;

@@ -41,7 +41,8 @@ TForm7::TForm7(QWidget* parent) : QWidget(parent) {
     font.setPixelSize(13);
     grid_->setFont(font);
     grid_->viewport()->installEventFilter(this);
-    connect(grid_, &QTableWidget::cellDoubleClicked, this, [this](int row, int) { ChooseRow(row); });
+    connect(grid_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int) { ChooseRow(row); });
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -75,7 +76,8 @@ void TForm7::FillGrid() {
     }
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         for (int k = 0; k < 4; ++k) {
-            grid_->setItem(static_cast<int>(r) + 1, k, new QTableWidgetItem(QString::fromLatin1(rows_[r][k])));
+            grid_->setItem(static_cast<int>(r) + 1, k,
+                           new QTableWidgetItem(QString::fromLatin1(rows_[r][k])));
         }
     }
 }
@@ -110,7 +112,8 @@ void TForm7::ChooseRow(int row) {
     ObserverState& observer = Observer();
     observer.placeName = QString::fromLatin1(place.name).toStdString();
     observer.longitudeDeg = place.longitudeDeg;
-    SetPlaceLatitude(place.latitudeDeg, observer.latitudeDeg, observer.sinLatitude, observer.cosLatitude);
+    SetPlaceLatitude(place.latitudeDeg, observer.latitudeDeg, observer.sinLatitude,
+                     observer.cosLatitude);
     observer.heightM = place.heightM;
     RedrawActiveView();
     hide();

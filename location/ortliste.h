@@ -12,7 +12,7 @@ class QTableWidget;
 class TForm7 : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TForm7(QWidget* parent = nullptr);
 
     QTableWidget* grid() const { return grid_; }
@@ -26,10 +26,10 @@ public:
     // A double click on grid row `row` (1 is the first place).
     void ChooseRow(int row);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void FillGrid();
 
     QTableWidget* grid_ = nullptr;

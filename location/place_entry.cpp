@@ -7,9 +7,7 @@ namespace location {
 
 namespace {
 
-bool IsBlank(const std::string& text) {
-    return text.find_first_not_of(" \t") == std::string::npos;
-}
+bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 // Longitude and latitude in that order; the latitude brings its sine and cosine along
 // at once, so that a later failure never leaves them out of step.
@@ -82,9 +80,12 @@ ParameterFields ParameterFieldsOf(const ObserverState& state) {
 
 std::string PlaceErrorMessage(PlaceField field) {
     switch (field) {
-        case PlaceField::Longitude: return kLongitudeError;
-        case PlaceField::Latitude: return kLatitudeError;
-        default: return {};
+        case PlaceField::Longitude:
+            return kLongitudeError;
+        case PlaceField::Latitude:
+            return kLatitudeError;
+        default:
+            return {};
     }
 }
 

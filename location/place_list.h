@@ -26,11 +26,11 @@ int SortColumnAt(int x, const std::array<int, 4>& widths);
 
 // A numeric cell that did not convert; the rows exchanged before it stay exchanged.
 class PlaceNumberError : public std::runtime_error {
-public:
+  public:
     explicit PlaceNumberError(const std::string& text);
     const std::string& text() const { return text_; }
 
-private:
+  private:
     std::string text_;
 };
 

@@ -14,17 +14,18 @@ const QString kErrorCaption = QStringLiteral("Polaride");
 void ShowPlaceFieldError(const PlaceEntryResult& result, QWidget* parent) {
     const std::string message = PlaceErrorMessage(result.failed);
     if (!message.empty()) {
-        AppDialogs().Message(QString::fromUtf8(kInvalidEntryCaption), QString::fromStdString(message),
-                             parent);
+        AppDialogs().Message(QString::fromUtf8(kInvalidEntryCaption),
+                             QString::fromStdString(message), parent);
     } else if (!result.ok()) {
         ShowNumberError(result.badText, parent);
     }
 }
 
 void ShowNumberError(const std::string& text, QWidget* parent) {
-    AppDialogs().Message(kErrorCaption,
-                         QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(QString::fromStdString(text)),
-                         parent);
+    AppDialogs().Message(
+        kErrorCaption,
+        QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(QString::fromStdString(text)),
+        parent);
 }
 
 void ShowFileError(const std::string& what, QWidget* parent) {

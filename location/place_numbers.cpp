@@ -23,8 +23,8 @@ std::optional<double> ParseDecimal(std::string_view text) {
     if (text.empty()) return std::nullopt;
     // Only digits, sign, point and exponent: no "inf", "nan" or hexadecimal forms.
     for (char c : text) {
-        const bool allowed = (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' ||
-                             c == 'e' || c == 'E';
+        const bool allowed =
+            (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
         if (!allowed) return std::nullopt;
     }
     double value = 0.0;
@@ -37,8 +37,8 @@ std::optional<double> ParseDecimal(std::string_view text) {
 
 std::string FormatGeneral15(double value) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::general, 15);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
     // Exponent as "E-5" rather than "e-05".
     const auto e = text.find('e');

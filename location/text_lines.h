@@ -9,11 +9,11 @@ namespace location {
 
 // The file could not be opened or read.
 class FileOpenError : public std::runtime_error {
-public:
+  public:
     explicit FileOpenError(const std::string& fileName);
     const std::string& fileName() const { return fileName_; }
 
-private:
+  private:
     std::string fileName_;
 };
 

@@ -18,22 +18,17 @@
 namespace {
 
 const char* const kFieldLabels[7] = {
-    "Beobachtungsort",  "Geogr. Länge (Grad)",  "Geogr. Breite (Grad)", "Höhe ü. NN (m)",
+    "Beobachtungsort",   "Geogr. Länge (Grad)",  "Geogr. Breite (Grad)", "Höhe ü. NN (m)",
     "Name der Zeitzone", "Zeitzone - UTC (Std)", "Grenzgröße (mag)",
 };
 
 // The reminder of common zones (not parsed).
 const char* const kZoneReminder[] = {
-    "Mitteleuropäische Sommerzeit   MESZ   +2",
-    "Mitteleuropäische Zeit   MEZ   +1",
-    "Eastern Standard Time   EST   -5",
-    "Eastern Daylight Saving Time   EDT   -4",
-    "Central Standard Time   CST   -6",
-    "Central Daylight Saving Time   CDT   -5",
-    "Mountain Standard Time   MST   -7",
-    "Mountain Daylight Saving Time   MDT   -6",
-    "Pacific Standard Time   PST   -8",
-    "Pacific Daylight Saving Time   PDT   -7",
+    "Mitteleuropäische Sommerzeit   MESZ   +2", "Mitteleuropäische Zeit   MEZ   +1",
+    "Eastern Standard Time   EST   -5",         "Eastern Daylight Saving Time   EDT   -4",
+    "Central Standard Time   CST   -6",         "Central Daylight Saving Time   CDT   -5",
+    "Mountain Standard Time   MST   -7",        "Mountain Daylight Saving Time   MDT   -6",
+    "Pacific Standard Time   PST   -8",         "Pacific Daylight Saving Time   PDT   -7",
 };
 
 std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
@@ -87,8 +82,8 @@ TOKBottomDlg3::TOKBottomDlg3(QWidget* parent) : QDialog(parent) {
 
 void TOKBottomDlg3::LoadFields() {
     const auto values = location::ParameterFieldsOf(Observer());
-    const std::string* texts[7] = {&values.placeName, &values.longitude,  &values.latitude,
-                                   &values.height,    &values.zoneName,   &values.zoneOffset,
+    const std::string* texts[7] = {&values.placeName,        &values.longitude, &values.latitude,
+                                   &values.height,           &values.zoneName,  &values.zoneOffset,
                                    &values.limitingMagnitude};
     for (int i = 0; i < 7; ++i) fields_[i]->setText(QString::fromStdString(*texts[i]));
 }

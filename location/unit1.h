@@ -11,7 +11,7 @@ class QPlainTextEdit;
 class TOKBottomDlg3 : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     enum Field { PlaceName, Longitude, Latitude, Height, ZoneName, ZoneOffset, LimitingMagnitude };
 
     explicit TOKBottomDlg3(QWidget* parent = nullptr);
@@ -22,14 +22,14 @@ public:
     // Fills the fields from ObserverState (done on every show).
     void LoadFields();
 
-public slots:
+  public slots:
     void accept() override;  // "OK"
     void reject() override;  // "Abbrechen"
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     QLineEdit* fields_[7] = {};
     QPlainTextEdit* memo_ = nullptr;
 };

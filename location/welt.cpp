@@ -18,8 +18,10 @@ using namespace location;
 
 namespace {
 
-const CanvasFont kPaintFont = CanvasFont::Points(QStringLiteral("Courier New"), 8, false, Qt::yellow);
-const CanvasFont kNewPlaceFont = CanvasFont::Points(QStringLiteral("Courier New"), 8, true, Qt::white);
+const CanvasFont kPaintFont =
+    CanvasFont::Points(QStringLiteral("Courier New"), 8, false, Qt::yellow);
+const CanvasFont kNewPlaceFont =
+    CanvasFont::Points(QStringLiteral("Courier New"), 8, true, Qt::white);
 
 QString TwoDecimals(double value) { return QString::number(value, 'f', 2); }
 
@@ -93,7 +95,8 @@ bool TForm4::DrawMap() {
 
     // Daylight, from the Sun of the last chart drawing.
     canvas_.SetPen(Qt::yellow, 1, PenMode::Xor);
-    const int midnight = MidnightColumn(observer.siderealHours, observer.longitudeDeg, Sun().rightAscension);
+    const int midnight =
+        MidnightColumn(observer.siderealHours, observer.longitudeDeg, Sun().rightAscension);
     for (int row = 0; row < 300; ++row) {
         for (const ColumnRun& run : DaylightRuns(row, midnight, Sun().declination)) {
             canvas_.MoveTo(run.from, row + 1);
@@ -123,14 +126,18 @@ void TForm4::paintEvent(QPaintEvent*) {
     const int pitch = IntPart(1.3 * textHeight);
     const int x0 = kWorldImageLeft + 5;
     const int y0 = kImageBottom + textHeight;
-    text.TextOut(x0, y0, QStringLiteral("eingestellter Ort: ") + QString::fromStdString(observer.placeName));
+    text.TextOut(
+        x0, y0, QStringLiteral("eingestellter Ort: ") + QString::fromStdString(observer.placeName));
     text.TextOut(x0, y0 + pitch,
-                 QStringLiteral("geographische Länge: ") + TwoDecimals(observer.longitudeDeg) + QStringLiteral(" Grad"));
+                 QStringLiteral("geographische Länge: ") + TwoDecimals(observer.longitudeDeg) +
+                     QStringLiteral(" Grad"));
     text.TextOut(x0, y0 + 2 * pitch,
-                 QStringLiteral("geographische Breite: ") + TwoDecimals(observer.latitudeDeg) + QStringLiteral(" Grad"));
+                 QStringLiteral("geographische Breite: ") + TwoDecimals(observer.latitudeDeg) +
+                     QStringLiteral(" Grad"));
     text.TextOut(x0, y0 + 4 * pitch, QStringLiteral("Datum: ") + QString::fromStdString(DateText));
-    text.TextOut(x0, y0 + 5 * pitch, QStringLiteral("Uhrzeit: ") + QString::fromStdString(TimeText) +
-                                         QString::fromStdString(observer.zoneName));
+    text.TextOut(x0, y0 + 5 * pitch,
+                 QStringLiteral("Uhrzeit: ") + QString::fromStdString(TimeText) +
+                     QString::fromStdString(observer.zoneName));
     text.SetFont(kNewPlaceFont);
     text.TextOut(kWorldImageLeft + kWorldImageWidth / 2, y0, QStringLiteral("neuer Ort:"));
     text.End();
@@ -149,16 +156,18 @@ void TForm4::PointerAt(int x, int y) {
     setCursor(Qt::CrossCursor);
     const double longitude = WorldLongitudeOfColumn(x - kWorldImageLeft);
     const double latitude = WorldLatitudeOfRow(y - kWorldImageTop);
-    longitudeLabel_->setText(QStringLiteral("geographische Länge: ") + TwoDecimals(longitude) + QStringLiteral("°"));
-    latitudeLabel_->setText(QStringLiteral("geographische Breite: ") + TwoDecimals(latitude) + QStringLiteral("°"));
+    longitudeLabel_->setText(QStringLiteral("geographische Länge: ") + TwoDecimals(longitude) +
+                             QStringLiteral("°"));
+    latitudeLabel_->setText(QStringLiteral("geographische Breite: ") + TwoDecimals(latitude) +
+                            QStringLiteral("°"));
 }
 
 void TForm4::ClickAt(int x, int y) {
     if (!OnImage(x, y)) return;
     const double longitude = WorldLongitudeOfColumn(x - kWorldImageLeft);
     const double latitude = WorldLatitudeOfRow(y - kWorldImageTop);
-    const InputAnswer answer =
-        AppDialogs().Input(QStringLiteral("Ort ändern"), QStringLiteral("Bitte Ortsnamen eingeben:"), QString(), this);
+    const InputAnswer answer = AppDialogs().Input(
+        QStringLiteral("Ort ändern"), QStringLiteral("Bitte Ortsnamen eingeben:"), QString(), this);
     if (!answer.ok || answer.text.isEmpty()) return;
     ObserverState& observer = Observer();
     observer.placeName = answer.text.toStdString();

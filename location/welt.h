@@ -12,7 +12,7 @@ class QLabel;
 class TForm4 : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit TForm4(QWidget* parent = nullptr);
 
     // The map image as last drawn (622 x 301, the bitmap with cross and daylight).
@@ -29,13 +29,13 @@ public:
     // A click at window position (x, y) on the map: asks for the name and takes over.
     void ClickAt(int x, int y);
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool OnImage(int x, int y) const;
 
     Canvas canvas_;
