@@ -107,6 +107,12 @@ LoadResult LoadElementFile(const std::string& path, const SatelliteUi& ui,
         result.errorText = OpenError(path);
         return result;
     }
+    return LoadElementStream(in, ui, displayName);
+}
+
+LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui,
+                             const std::function<void(const std::string&)>& displayName) {
+    LoadResult result;
     result.opened = true;
     if (ui.clearSatelliteViews) ui.clearSatelliteViews();
 
@@ -135,7 +141,6 @@ LoadResult LoadElementFile(const std::string& path, const SatelliteUi& ui,
     const SatelliteMagnitudeTable& magnitudes = MagnitudeTable();
     const int magnitudeCount = std::clamp(magnitudes.count, 0, kMagnitudeTableCapacity);
 
-    table.allSets.reserve(3 * 16384);
     while (!AtEndOfText(in)) {
         if (r % 100 == 0 && ui.setCaption) ui.setCaption("Lese Satelliten-Elemente..." + std::to_string(r));
 

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -109,6 +110,9 @@ struct LoadResult {
 // (the selection window's list of all satellites).
 LoadResult LoadElementFile(const std::string& path, const SatelliteUi& ui = {},
                            const std::function<void(const std::string&)>& displayName = {});
+// The same reading an opened stream (the table is replaced at once).
+LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui = {},
+                             const std::function<void(const std::string&)>& displayName = {});
 // The same for Observer().elementFilePath.
 LoadResult LoadElementFile(const SatelliteUi& ui = {},
                            const std::function<void(const std::string&)>& displayName = {});

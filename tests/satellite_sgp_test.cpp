@@ -190,7 +190,7 @@ TEST_F(SgpTest, NumberColumnsThatAreNotNumbersLeaveTheStateUntouched) {
     const Case cases[] = {
         {good1, badMotion}, {good1, badInclination}, {good1, badEccentricity},
         {badYear, kIssLine2}, {badFraction, kIssLine2}, {good1, ""}, {"", kIssLine2},
-        {good1, std::string("2 25544  51.6000 100.0000 0005000 100.0000 260.0000 15.5\0 000", 63)},
+        {good1, std::string("2 25544  51.6000 100.0000 0005000 100.0000 260.0000 15.5\0 000", 61)},
     };
     SgpElements parsed;
     ASSERT_TRUE(ParseSgpElements(good1, kIssLine2, parsed));

@@ -1,0 +1,78 @@
+// libFuzzer target: arbitrary bytes as an element file, then every loaded set (up to
+// a bound) propagated and observed, and the first two input lines propagated
+// directly. Nothing may crash, hang or touch memory it does not own.
+#include <cstddef>
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+#include "core/observer_state.h"
+#include "satellite/magnitude_table.h"
+#include "satellite/observation.h"
+#include "satellite/satellite_state.h"
+#include "satellite/satellite_table.h"
+#include "satellite/satellites_at_instant.h"
+#include "satellite/sgp.h"
+
+namespace {
+
+constexpr int kMaxObserved = 20;
+
+void SelectFirstRows(int count) {
+    SatelliteTable& t = Satellites();
+    t.selectedSets.clear();
+    t.selectedRows.clear();
+    for (int row = 1; row <= count; ++row) {
+        const ElementSet set = t.Row(row);
+        t.selectedSets.insert(t.selectedSets.end(), {set.nameLine, set.line1, set.line2});
+        t.selectedRows.push_back(std::to_string(row));
+        t.flareCapable[static_cast<std::size_t>(row)] = static_cast<std::uint8_t>(row % 2);
+    }
+    t.selectedCount = count;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static bool once = [] {
+        ResetMagnitudeTable();
+        SatelliteMagnitudeTable& m = MagnitudeTable();
+        for (int i = 0; i < 5; ++i) m.entries[static_cast<std::size_t>(m.count++)] = {i * 10000.0, i * 1.0};
+        ObserverState& o = Observer();
+        o.longitudeDeg = 13.4;
+        o.setLatitude(52.5);
+        o.currentJD = 46100.5;
+        o.year = 2026;
+        return true;
+    }();
+    (void)once;
+    const std::string text(reinterpret_cast<const char*>(data), size);
+
+    // The first two lines on their own.
+    {
+        const std::size_t first = text.find('\n');
+        const std::string line1 = text.substr(0, first);
+        const std::string line2 = first == std::string::npos ? std::string() : text.substr(first + 1, text.find('\n', first + 1) - first - 1);
+        SgpElements el;
+        if (ParseSgpElements(line1, line2, el)) {
+            PropagateSGP(el, el.epoch, true);
+            PropagateSGP(el, el.epoch + 3.7, false);
+        }
+        PropagateSGP(line1, line2, 46100.5, true);
+        MathErrorFlag = false;
+    }
+
+    std::istringstream in(text);
+    const LoadResult load = LoadElementStream(in);
+    const int count = load.satelliteCount < kMaxObserved ? load.satelliteCount : kMaxObserved;
+    SelectFirstRows(count);
+    Observer().currentJD = 46100.5;
+    ComputeSatellites();
+    for (int k = 0; k < count; ++k) {
+        ObserveSatellite(k, 46100.5 + k * 0.01);
+        PositionLine(k);
+        SatelliteDetails(k + 1, k % 2 == 0);
+        MathErrorFlag = false;
+    }
+    return 0;
+}

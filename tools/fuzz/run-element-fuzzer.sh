@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Builds the element-file fuzzer with clang (libFuzzer, AddressSanitizer,
+# UndefinedBehaviorSanitizer) and runs it for a bounded time.
+#   tools/fuzz/run-element-fuzzer.sh [SECONDS]      (default 30)
+# Build products go to $FUZZ_BUILD_DIR (default build-fuzz beside the sources).
+# Skips (exit 0) when clang or libFuzzer is not installed.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/../.." && pwd)"
+seconds="${1:-${FUZZ_SECONDS:-30}}"
+out="${FUZZ_BUILD_DIR:-$root/build-fuzz}"
+
+if ! command -v clang++ >/dev/null 2>&1; then
+    echo "fuzz: clang++ not installed, skipped"
+    exit 0
+fi
+if ! echo 'extern "C" int LLVMFuzzerTestOneInput(const unsigned char*, unsigned long){return 0;}' |
+        clang++ -x c++ -fsanitize=fuzzer - -o /dev/null >/dev/null 2>&1; then
+    echo "fuzz: libFuzzer not available, skipped"
+    exit 0
+fi
+
+mkdir -p "$out/obj" "$out/corpus"
+launcher=()
+if command -v ccache >/dev/null 2>&1; then launcher=(ccache); fi
+flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address,undefined
+       -fno-sanitize-recover=undefined -I"$root")
+
+# The satellite engine and the parts of the core it uses.
+sources=("$root"/satellite/*.cpp "$root"/core/timescale.cpp "$root"/core/observer_state.cpp
+         "$root"/core/frames.cpp "$root"/core/sun_moon.cpp "$root"/core/chart_projection.cpp)
+objects=()
+pending=()
+for src in "${sources[@]}"; do
+    obj="$out/obj/$(basename "$(dirname "$src")")_$(basename "${src%.cpp}").o"
+    objects+=("$obj")
+    if [[ ! -f "$obj" || "$src" -nt "$obj" ]]; then pending+=("$src" "$obj"); fi
+done
+if ((${#pending[@]})); then
+    printf '%s\0' "${pending[@]}" |
+        xargs -0 -n2 -P2 sh -c "${launcher[*]:-} clang++ ${flags[*]} -c \"\$0\" -o \"\$1\""
+fi
+
+clang++ "${flags[@]}" -fsanitize=fuzzer "$root/tools/fuzz/element_fuzzer.cpp" "${objects[@]}" \
+    -o "$out/element_fuzzer"
+
+# Seeds: the small element fixtures of the tests.
+for seed in "$root"/tests/fixtures/satellite/*.tle; do
+    [[ -f "$seed" ]] && cp -f "$seed" "$out/corpus/"
+done
+
+echo "fuzz: running element_fuzzer for ${seconds} s"
+cd "$out"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ./element_fuzzer -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=1024 \
+    -print_final_stats=1 corpus 2>&1 | tail -n 25
+exit "${PIPESTATUS[0]}"
