@@ -82,7 +82,7 @@ TEST_F(ChartIdentification, StarCatalogueCasesGiveTheirFirstLines) {
         if (star.catalogueKind == CatalogueKind::None && star.line.size() >= 38 && !plain) plain = n;
     });
     auto textOf = [](int n) {
-        const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(n - 1)];
+        const StarPlotEntry e = StarPlotTable()[static_cast<size_t>(n - 1)];
         // Search from the plot position of this very star: make it the only candidate.
         StarPlotTableData saved = StarPlotTable();
         for (auto& other : StarPlotTable()) other.x = other.y = 0.0;
@@ -136,8 +136,8 @@ TEST_F(ChartIdentification, PlanetWinsOverAStarAtTheSamePixel) {
 
 TEST_F(ChartIdentification, SunAndMoonHaveNoMagnitudeLine) {
     BodyPlotEntry& moon = BodyPlotTable()[kBodyMoon];
-    moon.x = Observer().chartCentreX + 0.5;
-    moon.y = Observer().chartCentreY + 0.5;
+    moon.x = Observer().chartCentreX;
+    moon.y = Observer().chartCentreY;
     moon.distance = 0.00257;
     ResetMinorBodyState();
     const QStringList l = IdentifyAt(Observer().chartCentreX, Observer().chartCentreY).split(QStringLiteral("\r\n"));
@@ -231,9 +231,13 @@ protected:
         EnsureLeftList();
         SelectAllRows();
         ASSERT_GT(Satellites().selectedCount, 20);
-        // An evening close to the element epochs.
-        SetInstant(JulianDay1900(2026, 4, 20) + 19.5 / 24.0);
-        ASSERT_TRUE(DrawSkyChart(*canvas));
+        // An evening close to the element epochs, at a moment with a bright
+        // satellite on the chart.
+        for (int minute = 0; minute < 240; minute += 5) {
+            SetInstant(JulianDay1900(2026, 4, 20) + 19.0 / 24.0 + minute / 1440.0);
+            ASSERT_TRUE(DrawSkyChart(*canvas));
+            if (BrightVisible() > 0) break;
+        }
         dialogs->Clear();
     }
     int BrightVisible() const {
