@@ -90,7 +90,7 @@ def make_labels(ctx):
             ra_h = 0.0
         latin = clean(p["name"])
         german = SERPENS_PARTS.get(latin, clean(p.get("de") or latin))
-        long_text = " %s|%s|Genitiv: %s" % (german, latin, clean(p["gen"]))
+        long_text = "%s|%s|Genitiv: %s" % (german, latin, clean(p["gen"]))
         lines.append(fixed(ra_h, 4, 1) + fixed(lat, 5, 1) + text_field(p["desig"], 3) + long_text)
     ctx.write_lines("SNAMEN", lines)
     return len(lines)
