@@ -425,6 +425,16 @@ TEST_F(PassSearchTest, DurationWindowEndsCutPassesForBothMethods) {
         if (slow) {
             EXPECT_EQ(passes.size(), 1u) << "one culmination per window";
         }
+        // A window that opens just after the culmination: the pass is taken at the start
+        // (plane crossing: foot point before the start; scan: already descending).
+        const JD1900 opening = pick->time + (slow ? 20.0 : 1.0) / 1440.0;
+        ASSERT_GT(ObserveSatellite(0, opening).altitudeDeg, p.minAltitudeDeg) << c.what;
+        ResetPassList();
+        Duration(opening, opening + (slow ? 0.1 : 10.0 / 1440.0), p);
+        PassSearch(p, listener);
+        passes = PassList().passes;
+        ASSERT_FALSE(passes.empty()) << c.what;
+        EXPECT_NEAR(passes.front().time, opening, 1e-9) << c.what;
     }
 }
 
