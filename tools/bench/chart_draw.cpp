@@ -1,0 +1,62 @@
+// The main chart: one full DrawSkyChart with the shipped data files (every file read
+// again, every layer drawn, names and lines on) into an offscreen canvas of the
+// design size, and the computing half alone (UpdateEphemeris).
+//
+//   build/tools/bench_chart_draw
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <filesystem>
+#include <string>
+
+#include "app/settings_file.h"
+#include "chart/canvas.h"
+#include "chart/sky_chart.h"
+#include "core/ephemeris_update.h"
+#include "core/observer_state.h"
+
+namespace {
+
+void PrepareWinterEvening() {
+    std::filesystem::current_path(POLARIDE_DATA_DIR);
+    ObserverState& o = Observer();
+    ApplyDefaultObserverSettings(o);
+    o.setChartGeometry(648, 488);
+    o.currentJD = JulianDay1900(2026, 1, 15) + 19.0 / 24.0;
+    o.year = 2026;
+    o.showAltitudeLines = true;
+    o.showZodiac = true;
+}
+
+void BM_DrawSkyChart(benchmark::State& state) {
+    PrepareWinterEvening();
+    Canvas canvas(640, 442, Qt::black);
+    std::string error;
+    for (auto _ : state) {
+        Observer().timeChanged = true;
+        if (!DrawSkyChart(canvas, &error)) state.SkipWithError(error.c_str());
+        benchmark::DoNotOptimize(canvas.PixelRgb(397, 220));
+    }
+}
+BENCHMARK(BM_DrawSkyChart)->Unit(benchmark::kMillisecond);
+
+void BM_UpdateEphemeris(benchmark::State& state) {
+    PrepareWinterEvening();
+    const ObserverState& o = Observer();
+    for (auto _ : state) {
+        UpdateEphemeris(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_UpdateEphemeris)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
