@@ -50,8 +50,8 @@ TEST(ColumnFields, CutsColumnsAndClipsToTheLine) {
         int first, last;
         const char* expected;
     } cases[] = {
-        {"abcdef", 1, 3, "abc"},  {"abcdef", 4, 6, "def"}, {"abcdef", 5, 9, "ef"},
-        {"abcdef", 7, 9, ""},     {"", 1, 5, ""},          {"abcdef", 3, 3, "c"},
+        {"abcdef", 1, 3, "abc"}, {"abcdef", 4, 6, "def"}, {"abcdef", 5, 9, "ef"},
+        {"abcdef", 7, 9, ""},    {"", 1, 5, ""},          {"abcdef", 3, 3, "c"},
         {"abcdef", 4, 2, ""},
     };
     for (const Case& c : cases) {
@@ -68,12 +68,24 @@ TEST(ColumnFields, DecimalConversionAcceptsOnlyNumbers) {
         bool ok;
         double value;
     } cases[] = {
-        {"  6.7525", true, 6.7525}, {"-16.716 ", true, -16.716}, {"+2.5", true, 2.5},
-        {"5", true, 5.0},           {".5", true, 0.5},           {"1e2", true, 100.0},
-        {"-0.5", true, -0.5},       {"", false, 0},              {"   ", false, 0},
-        {"1,5", false, 0},          {"abc", false, 0},           {"inf", false, 0},
-        {"nan", false, 0},          {"1.5x", false, 0},          {"-", false, 0},
-        {"1 2", false, 0},          {"0x10", false, 0},          {"+-1", false, 0},
+        {"  6.7525", true, 6.7525},
+        {"-16.716 ", true, -16.716},
+        {"+2.5", true, 2.5},
+        {"5", true, 5.0},
+        {".5", true, 0.5},
+        {"1e2", true, 100.0},
+        {"-0.5", true, -0.5},
+        {"", false, 0},
+        {"   ", false, 0},
+        {"1,5", false, 0},
+        {"abc", false, 0},
+        {"inf", false, 0},
+        {"nan", false, 0},
+        {"1.5x", false, 0},
+        {"-", false, 0},
+        {"1 2", false, 0},
+        {"0x10", false, 0},
+        {"+-1", false, 0},
     };
     for (const Case& c : cases) {
         double value = -999;
@@ -92,7 +104,7 @@ TEST(ColumnFields, WholeNumberConversion) {
         bool ok;
         int value;
     } cases[] = {
-        {"   -9", true, -9}, {"15639", true, 15639}, {"+7", true, 7}, {"    0", true, 0},
+        {"   -9", true, -9}, {"15639", true, 15639}, {"+7", true, 7},   {"    0", true, 0},
         {"", false, 0},      {"1.5", false, 0},      {"--1", false, 0}, {"99999999999", false, 0},
         {"+-3", false, 0},   {"3a", false, 0},
     };
@@ -191,7 +203,7 @@ TEST(StarRecords, FieldsOfTheSampleLines) {
 // ---- whole-file visitors ----------------------------------------------------------
 
 class InTempDir : public ::testing::Test {
-protected:
+  protected:
     TempDir dir;
     ScopedWorkingDir cwd{dir.path()};
 };
@@ -204,7 +216,8 @@ TEST_F(InTempDir, StarCatalogueVisitsExactly15639StarsInOrder) {
     int visited = 0;
     bool inOrder = true;
     ReadStarRecords([&](int n, const StarRecord& star) {
-        inOrder = inOrder && n == visited + 1 && std::abs(star.rightAscensionHours - n * 0.001) < 1e-9;
+        inOrder =
+            inOrder && n == visited + 1 && std::abs(star.rightAscensionHours - n * 0.001) < 1e-9;
         ++visited;
     });
     EXPECT_EQ(visited, kStarCount);
@@ -299,8 +312,9 @@ TEST_F(InTempDir, BadNumberStopsAtThatRecordWithTheConversionError) {
 
 TEST_F(InTempDir, BadNumbersInLabelsAndNebulae) {
     WriteTextFile(dir / "SNAMEN", " 0.1 4x.0And Andromeda\n");
-    EXPECT_EQ(ErrorOf([] { ReadConstellationLabels([](int, const ConstellationLabelRecord&) {}); })
-                  .kind(),
+    EXPECT_EQ(ErrorOf([] {
+                  ReadConstellationLabels([](int, const ConstellationLabelRecord&) {});
+              }).kind(),
               DataErrorKind::BadNumber);
     WriteTextFile(dir / "NEBEL", " 0.7123 41.269   x6M 31\n");
     EXPECT_EQ(ErrorOf([] { ReadNebulae([](int, const NebulaRecord&) {}); }).kind(),
@@ -328,10 +342,8 @@ TEST(ConstellationLines, FieldsUpToTheFirstZero) {
         const char* line;
         std::vector<int> entries;
     } cases[] = {
-        {"   -1    2    3    0", {-1, 2, 3}},
-        {"    0   -1    2", {}},
-        {"   -1    2    0    5    6", {-1, 2}},
-        {"-9999    1    0", {-9999, 1}},
+        {"   -1    2    3    0", {-1, 2, 3}},      {"    0   -1    2", {}},
+        {"   -1    2    0    5    6", {-1, 2}},    {"-9999    1    0", {-9999, 1}},
         {"   -1    2    3    0 junk", {-1, 2, 3}},
     };
     for (const Case& c : cases) {
@@ -414,13 +426,13 @@ TEST(NamedStars, FieldsAsText) {
                        std::string(star.name) + "|" + std::string(star.magnitude) + "|" +
                        std::string(star.distance) + "|" + std::string(star.constellation));
     });
-    EXPECT_EQ(rows, (std::vector<std::string>{
-                        "1:    9|Sirrah              | 2.06| 97.1|And",
-                        "2:    1|Sirius              |-1.44|  8.6|CMa"}));
+    EXPECT_EQ(rows, (std::vector<std::string>{"1:    9|Sirrah              | 2.06| 97.1|And",
+                                              "2:    1|Sirius              |-1.44|  8.6|CMa"}));
 }
 
 TEST_F(InTempDir, NamedStarsStopAtTheListsRoomAndAtTheEndOfTheFile) {
-    WriteTextFile(dir / "STERNNAM", Lines(kNamedStarCapacity + 5, "    9Sirrah               2.06 97.1And"));
+    WriteTextFile(dir / "STERNNAM",
+                  Lines(kNamedStarCapacity + 5, "    9Sirrah               2.06 97.1And"));
     int visited = 0;
     ReadNamedStars([&](int, const NamedStarRecord&) { ++visited; });
     EXPECT_EQ(visited, kNamedStarCapacity);

@@ -131,9 +131,9 @@ TEST(ShippedSkyFiles, SpotChecksOfWellKnownStars) {
     EXPECT_EQ(stars[9].con, "And");
 
     // The brightest stars of the sky are all there, under their German names.
-    for (const char* name : {"Kanopus", "Arktur", "Kapella", "Rigel", "Prokyon", "Achernar",
-                             "Beteigeuze", "Atair", "Aldebaran", "Antares", "Spica",
-                             "Pollux", "Fomalhaut", "Deneb", "Regulus"}) {
+    for (const char* name :
+         {"Kanopus", "Arktur", "Kapella", "Rigel", "Prokyon", "Achernar", "Beteigeuze", "Atair",
+          "Aldebaran", "Antares", "Spica", "Pollux", "Fomalhaut", "Deneb", "Regulus"}) {
         const int n = FindNamed(name);
         ASSERT_GT(n, 0) << name;
         EXPECT_LT(stars[n].mag, 1.5) << name;
@@ -164,9 +164,8 @@ TEST(ShippedSkyFiles, ConstellationFiguresPointAtStarsOfTheirConstellation) {
         ASSERT_GE(stroke.size(), 2u);
         std::map<std::string, int> count;
         for (int n : stroke) ++count[stars[n].con];
-        const auto major = std::max_element(count.begin(), count.end(), [](auto& a, auto& b) {
-            return a.second < b.second;
-        });
+        const auto major = std::max_element(count.begin(), count.end(),
+                                            [](auto& a, auto& b) { return a.second < b.second; });
         drawn.insert(major->first);
         borrowed += static_cast<int>(stroke.size()) - major->second;
         for (std::size_t i = 1; i < stroke.size(); ++i) {
@@ -174,9 +173,11 @@ TEST(ShippedSkyFiles, ConstellationFiguresPointAtStarsOfTheirConstellation) {
                         stars[stroke[i]].con == major->first)
                 << "segment " << stroke[i - 1] << "-" << stroke[i] << " outside " << major->first;
             // Neighbouring figure stars lie within 40 degrees of each other.
-            const double d1 = stars[stroke[i - 1]].dec * M_PI / 180, d2 = stars[stroke[i]].dec * M_PI / 180;
+            const double d1 = stars[stroke[i - 1]].dec * M_PI / 180,
+                         d2 = stars[stroke[i]].dec * M_PI / 180;
             const double dra = (stars[stroke[i - 1]].ra - stars[stroke[i]].ra) * M_PI / 12;
-            const double cosSep = std::sin(d1) * std::sin(d2) + std::cos(d1) * std::cos(d2) * std::cos(dra);
+            const double cosSep =
+                std::sin(d1) * std::sin(d2) + std::cos(d1) * std::cos(d2) * std::cos(dra);
             EXPECT_GT(cosSep, std::cos(40 * M_PI / 180)) << stroke[i - 1] << "-" << stroke[i];
         }
     }
@@ -350,7 +351,8 @@ TEST(ShippedDataFiles, PlacesInTheirColumnsGermanFirst) {
     bool german = true;
     int germanCount = 0;
     for (const std::string& line : lines) {
-        const double lon = Number(line, 1, 9), lat = Number(line, 10, 17), height = Number(line, 18, 22);
+        const double lon = Number(line, 1, 9), lat = Number(line, 10, 17),
+                     height = Number(line, 18, 22);
         EXPECT_TRUE(lon >= -180 && lon <= 180 && std::abs(lat) <= 90) << line;
         EXPECT_TRUE(height > -500 && height < 6000) << line;
         EXPECT_FALSE(TrimBlanks(ColumnsToEnd(line, 23)).empty()) << line;
@@ -374,7 +376,8 @@ TEST(ShippedDataFiles, TownsInThreeTiersForTheMapOfGermany) {
         ASSERT_NE(second, std::string::npos) << line;
         ASSERT_EQ(line.find(',', second + 1), std::string::npos) << line;
         double lon = 0, lat = 0;
-        ASSERT_TRUE(ParseDecimal(std::string_view(line).substr(first + 1, second - first - 1), lon)) << line;
+        ASSERT_TRUE(ParseDecimal(std::string_view(line).substr(first + 1, second - first - 1), lon))
+            << line;
         ASSERT_TRUE(ParseDecimal(std::string_view(line).substr(second + 1), lat)) << line;
         const std::string name = line.substr(0, first);
         if (name == "-16" || name == "-185" || name == "-51") {
@@ -420,7 +423,8 @@ TEST(ShippedDataFiles, BorderStrokesInHundredthsOfADegree) {
 
 TEST(ShippedDataFiles, WorldMapIsA622By301Bitmap) {
     std::ifstream in(DataPath("welt.bmp"), std::ios::binary);
-    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
+                                     std::istreambuf_iterator<char>());
     ASSERT_GT(bytes.size(), 54u);
     auto u32 = [&](std::size_t at) {
         return static_cast<std::uint32_t>(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 |
@@ -443,12 +447,12 @@ TEST(ShippedDataFiles, WorldMapIsA622By301Bitmap) {
         return std::pair<int, int>{static_cast<int>(lon * 310.5 / 180 + 310.5),
                                    static_cast<int>((90 - lat) * 300 / 180)};
     };
-    const auto [ox, oy] = at(-30, 0);        // Atlantic
-    const auto [lx, ly] = at(20, 5);         // Central Africa
-    const auto [px, py] = at(-150, -20);     // Pacific
+    const auto [ox, oy] = at(-30, 0);     // Atlantic
+    const auto [lx, ly] = at(20, 5);      // Central Africa
+    const auto [px, py] = at(-150, -20);  // Pacific
     EXPECT_EQ(pixel(ox, oy), pixel(px, py)) << "both oceans one colour";
     EXPECT_NE(pixel(ox, oy), pixel(lx, ly)) << "land differs from the sea";
-    const auto [gx, gy] = at(10, 51);        // Germany
+    const auto [gx, gy] = at(10, 51);  // Germany
     EXPECT_EQ(pixel(gx, gy), pixel(lx, ly));
 }
 

@@ -10,7 +10,7 @@ std::string_view ColumnText(std::string_view line, int firstColumn, int lastColu
 // Columns first to the end of the line.
 std::string_view ColumnsToEnd(std::string_view line, int firstColumn);
 
-std::string_view TrimBlanks(std::string_view text);       // leading and trailing blanks
+std::string_view TrimBlanks(std::string_view text);  // leading and trailing blanks
 std::string_view TrimLeadingBlanks(std::string_view text);
 std::string_view TrimTrailingBlanks(std::string_view text);
 

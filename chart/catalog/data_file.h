@@ -7,7 +7,7 @@
 #include <string_view>
 
 class DataFile {
-public:
+  public:
     // Throws DataFileError::FileNotFound when the file is missing or cannot be read.
     explicit DataFile(std::string fileName);
 
@@ -21,7 +21,7 @@ public:
     // Line number of the line last returned (1 for the first; 0 before any).
     int lineNumber() const { return lineNumber_; }
 
-private:
+  private:
     std::string fileName_;
     std::string contents_;
     std::size_t position_ = 0;

@@ -14,7 +14,7 @@ enum class DataErrorKind {
 };
 
 class DataFileError : public std::runtime_error {
-public:
+  public:
     DataFileError(DataErrorKind kind, std::string fileName, const std::string& message);
 
     DataErrorKind kind() const { return kind_; }
@@ -30,7 +30,7 @@ public:
     static DataFileError BadFloat(std::string fileName, std::string_view fieldText);
     static DataFileError BadInteger(std::string fileName, std::string_view fieldText);
 
-private:
+  private:
     DataErrorKind kind_;
     std::string fileName_;
 };

@@ -14,10 +14,10 @@ struct NebulaRecord {
     std::string_view line;
     double rightAscensionHours = 0;
     double declinationDeg = 0;
-    double size = 0;             // columns 18-19
-    std::string_view name;       // columns 20-44
-    std::string_view distance;   // columns 45-52
-    std::string_view kind;       // columns 53-72
+    double size = 0;            // columns 18-19
+    std::string_view name;      // columns 20-44
+    std::string_view distance;  // columns 45-52
+    std::string_view kind;      // columns 53-72
 };
 
 NebulaRecord ParseNebulaRecord(std::string_view line, const char* fileName = kNebulaFile);

@@ -31,11 +31,11 @@ struct StarRecord {
     std::string_view designation;    // columns 23-32
     std::string_view distance;       // columns 33-37, light years as text
     CatalogueKind catalogueKind = CatalogueKind::None;
-    std::string_view catalogue;      // columns 38-57
+    std::string_view catalogue;  // columns 38-57
     // Hipparcos: columns 41-50, Tycho: columns 39-50, both with leading blanks
     // removed; empty for Text and None.
     std::string_view catalogueNumber;
-    std::string_view description;    // columns 58-97
+    std::string_view description;  // columns 58-97
 };
 
 CatalogueKind ClassifyCatalogueField(std::string_view line);
