@@ -161,7 +161,7 @@ def make_places(ctx):
     index = PlaceIndex(german)
     for st in stations:
         name = station_town_name(st.name)
-        if st.country == "Germany" and name.upper() != name and not index.any_within(
+        if st.country == "Germany" and name and name.upper() != name and not index.any_within(
                 st.lat, st.lon, STATION_APART_KM):
             place = Place(latin1(name), st.lat, st.lon, "DE", height=st.height)
             german.append(place)
@@ -177,11 +177,20 @@ def on_map(place):
     return MAP_LON[0] < place.lon < MAP_LON[1] and MAP_LAT[0] < place.lat < MAP_LAT[1]
 
 
+# Parts of German station names that name a region, not a place.
+REGIONS = {"Baden Wurttemberg", "Mecklenburg-Vorpommern", "Sachsen-Anhalt", "Rheinland-Pfalz",
+           "Hessen", "Niederrhein", "CAN-AFB"}
+
+
 def station_town_name(name):
-    name = name.split(" /")[0].split("/")[0]
-    if "," in name:
-        name = name.split(",")[-1]
-    return " ".join(name.split())
+    """The place of a station name: "Aachen / Merzbruck" -> "Aachen", "Magdeburg,
+    Sachsen-Anhalt" -> "Magdeburg", "Sembach United States Air Force ..." -> "Sembach";
+    empty for a region alone."""
+    for cut in (" /", "/", " United States", " Usa", "\\"):
+        name = name.split(cut)[0]
+    parts = [" ".join(p.split()) for p in name.split(",")]
+    parts = [p for p in parts if p and p not in REGIONS]
+    return parts[0] if parts else ""
 
 
 def town_line(name, lon, lat):
@@ -204,7 +213,7 @@ def make_towns(ctx):
         if s.country != "Germany" or not on_map(s):
             continue
         name = station_town_name(s.name)
-        if name.upper() != name and not listed.any_within(s.lat, s.lon, DISTRICT_KM):
+        if name and name.upper() != name and not listed.any_within(s.lat, s.lon, DISTRICT_KM):
             place = Place(latin1(name), s.lat, s.lon, "DE")
             tier3.append(place)
             listed.add(place)
