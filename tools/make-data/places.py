@@ -161,8 +161,9 @@ def make_places(ctx):
     index = PlaceIndex(german)
     for st in stations:
         name = station_town_name(st.name)
-        if st.country == "Germany" and name and name.upper() != name and not index.any_within(
-                st.lat, st.lon, STATION_APART_KM):
+        if st.country == "Germany" and name and name.upper() != name \
+                and latin1(name) not in {p.name for p in german} \
+                and not index.any_within(st.lat, st.lon, STATION_APART_KM):
             place = Place(latin1(name), st.lat, st.lon, "DE", height=st.height)
             german.append(place)
             index.add(place)
@@ -209,14 +210,17 @@ def make_towns(ctx):
     tier2 = german[TOP_TOWNS:] + [c for c in foreign if c.population >= 300000]
     tier3 = [c for c in foreign if c.population < 300000]
     listed = PlaceIndex(tier1 + tier2 + tier3)
+    names = {p.name for p in tier1 + tier2 + tier3}
     for s in sorted(read_stations(ctx), key=lambda s: s.name):
         if s.country != "Germany" or not on_map(s):
             continue
         name = station_town_name(s.name)
-        if name and name.upper() != name and not listed.any_within(s.lat, s.lon, DISTRICT_KM):
+        if name and name.upper() != name and latin1(name) not in names \
+                and not listed.any_within(s.lat, s.lon, DISTRICT_KM):
             place = Place(latin1(name), s.lat, s.lon, "DE")
             tier3.append(place)
             listed.add(place)
+            names.add(place.name)
     lines = [town_line(p.name, p.lon, p.lat) for p in tier1]
     lines.append("-16,0,0")
     lines += [town_line(p.name, p.lon, p.lat) for p in tier2]
