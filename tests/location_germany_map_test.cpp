@@ -90,9 +90,9 @@ TEST(TownSnapping, ToleranceShrinksWithTheMagnification) {
         bool snaps;
     };
     const Case cases[] = {
-        {1, 0.39, 0.24, true},   {1, 0.41, 0.0, false},  {1, 0.0, 0.26, false},
+        {1, 0.39, 0.24, true},   {1, 0.41, 0.0, false},     {1, 0.0, 0.26, false},
         {5, 0.079, 0.049, true}, {5, -0.079, -0.049, true}, {5, 0.081, 0.0, false},
-        {5, 0.0, 0.051, false},  {25, 0.015, 0.009, true}, {25, 0.017, 0.0, false},
+        {5, 0.0, 0.051, false},  {25, 0.015, 0.009, true},  {25, 0.017, 0.0, false},
     };
     for (const Case& c : cases) {
         const auto town = SnapToTown(towns, 9.68 + c.dLon, 50.55 + c.dLat, c.zoom);
@@ -101,8 +101,11 @@ TEST(TownSnapping, ToleranceShrinksWithTheMagnification) {
 }
 
 TEST(TownSnapping, FirstMatchWinsAndMarkersEndOrSkip) {
-    const std::vector<Town> towns = {{"-16", 9.0, 50.0}, {"Erste", 9.1, 50.0}, {"Zweite", 9.0, 50.0},
-                                     {"-51", 0, 0},      {"Hinten", 9.0, 50.0}};
+    const std::vector<Town> towns = {{"-16", 9.0, 50.0},
+                                     {"Erste", 9.1, 50.0},
+                                     {"Zweite", 9.0, 50.0},
+                                     {"-51", 0, 0},
+                                     {"Hinten", 9.0, 50.0}};
     auto town = SnapToTown(towns, 9.0, 50.0, 1);
     ASSERT_TRUE(town);
     EXPECT_EQ(town->name, "Erste");

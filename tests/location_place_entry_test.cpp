@@ -24,9 +24,7 @@ ObserverState OldPlace() {
     return state;
 }
 
-ParameterFields NewParameters() {
-    return {"Neu", "13.5", "52.25", "40", "MESZ", "2", "6.5"};
-}
+ParameterFields NewParameters() { return {"Neu", "13.5", "52.25", "40", "MESZ", "2", "6.5"}; }
 
 }  // namespace
 
@@ -52,22 +50,21 @@ TEST_P(CoordinateRangeTest, BothWindowsAcceptAndRefuseAlike) {
     EXPECT_EQ(parameters.failed, c.failed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Limits, CoordinateRangeTest,
-    ::testing::Values(CoordinateCase{"360", "0", PlaceField::None},
-                      CoordinateCase{"-180", "0", PlaceField::None},
-                      CoordinateCase{"360.5", "0", PlaceField::Longitude},
-                      CoordinateCase{"-180.5", "0", PlaceField::Longitude},
-                      CoordinateCase{"400", "0", PlaceField::Longitude},
-                      CoordinateCase{"abc", "0", PlaceField::Longitude},
-                      CoordinateCase{"", "0", PlaceField::Longitude},
-                      CoordinateCase{"7,5", "0", PlaceField::Longitude},
-                      CoordinateCase{"7", "90", PlaceField::None},
-                      CoordinateCase{"7", "-90", PlaceField::None},
-                      CoordinateCase{"7", "90.01", PlaceField::Latitude},
-                      CoordinateCase{"7", "-90.01", PlaceField::Latitude},
-                      CoordinateCase{"7", "x", PlaceField::Latitude},
-                      CoordinateCase{" 7.25 ", " 50 ", PlaceField::None}));
+INSTANTIATE_TEST_SUITE_P(Limits, CoordinateRangeTest,
+                         ::testing::Values(CoordinateCase{"360", "0", PlaceField::None},
+                                           CoordinateCase{"-180", "0", PlaceField::None},
+                                           CoordinateCase{"360.5", "0", PlaceField::Longitude},
+                                           CoordinateCase{"-180.5", "0", PlaceField::Longitude},
+                                           CoordinateCase{"400", "0", PlaceField::Longitude},
+                                           CoordinateCase{"abc", "0", PlaceField::Longitude},
+                                           CoordinateCase{"", "0", PlaceField::Longitude},
+                                           CoordinateCase{"7,5", "0", PlaceField::Longitude},
+                                           CoordinateCase{"7", "90", PlaceField::None},
+                                           CoordinateCase{"7", "-90", PlaceField::None},
+                                           CoordinateCase{"7", "90.01", PlaceField::Latitude},
+                                           CoordinateCase{"7", "-90.01", PlaceField::Latitude},
+                                           CoordinateCase{"7", "x", PlaceField::Latitude},
+                                           CoordinateCase{" 7.25 ", " 50 ", PlaceField::None}));
 
 TEST(ParameterTakeOver, AllFieldsTakenOverWithZoneBlankAndLatitudeSine) {
     ObserverState state = OldPlace();
@@ -188,9 +185,10 @@ TEST(PlaceNumbers, ParseDecimalTable) {
         std::optional<double> value;
     };
     const Case cases[] = {
-        {"12.5", 12.5},   {" -3 ", -3.0},      {"+4", 4.0},         {"1E3", 1000.0},
-        {".5", 0.5},      {"", std::nullopt},  {"  ", std::nullopt}, {"1,5", std::nullopt},
-        {"12a", std::nullopt}, {"inf", std::nullopt}, {"nan", std::nullopt}, {"0x10", std::nullopt},
+        {"12.5", 12.5},          {" -3 ", -3.0},        {"+4", 4.0},
+        {"1E3", 1000.0},         {".5", 0.5},           {"", std::nullopt},
+        {"  ", std::nullopt},    {"1,5", std::nullopt}, {"12a", std::nullopt},
+        {"inf", std::nullopt},   {"nan", std::nullopt}, {"0x10", std::nullopt},
         {"1e999", std::nullopt}, {"--1", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(ParseDecimal(c.text), c.value) << '"' << c.text << '"';
@@ -201,8 +199,9 @@ TEST(PlaceNumbers, GeneralFormTable) {
         double value;
         const char* text;
     };
-    const Case cases[] = {{8.5, "8.5"},   {-180.0, "-180"}, {0.0, "0"},
-                          {-0.0, "0"},    {1e-5, "1E-5"},   {51.123456789012345, "51.1234567890123"},
+    const Case cases[] = {{8.5, "8.5"},   {-180.0, "-180"},
+                          {0.0, "0"},     {-0.0, "0"},
+                          {1e-5, "1E-5"}, {51.123456789012345, "51.1234567890123"},
                           {1e20, "1E20"}, {360.0, "360"}};
     for (const Case& c : cases) EXPECT_EQ(FormatGeneral15(c.value), c.text) << c.value;
 }

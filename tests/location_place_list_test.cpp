@@ -50,8 +50,9 @@ TEST(PlaceSort, HeaderPressPicksTheColumnUnderThePointer) {
         int x;
         int column;
     };
-    for (const Case& c : {Case{0, 0}, Case{99, 0}, Case{100, 0}, Case{101, 1}, Case{189, 1}, Case{190, 0},
-                          Case{191, 2}, Case{249, 2}, Case{251, 3}, Case{499, 3}, Case{500, 0}, Case{700, 0}}) {
+    for (const Case& c :
+         {Case{0, 0}, Case{99, 0}, Case{100, 0}, Case{101, 1}, Case{189, 1}, Case{190, 0},
+          Case{191, 2}, Case{249, 2}, Case{251, 3}, Case{499, 3}, Case{500, 0}, Case{700, 0}}) {
         EXPECT_EQ(SortColumnAt(c.x, widths), c.column) << c.x;
     }
 }
@@ -63,8 +64,9 @@ TEST(PlaceSort, NamesByCharacterCodes) {
     // Rows move whole.
     EXPECT_EQ(rows[1][0], "      -5.3");
 
-    auto more = Rows({"        1       1    1Zeta", "        2       2    2Ab", "        3       3    3A",
-                      "        4       4    4\xc4rzen", "        5       5    5Ulm"});
+    auto more =
+        Rows({"        1       1    1Zeta", "        2       2    2Ab", "        3       3    3A",
+              "        4       4    4\xc4rzen", "        5       5    5Ulm"});
     SortPlaceRows(more, 3);
     EXPECT_EQ(Column(more, 3), (std::vector<std::string>{"A", "Ab", "Ulm", "Zeta", "\xc4rzen"}));
 }
@@ -72,11 +74,14 @@ TEST(PlaceSort, NamesByCharacterCodes) {
 TEST(PlaceSort, NumericColumnsByValueNotText) {
     auto rows = ReadPlaceFile(testsupport::FixturePath("location/ORTE3").string());
     SortPlaceRows(rows, 0);
-    EXPECT_EQ(Column(rows, 3), (std::vector<std::string>{"Zwickau", "aachen", "Ulm"}));  // -5.3, 9.9, 10.1
+    EXPECT_EQ(Column(rows, 3),
+              (std::vector<std::string>{"Zwickau", "aachen", "Ulm"}));  // -5.3, 9.9, 10.1
     SortPlaceRows(rows, 1);
-    EXPECT_EQ(Column(rows, 3), (std::vector<std::string>{"Zwickau", "aachen", "Ulm"}));  // 36, 48, 53
+    EXPECT_EQ(Column(rows, 3),
+              (std::vector<std::string>{"Zwickau", "aachen", "Ulm"}));  // 36, 48, 53
     SortPlaceRows(rows, 2);
-    EXPECT_EQ(Column(rows, 3), (std::vector<std::string>{"Ulm", "Zwickau", "aachen"}));  // 6, 10, 478
+    EXPECT_EQ(Column(rows, 3),
+              (std::vector<std::string>{"Ulm", "Zwickau", "aachen"}));  // 6, 10, 478
 }
 
 TEST(PlaceSort, AgreesWithAStableSortOnLargerLists) {
@@ -90,9 +95,7 @@ TEST(PlaceSort, AgreesWithAStableSortOnLargerLists) {
     for (int column : {0, 1, 2, 3}) {
         auto sorted = rows;
         SortPlaceRows(sorted, column);
-        auto key = [column](const PlaceRow& r) {
-            return column == 3 ? 0.0 : std::stod(r[column]);
-        };
+        auto key = [column](const PlaceRow& r) { return column == 3 ? 0.0 : std::stod(r[column]); };
         for (std::size_t i = 1; i < sorted.size(); ++i) {
             if (column == 3) {
                 EXPECT_LE(sorted[i - 1][3], sorted[i][3]);

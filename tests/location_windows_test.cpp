@@ -24,6 +24,7 @@
 #include "location/ortliste.h"
 #include "location/unit1.h"
 #include "location/welt.h"
+#include "location/place_list.h"
 #include "location/world_map_geometry.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
@@ -34,7 +35,8 @@ using testing::ElementsAre;
 using testsupport::DialogKind;
 
 const char* const kSettings =
-    "Sonneberg\r\n11.19\r\n50.38\r\n640\r\n MEZ\r\n1\r\n5\r\n\r\n3\r\n\r\n1\r\n10\r\n-5\r\n6\r\n11100\r\n10100\r\n"
+    "Sonneberg\r\n11.19\r\n50.38\r\n640\r\n "
+    "MEZ\r\n1\r\n5\r\n\r\n3\r\n\r\n1\r\n10\r\n-5\r\n6\r\n11100\r\n10100\r\n"
     "Iridium\r\n0\r\n\r\n\r\n10000000000\r\n0\r\n180\r\n";
 
 const QRgb kSea = qRgb(0, 0, 100);
@@ -49,7 +51,7 @@ struct Drawing {
 };
 
 class PlaceWindowsTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetSettings();
@@ -67,7 +69,8 @@ protected:
         AppWindows().form1 = main.get();
         main->drawChart = [this] {
             const ObserverState& o = Observer();
-            drawings.push_back({o.placeName, o.longitudeDeg, o.latitudeDeg, o.sinLatitude, o.timeChanged});
+            drawings.push_back(
+                {o.placeName, o.longitudeDeg, o.latitudeDeg, o.sinLatitude, o.timeChanged});
             Observer().timeChanged = false;  // as the drawing does
         };
         dialogs->Clear();
@@ -127,7 +130,8 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesLatitudeThenCancelKeepsNameAndLon
     dialog.field(TOKBottomDlg3::Longitude)->setText("10.5");
     dialog.field(TOKBottomDlg3::Latitude)->setText("90.01");
     dialog.accept();
-    EXPECT_THAT(dialogs->Messages(), ElementsAre("Ungültige Eingabe|Fehler bei geografischer Breite"));
+    EXPECT_THAT(dialogs->Messages(),
+                ElementsAre("Ungültige Eingabe|Fehler bei geografischer Breite"));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(drawings.empty());
     dialog.reject();
@@ -187,7 +191,8 @@ TEST_F(PlaceWindowsTest, EntryWindowRefusesThenTakesOverAndIsWrittenOnBeenden) {
     entry.longitudeField()->setText("400");
     entry.latitudeField()->setText("45");
     entry.okButton()->click();
-    EXPECT_THAT(dialogs->Messages(), ElementsAre("Ungültige Eingabe|Fehler bei geografischer Länge"));
+    EXPECT_THAT(dialogs->Messages(),
+                ElementsAre("Ungültige Eingabe|Fehler bei geografischer Länge"));
     EXPECT_TRUE(entry.isVisible());
     EXPECT_DOUBLE_EQ(Observer().longitudeDeg, 11.19);
     EXPECT_EQ(Observer().placeName, "Nirgendwo");
@@ -229,8 +234,8 @@ QStringList GridColumn(QTableWidget* grid, int column) {
 }
 
 void PressAt(QWidget* widget, QPoint p) {
-    QMouseEvent press(QEvent::MouseButtonPress, p, widget->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
-                      Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, p, widget->mapToGlobal(p), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
 }
 
@@ -242,7 +247,8 @@ TEST_F(PlaceWindowsTest, PlaceListShowsTheFileInAGridWithHeader) {
     QTableWidget* grid = list.grid();
     ASSERT_EQ(grid->rowCount(), 4);
     ASSERT_EQ(grid->columnCount(), 4);
-    EXPECT_THAT(GridColumn(grid, 0), ElementsAre(" Länge", "      10.1", "      -5.3", "       9.9"));
+    EXPECT_THAT(GridColumn(grid, 0),
+                ElementsAre(" Länge", "      10.1", "      -5.3", "       9.9"));
     EXPECT_THAT(GridColumn(grid, 1), ElementsAre(" Breite", "    53.55", "    36.14", "    48.40"));
     EXPECT_THAT(GridColumn(grid, 2), ElementsAre("Höhe(m)", "    6", "   10", "  478"));
     EXPECT_THAT(GridColumn(grid, 3), ElementsAre(" Name", "Ulm", "Zwickau", "aachen"));
@@ -257,14 +263,17 @@ TEST_F(PlaceWindowsTest, PlaceListShowsTheFileInAGridWithHeader) {
 TEST_F(PlaceWindowsTest, HeaderPressSortsWithTheCaptionShownMeanwhile) {
     TForm7 list;
     QStringList captions;
-    QObject::connect(&list, &QWidget::windowTitleChanged, [&captions](const QString& t) { captions << t; });
+    QObject::connect(&list, &QWidget::windowTitleChanged,
+                     [&captions](const QString& t) { captions << t; });
     list.show();
     PressAt(list.grid()->viewport(), QPoint(50, 5));  // " Länge"
     EXPECT_THAT(GridColumn(list.grid(), 3), ElementsAre(" Name", "Zwickau", "aachen", "Ulm"));
-    EXPECT_THAT(captions, ElementsAre("Polaride - Ortsliste       SORTIERE...", "Polaride - Ortsliste"));
+    EXPECT_THAT(captions,
+                ElementsAre("Polaride - Ortsliste       SORTIERE...", "Polaride - Ortsliste"));
     PressAt(list.grid()->viewport(), QPoint(300, 10));  // " Name"
     EXPECT_THAT(GridColumn(list.grid(), 3), ElementsAre(" Name", "Ulm", "Zwickau", "aachen"));
-    EXPECT_THAT(GridColumn(list.grid(), 0), ElementsAre(" Länge", "      10.1", "      -5.3", "       9.9"));
+    EXPECT_THAT(GridColumn(list.grid(), 0),
+                ElementsAre(" Länge", "      10.1", "      -5.3", "       9.9"));
     // A press below the header row does not sort.
     PressAt(list.grid()->viewport(), QPoint(50, 30));
     EXPECT_THAT(GridColumn(list.grid(), 3), ElementsAre(" Name", "Ulm", "Zwickau", "aachen"));
@@ -466,6 +475,51 @@ TEST_F(PlaceWindowsTest, GermanyMapMissingFilesAreReportedAndNothingTaken) {
     EXPECT_EQ(dialogs->Messages().size(), 2);
     EXPECT_TRUE(dialogs->CallsOf(DialogKind::Input).empty());
     EXPECT_TRUE(drawings.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The shipped data files in a working folder of their own.
+class ShippedPlaceDataTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetObserverState();
+        for (const char* name : {"ORTE", "Grenzen", "Staedte", "welt.bmp"}) {
+            if (!std::filesystem::exists(testsupport::DataPath(name))) GTEST_SKIP() << name << " missing";
+            std::filesystem::copy_file(testsupport::DataPath(name), dir / name);
+        }
+    }
+    void TearDown() override { ResetObserverState(); }
+
+    testsupport::TempDir dir;
+    testsupport::ScopedWorkingDir cwd{dir.path()};
+    testsupport::ScopedScriptedDialogs dialogs;
+};
+
+TEST_F(ShippedPlaceDataTest, PlaceListReadsEveryLineAndEveryRowConverts) {
+    TForm7 list;
+    const std::size_t lines = location::ReadPlaceFile("ORTE").size();
+    EXPECT_GT(lines, 10u);
+    EXPECT_EQ(list.grid()->rowCount(), static_cast<int>(lines) + 1);
+    for (const auto& row : list.rows()) EXPECT_NO_THROW(location::PlaceOfRow(row)) << row[3];
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+TEST_F(ShippedPlaceDataTest, MapsDrawWithoutErrors) {
+    TForm4 world;
+    EXPECT_TRUE(world.DrawMap());
+    EXPECT_EQ(world.mapImage().size(), QSize(622, 301));
+    TForm5 germany;
+    germany.SetMapSize(870, 600);
+    EXPECT_TRUE(germany.DrawMap());
+    int yellow = 0;
+    const QImage& image = germany.mapImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) yellow += (image.pixel(x, y) & 0xffffffu) == 0xffff00u;
+    EXPECT_GT(yellow, 1000) << "the borders are drawn";
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
 }
 
 }  // namespace

@@ -27,8 +27,8 @@ TEST(WorldMapPixels, PlaceCrossLandsOnThePixelOfItsDegrees) {
         int x, y;
     };
     const Case cases[] = {
-        {0.0, 0.0, 310, 150},     {180.0, 90.0, 621, 0},     {-180.0, -90.0, 0, 300},
-        {359.0, 10.0, 308, 133},  {-1.0, 10.0, 308, 133},    {13.4, 52.5, 333, 62},
+        {0.0, 0.0, 310, 150},    {180.0, 90.0, 621, 0},  {-180.0, -90.0, 0, 300},
+        {359.0, 10.0, 308, 133}, {-1.0, 10.0, 308, 133}, {13.4, 52.5, 333, 62},
     };
     for (const Case& c : cases) {
         const WorldPixel p = WorldPixelOfPlace(c.longitude, c.latitude);
@@ -110,7 +110,8 @@ TEST(DaylightBand, LitColumnsAreWhereTheSunStandsAboveTheEdgeAltitude) {
             const double hourAngle = fromMidnight + kPi;
             const double altitude =
                 std::asin(std::sin(latitude) * std::sin(declination) +
-                          std::cos(latitude) * std::cos(declination) * std::cos(hourAngle)) * kRadToDeg;
+                          std::cos(latitude) * std::cos(declination) * std::cos(hourAngle)) *
+                kRadToDeg;
             if (std::fabs(altitude - 0.833) < 0.9) continue;  // within a pixel of the edge
             EXPECT_EQ(Lit(runs, column), altitude > 0.833) << "row " << row << " column " << column;
         }
