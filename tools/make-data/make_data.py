@@ -11,6 +11,7 @@ import argparse
 import os
 import sys
 
+sys.dont_write_bytecode = True  # leave no caches in the checkout
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from common import DEFAULT_OUTPUT, DEFAULT_SOURCES, Context  # noqa: E402
