@@ -12,17 +12,19 @@
 namespace {
 
 constexpr char kUsage[] =
-    "sgp --tle DATEI (--index N | --catnr C) (--jd T | --minutes M)... [--lon L --lat B --height H]";
+    "sgp --tle DATEI (--index N | --catnr C) (--jd T | --minutes M)... [--lon L --lat B --height "
+    "H]";
 
 int Usage(const std::string& problem) {
     if (!problem.empty()) std::cerr << problem << "\n";
-    std::cerr << "Aufruf: polaride-cli " << kUsage << "\n"
-              << "  DATEI: Bahnelemente-Datei (Namenszeile und zwei Elementzeilen je Satellit)\n"
-              << "  N: Nummer des Satelliten in der Datei (ab 1); C: Katalognummer\n"
-              << "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
-              << "  M: Minuten nach der Epoche der Elemente; beide Angaben mehrfach möglich\n"
-              << "  L: geographische Länge in Grad, östlich positiv; B: Breite in Grad;\n"
-              << "  H: Höhe über dem Meer in Metern (Vorgabe: polaride.cfg im Arbeitsverzeichnis)\n";
+    std::cerr
+        << "Aufruf: polaride-cli " << kUsage << "\n"
+        << "  DATEI: Bahnelemente-Datei (Namenszeile und zwei Elementzeilen je Satellit)\n"
+        << "  N: Nummer des Satelliten in der Datei (ab 1); C: Katalognummer\n"
+        << "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
+        << "  M: Minuten nach der Epoche der Elemente; beide Angaben mehrfach möglich\n"
+        << "  L: geographische Länge in Grad, östlich positiv; B: Breite in Grad;\n"
+        << "  H: Höhe über dem Meer in Metern (Vorgabe: polaride.cfg im Arbeitsverzeichnis)\n";
     return 2;
 }
 
@@ -74,14 +76,16 @@ int RunSgp(const std::vector<std::string>& args) {
             continue;
         }
         double v = 0.0;
-        if (!numtext::ParseReal(value, v)) return Usage("Ungültiger Wert für " + option + ": " + value);
+        if (!numtext::ParseReal(value, v))
+            return Usage("Ungültiger Wert für " + option + ": " + value);
         if (option == "--catnr") {
             if (haveIndex || haveCatnr) return Usage("Nur eine Angabe --index oder --catnr");
             if (v < 0.0 || v > 99999.0) return Usage("Ungültiger Wert für --catnr: " + value);
             request.catalogNumber = v;
             haveCatnr = true;
         } else if (option == "--jd" || option == "--minutes") {
-            if (v < -1.0e9 || v > 1.0e9) return Usage("Ungültiger Wert für " + option + ": " + value);
+            if (v < -1.0e9 || v > 1.0e9)
+                return Usage("Ungültiger Wert für " + option + ": " + value);
             request.instants.push_back({option == "--minutes", v});
         } else if (option == "--lon") {
             if (v < -360.0 || v > 360.0) return Usage("Ungültiger Wert für --lon: " + value);
@@ -99,10 +103,12 @@ int RunSgp(const std::vector<std::string>& args) {
     }
     if (!haveTle) return Usage("--tle ist erforderlich");
     if (!haveIndex && !haveCatnr) return Usage("--index oder --catnr ist erforderlich");
-    if (request.instants.empty()) return Usage("Mindestens ein --jd oder --minutes ist erforderlich");
+    if (request.instants.empty())
+        return Usage("Mindestens ein --jd oder --minutes ist erforderlich");
     PlaceFromSettings(request, haveLon, haveLat, haveHeight);
     if (!haveLon || !haveLat)
-        std::cerr << "Hinweis: kein Beobachtungsort aus polaride.cfg; Länge und Breite 0 angenommen\n";
+        std::cerr
+            << "Hinweis: kein Beobachtungsort aus polaride.cfg; Länge und Breite 0 angenommen\n";
 
     const SgpReport report = ComputeSgpReport(request);
     if (!report.ok) {

@@ -26,8 +26,8 @@ std::optional<double> ParseNumber(std::string_view text) {
     // is what general is; still refuse letters other than an exponent.
     if (text.front() != '.' && (text.front() < '0' || text.front() > '9')) return std::nullopt;
     double value = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value,
-                                        std::chars_format::general);
+    const auto result =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;
     if (!std::isfinite(value)) return std::nullopt;
     return negative ? -value : value;

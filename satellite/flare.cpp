@@ -72,7 +72,8 @@ double FlareAngle(const double r[3], const double v[3], const double t[3], doubl
     for (int j = 0; j < 3; ++j) u[j] = -t1 * axes[0][j] + t2 * axes[1][j] + t3 * axes[2][j];
     const double alpha = AngleOf(u[0], u[1]) * kRadToDeg;
     const double xy = std::sqrt(u[0] * u[0] + u[1] * u[1]);
-    const double delta = (xy == 0.0 ? (u[2] >= 0.0 ? kPi / 2.0 : -kPi / 2.0) : std::atan(u[2] / xy)) * kRadToDeg;
+    const double delta =
+        (xy == 0.0 ? (u[2] >= 0.0 ? kPi / 2.0 : -kPi / 2.0) : std::atan(u[2] / xy)) * kRadToDeg;
     const double d = AngularDistance(sunRaDeg, sunDecDeg, alpha, delta);
     return std::isnan(d) ? 180.0 : d;
 }
@@ -86,7 +87,8 @@ double FlareMagnitude(double flareAngleDeg, double rangeKm, double phaseAngleDeg
 }
 
 double CombinedMagnitude(double flareMagnitude, double ordinaryMagnitude) {
-    return flareMagnitude - 2.5 * std::log10(1.0 + Power(10.0, 0.4 * (flareMagnitude - ordinaryMagnitude)));
+    return flareMagnitude -
+           2.5 * std::log10(1.0 + Power(10.0, 0.4 * (flareMagnitude - ordinaryMagnitude)));
 }
 
 void EvaluateFlare(double sunRaRad, double sunDecRad) {

@@ -67,7 +67,8 @@ void SunValuesFor(JD1900 T) {
     sun.rightAscension = AngleOf(sun.x, sun.y);
     sun.declination = ArcSinByTangent(sun.z / sun.distance);
     const double hourAngle = HourAngle(o.siderealHours, sun.rightAscension * 12.0 / kPi);
-    const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, sun.declination, o.sinLatitude, o.cosLatitude);
+    const HorizontalCoords hz =
+        EquatorialToHorizontal(hourAngle, sun.declination, o.sinLatitude, o.cosLatitude);
     sun.altitudeDeg = hz.altitude * kRadToDeg;
     sun.azimuth = hz.azimuth;
 }
@@ -120,18 +121,21 @@ SatHorizontal HorizontalPosition(double siderealHours) {
     const SatelliteState& st = SatState();
     const ObserverState& o = Observer();
     const double hourAngle = HourAngle(siderealHours, st.rightAscension2000);
-    const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, st.declination2000, o.sinLatitude, o.cosLatitude);
+    const HorizontalCoords hz =
+        EquatorialToHorizontal(hourAngle, st.declination2000, o.sinLatitude, o.cosLatitude);
     return {hz.altitude, hz.azimuth, hz.sinAltitude};
 }
 
 SatHorizontal HorizontalPosition() { return HorizontalPosition(Observer().siderealHours); }
 
-double PhaseAngle(double altitudeDeg, double azimuthDeg, double sunAltitudeDeg, double sunAzimuthRad) {
+double PhaseAngle(double altitudeDeg, double azimuthDeg, double sunAltitudeDeg,
+                  double sunAzimuthRad) {
     double dA = std::fabs(sunAzimuthRad * kRadToDeg - azimuthDeg);
     if (dA > 180.0) dA = 360.0 - dA;
     const double h = altitudeDeg * kDegToRad;
     const double hs = sunAltitudeDeg * kDegToRad;
-    const double c = std::sin(h) * std::sin(hs) + std::cos(h) * std::cos(hs) * std::cos(dA * kDegToRad);
+    const double c =
+        std::sin(h) * std::sin(hs) + std::cos(h) * std::cos(hs) * std::cos(dA * kDegToRad);
     const double psi = AngleFromCosine(c);
     gObservation.phaseAngleDeg = 180.0 - psi * kRadToDeg;
     return gObservation.phaseAngleDeg;
@@ -142,7 +146,8 @@ double SatelliteMagnitude(double phaseAngleRad, double rangeKm, double standardM
     // Sun and satellite in one direction: no lit face is seen; keep a finite, very
     // faint value.
     f = std::max(f, 1.0e-12);
-    gObservation.magnitude = standardMagnitude - 16.2 + 5.0 * std::log10(rangeKm) - 2.5 * std::log10(f);
+    gObservation.magnitude =
+        standardMagnitude - 16.2 + 5.0 * std::log10(rangeKm) - 2.5 * std::log10(f);
     return gObservation.magnitude;
 }
 
@@ -154,7 +159,8 @@ double ShadowDepth(double sunRaRad, double sunDecRad) {
     const double cx = r[1] * sz - r[2] * sy;
     const double cy = r[2] * sx - r[0] * sz;
     const double cz = r[0] * sy - r[1] * sx;
-    const double distance = std::sqrt(cx * cx + cy * cy + cz * cz) / std::sqrt(sx * sx + sy * sy + sz * sz);
+    const double distance =
+        std::sqrt(cx * cx + cy * cy + cz * cz) / std::sqrt(sx * sx + sy * sy + sz * sz);
     gObservation.shadowDepthKm = kEarthRadiusKm * distance - EllipsoidRadiusBelow(r);
     return gObservation.shadowDepthKm;
 }
@@ -165,7 +171,8 @@ double EllipsoidHeight() {
     return gObservation.heightKm;
 }
 
-double AngularSpeed(std::string_view line1, std::string_view line2, double altitudeDeg, double azimuthDeg) {
+double AngularSpeed(std::string_view line1, std::string_view line2, double altitudeDeg,
+                    double azimuthDeg) {
     const ObserverState& o = Observer();
     PropagateSGP(line1, line2, o.currentJD + kSixSecondsDays, false);
     const SatHorizontal later = HorizontalPosition(o.siderealHours + kSixSecondsHours);
@@ -202,7 +209,8 @@ SatObservation ObserveSatellite(int k, JD1900 T) {
     const double altitudeDeg = hz.altitude * kRadToDeg;
     const double azimuthDeg = hz.azimuth * kRadToDeg;
     SunValuesFor(T);
-    ObserveWithChartSun(altitudeDeg, azimuthDeg, table.standardMagnitude[static_cast<std::size_t>(row)], flare);
+    ObserveWithChartSun(altitudeDeg, azimuthDeg,
+                        table.standardMagnitude[static_cast<std::size_t>(row)], flare);
 
     SatObservation result;
     result.altitudeDeg = altitudeDeg;
@@ -227,7 +235,8 @@ void SatelliteDetails(int k, bool infoFromSelection) {
         row = k >= 1 && k <= kSatelliteCapacity ? k : 0;
     }
     SatState().satelliteName = WithoutTrailingBlanks(set.nameLine);
-    gObservation.catalogueText = std::string(ColumnText(set.line1, 3, 7)) + std::string(ColumnText(set.line1, 9, 18));
+    gObservation.catalogueText =
+        std::string(ColumnText(set.line1, 3, 7)) + std::string(ColumnText(set.line1, 9, 18));
     gObservation.inclinationDeg = ColumnNumber(set.line2, 9, 16).value_or(0.0);
 
     const bool flare = infoFromSelection && table.flareCapable[static_cast<std::size_t>(row)] != 0;
@@ -235,6 +244,7 @@ void SatelliteDetails(int k, bool infoFromSelection) {
     const SatHorizontal hz = HorizontalPosition();
     const double altitudeDeg = hz.altitude * kRadToDeg;
     const double azimuthDeg = hz.azimuth * kRadToDeg;
-    ObserveWithChartSun(altitudeDeg, azimuthDeg, table.standardMagnitude[static_cast<std::size_t>(row)], flare);
+    ObserveWithChartSun(altitudeDeg, azimuthDeg,
+                        table.standardMagnitude[static_cast<std::size_t>(row)], flare);
     AngularSpeed(set.line1, set.line2, altitudeDeg, azimuthDeg);
 }

@@ -13,16 +13,16 @@
 #include "core/timescale.h"
 
 struct ObservationValues {
-    double heightKm = 0.0;           // above the ellipsoid along the radius
-    double shadowDepthKm = 0.0;      // outside the Earth's shadow cylinder; negative inside
-    double observedRangeKm = 0.0;    // rangeKm at the observed instant
-    double magnitude = 0.0;          // visual magnitude, flare included where computed
-    double phaseAngleDeg = 0.0;      // Sun - satellite - observer
-    double flareAngleDeg = 0.0;      // smallest mirror angle (flare-capable satellites)
-    double flareMirror = 0.0;        // its panel, 1, 2 or 3
-    double angularSpeedDegSec = 0.0; // apparent angular speed (SatelliteDetails, PositionLine)
-    std::string catalogueText;       // columns 3-7 + 9-18 of line 1 (SatelliteDetails)
-    double inclinationDeg = 0.0;     // columns 9-16 of line 2 (SatelliteDetails)
+    double heightKm = 0.0;            // above the ellipsoid along the radius
+    double shadowDepthKm = 0.0;       // outside the Earth's shadow cylinder; negative inside
+    double observedRangeKm = 0.0;     // rangeKm at the observed instant
+    double magnitude = 0.0;           // visual magnitude, flare included where computed
+    double phaseAngleDeg = 0.0;       // Sun - satellite - observer
+    double flareAngleDeg = 0.0;       // smallest mirror angle (flare-capable satellites)
+    double flareMirror = 0.0;         // its panel, 1, 2 or 3
+    double angularSpeedDegSec = 0.0;  // apparent angular speed (SatelliteDetails, PositionLine)
+    std::string catalogueText;        // columns 3-7 + 9-18 of line 1 (SatelliteDetails)
+    double inclinationDeg = 0.0;      // columns 9-16 of line 2 (SatelliteDetails)
 };
 
 // The one ObservationValues record of the process.
@@ -48,7 +48,8 @@ SatHorizontal HorizontalPosition(double siderealHours);
 // Phase angle in degrees from the satellite's and the Sun's altitude and azimuth
 // (satellite in degrees, Sun altitude in degrees and azimuth in radians); also
 // stored in Observation().phaseAngleDeg.
-double PhaseAngle(double altitudeDeg, double azimuthDeg, double sunAltitudeDeg, double sunAzimuthRad);
+double PhaseAngle(double altitudeDeg, double azimuthDeg, double sunAltitudeDeg,
+                  double sunAzimuthRad);
 
 // Magnitude of a diffusely reflecting sphere: standard magnitude m0 (1000 km, 90 deg),
 // phase angle in radians, range in km. Stored in Observation().magnitude.
@@ -70,7 +71,7 @@ double AngularSpeed(std::string_view line1, std::string_view line2, double altit
 // The observation of selected set k (from 0) at instant T, for the pass search.
 struct SatObservation {
     double altitudeDeg = 0.0;
-    double azimuthDeg = 0.0;    // chart azimuth
+    double azimuthDeg = 0.0;  // chart azimuth
     double rangeKm = 0.0;
     double magnitude = 0.0;
     double shadowDepthKm = 0.0;

@@ -20,8 +20,8 @@ constexpr std::size_t kLongNameLine = 80;  // longer name lines are reported wit
 // One line of an element file with the tolerance of one empty line before it.
 struct TolerantLine {
     std::string text;
-    bool error = false;     // the reader failed (a line too long for it)
-    std::size_t length = 0; // characters in the line as it was in the file (at least)
+    bool error = false;      // the reader failed (a line too long for it)
+    std::size_t length = 0;  // characters in the line as it was in the file (at least)
 };
 
 TolerantLine ReadTolerant(std::istream& in) {
@@ -101,8 +101,7 @@ LoadResult LoadElementFile(const std::string& path, const SatelliteUi& ui,
     // Open first: a file that cannot be opened leaves the loaded table as it was.
     std::error_code ec;
     std::ifstream in;
-    if (!path.empty() && !std::filesystem::is_directory(path, ec))
-        in.open(path, std::ios::binary);
+    if (!path.empty() && !std::filesystem::is_directory(path, ec)) in.open(path, std::ios::binary);
     if (!in.is_open()) {
         result.errorText = OpenError(path);
         return result;
@@ -142,24 +141,28 @@ LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui,
     const int magnitudeCount = std::clamp(magnitudes.count, 0, kMagnitudeTableCapacity);
 
     while (!AtEndOfText(in)) {
-        if (r % 100 == 0 && ui.setCaption) ui.setCaption("Lese Satelliten-Elemente..." + std::to_string(r));
+        if (r % 100 == 0 && ui.setCaption)
+            ui.setCaption("Lese Satelliten-Elemente..." + std::to_string(r));
 
         const TolerantLine name = ReadTolerant(in);
         if (name.error) {
-            if (ui.showMessage && name.length > kLongNameLine) ui.showMessage("Info", "Zeile zu lang");
+            if (ui.showMessage && name.length > kLongNameLine)
+                ui.showMessage("Info", "Zeile zu lang");
             break;
         }
         const TolerantLine line1 = ReadTolerant(in);
         const TolerantLine line2 = line1.error ? TolerantLine{} : ReadTolerant(in);
         if (line1.error || line2.error) {
-            if (ui.showMessage && name.length > kLongNameLine) ui.showMessage("Info", "Zeile zu lang");
+            if (ui.showMessage && name.length > kLongNameLine)
+                ui.showMessage("Info", "Zeile zu lang");
             break;
         }
 
         // Values of the record's row, written before it is known whether it is stored.
         const std::size_t row = static_cast<std::size_t>(r + 1);
         const double catalog = ColumnNumber(line1.text, 3, 7).value_or(0.0);
-        table.flareCapable[row] = std::binary_search(flareList.begin(), flareList.end(), catalog) ? 1 : 0;
+        table.flareCapable[row] =
+            std::binary_search(flareList.begin(), flareList.end(), catalog) ? 1 : 0;
         if (const auto nameMagnitude = ColumnNumber(name.text, 31, 35)) {
             table.standardMagnitude[row] = *nameMagnitude;
             table.magnitudeKnown[row] = 1;
@@ -167,7 +170,8 @@ LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui,
             table.standardMagnitude[row] = 6.0;
             table.magnitudeKnown[row] = 0;
             for (int entry = s; entry <= magnitudeCount; ++entry) {
-                const MagnitudeTableEntry& candidate = magnitudes.entries[static_cast<std::size_t>(entry - 1)];
+                const MagnitudeTableEntry& candidate =
+                    magnitudes.entries[static_cast<std::size_t>(entry - 1)];
                 if (candidate.catalogNumber == catalog) {
                     table.standardMagnitude[row] = candidate.magnitude;
                     table.magnitudeKnown[row] = 1;

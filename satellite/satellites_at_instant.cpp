@@ -21,7 +21,8 @@ std::string PadLeft(std::string text, std::size_t width) {
 // x in fixed-point notation with the given decimals, "." whatever the locale.
 std::string Fixed(double x, int decimals) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
     if (result.ec != std::errc()) return "*";
     return std::string(buffer, result.ptr);
 }
@@ -32,7 +33,9 @@ std::string IntegerText(double x) { return Fixed(std::trunc(x) + 0.0, 0); }
 // R(x, w): integer part of x + 0.5, padded to w.
 std::string Rounded(double x, std::size_t width) { return PadLeft(IntegerText(x + 0.5), width); }
 // F(x, d, w).
-std::string FixedWidth(double x, int decimals, std::size_t width) { return PadLeft(Fixed(x, decimals), width); }
+std::string FixedWidth(double x, int decimals, std::size_t width) {
+    return PadLeft(Fixed(x, decimals), width);
+}
 
 std::string WithoutTrailingBlanks(const std::string& text) {
     std::size_t end = text.size();
@@ -45,9 +48,12 @@ bool Finite(double x) { return std::isfinite(x); }
 }  // namespace
 
 std::string RoundedField(double x, std::size_t width) { return Rounded(x, width); }
-std::string FixedField(double x, int decimals, std::size_t width) { return FixedWidth(x, decimals, width); }
+std::string FixedField(double x, int decimals, std::size_t width) {
+    return FixedWidth(x, decimals, width);
+}
 
-bool ComputeSatellites(const SatelliteUi& ui, const std::function<void(const std::string&)>& displayName) {
+bool ComputeSatellites(const SatelliteUi& ui,
+                       const std::function<void(const std::string&)>& displayName) {
     ObserverState& o = Observer();
     const double savedSidereal = o.siderealHours;
     o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
@@ -71,7 +77,8 @@ bool ComputeSatellites(const SatelliteUi& ui, const std::function<void(const std
     const SunState& sun = Sun();
     const int count = std::clamp(table.selectedCount, 0, kSatelliteCapacity);
     for (int k = 1; k <= count; ++k) {
-        if (k % 100 == 0 && ui.setCaption) ui.setCaption("Berechne Erdsatelliten..." + std::to_string(k));
+        if (k % 100 == 0 && ui.setCaption)
+            ui.setCaption("Berechne Erdsatelliten..." + std::to_string(k));
         const std::size_t kk = static_cast<std::size_t>(k);
         const ElementSet set = table.Selected(k - 1);
         const int row = table.SelectedRow(k - 1);

@@ -11,10 +11,10 @@
 
 namespace {
 
-constexpr double kKe = 0.0743669161;           // sqrt(GM), Earth radii^1.5 per minute
-constexpr double kK1 = 0.000811962;            // (3/4) J2
-constexpr double kJ2Quarter = 0.000270654;     // J2/4
-constexpr double kJ2Eighth = 0.000135327;      // J2/8
+constexpr double kKe = 0.0743669161;        // sqrt(GM), Earth radii^1.5 per minute
+constexpr double kK1 = 0.000811962;         // (3/4) J2
+constexpr double kJ2Quarter = 0.000270654;  // J2/4
+constexpr double kJ2Eighth = 0.000135327;   // J2/8
 constexpr double kHalfJ3OverJ2 = -0.0011725351214408562;
 constexpr double k134Over81 = 1.6543209876543209877;
 constexpr double kEarthRadiusKm = 6378.135;
@@ -191,7 +191,7 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     const double perigeeS = el.perigee + el.perigeeRate * tau;
     st.perigeeRad = perigeeS;
     const double ls = Reduce2Pi(el.l0 + (el.n0 + el.perigeeRate + el.nodeRate) * tau +
-                             el.d1 * tau * tau + el.d2 * tau * tau * tau);
+                                el.d1 * tau * tau + el.d2 * tau * tau * tau);
 
     // Step 8.
     if (p == 0.0) {

@@ -73,10 +73,11 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
         }
     }
     if (row == 0) {
-        report.errorText = request.index > 0
-                               ? "Satellit Nummer " + std::to_string(request.index) + " nicht in der Datei (" +
-                                     std::to_string(load.satelliteCount) + " Satelliten)."
-                               : "Katalognummer " + Number(request.catalogNumber) + " nicht in der Datei.";
+        report.errorText =
+            request.index > 0
+                ? "Satellit Nummer " + std::to_string(request.index) + " nicht in der Datei (" +
+                      std::to_string(load.satelliteCount) + " Satelliten)."
+                : "Katalognummer " + Number(request.catalogNumber) + " nicht in der Datei.";
         return report;
     }
     const ElementSet set = table.Row(row);
@@ -96,7 +97,8 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
 
     std::vector<std::string> objects;
     for (const SgpReportRequest::Instant& instant : request.instants) {
-        const JD1900 t = instant.minutesSinceEpoch ? elements.epoch + instant.value / 1440.0 : instant.value;
+        const JD1900 t =
+            instant.minutesSinceEpoch ? elements.epoch + instant.value / 1440.0 : instant.value;
         o.currentJD = t;
         o.year = std::isfinite(t) && std::fabs(t) < 1e7 ? CivilFromJD1900(t, 0.0).year : 2000;
         MathErrorFlag = false;
@@ -118,7 +120,8 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
         json += "\"name\":" + Quoted(TrimmedName(set.nameLine));
         json += ",\"catnr\":" + Number(ColumnNumber(set.line1, 3, 7).value_or(0.0));
         json += ",\"epoch_jd1900\":" + (parsed ? Number(elements.epoch) : "null");
-        json += ",\"minutes_since_epoch\":" + (parsed ? Number((t - elements.epoch) * 1440.0) : "null");
+        json +=
+            ",\"minutes_since_epoch\":" + (parsed ? Number((t - elements.epoch) * 1440.0) : "null");
         // Nothing of a failed propagation is meaningful: its values are null.
         const bool failed = mathError || observeError;
         auto Value = [failed](double x) { return failed ? std::string("null") : Number(x); };
@@ -128,8 +131,10 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
         const double* p = geocentric.positionER;
         const double* v = geocentric.velocityERmin;
         const double kmPerSecond = kEarthRadiusKm / 60.0;
-        json += ",\"position_km\":" + VectorValue(p[0] * kEarthRadiusKm, p[1] * kEarthRadiusKm, p[2] * kEarthRadiusKm);
-        json += ",\"velocity_km_s\":" + VectorValue(v[0] * kmPerSecond, v[1] * kmPerSecond, v[2] * kmPerSecond);
+        json += ",\"position_km\":" +
+                VectorValue(p[0] * kEarthRadiusKm, p[1] * kEarthRadiusKm, p[2] * kEarthRadiusKm);
+        json += ",\"velocity_km_s\":" +
+                VectorValue(v[0] * kmPerSecond, v[1] * kmPerSecond, v[2] * kmPerSecond);
         json += ",\"ra2000_hours\":" + Value(st.rightAscension2000);
         json += ",\"dec2000_deg\":" + Value(st.declination2000 * kRadToDeg);
         json += ",\"range_km\":" + Value(seen.rangeKm);
@@ -148,7 +153,8 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
         report.json = objects.front();
     } else {
         report.json = "[";
-        for (std::size_t i = 0; i < objects.size(); ++i) report.json += (i ? ",\n" : "\n") + objects[i];
+        for (std::size_t i = 0; i < objects.size(); ++i)
+            report.json += (i ? ",\n" : "\n") + objects[i];
         report.json += "\n]";
     }
     report.ok = true;

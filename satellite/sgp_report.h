@@ -11,7 +11,7 @@
 
 struct SgpReportRequest {
     std::string elementFile;
-    int index = 0;                 // row from 1; 0: look the satellite up by catalogNumber
+    int index = 0;  // row from 1; 0: look the satellite up by catalogNumber
     double catalogNumber = 0.0;
     // Instants in order; each is a JD1900 (UT) or minutes after the element epoch.
     struct Instant {
@@ -19,7 +19,7 @@ struct SgpReportRequest {
         double value = 0.0;
     };
     std::vector<Instant> instants;
-    double longitudeDeg = 0.0;     // east positive
+    double longitudeDeg = 0.0;  // east positive
     double latitudeDeg = 0.0;
     double heightM = 0.0;
 };

@@ -23,10 +23,11 @@ constexpr double kDeg = kPi / 180.0;
 const std::string kIssName = "ISS (ZARYA)             ";
 const std::string kIss1 = "1 25544U 98067A   26117.36127981  .00010360  00000+0  19594-3 0  9994";
 const std::string kIss2 = "2 25544  51.6320 191.6695 0007016 356.2195   3.8740 15.48988133563872";
-const std::string kBadLine2 = "2 99999  51.6320 191.6695 0007016 356.2195   3.8740 15.4898X133563872";
+const std::string kBadLine2 =
+    "2 99999  51.6320 191.6695 0007016 356.2195   3.8740 15.4898X133563872";
 
 class InstantTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetSatelliteTable();
@@ -79,7 +80,8 @@ protected:
             PrepareObserver();
             PropagateSGP(kIss1, kIss2, o.currentJD, false);
             const SatHorizontal hz = HorizontalPosition();
-            if ((hz.altitude > 20 * kDeg) == above && std::fabs(hz.altitude) > 5 * kDeg) return o.currentJD;
+            if ((hz.altitude > 20 * kDeg) == above && std::fabs(hz.altitude) > 5 * kDeg)
+                return o.currentJD;
         }
         ADD_FAILURE() << "no such instant";
         return start;
@@ -107,8 +109,8 @@ TEST_F(InstantTest, ProgressCaptionsEveryHundredAndRestoredAfterwards) {
     const double sidereal = Observer().siderealHours + 1.0;
     Observer().siderealHours = sidereal;
     EXPECT_TRUE(ComputeSatellites(ui));
-    EXPECT_EQ(captions, (std::vector<std::string>{"Berechne Erdsatelliten...100", "Berechne Erdsatelliten...200",
-                                                  "Polaride"}));
+    EXPECT_EQ(captions, (std::vector<std::string>{"Berechne Erdsatelliten...100",
+                                                  "Berechne Erdsatelliten...200", "Polaride"}));
     EXPECT_EQ(current, "Polaride");
     EXPECT_EQ(Observer().siderealHours, sidereal);
 }
@@ -129,10 +131,13 @@ TEST_F(InstantTest, ChartPositionIsTheStereographicProjection) {
     const SatelliteTable& t = Satellites();
     EXPECT_NEAR(t.chartX[1], o.chartCentreX + rho * std::sin(hz.azimuth + 0.3), 1e-9);
     EXPECT_NEAR(t.chartY[1], o.chartCentreY + rho * std::cos(hz.azimuth + 0.3), 1e-9);
-    EXPECT_LT(std::hypot(t.chartX[1] - o.chartCentreX, t.chartY[1] - o.chartCentreY), o.chartRadius);
+    EXPECT_LT(std::hypot(t.chartX[1] - o.chartCentreX, t.chartY[1] - o.chartCentreY),
+              o.chartRadius);
 
-    const double phase = PhaseAngle(hz.altitude / kDeg, hz.azimuth / kDeg, Sun().altitudeDeg, Sun().azimuth);
-    EXPECT_NEAR(t.chartMagnitude[1], SatelliteMagnitude(phase * kDeg, SatState().rangeKm, 4.0), 1e-9);
+    const double phase =
+        PhaseAngle(hz.altitude / kDeg, hz.azimuth / kDeg, Sun().altitudeDeg, Sun().azimuth);
+    EXPECT_NEAR(t.chartMagnitude[1], SatelliteMagnitude(phase * kDeg, SatState().rangeKm, 4.0),
+                1e-9);
     EXPECT_EQ(t.inShadow[1], ShadowDepth(Sun().rightAscension, Sun().declination) < 0 ? 1 : 0);
 }
 
@@ -174,12 +179,15 @@ TEST_F(InstantTest, AFailedSatelliteDoesNotStopTheOthers) {
 TEST_F(InstantTest, LoadRequestLoadsFirstAndAFailedOpenKeepsTheTable) {
     testsupport::TempDir dir;
     testsupport::ScopedWorkingDir cwd(dir.path());
-    testsupport::WriteTextFile(dir / "sats.tle", kIssName + "\r\n" + kIss1 + "\r\n" + kIss2 + "\r\n");
+    testsupport::WriteTextFile(dir / "sats.tle",
+                               kIssName + "\r\n" + kIss1 + "\r\n" + kIss2 + "\r\n");
     Observer().elementFilePath = (dir / "sats.tle").string();
     Satellites().loadRequested = true;
     std::vector<std::string> names, messages;
     SatelliteUi ui;
-    ui.showMessage = [&](const std::string& c, const std::string& m) { messages.push_back(c + ": " + m); };
+    ui.showMessage = [&](const std::string& c, const std::string& m) {
+        messages.push_back(c + ": " + m);
+    };
     EXPECT_TRUE(ComputeSatellites(ui, [&](const std::string& n) { names.push_back(n); }));
     EXPECT_EQ(Observer().satelliteCount, 1);
     EXPECT_EQ(Satellites().selectedCount, 0);
@@ -198,8 +206,9 @@ TEST_F(InstantTest, PositionLineFields) {
         std::size_t w;
         const char* expected;
     };
-    for (const Rounded& c : {Rounded{-3.7, 7, "     -3"}, Rounded{-3.2, 7, "     -2"}, Rounded{-0.7, 4, "   0"},
-                             Rounded{412.5, 7, "    413"}, Rounded{12345678.0, 7, "12345678"}}) {
+    for (const Rounded& c :
+         {Rounded{-3.7, 7, "     -3"}, Rounded{-3.2, 7, "     -2"}, Rounded{-0.7, 4, "   0"},
+          Rounded{412.5, 7, "    413"}, Rounded{12345678.0, 7, "12345678"}}) {
         EXPECT_EQ(RoundedField(c.x, c.w), c.expected) << c.x;
     }
     struct Fixed {
@@ -208,8 +217,8 @@ TEST_F(InstantTest, PositionLineFields) {
         std::size_t w;
         const char* expected;
     };
-    for (const Fixed& c : {Fixed{271.456, 2, 6, "271.46"}, Fixed{5.0, 2, 6, "  5.00"}, Fixed{-12.34, 1, 6, " -12.3"},
-                           Fixed{59.96, 1, 5, " 60.0"}}) {
+    for (const Fixed& c : {Fixed{271.456, 2, 6, "271.46"}, Fixed{5.0, 2, 6, "  5.00"},
+                           Fixed{-12.34, 1, 6, " -12.3"}, Fixed{59.96, 1, 5, " 60.0"}}) {
         EXPECT_EQ(FixedField(c.x, c.d, c.w), c.expected) << c.x;
     }
     EXPECT_EQ(PositionHeader(),
@@ -226,8 +235,6 @@ TEST_F(InstantTest, PositionLineLayout) {
     const PositionLineText known = PositionLine(0);
     EXPECT_EQ(known.header, PositionHeader());
     const double height = Observation().heightKm;
-    const double range = SatState().rangeKm;  // of the later instant after the angular speed
-    (void)range;
     ASSERT_EQ(known.values.size(), 13u + 1 + 21 + 1 + 12 + 1 + 15 + 1 + 6 + 7);
     EXPECT_EQ(known.values.substr(0, 14), "ISS (ZARYA)  |");
     EXPECT_EQ(known.values.substr(14, 7), RoundedField(height, 7));
@@ -302,7 +309,8 @@ TEST_F(InstantTest, ShippedElementFilesPropagate) {
     ChartSun();
     EXPECT_TRUE(ComputeSatellites());
     int drawn = 0;
-    for (int k = 1; k <= t.selectedCount; ++k) drawn += t.chartX[static_cast<std::size_t>(k)] != 0.0;
+    for (int k = 1; k <= t.selectedCount; ++k)
+        drawn += t.chartX[static_cast<std::size_t>(k)] != 0.0;
     EXPECT_LT(drawn, t.selectedCount);  // never all low satellites above one horizon
 }
 

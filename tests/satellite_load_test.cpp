@@ -19,12 +19,14 @@ using testsupport::WriteTextFile;
 // A syntactically complete element set for catalogue number c (five digits).
 std::string Line1(int c) {
     char buffer[80];
-    std::snprintf(buffer, sizeof buffer, "1 %05dU 98067A   20100.50000000  .00001000  00000-0  10000-3 0  9991", c);
+    std::snprintf(buffer, sizeof buffer,
+                  "1 %05dU 98067A   20100.50000000  .00001000  00000-0  10000-3 0  9991", c);
     return buffer;
 }
 std::string Line2(int c) {
     char buffer[80];
-    std::snprintf(buffer, sizeof buffer, "2 %05d  51.6000 100.0000 0005000 100.0000 260.0000 15.50000000 10000", c);
+    std::snprintf(buffer, sizeof buffer,
+                  "2 %05d  51.6000 100.0000 0005000 100.0000 260.0000 15.50000000 10000", c);
     return buffer;
 }
 std::string Record(const std::string& name, int c, const std::string& eol = "\r\n") {
@@ -32,7 +34,7 @@ std::string Record(const std::string& name, int c, const std::string& eol = "\r\
 }
 
 class LoadTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetSatelliteTable();
@@ -54,7 +56,8 @@ protected:
     void SetMagnitudes(const std::vector<std::pair<double, double>>& entries) {
         SatelliteMagnitudeTable& t = MagnitudeTable();
         t.count = 0;
-        for (const auto& [number, magnitude] : entries) t.entries[static_cast<std::size_t>(t.count++)] = {number, magnitude};
+        for (const auto& [number, magnitude] : entries)
+            t.entries[static_cast<std::size_t>(t.count++)] = {number, magnitude};
     }
 
     TempDir dir_;
@@ -62,15 +65,17 @@ protected:
     std::vector<std::string> names_;
     std::vector<std::string> captions_;
     std::vector<std::string> messages_;
-    SatelliteUi ui_{
-        [] { return std::string("Polaride"); },
-        [this](const std::string& c) { captions_.push_back(c); },
-        [this](const std::string& caption, const std::string& text) { messages_.push_back(caption + ": " + text); },
-        {}};
+    SatelliteUi ui_{[] { return std::string("Polaride"); },
+                    [this](const std::string& c) { captions_.push_back(c); },
+                    [this](const std::string& caption, const std::string& text) {
+                        messages_.push_back(caption + ": " + text);
+                    },
+                    {}};
 };
 
 TEST_F(LoadTest, StoresThreeLinesPerRecordUnchanged) {
-    const LoadResult r = Load(Record("ISS (ZARYA)             ", 25544) + Record("POISK", 36086, "\n"));
+    const LoadResult r =
+        Load(Record("ISS (ZARYA)             ", 25544) + Record("POISK", 36086, "\n"));
     ASSERT_TRUE(r.opened);
     EXPECT_EQ(r.satelliteCount, 2);
     EXPECT_EQ(Observer().satelliteCount, 2);
@@ -121,14 +126,16 @@ TEST_F(LoadTest, StandardMagnitudes) {
     SetMagnitudes({{5, 3.5}, {7, 4.5}, {9, 1.0}});
     std::string name25 = "WITH MAGNITUDE";
     name25.resize(30, ' ');
-    Load(Record(name25 + "  2.5", 3) + Record("PLAIN", 4) + Record("IN TABLE", 9) + Record("AFTER", 7));
+    Load(Record(name25 + "  2.5", 3) + Record("PLAIN", 4) + Record("IN TABLE", 9) +
+         Record("AFTER", 7));
     const SatelliteTable& t = Satellites();
     struct Expect {
         int row;
         double magnitude;
         int known;
     };
-    for (const Expect& e : {Expect{1, 2.5, 1}, Expect{2, 6.0, 0}, Expect{3, 1.0, 1}, Expect{4, 6.0, 0}}) {
+    for (const Expect& e :
+         {Expect{1, 2.5, 1}, Expect{2, 6.0, 0}, Expect{3, 1.0, 1}, Expect{4, 6.0, 0}}) {
         SCOPED_TRACE(e.row);
         EXPECT_EQ(t.standardMagnitude[static_cast<std::size_t>(e.row)], e.magnitude);
         EXPECT_EQ(t.magnitudeKnown[static_cast<std::size_t>(e.row)], e.known);
@@ -161,7 +168,8 @@ TEST_F(LoadTest, ProgressCaptionEveryHundredRecords) {
     std::string text;
     for (int i = 1; i <= 250; ++i) text += Record("SAT", i);
     Load(text);
-    EXPECT_EQ(captions_, (std::vector<std::string>{"Lese Satelliten-Elemente...0", "Lese Satelliten-Elemente...100",
+    EXPECT_EQ(captions_, (std::vector<std::string>{"Lese Satelliten-Elemente...0",
+                                                   "Lese Satelliten-Elemente...100",
                                                    "Lese Satelliten-Elemente...200"}));
 }
 
@@ -203,7 +211,8 @@ TEST_F(LoadTest, AFileThatCannotBeOpenedKeepsTheTableAndSelection) {
     bool cleared = false;
     SatelliteUi ui = ui_;
     ui.clearSatelliteViews = [&] { cleared = true; };
-    for (const std::string& path : {(dir_ / "missing.tle").string(), dir_.path().string(), std::string()}) {
+    for (const std::string& path :
+         {(dir_ / "missing.tle").string(), dir_.path().string(), std::string()}) {
         SCOPED_TRACE(path);
         const LoadResult r = LoadElementFile(path, ui);
         EXPECT_FALSE(r.opened);
@@ -221,7 +230,8 @@ TEST_F(LoadTest, AFileThatCannotBeOpenedKeepsTheTableAndSelection) {
 
 TEST_F(LoadTest, DamagedInputNeverCrashes) {
     std::string nul("NUL\0NAME", 8);
-    std::string lettersInNumbers = "1 ABCDEU 98067A   2X100.5000000O  .0000I000  00000-0  10000-3 0  9991";
+    std::string lettersInNumbers =
+        "1 ABCDEU 98067A   2X100.5000000O  .0000I000  00000-0  10000-3 0  9991";
     struct Case {
         const char* what;
         std::string text;
@@ -257,7 +267,8 @@ TEST_F(LoadTest, AnOverlongLineEndsTheReadingAndKeepsWhatWasRead) {
     EXPECT_EQ(messages_, (std::vector<std::string>{"Info: Zeile zu lang"}));
     messages_.clear();
     // An overlong line 2 ends the reading too, without the message (the name is short).
-    const LoadResult r2 = Load(Record("A", 1) + "B\r\n" + Line1(2) + "\r\n" + std::string(100000, '2') + "\r\n");
+    const LoadResult r2 =
+        Load(Record("A", 1) + "B\r\n" + Line1(2) + "\r\n" + std::string(100000, '2') + "\r\n");
     EXPECT_EQ(r2.satelliteCount, 1);
     EXPECT_TRUE(messages_.empty());
 }
@@ -280,14 +291,15 @@ TEST_F(LoadTest, SelectionAccessors) {
 
 // The magnitude file "SATMAG".
 class MagnitudeFileTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ResetMagnitudeTable(); }
     void TearDown() override { ResetMagnitudeTable(); }
     TempDir dir_;
 };
 
 TEST_F(MagnitudeFileTest, ReadsNumberAndMagnitudeColumns) {
-    WriteTextFile(dir_ / "SATMAG", "00163 Midas 3            5.0\r\n00574 Midas 6           -1.5\n");
+    WriteTextFile(dir_ / "SATMAG",
+                  "00163 Midas 3            5.0\r\n00574 Midas 6           -1.5\n");
     std::string error;
     ASSERT_TRUE(LoadMagnitudeTable((dir_ / "SATMAG").string(), &error));
     ASSERT_EQ(MagnitudeTable().count, 2);
@@ -307,14 +319,16 @@ TEST_F(MagnitudeFileTest, IgnoresLinesBeyondTheCapacity) {
     WriteTextFile(dir_ / "SATMAG", text);
     ASSERT_TRUE(LoadMagnitudeTable((dir_ / "SATMAG").string()));
     EXPECT_EQ(MagnitudeTable().count, kMagnitudeTableCapacity);
-    EXPECT_EQ(MagnitudeTable().entries[kMagnitudeTableCapacity - 1].catalogNumber, kMagnitudeTableCapacity);
+    EXPECT_EQ(MagnitudeTable().entries[kMagnitudeTableCapacity - 1].catalogNumber,
+              kMagnitudeTableCapacity);
 }
 
 TEST_F(MagnitudeFileTest, FailuresKeepWhatWasReadAndSaySo) {
     std::string error;
     EXPECT_FALSE(LoadMagnitudeTable((dir_ / "none").string(), &error));
     EXPECT_FALSE(error.empty());
-    WriteTextFile(dir_ / "SATMAG", "00163 Midas 3            5.0\r\nabcde Broken             x.y\r\n");
+    WriteTextFile(dir_ / "SATMAG",
+                  "00163 Midas 3            5.0\r\nabcde Broken             x.y\r\n");
     error.clear();
     EXPECT_FALSE(LoadMagnitudeTable((dir_ / "SATMAG").string(), &error));
     EXPECT_NE(error.find("2"), std::string::npos);

@@ -16,7 +16,7 @@ namespace {
 constexpr double kDeg = kPi / 180.0;
 
 class ObservationTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetSatelliteState();
@@ -90,7 +90,8 @@ TEST_F(ObservationTest, MagnitudeOfADiffuseSphere) {
     // Phase 0: F = 1, brightest for the range.
     EXPECT_NEAR(SatelliteMagnitude(0.0, 1000.0, 4.0), 4.0 - 16.2 + 15.0, 1e-12);
     // Ten times the range: five magnitudes fainter.
-    EXPECT_NEAR(SatelliteMagnitude(1.0, 10000.0, 4.0) - SatelliteMagnitude(1.0, 1000.0, 4.0), 5.0, 1e-12);
+    EXPECT_NEAR(SatelliteMagnitude(1.0, 10000.0, 4.0) - SatelliteMagnitude(1.0, 1000.0, 4.0), 5.0,
+                1e-12);
     // Phase 180 deg: finite and very faint.
     const double dark = SatelliteMagnitude(kPi, 1000.0, 4.0);
     EXPECT_TRUE(std::isfinite(dark));
@@ -172,7 +173,9 @@ TEST_F(ObservationTest, AngularDistance) {
     EXPECT_NEAR(AngularDistance(0.0, 0.0, 120.0, 0.0), 120.0, 1e-9);
     EXPECT_NEAR(AngularDistance(10.0, 20.0, 130.0, 20.0),
                 std::acos(std::cos(120 * kDeg) * std::cos(20 * kDeg) * std::cos(20 * kDeg) +
-                          std::sin(20 * kDeg) * std::sin(20 * kDeg)) / kDeg, 1e-9);
+                          std::sin(20 * kDeg) * std::sin(20 * kDeg)) /
+                    kDeg,
+                1e-9);
     // Below 0.1 deg the planar form.
     EXPECT_NEAR(AngularDistance(10.0, 20.0, 10.05, 20.0), 0.05 * std::cos(20 * kDeg), 1e-12);
     EXPECT_NEAR(AngularDistance(359.99, 0.0, 0.02, 0.03), std::hypot(0.03, 0.03), 1e-9);

@@ -34,7 +34,7 @@ double Field(const std::string& json, const std::string& key) {
 }
 
 class ReportTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetSatelliteTable();

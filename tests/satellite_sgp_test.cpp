@@ -13,8 +13,10 @@ namespace {
 constexpr double kEarthRadiusKm = 6378.135;
 
 // The element set of the report's test case (SGP section).
-const std::string kReportLine1 = "1 88888U          80275.98708465  .00073094  13844-3  66816-4 0     8";
-const std::string kReportLine2 = "2 88888  72.8435 115.9689 0086731  52.6988 110.5714 16.05824518   105";
+const std::string kReportLine1 =
+    "1 88888U          80275.98708465  .00073094  13844-3  66816-4 0     8";
+const std::string kReportLine2 =
+    "2 88888  72.8435 115.9689 0086731  52.6988 110.5714 16.05824518   105";
 
 struct ReportPoint {
     double minutes;
@@ -25,15 +27,27 @@ struct ReportPoint {
 
 // Published SGP output (the report computed in single precision).
 const ReportPoint kReportPoints[] = {
-    {0.0, {2328.96594238, -5995.21600342, 1719.97894287}, {2.91110113, -0.98164053, -7.09049922}, true},
-    {360.0, {2456.00610352, -6071.94232177, 1222.95977784}, {2.67852119, -0.44705850, -7.22800565}, true},
-    {720.0, {2567.39477539, -6112.49725342, 713.97710419}, {2.43952477, 0.09884824, -7.31899641}, true},
-    {1080.0, {2663.03179932, -6115.37414551, 195.73919105}, {2.19531813, 0.65333930, -7.36169147}, true},
+    {0.0,
+     {2328.96594238, -5995.21600342, 1719.97894287},
+     {2.91110113, -0.98164053, -7.09049922},
+     true},
+    {360.0,
+     {2456.00610352, -6071.94232177, 1222.95977784},
+     {2.67852119, -0.44705850, -7.22800565},
+     true},
+    {720.0,
+     {2567.39477539, -6112.49725342, 713.97710419},
+     {2.43952477, 0.09884824, -7.31899641},
+     true},
+    {1080.0,
+     {2663.03179932, -6115.37414551, 195.73919105},
+     {2.19531813, 0.65333930, -7.36169147},
+     true},
     {1440.0, {2742.85470581, -6079.13580322, -328.86091614}, {0, 0, 0}, false},
 };
 
 class SgpTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetSatelliteState();
         MathErrorFlag = false;
@@ -111,10 +125,12 @@ TEST_F(SgpTest, ReadsEveryColumnOfTheElementLines) {
 // Line 1 with given year/day/fraction and second-derivative columns.
 std::string Line1(const std::string& epoch, const std::string& ndot, const std::string& nddot) {
     // columns: 1-18, 19-32 epoch, 33 blank, 34-43 ndot, 44 blank, 45-52 nddot, 53.. rest
-    std::string line = "1 25544U 98067A   " + epoch + " " + ndot + " " + nddot + "  10000-3 0  9991";
+    std::string line =
+        "1 25544U 98067A   " + epoch + " " + ndot + " " + nddot + "  10000-3 0  9991";
     return line;
 }
-const std::string kIssLine2 = "2 25544  51.6000 100.0000 0005000 100.0000 260.0000 15.50000000 10000";
+const std::string kIssLine2 =
+    "2 25544  51.6000 100.0000 0005000 100.0000 260.0000 15.50000000 10000";
 
 TEST_F(SgpTest, EpochAndDerivativeColumns) {
     struct Case {
@@ -131,7 +147,10 @@ TEST_F(SgpTest, EpochAndDerivativeColumns) {
         SCOPED_TRACE(c.epoch);
         SgpElements el;
         ASSERT_TRUE(ParseSgpElements(Line1(c.epoch, c.ndot, c.nddot), kIssLine2, el));
-        EXPECT_NEAR(el.epoch, JulianDay1900(static_cast<int>(c.year), 1, static_cast<int>(c.day)) + c.fraction, 1e-12);
+        EXPECT_NEAR(
+            el.epoch,
+            JulianDay1900(static_cast<int>(c.year), 1, static_cast<int>(c.day)) + c.fraction,
+            1e-12);
         EXPECT_DOUBLE_EQ(el.ndot2, c.ndot2);
         EXPECT_NEAR(el.nddot6, c.nddot6, 1e-18);
     }
@@ -153,7 +172,8 @@ TEST_F(SgpTest, AtTheEpochMeanElementsAreThoseOfTheEpoch) {
 }
 
 TEST_F(SgpTest, CircularOrbitKeepsTheEccentricityFloor) {
-    const std::string line2 = "2 25544  51.6000 100.0000 0000000 100.0000 260.0000 15.50000000 10000";
+    const std::string line2 =
+        "2 25544  51.6000 100.0000 0000000 100.0000 260.0000 15.50000000 10000";
     const std::string line1 = Line1("20100.00000000", " .00001000", " 00000-0");
     SgpElements el;
     ASSERT_TRUE(ParseSgpElements(line1, line2, el));
@@ -188,8 +208,13 @@ TEST_F(SgpTest, NumberColumnsThatAreNotNumbersLeaveTheStateUntouched) {
     std::string badFraction = good1;
     badFraction.replace(23, 9, ".5000 000");
     const Case cases[] = {
-        {good1, badMotion}, {good1, badInclination}, {good1, badEccentricity},
-        {badYear, kIssLine2}, {badFraction, kIssLine2}, {good1, ""}, {"", kIssLine2},
+        {good1, badMotion},
+        {good1, badInclination},
+        {good1, badEccentricity},
+        {badYear, kIssLine2},
+        {badFraction, kIssLine2},
+        {good1, ""},
+        {"", kIssLine2},
         {good1, std::string("2 25544  51.6000 100.0000 0005000 100.0000 260.0000 15.5\0 000", 61)},
     };
     SgpElements parsed;
@@ -221,8 +246,9 @@ TEST_F(SgpTest, LowOrbitRatesAndRadius) {
     const double nodeDegPerDay = SatState().nodeRate * 1440.0 / 0.017453292519943295769;
     EXPECT_NEAR(nodeDegPerDay, -5.0, 0.2);
     EXPECT_NEAR(SatState().radiusER, 1.06, 0.01);
-    EXPECT_NEAR(std::hypot(SatState().positionER[0], SatState().positionER[1], SatState().positionER[2]),
-                SatState().radiusER, 1e-12);
+    EXPECT_NEAR(
+        std::hypot(SatState().positionER[0], SatState().positionER[1], SatState().positionER[2]),
+        SatState().radiusER, 1e-12);
 }
 
 TEST_F(SgpTest, PrecessionOnlyRotatesTheDirection) {

@@ -24,7 +24,8 @@ namespace fs = std::filesystem;
 std::string ElementFile() {
     const fs::path data = fs::path(POLARIDE_DATA_DIR) / "active-2026-04.tle";
     if (fs::exists(data)) return data.string();
-    const fs::path shared = fs::path(POLARIDE_SOURCE_DIR) / ".." / "shared" / "data-sources" / "tle" / "active-2026-04.tle";
+    const fs::path shared = fs::path(POLARIDE_SOURCE_DIR) / ".." / "shared" / "data-sources" /
+                            "tle" / "active-2026-04.tle";
     if (fs::exists(shared)) return shared.string();
     return {};
 }
@@ -86,7 +87,8 @@ void BM_ComputeSatellitesAllSelected(benchmark::State& state) {
     for (auto _ : state) {
         ComputeSatellites();
     }
-    for (int k = 1; k <= Satellites().selectedCount; ++k) drawn += Satellites().chartX[static_cast<std::size_t>(k)] != 0.0;
+    for (int k = 1; k <= Satellites().selectedCount; ++k)
+        drawn += Satellites().chartX[static_cast<std::size_t>(k)] != 0.0;
     state.counters["selected"] = Satellites().selectedCount;
     state.counters["drawn"] = drawn;
 }

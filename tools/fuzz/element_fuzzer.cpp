@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static bool once = [] {
         ResetMagnitudeTable();
         SatelliteMagnitudeTable& m = MagnitudeTable();
-        for (int i = 0; i < 5; ++i) m.entries[static_cast<std::size_t>(m.count++)] = {i * 10000.0, i * 1.0};
+        for (int i = 0; i < 5; ++i)
+            m.entries[static_cast<std::size_t>(m.count++)] = {i * 10000.0, i * 1.0};
         ObserverState& o = Observer();
         o.longitudeDeg = 13.4;
         o.setLatitude(52.5);
@@ -52,7 +53,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     {
         const std::size_t first = text.find('\n');
         const std::string line1 = text.substr(0, first);
-        const std::string line2 = first == std::string::npos ? std::string() : text.substr(first + 1, text.find('\n', first + 1) - first - 1);
+        const std::string line2 =
+            first == std::string::npos
+                ? std::string()
+                : text.substr(first + 1, text.find('\n', first + 1) - first - 1);
         SgpElements el;
         if (ParseSgpElements(line1, line2, el)) {
             PropagateSGP(el, el.epoch, true);
