@@ -7,8 +7,8 @@
 namespace location {
 
 namespace {
-// The caption of the toolkit's own error boxes: the program's title.
-const QString kErrorCaption = QStringLiteral("Polaride");
+// The caption of the error boxes of failed file reads and conversions, as the chart uses.
+const QString kErrorCaption = QStringLiteral("Fehler");
 }  // namespace
 
 void ShowPlaceFieldError(const PlaceEntryResult& result, QWidget* parent) {

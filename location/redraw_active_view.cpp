@@ -1,8 +1,24 @@
 #include "location/redraw_active_view.h"
 
+#include <QString>
+#include <exception>
+
+#include "app/dialogs.h"
 #include "app/windows.h"
 #include "chart/stern.h"
+#include "core/ephemeris_update.h"
 #include "core/observer_state.h"
+
+namespace {
+
+std::function<void()>& ZoomChartRedraw() {
+    static std::function<void()> draw;
+    return draw;
+}
+
+}  // namespace
+
+void SetZoomChartRedraw(std::function<void()> draw) { ZoomChartRedraw() = std::move(draw); }
 
 void RedrawActiveView() {
     ObserverState& observer = Observer();
@@ -11,4 +27,13 @@ void RedrawActiveView() {
         if (TForm1* chart = AppWindows().form1) chart->DrawChart();
         return;
     }
+    try {
+        UpdateEphemeris(observer.cosLatitude, observer.sinLatitude, observer.longitudeDeg,
+                        observer.currentJD);
+    } catch (const std::exception& error) {
+        // A data file stopped the update: reported, and the zoom chart is not drawn.
+        AppDialogs().Message(QStringLiteral("Fehler"), QString::fromStdString(error.what()));
+        return;
+    }
+    if (ZoomChartRedraw()) ZoomChartRedraw()();
 }

@@ -22,9 +22,10 @@
 #include "location/neuort.h"
 #include "location/ortein.h"
 #include "location/ortliste.h"
+#include "location/place_list.h"
+#include "location/redraw_active_view.h"
 #include "location/unit1.h"
 #include "location/welt.h"
-#include "location/place_list.h"
 #include "location/world_map_geometry.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
@@ -483,11 +484,12 @@ namespace {
 
 // The shipped data files in a working folder of their own.
 class ShippedPlaceDataTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         for (const char* name : {"ORTE", "Grenzen", "Staedte", "welt.bmp"}) {
-            if (!std::filesystem::exists(testsupport::DataPath(name))) GTEST_SKIP() << name << " missing";
+            if (!std::filesystem::exists(testsupport::DataPath(name)))
+                GTEST_SKIP() << name << " missing";
             std::filesystem::copy_file(testsupport::DataPath(name), dir / name);
         }
     }
@@ -517,9 +519,58 @@ TEST_F(ShippedPlaceDataTest, MapsDrawWithoutErrors) {
     int yellow = 0;
     const QImage& image = germany.mapImage();
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) yellow += (image.pixel(x, y) & 0xffffffu) == 0xffff00u;
+        for (int x = 0; x < image.width(); ++x)
+            yellow += (image.pixel(x, y) & 0xffffffu) == 0xffff00u;
     EXPECT_GT(yellow, 1000) << "the borders are drawn";
     EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// With the zoom window active the ephemeris is updated for the new place and the zoom
+// chart drawn; the main chart is left alone.
+TEST_F(PlaceWindowsTest, ZoomViewIsUpdatedForTheNewPlace) {
+    for (const auto& entry : std::filesystem::directory_iterator(testsupport::DataPath(""))) {
+        const auto target = dir / entry.path().filename().string();
+        if (entry.is_regular_file() && !std::filesystem::exists(target))
+            std::filesystem::copy_file(entry.path(), target);
+    }
+    if (!std::filesystem::exists(dir / "STERNKAT")) GTEST_SKIP() << "sky data files missing";
+    std::vector<double> siderealAtZoomDrawing;
+    SetZoomChartRedraw(
+        [&siderealAtZoomDrawing] { siderealAtZoomDrawing.push_back(Observer().siderealHours); });
+    Observer().zoomFactor = 4;
+    Observer().siderealHours = -1.0;
+    TForm6 entry;
+    entry.show();
+    entry.nameField()->setText("Tokio");
+    entry.longitudeField()->setText("139.69");
+    entry.latitudeField()->setText("35.69");
+    entry.okButton()->click();
+    SetZoomChartRedraw({});
+    EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("; ").toStdString();
+    EXPECT_TRUE(drawings.empty());
+    ASSERT_EQ(siderealAtZoomDrawing.size(), 1u);
+    EXPECT_NEAR(siderealAtZoomDrawing[0], LocalSiderealTime(139.69, Observer().currentJD), 1e-9);
+    EXPECT_TRUE(Observer().timeChanged) << "the zoom drawing recomputes the satellites";
+    EXPECT_FALSE(entry.isVisible());
+}
+
+TEST_F(PlaceWindowsTest, ZoomViewUpdateStoppedByAMissingFileIsReported) {
+    int zoomDrawings = 0;
+    SetZoomChartRedraw([&zoomDrawings] { ++zoomDrawings; });
+    Observer().zoomFactor = 2;
+    TForm6 entry;
+    entry.nameField()->setText("Tokio");
+    entry.longitudeField()->setText("139.69");
+    entry.latitudeField()->setText("35.69");
+    entry.TakeOver();
+    SetZoomChartRedraw({});
+    EXPECT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_EQ(zoomDrawings, 0);
+    EXPECT_EQ(Observer().placeName, "Tokio");
 }
 
 }  // namespace
