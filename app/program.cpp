@@ -5,6 +5,7 @@
 #include "app/unit11.h"
 #include "app/windows.h"
 #include "chart/stern.h"
+#include "chart/stern_chart_widget.h"
 #include "chart/sternliste.h"
 #include "chart/zoom.h"
 #include "location/gehehaz.h"
@@ -38,6 +39,7 @@ ProgramWindows::ProgramWindows() {
     Windows& w = AppWindows();
     // The main window first: it builds ObserverState before any other window exists.
     Create(w.form1, order_, unregister_);
+    AttachSkyChart(*w.form1);  // the chart canvas, its drawing and the chart's menu entries
     Create(w.form2, order_, unregister_);
     Create(w.form3, order_, unregister_);
     Create(w.form4, order_, unregister_);
