@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-// Characters of columns first..last (1-based, inclusive), clipped to the line.
-std::string_view ColumnText(std::string_view line, int firstColumn, int lastColumn);
+#include "core/column_text.h"
+
 // Columns first to the end of the line.
 std::string_view ColumnsToEnd(std::string_view line, int firstColumn);
 
