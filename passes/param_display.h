@@ -1,0 +1,38 @@
+// The search window that the pass prediction dialog shows while its fields are
+// edited: one window of a number of minutes from a typed date and time ("Dauer in
+// Minuten"), or the span of a number of nights from the evening of the chart's date.
+// Instants are JD1900 UT; the observer is that of ObserverState.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/timescale.h"
+
+// A date "d.m.y" (one or two digits for day and month; a two-digit year is 19xx from
+// 50 on, else 20xx) and a time "h:m" or "h:m:s". False when the text is not a valid
+// date or time.
+bool ParseDialogDate(std::string_view text, int& day, int& month, int& year);
+bool ParseDialogTime(std::string_view text, int& hour, int& minute, int& second);
+
+// Start of the window of the duration mode: the local date and time in the zone of
+// ObserverState, as UT.
+JD1900 DurationStart(int year, int month, int day, int hour, int minute, int second);
+
+// The span of `nights` nights beginning on the evening of the local date (an hour
+// below 12 selects the night that began the evening before).
+struct NightSpan {
+    JD1900 start = 0.0;
+    JD1900 end = 0.0;
+    // The limit in degrees after any raise, and each new limit announced (the Sun
+    // never got down to the limit on the first or the last day).
+    double limitDeg = 0.0;
+    std::vector<double> raisedLimitsDeg;
+};
+NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, double limitDeg,
+                           bool firstHalf, bool secondHalf);
+
+// The Sun's lowest altitude on a day of declination decDeg, cut toward zero to
+// 0.01 degree: the raised limit.
+double RaisedSunLimitDeg(double declinationDeg, double latitudeDeg);
