@@ -15,24 +15,24 @@ constexpr double kImageDotsPerInch = 96.0;
 
 QPainter::CompositionMode CompositionFor(PenMode mode) {
     switch (mode) {
-    case PenMode::Xor:
-        return QPainter::RasterOp_SourceXorDestination;
-    case PenMode::NotXor:
-        return QPainter::RasterOp_NotSourceXorDestination;
-    case PenMode::Copy:
-        break;
+        case PenMode::Xor:
+            return QPainter::RasterOp_SourceXorDestination;
+        case PenMode::NotXor:
+            return QPainter::RasterOp_NotSourceXorDestination;
+        case PenMode::Copy:
+            break;
     }
     return QPainter::CompositionMode_SourceOver;
 }
 
 inline QRgb Combine(QRgb destination, QRgb source, PenMode mode) {
     switch (mode) {
-    case PenMode::Xor:
-        return 0xff000000u | ((destination ^ source) & 0x00ffffffu);
-    case PenMode::NotXor:
-        return 0xff000000u | (~(destination ^ source) & 0x00ffffffu);
-    case PenMode::Copy:
-        break;
+        case PenMode::Xor:
+            return 0xff000000u | ((destination ^ source) & 0x00ffffffu);
+        case PenMode::NotXor:
+            return 0xff000000u | (~(destination ^ source) & 0x00ffffffu);
+        case PenMode::Copy:
+            break;
     }
     return 0xff000000u | (source & 0x00ffffffu);
 }
@@ -42,14 +42,17 @@ inline QRgb Combine(QRgb destination, QRgb source, PenMode mode) {
 void InstallCanvasFontSubstitutes() {
     static std::once_flag once;
     std::call_once(once, [] {
-        QFont::insertSubstitutions(QStringLiteral("Courier New"),
-                                   {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-        QFont::insertSubstitutions(QStringLiteral("Arial"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-        QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
-                                   {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
-        QFont::insertSubstitutions(QStringLiteral("Times New Roman"),
-                                   {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
+        QFont::insertSubstitutions(
+            QStringLiteral("Courier New"),
+            {QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
+        QFont::insertSubstitutions(QStringLiteral("Arial"), {QStringLiteral("Liberation Sans"),
+                                                             QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(
+            QStringLiteral("MS Sans Serif"),
+            {QStringLiteral("Liberation Sans"), QStringLiteral("DejaVu Sans")});
+        QFont::insertSubstitutions(
+            QStringLiteral("Times New Roman"),
+            {QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")});
     });
 }
 
@@ -82,7 +85,9 @@ Canvas::Canvas(QPaintDevice* device) : ownsImage_(false), device_(device) {
 Canvas::~Canvas() { End(); }
 
 int Canvas::Width() const { return ownsImage_ ? image_.width() : (device_ ? device_->width() : 0); }
-int Canvas::Height() const { return ownsImage_ ? image_.height() : (device_ ? device_->height() : 0); }
+int Canvas::Height() const {
+    return ownsImage_ ? image_.height() : (device_ ? device_->height() : 0);
+}
 
 const QImage& Canvas::Image() const {
     End();
@@ -359,7 +364,9 @@ bool Canvas::FloodFill(int x, int y, QColor color, FloodFillMode mode, const QRe
     // "inside" (border mode with fill != border), so visiting must not depend on
     // the colour alone.
     std::vector<unsigned char> seen(static_cast<size_t>(w) * static_cast<size_t>(h), 0);
-    auto visited = [&](int px, int py) -> unsigned char& { return seen[static_cast<size_t>(py) * w + px]; };
+    auto visited = [&](int px, int py) -> unsigned char& {
+        return seen[static_cast<size_t>(py) * w + px];
+    };
     std::vector<QPoint> stack{s0};
     while (!stack.empty()) {
         QPoint p = stack.back();

@@ -84,7 +84,7 @@ struct CanvasFont {
 };
 
 class Canvas {
-public:
+  public:
     // An owned image of the given size (format RGB32), filled with `background`.
     Canvas(int width, int height, QColor background = Qt::black);
     // Draws on another device (a printer page, a widget); the device must outlive
@@ -97,7 +97,7 @@ public:
 
     // --- the surface ---------------------------------------------------------
     bool HasImage() const { return ownsImage_; }
-    int Width() const;   // device pixels
+    int Width() const;  // device pixels
     int Height() const;
     // The owned image with every drawing so far (ends the current painting pass,
     // which restarts by itself at the next drawing operation). Empty for devices.
@@ -187,7 +187,7 @@ public:
     // Draws an image scaled into the box (x1, y1) .. (x2 - 1, y2 - 1).
     void StretchDraw(int x1, int y1, int x2, int y2, const QImage& image);
 
-private:
+  private:
     QPainter& ActivePainter() const;
     void ApplyPen(QPainter& p, bool withBrush) const;
     QFont QtFont() const;

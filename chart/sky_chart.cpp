@@ -44,14 +44,38 @@ SkyChartTexts MakeTexts() {
         QColor colour;
     };
     const Row rows[kRiseSetLabelCount] = {
-        {"Label8", "Astronomische Dämmerung", "AD", false, kAstronomicalTwilightDeg, true, {170, 170, 127}},
+        {"Label8",
+         "Astronomische Dämmerung",
+         "AD",
+         false,
+         kAstronomicalTwilightDeg,
+         true,
+         {170, 170, 127}},
         {"Label9", "Nautische Dämmerung", "ND", false, kNauticalTwilightDeg, true, {198, 198, 149}},
         {"Label10", "Bürgerliche Dämmerung", "BD", false, kCivilTwilightDeg, true, {227, 227, 170}},
         {"Label11", "Sonnenaufgang", "SA", false, kSunriseAltitudeDeg, true, {255, 255, 192}},
         {"Label12", "Sonnenuntergang", "SU", false, kSunriseAltitudeDeg, false, {255, 255, 192}},
-        {"Label13", "Bürgerliche Dämmerung", "BD", false, kCivilTwilightDeg, false, {227, 227, 170}},
-        {"Label14", "Nautische Dämmerung", "ND", false, kNauticalTwilightDeg, false, {198, 198, 149}},
-        {"Label15", "Astronomische Dämmerung", "AD", false, kAstronomicalTwilightDeg, false, {170, 170, 127}},
+        {"Label13",
+         "Bürgerliche Dämmerung",
+         "BD",
+         false,
+         kCivilTwilightDeg,
+         false,
+         {227, 227, 170}},
+        {"Label14",
+         "Nautische Dämmerung",
+         "ND",
+         false,
+         kNauticalTwilightDeg,
+         false,
+         {198, 198, 149}},
+        {"Label15",
+         "Astronomische Dämmerung",
+         "AD",
+         false,
+         kAstronomicalTwilightDeg,
+         false,
+         {170, 170, 127}},
         {"Label16", "Monduntergang", "MU", true, 0.0, false, {255, 255, 192}},
         {"Label17", "Mondaufgang", "MA", true, 0.0, true, {255, 255, 192}},
     };
@@ -78,20 +102,28 @@ SkyChartTexts gTexts = MakeTexts();
 Canvas* gMainCanvas = nullptr;
 std::function<void()> gRepaint;
 
-CanvasFont TitleFont() { return CanvasFont::Pixels(QStringLiteral("Courier New"), 13, true, kTitleColour); }
-CanvasFont StatusFont() { return CanvasFont::Points(QStringLiteral("Courier New"), 10, true, kTitleColour); }
-CanvasFont NameFont() { return CanvasFont::Points(QStringLiteral("Times New Roman"), 8, false, QColor(255, 255, 0)); }
+CanvasFont TitleFont() {
+    return CanvasFont::Pixels(QStringLiteral("Courier New"), 13, true, kTitleColour);
+}
+CanvasFont StatusFont() {
+    return CanvasFont::Points(QStringLiteral("Courier New"), 10, true, kTitleColour);
+}
+CanvasFont NameFont() {
+    return CanvasFont::Points(QStringLiteral("Times New Roman"), 8, false, QColor(255, 255, 0));
+}
 
 int Trunc(double v) { return IntPart(v); }
 
 // A label on the black window background: the area of its previous text is cleared
 // first, so that a shorter text leaves nothing behind.
-void DrawLabel(Canvas& canvas, ChartTextLabel& label, int left, int top, const QString& text, const CanvasFont& font) {
+void DrawLabel(Canvas& canvas, ChartTextLabel& label, int left, int top, const QString& text,
+               const CanvasFont& font) {
     const QColor savedBrush = canvas.Brush().color;
     const BrushStyle savedStyle = canvas.Brush().style;
     canvas.SetBrush(Qt::black);
     if (!label.rect.isEmpty())
-        canvas.FillRect(label.rect.left(), label.rect.top(), label.rect.right() + 1, label.rect.bottom() + 1);
+        canvas.FillRect(label.rect.left(), label.rect.top(), label.rect.right() + 1,
+                        label.rect.bottom() + 1);
     canvas.SetFont(font);
     canvas.SetTextBackground(TextBackground::Opaque);
     canvas.TextOut(left, top, text);
@@ -128,7 +160,8 @@ void DrawMoonPhaseSymbol(Canvas& canvas) {
     const int gx = Trunc(cx - 1.5 * R);
     if (k < 1) return;
 
-    const QString word = m.phaseValue >= 1.0 ? QStringLiteral("abnehmend") : QStringLiteral("zunehmend");
+    const QString word =
+        m.phaseValue >= 1.0 ? QStringLiteral("abnehmend") : QStringLiteral("zunehmend");
     canvas.SetFont(StatusFont());
     const QSize extent = canvas.TextExtent(word);
     StatusText(canvas, gx - extent.width() / 2, cy + k + extent.height() / 2, word);
@@ -194,7 +227,8 @@ void DrawMoonDisc(Canvas& canvas, int skyGrey) {
 bool InsideDisc(int left, int top, int w, int h) {
     const ObserverState& o = Observer();
     const double dx = left - o.chartCentreX, dy = top - o.chartCentreY;
-    return o.chartRadius > std::sqrt(dx * dx + dy * dy) + 2.0 * std::sqrt((w / 2.0) * (w / 2.0) + (h / 2.0) * (h / 2.0));
+    return o.chartRadius > std::sqrt(dx * dx + dy * dy) +
+                               2.0 * std::sqrt((w / 2.0) * (w / 2.0) + (h / 2.0) * (h / 2.0));
 }
 
 SatelliteUi ChartSatelliteUi() {
@@ -218,7 +252,8 @@ void ReportError(const std::string& text, std::string* error) {
         *error = text;
         return;
     }
-    AppDialogs().Message(QStringLiteral("Fehler"), QString::fromStdString(text), ChartHooks().dialogParent);
+    AppDialogs().Message(QStringLiteral("Fehler"), QString::fromStdString(text),
+                         ChartHooks().dialogParent);
 }
 
 // The chart layers proper; data-file errors propagate to the caller.
@@ -243,12 +278,16 @@ void DrawLayers(Canvas& canvas) {
 
     const SunState& sun = Sun();
     const MoonState& moon = Moon();
-    StatusText(canvas, 10, 90, QStringLiteral("Sonnenhöhe: ") + QString::number(sun.altitudeDeg, 'f', 2) +
-                                   QStringLiteral("°  "));
-    StatusText(canvas, 10, 110, QStringLiteral("Mondhöhe:   ") + QString::number(moon.altitudeDeg, 'f', 2) +
-                                    QStringLiteral("°  "));
-    StatusText(canvas, 10, 130, QStringLiteral("Bel.Teil:   ") +
-                                    QString::number(100.0 * moon.illuminatedFraction, 'f', 0) + QStringLiteral("%  "));
+    StatusText(canvas, 10, 90,
+               QStringLiteral("Sonnenhöhe: ") + QString::number(sun.altitudeDeg, 'f', 2) +
+                   QStringLiteral("°  "));
+    StatusText(canvas, 10, 110,
+               QStringLiteral("Mondhöhe:   ") + QString::number(moon.altitudeDeg, 'f', 2) +
+                   QStringLiteral("°  "));
+    StatusText(canvas, 10, 130,
+               QStringLiteral("Bel.Teil:   ") +
+                   QString::number(100.0 * moon.illuminatedFraction, 'f', 0) +
+                   QStringLiteral("%  "));
     DrawMoonPhaseSymbol(canvas);
 
     // Stars, drawn as they are read.
@@ -306,14 +345,17 @@ void DrawLayers(Canvas& canvas) {
     const SatelliteTable& sats = Satellites();
     for (int k = 1; k <= sats.selectedCount; ++k) {
         if (sats.chartX[static_cast<size_t>(k)] <= 0.0) continue;
-        DrawStarGlyph(canvas, Trunc(sats.chartX[static_cast<size_t>(k)]), Trunc(sats.chartY[static_cast<size_t>(k)]),
-                      sats.inShadow[static_cast<size_t>(k)] == 1 ? kShadowSatelliteColour : kSunlitSatelliteColour,
+        DrawStarGlyph(canvas, Trunc(sats.chartX[static_cast<size_t>(k)]),
+                      Trunc(sats.chartY[static_cast<size_t>(k)]),
+                      sats.inShadow[static_cast<size_t>(k)] == 1 ? kShadowSatelliteColour
+                                                                 : kSunlitSatelliteColour,
                       sats.chartMagnitude[static_cast<size_t>(k)]);
     }
 
     if (o.showConstellationLines) {
         for (const StarPlotEntry& e : StarPlotTable())
-            if (e.x * e.y != 0.0) DrawStarGlyph(canvas, Trunc(e.x), Trunc(e.y), Qt::white, e.magnitude);
+            if (e.x * e.y != 0.0)
+                DrawStarGlyph(canvas, Trunc(e.x), Trunc(e.y), Qt::white, e.magnitude);
     }
 
     if (o.showAltitudeLines) DrawAltitudeLines(canvas);
@@ -369,10 +411,13 @@ bool DrawSkyChart(Canvas& canvas, std::string* error) {
 void DrawTitleLabels(Canvas& canvas) {
     const ObserverState& o = Observer();
     DrawLabel(canvas, gTexts.title, 10, 10,
-              QStringLiteral("Der Sternhimmel in ") + QString::fromStdString(o.placeName), TitleFont());
-    DrawLabel(canvas, gTexts.dateLine, 10, 30, QStringLiteral("am ") + QString::fromStdString(DateText), TitleFont());
+              QStringLiteral("Der Sternhimmel in ") + QString::fromStdString(o.placeName),
+              TitleFont());
+    DrawLabel(canvas, gTexts.dateLine, 10, 30,
+              QStringLiteral("am ") + QString::fromStdString(DateText), TitleFont());
     DrawLabel(canvas, gTexts.timeLine, 10, 50,
-              QStringLiteral("um ") + QString::fromStdString(TimeText) + QString::fromStdString(o.zoneName),
+              QStringLiteral("um ") + QString::fromStdString(TimeText) +
+                  QString::fromStdString(o.zoneName),
               TitleFont());
 }
 
@@ -380,14 +425,16 @@ void PlaceCompassLabels(Canvas& canvas) {
     const ObserverState& o = Observer();
     const double angles[4] = {o.rotationRad + kPi, o.rotationRad, o.rotationRad - kPi / 2.0,
                               o.rotationRad + kPi / 2.0};
-    const CanvasFont font = CanvasFont::Pixels(QStringLiteral("Courier New"), 11, false, kCompassColour);
+    const CanvasFont font =
+        CanvasFont::Pixels(QStringLiteral("Courier New"), 11, false, kCompassColour);
     canvas.SetFont(font);
     for (int i = 0; i < 4; ++i) {
         ChartTextLabel& label = gTexts.compass[static_cast<size_t>(i)];
         const QSize size = canvas.TextExtent(label.text);
         const double w = size.width(), h = size.height();
         const double d = std::sqrt(w * w + h * h) * 5.0 / 9.0;
-        const int left = Trunc(o.chartCentreX + std::sin(angles[i]) * (o.chartRadius + d) - w / 2.0);
+        const int left =
+            Trunc(o.chartCentreX + std::sin(angles[i]) * (o.chartRadius + d) - w / 2.0);
         const int top = Trunc(o.chartCentreY + std::cos(angles[i]) * (o.chartRadius + d) - h / 2.0);
         DrawLabel(canvas, label, left, top, label.text, font);
     }
@@ -404,7 +451,9 @@ void DrawAltitudeLines(Canvas& canvas) {
         const int r = Trunc(R * std::tan((90.0 - altitude) / 2.0 * kDegToRad));
         canvas.Ellipse(cx - r, cy - r, cx + r, cy + r);
     }
-    auto rim = [&](double a) { return QPoint(Trunc(cx + std::sin(a) * R), Trunc(cy + std::cos(a) * R)); };
+    auto rim = [&](double a) {
+        return QPoint(Trunc(cx + std::sin(a) * R), Trunc(cy + std::cos(a) * R));
+    };
     for (double a : {o.rotationRad, o.rotationRad + kPi / 2.0}) {
         const QPoint p = rim(a), q = rim(a + kPi);
         canvas.MoveTo(p.x(), p.y());
@@ -427,7 +476,8 @@ void DrawZodiac(Canvas& canvas) {
         double hourAngle = o.siderealHours * kPi / 12.0 - ra;
         if (hourAngle > kPi) hourAngle -= kTwoPi;
         if (hourAngle < -kPi) hourAngle += kTwoPi;
-        const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
+        const HorizontalCoords hz =
+            EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
         const bool visible = hz.sinAltitude > 0.0;
         if (visible) {
             const ChartPoint p = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
@@ -485,8 +535,9 @@ void DrawPlanetNames(Canvas& canvas) {
     for (int i = 0; i < kBodyCount; ++i) {
         const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
         if (b.x * b.y <= 0.0) continue;
-        const QString text = QString::fromUtf8(kBodyNames[static_cast<size_t>(i)].data(),
-                                               static_cast<qsizetype>(kBodyNames[static_cast<size_t>(i)].size()));
+        const QString text =
+            QString::fromUtf8(kBodyNames[static_cast<size_t>(i)].data(),
+                              static_cast<qsizetype>(kBodyNames[static_cast<size_t>(i)].size()));
         const QSize size = canvas.TextExtent(text);
         const int left = Trunc(b.x - size.width() / 2.0);
         const int top = Trunc(b.y - size.height());
@@ -515,17 +566,17 @@ void DrawRiseSetLabels(Canvas& canvas) {
     const int k = o.chartRadius / 7;
     const int j = Trunc(o.chartCentreY + 2.5 * k);
     const int moonTop = Trunc(o.chartCentreY - 2.5 * k);
-    const int tops[kRiseSetLabelCount] = {j, j + 15, j + 30, j + 45, j + 65, j + 80, j + 95, j + 110,
-                                          moonTop + 25, moonTop + 10};
+    const int tops[kRiseSetLabelCount] = {j,      j + 15, j + 30,  j + 45,       j + 65,
+                                          j + 80, j + 95, j + 110, moonTop + 25, moonTop + 10};
     // Each Sun altitude and the Moon once: rising and setting come together.
     RiseSetTimes sun18 = SunRiseSet(kAstronomicalTwilightDeg);
     RiseSetTimes sun12 = SunRiseSet(kNauticalTwilightDeg);
     RiseSetTimes sun6 = SunRiseSet(kCivilTwilightDeg);
     RiseSetTimes sun0 = SunRiseSet(kSunriseAltitudeDeg);
     RiseSetTimes moon = MoonRiseSet();
-    const JD1900 instants[kRiseSetLabelCount] = {sun18.rising,  sun12.rising, sun6.rising,  sun0.rising,
-                                                 sun0.setting,  sun6.setting, sun12.setting, sun18.setting,
-                                                 moon.setting, moon.rising};
+    const JD1900 instants[kRiseSetLabelCount] = {
+        sun18.rising, sun12.rising,  sun6.rising,   sun0.rising,  sun0.setting,
+        sun6.setting, sun12.setting, sun18.setting, moon.setting, moon.rising};
     for (int i = 0; i < kRiseSetLabelCount; ++i) {
         RiseSetLabel& l = gTexts.riseSet[static_cast<size_t>(i)];
         l.left = 30;

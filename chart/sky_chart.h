@@ -39,17 +39,17 @@ struct RiseSetLabel {
     QColor colour;
     int left = 30;
     int top = 0;
-    QString text;               // code, or code + "  dd.mm.yyyy  hh:mm"
-    JD1900 instant = 0.0;       // unrounded event instant of the last drawing; 0: none
-    QRect rect;                 // drawn area, for clicks and hints
+    QString text;          // code, or code + "  dd.mm.yyyy  hh:mm"
+    JD1900 instant = 0.0;  // unrounded event instant of the last drawing; 0: none
+    QRect rect;            // drawn area, for clicks and hints
 };
 
 inline constexpr int kRiseSetLabelCount = 10;
 
 struct SkyChartTexts {
-    ChartTextLabel title;     // "Der Sternhimmel in " + place, at (10, 10)
-    ChartTextLabel dateLine;  // "am " + DateText, at (10, 30)
-    ChartTextLabel timeLine;  // "um " + TimeText + zoneName, at (10, 50)
+    ChartTextLabel title;                   // "Der Sternhimmel in " + place, at (10, 10)
+    ChartTextLabel dateLine;                // "am " + DateText, at (10, 30)
+    ChartTextLabel timeLine;                // "um " + TimeText + zoneName, at (10, 50)
     std::array<ChartTextLabel, 4> compass;  // "N", "S", "O", "W"
     std::array<RiseSetLabel, kRiseSetLabelCount> riseSet;
 };
@@ -86,9 +86,9 @@ bool DrawSkyChart(Canvas& canvas, std::string* error = nullptr);
 
 // Layers, each also drawn alone by the display toggles.
 void PlaceCompassLabels(Canvas& canvas);
-void DrawAltitudeLines(Canvas& canvas);      // exclusive-or: twice removes them
-void DrawZodiac(Canvas& canvas);             // exclusive-or: twice removes it
-void DrawConstellationLines(Canvas& canvas); // reads "SLINIEN"; throws DataFileError
+void DrawAltitudeLines(Canvas& canvas);       // exclusive-or: twice removes them
+void DrawZodiac(Canvas& canvas);              // exclusive-or: twice removes it
+void DrawConstellationLines(Canvas& canvas);  // reads "SLINIEN"; throws DataFileError
 void DrawConstellationNames(Canvas& canvas);
 void DrawPlanetNames(Canvas& canvas);
 // The title labels for the current DateText/TimeText (also after a "+"/"-" step).

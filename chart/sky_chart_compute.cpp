@@ -24,7 +24,8 @@ FixedAltitude AltitudeOf(double raHours, double decDeg) {
     const ObserverState& o = Observer();
     const double hourAngle = HourAngle(o.siderealHours, raHours);
     const double dec = decDeg * kDegToRad;
-    const double sinH = std::sin(dec) * o.sinLatitude + std::cos(dec) * std::cos(hourAngle) * o.cosLatitude;
+    const double sinH =
+        std::sin(dec) * o.sinLatitude + std::cos(dec) * std::cos(hourAngle) * o.cosLatitude;
     FixedAltitude a;
     a.above = sinH > 0.0;
     a.altitudeDeg = SafeArcSin(sinH) * kRadToDeg;
@@ -43,8 +44,8 @@ void ComputeStarPositions(const std::function<void(int, double, double, double)>
             return;
         }
         e.constellation.assign(star.constellation);
-        const ChartPoint p = FixedObjectPosition(star.rightAscensionHours, star.declinationDeg, o.siderealHours,
-                                                 o.sinLatitude, o.cosLatitude);
+        const ChartPoint p = FixedObjectPosition(star.rightAscensionHours, star.declinationDeg,
+                                                 o.siderealHours, o.sinLatitude, o.cosLatitude);
         e.x = p.x;
         e.y = p.y;
         if (p.plotted()) {
@@ -60,8 +61,8 @@ void ComputeLabelPositions() {
     ReadConstellationLabels([&](int number, const ConstellationLabelRecord& label) {
         LabelPlotEntry& e = table[static_cast<size_t>(number - 1)];
         e.text.assign(label.labelText);
-        const ChartPoint p = FixedObjectPosition(label.rightAscensionHours, label.declinationDeg, o.siderealHours,
-                                                 o.sinLatitude, o.cosLatitude);
+        const ChartPoint p = FixedObjectPosition(label.rightAscensionHours, label.declinationDeg,
+                                                 o.siderealHours, o.sinLatitude, o.cosLatitude);
         e.x = p.x;
         e.y = p.y;
     });
@@ -89,10 +90,12 @@ void ComputeNebulaPositions(bool chartRadii, const std::function<void(int)>& vis
 
 void ComputeMoonDiscRadius() {
     MoonState& m = Moon();
-    if (m.distance > 0.0) m.discRadius = DrawnRadiusUnrounded(m.altitudeDeg, 0.0006656666666666666 / m.distance);
+    if (m.distance > 0.0)
+        m.discRadius = DrawnRadiusUnrounded(m.altitudeDeg, 0.0006656666666666666 / m.distance);
 }
 
-void UpdateEphemeris(double cosLatitude, double sinLatitude, double eastLongitudeDeg, JD1900 instant) {
+void UpdateEphemeris(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
+                     JD1900 instant) {
     // Steps 1 to 5: times, Sun with its chart values and drawn radius, shades, Moon.
     UpdateSunAndShades(cosLatitude, sinLatitude, eastLongitudeDeg, instant);
     ComputeStarPositions();

@@ -7,7 +7,8 @@
 // Step "stars": every STERNKAT record; fills StarPlotTable. `plotted` is called for
 // each star on the chart with its number (1-based), truncated-free position and
 // magnitude.
-void ComputeStarPositions(const std::function<void(int number, double x, double y, double magnitude)>& plotted = {});
+void ComputeStarPositions(
+    const std::function<void(int number, double x, double y, double magnitude)>& plotted = {});
 
 // Step "constellation labels": the first 89 SNAMEN records into LabelPlotTable.
 void ComputeLabelPositions();

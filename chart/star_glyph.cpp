@@ -82,7 +82,8 @@ void DrawStarGlyph(Canvas& canvas, int x, int y, QColor colour, double magnitude
         canvas.Pen().mode = PenMode::Copy;
         canvas.Brush().style = BrushStyle::Solid;
         // A filled circle covering x - k .. x + k.
-        canvas.Ellipse(x - g.discRadius, y - g.discRadius, x + g.discRadius + 1, y + g.discRadius + 1);
+        canvas.Ellipse(x - g.discRadius, y - g.discRadius, x + g.discRadius + 1,
+                       y + g.discRadius + 1);
         canvas.Pen().mode = saved;
         canvas.Brush().style = savedStyle;
     }

@@ -9,13 +9,13 @@ class Canvas;
 
 // Pixel groups of a glyph, around its centre pixel (x, y).
 struct StarGlyphShape {
-    bool centreAlone = false;  // (x, y) alone
-    bool square = false;       // (x, y), (x+1, y), (x, y+1), (x+1, y+1)
-    bool arms = false;         // (x±1, y), (x, y±1)
-    bool centre = false;       // (x, y) together with the arms
-    bool corners = false;      // (x±1, y±1)
-    bool tips = false;         // (x±2, y), (x, y±2)
-    int discRadius = 0;        // filled circle of this radius (0: none)
+    bool centreAlone = false;      // (x, y) alone
+    bool square = false;           // (x, y), (x+1, y), (x, y+1), (x+1, y+1)
+    bool arms = false;             // (x±1, y), (x, y±1)
+    bool centre = false;           // (x, y) together with the arms
+    bool corners = false;          // (x±1, y±1)
+    bool tips = false;             // (x±2, y), (x, y±2)
+    int discRadius = 0;            // filled circle of this radius (0: none)
     bool setsDiscColours = false;  // the canvas pen and brush take the glyph colour
 };
 

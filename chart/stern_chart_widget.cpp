@@ -43,7 +43,8 @@ void ShowWindow(W* window) {
 }  // namespace
 
 SkyChartWidget::SkyChartWidget(QWidget* parent)
-    : QWidget(parent), canvas_(std::make_unique<Canvas>(kDesignClientWidth, kDesignClientHeight, Qt::black)) {
+    : QWidget(parent),
+      canvas_(std::make_unique<Canvas>(kDesignClientWidth, kDesignClientHeight, Qt::black)) {
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -66,7 +67,8 @@ void SkyChartWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // The chart geometry stays at the design size; a larger window only gets a
     // larger black canvas, which the next drawing fills.
-    const int w = std::max(width(), kDesignClientWidth), h = std::max(height(), kDesignClientHeight);
+    const int w = std::max(width(), kDesignClientWidth),
+              h = std::max(height(), kDesignClientHeight);
     if (w > canvas_->Width() || h > canvas_->Height()) {
         canvas_->Resize(w, h, Qt::black);
         ResetChartTexts();
@@ -104,7 +106,8 @@ bool SkyChartWidget::event(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int label = RiseSetLabelAt(help->pos().x(), help->pos().y());
         if (label >= 0)
-            QToolTip::showText(help->globalPos(), ChartTexts().riseSet[static_cast<size_t>(label)].hint, this);
+            QToolTip::showText(help->globalPos(),
+                               ChartTexts().riseSet[static_cast<size_t>(label)].hint, this);
         else
             QToolTip::hideText();
         return true;
@@ -129,8 +132,12 @@ SkyChartWidget* AttachSkyChart(TForm1& form) {
     hooks.enableSatelliteSelection = [frame] { frame->selectSatellitesAction->setEnabled(true); };
     hooks.showZoomWindow = [] { ShowWindow(AppWindows().form2); };
     hooks.showSelectionWindow = [] { ShowWindow(AppWindows().form8); };
-    hooks.zoomWindowWidth = [] { return AppWindows().form2 ? AppWindows().form2->frameGeometry().width() : 648; };
-    hooks.zoomWindowHeight = [] { return AppWindows().form2 ? AppWindows().form2->frameGeometry().height() : 488; };
+    hooks.zoomWindowWidth = [] {
+        return AppWindows().form2 ? AppWindows().form2->frameGeometry().width() : 648;
+    };
+    hooks.zoomWindowHeight = [] {
+        return AppWindows().form2 ? AppWindows().form2->frameGeometry().height() : 488;
+    };
     hooks.caption = [frame] { return frame->windowTitle(); };
     hooks.setCaption = [frame](const QString& text) { frame->setWindowTitle(text); };
     hooks.setPointer = [widget](int shape) {
@@ -157,7 +164,9 @@ SkyChartWidget* AttachSkyChart(TForm1& form) {
             AppendLeftListName(name);
     };
 
-    auto on = [frame](QAction* action, auto fn) { QObject::connect(action, &QAction::triggered, frame, fn); };
+    auto on = [frame](QAction* action, auto fn) {
+        QObject::connect(action, &QAction::triggered, frame, fn);
+    };
     on(form.hourForwardAction, [] { StepChartTime(1.0 / 24.0); });
     on(form.hourBackAction, [] { StepChartTime(-1.0 / 24.0); });
     on(form.nextDayAction, [] { StepChartTime(1.0); });

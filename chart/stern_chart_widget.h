@@ -12,14 +12,14 @@ class TForm1;
 class SkyChartWidget : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit SkyChartWidget(QWidget* parent = nullptr);
     ~SkyChartWidget() override;
 
     Canvas& canvas() { return *canvas_; }
     QSize sizeHint() const override;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -28,7 +28,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
-private:
+  private:
     std::unique_ptr<Canvas> canvas_;
 };
 

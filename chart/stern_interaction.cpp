@@ -77,7 +77,8 @@ QString WholeKm(double v) { return QString::number(IntPart(v + 0.5)); }
 
 QString Columns(const std::string& line, int first, int last) {
     if (static_cast<int>(line.size()) < first) return QString();
-    const std::string part = line.substr(static_cast<size_t>(first - 1), static_cast<size_t>(last - first + 1));
+    const std::string part =
+        line.substr(static_cast<size_t>(first - 1), static_cast<size_t>(last - first + 1));
     return QString::fromLatin1(part.data(), static_cast<qsizetype>(part.size()));
 }
 
@@ -127,8 +128,10 @@ bool Near(double px, double py, int x, int y, int maxDx, int maxDy, bool dxInclu
 QString MinorBodyText() {
     const MinorBodyState& m = MinorBody();
     QString t = QString::fromStdString(m.name) + kCrLf;
-    t += QStringLiteral("Entfernung: ") + Fixed(m.distance, m.distance >= 200.0 ? 0 : 1) + QStringLiteral(" Mio km") + kCrLf;
-    t += QStringLiteral("Helligkeit: ") + Fixed(m.magnitude, 1) + QStringLiteral(" mag") + kCrLf + kCrLf;
+    t += QStringLiteral("Entfernung: ") + Fixed(m.distance, m.distance >= 200.0 ? 0 : 1) +
+         QStringLiteral(" Mio km") + kCrLf;
+    t += QStringLiteral("Helligkeit: ") + Fixed(m.magnitude, 1) + QStringLiteral(" mag") + kCrLf +
+         kCrLf;
     double az = m.azimuthDeg + 180.0;
     while (az < 0.0) az += 360.0;
     while (az > 360.0) az -= 360.0;
@@ -141,8 +144,11 @@ QString BodyText(int i) {
     const auto name = kBodyNames[static_cast<size_t>(i)];
     QString t = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())) + kCrLf;
     const bool giant = i == kBodyJupiter || i == kBodySaturn || i == kBodyUranus;
-    t += QStringLiteral("Entfernung: ") + Fixed(b.distance * 149.6, giant ? 0 : 1) + QStringLiteral(" Mio km") + kCrLf;
-    if (i >= kBodyMercury) t += QStringLiteral("Helligkeit: ") + Fixed(b.magnitude, 1) + QStringLiteral(" mag") + kCrLf;
+    t += QStringLiteral("Entfernung: ") + Fixed(b.distance * 149.6, giant ? 0 : 1) +
+         QStringLiteral(" Mio km") + kCrLf;
+    if (i >= kBodyMercury)
+        t +=
+            QStringLiteral("Helligkeit: ") + Fixed(b.magnitude, 1) + QStringLiteral(" mag") + kCrLf;
     t += kCrLf;
     if (i < kBodyMercury) t += kCrLf;
     const PlotAltAz a = AltAzOfPlot(b.x, b.y);
@@ -152,8 +158,10 @@ QString BodyText(int i) {
 
 QString LabelText(int number) {
     const std::string& text = LabelPlotTable()[static_cast<size_t>(number - 1)].text;
-    QString longText = text.size() > 3 ? QString::fromLatin1(text.data() + 3, static_cast<qsizetype>(text.size() - 3))
-                                       : QString();
+    QString longText =
+        text.size() > 3
+            ? QString::fromLatin1(text.data() + 3, static_cast<qsizetype>(text.size() - 3))
+            : QString();
     longText.replace(QLatin1Char('|'), kCrLf);
     return longText + kCrLf;
 }
@@ -161,7 +169,8 @@ QString LabelText(int number) {
 QString NebulaText(int number) {
     const std::string line = ReadNebulaLine(number);
     QString t = Columns(line, 20, 44) + kCrLf;
-    t += QStringLiteral("Entfernung ") + TrimRight(Columns(line, 45, 52)) + QStringLiteral(" Lichtjahre") + kCrLf;
+    t += QStringLiteral("Entfernung ") + TrimRight(Columns(line, 45, 52)) +
+         QStringLiteral(" Lichtjahre") + kCrLf;
     t += Columns(line, 53, 72) + kCrLf;
     return t;
 }
@@ -188,8 +197,10 @@ QString StarText(int number) {
         t += QStringLiteral("Fixstern") + kCrLf;
     }
     t += Columns(line, 58, 97) + kCrLf;
-    t += QStringLiteral("Entfernung: ") + Columns(line, 33, 37) + QStringLiteral(" Lichtjahre") + kCrLf;
-    t += QStringLiteral("Helligkeit: ") + Columns(line, 15, 19) + QStringLiteral(" mag") + kCrLf + kCrLf;
+    t += QStringLiteral("Entfernung: ") + Columns(line, 33, 37) + QStringLiteral(" Lichtjahre") +
+         kCrLf;
+    t += QStringLiteral("Helligkeit: ") + Columns(line, 15, 19) + QStringLiteral(" mag") + kCrLf +
+         kCrLf;
     const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(number - 1)];
     const PlotAltAz a = AltAzOfPlot(e.x, e.y);
     t += AltAzLines(a.altitudeDeg, a.azimuthDeg);
@@ -212,14 +223,19 @@ QString SatelliteText(int k) {
     t += QString::fromStdString(v.catalogueText) + kCrLf;
     t += WholeKm(perigee) + QStringLiteral(" x ") + WholeKm(apogee) + QStringLiteral(" km, ") +
          Shortest(v.inclinationDeg, 100.0) + QStringLiteral(" Grad") + kCrLf + kCrLf;
-    t += QStringLiteral("Helligkeit: ") + Shortest(v.magnitude, 10.0) + (known ? QString() : QStringLiteral(":")) +
-         QStringLiteral(" mag") + kCrLf;
-    t += QStringLiteral("Phasenwinkel: ") + Shortest(v.phaseAngleDeg, 10.0) + QStringLiteral(" Grad") + kCrLf + kCrLf;
-    t += QStringLiteral("Entfernung: ") + WholeKm(v.observedRangeKm) + QStringLiteral(" km") + kCrLf;
+    t += QStringLiteral("Helligkeit: ") + Shortest(v.magnitude, 10.0) +
+         (known ? QString() : QStringLiteral(":")) + QStringLiteral(" mag") + kCrLf;
+    t += QStringLiteral("Phasenwinkel: ") + Shortest(v.phaseAngleDeg, 10.0) +
+         QStringLiteral(" Grad") + kCrLf + kCrLf;
+    t +=
+        QStringLiteral("Entfernung: ") + WholeKm(v.observedRangeKm) + QStringLiteral(" km") + kCrLf;
     t += QStringLiteral("Flughöhe: ") + WholeKm(v.heightKm) + QStringLiteral(" km") + kCrLf;
-    t += QStringLiteral("Schattenabstand: ") + WholeKm(v.shadowDepthKm) + QStringLiteral(" km") + kCrLf + kCrLf;
-    t += QStringLiteral("Geschwindigkeit: ") + Shortest(v.angularSpeedDegSec, 1000.0) + QStringLiteral(" Grad/Sekunde") + kCrLf;
-    t += QStringLiteral("Bahnalter: ") + Shortest(s.minutesSinceEpoch / 1440.0, 10.0) + QStringLiteral(" Tage") + kCrLf;
+    t += QStringLiteral("Schattenabstand: ") + WholeKm(v.shadowDepthKm) + QStringLiteral(" km") +
+         kCrLf + kCrLf;
+    t += QStringLiteral("Geschwindigkeit: ") + Shortest(v.angularSpeedDegSec, 1000.0) +
+         QStringLiteral(" Grad/Sekunde") + kCrLf;
+    t += QStringLiteral("Bahnalter: ") + Shortest(s.minutesSinceEpoch / 1440.0, 10.0) +
+         QStringLiteral(" Tage") + kCrLf;
     return t;
 }
 
@@ -326,7 +342,8 @@ void Wait(int ms) {
     if (ms <= 0) return;
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < ms) QThread::msleep(static_cast<unsigned long>(std::min<qint64>(20, ms - timer.elapsed())));
+    while (timer.elapsed() < ms)
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(20, ms - timer.elapsed())));
 }
 
 }  // namespace
@@ -343,7 +360,8 @@ void StepChartTime(double days) {
 }
 
 bool ParseChartDate(const QString& text, QString* canonical) {
-    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,2})\\.(\\d{1,2})\\.(\\d{1,4})\\s*$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*(\\d{1,2})\\.(\\d{1,2})\\.(\\d{1,4})\\s*$"));
     const QRegularExpressionMatch m = pattern.match(text);
     if (!m.hasMatch()) return false;
     const int day = m.captured(1).toInt();
@@ -364,7 +382,8 @@ bool ParseChartDate(const QString& text, QString* canonical) {
 }
 
 bool ParseChartTime(const QString& text, QString* canonical) {
-    static const QRegularExpression pattern(QStringLiteral("^\\s*(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?\\s*$"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?\\s*$"));
     const QRegularExpressionMatch m = pattern.match(text);
     if (!m.hasMatch()) return false;
     const int h = m.captured(1).toInt();
@@ -388,11 +407,13 @@ void SetInstantFromDateTimeTexts() {
 }
 
 void EnterChartDate() {
-    const InputAnswer answer = AppDialogs().Input(QStringLiteral("Datum ändern"), QStringLiteral("Bitte neues Datum eingeben:"),
-                                                  QString::fromStdString(DateText), gHooks.dialogParent);
+    const InputAnswer answer = AppDialogs().Input(
+        QStringLiteral("Datum ändern"), QStringLiteral("Bitte neues Datum eingeben:"),
+        QString::fromStdString(DateText), gHooks.dialogParent);
     QString canonical;
     if (!ParseChartDate(answer.text, &canonical)) {
-        ConversionError(QStringLiteral("'") + answer.text + QStringLiteral("' ist kein gültiges Datum"));
+        ConversionError(QStringLiteral("'") + answer.text +
+                        QStringLiteral("' ist kein gültiges Datum"));
         return;
     }
     DateText = canonical.toStdString();
@@ -401,11 +422,13 @@ void EnterChartDate() {
 }
 
 void EnterChartTime() {
-    const InputAnswer answer = AppDialogs().Input(QStringLiteral("Uhrzeit ändern"), QStringLiteral("Bitte neue Uhrzeit eingeben:"),
-                                                  QString::fromStdString(TimeText), gHooks.dialogParent);
+    const InputAnswer answer = AppDialogs().Input(
+        QStringLiteral("Uhrzeit ändern"), QStringLiteral("Bitte neue Uhrzeit eingeben:"),
+        QString::fromStdString(TimeText), gHooks.dialogParent);
     QString canonical;
     if (!ParseChartTime(answer.text, &canonical)) {
-        ConversionError(QStringLiteral("'") + answer.text + QStringLiteral("' ist keine gültige Uhrzeit"));
+        ConversionError(QStringLiteral("'") + answer.text +
+                        QStringLiteral("' ist keine gültige Uhrzeit"));
         return;
     }
     TimeText = canonical.toStdString();
@@ -559,7 +582,8 @@ void StepWithTrails(int direction) {
                 colour = direction > 0 ? kTrailColour : QColor(sky, sky, sky);
             else
                 colour = kSunlitSatelliteColour;
-            DrawStarGlyph(canvas, Trunc(sats.chartX[i]), Trunc(sats.chartY[i]), colour, sats.chartMagnitude[i]);
+            DrawStarGlyph(canvas, Trunc(sats.chartX[i]), Trunc(sats.chartY[i]), colour,
+                          sats.chartMagnitude[i]);
         }
     };
     OnCanvas([&](Canvas& canvas) {
@@ -585,12 +609,14 @@ void ChartKey(QChar key) {
     } else if (key == QLatin1Char('-')) {
         StepWithTrails(-1);
     } else if (key == QLatin1Char('t')) {
-        const InputAnswer answer = AppDialogs().Input(QStringLiteral("Schrittweite ändern"), QStringLiteral("Schrittweite in Sekunden:"),
-                                                      QString::number(o.timeStepSeconds), gHooks.dialogParent);
+        const InputAnswer answer = AppDialogs().Input(
+            QStringLiteral("Schrittweite ändern"), QStringLiteral("Schrittweite in Sekunden:"),
+            QString::number(o.timeStepSeconds), gHooks.dialogParent);
         bool ok = false;
         const int step = answer.text.trimmed().toInt(&ok);
         if (!ok) {
-            ConversionError(QStringLiteral("'") + answer.text + QStringLiteral("' ist kein gültiger Integerwert"));
+            ConversionError(QStringLiteral("'") + answer.text +
+                            QStringLiteral("' ist kein gültiger Integerwert"));
             return;
         }
         o.timeStepSeconds = step;
@@ -605,7 +631,8 @@ QString IdentifyAt(int x, int y, int* blinkLabel, bool* hit) {
     if (blinkLabel) *blinkLabel = 0;
     if (hit) *hit = true;
     const MinorBodyState& m = MinorBody();
-    if (Near(m.chartX, m.chartY, x, y, 4, 4, false) && (m.chartX != 0.0 || m.chartY != 0.0)) return MinorBodyText();
+    if (Near(m.chartX, m.chartY, x, y, 4, 4, false) && (m.chartX != 0.0 || m.chartY != 0.0))
+        return MinorBodyText();
     for (int i = 0; i < kBodyCount; ++i) {
         const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
         if ((b.x != 0.0 || b.y != 0.0) && Near(b.x, b.y, x, y, 3, 4, true)) return BodyText(i);
@@ -631,7 +658,8 @@ QString IdentifyAt(int x, int y, int* blinkLabel, bool* hit) {
     if (o.satelliteCount > 0) {
         const SatelliteTable& sats = Satellites();
         for (int k = 1; k <= sats.selectedCount; ++k) {
-            const double sx = sats.chartX[static_cast<size_t>(k)], sy = sats.chartY[static_cast<size_t>(k)];
+            const double sx = sats.chartX[static_cast<size_t>(k)],
+                         sy = sats.chartY[static_cast<size_t>(k)];
             if ((sx != 0.0 || sy != 0.0) && Near(sx, sy, x, y, 3, 4, true)) return SatelliteText(k);
         }
     }
@@ -658,7 +686,8 @@ void IdentifyClick(int x, int y) {
 
 void BlinkConstellation(int labelNumber) {
     if (labelNumber < 1 || labelNumber > kLabelPlotCount) return;
-    const std::string code = LabelPlotTable()[static_cast<size_t>(labelNumber - 1)].text.substr(0, 3);
+    const std::string code =
+        LabelPlotTable()[static_cast<size_t>(labelNumber - 1)].text.substr(0, 3);
     const int sky = ChartShades().skyGrey;
     auto paint = [&](QColor colour) {
         OnCanvas([&](Canvas& canvas) {

@@ -33,24 +33,27 @@ constexpr int kClientHeight = 442;
 
 int Usage(const std::string& problem) {
     if (!problem.empty()) std::cerr << problem << "\n";
-    std::cerr << "Aufruf: polaride-cli " << kUsage << "\n"
-              << "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
-              << "  --date/--time: bürgerliche Zeit in der Zone H (Vorgabe 1 h)\n"
-              << "  L: geographische Länge in Grad, östlich positiv; B: Breite in Grad\n"
-              << "  --flags: Planetennamen, Sternbildnamen, Sternbildlinien, Höhenlinien, Tierkreis\n"
-              << "  --select: wählt die Satelliten, deren Name so beginnt\n"
-              << "Ohne Ort gilt Berlin, ohne Zeitpunkt die Uhr des Rechners.\n";
+    std::cerr
+        << "Aufruf: polaride-cli " << kUsage << "\n"
+        << "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
+        << "  --date/--time: bürgerliche Zeit in der Zone H (Vorgabe 1 h)\n"
+        << "  L: geographische Länge in Grad, östlich positiv; B: Breite in Grad\n"
+        << "  --flags: Planetennamen, Sternbildnamen, Sternbildlinien, Höhenlinien, Tierkreis\n"
+        << "  --select: wählt die Satelliten, deren Name so beginnt\n"
+        << "Ohne Ort gilt Berlin, ohne Zeitpunkt die Uhr des Rechners.\n";
     return 2;
 }
 
 struct ChartOptions {
     std::string out, tle, select, dataDir, date, time, flags;
     double jd = 0, lon = 0, lat = 0, height = 0, zone = 1, limit = 5;
-    bool haveJd = false, haveLon = false, haveLat = false, haveHeight = false, haveZone = false, haveLimit = false;
+    bool haveJd = false, haveLon = false, haveLat = false, haveHeight = false, haveZone = false,
+         haveLimit = false;
 };
 
 bool IsNumberOption(const std::string& o) {
-    return o == "--jd" || o == "--lon" || o == "--lat" || o == "--height" || o == "--zone" || o == "--limit";
+    return o == "--jd" || o == "--lon" || o == "--lat" || o == "--height" || o == "--zone" ||
+           o == "--limit";
 }
 
 // Parses the options; returns an error text (empty when fine).
@@ -101,7 +104,8 @@ std::string ParseOptions(const std::vector<std::string>& args, ChartOptions& opt
     }
     if (opt.out.empty()) return "--out ist erforderlich";
     if (opt.haveLon != opt.haveLat) return "--lon und --lat gehören zusammen";
-    if (opt.haveJd && (!opt.date.empty() || !opt.time.empty())) return "--jd oder --date/--time, nicht beides";
+    if (opt.haveJd && (!opt.date.empty() || !opt.time.empty()))
+        return "--jd oder --date/--time, nicht beides";
     if (!opt.select.empty() && opt.tle.empty()) return "--select braucht --tle";
     if (!opt.flags.empty() && opt.flags.size() != 5) return "--flags braucht fünf Ziffern 0/1";
     return {};
@@ -119,13 +123,15 @@ std::string ZoneName(double offset) {
 
 int RunChart(const std::vector<std::string>& args) {
     ChartOptions opt;
-    if (const std::string problem = ParseOptions(args, opt); !problem.empty()) return Usage(problem);
+    if (const std::string problem = ParseOptions(args, opt); !problem.empty())
+        return Usage(problem);
 
     // Paths given relative to the caller's folder stay valid after the change into
     // the data folder.
     std::error_code ec;
     const std::filesystem::path out = std::filesystem::absolute(opt.out, ec);
-    const std::filesystem::path tle = opt.tle.empty() ? std::filesystem::path() : std::filesystem::absolute(opt.tle, ec);
+    const std::filesystem::path tle =
+        opt.tle.empty() ? std::filesystem::path() : std::filesystem::absolute(opt.tle, ec);
     if (!opt.dataDir.empty()) {
         std::filesystem::current_path(opt.dataDir, ec);
         if (ec) return Usage("Verzeichnis nicht gefunden: " + opt.dataDir);
@@ -173,7 +179,8 @@ int RunChart(const std::vector<std::string>& args) {
         if (!opt.time.empty() && !ParseChartTime(QString::fromStdString(opt.time), &time))
             return Usage("Ungültige Uhrzeit: " + opt.time);
         CivilInstant instant;
-        if (!InstantFromDateTimeTexts(date.toStdString(), time.toStdString(), o.zoneOffsetHours, instant))
+        if (!InstantFromDateTimeTexts(date.toStdString(), time.toStdString(), o.zoneOffsetHours,
+                                      instant))
             return Usage("Ungültiges Datum oder Uhrzeit");
         o.currentJD = instant.instant;
         o.year = instant.year;

@@ -47,7 +47,8 @@ void SetTimes(double eastLongitudeDeg, JD1900 instant) {
 
 }  // namespace
 
-void UpdateSunAndShades(double cosLatitude, double sinLatitude, double eastLongitudeDeg, JD1900 instant) {
+void UpdateSunAndShades(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
+                        JD1900 instant) {
     (void)cosLatitude;  // the Sun and Moon take the latitude from ObserverState
     (void)sinLatitude;
     SetTimes(eastLongitudeDeg, instant);
@@ -59,7 +60,8 @@ void UpdateSunAndShades(double cosLatitude, double sinLatitude, double eastLongi
     MoonPosition(o.dynamicJD);
 }
 
-void UpdateSunMoon(double cosLatitude, double sinLatitude, double eastLongitudeDeg, JD1900 instant) {
+void UpdateSunMoon(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
+                   JD1900 instant) {
     SetTimes(eastLongitudeDeg, instant);
     const ObserverState& o = Observer();
     SunPosition(o.dynamicJD);
@@ -68,7 +70,8 @@ void UpdateSunMoon(double cosLatitude, double sinLatitude, double eastLongitudeD
     s.rightAscension = AngleOf(s.x, s.y);
     s.declination = SafeArcSin(s.z / s.distance);
     const double hourAngle = HourAngle(o.siderealHours, s.rightAscension * 12.0 / kPi);
-    const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, s.declination, sinLatitude, cosLatitude);
+    const HorizontalCoords hz =
+        EquatorialToHorizontal(hourAngle, s.declination, sinLatitude, cosLatitude);
     s.altitudeDeg = hz.altitude * kRadToDeg;
     s.azimuth = hz.azimuth;
     MoonPosition(o.dynamicJD);

@@ -30,7 +30,8 @@ int LineGreyLevel(double sunAltitudeDeg);
 // Sidereal time (siderealHours), dynamicJD, the Sun (SunState with its chart values,
 // BodyPlotTable entry 0), the sky shades and the Moon (MoonState, entry 1) for an
 // instant at a place. Writes siderealHours and dynamicJD of ObserverState.
-void UpdateSunAndShades(double cosLatitude, double sinLatitude, double eastLongitudeDeg, JD1900 instant);
+void UpdateSunAndShades(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
+                        JD1900 instant);
 
 // Sidereal time, ephemeris time, the Sun (right ascension, declination, altitude) and
 // the Moon; nothing else.
@@ -39,4 +40,5 @@ void UpdateSunMoon(double cosLatitude, double sinLatitude, double eastLongitudeD
 // Everything the chart computes for the instant (see above). A missing or malformed
 // data file stops the update at that step and throws the reader's error (DataFileError
 // or EphemerisFileError); the values computed before it stay.
-void UpdateEphemeris(double cosLatitude, double sinLatitude, double eastLongitudeDeg, JD1900 instant);
+void UpdateEphemeris(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
+                     JD1900 instant);

@@ -2,7 +2,6 @@
 // backgrounds, line end points, printer-style mapping.
 #include <gtest/gtest.h>
 
-
 #include "chart/canvas.h"
 
 namespace {
@@ -58,19 +57,19 @@ TEST_P(CanvasXorTwice, RestoresEveryPixel) {
         canvas.SetPen(QColor(128, 0, 0), 1, c.mode);
         canvas.SetBrush(QColor(0, 128, 0), c.brush);
         switch (c.shape) {
-        case 0:
-            canvas.MoveTo(3, 97);
-            canvas.LineTo(96, 5);
-            break;
-        case 1:
-            canvas.Rectangle(20, 30, 80, 70);
-            break;
-        case 2:
-            canvas.Ellipse(5, 5, 95, 95);
-            break;
-        case 3:
-            canvas.Polyline({{5, 5}, {60, 20}, {40, 80}, {5, 5}, {95, 50}});
-            break;
+            case 0:
+                canvas.MoveTo(3, 97);
+                canvas.LineTo(96, 5);
+                break;
+            case 1:
+                canvas.Rectangle(20, 30, 80, 70);
+                break;
+            case 2:
+                canvas.Ellipse(5, 5, 95, 95);
+                break;
+            case 3:
+                canvas.Polyline({{5, 5}, {60, 20}, {40, 80}, {5, 5}, {95, 50}});
+                break;
         }
         if (pass == 0) {
             EXPECT_NE(canvas.Image(), before) << "the first pass must change the picture";
@@ -276,4 +275,19 @@ TEST(CanvasImage, CopiesTakenBetweenDrawingsStayUnchanged) {
     EXPECT_EQ(snapshot.pixel(20, 20) & 0xffffff, 0u);
     EXPECT_EQ(snapshot.pixel(1, 1) & 0xffffff, 0u);
     EXPECT_EQ(canvas.PixelRgb(20, 20), 0xffffff);
+}
+
+TEST(CanvasFloodFill, LimitBoxKeepsALeakingFillInside) {
+    Canvas canvas(40, 40, Qt::black);
+    canvas.SetPen(Qt::white);
+    canvas.SetBrush(Qt::black, BrushStyle::Clear);
+    canvas.Rectangle(10, 10, 20, 20);
+    canvas.SetPixel(19, 15, Qt::black);  // a gap in the border
+    canvas.SetBrush(Qt::green);
+    ASSERT_TRUE(canvas.FloodFill(15, 15, Qt::white, FloodFillMode::Border, QRect(10, 10, 11, 11)));
+    EXPECT_EQ(canvas.PixelRgb(15, 15), 0x00ff00);
+    EXPECT_EQ(canvas.PixelRgb(20, 15), 0x00ff00) << "the gap leads out, up to the box edge";
+    EXPECT_EQ(canvas.PixelRgb(21, 15), 0x000000) << "but not beyond the limit";
+    EXPECT_EQ(canvas.PixelRgb(0, 0), 0x000000);
+    EXPECT_FALSE(canvas.FloodFill(30, 30, Qt::white, FloodFillMode::Border, QRect(10, 10, 11, 11)));
 }

@@ -28,7 +28,7 @@ namespace charttest {
 inline JD1900 WinterEvening() { return JulianDay1900(2026, 1, 15) + 19.0 / 24.0; }
 
 class ChartTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetPlotTables();

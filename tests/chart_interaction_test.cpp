@@ -24,13 +24,14 @@ bool OnlyStarsNear(int x, int y) {
 }
 
 QString Columns(const std::string& line, int first, int last) {
-    return QString::fromLatin1(line.substr(static_cast<size_t>(first - 1), static_cast<size_t>(last - first + 1)));
+    return QString::fromLatin1(
+        line.substr(static_cast<size_t>(first - 1), static_cast<size_t>(last - first + 1)));
 }
 
 }  // namespace
 
 class ChartIdentification : public ChartTest {
-protected:
+  protected:
     void SetUp() override {
         ChartTest::SetUp();
         ASSERT_TRUE(DrawSkyChart(*canvas));
@@ -44,7 +45,8 @@ TEST_F(ChartIdentification, StarTextFollowsItsCatalogueLine) {
     for (int n = 1; n <= kStarPlotCount; ++n) {
         const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(n - 1)];
         if (e.x * e.y == 0.0 || !OnlyStarsNear(IntPart(e.x), IntPart(e.y))) continue;
-        if (best == 0 || e.magnitude < StarPlotTable()[static_cast<size_t>(best - 1)].magnitude) best = n;
+        if (best == 0 || e.magnitude < StarPlotTable()[static_cast<size_t>(best - 1)].magnitude)
+            best = n;
     }
     ASSERT_GT(best, 0);
     const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(best - 1)];
@@ -54,16 +56,20 @@ TEST_F(ChartIdentification, StarTextFollowsItsCatalogueLine) {
     ASSERT_TRUE(hit);
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     ASSERT_GE(lines.size(), 8) << text.toStdString();
-    EXPECT_EQ(lines[3], QStringLiteral("Entfernung: ") + Columns(line, 33, 37) + QStringLiteral(" Lichtjahre"));
-    EXPECT_EQ(lines[4], QStringLiteral("Helligkeit: ") + Columns(line, 15, 19) + QStringLiteral(" mag"));
+    EXPECT_EQ(lines[3], QStringLiteral("Entfernung: ") + Columns(line, 33, 37) +
+                            QStringLiteral(" Lichtjahre"));
+    EXPECT_EQ(lines[4],
+              QStringLiteral("Helligkeit: ") + Columns(line, 15, 19) + QStringLiteral(" mag"));
     EXPECT_EQ(lines[5], QString());
-    EXPECT_TRUE(lines[6].startsWith(QStringLiteral("Höhe: ")) && lines[6].endsWith(QStringLiteral(" Grad")));
+    EXPECT_TRUE(lines[6].startsWith(QStringLiteral("Höhe: ")) &&
+                lines[6].endsWith(QStringLiteral(" Grad")));
     EXPECT_TRUE(lines[7].startsWith(QStringLiteral("Azimut: ")));
     // Altitude from the plot position: r = R tan((90 - h)/2).
     const ObserverState& o = Observer();
     const double r = std::hypot(e.x - o.chartCentreX, e.y - o.chartCentreY);
     const double altitude = 90.0 - 2.0 * std::atan(r / o.chartRadius) * 180.0 / kPi;
-    EXPECT_EQ(lines[6], QStringLiteral("Höhe: ") + QString::number(altitude, 'f', 2) + QStringLiteral(" Grad"));
+    EXPECT_EQ(lines[6], QStringLiteral("Höhe: ") + QString::number(altitude, 'f', 2) +
+                            QStringLiteral(" Grad"));
     EXPECT_TRUE(text.endsWith(QStringLiteral(" Grad\r\n")));
 
     IdentifyClick(IntPart(e.x), IntPart(e.y));
@@ -79,7 +85,8 @@ TEST_F(ChartIdentification, StarCatalogueCasesGiveTheirFirstLines) {
         if (e.x * e.y == 0.0) return;
         if (star.catalogueKind == CatalogueKind::Hipparcos && !hip) hip = n;
         if (star.catalogueKind == CatalogueKind::Text && !text) text = n;
-        if (star.catalogueKind == CatalogueKind::None && star.line.size() >= 38 && !plain) plain = n;
+        if (star.catalogueKind == CatalogueKind::None && star.line.size() >= 38 && !plain)
+            plain = n;
     });
     auto textOf = [](int n) {
         const StarPlotEntry e = StarPlotTable()[static_cast<size_t>(n - 1)];
@@ -108,7 +115,9 @@ TEST_F(ChartIdentification, StarCatalogueCasesGiveTheirFirstLines) {
         EXPECT_EQ(l[0], designation + QStringLiteral(" ") + Columns(line, 20, 22));
         EXPECT_EQ(l[1], Columns(line, 38, 57));
     }
-    if (plain) { EXPECT_EQ(textOf(plain)[1], QStringLiteral("Fixstern")); }
+    if (plain) {
+        EXPECT_EQ(textOf(plain)[1], QStringLiteral("Fixstern"));
+    }
     EXPECT_TRUE(hip || text || plain);
 }
 
@@ -126,7 +135,8 @@ TEST_F(ChartIdentification, PlanetWinsOverAStarAtTheSamePixel) {
     jupiter.y = star->y;
     jupiter.distance = 4.5;
     jupiter.magnitude = -2.3;
-    const QStringList l = IdentifyAt(IntPart(star->x), IntPart(star->y)).split(QStringLiteral("\r\n"));
+    const QStringList l =
+        IdentifyAt(IntPart(star->x), IntPart(star->y)).split(QStringLiteral("\r\n"));
     EXPECT_EQ(l[0], QStringLiteral("Jupiter"));
     EXPECT_EQ(l[1], QStringLiteral("Entfernung: 673 Mio km"));
     EXPECT_EQ(l[2], QStringLiteral("Helligkeit: -2.3 mag"));
@@ -140,7 +150,8 @@ TEST_F(ChartIdentification, SunAndMoonHaveNoMagnitudeLine) {
     moon.y = Observer().chartCentreY;
     moon.distance = 0.00257;
     ResetMinorBodyState();
-    const QStringList l = IdentifyAt(Observer().chartCentreX, Observer().chartCentreY).split(QStringLiteral("\r\n"));
+    const QStringList l =
+        IdentifyAt(Observer().chartCentreX, Observer().chartCentreY).split(QStringLiteral("\r\n"));
     ASSERT_GE(l.size(), 6);
     EXPECT_EQ(l[0], QStringLiteral("Mond"));
     EXPECT_EQ(l[1], QStringLiteral("Entfernung: 0.4 Mio km"));
@@ -162,7 +173,8 @@ TEST_F(ChartIdentification, NebulaTextFromItsLine) {
     ResetMinorBodyState();
     const NebulaPlotEntry& e = NebulaPlotTable()[static_cast<size_t>(n - 1)];
     const std::string line = ReadNebulaLine(n);
-    const QStringList l = IdentifyAt(IntPart(e.x) - 3, IntPart(e.y) + 3).split(QStringLiteral("\r\n"));
+    const QStringList l =
+        IdentifyAt(IntPart(e.x) - 3, IntPart(e.y) + 3).split(QStringLiteral("\r\n"));
     EXPECT_EQ(l[0], Columns(line, 20, 44));
     QString distance = Columns(line, 45, 52);
     while (distance.endsWith(QLatin1Char(' '))) distance.chop(1);
@@ -222,10 +234,11 @@ TEST_F(ChartIdentification, EmptySkyAndClicksOutsideTheDisc) {
 }
 
 class ChartSatellites : public ChartTest {
-protected:
+  protected:
     void SetUp() override {
         ChartTest::SetUp();
-        const LoadResult load = LoadElementFile((testsupport::DataPath("visual-2026-04.tle")).string());
+        const LoadResult load =
+            LoadElementFile((testsupport::DataPath("visual-2026-04.tle")).string());
         ASSERT_TRUE(load.opened);
         ASSERT_GT(Observer().satelliteCount, 20);
         EnsureLeftList();
@@ -244,7 +257,9 @@ protected:
         const SatelliteTable& s = Satellites();
         int n = 0;
         for (int k = 1; k <= s.selectedCount; ++k)
-            if (s.chartX[static_cast<size_t>(k)] > 0.0 && s.chartMagnitude[static_cast<size_t>(k)] < 4.5) ++n;
+            if (s.chartX[static_cast<size_t>(k)] > 0.0 &&
+                s.chartMagnitude[static_cast<size_t>(k)] < 4.5)
+                ++n;
         return n;
     }
 };
@@ -265,14 +280,19 @@ TEST_F(ChartSatellites, SatelliteDotsAndTheirInformationText) {
         const QStringList l = text.split(QStringLiteral("\r\n"));
         ASSERT_GE(l.size(), 14);
         EXPECT_EQ(l[0].toStdString(), SatState().satelliteName);
-        EXPECT_TRUE(l[2].contains(QStringLiteral(" km, ")) && l[2].endsWith(QStringLiteral(" Grad")));
-        EXPECT_TRUE(l[4].startsWith(QStringLiteral("Helligkeit: ")) && l[4].endsWith(QStringLiteral(" mag")));
+        EXPECT_TRUE(l[2].contains(QStringLiteral(" km, ")) &&
+                    l[2].endsWith(QStringLiteral(" Grad")));
+        EXPECT_TRUE(l[4].startsWith(QStringLiteral("Helligkeit: ")) &&
+                    l[4].endsWith(QStringLiteral(" mag")));
         EXPECT_TRUE(l[5].startsWith(QStringLiteral("Phasenwinkel: ")));
-        EXPECT_TRUE(l[7].startsWith(QStringLiteral("Entfernung: ")) && l[7].endsWith(QStringLiteral(" km")));
+        EXPECT_TRUE(l[7].startsWith(QStringLiteral("Entfernung: ")) &&
+                    l[7].endsWith(QStringLiteral(" km")));
         EXPECT_TRUE(l[8].startsWith(QStringLiteral("Flughöhe: ")));
         EXPECT_TRUE(l[9].startsWith(QStringLiteral("Schattenabstand: ")));
-        EXPECT_TRUE(l[11].startsWith(QStringLiteral("Geschwindigkeit: ")) && l[11].endsWith(QStringLiteral(" Grad/Sekunde")));
-        EXPECT_TRUE(l[12].startsWith(QStringLiteral("Bahnalter: ")) && l[12].endsWith(QStringLiteral(" Tage")));
+        EXPECT_TRUE(l[11].startsWith(QStringLiteral("Geschwindigkeit: ")) &&
+                    l[11].endsWith(QStringLiteral(" Grad/Sekunde")));
+        EXPECT_TRUE(l[12].startsWith(QStringLiteral("Bahnalter: ")) &&
+                    l[12].endsWith(QStringLiteral(" Tage")));
         EXPECT_TRUE(Selection().infoFromSelection);
     }
     EXPECT_GT(found, 0) << "no satellite above the horizon could be identified";
@@ -293,12 +313,14 @@ TEST_F(ChartSatellites, TenStepsForwardLeaveTrailsAndTenBackRemoveThem) {
     EXPECT_NEAR(Observer().currentJD - start, 60.0 / 86400.0, 1e-9);
     EXPECT_EQ(Observer().trailOriginJD, start);
     EXPECT_GT(countTrail(), 0);
-    EXPECT_EQ(ChartTexts().timeLine.text.left(11), QStringLiteral("um ") + QString::fromStdString(TimeText).left(8));
+    EXPECT_EQ(ChartTexts().timeLine.text.left(11),
+              QStringLiteral("um ") + QString::fromStdString(TimeText).left(8));
     for (int i = 0; i < 10; ++i) ChartKey(QLatin1Char('-'));
     EXPECT_NEAR(Observer().currentJD, start, 1e-9);
     EXPECT_EQ(countTrail(), 0);
     ChartKey(QLatin1Char('-'));
-    EXPECT_EQ(Observer().trailOriginJD, Observer().currentJD) << "stepping back beyond the origin moves it";
+    EXPECT_EQ(Observer().trailOriginJD, Observer().currentJD)
+        << "stepping back beyond the origin moves it";
 }
 
 TEST_F(ChartSatellites, DrehenTurnsTheStoredSatellitesWithTheChart) {
@@ -307,7 +329,8 @@ TEST_F(ChartSatellites, DrehenTurnsTheStoredSatellitesWithTheChart) {
     for (int i = 1; i <= Satellites().selectedCount && !k; ++i)
         if (Satellites().chartX[static_cast<size_t>(i)] > 0.0) k = i;
     ASSERT_GT(k, 0);
-    const double x = Satellites().chartX[static_cast<size_t>(k)], y = Satellites().chartY[static_cast<size_t>(k)];
+    const double x = Satellites().chartX[static_cast<size_t>(k)],
+                 y = Satellites().chartY[static_cast<size_t>(k)];
     ChartMouseMove(o.chartCentreX, o.chartCentreY - 50);
     StartRotating();
     ChartMouseUp(o.chartCentreX, o.chartCentreY - 50);
@@ -316,7 +339,9 @@ TEST_F(ChartSatellites, DrehenTurnsTheStoredSatellitesWithTheChart) {
     EXPECT_NEAR(Satellites().chartY[static_cast<size_t>(k)], 2 * o.chartCentreY - y, 1e-6);
     // Satellites not on the chart stay off it.
     for (int i = 1; i <= Satellites().selectedCount; ++i)
-        if (Satellites().chartX[static_cast<size_t>(i)] == 0.0) { EXPECT_EQ(Satellites().chartY[static_cast<size_t>(i)], 0.0); }
+        if (Satellites().chartX[static_cast<size_t>(i)] == 0.0) {
+            EXPECT_EQ(Satellites().chartY[static_cast<size_t>(i)], 0.0);
+        }
 }
 
 class ChartInteraction : public ChartTest {};
@@ -410,9 +435,11 @@ TEST_F(ChartInteraction, DateAndTimeEntry) {
         dialogs->AnswerInput(QString::fromLatin1(c.answer));
         c.date ? EnterChartDate() : EnterChartTime();
         ASSERT_EQ(dialogs->Calls().size(), 2u) << c.answer;
-        EXPECT_EQ(dialogs->Calls()[0].caption, c.date ? QStringLiteral("Datum ändern") : QStringLiteral("Uhrzeit ändern"));
+        EXPECT_EQ(dialogs->Calls()[0].caption,
+                  c.date ? QStringLiteral("Datum ändern") : QStringLiteral("Uhrzeit ändern"));
         EXPECT_EQ(dialogs->Calls()[1].kind, DialogKind::Message);
-        EXPECT_TRUE(dialogs->Calls()[1].text.startsWith(QStringLiteral("'") + QString::fromLatin1(c.answer) + QStringLiteral("'")));
+        EXPECT_TRUE(dialogs->Calls()[1].text.startsWith(
+            QStringLiteral("'") + QString::fromLatin1(c.answer) + QStringLiteral("'")));
         EXPECT_EQ(Observer().currentJD, before) << c.answer;
     }
     dialogs->Clear();
@@ -424,7 +451,8 @@ TEST_F(ChartInteraction, DateAndTimeEntry) {
     EXPECT_EQ(ChartTexts().dateLine.text, QStringLiteral("am 24.12.2027"));
     dialogs->AnswerInput(QStringLiteral("6:05"));
     EnterChartTime();
-    EXPECT_DOUBLE_EQ(Observer().currentJD, JulianDay1900(2027, 12, 24) + (6.0 + 5.0 / 60.0 - 1.0) / 24.0);
+    EXPECT_DOUBLE_EQ(Observer().currentJD,
+                     JulianDay1900(2027, 12, 24) + (6.0 + 5.0 / 60.0 - 1.0) / 24.0);
     EXPECT_EQ(ChartTexts().timeLine.text, QStringLiteral("um 06:05:00 MEZ"));
     // Cancelled: the proposed text comes back, the instant is recomputed unchanged.
     const JD1900 now = Observer().currentJD;
@@ -497,7 +525,8 @@ TEST_F(ChartInteraction, LoadElementFileFromTheMenu) {
     LoadElementFileFromMenu();
     EXPECT_EQ(Observer().satelliteCount, 0);
     EXPECT_EQ(shown, 0);
-    const QString file = QString::fromStdString(testsupport::DataPath("stations-2026-04.tle").string());
+    const QString file =
+        QString::fromStdString(testsupport::DataPath("stations-2026-04.tle").string());
     dialogs->AnswerOpenFile(file, 3);
     LoadElementFileFromMenu();
     const auto calls = dialogs->CallsOf(DialogKind::OpenFile);

@@ -26,9 +26,12 @@ int CountInDisc(const Canvas& canvas, long rgb) {
     const ObserverState& o = Observer();
     int n = 0;
     for (int y = o.chartCentreY - o.chartRadius + 2; y < o.chartCentreY + o.chartRadius - 1; ++y)
-        for (int x = o.chartCentreX - o.chartRadius + 2; x < o.chartCentreX + o.chartRadius - 1; ++x) {
+        for (int x = o.chartCentreX - o.chartRadius + 2; x < o.chartCentreX + o.chartRadius - 1;
+             ++x) {
             const double dx = x - o.chartCentreX, dy = y - o.chartCentreY;
-            if (dx * dx + dy * dy < (o.chartRadius - 2.0) * (o.chartRadius - 2.0) && canvas.PixelRgb(x, y) == rgb) ++n;
+            if (dx * dx + dy * dy < (o.chartRadius - 2.0) * (o.chartRadius - 2.0) &&
+                canvas.PixelRgb(x, y) == rgb)
+                ++n;
         }
     return n;
 }
@@ -51,7 +54,7 @@ std::optional<JD1900> Search(JD1900 start, double step, int count, F accept) {
 
 TEST(SkyShades, GreyLevelsFollowTheSunAltitude) {
     const GreyCase cases[] = {
-        {10.0, 160, 180}, {0.0, 160, 180},   {-0.5, 160, 180}, {-6.0, 130, 160},
+        {10.0, 160, 180},  {0.0, 160, 180},  {-0.5, 160, 180}, {-6.0, 130, 160},
         {-12.0, 100, 140}, {-15.0, 70, 130}, {-15.9, 70, 130}, {-18.0, 40, 120},
         {-22.0, 0, 120},   {-30.0, 0, 120},  {-90.0, 0, 120},
     };
@@ -69,8 +72,8 @@ TEST_F(SkyChartLayers, BrightStarsAreDrawnAtTheirComputedPositions) {
     int checked = 0;
     ReadStarRecords([&](int number, const StarRecord& star) {
         if (star.magnitude >= 1.5 || checked >= 5) return;
-        const ChartPoint p = FixedObjectPosition(star.rightAscensionHours, star.declinationDeg, o.siderealHours,
-                                                 o.sinLatitude, o.cosLatitude);
+        const ChartPoint p = FixedObjectPosition(star.rightAscensionHours, star.declinationDeg,
+                                                 o.siderealHours, o.sinLatitude, o.cosLatitude);
         const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(number - 1)];
         EXPECT_EQ(e.x, p.x);
         EXPECT_EQ(e.y, p.y);
@@ -79,7 +82,9 @@ TEST_F(SkyChartLayers, BrightStarsAreDrawnAtTheirComputedPositions) {
         const int x = IntPart(p.x), y = IntPart(p.y);
         for (int dx = -1; dx <= 1; ++dx)
             for (int dy = -1; dy <= 1; ++dy)
-                if (dx != 0 || dy != 0) { EXPECT_EQ(canvas->PixelRgb(x + dx, y + dy), kWhite) << "star " << number; }
+                if (dx != 0 || dy != 0) {
+                    EXPECT_EQ(canvas->PixelRgb(x + dx, y + dy), kWhite) << "star " << number;
+                }
         ++checked;
     });
     EXPECT_GE(checked, 3);
@@ -100,7 +105,8 @@ TEST_F(SkyChartLayers, NoStarFainterThanFiveIsDrawnAndTheLimitHidesFainterStars)
 }
 
 TEST_F(SkyChartLayers, SunDiscIsWhiteInDaylight) {
-    const auto t = Search(WinterEvening() - 0.5, 1.0 / 24.0, 48, [] { return Sun().altitudeDeg > 10.0; });
+    const auto t =
+        Search(WinterEvening() - 0.5, 1.0 / 24.0, 48, [] { return Sun().altitudeDeg > 10.0; });
     ASSERT_TRUE(t);
     SetInstant(*t);
     ASSERT_TRUE(DrawSkyChart(*canvas));
@@ -159,7 +165,8 @@ TEST_F(SkyChartLayers, MoonSymbolIsLitOnTheRightWhenWaxingAndOnTheLeftWhenWaning
     };
     for (const Case c : {Case{"zunehmend", 0.2, 0.8, +1}, Case{"abnehmend", 1.2, 1.8, -1}}) {
         const auto t = Search(WinterEvening(), 1.0 / 24.0, 24 * 40, [&] {
-            return Moon().phaseValue > c.lo && Moon().phaseValue < c.hi && Moon().altitudeDeg > 10.0;
+            return Moon().phaseValue > c.lo && Moon().phaseValue < c.hi &&
+                   Moon().altitudeDeg > 10.0;
         });
         ASSERT_TRUE(t) << c.name;
         SetInstant(*t);
@@ -192,7 +199,8 @@ TEST_F(SkyChartLayers, TitleStatusAndRiseSetLabelsAreFilled) {
     for (int i = 0; i < 8; ++i) {
         const RiseSetLabel& l = t.riseSet[static_cast<size_t>(i)];
         EXPECT_GT(l.instant, 1.0) << l.name;
-        EXPECT_TRUE(l.text.startsWith(l.code + QStringLiteral("  15.01.2026  "))) << l.text.toStdString();
+        EXPECT_TRUE(l.text.startsWith(l.code + QStringLiteral("  15.01.2026  ")))
+            << l.text.toStdString();
         EXPECT_EQ(l.text.size(), 2 + 2 + 10 + 2 + 5);
         EXPECT_FALSE(l.rect.isEmpty());
     }
@@ -242,7 +250,8 @@ TEST_F(SkyChartLayers, AltitudeCirclesHaveTheProjectedRadius) {
     // The 30-degree circle crosses the horizontal through the centre at R tan(30 deg).
     const int r = IntPart(o.chartRadius * std::tan(30.0 * kDegToRad));
     const int x = o.chartCentreX + r, y = o.chartCentreY;
-    EXPECT_EQ(canvas->PixelRgb(x, y), static_cast<long>((before.pixel(x, y) ^ 0x800000u) & 0xffffffu));
+    EXPECT_EQ(canvas->PixelRgb(x, y),
+              static_cast<long>((before.pixel(x, y) ^ 0x800000u) & 0xffffffu));
 }
 
 TEST_F(SkyChartLayers, ConstellationLinesRedrawTheStarsOnTop) {
@@ -251,7 +260,9 @@ TEST_F(SkyChartLayers, ConstellationLinesRedrawTheStarsOnTop) {
     const int lineGrey = ChartShades().lineGrey;
     EXPECT_GT(CountInDisc(*canvas, (lineGrey << 16) | (lineGrey << 8) | lineGrey), 200);
     for (const StarPlotEntry& e : StarPlotTable())
-        if (e.x * e.y != 0.0 && e.magnitude < 2.5) { EXPECT_EQ(Px(e.x, e.y), kWhite); }
+        if (e.x * e.y != 0.0 && e.magnitude < 2.5) {
+            EXPECT_EQ(Px(e.x, e.y), kWhite);
+        }
 }
 
 TEST_F(SkyChartLayers, UpdateEphemerisAgreesWithTheDrawing) {
@@ -273,7 +284,9 @@ TEST_F(SkyChartLayers, UpdateEphemerisAgreesWithTheDrawing) {
     for (size_t i = 0; i < labels.size(); ++i) EXPECT_EQ(LabelPlotTable()[i].x, labels[i].x);
     for (size_t i = 0; i < nebulae.size(); ++i) {
         EXPECT_EQ(NebulaPlotTable()[i].x, nebulae[i].x);
-        EXPECT_EQ(IntPart(NebulaPlotTable()[i].drawnRadius) >= 2 ? IntPart(NebulaPlotTable()[i].drawnRadius) : 2,
+        EXPECT_EQ(IntPart(NebulaPlotTable()[i].drawnRadius) >= 2
+                      ? IntPart(NebulaPlotTable()[i].drawnRadius)
+                      : 2,
                   nebulae[i].drawnRadius == 0.0 ? 2 : IntPart(nebulae[i].drawnRadius));
     }
     for (size_t i = 0; i < bodies.size(); ++i) {
@@ -282,8 +295,12 @@ TEST_F(SkyChartLayers, UpdateEphemerisAgreesWithTheDrawing) {
     }
     EXPECT_EQ(MinorBody().chartX, minorX);
     // The drawing truncates the disc radii and applies its minimum of 3 pixels.
-    if (Sun().altitudeDeg > 0.0) { EXPECT_EQ(sunRadius, std::max(3, IntPart(Sun().discRadius))); }
-    if (Moon().altitudeDeg > 0.0) { EXPECT_EQ(moonRadius, std::max(3, IntPart(Moon().discRadius))); }
+    if (Sun().altitudeDeg > 0.0) {
+        EXPECT_EQ(sunRadius, std::max(3, IntPart(Sun().discRadius)));
+    }
+    if (Moon().altitudeDeg > 0.0) {
+        EXPECT_EQ(moonRadius, std::max(3, IntPart(Moon().discRadius)));
+    }
 }
 
 TEST_F(SkyChartLayers, MissingDataFileStopsTheDrawingWithTheFileError) {
@@ -309,15 +326,24 @@ struct GlyphCase {
 
 TEST(StarGlyph, BandsFollowMagnitudeAndMagnification) {
     const GlyphCase cases[] = {
-        {5.0, 1, false, false, false, false, false, false, 0}, {4.7, 1, true, false, false, false, false, false, 0},
-        {4.0, 1, false, true, false, false, false, false, 0},  {3.0, 1, false, false, true, false, false, false, 0},
-        {2.0, 1, false, false, true, true, false, false, 0},   {1.0, 1, false, false, true, true, true, false, 0},
-        {0.0, 1, false, false, true, true, true, true, 0},     {-1.0, 1, false, false, true, true, true, false, 2},
-        {5.2, 2, true, false, false, false, false, false, 0},  {-1.0, 2, false, false, true, true, true, false, 3},
-        {-3.0, 2, false, false, true, true, true, false, 4},   {6.0, 4, true, false, false, false, false, false, 0},
-        {6.7, 4, false, false, false, false, false, false, 0}, {6.7, 8, true, false, false, false, false, false, 0},
-        {1.0, 8, false, false, true, true, true, true, 0},     {0.0, 4, false, false, true, true, true, false, 3},
-        {-2.0, 8, false, false, true, true, true, false, 4},   {5.0, 3, false, true, false, false, false, false, 0},
+        {5.0, 1, false, false, false, false, false, false, 0},
+        {4.7, 1, true, false, false, false, false, false, 0},
+        {4.0, 1, false, true, false, false, false, false, 0},
+        {3.0, 1, false, false, true, false, false, false, 0},
+        {2.0, 1, false, false, true, true, false, false, 0},
+        {1.0, 1, false, false, true, true, true, false, 0},
+        {0.0, 1, false, false, true, true, true, true, 0},
+        {-1.0, 1, false, false, true, true, true, false, 2},
+        {5.2, 2, true, false, false, false, false, false, 0},
+        {-1.0, 2, false, false, true, true, true, false, 3},
+        {-3.0, 2, false, false, true, true, true, false, 4},
+        {6.0, 4, true, false, false, false, false, false, 0},
+        {6.7, 4, false, false, false, false, false, false, 0},
+        {6.7, 8, true, false, false, false, false, false, 0},
+        {1.0, 8, false, false, true, true, true, true, 0},
+        {0.0, 4, false, false, true, true, true, false, 3},
+        {-2.0, 8, false, false, true, true, true, false, 4},
+        {5.0, 3, false, true, false, false, false, false, 0},
     };
     for (const GlyphCase& c : cases) {
         const StarGlyphShape g = StarGlyphFor(c.magnitude, c.zoom);
@@ -344,4 +370,18 @@ TEST(StarGlyph, ArmsLeaveTheCentreUnsetAndDiscsSetTheCanvasColours) {
     EXPECT_EQ(canvas.PixelRgb(7, 5), 0xff0000);
     EXPECT_EQ(canvas.Brush().color, QColor(255, 0, 0));
     EXPECT_EQ(canvas.Pen().color, QColor(255, 0, 0));
+}
+
+TEST_F(SkyChartLayers, OrionStandsInTheSouthEastOnAWinterEvening) {
+    ASSERT_TRUE(DrawSkyChart(*canvas));
+    const ObserverState& o = Observer();
+    int bright = 0;
+    for (const StarPlotEntry& e : StarPlotTable()) {
+        if (e.x * e.y == 0.0 || e.constellation != "Ori" || e.magnitude > 2.5) continue;
+        ++bright;
+        // South-east on the unturned chart: left of and below the centre.
+        EXPECT_LT(e.x, o.chartCentreX);
+        EXPECT_GT(e.y, o.chartCentreY);
+    }
+    EXPECT_GE(bright, 4);
 }

@@ -18,22 +18,22 @@ namespace {
 // A working folder with copies of the data files (the window writes its settings
 // file there when it closes).
 class WindowFolder {
-public:
+  public:
     WindowFolder() {
-        for (const char* name : {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "KOMET", "ASTEROID.TXT", "SATMAG",
-                                 "polaride.cfg", "iridiums.tle", "stations-2026-04.tle"})
+        for (const char* name : {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "KOMET", "ASTEROID.TXT",
+                                 "SATMAG", "polaride.cfg", "iridiums.tle", "stations-2026-04.tle"})
             std::filesystem::copy_file(testsupport::DataPath(name), dir_ / name);
     }
     const std::filesystem::path& path() const { return dir_.path(); }
 
-private:
+  private:
     testsupport::TempDir dir_;
 };
 
 }  // namespace
 
 class ChartWindow : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetPlotTables();
@@ -70,7 +70,8 @@ TEST_F(ChartWindow, ShowingTheWindowDrawsTheChartOnItsCanvas) {
     EXPECT_EQ(widget->canvas().PixelRgb(o.chartCentreX, o.chartCentreY - o.chartRadius), 0xffffff);
     EXPECT_FALSE(ChartTexts().title.text.isEmpty());
     EXPECT_FALSE(form->zoomOutAction->isEnabled());
-    EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(dialogs->Messages().isEmpty())
+        << dialogs->Messages().join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(ChartWindow, TimeMenuStepsTheInstant) {
@@ -95,17 +96,17 @@ TEST_F(ChartWindow, AltitudeLinesEntryTogglesCheckMarkAndLayer) {
 
 TEST_F(ChartWindow, DrehenDisablesTheMenusUntilTheButtonIsReleased) {
     const ObserverState& o = Observer();
-    QMouseEvent move(QEvent::MouseMove, QPointF(o.chartCentreX, o.chartCentreY - 50), QPointF(), Qt::NoButton,
-                     Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, QPointF(o.chartCentreX, o.chartCentreY - 50), QPointF(),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
     form->rotateAction->trigger();
     EXPECT_TRUE(o.rotating);
     EXPECT_FALSE(form->timeMenu->menuAction()->isEnabled());
     EXPECT_FALSE(form->satelliteMenu->menuAction()->isEnabled());
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(o.chartCentreX, o.chartCentreY - 50), QPointF(),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(o.chartCentreX, o.chartCentreY - 50), QPointF(),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(o.chartCentreX, o.chartCentreY - 50),
+                      QPointF(), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(o.chartCentreX, o.chartCentreY - 50),
+                        QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
     QApplication::sendEvent(widget, &release);
     EXPECT_FALSE(o.rotating);
@@ -127,7 +128,8 @@ TEST_F(ChartWindow, KeysReachTheChart) {
 
 TEST_F(ChartWindow, LoadingElementsEnablesSatWahl) {
     EXPECT_FALSE(form->selectSatellitesAction->isEnabled());
-    dialogs->AnswerOpenFile(QString::fromStdString((folder.path() / "stations-2026-04.tle").string()), 3);
+    dialogs->AnswerOpenFile(
+        QString::fromStdString((folder.path() / "stations-2026-04.tle").string()), 3);
     form->loadElementsAction->trigger();
     EXPECT_GT(Observer().satelliteCount, 0);
     EXPECT_TRUE(form->selectSatellitesAction->isEnabled());
