@@ -35,6 +35,7 @@ bool LoadMagnitudeTable(const std::string& path, std::string* errorText) {
     while (ReadTextLine(in, line)) {
         ++lineNumber;
         if (table.count >= kMagnitudeTableCapacity) break;  // surplus lines are ignored
+        if (line.find_first_not_of(" \t") == std::string::npos) continue;  // blank line
         MagnitudeTableEntry entry;
         if (!ParseMagnitudeLine(line, entry)) {
             if (errorText)

@@ -309,6 +309,14 @@ TEST_F(MagnitudeFileTest, ReadsNumberAndMagnitudeColumns) {
     EXPECT_EQ(MagnitudeTable().entries[1].magnitude, -1.5);
 }
 
+TEST_F(MagnitudeFileTest, SkipsBlankLines) {
+    WriteTextFile(dir_ / "SATMAG", "00163 Midas 3            5.0\r\n\r\n   \r\n00574 Midas 6            4.0\r\n\r\n");
+    std::string error;
+    ASSERT_TRUE(LoadMagnitudeTable((dir_ / "SATMAG").string(), &error)) << error;
+    ASSERT_EQ(MagnitudeTable().count, 2);
+    EXPECT_EQ(MagnitudeTable().entries[1].catalogNumber, 574);
+}
+
 TEST_F(MagnitudeFileTest, IgnoresLinesBeyondTheCapacity) {
     std::string text;
     for (int i = 1; i <= kMagnitudeTableCapacity + 10; ++i) {

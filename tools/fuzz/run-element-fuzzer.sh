@@ -28,6 +28,7 @@ flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,addre
 # The satellite engine and the parts of the core it uses.
 sources=("$root"/satellite/*.cpp "$root"/core/timescale.cpp "$root"/core/observer_state.cpp
          "$root"/core/frames.cpp "$root"/core/sun_moon.cpp "$root"/core/chart_projection.cpp)
+[[ -f "$root/core/column_text.cpp" ]] && sources+=("$root/core/column_text.cpp")
 objects=()
 pending=()
 for src in "${sources[@]}"; do
