@@ -1,6 +1,242 @@
 #include "passes/unit9.h"
 
-TForm9::TForm9(QWidget* parent) : QWidget(parent, Qt::Window) {
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "app/dialogs.h"
+#include "app/windows.h"
+#include "chart/stern.h"
+#include "chart/zoom.h"
+#include "core/observer_state.h"
+#include "passes/param.h"
+#include "passes/satwahl.h"
+#include "passes/search/pass_lines.h"
+#include "passes/search/pass_list_file.h"
+#include "passes/unit9_print.h"
+#include "satellite/observation.h"
+#include "satellite/satellite_table.h"
+
+namespace {
+
+QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+const char* const kShowPassFailedCaption = "Fehler bei Anzeige des Durchgangs";
+const char* const kShowPassFailedText =
+    "Möglicherweise wurde die Satelliten-Auswahl geändert.\n"
+    "Dann bitte Durchgänge neu berechnen!\n\n"
+    "Möglicherweise sind die Satelliten-Elemente fehlerhaft.";
+
+void HideWindow(QWidget* window) {
+    if (window) window->hide();
+}
+
+}  // namespace
+
+void SetShowPassMenusEnabled(bool enabled) {
+    const Windows& windows = AppWindows();
+    if (windows.form1 && windows.form1->showPassesAction)
+        windows.form1->showPassesAction->setEnabled(enabled);
+    if (windows.form2 && windows.form2->showPassesAction)
+        windows.form2->showPassesAction->setEnabled(enabled);
+}
+
+TForm9::TForm9(QWidget* parent) : QMainWindow(parent) {
     setObjectName("TForm9");
-    setWindowTitle(QStringLiteral("Polaride - Durchgänge"));
+    setWindowTitle(Utf8("Polaride - Durchgänge"));
+    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowState(Qt::WindowMaximized);
+
+    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("Datei"));
+    saveAction = fileMenu->addAction(QStringLiteral("Speichern"));
+    printAction = fileMenu->addAction(QStringLiteral("Drucken"));
+    connect(saveAction, &QAction::triggered, this, &TForm9::Save);
+    connect(printAction, &QAction::triggered, this, &TForm9::Print);
+
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setPixelSize(13);
+    auto* central = new QWidget(this);
+    heading_ = new QLabel(central);
+    heading_->setObjectName("passHeading");
+    heading_->setFont(fixed);
+    heading_->setFrameShape(QFrame::Panel);
+    heading_->setFrameShadow(QFrame::Sunken);
+    list_ = new QListWidget(central);
+    list_->setObjectName("passList");
+    list_->setFont(fixed);
+    list_->setUniformItemSizes(true);
+    list_->setStyleSheet(QStringLiteral("QListWidget::item { height: 16px; }"));
+    list_->setSortingEnabled(false);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(heading_);
+    layout->addWidget(list_);
+    setCentralWidget(central);
+
+    list_->viewport()->installEventFilter(this);
+    heading_->installEventFilter(this);
+    connect(list_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { ShowPass(list_->row(item)); });
+}
+
+bool TForm9::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == list_->viewport() || watched == heading_))
+        MousePressed(static_cast<QMouseEvent*>(event)->button());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm9::MousePressed(Qt::MouseButton button) {
+    if (button == Qt::RightButton) RequestPassSearchAbort();
+}
+
+// ---- the search -------------------------------------------------------------------
+
+void TForm9::searchStarted() {
+    show();
+    raise();
+}
+void TForm9::setCaption(const std::string& caption) { setWindowTitle(Utf8(caption)); }
+void TForm9::setStatusHeading(const std::string& heading) { heading_->setText(Utf8(heading)); }
+void TForm9::clearList() { list_->clear(); }
+void TForm9::appendListLine(const std::string& line) { list_->addItem(Utf8(line)); }
+void TForm9::repaintList() { list_->repaint(); }
+void TForm9::processPendingEvents() { QCoreApplication::processEvents(); }
+
+bool TForm9::readNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) {
+    return nightLimits ? nightLimits(maxSunAltitudeDeg, limitingMagnitude) : true;
+}
+
+void TForm9::searchFailed(const std::string& message) {
+    AppDialogs().Message(QStringLiteral("Polaride"), Utf8(message), this);
+}
+
+void TForm9::noPasses() {
+    SetShowPassMenusEnabled(false);
+    Observer().trackedSatellite = -1;
+    AppDialogs().Message(Utf8(kNoPassesCaption), Utf8(kNoPassesText), this);
+    hide();
+}
+
+void TForm9::passesFound(int /*count*/) { SetShowPassMenusEnabled(true); }
+
+// ---- showing a pass ----------------------------------------------------------------
+
+void TForm9::ShowPassFailed() {
+    AppDialogs().Message(Utf8(kShowPassFailedCaption), Utf8(kShowPassFailedText), this);
+    SetShowPassMenusEnabled(false);
+    Observer().trackedSatellite = -1;
+    hide();
+    if (QWidget* selection = AppWindows().form8) {
+        selection->show();
+        selection->raise();
+    }
+}
+
+bool TForm9::ShowPass(int row) {
+    const Windows& windows = AppWindows();
+    ObserverState& o = Observer();
+    const PassListState& passes = PassList();
+    int k = -1;
+    JD1900 t = 0.0;
+    if (row < 0 || static_cast<std::size_t>(row) >= passes.keys.size() ||
+        !ParsePassKey(passes.keys[static_cast<std::size_t>(row)], k, t) || k < 0 ||
+        k >= Satellites().selectedCount) {
+        ShowPassFailed();
+        return false;
+    }
+    o.trackedSatellite = k;
+    MathErrorFlag = false;
+    const SatObservation seen = ObserveSatellite(k, t);
+    double minimumDeg = 0.0;
+    const bool minimumKnown =
+        windows.okBottomDlg2 && windows.okBottomDlg2->MinimumAltitude(minimumDeg);
+    const bool visible = !MathErrorFlag && std::isfinite(seen.altitudeDeg) &&
+                         (!minimumKnown || seen.altitudeDeg >= minimumDeg);
+    HideWindow(this);
+    HideWindow(windows.okBottomDlg2);
+    HideWindow(windows.form8);
+    if (!visible || !windows.form2) {
+        ShowPassFailed();
+        return false;
+    }
+    // The pass instant becomes the chart's instant.
+    o.currentJD = t;
+    const CivilDateTime civil = CivilFromJD1900(t, o.zoneOffsetHours);
+    o.year = civil.year;
+    o.dynamicJD = t + DeltaT(o.year) / 24.0;
+    o.timeChanged = true;
+    FormatDateTime1900(t);
+    // The zoom chart centred on the pass, turned so that it lies below the centre.
+    if (!windows.form2->ShowSatellite(k, std::max(2, o.zoomFactor))) {
+        ShowPassFailed();
+        return false;
+    }
+    return true;
+}
+
+// ---- saving and printing -------------------------------------------------------------
+
+QStringList TForm9::Lines() const {
+    QStringList lines;
+    for (int row = 0; row < list_->count(); ++row) lines << list_->item(row)->text();
+    return lines;
+}
+
+QStringList TForm9::HeaderLines() const {
+    const ObserverState& o = Observer();
+    const std::vector<std::string> head = PassListFileLines(
+        o.placeName, o.longitudeDeg, o.latitudeDeg, o.zoneOffsetHours, o.elementFilePath, {});
+    QStringList lines;
+    for (const std::string& line : head) lines << Utf8(line);
+    return lines;
+}
+
+void TForm9::Save() {
+    const QString folder = QDir::currentPath();
+    FileDialogRequest request;
+    request.caption = QStringLiteral("Speichern unter");
+    const FileDialogAnswer answer = AppDialogs().SaveFile(request, this);
+    if (answer.ok) {
+        const ObserverState& o = Observer();
+        std::vector<std::string> lines;
+        for (const QString& line : Lines()) lines.push_back(line.toStdString());
+        const std::string text = PassListFileText(PassListFileLines(
+            o.placeName, o.longitudeDeg, o.latitudeDeg, o.zoneOffsetHours, o.elementFilePath, lines));
+        QFile file(answer.fileName);
+        bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        if (written)
+            written = file.write(text.data(), static_cast<qint64>(text.size())) ==
+                      static_cast<qint64>(text.size());
+        if (written) written = file.flush();
+        const QString error = file.errorString();
+        file.close();
+        if (!written)
+            AppDialogs().Message(QStringLiteral("Polaride"),
+                                 QStringLiteral("E/A-Fehler: ") + error, this);
+    }
+    QDir::setCurrent(folder);
+}
+
+void TForm9::Print() {
+    std::unique_ptr<QPrinter> printer = AppDialogs().Print(QStringLiteral("Drucken"), this);
+    if (!printer) return;
+    QStringList head = HeaderLines();
+    const ObserverState& o = Observer();
+    if (head.size() >= 3)
+        head[2] = Utf8("berechnet mit Datei ") + Utf8(o.elementFilePath);
+    PrintPassList(*printer, head, Lines());
 }
