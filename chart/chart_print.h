@@ -1,0 +1,28 @@
+// Printing of the main chart and of the zoom chart: a landscape page in tenths of a
+// millimetre with y upwards, black on white, drawn from the same plot tables as the
+// screen, with the status texts and, for satellites, the trails since the start of
+// the current run of time steps.
+#pragma once
+
+#include <string>
+
+class Canvas;
+class QPrinter;
+
+// "Datei" -> "Drucken" of the main window: the print dialog, then the page. A
+// cancelled dialog prints nothing. False when nothing was printed.
+bool PrintSkyChart();
+// "Datei" -> "Drucken" of the zoom window.
+bool PrintZoomChart();
+
+// The pages alone on a configured printer (landscape is set here).
+bool PrintSkyChartOn(QPrinter& printer, std::string* error = nullptr);
+bool PrintZoomChartOn(QPrinter& printer, std::string* error = nullptr);
+
+// Radius in 0.1 mm of a printed star, planet or satellite of magnitude m.
+int PrintedStarRadius(double magnitude);               // 7 - trunc(m)
+int PrintedSatelliteRadius(double magnitude);          // max(2, 7 - trunc(m))
+int PrintedZoomStarRadius(double magnitude, int zoomFactor);  // 9.4 - 1.2 m at 2 ...
+// Number of trail steps since the trail origin: trunc((currentJD - origin) * 86400 /
+// timeStepSeconds + 0.5).
+int TrailStepCount(double currentJD, double originJD, int timeStepSeconds);

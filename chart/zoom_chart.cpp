@@ -1,0 +1,460 @@
+#include "chart/zoom_chart.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+
+#include "app/dialogs.h"
+#include "chart/canvas.h"
+#include "chart/catalog/catalog.h"
+#include "chart/projection/plot_tables.h"
+#include "chart/sky_chart.h"
+#include "chart/star_glyph.h"
+#include "chart/stern_interaction.h"
+#include "chart/zoom_moon.h"
+#include "core/chart_projection.h"
+#include "core/ephemeris_update.h"
+#include "core/frames.h"
+#include "core/minor_body.h"
+#include "core/observer_state.h"
+#include "core/sun_moon.h"
+#include "satellite/satellites_at_instant.h"
+
+namespace {
+
+ZoomViewHooks gView;
+ZoomState gState;
+
+const QColor kCompassColour{0, 255, 255};
+const QColor kAltitudeLineColour{128, 0, 0};
+const QColor kZodiacColour{128, 128, 0};
+
+int Trunc(double v) { return IntPart(v); }
+
+QColor Grey(int level) { return QColor(level, level, level); }
+
+int CurrentScale() { return std::max(1, Observer().zoomFactor); }
+
+// Text inside the zoom disc: the point (left, top) and the half diagonal of the
+// text stay inside the rim of radius R * zoomFactor about the zoom offsets.
+bool InsideZoomDisc(int left, int top, int w, int h) {
+    const ObserverState& o = Observer();
+    const ZoomOffsets& z = ChartZoomOffsets();
+    const double dx = left - z.zoomOffsetX, dy = top - z.zoomOffsetY;
+    return o.chartRadius * o.zoomFactor >
+           std::sqrt(dx * dx + dy * dy) +
+               2.0 * std::sqrt((w / 2.0) * (w / 2.0) + (h / 2.0) * (h / 2.0));
+}
+
+CanvasFont NameFont() {
+    return CanvasFont::Points(QStringLiteral("Times New Roman"), 8, false, QColor(255, 255, 0));
+}
+
+void DrawCompassLetters(Canvas& canvas, int scale) {
+    const ObserverState& o = Observer();
+    const ZoomOffsets& z = ChartZoomOffsets();
+    const double angles[4] = {o.rotationRad + kPi, o.rotationRad, o.rotationRad - kPi / 2.0,
+                              o.rotationRad + kPi / 2.0};
+    const QString letters[4] = {QStringLiteral("N"), QStringLiteral("S"), QStringLiteral("O"),
+                                QStringLiteral("W")};
+    canvas.SetFont(CanvasFont::Pixels(QStringLiteral("Courier New"), 11, false, kCompassColour));
+    canvas.SetTextBackground(TextBackground::Transparent);
+    const double radius = static_cast<double>(o.chartRadius) * scale;
+    for (int i = 0; i < 4; ++i) {
+        const QSize size = canvas.TextExtent(letters[i]);
+        const double w = size.width(), h = size.height();
+        const double d = std::sqrt(w * w + h * h) * 5.0 / 9.0;
+        const int left = Trunc(z.zoomOffsetX + std::sin(angles[i]) * (radius + d) - w / 2.0);
+        const int top = Trunc(z.zoomOffsetY + std::cos(angles[i]) * (radius + d) - h / 2.0);
+        canvas.TextOut(left, top, letters[i]);
+    }
+    canvas.SetTextBackground(TextBackground::Opaque);
+}
+
+void DrawZoomConstellationLines(Canvas& canvas) {
+    const ConstellationLineList list = ReadConstellationLines();
+    const CanvasPen saved = canvas.Pen();
+    canvas.SetPen(Grey(ChartShades().lineGrey));
+    const StarPlotTableData& stars = StarPlotTable();
+    bool previousPresent = false;
+    for (int entry : list.entries) {
+        const int number = std::abs(entry);
+        if (number < 1 || number > kStarPlotCount) {
+            previousPresent = false;
+            continue;
+        }
+        const StarPlotEntry& s = stars[static_cast<size_t>(number - 1)];
+        const bool present = s.x > 0.0 && s.y > 0.0;
+        const QPoint p = ZoomMap(s.x, s.y);
+        if (entry > 0 && present && previousPresent)
+            canvas.LineTo(p.x(), p.y());
+        else
+            canvas.MoveTo(p.x(), p.y());
+        previousPresent = present;
+    }
+    canvas.Pen() = saved;
+}
+
+void DrawSatellites(Canvas& canvas, bool timeChanged) {
+    const ObserverState& o = Observer();
+    const SatelliteTable& sats = Satellites();
+    for (int k = 1; k <= sats.selectedCount; ++k) {
+        const size_t i = static_cast<size_t>(k);
+        if (sats.chartX[i] == 0.0 && sats.chartY[i] == 0.0) continue;
+        const QPoint p = ZoomMap(sats.chartX[i], sats.chartY[i]);
+        DrawStarGlyph(canvas, p.x(), p.y(),
+                      sats.inShadow[i] == 1 ? kShadowSatelliteColour : kSunlitSatelliteColour,
+                      ZoomSatelliteMagnitude(sats.chartMagnitude[i], o.zoomFactor), o.zoomFactor);
+        if (k == o.trackedSatellite + 1 && timeChanged) {
+            gState.lastPointerTarget = p;
+            if (gView.movePointer) gView.movePointer(p);
+        }
+    }
+}
+
+void DrawMinorBody(Canvas& canvas) {
+    const MinorBodyState& m = MinorBody();
+    if (m.chartX * m.chartY == 0.0) return;
+    const CanvasPen savedPen = canvas.Pen();
+    const CanvasBrush savedBrush = canvas.Brush();
+    canvas.SetPen(Grey(ChartShades().lineGrey));
+    canvas.SetBrush(savedBrush.color, BrushStyle::Clear);
+    const QPoint p = ZoomMap(m.chartX, m.chartY);
+    canvas.Circle(p.x(), p.y(), 3);
+    if (m.tailX * m.tailY != 0.0) {
+        const QPoint t = ZoomMap(m.tailX, m.tailY);
+        canvas.MoveTo(p.x(), p.y());
+        canvas.LineTo(t.x(), t.y());
+    }
+    canvas.Pen() = savedPen;
+    canvas.Brush() = savedBrush;
+}
+
+// Where a diameter through (x0, y0) -> (x1, y1) crosses the edge lines of the
+// window, the letter of the nearer end.
+void DrawEdgeLetters(Canvas& canvas, QPointF centre, QPointF a, QPointF b, const QString& letterA,
+                     const QString& letterB) {
+    const ObserverState& o = Observer();
+    const int width = canvas.Width();
+    const int statusHeight = gView.statusBarsHeight ? gView.statusBarsHeight() : 0;
+    const int height = canvas.Height();
+    const double limit = static_cast<double>(o.chartRadius) * o.zoomFactor - 10.0;
+    struct Edge {
+        bool horizontal;
+        double value;
+    };
+    const Edge edges[4] = {{true, 5.0},
+                           {true, static_cast<double>(height - statusHeight - 20)},
+                           {false, 5.0},
+                           {false, static_cast<double>(width - 15)}};
+    canvas.SetFont(CanvasFont::Pixels(QStringLiteral("Courier New"), 11, false, kCompassColour));
+    canvas.SetTextBackground(TextBackground::Transparent);
+    for (const Edge& e : edges) {
+        const double da = e.horizontal ? b.y() - a.y() : b.x() - a.x();
+        if (da == 0.0) continue;
+        const double t = ((e.horizontal ? e.value - a.y() : e.value - a.x())) / da;
+        if (t < 0.0 || t > 1.0) continue;
+        const QPointF p = a + (b - a) * t;
+        if (p.x() < 0 || p.y() < 0 || p.x() > width || p.y() > height) continue;
+        const double dist = std::hypot(p.x() - centre.x(), p.y() - centre.y());
+        if (dist <= 15.0 || dist >= limit) continue;
+        const QString& letter = t < 0.5 ? letterA : letterB;
+        canvas.TextOut(Trunc(p.x()), Trunc(p.y()), letter);
+    }
+    canvas.SetTextBackground(TextBackground::Opaque);
+}
+
+void ReportError(const QString& text, std::string* error) {
+    if (error) {
+        *error = text.toStdString();
+        return;
+    }
+    AppDialogs().Message(QStringLiteral("Fehler"), text, ChartHooks().dialogParent);
+}
+
+void DrawLayers(Canvas& canvas, int mode) {
+    ObserverState& o = Observer();
+    ZoomOffsets& z = ChartZoomOffsets();
+    const int W = ZoomOuterWidth(), H = ZoomOuterHeight();
+    const int cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
+
+    if (gView.showTrackedStatus) gView.showTrackedStatus(o.trackedSatellite >= 0);
+    gState.zoomTrailOriginJD = o.currentJD;
+    FormatDateTime1900(o.currentJD);
+    if (gView.setCaption) gView.setCaption(ZoomCaption());
+    canvas.Clear(Qt::black);
+
+    int scale = o.zoomFactor;
+    if (mode > 2) {
+        z.zoomOffsetX = W / 2 - 2 * (gState.markerX - z.zoomOffsetX);
+        z.zoomOffsetY = (H - 48) / 2 - 2 * (gState.markerY - z.zoomOffsetY);
+        scale = mode;
+    } else if (mode < 0) {
+        const int dx = W / 2 - z.zoomOffsetX;
+        const int dy = (H - 48) / 2 - z.zoomOffsetY;
+        z.zoomOffsetX = W / 2 - dx / 2;
+        z.zoomOffsetY = (H - 48) / 2 - dy / 2;
+        scale = -mode;
+    } else if (mode > 0) {
+        scale = mode;
+    }
+    scale = std::max(1, scale);
+    gState.scale = scale;
+    const int ox = z.zoomOffsetX, oy = z.zoomOffsetY;
+    const int discRadius = R * scale;
+    auto map = [&](double x, double y) { return ZoomMap(x, y, scale); };
+
+    DrawCompassLetters(canvas, scale);
+
+    const QColor sky = Grey(ChartShades().skyGrey);
+    const QColor lineGrey = Grey(ChartShades().lineGrey);
+    canvas.SetPen(Qt::white);
+    canvas.SetBrush(sky);
+    canvas.Ellipse(ox - discRadius, oy - discRadius, ox + discRadius, oy + discRadius);
+
+    if (o.showConstellationLines) DrawZoomConstellationLines(canvas);
+
+    const SunState& sun = Sun();
+    const BodyPlotEntry& sunPlot = BodyPlotTable()[kBodySun];
+    if (sun.altitudeDeg > 0.0 && sunPlot.x * sunPlot.y != 0.0) {
+        const int r = std::max(3, Trunc(scale * sun.discRadius));
+        const QPoint p = map(sunPlot.x, sunPlot.y);
+        canvas.SetPen(Qt::white);
+        canvas.SetBrush(Qt::white);
+        canvas.Ellipse(p.x() - r, p.y() - r, p.x() + r, p.y() + r);
+    }
+
+    const MoonState& moon = Moon();
+    if (moon.altitudeDeg > 0.0 && moon.chartX * moon.chartY != 0.0) {
+        const int f = std::max(3, Trunc(o.zoomFactor * moon.discRadius));
+        const QPoint p = map(moon.chartX, moon.chartY);
+        const int width = canvas.Width(), height = canvas.Height();
+        const bool outside = p.x() < -2 * f || p.x() > width + 2 * f || p.y() < 48 - 2 * f ||
+                             p.y() > height + 2 * f;
+        if (!outside) DrawMoonDiscAt(canvas, p.x(), p.y(), f, ChartShades().skyGrey);
+    }
+
+    for (int i = kBodyMercury; i < kBodyCount; ++i) {
+        const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
+        if (b.x * b.y == 0.0) continue;
+        const QPoint p = map(b.x, b.y);
+        if (static_cast<double>(p.x()) * p.y() > 0.0)
+            DrawStarGlyph(canvas, p.x(), p.y(), Qt::white, b.magnitude, o.zoomFactor);
+    }
+
+    if (sun.altitudeDeg < -9.0) {
+        canvas.SetPen(lineGrey);
+        canvas.SetBrush(sky, BrushStyle::Clear);
+        for (const NebulaPlotEntry& e : NebulaPlotTable()) {
+            if (e.x * e.y == 0.0) continue;
+            const int r = std::max(2, Trunc(scale * e.drawnRadius));
+            const QPoint p = map(e.x, e.y);
+            const double d = std::hypot(p.x() - ox, p.y() - oy);
+            if (discRadius > d + r) canvas.Circle(p.x(), p.y(), r);
+        }
+        canvas.SetBrush(sky);
+    }
+
+    for (const StarPlotEntry& e : StarPlotTable()) {
+        if (e.x * e.y == 0.0) continue;
+        const QPoint p = map(e.x, e.y);
+        DrawStarGlyph(canvas, p.x(), p.y(), Qt::white, e.magnitude, o.zoomFactor);
+    }
+
+    if (gState.goToMarkerPending > 0) {
+        --gState.goToMarkerPending;
+        const QPoint c = ZoomViewCentre();
+        const CanvasBrush saved = canvas.Brush();
+        canvas.SetPen(lineGrey);
+        canvas.SetBrush(sky, BrushStyle::Clear);
+        canvas.Circle(c.x(), c.y(), gState.goToMarkerRadius);
+        canvas.Brush() = saved;
+    }
+
+    const bool timeChanged = o.timeChanged;
+    if (timeChanged && o.satelliteCount > 0) {
+        SatelliteUi ui;
+        ui.showMessage = [](const std::string& caption, const std::string& text) {
+            AppDialogs().Message(QString::fromStdString(caption), QString::fromStdString(text),
+                                 ChartHooks().dialogParent);
+        };
+        ComputeSatellites(ui);
+    }
+    DrawSatellites(canvas, timeChanged);
+    o.timeChanged = false;
+
+    DrawMinorBody(canvas);
+
+    if (o.showPlanetNames) DrawZoomPlanetNames(canvas);
+    if (o.showConstellationNames) DrawZoomConstellationNames(canvas);
+    if (o.showAltitudeLines) DrawZoomAltitudeLines(canvas);
+    if (o.showZodiac) DrawZoomZodiac(canvas);
+    (void)cx;
+    (void)cy;
+}
+
+}  // namespace
+
+ZoomViewHooks& ZoomView() { return gView; }
+void ResetZoomView() { gView = ZoomViewHooks{}; }
+ZoomState& ZoomValues() { return gState; }
+void ResetZoomState() { gState = ZoomState{}; }
+
+int ZoomOuterWidth() { return gView.outerWidth ? gView.outerWidth() : 648; }
+int ZoomOuterHeight() { return gView.outerHeight ? gView.outerHeight() : 488; }
+QPoint ZoomViewCentre() { return QPoint(ZoomOuterWidth() / 2, (ZoomOuterHeight() - 48) / 2); }
+int ZoomFrameHalfWidth() { return ZoomOuterWidth() / 4 - 4; }
+int ZoomFrameHalfHeight() { return ZoomOuterHeight() / 4 - 12; }
+
+double ZoomMapX(double x) {
+    return (x - Observer().chartCentreX) * CurrentScale() + ChartZoomOffsets().zoomOffsetX;
+}
+double ZoomMapY(double y) {
+    return (y - Observer().chartCentreY) * CurrentScale() + ChartZoomOffsets().zoomOffsetY;
+}
+
+QPoint ZoomMap(double x, double y, int scale) {
+    const ObserverState& o = Observer();
+    const ZoomOffsets& z = ChartZoomOffsets();
+    return QPoint(Trunc((x - o.chartCentreX) * scale + z.zoomOffsetX),
+                  Trunc((y - o.chartCentreY) * scale + z.zoomOffsetY));
+}
+
+QPoint ZoomMap(double x, double y) { return ZoomMap(x, y, CurrentScale()); }
+
+QString ZoomCaption() {
+    const ObserverState& o = Observer();
+    QString place = QString::fromStdString(o.placeName).left(12);
+    place = place.leftJustified(12, QLatin1Char(' '));
+    const MoonState& moon = Moon();
+    return QStringLiteral("Polaride Zoom ") + QString::number(o.zoomFactor) +
+           QStringLiteral(" : ") + place + QStringLiteral("  ") + QString::fromStdString(DateText) +
+           QStringLiteral("  ") + QString::fromStdString(TimeText) + QStringLiteral(" ") +
+           QString::fromStdString(o.zoneName) + QStringLiteral(" :  So ") +
+           QString::number(Sun().altitudeDeg, 'f', 1) + QStringLiteral("°") +
+           QStringLiteral("   Mo ") + QString::number(moon.altitudeDeg, 'f', 1) +
+           QStringLiteral("°  ") + QString::number(moon.illuminatedFraction * 100.0, 'f', 0) +
+           QStringLiteral("%  ") +
+           (moon.phaseValue >= 1.0 ? QStringLiteral("ab") : QStringLiteral("zu"));
+}
+
+double ZoomSatelliteMagnitude(double magnitude, int zoomFactor) {
+    if (zoomFactor == 2 && magnitude >= 5.5) return 5.4;
+    if (zoomFactor == 4 && magnitude >= 6.5) return 6.4;
+    return magnitude;
+}
+
+void DrawZoomChart(int mode) {
+    if (gView.canvas) {
+        DrawZoomChart(*gView.canvas, mode);
+        if (gView.repaint) gView.repaint();
+        return;
+    }
+}
+
+bool DrawZoomChart(Canvas& canvas, int mode, std::string* error) {
+    try {
+        DrawLayers(canvas, mode);
+    } catch (const std::exception& e) {
+        ReportError(QString::fromUtf8(e.what()), error);
+        return false;
+    }
+    return true;
+}
+
+void DrawZoomPlanetNames(Canvas& canvas) {
+    const ObserverState& o = Observer();
+    canvas.SetFont(NameFont());
+    canvas.SetTextBackground(TextBackground::Transparent);
+    for (int i = 0; i < kBodyCount; ++i) {
+        const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
+        if (b.x * b.y <= 0.0) continue;
+        const auto name = kBodyNames[static_cast<size_t>(i)];
+        const QString text =
+            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        const QSize size = canvas.TextExtent(text);
+        const QPoint p = ZoomMap(b.x, b.y);
+        int lift = 0;
+        if (i == kBodySun) lift = Trunc(Sun().discRadius * o.zoomFactor);
+        if (i == kBodyMoon) lift = Trunc(Moon().discRadius * o.zoomFactor);
+        const int left = p.x() - size.width() / 2;
+        const int top = p.y() - size.height() - lift;
+        if (InsideZoomDisc(left, top, size.width(), size.height()))
+            canvas.TextOut(left, top, text);
+    }
+    canvas.SetTextBackground(TextBackground::Opaque);
+}
+
+void DrawZoomConstellationNames(Canvas& canvas) {
+    canvas.SetFont(NameFont());
+    canvas.SetTextBackground(TextBackground::Transparent);
+    for (const LabelPlotEntry& e : LabelPlotTable()) {
+        if (e.x * e.y <= 0.0) continue;
+        const QString text = QString::fromLatin1(e.text.substr(0, 3).c_str());
+        const QSize size = canvas.TextExtent(text);
+        const QPoint p = ZoomMap(e.x, e.y);
+        const int left = p.x() - size.width() / 2;
+        const int top = p.y() - size.height() / 2;
+        if (InsideZoomDisc(left, top, size.width(), size.height()))
+            canvas.TextOut(left, top, text);
+    }
+    canvas.SetTextBackground(TextBackground::Opaque);
+}
+
+void DrawZoomAltitudeLines(Canvas& canvas) {
+    const ObserverState& o = Observer();
+    const ZoomOffsets& z = ChartZoomOffsets();
+    const int ox = z.zoomOffsetX, oy = z.zoomOffsetY;
+    const double R = static_cast<double>(o.chartRadius) * o.zoomFactor;
+    const CanvasPen savedPen = canvas.Pen();
+    const CanvasBrush savedBrush = canvas.Brush();
+    canvas.SetPen(kAltitudeLineColour, 1, PenMode::Xor);
+    canvas.SetBrush(savedBrush.color, BrushStyle::Clear);
+    for (int altitude = 10; altitude <= 80; altitude += 10) {
+        const int r = Trunc(R * std::tan((90.0 - altitude) / 2.0 * kDegToRad));
+        canvas.Ellipse(ox - r, oy - r, ox + r, oy + r);
+    }
+    auto rim = [&](double a) { return QPointF(ox + std::sin(a) * R, oy + std::cos(a) * R); };
+    // Rim points: rotationRad + pi is north, rotationRad south, -pi/2 east, +pi/2 west.
+    const double a = o.rotationRad;
+    const QPointF south = rim(a), north = rim(a + kPi);
+    const QPointF west = rim(a + kPi / 2.0), east = rim(a + 3.0 * kPi / 2.0);
+    canvas.MoveTo(Trunc(south.x()), Trunc(south.y()));
+    canvas.LineTo(Trunc(north.x()), Trunc(north.y()));
+    canvas.MoveTo(Trunc(west.x()), Trunc(west.y()));
+    canvas.LineTo(Trunc(east.x()), Trunc(east.y()));
+    canvas.Pen() = savedPen;
+    canvas.Brush() = savedBrush;
+    const QPointF centre(ox, oy);
+    DrawEdgeLetters(canvas, centre, north, south, QStringLiteral("N"), QStringLiteral("S"));
+    DrawEdgeLetters(canvas, centre, east, west, QStringLiteral("O"), QStringLiteral("W"));
+}
+
+void DrawZoomZodiac(Canvas& canvas) {
+    const ObserverState& o = Observer();
+    const SunState& sun = Sun();
+    const CanvasPen savedPen = canvas.Pen();
+    canvas.SetPen(kZodiacColour, 1, PenMode::Xor);
+    bool previousVisible = false;
+    for (int degree = 1; degree <= 361; ++degree) {
+        const double lambda = degree * kDegToRad;
+        const double ra = AngleOf(std::cos(lambda), std::sin(lambda) * sun.cosObliquity);
+        const double dec = std::asin(std::sin(lambda) * sun.sinObliquity);
+        double hourAngle = o.siderealHours * kPi / 12.0 - ra;
+        if (hourAngle > kPi) hourAngle -= kTwoPi;
+        if (hourAngle < -kPi) hourAngle += kTwoPi;
+        const HorizontalCoords hz =
+            EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
+        const bool visible = hz.sinAltitude > 0.0;
+        if (visible) {
+            const ChartPoint c = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
+            const QPoint p = ZoomMap(c.x, c.y);
+            if (previousVisible)
+                canvas.LineTo(p.x(), p.y());
+            else
+                canvas.MoveTo(p.x(), p.y());
+        }
+        previousVisible = visible;
+    }
+    canvas.Pen() = savedPen;
+}
