@@ -3,13 +3,6 @@
 #include <charconv>
 #include <cmath>
 
-std::string_view ColumnText(std::string_view line, int first, int last) {
-    if (first < 1 || last < first) return {};
-    const auto begin = static_cast<std::size_t>(first - 1);
-    if (begin >= line.size()) return {};
-    return line.substr(begin, static_cast<std::size_t>(last - first + 1));
-}
-
 std::optional<double> ParseNumber(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
     while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r' ||

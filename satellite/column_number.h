@@ -5,9 +5,7 @@
 #include <string>
 #include <string_view>
 
-// Characters first..last (1-based, inclusive) of a line; shorter lines give what
-// is there (possibly nothing).
-std::string_view ColumnText(std::string_view line, int first, int last);
+#include "core/column_text.h"
 
 // The whole text as a decimal number: blanks around it are allowed, anything else
 // that is not part of the number makes it "not a number" (nullopt). An empty or
@@ -16,3 +14,4 @@ std::optional<double> ParseNumber(std::string_view text);
 
 // ParseNumber of characters first..last of a line.
 std::optional<double> ColumnNumber(std::string_view line, int first, int last);
+
