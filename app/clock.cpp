@@ -28,11 +28,12 @@ CivilInstant InstantFromCivil(int year, int month, int day, int hours, int minut
     return result;
 }
 
-bool InstantFromDateTimeTexts(const std::string& dateText, const std::string& timeText, double zoneOffsetHours,
-                              CivilInstant& result) {
+bool InstantFromDateTimeTexts(const std::string& dateText, const std::string& timeText,
+                              double zoneOffsetHours, CivilInstant& result) {
     int year = 0, month = 0, day = 0, hours = 0, minutes = 0, seconds = 0;
-    if (!Field(dateText, 7, 10, year) || !Field(dateText, 4, 5, month) || !Field(dateText, 1, 2, day) ||
-        !Field(timeText, 1, 2, hours) || !Field(timeText, 4, 5, minutes) || !Field(timeText, 7, 8, seconds))
+    if (!Field(dateText, 7, 10, year) || !Field(dateText, 4, 5, month) ||
+        !Field(dateText, 1, 2, day) || !Field(timeText, 1, 2, hours) ||
+        !Field(timeText, 4, 5, minutes) || !Field(timeText, 7, 8, seconds))
         return false;
     result = InstantFromCivil(year, month, day, hours, minutes, seconds, zoneOffsetHours);
     return true;
@@ -41,8 +42,9 @@ bool InstantFromDateTimeTexts(const std::string& dateText, const std::string& ti
 void SetInstantFromClock(ObserverState& observer, const QDateTime& clock) {
     const QDate date = clock.date();
     const QTime time = clock.time();
-    const CivilInstant now = InstantFromCivil(date.year(), date.month(), date.day(), time.hour(), time.minute(),
-                                              time.second(), observer.zoneOffsetHours);
+    const CivilInstant now =
+        InstantFromCivil(date.year(), date.month(), date.day(), time.hour(), time.minute(),
+                         time.second(), observer.zoneOffsetHours);
     observer.currentJD = now.instant;
     observer.year = now.year;
 }

@@ -21,7 +21,7 @@ CivilInstant InstantFromCivil(int year, int month, int day, int hours, int minut
 // The same from the texts "dd.mm.yyyy" and "hh:mm:ss": year = characters 7-10,
 // month 4-5, day 1-2, hours 1-2, minutes 4-5, seconds 7-8. False when a field is
 // not a number (the result is then untouched).
-bool InstantFromDateTimeTexts(const std::string& dateText, const std::string& timeText, double zoneOffsetHours,
-                              CivilInstant& result);
+bool InstantFromDateTimeTexts(const std::string& dateText, const std::string& timeText,
+                              double zoneOffsetHours, CivilInstant& result);
 // Sets currentJD and year of `observer` from a clock reading (its date and wall time).
 void SetInstantFromClock(ObserverState& observer, const QDateTime& clock);

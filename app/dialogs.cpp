@@ -29,7 +29,9 @@ QString StartPath(const FileDialogRequest& request) {
 // The chosen file type as a Qt filter text, or empty for no filter list.
 QString InitialFilter(const FileDialogRequest& request, const QStringList& qtFilters) {
     if (qtFilters.isEmpty()) return QString();
-    const int index = request.filterIndex >= 1 && request.filterIndex <= qtFilters.size() ? request.filterIndex : 1;
+    const int index = request.filterIndex >= 1 && request.filterIndex <= qtFilters.size()
+                          ? request.filterIndex
+                          : 1;
     return qtFilters[index - 1];
 }
 
@@ -37,9 +39,7 @@ QString InitialFilter(const FileDialogRequest& request, const QStringList& qtFil
 
 Dialogs::~Dialogs() = default;
 
-Dialogs& AppDialogs() {
-    return installedDialogs ? *installedDialogs : QtDialogsInstance();
-}
+Dialogs& AppDialogs() { return installedDialogs ? *installedDialogs : QtDialogsInstance(); }
 
 Dialogs* InstallDialogs(Dialogs* dialogs) {
     Dialogs* previous = installedDialogs;
@@ -71,7 +71,8 @@ void QtDialogs::Message(const QString& caption, const QString& text, QWidget* pa
 InputAnswer QtDialogs::Input(const QString& caption, const QString& prompt, const QString& proposed,
                              QWidget* parent) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, proposed, &ok);
+    const QString text =
+        QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, proposed, &ok);
     return ok ? InputAnswer{true, text} : InputAnswer{false, proposed};
 }
 
@@ -85,7 +86,8 @@ bool QtDialogs::Confirm(const QString& caption, const QString& text, QWidget* pa
 
 namespace {
 
-FileDialogAnswer RunFileDialog(const FileDialogRequest& request, QWidget* parent, QFileDialog::AcceptMode mode) {
+FileDialogAnswer RunFileDialog(const FileDialogRequest& request, QWidget* parent,
+                               QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, request.caption, StartPath(request));
     dialog.setAcceptMode(mode);
     if (mode == QFileDialog::AcceptOpen)
@@ -101,7 +103,8 @@ FileDialogAnswer RunFileDialog(const FileDialogRequest& request, QWidget* parent
     FileDialogAnswer answer;
     answer.ok = true;
     answer.fileName = QDir::toNativeSeparators(dialog.selectedFiles().first());
-    answer.filterIndex = qtFilters.isEmpty() ? 1 : FilterIndexOf(request.filters, dialog.selectedNameFilter());
+    answer.filterIndex =
+        qtFilters.isEmpty() ? 1 : FilterIndexOf(request.filters, dialog.selectedNameFilter());
     return answer;
 }
 

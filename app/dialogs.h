@@ -42,21 +42,26 @@ struct FileDialogAnswer {
 };
 
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs();
 
     // Message box with caption, text and one OK button.
-    virtual void Message(const QString& caption, const QString& text, QWidget* parent = nullptr) = 0;
+    virtual void Message(const QString& caption, const QString& text,
+                         QWidget* parent = nullptr) = 0;
     // Input box: caption, prompt and proposed text.
-    virtual InputAnswer Input(const QString& caption, const QString& prompt, const QString& proposed,
-                              QWidget* parent = nullptr) = 0;
+    virtual InputAnswer Input(const QString& caption, const QString& prompt,
+                              const QString& proposed, QWidget* parent = nullptr) = 0;
     // Yes/No question; true for "Yes".
-    virtual bool Confirm(const QString& caption, const QString& text, QWidget* parent = nullptr) = 0;
-    virtual FileDialogAnswer OpenFile(const FileDialogRequest& request, QWidget* parent = nullptr) = 0;
-    virtual FileDialogAnswer SaveFile(const FileDialogRequest& request, QWidget* parent = nullptr) = 0;
+    virtual bool Confirm(const QString& caption, const QString& text,
+                         QWidget* parent = nullptr) = 0;
+    virtual FileDialogAnswer OpenFile(const FileDialogRequest& request,
+                                      QWidget* parent = nullptr) = 0;
+    virtual FileDialogAnswer SaveFile(const FileDialogRequest& request,
+                                      QWidget* parent = nullptr) = 0;
     // The print dialog: a configured printer, or nullptr when cancelled. The caller sets
     // orientation and page mapping itself.
-    virtual std::unique_ptr<QPrinter> Print(const QString& caption = QString(), QWidget* parent = nullptr) = 0;
+    virtual std::unique_ptr<QPrinter> Print(const QString& caption = QString(),
+                                            QWidget* parent = nullptr) = 0;
 };
 
 // The process's Dialogs: the Qt implementation unless another one was installed.
@@ -67,14 +72,15 @@ Dialogs* InstallDialogs(Dialogs* dialogs);
 
 // The Qt implementation (QMessageBox, QInputDialog, QFileDialog, QPrintDialog).
 class QtDialogs : public Dialogs {
-public:
+  public:
     void Message(const QString& caption, const QString& text, QWidget* parent = nullptr) override;
     InputAnswer Input(const QString& caption, const QString& prompt, const QString& proposed,
                       QWidget* parent = nullptr) override;
     bool Confirm(const QString& caption, const QString& text, QWidget* parent = nullptr) override;
     FileDialogAnswer OpenFile(const FileDialogRequest& request, QWidget* parent = nullptr) override;
     FileDialogAnswer SaveFile(const FileDialogRequest& request, QWidget* parent = nullptr) override;
-    std::unique_ptr<QPrinter> Print(const QString& caption = QString(), QWidget* parent = nullptr) override;
+    std::unique_ptr<QPrinter> Print(const QString& caption = QString(),
+                                    QWidget* parent = nullptr) override;
 };
 
 // The file-type list of a request in Qt's filter syntax, and the 1-based index of a

@@ -26,7 +26,8 @@ namespace {
 
 // Creates one window hidden, records it in the registry and in the creation order.
 template <typename Window>
-void Create(Window*& slot, std::vector<QWidget*>& order, std::vector<std::function<void()>>& unregister) {
+void Create(Window*& slot, std::vector<QWidget*>& order,
+            std::vector<std::function<void()>>& unregister) {
     auto* window = new Window(nullptr);
     slot = window;
     order.push_back(window);

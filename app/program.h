@@ -14,7 +14,7 @@ class QWidget;
 // All are hidden; AppWindows() points at them while the object lives. They are
 // destroyed in reverse order, the main window last.
 class ProgramWindows {
-public:
+  public:
     ProgramWindows();
     ~ProgramWindows();
     ProgramWindows(const ProgramWindows&) = delete;
@@ -23,7 +23,7 @@ public:
     // The windows in creation order.
     const std::vector<QWidget*>& creationOrder() const { return order_; }
 
-private:
+  private:
     std::vector<QWidget*> order_;
     std::vector<std::function<void()>> unregister_;  // clears each registry slot
 };

@@ -32,7 +32,9 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-std::string Latin1ToUtf8(const QByteArray& bytes) { return QString::fromLatin1(bytes).toStdString(); }
+std::string Latin1ToUtf8(const QByteArray& bytes) {
+    return QString::fromLatin1(bytes).toStdString();
+}
 
 QByteArray Utf8ToLatin1(const std::string& text) { return QString::fromStdString(text).toLatin1(); }
 
@@ -52,9 +54,13 @@ std::vector<QByteArray> SplitLines(const QByteArray& contents) {
     return lines;
 }
 
-std::string BadFloatMessage(const std::string& text) { return "'" + text + "' ist kein gültiger Gleitkommawert"; }
+std::string BadFloatMessage(const std::string& text) {
+    return "'" + text + "' ist kein gültiger Gleitkommawert";
+}
 
-std::string BadIntegerMessage(const std::string& text) { return "'" + text + "' ist kein gültiger Integerwert"; }
+std::string BadIntegerMessage(const std::string& text) {
+    return "'" + text + "' ist kein gültiger Integerwert";
+}
 
 }  // namespace
 
@@ -94,7 +100,8 @@ void RemoveSettingsCollector(int id) { Collectors().erase(id); }
 std::string FormatSettingsNumber(double value) {
     if (value == 0.0) return "0";  // also -0
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::string text(buffer, result.ptr);
     // "1e+20" -> "1E20", "1e-05" -> "1E-5".
     const auto e = text.find('e');
@@ -157,7 +164,8 @@ std::string FolderOfElementFile(std::string_view fileName) {
     return std::string(fileName.substr(0, separator + 1));
 }
 
-std::vector<std::string> SettingsLines(const ObserverState& observer, const SettingsFields& fields) {
+std::vector<std::string> SettingsLines(const ObserverState& observer,
+                                       const SettingsFields& fields) {
     const PassDialogSettings& pass = fields.pass;
     const SelectionFilterSettings& selection = fields.selection;
     return {
@@ -176,8 +184,9 @@ std::vector<std::string> SettingsLines(const ObserverState& observer, const Sett
         pass.maxSunAltitude,
         pass.limitingMagnitude,
         FlagWord(pass.options),
-        FlagWord({observer.showPlanetNames, observer.showConstellationNames, observer.showConstellationLines,
-                  observer.showAltitudeLines, observer.showZodiac}),
+        FlagWord({observer.showPlanetNames, observer.showConstellationNames,
+                  observer.showConstellationLines, observer.showAltitudeLines,
+                  observer.showZodiac}),
         selection.namePrefix,
         selection.perigeeMin,
         selection.perigeeMax,
@@ -188,7 +197,8 @@ std::vector<std::string> SettingsLines(const ObserverState& observer, const Sett
     };
 }
 
-SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& observer, SettingsFields& fields) {
+SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& observer,
+                                    SettingsFields& fields) {
     SettingsReadResult result;
     auto fail = [&result](const std::string& message) {
         if (result.ok) result.errorText = message;
@@ -207,7 +217,8 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
 
     // Line n (1-based) as UTF-8 text, or nullptr when the file is shorter.
     std::vector<std::string> texts;
-    for (size_t i = 0; i < lines.size() && i < kSettingsLineCount; ++i) texts.push_back(Latin1ToUtf8(lines[i]));
+    for (size_t i = 0; i < lines.size() && i < kSettingsLineCount; ++i)
+        texts.push_back(Latin1ToUtf8(lines[i]));
     auto line = [&texts](int n) -> const std::string* {
         return n <= static_cast<int>(texts.size()) ? &texts[n - 1] : nullptr;
     };
@@ -267,8 +278,8 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     return result;
 }
 
-bool WriteSettingsFile(const std::string& path, const ObserverState& observer, SettingsFields& fields,
-                       std::string* errorText) {
+bool WriteSettingsFile(const std::string& path, const ObserverState& observer,
+                       SettingsFields& fields, std::string* errorText) {
     for (auto& [id, collector] : Collectors())
         if (collector) collector(fields);
     fields.elementFolder = FolderOfElementFile(fields.elementFileName);
@@ -297,16 +308,18 @@ bool LoadSettingsAtStartup() {
     Settings() = SettingsFields{};
     const SettingsReadResult result = ReadSettingsFile(kSettingsFileName, observer, Settings());
     if (!result.ok)
-        AppDialogs().Message("Polaride", QString::fromStdString(result.errorText) +
-                                             "\n\nFür die fehlenden Einstellungen gelten die Vorgaben.");
+        AppDialogs().Message("Polaride",
+                             QString::fromStdString(result.errorText) +
+                                 "\n\nFür die fehlenden Einstellungen gelten die Vorgaben.");
     return result.ok;
 }
 
 bool SaveSettingsAtExit() {
     std::string error;
     if (WriteSettingsFile(kSettingsFileName, Observer(), Settings(), &error)) return true;
-    AppDialogs().Message("Fehler beim Speichern",
-                         QString("Die Einstellungen konnten nicht in \"%1\" geschrieben werden:\n%2")
-                             .arg(kSettingsFileName, QString::fromStdString(error)));
+    AppDialogs().Message(
+        "Fehler beim Speichern",
+        QString("Die Einstellungen konnten nicht in \"%1\" geschrieben werden:\n%2")
+            .arg(kSettingsFileName, QString::fromStdString(error)));
     return false;
 }

@@ -30,10 +30,10 @@ inline constexpr int kSettingsLineCount = 23;
 
 // Lines 11-15: the pass prediction dialog's fields.
 struct PassDialogSettings {
-    std::string days = "1";                 // "Anzahl Tage"
+    std::string days = "1";                   // "Anzahl Tage"
     std::string minSatelliteAltitude = "10";  // "minimale Satellitenhöhe"
-    std::string maxSunAltitude = "-5";      // "maximale Sonnenhöhe"
-    std::string limitingMagnitude = "6";    // "Grenzhelligkeit mag"
+    std::string maxSunAltitude = "-5";        // "maximale Sonnenhöhe"
+    std::string limitingMagnitude = "6";      // "Grenzhelligkeit mag"
     // Line 15 check boxes: "Schattenberechnung", "erste Nachthälfte",
     // "zweite Nachthälfte", "Dauer in Minuten", "maximale Helligkeit suchen".
     std::array<bool, 5> options{true, true, true, false, false};
@@ -52,9 +52,9 @@ struct SelectionFilterSettings {
 
 // Lines 8-10 and 11-15, 17-23: everything of the file that is not ObserverState.
 struct SettingsFields {
-    std::string elementFolder;     // line 8, derived from elementFileName when written
-    int elementFilterIndex = 3;    // line 9, 1..3 ("TLE-Dateien (*.tle)" by design)
-    std::string elementFileName;   // line 10, the dialog's proposed file name
+    std::string elementFolder;    // line 8, derived from elementFileName when written
+    int elementFilterIndex = 3;   // line 9, 1..3 ("TLE-Dateien (*.tle)" by design)
+    std::string elementFileName;  // line 10, the dialog's proposed file name
     PassDialogSettings pass;
     SelectionFilterSettings selection;
 };
@@ -98,22 +98,23 @@ std::vector<std::string> SettingsLines(const ObserverState& observer, const Sett
 // ---- Reading and writing ------------------------------------------------------
 
 struct SettingsReadResult {
-    bool ok = true;          // every line present and every number readable
-    int linesRead = 0;       // lines present in the file (at most 23 are used)
-    std::string errorText;   // German message of the first failure, empty when ok
+    bool ok = true;         // every line present and every number readable
+    int linesRead = 0;      // lines present in the file (at most 23 are used)
+    std::string errorText;  // German message of the first failure, empty when ok
 };
 
 // Reads the file into `observer` (lines 1-7, 16; sine and cosine of the latitude
 // follow) and `fields` (lines 8-15, 17-23). A line that is missing or does not
 // convert keeps the default; a missing file leaves everything at the defaults.
 // Shows nothing: the caller reports errorText.
-SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& observer, SettingsFields& fields);
+SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& observer,
+                                    SettingsFields& fields);
 
 // Writes the 23 lines (Latin-1, CR LF) to a temporary file beside `path` and renames
 // it over `path`, so that a failure never leaves a truncated file. Runs the
 // collectors first. Returns false with a German message in errorText on failure.
-bool WriteSettingsFile(const std::string& path, const ObserverState& observer, SettingsFields& fields,
-                       std::string* errorText = nullptr);
+bool WriteSettingsFile(const std::string& path, const ObserverState& observer,
+                       SettingsFields& fields, std::string* errorText = nullptr);
 
 // Start-up and exit of the main window: read or write kSettingsFileName in the
 // working directory with Observer() and Settings(), reporting a failure in a

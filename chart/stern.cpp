@@ -183,7 +183,8 @@ void TForm1::SetDisplayCheckMarks() {
 }
 
 void TForm1::SetChartMenusEnabled(bool enabled) {
-    for (QMenu* menu : {fileMenu, timeMenu, placeMenu, viewMenu, satelliteMenu}) menu->menuAction()->setEnabled(enabled);
+    for (QMenu* menu : {fileMenu, timeMenu, placeMenu, viewMenu, satelliteMenu})
+        menu->menuAction()->setEnabled(enabled);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

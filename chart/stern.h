@@ -16,7 +16,7 @@ class QMenu;
 class TForm1 : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -81,18 +81,18 @@ public:
     // (while turning the chart or choosing a zoom region).
     void SetChartMenusEnabled(bool enabled);
 
-    void Quit();             // "Beenden"
-    void Abandon();          // "Abbrechen"
-    void ShowAbout();        // "Autor"
-    void ShowParameters();   // "Parameter"
+    void Quit();            // "Beenden"
+    void Abandon();         // "Abbrechen"
+    void ShowAbout();       // "Autor"
+    void ShowParameters();  // "Parameter"
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     void OnChartRepaint();
 

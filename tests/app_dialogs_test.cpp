@@ -46,7 +46,8 @@ TEST(DialogsService, FileTypesInQtFormAndBack) {
     ASSERT_EQ(qtFilters.size(), 3);
     EXPECT_EQ(qtFilters[2], "TLE-Dateien (*.tle) (*.TLE)");
     EXPECT_EQ(QtFilterList({{"Texte", "*.txt;*.lst"}}).front(), "Texte (*.txt *.lst)");
-    for (int i = 0; i < qtFilters.size(); ++i) EXPECT_EQ(FilterIndexOf(kElementFilters, qtFilters[i]), i + 1);
+    for (int i = 0; i < qtFilters.size(); ++i)
+        EXPECT_EQ(FilterIndexOf(kElementFilters, qtFilters[i]), i + 1);
     EXPECT_EQ(FilterIndexOf(kElementFilters, "unbekannt (*.xyz)"), 1);
     EXPECT_TRUE(QtFilterList({}).isEmpty());
 }
@@ -90,7 +91,8 @@ TEST(QtDialogsBoxes, InputBoxAnswersOrKeepsTheProposedText) {
         const char* typed;
         bool ok;
         const char* result;
-    } cases[] = {{true, "24.12.2026", true, "24.12.2026"}, {false, "24.12.2026", false, "08.12.2026"}};
+    } cases[] = {{true, "24.12.2026", true, "24.12.2026"},
+                 {false, "24.12.2026", false, "08.12.2026"}};
     for (const auto& c : cases) {
         QString caption, prompt, proposed;
         AnswerModal([&](QWidget* modal) {
@@ -105,7 +107,8 @@ TEST(QtDialogsBoxes, InputBoxAnswersOrKeepsTheProposedText) {
             else
                 input->reject();
         });
-        const InputAnswer answer = dialogs.Input("Datum ändern", "Bitte neues Datum eingeben:", "08.12.2026");
+        const InputAnswer answer =
+            dialogs.Input("Datum ändern", "Bitte neues Datum eingeben:", "08.12.2026");
         EXPECT_EQ(caption, "Datum ändern");
         EXPECT_EQ(prompt, "Bitte neues Datum eingeben:");
         EXPECT_EQ(proposed, "08.12.2026");
@@ -138,13 +141,17 @@ TEST(ScriptedDialogsRecording, RecordsEveryCallAndAnswersInOrder) {
 
     Dialogs& dialogs = AppDialogs();
     dialogs.Message("Info", "Sonne");
-    const InputAnswer first = dialogs.Input("Schrittweite ändern", "Schrittweite in Sekunden:", "6");
-    const InputAnswer second = dialogs.Input("Datum ändern", "Bitte neues Datum eingeben:", "08.12.2026");
+    const InputAnswer first =
+        dialogs.Input("Schrittweite ändern", "Schrittweite in Sekunden:", "6");
+    const InputAnswer second =
+        dialogs.Input("Datum ändern", "Bitte neues Datum eingeben:", "08.12.2026");
     const bool confirmed = dialogs.Confirm("Frage", "Weiter?");
-    FileDialogRequest open{"Bahnelemente-Datei auswählen", kElementFilters, 3, "/tmp/", "/tmp/old.tle", true};
+    FileDialogRequest open{
+        "Bahnelemente-Datei auswählen", kElementFilters, 3, "/tmp/", "/tmp/old.tle", true};
     const FileDialogAnswer opened = dialogs.OpenFile(open);
     const FileDialogAnswer saved = dialogs.SaveFile({"Speichern", {}, 1, "", "liste.txt", false});
-    const InputAnswer unprepared = dialogs.Input("maximale Drift", "Bitte maximale Drift (Grad/Tag) eingeben:", "0.1");
+    const InputAnswer unprepared =
+        dialogs.Input("maximale Drift", "Bitte maximale Drift (Grad/Tag) eingeben:", "0.1");
 
     EXPECT_TRUE(first.ok);
     EXPECT_EQ(first.text, "12");
@@ -161,8 +168,9 @@ TEST(ScriptedDialogsRecording, RecordsEveryCallAndAnswersInOrder) {
 
     const auto& calls = d.Calls();
     ASSERT_EQ(calls.size(), 7u);
-    const DialogKind kinds[] = {DialogKind::Message, DialogKind::Input,    DialogKind::Input, DialogKind::Confirm,
-                                DialogKind::OpenFile, DialogKind::SaveFile, DialogKind::Input};
+    const DialogKind kinds[] = {DialogKind::Message, DialogKind::Input,    DialogKind::Input,
+                                DialogKind::Confirm, DialogKind::OpenFile, DialogKind::SaveFile,
+                                DialogKind::Input};
     for (size_t i = 0; i < calls.size(); ++i) EXPECT_EQ(calls[i].kind, kinds[i]) << i;
     EXPECT_EQ(calls[1].caption, "Schrittweite ändern");
     EXPECT_EQ(calls[1].text, "Schrittweite in Sekunden:");

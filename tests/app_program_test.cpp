@@ -30,18 +30,20 @@ using testing::HasSubstr;
 using testsupport::DialogKind;
 
 const char* const kSettings =
-    "Sonneberg\r\n11.19\r\n50.38\r\n640\r\n MEZ\r\n1\r\n5\r\n\r\n3\r\n\r\n1\r\n10\r\n-5\r\n6\r\n11100\r\n10100\r\n"
+    "Sonneberg\r\n11.19\r\n50.38\r\n640\r\n "
+    "MEZ\r\n1\r\n5\r\n\r\n3\r\n\r\n1\r\n10\r\n-5\r\n6\r\n11100\r\n10100\r\n"
     "Iridium\r\n0\r\n\r\n\r\n10000000000\r\n0\r\n180\r\n";
 
 // A working folder with the shipped data files and a known settings file.
 class ProgramTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetSettings();
         ResetMagnitudeTable();
         for (const auto& entry : fs::directory_iterator(testsupport::DataPath("")))
-            if (entry.is_regular_file()) fs::copy_file(entry.path(), dir / entry.path().filename().string());
+            if (entry.is_regular_file())
+                fs::copy_file(entry.path(), dir / entry.path().filename().string());
         testsupport::WriteTextFile(dir / "polaride.cfg", kSettings);
     }
     void TearDown() override {
@@ -82,22 +84,24 @@ TEST_F(ProgramTest, WindowsAreCreatedHiddenInTheFixedOrder) {
         classes.push_back(window->metaObject()->className());
         EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
     }
-    EXPECT_THAT(classes, ElementsAre("TForm1", "TForm2", "TForm3", "TForm4", "TForm5", "TForm6", "TOKBottomDlg",
-                                     "TOKBottomDlg1", "TForm8", "Tsatmemo", "TOKBottomDlg2", "TForm9", "TForm7",
-                                     "TOKBottomDlg3", "TForm10", "TForm11", "TOKRightDlg"));
+    EXPECT_THAT(classes, ElementsAre("TForm1", "TForm2", "TForm3", "TForm4", "TForm5", "TForm6",
+                                     "TOKBottomDlg", "TOKBottomDlg1", "TForm8", "Tsatmemo",
+                                     "TOKBottomDlg2", "TForm9", "TForm7", "TOKBottomDlg3",
+                                     "TForm10", "TForm11", "TOKRightDlg"));
     const Windows& w = AppWindows();
     const std::vector<QWidget*> registered = {
-        reinterpret_cast<QWidget*>(w.form1), reinterpret_cast<QWidget*>(w.form2),
-        reinterpret_cast<QWidget*>(w.form3), reinterpret_cast<QWidget*>(w.form4),
-        reinterpret_cast<QWidget*>(w.form5), reinterpret_cast<QWidget*>(w.form6),
-        reinterpret_cast<QWidget*>(w.okBottomDlg), reinterpret_cast<QWidget*>(w.okBottomDlg1),
-        reinterpret_cast<QWidget*>(w.form8), reinterpret_cast<QWidget*>(w.satmemo),
+        reinterpret_cast<QWidget*>(w.form1),        reinterpret_cast<QWidget*>(w.form2),
+        reinterpret_cast<QWidget*>(w.form3),        reinterpret_cast<QWidget*>(w.form4),
+        reinterpret_cast<QWidget*>(w.form5),        reinterpret_cast<QWidget*>(w.form6),
+        reinterpret_cast<QWidget*>(w.okBottomDlg),  reinterpret_cast<QWidget*>(w.okBottomDlg1),
+        reinterpret_cast<QWidget*>(w.form8),        reinterpret_cast<QWidget*>(w.satmemo),
         reinterpret_cast<QWidget*>(w.okBottomDlg2), reinterpret_cast<QWidget*>(w.form9),
-        reinterpret_cast<QWidget*>(w.form7), reinterpret_cast<QWidget*>(w.okBottomDlg3),
-        reinterpret_cast<QWidget*>(w.form10), reinterpret_cast<QWidget*>(w.form11),
+        reinterpret_cast<QWidget*>(w.form7),        reinterpret_cast<QWidget*>(w.okBottomDlg3),
+        reinterpret_cast<QWidget*>(w.form10),       reinterpret_cast<QWidget*>(w.form11),
         reinterpret_cast<QWidget*>(w.okRightDlg)};
     for (size_t i = 0; i < registered.size(); ++i)
-        EXPECT_EQ(static_cast<void*>(registered[i]), static_cast<void*>(windows.creationOrder()[i])) << i;
+        EXPECT_EQ(static_cast<void*>(registered[i]), static_cast<void*>(windows.creationOrder()[i]))
+            << i;
     for (QWidget* window : windows.creationOrder())
         EXPECT_FALSE(window->windowTitle().isEmpty()) << window->metaObject()->className();
     EXPECT_EQ(w.form1->windowTitle(), "Polaride");
@@ -171,14 +175,15 @@ TEST_F(ProgramTest, MenuBarEntriesSeparatorsAndStates) {
     EXPECT_THAT(titles, ElementsAre("Datei", "Zeit", "Ort", "Ansicht", "Satelliten", "Info"));
 
     EXPECT_THAT(Entries(form->fileMenu), ElementsAre("Drucken", "Beenden", "Abbrechen"));
-    EXPECT_THAT(Entries(form->timeMenu), ElementsAre("+1 Stunde", "-1 Stunde", "nächster Tag", "voriger Tag",
-                                                     "neues Datum", "neue Uhrzeit"));
-    EXPECT_THAT(Entries(form->placeMenu), ElementsAre("Deutschland", "Weltkarte", "Ort eingeben", "Liste von Orten"));
+    EXPECT_THAT(Entries(form->timeMenu), ElementsAre("+1 Stunde", "-1 Stunde", "nächster Tag",
+                                                     "voriger Tag", "neues Datum", "neue Uhrzeit"));
+    EXPECT_THAT(Entries(form->placeMenu),
+                ElementsAre("Deutschland", "Weltkarte", "Ort eingeben", "Liste von Orten"));
     // Check marks from the display flags of line 16, "10100".
     EXPECT_THAT(Entries(form->viewMenu),
-                ElementsAre("Drehen", "-", "Vergrößern", "Verkleinern (disabled)", "-", "Sternnamen",
-                            "Planetennamen [x]", "Sternbildnamen [ ]", "-", "Sternbildlinien [x]", "Höhenlinien [ ]",
-                            "Tierkreis [ ]"));
+                ElementsAre("Drehen", "-", "Vergrößern", "Verkleinern (disabled)", "-",
+                            "Sternnamen", "Planetennamen [x]", "Sternbildnamen [ ]", "-",
+                            "Sternbildlinien [x]", "Höhenlinien [ ]", "Tierkreis [ ]"));
     EXPECT_THAT(Entries(form->satelliteMenu),
                 ElementsAre("Datei laden", "Sat-Wahl (disabled)", "Durchgänge berechnen (disabled)",
                             "Durchgang zeigen (disabled)"));
@@ -235,11 +240,13 @@ TEST_F(ProgramTest, ChartMenusAreDisabledAndEnabledTogether) {
     ProgramWindows windows;
     TForm1* form = AppWindows().form1;
     form->SetChartMenusEnabled(false);
-    for (QMenu* menu : {form->fileMenu, form->timeMenu, form->placeMenu, form->viewMenu, form->satelliteMenu})
+    for (QMenu* menu :
+         {form->fileMenu, form->timeMenu, form->placeMenu, form->viewMenu, form->satelliteMenu})
         EXPECT_FALSE(menu->menuAction()->isEnabled()) << menu->title().toStdString();
     EXPECT_TRUE(form->infoMenu->menuAction()->isEnabled());
     form->SetChartMenusEnabled(true);
-    for (QMenu* menu : {form->fileMenu, form->timeMenu, form->placeMenu, form->viewMenu, form->satelliteMenu})
+    for (QMenu* menu :
+         {form->fileMenu, form->timeMenu, form->placeMenu, form->viewMenu, form->satelliteMenu})
         EXPECT_TRUE(menu->menuAction()->isEnabled()) << menu->title().toStdString();
 }
 
@@ -276,7 +283,9 @@ TEST_F(ProgramTest, QuitWritesTheSettingsFile) {
         EXPECT_FALSE(AppWindows().form1->isVisible());
     }
     const std::string text = SettingsFileText();
-    EXPECT_EQ(text.rfind("Bamberg\r\n11.19\r\n50.38\r\n640\r\n MEZ\r\n1\r\n5\r\nC:\\bahn\\\r\n3\r\nC:\\bahn\\iss.tle\r\n", 0),
+    EXPECT_EQ(text.rfind("Bamberg\r\n11.19\r\n50.38\r\n640\r\n "
+                         "MEZ\r\n1\r\n5\r\nC:\\bahn\\\r\n3\r\nC:\\bahn\\iss.tle\r\n",
+                         0),
               0u)
         << text;
     EXPECT_THAT(text, HasSubstr("\r\n10101\r\n"));

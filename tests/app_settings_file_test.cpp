@@ -32,7 +32,7 @@ std::vector<std::string> SplitCrLf(const std::string& text) {
 }
 
 class SettingsFileTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetSettings();
@@ -104,9 +104,17 @@ TEST(SettingsNumbers, ShortestFormWithPointAndUpToFifteenDigits) {
         double value;
         const char* text;
     } cases[] = {
-        {13.405, "13.405"},  {52.52, "52.52"},       {-5.0, "-5"},   {0.0, "0"},
-        {100.0, "100"},      {1.0 / 3.0, "0.333333333333333"},   {0.1 + 0.2, "0.3"},
-        {-0.5, "-0.5"},      {1e20, "1E20"},         {1e-5, "1E-5"}, {123456789012345.0, "123456789012345"},
+        {13.405, "13.405"},
+        {52.52, "52.52"},
+        {-5.0, "-5"},
+        {0.0, "0"},
+        {100.0, "100"},
+        {1.0 / 3.0, "0.333333333333333"},
+        {0.1 + 0.2, "0.3"},
+        {-0.5, "-0.5"},
+        {1e20, "1E20"},
+        {1e-5, "1E-5"},
+        {123456789012345.0, "123456789012345"},
         {2.0 / 3.0 * 1e-7, "6.66666666666667E-8"},
     };
     for (const auto& c : cases) {
@@ -123,9 +131,9 @@ TEST(SettingsNumbers, NotANumberIsDetected) {
         bool ok;
         double value;
     } cases[] = {
-        {"13.405", true, 13.405}, {" -5 ", true, -5.0}, {"+1", true, 1.0},     {"1E20", true, 1e20},
-        {"7", true, 7.0},         {"13,405", false, 0}, {"abc", false, 0},     {"", false, 0},
-        {"nan", false, 0},        {"inf", false, 0},    {"1.5x", false, 0},    {"--1", false, 0},
+        {"13.405", true, 13.405}, {" -5 ", true, -5.0}, {"+1", true, 1.0},  {"1E20", true, 1e20},
+        {"7", true, 7.0},         {"13,405", false, 0}, {"abc", false, 0},  {"", false, 0},
+        {"nan", false, 0},        {"inf", false, 0},    {"1.5x", false, 0}, {"--1", false, 0},
         {"+-1", false, 0},        {"++1", false, 0},
     };
     for (const auto& c : cases) {
@@ -171,9 +179,12 @@ TEST_F(SettingsFileTest, RoundTripKeepsEveryLine) {
 
     const std::string bytes = testsupport::ReadTextFile(path);
     const std::vector<std::string> lines = SplitCrLf(bytes);
-    const std::vector<std::string> expected = {"G\xF6rlitz", "14.987", "51.1528", "199.5", " MESZ", "2", "4.5",
-                                               R"(C:\bahn\)", "2", R"(C:\bahn\iss.tle)", "3", "15", "-6", "4.5",
-                                               "10101", "10100", "NOAA", "100", "900", "", "2000", "80", "100"};
+    const std::vector<std::string> expected = {
+        "G\xF6rlitz", "14.987", "51.1528",     "199.5", " MESZ",
+        "2",          "4.5",    R"(C:\bahn\)", "2",     R"(C:\bahn\iss.tle)",
+        "3",          "15",     "-6",          "4.5",   "10101",
+        "10100",      "NOAA",   "100",         "900",   "",
+        "2000",       "80",     "100"};
     EXPECT_EQ(lines, expected) << "Latin-1 text, CR LF after every one of the 23 lines";
 
     ObserverState readBack;
@@ -223,9 +234,17 @@ TEST_F(SettingsFileTest, ElementFileLinesAndPassOptionWords) {
         std::array<bool, 5> options;
         std::string line8, line10, line15;
     } cases[] = {
-        {R"(C:\bahn\iss.tle)", {false, false, false, false, false}, R"(C:\bahn\)", R"(C:\bahn\iss.tle)", "00000"},
+        {R"(C:\bahn\iss.tle)",
+         {false, false, false, false, false},
+         R"(C:\bahn\)",
+         R"(C:\bahn\iss.tle)",
+         "00000"},
         {"", {false, false, false, false, true}, "", "", "00001"},
-        {"/home/anna/visual.tle", {true, true, true, false, false}, "/home/anna/", "/home/anna/visual.tle", "11100"},
+        {"/home/anna/visual.tle",
+         {true, true, true, false, false},
+         "/home/anna/",
+         "/home/anna/visual.tle",
+         "11100"},
     };
     for (const auto& c : cases) {
         SettingsFields fields;
@@ -260,9 +279,10 @@ TEST_F(SettingsFileTest, CollectorsHandTheirFieldsToTheWriter) {
 }
 
 TEST_F(SettingsFileTest, LineFeedOnlyFilesReadAlike) {
-    testsupport::WriteTextFile(dir / "lf.cfg",
-                               "Bonn\n7.1\n50.73\n60\n MEZ\n1\n5.5\n/tle/\n1\n/tle/n.txt\n2\n5\n-8\n5\n01000\n"
-                               "00011\nISS\n1\n2\n3\n4\n5\n6\n");
+    testsupport::WriteTextFile(
+        dir / "lf.cfg",
+        "Bonn\n7.1\n50.73\n60\n MEZ\n1\n5.5\n/tle/\n1\n/tle/n.txt\n2\n5\n-8\n5\n01000\n"
+        "00011\nISS\n1\n2\n3\n4\n5\n6\n");
     ObserverState observer;
     SettingsFields fields;
     const SettingsReadResult result = ReadSettingsFile((dir / "lf.cfg").string(), observer, fields);
@@ -330,7 +350,8 @@ TEST_F(SettingsFileTest, MissingFileIsReportedAndEveryLineGetsItsDefault) {
 TEST_F(SettingsFileTest, ShortFileKeepsWhatWasReadAndDefaultsTheRest) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     testsupport::ScopedScriptedDialogs dialogs;
-    testsupport::WriteTextFile(dir / "polaride.cfg", "Sonneberg\r\n11.19\r\n50.38\r\n640\r\n MEZ\r\n");
+    testsupport::WriteTextFile(dir / "polaride.cfg",
+                               "Sonneberg\r\n11.19\r\n50.38\r\n640\r\n MEZ\r\n");
 
     EXPECT_FALSE(LoadSettingsAtStartup());
 
@@ -347,20 +368,23 @@ TEST_F(SettingsFileTest, ShortFileKeepsWhatWasReadAndDefaultsTheRest) {
     EXPECT_DOUBLE_EQ(Observer().limitingMagnitude, defaults.limitingMagnitude);
     EXPECT_TRUE(Observer().showConstellationLines);
     const std::vector<std::string> expected = SettingsLines(Observer(), SettingsFields{});
-    EXPECT_EQ(SettingsLines(Observer(), Settings()), expected) << "lines 8-23 at their design defaults";
+    EXPECT_EQ(SettingsLines(Observer(), Settings()), expected)
+        << "lines 8-23 at their design defaults";
 }
 
 TEST_F(SettingsFileTest, BadNumberIsReportedAndOnlyThatLineKeepsItsDefault) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     testsupport::ScopedScriptedDialogs dialogs;
-    testsupport::WriteTextFile(dir / "polaride.cfg",
-                               "Jena\r\n11.59\r\n50,93\r\n155\r\n MEZ\r\n1\r\n6\r\n\r\n3\r\n\r\n1\r\n10\r\n-5\r\n6\r\n"
-                               "11100\r\n00100\r\nIridium\r\n0\r\n\r\n\r\n10000000000\r\n0\r\n180\r\n");
+    testsupport::WriteTextFile(
+        dir / "polaride.cfg",
+        "Jena\r\n11.59\r\n50,93\r\n155\r\n MEZ\r\n1\r\n6\r\n\r\n3\r\n\r\n1\r\n10\r\n-5\r\n6\r\n"
+        "11100\r\n00100\r\nIridium\r\n0\r\n\r\n\r\n10000000000\r\n0\r\n180\r\n");
 
     EXPECT_FALSE(LoadSettingsAtStartup());
 
     ASSERT_EQ(dialogs->Messages().size(), 1);
-    EXPECT_THAT(dialogs->Messages()[0].toStdString(), HasSubstr("'50,93' ist kein gültiger Gleitkommawert"));
+    EXPECT_THAT(dialogs->Messages()[0].toStdString(),
+                HasSubstr("'50,93' ist kein gültiger Gleitkommawert"));
     ObserverState defaults;
     ApplyDefaultObserverSettings(defaults);
     EXPECT_EQ(Observer().placeName, "Jena");
@@ -379,11 +403,13 @@ TEST_F(SettingsFileTest, WriteLeavesNoTemporaryFileAndReplacesTheOldOne) {
     Observer().placeName = "Potsdam";
     ASSERT_TRUE(SaveSettingsAtExit());
     EXPECT_TRUE(dialogs->Messages().isEmpty());
-    const std::vector<std::string> lines = SplitCrLf(testsupport::ReadTextFile(dir / "polaride.cfg"));
+    const std::vector<std::string> lines =
+        SplitCrLf(testsupport::ReadTextFile(dir / "polaride.cfg"));
     ASSERT_EQ(lines.size(), 23u);
     EXPECT_EQ(lines[0], "Potsdam");
     int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++files;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        ++files;
     EXPECT_EQ(files, 1) << "only polaride.cfg, no temporary file left behind";
 }
 

@@ -8,12 +8,18 @@ namespace {
 
 const char* KindName(DialogKind kind) {
     switch (kind) {
-        case DialogKind::Message: return "Message";
-        case DialogKind::Input: return "Input";
-        case DialogKind::Confirm: return "Confirm";
-        case DialogKind::OpenFile: return "OpenFile";
-        case DialogKind::SaveFile: return "SaveFile";
-        case DialogKind::Print: return "Print";
+        case DialogKind::Message:
+            return "Message";
+        case DialogKind::Input:
+            return "Input";
+        case DialogKind::Confirm:
+            return "Confirm";
+        case DialogKind::OpenFile:
+            return "OpenFile";
+        case DialogKind::SaveFile:
+            return "SaveFile";
+        case DialogKind::Print:
+            return "Print";
     }
     return "?";
 }
@@ -23,7 +29,8 @@ const char* KindName(DialogKind kind) {
 bool ScriptedDialogs::Take(DialogKind kind, DialogAnswer& answer) {
     if (answers_.empty()) return false;
     if (answers_.front().kind != kind) {
-        ADD_FAILURE() << "scripted dialogs: a " << KindName(kind) << " dialog was shown while the next prepared "
+        ADD_FAILURE() << "scripted dialogs: a " << KindName(kind)
+                      << " dialog was shown while the next prepared "
                       << "answer is for a " << KindName(answers_.front().kind) << " dialog";
         return false;
     }
@@ -36,8 +43,8 @@ void ScriptedDialogs::Message(const QString& caption, const QString& text, QWidg
     calls_.push_back({DialogKind::Message, caption, text, QString(), {}});
 }
 
-InputAnswer ScriptedDialogs::Input(const QString& caption, const QString& prompt, const QString& proposed,
-                                   QWidget*) {
+InputAnswer ScriptedDialogs::Input(const QString& caption, const QString& prompt,
+                                   const QString& proposed, QWidget*) {
     calls_.push_back({DialogKind::Input, caption, prompt, proposed, {}});
     DialogAnswer answer;
     if (!Take(DialogKind::Input, answer) || !answer.ok) return {false, proposed};

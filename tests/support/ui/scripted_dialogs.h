@@ -17,8 +17,8 @@ enum class DialogKind { Message, Input, Confirm, OpenFile, SaveFile, Print };
 struct DialogCall {
     DialogKind kind;
     QString caption;
-    QString text;      // message text, input prompt or confirmation question
-    QString proposed;  // input: proposed text; file dialogs: proposed file name
+    QString text;               // message text, input prompt or confirmation question
+    QString proposed;           // input: proposed text; file dialogs: proposed file name
     FileDialogRequest request;  // file dialogs only
 };
 
@@ -27,20 +27,21 @@ struct DialogCall {
 struct DialogAnswer {
     DialogKind kind;
     bool ok = true;
-    QString text;             // input text or chosen file name
-    int filterIndex = 1;      // file dialogs
-    QString printerOutput;    // print: PDF file the printer writes to
+    QString text;           // input text or chosen file name
+    int filterIndex = 1;    // file dialogs
+    QString printerOutput;  // print: PDF file the printer writes to
 };
 
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     void Message(const QString& caption, const QString& text, QWidget* parent = nullptr) override;
     InputAnswer Input(const QString& caption, const QString& prompt, const QString& proposed,
                       QWidget* parent = nullptr) override;
     bool Confirm(const QString& caption, const QString& text, QWidget* parent = nullptr) override;
     FileDialogAnswer OpenFile(const FileDialogRequest& request, QWidget* parent = nullptr) override;
     FileDialogAnswer SaveFile(const FileDialogRequest& request, QWidget* parent = nullptr) override;
-    std::unique_ptr<QPrinter> Print(const QString& caption = QString(), QWidget* parent = nullptr) override;
+    std::unique_ptr<QPrinter> Print(const QString& caption = QString(),
+                                    QWidget* parent = nullptr) override;
 
     // Prepared answers, consumed in order.
     void AnswerInput(const QString& text, bool ok = true);
@@ -57,7 +58,7 @@ public:
     size_t PendingAnswers() const { return answers_.size(); }
     void Clear();
 
-private:
+  private:
     bool Take(DialogKind kind, DialogAnswer& answer);
     std::vector<DialogCall> calls_;
     std::deque<DialogAnswer> answers_;
@@ -65,7 +66,7 @@ private:
 
 // Installs a ScriptedDialogs for the lifetime of the object and restores the previous one.
 class ScopedScriptedDialogs {
-public:
+  public:
     ScopedScriptedDialogs();
     ~ScopedScriptedDialogs();
     ScopedScriptedDialogs(const ScopedScriptedDialogs&) = delete;
@@ -74,7 +75,7 @@ public:
     ScriptedDialogs* operator->() { return &dialogs_; }
     ScriptedDialogs& get() { return dialogs_; }
 
-private:
+  private:
     ScriptedDialogs dialogs_;
     Dialogs* previous_;
 };
