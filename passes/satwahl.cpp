@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
-#include <QMetaObject>
 #include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -360,11 +359,9 @@ void TForm8::SunsyncList() { ShowOrbitClassList(static_cast<int>(OrbitClass::Sun
 void TForm8::MolniyaList() { ShowOrbitClassList(static_cast<int>(OrbitClass::Molniya)); }
 
 void TForm8::ShowOrbitClassList(int classValue) {
-    QWidget* list = AppWindows().okRightDlg;
-    if (!list) return;
     // The orbit-class list fills its table for the class (0 geosynchronous,
     // 1 sun-synchronous, 2 Molniya) and shows itself.
-    if (!QMetaObject::invokeMethod(list, "ShowOrbitClass", Q_ARG(int, classValue))) list->showMaximized();
+    if (TOKRightDlg* list = AppWindows().okRightDlg) list->ShowOrbitClass(classValue);
 }
 
 // ---- commands ------------------------------------------------------------------------------
@@ -391,10 +388,10 @@ void TForm8::PrintList() {
 
 void TForm8::WorldMap() {
     if (SelectionEmptyMessage()) return;
-    QWidget* tracks = AppWindows().form10;
+    TForm10* tracks = AppWindows().form10;
     if (!tracks) return;
-    // The ground-track window clears its information labels and shows itself.
-    QMetaObject::invokeMethod(tracks, "ClearInformationLabels");
+    // The ground-track window clears its information labels and starts at currentJD.
+    tracks->ClearInformationLabels();
     tracks->show();
     tracks->raise();
 }

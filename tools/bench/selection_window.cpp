@@ -1,0 +1,66 @@
+// "alle wählen" and "alle löschen" of the satellite selection window with the
+// 14 869-satellite element file (data/active-2026-04.tle), through the window itself:
+// per-satellite count label, repaint and event processing every 100 satellites, and
+// the list views refreshed at the end. Runs offscreen unless a platform is set.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <filesystem>
+
+#include "core/observer_state.h"
+#include "passes/satwahl.h"
+#include "passes/selection_model.h"
+#include "passes/selection_state.h"
+#include "satellite/satellite_table.h"
+
+namespace {
+
+TForm8* LoadedWindow() {
+    static TForm8* form = [] {
+        ResetObserverState();
+        ResetSatelliteTable();
+        ResetSelectionState();
+        auto* window = new TForm8;
+        window->ClearSatelliteLists();
+        const std::string path = std::string(POLARIDE_DATA_DIR) + "/active-2026-04.tle";
+        const LoadResult result =
+            LoadElementFile(path, {}, [window](const std::string& name) { window->AppendSatelliteName(name); });
+        if (!result.opened) return static_cast<TForm8*>(nullptr);
+        Observer().elementFilePath = path;
+        window->show();
+        QCoreApplication::processEvents();
+        return window;
+    }();
+    return form;
+}
+
+void BM_SelectAllThenRemoveAll(benchmark::State& state) {
+    TForm8* form = LoadedWindow();
+    if (!form) {
+        state.SkipWithError("data/active-2026-04.tle missing");
+        return;
+    }
+    const bool selecting = state.range(0) == 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        if (selecting) form->RemoveAll(); else form->SelectAll();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        if (selecting) form->SelectAll(); else form->RemoveAll();
+        QCoreApplication::processEvents();  // the views repaint with the new lists
+    }
+    state.counters["satellites"] = Observer().satelliteCount;
+    state.SetLabel(selecting ? "alle wählen" : "alle löschen");
+}
+BENCHMARK(BM_SelectAllThenRemoveAll)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
