@@ -116,6 +116,8 @@ bool SkyChartWidget::event(QEvent* event) {
 }
 
 SkyChartWidget* AttachSkyChart(TForm1& form) {
+    // Attached once: a second call finds the widget already in place.
+    if (auto* existing = qobject_cast<SkyChartWidget*>(form.centralWidget())) return existing;
     auto* widget = new SkyChartWidget;
     form.setChartWidget(widget);
     SetMainChartCanvas(&widget->canvas(), [widget] { widget->repaint(); });

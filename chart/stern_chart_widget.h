@@ -35,4 +35,5 @@ class SkyChartWidget : public QWidget {
 // Installs a SkyChartWidget as the main window's chart, registers its canvas for
 // DrawSkyChart(), sets the chart hooks (menus, check marks, other windows) and
 // connects the menu entries of the chart ("Zeit", "Ort", "Ansicht", "Satelliten").
+// Calling it again for the same window returns the widget already attached.
 SkyChartWidget* AttachSkyChart(TForm1& form);

@@ -75,6 +75,8 @@ TEST_F(ChartWindow, ShowingTheWindowDrawsTheChartOnItsCanvas) {
 }
 
 TEST_F(ChartWindow, TimeMenuStepsTheInstant) {
+    // Attaching again changes nothing: every entry still acts once.
+    EXPECT_EQ(AttachSkyChart(*form), widget);
     const JD1900 t = Observer().currentJD;
     form->hourForwardAction->trigger();
     EXPECT_DOUBLE_EQ(Observer().currentJD, t + 1.0 / 24.0);
