@@ -16,15 +16,17 @@ double HalfTurn(double degrees) {
     return value;
 }
 
+// Mean anomaly of a true anomaly for eccentricity e, in (-π, π]:
+// E = 2·atan(√((1 - e)/(1 + e))·tan(ν/2)), M = E - e·sin E.
+double MeanAnomalyOf(double trueAnomaly, double e) {
+    const double E = 2.0 * std::atan(std::sqrt((1.0 - e) / (1.0 + e)) * std::tan(trueAnomaly / 2.0));
+    return E - e * std::sin(E);
+}
+
 // value mod 360 through the fraction of value/360: a negative value stays negative.
 double SignedMod360(double value) { return FracPart(value / 360.0) * 360.0; }
 
 }  // namespace
-
-double MeanAnomalyOfTrue(double trueAnomaly, double eccentricity) {
-    const double E = 2.0 * std::atan(std::sqrt((1.0 - eccentricity) / (1.0 + eccentricity)) * std::tan(trueAnomaly / 2.0));
-    return E - eccentricity * std::sin(E);
-}
 
 OrbitPlanePassage ComputeOrbitPlanePassage(const OrbitPlaneInput& in) {
     OrbitPlanePassage passage;
@@ -44,8 +46,8 @@ OrbitPlanePassage ComputeOrbitPlanePassage(const OrbitPlaneInput& in) {
     const double r = HalfTurn(in.longitudeDeg - beta);
     const double q = HalfTurn(in.longitudeDeg + beta + 180.0);
 
-    double deltaM = MeanAnomalyOfTrue(in.argumentOfLatitude - in.perigeeRad, in.eccentricity) -
-                    MeanAnomalyOfTrue(-in.perigeeRad, in.eccentricity);
+    double deltaM = MeanAnomalyOf(in.argumentOfLatitude - in.perigeeRad, in.eccentricity) -
+                    MeanAnomalyOf(-in.perigeeRad, in.eccentricity);
     if (deltaM < -kPi) deltaM += kTwoPi;
     passage.lastNode = in.instant - deltaM / (kTwoPi * in.meanMotionRevDay);
 

@@ -33,9 +33,6 @@ struct OrbitPlanePassage {
     JD1900 descending = 0.0;  // crossing on the descending half
 };
 
-// Mean anomaly of a true anomaly ν (radians) for eccentricity e.
-double MeanAnomalyOfTrue(double trueAnomaly, double eccentricity);
-
 OrbitPlanePassage ComputeOrbitPlanePassage(const OrbitPlaneInput& input);
 
 // The message text (UTF-8, lines separated by "\n") for the place and zone names;

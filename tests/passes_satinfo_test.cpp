@@ -284,11 +284,4 @@ TEST(SatinfoPlaneTest, TwoPassagesAtMidLatitude) {
     ResetObserverState();
 }
 
-TEST(SatinfoPlaneTest, MeanAnomalyOfTrueAnomaly) {
-    EXPECT_DOUBLE_EQ(MeanAnomalyOfTrue(1.0, 0.0), 1.0);
-    EXPECT_NEAR(MeanAnomalyOfTrue(0.0, 0.5), 0.0, 1e-15);
-    // e = 0.5, ν = 90°: E = 2·atan(√(1/3)) = 60°, M = 60° - 0.5·sin 60°.
-    EXPECT_NEAR(MeanAnomalyOfTrue(kPi / 2, 0.5), kPi / 3 - 0.5 * std::sin(kPi / 3), 1e-12);
-}
-
 }  // namespace
