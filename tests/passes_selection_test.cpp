@@ -261,8 +261,6 @@ TEST_F(SelectionTest, SunsyncSelectsNodeRatesNearTheSunsMotion) {
         const double n = std::stod(line2.substr(52, 11)) * 360.0;  // deg/day
         const double e = std::stod("0." + line2.substr(26, 7));
         const double i = std::stod(line2.substr(8, 8)) * 3.141592653589793 / 180.0;
-        const double a = HeightsOf(line2).perigee / (1 - e);  // rough, refined below
-        (void)a;
         const double aER = std::cbrt(std::pow(0.0743669161 / (n / 360.0 * 2 * 3.141592653589793 / 1440.0), 2.0));
         const double p = aER * (1 - e * e);
         const double rate = -1.5 * 1.082616e-3 / (p * p) * n * std::cos(i);
