@@ -313,8 +313,9 @@ void TOKBottomDlg2::NightDisplay() {
     int day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0;
     int nights = 0;
     double limit = 0.0;
-    if (ParseDialogDate(DateText, day, month, year) && ParseDialogTime(TimeText, hour, minute, second) &&
-        FieldInteger(days_, nights) && FieldNumber(maxSun_, limit)) {
+    if (ParseDialogDate(DateText, day, month, year) &&
+        ParseDialogTime(TimeText, hour, minute, second) && FieldInteger(days_, nights) &&
+        FieldNumber(maxSun_, limit)) {
         const NightSpan span = ComputeNightSpan(year, month, day, hour, nights, limit,
                                                 firstHalf_->isChecked(), secondHalf_->isChecked());
         for (const double raised : span.raisedLimitsDeg) RaiseSunLimit(raised);
@@ -328,7 +329,9 @@ void TOKBottomDlg2::NightDisplay() {
     FormatDateTime1900(o.currentJD);
 }
 
-bool TOKBottomDlg2::MinimumAltitude(double& degrees) const { return FieldNumber(minAltitude_, degrees); }
+bool TOKBottomDlg2::MinimumAltitude(double& degrees) const {
+    return FieldNumber(minAltitude_, degrees);
+}
 
 bool TOKBottomDlg2::ReadNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) {
     if (!FieldNumber(maxSun_, maxSunAltitudeDeg)) {
@@ -359,13 +362,15 @@ bool TOKBottomDlg2::ReadParameters(PassSearchParameters& p) {
         window.windowStart = window.windowEnd = 0.0;
         int day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0;
         if (!ParseDialogDate(fromDate_->text().toStdString(), day, month, year)) {
-            AppDialogs().Message(QStringLiteral("Polaride"),
-                                 QStringLiteral("'%1' ist kein gültiges Datum").arg(fromDate_->text()), this);
+            AppDialogs().Message(
+                QStringLiteral("Polaride"),
+                QStringLiteral("'%1' ist kein gültiges Datum").arg(fromDate_->text()), this);
             return false;
         }
         if (!ParseDialogTime(fromTime_->text().toStdString(), hour, minute, second)) {
-            AppDialogs().Message(QStringLiteral("Polaride"),
-                                 QStringLiteral("'%1' ist keine gültige Zeit").arg(fromTime_->text()), this);
+            AppDialogs().Message(
+                QStringLiteral("Polaride"),
+                QStringLiteral("'%1' ist keine gültige Zeit").arg(fromTime_->text()), this);
             return false;
         }
         int minutes = 0;

@@ -9,7 +9,6 @@
 
 namespace {
 
-
 // Splits text at `separator` into 2 or 3 unsigned integers of 1..maxDigits digits,
 // blanks around the whole text allowed.
 int SplitNumbers(std::string_view text, char separator, int (&parts)[3], int maxDigits) {
@@ -103,7 +102,8 @@ NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, d
     NightSpan span;
     if (hour < 12) --day;
     const double deltaTDays = DeltaT(year) / 24.0;
-    const JD1900 noon = JulianDay1900(year, month, day) + (12.0 - Observer().zoneOffsetHours) / 24.0;
+    const JD1900 noon =
+        JulianDay1900(year, month, day) + (12.0 - Observer().zoneOffsetHours) / 24.0;
     const double latitudeDeg = Observer().latitudeDeg;
 
     auto raise = [&](Side& side, JD1900 at) {
@@ -122,7 +122,8 @@ NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, d
     else if (evening.noDarkness)
         span.start = evening.sun.transit + 0.5;
     else
-        span.start = SecantStep(evening.sun.transit + HourAngleDays(evening.sun), limitDeg, deltaTDays);
+        span.start =
+            SecantStep(evening.sun.transit + HourAngleDays(evening.sun), limitDeg, deltaTDays);
 
     // Morning after the last night.
     const JD1900 lastNoon = noon + nights;
@@ -136,7 +137,8 @@ NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, d
     if (morning.noDarkness)
         span.end = morning.sun.transit - 0.5;
     else
-        span.end = SecantStep(morning.sun.transit - HourAngleDays(morning.sun), limitDeg, deltaTDays);
+        span.end =
+            SecantStep(morning.sun.transit - HourAngleDays(morning.sun), limitDeg, deltaTDays);
 
     if (firstHalf && !secondHalf) span.end = LowerTransitBefore(span.end, deltaTDays);
     if (secondHalf && !firstHalf) span.start = LowerTransitAfter(span.start, deltaTDays);

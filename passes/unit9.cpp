@@ -112,6 +112,11 @@ void TForm9::searchStarted() {
 void TForm9::setCaption(const std::string& caption) { setWindowTitle(Utf8(caption)); }
 void TForm9::setStatusHeading(const std::string& heading) { heading_->setText(Utf8(heading)); }
 void TForm9::clearList() { list_->clear(); }
+
+void TForm9::ClearPasses() {
+    list_->clear();
+    ResetPassList();
+}
 void TForm9::appendListLine(const std::string& line) { list_->addItem(Utf8(line)); }
 void TForm9::repaintList() { list_->repaint(); }
 void TForm9::processPendingEvents() { QCoreApplication::processEvents(); }
@@ -214,8 +219,9 @@ void TForm9::Save() {
         const ObserverState& o = Observer();
         std::vector<std::string> lines;
         for (const QString& line : Lines()) lines.push_back(line.toStdString());
-        const std::string text = PassListFileText(PassListFileLines(
-            o.placeName, o.longitudeDeg, o.latitudeDeg, o.zoneOffsetHours, o.elementFilePath, lines));
+        const std::string text =
+            PassListFileText(PassListFileLines(o.placeName, o.longitudeDeg, o.latitudeDeg,
+                                               o.zoneOffsetHours, o.elementFilePath, lines));
         QFile file(answer.fileName);
         bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
         if (written)
@@ -225,8 +231,8 @@ void TForm9::Save() {
         const QString error = file.errorString();
         file.close();
         if (!written)
-            AppDialogs().Message(QStringLiteral("Polaride"),
-                                 QStringLiteral("E/A-Fehler: ") + error, this);
+            AppDialogs().Message(QStringLiteral("Polaride"), QStringLiteral("E/A-Fehler: ") + error,
+                                 this);
     }
     QDir::setCurrent(folder);
 }
@@ -236,7 +242,6 @@ void TForm9::Print() {
     if (!printer) return;
     QStringList head = HeaderLines();
     const ObserverState& o = Observer();
-    if (head.size() >= 3)
-        head[2] = Utf8("berechnet mit Datei ") + Utf8(o.elementFilePath);
+    if (head.size() >= 3) head[2] = Utf8("berechnet mit Datei ") + Utf8(o.elementFilePath);
     PrintPassList(*printer, head, Lines());
 }

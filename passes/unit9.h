@@ -27,6 +27,8 @@ class TForm9 : public QMainWindow, public PassSearchListener {
     bool ShowPass(int row);
     void Save();   // "Speichern"
     void Print();  // "Drucken"
+    // Empties the list and the pass keys (a new element file was loaded).
+    void ClearPasses();
     // A mouse button pressed on the list or the heading: the right one aborts.
     void MousePressed(Qt::MouseButton button);
 

@@ -1,0 +1,343 @@
+// The pass list window: showing a pass on the zoom chart and its failure, saving the
+// list (Latin-1, CR LF, the location line), printing 50 lines a page, and the right
+// mouse button that aborts a running search.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTimer>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "app/program.h"
+#include "app/settings_file.h"
+#include "app/windows.h"
+#include "chart/stern.h"
+#include "chart/stern_interaction.h"
+#include "chart/zoom.h"
+#include "core/observer_state.h"
+#include "passes/param.h"
+#include "passes/satwahl.h"
+#include "passes/search/night_window.h"
+#include "passes/search/pass_lines.h"
+#include "passes/search/pass_search.h"
+#include "passes/unit9.h"
+#include "passes/unit9_print.h"
+#include "satellite/observation.h"
+#include "satellite/satellite_table.h"
+#include "support/test_paths.h"
+#include "support/ui/scripted_dialogs.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testsupport::DialogKind;
+
+void EnsureApplication() {
+    if (QApplication::instance()) return;
+    static int argc = 1;
+    static char name[] = "passes_tests";
+    static char* argv[] = {name, nullptr};
+    new QApplication(argc, argv);
+}
+
+std::string PdfText(const fs::path& pdf) {
+    const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    std::string text;
+    if (!pipe) return text;
+    char buffer[4096];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;)
+        text.append(buffer, n);
+    return text;
+}
+std::vector<std::string> Pages(const std::string& text) {
+    std::vector<std::string> pages(1);
+    for (char c : text) {
+        if (c == '\f')
+            pages.emplace_back();
+        else
+            pages.back() += c;
+    }
+    if (pages.back().find_first_not_of(" \n") == std::string::npos) pages.pop_back();
+    return pages;
+}
+int CountOf(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (std::size_t p = text.find(part); p != std::string::npos; p = text.find(part, p + 1)) ++n;
+    return n;
+}
+
+class PassListTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        EnsureApplication();
+        ResetObserverState();
+        ResetSettings();
+        ResetSatelliteTable();
+        ResetPassWindow();
+        ResetPassList();
+        fs::copy_file(testsupport::DataPath("polaride.cfg"), dir / "polaride.cfg");
+        fs::copy_file(testsupport::DataPath("SATMAG"), dir / "SATMAG");
+        cwd = std::make_unique<testsupport::ScopedWorkingDir>(dir.path());
+        windows = std::make_unique<ProgramWindows>();
+        dialog = AppWindows().okBottomDlg2;
+        form9 = AppWindows().form9;
+        ObserverState& o = Observer();
+        o.placeName = "Berlin";
+        o.longitudeDeg = 13.4;
+        o.setLatitude(52.5);
+        o.heightM = 40;
+        o.zoneOffsetHours = 2;
+        o.year = 2026;
+        o.currentJD = JulianDay1900(2026, 4, 27) + (12 - 2) / 24.0;
+        o.dynamicJD = o.currentJD + DeltaT(2026) / 24.0;
+        FormatDateTime1900(o.currentJD);
+        dialogs->Clear();
+    }
+    void TearDown() override {
+        windows.reset();
+        ResetChartHooks();
+        cwd.reset();
+        ResetSatelliteTable();
+        ResetPassWindow();
+        ResetPassList();
+        ResetSettings();
+        ResetObserverState();
+    }
+    void SelectFixture(const char* name) {
+        fs::copy_file(testsupport::FixturePath(std::string("passes/") + name), dir / name);
+        ASSERT_TRUE(LoadElementFile(name).opened);
+        Observer().elementFilePath = name;
+        SatelliteTable& t = Satellites();
+        for (int r = 1; r <= Observer().satelliteCount; ++r) {
+            const ElementSet s = t.Row(r);
+            t.selectedSets.insert(t.selectedSets.end(), {s.nameLine, s.line1, s.line2});
+            t.selectedRows.push_back(std::to_string(r));
+            t.rowSelected[r] = 1;
+            ++t.selectedCount;
+        }
+    }
+    // A finished search of the ISS over three nights.
+    void Search() {
+        SelectFixture("iss.tle");
+        dialog->daysField()->setText("3");
+        ASSERT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+        ASSERT_GE(form9->list()->count(), 3);
+        dialogs->Clear();
+    }
+    void FillList(int count) {
+        form9->clearList();
+        for (int i = 1; i <= count; ++i)
+            form9->appendListLine("Zeile " + std::to_string(i) + " ende");
+    }
+    bool ShowPassEnabled() const { return AppWindows().form1->showPassesAction->isEnabled(); }
+
+    testsupport::TempDir dir;
+    testsupport::ScopedScriptedDialogs dialogs;
+    std::unique_ptr<testsupport::ScopedWorkingDir> cwd;
+    std::unique_ptr<ProgramWindows> windows;
+    TOKBottomDlg2* dialog = nullptr;
+    TForm9* form9 = nullptr;
+};
+
+TEST_F(PassListTest, WindowFrame) {
+    EXPECT_EQ(form9->windowTitle(), "Polaride - Durchgänge");
+    EXPECT_EQ(form9->saveAction->text(), "Speichern");
+    EXPECT_EQ(form9->printAction->text(), "Drucken");
+    EXPECT_EQ(form9->list()->font().family(), "Courier New");
+    EXPECT_EQ(form9->list()->font().pixelSize(), 13);
+    EXPECT_EQ(form9->headingBar()->font().pixelSize(), 13);
+}
+
+TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
+    // The zoom chart reads the sky data files.
+    for (const char* file : {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "STERNNAM", "ASTEROID.TXT", "KOMET"})
+        fs::copy_file(testsupport::DataPath(file), dir / file);
+    Search();
+    const int row = 1;
+    int k = -1;
+    JD1900 t = 0;
+    ASSERT_TRUE(ParsePassKey(PassList().keys[row], k, t));
+    AppWindows().form8->show();
+    dialog->show();
+    dialogs->Clear();
+    emit form9->list()->itemDoubleClicked(form9->list()->item(row));
+    EXPECT_TRUE(dialogs->Calls().empty()) << dialogs->Messages().join("\n").toStdString();
+    EXPECT_FALSE(form9->isVisible());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(AppWindows().form8->isVisible());
+    EXPECT_TRUE(AppWindows().form2->isVisible());
+    EXPECT_EQ(Observer().trackedSatellite, k);
+    EXPECT_DOUBLE_EQ(Observer().currentJD, t);
+    EXPECT_GE(Observer().zoomFactor, 2);
+    // The chart is turned so that the pass lies straight below the centre.
+    const SatObservation seen = ObserveSatellite(k, t);
+    EXPECT_GT(seen.altitudeDeg, 10.0);
+    EXPECT_TRUE(ShowPassEnabled());
+}
+
+enum class ShowPassFault { SelectionShrunk, RaisedMinimum, UnreadableKey };
+class ShowPassFailureTest : public PassListTest,
+                            public testing::WithParamInterface<ShowPassFault> {};
+
+TEST_P(ShowPassFailureTest, MessageAndStateChanges) {
+    const QString expected = QString::fromUtf8(
+        "Fehler bei Anzeige des Durchgangs|Möglicherweise wurde die Satelliten-Auswahl geändert.\n"
+        "Dann bitte Durchgänge neu berechnen!\n\nMöglicherweise sind die Satelliten-Elemente "
+        "fehlerhaft.");
+    Search();
+    ASSERT_TRUE(ShowPassEnabled());
+    form9->show();
+    switch (GetParam()) {
+        case ShowPassFault::SelectionShrunk:
+            Satellites().selectedCount = 0;
+            Satellites().selectedSets.clear();
+            break;
+        case ShowPassFault::RaisedMinimum:
+            dialog->minAltitudeField()->setText("89.5");
+            break;
+        case ShowPassFault::UnreadableKey:
+            PassList().keys[0] = "  abc12345.123456789";
+            break;
+    }
+    emit form9->list()->itemDoubleClicked(form9->list()->item(0));
+    EXPECT_FALSE(form9->ShowPass(0));
+    EXPECT_THAT(dialogs->Messages(), ElementsAre(expected, expected));
+    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_FALSE(ShowPassEnabled());
+    EXPECT_FALSE(AppWindows().form2->showPassesAction->isEnabled());
+    EXPECT_FALSE(form9->isVisible());
+    EXPECT_TRUE(AppWindows().form8->isVisible());
+    EXPECT_FALSE(AppWindows().form2->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, ShowPassFailureTest,
+                         testing::Values(ShowPassFault::SelectionShrunk,
+                                         ShowPassFault::RaisedMinimum,
+                                         ShowPassFault::UnreadableKey));
+
+TEST_F(PassListTest, SaveWritesHeaderAndLinesLatin1CrLf) {
+    struct Case {
+        double lon, lat, zone;
+        const char* location;
+    };
+    const Case cases[] = {
+        {13.4, 52.5, 2, "Laenge: 13.4 E  Breite: 52.5 N  Zeitzone: UTC +2h"},
+        {-70.25, -33.45, -4, "Laenge: -70.25 W  Breite: -33.45 S  Zeitzone: UTC -4h"},
+        {0, 0, 0, "Laenge: 0 E  Breite: 0 N  Zeitzone: UTC 0h"},
+    };
+    FillList(3);
+    form9->list()->item(1)->setText(
+        QString::fromUtf8(" ISS (ZARYA)     27.04.  21:05:10    45.0°  "));
+    Observer().placeName = "München";
+    Observer().elementFilePath = "C:\\bahn\\iss.tle";
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.location);
+        Observer().longitudeDeg = c.lon;
+        Observer().setLatitude(c.lat);
+        Observer().zoneOffsetHours = c.zone;
+        const fs::path out = dir / "out" / ("liste" + std::to_string(++n) + ".txt");
+        fs::create_directories(out.parent_path());
+        const fs::path before = fs::current_path();
+        dialogs->AnswerSaveFile(QString::fromStdString(out.string()));
+        form9->saveAction->trigger();
+        EXPECT_EQ(fs::current_path(), before);
+        const std::string expected =
+            "Sichtbarkeitsbedingungen f\xfcr M\xfcnchen\r\n" + std::string(c.location) +
+            "\r\nberechnet mit Elementen aus C:\\bahn\\iss.tle\r\n"
+            "  Name           Datum   Uhrzeit    sath   sataz  Entf   Pos   mag  Sonne\r\n"
+            "Zeile 1 ende\r\n ISS (ZARYA)     27.04.  21:05:10    45.0\xb0  \r\nZeile 3 ende\r\n";
+        EXPECT_EQ(testsupport::ReadTextFile(out), expected);
+    }
+    // Cancelled: nothing written.
+    dialogs->CancelNext(DialogKind::SaveFile);
+    form9->Save();
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), fs::directory_iterator()), 3);
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+TEST_F(PassListTest, SaveErrorIsReported) {
+    FillList(2);
+    dialogs->AnswerSaveFile(QString::fromStdString((dir / "missing" / "liste.txt").string()));
+    form9->Save();
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_TRUE(dialogs->Messages()[0].startsWith("Polaride|E/A-Fehler"));
+}
+
+TEST_F(PassListTest, PrintsFiftyLinesAPage) {
+    struct Case {
+        int lines, pages, lastPageLines;
+    };
+    const Case cases[] = {{0, 1, 0}, {1, 1, 1}, {50, 1, 50}, {51, 2, 1}, {100, 2, 50}, {101, 3, 1}};
+    Observer().elementFilePath = "iss.tle";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines);
+        EXPECT_EQ(PassListPageCount(c.lines), c.pages);
+        FillList(c.lines);
+        const fs::path pdf = dir / ("liste" + std::to_string(c.lines) + ".pdf");
+        dialogs->AnswerPrint(QString::fromStdString(pdf.string()));
+        form9->printAction->trigger();
+        const std::vector<std::string> pages = Pages(PdfText(pdf));
+        ASSERT_EQ(static_cast<int>(pages.size()), c.pages);
+        for (const std::string& page : pages) {
+            EXPECT_EQ(CountOf(page, "Sichtbarkeitsbedingungen"), 1);
+            EXPECT_EQ(CountOf(page, "Laenge: 13.4 E"), 1);
+            EXPECT_EQ(CountOf(page, "berechnet mit Datei iss.tle"), 1);
+            EXPECT_EQ(CountOf(page, "Uhrzeit"), 1);
+        }
+        EXPECT_EQ(CountOf(pages.back(), "Zeile "), c.lastPageLines);
+        if (c.lines > 0) {
+            EXPECT_EQ(CountOf(pages.back(), "Zeile " + std::to_string(c.lines) + " ende"), 1);
+            EXPECT_EQ(CountOf(pages.front(), "Zeile 1 ende"), 1);
+        }
+    }
+    dialogs->CancelNext(DialogKind::Print);
+    form9->Print();  // cancelled: nothing printed
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+TEST_F(PassListTest, RightButtonAbortsTheSearch) {
+    SelectFixture("visual10.tle");
+    dialog->daysField()->setText("3");
+    struct Case {
+        Qt::MouseButton button;
+        bool onHeading;
+        PassSearchOutcome outcome;
+    };
+    const Case cases[] = {{Qt::RightButton, false, PassSearchOutcome::Aborted},
+                          {Qt::RightButton, true, PassSearchOutcome::Aborted},
+                          {Qt::LeftButton, false, PassSearchOutcome::Finished}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.onHeading);
+        QTimer::singleShot(0, form9, [&] {
+            QWidget* target = c.onHeading ? static_cast<QWidget*>(form9->headingBar())
+                                          : form9->list()->viewport();
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
+                              target->mapToGlobal(QPointF(5, 5)), c.button, c.button,
+                              Qt::NoModifier);
+            QApplication::sendEvent(target, &press);
+        });
+        EXPECT_EQ(dialog->RunSearch(), c.outcome);
+        if (c.outcome == PassSearchOutcome::Aborted) {
+            // The passes of the satellites already done are listed, in time order.
+            const PassListState& list = PassList();
+            EXPECT_EQ(form9->list()->count(), static_cast<int>(list.lines.size()));
+            for (std::size_t j = 1; j < list.passes.size(); ++j)
+                EXPECT_LE(list.passes[j - 1].time, list.passes[j].time);
+            for (const PassRecord& pass : list.passes)
+                EXPECT_LT(pass.time, Observer().currentJD + 1.0);
+        }
+    }
+}
+
+}  // namespace
