@@ -507,3 +507,40 @@ TEST(PassDialogDisplay, DatesAndTimesAsTyped) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PassDialogTest, DurationModeSearchesTheWindowFromVon) {
+    Start();
+    Place(13.4, 52.5, 2, 2026, 4, 27, 12);
+    SelectFixture("iss.tle");
+    dialog->durationBox()->setChecked(true);
+    dialog->fromDateField()->setText("27.04.2026");
+    dialog->fromTimeField()->setText("12:00:00");
+    dialog->daysField()->setText("2880");  // two days, daylight included
+    const JD1900 start = JulianDay1900(2026, 4, 27) + 10 / 24.0;
+    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+    EXPECT_NEAR(PassWindow().windowStart, start, 1e-9);
+    EXPECT_NEAR(PassWindow().windowEnd, start + 2.0, 1e-9);
+    const PassListState& list = PassList();
+    ASSERT_FALSE(list.passes.empty());
+    bool daylight = false;
+    for (const PassRecord& pass : list.passes) {
+        EXPECT_GE(pass.time, start);
+        EXPECT_LE(pass.time, start + 2.0);
+        daylight = daylight || pass.sunAltitudeDeg > 0.0;
+    }
+    EXPECT_EQ(form9->list()->count(), static_cast<int>(list.lines.size()));
+    // An unreadable "von" time ends the search before it starts.
+    dialog->fromTimeField()->setText("12.00");
+    dialogs->Clear();
+    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Failed);
+    EXPECT_THAT(dialogs->Messages(),
+                ElementsAre(QString::fromUtf8("Polaride|'12.00' ist keine gültige Zeit")));
+    form9->ClearPasses();
+    EXPECT_EQ(form9->list()->count(), 0);
+    EXPECT_TRUE(PassList().keys.empty());
+    EXPECT_TRUE(daylight);  // the Sun is not tested in duration mode
+}
+
+}  // namespace

@@ -160,7 +160,8 @@ TEST_F(PassListTest, WindowFrame) {
 
 TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
     // The zoom chart reads the sky data files.
-    for (const char* file : {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "STERNNAM", "ASTEROID.TXT", "KOMET"})
+    for (const char* file :
+         {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "STERNNAM", "ASTEROID.TXT", "KOMET"})
         fs::copy_file(testsupport::DataPath(file), dir / file);
     Search();
     const int row = 1;
