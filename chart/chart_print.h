@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class Canvas;
 class QPrinter;
@@ -18,6 +19,16 @@ bool PrintZoomChart();
 // The pages alone on a configured printer (landscape is set here).
 bool PrintSkyChartOn(QPrinter& printer, std::string* error = nullptr);
 bool PrintZoomChartOn(QPrinter& printer, std::string* error = nullptr);
+
+// What the last printout drew as circles (tests and checks): position and radius in
+// 0.1 mm, and the layer: 'p' planet, 's' star, 'S' satellite, 't' trail point.
+struct PrintedCircle {
+    int x = 0;
+    int y = 0;
+    int radius = 0;
+    char layer = ' ';
+};
+const std::vector<PrintedCircle>& LastPrintedCircles();
 
 // Radius in 0.1 mm of a printed star, planet or satellite of magnitude m.
 int PrintedStarRadius(double magnitude);               // 7 - trunc(m)
