@@ -21,11 +21,11 @@ std::string Columns(const std::string& line, int first, int last) {
 }
 
 // Epoch of line 1: year columns 19-20 (57..99 → 19yy, else 20yy), day of the year
-// columns 21-23 and the fraction "0." + columns 24-32.
+// columns 21-23 and the fraction "0" + columns 24-32 (the point stands in column 24).
 std::optional<JD1900> EpochOf(const std::string& line1) {
     const auto year = ColumnNumber(line1, 19, 20);
     const auto day = ColumnNumber(line1, 21, 23);
-    const auto fraction = ParseNumber("0." + Columns(line1, 24, 32));
+    const auto fraction = ParseNumber("0" + Columns(line1, 24, 32));
     if (!year || !day || !fraction) return std::nullopt;
     const int yy = IntPart(*year);
     const int fullYear = yy >= 57 ? 1900 + yy : 2000 + yy;
