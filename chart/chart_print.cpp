@@ -150,7 +150,8 @@ void Zodiac(Canvas& c, const PaperChart& g) {
         double hourAngle = o.siderealHours * kPi / 12.0 - ra;
         if (hourAngle > kPi) hourAngle -= kTwoPi;
         if (hourAngle < -kPi) hourAngle += kTwoPi;
-        const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
+        const HorizontalCoords hz =
+            EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
         const bool visible = hz.sinAltitude > 0.0;
         if (visible) {
             const ChartPoint p = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
@@ -267,7 +268,8 @@ void CommonLayers(Canvas& c, const PaperChart& g, JD1900 trailOrigin) {
             const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
             if (b.x * b.y <= 0.0) continue;
             const auto name = kBodyNames[static_cast<size_t>(i)];
-            const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+            const QString text =
+                QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
             const QSize size = c.TextExtent(text);
             const QPoint p = g.Map(b.x, b.y);
             Text(c, p.x() - size.width() / 2, p.y() + size.height(), text);
@@ -307,10 +309,15 @@ void SkyPage(QPrinter& printer) {
     Text(c, 100, -100, texts.title.text);
     Text(c, 100, -200, texts.dateLine.text);
     Text(c, 100, -300, texts.timeLine.text);
-    Text(c, 100, -400, QStringLiteral("Sonnenhöhe: ") + QString::number(Sun().altitudeDeg, 'f', 2) + QStringLiteral("°"));
-    Text(c, 100, -500, QStringLiteral("Mondhöhe:   ") + QString::number(Moon().altitudeDeg, 'f', 2) + QStringLiteral("°"));
-    Text(c, 100, -600, QStringLiteral("bel.Teil:   ") +
-                           QString::number(Moon().illuminatedFraction * 100.0, 'f', 0) + QStringLiteral("%"));
+    Text(c, 100, -400,
+         QStringLiteral("Sonnenhöhe: ") + QString::number(Sun().altitudeDeg, 'f', 2) +
+             QStringLiteral("°"));
+    Text(c, 100, -500,
+         QStringLiteral("Mondhöhe:   ") + QString::number(Moon().altitudeDeg, 'f', 2) +
+             QStringLiteral("°"));
+    Text(c, 100, -600,
+         QStringLiteral("bel.Teil:   ") +
+             QString::number(Moon().illuminatedFraction * 100.0, 'f', 0) + QStringLiteral("%"));
 
     c.SetFont(Courier(4.5, false));
     ChartDisc(c, g);
@@ -319,7 +326,8 @@ void SkyPage(QPrinter& printer) {
     const int k = g.radius / 7;
     const QPoint symbol(Trunc(g.centreX - 1.5 * g.radius), g.centreY);
     InkedMoon(c, symbol, k, 0.0);
-    const QString word = Moon().phaseValue >= 1.0 ? QStringLiteral("abnehmend") : QStringLiteral("zunehmend");
+    const QString word =
+        Moon().phaseValue >= 1.0 ? QStringLiteral("abnehmend") : QStringLiteral("zunehmend");
     const QSize wordSize = c.TextExtent(word);
     const int t = g.centreY - k - wordSize.height() / 2;
     Text(c, symbol.x() - wordSize.width() / 2, t, word);
@@ -349,15 +357,18 @@ void ZoomPage(QPrinter& printer) {
     g.centreY = Trunc((((H - 48) / 2 - z.zoomOffsetY) / factor) * g.scale) - page.height / 2;
 
     FormatDateTime1900(o.currentJD);
-    const QString place = QString::fromStdString(o.placeName).left(12).leftJustified(12, QLatin1Char(' '));
+    const QString place =
+        QString::fromStdString(o.placeName).left(12).leftJustified(12, QLatin1Char(' '));
     const MoonState& moon = Moon();
     const QString header =
         QStringLiteral("Zoom ") + QString::number(o.zoomFactor) + QStringLiteral(" : ") + place +
         QStringLiteral("  ") + QString::fromStdString(DateText) + QStringLiteral("  ") +
-        QString::fromStdString(TimeText) + QStringLiteral(" ") + QString::fromStdString(o.zoneName) +
-        QStringLiteral(" : So ") + QString::number(Sun().altitudeDeg, 'f', 2) + QStringLiteral("°") +
-        QStringLiteral("   Mo ") + QString::number(moon.altitudeDeg, 'f', 2) + QStringLiteral("°  ") +
-        QString::number(moon.illuminatedFraction * 100.0, 'f', 0) + QStringLiteral("%  ") +
+        QString::fromStdString(TimeText) + QStringLiteral(" ") +
+        QString::fromStdString(o.zoneName) + QStringLiteral(" : So ") +
+        QString::number(Sun().altitudeDeg, 'f', 2) + QStringLiteral("°") +
+        QStringLiteral("   Mo ") + QString::number(moon.altitudeDeg, 'f', 2) +
+        QStringLiteral("°  ") + QString::number(moon.illuminatedFraction * 100.0, 'f', 0) +
+        QStringLiteral("%  ") +
         (moon.phaseValue >= 1.0 ? QStringLiteral("ab") : QStringLiteral("zu"));
 
     c.SetFont(Courier(4.5, false));
@@ -366,9 +377,10 @@ void ZoomPage(QPrinter& printer) {
     // The header lines last, so that no layer covers them.
     c.SetFont(Courier(5.4, true));
     Text(c, 100, -10, header);
-    const QString tracked = o.trackedSatellite >= 0 && o.trackedSatellite < Satellites().selectedCount
-                                ? QString::fromStdString(PositionLine(o.trackedSatellite).values)
-                                : QString();
+    const QString tracked =
+        o.trackedSatellite >= 0 && o.trackedSatellite < Satellites().selectedCount
+            ? QString::fromStdString(PositionLine(o.trackedSatellite).values)
+            : QString();
     Text(c, 100, -1950, tracked);
     c.End();
 }
@@ -382,7 +394,8 @@ bool Run(QPrinter& printer, const std::function<void(QPrinter&)>& page, std::str
         if (error)
             *error = e.what();
         else
-            AppDialogs().Message(QStringLiteral("Fehler"), QString::fromUtf8(e.what()), ChartHooks().dialogParent);
+            AppDialogs().Message(QStringLiteral("Fehler"), QString::fromUtf8(e.what()),
+                                 ChartHooks().dialogParent);
         return false;
     }
     return true;
@@ -408,7 +421,9 @@ int TrailStepCount(double currentJD, double originJD, int timeStepSeconds) {
 }
 
 bool PrintSkyChartOn(QPrinter& printer, std::string* error) { return Run(printer, SkyPage, error); }
-bool PrintZoomChartOn(QPrinter& printer, std::string* error) { return Run(printer, ZoomPage, error); }
+bool PrintZoomChartOn(QPrinter& printer, std::string* error) {
+    return Run(printer, ZoomPage, error);
+}
 
 bool PrintSkyChart() {
     std::unique_ptr<QPrinter> printer = AppDialogs().Print(QString(), ChartHooks().dialogParent);

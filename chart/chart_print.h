@@ -31,8 +31,8 @@ struct PrintedCircle {
 const std::vector<PrintedCircle>& LastPrintedCircles();
 
 // Radius in 0.1 mm of a printed star, planet or satellite of magnitude m.
-int PrintedStarRadius(double magnitude);               // 7 - trunc(m)
-int PrintedSatelliteRadius(double magnitude);          // max(2, 7 - trunc(m))
+int PrintedStarRadius(double magnitude);                      // 7 - trunc(m)
+int PrintedSatelliteRadius(double magnitude);                 // max(2, 7 - trunc(m))
 int PrintedZoomStarRadius(double magnitude, int zoomFactor);  // 9.4 - 1.2 m at 2 ...
 // Number of trail steps since the trail origin: trunc((currentJD - origin) * 86400 /
 // timeStepSeconds + 0.5).

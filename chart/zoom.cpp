@@ -113,7 +113,8 @@ void WaitMs(int ms) {
     if (ms <= 0) return;
     QElapsedTimer timer;
     timer.start();
-    while (timer.elapsed() < ms) QThread::msleep(static_cast<unsigned long>(std::min<qint64>(20, ms - timer.elapsed())));
+    while (timer.elapsed() < ms)
+        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(20, ms - timer.elapsed())));
 }
 
 }  // namespace
@@ -375,7 +376,7 @@ void TForm2::ToggleLowerStatusClick() { headerBar_->setVisible(!headerBar_->isVi
 
 void TForm2::RefreshStatusBars() {
     const ObserverState& o = Observer();
-    if (o.trackedSatellite < 0) return;
+    if (o.trackedSatellite < 0 || o.trackedSatellite >= Satellites().selectedCount) return;
     const PositionLineText line = PositionLine(o.trackedSatellite);
     headerBar_->setText(QString::fromStdString(line.header));
     valuesBar_->setText(QString::fromStdString(line.values));
@@ -497,9 +498,9 @@ void TForm2::StepTime(double days) {
 void TForm2::EnterDate() {
     ObserverState& o = Observer();
     FormatDateTime1900(o.currentJD);
-    const InputAnswer answer =
-        AppDialogs().Input(QStringLiteral("Datum ändern"), QStringLiteral("Bitte neues Datum eingeben:"),
-                           QString::fromStdString(DateText), this);
+    const InputAnswer answer = AppDialogs().Input(QStringLiteral("Datum ändern"),
+                                                  QStringLiteral("Bitte neues Datum eingeben:"),
+                                                  QString::fromStdString(DateText), this);
     QString canonical;
     if (!ParseChartDate(answer.text, &canonical)) {
         ShowMessage(QStringLiteral("Fehler"),
@@ -510,7 +511,8 @@ void TForm2::EnterDate() {
     // A year later than latestYear is replaced by latestYear.
     const int year = canonical.mid(6).toInt();
     if (year > o.latestYear)
-        canonical = canonical.left(6) + QStringLiteral("%1").arg(o.latestYear, 4, 10, QLatin1Char('0'));
+        canonical =
+            canonical.left(6) + QStringLiteral("%1").arg(o.latestYear, 4, 10, QLatin1Char('0'));
     DateText = canonical.toStdString();
     SetInstantFromDateTimeTexts();
     Redraw();
@@ -523,9 +525,10 @@ void TForm2::EnterTime() {
                                                   QString::fromStdString(TimeText), this);
     QString canonical;
     if (!ParseChartTime(answer.text, &canonical)) {
-        ShowMessage(QStringLiteral("Fehler"),
-                    QStringLiteral("'") + answer.text + QStringLiteral("' ist keine gültige Uhrzeit"),
-                    this);
+        ShowMessage(
+            QStringLiteral("Fehler"),
+            QStringLiteral("'") + answer.text + QStringLiteral("' ist keine gültige Uhrzeit"),
+            this);
         return;
     }
     TimeText = canonical.toStdString();
@@ -548,9 +551,9 @@ void TForm2::KeyTyped(QChar key) {
     } else if (key == QLatin1Char('-')) {
         StepWithTrails(-1);
     } else if (key == QLatin1Char('t')) {
-        const InputAnswer answer = AppDialogs().Input(
-            QStringLiteral("Schrittweite ändern"), QStringLiteral("Schrittweite in Sekunden:"),
-            QString::number(o.timeStepSeconds), this);
+        const InputAnswer answer = AppDialogs().Input(QStringLiteral("Schrittweite ändern"),
+                                                      QStringLiteral("Schrittweite in Sekunden:"),
+                                                      QString::number(o.timeStepSeconds), this);
         bool ok = false;
         const int step = answer.text.trimmed().toInt(&ok);
         if (!ok) {
@@ -574,7 +577,8 @@ void TForm2::CentreOnTrackedSatellite(int newFactor) {
         UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
         return;
     }
-    const ChartPoint p = ProjectToChart((90.0 - seen.altitudeDeg) * kDegToRad, seen.azimuthDeg * kDegToRad);
+    const ChartPoint p =
+        ProjectToChart((90.0 - seen.altitudeDeg) * kDegToRad, seen.azimuthDeg * kDegToRad);
     const double cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
     const double theta = AngleOf((p.y - cy) / R, (p.x - cx) / R);
     o.previousRotationRad = o.rotationRad;
@@ -621,7 +625,8 @@ void TForm2::StepWithTrails(int direction) {
                 colour = kSunlitSatelliteColour;
             const QPoint p = ZoomMap(sats.chartX[i], sats.chartY[i]);
             DrawStarGlyph(canvas(), p.x(), p.y(), colour,
-                          ZoomSatelliteMagnitude(sats.chartMagnitude[i], o.zoomFactor), o.zoomFactor);
+                          ZoomSatelliteMagnitude(sats.chartMagnitude[i], o.zoomFactor),
+                          o.zoomFactor);
         }
     };
     drawSatellites(true);

@@ -17,7 +17,7 @@ class ZoomCanvasWidget;
 class TForm2 : public QMainWindow {
     Q_OBJECT
 
-public:
+  public:
     explicit TForm2(QWidget* parent = nullptr);
     ~TForm2() override;
 
@@ -79,8 +79,8 @@ public:
     QAction* constellationLinesAction = nullptr;
     QAction* altitudeLinesAction = nullptr;
     QAction* zodiacAction = nullptr;
-    QAction* goToRaDecAction = nullptr;   // "alpha/delta"
-    QAction* goToAltAzAction = nullptr;   // "Höhe/Azimut"
+    QAction* goToRaDecAction = nullptr;  // "alpha/delta"
+    QAction* goToAltAzAction = nullptr;  // "Höhe/Azimut"
     QAction* loadElementsAction = nullptr;
     QAction* selectSatellitesAction = nullptr;
     QAction* computePassesAction = nullptr;
@@ -88,13 +88,13 @@ public:
     QAction* authorAction = nullptr;
     QAction* parametersAction = nullptr;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void BuildMenus();
     void InstallView();
     void RefreshStatusBars();

@@ -229,8 +229,8 @@ void DrawLayers(Canvas& canvas, int mode) {
         const int f = std::max(3, Trunc(o.zoomFactor * moon.discRadius));
         const QPoint p = map(moon.chartX, moon.chartY);
         const int width = canvas.Width(), height = canvas.Height();
-        const bool outside = p.x() < -2 * f || p.x() > width + 2 * f || p.y() < 48 - 2 * f ||
-                             p.y() > height + 2 * f;
+        const bool outside =
+            p.x() < -2 * f || p.x() > width + 2 * f || p.y() < 48 - 2 * f || p.y() > height + 2 * f;
         if (!outside) DrawMoonDiscAt(canvas, p.x(), p.y(), f, ChartShades().skyGrey);
     }
 
@@ -370,8 +370,7 @@ void DrawZoomPlanetNames(Canvas& canvas) {
         const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
         if (b.x * b.y <= 0.0) continue;
         const auto name = kBodyNames[static_cast<size_t>(i)];
-        const QString text =
-            QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        const QString text = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
         const QSize size = canvas.TextExtent(text);
         const QPoint p = ZoomMap(b.x, b.y);
         int lift = 0;
@@ -379,8 +378,7 @@ void DrawZoomPlanetNames(Canvas& canvas) {
         if (i == kBodyMoon) lift = Trunc(Moon().discRadius * o.zoomFactor);
         const int left = p.x() - size.width() / 2;
         const int top = p.y() - size.height() - lift;
-        if (InsideZoomDisc(left, top, size.width(), size.height()))
-            canvas.TextOut(left, top, text);
+        if (InsideZoomDisc(left, top, size.width(), size.height())) canvas.TextOut(left, top, text);
     }
     canvas.SetTextBackground(TextBackground::Opaque);
 }
@@ -395,8 +393,7 @@ void DrawZoomConstellationNames(Canvas& canvas) {
         const QPoint p = ZoomMap(e.x, e.y);
         const int left = p.x() - size.width() / 2;
         const int top = p.y() - size.height() / 2;
-        if (InsideZoomDisc(left, top, size.width(), size.height()))
-            canvas.TextOut(left, top, text);
+        if (InsideZoomDisc(left, top, size.width(), size.height())) canvas.TextOut(left, top, text);
     }
     canvas.SetTextBackground(TextBackground::Opaque);
 }

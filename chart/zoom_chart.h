@@ -47,8 +47,8 @@ struct ZoomState {
     int markerX = 0;  // zoom-frame marker ("Vergrößern")
     int markerY = 0;
     bool choosingFrame = false;
-    int goToMarkerPending = 0;  // > 0: the next drawing draws the go-to marker
-    int goToMarkerRadius = 0;   // pixels of the zoom window
+    int goToMarkerPending = 0;         // > 0: the next drawing draws the go-to marker
+    int goToMarkerRadius = 0;          // pixels of the zoom window
     QPoint lastPointerTarget{-1, -1};  // where the pointer was last sent (chart canvas)
     int scale = 2;                     // scale of the last drawing
 };

@@ -214,9 +214,13 @@ QString MirrorAntennaText(double flareMirror) {
     const int panel = IntPart(flareMirror + 0.5);
     if (std::fabs(flareMirror - panel) > 1e-9) return QString();
     switch (panel) {
-        case 1: return QStringLiteral("vordere MMA");
-        case 2: return QStringLiteral("rechte MMA");
-        case 3: return QStringLiteral("linke MMA");
-        default: return QString();
+        case 1:
+            return QStringLiteral("vordere MMA");
+        case 2:
+            return QStringLiteral("rechte MMA");
+        case 3:
+            return QStringLiteral("linke MMA");
+        default:
+            return QString();
     }
 }

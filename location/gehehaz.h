@@ -9,7 +9,7 @@ class QLineEdit;
 class TOKBottomDlg1 : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit TOKBottomDlg1(QWidget* parent = nullptr);
 
     QLineEdit* azimuthEdit = nullptr;   // "Azimut (Grad)"
@@ -19,7 +19,7 @@ public:
     // stopped it (the dialog stays open).
     bool Accept();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 };

@@ -10,8 +10,8 @@
 #include "core/chart_projection.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
-#include "core/sun_moon.h"
 #include "core/observer_state.h"
+#include "core/sun_moon.h"
 #include "satellite/satellite_table.h"
 
 namespace {
@@ -23,7 +23,8 @@ constexpr double kArcSecond = 4.84813681109536e-6;  // radians
 GoToCoords PrecessNewcombTo2000(double raHours, double decDeg, JD1900 t0) {
     const double t = (36525.0 - t0) / 36524.2199;
     const double T = t0 / 36524.2199;
-    const double zeta = ((2304.25 + 1.396 * T) * t + 0.302 * t * t + 0.018 * t * t * t) * kArcSecond;
+    const double zeta =
+        ((2304.25 + 1.396 * T) * t + 0.302 * t * t + 0.018 * t * t * t) * kArcSecond;
     const double z = zeta + (0.791 * t * t + 0.001 * t * t * t) * kArcSecond;
     const double theta =
         ((2004.682 - 0.853 * T) * t - 0.426 * t * t - 0.042 * t * t * t) * kArcSecond;

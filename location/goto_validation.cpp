@@ -70,8 +70,8 @@ bool GoToRaDec(double raHours, double decDeg, GoToEquinox equinox, QWidget* pare
     const GoToCoords target = ReferTo2000(raHours, decDeg, equinox);
     const GoToHorizontal hz = HorizontalOfTarget(target.raHours, target.decDeg);
     if (hz.altitudeDeg < 0.0) {
-        AppDialogs().Message(QStringLiteral("Höhe kleiner Null"), QStringLiteral("Ort nicht sichtbar"),
-                             parent);
+        AppDialogs().Message(QStringLiteral("Höhe kleiner Null"),
+                             QStringLiteral("Ort nicht sichtbar"), parent);
         return false;
     }
     const ChartPoint p = ProjectToChart((90.0 - hz.altitudeDeg) * kDegToRad, hz.chartAzimuthRad);

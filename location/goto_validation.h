@@ -15,7 +15,7 @@ std::optional<double> GoToFieldValue(const QString& text, double low, double hig
 // Result of checking the fields of "Gehe zu alpha/delta" in field order.
 struct RaDecInput {
     bool ok = false;
-    QString message;  // the first failure, e.g. "Fehler bei Rektaszension(Stunde)"
+    QString message;       // the first failure, e.g. "Fehler bei Rektaszension(Stunde)"
     double raHours = 0.0;  // hours + minutes / 60
     double decDeg = 0.0;   // degrees + minutes / 60, negative for "S"
 };

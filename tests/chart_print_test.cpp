@@ -1,12 +1,13 @@
 // Chart printing: the page geometry rules, and whole printouts to PDF read back with
 // pdftotext (header texts, landscape page) and the circles that were printed.
+#include "chart/chart_print.h"
+
 #include <QProcess>
 #include <QRegularExpression>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 
-#include "chart/chart_print.h"
 #include "chart/zoom.h"
 #include "chart/zoom_chart.h"
 #include "chart_fixture.h"
@@ -27,8 +28,8 @@ TEST(PrintRules, RadiiOfStarsPlanetsAndSatellites) {
         int zoom8;
     };
     const Case cases[] = {
-        {1.5, 6, 6, 7, 10, 14},  {-1.4, 8, 8, 11, 15, 19}, {6.3, 1, 2, 1, 3, 4},
-        {0.0, 7, 7, 9, 13, 17},  {4.99, 3, 3, 3, 5, 7},    {-4.4, 11, 11, 14, 19, 25},
+        {1.5, 6, 6, 7, 10, 14}, {-1.4, 8, 8, 11, 15, 19}, {6.3, 1, 2, 1, 3, 4},
+        {0.0, 7, 7, 9, 13, 17}, {4.99, 3, 3, 3, 5, 7},    {-4.4, 11, 11, 14, 19, 25},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PrintedStarRadius(c.m), c.star) << c.m;
@@ -50,8 +51,8 @@ TEST(PrintRules, TrailStepsSinceTheOrigin) {
 
 QString PdfText(const std::filesystem::path& pdf) {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), QString::fromStdString(pdf.string()),
-                                          QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-layout"), QString::fromStdString(pdf.string()), QStringLiteral("-")});
     if (!p.waitForFinished(60000)) return {};
     return QString::fromUtf8(p.readAllStandardOutput());
 }
@@ -86,7 +87,8 @@ class PrintTest : public ChartTest {
     // Keeps a copy of a printout when POLARIDE_KEEP_PRINTOUT names a file.
     static void Keep(const std::filesystem::path& pdf) {
         if (const char* keep = std::getenv("POLARIDE_KEEP_PRINTOUT"))
-            std::filesystem::copy_file(pdf, keep, std::filesystem::copy_options::overwrite_existing);
+            std::filesystem::copy_file(pdf, keep,
+                                       std::filesystem::copy_options::overwrite_existing);
     }
     testsupport::TempDir temp;
 };
@@ -113,13 +115,16 @@ TEST_F(PrintTest, SkyChartPageIsLandscapeWithItsHeaderTexts) {
         QStringLiteral("Der Sternhimmel in Berlin"),
         QStringLiteral("am ") + QString::fromStdString(DateText),
         QStringLiteral("um ") + QString::fromStdString(TimeText),
-        QStringLiteral("Sonnenhöhe: ") + QString::number(Sun().altitudeDeg, 'f', 2) + QStringLiteral("°"),
-        QStringLiteral("Mondhöhe:   ") + QString::number(Moon().altitudeDeg, 'f', 2) + QStringLiteral("°"),
-        QStringLiteral("bel.Teil:   ") + QString::number(Moon().illuminatedFraction * 100.0, 'f', 0) +
-            QStringLiteral("%"),
+        QStringLiteral("Sonnenhöhe: ") + QString::number(Sun().altitudeDeg, 'f', 2) +
+            QStringLiteral("°"),
+        QStringLiteral("Mondhöhe:   ") + QString::number(Moon().altitudeDeg, 'f', 2) +
+            QStringLiteral("°"),
+        QStringLiteral("bel.Teil:   ") +
+            QString::number(Moon().illuminatedFraction * 100.0, 'f', 0) + QStringLiteral("%"),
         ChartTexts().riseSet[3].text,  // "SA  dd.mm.yyyy  hh:mm"
         ChartTexts().riseSet[9].text};
-    for (const QString& expected : expectedTexts) EXPECT_TRUE(has(expected)) << expected.toStdString();
+    for (const QString& expected : expectedTexts)
+        EXPECT_TRUE(has(expected)) << expected.toStdString();
     for (int i = 0; i < kBodyCount; ++i) {
         const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
         const auto name = kBodyNames[static_cast<size_t>(i)];
@@ -127,7 +132,8 @@ TEST_F(PrintTest, SkyChartPageIsLandscapeWithItsHeaderTexts) {
             EXPECT_TRUE(has(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()))));
         }
     }
-    EXPECT_TRUE(text.contains(QStringLiteral("zunehmend")) || text.contains(QStringLiteral("abnehmend")));
+    EXPECT_TRUE(text.contains(QStringLiteral("zunehmend")) ||
+                text.contains(QStringLiteral("abnehmend")));
     // Every plotted star printed with 7 - trunc(m).
     int stars = 0;
     for (const StarPlotEntry& e : StarPlotTable())
@@ -159,7 +165,8 @@ TEST_F(PrintTest, ZoomPageHeaderAndZoomRadii) {
     ASSERT_TRUE(PrintZoomChart());
     const QString text = PdfText(pdf);
     EXPECT_TRUE(text.contains(QStringLiteral("Zoom 4 : Berlin"))) << text.left(300).toStdString();
-    EXPECT_TRUE(text.contains(QStringLiteral(" : So ") + QString::number(Sun().altitudeDeg, 'f', 2)));
+    EXPECT_TRUE(
+        text.contains(QStringLiteral(" : So ") + QString::number(Sun().altitudeDeg, 'f', 2)));
     for (const PrintedCircle& c : LastPrintedCircles())
         if (c.layer == 's') {
             EXPECT_GE(c.radius, PrintedZoomStarRadius(5.0, 4));
@@ -170,7 +177,8 @@ class PrintSatellites : public PrintTest {
   protected:
     void SetUp() override {
         PrintTest::SetUp();
-        const LoadResult load = LoadElementFile((testsupport::DataPath("visual-2026-04.tle")).string());
+        const LoadResult load =
+            LoadElementFile((testsupport::DataPath("visual-2026-04.tle")).string());
         ASSERT_TRUE(load.opened);
         EnsureLeftList();
         SelectAllRows();

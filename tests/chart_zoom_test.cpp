@@ -137,7 +137,8 @@ TEST_F(ZoomTest, CaptionNamesFactorPlaceInstantSunAndMoon) {
     EXPECT_TRUE(caption.contains(QString::fromStdString("  " + DateText + "  " + TimeText)));
     EXPECT_TRUE(caption.contains(QStringLiteral(" :  So ") +
                                  QString::number(Sun().altitudeDeg, 'f', 1) + QStringLiteral("°")));
-    EXPECT_TRUE(caption.endsWith(QStringLiteral("%  ab")) || caption.endsWith(QStringLiteral("%  zu")));
+    EXPECT_TRUE(caption.endsWith(QStringLiteral("%  ab")) ||
+                caption.endsWith(QStringLiteral("%  zu")));
     EXPECT_DOUBLE_EQ(ZoomValues().zoomTrailOriginJD, Observer().currentJD);
 }
 
@@ -295,7 +296,8 @@ TEST_F(ZoomSatellites, ClickTracksTheSatelliteAndFillsTheStatusBars) {
     ASSERT_EQ(dialogs->Messages().size(), 1);
     const QStringList lines = dialogs->Messages()[0].split(QStringLiteral("\r\n"));
     ASSERT_GE(lines.size(), 15);
-    EXPECT_TRUE(lines[4].contains(QRegularExpression(QStringLiteral("^Helligkeit: -?\\d+\\.\\d:? mag$"))))
+    EXPECT_TRUE(
+        lines[4].contains(QRegularExpression(QStringLiteral("^Helligkeit: -?\\d+\\.\\d:? mag$"))))
         << lines[4].toStdString();
     EXPECT_TRUE(lines[12].startsWith(QStringLiteral("Bahnalter: ")));
     EXPECT_TRUE(lines[13].isEmpty());
@@ -316,15 +318,18 @@ TEST_F(ZoomSatellites, FollowingKeysCentreTheSatelliteAndClampTheFactor) {
         QChar key;
         int after;
     };
-    const Case cases[] = {{8, QLatin1Char('*'), 16}, {2, QLatin1Char('/'), 2},
-                          {4, QLatin1Char('/'), 2},  {4, QLatin1Char('n'), 4}};
+    const Case cases[] = {{8, QLatin1Char('*'), 16},
+                          {2, QLatin1Char('/'), 2},
+                          {4, QLatin1Char('/'), 2},
+                          {4, QLatin1Char('n'), 4}};
     for (const Case& c : cases) {
         o.zoomFactor = c.before;
         form->KeyTyped(c.key);
         EXPECT_EQ(o.zoomFactor, c.after) << c.before;
         // The satellite now lies straight below the chart centre and at the view centre.
         const SatelliteTable& s = Satellites();
-        const double x = s.chartX[static_cast<size_t>(above)], y = s.chartY[static_cast<size_t>(above)];
+        const double x = s.chartX[static_cast<size_t>(above)],
+                     y = s.chartY[static_cast<size_t>(above)];
         ASSERT_GT(x, 0.0);
         EXPECT_NEAR(x, o.chartCentreX, 1.0);
         EXPECT_GT(y, o.chartCentreY);

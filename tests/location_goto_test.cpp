@@ -183,7 +183,8 @@ TEST_F(GoToChart, ValidationMessagesKeepTheDialogOpen) {
     dialog1.altitudeEdit->setText("95");
     dialogs->Clear();
     EXPECT_FALSE(dialog1.Accept());
-    EXPECT_EQ(dialogs->Messages(), QStringList{QStringLiteral("Ungültige Eingabe|Fehler bei Höhe")});
+    EXPECT_EQ(dialogs->Messages(),
+              QStringList{QStringLiteral("Ungültige Eingabe|Fehler bei Höhe")});
 }
 
 TEST_F(GoToChart, ATargetBelowTheHorizonChangesNothing) {
@@ -199,7 +200,8 @@ TEST_F(GoToChart, ATargetBelowTheHorizonChangesNothing) {
     dialog.decMinutesEdit->setText("0");
     dialog.southButton->setChecked(true);  // never rises at Berlin
     EXPECT_FALSE(dialog.Accept());
-    EXPECT_EQ(dialogs->Messages(), QStringList{QStringLiteral("Höhe kleiner Null|Ort nicht sichtbar")});
+    EXPECT_EQ(dialogs->Messages(),
+              QStringList{QStringLiteral("Höhe kleiner Null|Ort nicht sichtbar")});
     EXPECT_EQ(o.rotationRad, rotation);
     EXPECT_EQ(o.zoomFactor, 1);
     EXPECT_EQ(StarPlotTable()[0].x, starX);
