@@ -374,3 +374,54 @@ TEST_F(ZoomSatellites, StepsLeaveTrailsFromTheZoomTrailOrigin) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ZoomTest, MenusTogglesAndClosing) {
+    EXPECT_EQ(form->fileMenu->actions().size(), 2);
+    EXPECT_EQ(form->printAction->text(), QStringLiteral("Drucken"));
+    EXPECT_EQ(form->exitAction->text(), QStringLiteral("Beenden"));
+    EXPECT_TRUE(form->zoomOutAction->isEnabled());
+    EXPECT_EQ(form->goToRaDecAction->text(), QStringLiteral("alpha/delta"));
+    EXPECT_EQ(form->goToAltAzAction->text(), QStringLiteral("Höhe/Azimut"));
+    EXPECT_FALSE(form->selectSatellitesAction->isEnabled()) << "no satellites loaded";
+    EXPECT_FALSE(form->computePassesAction->isEnabled());
+    EXPECT_FALSE(form->showPassesAction->isEnabled());
+
+    ObserverState& o = Observer();
+    struct Toggle {
+        QAction* action;
+        bool* flag;
+    };
+    const Toggle toggles[] = {{form->planetNamesAction, &o.showPlanetNames},
+                              {form->constellationNamesAction, &o.showConstellationNames},
+                              {form->constellationLinesAction, &o.showConstellationLines},
+                              {form->altitudeLinesAction, &o.showAltitudeLines},
+                              {form->zodiacAction, &o.showZodiac}};
+    for (const Toggle& t : toggles) {
+        const bool before = *t.flag;
+        t.action->trigger();
+        EXPECT_EQ(*t.flag, !before) << t.action->text().toStdString();
+        EXPECT_EQ(t.action->isChecked(), *t.flag) << t.action->text().toStdString();
+        t.action->trigger();
+        EXPECT_EQ(*t.flag, before);
+    }
+    EXPECT_FALSE(o.timeChanged) << "toggles do not set timeChanged";
+
+    // Altitude lines on and off again by exclusive-or leave the picture as it was.
+    o.showAltitudeLines = false;
+    form->DrawChart(0);
+    const QImage before = form->canvas().Image().copy();
+    form->altitudeLinesAction->trigger();
+    EXPECT_NE(form->canvas().Image(), before);
+    EXPECT_TRUE(o.showAltitudeLines);
+    const QImage withLines = form->canvas().Image().copy();
+    form->zodiacAction->trigger();  // exclusive-or on
+    form->zodiacAction->trigger();  // and off again
+    EXPECT_EQ(form->canvas().Image(), withLines);
+
+    form->close();
+    EXPECT_EQ(o.zoomFactor, 1) << "closing makes the main chart the active view";
+}
+
+}  // namespace
