@@ -22,8 +22,8 @@ int Truncated(double v) { return IntPart(std::clamp(v, -kFarAway, kFarAway)); }
 
 }  // namespace
 
-StarMapPoint ProjectStarMap(double raHours, double decDeg, double centreRaHours, double centreDecDeg,
-                            int width, int height) {
+StarMapPoint ProjectStarMap(double raHours, double decDeg, double centreRaHours,
+                            double centreDecDeg, int width, int height) {
     const double s = centreDecDeg < 0.0 ? -1.0 : 1.0;
     const double u = 0.025 * width;
     const double cx = width / 2, cy = height / 2;
@@ -46,10 +46,12 @@ void DrawStarMap(Canvas& canvas, int starNumber, const std::string& name) {
 
     std::vector<StarMapPoint> points(kStarCount + 1);
     ReadStarRecords([&](int n, const StarRecord& star) {
-        const StarMapPoint p = ProjectStarMap(star.rightAscensionHours, star.declinationDeg, ra0, dec0, w, h);
+        const StarMapPoint p =
+            ProjectStarMap(star.rightAscensionHours, star.declinationDeg, ra0, dec0, w, h);
         if (n >= 1 && n <= kStarCount) points[static_cast<size_t>(n)] = p;
         if (star.magnitude > limit) return;
-        if (0 < p.y && p.y < h && 0 < p.x && p.x < w) DrawStarGlyph(canvas, p.x, p.y, Qt::white, star.magnitude, 2);
+        if (0 < p.y && p.y < h && 0 < p.x && p.x < w)
+            DrawStarGlyph(canvas, p.x, p.y, Qt::white, star.magnitude, 2);
     });
 
     // Constellation figures in grey, merged with the stars below (bitwise OR).

@@ -13,8 +13,8 @@ struct StarMapPoint {
     int x = 0;
     int y = 0;
 };
-StarMapPoint ProjectStarMap(double raHours, double decDeg, double centreRaHours, double centreDecDeg,
-                            int width, int height);
+StarMapPoint ProjectStarMap(double raHours, double decDeg, double centreRaHours,
+                            double centreDecDeg, int width, int height);
 
 // Draws the map about star `starNumber` (line of "STERNKAT") with its name below:
 // stars up to limitingMagnitude of ObserverState, constellation figures, cross-hair.

@@ -68,7 +68,8 @@ void TForm3::FillTable() {
     try {
         const std::vector<NamedStarRow> rows = ReadNamedStarRows();
         for (int r = 0; r < static_cast<int>(rows.size()); ++r)
-            for (int c = 0; c < kColumns; ++c) table_->setItem(r + 1, c, new QTableWidgetItem(Latin1(rows[r][c])));
+            for (int c = 0; c < kColumns; ++c)
+                table_->setItem(r + 1, c, new QTableWidgetItem(Latin1(rows[r][c])));
     } catch (const DataFileError& e) {
         ShowError(e.what(), this);
     }
@@ -77,7 +78,8 @@ void TForm3::FillTable() {
 NamedStarRow TForm3::Row(int r) const {
     NamedStarRow row;
     for (int c = 0; c < kColumns; ++c)
-        if (const QTableWidgetItem* item = table_->item(r, c)) row[c] = item->text().toLatin1().toStdString();
+        if (const QTableWidgetItem* item = table_->item(r, c))
+            row[c] = item->text().toLatin1().toStdString();
     return row;
 }
 
@@ -85,7 +87,8 @@ void TForm3::SelectRow(int row) {
     if (row < 1 || row >= table_->rowCount()) return;
     const NamedStarRow cells = Row(row);
     int number = 0;
-    if (!numtext::ParseInteger(numtext::Trim(cells[0]), number)) return;  // an empty row chooses nothing
+    if (!numtext::ParseInteger(numtext::Trim(cells[0]), number))
+        return;  // an empty row chooses nothing
     starNumber_ = number;
     starName_ = cells[1];
     DrawMap();

@@ -50,7 +50,8 @@ bool SubSatellitePoint(std::string_view line1, std::string_view line2, JD1900 t,
     // Sub-satellite longitude: the position's right ascension minus the Greenwich
     // sidereal angle 15·θ - λ. The sum can lie up to a full turn outside -180..180
     // (θ near 24 h, λ east of Greenwich), so it is reduced once more when needed.
-    double longitude = p.rightAscensionRad * kRadToDeg - 15.0 * siderealHours + observerLongitudeDeg;
+    double longitude =
+        p.rightAscensionRad * kRadToDeg - 15.0 * siderealHours + observerLongitudeDeg;
     longitude = LongitudeIntoHalfCircle(longitude);
     longitude = LongitudeIntoHalfCircle(longitude);
     p.longitudeDeg = longitude;

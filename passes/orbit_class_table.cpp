@@ -36,7 +36,8 @@ std::optional<JD1900> EpochOf(const std::string& line1) {
 std::optional<GroundPoint> PointAt(const ElementSet& set, JD1900 t) {
     const double longitude = Observer().longitudeDeg;
     GroundPoint p;
-    if (!SubSatellitePoint(set.line1, set.line2, t, LocalSiderealTime(longitude, t), longitude, p)) {
+    if (!SubSatellitePoint(set.line1, set.line2, t, LocalSiderealTime(longitude, t), longitude,
+                           p)) {
         MathErrorFlag = false;
         return std::nullopt;
     }
@@ -143,15 +144,16 @@ void FillMolniya(const ElementSet& set, JD1900 T, double limit, OrbitClassRow& r
 OrbitClassRow OrbitClassHeadings(OrbitClass orbitClass) {
     switch (orbitClass) {
         case OrbitClass::Geosync:
-            return {" Name", "Norad", "Cospar", "   i   ", " Knoten", " AktLbd", " Lambda", " Beta", " Drift",
-                    " Epoche"};
+            return {" Name",   "Norad",   "Cospar", "   i   ", " Knoten",
+                    " AktLbd", " Lambda", " Beta",  " Drift",  " Epoche"};
         case OrbitClass::Sunsync:
-            return {" Name", "Norad", "Cospar", "   i   ", " Knoten", " Peri  ", " S->N  ", " N->S", " Drift",
-                    " Epoche"};
+            return {" Name",   "Norad",   "Cospar", "   i   ", " Knoten",
+                    " Peri  ", " S->N  ", " N->S",  " Drift",  " Epoche"};
         case OrbitClass::Molniya:
             break;
     }
-    return {" Name", "Norad", "Cospar", "   i   ", " Knoten", " AktKnt", "   n   ", "  e  ", " Drift", " Epoche"};
+    return {" Name",   "Norad",   "Cospar", "   i   ", " Knoten",
+            " AktKnt", "   n   ", "  e  ",  " Drift",  " Epoche"};
 }
 
 std::optional<OrbitClass> OrbitClassOfHeadings(const OrbitClassRow& headings) {
@@ -163,9 +165,12 @@ std::optional<OrbitClass> OrbitClassOfHeadings(const OrbitClassRow& headings) {
 
 std::string OrbitClassTitle(OrbitClass orbitClass) {
     switch (orbitClass) {
-        case OrbitClass::Geosync: return "Geosynchrone Satelliten ";
-        case OrbitClass::Sunsync: return "Sonnensynchrone Satelliten ";
-        case OrbitClass::Molniya: break;
+        case OrbitClass::Geosync:
+            return "Geosynchrone Satelliten ";
+        case OrbitClass::Sunsync:
+            return "Sonnensynchrone Satelliten ";
+        case OrbitClass::Molniya:
+            break;
     }
     return "Molniya Satelliten ";
 }
@@ -173,9 +178,12 @@ std::string OrbitClassTitle(OrbitClass orbitClass) {
 std::string OrbitClassHeadingLine(OrbitClass orbitClass) {
     std::string line = "  Name           Norad  Cospar       i       Knoten";
     switch (orbitClass) {
-        case OrbitClass::Geosync: return line + "    AktLbd   Lambda    Beta    Drift   Epoche";
-        case OrbitClass::Sunsync: return line + "    Peri      S->N    N->S     Drift   Epoche";
-        case OrbitClass::Molniya: break;
+        case OrbitClass::Geosync:
+            return line + "    AktLbd   Lambda    Beta    Drift   Epoche";
+        case OrbitClass::Sunsync:
+            return line + "    Peri      S->N    N->S     Drift   Epoche";
+        case OrbitClass::Molniya:
+            break;
     }
     return line + "    AktKnt     n        e      Drift   Epoche";
 }
@@ -203,7 +211,8 @@ double RoundedTo(double v, double step) {
 
 std::string FixedDecimals(double v, int decimals) {
     char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::fixed, decimals);
     return std::string(buffer, result.ptr);
 }
 
@@ -221,7 +230,9 @@ OrbitClassFill BuildOrbitClassRows(OrbitClass orbitClass, JD1900 T, double drift
             case OrbitClass::Geosync:
                 FillGeosync(set, T, driftLimitDegDay, row, fill.driftBeyondLimit, prefix);
                 break;
-            case OrbitClass::Sunsync: FillSunsync(set, T, driftLimitDegDay, row, fill.driftBeyondLimit); break;
+            case OrbitClass::Sunsync:
+                FillSunsync(set, T, driftLimitDegDay, row, fill.driftBeyondLimit);
+                break;
             case OrbitClass::Molniya:
                 FillMolniya(set, T, driftLimitDegDay, row, fill.driftBeyondLimit, prefix);
                 break;
@@ -240,8 +251,8 @@ bool OrbitClassColumnNumeric(OrbitClass orbitClass, int column) {
     return true;
 }
 
-std::optional<std::string> SortOrbitClassRows(std::vector<OrbitClassRow>& rows, OrbitClass orbitClass,
-                                              int column) {
+std::optional<std::string> SortOrbitClassRows(std::vector<OrbitClassRow>& rows,
+                                              OrbitClass orbitClass, int column) {
     if (column < 0 || column > 9) return std::nullopt;
     const bool numeric = OrbitClassColumnNumeric(orbitClass, column);
     const int n = static_cast<int>(rows.size());

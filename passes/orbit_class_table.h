@@ -47,8 +47,8 @@ bool OrbitClassColumnNumeric(OrbitClass orbitClass, int column);
 // Sorts rows (the heading excluded) ascending by a column with the gap sort. A numeric
 // column with a cell that is not a number stops the sort there (the swaps made so far
 // stay) and returns that cell's text.
-std::optional<std::string> SortOrbitClassRows(std::vector<OrbitClassRow>& rows, OrbitClass orbitClass,
-                                              int column);
+std::optional<std::string> SortOrbitClassRows(std::vector<OrbitClassRow>& rows,
+                                              OrbitClass orbitClass, int column);
 // Column under the pointer from the column widths (a pointer exactly on a border is
 // column 0); -1 right of the last column.
 int ColumnAtX(const std::vector<int>& widths, int x);

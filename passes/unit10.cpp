@@ -134,9 +134,10 @@ TForm10::TForm10(QWidget* parent) : QWidget(parent, Qt::Window) {
     mapView_->installEventFilter(this);
 
     auto* info = new QVBoxLayout;
-    for (QWidget* w : {static_cast<QWidget*>(nameLabel_), static_cast<QWidget*>(heightLabel_),
-                       static_cast<QWidget*>(shadowLabel_), static_cast<QWidget*>(longitudeLabel_),
-                       static_cast<QWidget*>(latitudeLabel_), static_cast<QWidget*>(distanceLabel_)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(nameLabel_), static_cast<QWidget*>(heightLabel_),
+          static_cast<QWidget*>(shadowLabel_), static_cast<QWidget*>(longitudeLabel_),
+          static_cast<QWidget*>(latitudeLabel_), static_cast<QWidget*>(distanceLabel_)})
         info->addWidget(w);
     info->addStretch();
     auto* top = new QHBoxLayout;
@@ -170,7 +171,8 @@ TForm10::TForm10(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void TForm10::ClearInformation() {
-    for (QLabel* l : {nameLabel_, heightLabel_, shadowLabel_, longitudeLabel_, latitudeLabel_}) l->clear();
+    for (QLabel* l : {nameLabel_, heightLabel_, shadowLabel_, longitudeLabel_, latitudeLabel_})
+        l->clear();
 }
 
 void TForm10::ClearInformationLabels() {
@@ -234,14 +236,16 @@ void TForm10::UpdateSatellites(bool drawTracks) {
     const SatelliteTable& table = Satellites();
     const ObserverState& o = Observer();
     const int count = table.selectedCount;
-    if (static_cast<int>(pixels_.size()) < count) pixels_.resize(static_cast<size_t>(count), MapPixel{-1, -1});
+    if (static_cast<int>(pixels_.size()) < count)
+        pixels_.resize(static_cast<size_t>(count), MapPixel{-1, -1});
     const double theta = LocalSiderealTime(o.longitudeDeg, to_);
     GroundPoint first;
     bool firstKnown = false;
     for (int k = 0; k < count; ++k) {
         const ElementSet set = table.Selected(k);
         GroundPoint p;
-        if (!SubSatellitePoint(set.line1, set.line2, to_, theta, o.longitudeDeg, p)) continue;  // flag stays set
+        if (!SubSatellitePoint(set.line1, set.line2, to_, theta, o.longitudeDeg, p))
+            continue;  // flag stays set
         const MapPixel pixel = SatelliteMapPixel(p.longitudeDeg, p.latitudeDeg);
         MapPixel& last = pixels_[static_cast<size_t>(k)];
         if (!drawTracks || !pixelsKnown_ || last.x < 0) {
@@ -290,7 +294,8 @@ void TForm10::StepBack() {
 void TForm10::StartAnimation() {
     if (animating_) return;
     const InputAnswer answer =
-        AppDialogs().Input(QStringLiteral("Dauer in Minuten"), QStringLiteral("Bitte Dauer eingeben"), QString(), this);
+        AppDialogs().Input(QStringLiteral("Dauer in Minuten"),
+                           QStringLiteral("Bitte Dauer eingeben"), QString(), this);
     if (!answer.ok) return;
     const auto minutes = ParseNumber(answer.text.toStdString());
     if (!minutes) return;
@@ -310,7 +315,8 @@ int TForm10::Animate(double minutes) {
         StepAll();
         ++steps;
         toLabel_->repaint();
-        for (QLabel* l : {nameLabel_, heightLabel_, shadowLabel_, longitudeLabel_, latitudeLabel_, distanceLabel_})
+        for (QLabel* l : {nameLabel_, heightLabel_, shadowLabel_, longitudeLabel_, latitudeLabel_,
+                          distanceLabel_})
             l->repaint();
         mapView_->repaint();
         QCoreApplication::processEvents();
@@ -327,10 +333,12 @@ int TForm10::Animate(double minutes) {
 
 void TForm10::EditFrom() {
     if (animating_) return;
-    const InputAnswer dateAnswer = AppDialogs().Input(
-        QStringLiteral("Datum ändern"), QStringLiteral("Bitte neues Datum eingeben:"), Utf8(DateText), this);
-    const InputAnswer timeAnswer = AppDialogs().Input(
-        QStringLiteral("Uhrzeit ändern"), QStringLiteral("Bitte neue Uhrzeit eingeben:"), Utf8(TimeText), this);
+    const InputAnswer dateAnswer =
+        AppDialogs().Input(QStringLiteral("Datum ändern"),
+                           QStringLiteral("Bitte neues Datum eingeben:"), Utf8(DateText), this);
+    const InputAnswer timeAnswer =
+        AppDialogs().Input(QStringLiteral("Uhrzeit ändern"),
+                           QStringLiteral("Bitte neue Uhrzeit eingeben:"), Utf8(TimeText), this);
     const auto date = ReadDate(dateAnswer.text);
     if (!date) {
         ShowError(QStringLiteral("'%1' ist kein gültiges Datum").arg(dateAnswer.text), this);
@@ -346,15 +354,17 @@ void TForm10::EditFrom() {
     ObserverState& o = Observer();
     o.year = date->year();
     const double hours = time->hour() + time->minute() / 60.0 + time->second() / 3600.0;
-    SetInstants(JulianDay1900(date->year(), date->month(), date->day()) + (hours - o.zoneOffsetHours) / 24.0);
+    SetInstants(JulianDay1900(date->year(), date->month(), date->day()) +
+                (hours - o.zoneOffsetHours) / 24.0);
     hide();
     show();
 }
 
 void TForm10::EditStep() {
     if (animating_) return;
-    const InputAnswer answer = AppDialogs().Input(QStringLiteral("Schrittweite in Sekunden"),
-                                                  QStringLiteral("Bitte Schrittweite eingeben"), QString(), this);
+    const InputAnswer answer =
+        AppDialogs().Input(QStringLiteral("Schrittweite in Sekunden"),
+                           QStringLiteral("Bitte Schrittweite eingeben"), QString(), this);
     if (!answer.ok) return;
     int step = 0;
     if (!numtext::ParseInteger(numtext::Trim(answer.text.toStdString()), step)) return;
@@ -381,12 +391,13 @@ void TForm10::ShowInformation() {
     const ElementSet set = table.Selected(chosen_);
     const ObserverState& o = Observer();
     TrackInformation info;
-    if (!ComputeTrackInformation(set.line1, set.line2, to_, LocalSiderealTime(o.longitudeDeg, to_), o.longitudeDeg,
-                                 info))
+    if (!ComputeTrackInformation(set.line1, set.line2, to_, LocalSiderealTime(o.longitudeDeg, to_),
+                                 o.longitudeDeg, info))
         return;
     const TSat1& lines = Selection().rightList;
-    nameLabel_->setText(chosen_ < static_cast<int>(lines.size()) ? Latin1(lines[static_cast<size_t>(chosen_)])
-                                                                 : Latin1(set.nameLine));
+    nameLabel_->setText(chosen_ < static_cast<int>(lines.size())
+                            ? Latin1(lines[static_cast<size_t>(chosen_)])
+                            : Latin1(set.nameLine));
     heightLabel_->setText(Utf8(HeightLabelText(info)));
     shadowLabel_->setText(Utf8(ShadowLabelText(info)));
     longitudeLabel_->setText(Utf8(LongitudeLabelText(info)));
@@ -432,7 +443,8 @@ void TForm10::mousePressEvent(QMouseEvent* event) {
 bool TForm10::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::MouseButtonPress) return QWidget::eventFilter(watched, event);
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    if ((watched == mapView_ || watched == animationTitle_ || watched == animationLabel_) && RightButtonAbort(event))
+    if ((watched == mapView_ || watched == animationTitle_ || watched == animationLabel_) &&
+        RightButtonAbort(event))
         return true;
     if (mouse->button() != Qt::LeftButton) return QWidget::eventFilter(watched, event);
     if (watched == mapView_) {
@@ -453,7 +465,8 @@ bool TForm10::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     if (watched == list_->viewport()) {
-        if (const QListWidgetItem* item = list_->itemAt(mouse->position().toPoint())) ChooseFromList(list_->row(item));
+        if (const QListWidgetItem* item = list_->itemAt(mouse->position().toPoint()))
+            ChooseFromList(list_->row(item));
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -39,8 +39,8 @@ class TForm10 : public QWidget {
     // Requests the running animation to stop (the right mouse button does this).
     void AbortAnimation() { abort_ = true; }
     // Clicks on the labels.
-    void EditFrom();  // "von"
-    void EditStep();  // "Schrittweite"
+    void EditFrom();       // "von"
+    void EditStep();       // "Schrittweite"
     void ToggleDaySide();  // "Tagseite"
     // A click on the map at map pixel (x, y).
     void ClickMap(int x, int y);

@@ -83,7 +83,8 @@ void TOKRightDlg::FillOrbitClass(OrbitClass orbitClass) {
     grid_->clearContents();
     grid_->setRowCount(static_cast<int>(fill.rows.size()) + 1);
     const OrbitClassRow headings = OrbitClassHeadings(orbitClass);
-    for (int c = 0; c < kColumns; ++c) grid_->setItem(0, c, new QTableWidgetItem(Latin1(headings[c])));
+    for (int c = 0; c < kColumns; ++c)
+        grid_->setItem(0, c, new QTableWidgetItem(Latin1(headings[c])));
     SetDataRows(fill.rows);
     if (fill.driftBeyondLimit) setWindowTitle(QStringLiteral(" Satelliten"));
 }
@@ -131,8 +132,9 @@ void TOKRightDlg::SortByColumn(int column) {
     SetDataRows(rows);
     setWindowTitle(caption);
     if (bad)
-        AppDialogs().Message(QStringLiteral("Polaride"),
-                             QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(Latin1(*bad)), this);
+        AppDialogs().Message(
+            QStringLiteral("Polaride"),
+            QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(Latin1(*bad)), this);
 }
 
 void TOKRightDlg::Print() {
@@ -168,11 +170,14 @@ void TOKRightDlg::Save() {
         QFile file(answer.fileName);
         bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
         if (written)
-            written = file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+            written = file.write(text.data(), static_cast<qint64>(text.size())) ==
+                      static_cast<qint64>(text.size());
         if (written) written = file.flush();
         const QString error = file.errorString();
         file.close();
-        if (!written) AppDialogs().Message(QStringLiteral("Polaride"), QStringLiteral("E/A-Fehler: ") + error, this);
+        if (!written)
+            AppDialogs().Message(QStringLiteral("Polaride"), QStringLiteral("E/A-Fehler: ") + error,
+                                 this);
     }
     QDir::setCurrent(folder);
 }

@@ -46,7 +46,8 @@ TEST_F(NamedStarTest, TableRowsFromTheFileColumns) {
     EXPECT_EQ(form.table()->rowCount(), 191);
     EXPECT_EQ(form.Row(0), (NamedStarRow{"Nr", "Name", "mag", "Lj", "Bild"}));
     // "    9Sirrah               2.06 97.1And"
-    EXPECT_EQ(form.Row(1), (NamedStarRow{"    9", "Sirrah              ", " 2.06", " 97.1", "And"}));
+    EXPECT_EQ(form.Row(1),
+              (NamedStarRow{"    9", "Sirrah              ", " 2.06", " 97.1", "And"}));
     EXPECT_EQ(form.selectedStarNumber(), 9);
     EXPECT_EQ(form.selectedStarName(), "Sirrah");
     EXPECT_TRUE(dialogs->Messages().isEmpty());
@@ -57,7 +58,8 @@ TEST_F(NamedStarTest, SortByMagBrightestFirstAndByNameByCharacterCodes) {
     for (int pass = 0; pass < 2; ++pass) {
         form.SortByHeadingAt(48 + 144 + 10);  // "mag"
         EXPECT_EQ(form.Row(1)[1].substr(0, 6), "Sirius");
-        for (int r = 1; r < 190; ++r) EXPECT_LE(Magnitude(form.Row(r)), Magnitude(form.Row(r + 1))) << r;
+        for (int r = 1; r < 190; ++r)
+            EXPECT_LE(Magnitude(form.Row(r)), Magnitude(form.Row(r + 1))) << r;
     }
     form.SortByHeadingAt(60);  // "Name"
     for (int r = 1; r < 190; ++r) EXPECT_LE(form.Row(r)[1], form.Row(r + 1)[1]) << r;
@@ -66,8 +68,9 @@ TEST_F(NamedStarTest, SortByMagBrightestFirstAndByNameByCharacterCodes) {
 
 TEST(NamedStarSort, TextByCodesAndEmptyMagnitudesLast) {
     std::vector<NamedStarRow> rows = {
-        {"1", "beta", " 2.0", "", ""}, {"", "", "", "", ""},           {"2", "Alpha", " -1.5", "", ""},
-        {"3", "\xe4lter", " 0.5", "", ""}, {"4", "zeta", "", "", ""}, {"5", "Zeta", " 6.0", "", ""},
+        {"1", "beta", " 2.0", "", ""},   {"", "", "", "", ""},
+        {"2", "Alpha", " -1.5", "", ""}, {"3", "\xe4lter", " 0.5", "", ""},
+        {"4", "zeta", "", "", ""},       {"5", "Zeta", " 6.0", "", ""},
     };
     SortNamedStarRows(rows, 2);
     std::vector<std::string> order;
@@ -82,7 +85,7 @@ TEST(NamedStarSort, TextByCodesAndEmptyMagnitudesLast) {
 
 TEST(NamedStarSort, ColumnUnderThePointer) {
     const std::vector<int> widths = {48, 144, 56, 48, 40};
-    const std::pair<int, int> cases[] = {{-3, 0}, {0, 0},   {47, 0},  {48, 0},  {49, 1},
+    const std::pair<int, int> cases[] = {{-3, 0},  {0, 0},   {47, 0},  {48, 0},  {49, 1},
                                          {192, 0}, {193, 2}, {300, 4}, {336, 0}, {350, 0}};
     for (const auto& [x, column] : cases) EXPECT_EQ(NamedStarColumnAt(widths, x), column) << x;
 }
@@ -98,7 +101,8 @@ TEST(StarMapProjection, TheStarAtTheCentreAndItsPoleOnTheRightSide) {
         const StarMapPoint centre = ProjectStarMap(c.ra0, c.dec0, c.ra0, c.dec0, 800, 600);
         EXPECT_EQ(centre.x, 400);
         EXPECT_EQ(centre.y, 300);
-        const StarMapPoint pole = ProjectStarMap(0.0, c.dec0 < 0 ? -90.0 : 90.0, c.ra0, c.dec0, 800, 600);
+        const StarMapPoint pole =
+            ProjectStarMap(0.0, c.dec0 < 0 ? -90.0 : 90.0, c.ra0, c.dec0, 800, 600);
         EXPECT_EQ(pole.x, 400);
         EXPECT_EQ(pole.y < 300, c.poleAbove);
         // A star of greater right ascension lies to the left, as in the sky seen with
@@ -106,7 +110,8 @@ TEST(StarMapProjection, TheStarAtTheCentreAndItsPoleOnTheRightSide) {
         const StarMapPoint east = ProjectStarMap(c.ra0 + 0.5, c.dec0, c.ra0, c.dec0, 800, 600);
         EXPECT_LT(east.x, 400);
         // A star nearer the pole lies between the centre and the pole.
-        const StarMapPoint polewards = ProjectStarMap(c.ra0, c.dec0 + (c.dec0 < 0 ? -5.0 : 5.0), c.ra0, c.dec0, 800, 600);
+        const StarMapPoint polewards =
+            ProjectStarMap(c.ra0, c.dec0 + (c.dec0 < 0 ? -5.0 : 5.0), c.ra0, c.dec0, 800, 600);
         EXPECT_EQ(polewards.y < 300, c.poleAbove);
     }
 }

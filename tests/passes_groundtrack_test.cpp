@@ -40,12 +40,15 @@ void EnsureApplication() {
     new QApplication(argc, argv);
 }
 
-const char* const kIss[3] = {"ISS (ZARYA)", "1 25544U 98067A   26117.36127981  .00010360  00000+0  19594-3 0  9994",
-                             "2 25544  51.6320 191.6695 0007016 356.2195   3.8740 15.48988133563872"};
-const char* const kPolar[3] = {"SL-3 R/B", "1 10114U 77057B   26112.21103866  .00009978  00000+0  20171-3 0  9998",
-                               "2 10114  97.5824 286.1014 0008311 122.4680 237.7374 15.46650536675059"};
-const char* const kGeo[3] = {"GEO", "1 25924U 99053A   26087.93278052 -.00000139  00000+0  00000+0 0  9999",
-                             "2 25924   0.0303 107.7439 0002875 269.7884 303.5980  1.00270829 97033"};
+const char* const kIss[3] = {
+    "ISS (ZARYA)", "1 25544U 98067A   26117.36127981  .00010360  00000+0  19594-3 0  9994",
+    "2 25544  51.6320 191.6695 0007016 356.2195   3.8740 15.48988133563872"};
+const char* const kPolar[3] = {
+    "SL-3 R/B", "1 10114U 77057B   26112.21103866  .00009978  00000+0  20171-3 0  9998",
+    "2 10114  97.5824 286.1014 0008311 122.4680 237.7374 15.46650536675059"};
+const char* const kGeo[3] = {
+    "GEO", "1 25924U 99053A   26087.93278052 -.00000139  00000+0  00000+0 0  9999",
+    "2 25924   0.0303 107.7439 0002875 269.7884 303.5980  1.00270829 97033"};
 
 void LoadAndSelect(const std::vector<const char* const*>& sets) {
     std::string text;
@@ -78,7 +81,8 @@ TEST(GroundTrackGeometry, MapPixelsOfSatellitesAndTheObserver) {
 }
 
 TEST(GroundTrackGeometry, SegmentsOf311ColumnsOrMoreAreNotDrawn) {
-    const std::pair<int, bool> cases[] = {{0, true}, {1, true}, {310, true}, {311, false}, {620, false}};
+    const std::pair<int, bool> cases[] = {
+        {0, true}, {1, true}, {310, true}, {311, false}, {620, false}};
     for (const auto& [dx, drawn] : cases) {
         EXPECT_EQ(TrackSegmentDrawn({5, 100}, {5 + dx, 100}), drawn) << dx;
         EXPECT_EQ(TrackSegmentDrawn({5 + dx, 100}, {5, 100}), drawn) << dx;
@@ -90,13 +94,16 @@ TEST(GroundTrackGeometry, SubSatellitePointOfAGeostationarySatelliteStays) {
     ASSERT_TRUE(ParseSgpElements(kGeo[1], kGeo[2], e));
     GroundPoint a, b;
     const double lon = 13.4;
-    ASSERT_TRUE(SubSatellitePoint(kGeo[1], kGeo[2], e.epoch, LocalSiderealTime(lon, e.epoch), lon, a));
-    ASSERT_TRUE(SubSatellitePoint(kGeo[1], kGeo[2], e.epoch + 0.5, LocalSiderealTime(lon, e.epoch + 0.5), lon, b));
+    ASSERT_TRUE(
+        SubSatellitePoint(kGeo[1], kGeo[2], e.epoch, LocalSiderealTime(lon, e.epoch), lon, a));
+    ASSERT_TRUE(SubSatellitePoint(kGeo[1], kGeo[2], e.epoch + 0.5,
+                                  LocalSiderealTime(lon, e.epoch + 0.5), lon, b));
     EXPECT_NEAR(a.longitudeDeg, b.longitudeDeg, 0.1);
     EXPECT_NEAR(a.latitudeDeg, 0.0, 0.1);
     // The observer's longitude does not move the point.
     GroundPoint c;
-    ASSERT_TRUE(SubSatellitePoint(kGeo[1], kGeo[2], e.epoch, LocalSiderealTime(200.0, e.epoch), 200.0, c));
+    ASSERT_TRUE(
+        SubSatellitePoint(kGeo[1], kGeo[2], e.epoch, LocalSiderealTime(200.0, e.epoch), 200.0, c));
     EXPECT_NEAR(c.longitudeDeg, a.longitudeDeg, 1e-9);
     // Unreadable columns: the flag is raised and the point kept.
     GroundPoint kept = a;
@@ -172,7 +179,8 @@ TEST_F(GroundTrackWindowTest, ShowDrawsTheMapCrossAndDots) {
     EXPECT_EQ(map.width(), 622);
     const MapPixel cross = ObserverMapPixel(13.4, 52.5);
     // White, or blue where the yellow day side lies over it.
-    EXPECT_THAT(form->mapImage().pixel(cross.x + 5, cross.y) & 0xffffff, testing::AnyOf(0xffffffu, 0x0000ffu));
+    EXPECT_THAT(form->mapImage().pixel(cross.x + 5, cross.y) & 0xffffff,
+                testing::AnyOf(0xffffffu, 0x0000ffu));
     for (int k = 0; k < 2; ++k) {
         const MapPixel p = form->lastPixel(k);
         EXPECT_EQ(map.pixel(p.x, p.y) & 0xffffff, 0xffffffu);
@@ -222,7 +230,8 @@ TEST_F(GroundTrackWindowTest, ATrackCrossing180DegreesIsNotDrawnAcrossTheMap) {
     EXPECT_EQ(form->stepSeconds(), 60);
     const QImage before = form->mapImage().copy();
     form->StepForward();
-    EXPECT_GE(std::abs(form->lastPixel(0).x - SatelliteMapPixel(a.longitudeDeg, a.latitudeDeg).x), 311);
+    EXPECT_GE(std::abs(form->lastPixel(0).x - SatelliteMapPixel(a.longitudeDeg, a.latitudeDeg).x),
+              311);
     EXPECT_EQ(form->mapImage(), before);  // nothing drawn, not even the new dot
     form->StepForward();
     EXPECT_NE(form->mapImage(), before);  // the next minute is drawn again
@@ -257,7 +266,8 @@ TEST_F(GroundTrackWindowTest, DistanceLabelOnlyWithExactlyTwoSatellites) {
     ASSERT_TRUE(SubSatellitePoint(kPolar[1], kPolar[2], epoch, theta, 13.4, b));
     const double km = std::sqrt(std::pow(a.positionER[0] - b.positionER[0], 2) +
                                 std::pow(a.positionER[1] - b.positionER[1], 2) +
-                                std::pow(a.positionER[2] - b.positionER[2], 2)) * 6378.135;
+                                std::pow(a.positionER[2] - b.positionER[2], 2)) *
+                      6378.135;
     const std::string label = form->distanceLabel()->text().toStdString();
     ASSERT_THAT(label, testing::StartsWith("Abst. "));
     ASSERT_THAT(label, testing::EndsWith(" km"));
@@ -286,12 +296,14 @@ TEST_F(GroundTrackWindowTest, ClickOnADotShowsItsInformation) {
     const std::string longitude = form->longitudeLabel()->text().toStdString();
     ASSERT_THAT(longitude, testing::StartsWith("Länge "));
     GroundPoint g;
-    ASSERT_TRUE(SubSatellitePoint(kGeo[1], kGeo[2], epoch, LocalSiderealTime(13.4, epoch), 13.4, g));
+    ASSERT_TRUE(
+        SubSatellitePoint(kGeo[1], kGeo[2], epoch, LocalSiderealTime(13.4, epoch), 13.4, g));
     EXPECT_NEAR(std::stod(longitude.substr(std::string("Länge ").size())), g.longitudeDeg, 0.006);
     EXPECT_THAT(form->latitudeLabel()->text().toStdString(), testing::EndsWith(" Grad"));
     // The shadow label is blank while the Sun is up below the satellite.
     const QString shadow = form->shadowLabel()->text();
-    EXPECT_TRUE(shadow == QString(18, ' ') || shadow.startsWith("Schatten ")) << shadow.toStdString();
+    EXPECT_TRUE(shadow == QString(18, ' ') || shadow.startsWith("Schatten "))
+        << shadow.toStdString();
 
     form->ClickMap(p.x + 30, p.y + 30);
     EXPECT_EQ(form->chosen(), -1);
@@ -370,7 +382,8 @@ TEST_F(GroundTrackWindowTest, FromLabelSetsBothInstants) {
     dialogs->AnswerInput("31.2.2026");
     dialogs->AnswerInput("10:00");
     form->EditFrom();
-    EXPECT_THAT(dialogs->Messages(), testing::ElementsAre("Polaride|'31.2.2026' ist kein gültiges Datum"));
+    EXPECT_THAT(dialogs->Messages(),
+                testing::ElementsAre("Polaride|'31.2.2026' ist kein gültiges Datum"));
     EXPECT_NEAR(form->from(), expected, 1e-9);
 }
 
@@ -382,8 +395,10 @@ TEST_F(GroundTrackWindowTest, AnimationRunsForItsDurationAndStopsOnTheRightButto
     EXPECT_EQ(form->animationLabel()->text(), "Abbruch mit rechter Maustaste");
 
     const QPointF at(5, 5);
-    QCoreApplication::postEvent(form->mapView(), new QMouseEvent(QEvent::MouseButtonPress, at, form->mapView()->mapToGlobal(at),
-                                                                 Qt::RightButton, Qt::RightButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        form->mapView(),
+        new QMouseEvent(QEvent::MouseButtonPress, at, form->mapView()->mapToGlobal(at),
+                        Qt::RightButton, Qt::RightButton, Qt::NoModifier));
     EXPECT_EQ(form->Animate(1000.0), 1);
     EXPECT_TRUE(form->animationLabel()->text().isEmpty());
 }

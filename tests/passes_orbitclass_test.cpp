@@ -5,8 +5,8 @@
 
 #include <QApplication>
 #include <QTableWidget>
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -38,15 +38,16 @@ void EnsureApplication() {
     new QApplication(argc, argv);
 }
 
-const char* const kGeo[3] = {"GEO TEST 1",
-                             "1 25924U 99053A   26087.93278052 -.00000139  00000+0  00000+0 0  9999",
-                             "2 25924   0.0303 107.7439 0002875 269.7884 303.5980  1.00270829 97033"};
-const char* const kSunsync[3] = {"SL-3 R/B                        5.5",
-                                 "1 10114U 77057B   26112.21103866  .00009978  00000+0  20171-3 0  9998",
-                                 "2 10114  97.5824 286.1014 0008311 122.4680 237.7374 15.46650536675059"};
-const char* const kMolniya[3] = {"MOLNIYA 2-9",
-                                 "1 07276U 74026A   18020.23876876  .00000137  00000-0 -68415-3 0  9998",
-                                 "2 07276  62.8736 133.4813 6827707 288.5239  12.4629  2.45096043209911"};
+const char* const kGeo[3] = {
+    "GEO TEST 1", "1 25924U 99053A   26087.93278052 -.00000139  00000+0  00000+0 0  9999",
+    "2 25924   0.0303 107.7439 0002875 269.7884 303.5980  1.00270829 97033"};
+const char* const kSunsync[3] = {
+    "SL-3 R/B                        5.5",
+    "1 10114U 77057B   26112.21103866  .00009978  00000+0  20171-3 0  9998",
+    "2 10114  97.5824 286.1014 0008311 122.4680 237.7374 15.46650536675059"};
+const char* const kMolniya[3] = {
+    "MOLNIYA 2-9", "1 07276U 74026A   18020.23876876  .00000137  00000-0 -68415-3 0  9998",
+    "2 07276  62.8736 133.4813 6827707 288.5239  12.4629  2.45096043209911"};
 
 // Line 2 of a set with another mean motion in columns 53-63.
 std::string WithMeanMotion(const std::string& line2, double n) {
@@ -69,7 +70,8 @@ void LoadAndSelectAll(const std::string& text) {
 
 JD1900 EpochOf(const char* line1) {
     SgpElements e;
-    EXPECT_TRUE(ParseSgpElements(line1, "2 00000   0.0000   0.0000 0000000   0.0000   0.0000  1.00000000    00", e));
+    EXPECT_TRUE(ParseSgpElements(
+        line1, "2 00000   0.0000   0.0000 0000000   0.0000   0.0000  1.00000000    00", e));
     return e.epoch;
 }
 
@@ -117,7 +119,8 @@ TEST_F(OrbitClassTest, GeostationaryLongitudeMatchesTheElementsAngleLessSidereal
     EXPECT_EQ(row[4], "107.7439");
     EXPECT_EQ(row[9], "26087.93278052");
     // Near-circular, near-equatorial: right ascension ≈ node + perigee + mean anomaly.
-    double expected = std::fmod(107.7439 + 269.7884 + 303.5980 - 15.0 * LocalSiderealTime(0.0, epoch), 360.0);
+    double expected =
+        std::fmod(107.7439 + 269.7884 + 303.5980 - 15.0 * LocalSiderealTime(0.0, epoch), 360.0);
     if (expected > 180.0) expected -= 360.0;
     if (expected < -180.0) expected += 360.0;
     EXPECT_NEAR(Number(row[6]), expected, 0.2);
@@ -136,7 +139,8 @@ TEST_F(OrbitClassTest, DriftBeyondTheLimitChangesTheCaption) {
         double driftDegDay;
         bool changed;
     };
-    for (const Case c : {Case{0.05, false}, Case{0.3, true}, Case{-0.05, false}, Case{-0.3, true}}) {
+    for (const Case c :
+         {Case{0.05, false}, Case{0.3, true}, Case{-0.05, false}, Case{-0.3, true}}) {
         SCOPED_TRACE(c.driftDegDay);
         const double n = 1440.0 / (1436.068 - c.driftDegDay / 0.25);
         LoadAndSelectAll(SetText(kGeo[0], kGeo[1], WithMeanMotion(kGeo[2], n)));
@@ -145,7 +149,8 @@ TEST_F(OrbitClassTest, DriftBeyondTheLimitChangesTheCaption) {
         dialog.setWindowTitle("Geosynchrone Satelliten (1)");
         dialog.FillOrbitClass(OrbitClass::Geosync);
         EXPECT_NEAR(Number(dialog.Row(1)[8]), c.driftDegDay, 0.0011);
-        EXPECT_EQ(dialog.windowTitle().toStdString(), c.changed ? " Satelliten" : "Geosynchrone Satelliten (1)");
+        EXPECT_EQ(dialog.windowTitle().toStdString(),
+                  c.changed ? " Satelliten" : "Geosynchrone Satelliten (1)");
         EXPECT_EQ(dialog.grid()->rowCount(), 2);
         EXPECT_EQ(dialog.Row(0), OrbitClassHeadings(OrbitClass::Geosync));
     }
@@ -166,21 +171,25 @@ TEST_F(OrbitClassTest, SunSynchronousPassagesLieInTheOrbitalPlane) {
     const double nodeRate = s.nodeRate * kRadToDeg * 1440.0 - 0.9856;
     EXPECT_NEAR(Number(row[8]), nodeRate, 0.0006);
     EXPECT_EQ(row[8].substr(0, nodeRate >= 0 ? 2 : 1), nodeRate >= 0 ? "  " : " ");
-    OrbitPlaneInput in{97.5824, 0.0008311, 52.5, 50, 13.4, T, s.argumentOfLatitude, s.perigeeRad,
-                       s.meanMotionRevDay, s.nodeRad, s.nodeRate};
+    OrbitPlaneInput in{
+        97.5824,      0.0008311,          52.5,      50,        13.4, T, s.argumentOfLatitude,
+        s.perigeeRad, s.meanMotionRevDay, s.nodeRad, s.nodeRate};
     const OrbitPlanePassage passage = ComputeOrbitPlanePassage(in);
     ASSERT_TRUE(passage.passes);
-    for (const auto& [cell, t] : {std::pair{row[6], passage.ascending}, std::pair{row[7], passage.descending}}) {
+    for (const auto& [cell, t] :
+         {std::pair{row[6], passage.ascending}, std::pair{row[7], passage.descending}}) {
         FormatDateTime1900(IntPart(t * 1440.0 + 0.5) / 1440.0, 1.0);
         EXPECT_EQ(cell, " " + TimeText.substr(0, 5));
         // At that instant the observer stands in the orbital plane: the plane's normal
         // is perpendicular to the observer's direction.
         PropagateSGP(kSunsync[1], kSunsync[2], t, false);
         const double node = SatState().nodeRad, i = 97.5824 * kDegToRad;
-        const double normal[3] = {std::sin(i) * std::sin(node), -std::sin(i) * std::cos(node), std::cos(i)};
+        const double normal[3] = {std::sin(i) * std::sin(node), -std::sin(i) * std::cos(node),
+                                  std::cos(i)};
         const double lst = LocalSiderealTime(13.4, t) * 15.0 * kDegToRad;
         const double u = std::atan(0.99664719 * std::tan(52.5 * kDegToRad));
-        const double o[3] = {std::cos(u) * std::cos(lst), std::cos(u) * std::sin(lst), 0.99664719 * std::sin(u)};
+        const double o[3] = {std::cos(u) * std::cos(lst), std::cos(u) * std::sin(lst),
+                             0.99664719 * std::sin(u)};
         EXPECT_NEAR(normal[0] * o[0] + normal[1] * o[1] + normal[2] * o[2], 0.0, 0.01);
         const bool ascendingHalf = std::cos(node) * o[0] + std::sin(node) * o[1] > 0.0;
         EXPECT_EQ(ascendingHalf, t == passage.ascending);
@@ -222,9 +231,10 @@ TEST(OrbitClassFormat, Prefixes) {
         const char* geo;
         const char* molniya;
     };
-    for (const Case c : {Case{-150, "p", "p"}, Case{-100, "p", "p"}, Case{-50, " ", "p"}, Case{-10, " ", "p"},
-                         Case{-5, "  ", " "}, Case{0, "  ", "  "}, Case{5, "   ", "  "}, Case{10, "  ", " "},
-                         Case{99.99, "  ", " "}, Case{100, " ", "p"}}) {
+    for (const Case c :
+         {Case{-150, "p", "p"}, Case{-100, "p", "p"}, Case{-50, " ", "p"}, Case{-10, " ", "p"},
+          Case{-5, "  ", " "}, Case{0, "  ", "  "}, Case{5, "   ", "  "}, Case{10, "  ", " "},
+          Case{99.99, "  ", " "}, Case{100, " ", "p"}}) {
         SCOPED_TRACE(c.v);
         EXPECT_EQ(GeosyncLongitudePrefix(c.v, "p"), c.geo);
         EXPECT_EQ(MolniyaDriftPrefix(c.v, "p"), c.molniya);
@@ -262,7 +272,8 @@ TEST(OrbitClassSort, AscendingByTextOrNumberAndAscendingAgain) {
 
 TEST(OrbitClassSort, ColumnUnderThePointer) {
     const std::vector<int> widths = {100, 40, 50};
-    const std::pair<int, int> cases[] = {{0, 0}, {50, 0}, {100, 0}, {101, 1}, {139, 1}, {140, 0}, {141, 2}, {191, -1}};
+    const std::pair<int, int> cases[] = {{0, 0},   {50, 0},  {100, 0}, {101, 1},
+                                         {139, 1}, {140, 0}, {141, 2}, {191, -1}};
     for (const auto& [x, column] : cases) EXPECT_EQ(ColumnAtX(widths, x), column) << x;
 }
 
@@ -283,7 +294,8 @@ std::string PdfText(const std::string& pdf) {
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     std::string text;
     char buffer[4096];
-    for (size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) text.append(buffer, n);
+    for (size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;)
+        text.append(buffer, n);
     return text;
 }
 
@@ -315,7 +327,8 @@ TEST_F(OrbitClassTest, PrintsThirtyFourSatellitesOnOnePageAndThirtyFiveOnTwo) {
 }
 
 TEST_F(OrbitClassTest, SavesTitleTwiceHeadingAndRowsInLatin1WithCrLf) {
-    LoadAndSelectAll(SetText("M\xd6WE", kMolniya[1], kMolniya[2]) + SetText(kMolniya[0], kMolniya[1], kMolniya[2]));
+    LoadAndSelectAll(SetText("M\xd6WE", kMolniya[1], kMolniya[2]) +
+                     SetText(kMolniya[0], kMolniya[1], kMolniya[2]));
     TOKRightDlg dialog;
     dialog.FillOrbitClass(OrbitClass::Molniya);
     testsupport::TempDir dir;
@@ -326,7 +339,8 @@ TEST_F(OrbitClassTest, SavesTitleTwiceHeadingAndRowsInLatin1WithCrLf) {
     const std::string title = "Molniya Satelliten \r\n";
     EXPECT_EQ(text.substr(0, 2 * title.size()), title + title);
     EXPECT_THAT(text, testing::HasSubstr(OrbitClassHeadingLine(OrbitClass::Molniya) + "\r\n"));
-    EXPECT_THAT(text, testing::HasSubstr(std::string("M\xd6WE") + std::string(13, ' ') + "07276  "));
+    EXPECT_THAT(text,
+                testing::HasSubstr(std::string("M\xd6WE") + std::string(13, ' ') + "07276  "));
     EXPECT_THAT(text, testing::HasSubstr(OrbitClassPrintedRow(dialog.Row(2)) + "\r\n"));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5);
 }

@@ -51,7 +51,8 @@ void BM_AnimationStep(benchmark::State& state) {
         // A duration already reached: exactly one step.
         benchmark::DoNotOptimize(form->Animate(0.0));
     }
-    state.counters["steps_per_s"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["steps_per_s"] =
+        benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_AnimationStep)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -60,9 +61,10 @@ void BM_RightButtonAbort(benchmark::State& state) {
     auto form = OpenWithBrightSatellites();
     for (auto _ : state) {
         const QPointF at(5, 5);
-        QCoreApplication::postEvent(form->mapView(),
-                                    new QMouseEvent(QEvent::MouseButtonPress, at, form->mapView()->mapToGlobal(at),
-                                                    Qt::RightButton, Qt::RightButton, Qt::NoModifier));
+        QCoreApplication::postEvent(
+            form->mapView(),
+            new QMouseEvent(QEvent::MouseButtonPress, at, form->mapView()->mapToGlobal(at),
+                            Qt::RightButton, Qt::RightButton, Qt::NoModifier));
         const int steps = form->Animate(1.0e6);
         if (steps != 1) state.SkipWithError("the animation did not stop at the first step");
     }
