@@ -130,6 +130,7 @@ void TForm3::DrawMap() {
 void TForm3::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Observer().zoomMayClose = false;
+    DrawMap();
 }
 
 void TForm3::resizeEvent(QResizeEvent* event) {
