@@ -11,6 +11,7 @@
 #include "app/chart_cursor.h"
 #include "app/windows.h"
 #include "chart/canvas.h"
+#include "chart/chart_print.h"
 #include "chart/sky_chart.h"
 #include "chart/stern.h"
 #include "chart/stern_interaction.h"
@@ -158,6 +159,8 @@ SkyChartWidget* AttachSkyChart(TForm1& form) {
             selection->ClearSatelliteLists();
         else
             ClearSelectionLists();
+        // Passes of the previous file would point at rows that no longer exist.
+        if (TForm9* passes = AppWindows().form9) passes->ClearPasses();
     };
     hooks.satelliteLoaded = [](const std::string& name) {
         if (TForm8* selection = AppWindows().form8)
@@ -189,6 +192,7 @@ SkyChartWidget* AttachSkyChart(TForm1& form) {
     on(form.altitudeLinesAction, [] { ToggleAltitudeLines(); });
     on(form.zodiacAction, [] { ToggleZodiac(); });
     on(form.loadElementsAction, [] { LoadElementFileFromMenu(); });
+    on(form.printAction, [] { PrintSkyChart(); });
     on(form.selectSatellitesAction, [] { ShowWindow(AppWindows().form8); });
     on(form.computePassesAction, [] { ShowWindow(AppWindows().okBottomDlg2); });
     on(form.showPassesAction, [] { ShowWindow(AppWindows().form9); });

@@ -724,6 +724,7 @@ void LoadElementFileFromMenu() {
     settings.elementFilterIndex = answer.filterIndex;
     settings.elementFolder = FolderOfElementFile(settings.elementFileName);
     ObserverState& o = Observer();
+    const std::string loadedPath = o.elementFilePath;
     o.elementFilePath = settings.elementFileName;
 
     SatelliteUi ui;
@@ -738,8 +739,11 @@ void LoadElementFileFromMenu() {
     };
     ui.clearSatelliteViews = gHooks.clearSatelliteViews;
     Satellites().loadRequested = true;
-    ComputeSatellites(ui, gHooks.satelliteLoaded);
+    const bool opened = ComputeSatellites(ui, gHooks.satelliteLoaded);
     Satellites().loadRequested = false;
+    // A file that could not be opened leaves the loaded satellites in place, and
+    // with them the name of the file they came from.
+    if (!opened) o.elementFilePath = loadedPath;
     if (o.satelliteCount > 0 && gHooks.enableSatelliteSelection) gHooks.enableSatelliteSelection();
     if (gHooks.showSelectionWindow) gHooks.showSelectionWindow();
     DrawSkyChart();
