@@ -132,6 +132,14 @@ TEST_F(NightWindowTest, PolarNightRunsFromNoonToNoon) {
     EXPECT_NEAR(second.end, night.end, 1e-9);
 }
 
+// The same holds in the south: midwinter at 80 S is dark all day, midsummer there
+// has no darkness.
+TEST_F(NightWindowTest, PolarNightAndDayInTheSouth) {
+    Place(0.0, -80.0, 0.0);
+    EXPECT_EQ(ComputeNightWindow(2026, 6, 21, 0, -5, true, true).kind, NightKind::DarkAllDay);
+    EXPECT_EQ(ComputeNightWindow(2026, 12, 21, 0, -5, true, true).kind, NightKind::NoDarkness);
+}
+
 // Early August at 70 N the Sun's lowest altitude sinks by about a third of a degree per
 // day. A limit between the evening's and the next morning's lowest altitude leaves the
 // evening without a crossing: the window is closed symmetrically about midnight.

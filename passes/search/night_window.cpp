@@ -43,8 +43,10 @@ NightSide SideOfNight(JD1900 noon, double deltaTDays, double limitDeg, bool even
                                limitDeg, deltaTDays);
         return side;
     }
-    // Highest altitude of the Sun that day: 90 - latitude + declination (degrees).
-    const double highestDeg = 90.0 - LatitudeRad() * kRadToDeg + sun.declination * kRadToDeg;
+    // Highest altitude of the Sun that day, 90 - |latitude - declination| (degrees):
+    // the same in both hemispheres.
+    const double highestDeg =
+        90.0 - std::fabs(LatitudeRad() * kRadToDeg - sun.declination * kRadToDeg);
     side.kind = limitDeg > highestDeg ? NightKind::DarkAllDay : NightKind::NoDarkness;
     side.time = sun.transit;
     return side;
