@@ -6,7 +6,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-liberation poppler-utils clang libclang-rt-14-dev python3)
+          fonts-liberation poppler-utils clang libclang-rt-14-dev python3
+          python3-ephem python3-skyfield)
 
 install_missing() {
     local missing=()
