@@ -29,17 +29,13 @@ const std::string kBadLine2 =
 class InstantTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
-        ResetSatelliteTable();
-        ResetSatelliteState();
-        ResetObservationValues();
-        ResetSunState();
-        MathErrorFlag = false;
+        ResetAll();
         Observer().longitudeDeg = 10.0;
         Observer().setLatitude(50.0);
         Observer().heightM = 100.0;
     }
-    void TearDown() override {
+    void TearDown() override { ResetAll(); }
+    static void ResetAll() {
         ResetObserverState();
         ResetSatelliteTable();
         ResetSatelliteState();
