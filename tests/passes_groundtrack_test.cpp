@@ -32,14 +32,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "passes_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
 const char* const kIss[3] = {
     "ISS (ZARYA)", "1 25544U 98067A   26117.36127981  .00010360  00000+0  19594-3 0  9994",
     "2 25544  51.6320 191.6695 0007016 356.2195   3.8740 15.48988133563872"};
@@ -135,7 +127,6 @@ TEST(GroundTrackGeometry, PolarDayRowsAreLitOverTheWholeWidthPolarNightRowsNot) 
 class GroundTrackWindowTest : public testing::Test {
   protected:
     void SetUp() override {
-        EnsureApplication();
         ResetObserverState();
         ResetSatelliteTable();
         ResetSelectionState();

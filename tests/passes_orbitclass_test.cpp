@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QTableWidget>
 #include <algorithm>
 #include <cmath>
@@ -29,14 +28,6 @@
 namespace {
 
 using testsupport::DialogKind;
-
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "passes_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
 
 const char* const kGeo[3] = {
     "GEO TEST 1", "1 25924U 99053A   26087.93278052 -.00000139  00000+0  00000+0 0  9999",
@@ -84,7 +75,6 @@ double Number(const std::string& cell) {
 class OrbitClassTest : public testing::Test {
   protected:
     void SetUp() override {
-        EnsureApplication();
         ResetObserverState();
         ResetSatelliteTable();
         ResetSelectionState();

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -38,14 +37,6 @@ namespace fs = std::filesystem;
 using testing::ElementsAre;
 using testing::HasSubstr;
 
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "passes_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
 // The shipped settings file with lines 11-15 replaced.
 std::string SettingsWithPassLines(const std::vector<std::string>& passLines) {
     std::istringstream in(testsupport::ReadTextFile(testsupport::DataPath("polaride.cfg")));
@@ -62,7 +53,6 @@ std::string SettingsWithPassLines(const std::vector<std::string>& passLines) {
 class PassDialogTest : public testing::Test {
   protected:
     void SetUp() override {
-        EnsureApplication();
         ResetObserverState();
         ResetSettings();
         ResetSatelliteTable();

@@ -41,14 +41,6 @@ using testing::ElementsAre;
 using testing::HasSubstr;
 using testsupport::DialogKind;
 
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "passes_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
 std::string PdfText(const fs::path& pdf) {
     const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
@@ -79,7 +71,6 @@ int CountOf(const std::string& text, const std::string& part) {
 class PassListTest : public testing::Test {
   protected:
     void SetUp() override {
-        EnsureApplication();
         ResetObserverState();
         ResetSettings();
         ResetSatelliteTable();

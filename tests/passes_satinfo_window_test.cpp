@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QPlainTextEdit>
 #include <memory>
 
@@ -21,18 +20,9 @@ using testing::ElementsAre;
 using testing::HasSubstr;
 using testing::StartsWith;
 
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "passes_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
 class SatinfoWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        EnsureApplication();
         ResetObserverState();
         ResetSatelliteTable();
         ResetSelectionState();

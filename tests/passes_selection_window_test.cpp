@@ -47,14 +47,6 @@ using testing::ElementsAre;
 using testing::HasSubstr;
 using testsupport::DialogKind;
 
-void EnsureApplication() {
-    if (QApplication::instance()) return;
-    static int argc = 1;
-    static char name[] = "passes_tests";
-    static char* argv[] = {name, nullptr};
-    new QApplication(argc, argv);
-}
-
 // Text of a PDF through pdftotext (poppler-utils), pages separated by form feeds.
 std::string PdfText(const fs::path& pdf) {
     const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
@@ -87,7 +79,6 @@ int PdfPages(const std::string& text) {
 class SelectionWindowTest : public testing::Test {
 protected:
     void SetUp() override {
-        EnsureApplication();
         ResetObserverState();
         ResetSettings();
         ResetSatelliteTable();
@@ -380,7 +371,6 @@ TEST_F(SelectionWindowTest, ANewLoadEmptiesTheSelection) {
 // ---- the selected satellites on the main chart -------------------------------------
 
 TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
-    EnsureApplication();
     testsupport::ScopedWorkingDir data(testsupport::DataPath(""));
     testsupport::ScopedScriptedDialogs dialogs;
     ResetObserverState();
