@@ -22,6 +22,7 @@
 #include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
+#include "support/pdf_text.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -279,16 +280,6 @@ TEST(OrbitClassPrint, ThirtyFiveRowsAPageWithTheHeadingOnTheFirst) {
     }
 }
 
-std::string PdfText(const std::string& pdf) {
-    const std::string command = "pdftotext -layout '" + pdf + "' -";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    char buffer[4096];
-    for (size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;)
-        text.append(buffer, n);
-    return text;
-}
-
 TEST_F(OrbitClassTest, PrintsThirtyFourSatellitesOnOnePageAndThirtyFiveOnTwo) {
     testsupport::TempDir dir;
     for (int count : {34, 35}) {
@@ -305,7 +296,7 @@ TEST_F(OrbitClassTest, PrintsThirtyFourSatellitesOnOnePageAndThirtyFiveOnTwo) {
         const std::string pdf = (dir.path() / ("geo" + std::to_string(count) + ".pdf")).string();
         dialogs->AnswerPrint(QString::fromStdString(pdf));
         dialog.Print();
-        const std::string printed = PdfText(pdf);
+        const std::string printed = testsupport::PdfText(pdf);
         if (!std::ifstream(pdf)) GTEST_SKIP() << "no PDF written";
         int pages = 0;
         for (char ch : printed) pages += ch == '\f';

@@ -28,6 +28,7 @@
 #include "passes/search/pass_search.h"
 #include "passes/unit9.h"
 #include "satellite/satellite_table.h"
+#include "support/satellite_selection.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -101,14 +102,7 @@ class PassDialogTest : public testing::Test {
         fs::copy_file(testsupport::FixturePath(std::string("passes/") + name), work / name);
         ASSERT_TRUE(LoadElementFile(name).opened);
         Observer().elementFilePath = name;
-        SatelliteTable& t = Satellites();
-        for (int r = 1; r <= Observer().satelliteCount; ++r) {
-            const ElementSet s = t.Row(r);
-            t.selectedSets.insert(t.selectedSets.end(), {s.nameLine, s.line1, s.line2});
-            t.selectedRows.push_back(std::to_string(r));
-            t.rowSelected[r] = 1;
-            ++t.selectedCount;
-        }
+        testsupport::SelectEverySatellite();
     }
     static std::string Shown(const QLineEdit* date, const QLineEdit* time) {
         return (date->text() + " " + time->text()).toStdString();

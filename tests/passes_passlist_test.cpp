@@ -31,6 +31,8 @@
 #include "passes/unit9_print.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
+#include "support/pdf_text.h"
+#include "support/satellite_selection.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -41,16 +43,6 @@ using testing::ElementsAre;
 using testing::HasSubstr;
 using testsupport::DialogKind;
 
-std::string PdfText(const fs::path& pdf) {
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    if (!pipe) return text;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;)
-        text.append(buffer, n);
-    return text;
-}
 std::vector<std::string> Pages(const std::string& text) {
     std::vector<std::string> pages(1);
     for (char c : text) {
@@ -108,14 +100,7 @@ class PassListTest : public testing::Test {
         fs::copy_file(testsupport::FixturePath(std::string("passes/") + name), dir / name);
         ASSERT_TRUE(LoadElementFile(name).opened);
         Observer().elementFilePath = name;
-        SatelliteTable& t = Satellites();
-        for (int r = 1; r <= Observer().satelliteCount; ++r) {
-            const ElementSet s = t.Row(r);
-            t.selectedSets.insert(t.selectedSets.end(), {s.nameLine, s.line1, s.line2});
-            t.selectedRows.push_back(std::to_string(r));
-            t.rowSelected[r] = 1;
-            ++t.selectedCount;
-        }
+        testsupport::SelectEverySatellite();
     }
     // A finished search of the ISS over three nights.
     void Search() {
@@ -279,7 +264,7 @@ TEST_F(PassListTest, PrintsFiftyLinesAPage) {
         const fs::path pdf = dir / ("liste" + std::to_string(c.lines) + ".pdf");
         dialogs->AnswerPrint(QString::fromStdString(pdf.string()));
         form9->printAction->trigger();
-        const std::vector<std::string> pages = Pages(PdfText(pdf));
+        const std::vector<std::string> pages = Pages(testsupport::PdfText(pdf));
         ASSERT_EQ(static_cast<int>(pages.size()), c.pages);
         for (const std::string& page : pages) {
             EXPECT_EQ(CountOf(page, "Sichtbarkeitsbedingungen"), 1);

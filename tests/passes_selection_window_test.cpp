@@ -37,6 +37,7 @@
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
+#include "support/pdf_text.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -47,16 +48,6 @@ using testing::ElementsAre;
 using testing::HasSubstr;
 using testsupport::DialogKind;
 
-// Text of a PDF through pdftotext (poppler-utils), pages separated by form feeds.
-std::string PdfText(const fs::path& pdf) {
-    const std::string command = "pdftotext -layout '" + pdf.string() + "' -";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string text;
-    if (!pipe) return text;
-    char buffer[4096];
-    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) text.append(buffer, n);
-    return text;
-}
 // Runs of blanks as one blank, blank lines and blanks at line ends dropped.
 std::string Words(const std::string& text) {
     std::string out;
@@ -261,7 +252,7 @@ TEST_F(SelectionWindowTest, PrintingFiftyAndFiftyOneSatellites) {
         dialogs->AnswerPrint(QString::fromStdString(pdf.string()));
         form->PrintList();
         ASSERT_TRUE(fs::exists(pdf));
-        const std::string text = PdfText(pdf);
+        const std::string text = testsupport::PdfText(pdf);
         if (text.empty()) GTEST_SKIP() << "pdftotext is not available";
         EXPECT_EQ(PdfPages(text), count == 50 ? 1 : 2);
         // The text extractor keeps the words and their order, not the exact spacing.

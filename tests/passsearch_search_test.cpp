@@ -15,6 +15,7 @@
 #include "satellite/observation.h"
 #include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
+#include "support/satellite_selection.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -96,14 +97,7 @@ class PassSearchTest : public ::testing::Test {
         testsupport::ScopedWorkingDir cwd(dir.path());
         testsupport::WriteTextFile(dir / "elements.tle", text);
         ASSERT_TRUE(LoadElementFile("elements.tle").opened);
-        SatelliteTable& t = Satellites();
-        for (int r = 1; r <= Observer().satelliteCount; ++r) {
-            const ElementSet s = t.Row(r);
-            t.selectedSets.insert(t.selectedSets.end(), {s.nameLine, s.line1, s.line2});
-            t.selectedRows.push_back(std::to_string(r));
-            t.rowSelected[r] = 1;
-            ++t.selectedCount;
-        }
+        testsupport::SelectEverySatellite();
     }
     std::string Set(const std::string& name, const std::string& line2) const {
         return name + "\r\n" + issLine1_ + "\r\n" + line2 + "\r\n";
