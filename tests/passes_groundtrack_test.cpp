@@ -26,6 +26,7 @@
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
 #include "support/test_paths.h"
+#include "support/ui/satellite_fixture.h"
 #include "support/ui/scripted_dialogs.h"
 
 namespace {
@@ -45,11 +46,7 @@ const char* const kGeo[3] = {
 void LoadAndSelect(const std::vector<const char* const*>& sets) {
     std::string text;
     for (const char* const* s : sets) text += std::string(s[0]) + "\n" + s[1] + "\n" + s[2] + "\n";
-    std::istringstream in(text);
-    LoadElementStream(in);
-    ClearSelectionLists();
-    EnsureLeftList();
-    for (int r = 1; r <= Observer().satelliteCount; ++r) AddToSelection(r);
+    testsupport::LoadAndSelectAll(text);
 }
 
 TEST(GroundTrackGeometry, MapPixelsOfSatellitesAndTheObserver) {

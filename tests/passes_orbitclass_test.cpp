@@ -24,11 +24,13 @@
 #include "satellite/sgp.h"
 #include "support/pdf_text.h"
 #include "support/test_paths.h"
+#include "support/ui/satellite_fixture.h"
 #include "support/ui/scripted_dialogs.h"
 
 namespace {
 
 using testsupport::DialogKind;
+using testsupport::LoadAndSelectAll;
 
 const char* const kGeo[3] = {
     "GEO TEST 1", "1 25924U 99053A   26087.93278052 -.00000139  00000+0  00000+0 0  9999",
@@ -50,14 +52,6 @@ std::string WithMeanMotion(const std::string& line2, double n) {
 
 std::string SetText(const std::string& name, const std::string& l1, const std::string& l2) {
     return name + "\n" + l1 + "\n" + l2 + "\n";
-}
-
-void LoadAndSelectAll(const std::string& text) {
-    std::istringstream in(text);
-    LoadElementStream(in);
-    ClearSelectionLists();
-    EnsureLeftList();
-    for (int r = 1; r <= Observer().satelliteCount; ++r) AddToSelection(r);
 }
 
 JD1900 EpochOf(const char* line1) {

@@ -1,0 +1,19 @@
+#include "support/ui/satellite_fixture.h"
+
+#include <sstream>
+
+#include "core/observer_state.h"
+#include "passes/selection_model.h"
+#include "satellite/satellite_table.h"
+
+namespace testsupport {
+
+void LoadAndSelectAll(const std::string& text) {
+    std::istringstream in(text);
+    LoadElementStream(in);
+    ClearSelectionLists();
+    EnsureLeftList();
+    for (int r = 1; r <= Observer().satelliteCount; ++r) AddToSelection(r);
+}
+
+}  // namespace testsupport
