@@ -59,6 +59,15 @@ class LoadTest : public ::testing::Test {
         for (const auto& [number, magnitude] : entries)
             t.entries[static_cast<std::size_t>(t.count++)] = {number, magnitude};
     }
+    // Selects the one table row by hand, as the selection window leaves it.
+    static void SelectOnlyRow(int row) {
+        SatelliteTable& t = Satellites();
+        const std::size_t first = 3 * static_cast<std::size_t>(row - 1);
+        t.selectedSets = {t.allSets[first], t.allSets[first + 1], t.allSets[first + 2]};
+        t.selectedRows = {std::to_string(row)};
+        t.selectedCount = 1;
+        t.rowSelected[static_cast<std::size_t>(row)] = 1;
+    }
 
     TempDir dir_;
     std::unique_ptr<ScopedWorkingDir> cwd_;
@@ -185,11 +194,8 @@ TEST_F(LoadTest, StopsAtTheCapacity) {
 
 TEST_F(LoadTest, ALoadEmptiesTheSelection) {
     Load(Record("A", 1) + Record("B", 2));
+    SelectOnlyRow(2);
     SatelliteTable& t = Satellites();
-    t.selectedSets = {t.allSets[3], t.allSets[4], t.allSets[5]};
-    t.selectedRows = {"2"};
-    t.selectedCount = 1;
-    t.rowSelected[2] = 1;
     t.chartX[1] = 100;
     t.chartY[1] = 120;
     Load(Record("C", 3));
@@ -203,11 +209,8 @@ TEST_F(LoadTest, ALoadEmptiesTheSelection) {
 
 TEST_F(LoadTest, AFileThatCannotBeOpenedKeepsTheTableAndSelection) {
     Load(Record("A", 1) + Record("B", 2));
+    SelectOnlyRow(1);
     SatelliteTable& t = Satellites();
-    t.selectedSets = {t.allSets[0], t.allSets[1], t.allSets[2]};
-    t.selectedRows = {"1"};
-    t.selectedCount = 1;
-    t.rowSelected[1] = 1;
     bool cleared = false;
     SatelliteUi ui = ui_;
     ui.clearSatelliteViews = [&] { cleared = true; };
