@@ -10,6 +10,7 @@
 #include "app/dialogs.h"
 #include "chart/canvas.h"
 #include "chart/catalog/catalog.h"
+#include "chart/ecliptic_path.h"
 #include "chart/projection/plot_tables.h"
 #include "chart/sky_chart.h"
 #include "chart/stern_interaction.h"
@@ -139,30 +140,8 @@ void AltitudeLines(Canvas& c, const PaperChart& g) {
 }
 
 void Zodiac(Canvas& c, const PaperChart& g) {
-    const ObserverState& o = Observer();
-    const SunState& sun = Sun();
     c.SetPen(Qt::black);
-    bool previous = false;
-    for (int degree = 1; degree <= 361; ++degree) {
-        const double lambda = degree * kDegToRad;
-        const double ra = AngleOf(std::cos(lambda), std::sin(lambda) * sun.cosObliquity);
-        const double dec = std::asin(std::sin(lambda) * sun.sinObliquity);
-        double hourAngle = o.siderealHours * kPi / 12.0 - ra;
-        if (hourAngle > kPi) hourAngle -= kTwoPi;
-        if (hourAngle < -kPi) hourAngle += kTwoPi;
-        const HorizontalCoords hz =
-            EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
-        const bool visible = hz.sinAltitude > 0.0;
-        if (visible) {
-            const ChartPoint p = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
-            const QPoint q = g.Map(p.x, p.y);
-            if (previous)
-                c.LineTo(q.x(), q.y());
-            else
-                c.MoveTo(q.x(), q.y());
-        }
-        previous = visible;
-    }
+    TraceEclipticPath(c, [&g](const ChartPoint& p) { return g.Map(p.x, p.y); });
 }
 
 void SatelliteCircles(Canvas& c, const PaperChart& g, bool filled) {

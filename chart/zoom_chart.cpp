@@ -7,6 +7,7 @@
 #include "app/dialogs.h"
 #include "chart/canvas.h"
 #include "chart/catalog/catalog.h"
+#include "chart/ecliptic_path.h"
 #include "chart/projection/plot_tables.h"
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
@@ -428,30 +429,8 @@ void DrawZoomAltitudeLines(Canvas& canvas) {
 }
 
 void DrawZoomZodiac(Canvas& canvas) {
-    const ObserverState& o = Observer();
-    const SunState& sun = Sun();
     const CanvasPen savedPen = canvas.Pen();
     canvas.SetPen(kZodiacColour, 1, PenMode::Xor);
-    bool previousVisible = false;
-    for (int degree = 1; degree <= 361; ++degree) {
-        const double lambda = degree * kDegToRad;
-        const double ra = AngleOf(std::cos(lambda), std::sin(lambda) * sun.cosObliquity);
-        const double dec = std::asin(std::sin(lambda) * sun.sinObliquity);
-        double hourAngle = o.siderealHours * kPi / 12.0 - ra;
-        if (hourAngle > kPi) hourAngle -= kTwoPi;
-        if (hourAngle < -kPi) hourAngle += kTwoPi;
-        const HorizontalCoords hz =
-            EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
-        const bool visible = hz.sinAltitude > 0.0;
-        if (visible) {
-            const ChartPoint c = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
-            const QPoint p = ZoomMap(c.x, c.y);
-            if (previousVisible)
-                canvas.LineTo(p.x(), p.y());
-            else
-                canvas.MoveTo(p.x(), p.y());
-        }
-        previousVisible = visible;
-    }
+    TraceEclipticPath(canvas, [](const ChartPoint& p) { return ZoomMap(p.x, p.y); });
     canvas.Pen() = savedPen;
 }

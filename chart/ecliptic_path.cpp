@@ -1,0 +1,45 @@
+#include "chart/ecliptic_path.h"
+
+#include <cmath>
+
+#include "chart/canvas.h"
+#include "core/frames.h"
+#include "core/observer_state.h"
+#include "core/sun_moon.h"
+#include "core/timescale.h"
+
+std::vector<EclipticPathPoint> EclipticChartPath() {
+    const ObserverState& o = Observer();
+    const SunState& sun = Sun();
+    std::vector<EclipticPathPoint> path;
+    path.reserve(361);
+    for (int degree = 1; degree <= 361; ++degree) {
+        const double lambda = degree * kDegToRad;
+        const double ra = AngleOf(std::cos(lambda), std::sin(lambda) * sun.cosObliquity);
+        const double dec = std::asin(std::sin(lambda) * sun.sinObliquity);
+        double hourAngle = o.siderealHours * kPi / 12.0 - ra;
+        if (hourAngle > kPi) hourAngle -= kTwoPi;
+        if (hourAngle < -kPi) hourAngle += kTwoPi;
+        const HorizontalCoords hz =
+            EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
+        EclipticPathPoint point;
+        point.visible = hz.sinAltitude > 0.0;
+        if (point.visible) point.chart = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
+        path.push_back(point);
+    }
+    return path;
+}
+
+void TraceEclipticPath(Canvas& canvas, const std::function<QPoint(const ChartPoint&)>& map) {
+    bool previousVisible = false;
+    for (const EclipticPathPoint& point : EclipticChartPath()) {
+        if (point.visible) {
+            const QPoint p = map(point.chart);
+            if (previousVisible)
+                canvas.LineTo(p.x(), p.y());
+            else
+                canvas.MoveTo(p.x(), p.y());
+        }
+        previousVisible = point.visible;
+    }
+}
