@@ -1,9 +1,7 @@
 #include "chart/stern_interaction.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QRegularExpression>
-#include <QThread>
 #include <cmath>
 
 #include "app/clock.h"
@@ -11,6 +9,7 @@
 #include "app/settings_file.h"
 #include "chart/canvas.h"
 #include "chart/catalog/catalog.h"
+#include "chart/constellation_blink.h"
 #include "chart/projection/plot_tables.h"
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
@@ -336,14 +335,6 @@ void FinishZoomFrame() {
     gZoomOffsets.zoomOffsetX = w / 2 + 2 * o.chartCentreX - 2 * o.markerX;
     gZoomOffsets.zoomOffsetY = (h - 48) / 2 + 2 * o.chartCentreY - 2 * o.markerY;
     if (gHooks.showZoomWindow) gHooks.showZoomWindow();
-}
-
-void Wait(int ms) {
-    if (ms <= 0) return;
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms)
-        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(20, ms - timer.elapsed())));
 }
 
 }  // namespace
@@ -688,7 +679,6 @@ void BlinkConstellation(int labelNumber) {
     if (labelNumber < 1 || labelNumber > kLabelPlotCount) return;
     const std::string code =
         LabelPlotTable()[static_cast<size_t>(labelNumber - 1)].text.substr(0, 3);
-    const int sky = ChartShades().skyGrey;
     auto paint = [&](QColor colour) {
         OnCanvas([&](Canvas& canvas) {
             for (const StarPlotEntry& e : StarPlotTable())
@@ -696,12 +686,7 @@ void BlinkConstellation(int labelNumber) {
                     DrawStarGlyph(canvas, Trunc(e.x), Trunc(e.y), colour, e.magnitude);
         });
     };
-    for (int i = 0; i < 5; ++i) {
-        paint(QColor(sky, sky, sky));
-        Wait(gHooks.blinkWaitMs);
-        paint(Qt::white);
-        Wait(gHooks.blinkWaitMs);
-    }
+    BlinkFiveTimes(paint, gHooks.blinkWaitMs);
 }
 
 // --- satellites -------------------------------------------------------------------------------

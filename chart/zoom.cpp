@@ -3,13 +3,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
@@ -20,6 +18,7 @@
 #include "app/windows.h"
 #include "chart/canvas.h"
 #include "chart/chart_print.h"
+#include "chart/constellation_blink.h"
 #include "chart/projection/plot_tables.h"
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
@@ -107,14 +106,6 @@ void DrawFrame(Canvas& canvas) {
 
 void ShowMessage(const QString& caption, const QString& text, QWidget* parent) {
     AppDialogs().Message(caption, text, parent);
-}
-
-void WaitMs(int ms) {
-    if (ms <= 0) return;
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < ms)
-        QThread::msleep(static_cast<unsigned long>(std::min<qint64>(20, ms - timer.elapsed())));
 }
 
 }  // namespace
@@ -471,7 +462,6 @@ void TForm2::ClickAt(int x, int y) {
     if (label < 1) return;
     // The constellation blinks five times in the zoom window.
     const std::string code = LabelPlotTable()[static_cast<size_t>(label - 1)].text.substr(0, 3);
-    const int sky = ChartShades().skyGrey;
     auto paint = [&](QColor colour) {
         for (const StarPlotEntry& e : StarPlotTable())
             if (e.x * e.y != 0.0 && e.constellation == code) {
@@ -480,12 +470,7 @@ void TForm2::ClickAt(int x, int y) {
             }
         chart_->repaint();
     };
-    for (int i = 0; i < 5; ++i) {
-        paint(QColor(sky, sky, sky));
-        WaitMs(ChartHooks().blinkWaitMs);
-        paint(Qt::white);
-        WaitMs(ChartHooks().blinkWaitMs);
-    }
+    BlinkFiveTimes(paint, ChartHooks().blinkWaitMs);
 }
 
 // --- time -------------------------------------------------------------------------------
