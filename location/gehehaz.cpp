@@ -1,32 +1,22 @@
 #include "location/gehehaz.h"
 
-#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "app/dialogs.h"
-#include "core/observer_state.h"
-#include "location/goto_dialog_look.h"
+#include "location/goto_dialog_base.h"
 #include "location/goto_validation.h"
 
 TOKBottomDlg1::TOKBottomDlg1(QWidget* parent) : QDialog(parent) {
     setObjectName("TOKBottomDlg1");
     setWindowTitle(QStringLiteral("Gehe zu Azimut/Höhe"));
 
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Raised);
-    auto* grid = new QGridLayout(frame);
-    auto label = [frame](const char* text) {
-        auto* l = new QLabel(QString::fromUtf8(text), frame);
-        MakeGoToLabel(l);
-        return l;
-    };
+    const GoToPanel panel = MakeGoToPanel(this);
+    QFrame* frame = panel.frame;
+    QGridLayout* grid = panel.grid;
+    auto label = [&panel](const char* text) { return panel.Label(text); };
     azimuthEdit = new QLineEdit(frame);
     altitudeEdit = new QLineEdit(frame);
     azimuthEdit->setObjectName("azimuth");
@@ -38,18 +28,7 @@ TOKBottomDlg1::TOKBottomDlg1(QWidget* parent) : QDialog(parent) {
     grid->addWidget(label("Norden 0 Grad/Osten 90 Grad"), 2, 0, 1, 2);
     grid->addWidget(label("Süden 180 Grad/Westen 270 Grad"), 3, 0, 1, 2);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { Accept(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { hide(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addLayout(buttons);
+    AddGoToButtons(this, frame, [this] { Accept(); });
 }
 
 bool TOKBottomDlg1::Accept() {
@@ -64,12 +43,10 @@ bool TOKBottomDlg1::Accept() {
 
 void TOKBottomDlg1::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    Observer().zoomMayClose = false;
-    PaintGoToBackground(this);
-    azimuthEdit->setFocus();
+    GoToDialogShown(this, azimuthEdit);
 }
 
 void TOKBottomDlg1::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) PaintGoToBackground(this);
+    GoToDialogChanged(this, event);
 }

@@ -1,35 +1,27 @@
 #include "location/gehezu.h"
 
 #include <QButtonGroup>
-#include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
 #include "app/dialogs.h"
 #include "core/observer_state.h"
-#include "location/goto_dialog_look.h"
+#include "location/goto_dialog_base.h"
 #include "location/goto_validation.h"
 
 TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
     setObjectName("TOKBottomDlg");
     setWindowTitle(QStringLiteral("Gehe zu alpha/delta"));
 
-    auto* frame = new QFrame(this);
-    frame->setFrameShape(QFrame::Panel);
-    frame->setFrameShadow(QFrame::Raised);
-    auto* grid = new QGridLayout(frame);
-    auto label = [frame](const char* text) {
-        auto* l = new QLabel(QString::fromUtf8(text), frame);
-        MakeGoToLabel(l);
-        return l;
-    };
+    const GoToPanel panel = MakeGoToPanel(this);
+    QFrame* frame = panel.frame;
+    QGridLayout* grid = panel.grid;
+    auto label = [&panel](const char* text) { return panel.Label(text); };
     raHoursEdit = new QLineEdit(frame);
     raMinutesEdit = new QLineEdit(frame);
     decDegreesEdit = new QLineEdit(frame);
@@ -66,18 +58,7 @@ TOKBottomDlg::TOKBottomDlg(QWidget* parent) : QDialog(parent) {
     for (QRadioButton* b : {equinox2000, equinox1950, equinoxOfDate}) eq->addWidget(b);
     grid->addWidget(equinoxBox, 4, 0, 1, 5);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, [this] { Accept(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { hide(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(frame);
-    layout->addLayout(buttons);
+    AddGoToButtons(this, frame, [this] { Accept(); });
 }
 
 bool TOKBottomDlg::Accept() {
@@ -102,12 +83,10 @@ bool TOKBottomDlg::Accept() {
 
 void TOKBottomDlg::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    Observer().zoomMayClose = false;
-    PaintGoToBackground(this);
-    raHoursEdit->setFocus();
+    GoToDialogShown(this, raHoursEdit);
 }
 
 void TOKBottomDlg::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) PaintGoToBackground(this);
+    GoToDialogChanged(this, event);
 }
