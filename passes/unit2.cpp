@@ -1,8 +1,6 @@
 #include "passes/unit2.h"
 
-#include <QDir>
 #include <QEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QMouseEvent>
@@ -14,6 +12,7 @@
 
 #include "app/dialogs.h"
 #include "core/observer_state.h"
+#include "passes/save_text_as.h"
 #include "passes/selection_printing.h"
 #include "passes/selection_state.h"
 #include "satellite/satellite_table.h"
@@ -161,25 +160,7 @@ void TOKRightDlg::Print() {
 void TOKRightDlg::Save() {
     const auto orbitClass = OrbitClassOfHeadings(Row(0));
     if (!orbitClass) return;
-    const QString folder = QDir::currentPath();
-    FileDialogRequest request;
-    request.caption = QStringLiteral("Speichern unter");
-    const FileDialogAnswer answer = AppDialogs().SaveFile(request, this);
-    if (answer.ok) {
-        const std::string text = OrbitClassFileText(*orbitClass, DataRows());
-        QFile file(answer.fileName);
-        bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        if (written)
-            written = file.write(text.data(), static_cast<qint64>(text.size())) ==
-                      static_cast<qint64>(text.size());
-        if (written) written = file.flush();
-        const QString error = file.errorString();
-        file.close();
-        if (!written)
-            AppDialogs().Message(QStringLiteral("Polaride"), QStringLiteral("E/A-Fehler: ") + error,
-                                 this);
-    }
-    QDir::setCurrent(folder);
+    SaveTextAs(this, [&] { return OrbitClassFileText(*orbitClass, DataRows()); });
 }
 
 bool TOKRightDlg::eventFilter(QObject* watched, QEvent* event) {

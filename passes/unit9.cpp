@@ -2,8 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QFont>
 #include <QLabel>
 #include <QListWidget>
@@ -20,6 +18,7 @@
 #include "core/observer_state.h"
 #include "passes/param.h"
 #include "passes/satwahl.h"
+#include "passes/save_text_as.h"
 #include "passes/search/pass_lines.h"
 #include "passes/search/pass_list_file.h"
 #include "passes/unit9_print.h"
@@ -211,30 +210,13 @@ QStringList TForm9::HeaderLines() const {
 }
 
 void TForm9::Save() {
-    const QString folder = QDir::currentPath();
-    FileDialogRequest request;
-    request.caption = QStringLiteral("Speichern unter");
-    const FileDialogAnswer answer = AppDialogs().SaveFile(request, this);
-    if (answer.ok) {
+    SaveTextAs(this, [this] {
         const ObserverState& o = Observer();
         std::vector<std::string> lines;
         for (const QString& line : Lines()) lines.push_back(line.toStdString());
-        const std::string text =
-            PassListFileText(PassListFileLines(o.placeName, o.longitudeDeg, o.latitudeDeg,
-                                               o.zoneOffsetHours, o.elementFilePath, lines));
-        QFile file(answer.fileName);
-        bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        if (written)
-            written = file.write(text.data(), static_cast<qint64>(text.size())) ==
-                      static_cast<qint64>(text.size());
-        if (written) written = file.flush();
-        const QString error = file.errorString();
-        file.close();
-        if (!written)
-            AppDialogs().Message(QStringLiteral("Polaride"), QStringLiteral("E/A-Fehler: ") + error,
-                                 this);
-    }
-    QDir::setCurrent(folder);
+        return PassListFileText(PassListFileLines(o.placeName, o.longitudeDeg, o.latitudeDeg,
+                                                  o.zoneOffsetHours, o.elementFilePath, lines));
+    });
 }
 
 void TForm9::Print() {

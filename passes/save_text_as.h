@@ -1,0 +1,12 @@
+// "Speichern unter" for the pass and orbit-class lists: asks for a file name, writes
+// the text there and reports a failed write as "E/A-Fehler: ...". The working folder
+// is the same afterwards as before.
+#pragma once
+
+#include <functional>
+#include <string>
+
+class QWidget;
+
+// text is called only once a file name was chosen.
+void SaveTextAs(QWidget* parent, const std::function<std::string()>& text);
