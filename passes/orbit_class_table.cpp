@@ -7,6 +7,7 @@
 #include "core/column_text.h"
 #include "core/observer_state.h"
 #include "passes/ground_track.h"
+#include "passes/orbit_plane_observer.h"
 #include "passes/satinfo_format.h"
 #include "passes/satinfo_plane.h"
 #include "satellite/column_number.h"
@@ -96,14 +97,7 @@ void FillSunsync(const ElementSet& set, JD1900 T, double limit, OrbitClassRow& r
     const auto inclination = ColumnNumber(set.line2, 9, 16);
     const auto eccentricity = ParseNumber("0." + Columns(set.line2, 27, 33));
     if (!inclination || !eccentricity) return;
-    const ObserverState& observer = Observer();
-    OrbitPlaneInput in;
-    in.inclinationDeg = *inclination;
-    in.eccentricity = *eccentricity;
-    in.latitudeDeg = observer.latitudeDeg;
-    in.heightM = observer.heightM;
-    in.longitudeDeg = observer.longitudeDeg;
-    in.instant = T;
+    OrbitPlaneInput in = OrbitPlaneInputForObserver(*inclination, *eccentricity, T);
     in.argumentOfLatitude = state.argumentOfLatitude;
     in.perigeeRad = state.perigeeRad;
     in.meanMotionRevDay = state.meanMotionRevDay;

@@ -11,6 +11,7 @@
 #include "app/dialogs.h"
 #include "core/observer_state.h"
 #include "passes/satinfo_ndot.h"
+#include "passes/orbit_plane_observer.h"
 #include "passes/satinfo_page.h"
 #include "passes/satinfo_plane.h"
 #include "passes/selection_state.h"
@@ -206,13 +207,8 @@ void Tsatmemo::OrbitPlane() {
         return;
     }
     const ObserverState& observer = Observer();
-    OrbitPlaneInput in;
-    in.inclinationDeg = *inclination;
-    in.eccentricity = *eccentricity;
-    in.latitudeDeg = observer.latitudeDeg;
-    in.heightM = observer.heightM;
-    in.longitudeDeg = observer.longitudeDeg;
-    in.instant = observer.currentJD;
+    OrbitPlaneInput in =
+        OrbitPlaneInputForObserver(*inclination, *eccentricity, observer.currentJD);
 
     OrbitPlanePassage passage = ComputeOrbitPlanePassage(in);  // reach of the orbit first
     if (passage.passes) {
