@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_options.h"
 #include "cli/command_registry.h"
 #include "core/ephemeris_report.h"
 #include "core/number_text.h"
@@ -26,38 +27,35 @@ int RunEphem(const std::vector<std::string>& args) {
     EphemerisRequest request;
     bool haveJd = false, haveLon = false, haveLat = false;
     std::string dataDir;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& option = args[i];
-        if (option != "--jd" && option != "--lon" && option != "--lat" && option != "--height" &&
-            option != "--zone" && option != "--data") {
-            return Usage("Unbekannte Option: " + option);
-        }
-        if (i + 1 >= args.size()) return Usage("Wert fehlt für " + option);
-        const std::string& value = args[++i];
-        if (option == "--data") {
-            dataDir = value;
-            continue;
-        }
-        double v = 0.0;
-        if (!numtext::ParseReal(value, v))
-            return Usage("Ungültiger Wert für " + option + ": " + value);
-        if (option == "--jd") {
-            request.instant = v;
-            haveJd = true;
-        } else if (option == "--lon") {
-            request.longitudeDeg = v;
-            haveLon = true;
-        } else if (option == "--lat") {
-            if (v < -90.0 || v > 90.0) return Usage("Ungültiger Wert für --lat: " + value);
-            request.latitudeDeg = v;
-            haveLat = true;
-        } else if (option == "--height") {
-            request.heightM = v;
-        } else {
-            if (v < -24.0 || v > 24.0) return Usage("Ungültiger Wert für --zone: " + value);
-            request.zoneOffsetHours = v;
-        }
-    }
+    const std::string problem = cli::ReadOptions(
+        args, {"--jd", "--lon", "--lat", "--height", "--zone", "--data"},
+        [&](const std::string& option, const std::string& value) -> std::string {
+            if (option == "--data") {
+                dataDir = value;
+                return {};
+            }
+            double v = 0.0;
+            if (!numtext::ParseReal(value, v))
+                return "Ungültiger Wert für " + option + ": " + value;
+            if (option == "--jd") {
+                request.instant = v;
+                haveJd = true;
+            } else if (option == "--lon") {
+                request.longitudeDeg = v;
+                haveLon = true;
+            } else if (option == "--lat") {
+                if (v < -90.0 || v > 90.0) return "Ungültiger Wert für --lat: " + value;
+                request.latitudeDeg = v;
+                haveLat = true;
+            } else if (option == "--height") {
+                request.heightM = v;
+            } else {
+                if (v < -24.0 || v > 24.0) return "Ungültiger Wert für --zone: " + value;
+                request.zoneOffsetHours = v;
+            }
+            return {};
+        });
+    if (!problem.empty()) return Usage(problem);
     if (!haveJd || !haveLon || !haveLat) return Usage("--jd, --lon und --lat sind erforderlich");
     if (request.instant < -2.0e8 || request.instant > 2.0e8)
         return Usage("Ungültiger Wert für --jd");

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/cli_options.h"
 #include "cli/command_registry.h"
 #include "core/number_text.h"
 #include "satellite/sgp_report.h"
@@ -53,54 +54,51 @@ int RunSgp(const std::vector<std::string>& args) {
     SgpReportRequest request;
     bool haveTle = false, haveIndex = false, haveCatnr = false;
     bool haveLon = false, haveLat = false, haveHeight = false;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& option = args[i];
-        if (option != "--tle" && option != "--index" && option != "--catnr" && option != "--jd" &&
-            option != "--minutes" && option != "--lon" && option != "--lat" && option != "--height")
-            return Usage("Unbekannte Option: " + option);
-        if (i + 1 >= args.size()) return Usage("Wert fehlt für " + option);
-        const std::string& value = args[++i];
-        if (option == "--tle") {
-            if (haveTle) return Usage("--tle ist doppelt angegeben");
-            request.elementFile = value;
-            haveTle = true;
-            continue;
-        }
-        if (option == "--index") {
-            int index = 0;
-            if (haveIndex || haveCatnr) return Usage("Nur eine Angabe --index oder --catnr");
-            if (!numtext::ParseInteger(value, index) || index < 1)
-                return Usage("Ungültiger Wert für --index: " + value);
-            request.index = index;
-            haveIndex = true;
-            continue;
-        }
-        double v = 0.0;
-        if (!numtext::ParseReal(value, v))
-            return Usage("Ungültiger Wert für " + option + ": " + value);
-        if (option == "--catnr") {
-            if (haveIndex || haveCatnr) return Usage("Nur eine Angabe --index oder --catnr");
-            if (v < 0.0 || v > 99999.0) return Usage("Ungültiger Wert für --catnr: " + value);
-            request.catalogNumber = v;
-            haveCatnr = true;
-        } else if (option == "--jd" || option == "--minutes") {
-            if (v < -1.0e9 || v > 1.0e9)
-                return Usage("Ungültiger Wert für " + option + ": " + value);
-            request.instants.push_back({option == "--minutes", v});
-        } else if (option == "--lon") {
-            if (v < -360.0 || v > 360.0) return Usage("Ungültiger Wert für --lon: " + value);
-            request.longitudeDeg = v;
-            haveLon = true;
-        } else if (option == "--lat") {
-            if (v < -90.0 || v > 90.0) return Usage("Ungültiger Wert für --lat: " + value);
-            request.latitudeDeg = v;
-            haveLat = true;
-        } else {
-            if (v < -1.0e5 || v > 1.0e6) return Usage("Ungültiger Wert für --height: " + value);
-            request.heightM = v;
-            haveHeight = true;
-        }
-    }
+    const std::string problem = cli::ReadOptions(
+        args, {"--tle", "--index", "--catnr", "--jd", "--minutes", "--lon", "--lat", "--height"},
+        [&](const std::string& option, const std::string& value) -> std::string {
+            if (option == "--tle") {
+                if (haveTle) return "--tle ist doppelt angegeben";
+                request.elementFile = value;
+                haveTle = true;
+                return {};
+            }
+            if (option == "--index") {
+                int index = 0;
+                if (haveIndex || haveCatnr) return "Nur eine Angabe --index oder --catnr";
+                if (!numtext::ParseInteger(value, index) || index < 1)
+                    return "Ungültiger Wert für --index: " + value;
+                request.index = index;
+                haveIndex = true;
+                return {};
+            }
+            double v = 0.0;
+            if (!numtext::ParseReal(value, v))
+                return "Ungültiger Wert für " + option + ": " + value;
+            if (option == "--catnr") {
+                if (haveIndex || haveCatnr) return "Nur eine Angabe --index oder --catnr";
+                if (v < 0.0 || v > 99999.0) return "Ungültiger Wert für --catnr: " + value;
+                request.catalogNumber = v;
+                haveCatnr = true;
+            } else if (option == "--jd" || option == "--minutes") {
+                if (v < -1.0e9 || v > 1.0e9) return "Ungültiger Wert für " + option + ": " + value;
+                request.instants.push_back({option == "--minutes", v});
+            } else if (option == "--lon") {
+                if (v < -360.0 || v > 360.0) return "Ungültiger Wert für --lon: " + value;
+                request.longitudeDeg = v;
+                haveLon = true;
+            } else if (option == "--lat") {
+                if (v < -90.0 || v > 90.0) return "Ungültiger Wert für --lat: " + value;
+                request.latitudeDeg = v;
+                haveLat = true;
+            } else {
+                if (v < -1.0e5 || v > 1.0e6) return "Ungültiger Wert für --height: " + value;
+                request.heightM = v;
+                haveHeight = true;
+            }
+            return {};
+        });
+    if (!problem.empty()) return Usage(problem);
     if (!haveTle) return Usage("--tle ist erforderlich");
     if (!haveIndex && !haveCatnr) return Usage("--index oder --catnr ist erforderlich");
     if (request.instants.empty())
