@@ -37,6 +37,9 @@ struct SatelliteTable {
     std::vector<std::uint8_t> magnitudeKnown = std::vector<std::uint8_t>(kSatelliteCapacity + 1, 0);
     std::vector<std::uint8_t> flareCapable = std::vector<std::uint8_t>(kSatelliteCapacity + 1, 0);
     std::vector<std::uint8_t> rowSelected = std::vector<std::uint8_t>(kSatelliteCapacity + 1, 0);
+    // By row: the line of the element file on which the row's record begins (its name
+    // line, or its line 1 when the record has no name line); 0 when not read from a file.
+    std::vector<int> fileLine = std::vector<int>(kSatelliteCapacity + 1, 0);
 
     // The selection: three lines per selected set in selection order (laid out like
     // allSets), its row number in decimal per selected set, and their number.

@@ -344,6 +344,19 @@ bool PlaneCrossingApplies(double eccentricity, double meanMotionRevDay) {
 bool PassSearchActive() { return g_searchActive; }
 void RequestPassSearchAbort() { g_abortRequested = true; }
 
+std::string SkippedSatellitesText(const std::vector<SkippedSatellite>& skipped) {
+    if (skipped.empty()) return {};
+    std::string text = std::to_string(skipped.size()) +
+                       (skipped.size() == 1 ? " Satellit wurde" : " Satelliten wurden") +
+                       " nicht berechnet:";
+    for (const SkippedSatellite& s : skipped) {
+        text += "\n";
+        if (s.fileLine > 0) text += "Zeile " + std::to_string(s.fileLine) + ": ";
+        text += s.name + ": " + s.reason;
+    }
+    return text;
+}
+
 std::string PassListCaption(const std::string& placeName) {
     return " Polaride - Sichtbarkeitsbedingungen für " + placeName;
 }

@@ -59,6 +59,10 @@ class PassSearchListener {
     virtual void noPasses() {}
     // At least one pass: enable "Durchgang zeigen".
     virtual void passesFound(int /*count*/) {}
+    // Some satellites could not be searched (unreadable or impossible elements, an
+    // orbit that fails): one German summary text naming each of them, shown once
+    // after the search.
+    virtual void satellitesSkipped(const std::string& /*summaryText*/) {}
 };
 
 enum class PassSearchOutcome {
@@ -77,8 +81,16 @@ struct PassListState {
 PassListState& PassList();
 void ResetPassList();
 
+// A selected satellite the search left out, and why.
+struct SkippedSatellite {
+    int fileLine = 0;    // line of the element file where the set begins (0: unknown)
+    std::string name;    // name line as loaded
+    std::string reason;  // German, e.g. "Elemente nicht lesbar"
+};
+
 struct PassSearchResult {
     PassSearchOutcome outcome = PassSearchOutcome::Finished;
+    std::vector<SkippedSatellite> skipped;  // each satellite at most once
     int nightsSearched = 0;
     int nightsWithoutDarkness = 0;  // skipped
 };
@@ -98,6 +110,11 @@ bool PlaneCrossingApplies(double eccentricity, double meanMotionRevDay);
 bool PassSearchActive();
 // Asks the running search to stop after the current satellite.
 void RequestPassSearchAbort();
+
+// The summary of the skipped satellites for a message box or stderr, one line per
+// satellite ("Zeile 12: NAME: reason"); empty when none was skipped.
+std::string SkippedSatellitesText(const std::vector<SkippedSatellite>& skipped);
+inline constexpr const char* kSkippedCaption = "Satelliten übersprungen";
 
 // Caption texts.
 std::string PassListCaption(const std::string& placeName);
