@@ -101,6 +101,9 @@ struct LoadResult {
     bool opened = false;     // false: the file could not be opened, nothing changed
     std::string errorText;   // German text for the error box when !opened
     int satelliteCount = 0;  // rows stored
+    // German notes on what was not loaded (lines that do not parse, by line number; a
+    // line too long; the table limit reached); empty when the whole file was taken.
+    std::string noticeText;
 };
 
 // Reads an element file into Satellites(): first opens it (when that fails the
