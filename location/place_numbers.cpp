@@ -15,6 +15,10 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
+bool Within(double value, double low, double high) {
+    return std::isfinite(value) && value >= low && value <= high;
+}
+
 }  // namespace
 
 std::optional<double> ParseDecimal(std::string_view text) {
@@ -61,6 +65,20 @@ void SetPlaceLatitude(double latitudeDeg, double& latitudeOut, double& sinOut, d
     latitudeOut = latitudeDeg;
     sinOut = std::sin(latitudeDeg * kPiEightDecimals / 180.0);
     cosOut = std::cos(latitudeDeg * kPiEightDecimals / 180.0);
+}
+
+bool LongitudeWithinBounds(double longitudeDeg) {
+    return Within(longitudeDeg, kMinLongitudeDeg, kMaxLongitudeDeg);
+}
+bool LatitudeWithinBounds(double latitudeDeg) {
+    return Within(latitudeDeg, -kMaxAbsLatitudeDeg, kMaxAbsLatitudeDeg);
+}
+bool HeightWithinBounds(double heightM) { return Within(heightM, kMinHeightM, kMaxHeightM); }
+bool ZoneOffsetWithinBounds(double zoneOffsetHours) {
+    return Within(zoneOffsetHours, -kMaxAbsZoneOffsetHours, kMaxAbsZoneOffsetHours);
+}
+bool ChartMagnitudeWithinBounds(double magnitude) {
+    return Within(magnitude, kMinChartMagnitude, kMaxChartMagnitude);
 }
 
 }  // namespace location

@@ -19,4 +19,24 @@ std::string FormatGeneral15(double value);
 // as every place-changing window does.
 void SetPlaceLatitude(double latitudeDeg, double& latitudeOut, double& sinOut, double& cosOut);
 
+// The values a place or the chart can work with. Longitude and latitude are those the
+// parameter dialog accepts (-180..360 east, -90..90); height, zone offset and the chart's
+// limiting magnitude have no check in the dialog but must stay physical: beyond these
+// bounds the Sun, the sidereal time and the star sizes lose their meaning.
+inline constexpr double kMinLongitudeDeg = -180.0;
+inline constexpr double kMaxLongitudeDeg = 360.0;
+inline constexpr double kMaxAbsLatitudeDeg = 90.0;
+inline constexpr double kMinHeightM = -1000.0;
+inline constexpr double kMaxHeightM = 100000.0;
+inline constexpr double kMaxAbsZoneOffsetHours = 24.0;
+inline constexpr double kMinChartMagnitude = -30.0;
+inline constexpr double kMaxChartMagnitude = 99.0;
+
+// Whether a value lies inside its bounds (false for NaN and infinities).
+bool LongitudeWithinBounds(double longitudeDeg);
+bool LatitudeWithinBounds(double latitudeDeg);
+bool HeightWithinBounds(double heightM);
+bool ZoneOffsetWithinBounds(double zoneOffsetHours);
+bool ChartMagnitudeWithinBounds(double magnitude);
+
 }  // namespace location
