@@ -1,11 +1,10 @@
 #include "core/ephemeris_report.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "core/chart_projection.h"
 #include "core/ephemeris_file_error.h"
+#include "core/json_text.h"
 #include "core/minor_body.h"
 #include "core/observer_state.h"
 #include "core/planets.h"
@@ -20,61 +19,6 @@ double RaHours(double ra) {
     return h >= 24.0 ? h - 24.0 : h;
 }
 
-std::string Number(double v) {
-    if (!std::isfinite(v)) return "null";
-    char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v);
-    return std::string(buf, res.ptr);
-}
-
-bool IsUtf8(const std::string& s) {
-    size_t i = 0;
-    while (i < s.size()) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        int n = c < 0x80           ? 0
-                : (c >> 5) == 0x6  ? 1
-                : (c >> 4) == 0xE  ? 2
-                : (c >> 3) == 0x1E ? 3
-                                   : -1;
-        if (n < 0 || i + n >= s.size()) return false;
-        for (int k = 1; k <= n; ++k) {
-            if (i + k >= s.size() || (static_cast<unsigned char>(s[i + k]) >> 6) != 0x2)
-                return false;
-        }
-        i += n + 1;
-    }
-    return true;
-}
-
-std::string JsonString(const std::string& raw) {
-    std::string s = raw;
-    if (!IsUtf8(s)) {  // Latin-1 text file
-        s.clear();
-        for (unsigned char c : raw) {
-            if (c < 0x80) {
-                s += static_cast<char>(c);
-            } else {
-                s += static_cast<char>(0xC0 | (c >> 6));
-                s += static_cast<char>(0x80 | (c & 0x3F));
-            }
-        }
-    }
-    std::string out = "\"";
-    for (unsigned char c : s) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
-
 struct JsonObject {
     std::string text = "{";
     void Field(const char* key, const std::string& value) {
@@ -84,7 +28,7 @@ struct JsonObject {
         text += "\": ";
         text += value;
     }
-    void Field(const char* key, double value) { Field(key, Number(value)); }
+    void Field(const char* key, double value) { Field(key, jsontext::JsonNumber(value)); }
     std::string Done() const { return text + "}"; }
 };
 
@@ -132,6 +76,8 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
               0.0,
               moon.altitudeDeg,
               NorthAzimuthDeg(moon.azimuth)};
+    r.moonTopoRaHours = RaHours(moon.topoRightAscension);
+    r.moonTopoDecDeg = moon.topoDeclination * kRadToDeg;
     r.moonIlluminatedFraction = moon.illuminatedFraction;
     r.moonPhaseAngleDeg = moon.phaseAngleDeg;
     r.moonPhaseValue = moon.phaseValue;
@@ -206,6 +152,8 @@ std::string EphemerisReportJson(const EphemerisReport& r) {
     moon.Field("alt_deg", r.moon.altDeg);
     moon.Field("az_deg", r.moon.azDeg);
     moon.Field("dist_au", r.moon.distance);
+    moon.Field("topo_ra_hours", r.moonTopoRaHours);
+    moon.Field("topo_dec_deg", r.moonTopoDecDeg);
     moon.Field("illuminated_fraction", r.moonIlluminatedFraction);
     moon.Field("phase_angle_deg", r.moonPhaseAngleDeg);
     moon.Field("phase_value", r.moonPhaseValue);
@@ -214,7 +162,7 @@ std::string EphemerisReportJson(const EphemerisReport& r) {
     std::string bodies = "[";
     for (const ReportBody& b : r.bodies) {
         JsonObject o;
-        o.Field("name", JsonString(b.name));
+        o.Field("name", jsontext::JsonString(b.name));
         o.Field("ra_hours", b.raHours);
         o.Field("dec_deg", b.decDeg);
         o.Field("dist_au", b.distance);
@@ -229,7 +177,7 @@ std::string EphemerisReportJson(const EphemerisReport& r) {
     if (r.minorBody) {
         const ReportBody& b = *r.minorBody;
         JsonObject o;
-        o.Field("name", JsonString(b.name));
+        o.Field("name", jsontext::JsonString(b.name));
         o.Field("ra_hours", b.raHours);
         o.Field("dec_deg", b.decDeg);
         o.Field("dist_mkm", b.distance);

@@ -32,7 +32,11 @@ struct EphemerisReport {
     double lstHours = 0.0;
     JD1900 dynamicJd1900 = 0.0;
     ReportBody sun;
+    // The Moon's right ascension and declination are geocentric, its altitude and
+    // azimuth topocentric; the topocentric right ascension and declination as well:
     ReportBody moon;
+    double moonTopoRaHours = 0.0;
+    double moonTopoDecDeg = 0.0;
     double moonIlluminatedFraction = 0.0;
     double moonPhaseAngleDeg = 0.0;
     double moonPhaseValue = 0.0;
@@ -47,10 +51,11 @@ struct EphemerisReport {
 
 // Sets ObserverState for the request and computes everything (data files from the working
 // directory). A missing or malformed "ASTEROID.TXT" or "KOMET" omits those entries and
-// adds a warning.
+// adds a warning: the report is then incomplete.
 EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request);
 
-// The report as one JSON object (UTF-8; names read as Latin-1 are converted).
+// The report as one JSON object (UTF-8; names read as Latin-1 are converted). Field
+// names stay as they are: scripts read them.
 std::string EphemerisReportJson(const EphemerisReport& report);
 
 // North-based azimuth in degrees [0, 360) from a chart azimuth in radians.

@@ -1,12 +1,10 @@
 #include "satellite/sgp_report.h"
 
-#include <charconv>
 #include <cmath>
-#include <filesystem>
 
+#include "core/json_text.h"
 #include "core/observer_state.h"
 #include "satellite/column_number.h"
-#include "satellite/magnitude_table.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
@@ -16,33 +14,11 @@ namespace {
 
 constexpr double kEarthRadiusKm = 6378.135;
 
-std::string Number(double x) {
-    if (!std::isfinite(x)) return "null";
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, x);
-    return std::string(buffer, result.ptr);
-}
-
-std::string Quoted(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c >= 0x7f) {
-            // Control characters and bytes outside ASCII (element files are not UTF-8).
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
+using jsontext::JsonNumber;
+using jsontext::JsonString;
 
 std::string Vector(double x, double y, double z) {
-    return "[" + Number(x) + "," + Number(y) + "," + Number(z) + "]";
+    return "[" + JsonNumber(x) + "," + JsonNumber(y) + "," + JsonNumber(z) + "]";
 }
 
 std::string TrimmedName(const std::string& nameLine) {
@@ -55,13 +31,12 @@ std::string TrimmedName(const std::string& nameLine) {
 
 SgpReport ComputeSgpReport(const SgpReportRequest& request) {
     SgpReport report;
-    std::error_code ec;
-    if (std::filesystem::exists("SATMAG", ec)) LoadMagnitudeTable("SATMAG");
     const LoadResult load = LoadElementFile(request.elementFile);
     if (!load.opened) {
         report.errorText = load.errorText;
         return report;
     }
+    report.loadNotice = load.noticeText;
     SatelliteTable& table = Satellites();
     int row = 0;
     if (request.index > 0) {
@@ -77,7 +52,7 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
             request.index > 0
                 ? "Satellit Nummer " + std::to_string(request.index) + " nicht in der Datei (" +
                       std::to_string(load.satelliteCount) + " Satelliten)."
-                : "Katalognummer " + Number(request.catalogNumber) + " nicht in der Datei.";
+                : "Katalognummer " + JsonNumber(request.catalogNumber) + " nicht in der Datei.";
         return report;
     }
     const ElementSet set = table.Row(row);
@@ -117,14 +92,14 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
         if (azimuthNorth >= 360.0) azimuthNorth -= 360.0;
 
         std::string json = "{";
-        json += "\"name\":" + Quoted(TrimmedName(set.nameLine));
-        json += ",\"catnr\":" + Number(ColumnNumber(set.line1, 3, 7).value_or(0.0));
-        json += ",\"epoch_jd1900\":" + (parsed ? Number(elements.epoch) : "null");
-        json +=
-            ",\"minutes_since_epoch\":" + (parsed ? Number((t - elements.epoch) * 1440.0) : "null");
+        json += "\"name\":" + JsonString(TrimmedName(set.nameLine));
+        json += ",\"catnr\":" + JsonNumber(ColumnNumber(set.line1, 3, 7).value_or(0.0));
+        json += ",\"epoch_jd1900\":" + (parsed ? JsonNumber(elements.epoch) : "null");
+        json += ",\"minutes_since_epoch\":" +
+                (parsed ? JsonNumber((t - elements.epoch) * 1440.0) : "null");
         // Nothing of a failed propagation is meaningful: its values are null.
         const bool failed = mathError || observeError;
-        auto Value = [failed](double x) { return failed ? std::string("null") : Number(x); };
+        auto Value = [failed](double x) { return failed ? std::string("null") : JsonNumber(x); };
         auto VectorValue = [failed](double x, double y, double z) {
             return failed ? std::string("null") : Vector(x, y, z);
         };
@@ -146,6 +121,7 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
         json += ",\"phase_angle_deg\":" + Value(ov.phaseAngleDeg);
         if (flareCapable) json += ",\"flare_angle_deg\":" + Value(ov.flareAngleDeg);
         json += std::string(",\"math_error\":") + (failed ? "true" : "false");
+        if (failed) ++report.failedInstants;
         json += "}";
         objects.push_back(std::move(json));
     }

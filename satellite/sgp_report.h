@@ -26,11 +26,14 @@ struct SgpReportRequest {
 
 struct SgpReport {
     bool ok = false;
-    std::string errorText;  // German, when !ok
-    std::string json;       // one object, or an array of objects for several instants
+    std::string errorText;   // German, when !ok
+    std::string json;        // one object, or an array of objects for several instants
+    int failedInstants = 0;  // instants whose orbit or observation failed ("math_error")
+    std::string loadNotice;  // what the element file load left out (German), or empty
 };
 
-// Loads the element file (with "SATMAG" and "iridiums.tle" of the working directory
-// for magnitudes and flare marks) and observes the satellite at every instant.
+// Loads the element file (with the magnitude table as loaded by the caller and
+// "iridiums.tle" of the working directory for flare marks) and observes the
+// satellite at every instant.
 // Replaces the satellite table, the selection and the observer's place and instant.
 SgpReport ComputeSgpReport(const SgpReportRequest& request);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <string>
 
@@ -54,6 +55,12 @@ TEST_F(EphemerisReportTest, CompleteReportHasEveryField) {
     EXPECT_LT(r.civilDawn, r.sunrise);
     EXPECT_GT(r.civilDusk, r.sunset);
     EXPECT_GT(r.astronomicalDusk, r.nauticalDusk);
+    // The Moon's right ascension and declination are geocentric; the topocentric ones
+    // differ by up to its parallax (about one degree).
+    const double parallaxDeg = std::fabs(r.moonTopoDecDeg - r.moon.decDeg) +
+                               15.0 * std::fabs(r.moonTopoRaHours - r.moon.raHours);
+    EXPECT_GT(parallaxDeg, 0.01);
+    EXPECT_LT(parallaxDeg, 2.0);
     // Dynamic time is the instant plus one minute from 2000 on.
     EXPECT_NEAR(r.dynamicJd1900 - r.jd1900, 1.0 / 1440.0, 1e-9);
 
@@ -62,7 +69,7 @@ TEST_F(EphemerisReportTest, CompleteReportHasEveryField) {
          {"\"jd1900\"", "\"lst_hours\"", "\"dynamic_jd1900\"", "\"sun\"", "\"moon\"",
           "\"illuminated_fraction\"", "\"phase_angle_deg\"", "\"phase_value\"", "\"bodies\"",
           "\"minor_body\"", "\"dist_mkm\"", "\"events\"", "\"sunrise\"", "\"moonset\"",
-          "\"astronomical_dusk\"", "\"Vesta\""}) {
+          "\"astronomical_dusk\"", "\"Vesta\"", "\"topo_ra_hours\"", "\"topo_dec_deg\""}) {
         EXPECT_NE(json.find(key), std::string::npos) << key;
     }
     EXPECT_EQ(json.front(), '{');

@@ -109,6 +109,7 @@ TEST_F(ReportTest, FindsByCatalogNumberAndMarksFailures) {
     EXPECT_NE(report.json.find("\"name\":\"BROKEN\""), std::string::npos);
     EXPECT_NE(report.json.find("\"math_error\":true"), std::string::npos);
     EXPECT_NE(report.json.find("\"position_km\":null"), std::string::npos);
+    EXPECT_EQ(report.failedInstants, 1);
 }
 
 TEST_F(ReportTest, FlareCapableSatellitesReportTheFlareAngle) {
