@@ -1,27 +1,27 @@
 // polaride-cli chart: the main sky chart for a place and instant, drawn offscreen
 // exactly as the main window draws it (design-size geometry), written as a PNG.
+#include <QBuffer>
+#include <QByteArray>
 #include <QDateTime>
 #include <QGuiApplication>
 #include <QImage>
-#include <filesystem>
-#include <iostream>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/clock.h"
-#include "app/settings_file.h"
 #include "chart/canvas.h"
 #include "chart/sky_chart.h"
-#include "chart/stern_interaction.h"
+#include "cli/cli_options.h"
+#include "cli/cli_output.h"
+#include "cli/cli_settings.h"
 #include "cli/command_registry.h"
-#include "core/number_text.h"
-#include "core/observer_state.h"
+#include "location/place_numbers.h"
 #include "passes/selection_model.h"
 #include "satellite/satellite_table.h"
 
 namespace {
 
+constexpr char kCommand[] = "chart";
 constexpr char kUsage[] =
     "chart --out DATEI.png [--jd T | --date TT.MM.JJJJ --time hh:mm[:ss]] [--lon L --lat B] "
     "[--height M] [--zone H] [--flags 11100] [--limit MAG] [--tle DATEI [--select PRÄFIX]] "
@@ -31,111 +31,124 @@ constexpr char kUsage[] =
 constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 442;
 
-int Usage(const std::string& problem) {
-    if (!problem.empty()) std::cerr << problem << "\n";
-    std::cerr
-        << "Aufruf: polaride-cli " << kUsage << "\n"
-        << "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
-        << "  --date/--time: bürgerliche Zeit in der Zone H (Vorgabe 1 h)\n"
-        << "  L: geographische Länge in Grad, östlich positiv; B: Breite in Grad\n"
-        << "  --flags: Planetennamen, Sternbildnamen, Sternbildlinien, Höhenlinien, Tierkreis\n"
-        << "  --select: wählt die Satelliten, deren Name so beginnt\n"
-        << "Ohne Ort gilt Berlin, ohne Zeitpunkt die Uhr des Rechners.\n";
-    return 2;
+void PrintHelp() {
+    cli::PrintOut(std::string("Aufruf: polaride-cli ") + kUsage + "\n" +
+                  "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
+                  "  --date/--time: bürgerliche Zeit in der Zone (ohne Angabe: die Uhr des "
+                  "Rechners)\n"
+                  "  --flags: Planetennamen, Sternbildnamen, Sternbildlinien, Höhenlinien, "
+                  "Tierkreis\n"
+                  "  --limit: Grenzgröße der Sterne (mag)\n"
+                  "  --select: wählt die Satelliten, deren Name so beginnt\n" +
+                  cli::kPlaceHelp);
 }
 
 struct ChartOptions {
-    std::string out, tle, select, dataDir, date, time, flags;
-    double jd = 0, lon = 0, lat = 0, height = 0, zone = 1, limit = 5;
-    bool haveJd = false, haveLon = false, haveLat = false, haveHeight = false, haveZone = false,
-         haveLimit = false;
+    std::string out, tle, select, date, time, flags;
+    std::optional<double> jd, limit;
+    cli::PlaceOptions place;
 };
 
-bool IsNumberOption(const std::string& o) {
-    return o == "--jd" || o == "--lon" || o == "--lat" || o == "--height" || o == "--zone" ||
-           o == "--limit";
-}
-
-// Parses the options; returns an error text (empty when fine).
 std::string ParseOptions(const std::vector<std::string>& args, ChartOptions& opt) {
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& option = args[i];
-        const bool known = IsNumberOption(option) || option == "--out" || option == "--tle" ||
-                           option == "--select" || option == "--data" || option == "--date" ||
-                           option == "--time" || option == "--flags";
-        if (!known) return "Unbekannte Option: " + option;
-        if (i + 1 >= args.size()) return "Wert fehlt für " + option;
-        const std::string& value = args[++i];
-        if (!IsNumberOption(option)) {
-            if (option == "--out") opt.out = value;
-            if (option == "--tle") opt.tle = value;
-            if (option == "--select") opt.select = value;
-            if (option == "--data") opt.dataDir = value;
-            if (option == "--date") opt.date = value;
-            if (option == "--time") opt.time = value;
-            if (option == "--flags") opt.flags = value;
-            continue;
-        }
-        double v = 0.0;
-        if (!numtext::ParseReal(value, v)) return "Ungültiger Wert für " + option + ": " + value;
-        if (option == "--jd") {
-            if (v < -2.0e6 || v > 2.0e6) return "Ungültiger Wert für --jd: " + value;
-            opt.jd = v;
-            opt.haveJd = true;
-        } else if (option == "--lon") {
-            if (v < -180.0 || v > 360.0) return "Ungültiger Wert für --lon: " + value;
-            opt.lon = v;
-            opt.haveLon = true;
-        } else if (option == "--lat") {
-            if (v < -90.0 || v > 90.0) return "Ungültiger Wert für --lat: " + value;
-            opt.lat = v;
-            opt.haveLat = true;
-        } else if (option == "--height") {
-            opt.height = v;
-            opt.haveHeight = true;
-        } else if (option == "--zone") {
-            if (v < -24.0 || v > 24.0) return "Ungültiger Wert für --zone: " + value;
-            opt.zone = v;
-            opt.haveZone = true;
-        } else {
-            opt.limit = v;
-            opt.haveLimit = true;
-        }
-    }
-    if (opt.out.empty()) return "--out ist erforderlich";
-    if (opt.haveLon != opt.haveLat) return "--lon und --lat gehören zusammen";
-    if (opt.haveJd && (!opt.date.empty() || !opt.time.empty()))
+    cli::OptionNames names = cli::kPlaceOptions;
+    names.insert(names.end(), {"--place", "--out", "--tle", "--select", "--date", "--time",
+                               "--flags", "--jd", "--limit"});
+    const std::string problem =
+        cli::ReadOptions(args, names, {}, [&](const std::string& option, const std::string& value) {
+            std::string problem;
+            double number = 0.0;
+            if (opt.place.Take(option, value, problem)) return problem;
+            if (option == "--jd") {
+                problem = cli::ReadInstant(option, value, number);
+                opt.jd = number;
+            } else if (option == "--limit") {
+                problem = cli::ReadNumber(option, value, number);
+                if (problem.empty() && !location::ChartMagnitudeWithinBounds(number))
+                    problem =
+                        cli::InvalidEntry("--limit: " + value + " liegt nicht zwischen -30 und 99");
+                opt.limit = number;
+            } else if (option == "--date") {
+                cli::CivilDate date;
+                problem = cli::ReadDate(option, value, date);
+                opt.date = value;
+            } else if (option == "--time") {
+                cli::CivilTime time;
+                problem = cli::ReadTime(option, value, time);
+                opt.time = value;
+            } else if (option == "--flags") {
+                if (value.size() != 5 || value.find_first_not_of("01") != std::string::npos)
+                    problem = "--flags braucht fünf Ziffern 0/1";
+                opt.flags = value;
+            } else {
+                (option == "--out" ? opt.out : option == "--tle" ? opt.tle : opt.select) = value;
+            }
+            return problem;
+        });
+    if (!problem.empty()) return problem;
+    if (opt.out.empty()) return "--out fehlt";
+    if (opt.jd && (!opt.date.empty() || !opt.time.empty()))
         return "--jd oder --date/--time, nicht beides";
     if (!opt.select.empty() && opt.tle.empty()) return "--select braucht --tle";
-    if (!opt.flags.empty() && opt.flags.size() != 5) return "--flags braucht fünf Ziffern 0/1";
     return {};
 }
 
-std::string Number(double v) { return QString::number(v, 'g', 10).toStdString(); }
-
-std::string ZoneName(double offset) {
-    if (offset == 1.0) return " MEZ";
-    if (offset == 2.0) return " MESZ";
-    if (offset == 0.0) return " UT";
-    std::string number = Number(offset);
-    return " UT" + std::string(offset > 0 ? "+" : "") + number;
+// The instant: --jd, or the civil date and time (each defaults to the computer clock's).
+void SetInstant(const ChartOptions& opt, ObserverState& o) {
+    if (opt.jd) {
+        o.currentJD = *opt.jd;
+        o.year = CivilFromJD1900(o.currentJD, o.zoneOffsetHours).year;
+        return;
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    cli::CivilDate date{now.date().day(), now.date().month(), now.date().year()};
+    cli::CivilTime time{now.time().hour(), now.time().minute(), now.time().second()};
+    if (!opt.date.empty()) cli::ReadDate("--date", opt.date, date);
+    if (!opt.time.empty()) cli::ReadTime("--time", opt.time, time);
+    const CivilInstant instant = InstantFromCivil(date.year, date.month, date.day, time.hour,
+                                                  time.minute, time.second, o.zoneOffsetHours);
+    o.currentJD = instant.instant;
+    o.year = instant.year;
 }
 
 int RunChart(const std::vector<std::string>& args) {
+    if (cli::HelpWanted(args)) {
+        PrintHelp();
+        return cli::kSuccess;
+    }
     ChartOptions opt;
     if (const std::string problem = ParseOptions(args, opt); !problem.empty())
-        return Usage(problem);
+        return cli::UsageProblem(kCommand, kUsage, problem);
 
-    // Paths given relative to the caller's folder stay valid after the change into
-    // the data folder.
-    std::error_code ec;
-    const std::filesystem::path out = std::filesystem::absolute(opt.out, ec);
-    const std::filesystem::path tle =
-        opt.tle.empty() ? std::filesystem::path() : std::filesystem::absolute(opt.tle, ec);
-    if (!opt.dataDir.empty()) {
-        std::filesystem::current_path(opt.dataDir, ec);
-        if (ec) return Usage("Verzeichnis nicht gefunden: " + opt.dataDir);
-    }
+    // Paths given relative to the caller's folder stay valid in the data folder.
+    const std::string out = cli::AbsolutePath(opt.out);
+    const std::string tle = cli::AbsolutePath(opt.tle);
+    if (std::string error = cli::EnterDataFolder(opt.place.dataDir); !error.empty())
+        return cli::UsageProblem(kCommand, kUsage, error);
+
+    ObserverState& o = Observer();
+    ApplyDefaultObserverSettings(o);
+    cli::SettingsSource settings;
+    const std::string placeProblem =
+        cli::ApplyPlace(opt.place, cli::kUseHeight | cli::kUseZone | cli::kUseName, settings, o);
+    const ObserverState& file = settings.Observer();
+    o.limitingMagnitude = opt.limit.value_or(file.limitingMagnitude);
+    if (!opt.limit) settings.Taken("Grenzgröße " + cli::NumberText(o.limitingMagnitude) + " mag");
+    const std::array<bool, 5> fileFlags = {file.showPlanetNames, file.showConstellationNames,
+                                           file.showConstellationLines, file.showAltitudeLines,
+                                           file.showZodiac};
+    const std::array<bool, 5> flags = opt.flags.empty() ? fileFlags : FlagsFromWord(opt.flags);
+    if (opt.flags.empty()) settings.Taken("Anzeige " + FlagWord(flags));
+    settings.PrintNote();
+    if (!placeProblem.empty()) return cli::UsageProblem(kCommand, kUsage, placeProblem);
+    o.showPlanetNames = flags[0];
+    o.showConstellationNames = flags[1];
+    o.showConstellationLines = flags[2];
+    o.showAltitudeLines = flags[3];
+    o.showZodiac = flags[4];
+    o.setChartGeometry(648, 488);
+    SetInstant(opt, o);
+    FormatDateTime1900(o.currentJD);
+    o.timeChanged = true;
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
@@ -143,56 +156,11 @@ int RunChart(const std::vector<std::string>& args) {
     static char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
 
-    ObserverState& o = Observer();
-    ApplyDefaultObserverSettings(o);
-    if (opt.haveLon) {
-        o.placeName = "L " + Number(opt.lon) + " B " + Number(opt.lat);
-        o.longitudeDeg = opt.lon;
-        o.setLatitude(opt.lat);
-    }
-    if (opt.haveHeight) o.heightM = opt.height;
-    if (opt.haveZone) {
-        o.zoneOffsetHours = opt.zone;
-        o.zoneName = ZoneName(opt.zone);
-    }
-    if (opt.haveLimit) o.limitingMagnitude = opt.limit;
-    if (!opt.flags.empty()) {
-        const auto flags = FlagsFromWord(opt.flags);
-        o.showPlanetNames = flags[0];
-        o.showConstellationNames = flags[1];
-        o.showConstellationLines = flags[2];
-        o.showAltitudeLines = flags[3];
-        o.showZodiac = flags[4];
-    }
-    o.setChartGeometry(648, 488);
-
-    if (opt.haveJd) {
-        o.currentJD = opt.jd;
-        FormatDateTime1900(o.currentJD);
-        o.year = CivilFromJD1900(o.currentJD, o.zoneOffsetHours).year;
-    } else {
-        SetInstantFromClock(o, QDateTime::currentDateTime());
-        FormatDateTime1900(o.currentJD);
-        QString date = QString::fromStdString(DateText), time = QString::fromStdString(TimeText);
-        if (!opt.date.empty() && !ParseChartDate(QString::fromStdString(opt.date), &date))
-            return Usage("Ungültiges Datum: " + opt.date);
-        if (!opt.time.empty() && !ParseChartTime(QString::fromStdString(opt.time), &time))
-            return Usage("Ungültige Uhrzeit: " + opt.time);
-        CivilInstant instant;
-        if (!InstantFromDateTimeTexts(date.toStdString(), time.toStdString(), o.zoneOffsetHours,
-                                      instant))
-            return Usage("Ungültiges Datum oder Uhrzeit");
-        o.currentJD = instant.instant;
-        o.year = instant.year;
-    }
-    o.timeChanged = true;
-
     if (!tle.empty()) {
-        const LoadResult load = LoadElementFile(tle.string());
-        if (!load.opened) {
-            std::cerr << load.errorText << ": " << tle.string() << "\n";
-            return 1;
-        }
+        cli::LoadSatelliteMagnitudes();
+        const LoadResult load = LoadElementFile(tle);
+        if (!load.opened) return cli::Failure(kCommand, load.errorText + ": " + tle);
+        cli::PrintNote(load.noticeText);
         if (!opt.select.empty()) {
             EnsureLeftList();
             ApplyNameFilter(opt.select);
@@ -203,14 +171,19 @@ int RunChart(const std::vector<std::string>& args) {
     Canvas canvas(kClientWidth, kClientHeight, Qt::black);
     std::string error;
     const bool complete = DrawSkyChart(canvas, &error);
-    if (!complete) std::cerr << error << " (Zeichnung unvollständig)\n";
-    if (!canvas.Image().save(QString::fromStdString(out.string()), "PNG")) {
-        std::cerr << "Datei kann nicht geschrieben werden: " << out.string() << "\n";
-        return 1;
-    }
-    return complete ? 0 : 1;
+    if (!complete) cli::PrintErr("polaride-cli chart: " + error + " (Zeichnung unvollständig)");
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!canvas.Image().save(&buffer, "PNG"))
+        return cli::Failure(kCommand, "Bild kann nicht erzeugt werden");
+    if (std::string problem =
+            cli::WriteWholeFile(out, std::string_view(png.constData(), png.size()));
+        !problem.empty())
+        return cli::Failure(kCommand, problem);
+    return complete ? cli::kSuccess : cli::kFailure;
 }
 
-cli::RegisterCommand reg{"chart", kUsage, RunChart};
+cli::RegisterCommand reg{kCommand, kUsage, RunChart};
 
 }  // namespace

@@ -2,20 +2,99 @@
 
 #include <algorithm>
 
+#include "app/settings_file.h"
+#include "core/observer_state.h"
+#include "location/place_entry.h"
+#include "passes/param_display.h"
+
 namespace cli {
 
-std::string ReadOptions(const std::vector<std::string>& args,
-                        std::initializer_list<std::string_view> known, const OptionHandler& take) {
+namespace {
+
+bool Contains(const OptionNames& names, const std::string& name) {
+    return std::find(names.begin(), names.end(), name) != names.end();
+}
+
+std::string Named(std::string_view option, const std::string& message) {
+    return std::string(option) + ": " + message;
+}
+
+}  // namespace
+
+std::string ReadOptions(const std::vector<std::string>& args, const OptionNames& valueOptions,
+                        const OptionNames& flags, const OptionHandler& take) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
-        if (std::find(known.begin(), known.end(), option) == known.end())
+        std::string problem;
+        if (Contains(flags, option)) {
+            problem = take(option, std::string());
+        } else if (!Contains(valueOptions, option)) {
             return "Unbekannte Option: " + option;
-        if (i + 1 >= args.size()) return "Wert fehlt für " + option;
-        const std::string& value = args[++i];
-        std::string problem = take(option, value);
+        } else if (i + 1 >= args.size()) {
+            return "Wert fehlt für " + option;
+        } else {
+            problem = take(option, args[++i]);
+        }
         if (!problem.empty()) return problem;
     }
     return {};
+}
+
+bool HelpWanted(const std::vector<std::string>& args) {
+    return std::any_of(args.begin(), args.end(),
+                       [](const std::string& a) { return a == "--help" || a == "-h"; });
+}
+
+std::string ReadNumber(std::string_view option, const std::string& text, double& value) {
+    if (ParseSettingsNumber(text, value)) return {};
+    return Named(option, "'" + text + "' ist kein gültiger Gleitkommawert");
+}
+
+std::string ReadInteger(std::string_view option, const std::string& text, int& value) {
+    if (ParseSettingsInteger(text, value)) return {};
+    return Named(option, "'" + text + "' ist kein gültiger Integerwert");
+}
+
+std::string ReadDate(std::string_view option, const std::string& text, CivilDate& date) {
+    CivilDate d;
+    if (ParseDialogDate(text, d.day, d.month, d.year) && d.year <= Observer().latestYear) {
+        date = d;
+        return {};
+    }
+    return Named(option, "'" + text + "' ist kein gültiges Datum");
+}
+
+std::string ReadTime(std::string_view option, const std::string& text, CivilTime& time) {
+    CivilTime t;
+    if (ParseDialogTime(text, t.hour, t.minute, t.second)) {
+        time = t;
+        return {};
+    }
+    return Named(option, "'" + text + "' ist keine gültige Zeit");
+}
+
+std::string ReadInstant(std::string_view option, const std::string& text, JD1900& instant) {
+    double value = 0.0;
+    if (std::string problem = ReadNumber(option, text, value); !problem.empty()) return problem;
+    const JD1900 first = JulianDay1900(1, 1, 1);
+    const JD1900 last = JulianDay1900(Observer().latestYear + 1, 1, 1);
+    if (value < first || value >= last)
+        return InvalidEntry(Named(option, text + " liegt nicht zwischen 01.01.0001 und 31.12." +
+                                              std::to_string(Observer().latestYear)));
+    instant = value;
+    return {};
+}
+
+std::string ReadCatalogNumber(std::string_view option, const std::string& text, double& number) {
+    int value = 0;
+    if (!ParseSettingsInteger(text, value) || value < 0 || value > 99999)
+        return InvalidEntry(Named(option, "'" + text + "' ist keine Katalognummer (0..99999)"));
+    number = value;
+    return {};
+}
+
+std::string InvalidEntry(const std::string& text) {
+    return std::string(location::kInvalidEntryCaption) + ": " + text;
 }
 
 }  // namespace cli

@@ -1,21 +1,61 @@
-// Reading "--name value" pairs from a command's arguments.
+// Reading a command's arguments: "--name value" pairs and flags, and the checks every
+// value goes through before it is used. The checks are those of the windows' fields,
+// with their German messages; each problem text names the option it belongs to.
 #pragma once
 
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/timescale.h"
+
 namespace cli {
 
-// Takes one option and its value; returns a problem text, empty when it was fine.
-using OptionHandler = std::function<std::string(const std::string& option, const std::string& value)>;
+using OptionNames = std::vector<std::string_view>;
 
-// Walks the arguments as option/value pairs in order and hands each to take. Returns the
-// first problem: "Unbekannte Option: X" for a name not in known, "Wert fehlt für X" for a
-// last option without value, or what take returned; empty when all were taken.
-std::string ReadOptions(const std::vector<std::string>& args,
-                        std::initializer_list<std::string_view> known, const OptionHandler& take);
+// Takes one option and its value (empty for a flag); returns a problem text, empty
+// when it was fine.
+using OptionHandler =
+    std::function<std::string(const std::string& option, const std::string& value)>;
+
+// Walks the arguments in order and hands each option to take: the names in
+// valueOptions with the argument after them, the names in flags alone. Returns the
+// first problem: "Unbekannte Option: X", "Wert fehlt für X", or what take returned;
+// empty when all were taken.
+std::string ReadOptions(const std::vector<std::string>& args, const OptionNames& valueOptions,
+                        const OptionNames& flags, const OptionHandler& take);
+
+// "--help" or "-h" among the arguments.
+bool HelpWanted(const std::vector<std::string>& args);
+
+// The value checks. Each returns an empty text and sets its output when the text is
+// fine, else "OPTION: " followed by the windows' message for it.
+//  a decimal number with "." ("'x' ist kein gültiger Gleitkommawert"):
+std::string ReadNumber(std::string_view option, const std::string& text, double& value);
+//  a whole number ("'x' ist kein gültiger Integerwert"):
+std::string ReadInteger(std::string_view option, const std::string& text, int& value);
+
+// A date and a time as the pass dialog's "von" fields take them: "d.m.yyyy" (a
+// two-digit year is 19xx from 50 on, else 20xx; days that the month does not have are
+// refused) and "h:m" or "h:m:s".
+struct CivilDate {
+    int day = 0, month = 0, year = 0;
+};
+struct CivilTime {
+    int hour = 0, minute = 0, second = 0;
+};
+std::string ReadDate(std::string_view option, const std::string& text, CivilDate& date);
+std::string ReadTime(std::string_view option, const std::string& text, CivilTime& time);
+
+// An instant in JD1900 (UT) inside the years the windows accept (1 to the latest year
+// of the date entry): "Ungültige Eingabe: ... liegt nicht zwischen ...".
+std::string ReadInstant(std::string_view option, const std::string& text, JD1900& instant);
+
+// A NORAD catalogue number, 0..99999.
+std::string ReadCatalogNumber(std::string_view option, const std::string& text, double& number);
+
+// "Ungültige Eingabe: " + text: a value that converted but lies outside its range.
+std::string InvalidEntry(const std::string& text);
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 // polaride-cli sub-commands register themselves here; main() dispatches on the first
 // argument. A command gets the remaining arguments and returns the exit status
-// (2 for bad options, with a German usage message on standard error).
+// (cli_output.h: 0 success, 1 failure, 2 refused options, with a German message on
+// standard error).
 #pragma once
 
 #include <functional>

@@ -1,75 +1,71 @@
 // polaride-cli ephem: one full ephemeris for a place and instant as JSON.
-#include <filesystem>
-#include <iostream>
 #include <string>
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "cli/cli_output.h"
+#include "cli/cli_settings.h"
 #include "cli/command_registry.h"
 #include "core/ephemeris_report.h"
-#include "core/number_text.h"
 
 namespace {
 
+constexpr char kCommand[] = "ephem";
 constexpr char kUsage[] =
-    "ephem --jd T --lon L --lat B [--height M] [--zone H] [--data VERZEICHNIS]";
+    "ephem --jd T [--lon L --lat B] [--height M] [--zone H] [--data VERZEICHNIS]";
 
-int Usage(const std::string& problem) {
-    if (!problem.empty()) std::cerr << problem << "\n";
-    std::cerr << "Aufruf: polaride-cli " << kUsage << "\n"
-              << "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
-              << "  L: geographische Länge in Grad, östlich positiv; B: Breite in Grad\n"
-              << "  M: Höhe über dem Meer in Metern; H: Zeitzone minus UTC in Stunden\n";
-    return 2;
+void PrintHelp() {
+    cli::PrintOut(std::string("Aufruf: polaride-cli ") + kUsage + "\n" +
+                  "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n" +
+                  cli::kPlaceHelp +
+                  "Ausgabe: ein JSON-Objekt mit Sternzeit, Sonne, Mond, Planeten, Ceres, Vesta,\n"
+                  "dem Kleinkörper aus KOMET und den Auf- und Untergängen des Ortsdatums.\n"
+                  "Rektaszension und Deklination des Mondes (ra_hours, dec_deg) sind\n"
+                  "geozentrisch, Höhe und Azimut (alt_deg, az_deg) topozentrisch; die\n"
+                  "topozentrischen Werte stehen in topo_ra_hours und topo_dec_deg.\n"
+                  "Fehlt ASTEROID.TXT oder KOMET, fehlen deren Einträge und der Status ist 1.\n");
 }
 
 int RunEphem(const std::vector<std::string>& args) {
-    EphemerisRequest request;
-    bool haveJd = false, haveLon = false, haveLat = false;
-    std::string dataDir;
-    const std::string problem = cli::ReadOptions(
-        args, {"--jd", "--lon", "--lat", "--height", "--zone", "--data"},
-        [&](const std::string& option, const std::string& value) -> std::string {
-            if (option == "--data") {
-                dataDir = value;
-                return {};
-            }
-            double v = 0.0;
-            if (!numtext::ParseReal(value, v))
-                return "Ungültiger Wert für " + option + ": " + value;
-            if (option == "--jd") {
-                request.instant = v;
-                haveJd = true;
-            } else if (option == "--lon") {
-                request.longitudeDeg = v;
-                haveLon = true;
-            } else if (option == "--lat") {
-                if (v < -90.0 || v > 90.0) return "Ungültiger Wert für --lat: " + value;
-                request.latitudeDeg = v;
-                haveLat = true;
-            } else if (option == "--height") {
-                request.heightM = v;
-            } else {
-                if (v < -24.0 || v > 24.0) return "Ungültiger Wert für --zone: " + value;
-                request.zoneOffsetHours = v;
-            }
-            return {};
-        });
-    if (!problem.empty()) return Usage(problem);
-    if (!haveJd || !haveLon || !haveLat) return Usage("--jd, --lon und --lat sind erforderlich");
-    if (request.instant < -2.0e8 || request.instant > 2.0e8)
-        return Usage("Ungültiger Wert für --jd");
-    if (!dataDir.empty()) {
-        std::error_code ec;
-        std::filesystem::current_path(dataDir, ec);
-        if (ec) return Usage("Verzeichnis nicht gefunden: " + dataDir);
+    if (cli::HelpWanted(args)) {
+        PrintHelp();
+        return cli::kSuccess;
     }
+    EphemerisRequest request;
+    bool haveJd = false;
+    cli::PlaceOptions place;
+    cli::OptionNames options = cli::kPlaceOptions;
+    options.push_back("--jd");
+    const std::string problem = cli::ReadOptions(
+        args, options, {}, [&](const std::string& option, const std::string& value) {
+            std::string problem;
+            if (place.Take(option, value, problem)) return problem;
+            haveJd = true;
+            return cli::ReadInstant(option, value, request.instant);
+        });
+    if (!problem.empty()) return cli::UsageProblem(kCommand, kUsage, problem);
+    if (!haveJd) return cli::UsageProblem(kCommand, kUsage, "--jd fehlt");
+    if (std::string error = cli::EnterDataFolder(place.dataDir); !error.empty())
+        return cli::UsageProblem(kCommand, kUsage, error);
+
+    cli::SettingsSource settings;
+    ObserverState observer;
+    const std::string placeProblem =
+        cli::ApplyPlace(place, cli::kUseHeight | cli::kUseZone, settings, observer);
+    settings.PrintNote();
+    if (!placeProblem.empty()) return cli::UsageProblem(kCommand, kUsage, placeProblem);
+    request.longitudeDeg = observer.longitudeDeg;
+    request.latitudeDeg = observer.latitudeDeg;
+    request.heightM = observer.heightM;
+    request.zoneOffsetHours = observer.zoneOffsetHours;
+
     const EphemerisReport report = ComputeEphemerisReport(request);
-    for (const std::string& w : report.warnings) std::cerr << w << " (Eintrag ausgelassen)\n";
-    std::cout << EphemerisReportJson(report) << "\n";
-    return 0;
+    cli::PrintOut(EphemerisReportJson(report) + "\n");
+    for (const std::string& w : report.warnings)
+        cli::PrintErr(std::string("polaride-cli ephem: ") + w + " (Eintrag ausgelassen)");
+    return report.warnings.empty() ? cli::kSuccess : cli::kFailure;
 }
 
-cli::RegisterCommand reg{"ephem", kUsage, RunEphem};
+cli::RegisterCommand reg{kCommand, kUsage, RunEphem};
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <algorithm>
-#include <iostream>
+#include <string>
 
+#include "cli/cli_output.h"
 #include "cli/command_registry.h"
 
 namespace cli {
@@ -11,22 +12,33 @@ std::vector<CommandInfo>& Commands() {
 }  // namespace cli
 
 namespace {
-int PrintUsage() {
-    std::cerr << "Aufruf: polaride-cli BEFEHL [OPTIONEN]\nBefehle:\n";
+
+std::string UsageText() {
+    std::string text =
+        "Aufruf: polaride-cli BEFEHL [OPTIONEN] (BEFEHL --help erklärt sie)\nBefehle:\n";
     auto commands = cli::Commands();
     std::sort(commands.begin(), commands.end(),
               [](const auto& a, const auto& b) { return a.name < b.name; });
-    for (const auto& c : commands) std::cerr << "  " << c.usage << "\n";
-    return 2;
+    for (const auto& c : commands) text += "  " + c.usage + "\n";
+    return text;
 }
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc < 2) return PrintUsage();
+    if (argc < 2) {
+        cli::PrintErr(UsageText());
+        return cli::kBadUsage;
+    }
     const std::string name = argv[1];
+    if (name == "--help" || name == "-h") {
+        cli::PrintOut(UsageText());
+        return cli::kSuccess;
+    }
     for (const auto& c : cli::Commands()) {
         if (c.name == name) return c.run(std::vector<std::string>(argv + 2, argv + argc));
     }
-    std::cerr << "Unbekannter Befehl: " << name << "\n";
-    return PrintUsage();
+    cli::PrintErr("Unbekannter Befehl: " + name);
+    cli::PrintErr(UsageText());
+    return cli::kBadUsage;
 }

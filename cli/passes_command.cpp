@@ -1,186 +1,184 @@
 // polaride-cli passes: the pass search of the pass dialog without windows. The text
-// output is the file the pass list window saves ("Speichern"); --json gives the same
-// passes as a JSON array.
-#include <charconv>
-#include <cmath>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <optional>
+// output is the list the pass list window saves ("Speichern"); --out writes that file
+// byte for byte (Latin-1, CR LF), and --json gives the same passes as a JSON array.
 #include <set>
 #include <sstream>
 
+#include "cli/cli_options.h"
+#include "cli/cli_output.h"
+#include "cli/cli_settings.h"
 #include "cli/command_registry.h"
+#include "core/json_text.h"
 #include "core/observer_state.h"
 #include "passes/search/night_window.h"
 #include "passes/search/pass_lines.h"
 #include "passes/search/pass_list_file.h"
 #include "passes/search/pass_search.h"
+#include "passes/search/search_limits.h"
 #include "satellite/column_number.h"
-#include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
-
-#ifdef POLARIDE_WITH_GUI
-#include "app/settings_file.h"
-#endif
 
 namespace {
 
-constexpr const char* kUsage =
-    "passes --tle DATEI (--select PRÄFIX | --catnr C[,C...] | --all) --date tt.mm.jjjj [--time "
-    "hh:mm:ss] "
-    "[--nights N | --minutes M] [--min-alt 10] [--max-sun -5] [--mag 6] [--no-shadow] "
-    "[--first-half] "
-    "[--second-half] [--brightest] [--lon L --lat B --height H --zone Z] [--place NAME] [--json] "
-    "[--out DATEI]";
+constexpr char kCommand[] = "passes";
+constexpr char kUsage[] =
+    "passes --tle DATEI (--select PRÄFIX | --catnr C[,C...] | --all) --date tt.mm.jjjj "
+    "[--time hh:mm:ss] [--nights N | --minutes M] [--min-alt 10] [--max-sun -5] [--mag 6] "
+    "[--no-shadow] [--first-half] [--second-half] [--brightest] [--lon L --lat B] [--height H] "
+    "[--zone Z] [--place NAME] [--data VERZEICHNIS] [--json] [--out DATEI]";
+
+void PrintHelp() {
+    cli::PrintOut(
+        std::string("Aufruf: polaride-cli ") + kUsage + "\n" +
+        "  --nights: Anzahl Tage (Nächte ab dem Abend des Datums, bis " +
+        std::to_string(kMaxSearchNights) +
+        ");\n"
+        "  --minutes: Dauer in Minuten ab Datum und Uhrzeit (bis " +
+        std::to_string(kMaxSearchMinutes) +
+        ")\n"
+        "  --min-alt, --max-sun: minimale Satellitenhöhe, maximale Sonnenhöhe (Grad);\n"
+        "  --mag: Grenzhelligkeit; --no-shadow, --brightest, --first-half, --second-half:\n"
+        "  die Schalter des Dialogs (--shadow, --no-brightest schalten aus polaride.cfg um)\n" +
+        cli::kPlaceHelp +
+        "Ausgabe: die Liste des Fensters (UTF-8) oder mit --json ein JSON-Feld; --out schreibt\n"
+        "die Datei wie \"Speichern\" des Fensters (Latin-1, CR LF).\n");
+}
 
 struct Options {
-    std::string tlePath;
-    std::string selectPrefix;
+    std::string tlePath, selectPrefix, outPath;
     std::vector<double> catalogNumbers;
-    bool selectAll = false;
-    std::string date, time = "12:00:00";
+    bool selectAll = false, json = false, dateGiven = false;
+    cli::CivilDate date;
+    cli::CivilTime time{12, 0, 0};
     std::optional<int> nights, minutes;
-    PassSearchParameters search;
-    std::optional<double> lon, lat, height, zone;
-    std::optional<std::string> place;
-    bool json = false;
-    std::string outPath;
+    std::optional<double> minAltitude, maxSunAltitude, magnitude;
+    std::optional<bool> shadow, brightest, firstHalf, secondHalf;
+    cli::PlaceOptions place;
 };
 
-int Fail(const std::string& text) {
-    std::cerr << "polaride-cli passes: " << text << "\n";
-    return 2;
-}
-
-bool ToNumber(const std::string& text, double& value) {
-    const std::optional<double> v = ParseNumber(text);
-    if (!v || !std::isfinite(*v)) return false;
-    value = *v;
-    return true;
-}
-
-bool ToInt(const std::string& text, int& value) {
-    const char* b = text.data();
-    const char* e = b + text.size();
-    const auto r = std::from_chars(b, e, value);
-    return !text.empty() && r.ec == std::errc() && r.ptr == e;
-}
-
-// "dd.mm.yyyy" and "hh:mm:ss" (seconds optional).
-bool ParseDate(const std::string& text, int& day, int& month, int& year) {
-    if (text.size() != 10 || text[2] != '.' || text[5] != '.') return false;
-    return ToInt(text.substr(0, 2), day) && ToInt(text.substr(3, 2), month) &&
-           ToInt(text.substr(6, 4), year) && day >= 1 && day <= 31 && month >= 1 && month <= 12;
-}
-bool ParseTime(const std::string& text, int& hour, int& minute, int& second) {
-    second = 0;
-    if (text.size() != 5 && text.size() != 8) return false;
-    if (text[2] != ':' || (text.size() == 8 && text[5] != ':')) return false;
-    if (!ToInt(text.substr(0, 2), hour) || !ToInt(text.substr(3, 2), minute)) return false;
-    if (text.size() == 8 && !ToInt(text.substr(6, 2), second)) return false;
-    return hour >= 0 && hour < 24 && minute >= 0 && minute < 60 && second >= 0 && second < 60;
-}
-
-// Pass dialog defaults and the observer from "polaride.cfg" when it is there.
-void ApplySettingsFile(PassSearchParameters& search) {
-#ifdef POLARIDE_WITH_GUI
-    if (!std::filesystem::exists(kSettingsFileName)) return;
-    ReadSettingsFile(kSettingsFileName, Observer(), Settings());
-    const PassDialogSettings& pass = PassDialogFields();
-    int days = 0;
-    double value = 0.0;
-    if (ParseSettingsInteger(pass.days, days)) search.nights = days;
-    if (ParseSettingsNumber(pass.minSatelliteAltitude, value)) search.minAltitudeDeg = value;
-    if (ParseSettingsNumber(pass.maxSunAltitude, value)) search.maxSunAltitudeDeg = value;
-    if (ParseSettingsNumber(pass.limitingMagnitude, value)) search.limitingMagnitude = value;
-    search.shadow = pass.options[0];
-    search.secondHalf = pass.options[2];
-    search.firstHalf = pass.options[1] || !pass.options[2];
-    // Duration mode and its minutes come from the command line only.
-    search.brightest = pass.options[4];
-#else
-    (void)search;
-#endif
-}
-
-std::optional<std::string> ParseOptions(const std::vector<std::string>& args, Options& o) {
-    bool halfGiven = false;
-    o.search.firstHalf = o.search.secondHalf = true;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        auto value = [&](std::string& out) -> bool {
-            if (i + 1 >= args.size()) return false;
-            out = args[++i];
-            return true;
-        };
-        std::string v;
-        double x = 0.0;
-        int n = 0;
-        if (a == "--json") {
-            o.json = true;
-        } else if (a == "--all") {
-            o.selectAll = true;
-        } else if (a == "--no-shadow") {
-            o.search.shadow = false;
-        } else if (a == "--shadow") {
-            o.search.shadow = true;
-        } else if (a == "--brightest") {
-            o.search.brightest = true;
-        } else if (a == "--first-half" || a == "--second-half") {
-            if (!halfGiven) o.search.firstHalf = o.search.secondHalf = false;
-            halfGiven = true;
-            (a == "--first-half" ? o.search.firstHalf : o.search.secondHalf) = true;
-        } else if (!value(v)) {
-            return "Unbekannte Option oder fehlender Wert: " + a;
-        } else if (a == "--tle") {
-            o.tlePath = v;
-        } else if (a == "--select") {
-            o.selectPrefix = v;
-        } else if (a == "--catnr") {
-            std::stringstream list(v);
-            std::string item;
-            while (std::getline(list, item, ',')) {
-                if (!ToNumber(item, x)) return "Ungültige Katalognummer: " + item;
-                o.catalogNumbers.push_back(x);
-            }
-        } else if (a == "--date") {
-            o.date = v;
-        } else if (a == "--time") {
-            o.time = v;
-        } else if (a == "--nights" || a == "--days") {
-            if (!ToInt(v, n) || n < 1) return "Ungültige Anzahl Tage: " + v;
-            o.nights = n;
-        } else if (a == "--minutes") {
-            if (!ToInt(v, n) || n < 0) return "Ungültige Dauer: " + v;
-            o.minutes = n;
-        } else if (a == "--min-alt" || a == "--max-sun" || a == "--mag" || a == "--lon" ||
-                   a == "--lat" || a == "--height" || a == "--zone") {
-            if (!ToNumber(v, x)) return "Keine Zahl bei " + a + ": " + v;
-            if (a == "--min-alt") o.search.minAltitudeDeg = x;
-            if (a == "--max-sun") o.search.maxSunAltitudeDeg = x;
-            if (a == "--mag") o.search.limitingMagnitude = x;
-            if (a == "--lon") o.lon = x;
-            if (a == "--lat") o.lat = x;
-            if (a == "--height") o.height = x;
-            if (a == "--zone") o.zone = x;
-        } else if (a == "--place") {
-            o.place = v;
-        } else if (a == "--out") {
-            o.outPath = v;
-        } else {
-            return "Unbekannte Option: " + a;
+std::string TakeOption(Options& o, const std::string& option, const std::string& value) {
+    std::string problem;
+    if (o.place.Take(option, value, problem)) return problem;
+    double number = 0.0;
+    int count = 0;
+    if (option == "--json") {
+        o.json = true;
+    } else if (option == "--all") {
+        o.selectAll = true;
+    } else if (option == "--shadow" || option == "--no-shadow") {
+        o.shadow = option == "--shadow";
+    } else if (option == "--brightest" || option == "--no-brightest") {
+        o.brightest = option == "--brightest";
+    } else if (option == "--first-half" || option == "--second-half") {
+        if (!o.firstHalf) o.firstHalf = o.secondHalf = false;
+        (option == "--first-half" ? o.firstHalf : o.secondHalf) = true;
+    } else if (option == "--tle") {
+        o.tlePath = value;
+    } else if (option == "--select") {
+        o.selectPrefix = value;
+    } else if (option == "--out") {
+        o.outPath = value;
+    } else if (option == "--catnr") {
+        std::stringstream list(value);
+        std::string item;
+        while (problem.empty() && std::getline(list, item, ',')) {
+            problem = cli::ReadCatalogNumber(option, item, number);
+            o.catalogNumbers.push_back(number);
         }
+    } else if (option == "--date") {
+        o.dateGiven = true;
+        problem = cli::ReadDate(option, value, o.date);
+    } else if (option == "--time") {
+        problem = cli::ReadTime(option, value, o.time);
+    } else if (option == "--nights" || option == "--days" || option == "--minutes") {
+        problem = cli::ReadInteger(option, value, count);
+        (option == "--minutes" ? o.minutes : o.nights) = count;
+    } else {
+        problem = cli::ReadNumber(option, value, number);
+        (option == "--min-alt"   ? o.minAltitude
+         : option == "--max-sun" ? o.maxSunAltitude
+                                 : o.magnitude) = number;
     }
-    if (o.tlePath.empty()) return std::string("--tle fehlt");
-    if (o.date.empty()) return std::string("--date fehlt");
-    if (o.nights && o.minutes) return std::string("--nights und --minutes schließen sich aus");
+    return problem;
+}
+
+std::string ParseOptions(const std::vector<std::string>& args, Options& o) {
+    cli::OptionNames names = cli::kPlaceOptions;
+    names.insert(names.end(),
+                 {"--place", "--tle", "--select", "--catnr", "--date", "--time", "--nights",
+                  "--days", "--minutes", "--min-alt", "--max-sun", "--mag", "--out"});
+    const std::string problem =
+        cli::ReadOptions(args, names,
+                         {"--json", "--all", "--shadow", "--no-shadow", "--brightest",
+                          "--no-brightest", "--first-half", "--second-half"},
+                         [&o](const std::string& option, const std::string& value) {
+                             return TakeOption(o, option, value);
+                         });
+    if (!problem.empty()) return problem;
+    if (o.tlePath.empty()) return "--tle fehlt";
+    if (!o.dateGiven) return "--date fehlt";
+    if (o.nights && o.minutes) return "--nights und --minutes schließen sich aus";
     const int choices = (o.selectAll ? 1 : 0) + (o.selectPrefix.empty() ? 0 : 1) +
                         (o.catalogNumbers.empty() ? 0 : 1);
-    if (choices != 1)
-        return std::string("genau eine Auswahl angeben: --select, --catnr oder --all");
-    if (o.lat && std::fabs(*o.lat) > 90.0) return std::string("Breite außerhalb -90..90");
-    return std::nullopt;
+    if (choices != 1) return "genau eine Auswahl angeben: --select, --catnr oder --all";
+    return {};
+}
+
+// The search parameters: the options, and for each one not given the pass dialog's
+// field of the settings file, converted as the dialog converts it. Sets count to the
+// nights or, in duration mode, the minutes; returns the message of a field that does
+// not convert.
+std::string SearchParameters(const Options& o, cli::SettingsSource& settings,
+                             PassSearchParameters& p, int& count) {
+    const PassDialogSettings& dialog = settings.PassDialog();
+    auto flag = [&](const std::optional<bool>& option, bool fileValue, const char* label) {
+        if (option) return *option;
+        settings.Taken(std::string(label) + (fileValue ? " an" : " aus"));
+        return fileValue;
+    };
+    auto number = [&](const std::optional<double>& option, const std::string& text,
+                      const char* label, double& value) -> std::string {
+        if (option) {
+            value = *option;
+            return {};
+        }
+        settings.Taken(std::string(label) + " " + text);
+        return cli::ReadNumber(std::string(label) + " in polaride.cfg", text, value);
+    };
+
+    p.durationMode = o.minutes ? true : o.nights ? false : dialog.options[3];
+    if (o.minutes || o.nights) {
+        count = o.minutes ? *o.minutes : *o.nights;
+    } else {
+        const char* label = p.durationMode ? "Dauer (Min)" : "Anzahl Tage";
+        settings.Taken(std::string(label) + " " + dialog.days);
+        if (std::string problem =
+                cli::ReadInteger(std::string(label) + " in polaride.cfg", dialog.days, count);
+            !problem.empty())
+            return problem;
+    }
+    p.nights = p.durationMode ? 1 : count;
+    if (std::string problem = number(o.minAltitude, dialog.minSatelliteAltitude,
+                                     "minimale Satellitenhöhe", p.minAltitudeDeg);
+        !problem.empty())
+        return problem;
+    if (!p.durationMode) {
+        if (std::string problem = number(o.maxSunAltitude, dialog.maxSunAltitude,
+                                         "maximale Sonnenhöhe", p.maxSunAltitudeDeg);
+            !problem.empty())
+            return problem;
+        // The dialog ticks the first half whenever the second is not ticked.
+        p.firstHalf =
+            flag(o.firstHalf, dialog.options[1] || !dialog.options[2], "erste Nachthälfte");
+        p.secondHalf = flag(o.secondHalf, dialog.options[2], "zweite Nachthälfte");
+    }
+    if (std::string problem =
+            number(o.magnitude, dialog.limitingMagnitude, "Grenzhelligkeit", p.limitingMagnitude);
+        !problem.empty())
+        return problem;
+    p.shadow = flag(o.shadow, dialog.options[0], "Schattenberechnung");
+    p.brightest = flag(o.brightest, dialog.options[4], "maximale Helligkeit suchen");
+    return {};
 }
 
 std::string Upper(std::string_view s) {
@@ -198,7 +196,8 @@ void Select(const Options& o) {
     table.selectedRows.clear();
     table.selectedCount = 0;
     const std::set<double> wanted(o.catalogNumbers.begin(), o.catalogNumbers.end());
-    const std::string prefix = Upper(o.selectPrefix);
+    // Name lines are Latin-1; the prefix comes from the terminal as UTF-8.
+    const std::string prefix = Upper(Utf8ToLatin1(o.selectPrefix));
     for (int r = 1; r <= Observer().satelliteCount; ++r) {
         const ElementSet set = table.Row(r);
         bool take = o.selectAll;
@@ -219,35 +218,14 @@ void Select(const Options& o) {
     }
 }
 
-std::string JsonString(std::string_view s) {
-    std::string out = "\"";
-    for (const char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (c < 0x20) {
-            char buffer[8];
-            std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
-            out += buffer;
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
-}
-
-std::string JsonNumber(double x) {
-    if (!std::isfinite(x)) return "null";
-    return ShortestDecimal(x);
-}
-
 std::string TrimRight(std::string s) {
     while (!s.empty() && (s.back() == ' ' || s.back() == '\r')) s.pop_back();
     return s;
 }
 
 std::string PassesJson(const PassListState& list) {
+    using jsontext::JsonNumber;
+    using jsontext::JsonString;
     std::string out = "[";
     for (std::size_t j = 0; j < list.passes.size(); ++j) {
         const PassRecord& p = list.passes[j];
@@ -274,78 +252,91 @@ std::string PassesJson(const PassListState& list) {
 
 class CliListener : public PassSearchListener {
   public:
-    void searchFailed(const std::string& message) override { std::cerr << message << "\n"; }
-    void noPasses() override { std::cerr << kNoPassesText << "\n"; }
+    void searchFailed(const std::string& message) override {
+        cli::PrintErr(std::string("polaride-cli passes: ") + message);
+    }
+    void noPasses() override { cli::PrintNote(kNoPassesText); }
 };
 
 int RunPasses(const std::vector<std::string>& args) {
-    Options o;
-    ApplySettingsFile(o.search);
-    if (const auto error = ParseOptions(args, o)) {
-        std::cerr << "polaride-cli passes: " << *error << "\nAufruf: polaride-cli " << kUsage
-                  << "\n";
-        return 2;
+    if (cli::HelpWanted(args)) {
+        PrintHelp();
+        return cli::kSuccess;
     }
-    ObserverState& observer = Observer();
-    if (o.lon) observer.longitudeDeg = *o.lon;
-    if (o.lat) observer.setLatitude(*o.lat);
-    if (o.height) observer.heightM = *o.height;
-    if (o.zone) observer.zoneOffsetHours = *o.zone;
-    if (o.place) observer.placeName = *o.place;
+    Options o;
+    if (std::string problem = ParseOptions(args, o); !problem.empty())
+        return cli::UsageProblem(kCommand, kUsage, problem);
+    const std::string tlePath = cli::AbsolutePath(o.tlePath);
+    const std::string outPath = cli::AbsolutePath(o.outPath);
+    if (std::string error = cli::EnterDataFolder(o.place.dataDir); !error.empty())
+        return cli::UsageProblem(kCommand, kUsage, error);
 
-    int day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0;
-    if (!ParseDate(o.date, day, month, year)) return Fail("Ungültiges Datum: " + o.date);
-    if (!ParseTime(o.time, hour, minute, second)) return Fail("Ungültige Uhrzeit: " + o.time);
-    observer.year = year;
-    observer.currentJD = JulianDay1900(year, month, day) +
-                         (hour + minute / 60.0 + second / 3600.0 - observer.zoneOffsetHours) / 24.0;
-    observer.dynamicJD = observer.currentJD + DeltaT(year) / 24.0;
+    ObserverState& observer = Observer();
+    cli::SettingsSource settings;
+    PassSearchParameters search;
+    int count = 0;
+    std::string problem = cli::ApplyPlace(o.place, cli::kUseHeight | cli::kUseZone | cli::kUseName,
+                                          settings, observer);
+    if (problem.empty()) problem = SearchParameters(o, settings, search, count);
+    settings.PrintNote();
+    if (problem.empty())
+        if (const auto limit = SearchParameterProblem(search, count))
+            problem = cli::InvalidEntry(*limit);
+    if (!problem.empty()) return cli::UsageProblem(kCommand, kUsage, problem);
+
+    const cli::CivilDate& d = o.date;
+    observer.year = d.year;
+    observer.currentJD =
+        JulianDay1900(d.year, d.month, d.day) +
+        (o.time.hour + o.time.minute / 60.0 + o.time.second / 3600.0 - observer.zoneOffsetHours) /
+            24.0;
+    observer.dynamicJD = observer.currentJD + DeltaT(d.year) / 24.0;
     FormatDateTime1900(observer.currentJD);
 
-    if (std::filesystem::exists("SATMAG")) LoadMagnitudeTable("SATMAG");
-    const LoadResult load = LoadElementFile(o.tlePath);
-    if (!load.opened) {
-        std::cerr << load.errorText << "\n";
-        return 1;
-    }
-    observer.elementFilePath = o.tlePath;
+    cli::LoadSatelliteMagnitudes();
+    const LoadResult load = LoadElementFile(tlePath);
+    if (!load.opened) return cli::Failure(kCommand, load.errorText);
+    cli::PrintNote(load.noticeText);
+    if (load.satelliteCount == 0)
+        return cli::Failure(kCommand, "Keine Satelliten geladen aus " + tlePath);
+    observer.elementFilePath = tlePath;
     Select(o);
+    if (Satellites().selectedCount == 0) return cli::Failure(kCommand, "Kein Satellit ausgewählt");
 
-    if (o.nights) o.search.nights = *o.nights;
-    if (o.minutes) {
-        o.search.durationMode = true;
+    if (search.durationMode) {
         PassWindow().windowStart = observer.currentJD;
-        PassWindow().windowEnd = observer.currentJD + *o.minutes / 1440.0;
+        PassWindow().windowEnd = observer.currentJD + count / 1440.0;
     }
     CliListener listener;
-    const PassSearchResult result = PassSearch(o.search, listener);
-    if (result.outcome == PassSearchOutcome::Failed) return 1;
-    const PassListState& list = PassList();
+    const PassSearchResult result = PassSearch(search, listener);
+    if (!result.skipped.empty())
+        cli::PrintNote(std::string(kSkippedCaption) + ":\n" +
+                       SkippedSatellitesText(result.skipped));
+    if (result.nightsWithoutDarkness > 0)
+        cli::PrintNote(std::to_string(result.nightsWithoutDarkness) +
+                       " Nacht/Nächte ohne Dunkelheit übersprungen");
+    if (result.outcome == PassSearchOutcome::Failed) return cli::kFailure;
 
+    const PassListState& list = PassList();
+    const std::vector<std::string> lines =
+        PassListFileLines(observer.placeName, observer.longitudeDeg, observer.latitudeDeg,
+                          observer.zoneOffsetHours, observer.elementFilePath, list.lines);
     std::string text;
     if (o.json) {
         text = PassesJson(list);
+    } else if (!outPath.empty()) {
+        text = PassListFileText(lines);
     } else {
-        text = PassListFileText(PassListFileLines(observer.placeName, observer.longitudeDeg,
-                                                  observer.latitudeDeg, observer.zoneOffsetHours,
-                                                  observer.elementFilePath, list.lines));
+        for (const std::string& line : lines) text += line + "\n";
     }
-    if (o.outPath.empty()) {
-        std::cout << text << std::flush;
-    } else {
-        std::ofstream out(o.outPath, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.close();
-        if (!out) {
-            std::cerr << "Fehler beim Schreiben von " << o.outPath << "\n";
-            return 1;
-        }
+    if (outPath.empty()) {
+        cli::PrintOut(text);
+    } else if (std::string error = cli::WriteWholeFile(outPath, text); !error.empty()) {
+        return cli::Failure(kCommand, error);
     }
-    if (result.nightsWithoutDarkness > 0)
-        std::cerr << result.nightsWithoutDarkness << " Nacht/Nächte ohne Dunkelheit übersprungen\n";
-    return 0;
+    return cli::kSuccess;
 }
 
-cli::RegisterCommand reg{"passes", kUsage, RunPasses};
+cli::RegisterCommand reg{kCommand, kUsage, RunPasses};
 
 }  // namespace

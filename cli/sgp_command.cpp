@@ -1,122 +1,110 @@
 // polaride-cli sgp: one satellite of an element file at given instants as JSON.
-#include <fstream>
-#include <iostream>
+#include <cmath>
 #include <string>
 #include <vector>
 
 #include "cli/cli_options.h"
+#include "cli/cli_output.h"
+#include "cli/cli_settings.h"
 #include "cli/command_registry.h"
-#include "core/number_text.h"
 #include "satellite/sgp_report.h"
-#include "satellite/text_lines.h"
 
 namespace {
 
+constexpr char kCommand[] = "sgp";
 constexpr char kUsage[] =
-    "sgp --tle DATEI (--index N | --catnr C) (--jd T | --minutes M)... [--lon L --lat B --height "
-    "H]";
+    "sgp --tle DATEI (--index N | --catnr C) (--jd T | --minutes M)... [--lon L --lat B] "
+    "[--height H] [--data VERZEICHNIS]";
+constexpr double kMaxMinutes = 1.0e9;
 
-int Usage(const std::string& problem) {
-    if (!problem.empty()) std::cerr << problem << "\n";
-    std::cerr
-        << "Aufruf: polaride-cli " << kUsage << "\n"
-        << "  DATEI: Bahnelemente-Datei (Namenszeile und zwei Elementzeilen je Satellit)\n"
-        << "  N: Nummer des Satelliten in der Datei (ab 1); C: Katalognummer\n"
-        << "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
-        << "  M: Minuten nach der Epoche der Elemente; beide Angaben mehrfach möglich\n"
-        << "  L: geographische Länge in Grad, östlich positiv; B: Breite in Grad;\n"
-        << "  H: Höhe über dem Meer in Metern (Vorgabe: polaride.cfg im Arbeitsverzeichnis)\n";
-    return 2;
-}
-
-// Place from lines 2 to 4 of the settings file in the working directory, where readable.
-void PlaceFromSettings(SgpReportRequest& request, bool& haveLon, bool& haveLat, bool& haveHeight) {
-    std::ifstream in("polaride.cfg", std::ios::binary);
-    if (!in) return;
-    std::string line;
-    for (int number = 1; number <= 4 && ReadTextLine(in, line); ++number) {
-        double value = 0.0;
-        if (number == 1 || !numtext::ParseReal(line, value)) continue;
-        if (number == 2 && !haveLon) {
-            request.longitudeDeg = value;
-            haveLon = true;
-        } else if (number == 3 && !haveLat && value >= -90.0 && value <= 90.0) {
-            request.latitudeDeg = value;
-            haveLat = true;
-        } else if (number == 4 && !haveHeight) {
-            request.heightM = value;
-            haveHeight = true;
-        }
-    }
+void PrintHelp() {
+    cli::PrintOut(std::string("Aufruf: polaride-cli ") + kUsage + "\n" +
+                  "  DATEI: Bahnelemente-Datei (Namenszeile und zwei Elementzeilen je Satellit)\n"
+                  "  N: Nummer des Satelliten in der Datei (ab 1); C: Katalognummer\n"
+                  "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
+                  "  M: Minuten nach der Epoche der Elemente; beide Angaben mehrfach möglich\n" +
+                  cli::kPlaceHelp +
+                  "Ausgabe: ein JSON-Objekt je Zeitpunkt; math_error ist true, wo die Bahn\n"
+                  "nicht berechnet werden konnte. Gelingt das zu keinem Zeitpunkt, ist der\n"
+                  "Status 1.\n");
 }
 
 int RunSgp(const std::vector<std::string>& args) {
+    if (cli::HelpWanted(args)) {
+        PrintHelp();
+        return cli::kSuccess;
+    }
     SgpReportRequest request;
     bool haveTle = false, haveIndex = false, haveCatnr = false;
-    bool haveLon = false, haveLat = false, haveHeight = false;
+    cli::PlaceOptions place;
+    cli::OptionNames options = cli::kPlaceOptions;
+    options.insert(options.end(), {"--tle", "--index", "--catnr", "--jd", "--minutes"});
     const std::string problem = cli::ReadOptions(
-        args, {"--tle", "--index", "--catnr", "--jd", "--minutes", "--lon", "--lat", "--height"},
-        [&](const std::string& option, const std::string& value) -> std::string {
+        args, options, {}, [&](const std::string& option, const std::string& value) {
+            std::string problem;
+            if (place.Take(option, value, problem)) return problem;
             if (option == "--tle") {
-                if (haveTle) return "--tle ist doppelt angegeben";
+                if (haveTle) return std::string("--tle ist doppelt angegeben");
                 request.elementFile = value;
                 haveTle = true;
-                return {};
+                return problem;
             }
-            if (option == "--index") {
-                int index = 0;
-                if (haveIndex || haveCatnr) return "Nur eine Angabe --index oder --catnr";
-                if (!numtext::ParseInteger(value, index) || index < 1)
-                    return "Ungültiger Wert für --index: " + value;
-                request.index = index;
+            if (option == "--index" || option == "--catnr") {
+                if (haveIndex || haveCatnr)
+                    return std::string("Nur eine Angabe --index oder --catnr");
+                if (option == "--catnr") {
+                    haveCatnr = true;
+                    return cli::ReadCatalogNumber(option, value, request.catalogNumber);
+                }
                 haveIndex = true;
-                return {};
+                problem = cli::ReadInteger(option, value, request.index);
+                if (problem.empty() && request.index < 1)
+                    problem = cli::InvalidEntry("--index: die Nummer zählt ab 1");
+                return problem;
             }
-            double v = 0.0;
-            if (!numtext::ParseReal(value, v))
-                return "Ungültiger Wert für " + option + ": " + value;
-            if (option == "--catnr") {
-                if (haveIndex || haveCatnr) return "Nur eine Angabe --index oder --catnr";
-                if (v < 0.0 || v > 99999.0) return "Ungültiger Wert für --catnr: " + value;
-                request.catalogNumber = v;
-                haveCatnr = true;
-            } else if (option == "--jd" || option == "--minutes") {
-                if (v < -1.0e9 || v > 1.0e9) return "Ungültiger Wert für " + option + ": " + value;
-                request.instants.push_back({option == "--minutes", v});
-            } else if (option == "--lon") {
-                if (v < -360.0 || v > 360.0) return "Ungültiger Wert für --lon: " + value;
-                request.longitudeDeg = v;
-                haveLon = true;
-            } else if (option == "--lat") {
-                if (v < -90.0 || v > 90.0) return "Ungültiger Wert für --lat: " + value;
-                request.latitudeDeg = v;
-                haveLat = true;
-            } else {
-                if (v < -1.0e5 || v > 1.0e6) return "Ungültiger Wert für --height: " + value;
-                request.heightM = v;
-                haveHeight = true;
-            }
-            return {};
+            SgpReportRequest::Instant instant;
+            instant.minutesSinceEpoch = option == "--minutes";
+            problem = instant.minutesSinceEpoch ? cli::ReadNumber(option, value, instant.value)
+                                                : cli::ReadInstant(option, value, instant.value);
+            if (problem.empty() && std::fabs(instant.value) > kMaxMinutes)
+                problem =
+                    cli::InvalidEntry("--minutes: " + value + " liegt nicht zwischen -1E9 und 1E9");
+            request.instants.push_back(instant);
+            return problem;
         });
-    if (!problem.empty()) return Usage(problem);
-    if (!haveTle) return Usage("--tle ist erforderlich");
-    if (!haveIndex && !haveCatnr) return Usage("--index oder --catnr ist erforderlich");
+    if (!problem.empty()) return cli::UsageProblem(kCommand, kUsage, problem);
+    if (!haveTle) return cli::UsageProblem(kCommand, kUsage, "--tle fehlt");
+    if (!haveIndex && !haveCatnr)
+        return cli::UsageProblem(kCommand, kUsage, "--index oder --catnr fehlt");
     if (request.instants.empty())
-        return Usage("Mindestens ein --jd oder --minutes ist erforderlich");
-    PlaceFromSettings(request, haveLon, haveLat, haveHeight);
-    if (!haveLon || !haveLat)
-        std::cerr
-            << "Hinweis: kein Beobachtungsort aus polaride.cfg; Länge und Breite 0 angenommen\n";
+        return cli::UsageProblem(kCommand, kUsage, "mindestens ein --jd oder --minutes fehlt");
 
+    request.elementFile = cli::AbsolutePath(request.elementFile);
+    if (std::string error = cli::EnterDataFolder(place.dataDir); !error.empty())
+        return cli::UsageProblem(kCommand, kUsage, error);
+    cli::SettingsSource settings;
+    ObserverState observer;
+    const std::string placeProblem = cli::ApplyPlace(place, cli::kUseHeight, settings, observer);
+    settings.PrintNote();
+    if (!placeProblem.empty()) return cli::UsageProblem(kCommand, kUsage, placeProblem);
+    request.longitudeDeg = observer.longitudeDeg;
+    request.latitudeDeg = observer.latitudeDeg;
+    request.heightM = observer.heightM;
+
+    cli::LoadSatelliteMagnitudes();
     const SgpReport report = ComputeSgpReport(request);
-    if (!report.ok) {
-        std::cerr << report.errorText << "\n";
-        return 1;
-    }
-    std::cout << report.json << "\n";
-    return 0;
+    cli::PrintNote(report.loadNotice);
+    if (!report.ok) return cli::Failure(kCommand, report.errorText);
+    cli::PrintOut(report.json + "\n");
+    const int count = static_cast<int>(request.instants.size());
+    if (report.failedInstants == count)
+        return cli::Failure(kCommand, "Die Bahn ließ sich zu keinem Zeitpunkt berechnen.");
+    if (report.failedInstants > 0)
+        cli::PrintNote("Die Bahn ließ sich zu " + std::to_string(report.failedInstants) + " von " +
+                       std::to_string(count) + " Zeitpunkten nicht berechnen (math_error).");
+    return cli::kSuccess;
 }
 
-cli::RegisterCommand reg{"sgp", kUsage, RunSgp};
+cli::RegisterCommand reg{kCommand, kUsage, RunSgp};
 
 }  // namespace

@@ -1,0 +1,156 @@
+#include "cli/cli_settings.h"
+
+#include <filesystem>
+
+#include "cli/cli_output.h"
+#include "location/place_entry.h"
+#include "location/place_numbers.h"
+#include "satellite/magnitude_table.h"
+
+namespace cli {
+
+namespace {
+
+// Zone names for a zone given by its offset.
+std::string ZoneName(double offset) {
+    if (offset == 1.0) return " MEZ";
+    if (offset == 2.0) return " MESZ";
+    if (offset == 0.0) return " UT";
+    return " UT" + std::string(offset > 0 ? "+" : "") + NumberText(offset);
+}
+
+// The message of a place value outside its bounds: which field, and where the value
+// came from.
+std::string OutOfBounds(const char* field, const char* option, bool given, double value) {
+    return InvalidEntry(std::string(field) + " (" +
+                        (given ? std::string(option) + " " : std::string("polaride.cfg: ")) +
+                        NumberText(value) + ")");
+}
+
+}  // namespace
+
+std::string NumberText(double value) { return FormatSettingsNumber(value); }
+
+bool PlaceOptions::Take(const std::string& option, const std::string& value, std::string& problem) {
+    double number = 0.0;
+    std::optional<double>* target = option == "--lon"      ? &lon
+                                    : option == "--lat"    ? &lat
+                                    : option == "--height" ? &height
+                                    : option == "--zone"   ? &zone
+                                                           : nullptr;
+    if (target) {
+        problem = ReadNumber(option, value, number);
+        if (problem.empty()) *target = number;
+    } else if (option == "--place") {
+        name = value;
+    } else if (option == "--data") {
+        dataDir = value;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+std::string AbsolutePath(const std::string& path) {
+    if (path.empty()) return path;
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.string();
+}
+
+std::string EnterDataFolder(const std::string& dir) {
+    if (dir.empty()) return {};
+    std::error_code ec;
+    std::filesystem::current_path(dir, ec);
+    return ec ? "Verzeichnis nicht gefunden: " + dir : std::string();
+}
+
+SettingsSource::SettingsSource() {
+    ApplyDefaultObserverSettings(observer_);
+    ObserverState read = observer_;
+    SettingsFields fields;
+    const SettingsReadResult result = ReadSettingsFile(kSettingsFileName, read, fields);
+    if (result.ok) {
+        observer_ = read;
+        fields_ = fields;
+        return;
+    }
+    // The first problem is enough to say why; a damaged file can have many.
+    std::string first = result.errorText.substr(0, result.errorText.find('\n'));
+    if (first.empty()) first = "nicht lesbar";
+    constexpr std::size_t kMaxProblemLength = 100;
+    if (first.size() > kMaxProblemLength) {
+        std::size_t cut = kMaxProblemLength;  // not inside a UTF-8 sequence
+        while (cut > 0 && (static_cast<unsigned char>(first[cut]) & 0xC0) == 0x80) --cut;
+        first = first.substr(0, cut) + " ...";
+    }
+    problem_ = first;
+}
+
+void SettingsSource::Taken(std::string description) { taken_.push_back(std::move(description)); }
+
+void SettingsSource::PrintNote() const {
+    if (taken_.empty()) return;
+    std::string values;
+    for (const std::string& t : taken_) values += (values.empty() ? "" : ", ") + t;
+    if (problem_.empty()) {
+        cli::PrintNote(std::string("aus ") + kSettingsFileName + ": " + values);
+        return;
+    }
+    cli::PrintNote(std::string(kSettingsFileName) + " wird nicht verwendet: " + problem_);
+    cli::PrintNote("es gelten die Vorgaben: " + values);
+}
+
+std::string ApplyPlace(const PlaceOptions& options, int use, SettingsSource& settings,
+                       ObserverState& observer) {
+    const ObserverState& file = settings.Observer();
+    if (options.lon.has_value() != options.lat.has_value())
+        return "--lon und --lat gehören zusammen";
+    const bool givenPlace = options.lon.has_value();
+    const double lon = options.lon.value_or(file.longitudeDeg);
+    const double lat = options.lat.value_or(file.latitudeDeg);
+    if (!location::LongitudeWithinBounds(lon))
+        return OutOfBounds(location::kLongitudeError, "--lon", givenPlace, lon);
+    if (!location::LatitudeWithinBounds(lat))
+        return OutOfBounds(location::kLatitudeError, "--lat", givenPlace, lat);
+    observer.longitudeDeg = lon;
+    observer.setLatitude(lat);
+    const std::string coordinates = "Länge " + NumberText(lon) + ", Breite " + NumberText(lat);
+    if (!givenPlace)
+        settings.Taken(use & kUseName ? "Ort " + file.placeName + " (" + coordinates + ")"
+                                      : coordinates);
+    if (use & kUseName) {
+        observer.placeName = options.name ? *options.name
+                             : givenPlace ? "L " + NumberText(lon) + " B " + NumberText(lat)
+                                          : file.placeName;
+    }
+    if (use & kUseHeight) {
+        const double height = options.height.value_or(file.heightM);
+        if (!location::HeightWithinBounds(height))
+            return OutOfBounds("Fehler bei Höhe über NN", "--height", options.height.has_value(),
+                               height);
+        observer.heightM = height;
+        if (!options.height) settings.Taken("Höhe " + NumberText(height) + " m");
+    }
+    if (use & kUseZone) {
+        const double zone = options.zone.value_or(file.zoneOffsetHours);
+        if (!location::ZoneOffsetWithinBounds(zone))
+            return OutOfBounds("Fehler bei Zeitzone", "--zone", options.zone.has_value(), zone);
+        observer.zoneOffsetHours = zone;
+        observer.zoneName = options.zone ? ZoneName(zone) : file.zoneName;
+        if (!options.zone) settings.Taken("Zeitzone " + NumberText(zone) + " h");
+    }
+    return {};
+}
+
+void LoadSatelliteMagnitudes() {
+    std::string error;
+    if (!std::filesystem::exists("SATMAG")) {
+        ResetMagnitudeTable();
+        PrintNote("Datei SATMAG nicht gefunden: Standardhelligkeiten nur aus den Namenszeilen");
+    } else if (!LoadMagnitudeTable("SATMAG", &error)) {
+        PrintNote("SATMAG: " + error);
+    }
+}
+
+}  // namespace cli

@@ -1,0 +1,220 @@
+// polaride-cli as a user runs it: the built program in a working directory of its own,
+// its exit status, standard output and standard error.
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QStringList>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/json_text.h"
+#include "support/test_paths.h"
+
+namespace {
+
+using testsupport::DataPath;
+using testsupport::ReadTextFile;
+using testsupport::TempDir;
+using testsupport::WriteTextFile;
+
+struct CliRun {
+    int status = -1;
+    std::string out, err;
+};
+
+CliRun RunCli(const std::filesystem::path& dir, const std::vector<std::string>& args) {
+    QStringList list;
+    for (const std::string& a : args) list << QString::fromStdString(a);
+    QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(dir.string()));
+    process.start(QStringLiteral(POLARIDE_CLI_PATH), list);
+    process.waitForFinished(-1);
+    CliRun run;
+    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput().toStdString();
+    run.err = process.readAllStandardError().toStdString();
+    return run;
+}
+
+bool IsUtf8(const std::string& text) { return jsontext::ReadableUtf8(text) == text; }
+
+// The ISS under a Latin-1 name; it passes over Berlin in the morning of 28.04.2026.
+const std::string kLatin1Set =
+    "K\xf6nig\r\n"
+    "1 25544U 98067A   26117.36127981  .00010360  00000+0  19594-3 0  9994\r\n"
+    "2 25544  51.6320 191.6695 0007016 356.2195   3.8740 15.48988133563872\r\n";
+const std::vector<std::string> kBerlinNight = {
+    "--date", "27.04.2026", "--lon",       "13.4",      "--lat",  "52.5",      "--zone",
+    "2",      "--height",   "40",          "--place",   "Berlin", "--nights",  "1",
+    "--mag",  "99",         "--no-shadow", "--min-alt", "10",     "--max-sun", "-5"};
+
+std::vector<std::string> Args(std::vector<std::string> head, const std::vector<std::string>& tail) {
+    head.insert(head.end(), tail.begin(), tail.end());
+    return head;
+}
+
+class CliTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        std::filesystem::copy_file(DataPath("polaride.cfg"), dir_ / "polaride.cfg");
+        WriteTextFile(dir_ / "sets.tle", kLatin1Set);
+    }
+    TempDir dir_;
+};
+
+TEST_F(CliTest, RefusesValuesTheWindowsRefuse) {
+    const std::vector<std::string> passes = {"passes", "--tle", "sets.tle", "--all"};
+    const std::vector<std::string> date = {"--date", "27.04.2026"};
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    } cases[] = {
+        {Args(passes, {"--date", "31.02.2026"}), "'31.02.2026' ist kein gültiges Datum"},
+        {Args(passes, {"--date", "27.04.-001"}), "'27.04.-001' ist kein gültiges Datum"},
+        {Args(passes, {"--date", "27.04.2026", "--time", "24:00"}), "ist keine gültige Zeit"},
+        {Args(Args(passes, date), {"--lon", "1e300", "--lat", "0"}),
+         "Ungültige Eingabe: Fehler bei geografischer Länge"},
+        {Args(Args(passes, date), {"--lon", "10", "--lat", "-91"}),
+         "Ungültige Eingabe: Fehler bei geografischer Breite"},
+        {Args(Args(passes, date), {"--lon", "abc", "--lat", "0"}),
+         "'abc' ist kein gültiger Gleitkommawert"},
+        {Args(Args(passes, date), {"--lat", "10"}), "--lon und --lat gehören zusammen"},
+        {Args(Args(passes, date), {"--zone", "1e300"}), "Ungültige Eingabe: Fehler bei Zeitzone"},
+        {Args(Args(passes, date), {"--height", "-1e9"}), "Ungültige Eingabe: Fehler bei Höhe"},
+        {Args(Args(passes, date), {"--min-alt", "200"}),
+         "Die minimale Satellitenhöhe muss zwischen -90 und 90 Grad liegen."},
+        {Args(Args(passes, date), {"--nights", "2147483647"}),
+         "Die Anzahl Tage muss zwischen 1 und 366 liegen."},
+        {Args(Args(passes, date), {"--minutes", "0"}), "Die Dauer muss zwischen 1 und"},
+        {Args(Args(passes, date), {"--nights", "x"}), "'x' ist kein gültiger Integerwert"},
+        {Args(Args(passes, date), {"--catnr", "1,123456"}), "keine Katalognummer"},
+        {{"ephem", "--jd", "1e12"}, "Ungültige Eingabe: --jd"},
+        {{"ephem", "--jd", "45000", "--zone", "1e300"}, "Fehler bei Zeitzone"},
+        {{"sgp", "--tle", "sets.tle", "--index", "1", "--jd", "45000", "--height", "-1e9"},
+         "Fehler bei Höhe"},
+        {{"chart", "--out", "x.png", "--limit", "1e9"}, "Ungültige Eingabe: --limit"},
+        {{"chart", "--out", "x.png", "--date", "29.02.2026"}, "ist kein gültiges Datum"},
+    };
+    for (const Case& c : cases) {
+        std::string line;
+        for (const std::string& a : c.args) line += a + " ";
+        const CliRun run = RunCli(dir_.path(), c.args);
+        EXPECT_EQ(run.status, 2) << line;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << line << "\n" << run.err;
+    }
+}
+
+TEST_F(CliTest, SearchBoundAppliesToTheSettingsFileAndNamesIt) {
+    std::string settings = ReadTextFile(dir_ / "polaride.cfg");
+    // Line 11, "Anzahl Tage", of the shipped file is "1".
+    const std::size_t line11 = [&] {
+        std::size_t at = 0;
+        for (int n = 1; n < 11; ++n) at = settings.find('\n', at) + 1;
+        return at;
+    }();
+    settings.replace(line11, settings.find('\r', line11) - line11, "100000");
+    WriteTextFile(dir_ / "polaride.cfg", settings);
+    const CliRun run =
+        RunCli(dir_.path(), {"passes", "--tle", "sets.tle", "--all", "--date", "27.04.2026"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("aus polaride.cfg:"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Anzahl Tage 100000"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Die Anzahl Tage muss zwischen 1 und 366 liegen."), std::string::npos);
+}
+
+TEST_F(CliTest, UnreadableSettingsFileMeansTheDefaultsWithANoteForEveryCommand) {
+    std::string junk;
+    for (int i = 0; i < 2000; ++i) junk += static_cast<char>((i * 37 + 11) % 256);
+    WriteTextFile(dir_ / "polaride.cfg", junk);
+    const std::vector<std::vector<std::string>> commands = {
+        {"ephem", "--jd", "46140.5"},
+        {"sgp", "--tle", "sets.tle", "--index", "1", "--minutes", "10"},
+        {"passes", "--tle", "sets.tle", "--all", "--date", "27.04.2026", "--out", "list.txt"},
+    };
+    for (const auto& command : commands) {
+        const CliRun run = RunCli(dir_.path(), command);
+        EXPECT_NE(run.err.find("Hinweis: polaride.cfg wird nicht verwendet"), std::string::npos)
+            << command[0] << "\n"
+            << run.err;
+        EXPECT_NE(run.err.find("es gelten die Vorgaben:"), std::string::npos) << command[0];
+        EXPECT_NE(run.err.find("Breite 52.52"), std::string::npos) << command[0];
+        EXPECT_TRUE(IsUtf8(run.err)) << command[0];
+    }
+    const std::string list = ReadTextFile(dir_ / "list.txt");
+    EXPECT_EQ(list.rfind("Sichtbarkeitsbedingungen f\xfcr Berlin\r\n", 0), 0u) << list;
+}
+
+TEST_F(CliTest, TerminalGetsUtf8AndOutWritesTheLatin1File) {
+    const std::vector<std::string> search =
+        Args({"passes", "--tle", "sets.tle", "--select", "K\xc3\xb6"}, kBerlinNight);
+    const CliRun text = RunCli(dir_.path(), search);
+    ASSERT_EQ(text.status, 0) << text.err;
+    EXPECT_TRUE(IsUtf8(text.out));
+    EXPECT_NE(text.out.find("Sichtbarkeitsbedingungen f\xc3\xbcr Berlin\n"), std::string::npos);
+    EXPECT_NE(text.out.find(" K\xc3\xb6nig "), std::string::npos) << text.out;
+    EXPECT_NE(text.out.find("\xc2\xb0"), std::string::npos);
+
+    const CliRun json = RunCli(dir_.path(), Args(search, {"--json"}));
+    ASSERT_EQ(json.status, 0) << json.err;
+    EXPECT_TRUE(IsUtf8(json.out));
+    EXPECT_NE(json.out.find("\"name\": \"K\xc3\xb6nig\""), std::string::npos) << json.out;
+
+    const CliRun file = RunCli(dir_.path(), Args(search, {"--out", "list.txt"}));
+    ASSERT_EQ(file.status, 0) << file.err;
+    EXPECT_TRUE(file.out.empty());
+    const std::string bytes = ReadTextFile(dir_ / "list.txt");
+    EXPECT_EQ(bytes.rfind("Sichtbarkeitsbedingungen f\xfcr Berlin\r\n", 0), 0u);
+    EXPECT_NE(bytes.find("\r\n K\xf6nig "), std::string::npos);
+    EXPECT_NE(bytes.find("\xb0"), std::string::npos);
+    EXPECT_EQ(bytes.find("\xc3"), std::string::npos);
+}
+
+TEST_F(CliTest, PassesReadsSatmagFromTheDataFolder) {
+    TempDir data;
+    std::filesystem::copy_file(DataPath("SATMAG"), data / "SATMAG");
+    const std::vector<std::string> search =
+        Args({"passes", "--tle", "sets.tle", "--all", "--json", "--data", data.path().string()},
+             kBerlinNight);
+    const CliRun withTable = RunCli(dir_.path(), search);
+    ASSERT_EQ(withTable.status, 0) << withTable.err;
+    EXPECT_NE(withTable.out.find("\"magnitude_known\": true"), std::string::npos);
+
+    std::filesystem::remove(data / "SATMAG");
+    const CliRun without = RunCli(dir_.path(), search);
+    ASSERT_EQ(without.status, 0) << without.err;
+    EXPECT_NE(without.out.find("\"magnitude_known\": false"), std::string::npos);
+    EXPECT_NE(without.err.find("SATMAG nicht gefunden"), std::string::npos) << without.err;
+}
+
+TEST_F(CliTest, IncompleteResultsAreFailures) {
+    // ephem without "ASTEROID.TXT" and "KOMET": the rest is printed, the status says so.
+    const CliRun ephem = RunCli(dir_.path(), {"ephem", "--jd", "46140.5"});
+    EXPECT_EQ(ephem.status, 1);
+    EXPECT_EQ(ephem.out.rfind("{\"jd1900\"", 0), 0u);
+    EXPECT_NE(ephem.err.find("KOMET"), std::string::npos);
+
+    // sgp: a set whose mean motion is not a number fails at every instant.
+    WriteTextFile(dir_ / "broken.tle",
+                  "BROKEN\r\n"
+                  "1 77777U          80275.98708465  .00073094  13844-3  66816-4 0     8\r\n"
+                  "2 77777  72.8435 115.9689 0086731  52.6988 110.5714 16.0582451X   105\r\n");
+    const CliRun failed =
+        RunCli(dir_.path(), {"sgp", "--tle", "broken.tle", "--index", "1", "--minutes", "0"});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.out.find("\"math_error\":true"), std::string::npos);
+    const CliRun fine =
+        RunCli(dir_.path(), {"sgp", "--tle", "sets.tle", "--index", "1", "--minutes", "0"});
+    EXPECT_EQ(fine.status, 0) << fine.err;
+}
+
+TEST_F(CliTest, HelpIsASuccess) {
+    const CliRun help = RunCli(dir_.path(), {"ephem", "--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("geozentrisch"), std::string::npos);
+    EXPECT_NE(help.out.find("topozentrisch"), std::string::npos);
+    EXPECT_EQ(RunCli(dir_.path(), {"--help"}).status, 0);
+    EXPECT_EQ(RunCli(dir_.path(), {}).status, 2);
+}
+
+}  // namespace
