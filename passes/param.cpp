@@ -16,6 +16,7 @@
 #include "passes/param_display.h"
 #include "passes/search/night_window.h"
 #include "passes/search/pass_lines.h"
+#include "passes/search/search_limits.h"
 #include "passes/unit9.h"
 
 namespace {
@@ -355,6 +356,7 @@ bool TOKBottomDlg2::ReadParameters(PassSearchParameters& p) {
         NotAFloat(minAltitude_->text(), this);
         return false;
     }
+    int count = 0;  // nights, or minutes in duration mode
     if (p.durationMode) {
         p.nights = 1;
         // The window of the "von" fields and the minutes.
@@ -373,18 +375,25 @@ bool TOKBottomDlg2::ReadParameters(PassSearchParameters& p) {
                 QStringLiteral("'%1' ist keine gültige Zeit").arg(fromTime_->text()), this);
             return false;
         }
-        int minutes = 0;
-        if (!FieldInteger(days_, minutes)) {
+        if (!FieldInteger(days_, count)) {
             NotAnInteger(days_->text(), this);
             return false;
         }
         window.windowStart = DurationStart(year, month, day, hour, minute, second);
-        window.windowEnd = window.windowStart + minutes / 1440.0;
+        window.windowEnd = window.windowStart + count / 1440.0;
     } else if (!FieldInteger(days_, p.nights)) {
         NotAnInteger(days_->text(), this);
         return false;
+    } else {
+        count = p.nights;
     }
-    return ReadNightLimits(p.maxSunAltitudeDeg, p.limitingMagnitude);
+    if (!ReadNightLimits(p.maxSunAltitudeDeg, p.limitingMagnitude)) return false;
+    // Numbers outside the search's bounds: a window of two billion nights would never end.
+    if (const auto problem = SearchParameterProblem(p, count)) {
+        AppDialogs().Message(Utf8("Ungültige Eingabe"), QString::fromStdString(*problem), this);
+        return false;
+    }
+    return true;
 }
 
 PassSearchOutcome TOKBottomDlg2::RunSearch() {

@@ -22,7 +22,8 @@ class TOKBottomDlg2 : public QDialog {
 
     // --- actions (public for the other windows and for tests) -------------------
     // "OK": hides the dialog and runs the search. A search already running is not
-    // started again (Refused); a field that is not a number ends it (Failed).
+    // started again (Refused); a field that is not a number or out of bounds ends
+    // it (Failed).
     PassSearchOutcome RunSearch();
     // "Abbrechen".
     void Cancel();
@@ -39,7 +40,8 @@ class TOKBottomDlg2 : public QDialog {
     void DurationToggled(bool checked);
 
     // The dialog's fields as search parameters; false (with the conversion message
-    // shown) when a field that is read is not a number.
+    // shown) when a field that is read is not a number, or (caption "Ungültige
+    // Eingabe") when a value lies outside the search's bounds (search_limits.h).
     bool ReadParameters(PassSearchParameters& parameters);
     // "maximale Sonnenhöhe" and "Grenzhelligkeit mag", read again for each night.
     bool ReadNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude);

@@ -91,12 +91,6 @@ JD1900 DurationStart(int year, int month, int day, int hour, int minute, int sec
            (hour + minute / 60.0 + second / 3600.0 - Observer().zoneOffsetHours) / 24.0;
 }
 
-double RaisedSunLimitDeg(double declinationDeg, double latitudeDeg) {
-    // Altitude of the Sun at its lower transit: |latitude + declination| - 90.
-    const double lowest = std::fabs(latitudeDeg + declinationDeg) - 90.0;
-    return std::trunc(100.0 * lowest) / 100.0;
-}
-
 NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, double limitDeg,
                            bool firstHalf, bool secondHalf) {
     NightSpan span;
@@ -112,9 +106,9 @@ NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, d
         side = SideAt(at, deltaTDays, limitDeg);
     };
 
-    // Evening of the first night. A limit that was raised to the Sun's lowest altitude
-    // may still not be reached (it is cut toward zero): the window then closes at the
-    // Sun's lower transit, without a correction step.
+    // Evening of the first night. The raised limit lies above the Sun's lowest
+    // altitude, so the Sun crosses it on both sides of the lower transit; the guard
+    // below only keeps a degenerate day (the Sun on the horizon at a pole) finite.
     Side evening = SideAt(noon, deltaTDays, limitDeg);
     if (evening.noDarkness) raise(evening, noon);
     if (evening.darkAllDay)

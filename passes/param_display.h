@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/timescale.h"
+#include "passes/search/night_window.h"
 
 // A date "d.m.y" (one or two digits for day and month; a two-digit year is 19xx from
 // 50 on, else 20xx) and a time "h:m" or "h:m:s". False when the text is not a valid
@@ -32,7 +33,3 @@ struct NightSpan {
 };
 NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, double limitDeg,
                            bool firstHalf, bool secondHalf);
-
-// The Sun's lowest altitude on a day of declination decDeg, cut toward zero to
-// 0.01 degree: the raised limit.
-double RaisedSunLimitDeg(double declinationDeg, double latitudeDeg);

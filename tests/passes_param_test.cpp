@@ -343,6 +343,44 @@ TEST_F(PassDialogTest, SunLimitRaisedAtSeventyNorthInMidsummer) {
     dialog->hide();
 }
 
+// The raised limit lies above the Sun's lowest altitude: the search that follows has
+// a short window about local midnight and lists the passes in it.
+TEST_F(PassDialogTest, RaisedSunLimitLeavesAWindowTheSearchFindsPassesIn) {
+    for (const double latitude : {70.0, 69.65}) {
+        SCOPED_TRACE(latitude);
+        Start({}, "lat" + std::to_string(latitude));
+        Place(18.96, latitude, 2, 2026, 6, 21, 20);
+        fs::copy_file(testsupport::DataPath("visual-2026-04.tle"), work / "visual.tle");
+        ASSERT_TRUE(LoadElementFile("visual.tle").opened);
+        testsupport::SelectEverySatellite();
+        dialog->show();
+        ASSERT_FALSE(dialogs->Messages().isEmpty());
+        EXPECT_EQ(dialogs->Messages().back(), "max Sonnenhöhe zu klein|neue maximale Sonnenhöhe " +
+                                                  dialog->maxSunField()->text());
+        double limit = 0;
+        ASSERT_TRUE(ParseSettingsNumber(dialog->maxSunField()->text().toStdString(), limit));
+        const double dT = DeltaT(2026) / 24.0;
+        const JD1900 midnight = LowerTransitAfter(JulianDay1900(2026, 6, 21) + 10 / 24.0, dT);
+        EXPECT_GT(limit, SunAltitudeDeg(midnight, dT));
+        EXPECT_LT(limit, SunAltitudeDeg(midnight, dT) + 0.02);
+
+        dialogs->Clear();
+        EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+        const PassWindowState& night = PassWindow();
+        EXPECT_LT(night.windowStart, midnight);
+        EXPECT_GT(night.windowEnd, midnight);
+        EXPECT_LT(night.windowEnd - night.windowStart, 0.05);
+        const PassListState& list = PassList();
+        EXPECT_FALSE(list.passes.empty()) << dialogs->Messages().join("\n").toStdString();
+        for (const PassRecord& pass : list.passes) {
+            EXPECT_GE(pass.time, night.windowStart - 1e-6);
+            EXPECT_LE(pass.time, night.windowEnd + 1e-6);
+            EXPECT_GE(pass.altitudeDeg, 10.0);
+        }
+        dialog->hide();
+    }
+}
+
 TEST_F(PassDialogTest, PolarNightWindowRunsFromNoonToNoon) {
     Start();
     Place(20.0, 75.0, 1, 2026, 12, 21, 20);
@@ -415,6 +453,50 @@ TEST_F(PassDialogTest, FieldsReadByTheSearchAreChecked) {
     }
 }
 
+// Numbers outside the search's bounds never start a search (one that would never end,
+// or one with a meaningless limit).
+TEST_F(PassDialogTest, ValuesOutsideTheSearchBoundsAreRefused) {
+    Start();
+    Place(13.4, 52.5, 2, 2026, 4, 27, 12);
+    SelectFixture("iss.tle");
+    struct Case {
+        bool duration;
+        QLineEdit* field;
+        const char* text;
+        const char* named;  // the message names the field
+    };
+    const Case cases[] = {
+        {false, dialog->daysField(), "2147483647", "Anzahl Tage"},
+        {false, dialog->daysField(), "0", "Anzahl Tage"},
+        {false, dialog->daysField(), "367", "Anzahl Tage"},
+        {true, dialog->daysField(), "44641", "Dauer"},
+        {true, dialog->daysField(), "-60", "Dauer"},
+        {false, dialog->minAltitudeField(), "200", "minimale Satellitenhöhe"},
+        {false, dialog->maxSunField(), "91", "maximale Sonnenhöhe"},
+        {false, dialog->magnitudeField(), "1e300", "Grenzhelligkeit"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        dialog->durationBox()->setChecked(c.duration);
+        if (c.duration) {
+            dialog->fromDateField()->setText("27.04.2026");
+            dialog->fromTimeField()->setText("22:00");
+        }
+        const QString before = c.field->text();
+        c.field->setText(QString::fromUtf8(c.text));
+        dialogs->Clear();
+        EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Failed);
+        ASSERT_EQ(dialogs->Messages().size(), 1);
+        EXPECT_TRUE(dialogs->Messages()[0].startsWith(QString::fromUtf8("Ungültige Eingabe|")));
+        EXPECT_TRUE(dialogs->Messages()[0].contains(QString::fromUtf8(c.named)))
+            << dialogs->Messages()[0].toStdString();
+        EXPECT_FALSE(form9->isVisible());
+        EXPECT_FALSE(PassSearchActive());
+        c.field->setText(before);
+        dialog->durationBox()->setChecked(false);
+    }
+}
+
 TEST_F(PassDialogTest, NoPassesHideTheListAndDisableShowPass) {
     Start();
     Place(13.4, 52.5, 2, 2026, 4, 27, 12);
@@ -449,12 +531,13 @@ TEST_F(PassDialogTest, SecondSearchWhileOneRunsIsRefused) {
     EXPECT_FALSE(PassSearchActive());
 }
 
-TEST(PassDialogDisplay, RaisedLimitIsTheLowestAltitudeCutTowardZero) {
+TEST(PassDialogDisplay, RaisedLimitIsTheNextHundredthAboveTheLowestAltitude) {
     struct Case {
         double declination, latitude, expected;
     };
-    const Case cases[] = {{23.445, 70.0, 3.44}, {23.436, 70.0, 3.43}, {-23.437, -70.0, 3.43},
-                          {10.0, 75.0, -5.0},   {20.0, 66.0, -4.0},   {-12.345, 68.0, -34.34}};
+    const Case cases[] = {{23.445, 70.0, 3.45},    {23.436, 70.0, 3.44}, {-23.437, -70.0, 3.44},
+                          {23.43, 70.0, 3.44},     {10.0, 75.0, -4.99},  {20.0, 66.0, -3.99},
+                          {-12.345, 68.0, -34.34}, {23.438, 69.65, 3.09}};
     for (const Case& c : cases)
         EXPECT_NEAR(RaisedSunLimitDeg(c.declination, c.latitude), c.expected, 1e-9)
             << c.declination << " " << c.latitude;

@@ -121,6 +121,13 @@ JD1900 LowerTransitAfter(JD1900 start, double deltaTDays) {
     return ToLowerTransit(start, deltaTDays, true);
 }
 
+double RaisedSunLimitDeg(double declinationDeg, double latitudeDeg) {
+    const double lowestDeg = std::fabs(latitudeDeg + declinationDeg) - 90.0;
+    // The hundredths at or below the lowest altitude, then one more; the small
+    // allowance keeps a value such as 3.43 (stored as 3.4299999...) on its hundredth.
+    return (std::floor(100.0 * lowestDeg + 1e-9) + 1.0) / 100.0;
+}
+
 NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
                                      double maxSunAltitudeDeg, bool firstHalf, bool secondHalf) {
     if (hour < 12) --day;

@@ -38,6 +38,14 @@ JD1900 LowerTransitBefore(JD1900 end, double deltaTDays);
 // The Sun's lower transit after `start`, two steps.
 JD1900 LowerTransitAfter(JD1900 start, double deltaTDays);
 
+// The Sun's lowest altitude on a day of declination declinationDeg at latitudeDeg (its
+// altitude at the lower transit, |latitude + declination| - 90), raised to the next
+// 0.01 degree strictly above it: the limit offered when the Sun never gets down to
+// the chosen one. Above the lowest altitude the Sun sets below the limit and rises
+// again, so the short window about local midnight exists; a limit cut toward zero
+// would lie below it and leave no window at all.
+double RaisedSunLimitDeg(double declinationDeg, double latitudeDeg);
+
 // What the night of a date looks like at the limit.
 enum class NightKind {
     Normal,      // the Sun sets below and rises above the limit
