@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QFile>
-#include <QSaveFile>
 #include <QString>
 #include <charconv>
 #include <cmath>
@@ -11,6 +10,8 @@
 
 #include "app/dialogs.h"
 #include "core/observer_state.h"
+#include "location/place_numbers.h"
+#include "passes/search/replace_file.h"
 
 namespace {
 
@@ -36,7 +37,14 @@ std::string Latin1ToUtf8(const QByteArray& bytes) {
     return QString::fromLatin1(bytes).toStdString();
 }
 
-QByteArray Utf8ToLatin1(const std::string& text) { return QString::fromStdString(text).toLatin1(); }
+// The text in Latin-1; false when it holds a character Latin-1 has not.
+bool Utf8ToLatin1(const std::string& text, QByteArray& latin1) {
+    const QString unicode = QString::fromStdString(text);
+    for (const QChar c : unicode)
+        if (c.unicode() > 0xFF) return false;
+    latin1 = unicode.toLatin1();
+    return true;
+}
 
 // The lines of a file's contents; CR LF and LF both end a line, a last line
 // without an end counts.
@@ -60,6 +68,18 @@ std::string BadFloatMessage(const std::string& text) {
 
 std::string BadIntegerMessage(const std::string& text) {
     return "'" + text + "' ist kein gültiger Integerwert";
+}
+
+std::string OutOfRangeMessage(int line, const std::string& text, double low, double high) {
+    return "Zeile " + std::to_string(line) + ": '" + text + "' liegt nicht zwischen " +
+           FormatSettingsNumber(low) + " und " + FormatSettingsNumber(high);
+}
+
+// The raw lines of the file at path; empty when it cannot be read.
+std::vector<QByteArray> RawLines(const std::string& path) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return SplitLines(file.readAll());
 }
 
 }  // namespace
@@ -201,7 +221,8 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
                                     SettingsFields& fields) {
     SettingsReadResult result;
     auto fail = [&result](const std::string& message) {
-        if (result.ok) result.errorText = message;
+        if (!result.errorText.empty()) result.errorText += "\n";
+        result.errorText += message;
         result.ok = false;
     };
 
@@ -224,33 +245,41 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     };
     if (result.linesRead < kSettingsLineCount) fail("Lesen über Dateiende hinaus: " + path);
 
-    auto number = [&](int n, double& target) {
+    // A number outside [low, high] is refused like one that does not convert: the
+    // line keeps its default, so that no start works with a place or zone that no
+    // window would accept.
+    auto number = [&](int n, double& target, double low, double high) {
         const std::string* text = line(n);
         if (!text) return;
         double value = 0.0;
-        if (ParseSettingsNumber(*text, value))
-            target = value;
-        else
+        if (!ParseSettingsNumber(*text, value))
             fail(BadFloatMessage(*text));
+        else if (value < low || value > high)
+            fail(OutOfRangeMessage(n, *text, low, high));
+        else
+            target = value;
     };
     auto copy = [&](int n, std::string& target) {
         if (const std::string* text = line(n)) target = *text;
     };
 
+    using namespace location;
     copy(1, observer.placeName);
-    number(2, observer.longitudeDeg);
-    number(3, observer.latitudeDeg);
-    number(4, observer.heightM);
+    number(2, observer.longitudeDeg, kMinLongitudeDeg, kMaxLongitudeDeg);
+    number(3, observer.latitudeDeg, -kMaxAbsLatitudeDeg, kMaxAbsLatitudeDeg);
+    number(4, observer.heightM, kMinHeightM, kMaxHeightM);
     copy(5, observer.zoneName);
-    number(6, observer.zoneOffsetHours);
-    number(7, observer.limitingMagnitude);
+    number(6, observer.zoneOffsetHours, -kMaxAbsZoneOffsetHours, kMaxAbsZoneOffsetHours);
+    number(7, observer.limitingMagnitude, kMinChartMagnitude, kMaxChartMagnitude);
     copy(8, fields.elementFolder);
     if (const std::string* text = line(9)) {
         int index = 0;
-        if (ParseSettingsInteger(*text, index))
-            fields.elementFilterIndex = index;
-        else
+        if (!ParseSettingsInteger(*text, index))
             fail(BadIntegerMessage(*text));
+        else if (index < 1 || index > 3)
+            fail(OutOfRangeMessage(9, *text, 1, 3));
+        else
+            fields.elementFilterIndex = index;
     }
     copy(10, fields.elementFileName);
     copy(11, fields.pass.days);
@@ -279,27 +308,37 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
 }
 
 bool WriteSettingsFile(const std::string& path, const ObserverState& observer,
-                       SettingsFields& fields, std::string* errorText) {
+                       SettingsFields& fields, std::string* errorText, std::string* keptText) {
     for (auto& [id, collector] : Collectors())
         if (collector) collector(fields);
     fields.elementFolder = FolderOfElementFile(fields.elementFileName);
 
+    // A text that Latin-1 cannot hold would come back changed ("Ωmega" as "?mega"):
+    // such a line keeps what the file held before, and the caller says so.
+    const std::vector<std::string> lines = SettingsLines(observer, fields);
+    std::vector<QByteArray> oldLines;
+    bool oldLinesRead = false;
+    std::string kept;
     QByteArray contents;
-    for (const std::string& text : SettingsLines(observer, fields)) {
-        contents += Utf8ToLatin1(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        QByteArray latin1;
+        if (!Utf8ToLatin1(lines[i], latin1)) {
+            if (!oldLinesRead) {
+                oldLines = RawLines(path);
+                oldLinesRead = true;
+            }
+            latin1 = i < oldLines.size() ? oldLines[i] : QByteArray();
+            kept += "\nZeile " + std::to_string(i + 1) + ": " + lines[i];
+        }
+        contents += latin1;
         contents += "\r\n";
     }
+    if (keptText) *keptText = kept.empty() ? std::string() : kept.substr(1);
 
-    // QSaveFile writes a temporary file in the same folder and renames it on commit.
-    QSaveFile file(QString::fromStdString(path));
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok) ok = file.write(contents) == contents.size();
-    if (ok) ok = file.commit();
-    if (!ok) {
-        if (file.isOpen()) file.cancelWriting();
-        if (errorText) *errorText = file.errorString().toStdString();
-    }
-    return ok;
+    const ReplaceFileResult written =
+        ReplaceFileContents(path, std::string_view(contents.constData(), contents.size()));
+    if (!written.ok && errorText) *errorText = written.errorText;
+    return written.ok;
 }
 
 bool LoadSettingsAtStartup() {
@@ -315,11 +354,20 @@ bool LoadSettingsAtStartup() {
 }
 
 bool SaveSettingsAtExit() {
-    std::string error;
-    if (WriteSettingsFile(kSettingsFileName, Observer(), Settings(), &error)) return true;
-    AppDialogs().Message(
-        "Fehler beim Speichern",
-        QString("Die Einstellungen konnten nicht in \"%1\" geschrieben werden:\n%2")
-            .arg(kSettingsFileName, QString::fromStdString(error)));
-    return false;
+    std::string error, kept;
+    const bool ok = WriteSettingsFile(kSettingsFileName, Observer(), Settings(), &error, &kept);
+    if (!ok) {
+        AppDialogs().Message(
+            "Fehler beim Speichern",
+            QString("Die Einstellungen konnten nicht in \"%1\" geschrieben werden:\n%2\n\n"
+                    "Die bisherige Datei bleibt unverändert.")
+                .arg(kSettingsFileName, QString::fromStdString(error)));
+    } else if (!kept.empty()) {
+        AppDialogs().Message(
+            "Einstellungen",
+            QString("Diese Angaben enthalten Zeichen, die \"%1\" nicht speichern kann; "
+                    "ihre Zeilen behalten den bisherigen Inhalt:\n%2")
+                .arg(kSettingsFileName, QString::fromStdString(kept)));
+    }
+    return ok;
 }

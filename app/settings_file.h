@@ -100,21 +100,28 @@ std::vector<std::string> SettingsLines(const ObserverState& observer, const Sett
 struct SettingsReadResult {
     bool ok = true;         // every line present and every number readable
     int linesRead = 0;      // lines present in the file (at most 23 are used)
-    std::string errorText;  // German message of the first failure, empty when ok
+    std::string errorText;  // German messages of the failures, one a line; empty when ok
 };
 
 // Reads the file into `observer` (lines 1-7, 16; sine and cosine of the latitude
-// follow) and `fields` (lines 8-15, 17-23). A line that is missing or does not
-// convert keeps the default; a missing file leaves everything at the defaults.
-// Shows nothing: the caller reports errorText.
+// follow) and `fields` (lines 8-15, 17-23). A line that is missing, does not convert
+// or lies outside the values the windows accept (longitude -180..360, latitude
+// -90..90, the bounds of location/place_numbers.h, file type 1..3) keeps the default;
+// a missing file leaves everything at the defaults. Shows nothing: the caller
+// reports errorText (every failure, one per line).
 SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& observer,
                                     SettingsFields& fields);
 
 // Writes the 23 lines (Latin-1, CR LF) to a temporary file beside `path` and renames
-// it over `path`, so that a failure never leaves a truncated file. Runs the
-// collectors first. Returns false with a German message in errorText on failure.
+// it over `path`, checking every write and the final commit, so that a failure never
+// leaves a truncated or empty file: the old one stays as it was. Runs the collectors
+// first. Returns false with the system's description in errorText on failure.
+// A line whose text Latin-1 cannot hold is not changed into another text: it keeps
+// the old file's line (empty without one), and keptText names each such line
+// ("Zeile 10: ...", one per line; empty when none).
 bool WriteSettingsFile(const std::string& path, const ObserverState& observer,
-                       SettingsFields& fields, std::string* errorText = nullptr);
+                       SettingsFields& fields, std::string* errorText = nullptr,
+                       std::string* keptText = nullptr);
 
 // Start-up and exit of the main window: read or write kSettingsFileName in the
 // working directory with Observer() and Settings(), reporting a failure in a

@@ -1,9 +1,9 @@
 #include "passes/save_text_as.h"
 
 #include <QDir>
-#include <QFile>
 
 #include "app/dialogs.h"
+#include "passes/search/replace_file.h"
 
 void SaveTextAs(QWidget* parent, const std::function<std::string()>& text) {
     const QString folder = QDir::currentPath();
@@ -11,18 +11,18 @@ void SaveTextAs(QWidget* parent, const std::function<std::string()>& text) {
     request.caption = QStringLiteral("Speichern unter");
     const FileDialogAnswer answer = AppDialogs().SaveFile(request, parent);
     if (answer.ok) {
-        const std::string content = text();
-        QFile file(answer.fileName);
-        bool written = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
-        if (written)
-            written = file.write(content.data(), static_cast<qint64>(content.size())) ==
-                      static_cast<qint64>(content.size());
-        if (written) written = file.flush();
-        const QString error = file.errorString();
-        file.close();
-        if (!written)
-            AppDialogs().Message(QStringLiteral("Polaride"), QStringLiteral("E/A-Fehler: ") + error,
-                                 parent);
+        // Written beside the target and renamed over it: a failed write leaves an
+        // existing file as it was.
+        const ReplaceFileResult written = ReplaceFileContents(
+            QDir(folder).absoluteFilePath(answer.fileName).toStdString(), text());
+        if (!written.ok) {
+            QString message =
+                QStringLiteral("E/A-Fehler: ") + QString::fromStdString(written.errorText);
+            if (written.targetExisted)
+                message += QStringLiteral("\n\nDie bisherige Datei \"%1\" bleibt unverändert.")
+                               .arg(answer.fileName);
+            AppDialogs().Message(QStringLiteral("Polaride"), message, parent);
+        }
     }
     QDir::setCurrent(folder);
 }

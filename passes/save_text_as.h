@@ -1,6 +1,7 @@
 // "Speichern unter" for the pass and orbit-class lists: asks for a file name, writes
-// the text there and reports a failed write as "E/A-Fehler: ...". The working folder
-// is the same afterwards as before.
+// the text there through a temporary file that replaces the old one only when it is
+// complete, and reports a failed write as "E/A-Fehler: ..." (saying that an existing
+// file was kept). The working folder is the same afterwards as before.
 #pragma once
 
 #include <functional>

@@ -151,6 +151,9 @@ void TForm9::ShowPassFailed() {
 }
 
 bool TForm9::ShowPass(int row) {
+    // While a search fills the list, showing a pass would hide the list and the
+    // search's results with it.
+    if (PassSearchActive()) return false;
     const Windows& windows = AppWindows();
     ObserverState& o = Observer();
     const PassListState& passes = PassList();

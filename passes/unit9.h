@@ -23,7 +23,8 @@ class TForm9 : public QMainWindow, public PassSearchListener {
 
     // --- actions (public for the other windows and for tests) -------------------
     // Shows the pass of list line `row` on the zoom chart (double click); false when
-    // it could not be shown (the failure message was given).
+    // it could not be shown (the failure message was given). Does nothing while a
+    // search runs.
     bool ShowPass(int row);
     void Save();   // "Speichern"
     void Print();  // "Drucken"

@@ -3,11 +3,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <filesystem>
 #include <sstream>
 
 #include "app/settings_file.h"
 #include "core/observer_state.h"
+#include "support/file_size_limit.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -394,6 +396,95 @@ TEST_F(SettingsFileTest, BadNumberIsReportedAndOnlyThatLineKeepsItsDefault) {
     EXPECT_DOUBLE_EQ(Observer().limitingMagnitude, 6);
     EXPECT_FALSE(Observer().showPlanetNames);
     EXPECT_TRUE(Observer().showConstellationLines);
+}
+
+// Numbers the windows would refuse are reported and replaced by the default, like
+// numbers that do not convert; values on the bounds are taken.
+TEST_F(SettingsFileTest, LinesOutsideTheAcceptedRangesKeepTheirDefault) {
+    const struct {
+        int line;
+        const char* text;
+        bool accepted;
+    } cases[] = {
+        {2, "400", false},   {2, "-180.5", false}, {2, "360", true}, {2, "-180", true},
+        {3, "999", false},   {3, "-90.01", false}, {3, "90", true},  {4, "-1e9", false},
+        {4, "8849", true},   {6, "1e300", false},  {6, "-12", true}, {6, "14", true},
+        {7, "1e300", false}, {7, "6.5", true},     {9, "7", false},  {9, "2", true},
+    };
+    ObserverState firstRun;
+    ApplyDefaultObserverSettings(firstRun);
+    const std::vector<std::string> defaults = SettingsLines(firstRun, SettingsFields{});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.line) + ": " + c.text);
+        std::vector<std::string> lines = defaults;
+        lines[0] = "Tromso";
+        lines[static_cast<std::size_t>(c.line - 1)] = c.text;
+        std::string file;
+        for (const std::string& line : lines) file += line + "\r\n";
+        testsupport::WriteTextFile(dir / "polaride.cfg", file);
+
+        ObserverState observer;
+        ApplyDefaultObserverSettings(observer);
+        SettingsFields fields;
+        const SettingsReadResult result =
+            ReadSettingsFile((dir / "polaride.cfg").string(), observer, fields);
+        const std::vector<std::string> read = SettingsLines(observer, fields);
+        EXPECT_EQ(result.ok, c.accepted) << result.errorText;
+        EXPECT_EQ(read[static_cast<std::size_t>(c.line - 1)],
+                  c.accepted ? c.text : defaults[static_cast<std::size_t>(c.line - 1)]);
+        if (!c.accepted) {
+            EXPECT_THAT(result.errorText, HasSubstr("Zeile " + std::to_string(c.line) + ": '" +
+                                                    c.text + "' liegt nicht zwischen"));
+        }
+        EXPECT_EQ(read[0], "Tromso") << "the other lines are read all the same";
+        EXPECT_TRUE(std::isfinite(observer.sinLatitude));
+    }
+}
+
+// A write that fails (here: beyond the file-size limit, as on a full disk) must not
+// cost the old file, and the user is told.
+TEST_F(SettingsFileTest, FailedWriteKeepsTheOldFileByteForByte) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    testsupport::ScopedScriptedDialogs dialogs;
+    const std::string old = testsupport::ReadTextFile(testsupport::DataPath("polaride.cfg"));
+    testsupport::WriteTextFile(dir / "polaride.cfg", old);
+    Observer().placeName = "Ein sehr langer Ortsname, der die Datei wachsen lässt";
+    {
+        testsupport::ScopedFileSizeLimit limit(16);
+        EXPECT_FALSE(SaveSettingsAtExit());
+    }
+    EXPECT_EQ(testsupport::ReadTextFile(dir / "polaride.cfg"), old);
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    const std::string message = dialogs->Messages()[0].toStdString();
+    EXPECT_THAT(message, HasSubstr("polaride.cfg"));
+    EXPECT_THAT(message, HasSubstr("Die bisherige Datei bleibt unverändert."));
+    int files = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        ++files;
+    EXPECT_EQ(files, 1) << "no temporary file left behind";
+}
+
+// "Ωmega" must not come back as "?mega": a line Latin-1 cannot hold keeps the old
+// file's line, and the user is told which.
+TEST_F(SettingsFileTest, TextsLatin1CannotHoldAreNotChanged) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    testsupport::ScopedScriptedDialogs dialogs;
+    Settings().elementFileName = "/daten/bahnen/visual.tle";
+    ASSERT_TRUE(SaveSettingsAtExit());
+    ASSERT_TRUE(dialogs->Messages().isEmpty());
+
+    Observer().placeName = "Görlitz";
+    Settings().elementFileName = "/daten/Ωmega/visual.tle";
+    ASSERT_TRUE(SaveSettingsAtExit());
+    const std::vector<std::string> lines =
+        SplitCrLf(testsupport::ReadTextFile(dir / "polaride.cfg"));
+    ASSERT_EQ(lines.size(), 23u);
+    EXPECT_EQ(lines[0], "G\xF6rlitz");
+    EXPECT_EQ(lines[7], "/daten/bahnen/");
+    EXPECT_EQ(lines[9], "/daten/bahnen/visual.tle");
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_THAT(dialogs->Messages()[0].toStdString(),
+                HasSubstr("Zeile 8: /daten/Ωmega/\nZeile 10: /daten/Ωmega/visual.tle"));
 }
 
 TEST_F(SettingsFileTest, WriteLeavesNoTemporaryFileAndReplacesTheOldOne) {

@@ -31,6 +31,7 @@
 #include "passes/unit9_print.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
+#include "support/file_size_limit.h"
 #include "support/pdf_text.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
@@ -162,6 +163,30 @@ TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
     EXPECT_TRUE(ShowPassEnabled());
 }
 
+TEST_F(PassListTest, DoubleClickWhileTheSearchRunsDoesNothing) {
+    SelectFixture("visual10.tle");
+    dialog->daysField()->setText("2");
+    // A double click on the first line as soon as the running search has listed one.
+    int linesAtClick = -1;
+    QTimer clicker;
+    QObject::connect(&clicker, &QTimer::timeout, form9, [&] {
+        if (form9->list()->count() == 0) return;
+        clicker.stop();
+        linesAtClick = form9->list()->count();
+        emit form9->list()->itemDoubleClicked(form9->list()->item(0));
+    });
+    clicker.start(0);
+    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+    clicker.stop();
+    ASSERT_GT(linesAtClick, 0) << "the click came while the list was being filled";
+    EXPECT_TRUE(form9->isVisible()) << "the search's results stay in view";
+    EXPECT_FALSE(AppWindows().form2->isVisible());
+    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
+    EXPECT_EQ(form9->list()->count(), static_cast<int>(PassList().lines.size()));
+    EXPECT_TRUE(ShowPassEnabled());
+}
+
 enum class ShowPassFault { SelectionShrunk, RaisedMinimum, UnreadableKey };
 class ShowPassFailureTest : public PassListTest,
                             public testing::WithParamInterface<ShowPassFault> {};
@@ -249,6 +274,25 @@ TEST_F(PassListTest, SaveErrorIsReported) {
     form9->Save();
     ASSERT_EQ(dialogs->Messages().size(), 1);
     EXPECT_TRUE(dialogs->Messages()[0].startsWith("Polaride|E/A-Fehler"));
+}
+
+// A write that fails half-way (as on a full disk) leaves the list saved before intact.
+TEST_F(PassListTest, FailedSaveKeepsTheOldFile) {
+    const fs::path out = dir / "liste.txt";
+    testsupport::WriteTextFile(out, "alte Liste\r\n");
+    FillList(50);
+    dialogs->AnswerSaveFile(QString::fromStdString(out.string()));
+    {
+        testsupport::ScopedFileSizeLimit limit(64);
+        form9->Save();
+    }
+    EXPECT_EQ(testsupport::ReadTextFile(out), "alte Liste\r\n");
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_TRUE(dialogs->Messages()[0].startsWith("Polaride|E/A-Fehler"));
+    EXPECT_TRUE(dialogs->Messages()[0].contains("bleibt unverändert"));
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
+            << "temporary file left behind: " << entry.path();
 }
 
 TEST_F(PassListTest, PrintsFiftyLinesAPage) {
