@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QTableWidget>
 
+#include "app/dialogs.h"
 #include "core/observer_state.h"
 #include "location/place_messages.h"
 #include "location/place_numbers.h"
@@ -107,6 +108,11 @@ void TForm7::ChooseRow(int row) {
         place = PlaceOfRow(rows_[row - 1]);
     } catch (const PlaceNumberError& error) {
         ShowNumberError(error.text(), this);
+        return;
+    } catch (const PlaceRangeError& error) {
+        // A line of "ORTE" the parameter dialog would refuse: the place stays as it is.
+        AppDialogs().Message(QString::fromUtf8(kInvalidEntryCaption),
+                             QString::fromUtf8(error.what()), this);
         return;
     }
     ObserverState& observer = Observer();

@@ -1,5 +1,6 @@
 #include "location/place_list.h"
 
+#include "location/place_entry.h"
 #include "location/place_numbers.h"
 #include "location/text_lines.h"
 
@@ -86,6 +87,9 @@ ChosenPlace PlaceOfRow(const PlaceRow& row) {
     place.longitudeDeg = CellNumber(row[0]);
     place.latitudeDeg = CellNumber(row[1]);
     place.heightM = CellNumber(row[2]);
+    if (!LongitudeWithinBounds(place.longitudeDeg)) throw PlaceRangeError(kLongitudeError);
+    if (!LatitudeWithinBounds(place.latitudeDeg)) throw PlaceRangeError(kLatitudeError);
+    if (!HeightWithinBounds(place.heightM)) throw PlaceRangeError(kHeightError);
     return place;
 }
 

@@ -38,13 +38,22 @@ class PlaceNumberError : public std::runtime_error {
 // Throws PlaceNumberError.
 void SortPlaceRows(std::vector<PlaceRow>& rows, int column);
 
+// A place whose numbers lie outside what the parameter dialog accepts; what() is the
+// dialog's message ("Fehler bei geografischer Länge", ...).
+class PlaceRangeError : public std::runtime_error {
+  public:
+    using std::runtime_error::runtime_error;
+};
+
 struct ChosenPlace {
     std::string name;
     double longitudeDeg = 0.0;
     double latitudeDeg = 0.0;
     double heightM = 0.0;
 };
-// The place of a row. Throws PlaceNumberError.
+// The place of a row. Throws PlaceNumberError, or PlaceRangeError for a longitude
+// outside -180..360, a latitude outside -90..90 or a height outside the bounds of
+// place_numbers.h.
 ChosenPlace PlaceOfRow(const PlaceRow& row);
 
 }  // namespace location

@@ -32,6 +32,9 @@ inline constexpr double kMaxAbsZoneOffsetHours = 24.0;
 inline constexpr double kMinChartMagnitude = -30.0;
 inline constexpr double kMaxChartMagnitude = 99.0;
 
+// The message of a height outside its bounds (caption "Ungültige Eingabe").
+inline constexpr const char* kHeightError = "Fehler bei Höhe über NN";
+
 // Whether a value lies inside its bounds (false for NaN and infinities).
 bool LongitudeWithinBounds(double longitudeDeg);
 bool LatitudeWithinBounds(double latitudeDeg);

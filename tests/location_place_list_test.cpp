@@ -133,3 +133,35 @@ TEST(PlaceChoice, RowGivesNameAndNumbers) {
     EXPECT_DOUBLE_EQ(place.heightM, 11.0);
     EXPECT_THROW(PlaceOfRow(PlaceRowOfLine("   -0.128")), PlaceNumberError);
 }
+
+// A line the parameter dialog would refuse is never taken as the place.
+TEST(PlaceChoice, ValuesOutsideTheDialogsRangesAreRefused) {
+    struct Case {
+        const char* line;
+        const char* message;  // empty: accepted
+    };
+    const Case cases[] = {
+        {"    1e300  51.507   11Irgendwo", "Fehler bei geografischer Länge"},
+        {"   -180.5  51.507   11Irgendwo", "Fehler bei geografischer Länge"},
+        {"      360  51.507   11Irgendwo", ""},
+        {"     -180  51.507   11Irgendwo", ""},
+        {"   -0.128   90.01   11Irgendwo", "Fehler bei geografischer Breite"},
+        {"   -0.128     -90   11Irgendwo", ""},
+        {"   -0.128  51.507-1e99Irgendwo", "Fehler bei Höhe über NN"},
+        {"   -0.128  51.507 8849Irgendwo", ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const PlaceRow row = PlaceRowOfLine(c.line);
+        if (*c.message == '\0') {
+            EXPECT_NO_THROW(PlaceOfRow(row));
+            continue;
+        }
+        try {
+            PlaceOfRow(row);
+            ADD_FAILURE() << "accepted";
+        } catch (const PlaceRangeError& error) {
+            EXPECT_STREQ(error.what(), c.message);
+        }
+    }
+}

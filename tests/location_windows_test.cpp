@@ -290,6 +290,21 @@ TEST_F(PlaceWindowsTest, DoubleClickTakesTheRowOver) {
     EXPECT_DOUBLE_EQ(Observer().heightM, 478.0);
 }
 
+TEST_F(PlaceWindowsTest, RowOutsideTheDialogsRangesIsNotTakenOver) {
+    testsupport::WriteTextFile(dir / "ORTE", "    1e300    53.55    6Nirgendwo\r\n");
+    TForm7 list;
+    list.show();
+    const std::string placeBefore = Observer().placeName;
+    const double longitudeBefore = Observer().longitudeDeg;
+    emit list.grid()->cellDoubleClicked(1, 0);
+    EXPECT_THAT(dialogs->Messages(),
+                ElementsAre(QString::fromUtf8("Ungültige Eingabe|Fehler bei geografischer Länge")));
+    EXPECT_TRUE(list.isVisible());
+    EXPECT_TRUE(drawings.empty());
+    EXPECT_EQ(Observer().placeName, placeBefore);
+    EXPECT_EQ(Observer().longitudeDeg, longitudeBefore);
+}
+
 TEST_F(PlaceWindowsTest, MissingPlaceFileIsReported) {
     std::filesystem::remove(dir / "ORTE");
     TForm7 list;
