@@ -1,8 +1,10 @@
 #include "chart/sky_chart.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <cmath>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "app/dialogs.h"
@@ -248,13 +250,24 @@ SatelliteUi ChartSatelliteUi() {
     return ui;
 }
 
+std::set<std::string> gReportedCauses;
+int gReportsWaiting = 0;
+
+void ShowError(const std::string& text) {
+    AppDialogs().Message(QStringLiteral("Fehler"), QString::fromStdString(text),
+                         ChartHooks().dialogParent);
+}
+
 void ReportError(const std::string& text, std::string* error) {
     if (error) {
         *error = text;
         return;
     }
-    AppDialogs().Message(QStringLiteral("Fehler"), QString::fromStdString(text),
-                         ChartHooks().dialogParent);
+    if (!gReportedCauses.insert(text).second) return;
+    if (gReportsWaiting > 0 && QCoreApplication::instance())
+        QTimer::singleShot(0, QCoreApplication::instance(), [text] { ShowError(text); });
+    else
+        ShowError(text);
 }
 
 // The chart layers proper; data-file errors propagate to the caller.
@@ -406,8 +419,13 @@ bool DrawSkyChart(Canvas& canvas, std::string* error) {
         ReportError(e.what(), error);
         return false;
     }
+    gReportedCauses.clear();  // a cause that comes back later is news again
     return true;
 }
+
+ChartReportsWait::ChartReportsWait() { ++gReportsWaiting; }
+ChartReportsWait::~ChartReportsWait() { --gReportsWaiting; }
+void ResetChartReports() { gReportedCauses.clear(); }
 
 void DrawTitleLabels(Canvas& canvas) {
     const ObserverState& o = Observer();
@@ -467,8 +485,7 @@ void DrawAltitudeLines(Canvas& canvas) {
 void DrawZodiac(Canvas& canvas) {
     const CanvasPen savedPen = canvas.Pen();
     canvas.SetPen(kZodiacColour, 1, PenMode::Xor);
-    TraceEclipticPath(canvas,
-                      [](const ChartPoint& p) { return QPoint(Trunc(p.x), Trunc(p.y)); });
+    TraceEclipticPath(canvas, [](const ChartPoint& p) { return QPoint(Trunc(p.x), Trunc(p.y)); });
     canvas.Pen() = savedPen;
 }
 

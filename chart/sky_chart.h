@@ -84,6 +84,21 @@ void DrawSkyChart();
 // message goes to *error when given, else to a message box.
 bool DrawSkyChart(Canvas& canvas, std::string* error = nullptr);
 
+// The message boxes of failed drawings. Each cause (the message text) is shown once,
+// not again at every redraw, until a drawing succeeds. While a ChartReportsWait
+// lives (the chart is drawn from a resize, show or paint handler), a box waits for
+// the event loop: a modal box inside such a handler runs the window's events while
+// the window is still being shown and resized.
+class ChartReportsWait {
+  public:
+    ChartReportsWait();
+    ~ChartReportsWait();
+    ChartReportsWait(const ChartReportsWait&) = delete;
+    ChartReportsWait& operator=(const ChartReportsWait&) = delete;
+};
+// Forgets the causes already shown (tests).
+void ResetChartReports();
+
 // Layers, each also drawn alone by the display toggles.
 void PlaceCompassLabels(Canvas& canvas);
 void DrawAltitudeLines(Canvas& canvas);       // exclusive-or: twice removes them

@@ -16,6 +16,7 @@
 #include "app/dialogs.h"
 #include "app/settings_file.h"
 #include "app/windows.h"
+#include "chart/sky_chart.h"
 #include "core/observer_state.h"
 #include "location/unit1.h"
 #include "satellite/magnitude_table.h"
@@ -193,6 +194,7 @@ void TForm1::showEvent(QShowEvent* event) {
     Observer().zoomFactor = 1;
     SetDisplayCheckMarks();
     if (updateZoomCheckMarks) updateZoomCheckMarks();
+    ChartReportsWait wait;  // the window is still being shown
     DrawChart();
 }
 

@@ -73,6 +73,7 @@ void SkyChartWidget::resizeEvent(QResizeEvent* event) {
     if (w > canvas_->Width() || h > canvas_->Height()) {
         canvas_->Resize(w, h, Qt::black);
         ResetChartTexts();
+        ChartReportsWait wait;
         if (isVisible() && Observer().zoomFactor == 1) DrawSkyChart();
     }
 }

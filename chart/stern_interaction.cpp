@@ -340,7 +340,10 @@ void FinishZoomFrame() {
 }  // namespace
 
 SternHooks& ChartHooks() { return gHooks; }
-void ResetChartHooks() { gHooks = SternHooks{}; }
+void ResetChartHooks() {
+    gHooks = SternHooks{};
+    ResetChartReports();
+}
 ZoomOffsets& ChartZoomOffsets() { return gZoomOffsets; }
 
 // --- time ---------------------------------------------------------------------------

@@ -48,6 +48,7 @@ struct SternHooks {
 };
 
 SternHooks& ChartHooks();
+// Back to no hooks, and no chart file error counted as already shown (tests).
 void ResetChartHooks();
 
 // --- time --------------------------------------------------------------------

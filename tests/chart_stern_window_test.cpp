@@ -136,3 +136,46 @@ TEST_F(ChartWindow, LoadingElementsEnablesSatWahl) {
     EXPECT_GT(Observer().satelliteCount, 0);
     EXPECT_TRUE(form->selectSatellitesAction->isEnabled());
 }
+
+// Without "STERNKAT" or "ASTEROID.TXT" the window still comes up. The missing file is
+// reported once, after the window has been shown and resized (a modal box inside the
+// show or resize handler crashed the program), and not again at every redraw.
+TEST(ChartWindowWithoutAFile, MissingFileIsReportedOnceAfterTheWindowIsUp) {
+    for (const char* missing : {"STERNKAT", "ASTEROID.TXT"}) {
+        SCOPED_TRACE(missing);
+        WindowFolder folder;
+        std::filesystem::remove(folder.path() / missing);
+        testsupport::ScopedWorkingDir inFolder(folder.path());
+        testsupport::ScopedScriptedDialogs dialogs;
+        ResetObserverState();
+        ResetPlotTables();
+        ResetChartTexts();
+        ResetChartHooks();
+        ResetSatelliteTable();
+        ResetSettings();
+        auto form = std::make_unique<TForm1>();
+        AttachSkyChart(*form);
+        ChartHooks().blinkWaitMs = 0;
+        dialogs->Clear();
+
+        form->resize(800, 600);
+        form->show();
+        form->resize(1400, 1000);  // drawn again from the resize handler
+        EXPECT_TRUE(dialogs->Messages().isEmpty())
+            << "no box from inside the show or resize handler";
+        QApplication::processEvents();
+        ASSERT_EQ(dialogs->Messages().size(), 1);
+        EXPECT_TRUE(dialogs->Messages()[0].contains(QStringLiteral("Datei nicht gefunden")))
+            << dialogs->Messages()[0].toStdString();
+
+        form->hourForwardAction->trigger();  // a redraw from the menu
+        form->nextDayAction->trigger();
+        QApplication::processEvents();
+        EXPECT_EQ(dialogs->Messages().size(), 1) << "once per cause";
+
+        form->hide();
+        form.reset();
+        SetMainChartCanvas(nullptr);
+        ResetChartHooks();
+    }
+}
