@@ -1,9 +1,10 @@
 #include "core/asteroids.h"
 
-#include <fstream>
+#include <sstream>
 
 #include "core/ephemeris_file_error.h"
 #include "core/number_text.h"
+#include "core/text_file.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ double Field(std::string_view line, size_t first, size_t last, const std::string
     return v;
 }
 
-bool ReadLine(std::ifstream& in, std::string& line) {
+bool ReadLine(std::istream& in, std::string& line) {
     if (!std::getline(in, line)) return false;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     return true;
@@ -42,8 +43,16 @@ AsteroidElements ParseAsteroidLine(std::string_view line, const std::string& fil
 
 AsteroidPair SelectAsteroidPair(JD1900 t, const std::string& path) {
     const std::string name = path;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw EphemerisFileError::FileNotFound(name);
+    std::string contents;
+    switch (ReadFileContents(path, contents)) {
+        case FileReadStatus::Ok:
+            break;
+        case FileReadStatus::Missing:
+            throw EphemerisFileError::FileNotFound(name);
+        case FileReadStatus::Unreadable:
+            throw EphemerisFileError::Unreadable(name);
+    }
+    std::istringstream in(contents);
     std::string first;
     std::string second;
     if (!ReadLine(in, first)) throw EphemerisFileError::EndOfFile(name);

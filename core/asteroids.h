@@ -31,5 +31,5 @@ AsteroidElements ParseAsteroidLine(std::string_view line, const std::string& fil
 // The pair for instant t: the first pair whose epoch is at most 100 days before t (the
 // first pair also for instants before the first epoch), the last pair when every epoch
 // lies more than 100 days before t. Throws EphemerisFileError when the file is missing,
-// empty, ends inside a pair or holds a bad number.
+// cannot be read, is empty, ends inside a pair or holds a bad number.
 AsteroidPair SelectAsteroidPair(JD1900 t, const std::string& path = "ASTEROID.TXT");

@@ -1,11 +1,13 @@
-// The error a missing or malformed data file ("ASTEROID.TXT", "KOMET") raises in the
-// astronomy core. The caller (chart drawing, ephemeris update, command line) catches it,
-// shows what() and goes on. The messages are those of the sky data readers.
+// The error a missing, unreadable or malformed data file ("ASTEROID.TXT", "KOMET") raises
+// in the astronomy core. The caller (chart drawing, ephemeris update, command line)
+// catches it, shows what() and goes on. The messages are those of the sky data readers.
 #pragma once
 
 #include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "core/text_file.h"
 
 class EphemerisFileError : public std::runtime_error {
   public:
@@ -16,6 +18,11 @@ class EphemerisFileError : public std::runtime_error {
     static EphemerisFileError FileNotFound(std::string fileName) {
         return {std::move(fileName), "Datei nicht gefunden"};
     }
+    // A folder in the file's place or an input/output error while reading it.
+    static EphemerisFileError Unreadable(std::string fileName) {
+        std::string message = UnreadableFileMessage(fileName);
+        return {std::move(fileName), message};
+    }
     static EphemerisFileError EndOfFile(std::string fileName) {
         return {std::move(fileName), "Lesen über Dateiende hinaus"};
     }
@@ -25,6 +32,13 @@ class EphemerisFileError : public std::runtime_error {
     }
     static EphemerisFileError BadInteger(std::string fileName, std::string_view text) {
         return {std::move(fileName), "'" + std::string(text) + "' ist kein gültiger Integerwert"};
+    }
+    // A number that cannot stand for the quantity: "Periheldistanz '0' ist ungültig: sie
+    // muss größer als 0 sein".
+    static EphemerisFileError BadValue(std::string fileName, std::string_view quantity,
+                                       std::string_view text, std::string_view requirement) {
+        return {std::move(fileName), std::string(quantity) + " '" + std::string(text) +
+                                         "' ist ungültig: " + std::string(requirement)};
     }
 
   private:

@@ -1,7 +1,7 @@
 #include "core/minor_body.h"
 
 #include <cmath>
-#include <fstream>
+#include <sstream>
 
 #include "core/chart_projection.h"
 #include "core/ephemeris_file_error.h"
@@ -9,6 +9,7 @@
 #include "core/number_text.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
+#include "core/text_file.h"
 
 namespace {
 
@@ -34,19 +35,30 @@ struct CometElements {
 
 class LineReader {
   public:
-    explicit LineReader(std::ifstream& in) : in_(in) {}
+    explicit LineReader(std::istream& in) : in_(in) {}
     std::string Next() {
         std::string line;
         if (!std::getline(in_, line)) throw EphemerisFileError::EndOfFile(kFileName);
         if (!line.empty() && line.back() == '\r') line.pop_back();
         return line;
     }
-    // A real number; values the check refuses are reported like text that is no number.
-    double Real(bool (*acceptable)(double) = nullptr) {
+    double Real() {
         const std::string line = Next();
         double v = 0.0;
-        if (!numtext::ParseReal(line, v) || (acceptable && !acceptable(v)))
+        if (!numtext::ParseReal(line, v))
             throw EphemerisFileError::BadFloat(kFileName, numtext::Trim(line));
+        return v;
+    }
+    // A real number that must be greater than (or at least) `bound` to describe an orbit.
+    double RealAbove(std::string_view quantity, double bound, bool boundAllowed) {
+        const std::string line = Next();
+        double v = 0.0;
+        if (!numtext::ParseReal(line, v))
+            throw EphemerisFileError::BadFloat(kFileName, numtext::Trim(line));
+        if (boundAllowed ? v < bound : v <= bound)
+            throw EphemerisFileError::BadValue(
+                kFileName, quantity, numtext::Trim(line),
+                boundAllowed ? "sie darf nicht negativ sein" : "sie muss größer als 0 sein");
         return v;
     }
     int Integer() {
@@ -58,20 +70,28 @@ class LineReader {
     }
 
   private:
-    std::ifstream& in_;
+    std::istream& in_;
 };
 
 CometElements ReadCometFile() {
-    std::ifstream in(kFileName, std::ios::binary);
-    if (!in) throw EphemerisFileError::FileNotFound(kFileName);
+    std::string contents;
+    switch (ReadFileContents(kFileName, contents)) {
+        case FileReadStatus::Ok:
+            break;
+        case FileReadStatus::Missing:
+            throw EphemerisFileError::FileNotFound(kFileName);
+        case FileReadStatus::Unreadable:
+            throw EphemerisFileError::Unreadable(kFileName);
+    }
+    std::istringstream in(contents);
     LineReader r(in);
     gMinorBody.name = r.Next();
     CometElements c;
     c.year = r.Integer();
     c.month = r.Integer();
     c.day = r.Real();
-    c.q = r.Real([](double q) { return q > 0.0; });  // 0 or less: no orbit
-    c.e = r.Real([](double e) { return e >= 0.0; });
+    c.q = r.RealAbove("Periheldistanz", 0.0, false);  // 0 or less: no orbit
+    c.e = r.RealAbove("Exzentrizität", 0.0, true);
     c.perihelionDeg = r.Real();
     c.nodeDeg = r.Real();
     c.inclinationDeg = r.Real();

@@ -28,8 +28,9 @@ void ResetMinorBodyState();
 
 // Reads "KOMET" from the working directory and fills MinorBodyState for the chart
 // instant t (universal time). Needs SunState for the same chart, siderealHours and the
-// latitude of ObserverState. Returns true; throws EphemerisFileError when the file is missing
-// or a value is not a number (the name is replaced as soon as line 1 is read).
+// latitude of ObserverState. Returns true; throws EphemerisFileError when the file is
+// missing or unreadable, a value is not a number, or the perihelion distance is not
+// positive or the eccentricity negative (the name is replaced as soon as line 1 is read).
 bool MinorBodyPosition(JD1900 t);
 
 // True anomaly (radians) of a hyperbolic or near-parabolic orbit from the series form of

@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "core/text_file.h"
 #include "satellite/column_number.h"
 #include "satellite/text_lines.h"
 
@@ -44,6 +45,10 @@ bool LoadMagnitudeTable(const std::string& path, std::string* errorText) {
             return false;
         }
         table.entries[static_cast<std::size_t>(table.count++)] = entry;
+    }
+    if (in.bad()) {  // a folder in the file's place, an input/output error
+        if (errorText) *errorText = UnreadableFileMessage(path) + ".";
+        return false;
     }
     return true;
 }

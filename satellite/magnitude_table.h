@@ -28,8 +28,8 @@ void ResetMagnitudeTable();
 
 // Reads a magnitude file (by default "SATMAG" in the working directory) into
 // MagnitudeTable(). Entries are appended from an empty table in file order.
-// Returns false when the file cannot be opened or a line's number columns do not
-// convert; errorText then receives a German message for the error box, and the
+// Returns false when the file cannot be opened or read or a line's number columns do
+// not convert; errorText then receives a German message for the error box, and the
 // table keeps the lines read before the failure. Blank lines and lines past the
 // capacity are ignored.
 bool LoadMagnitudeTable(const std::string& path = "SATMAG", std::string* errorText = nullptr);

@@ -1,5 +1,13 @@
 #include "satellite/text_lines.h"
 
+#include <exception>
+
+namespace {
+
+constexpr int kEof = std::char_traits<char>::eof();
+
+}  // namespace
+
 bool ReadTextLine(std::istream& in, std::string& line, bool& tooLong) {
     line.clear();
     tooLong = false;
@@ -10,19 +18,27 @@ bool ReadTextLine(std::istream& in, std::string& line, bool& tooLong) {
     }
     bool readAny = false;
     std::size_t length = 0;
-    for (;;) {
-        const int c = buffer->sbumpc();
-        if (c == std::char_traits<char>::eof()) {
-            in.setstate(std::ios::eofbit);
-            break;
+    try {
+        for (;;) {
+            const int c = buffer->sbumpc();
+            if (c == kEof) {
+                in.setstate(std::ios::eofbit);
+                break;
+            }
+            readAny = true;
+            if (c == '\n') break;
+            if (c == '\r') {
+                if (buffer->sgetc() == '\n') buffer->sbumpc();
+                break;
+            }
+            if (length < kMaxKeptLineLength) line.push_back(static_cast<char>(c));
+            ++length;
         }
-        readAny = true;
-        if (c == '\n') break;
-        if (length < kMaxKeptLineLength) line.push_back(static_cast<char>(c));
-        ++length;
+    } catch (const std::exception&) {
+        in.setstate(std::ios::badbit);
+        return false;
     }
     if (length > kMaxKeptLineLength) tooLong = true;
-    if (!line.empty() && line.back() == '\r' && length <= kMaxKeptLineLength) line.pop_back();
     if (!readAny) in.setstate(std::ios::failbit);
     return readAny;
 }
@@ -34,5 +50,11 @@ bool ReadTextLine(std::istream& in, std::string& line) {
 
 bool AtEndOfText(std::istream& in) {
     std::streambuf* buffer = in.rdbuf();
-    return !buffer || !in.good() || buffer->sgetc() == std::char_traits<char>::eof();
+    if (!buffer || !in.good()) return true;
+    try {
+        return buffer->sgetc() == kEof;
+    } catch (const std::exception&) {
+        in.setstate(std::ios::badbit);
+        return true;
+    }
 }

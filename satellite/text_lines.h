@@ -1,4 +1,5 @@
-// Reading text lines of untrusted files: CR LF and LF alike, bounded length.
+// Reading text lines of untrusted files: LF, CR LF and CR alone (classic Mac files)
+// end a line; bounded length; a failed read never escapes as an exception.
 #pragma once
 
 #include <istream>
@@ -9,11 +10,13 @@
 // length costs bounded memory.
 inline constexpr std::size_t kMaxKeptLineLength = 512;
 
-// Next line without its line end (LF, CR LF, or a CR before the end of the file);
-// false at the end of the stream when nothing was read. tooLong tells whether the
-// line was longer than kMaxKeptLineLength (line then holds its beginning).
+// Next line without its line end; false at the end of the stream when nothing was
+// read. tooLong tells whether the line was longer than kMaxKeptLineLength (line then
+// holds its beginning). An input/output error of the file (the standard file buffer
+// throws std::ios_base::failure for it) sets badbit and ends the line there; callers
+// tell it from the end of the file by in.bad().
 bool ReadTextLine(std::istream& in, std::string& line, bool& tooLong);
 bool ReadTextLine(std::istream& in, std::string& line);
 
-// True when nothing is left to read.
+// True when nothing is left to read (also after a read error, which sets badbit).
 bool AtEndOfText(std::istream& in);

@@ -7,6 +7,7 @@
 
 #include "chart/catalog/catalog.h"
 #include "support/test_paths.h"
+#include "support/unreadable_file.h"
 
 namespace {
 
@@ -224,7 +225,7 @@ TEST_F(InTempDir, StarCatalogueVisitsExactly15639StarsInOrder) {
     EXPECT_TRUE(inOrder);
 }
 
-TEST_F(InTempDir, MissingFilesFailWithTheFileError) {
+TEST_F(InTempDir, MissingAndUnreadableFilesFailWithTheFileError) {
     struct Case {
         const char* file;
         std::function<void()> read;
@@ -244,12 +245,20 @@ TEST_F(InTempDir, MissingFilesFailWithTheFileError) {
         EXPECT_EQ(error.fileName(), c.file);
         EXPECT_STREQ(error.what(), "Datei nicht gefunden");
     }
-}
-
-TEST_F(InTempDir, DirectoryInPlaceOfAFileIsAFileError) {
-    std::filesystem::create_directory(dir / "NEBEL");
-    EXPECT_EQ(ErrorOf([] { ReadNebulae([](int, const NebulaRecord&) {}); }).kind(),
-              DataErrorKind::FileNotFound);
+    // A folder in the file's place, an input/output error: named, never an exception of
+    // the stream library.
+    for (const std::string& form : testsupport::UnreadableForms()) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.file) + " " + form);
+            testsupport::MakeUnreadable(dir / c.file, form);
+            const DataFileError error = ErrorOf(c.read);
+            EXPECT_EQ(error.kind(), DataErrorKind::Unreadable);
+            EXPECT_EQ(error.fileName(), c.file);
+            EXPECT_EQ(std::string(error.what()),
+                      "Datei " + std::string(c.file) + " kann nicht gelesen werden");
+            std::filesystem::remove_all(dir / c.file);
+        }
+    }
 }
 
 TEST_F(InTempDir, ShortFilesFailWithEndOfFileAfterTheLinesPresent) {

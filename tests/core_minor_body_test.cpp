@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "core/asteroids.h"
 #include "core/chart_projection.h"
 #include "core/ephemeris_file_error.h"
 #include "core/minor_body.h"
@@ -11,6 +12,7 @@
 #include "core/sun_moon.h"
 #include "core/timescale.h"
 #include "support/test_paths.h"
+#include "support/unreadable_file.h"
 
 namespace {
 
@@ -194,9 +196,9 @@ TEST_F(MinorBodyTest, FileFaultsKeepTheOldValues) {
         {"Jahr\nzweitausend\n1\n1.5\n0.5\n0.9\n1\n1\n1\n2000\n5\n5\n0.1\n",
          "'zweitausend' ist kein gültiger Integerwert", "Jahr"},
         {"Null\n2000\n1\n1.5\n0\n0.9\n1\n1\n1\n2000\n5\n5\n0.1\n",
-         "'0' ist kein gültiger Gleitkommawert", "Null"},
+         "Periheldistanz '0' ist ungültig: sie muss größer als 0 sein", "Null"},
         {"Negativ\n2000\n1\n1.5\n0.5\n-0.2\n1\n1\n1\n2000\n5\n5\n0.1\n",
-         "'-0.2' ist kein gültiger Gleitkommawert", "Negativ"},
+         "Exzentrizität '-0.2' ist ungültig: sie darf nicht negativ sein", "Negativ"},
     };
     for (const auto& c : cases) {
         std::filesystem::remove(dir_ / "KOMET");
@@ -212,6 +214,31 @@ TEST_F(MinorBodyTest, FileFaultsKeepTheOldValues) {
         }
         EXPECT_EQ(MinorBody().name, c.name);
         EXPECT_EQ(MinorBody().distance, 42.0);
+    }
+}
+
+TEST_F(MinorBodyTest, UnreadableFilesAreNamedAndKeepTheOldValues) {
+    testsupport::ScopedWorkingDir cwd(dir_.path());
+    for (const std::string& form : testsupport::UnreadableForms()) {
+        SCOPED_TRACE(form);
+        testsupport::MakeUnreadable(dir_ / "KOMET", form);
+        MinorBody().name = "alt";
+        try {
+            MinorBodyPosition(36525.0);
+            ADD_FAILURE() << "no error";
+        } catch (const EphemerisFileError& e) {
+            EXPECT_EQ(std::string(e.what()), "Datei KOMET kann nicht gelesen werden");
+        }
+        EXPECT_EQ(MinorBody().name, "alt");
+
+        testsupport::MakeUnreadable(dir_ / "ASTEROID.TXT", form);
+        try {
+            SelectAsteroidPair(36525.0);
+            ADD_FAILURE() << "no error";
+        } catch (const EphemerisFileError& e) {
+            EXPECT_EQ(std::string(e.what()), "Datei ASTEROID.TXT kann nicht gelesen werden");
+            EXPECT_EQ(e.fileName(), "ASTEROID.TXT");
+        }
     }
 }
 

@@ -1,28 +1,18 @@
 #include "chart/catalog/data_file.h"
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <utility>
 
 #include "chart/catalog/data_file_error.h"
+#include "core/text_file.h"
 
 DataFile::DataFile(std::string fileName) : fileName_(std::move(fileName)) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(fileName_, ec)) throw DataFileError::FileNotFound(fileName_);
-    std::ifstream in(fileName_, std::ios::binary);
-    if (!in) throw DataFileError::FileNotFound(fileName_);
-    in.seekg(0, std::ios::end);
-    const std::streamoff size = in.tellg();
-    if (size > 0) {
-        contents_.resize(static_cast<std::size_t>(size));
-        in.seekg(0, std::ios::beg);
-        in.read(contents_.data(), size);
-        if (!in) throw DataFileError::FileNotFound(fileName_);
-    } else if (size < 0) {
-        // Not seekable: read it as a stream.
-        in.clear();
-        contents_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    switch (ReadFileContents(fileName_, contents_)) {
+        case FileReadStatus::Ok:
+            return;
+        case FileReadStatus::Missing:
+            throw DataFileError::FileNotFound(fileName_);
+        case FileReadStatus::Unreadable:
+            throw DataFileError::Unreadable(fileName_);
     }
 }
 

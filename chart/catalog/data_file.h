@@ -8,7 +8,8 @@
 
 class DataFile {
   public:
-    // Throws DataFileError::FileNotFound when the file is missing or cannot be read.
+    // Throws DataFileError::FileNotFound when the file is missing, ::Unreadable when it
+    // cannot be read (a folder in its place, an input/output error).
     explicit DataFile(std::string fileName);
 
     const std::string& fileName() const { return fileName_; }
@@ -29,5 +30,6 @@ class DataFile {
 };
 
 // Line n (counted from 1; n < 1 gives line 1) of the named file as text: the lines
-// before it are read and discarded. Throws DataFileError (FileNotFound, EndOfFile).
+// before it are read and discarded. Throws DataFileError (FileNotFound, Unreadable,
+// EndOfFile).
 std::string ReadLineOfFile(const std::string& fileName, int n);

@@ -2,11 +2,18 @@
 
 #include <utility>
 
+#include "core/text_file.h"
+
 DataFileError::DataFileError(DataErrorKind kind, std::string fileName, const std::string& message)
     : std::runtime_error(message), kind_(kind), fileName_(std::move(fileName)) {}
 
 DataFileError DataFileError::FileNotFound(std::string fileName) {
     return DataFileError(DataErrorKind::FileNotFound, std::move(fileName), "Datei nicht gefunden");
+}
+
+DataFileError DataFileError::Unreadable(std::string fileName) {
+    std::string message = UnreadableFileMessage(fileName);
+    return DataFileError(DataErrorKind::Unreadable, std::move(fileName), message);
 }
 
 DataFileError DataFileError::EndOfFile(std::string fileName) {

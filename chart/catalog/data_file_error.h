@@ -8,7 +8,8 @@
 #include <string_view>
 
 enum class DataErrorKind {
-    FileNotFound,  // missing or cannot be opened: "Datei nicht gefunden"
+    FileNotFound,  // missing: "Datei nicht gefunden"
+    Unreadable,    // a folder in its place, no permission, an input/output error
     BadNumber,     // a numeric field that does not convert
     EndOfFile,     // a line needed beyond the end of the file: "Lesen über Dateiende hinaus"
 };
@@ -24,6 +25,8 @@ class DataFileError : public std::runtime_error {
 
     // The messages as the program shows them (UTF-8).
     static DataFileError FileNotFound(std::string fileName);
+    // "Datei STERNKAT kann nicht gelesen werden".
+    static DataFileError Unreadable(std::string fileName);
     static DataFileError EndOfFile(std::string fileName);
     // `fieldText` is the field as cut from its columns, quoted in the message:
     // "'x.5' ist kein gültiger Gleitkommawert" / "'x' ist kein gültiger Integerwert".

@@ -1,0 +1,38 @@
+#include "core/text_file.h"
+
+#include <exception>
+#include <filesystem>
+#include <fstream>
+
+FileReadStatus ReadFileContents(const std::string& path, std::string& contents,
+                                std::size_t maxBytes) {
+    contents.clear();
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (!std::filesystem::exists(status)) return FileReadStatus::Missing;
+    if (std::filesystem::is_directory(status)) return FileReadStatus::Unreadable;
+    std::ifstream in(path, std::ios::binary);
+    if (!in.is_open()) return FileReadStatus::Unreadable;
+    try {
+        std::streambuf* buffer = in.rdbuf();
+        char chunk[65536];
+        for (;;) {
+            const std::streamsize got = buffer->sgetn(chunk, sizeof chunk);
+            if (got <= 0) break;
+            if (contents.size() + static_cast<std::size_t>(got) > maxBytes) {
+                contents.clear();
+                return FileReadStatus::Unreadable;
+            }
+            contents.append(chunk, static_cast<std::size_t>(got));
+        }
+    } catch (const std::exception&) {
+        // The file buffer reports a failed read(2) (EIO, EISDIR, ...) by throwing.
+        contents.clear();
+        return FileReadStatus::Unreadable;
+    }
+    return FileReadStatus::Ok;
+}
+
+std::string UnreadableFileMessage(const std::string& fileName) {
+    return "Datei " + fileName + " kann nicht gelesen werden";
+}

@@ -1,0 +1,26 @@
+// Data files read whole into memory without letting a failure escape as an exception:
+// a missing file, a folder in its place and an input/output error while reading (the
+// standard file buffer throws std::ios_base::failure for those) are told apart, so that
+// every reader can report the file by name and go on as for a missing file.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+enum class FileReadStatus {
+    Ok,
+    Missing,     // no such file
+    Unreadable,  // a folder, no permission, an input/output error, or larger than the limit
+};
+
+// Data files are small (the star catalogue is about 1 MB); anything beyond this is not
+// one of them.
+inline constexpr std::size_t kMaxDataFileBytes = std::size_t{64} << 20;
+
+// The whole file as bytes. contents is empty unless the status is Ok.
+FileReadStatus ReadFileContents(const std::string& path, std::string& contents,
+                                std::size_t maxBytes = kMaxDataFileBytes);
+
+// The message for a file that exists but cannot be read: "Datei NAME kann nicht
+// gelesen werden".
+std::string UnreadableFileMessage(const std::string& fileName);
