@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <charconv>
+#include <deque>
 #include <filesystem>
 #include <fstream>
 
 #include "core/observer_state.h"
+#include "core/text_file.h"
 #include "satellite/column_number.h"
 #include "satellite/element_cache.h"
 #include "satellite/magnitude_table.h"
@@ -15,23 +17,116 @@ namespace {
 
 SatelliteTable gSatelliteTable;
 
-constexpr std::size_t kLongNameLine = 80;  // longer name lines are reported with a read error
+// Notes on lines that were not taken list at most this many runs of line numbers.
+constexpr std::size_t kMaxListedRuns = 10;
 
-// One line of an element file with the tolerance of one empty line before it.
-struct TolerantLine {
+// One line of an element file with its line number (from 1).
+struct SourceLine {
     std::string text;
-    bool error = false;      // the reader failed (a line too long for it)
-    std::size_t length = 0;  // characters in the line as it was in the file (at least)
+    int number = 0;
 };
 
-TolerantLine ReadTolerant(std::istream& in) {
-    TolerantLine result;
-    bool tooLong = false;
-    ReadTextLine(in, result.text, tooLong);
-    if (!tooLong && result.text.empty()) ReadTextLine(in, result.text, tooLong);
-    result.error = tooLong || in.bad();
-    result.length = tooLong ? kMaxKeptLineLength + 1 : result.text.size();
-    return result;
+// The lines of an element file with a look-ahead of a few lines. Empty lines are
+// passed over (they separate nothing and belong to no record). Reading ends at the end
+// of the file, at a line too long for the reader, or at a read error.
+class ElementLines {
+  public:
+    explicit ElementLines(std::istream& in) : in_(in) {}
+
+    // The line `ahead` places after the next one; nullptr when the file ends before it.
+    const SourceLine* Peek(std::size_t ahead) {
+        while (ahead >= queue_.size() && Fill()) {
+        }
+        return ahead < queue_.size() ? &queue_[ahead] : nullptr;
+    }
+    void Drop(std::size_t count) {
+        queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(count));
+    }
+    // The line that was too long for the reader (0: none).
+    int tooLongLine() const { return tooLongLine_; }
+    bool readError() const { return readError_; }
+
+  private:
+    bool Fill() {
+        if (ended_) return false;
+        for (;;) {
+            std::string text;
+            bool tooLong = false;
+            if (!ReadTextLine(in_, text, tooLong)) {
+                readError_ = in_.bad();
+                ended_ = true;
+                return false;
+            }
+            ++number_;
+            if (in_.bad()) {  // the line broke off
+                readError_ = true;
+                ended_ = true;
+                return false;
+            }
+            if (tooLong) {
+                tooLongLine_ = number_;
+                ended_ = true;
+                return false;
+            }
+            if (text.empty()) continue;
+            queue_.push_back({std::move(text), number_});
+            return true;
+        }
+    }
+
+    std::istream& in_;
+    std::deque<SourceLine> queue_;  // references stay valid while it grows
+    int number_ = 0;
+    int tooLongLine_ = 0;
+    bool readError_ = false;
+    bool ended_ = false;
+};
+
+// The first character of the element lines; no more is asked of a record that has a
+// name line (the numbers are cut from fixed columns when it is used).
+bool IsLine1(const SourceLine* line) { return line && line->text.front() == '1'; }
+bool IsLine2(const SourceLine* line) { return line && line->text.front() == '2'; }
+
+// A line that is surely an element line 1 or 2 and never a name line: the line number
+// and a blank, and the length of an element line.
+bool LooksLikeElementLine(const std::string& text) {
+    return text.size() >= 60 && (text[0] == '1' || text[0] == '2') && text[1] == ' ';
+}
+
+// A set without a name line: line 1 directly followed by its line 2, both with the
+// same catalogue number in columns 3-7.
+bool IsNamelessSet(const SourceLine* line1, const SourceLine* line2) {
+    return line1 && line2 && LooksLikeElementLine(line1->text) && line1->text[0] == '1' &&
+           LooksLikeElementLine(line2->text) && line2->text[0] == '2' &&
+           ColumnText(line1->text, 3, 7) == ColumnText(line2->text, 3, 7);
+}
+
+// The name line given to a set without one: its catalogue number.
+std::string NameFromCatalogueNumber(const std::string& line1) {
+    std::string_view number = ColumnText(line1, 3, 7);
+    while (!number.empty() && number.front() == ' ') number.remove_prefix(1);
+    return std::string(number);
+}
+
+bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+
+// "Zeile 7", "Zeilen 9-12", ... for ascending line numbers.
+std::string LineRuns(const std::vector<int>& lines) {
+    std::string text;
+    std::size_t runs = 0;
+    for (std::size_t i = 0; i < lines.size();) {
+        std::size_t j = i;
+        while (j + 1 < lines.size() && lines[j + 1] == lines[j] + 1) ++j;
+        if (++runs > kMaxListedRuns) {
+            text += " und weitere (insgesamt " + std::to_string(lines.size()) + " Zeilen)";
+            break;
+        }
+        if (!text.empty()) text += ", ";
+        text += j == i ? "Zeile " + std::to_string(lines[i])
+                       : "Zeilen " + std::to_string(lines[i]) + "-" + std::to_string(lines[j]);
+        i = j + 1;
+    }
+    return text;
 }
 
 std::string OpenError(const std::string& path) {
@@ -70,10 +165,13 @@ int SatelliteTable::SelectedRow(int k) const {
     return row;
 }
 
-std::vector<double> ReadFlareList(const std::string& path) {
+std::vector<double> ReadFlareList(const std::string& path, std::string* errorText) {
     std::vector<double> numbers;
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return numbers;
+    if (std::filesystem::is_directory(path, ec)) {
+        if (errorText) *errorText = UnreadableFileMessage(path) + ".";
+        return numbers;
+    }
     std::ifstream in(path, std::ios::binary);
     if (!in) return numbers;
     std::string name, line1, line2;
@@ -86,6 +184,7 @@ std::vector<double> ReadFlareList(const std::string& path) {
         numbers.push_back(*number);
         if (!ReadTextLine(in, line2, tooLong) || tooLong) break;
     }
+    if (in.bad() && errorText) *errorText = UnreadableFileMessage(path) + ".";
     return numbers;
 }
 
@@ -95,26 +194,94 @@ std::string DisplayName(const ElementSet& set) {
     return set.nameLine.substr(0, 16);
 }
 
-LoadResult LoadElementFile(const std::string& path, const SatelliteUi& ui,
-                           const std::function<void(const std::string&)>& displayName) {
+namespace {
+
+// A record read from the file, with the values derived at load time.
+struct LoadedRecord {
+    ElementSet set;
+    int fileLine = 0;
+    double magnitude = 6.0;
+    std::uint8_t magnitudeKnown = 0;
+    std::uint8_t flareCapable = 0;
+};
+
+// Reads every record first and replaces the table only when the file could be read:
+// a read error leaves the loaded satellites as a file that cannot be opened does.
+LoadResult LoadElements(std::istream& in, const std::string& fileName, const SatelliteUi& ui,
+                        const std::function<void(const std::string&)>& displayName) {
     LoadResult result;
-    // Open first: a file that cannot be opened leaves the loaded table as it was.
-    std::error_code ec;
-    std::ifstream in;
-    if (!path.empty() && !std::filesystem::is_directory(path, ec)) in.open(path, std::ios::binary);
-    if (!in.is_open()) {
-        result.errorText = OpenError(path);
+    std::vector<std::string> notes;
+
+    // Flare-capable numbers, sorted for the membership test.
+    std::string flareError;
+    std::vector<double> flareList = ReadFlareList("iridiums.tle", &flareError);
+    std::sort(flareList.begin(), flareList.end());
+    if (!flareError.empty()) notes.push_back(flareError);
+
+    int s = 1;  // magnitude search start, entry number from 1
+    const SatelliteMagnitudeTable& magnitudes = MagnitudeTable();
+    const int magnitudeCount = std::clamp(magnitudes.count, 0, kMagnitudeTableCapacity);
+
+    std::vector<LoadedRecord> records;
+    std::vector<int> skippedLines;
+    ElementLines lines(in);
+    std::size_t captioned = static_cast<std::size_t>(-1);
+    while (records.size() < static_cast<std::size_t>(kSatelliteCapacity)) {
+        if (records.size() % 100 == 0 && records.size() != captioned && ui.setCaption) {
+            captioned = records.size();
+            ui.setCaption("Lese Satelliten-Elemente..." + std::to_string(records.size()));
+        }
+        const SourceLine* first = lines.Peek(0);
+        if (!first) break;
+        const SourceLine* second = lines.Peek(1);
+        LoadedRecord record;
+        record.fileLine = first->number;
+        if (IsNamelessSet(first, second)) {
+            record.set = {NameFromCatalogueNumber(first->text), first->text, second->text};
+            lines.Drop(2);
+        } else if (const SourceLine* third = lines.Peek(2);
+                   !LooksLikeElementLine(first->text) && IsLine1(second) && IsLine2(third)) {
+            record.set = {first->text, second->text, third->text};
+            lines.Drop(3);
+        } else {
+            // Starts no record: reported, and the next line is tried as a record's start.
+            if (!IsBlank(first->text)) skippedLines.push_back(first->number);
+            lines.Drop(1);
+            continue;
+        }
+
+        const double catalog = ColumnNumber(record.set.line1, 3, 7).value_or(0.0);
+        record.flareCapable =
+            std::binary_search(flareList.begin(), flareList.end(), catalog) ? 1 : 0;
+        if (const auto nameMagnitude = ColumnNumber(record.set.nameLine, 31, 35)) {
+            record.magnitude = *nameMagnitude;
+            record.magnitudeKnown = 1;
+        } else {
+            for (int entry = s; entry <= magnitudeCount; ++entry) {
+                const MagnitudeTableEntry& candidate =
+                    magnitudes.entries[static_cast<std::size_t>(entry - 1)];
+                if (candidate.catalogNumber == catalog) {
+                    record.magnitude = candidate.magnitude;
+                    record.magnitudeKnown = 1;
+                    s = entry;
+                    break;
+                }
+            }
+        }
+        records.push_back(std::move(record));
+    }
+    // Only a line that is left over tells that the limit cut the file.
+    const SourceLine* beyondLimit =
+        records.size() == static_cast<std::size_t>(kSatelliteCapacity) ? lines.Peek(0) : nullptr;
+
+    if (lines.readError()) {
+        result.errorText = fileName.empty() ? "Die Bahnelemente können nicht gelesen werden."
+                                            : UnreadableFileMessage(fileName) + ".";
         return result;
     }
-    return LoadElementStream(in, ui, displayName);
-}
 
-LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui,
-                             const std::function<void(const std::string&)>& displayName) {
-    LoadResult result;
     result.opened = true;
     if (ui.clearSatelliteViews) ui.clearSatelliteViews();
-
     SatelliteTable& table = Satellites();
     ObserverState& observer = Observer();
     const int oldCount = std::clamp(observer.satelliteCount, 0, kSatelliteCapacity);
@@ -128,75 +295,69 @@ LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui,
     table.selectedCount = 0;
     std::fill(table.rowSelected.begin(), table.rowSelected.end(), 0);
     ClearElementCache();
-
-    // Flare-capable numbers, sorted for the membership test.
-    std::vector<double> flareList = ReadFlareList("iridiums.tle");
-    std::sort(flareList.begin(), flareList.end());
-
-    observer.satelliteCount = 0;
     observer.trackedSatellite = -1;
+
+    table.allSets.reserve(3 * records.size());
     int r = 0;
-    int s = 1;  // magnitude search start, entry number from 1
-    const SatelliteMagnitudeTable& magnitudes = MagnitudeTable();
-    const int magnitudeCount = std::clamp(magnitudes.count, 0, kMagnitudeTableCapacity);
-
-    while (!AtEndOfText(in)) {
-        if (r % 100 == 0 && ui.setCaption)
-            ui.setCaption("Lese Satelliten-Elemente..." + std::to_string(r));
-
-        const TolerantLine name = ReadTolerant(in);
-        if (name.error) {
-            if (ui.showMessage && name.length > kLongNameLine)
-                ui.showMessage("Info", "Zeile zu lang");
-            break;
-        }
-        const TolerantLine line1 = ReadTolerant(in);
-        const TolerantLine line2 = line1.error ? TolerantLine{} : ReadTolerant(in);
-        if (line1.error || line2.error) {
-            if (ui.showMessage && name.length > kLongNameLine)
-                ui.showMessage("Info", "Zeile zu lang");
-            break;
-        }
-
-        // Values of the record's row, written before it is known whether it is stored.
-        const std::size_t row = static_cast<std::size_t>(r + 1);
-        const double catalog = ColumnNumber(line1.text, 3, 7).value_or(0.0);
-        table.flareCapable[row] =
-            std::binary_search(flareList.begin(), flareList.end(), catalog) ? 1 : 0;
-        if (const auto nameMagnitude = ColumnNumber(name.text, 31, 35)) {
-            table.standardMagnitude[row] = *nameMagnitude;
-            table.magnitudeKnown[row] = 1;
-        } else {
-            table.standardMagnitude[row] = 6.0;
-            table.magnitudeKnown[row] = 0;
-            for (int entry = s; entry <= magnitudeCount; ++entry) {
-                const MagnitudeTableEntry& candidate =
-                    magnitudes.entries[static_cast<std::size_t>(entry - 1)];
-                if (candidate.catalogNumber == catalog) {
-                    table.standardMagnitude[row] = candidate.magnitude;
-                    table.magnitudeKnown[row] = 1;
-                    s = entry;
-                    break;
-                }
-            }
-        }
-
-        if (line1.text.empty() || line2.text.empty()) continue;  // incomplete record: dropped
-        table.rowSelected[row] = 0;
-        ++r;
-        ElementSet set{name.text, line1.text, line2.text};
-        if (displayName) displayName(DisplayName(set));
-        table.allSets.push_back(std::move(set.nameLine));
-        table.allSets.push_back(std::move(set.line1));
-        table.allSets.push_back(std::move(set.line2));
-        if (r == kSatelliteCapacity) break;
+    for (LoadedRecord& record : records) {
+        const std::size_t row = static_cast<std::size_t>(++r);
+        table.standardMagnitude[row] = record.magnitude;
+        table.magnitudeKnown[row] = record.magnitudeKnown;
+        table.flareCapable[row] = record.flareCapable;
+        table.fileLine[row] = record.fileLine;
+        if (displayName) displayName(DisplayName(record.set));
+        table.allSets.push_back(std::move(record.set.nameLine));
+        table.allSets.push_back(std::move(record.set.line1));
+        table.allSets.push_back(std::move(record.set.line2));
     }
-
     observer.satelliteCount = r;
-    table.selectedCount = 0;
     observer.timeChanged = true;
     result.satelliteCount = r;
+
+    if (!skippedLines.empty())
+        notes.push_back(
+            "Nicht geladen (kein vollständiger Elementsatz): " + LineRuns(skippedLines) + ".");
+    if (const int line = lines.tooLongLine(); line > 0)
+        notes.push_back("Zeile zu lang: Zeile " + std::to_string(line) + " hat mehr als " +
+                        std::to_string(kMaxKeptLineLength) +
+                        " Zeichen; die Datei wurde nur bis Zeile " + std::to_string(line - 1) +
+                        " gelesen.");
+    if (beyondLimit)
+        notes.push_back("Mehr als " + std::to_string(kSatelliteCapacity) +
+                        " Elementsätze: geladen sind die ersten " +
+                        std::to_string(kSatelliteCapacity) + ", die Datei ab Zeile " +
+                        std::to_string(beyondLimit->number) + " wurde nicht gelesen.");
+    for (const std::string& note : notes) {
+        if (!result.noticeText.empty()) result.noticeText += "\n";
+        result.noticeText += note;
+    }
+    if (!result.noticeText.empty() && ui.showMessage) ui.showMessage("Info", result.noticeText);
     return result;
+}
+
+}  // namespace
+
+LoadResult LoadElementFile(const std::string& path, const SatelliteUi& ui,
+                           const std::function<void(const std::string&)>& displayName) {
+    LoadResult result;
+    // Open first: a file that cannot be opened leaves the loaded table as it was.
+    std::error_code ec;
+    if (!path.empty() && std::filesystem::is_directory(path, ec)) {
+        result.errorText = UnreadableFileMessage(path) + ".";
+        return result;
+    }
+    std::ifstream in;
+    if (!path.empty()) in.open(path, std::ios::binary);
+    if (!in.is_open()) {
+        result.errorText = OpenError(path);
+        return result;
+    }
+    return LoadElements(in, path, ui, displayName);
+}
+
+LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui,
+                             const std::function<void(const std::string&)>& displayName) {
+    return LoadElements(in, std::string(), ui, displayName);
 }
 
 LoadResult LoadElementFile(const SatelliteUi& ui,

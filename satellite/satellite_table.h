@@ -1,8 +1,9 @@
 // The loaded element sets and the selection, and the load of an element file.
 //
-// An element file is a sequence of three-line records: name line, line 1 and line 2
-// of a NORAD two-line element set. The lines are kept as text; the numbers are cut
-// from fixed columns when a satellite is propagated (see sgp.h).
+// An element file is a sequence of records of a NORAD two-line element set: a name
+// line, line 1 and line 2, or line 1 and line 2 alone (the set is then named by its
+// catalogue number). The lines are kept as text; the numbers are cut from fixed
+// columns when a satellite is propagated (see sgp.h).
 //
 // Numbering: rows are 1..Observer().satelliteCount; selection positions count from 1
 // in the per-row and per-selection arrays below (index 0 is unused) and from 0 in the
@@ -81,7 +82,7 @@ struct SatelliteUi {
     std::function<void(const std::string&)> setCaption;
     // A message box with an OK button: caption and text.
     std::function<void(const std::string& caption, const std::string& text)> showMessage;
-    // Called once a new element file has been opened, before the old table goes:
+    // Called once a new element file has been read, before the old table goes:
     // disable the pass menu entries, clear the pass list, the selection window's
     // lists and text field and the ground-track labels.
     std::function<void()> clearSatelliteViews;
@@ -89,8 +90,10 @@ struct SatelliteUi {
 
 // Reads the catalogue numbers (columns 3-7 of every line 1) of a flare list file,
 // three lines per record without blank-line tolerance, up to kFlareListCapacity.
-// A missing file gives an empty list.
-std::vector<double> ReadFlareList(const std::string& path = "iridiums.tle");
+// A missing file gives an empty list; a folder in its place or a read error gives the
+// numbers read before it, and errorText (when given) says that the file is unreadable.
+std::vector<double> ReadFlareList(const std::string& path = "iridiums.tle",
+                                  std::string* errorText = nullptr);
 
 // Display name of a set in the selection list: columns 3-7 of line 1 when the name
 // line is empty or begins with a blank, otherwise the first 16 characters of it.
@@ -98,25 +101,36 @@ std::string DisplayName(const ElementSet& set);
 
 // Outcome of a load.
 struct LoadResult {
-    bool opened = false;     // false: the file could not be opened, nothing changed
+    bool opened = false;     // false: the file could not be opened or read, nothing changed
     std::string errorText;   // German text for the error box when !opened
     int satelliteCount = 0;  // rows stored
-    // German notes on what was not loaded (lines that do not parse, by line number; a
-    // line too long; the table limit reached); empty when the whole file was taken.
+    // German notes on what was not loaded, one per line: lines that start no record (by
+    // line number), a line too long for the reader ("Zeile zu lang", which ends the
+    // reading), the table limit reached with lines left over, an unreadable
+    // "iridiums.tle"; empty when the whole file was taken.
     std::string noticeText;
 };
 
-// Reads an element file into Satellites(): first opens it (when that fails the
-// loaded table, the selection and satelliteCount stay as they were and the result
-// says so), then replaces the table completely: flare marks from "iridiums.tle" in
-// the working directory, standard magnitudes from the name lines or MagnitudeTable(),
-// at most kSatelliteCapacity rows, no selection. Sets Observer().satelliteCount,
-// trackedSatellite = -1 and timeChanged. Progress goes to ui.setCaption every 100
-// records; displayName receives the display name of every stored record in order
-// (the selection window's list of all satellites).
+// Reads an element file into Satellites(): first reads every record (when the file
+// cannot be opened or read the loaded table, the selection and satelliteCount stay as
+// they were and the result says so), then replaces the table completely: flare marks
+// from "iridiums.tle" in the working directory, standard magnitudes from the name lines
+// or MagnitudeTable(), the file line of each row, at most kSatelliteCapacity rows, no
+// selection. Sets Observer().satelliteCount, trackedSatellite = -1 and timeChanged.
+//
+// Records: empty lines are passed over; a line 1 directly followed by its line 2 (both
+// with the element lines' form and the same catalogue number) is a set without a name
+// line; otherwise a line that is not an element line followed by lines beginning with
+// "1" and "2" is a named set. A line that starts neither is not taken and reading goes
+// on with the next line, so one bad line never shifts the records after it.
+//
+// Progress goes to ui.setCaption every 100 records; ui.clearSatelliteViews is called
+// before the table is replaced; displayName receives the display name of every stored
+// record in order (the selection window's list of all satellites); a non-empty
+// noticeText is shown through ui.showMessage with the caption "Info".
 LoadResult LoadElementFile(const std::string& path, const SatelliteUi& ui = {},
                            const std::function<void(const std::string&)>& displayName = {});
-// The same reading an opened stream (the table is replaced at once).
+// The same reading an opened stream.
 LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui = {},
                              const std::function<void(const std::string&)>& displayName = {});
 // The same for Observer().elementFilePath.

@@ -9,6 +9,7 @@
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
 #include "support/test_paths.h"
+#include "support/unreadable_file.h"
 
 namespace {
 
@@ -117,18 +118,54 @@ TEST_F(LoadTest, DisplayNames) {
     EXPECT_EQ(Satellites().allSets[0], "A NAME OF THIRTY CHARACTERS...");
 }
 
-TEST_F(LoadTest, OneEmptyLineBeforeALineIsSkippedTwoMisalign) {
-    // One empty line between the records and inside a record.
-    Load(Record("FIRST", 1) + "\r\n" + "SECOND\r\n\r\n" + Line1(2) + "\r\n" + Line2(2) + "\r\n");
-    ASSERT_EQ(Observer().satelliteCount, 2);
-    EXPECT_EQ(Satellites().Row(2).line1, Line1(2));
-    // Two empty lines in a row: the second stays empty and the records shift.
-    Load(Record("FIRST", 1) + "\r\n\r\n" + Record("SECOND", 2));
-    ASSERT_EQ(Observer().satelliteCount, 2);
-    EXPECT_EQ(Satellites().Row(1).line1, Line1(1));
-    EXPECT_EQ(Satellites().Row(2).nameLine, "");
-    EXPECT_EQ(Satellites().Row(2).line1, "SECOND");
-    EXPECT_EQ(Satellites().Row(2).line2, Line1(2));
+TEST_F(LoadTest, EmptyLinesNeverShiftTheRecords) {
+    // One empty line between the records and inside a record, and two in a row.
+    for (const std::string& gap : {std::string("\r\n"), std::string("\r\n\r\n")}) {
+        SCOPED_TRACE(gap.size());
+        const LoadResult r = Load(Record("FIRST", 1) + gap + "SECOND\r\n" + gap + Line1(2) +
+                                  "\r\n" + Line2(2) + "\r\n");
+        ASSERT_EQ(r.satelliteCount, 2);
+        EXPECT_EQ(Satellites().Row(2).nameLine, "SECOND");
+        EXPECT_EQ(Satellites().Row(2).line1, Line1(2));
+        EXPECT_EQ(Satellites().Row(2).line2, Line2(2));
+        EXPECT_EQ(r.noticeText, "");
+    }
+}
+
+TEST_F(LoadTest, SetsWithoutNameLinesAreNamedByTheirCatalogueNumber) {
+    // Two-line sets alone, and mixed with three-line records, with LF, CR LF and CR.
+    const std::string twoLine = Line1(25544) + "\r\n" + Line2(25544) + "\r\n";
+    const LoadResult r = Load(twoLine + Line1(36086) + "\n" + Line2(36086) + "\n" +
+                              Record("NAMED", 40000) + Line1(41000) + "\r" + Line2(41000) + "\r");
+    EXPECT_EQ(r.noticeText, "");
+    ASSERT_EQ(r.satelliteCount, 4);
+    const SatelliteTable& t = Satellites();
+    EXPECT_EQ(t.Row(1).nameLine, "25544");
+    EXPECT_EQ(t.Row(1).line1, Line1(25544));
+    EXPECT_EQ(t.Row(1).line2, Line2(25544));
+    EXPECT_EQ(t.Row(2).line2, Line2(36086));
+    EXPECT_EQ(t.Row(3).nameLine, "NAMED");
+    EXPECT_EQ(t.Row(4).line1, Line1(41000));
+    EXPECT_EQ(names_, (std::vector<std::string>{"25544", "36086", "NAMED", "41000"}));
+    EXPECT_EQ((std::vector<int>{t.fileLine[1], t.fileLine[2], t.fileLine[3], t.fileLine[4]}),
+              (std::vector<int>{1, 3, 5, 8}));
+}
+
+TEST_F(LoadTest, LinesThatStartNoRecordAreReportedAndTheRestStaysInStep) {
+    // A stray line, a set that lost its line 2, and an unfinished record at the end.
+    const LoadResult r = Load(Record("A", 1) + "STRAY\r\n" + Record("B", 2) + Line1(3) + "\r\n" +
+                              Line1(4) + "\r\n" + Line2(4) + "\r\n" + "C\r\n" + Line1(5) + "\r\n");
+    ASSERT_EQ(r.satelliteCount, 3);
+    const SatelliteTable& t = Satellites();
+    EXPECT_EQ(t.Row(2).nameLine, "B");
+    EXPECT_EQ(t.Row(2).line1, Line1(2));
+    EXPECT_EQ(t.Row(3).nameLine, "00004");
+    EXPECT_EQ(t.Row(3).line2, Line2(4));
+    EXPECT_EQ(t.fileLine[2], 5);
+    EXPECT_EQ(t.fileLine[3], 9);
+    EXPECT_EQ(r.noticeText,
+              "Nicht geladen (kein vollständiger Elementsatz): Zeile 4, Zeile 8, Zeilen 11-12.");
+    EXPECT_EQ(messages_, (std::vector<std::string>{"Info: " + r.noticeText}));
 }
 
 TEST_F(LoadTest, StandardMagnitudes) {
@@ -182,14 +219,21 @@ TEST_F(LoadTest, ProgressCaptionEveryHundredRecords) {
                                                    "Lese Satelliten-Elemente...200"}));
 }
 
-TEST_F(LoadTest, StopsAtTheCapacity) {
+TEST_F(LoadTest, StopsAtTheCapacityAndSaysSoWhenSetsAreLeftOver) {
     std::string text;
     text.reserve(160 * (kSatelliteCapacity + 2));
-    for (int i = 1; i <= kSatelliteCapacity + 1; ++i) text += Record("SAT", i % 100000);
-    const LoadResult r = Load(text);
+    for (int i = 1; i <= kSatelliteCapacity; ++i) text += Record("SAT", i % 100000);
+    // Exactly full: nothing to say.
+    LoadResult r = Load(text + "\r\n");
+    EXPECT_EQ(r.satelliteCount, kSatelliteCapacity);
+    EXPECT_EQ(r.noticeText, "");
+    r = Load(text + Record("ONE TOO MANY", 99999));
     EXPECT_EQ(r.satelliteCount, kSatelliteCapacity);
     EXPECT_EQ(Satellites().allSets.size(), 3u * kSatelliteCapacity);
     EXPECT_EQ(Satellites().Row(kSatelliteCapacity).line1, Line1(kSatelliteCapacity));
+    EXPECT_EQ(r.noticeText,
+              "Mehr als 20000 Elementsätze: geladen sind die ersten 20000, die Datei ab Zeile "
+              "60001 wurde nicht gelesen.");
 }
 
 TEST_F(LoadTest, ALoadEmptiesTheSelection) {
@@ -241,13 +285,13 @@ TEST_F(LoadTest, DamagedInputNeverCrashes) {
         int expectedCount;
     };
     const Case cases[] = {
-        {"only names", "ONE\r\nTWO\r\nTHREE\r\nFOUR\r\n", 1},
+        {"only names", "ONE\r\nTWO\r\nTHREE\r\nFOUR\r\n", 0},
         {"only names, not a multiple of three", "ONE\r\nTWO\r\n", 0},
         {"record cut after line 1", Record("A", 1) + "B\r\n" + Line1(2) + "\r\n", 1},
         {"empty file", "", 0},
         {"NUL bytes", nul + "\r\n" + Line1(1) + "\r\n" + Line2(1) + "\r\n", 1},
         {"letters in number columns", "X\r\n" + lettersInNumbers + "\r\n" + Line2(1) + "\r\n", 1},
-        {"random bytes", std::string("\xff\xfe\x01\x02\r\r\r\n\n\x80\x81\x82\n\x00\x00\n", 16), 1},
+        {"random bytes", std::string("\xff\xfe\x01\x02\r\r\r\n\n\x80\x81\x82\n\x00\x00\n", 16), 0},
         {"no line end at the end", "A\r\n" + Line1(1) + "\r\n" + Line2(1), 1},
     };
     for (const Case& c : cases) {
@@ -263,17 +307,55 @@ TEST_F(LoadTest, DamagedInputNeverCrashes) {
     EXPECT_EQ(Satellites().standardMagnitude[1], 2.0);
 }
 
-TEST_F(LoadTest, AnOverlongLineEndsTheReadingAndKeepsWhatWasRead) {
-    const std::string longName(100000, 'N');
-    const LoadResult r = Load(Record("A", 1) + Record(longName, 2) + Record("C", 3));
+TEST_F(LoadTest, AnOverlongLineEndsTheReadingKeepsWhatWasReadAndSaysWhere) {
+    const std::string tooLong(10000, 'N');
+    struct Case {
+        const char* what;
+        std::string text;
+        int count;
+        int line;
+    };
+    const Case cases[] = {
+        {"name line", Record("A", 1) + Record(tooLong, 2) + Record("C", 3), 1, 4},
+        {"line 2", Record("A", 1) + "B\r\n" + Line1(2) + "\r\n" + tooLong + "\r\n", 1, 6},
+        {"first line 1", "A\r\n" + tooLong + "\r\n" + Line2(1) + "\r\n" + Record("B", 2), 0, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        messages_.clear();
+        const LoadResult r = Load(c.text);
+        EXPECT_EQ(r.satelliteCount, c.count);
+        const std::string note = "Zeile zu lang: Zeile " + std::to_string(c.line) +
+                                 " hat mehr als 512 Zeichen; die Datei wurde nur bis Zeile " +
+                                 std::to_string(c.line - 1) + " gelesen.";
+        EXPECT_NE(r.noticeText.find(note), std::string::npos) << r.noticeText;
+        ASSERT_EQ(messages_.size(), 1u);
+        EXPECT_EQ(messages_[0].rfind("Info: ", 0), 0u);
+    }
+}
+
+TEST_F(LoadTest, ReadErrorsLeaveTheTableAsAMissingFileDoes) {
+    Load(Record("A", 1) + Record("B", 2));
+    SelectOnlyRow(1);
+    bool cleared = false;
+    SatelliteUi ui = ui_;
+    ui.clearSatelliteViews = [&] { cleared = true; };
+    for (const std::string& form : testsupport::UnreadableForms()) {
+        SCOPED_TRACE(form);
+        const std::string path = (dir_ / "unreadable.tle").string();
+        testsupport::MakeUnreadable(path, form);
+        const LoadResult r = LoadElementFile(path, ui);
+        EXPECT_FALSE(r.opened);
+        EXPECT_EQ(r.errorText, "Datei " + path + " kann nicht gelesen werden.");
+        EXPECT_FALSE(cleared);
+        EXPECT_EQ(Observer().satelliteCount, 2);
+        EXPECT_EQ(Satellites().selectedCount, 1);
+    }
+    // An unreadable "iridiums.tle" is named, and the load goes on without it.
+    testsupport::MakeUnreadable(dir_ / "iridiums.tle", "folder");
+    const LoadResult r = Load(Record("C", 3));
     EXPECT_EQ(r.satelliteCount, 1);
-    EXPECT_EQ(messages_, (std::vector<std::string>{"Info: Zeile zu lang"}));
-    messages_.clear();
-    // An overlong line 2 ends the reading too, without the message (the name is short).
-    const LoadResult r2 =
-        Load(Record("A", 1) + "B\r\n" + Line1(2) + "\r\n" + std::string(100000, '2') + "\r\n");
-    EXPECT_EQ(r2.satelliteCount, 1);
-    EXPECT_TRUE(messages_.empty());
+    EXPECT_EQ(r.noticeText, "Datei iridiums.tle kann nicht gelesen werden.");
 }
 
 TEST_F(LoadTest, SelectionAccessors) {
@@ -313,7 +395,9 @@ TEST_F(MagnitudeFileTest, ReadsNumberAndMagnitudeColumns) {
 }
 
 TEST_F(MagnitudeFileTest, SkipsBlankLines) {
-    WriteTextFile(dir_ / "SATMAG", "00163 Midas 3            5.0\r\n\r\n   \r\n00574 Midas 6            4.0\r\n\r\n");
+    WriteTextFile(
+        dir_ / "SATMAG",
+        "00163 Midas 3            5.0\r\n\r\n   \r\n00574 Midas 6            4.0\r\n\r\n");
     std::string error;
     ASSERT_TRUE(LoadMagnitudeTable((dir_ / "SATMAG").string(), &error)) << error;
     ASSERT_EQ(MagnitudeTable().count, 2);
@@ -344,6 +428,18 @@ TEST_F(MagnitudeFileTest, FailuresKeepWhatWasReadAndSaySo) {
     EXPECT_FALSE(LoadMagnitudeTable((dir_ / "SATMAG").string(), &error));
     EXPECT_NE(error.find("2"), std::string::npos);
     EXPECT_EQ(MagnitudeTable().count, 1);
+}
+
+TEST_F(MagnitudeFileTest, AnUnreadableFileIsNamed) {
+    for (const std::string& form : testsupport::UnreadableForms()) {
+        SCOPED_TRACE(form);
+        const std::string path = (dir_ / "SATMAG").string();
+        testsupport::MakeUnreadable(path, form);
+        std::string error;
+        EXPECT_FALSE(LoadMagnitudeTable(path, &error));
+        EXPECT_EQ(error, "Datei " + path + " kann nicht gelesen werden.");
+        EXPECT_EQ(MagnitudeTable().count, 0);
+    }
 }
 
 TEST_F(MagnitudeFileTest, ShippedFileReads) {
