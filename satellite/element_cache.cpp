@@ -1,5 +1,6 @@
 #include "satellite/element_cache.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "satellite/satellite_table.h"
@@ -10,6 +11,8 @@ namespace {
 struct CachedRow {
     bool parsed = false;
     bool valid = false;
+    std::string line1;  // the text the elements were parsed from
+    std::string line2;
     SgpElements elements;
 };
 
@@ -21,16 +24,17 @@ void ClearElementCache() { gRows.clear(); }
 
 void PropagateRow(int row, const std::string& line1, const std::string& line2, JD1900 T,
                   bool withVelocity) {
-    const TSat1& all = Satellites().allSets;
-    const std::size_t base = row >= 1 ? 3 * static_cast<std::size_t>(row - 1) : 0;
-    if (row < 1 || base + 2 >= all.size() || all[base + 1] != line1 || all[base + 2] != line2) {
+    if (row < 1 || row > kSatelliteCapacity) {
         PropagateSGP(line1, line2, T, withVelocity);
         return;
     }
-    if (gRows.size() <= static_cast<std::size_t>(row)) gRows.resize(all.size() / 3 + 1);
-    CachedRow& cached = gRows[static_cast<std::size_t>(row)];
-    if (!cached.parsed) {
+    const std::size_t index = static_cast<std::size_t>(row);
+    if (gRows.size() <= index) gRows.resize(std::max(index, Satellites().allSets.size() / 3) + 1);
+    CachedRow& cached = gRows[index];
+    if (!cached.parsed || cached.line1 != line1 || cached.line2 != line2) {
         cached.valid = ParseSgpElements(line1, line2, cached.elements);
+        cached.line1 = line1;
+        cached.line2 = line2;
         cached.parsed = true;
     }
     if (!cached.valid) {

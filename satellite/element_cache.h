@@ -1,6 +1,7 @@
 // Element sets parsed once per row of the satellite table. A propagation through the
-// cache gives the same values and failures as PropagateSGP on the text lines; the
-// cache is used only while the lines handed in are those of the row.
+// cache gives the same values and failures as PropagateSGP on the text lines: each
+// row's entry keeps the text it was parsed from and is parsed again whenever the lines
+// handed in differ from it (an edited line 1, the selection's copy of a row).
 #pragma once
 
 #include <string>
