@@ -16,6 +16,7 @@
 #include "cli/cli_settings.h"
 #include "cli/command_registry.h"
 #include "location/place_numbers.h"
+#include "passes/search/pass_list_file.h"
 #include "passes/selection_model.h"
 #include "satellite/satellite_table.h"
 
@@ -163,7 +164,7 @@ int RunChart(const std::vector<std::string>& args) {
         cli::PrintNote(load.noticeText);
         if (!opt.select.empty()) {
             EnsureLeftList();
-            ApplyNameFilter(opt.select);
+            ApplyNameFilter(Utf8ToLatin1(opt.select));  // name lines are Latin-1
         }
         o.timeChanged = true;
     }

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <exception>
+#include <iostream>
 #include <string>
 
 #include "cli/cli_output.h"
@@ -36,7 +38,17 @@ int main(int argc, char* argv[]) {
         return cli::kSuccess;
     }
     for (const auto& c : cli::Commands()) {
-        if (c.name == name) return c.run(std::vector<std::string>(argv + 2, argv + argc));
+        if (c.name != name) continue;
+        try {
+            const int status = c.run(std::vector<std::string>(argv + 2, argv + argc));
+            std::cout.flush();
+            if (!std::cout) return cli::Failure(name, "Die Ausgabe ließ sich nicht schreiben.");
+            return status;
+        } catch (const std::exception& e) {
+            // Whatever an engine could not handle ends the command with a message,
+            // never with an abort.
+            return cli::Failure(name, std::string("Fehler: ") + e.what());
+        }
     }
     cli::PrintErr("Unbekannter Befehl: " + name);
     cli::PrintErr(UsageText());

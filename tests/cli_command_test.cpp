@@ -23,11 +23,14 @@ struct CliRun {
     std::string out, err;
 };
 
-CliRun RunCli(const std::filesystem::path& dir, const std::vector<std::string>& args) {
+// Runs the program in dir; standard output goes to outputFile when one is named.
+CliRun RunCli(const std::filesystem::path& dir, const std::vector<std::string>& args,
+              const char* outputFile = nullptr) {
     QStringList list;
     for (const std::string& a : args) list << QString::fromStdString(a);
     QProcess process;
     process.setWorkingDirectory(QString::fromStdString(dir.string()));
+    if (outputFile) process.setStandardOutputFile(QString::fromUtf8(outputFile));
     process.start(QStringLiteral(POLARIDE_CLI_PATH), list);
     process.waitForFinished(-1);
     CliRun run;
@@ -187,7 +190,7 @@ TEST_F(CliTest, PassesReadsSatmagFromTheDataFolder) {
     EXPECT_NE(without.err.find("SATMAG nicht gefunden"), std::string::npos) << without.err;
 }
 
-TEST_F(CliTest, IncompleteResultsAreFailures) {
+TEST_F(CliTest, FailuresEndWithStatusOne) {
     // ephem without "ASTEROID.TXT" and "KOMET": the rest is printed, the status says so.
     const CliRun ephem = RunCli(dir_.path(), {"ephem", "--jd", "46140.5"});
     EXPECT_EQ(ephem.status, 1);
@@ -206,6 +209,15 @@ TEST_F(CliTest, IncompleteResultsAreFailures) {
     const CliRun fine =
         RunCli(dir_.path(), {"sgp", "--tle", "sets.tle", "--index", "1", "--minutes", "0"});
     EXPECT_EQ(fine.status, 0) << fine.err;
+
+    // Output that cannot be written.
+    if (std::filesystem::exists("/dev/full")) {
+        const CliRun full =
+            RunCli(dir_.path(), {"sgp", "--tle", "sets.tle", "--index", "1", "--minutes", "0"},
+                   "/dev/full");
+        EXPECT_EQ(full.status, 1);
+        EXPECT_NE(full.err.find("Die Ausgabe ließ sich nicht schreiben."), std::string::npos);
+    }
 }
 
 TEST_F(CliTest, HelpIsASuccess) {
