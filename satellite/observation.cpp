@@ -159,9 +159,14 @@ double ShadowDepth(double sunRaRad, double sunDecRad) {
     const double cx = r[1] * sz - r[2] * sy;
     const double cy = r[2] * sx - r[0] * sz;
     const double cz = r[0] * sy - r[1] * sx;
-    const double distance =
-        std::sqrt(cx * cx + cy * cy + cz * cz) / std::sqrt(sx * sx + sy * sy + sz * sz);
-    gObservation.shadowDepthKm = kEarthRadiusKm * distance - EllipsoidRadiusBelow(r);
+    const double sunLength = std::sqrt(sx * sx + sy * sy + sz * sz);
+    const double distance = std::sqrt(cx * cx + cy * cy + cz * cz) / sunLength;
+    double depth = kEarthRadiusKm * distance - EllipsoidRadiusBelow(r);
+    // The shadow lies behind the Earth only: on the Sun's side of the plane through
+    // the Earth's centre the satellite is lit, however close to the Sun-Earth line.
+    const double towardsSunKm = kEarthRadiusKm * (r[0] * sx + r[1] * sy + r[2] * sz) / sunLength;
+    if (towardsSunKm > 0.0) depth = std::max(depth, towardsSunKm);
+    gObservation.shadowDepthKm = depth;
     return gObservation.shadowDepthKm;
 }
 
@@ -203,7 +208,11 @@ SatObservation ObserveSatellite(int k, JD1900 T) {
     const int row = table.SelectedRow(k);
     SatState().satelliteName = WithoutTrailingBlanks(set.nameLine);
     const bool flare = table.flareCapable[static_cast<std::size_t>(row)] != 0;
+    const bool flagBefore = MathErrorFlag;
+    MathErrorFlag = false;
     PropagateRow(row, set.line1, set.line2, T, flare);
+    const bool failed = MathErrorFlag;
+    MathErrorFlag = MathErrorFlag || flagBefore;
 
     const SatHorizontal hz = HorizontalPosition();
     const double altitudeDeg = hz.altitude * kRadToDeg;
@@ -219,6 +228,7 @@ SatObservation ObserveSatellite(int k, JD1900 T) {
     result.magnitude = gObservation.magnitude;
     result.shadowDepthKm = gObservation.shadowDepthKm;
     result.sunAltitudeDeg = Sun().altitudeDeg;
+    result.failed = failed;
     return result;
 }
 

@@ -56,7 +56,11 @@ double PhaseAngle(double altitudeDeg, double azimuthDeg, double sunAltitudeDeg,
 double SatelliteMagnitude(double phaseAngleRad, double rangeKm, double standardMagnitude);
 
 // Distance outside the Earth's shadow cylinder (km, negative inside) of
-// SatState().positionER for a Sun direction (radians); stored in Observation().
+// SatState().positionER for a Sun direction (radians); stored in Observation(). The
+// cylinder extends only behind the Earth: a satellite on the Sun's side of the plane
+// through the Earth's centre perpendicular to the Sun direction is never in the
+// shadow (its depth is then its distance from that plane, or the cylinder distance
+// when that is larger).
 double ShadowDepth(double sunRaRad, double sunDecRad);
 
 // Height above the ellipsoid along the radius (km) from SatState(); stored in Observation().
@@ -76,10 +80,14 @@ struct SatObservation {
     double magnitude = 0.0;
     double shadowDepthKm = 0.0;
     double sunAltitudeDeg = 0.0;
+    // The propagation failed (decay, an orbit inside the Earth, a math error): the
+    // values above are meaningless and no result may be built from them.
+    bool failed = false;
 };
 // Sets siderealHours for T (left in place), computes the Sun for T (replacing the
 // Sun values for the chart), propagates (velocity variant for flare-capable rows)
-// without examining MathErrorFlag, and fills Observation().
+// and fills Observation(). A failed propagation sets `failed` and leaves
+// MathErrorFlag set for the caller (a flag set before the call stays set).
 SatObservation ObserveSatellite(int k, JD1900 T);
 
 // Values of one satellite at currentJD for the information displays: k is a

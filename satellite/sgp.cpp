@@ -18,6 +18,8 @@ constexpr double kJ2Eighth = 0.000135327;   // J2/8
 constexpr double kHalfJ3OverJ2 = -0.0011725351214408562;
 constexpr double k134Over81 = 1.6543209876543209877;
 constexpr double kEarthRadiusKm = 6378.135;
+constexpr double kPolarRadiusKm = 6356.775;  // ellipsoid of the height and the shadow
+constexpr double kShadowEllipsoidE2 = 0.00669454;
 constexpr double kRevPerDay = 3.030085503472222e-6;  // 2 pi / 1440^2
 constexpr double kDeg = 0.017453292519943295769;
 constexpr double kEccentricityFloor = 1.0e-6;
@@ -140,21 +142,25 @@ bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElement
     return true;
 }
 
-void PropagateSGP(std::string_view line1, std::string_view line2, JD1900 T, bool withVelocity) {
+bool PropagateSGP(std::string_view line1, std::string_view line2, JD1900 T, bool withVelocity) {
     SgpElements elements;
     if (!ParseSgpElements(line1, line2, elements)) {
         MathErrorFlag = true;  // a column is not a number: nothing is written
-        return;
+        return false;
     }
-    PropagateSGP(elements, T, withVelocity);
+    return PropagateSGP(elements, T, withVelocity);
 }
 
-void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
+bool PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     SatelliteState& st = SatState();
-    if (el.epochPowerFailed) MathErrorFlag = true;  // Power goes on with 1.0
+    bool failed = false;
+    if (el.epochPowerFailed) {
+        MathErrorFlag = true;  // Power goes on with 1.0
+        failed = true;
+    }
     if (el.epochFailed) {
         MathErrorFlag = true;
-        return;
+        return false;
     }
     const double c = el.cosI;
     const double s = el.sinI;
@@ -167,7 +173,7 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     const double tau = (T - el.epoch) * 1440.0;
     if (!Finite(tau)) {
         MathErrorFlag = true;
-        return;
+        return false;
     }
     st.minutesSinceEpoch = tau;
 
@@ -177,9 +183,10 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
 
     // Step 6. n <= 0: Power raises the flag and gives 1.0, so a = a0.
     const double a = el.a0 * TwoThirdsPower(el.n0 / n);
+    if (!(n > 0.0)) failed = true;
     if (!Finite(a) || a == 0.0) {
         MathErrorFlag = true;
-        return;
+        return false;
     }
     st.semiMajorAxisER = a;
     const double e = a > el.q0 ? 1.0 - el.q0 / a : kEccentricityFloor;
@@ -196,7 +203,7 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     // Step 8.
     if (p == 0.0) {
         MathErrorFlag = true;
-        return;
+        return false;
     }
     const double axN = e * std::cos(perigeeS);
     const double ayN = e * std::sin(perigeeS) - el.cy / p;
@@ -204,7 +211,7 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     const double u0 = Reduce2Pi(l - nodeS);
     if (!Finite(axN) || !Finite(ayN) || !Finite(u0)) {
         MathErrorFlag = true;
-        return;
+        return false;
     }
 
     // Step 9: Kepler's equation for E + omega, at most 11 corrections of at most 1 rad.
@@ -218,12 +225,12 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
         const double denominator = 1.0 - cw * axN - sw * ayN;
         if (denominator == 0.0) {
             MathErrorFlag = true;
-            return;
+            return false;
         }
         delta = (u0 - ayN * cw + axN * sw - w) / denominator;
         if (!Finite(delta)) {
             MathErrorFlag = true;
-            return;
+            return false;
         }
         if (std::fabs(delta) > 1.0) delta = delta > 0.0 ? 1.0 : -1.0;
         w += delta;
@@ -237,7 +244,7 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     const double r = a * (1.0 - eCosE);
     if (r == 0.0 || pL <= 0.0 || eL2 > 1.0 || a < 0.0) {
         MathErrorFlag = true;  // division by zero or root of a negative number
-        return;
+        return false;
     }
     const double rDot = kKe * std::sqrt(a) * eSinE / r;
     const double rNuDot = kKe * std::sqrt(pL) / r;
@@ -257,7 +264,7 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     if (!Finite(rk) || !Finite(uk) || !Finite(nodeK) || !Finite(ik) || !Finite(rDot) ||
         !Finite(rNuDot)) {
         MathErrorFlag = true;
-        return;
+        return false;
     }
     st.radiusER = rk;
     st.argumentOfLatitude = uk;
@@ -275,6 +282,15 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     st.positionER[0] = rk * ux;
     st.positionER[1] = rk * uy;
     st.positionER[2] = rk * uz;
+    // A position below the ellipsoid is no orbit: the satellite has come down.
+    {
+        const double xy = rk * std::sqrt(ux * ux + uy * uy);
+        const double psi = std::atan2(rk * uz, xy);
+        const double cosPsi = std::cos(psi);
+        const double surfaceKm =
+            kPolarRadiusKm / std::sqrt(1.0 - kShadowEllipsoidE2 * cosPsi * cosPsi);
+        if (kEarthRadiusKm * rk < surfaceKm) failed = true;
+    }
     if (withVelocity) {
         const double vx = mx * cosUk - nx * sinUk;
         const double vy = my * cosUk - ny * sinUk;
@@ -292,7 +308,7 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     const double rhoXY = std::sqrt(rhoX * rhoX + rhoY * rhoY);
     if (rhoXY == 0.0 || !Finite(rangeKm)) {
         MathErrorFlag = true;
-        return;
+        return false;
     }
     st.rangeKm = rangeKm;
     const double dec = std::atan(rhoZ / rhoXY);
@@ -307,8 +323,10 @@ void PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     const double root = 1.0 - pc * pc;
     if (!(root > 0.0)) {
         MathErrorFlag = true;
-        return;
+        return false;
     }
     st.declination2000 = std::atan(pc / std::sqrt(root));
     st.rightAscension2000 = (AngleOf(pb, pa) + st.precessionZ) * 12.0 / kPi;
+    if (failed) MathErrorFlag = true;
+    return !failed;
 }

@@ -34,9 +34,11 @@ bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElement
 // Propagates an element set to instant T and writes SatState(): position (and velocity
 // with withVelocity), the mean elements at T, and the topocentric right ascension and
 // declination referred to 2000.0 with the range, using SatState().observerVector and
-// the precession values (see PrepareObserver). Failures set MathErrorFlag and end the
-// computation: a column that is not a number leaves SatState() untouched; the
-// caller tests and clears the flag.
-void PropagateSGP(std::string_view line1, std::string_view line2, JD1900 T, bool withVelocity);
+// the precession values (see PrepareObserver). Failures set MathErrorFlag and return
+// false: a column that is not a number leaves SatState() untouched; a math error ends
+// the computation there; a decayed orbit (mean motion not positive at T, or at the
+// epoch) and a position below the Earth's surface are computed to the end but fail
+// all the same. The caller tests and clears the flag.
+bool PropagateSGP(std::string_view line1, std::string_view line2, JD1900 T, bool withVelocity);
 // The same for elements parsed before (same values, same failures).
-void PropagateSGP(const SgpElements& elements, JD1900 T, bool withVelocity);
+bool PropagateSGP(const SgpElements& elements, JD1900 T, bool withVelocity);

@@ -3,15 +3,19 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdio>
 #include <functional>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "core/observer_state.h"
 #include "passes/search/night_window.h"
+#include "passes/search/pass_orbit.h"
 #include "passes/search/pass_search.h"
+#include "passes/search/search_limits.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
@@ -445,20 +449,192 @@ TEST_F(PassSearchTest, SlowSatelliteHasAtMostOneCulminationPerNight) {
     EXPECT_LE(passes.size(), 4u);
 }
 
-TEST_F(PassSearchTest, UnreadableElementLineEndsTheSearch) {
-    std::string bad = issLine2_;
-    bad.replace(52, 11, "  xx.yyyyyy");
-    LoadAndSelectAll(Set("BAD SAT", bad));
-    struct FailListener : RecordingListener {
-        std::string message;
-        void searchFailed(const std::string& m) override { message = m; }
+// Sets that cannot be searched are named once (not once per night) with their file
+// line, and the others are searched; none of them may stall the search.
+TEST_F(PassSearchTest, UnreadableAndImpossibleSetsAreSkippedAndNamedOnce) {
+    std::string unreadable = issLine2_, still = issLine2_, fast = issLine2_, huge = issLine2_;
+    unreadable.replace(52, 11, "  xx.yyyyyy");
+    still.replace(52, 11, " 0.00000000");
+    fast.replace(52, 11, "99999999.00");
+    huge.replace(52, 11, "      1e300");
+    std::string decaying = issLine1_;
+    decaying.replace(33, 10, "-.99999999");  // n reaches 0 in the first night
+    decaying.replace(44, 8, "-99999+1");
+    const std::string text = Set("ISS", issLine2_) + Set("UNREADABLE", unreadable) +
+                             Set("STILL", still) + Set("FAST", fast) + Set("HUGE", huge) +
+                             "DECAYING\r\n" + decaying + "\r\n" + issLine2_ + "\r\n";
+    LoadAndSelectAll(text);
+    ASSERT_EQ(Satellites().selectedCount, 6);
+    struct SkipListener : RecordingListener {
+        std::vector<std::string> summaries;
+        void satellitesSkipped(const std::string& t) override { summaries.push_back(t); }
     } listener;
-    const std::string dateBefore = DateText;
-    const PassSearchResult result = PassSearch(PassSearchParameters{}, listener);
-    EXPECT_EQ(result.outcome, PassSearchOutcome::Failed);
-    EXPECT_NE(listener.message.find("ist kein gültiger Gleitkommawert"), std::string::npos);
-    EXPECT_EQ(DateText, dateBefore);
-    EXPECT_FALSE(PassSearchActive());
+    PassSearchParameters p = Loose();
+    p.nights = 2;
+    const PassSearchResult result = PassSearch(p, listener);
+    EXPECT_EQ(result.outcome, PassSearchOutcome::Finished);
+    ASSERT_FALSE(PassList().passes.empty());
+    for (const PassRecord& pass : PassList().passes) EXPECT_EQ(pass.satelliteNumber, 0);
+    const char* names[] = {"UNREADABLE", "STILL", "FAST", "HUGE", "DECAYING"};
+    ASSERT_EQ(result.skipped.size(), 5u);
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(result.skipped[i].name, names[i]);
+        EXPECT_FALSE(result.skipped[i].reason.empty());
+        EXPECT_EQ(result.skipped[i].fileLine, Satellites().fileLine[i + 2]);
+    }
+    EXPECT_EQ(result.skipped[0].reason, "Elemente nicht lesbar");
+    ASSERT_EQ(listener.summaries.size(), 1u);
+    EXPECT_EQ(listener.summaries[0], SkippedSatellitesText(result.skipped));
+    EXPECT_NE(listener.summaries[0].find("5 Satelliten wurden nicht berechnet:\n"),
+              std::string::npos);
+}
+
+// An orbit that fails at every instant (inside the Earth) is observed as failed and
+// yields no pass, however the search reaches it.
+TEST_F(PassSearchTest, FailingOrbitYieldsNoPass) {
+    std::string inside = issLine2_;
+    inside.replace(52, 11, "17.50000000");
+    LoadAndSelectAll(Set("ISS", issLine2_) + Set("INSIDE", inside));
+    const SatObservation seen = ObserveSatellite(1, Observer().currentJD + 0.3);
+    EXPECT_TRUE(seen.failed);
+    EXPECT_FALSE(ObserveSatellite(0, Observer().currentJD + 0.3).failed);
+    MathErrorFlag = false;
+    PassSearchParameters p = Loose();
+    p.minAltitudeDeg = 0.0;
+    p.nights = 2;
+    RecordingListener listener;
+    PassSearch(p, listener);
+    ASSERT_FALSE(PassList().passes.empty());
+    for (const PassRecord& pass : PassList().passes) EXPECT_EQ(pass.satelliteNumber, 0);
+}
+
+// The right-button abort is honoured inside one satellite's search, not only after it.
+TEST_F(PassSearchTest, AbortStopsASatelliteInTheMiddleOfItsSearch) {
+    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
+    PassSearchParameters p = Loose();
+    const JD1900 start = Observer().currentJD;
+    Duration(start, start + 20.0, p);
+    RecordingListener full;
+    PassSearch(p, full);
+    const std::size_t all = PassList().passes.size();
+    ASSERT_GT(all, 20u);
+
+    RecordingListener listener;
+    listener.onEvents = [](int) { RequestPassSearchAbort(); };
+    const PassSearchResult result = PassSearch(p, listener);
+    EXPECT_EQ(result.outcome, PassSearchOutcome::Aborted);
+    EXPECT_EQ(listener.eventsProcessed, 1);
+    EXPECT_LT(PassList().passes.size(), all / 2);
+}
+
+// The engine keeps to the dialog's limits whatever it is handed.
+TEST_F(PassSearchTest, SearchNeverRunsBeyondItsLimits) {
+    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
+    PassSearchParameters p = Loose();
+    p.nights = std::numeric_limits<int>::max();
+    p.minAltitudeDeg = 80.0;
+    RecordingListener listener;
+    const PassSearchResult nights = PassSearch(p, listener);
+    EXPECT_EQ(nights.nightsSearched + nights.nightsWithoutDarkness, kMaxSearchNights);
+
+    const JD1900 start = Observer().currentJD;
+    p.minAltitudeDeg = 60.0;
+    Duration(start, start + 3650.0, p);
+    PassSearch(p, listener);
+    ASSERT_FALSE(PassList().passes.empty());
+    for (const PassRecord& pass : PassList().passes)
+        EXPECT_LE(pass.time, start + kMaxSearchMinutes / 1440.0 + 1e-9);
+}
+
+// Before 1900 and after 2173 the time field changes width or sign: the list stays in
+// time order, its columns in place and its keys readable.
+TEST_F(PassSearchTest, ListReadableAndSortedInEveryCentury) {
+    std::string still = issLine1_;
+    still.replace(33, 10, " .00000000");  // no drag over the centuries
+    still.replace(44, 8, " 00000-0");
+    for (const JD1900 start : {-5.3, 99999.6, -693500.2, 2900000.4}) {
+        SCOPED_TRACE(start);
+        ResetSatelliteTable();
+        LoadAndSelectAll("ISS\r\n" + still + "\r\n" + issLine2_ + "\r\n" + "ISS 2\r\n" + still +
+                         "\r\n" + issLine2_ + "\r\n");
+        PassSearchParameters p = Loose();
+        Duration(start, start + 0.8, p);
+        RecordingListener listener;
+        PassSearch(p, listener);
+        const PassListState& list = PassList();
+        ASSERT_GE(list.passes.size(), 4u);
+        for (std::size_t j = 0; j < list.passes.size(); ++j) {
+            if (j > 0) {
+                EXPECT_LE(list.passes[j - 1].time, list.passes[j].time);
+            }
+            int k = -1;
+            JD1900 t = 0.0;
+            ASSERT_TRUE(ParsePassKey(list.keys[j], k, t)) << list.keys[j];
+            EXPECT_NEAR(t, list.passes[j].time, 1e-6);
+            const std::string& line = list.lines[j];
+            FormatDateTime1900(list.passes[j].time);
+            EXPECT_EQ(CharSlice(line, 25, 8), TimeText) << line;
+            EXPECT_EQ(CharSlice(line, 40, 1), "°") << line;
+            EXPECT_EQ(CharCount(line), 73u) << line;
+        }
+    }
+}
+
+// Daytime positions of the ISS above the horizon are sunlit.
+TEST_F(PassSearchTest, SatelliteOnTheDaySideIsNeverInTheShadow) {
+    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
+    Observer().setLatitude(50.0);
+    int daytime = 0;
+    for (int minute = 0; minute < 2 * 1440; ++minute) {
+        const SatObservation seen = ObserveSatellite(0, Observer().currentJD + minute / 1440.0);
+        if (seen.altitudeDeg < 0.0 || seen.sunAltitudeDeg < 10.0) continue;
+        ++daytime;
+        EXPECT_GE(seen.shadowDepthKm, 0.0) << minute;
+    }
+    EXPECT_GT(daytime, 10);
+}
+
+// The direction of motion is that of the two positions 10 s apart: the angle from the
+// way up (towards the zenith) to the motion, counted towards increasing azimuth; it
+// goes smoothly through 90 or 270 degrees at culmination.
+TEST_F(PassSearchTest, DirectionOfMotionFollowsTwoIndependentPositions) {
+    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
+    PassSearchParameters p = Loose();
+    p.nights = 2;
+    RecordingListener listener;
+    PassSearch(p, listener);
+    const std::vector<PassRecord> passes = PassList().passes;
+    ASSERT_GE(passes.size(), 3u);
+    auto unit = [](double northAzimuthDeg, double altitudeDeg) {
+        const double A = northAzimuthDeg * kDegToRad, h = altitudeDeg * kDegToRad;
+        return std::array<double, 3>{std::cos(h) * std::cos(A), std::cos(h) * std::sin(A),
+                                     std::sin(h)};
+    };
+    int checked = 0;
+    for (const PassRecord& pass : passes) {
+        for (int s = -120; s <= 120; s += 15) {
+            const JD1900 t = pass.time + s / 86400.0;
+            const SatObservation a = ObserveSatellite(0, t);
+            const SatObservation b = ObserveSatellite(0, t + 10.0 / 86400.0);
+            if (a.altitudeDeg < 5.0 || a.altitudeDeg > 85.0) continue;
+            const double A = (a.azimuthDeg + 180.0) * kDegToRad, h = a.altitudeDeg * kDegToRad;
+            const auto p1 = unit(a.azimuthDeg + 180.0, a.altitudeDeg);
+            const auto p2 = unit(b.azimuthDeg + 180.0, b.altitudeDeg);
+            const double up[3] = {-std::sin(h) * std::cos(A), -std::sin(h) * std::sin(A),
+                                  std::cos(h)};
+            const double side[3] = {-std::sin(A), std::cos(A), 0.0};
+            double du = 0.0, ds = 0.0;
+            for (int i = 0; i < 3; ++i) {
+                du += (p2[i] - p1[i]) * up[i];
+                ds += (p2[i] - p1[i]) * side[i];
+            }
+            const double expected = std::atan2(ds, du) * kRadToDeg;
+            const double got = MotionDirection(0, a.altitudeDeg, a.azimuthDeg, t);
+            EXPECT_NEAR(std::remainder(got - expected, 360.0), 0.0, 0.5) << s;
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 20);
 }
 
 }  // namespace

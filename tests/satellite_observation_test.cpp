@@ -98,7 +98,9 @@ TEST_F(ObservationTest, MagnitudeOfADiffuseSphere) {
     EXPECT_GT(dark, 20.0);
 }
 
-TEST_F(ObservationTest, ShadowDepthUsesOnlyTheDistanceFromTheSunLine) {
+// The shadow is the cylinder behind the Earth: close to the Sun-Earth line on the day
+// side the satellite is lit.
+TEST_F(ObservationTest, ShadowIsTheCylinderBehindTheEarth) {
     struct Case {
         const char* where;
         double r[3];
@@ -106,7 +108,10 @@ TEST_F(ObservationTest, ShadowDepthUsesOnlyTheDistanceFromTheSunLine) {
     };
     const Case cases[] = {
         {"night side behind the Earth", {-1.1, 0.1, 0.0}, true},
-        {"day side, close to the Sun line", {1.1, 0.5, 0.0}, true},
+        {"day side, close to the Sun line", {1.1, 0.5, 0.0}, false},
+        {"day side, over the subsolar point", {1.06, 0.0, 0.0}, false},
+        {"day side, just past the terminator", {0.01, 0.99, 0.3}, false},
+        {"night side, just past the terminator", {-0.01, 0.5, 0.3}, true},
         {"beside the Earth", {0.0, 1.2, 0.0}, false},
         {"high over the pole", {-0.5, 0.0, 1.1}, false},
     };
@@ -117,8 +122,8 @@ TEST_F(ObservationTest, ShadowDepthUsesOnlyTheDistanceFromTheSunLine) {
         EXPECT_EQ(depth < 0.0, c.inShadow) << depth;
         EXPECT_EQ(Observation().shadowDepthKm, depth);
     }
-    // Distance from the line in km minus the equatorial ellipsoid radius.
-    SatState().positionER[0] = 1.1;
+    // Behind the Earth: distance from the line in km minus the equatorial ellipsoid radius.
+    SatState().positionER[0] = -1.1;
     SatState().positionER[1] = 0.5;
     SatState().positionER[2] = 0.0;
     EXPECT_NEAR(ShadowDepth(0.0, 0.0), 0.5 * 6378.135 - 6356.775 / std::sqrt(1 - 0.00669454), 1e-9);

@@ -184,12 +184,35 @@ TEST_F(SgpTest, CircularOrbitKeepsTheEccentricityFloor) {
     }
 }
 
-TEST_F(SgpTest, DecayedOrbitSetsTheErrorFlag) {
-    const std::string line1 = Line1("20100.00000000", "-.90000000", " 00000-0");
-    SgpElements el;
-    ASSERT_TRUE(ParseSgpElements(line1, kIssLine2, el));
-    PropagateSGP(el, el.epoch + 10.0, false);  // n = n0 + 2 D1 tau < 0
-    EXPECT_TRUE(MathErrorFlag);
+// Orbits that are no orbits fail: the flag is set and the call reports it. The text
+// and the parsed variant agree.
+TEST_F(SgpTest, DecayedOrSubterraneanOrbitsFail) {
+    struct Case {
+        const char* what;
+        std::string line1, line2;
+        double days;  // after the epoch
+        bool fails;
+    };
+    std::string inside = kIssLine2;
+    inside.replace(52, 11, "17.50000000");  // a = 0.92 Earth radii
+    const std::string still = Line1("20100.00000000", " .00000000", " 00000-0");
+    const Case cases[] = {
+        {"ISS-like orbit", still, kIssLine2, 10.0, false},
+        {"mean motion below zero", Line1("20100.00000000", "-.90000000", " 00000-0"), kIssLine2,
+         10.0, true},
+        {"orbit inside the Earth", still, inside, 0.3, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SgpElements el;
+        ASSERT_TRUE(ParseSgpElements(c.line1, c.line2, el));
+        MathErrorFlag = false;
+        EXPECT_EQ(PropagateSGP(el, el.epoch + c.days, false), !c.fails);
+        EXPECT_EQ(MathErrorFlag, c.fails);
+        MathErrorFlag = false;
+        EXPECT_EQ(PropagateSGP(c.line1, c.line2, el.epoch + c.days, true), !c.fails);
+        EXPECT_EQ(MathErrorFlag, c.fails);
+    }
 }
 
 TEST_F(SgpTest, NumberColumnsThatAreNotNumbersLeaveTheStateUntouched) {

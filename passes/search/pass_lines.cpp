@@ -83,8 +83,18 @@ std::string CompassWord(double chartAzimuthDeg) {
     return std::string(kCompassTable.substr(3 * index, 3));
 }
 
+std::string TimeField(JD1900 time) {
+    // Nine decimals for 1900..2173; a wider integer part (other centuries, a sign)
+    // gives up decimals, so the field keeps its 15 characters.
+    for (int decimals = 9; decimals > 0; --decimals) {
+        const std::string text = FixedText(time, decimals);
+        if (text.size() <= static_cast<std::size_t>(kTimeWidth)) return PadLeft(text, kTimeWidth);
+    }
+    return PadLeft(FixedText(time, 0), kTimeWidth);
+}
+
 std::string SearchLine(const PassRecord& pass) {
-    std::string line = FixedText(pass.time, 9);
+    std::string line = TimeField(pass.time);
     line += PadLeft(FixedText(pass.altitudeDeg, 1) + "°", 8);
     line += pass.shadowBoundary ? "* " : "  ";
     line += CompassWord(pass.azimuthDeg);

@@ -50,7 +50,12 @@ std::string CharSlice(std::string_view text, std::size_t first, std::size_t coun
 // Number of characters of a UTF-8 text (a stray byte counts as one character).
 std::size_t CharCount(std::string_view text);
 
-// The search line: time (15, nine decimals), altitude with "°" (8), shadow flag (2),
+// The time field of a search line: exactly 15 characters, nine decimals while the
+// integer part has five digits (years 1900 to 2173), fewer decimals for a wider one
+// (right-aligned with blanks when narrower, e.g. before 1900).
+std::string TimeField(JD1900 time);
+
+// The search line: time (15, see TimeField), altitude with "°" (8), shadow flag (2),
 // compass word (3), range (8), direction (6), magnitude with its mark (7), Sun
 // altitude (6), satellite number (5), a blank and the name padded to 16.
 std::string SearchLine(const PassRecord& pass);

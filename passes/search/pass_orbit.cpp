@@ -1,6 +1,7 @@
 #include "passes/search/pass_orbit.h"
 
 #include <cmath>
+#include <limits>
 
 #include "core/frames.h"
 #include "core/observer_state.h"
@@ -22,6 +23,8 @@ OrbitState ElementsAt(const SgpElements& elements, JD1900 t) {
     o.nodeRate = s.nodeRate;
     o.semiMajorAxisER = s.semiMajorAxisER;
     o.eccentricity = s.eccentricity;
+    o.radiusER = s.radiusER;
+    o.failed = MathErrorFlag;
     o.decayed = MathErrorFlag && !(s.meanMotionRevDay > 0.0);
     MathErrorFlag = MathErrorFlag || flagBefore;
     return o;
@@ -31,7 +34,12 @@ double QuickAltitude(const SgpElements& elements, JD1900 t) {
     ObserverState& observer = Observer();
     observer.siderealHours = LocalSiderealTime(observer.longitudeDeg, t);
     PrepareObserver();
+    const bool flagBefore = MathErrorFlag;
+    MathErrorFlag = false;
     PropagateSGP(elements, t, false);
+    const bool failed = MathErrorFlag;
+    MathErrorFlag = MathErrorFlag || flagBefore;
+    if (failed) return std::numeric_limits<double>::quiet_NaN();
     const SatelliteState& s = SatState();
     const double H = HourAngle(observer.siderealHours, s.rightAscension2000);
     const double sinH = std::cos(H) * std::cos(s.declination2000) * observer.cosLatitude +
@@ -57,11 +65,14 @@ double MotionDirection(int k, double altitudeDeg, double azimuthDeg, JD1900 t) {
     const double A1 = (azimuthDeg + 180.0) * kDegToRad;
     const double z1 = (90.0 - altitudeDeg) * kDegToRad;
     const SatObservation later = ObserveSatellite(k, t + 10.0 / 86400.0);
+    if (later.failed) return std::numeric_limits<double>::quiet_NaN();
     const double A2 = (later.azimuthDeg + 180.0) * kDegToRad;
     const double z2 = (90.0 - later.altitudeDeg) * kDegToRad;
     const double dA = A2 - A1;
-    const double gamma = std::atan(
-        std::sin(dA) / (std::cos(z1) * std::sin(z2) / std::sin(z1) - std::cos(dA) * std::cos(z2)));
+    // Two-argument arctangent: the quotient alone loses the quadrant, and the
+    // direction would jump by 180 degrees where the denominator changes sign.
+    const double gamma = std::atan2(
+        std::sin(dA), std::cos(z1) * std::sin(z2) / std::sin(z1) - std::cos(dA) * std::cos(z2));
     const double X = std::cos(z2) * std::sin(dA) * std::sin(gamma) - std::cos(dA) * std::cos(gamma);
     const double Y = std::sin(z2) * std::sin(gamma) / std::sin(z1);
     return AngleOf(X, Y) * kRadToDeg;

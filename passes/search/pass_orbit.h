@@ -17,12 +17,14 @@ struct OrbitState {
     double nodeRate = 0.0;
     double semiMajorAxisER = 0.0;
     double eccentricity = 0.0;
-    bool decayed = false;  // n at t not positive (MathErrorFlag set)
+    double radiusER = 0.0;  // corrected distance from the Earth's centre
+    bool decayed = false;   // n at t not positive (MathErrorFlag set)
+    bool failed = false;    // the propagation failed: the values are meaningless
 };
 OrbitState ElementsAt(const SgpElements& elements, JD1900 t);
 
 // The satellite's altitude in degrees at t (no Sun, shadow or magnitude). Sets
-// siderealHours for t and renews the observer vector.
+// siderealHours for t and renews the observer vector. NaN when the orbit fails at t.
 double QuickAltitude(const SgpElements& elements, JD1900 t);
 
 // The observer's geocentric position at t in Earth radii, equatorial frame of date
@@ -33,5 +35,8 @@ struct Vector3 {
 Vector3 ObserverVectorER(JD1900 t);
 
 // Direction of motion in degrees 0..360 of selected satellite k seen at altitude and
-// chart azimuth (degrees) at t, from a second observation 10 seconds later.
+// chart azimuth (degrees) at t, from a second observation 10 seconds later: the angle
+// at the satellite from the direction towards the zenith to the direction of motion,
+// counted towards increasing (north-through-east) azimuth; 90 or 270 at culmination.
+// NaN when the second observation fails.
 double MotionDirection(int k, double altitudeDeg, double azimuthDeg, JD1900 t);

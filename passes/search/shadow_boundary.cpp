@@ -121,7 +121,7 @@ ShadowBoundaryResult ShadowBoundary(int k, const SgpElements& elements, JD1900 w
         const JD1900 tb = t + dM / 360.0 / revPerDay;
         if (!std::isfinite(tb)) continue;
         const SatObservation seen = ObserveSatellite(k, tb);
-        const bool usable = seen.altitudeDeg > minAltitudeDeg &&
+        const bool usable = !seen.failed && seen.altitudeDeg > minAltitudeDeg &&
                             seen.sunAltitudeDeg < maxSunAltitudeDeg && tb >= windowStart &&
                             tb <= windowEnd;
         if (!usable) continue;
