@@ -98,6 +98,9 @@ class DialogListener : public PassSearchListener {
     void passesFound(int count) override {
         if (list_) list_->passesFound(count);
     }
+    void satellitesSkipped(const std::string& summaryText) override {
+        AppDialogs().Message(Utf8(kSkippedCaption), QString::fromStdString(summaryText));
+    }
 
   private:
     TOKBottomDlg2& dialog_;
