@@ -1,10 +1,9 @@
 #include "cli/cli_output.h"
 
-#include <QSaveFile>
-#include <QString>
 #include <iostream>
 
 #include "core/json_text.h"
+#include "passes/search/replace_file.h"
 
 namespace cli {
 
@@ -62,17 +61,10 @@ int Failure(std::string_view command, const std::string& problem) {
 }
 
 std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
-    // QSaveFile writes a temporary file beside the target and renames it on commit.
-    QSaveFile file(QString::fromStdString(path));
-    bool ok = file.open(QIODevice::WriteOnly);
-    if (ok)
-        ok = file.write(bytes.data(), static_cast<qint64>(bytes.size())) ==
-             static_cast<qint64>(bytes.size());
-    if (ok) ok = file.commit();
-    if (ok) return {};
-    const std::string error = file.errorString().toStdString();
-    if (file.isOpen()) file.cancelWriting();
-    return "Fehler beim Schreiben von " + path + ": " + error;
+    const ReplaceFileResult result = ReplaceFileContents(path, bytes);
+    if (result.ok) return {};
+    return "Fehler beim Schreiben von " + path + ": " + result.errorText +
+           (result.targetExisted ? " (die bisherige Datei bleibt unverändert)" : "");
 }
 
 }  // namespace cli
