@@ -29,6 +29,7 @@ PlaceEntryResult ApplyHeight(const std::string& height, ObserverState& state) {
     }
     const auto value = ParseDecimal(height);
     if (!value) return {PlaceField::Height, height};
+    if (!HeightWithinBounds(*value)) return {PlaceField::HeightRange, height};
     state.heightM = *value;
     return {};
 }
@@ -58,9 +59,12 @@ PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObserverSta
     state.zoneName = " " + fields.zoneName;
     const auto offset = ParseDecimal(fields.zoneOffset);
     if (!offset) return {PlaceField::ZoneOffset, fields.zoneOffset};
+    if (!ZoneOffsetWithinBounds(*offset)) return {PlaceField::ZoneOffsetRange, fields.zoneOffset};
     state.zoneOffsetHours = *offset;
     const auto magnitude = ParseDecimal(fields.limitingMagnitude);
     if (!magnitude) return {PlaceField::LimitingMagnitude, fields.limitingMagnitude};
+    if (!ChartMagnitudeWithinBounds(*magnitude))
+        return {PlaceField::LimitingMagnitudeRange, fields.limitingMagnitude};
     state.limitingMagnitude = *magnitude;
     return {};
 }
@@ -84,6 +88,12 @@ std::string PlaceErrorMessage(PlaceField field) {
             return kLongitudeError;
         case PlaceField::Latitude:
             return kLatitudeError;
+        case PlaceField::HeightRange:
+            return kHeightError;
+        case PlaceField::ZoneOffsetRange:
+            return kZoneOffsetError;
+        case PlaceField::LimitingMagnitudeRange:
+            return kChartMagnitudeError;
         default:
             return {};
     }

@@ -16,6 +16,10 @@ enum class PlaceField {
     Height,             // not a number
     ZoneOffset,         // not a number
     LimitingMagnitude,  // not a number
+    // Numbers outside the bounds of place_numbers.h ("Ungültige Eingabe").
+    HeightRange,             // kHeightError
+    ZoneOffsetRange,         // kZoneOffsetError
+    LimitingMagnitudeRange,  // kChartMagnitudeError
 };
 
 struct PlaceEntryResult {
@@ -55,13 +59,15 @@ bool LatitudeInRange(double latitudeDeg);
 PlaceEntryResult ApplyPlaceEntry(const PlaceEntryFields& fields, ObserverState& state);
 
 // The parameter dialog: as above, then zone name (stored with one leading blank),
-// zone offset and limiting magnitude (no range tests).
+// zone offset and limiting magnitude. Height, zone offset and limiting magnitude
+// must lie inside the bounds of place_numbers.h.
 PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObserverState& state);
 
 // The parameter dialog's fields as shown for a state (zone name without leading blanks).
 ParameterFields ParameterFieldsOf(const ObserverState& state);
 
-// The message box text of a failed longitude or latitude, empty for the other fields.
+// The message box text of a failed longitude or latitude or of a number outside its
+// bounds; empty for a number field that did not convert.
 std::string PlaceErrorMessage(PlaceField field);
 
 }  // namespace location

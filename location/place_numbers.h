@@ -19,10 +19,10 @@ std::string FormatGeneral15(double value);
 // as every place-changing window does.
 void SetPlaceLatitude(double latitudeDeg, double& latitudeOut, double& sinOut, double& cosOut);
 
-// The values a place or the chart can work with. Longitude and latitude are those the
-// parameter dialog accepts (-180..360 east, -90..90); height, zone offset and the chart's
-// limiting magnitude have no check in the dialog but must stay physical: beyond these
-// bounds the Sun, the sidereal time and the star sizes lose their meaning.
+// The values a place or the chart can work with, as the parameter dialog accepts them:
+// longitude -180..360 east, latitude -90..90, and height, zone offset and the chart's
+// limiting magnitude inside bounds beyond which the Sun, the sidereal time and the
+// star sizes lose their meaning.
 inline constexpr double kMinLongitudeDeg = -180.0;
 inline constexpr double kMaxLongitudeDeg = 360.0;
 inline constexpr double kMaxAbsLatitudeDeg = 90.0;
@@ -32,8 +32,10 @@ inline constexpr double kMaxAbsZoneOffsetHours = 24.0;
 inline constexpr double kMinChartMagnitude = -30.0;
 inline constexpr double kMaxChartMagnitude = 99.0;
 
-// The message of a height outside its bounds (caption "Ungültige Eingabe").
+// The messages of values outside their bounds (caption "Ungültige Eingabe").
 inline constexpr const char* kHeightError = "Fehler bei Höhe über NN";
+inline constexpr const char* kZoneOffsetError = "Fehler bei Zeitzone - UTC";
+inline constexpr const char* kChartMagnitudeError = "Fehler bei Grenzgröße";
 
 // Whether a value lies inside its bounds (false for NaN and infinities).
 bool LongitudeWithinBounds(double longitudeDeg);

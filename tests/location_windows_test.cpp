@@ -161,6 +161,39 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesLongitudeAndBadHeight) {
     EXPECT_TRUE(drawings.empty());
 }
 
+// Height, zone and limiting magnitude beyond any meaning ("Sonnenhöhe: nan°" for a
+// zone of 1e300) are refused like a bad longitude; the fields before stay taken over.
+TEST_F(PlaceWindowsTest, ParameterDialogRefusesValuesOutsideTheirBounds) {
+    struct Case {
+        TOKBottomDlg3::Field field;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {TOKBottomDlg3::Height, "-1e9", "Fehler bei Höhe über NN"},
+        {TOKBottomDlg3::ZoneOffset, "1e300", "Fehler bei Zeitzone - UTC"},
+        {TOKBottomDlg3::ZoneOffset, "-25", "Fehler bei Zeitzone - UTC"},
+        {TOKBottomDlg3::LimitingMagnitude, "1e300", "Fehler bei Grenzgröße"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        TOKBottomDlg3 dialog;
+        dialog.show();
+        dialog.field(TOKBottomDlg3::Longitude)->setText("20");
+        dialog.field(c.field)->setText(c.text);
+        dialogs->Clear();
+        dialog.accept();
+        EXPECT_THAT(dialogs->Messages(), ElementsAre(QString::fromUtf8("Ungültige Eingabe|") +
+                                                     QString::fromUtf8(c.message)));
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_DOUBLE_EQ(Observer().longitudeDeg, 20.0);
+        EXPECT_DOUBLE_EQ(Observer().heightM, 640.0);
+        EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, 1.0);
+        EXPECT_DOUBLE_EQ(Observer().limitingMagnitude, 5.0);
+        EXPECT_TRUE(drawings.empty());
+    }
+}
+
 TEST_F(PlaceWindowsTest, ParameterDialogOkTakesOverAndRedrawsTheChart) {
     TOKBottomDlg3 dialog;
     dialog.show();
