@@ -127,7 +127,7 @@ std::string ApplyPlace(const PlaceOptions& options, int use, SettingsSource& set
     if (use & kUseHeight) {
         const double height = options.height.value_or(file.heightM);
         if (!location::HeightWithinBounds(height))
-            return OutOfBounds("Fehler bei Höhe über NN", "--height", options.height.has_value(),
+            return OutOfBounds(location::kHeightError, "--height", options.height.has_value(),
                                height);
         observer.heightM = height;
         if (!options.height) settings.Taken("Höhe " + NumberText(height) + " m");

@@ -250,6 +250,14 @@ std::string PassesJson(const PassListState& list) {
     return out + (list.passes.empty() ? "]\n" : "\n]\n");
 }
 
+// Whether the pass list file (Latin-1) holds every character of the lines.
+bool Latin1Holds(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines)
+        if (jsontext::ReadableUtf8(Utf8ToLatin1(line)) != jsontext::ReadableUtf8(line))
+            return false;
+    return true;
+}
+
 class CliListener : public PassSearchListener {
   public:
     void searchFailed(const std::string& message) override {
@@ -326,6 +334,10 @@ int RunPasses(const std::vector<std::string>& args) {
         text = PassesJson(list);
     } else if (!outPath.empty()) {
         text = PassListFileText(lines);
+        if (!Latin1Holds(lines)) {
+            cli::PrintNote("Latin-1 kennt nicht alle Zeichen von Ort und Dateiname; in " + outPath +
+                           " stehen sie als \"?\".");
+        }
     } else {
         for (const std::string& line : lines) text += line + "\n";
     }

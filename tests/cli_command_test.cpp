@@ -171,6 +171,12 @@ TEST_F(CliTest, TerminalGetsUtf8AndOutWritesTheLatin1File) {
     EXPECT_NE(bytes.find("\r\n K\xf6nig "), std::string::npos);
     EXPECT_NE(bytes.find("\xb0"), std::string::npos);
     EXPECT_EQ(bytes.find("\xc3"), std::string::npos);
+
+    // A place name Latin-1 cannot hold is not changed without a word.
+    const CliRun omega =
+        RunCli(dir_.path(), Args(search, {"--place", "\xce\xa9mega", "--out", "omega.txt"}));
+    EXPECT_EQ(omega.status, 0);
+    EXPECT_NE(omega.err.find("Latin-1 kennt nicht alle Zeichen"), std::string::npos) << omega.err;
 }
 
 TEST_F(CliTest, PassesReadsSatmagFromTheDataFolder) {
