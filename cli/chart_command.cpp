@@ -65,8 +65,8 @@ std::string ParseOptions(const std::vector<std::string>& args, ChartOptions& opt
             } else if (option == "--limit") {
                 problem = cli::ReadNumber(option, value, number);
                 if (problem.empty() && !location::ChartMagnitudeWithinBounds(number))
-                    problem =
-                        cli::InvalidEntry("--limit: " + value + " liegt nicht zwischen -30 und 99");
+                    problem = cli::InvalidEntry(std::string(location::kChartMagnitudeError) +
+                                                " (--limit " + value + ")");
                 opt.limit = number;
             } else if (option == "--date") {
                 cli::CivilDate date;

@@ -135,7 +135,8 @@ std::string ApplyPlace(const PlaceOptions& options, int use, SettingsSource& set
     if (use & kUseZone) {
         const double zone = options.zone.value_or(file.zoneOffsetHours);
         if (!location::ZoneOffsetWithinBounds(zone))
-            return OutOfBounds("Fehler bei Zeitzone", "--zone", options.zone.has_value(), zone);
+            return OutOfBounds(location::kZoneOffsetError, "--zone", options.zone.has_value(),
+                               zone);
         observer.zoneOffsetHours = zone;
         observer.zoneName = options.zone ? ZoneName(zone) : file.zoneName;
         if (!options.zone) settings.Taken("Zeitzone " + NumberText(zone) + " h");

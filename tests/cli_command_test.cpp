@@ -96,7 +96,8 @@ TEST_F(CliTest, RefusesValuesTheWindowsRefuse) {
         {{"ephem", "--jd", "45000", "--zone", "1e300"}, "Fehler bei Zeitzone"},
         {{"sgp", "--tle", "sets.tle", "--index", "1", "--jd", "45000", "--height", "-1e9"},
          "Fehler bei Höhe"},
-        {{"chart", "--out", "x.png", "--limit", "1e9"}, "Ungültige Eingabe: --limit"},
+        {{"chart", "--out", "x.png", "--limit", "1e9"},
+         "Ungültige Eingabe: Fehler bei Grenzgröße (--limit 1e9)"},
         {{"chart", "--out", "x.png", "--date", "29.02.2026"}, "ist kein gültiges Datum"},
     };
     for (const Case& c : cases) {
