@@ -10,6 +10,7 @@
 #include "cli/command_registry.h"
 #include "core/json_text.h"
 #include "core/observer_state.h"
+#include "passes/param_display.h"
 #include "passes/search/night_window.h"
 #include "passes/search/pass_lines.h"
 #include "passes/search/pass_list_file.h"
@@ -250,6 +251,19 @@ std::string PassesJson(const PassListState& list) {
     return out + (list.passes.empty() ? "]\n" : "\n]\n");
 }
 
+// A Sun limit that the Sun never gets down to on the first or the last night is raised
+// to just above its lowest altitude, as the pass dialog raises its field before the
+// search, and said as the dialog says it.
+void RaiseSunLimitAsTheDialog(const Options& o, PassSearchParameters& p) {
+    const NightSpan span =
+        ComputeNightSpan(o.date.year, o.date.month, o.date.day, o.time.hour, p.nights,
+                         p.maxSunAltitudeDeg, p.firstHalf, p.secondHalf);
+    for (const double raised : span.raisedLimitsDeg)
+        cli::PrintNote("max Sonnenhöhe zu klein: neue maximale Sonnenhöhe " +
+                       cli::NumberText(raised));
+    if (!span.raisedLimitsDeg.empty()) p.maxSunAltitudeDeg = span.raisedLimitsDeg.back();
+}
+
 // Whether the pass list file (Latin-1) holds every character of the lines.
 bool Latin1Holds(const std::vector<std::string>& lines) {
     for (const std::string& line : lines)
@@ -300,6 +314,8 @@ int RunPasses(const std::vector<std::string>& args) {
             24.0;
     observer.dynamicJD = observer.currentJD + DeltaT(d.year) / 24.0;
     FormatDateTime1900(observer.currentJD);
+
+    if (!search.durationMode) RaiseSunLimitAsTheDialog(o, search);
 
     cli::LoadSatelliteMagnitudes();
     const LoadResult load = LoadElementFile(tlePath);

@@ -180,6 +180,17 @@ TEST_F(CliTest, TerminalGetsUtf8AndOutWritesTheLatin1File) {
     EXPECT_NE(omega.err.find("Latin-1 kennt nicht alle Zeichen"), std::string::npos) << omega.err;
 }
 
+TEST_F(CliTest, SunLimitIsRaisedAsTheDialogRaisesIt) {
+    // 70° N at midsummer: the Sun stays above -5°; the dialog raises the limit to just
+    // above its lowest altitude (3.44°) and the short window about midnight has passes.
+    const CliRun run =
+        RunCli(dir_.path(), {"passes", "--tle", DataPath("visual-2026-04.tle").string(), "--all",
+                             "--date", "21.06.2026", "--lat", "70", "--lon", "19", "--zone", "2"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("neue maximale Sonnenhöhe 3.4"), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find(" 22.06.  00:"), std::string::npos) << run.out;
+}
+
 TEST_F(CliTest, PassesReadsSatmagFromTheDataFolder) {
     TempDir data;
     std::filesystem::copy_file(DataPath("SATMAG"), data / "SATMAG");
