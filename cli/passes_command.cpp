@@ -333,9 +333,7 @@ int RunPasses(const std::vector<std::string>& args) {
     }
     CliListener listener;
     const PassSearchResult result = PassSearch(search, listener);
-    if (!result.skipped.empty())
-        cli::PrintNote(std::string(kSkippedCaption) + ":\n" +
-                       SkippedSatellitesText(result.skipped));
+    cli::PrintNote(SkippedSatellitesText(result.skipped));
     if (result.nightsWithoutDarkness > 0)
         cli::PrintNote(std::to_string(result.nightsWithoutDarkness) +
                        " Nacht/Nächte ohne Dunkelheit übersprungen");

@@ -180,6 +180,22 @@ TEST_F(CliTest, TerminalGetsUtf8AndOutWritesTheLatin1File) {
     EXPECT_NE(omega.err.find("Latin-1 kennt nicht alle Zeichen"), std::string::npos) << omega.err;
 }
 
+TEST_F(CliTest, SetsLeftOutAreNamedOnStandardError) {
+    // A line that starts no set (file line 4) and a set whose mean motion is 0 (line 5).
+    const std::size_t line2 = kLatin1Set.find("\r\n2 ") + 2;
+    std::string zero = kLatin1Set;
+    zero.replace(line2 + 52, 11, " 0.00000000");
+    WriteTextFile(dir_ / "mixed.tle",
+                  kLatin1Set + "no element line\r\n" + "ZERO" + zero.substr(zero.find("\r\n")));
+    const CliRun run =
+        RunCli(dir_.path(), Args({"passes", "--tle", "mixed.tle", "--all"}, kBerlinNight));
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("Hinweis: Nicht geladen"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Zeile 4"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Hinweis: Zeile 5: ZERO"), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find(" K\xc3\xb6nig "), std::string::npos);
+}
+
 TEST_F(CliTest, SunLimitIsRaisedAsTheDialogRaisesIt) {
     // 70° N at midsummer: the Sun stays above -5°; the dialog raises the limit to just
     // above its lowest altitude (3.44°) and the short window about midnight has passes.
