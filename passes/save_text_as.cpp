@@ -5,8 +5,9 @@
 #include "app/dialogs.h"
 #include "passes/search/replace_file.h"
 
-void SaveTextAs(QWidget* parent, const std::function<std::string()>& text) {
+QString SaveTextAs(QWidget* parent, const std::function<std::string()>& text) {
     const QString folder = QDir::currentPath();
+    QString saved;
     FileDialogRequest request;
     request.caption = QStringLiteral("Speichern unter");
     const FileDialogAnswer answer = AppDialogs().SaveFile(request, parent);
@@ -22,7 +23,10 @@ void SaveTextAs(QWidget* parent, const std::function<std::string()>& text) {
                 message += QStringLiteral("\n\nDie bisherige Datei \"%1\" bleibt unverändert.")
                                .arg(answer.fileName);
             AppDialogs().Message(QStringLiteral("Polaride"), message, parent);
+        } else {
+            saved = answer.fileName;
         }
     }
     QDir::setCurrent(folder);
+    return saved;
 }

@@ -4,10 +4,12 @@
 // file was kept). The working folder is the same afterwards as before.
 #pragma once
 
+#include <QString>
 #include <functional>
 #include <string>
 
 class QWidget;
 
-// text is called only once a file name was chosen.
-void SaveTextAs(QWidget* parent, const std::function<std::string()>& text);
+// text is called only once a file name was chosen. Returns the name of the file
+// written, empty when cancelled or failed.
+QString SaveTextAs(QWidget* parent, const std::function<std::string()>& text);

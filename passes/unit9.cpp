@@ -213,13 +213,21 @@ QStringList TForm9::HeaderLines() const {
 }
 
 void TForm9::Save() {
-    SaveTextAs(this, [this] {
+    bool changed = false;  // a character Latin-1 has not became "?"
+    const QString saved = SaveTextAs(this, [this, &changed] {
         const ObserverState& o = Observer();
         std::vector<std::string> lines;
         for (const QString& line : Lines()) lines.push_back(line.toStdString());
-        return PassListFileText(PassListFileLines(o.placeName, o.longitudeDeg, o.latitudeDeg,
-                                                  o.zoneOffsetHours, o.elementFilePath, lines));
+        lines = PassListFileLines(o.placeName, o.longitudeDeg, o.latitudeDeg, o.zoneOffsetHours,
+                                  o.elementFilePath, lines);
+        for (const std::string& line : lines) changed = changed || !Latin1Holds(line);
+        return PassListFileText(lines);
     });
+    if (!saved.isEmpty() && changed)
+        AppDialogs().Message(QStringLiteral("Polaride"),
+                             Utf8("Latin-1 kennt nicht alle Zeichen von Ort und Dateiname; in ") +
+                                 saved + Utf8(" stehen sie als \"?\"."),
+                             this);
 }
 
 void TForm9::Print() {

@@ -268,6 +268,32 @@ TEST_F(PassListTest, SaveWritesHeaderAndLinesLatin1CrLf) {
     EXPECT_TRUE(dialogs->Messages().isEmpty());
 }
 
+// The file is Latin-1: a name it cannot hold is not changed without a word.
+TEST_F(PassListTest, SaveSaysWhenLatin1CannotHoldAName) {
+    FillList(1);
+    const fs::path out = dir / "liste.txt";
+    Observer().elementFilePath = "iss.tle";
+    for (const char* place : {"München", "Ωmega"}) {
+        SCOPED_TRACE(place);
+        Observer().placeName = place;
+        dialogs->Clear();
+        dialogs->AnswerSaveFile(QString::fromStdString(out.string()));
+        form9->Save();
+        const bool held = std::string(place) == "München";
+        const std::string text = testsupport::ReadTextFile(out);
+        EXPECT_EQ(text.substr(0, text.find("\r\n")),
+                  held ? "Sichtbarkeitsbedingungen f\xfcr M\xfcnchen"
+                       : "Sichtbarkeitsbedingungen f\xfcr ?mega");
+        if (held) {
+            EXPECT_TRUE(dialogs->Messages().isEmpty());
+        } else {
+            ASSERT_EQ(dialogs->Messages().size(), 1);
+            EXPECT_TRUE(dialogs->Messages()[0].contains("Latin-1 kennt nicht alle Zeichen"));
+            EXPECT_TRUE(dialogs->Messages()[0].contains(QString::fromStdString(out.string())));
+        }
+    }
+}
+
 TEST_F(PassListTest, SaveErrorIsReported) {
     FillList(2);
     dialogs->AnswerSaveFile(QString::fromStdString((dir / "missing" / "liste.txt").string()));

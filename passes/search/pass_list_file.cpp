@@ -65,6 +65,14 @@ std::string Utf8ToLatin1(std::string_view text) {
     return out;
 }
 
+bool Latin1Holds(std::string_view text) {
+    std::size_t questionMarks = 0;
+    for (const char c : text) questionMarks += c == '?';
+    std::size_t kept = 0;
+    for (const char c : Utf8ToLatin1(text)) kept += c == '?';
+    return kept == questionMarks;
+}
+
 std::string PassListFileText(const std::vector<std::string>& lines) {
     std::string text;
     for (const std::string& line : lines) {

@@ -22,6 +22,8 @@ std::vector<std::string> PassListFileLines(const std::string& placeName, double 
 
 // UTF-8 to Latin-1; characters outside Latin-1 become "?", stray bytes are kept.
 std::string Utf8ToLatin1(std::string_view text);
+// Whether Latin-1 holds every character of the text (no "?" stands in for one).
+bool Latin1Holds(std::string_view text);
 
 // The file contents: the lines in Latin-1, each ended by CR LF.
 std::string PassListFileText(const std::vector<std::string>& lines);
