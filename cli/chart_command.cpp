@@ -32,16 +32,16 @@ constexpr char kUsage[] =
 constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 442;
 
-void PrintHelp() {
-    cli::PrintOut(std::string("Aufruf: polaride-cli ") + kUsage + "\n" +
-                  "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
-                  "  --date/--time: bürgerliche Zeit in der Zone (ohne Angabe: die Uhr des "
-                  "Rechners)\n"
-                  "  --flags: Planetennamen, Sternbildnamen, Sternbildlinien, Höhenlinien, "
-                  "Tierkreis\n"
-                  "  --limit: Grenzgröße der Sterne (mag)\n"
-                  "  --select: wählt die Satelliten, deren Name so beginnt\n" +
-                  cli::kPlaceHelp);
+std::string Help() {
+    return std::string() +
+           "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
+           "  --date/--time: bürgerliche Zeit in der Zone (ohne Angabe: die Uhr des "
+           "Rechners)\n"
+           "  --flags: Planetennamen, Sternbildnamen, Sternbildlinien, Höhenlinien, "
+           "Tierkreis\n"
+           "  --limit: Grenzgröße der Sterne (mag)\n"
+           "  --select: wählt die Satelliten, deren Name so beginnt\n" +
+           cli::kPlaceHelp;
 }
 
 struct ChartOptions {
@@ -112,10 +112,6 @@ void SetInstant(const ChartOptions& opt, ObserverState& o) {
 }
 
 int RunChart(const std::vector<std::string>& args) {
-    if (cli::HelpWanted(args)) {
-        PrintHelp();
-        return cli::kSuccess;
-    }
     ChartOptions opt;
     if (const std::string problem = ParseOptions(args, opt); !problem.empty())
         return cli::UsageProblem(kCommand, kUsage, problem);
@@ -185,6 +181,6 @@ int RunChart(const std::vector<std::string>& args) {
     return complete ? cli::kSuccess : cli::kFailure;
 }
 
-cli::RegisterCommand reg{kCommand, kUsage, RunChart};
+cli::RegisterCommand reg{kCommand, kUsage, Help(), RunChart};
 
 }  // namespace

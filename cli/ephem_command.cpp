@@ -14,23 +14,18 @@ constexpr char kCommand[] = "ephem";
 constexpr char kUsage[] =
     "ephem --jd T [--lon L --lat B] [--height M] [--zone H] [--data VERZEICHNIS]";
 
-void PrintHelp() {
-    cli::PrintOut(std::string("Aufruf: polaride-cli ") + kUsage + "\n" +
-                  "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n" +
-                  cli::kPlaceHelp +
-                  "Ausgabe: ein JSON-Objekt mit Sternzeit, Sonne, Mond, Planeten, Ceres, Vesta,\n"
-                  "dem Kleinkörper aus KOMET und den Auf- und Untergängen des Ortsdatums.\n"
-                  "Rektaszension und Deklination des Mondes (ra_hours, dec_deg) sind\n"
-                  "geozentrisch, Höhe und Azimut (alt_deg, az_deg) topozentrisch; die\n"
-                  "topozentrischen Werte stehen in topo_ra_hours und topo_dec_deg.\n"
-                  "Fehlt ASTEROID.TXT oder KOMET, fehlen deren Einträge und der Status ist 1.\n");
+std::string Help() {
+    return std::string() + "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n" +
+           cli::kPlaceHelp +
+           "Ausgabe: ein JSON-Objekt mit Sternzeit, Sonne, Mond, Planeten, Ceres, Vesta,\n"
+           "dem Kleinkörper aus KOMET und den Auf- und Untergängen des Ortsdatums.\n"
+           "Rektaszension und Deklination des Mondes (ra_hours, dec_deg) sind\n"
+           "geozentrisch, Höhe und Azimut (alt_deg, az_deg) topozentrisch; die\n"
+           "topozentrischen Werte stehen in topo_ra_hours und topo_dec_deg.\n"
+           "Fehlt ASTEROID.TXT oder KOMET, fehlen deren Einträge und der Status ist 1.\n";
 }
 
 int RunEphem(const std::vector<std::string>& args) {
-    if (cli::HelpWanted(args)) {
-        PrintHelp();
-        return cli::kSuccess;
-    }
     EphemerisRequest request;
     bool haveJd = false;
     cli::PlaceOptions place;
@@ -66,6 +61,6 @@ int RunEphem(const std::vector<std::string>& args) {
     return report.warnings.empty() ? cli::kSuccess : cli::kFailure;
 }
 
-cli::RegisterCommand reg{kCommand, kUsage, RunEphem};
+cli::RegisterCommand reg{kCommand, kUsage, Help(), RunEphem};
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/cli_options.h"
 #include "cli/cli_output.h"
 #include "cli/command_registry.h"
 
@@ -39,8 +40,13 @@ int main(int argc, char* argv[]) {
     }
     for (const auto& c : cli::Commands()) {
         if (c.name != name) continue;
+        const std::vector<std::string> args(argv + 2, argv + argc);
+        if (cli::HelpWanted(args)) {
+            cli::PrintOut("Aufruf: polaride-cli " + c.usage + "\n" + c.help);
+            return cli::kSuccess;
+        }
         try {
-            const int status = c.run(std::vector<std::string>(argv + 2, argv + argc));
+            const int status = c.run(args);
             std::cout.flush();
             if (!std::cout) return cli::Failure(name, "Die Ausgabe ließ sich nicht schreiben.");
             return status;

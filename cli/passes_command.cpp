@@ -28,21 +28,19 @@ constexpr char kUsage[] =
     "[--no-shadow] [--first-half] [--second-half] [--brightest] [--lon L --lat B] [--height H] "
     "[--zone Z] [--place NAME] [--data VERZEICHNIS] [--json] [--out DATEI]";
 
-void PrintHelp() {
-    cli::PrintOut(
-        std::string("Aufruf: polaride-cli ") + kUsage + "\n" +
-        "  --nights: Anzahl Tage (Nächte ab dem Abend des Datums, bis " +
-        std::to_string(kMaxSearchNights) +
-        ");\n"
-        "  --minutes: Dauer in Minuten ab Datum und Uhrzeit (bis " +
-        std::to_string(kMaxSearchMinutes) +
-        ")\n"
-        "  --min-alt, --max-sun: minimale Satellitenhöhe, maximale Sonnenhöhe (Grad);\n"
-        "  --mag: Grenzhelligkeit; --no-shadow, --brightest, --first-half, --second-half:\n"
-        "  die Schalter des Dialogs (--shadow, --no-brightest schalten aus polaride.cfg um)\n" +
-        cli::kPlaceHelp +
-        "Ausgabe: die Liste des Fensters (UTF-8) oder mit --json ein JSON-Feld; --out schreibt\n"
-        "die Datei wie \"Speichern\" des Fensters (Latin-1, CR LF).\n");
+std::string Help() {
+    return std::string() + "  --nights: Anzahl Tage (Nächte ab dem Abend des Datums, bis " +
+           std::to_string(kMaxSearchNights) +
+           ");\n"
+           "  --minutes: Dauer in Minuten ab Datum und Uhrzeit (bis " +
+           std::to_string(kMaxSearchMinutes) +
+           ")\n"
+           "  --min-alt, --max-sun: minimale Satellitenhöhe, maximale Sonnenhöhe (Grad);\n"
+           "  --mag: Grenzhelligkeit; --no-shadow, --brightest, --first-half, --second-half:\n"
+           "  die Schalter des Dialogs (--shadow, --no-brightest schalten aus polaride.cfg um)\n" +
+           cli::kPlaceHelp +
+           "Ausgabe: die Liste des Fensters (UTF-8) oder mit --json ein JSON-Feld; --out schreibt\n"
+           "die Datei wie \"Speichern\" des Fensters (Latin-1, CR LF).\n";
 }
 
 struct Options {
@@ -281,10 +279,6 @@ class CliListener : public PassSearchListener {
 };
 
 int RunPasses(const std::vector<std::string>& args) {
-    if (cli::HelpWanted(args)) {
-        PrintHelp();
-        return cli::kSuccess;
-    }
     Options o;
     if (std::string problem = ParseOptions(args, o); !problem.empty())
         return cli::UsageProblem(kCommand, kUsage, problem);
@@ -363,6 +357,6 @@ int RunPasses(const std::vector<std::string>& args) {
     return cli::kSuccess;
 }
 
-cli::RegisterCommand reg{kCommand, kUsage, RunPasses};
+cli::RegisterCommand reg{kCommand, kUsage, Help(), RunPasses};
 
 }  // namespace

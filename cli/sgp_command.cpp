@@ -17,23 +17,19 @@ constexpr char kUsage[] =
     "[--height H] [--data VERZEICHNIS]";
 constexpr double kMaxMinutes = 1.0e9;
 
-void PrintHelp() {
-    cli::PrintOut(std::string("Aufruf: polaride-cli ") + kUsage + "\n" +
-                  "  DATEI: Bahnelemente-Datei (Namenszeile und zwei Elementzeilen je Satellit)\n"
-                  "  N: Nummer des Satelliten in der Datei (ab 1); C: Katalognummer\n"
-                  "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
-                  "  M: Minuten nach der Epoche der Elemente; beide Angaben mehrfach möglich\n" +
-                  cli::kPlaceHelp +
-                  "Ausgabe: ein JSON-Objekt je Zeitpunkt; math_error ist true, wo die Bahn\n"
-                  "nicht berechnet werden konnte. Gelingt das zu keinem Zeitpunkt, ist der\n"
-                  "Status 1.\n");
+std::string Help() {
+    return std::string() +
+           "  DATEI: Bahnelemente-Datei (Namenszeile und zwei Elementzeilen je Satellit)\n"
+           "  N: Nummer des Satelliten in der Datei (ab 1); C: Katalognummer\n"
+           "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
+           "  M: Minuten nach der Epoche der Elemente; beide Angaben mehrfach möglich\n" +
+           cli::kPlaceHelp +
+           "Ausgabe: ein JSON-Objekt je Zeitpunkt; math_error ist true, wo die Bahn\n"
+           "nicht berechnet werden konnte. Gelingt das zu keinem Zeitpunkt, ist der\n"
+           "Status 1.\n";
 }
 
 int RunSgp(const std::vector<std::string>& args) {
-    if (cli::HelpWanted(args)) {
-        PrintHelp();
-        return cli::kSuccess;
-    }
     SgpReportRequest request;
     bool haveTle = false, haveIndex = false, haveCatnr = false;
     cli::PlaceOptions place;
@@ -105,6 +101,6 @@ int RunSgp(const std::vector<std::string>& args) {
     return cli::kSuccess;
 }
 
-cli::RegisterCommand reg{kCommand, kUsage, RunSgp};
+cli::RegisterCommand reg{kCommand, kUsage, Help(), RunSgp};
 
 }  // namespace
