@@ -58,11 +58,8 @@ class ElementLines {
                 return false;
             }
             ++number_;
-            if (in_.bad()) {  // the line broke off
-                readError_ = true;
-                ended_ = true;
-                return false;
-            }
+            // A byte-order mark that some editors put before the first line.
+            if (number_ == 1 && text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
             if (tooLong) {
                 tooLongLine_ = number_;
                 ended_ = true;

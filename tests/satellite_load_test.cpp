@@ -133,8 +133,9 @@ TEST_F(LoadTest, EmptyLinesNeverShiftTheRecords) {
 }
 
 TEST_F(LoadTest, SetsWithoutNameLinesAreNamedByTheirCatalogueNumber) {
-    // Two-line sets alone, and mixed with three-line records, with LF, CR LF and CR.
-    const std::string twoLine = Line1(25544) + "\r\n" + Line2(25544) + "\r\n";
+    // Two-line sets alone (the first after a byte-order mark), and mixed with three-line
+    // records, with LF, CR LF and CR.
+    const std::string twoLine = "\xEF\xBB\xBF" + Line1(25544) + "\r\n" + Line2(25544) + "\r\n";
     const LoadResult r = Load(twoLine + Line1(36086) + "\n" + Line2(36086) + "\n" +
                               Record("NAMED", 40000) + Line1(41000) + "\r" + Line2(41000) + "\r");
     EXPECT_EQ(r.noticeText, "");
