@@ -84,7 +84,6 @@ class SearchPulse {
         }
         return g_abortRequested;
     }
-    long long count() const { return count_; }
 
   private:
     PassSearchListener& listener_;

@@ -2,8 +2,14 @@
 // of a given number of minutes) the moments at which the satellite stands above a
 // minimum altitude, sunlit, in a dark enough sky and brighter than a limiting
 // magnitude. Near-circular satellites of short period go through the orbit-plane
-// method (one observation per revolution near the observer's closest approach to the
-// orbital plane); all others through a culmination scan.
+// method (the moments the satellite passes the foot point of the observer on its
+// orbital plane, observed only when the observer is close enough to the plane); all
+// others through a culmination scan.
+//
+// Element sets that cannot be searched (unreadable, a mean motion that is no Earth
+// orbit, decay within the window) are left out and named in PassSearchResult::skipped;
+// an orbit that fails at an instant gives no pass there. Every satellite's work is
+// bounded by a fixed amount per day of window.
 //
 // The engine is plain C++. The pass dialog (or the command line) fills
 // PassSearchParameters; the pass list window implements PassSearchListener to show
@@ -45,7 +51,8 @@ class PassSearchListener {
     virtual void appendListLine(const std::string& /*line*/) {}
     // Repaint the list once while it is being filled.
     virtual void repaintList() {}
-    // Let the user interface process pending input (repaints, the right-button abort).
+    // Let the user interface process pending input (repaints, the right-button abort):
+    // after every satellite and every few hundred propagations within one.
     virtual void processPendingEvents() {}
     // Read the per-night fields again ("maximale Sonnenhöhe", "Grenzhelligkeit mag");
     // false when a field is not a number: the search ends there (the listener has
@@ -96,10 +103,11 @@ struct PassSearchResult {
 };
 
 // Runs the search for the satellites of Satellites().selectedSets over the nights
-// starting at Observer().currentJD (night mode) or the window of PassWindow()
-// (duration mode). DateText and TimeText are the same afterwards as before;
-// siderealHours and the Sun values are left as the last computation set them;
-// Observer().trackedSatellite becomes -1 when no pass was found.
+// starting at Observer().currentJD (night mode, at most kMaxSearchNights) or the
+// window of PassWindow() (duration mode, at most kMaxSearchMinutes). The listener's
+// satellitesSkipped() hears once, at the end, of the sets left out. DateText and TimeText are the
+// same afterwards as before; siderealHours and the Sun values are left as the last computation set
+// them; Observer().trackedSatellite becomes -1 when no pass was found.
 PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchListener& listener);
 
 // The orbit-plane method serves near-circular orbits of short period (e < 0.1 and at
@@ -108,7 +116,8 @@ bool PlaneCrossingApplies(double eccentricity, double meanMotionRevDay);
 
 // True while a search runs (a second start is refused).
 bool PassSearchActive();
-// Asks the running search to stop after the current satellite.
+// Asks the running search to stop; it stops within a few hundred propagations, also
+// in the middle of a satellite (listing what it found so far).
 void RequestPassSearchAbort();
 
 // The summary of the skipped satellites for a message box or stderr, one line per

@@ -1,12 +1,16 @@
 // libFuzzer target: arbitrary bytes as an element file, then every loaded set (up to
-// a bound) propagated and observed, and the first two input lines propagated
-// directly. Nothing may crash, hang or touch memory it does not own.
+// a bound) propagated and observed, the first two input lines propagated directly,
+// and the loaded sets run through the pass search over a short window with every
+// option on. Nothing may crash, hang or touch memory it does not own; the search's
+// work per set is bounded (libFuzzer's -timeout catches a set that stalls it).
 #include <cstddef>
 #include <cstdint>
 #include <sstream>
 #include <string>
 
 #include "core/observer_state.h"
+#include "passes/search/night_window.h"
+#include "passes/search/pass_search.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_state.h"
@@ -76,6 +80,25 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         ObserveSatellite(k, 46100.5 + k * 0.01);
         PositionLine(k);
         SatelliteDetails(k + 1, k % 2 == 0);
+        MathErrorFlag = false;
+    }
+
+    // The pass search over three hours (both methods, brightness and shadow searches),
+    // and one night.
+    if (count > 0) {
+        PassSearchParameters p;
+        p.durationMode = true;
+        p.minAltitudeDeg = 0.0;
+        p.limitingMagnitude = 99.0;
+        p.shadow = true;
+        p.brightest = size % 2 == 0;
+        PassWindow().windowStart = 46100.5;
+        PassWindow().windowEnd = 46100.5 + 3.0 / 24.0;
+        PassSearchListener quiet;
+        PassSearch(p, quiet);
+        p.durationMode = false;
+        p.nights = 1;
+        PassSearch(p, quiet);
         MathErrorFlag = false;
     }
     return 0;

@@ -25,10 +25,13 @@ if command -v ccache >/dev/null 2>&1; then launcher=(ccache); fi
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address,undefined
        -fno-sanitize-recover=undefined -I"$root")
 
-# The satellite engine and the parts of the core it uses.
-sources=("$root"/satellite/*.cpp "$root"/core/timescale.cpp "$root"/core/observer_state.cpp
-         "$root"/core/frames.cpp "$root"/core/sun_moon.cpp "$root"/core/chart_projection.cpp)
-[[ -f "$root/core/column_text.cpp" ]] && sources+=("$root/core/column_text.cpp")
+# The satellite engine, the pass search engine and the parts of the core they use.
+sources=("$root"/satellite/*.cpp "$root"/passes/search/*.cpp "$root"/core/timescale.cpp
+         "$root"/core/observer_state.cpp "$root"/core/frames.cpp "$root"/core/sun_moon.cpp
+         "$root"/core/chart_projection.cpp)
+for extra in column_text json_text text_file; do
+    [[ -f "$root/core/$extra.cpp" ]] && sources+=("$root/core/$extra.cpp")
+done
 objects=()
 pending=()
 for src in "${sources[@]}"; do
