@@ -65,6 +65,21 @@ TEST(PassLines, SearchLineFieldsAtTheirColumns) {
         EXPECT_EQ(CharSlice(line, f.first - 1, f.last - f.first + 1), f.text) << f.first;
 }
 
+// The time field keeps its 15 characters in every century: a wider integer part
+// gives up decimals, a narrower one is padded on the left.
+TEST(PassLines, TimeFieldWidthInEveryCentury) {
+    struct Case {
+        double time;
+        const char* text;
+    };
+    const Case cases[] = {
+        {46139.912345678, "46139.912345678"}, {-5.5, "   -5.500000000"},
+        {-693500.2, "-693500.2000000"},       {100000.25, "100000.25000000"},
+        {2958000.125, "2958000.1250000"},     {0.5, "    0.500000000"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(TimeField(c.time), c.text) << c.time;
+}
+
 TEST(PassLines, ShadowFlagAndUnknownMagnitudeMarks) {
     PassRecord p = SamplePass();
     p.shadowBoundary = true;
