@@ -15,6 +15,7 @@
 #include "app/windows.h"
 #include "chart/stern.h"
 #include "chart/zoom.h"
+#include "core/json_text.h"
 #include "core/observer_state.h"
 #include "passes/param.h"
 #include "passes/satwahl.h"
@@ -27,7 +28,10 @@
 
 namespace {
 
-QString Utf8(const std::string& text) { return QString::fromStdString(text); }
+// List lines carry the names of the element file as Latin-1 bytes among UTF-8 text.
+QString Utf8(const std::string& text) {
+    return QString::fromStdString(jsontext::ReadableUtf8(text));
+}
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 const char* const kShowPassFailedCaption = "Fehler bei Anzeige des Durchgangs";
