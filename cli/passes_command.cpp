@@ -4,6 +4,7 @@
 #include <set>
 #include <sstream>
 
+#include "app/clock.h"
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
 #include "cli/cli_settings.h"
@@ -300,13 +301,12 @@ int RunPasses(const std::vector<std::string>& args) {
             problem = cli::InvalidEntry(*limit);
     if (!problem.empty()) return cli::UsageProblem(kCommand, kUsage, problem);
 
-    const cli::CivilDate& d = o.date;
-    observer.year = d.year;
-    observer.currentJD =
-        JulianDay1900(d.year, d.month, d.day) +
-        (o.time.hour + o.time.minute / 60.0 + o.time.second / 3600.0 - observer.zoneOffsetHours) /
-            24.0;
-    observer.dynamicJD = observer.currentJD + DeltaT(d.year) / 24.0;
+    const CivilInstant start =
+        InstantFromCivil(o.date.year, o.date.month, o.date.day, o.time.hour, o.time.minute,
+                         o.time.second, observer.zoneOffsetHours);
+    observer.year = start.year;
+    observer.currentJD = start.instant;
+    observer.dynamicJD = observer.currentJD + DeltaT(start.year) / 24.0;
     FormatDateTime1900(observer.currentJD);
 
     if (!search.durationMode) RaiseSunLimitAsTheDialog(o, search);
