@@ -2,25 +2,24 @@
 
 #include <QApplication>
 
-#include "app/unit11.h"
 #include "app/windows.h"
-#include "chart/stern.h"
-#include "chart/stern_chart_widget.h"
-#include "chart/sternliste.h"
-#include "chart/zoom.h"
-#include "location/gehehaz.h"
-#include "location/gehezu.h"
-#include "location/neuort.h"
-#include "location/ortein.h"
-#include "location/ortliste.h"
-#include "location/unit1.h"
-#include "location/welt.h"
-#include "passes/param.h"
-#include "passes/satinfo.h"
-#include "passes/satwahl.h"
-#include "passes/unit10.h"
-#include "passes/unit2.h"
-#include "passes/unit9.h"
+#include "chart/main_chart_widget.h"
+#include "chart/main_window.h"
+#include "chart/named_star_window.h"
+#include "chart/zoom_window.h"
+#include "location/germany_map_window.h"
+#include "location/go_to_equatorial_dialog.h"
+#include "location/go_to_horizontal_dialog.h"
+#include "location/observer_dialog.h"
+#include "location/place_entry_dialog.h"
+#include "location/place_list_window.h"
+#include "location/world_map_window.h"
+#include "passes/ground_track_window.h"
+#include "passes/orbit_class_window.h"
+#include "passes/pass_dialog.h"
+#include "passes/pass_list_window.h"
+#include "passes/satellite_info_window.h"
+#include "passes/satellite_selection_window.h"
 
 namespace {
 
@@ -39,24 +38,23 @@ void Create(Window*& slot, std::vector<QWidget*>& order,
 ProgramWindows::ProgramWindows() {
     Windows& w = AppWindows();
     // The main window first: it builds ObserverState before any other window exists.
-    Create(w.form1, order_, unregister_);
-    AttachSkyChart(*w.form1);  // the chart canvas, its drawing and the chart's menu entries
-    Create(w.form2, order_, unregister_);
-    Create(w.form3, order_, unregister_);
-    Create(w.form4, order_, unregister_);
-    Create(w.form5, order_, unregister_);
-    Create(w.form6, order_, unregister_);
-    Create(w.okBottomDlg, order_, unregister_);
-    Create(w.okBottomDlg1, order_, unregister_);
-    Create(w.form8, order_, unregister_);
-    Create(w.satmemo, order_, unregister_);
-    Create(w.okBottomDlg2, order_, unregister_);
-    Create(w.form9, order_, unregister_);
-    Create(w.form7, order_, unregister_);
-    Create(w.okBottomDlg3, order_, unregister_);
-    Create(w.form10, order_, unregister_);
-    Create(w.form11, order_, unregister_);
-    Create(w.okRightDlg, order_, unregister_);
+    Create(w.mainWindow, order_, unregister_);
+    AttachSkyChart(*w.mainWindow);  // the chart canvas, its drawing and the chart's menu entries
+    Create(w.zoomWindow, order_, unregister_);
+    Create(w.namedStarWindow, order_, unregister_);
+    Create(w.worldMapWindow, order_, unregister_);
+    Create(w.germanyMapWindow, order_, unregister_);
+    Create(w.placeEntryDialog, order_, unregister_);
+    Create(w.goToEquatorialDialog, order_, unregister_);
+    Create(w.goToHorizontalDialog, order_, unregister_);
+    Create(w.satelliteSelectionWindow, order_, unregister_);
+    Create(w.satelliteInfoWindow, order_, unregister_);
+    Create(w.passDialog, order_, unregister_);
+    Create(w.passListWindow, order_, unregister_);
+    Create(w.placeListWindow, order_, unregister_);
+    Create(w.observerDialog, order_, unregister_);
+    Create(w.groundTrackWindow, order_, unregister_);
+    Create(w.orbitClassWindow, order_, unregister_);
 }
 
 ProgramWindows::~ProgramWindows() {
@@ -72,6 +70,6 @@ ProgramWindows::~ProgramWindows() {
 
 int RunPolaride(QApplication& application) {
     ProgramWindows windows;
-    AppWindows().form1->showMaximized();
+    AppWindows().mainWindow->showMaximized();
     return application.exec();
 }

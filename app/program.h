@@ -8,11 +8,11 @@
 class QApplication;
 class QWidget;
 
-// Every window of the program, created in the fixed order: TForm1, TForm2, TForm3,
-// TForm4, TForm5, TForm6, TOKBottomDlg, TOKBottomDlg1, TForm8, Tsatmemo,
-// TOKBottomDlg2, TForm9, TForm7, TOKBottomDlg3, TForm10, TForm11, TOKRightDlg.
-// All are hidden; AppWindows() points at them while the object lives. They are
-// destroyed in reverse order, the main window last.
+// Every window of the program, created in the fixed order: MainWindow, ZoomWindow, NamedStarWindow,
+// WorldMapWindow, GermanyMapWindow, PlaceEntryDialog, GoToEquatorialDialog, GoToHorizontalDialog,
+// SatelliteSelectionWindow, SatelliteInfoWindow, PassDialog, PassListWindow, PlaceListWindow,
+// ObserverDialog, GroundTrackWindow, OrbitClassWindow. All are hidden; AppWindows() points at them
+// while the object lives. They are destroyed in reverse order, the main window last.
 class ProgramWindows {
   public:
     ProgramWindows();

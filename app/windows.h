@@ -4,42 +4,40 @@
 // the window you use.
 #pragma once
 
-class TForm1;
-class TForm2;
-class TForm3;
-class TForm4;
-class TForm5;
-class TForm6;
-class TForm7;
-class TForm8;
-class TForm9;
-class TForm10;
-class TForm11;
-class TOKBottomDlg;
-class TOKBottomDlg1;
-class TOKBottomDlg2;
-class TOKBottomDlg3;
-class TOKRightDlg;
-class Tsatmemo;
+class MainWindow;
+class ZoomWindow;
+class NamedStarWindow;
+class WorldMapWindow;
+class GermanyMapWindow;
+class PlaceEntryDialog;
+class PlaceListWindow;
+class SatelliteSelectionWindow;
+class PassListWindow;
+class GroundTrackWindow;
+class GoToEquatorialDialog;
+class GoToHorizontalDialog;
+class PassDialog;
+class ObserverDialog;
+class OrbitClassWindow;
+class SatelliteInfoWindow;
 
 struct Windows {
-    TForm1* form1 = nullptr;                // main chart
-    TForm2* form2 = nullptr;                // zoom
-    TForm3* form3 = nullptr;                // named-star list
-    TForm4* form4 = nullptr;                // world map
-    TForm5* form5 = nullptr;                // Germany map
-    TForm6* form6 = nullptr;                // new place
-    TOKBottomDlg* okBottomDlg = nullptr;    // go to right ascension / declination
-    TOKBottomDlg1* okBottomDlg1 = nullptr;  // go to azimuth / altitude
-    TForm8* form8 = nullptr;                // satellite selection
-    Tsatmemo* satmemo = nullptr;            // satellite information
-    TOKBottomDlg2* okBottomDlg2 = nullptr;  // pass prediction dialog
-    TForm9* form9 = nullptr;                // pass list
-    TForm7* form7 = nullptr;                // place list
-    TOKBottomDlg3* okBottomDlg3 = nullptr;  // observer parameters
-    TForm10* form10 = nullptr;              // ground tracks
-    TForm11* form11 = nullptr;              // empty window
-    TOKRightDlg* okRightDlg = nullptr;      // orbit-class lists
+    MainWindow* mainWindow = nullptr;                      // main chart
+    ZoomWindow* zoomWindow = nullptr;                      // zoom
+    NamedStarWindow* namedStarWindow = nullptr;            // named-star list
+    WorldMapWindow* worldMapWindow = nullptr;              // world map
+    GermanyMapWindow* germanyMapWindow = nullptr;          // Germany map
+    PlaceEntryDialog* placeEntryDialog = nullptr;          // new place
+    GoToEquatorialDialog* goToEquatorialDialog = nullptr;  // go to right ascension / declination
+    GoToHorizontalDialog* goToHorizontalDialog = nullptr;  // go to azimuth / altitude
+    SatelliteSelectionWindow* satelliteSelectionWindow = nullptr;  // satellite selection
+    SatelliteInfoWindow* satelliteInfoWindow = nullptr;            // satellite information
+    PassDialog* passDialog = nullptr;                              // pass prediction dialog
+    PassListWindow* passListWindow = nullptr;                      // pass list
+    PlaceListWindow* placeListWindow = nullptr;                    // place list
+    ObserverDialog* observerDialog = nullptr;                      // observer parameters
+    GroundTrackWindow* groundTrackWindow = nullptr;                // ground tracks
+    OrbitClassWindow* orbitClassWindow = nullptr;                  // orbit-class lists
 };
 
 // The windows of the process.

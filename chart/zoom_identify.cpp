@@ -5,8 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "chart/main_window_interaction.h"
 #include "chart/projection/plot_tables.h"
-#include "chart/stern_interaction.h"
 #include "chart/zoom_chart.h"
 #include "core/chart_projection.h"
 #include "core/minor_body.h"

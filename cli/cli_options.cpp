@@ -5,7 +5,7 @@
 #include "app/settings_file.h"
 #include "core/observer_state.h"
 #include "location/place_entry.h"
-#include "passes/param_display.h"
+#include "passes/pass_dialog_display.h"
 
 namespace cli {
 

@@ -11,7 +11,7 @@
 #include "cli/command_registry.h"
 #include "core/json_text.h"
 #include "core/observer_state.h"
-#include "passes/param_display.h"
+#include "passes/pass_dialog_display.h"
 #include "passes/search/night_window.h"
 #include "passes/search/pass_lines.h"
 #include "passes/search/pass_list_file.h"

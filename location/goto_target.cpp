@@ -3,10 +3,10 @@
 #include <cmath>
 
 #include "app/windows.h"
+#include "chart/main_window_interaction.h"
 #include "chart/projection/plot_tables.h"
-#include "chart/stern_interaction.h"
-#include "chart/zoom.h"
 #include "chart/zoom_chart.h"
+#include "chart/zoom_window.h"
 #include "core/chart_projection.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
@@ -121,7 +121,7 @@ double CentreZoomOnChartPoint(double x, double y, double altitudeDeg) {
     zs.goToMarkerRadius = IntPart(std::fabs(r(zenith + 0.5) - r(zenith - 0.5)) * 8.0 * 0.5 + 0.5);
     zs.goToMarkerPending = 1;
 
-    if (TForm2* zoom = AppWindows().form2) {
+    if (ZoomWindow* zoom = AppWindows().zoomWindow) {
         if (zoom->isVisible())
             zoom->DrawChart(0);
         else

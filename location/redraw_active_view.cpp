@@ -5,7 +5,7 @@
 
 #include "app/dialogs.h"
 #include "app/windows.h"
-#include "chart/stern.h"
+#include "chart/main_window.h"
 #include "core/ephemeris_update.h"
 #include "core/observer_state.h"
 
@@ -24,7 +24,7 @@ void RedrawActiveView() {
     ObserverState& observer = Observer();
     observer.timeChanged = true;
     if (observer.zoomFactor == 1) {
-        if (TForm1* chart = AppWindows().form1) chart->DrawChart();
+        if (MainWindow* chart = AppWindows().mainWindow) chart->DrawChart();
         return;
     }
     try {

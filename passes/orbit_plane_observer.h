@@ -4,7 +4,7 @@
 #pragma once
 
 #include "core/timescale.h"
-#include "passes/satinfo_plane.h"
+#include "passes/satellite_info_plane.h"
 
 OrbitPlaneInput OrbitPlaneInputForObserver(double inclinationDeg, double eccentricity,
                                            JD1900 instant);

@@ -11,9 +11,9 @@
 struct SelectionState {
     // Left list: the display name of every table row in table order (filled by the
     // element load; DisplayName of satellite_table.h).
-    TSat1 leftList;
+    TextLines leftList;
     // Right list: the left-list lines of the selected satellites in selection order.
-    TSat1 rightList;
+    TextLines rightList;
     // Source of the satellite information window: set for the selection, cleared for
     // the whole table.
     bool infoFromSelection = false;

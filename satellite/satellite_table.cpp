@@ -286,9 +286,9 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
         std::fill(table.chartX.begin() + 1, table.chartX.begin() + 1 + oldCount, 0.0);
         std::fill(table.chartY.begin() + 1, table.chartY.begin() + 1 + oldCount, 0.0);
     }
-    table.allSets = TSat1{};
-    table.selectedSets = TSat1{};
-    table.selectedRows = TSat1{};
+    table.allSets = TextLines{};
+    table.selectedSets = TextLines{};
+    table.selectedRows = TextLines{};
     table.selectedCount = 0;
     std::fill(table.rowSelected.begin(), table.rowSelected.end(), 0);
     ClearElementCache();

@@ -26,13 +26,13 @@ struct ElementSet {
     std::string line2;
 };
 
-// A list of text lines with appending and reading by position.
-using TSat1 = std::vector<std::string>;
+// Text lines kept in order, read by position.
+using TextLines = std::vector<std::string>;
 
 struct SatelliteTable {
     // Three lines per loaded set in file order: row r has its name line at 3(r-1),
     // line 1 at 3(r-1)+1 and line 2 at 3(r-1)+2.
-    TSat1 allSets;
+    TextLines allSets;
     // By row 1..kSatelliteCapacity (index 0 unused).
     std::vector<double> standardMagnitude = std::vector<double>(kSatelliteCapacity + 1, 0.0);
     std::vector<std::uint8_t> magnitudeKnown = std::vector<std::uint8_t>(kSatelliteCapacity + 1, 0);
@@ -44,8 +44,8 @@ struct SatelliteTable {
 
     // The selection: three lines per selected set in selection order (laid out like
     // allSets), its row number in decimal per selected set, and their number.
-    TSat1 selectedSets;
-    TSat1 selectedRows;
+    TextLines selectedSets;
+    TextLines selectedRows;
     std::int32_t selectedCount = 0;
 
     // By selection position 1..selectedCount (index 0 unused), the chart instant of the

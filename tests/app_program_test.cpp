@@ -15,9 +15,9 @@
 #include "app/program.h"
 #include "app/settings_file.h"
 #include "app/windows.h"
-#include "chart/stern.h"
+#include "chart/main_window.h"
 #include "core/observer_state.h"
-#include "location/unit1.h"
+#include "location/observer_dialog.h"
 #include "satellite/magnitude_table.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
@@ -84,27 +84,36 @@ TEST_F(ProgramTest, WindowsAreCreatedHiddenInTheFixedOrder) {
         classes.push_back(window->metaObject()->className());
         EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
     }
-    EXPECT_THAT(classes, ElementsAre("TForm1", "TForm2", "TForm3", "TForm4", "TForm5", "TForm6",
-                                     "TOKBottomDlg", "TOKBottomDlg1", "TForm8", "Tsatmemo",
-                                     "TOKBottomDlg2", "TForm9", "TForm7", "TOKBottomDlg3",
-                                     "TForm10", "TForm11", "TOKRightDlg"));
+    EXPECT_THAT(classes, ElementsAre("MainWindow", "ZoomWindow", "NamedStarWindow",
+                                     "WorldMapWindow", "GermanyMapWindow", "PlaceEntryDialog",
+                                     "GoToEquatorialDialog", "GoToHorizontalDialog",
+                                     "SatelliteSelectionWindow", "SatelliteInfoWindow",
+                                     "PassDialog", "PassListWindow", "PlaceListWindow",
+                                     "ObserverDialog", "GroundTrackWindow", "OrbitClassWindow"));
     const Windows& w = AppWindows();
     const std::vector<QWidget*> registered = {
-        reinterpret_cast<QWidget*>(w.form1),        reinterpret_cast<QWidget*>(w.form2),
-        reinterpret_cast<QWidget*>(w.form3),        reinterpret_cast<QWidget*>(w.form4),
-        reinterpret_cast<QWidget*>(w.form5),        reinterpret_cast<QWidget*>(w.form6),
-        reinterpret_cast<QWidget*>(w.okBottomDlg),  reinterpret_cast<QWidget*>(w.okBottomDlg1),
-        reinterpret_cast<QWidget*>(w.form8),        reinterpret_cast<QWidget*>(w.satmemo),
-        reinterpret_cast<QWidget*>(w.okBottomDlg2), reinterpret_cast<QWidget*>(w.form9),
-        reinterpret_cast<QWidget*>(w.form7),        reinterpret_cast<QWidget*>(w.okBottomDlg3),
-        reinterpret_cast<QWidget*>(w.form10),       reinterpret_cast<QWidget*>(w.form11),
-        reinterpret_cast<QWidget*>(w.okRightDlg)};
+        reinterpret_cast<QWidget*>(w.mainWindow),
+        reinterpret_cast<QWidget*>(w.zoomWindow),
+        reinterpret_cast<QWidget*>(w.namedStarWindow),
+        reinterpret_cast<QWidget*>(w.worldMapWindow),
+        reinterpret_cast<QWidget*>(w.germanyMapWindow),
+        reinterpret_cast<QWidget*>(w.placeEntryDialog),
+        reinterpret_cast<QWidget*>(w.goToEquatorialDialog),
+        reinterpret_cast<QWidget*>(w.goToHorizontalDialog),
+        reinterpret_cast<QWidget*>(w.satelliteSelectionWindow),
+        reinterpret_cast<QWidget*>(w.satelliteInfoWindow),
+        reinterpret_cast<QWidget*>(w.passDialog),
+        reinterpret_cast<QWidget*>(w.passListWindow),
+        reinterpret_cast<QWidget*>(w.placeListWindow),
+        reinterpret_cast<QWidget*>(w.observerDialog),
+        reinterpret_cast<QWidget*>(w.groundTrackWindow),
+        reinterpret_cast<QWidget*>(w.orbitClassWindow)};
     for (size_t i = 0; i < registered.size(); ++i)
         EXPECT_EQ(static_cast<void*>(registered[i]), static_cast<void*>(windows.creationOrder()[i]))
             << i;
     for (QWidget* window : windows.creationOrder())
         EXPECT_FALSE(window->windowTitle().isEmpty()) << window->metaObject()->className();
-    EXPECT_EQ(w.form1->windowTitle(), "Polaride");
+    EXPECT_EQ(w.mainWindow->windowTitle(), "Polaride");
     EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
 }
 
@@ -112,11 +121,11 @@ TEST_F(ProgramTest, RegistryIsEmptiedWhenTheWindowsGo) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     {
         ProgramWindows windows;
-        ASSERT_NE(AppWindows().form1, nullptr);
+        ASSERT_NE(AppWindows().mainWindow, nullptr);
     }
-    EXPECT_EQ(AppWindows().form1, nullptr);
-    EXPECT_EQ(AppWindows().okRightDlg, nullptr);
-    EXPECT_EQ(AppWindows().okBottomDlg3, nullptr);
+    EXPECT_EQ(AppWindows().mainWindow, nullptr);
+    EXPECT_EQ(AppWindows().orbitClassWindow, nullptr);
+    EXPECT_EQ(AppWindows().observerDialog, nullptr);
 }
 
 TEST_F(ProgramTest, MainWindowCreationBuildsTheObserverState) {
@@ -163,7 +172,7 @@ TEST_F(ProgramTest, MainWindowCreationBuildsTheObserverState) {
 TEST_F(ProgramTest, MenuBarEntriesSeparatorsAndStates) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     ProgramWindows windows;
-    TForm1* form = AppWindows().form1;
+    MainWindow* form = AppWindows().mainWindow;
     form->show();
     QApplication::processEvents();
 
@@ -195,7 +204,7 @@ TEST_F(ProgramTest, MenuBarEntriesSeparatorsAndStates) {
 TEST_F(ProgramTest, MainWindowAppearance) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     ProgramWindows windows;
-    TForm1* form = AppWindows().form1;
+    MainWindow* form = AppWindows().mainWindow;
     form->showMaximized();
     QApplication::processEvents();
     EXPECT_EQ(form->windowTitle(), "Polaride");
@@ -214,7 +223,7 @@ TEST_F(ProgramTest, MainWindowAppearance) {
 TEST_F(ProgramTest, ShowingDrawsTheChartAndRepaintEnablesSatelliteSelection) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     ProgramWindows windows;
-    TForm1* form = AppWindows().form1;
+    MainWindow* form = AppWindows().mainWindow;
     int drawings = 0;
     int zoomCheckMarks = 0;
     form->drawChart = [&drawings] { ++drawings; };
@@ -238,7 +247,7 @@ TEST_F(ProgramTest, ShowingDrawsTheChartAndRepaintEnablesSatelliteSelection) {
 TEST_F(ProgramTest, ChartMenusAreDisabledAndEnabledTogether) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     ProgramWindows windows;
-    TForm1* form = AppWindows().form1;
+    MainWindow* form = AppWindows().mainWindow;
     form->SetChartMenusEnabled(false);
     for (QMenu* menu :
          {form->fileMenu, form->timeMenu, form->placeMenu, form->viewMenu, form->satelliteMenu})
@@ -253,7 +262,7 @@ TEST_F(ProgramTest, ChartMenusAreDisabledAndEnabledTogether) {
 TEST_F(ProgramTest, AuthorShowsTheAboutTextCaptionedInfo) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     ProgramWindows windows;
-    AppWindows().form1->authorAction->trigger();
+    AppWindows().mainWindow->authorAction->trigger();
     const auto calls = dialogs->CallsOf(DialogKind::Message);
     ASSERT_EQ(calls.size(), 1u);
     EXPECT_EQ(calls[0].caption, "Info");
@@ -265,22 +274,22 @@ TEST_F(ProgramTest, AuthorShowsTheAboutTextCaptionedInfo) {
 TEST_F(ProgramTest, ParameterShowsTheParameterDialog) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     ProgramWindows windows;
-    ASSERT_FALSE(reinterpret_cast<QWidget*>(AppWindows().okBottomDlg3)->isVisible());
-    AppWindows().form1->parametersAction->trigger();
-    EXPECT_TRUE(reinterpret_cast<QWidget*>(AppWindows().okBottomDlg3)->isVisible());
-    reinterpret_cast<QWidget*>(AppWindows().okBottomDlg3)->hide();
+    ASSERT_FALSE(reinterpret_cast<QWidget*>(AppWindows().observerDialog)->isVisible());
+    AppWindows().mainWindow->parametersAction->trigger();
+    EXPECT_TRUE(reinterpret_cast<QWidget*>(AppWindows().observerDialog)->isVisible());
+    reinterpret_cast<QWidget*>(AppWindows().observerDialog)->hide();
 }
 
 TEST_F(ProgramTest, QuitWritesTheSettingsFile) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     {
         ProgramWindows windows;
-        AppWindows().form1->show();
+        AppWindows().mainWindow->show();
         Observer().placeName = "Bamberg";
         Observer().showZodiac = true;
         Settings().elementFileName = R"(C:\bahn\iss.tle)";
-        AppWindows().form1->exitAction->trigger();
-        EXPECT_FALSE(AppWindows().form1->isVisible());
+        AppWindows().mainWindow->exitAction->trigger();
+        EXPECT_FALSE(AppWindows().mainWindow->isVisible());
     }
     const std::string text = SettingsFileText();
     EXPECT_EQ(text.rfind("Bamberg\r\n11.19\r\n50.38\r\n640\r\n "
@@ -295,9 +304,9 @@ TEST_F(ProgramTest, QuitWritesTheSettingsFile) {
 TEST_F(ProgramTest, ClosingTheMainWindowWritesTheSettingsFile) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     ProgramWindows windows;
-    AppWindows().form1->show();
+    AppWindows().mainWindow->show();
     Observer().placeName = "Erfurt";
-    AppWindows().form1->close();
+    AppWindows().mainWindow->close();
     EXPECT_EQ(SettingsFileText().rfind("Erfurt\r\n", 0), 0u);
 }
 
@@ -306,12 +315,12 @@ TEST_F(ProgramTest, AbandonKeepsThePreviousSettingsFile) {
     const std::string previous = SettingsFileText();
     {
         ProgramWindows windows;
-        AppWindows().form1->show();
+        AppWindows().mainWindow->show();
         Observer().placeName = "Leipzig";
         Observer().limitingMagnitude = 3;
-        AppWindows().form1->abandonAction->trigger();
+        AppWindows().mainWindow->abandonAction->trigger();
         // Whatever closes the windows afterwards does not write the file either.
-        AppWindows().form1->close();
+        AppWindows().mainWindow->close();
     }
     EXPECT_EQ(SettingsFileText(), previous);
 }
@@ -333,7 +342,7 @@ TEST_F(ProgramTest, MissingSettingsAndMagnitudeFilesAreReportedAndStartUpGoesOn)
     EXPECT_EQ(Observer().latestYear, 9999);
     EXPECT_EQ(Observer().aboutText.rfind("Polaride 4.1.0e", 0), 0u);
     EXPECT_EQ(MagnitudeTable().count, 0);
-    EXPECT_EQ(AppWindows().form1->windowTitle(), "Polaride");
+    EXPECT_EQ(AppWindows().mainWindow->windowTitle(), "Polaride");
 }
 
 }  // namespace

@@ -9,9 +9,9 @@
 
 #include "app/settings_file.h"
 #include "chart/canvas.h"
+#include "chart/main_window_interaction.h"
 #include "chart/projection/plot_tables.h"
 #include "chart/sky_chart.h"
-#include "chart/stern_interaction.h"
 #include "core/ephemeris_update.h"
 #include "core/minor_body.h"
 #include "core/observer_state.h"

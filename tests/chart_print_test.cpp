@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "chart/zoom.h"
 #include "chart/zoom_chart.h"
+#include "chart/zoom_window.h"
 #include "chart_fixture.h"
 #include "passes/selection_model.h"
 #include "satellite/satellites_at_instant.h"

@@ -7,9 +7,9 @@
 #include <memory>
 
 #include "app/clock.h"
-#include "chart/zoom.h"
 #include "chart/zoom_chart.h"
 #include "chart/zoom_identify.h"
+#include "chart/zoom_window.h"
 #include "chart_fixture.h"
 #include "passes/selection_model.h"
 #include "satellite/observation.h"
@@ -27,7 +27,7 @@ class ZoomTest : public ChartTest {
         ResetZoomView();
         ChartZoomOffsets() = ZoomOffsets{};
         ASSERT_TRUE(DrawSkyChart(*canvas));
-        form = std::make_unique<TForm2>();
+        form = std::make_unique<ZoomWindow>();
         form->resize(648, 488);
         ObserverState& o = Observer();
         o.zoomFactor = 2;
@@ -58,7 +58,7 @@ class ZoomTest : public ChartTest {
         }
         return 0;
     }
-    std::unique_ptr<TForm2> form;
+    std::unique_ptr<ZoomWindow> form;
 };
 
 TEST_F(ZoomTest, VerkleinernHalvesTheFactorAndHidesAtTwo) {

@@ -8,14 +8,14 @@
 
 #include "app/settings_file.h"
 #include "chart/canvas.h"
+#include "chart/main_window_interaction.h"
 #include "chart/projection/plot_tables.h"
 #include "chart/sky_chart.h"
-#include "chart/stern_interaction.h"
 #include "chart/zoom_chart.h"
 #include "core/chart_projection.h"
 #include "core/observer_state.h"
-#include "location/gehehaz.h"
-#include "location/gehezu.h"
+#include "location/go_to_equatorial_dialog.h"
+#include "location/go_to_horizontal_dialog.h"
 #include "location/goto_target.h"
 #include "location/goto_validation.h"
 #include "support/test_paths.h"
@@ -138,7 +138,7 @@ TEST_F(GoToChart, AzimuthZeroPutsTheNorthPointBelowTheCentre) {
     ASSERT_GT(n, 0);
     const StarPlotEntry star = StarPlotTable()[static_cast<size_t>(n - 1)];
 
-    TOKBottomDlg1 dialog;
+    GoToHorizontalDialog dialog;
     dialog.azimuthEdit->setText("0");
     dialog.altitudeEdit->setText("45");
     ASSERT_TRUE(dialog.Accept());
@@ -167,7 +167,7 @@ TEST_F(GoToChart, EastIsChartAzimuthMinusNinety) {
 }
 
 TEST_F(GoToChart, ValidationMessagesKeepTheDialogOpen) {
-    TOKBottomDlg dialog;
+    GoToEquatorialDialog dialog;
     dialog.show();
     dialog.raHoursEdit->setText("24");
     dialog.raMinutesEdit->setText("0");
@@ -178,7 +178,7 @@ TEST_F(GoToChart, ValidationMessagesKeepTheDialogOpen) {
               QStringList{QStringLiteral("Ungültige Eingabe|Fehler bei Rektaszension(Stunde)")});
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(Observer().zoomMayClose) << "showing clears zoomMayClose";
-    TOKBottomDlg1 dialog1;
+    GoToHorizontalDialog dialog1;
     dialog1.azimuthEdit->setText("10");
     dialog1.altitudeEdit->setText("95");
     dialogs->Clear();
@@ -192,7 +192,7 @@ TEST_F(GoToChart, ATargetBelowTheHorizonChangesNothing) {
     o.zoomFactor = 1;
     const double rotation = o.rotationRad;
     const double starX = StarPlotTable()[0].x;
-    TOKBottomDlg dialog;
+    GoToEquatorialDialog dialog;
     dialog.show();
     dialog.raHoursEdit->setText("6");
     dialog.raMinutesEdit->setText("0");
@@ -212,7 +212,7 @@ TEST_F(GoToChart, ATargetBelowTheHorizonChangesNothing) {
 TEST_F(GoToChart, AVisibleStarIsCentred) {
     // Polaris (2000.0: 2 h 31.8 min, +89 deg 15.9') is always up at Berlin.
     ObserverState& o = Observer();
-    TOKBottomDlg dialog;
+    GoToEquatorialDialog dialog;
     dialog.raHoursEdit->setText("2");
     dialog.raMinutesEdit->setText("31.8");
     dialog.decDegreesEdit->setText("89");

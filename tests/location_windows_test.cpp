@@ -16,17 +16,17 @@
 
 #include "app/settings_file.h"
 #include "app/windows.h"
-#include "chart/stern.h"
+#include "chart/main_window.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
-#include "location/neuort.h"
-#include "location/ortein.h"
-#include "location/ortliste.h"
+#include "location/germany_map_window.h"
+#include "location/observer_dialog.h"
+#include "location/place_entry_dialog.h"
 #include "location/place_list.h"
+#include "location/place_list_window.h"
 #include "location/redraw_active_view.h"
-#include "location/unit1.h"
-#include "location/welt.h"
 #include "location/world_map_geometry.h"
+#include "location/world_map_window.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -66,8 +66,8 @@ class PlaceWindowsTest : public testing::Test {
         world.fill(kSea);
         ASSERT_TRUE(world.save(QString::fromStdString((dir / "welt.bmp").string()), "BMP"));
 
-        main = std::make_unique<TForm1>();
-        AppWindows().form1 = main.get();
+        main = std::make_unique<MainWindow>();
+        AppWindows().mainWindow = main.get();
         main->drawChart = [this] {
             const ObserverState& o = Observer();
             drawings.push_back(
@@ -78,7 +78,7 @@ class PlaceWindowsTest : public testing::Test {
         Observer().timeChanged = false;
     }
     void TearDown() override {
-        AppWindows().form1 = nullptr;
+        AppWindows().mainWindow = nullptr;
         main.reset();
         ResetObserverState();
         ResetSettings();
@@ -97,26 +97,26 @@ class PlaceWindowsTest : public testing::Test {
     testsupport::TempDir dir;
     testsupport::ScopedWorkingDir cwd{dir.path()};
     testsupport::ScopedScriptedDialogs dialogs;
-    std::unique_ptr<TForm1> main;
+    std::unique_ptr<MainWindow> main;
     std::vector<Drawing> drawings;
 };
 
 // ---------------------------------------------------------------- parameters
 
 TEST_F(PlaceWindowsTest, ParameterDialogShowsTheStateAndTheZoneReminder) {
-    TOKBottomDlg3 dialog;
+    ObserverDialog dialog;
     Observer().zoomMayClose = true;
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Parameter");
     EXPECT_FALSE(Observer().zoomMayClose);
-    EXPECT_EQ(dialog.field(TOKBottomDlg3::PlaceName)->text(), "Sonneberg");
-    EXPECT_EQ(dialog.field(TOKBottomDlg3::Longitude)->text(), "11.19");
-    EXPECT_EQ(dialog.field(TOKBottomDlg3::Latitude)->text(), "50.38");
-    EXPECT_EQ(dialog.field(TOKBottomDlg3::Height)->text(), "640");
-    EXPECT_EQ(dialog.field(TOKBottomDlg3::ZoneName)->text(), "MEZ");
-    EXPECT_EQ(dialog.field(TOKBottomDlg3::ZoneOffset)->text(), "1");
-    EXPECT_EQ(dialog.field(TOKBottomDlg3::LimitingMagnitude)->text(), "5");
-    EXPECT_EQ(dialog.field(TOKBottomDlg3::Height)->width(), 121);
+    EXPECT_EQ(dialog.field(ObserverDialog::PlaceName)->text(), "Sonneberg");
+    EXPECT_EQ(dialog.field(ObserverDialog::Longitude)->text(), "11.19");
+    EXPECT_EQ(dialog.field(ObserverDialog::Latitude)->text(), "50.38");
+    EXPECT_EQ(dialog.field(ObserverDialog::Height)->text(), "640");
+    EXPECT_EQ(dialog.field(ObserverDialog::ZoneName)->text(), "MEZ");
+    EXPECT_EQ(dialog.field(ObserverDialog::ZoneOffset)->text(), "1");
+    EXPECT_EQ(dialog.field(ObserverDialog::LimitingMagnitude)->text(), "5");
+    EXPECT_EQ(dialog.field(ObserverDialog::Height)->width(), 121);
     const QStringList memo = dialog.reminderMemo()->toPlainText().split('\n');
     ASSERT_EQ(memo.size(), 10);
     EXPECT_EQ(memo.front(), "Mitteleuropäische Sommerzeit   MESZ   +2");
@@ -125,11 +125,11 @@ TEST_F(PlaceWindowsTest, ParameterDialogShowsTheStateAndTheZoneReminder) {
 }
 
 TEST_F(PlaceWindowsTest, ParameterDialogRefusesLatitudeThenCancelKeepsNameAndLongitude) {
-    TOKBottomDlg3 dialog;
+    ObserverDialog dialog;
     dialog.show();
-    dialog.field(TOKBottomDlg3::PlaceName)->setText("Neustadt");
-    dialog.field(TOKBottomDlg3::Longitude)->setText("10.5");
-    dialog.field(TOKBottomDlg3::Latitude)->setText("90.01");
+    dialog.field(ObserverDialog::PlaceName)->setText("Neustadt");
+    dialog.field(ObserverDialog::Longitude)->setText("10.5");
+    dialog.field(ObserverDialog::Latitude)->setText("90.01");
     dialog.accept();
     EXPECT_THAT(dialogs->Messages(),
                 ElementsAre("Ungültige Eingabe|Fehler bei geografischer Breite"));
@@ -144,12 +144,12 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesLatitudeThenCancelKeepsNameAndLon
 }
 
 TEST_F(PlaceWindowsTest, ParameterDialogRefusesLongitudeAndBadHeight) {
-    TOKBottomDlg3 dialog;
+    ObserverDialog dialog;
     dialog.show();
-    dialog.field(TOKBottomDlg3::Longitude)->setText("-180.5");
+    dialog.field(ObserverDialog::Longitude)->setText("-180.5");
     dialog.accept();
-    dialog.field(TOKBottomDlg3::Longitude)->setText("-180");
-    dialog.field(TOKBottomDlg3::Height)->setText("hoch");
+    dialog.field(ObserverDialog::Longitude)->setText("-180");
+    dialog.field(ObserverDialog::Height)->setText("hoch");
     dialog.accept();
     const QStringList messages = dialogs->Messages();
     ASSERT_EQ(messages.size(), 2);
@@ -165,21 +165,21 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesLongitudeAndBadHeight) {
 // zone of 1e300) are refused like a bad longitude; the fields before stay taken over.
 TEST_F(PlaceWindowsTest, ParameterDialogRefusesValuesOutsideTheirBounds) {
     struct Case {
-        TOKBottomDlg3::Field field;
+        ObserverDialog::Field field;
         const char* text;
         const char* message;
     };
     const Case cases[] = {
-        {TOKBottomDlg3::Height, "-1e9", "Fehler bei Höhe über NN"},
-        {TOKBottomDlg3::ZoneOffset, "1e300", "Fehler bei Zeitzone - UTC"},
-        {TOKBottomDlg3::ZoneOffset, "-25", "Fehler bei Zeitzone - UTC"},
-        {TOKBottomDlg3::LimitingMagnitude, "1e300", "Fehler bei Grenzgröße"},
+        {ObserverDialog::Height, "-1e9", "Fehler bei Höhe über NN"},
+        {ObserverDialog::ZoneOffset, "1e300", "Fehler bei Zeitzone - UTC"},
+        {ObserverDialog::ZoneOffset, "-25", "Fehler bei Zeitzone - UTC"},
+        {ObserverDialog::LimitingMagnitude, "1e300", "Fehler bei Grenzgröße"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
-        TOKBottomDlg3 dialog;
+        ObserverDialog dialog;
         dialog.show();
-        dialog.field(TOKBottomDlg3::Longitude)->setText("20");
+        dialog.field(ObserverDialog::Longitude)->setText("20");
         dialog.field(c.field)->setText(c.text);
         dialogs->Clear();
         dialog.accept();
@@ -195,15 +195,15 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesValuesOutsideTheirBounds) {
 }
 
 TEST_F(PlaceWindowsTest, ParameterDialogOkTakesOverAndRedrawsTheChart) {
-    TOKBottomDlg3 dialog;
+    ObserverDialog dialog;
     dialog.show();
-    dialog.field(TOKBottomDlg3::PlaceName)->setText("Quito");
-    dialog.field(TOKBottomDlg3::Longitude)->setText("281.5");
-    dialog.field(TOKBottomDlg3::Latitude)->setText("-0.22");
-    dialog.field(TOKBottomDlg3::Height)->setText("");
-    dialog.field(TOKBottomDlg3::ZoneName)->setText("EST");
-    dialog.field(TOKBottomDlg3::ZoneOffset)->setText("-5");
-    dialog.field(TOKBottomDlg3::LimitingMagnitude)->setText("4.5");
+    dialog.field(ObserverDialog::PlaceName)->setText("Quito");
+    dialog.field(ObserverDialog::Longitude)->setText("281.5");
+    dialog.field(ObserverDialog::Latitude)->setText("-0.22");
+    dialog.field(ObserverDialog::Height)->setText("");
+    dialog.field(ObserverDialog::ZoneName)->setText("EST");
+    dialog.field(ObserverDialog::ZoneOffset)->setText("-5");
+    dialog.field(ObserverDialog::LimitingMagnitude)->setText("4.5");
     dialog.accept();
     EXPECT_TRUE(dialogs->Messages().isEmpty());
     EXPECT_FALSE(dialog.isVisible());
@@ -217,7 +217,7 @@ TEST_F(PlaceWindowsTest, ParameterDialogOkTakesOverAndRedrawsTheChart) {
 // ---------------------------------------------------------------- entry window
 
 TEST_F(PlaceWindowsTest, EntryWindowRefusesThenTakesOverAndIsWrittenOnBeenden) {
-    TForm6 entry;
+    PlaceEntryDialog entry;
     entry.show();
     EXPECT_EQ(entry.windowTitle(), "Polaride - Neuen Ort eingeben");
     EXPECT_EQ(entry.size(), QSize(435, 300));
@@ -246,7 +246,7 @@ TEST_F(PlaceWindowsTest, EntryWindowRefusesThenTakesOverAndIsWrittenOnBeenden) {
 }
 
 TEST_F(PlaceWindowsTest, EntryWindowCancelTakesNothing) {
-    TForm6 entry;
+    PlaceEntryDialog entry;
     entry.show();
     entry.nameField()->setText("Anderswo");
     entry.longitudeField()->setText("1");
@@ -276,7 +276,7 @@ void PressAt(QWidget* widget, QPoint p) {
 }  // namespace
 
 TEST_F(PlaceWindowsTest, PlaceListShowsTheFileInAGridWithHeader) {
-    TForm7 list;
+    PlaceListWindow list;
     EXPECT_EQ(list.windowTitle(), "Polaride - Ortsliste");
     QTableWidget* grid = list.grid();
     ASSERT_EQ(grid->rowCount(), 4);
@@ -295,7 +295,7 @@ TEST_F(PlaceWindowsTest, PlaceListShowsTheFileInAGridWithHeader) {
 }
 
 TEST_F(PlaceWindowsTest, HeaderPressSortsWithTheCaptionShownMeanwhile) {
-    TForm7 list;
+    PlaceListWindow list;
     QStringList captions;
     QObject::connect(&list, &QWidget::windowTitleChanged,
                      [&captions](const QString& t) { captions << t; });
@@ -315,7 +315,7 @@ TEST_F(PlaceWindowsTest, HeaderPressSortsWithTheCaptionShownMeanwhile) {
 }
 
 TEST_F(PlaceWindowsTest, DoubleClickTakesTheRowOver) {
-    TForm7 list;
+    PlaceListWindow list;
     list.show();
     emit list.grid()->cellDoubleClicked(3, 1);
     EXPECT_FALSE(list.isVisible());
@@ -325,7 +325,7 @@ TEST_F(PlaceWindowsTest, DoubleClickTakesTheRowOver) {
 
 TEST_F(PlaceWindowsTest, RowOutsideTheDialogsRangesIsNotTakenOver) {
     testsupport::WriteTextFile(dir / "ORTE", "    1e300    53.55    6Nirgendwo\r\n");
-    TForm7 list;
+    PlaceListWindow list;
     list.show();
     const std::string placeBefore = Observer().placeName;
     const double longitudeBefore = Observer().longitudeDeg;
@@ -340,7 +340,7 @@ TEST_F(PlaceWindowsTest, RowOutsideTheDialogsRangesIsNotTakenOver) {
 
 TEST_F(PlaceWindowsTest, MissingPlaceFileIsReported) {
     std::filesystem::remove(dir / "ORTE");
-    TForm7 list;
+    PlaceListWindow list;
     ASSERT_EQ(dialogs->Messages().size(), 1);
     EXPECT_TRUE(dialogs->Messages()[0].contains("ORTE"));
     EXPECT_EQ(list.grid()->rowCount(), 1);
@@ -355,7 +355,7 @@ TEST_F(PlaceWindowsTest, WorldMapDrawsCrossAndDaylightOverTheBitmap) {
     o.siderealHours = 6.0;  // the Sun (0 h, equinox) culminates 90° west
     Sun().rightAscension = 0.0;
     Sun().declination = 0.0;
-    TForm4 map;
+    WorldMapWindow map;
     map.show();
     EXPECT_EQ(map.windowTitle(), "Polaride Weltkarte");
     const QImage& image = map.mapImage();
@@ -377,7 +377,7 @@ TEST_F(PlaceWindowsTest, WorldMapDrawsCrossAndDaylightOverTheBitmap) {
 }
 
 TEST_F(PlaceWindowsTest, WorldMapPointerLabelsAndClickTakesThePlace) {
-    TForm4 map;
+    WorldMapWindow map;
     map.show();
     map.PointerAt(9 + 311, 5 + 150);
     EXPECT_EQ(map.longitudeLabel()->text(), "geographische Länge: 0.29°");
@@ -409,7 +409,7 @@ TEST_F(PlaceWindowsTest, WorldMapPointerLabelsAndClickTakesThePlace) {
 
 TEST_F(PlaceWindowsTest, WorldMapWithoutBitmapReportsIt) {
     std::filesystem::remove(dir / "welt.bmp");
-    TForm4 map;
+    WorldMapWindow map;
     EXPECT_FALSE(map.DrawMap());
     ASSERT_EQ(dialogs->Messages().size(), 1);
     EXPECT_TRUE(dialogs->Messages()[0].contains("welt.bmp"));
@@ -418,7 +418,7 @@ TEST_F(PlaceWindowsTest, WorldMapWithoutBitmapReportsIt) {
 // ---------------------------------------------------------------- Germany map
 
 TEST_F(PlaceWindowsTest, GermanyMapDrawsBordersTownsAndLabelFrame) {
-    TForm5 map;
+    GermanyMapWindow map;
     EXPECT_EQ(map.windowTitle(), "Polaride Deutschlandkarte");
     map.SetMapSize(435, 300);
     ASSERT_TRUE(map.DrawMap());
@@ -440,7 +440,7 @@ TEST_F(PlaceWindowsTest, GermanyMapDrawsBordersTownsAndLabelFrame) {
 }
 
 TEST_F(PlaceWindowsTest, GermanyMapClickSnapsToTheFirstNearbyTown) {
-    TForm5 map;
+    GermanyMapWindow map;
     map.show();
     map.SetMapSize(435, 300);
     const auto near = map.geometry().ToPixel(7.098, 50.737);  // Bonn, within reach of Köln
@@ -457,7 +457,7 @@ TEST_F(PlaceWindowsTest, GermanyMapClickSnapsToTheFirstNearbyTown) {
 }
 
 TEST_F(PlaceWindowsTest, GermanyMapWithoutTownTakesThePointerAndMayTakeAnEmptyName) {
-    TForm5 map;
+    GermanyMapWindow map;
     map.show();
     map.SetMapSize(435, 300);
     const int x = 10, y = 280;  // far south-west: no town near
@@ -469,7 +469,7 @@ TEST_F(PlaceWindowsTest, GermanyMapWithoutTownTakesThePointerAndMayTakeAnEmptyNa
 }
 
 TEST_F(PlaceWindowsTest, GermanyMapCancelChangesNothing) {
-    TForm5 map;
+    GermanyMapWindow map;
     map.show();
     map.SetMapSize(435, 300);
     map.ClickAt(100, 100);
@@ -479,7 +479,7 @@ TEST_F(PlaceWindowsTest, GermanyMapCancelChangesNothing) {
 }
 
 TEST_F(PlaceWindowsTest, GermanyMapFrameMagnifiesAndReduces) {
-    TForm5 map;
+    GermanyMapWindow map;
     map.show();
     map.SetMapSize(435, 300);
     map.DrawMap();
@@ -517,7 +517,7 @@ TEST_F(PlaceWindowsTest, GermanyMapFrameMagnifiesAndReduces) {
 
 TEST_F(PlaceWindowsTest, GermanyMapMissingFilesAreReportedAndNothingTaken) {
     std::filesystem::remove(dir / "Staedte");
-    TForm5 map;
+    GermanyMapWindow map;
     map.SetMapSize(435, 300);
     EXPECT_FALSE(map.DrawMap());
     map.ClickAt(100, 100);
@@ -549,7 +549,7 @@ class ShippedPlaceDataTest : public testing::Test {
 };
 
 TEST_F(ShippedPlaceDataTest, PlaceListReadsEveryLineAndEveryRowConverts) {
-    TForm7 list;
+    PlaceListWindow list;
     const std::size_t lines = location::ReadPlaceFile("ORTE").size();
     EXPECT_GT(lines, 10u);
     EXPECT_EQ(list.grid()->rowCount(), static_cast<int>(lines) + 1);
@@ -558,10 +558,10 @@ TEST_F(ShippedPlaceDataTest, PlaceListReadsEveryLineAndEveryRowConverts) {
 }
 
 TEST_F(ShippedPlaceDataTest, MapsDrawWithoutErrors) {
-    TForm4 world;
+    WorldMapWindow world;
     EXPECT_TRUE(world.DrawMap());
     EXPECT_EQ(world.mapImage().size(), QSize(622, 301));
-    TForm5 germany;
+    GermanyMapWindow germany;
     germany.SetMapSize(870, 600);
     EXPECT_TRUE(germany.DrawMap());
     int yellow = 0;
@@ -591,7 +591,7 @@ TEST_F(PlaceWindowsTest, ZoomViewIsUpdatedForTheNewPlace) {
         [&siderealAtZoomDrawing] { siderealAtZoomDrawing.push_back(Observer().siderealHours); });
     Observer().zoomFactor = 4;
     Observer().siderealHours = -1.0;
-    TForm6 entry;
+    PlaceEntryDialog entry;
     entry.show();
     entry.nameField()->setText("Tokio");
     entry.longitudeField()->setText("139.69");
@@ -610,7 +610,7 @@ TEST_F(PlaceWindowsTest, ZoomViewUpdateStoppedByAMissingFileIsReported) {
     int zoomDrawings = 0;
     SetZoomChartRedraw([&zoomDrawings] { ++zoomDrawings; });
     Observer().zoomFactor = 2;
-    TForm6 entry;
+    PlaceEntryDialog entry;
     entry.nameField()->setText("Tokio");
     entry.longitudeField()->setText("139.69");
     entry.latitudeField()->setText("35.69");

@@ -18,9 +18,9 @@
 #include "core/observer_state.h"
 #include "core/timescale.h"
 #include "passes/ground_track.h"
+#include "passes/ground_track_window.h"
 #include "passes/selection_model.h"
 #include "passes/selection_state.h"
-#include "passes/unit10.h"
 #include "satellite/column_number.h"
 #include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
@@ -145,8 +145,8 @@ class GroundTrackWindowTest : public testing::Test {
         ResetSelectionState();
         ResetObserverState();
     }
-    std::unique_ptr<TForm10> Open(JD1900 t) {
-        auto form = std::make_unique<TForm10>();
+    std::unique_ptr<GroundTrackWindow> Open(JD1900 t) {
+        auto form = std::make_unique<GroundTrackWindow>();
         Observer().currentJD = t;
         form->ClearInformationLabels();
         form->ShowAll();

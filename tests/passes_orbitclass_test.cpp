@@ -14,10 +14,10 @@
 #include "core/observer_state.h"
 #include "core/timescale.h"
 #include "passes/orbit_class_table.h"
-#include "passes/satinfo_plane.h"
+#include "passes/orbit_class_window.h"
+#include "passes/satellite_info_plane.h"
 #include "passes/selection_model.h"
 #include "passes/selection_state.h"
-#include "passes/unit2.h"
 #include "satellite/column_number.h"
 #include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
@@ -130,7 +130,7 @@ TEST_F(OrbitClassTest, DriftBeyondTheLimitChangesTheCaption) {
         const double n = 1440.0 / (1436.068 - c.driftDegDay / 0.25);
         LoadAndSelectAll(SetText(kGeo[0], kGeo[1], WithMeanMotion(kGeo[2], n)));
         Selection().driftLimitDegDay = 0.1;
-        TOKRightDlg dialog;
+        OrbitClassWindow dialog;
         dialog.setWindowTitle("Geosynchrone Satelliten (1)");
         dialog.FillOrbitClass(OrbitClass::Geosync);
         EXPECT_NEAR(Number(dialog.Row(1)[8]), c.driftDegDay, 0.0011);
@@ -285,7 +285,7 @@ TEST_F(OrbitClassTest, PrintsThirtyFourSatellitesOnOnePageAndThirtyFiveOnTwo) {
             text += SetText(name, kGeo[1], kGeo[2]);
         }
         LoadAndSelectAll(text);
-        TOKRightDlg dialog;
+        OrbitClassWindow dialog;
         dialog.FillOrbitClass(OrbitClass::Geosync);
         const std::string pdf = (dir.path() / ("geo" + std::to_string(count) + ".pdf")).string();
         dialogs->AnswerPrint(QString::fromStdString(pdf));
@@ -304,7 +304,7 @@ TEST_F(OrbitClassTest, PrintsThirtyFourSatellitesOnOnePageAndThirtyFiveOnTwo) {
 TEST_F(OrbitClassTest, SavesTitleTwiceHeadingAndRowsInLatin1WithCrLf) {
     LoadAndSelectAll(SetText("M\xd6WE", kMolniya[1], kMolniya[2]) +
                      SetText(kMolniya[0], kMolniya[1], kMolniya[2]));
-    TOKRightDlg dialog;
+    OrbitClassWindow dialog;
     dialog.FillOrbitClass(OrbitClass::Molniya);
     testsupport::TempDir dir;
     const std::string file = (dir.path() / "molniya.txt").string();

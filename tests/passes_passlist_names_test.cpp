@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/observer_state.h"
-#include "passes/unit9.h"
+#include "passes/pass_list_window.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -18,7 +18,7 @@ TEST(PassListNames, Latin1NameIsShownAndSavedUnchanged) {
     testsupport::ScopedScriptedDialogs dialogs;
     Observer().placeName = "Berlin";
     Observer().elementFilePath = "sets.tle";
-    TForm9 form;
+    PassListWindow form;
     form.appendListLine(" K\xf6nig          28.04.  04:02:32    60.0\xc2\xb0  ");
     EXPECT_EQ(form.list()->item(0)->text(),
               QString::fromUtf8(" K\xc3\xb6nig          28.04.  04:02:32    60.0\xc2\xb0  "));

@@ -18,17 +18,17 @@
 #include "app/program.h"
 #include "app/settings_file.h"
 #include "app/windows.h"
-#include "chart/stern.h"
-#include "chart/stern_interaction.h"
-#include "chart/zoom.h"
+#include "chart/main_window.h"
+#include "chart/main_window_interaction.h"
+#include "chart/zoom_window.h"
 #include "core/observer_state.h"
-#include "passes/param.h"
-#include "passes/satwahl.h"
+#include "passes/pass_dialog.h"
+#include "passes/pass_list_print.h"
+#include "passes/pass_list_window.h"
+#include "passes/satellite_selection_window.h"
 #include "passes/search/night_window.h"
 #include "passes/search/pass_lines.h"
 #include "passes/search/pass_search.h"
-#include "passes/unit9.h"
-#include "passes/unit9_print.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
 #include "support/file_size_limit.h"
@@ -73,8 +73,8 @@ class PassListTest : public testing::Test {
         fs::copy_file(testsupport::DataPath("SATMAG"), dir / "SATMAG");
         cwd = std::make_unique<testsupport::ScopedWorkingDir>(dir.path());
         windows = std::make_unique<ProgramWindows>();
-        dialog = AppWindows().okBottomDlg2;
-        form9 = AppWindows().form9;
+        dialog = AppWindows().passDialog;
+        passListWindow = AppWindows().passListWindow;
         ObserverState& o = Observer();
         o.placeName = "Berlin";
         o.longitudeDeg = 13.4;
@@ -108,31 +108,31 @@ class PassListTest : public testing::Test {
         SelectFixture("iss.tle");
         dialog->daysField()->setText("3");
         ASSERT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
-        ASSERT_GE(form9->list()->count(), 3);
+        ASSERT_GE(passListWindow->list()->count(), 3);
         dialogs->Clear();
     }
     void FillList(int count) {
-        form9->clearList();
+        passListWindow->clearList();
         for (int i = 1; i <= count; ++i)
-            form9->appendListLine("Zeile " + std::to_string(i) + " ende");
+            passListWindow->appendListLine("Zeile " + std::to_string(i) + " ende");
     }
-    bool ShowPassEnabled() const { return AppWindows().form1->showPassesAction->isEnabled(); }
+    bool ShowPassEnabled() const { return AppWindows().mainWindow->showPassesAction->isEnabled(); }
 
     testsupport::TempDir dir;
     testsupport::ScopedScriptedDialogs dialogs;
     std::unique_ptr<testsupport::ScopedWorkingDir> cwd;
     std::unique_ptr<ProgramWindows> windows;
-    TOKBottomDlg2* dialog = nullptr;
-    TForm9* form9 = nullptr;
+    PassDialog* dialog = nullptr;
+    PassListWindow* passListWindow = nullptr;
 };
 
 TEST_F(PassListTest, WindowFrame) {
-    EXPECT_EQ(form9->windowTitle(), "Polaride - Durchgänge");
-    EXPECT_EQ(form9->saveAction->text(), "Speichern");
-    EXPECT_EQ(form9->printAction->text(), "Drucken");
-    EXPECT_EQ(form9->list()->font().family(), "Courier New");
-    EXPECT_EQ(form9->list()->font().pixelSize(), 13);
-    EXPECT_EQ(form9->headingBar()->font().pixelSize(), 13);
+    EXPECT_EQ(passListWindow->windowTitle(), "Polaride - Durchgänge");
+    EXPECT_EQ(passListWindow->saveAction->text(), "Speichern");
+    EXPECT_EQ(passListWindow->printAction->text(), "Drucken");
+    EXPECT_EQ(passListWindow->list()->font().family(), "Courier New");
+    EXPECT_EQ(passListWindow->list()->font().pixelSize(), 13);
+    EXPECT_EQ(passListWindow->headingBar()->font().pixelSize(), 13);
 }
 
 TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
@@ -145,15 +145,15 @@ TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
     int k = -1;
     JD1900 t = 0;
     ASSERT_TRUE(ParsePassKey(PassList().keys[row], k, t));
-    AppWindows().form8->show();
+    AppWindows().satelliteSelectionWindow->show();
     dialog->show();
     dialogs->Clear();
-    emit form9->list()->itemDoubleClicked(form9->list()->item(row));
+    emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(row));
     EXPECT_TRUE(dialogs->Calls().empty()) << dialogs->Messages().join("\n").toStdString();
-    EXPECT_FALSE(form9->isVisible());
+    EXPECT_FALSE(passListWindow->isVisible());
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_FALSE(AppWindows().form8->isVisible());
-    EXPECT_TRUE(AppWindows().form2->isVisible());
+    EXPECT_FALSE(AppWindows().satelliteSelectionWindow->isVisible());
+    EXPECT_TRUE(AppWindows().zoomWindow->isVisible());
     EXPECT_EQ(Observer().trackedSatellite, k);
     EXPECT_DOUBLE_EQ(Observer().currentJD, t);
     EXPECT_GE(Observer().zoomFactor, 2);
@@ -169,21 +169,21 @@ TEST_F(PassListTest, DoubleClickWhileTheSearchRunsDoesNothing) {
     // A double click on the first line as soon as the running search has listed one.
     int linesAtClick = -1;
     QTimer clicker;
-    QObject::connect(&clicker, &QTimer::timeout, form9, [&] {
-        if (form9->list()->count() == 0) return;
+    QObject::connect(&clicker, &QTimer::timeout, passListWindow, [&] {
+        if (passListWindow->list()->count() == 0) return;
         clicker.stop();
-        linesAtClick = form9->list()->count();
-        emit form9->list()->itemDoubleClicked(form9->list()->item(0));
+        linesAtClick = passListWindow->list()->count();
+        emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(0));
     });
     clicker.start(0);
     EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
     clicker.stop();
     ASSERT_GT(linesAtClick, 0) << "the click came while the list was being filled";
-    EXPECT_TRUE(form9->isVisible()) << "the search's results stay in view";
-    EXPECT_FALSE(AppWindows().form2->isVisible());
+    EXPECT_TRUE(passListWindow->isVisible()) << "the search's results stay in view";
+    EXPECT_FALSE(AppWindows().zoomWindow->isVisible());
     EXPECT_EQ(Observer().trackedSatellite, -1);
     EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
-    EXPECT_EQ(form9->list()->count(), static_cast<int>(PassList().lines.size()));
+    EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(PassList().lines.size()));
     EXPECT_TRUE(ShowPassEnabled());
 }
 
@@ -198,7 +198,7 @@ TEST_P(ShowPassFailureTest, MessageAndStateChanges) {
         "fehlerhaft.");
     Search();
     ASSERT_TRUE(ShowPassEnabled());
-    form9->show();
+    passListWindow->show();
     switch (GetParam()) {
         case ShowPassFault::SelectionShrunk:
             Satellites().selectedCount = 0;
@@ -211,15 +211,15 @@ TEST_P(ShowPassFailureTest, MessageAndStateChanges) {
             PassList().keys[0] = "  abc12345.123456789";
             break;
     }
-    emit form9->list()->itemDoubleClicked(form9->list()->item(0));
-    EXPECT_FALSE(form9->ShowPass(0));
+    emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(0));
+    EXPECT_FALSE(passListWindow->ShowPass(0));
     EXPECT_THAT(dialogs->Messages(), ElementsAre(expected, expected));
     EXPECT_EQ(Observer().trackedSatellite, -1);
     EXPECT_FALSE(ShowPassEnabled());
-    EXPECT_FALSE(AppWindows().form2->showPassesAction->isEnabled());
-    EXPECT_FALSE(form9->isVisible());
-    EXPECT_TRUE(AppWindows().form8->isVisible());
-    EXPECT_FALSE(AppWindows().form2->isVisible());
+    EXPECT_FALSE(AppWindows().zoomWindow->showPassesAction->isEnabled());
+    EXPECT_FALSE(passListWindow->isVisible());
+    EXPECT_TRUE(AppWindows().satelliteSelectionWindow->isVisible());
+    EXPECT_FALSE(AppWindows().zoomWindow->isVisible());
 }
 
 INSTANTIATE_TEST_SUITE_P(Faults, ShowPassFailureTest,
@@ -238,7 +238,7 @@ TEST_F(PassListTest, SaveWritesHeaderAndLinesLatin1CrLf) {
         {0, 0, 0, "Laenge: 0 E  Breite: 0 N  Zeitzone: UTC 0h"},
     };
     FillList(3);
-    form9->list()->item(1)->setText(
+    passListWindow->list()->item(1)->setText(
         QString::fromUtf8(" ISS (ZARYA)     27.04.  21:05:10    45.0°  "));
     Observer().placeName = "München";
     Observer().elementFilePath = "C:\\bahn\\iss.tle";
@@ -252,7 +252,7 @@ TEST_F(PassListTest, SaveWritesHeaderAndLinesLatin1CrLf) {
         fs::create_directories(out.parent_path());
         const fs::path before = fs::current_path();
         dialogs->AnswerSaveFile(QString::fromStdString(out.string()));
-        form9->saveAction->trigger();
+        passListWindow->saveAction->trigger();
         EXPECT_EQ(fs::current_path(), before);
         const std::string expected =
             "Sichtbarkeitsbedingungen f\xfcr M\xfcnchen\r\n" + std::string(c.location) +
@@ -263,7 +263,7 @@ TEST_F(PassListTest, SaveWritesHeaderAndLinesLatin1CrLf) {
     }
     // Cancelled: nothing written.
     dialogs->CancelNext(DialogKind::SaveFile);
-    form9->Save();
+    passListWindow->Save();
     EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), fs::directory_iterator()), 3);
     EXPECT_TRUE(dialogs->Messages().isEmpty());
 }
@@ -278,7 +278,7 @@ TEST_F(PassListTest, SaveSaysWhenLatin1CannotHoldAName) {
         Observer().placeName = place;
         dialogs->Clear();
         dialogs->AnswerSaveFile(QString::fromStdString(out.string()));
-        form9->Save();
+        passListWindow->Save();
         const bool held = std::string(place) == "München";
         const std::string text = testsupport::ReadTextFile(out);
         EXPECT_EQ(text.substr(0, text.find("\r\n")),
@@ -297,7 +297,7 @@ TEST_F(PassListTest, SaveSaysWhenLatin1CannotHoldAName) {
 TEST_F(PassListTest, SaveErrorIsReported) {
     FillList(2);
     dialogs->AnswerSaveFile(QString::fromStdString((dir / "missing" / "liste.txt").string()));
-    form9->Save();
+    passListWindow->Save();
     ASSERT_EQ(dialogs->Messages().size(), 1);
     EXPECT_TRUE(dialogs->Messages()[0].startsWith("Polaride|E/A-Fehler"));
 }
@@ -310,7 +310,7 @@ TEST_F(PassListTest, FailedSaveKeepsTheOldFile) {
     dialogs->AnswerSaveFile(QString::fromStdString(out.string()));
     {
         testsupport::ScopedFileSizeLimit limit(64);
-        form9->Save();
+        passListWindow->Save();
     }
     EXPECT_EQ(testsupport::ReadTextFile(out), "alte Liste\r\n");
     ASSERT_EQ(dialogs->Messages().size(), 1);
@@ -333,7 +333,7 @@ TEST_F(PassListTest, PrintsFiftyLinesAPage) {
         FillList(c.lines);
         const fs::path pdf = dir / ("liste" + std::to_string(c.lines) + ".pdf");
         dialogs->AnswerPrint(QString::fromStdString(pdf.string()));
-        form9->printAction->trigger();
+        passListWindow->printAction->trigger();
         const std::vector<std::string> pages = Pages(testsupport::PdfText(pdf));
         ASSERT_EQ(static_cast<int>(pages.size()), c.pages);
         for (const std::string& page : pages) {
@@ -349,7 +349,7 @@ TEST_F(PassListTest, PrintsFiftyLinesAPage) {
         }
     }
     dialogs->CancelNext(DialogKind::Print);
-    form9->Print();  // cancelled: nothing printed
+    passListWindow->Print();  // cancelled: nothing printed
     EXPECT_TRUE(dialogs->Messages().isEmpty());
 }
 
@@ -366,9 +366,9 @@ TEST_F(PassListTest, RightButtonAbortsTheSearch) {
                           {Qt::LeftButton, false, PassSearchOutcome::Finished}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.onHeading);
-        QTimer::singleShot(0, form9, [&] {
-            QWidget* target = c.onHeading ? static_cast<QWidget*>(form9->headingBar())
-                                          : form9->list()->viewport();
+        QTimer::singleShot(0, passListWindow, [&] {
+            QWidget* target = c.onHeading ? static_cast<QWidget*>(passListWindow->headingBar())
+                                          : passListWindow->list()->viewport();
             QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
                               target->mapToGlobal(QPointF(5, 5)), c.button, c.button,
                               Qt::NoModifier);
@@ -378,7 +378,7 @@ TEST_F(PassListTest, RightButtonAbortsTheSearch) {
         if (c.outcome == PassSearchOutcome::Aborted) {
             // The passes of the satellites already done are listed, in time order.
             const PassListState& list = PassList();
-            EXPECT_EQ(form9->list()->count(), static_cast<int>(list.lines.size()));
+            EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(list.lines.size()));
             for (std::size_t j = 1; j < list.passes.size(); ++j)
                 EXPECT_LE(list.passes[j - 1].time, list.passes[j].time);
             for (const PassRecord& pass : list.passes)

@@ -21,19 +21,19 @@
 #include "app/settings_file.h"
 #include "app/windows.h"
 #include "chart/canvas.h"
+#include "chart/main_window.h"
+#include "chart/main_window_interaction.h"
 #include "chart/sky_chart.h"
-#include "chart/stern.h"
-#include "chart/stern_interaction.h"
 #include "core/ephemeris_update.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
-#include "passes/param.h"
-#include "passes/satinfo.h"
-#include "passes/satwahl.h"
+#include "passes/ground_track_window.h"
+#include "passes/orbit_class_window.h"
+#include "passes/pass_dialog.h"
+#include "passes/satellite_info_window.h"
+#include "passes/satellite_selection_window.h"
 #include "passes/selection_model.h"
 #include "passes/selection_state.h"
-#include "passes/unit10.h"
-#include "passes/unit2.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
@@ -52,7 +52,9 @@ using testsupport::DialogKind;
 std::string Words(const std::string& text) {
     std::string out;
     for (char c : text) {
-        if (c == ' ' && (out.empty() || out.back() == ' ' || out.back() == '\n' || out.back() == '\f')) continue;
+        if (c == ' ' &&
+            (out.empty() || out.back() == ' ' || out.back() == '\n' || out.back() == '\f'))
+            continue;
         if ((c == '\n' || c == '\f') && !out.empty() && out.back() == ' ') out.pop_back();
         if (c == '\n' && (out.empty() || out.back() == '\n' || out.back() == '\f')) continue;
         out += c;
@@ -68,7 +70,7 @@ int PdfPages(const std::string& text) {
 // The program's windows in a working folder with the settings, magnitude and element
 // files; the element fixture loaded as "Datei laden" does.
 class SelectionWindowTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetObserverState();
         ResetSettings();
@@ -79,7 +81,7 @@ protected:
         fs::copy_file(testsupport::FixturePath("selection/mixed-2018.tle"), dir / "mixed-2018.tle");
         cwd = std::make_unique<testsupport::ScopedWorkingDir>(dir.path());
         windows = std::make_unique<ProgramWindows>();
-        form = AppWindows().form8;
+        form = AppWindows().satelliteSelectionWindow;
         Load();
         dialogs->Clear();
     }
@@ -96,29 +98,36 @@ protected:
     void Load() {
         Observer().elementFilePath = (dir / "mixed-2018.tle").string();
         form->ClearSatelliteLists();
-        const LoadResult result = LoadElementFile({}, [this](const std::string& name) { form->AppendSatelliteName(name); });
+        const LoadResult result = LoadElementFile(
+            {}, [this](const std::string& name) { form->AppendSatelliteName(name); });
         ASSERT_EQ(result.satelliteCount, 80);
         form->show();
     }
 
-    QPushButton* Button(const char* name) const { return form->findChild<QPushButton*>(QLatin1String(name)); }
+    QPushButton* Button(const char* name) const {
+        return form->findChild<QPushButton*>(QLatin1String(name));
+    }
     QStringList RightList() const {
         QStringList lines;
         auto* model = form->selectedList()->model();
-        for (int row = 0; row < model->rowCount(); ++row) lines << model->index(row, 0).data().toString();
+        for (int row = 0; row < model->rowCount(); ++row)
+            lines << model->index(row, 0).data().toString();
         return lines;
     }
     void Mark(QListView* list, std::initializer_list<int> rows) {
         for (int row : rows)
-            list->selectionModel()->select(list->model()->index(row, 0), QItemSelectionModel::Select);
+            list->selectionModel()->select(list->model()->index(row, 0),
+                                           QItemSelectionModel::Select);
     }
-    bool PassMenuEnabled() const { return AppWindows().form1->computePassesAction->isEnabled(); }
+    bool PassMenuEnabled() const {
+        return AppWindows().mainWindow->computePassesAction->isEnabled();
+    }
 
     testsupport::TempDir dir;
     testsupport::ScopedScriptedDialogs dialogs;
     std::unique_ptr<testsupport::ScopedWorkingDir> cwd;
     std::unique_ptr<ProgramWindows> windows;
-    TForm8* form = nullptr;
+    SatelliteSelectionWindow* form = nullptr;
 };
 
 TEST_F(SelectionWindowTest, ShownWithCountsFileNameAndHint) {
@@ -135,7 +144,8 @@ TEST_F(SelectionWindowTest, ShownWithCountsFileNameAndHint) {
 TEST_F(SelectionWindowTest, ArrowsMoveMarkedSatellites) {
     Mark(form->allList(), {9, 2, 5});
     form->AddMarked();
-    EXPECT_THAT(RightList(), ElementsAre("SL-3 R/B        ", "OAO 2           ", "SL-3 R/B        "));
+    EXPECT_THAT(RightList(),
+                ElementsAre("SL-3 R/B        ", "OAO 2           ", "SL-3 R/B        "));
     EXPECT_EQ(form->selectedLabel()->text(), "3 Satelliten");
     EXPECT_TRUE(form->allList()->selectionModel()->selectedIndexes().isEmpty());
 
@@ -166,7 +176,8 @@ TEST_F(SelectionWindowTest, NameFilterFromTheField) {
     form->nameField()->setText("Iridium");
     form->NameFilter();
     ASSERT_EQ(RightList().size(), 12);
-    for (const QString& line : RightList()) EXPECT_TRUE(line.startsWith("IRIDIUM")) << line.toStdString();
+    for (const QString& line : RightList())
+        EXPECT_TRUE(line.startsWith("IRIDIUM")) << line.toStdString();
     form->NameFilter();
     EXPECT_EQ(RightList().size(), 12);
 }
@@ -192,9 +203,12 @@ TEST_F(SelectionWindowTest, RequiredBoundsShowTheirMessages) {
 
 TEST_F(SelectionWindowTest, EnteringAFieldMakesItsFilterTheDefault) {
     const std::pair<QLineEdit*, const char*> cases[] = {
-        {form->nameField(), "nameFilterButton"},          {form->perigeeMinField(), "perigeeFilterButton"},
-        {form->perigeeMaxField(), "perigeeFilterButton"}, {form->apogeeMinField(), "apogeeFilterButton"},
-        {form->apogeeMaxField(), "apogeeFilterButton"},   {form->inclinationMinField(), "inclinationFilterButton"},
+        {form->nameField(), "nameFilterButton"},
+        {form->perigeeMinField(), "perigeeFilterButton"},
+        {form->perigeeMaxField(), "perigeeFilterButton"},
+        {form->apogeeMinField(), "apogeeFilterButton"},
+        {form->apogeeMaxField(), "apogeeFilterButton"},
+        {form->inclinationMinField(), "inclinationFilterButton"},
         {form->inclinationMaxField(), "inclinationFilterButton"}};
     for (const auto& [field, button] : cases) {
         QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
@@ -225,23 +239,25 @@ TEST_F(SelectionWindowTest, OrbitClassAsksForTheDriftAndSetsTheListCaption) {
     EXPECT_DOUBLE_EQ(Selection().driftLimitDegDay, 0.5);
     const int count = Satellites().selectedCount;
     ASSERT_GT(count, 7);
-    EXPECT_EQ(static_cast<QWidget*>(AppWindows().okRightDlg)->windowTitle(),
+    EXPECT_EQ(static_cast<QWidget*>(AppWindows().orbitClassWindow)->windowTitle(),
               QString("Molniya Satelliten (%1)").arg(count));
 
     dialogs->AnswerInput("0.1");
     form->Sunsync();
-    EXPECT_EQ(static_cast<QWidget*>(AppWindows().okRightDlg)->windowTitle(),
+    EXPECT_EQ(static_cast<QWidget*>(AppWindows().orbitClassWindow)->windowTitle(),
               QString("Sonnensynchrone Satelliten (%1)").arg(Satellites().selectedCount));
     EXPECT_GT(Satellites().selectedCount, count);
 
     dialogs->AnswerInput("viel");
     form->Geosync();
-    EXPECT_THAT(dialogs->Messages(), ElementsAre("Polaride|'viel' ist kein gültiger Gleitkommawert"));
+    EXPECT_THAT(dialogs->Messages(),
+                ElementsAre("Polaride|'viel' ist kein gültiger Gleitkommawert"));
 }
 
 TEST_F(SelectionWindowTest, PrintingFiftyAndFiftyOneSatellites) {
     form->PrintList();
-    EXPECT_THAT(dialogs->Messages(), ElementsAre("Auswahl-Box leer|Es sind keine Satelliten ausgewählt"));
+    EXPECT_THAT(dialogs->Messages(),
+                ElementsAre("Auswahl-Box leer|Es sind keine Satelliten ausgewählt"));
     EXPECT_TRUE(dialogs->CallsOf(DialogKind::Print).empty());
 
     for (int count : {50, 51}) {
@@ -257,28 +273,31 @@ TEST_F(SelectionWindowTest, PrintingFiftyAndFiftyOneSatellites) {
         EXPECT_EQ(PdfPages(text), count == 50 ? 1 : 2);
         // The text extractor keeps the words and their order, not the exact spacing.
         const std::string words = Words(text);
-        EXPECT_THAT(words, HasSubstr("Bez Name incl e Periode Perig. Apog. mag\n(Grad) (Min) (km) (km)\n"
-                                     "00694 ATLAS CENTAUR 2 30.4 0.0587 102.7 459 1313 3.5\n"
-                                     "00733 THOR AGENA D R/B 99.1 0.0033 100.5 760 808 5.0\n"));
+        EXPECT_THAT(words,
+                    HasSubstr("Bez Name incl e Periode Perig. Apog. mag\n(Grad) (Min) (km) (km)\n"
+                              "00694 ATLAS CENTAUR 2 30.4 0.0587 102.7 459 1313 3.5\n"
+                              "00733 THOR AGENA D R/B 99.1 0.0033 100.5 760 808 5.0\n"));
         EXPECT_THAT(words, HasSubstr("12585 METEOR PRIRODA 97.5 0.0015 94.7 493 514 6.0\n"));
         if (count == 51) {
             // The 51st satellite alone on the second page, under the headings.
             const std::string second = words.substr(words.find('\f') + 1);
-            EXPECT_EQ(second, "Bez Name incl e Periode Perig. Apog. mag\n(Grad) (Min) (km) (km)\n"
-                              "12904 SL-3 R/B 81.2 0.0030 95.7 530 571 5.0\n\f");
+            EXPECT_EQ(second,
+                      "Bez Name incl e Periode Perig. Apog. mag\n(Grad) (Min) (km) (km)\n"
+                      "12904 SL-3 R/B 81.2 0.0030 95.7 530 571 5.0\n\f");
         }
     }
 }
 
 TEST_F(SelectionWindowTest, EmptySelectionRefusesMapAndPasses) {
-    AppWindows().form1->computePassesAction->setEnabled(true);
+    AppWindows().mainWindow->computePassesAction->setEnabled(true);
     form->WorldMap();
     form->Passes();
-    EXPECT_THAT(dialogs->Messages(), ElementsAre("Auswahl-Box leer|Es sind keine Satelliten ausgewählt",
-                                                 "Auswahl-Box leer|Es sind keine Satelliten ausgewählt"));
+    EXPECT_THAT(dialogs->Messages(),
+                ElementsAre("Auswahl-Box leer|Es sind keine Satelliten ausgewählt",
+                            "Auswahl-Box leer|Es sind keine Satelliten ausgewählt"));
     EXPECT_FALSE(PassMenuEnabled());
-    EXPECT_FALSE(static_cast<QWidget*>(AppWindows().form10)->isVisible());
-    EXPECT_FALSE(static_cast<QWidget*>(AppWindows().okBottomDlg2)->isVisible());
+    EXPECT_FALSE(static_cast<QWidget*>(AppWindows().groundTrackWindow)->isVisible());
+    EXPECT_FALSE(static_cast<QWidget*>(AppWindows().passDialog)->isVisible());
 }
 
 TEST_F(SelectionWindowTest, PassesAndWorldMapWithASelection) {
@@ -286,10 +305,11 @@ TEST_F(SelectionWindowTest, PassesAndWorldMapWithASelection) {
     form->RefreshLists();
     form->Passes();
     EXPECT_TRUE(PassMenuEnabled());
-    EXPECT_TRUE(static_cast<QWidget*>(AppWindows().okBottomDlg2)->isVisible());
+    EXPECT_TRUE(static_cast<QWidget*>(AppWindows().passDialog)->isVisible());
     form->WorldMap();
-    EXPECT_TRUE(static_cast<QWidget*>(AppWindows().form10)->isVisible());
-    for (const QString& message : dialogs->Messages()) EXPECT_FALSE(message.startsWith("Auswahl-Box leer"));
+    EXPECT_TRUE(static_cast<QWidget*>(AppWindows().groundTrackWindow)->isVisible());
+    for (const QString& message : dialogs->Messages())
+        EXPECT_FALSE(message.startsWith("Auswahl-Box leer"));
 }
 
 TEST_F(SelectionWindowTest, OkAndHidingSetTimeChangedAndThePassMenu) {
@@ -311,14 +331,16 @@ TEST_F(SelectionWindowTest, OkAndHidingSetTimeChangedAndThePassMenu) {
 
 TEST_F(SelectionWindowTest, FilterFieldsComeFromAndGoToTheSettingsLines) {
     // Created with the fields of the settings file (design defaults in the shipped file).
-    EXPECT_THAT(form->FilterFieldTexts(), ElementsAre("Iridium", "0", "", "", "10000000000", "0", "180"));
+    EXPECT_THAT(form->FilterFieldTexts(),
+                ElementsAre("Iridium", "0", "", "", "10000000000", "0", "180"));
     form->nameField()->setText("NOAA");
     form->perigeeMaxField()->setText("900");
     form->inclinationMaxField()->setText("99.5");
     ASSERT_TRUE(WriteSettingsFile("saved.cfg", Observer(), Settings()));
     std::string text = testsupport::ReadTextFile(dir / "saved.cfg");
     std::vector<std::string> lines;
-    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2)
+    for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
+         start = end + 2)
         lines.push_back(text.substr(start, end - start));
     ASSERT_EQ(lines.size(), 23u);
     EXPECT_THAT(std::vector<std::string>(lines.begin() + 16, lines.end()),
@@ -327,15 +349,16 @@ TEST_F(SelectionWindowTest, FilterFieldsComeFromAndGoToTheSettingsLines) {
     // A new selection window reads lines 17-23 as stored.
     SelectionFilterFields().namePrefix = "COSMOS";
     SelectionFilterFields().apogeeMin = "20000";
-    TForm8 another;
-    EXPECT_THAT(another.FilterFieldTexts(), ElementsAre("COSMOS", "0", "900", "20000", "10000000000", "0", "99.5"));
+    SatelliteSelectionWindow another;
+    EXPECT_THAT(another.FilterFieldTexts(),
+                ElementsAre("COSMOS", "0", "900", "20000", "10000000000", "0", "99.5"));
 }
 
 TEST_F(SelectionWindowTest, DoubleClicksOpenTheInformationForTheRightSource) {
     form->nameField()->setText("ISS");
     form->NameFilter();
     form->ShowInfoForTableRow(72);
-    Tsatmemo* info = AppWindows().satmemo;
+    SatelliteInfoWindow* info = AppWindows().satelliteInfoWindow;
     EXPECT_TRUE(info->isVisible());
     EXPECT_FALSE(Selection().infoFromSelection);
     EXPECT_EQ(info->windowTitle(), "Satinfo   73/80");
@@ -378,9 +401,11 @@ TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
     o.elementFilePath = testsupport::FixturePath("selection/mixed-2018.tle").string();
     ASSERT_TRUE(LoadMagnitudeTable("SATMAG"));
 
-    TForm8 form;
+    SatelliteSelectionWindow form;
     form.ClearSatelliteLists();
-    ASSERT_EQ(LoadElementFile({}, [&](const std::string& name) { form.AppendSatelliteName(name); }).satelliteCount, 80);
+    ASSERT_EQ(LoadElementFile({}, [&](const std::string& name) { form.AppendSatelliteName(name); })
+                  .satelliteCount,
+              80);
 
     // An evening near the epochs with a sunlit and a shadowed satellite brighter than
     // magnitude 5 above Berlin (searched with the satellite computation alone).
@@ -388,7 +413,8 @@ TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
     const auto visible = [](bool shadow) {
         const SatelliteTable& t = Satellites();
         for (int k = 1; k <= t.selectedCount; ++k)
-            if (t.chartX[k] > 0.0 && t.chartMagnitude[k] < 5.0 && (t.inShadow[k] == 1) == shadow) return true;
+            if (t.chartX[k] > 0.0 && t.chartMagnitude[k] < 5.0 && (t.inShadow[k] == 1) == shadow)
+                return true;
         return false;
     };
     bool found = false;
@@ -432,8 +458,8 @@ TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
         EXPECT_FALSE(colourNear(before, x, y, rgb)) << "satellite " << k;
         (table.inShadow[k] ? shadowed : sunlit) += 1;
     }
-    EXPECT_GT(sunlit, 0);     // the geostationary satellites over the equator
-    EXPECT_GT(shadowed, 0);   // low satellites in the night
+    EXPECT_GT(sunlit, 0);    // the geostationary satellites over the equator
+    EXPECT_GT(shadowed, 0);  // low satellites in the night
     ResetSatelliteTable();
     ResetSelectionState();
     ResetMagnitudeTable();

@@ -269,7 +269,7 @@ TEST_F(LoadTest, AFileThatCannotBeOpenedKeepsTheTableAndSelection) {
         EXPECT_EQ(Observer().satelliteCount, 2);
         EXPECT_EQ(t.allSets.size(), 6u);
         EXPECT_EQ(t.selectedCount, 1);
-        EXPECT_EQ(t.selectedRows, (TSat1{"1"}));
+        EXPECT_EQ(t.selectedRows, (TextLines{"1"}));
         EXPECT_EQ(t.rowSelected[1], 1);
     }
     EXPECT_TRUE(LoadElementFile((dir_ / "sats.tle").string(), ui).opened);

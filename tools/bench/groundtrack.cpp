@@ -13,8 +13,8 @@
 #include <memory>
 
 #include "core/observer_state.h"
+#include "passes/ground_track_window.h"
 #include "passes/selection_model.h"
-#include "passes/unit10.h"
 #include "satellite/satellite_table.h"
 
 namespace {
@@ -27,7 +27,7 @@ QApplication& App() {
     return app;
 }
 
-std::unique_ptr<TForm10> OpenWithBrightSatellites() {
+std::unique_ptr<GroundTrackWindow> OpenWithBrightSatellites() {
     App();
     std::filesystem::current_path(POLARIDE_DATA_DIR);
     ObserverState& o = Observer();
@@ -38,7 +38,7 @@ std::unique_ptr<TForm10> OpenWithBrightSatellites() {
     ClearSelectionLists();
     EnsureLeftList();
     for (int r = 1; r <= o.satelliteCount; ++r) AddToSelection(r);
-    auto form = std::make_unique<TForm10>();
+    auto form = std::make_unique<GroundTrackWindow>();
     form->ClearInformationLabels();
     form->show();
     return form;

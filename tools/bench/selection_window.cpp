@@ -8,24 +8,24 @@
 #include <filesystem>
 
 #include "core/observer_state.h"
-#include "passes/satwahl.h"
+#include "passes/satellite_selection_window.h"
 #include "passes/selection_model.h"
 #include "passes/selection_state.h"
 #include "satellite/satellite_table.h"
 
 namespace {
 
-TForm8* LoadedWindow() {
-    static TForm8* form = [] {
+SatelliteSelectionWindow* LoadedWindow() {
+    static SatelliteSelectionWindow* form = [] {
         ResetObserverState();
         ResetSatelliteTable();
         ResetSelectionState();
-        auto* window = new TForm8;
+        auto* window = new SatelliteSelectionWindow;
         window->ClearSatelliteLists();
         const std::string path = std::string(POLARIDE_DATA_DIR) + "/active-2026-04.tle";
-        const LoadResult result =
-            LoadElementFile(path, {}, [window](const std::string& name) { window->AppendSatelliteName(name); });
-        if (!result.opened) return static_cast<TForm8*>(nullptr);
+        const LoadResult result = LoadElementFile(
+            path, {}, [window](const std::string& name) { window->AppendSatelliteName(name); });
+        if (!result.opened) return static_cast<SatelliteSelectionWindow*>(nullptr);
         Observer().elementFilePath = path;
         window->show();
         QCoreApplication::processEvents();
@@ -35,7 +35,7 @@ TForm8* LoadedWindow() {
 }
 
 void BM_SelectAllThenRemoveAll(benchmark::State& state) {
-    TForm8* form = LoadedWindow();
+    SatelliteSelectionWindow* form = LoadedWindow();
     if (!form) {
         state.SkipWithError("data/active-2026-04.tle missing");
         return;
@@ -43,10 +43,16 @@ void BM_SelectAllThenRemoveAll(benchmark::State& state) {
     const bool selecting = state.range(0) == 0;
     for (auto _ : state) {
         state.PauseTiming();
-        if (selecting) form->RemoveAll(); else form->SelectAll();
+        if (selecting)
+            form->RemoveAll();
+        else
+            form->SelectAll();
         QCoreApplication::processEvents();
         state.ResumeTiming();
-        if (selecting) form->SelectAll(); else form->RemoveAll();
+        if (selecting)
+            form->SelectAll();
+        else
+            form->RemoveAll();
         QCoreApplication::processEvents();  // the views repaint with the new lists
     }
     state.counters["satellites"] = Observer().satelliteCount;

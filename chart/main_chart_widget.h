@@ -1,0 +1,39 @@
+// The client area of the main window: owns the chart canvas, shows it, and passes
+// pointer and key events to the chart interaction. AttachSkyChart() puts it into
+// the main window frame and connects the chart's menu entries.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+class Canvas;
+class MainWindow;
+
+class SkyChartWidget : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit SkyChartWidget(QWidget* parent = nullptr);
+    ~SkyChartWidget() override;
+
+    Canvas& canvas() { return *canvas_; }
+    QSize sizeHint() const override;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
+
+  private:
+    std::unique_ptr<Canvas> canvas_;
+};
+
+// Installs a SkyChartWidget as the main window's chart, registers its canvas for
+// DrawSkyChart(), sets the chart hooks (menus, check marks, other windows) and
+// connects the menu entries of the chart ("Zeit", "Ort", "Ansicht", "Satelliten").
+// Calling it again for the same window returns the widget already attached.
+SkyChartWidget* AttachSkyChart(MainWindow& form);

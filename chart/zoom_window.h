@@ -1,0 +1,108 @@
+// The zoom window ZoomWindow: a part of the main chart magnified 2, 4 or 8 times (the
+// drawing is chart/zoom_chart.h), with its own menus, time stepping, identification,
+// following of a satellite with two status bars and the mouse pointer, "Gehe zu"
+// and printing.
+#pragma once
+
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+
+class Canvas;
+class QAction;
+class QLabel;
+class QMenu;
+class ZoomCanvasWidget;
+
+class ZoomWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit ZoomWindow(QWidget* parent = nullptr);
+    ~ZoomWindow() override;
+
+    // --- for other windows ---------------------------------------------------
+    // Shows the zoom window centred on selected satellite k (from 0) at the
+    // magnification `factor` (at least 2) and follows it: the chart is turned so
+    // that the satellite lies straight below the centre, the status bars show its
+    // position line. False (nothing changes) when it is not above the horizon.
+    bool ShowSatellite(int k, int factor);
+    // Shows the zoom window centred on a point of the main chart (plot position) at
+    // the magnification `factor`, without turning the chart.
+    void ShowChartPoint(double x, double y, int factor);
+
+    // --- actions (public for tests and for the other windows) -------------------
+    void DrawChart(int mode = 0);  // DrawZoomChart on this window's canvas
+    void ZoomIn();                 // "Vergrößern": start choosing a frame
+    void ZoomOut();                // "Verkleinern"
+    void KeyTyped(QChar key);      // "n", "*", "/", "+", "-", "t"
+    void ClickAt(int x, int y);    // a left click on the chart canvas
+    void MouseMoveAt(int x, int y);
+    void StepTime(double days);  // time menu
+    void EnterDate();            // "neues Datum"
+    void EnterTime();            // "neue Uhrzeit"
+    // Centres the view on the tracked satellite ("n", "*", "/" with the new factor).
+    void CentreOnTrackedSatellite(int newFactor);
+    void SetDisplayCheckMarks();
+    void ToggleLowerStatusClick();  // click on the lower status bar
+
+    Canvas& canvas();
+    QLabel* headerBar() const { return headerBar_; }  // upper status bar (headings)
+    QLabel* valuesBar() const { return valuesBar_; }  // lower status bar (values)
+
+    // Menus.
+    QMenu* fileMenu = nullptr;
+    QMenu* timeMenu = nullptr;
+    QMenu* placeMenu = nullptr;
+    QMenu* viewMenu = nullptr;
+    QMenu* goToMenu = nullptr;
+    QMenu* satelliteMenu = nullptr;
+    QMenu* infoMenu = nullptr;
+    QAction* printAction = nullptr;  // "Drucken"
+    QAction* exitAction = nullptr;   // "Beenden": ends the program without the settings
+    QAction* hourForwardAction = nullptr;
+    QAction* hourBackAction = nullptr;
+    QAction* nextDayAction = nullptr;
+    QAction* previousDayAction = nullptr;
+    QAction* newDateAction = nullptr;
+    QAction* newTimeAction = nullptr;
+    QAction* germanyMapAction = nullptr;
+    QAction* worldMapAction = nullptr;
+    QAction* enterPlaceAction = nullptr;
+    QAction* placeListAction = nullptr;
+    QAction* rotateAction = nullptr;  // "Drehen": no action here
+    QAction* zoomInAction = nullptr;
+    QAction* zoomOutAction = nullptr;
+    QAction* starNamesAction = nullptr;
+    QAction* planetNamesAction = nullptr;
+    QAction* constellationNamesAction = nullptr;
+    QAction* constellationLinesAction = nullptr;
+    QAction* altitudeLinesAction = nullptr;
+    QAction* zodiacAction = nullptr;
+    QAction* goToRaDecAction = nullptr;  // "alpha/delta"
+    QAction* goToAltAzAction = nullptr;  // "Höhe/Azimut"
+    QAction* loadElementsAction = nullptr;
+    QAction* selectSatellitesAction = nullptr;
+    QAction* computePassesAction = nullptr;
+    QAction* showPassesAction = nullptr;
+    QAction* authorAction = nullptr;
+    QAction* parametersAction = nullptr;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void InstallView();
+    void RefreshStatusBars();
+    void StepWithTrails(int direction);
+    void Redraw();  // UpdateEphemeris, timeChanged, DrawZoomChart(0)
+    void Toggle(int which);
+
+    ZoomCanvasWidget* chart_ = nullptr;
+    QLabel* headerBar_ = nullptr;
+    QLabel* valuesBar_ = nullptr;
+};

@@ -1,0 +1,181 @@
+// The chart inside the main window: the widget shows the canvas, the menu entries
+// reach the chart operations, pointer and key events arrive.
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <filesystem>
+
+#include "chart/main_chart_widget.h"
+#include "chart/main_window.h"
+#include "chart_fixture.h"
+
+using namespace charttest;
+
+namespace {
+
+// A working folder with copies of the data files (the window writes its settings
+// file there when it closes).
+class WindowFolder {
+  public:
+    WindowFolder() {
+        for (const char* name : {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "KOMET", "ASTEROID.TXT",
+                                 "SATMAG", "polaride.cfg", "iridiums.tle", "stations-2026-04.tle"})
+            std::filesystem::copy_file(testsupport::DataPath(name), dir_ / name);
+    }
+    const std::filesystem::path& path() const { return dir_.path(); }
+
+  private:
+    testsupport::TempDir dir_;
+};
+
+}  // namespace
+
+class ChartWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetObserverState();
+        ResetPlotTables();
+        ResetChartTexts();
+        ResetChartHooks();
+        ResetSatelliteTable();
+        ResetSettings();
+        form = std::make_unique<MainWindow>();
+        widget = AttachSkyChart(*form);
+        ChartHooks().blinkWaitMs = 0;
+        form->resize(800, 600);
+        form->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override {
+        form->hide();
+        form.reset();
+        SetMainChartCanvas(nullptr);
+        ResetChartHooks();
+    }
+
+    WindowFolder folder;
+    testsupport::ScopedWorkingDir inFolder{folder.path()};
+    testsupport::ScopedScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> form;
+    SkyChartWidget* widget = nullptr;
+};
+
+TEST_F(ChartWindow, ShowingTheWindowDrawsTheChartOnItsCanvas) {
+    EXPECT_EQ(MainChartCanvas(), &widget->canvas());
+    EXPECT_EQ(form->centralWidget(), widget);
+    const ObserverState& o = Observer();
+    // The white rim of the sky disc.
+    EXPECT_EQ(widget->canvas().PixelRgb(o.chartCentreX, o.chartCentreY - o.chartRadius), 0xffffff);
+    EXPECT_FALSE(ChartTexts().title.text.isEmpty());
+    EXPECT_FALSE(form->zoomOutAction->isEnabled());
+    EXPECT_TRUE(dialogs->Messages().isEmpty())
+        << dialogs->Messages().join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(ChartWindow, TimeMenuStepsTheInstant) {
+    // Attaching again changes nothing: every entry still acts once.
+    EXPECT_EQ(AttachSkyChart(*form), widget);
+    const JD1900 t = Observer().currentJD;
+    form->hourForwardAction->trigger();
+    EXPECT_DOUBLE_EQ(Observer().currentJD, t + 1.0 / 24.0);
+    form->previousDayAction->trigger();
+    EXPECT_DOUBLE_EQ(Observer().currentJD, t + 1.0 / 24.0 - 1.0);
+}
+
+TEST_F(ChartWindow, AltitudeLinesEntryTogglesCheckMarkAndLayer) {
+    const QImage before = widget->canvas().Image().copy();
+    const bool initially = Observer().showAltitudeLines;
+    form->altitudeLinesAction->trigger();
+    EXPECT_EQ(Observer().showAltitudeLines, !initially);
+    EXPECT_EQ(form->altitudeLinesAction->isChecked(), !initially);
+    EXPECT_NE(widget->canvas().Image(), before);
+    form->altitudeLinesAction->trigger();
+    EXPECT_EQ(form->altitudeLinesAction->isChecked(), initially);
+    EXPECT_EQ(widget->canvas().Image(), before);
+}
+
+TEST_F(ChartWindow, DrehenDisablesTheMenusUntilTheButtonIsReleased) {
+    const ObserverState& o = Observer();
+    QMouseEvent move(QEvent::MouseMove, QPointF(o.chartCentreX, o.chartCentreY - 50), QPointF(),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+    form->rotateAction->trigger();
+    EXPECT_TRUE(o.rotating);
+    EXPECT_FALSE(form->timeMenu->menuAction()->isEnabled());
+    EXPECT_FALSE(form->satelliteMenu->menuAction()->isEnabled());
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(o.chartCentreX, o.chartCentreY - 50),
+                      QPointF(), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(o.chartCentreX, o.chartCentreY - 50),
+                        QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+    QApplication::sendEvent(widget, &release);
+    EXPECT_FALSE(o.rotating);
+    EXPECT_NEAR(o.rotationRad, kPi, 1e-12);
+    EXPECT_TRUE(form->timeMenu->menuAction()->isEnabled());
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+TEST_F(ChartWindow, KeysReachTheChart) {
+    dialogs->AnswerInput(QStringLiteral("60"));
+    QKeyEvent t(QEvent::KeyPress, Qt::Key_T, Qt::NoModifier, QStringLiteral("t"));
+    QApplication::sendEvent(widget, &t);
+    EXPECT_EQ(Observer().timeStepSeconds, 60);
+    const JD1900 before = Observer().currentJD;
+    QKeyEvent plus(QEvent::KeyPress, Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
+    QApplication::sendEvent(widget, &plus);
+    EXPECT_NEAR(Observer().currentJD - before, 60.0 / 86400.0, 1e-9);
+}
+
+TEST_F(ChartWindow, LoadingElementsEnablesSatWahl) {
+    EXPECT_FALSE(form->selectSatellitesAction->isEnabled());
+    dialogs->AnswerOpenFile(
+        QString::fromStdString((folder.path() / "stations-2026-04.tle").string()), 3);
+    form->loadElementsAction->trigger();
+    EXPECT_GT(Observer().satelliteCount, 0);
+    EXPECT_TRUE(form->selectSatellitesAction->isEnabled());
+}
+
+// Without "STERNKAT" or "ASTEROID.TXT" the window still comes up. The missing file is
+// reported once, after the window has been shown and resized (a modal box inside the
+// show or resize handler crashed the program), and not again at every redraw.
+TEST(ChartWindowWithoutAFile, MissingFileIsReportedOnceAfterTheWindowIsUp) {
+    for (const char* missing : {"STERNKAT", "ASTEROID.TXT"}) {
+        SCOPED_TRACE(missing);
+        WindowFolder folder;
+        std::filesystem::remove(folder.path() / missing);
+        testsupport::ScopedWorkingDir inFolder(folder.path());
+        testsupport::ScopedScriptedDialogs dialogs;
+        ResetObserverState();
+        ResetPlotTables();
+        ResetChartTexts();
+        ResetChartHooks();
+        ResetSatelliteTable();
+        ResetSettings();
+        auto form = std::make_unique<MainWindow>();
+        AttachSkyChart(*form);
+        ChartHooks().blinkWaitMs = 0;
+        dialogs->Clear();
+
+        form->resize(800, 600);
+        form->show();
+        form->resize(1400, 1000);  // drawn again from the resize handler
+        EXPECT_TRUE(dialogs->Messages().isEmpty())
+            << "no box from inside the show or resize handler";
+        QApplication::processEvents();
+        ASSERT_EQ(dialogs->Messages().size(), 1);
+        EXPECT_TRUE(dialogs->Messages()[0].contains(QStringLiteral("Datei nicht gefunden")))
+            << dialogs->Messages()[0].toStdString();
+
+        form->hourForwardAction->trigger();  // a redraw from the menu
+        form->nextDayAction->trigger();
+        QApplication::processEvents();
+        EXPECT_EQ(dialogs->Messages().size(), 1) << "once per cause";
+
+        form->hide();
+        form.reset();
+        SetMainChartCanvas(nullptr);
+        ResetChartHooks();
+    }
+}
