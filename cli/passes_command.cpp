@@ -1,6 +1,8 @@
 // polaride-cli passes: the pass search of the pass dialog without windows. The text
 // output is the list the pass list window saves ("Speichern"); --out writes that file
 // byte for byte (Latin-1, CR LF), and --json gives the same passes as a JSON array.
+#include <charconv>
+#include <nlohmann/json.hpp>
 #include <set>
 #include <sstream>
 
@@ -223,7 +225,17 @@ std::string TrimRight(std::string s) {
     return s;
 }
 
+// The instant as it has always been written: to nine decimals of a day (under 0.1 ms).
+double NineDecimals(JD1900 time) {
+    const std::string text = FixedText(time, 9);
+    double value = time;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
+
+// One pass per line, members in a fixed order; the time also as the list shows it.
 std::string PassesJson(const PassListState& list) {
+    using jsontext::Json;
     using jsontext::JsonNumber;
     using jsontext::JsonString;
     std::string out = "[";
@@ -232,20 +244,23 @@ std::string PassesJson(const PassListState& list) {
         FormatDateTime1900(p.time);
         double az = p.azimuthDeg + 180.0;
         if (az >= 360.0) az -= 360.0;
-        out += j == 0 ? "\n" : ",\n";
-        out += "  {\"time_jd1900\": " + FixedText(p.time, 9) +
-               ", \"date\": " + JsonString(DateText) + ", \"time\": " + JsonString(TimeText) +
-               ", \"name\": " + JsonString(TrimRight(CharSlice(p.name, 0, 24))) +
-               ", \"catnr\": " + JsonNumber(p.catalogNumber) +
-               ", \"sat_index\": " + std::to_string(p.satelliteNumber) +
-               ", \"alt_deg\": " + JsonNumber(p.altitudeDeg) + ", \"az_deg\": " + JsonNumber(az) +
-               ", \"compass\": " + JsonString(TrimRight(CompassWord(p.azimuthDeg))) +
-               ", \"range_km\": " + JsonNumber(p.rangeKm) +
-               ", \"direction_deg\": " + JsonNumber(p.directionDeg) +
-               ", \"magnitude\": " + JsonNumber(p.magnitude) +
-               ", \"magnitude_known\": " + (p.magnitudeKnown ? "true" : "false") +
-               ", \"sun_alt_deg\": " + JsonNumber(p.sunAltitudeDeg) +
-               ", \"shadow_boundary\": " + (p.shadowBoundary ? "true" : "false") + "}";
+        const Json pass = {{"time_jd1900", JsonNumber(NineDecimals(p.time))},
+                           {"date", JsonString(DateText)},
+                           {"time", JsonString(TimeText)},
+                           {"name", JsonString(TrimRight(CharSlice(p.name, 0, 24)))},
+                           {"catnr", JsonNumber(p.catalogNumber)},
+                           {"sat_index", p.satelliteNumber},
+                           {"alt_deg", JsonNumber(p.altitudeDeg)},
+                           {"az_deg", JsonNumber(az)},
+                           {"compass", JsonString(TrimRight(CompassWord(p.azimuthDeg)))},
+                           {"range_km", JsonNumber(p.rangeKm)},
+                           {"direction_deg", JsonNumber(p.directionDeg)},
+                           {"magnitude", JsonNumber(p.magnitude)},
+                           {"magnitude_known", p.magnitudeKnown},
+                           {"sun_alt_deg", JsonNumber(p.sunAltitudeDeg)},
+                           {"shadow_boundary", p.shadowBoundary}};
+        out += j == 0 ? "\n  " : ",\n  ";
+        out += jsontext::JsonLine(pass, jsontext::Layout::Spaced);
     }
     return out + (list.passes.empty() ? "]\n" : "\n]\n");
 }

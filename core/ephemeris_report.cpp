@@ -1,6 +1,7 @@
 #include "core/ephemeris_report.h"
 
 #include <cmath>
+#include <nlohmann/json.hpp>
 
 #include "core/chart_projection.h"
 #include "core/ephemeris_file_error.h"
@@ -18,19 +19,6 @@ double RaHours(double ra) {
     h -= 24.0 * std::floor(h / 24.0);
     return h >= 24.0 ? h - 24.0 : h;
 }
-
-struct JsonObject {
-    std::string text = "{";
-    void Field(const char* key, const std::string& value) {
-        if (text.size() > 1) text += ", ";
-        text += "\"";
-        text += key;
-        text += "\": ";
-        text += value;
-    }
-    void Field(const char* key, double value) { Field(key, jsontext::JsonNumber(value)); }
-    std::string Done() const { return text + "}"; }
-};
 
 }  // namespace
 
@@ -133,71 +121,48 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
 }
 
 std::string EphemerisReportJson(const EphemerisReport& r) {
-    JsonObject root;
-    root.Field("jd1900", r.jd1900);
-    root.Field("lst_hours", r.lstHours);
-    root.Field("dynamic_jd1900", r.dynamicJd1900);
+    using jsontext::Json;
+    using jsontext::JsonNumber;
+    using jsontext::JsonString;
+    // Members in the order given; "dist_au" / "dist_mkm" are the distance's unit.
+    const auto body = [](const ReportBody& b, const char* distanceName) {
+        return Json{{"name", JsonString(b.name)},      {"ra_hours", JsonNumber(b.raHours)},
+                    {"dec_deg", JsonNumber(b.decDeg)}, {distanceName, JsonNumber(b.distance)},
+                    {"mag", JsonNumber(b.magnitude)},  {"alt_deg", JsonNumber(b.altDeg)},
+                    {"az_deg", JsonNumber(b.azDeg)}};
+    };
 
-    JsonObject sun;
-    sun.Field("ra_hours", r.sun.raHours);
-    sun.Field("dec_deg", r.sun.decDeg);
-    sun.Field("alt_deg", r.sun.altDeg);
-    sun.Field("az_deg", r.sun.azDeg);
-    sun.Field("dist_au", r.sun.distance);
-    root.Field("sun", sun.Done());
-
-    JsonObject moon;
-    moon.Field("ra_hours", r.moon.raHours);
-    moon.Field("dec_deg", r.moon.decDeg);
-    moon.Field("alt_deg", r.moon.altDeg);
-    moon.Field("az_deg", r.moon.azDeg);
-    moon.Field("dist_au", r.moon.distance);
-    moon.Field("topo_ra_hours", r.moonTopoRaHours);
-    moon.Field("topo_dec_deg", r.moonTopoDecDeg);
-    moon.Field("illuminated_fraction", r.moonIlluminatedFraction);
-    moon.Field("phase_angle_deg", r.moonPhaseAngleDeg);
-    moon.Field("phase_value", r.moonPhaseValue);
-    root.Field("moon", moon.Done());
-
-    std::string bodies = "[";
-    for (const ReportBody& b : r.bodies) {
-        JsonObject o;
-        o.Field("name", jsontext::JsonString(b.name));
-        o.Field("ra_hours", b.raHours);
-        o.Field("dec_deg", b.decDeg);
-        o.Field("dist_au", b.distance);
-        o.Field("mag", b.magnitude);
-        o.Field("alt_deg", b.altDeg);
-        o.Field("az_deg", b.azDeg);
-        if (bodies.size() > 1) bodies += ", ";
-        bodies += o.Done();
-    }
-    root.Field("bodies", bodies + "]");
-
-    if (r.minorBody) {
-        const ReportBody& b = *r.minorBody;
-        JsonObject o;
-        o.Field("name", jsontext::JsonString(b.name));
-        o.Field("ra_hours", b.raHours);
-        o.Field("dec_deg", b.decDeg);
-        o.Field("dist_mkm", b.distance);
-        o.Field("mag", b.magnitude);
-        o.Field("alt_deg", b.altDeg);
-        o.Field("az_deg", b.azDeg);
-        root.Field("minor_body", o.Done());
-    }
-
-    JsonObject ev;
-    ev.Field("sunrise", r.sunrise);
-    ev.Field("sunset", r.sunset);
-    ev.Field("civil_dawn", r.civilDawn);
-    ev.Field("civil_dusk", r.civilDusk);
-    ev.Field("nautical_dawn", r.nauticalDawn);
-    ev.Field("nautical_dusk", r.nauticalDusk);
-    ev.Field("astronomical_dawn", r.astronomicalDawn);
-    ev.Field("astronomical_dusk", r.astronomicalDusk);
-    ev.Field("moonrise", r.moonrise);
-    ev.Field("moonset", r.moonset);
-    root.Field("events", ev.Done());
-    return root.Done();
+    Json root = {{"jd1900", JsonNumber(r.jd1900)},
+                 {"lst_hours", JsonNumber(r.lstHours)},
+                 {"dynamic_jd1900", JsonNumber(r.dynamicJd1900)}};
+    root["sun"] = {{"ra_hours", JsonNumber(r.sun.raHours)},
+                   {"dec_deg", JsonNumber(r.sun.decDeg)},
+                   {"alt_deg", JsonNumber(r.sun.altDeg)},
+                   {"az_deg", JsonNumber(r.sun.azDeg)},
+                   {"dist_au", JsonNumber(r.sun.distance)}};
+    root["moon"] = {{"ra_hours", JsonNumber(r.moon.raHours)},
+                    {"dec_deg", JsonNumber(r.moon.decDeg)},
+                    {"alt_deg", JsonNumber(r.moon.altDeg)},
+                    {"az_deg", JsonNumber(r.moon.azDeg)},
+                    {"dist_au", JsonNumber(r.moon.distance)},
+                    {"topo_ra_hours", JsonNumber(r.moonTopoRaHours)},
+                    {"topo_dec_deg", JsonNumber(r.moonTopoDecDeg)},
+                    {"illuminated_fraction", JsonNumber(r.moonIlluminatedFraction)},
+                    {"phase_angle_deg", JsonNumber(r.moonPhaseAngleDeg)},
+                    {"phase_value", JsonNumber(r.moonPhaseValue)}};
+    Json bodies = Json::array();
+    for (const ReportBody& b : r.bodies) bodies.push_back(body(b, "dist_au"));
+    root["bodies"] = std::move(bodies);
+    if (r.minorBody) root["minor_body"] = body(*r.minorBody, "dist_mkm");
+    root["events"] = {{"sunrise", JsonNumber(r.sunrise)},
+                      {"sunset", JsonNumber(r.sunset)},
+                      {"civil_dawn", JsonNumber(r.civilDawn)},
+                      {"civil_dusk", JsonNumber(r.civilDusk)},
+                      {"nautical_dawn", JsonNumber(r.nauticalDawn)},
+                      {"nautical_dusk", JsonNumber(r.nauticalDusk)},
+                      {"astronomical_dawn", JsonNumber(r.astronomicalDawn)},
+                      {"astronomical_dusk", JsonNumber(r.astronomicalDusk)},
+                      {"moonrise", JsonNumber(r.moonrise)},
+                      {"moonset", JsonNumber(r.moonset)}};
+    return jsontext::JsonLine(root, jsontext::Layout::Spaced);
 }

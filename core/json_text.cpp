@@ -1,8 +1,8 @@
 #include "core/json_text.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdint>
+#include <nlohmann/json.hpp>
 
 namespace jsontext {
 
@@ -57,29 +57,58 @@ std::string ReadableUtf8(std::string_view text) {
     return out;
 }
 
-std::string JsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char ch : ReadableUtf8(text)) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (c < 0x20 || c == 0x7F) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
+Json JsonString(std::string_view text) { return Json(ReadableUtf8(text)); }
+
+Json JsonNumber(double value) {
+    constexpr double kLargestExactInteger = 9007199254740992.0;  // 2^53
+    if (!std::isfinite(value)) return nullptr;
+    if (value == std::trunc(value) && std::fabs(value) <= kLargestExactInteger &&
+        !(value == 0.0 && std::signbit(value)))
+        return static_cast<std::int64_t>(value);
+    return value;
 }
 
-std::string JsonNumber(double value) {
-    if (!std::isfinite(value)) return "null";
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
+namespace {
+
+// Strings reach a document through JsonString and are valid UTF-8; should one not be,
+// it is written with U+FFFD rather than ending the program.
+std::string Dump(const Json& value) {
+    return value.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
+void AppendSpaced(const Json& value, std::string& out) {
+    if (value.is_object()) {
+        out += '{';
+        const char* separator = "";
+        for (const auto& [name, member] : value.items()) {
+            out += separator;
+            out += Dump(Json(name));
+            out += ": ";
+            AppendSpaced(member, out);
+            separator = ", ";
+        }
+        out += '}';
+    } else if (value.is_array()) {
+        out += '[';
+        const char* separator = "";
+        for (const Json& element : value) {
+            out += separator;
+            AppendSpaced(element, out);
+            separator = ", ";
+        }
+        out += ']';
+    } else {
+        out += Dump(value);
+    }
+}
+
+}  // namespace
+
+std::string JsonLine(const Json& value, Layout layout) {
+    if (layout == Layout::Compact) return Dump(value);
+    std::string out;
+    AppendSpaced(value, out);
+    return out;
 }
 
 }  // namespace jsontext

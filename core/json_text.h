@@ -1,24 +1,36 @@
 // Text for terminals and JSON: the program's strings are Latin-1 where they come from
 // data files (element names, comet names) and UTF-8 where they come from the program
 // itself, often within one line. Everything written to a terminal, a pipe or a JSON
-// text goes through here, so that it is valid UTF-8.
+// text goes through ReadableUtf8, so that it is valid UTF-8.
+//
+// JSON documents are built as nlohmann::ordered_json (members in the order they are
+// added: readers of the reports see them in a fixed order); JsonString and JsonNumber
+// make their values, JsonLine writes a document on one line.
 #pragma once
 
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 
 namespace jsontext {
 
+using Json = nlohmann::ordered_json;
+
 // Valid UTF-8 sequences are kept; every other byte is read as a Latin-1 character
 // ("K\xf6ln" -> "Köln", "K\xc3\xb6ln" unchanged). The result is valid UTF-8.
 std::string ReadableUtf8(std::string_view text);
 
-// A JSON string literal (with its quotes) of the text made readable as above;
-// '"', '\' and control characters are escaped.
-std::string JsonString(std::string_view text);
+// A JSON string of the text made readable as above.
+Json JsonString(std::string_view text);
 
-// Shortest decimal text that reads back as the same double; "null" for NaN and
-// infinities, which JSON has no numbers for.
-std::string JsonNumber(double value);
+// A JSON number: whole values up to 2^53 as integers ("5", as the reports always wrote
+// them), others as the shortest text that reads back as the same double; null for NaN
+// and infinities, which JSON has no numbers for.
+Json JsonNumber(double value);
+
+// Compact: no blanks ({"a":1,"b":[1,2]}); Spaced: ", " between members and elements
+// and ": " after names ({"a": 1, "b": [1, 2]}). Either way one line.
+enum class Layout { Compact, Spaced };
+std::string JsonLine(const Json& value, Layout layout);
 
 }  // namespace jsontext

@@ -1,6 +1,7 @@
 #include "satellite/sgp_report.h"
 
 #include <cmath>
+#include <nlohmann/json.hpp>
 
 #include "core/json_text.h"
 #include "core/observer_state.h"
@@ -14,12 +15,9 @@ namespace {
 
 constexpr double kEarthRadiusKm = 6378.135;
 
+using jsontext::Json;
 using jsontext::JsonNumber;
 using jsontext::JsonString;
-
-std::string Vector(double x, double y, double z) {
-    return "[" + JsonNumber(x) + "," + JsonNumber(y) + "," + JsonNumber(z) + "]";
-}
 
 std::string TrimmedName(const std::string& nameLine) {
     std::size_t end = nameLine.size();
@@ -48,11 +46,13 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
         }
     }
     if (row == 0) {
-        report.errorText =
-            request.index > 0
-                ? "Satellit Nummer " + std::to_string(request.index) + " nicht in der Datei (" +
-                      std::to_string(load.satelliteCount) + " Satelliten)."
-                : "Katalognummer " + JsonNumber(request.catalogNumber) + " nicht in der Datei.";
+        const std::string number =
+            jsontext::JsonLine(JsonNumber(request.catalogNumber), jsontext::Layout::Compact);
+        report.errorText = request.index > 0
+                               ? "Satellit Nummer " + std::to_string(request.index) +
+                                     " nicht in der Datei (" + std::to_string(load.satelliteCount) +
+                                     " Satelliten)."
+                               : "Katalognummer " + number + " nicht in der Datei.";
         return report;
     }
     const ElementSet set = table.Row(row);
@@ -91,40 +91,39 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
         double azimuthNorth = seen.azimuthDeg + 180.0;
         if (azimuthNorth >= 360.0) azimuthNorth -= 360.0;
 
-        std::string json = "{";
-        json += "\"name\":" + JsonString(TrimmedName(set.nameLine));
-        json += ",\"catnr\":" + JsonNumber(ColumnNumber(set.line1, 3, 7).value_or(0.0));
-        json += ",\"epoch_jd1900\":" + (parsed ? JsonNumber(elements.epoch) : "null");
-        json += ",\"minutes_since_epoch\":" +
-                (parsed ? JsonNumber((t - elements.epoch) * 1440.0) : "null");
+        Json json = {
+            {"name", JsonString(TrimmedName(set.nameLine))},
+            {"catnr", JsonNumber(ColumnNumber(set.line1, 3, 7).value_or(0.0))},
+            {"epoch_jd1900", parsed ? JsonNumber(elements.epoch) : nullptr},
+            {"minutes_since_epoch", parsed ? JsonNumber((t - elements.epoch) * 1440.0) : nullptr}};
         // Nothing of a failed propagation is meaningful: its values are null.
         const bool failed = mathError || observeError;
-        auto Value = [failed](double x) { return failed ? std::string("null") : JsonNumber(x); };
+        auto Value = [failed](double x) { return failed ? Json(nullptr) : JsonNumber(x); };
         auto VectorValue = [failed](double x, double y, double z) {
-            return failed ? std::string("null") : Vector(x, y, z);
+            return failed ? Json(nullptr) : Json{JsonNumber(x), JsonNumber(y), JsonNumber(z)};
         };
         const double* p = geocentric.positionER;
         const double* v = geocentric.velocityERmin;
         const double kmPerSecond = kEarthRadiusKm / 60.0;
-        json += ",\"position_km\":" +
-                VectorValue(p[0] * kEarthRadiusKm, p[1] * kEarthRadiusKm, p[2] * kEarthRadiusKm);
-        json += ",\"velocity_km_s\":" +
-                VectorValue(v[0] * kmPerSecond, v[1] * kmPerSecond, v[2] * kmPerSecond);
-        json += ",\"ra2000_hours\":" + Value(st.rightAscension2000);
-        json += ",\"dec2000_deg\":" + Value(st.declination2000 * kRadToDeg);
-        json += ",\"range_km\":" + Value(seen.rangeKm);
-        json += ",\"alt_deg\":" + Value(seen.altitudeDeg);
-        json += ",\"az_deg\":" + Value(azimuthNorth);
-        json += ",\"height_km\":" + Value(ov.heightKm);
-        json += ",\"shadow_depth_km\":" + Value(seen.shadowDepthKm);
-        json += ",\"magnitude\":" + Value(seen.magnitude);
-        json += ",\"phase_angle_deg\":" + Value(ov.phaseAngleDeg);
-        if (flareCapable) json += ",\"flare_angle_deg\":" + Value(ov.flareAngleDeg);
-        json += std::string(",\"math_error\":") + (failed ? "true" : "false");
+        json["position_km"] =
+            VectorValue(p[0] * kEarthRadiusKm, p[1] * kEarthRadiusKm, p[2] * kEarthRadiusKm);
+        json["velocity_km_s"] =
+            VectorValue(v[0] * kmPerSecond, v[1] * kmPerSecond, v[2] * kmPerSecond);
+        json["ra2000_hours"] = Value(st.rightAscension2000);
+        json["dec2000_deg"] = Value(st.declination2000 * kRadToDeg);
+        json["range_km"] = Value(seen.rangeKm);
+        json["alt_deg"] = Value(seen.altitudeDeg);
+        json["az_deg"] = Value(azimuthNorth);
+        json["height_km"] = Value(ov.heightKm);
+        json["shadow_depth_km"] = Value(seen.shadowDepthKm);
+        json["magnitude"] = Value(seen.magnitude);
+        json["phase_angle_deg"] = Value(ov.phaseAngleDeg);
+        if (flareCapable) json["flare_angle_deg"] = Value(ov.flareAngleDeg);
+        json["math_error"] = failed;
         if (failed) ++report.failedInstants;
-        json += "}";
-        objects.push_back(std::move(json));
+        objects.push_back(jsontext::JsonLine(json, jsontext::Layout::Compact));
     }
+    // Several instants: an array with one object per line.
     if (objects.size() == 1) {
         report.json = objects.front();
     } else {

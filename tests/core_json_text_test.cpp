@@ -4,12 +4,15 @@
 
 #include <cmath>
 #include <limits>
+#include <nlohmann/json.hpp>
 #include <string>
 
 #include "core/json_text.h"
 
 namespace {
 
+using jsontext::Json;
+using jsontext::JsonLine;
 using jsontext::JsonNumber;
 using jsontext::JsonString;
 using jsontext::ReadableUtf8;
@@ -31,19 +34,32 @@ TEST(ReadableUtf8, KeepsUtf8AndReadsEveryOtherByteAsLatin1) {
     for (const Case& c : cases) EXPECT_EQ(ReadableUtf8(c.in), c.out) << c.in;
 }
 
-TEST(JsonString, EscapesAndConverts) {
-    EXPECT_EQ(JsonString("K\xf6nig \"X\"\\"), "\"K\xc3\xb6nig \\\"X\\\"\\\\\"");
-    EXPECT_EQ(JsonString(std::string("a\tb\x01\x7f", 5)), "\"a\\u0009b\\u0001\\u007f\"");
-    EXPECT_EQ(JsonString(""), "\"\"");
-}
-
-TEST(JsonNumber, ShortestTextAndNullForWhatJsonCannotHold) {
-    EXPECT_EQ(JsonNumber(0.1), "0.1");
-    EXPECT_EQ(JsonNumber(-5.0), "-5");
-    EXPECT_EQ(JsonNumber(std::nan("")), "null");
-    EXPECT_EQ(JsonNumber(std::numeric_limits<double>::infinity()), "null");
-    const double third = 1.0 / 3.0;
-    EXPECT_EQ(std::stod(JsonNumber(third)), third);
+TEST(JsonLine, WritesValuesAsTheReportsAlwaysHave) {
+    const double nan = std::nan("");
+    const double inf = std::numeric_limits<double>::infinity();
+    using L = jsontext::Layout;
+    struct Case {
+        Json value;
+        L layout;
+        std::string text;
+    } cases[] = {
+        {JsonString("K\xf6nig \"X\"\\"), L::Compact, "\"K\xc3\xb6nig \\\"X\\\"\\\\\""},
+        {JsonString(std::string("a\tb\x01", 4)), L::Compact, "\"a\\tb\\u0001\""},
+        {JsonString(""), L::Compact, "\"\""},
+        {JsonNumber(0.1), L::Compact, "0.1"},
+        {JsonNumber(-5.0), L::Compact, "-5"},  // whole numbers as integers
+        {JsonNumber(88888.0), L::Compact, "88888"},
+        {JsonNumber(1e300), L::Compact, "1e+300"},
+        {JsonNumber(1.0 / 3.0), L::Compact, "0.3333333333333333"},
+        {JsonNumber(nan), L::Compact, "null"},
+        {JsonNumber(inf), L::Compact, "null"},
+        {Json{{"b", 1}, {"a", Json{JsonNumber(2.5), nullptr}}}, L::Compact,
+         "{\"b\":1,\"a\":[2.5,null]}"},  // members in the order given
+        {Json{{"b", 1}, {"a", Json{JsonNumber(2.5), nullptr}}, {"c", Json::object()}}, L::Spaced,
+         "{\"b\": 1, \"a\": [2.5, null], \"c\": {}}"},
+        {Json::array(), L::Spaced, "[]"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(JsonLine(c.value, c.layout), c.text) << c.text;
 }
 
 }  // namespace
