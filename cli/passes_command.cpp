@@ -3,7 +3,6 @@
 // byte for byte (Latin-1, CR LF), and --json gives the same passes as a JSON array.
 #include <charconv>
 #include <nlohmann/json.hpp>
-#include <set>
 #include <sstream>
 
 #include "app/clock.h"
@@ -19,7 +18,7 @@
 #include "passes/search/pass_list_file.h"
 #include "passes/search/pass_search.h"
 #include "passes/search/search_limits.h"
-#include "satellite/column_number.h"
+#include "passes/selection_model.h"
 #include "satellite/satellite_table.h"
 
 namespace {
@@ -183,41 +182,15 @@ std::string SearchParameters(const Options& o, cli::SettingsSource& settings,
     return {};
 }
 
-std::string Upper(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return out;
-}
-
-// The selection as the selection window would make it: name prefix (case ignored),
-// catalogue numbers, or everything, in table order.
+// The selection as the selection window makes it, in table order: "alle wählen", the
+// catalogue numbers, or the name filter on an empty selection (case ignored).
 void Select(const Options& o) {
-    SatelliteTable& table = Satellites();
-    table.selectedSets.clear();
-    table.selectedRows.clear();
-    table.selectedCount = 0;
-    const std::set<double> wanted(o.catalogNumbers.begin(), o.catalogNumbers.end());
-    // Name lines are Latin-1; the prefix comes from the terminal as UTF-8.
-    const std::string prefix = Upper(Utf8ToLatin1(o.selectPrefix));
-    for (int r = 1; r <= Observer().satelliteCount; ++r) {
-        const ElementSet set = table.Row(r);
-        bool take = o.selectAll;
-        if (!prefix.empty())
-            take = set.nameLine.size() >= prefix.size() &&
-                   Upper(set.nameLine.substr(0, prefix.size())) == prefix;
-        if (!wanted.empty()) {
-            const std::optional<double> c = ColumnNumber(set.line1, 3, 7);
-            take = c && wanted.count(*c) > 0;
-        }
-        table.rowSelected[r] = take ? 1 : 0;
-        if (!take) continue;
-        table.selectedSets.push_back(set.nameLine);
-        table.selectedSets.push_back(set.line1);
-        table.selectedSets.push_back(set.line2);
-        table.selectedRows.push_back(std::to_string(r));
-        ++table.selectedCount;
-    }
+    if (o.selectAll)
+        SelectAllRows();
+    else if (!o.catalogNumbers.empty())
+        SelectCatalogNumbers(o.catalogNumbers);
+    else
+        ApplyNameFilter(Utf8ToLatin1(o.selectPrefix));  // name lines are Latin-1
 }
 
 std::string TrimRight(std::string s) {
@@ -327,7 +300,10 @@ int RunPasses(const std::vector<std::string>& args) {
     if (!search.durationMode) RaiseSunLimitAsTheDialog(o, search);
 
     cli::LoadSatelliteMagnitudes();
-    const LoadResult load = LoadElementFile(tlePath);
+    // The selection lists follow the load as the selection window's do.
+    SatelliteUi ui;
+    ui.clearSatelliteViews = ClearSelectionLists;
+    const LoadResult load = LoadElementFile(tlePath, ui, AppendLeftListName);
     if (!load.opened) return cli::Failure(kCommand, load.errorText);
     cli::PrintNote(load.noticeText);
     if (load.satelliteCount == 0)

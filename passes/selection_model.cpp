@@ -83,7 +83,8 @@ void SyncSelectionLists() {
     auto& right = Selection().rightList;
     right.clear();
     right.reserve(static_cast<std::size_t>(std::max(table.selectedCount, 0)));
-    for (int k = 0; k < table.selectedCount; ++k) right.push_back(LeftListLine(table.SelectedRow(k)));
+    for (int k = 0; k < table.selectedCount; ++k)
+        right.push_back(LeftListLine(table.SelectedRow(k)));
 }
 
 bool AddToSelection(int row) {
@@ -177,13 +178,15 @@ void ApplyNameFilter(std::string_view prefix) {
     SatelliteTable& table = Satellites();
     if (table.selectedCount == 0) {
         for (int row = 1, rows = LoadedRows(); row <= rows; ++row)
-            if (!IsSelected(row) && MatchNamePrefix(NameLineOfRow(row), prefix) == PrefixMatch::Begins)
+            if (!IsSelected(row) &&
+                MatchNamePrefix(NameLineOfRow(row), prefix) == PrefixMatch::Begins)
                 AddToSelection(row);
         return;
     }
     std::vector<int> drop;
     for (int k = table.selectedCount - 1; k >= 0; --k)
-        if (MatchNamePrefix(table.selectedSets[3 * k], prefix) == PrefixMatch::Differs) drop.push_back(k);
+        if (MatchNamePrefix(table.selectedSets[3 * k], prefix) == PrefixMatch::Differs)
+            drop.push_back(k);
     RemoveFromSelection(std::move(drop));
 }
 
@@ -225,10 +228,23 @@ FilterOutcome ApplyRangeFilter(RangeKind kind, std::string_view loText, std::str
     return outcome;
 }
 
+int SelectCatalogNumbers(const std::vector<double>& numbers) {
+    int added = 0;
+    for (int row = 1, rows = LoadedRows(); row <= rows; ++row) {
+        const auto number = ColumnNumber(Line1OfRow(row), 3, 7);
+        if (!IsSelected(row) && number &&
+            std::find(numbers.begin(), numbers.end(), *number) != numbers.end() &&
+            AddToSelection(row))
+            ++added;
+    }
+    return added;
+}
+
 int ApplyOrbitClass(OrbitClass orbitClass, double driftDegDay, JD1900 T) {
     int added = 0;
     for (int row = 1, rows = LoadedRows(); row <= rows; ++row)
-        if (!IsSelected(row) && InOrbitClass(row, orbitClass, driftDegDay, T) && AddToSelection(row))
+        if (!IsSelected(row) && InOrbitClass(row, orbitClass, driftDegDay, T) &&
+            AddToSelection(row))
             ++added;
     return added;
 }
@@ -238,7 +254,8 @@ bool SelectionInvariantHolds() {
     const auto& right = Selection().rightList;
     const int count = table.selectedCount;
     if (count < 0 || static_cast<int>(table.selectedRows.size()) != count ||
-        static_cast<int>(right.size()) != count || static_cast<int>(table.selectedSets.size()) != 3 * count)
+        static_cast<int>(right.size()) != count ||
+        static_cast<int>(table.selectedSets.size()) != 3 * count)
         return false;
     const int rows = LoadedRows();
     std::vector<char> seen(static_cast<std::size_t>(rows) + 1, 0);

@@ -60,6 +60,11 @@ struct FilterOutcome {
 // NotANumber; the changes made before that satellite stay.
 FilterOutcome ApplyRangeFilter(RangeKind kind, std::string_view loText, std::string_view hiText);
 
+// Catalogue-number selection: adds every not yet selected row whose catalogue number
+// (line 1, columns 3-7) is one of the numbers, in table order; never removes. Returns
+// the number added.
+int SelectCatalogNumbers(const std::vector<double>& numbers);
+
 // Orbit-class selection with drift limit d (degrees per day, d >= 0): adds every not
 // yet selected row of the class, in table order; never removes. sunsync and Molniya
 // propagate each set at instant T; sets that fail (unreadable or MathErrorFlag) are

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -178,6 +179,46 @@ TEST_F(CliTest, TerminalGetsUtf8AndOutWritesTheLatin1File) {
         RunCli(dir_.path(), Args(search, {"--place", "\xce\xa9mega", "--out", "omega.txt"}));
     EXPECT_EQ(omega.status, 0);
     EXPECT_NE(omega.err.find("Latin-1 kennt nicht alle Zeichen"), std::string::npos) << omega.err;
+}
+
+TEST_F(CliTest, SelectionOptionsTakeTheSetsTheSelectionWindowTakes) {
+    // Three copies of the ISS set under other names and catalogue numbers: each has the
+    // same passes, so the JSON names every selected set with its place in the selection.
+    const auto copy = [](const std::string& name, const std::string& number) {
+        std::string set = kLatin1Set.substr(kLatin1Set.find("\r\n"));
+        for (std::size_t at = set.find("25544"); at != std::string::npos; at = set.find("25544"))
+            set.replace(at, 5, number);
+        return name + set;
+    };
+    WriteTextFile(dir_ / "three.tle", kLatin1Set + copy("ISS B", "25545") + copy("iss c", "25546"));
+    struct Case {
+        std::vector<std::string> choice;
+        std::vector<std::string> selection;  // "index name" in selection order
+    } cases[] = {
+        {{"--all"}, {"0 K\xc3\xb6nig", "1 ISS B", "2 iss c"}},
+        {{"--select", "Iss"}, {"0 ISS B", "1 iss c"}},
+        {{"--catnr", "25546,25544,99999"}, {"0 K\xc3\xb6nig", "1 iss c"}},
+    };
+    for (const Case& c : cases) {
+        const CliRun run =
+            RunCli(dir_.path(),
+                   Args(Args({"passes", "--tle", "three.tle", "--json"}, c.choice), kBerlinNight));
+        ASSERT_EQ(run.status, 0) << c.choice[0] << "\n" << run.err;
+        std::set<std::string> seen;
+        for (std::size_t at = run.out.find("\"name\": \""); at != std::string::npos;
+             at = run.out.find("\"name\": \"", at + 1)) {
+            const std::size_t name = at + 9;
+            const std::size_t index = run.out.find("\"sat_index\": ", name) + 13;
+            seen.insert(run.out.substr(index, run.out.find(',', index) - index) + " " +
+                        run.out.substr(name, run.out.find('"', name) - name));
+        }
+        EXPECT_EQ(seen, std::set<std::string>(c.selection.begin(), c.selection.end()))
+            << c.choice[0];
+    }
+    const CliRun none = RunCli(
+        dir_.path(), Args({"passes", "--tle", "three.tle", "--catnr", "11111"}, kBerlinNight));
+    EXPECT_EQ(none.status, 1);
+    EXPECT_NE(none.err.find("Kein Satellit ausgewählt"), std::string::npos) << none.err;
 }
 
 TEST_F(CliTest, SetsLeftOutAreNamedOnStandardError) {
