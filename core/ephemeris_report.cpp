@@ -20,6 +20,18 @@ double RaHours(double ra) {
     return h >= 24.0 ? h - 24.0 : h;
 }
 
+// Sun, Moon and planets: the state of the chart instant (radians, chart azimuth).
+template <class State>
+ReportBody BodyOf(std::string name, const State& s, double magnitude) {
+    return {std::move(name),
+            RaHours(s.rightAscension),
+            s.declination * kRadToDeg,
+            s.distance,
+            magnitude,
+            s.altitudeDeg,
+            NorthAzimuthDeg(s.azimuth)};
+}
+
 }  // namespace
 
 double NorthAzimuthDeg(double chartAzimuth) {
@@ -47,23 +59,11 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
     SunPosition(o.dynamicJD);
     SunForChart();
     const SunState& sun = Sun();
-    r.sun = {"Sonne",
-             RaHours(sun.rightAscension),
-             sun.declination * kRadToDeg,
-             sun.distance,
-             0.0,
-             sun.altitudeDeg,
-             NorthAzimuthDeg(sun.azimuth)};
+    r.sun = BodyOf("Sonne", sun, 0.0);
 
     MoonPosition(o.dynamicJD);
     const MoonState& moon = Moon();
-    r.moon = {"Mond",
-              RaHours(moon.rightAscension),
-              moon.declination * kRadToDeg,
-              moon.distance,
-              0.0,
-              moon.altitudeDeg,
-              NorthAzimuthDeg(moon.azimuth)};
+    r.moon = BodyOf("Mond", moon, 0.0);
     r.moonTopoRaHours = RaHours(moon.topoRightAscension);
     r.moonTopoDecDeg = moon.topoDeclination * kRadToDeg;
     r.moonIlluminatedFraction = moon.illuminatedFraction;
@@ -79,9 +79,7 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
     }
     for (int i = kBodyMercury; i <= lastBody; ++i) {
         const PlanetPosition& p = Planets()[i];
-        r.bodies.push_back({std::string(kBodyNames[i]), RaHours(p.rightAscension),
-                            p.declination * kRadToDeg, p.distance, p.magnitude, p.altitudeDeg,
-                            NorthAzimuthDeg(p.azimuth)});
+        r.bodies.push_back(BodyOf(std::string(kBodyNames[i]), p, p.magnitude));
     }
 
     try {
