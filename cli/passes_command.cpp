@@ -211,31 +211,28 @@ std::string PassesJson(const PassListState& list) {
     using jsontext::Json;
     using jsontext::JsonNumber;
     using jsontext::JsonString;
-    std::string out = "[";
-    for (std::size_t j = 0; j < list.passes.size(); ++j) {
-        const PassRecord& p = list.passes[j];
+    Json passes = Json::array();
+    for (const PassRecord& p : list.passes) {
         FormatDateTime1900(p.time);
         double az = p.azimuthDeg + 180.0;
         if (az >= 360.0) az -= 360.0;
-        const Json pass = {{"time_jd1900", JsonNumber(NineDecimals(p.time))},
-                           {"date", JsonString(DateText)},
-                           {"time", JsonString(TimeText)},
-                           {"name", JsonString(TrimRight(CharSlice(p.name, 0, 24)))},
-                           {"catnr", JsonNumber(p.catalogNumber)},
-                           {"sat_index", p.satelliteNumber},
-                           {"alt_deg", JsonNumber(p.altitudeDeg)},
-                           {"az_deg", JsonNumber(az)},
-                           {"compass", JsonString(TrimRight(CompassWord(p.azimuthDeg)))},
-                           {"range_km", JsonNumber(p.rangeKm)},
-                           {"direction_deg", JsonNumber(p.directionDeg)},
-                           {"magnitude", JsonNumber(p.magnitude)},
-                           {"magnitude_known", p.magnitudeKnown},
-                           {"sun_alt_deg", JsonNumber(p.sunAltitudeDeg)},
-                           {"shadow_boundary", p.shadowBoundary}};
-        out += j == 0 ? "\n  " : ",\n  ";
-        out += jsontext::JsonLine(pass, jsontext::Layout::Spaced);
+        passes.push_back({{"time_jd1900", JsonNumber(NineDecimals(p.time))},
+                          {"date", JsonString(DateText)},
+                          {"time", JsonString(TimeText)},
+                          {"name", JsonString(TrimRight(CharSlice(p.name, 0, 24)))},
+                          {"catnr", JsonNumber(p.catalogNumber)},
+                          {"sat_index", p.satelliteNumber},
+                          {"alt_deg", JsonNumber(p.altitudeDeg)},
+                          {"az_deg", JsonNumber(az)},
+                          {"compass", JsonString(TrimRight(CompassWord(p.azimuthDeg)))},
+                          {"range_km", JsonNumber(p.rangeKm)},
+                          {"direction_deg", JsonNumber(p.directionDeg)},
+                          {"magnitude", JsonNumber(p.magnitude)},
+                          {"magnitude_known", p.magnitudeKnown},
+                          {"sun_alt_deg", JsonNumber(p.sunAltitudeDeg)},
+                          {"shadow_boundary", p.shadowBoundary}});
     }
-    return out + (list.passes.empty() ? "]\n" : "\n]\n");
+    return jsontext::JsonRows(passes, jsontext::Layout::Spaced, "  ") + "\n";
 }
 
 // A Sun limit that the Sun never gets down to on the first or the last night is raised

@@ -111,4 +111,17 @@ std::string JsonLine(const Json& value, Layout layout) {
     return out;
 }
 
+std::string JsonRows(const Json& array, Layout layout, std::string_view indent) {
+    if (array.empty()) return "[]";
+    std::string out = "[";
+    const char* separator = "\n";
+    for (const Json& element : array) {
+        out += separator;
+        out += indent;
+        out += JsonLine(element, layout);
+        separator = ",\n";
+    }
+    return out + "\n]";
+}
+
 }  // namespace jsontext

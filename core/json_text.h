@@ -33,4 +33,8 @@ Json JsonNumber(double value);
 enum class Layout { Compact, Spaced };
 std::string JsonLine(const Json& value, Layout layout);
 
+// An array with one element per line, each after the indent and written by JsonLine:
+// "[\n  {...},\n  {...}\n]"; "[]" when empty.
+std::string JsonRows(const Json& array, Layout layout, std::string_view indent);
+
 }  // namespace jsontext

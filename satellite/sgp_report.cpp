@@ -70,7 +70,7 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
     o.setLatitude(request.latitudeDeg);
     o.heightM = request.heightM;
 
-    std::vector<std::string> objects;
+    Json objects = Json::array();
     for (const SgpReportRequest::Instant& instant : request.instants) {
         const JD1900 t =
             instant.minutesSinceEpoch ? elements.epoch + instant.value / 1440.0 : instant.value;
@@ -121,17 +121,12 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
         if (flareCapable) json["flare_angle_deg"] = Value(ov.flareAngleDeg);
         json["math_error"] = failed;
         if (failed) ++report.failedInstants;
-        objects.push_back(jsontext::JsonLine(json, jsontext::Layout::Compact));
+        objects.push_back(std::move(json));
     }
-    // Several instants: an array with one object per line.
-    if (objects.size() == 1) {
-        report.json = objects.front();
-    } else {
-        report.json = "[";
-        for (std::size_t i = 0; i < objects.size(); ++i)
-            report.json += (i ? ",\n" : "\n") + objects[i];
-        report.json += "\n]";
-    }
+    // One instant: its object; several: an array with one object per line.
+    report.json = objects.size() == 1
+                      ? jsontext::JsonLine(objects.front(), jsontext::Layout::Compact)
+                      : jsontext::JsonRows(objects, jsontext::Layout::Compact, "");
     report.ok = true;
     return report;
 }

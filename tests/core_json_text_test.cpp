@@ -34,7 +34,7 @@ TEST(ReadableUtf8, KeepsUtf8AndReadsEveryOtherByteAsLatin1) {
     for (const Case& c : cases) EXPECT_EQ(ReadableUtf8(c.in), c.out) << c.in;
 }
 
-TEST(JsonLine, WritesValuesAsTheReportsAlwaysHave) {
+TEST(JsonWriter, WritesValuesAsTheReportsAlwaysHave) {
     const double nan = std::nan("");
     const double inf = std::numeric_limits<double>::infinity();
     using L = jsontext::Layout;
@@ -60,6 +60,11 @@ TEST(JsonLine, WritesValuesAsTheReportsAlwaysHave) {
         {Json::array(), L::Spaced, "[]"},
     };
     for (const Case& c : cases) EXPECT_EQ(JsonLine(c.value, c.layout), c.text) << c.text;
+
+    // Reports of several records: one per line.
+    EXPECT_EQ(jsontext::JsonRows(Json::array(), L::Spaced, "  "), "[]");
+    EXPECT_EQ(jsontext::JsonRows(Json{Json{{"a", 1}}, Json{{"a", true}}}, L::Spaced, "  "),
+              "[\n  {\"a\": 1},\n  {\"a\": true}\n]");
 }
 
 }  // namespace
