@@ -9,6 +9,8 @@
 #include <QPrinter>
 #include <QPushButton>
 
+#include "core/number_text.h"
+
 namespace {
 
 Dialogs* installedDialogs = nullptr;
@@ -40,6 +42,17 @@ QString InitialFilter(const FileDialogRequest& request, const QStringList& qtFil
 Dialogs::~Dialogs() = default;
 
 Dialogs& AppDialogs() { return installedDialogs ? *installedDialogs : QtDialogsInstance(); }
+
+void ShowNotANumber(const QString& text, QWidget* parent, const QString& caption) {
+    AppDialogs().Message(
+        caption, QString::fromStdString(numtext::BadRealMessage(text.toStdString())), parent);
+}
+
+void ShowNotAnInteger(const QString& text, QWidget* parent) {
+    AppDialogs().Message(QStringLiteral("Polaride"),
+                         QString::fromStdString(numtext::BadIntegerMessage(text.toStdString())),
+                         parent);
+}
 
 Dialogs* InstallDialogs(Dialogs* dialogs) {
     Dialogs* previous = installedDialogs;

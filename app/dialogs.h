@@ -70,6 +70,12 @@ Dialogs& AppDialogs();
 // previously installed one (nullptr when it was the Qt implementation).
 Dialogs* InstallDialogs(Dialogs* dialogs);
 
+// The conversion errors of a text that is not a number, as message boxes:
+// "'x' ist kein gültiger Gleitkommawert" and "'x' ist kein gültiger Integerwert".
+void ShowNotANumber(const QString& text, QWidget* parent,
+                    const QString& caption = QStringLiteral("Polaride"));
+void ShowNotAnInteger(const QString& text, QWidget* parent);
+
 // The Qt implementation (QMessageBox, QInputDialog, QFileDialog, QPrintDialog).
 class QtDialogs : public Dialogs {
   public:

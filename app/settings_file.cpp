@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "app/dialogs.h"
+#include "core/number_text.h"
 #include "core/observer_state.h"
 #include "location/place_numbers.h"
 #include "passes/search/replace_file.h"
@@ -26,12 +27,6 @@ std::map<int, std::function<void(SettingsFields&)>>& Collectors() {
 }
 
 int nextCollectorId = 1;
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-    return text;
-}
 
 std::string Latin1ToUtf8(const QByteArray& bytes) {
     return QString::fromLatin1(bytes).toStdString();
@@ -60,14 +55,6 @@ std::vector<QByteArray> SplitLines(const QByteArray& contents) {
         start = end + 1;
     }
     return lines;
-}
-
-std::string BadFloatMessage(const std::string& text) {
-    return "'" + text + "' ist kein gültiger Gleitkommawert";
-}
-
-std::string BadIntegerMessage(const std::string& text) {
-    return "'" + text + "' ist kein gültiger Integerwert";
 }
 
 std::string OutOfRangeMessage(int line, const std::string& text, double low, double high) {
@@ -135,35 +122,6 @@ std::string FormatSettingsNumber(double value) {
     }
     while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
     return mantissa + "E" + sign + exponent;
-}
-
-bool ParseSettingsNumber(std::string_view text, double& value) {
-    text = Trimmed(text);
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-        if (!text.empty() && (text.front() == '+' || text.front() == '-')) return false;
-    }
-    if (text.empty() || text.front() == ' ') return false;
-    double parsed = 0.0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;
-    if (!std::isfinite(parsed)) return false;
-    value = parsed;
-    return true;
-}
-
-bool ParseSettingsInteger(std::string_view text, int& value) {
-    text = Trimmed(text);
-    if (!text.empty() && text.front() == '+') {
-        text.remove_prefix(1);
-        if (!text.empty() && (text.front() == '+' || text.front() == '-')) return false;
-    }
-    if (text.empty() || text.front() == ' ') return false;
-    int parsed = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), parsed);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;
-    value = parsed;
-    return true;
 }
 
 std::string FlagWord(const std::array<bool, 5>& flags) {
@@ -252,8 +210,8 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
         const std::string* text = line(n);
         if (!text) return;
         double value = 0.0;
-        if (!ParseSettingsNumber(*text, value))
-            fail(BadFloatMessage(*text));
+        if (!numtext::ParseReal(*text, value))
+            fail(numtext::BadRealMessage(*text));
         else if (value < low || value > high)
             fail(OutOfRangeMessage(n, *text, low, high));
         else
@@ -274,8 +232,8 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     copy(8, fields.elementFolder);
     if (const std::string* text = line(9)) {
         int index = 0;
-        if (!ParseSettingsInteger(*text, index))
-            fail(BadIntegerMessage(*text));
+        if (!numtext::ParseInteger(*text, index))
+            fail(numtext::BadIntegerMessage(*text));
         else if (index < 1 || index > 3)
             fail(OutOfRangeMessage(9, *text, 1, 3));
         else

@@ -1,7 +1,6 @@
 #include "chart/main_window_interaction.h"
 
 #include <QCoreApplication>
-#include <QRegularExpression>
 #include <cmath>
 
 #include "app/clock.h"
@@ -14,8 +13,10 @@
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
 #include "core/ephemeris_update.h"
+#include "core/date_text.h"
 #include "core/minor_body.h"
 #include "core/observer_state.h"
+#include "core/number_text.h"
 #include "passes/selection_state.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_state.h"
@@ -354,41 +355,24 @@ void StepChartTime(double days) {
 }
 
 bool ParseChartDate(const QString& text, QString* canonical) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\s*(\\d{1,2})\\.(\\d{1,2})\\.(\\d{1,4})\\s*$"));
-    const QRegularExpressionMatch m = pattern.match(text);
-    if (!m.hasMatch()) return false;
-    const int day = m.captured(1).toInt();
-    const int month = m.captured(2).toInt();
-    int year = m.captured(3).toInt();
-    if (m.captured(3).size() <= 2) year += year < 50 ? 2000 : 1900;
-    if (year < 1 || month < 1 || month > 12 || day < 1) return false;
-    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    const int monthDays = kDays[month - 1] + (month == 2 && leap ? 1 : 0);
-    if (day > monthDays) return false;
+    const std::optional<datetext::Date> date = datetext::ParseDate(text.toStdString());
+    if (!date) return false;
     if (canonical)
         *canonical = QStringLiteral("%1.%2.%3")
-                         .arg(day, 2, 10, QLatin1Char('0'))
-                         .arg(month, 2, 10, QLatin1Char('0'))
-                         .arg(year, 4, 10, QLatin1Char('0'));
+                         .arg(date->day, 2, 10, QLatin1Char('0'))
+                         .arg(date->month, 2, 10, QLatin1Char('0'))
+                         .arg(date->year, 4, 10, QLatin1Char('0'));
     return true;
 }
 
 bool ParseChartTime(const QString& text, QString* canonical) {
-    static const QRegularExpression pattern(
-        QStringLiteral("^\\s*(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?\\s*$"));
-    const QRegularExpressionMatch m = pattern.match(text);
-    if (!m.hasMatch()) return false;
-    const int h = m.captured(1).toInt();
-    const int min = m.captured(2).toInt();
-    const int s = m.captured(3).isEmpty() ? 0 : m.captured(3).toInt();
-    if (h > 23 || min > 59 || s > 59) return false;
+    const std::optional<datetext::Time> time = datetext::ParseTime(text.toStdString());
+    if (!time) return false;
     if (canonical)
         *canonical = QStringLiteral("%1:%2:%3")
-                         .arg(h, 2, 10, QLatin1Char('0'))
-                         .arg(min, 2, 10, QLatin1Char('0'))
-                         .arg(s, 2, 10, QLatin1Char('0'));
+                         .arg(time->hour, 2, 10, QLatin1Char('0'))
+                         .arg(time->minute, 2, 10, QLatin1Char('0'))
+                         .arg(time->second, 2, 10, QLatin1Char('0'));
     return true;
 }
 
@@ -606,11 +590,10 @@ void ChartKey(QChar key) {
         const InputAnswer answer = AppDialogs().Input(
             QStringLiteral("Schrittweite ändern"), QStringLiteral("Schrittweite in Sekunden:"),
             QString::number(o.timeStepSeconds), gHooks.dialogParent);
-        bool ok = false;
-        const int step = answer.text.trimmed().toInt(&ok);
-        if (!ok) {
-            ConversionError(QStringLiteral("'") + answer.text +
-                            QStringLiteral("' ist kein gültiger Integerwert"));
+        int step = 0;
+        if (!numtext::ParseInteger(answer.text.toStdString(), step)) {
+            ConversionError(
+                QString::fromStdString(numtext::BadIntegerMessage(answer.text.toStdString())));
             return;
         }
         o.timeStepSeconds = step;

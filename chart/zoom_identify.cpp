@@ -1,7 +1,6 @@
 #include "chart/zoom_identify.h"
 
 #include <QRegularExpression>
-#include <charconv>
 #include <cmath>
 #include <vector>
 
@@ -10,6 +9,7 @@
 #include "chart/zoom_chart.h"
 #include "core/chart_projection.h"
 #include "core/minor_body.h"
+#include "core/number_text.h"
 #include "core/observer_state.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_state.h"
@@ -100,14 +100,7 @@ QString Shortest(double v, double scale) {
     return QString::number(IntPart(v * scale + 0.5) / scale, 'g', 15);
 }
 
-bool ReadNumber(std::string text, double* value) {
-    while (!text.empty() && text.front() == ' ') text.erase(text.begin());
-    while (!text.empty() && text.back() == ' ') text.pop_back();
-    if (!text.empty() && text.front() == '+') text.erase(text.begin());
-    if (text.empty()) return false;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), *value);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size();
-}
+bool ReadNumber(const std::string& text, double* value) { return numtext::ParseReal(text, *value); }
 
 // The zoom additions to the satellite text of selected satellite k (from 1).
 QString SatelliteAdditions(QString text, int k) {
@@ -204,10 +197,7 @@ bool ReadNdot2(const std::string& line1, double* value) {
     std::string cleaned;
     for (char c : text)
         if (c != ' ') cleaned += c;
-    if (!cleaned.empty() && cleaned.front() == '+') cleaned.erase(cleaned.begin());
-    if (cleaned.empty()) return false;
-    const auto result = std::from_chars(cleaned.data(), cleaned.data() + cleaned.size(), *value);
-    return result.ec == std::errc() && result.ptr == cleaned.data() + cleaned.size();
+    return numtext::ParseReal(cleaned, *value);
 }
 
 QString MirrorAntennaText(double flareMirror) {

@@ -28,6 +28,7 @@
 #include "chart/zoom_identify.h"
 #include "core/chart_projection.h"
 #include "core/ephemeris_update.h"
+#include "core/number_text.h"
 #include "core/observer_state.h"
 #include "location/go_to_equatorial_dialog.h"
 #include "location/go_to_horizontal_dialog.h"
@@ -539,13 +540,12 @@ void ZoomWindow::KeyTyped(QChar key) {
         const InputAnswer answer = AppDialogs().Input(QStringLiteral("Schrittweite ändern"),
                                                       QStringLiteral("Schrittweite in Sekunden:"),
                                                       QString::number(o.timeStepSeconds), this);
-        bool ok = false;
-        const int step = answer.text.trimmed().toInt(&ok);
-        if (!ok) {
-            ShowMessage(QStringLiteral("Fehler"),
-                        QStringLiteral("'") + answer.text +
-                            QStringLiteral("' ist kein gültiger Integerwert"),
-                        this);
+        int step = 0;
+        if (!numtext::ParseInteger(answer.text.toStdString(), step)) {
+            ShowMessage(
+                QStringLiteral("Fehler"),
+                QString::fromStdString(numtext::BadIntegerMessage(answer.text.toStdString())),
+                this);
             return;
         }
         o.timeStepSeconds = step;

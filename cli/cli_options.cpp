@@ -2,10 +2,9 @@
 
 #include <algorithm>
 
-#include "app/settings_file.h"
+#include "core/number_text.h"
 #include "core/observer_state.h"
 #include "location/place_entry.h"
-#include "passes/pass_dialog_display.h"
 
 namespace cli {
 
@@ -46,28 +45,27 @@ bool HelpWanted(const std::vector<std::string>& args) {
 }
 
 std::string ReadNumber(std::string_view option, const std::string& text, double& value) {
-    if (ParseSettingsNumber(text, value)) return {};
-    return Named(option, "'" + text + "' ist kein gültiger Gleitkommawert");
+    if (numtext::ParseReal(text, value)) return {};
+    return Named(option, numtext::BadRealMessage(text));
 }
 
 std::string ReadInteger(std::string_view option, const std::string& text, int& value) {
-    if (ParseSettingsInteger(text, value)) return {};
-    return Named(option, "'" + text + "' ist kein gültiger Integerwert");
+    if (numtext::ParseInteger(text, value)) return {};
+    return Named(option, numtext::BadIntegerMessage(text));
 }
 
 std::string ReadDate(std::string_view option, const std::string& text, CivilDate& date) {
-    CivilDate d;
-    if (ParseDialogDate(text, d.day, d.month, d.year) && d.year <= Observer().latestYear) {
-        date = d;
+    const std::optional<CivilDate> d = datetext::ParseDate(text);
+    if (d && d->year <= Observer().latestYear) {
+        date = *d;
         return {};
     }
     return Named(option, "'" + text + "' ist kein gültiges Datum");
 }
 
 std::string ReadTime(std::string_view option, const std::string& text, CivilTime& time) {
-    CivilTime t;
-    if (ParseDialogTime(text, t.hour, t.minute, t.second)) {
-        time = t;
+    if (const std::optional<CivilTime> t = datetext::ParseTime(text)) {
+        time = *t;
         return {};
     }
     return Named(option, "'" + text + "' ist keine gültige Zeit");
@@ -87,7 +85,7 @@ std::string ReadInstant(std::string_view option, const std::string& text, JD1900
 
 std::string ReadCatalogNumber(std::string_view option, const std::string& text, double& number) {
     int value = 0;
-    if (!ParseSettingsInteger(text, value) || value < 0 || value > 99999)
+    if (!numtext::ParseInteger(text, value) || value < 0 || value > 99999)
         return InvalidEntry(Named(option, "'" + text + "' ist keine Katalognummer (0..99999)"));
     number = value;
     return {};

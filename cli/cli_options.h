@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/date_text.h"
 #include "core/timescale.h"
 
 namespace cli {
@@ -36,15 +37,11 @@ std::string ReadNumber(std::string_view option, const std::string& text, double&
 //  a whole number ("'x' ist kein gültiger Integerwert"):
 std::string ReadInteger(std::string_view option, const std::string& text, int& value);
 
-// A date and a time as the pass dialog's "von" fields take them: "d.m.yyyy" (a
-// two-digit year is 19xx from 50 on, else 20xx; days that the month does not have are
-// refused) and "h:m" or "h:m:s".
-struct CivilDate {
-    int day = 0, month = 0, year = 0;
-};
-struct CivilTime {
-    int hour = 0, minute = 0, second = 0;
-};
+// A date and a time as every date and time field takes them (core/date_text.h):
+// "d.m.yyyy" and "h:m" or "h:m:s"; a date also no later than the latest year of the
+// date entry.
+using CivilDate = datetext::Date;
+using CivilTime = datetext::Time;
 std::string ReadDate(std::string_view option, const std::string& text, CivilDate& date);
 std::string ReadTime(std::string_view option, const std::string& text, CivilTime& time);
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/number_text.h"
 #include "core/text_file.h"
 
 class EphemerisFileError : public std::runtime_error {
@@ -27,11 +28,10 @@ class EphemerisFileError : public std::runtime_error {
         return {std::move(fileName), "Lesen über Dateiende hinaus"};
     }
     static EphemerisFileError BadFloat(std::string fileName, std::string_view text) {
-        return {std::move(fileName),
-                "'" + std::string(text) + "' ist kein gültiger Gleitkommawert"};
+        return {std::move(fileName), numtext::BadRealMessage(text)};
     }
     static EphemerisFileError BadInteger(std::string fileName, std::string_view text) {
-        return {std::move(fileName), "'" + std::string(text) + "' ist kein gültiger Integerwert"};
+        return {std::move(fileName), numtext::BadIntegerMessage(text)};
     }
     // A number that cannot stand for the quantity: "Periheldistanz '0' ist ungültig: sie
     // muss größer als 0 sein".

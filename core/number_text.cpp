@@ -1,38 +1,82 @@
 #include "core/number_text.h"
 
 #include <charconv>
+#include <climits>
 #include <cmath>
 
 namespace numtext {
 
-std::string_view Trim(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Blanks off both ends, and a line end off the end.
+std::string_view Bare(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && (IsBlank(text.back()) || IsLineEnd(text.back()))) text.remove_suffix(1);
     return text;
 }
 
+// Takes one sign off the front; false when what is left cannot begin a number (no
+// text, a second sign, a blank, letters such as "inf" or "nan").
+bool SplitSign(std::string_view& text, bool& negative) {
+    negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    return !text.empty() && (IsDigit(text.front()) || text.front() == '.');
+}
+
+}  // namespace
+
+std::string_view Trim(std::string_view text) {
+    while (!text.empty() && (IsBlank(text.front()) || IsLineEnd(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && (IsBlank(text.back()) || IsLineEnd(text.back()))) text.remove_suffix(1);
+    return text;
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    text = Bare(text);
+    bool negative = false;
+    if (!SplitSign(text, negative)) return std::nullopt;
+    double value = 0.0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, value, std::chars_format::general);
+    if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value)) return std::nullopt;
+    return negative ? -value : value;
+}
+
 bool ParseReal(std::string_view text, double& value) {
-    text = Trim(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty()) return false;
-    double v = 0.0;
-    const auto [end, ec] =
-        std::from_chars(text.data(), text.data() + text.size(), v, std::chars_format::general);
-    if (ec != std::errc() || end != text.data() + text.size() || !std::isfinite(v)) return false;
-    value = v;
+    const std::optional<double> number = ParseNumber(text);
+    if (!number) return false;
+    value = *number;
     return true;
 }
 
 bool ParseInteger(std::string_view text, int& value) {
-    text = Trim(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty()) return false;
-    int v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || end != text.data() + text.size()) return false;
-    value = v;
+    text = Bare(text);
+    bool negative = false;
+    if (!SplitSign(text, negative) || !IsDigit(text.front())) return false;
+    long long magnitude = 0;
+    const char* end = text.data() + text.size();
+    const auto result = std::from_chars(text.data(), end, magnitude);
+    if (result.ec != std::errc() || result.ptr != end) return false;
+    const long long signedValue = negative ? -magnitude : magnitude;
+    if (signedValue < INT_MIN || signedValue > INT_MAX) return false;
+    value = static_cast<int>(signedValue);
     return true;
+}
+
+std::string BadRealMessage(std::string_view text) {
+    return "'" + std::string(text) + "' ist kein gültiger Gleitkommawert";
+}
+
+std::string BadIntegerMessage(std::string_view text) {
+    return "'" + std::string(text) + "' ist kein gültiger Integerwert";
 }
 
 }  // namespace numtext

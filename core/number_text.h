@@ -1,15 +1,47 @@
-// Number conversion for the core's data files: "." whatever the locale, blanks (and a
-// trailing CR) around the number ignored, anything else is "not a number".
+// Numbers typed into fields, read from data files and given as command options: one
+// reading for all of them, with "." as decimal point whatever the locale, and the
+// messages that name a text that is not a number.
+//
+// Functions for every part of the program:
+//   numtext::ParseNumber(text)          -> std::optional<double>
+//   numtext::ParseReal(text, value)     -> bool (value untouched when false)
+//   numtext::ParseInteger(text, value)  -> bool (value untouched when false)
+//   numtext::BadRealMessage(text)       -> "'x' ist kein gültiger Gleitkommawert"
+//   numtext::BadIntegerMessage(text)    -> "'x' ist kein gültiger Integerwert"
+//
+// What a decimal number is:
+//  - blanks (spaces and tabs) before and after it are ignored, and so is a line end
+//    (CR, LF) after it; nothing else may stand around it;
+//  - at most one sign, "+" or "-", directly before the digits: "+-1", "--1", "- 1"
+//    are not numbers;
+//  - digits with "." as decimal point, with digits on at least one side of the point
+//    ("5.", ".5", "-.5"); no "," and no digit grouping;
+//  - an optional exponent: "e" or "E", an optional sign and digits ("1E20", "2.5e-3");
+//  - no hexadecimal forms, no "nan", "inf" or "infinity", and no value beyond the
+//    range of a double ("1e999");
+//  - an empty or all-blank text is not a number.
+// A whole number follows the same rules for blanks and sign, has digits only and
+// fits an int.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 
 namespace numtext {
 
+// The text without blanks and line ends (space, tab, CR, LF) at either end.
 std::string_view Trim(std::string_view text);
-// Decimal with optional sign, fraction and exponent; false (value untouched) otherwise.
+
+// The decimal number of the text, by the rules above; nullopt when it is not one.
+std::optional<double> ParseNumber(std::string_view text);
+// The same; false (value untouched) when the text is not a decimal number.
 bool ParseReal(std::string_view text, double& value);
-// Optionally signed whole number that fits an int.
+// Whole number by the rules above; false (value untouched) otherwise.
 bool ParseInteger(std::string_view text, int& value);
+
+// The conversion messages for a text that is not a number.
+std::string BadRealMessage(std::string_view text);
+std::string BadIntegerMessage(std::string_view text);
 
 }  // namespace numtext

@@ -1,18 +1,17 @@
 #include "location/goto_validation.h"
 
-#include <QLocale>
 #include <cmath>
 
 #include "app/dialogs.h"
 #include "core/chart_projection.h"
+#include "core/number_text.h"
 #include "core/observer_state.h"
 #include "core/timescale.h"
 #include "location/goto_target.h"
 
 std::optional<double> GoToFieldValue(const QString& text, double low, double high) {
-    bool ok = false;
-    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(v) || v < low || v > high) return std::nullopt;
+    const std::optional<double> v = numtext::ParseNumber(text.toStdString());
+    if (!v || *v < low || *v > high) return std::nullopt;
     return v;
 }
 

@@ -1,5 +1,5 @@
-// Reading and checking the fields of the go-to dialogs: a whole or decimal number
-// with "." whatever the locale, inside a range; the first failing field names the
+// Reading and checking the fields of the go-to dialogs: a number as numtext::ParseNumber
+// reads it, inside a range; the first failing field names the
 // message of its dialog.
 #pragma once
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/number_text.h"
 #include "location/place_numbers.h"
 #include "location/text_lines.h"
 
@@ -16,9 +17,8 @@ bool IsBlankLine(const std::string& line) {
 }
 
 double NumberOrThrow(const std::string& text, const std::string& fileName) {
-    const auto value = ParseDecimal(text);
-    if (!value)
-        throw MapFileError("'" + text + "' ist kein gültiger Gleitkommawert (" + fileName + ")");
+    const auto value = numtext::ParseNumber(text);
+    if (!value) throw MapFileError(numtext::BadRealMessage(text) + " (" + fileName + ")");
     return *value;
 }
 
@@ -39,7 +39,7 @@ std::vector<BorderStroke> ReadBorders(const std::string& path) {
         if (IsBlankLine(line)) continue;
         const auto comma = line.find(',');
         if (comma == std::string::npos) {
-            throw MapFileError("'" + line + "' ist kein gültiger Gleitkommawert (" + path + ")");
+            throw MapFileError(numtext::BadRealMessage(line) + " (" + path + ")");
         }
         const double first = NumberOrThrow(line.substr(0, comma), path);
         const double second = NumberOrThrow(line.substr(comma + 1), path);
@@ -76,7 +76,7 @@ std::vector<Town> ReadTowns(const std::string& path, const std::string& lastName
         const auto first = second == std::string::npos || second == 0 ? std::string::npos
                                                                       : line.rfind(',', second - 1);
         if (first == std::string::npos) {
-            throw MapFileError("'" + line + "' ist kein gültiger Gleitkommawert (" + path + ")");
+            throw MapFileError(numtext::BadRealMessage(line) + " (" + path + ")");
         }
         Town town;
         town.name = line.substr(0, first);

@@ -1,5 +1,6 @@
 #include "location/place_entry.h"
 
+#include "core/number_text.h"
 #include "core/observer_state.h"
 #include "location/place_numbers.h"
 
@@ -13,10 +14,10 @@ bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == 
 // at once, so that a later failure never leaves them out of step.
 PlaceEntryResult ApplyCoordinates(const std::string& longitude, const std::string& latitude,
                                   ObserverState& state) {
-    const auto lon = ParseDecimal(longitude);
+    const auto lon = numtext::ParseNumber(longitude);
     if (!lon || !LongitudeInRange(*lon)) return {PlaceField::Longitude, longitude};
     state.longitudeDeg = *lon;
-    const auto lat = ParseDecimal(latitude);
+    const auto lat = numtext::ParseNumber(latitude);
     if (!lat || !LatitudeInRange(*lat)) return {PlaceField::Latitude, latitude};
     SetPlaceLatitude(*lat, state.latitudeDeg, state.sinLatitude, state.cosLatitude);
     return {};
@@ -27,7 +28,7 @@ PlaceEntryResult ApplyHeight(const std::string& height, ObserverState& state) {
         state.heightM = 0.0;
         return {};
     }
-    const auto value = ParseDecimal(height);
+    const auto value = numtext::ParseNumber(height);
     if (!value) return {PlaceField::Height, height};
     if (!HeightWithinBounds(*value)) return {PlaceField::HeightRange, height};
     state.heightM = *value;
@@ -57,11 +58,11 @@ PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObserverSta
     }
     if (auto result = ApplyHeight(fields.height, state); !result.ok()) return result;
     state.zoneName = " " + fields.zoneName;
-    const auto offset = ParseDecimal(fields.zoneOffset);
+    const auto offset = numtext::ParseNumber(fields.zoneOffset);
     if (!offset) return {PlaceField::ZoneOffset, fields.zoneOffset};
     if (!ZoneOffsetWithinBounds(*offset)) return {PlaceField::ZoneOffsetRange, fields.zoneOffset};
     state.zoneOffsetHours = *offset;
-    const auto magnitude = ParseDecimal(fields.limitingMagnitude);
+    const auto magnitude = numtext::ParseNumber(fields.limitingMagnitude);
     if (!magnitude) return {PlaceField::LimitingMagnitude, fields.limitingMagnitude};
     if (!ChartMagnitudeWithinBounds(*magnitude))
         return {PlaceField::LimitingMagnitudeRange, fields.limitingMagnitude};

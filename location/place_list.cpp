@@ -1,5 +1,6 @@
 #include "location/place_list.h"
 
+#include "core/number_text.h"
 #include "location/place_entry.h"
 #include "location/place_numbers.h"
 #include "location/text_lines.h"
@@ -15,7 +16,7 @@ std::string Columns(const std::string& line, std::size_t first, std::size_t last
 }
 
 double CellNumber(const std::string& cell) {
-    const auto value = ParseDecimal(cell);
+    const auto value = numtext::ParseNumber(cell);
     if (!value) throw PlaceNumberError(cell);
     return *value;
 }
@@ -39,7 +40,7 @@ bool OutOfOrder(const PlaceRow& a, const PlaceRow& b, int column) {
 }  // namespace
 
 PlaceNumberError::PlaceNumberError(const std::string& text)
-    : std::runtime_error("'" + text + "' ist kein gültiger Gleitkommawert"), text_(text) {}
+    : std::runtime_error(numtext::BadRealMessage(text)), text_(text) {}
 
 PlaceRow PlaceRowOfLine(const std::string& line) {
     return {" " + Columns(line, 1, 9), " " + Columns(line, 10, 17), Columns(line, 18, 22),

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "app/dialogs.h"
+#include "core/number_text.h"
 
 namespace location {
 
@@ -22,10 +23,7 @@ void ShowPlaceFieldError(const PlaceEntryResult& result, QWidget* parent) {
 }
 
 void ShowNumberError(const std::string& text, QWidget* parent) {
-    AppDialogs().Message(
-        kErrorCaption,
-        QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(QString::fromStdString(text)),
-        parent);
+    ShowNotANumber(QString::fromStdString(text), parent, kErrorCaption);
 }
 
 void ShowFileError(const std::string& what, QWidget* parent) {

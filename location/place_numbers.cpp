@@ -8,36 +8,11 @@ namespace location {
 
 namespace {
 
-std::string_view Trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
-    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return text;
-}
-
 bool Within(double value, double low, double high) {
     return std::isfinite(value) && value >= low && value <= high;
 }
 
 }  // namespace
-
-std::optional<double> ParseDecimal(std::string_view text) {
-    text = Trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty()) return std::nullopt;
-    // Only digits, sign, point and exponent: no "inf", "nan" or hexadecimal forms.
-    for (char c : text) {
-        const bool allowed =
-            (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
-        if (!allowed) return std::nullopt;
-    }
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) {
-        return std::nullopt;
-    }
-    return value;
-}
 
 std::string FormatGeneral15(double value) {
     char buffer[64];

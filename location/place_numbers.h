@@ -1,5 +1,5 @@
-// Number texts of the place windows: read with "." whatever the locale, leading and
-// trailing blanks ignored, and written in the short general form of the settings file.
+// Number texts of the place windows: read by numtext::ParseNumber, written in the
+// short general form of the settings file, and the bounds of the place values.
 #pragma once
 
 #include <optional>
@@ -7,10 +7,6 @@
 #include <string_view>
 
 namespace location {
-
-// The decimal number in the text, or nothing when the text (blanks trimmed) is not a
-// complete number. Accepts a sign, "." as decimal point and an exponent.
-std::optional<double> ParseDecimal(std::string_view text);
 
 // General decimal notation with up to 15 significant digits ("8.5", "-180", "1E-5").
 std::string FormatGeneral15(double value);

@@ -130,10 +130,7 @@ void OrbitClassWindow::SortByColumn(int column) {
     const auto bad = SortOrbitClassRows(rows, *orbitClass, column);
     SetDataRows(rows);
     setWindowTitle(caption);
-    if (bad)
-        AppDialogs().Message(
-            QStringLiteral("Polaride"),
-            QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(Latin1(*bad)), this);
+    if (bad) ShowNotANumber(Latin1(*bad), this);
 }
 
 void OrbitClassWindow::Print() {

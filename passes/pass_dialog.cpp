@@ -12,6 +12,8 @@
 #include "app/dialogs.h"
 #include "app/settings_file.h"
 #include "app/windows.h"
+#include "core/date_text.h"
+#include "core/number_text.h"
 #include "core/observer_state.h"
 #include "passes/pass_dialog_display.h"
 #include "passes/pass_list_window.h"
@@ -23,21 +25,11 @@ namespace {
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
-// The toolkit's conversion messages.
-void NotAFloat(const QString& text, QWidget* parent) {
-    AppDialogs().Message(QStringLiteral("Polaride"),
-                         QStringLiteral("'%1' ist kein gültiger Gleitkommawert").arg(text), parent);
-}
-void NotAnInteger(const QString& text, QWidget* parent) {
-    AppDialogs().Message(QStringLiteral("Polaride"),
-                         QStringLiteral("'%1' ist kein gültiger Integerwert").arg(text), parent);
-}
-
 bool FieldNumber(const QLineEdit* field, double& value) {
-    return ParseSettingsNumber(field->text().toStdString(), value) && std::isfinite(value);
+    return numtext::ParseReal(field->text().toStdString(), value);
 }
 bool FieldInteger(const QLineEdit* field, int& value) {
-    return ParseSettingsInteger(field->text().trimmed().toStdString(), value);
+    return numtext::ParseInteger(field->text().trimmed().toStdString(), value);
 }
 
 // Sets a field's text without running its change handler.
@@ -270,13 +262,14 @@ void PassDialog::DurationToggled(bool checked) {
 
 void PassDialog::DurationDisplay() {
     ObserverState& o = Observer();
-    int day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0;
-    if (!ParseDialogDate(fromDate_->text().toStdString(), day, month, year)) return;
-    if (!ParseDialogTime(fromTime_->text().toStdString(), hour, minute, second)) return;
+    const std::optional<datetext::Date> date = datetext::ParseDate(fromDate_->text().toStdString());
+    if (!date) return;
+    const std::optional<datetext::Time> time = datetext::ParseTime(fromTime_->text().toStdString());
+    if (!time) return;
     if (o.year > o.latestYear) o.year = o.latestYear;
     int minutes = 0;
     if (!days_->text().trimmed().isEmpty() && !FieldInteger(days_, minutes)) return;
-    const JD1900 start = DurationStart(year, month, day, hour, minute, second);
+    const JD1900 start = DurationStart(*date, *time);
     const JD1900 end = start + minutes / 1440.0;
     PassWindowState& window = PassWindow();
     window.windowStart = start;
@@ -314,14 +307,14 @@ void PassDialog::NightDisplay() {
     // The chart's current date.
     FormatDateTime1900(o.currentJD);
     fromDate_->setText(QString::fromStdString(DateText));
-    int day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0;
+    const std::optional<datetext::Date> date = datetext::ParseDate(DateText);
+    const std::optional<datetext::Time> time = datetext::ParseTime(TimeText);
     int nights = 0;
     double limit = 0.0;
-    if (ParseDialogDate(DateText, day, month, year) &&
-        ParseDialogTime(TimeText, hour, minute, second) && FieldInteger(days_, nights) &&
-        FieldNumber(maxSun_, limit)) {
-        const NightSpan span = ComputeNightSpan(year, month, day, hour, nights, limit,
-                                                firstHalf_->isChecked(), secondHalf_->isChecked());
+    if (date && time && FieldInteger(days_, nights) && FieldNumber(maxSun_, limit)) {
+        const NightSpan span =
+            ComputeNightSpan(date->year, date->month, date->day, time->hour, nights, limit,
+                             firstHalf_->isChecked(), secondHalf_->isChecked());
         for (const double raised : span.raisedLimitsDeg) RaiseSunLimit(raised);
         FormatDateTime1900(span.start);
         fromDate_->setText(QString::fromStdString(DateText));
@@ -339,11 +332,11 @@ bool PassDialog::MinimumAltitude(double& degrees) const {
 
 bool PassDialog::ReadNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) {
     if (!FieldNumber(maxSun_, maxSunAltitudeDeg)) {
-        NotAFloat(maxSun_->text(), this);
+        ShowNotANumber(maxSun_->text(), this);
         return false;
     }
     if (!FieldNumber(magnitude_, limitingMagnitude)) {
-        NotAFloat(magnitude_->text(), this);
+        ShowNotANumber(magnitude_->text(), this);
         return false;
     }
     return true;
@@ -356,7 +349,7 @@ bool PassDialog::ReadParameters(PassSearchParameters& p) {
     p.durationMode = duration_->isChecked();
     p.brightest = brightest_->isChecked();
     if (!FieldNumber(minAltitude_, p.minAltitudeDeg)) {
-        NotAFloat(minAltitude_->text(), this);
+        ShowNotANumber(minAltitude_->text(), this);
         return false;
     }
     int count = 0;  // nights, or minutes in duration mode
@@ -365,27 +358,30 @@ bool PassDialog::ReadParameters(PassSearchParameters& p) {
         // The window of the "von" fields and the minutes.
         PassWindowState& window = PassWindow();
         window.windowStart = window.windowEnd = 0.0;
-        int day = 0, month = 0, year = 0, hour = 0, minute = 0, second = 0;
-        if (!ParseDialogDate(fromDate_->text().toStdString(), day, month, year)) {
+        const std::optional<datetext::Date> date =
+            datetext::ParseDate(fromDate_->text().toStdString());
+        if (!date) {
             AppDialogs().Message(
                 QStringLiteral("Polaride"),
                 QStringLiteral("'%1' ist kein gültiges Datum").arg(fromDate_->text()), this);
             return false;
         }
-        if (!ParseDialogTime(fromTime_->text().toStdString(), hour, minute, second)) {
+        const std::optional<datetext::Time> time =
+            datetext::ParseTime(fromTime_->text().toStdString());
+        if (!time) {
             AppDialogs().Message(
                 QStringLiteral("Polaride"),
                 QStringLiteral("'%1' ist keine gültige Zeit").arg(fromTime_->text()), this);
             return false;
         }
         if (!FieldInteger(days_, count)) {
-            NotAnInteger(days_->text(), this);
+            ShowNotAnInteger(days_->text(), this);
             return false;
         }
-        window.windowStart = DurationStart(year, month, day, hour, minute, second);
+        window.windowStart = DurationStart(*date, *time);
         window.windowEnd = window.windowStart + count / 1440.0;
     } else if (!FieldInteger(days_, p.nights)) {
-        NotAnInteger(days_->text(), this);
+        ShowNotAnInteger(days_->text(), this);
         return false;
     } else {
         count = p.nights;

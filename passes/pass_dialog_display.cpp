@@ -1,38 +1,12 @@
 #include "passes/pass_dialog_display.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 #include "core/observer_state.h"
 #include "passes/search/night_window.h"
 
 namespace {
-
-// Splits text at `separator` into 2 or 3 unsigned integers of 1..maxDigits digits,
-// blanks around the whole text allowed.
-int SplitNumbers(std::string_view text, char separator, int (&parts)[3], int maxDigits) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    int count = 0;
-    std::size_t pos = 0;
-    while (true) {
-        if (count == 3) return 0;
-        const std::size_t next = text.find(separator, pos);
-        const std::string_view part =
-            text.substr(pos, next == std::string_view::npos ? std::string_view::npos : next - pos);
-        if (part.empty() || static_cast<int>(part.size()) > maxDigits) return 0;
-        for (const char c : part)
-            if (c < '0' || c > '9') return 0;
-        std::from_chars(part.data(), part.data() + part.size(), parts[count]);
-        ++count;
-        if (next == std::string_view::npos) break;
-        pos = next + 1;
-    }
-    return count;
-}
-
-bool LeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 struct Side {
     SunTransit sun;
@@ -60,35 +34,10 @@ double HourAngleDays(const SunTransit& sun) {
 
 }  // namespace
 
-bool ParseDialogDate(std::string_view text, int& day, int& month, int& year) {
-    int parts[3] = {0, 0, 0};
-    if (SplitNumbers(text, '.', parts, 4) != 3) return false;
-    day = parts[0];
-    month = parts[1];
-    year = parts[2];
-    const std::size_t lastDot = text.rfind('.');
-    std::string_view yearText = text.substr(lastDot + 1);
-    while (!yearText.empty() && yearText.back() == ' ') yearText.remove_suffix(1);
-    if (yearText.size() <= 2) year += year < 50 ? 2000 : 1900;
-    if (year < 1 || month < 1 || month > 12 || day < 1) return false;
-    static const int kDays[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int days = kDays[month - 1] + (month == 2 && LeapYear(year) ? 1 : 0);
-    return day <= days;
-}
-
-bool ParseDialogTime(std::string_view text, int& hour, int& minute, int& second) {
-    int parts[3] = {0, 0, 0};
-    const int count = SplitNumbers(text, ':', parts, 2);
-    if (count < 2) return false;
-    hour = parts[0];
-    minute = parts[1];
-    second = count == 3 ? parts[2] : 0;
-    return hour < 24 && minute < 60 && second < 60;
-}
-
-JD1900 DurationStart(int year, int month, int day, int hour, int minute, int second) {
-    return JulianDay1900(year, month, day) +
-           (hour + minute / 60.0 + second / 3600.0 - Observer().zoneOffsetHours) / 24.0;
+JD1900 DurationStart(const datetext::Date& date, const datetext::Time& time) {
+    return JulianDay1900(date.year, date.month, date.day) +
+           (time.hour + time.minute / 60.0 + time.second / 3600.0 - Observer().zoneOffsetHours) /
+               24.0;
 }
 
 NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, double limitDeg,

@@ -5,21 +5,15 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "core/date_text.h"
 #include "core/timescale.h"
 #include "passes/search/night_window.h"
 
-// A date "d.m.y" (one or two digits for day and month; a two-digit year is 19xx from
-// 50 on, else 20xx) and a time "h:m" or "h:m:s". False when the text is not a valid
-// date or time.
-bool ParseDialogDate(std::string_view text, int& day, int& month, int& year);
-bool ParseDialogTime(std::string_view text, int& hour, int& minute, int& second);
-
 // Start of the window of the duration mode: the local date and time in the zone of
 // ObserverState, as UT.
-JD1900 DurationStart(int year, int month, int day, int hour, int minute, int second);
+JD1900 DurationStart(const datetext::Date& date, const datetext::Time& time);
 
 // The span of `nights` nights beginning on the evening of the local date (an hour
 // below 12 selects the night that began the evening before).

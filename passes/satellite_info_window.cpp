@@ -23,10 +23,7 @@
 namespace {
 
 void ShowNumberError(const std::string& text, QWidget* parent) {
-    AppDialogs().Message(QStringLiteral("Polaride"),
-                         QStringLiteral("'%1' ist kein gültiger Gleitkommawert")
-                             .arg(QString::fromLatin1(text.c_str())),
-                         parent);
+    ShowNotANumber(QString::fromLatin1(text.c_str()), parent);
 }
 
 // The first number column of the two element lines that the orbit model reads and

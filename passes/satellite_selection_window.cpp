@@ -67,10 +67,7 @@ QString CountText(int count) { return QString::number(count) + QStringLiteral(" 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
 void ShowNumberError(const std::string& text, QWidget* parent) {
-    AppDialogs().Message(QStringLiteral("Polaride"),
-                         QStringLiteral("'%1' ist kein gültiger Gleitkommawert")
-                             .arg(QString::fromLatin1(text.c_str())),
-                         parent);
+    ShowNotANumber(QString::fromLatin1(text.c_str()), parent);
 }
 
 // "Durchgänge berechnen" of the main and the zoom window, found by their text so that

@@ -179,21 +179,6 @@ TEST(ParameterFieldsShown, ZoneWithoutLeadingBlanksAndShortNumbers) {
     EXPECT_DOUBLE_EQ(back.longitudeDeg, -74.25);
 }
 
-TEST(PlaceNumbers, ParseDecimalTable) {
-    struct Case {
-        const char* text;
-        std::optional<double> value;
-    };
-    const Case cases[] = {
-        {"12.5", 12.5},          {" -3 ", -3.0},        {"+4", 4.0},
-        {"1E3", 1000.0},         {".5", 0.5},           {"", std::nullopt},
-        {"  ", std::nullopt},    {"1,5", std::nullopt}, {"12a", std::nullopt},
-        {"inf", std::nullopt},   {"nan", std::nullopt}, {"0x10", std::nullopt},
-        {"1e999", std::nullopt}, {"--1", std::nullopt},
-    };
-    for (const Case& c : cases) EXPECT_EQ(ParseDecimal(c.text), c.value) << '"' << c.text << '"';
-}
-
 TEST(PlaceNumbers, GeneralFormTable) {
     struct Case {
         double value;

@@ -1,9 +1,7 @@
 #include "chart/catalog/column_fields.h"
 
-#include <charconv>
-#include <system_error>
-
 #include "chart/catalog/data_file_error.h"
+#include "core/number_text.h"
 
 std::string_view ColumnsToEnd(std::string_view line, int firstColumn) {
     if (firstColumn < 1) firstColumn = 1;
@@ -28,52 +26,10 @@ std::string_view TrimBlanks(std::string_view text) {
     return TrimTrailingBlanks(TrimLeadingBlanks(text));
 }
 
-namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Splits an optional leading sign off; returns false for a bare sign.
-bool SplitSign(std::string_view& text, bool& negative) {
-    negative = false;
-    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    return !text.empty();
-}
-
-}  // namespace
-
-bool ParseDecimal(std::string_view text, double& value) {
-    text = TrimBlanks(text);
-    bool negative = false;
-    if (!SplitSign(text, negative)) return false;
-    // from_chars would take "inf", "nan" and hexadecimal forms: allow only digits,
-    // a point and an exponent.
-    if (!IsDigit(text.front()) && text.front() != '.') return false;
-    if (text.front() == '.' && (text.size() < 2 || !IsDigit(text[1]))) return false;
-    double parsed = 0;
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(text.data(), end, parsed, std::chars_format::general);
-    if (result.ec != std::errc() || result.ptr != end) return false;
-    value = negative ? -parsed : parsed;
-    return true;
-}
+bool ParseDecimal(std::string_view text, double& value) { return numtext::ParseReal(text, value); }
 
 bool ParseWholeNumber(std::string_view text, int& value) {
-    text = TrimBlanks(text);
-    if (text.empty()) return false;
-    const char* first = text.data();
-    if (*first == '+') {
-        ++first;
-        if (first == text.data() + text.size() || *first == '-') return false;
-    }
-    int parsed = 0;
-    const char* end = text.data() + text.size();
-    const auto result = std::from_chars(first, end, parsed);
-    if (result.ec != std::errc() || result.ptr != end) return false;
-    value = parsed;
-    return true;
+    return numtext::ParseInteger(text, value);
 }
 
 double ColumnNumber(std::string_view line, int firstColumn, int lastColumn, const char* fileName) {

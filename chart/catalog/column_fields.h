@@ -14,10 +14,8 @@ std::string_view TrimBlanks(std::string_view text);  // leading and trailing bla
 std::string_view TrimLeadingBlanks(std::string_view text);
 std::string_view TrimTrailingBlanks(std::string_view text);
 
-// Decimal conversion with "." whatever the locale, after removing leading and trailing
-// blanks; an optional sign, digits with an optional fraction and exponent. Anything
-// else (empty, "inf", "1,5", trailing text) is not a number: the functions return
-// false and leave `value` unchanged.
+// numtext::ParseReal and numtext::ParseInteger (core/number_text.h): false, `value`
+// unchanged, when the text is not a number.
 bool ParseDecimal(std::string_view text, double& value);
 bool ParseWholeNumber(std::string_view text, int& value);  // optionally signed, fits int
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/number_text.h"
 #include "core/text_file.h"
 
 DataFileError::DataFileError(DataErrorKind kind, std::string fileName, const std::string& message)
@@ -23,10 +24,10 @@ DataFileError DataFileError::EndOfFile(std::string fileName) {
 
 DataFileError DataFileError::BadFloat(std::string fileName, std::string_view fieldText) {
     return DataFileError(DataErrorKind::BadNumber, std::move(fileName),
-                         "'" + std::string(fieldText) + "' ist kein gültiger Gleitkommawert");
+                         numtext::BadRealMessage(fieldText));
 }
 
 DataFileError DataFileError::BadInteger(std::string fileName, std::string_view fieldText) {
     return DataFileError(DataErrorKind::BadNumber, std::move(fileName),
-                         "'" + std::string(fieldText) + "' ist kein gültiger Integerwert");
+                         numtext::BadIntegerMessage(fieldText));
 }
