@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
+#include "app/canvas_view.h"
 #include "app/dialogs.h"
 #include "core/observer_state.h"
 #include "location/map_files.h"
@@ -33,27 +34,6 @@ QFont PointerLabelFont() {
     return font;
 }
 
-// The picture of the map, blitted unscaled.
-class MapArea : public QWidget {
-  public:
-    MapArea(const Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
-        setMouseTracking(true);
-        QPalette black = palette();
-        black.setColor(QPalette::Window, Qt::black);
-        setPalette(black);
-        setAutoFillBackground(true);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.drawImage(0, 0, canvas_.Image());
-    }
-
-  private:
-    const Canvas& canvas_;
-};
-
 }  // namespace
 
 GermanyMapWindow::GermanyMapWindow(QWidget* parent)
@@ -62,10 +42,7 @@ GermanyMapWindow::GermanyMapWindow(QWidget* parent)
       canvas_(kDesignWidth, kDesignHeight) {
     setWindowTitle(QStringLiteral("Polaride Deutschlandkarte"));
     resize(kDesignWidth, kDesignHeight);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
-    setAutoFillBackground(true);
+    SetBlackBackground(this);
     setWindowState(Qt::WindowMaximized);
 
     menu_ = new QMenuBar(this);
@@ -74,7 +51,10 @@ GermanyMapWindow::GermanyMapWindow(QWidget* parent)
     connect(magnify_, &QAction::triggered, this, &GermanyMapWindow::StartFrameMode);
     connect(reduce_, &QAction::triggered, this, &GermanyMapWindow::ReduceMap);
 
-    area_ = new MapArea(canvas_, this);
+    // The picture of the map, shown unscaled.
+    area_ = new CanvasView(canvas_, this);
+    area_->setMouseTracking(true);
+    SetBlackBackground(area_);
     area_->installEventFilter(this);
     area_->setCursor(Qt::CrossCursor);
     auto* layout = new QVBoxLayout(this);
@@ -237,13 +217,8 @@ void GermanyMapWindow::PickPlace(int x, int y) {
     const InputAnswer answer = AppDialogs().Input(
         QStringLiteral("Ort ändern"), QStringLiteral("Bitte Ortsnamen eingeben:"), proposed, this);
     if (!answer.ok) return;
-    ObserverState& observer = Observer();
-    observer.longitudeDeg = place.longitudeDeg;
-    SetPlaceLatitude(place.latitudeDeg, observer.latitudeDeg, observer.sinLatitude,
-                     observer.cosLatitude);
-    observer.placeName = answer.text.toStdString();
-    RedrawActiveView();
-    hide();
+    TakeOverPlace(answer.text.toStdString(), place.longitudeDeg, place.latitudeDeg, std::nullopt,
+                  this);
 }
 
 bool GermanyMapWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -115,14 +115,8 @@ void PlaceListWindow::ChooseRow(int row) {
                              QString::fromUtf8(error.what()), this);
         return;
     }
-    ObserverState& observer = Observer();
-    observer.placeName = QString::fromLatin1(place.name).toStdString();
-    observer.longitudeDeg = place.longitudeDeg;
-    SetPlaceLatitude(place.latitudeDeg, observer.latitudeDeg, observer.sinLatitude,
-                     observer.cosLatitude);
-    observer.heightM = place.heightM;
-    RedrawActiveView();
-    hide();
+    TakeOverPlace(QString::fromLatin1(place.name).toStdString(), place.longitudeDeg,
+                  place.latitudeDeg, place.heightM, this);
 }
 
 bool PlaceListWindow::eventFilter(QObject* watched, QEvent* event) {

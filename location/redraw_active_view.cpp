@@ -1,6 +1,7 @@
 #include "location/redraw_active_view.h"
 
 #include <QString>
+#include <QWidget>
 #include <exception>
 
 #include "app/dialogs.h"
@@ -8,6 +9,7 @@
 #include "chart/main_window.h"
 #include "core/ephemeris_update.h"
 #include "core/observer_state.h"
+#include "location/place_numbers.h"
 
 namespace {
 
@@ -36,4 +38,16 @@ void RedrawActiveView() {
         return;
     }
     if (ZoomChartRedraw()) ZoomChartRedraw()();
+}
+
+void TakeOverPlace(const std::string& name, double longitudeDeg, double latitudeDeg,
+                   std::optional<double> heightM, QWidget* pickingWindow) {
+    ObserverState& observer = Observer();
+    observer.placeName = name;
+    observer.longitudeDeg = longitudeDeg;
+    location::SetPlaceLatitude(latitudeDeg, observer.latitudeDeg, observer.sinLatitude,
+                               observer.cosLatitude);
+    if (heightM) observer.heightM = *heightM;
+    RedrawActiveView();
+    pickingWindow->hide();
 }

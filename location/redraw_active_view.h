@@ -4,8 +4,18 @@
 #pragma once
 
 #include <functional>
+#include <optional>
+#include <string>
+
+class QWidget;
 
 void RedrawActiveView();
+
+// A place picked in a map or the place list becomes the observer's: its name, the
+// longitude, the latitude with its sine and cosine and, when given, the height. Then
+// the active view is drawn again and the picking window closes.
+void TakeOverPlace(const std::string& name, double longitudeDeg, double latitudeDeg,
+                   std::optional<double> heightM, QWidget* pickingWindow);
 
 // The zoom window's drawing of its chart (DrawZoomChart(0)); the zoom window installs
 // it when it is created and removes it (empty function) when it is destroyed.

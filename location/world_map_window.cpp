@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "app/canvas_view.h"
 #include "app/dialogs.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
@@ -47,10 +48,7 @@ WorldMapWindow::WorldMapWindow(QWidget* parent)
     : QWidget(parent), canvas_(kWorldImageWidth, kWorldImageHeight) {
     setWindowTitle(QStringLiteral("Polaride Weltkarte"));
     setFixedSize(648, 488);
-    QPalette black = palette();
-    black.setColor(QPalette::Window, Qt::black);
-    setPalette(black);
-    setAutoFillBackground(true);
+    SetBlackBackground(this);
     setMouseTracking(true);
 
     QPalette white = palette();
@@ -170,12 +168,7 @@ void WorldMapWindow::ClickAt(int x, int y) {
     const InputAnswer answer = AppDialogs().Input(
         QStringLiteral("Ort ändern"), QStringLiteral("Bitte Ortsnamen eingeben:"), QString(), this);
     if (!answer.ok || answer.text.isEmpty()) return;
-    ObserverState& observer = Observer();
-    observer.placeName = answer.text.toStdString();
-    observer.longitudeDeg = longitude;
-    SetPlaceLatitude(latitude, observer.latitudeDeg, observer.sinLatitude, observer.cosLatitude);
-    RedrawActiveView();
-    hide();
+    TakeOverPlace(answer.text.toStdString(), longitude, latitude, std::nullopt, this);
 }
 
 void WorldMapWindow::mouseMoveEvent(QMouseEvent* event) {

@@ -16,8 +16,10 @@
 #include <QVBoxLayout>
 #include <optional>
 
+#include "app/canvas_view.h"
 #include "app/dialogs.h"
 #include "chart/catalog/data_file_error.h"
+#include "core/date_text.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
 #include "passes/selection_state.h"
@@ -35,49 +37,17 @@ QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The map control: shows the canvas unscaled.
-class MapView : public QWidget {
-  public:
-    MapView(const Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {
-        setFixedSize(kMapWidth, kMapHeight);
-    }
-
-  protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.drawImage(0, 0, canvas_.Image());
-    }
-
-  private:
-    const Canvas& canvas_;
-};
-
 // Date "d.m.yyyy" and time "h:m[:s]" as typed; nullopt when they do not convert.
 std::optional<QDate> ReadDate(const QString& text) {
-    const QStringList parts = text.trimmed().split(QLatin1Char('.'));
-    if (parts.size() != 3) return std::nullopt;
-    int v[3];
-    for (int i = 0; i < 3; ++i) {
-        const std::string part = parts[i].trimmed().toStdString();
-        if (!numtext::ParseInteger(part, v[i])) return std::nullopt;
-    }
-    if (v[2] < 100) v[2] += v[2] < 50 ? 2000 : 1900;
-    const QDate date(v[2], v[1], v[0]);
-    if (!date.isValid()) return std::nullopt;
-    return date;
+    const std::optional<datetext::Date> date = datetext::ParseDate(text.toStdString());
+    if (!date) return std::nullopt;
+    return QDate(date->year, date->month, date->day);
 }
 
 std::optional<QTime> ReadTime(const QString& text) {
-    const QStringList parts = text.trimmed().split(QLatin1Char(':'));
-    if (parts.size() < 2 || parts.size() > 3) return std::nullopt;
-    int v[3] = {0, 0, 0};
-    for (int i = 0; i < static_cast<int>(parts.size()); ++i) {
-        const std::string part = parts[i].trimmed().toStdString();
-        if (!numtext::ParseInteger(part, v[i])) return std::nullopt;
-    }
-    const QTime time(v[0], v[1], v[2]);
-    if (!time.isValid()) return std::nullopt;
-    return time;
+    const std::optional<datetext::Time> time = datetext::ParseTime(text.toStdString());
+    if (!time) return std::nullopt;
+    return QTime(time->hour, time->minute, time->second);
 }
 
 void ShowError(const QString& text, QWidget* parent) {
@@ -91,7 +61,9 @@ GroundTrackWindow::GroundTrackWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     setWindowTitle(QStringLiteral("Polaride ground tracks"));
     setFont(QFont(QStringLiteral("Courier New")));
 
-    mapView_ = new MapView(map_, this);
+    // The map control: shows the canvas unscaled.
+    mapView_ = new CanvasView(map_, this);
+    mapView_->setFixedSize(kMapWidth, kMapHeight);
     mapView_->setObjectName("map");
     const auto label = [this](const QString& text, const char* name) {
         auto* l = new QLabel(text, this);
