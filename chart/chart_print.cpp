@@ -333,7 +333,7 @@ void ZoomPage(QPrinter& printer) {
     g.scale = static_cast<double>(page.width) / W * factor;
     g.radius = Trunc(o.chartRadius * g.scale);
     g.centreX = page.width / 2 - Trunc(((W / 2 - z.zoomOffsetX) / factor) * g.scale);
-    g.centreY = Trunc((((H - 48) / 2 - z.zoomOffsetY) / factor) * g.scale) - page.height / 2;
+    g.centreY = Trunc(((ZoomViewCentreY(H) - z.zoomOffsetY) / factor) * g.scale) - page.height / 2;
 
     FormatDateTime1900(o.currentJD);
     const QString place =

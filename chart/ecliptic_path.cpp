@@ -17,9 +17,7 @@ std::vector<EclipticPathPoint> EclipticChartPath() {
         const double lambda = degree * kDegToRad;
         const double ra = AngleOf(std::cos(lambda), std::sin(lambda) * sun.cosObliquity);
         const double dec = std::asin(std::sin(lambda) * sun.sinObliquity);
-        double hourAngle = o.siderealHours * kPi / 12.0 - ra;
-        if (hourAngle > kPi) hourAngle -= kTwoPi;
-        if (hourAngle < -kPi) hourAngle += kTwoPi;
+        const double hourAngle = WrapPi(o.siderealHours * kPi / 12.0 - ra);
         const HorizontalCoords hz =
             EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
         EclipticPathPoint point;

@@ -8,15 +8,16 @@
 #include "app/settings_file.h"
 #include "chart/canvas.h"
 #include "chart/catalog/catalog.h"
+#include "chart/chart_geometry.h"
 #include "chart/constellation_blink.h"
 #include "chart/projection/plot_tables.h"
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
-#include "core/ephemeris_update.h"
 #include "core/date_text.h"
+#include "core/ephemeris_update.h"
 #include "core/minor_body.h"
-#include "core/observer_state.h"
 #include "core/number_text.h"
+#include "core/observer_state.h"
 #include "passes/selection_state.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_state.h"
@@ -315,10 +316,7 @@ void FinishRotating(int x, int y) {
         px = o.chartCentreX + c * ux - s * uy;
         py = o.chartCentreY + s * ux + c * uy;
     }
-    double rotation = o.previousRotationRad - theta;
-    if (rotation < 0.0) rotation += kTwoPi;
-    if (rotation >= kTwoPi) rotation -= kTwoPi;
-    o.rotationRad = rotation;
+    o.rotationRad = Mod2Pi(o.previousRotationRad - theta);
     DrawSkyChart();
     OnCanvas([](Canvas& canvas) { PlaceCompassLabels(canvas); });
     o.rotating = false;
@@ -334,7 +332,7 @@ void FinishZoomFrame() {
     const int w = gHooks.zoomWindowWidth ? gHooks.zoomWindowWidth() : 648;
     const int h = gHooks.zoomWindowHeight ? gHooks.zoomWindowHeight() : 488;
     gZoomOffsets.zoomOffsetX = w / 2 + 2 * o.chartCentreX - 2 * o.markerX;
-    gZoomOffsets.zoomOffsetY = (h - 48) / 2 + 2 * o.chartCentreY - 2 * o.markerY;
+    gZoomOffsets.zoomOffsetY = ZoomViewCentreY(h) + 2 * o.chartCentreY - 2 * o.markerY;
     if (gHooks.showZoomWindow) gHooks.showZoomWindow();
 }
 

@@ -16,6 +16,7 @@
 #include "chart/sky_chart_compute.h"
 #include "chart/star_glyph.h"
 #include "core/chart_projection.h"
+#include "core/constants.h"
 #include "core/ephemeris_file_error.h"
 #include "core/ephemeris_update.h"
 #include "core/frames.h"
@@ -191,7 +192,7 @@ void DrawMoonPhaseSymbol(Canvas& canvas) {
 
 void DrawMoonDisc(Canvas& canvas, int skyGrey) {
     const MoonState& m = Moon();
-    const int f = DrawnRadius(m.altitudeDeg, 0.0006656666666666666 / m.distance, 3);
+    const int f = DrawnRadius(m.altitudeDeg, kMoonSemiDiameterDeg / m.distance, 3);
     const int mx = Trunc(m.chartX), my = Trunc(m.chartY);
     const QColor sky(skyGrey, skyGrey, skyGrey);
     canvas.SetPen(kMoonDiscOutline);
@@ -310,7 +311,7 @@ void DrawLayers(Canvas& canvas) {
     });
 
     if (sun.altitudeDeg > 0.0) {
-        const int r = DrawnRadius(sun.altitudeDeg, 0.26666666666666666 / sun.distance, 3);
+        const int r = DrawnRadius(sun.altitudeDeg, kSunSemiDiameterDeg / sun.distance, 3);
         const int sx = Trunc(BodyPlotTable()[kBodySun].x), sy = Trunc(BodyPlotTable()[kBodySun].y);
         canvas.SetPen(Qt::white);
         canvas.SetBrush(Qt::white);
@@ -320,7 +321,7 @@ void DrawLayers(Canvas& canvas) {
     ComputeMoonDiscRadius();
     if (moon.altitudeDeg > 0.0) {
         DrawMoonDisc(canvas, skyGrey);
-        Moon().discRadius = DrawnRadius(moon.altitudeDeg, 0.0006656666666666666 / moon.distance, 3);
+        Moon().discRadius = DrawnRadius(moon.altitudeDeg, kMoonSemiDiameterDeg / moon.distance, 3);
     }
 
     PlanetPositions(o.dynamicJD);

@@ -5,6 +5,7 @@
 #include "chart/catalog/catalog.h"
 #include "chart/projection/plot_tables.h"
 #include "core/chart_projection.h"
+#include "core/constants.h"
 #include "core/ephemeris_update.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
@@ -91,7 +92,7 @@ void ComputeNebulaPositions(bool chartRadii, const std::function<void(int)>& vis
 void ComputeMoonDiscRadius() {
     MoonState& m = Moon();
     if (m.distance > 0.0)
-        m.discRadius = DrawnRadiusUnrounded(m.altitudeDeg, 0.0006656666666666666 / m.distance);
+        m.discRadius = DrawnRadiusUnrounded(m.altitudeDeg, kMoonSemiDiameterDeg / m.distance);
 }
 
 void UpdateEphemeris(double cosLatitude, double sinLatitude, double eastLongitudeDeg,

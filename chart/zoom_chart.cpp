@@ -188,13 +188,13 @@ void DrawLayers(Canvas& canvas, int mode) {
     int scale = o.zoomFactor;
     if (mode > 2) {
         z.zoomOffsetX = W / 2 - 2 * (gState.markerX - z.zoomOffsetX);
-        z.zoomOffsetY = (H - 48) / 2 - 2 * (gState.markerY - z.zoomOffsetY);
+        z.zoomOffsetY = ZoomViewCentreY(H) - 2 * (gState.markerY - z.zoomOffsetY);
         scale = mode;
     } else if (mode < 0) {
         const int dx = W / 2 - z.zoomOffsetX;
-        const int dy = (H - 48) / 2 - z.zoomOffsetY;
+        const int dy = ZoomViewCentreY(H) - z.zoomOffsetY;
         z.zoomOffsetX = W / 2 - dx / 2;
-        z.zoomOffsetY = (H - 48) / 2 - dy / 2;
+        z.zoomOffsetY = ZoomViewCentreY(H) - dy / 2;
         scale = -mode;
     } else if (mode > 0) {
         scale = mode;
@@ -230,8 +230,8 @@ void DrawLayers(Canvas& canvas, int mode) {
         const int f = std::max(3, Trunc(o.zoomFactor * moon.discRadius));
         const QPoint p = map(moon.chartX, moon.chartY);
         const int width = canvas.Width(), height = canvas.Height();
-        const bool outside =
-            p.x() < -2 * f || p.x() > width + 2 * f || p.y() < 48 - 2 * f || p.y() > height + 2 * f;
+        const bool outside = p.x() < -2 * f || p.x() > width + 2 * f ||
+                             p.y() < kZoomBarsHeight - 2 * f || p.y() > height + 2 * f;
         if (!outside) DrawMoonDiscAt(canvas, p.x(), p.y(), f, ChartShades().skyGrey);
     }
 
@@ -303,7 +303,7 @@ void ResetZoomState() { gState = ZoomState{}; }
 
 int ZoomOuterWidth() { return gView.outerWidth ? gView.outerWidth() : 648; }
 int ZoomOuterHeight() { return gView.outerHeight ? gView.outerHeight() : 488; }
-QPoint ZoomViewCentre() { return QPoint(ZoomOuterWidth() / 2, (ZoomOuterHeight() - 48) / 2); }
+QPoint ZoomViewCentre() { return QPoint(ZoomOuterWidth() / 2, ZoomViewCentreY(ZoomOuterHeight())); }
 int ZoomFrameHalfWidth() { return ZoomOuterWidth() / 4 - 4; }
 int ZoomFrameHalfHeight() { return ZoomOuterHeight() / 4 - 12; }
 

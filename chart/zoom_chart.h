@@ -4,7 +4,7 @@
 //     zx = (x - cx) * zoomFactor + zoomOffsetX,  zy = (y - cy) * zoomFactor + zoomOffsetY,
 // both truncated. The sky disc of the zoom window has the centre (zoomOffsetX,
 // zoomOffsetY) and the radius R * zoomFactor. W and H are the zoom window's outer
-// width and height; its view centre is (W / 2, (H - 48) / 2).
+// width and height; its view centre is (W / 2, ZoomViewCentreY(H)).
 //
 // The drawing runs on the canvas that the zoom window registers (ZoomView()); the
 // zoom offsets are ChartZoomOffsets() of the chart interaction.
@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 
+#include "chart/chart_geometry.h"
 #include "core/timescale.h"
 
 class Canvas;
@@ -59,7 +60,7 @@ void ResetZoomState();
 // Outer window size used by the mapping (defaults 648 x 488 without a window).
 int ZoomOuterWidth();
 int ZoomOuterHeight();
-// The view centre (W / 2, (H - 48) / 2).
+// The view centre (W / 2, ZoomViewCentreY(H)).
 QPoint ZoomViewCentre();
 // Frame half sizes of the zoom window: W / 4 - 4 and H / 4 - 12.
 int ZoomFrameHalfWidth();

@@ -567,14 +567,12 @@ void ZoomWindow::CentreOnTrackedSatellite(int newFactor) {
     const double cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
     const double theta = AngleOf((p.y - cy) / R, (p.x - cx) / R);
     o.previousRotationRad = o.rotationRad;
-    double rotation = o.previousRotationRad - theta;
-    if (rotation < 0.0) rotation += kTwoPi;
-    if (rotation >= kTwoPi) rotation -= kTwoPi;
+    const double rotation = Mod2Pi(o.previousRotationRad - theta);
     o.rotationRad = rotation;
     o.zoomFactor = std::max(2, newFactor);
 
     const int W = ZoomOuterWidth(), H = ZoomOuterHeight();
-    const int vx = W / 2, vy = (H - 48) / 2;
+    const int vx = W / 2, vy = ZoomViewCentreY(H);
     const int ox = vx - Trunc((p.x - cx) * o.zoomFactor);
     const int oy = vy - Trunc((p.y - cy) * o.zoomFactor);
     const double dx = ox - vx, dy = oy - vy;

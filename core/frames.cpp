@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/constants.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
 #include "core/timescale.h"
@@ -62,10 +63,9 @@ HorizontalCoords EquatorialToHorizontal(double hourAngle, double dec, double sin
 
 TopocentricCoords TopocentricCorrection(double hourAngle, double dec, double sinParallax,
                                         const ObserverState& observer) {
-    constexpr double kAxisRatio = 0.99664719;
-    const double u = std::atan2(kAxisRatio * observer.sinLatitude, observer.cosLatitude);
-    const double k = observer.heightM / 6378140.0;
-    const double rhoSin = kAxisRatio * std::sin(u) + k * observer.sinLatitude;
+    const double u = std::atan2(kEarthAxisRatio * observer.sinLatitude, observer.cosLatitude);
+    const double k = observer.heightM / kEarthRadiusIauM;
+    const double rhoSin = kEarthAxisRatio * std::sin(u) + k * observer.sinLatitude;
     const double rhoCos = std::cos(u) + k * observer.cosLatitude;
 
     const double denominator = std::cos(dec) - rhoCos * sinParallax * std::cos(hourAngle);
@@ -73,10 +73,7 @@ TopocentricCoords TopocentricCorrection(double hourAngle, double dec, double sin
     out.deltaRa = std::atan2(-rhoCos * sinParallax * std::sin(hourAngle), denominator);
     out.dec =
         std::atan2((std::sin(dec) - rhoSin * sinParallax) * std::cos(out.deltaRa), denominator);
-    double h = hourAngle - out.deltaRa;
-    if (h > kPi) h -= kTwoPi;
-    if (h < -kPi) h += kTwoPi;
-    out.hourAngle = h;
+    out.hourAngle = WrapPi(hourAngle - out.deltaRa);
     return out;
 }
 

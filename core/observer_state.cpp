@@ -4,7 +4,9 @@
 
 namespace {
 ObserverState gObserver;
-}
+// Height of the main window's bars that its outer height includes besides the chart.
+constexpr int kMainBarsHeight = 48;
+}  // namespace
 
 void ObserverState::setLatitude(double degrees) {
     latitudeDeg = degrees;
@@ -14,8 +16,8 @@ void ObserverState::setLatitude(double degrees) {
 
 void ObserverState::setChartGeometry(int windowWidth, int windowHeight) {
     chartCentreX = static_cast<int>(windowWidth * 0.6140625);
-    chartCentreY = (windowHeight - 48) / 2;
-    chartRadius = static_cast<int>((windowHeight - 48) * 0.46875);
+    chartCentreY = (windowHeight - kMainBarsHeight) / 2;
+    chartRadius = static_cast<int>((windowHeight - kMainBarsHeight) * 0.46875);
     zoomFrameHalfHeight = windowHeight / 4 - 12;
     zoomFrameHalfWidth = windowWidth / 4 - 4;
 }

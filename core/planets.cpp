@@ -14,9 +14,6 @@ PlanetTable gPlanets;
 
 constexpr double kGauss = 0.01720209895;  // radians per day
 
-// Degrees reduced by whole turns (negative values stay negative), in radians.
-double ReducedRad(double deg) { return (deg - 360.0 * IntPart(deg / 360.0)) * kDegToRad; }
-
 struct Elements {
     double a = 0.0;
     double e = 0.0;

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/chart_projection.h"
+#include "core/constants.h"
 #include "core/frames.h"
 #include "core/observer_state.h"
 
@@ -10,9 +11,6 @@ namespace {
 
 SunState gSun;
 MoonState gMoon;
-
-// Degrees reduced by whole turns (negative values stay negative), in radians.
-double ReducedRad(double deg) { return (deg - 360.0 * IntPart(deg / 360.0)) * kDegToRad; }
 
 // Geocentric lunar series for ephemeris time t.
 struct LunarSeries {
@@ -53,9 +51,7 @@ LunarSeries ComputeLunarSeries(JD1900 t) {
                        0.000857 * std::cos(2 * d + mp) + 0.000533 * e * std::cos(2 * d - m);
 
     LunarSeries s;
-    s.lambda = lp + lon * kDegToRad;
-    if (s.lambda < 0.0) s.lambda += kTwoPi;
-    if (s.lambda > kTwoPi) s.lambda -= kTwoPi;
+    s.lambda = Mod2Pi(lp + lon * kDegToRad);
     s.beta = lat * kDegToRad;
     s.parallaxDeg = par;
     s.sinParallax = std::sin(par * kDegToRad);
@@ -126,7 +122,7 @@ void SunForChart() {
     s.chartY = p.y;
     BodyPlotTable()[kBodySun].x = p.x;
     BodyPlotTable()[kBodySun].y = p.y;
-    s.discRadius = DrawnRadiusUnrounded(s.altitudeDeg, 0.26666666666666666668 / s.distance);
+    s.discRadius = DrawnRadiusUnrounded(s.altitudeDeg, kSunSemiDiameterDeg / s.distance);
 }
 
 void MoonPosition(JD1900 t) {
@@ -143,9 +139,7 @@ void MoonPosition(JD1900 t) {
     const EquatorialCoords eq = EclipticToEquatorial(s.lambda, s.beta);
     moon.rightAscension = eq.ra;
     moon.declination = eq.dec;
-    double hourAngle = o.siderealHours * kPi / 12.0 - eq.ra;
-    if (hourAngle > kPi) hourAngle -= kTwoPi;
-    if (hourAngle < -kPi) hourAngle += kTwoPi;
+    const double hourAngle = WrapPi(o.siderealHours * kPi / 12.0 - eq.ra);
 
     const TopocentricCoords topo = TopocentricCorrection(hourAngle, eq.dec, s.sinParallax, o);
     moon.topoRightAscension = eq.ra + topo.deltaRa;
@@ -180,11 +174,8 @@ void MoonPosition(JD1900 t) {
     const double b = AngleOf(p.y - pole.y, pole.x - p.x);
 
     // Waxing or waning.
-    if (sun.trueLongitude < 0.0) sun.trueLongitude += kTwoPi;
-    if (sun.trueLongitude > kTwoPi) sun.trueLongitude -= kTwoPi;
-    double d = s.lambda - sun.trueLongitude;
-    if (d > kPi) d -= kTwoPi;
-    if (d < -kPi) d += kTwoPi;
+    sun.trueLongitude = Mod2Pi(sun.trueLongitude);
+    const double d = WrapPi(s.lambda - sun.trueLongitude);
     moon.phaseValue = d < 0.0 ? 2.0 - moon.illuminatedFraction : moon.illuminatedFraction;
     moon.limbAngle = moon.phaseValue >= 1.0 ? b - (chi - kPi / 2.0) : b - (chi - 3.0 * kPi / 2.0);
 }
@@ -200,13 +191,9 @@ MoonTopocentricResult MoonTopocentric(JD1900 t) {
     const EquatorialCoords eq =
         EclipticToEquatorial(s.lambda, s.beta, std::sin(eps), std::cos(eps));
     const double sidereal = LocalSiderealTime(o.longitudeDeg, t - DeltaT(o.year) / 24.0);
-    double hourAngle = sidereal * kPi / 12.0 - eq.ra;
-    while (hourAngle > kPi) hourAngle -= kTwoPi;
-    while (hourAngle < -kPi) hourAngle += kTwoPi;
+    const double hourAngle = WrapPi(sidereal * kPi / 12.0 - eq.ra);
     const TopocentricCoords topo = TopocentricCorrection(hourAngle, eq.dec, s.sinParallax, o);
-    double h = topo.hourAngle;
-    while (h > kPi) h -= kTwoPi;
-    while (h < -kPi) h += kTwoPi;
+    const double h = WrapPi(topo.hourAngle);
     const HorizontalCoords hz = EquatorialToHorizontal(h, topo.dec, o.sinLatitude, o.cosLatitude);
     return {h, hz.altitude * kRadToDeg, topo.dec};
 }

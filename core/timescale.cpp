@@ -17,10 +17,20 @@ double ModPositive(double x, double m) {
 
 double Mod2Pi(double x) { return ModPositive(x, kTwoPi); }
 
+double WrapSymmetric(double x, double halfTurn) {
+    if (!std::isfinite(x)) return x;
+    const double turn = 2.0 * halfTurn;
+    // Far out, whole turns go at once (exactly); near the range, turn by turn.
+    if (std::fabs(x) > 3.0 * halfTurn) x = std::fmod(x, turn);
+    while (x > halfTurn) x -= turn;
+    while (x < -halfTurn) x += turn;
+    return x;
+}
+
 double Power(double base, double exponent) {
     if (base > 0.0) {
-        return static_cast<double>(
-            std::exp(static_cast<long double>(exponent) * std::log(static_cast<long double>(base))));
+        return static_cast<double>(std::exp(static_cast<long double>(exponent) *
+                                            std::log(static_cast<long double>(base))));
     }
     MathErrorFlag = true;
     return 1.0;
@@ -48,8 +58,8 @@ JD1900 JulianDay1900(int year, int month, int day) {
     }
     const int a = IntPart(year * 0.01);
     const int b = 2 - a + IntPart(a * 0.25);
-    return static_cast<double>(IntPart(365.25 * year)) + IntPart(30.6001 * (month + 1)) -
-           694025.5 + b + day;
+    return static_cast<double>(IntPart(365.25 * year)) + IntPart(30.6001 * (month + 1)) - 694025.5 +
+           b + day;
 }
 
 double DeltaT(int year) {
@@ -103,6 +113,4 @@ void FormatDateTime1900(JD1900 instant, double zoneOffsetHours) {
     TimeText = time;
 }
 
-void FormatDateTime1900(JD1900 instant) {
-    FormatDateTime1900(instant, Observer().zoneOffsetHours);
-}
+void FormatDateTime1900(JD1900 instant) { FormatDateTime1900(instant, Observer().zoneOffsetHours); }

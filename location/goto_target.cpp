@@ -108,7 +108,7 @@ double CentreZoomOnChartPoint(double x, double y, double altitudeDeg) {
     o.zoomFactor = 8;
 
     const int w2 = ZoomOuterWidth() / 2;
-    const int c2 = (ZoomOuterHeight() - 48) / 2;
+    const int c2 = ZoomViewCentreY(ZoomOuterHeight());
     const double ox = w2 - IntPart((x - cx) * 8.0);
     const double oy = c2 - IntPart((y - cy) * 8.0);
     ZoomOffsets& z = ChartZoomOffsets();

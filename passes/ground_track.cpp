@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "chart/canvas.h"
+#include "core/constants.h"
 #include "core/sun_moon.h"
 #include "location/world_map_geometry.h"
 #include "satellite/satellite_state.h"
@@ -12,7 +13,6 @@
 
 namespace {
 
-constexpr double kEarthRadiusKm = 6378.135;
 constexpr int kMapRows = 300;
 
 // printf-style text with "." (the C locale is the program's).
@@ -24,17 +24,12 @@ std::string Formatted(const char* format, double value) {
 
 // Earth radius at geocentric latitude ψc (km) on the reference ellipsoid.
 double EarthRadiusAt(double geocentricLatitude) {
-    const double c = std::cos(geocentricLatitude);
-    return 6356.775 / std::sqrt(1.0 - 0.00669454 * c * c);
+    return EllipsoidRadiusKm(std::cos(geocentricLatitude));
 }
 
 }  // namespace
 
-double LongitudeIntoHalfCircle(double longitudeDeg) {
-    if (longitudeDeg < -180.0) longitudeDeg += 360.0;
-    if (longitudeDeg > 180.0) longitudeDeg -= 360.0;
-    return longitudeDeg;
-}
+double LongitudeIntoHalfCircle(double longitudeDeg) { return WrapSymmetric(longitudeDeg, 180.0); }
 
 bool SubSatellitePoint(std::string_view line1, std::string_view line2, JD1900 t,
                        double siderealHours, double observerLongitudeDeg, GroundPoint& out) {

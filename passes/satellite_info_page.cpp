@@ -2,13 +2,12 @@
 
 #include <cmath>
 
+#include "core/constants.h"
 #include "passes/satellite_info_format.h"
 #include "satellite/column_number.h"
 
 namespace {
 
-constexpr double kGravityKe = 0.0743669161;
-constexpr double kEarthRadiusKm = 6378.135;
 constexpr double kMeanHeightRadiusKm = 6378.15;  // the mean height uses this radius
 constexpr double kSunRateDegDay = 0.9856;
 
@@ -166,7 +165,7 @@ InfoPage SatelliteInfoPage(const ElementSet& set, double standardMagnitude, bool
     const double periodChange = 1440.0 / (n + 2.0 * *ndot) - 1440.0 / n;
     out.push_back(" Änderung der Umlaufzeit " + std::string(periodChange > 0.0 ? " " : "") +
                   FixedText(periodChange, 8, 6) + " Minuten/Tag");
-    const double sinkRate = (AxisER(n) - AxisER(n + 2.0 * *ndot)) * 6378135.0;
+    const double sinkRate = (AxisER(n) - AxisER(n + 2.0 * *ndot)) * kEarthRadiusM;
     out.push_back(" Sinkgeschwindigkeit " + SignAndAlignment(sinkRate, 4) +
                   FixedText(sinkRate, 8, 1) + " Meter/Tag");
     page.ok = true;

@@ -2,10 +2,11 @@
 
 #include <cmath>
 
+#include "core/constants.h"
+#include "satellite/anomaly.h"
+
 namespace {
 
-constexpr double kPolarRatio = 0.99664719;  // b/a of the Earth ellipsoid
-constexpr double kEquatorRadiusM = 6378135.0;
 constexpr double kEarthTurnDegMin = 0.250684477;  // the Earth's rotation, degrees per minute
 
 // Into (-180, 180].
@@ -16,14 +17,6 @@ double HalfTurn(double degrees) {
     return value;
 }
 
-// Mean anomaly of a true anomaly for eccentricity e, in (-π, π]:
-// E = 2·atan(√((1 - e)/(1 + e))·tan(ν/2)), M = E - e·sin E.
-double MeanAnomalyOf(double trueAnomaly, double e) {
-    const double E =
-        2.0 * std::atan(std::sqrt((1.0 - e) / (1.0 + e)) * std::tan(trueAnomaly / 2.0));
-    return E - e * std::sin(E);
-}
-
 // value mod 360 through the fraction of value/360: a negative value stays negative.
 double SignedMod360(double value) { return FracPart(value / 360.0) * 360.0; }
 
@@ -32,9 +25,9 @@ double SignedMod360(double value) { return FracPart(value / 360.0) * 360.0; }
 OrbitPlanePassage ComputeOrbitPlanePassage(const OrbitPlaneInput& in) {
     OrbitPlanePassage passage;
     const double phi = in.latitudeDeg * kDegToRad;
-    const double u = std::atan(kPolarRatio * std::tan(phi));
-    const double rhoC = std::cos(u) + in.heightM * std::cos(phi) / kEquatorRadiusM;
-    const double rhoS = kPolarRatio * std::sin(u) + in.heightM * std::sin(phi) / kEquatorRadiusM;
+    const double u = std::atan(kEarthAxisRatio * std::tan(phi));
+    const double rhoC = std::cos(u) + in.heightM * std::cos(phi) / kEarthRadiusM;
+    const double rhoS = kEarthAxisRatio * std::sin(u) + in.heightM * std::sin(phi) / kEarthRadiusM;
     const double s = (rhoS / rhoC) / std::tan(in.inclinationDeg * kDegToRad);
     // An observer on the equator under an equatorial orbit gives 0/0: no single
     // crossing either, so it counts as no passage.
@@ -47,8 +40,8 @@ OrbitPlanePassage ComputeOrbitPlanePassage(const OrbitPlaneInput& in) {
     const double r = HalfTurn(in.longitudeDeg - beta);
     const double q = HalfTurn(in.longitudeDeg + beta + 180.0);
 
-    double deltaM = MeanAnomalyOf(in.argumentOfLatitude - in.perigeeRad, in.eccentricity) -
-                    MeanAnomalyOf(-in.perigeeRad, in.eccentricity);
+    double deltaM = MeanAnomalyOfTrue(in.argumentOfLatitude - in.perigeeRad, in.eccentricity) -
+                    MeanAnomalyOfTrue(-in.perigeeRad, in.eccentricity);
     if (deltaM < -kPi) deltaM += kTwoPi;
     passage.lastNode = in.instant - deltaM / (kTwoPi * in.meanMotionRevDay);
 

@@ -3,13 +3,12 @@
 #include <cmath>
 #include <limits>
 
+#include "core/constants.h"
 #include "core/timescale.h"
 #include "satellite/column_number.h"
 
 namespace {
 
-constexpr double kGravityKe = 0.0743669161;  // √(GM) in Earth radii^1.5 per minute
-constexpr double kEarthRadiusKm = 6378.135;
 constexpr double kSiderealDayMin = 1436.068;
 constexpr double kSunNodeRateDegDay = 0.9856;  // the mean Sun's motion, degrees per day
 constexpr double kDefaultApogeeMax = 10000000000.0;
@@ -90,9 +89,12 @@ BoundsReading ReadRangeBounds(RangeKind kind, std::string_view loText, std::stri
 
 double RangeValue(RangeKind kind, const OrbitFigures& orbit) {
     switch (kind) {
-    case RangeKind::Perigee: return orbit.perigeeKm;
-    case RangeKind::Apogee: return orbit.apogeeKm;
-    case RangeKind::Inclination: return orbit.inclinationDeg;
+        case RangeKind::Perigee:
+            return orbit.perigeeKm;
+        case RangeKind::Apogee:
+            return orbit.apogeeKm;
+        case RangeKind::Inclination:
+            return orbit.inclinationDeg;
     }
     return 0.0;
 }
@@ -120,7 +122,8 @@ bool GeosyncMeanMotion(double meanMotionRevDay, double driftDegDay) {
     // division by zero or a negative limit that would select nothing).
     const double slowest = kSiderealDayMin - 4.0 * driftDegDay;
     const double upper = slowest > 0.0 ? 1440.0 / slowest : std::numeric_limits<double>::infinity();
-    return 1440.0 / (kSiderealDayMin + 4.0 * driftDegDay) < meanMotionRevDay && meanMotionRevDay < upper;
+    return 1440.0 / (kSiderealDayMin + 4.0 * driftDegDay) < meanMotionRevDay &&
+           meanMotionRevDay < upper;
 }
 
 bool SunsyncNodeRate(double nodeRateRadMin, double driftDegDay) {
@@ -135,9 +138,12 @@ bool MolniyaOrbit(double perigeeRateRadMin, double eccentricity, double meanMoti
 
 const char* OrbitClassCaptionPrefix(OrbitClass orbitClass) {
     switch (orbitClass) {
-    case OrbitClass::Geosync: return "Geosynchrone Satelliten (";
-    case OrbitClass::Sunsync: return "Sonnensynchrone Satelliten (";
-    case OrbitClass::Molniya: return "Molniya Satelliten (";
+        case OrbitClass::Geosync:
+            return "Geosynchrone Satelliten (";
+        case OrbitClass::Sunsync:
+            return "Sonnensynchrone Satelliten (";
+        case OrbitClass::Molniya:
+            return "Molniya Satelliten (";
     }
     return "";
 }

@@ -13,9 +13,9 @@ struct OrbitFigures {
     double meanMotionRevDay = 0.0;
     double eccentricity = 0.0;
     double inclinationDeg = 0.0;
-    double semiMajorAxisKm = 0.0;  // (ke / (n·2π/1440))^(2/3) · 6378.135
-    double perigeeKm = 0.0;        // a·(1 - e) - 6378.135
-    double apogeeKm = 0.0;         // a·(1 + e) - 6378.135
+    double semiMajorAxisKm = 0.0;  // (ke / (n·2π/1440))^(2/3) · kEarthRadiusKm
+    double perigeeKm = 0.0;        // a·(1 - e) - kEarthRadiusKm
+    double apogeeKm = 0.0;         // a·(1 + e) - kEarthRadiusKm
     double periodMin = 0.0;        // 1440 / n
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/constants.h"
 #include "core/sun_moon.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_state.h"
@@ -95,7 +96,7 @@ void EvaluateFlare(double sunRaRad, double sunDecRad) {
     const SatelliteState& st = SatState();
     ObservationValues& ov = Observation();
     double t[3];
-    for (int i = 0; i < 3; ++i) t[i] = st.observerVector[i] / 6378.135 + st.positionER[i];
+    for (int i = 0; i < 3; ++i) t[i] = st.observerVector[i] / kEarthRadiusKm + st.positionER[i];
     double best = 0.0;
     int mirror = 0;
     for (int j = 0; j < 3; ++j) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/constants.h"
 #include "core/frames.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
@@ -17,11 +18,6 @@ namespace {
 
 ObservationValues gObservation;
 
-constexpr double kEarthRadiusKm = 6378.135;
-constexpr double kFlattening = 0.0033528131778969143;  // 1/298.257
-constexpr double kEquatorialRadiusM = 6378135.0;
-constexpr double kPolarRadiusKm = 6356.775;
-constexpr double kShadowEllipsoidE2 = 0.00669454;
 constexpr double kArcSecond = 4.84813681109536e-6;
 constexpr double kPerTropicalCentury = 2.7379092633269355e-5;
 constexpr double kSixSecondsDays = 1.0 / 14400.0;
@@ -49,7 +45,7 @@ double EllipsoidRadiusBelow(const double r[3]) {
     const double xy = std::sqrt(r[0] * r[0] + r[1] * r[1]);
     const double psi = xy == 0.0 ? (r[2] >= 0.0 ? kPi / 2.0 : -kPi / 2.0) : std::atan(r[2] / xy);
     const double cosPsi = std::cos(psi);
-    return kPolarRadiusKm / std::sqrt(1.0 - kShadowEllipsoidE2 * cosPsi * cosPsi);
+    return EllipsoidRadiusKm(cosPsi);
 }
 
 std::string WithoutTrailingBlanks(const std::string& text) {
@@ -96,10 +92,10 @@ void PrepareObserver() {
     const ObserverState& o = Observer();
     SatelliteState& st = SatState();
     const double theta = kPi * o.siderealHours / 12.0;
-    const double e2 = 2.0 * kFlattening - kFlattening * kFlattening;
+    const double e2 = 2.0 * kEarthFlattening - kEarthFlattening * kEarthFlattening;
     const double c = 1.0 / std::sqrt(1.0 - e2 * o.sinLatitude * o.sinLatitude);
-    const double s = (1.0 - kFlattening) * (1.0 - kFlattening) * c;
-    const double hr = o.heightM / kEquatorialRadiusM;
+    const double s = (1.0 - kEarthFlattening) * (1.0 - kEarthFlattening) * c;
+    const double hr = o.heightM / kEarthRadiusM;
     st.observerVector[0] = -kEarthRadiusKm * (c + hr) * o.cosLatitude * std::cos(theta);
     st.observerVector[1] = -kEarthRadiusKm * (c + hr) * o.cosLatitude * std::sin(theta);
     st.observerVector[2] = -kEarthRadiusKm * (s + hr) * o.sinLatitude;

@@ -6,20 +6,17 @@
 #include <cmath>
 #include <optional>
 
+#include "core/constants.h"
 #include "satellite/column_number.h"
 #include "satellite/satellite_state.h"
 
 namespace {
 
-constexpr double kKe = 0.0743669161;        // sqrt(GM), Earth radii^1.5 per minute
 constexpr double kK1 = 0.000811962;         // (3/4) J2
 constexpr double kJ2Quarter = 0.000270654;  // J2/4
 constexpr double kJ2Eighth = 0.000135327;   // J2/8
 constexpr double kHalfJ3OverJ2 = -0.0011725351214408562;
 constexpr double k134Over81 = 1.6543209876543209877;
-constexpr double kEarthRadiusKm = 6378.135;
-constexpr double kPolarRadiusKm = 6356.775;  // ellipsoid of the height and the shadow
-constexpr double kShadowEllipsoidE2 = 0.00669454;
 constexpr double kRevPerDay = 3.030085503472222e-6;  // 2 pi / 1440^2
 constexpr double kDeg = 0.017453292519943295769;
 constexpr double kEccentricityFloor = 1.0e-6;
@@ -122,7 +119,7 @@ bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElement
     if (el.n0 == 0.0) {
         el.epochFailed = true;  // ke / n0 divides by zero
     } else {
-        const double a1 = Power(kKe / el.n0, 2.0 / 3.0);
+        const double a1 = Power(kGravityKe / el.n0, 2.0 / 3.0);
         const double delta1 = kK1 * (3.0 * c * c - 1.0) / (a1 * a1 * Power(1.0 - e0 * e0, 1.5));
         el.a0 = a1 * (1.0 - delta1 / 3.0 - delta1 * delta1 - k134Over81 * delta1 * delta1 * delta1);
         const double p0 = el.a0 * (1.0 - e0 * e0);
@@ -246,8 +243,8 @@ bool PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
         MathErrorFlag = true;  // division by zero or root of a negative number
         return false;
     }
-    const double rDot = kKe * std::sqrt(a) * eSinE / r;
-    const double rNuDot = kKe * std::sqrt(pL) / r;
+    const double rDot = kGravityKe * std::sqrt(a) * eSinE / r;
+    const double rNuDot = kGravityKe * std::sqrt(pL) / r;
     const double g = eSinE / (1.0 + std::sqrt(1.0 - eL2));
     const double sinU = (a / r) * (sw - ayN - axN * g);
     const double cosU = (a / r) * (cw - axN + ayN * g);
@@ -287,8 +284,7 @@ bool PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
         const double xy = rk * std::sqrt(ux * ux + uy * uy);
         const double psi = std::atan2(rk * uz, xy);
         const double cosPsi = std::cos(psi);
-        const double surfaceKm =
-            kPolarRadiusKm / std::sqrt(1.0 - kShadowEllipsoidE2 * cosPsi * cosPsi);
+        const double surfaceKm = EllipsoidRadiusKm(cosPsi);
         if (kEarthRadiusKm * rk < surfaceKm) failed = true;
     }
     if (withVelocity) {

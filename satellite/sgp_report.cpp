@@ -3,6 +3,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
+#include "core/constants.h"
 #include "core/json_text.h"
 #include "core/observer_state.h"
 #include "satellite/column_number.h"
@@ -12,8 +13,6 @@
 #include "satellite/sgp.h"
 
 namespace {
-
-constexpr double kEarthRadiusKm = 6378.135;
 
 using jsontext::Json;
 using jsontext::JsonNumber;

@@ -88,6 +88,24 @@ TEST(NumericHelpers, ModuloAndAngles) {
     EXPECT_NEAR(AngleOf(0, 1), kPi / 2, 1e-15);
 }
 
+TEST(NumericHelpers, WrapSymmetricKeepsTheClosedRangeAndTurnsWholeTurns) {
+    struct Case {
+        double x, halfTurn, expected;
+    };
+    const Case cases[] = {
+        {0.0, 180.0, 0.0},        {180.0, 180.0, 180.0},
+        {-180.0, 180.0, -180.0},  {190.0, 180.0, -170.0},
+        {-190.0, 180.0, 170.0},   {530.0, 180.0, 170.0},
+        {-900.0, 180.0, -180.0},  {1.0e12 + 90.0, 180.0, 10.0},
+        {4.0, kPi, 4.0 - kTwoPi}, {-4.0, kPi, kTwoPi - 4.0},
+        {kPi, kPi, kPi},
+    };
+    for (const Case& c : cases)
+        EXPECT_NEAR(WrapSymmetric(c.x, c.halfTurn), c.expected, 1e-9) << c.x << " " << c.halfTurn;
+    EXPECT_TRUE(std::isinf(WrapPi(INFINITY)));
+    EXPECT_TRUE(std::isnan(WrapPi(NAN)));
+}
+
 TEST(NumericHelpers, PowerSetsErrorFlagOnlyForNonPositiveBase) {
     MathErrorFlag = false;
     EXPECT_NEAR(Power(8, 1.0 / 3.0), 2.0, 1e-15);

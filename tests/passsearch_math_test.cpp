@@ -82,17 +82,6 @@ TEST(Quartic, LargestCubicRootBothForms) {
     EXPECT_NEAR(LargestCubicRoot(-3.0, 3.0, -1.0), 1.0, 1e-5);  // triple root
 }
 
-TEST(ShadowBoundary, MeanAnomalyOfTrueAnomaly) {
-    EXPECT_NEAR(MeanAnomalyOfTrue(0.0, 0.3), 0.0, 1e-15);
-    EXPECT_NEAR(MeanAnomalyOfTrue(kPi, 0.3), kPi, 1e-12);
-    EXPECT_NEAR(MeanAnomalyOfTrue(1.0, 0.0), 1.0, 1e-15);
-    // Kepler: the result satisfies M = E - e sin E with tan(v/2) = sqrt((1+e)/(1-e)) tan(E/2).
-    const double e = 0.2, v = 2.0;
-    const double E = 2.0 * std::atan(std::sqrt((1 - e) / (1 + e)) * std::tan(v / 2));
-    EXPECT_NEAR(MeanAnomalyOfTrue(v, e), E - e * std::sin(E), 1e-15);
-    EXPECT_NEAR(MeanAnomalyOfTrue(-v, e), kTwoPi - (E - e * std::sin(E)), 1e-12);
-}
-
 // A circular equatorial orbit of radius a with the Sun along +x: the satellite is at
 // (a cos v, a sin v) (perigee on the x axis) and crosses the shadow cylinder where
 // |a sin v| = 1 on the night side (x < 0).

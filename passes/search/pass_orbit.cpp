@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/constants.h"
 #include "core/frames.h"
 #include "core/observer_state.h"
 #include "satellite/observation.h"
@@ -48,11 +49,11 @@ double QuickAltitude(const SgpElements& elements, JD1900 t) {
 }
 
 Vector3 ObserverVectorER(JD1900 t) {
-    constexpr double f = 0.0033528131778969143;
+    constexpr double f = kEarthFlattening;
     constexpr double e2 = 2.0 * f - f * f;
     ObserverState& o = Observer();
     const double C = 1.0 / std::sqrt(1.0 - e2 * o.sinLatitude * o.sinLatitude);
-    const double hr = o.heightM / 6378135.0;
+    const double hr = o.heightM / kEarthRadiusM;
     const double axy = C + hr;
     const double az = C * (1.0 - f) * (1.0 - f) + hr;
     o.siderealHours = LocalSiderealTime(o.longitudeDeg, t);

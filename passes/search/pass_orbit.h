@@ -28,7 +28,7 @@ OrbitState ElementsAt(const SgpElements& elements, JD1900 t);
 double QuickAltitude(const SgpElements& elements, JD1900 t);
 
 // The observer's geocentric position at t in Earth radii, equatorial frame of date
-// (ellipsoid 1/298.257, equatorial radius 6378135 m). Sets siderealHours for t.
+// (the WGS-72 ellipsoid of core/constants.h). Sets siderealHours for t.
 struct Vector3 {
     double x = 0.0, y = 0.0, z = 0.0;
 };

@@ -4,15 +4,10 @@
 
 #include "core/sun_moon.h"
 #include "passes/search/quartic.h"
+#include "satellite/anomaly.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_state.h"
 #include "satellite/sgp.h"
-
-double MeanAnomalyOfTrue(double trueAnomaly, double e) {
-    const double E =
-        2.0 * std::atan(std::sqrt((1.0 - e) / (1.0 + e)) * std::tan(trueAnomaly / 2.0));
-    return Mod2Pi(E - e * std::sin(E));
-}
 
 ShadowAnomalies ShadowBoundaryAnomalies(const ShadowOrbit& o) {
     const double cw = std::cos(o.perigee), sw = std::sin(o.perigee);
@@ -115,7 +110,8 @@ ShadowBoundaryResult ShadowBoundary(int k, const SgpElements& elements, JD1900 w
     ShadowBoundaryResult result;
     double bestAltitude = 0.0;
     for (int i = 0; i < anomalies.count; ++i) {
-        double dM = (MeanAnomalyOfTrue(anomalies.trueAnomaly[i], e) - meanAnomalyAtT) * kRadToDeg;
+        double dM =
+            (Mod2Pi(MeanAnomalyOfTrue(anomalies.trueAnomaly[i], e)) - meanAnomalyAtT) * kRadToDeg;
         while (dM > 180.0) dM -= 360.0;
         while (dM <= -180.0) dM += 360.0;
         const JD1900 tb = t + dM / 360.0 / revPerDay;

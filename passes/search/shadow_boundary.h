@@ -29,9 +29,6 @@ struct ShadowAnomalies {
 };
 ShadowAnomalies ShadowBoundaryAnomalies(const ShadowOrbit& orbit);
 
-// Mean anomaly of a true anomaly for eccentricity e, radians in [0, 2pi).
-double MeanAnomalyOfTrue(double trueAnomaly, double e);
-
 struct ShadowBoundaryResult {
     bool found = false;
     JD1900 time = 0.0;
