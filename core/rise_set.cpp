@@ -21,7 +21,6 @@ struct LocalNoon {
 
 LocalNoon LocalNoonOfCurrentDate() {
     const ObserverState& o = Observer();
-    FormatDateTime1900(o.currentJD, o.zoneOffsetHours);
     const CivilDateTime c = CivilFromJD1900(o.currentJD, o.zoneOffsetHours);
     LocalNoon n;
     n.deltaDays = DeltaT(c.year) / 24.0;
@@ -67,12 +66,6 @@ double HorizonHourAngleDeg(double sinH0, double dec, double sinLat, double cosLa
 
 bool Finite(const RiseSetTimes& r) { return std::isfinite(r.setting) && std::isfinite(r.rising); }
 
-RiseSetTimes Failed() {
-    const ObserverState& o = Observer();
-    FormatDateTime1900(o.currentJD, o.zoneOffsetHours);
-    return {};
-}
-
 }  // namespace
 
 RiseSetTimes SunRiseSet(double h0Deg) {
@@ -94,7 +87,7 @@ RiseSetTimes SunRiseSet(double h0Deg) {
     // Also covers the southern hemisphere, where the test above does not catch polar day
     // and night: a horizon hour angle outside [0, 180] means no event.
     const double h0Set = HorizonHourAngleDeg(sinH0, dec, o.sinLatitude, o.cosLatitude);
-    if (std::isnan(h0Set)) return Failed();
+    if (std::isnan(h0Set)) return {};
 
     RiseSetTimes out;
     out.setting = SecantRefine(t0 + h0Set / 360.0, h0Deg, altitude);
@@ -104,11 +97,9 @@ RiseSetTimes SunRiseSet(double h0Deg) {
         t0 - HourAngle(LocalSiderealTime(o.longitudeDeg, t0), SunRightAscensionHours()) / kTwoPi;
     SunPosition(t1 + d);
     const double h1 = HorizonHourAngleDeg(sinH0, SunDeclination(), o.sinLatitude, o.cosLatitude);
-    if (std::isnan(h1)) return Failed();
+    if (std::isnan(h1)) return {};
     out.rising = SecantRefine(t1 - h1 / 360.0, h0Deg, altitude);
-    if (!Finite(out)) return Failed();
-    FormatDateTime1900(o.currentJD, o.zoneOffsetHours);
-    return out;
+    return Finite(out) ? out : RiseSetTimes{};
 }
 
 RiseSetTimes MoonRiseSet() {
@@ -131,12 +122,10 @@ RiseSetTimes MoonRiseSet() {
     const MoonTopocentricResult transit = MoonTopocentric(e + d);
     const double phiDeg = std::fabs(o.latitudeDeg);
     if (transit.altitudeDeg < kMoonHorizonDeg ||
-        transit.altitudeDeg + 2.0 * phiDeg - 180.0 > kMoonHorizonDeg) {
-        FormatDateTime1900(o.currentJD, o.zoneOffsetHours);
+        transit.altitudeDeg + 2.0 * phiDeg - 180.0 > kMoonHorizonDeg)
         return {};
-    }
     const double h0Set = HorizonHourAngleDeg(sinH0, transit.dec, o.sinLatitude, o.cosLatitude);
-    if (std::isnan(h0Set)) return Failed();
+    if (std::isnan(h0Set)) return {};
     RiseSetTimes out;
     out.setting = SecantRefine(e + h0Set / 360.0, kMoonHorizonDeg, altitude);
 
@@ -144,7 +133,5 @@ RiseSetTimes MoonRiseSet() {
     const double h1 =
         HorizonHourAngleDeg(sinH0, MoonTopocentric(e1 + d).dec, o.sinLatitude, o.cosLatitude);
     if (!std::isnan(h1)) out.rising = SecantRefine(e1 - h1 / 360.0, kMoonHorizonDeg, altitude);
-    if (!Finite(out)) return Failed();
-    FormatDateTime1900(o.currentJD, o.zoneOffsetHours);
-    return out;
+    return Finite(out) ? out : RiseSetTimes{};
 }

@@ -17,7 +17,7 @@ inline constexpr double kNauticalTwilightDeg = -12.0;      // "Nautische Dämmer
 inline constexpr double kAstronomicalTwilightDeg = -18.0;  // "Astronomische Dämmerung"
 
 // Setting and rising of the Sun's centre through altitude h0Deg. Leaves SunState holding
-// the last instant computed; DateText/TimeText show currentJD afterwards.
+// the last instant computed; the date texts are not touched.
 RiseSetTimes SunRiseSet(double h0Deg);
 
 // Setting and rising of the Moon (horizon altitude -0.567 deg, topocentric).

@@ -53,8 +53,12 @@ MoonState& Moon();
 void ResetSunState();
 void ResetMoonState();
 
-// Fills the series part of SunState (true longitude, distance, obliquity, X, Y, Z) and
-// the distance of BodyPlotTable entry 0. t: ephemeris time.
+// The series part of the Sun (true longitude, distance, obliquity, X, Y, Z) at
+// ephemeris time t, returned without touching the shared records (the chart values
+// of the result stay at their defaults).
+SunState SunPositionAt(JD1900 t);
+// The same written into SunState (the series part only), with the distance of
+// BodyPlotTable entry 0.
 void SunPosition(JD1900 t);
 
 // Sun values for the chart from the current SunState: right ascension, declination,

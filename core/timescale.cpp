@@ -27,6 +27,16 @@ double WrapSymmetric(double x, double halfTurn) {
     return x;
 }
 
+double WrapSymmetric(double x, double halfTurn) {
+    if (!std::isfinite(x)) return x;
+    const double turn = 2.0 * halfTurn;
+    // Far out, whole turns go at once (exactly); near the range, turn by turn.
+    if (std::fabs(x) > 3.0 * halfTurn) x = std::fmod(x, turn);
+    while (x > halfTurn) x -= turn;
+    while (x < -halfTurn) x += turn;
+    return x;
+}
+
 double Power(double base, double exponent) {
     if (base > 0.0) {
         return static_cast<double>(std::exp(static_cast<long double>(exponent) *

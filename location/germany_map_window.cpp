@@ -11,6 +11,7 @@
 #include "app/dialogs.h"
 #include "core/observer_state.h"
 #include "location/map_files.h"
+#include "location/map_pointer_labels.h"
 #include "location/place_messages.h"
 #include "location/place_numbers.h"
 #include "location/redraw_active_view.h"
@@ -24,15 +25,6 @@ constexpr int kDesignHeight = 300;
 constexpr int kLabelLeft = 10;
 constexpr int kLabelTop = 10;
 constexpr int kLabelWidth = 300;
-
-QString TwoDecimals(double value) { return QString::number(value, 'f', 2); }
-
-QFont PointerLabelFont() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    return font;
-}
 
 }  // namespace
 
@@ -63,15 +55,9 @@ GermanyMapWindow::GermanyMapWindow(QWidget* parent)
     layout->setMenuBar(menu_);
     layout->addWidget(area_);
 
-    QPalette white = palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    longitudeLabel_ = new QLabel(QStringLiteral("geographische Länge: "), area_);
-    latitudeLabel_ = new QLabel(QStringLiteral("geographische Breite: "), area_);
+    MakePointerLabels(area_, longitudeLabel_, latitudeLabel_);
     int top = kLabelTop;
     for (QLabel* label : {longitudeLabel_, latitudeLabel_}) {
-        label->setFont(PointerLabelFont());
-        label->setPalette(white);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
         label->setGeometry(kLabelLeft, top, kLabelWidth, label->sizeHint().height());
         top += IntPart(1.2 * label->height());
     }
@@ -162,10 +148,7 @@ void GermanyMapWindow::XorFrame(QPoint centre) {
 void GermanyMapWindow::PointerAt(int x, int y) {
     pointer_ = QPoint(x, y);
     const MapPoint place = geometry_.ToDegrees(x, y);
-    longitudeLabel_->setText(QStringLiteral("geographische Länge: ") +
-                             TwoDecimals(place.longitudeDeg) + QStringLiteral("°"));
-    latitudeLabel_->setText(QStringLiteral("geographische Breite: ") +
-                            TwoDecimals(place.latitudeDeg) + QStringLiteral("°"));
+    ShowPointerPlace(longitudeLabel_, latitudeLabel_, place.longitudeDeg, place.latitudeDeg);
     if (frameMode_) {
         if (frameDrawn_) XorFrame(framePos_);
         framePos_ = pointer_;

@@ -10,6 +10,7 @@
 #include "app/dialogs.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
+#include "location/map_pointer_labels.h"
 #include "location/place_messages.h"
 #include "location/place_numbers.h"
 #include "location/redraw_active_view.h"
@@ -23,15 +24,6 @@ const CanvasFont kPaintFont =
     CanvasFont::Points(QStringLiteral("Courier New"), 8, false, Qt::yellow);
 const CanvasFont kNewPlaceFont =
     CanvasFont::Points(QStringLiteral("Courier New"), 8, true, Qt::white);
-
-QString TwoDecimals(double value) { return QString::number(value, 'f', 2); }
-
-QFont PointerLabelFont() {
-    QFont font(QStringLiteral("Courier New"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    return font;
-}
 
 // Height of a text line in the paint font.
 int PaintTextHeight() {
@@ -51,17 +43,9 @@ WorldMapWindow::WorldMapWindow(QWidget* parent)
     SetBlackBackground(this);
     setMouseTracking(true);
 
-    QPalette white = palette();
-    white.setColor(QPalette::WindowText, Qt::white);
-    longitudeLabel_ = new QLabel(QStringLiteral("geographische Länge: "), this);
-    latitudeLabel_ = new QLabel(QStringLiteral("geographische Breite: "), this);
-    for (QLabel* label : {longitudeLabel_, latitudeLabel_}) {
-        label->setFont(PointerLabelFont());
-        label->setPalette(white);
-        label->setMouseTracking(true);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    MakePointerLabels(this, longitudeLabel_, latitudeLabel_);
+    for (QLabel* label : {longitudeLabel_, latitudeLabel_})
         label->resize(320, label->sizeHint().height());
-    }
     const int textHeight = PaintTextHeight();
     const int pitch = IntPart(1.3 * textHeight);
     const int y0 = kImageBottom + textHeight;
@@ -155,10 +139,7 @@ void WorldMapWindow::PointerAt(int x, int y) {
     setCursor(Qt::CrossCursor);
     const double longitude = WorldLongitudeOfColumn(x - kWorldImageLeft);
     const double latitude = WorldLatitudeOfRow(y - kWorldImageTop);
-    longitudeLabel_->setText(QStringLiteral("geographische Länge: ") + TwoDecimals(longitude) +
-                             QStringLiteral("°"));
-    latitudeLabel_->setText(QStringLiteral("geographische Breite: ") + TwoDecimals(latitude) +
-                            QStringLiteral("°"));
+    ShowPointerPlace(longitudeLabel_, latitudeLabel_, longitude, latitude);
 }
 
 void WorldMapWindow::ClickAt(int x, int y) {

@@ -22,12 +22,9 @@ std::vector<CachedRow> gRows;
 
 void ClearElementCache() { gRows.clear(); }
 
-void PropagateRow(int row, const std::string& line1, const std::string& line2, JD1900 T,
-                  bool withVelocity) {
-    if (row < 1 || row > kSatelliteCapacity) {
-        PropagateSGP(line1, line2, T, withVelocity);
-        return;
-    }
+OrbitError PropagateRow(int row, const std::string& line1, const std::string& line2, JD1900 T,
+                        bool withVelocity) {
+    if (row < 1 || row > kSatelliteCapacity) return PropagateSGP(line1, line2, T, withVelocity);
     const std::size_t index = static_cast<std::size_t>(row);
     if (gRows.size() <= index) gRows.resize(std::max(index, Satellites().allSets.size() / 3) + 1);
     CachedRow& cached = gRows[index];
@@ -39,7 +36,7 @@ void PropagateRow(int row, const std::string& line1, const std::string& line2, J
     }
     if (!cached.valid) {
         MathErrorFlag = true;
-        return;
+        return OrbitError::Unreadable;
     }
-    PropagateSGP(cached.elements, T, withVelocity);
+    return PropagateSGP(cached.elements, T, withVelocity);
 }

@@ -7,10 +7,11 @@
 #include <string>
 
 #include "core/timescale.h"
+#include "satellite/sgp.h"
 
 // PropagateSGP(line1, line2, T, withVelocity), parsing row's lines only once.
-void PropagateRow(int row, const std::string& line1, const std::string& line2, JD1900 T,
-                  bool withVelocity);
+OrbitError PropagateRow(int row, const std::string& line1, const std::string& line2, JD1900 T,
+                        bool withVelocity);
 
 // Forgets every parsed row (a new table was loaded).
 void ClearElementCache();

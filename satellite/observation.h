@@ -4,13 +4,15 @@
 // Azimuths are chart azimuths: counted from south, +90 deg towards west, -90 deg
 // towards east, in (-180, 180]; add 180 deg for the azimuth from north through east.
 // The Sun values for the chart (right ascension, declination, altitude, azimuth) are
-// the core's shared ones; ObserveSatellite replaces them with those of its instant.
+// the core's shared ones; ObserveSatellite computes its own for its instant and leaves
+// the shared ones alone.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 #include "core/timescale.h"
+#include "satellite/sgp.h"
 
 struct ObservationValues {
     double heightKm = 0.0;            // above the ellipsoid along the radius
@@ -33,6 +35,8 @@ void ResetObservationValues();
 // Observer's geocentric vector (sign reversed, km) from siderealHours and the place,
 // and the precession angles from currentJD to 2000.0, into SatState().
 void PrepareObserver();
+// The same for an explicit sidereal time (hours).
+void PrepareObserver(double siderealHours);
 
 // Altitude and chart azimuth (radians) of the last propagation, from
 // SatState().rightAscension2000/declination2000 and Observer().siderealHours.
@@ -67,10 +71,11 @@ double ShadowDepth(double sunRaRad, double sunDecRad);
 double EllipsoidHeight();
 
 // Apparent angular speed (deg/s) of the satellite last observed at currentJD with
-// altitude and azimuth in degrees, by propagating the same set 6 seconds later
-// (SatState() then holds the later instant). Stored in Observation().
+// altitude and azimuth in degrees, siderealHours being the sidereal time of currentJD,
+// by propagating the same set 6 seconds later (SatState() then holds the later
+// instant). Stored in Observation().
 double AngularSpeed(std::string_view line1, std::string_view line2, double altitudeDeg,
-                    double azimuthDeg);
+                    double azimuthDeg, double siderealHours);
 
 // The observation of selected set k (from 0) at instant T, for the pass search.
 struct SatObservation {
@@ -80,14 +85,16 @@ struct SatObservation {
     double magnitude = 0.0;
     double shadowDepthKm = 0.0;
     double sunAltitudeDeg = 0.0;
-    // The propagation failed (decay, an orbit inside the Earth, a math error): the
-    // values above are meaningless and no result may be built from them.
-    bool failed = false;
+    double sunEquatorial[3] = {1.0, 0.0, 0.0};  // the Sun at T: geocentric X, Y, Z, AU
+    // Why the propagation failed (decay, an orbit inside the Earth, a math error):
+    // then the values above are meaningless and no result may be built from them.
+    OrbitError error = OrbitError::None;
+    bool failed() const { return error != OrbitError::None; }
 };
-// Sets siderealHours for T (left in place), computes the Sun for T (replacing the
-// Sun values for the chart), propagates (velocity variant for flare-capable rows)
-// and fills Observation(). A failed propagation sets `failed` and leaves
-// MathErrorFlag set for the caller (a flag set before the call stays set).
+// Propagates (velocity variant for flare-capable rows) with the sidereal time and the
+// Sun of T, and fills Observation(); the observer's siderealHours and the shared Sun
+// stay as they were. A failed propagation sets `error` and leaves MathErrorFlag set
+// for the caller (a flag set before the call stays set).
 SatObservation ObserveSatellite(int k, JD1900 T);
 
 // Values of one satellite at currentJD for the information displays: k is a

@@ -54,14 +54,12 @@ std::string FixedField(double x, int decimals, std::size_t width) {
 
 bool ComputeSatellites(const SatelliteUi& ui,
                        const std::function<void(const std::string&)>& displayName) {
-    ObserverState& o = Observer();
-    const double savedSidereal = o.siderealHours;
-    o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
-    PrepareObserver();
+    const ObserverState& o = Observer();
+    const double siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
+    PrepareObserver(siderealHours);
     const std::string savedCaption = ui.caption ? ui.caption() : std::string();
     auto finish = [&] {
         if (ui.setCaption && ui.caption) ui.setCaption(savedCaption);
-        o.siderealHours = savedSidereal;
     };
 
     SatelliteTable& table = Satellites();
@@ -86,13 +84,12 @@ bool ComputeSatellites(const SatelliteUi& ui,
         SatState().satelliteName = WithoutTrailingBlanks(set.nameLine);
         const bool flare = table.flareCapable[rr] != 0;
         MathErrorFlag = false;
-        PropagateRow(row, set.line1, set.line2, o.currentJD, flare);
-        if (MathErrorFlag) {
+        if (PropagateRow(row, set.line1, set.line2, o.currentJD, flare) != OrbitError::None) {
             MathErrorFlag = false;
             table.chartX[kk] = table.chartY[kk] = 0.0;
             continue;
         }
-        const SatHorizontal hz = HorizontalPosition();
+        const SatHorizontal hz = HorizontalPosition(siderealHours);
         if (!(hz.sinAltitude > 0.0)) {  // below the horizon, or not a number
             table.chartX[kk] = table.chartY[kk] = 0.0;
             continue;
@@ -131,9 +128,9 @@ std::string PositionHeader() {
 }
 
 PositionLineText PositionLine(int k) {
-    ObserverState& o = Observer();
-    o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
-    PrepareObserver();
+    const ObserverState& o = Observer();
+    const double siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
+    PrepareObserver(siderealHours);
 
     const SatelliteTable& table = Satellites();
     const ElementSet set = table.Selected(k);
@@ -143,7 +140,7 @@ PositionLineText PositionLine(int k) {
     const bool flare = table.flareCapable[rr] != 0;
     PropagateRow(row, set.line1, set.line2, o.currentJD, flare);
 
-    const SatHorizontal hz = HorizontalPosition();
+    const SatHorizontal hz = HorizontalPosition(siderealHours);
     const double altitudeDeg = hz.altitude * kRadToDeg;
     const double azimuthDeg = hz.azimuth * kRadToDeg;
     const SunState& sun = Sun();
@@ -172,6 +169,6 @@ PositionLineText PositionLine(int k) {
     out.values = line;
     out.header = PositionHeader();
 
-    AngularSpeed(set.line1, set.line2, altitudeDeg, azimuthDeg);
+    AngularSpeed(set.line1, set.line2, altitudeDeg, azimuthDeg, siderealHours);
     return out;
 }

@@ -10,8 +10,8 @@
 // failed or is below the horizon), chartMagnitude and inShadow in Satellites().
 // Runs LoadElementFile first when Satellites().loadRequested is set; a load that
 // cannot open its file reports the error through ui.showMessage ("Fehler") and returns
-// false. Progress "Berechne Erdsatelliten..." every 100 satellites; the caption and
-// siderealHours are restored at the end.
+// false. Progress "Berechne Erdsatelliten..." every 100 satellites; the caption is
+// restored at the end. The sidereal time of currentJD is computed here, not stored.
 bool ComputeSatellites(const SatelliteUi& ui = {},
                        const std::function<void(const std::string&)>& displayName = {});
 
@@ -29,5 +29,5 @@ struct PositionLineText {
     bool bold = false;   // values in bold type when the satellite is sunlit
 };
 // Position line of selected set k (from 0) at currentJD; also leaves
-// Observation().angularSpeedDegSec and siderealHours for currentJD.
+// Observation().angularSpeedDegSec (the observer's siderealHours stays as it was).
 PositionLineText PositionLine(int k);

@@ -31,14 +31,30 @@ struct SgpElements {
 // False when a column that the model reads is not a number (out is then unchanged).
 bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElements& out);
 
+// Why a propagation failed. The decay conditions follow the SGP report: a mean motion
+// that is not positive (at the epoch or, through the drag terms, at T), an
+// eccentricity of the long-period elements of 1 or more, a semi-latus rectum that is
+// not positive, and a position below the Earth's surface.
+enum class OrbitError {
+    None,
+    Unreadable,               // a column that the model reads is not a number
+    MeanMotionNotPositive,    // n0 <= 0, or n <= 0 at T: the orbit has decayed
+    EccentricityOutOfRange,   // e >= 1 (epoch or long-period elements)
+    SemiLatusRectumNegative,  // a (1 - e^2) <= 0 at the short-period step
+    Subterranean,             // the position lies below the ellipsoid
+    MathError,                // another division by zero, root of a negative number or overflow
+};
+
 // Propagates an element set to instant T and writes SatState(): position (and velocity
 // with withVelocity), the mean elements at T, and the topocentric right ascension and
 // declination referred to 2000.0 with the range, using SatState().observerVector and
-// the precession values (see PrepareObserver). Failures set MathErrorFlag and return
-// false: a column that is not a number leaves SatState() untouched; a math error ends
-// the computation there; a decayed orbit (mean motion not positive at T, or at the
-// epoch) and a position below the Earth's surface are computed to the end but fail
-// all the same. The caller tests and clears the flag.
-bool PropagateSGP(std::string_view line1, std::string_view line2, JD1900 T, bool withVelocity);
+// the precession values (see PrepareObserver). A failure is returned and also sets
+// MathErrorFlag (which the caller tests and clears): Unreadable leaves SatState()
+// untouched; MathError, EccentricityOutOfRange and SemiLatusRectumNegative end the
+// computation there; a decayed orbit (MeanMotionNotPositive) and a Subterranean
+// position are computed to the end but fail all the same. Of several failures the
+// first one met is returned.
+OrbitError PropagateSGP(std::string_view line1, std::string_view line2, JD1900 T,
+                        bool withVelocity);
 // The same for elements parsed before (same values, same failures).
-bool PropagateSGP(const SgpElements& elements, JD1900 T, bool withVelocity);
+OrbitError PropagateSGP(const SgpElements& elements, JD1900 T, bool withVelocity);

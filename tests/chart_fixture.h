@@ -30,13 +30,10 @@ inline JD1900 WinterEvening() { return JulianDay1900(2026, 1, 15) + 19.0 / 24.0;
 class ChartTest : public ::testing::Test {
   protected:
     void SetUp() override {
+        // What the chart keeps from one drawing to the next; the computed records (Sun,
+        // Moon, planets, minor body, sky shades) are written afresh by every drawing.
         ResetObserverState();
         ResetPlotTables();
-        ResetSunState();
-        ResetMoonState();
-        ResetMinorBodyState();
-        ResetPlanets();
-        ResetChartShades();
         ResetChartTexts();
         ResetChartHooks();
         ResetSatelliteTable();

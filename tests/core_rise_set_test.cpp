@@ -85,19 +85,23 @@ TEST(SunRiseSet, NoEventGivesZero) {
     }
 }
 
-TEST(RiseSet, DateTextShowsTheCurrentInstantAfterwards) {
+TEST(RiseSet, LeavesTheDateTextsAlone) {
     PlaceObserver(52.5, 13.4, 1.0, JulianDay1900(2024, 3, 1) + 0.75);
     for (int which = 0; which < 3; ++which) {
         DateText = "x";
         TimeText = "y";
-        if (which == 0) SunRiseSet(kSunriseAltitudeDeg);
-        if (which == 1) MoonRiseSet();
+        if (which == 0) {
+            EXPECT_GT(SunRiseSet(kSunriseAltitudeDeg).rising, 0.0);
+        }
+        if (which == 1) {
+            EXPECT_GT(MoonRiseSet().setting, 0.0);
+        }
         if (which == 2) {
             Observer().setLatitude(80.0);  // no event at all
-            SunRiseSet(kSunriseAltitudeDeg);
+            EXPECT_EQ(SunRiseSet(kSunriseAltitudeDeg).rising, 0.0);
         }
-        EXPECT_EQ(DateText, "01.03.2024") << which;
-        EXPECT_EQ(TimeText, "19:00:00") << which;
+        EXPECT_EQ(DateText, "x") << which;
+        EXPECT_EQ(TimeText, "y") << which;
     }
 }
 

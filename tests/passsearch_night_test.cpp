@@ -81,15 +81,13 @@ TEST_F(NightWindowTest, MorningTimeSelectsTheNightThatBeganTheEveningBefore) {
     }
 }
 
-TEST_F(NightWindowTest, NightWindowReadsTheSharedTextsAndSetsTheWindow) {
-    FormatDateTime1900(JulianDay1900(2026, 4, 27) + 20.0 / 24.0);  // 22:00 local
-    ASSERT_TRUE(NightWindow(-5, true, true));
+TEST_F(NightWindowTest, NightWindowTakesTheLocalDateOfTheInstantAndSetsTheWindow) {
+    DateText = "kein Datum";
+    ASSERT_TRUE(NightWindow(JulianDay1900(2026, 4, 27) + 20.0 / 24.0, -5, true, true));  // 22:00
     const NightWindowResult expected = ComputeNightWindow(2026, 4, 27, 22, -5, true, true);
     EXPECT_DOUBLE_EQ(PassWindow().windowStart, expected.start);
     EXPECT_DOUBLE_EQ(PassWindow().windowEnd, expected.end);
-    DateText = "kein Datum";
-    EXPECT_FALSE(NightWindow(-5, true, true));
-    EXPECT_DOUBLE_EQ(PassWindow().windowStart, expected.start);
+    EXPECT_EQ(DateText, "kein Datum");
 }
 
 // At 70 N in midsummer the Sun's lowest altitude is about 3.4 degrees: no window for a
@@ -97,10 +95,9 @@ TEST_F(NightWindowTest, NightWindowReadsTheSharedTextsAndSetsTheWindow) {
 // a short window about local midnight for a limit just above the lowest altitude.
 TEST_F(NightWindowTest, MidsummerAtSeventyNorth) {
     Place(20.0, 70.0, 2.0);
-    FormatDateTime1900(JulianDay1900(2026, 6, 21) + 0.5);
     PassWindow().windowStart = 123.0;
     PassWindow().windowEnd = 456.0;
-    EXPECT_FALSE(NightWindow(-5, true, true));
+    EXPECT_FALSE(NightWindow(JulianDay1900(2026, 6, 21) + 0.5, -5, true, true));
     EXPECT_EQ(PassWindow().windowStart, 123.0);
     EXPECT_EQ(PassWindow().windowEnd, 456.0);
     EXPECT_EQ(ComputeNightWindow(2026, 6, 21, 20, -5, true, true).kind, NightKind::NoDarkness);

@@ -558,8 +558,8 @@ TEST_F(PassSearchTest, FailingOrbitYieldsNoPass) {
     inside.replace(52, 11, "17.50000000");
     LoadAndSelectAll(Set("ISS", issLine2_) + Set("INSIDE", inside));
     const SatObservation seen = ObserveSatellite(1, Observer().currentJD + 0.3);
-    EXPECT_TRUE(seen.failed);
-    EXPECT_FALSE(ObserveSatellite(0, Observer().currentJD + 0.3).failed);
+    EXPECT_TRUE(seen.failed());
+    EXPECT_FALSE(ObserveSatellite(0, Observer().currentJD + 0.3).failed());
     MathErrorFlag = false;
     PassSearchParameters p = Loose();
     p.minAltitudeDeg = -90.0;

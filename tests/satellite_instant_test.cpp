@@ -248,23 +248,33 @@ TEST_F(InstantTest, PositionLineLayout) {
     EXPECT_EQ(unknown.values.substr(0, 64).substr(14), known.values.substr(0, 64).substr(14));
 }
 
-TEST_F(InstantTest, ObserveSatelliteAtAnotherInstant) {
+TEST_F(InstantTest, ObserveSatelliteAtAnotherInstantLeavesTheChartAlone) {
     AddSelected(kIssName, kIss1, kIss2);
     const JD1900 t = FindInstant(Epoch(), true);
     Observer().currentJD = Epoch();
+    Observer().siderealHours = 1.25;
+    Sun().altitudeDeg = 12.5;
+    Sun().x = 0.5;
     const SatObservation obs = ObserveSatellite(0, t);
     EXPECT_FALSE(MathErrorFlag);
-    EXPECT_EQ(Observer().siderealHours, LocalSiderealTime(Observer().longitudeDeg, t));
+    EXPECT_EQ(obs.error, OrbitError::None);
+    // The chart's sidereal time and Sun stay as they were.
+    EXPECT_EQ(Observer().siderealHours, 1.25);
+    EXPECT_EQ(Sun().altitudeDeg, 12.5);
+    EXPECT_EQ(Sun().x, 0.5);
     EXPECT_EQ(SatState().satelliteName, "ISS (ZARYA)");
     EXPECT_GT(obs.altitudeDeg, 20.0);
-    EXPECT_EQ(obs.sunAltitudeDeg, Sun().altitudeDeg);
     EXPECT_EQ(obs.rangeKm, Observation().observedRangeKm);
     EXPECT_EQ(obs.magnitude, Observation().magnitude);
     EXPECT_EQ(obs.shadowDepthKm, Observation().shadowDepthKm);
-    // The Sun values are those of T.
+    // The Sun values returned are those of T.
+    Observer().siderealHours = LocalSiderealTime(Observer().longitudeDeg, t);
     SunPosition(t + DeltaT(Observer().year) / 24.0);
-    const double ra = AngleOf(Sun().x, Sun().y);
-    EXPECT_NEAR(Sun().rightAscension, ra, 1e-12);
+    SunForChart();
+    EXPECT_NEAR(obs.sunAltitudeDeg, Sun().altitudeDeg, 1e-9);
+    EXPECT_EQ(obs.sunEquatorial[0], Sun().x);
+    EXPECT_EQ(obs.sunEquatorial[1], Sun().y);
+    EXPECT_EQ(obs.sunEquatorial[2], Sun().z);
     // Range check: an ISS pass is a few hundred to two thousand km away.
     EXPECT_GT(obs.rangeKm, 300.0);
     EXPECT_LT(obs.rangeKm, 2500.0);

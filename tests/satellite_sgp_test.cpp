@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 
 #include "satellite/satellite_state.h"
@@ -184,34 +185,55 @@ TEST_F(SgpTest, CircularOrbitKeepsTheEccentricityFloor) {
     }
 }
 
-// Orbits that are no orbits fail: the flag is set and the call reports it. The text
-// and the parsed variant agree.
-TEST_F(SgpTest, DecayedOrSubterraneanOrbitsFail) {
+// Orbits that are no orbits fail: the flag is set and the call names the condition
+// that failed. The text and the parsed variant agree.
+TEST_F(SgpTest, EachFailureNamesItsCondition) {
     struct Case {
         const char* what;
         std::string line1, line2;
         double days;  // after the epoch
-        bool fails;
+        OrbitError error;
     };
-    std::string inside = kIssLine2;
-    inside.replace(52, 11, "17.50000000");  // a = 0.92 Earth radii
     const std::string still = Line1("20100.00000000", " .00000000", " 00000-0");
+    auto line2With = [](std::size_t at, const char* columns) {
+        std::string line = kIssLine2;
+        line.replace(at, std::string(columns).size(), columns);
+        return line;
+    };
+    std::string eccentric = line2With(26, "9900000");  // perigee 90 deg: e of the
+    eccentric.replace(34, 8, " 90.0000");              // long-period elements above 1
+    std::string parabolic = line2With(26, "9999999");
+    parabolic.replace(8, 8, "  0.0000");
+    const double nan = std::numeric_limits<double>::quiet_NaN();
     const Case cases[] = {
-        {"ISS-like orbit", still, kIssLine2, 10.0, false},
-        {"mean motion below zero", Line1("20100.00000000", "-.90000000", " 00000-0"), kIssLine2,
-         10.0, true},
-        {"orbit inside the Earth", still, inside, 0.3, true},
+        {"ISS-like orbit", still, kIssLine2, 10.0, OrbitError::None},
+        {"unreadable mean motion", still, line2With(52, "15.5000abcd"), 1.0,
+         OrbitError::Unreadable},
+        {"mean motion below zero at T", Line1("20100.00000000", "-.90000000", " 00000-0"),
+         kIssLine2, 10.0, OrbitError::MeanMotionNotPositive},
+        {"mean motion zero at the epoch", still, line2With(52, " 0.00000000"), 1.0,
+         OrbitError::MeanMotionNotPositive},
+        {"eccentricity beyond 1", still, eccentric, 0.0, OrbitError::EccentricityOutOfRange},
+        {"semi-latus rectum negative", still, parabolic, 0.0, OrbitError::SemiLatusRectumNegative},
+        {"orbit inside the Earth", still, line2With(52, "17.50000000"), 0.3,
+         OrbitError::Subterranean},
+        {"instant not a number", still, kIssLine2, nan, OrbitError::MathError},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        const bool fails = c.error != OrbitError::None;
         SgpElements el;
-        ASSERT_TRUE(ParseSgpElements(c.line1, c.line2, el));
+        const bool parsed = ParseSgpElements(c.line1, c.line2, el);
+        ASSERT_EQ(parsed, c.error != OrbitError::Unreadable);
+        const JD1900 t = (parsed ? el.epoch : 0.0) + c.days;
+        if (parsed) {
+            MathErrorFlag = false;
+            EXPECT_EQ(PropagateSGP(el, t, false), c.error);
+            EXPECT_EQ(MathErrorFlag, fails);
+        }
         MathErrorFlag = false;
-        EXPECT_EQ(PropagateSGP(el, el.epoch + c.days, false), !c.fails);
-        EXPECT_EQ(MathErrorFlag, c.fails);
-        MathErrorFlag = false;
-        EXPECT_EQ(PropagateSGP(c.line1, c.line2, el.epoch + c.days, true), !c.fails);
-        EXPECT_EQ(MathErrorFlag, c.fails);
+        EXPECT_EQ(PropagateSGP(c.line1, c.line2, t, true), c.error);
+        EXPECT_EQ(MathErrorFlag, fails);
     }
 }
 

@@ -1,8 +1,6 @@
 #include "passes/search/night_window.h"
 
-#include <charconv>
 #include <cmath>
-#include <string_view>
 
 #include "core/frames.h"
 #include "core/observer_state.h"
@@ -19,8 +17,7 @@ double LatitudeRad() { return std::atan2(Observer().sinLatitude, Observer().cosL
 
 // Right ascension (hours) and declination (radians) of the Sun at UT t.
 void SunEquatorial(JD1900 t, double deltaTDays, double& raHours, double& dec) {
-    SunPosition(t + deltaTDays);
-    const SunState& s = Sun();
+    const SunState s = SunPositionAt(t + deltaTDays);
     raHours = AngleOf(s.x, s.y) * 12.0 / kPi;
     const double r = std::sqrt(s.x * s.x + s.y * s.y + s.z * s.z);
     dec = SafeArcSin(s.z / r);
@@ -64,15 +61,6 @@ JD1900 ToLowerTransit(JD1900 t, double deltaTDays, bool forward) {
     return t;
 }
 
-bool ReadInt(std::string_view text, std::size_t first, std::size_t count, int& value) {
-    if (text.size() < first + count) return false;
-    const char* b = text.data() + first;
-    const char* e = b + count;
-    while (b < e && *b == ' ') ++b;
-    const auto r = std::from_chars(b, e, value);
-    return b < e && r.ec == std::errc() && r.ptr == e;
-}
-
 }  // namespace
 
 PassWindowState& PassWindow() { return WindowStorage(); }
@@ -102,8 +90,7 @@ JD1900 SecantStep(JD1900 t, double limitDeg, double deltaTDays) {
 
 SunTransit SunTransitNear(JD1900 noon, double deltaTDays, double limitDeg) {
     const double theta = LocalSiderealTime(Observer().longitudeDeg, noon);
-    SunPosition(noon + deltaTDays);
-    const SunState& s = Sun();
+    const SunState s = SunPositionAt(noon + deltaTDays);
     const double raHours = AngleOf(s.x, s.y) * 12.0 / kPi;
     SunTransit result;
     result.transit = noon - HourAngle(theta, raHours) / kTwoPi;
@@ -159,13 +146,10 @@ NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
     return result;
 }
 
-bool NightWindow(double maxSunAltitudeDeg, bool firstHalf, bool secondHalf) {
-    int day = 0, month = 0, year = 0, hour = 0;
-    if (!ReadInt(DateText, 0, 2, day) || !ReadInt(DateText, 3, 2, month) ||
-        !ReadInt(DateText, 6, 4, year) || !ReadInt(TimeText, 0, 2, hour))
-        return false;
-    const NightWindowResult night =
-        ComputeNightWindow(year, month, day, hour, maxSunAltitudeDeg, firstHalf, secondHalf);
+bool NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf, bool secondHalf) {
+    const CivilDateTime c = CivilFromJD1900(instant, Observer().zoneOffsetHours);
+    const NightWindowResult night = ComputeNightWindow(c.year, c.month, c.day, c.hour,
+                                                       maxSunAltitudeDeg, firstHalf, secondHalf);
     if (night.kind == NightKind::NoDarkness) return false;
     PassWindowState& w = PassWindow();
     w.windowStart = night.start;

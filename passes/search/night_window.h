@@ -67,7 +67,8 @@ struct NightWindowResult {
 NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
                                      double maxSunAltitudeDeg, bool firstHalf, bool secondHalf);
 
-// The night of DateText and TimeText: sets PassWindow().windowStart/windowEnd (and the
-// saved window). Returns false, leaving the window unchanged, when the night has no
-// darkness or the texts cannot be read: the search skips such a night.
-bool NightWindow(double maxSunAltitudeDeg, bool firstHalf, bool secondHalf);
+// The night of the local date and hour of instant (zone of ObserverState), as
+// ComputeNightWindow: sets PassWindow().windowStart/windowEnd (and the saved window).
+// Returns false, leaving the window unchanged, when the night has no darkness: the
+// search skips such a night.
+bool NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf, bool secondHalf);

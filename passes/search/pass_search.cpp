@@ -40,21 +40,6 @@ class ActiveGuard {
     ActiveGuard& operator=(const ActiveGuard&) = delete;
 };
 
-// Keeps DateText and TimeText as they were.
-class SavedDateTimeTexts {
-  public:
-    SavedDateTimeTexts() : date_(DateText), time_(TimeText) {}
-    ~SavedDateTimeTexts() {
-        DateText = date_;
-        TimeText = time_;
-    }
-    SavedDateTimeTexts(const SavedDateTimeTexts&) = delete;
-    SavedDateTimeTexts& operator=(const SavedDateTimeTexts&) = delete;
-
-  private:
-    std::string date_, time_;
-};
-
 std::string Percent(long long part, long long whole) {
     return std::to_string(whole > 0 ? static_cast<int>(100.0 * static_cast<double>(part) /
                                                        static_cast<double>(whole))
@@ -290,7 +275,7 @@ class SatelliteSearch {
                 const double previous = last_.magnitude;
                 o += dir * step;
                 Observe(o);
-                if (last_.failed || !(last_.magnitude < previous) ||
+                if (last_.failed() || !(last_.magnitude < previous) ||
                     last_.altitudeDeg <= p_.minAltitudeDeg || last_.sunAltitudeDeg > maxSun_)
                     break;
             }
@@ -308,12 +293,12 @@ class SatelliteSearch {
         for (const double dir : {-1.0, 1.0}) {
             o = o0;
             if (dir > 0.0) Observe(o);
-            for (int i = 0; i < kMaxSweepSteps && !last_.failed && !Stopped() &&
+            for (int i = 0; i < kMaxSweepSteps && !last_.failed() && !Stopped() &&
                             last_.altitudeDeg > p_.minAltitudeDeg && last_.sunAltitudeDeg < maxSun_;
                  ++i) {
                 o += dir * 10.0 * kSecond;
                 Observe(o);
-                if (!last_.failed && last_.magnitude < best) {
+                if (!last_.failed() && last_.magnitude < best) {
                     best = last_.magnitude;
                     tBest = o;
                 }
@@ -328,7 +313,7 @@ class SatelliteSearch {
     double Evaluate(JD1900 o, bool scanVariant) {
         Observe(o);
         // A failed orbit gives no candidate: nothing may be made of its leftover values.
-        if (last_.failed) return std::numeric_limits<double>::quiet_NaN();
+        if (last_.failed()) return std::numeric_limits<double>::quiet_NaN();
         const double altitudeAtO = last_.altitudeDeg;
         if (!Finite(last_) || last_.altitudeDeg < p_.minAltitudeDeg) return altitudeAtO;
         if (p_.brightest) {
@@ -341,14 +326,14 @@ class SatelliteSearch {
         }
         bool shadowFlag = false;
         if (p_.shadow && last_.shadowDepthKm < 0.0 && last_.sunAltitudeDeg < 0.0) {
-            const ShadowBoundaryResult b =
-                ShadowBoundary(k_, el_, start_, end_, o, p_.minAltitudeDeg, maxSun_);
+            const ShadowBoundaryResult b = ShadowBoundary(
+                k_, el_, start_, end_, o, last_.sunEquatorial, p_.minAltitudeDeg, maxSun_);
             if (!b.found) return altitudeAtO;
             o = b.time;
             Observe(o);
             shadowFlag = true;
         }
-        if (last_.failed || !Finite(last_) || last_.magnitude > limMag_) return altitudeAtO;
+        if (last_.failed() || !Finite(last_) || last_.magnitude > limMag_) return altitudeAtO;
         AddPassLine(o, shadowFlag);
         return altitudeAtO;
     }
@@ -462,7 +447,6 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
         return result;
     }
     ActiveGuard active;
-    SavedDateTimeTexts savedTexts;
     ObserverState& observer = Observer();
     PassListState& list = PassList();
 
@@ -496,7 +480,6 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
     };
     SearchPulse pulse(listener);
     for (int d = 0; d < nights; ++d) {
-        if (!parameters.durationMode) FormatDateTime1900(observer.currentJD + d);
         double maxSun = parameters.maxSunAltitudeDeg;
         double limMag = parameters.limitingMagnitude;
         if (!listener.readNightLimits(maxSun, limMag)) {
@@ -505,7 +488,8 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
         }
         bool dark = true;
         if (!parameters.durationMode)
-            dark = NightWindow(maxSun, parameters.firstHalf, parameters.secondHalf);
+            dark = NightWindow(observer.currentJD + d, maxSun, parameters.firstHalf,
+                               parameters.secondHalf);
         if (dark)
             ++result.nightsSearched;
         else
@@ -578,8 +562,8 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
         const std::string& searchLine = list.lines[order[j]];
         const JD1900 time = list.passes[order[j]].time;
         sorted.keys.push_back(PassKey(searchLine));
-        FormatDateTime1900(time);
-        sorted.lines.push_back(DisplayLine(searchLine, DateText, TimeText));
+        const DateTimeTexts texts = DateTimeTextsOf(time, observer.zoneOffsetHours);
+        sorted.lines.push_back(DisplayLine(searchLine, texts.date, texts.time));
         sorted.passes.push_back(list.passes[order[j]]);
         if (j % 20 == 0)
             listener.setCaption("Erstelle Liste von Durchgängen " + Percent(j, count) + "");

@@ -105,9 +105,9 @@ struct PassSearchResult {
 // Runs the search for the satellites of Satellites().selectedSets over the nights
 // starting at Observer().currentJD (night mode, at most kMaxSearchNights) or the
 // window of PassWindow() (duration mode, at most kMaxSearchMinutes). The listener's
-// satellitesSkipped() hears once, at the end, of the sets left out. DateText and TimeText are the
-// same afterwards as before; siderealHours and the Sun values are left as the last computation set
-// them; Observer().trackedSatellite becomes -1 when no pass was found.
+// satellitesSkipped() hears once, at the end, of the sets left out. The search leaves the
+// date texts, the observer's siderealHours and the shared Sun alone;
+// Observer().trackedSatellite becomes -1 when no pass was found.
 PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchListener& listener);
 
 // The orbit-plane method serves near-circular orbits of short period (e < 0.1 and at

@@ -1,0 +1,22 @@
+// The two labels of the map windows that follow the mouse pointer: "geographische
+// Länge: 13.41°" and "geographische Breite: 52.52°", in white bold Courier New of 13
+// pixels, letting the mouse through to the map below them.
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace location {
+
+// A value in degrees with two decimals ("13.41").
+QString TwoDecimals(double value);
+
+// Both labels on `parent`, with their captions only; the window places them.
+void MakePointerLabels(QWidget* parent, QLabel*& longitudeLabel, QLabel*& latitudeLabel);
+// The place under the pointer.
+void ShowPointerPlace(QLabel* longitudeLabel, QLabel* latitudeLabel, double longitudeDeg,
+                      double latitudeDeg);
+
+}  // namespace location
