@@ -1,7 +1,6 @@
 // polaride-cli passes: the pass search of the pass dialog without windows. The text
 // output is the list the pass list window saves ("Speichern"); --out writes that file
 // byte for byte (Latin-1, CR LF), and --json gives the same passes as a JSON array.
-#include <charconv>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -11,6 +10,7 @@
 #include "cli/cli_settings.h"
 #include "cli/command_registry.h"
 #include "core/json_text.h"
+#include "core/number_text.h"
 #include "core/observer_state.h"
 #include "passes/pass_dialog_display.h"
 #include "passes/search/night_window.h"
@@ -199,12 +199,7 @@ std::string TrimRight(std::string s) {
 }
 
 // The instant as it has always been written: to nine decimals of a day (under 0.1 ms).
-double NineDecimals(JD1900 time) {
-    const std::string text = FixedText(time, 9);
-    double value = time;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
+double NineDecimals(JD1900 time) { return numtext::ParseNumber(FixedText(time, 9)).value_or(time); }
 
 // One pass per line, members in a fixed order; the time also as the list shows it.
 std::string PassesJson(const PassListState& list) {
