@@ -414,7 +414,6 @@ void EnterChartTime() {
 
 void RiseSetLabelClicked(int index) {
     const JD1900 t = RiseSetLabelInstant(index);
-    // The event computation leaves the date texts at the displayed instant.
     if (t > 1.0) {
         Observer().currentJD = t;
         Redraw();

@@ -557,11 +557,7 @@ void ZoomWindow::CentreOnTrackedSatellite(int newFactor) {
     ObserverState& o = Observer();
     if (o.trackedSatellite < 0 || o.trackedSatellite >= Satellites().selectedCount) return;
     const SatObservation seen = ObserveSatellite(o.trackedSatellite, o.currentJD);
-    if (!(seen.altitudeDeg > 0.0)) {
-        // The observation replaced the Sun values of the chart: restore them.
-        UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
-        return;
-    }
+    if (!(seen.altitudeDeg > 0.0)) return;
     const ChartPoint p =
         ProjectToChart((90.0 - seen.altitudeDeg) * kDegToRad, seen.azimuthDeg * kDegToRad);
     const double cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
@@ -677,7 +673,7 @@ bool ZoomWindow::ShowSatellite(int k, int factor) {
     ObserverState& o = Observer();
     if (k < 0 || k >= Satellites().selectedCount) return false;
     const SatObservation seen = ObserveSatellite(k, o.currentJD);
-    // The observation replaced the Sun values of the chart: restore them.
+    // The chart instant may just have been set (a pass shown): its Sun and Moon.
     UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
     if (!(seen.altitudeDeg > 0.0)) return false;
     o.trackedSatellite = k;

@@ -73,7 +73,7 @@ MoonState& Moon() { return gMoon; }
 void ResetSunState() { gSun = SunState{}; }
 void ResetMoonState() { gMoon = MoonState{}; }
 
-void SunPosition(JD1900 t) {
+SunState SunPositionAt(JD1900 t) {
     const double T = t / 36525.0;
     const double l = 279.69668 + 36000.76892 * T + 0.0003025 * T * T;
     const double m =
@@ -89,7 +89,7 @@ void SunPosition(JD1900 t) {
     const double ee = (231.19 + 20.2 * T) * kDegToRad;
     const double h = (353.4 + 65928.7155 * T) * kDegToRad;
 
-    SunState& s = gSun;
+    SunState s;
     s.trueLongitude = ReducedRad(l) + c + 2.339e-5 * std::cos(a) + 2.688e-5 * std::cos(b) +
                       3.491e-5 * std::cos(cj) + 3.124e-5 * std::sin(d) + 3.107e-5 * std::sin(ee);
     s.distance = 1.0000002 * (1.0 - e * e) / (1.0 + e * std::cos(m + c)) + 5.43e-6 * std::sin(a) +
@@ -103,6 +103,18 @@ void SunPosition(JD1900 t) {
     s.x = s.distance * std::cos(apparent);
     s.y = s.distance * std::sin(apparent) * s.cosObliquity;
     s.z = s.distance * std::sin(apparent) * s.sinObliquity;
+    return s;
+}
+
+void SunPosition(JD1900 t) {
+    const SunState s = SunPositionAt(t);
+    gSun.trueLongitude = s.trueLongitude;
+    gSun.distance = s.distance;
+    gSun.sinObliquity = s.sinObliquity;
+    gSun.cosObliquity = s.cosObliquity;
+    gSun.x = s.x;
+    gSun.y = s.y;
+    gSun.z = s.z;
     BodyPlotTable()[kBodySun].distance = s.distance;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "core/observer_state.h"
 
@@ -16,16 +17,6 @@ double ModPositive(double x, double m) {
 }
 
 double Mod2Pi(double x) { return ModPositive(x, kTwoPi); }
-
-double WrapSymmetric(double x, double halfTurn) {
-    if (!std::isfinite(x)) return x;
-    const double turn = 2.0 * halfTurn;
-    // Far out, whole turns go at once (exactly); near the range, turn by turn.
-    if (std::fabs(x) > 3.0 * halfTurn) x = std::fmod(x, turn);
-    while (x > halfTurn) x -= turn;
-    while (x < -halfTurn) x += turn;
-    return x;
-}
 
 double WrapSymmetric(double x, double halfTurn) {
     if (!std::isfinite(x)) return x;
@@ -113,14 +104,19 @@ CivilDateTime CivilFromJD1900(JD1900 instant, double zoneOffsetHours) {
     return t;
 }
 
-void FormatDateTime1900(JD1900 instant, double zoneOffsetHours) {
+DateTimeTexts DateTimeTextsOf(JD1900 instant, double zoneOffsetHours) {
     const CivilDateTime t = CivilFromJD1900(instant, zoneOffsetHours);
     char date[40];
     char time[40];
     std::snprintf(date, sizeof date, "%02d.%02d.%04d", t.day, t.month, t.year);
     std::snprintf(time, sizeof time, "%02d:%02d:%02d", t.hour, t.minute, t.second);
-    DateText = date;
-    TimeText = time;
+    return {date, time};
+}
+
+void FormatDateTime1900(JD1900 instant, double zoneOffsetHours) {
+    DateTimeTexts texts = DateTimeTextsOf(instant, zoneOffsetHours);
+    DateText = std::move(texts.date);
+    TimeText = std::move(texts.time);
 }
 
 void FormatDateTime1900(JD1900 instant) { FormatDateTime1900(instant, Observer().zoneOffsetHours); }

@@ -39,13 +39,6 @@ inline double ReducedRad(double deg) { return (deg - 360.0 * IntPart(deg / 360.0
 double WrapSymmetric(double x, double halfTurn);
 // Angle in radians brought into [-π, π] the same way.
 inline double WrapPi(double x) { return WrapSymmetric(x, kPi); }
-// Degrees reduced by whole turns toward zero (negative values stay negative), in radians.
-inline double ReducedRad(double deg) { return (deg - 360.0 * IntPart(deg / 360.0)) * kDegToRad; }
-// x brought into [-halfTurn, halfTurn] by whole turns of 2·halfTurn; ±halfTurn stay as
-// they are. Infinities and NaN pass unchanged.
-double WrapSymmetric(double x, double halfTurn);
-// Angle in radians brought into [-π, π] the same way.
-inline double WrapPi(double x) { return WrapSymmetric(x, kPi); }
 // base^exponent in extended precision; for base <= 0 returns 1.0 and sets MathErrorFlag.
 double Power(double base, double exponent);
 // Polar angle of (x, y) in radians, [0, 2π); (0, 0) gives 0.
@@ -65,6 +58,14 @@ struct CivilDateTime {
     int hour = 0, minute = 0, second = 0;
 };
 CivilDateTime CivilFromJD1900(JD1900 instant, double zoneOffsetHours);
+
+// The local civil date "dd.mm.yyyy" and time "hh:mm:ss" of an instant, returned
+// without touching DateText and TimeText.
+struct DateTimeTexts {
+    std::string date;
+    std::string time;
+};
+DateTimeTexts DateTimeTextsOf(JD1900 instant, double zoneOffsetHours);
 
 // Fills DateText and TimeText with the local civil date and time of the instant,
 // in the zone of ObserverState (zoneOffsetHours).

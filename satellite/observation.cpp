@@ -54,26 +54,25 @@ std::string WithoutTrailingBlanks(const std::string& text) {
     return text.substr(0, end);
 }
 
-// The Sun for instant T (UT) as the chart Sun values: right ascension, declination,
-// altitude and chart azimuth, from siderealHours and the observer's latitude.
-void SunValuesFor(JD1900 T) {
+// The Sun for instant T (UT) with its chart values (right ascension, declination,
+// altitude and chart azimuth) for a sidereal time and the observer's latitude.
+SunState SunValuesFor(JD1900 T, double siderealHours) {
     const ObserverState& o = Observer();
-    SunPosition(T + DeltaT(o.year) / 24.0);
-    SunState& sun = Sun();
+    SunState sun = SunPositionAt(T + DeltaT(o.year) / 24.0);
     sun.rightAscension = AngleOf(sun.x, sun.y);
     sun.declination = ArcSinByTangent(sun.z / sun.distance);
-    const double hourAngle = HourAngle(o.siderealHours, sun.rightAscension * 12.0 / kPi);
+    const double hourAngle = HourAngle(siderealHours, sun.rightAscension * 12.0 / kPi);
     const HorizontalCoords hz =
         EquatorialToHorizontal(hourAngle, sun.declination, o.sinLatitude, o.cosLatitude);
     sun.altitudeDeg = hz.altitude * kRadToDeg;
     sun.azimuth = hz.azimuth;
+    return sun;
 }
 
 // Phase angle, magnitude (with the flare where asked for), shadow depth, height and
-// range of the last propagation with the chart Sun values.
-void ObserveWithChartSun(double altitudeDeg, double azimuthDeg, double standardMagnitude,
-                         bool withFlare) {
-    const SunState& sun = Sun();
+// range of the last propagation with the given Sun values.
+void ObserveWithSun(const SunState& sun, double altitudeDeg, double azimuthDeg,
+                    double standardMagnitude, bool withFlare) {
     const double phaseDeg = PhaseAngle(altitudeDeg, azimuthDeg, sun.altitudeDeg, sun.azimuth);
     SatelliteMagnitude(phaseDeg * kDegToRad, SatState().rangeKm, standardMagnitude);
     ShadowDepth(sun.rightAscension, sun.declination);
@@ -88,10 +87,12 @@ ObservationValues& Observation() { return gObservation; }
 
 void ResetObservationValues() { gObservation = ObservationValues{}; }
 
-void PrepareObserver() {
+void PrepareObserver() { PrepareObserver(Observer().siderealHours); }
+
+void PrepareObserver(double siderealHours) {
     const ObserverState& o = Observer();
     SatelliteState& st = SatState();
-    const double theta = kPi * o.siderealHours / 12.0;
+    const double theta = kPi * siderealHours / 12.0;
     const double e2 = 2.0 * kEarthFlattening - kEarthFlattening * kEarthFlattening;
     const double c = 1.0 / std::sqrt(1.0 - e2 * o.sinLatitude * o.sinLatitude);
     const double s = (1.0 - kEarthFlattening) * (1.0 - kEarthFlattening) * c;
@@ -173,10 +174,9 @@ double EllipsoidHeight() {
 }
 
 double AngularSpeed(std::string_view line1, std::string_view line2, double altitudeDeg,
-                    double azimuthDeg) {
-    const ObserverState& o = Observer();
-    PropagateSGP(line1, line2, o.currentJD + kSixSecondsDays, false);
-    const SatHorizontal later = HorizontalPosition(o.siderealHours + kSixSecondsHours);
+                    double azimuthDeg, double siderealHours) {
+    PropagateSGP(line1, line2, Observer().currentJD + kSixSecondsDays, false);
+    const SatHorizontal later = HorizontalPosition(siderealHours + kSixSecondsHours);
     const double h2 = later.altitude * kRadToDeg;
     const double a2 = later.azimuth * kRadToDeg;
     double dA = std::fabs(a2 - azimuthDeg);
@@ -195,27 +195,23 @@ double AngularSpeed(std::string_view line1, std::string_view line2, double altit
 }
 
 SatObservation ObserveSatellite(int k, JD1900 T) {
-    ObserverState& o = Observer();
-    o.siderealHours = LocalSiderealTime(o.longitudeDeg, T);
-    PrepareObserver();
+    const ObserverState& o = Observer();
+    const double siderealHours = LocalSiderealTime(o.longitudeDeg, T);
+    PrepareObserver(siderealHours);
 
     const SatelliteTable& table = Satellites();
     const ElementSet set = table.Selected(k);
     const int row = table.SelectedRow(k);
     SatState().satelliteName = WithoutTrailingBlanks(set.nameLine);
     const bool flare = table.flareCapable[static_cast<std::size_t>(row)] != 0;
-    const bool flagBefore = MathErrorFlag;
-    MathErrorFlag = false;
-    PropagateRow(row, set.line1, set.line2, T, flare);
-    const bool failed = MathErrorFlag;
-    MathErrorFlag = MathErrorFlag || flagBefore;
+    const OrbitError error = PropagateRow(row, set.line1, set.line2, T, flare);
 
-    const SatHorizontal hz = HorizontalPosition();
+    const SatHorizontal hz = HorizontalPosition(siderealHours);
     const double altitudeDeg = hz.altitude * kRadToDeg;
     const double azimuthDeg = hz.azimuth * kRadToDeg;
-    SunValuesFor(T);
-    ObserveWithChartSun(altitudeDeg, azimuthDeg,
-                        table.standardMagnitude[static_cast<std::size_t>(row)], flare);
+    const SunState sun = SunValuesFor(T, siderealHours);
+    ObserveWithSun(sun, altitudeDeg, azimuthDeg,
+                   table.standardMagnitude[static_cast<std::size_t>(row)], flare);
 
     SatObservation result;
     result.altitudeDeg = altitudeDeg;
@@ -223,8 +219,11 @@ SatObservation ObserveSatellite(int k, JD1900 T) {
     result.rangeKm = SatState().rangeKm;
     result.magnitude = gObservation.magnitude;
     result.shadowDepthKm = gObservation.shadowDepthKm;
-    result.sunAltitudeDeg = Sun().altitudeDeg;
-    result.failed = failed;
+    result.sunAltitudeDeg = sun.altitudeDeg;
+    result.sunEquatorial[0] = sun.x;
+    result.sunEquatorial[1] = sun.y;
+    result.sunEquatorial[2] = sun.z;
+    result.error = error;
     return result;
 }
 
@@ -250,7 +249,7 @@ void SatelliteDetails(int k, bool infoFromSelection) {
     const SatHorizontal hz = HorizontalPosition();
     const double altitudeDeg = hz.altitude * kRadToDeg;
     const double azimuthDeg = hz.azimuth * kRadToDeg;
-    ObserveWithChartSun(altitudeDeg, azimuthDeg,
-                        table.standardMagnitude[static_cast<std::size_t>(row)], flare);
-    AngularSpeed(set.line1, set.line2, altitudeDeg, azimuthDeg);
+    ObserveWithSun(Sun(), altitudeDeg, azimuthDeg,
+                   table.standardMagnitude[static_cast<std::size_t>(row)], flare);
+    AngularSpeed(set.line1, set.line2, altitudeDeg, azimuthDeg, Observer().siderealHours);
 }

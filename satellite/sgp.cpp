@@ -139,26 +139,33 @@ bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElement
     return true;
 }
 
-bool PropagateSGP(std::string_view line1, std::string_view line2, JD1900 T, bool withVelocity) {
+OrbitError PropagateSGP(std::string_view line1, std::string_view line2, JD1900 T,
+                        bool withVelocity) {
     SgpElements elements;
     if (!ParseSgpElements(line1, line2, elements)) {
         MathErrorFlag = true;  // a column is not a number: nothing is written
-        return false;
+        return OrbitError::Unreadable;
     }
     return PropagateSGP(elements, T, withVelocity);
 }
 
-bool PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
+OrbitError PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     SatelliteState& st = SatState();
-    bool failed = false;
-    if (el.epochPowerFailed) {
-        MathErrorFlag = true;  // Power goes on with 1.0
-        failed = true;
-    }
-    if (el.epochFailed) {
+    // The first failure met; a decay or a position inside the Earth lets the
+    // computation go on, any other failure ends it.
+    OrbitError error = OrbitError::None;
+    auto note = [&error](OrbitError e) {
         MathErrorFlag = true;
-        return false;
-    }
+        if (error == OrbitError::None) error = e;
+    };
+    auto fail = [&](OrbitError e) {
+        note(e);
+        return error;
+    };
+    if (el.epochPowerFailed)  // Power goes on with 1.0
+        note(el.n0 > 0.0 ? OrbitError::EccentricityOutOfRange : OrbitError::MeanMotionNotPositive);
+    if (el.epochFailed)
+        return fail(el.n0 == 0.0 ? OrbitError::MeanMotionNotPositive : OrbitError::MathError);
     const double c = el.cosI;
     const double s = el.sinI;
 
@@ -168,10 +175,7 @@ bool PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
 
     // Step 4.
     const double tau = (T - el.epoch) * 1440.0;
-    if (!Finite(tau)) {
-        MathErrorFlag = true;
-        return false;
-    }
+    if (!Finite(tau)) return fail(OrbitError::MathError);
     st.minutesSinceEpoch = tau;
 
     // Step 5.
@@ -180,11 +184,8 @@ bool PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
 
     // Step 6. n <= 0: Power raises the flag and gives 1.0, so a = a0.
     const double a = el.a0 * TwoThirdsPower(el.n0 / n);
-    if (!(n > 0.0)) failed = true;
-    if (!Finite(a) || a == 0.0) {
-        MathErrorFlag = true;
-        return false;
-    }
+    if (!(n > 0.0)) note(OrbitError::MeanMotionNotPositive);
+    if (!Finite(a) || a == 0.0) return fail(OrbitError::MathError);
     st.semiMajorAxisER = a;
     const double e = a > el.q0 ? 1.0 - el.q0 / a : kEccentricityFloor;
     st.eccentricity = e;
@@ -198,18 +199,12 @@ bool PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
                                 el.d1 * tau * tau + el.d2 * tau * tau * tau);
 
     // Step 8.
-    if (p == 0.0) {
-        MathErrorFlag = true;
-        return false;
-    }
+    if (p == 0.0) return fail(OrbitError::MathError);
     const double axN = e * std::cos(perigeeS);
     const double ayN = e * std::sin(perigeeS) - el.cy / p;
     const double l = Reduce2Pi(ls - el.cl * axN / p);
     const double u0 = Reduce2Pi(l - nodeS);
-    if (!Finite(axN) || !Finite(ayN) || !Finite(u0)) {
-        MathErrorFlag = true;
-        return false;
-    }
+    if (!Finite(axN) || !Finite(ayN) || !Finite(u0)) return fail(OrbitError::MathError);
 
     // Step 9: Kepler's equation for E + omega, at most 11 corrections of at most 1 rad.
     double w = u0;
@@ -220,15 +215,9 @@ bool PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
         cw = std::cos(w);
         if (std::fabs(delta) < kKeplerTolerance || j == kKeplerMaxCorrections) break;
         const double denominator = 1.0 - cw * axN - sw * ayN;
-        if (denominator == 0.0) {
-            MathErrorFlag = true;
-            return false;
-        }
+        if (denominator == 0.0) return fail(OrbitError::MathError);
         delta = (u0 - ayN * cw + axN * sw - w) / denominator;
-        if (!Finite(delta)) {
-            MathErrorFlag = true;
-            return false;
-        }
+        if (!Finite(delta)) return fail(OrbitError::MathError);
         if (std::fabs(delta) > 1.0) delta = delta > 0.0 ? 1.0 : -1.0;
         w += delta;
     }
@@ -239,10 +228,10 @@ bool PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     const double eL2 = axN * axN + ayN * ayN;
     const double pL = a * (1.0 - eL2);
     const double r = a * (1.0 - eCosE);
-    if (r == 0.0 || pL <= 0.0 || eL2 > 1.0 || a < 0.0) {
-        MathErrorFlag = true;  // division by zero or root of a negative number
-        return false;
-    }
+    // Division by zero or root of a negative number.
+    if (eL2 > 1.0) return fail(OrbitError::EccentricityOutOfRange);
+    if (pL <= 0.0) return fail(OrbitError::SemiLatusRectumNegative);
+    if (r == 0.0 || a < 0.0) return fail(OrbitError::MathError);
     const double rDot = kGravityKe * std::sqrt(a) * eSinE / r;
     const double rNuDot = kGravityKe * std::sqrt(pL) / r;
     const double g = eSinE / (1.0 + std::sqrt(1.0 - eL2));
@@ -259,10 +248,8 @@ bool PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     const double nodeK = nodeS + kK1 * c * sin2u / pL2;
     const double ik = el.inclination + kK1 * c * s * cos2u / pL2;
     if (!Finite(rk) || !Finite(uk) || !Finite(nodeK) || !Finite(ik) || !Finite(rDot) ||
-        !Finite(rNuDot)) {
-        MathErrorFlag = true;
-        return false;
-    }
+        !Finite(rNuDot))
+        return fail(OrbitError::MathError);
     st.radiusER = rk;
     st.argumentOfLatitude = uk;
     st.nodeRad = nodeK;
@@ -285,7 +272,7 @@ bool PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
         const double psi = std::atan2(rk * uz, xy);
         const double cosPsi = std::cos(psi);
         const double surfaceKm = EllipsoidRadiusKm(cosPsi);
-        if (kEarthRadiusKm * rk < surfaceKm) failed = true;
+        if (kEarthRadiusKm * rk < surfaceKm) note(OrbitError::Subterranean);
     }
     if (withVelocity) {
         const double vx = mx * cosUk - nx * sinUk;
@@ -302,10 +289,7 @@ bool PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     const double rhoZ = kEarthRadiusKm * st.positionER[2] + st.observerVector[2];
     const double rangeKm = std::sqrt(rhoX * rhoX + rhoY * rhoY + rhoZ * rhoZ);
     const double rhoXY = std::sqrt(rhoX * rhoX + rhoY * rhoY);
-    if (rhoXY == 0.0 || !Finite(rangeKm)) {
-        MathErrorFlag = true;
-        return false;
-    }
+    if (rhoXY == 0.0 || !Finite(rangeKm)) return fail(OrbitError::MathError);
     st.rangeKm = rangeKm;
     const double dec = std::atan(rhoZ / rhoXY);
     const double ra = AngleOf(rhoX, rhoY);
@@ -317,12 +301,8 @@ bool PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     const double pb = st.cosTheta * cosDec * std::cos(raZeta) - st.sinTheta * sinDec;
     const double pc = st.sinTheta * cosDec * std::cos(raZeta) + st.cosTheta * sinDec;
     const double root = 1.0 - pc * pc;
-    if (!(root > 0.0)) {
-        MathErrorFlag = true;
-        return false;
-    }
+    if (!(root > 0.0)) return fail(OrbitError::MathError);
     st.declination2000 = std::atan(pc / std::sqrt(root));
     st.rightAscension2000 = (AngleOf(pb, pa) + st.precessionZ) * 12.0 / kPi;
-    if (failed) MathErrorFlag = true;
-    return !failed;
+    return error;
 }

@@ -32,9 +32,9 @@ OrbitState ElementsAt(const SgpElements& elements, JD1900 t) {
 }
 
 double QuickAltitude(const SgpElements& elements, JD1900 t) {
-    ObserverState& observer = Observer();
-    observer.siderealHours = LocalSiderealTime(observer.longitudeDeg, t);
-    PrepareObserver();
+    const ObserverState& observer = Observer();
+    const double siderealHours = LocalSiderealTime(observer.longitudeDeg, t);
+    PrepareObserver(siderealHours);
     const bool flagBefore = MathErrorFlag;
     MathErrorFlag = false;
     PropagateSGP(elements, t, false);
@@ -42,7 +42,7 @@ double QuickAltitude(const SgpElements& elements, JD1900 t) {
     MathErrorFlag = MathErrorFlag || flagBefore;
     if (failed) return std::numeric_limits<double>::quiet_NaN();
     const SatelliteState& s = SatState();
-    const double H = HourAngle(observer.siderealHours, s.rightAscension2000);
+    const double H = HourAngle(siderealHours, s.rightAscension2000);
     const double sinH = std::cos(H) * std::cos(s.declination2000) * observer.cosLatitude +
                         std::sin(s.declination2000) * observer.sinLatitude;
     return std::atan(sinH / std::sqrt(1.0 - sinH * sinH)) * kRadToDeg;
@@ -51,13 +51,12 @@ double QuickAltitude(const SgpElements& elements, JD1900 t) {
 Vector3 ObserverVectorER(JD1900 t) {
     constexpr double f = kEarthFlattening;
     constexpr double e2 = 2.0 * f - f * f;
-    ObserverState& o = Observer();
+    const ObserverState& o = Observer();
     const double C = 1.0 / std::sqrt(1.0 - e2 * o.sinLatitude * o.sinLatitude);
     const double hr = o.heightM / kEarthRadiusM;
     const double axy = C + hr;
     const double az = C * (1.0 - f) * (1.0 - f) + hr;
-    o.siderealHours = LocalSiderealTime(o.longitudeDeg, t);
-    const double theta = o.siderealHours * kPi / 12.0;
+    const double theta = LocalSiderealTime(o.longitudeDeg, t) * kPi / 12.0;
     return {axy * o.cosLatitude * std::cos(theta), axy * o.cosLatitude * std::sin(theta),
             az * o.sinLatitude};
 }
@@ -66,7 +65,7 @@ double MotionDirection(int k, double altitudeDeg, double azimuthDeg, JD1900 t) {
     const double A1 = (azimuthDeg + 180.0) * kDegToRad;
     const double z1 = (90.0 - altitudeDeg) * kDegToRad;
     const SatObservation later = ObserveSatellite(k, t + 10.0 / 86400.0);
-    if (later.failed) return std::numeric_limits<double>::quiet_NaN();
+    if (later.failed()) return std::numeric_limits<double>::quiet_NaN();
     const double A2 = (later.azimuthDeg + 180.0) * kDegToRad;
     const double z2 = (90.0 - later.altitudeDeg) * kDegToRad;
     const double dA = A2 - A1;

@@ -23,12 +23,12 @@ struct OrbitState {
 };
 OrbitState ElementsAt(const SgpElements& elements, JD1900 t);
 
-// The satellite's altitude in degrees at t (no Sun, shadow or magnitude). Sets
-// siderealHours for t and renews the observer vector. NaN when the orbit fails at t.
+// The satellite's altitude in degrees at t (no Sun, shadow or magnitude). Renews the
+// observer vector for t. NaN when the orbit fails at t.
 double QuickAltitude(const SgpElements& elements, JD1900 t);
 
 // The observer's geocentric position at t in Earth radii, equatorial frame of date
-// (the WGS-72 ellipsoid of core/constants.h). Sets siderealHours for t.
+// (the WGS-72 ellipsoid of core/constants.h).
 struct Vector3 {
     double x = 0.0, y = 0.0, z = 0.0;
 };

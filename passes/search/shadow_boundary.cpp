@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/sun_moon.h"
 #include "passes/search/quartic.h"
 #include "satellite/anomaly.h"
 #include "satellite/observation.h"
@@ -71,8 +70,8 @@ ShadowAnomalies ShadowBoundaryAnomalies(const ShadowOrbit& o) {
 }
 
 ShadowBoundaryResult ShadowBoundary(int k, const SgpElements& elements, JD1900 windowStart,
-                                    JD1900 windowEnd, JD1900 t, double minAltitudeDeg,
-                                    double maxSunAltitudeDeg) {
+                                    JD1900 windowEnd, JD1900 t, const double sunEquatorial[3],
+                                    double minAltitudeDeg, double maxSunAltitudeDeg) {
     // Mean elements of the model at t.
     PropagateSGP(elements, t, false);
     const SatelliteState& s = SatState();
@@ -98,12 +97,12 @@ ShadowBoundaryResult ShadowBoundary(int k, const SgpElements& elements, JD1900 w
     orbit.inclination = elements.inclination;
     orbit.node = nodeSecular;
     orbit.perigee = perigeeSecular;
-    const SunState& sun = Sun();
-    const double r = std::sqrt(sun.x * sun.x + sun.y * sun.y + sun.z * sun.z);
+    const double* sun = sunEquatorial;
+    const double r = std::sqrt(sun[0] * sun[0] + sun[1] * sun[1] + sun[2] * sun[2]);
     if (r > 0.0) {
-        orbit.sun[0] = sun.x / r;
-        orbit.sun[1] = sun.y / r;
-        orbit.sun[2] = sun.z / r;
+        orbit.sun[0] = sun[0] / r;
+        orbit.sun[1] = sun[1] / r;
+        orbit.sun[2] = sun[2] / r;
     }
     const ShadowAnomalies anomalies = ShadowBoundaryAnomalies(orbit);
 
@@ -117,7 +116,7 @@ ShadowBoundaryResult ShadowBoundary(int k, const SgpElements& elements, JD1900 w
         const JD1900 tb = t + dM / 360.0 / revPerDay;
         if (!std::isfinite(tb)) continue;
         const SatObservation seen = ObserveSatellite(k, tb);
-        const bool usable = !seen.failed && seen.altitudeDeg > minAltitudeDeg &&
+        const bool usable = !seen.failed() && seen.altitudeDeg > minAltitudeDeg &&
                             seen.sunAltitudeDeg < maxSunAltitudeDeg && tb >= windowStart &&
                             tb <= windowEnd;
         if (!usable) continue;

@@ -37,9 +37,10 @@ struct ShadowBoundaryResult {
 // The shadow entry or exit of selected satellite k (elements parsed from its lines)
 // for the pass at t, inside [windowStart, windowEnd], with the satellite above
 // minAltitudeDeg and the Sun below maxSunAltitudeDeg there; of two usable boundaries
-// the one where the satellite stands higher (the better candidate on a tie). The Sun
-// direction is that of the last observation (Sun()). Observes the satellite at each
-// boundary (ObserveSatellite), so the shared observation values are overwritten.
+// the one where the satellite stands higher (the better candidate on a tie).
+// sunEquatorial is the Sun's geocentric X, Y, Z at t (SatObservation::sunEquatorial).
+// Observes the satellite at each boundary (ObserveSatellite), so the shared observation
+// values are overwritten.
 ShadowBoundaryResult ShadowBoundary(int k, const SgpElements& elements, JD1900 windowStart,
-                                    JD1900 windowEnd, JD1900 t, double minAltitudeDeg,
-                                    double maxSunAltitudeDeg);
+                                    JD1900 windowEnd, JD1900 t, const double sunEquatorial[3],
+                                    double minAltitudeDeg, double maxSunAltitudeDeg);
