@@ -3,7 +3,6 @@
 #include <QByteArray>
 #include <QFile>
 #include <QString>
-#include <charconv>
 #include <cmath>
 #include <map>
 #include <system_error>
@@ -59,7 +58,7 @@ std::vector<QByteArray> SplitLines(const QByteArray& contents) {
 
 std::string OutOfRangeMessage(int line, const std::string& text, double low, double high) {
     return "Zeile " + std::to_string(line) + ": '" + text + "' liegt nicht zwischen " +
-           FormatSettingsNumber(low) + " und " + FormatSettingsNumber(high);
+           numtext::FormatNumber(low) + " und " + numtext::FormatNumber(high);
 }
 
 // The raw lines of the file at path; empty when it cannot be read.
@@ -104,26 +103,6 @@ int AddSettingsCollector(std::function<void(SettingsFields&)> collector) {
 
 void RemoveSettingsCollector(int id) { Collectors().erase(id); }
 
-std::string FormatSettingsNumber(double value) {
-    if (value == 0.0) return "0";  // also -0
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    std::string text(buffer, result.ptr);
-    // "1e+20" -> "1E20", "1e-05" -> "1E-5".
-    const auto e = text.find('e');
-    if (e == std::string::npos) return text;
-    std::string mantissa = text.substr(0, e);
-    std::string exponent = text.substr(e + 1);
-    std::string sign;
-    if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) {
-        if (exponent[0] == '-') sign = "-";
-        exponent.erase(0, 1);
-    }
-    while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
-    return mantissa + "E" + sign + exponent;
-}
-
 std::string FlagWord(const std::array<bool, 5>& flags) {
     std::string word;
     for (bool flag : flags) word += flag ? '1' : '0';
@@ -148,12 +127,12 @@ std::vector<std::string> SettingsLines(const ObserverState& observer,
     const SelectionFilterSettings& selection = fields.selection;
     return {
         observer.placeName,
-        FormatSettingsNumber(observer.longitudeDeg),
-        FormatSettingsNumber(observer.latitudeDeg),
-        FormatSettingsNumber(observer.heightM),
+        numtext::FormatNumber(observer.longitudeDeg),
+        numtext::FormatNumber(observer.latitudeDeg),
+        numtext::FormatNumber(observer.heightM),
         observer.zoneName,
-        FormatSettingsNumber(observer.zoneOffsetHours),
-        FormatSettingsNumber(observer.limitingMagnitude),
+        numtext::FormatNumber(observer.zoneOffsetHours),
+        numtext::FormatNumber(observer.limitingMagnitude),
         FolderOfElementFile(fields.elementFileName),
         std::to_string(fields.elementFilterIndex),
         fields.elementFileName,

@@ -77,9 +77,6 @@ void RemoveSettingsCollector(int id);
 
 // ---- Line formats -------------------------------------------------------------
 
-// Shortest general decimal form, up to 15 significant digits, "." as decimal point:
-// 13.405, -5, 0.1, 1E20, 1E-5.
-std::string FormatSettingsNumber(double value);
 // Five flags as the number 10000·d1 + 1000·d2 + 100·d3 + 10·d4 + d5 padded with
 // zeros to five characters ("00001").
 std::string FlagWord(const std::array<bool, 5>& flags);

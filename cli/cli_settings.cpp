@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "cli/cli_output.h"
+#include "core/number_text.h"
 #include "location/place_entry.h"
 #include "location/place_numbers.h"
 #include "satellite/magnitude_table.h"
@@ -29,7 +30,7 @@ std::string OutOfBounds(const char* field, const char* option, bool given, doubl
 
 }  // namespace
 
-std::string NumberText(double value) { return FormatSettingsNumber(value); }
+std::string NumberText(double value) { return numtext::FormatNumber(value); }
 
 bool PlaceOptions::Take(const std::string& option, const std::string& value, std::string& problem) {
     double number = 0.0;

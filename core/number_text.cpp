@@ -79,4 +79,23 @@ std::string BadIntegerMessage(std::string_view text) {
     return "'" + std::string(text) + "' ist kein gültiger Integerwert";
 }
 
+std::string FormatNumber(double value) {
+    if (value == 0.0) return "0";  // also -0
+    char buffer[64];
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    // "1e+20" -> "1E20", "1e-05" -> "1E-5".
+    const auto e = text.find('e');
+    if (e == std::string::npos) return text;
+    std::string exponent = text.substr(e + 1);
+    std::string sign;
+    if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) {
+        if (exponent[0] == '-') sign = "-";
+        exponent.erase(0, 1);
+    }
+    while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
+    return text.substr(0, e) + "E" + sign + exponent;
+}
+
 }  // namespace numtext

@@ -8,6 +8,7 @@
 //   numtext::ParseInteger(text, value)  -> bool (value untouched when false)
 //   numtext::BadRealMessage(text)       -> "'x' ist kein gültiger Gleitkommawert"
 //   numtext::BadIntegerMessage(text)    -> "'x' ist kein gültiger Integerwert"
+//   numtext::FormatNumber(value)        -> "13.405", "-5", "1E20", "1E-5"
 //
 // What a decimal number is:
 //  - blanks (spaces and tabs) before and after it are ignored, and so is a line end
@@ -43,5 +44,10 @@ bool ParseInteger(std::string_view text, int& value);
 // The conversion messages for a text that is not a number.
 std::string BadRealMessage(std::string_view text);
 std::string BadIntegerMessage(std::string_view text);
+
+// The shortest general decimal form with up to 15 significant digits, "." as decimal
+// point and an exponent written "E20" / "E-5"; zero (also -0) is "0". The settings
+// file and the number fields write numbers this way, and ParseNumber reads them back.
+std::string FormatNumber(double value);
 
 }  // namespace numtext

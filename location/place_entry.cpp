@@ -73,13 +73,13 @@ PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObserverSta
 ParameterFields ParameterFieldsOf(const ObserverState& state) {
     ParameterFields fields;
     fields.placeName = state.placeName;
-    fields.longitude = FormatGeneral15(state.longitudeDeg);
-    fields.latitude = FormatGeneral15(state.latitudeDeg);
-    fields.height = FormatGeneral15(state.heightM);
+    fields.longitude = numtext::FormatNumber(state.longitudeDeg);
+    fields.latitude = numtext::FormatNumber(state.latitudeDeg);
+    fields.height = numtext::FormatNumber(state.heightM);
     const auto first = state.zoneName.find_first_not_of(' ');
     fields.zoneName = first == std::string::npos ? std::string() : state.zoneName.substr(first);
-    fields.zoneOffset = FormatGeneral15(state.zoneOffsetHours);
-    fields.limitingMagnitude = FormatGeneral15(state.limitingMagnitude);
+    fields.zoneOffset = numtext::FormatNumber(state.zoneOffsetHours);
+    fields.limitingMagnitude = numtext::FormatNumber(state.limitingMagnitude);
     return fields;
 }
 

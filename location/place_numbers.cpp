@@ -1,8 +1,6 @@
 #include "location/place_numbers.h"
 
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace location {
 
@@ -13,27 +11,6 @@ bool Within(double value, double low, double high) {
 }
 
 }  // namespace
-
-std::string FormatGeneral15(double value) {
-    char buffer[64];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-    std::string text(buffer, result.ptr);
-    // Exponent as "E-5" rather than "e-05".
-    const auto e = text.find('e');
-    if (e != std::string::npos) {
-        std::string exponent = text.substr(e + 1);
-        std::string sign;
-        if (!exponent.empty() && (exponent[0] == '-' || exponent[0] == '+')) {
-            if (exponent[0] == '-') sign = "-";
-            exponent.erase(0, 1);
-        }
-        while (exponent.size() > 1 && exponent[0] == '0') exponent.erase(0, 1);
-        text = text.substr(0, e) + "E" + sign + exponent;
-    }
-    if (text == "-0") text = "0";
-    return text;
-}
 
 void SetPlaceLatitude(double latitudeDeg, double& latitudeOut, double& sinOut, double& cosOut) {
     constexpr double kPiEightDecimals = 3.14159265;

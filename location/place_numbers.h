@@ -1,5 +1,6 @@
-// Number texts of the place windows: read by numtext::ParseNumber, written in the
-// short general form of the settings file, and the bounds of the place values.
+// The numbers of a place: the latitude with its sine and cosine, and the bounds of the
+// values a place or the chart can work with (numbers themselves are read and written
+// by core/number_text.h).
 #pragma once
 
 #include <optional>
@@ -7,9 +8,6 @@
 #include <string_view>
 
 namespace location {
-
-// General decimal notation with up to 15 significant digits ("8.5", "-180", "1E-5").
-std::string FormatGeneral15(double value);
 
 // sin and cos of a latitude in degrees, taken with π to eight decimals (3.14159265),
 // as every place-changing window does.

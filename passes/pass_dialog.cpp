@@ -289,7 +289,7 @@ void PassDialog::DurationDisplay() {
 }
 
 void PassDialog::RaiseSunLimit(double limitDeg) {
-    const QString text = QString::fromStdString(FormatSettingsNumber(limitDeg));
+    const QString text = QString::fromStdString(numtext::FormatNumber(limitDeg));
     {
         Quiet quiet(quiet_);
         maxSun_->setText(text);

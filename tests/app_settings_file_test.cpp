@@ -8,7 +8,6 @@
 #include <sstream>
 
 #include "app/settings_file.h"
-#include "core/number_text.h"
 #include "core/observer_state.h"
 #include "support/file_size_limit.h"
 #include "support/test_paths.h"
@@ -100,32 +99,6 @@ TEST(ElementFolder, CutsTheBaseNameAfterTheLastSeparator) {
         {R"(C:\bahn\)", R"(C:\bahn\)"},
     };
     for (const auto& c : cases) EXPECT_EQ(FolderOfElementFile(c.fileName), c.folder) << c.fileName;
-}
-
-TEST(SettingsNumbers, ShortestFormWithPointAndUpToFifteenDigits) {
-    const struct {
-        double value;
-        const char* text;
-    } cases[] = {
-        {13.405, "13.405"},
-        {52.52, "52.52"},
-        {-5.0, "-5"},
-        {0.0, "0"},
-        {100.0, "100"},
-        {1.0 / 3.0, "0.333333333333333"},
-        {0.1 + 0.2, "0.3"},
-        {-0.5, "-0.5"},
-        {1e20, "1E20"},
-        {1e-5, "1E-5"},
-        {123456789012345.0, "123456789012345"},
-        {2.0 / 3.0 * 1e-7, "6.66666666666667E-8"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(FormatSettingsNumber(c.value), c.text);
-        double back = 0.0;
-        ASSERT_TRUE(numtext::ParseReal(FormatSettingsNumber(c.value), back)) << c.text;
-        EXPECT_NEAR(back, c.value, std::abs(c.value) * 1e-14) << c.text;
-    }
 }
 
 // ---- Writing and reading -----------------------------------------------------

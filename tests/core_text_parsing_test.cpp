@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -94,6 +95,36 @@ TEST(NumberText, AcceptanceRules) {
 
     EXPECT_EQ(numtext::BadRealMessage("1,5"), "'1,5' ist kein gültiger Gleitkommawert");
     EXPECT_EQ(numtext::BadIntegerMessage("x"), "'x' ist kein gültiger Integerwert");
+}
+
+TEST(NumberText, ShortestFormWithPointAndUpToFifteenDigits) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {
+        {13.405, "13.405"},
+        {52.52, "52.52"},
+        {8.5, "8.5"},
+        {-5.0, "-5"},
+        {-180.0, "-180"},
+        {0.0, "0"},
+        {-0.0, "0"},
+        {100.0, "100"},
+        {1.0 / 3.0, "0.333333333333333"},
+        {0.1 + 0.2, "0.3"},
+        {-0.5, "-0.5"},
+        {1e20, "1E20"},
+        {1e-5, "1E-5"},
+        {123456789012345.0, "123456789012345"},
+        {51.123456789012345, "51.1234567890123"},
+        {2.0 / 3.0 * 1e-7, "6.66666666666667E-8"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(numtext::FormatNumber(c.value), c.text);
+        double back = 0.0;
+        ASSERT_TRUE(numtext::ParseReal(numtext::FormatNumber(c.value), back)) << c.text;
+        EXPECT_NEAR(back, c.value, std::abs(c.value) * 1e-14) << c.text;
+    }
 }
 
 TEST(DateText, DatesAndTimes) {

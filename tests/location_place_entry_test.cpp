@@ -178,15 +178,3 @@ TEST(ParameterFieldsShown, ZoneWithoutLeadingBlanksAndShortNumbers) {
     EXPECT_EQ(back.zoneName, " EST");
     EXPECT_DOUBLE_EQ(back.longitudeDeg, -74.25);
 }
-
-TEST(PlaceNumbers, GeneralFormTable) {
-    struct Case {
-        double value;
-        const char* text;
-    };
-    const Case cases[] = {{8.5, "8.5"},   {-180.0, "-180"},
-                          {0.0, "0"},     {-0.0, "0"},
-                          {1e-5, "1E-5"}, {51.123456789012345, "51.1234567890123"},
-                          {1e20, "1E20"}, {360.0, "360"}};
-    for (const Case& c : cases) EXPECT_EQ(FormatGeneral15(c.value), c.text) << c.value;
-}
