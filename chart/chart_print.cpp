@@ -10,6 +10,7 @@
 #include "app/dialogs.h"
 #include "chart/canvas.h"
 #include "chart/catalog/catalog.h"
+#include "chart/constellation_path.h"
 #include "chart/ecliptic_path.h"
 #include "chart/main_window_interaction.h"
 #include "chart/projection/plot_tables.h"
@@ -179,22 +180,9 @@ void CommonLayers(Canvas& c, const PaperChart& g, JD1900 trailOrigin) {
     if (o.showConstellationLines) {
         const ConstellationLineList list = ReadConstellationLines();
         c.SetPen(Qt::black);
-        bool previous = false;
-        for (int entry : list.entries) {
-            const int n = std::abs(entry);
-            if (n < 1 || n > kStarPlotCount) {
-                previous = false;
-                continue;
-            }
-            const StarPlotEntry& s = StarPlotTable()[static_cast<size_t>(n - 1)];
-            const bool present = s.x > 0.0 && s.y > 0.0;
-            const QPoint p = g.Map(s.x, s.y);
-            if (entry > 0 && present && previous)
-                c.LineTo(p.x(), p.y());
-            else
-                c.MoveTo(p.x(), p.y());
-            previous = present;
-        }
+        DrawConstellationPath(
+            c, list, [](const StarPlotEntry& s) { return s.x > 0.0 && s.y > 0.0; },
+            [&g](double x, double y) { return g.Map(x, y); });
     }
     CompassLetters(c, g);
     if (o.showAltitudeLines) AltitudeLines(c, g);

@@ -550,13 +550,7 @@ void StepWithTrails(int direction) {
         for (int k = 1; k <= sats.selectedCount; ++k) {
             const size_t i = static_cast<size_t>(k);
             if (sats.chartX[i] <= 0.0 || sats.chartMagnitude[i] >= 4.5) continue;
-            QColor colour;
-            if (sats.inShadow[i] == 1 && !(old && direction < 0))
-                colour = kShadowSatelliteColour;
-            else if (old)
-                colour = direction > 0 ? kTrailColour : QColor(sky, sky, sky);
-            else
-                colour = kSunlitSatelliteColour;
+            const QColor colour = SatelliteStepColour(sats.inShadow[i] == 1, old, direction, sky);
             DrawStarGlyph(canvas, Trunc(sats.chartX[i]), Trunc(sats.chartY[i]), colour,
                           sats.chartMagnitude[i]);
         }

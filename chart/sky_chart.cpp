@@ -10,6 +10,7 @@
 #include "app/dialogs.h"
 #include "chart/canvas.h"
 #include "chart/catalog/catalog.h"
+#include "chart/constellation_path.h"
 #include "chart/ecliptic_path.h"
 #include "chart/main_window_interaction.h"
 #include "chart/projection/plot_tables.h"
@@ -495,22 +496,9 @@ void DrawConstellationLines(Canvas& canvas) {
     const int lineGrey = ChartShades().lineGrey;
     const CanvasPen savedPen = canvas.Pen();
     canvas.SetPen(QColor(lineGrey, lineGrey, lineGrey));
-    const StarPlotTableData& stars = StarPlotTable();
-    bool previousPresent = false;
-    for (int entry : list.entries) {
-        const int number = std::abs(entry);
-        if (number < 1 || number > kStarPlotCount) {
-            previousPresent = false;
-            continue;
-        }
-        const StarPlotEntry& s = stars[static_cast<size_t>(number - 1)];
-        const bool present = s.x * s.y != 0.0;
-        if (entry > 0 && present && previousPresent)
-            canvas.LineTo(Trunc(s.x), Trunc(s.y));
-        else
-            canvas.MoveTo(Trunc(s.x), Trunc(s.y));
-        previousPresent = present;
-    }
+    DrawConstellationPath(
+        canvas, list, [](const StarPlotEntry& s) { return s.x * s.y != 0.0; },
+        [](double x, double y) { return QPoint(Trunc(x), Trunc(y)); });
     canvas.Pen() = savedPen;
 }
 

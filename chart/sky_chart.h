@@ -116,3 +116,13 @@ inline const QColor kTitleColour{255, 255, 235};
 inline const QColor kSunlitSatelliteColour{255, 255, 0};
 inline const QColor kShadowSatelliteColour{255, 0, 0};
 inline const QColor kTrailColour{144, 144, 255};
+
+// Colour of a satellite in a time step: red in the shadow, yellow in sunlight. An old
+// position (old) in the shadow stays red unless stepping back (direction < 0); any
+// other old position takes the trail colour stepping forward (direction > 0) and the
+// sky grey (erased) otherwise.
+inline QColor SatelliteStepColour(bool inShadow, bool old, int direction, int skyGrey) {
+    if (inShadow && !(old && direction < 0)) return kShadowSatelliteColour;
+    if (old) return direction > 0 ? kTrailColour : QColor(skyGrey, skyGrey, skyGrey);
+    return kSunlitSatelliteColour;
+}

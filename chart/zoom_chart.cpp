@@ -7,6 +7,7 @@
 #include "app/dialogs.h"
 #include "chart/canvas.h"
 #include "chart/catalog/catalog.h"
+#include "chart/constellation_path.h"
 #include "chart/ecliptic_path.h"
 #include "chart/main_window_interaction.h"
 #include "chart/projection/plot_tables.h"
@@ -76,23 +77,9 @@ void DrawZoomConstellationLines(Canvas& canvas) {
     const ConstellationLineList list = ReadConstellationLines();
     const CanvasPen saved = canvas.Pen();
     canvas.SetPen(Grey(ChartShades().lineGrey));
-    const StarPlotTableData& stars = StarPlotTable();
-    bool previousPresent = false;
-    for (int entry : list.entries) {
-        const int number = std::abs(entry);
-        if (number < 1 || number > kStarPlotCount) {
-            previousPresent = false;
-            continue;
-        }
-        const StarPlotEntry& s = stars[static_cast<size_t>(number - 1)];
-        const bool present = s.x > 0.0 && s.y > 0.0;
-        const QPoint p = ZoomMap(s.x, s.y);
-        if (entry > 0 && present && previousPresent)
-            canvas.LineTo(p.x(), p.y());
-        else
-            canvas.MoveTo(p.x(), p.y());
-        previousPresent = present;
-    }
+    DrawConstellationPath(
+        canvas, list, [](const StarPlotEntry& s) { return s.x > 0.0 && s.y > 0.0; },
+        [](double x, double y) { return ZoomMap(x, y); });
     canvas.Pen() = saved;
 }
 

@@ -595,13 +595,7 @@ void ZoomWindow::StepWithTrails(int direction) {
         for (int k = 1; k <= sats.selectedCount; ++k) {
             const size_t i = static_cast<size_t>(k);
             if (sats.chartX[i] <= 0.0) continue;
-            QColor colour;
-            if (sats.inShadow[i] == 1 && !(old && direction < 0))
-                colour = kShadowSatelliteColour;
-            else if (old)
-                colour = direction > 0 ? kTrailColour : QColor(sky, sky, sky);
-            else
-                colour = kSunlitSatelliteColour;
+            const QColor colour = SatelliteStepColour(sats.inShadow[i] == 1, old, direction, sky);
             const QPoint p = ZoomMap(sats.chartX[i], sats.chartY[i]);
             DrawStarGlyph(canvas(), p.x(), p.y(), colour,
                           ZoomSatelliteMagnitude(sats.chartMagnitude[i], o.zoomFactor),
