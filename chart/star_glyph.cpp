@@ -1,5 +1,8 @@
 #include "chart/star_glyph.h"
 
+#include <initializer_list>
+#include <utility>
+
 #include "chart/canvas.h"
 #include "core/observer_state.h"
 
@@ -46,32 +49,16 @@ StarGlyphShape StarGlyphFor(double m, int zoomFactor) {
 
 void DrawStarGlyph(Canvas& canvas, int x, int y, QColor colour, double magnitude, int zoomFactor) {
     const StarGlyphShape g = StarGlyphFor(magnitude, zoomFactor);
-    if (g.centreAlone) canvas.SetPixel(x, y, colour);
-    if (g.square) {
-        canvas.SetPixel(x, y, colour);
-        canvas.SetPixel(x + 1, y, colour);
-        canvas.SetPixel(x, y + 1, colour);
-        canvas.SetPixel(x + 1, y + 1, colour);
-    }
-    if (g.arms) {
-        canvas.SetPixel(x - 1, y, colour);
-        canvas.SetPixel(x + 1, y, colour);
-        canvas.SetPixel(x, y - 1, colour);
-        canvas.SetPixel(x, y + 1, colour);
-    }
-    if (g.centre) canvas.SetPixel(x, y, colour);
-    if (g.corners) {
-        canvas.SetPixel(x - 1, y - 1, colour);
-        canvas.SetPixel(x + 1, y - 1, colour);
-        canvas.SetPixel(x - 1, y + 1, colour);
-        canvas.SetPixel(x + 1, y + 1, colour);
-    }
-    if (g.tips) {
-        canvas.SetPixel(x - 2, y, colour);
-        canvas.SetPixel(x + 2, y, colour);
-        canvas.SetPixel(x, y - 2, colour);
-        canvas.SetPixel(x, y + 2, colour);
-    }
+    // Sets the pixels at the given offsets from (x, y), in this order.
+    const auto pixels = [&](std::initializer_list<std::pair<int, int>> offsets) {
+        for (const auto& [dx, dy] : offsets) canvas.SetPixel(x + dx, y + dy, colour);
+    };
+    if (g.centreAlone) pixels({{0, 0}});
+    if (g.square) pixels({{0, 0}, {1, 0}, {0, 1}, {1, 1}});
+    if (g.arms) pixels({{-1, 0}, {1, 0}, {0, -1}, {0, 1}});
+    if (g.centre) pixels({{0, 0}});
+    if (g.corners) pixels({{-1, -1}, {1, -1}, {-1, 1}, {1, 1}});
+    if (g.tips) pixels({{-2, 0}, {2, 0}, {0, -2}, {0, 2}});
     if (g.setsDiscColours) {
         canvas.Pen().color = colour;
         canvas.Brush().color = colour;
