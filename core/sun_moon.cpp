@@ -118,22 +118,41 @@ void SunPosition(JD1900 t) {
     BodyPlotTable()[kBodySun].distance = s.distance;
 }
 
+namespace {
+
+struct BodyOnChart {
+    double altitudeDeg = 0.0;
+    double azimuth = 0.0;
+    ChartPoint point;  // (0, 0) below the horizon
+};
+
+// Altitude, azimuth and chart position of a body at an hour angle and declination;
+// the position also goes into the body's plot table entry.
+BodyOnChart PlaceOnChart(int body, double hourAngle, double dec, const ObserverState& o) {
+    const HorizontalCoords hz =
+        EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
+    BodyOnChart c;
+    c.altitudeDeg = hz.altitude * kRadToDeg;
+    c.azimuth = hz.azimuth;
+    if (AboveHorizon(hz.sinAltitude)) c.point = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
+    BodyPlotTable()[static_cast<size_t>(body)].x = c.point.x;
+    BodyPlotTable()[static_cast<size_t>(body)].y = c.point.y;
+    return c;
+}
+
+}  // namespace
+
 void SunForChart() {
     SunState& s = gSun;
     const ObserverState& o = Observer();
     s.rightAscension = AngleOf(s.x, s.y);
     s.declination = SafeArcSin(s.z / s.distance);
     const double hourAngle = HourAngle(o.siderealHours, s.rightAscension * 12.0 / kPi);
-    const HorizontalCoords hz =
-        EquatorialToHorizontal(hourAngle, s.declination, o.sinLatitude, o.cosLatitude);
-    s.altitudeDeg = hz.altitude * kRadToDeg;
-    s.azimuth = hz.azimuth;
-    ChartPoint p;
-    if (AboveHorizon(hz.sinAltitude)) p = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
-    s.chartX = p.x;
-    s.chartY = p.y;
-    BodyPlotTable()[kBodySun].x = p.x;
-    BodyPlotTable()[kBodySun].y = p.y;
+    const BodyOnChart c = PlaceOnChart(kBodySun, hourAngle, s.declination, o);
+    s.altitudeDeg = c.altitudeDeg;
+    s.azimuth = c.azimuth;
+    s.chartX = c.point.x;
+    s.chartY = c.point.y;
     s.discRadius = DrawnRadiusUnrounded(s.altitudeDeg, kSunSemiDiameterDeg / s.distance);
 }
 
@@ -156,16 +175,12 @@ void MoonPosition(JD1900 t) {
     const TopocentricCoords topo = TopocentricCorrection(hourAngle, eq.dec, s.sinParallax, o);
     moon.topoRightAscension = eq.ra + topo.deltaRa;
     moon.topoDeclination = topo.dec;
-    const HorizontalCoords hz =
-        EquatorialToHorizontal(topo.hourAngle, topo.dec, o.sinLatitude, o.cosLatitude);
-    moon.altitudeDeg = hz.altitude * kRadToDeg;
-    moon.azimuth = hz.azimuth;
-    ChartPoint p;
-    if (AboveHorizon(hz.sinAltitude)) p = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
-    moon.chartX = p.x;
-    moon.chartY = p.y;
-    BodyPlotTable()[kBodyMoon].x = p.x;
-    BodyPlotTable()[kBodyMoon].y = p.y;
+    const BodyOnChart c = PlaceOnChart(kBodyMoon, topo.hourAngle, topo.dec, o);
+    moon.altitudeDeg = c.altitudeDeg;
+    moon.azimuth = c.azimuth;
+    moon.chartX = c.point.x;
+    moon.chartY = c.point.y;
+    const ChartPoint p = c.point;
 
     // Phase.
     const double cosPsi = std::cos(s.lambda - sun.trueLongitude) * std::cos(s.beta);
