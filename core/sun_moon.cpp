@@ -1,6 +1,7 @@
 #include "core/sun_moon.h"
 
 #include <cmath>
+#include <tuple>
 
 #include "core/chart_projection.h"
 #include "core/constants.h"
@@ -107,14 +108,11 @@ SunState SunPositionAt(JD1900 t) {
 }
 
 void SunPosition(JD1900 t) {
+    // The series part only: the chart values stay those of the last SunForChart.
     const SunState s = SunPositionAt(t);
-    gSun.trueLongitude = s.trueLongitude;
-    gSun.distance = s.distance;
-    gSun.sinObliquity = s.sinObliquity;
-    gSun.cosObliquity = s.cosObliquity;
-    gSun.x = s.x;
-    gSun.y = s.y;
-    gSun.z = s.z;
+    std::tie(gSun.trueLongitude, gSun.distance, gSun.sinObliquity, gSun.cosObliquity, gSun.x,
+             gSun.y, gSun.z) =
+        std::tie(s.trueLongitude, s.distance, s.sinObliquity, s.cosObliquity, s.x, s.y, s.z);
     BodyPlotTable()[kBodySun].distance = s.distance;
 }
 
