@@ -27,18 +27,25 @@ double EarthRadiusAt(double geocentricLatitude) {
     return EllipsoidRadiusKm(std::cos(geocentricLatitude));
 }
 
+// The satellite's position at t in Earth radii, or nullptr when the propagation fails;
+// a failure leaves MathErrorFlag set, a success leaves it as it was.
+const double* PositionAt(std::string_view line1, std::string_view line2, JD1900 t) {
+    const bool flagBefore = MathErrorFlag;
+    MathErrorFlag = false;
+    PropagateSGP(line1, line2, t, false);
+    if (MathErrorFlag) return nullptr;
+    MathErrorFlag = flagBefore;
+    return SatState().positionER;
+}
+
 }  // namespace
 
 double LongitudeIntoHalfCircle(double longitudeDeg) { return WrapSymmetric(longitudeDeg, 180.0); }
 
 bool SubSatellitePoint(std::string_view line1, std::string_view line2, JD1900 t,
                        double siderealHours, double observerLongitudeDeg, GroundPoint& out) {
-    const bool flagBefore = MathErrorFlag;
-    MathErrorFlag = false;
-    PropagateSGP(line1, line2, t, false);
-    if (MathErrorFlag) return false;
-    MathErrorFlag = flagBefore;
-    const double* r = SatState().positionER;
+    const double* r = PositionAt(line1, line2, t);
+    if (!r) return false;
     GroundPoint p;
     p.rightAscensionRad = AngleOf(r[0], r[1]);
     p.declinationRad = std::atan(r[2] / std::sqrt(r[0] * r[0] + r[1] * r[1]));
@@ -84,12 +91,8 @@ bool ComputeTrackInformation(std::string_view line1, std::string_view line2, JD1
     const double s[3] = {std::cos(sun.declinationRad) * std::cos(sun.rightAscensionRad),
                          std::cos(sun.declinationRad) * std::sin(sun.rightAscensionRad),
                          std::sin(sun.declinationRad)};
-    const bool flagBefore = MathErrorFlag;
-    MathErrorFlag = false;
-    PropagateSGP(line1, line2, t, false);
-    if (MathErrorFlag) return false;
-    MathErrorFlag = flagBefore;
-    const double* r = SatState().positionER;
+    const double* r = PositionAt(line1, line2, t);
+    if (!r) return false;
     const double rxy = std::sqrt(r[0] * r[0] + r[1] * r[1]);
     const double psiC = std::atan(r[2] / rxy);
     const double earthRadius = EarthRadiusAt(psiC);
