@@ -25,13 +25,9 @@ if command -v ccache >/dev/null 2>&1; then launcher=(ccache); fi
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address,undefined
        -fno-sanitize-recover=undefined -I"$root")
 
-# The satellite engine, the pass search engine and the parts of the core they use.
-sources=("$root"/satellite/*.cpp "$root"/passes/search/*.cpp "$root"/core/timescale.cpp
-         "$root"/core/observer_state.cpp "$root"/core/frames.cpp "$root"/core/sun_moon.cpp
-         "$root"/core/chart_projection.cpp)
-for extra in column_text json_text text_file; do
-    [[ -f "$root/core/$extra.cpp" ]] && sources+=("$root/core/$extra.cpp")
-done
+# The satellite engine, the pass search engine and the core beneath them (plain C++,
+# so every core source can be taken as it is).
+sources=("$root"/satellite/*.cpp "$root"/passes/search/*.cpp "$root"/core/*.cpp)
 objects=()
 pending=()
 for src in "${sources[@]}"; do
