@@ -29,8 +29,6 @@ namespace {
 
 std::vector<PrintedCircle> gCircles;
 
-int Trunc(double v) { return IntPart(v); }
-
 // Where the chart lies on the paper and how plot positions map onto it.
 struct PaperChart {
     int centreX = 0;  // disc centre, 0.1 mm (y upwards)
@@ -42,8 +40,8 @@ struct PaperChart {
 
     QPoint Map(double x, double y) const {
         const ObserverState& o = Observer();
-        return QPoint(centreX + Trunc((x - o.chartCentreX) * scale),
-                      centreY - Trunc((y - o.chartCentreY) * scale));
+        return QPoint(centreX + IntPart((x - o.chartCentreX) * scale),
+                      centreY - IntPart((y - o.chartCentreY) * scale));
     }
     int StarRadius(double m) const {
         return zoom ? PrintedZoomStarRadius(m, zoomFactor) : PrintedStarRadius(m);
@@ -80,7 +78,7 @@ void TerminatorCurve(Canvas& c, QPoint centre, int f, int w, double theta, doubl
     const double ct = std::cos(theta), st = std::sin(theta);
     auto turned = [&](double u, double v) {
         // Screen offset (u, v) turned, then y flipped for the paper.
-        return QPoint(centre.x() + Trunc(u * ct - v * st), centre.y() - Trunc(u * st + v * ct));
+        return QPoint(centre.x() + IntPart(u * ct - v * st), centre.y() - IntPart(u * st + v * ct));
     };
     const QPoint start = turned(0.0, -f);
     c.MoveTo(start.x(), start.y());
@@ -116,8 +114,8 @@ void CompassLetters(Canvas& c, const PaperChart& g) {
         const QSize size = c.TextExtent(text);
         const double w = size.width(), h = size.height();
         const double d = std::sqrt(w * w + h * h) * 5.0 / 9.0;
-        Text(c, Trunc(g.centreX + std::sin(angles[i]) * (g.radius + d) - w / 2.0),
-             Trunc(g.centreY - std::cos(angles[i]) * (g.radius + d) + h / 2.0), text);
+        Text(c, IntPart(g.centreX + std::sin(angles[i]) * (g.radius + d) - w / 2.0),
+             IntPart(g.centreY - std::cos(angles[i]) * (g.radius + d) + h / 2.0), text);
     }
 }
 
@@ -126,12 +124,12 @@ void AltitudeLines(Canvas& c, const PaperChart& g) {
     c.SetPen(Qt::black);
     c.SetBrush(Qt::white, BrushStyle::Clear);
     for (int altitude = 10; altitude <= 80; altitude += 10) {
-        const int r = Trunc(g.radius * std::tan((90.0 - altitude) / 2.0 * kDegToRad));
+        const int r = IntPart(g.radius * std::tan((90.0 - altitude) / 2.0 * kDegToRad));
         c.Circle(g.centreX, g.centreY, r);
     }
     auto rim = [&](double a) {
-        return QPoint(Trunc(g.centreX + std::sin(a) * g.radius),
-                      Trunc(g.centreY - std::cos(a) * g.radius));
+        return QPoint(IntPart(g.centreX + std::sin(a) * g.radius),
+                      IntPart(g.centreY - std::cos(a) * g.radius));
     };
     for (double a : {o.rotationRad, o.rotationRad + kPi / 2.0}) {
         const QPoint p = rim(a), q = rim(a + kPi);
@@ -169,13 +167,13 @@ void CommonLayers(Canvas& c, const PaperChart& g, JD1900 trailOrigin) {
     const SunState& sun = Sun();
     const BodyPlotEntry& sunPlot = BodyPlotTable()[kBodySun];
     if (sun.altitudeDeg > 0.0 && sunPlot.x * sunPlot.y != 0.0)
-        FilledCircle(c, g.Map(sunPlot.x, sunPlot.y), std::max(10, Trunc(sun.discRadius * g.scale)),
-                     ' ');
+        FilledCircle(c, g.Map(sunPlot.x, sunPlot.y),
+                     std::max(10, IntPart(sun.discRadius * g.scale)), ' ');
     const MoonState& moon = Moon();
     const BodyPlotEntry& moonPlot = BodyPlotTable()[kBodyMoon];
     if (moon.altitudeDeg > 0.0 && moonPlot.x * moonPlot.y != 0.0)
-        InkedMoon(c, g.Map(moonPlot.x, moonPlot.y), std::max(10, Trunc(moon.discRadius * g.scale)),
-                  moon.limbAngle);
+        InkedMoon(c, g.Map(moonPlot.x, moonPlot.y),
+                  std::max(10, IntPart(moon.discRadius * g.scale)), moon.limbAngle);
 
     if (o.showConstellationLines) {
         const ConstellationLineList list = ReadConstellationLines();
@@ -199,7 +197,7 @@ void CommonLayers(Canvas& c, const PaperChart& g, JD1900 trailOrigin) {
     }
     for (const NebulaPlotEntry& e : NebulaPlotTable()) {
         if (e.x * e.y == 0.0) continue;
-        const int r = std::max(5, Trunc(g.scale * e.drawnRadius));
+        const int r = std::max(5, IntPart(g.scale * e.drawnRadius));
         const QPoint p = g.Map(e.x, e.y);
         if (std::hypot(p.x() - g.centreX, p.y() - g.centreY) + r < g.radius) OpenCircle(c, p, r);
     }
@@ -252,7 +250,7 @@ struct Page {
 Page Prepare(QPrinter& printer, Canvas& canvas) {
     const QRectF mm = printer.pageLayout().paintRect(QPageLayout::Millimeter);
     canvas.SetMapping(Canvas::LoMetricMapping(printer.logicalDpiX(), printer.logicalDpiY()));
-    return Page{Trunc(mm.width() * 10.0), Trunc(mm.height() * 10.0)};
+    return Page{IntPart(mm.width() * 10.0), IntPart(mm.height() * 10.0)};
 }
 
 void ChartDisc(Canvas& c, const PaperChart& g) {
@@ -266,8 +264,8 @@ void SkyPage(QPrinter& printer) {
     const Page page = Prepare(printer, c);
     const ObserverState& o = Observer();
     PaperChart g;
-    g.radius = Trunc(page.height * 0.45);
-    g.centreX = Trunc(page.height * 0.475) + page.width - page.height;
+    g.radius = IntPart(page.height * 0.45);
+    g.centreX = IntPart(page.height * 0.475) + page.width - page.height;
     g.centreY = -(page.height / 2);
     g.scale = static_cast<double>(g.radius) / o.chartRadius;
 
@@ -291,7 +289,7 @@ void SkyPage(QPrinter& printer) {
 
     // Moon phase symbol, not turned, and its word below it.
     const int k = g.radius / 7;
-    const QPoint symbol(Trunc(g.centreX - 1.5 * g.radius), g.centreY);
+    const QPoint symbol(IntPart(g.centreX - 1.5 * g.radius), g.centreY);
     InkedMoon(c, symbol, k, 0.0);
     const QString word =
         Moon().phaseValue >= 1.0 ? QStringLiteral("abnehmend") : QStringLiteral("zunehmend");
@@ -319,9 +317,10 @@ void ZoomPage(QPrinter& printer) {
     g.zoom = true;
     g.zoomFactor = factor;
     g.scale = static_cast<double>(page.width) / W * factor;
-    g.radius = Trunc(o.chartRadius * g.scale);
-    g.centreX = page.width / 2 - Trunc(((W / 2 - z.zoomOffsetX) / factor) * g.scale);
-    g.centreY = Trunc(((ZoomViewCentreY(H) - z.zoomOffsetY) / factor) * g.scale) - page.height / 2;
+    g.radius = IntPart(o.chartRadius * g.scale);
+    g.centreX = page.width / 2 - IntPart(((W / 2 - z.zoomOffsetX) / factor) * g.scale);
+    g.centreY =
+        IntPart(((ZoomViewCentreY(H) - z.zoomOffsetY) / factor) * g.scale) - page.height / 2;
 
     FormatDateTime1900(o.currentJD);
     const QString place =

@@ -33,8 +33,6 @@ const QColor kRotationMarkerColour{192, 192, 0};
 const QColor kZoomFrameColour{128, 128, 128};
 const QString kCrLf = QStringLiteral("\r\n");
 
-int Trunc(double v) { return IntPart(v); }
-
 void ShowMessage(const QString& caption, const QString& text) {
     AppDialogs().Message(caption, text, gHooks.dialogParent);
 }
@@ -120,7 +118,7 @@ QString AltAzLines(double altitudeDeg, double azimuthDeg) {
 }
 
 bool Near(double px, double py, int x, int y, int maxDx, int maxDy, bool dxInclusive) {
-    const int dx = std::abs(x - Trunc(px)), dy = std::abs(y - Trunc(py));
+    const int dx = std::abs(x - IntPart(px)), dy = std::abs(y - IntPart(py));
     return (dxInclusive ? dx <= maxDx : dx < maxDx) && dy < maxDy;
 }
 
@@ -275,8 +273,8 @@ void PlaceRotationMarker(int x, int y) {
         o.markerX = o.chartCentreX;
         o.markerY = o.chartCentreY;
     } else {
-        o.markerX = Trunc(o.chartCentreX + dx * o.chartRadius / d);
-        o.markerY = Trunc(o.chartCentreY + dy * o.chartRadius / d);
+        o.markerX = IntPart(o.chartCentreX + dx * o.chartRadius / d);
+        o.markerY = IntPart(o.chartCentreY + dy * o.chartRadius / d);
     }
 }
 
@@ -388,8 +386,8 @@ void EnterChartDate() {
         QString::fromStdString(DateText), gHooks.dialogParent);
     QString canonical;
     if (!ParseChartDate(answer.text, &canonical)) {
-        ConversionError(QStringLiteral("'") + answer.text +
-                        QStringLiteral("' ist kein gültiges Datum"));
+        ConversionError(
+            QString::fromStdString(datetext::BadDateMessage(answer.text.toStdString())));
         return;
     }
     DateText = canonical.toStdString();
@@ -551,7 +549,7 @@ void StepWithTrails(int direction) {
             const size_t i = static_cast<size_t>(k);
             if (sats.chartX[i] <= 0.0 || sats.chartMagnitude[i] >= 4.5) continue;
             const QColor colour = SatelliteStepColour(sats.inShadow[i] == 1, old, direction, sky);
-            DrawStarGlyph(canvas, Trunc(sats.chartX[i]), Trunc(sats.chartY[i]), colour,
+            DrawStarGlyph(canvas, IntPart(sats.chartX[i]), IntPart(sats.chartY[i]), colour,
                           sats.chartMagnitude[i]);
         }
     };
@@ -660,7 +658,7 @@ void BlinkConstellation(int labelNumber) {
         OnCanvas([&](Canvas& canvas) {
             for (const StarPlotEntry& e : StarPlotTable())
                 if (e.x * e.y != 0.0 && e.constellation == code)
-                    DrawStarGlyph(canvas, Trunc(e.x), Trunc(e.y), colour, e.magnitude);
+                    DrawStarGlyph(canvas, IntPart(e.x), IntPart(e.y), colour, e.magnitude);
         });
     };
     BlinkFiveTimes(paint, gHooks.blinkWaitMs);

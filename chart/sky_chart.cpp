@@ -117,8 +117,6 @@ CanvasFont NameFont() {
     return CanvasFont::Points(QStringLiteral("Times New Roman"), 8, false, QColor(255, 255, 0));
 }
 
-int Trunc(double v) { return IntPart(v); }
-
 // A label on the black window background: the area of its previous text is cleared
 // first, so that a shorter text leaves nothing behind.
 void DrawLabel(Canvas& canvas, ChartTextLabel& label, int left, int top, const QString& text,
@@ -162,7 +160,7 @@ void DrawMoonPhaseSymbol(Canvas& canvas) {
     const MoonState& m = Moon();
     const int cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
     const int k = R / 7;
-    const int gx = Trunc(cx - 1.5 * R);
+    const int gx = IntPart(cx - 1.5 * R);
     if (k < 1) return;
 
     const QString word =
@@ -176,12 +174,12 @@ void DrawMoonPhaseSymbol(Canvas& canvas) {
     canvas.SetBrush(Qt::black);
     canvas.Ellipse(gx - k, cy - k, gx + k, cy + k);
 
-    const int w = Trunc(std::fabs(std::cos(m.phaseAngleDeg * kDegToRad)) * k);
+    const int w = IntPart(std::fabs(std::cos(m.phaseAngleDeg * kDegToRad)) * k);
     const double s = Sign(FracPart(m.phaseValue) - 0.5);
     canvas.MoveTo(gx, cy - k);
     for (int y = cy - k; y <= cy + k; ++y) {
         const double u = TerminatorHalfWidth(w, std::abs(cy - y), k);
-        canvas.LineTo(gx - Trunc(s * u), y);
+        canvas.LineTo(gx - IntPart(s * u), y);
     }
     canvas.SetBrush(outline);
     const QRect box(gx - k, cy - k, 2 * k + 1, 2 * k + 1);
@@ -194,7 +192,7 @@ void DrawMoonPhaseSymbol(Canvas& canvas) {
 void DrawMoonDisc(Canvas& canvas, int skyGrey) {
     const MoonState& m = Moon();
     const int f = DrawnRadius(m.altitudeDeg, kMoonSemiDiameterDeg / m.distance, 3);
-    const int mx = Trunc(m.chartX), my = Trunc(m.chartY);
+    const int mx = IntPart(m.chartX), my = IntPart(m.chartY);
     const QColor sky(skyGrey, skyGrey, skyGrey);
     canvas.SetPen(kMoonDiscOutline);
     canvas.SetBrush(sky);
@@ -203,9 +201,9 @@ void DrawMoonDisc(Canvas& canvas, int skyGrey) {
     const double theta = m.limbAngle;
     const double c = std::cos(theta), sn = std::sin(theta);
     auto turned = [&](double u, double v) {
-        return QPoint(mx + Trunc(u * c - v * sn), my + Trunc(u * sn + v * c));
+        return QPoint(mx + IntPart(u * c - v * sn), my + IntPart(u * sn + v * c));
     };
-    const int w = Trunc(std::fabs(std::cos(m.phaseAngleDeg * kDegToRad)) * f);
+    const int w = IntPart(std::fabs(std::cos(m.phaseAngleDeg * kDegToRad)) * f);
     const double s = Sign(FracPart(m.phaseValue) - 0.5);
     QPoint start = turned(0.0, -f);
     canvas.MoveTo(start.x(), start.y());
@@ -308,12 +306,13 @@ void DrawLayers(Canvas& canvas) {
 
     // Stars, drawn as they are read.
     ComputeStarPositions([&](int, double x, double y, double magnitude) {
-        DrawStarGlyph(canvas, Trunc(x), Trunc(y), Qt::white, magnitude);
+        DrawStarGlyph(canvas, IntPart(x), IntPart(y), Qt::white, magnitude);
     });
 
     if (sun.altitudeDeg > 0.0) {
         const int r = DrawnRadius(sun.altitudeDeg, kSunSemiDiameterDeg / sun.distance, 3);
-        const int sx = Trunc(BodyPlotTable()[kBodySun].x), sy = Trunc(BodyPlotTable()[kBodySun].y);
+        const int sx = IntPart(BodyPlotTable()[kBodySun].x),
+                  sy = IntPart(BodyPlotTable()[kBodySun].y);
         canvas.SetPen(Qt::white);
         canvas.SetBrush(Qt::white);
         canvas.Ellipse(sx - r, sy - r, sx + r, sy + r);
@@ -328,7 +327,8 @@ void DrawLayers(Canvas& canvas) {
     PlanetPositions(o.dynamicJD);
     for (int i = kBodyMercury; i < kBodyCount; ++i) {
         const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
-        if (b.x * b.y > 0.0) DrawStarGlyph(canvas, Trunc(b.x), Trunc(b.y), Qt::white, b.magnitude);
+        if (b.x * b.y > 0.0)
+            DrawStarGlyph(canvas, IntPart(b.x), IntPart(b.y), Qt::white, b.magnitude);
     }
 
     ComputeLabelPositions();
@@ -337,7 +337,7 @@ void DrawLayers(Canvas& canvas) {
     canvas.SetBrush(sky, BrushStyle::Clear);
     ComputeNebulaPositions(true, [&](int number) {
         const NebulaPlotEntry& e = NebulaPlotTable()[static_cast<size_t>(number - 1)];
-        canvas.Circle(Trunc(e.x), Trunc(e.y), Trunc(e.drawnRadius));
+        canvas.Circle(IntPart(e.x), IntPart(e.y), IntPart(e.drawnRadius));
     });
 
     MinorBodyPosition(o.currentJD);
@@ -345,10 +345,10 @@ void DrawLayers(Canvas& canvas) {
     if (minor.chartX * minor.chartY != 0.0) {
         canvas.SetPen(lineGrey);
         canvas.SetBrush(sky, BrushStyle::Clear);
-        canvas.Circle(Trunc(minor.chartX), Trunc(minor.chartY), 3);
+        canvas.Circle(IntPart(minor.chartX), IntPart(minor.chartY), 3);
         if (minor.magnitude < 10.0 && (minor.tailX != 0.0 || minor.tailY != 0.0)) {
-            canvas.MoveTo(Trunc(minor.chartX), Trunc(minor.chartY));
-            canvas.LineTo(Trunc(minor.tailX), Trunc(minor.tailY));
+            canvas.MoveTo(IntPart(minor.chartX), IntPart(minor.chartY));
+            canvas.LineTo(IntPart(minor.tailX), IntPart(minor.tailY));
         }
     }
     canvas.SetBrush(sky);
@@ -361,8 +361,8 @@ void DrawLayers(Canvas& canvas) {
     const SatelliteTable& sats = Satellites();
     for (int k = 1; k <= sats.selectedCount; ++k) {
         if (sats.chartX[static_cast<size_t>(k)] <= 0.0) continue;
-        DrawStarGlyph(canvas, Trunc(sats.chartX[static_cast<size_t>(k)]),
-                      Trunc(sats.chartY[static_cast<size_t>(k)]),
+        DrawStarGlyph(canvas, IntPart(sats.chartX[static_cast<size_t>(k)]),
+                      IntPart(sats.chartY[static_cast<size_t>(k)]),
                       sats.inShadow[static_cast<size_t>(k)] == 1 ? kShadowSatelliteColour
                                                                  : kSunlitSatelliteColour,
                       sats.chartMagnitude[static_cast<size_t>(k)]);
@@ -371,7 +371,7 @@ void DrawLayers(Canvas& canvas) {
     if (o.showConstellationLines) {
         for (const StarPlotEntry& e : StarPlotTable())
             if (e.x * e.y != 0.0)
-                DrawStarGlyph(canvas, Trunc(e.x), Trunc(e.y), Qt::white, e.magnitude);
+                DrawStarGlyph(canvas, IntPart(e.x), IntPart(e.y), Qt::white, e.magnitude);
     }
 
     if (o.showAltitudeLines) DrawAltitudeLines(canvas);
@@ -455,8 +455,9 @@ void PlaceCompassLabels(Canvas& canvas) {
         const double w = size.width(), h = size.height();
         const double d = std::sqrt(w * w + h * h) * 5.0 / 9.0;
         const int left =
-            Trunc(o.chartCentreX + std::sin(angles[i]) * (o.chartRadius + d) - w / 2.0);
-        const int top = Trunc(o.chartCentreY + std::cos(angles[i]) * (o.chartRadius + d) - h / 2.0);
+            IntPart(o.chartCentreX + std::sin(angles[i]) * (o.chartRadius + d) - w / 2.0);
+        const int top =
+            IntPart(o.chartCentreY + std::cos(angles[i]) * (o.chartRadius + d) - h / 2.0);
         DrawLabel(canvas, label, left, top, label.text, font);
     }
 }
@@ -469,11 +470,11 @@ void DrawAltitudeLines(Canvas& canvas) {
     canvas.SetPen(kAltitudeLineColour, 1, PenMode::Xor);
     canvas.SetBrush(savedBrush.color, BrushStyle::Clear);
     for (int altitude = 10; altitude <= 80; altitude += 10) {
-        const int r = Trunc(R * std::tan((90.0 - altitude) / 2.0 * kDegToRad));
+        const int r = IntPart(R * std::tan((90.0 - altitude) / 2.0 * kDegToRad));
         canvas.Ellipse(cx - r, cy - r, cx + r, cy + r);
     }
     auto rim = [&](double a) {
-        return QPoint(Trunc(cx + std::sin(a) * R), Trunc(cy + std::cos(a) * R));
+        return QPoint(IntPart(cx + std::sin(a) * R), IntPart(cy + std::cos(a) * R));
     };
     for (double a : {o.rotationRad, o.rotationRad + kPi / 2.0}) {
         const QPoint p = rim(a), q = rim(a + kPi);
@@ -487,7 +488,8 @@ void DrawAltitudeLines(Canvas& canvas) {
 void DrawZodiac(Canvas& canvas) {
     const CanvasPen savedPen = canvas.Pen();
     canvas.SetPen(kZodiacColour, 1, PenMode::Xor);
-    TraceEclipticPath(canvas, [](const ChartPoint& p) { return QPoint(Trunc(p.x), Trunc(p.y)); });
+    TraceEclipticPath(canvas,
+                      [](const ChartPoint& p) { return QPoint(IntPart(p.x), IntPart(p.y)); });
     canvas.Pen() = savedPen;
 }
 
@@ -498,7 +500,7 @@ void DrawConstellationLines(Canvas& canvas) {
     canvas.SetPen(QColor(lineGrey, lineGrey, lineGrey));
     DrawConstellationPath(
         canvas, list, [](const StarPlotEntry& s) { return s.x * s.y != 0.0; },
-        [](double x, double y) { return QPoint(Trunc(x), Trunc(y)); });
+        [](double x, double y) { return QPoint(IntPart(x), IntPart(y)); });
     canvas.Pen() = savedPen;
 }
 
@@ -509,8 +511,8 @@ void DrawConstellationNames(Canvas& canvas) {
         if (e.x * e.y <= 0.0) continue;
         const QString text = QString::fromStdString(e.text.substr(0, 3));
         const QSize size = canvas.TextExtent(text);
-        const int left = Trunc(e.x - size.width() / 2.0);
-        const int top = Trunc(e.y - size.height() / 2.0);
+        const int left = IntPart(e.x - size.width() / 2.0);
+        const int top = IntPart(e.y - size.height() / 2.0);
         if (InsideDisc(left, top, size.width(), size.height())) canvas.TextOut(left, top, text);
     }
     canvas.SetTextBackground(TextBackground::Opaque);
@@ -526,8 +528,8 @@ void DrawPlanetNames(Canvas& canvas) {
             QString::fromUtf8(kBodyNames[static_cast<size_t>(i)].data(),
                               static_cast<qsizetype>(kBodyNames[static_cast<size_t>(i)].size()));
         const QSize size = canvas.TextExtent(text);
-        const int left = Trunc(b.x - size.width() / 2.0);
-        const int top = Trunc(b.y - size.height());
+        const int left = IntPart(b.x - size.width() / 2.0);
+        const int top = IntPart(b.y - size.height());
         if (InsideDisc(left, top, size.width(), size.height())) canvas.TextOut(left, top, text);
     }
     canvas.SetTextBackground(TextBackground::Opaque);
@@ -551,8 +553,8 @@ JD1900 RiseSetLabelInstant(int index) {
 void DrawRiseSetLabels(Canvas& canvas) {
     const ObserverState& o = Observer();
     const int k = o.chartRadius / 7;
-    const int j = Trunc(o.chartCentreY + 2.5 * k);
-    const int moonTop = Trunc(o.chartCentreY - 2.5 * k);
+    const int j = IntPart(o.chartCentreY + 2.5 * k);
+    const int moonTop = IntPart(o.chartCentreY - 2.5 * k);
     const int tops[kRiseSetLabelCount] = {j,      j + 15, j + 30,  j + 45,       j + 65,
                                           j + 80, j + 95, j + 110, moonTop + 25, moonTop + 10};
     // Each Sun altitude and the Moon once: rising and setting come together.

@@ -31,8 +31,6 @@ const QColor kCompassColour{0, 255, 255};
 const QColor kAltitudeLineColour{128, 0, 0};
 const QColor kZodiacColour{128, 128, 0};
 
-int Trunc(double v) { return IntPart(v); }
-
 QColor Grey(int level) { return QColor(level, level, level); }
 
 int CurrentScale() { return std::max(1, Observer().zoomFactor); }
@@ -66,8 +64,8 @@ void DrawCompassLetters(Canvas& canvas, int scale) {
         const QSize size = canvas.TextExtent(letters[i]);
         const double w = size.width(), h = size.height();
         const double d = std::sqrt(w * w + h * h) * 5.0 / 9.0;
-        const int left = Trunc(z.zoomOffsetX + std::sin(angles[i]) * (radius + d) - w / 2.0);
-        const int top = Trunc(z.zoomOffsetY + std::cos(angles[i]) * (radius + d) - h / 2.0);
+        const int left = IntPart(z.zoomOffsetX + std::sin(angles[i]) * (radius + d) - w / 2.0);
+        const int top = IntPart(z.zoomOffsetY + std::cos(angles[i]) * (radius + d) - h / 2.0);
         canvas.TextOut(left, top, letters[i]);
     }
     canvas.SetTextBackground(TextBackground::Opaque);
@@ -147,7 +145,7 @@ void DrawEdgeLetters(Canvas& canvas, QPointF centre, QPointF a, QPointF b, const
         const double dist = std::hypot(p.x() - centre.x(), p.y() - centre.y());
         if (dist <= 15.0 || dist >= limit) continue;
         const QString& letter = t < 0.5 ? letterA : letterB;
-        canvas.TextOut(Trunc(p.x()), Trunc(p.y()), letter);
+        canvas.TextOut(IntPart(p.x()), IntPart(p.y()), letter);
     }
     canvas.SetTextBackground(TextBackground::Opaque);
 }
@@ -205,7 +203,7 @@ void DrawLayers(Canvas& canvas, int mode) {
     const SunState& sun = Sun();
     const BodyPlotEntry& sunPlot = BodyPlotTable()[kBodySun];
     if (sun.altitudeDeg > 0.0 && sunPlot.x * sunPlot.y != 0.0) {
-        const int r = std::max(3, Trunc(scale * sun.discRadius));
+        const int r = std::max(3, IntPart(scale * sun.discRadius));
         const QPoint p = map(sunPlot.x, sunPlot.y);
         canvas.SetPen(Qt::white);
         canvas.SetBrush(Qt::white);
@@ -214,7 +212,7 @@ void DrawLayers(Canvas& canvas, int mode) {
 
     const MoonState& moon = Moon();
     if (moon.altitudeDeg > 0.0 && moon.chartX * moon.chartY != 0.0) {
-        const int f = std::max(3, Trunc(o.zoomFactor * moon.discRadius));
+        const int f = std::max(3, IntPart(o.zoomFactor * moon.discRadius));
         const QPoint p = map(moon.chartX, moon.chartY);
         const int width = canvas.Width(), height = canvas.Height();
         const bool outside = p.x() < -2 * f || p.x() > width + 2 * f ||
@@ -235,7 +233,7 @@ void DrawLayers(Canvas& canvas, int mode) {
         canvas.SetBrush(sky, BrushStyle::Clear);
         for (const NebulaPlotEntry& e : NebulaPlotTable()) {
             if (e.x * e.y == 0.0) continue;
-            const int r = std::max(2, Trunc(scale * e.drawnRadius));
+            const int r = std::max(2, IntPart(scale * e.drawnRadius));
             const QPoint p = map(e.x, e.y);
             const double d = std::hypot(p.x() - ox, p.y() - oy);
             if (discRadius > d + r) canvas.Circle(p.x(), p.y(), r);
@@ -304,8 +302,8 @@ double ZoomMapY(double y) {
 QPoint ZoomMap(double x, double y, int scale) {
     const ObserverState& o = Observer();
     const ZoomOffsets& z = ChartZoomOffsets();
-    return QPoint(Trunc((x - o.chartCentreX) * scale + z.zoomOffsetX),
-                  Trunc((y - o.chartCentreY) * scale + z.zoomOffsetY));
+    return QPoint(IntPart((x - o.chartCentreX) * scale + z.zoomOffsetX),
+                  IntPart((y - o.chartCentreY) * scale + z.zoomOffsetY));
 }
 
 QPoint ZoomMap(double x, double y) { return ZoomMap(x, y, CurrentScale()); }
@@ -362,8 +360,8 @@ void DrawZoomPlanetNames(Canvas& canvas) {
         const QSize size = canvas.TextExtent(text);
         const QPoint p = ZoomMap(b.x, b.y);
         int lift = 0;
-        if (i == kBodySun) lift = Trunc(Sun().discRadius * o.zoomFactor);
-        if (i == kBodyMoon) lift = Trunc(Moon().discRadius * o.zoomFactor);
+        if (i == kBodySun) lift = IntPart(Sun().discRadius * o.zoomFactor);
+        if (i == kBodyMoon) lift = IntPart(Moon().discRadius * o.zoomFactor);
         const int left = p.x() - size.width() / 2;
         const int top = p.y() - size.height() - lift;
         if (InsideZoomDisc(left, top, size.width(), size.height())) canvas.TextOut(left, top, text);
@@ -396,7 +394,7 @@ void DrawZoomAltitudeLines(Canvas& canvas) {
     canvas.SetPen(kAltitudeLineColour, 1, PenMode::Xor);
     canvas.SetBrush(savedBrush.color, BrushStyle::Clear);
     for (int altitude = 10; altitude <= 80; altitude += 10) {
-        const int r = Trunc(R * std::tan((90.0 - altitude) / 2.0 * kDegToRad));
+        const int r = IntPart(R * std::tan((90.0 - altitude) / 2.0 * kDegToRad));
         canvas.Ellipse(ox - r, oy - r, ox + r, oy + r);
     }
     auto rim = [&](double a) { return QPointF(ox + std::sin(a) * R, oy + std::cos(a) * R); };
@@ -404,10 +402,10 @@ void DrawZoomAltitudeLines(Canvas& canvas) {
     const double a = o.rotationRad;
     const QPointF south = rim(a), north = rim(a + kPi);
     const QPointF west = rim(a + kPi / 2.0), east = rim(a + 3.0 * kPi / 2.0);
-    canvas.MoveTo(Trunc(south.x()), Trunc(south.y()));
-    canvas.LineTo(Trunc(north.x()), Trunc(north.y()));
-    canvas.MoveTo(Trunc(west.x()), Trunc(west.y()));
-    canvas.LineTo(Trunc(east.x()), Trunc(east.y()));
+    canvas.MoveTo(IntPart(south.x()), IntPart(south.y()));
+    canvas.LineTo(IntPart(north.x()), IntPart(north.y()));
+    canvas.MoveTo(IntPart(west.x()), IntPart(west.y()));
+    canvas.LineTo(IntPart(east.x()), IntPart(east.y()));
     canvas.Pen() = savedPen;
     canvas.Brush() = savedBrush;
     const QPointF centre(ox, oy);

@@ -27,6 +27,7 @@
 #include "chart/zoom_chart.h"
 #include "chart/zoom_identify.h"
 #include "core/chart_projection.h"
+#include "core/date_text.h"
 #include "core/ephemeris_update.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
@@ -83,8 +84,6 @@ class ZoomCanvasWidget : public QWidget {
 namespace {
 
 const QColor kZoomFrameColour{128, 128, 128};
-
-int Trunc(double v) { return IntPart(v); }
 
 QFont StatusFont() {
     QFont f(QStringLiteral("Courier New"));
@@ -393,7 +392,7 @@ void ZoomWindow::ZoomIn() {
 
 void ZoomWindow::ZoomOut() {
     ObserverState& o = Observer();
-    o.zoomFactor = Trunc(o.zoomFactor / 2.0 + 0.5);
+    o.zoomFactor = IntPart(o.zoomFactor / 2.0 + 0.5);
     if (o.zoomFactor <= 1) {
         o.zoomFactor = 1;
         hide();
@@ -490,7 +489,7 @@ void ZoomWindow::EnterDate() {
     QString canonical;
     if (!ParseChartDate(answer.text, &canonical)) {
         ShowMessage(QStringLiteral("Fehler"),
-                    QStringLiteral("'") + answer.text + QStringLiteral("' ist kein gültiges Datum"),
+                    QString::fromStdString(datetext::BadDateMessage(answer.text.toStdString())),
                     this);
         return;
     }
@@ -569,13 +568,13 @@ void ZoomWindow::CentreOnTrackedSatellite(int newFactor) {
 
     const int W = ZoomOuterWidth(), H = ZoomOuterHeight();
     const int vx = W / 2, vy = ZoomViewCentreY(H);
-    const int ox = vx - Trunc((p.x - cx) * o.zoomFactor);
-    const int oy = vy - Trunc((p.y - cy) * o.zoomFactor);
+    const int ox = vx - IntPart((p.x - cx) * o.zoomFactor);
+    const int oy = vy - IntPart((p.y - cy) * o.zoomFactor);
     const double dx = ox - vx, dy = oy - vy;
     const double c = std::cos(theta), s = std::sin(theta);
     ZoomOffsets& z = ChartZoomOffsets();
-    z.zoomOffsetX = Trunc(vx + c * dx - s * dy);
-    z.zoomOffsetY = Trunc(vy + s * dx + c * dy);
+    z.zoomOffsetX = IntPart(vx + c * dx - s * dy);
+    z.zoomOffsetY = IntPart(vy + s * dx + c * dy);
 
     Redraw();
     RefreshStatusBars();
@@ -686,8 +685,8 @@ void ZoomWindow::ShowChartPoint(double x, double y, int factor) {
     o.zoomFactor = std::max(2, factor);
     const QPoint c = ZoomViewCentre();
     ZoomOffsets& z = ChartZoomOffsets();
-    z.zoomOffsetX = c.x() - Trunc((x - o.chartCentreX) * o.zoomFactor);
-    z.zoomOffsetY = c.y() - Trunc((y - o.chartCentreY) * o.zoomFactor);
+    z.zoomOffsetX = c.x() - IntPart((x - o.chartCentreX) * o.zoomFactor);
+    z.zoomOffsetY = c.y() - IntPart((y - o.chartCentreY) * o.zoomFactor);
     if (!isVisible()) show();
     Redraw();
     raise();

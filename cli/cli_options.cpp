@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/date_text.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
 #include "location/place_entry.h"
@@ -60,7 +61,7 @@ std::string ReadDate(std::string_view option, const std::string& text, CivilDate
         date = *d;
         return {};
     }
-    return Named(option, "'" + text + "' ist kein gültiges Datum");
+    return Named(option, datetext::BadDateMessage(text));
 }
 
 std::string ReadTime(std::string_view option, const std::string& text, CivilTime& time) {

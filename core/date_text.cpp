@@ -67,4 +67,8 @@ std::optional<Time> ParseTime(std::string_view text) {
     return time;
 }
 
+std::string BadDateMessage(std::string_view text) {
+    return "'" + std::string(text) + "' ist kein gültiges Datum";
+}
+
 }  // namespace datetext

@@ -16,6 +16,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace datetext {
@@ -29,6 +30,9 @@ struct Time {
 
 std::optional<Date> ParseDate(std::string_view text);
 std::optional<Time> ParseTime(std::string_view text);
+
+// The message for a text that is not a date: "'x' ist kein gültiges Datum".
+std::string BadDateMessage(std::string_view text);
 
 // Days of a month (1..12) in a year of the Gregorian calendar.
 int DaysInMonth(int year, int month);

@@ -313,7 +313,8 @@ void GroundTrackWindow::EditFrom() {
                            QStringLiteral("Bitte neue Uhrzeit eingeben:"), Utf8(TimeText), this);
     const auto date = ReadDate(dateAnswer.text);
     if (!date) {
-        ShowError(QStringLiteral("'%1' ist kein gültiges Datum").arg(dateAnswer.text), this);
+        ShowError(QString::fromStdString(datetext::BadDateMessage(dateAnswer.text.toStdString())),
+                  this);
         return;
     }
     const auto time = ReadTime(timeAnswer.text);

@@ -363,7 +363,8 @@ bool PassDialog::ReadParameters(PassSearchParameters& p) {
         if (!date) {
             AppDialogs().Message(
                 QStringLiteral("Polaride"),
-                QStringLiteral("'%1' ist kein gültiges Datum").arg(fromDate_->text()), this);
+                QString::fromStdString(datetext::BadDateMessage(fromDate_->text().toStdString())),
+                this);
             return false;
         }
         const std::optional<datetext::Time> time =
