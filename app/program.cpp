@@ -2,24 +2,25 @@
 
 #include <QApplication>
 
-#include "app/windows.h"
-#include "chart/main_chart_widget.h"
-#include "chart/main_window.h"
-#include "chart/named_star_window.h"
-#include "chart/zoom_window.h"
-#include "location/germany_map_window.h"
-#include "location/go_to_equatorial_dialog.h"
-#include "location/go_to_horizontal_dialog.h"
-#include "location/observer_dialog.h"
-#include "location/place_entry_dialog.h"
-#include "location/place_list_window.h"
-#include "location/world_map_window.h"
-#include "passes/ground_track_window.h"
-#include "passes/orbit_class_window.h"
-#include "passes/pass_dialog.h"
-#include "passes/pass_list_window.h"
-#include "passes/satellite_info_window.h"
-#include "passes/satellite_selection_window.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/windows.h"
+#include "ui/places/germany_map_window.h"
+#include "ui/places/go_to_equatorial_dialog.h"
+#include "ui/places/go_to_horizontal_dialog.h"
+#include "ui/places/observer_dialog.h"
+#include "ui/places/place_entry_dialog.h"
+#include "ui/places/place_list_window.h"
+#include "ui/places/world_map_window.h"
+#include "ui/satellites/ground_track_window.h"
+#include "ui/satellites/orbit_class_window.h"
+#include "ui/satellites/pass_dialog.h"
+#include "ui/satellites/pass_list_window.h"
+#include "ui/satellites/satellite_info_window.h"
+#include "ui/satellites/satellite_selection_window.h"
+#include "ui/sky/main_chart_widget.h"
+#include "ui/sky/main_window.h"
+#include "ui/sky/named_star_window.h"
+#include "ui/sky/zoom_window.h"
 
 namespace {
 
@@ -36,6 +37,7 @@ void Create(Window*& slot, std::vector<QWidget*>& order,
 }  // namespace
 
 ProgramWindows::ProgramWindows() {
+    RouteChartMessagesToDialogs();
     Windows& w = AppWindows();
     // The main window first: it builds ObserverState before any other window exists.
     Create(w.mainWindow, order_, unregister_);

@@ -1,19 +1,18 @@
 #include "chart/chart_print.h"
 
 #include <QPageLayout>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <algorithm>
 #include <cmath>
 #include <exception>
 #include <functional>
 
-#include "app/dialogs.h"
+#include "catalog/catalog.h"
 #include "chart/canvas.h"
-#include "chart/catalog/catalog.h"
+#include "chart/chart_hooks.h"
 #include "chart/constellation_path.h"
 #include "chart/ecliptic_path.h"
-#include "chart/main_window_interaction.h"
-#include "chart/projection/plot_tables.h"
+#include "chart/plot_tables.h"
 #include "chart/sky_chart.h"
 #include "chart/zoom_chart.h"
 #include "chart/zoom_moon.h"
@@ -247,7 +246,7 @@ struct Page {
     int height = 0;  // P_v
 };
 
-Page Prepare(QPrinter& printer, Canvas& canvas) {
+Page Prepare(QPagedPaintDevice& printer, Canvas& canvas) {
     const QRectF mm = printer.pageLayout().paintRect(QPageLayout::Millimeter);
     canvas.SetMapping(Canvas::LoMetricMapping(printer.logicalDpiX(), printer.logicalDpiY()));
     return Page{IntPart(mm.width() * 10.0), IntPart(mm.height() * 10.0)};
@@ -259,7 +258,7 @@ void ChartDisc(Canvas& c, const PaperChart& g) {
     c.Circle(g.centreX, g.centreY, g.radius);
 }
 
-void SkyPage(QPrinter& printer) {
+void SkyPage(QPagedPaintDevice& printer) {
     Canvas c(&printer);
     const Page page = Prepare(printer, c);
     const ObserverState& o = Observer();
@@ -306,7 +305,7 @@ void SkyPage(QPrinter& printer) {
     c.End();
 }
 
-void ZoomPage(QPrinter& printer) {
+void ZoomPage(QPagedPaintDevice& printer) {
     Canvas c(&printer);
     const Page page = Prepare(printer, c);
     const ObserverState& o = Observer();
@@ -351,7 +350,8 @@ void ZoomPage(QPrinter& printer) {
     c.End();
 }
 
-bool Run(QPrinter& printer, const std::function<void(QPrinter&)>& page, std::string* error) {
+bool Run(QPagedPaintDevice& printer, const std::function<void(QPagedPaintDevice&)>& page,
+         std::string* error) {
     gCircles.clear();
     printer.setPageOrientation(QPageLayout::Landscape);
     try {
@@ -360,8 +360,7 @@ bool Run(QPrinter& printer, const std::function<void(QPrinter&)>& page, std::str
         if (error)
             *error = e.what();
         else
-            AppDialogs().Message(QStringLiteral("Fehler"), QString::fromUtf8(e.what()),
-                                 ChartHooks().dialogParent);
+            ShowChartMessage(QStringLiteral("Fehler"), QString::fromUtf8(e.what()));
         return false;
     }
     return true;
@@ -386,19 +385,9 @@ int TrailStepCount(double currentJD, double originJD, int timeStepSeconds) {
     return IntPart((currentJD - originJD) * 86400.0 / timeStepSeconds + 0.5);
 }
 
-bool PrintSkyChartOn(QPrinter& printer, std::string* error) { return Run(printer, SkyPage, error); }
-bool PrintZoomChartOn(QPrinter& printer, std::string* error) {
+bool PrintSkyChartOn(QPagedPaintDevice& printer, std::string* error) {
+    return Run(printer, SkyPage, error);
+}
+bool PrintZoomChartOn(QPagedPaintDevice& printer, std::string* error) {
     return Run(printer, ZoomPage, error);
-}
-
-bool PrintSkyChart() {
-    std::unique_ptr<QPrinter> printer = AppDialogs().Print(QString(), ChartHooks().dialogParent);
-    if (!printer) return false;
-    return PrintSkyChartOn(*printer);
-}
-
-bool PrintZoomChart() {
-    std::unique_ptr<QPrinter> printer = AppDialogs().Print(QString(), ChartHooks().dialogParent);
-    if (!printer) return false;
-    return PrintZoomChartOn(*printer);
 }

@@ -8,17 +8,12 @@
 #include <vector>
 
 class Canvas;
-class QPrinter;
+class QPagedPaintDevice;
 
-// "Datei" -> "Drucken" of the main window: the print dialog, then the page. A
-// cancelled dialog prints nothing. False when nothing was printed.
-bool PrintSkyChart();
-// "Datei" -> "Drucken" of the zoom window.
-bool PrintZoomChart();
-
-// The pages alone on a configured printer (landscape is set here).
-bool PrintSkyChartOn(QPrinter& printer, std::string* error = nullptr);
-bool PrintZoomChartOn(QPrinter& printer, std::string* error = nullptr);
+// The pages on a configured printer or PDF writer (landscape is set here). A failure
+// is written into *error, or shown (ShowChartMessage) when error is nullptr.
+bool PrintSkyChartOn(QPagedPaintDevice& printer, std::string* error = nullptr);
+bool PrintZoomChartOn(QPagedPaintDevice& printer, std::string* error = nullptr);
 
 // What the last printout drew as circles (tests and checks): position and radius in
 // 0.1 mm, and the layer: 'p' planet, 's' star, 'S' satellite, 't' trail point.

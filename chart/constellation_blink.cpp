@@ -4,7 +4,7 @@
 #include <QThread>
 #include <algorithm>
 
-#include "core/ephemeris_update.h"
+#include "chart/ephemeris_update.h"
 
 void BlinkPause(int ms) {
     if (ms <= 0) return;

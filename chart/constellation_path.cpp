@@ -2,9 +2,9 @@
 
 #include <cstdlib>
 
+#include "catalog/constellations.h"
 #include "chart/canvas.h"
-#include "chart/catalog/constellations.h"
-#include "chart/projection/plot_tables.h"
+#include "chart/plot_tables.h"
 
 void DrawConstellationPath(Canvas& canvas, const ConstellationLineList& list,
                            const std::function<bool(const StarPlotEntry&)>& onChart,

@@ -7,19 +7,18 @@
 #include <set>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "catalog/catalog.h"
 #include "chart/canvas.h"
-#include "chart/catalog/catalog.h"
+#include "chart/chart_hooks.h"
 #include "chart/constellation_path.h"
 #include "chart/ecliptic_path.h"
-#include "chart/main_window_interaction.h"
-#include "chart/projection/plot_tables.h"
+#include "chart/ephemeris_update.h"
+#include "chart/plot_tables.h"
 #include "chart/sky_chart_compute.h"
 #include "chart/star_glyph.h"
 #include "core/chart_projection.h"
 #include "core/constants.h"
 #include "core/ephemeris_file_error.h"
-#include "core/ephemeris_update.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
 #include "core/observer_state.h"
@@ -236,7 +235,7 @@ bool InsideDisc(int left, int top, int w, int h) {
 
 SatelliteUi ChartSatelliteUi() {
     SatelliteUi ui;
-    SternHooks& hooks = ChartHooks();
+    ChartWindowHooks& hooks = ChartHooks();
     if (hooks.caption) ui.caption = [] { return ChartHooks().caption().toStdString(); };
     if (hooks.setCaption)
         ui.setCaption = [](const std::string& text) {
@@ -244,8 +243,7 @@ SatelliteUi ChartSatelliteUi() {
             if (ChartHooks().processEvents) ChartHooks().processEvents();
         };
     ui.showMessage = [](const std::string& caption, const std::string& text) {
-        AppDialogs().Message(QString::fromStdString(caption), QString::fromStdString(text),
-                             ChartHooks().dialogParent);
+        ShowChartMessage(QString::fromStdString(caption), QString::fromStdString(text));
     };
     return ui;
 }
@@ -254,8 +252,7 @@ std::set<std::string> gReportedCauses;
 int gReportsWaiting = 0;
 
 void ShowError(const std::string& text) {
-    AppDialogs().Message(QStringLiteral("Fehler"), QString::fromStdString(text),
-                         ChartHooks().dialogParent);
+    ShowChartMessage(QStringLiteral("Fehler"), QString::fromStdString(text));
 }
 
 void ReportError(const std::string& text, std::string* error) {

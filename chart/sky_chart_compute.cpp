@@ -2,11 +2,11 @@
 
 #include <cmath>
 
-#include "chart/catalog/catalog.h"
-#include "chart/projection/plot_tables.h"
+#include "catalog/catalog.h"
+#include "chart/ephemeris_update.h"
+#include "chart/plot_tables.h"
 #include "core/chart_projection.h"
 #include "core/constants.h"
-#include "core/ephemeris_update.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
 #include "core/observer_state.h"

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <vector>
 
+#include "catalog/catalog.h"
 #include "chart/canvas.h"
-#include "chart/catalog/catalog.h"
 #include "chart/star_glyph.h"
 #include "core/observer_state.h"
 #include "core/timescale.h"

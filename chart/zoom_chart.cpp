@@ -4,18 +4,17 @@
 #include <cmath>
 #include <exception>
 
-#include "app/dialogs.h"
+#include "catalog/catalog.h"
 #include "chart/canvas.h"
-#include "chart/catalog/catalog.h"
+#include "chart/chart_hooks.h"
 #include "chart/constellation_path.h"
 #include "chart/ecliptic_path.h"
-#include "chart/main_window_interaction.h"
-#include "chart/projection/plot_tables.h"
+#include "chart/ephemeris_update.h"
+#include "chart/plot_tables.h"
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
 #include "chart/zoom_moon.h"
 #include "core/chart_projection.h"
-#include "core/ephemeris_update.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
 #include "core/observer_state.h"
@@ -155,7 +154,7 @@ void ReportError(const QString& text, std::string* error) {
         *error = text.toStdString();
         return;
     }
-    AppDialogs().Message(QStringLiteral("Fehler"), text, ChartHooks().dialogParent);
+    ShowChartMessage(QStringLiteral("Fehler"), text);
 }
 
 void DrawLayers(Canvas& canvas, int mode) {
@@ -261,8 +260,7 @@ void DrawLayers(Canvas& canvas, int mode) {
     if (timeChanged && o.satelliteCount > 0) {
         SatelliteUi ui;
         ui.showMessage = [](const std::string& caption, const std::string& text) {
-            AppDialogs().Message(QString::fromStdString(caption), QString::fromStdString(text),
-                                 ChartHooks().dialogParent);
+            ShowChartMessage(QString::fromStdString(caption), QString::fromStdString(text));
         };
         ComputeSatellites(ui);
     }

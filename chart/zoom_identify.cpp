@@ -4,8 +4,9 @@
 #include <cmath>
 #include <vector>
 
-#include "chart/main_window_interaction.h"
-#include "chart/projection/plot_tables.h"
+#include "chart/chart_hooks.h"
+#include "chart/chart_identify.h"
+#include "chart/plot_tables.h"
 #include "chart/zoom_chart.h"
 #include "core/chart_projection.h"
 #include "core/minor_body.h"

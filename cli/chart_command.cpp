@@ -8,16 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "app/clock.h"
+#include "catalog/place_numbers.h"
 #include "chart/canvas.h"
 #include "chart/sky_chart.h"
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
 #include "cli/cli_settings.h"
 #include "cli/command_registry.h"
-#include "location/place_numbers.h"
-#include "passes/search/pass_list_file.h"
-#include "passes/selection_model.h"
+#include "core/civil_time.h"
+#include "prediction/pass_list_file.h"
+#include "prediction/selection_model.h"
 #include "satellite/satellite_table.h"
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
+#include "catalog/place_entry.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
-#include "location/place_entry.h"
 
 namespace cli {
 

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "core/json_text.h"
-#include "passes/search/replace_file.h"
+#include "core/replace_file.h"
 
 namespace cli {
 

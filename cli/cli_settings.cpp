@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
+#include "catalog/place_entry.h"
+#include "catalog/place_numbers.h"
 #include "cli/cli_output.h"
 #include "core/number_text.h"
-#include "location/place_entry.h"
-#include "location/place_numbers.h"
 #include "satellite/magnitude_table.h"
 
 namespace cli {

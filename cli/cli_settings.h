@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_file.h"
+#include "catalog/settings_file.h"
 #include "cli/cli_options.h"
 #include "core/observer_state.h"
 

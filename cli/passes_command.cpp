@@ -4,21 +4,21 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "app/clock.h"
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
 #include "cli/cli_settings.h"
 #include "cli/command_registry.h"
+#include "core/civil_time.h"
 #include "core/json_text.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
-#include "passes/pass_dialog_display.h"
-#include "passes/search/night_window.h"
-#include "passes/search/pass_lines.h"
-#include "passes/search/pass_list_file.h"
-#include "passes/search/pass_search.h"
-#include "passes/search/search_limits.h"
-#include "passes/selection_model.h"
+#include "prediction/night_window.h"
+#include "prediction/pass_dialog_display.h"
+#include "prediction/pass_lines.h"
+#include "prediction/pass_list_file.h"
+#include "prediction/pass_search.h"
+#include "prediction/search_limits.h"
+#include "prediction/selection_model.h"
 #include "satellite/satellite_table.h"
 
 namespace {

@@ -1,24 +1,30 @@
-# polaride_plain_library(NAME DIRS... [LINKS libs...])
-# A library of plain C++ (no Qt) made of every .cpp in the given folders.
-function(polaride_plain_library name)
-  cmake_parse_arguments(ARG "" "" "DIRS;LINKS" ${ARGN})
-  set(sources)
-  foreach(dir IN LISTS ARG_DIRS)
-    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
-    list(APPEND sources ${found})
-  endforeach()
-  if(NOT sources)
-    set(stub ${CMAKE_CURRENT_BINARY_DIR}/${name}_empty.cpp)
-    file(WRITE ${stub} "// this library has no sources yet\n")
-    list(APPEND sources ${stub})
+# polaride_layer(NAME [QT] [LINKS libs...])
+# The library NAME made of every .cpp below the folder NAME (with QT also its headers,
+# for moc). Its headers are included as "NAME/file.h" through the folder
+# ${CMAKE_BINARY_DIR}/layers/NAME, which holds nothing but a link to NAME: a library
+# reaches its own headers and those of the libraries it links, never those of a layer
+# above it, so an upward include fails to compile.
+function(polaride_layer name)
+  cmake_parse_arguments(ARG "QT" "" "LINKS" ${ARGN})
+  set(patterns ${PROJECT_SOURCE_DIR}/${name}/*.cpp)
+  if(ARG_QT)
+    list(APPEND patterns ${PROJECT_SOURCE_DIR}/${name}/*.h)
   endif()
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${patterns})
   add_library(${name} STATIC ${sources})
-  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  polaride_layer_includes(${name} PUBLIC ${name})
   target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  if(ARG_QT)
+    set_target_properties(${name} PROPERTIES AUTOMOC ON)
+  endif()
 endfunction()
 
-# Qt sources of a folder (every .cpp directly in it) as a list, for the GUI library.
-function(polaride_collect_qt_sources out_var)
-  file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
-  set(${out_var} ${found} PARENT_SCOPE)
+# polaride_layer_includes(TARGET SCOPE FOLDER): "FOLDER/file.h" reachable from TARGET.
+function(polaride_layer_includes target scope folder)
+  set(root ${CMAKE_BINARY_DIR}/layers/${folder})
+  if(NOT EXISTS ${root}/${folder})
+    file(MAKE_DIRECTORY ${root})
+    file(CREATE_LINK ${PROJECT_SOURCE_DIR}/${folder} ${root}/${folder} SYMBOLIC)
+  endif()
+  target_include_directories(${target} ${scope} ${root})
 endfunction()

@@ -11,16 +11,16 @@
 #include <QMenuBar>
 #include <filesystem>
 
-#include "app/clock.h"
 #include "app/program.h"
-#include "app/settings_file.h"
-#include "app/windows.h"
-#include "chart/main_window.h"
+#include "catalog/settings_file.h"
 #include "core/observer_state.h"
-#include "location/observer_dialog.h"
 #include "satellite/magnitude_table.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
+#include "ui/common/clock.h"
+#include "ui/common/windows.h"
+#include "ui/places/observer_dialog.h"
+#include "ui/sky/main_window.h"
 
 namespace {
 

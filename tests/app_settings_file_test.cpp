@@ -7,11 +7,12 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/settings_file.h"
+#include "catalog/settings_file.h"
 #include "core/observer_state.h"
 #include "support/file_size_limit.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
+#include "ui/common/settings_load_save.h"
 
 namespace {
 

@@ -7,20 +7,20 @@
 
 #include <memory>
 
-#include "app/settings_file.h"
+#include "catalog/settings_file.h"
 #include "chart/canvas.h"
-#include "chart/main_window_interaction.h"
-#include "chart/projection/plot_tables.h"
+#include "chart/ephemeris_update.h"
+#include "chart/plot_tables.h"
 #include "chart/sky_chart.h"
-#include "core/ephemeris_update.h"
 #include "core/minor_body.h"
 #include "core/observer_state.h"
 #include "core/planets.h"
 #include "core/sun_moon.h"
-#include "passes/selection_state.h"
+#include "prediction/selection_state.h"
 #include "satellite/satellite_table.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
+#include "ui/sky/main_window_interaction.h"
 
 namespace charttest {
 

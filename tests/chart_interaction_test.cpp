@@ -2,10 +2,10 @@
 // trails, "Drehen", "Vergrößern", the rise/set labels and the display toggles.
 #include <cmath>
 
-#include "chart/catalog/catalog.h"
+#include "catalog/catalog.h"
 #include "chart_fixture.h"
 #include "core/rise_set.h"
-#include "passes/selection_model.h"
+#include "prediction/selection_model.h"
 #include "satellite/satellite_state.h"
 
 using namespace charttest;

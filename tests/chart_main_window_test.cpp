@@ -7,9 +7,9 @@
 #include <QMouseEvent>
 #include <filesystem>
 
-#include "chart/main_chart_widget.h"
-#include "chart/main_window.h"
 #include "chart_fixture.h"
+#include "ui/sky/main_chart_widget.h"
+#include "ui/sky/main_window.h"
 
 using namespace charttest;
 

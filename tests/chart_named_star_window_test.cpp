@@ -9,13 +9,13 @@
 #include <filesystem>
 #include <memory>
 
+#include "catalog/named_star_table.h"
 #include "chart/canvas.h"
-#include "chart/named_star_table.h"
-#include "chart/named_star_window.h"
 #include "chart/star_map.h"
 #include "core/observer_state.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
+#include "ui/sky/named_star_window.h"
 
 namespace {
 

@@ -9,10 +9,11 @@
 #include <memory>
 
 #include "chart/zoom_chart.h"
-#include "chart/zoom_window.h"
 #include "chart_fixture.h"
-#include "passes/selection_model.h"
+#include "prediction/selection_model.h"
 #include "satellite/satellites_at_instant.h"
+#include "ui/sky/chart_printing.h"
+#include "ui/sky/zoom_window.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "chart/catalog/catalog.h"
+#include "catalog/catalog.h"
 #include "chart/star_glyph.h"
 #include "chart_fixture.h"
 #include "core/chart_projection.h"

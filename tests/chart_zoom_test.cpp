@@ -6,14 +6,14 @@
 #include <cmath>
 #include <memory>
 
-#include "app/clock.h"
 #include "chart/zoom_chart.h"
 #include "chart/zoom_identify.h"
-#include "chart/zoom_window.h"
 #include "chart_fixture.h"
-#include "passes/selection_model.h"
+#include "prediction/selection_model.h"
 #include "satellite/observation.h"
 #include "satellite/satellites_at_instant.h"
+#include "ui/common/clock.h"
+#include "ui/sky/zoom_window.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "chart/catalog/catalog.h"
+#include "catalog/catalog.h"
 
 namespace {
 

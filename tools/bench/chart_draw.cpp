@@ -9,10 +9,10 @@
 #include <filesystem>
 #include <string>
 
-#include "app/settings_file.h"
+#include "catalog/settings_file.h"
 #include "chart/canvas.h"
+#include "chart/ephemeris_update.h"
 #include "chart/sky_chart.h"
-#include "core/ephemeris_update.h"
 #include "core/observer_state.h"
 
 namespace {

@@ -13,9 +13,9 @@
 #include <memory>
 
 #include "core/observer_state.h"
-#include "passes/ground_track_window.h"
-#include "passes/selection_model.h"
+#include "prediction/selection_model.h"
 #include "satellite/satellite_table.h"
+#include "ui/satellites/ground_track_window.h"
 
 namespace {
 

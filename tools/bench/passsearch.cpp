@@ -13,7 +13,7 @@
 #include <string>
 
 #include "core/observer_state.h"
-#include "passes/search/pass_search.h"
+#include "prediction/pass_search.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
 

@@ -8,10 +8,10 @@
 #include <filesystem>
 
 #include "core/observer_state.h"
-#include "passes/satellite_selection_window.h"
-#include "passes/selection_model.h"
-#include "passes/selection_state.h"
+#include "prediction/selection_model.h"
+#include "prediction/selection_state.h"
 #include "satellite/satellite_table.h"
+#include "ui/satellites/satellite_selection_window.h"
 
 namespace {
 

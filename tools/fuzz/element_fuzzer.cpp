@@ -9,8 +9,8 @@
 #include <string>
 
 #include "core/observer_state.h"
-#include "passes/search/night_window.h"
-#include "passes/search/pass_search.h"
+#include "prediction/night_window.h"
+#include "prediction/pass_search.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_state.h"

@@ -25,9 +25,9 @@ if command -v ccache >/dev/null 2>&1; then launcher=(ccache); fi
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address,undefined
        -fno-sanitize-recover=undefined -I"$root")
 
-# The satellite engine, the pass search engine and the core beneath them (plain C++,
+# The satellite engine, the prediction engine and the core beneath them (plain C++,
 # so every core source can be taken as it is).
-sources=("$root"/satellite/*.cpp "$root"/passes/search/*.cpp "$root"/core/*.cpp)
+sources=("$root"/satellite/*.cpp "$root"/prediction/*.cpp "$root"/core/*.cpp)
 objects=()
 pending=()
 for src in "${sources[@]}"; do

@@ -3,7 +3,7 @@
 #include <sstream>
 
 #include "core/observer_state.h"
-#include "passes/selection_model.h"
+#include "prediction/selection_model.h"
 #include "satellite/satellite_table.h"
 
 namespace testsupport {

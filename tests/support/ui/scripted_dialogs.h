@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/dialogs.h"
+#include "ui/common/dialogs.h"
 
 namespace testsupport {
 

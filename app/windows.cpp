@@ -1,6 +1,0 @@
-#include "app/windows.h"
-
-Windows& AppWindows() {
-    static Windows windows;
-    return windows;
-}

@@ -1,0 +1,294 @@
+#include "catalog/settings_file.h"
+
+#include <cmath>
+#include <map>
+#include <system_error>
+
+#include "catalog/place_numbers.h"
+#include "core/number_text.h"
+#include "core/observer_state.h"
+#include "core/replace_file.h"
+#include "core/text_file.h"
+
+namespace {
+
+SettingsFields& SettingsInstance() {
+    static SettingsFields fields;
+    return fields;
+}
+
+std::map<int, std::function<void(SettingsFields&)>>& Collectors() {
+    static std::map<int, std::function<void(SettingsFields&)>> collectors;
+    return collectors;
+}
+
+int nextCollectorId = 1;
+
+std::string Latin1ToUtf8(const std::string& bytes) {
+    std::string text;
+    for (const unsigned char c : bytes) {
+        if (c < 0x80) {
+            text += static_cast<char>(c);
+        } else {
+            text += static_cast<char>(0xC0 | (c >> 6));
+            text += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return text;
+}
+
+// The text in Latin-1; false when it holds a character Latin-1 has not (or is no
+// valid UTF-8).
+bool Utf8ToLatin1(const std::string& text, std::string& latin1) {
+    latin1.clear();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            latin1 += static_cast<char>(c);
+            continue;
+        }
+        // Only the two-byte sequences of U+0080..U+00FF fit Latin-1.
+        if ((c != 0xC2 && c != 0xC3) || i + 1 >= text.size()) return false;
+        const unsigned char next = static_cast<unsigned char>(text[i + 1]);
+        if ((next & 0xC0) != 0x80) return false;
+        latin1 += static_cast<char>(((c & 0x03) << 6) | (next & 0x3F));
+        ++i;
+    }
+    return true;
+}
+
+// The lines of a file's contents; CR LF and LF both end a line, a last line
+// without an end counts.
+std::vector<std::string> SplitLines(const std::string& contents) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < contents.size()) {
+        std::size_t end = contents.find('\n', start);
+        if (end == std::string::npos) end = contents.size();
+        std::string line = contents.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::string OutOfRangeMessage(int line, const std::string& text, double low, double high) {
+    return "Zeile " + std::to_string(line) + ": '" + text + "' liegt nicht zwischen " +
+           numtext::FormatNumber(low) + " und " + numtext::FormatNumber(high);
+}
+
+// The raw lines of the file at path; empty when it cannot be read.
+std::vector<std::string> RawLines(const std::string& path) {
+    std::string contents;
+    if (ReadFileContents(path, contents) != FileReadStatus::Ok) return {};
+    return SplitLines(contents);
+}
+
+}  // namespace
+
+SettingsFields& Settings() { return SettingsInstance(); }
+PassDialogSettings& PassDialogFields() { return SettingsInstance().pass; }
+SelectionFilterSettings& SelectionFilterFields() { return SettingsInstance().selection; }
+
+void ResetSettings() {
+    SettingsInstance() = SettingsFields{};
+    Collectors().clear();
+}
+
+void ApplyDefaultObserverSettings(ObserverState& observer) {
+    observer.placeName = "Berlin";
+    observer.longitudeDeg = 13.405;
+    observer.latitudeDeg = 52.52;
+    observer.heightM = 34;
+    observer.zoneName = " MEZ";
+    observer.zoneOffsetHours = 1;
+    observer.limitingMagnitude = 5;
+    observer.showPlanetNames = true;
+    observer.showConstellationNames = true;
+    observer.showConstellationLines = true;
+    observer.showAltitudeLines = false;
+    observer.showZodiac = false;
+    observer.setLatitude(observer.latitudeDeg);
+}
+
+int AddSettingsCollector(std::function<void(SettingsFields&)> collector) {
+    const int id = nextCollectorId++;
+    Collectors()[id] = std::move(collector);
+    return id;
+}
+
+void RemoveSettingsCollector(int id) { Collectors().erase(id); }
+
+std::string FlagWord(const std::array<bool, 5>& flags) {
+    std::string word;
+    for (bool flag : flags) word += flag ? '1' : '0';
+    return word;
+}
+
+std::array<bool, 5> FlagsFromWord(std::string_view word) {
+    std::array<bool, 5> flags{};
+    for (size_t i = 0; i < flags.size(); ++i) flags[i] = i < word.size() && word[i] == '1';
+    return flags;
+}
+
+std::string FolderOfElementFile(std::string_view fileName) {
+    const auto separator = fileName.find_last_of("\\/");
+    if (separator == std::string_view::npos) return std::string();
+    return std::string(fileName.substr(0, separator + 1));
+}
+
+std::vector<std::string> SettingsLines(const ObserverState& observer,
+                                       const SettingsFields& fields) {
+    const PassDialogSettings& pass = fields.pass;
+    const SelectionFilterSettings& selection = fields.selection;
+    return {
+        observer.placeName,
+        numtext::FormatNumber(observer.longitudeDeg),
+        numtext::FormatNumber(observer.latitudeDeg),
+        numtext::FormatNumber(observer.heightM),
+        observer.zoneName,
+        numtext::FormatNumber(observer.zoneOffsetHours),
+        numtext::FormatNumber(observer.limitingMagnitude),
+        FolderOfElementFile(fields.elementFileName),
+        std::to_string(fields.elementFilterIndex),
+        fields.elementFileName,
+        pass.days,
+        pass.minSatelliteAltitude,
+        pass.maxSunAltitude,
+        pass.limitingMagnitude,
+        FlagWord(pass.options),
+        FlagWord({observer.showPlanetNames, observer.showConstellationNames,
+                  observer.showConstellationLines, observer.showAltitudeLines,
+                  observer.showZodiac}),
+        selection.namePrefix,
+        selection.perigeeMin,
+        selection.perigeeMax,
+        selection.apogeeMin,
+        selection.apogeeMax,
+        selection.inclinationMin,
+        selection.inclinationMax,
+    };
+}
+
+SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& observer,
+                                    SettingsFields& fields) {
+    SettingsReadResult result;
+    auto fail = [&result](const std::string& message) {
+        if (!result.errorText.empty()) result.errorText += "\n";
+        result.errorText += message;
+        result.ok = false;
+    };
+
+    std::string contents;
+    if (ReadFileContents(path, contents) != FileReadStatus::Ok) {
+        fail("Datei nicht gefunden: " + path);
+        observer.setLatitude(observer.latitudeDeg);
+        return result;
+    }
+    const std::vector<std::string> lines = SplitLines(contents);
+    result.linesRead = static_cast<int>(lines.size());
+
+    // Line n (1-based) as UTF-8 text, or nullptr when the file is shorter.
+    std::vector<std::string> texts;
+    for (size_t i = 0; i < lines.size() && i < kSettingsLineCount; ++i)
+        texts.push_back(Latin1ToUtf8(lines[i]));
+    auto line = [&texts](int n) -> const std::string* {
+        return n <= static_cast<int>(texts.size()) ? &texts[n - 1] : nullptr;
+    };
+    if (result.linesRead < kSettingsLineCount) fail("Lesen über Dateiende hinaus: " + path);
+
+    // A number outside [low, high] is refused like one that does not convert: the
+    // line keeps its default, so that no start works with a place or zone that no
+    // window would accept.
+    auto number = [&](int n, double& target, double low, double high) {
+        const std::string* text = line(n);
+        if (!text) return;
+        double value = 0.0;
+        if (!numtext::ParseReal(*text, value))
+            fail(numtext::BadRealMessage(*text));
+        else if (value < low || value > high)
+            fail(OutOfRangeMessage(n, *text, low, high));
+        else
+            target = value;
+    };
+    auto copy = [&](int n, std::string& target) {
+        if (const std::string* text = line(n)) target = *text;
+    };
+
+    using namespace location;
+    copy(1, observer.placeName);
+    number(2, observer.longitudeDeg, kMinLongitudeDeg, kMaxLongitudeDeg);
+    number(3, observer.latitudeDeg, -kMaxAbsLatitudeDeg, kMaxAbsLatitudeDeg);
+    number(4, observer.heightM, kMinHeightM, kMaxHeightM);
+    copy(5, observer.zoneName);
+    number(6, observer.zoneOffsetHours, -kMaxAbsZoneOffsetHours, kMaxAbsZoneOffsetHours);
+    number(7, observer.limitingMagnitude, kMinChartMagnitude, kMaxChartMagnitude);
+    copy(8, fields.elementFolder);
+    if (const std::string* text = line(9)) {
+        int index = 0;
+        if (!numtext::ParseInteger(*text, index))
+            fail(numtext::BadIntegerMessage(*text));
+        else if (index < 1 || index > 3)
+            fail(OutOfRangeMessage(9, *text, 1, 3));
+        else
+            fields.elementFilterIndex = index;
+    }
+    copy(10, fields.elementFileName);
+    copy(11, fields.pass.days);
+    copy(12, fields.pass.minSatelliteAltitude);
+    copy(13, fields.pass.maxSunAltitude);
+    copy(14, fields.pass.limitingMagnitude);
+    if (const std::string* text = line(15)) fields.pass.options = FlagsFromWord(*text);
+    if (const std::string* text = line(16)) {
+        const auto flags = FlagsFromWord(*text);
+        observer.showPlanetNames = flags[0];
+        observer.showConstellationNames = flags[1];
+        observer.showConstellationLines = flags[2];
+        observer.showAltitudeLines = flags[3];
+        observer.showZodiac = flags[4];
+    }
+    copy(17, fields.selection.namePrefix);
+    copy(18, fields.selection.perigeeMin);
+    copy(19, fields.selection.perigeeMax);
+    copy(20, fields.selection.apogeeMin);
+    copy(21, fields.selection.apogeeMax);
+    copy(22, fields.selection.inclinationMin);
+    copy(23, fields.selection.inclinationMax);
+
+    observer.setLatitude(observer.latitudeDeg);
+    return result;
+}
+
+bool WriteSettingsFile(const std::string& path, const ObserverState& observer,
+                       SettingsFields& fields, std::string* errorText, std::string* keptText) {
+    for (auto& [id, collector] : Collectors())
+        if (collector) collector(fields);
+    fields.elementFolder = FolderOfElementFile(fields.elementFileName);
+
+    // A text that Latin-1 cannot hold would come back changed ("Ωmega" as "?mega"):
+    // such a line keeps what the file held before, and the caller says so.
+    const std::vector<std::string> lines = SettingsLines(observer, fields);
+    std::vector<std::string> oldLines;
+    bool oldLinesRead = false;
+    std::string kept;
+    std::string contents;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        std::string latin1;
+        if (!Utf8ToLatin1(lines[i], latin1)) {
+            if (!oldLinesRead) {
+                oldLines = RawLines(path);
+                oldLinesRead = true;
+            }
+            latin1 = i < oldLines.size() ? oldLines[i] : std::string();
+            kept += "\nZeile " + std::to_string(i + 1) + ": " + lines[i];
+        }
+        contents += latin1;
+        contents += "\r\n";
+    }
+    if (keptText) *keptText = kept.empty() ? std::string() : kept.substr(1);
+
+    const ReplaceFileResult written = ReplaceFileContents(path, contents);
+    if (!written.ok && errorText) *errorText = written.errorText;
+    return written.ok;
+}

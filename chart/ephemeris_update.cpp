@@ -1,0 +1,78 @@
+// Sky shades and the Sun/Moon half of the ephemeris update. The full update, which
+// also reads the sky data files, is in chart/sky_chart_compute.cpp.
+#include "chart/ephemeris_update.h"
+
+#include <cmath>
+
+#include "core/chart_projection.h"
+#include "core/frames.h"
+#include "core/observer_state.h"
+#include "core/sun_moon.h"
+
+namespace {
+SkyShades gShades;
+}  // namespace
+
+SkyShades& ChartShades() { return gShades; }
+void ResetChartShades() { gShades = SkyShades{}; }
+
+int SkyGreyLevel(double sunAltitudeDeg) {
+    const int h = IntPart(sunAltitudeDeg);
+    double level;
+    if (h >= 0)
+        level = 160.0;
+    else if (h >= -12)
+        level = 5.0 * (h + 12) + 100.5;
+    else
+        level = 10.0 * (h + 18) + 40.5;
+    const int grey = IntPart(level);
+    return grey < 0 ? 0 : grey;
+}
+
+int LineGreyLevel(double sunAltitudeDeg) {
+    const int h = IntPart(sunAltitudeDeg);
+    if (h >= 0) return 180;
+    if (h >= -18) return IntPart((h + 18) * 60.0 / 18.0 + 120.0 + 0.5);
+    return 120;
+}
+
+namespace {
+
+// Steps 1 and 2: sidereal time and ephemeris time of the instant.
+void SetTimes(double eastLongitudeDeg, JD1900 instant) {
+    ObserverState& o = Observer();
+    o.siderealHours = LocalSiderealTime(eastLongitudeDeg, instant);
+    o.dynamicJD = instant + DeltaT(o.year) / 24.0;
+}
+
+}  // namespace
+
+void UpdateSunAndShades(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
+                        JD1900 instant) {
+    (void)cosLatitude;  // the Sun and Moon take the latitude from ObserverState
+    (void)sinLatitude;
+    SetTimes(eastLongitudeDeg, instant);
+    const ObserverState& o = Observer();
+    SunPosition(o.dynamicJD);
+    SunForChart();
+    gShades.skyGrey = SkyGreyLevel(Sun().altitudeDeg);
+    gShades.lineGrey = LineGreyLevel(Sun().altitudeDeg);
+    MoonPosition(o.dynamicJD);
+}
+
+void UpdateSunMoon(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
+                   JD1900 instant) {
+    SetTimes(eastLongitudeDeg, instant);
+    const ObserverState& o = Observer();
+    SunPosition(o.dynamicJD);
+    // The Sun's right ascension, declination and altitude, without a chart position.
+    SunState& s = Sun();
+    s.rightAscension = AngleOf(s.x, s.y);
+    s.declination = SafeArcSin(s.z / s.distance);
+    const double hourAngle = HourAngle(o.siderealHours, s.rightAscension * 12.0 / kPi);
+    const HorizontalCoords hz =
+        EquatorialToHorizontal(hourAngle, s.declination, sinLatitude, cosLatitude);
+    s.altitudeDeg = hz.altitude * kRadToDeg;
+    s.azimuth = hz.azimuth;
+    MoonPosition(o.dynamicJD);
+}

@@ -1,0 +1,37 @@
+#include "core/civil_time.h"
+
+#include <charconv>
+
+namespace {
+
+// Characters first..last (1-based, inclusive) of a text as a whole number.
+bool Field(const std::string& text, size_t first, size_t last, int& value) {
+    if (text.size() < last) return false;
+    const char* begin = text.data() + first - 1;
+    const char* end = text.data() + last;
+    while (begin < end && *begin == ' ') ++begin;
+    const auto result = std::from_chars(begin, end, value);
+    return result.ec == std::errc() && result.ptr == end;
+}
+
+}  // namespace
+
+CivilInstant InstantFromCivil(int year, int month, int day, int hours, int minutes, int seconds,
+                              double zoneOffsetHours) {
+    CivilInstant result;
+    result.year = year;
+    result.instant = JulianDay1900(year, month, day) +
+                     (hours + minutes / 60.0 + seconds / 3600.0 - zoneOffsetHours) / 24.0;
+    return result;
+}
+
+bool InstantFromDateTimeTexts(const std::string& dateText, const std::string& timeText,
+                              double zoneOffsetHours, CivilInstant& result) {
+    int year = 0, month = 0, day = 0, hours = 0, minutes = 0, seconds = 0;
+    if (!Field(dateText, 7, 10, year) || !Field(dateText, 4, 5, month) ||
+        !Field(dateText, 1, 2, day) || !Field(timeText, 1, 2, hours) ||
+        !Field(timeText, 4, 5, minutes) || !Field(timeText, 7, 8, seconds))
+        return false;
+    result = InstantFromCivil(year, month, day, hours, minutes, seconds, zoneOffsetHours);
+    return true;
+}

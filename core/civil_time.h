@@ -1,0 +1,21 @@
+// Instants from civil dates and times in a zone.
+#pragma once
+
+#include <string>
+
+#include "core/timescale.h"
+
+struct CivilInstant {
+    JD1900 instant = 0.0;  // UT
+    int year = 0;
+};
+
+// JD1900 of a civil date and time in a zone: JulianDay1900(year, month, day) +
+// (hours + minutes/60 + seconds/3600 - zoneOffsetHours)/24.
+CivilInstant InstantFromCivil(int year, int month, int day, int hours, int minutes, int seconds,
+                              double zoneOffsetHours);
+// The same from the texts "dd.mm.yyyy" and "hh:mm:ss": year = characters 7-10,
+// month 4-5, day 1-2, hours 1-2, minutes 4-5, seconds 7-8. False when a field is
+// not a number (the result is then untouched).
+bool InstantFromDateTimeTexts(const std::string& dateText, const std::string& timeText,
+                              double zoneOffsetHours, CivilInstant& result);

@@ -1,8 +1,0 @@
-#include "passes/selection_state.h"
-
-SelectionState& Selection() {
-    static SelectionState state;
-    return state;
-}
-
-void ResetSelectionState() { Selection() = SelectionState{}; }

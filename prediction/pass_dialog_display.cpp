@@ -1,0 +1,90 @@
+#include "prediction/pass_dialog_display.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/observer_state.h"
+#include "prediction/night_window.h"
+
+namespace {
+
+struct Side {
+    SunTransit sun;
+    bool darkAllDay = false;  // the Sun stays below the limit
+    bool noDarkness = false;  // the Sun never gets down to the limit
+};
+
+Side SideAt(JD1900 noon, double deltaTDays, double limitDeg) {
+    Side side;
+    side.sun = SunTransitNear(noon, deltaTDays, limitDeg);
+    if (std::fabs(side.sun.cosH0) >= 1.0) {
+        // Highest altitude of the Sun that day.
+        const double highestDeg =
+            90.0 - std::fabs(Observer().latitudeDeg - side.sun.declination * kRadToDeg);
+        side.darkAllDay = limitDeg > highestDeg;
+        side.noDarkness = !side.darkAllDay;
+    }
+    return side;
+}
+
+double HourAngleDays(const SunTransit& sun) {
+    const double c = std::clamp(sun.cosH0, -1.0, 1.0);
+    return std::acos(c) * kRadToDeg / 360.0;
+}
+
+}  // namespace
+
+JD1900 DurationStart(const datetext::Date& date, const datetext::Time& time) {
+    return JulianDay1900(date.year, date.month, date.day) +
+           (time.hour + time.minute / 60.0 + time.second / 3600.0 - Observer().zoneOffsetHours) /
+               24.0;
+}
+
+NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, double limitDeg,
+                           bool firstHalf, bool secondHalf) {
+    NightSpan span;
+    if (hour < 12) --day;
+    const double deltaTDays = DeltaT(year) / 24.0;
+    const JD1900 noon =
+        JulianDay1900(year, month, day) + (12.0 - Observer().zoneOffsetHours) / 24.0;
+    const double latitudeDeg = Observer().latitudeDeg;
+
+    auto raise = [&](Side& side, JD1900 at) {
+        limitDeg = RaisedSunLimitDeg(side.sun.declination * kRadToDeg, latitudeDeg);
+        span.raisedLimitsDeg.push_back(limitDeg);
+        side = SideAt(at, deltaTDays, limitDeg);
+    };
+
+    // Evening of the first night. The raised limit lies above the Sun's lowest
+    // altitude, so the Sun crosses it on both sides of the lower transit; the guard
+    // below only keeps a degenerate day (the Sun on the horizon at a pole) finite.
+    Side evening = SideAt(noon, deltaTDays, limitDeg);
+    if (evening.noDarkness) raise(evening, noon);
+    if (evening.darkAllDay)
+        span.start = evening.sun.transit;
+    else if (evening.noDarkness)
+        span.start = evening.sun.transit + 0.5;
+    else
+        span.start =
+            SecantStep(evening.sun.transit + HourAngleDays(evening.sun), limitDeg, deltaTDays);
+
+    // Morning after the last night.
+    const JD1900 lastNoon = noon + nights;
+    Side morning = SideAt(lastNoon, deltaTDays, limitDeg);
+    if (morning.darkAllDay) {
+        span.end = morning.sun.transit;
+        span.limitDeg = limitDeg;
+        return span;
+    }
+    if (morning.noDarkness) raise(morning, lastNoon);
+    if (morning.noDarkness)
+        span.end = morning.sun.transit - 0.5;
+    else
+        span.end =
+            SecantStep(morning.sun.transit - HourAngleDays(morning.sun), limitDeg, deltaTDays);
+
+    if (firstHalf && !secondHalf) span.end = LowerTransitBefore(span.end, deltaTDays);
+    if (secondHalf && !firstHalf) span.start = LowerTransitAfter(span.start, deltaTDays);
+    span.limitDeg = limitDeg;
+    return span;
+}

@@ -1,0 +1,132 @@
+// The pass search: for every selected satellite and every night window (or one window
+// of a given number of minutes) the moments at which the satellite stands above a
+// minimum altitude, sunlit, in a dark enough sky and brighter than a limiting
+// magnitude. Near-circular satellites of short period go through the orbit-plane
+// method (the moments the satellite passes the foot point of the observer on its
+// orbital plane, observed only when the observer is close enough to the plane); all
+// others through a culmination scan.
+//
+// Element sets that cannot be searched (unreadable, a mean motion that is no Earth
+// orbit, decay within the window) are left out and named in PassSearchResult::skipped;
+// an orbit that fails at an instant gives no pass there. Every satellite's work is
+// bounded by a fixed amount per day of window.
+//
+// The engine is plain C++. The pass dialog (or the command line) fills
+// PassSearchParameters; the pass list window implements PassSearchListener to show
+// captions, headings and lines, to let pending input through, and to request an abort
+// with RequestPassSearchAbort(). The result lines are also kept in PassList().
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/timescale.h"
+#include "prediction/pass_lines.h"
+
+struct PassSearchParameters {
+    int nights = 1;                   // "Anzahl Tage" (night mode)
+    double minAltitudeDeg = 10.0;     // "minimale Satellitenhöhe"
+    double maxSunAltitudeDeg = -5.0;  // "maximale Sonnenhöhe"
+    double limitingMagnitude = 6.0;   // "Grenzhelligkeit mag"
+    bool shadow = true;               // "Schattenberechnung"
+    bool firstHalf = true;            // "erste Nachthälfte"
+    bool secondHalf = true;           // "zweite Nachthälfte"
+    // "Dauer in Minuten": one window, PassWindow().windowStart .. windowEnd, which the
+    // caller sets (the dialog from its "von" fields and the minutes).
+    bool durationMode = false;
+    bool brightest = false;  // "maximale Helligkeit suchen"
+};
+
+// What the search tells the window that shows it. Every hook is optional.
+class PassSearchListener {
+  public:
+    virtual ~PassSearchListener() = default;
+    // The search begins: hide the dialog, show the pass list window.
+    virtual void searchStarted() {}
+    // Caption of the pass list window (progress texts included).
+    virtual void setCaption(const std::string& /*caption*/) {}
+    // Text of the status bar above the list (the column heading).
+    virtual void setStatusHeading(const std::string& /*heading*/) {}
+    virtual void clearList() {}
+    virtual void appendListLine(const std::string& /*line*/) {}
+    // Repaint the list once while it is being filled.
+    virtual void repaintList() {}
+    // Let the user interface process pending input (repaints, the right-button abort):
+    // after every satellite and every few hundred propagations within one.
+    virtual void processPendingEvents() {}
+    // Read the per-night fields again ("maximale Sonnenhöhe", "Grenzhelligkeit mag");
+    // false when a field is not a number: the search ends there (the listener has
+    // shown the conversion error).
+    virtual bool readNightLimits(double& /*maxSunAltitudeDeg*/, double& /*limitingMagnitude*/) {
+        return true;
+    }
+    // The search ends with an error message (an element line that is not a number).
+    virtual void searchFailed(const std::string& /*message*/) {}
+    // No pass at all: show "keine Durchgänge", disable "Durchgang zeigen", hide the list.
+    virtual void noPasses() {}
+    // At least one pass: enable "Durchgang zeigen".
+    virtual void passesFound(int /*count*/) {}
+    // Some satellites could not be searched (unreadable or impossible elements, an
+    // orbit that fails): one German summary text naming each of them, shown once
+    // after the search.
+    virtual void satellitesSkipped(const std::string& /*summaryText*/) {}
+};
+
+enum class PassSearchOutcome {
+    Finished,  // all nights searched
+    Aborted,   // stopped by RequestPassSearchAbort(); the passes found so far are listed
+    Failed,    // a field or an element line was not a number; the list is not sorted
+    Refused,   // a search was already running; nothing changed
+};
+
+// The pass list of the last search, in list order.
+struct PassListState {
+    std::vector<std::string> lines;  // display lines (search lines while a search runs)
+    std::vector<std::string> keys;   // pass keys, parallel to the display lines
+    std::vector<PassRecord> passes;  // the values of each line
+};
+PassListState& PassList();
+void ResetPassList();
+
+// A selected satellite the search left out, and why.
+struct SkippedSatellite {
+    int fileLine = 0;    // line of the element file where the set begins (0: unknown)
+    std::string name;    // name line as loaded
+    std::string reason;  // German, e.g. "Elemente nicht lesbar"
+};
+
+struct PassSearchResult {
+    PassSearchOutcome outcome = PassSearchOutcome::Finished;
+    std::vector<SkippedSatellite> skipped;  // each satellite at most once
+    int nightsSearched = 0;
+    int nightsWithoutDarkness = 0;  // skipped
+};
+
+// Runs the search for the satellites of Satellites().selectedSets over the nights
+// starting at Observer().currentJD (night mode, at most kMaxSearchNights) or the
+// window of PassWindow() (duration mode, at most kMaxSearchMinutes). The listener's
+// satellitesSkipped() hears once, at the end, of the sets left out. The search leaves the
+// date texts, the observer's siderealHours and the shared Sun alone;
+// Observer().trackedSatellite becomes -1 when no pass was found.
+PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchListener& listener);
+
+// The orbit-plane method serves near-circular orbits of short period (e < 0.1 and at
+// least 1.5 revolutions per day, as read from line 2); all others are scanned.
+bool PlaneCrossingApplies(double eccentricity, double meanMotionRevDay);
+
+// True while a search runs (a second start is refused).
+bool PassSearchActive();
+// Asks the running search to stop; it stops within a few hundred propagations, also
+// in the middle of a satellite (listing what it found so far).
+void RequestPassSearchAbort();
+
+// The summary of the skipped satellites for a message box or stderr, one line per
+// satellite ("Zeile 12: NAME: reason"); empty when none was skipped.
+std::string SkippedSatellitesText(const std::vector<SkippedSatellite>& skipped);
+inline constexpr const char* kSkippedCaption = "Satelliten übersprungen";
+
+// Caption texts.
+std::string PassListCaption(const std::string& placeName);
+inline constexpr const char* kNoPassesText =
+    "Für die ausgewählten Satelliten gibt es keine Durchgänge";
+inline constexpr const char* kNoPassesCaption = "keine Durchgänge";

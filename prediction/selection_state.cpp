@@ -1,0 +1,8 @@
+#include "prediction/selection_state.h"
+
+SelectionState& Selection() {
+    static SelectionState state;
+    return state;
+}
+
+void ResetSelectionState() { Selection() = SelectionState{}; }

@@ -1,0 +1,159 @@
+// The night window: evening and morning at the Sun limit, halves, polar day and night.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/observer_state.h"
+#include "core/rise_set.h"
+#include "prediction/night_window.h"
+
+namespace {
+
+class NightWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ResetObserverState();
+        ResetPassWindow();
+        Place(13.4, 52.5, 2.0);
+    }
+    void TearDown() override {
+        ResetObserverState();
+        ResetPassWindow();
+    }
+    static void Place(double lon, double lat, double zone) {
+        Observer().longitudeDeg = lon;
+        Observer().setLatitude(lat);
+        Observer().zoneOffsetHours = zone;
+    }
+    static double DeltaTDays(int year) { return DeltaT(year) / 24.0; }
+};
+
+// The window runs from the Sun's setting through the limit to its rising through it,
+// as the rise-and-set times of the core give them.
+TEST_F(NightWindowTest, WholeNightMatchesSunsetAndSunriseAtTheLimit) {
+    struct Case {
+        double lon, lat, zone, limit;
+        int year, month, day;
+    };
+    const Case cases[] = {
+        {13.4, 52.5, 2, -5, 2026, 4, 27},
+        {13.4, 52.5, 1, -12, 2026, 12, 21},
+        {-74.0, 40.7, -5, -5, 2026, 7, 4},
+        {151.2, -33.9, 10, -18, 2026, 6, 1},
+    };
+    for (const Case& c : cases) {
+        Place(c.lon, c.lat, c.zone);
+        const NightWindowResult night =
+            ComputeNightWindow(c.year, c.month, c.day, 20, c.limit, true, true);
+        ASSERT_EQ(night.kind, NightKind::Normal);
+        const JD1900 midnightLocal = JulianDay1900(c.year, c.month, c.day) - c.zone / 24.0;
+        Observer().currentJD = midnightLocal + 0.5;  // noon of the date
+        const RiseSetTimes today = SunRiseSet(c.limit);
+        Observer().currentJD = midnightLocal + 1.5;  // noon of the next date
+        const RiseSetTimes tomorrow = SunRiseSet(c.limit);
+        EXPECT_NEAR(night.start, today.setting, 1.0 / 1440.0) << c.lat;
+        EXPECT_NEAR(night.end, tomorrow.rising, 1.0 / 1440.0) << c.lat;
+        EXPECT_NEAR(SunAltitudeDeg(night.start, DeltaTDays(c.year)), c.limit, 0.05);
+        EXPECT_NEAR(SunAltitudeDeg(night.end, DeltaTDays(c.year)), c.limit, 0.05);
+    }
+}
+
+TEST_F(NightWindowTest, HalvesMeetAtTheSunsLowerTransit) {
+    const NightWindowResult whole = ComputeNightWindow(2026, 4, 27, 20, -5, true, true);
+    const NightWindowResult first = ComputeNightWindow(2026, 4, 27, 20, -5, true, false);
+    const NightWindowResult second = ComputeNightWindow(2026, 4, 27, 20, -5, false, true);
+    EXPECT_DOUBLE_EQ(first.start, whole.start);
+    EXPECT_DOUBLE_EQ(second.end, whole.end);
+    EXPECT_NEAR(first.end, second.start, 1.0 / 86400.0);
+    EXPECT_GT(first.end, whole.start);
+    EXPECT_LT(first.end, whole.end);
+    // Lower transit: the Sun's hour angle is +-180 degrees there.
+    const double S = SunHourAngle(first.end, DeltaTDays(2026));
+    EXPECT_NEAR(std::fabs(S), kPi, 1e-4);
+}
+
+TEST_F(NightWindowTest, MorningTimeSelectsTheNightThatBeganTheEveningBefore) {
+    for (const int hour : {0, 3, 11}) {
+        const NightWindowResult morning = ComputeNightWindow(2026, 4, 28, hour, -5, true, true);
+        const NightWindowResult evening = ComputeNightWindow(2026, 4, 27, 12, -5, true, true);
+        EXPECT_DOUBLE_EQ(morning.start, evening.start) << hour;
+        EXPECT_DOUBLE_EQ(morning.end, evening.end) << hour;
+    }
+}
+
+TEST_F(NightWindowTest, NightWindowTakesTheLocalDateOfTheInstantAndSetsTheWindow) {
+    DateText = "kein Datum";
+    ASSERT_TRUE(NightWindow(JulianDay1900(2026, 4, 27) + 20.0 / 24.0, -5, true, true));  // 22:00
+    const NightWindowResult expected = ComputeNightWindow(2026, 4, 27, 22, -5, true, true);
+    EXPECT_DOUBLE_EQ(PassWindow().windowStart, expected.start);
+    EXPECT_DOUBLE_EQ(PassWindow().windowEnd, expected.end);
+    EXPECT_EQ(DateText, "kein Datum");
+}
+
+// At 70 N in midsummer the Sun's lowest altitude is about 3.4 degrees: no window for a
+// limit of -5 (the night is skipped, not given the window [0, 0] or the previous one),
+// a short window about local midnight for a limit just above the lowest altitude.
+TEST_F(NightWindowTest, MidsummerAtSeventyNorth) {
+    Place(20.0, 70.0, 2.0);
+    PassWindow().windowStart = 123.0;
+    PassWindow().windowEnd = 456.0;
+    EXPECT_FALSE(NightWindow(JulianDay1900(2026, 6, 21) + 0.5, -5, true, true));
+    EXPECT_EQ(PassWindow().windowStart, 123.0);
+    EXPECT_EQ(PassWindow().windowEnd, 456.0);
+    EXPECT_EQ(ComputeNightWindow(2026, 6, 21, 20, -5, true, true).kind, NightKind::NoDarkness);
+
+    const SunTransit noon =
+        SunTransitNear(JulianDay1900(2026, 6, 21) + 10.0 / 24.0, DeltaTDays(2026), 0.0);
+    const double lowestDeg = noon.declination * kRadToDeg + 70.0 - 90.0;
+    EXPECT_NEAR(lowestDeg, 3.4, 0.1);
+    const NightWindowResult shortNight =
+        ComputeNightWindow(2026, 6, 21, 20, lowestDeg + 0.3, true, true);
+    ASSERT_EQ(shortNight.kind, NightKind::Normal);
+    EXPECT_GT(shortNight.end, shortNight.start);
+    EXPECT_LT(shortNight.end - shortNight.start, 0.25);
+    const JD1900 middle = LowerTransitAfter(shortNight.start, DeltaTDays(2026));
+    EXPECT_NEAR(middle - shortNight.start, shortNight.end - middle, 0.01);
+}
+
+TEST_F(NightWindowTest, PolarNightRunsFromNoonToNoon) {
+    Place(20.0, 75.0, 1.0);
+    const NightWindowResult night = ComputeNightWindow(2026, 12, 21, 20, -5, true, true);
+    ASSERT_EQ(night.kind, NightKind::DarkAllDay);
+    EXPECT_NEAR(night.end - night.start, 1.0, 0.001);
+    EXPECT_NEAR(std::fabs(SunHourAngle(night.start, DeltaTDays(2026))), 0.0, 1e-3);
+    // Halves of a dark day: from noon to the lower transit and from there to noon.
+    const NightWindowResult first = ComputeNightWindow(2026, 12, 21, 20, -5, true, false);
+    const NightWindowResult second = ComputeNightWindow(2026, 12, 21, 20, -5, false, true);
+    EXPECT_NEAR(first.end - night.start, 0.5, 0.01);
+    EXPECT_NEAR(second.start - night.start, 0.5, 0.01);
+    EXPECT_NEAR(second.end, night.end, 1e-9);
+}
+
+// The same holds in the south: midwinter at 80 S is dark all day, midsummer there
+// has no darkness.
+TEST_F(NightWindowTest, PolarNightAndDayInTheSouth) {
+    Place(0.0, -80.0, 0.0);
+    EXPECT_EQ(ComputeNightWindow(2026, 6, 21, 0, -5, true, true).kind, NightKind::DarkAllDay);
+    EXPECT_EQ(ComputeNightWindow(2026, 12, 21, 0, -5, true, true).kind, NightKind::NoDarkness);
+}
+
+// Early August at 70 N the Sun's lowest altitude sinks by about a third of a degree per
+// day. A limit between the evening's and the next morning's lowest altitude leaves the
+// evening without a crossing: the window is closed symmetrically about midnight.
+TEST_F(NightWindowTest, DarknessOnlyTowardsMorningIsMirroredAboutMidnight) {
+    Place(20.0, 70.0, 2.0);
+    const double dT = DeltaTDays(2026);
+    const JD1900 noon = JulianDay1900(2026, 8, 1) + 10.0 / 24.0;
+    const double lowestEvening = SunTransitNear(noon, dT, 0.0).declination * kRadToDeg - 20.0;
+    const double lowestMorning = SunTransitNear(noon + 1.0, dT, 0.0).declination * kRadToDeg - 20.0;
+    ASSERT_LT(lowestMorning, lowestEvening);
+    const double limit = (lowestEvening + lowestMorning) / 2.0;
+    const NightWindowResult night = ComputeNightWindow(2026, 8, 1, 20, limit, true, true);
+    ASSERT_EQ(night.kind, NightKind::Normal);
+    EXPECT_GT(night.end, night.start);
+    EXPECT_LT(night.end - night.start, 0.2);
+    const JD1900 middle = LowerTransitAfter(night.start, dT);
+    EXPECT_NEAR(middle - night.start, night.end - middle, 1e-6);
+}
+
+}  // namespace

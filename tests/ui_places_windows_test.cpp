@@ -1,0 +1,624 @@
+// The place windows offscreen: captions and fields, the order of the checks with their
+// message boxes, taking a place over in each of the four ways, the redraw of the
+// active chart for the new place, and the settings file written on "Beenden".
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <cmath>
+
+#include "catalog/place_list.h"
+#include "catalog/settings_file.h"
+#include "chart/world_map_geometry.h"
+#include "core/observer_state.h"
+#include "core/sun_moon.h"
+#include "support/test_paths.h"
+#include "support/ui/scripted_dialogs.h"
+#include "ui/common/windows.h"
+#include "ui/places/germany_map_window.h"
+#include "ui/places/observer_dialog.h"
+#include "ui/places/place_entry_dialog.h"
+#include "ui/places/place_list_window.h"
+#include "ui/places/redraw_active_view.h"
+#include "ui/places/world_map_window.h"
+#include "ui/sky/main_window.h"
+
+namespace {
+
+using testing::ElementsAre;
+using testsupport::DialogKind;
+
+const char* const kSettings =
+    "Sonneberg\r\n11.19\r\n50.38\r\n640\r\n "
+    "MEZ\r\n1\r\n5\r\n\r\n3\r\n\r\n1\r\n10\r\n-5\r\n6\r\n11100\r\n10100\r\n"
+    "Iridium\r\n0\r\n\r\n\r\n10000000000\r\n0\r\n180\r\n";
+
+const QRgb kSea = qRgb(0, 0, 100);
+
+// The place in ObserverState at the moment the chart was drawn.
+struct Drawing {
+    std::string place;
+    double longitudeDeg;
+    double latitudeDeg;
+    double sinLatitude;
+    bool timeChanged;
+};
+
+class PlaceWindowsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ResetObserverState();
+        ResetSettings();
+        ResetSunState();
+        for (const char* name : {"Grenzen", "Staedte", "ORTE3"}) {
+            std::filesystem::copy_file(testsupport::FixturePath(std::string("location/") + name),
+                                       dir / (name == std::string("ORTE3") ? "ORTE" : name));
+        }
+        testsupport::WriteTextFile(dir / "polaride.cfg", kSettings);
+        QImage world(622, 301, QImage::Format_RGB32);
+        world.fill(kSea);
+        ASSERT_TRUE(world.save(QString::fromStdString((dir / "welt.bmp").string()), "BMP"));
+
+        main = std::make_unique<MainWindow>();
+        AppWindows().mainWindow = main.get();
+        main->drawChart = [this] {
+            const ObserverState& o = Observer();
+            drawings.push_back(
+                {o.placeName, o.longitudeDeg, o.latitudeDeg, o.sinLatitude, o.timeChanged});
+            Observer().timeChanged = false;  // as the drawing does
+        };
+        dialogs->Clear();
+        Observer().timeChanged = false;
+    }
+    void TearDown() override {
+        AppWindows().mainWindow = nullptr;
+        main.reset();
+        ResetObserverState();
+        ResetSettings();
+        ResetSunState();
+    }
+
+    void ExpectRedrawnAt(const std::string& place, double longitude, double latitude) {
+        ASSERT_EQ(drawings.size(), 1u);
+        EXPECT_EQ(drawings[0].place, place);
+        EXPECT_NEAR(drawings[0].longitudeDeg, longitude, 1e-9);
+        EXPECT_NEAR(drawings[0].latitudeDeg, latitude, 1e-9);
+        EXPECT_NEAR(drawings[0].sinLatitude, std::sin(latitude * 3.14159265 / 180.0), 1e-12);
+        EXPECT_TRUE(drawings[0].timeChanged) << "satellites are recomputed for the new place";
+    }
+
+    testsupport::TempDir dir;
+    testsupport::ScopedWorkingDir cwd{dir.path()};
+    testsupport::ScopedScriptedDialogs dialogs;
+    std::unique_ptr<MainWindow> main;
+    std::vector<Drawing> drawings;
+};
+
+// ---------------------------------------------------------------- parameters
+
+TEST_F(PlaceWindowsTest, ParameterDialogShowsTheStateAndTheZoneReminder) {
+    ObserverDialog dialog;
+    Observer().zoomMayClose = true;
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), "Parameter");
+    EXPECT_FALSE(Observer().zoomMayClose);
+    EXPECT_EQ(dialog.field(ObserverDialog::PlaceName)->text(), "Sonneberg");
+    EXPECT_EQ(dialog.field(ObserverDialog::Longitude)->text(), "11.19");
+    EXPECT_EQ(dialog.field(ObserverDialog::Latitude)->text(), "50.38");
+    EXPECT_EQ(dialog.field(ObserverDialog::Height)->text(), "640");
+    EXPECT_EQ(dialog.field(ObserverDialog::ZoneName)->text(), "MEZ");
+    EXPECT_EQ(dialog.field(ObserverDialog::ZoneOffset)->text(), "1");
+    EXPECT_EQ(dialog.field(ObserverDialog::LimitingMagnitude)->text(), "5");
+    EXPECT_EQ(dialog.field(ObserverDialog::Height)->width(), 121);
+    const QStringList memo = dialog.reminderMemo()->toPlainText().split('\n');
+    ASSERT_EQ(memo.size(), 10);
+    EXPECT_EQ(memo.front(), "Mitteleuropäische Sommerzeit   MESZ   +2");
+    EXPECT_EQ(memo.back(), "Pacific Daylight Saving Time   PDT   -7");
+    EXPECT_TRUE(dialog.reminderMemo()->isReadOnly());
+}
+
+TEST_F(PlaceWindowsTest, ParameterDialogRefusesLatitudeThenCancelKeepsNameAndLongitude) {
+    ObserverDialog dialog;
+    dialog.show();
+    dialog.field(ObserverDialog::PlaceName)->setText("Neustadt");
+    dialog.field(ObserverDialog::Longitude)->setText("10.5");
+    dialog.field(ObserverDialog::Latitude)->setText("90.01");
+    dialog.accept();
+    EXPECT_THAT(dialogs->Messages(),
+                ElementsAre("Ungültige Eingabe|Fehler bei geografischer Breite"));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_TRUE(drawings.empty());
+    dialog.reject();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(Observer().placeName, "Neustadt");
+    EXPECT_DOUBLE_EQ(Observer().longitudeDeg, 10.5);
+    EXPECT_DOUBLE_EQ(Observer().latitudeDeg, 50.38);
+    EXPECT_TRUE(drawings.empty());
+}
+
+TEST_F(PlaceWindowsTest, ParameterDialogRefusesLongitudeAndBadHeight) {
+    ObserverDialog dialog;
+    dialog.show();
+    dialog.field(ObserverDialog::Longitude)->setText("-180.5");
+    dialog.accept();
+    dialog.field(ObserverDialog::Longitude)->setText("-180");
+    dialog.field(ObserverDialog::Height)->setText("hoch");
+    dialog.accept();
+    const QStringList messages = dialogs->Messages();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_EQ(messages[0], "Ungültige Eingabe|Fehler bei geografischer Länge");
+    EXPECT_TRUE(messages[1].contains("'hoch'")) << messages[1].toStdString();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_DOUBLE_EQ(Observer().longitudeDeg, -180.0);
+    EXPECT_DOUBLE_EQ(Observer().heightM, 640.0);
+    EXPECT_TRUE(drawings.empty());
+}
+
+// Height, zone and limiting magnitude beyond any meaning ("Sonnenhöhe: nan°" for a
+// zone of 1e300) are refused like a bad longitude; the fields before stay taken over.
+TEST_F(PlaceWindowsTest, ParameterDialogRefusesValuesOutsideTheirBounds) {
+    struct Case {
+        ObserverDialog::Field field;
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {ObserverDialog::Height, "-1e9", "Fehler bei Höhe über NN"},
+        {ObserverDialog::ZoneOffset, "1e300", "Fehler bei Zeitzone - UTC"},
+        {ObserverDialog::ZoneOffset, "-25", "Fehler bei Zeitzone - UTC"},
+        {ObserverDialog::LimitingMagnitude, "1e300", "Fehler bei Grenzgröße"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        ObserverDialog dialog;
+        dialog.show();
+        dialog.field(ObserverDialog::Longitude)->setText("20");
+        dialog.field(c.field)->setText(c.text);
+        dialogs->Clear();
+        dialog.accept();
+        EXPECT_THAT(dialogs->Messages(), ElementsAre(QString::fromUtf8("Ungültige Eingabe|") +
+                                                     QString::fromUtf8(c.message)));
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_DOUBLE_EQ(Observer().longitudeDeg, 20.0);
+        EXPECT_DOUBLE_EQ(Observer().heightM, 640.0);
+        EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, 1.0);
+        EXPECT_DOUBLE_EQ(Observer().limitingMagnitude, 5.0);
+        EXPECT_TRUE(drawings.empty());
+    }
+}
+
+TEST_F(PlaceWindowsTest, ParameterDialogOkTakesOverAndRedrawsTheChart) {
+    ObserverDialog dialog;
+    dialog.show();
+    dialog.field(ObserverDialog::PlaceName)->setText("Quito");
+    dialog.field(ObserverDialog::Longitude)->setText("281.5");
+    dialog.field(ObserverDialog::Latitude)->setText("-0.22");
+    dialog.field(ObserverDialog::Height)->setText("");
+    dialog.field(ObserverDialog::ZoneName)->setText("EST");
+    dialog.field(ObserverDialog::ZoneOffset)->setText("-5");
+    dialog.field(ObserverDialog::LimitingMagnitude)->setText("4.5");
+    dialog.accept();
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+    EXPECT_FALSE(dialog.isVisible());
+    ExpectRedrawnAt("Quito", 281.5, -0.22);
+    EXPECT_EQ(Observer().zoneName, " EST");
+    EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, -5.0);
+    EXPECT_DOUBLE_EQ(Observer().heightM, 0.0);
+    EXPECT_DOUBLE_EQ(Observer().limitingMagnitude, 4.5);
+}
+
+// ---------------------------------------------------------------- entry window
+
+TEST_F(PlaceWindowsTest, EntryWindowRefusesThenTakesOverAndIsWrittenOnBeenden) {
+    PlaceEntryDialog entry;
+    entry.show();
+    EXPECT_EQ(entry.windowTitle(), "Polaride - Neuen Ort eingeben");
+    EXPECT_EQ(entry.size(), QSize(435, 300));
+    entry.nameField()->setText("Nirgendwo");
+    entry.longitudeField()->setText("400");
+    entry.latitudeField()->setText("45");
+    entry.okButton()->click();
+    EXPECT_THAT(dialogs->Messages(),
+                ElementsAre("Ungültige Eingabe|Fehler bei geografischer Länge"));
+    EXPECT_TRUE(entry.isVisible());
+    EXPECT_DOUBLE_EQ(Observer().longitudeDeg, 11.19);
+    EXPECT_EQ(Observer().placeName, "Nirgendwo");
+
+    entry.nameField()->setText("Görlitz");
+    entry.longitudeField()->setText("14.99");
+    entry.latitudeField()->setText("51.15");
+    entry.heightField()->setText("200");
+    entry.okButton()->click();
+    EXPECT_FALSE(entry.isVisible());
+    ExpectRedrawnAt("Görlitz", 14.99, 51.15);
+    EXPECT_DOUBLE_EQ(Observer().heightM, 200.0);
+
+    main->Quit();
+    const std::string settings = testsupport::ReadTextFile(dir / "polaride.cfg");
+    EXPECT_EQ(settings.rfind("G\xf6rlitz\r\n14.99\r\n51.15\r\n200\r\n", 0), 0u) << settings;
+}
+
+TEST_F(PlaceWindowsTest, EntryWindowCancelTakesNothing) {
+    PlaceEntryDialog entry;
+    entry.show();
+    entry.nameField()->setText("Anderswo");
+    entry.longitudeField()->setText("1");
+    entry.latitudeField()->setText("2");
+    entry.cancelButton()->click();
+    EXPECT_FALSE(entry.isVisible());
+    EXPECT_EQ(Observer().placeName, "Sonneberg");
+    EXPECT_TRUE(drawings.empty());
+}
+
+// ---------------------------------------------------------------- place list
+
+namespace {
+
+QStringList GridColumn(QTableWidget* grid, int column) {
+    QStringList cells;
+    for (int row = 0; row < grid->rowCount(); ++row) cells << grid->item(row, column)->text();
+    return cells;
+}
+
+void PressAt(QWidget* widget, QPoint p) {
+    QMouseEvent press(QEvent::MouseButtonPress, p, widget->mapToGlobal(p), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+}  // namespace
+
+TEST_F(PlaceWindowsTest, PlaceListShowsTheFileInAGridWithHeader) {
+    PlaceListWindow list;
+    EXPECT_EQ(list.windowTitle(), "Polaride - Ortsliste");
+    QTableWidget* grid = list.grid();
+    ASSERT_EQ(grid->rowCount(), 4);
+    ASSERT_EQ(grid->columnCount(), 4);
+    EXPECT_THAT(GridColumn(grid, 0),
+                ElementsAre(" Länge", "      10.1", "      -5.3", "       9.9"));
+    EXPECT_THAT(GridColumn(grid, 1), ElementsAre(" Breite", "    53.55", "    36.14", "    48.40"));
+    EXPECT_THAT(GridColumn(grid, 2), ElementsAre("Höhe(m)", "    6", "   10", "  478"));
+    EXPECT_THAT(GridColumn(grid, 3), ElementsAre(" Name", "Ulm", "Zwickau", "aachen"));
+    EXPECT_EQ(grid->columnWidth(0), 100);
+    EXPECT_EQ(grid->columnWidth(1), 90);
+    EXPECT_EQ(grid->columnWidth(2), 60);
+    EXPECT_EQ(grid->columnWidth(3), 250);
+    EXPECT_EQ(grid->width(), 526);
+    EXPECT_EQ(grid->selectionBehavior(), QAbstractItemView::SelectRows);
+}
+
+TEST_F(PlaceWindowsTest, HeaderPressSortsWithTheCaptionShownMeanwhile) {
+    PlaceListWindow list;
+    QStringList captions;
+    QObject::connect(&list, &QWidget::windowTitleChanged,
+                     [&captions](const QString& t) { captions << t; });
+    list.show();
+    PressAt(list.grid()->viewport(), QPoint(50, 5));  // " Länge"
+    EXPECT_THAT(GridColumn(list.grid(), 3), ElementsAre(" Name", "Zwickau", "aachen", "Ulm"));
+    EXPECT_THAT(captions,
+                ElementsAre("Polaride - Ortsliste       SORTIERE...", "Polaride - Ortsliste"));
+    PressAt(list.grid()->viewport(), QPoint(300, 10));  // " Name"
+    EXPECT_THAT(GridColumn(list.grid(), 3), ElementsAre(" Name", "Ulm", "Zwickau", "aachen"));
+    EXPECT_THAT(GridColumn(list.grid(), 0),
+                ElementsAre(" Länge", "      10.1", "      -5.3", "       9.9"));
+    // A press below the header row does not sort.
+    PressAt(list.grid()->viewport(), QPoint(50, 30));
+    EXPECT_THAT(GridColumn(list.grid(), 3), ElementsAre(" Name", "Ulm", "Zwickau", "aachen"));
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+TEST_F(PlaceWindowsTest, DoubleClickTakesTheRowOver) {
+    PlaceListWindow list;
+    list.show();
+    emit list.grid()->cellDoubleClicked(3, 1);
+    EXPECT_FALSE(list.isVisible());
+    ExpectRedrawnAt("aachen", 9.9, 48.40);
+    EXPECT_DOUBLE_EQ(Observer().heightM, 478.0);
+}
+
+TEST_F(PlaceWindowsTest, RowOutsideTheDialogsRangesIsNotTakenOver) {
+    testsupport::WriteTextFile(dir / "ORTE", "    1e300    53.55    6Nirgendwo\r\n");
+    PlaceListWindow list;
+    list.show();
+    const std::string placeBefore = Observer().placeName;
+    const double longitudeBefore = Observer().longitudeDeg;
+    emit list.grid()->cellDoubleClicked(1, 0);
+    EXPECT_THAT(dialogs->Messages(),
+                ElementsAre(QString::fromUtf8("Ungültige Eingabe|Fehler bei geografischer Länge")));
+    EXPECT_TRUE(list.isVisible());
+    EXPECT_TRUE(drawings.empty());
+    EXPECT_EQ(Observer().placeName, placeBefore);
+    EXPECT_EQ(Observer().longitudeDeg, longitudeBefore);
+}
+
+TEST_F(PlaceWindowsTest, MissingPlaceFileIsReported) {
+    std::filesystem::remove(dir / "ORTE");
+    PlaceListWindow list;
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_TRUE(dialogs->Messages()[0].contains("ORTE"));
+    EXPECT_EQ(list.grid()->rowCount(), 1);
+}
+
+// ---------------------------------------------------------------- world map
+
+TEST_F(PlaceWindowsTest, WorldMapDrawsCrossAndDaylightOverTheBitmap) {
+    ObserverState& o = Observer();
+    o.longitudeDeg = 0.0;
+    o.setLatitude(0.0);
+    o.siderealHours = 6.0;  // the Sun (0 h, equinox) culminates 90° west
+    Sun().rightAscension = 0.0;
+    Sun().declination = 0.0;
+    WorldMapWindow map;
+    map.show();
+    EXPECT_EQ(map.windowTitle(), "Polaride Weltkarte");
+    const QImage& image = map.mapImage();
+    ASSERT_EQ(image.size(), QSize(622, 301));
+    const QRgb lit = kSea ^ qRgb(255, 255, 0);
+    const int noon = location::WorldPixelOfPlace(-90.0, 0.0).x;
+    const int midnight = location::WorldPixelOfPlace(90.0, 0.0).x;
+    EXPECT_EQ(image.pixel(noon, 151) & 0xffffff, lit & 0xffffff);
+    EXPECT_EQ(image.pixel(midnight, 151) & 0xffffff, kSea & 0xffffff);
+    EXPECT_EQ(image.pixel(noon, 0) & 0xffffff, kSea & 0xffffff) << "row 0 is never drawn";
+    // The place cross: white, 8 pixels each way (the night side leaves it white).
+    o.longitudeDeg = 90.0;
+    o.siderealHours = 12.0;  // the same instant seen from 90° east
+    map.DrawMap();
+    const location::WorldPixel cross = location::WorldPixelOfPlace(90.0, 0.0);
+    EXPECT_EQ(map.mapImage().pixel(cross.x - 8, cross.y) & 0xffffff, 0xffffffu);
+    EXPECT_EQ(map.mapImage().pixel(cross.x, cross.y - 8) & 0xffffffu, 0xffffffu);
+    EXPECT_EQ(map.mapImage().pixel(cross.x - 9, cross.y) & 0xffffffu, kSea & 0xffffffu);
+}
+
+TEST_F(PlaceWindowsTest, WorldMapPointerLabelsAndClickTakesThePlace) {
+    WorldMapWindow map;
+    map.show();
+    map.PointerAt(9 + 311, 5 + 150);
+    EXPECT_EQ(map.longitudeLabel()->text(), "geographische Länge: 0.29°");
+    EXPECT_EQ(map.latitudeLabel()->text(), "geographische Breite: 0.00°");
+    EXPECT_EQ(map.cursor().shape(), Qt::CrossCursor);
+    map.PointerAt(2, 2);
+    EXPECT_EQ(map.cursor().shape(), Qt::ArrowCursor);
+
+    // Cancel and an empty name change nothing.
+    dialogs->CancelNext(DialogKind::Input);
+    map.ClickAt(9 + 311, 5 + 150);
+    dialogs->AnswerInput("");
+    map.ClickAt(9 + 311, 5 + 150);
+    EXPECT_TRUE(drawings.empty());
+    EXPECT_EQ(Observer().placeName, "Sonneberg");
+    EXPECT_TRUE(map.isVisible());
+
+    dialogs->AnswerInput("Golf von Guinea");
+    map.ClickAt(9 + 311, 5 + 150);
+    const auto inputs = dialogs->CallsOf(DialogKind::Input);
+    ASSERT_EQ(inputs.size(), 3u);
+    EXPECT_EQ(inputs[2].caption, "Ort ändern");
+    EXPECT_EQ(inputs[2].text, "Bitte Ortsnamen eingeben:");
+    EXPECT_EQ(inputs[2].proposed, "");
+    EXPECT_FALSE(map.isVisible());
+    ExpectRedrawnAt("Golf von Guinea", location::WorldLongitudeOfColumn(311), 0.0);
+    EXPECT_DOUBLE_EQ(Observer().heightM, 640.0) << "the height is left unchanged";
+}
+
+TEST_F(PlaceWindowsTest, WorldMapWithoutBitmapReportsIt) {
+    std::filesystem::remove(dir / "welt.bmp");
+    WorldMapWindow map;
+    EXPECT_FALSE(map.DrawMap());
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_TRUE(dialogs->Messages()[0].contains("welt.bmp"));
+}
+
+// ---------------------------------------------------------------- Germany map
+
+TEST_F(PlaceWindowsTest, GermanyMapDrawsBordersTownsAndLabelFrame) {
+    GermanyMapWindow map;
+    EXPECT_EQ(map.windowTitle(), "Polaride Deutschlandkarte");
+    map.SetMapSize(435, 300);
+    ASSERT_TRUE(map.DrawMap());
+    const QImage& image = map.mapImage();
+    const auto& g = map.geometry();
+    // A border point of the first stroke (6°, 50° to 7°, 50°) in yellow.
+    const auto border = g.ToPixel(6.5, 50.0);
+    EXPECT_EQ(image.pixel(int(border.x), int(border.y)) & 0xffffffu, 0xffff00u);
+    // Berlin is drawn unmagnified, Bonn only from five-fold on.
+    const auto berlin = g.ToPixel(13.405, 52.52);
+    EXPECT_EQ(image.pixel(int(berlin.x) - 2, int(berlin.y)) & 0xffffffu, 0xffffffu);
+    const auto bonn = g.ToPixel(7.098, 50.737);
+    EXPECT_EQ(image.pixel(int(bonn.x), int(bonn.y)) & 0xffffffu, 0u);
+    EXPECT_TRUE(map.magnifyAction()->isVisible());
+    EXPECT_FALSE(map.reduceAction()->isVisible());
+    // The blue frame around the coordinate labels.
+    const QRect labels = map.longitudeLabel()->geometry();
+    EXPECT_EQ(image.pixel(labels.left() - 5, labels.top()) & 0xffffffu, 0x0000ffu);
+}
+
+TEST_F(PlaceWindowsTest, GermanyMapClickSnapsToTheFirstNearbyTown) {
+    GermanyMapWindow map;
+    map.show();
+    map.SetMapSize(435, 300);
+    const auto near = map.geometry().ToPixel(7.098, 50.737);  // Bonn, within reach of Köln
+    map.PointerAt(int(near.x), int(near.y));
+    EXPECT_TRUE(map.longitudeLabel()->text().startsWith("geographische Länge: 7."));
+    dialogs->AnswerInput("K\u00f6ln am Rhein");
+    map.ClickAt(int(near.x), int(near.y));
+    const auto inputs = dialogs->CallsOf(DialogKind::Input);
+    ASSERT_EQ(inputs.size(), 1u);
+    EXPECT_EQ(inputs[0].caption, "Ort ändern");
+    EXPECT_EQ(inputs[0].proposed, "K\u00f6ln");
+    EXPECT_FALSE(map.isVisible());
+    ExpectRedrawnAt("K\u00f6ln am Rhein", 6.96, 50.938);
+}
+
+TEST_F(PlaceWindowsTest, GermanyMapWithoutTownTakesThePointerAndMayTakeAnEmptyName) {
+    GermanyMapWindow map;
+    map.show();
+    map.SetMapSize(435, 300);
+    const int x = 10, y = 280;  // far south-west: no town near
+    const auto place = map.geometry().ToDegrees(x, y);
+    dialogs->AnswerInput("");
+    map.ClickAt(x, y);
+    EXPECT_EQ(dialogs->CallsOf(DialogKind::Input).at(0).proposed, "");
+    ExpectRedrawnAt("", place.longitudeDeg, place.latitudeDeg);
+}
+
+TEST_F(PlaceWindowsTest, GermanyMapCancelChangesNothing) {
+    GermanyMapWindow map;
+    map.show();
+    map.SetMapSize(435, 300);
+    map.ClickAt(100, 100);
+    EXPECT_TRUE(map.isVisible());
+    EXPECT_TRUE(drawings.empty());
+    EXPECT_EQ(Observer().placeName, "Sonneberg");
+}
+
+TEST_F(PlaceWindowsTest, GermanyMapFrameMagnifiesAndReduces) {
+    GermanyMapWindow map;
+    map.show();
+    map.SetMapSize(435, 300);
+    map.DrawMap();
+    const QImage plain = map.mapImage().copy();
+    map.PointerAt(100, 100);
+    map.magnifyAction()->trigger();
+    EXPECT_TRUE(map.inFrameMode());
+    map.PointerAt(200, 150);
+    // The frame follows the pointer: the old one is gone, the new one is drawn.
+    const int hw = 435 / 10;
+    EXPECT_EQ(map.mapImage().pixel(100 - hw, 100), plain.pixel(100 - hw, 100));
+    EXPECT_NE(map.mapImage().pixel(200 - hw, 150), plain.pixel(200 - hw, 150));
+    map.ClickAt(200, 150);
+    EXPECT_FALSE(map.inFrameMode());
+    EXPECT_EQ(map.geometry().zoom(), 5);
+    EXPECT_TRUE(map.reduceAction()->isVisible());
+    EXPECT_TRUE(map.magnifyAction()->isVisible());
+    EXPECT_TRUE(drawings.empty()) << "a click in frame mode picks no place";
+
+    map.StartFrameMode();
+    map.ClickAt(300, 100);
+    EXPECT_EQ(map.geometry().zoom(), 25);
+    EXPECT_FALSE(map.magnifyAction()->isVisible());
+    const double cx = map.geometry().centreX();
+    const double cy = map.geometry().centreY();
+    map.reduceAction()->trigger();
+    EXPECT_EQ(map.geometry().zoom(), 5);
+    EXPECT_DOUBLE_EQ(map.geometry().centreX(), cx);
+    EXPECT_DOUBLE_EQ(map.geometry().centreY(), cy);
+    map.ReduceMap();
+    EXPECT_EQ(map.geometry().zoom(), 1);
+    EXPECT_FALSE(map.reduceAction()->isVisible());
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+TEST_F(PlaceWindowsTest, GermanyMapMissingFilesAreReportedAndNothingTaken) {
+    std::filesystem::remove(dir / "Staedte");
+    GermanyMapWindow map;
+    map.SetMapSize(435, 300);
+    EXPECT_FALSE(map.DrawMap());
+    map.ClickAt(100, 100);
+    EXPECT_EQ(dialogs->Messages().size(), 2);
+    EXPECT_TRUE(dialogs->CallsOf(DialogKind::Input).empty());
+    EXPECT_TRUE(drawings.empty());
+}
+
+}  // namespace
+
+namespace {
+
+// The shipped data files in a working folder of their own.
+class ShippedPlaceDataTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ResetObserverState();
+        for (const char* name : {"ORTE", "Grenzen", "Staedte", "welt.bmp"}) {
+            if (!std::filesystem::exists(testsupport::DataPath(name)))
+                GTEST_SKIP() << name << " missing";
+            std::filesystem::copy_file(testsupport::DataPath(name), dir / name);
+        }
+    }
+    void TearDown() override { ResetObserverState(); }
+
+    testsupport::TempDir dir;
+    testsupport::ScopedWorkingDir cwd{dir.path()};
+    testsupport::ScopedScriptedDialogs dialogs;
+};
+
+TEST_F(ShippedPlaceDataTest, PlaceListReadsEveryLineAndEveryRowConverts) {
+    PlaceListWindow list;
+    const std::size_t lines = location::ReadPlaceFile("ORTE").size();
+    EXPECT_GT(lines, 10u);
+    EXPECT_EQ(list.grid()->rowCount(), static_cast<int>(lines) + 1);
+    for (const auto& row : list.rows()) EXPECT_NO_THROW(location::PlaceOfRow(row)) << row[3];
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+TEST_F(ShippedPlaceDataTest, MapsDrawWithoutErrors) {
+    WorldMapWindow world;
+    EXPECT_TRUE(world.DrawMap());
+    EXPECT_EQ(world.mapImage().size(), QSize(622, 301));
+    GermanyMapWindow germany;
+    germany.SetMapSize(870, 600);
+    EXPECT_TRUE(germany.DrawMap());
+    int yellow = 0;
+    const QImage& image = germany.mapImage();
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            yellow += (image.pixel(x, y) & 0xffffffu) == 0xffff00u;
+    EXPECT_GT(yellow, 1000) << "the borders are drawn";
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// With the zoom window active the ephemeris is updated for the new place and the zoom
+// chart drawn; the main chart is left alone.
+TEST_F(PlaceWindowsTest, ZoomViewIsUpdatedForTheNewPlace) {
+    for (const auto& entry : std::filesystem::directory_iterator(testsupport::DataPath(""))) {
+        const auto target = dir / entry.path().filename().string();
+        if (entry.is_regular_file() && !std::filesystem::exists(target))
+            std::filesystem::copy_file(entry.path(), target);
+    }
+    if (!std::filesystem::exists(dir / "STERNKAT")) GTEST_SKIP() << "sky data files missing";
+    std::vector<double> siderealAtZoomDrawing;
+    SetZoomChartRedraw(
+        [&siderealAtZoomDrawing] { siderealAtZoomDrawing.push_back(Observer().siderealHours); });
+    Observer().zoomFactor = 4;
+    Observer().siderealHours = -1.0;
+    PlaceEntryDialog entry;
+    entry.show();
+    entry.nameField()->setText("Tokio");
+    entry.longitudeField()->setText("139.69");
+    entry.latitudeField()->setText("35.69");
+    entry.okButton()->click();
+    SetZoomChartRedraw({});
+    EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("; ").toStdString();
+    EXPECT_TRUE(drawings.empty());
+    ASSERT_EQ(siderealAtZoomDrawing.size(), 1u);
+    EXPECT_NEAR(siderealAtZoomDrawing[0], LocalSiderealTime(139.69, Observer().currentJD), 1e-9);
+    EXPECT_TRUE(Observer().timeChanged) << "the zoom drawing recomputes the satellites";
+    EXPECT_FALSE(entry.isVisible());
+}
+
+TEST_F(PlaceWindowsTest, ZoomViewUpdateStoppedByAMissingFileIsReported) {
+    int zoomDrawings = 0;
+    SetZoomChartRedraw([&zoomDrawings] { ++zoomDrawings; });
+    Observer().zoomFactor = 2;
+    PlaceEntryDialog entry;
+    entry.nameField()->setText("Tokio");
+    entry.longitudeField()->setText("139.69");
+    entry.latitudeField()->setText("35.69");
+    entry.TakeOver();
+    SetZoomChartRedraw({});
+    EXPECT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_EQ(zoomDrawings, 0);
+    EXPECT_EQ(Observer().placeName, "Tokio");
+}
+
+}  // namespace

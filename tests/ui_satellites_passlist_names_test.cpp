@@ -1,0 +1,35 @@
+// The pass list window with names of the element file, which are Latin-1: shown as
+// they are and saved as the same bytes that polaride-cli --out writes.
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <string>
+
+#include "core/observer_state.h"
+#include "support/test_paths.h"
+#include "support/ui/scripted_dialogs.h"
+#include "ui/satellites/pass_list_window.h"
+
+namespace {
+
+TEST(PassListNames, Latin1NameIsShownAndSavedUnchanged) {
+    ResetObserverState();
+    testsupport::TempDir dir;
+    testsupport::ScopedScriptedDialogs dialogs;
+    Observer().placeName = "Berlin";
+    Observer().elementFilePath = "sets.tle";
+    PassListWindow form;
+    form.appendListLine(" K\xf6nig          28.04.  04:02:32    60.0\xc2\xb0  ");
+    EXPECT_EQ(form.list()->item(0)->text(),
+              QString::fromUtf8(" K\xc3\xb6nig          28.04.  04:02:32    60.0\xc2\xb0  "));
+
+    const std::string out = (dir / "liste.txt").string();
+    dialogs->AnswerSaveFile(QString::fromStdString(out));
+    form.Save();
+    EXPECT_NE(testsupport::ReadTextFile(out).find(
+                  "\r\n K\xf6nig          28.04.  04:02:32    60.0\xb0  \r\n"),
+              std::string::npos);
+    ResetObserverState();
+}
+
+}  // namespace

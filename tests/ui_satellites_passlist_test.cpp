@@ -1,0 +1,390 @@
+// The pass list window: showing a pass on the zoom chart and its failure, saving the
+// list (Latin-1, CR LF, the location line), printing 50 lines a page, and the right
+// mouse button that aborts a running search.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTimer>
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+
+#include "app/program.h"
+#include "catalog/settings_file.h"
+#include "core/observer_state.h"
+#include "prediction/night_window.h"
+#include "prediction/pass_lines.h"
+#include "prediction/pass_search.h"
+#include "satellite/observation.h"
+#include "satellite/satellite_table.h"
+#include "support/file_size_limit.h"
+#include "support/pdf_text.h"
+#include "support/satellite_selection.h"
+#include "support/test_paths.h"
+#include "support/ui/scripted_dialogs.h"
+#include "ui/common/windows.h"
+#include "ui/satellites/pass_dialog.h"
+#include "ui/satellites/pass_list_print.h"
+#include "ui/satellites/pass_list_window.h"
+#include "ui/satellites/satellite_selection_window.h"
+#include "ui/sky/main_window.h"
+#include "ui/sky/main_window_interaction.h"
+#include "ui/sky/zoom_window.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ElementsAre;
+using testing::HasSubstr;
+using testsupport::DialogKind;
+
+std::vector<std::string> Pages(const std::string& text) {
+    std::vector<std::string> pages(1);
+    for (char c : text) {
+        if (c == '\f')
+            pages.emplace_back();
+        else
+            pages.back() += c;
+    }
+    if (pages.back().find_first_not_of(" \n") == std::string::npos) pages.pop_back();
+    return pages;
+}
+int CountOf(const std::string& text, const std::string& part) {
+    int n = 0;
+    for (std::size_t p = text.find(part); p != std::string::npos; p = text.find(part, p + 1)) ++n;
+    return n;
+}
+
+class PassListTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ResetObserverState();
+        ResetSettings();
+        ResetSatelliteTable();
+        ResetPassWindow();
+        ResetPassList();
+        fs::copy_file(testsupport::DataPath("polaride.cfg"), dir / "polaride.cfg");
+        fs::copy_file(testsupport::DataPath("SATMAG"), dir / "SATMAG");
+        cwd = std::make_unique<testsupport::ScopedWorkingDir>(dir.path());
+        windows = std::make_unique<ProgramWindows>();
+        dialog = AppWindows().passDialog;
+        passListWindow = AppWindows().passListWindow;
+        ObserverState& o = Observer();
+        o.placeName = "Berlin";
+        o.longitudeDeg = 13.4;
+        o.setLatitude(52.5);
+        o.heightM = 40;
+        o.zoneOffsetHours = 2;
+        o.year = 2026;
+        o.currentJD = JulianDay1900(2026, 4, 27) + (12 - 2) / 24.0;
+        o.dynamicJD = o.currentJD + DeltaT(2026) / 24.0;
+        FormatDateTime1900(o.currentJD);
+        dialogs->Clear();
+    }
+    void TearDown() override {
+        windows.reset();
+        ResetChartHooks();
+        cwd.reset();
+        ResetSatelliteTable();
+        ResetPassWindow();
+        ResetPassList();
+        ResetSettings();
+        ResetObserverState();
+    }
+    void SelectFixture(const char* name) {
+        fs::copy_file(testsupport::FixturePath(std::string("passes/") + name), dir / name);
+        ASSERT_TRUE(LoadElementFile(name).opened);
+        Observer().elementFilePath = name;
+        testsupport::SelectEverySatellite();
+    }
+    // A finished search of the ISS over three nights.
+    void Search() {
+        SelectFixture("iss.tle");
+        dialog->daysField()->setText("3");
+        ASSERT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+        ASSERT_GE(passListWindow->list()->count(), 3);
+        dialogs->Clear();
+    }
+    void FillList(int count) {
+        passListWindow->clearList();
+        for (int i = 1; i <= count; ++i)
+            passListWindow->appendListLine("Zeile " + std::to_string(i) + " ende");
+    }
+    bool ShowPassEnabled() const { return AppWindows().mainWindow->showPassesAction->isEnabled(); }
+
+    testsupport::TempDir dir;
+    testsupport::ScopedScriptedDialogs dialogs;
+    std::unique_ptr<testsupport::ScopedWorkingDir> cwd;
+    std::unique_ptr<ProgramWindows> windows;
+    PassDialog* dialog = nullptr;
+    PassListWindow* passListWindow = nullptr;
+};
+
+TEST_F(PassListTest, WindowFrame) {
+    EXPECT_EQ(passListWindow->windowTitle(), "Polaride - Durchgänge");
+    EXPECT_EQ(passListWindow->saveAction->text(), "Speichern");
+    EXPECT_EQ(passListWindow->printAction->text(), "Drucken");
+    EXPECT_EQ(passListWindow->list()->font().family(), "Courier New");
+    EXPECT_EQ(passListWindow->list()->font().pixelSize(), 13);
+    EXPECT_EQ(passListWindow->headingBar()->font().pixelSize(), 13);
+}
+
+TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
+    // The zoom chart reads the sky data files.
+    for (const char* file :
+         {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "STERNNAM", "ASTEROID.TXT", "KOMET"})
+        fs::copy_file(testsupport::DataPath(file), dir / file);
+    Search();
+    const int row = 1;
+    int k = -1;
+    JD1900 t = 0;
+    ASSERT_TRUE(ParsePassKey(PassList().keys[row], k, t));
+    AppWindows().satelliteSelectionWindow->show();
+    dialog->show();
+    dialogs->Clear();
+    emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(row));
+    EXPECT_TRUE(dialogs->Calls().empty()) << dialogs->Messages().join("\n").toStdString();
+    EXPECT_FALSE(passListWindow->isVisible());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(AppWindows().satelliteSelectionWindow->isVisible());
+    EXPECT_TRUE(AppWindows().zoomWindow->isVisible());
+    EXPECT_EQ(Observer().trackedSatellite, k);
+    EXPECT_DOUBLE_EQ(Observer().currentJD, t);
+    EXPECT_GE(Observer().zoomFactor, 2);
+    // The chart is turned so that the pass lies straight below the centre.
+    const SatObservation seen = ObserveSatellite(k, t);
+    EXPECT_GT(seen.altitudeDeg, 10.0);
+    EXPECT_TRUE(ShowPassEnabled());
+}
+
+TEST_F(PassListTest, DoubleClickWhileTheSearchRunsDoesNothing) {
+    SelectFixture("visual10.tle");
+    dialog->daysField()->setText("2");
+    // A double click on the first line as soon as the running search has listed one.
+    int linesAtClick = -1;
+    QTimer clicker;
+    QObject::connect(&clicker, &QTimer::timeout, passListWindow, [&] {
+        if (passListWindow->list()->count() == 0) return;
+        clicker.stop();
+        linesAtClick = passListWindow->list()->count();
+        emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(0));
+    });
+    clicker.start(0);
+    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+    clicker.stop();
+    ASSERT_GT(linesAtClick, 0) << "the click came while the list was being filled";
+    EXPECT_TRUE(passListWindow->isVisible()) << "the search's results stay in view";
+    EXPECT_FALSE(AppWindows().zoomWindow->isVisible());
+    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
+    EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(PassList().lines.size()));
+    EXPECT_TRUE(ShowPassEnabled());
+}
+
+enum class ShowPassFault { SelectionShrunk, RaisedMinimum, UnreadableKey };
+class ShowPassFailureTest : public PassListTest,
+                            public testing::WithParamInterface<ShowPassFault> {};
+
+TEST_P(ShowPassFailureTest, MessageAndStateChanges) {
+    const QString expected = QString::fromUtf8(
+        "Fehler bei Anzeige des Durchgangs|Möglicherweise wurde die Satelliten-Auswahl geändert.\n"
+        "Dann bitte Durchgänge neu berechnen!\n\nMöglicherweise sind die Satelliten-Elemente "
+        "fehlerhaft.");
+    Search();
+    ASSERT_TRUE(ShowPassEnabled());
+    passListWindow->show();
+    switch (GetParam()) {
+        case ShowPassFault::SelectionShrunk:
+            Satellites().selectedCount = 0;
+            Satellites().selectedSets.clear();
+            break;
+        case ShowPassFault::RaisedMinimum:
+            dialog->minAltitudeField()->setText("89.5");
+            break;
+        case ShowPassFault::UnreadableKey:
+            PassList().keys[0] = "  abc12345.123456789";
+            break;
+    }
+    emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(0));
+    EXPECT_FALSE(passListWindow->ShowPass(0));
+    EXPECT_THAT(dialogs->Messages(), ElementsAre(expected, expected));
+    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_FALSE(ShowPassEnabled());
+    EXPECT_FALSE(AppWindows().zoomWindow->showPassesAction->isEnabled());
+    EXPECT_FALSE(passListWindow->isVisible());
+    EXPECT_TRUE(AppWindows().satelliteSelectionWindow->isVisible());
+    EXPECT_FALSE(AppWindows().zoomWindow->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, ShowPassFailureTest,
+                         testing::Values(ShowPassFault::SelectionShrunk,
+                                         ShowPassFault::RaisedMinimum,
+                                         ShowPassFault::UnreadableKey));
+
+TEST_F(PassListTest, SaveWritesHeaderAndLinesLatin1CrLf) {
+    struct Case {
+        double lon, lat, zone;
+        const char* location;
+    };
+    const Case cases[] = {
+        {13.4, 52.5, 2, "Laenge: 13.4 E  Breite: 52.5 N  Zeitzone: UTC +2h"},
+        {-70.25, -33.45, -4, "Laenge: -70.25 W  Breite: -33.45 S  Zeitzone: UTC -4h"},
+        {0, 0, 0, "Laenge: 0 E  Breite: 0 N  Zeitzone: UTC 0h"},
+    };
+    FillList(3);
+    passListWindow->list()->item(1)->setText(
+        QString::fromUtf8(" ISS (ZARYA)     27.04.  21:05:10    45.0°  "));
+    Observer().placeName = "München";
+    Observer().elementFilePath = "C:\\bahn\\iss.tle";
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.location);
+        Observer().longitudeDeg = c.lon;
+        Observer().setLatitude(c.lat);
+        Observer().zoneOffsetHours = c.zone;
+        const fs::path out = dir / "out" / ("liste" + std::to_string(++n) + ".txt");
+        fs::create_directories(out.parent_path());
+        const fs::path before = fs::current_path();
+        dialogs->AnswerSaveFile(QString::fromStdString(out.string()));
+        passListWindow->saveAction->trigger();
+        EXPECT_EQ(fs::current_path(), before);
+        const std::string expected =
+            "Sichtbarkeitsbedingungen f\xfcr M\xfcnchen\r\n" + std::string(c.location) +
+            "\r\nberechnet mit Elementen aus C:\\bahn\\iss.tle\r\n"
+            "  Name           Datum   Uhrzeit    sath   sataz  Entf   Pos   mag  Sonne\r\n"
+            "Zeile 1 ende\r\n ISS (ZARYA)     27.04.  21:05:10    45.0\xb0  \r\nZeile 3 ende\r\n";
+        EXPECT_EQ(testsupport::ReadTextFile(out), expected);
+    }
+    // Cancelled: nothing written.
+    dialogs->CancelNext(DialogKind::SaveFile);
+    passListWindow->Save();
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir / "out"), fs::directory_iterator()), 3);
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+// The file is Latin-1: a name it cannot hold is not changed without a word.
+TEST_F(PassListTest, SaveSaysWhenLatin1CannotHoldAName) {
+    FillList(1);
+    const fs::path out = dir / "liste.txt";
+    Observer().elementFilePath = "iss.tle";
+    for (const char* place : {"München", "Ωmega"}) {
+        SCOPED_TRACE(place);
+        Observer().placeName = place;
+        dialogs->Clear();
+        dialogs->AnswerSaveFile(QString::fromStdString(out.string()));
+        passListWindow->Save();
+        const bool held = std::string(place) == "München";
+        const std::string text = testsupport::ReadTextFile(out);
+        EXPECT_EQ(text.substr(0, text.find("\r\n")),
+                  held ? "Sichtbarkeitsbedingungen f\xfcr M\xfcnchen"
+                       : "Sichtbarkeitsbedingungen f\xfcr ?mega");
+        if (held) {
+            EXPECT_TRUE(dialogs->Messages().isEmpty());
+        } else {
+            ASSERT_EQ(dialogs->Messages().size(), 1);
+            EXPECT_TRUE(dialogs->Messages()[0].contains("Latin-1 kennt nicht alle Zeichen"));
+            EXPECT_TRUE(dialogs->Messages()[0].contains(QString::fromStdString(out.string())));
+        }
+    }
+}
+
+TEST_F(PassListTest, SaveErrorIsReported) {
+    FillList(2);
+    dialogs->AnswerSaveFile(QString::fromStdString((dir / "missing" / "liste.txt").string()));
+    passListWindow->Save();
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_TRUE(dialogs->Messages()[0].startsWith("Polaride|E/A-Fehler"));
+}
+
+// A write that fails half-way (as on a full disk) leaves the list saved before intact.
+TEST_F(PassListTest, FailedSaveKeepsTheOldFile) {
+    const fs::path out = dir / "liste.txt";
+    testsupport::WriteTextFile(out, "alte Liste\r\n");
+    FillList(50);
+    dialogs->AnswerSaveFile(QString::fromStdString(out.string()));
+    {
+        testsupport::ScopedFileSizeLimit limit(64);
+        passListWindow->Save();
+    }
+    EXPECT_EQ(testsupport::ReadTextFile(out), "alte Liste\r\n");
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_TRUE(dialogs->Messages()[0].startsWith("Polaride|E/A-Fehler"));
+    EXPECT_TRUE(dialogs->Messages()[0].contains("bleibt unverändert"));
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
+            << "temporary file left behind: " << entry.path();
+}
+
+TEST_F(PassListTest, PrintsFiftyLinesAPage) {
+    struct Case {
+        int lines, pages, lastPageLines;
+    };
+    const Case cases[] = {{0, 1, 0}, {1, 1, 1}, {50, 1, 50}, {51, 2, 1}, {100, 2, 50}, {101, 3, 1}};
+    Observer().elementFilePath = "iss.tle";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines);
+        EXPECT_EQ(PassListPageCount(c.lines), c.pages);
+        FillList(c.lines);
+        const fs::path pdf = dir / ("liste" + std::to_string(c.lines) + ".pdf");
+        dialogs->AnswerPrint(QString::fromStdString(pdf.string()));
+        passListWindow->printAction->trigger();
+        const std::vector<std::string> pages = Pages(testsupport::PdfText(pdf));
+        ASSERT_EQ(static_cast<int>(pages.size()), c.pages);
+        for (const std::string& page : pages) {
+            EXPECT_EQ(CountOf(page, "Sichtbarkeitsbedingungen"), 1);
+            EXPECT_EQ(CountOf(page, "Laenge: 13.4 E"), 1);
+            EXPECT_EQ(CountOf(page, "berechnet mit Datei iss.tle"), 1);
+            EXPECT_EQ(CountOf(page, "Uhrzeit"), 1);
+        }
+        EXPECT_EQ(CountOf(pages.back(), "Zeile "), c.lastPageLines);
+        if (c.lines > 0) {
+            EXPECT_EQ(CountOf(pages.back(), "Zeile " + std::to_string(c.lines) + " ende"), 1);
+            EXPECT_EQ(CountOf(pages.front(), "Zeile 1 ende"), 1);
+        }
+    }
+    dialogs->CancelNext(DialogKind::Print);
+    passListWindow->Print();  // cancelled: nothing printed
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+TEST_F(PassListTest, RightButtonAbortsTheSearch) {
+    SelectFixture("visual10.tle");
+    dialog->daysField()->setText("3");
+    struct Case {
+        Qt::MouseButton button;
+        bool onHeading;
+        PassSearchOutcome outcome;
+    };
+    const Case cases[] = {{Qt::RightButton, false, PassSearchOutcome::Aborted},
+                          {Qt::RightButton, true, PassSearchOutcome::Aborted},
+                          {Qt::LeftButton, false, PassSearchOutcome::Finished}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.onHeading);
+        QTimer::singleShot(0, passListWindow, [&] {
+            QWidget* target = c.onHeading ? static_cast<QWidget*>(passListWindow->headingBar())
+                                          : passListWindow->list()->viewport();
+            QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
+                              target->mapToGlobal(QPointF(5, 5)), c.button, c.button,
+                              Qt::NoModifier);
+            QApplication::sendEvent(target, &press);
+        });
+        EXPECT_EQ(dialog->RunSearch(), c.outcome);
+        if (c.outcome == PassSearchOutcome::Aborted) {
+            // The passes of the satellites already done are listed, in time order.
+            const PassListState& list = PassList();
+            EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(list.lines.size()));
+            for (std::size_t j = 1; j < list.passes.size(); ++j)
+                EXPECT_LE(list.passes[j - 1].time, list.passes[j].time);
+            for (const PassRecord& pass : list.passes)
+                EXPECT_LT(pass.time, Observer().currentJD + 1.0);
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+#include "ui/common/canvas_view.h"
+
+#include <QPainter>
+#include <QPalette>
+
+#include "chart/canvas.h"
+
+CanvasView::CanvasView(const Canvas& canvas, QWidget* parent) : QWidget(parent), canvas_(canvas) {}
+
+void CanvasView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, canvas_.Image());
+}
+
+void SetBlackBackground(QWidget* widget) {
+    QPalette black = widget->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    widget->setPalette(black);
+    widget->setAutoFillBackground(true);
+}

@@ -1,0 +1,148 @@
+#include "ui/common/dialogs.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+
+#include "chart/chart_hooks.h"
+#include "core/number_text.h"
+
+namespace {
+
+Dialogs* installedDialogs = nullptr;
+
+QtDialogs& QtDialogsInstance() {
+    static QtDialogs instance;
+    return instance;
+}
+
+// Start of a file dialog: the proposed name inside the initial folder.
+QString StartPath(const FileDialogRequest& request) {
+    if (request.fileName.isEmpty()) return request.initialFolder;
+    QFileInfo proposed(request.fileName);
+    if (proposed.isAbsolute() || request.initialFolder.isEmpty()) return request.fileName;
+    return QDir(request.initialFolder).filePath(request.fileName);
+}
+
+// The chosen file type as a Qt filter text, or empty for no filter list.
+QString InitialFilter(const FileDialogRequest& request, const QStringList& qtFilters) {
+    if (qtFilters.isEmpty()) return QString();
+    const int index = request.filterIndex >= 1 && request.filterIndex <= qtFilters.size()
+                          ? request.filterIndex
+                          : 1;
+    return qtFilters[index - 1];
+}
+
+}  // namespace
+
+Dialogs::~Dialogs() = default;
+
+Dialogs& AppDialogs() { return installedDialogs ? *installedDialogs : QtDialogsInstance(); }
+
+void ShowNotANumber(const QString& text, QWidget* parent, const QString& caption) {
+    AppDialogs().Message(
+        caption, QString::fromStdString(numtext::BadRealMessage(text.toStdString())), parent);
+}
+
+void ShowNotAnInteger(const QString& text, QWidget* parent) {
+    AppDialogs().Message(QStringLiteral("Polaride"),
+                         QString::fromStdString(numtext::BadIntegerMessage(text.toStdString())),
+                         parent);
+}
+
+void RouteChartMessagesToDialogs() {
+    SetChartMessageSink([](const QString& caption, const QString& text) {
+        AppDialogs().Message(caption, text, ChartHooks().dialogParent);
+    });
+}
+
+Dialogs* InstallDialogs(Dialogs* dialogs) {
+    RouteChartMessagesToDialogs();
+    Dialogs* previous = installedDialogs;
+    installedDialogs = dialogs;
+    return previous;
+}
+
+QStringList QtFilterList(const QList<FileFilter>& filters) {
+    QStringList result;
+    for (const FileFilter& filter : filters) {
+        QString patterns = filter.pattern;
+        patterns.replace(';', ' ');
+        result << filter.description + " (" + patterns + ")";
+    }
+    return result;
+}
+
+int FilterIndexOf(const QList<FileFilter>& filters, const QString& chosenQtFilter) {
+    const QStringList qtFilters = QtFilterList(filters);
+    const int index = qtFilters.indexOf(chosenQtFilter);
+    return index < 0 ? 1 : index + 1;
+}
+
+void QtDialogs::Message(const QString& caption, const QString& text, QWidget* parent) {
+    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    box.exec();
+}
+
+InputAnswer QtDialogs::Input(const QString& caption, const QString& prompt, const QString& proposed,
+                             QWidget* parent) {
+    bool ok = false;
+    const QString text =
+        QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, proposed, &ok);
+    return ok ? InputAnswer{true, text} : InputAnswer{false, proposed};
+}
+
+bool QtDialogs::Confirm(const QString& caption, const QString& text, QWidget* parent) {
+    QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    QPushButton* yes = box.addButton("Ja", QMessageBox::YesRole);
+    box.addButton("Nein", QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+namespace {
+
+FileDialogAnswer RunFileDialog(const FileDialogRequest& request, QWidget* parent,
+                               QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, request.caption, StartPath(request));
+    dialog.setAcceptMode(mode);
+    if (mode == QFileDialog::AcceptOpen)
+        dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    const QStringList qtFilters = QtFilterList(request.filters);
+    if (!qtFilters.isEmpty()) {
+        dialog.setNameFilters(qtFilters);
+        dialog.selectNameFilter(InitialFilter(request, qtFilters));
+    }
+    // File types are matched without regard to case (N*.* finds n*.tle as well).
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    FileDialogAnswer answer;
+    answer.ok = true;
+    answer.fileName = QDir::toNativeSeparators(dialog.selectedFiles().first());
+    answer.filterIndex =
+        qtFilters.isEmpty() ? 1 : FilterIndexOf(request.filters, dialog.selectedNameFilter());
+    return answer;
+}
+
+}  // namespace
+
+FileDialogAnswer QtDialogs::OpenFile(const FileDialogRequest& request, QWidget* parent) {
+    return RunFileDialog(request, parent, QFileDialog::AcceptOpen);
+}
+
+FileDialogAnswer QtDialogs::SaveFile(const FileDialogRequest& request, QWidget* parent) {
+    return RunFileDialog(request, parent, QFileDialog::AcceptSave);
+}
+
+std::unique_ptr<QPrinter> QtDialogs::Print(const QString& caption, QWidget* parent) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrintDialog dialog(printer.get(), parent);
+    if (!caption.isEmpty()) dialog.setWindowTitle(caption);
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
+    return printer;
+}

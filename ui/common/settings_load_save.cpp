@@ -1,0 +1,38 @@
+#include "ui/common/settings_load_save.h"
+
+#include <QString>
+
+#include "catalog/settings_file.h"
+#include "core/observer_state.h"
+#include "ui/common/dialogs.h"
+
+bool LoadSettingsAtStartup() {
+    ObserverState& observer = Observer();
+    ApplyDefaultObserverSettings(observer);
+    Settings() = SettingsFields{};
+    const SettingsReadResult result = ReadSettingsFile(kSettingsFileName, observer, Settings());
+    if (!result.ok)
+        AppDialogs().Message("Polaride",
+                             QString::fromStdString(result.errorText) +
+                                 "\n\nFür die fehlenden Einstellungen gelten die Vorgaben.");
+    return result.ok;
+}
+
+bool SaveSettingsAtExit() {
+    std::string error, kept;
+    const bool ok = WriteSettingsFile(kSettingsFileName, Observer(), Settings(), &error, &kept);
+    if (!ok) {
+        AppDialogs().Message(
+            "Fehler beim Speichern",
+            QString("Die Einstellungen konnten nicht in \"%1\" geschrieben werden:\n%2\n\n"
+                    "Die bisherige Datei bleibt unverändert.")
+                .arg(kSettingsFileName, QString::fromStdString(error)));
+    } else if (!kept.empty()) {
+        AppDialogs().Message(
+            "Einstellungen",
+            QString("Diese Angaben enthalten Zeichen, die \"%1\" nicht speichern kann; "
+                    "ihre Zeilen behalten den bisherigen Inhalt:\n%2")
+                .arg(kSettingsFileName, QString::fromStdString(kept)));
+    }
+    return ok;
+}

@@ -1,0 +1,6 @@
+#include "ui/common/windows.h"
+
+Windows& AppWindows() {
+    static Windows windows;
+    return windows;
+}

@@ -1,0 +1,116 @@
+#include "ui/places/observer_dialog.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "catalog/place_entry.h"
+#include "core/observer_state.h"
+#include "ui/places/place_messages.h"
+#include "ui/places/redraw_active_view.h"
+
+namespace {
+
+const char* const kFieldLabels[7] = {
+    "Beobachtungsort",   "Geogr. Länge (Grad)",  "Geogr. Breite (Grad)", "Höhe ü. NN (m)",
+    "Name der Zeitzone", "Zeitzone - UTC (Std)", "Grenzgröße (mag)",
+};
+
+// The reminder of common zones (not parsed).
+const char* const kZoneReminder[] = {
+    "Mitteleuropäische Sommerzeit   MESZ   +2", "Mitteleuropäische Zeit   MEZ   +1",
+    "Eastern Standard Time   EST   -5",         "Eastern Daylight Saving Time   EDT   -4",
+    "Central Standard Time   CST   -6",         "Central Daylight Saving Time   CDT   -5",
+    "Mountain Standard Time   MST   -7",        "Mountain Daylight Saving Time   MDT   -6",
+    "Pacific Standard Time   PST   -8",         "Pacific Daylight Saving Time   PDT   -7",
+};
+
+std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+}  // namespace
+
+ObserverDialog::ObserverDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Parameter"));
+
+    auto* panel = new QFrame(this);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Sunken);
+    auto* grid = new QGridLayout(panel);
+    for (int i = 0; i < 7; ++i) {
+        auto* label = new QLabel(QString::fromUtf8(kFieldLabels[i]), panel);
+        fields_[i] = new QLineEdit(panel);
+        fields_[i]->setFixedWidth(121);
+        label->setBuddy(fields_[i]);
+        grid->addWidget(label, i, 0);
+        grid->addWidget(fields_[i], i, 1);
+    }
+
+    memo_ = new QPlainTextEdit(this);
+    memo_->setReadOnly(true);
+    memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    QPalette grey = memo_->palette();
+    grey.setColor(QPalette::Base, QColor(192, 192, 192));
+    memo_->setPalette(grey);
+    QStringList reminder;
+    for (const char* line : kZoneReminder) reminder << QString::fromUtf8(line);
+    memo_->setPlainText(reminder.join(QLatin1Char('\n')));
+    memo_->setFixedHeight(90);
+
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
+    connect(ok, &QPushButton::clicked, this, &ObserverDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &ObserverDialog::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(panel);
+    layout->addWidget(memo_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);  // fixed border
+}
+
+void ObserverDialog::LoadFields() {
+    const auto values = location::ParameterFieldsOf(Observer());
+    const std::string* texts[7] = {&values.placeName,        &values.longitude, &values.latitude,
+                                   &values.height,           &values.zoneName,  &values.zoneOffset,
+                                   &values.limitingMagnitude};
+    for (int i = 0; i < 7; ++i) fields_[i]->setText(QString::fromStdString(*texts[i]));
+}
+
+void ObserverDialog::showEvent(QShowEvent* event) {
+    // An open zoom window stays open behind the dialog.
+    Observer().zoomMayClose = false;
+    LoadFields();
+    QDialog::showEvent(event);
+}
+
+void ObserverDialog::accept() {
+    location::ParameterFields values;
+    values.placeName = Text(fields_[PlaceName]);
+    values.longitude = Text(fields_[Longitude]);
+    values.latitude = Text(fields_[Latitude]);
+    values.height = Text(fields_[Height]);
+    values.zoneName = Text(fields_[ZoneName]);
+    values.zoneOffset = Text(fields_[ZoneOffset]);
+    values.limitingMagnitude = Text(fields_[LimitingMagnitude]);
+    const auto result = location::ApplyParameterFields(values, Observer());
+    if (!result.ok()) {
+        location::ShowPlaceFieldError(result, this);
+        return;  // the dialog stays open
+    }
+    RedrawActiveView();
+    QDialog::accept();
+}
+
+void ObserverDialog::reject() { QDialog::reject(); }

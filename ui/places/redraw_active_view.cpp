@@ -1,0 +1,53 @@
+#include "ui/places/redraw_active_view.h"
+
+#include <QString>
+#include <QWidget>
+#include <exception>
+
+#include "catalog/place_numbers.h"
+#include "chart/ephemeris_update.h"
+#include "core/observer_state.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/windows.h"
+#include "ui/sky/main_window.h"
+
+namespace {
+
+std::function<void()>& ZoomChartRedraw() {
+    static std::function<void()> draw;
+    return draw;
+}
+
+}  // namespace
+
+void SetZoomChartRedraw(std::function<void()> draw) { ZoomChartRedraw() = std::move(draw); }
+
+void RedrawActiveView() {
+    ObserverState& observer = Observer();
+    observer.timeChanged = true;
+    if (observer.zoomFactor == 1) {
+        if (MainWindow* chart = AppWindows().mainWindow) chart->DrawChart();
+        return;
+    }
+    try {
+        UpdateEphemeris(observer.cosLatitude, observer.sinLatitude, observer.longitudeDeg,
+                        observer.currentJD);
+    } catch (const std::exception& error) {
+        // A data file stopped the update: reported, and the zoom chart is not drawn.
+        AppDialogs().Message(QStringLiteral("Fehler"), QString::fromStdString(error.what()));
+        return;
+    }
+    if (ZoomChartRedraw()) ZoomChartRedraw()();
+}
+
+void TakeOverPlace(const std::string& name, double longitudeDeg, double latitudeDeg,
+                   std::optional<double> heightM, QWidget* pickingWindow) {
+    ObserverState& observer = Observer();
+    observer.placeName = name;
+    observer.longitudeDeg = longitudeDeg;
+    location::SetPlaceLatitude(latitudeDeg, observer.latitudeDeg, observer.sinLatitude,
+                               observer.cosLatitude);
+    if (heightM) observer.heightM = *heightM;
+    RedrawActiveView();
+    pickingWindow->hide();
+}

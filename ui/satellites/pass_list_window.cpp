@@ -1,0 +1,245 @@
+#include "ui/satellites/pass_list_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFont>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "core/json_text.h"
+#include "core/observer_state.h"
+#include "prediction/pass_lines.h"
+#include "prediction/pass_list_file.h"
+#include "satellite/observation.h"
+#include "satellite/satellite_table.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/save_text_as.h"
+#include "ui/common/windows.h"
+#include "ui/satellites/pass_dialog.h"
+#include "ui/satellites/pass_list_print.h"
+#include "ui/satellites/satellite_selection_window.h"
+#include "ui/sky/main_window.h"
+#include "ui/sky/zoom_window.h"
+
+namespace {
+
+// List lines carry the names of the element file as Latin-1 bytes among UTF-8 text.
+QString Utf8(const std::string& text) {
+    return QString::fromStdString(jsontext::ReadableUtf8(text));
+}
+QString Utf8(const char* text) { return QString::fromUtf8(text); }
+
+const char* const kShowPassFailedCaption = "Fehler bei Anzeige des Durchgangs";
+const char* const kShowPassFailedText =
+    "Möglicherweise wurde die Satelliten-Auswahl geändert.\n"
+    "Dann bitte Durchgänge neu berechnen!\n\n"
+    "Möglicherweise sind die Satelliten-Elemente fehlerhaft.";
+
+void HideWindow(QWidget* window) {
+    if (window) window->hide();
+}
+
+}  // namespace
+
+void SetShowPassMenusEnabled(bool enabled) {
+    const Windows& windows = AppWindows();
+    if (windows.mainWindow && windows.mainWindow->showPassesAction)
+        windows.mainWindow->showPassesAction->setEnabled(enabled);
+    if (windows.zoomWindow && windows.zoomWindow->showPassesAction)
+        windows.zoomWindow->showPassesAction->setEnabled(enabled);
+}
+
+PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
+    setObjectName("PassListWindow");
+    setWindowTitle(Utf8("Polaride - Durchgänge"));
+    setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowState(Qt::WindowMaximized);
+
+    QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("Datei"));
+    saveAction = fileMenu->addAction(QStringLiteral("Speichern"));
+    printAction = fileMenu->addAction(QStringLiteral("Drucken"));
+    connect(saveAction, &QAction::triggered, this, &PassListWindow::Save);
+    connect(printAction, &QAction::triggered, this, &PassListWindow::Print);
+
+    QFont fixed(QStringLiteral("Courier New"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    fixed.setPixelSize(13);
+    auto* central = new QWidget(this);
+    heading_ = new QLabel(central);
+    heading_->setObjectName("passHeading");
+    heading_->setFont(fixed);
+    heading_->setFrameShape(QFrame::Panel);
+    heading_->setFrameShadow(QFrame::Sunken);
+    list_ = new QListWidget(central);
+    list_->setObjectName("passList");
+    list_->setFont(fixed);
+    list_->setUniformItemSizes(true);
+    list_->setStyleSheet(QStringLiteral("QListWidget::item { height: 16px; }"));
+    list_->setSortingEnabled(false);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(heading_);
+    layout->addWidget(list_);
+    setCentralWidget(central);
+
+    list_->viewport()->installEventFilter(this);
+    heading_->installEventFilter(this);
+    connect(list_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { ShowPass(list_->row(item)); });
+}
+
+bool PassListWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        (watched == list_->viewport() || watched == heading_))
+        MousePressed(static_cast<QMouseEvent*>(event)->button());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void PassListWindow::MousePressed(Qt::MouseButton button) {
+    if (button == Qt::RightButton) RequestPassSearchAbort();
+}
+
+// ---- the search -------------------------------------------------------------------
+
+void PassListWindow::searchStarted() {
+    show();
+    raise();
+}
+void PassListWindow::setCaption(const std::string& caption) { setWindowTitle(Utf8(caption)); }
+void PassListWindow::setStatusHeading(const std::string& heading) {
+    heading_->setText(Utf8(heading));
+}
+void PassListWindow::clearList() { list_->clear(); }
+
+void PassListWindow::ClearPasses() {
+    list_->clear();
+    ResetPassList();
+}
+void PassListWindow::appendListLine(const std::string& line) { list_->addItem(Utf8(line)); }
+void PassListWindow::repaintList() { list_->repaint(); }
+void PassListWindow::processPendingEvents() { QCoreApplication::processEvents(); }
+
+bool PassListWindow::readNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) {
+    return nightLimits ? nightLimits(maxSunAltitudeDeg, limitingMagnitude) : true;
+}
+
+void PassListWindow::searchFailed(const std::string& message) {
+    AppDialogs().Message(QStringLiteral("Polaride"), Utf8(message), this);
+}
+
+void PassListWindow::noPasses() {
+    SetShowPassMenusEnabled(false);
+    Observer().trackedSatellite = -1;
+    AppDialogs().Message(Utf8(kNoPassesCaption), Utf8(kNoPassesText), this);
+    hide();
+}
+
+void PassListWindow::passesFound(int /*count*/) { SetShowPassMenusEnabled(true); }
+
+// ---- showing a pass ----------------------------------------------------------------
+
+void PassListWindow::ShowPassFailed() {
+    AppDialogs().Message(Utf8(kShowPassFailedCaption), Utf8(kShowPassFailedText), this);
+    SetShowPassMenusEnabled(false);
+    Observer().trackedSatellite = -1;
+    hide();
+    if (QWidget* selection = AppWindows().satelliteSelectionWindow) {
+        selection->show();
+        selection->raise();
+    }
+}
+
+bool PassListWindow::ShowPass(int row) {
+    // While a search fills the list, showing a pass would hide the list and the
+    // search's results with it.
+    if (PassSearchActive()) return false;
+    const Windows& windows = AppWindows();
+    ObserverState& o = Observer();
+    const PassListState& passes = PassList();
+    int k = -1;
+    JD1900 t = 0.0;
+    if (row < 0 || static_cast<std::size_t>(row) >= passes.keys.size() ||
+        !ParsePassKey(passes.keys[static_cast<std::size_t>(row)], k, t) || k < 0 ||
+        k >= Satellites().selectedCount) {
+        ShowPassFailed();
+        return false;
+    }
+    o.trackedSatellite = k;
+    MathErrorFlag = false;
+    const SatObservation seen = ObserveSatellite(k, t);
+    double minimumDeg = 0.0;
+    const bool minimumKnown = windows.passDialog && windows.passDialog->MinimumAltitude(minimumDeg);
+    const bool visible = !MathErrorFlag && std::isfinite(seen.altitudeDeg) &&
+                         (!minimumKnown || seen.altitudeDeg >= minimumDeg);
+    HideWindow(this);
+    HideWindow(windows.passDialog);
+    HideWindow(windows.satelliteSelectionWindow);
+    if (!visible || !windows.zoomWindow) {
+        ShowPassFailed();
+        return false;
+    }
+    // The pass instant becomes the chart's instant.
+    o.currentJD = t;
+    const CivilDateTime civil = CivilFromJD1900(t, o.zoneOffsetHours);
+    o.year = civil.year;
+    o.dynamicJD = t + DeltaT(o.year) / 24.0;
+    o.timeChanged = true;
+    FormatDateTime1900(t);
+    // The zoom chart centred on the pass, turned so that it lies below the centre.
+    if (!windows.zoomWindow->ShowSatellite(k, std::max(2, o.zoomFactor))) {
+        ShowPassFailed();
+        return false;
+    }
+    return true;
+}
+
+// ---- saving and printing -------------------------------------------------------------
+
+QStringList PassListWindow::Lines() const {
+    QStringList lines;
+    for (int row = 0; row < list_->count(); ++row) lines << list_->item(row)->text();
+    return lines;
+}
+
+QStringList PassListWindow::HeaderLines() const {
+    const ObserverState& o = Observer();
+    const std::vector<std::string> head = PassListFileLines(
+        o.placeName, o.longitudeDeg, o.latitudeDeg, o.zoneOffsetHours, o.elementFilePath, {});
+    QStringList lines;
+    for (const std::string& line : head) lines << Utf8(line);
+    return lines;
+}
+
+void PassListWindow::Save() {
+    bool changed = false;  // a character Latin-1 has not became "?"
+    const QString saved = SaveTextAs(this, [this, &changed] {
+        const ObserverState& o = Observer();
+        std::vector<std::string> lines;
+        for (const QString& line : Lines()) lines.push_back(line.toStdString());
+        lines = PassListFileLines(o.placeName, o.longitudeDeg, o.latitudeDeg, o.zoneOffsetHours,
+                                  o.elementFilePath, lines);
+        for (const std::string& line : lines) changed = changed || !Latin1Holds(line);
+        return PassListFileText(lines);
+    });
+    if (!saved.isEmpty() && changed)
+        AppDialogs().Message(QStringLiteral("Polaride"),
+                             Utf8("Latin-1 kennt nicht alle Zeichen von Ort und Dateiname; in ") +
+                                 saved + Utf8(" stehen sie als \"?\"."),
+                             this);
+}
+
+void PassListWindow::Print() {
+    std::unique_ptr<QPrinter> printer = AppDialogs().Print(QStringLiteral("Drucken"), this);
+    if (!printer) return;
+    QStringList head = HeaderLines();
+    const ObserverState& o = Observer();
+    if (head.size() >= 3) head[2] = Utf8("berechnet mit Datei ") + Utf8(o.elementFilePath);
+    PrintPassList(*printer, head, Lines());
+}

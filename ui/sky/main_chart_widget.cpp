@@ -1,0 +1,201 @@
+#include "ui/sky/main_chart_widget.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QToolTip>
+
+#include "chart/canvas.h"
+#include "chart/sky_chart.h"
+#include "core/observer_state.h"
+#include "prediction/selection_model.h"
+#include "ui/common/chart_cursor.h"
+#include "ui/common/windows.h"
+#include "ui/places/germany_map_window.h"
+#include "ui/places/place_entry_dialog.h"
+#include "ui/places/place_list_window.h"
+#include "ui/places/world_map_window.h"
+#include "ui/satellites/pass_dialog.h"
+#include "ui/satellites/pass_list_window.h"
+#include "ui/satellites/satellite_selection_window.h"
+#include "ui/sky/chart_printing.h"
+#include "ui/sky/main_window.h"
+#include "ui/sky/main_window_interaction.h"
+#include "ui/sky/named_star_window.h"
+#include "ui/sky/zoom_window.h"
+
+namespace {
+
+// Client area of the main window at its design size (outer 648 x 488).
+constexpr int kDesignClientWidth = 640;
+constexpr int kDesignClientHeight = 442;
+
+template <typename W>
+void ShowWindow(W* window) {
+    if (!window) return;
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+}  // namespace
+
+SkyChartWidget::SkyChartWidget(QWidget* parent)
+    : QWidget(parent),
+      canvas_(std::make_unique<Canvas>(kDesignClientWidth, kDesignClientHeight, Qt::black)) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(kDesignClientWidth, kDesignClientHeight);
+}
+
+SkyChartWidget::~SkyChartWidget() {
+    if (MainChartCanvas() == canvas_.get()) SetMainChartCanvas(nullptr);
+}
+
+QSize SkyChartWidget::sizeHint() const { return {kDesignClientWidth, kDesignClientHeight}; }
+
+void SkyChartWidget::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), Qt::black);
+    p.drawImage(0, 0, canvas_->Image());
+}
+
+void SkyChartWidget::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    // The chart geometry stays at the design size; a larger window only gets a
+    // larger black canvas, which the next drawing fills.
+    const int w = std::max(width(), kDesignClientWidth),
+              h = std::max(height(), kDesignClientHeight);
+    if (w > canvas_->Width() || h > canvas_->Height()) {
+        canvas_->Resize(w, h, Qt::black);
+        ResetChartTexts();
+        ChartReportsWait wait;
+        if (isVisible() && Observer().zoomFactor == 1) DrawSkyChart();
+    }
+}
+
+void SkyChartWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    ChartMouseMove(p.x(), p.y());
+}
+
+void SkyChartWidget::mousePressEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    ChartMouseDown(p.x(), p.y(), event->button() == Qt::RightButton);
+}
+
+void SkyChartWidget::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton) return;
+    const QPoint p = event->position().toPoint();
+    ChartMouseUp(p.x(), p.y());
+}
+
+void SkyChartWidget::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() == 1) {
+        ChartKey(text[0]);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+bool SkyChartWidget::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const int label = RiseSetLabelAt(help->pos().x(), help->pos().y());
+        if (label >= 0)
+            QToolTip::showText(help->globalPos(),
+                               ChartTexts().riseSet[static_cast<size_t>(label)].hint, this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+SkyChartWidget* AttachSkyChart(MainWindow& form) {
+    // Attached once: a second call finds the widget already in place.
+    if (auto* existing = qobject_cast<SkyChartWidget*>(form.centralWidget())) return existing;
+    auto* widget = new SkyChartWidget;
+    form.setChartWidget(widget);
+    SetMainChartCanvas(&widget->canvas(), [widget] { widget->repaint(); });
+    form.drawChart = [] { DrawSkyChart(); };
+
+    ChartWindowHooks& hooks = ChartHooks();
+    MainWindow* frame = &form;
+    hooks.dialogParent = frame;
+    hooks.setMainMenusEnabled = [frame](bool on) { frame->SetChartMenusEnabled(on); };
+    hooks.syncViewChecks = [frame] {
+        frame->SetDisplayCheckMarks();
+        if (frame->updateZoomCheckMarks) frame->updateZoomCheckMarks();
+    };
+    hooks.enableSatelliteSelection = [frame] { frame->selectSatellitesAction->setEnabled(true); };
+    hooks.showZoomWindow = [] { ShowWindow(AppWindows().zoomWindow); };
+    hooks.showSelectionWindow = [] { ShowWindow(AppWindows().satelliteSelectionWindow); };
+    hooks.zoomWindowWidth = [] {
+        return AppWindows().zoomWindow ? AppWindows().zoomWindow->frameGeometry().width() : 648;
+    };
+    hooks.zoomWindowHeight = [] {
+        return AppWindows().zoomWindow ? AppWindows().zoomWindow->frameGeometry().height() : 488;
+    };
+    hooks.caption = [frame] { return frame->windowTitle(); };
+    hooks.setCaption = [frame](const QString& text) { frame->setWindowTitle(text); };
+    hooks.setPointer = [widget](int shape) {
+        if (shape == 1)
+            widget->setCursor(ChartCursor());
+        else if (shape == 2)
+            widget->setCursor(Qt::CrossCursor);
+        else
+            widget->setCursor(Qt::ArrowCursor);
+    };
+    hooks.processEvents = [] { QCoreApplication::processEvents(); };
+    hooks.clearSatelliteViews = [frame] {
+        frame->computePassesAction->setEnabled(false);
+        frame->showPassesAction->setEnabled(false);
+        if (SatelliteSelectionWindow* selection = AppWindows().satelliteSelectionWindow)
+            selection->ClearSatelliteLists();
+        else
+            ClearSelectionLists();
+        // Passes of the previous file would point at rows that no longer exist.
+        if (PassListWindow* passes = AppWindows().passListWindow) passes->ClearPasses();
+    };
+    hooks.satelliteLoaded = [](const std::string& name) {
+        if (SatelliteSelectionWindow* selection = AppWindows().satelliteSelectionWindow)
+            selection->AppendSatelliteName(name);
+        else
+            AppendLeftListName(name);
+    };
+
+    auto on = [frame](QAction* action, auto fn) {
+        QObject::connect(action, &QAction::triggered, frame, fn);
+    };
+    on(form.hourForwardAction, [] { StepChartTime(1.0 / 24.0); });
+    on(form.hourBackAction, [] { StepChartTime(-1.0 / 24.0); });
+    on(form.nextDayAction, [] { StepChartTime(1.0); });
+    on(form.previousDayAction, [] { StepChartTime(-1.0); });
+    on(form.newDateAction, [] { EnterChartDate(); });
+    on(form.newTimeAction, [] { EnterChartTime(); });
+    on(form.germanyMapAction, [] { ShowWindow(AppWindows().germanyMapWindow); });
+    on(form.worldMapAction, [] { ShowWindow(AppWindows().worldMapWindow); });
+    on(form.enterPlaceAction, [] { ShowWindow(AppWindows().placeEntryDialog); });
+    on(form.placeListAction, [] { ShowWindow(AppWindows().placeListWindow); });
+    on(form.rotateAction, [] { StartRotating(); });
+    on(form.zoomInAction, [] { StartChoosingZoomFrame(); });
+    form.zoomOutAction->setEnabled(false);
+    on(form.starNamesAction, [] { ShowWindow(AppWindows().namedStarWindow); });
+    on(form.planetNamesAction, [] { TogglePlanetNames(); });
+    on(form.constellationNamesAction, [] { ToggleConstellationNames(); });
+    on(form.constellationLinesAction, [] { ToggleConstellationLines(); });
+    on(form.altitudeLinesAction, [] { ToggleAltitudeLines(); });
+    on(form.zodiacAction, [] { ToggleZodiac(); });
+    on(form.loadElementsAction, [] { LoadElementFileFromMenu(); });
+    on(form.printAction, [] { PrintSkyChart(); });
+    on(form.selectSatellitesAction, [] { ShowWindow(AppWindows().satelliteSelectionWindow); });
+    on(form.computePassesAction, [] { ShowWindow(AppWindows().passDialog); });
+    on(form.showPassesAction, [] { ShowWindow(AppWindows().passListWindow); });
+    return widget;
+}

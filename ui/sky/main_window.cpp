@@ -1,0 +1,248 @@
+#include "ui/sky/main_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <clocale>
+#include <string>
+
+#include "catalog/settings_file.h"
+#include "chart/sky_chart.h"
+#include "core/observer_state.h"
+#include "satellite/magnitude_table.h"
+#include "satellite/satellite_table.h"
+#include "ui/common/chart_cursor.h"
+#include "ui/common/clock.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/settings_load_save.h"
+#include "ui/common/windows.h"
+#include "ui/places/observer_dialog.h"
+
+namespace {
+
+// The design size of the main window; the chart geometry is fixed from it.
+constexpr int kDesignWidth = 648;
+constexpr int kDesignHeight = 488;
+
+void PaintBlack(QWidget* widget) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QAction* AddCheckable(QMenu* menu, const QString& text) {
+    QAction* action = menu->addAction(text);
+    action->setCheckable(true);
+    return action;
+}
+
+}  // namespace
+
+std::string BuildAboutText() {
+    return "Polaride 4.1.0e\r\n"
+           "\r\n"
+           "Sternkarte und Satelliten-Vorhersage\r\n"
+           "Fragen und Hinweise: siehe README.md der Programmquellen\r\n";
+}
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    setObjectName("MainWindow");
+    setWindowTitle("Polaride");
+    setFont(QFont("MS Sans Serif", 8));
+    resize(kDesignWidth, kDesignHeight);
+    BuildMenus();
+    setChartWidget(new QWidget);
+    drawChart = [this] {
+        if (QWidget* chart = chartWidget()) chart->update();
+    };
+
+    // 1. The chart cursor.
+    ChartCursor();
+    // 2. Numbers with ".", whatever the computer's regional settings.
+    QLocale::setDefault(QLocale::c());
+    std::setlocale(LC_NUMERIC, "C");
+    // 3.-4. Settings (lines 1-16; a missing or short file is reported and the lines
+    // not read keep the first-run values), sine and cosine of the latitude.
+    ObserverState& observer = Observer();
+    LoadSettingsAtStartup();
+    observer.setLatitude(observer.latitudeDeg);
+    // 5. The instant from the computer clock, read as civil time in the configured zone.
+    SetInstantFromClock(observer, QDateTime::currentDateTime());
+    // 6. Chart geometry from the design size.
+    observer.setChartGeometry(kDesignWidth, kDesignHeight);
+    // 7. Fresh view and satellite state.
+    observer.rotationRad = 0.0;
+    observer.rotating = false;
+    observer.choosingZoomFrame = false;
+    observer.zoomFactor = 1;
+    observer.elementFilePath.clear();
+    observer.satelliteCount = 0;
+    MathErrorFlag = false;
+    observer.timeChanged = true;
+    observer.timeStepSeconds = 6;
+    observer.trackedSatellite = -1;
+    observer.latestYear = 9999;
+    // 8. Satellite entries wait for loaded satellites.
+    selectSatellitesAction->setEnabled(false);
+    computePassesAction->setEnabled(false);
+    showPassesAction->setEnabled(false);
+    // 9. Standard magnitudes.
+    std::string error;
+    if (!LoadMagnitudeTable("SATMAG", &error))
+        AppDialogs().Message("Polaride", QString::fromStdString(error) + ": SATMAG", this);
+    // 10.
+    observer.aboutText = BuildAboutText();
+}
+
+MainWindow::~MainWindow() {
+    // The satellite table's storage goes with the main window.
+    ResetSatelliteTable();
+}
+
+void MainWindow::BuildMenus() {
+    QMenuBar* bar = menuBar();
+
+    fileMenu = bar->addMenu("Datei");
+    printAction = fileMenu->addAction("Drucken");
+    exitAction = fileMenu->addAction("Beenden");
+    abandonAction = fileMenu->addAction("Abbrechen");
+
+    timeMenu = bar->addMenu("Zeit");
+    hourForwardAction = timeMenu->addAction("+1 Stunde");
+    hourBackAction = timeMenu->addAction("-1 Stunde");
+    nextDayAction = timeMenu->addAction("nächster Tag");
+    previousDayAction = timeMenu->addAction("voriger Tag");
+    newDateAction = timeMenu->addAction("neues Datum");
+    newTimeAction = timeMenu->addAction("neue Uhrzeit");
+
+    placeMenu = bar->addMenu("Ort");
+    germanyMapAction = placeMenu->addAction("Deutschland");
+    worldMapAction = placeMenu->addAction("Weltkarte");
+    enterPlaceAction = placeMenu->addAction("Ort eingeben");
+    placeListAction = placeMenu->addAction("Liste von Orten");
+
+    viewMenu = bar->addMenu("Ansicht");
+    rotateAction = viewMenu->addAction("Drehen");
+    viewMenu->addSeparator();
+    zoomInAction = viewMenu->addAction("Vergrößern");
+    zoomOutAction = viewMenu->addAction("Verkleinern");
+    zoomOutAction->setEnabled(false);
+    viewMenu->addSeparator();
+    starNamesAction = viewMenu->addAction("Sternnamen");
+    planetNamesAction = AddCheckable(viewMenu, "Planetennamen");
+    constellationNamesAction = AddCheckable(viewMenu, "Sternbildnamen");
+    viewMenu->addSeparator();
+    constellationLinesAction = AddCheckable(viewMenu, "Sternbildlinien");
+    altitudeLinesAction = AddCheckable(viewMenu, "Höhenlinien");
+    zodiacAction = AddCheckable(viewMenu, "Tierkreis");
+
+    satelliteMenu = bar->addMenu("Satelliten");
+    loadElementsAction = satelliteMenu->addAction("Datei laden");
+    selectSatellitesAction = satelliteMenu->addAction("Sat-Wahl");
+    computePassesAction = satelliteMenu->addAction("Durchgänge berechnen");
+    showPassesAction = satelliteMenu->addAction("Durchgang zeigen");
+
+    infoMenu = bar->addMenu("Info");
+    authorAction = infoMenu->addAction("Autor");
+    parametersAction = infoMenu->addAction("Parameter");
+
+    connect(exitAction, &QAction::triggered, this, &MainWindow::Quit);
+    connect(abandonAction, &QAction::triggered, this, &MainWindow::Abandon);
+    connect(authorAction, &QAction::triggered, this, &MainWindow::ShowAbout);
+    connect(parametersAction, &QAction::triggered, this, &MainWindow::ShowParameters);
+}
+
+// The chart widget fills the whole client area; its black is the window's background
+// (the menu bar keeps the normal colours).
+void MainWindow::setChartWidget(QWidget* widget) {
+    if (QWidget* old = centralWidget()) old->removeEventFilter(this);
+    PaintBlack(widget);
+    setCentralWidget(widget);
+    widget->installEventFilter(this);
+}
+
+QWidget* MainWindow::chartWidget() const { return centralWidget(); }
+
+void MainWindow::DrawChart() {
+    if (drawChart) drawChart();
+}
+
+void MainWindow::SetDisplayCheckMarks() {
+    const ObserverState& observer = Observer();
+    planetNamesAction->setChecked(observer.showPlanetNames);
+    constellationNamesAction->setChecked(observer.showConstellationNames);
+    constellationLinesAction->setChecked(observer.showConstellationLines);
+    altitudeLinesAction->setChecked(observer.showAltitudeLines);
+    zodiacAction->setChecked(observer.showZodiac);
+}
+
+void MainWindow::SetChartMenusEnabled(bool enabled) {
+    for (QMenu* menu : {fileMenu, timeMenu, placeMenu, viewMenu, satelliteMenu})
+        menu->menuAction()->setEnabled(enabled);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (event->spontaneous()) return;  // restored from minimised: nothing new to draw
+    Observer().zoomFactor = 1;
+    SetDisplayCheckMarks();
+    if (updateZoomCheckMarks) updateZoomCheckMarks();
+    ChartReportsWait wait;  // the window is still being shown
+    DrawChart();
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Observer().zoomFactor = 1;
+    QMainWindow::changeEvent(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Paint) OnChartRepaint();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// The chart widget blits its canvas itself; a repaint only re-checks the
+// "Sat-Wahl" entry (satellites may have been loaded meanwhile).
+void MainWindow::OnChartRepaint() {
+    if (Observer().satelliteCount > 0) selectSatellitesAction->setEnabled(true);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!abandoning_ && !settingsWritten_) {
+        settingsWritten_ = true;
+        SaveSettingsAtExit();  // a failure is shown in a message box; the program still closes
+    }
+    event->accept();
+    // Closing the main window ends the program, whatever other windows are open.
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::Quit() {
+    close();
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::Abandon() {
+    abandoning_ = true;
+    QCoreApplication::exit(0);
+}
+
+void MainWindow::ShowAbout() {
+    AppDialogs().Message("Info", QString::fromStdString(Observer().aboutText), this);
+}
+
+void MainWindow::ShowParameters() {
+    if (ObserverDialog* dialog = AppWindows().observerDialog) {
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
+    }
+}

@@ -1,0 +1,481 @@
+#include "ui/sky/main_window_interaction.h"
+
+#include <QCoreApplication>
+#include <cmath>
+
+#include "catalog/catalog.h"
+#include "catalog/settings_file.h"
+#include "chart/canvas.h"
+#include "chart/chart_geometry.h"
+#include "chart/constellation_blink.h"
+#include "chart/ephemeris_update.h"
+#include "chart/plot_tables.h"
+#include "chart/sky_chart.h"
+#include "chart/star_glyph.h"
+#include "core/date_text.h"
+#include "core/minor_body.h"
+#include "core/number_text.h"
+#include "core/observer_state.h"
+#include "prediction/selection_state.h"
+#include "satellite/observation.h"
+#include "satellite/satellite_state.h"
+#include "satellite/satellite_table.h"
+#include "satellite/satellites_at_instant.h"
+#include "ui/common/clock.h"
+#include "ui/common/dialogs.h"
+
+namespace {
+
+const QColor kRotationMarkerColour{192, 192, 0};
+const QColor kZoomFrameColour{128, 128, 128};
+const QString kCrLf = QStringLiteral("\r\n");
+
+void ShowMessage(const QString& caption, const QString& text) {
+    AppDialogs().Message(caption, text, ChartHooks().dialogParent);
+}
+
+void ConversionError(const QString& text) { ShowMessage(QStringLiteral("Fehler"), text); }
+
+void SetMenus(bool enabled) {
+    if (ChartHooks().setMainMenusEnabled) ChartHooks().setMainMenusEnabled(enabled);
+}
+
+void Pointer(int shape) {
+    if (ChartHooks().setPointer) ChartHooks().setPointer(shape);
+}
+
+// Runs `draw` on the main chart canvas (if any) and shows the result.
+template <typename F>
+void OnCanvas(F draw) {
+    if (Canvas* canvas = MainChartCanvas()) {
+        draw(*canvas);
+        RepaintMainChart();
+    }
+}
+
+void Redraw() {
+    Observer().timeChanged = true;
+    DrawSkyChart();
+}
+
+// --- markers of the two modes -------------------------------------------------------
+
+void DrawRotationCross(Canvas& canvas) {
+    const ObserverState& o = Observer();
+    const CanvasPen saved = canvas.Pen();
+    canvas.SetPen(kRotationMarkerColour, 1, PenMode::Xor);
+    canvas.MoveTo(o.markerX - 6, o.markerY);
+    canvas.LineTo(o.markerX + 7, o.markerY);
+    canvas.MoveTo(o.markerX, o.markerY - 6);
+    canvas.LineTo(o.markerX, o.markerY + 7);
+    canvas.Pen() = saved;
+}
+
+void DrawRotationMarker(Canvas& canvas) {
+    const ObserverState& o = Observer();
+    DrawRotationCross(canvas);
+    const CanvasPen saved = canvas.Pen();
+    canvas.SetPen(kRotationMarkerColour, 1, PenMode::Xor);
+    // The line from the cross to the centre leaves out the cross's own centre so
+    // that the two exclusive-or strokes do not cancel there.
+    if (o.markerX != o.chartCentreX || o.markerY != o.chartCentreY) {
+        canvas.MoveTo(o.chartCentreX, o.chartCentreY);
+        canvas.LineTo(o.markerX, o.markerY);
+    }
+    canvas.Pen() = saved;
+}
+
+void PlaceRotationMarker(int x, int y) {
+    ObserverState& o = Observer();
+    const double dx = x - o.chartCentreX, dy = y - o.chartCentreY;
+    const double d = std::sqrt(dx * dx + dy * dy);
+    if (d == 0.0) {
+        o.markerX = o.chartCentreX;
+        o.markerY = o.chartCentreY;
+    } else {
+        o.markerX = IntPart(o.chartCentreX + dx * o.chartRadius / d);
+        o.markerY = IntPart(o.chartCentreY + dy * o.chartRadius / d);
+    }
+}
+
+void DrawZoomFrame(Canvas& canvas) {
+    const ObserverState& o = Observer();
+    const CanvasPen savedPen = canvas.Pen();
+    const CanvasBrush savedBrush = canvas.Brush();
+    canvas.SetPen(kZoomFrameColour, 1, PenMode::Xor);
+    canvas.SetBrush(savedBrush.color, BrushStyle::Clear);
+    canvas.Rectangle(o.markerX - o.zoomFrameHalfWidth, o.markerY - o.zoomFrameHalfHeight,
+                     o.markerX + o.zoomFrameHalfWidth, o.markerY + o.zoomFrameHalfHeight);
+    canvas.Pen() = savedPen;
+    canvas.Brush() = savedBrush;
+}
+
+void FinishRotating(int x, int y) {
+    ObserverState& o = Observer();
+    OnCanvas([&](Canvas& canvas) {
+        DrawRotationCross(canvas);
+        canvas.SetPen(Qt::white);
+        canvas.SetBrush(QColor(32, 32, 32));
+        canvas.Ellipse(o.chartCentreX - o.chartRadius, o.chartCentreY - o.chartRadius,
+                       o.chartCentreX + o.chartRadius, o.chartCentreY + o.chartRadius);
+    });
+    o.previousRotationRad = o.rotationRad;
+    const double theta = AngleOf(static_cast<double>(y - o.chartCentreY) / o.chartRadius,
+                                 static_cast<double>(x - o.chartCentreX) / o.chartRadius);
+    // The satellites are turned by hand: the drawing recomputes them only after a
+    // change of time. Positions (0, 0) mean "not drawn" and stay so.
+    SatelliteTable& sats = Satellites();
+    const double c = std::cos(theta), s = std::sin(theta);
+    for (int k = 1; k <= sats.selectedCount && k < static_cast<int>(sats.chartX.size()); ++k) {
+        double& px = sats.chartX[static_cast<size_t>(k)];
+        double& py = sats.chartY[static_cast<size_t>(k)];
+        if (px == 0.0 && py == 0.0) continue;
+        const double ux = px - o.chartCentreX, uy = py - o.chartCentreY;
+        px = o.chartCentreX + c * ux - s * uy;
+        py = o.chartCentreY + s * ux + c * uy;
+    }
+    o.rotationRad = Mod2Pi(o.previousRotationRad - theta);
+    DrawSkyChart();
+    OnCanvas([](Canvas& canvas) { PlaceCompassLabels(canvas); });
+    o.rotating = false;
+    SetMenus(true);
+}
+
+void FinishZoomFrame() {
+    ObserverState& o = Observer();
+    OnCanvas([](Canvas& canvas) { DrawZoomFrame(canvas); });
+    SetMenus(true);
+    o.choosingZoomFrame = false;
+    o.zoomFactor = 2;
+    const int w = ChartHooks().zoomWindowWidth ? ChartHooks().zoomWindowWidth() : 648;
+    const int h = ChartHooks().zoomWindowHeight ? ChartHooks().zoomWindowHeight() : 488;
+    ChartZoomOffsets().zoomOffsetX = w / 2 + 2 * o.chartCentreX - 2 * o.markerX;
+    ChartZoomOffsets().zoomOffsetY = ZoomViewCentreY(h) + 2 * o.chartCentreY - 2 * o.markerY;
+    if (ChartHooks().showZoomWindow) ChartHooks().showZoomWindow();
+}
+
+}  // namespace
+
+// --- time ---------------------------------------------------------------------------
+
+void StepChartTime(double days) {
+    Observer().currentJD += days;
+    Redraw();
+}
+
+bool ParseChartDate(const QString& text, QString* canonical) {
+    const std::optional<datetext::Date> date = datetext::ParseDate(text.toStdString());
+    if (!date) return false;
+    if (canonical)
+        *canonical = QStringLiteral("%1.%2.%3")
+                         .arg(date->day, 2, 10, QLatin1Char('0'))
+                         .arg(date->month, 2, 10, QLatin1Char('0'))
+                         .arg(date->year, 4, 10, QLatin1Char('0'));
+    return true;
+}
+
+bool ParseChartTime(const QString& text, QString* canonical) {
+    const std::optional<datetext::Time> time = datetext::ParseTime(text.toStdString());
+    if (!time) return false;
+    if (canonical)
+        *canonical = QStringLiteral("%1:%2:%3")
+                         .arg(time->hour, 2, 10, QLatin1Char('0'))
+                         .arg(time->minute, 2, 10, QLatin1Char('0'))
+                         .arg(time->second, 2, 10, QLatin1Char('0'));
+    return true;
+}
+
+void SetInstantFromDateTimeTexts() {
+    ObserverState& o = Observer();
+    CivilInstant instant;
+    if (!InstantFromDateTimeTexts(DateText, TimeText, o.zoneOffsetHours, instant)) return;
+    o.year = instant.year;
+    o.currentJD = instant.instant;
+}
+
+void EnterChartDate() {
+    const InputAnswer answer = AppDialogs().Input(
+        QStringLiteral("Datum ändern"), QStringLiteral("Bitte neues Datum eingeben:"),
+        QString::fromStdString(DateText), ChartHooks().dialogParent);
+    QString canonical;
+    if (!ParseChartDate(answer.text, &canonical)) {
+        ConversionError(
+            QString::fromStdString(datetext::BadDateMessage(answer.text.toStdString())));
+        return;
+    }
+    DateText = canonical.toStdString();
+    SetInstantFromDateTimeTexts();
+    Redraw();
+}
+
+void EnterChartTime() {
+    const InputAnswer answer = AppDialogs().Input(
+        QStringLiteral("Uhrzeit ändern"), QStringLiteral("Bitte neue Uhrzeit eingeben:"),
+        QString::fromStdString(TimeText), ChartHooks().dialogParent);
+    QString canonical;
+    if (!ParseChartTime(answer.text, &canonical)) {
+        ConversionError(QStringLiteral("'") + answer.text +
+                        QStringLiteral("' ist keine gültige Uhrzeit"));
+        return;
+    }
+    TimeText = canonical.toStdString();
+    SetInstantFromDateTimeTexts();
+    Redraw();
+}
+
+void RiseSetLabelClicked(int index) {
+    const JD1900 t = RiseSetLabelInstant(index);
+    if (t > 1.0) {
+        Observer().currentJD = t;
+        Redraw();
+    }
+}
+
+// --- display toggles ------------------------------------------------------------------
+
+namespace {
+void SyncChecks() {
+    if (ChartHooks().syncViewChecks) ChartHooks().syncViewChecks();
+}
+}  // namespace
+
+void TogglePlanetNames() {
+    ObserverState& o = Observer();
+    o.showPlanetNames = !o.showPlanetNames;
+    SyncChecks();
+    if (o.showPlanetNames)
+        OnCanvas([](Canvas& canvas) { DrawPlanetNames(canvas); });
+    else
+        DrawSkyChart();
+}
+
+void ToggleConstellationNames() {
+    ObserverState& o = Observer();
+    OnCanvas([](Canvas& canvas) { DrawConstellationNames(canvas); });
+    o.showConstellationNames = !o.showConstellationNames;
+    SyncChecks();
+    if (!o.showConstellationNames) DrawSkyChart();
+}
+
+void ToggleConstellationLines() {
+    ObserverState& o = Observer();
+    o.showConstellationLines = !o.showConstellationLines;
+    SyncChecks();
+    DrawSkyChart();
+}
+
+void ToggleAltitudeLines() {
+    ObserverState& o = Observer();
+    OnCanvas([](Canvas& canvas) { DrawAltitudeLines(canvas); });
+    o.showAltitudeLines = !o.showAltitudeLines;
+    SyncChecks();
+}
+
+void ToggleZodiac() {
+    ObserverState& o = Observer();
+    OnCanvas([](Canvas& canvas) { DrawZodiac(canvas); });
+    o.showZodiac = !o.showZodiac;
+    SyncChecks();
+}
+
+// --- modes --------------------------------------------------------------------------------
+
+void StartRotating() {
+    ObserverState& o = Observer();
+    if (o.rotating || o.choosingZoomFrame) return;
+    o.rotating = true;
+    SetMenus(false);
+    PlaceRotationMarker(o.mouseX, o.mouseY);
+    OnCanvas([](Canvas& canvas) { DrawRotationMarker(canvas); });
+}
+
+void StartChoosingZoomFrame() {
+    ObserverState& o = Observer();
+    if (o.rotating || o.choosingZoomFrame) return;
+    SetMenus(false);
+    o.choosingZoomFrame = true;
+    o.markerX = o.mouseX;
+    o.markerY = o.mouseY;
+    OnCanvas([](Canvas& canvas) { DrawZoomFrame(canvas); });
+}
+
+// --- pointer and keys ---------------------------------------------------------------------
+
+void ChartMouseMove(int x, int y) {
+    ObserverState& o = Observer();
+    o.mouseX = x;
+    o.mouseY = y;
+    const double dx = x - o.chartCentreX, dy = y - o.chartCentreY;
+    const bool onDisc = std::sqrt(dx * dx + dy * dy) < o.chartRadius;
+    if (onDisc && !o.rotating)
+        Pointer(1);
+    else if (!o.choosingZoomFrame)
+        Pointer(0);
+    if (o.rotating) {
+        OnCanvas([&](Canvas& canvas) {
+            DrawRotationMarker(canvas);
+            PlaceRotationMarker(x, y);
+            DrawRotationMarker(canvas);
+        });
+    }
+    if (o.choosingZoomFrame) {
+        Pointer(2);
+        OnCanvas([&](Canvas& canvas) {
+            DrawZoomFrame(canvas);
+            o.markerX = x;
+            o.markerY = y;
+            DrawZoomFrame(canvas);
+        });
+    }
+}
+
+void ChartMouseDown(int x, int y, bool rightButton) {
+    if (rightButton) return;
+    ObserverState& o = Observer();
+    o.mouseX = x;
+    o.mouseY = y;
+    const int label = RiseSetLabelAt(x, y);
+    if (label >= 0 && !o.rotating && !o.choosingZoomFrame) {
+        RiseSetLabelClicked(label);
+        return;
+    }
+    if (o.choosingZoomFrame) {
+        FinishZoomFrame();
+        return;
+    }
+    IdentifyClick(x, y);
+}
+
+void ChartMouseUp(int x, int y) {
+    if (Observer().rotating) FinishRotating(x, y);
+}
+
+void StepWithTrails(int direction) {
+    ObserverState& o = Observer();
+    o.currentJD += direction * o.timeStepSeconds / 86400.0;
+    if (o.currentJD < o.trailOriginJD) o.trailOriginJD = o.currentJD;
+    FormatDateTime1900(o.currentJD);
+    SatelliteTable& sats = Satellites();
+    const int sky = ChartShades().skyGrey;
+    auto drawSatellites = [&](Canvas& canvas, bool old) {
+        for (int k = 1; k <= sats.selectedCount; ++k) {
+            const size_t i = static_cast<size_t>(k);
+            if (sats.chartX[i] <= 0.0 || sats.chartMagnitude[i] >= 4.5) continue;
+            const QColor colour = SatelliteStepColour(sats.inShadow[i] == 1, old, direction, sky);
+            DrawStarGlyph(canvas, IntPart(sats.chartX[i]), IntPart(sats.chartY[i]), colour,
+                          sats.chartMagnitude[i]);
+        }
+    };
+    OnCanvas([&](Canvas& canvas) {
+        DrawTitleLabels(canvas);
+        drawSatellites(canvas, true);
+    });
+    if (o.satelliteCount > 0) {
+        SatelliteUi ui;
+        ui.showMessage = [](const std::string& caption, const std::string& text) {
+            ShowMessage(QString::fromStdString(caption), QString::fromStdString(text));
+        };
+        ComputeSatellites(ui);
+    }
+    OnCanvas([&](Canvas& canvas) { drawSatellites(canvas, false); });
+}
+
+void ChartKey(QChar key) {
+    ObserverState& o = Observer();
+    if (key == QLatin1Char('n')) {
+        Redraw();
+    } else if (key == QLatin1Char('+')) {
+        StepWithTrails(+1);
+    } else if (key == QLatin1Char('-')) {
+        StepWithTrails(-1);
+    } else if (key == QLatin1Char('t')) {
+        const InputAnswer answer = AppDialogs().Input(
+            QStringLiteral("Schrittweite ändern"), QStringLiteral("Schrittweite in Sekunden:"),
+            QString::number(o.timeStepSeconds), ChartHooks().dialogParent);
+        int step = 0;
+        if (!numtext::ParseInteger(answer.text.toStdString(), step)) {
+            ConversionError(
+                QString::fromStdString(numtext::BadIntegerMessage(answer.text.toStdString())));
+            return;
+        }
+        o.timeStepSeconds = step;
+        Redraw();
+    }
+}
+
+void IdentifyClick(int x, int y) {
+    const ObserverState& o = Observer();
+    int label = 0;
+    QString text;
+    try {
+        text = IdentifyAt(x, y, &label);
+    } catch (const DataFileError& e) {
+        ShowMessage(QStringLiteral("Fehler"), QString::fromUtf8(e.what()));
+        return;
+    }
+    const double dx = x - o.chartCentreX, dy = y - o.chartCentreY;
+    const bool onDisc = std::sqrt(dx * dx + dy * dy) <= o.chartRadius;
+    if (!onDisc || o.rotating || o.choosingZoomFrame) return;
+    ShowMessage(QStringLiteral("Info"), text);
+    if (label > 0) BlinkConstellation(label);
+}
+
+void BlinkConstellation(int labelNumber) {
+    if (labelNumber < 1 || labelNumber > kLabelPlotCount) return;
+    const std::string code =
+        LabelPlotTable()[static_cast<size_t>(labelNumber - 1)].text.substr(0, 3);
+    auto paint = [&](QColor colour) {
+        OnCanvas([&](Canvas& canvas) {
+            for (const StarPlotEntry& e : StarPlotTable())
+                if (e.x * e.y != 0.0 && e.constellation == code)
+                    DrawStarGlyph(canvas, IntPart(e.x), IntPart(e.y), colour, e.magnitude);
+        });
+    };
+    BlinkFiveTimes(paint, ChartHooks().blinkWaitMs);
+}
+
+// --- satellites -------------------------------------------------------------------------------
+
+void LoadElementFileFromMenu() {
+    SettingsFields& settings = Settings();
+    FileDialogRequest request;
+    request.caption = QStringLiteral("Bahnelemente-Datei auswählen");
+    request.filters = {{QStringLiteral("alle Dateien (*.*)"), QStringLiteral("*.*")},
+                       {QStringLiteral("alte Polaride-Dateien (n*.*)"), QStringLiteral("N*.*")},
+                       {QStringLiteral("TLE-Dateien (*.tle)"), QStringLiteral("*.TLE")}};
+    request.filterIndex = settings.elementFilterIndex;
+    request.initialFolder = QString::fromStdString(settings.elementFolder);
+    request.fileName = QString::fromStdString(settings.elementFileName);
+    request.mustExist = true;
+    const FileDialogAnswer answer = AppDialogs().OpenFile(request, ChartHooks().dialogParent);
+    if (!answer.ok) return;
+
+    settings.elementFileName = answer.fileName.toStdString();
+    settings.elementFilterIndex = answer.filterIndex;
+    settings.elementFolder = FolderOfElementFile(settings.elementFileName);
+    ObserverState& o = Observer();
+    const std::string loadedPath = o.elementFilePath;
+    o.elementFilePath = settings.elementFileName;
+
+    SatelliteUi ui;
+    if (ChartHooks().caption) ui.caption = [] { return ChartHooks().caption().toStdString(); };
+    if (ChartHooks().setCaption)
+        ui.setCaption = [](const std::string& text) {
+            ChartHooks().setCaption(QString::fromStdString(text));
+            if (ChartHooks().processEvents) ChartHooks().processEvents();
+        };
+    ui.showMessage = [](const std::string& caption, const std::string& text) {
+        ShowMessage(QString::fromStdString(caption), QString::fromStdString(text));
+    };
+    ui.clearSatelliteViews = ChartHooks().clearSatelliteViews;
+    Satellites().loadRequested = true;
+    const bool opened = ComputeSatellites(ui, ChartHooks().satelliteLoaded);
+    Satellites().loadRequested = false;
+    // A file that could not be opened leaves the loaded satellites in place, and
+    // with them the name of the file they came from.
+    if (!opened) o.elementFilePath = loadedPath;
+    if (o.satelliteCount > 0 && ChartHooks().enableSatelliteSelection)
+        ChartHooks().enableSatelliteSelection();
+    if (ChartHooks().showSelectionWindow) ChartHooks().showSelectionWindow();
+    DrawSkyChart();
+}

@@ -1,0 +1,694 @@
+#include "ui/sky/zoom_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <cmath>
+#include <exception>
+
+#include "chart/canvas.h"
+#include "chart/constellation_blink.h"
+#include "chart/ephemeris_update.h"
+#include "chart/plot_tables.h"
+#include "chart/sky_chart.h"
+#include "chart/star_glyph.h"
+#include "chart/zoom_chart.h"
+#include "chart/zoom_identify.h"
+#include "core/chart_projection.h"
+#include "core/date_text.h"
+#include "core/number_text.h"
+#include "core/observer_state.h"
+#include "satellite/observation.h"
+#include "satellite/satellites_at_instant.h"
+#include "ui/common/chart_cursor.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/windows.h"
+#include "ui/places/go_to_equatorial_dialog.h"
+#include "ui/places/go_to_horizontal_dialog.h"
+#include "ui/places/redraw_active_view.h"
+#include "ui/sky/chart_printing.h"
+#include "ui/sky/main_window.h"
+#include "ui/sky/main_window_interaction.h"
+
+// The chart area of the zoom window: owns the canvas and passes pointer and key
+// events to the window.
+class ZoomCanvasWidget : public QWidget {
+  public:
+    explicit ZoomCanvasWidget(ZoomWindow* form) : QWidget(form), form_(form) {
+        canvas_ = std::make_unique<Canvas>(640, 400, Qt::black);
+        setMouseTracking(true);
+        setFocusPolicy(Qt::StrongFocus);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+    Canvas& canvas() { return *canvas_; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.drawImage(0, 0, canvas_->Image());
+    }
+    void resizeEvent(QResizeEvent*) override {
+        if (canvas_->Width() == width() && canvas_->Height() == height()) return;
+        canvas_->Resize(std::max(1, width()), std::max(1, height()), Qt::black);
+        if (form_->isVisible() && Observer().zoomFactor > 1) form_->DrawChart(0);
+    }
+    void mouseMoveEvent(QMouseEvent* e) override {
+        form_->MouseMoveAt(e->position().toPoint().x(), e->position().toPoint().y());
+    }
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton)
+            form_->ClickAt(e->position().toPoint().x(), e->position().toPoint().y());
+    }
+    void keyPressEvent(QKeyEvent* e) override {
+        const QString text = e->text();
+        if (text.size() == 1) {
+            form_->KeyTyped(text.at(0));
+            return;
+        }
+        QWidget::keyPressEvent(e);
+    }
+
+  private:
+    ZoomWindow* form_;
+    std::unique_ptr<Canvas> canvas_;
+};
+
+namespace {
+
+const QColor kZoomFrameColour{128, 128, 128};
+
+QFont StatusFont() {
+    QFont f(QStringLiteral("Courier New"));
+    f.setStyleHint(QFont::Monospace);
+    f.setPointSize(9);
+    return f;
+}
+
+void DrawFrame(Canvas& canvas) {
+    const ZoomState& z = ZoomValues();
+    const CanvasPen savedPen = canvas.Pen();
+    const CanvasBrush savedBrush = canvas.Brush();
+    canvas.SetPen(kZoomFrameColour, 1, PenMode::Xor);
+    canvas.SetBrush(savedBrush.color, BrushStyle::Clear);
+    canvas.Rectangle(z.markerX - ZoomFrameHalfWidth(), z.markerY - ZoomFrameHalfHeight(),
+                     z.markerX + ZoomFrameHalfWidth(), z.markerY + ZoomFrameHalfHeight());
+    canvas.Pen() = savedPen;
+    canvas.Brush() = savedBrush;
+}
+
+void ShowMessage(const QString& caption, const QString& text, QWidget* parent) {
+    AppDialogs().Message(caption, text, parent);
+}
+
+}  // namespace
+
+ZoomWindow::ZoomWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
+    setObjectName("ZoomWindow");
+    setWindowTitle(QStringLiteral("Polaride Zoom"));
+    resize(648, 488);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    chart_ = new ZoomCanvasWidget(this);
+    headerBar_ = new QLabel(central);
+    valuesBar_ = new QLabel(central);
+    for (QLabel* bar : {headerBar_, valuesBar_}) {
+        bar->setFont(StatusFont());
+        bar->setAutoFillBackground(true);
+        bar->setTextFormat(Qt::PlainText);
+        bar->setFrameShape(QFrame::Panel);
+        bar->setFrameShadow(QFrame::Sunken);
+        bar->hide();
+    }
+    valuesBar_->installEventFilter(this);
+    layout->addWidget(chart_, 1);
+    layout->addWidget(headerBar_);
+    layout->addWidget(valuesBar_);
+    setCentralWidget(central);
+    QPalette black = central->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    central->setPalette(black);
+    central->setAutoFillBackground(true);
+
+    BuildMenus();
+    InstallView();
+    SetZoomChartRedraw([this] { DrawChart(0); });
+    if (MainWindow* main = AppWindows().mainWindow)
+        main->updateZoomCheckMarks = [this] { SetDisplayCheckMarks(); };
+    SetDisplayCheckMarks();
+}
+
+ZoomWindow::~ZoomWindow() {
+    SetZoomChartRedraw({});
+    if (MainWindow* main = AppWindows().mainWindow) main->updateZoomCheckMarks = {};
+    if (ZoomView().canvas == &chart_->canvas()) ResetZoomView();
+}
+
+Canvas& ZoomWindow::canvas() { return chart_->canvas(); }
+
+void ZoomWindow::InstallView() {
+    ZoomViewHooks& view = ZoomView();
+    view.canvas = &chart_->canvas();
+    view.repaint = [this] { chart_->repaint(); };
+    view.outerWidth = [this] { return frameGeometry().width(); };
+    view.outerHeight = [this] { return frameGeometry().height(); };
+    view.statusBarsHeight = [this] {
+        int h = 0;
+        if (headerBar_->isVisible()) h += headerBar_->height();
+        if (valuesBar_->isVisible()) h += valuesBar_->height();
+        return h;
+    };
+    view.setCaption = [this](const QString& text) { setWindowTitle(text); };
+    view.showTrackedStatus = [this](bool shown) {
+        if (!shown) {
+            headerBar_->hide();
+            valuesBar_->hide();
+        } else {
+            valuesBar_->show();
+        }
+    };
+    view.movePointer = [this](QPoint p) {
+        // Where the platform refuses to move the pointer (Wayland), nothing happens.
+        if (isVisible()) QCursor::setPos(chart_->mapToGlobal(p));
+    };
+}
+
+void ZoomWindow::BuildMenus() {
+    QMenuBar* bar = menuBar();
+    auto main = [] { return AppWindows().mainWindow; };
+    auto on = [this](QAction* action, auto fn) { connect(action, &QAction::triggered, this, fn); };
+
+    fileMenu = bar->addMenu(QStringLiteral("Datei"));
+    printAction = fileMenu->addAction(QStringLiteral("Drucken"));
+    exitAction = fileMenu->addAction(QStringLiteral("Beenden"));
+    on(printAction, [] { PrintZoomChart(); });
+    on(exitAction, [main] {
+        if (MainWindow* m = main())
+            m->Abandon();
+        else
+            QCoreApplication::exit(0);
+    });
+
+    timeMenu = bar->addMenu(QStringLiteral("Zeit"));
+    hourForwardAction = timeMenu->addAction(QStringLiteral("+1 Stunde"));
+    hourBackAction = timeMenu->addAction(QStringLiteral("-1 Stunde"));
+    nextDayAction = timeMenu->addAction(QStringLiteral("nächster Tag"));
+    previousDayAction = timeMenu->addAction(QStringLiteral("voriger Tag"));
+    newDateAction = timeMenu->addAction(QStringLiteral("neues Datum"));
+    newTimeAction = timeMenu->addAction(QStringLiteral("neue Uhrzeit"));
+    on(hourForwardAction, [this] { StepTime(1.0 / 24.0); });
+    on(hourBackAction, [this] { StepTime(-1.0 / 24.0); });
+    on(nextDayAction, [this] { StepTime(1.0); });
+    on(previousDayAction, [this] { StepTime(-1.0); });
+    on(newDateAction, [this] { EnterDate(); });
+    on(newTimeAction, [this] { EnterTime(); });
+
+    // The entries that open other windows do what the main window's entries do.
+    auto forward = [this, main](QAction* mine, QAction* MainWindow::*theirs) {
+        connect(mine, &QAction::triggered, this, [main, theirs] {
+            if (MainWindow* m = main())
+                if (QAction* a = m->*theirs) a->trigger();
+        });
+    };
+
+    placeMenu = bar->addMenu(QStringLiteral("Ort"));
+    germanyMapAction = placeMenu->addAction(QStringLiteral("Deutschland"));
+    worldMapAction = placeMenu->addAction(QStringLiteral("Weltkarte"));
+    enterPlaceAction = placeMenu->addAction(QStringLiteral("Ort eingeben"));
+    placeListAction = placeMenu->addAction(QStringLiteral("Liste von Orten"));
+    forward(germanyMapAction, &MainWindow::germanyMapAction);
+    forward(worldMapAction, &MainWindow::worldMapAction);
+    forward(enterPlaceAction, &MainWindow::enterPlaceAction);
+    forward(placeListAction, &MainWindow::placeListAction);
+
+    viewMenu = bar->addMenu(QStringLiteral("Ansicht"));
+    rotateAction = viewMenu->addAction(QStringLiteral("Drehen"));
+    viewMenu->addSeparator();
+    zoomInAction = viewMenu->addAction(QStringLiteral("Vergrößern"));
+    zoomOutAction = viewMenu->addAction(QStringLiteral("Verkleinern"));
+    viewMenu->addSeparator();
+    starNamesAction = viewMenu->addAction(QStringLiteral("Sternnamen"));
+    planetNamesAction = viewMenu->addAction(QStringLiteral("Planetennamen"));
+    constellationNamesAction = viewMenu->addAction(QStringLiteral("Sternbildnamen"));
+    viewMenu->addSeparator();
+    constellationLinesAction = viewMenu->addAction(QStringLiteral("Sternbildlinien"));
+    altitudeLinesAction = viewMenu->addAction(QStringLiteral("Höhenlinien"));
+    zodiacAction = viewMenu->addAction(QStringLiteral("Tierkreis"));
+    viewMenu->addSeparator();
+    goToMenu = viewMenu->addMenu(QStringLiteral("Gehe zu"));
+    goToRaDecAction = goToMenu->addAction(QStringLiteral("alpha/delta"));
+    goToAltAzAction = goToMenu->addAction(QStringLiteral("Höhe/Azimut"));
+    for (QAction* a : {planetNamesAction, constellationNamesAction, constellationLinesAction,
+                       altitudeLinesAction, zodiacAction})
+        a->setCheckable(true);
+    on(zoomInAction, [this] { ZoomIn(); });
+    on(zoomOutAction, [this] { ZoomOut(); });
+    forward(starNamesAction, &MainWindow::starNamesAction);
+    on(planetNamesAction, [this] { Toggle(0); });
+    on(constellationNamesAction, [this] { Toggle(1); });
+    on(constellationLinesAction, [this] { Toggle(2); });
+    on(altitudeLinesAction, [this] { Toggle(3); });
+    on(zodiacAction, [this] { Toggle(4); });
+    on(goToRaDecAction, [] {
+        if (GoToEquatorialDialog* d = AppWindows().goToEquatorialDialog) {
+            d->show();
+            d->raise();
+            d->activateWindow();
+        }
+    });
+    on(goToAltAzAction, [] {
+        if (GoToHorizontalDialog* d = AppWindows().goToHorizontalDialog) {
+            d->show();
+            d->raise();
+            d->activateWindow();
+        }
+    });
+
+    satelliteMenu = bar->addMenu(QStringLiteral("Satelliten"));
+    loadElementsAction = satelliteMenu->addAction(QStringLiteral("Datei laden"));
+    selectSatellitesAction = satelliteMenu->addAction(QStringLiteral("Sat-Wahl"));
+    computePassesAction = satelliteMenu->addAction(QStringLiteral("Durchgänge berechnen"));
+    showPassesAction = satelliteMenu->addAction(QStringLiteral("Durchgang zeigen"));
+    on(loadElementsAction, [this] {
+        LoadElementFileFromMenu();
+        if (Observer().satelliteCount > 0) selectSatellitesAction->setEnabled(true);
+        if (isVisible() && Observer().zoomFactor > 1) DrawChart(0);
+    });
+    forward(selectSatellitesAction, &MainWindow::selectSatellitesAction);
+    forward(computePassesAction, &MainWindow::computePassesAction);
+    forward(showPassesAction, &MainWindow::showPassesAction);
+    selectSatellitesAction->setEnabled(false);
+    computePassesAction->setEnabled(false);
+    showPassesAction->setEnabled(false);
+
+    infoMenu = bar->addMenu(QStringLiteral("Info"));
+    authorAction = infoMenu->addAction(QStringLiteral("Autor"));
+    parametersAction = infoMenu->addAction(QStringLiteral("Parameter"));
+    forward(authorAction, &MainWindow::authorAction);
+    forward(parametersAction, &MainWindow::parametersAction);
+}
+
+void ZoomWindow::SetDisplayCheckMarks() {
+    const ObserverState& o = Observer();
+    planetNamesAction->setChecked(o.showPlanetNames);
+    constellationNamesAction->setChecked(o.showConstellationNames);
+    constellationLinesAction->setChecked(o.showConstellationLines);
+    altitudeLinesAction->setChecked(o.showAltitudeLines);
+    zodiacAction->setChecked(o.showZodiac);
+}
+
+void ZoomWindow::DrawChart(int mode) {
+    InstallView();
+    DrawZoomChart(mode);
+}
+
+void ZoomWindow::Redraw() {
+    ObserverState& o = Observer();
+    try {
+        UpdateEphemeris(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+    } catch (const std::exception& e) {
+        ShowMessage(QStringLiteral("Fehler"), QString::fromUtf8(e.what()), this);
+        return;
+    }
+    o.timeChanged = true;
+    DrawChart(0);
+}
+
+void ZoomWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    selectSatellitesAction->setEnabled(Observer().satelliteCount > 0);
+    SetDisplayCheckMarks();
+    if (Observer().zoomFactor < 2) Observer().zoomFactor = 2;
+    DrawChart(0);
+}
+
+void ZoomWindow::closeEvent(QCloseEvent* event) {
+    Observer().zoomFactor = 1;
+    QMainWindow::closeEvent(event);
+}
+
+void ZoomWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange) return;
+    if (isActiveWindow()) {
+        Observer().zoomMayClose = true;
+        return;
+    }
+    // Losing the focus to another window of the program closes the zoom window,
+    // unless a dialog that works with it cleared zoomMayClose. Message and input
+    // boxes of the zoom window itself do not close it.
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible() || isActiveWindow() || !Observer().zoomMayClose) return;
+        if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
+        if (!QApplication::activeWindow()) return;
+        close();
+    });
+}
+
+bool ZoomWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == valuesBar_ && event->type() == QEvent::MouseButtonPress) {
+        ToggleLowerStatusClick();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void ZoomWindow::ToggleLowerStatusClick() { headerBar_->setVisible(!headerBar_->isVisible()); }
+
+void ZoomWindow::RefreshStatusBars() {
+    const ObserverState& o = Observer();
+    if (o.trackedSatellite < 0 || o.trackedSatellite >= Satellites().selectedCount) return;
+    const PositionLineText line = PositionLine(o.trackedSatellite);
+    headerBar_->setText(QString::fromStdString(line.header));
+    valuesBar_->setText(QString::fromStdString(line.values));
+    QFont f = StatusFont();
+    f.setBold(line.bold);
+    valuesBar_->setFont(f);
+}
+
+// --- zooming ------------------------------------------------------------------------
+
+void ZoomWindow::ZoomIn() {
+    ZoomState& z = ZoomValues();
+    if (z.choosingFrame) return;
+    for (QMenu* m : {fileMenu, timeMenu, placeMenu, viewMenu, satelliteMenu})
+        m->menuAction()->setEnabled(false);
+    z.choosingFrame = true;
+    z.markerX = z.zoomMouseX;
+    z.markerY = z.zoomMouseY;
+    DrawFrame(canvas());
+    chart_->repaint();
+}
+
+void ZoomWindow::ZoomOut() {
+    ObserverState& o = Observer();
+    o.zoomFactor = IntPart(o.zoomFactor / 2.0 + 0.5);
+    if (o.zoomFactor <= 1) {
+        o.zoomFactor = 1;
+        hide();
+        return;
+    }
+    DrawChart(-o.zoomFactor);
+}
+
+// --- pointer ------------------------------------------------------------------------
+
+void ZoomWindow::MouseMoveAt(int x, int y) {
+    ZoomState& z = ZoomValues();
+    z.zoomMouseX = x;
+    z.zoomMouseY = y;
+    const ObserverState& o = Observer();
+    const ZoomOffsets& off = ChartZoomOffsets();
+    const double d = std::hypot(x - off.zoomOffsetX, y - off.zoomOffsetY);
+    if (z.choosingFrame) {
+        chart_->setCursor(Qt::CrossCursor);
+        DrawFrame(canvas());
+        z.markerX = x;
+        z.markerY = y;
+        DrawFrame(canvas());
+        chart_->repaint();
+    } else if (d < static_cast<double>(o.chartRadius) * o.zoomFactor) {
+        chart_->setCursor(ChartCursor());
+    } else {
+        chart_->setCursor(Qt::ArrowCursor);
+    }
+}
+
+void ZoomWindow::ClickAt(int x, int y) {
+    ObserverState& o = Observer();
+    ZoomState& z = ZoomValues();
+    z.zoomMouseX = x;
+    z.zoomMouseY = y;
+    if (z.choosingFrame) {
+        DrawFrame(canvas());
+        for (QMenu* m : {fileMenu, timeMenu, placeMenu, viewMenu, satelliteMenu})
+            m->menuAction()->setEnabled(true);
+        z.choosingFrame = false;
+        z.markerX = x;
+        z.markerY = y;
+        o.zoomFactor *= 2;
+        DrawChart(o.zoomFactor);
+        return;
+    }
+    ZoomHit hit;
+    int label = 0;
+    QString text;
+    try {
+        text = ZoomIdentifyAt(x, y, &hit, &label);
+    } catch (const std::exception& e) {
+        ShowMessage(QStringLiteral("Fehler"), QString::fromUtf8(e.what()), this);
+        return;
+    }
+    if (hit.kind == ZoomHit::Satellite) {
+        o.trackedSatellite = hit.index - 1;
+        headerBar_->show();
+        valuesBar_->show();
+        RefreshStatusBars();
+    }
+    const ZoomOffsets& off = ChartZoomOffsets();
+    const double d = std::hypot(x - off.zoomOffsetX, y - off.zoomOffsetY);
+    if (d > static_cast<double>(o.chartRadius) * o.zoomFactor) return;
+    ShowMessage(QStringLiteral("Info"), text, this);
+    if (label < 1) return;
+    // The constellation blinks five times in the zoom window.
+    const std::string code = LabelPlotTable()[static_cast<size_t>(label - 1)].text.substr(0, 3);
+    auto paint = [&](QColor colour) {
+        for (const StarPlotEntry& e : StarPlotTable())
+            if (e.x * e.y != 0.0 && e.constellation == code) {
+                const QPoint p = ZoomMap(e.x, e.y);
+                DrawStarGlyph(canvas(), p.x(), p.y(), colour, e.magnitude, o.zoomFactor);
+            }
+        chart_->repaint();
+    };
+    BlinkFiveTimes(paint, ChartHooks().blinkWaitMs);
+}
+
+// --- time -------------------------------------------------------------------------------
+
+void ZoomWindow::StepTime(double days) {
+    Observer().currentJD += days;
+    Redraw();
+}
+
+void ZoomWindow::EnterDate() {
+    ObserverState& o = Observer();
+    FormatDateTime1900(o.currentJD);
+    const InputAnswer answer = AppDialogs().Input(QStringLiteral("Datum ändern"),
+                                                  QStringLiteral("Bitte neues Datum eingeben:"),
+                                                  QString::fromStdString(DateText), this);
+    QString canonical;
+    if (!ParseChartDate(answer.text, &canonical)) {
+        ShowMessage(QStringLiteral("Fehler"),
+                    QString::fromStdString(datetext::BadDateMessage(answer.text.toStdString())),
+                    this);
+        return;
+    }
+    // A year later than latestYear is replaced by latestYear.
+    const int year = canonical.mid(6).toInt();
+    if (year > o.latestYear)
+        canonical =
+            canonical.left(6) + QStringLiteral("%1").arg(o.latestYear, 4, 10, QLatin1Char('0'));
+    DateText = canonical.toStdString();
+    SetInstantFromDateTimeTexts();
+    Redraw();
+}
+
+void ZoomWindow::EnterTime() {
+    FormatDateTime1900(Observer().currentJD);
+    const InputAnswer answer = AppDialogs().Input(QStringLiteral("Uhrzeit ändern"),
+                                                  QStringLiteral("Bitte neue Uhrzeit eingeben:"),
+                                                  QString::fromStdString(TimeText), this);
+    QString canonical;
+    if (!ParseChartTime(answer.text, &canonical)) {
+        ShowMessage(
+            QStringLiteral("Fehler"),
+            QStringLiteral("'") + answer.text + QStringLiteral("' ist keine gültige Uhrzeit"),
+            this);
+        return;
+    }
+    TimeText = canonical.toStdString();
+    SetInstantFromDateTimeTexts();
+    Redraw();
+}
+
+// --- keys -------------------------------------------------------------------------------
+
+void ZoomWindow::KeyTyped(QChar key) {
+    ObserverState& o = Observer();
+    if (key == QLatin1Char('n')) {
+        CentreOnTrackedSatellite(o.zoomFactor);
+    } else if (key == QLatin1Char('*')) {
+        CentreOnTrackedSatellite(o.zoomFactor * 2);
+    } else if (key == QLatin1Char('/')) {
+        CentreOnTrackedSatellite(o.zoomFactor / 2);
+    } else if (key == QLatin1Char('+')) {
+        StepWithTrails(+1);
+    } else if (key == QLatin1Char('-')) {
+        StepWithTrails(-1);
+    } else if (key == QLatin1Char('t')) {
+        const InputAnswer answer = AppDialogs().Input(QStringLiteral("Schrittweite ändern"),
+                                                      QStringLiteral("Schrittweite in Sekunden:"),
+                                                      QString::number(o.timeStepSeconds), this);
+        int step = 0;
+        if (!numtext::ParseInteger(answer.text.toStdString(), step)) {
+            ShowMessage(
+                QStringLiteral("Fehler"),
+                QString::fromStdString(numtext::BadIntegerMessage(answer.text.toStdString())),
+                this);
+            return;
+        }
+        o.timeStepSeconds = step;
+        Redraw();
+    }
+}
+
+void ZoomWindow::CentreOnTrackedSatellite(int newFactor) {
+    ObserverState& o = Observer();
+    if (o.trackedSatellite < 0 || o.trackedSatellite >= Satellites().selectedCount) return;
+    const SatObservation seen = ObserveSatellite(o.trackedSatellite, o.currentJD);
+    if (!(seen.altitudeDeg > 0.0)) return;
+    const ChartPoint p =
+        ProjectToChart((90.0 - seen.altitudeDeg) * kDegToRad, seen.azimuthDeg * kDegToRad);
+    const double cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
+    const double theta = AngleOf((p.y - cy) / R, (p.x - cx) / R);
+    o.previousRotationRad = o.rotationRad;
+    const double rotation = Mod2Pi(o.previousRotationRad - theta);
+    o.rotationRad = rotation;
+    o.zoomFactor = std::max(2, newFactor);
+
+    const int W = ZoomOuterWidth(), H = ZoomOuterHeight();
+    const int vx = W / 2, vy = ZoomViewCentreY(H);
+    const int ox = vx - IntPart((p.x - cx) * o.zoomFactor);
+    const int oy = vy - IntPart((p.y - cy) * o.zoomFactor);
+    const double dx = ox - vx, dy = oy - vy;
+    const double c = std::cos(theta), s = std::sin(theta);
+    ZoomOffsets& z = ChartZoomOffsets();
+    z.zoomOffsetX = IntPart(vx + c * dx - s * dy);
+    z.zoomOffsetY = IntPart(vy + s * dx + c * dy);
+
+    Redraw();
+    RefreshStatusBars();
+}
+
+void ZoomWindow::StepWithTrails(int direction) {
+    ObserverState& o = Observer();
+    ZoomState& zs = ZoomValues();
+    o.currentJD += direction * o.timeStepSeconds / 86400.0;
+    if (o.currentJD < zs.zoomTrailOriginJD) zs.zoomTrailOriginJD = o.currentJD;
+    UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+    FormatDateTime1900(o.currentJD);
+    setWindowTitle(ZoomCaption());
+    SatelliteTable& sats = Satellites();
+    const int sky = ChartShades().skyGrey;
+    auto drawSatellites = [&](bool old) {
+        for (int k = 1; k <= sats.selectedCount; ++k) {
+            const size_t i = static_cast<size_t>(k);
+            if (sats.chartX[i] <= 0.0) continue;
+            const QColor colour = SatelliteStepColour(sats.inShadow[i] == 1, old, direction, sky);
+            const QPoint p = ZoomMap(sats.chartX[i], sats.chartY[i]);
+            DrawStarGlyph(canvas(), p.x(), p.y(), colour,
+                          ZoomSatelliteMagnitude(sats.chartMagnitude[i], o.zoomFactor),
+                          o.zoomFactor);
+        }
+    };
+    drawSatellites(true);
+    if (o.satelliteCount > 0) {
+        SatelliteUi ui;
+        ui.showMessage = [this](const std::string& caption, const std::string& text) {
+            ShowMessage(QString::fromStdString(caption), QString::fromStdString(text), this);
+        };
+        ComputeSatellites(ui);
+    }
+    drawSatellites(false);
+    RefreshStatusBars();
+    chart_->repaint();
+}
+
+void ZoomWindow::Toggle(int which) {
+    ObserverState& o = Observer();
+    auto sync = [this] {
+        if (MainWindow* m = AppWindows().mainWindow) m->SetDisplayCheckMarks();
+        SetDisplayCheckMarks();
+    };
+    Canvas& c = canvas();
+    switch (which) {
+        case 0:
+            o.showPlanetNames = !o.showPlanetNames;
+            sync();
+            if (o.showPlanetNames)
+                DrawZoomPlanetNames(c);
+            else
+                DrawChart(0);
+            break;
+        case 1:
+            DrawZoomConstellationNames(c);
+            o.showConstellationNames = !o.showConstellationNames;
+            sync();
+            if (!o.showConstellationNames) DrawChart(0);
+            break;
+        case 2:
+            o.showConstellationLines = !o.showConstellationLines;
+            sync();
+            DrawChart(0);
+            break;
+        case 3:
+            o.showAltitudeLines = !o.showAltitudeLines;
+            sync();
+            if (o.showAltitudeLines)
+                DrawZoomAltitudeLines(c);
+            else
+                DrawChart(0);
+            break;
+        case 4:
+            DrawZoomZodiac(c);
+            o.showZodiac = !o.showZodiac;
+            sync();
+            break;
+        default:
+            break;
+    }
+    chart_->repaint();
+}
+
+// --- for other windows ---------------------------------------------------------------------
+
+bool ZoomWindow::ShowSatellite(int k, int factor) {
+    ObserverState& o = Observer();
+    if (k < 0 || k >= Satellites().selectedCount) return false;
+    const SatObservation seen = ObserveSatellite(k, o.currentJD);
+    // The chart instant may just have been set (a pass shown): its Sun and Moon.
+    UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+    if (!(seen.altitudeDeg > 0.0)) return false;
+    o.trackedSatellite = k;
+    o.zoomFactor = std::max(2, factor);
+    if (!isVisible()) show();
+    headerBar_->show();
+    valuesBar_->show();
+    CentreOnTrackedSatellite(o.zoomFactor);
+    raise();
+    activateWindow();
+    return true;
+}
+
+void ZoomWindow::ShowChartPoint(double x, double y, int factor) {
+    ObserverState& o = Observer();
+    o.zoomFactor = std::max(2, factor);
+    const QPoint c = ZoomViewCentre();
+    ZoomOffsets& z = ChartZoomOffsets();
+    z.zoomOffsetX = c.x() - IntPart((x - o.chartCentreX) * o.zoomFactor);
+    z.zoomOffsetY = c.y() - IntPart((y - o.chartCentreY) * o.zoomFactor);
+    if (!isVisible()) show();
+    Redraw();
+    raise();
+    activateWindow();
+}
