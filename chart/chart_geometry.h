@@ -2,6 +2,10 @@
 // printing share.
 #pragma once
 
+// Height of the bars (menu and status bars) that the main window's outer height
+// includes besides its chart.
+inline constexpr int kMainBarsHeight = 48;
+
 // Height of the bars that the zoom window's outer height H includes besides its
 // chart; the zoom view centre is (W / 2, (H - kZoomBarsHeight) / 2).
 inline constexpr int kZoomBarsHeight = 48;

@@ -3,8 +3,10 @@
 #include <cmath>
 
 #include "catalog/catalog.h"
+#include "chart/body_plot.h"
+#include "chart/chart_projection.h"
+#include "chart/chart_view.h"
 #include "chart/plot_tables.h"
-#include "core/chart_projection.h"
 #include "core/minor_body.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
@@ -56,12 +58,12 @@ struct PlotAltAz {
 
 PlotAltAz AltAzOfPlot(double x, double y) {
     const ObserverState& o = Observer();
-    const double dx = x - o.chartCentreX, dy = y - o.chartCentreY;
+    const double dx = x - ChartView().chartCentreX, dy = y - ChartView().chartCentreY;
     const double r = std::sqrt(dx * dx + dy * dy);
     PlotAltAz a;
-    a.altitudeDeg = (kPi / 2.0 - 2.0 * std::atan(r / o.chartRadius)) * 180.0 / kPi;
+    a.altitudeDeg = (kPi / 2.0 - 2.0 * std::atan(r / ChartView().chartRadius)) * 180.0 / kPi;
     double az = r > 0.0 ? AngleOf(dy / r, dx / r) : 0.0;
-    az = (az - o.rotationRad) * 180.0 / kPi + 180.0;
+    az = (az - ChartView().rotationRad) * 180.0 / kPi + 180.0;
     while (az < 0.0) az += 360.0;
     while (az > 360.0) az -= 360.0;
     a.azimuthDeg = az;
@@ -200,7 +202,7 @@ QString IdentifyAt(int x, int y, int* blinkLabel, bool* hit) {
     const ObserverState& o = Observer();
     if (blinkLabel) *blinkLabel = 0;
     if (hit) *hit = true;
-    const MinorBodyState& m = MinorBody();
+    const MinorBodyOnChart& m = MinorBodyPlot();
     if (Near(m.chartX, m.chartY, x, y, 4, 4, false) && (m.chartX != 0.0 || m.chartY != 0.0))
         return MinorBodyText();
     for (int i = 0; i < kBodyCount; ++i) {

@@ -8,15 +8,18 @@
 #include <functional>
 
 #include "catalog/catalog.h"
+#include "chart/body_plot.h"
 #include "chart/canvas.h"
 #include "chart/chart_hooks.h"
+#include "chart/chart_projection.h"
+#include "chart/chart_view.h"
 #include "chart/constellation_path.h"
 #include "chart/ecliptic_path.h"
 #include "chart/plot_tables.h"
+#include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
 #include "chart/zoom_chart.h"
 #include "chart/zoom_moon.h"
-#include "core/chart_projection.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
 #include "core/observer_state.h"
@@ -39,8 +42,8 @@ struct PaperChart {
 
     QPoint Map(double x, double y) const {
         const ObserverState& o = Observer();
-        return QPoint(centreX + IntPart((x - o.chartCentreX) * scale),
-                      centreY - IntPart((y - o.chartCentreY) * scale));
+        return QPoint(centreX + IntPart((x - ChartView().chartCentreX) * scale),
+                      centreY - IntPart((y - ChartView().chartCentreY) * scale));
     }
     int StarRadius(double m) const {
         return zoom ? PrintedZoomStarRadius(m, zoomFactor) : PrintedStarRadius(m);
@@ -105,8 +108,9 @@ void InkedMoon(Canvas& c, QPoint centre, int f, double theta) {
 
 void CompassLetters(Canvas& c, const PaperChart& g) {
     const ObserverState& o = Observer();
-    const double angles[4] = {o.rotationRad + kPi, o.rotationRad, o.rotationRad - kPi / 2.0,
-                              o.rotationRad + kPi / 2.0};
+    const double angles[4] = {ChartView().rotationRad + kPi, ChartView().rotationRad,
+                              ChartView().rotationRad - kPi / 2.0,
+                              ChartView().rotationRad + kPi / 2.0};
     c.SetFont(Courier(4.5, false));
     for (int i = 0; i < 4; ++i) {
         const QString text = ChartTexts().compass[static_cast<size_t>(i)].text;
@@ -130,7 +134,7 @@ void AltitudeLines(Canvas& c, const PaperChart& g) {
         return QPoint(IntPart(g.centreX + std::sin(a) * g.radius),
                       IntPart(g.centreY - std::cos(a) * g.radius));
     };
-    for (double a : {o.rotationRad, o.rotationRad + kPi / 2.0}) {
+    for (double a : {ChartView().rotationRad, ChartView().rotationRad + kPi / 2.0}) {
         const QPoint p = rim(a), q = rim(a + kPi);
         c.MoveTo(p.x(), p.y());
         c.LineTo(q.x(), q.y());
@@ -167,12 +171,12 @@ void CommonLayers(Canvas& c, const PaperChart& g, JD1900 trailOrigin) {
     const BodyPlotEntry& sunPlot = BodyPlotTable()[kBodySun];
     if (sun.altitudeDeg > 0.0 && sunPlot.x * sunPlot.y != 0.0)
         FilledCircle(c, g.Map(sunPlot.x, sunPlot.y),
-                     std::max(10, IntPart(sun.discRadius * g.scale)), ' ');
+                     std::max(10, IntPart(SunPlot().discRadius * g.scale)), ' ');
     const MoonState& moon = Moon();
     const BodyPlotEntry& moonPlot = BodyPlotTable()[kBodyMoon];
     if (moon.altitudeDeg > 0.0 && moonPlot.x * moonPlot.y != 0.0)
         InkedMoon(c, g.Map(moonPlot.x, moonPlot.y),
-                  std::max(10, IntPart(moon.discRadius * g.scale)), moon.limbAngle);
+                  std::max(10, IntPart(MoonPlot().discRadius * g.scale)), MoonPlot().limbAngle);
 
     if (o.showConstellationLines) {
         const ConstellationLineList list = ReadConstellationLines();
@@ -216,7 +220,7 @@ void CommonLayers(Canvas& c, const PaperChart& g, JD1900 trailOrigin) {
         ComputeSatellites();
     }
 
-    const MinorBodyState& m = MinorBody();
+    const MinorBodyOnChart& m = MinorBodyPlot();
     if (m.chartX * m.chartY != 0.0) {
         const QPoint p = g.Map(m.chartX, m.chartY);
         OpenCircle(c, p, 6);
@@ -266,7 +270,7 @@ void SkyPage(QPagedPaintDevice& printer) {
     g.radius = IntPart(page.height * 0.45);
     g.centreX = IntPart(page.height * 0.475) + page.width - page.height;
     g.centreY = -(page.height / 2);
-    g.scale = static_cast<double>(g.radius) / o.chartRadius;
+    g.scale = static_cast<double>(g.radius) / ChartView().chartRadius;
 
     const SkyChartTexts& texts = ChartTexts();
     c.SetFont(Courier(5.4, true));
@@ -311,12 +315,12 @@ void ZoomPage(QPagedPaintDevice& printer) {
     const ObserverState& o = Observer();
     const ZoomOffsets& z = ChartZoomOffsets();
     const int W = ZoomOuterWidth(), H = ZoomOuterHeight();
-    const int factor = std::max(1, o.zoomFactor);
+    const int factor = std::max(1, ChartView().zoomFactor);
     PaperChart g;
     g.zoom = true;
     g.zoomFactor = factor;
     g.scale = static_cast<double>(page.width) / W * factor;
-    g.radius = IntPart(o.chartRadius * g.scale);
+    g.radius = IntPart(ChartView().chartRadius * g.scale);
     g.centreX = page.width / 2 - IntPart(((W / 2 - z.zoomOffsetX) / factor) * g.scale);
     g.centreY =
         IntPart(((ZoomViewCentreY(H) - z.zoomOffsetY) / factor) * g.scale) - page.height / 2;
@@ -326,8 +330,8 @@ void ZoomPage(QPagedPaintDevice& printer) {
         QString::fromStdString(o.placeName).left(12).leftJustified(12, QLatin1Char(' '));
     const MoonState& moon = Moon();
     const QString header =
-        QStringLiteral("Zoom ") + QString::number(o.zoomFactor) + QStringLiteral(" : ") + place +
-        QStringLiteral("  ") + QString::fromStdString(DateText) + QStringLiteral("  ") +
+        QStringLiteral("Zoom ") + QString::number(ChartView().zoomFactor) + QStringLiteral(" : ") +
+        place + QStringLiteral("  ") + QString::fromStdString(DateText) + QStringLiteral("  ") +
         QString::fromStdString(TimeText) + QStringLiteral(" ") +
         QString::fromStdString(o.zoneName) + QStringLiteral(" : So ") +
         QString::number(Sun().altitudeDeg, 'f', 2) + QStringLiteral("°") +

@@ -7,7 +7,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/chart_projection.h"
+#include "chart/chart_projection.h"
 
 class Canvas;
 

@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-#include "core/chart_projection.h"
+#include "chart/body_plot.h"
+#include "chart/chart_projection.h"
 #include "core/frames.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
@@ -55,9 +56,11 @@ void UpdateSunAndShades(double cosLatitude, double sinLatitude, double eastLongi
     const ObserverState& o = Observer();
     SunPosition(o.dynamicJD);
     SunForChart();
+    PlotSun();
     gShades.skyGrey = SkyGreyLevel(Sun().altitudeDeg);
     gShades.lineGrey = LineGreyLevel(Sun().altitudeDeg);
     MoonPosition(o.dynamicJD);
+    PlotMoon();
 }
 
 void UpdateSunMoon(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
@@ -75,4 +78,5 @@ void UpdateSunMoon(double cosLatitude, double sinLatitude, double eastLongitudeD
     s.altitudeDeg = hz.altitude * kRadToDeg;
     s.azimuth = hz.azimuth;
     MoonPosition(o.dynamicJD);
+    PlotMoon();
 }

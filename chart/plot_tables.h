@@ -6,7 +6,7 @@
 #include <array>
 #include <string>
 
-#include "core/chart_projection.h"
+#include "chart/chart_projection.h"
 
 inline constexpr int kStarPlotCount = 15639;
 inline constexpr int kLabelPlotCount = 89;

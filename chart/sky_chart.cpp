@@ -8,15 +8,18 @@
 #include <vector>
 
 #include "catalog/catalog.h"
+#include "chart/body_plot.h"
 #include "chart/canvas.h"
 #include "chart/chart_hooks.h"
+#include "chart/chart_projection.h"
+#include "chart/chart_view.h"
 #include "chart/constellation_path.h"
 #include "chart/ecliptic_path.h"
 #include "chart/ephemeris_update.h"
 #include "chart/plot_tables.h"
+#include "chart/satellite_plot.h"
 #include "chart/sky_chart_compute.h"
 #include "chart/star_glyph.h"
-#include "core/chart_projection.h"
 #include "core/constants.h"
 #include "core/ephemeris_file_error.h"
 #include "core/frames.h"
@@ -157,7 +160,8 @@ double TerminatorHalfWidth(int w, int dy, int k) {
 void DrawMoonPhaseSymbol(Canvas& canvas) {
     const ObserverState& o = Observer();
     const MoonState& m = Moon();
-    const int cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
+    const int cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
+              R = ChartView().chartRadius;
     const int k = R / 7;
     const int gx = IntPart(cx - 1.5 * R);
     if (k < 1) return;
@@ -191,13 +195,14 @@ void DrawMoonPhaseSymbol(Canvas& canvas) {
 void DrawMoonDisc(Canvas& canvas, int skyGrey) {
     const MoonState& m = Moon();
     const int f = DrawnRadius(m.altitudeDeg, kMoonSemiDiameterDeg / m.distance, 3);
-    const int mx = IntPart(m.chartX), my = IntPart(m.chartY);
+    const MoonOnChart& plot = MoonPlot();
+    const int mx = IntPart(plot.chartX), my = IntPart(plot.chartY);
     const QColor sky(skyGrey, skyGrey, skyGrey);
     canvas.SetPen(kMoonDiscOutline);
     canvas.SetBrush(sky);
     canvas.Ellipse(mx - f, my - f, mx + f, my + f);
 
-    const double theta = m.limbAngle;
+    const double theta = plot.limbAngle;
     const double c = std::cos(theta), sn = std::sin(theta);
     auto turned = [&](double u, double v) {
         return QPoint(mx + IntPart(u * c - v * sn), my + IntPart(u * sn + v * c));
@@ -228,9 +233,10 @@ void DrawMoonDisc(Canvas& canvas, int skyGrey) {
 // text's half diagonal must stay inside the rim.
 bool InsideDisc(int left, int top, int w, int h) {
     const ObserverState& o = Observer();
-    const double dx = left - o.chartCentreX, dy = top - o.chartCentreY;
-    return o.chartRadius > std::sqrt(dx * dx + dy * dy) +
-                               2.0 * std::sqrt((w / 2.0) * (w / 2.0) + (h / 2.0) * (h / 2.0));
+    const double dx = left - ChartView().chartCentreX, dy = top - ChartView().chartCentreY;
+    return ChartView().chartRadius >
+           std::sqrt(dx * dx + dy * dy) +
+               2.0 * std::sqrt((w / 2.0) * (w / 2.0) + (h / 2.0) * (h / 2.0));
 }
 
 SatelliteUi ChartSatelliteUi() {
@@ -270,7 +276,8 @@ void ReportError(const std::string& text, std::string* error) {
 // The chart layers proper; data-file errors propagate to the caller.
 void DrawLayers(Canvas& canvas) {
     ObserverState& o = Observer();
-    const int cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
+    const int cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
+              R = ChartView().chartRadius;
 
     if (o.timeChanged) o.trailOriginJD = o.currentJD;
     FormatDateTime1900(o.currentJD);
@@ -313,15 +320,16 @@ void DrawLayers(Canvas& canvas) {
         canvas.SetPen(Qt::white);
         canvas.SetBrush(Qt::white);
         canvas.Ellipse(sx - r, sy - r, sx + r, sy + r);
-        Sun().discRadius = r;
+        SunPlot().discRadius = r;
     }
     ComputeMoonDiscRadius();
     if (moon.altitudeDeg > 0.0) {
         DrawMoonDisc(canvas, skyGrey);
-        Moon().discRadius = DrawnRadius(moon.altitudeDeg, kMoonSemiDiameterDeg / moon.distance, 3);
+        MoonPlot().discRadius =
+            DrawnRadius(moon.altitudeDeg, kMoonSemiDiameterDeg / moon.distance, 3);
     }
 
-    PlanetPositions(o.dynamicJD);
+    PlanetPositionsOnChart(o.dynamicJD);
     for (int i = kBodyMercury; i < kBodyCount; ++i) {
         const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
         if (b.x * b.y > 0.0)
@@ -338,12 +346,13 @@ void DrawLayers(Canvas& canvas) {
     });
 
     MinorBodyPosition(o.currentJD);
-    const MinorBodyState& minor = MinorBody();
+    PlotMinorBody();
+    const MinorBodyOnChart& minor = MinorBodyPlot();
     if (minor.chartX * minor.chartY != 0.0) {
         canvas.SetPen(lineGrey);
         canvas.SetBrush(sky, BrushStyle::Clear);
         canvas.Circle(IntPart(minor.chartX), IntPart(minor.chartY), 3);
-        if (minor.magnitude < 10.0 && (minor.tailX != 0.0 || minor.tailY != 0.0)) {
+        if (MinorBody().magnitude < 10.0 && (minor.tailX != 0.0 || minor.tailY != 0.0)) {
             canvas.MoveTo(IntPart(minor.chartX), IntPart(minor.chartY));
             canvas.LineTo(IntPart(minor.tailX), IntPart(minor.tailY));
         }
@@ -441,8 +450,9 @@ void DrawTitleLabels(Canvas& canvas) {
 
 void PlaceCompassLabels(Canvas& canvas) {
     const ObserverState& o = Observer();
-    const double angles[4] = {o.rotationRad + kPi, o.rotationRad, o.rotationRad - kPi / 2.0,
-                              o.rotationRad + kPi / 2.0};
+    const double angles[4] = {ChartView().rotationRad + kPi, ChartView().rotationRad,
+                              ChartView().rotationRad - kPi / 2.0,
+                              ChartView().rotationRad + kPi / 2.0};
     const CanvasFont font =
         CanvasFont::Pixels(QStringLiteral("Courier New"), 11, false, kCompassColour);
     canvas.SetFont(font);
@@ -451,17 +461,18 @@ void PlaceCompassLabels(Canvas& canvas) {
         const QSize size = canvas.TextExtent(label.text);
         const double w = size.width(), h = size.height();
         const double d = std::sqrt(w * w + h * h) * 5.0 / 9.0;
-        const int left =
-            IntPart(o.chartCentreX + std::sin(angles[i]) * (o.chartRadius + d) - w / 2.0);
-        const int top =
-            IntPart(o.chartCentreY + std::cos(angles[i]) * (o.chartRadius + d) - h / 2.0);
+        const int left = IntPart(ChartView().chartCentreX +
+                                 std::sin(angles[i]) * (ChartView().chartRadius + d) - w / 2.0);
+        const int top = IntPart(ChartView().chartCentreY +
+                                std::cos(angles[i]) * (ChartView().chartRadius + d) - h / 2.0);
         DrawLabel(canvas, label, left, top, label.text, font);
     }
 }
 
 void DrawAltitudeLines(Canvas& canvas) {
     const ObserverState& o = Observer();
-    const int cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
+    const int cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
+              R = ChartView().chartRadius;
     const CanvasPen savedPen = canvas.Pen();
     const CanvasBrush savedBrush = canvas.Brush();
     canvas.SetPen(kAltitudeLineColour, 1, PenMode::Xor);
@@ -473,7 +484,7 @@ void DrawAltitudeLines(Canvas& canvas) {
     auto rim = [&](double a) {
         return QPoint(IntPart(cx + std::sin(a) * R), IntPart(cy + std::cos(a) * R));
     };
-    for (double a : {o.rotationRad, o.rotationRad + kPi / 2.0}) {
+    for (double a : {ChartView().rotationRad, ChartView().rotationRad + kPi / 2.0}) {
         const QPoint p = rim(a), q = rim(a + kPi);
         canvas.MoveTo(p.x(), p.y());
         canvas.LineTo(q.x(), q.y());
@@ -549,9 +560,9 @@ JD1900 RiseSetLabelInstant(int index) {
 
 void DrawRiseSetLabels(Canvas& canvas) {
     const ObserverState& o = Observer();
-    const int k = o.chartRadius / 7;
-    const int j = IntPart(o.chartCentreY + 2.5 * k);
-    const int moonTop = IntPart(o.chartCentreY - 2.5 * k);
+    const int k = ChartView().chartRadius / 7;
+    const int j = IntPart(ChartView().chartCentreY + 2.5 * k);
+    const int moonTop = IntPart(ChartView().chartCentreY - 2.5 * k);
     const int tops[kRiseSetLabelCount] = {j,      j + 15, j + 30,  j + 45,       j + 65,
                                           j + 80, j + 95, j + 110, moonTop + 25, moonTop + 10};
     // Each Sun altitude and the Moon once: rising and setting come together.

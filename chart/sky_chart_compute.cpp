@@ -3,9 +3,10 @@
 #include <cmath>
 
 #include "catalog/catalog.h"
+#include "chart/body_plot.h"
+#include "chart/chart_projection.h"
 #include "chart/ephemeris_update.h"
 #include "chart/plot_tables.h"
-#include "core/chart_projection.h"
 #include "core/constants.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
@@ -90,9 +91,10 @@ void ComputeNebulaPositions(bool chartRadii, const std::function<void(int)>& vis
 }
 
 void ComputeMoonDiscRadius() {
-    MoonState& m = Moon();
+    const MoonState& m = Moon();
     if (m.distance > 0.0)
-        m.discRadius = DrawnRadiusUnrounded(m.altitudeDeg, kMoonSemiDiameterDeg / m.distance);
+        MoonPlot().discRadius =
+            DrawnRadiusUnrounded(m.altitudeDeg, kMoonSemiDiameterDeg / m.distance);
 }
 
 void UpdateEphemeris(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
@@ -101,8 +103,9 @@ void UpdateEphemeris(double cosLatitude, double sinLatitude, double eastLongitud
     UpdateSunAndShades(cosLatitude, sinLatitude, eastLongitudeDeg, instant);
     ComputeStarPositions();
     ComputeMoonDiscRadius();
-    PlanetPositions(Observer().dynamicJD);
+    PlanetPositionsOnChart(Observer().dynamicJD);
     ComputeLabelPositions();
     ComputeNebulaPositions(false);
     MinorBodyPosition(instant);
+    PlotMinorBody();
 }

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "chart/canvas.h"
+#include "chart/chart_view.h"
 #include "core/observer_state.h"
 
 StarGlyphShape StarGlyphFor(double m, int zoomFactor) {
@@ -77,5 +78,5 @@ void DrawStarGlyph(Canvas& canvas, int x, int y, QColor colour, double magnitude
 }
 
 void DrawStarGlyph(Canvas& canvas, int x, int y, QColor colour, double magnitude) {
-    DrawStarGlyph(canvas, x, y, colour, magnitude, Observer().zoomFactor);
+    DrawStarGlyph(canvas, x, y, colour, magnitude, ChartView().zoomFactor);
 }

@@ -5,16 +5,19 @@
 #include <exception>
 
 #include "catalog/catalog.h"
+#include "chart/body_plot.h"
 #include "chart/canvas.h"
 #include "chart/chart_hooks.h"
+#include "chart/chart_projection.h"
+#include "chart/chart_view.h"
 #include "chart/constellation_path.h"
 #include "chart/ecliptic_path.h"
 #include "chart/ephemeris_update.h"
 #include "chart/plot_tables.h"
+#include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
 #include "chart/zoom_moon.h"
-#include "core/chart_projection.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
 #include "core/observer_state.h"
@@ -32,7 +35,7 @@ const QColor kZodiacColour{128, 128, 0};
 
 QColor Grey(int level) { return QColor(level, level, level); }
 
-int CurrentScale() { return std::max(1, Observer().zoomFactor); }
+int CurrentScale() { return std::max(1, ChartView().zoomFactor); }
 
 // Text inside the zoom disc: the point (left, top) and the half diagonal of the
 // text stay inside the rim of radius R * zoomFactor about the zoom offsets.
@@ -40,7 +43,7 @@ bool InsideZoomDisc(int left, int top, int w, int h) {
     const ObserverState& o = Observer();
     const ZoomOffsets& z = ChartZoomOffsets();
     const double dx = left - z.zoomOffsetX, dy = top - z.zoomOffsetY;
-    return o.chartRadius * o.zoomFactor >
+    return ChartView().chartRadius * ChartView().zoomFactor >
            std::sqrt(dx * dx + dy * dy) +
                2.0 * std::sqrt((w / 2.0) * (w / 2.0) + (h / 2.0) * (h / 2.0));
 }
@@ -52,13 +55,14 @@ CanvasFont NameFont() {
 void DrawCompassLetters(Canvas& canvas, int scale) {
     const ObserverState& o = Observer();
     const ZoomOffsets& z = ChartZoomOffsets();
-    const double angles[4] = {o.rotationRad + kPi, o.rotationRad, o.rotationRad - kPi / 2.0,
-                              o.rotationRad + kPi / 2.0};
+    const double angles[4] = {ChartView().rotationRad + kPi, ChartView().rotationRad,
+                              ChartView().rotationRad - kPi / 2.0,
+                              ChartView().rotationRad + kPi / 2.0};
     const QString letters[4] = {QStringLiteral("N"), QStringLiteral("S"), QStringLiteral("O"),
                                 QStringLiteral("W")};
     canvas.SetFont(CanvasFont::Pixels(QStringLiteral("Courier New"), 11, false, kCompassColour));
     canvas.SetTextBackground(TextBackground::Transparent);
-    const double radius = static_cast<double>(o.chartRadius) * scale;
+    const double radius = static_cast<double>(ChartView().chartRadius) * scale;
     for (int i = 0; i < 4; ++i) {
         const QSize size = canvas.TextExtent(letters[i]);
         const double w = size.width(), h = size.height();
@@ -89,7 +93,8 @@ void DrawSatellites(Canvas& canvas, bool timeChanged) {
         const QPoint p = ZoomMap(sats.chartX[i], sats.chartY[i]);
         DrawStarGlyph(canvas, p.x(), p.y(),
                       sats.inShadow[i] == 1 ? kShadowSatelliteColour : kSunlitSatelliteColour,
-                      ZoomSatelliteMagnitude(sats.chartMagnitude[i], o.zoomFactor), o.zoomFactor);
+                      ZoomSatelliteMagnitude(sats.chartMagnitude[i], ChartView().zoomFactor),
+                      ChartView().zoomFactor);
         if (k == o.trackedSatellite + 1 && timeChanged) {
             gState.lastPointerTarget = p;
             if (gView.movePointer) gView.movePointer(p);
@@ -98,7 +103,7 @@ void DrawSatellites(Canvas& canvas, bool timeChanged) {
 }
 
 void DrawMinorBody(Canvas& canvas) {
-    const MinorBodyState& m = MinorBody();
+    const MinorBodyOnChart& m = MinorBodyPlot();
     if (m.chartX * m.chartY == 0.0) return;
     const CanvasPen savedPen = canvas.Pen();
     const CanvasBrush savedBrush = canvas.Brush();
@@ -123,7 +128,8 @@ void DrawEdgeLetters(Canvas& canvas, QPointF centre, QPointF a, QPointF b, const
     const int width = canvas.Width();
     const int statusHeight = gView.statusBarsHeight ? gView.statusBarsHeight() : 0;
     const int height = canvas.Height();
-    const double limit = static_cast<double>(o.chartRadius) * o.zoomFactor - 10.0;
+    const double limit =
+        static_cast<double>(ChartView().chartRadius) * ChartView().zoomFactor - 10.0;
     struct Edge {
         bool horizontal;
         double value;
@@ -161,7 +167,8 @@ void DrawLayers(Canvas& canvas, int mode) {
     ObserverState& o = Observer();
     ZoomOffsets& z = ChartZoomOffsets();
     const int W = ZoomOuterWidth(), H = ZoomOuterHeight();
-    const int cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
+    const int cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
+              R = ChartView().chartRadius;
 
     if (gView.showTrackedStatus) gView.showTrackedStatus(o.trackedSatellite >= 0);
     gState.zoomTrailOriginJD = o.currentJD;
@@ -169,7 +176,7 @@ void DrawLayers(Canvas& canvas, int mode) {
     if (gView.setCaption) gView.setCaption(ZoomCaption());
     canvas.Clear(Qt::black);
 
-    int scale = o.zoomFactor;
+    int scale = ChartView().zoomFactor;
     if (mode > 2) {
         z.zoomOffsetX = W / 2 - 2 * (gState.markerX - z.zoomOffsetX);
         z.zoomOffsetY = ZoomViewCentreY(H) - 2 * (gState.markerY - z.zoomOffsetY);
@@ -202,7 +209,7 @@ void DrawLayers(Canvas& canvas, int mode) {
     const SunState& sun = Sun();
     const BodyPlotEntry& sunPlot = BodyPlotTable()[kBodySun];
     if (sun.altitudeDeg > 0.0 && sunPlot.x * sunPlot.y != 0.0) {
-        const int r = std::max(3, IntPart(scale * sun.discRadius));
+        const int r = std::max(3, IntPart(scale * SunPlot().discRadius));
         const QPoint p = map(sunPlot.x, sunPlot.y);
         canvas.SetPen(Qt::white);
         canvas.SetBrush(Qt::white);
@@ -210,9 +217,10 @@ void DrawLayers(Canvas& canvas, int mode) {
     }
 
     const MoonState& moon = Moon();
-    if (moon.altitudeDeg > 0.0 && moon.chartX * moon.chartY != 0.0) {
-        const int f = std::max(3, IntPart(o.zoomFactor * moon.discRadius));
-        const QPoint p = map(moon.chartX, moon.chartY);
+    const MoonOnChart& moonPlot = MoonPlot();
+    if (moon.altitudeDeg > 0.0 && moonPlot.chartX * moonPlot.chartY != 0.0) {
+        const int f = std::max(3, IntPart(ChartView().zoomFactor * moonPlot.discRadius));
+        const QPoint p = map(moonPlot.chartX, moonPlot.chartY);
         const int width = canvas.Width(), height = canvas.Height();
         const bool outside = p.x() < -2 * f || p.x() > width + 2 * f ||
                              p.y() < kZoomBarsHeight - 2 * f || p.y() > height + 2 * f;
@@ -224,7 +232,7 @@ void DrawLayers(Canvas& canvas, int mode) {
         if (b.x * b.y == 0.0) continue;
         const QPoint p = map(b.x, b.y);
         if (static_cast<double>(p.x()) * p.y() > 0.0)
-            DrawStarGlyph(canvas, p.x(), p.y(), Qt::white, b.magnitude, o.zoomFactor);
+            DrawStarGlyph(canvas, p.x(), p.y(), Qt::white, b.magnitude, ChartView().zoomFactor);
     }
 
     if (sun.altitudeDeg < -9.0) {
@@ -243,7 +251,7 @@ void DrawLayers(Canvas& canvas, int mode) {
     for (const StarPlotEntry& e : StarPlotTable()) {
         if (e.x * e.y == 0.0) continue;
         const QPoint p = map(e.x, e.y);
-        DrawStarGlyph(canvas, p.x(), p.y(), Qt::white, e.magnitude, o.zoomFactor);
+        DrawStarGlyph(canvas, p.x(), p.y(), Qt::white, e.magnitude, ChartView().zoomFactor);
     }
 
     if (gState.goToMarkerPending > 0) {
@@ -291,17 +299,17 @@ int ZoomFrameHalfWidth() { return ZoomOuterWidth() / 4 - 4; }
 int ZoomFrameHalfHeight() { return ZoomOuterHeight() / 4 - 12; }
 
 double ZoomMapX(double x) {
-    return (x - Observer().chartCentreX) * CurrentScale() + ChartZoomOffsets().zoomOffsetX;
+    return (x - ChartView().chartCentreX) * CurrentScale() + ChartZoomOffsets().zoomOffsetX;
 }
 double ZoomMapY(double y) {
-    return (y - Observer().chartCentreY) * CurrentScale() + ChartZoomOffsets().zoomOffsetY;
+    return (y - ChartView().chartCentreY) * CurrentScale() + ChartZoomOffsets().zoomOffsetY;
 }
 
 QPoint ZoomMap(double x, double y, int scale) {
     const ObserverState& o = Observer();
     const ZoomOffsets& z = ChartZoomOffsets();
-    return QPoint(IntPart((x - o.chartCentreX) * scale + z.zoomOffsetX),
-                  IntPart((y - o.chartCentreY) * scale + z.zoomOffsetY));
+    return QPoint(IntPart((x - ChartView().chartCentreX) * scale + z.zoomOffsetX),
+                  IntPart((y - ChartView().chartCentreY) * scale + z.zoomOffsetY));
 }
 
 QPoint ZoomMap(double x, double y) { return ZoomMap(x, y, CurrentScale()); }
@@ -311,7 +319,7 @@ QString ZoomCaption() {
     QString place = QString::fromStdString(o.placeName).left(12);
     place = place.leftJustified(12, QLatin1Char(' '));
     const MoonState& moon = Moon();
-    return QStringLiteral("Polaride Zoom ") + QString::number(o.zoomFactor) +
+    return QStringLiteral("Polaride Zoom ") + QString::number(ChartView().zoomFactor) +
            QStringLiteral(" : ") + place + QStringLiteral("  ") + QString::fromStdString(DateText) +
            QStringLiteral("  ") + QString::fromStdString(TimeText) + QStringLiteral(" ") +
            QString::fromStdString(o.zoneName) + QStringLiteral(" :  So ") +
@@ -358,8 +366,8 @@ void DrawZoomPlanetNames(Canvas& canvas) {
         const QSize size = canvas.TextExtent(text);
         const QPoint p = ZoomMap(b.x, b.y);
         int lift = 0;
-        if (i == kBodySun) lift = IntPart(Sun().discRadius * o.zoomFactor);
-        if (i == kBodyMoon) lift = IntPart(Moon().discRadius * o.zoomFactor);
+        if (i == kBodySun) lift = IntPart(SunPlot().discRadius * ChartView().zoomFactor);
+        if (i == kBodyMoon) lift = IntPart(MoonPlot().discRadius * ChartView().zoomFactor);
         const int left = p.x() - size.width() / 2;
         const int top = p.y() - size.height() - lift;
         if (InsideZoomDisc(left, top, size.width(), size.height())) canvas.TextOut(left, top, text);
@@ -386,7 +394,7 @@ void DrawZoomAltitudeLines(Canvas& canvas) {
     const ObserverState& o = Observer();
     const ZoomOffsets& z = ChartZoomOffsets();
     const int ox = z.zoomOffsetX, oy = z.zoomOffsetY;
-    const double R = static_cast<double>(o.chartRadius) * o.zoomFactor;
+    const double R = static_cast<double>(ChartView().chartRadius) * ChartView().zoomFactor;
     const CanvasPen savedPen = canvas.Pen();
     const CanvasBrush savedBrush = canvas.Brush();
     canvas.SetPen(kAltitudeLineColour, 1, PenMode::Xor);
@@ -397,7 +405,7 @@ void DrawZoomAltitudeLines(Canvas& canvas) {
     }
     auto rim = [&](double a) { return QPointF(ox + std::sin(a) * R, oy + std::cos(a) * R); };
     // Rim points: rotationRad + pi is north, rotationRad south, -pi/2 east, +pi/2 west.
-    const double a = o.rotationRad;
+    const double a = ChartView().rotationRad;
     const QPointF south = rim(a), north = rim(a + kPi);
     const QPointF west = rim(a + kPi / 2.0), east = rim(a + 3.0 * kPi / 2.0);
     canvas.MoveTo(IntPart(south.x()), IntPart(south.y()));

@@ -4,11 +4,13 @@
 #include <cmath>
 #include <vector>
 
+#include "chart/body_plot.h"
 #include "chart/chart_hooks.h"
 #include "chart/chart_identify.h"
+#include "chart/chart_projection.h"
+#include "chart/chart_view.h"
 #include "chart/plot_tables.h"
 #include "chart/zoom_chart.h"
-#include "core/chart_projection.h"
 #include "core/minor_body.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
@@ -40,13 +42,13 @@ class ZoomedPlotTables {
         labels_ = LabelPlotTable();
         nebulae_ = NebulaPlotTable();
         bodies_ = BodyPlotTable();
-        minor_ = MinorBody();
+        minor_ = MinorBodyPlot();
         const SatelliteTable& sats = Satellites();
         satX_.assign(sats.chartX.begin(), sats.chartX.begin() + sats.selectedCount + 1);
         satY_.assign(sats.chartY.begin(), sats.chartY.begin() + sats.selectedCount + 1);
-        cx_ = o.chartCentreX;
-        cy_ = o.chartCentreY;
-        r_ = o.chartRadius;
+        cx_ = ChartView().chartCentreX;
+        cy_ = ChartView().chartCentreY;
+        r_ = ChartView().chartRadius;
 
         auto map = [](double& x, double& y) {
             if (!Plotted(x, y)) return;
@@ -58,15 +60,15 @@ class ZoomedPlotTables {
         for (LabelPlotEntry& e : LabelPlotTable()) map(e.x, e.y);
         for (NebulaPlotEntry& e : NebulaPlotTable()) map(e.x, e.y);
         for (BodyPlotEntry& e : BodyPlotTable()) map(e.x, e.y);
-        MinorBodyState& m = MinorBody();
+        MinorBodyOnChart& m = MinorBodyPlot();
         map(m.chartX, m.chartY);
         SatelliteTable& table = Satellites();
         for (int k = 1; k <= table.selectedCount; ++k)
             map(table.chartX[static_cast<size_t>(k)], table.chartY[static_cast<size_t>(k)]);
         const ZoomOffsets& z = ChartZoomOffsets();
-        o.chartCentreX = z.zoomOffsetX;
-        o.chartCentreY = z.zoomOffsetY;
-        o.chartRadius = r_ * std::max(1, o.zoomFactor);
+        ChartView().chartCentreX = z.zoomOffsetX;
+        ChartView().chartCentreY = z.zoomOffsetY;
+        ChartView().chartRadius = r_ * std::max(1, ChartView().zoomFactor);
     }
     ~ZoomedPlotTables() {
         ObserverState& o = Observer();
@@ -74,15 +76,15 @@ class ZoomedPlotTables {
         LabelPlotTable() = labels_;
         NebulaPlotTable() = nebulae_;
         BodyPlotTable() = bodies_;
-        MinorBody() = minor_;
+        MinorBodyPlot() = minor_;
         SatelliteTable& table = Satellites();
         for (size_t k = 0; k < satX_.size(); ++k) {
             table.chartX[k] = satX_[k];
             table.chartY[k] = satY_[k];
         }
-        o.chartCentreX = cx_;
-        o.chartCentreY = cy_;
-        o.chartRadius = r_;
+        ChartView().chartCentreX = cx_;
+        ChartView().chartCentreY = cy_;
+        ChartView().chartRadius = r_;
     }
     ZoomedPlotTables(const ZoomedPlotTables&) = delete;
     ZoomedPlotTables& operator=(const ZoomedPlotTables&) = delete;
@@ -92,7 +94,7 @@ class ZoomedPlotTables {
     LabelPlotTableData labels_;
     NebulaPlotTableData nebulae_;
     BodyPlotTableData bodies_;
-    MinorBodyState minor_;
+    MinorBodyOnChart minor_;
     std::vector<double> satX_, satY_;
     int cx_ = 0, cy_ = 0, r_ = 0;
 };
@@ -141,7 +143,7 @@ QString SatelliteAdditions(QString text, int k) {
 ZoomHit ZoomHitAt(int x, int y) {
     const ObserverState& o = Observer();
     ZoomHit hit;
-    const MinorBodyState& m = MinorBody();
+    const MinorBodyOnChart& m = MinorBodyPlot();
     if (Plotted(m.chartX, m.chartY) && Near(m.chartX, m.chartY, x, y, 4, 4, false))
         return {ZoomHit::MinorBody, 0};
     for (int i = 0; i < kBodyCount; ++i) {

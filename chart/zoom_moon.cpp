@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "chart/body_plot.h"
 #include "chart/canvas.h"
 #include "core/sun_moon.h"
 #include "core/timescale.h"
@@ -38,7 +39,7 @@ void DrawMoonDiscAt(Canvas& canvas, int mx, int my, int f, int skyGrey) {
     canvas.SetBrush(sky);
     canvas.Ellipse(mx - f, my - f, mx + f, my + f);
 
-    const double c = std::cos(m.limbAngle), sn = std::sin(m.limbAngle);
+    const double c = std::cos(MoonPlot().limbAngle), sn = std::sin(MoonPlot().limbAngle);
     auto turned = [&](double u, double v) {
         return QPoint(mx + IntPart(u * c - v * sn), my + IntPart(u * sn + v * c));
     };

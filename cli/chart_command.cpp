@@ -10,6 +10,7 @@
 
 #include "catalog/place_numbers.h"
 #include "chart/canvas.h"
+#include "chart/chart_view.h"
 #include "chart/sky_chart.h"
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
@@ -142,7 +143,7 @@ int RunChart(const std::vector<std::string>& args) {
     o.showConstellationLines = flags[2];
     o.showAltitudeLines = flags[3];
     o.showZodiac = flags[4];
-    o.setChartGeometry(648, 488);
+    ChartView().setChartGeometry(648, 488);
     SetInstant(opt, o);
     FormatDateTime1900(o.currentJD);
     o.timeChanged = true;

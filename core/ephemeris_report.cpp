@@ -3,7 +3,7 @@
 #include <cmath>
 #include <nlohmann/json.hpp>
 
-#include "core/chart_projection.h"
+#include "core/bodies.h"
 #include "core/ephemeris_file_error.h"
 #include "core/json_text.h"
 #include "core/minor_body.h"

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <sstream>
 
-#include "core/chart_projection.h"
+#include "core/bodies.h"
 #include "core/ephemeris_file_error.h"
 #include "core/frames.h"
 #include "core/number_text.h"
@@ -145,12 +145,11 @@ struct SkyPlace {
     double dec = 0.0;
     double altitudeDeg = 0.0;
     double azimuthDeg = 0.0;
-    bool above = false;
-    ChartPoint chart;
+    SkyPosition sky;
 };
 
 // Right ascension and declination of a geocentric vector, precessed to 2000.0, and the
-// observer's altitude, azimuth and chart position of it.
+// observer's altitude and azimuth of it.
 SkyPlace Observe(const Vector3& g, double equinox) {
     const ObserverState& o = Observer();
     const double delta = std::sqrt(g.x * g.x + g.y * g.y + g.z * g.z);
@@ -163,8 +162,7 @@ SkyPlace Observe(const Vector3& g, double equinox) {
                                                        eq.dec, o.sinLatitude, o.cosLatitude);
     p.altitudeDeg = hz.altitude * kRadToDeg;
     p.azimuthDeg = hz.azimuth * kRadToDeg;
-    p.above = AboveHorizon(hz.sinAltitude);
-    if (p.above) p.chart = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
+    p.sky = {hz.altitude, hz.azimuth, AboveHorizon(hz.sinAltitude)};
     return p;
 }
 
@@ -274,18 +272,15 @@ bool MinorBodyPosition(JD1900 t) {
     m.declination = place.dec;
     m.altitudeDeg = place.altitudeDeg;
     m.azimuthDeg = place.azimuthDeg;
-    m.chartX = m.chartY = m.tailX = m.tailY = 0.0;
-    if (place.above) {
-        m.chartX = place.chart.x;
-        m.chartY = place.chart.y;
-        if (m.magnitude < 10.0) {
-            const double scale = 1.0 + c.tailAu / op.r;
-            const Vector3 tail{helio.x * scale + sunVec.x, helio.y * scale + sunVec.y,
-                               helio.z * scale + sunVec.z};
-            const SkyPlace tailPlace = Observe(tail, c.equinox);
-            m.tailX = tailPlace.chart.x;
-            m.tailY = tailPlace.chart.y;
-        }
+    m.sky = place.sky;
+    m.hasTail = false;
+    m.tailSky = SkyPosition{};
+    if (place.sky.aboveHorizon && m.magnitude < 10.0) {
+        const double scale = 1.0 + c.tailAu / op.r;
+        const Vector3 tail{helio.x * scale + sunVec.x, helio.y * scale + sunVec.y,
+                           helio.z * scale + sunVec.z};
+        m.hasTail = true;
+        m.tailSky = Observe(tail, c.equinox).sky;
     }
     return true;
 }

@@ -1,10 +1,11 @@
 // One further minor body (usually a comet) from the file "KOMET": perihelion elements for
 // elliptic, parabolic and hyperbolic orbits, position precessed to equinox 2000.0,
-// distance, magnitude, horizontal coordinates, chart position and tail end.
+// distance, magnitude, horizontal coordinates and tail end.
 #pragma once
 
 #include <string>
 
+#include "core/bodies.h"
 #include "core/timescale.h"
 
 struct MinorBodyState {
@@ -13,10 +14,9 @@ struct MinorBodyState {
     double magnitude = 0.0;
     double altitudeDeg = 0.0;
     double azimuthDeg = 0.0;  // chart azimuth, degrees
-    double chartX = 0.0;      // (0, 0) unless above the horizon
-    double chartY = 0.0;
-    double tailX = 0.0;  // (0, 0) unless the tail is drawn
-    double tailY = 0.0;
+    SkyPosition sky;          // the same altitude and azimuth for the chart
+    bool hasTail = false;     // the tail is drawn (above the horizon, brighter than 10 mag)
+    SkyPosition tailSky;      // the tail's end
 
     double raHours = 0.0;      // equinox 2000.0
     double declination = 0.0;  // radians, equinox 2000.0

@@ -1,6 +1,8 @@
-// The process-wide observer, time and display state. Created once when the main
-// window starts (from "polaride.cfg" and the computer clock) and read and written by
-// every window. Plain data: the engines read it without Qt.
+// The process-wide observer: place, zone, instant, display flags and the loaded
+// element file. Created once when the main window starts (from "polaride.cfg" and the
+// computer clock) and read and written by every window; the engines read it. How the
+// chart is drawn on the screen (rotation, zoom, pointer, geometry) is the chart's own
+// record, ChartView() in chart/chart_view.h.
 #pragma once
 
 #include <string>
@@ -9,59 +11,40 @@
 
 struct ObserverState {
     // Place and zone.
-    std::string placeName;          // "Beobachtungsort"
-    double longitudeDeg = 0.0;      // east positive; 0..360 and -180..180 both valid
-    double latitudeDeg = 0.0;       // north positive
-    double sinLatitude = 0.0;       // kept in step with latitudeDeg
+    std::string placeName;      // "Beobachtungsort"
+    double longitudeDeg = 0.0;  // east positive; 0..360 and -180..180 both valid
+    double latitudeDeg = 0.0;   // north positive
+    double sinLatitude = 0.0;   // kept in step with latitudeDeg
     double cosLatitude = 1.0;
-    double heightM = 0.0;           // above sea level
-    std::string zoneName = " UT";   // with one leading blank, e.g. " MEZ"
-    double zoneOffsetHours = 0.0;   // zone time minus UTC
-    double limitingMagnitude = 5.0; // "Grenzgröße (mag)"
+    double heightM = 0.0;            // above sea level
+    std::string zoneName = " UT";    // with one leading blank, e.g. " MEZ"
+    double zoneOffsetHours = 0.0;    // zone time minus UTC
+    double limitingMagnitude = 5.0;  // "Grenzgröße (mag)"
 
     // Instant.
-    JD1900 currentJD = 36525.0;     // the displayed instant, UT
-    int year = 2000;                // calendar year of the displayed date (for DeltaT)
-    double siderealHours = 0.0;     // local sidereal time of currentJD
-    JD1900 dynamicJD = 36525.0;     // currentJD + DeltaT/24
-    bool timeChanged = true;        // recompute satellites at the next drawing
-    JD1900 trailOriginJD = 0.0;     // start of the current run of single time steps
-    int timeStepSeconds = 6;        // step of the "+" and "-" keys
-    int latestYear = 9999;          // latest year the zoom and pass dialogs accept
+    JD1900 currentJD = 36525.0;  // the displayed instant, UT
+    int year = 2000;             // calendar year of the displayed date (for DeltaT)
+    double siderealHours = 0.0;  // local sidereal time of currentJD
+    JD1900 dynamicJD = 36525.0;  // currentJD + DeltaT/24
+    bool timeChanged = true;     // recompute satellites at the next drawing
+    JD1900 trailOriginJD = 0.0;  // start of the current run of single time steps
+    int timeStepSeconds = 6;     // step of the "+" and "-" keys
+    int latestYear = 9999;       // latest year the zoom and pass dialogs accept
 
-    // Chart view.
-    double rotationRad = 0.0;           // "Drehen", [0, 2π)
-    double previousRotationRad = 0.0;
-    int zoomFactor = 1;                 // 1: main chart active; 2, 4, 8: zoom window active
-    bool showPlanetNames = true;        // "Planetennamen"
-    bool showConstellationNames = true; // "Sternbildnamen"
-    bool showConstellationLines = true; // "Sternbildlinien"
-    bool showAltitudeLines = false;     // "Höhenlinien"
-    bool showZodiac = false;            // "Tierkreis"
-    bool rotating = false;              // "Drehen" mode
-    bool choosingZoomFrame = false;     // "Vergrößern" mode
-    int mouseX = 0, mouseY = 0;
-    int markerX = 0, markerY = 0;
+    // Display flags ("Ansicht"), kept in the settings file.
+    bool showPlanetNames = true;         // "Planetennamen"
+    bool showConstellationNames = true;  // "Sternbildnamen"
+    bool showConstellationLines = true;  // "Sternbildlinien"
+    bool showAltitudeLines = false;      // "Höhenlinien"
+    bool showZodiac = false;             // "Tierkreis"
 
     // Satellites.
     std::string elementFilePath;  // loaded element file; empty: none loaded
     int satelliteCount = 0;
-    int trackedSatellite = -1;    // followed by the zoom window; -1 none
-    bool zoomMayClose = true;
-
-    std::string aboutText;
-
-    // Chart geometry, fixed at start-up from the main window's design size.
-    int chartCentreX = 397;
-    int chartCentreY = 220;
-    int chartRadius = 206;
-    int zoomFrameHalfHeight = 110;
-    int zoomFrameHalfWidth = 158;
+    int trackedSatellite = -1;  // followed by the zoom window; -1 none
 
     // Keeps sinLatitude and cosLatitude in step with latitudeDeg.
     void setLatitude(double degrees);
-    // Chart geometry from the main window's outer size in pixels (design: 648 x 488).
-    void setChartGeometry(int windowWidth, int windowHeight);
 };
 
 // The one ObserverState of the process.

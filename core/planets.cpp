@@ -164,13 +164,7 @@ void PlaceForChart(int index, double ra, double dec, double distance, double mag
         EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
     p.altitudeDeg = hz.altitude * kRadToDeg;
     p.azimuth = hz.azimuth;
-    ChartPoint c;
-    if (AboveHorizon(hz.sinAltitude)) c = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
-    BodyPlotEntry& e = BodyPlotTable()[index];
-    e.x = c.x;
-    e.y = c.y;
-    e.magnitude = magnitude;
-    e.distance = distance;
+    p.sky = {hz.altitude, hz.azimuth, AboveHorizon(hz.sinAltitude)};
 }
 
 void ComputeMajorPlanet(int index, double T) {

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "core/chart_projection.h"
+#include "core/bodies.h"
 #include "core/timescale.h"
 
 // Everything computed for one body (indices of BodyIndex, 2 to 9).
@@ -19,6 +19,7 @@ struct PlanetPosition {
     double magnitude = 0.0;
     double altitudeDeg = 0.0;
     double azimuth = 0.0;  // chart azimuth, radians
+    SkyPosition sky;       // the same altitude and azimuth for the chart
     double heliocentricLongitudeDeg = 0.0;
 };
 
@@ -28,7 +29,7 @@ using PlanetTable = std::array<PlanetPosition, kBodyCount>;
 PlanetTable& Planets();
 void ResetPlanets();
 
-// Fills BodyPlotTable entries 2 to 9 and Planets() for ephemeris time t. Needs SunState
+// Fills Planets() entries 2 to 9 for ephemeris time t. Needs SunState
 // for the same instant, siderealHours and the latitude of ObserverState. Reads
 // "ASTEROID.TXT" from the working directory; when it is missing or malformed, throws
 // EphemerisFileError after entries 2 to 7 are stored (8 and 9 keep their values).

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <tuple>
 
-#include "core/chart_projection.h"
 #include "core/constants.h"
 #include "core/frames.h"
 #include "core/observer_state.h"
@@ -113,29 +112,15 @@ void SunPosition(JD1900 t) {
     std::tie(gSun.trueLongitude, gSun.distance, gSun.sinObliquity, gSun.cosObliquity, gSun.x,
              gSun.y, gSun.z) =
         std::tie(s.trueLongitude, s.distance, s.sinObliquity, s.cosObliquity, s.x, s.y, s.z);
-    BodyPlotTable()[kBodySun].distance = s.distance;
 }
 
 namespace {
 
-struct BodyOnChart {
-    double altitudeDeg = 0.0;
-    double azimuth = 0.0;
-    ChartPoint point;  // (0, 0) below the horizon
-};
-
-// Altitude, azimuth and chart position of a body at an hour angle and declination;
-// the position also goes into the body's plot table entry.
-BodyOnChart PlaceOnChart(int body, double hourAngle, double dec, const ObserverState& o) {
+// Altitude and chart azimuth of a body at an hour angle and declination.
+SkyPosition PlaceInSky(double hourAngle, double dec, const ObserverState& o) {
     const HorizontalCoords hz =
         EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
-    BodyOnChart c;
-    c.altitudeDeg = hz.altitude * kRadToDeg;
-    c.azimuth = hz.azimuth;
-    if (AboveHorizon(hz.sinAltitude)) c.point = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
-    BodyPlotTable()[static_cast<size_t>(body)].x = c.point.x;
-    BodyPlotTable()[static_cast<size_t>(body)].y = c.point.y;
-    return c;
+    return {hz.altitude, hz.azimuth, AboveHorizon(hz.sinAltitude)};
 }
 
 }  // namespace
@@ -146,12 +131,9 @@ void SunForChart() {
     s.rightAscension = AngleOf(s.x, s.y);
     s.declination = SafeArcSin(s.z / s.distance);
     const double hourAngle = HourAngle(o.siderealHours, s.rightAscension * 12.0 / kPi);
-    const BodyOnChart c = PlaceOnChart(kBodySun, hourAngle, s.declination, o);
-    s.altitudeDeg = c.altitudeDeg;
-    s.azimuth = c.azimuth;
-    s.chartX = c.point.x;
-    s.chartY = c.point.y;
-    s.discRadius = DrawnRadiusUnrounded(s.altitudeDeg, kSunSemiDiameterDeg / s.distance);
+    s.sky = PlaceInSky(hourAngle, s.declination, o);
+    s.altitudeDeg = s.sky.altitude * kRadToDeg;
+    s.azimuth = s.sky.azimuth;
 }
 
 void MoonPosition(JD1900 t) {
@@ -163,7 +145,6 @@ void MoonPosition(JD1900 t) {
     moon.latitude = s.beta;
     moon.parallaxDeg = s.parallaxDeg;
     moon.distance = s.distanceAu;
-    BodyPlotTable()[kBodyMoon].distance = s.distanceAu;
 
     const EquatorialCoords eq = EclipticToEquatorial(s.lambda, s.beta);
     moon.rightAscension = eq.ra;
@@ -173,12 +154,9 @@ void MoonPosition(JD1900 t) {
     const TopocentricCoords topo = TopocentricCorrection(hourAngle, eq.dec, s.sinParallax, o);
     moon.topoRightAscension = eq.ra + topo.deltaRa;
     moon.topoDeclination = topo.dec;
-    const BodyOnChart c = PlaceOnChart(kBodyMoon, topo.hourAngle, topo.dec, o);
-    moon.altitudeDeg = c.altitudeDeg;
-    moon.azimuth = c.azimuth;
-    moon.chartX = c.point.x;
-    moon.chartY = c.point.y;
-    const ChartPoint p = c.point;
+    moon.sky = PlaceInSky(topo.hourAngle, topo.dec, o);
+    moon.altitudeDeg = moon.sky.altitude * kRadToDeg;
+    moon.azimuth = moon.sky.azimuth;
 
     // Phase.
     const double cosPsi = std::cos(s.lambda - sun.trueLongitude) * std::cos(s.beta);
@@ -188,28 +166,25 @@ void MoonPosition(JD1900 t) {
                              (1.0 - 0.0167 * std::sin(s.sunAnomaly));
     moon.illuminatedFraction = (1.0 + std::cos(moon.phaseAngleDeg * kDegToRad)) / 2.0;
 
-    // Position angle of the bright limb and the direction of the celestial pole on the chart.
+    // Position angle of the bright limb.
     const double sunRa = AngleOf(sun.x, sun.y);
     const double sunDec = SafeArcSin(sun.z / sun.distance);
     const double dRa = sunRa - moon.topoRightAscension;
-    const double chi = AngleOf(std::sin(sunDec) * std::cos(topo.dec) -
-                                   std::cos(sunDec) * std::sin(topo.dec) * std::cos(dRa),
-                               std::cos(sunDec) * std::sin(dRa));
-    const ChartPoint pole = ProjectToChart(kPi / 2.0 - o.latitudeDeg * kDegToRad, kPi);
-    const double b = AngleOf(p.y - pole.y, pole.x - p.x);
+    moon.brightLimbPositionAngle =
+        AngleOf(std::sin(sunDec) * std::cos(topo.dec) -
+                    std::cos(sunDec) * std::sin(topo.dec) * std::cos(dRa),
+                std::cos(sunDec) * std::sin(dRa));
 
     // Waxing or waning.
     sun.trueLongitude = Mod2Pi(sun.trueLongitude);
     const double d = WrapPi(s.lambda - sun.trueLongitude);
     moon.phaseValue = d < 0.0 ? 2.0 - moon.illuminatedFraction : moon.illuminatedFraction;
-    moon.limbAngle = moon.phaseValue >= 1.0 ? b - (chi - kPi / 2.0) : b - (chi - 3.0 * kPi / 2.0);
 }
 
 MoonTopocentricResult MoonTopocentric(JD1900 t) {
     const ObserverState& o = Observer();
     const LunarSeries s = ComputeLunarSeries(t);
     gMoon.distance = s.distanceAu;
-    BodyPlotTable()[kBodyMoon].distance = s.distanceAu;
     // The obliquity of the instant itself, so that rise and set searches do not depend on
     // whichever instant SunState was last computed for.
     const double eps = MeanObliquity(t / 36525.0);

@@ -3,6 +3,7 @@
 // topocentric Moon. All instants t here are ephemeris time (JD1900 + DeltaT/24).
 #pragma once
 
+#include "core/bodies.h"
 #include "core/timescale.h"
 
 // Latest Sun result, overwritten by every SunPosition call.
@@ -20,22 +21,20 @@ struct SunState {
     double declination = 0.0;     // radians
     double altitudeDeg = 0.0;     // degrees
     double azimuth = 0.0;         // chart azimuth, radians
-    double chartX = 0.0;          // (0, 0) below the horizon
-    double chartY = 0.0;
-    double discRadius = 0.0;  // pixels, unrounded
+    SkyPosition sky;              // the same altitude and azimuth for the chart
 };
 
 // Latest Moon result, written by MoonPosition (MoonTopocentric writes the distance only).
 struct MoonState {
-    double altitudeDeg = 0.0;  // topocentric altitude of the centre, degrees
-    double distance = 0.0;     // AU
-    double chartX = 0.0;       // (0, 0) when not above the horizon
-    double chartY = 0.0;
+    double altitudeDeg = 0.0;          // topocentric altitude of the centre, degrees
+    double distance = 0.0;             // AU
+    SkyPosition sky;                   // topocentric altitude and chart azimuth of the centre
     double illuminatedFraction = 0.0;  // k, 0..1
     double phaseValue = 0.0;           // k waxing, 2 - k waning; < 1 "zunehmend"
     double phaseAngleDeg = 0.0;        // Sun-Moon-Earth angle i, degrees
-    double limbAngle = 0.0;            // chart direction of the lit limb, radians
-    double discRadius = 0.0;           // pixels, written by the ephemeris update
+    // Position angle χ of the bright limb (from the north point of the disc towards
+    // east, radians); the chart turns it into a direction on the screen.
+    double brightLimbPositionAngle = 0.0;
 
     // Intermediate values kept for display and checks.
     double longitude = 0.0;           // geocentric ecliptic longitude, radians
@@ -57,17 +56,15 @@ void ResetMoonState();
 // ephemeris time t, returned without touching the shared records (the chart values
 // of the result stay at their defaults).
 SunState SunPositionAt(JD1900 t);
-// The same written into SunState (the series part only), with the distance of
-// BodyPlotTable entry 0.
+// The same written into SunState (the series part only).
 void SunPosition(JD1900 t);
 
 // Sun values for the chart from the current SunState: right ascension, declination,
-// altitude, chart azimuth, chart position (entry 0 of BodyPlotTable, (0, 0) unless above
-// the horizon) and drawn disc radius. Uses siderealHours and the latitude of ObserverState.
+// altitude and chart azimuth. Uses siderealHours and the latitude of ObserverState.
 void SunForChart();
 
 // Moon for the chart instant: needs SunState of the same instant and siderealHours.
-// Fills MoonState and BodyPlotTable entry 1 (position and distance). t: ephemeris time.
+// Fills MoonState. t: ephemeris time.
 void MoonPosition(JD1900 t);
 
 struct MoonTopocentricResult {

@@ -283,6 +283,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     ObserverState& observer = Observer();
     const int oldCount = std::clamp(observer.satelliteCount, 0, kSatelliteCapacity);
     if (oldCount > 0) {
+        std::fill(table.sky.begin() + 1, table.sky.begin() + 1 + oldCount, SkyPosition{});
         std::fill(table.chartX.begin() + 1, table.chartX.begin() + 1 + oldCount, 0.0);
         std::fill(table.chartY.begin() + 1, table.chartY.begin() + 1 + oldCount, 0.0);
     }

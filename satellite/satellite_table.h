@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "core/bodies.h"
+
 inline constexpr int kSatelliteCapacity = 20000;
 inline constexpr int kFlareListCapacity = 20000;
 
@@ -49,7 +51,9 @@ struct SatelliteTable {
     std::int32_t selectedCount = 0;
 
     // By selection position 1..selectedCount (index 0 unused), the chart instant of the
-    // last ComputeSatellites: pixel position (both 0: not drawn), magnitude, shadow mark.
+    // last ObserveSelectedSatellites: sky position, magnitude, shadow mark, and the
+    // chart's pixel position of it (both 0: not drawn; chart/satellite_plot.h).
+    std::vector<SkyPosition> sky = std::vector<SkyPosition>(kSatelliteCapacity + 1);
     std::vector<double> chartX = std::vector<double>(kSatelliteCapacity + 1, 0.0);
     std::vector<double> chartY = std::vector<double>(kSatelliteCapacity + 1, 0.0);
     std::vector<double> chartMagnitude = std::vector<double>(kSatelliteCapacity + 1, 0.0);

@@ -52,8 +52,8 @@ std::string FixedField(double x, int decimals, std::size_t width) {
     return FixedWidth(x, decimals, width);
 }
 
-bool ComputeSatellites(const SatelliteUi& ui,
-                       const std::function<void(const std::string&)>& displayName) {
+bool ObserveSelectedSatellites(const SatelliteUi& ui,
+                               const std::function<void(const std::string&)>& displayName) {
     const ObserverState& o = Observer();
     const double siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
     PrepareObserver(siderealHours);
@@ -84,26 +84,15 @@ bool ComputeSatellites(const SatelliteUi& ui,
         SatState().satelliteName = WithoutTrailingBlanks(set.nameLine);
         const bool flare = table.flareCapable[rr] != 0;
         MathErrorFlag = false;
+        table.sky[kk] = SkyPosition{};
         if (PropagateRow(row, set.line1, set.line2, o.currentJD, flare) != OrbitError::None) {
             MathErrorFlag = false;
-            table.chartX[kk] = table.chartY[kk] = 0.0;
             continue;
         }
         const SatHorizontal hz = HorizontalPosition(siderealHours);
-        if (!(hz.sinAltitude > 0.0)) {  // below the horizon, or not a number
-            table.chartX[kk] = table.chartY[kk] = 0.0;
-            continue;
-        }
-        // Stereographic projection onto the chart disc.
-        const double rho = o.chartRadius * std::tan((kPi / 2.0 - hz.altitude) / 2.0);
-        const double x = o.chartCentreX + rho * std::sin(hz.azimuth + o.rotationRad);
-        const double y = o.chartCentreY + rho * std::cos(hz.azimuth + o.rotationRad);
-        if (!Finite(x) || !Finite(y)) {
-            table.chartX[kk] = table.chartY[kk] = 0.0;
-            continue;
-        }
-        table.chartX[kk] = x;
-        table.chartY[kk] = y;
+        // Below the horizon, or not a number: not on the chart.
+        if (!(hz.sinAltitude > 0.0) || !Finite(hz.altitude) || !Finite(hz.azimuth)) continue;
+        table.sky[kk] = {hz.altitude, hz.azimuth, true};
 
         const double altitudeDeg = hz.altitude * kRadToDeg;
         const double azimuthDeg = hz.azimuth * kRadToDeg;

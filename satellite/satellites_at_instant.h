@@ -1,4 +1,4 @@
-// The selected satellites at the chart instant (chart positions, magnitudes, shadow
+// The selected satellites at the chart instant (sky positions, magnitudes, shadow
 // marks) and the one-line position table of the zoom window.
 #pragma once
 
@@ -6,14 +6,16 @@
 
 #include "satellite/satellite_table.h"
 
-// For every selected satellite at Observer().currentJD: chartX/chartY (0, 0 when it
-// failed or is below the horizon), chartMagnitude and inShadow in Satellites().
+// For every selected satellite at Observer().currentJD: its sky position (not above
+// the horizon when it failed, is below the horizon or not a number), chartMagnitude
+// and inShadow in Satellites(); the chart projects the positions
+// (chart/satellite_plot.h).
 // Runs LoadElementFile first when Satellites().loadRequested is set; a load that
 // cannot open its file reports the error through ui.showMessage ("Fehler") and returns
 // false. Progress "Berechne Erdsatelliten..." every 100 satellites; the caption is
 // restored at the end. The sidereal time of currentJD is computed here, not stored.
-bool ComputeSatellites(const SatelliteUi& ui = {},
-                       const std::function<void(const std::string&)>& displayName = {});
+bool ObserveSelectedSatellites(const SatelliteUi& ui = {},
+                               const std::function<void(const std::string&)>& displayName = {});
 
 // Fields of the position line: R(x, w) is the integer part (toward zero) of x + 0.5,
 // F(x, d, w) x with d decimals; both padded on the left with blanks to w characters.

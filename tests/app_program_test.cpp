@@ -13,6 +13,7 @@
 
 #include "app/program.h"
 #include "catalog/settings_file.h"
+#include "chart/chart_view.h"
 #include "core/observer_state.h"
 #include "satellite/magnitude_table.h"
 #include "support/test_paths.h"
@@ -39,6 +40,7 @@ class ProgramTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         ResetSettings();
         ResetMagnitudeTable();
         for (const auto& entry : fs::directory_iterator(testsupport::DataPath("")))
@@ -48,6 +50,7 @@ class ProgramTest : public testing::Test {
     }
     void TearDown() override {
         ResetObserverState();
+        ResetChartView();
         ResetSettings();
         ResetMagnitudeTable();
     }
@@ -147,12 +150,12 @@ TEST_F(ProgramTest, MainWindowCreationBuildsTheObserverState) {
     EXPECT_GE(o.currentJD, before.currentJD);
     EXPECT_LE(o.currentJD, after.currentJD);
     EXPECT_EQ(o.year, QDate::currentDate().year());
-    EXPECT_EQ(o.chartCentreX, 397);
-    EXPECT_EQ(o.chartCentreY, 220);
-    EXPECT_EQ(o.chartRadius, 206);
-    EXPECT_EQ(o.zoomFrameHalfHeight, 110);
-    EXPECT_EQ(o.zoomFrameHalfWidth, 158);
-    EXPECT_EQ(o.zoomFactor, 1);
+    EXPECT_EQ(ChartView().chartCentreX, 397);
+    EXPECT_EQ(ChartView().chartCentreY, 220);
+    EXPECT_EQ(ChartView().chartRadius, 206);
+    EXPECT_EQ(ChartView().zoomFrameHalfHeight, 110);
+    EXPECT_EQ(ChartView().zoomFrameHalfWidth, 158);
+    EXPECT_EQ(ChartView().zoomFactor, 1);
     EXPECT_EQ(o.satelliteCount, 0);
     EXPECT_TRUE(o.elementFilePath.empty());
     EXPECT_TRUE(o.timeChanged);
@@ -166,7 +169,7 @@ TEST_F(ProgramTest, MainWindowCreationBuildsTheObserverState) {
     EXPECT_FALSE(o.showZodiac);
     EXPECT_GT(MagnitudeTable().count, 0) << "SATMAG is loaded";
     EXPECT_LE(MagnitudeTable().count, kMagnitudeTableCapacity);
-    EXPECT_EQ(o.aboutText.rfind("Polaride 4.1.0e\r\n\r\n", 0), 0u);
+    EXPECT_EQ(BuildAboutText().rfind("Polaride 4.1.0e\r\n\r\n", 0), 0u);
 }
 
 TEST_F(ProgramTest, MenuBarEntriesSeparatorsAndStates) {
@@ -217,7 +220,7 @@ TEST_F(ProgramTest, MainWindowAppearance) {
     const QImage bar = form->menuBar()->grab().toImage();
     ASSERT_FALSE(bar.isNull());
     EXPECT_NE(bar.pixelColor(bar.width() - 2, bar.height() / 2), QColor(Qt::black));
-    EXPECT_EQ(Observer().zoomFactor, 1);
+    EXPECT_EQ(ChartView().zoomFactor, 1);
 }
 
 TEST_F(ProgramTest, ShowingDrawsTheChartAndRepaintEnablesSatelliteSelection) {
@@ -228,12 +231,12 @@ TEST_F(ProgramTest, ShowingDrawsTheChartAndRepaintEnablesSatelliteSelection) {
     int zoomCheckMarks = 0;
     form->drawChart = [&drawings] { ++drawings; };
     form->updateZoomCheckMarks = [&zoomCheckMarks] { ++zoomCheckMarks; };
-    Observer().zoomFactor = 4;
+    ChartView().zoomFactor = 4;
     form->show();
     QApplication::processEvents();
     EXPECT_EQ(drawings, 1);
     EXPECT_EQ(zoomCheckMarks, 1);
-    EXPECT_EQ(Observer().zoomFactor, 1);
+    EXPECT_EQ(ChartView().zoomFactor, 1);
 
     EXPECT_FALSE(form->selectSatellitesAction->isEnabled());
     form->chartWidget()->repaint();
@@ -340,7 +343,6 @@ TEST_F(ProgramTest, MissingSettingsAndMagnitudeFilesAreReportedAndStartUpGoesOn)
     EXPECT_EQ(Observer().placeName, defaults.placeName);
     EXPECT_DOUBLE_EQ(Observer().sinLatitude, defaults.sinLatitude);
     EXPECT_EQ(Observer().latestYear, 9999);
-    EXPECT_EQ(Observer().aboutText.rfind("Polaride 4.1.0e", 0), 0u);
     EXPECT_EQ(MagnitudeTable().count, 0);
     EXPECT_EQ(AppWindows().mainWindow->windowTitle(), "Polaride");
 }

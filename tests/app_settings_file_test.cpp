@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "catalog/settings_file.h"
+#include "chart/chart_view.h"
 #include "core/observer_state.h"
 #include "support/file_size_limit.h"
 #include "support/test_paths.h"
@@ -38,10 +39,12 @@ class SettingsFileTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         ResetSettings();
     }
     void TearDown() override {
         ResetObserverState();
+        ResetChartView();
         ResetSettings();
     }
     TempDir dir;

@@ -9,6 +9,7 @@
 
 #include "catalog/settings_file.h"
 #include "chart/canvas.h"
+#include "chart/chart_view.h"
 #include "chart/ephemeris_update.h"
 #include "chart/plot_tables.h"
 #include "chart/sky_chart.h"
@@ -33,6 +34,7 @@ class ChartTest : public ::testing::Test {
         // What the chart keeps from one drawing to the next; the computed records (Sun,
         // Moon, planets, minor body, sky shades) are written afresh by every drawing.
         ResetObserverState();
+        ResetChartView();
         ResetPlotTables();
         ResetChartTexts();
         ResetChartHooks();
@@ -41,7 +43,7 @@ class ChartTest : public ::testing::Test {
         ResetSettings();
         ObserverState& o = Observer();
         ApplyDefaultObserverSettings(o);
-        o.setChartGeometry(648, 488);
+        ChartView().setChartGeometry(648, 488);
         o.showPlanetNames = false;
         o.showConstellationNames = false;
         o.showConstellationLines = false;

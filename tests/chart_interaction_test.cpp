@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "catalog/catalog.h"
+#include "chart/body_plot.h"
+#include "chart/chart_view.h"
 #include "chart_fixture.h"
 #include "core/rise_set.h"
 #include "prediction/selection_model.h"
@@ -19,7 +21,7 @@ bool OnlyStarsNear(int x, int y) {
         if (std::abs(IntPart(b.x) - x) <= 8 && std::abs(IntPart(b.y) - y) <= 8) return false;
     for (const NebulaPlotEntry& n : NebulaPlotTable())
         if (std::abs(IntPart(n.x) - x) <= 8 && std::abs(IntPart(n.y) - y) <= 8) return false;
-    const MinorBodyState& m = MinorBody();
+    const MinorBodyOnChart& m = MinorBodyPlot();
     return !(std::abs(IntPart(m.chartX) - x) <= 8 && std::abs(IntPart(m.chartY) - y) <= 8);
 }
 
@@ -66,8 +68,8 @@ TEST_F(ChartIdentification, StarTextFollowsItsCatalogueLine) {
     EXPECT_TRUE(lines[7].startsWith(QStringLiteral("Azimut: ")));
     // Altitude from the plot position: r = R tan((90 - h)/2).
     const ObserverState& o = Observer();
-    const double r = std::hypot(e.x - o.chartCentreX, e.y - o.chartCentreY);
-    const double altitude = 90.0 - 2.0 * std::atan(r / o.chartRadius) * 180.0 / kPi;
+    const double r = std::hypot(e.x - ChartView().chartCentreX, e.y - ChartView().chartCentreY);
+    const double altitude = 90.0 - 2.0 * std::atan(r / ChartView().chartRadius) * 180.0 / kPi;
     EXPECT_EQ(lines[6], QStringLiteral("Höhe: ") + QString::number(altitude, 'f', 2) +
                             QStringLiteral(" Grad"));
     EXPECT_TRUE(text.endsWith(QStringLiteral(" Grad\r\n")));
@@ -146,12 +148,12 @@ TEST_F(ChartIdentification, PlanetWinsOverAStarAtTheSamePixel) {
 
 TEST_F(ChartIdentification, SunAndMoonHaveNoMagnitudeLine) {
     BodyPlotEntry& moon = BodyPlotTable()[kBodyMoon];
-    moon.x = Observer().chartCentreX;
-    moon.y = Observer().chartCentreY;
+    moon.x = ChartView().chartCentreX;
+    moon.y = ChartView().chartCentreY;
     moon.distance = 0.00257;
     ResetMinorBodyState();
-    const QStringList l =
-        IdentifyAt(Observer().chartCentreX, Observer().chartCentreY).split(QStringLiteral("\r\n"));
+    const QStringList l = IdentifyAt(ChartView().chartCentreX, ChartView().chartCentreY)
+                              .split(QStringLiteral("\r\n"));
     ASSERT_GE(l.size(), 6);
     EXPECT_EQ(l[0], QStringLiteral("Mond"));
     EXPECT_EQ(l[1], QStringLiteral("Entfernung: 0.4 Mio km"));
@@ -213,8 +215,10 @@ TEST_F(ChartIdentification, EmptySkyAndClicksOutsideTheDisc) {
     const ObserverState& o = Observer();
     // A point on the disc with nothing in reach.
     int x = -1, y = -1;
-    for (int py = o.chartCentreY - 100; py < o.chartCentreY + 100 && x < 0; py += 7)
-        for (int px = o.chartCentreX - 100; px < o.chartCentreX + 100 && x < 0; px += 7) {
+    for (int py = ChartView().chartCentreY - 100; py < ChartView().chartCentreY + 100 && x < 0;
+         py += 7)
+        for (int px = ChartView().chartCentreX - 100; px < ChartView().chartCentreX + 100 && x < 0;
+             px += 7) {
             bool hit = true;
             IdentifyAt(px, py, nullptr, &hit);
             if (!hit) x = px, y = py;
@@ -223,13 +227,14 @@ TEST_F(ChartIdentification, EmptySkyAndClicksOutsideTheDisc) {
     IdentifyClick(x, y);
     EXPECT_EQ(dialogs->Messages(), QStringList{QStringLiteral("Info|Da ist nichts!")});
     dialogs->Clear();
-    IdentifyClick(o.chartCentreX + o.chartRadius + 2, o.chartCentreY);
+    IdentifyClick(ChartView().chartCentreX + ChartView().chartRadius + 2, ChartView().chartCentreY);
     IdentifyClick(5, 5);
     EXPECT_TRUE(dialogs->Calls().empty());
     // On the rim counts as inside.
     bool hit = true;
-    IdentifyAt(o.chartCentreX, o.chartCentreY + o.chartRadius, nullptr, &hit);
-    IdentifyClick(o.chartCentreX, o.chartCentreY + o.chartRadius);
+    IdentifyAt(ChartView().chartCentreX, ChartView().chartCentreY + ChartView().chartRadius,
+               nullptr, &hit);
+    IdentifyClick(ChartView().chartCentreX, ChartView().chartCentreY + ChartView().chartRadius);
     EXPECT_EQ(dialogs->Messages().size(), 1);
 }
 
@@ -331,12 +336,14 @@ TEST_F(ChartSatellites, DrehenTurnsTheStoredSatellitesWithTheChart) {
     ASSERT_GT(k, 0);
     const double x = Satellites().chartX[static_cast<size_t>(k)],
                  y = Satellites().chartY[static_cast<size_t>(k)];
-    ChartMouseMove(o.chartCentreX, o.chartCentreY - 50);
+    ChartMouseMove(ChartView().chartCentreX, ChartView().chartCentreY - 50);
     StartRotating();
-    ChartMouseUp(o.chartCentreX, o.chartCentreY - 50);
+    ChartMouseUp(ChartView().chartCentreX, ChartView().chartCentreY - 50);
     // Turned by pi about the centre.
-    EXPECT_NEAR(Satellites().chartX[static_cast<size_t>(k)], 2 * o.chartCentreX - x, 1e-6);
-    EXPECT_NEAR(Satellites().chartY[static_cast<size_t>(k)], 2 * o.chartCentreY - y, 1e-6);
+    EXPECT_NEAR(Satellites().chartX[static_cast<size_t>(k)], 2 * ChartView().chartCentreX - x,
+                1e-6);
+    EXPECT_NEAR(Satellites().chartY[static_cast<size_t>(k)], 2 * ChartView().chartCentreY - y,
+                1e-6);
     // Satellites not on the chart stay off it.
     for (int i = 1; i <= Satellites().selectedCount; ++i)
         if (Satellites().chartX[static_cast<size_t>(i)] == 0.0) {
@@ -352,44 +359,48 @@ TEST_F(ChartInteraction, DrehenAtTheTopTurnsTheChartByPi) {
     DrawSkyChart();
     const ObserverState& o = Observer();
     const QImage before = canvas->Image().copy();
-    ChartMouseMove(o.chartCentreX + 30, o.chartCentreY - 40);
+    ChartMouseMove(ChartView().chartCentreX + 30, ChartView().chartCentreY - 40);
     StartRotating();
-    EXPECT_TRUE(o.rotating);
+    EXPECT_TRUE(ChartView().rotating);
     EXPECT_EQ(menuStates, std::vector<bool>{false});
     // The marker sits on the rim in the pointer's direction: (30, -40) scaled to R.
-    EXPECT_EQ(o.markerX, IntPart(o.chartCentreX + 30.0 * o.chartRadius / 50.0));
-    EXPECT_EQ(o.markerY, IntPart(o.chartCentreY - 40.0 * o.chartRadius / 50.0));
+    EXPECT_EQ(ChartView().markerX,
+              IntPart(ChartView().chartCentreX + 30.0 * ChartView().chartRadius / 50.0));
+    EXPECT_EQ(ChartView().markerY,
+              IntPart(ChartView().chartCentreY - 40.0 * ChartView().chartRadius / 50.0));
     EXPECT_NE(canvas->Image(), before);
-    ChartMouseMove(o.chartCentreX, o.chartCentreY - 60);
-    ChartMouseMove(o.chartCentreX + 30, o.chartCentreY - 40);
+    ChartMouseMove(ChartView().chartCentreX, ChartView().chartCentreY - 60);
+    ChartMouseMove(ChartView().chartCentreX + 30, ChartView().chartCentreY - 40);
     // Moving the marker away and back leaves the same picture (exclusive-or).
     const QImage marked = canvas->Image().copy();
-    ChartMouseMove(o.chartCentreX - 70, o.chartCentreY + 10);
-    ChartMouseMove(o.chartCentreX + 30, o.chartCentreY - 40);
+    ChartMouseMove(ChartView().chartCentreX - 70, ChartView().chartCentreY + 10);
+    ChartMouseMove(ChartView().chartCentreX + 30, ChartView().chartCentreY - 40);
     EXPECT_EQ(canvas->Image(), marked);
 
-    ChartMouseDown(o.chartCentreX, o.chartCentreY - 100);
+    ChartMouseDown(ChartView().chartCentreX, ChartView().chartCentreY - 100);
     EXPECT_TRUE(dialogs->Calls().empty()) << "no information box while turning";
-    ChartMouseUp(o.chartCentreX, o.chartCentreY - 100);
-    EXPECT_FALSE(o.rotating);
-    EXPECT_NEAR(o.rotationRad, kPi, 1e-12);
-    EXPECT_EQ(o.previousRotationRad, 0.0);
+    ChartMouseUp(ChartView().chartCentreX, ChartView().chartCentreY - 100);
+    EXPECT_FALSE(ChartView().rotating);
+    EXPECT_NEAR(ChartView().rotationRad, kPi, 1e-12);
+    EXPECT_EQ(ChartView().previousRotationRad, 0.0);
     EXPECT_EQ(menuStates, (std::vector<bool>{false, true}));
     // North is now below the disc and south above it.
-    EXPECT_GT(ChartTexts().compass[0].rect.top(), o.chartCentreY + o.chartRadius);
-    EXPECT_LT(ChartTexts().compass[1].rect.bottom(), o.chartCentreY - o.chartRadius);
+    EXPECT_GT(ChartTexts().compass[0].rect.top(),
+              ChartView().chartCentreY + ChartView().chartRadius);
+    EXPECT_LT(ChartTexts().compass[1].rect.bottom(),
+              ChartView().chartCentreY - ChartView().chartRadius);
     // A star moves to the point mirrored through the centre.
     ResetPlotTables();
-    const double turned = o.rotationRad;
-    Observer().rotationRad = 0.0;
+    const double turned = ChartView().rotationRad;
+    ChartView().rotationRad = 0.0;
     DrawSkyChart();
     const StarPlotTableData unturned = StarPlotTable();
-    Observer().rotationRad = turned;
+    ChartView().rotationRad = turned;
     DrawSkyChart();
     for (size_t i = 0; i < unturned.size(); ++i) {
         if (unturned[i].x * unturned[i].y == 0.0) continue;
-        EXPECT_NEAR(StarPlotTable()[i].x, 2 * o.chartCentreX - unturned[i].x, 1e-6);
-        EXPECT_NEAR(StarPlotTable()[i].y, 2 * o.chartCentreY - unturned[i].y, 1e-6);
+        EXPECT_NEAR(StarPlotTable()[i].x, 2 * ChartView().chartCentreX - unturned[i].x, 1e-6);
+        EXPECT_NEAR(StarPlotTable()[i].y, 2 * ChartView().chartCentreY - unturned[i].y, 1e-6);
         break;
     }
 }
@@ -404,16 +415,17 @@ TEST_F(ChartInteraction, VergroessernSetsTheZoomOffsetsOnTheNextClick) {
     ObserverState& o = Observer();
     ChartMouseMove(300, 200);
     StartChoosingZoomFrame();
-    EXPECT_TRUE(o.choosingZoomFrame);
+    EXPECT_TRUE(ChartView().choosingZoomFrame);
     ChartMouseMove(320, 210);
     ChartMouseDown(320, 210);
-    EXPECT_FALSE(o.choosingZoomFrame);
+    EXPECT_FALSE(ChartView().choosingZoomFrame);
     EXPECT_TRUE(zoomShown);
     EXPECT_TRUE(dialogs->Calls().empty());
     EXPECT_EQ(menuStates, (std::vector<bool>{false, true}));
-    EXPECT_EQ(o.zoomFactor, 2);
-    EXPECT_EQ(ChartZoomOffsets().zoomOffsetX, 648 / 2 + 2 * o.chartCentreX - 2 * 320);
-    EXPECT_EQ(ChartZoomOffsets().zoomOffsetY, (488 - 48) / 2 + 2 * o.chartCentreY - 2 * 210);
+    EXPECT_EQ(ChartView().zoomFactor, 2);
+    EXPECT_EQ(ChartZoomOffsets().zoomOffsetX, 648 / 2 + 2 * ChartView().chartCentreX - 2 * 320);
+    EXPECT_EQ(ChartZoomOffsets().zoomOffsetY,
+              (488 - 48) / 2 + 2 * ChartView().chartCentreY - 2 * 210);
     EXPECT_EQ(canvas->Image(), before) << "the frame is removed again";
 }
 

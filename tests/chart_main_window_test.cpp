@@ -36,6 +36,7 @@ class ChartWindow : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         ResetPlotTables();
         ResetChartTexts();
         ResetChartHooks();
@@ -67,7 +68,9 @@ TEST_F(ChartWindow, ShowingTheWindowDrawsTheChartOnItsCanvas) {
     EXPECT_EQ(form->centralWidget(), widget);
     const ObserverState& o = Observer();
     // The white rim of the sky disc.
-    EXPECT_EQ(widget->canvas().PixelRgb(o.chartCentreX, o.chartCentreY - o.chartRadius), 0xffffff);
+    EXPECT_EQ(widget->canvas().PixelRgb(ChartView().chartCentreX,
+                                        ChartView().chartCentreY - ChartView().chartRadius),
+              0xffffff);
     EXPECT_FALSE(ChartTexts().title.text.isEmpty());
     EXPECT_FALSE(form->zoomOutAction->isEnabled());
     EXPECT_TRUE(dialogs->Messages().isEmpty())
@@ -98,21 +101,24 @@ TEST_F(ChartWindow, AltitudeLinesEntryTogglesCheckMarkAndLayer) {
 
 TEST_F(ChartWindow, DrehenDisablesTheMenusUntilTheButtonIsReleased) {
     const ObserverState& o = Observer();
-    QMouseEvent move(QEvent::MouseMove, QPointF(o.chartCentreX, o.chartCentreY - 50), QPointF(),
+    QMouseEvent move(QEvent::MouseMove,
+                     QPointF(ChartView().chartCentreX, ChartView().chartCentreY - 50), QPointF(),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
     form->rotateAction->trigger();
-    EXPECT_TRUE(o.rotating);
+    EXPECT_TRUE(ChartView().rotating);
     EXPECT_FALSE(form->timeMenu->menuAction()->isEnabled());
     EXPECT_FALSE(form->satelliteMenu->menuAction()->isEnabled());
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(o.chartCentreX, o.chartCentreY - 50),
-                      QPointF(), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(o.chartCentreX, o.chartCentreY - 50),
-                        QPointF(), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress,
+                      QPointF(ChartView().chartCentreX, ChartView().chartCentreY - 50), QPointF(),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease,
+                        QPointF(ChartView().chartCentreX, ChartView().chartCentreY - 50), QPointF(),
+                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
     QApplication::sendEvent(widget, &release);
-    EXPECT_FALSE(o.rotating);
-    EXPECT_NEAR(o.rotationRad, kPi, 1e-12);
+    EXPECT_FALSE(ChartView().rotating);
+    EXPECT_NEAR(ChartView().rotationRad, kPi, 1e-12);
     EXPECT_TRUE(form->timeMenu->menuAction()->isEnabled());
     EXPECT_TRUE(dialogs->Messages().isEmpty());
 }
@@ -148,6 +154,7 @@ TEST(ChartWindowWithoutAFile, MissingFileIsReportedOnceAfterTheWindowIsUp) {
         testsupport::ScopedWorkingDir inFolder(folder.path());
         testsupport::ScopedScriptedDialogs dialogs;
         ResetObserverState();
+        ResetChartView();
         ResetPlotTables();
         ResetChartTexts();
         ResetChartHooks();

@@ -11,6 +11,7 @@
 
 #include "catalog/named_star_table.h"
 #include "chart/canvas.h"
+#include "chart/chart_view.h"
 #include "chart/star_map.h"
 #include "core/observer_state.h"
 #include "support/test_paths.h"
@@ -25,6 +26,7 @@ class NamedStarTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         for (const char* name : {"STERNNAM", "STERNKAT", "SLINIEN"})
             fs::copy_file(testsupport::DataPath(name), dir.path() / name);
         cwd = std::make_unique<testsupport::ScopedWorkingDir>(dir.path());
@@ -32,6 +34,7 @@ class NamedStarTest : public testing::Test {
     void TearDown() override {
         cwd.reset();
         ResetObserverState();
+        ResetChartView();
     }
     testsupport::ScopedScriptedDialogs dialogs;
     testsupport::TempDir dir;

@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "chart/chart_view.h"
+#include "chart/satellite_plot.h"
 #include "chart/zoom_chart.h"
 #include "chart_fixture.h"
 #include "prediction/selection_model.h"
@@ -158,7 +160,7 @@ TEST_F(PrintTest, ACancelledDialogPrintsNothing) {
 TEST_F(PrintTest, ZoomPageHeaderAndZoomRadii) {
     if (!HavePoppler()) GTEST_SKIP() << "pdftotext is not installed";
     ObserverState& o = Observer();
-    o.zoomFactor = 4;
+    ChartView().zoomFactor = 4;
     ChartZoomOffsets().zoomOffsetX = 324;
     ChartZoomOffsets().zoomOffsetY = 220;
     const auto pdf = temp / "zoom.pdf";

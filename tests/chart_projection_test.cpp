@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "chart/chart_view.h"
 #include "chart/plot_tables.h"
 #include "core/observer_state.h"
 #include "core/timescale.h"
@@ -14,13 +15,15 @@ class ProjectionTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         ResetPlotTables();
     }
 };
 
 TEST_F(ProjectionTest, CardinalPointsOnTheRim) {
     const ObserverState& o = Observer();
-    const double cx = o.chartCentreX, cy = o.chartCentreY, r = o.chartRadius;
+    const double cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
+                 r = ChartView().chartRadius;
     struct Case {
         double rotation, azimuth, x, y;
     } cases[] = {
@@ -32,7 +35,7 @@ TEST_F(ProjectionTest, CardinalPointsOnTheRim) {
         {kPi, kPi / 2, cx - r, cy},
     };
     for (const auto& c : cases) {
-        Observer().rotationRad = c.rotation;
+        ChartView().rotationRad = c.rotation;
         const ChartPoint p = ProjectToChart(kPi / 2, c.azimuth);
         EXPECT_NEAR(p.x, c.x, 1e-9) << c.rotation << " " << c.azimuth;
         EXPECT_NEAR(p.y, c.y, 1e-9) << c.rotation << " " << c.azimuth;
@@ -43,11 +46,11 @@ TEST_F(ProjectionTest, StereographicDistanceFromTheCentre) {
     const ObserverState& o = Observer();
     for (double alt : {90.0, 60.0, 45.0, 10.0}) {
         const ChartPoint p = ProjectToChart((90 - alt) * kDeg, 0.3);
-        const double d = std::hypot(p.x - o.chartCentreX, p.y - o.chartCentreY);
-        EXPECT_NEAR(d, o.chartRadius * std::tan((90 - alt) * kDeg / 2), 1e-9) << alt;
+        const double d = std::hypot(p.x - ChartView().chartCentreX, p.y - ChartView().chartCentreY);
+        EXPECT_NEAR(d, ChartView().chartRadius * std::tan((90 - alt) * kDeg / 2), 1e-9) << alt;
     }
     const ChartPoint p45 = ProjectToChart(45 * kDeg, 0.0);
-    EXPECT_NEAR((p45.y - o.chartCentreY) / o.chartRadius, 0.414, 1e-3);
+    EXPECT_NEAR((p45.y - ChartView().chartCentreY) / ChartView().chartRadius, 0.414, 1e-3);
 }
 
 TEST_F(ProjectionTest, FixedObjectOnlyAboveTheHorizon) {
@@ -75,16 +78,17 @@ TEST_F(ProjectionTest, FixedObjectOnlyAboveTheHorizon) {
     }
     const ChartPoint zenith =
         FixedObjectPosition(6.0, 50.0, sidereal, o.sinLatitude, o.cosLatitude);
-    EXPECT_NEAR(zenith.x, o.chartCentreX, 1e-6);
-    EXPECT_NEAR(zenith.y, o.chartCentreY, 1e-6);
+    EXPECT_NEAR(zenith.x, ChartView().chartCentreX, 1e-6);
+    EXPECT_NEAR(zenith.y, ChartView().chartCentreY, 1e-6);
     // An object on the meridian 45 degrees up in the south: straight below the centre.
     const ChartPoint south = FixedObjectPosition(6.0, 5.0, sidereal, o.sinLatitude, o.cosLatitude);
-    EXPECT_NEAR(south.x, o.chartCentreX, 1e-9);
-    EXPECT_NEAR(south.y, o.chartCentreY + o.chartRadius * std::tan(22.5 * kDeg), 1e-9);
+    EXPECT_NEAR(south.x, ChartView().chartCentreX, 1e-9);
+    EXPECT_NEAR(south.y, ChartView().chartCentreY + ChartView().chartRadius * std::tan(22.5 * kDeg),
+                1e-9);
 }
 
 TEST_F(ProjectionTest, DrawnRadiusTruncatesAndKeepsItsMinimum) {
-    const double r = Observer().chartRadius;
+    const double r = ChartView().chartRadius;
     struct Case {
         double alt, rho;
         int minimum;

@@ -4,9 +4,11 @@
 #include <optional>
 
 #include "catalog/catalog.h"
+#include "chart/body_plot.h"
+#include "chart/chart_projection.h"
+#include "chart/chart_view.h"
 #include "chart/star_glyph.h"
 #include "chart_fixture.h"
-#include "core/chart_projection.h"
 
 using namespace charttest;
 
@@ -25,11 +27,13 @@ struct GreyCase {
 int CountInDisc(const Canvas& canvas, long rgb) {
     const ObserverState& o = Observer();
     int n = 0;
-    for (int y = o.chartCentreY - o.chartRadius + 2; y < o.chartCentreY + o.chartRadius - 1; ++y)
-        for (int x = o.chartCentreX - o.chartRadius + 2; x < o.chartCentreX + o.chartRadius - 1;
-             ++x) {
-            const double dx = x - o.chartCentreX, dy = y - o.chartCentreY;
-            if (dx * dx + dy * dy < (o.chartRadius - 2.0) * (o.chartRadius - 2.0) &&
+    for (int y = ChartView().chartCentreY - ChartView().chartRadius + 2;
+         y < ChartView().chartCentreY + ChartView().chartRadius - 1; ++y)
+        for (int x = ChartView().chartCentreX - ChartView().chartRadius + 2;
+             x < ChartView().chartCentreX + ChartView().chartRadius - 1; ++x) {
+            const double dx = x - ChartView().chartCentreX, dy = y - ChartView().chartCentreY;
+            if (dx * dx + dy * dy <
+                    (ChartView().chartRadius - 2.0) * (ChartView().chartRadius - 2.0) &&
                 canvas.PixelRgb(x, y) == rgb)
                 ++n;
         }
@@ -115,7 +119,7 @@ TEST_F(SkyChartLayers, SunDiscIsWhiteInDaylight) {
     EXPECT_EQ(Px(sun.x, sun.y), kWhite);
     EXPECT_EQ(Px(sun.x + 2, sun.y), kWhite);
     EXPECT_EQ(ChartShades().skyGrey, 160);
-    EXPECT_GE(Sun().discRadius, 3.0);
+    EXPECT_GE(SunPlot().discRadius, 3.0);
 }
 
 TEST_F(SkyChartLayers, PlanetGlyphIsDrawnAtItsPlotPosition) {
@@ -151,7 +155,8 @@ TEST_F(SkyChartLayers, SkyDiscTakesTheTwilightGrey) {
         SetInstant(*t);
         ASSERT_TRUE(DrawSkyChart(*canvas));
         const ObserverState& o = Observer();
-        const int total = IntPart(kPi * (o.chartRadius - 2.0) * (o.chartRadius - 2.0));
+        const int total =
+            IntPart(kPi * (ChartView().chartRadius - 2.0) * (ChartView().chartRadius - 2.0));
         EXPECT_GT(CountInDisc(*canvas, c.rgb), total * 8 / 10) << "Sun at " << c.altitude;
         EXPECT_EQ(ChartShades().lineGrey, c.altitude == -15 ? 130 : 120);
     }
@@ -172,13 +177,13 @@ TEST_F(SkyChartLayers, MoonSymbolIsLitOnTheRightWhenWaxingAndOnTheLeftWhenWaning
         SetInstant(*t);
         ASSERT_TRUE(DrawSkyChart(*canvas));
         const ObserverState& o = Observer();
-        const int k = o.chartRadius / 7;
-        const int gx = IntPart(o.chartCentreX - 1.5 * o.chartRadius);
-        const int cy = o.chartCentreY;
+        const int k = ChartView().chartRadius / 7;
+        const int gx = IntPart(ChartView().chartCentreX - 1.5 * ChartView().chartRadius);
+        const int cy = ChartView().chartCentreY;
         EXPECT_EQ(canvas->PixelRgb(gx + c.litSide * (k - 3), cy), kYellow) << c.name;
         EXPECT_EQ(canvas->PixelRgb(gx - c.litSide * (k - 3), cy), 0x000000) << c.name;
         // The Moon disc on the chart: olive outline above the horizon.
-        const MoonState& m = Moon();
+        const MoonOnChart& m = MoonPlot();
         ASSERT_GT(m.chartX * m.chartY, 0.0);
         const int f = IntPart(m.discRadius);
         bool outline = false;
@@ -212,10 +217,10 @@ TEST_F(SkyChartLayers, TitleStatusAndRiseSetLabelsAreFilled) {
     EXPECT_EQ(t.riseSet[9].hint, QStringLiteral("Mondaufgang"));
     // The compass: N above, S below, O left, W right of the disc.
     const ObserverState& o = Observer();
-    EXPECT_LT(t.compass[0].rect.bottom(), o.chartCentreY - o.chartRadius);
-    EXPECT_GT(t.compass[1].rect.top(), o.chartCentreY + o.chartRadius);
-    EXPECT_LT(t.compass[2].rect.right(), o.chartCentreX - o.chartRadius);
-    EXPECT_GT(t.compass[3].rect.left(), o.chartCentreX + o.chartRadius);
+    EXPECT_LT(t.compass[0].rect.bottom(), ChartView().chartCentreY - ChartView().chartRadius);
+    EXPECT_GT(t.compass[1].rect.top(), ChartView().chartCentreY + ChartView().chartRadius);
+    EXPECT_LT(t.compass[2].rect.right(), ChartView().chartCentreX - ChartView().chartRadius);
+    EXPECT_GT(t.compass[3].rect.left(), ChartView().chartCentreX + ChartView().chartRadius);
 }
 
 TEST_F(SkyChartLayers, PolarDayShowsSunriseAndSunsetWithoutTimes) {
@@ -248,8 +253,8 @@ TEST_F(SkyChartLayers, AltitudeCirclesHaveTheProjectedRadius) {
     DrawAltitudeLines(*canvas);
     const ObserverState& o = Observer();
     // The 30-degree circle crosses the horizontal through the centre at R tan(30 deg).
-    const int r = IntPart(o.chartRadius * std::tan(30.0 * kDegToRad));
-    const int x = o.chartCentreX + r, y = o.chartCentreY;
+    const int r = IntPart(ChartView().chartRadius * std::tan(30.0 * kDegToRad));
+    const int x = ChartView().chartCentreX + r, y = ChartView().chartCentreY;
     EXPECT_EQ(canvas->PixelRgb(x, y),
               static_cast<long>((before.pixel(x, y) ^ 0x800000u) & 0xffffffu));
 }
@@ -271,10 +276,11 @@ TEST_F(SkyChartLayers, UpdateEphemerisAgreesWithTheDrawing) {
     const LabelPlotTableData labels = LabelPlotTable();
     const NebulaPlotTableData nebulae = NebulaPlotTable();
     const BodyPlotTableData bodies = BodyPlotTable();
-    const double sunRadius = Sun().discRadius, moonRadius = Moon().discRadius;
-    const double minorX = MinorBody().chartX;
+    const double sunRadius = SunPlot().discRadius, moonRadius = MoonPlot().discRadius;
+    const double minorX = MinorBodyPlot().chartX;
     ResetPlotTables();
     ResetMinorBodyState();
+    ResetBodyPlots();
     const ObserverState& o = Observer();
     UpdateEphemeris(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
     for (size_t i = 0; i < stars.size(); ++i) {
@@ -293,13 +299,13 @@ TEST_F(SkyChartLayers, UpdateEphemerisAgreesWithTheDrawing) {
         EXPECT_EQ(BodyPlotTable()[i].x, bodies[i].x) << i;
         EXPECT_EQ(BodyPlotTable()[i].y, bodies[i].y) << i;
     }
-    EXPECT_EQ(MinorBody().chartX, minorX);
+    EXPECT_EQ(MinorBodyPlot().chartX, minorX);
     // The drawing truncates the disc radii and applies its minimum of 3 pixels.
     if (Sun().altitudeDeg > 0.0) {
-        EXPECT_EQ(sunRadius, std::max(3, IntPart(Sun().discRadius)));
+        EXPECT_EQ(sunRadius, std::max(3, IntPart(SunPlot().discRadius)));
     }
     if (Moon().altitudeDeg > 0.0) {
-        EXPECT_EQ(moonRadius, std::max(3, IntPart(Moon().discRadius)));
+        EXPECT_EQ(moonRadius, std::max(3, IntPart(MoonPlot().discRadius)));
     }
 }
 
@@ -380,8 +386,8 @@ TEST_F(SkyChartLayers, OrionStandsInTheSouthEastOnAWinterEvening) {
         if (e.x * e.y == 0.0 || e.constellation != "Ori" || e.magnitude > 2.5) continue;
         ++bright;
         // South-east on the unturned chart: left of and below the centre.
-        EXPECT_LT(e.x, o.chartCentreX);
-        EXPECT_GT(e.y, o.chartCentreY);
+        EXPECT_LT(e.x, ChartView().chartCentreX);
+        EXPECT_GT(e.y, ChartView().chartCentreY);
     }
     EXPECT_GE(bright, 4);
 }

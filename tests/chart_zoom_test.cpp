@@ -6,6 +6,7 @@
 #include <cmath>
 #include <memory>
 
+#include "chart/chart_view.h"
 #include "chart/zoom_chart.h"
 #include "chart/zoom_identify.h"
 #include "chart_fixture.h"
@@ -30,8 +31,8 @@ class ZoomTest : public ChartTest {
         form = std::make_unique<ZoomWindow>();
         form->resize(648, 488);
         ObserverState& o = Observer();
-        o.zoomFactor = 2;
-        CentreOn(o.chartCentreX, o.chartCentreY);
+        ChartView().zoomFactor = 2;
+        CentreOn(ChartView().chartCentreX, ChartView().chartCentreY);
         form->show();
         dialogs->Clear();
     }
@@ -44,8 +45,10 @@ class ZoomTest : public ChartTest {
     static void CentreOn(double x, double y) {
         const ObserverState& o = Observer();
         const QPoint c = ZoomViewCentre();
-        ChartZoomOffsets().zoomOffsetX = c.x() - IntPart((x - o.chartCentreX) * o.zoomFactor);
-        ChartZoomOffsets().zoomOffsetY = c.y() - IntPart((y - o.chartCentreY) * o.zoomFactor);
+        ChartZoomOffsets().zoomOffsetX =
+            c.x() - IntPart((x - ChartView().chartCentreX) * ChartView().zoomFactor);
+        ChartZoomOffsets().zoomOffsetY =
+            c.y() - IntPart((y - ChartView().chartCentreY) * ChartView().zoomFactor);
     }
     // A bright plotted star, not too near the rim.
     static int BrightStar() {
@@ -53,7 +56,8 @@ class ZoomTest : public ChartTest {
         for (int n = 1; n <= kStarPlotCount; ++n) {
             const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(n - 1)];
             if (e.x * e.y == 0.0 || e.magnitude >= 2.0) continue;
-            if (std::hypot(e.x - o.chartCentreX, e.y - o.chartCentreY) < 0.7 * o.chartRadius)
+            if (std::hypot(e.x - ChartView().chartCentreX, e.y - ChartView().chartCentreY) <
+                0.7 * ChartView().chartRadius)
                 return n;
         }
         return 0;
@@ -63,7 +67,7 @@ class ZoomTest : public ChartTest {
 
 TEST_F(ZoomTest, VerkleinernHalvesTheFactorAndHidesAtTwo) {
     ObserverState& o = Observer();
-    o.zoomFactor = 8;
+    ChartView().zoomFactor = 8;
     form->DrawChart(0);
     const QPoint c = ZoomViewCentre();
     ChartZoomOffsets().zoomOffsetX = c.x() + 101;
@@ -76,7 +80,7 @@ TEST_F(ZoomTest, VerkleinernHalvesTheFactorAndHidesAtTwo) {
     int dx = -101, dy = 51;
     for (const Step& s : steps) {
         form->ZoomOut();
-        EXPECT_EQ(o.zoomFactor, s.factor);
+        EXPECT_EQ(ChartView().zoomFactor, s.factor);
         EXPECT_EQ(form->isVisible(), s.visible);
         if (s.visible) {
             // The view keeps its centre: the distance to the disc centre halves.
@@ -100,7 +104,7 @@ TEST_F(ZoomTest, VergroessernDoublesAndCentresOnTheFrame) {
         form->ClickAt(c.x() - 40, c.y() + 30);
         EXPECT_FALSE(ZoomValues().choosingFrame);
         EXPECT_TRUE(form->timeMenu->menuAction()->isEnabled());
-        EXPECT_EQ(o.zoomFactor, expected);
+        EXPECT_EQ(ChartView().zoomFactor, expected);
         EXPECT_EQ(ChartZoomOffsets().zoomOffsetX, ZoomOuterWidth() / 2 - 2 * (c.x() - 40 - ox));
         EXPECT_EQ(ChartZoomOffsets().zoomOffsetY,
                   (ZoomOuterHeight() - 48) / 2 - 2 * (c.y() + 30 - oy));
@@ -114,12 +118,12 @@ TEST_F(ZoomTest, AStarIsMappedAndDrawnAtEachFactor) {
     const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(n - 1)];
     ObserverState& o = Observer();
     for (int factor : {2, 4, 8}) {
-        o.zoomFactor = factor;
+        ChartView().zoomFactor = factor;
         ChartZoomOffsets().zoomOffsetX = 300;
         ChartZoomOffsets().zoomOffsetY = 200;
         const QPoint p = ZoomMap(e.x, e.y);
-        EXPECT_EQ(p.x(), IntPart((e.x - o.chartCentreX) * factor + 300)) << factor;
-        EXPECT_EQ(p.y(), IntPart((e.y - o.chartCentreY) * factor + 200)) << factor;
+        EXPECT_EQ(p.x(), IntPart((e.x - ChartView().chartCentreX) * factor + 300)) << factor;
+        EXPECT_EQ(p.y(), IntPart((e.y - ChartView().chartCentreY) * factor + 200)) << factor;
         CentreOn(e.x, e.y);
         form->DrawChart(0);
         const QPoint q = ZoomMap(e.x, e.y);
@@ -166,12 +170,12 @@ TEST_F(ZoomTest, TimeMenuStepsAndRedraws) {
 TEST_F(ZoomTest, KeysWithoutTrackedSatelliteDoNothing) {
     ObserverState& o = Observer();
     o.trackedSatellite = -1;
-    const double rotation = o.rotationRad;
+    const double rotation = ChartView().rotationRad;
     const ZoomOffsets before = ChartZoomOffsets();
     for (QChar key : {QLatin1Char('n'), QLatin1Char('*'), QLatin1Char('/')}) {
         form->KeyTyped(key);
-        EXPECT_EQ(o.zoomFactor, 2);
-        EXPECT_EQ(o.rotationRad, rotation);
+        EXPECT_EQ(ChartView().zoomFactor, 2);
+        EXPECT_EQ(ChartView().rotationRad, rotation);
         EXPECT_EQ(ChartZoomOffsets().zoomOffsetX, before.zoomOffsetX);
         EXPECT_EQ(ChartZoomOffsets().zoomOffsetY, before.zoomOffsetY);
     }
@@ -182,8 +186,8 @@ TEST_F(ZoomTest, IdentificationUsesMappedPositions) {
     const int n = BrightStar();
     ASSERT_GT(n, 0);
     const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(n - 1)];
-    const int radius = Observer().chartRadius;
-    Observer().zoomFactor = 4;
+    const int radius = ChartView().chartRadius;
+    ChartView().zoomFactor = 4;
     CentreOn(e.x, e.y);
     form->DrawChart(0);
     const QPoint p = ZoomMap(e.x, e.y);
@@ -200,7 +204,7 @@ TEST_F(ZoomTest, IdentificationUsesMappedPositions) {
     }
     // The tables are back as they were.
     EXPECT_EQ(StarPlotTable()[static_cast<size_t>(n - 1)].x, e.x);
-    EXPECT_EQ(Observer().chartRadius, radius);
+    EXPECT_EQ(ChartView().chartRadius, radius);
     form->ClickAt(p.x(), p.y());
     ASSERT_EQ(dialogs->Messages().size(), 1);
     EXPECT_TRUE(dialogs->Messages()[0].startsWith(QStringLiteral("Info|")));
@@ -262,9 +266,9 @@ class ZoomSatellites : public ZoomTest {
             const SatelliteTable& s = Satellites();
             for (int k = 1; k <= s.selectedCount && !above; ++k)
                 if (s.chartX[static_cast<size_t>(k)] > 0.0 &&
-                    std::hypot(s.chartX[static_cast<size_t>(k)] - Observer().chartCentreX,
-                               s.chartY[static_cast<size_t>(k)] - Observer().chartCentreY) <
-                        0.8 * Observer().chartRadius)
+                    std::hypot(s.chartX[static_cast<size_t>(k)] - ChartView().chartCentreX,
+                               s.chartY[static_cast<size_t>(k)] - ChartView().chartCentreY) <
+                        0.8 * ChartView().chartRadius)
                     above = k;
         }
         ASSERT_GT(above, 0);
@@ -323,24 +327,24 @@ TEST_F(ZoomSatellites, FollowingKeysCentreTheSatelliteAndClampTheFactor) {
                           {4, QLatin1Char('/'), 2},
                           {4, QLatin1Char('n'), 4}};
     for (const Case& c : cases) {
-        o.zoomFactor = c.before;
+        ChartView().zoomFactor = c.before;
         form->KeyTyped(c.key);
-        EXPECT_EQ(o.zoomFactor, c.after) << c.before;
+        EXPECT_EQ(ChartView().zoomFactor, c.after) << c.before;
         // The satellite now lies straight below the chart centre and at the view centre.
         const SatelliteTable& s = Satellites();
         const double x = s.chartX[static_cast<size_t>(above)],
                      y = s.chartY[static_cast<size_t>(above)];
         ASSERT_GT(x, 0.0);
-        EXPECT_NEAR(x, o.chartCentreX, 1.0);
-        EXPECT_GT(y, o.chartCentreY);
+        EXPECT_NEAR(x, ChartView().chartCentreX, 1.0);
+        EXPECT_GT(y, ChartView().chartCentreY);
         const QPoint p = ZoomMap(x, y);
         EXPECT_LE(std::abs(p.x() - ZoomViewCentre().x()), c.after + 1);
         EXPECT_LE(std::abs(p.y() - ZoomViewCentre().y()), c.after + 1);
         EXPECT_EQ(ZoomValues().lastPointerTarget, p) << "the pointer follows the satellite";
         EXPECT_EQ(form->headerBar()->text().toStdString(), PositionHeader());
         EXPECT_EQ(form->valuesBar()->text().toStdString(), PositionLine(above - 1).values);
-        EXPECT_GE(o.rotationRad, 0.0);
-        EXPECT_LT(o.rotationRad, kTwoPi);
+        EXPECT_GE(ChartView().rotationRad, 0.0);
+        EXPECT_LT(ChartView().rotationRad, kTwoPi);
     }
 }
 
@@ -348,12 +352,12 @@ TEST_F(ZoomSatellites, ATrackedSatelliteBelowTheHorizonLeavesTheView) {
     ASSERT_GT(below, 0);
     ObserverState& o = Observer();
     o.trackedSatellite = below - 1;
-    o.zoomFactor = 4;
-    const double rotation = o.rotationRad;
+    ChartView().zoomFactor = 4;
+    const double rotation = ChartView().rotationRad;
     const ZoomOffsets before = ChartZoomOffsets();
     form->KeyTyped(QLatin1Char('n'));
-    EXPECT_EQ(o.zoomFactor, 4);
-    EXPECT_EQ(o.rotationRad, rotation);
+    EXPECT_EQ(ChartView().zoomFactor, 4);
+    EXPECT_EQ(ChartView().rotationRad, rotation);
     EXPECT_EQ(ChartZoomOffsets().zoomOffsetX, before.zoomOffsetX);
     EXPECT_EQ(ChartZoomOffsets().zoomOffsetY, before.zoomOffsetY);
     EXPECT_FALSE(form->ShowSatellite(below - 1, 8));
@@ -421,7 +425,7 @@ TEST_F(ZoomTest, MenusTogglesAndClosing) {
     EXPECT_EQ(form->canvas().Image(), withLines);
 
     form->close();
-    EXPECT_EQ(o.zoomFactor, 1) << "closing makes the main chart the active view";
+    EXPECT_EQ(ChartView().zoomFactor, 1) << "closing makes the main chart the active view";
 }
 
 }  // namespace

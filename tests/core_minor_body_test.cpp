@@ -5,7 +5,6 @@
 #include <string>
 
 #include "core/asteroids.h"
-#include "core/chart_projection.h"
 #include "core/ephemeris_file_error.h"
 #include "core/minor_body.h"
 #include "core/observer_state.h"
@@ -138,8 +137,8 @@ TEST_F(MinorBodyTest, ReadsTheFileAndPlacesTheBody) {
     const MinorBodyState& m = MinorBody();
     EXPECT_EQ(m.name, "Testkomet P/1");
     EXPECT_NEAR(m.altitudeDeg, 90.0, 1e-6);
-    EXPECT_NEAR(m.chartX, Observer().chartCentreX, 1e-3);
-    EXPECT_NEAR(m.chartY, Observer().chartCentreY, 1e-3);
+    EXPECT_TRUE(m.sky.aboveHorizon);
+    EXPECT_NEAR(m.sky.altitude, kPi / 2, 1e-8);
     // Magnitude g + 5 log10(delta) + kappa log10(r), distance in millions of km.
     const double delta = m.distance / 149.6;
     EXPECT_NEAR(m.magnitude, 5.5 + 5 * std::log10(delta) + 8.0 * std::log10(m.sunDistance), 1e-12);
@@ -152,16 +151,16 @@ TEST_F(MinorBodyTest, TailPointsAwayFromTheSunWhenBrightEnough) {
     LookAtBody(36530.0);
     const MinorBodyState& m = MinorBody();
     ASSERT_LT(m.magnitude, 10.0);
-    EXPECT_TRUE(m.tailX != 0.0 || m.tailY != 0.0);
+    EXPECT_TRUE(m.hasTail);
+    EXPECT_TRUE(m.tailSky.aboveHorizon);
     // A faint body above the horizon gets no tail.
     testsupport::WriteTextFile(
         dir_ / "KOMET",
         "Schwach\n2000\n1\n1.5\n0.586\n0.967\n111.8657\n58.8601\n162.2422\n2000\n15\n8\n0.1\n");
     LookAtBody(36530.0);
     ASSERT_GE(MinorBody().magnitude, 10.0);
-    EXPECT_NE(MinorBody().chartX, 0.0);
-    EXPECT_EQ(MinorBody().tailX, 0.0);
-    EXPECT_EQ(MinorBody().tailY, 0.0);
+    EXPECT_TRUE(MinorBody().sky.aboveHorizon);
+    EXPECT_FALSE(MinorBody().hasTail);
 }
 
 TEST_F(MinorBodyTest, BelowTheHorizonKeepsItsValuesButNoChartPosition) {
@@ -174,10 +173,8 @@ TEST_F(MinorBodyTest, BelowTheHorizonKeepsItsValuesButNoChartPosition) {
     const MinorBodyState& m = MinorBody();
     EXPECT_EQ(m.name, "Heller Komet");
     EXPECT_NEAR(m.altitudeDeg, -90.0, 1e-3);
-    EXPECT_EQ(m.chartX, 0.0);
-    EXPECT_EQ(m.chartY, 0.0);
-    EXPECT_EQ(m.tailX, 0.0);
-    EXPECT_EQ(m.tailY, 0.0);
+    EXPECT_FALSE(m.sky.aboveHorizon);
+    EXPECT_FALSE(m.hasTail);
     EXPECT_GT(m.distance, 0.0);
     EXPECT_TRUE(std::isfinite(m.magnitude));
 }

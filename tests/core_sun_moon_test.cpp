@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "core/chart_projection.h"
 #include "core/frames.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
@@ -18,7 +17,6 @@ class SunMoonTest : public ::testing::Test {
         ResetObserverState();
         ResetSunState();
         ResetMoonState();
-        ResetBodyPlotTable();
     }
 };
 
@@ -40,7 +38,6 @@ TEST_F(SunMoonTest, SunWorkedValues) {
         const EquatorialCoords eq = RectangularToEquatorial(s.x, s.y, s.z);
         EXPECT_NEAR(eq.ra * 12 / kPi, c.raHours, 2e-6) << c.t;
         EXPECT_NEAR(Deg(eq.dec), c.decDeg, 2e-5) << c.t;
-        EXPECT_DOUBLE_EQ(BodyPlotTable()[kBodySun].distance, s.distance);
     }
 }
 
@@ -52,28 +49,6 @@ TEST_F(SunMoonTest, SunRectangularAndObliquityAtJ2000) {
     EXPECT_NEAR(s.y, -0.8874453, 2e-7);
     EXPECT_NEAR(s.z, -0.3847544, 2e-7);
     EXPECT_NEAR(std::hypot(std::hypot(s.x, s.y), s.z), s.distance, 1e-12);
-}
-
-TEST_F(SunMoonTest, SunForChartPlacesTheSunAboveTheHorizonOnly) {
-    ObserverState& o = Observer();
-    o.setLatitude(50.0);
-    SunPosition(36525.000694);
-    const double raHours = AngleOf(Sun().x, Sun().y) * 12 / kPi;
-    o.siderealHours = raHours;  // Sun on the meridian, altitude 90 - 50 - 23.03
-    SunForChart();
-    EXPECT_NEAR(Sun().altitudeDeg, 90 - 50 - 23.034273, 1e-4);
-    EXPECT_NEAR(Sun().chartX, o.chartCentreX, 1e-9);
-    EXPECT_NEAR(Sun().chartY,
-                o.chartCentreY + o.chartRadius * std::tan((90 - Sun().altitudeDeg) * kDeg / 2),
-                1e-6);
-    EXPECT_EQ(BodyPlotTable()[kBodySun].x, Sun().chartX);
-    EXPECT_GT(Sun().discRadius, 0.0);
-    o.siderealHours = std::fmod(raHours + 12.0, 24.0);  // midnight
-    SunForChart();
-    EXPECT_LT(Sun().altitudeDeg, 0.0);
-    EXPECT_EQ(Sun().chartX, 0.0);
-    EXPECT_EQ(Sun().chartY, 0.0);
-    EXPECT_EQ(BodyPlotTable()[kBodySun].x, 0.0);
 }
 
 TEST_F(SunMoonTest, MoonWorkedValues) {
@@ -92,7 +67,6 @@ TEST_F(SunMoonTest, MoonWorkedValues) {
         EXPECT_NEAR(m.distance, c.distAu, 2e-10) << c.t;
         EXPECT_NEAR(m.phaseAngleDeg, c.phaseDeg, 0.01) << c.t;
         EXPECT_NEAR(m.illuminatedFraction, c.fraction, 1e-4) << c.t;
-        EXPECT_DOUBLE_EQ(BodyPlotTable()[kBodyMoon].distance, m.distance);
     }
 }
 
@@ -153,30 +127,6 @@ TEST_F(SunMoonTest, NewMoonIsDarkAndCountsAsWaxing) {
     SunPosition(best + 0.01);
     MoonPosition(best + 0.01);
     EXPECT_LT(Moon().phaseValue, 0.01);
-}
-
-TEST_F(SunMoonTest, MoonChartPositionOnlyAboveTheHorizon) {
-    ObserverState& o = Observer();
-    o.setLatitude(50.0);
-    SunPosition(36525.000694);
-    MoonPosition(36525.000694);
-    const double ra = Moon().rightAscension * 12 / kPi;
-    for (double offset : {0.0, 12.0}) {
-        o.siderealHours = std::fmod(ra + offset, 24.0);
-        MoonPosition(36525.000694);
-        if (Moon().altitudeDeg > 0) {
-            EXPECT_TRUE(BodyPlotTable()[kBodyMoon].x != 0 || BodyPlotTable()[kBodyMoon].y != 0);
-            // Parallax lowers the Moon by about a degree on the meridian.
-            EXPECT_NEAR(
-                Moon().altitudeDeg,
-                90 - 50 + Deg(Moon().declination) - 0.9084688 * std::cos(Moon().altitudeDeg * kDeg),
-                0.05);
-        } else {
-            EXPECT_EQ(Moon().chartX, 0.0);
-            EXPECT_EQ(Moon().chartY, 0.0);
-        }
-        EXPECT_TRUE(std::isfinite(Moon().limbAngle));
-    }
 }
 
 TEST_F(SunMoonTest, MoonTopocentricAgreesWithMoonPosition) {

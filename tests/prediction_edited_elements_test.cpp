@@ -27,7 +27,8 @@ const std::string kEditedLine1 =
 
 struct Outcome {
     std::vector<std::string> passLines;
-    double chartX = 0.0, chartY = 0.0, chartMagnitude = 0.0;
+    SkyPosition sky;
+    double chartMagnitude = 0.0;
     std::string positionLine;
 };
 
@@ -79,9 +80,8 @@ class EditedElementsTest : public ::testing::Test {
         o.timeChanged = true;
         SunPosition(o.currentJD + DeltaT(o.year) / 24.0);
         SunForChart();
-        ComputeSatellites();
-        out.chartX = Satellites().chartX[1];
-        out.chartY = Satellites().chartY[1];
+        ObserveSelectedSatellites();
+        out.sky = Satellites().sky[1];
         out.chartMagnitude = Satellites().chartMagnitude[1];
         out.positionLine = PositionLine(0).values;
         return out;
@@ -94,7 +94,7 @@ TEST_F(EditedElementsTest, AnEditedLineReachesTheChartThePositionLineAndThePassS
     const Outcome fresh = Compute(0.0);
     ASSERT_FALSE(fresh.passLines.empty());
     const JD1900 chartTime = PassList().passes.front().time;
-    ASSERT_NE(fresh.chartX, 0.0);  // above the horizon at its pass
+    ASSERT_TRUE(fresh.sky.aboveHorizon);  // at its pass
 
     // The original set computed first, so that every cached value belongs to it ...
     Load(kLine1);
@@ -106,8 +106,8 @@ TEST_F(EditedElementsTest, AnEditedLineReachesTheChartThePositionLineAndThePassS
     t.selectedSets[1] = kEditedLine1;
     const Outcome after = Compute(chartTime);
     EXPECT_EQ(after.passLines, fresh.passLines);
-    EXPECT_EQ(after.chartX, fresh.chartX);
-    EXPECT_EQ(after.chartY, fresh.chartY);
+    EXPECT_EQ(after.sky.altitude, fresh.sky.altitude);
+    EXPECT_EQ(after.sky.azimuth, fresh.sky.azimuth);
     EXPECT_EQ(after.chartMagnitude, fresh.chartMagnitude);
     EXPECT_EQ(after.positionLine, fresh.positionLine);
 }

@@ -104,31 +104,28 @@ TEST_F(InstantTest, ProgressCaptionsEveryHundredAndRestoredAfterwards) {
     };
     const double sidereal = Observer().siderealHours + 1.0;
     Observer().siderealHours = sidereal;
-    EXPECT_TRUE(ComputeSatellites(ui));
+    EXPECT_TRUE(ObserveSelectedSatellites(ui));
     EXPECT_EQ(captions, (std::vector<std::string>{"Berechne Erdsatelliten...100",
                                                   "Berechne Erdsatelliten...200", "Polaride"}));
     EXPECT_EQ(current, "Polaride");
     EXPECT_EQ(Observer().siderealHours, sidereal);
 }
 
-TEST_F(InstantTest, ChartPositionIsTheStereographicProjection) {
+TEST_F(InstantTest, SkyPositionMagnitudeAndShadowAtTheChartInstant) {
     AddSelected(kIssName, kIss1, kIss2);
     Observer().currentJD = FindInstant(Epoch(), true);
-    Observer().rotationRad = 0.3;
     ChartSun();
-    ASSERT_TRUE(ComputeSatellites());
+    ASSERT_TRUE(ObserveSelectedSatellites());
 
     ObserverState& o = Observer();
     o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
     PrepareObserver();
     PropagateSGP(kIss1, kIss2, o.currentJD, false);
     const SatHorizontal hz = HorizontalPosition();
-    const double rho = o.chartRadius * std::tan((kPi / 2 - hz.altitude) / 2);
     const SatelliteTable& t = Satellites();
-    EXPECT_NEAR(t.chartX[1], o.chartCentreX + rho * std::sin(hz.azimuth + 0.3), 1e-9);
-    EXPECT_NEAR(t.chartY[1], o.chartCentreY + rho * std::cos(hz.azimuth + 0.3), 1e-9);
-    EXPECT_LT(std::hypot(t.chartX[1] - o.chartCentreX, t.chartY[1] - o.chartCentreY),
-              o.chartRadius);
+    EXPECT_TRUE(t.sky[1].aboveHorizon);
+    EXPECT_DOUBLE_EQ(t.sky[1].altitude, hz.altitude);
+    EXPECT_DOUBLE_EQ(t.sky[1].azimuth, hz.azimuth);
 
     const double phase =
         PhaseAngle(hz.altitude / kDeg, hz.azimuth / kDeg, Sun().altitudeDeg, Sun().azimuth);
@@ -142,13 +139,11 @@ TEST_F(InstantTest, BelowTheHorizonIsNotDrawnAndKeepsItsValues) {
     Observer().currentJD = FindInstant(Epoch(), false);
     ChartSun();
     SatelliteTable& t = Satellites();
-    t.chartX[1] = 50;
-    t.chartY[1] = 60;
+    t.sky[1] = {0.5, 0.5, true};
     t.chartMagnitude[1] = 3.25;
     t.inShadow[1] = 1;
-    ASSERT_TRUE(ComputeSatellites());
-    EXPECT_EQ(t.chartX[1], 0.0);
-    EXPECT_EQ(t.chartY[1], 0.0);
+    ASSERT_TRUE(ObserveSelectedSatellites());
+    EXPECT_FALSE(t.sky[1].aboveHorizon);
     EXPECT_EQ(t.chartMagnitude[1], 3.25);
     EXPECT_EQ(t.inShadow[1], 1);
 }
@@ -160,16 +155,15 @@ TEST_F(InstantTest, AFailedSatelliteDoesNotStopTheOthers) {
     Observer().currentJD = FindInstant(Epoch(), true);
     ChartSun();
     SatelliteTable& t = Satellites();
-    t.chartX[2] = 99;
-    t.chartY[2] = 99;
+    t.sky[2] = {0.5, 0.5, true};
     MathErrorFlag = true;  // left over from elsewhere: must not cost the first satellite
-    ASSERT_TRUE(ComputeSatellites());
+    ASSERT_TRUE(ObserveSelectedSatellites());
     EXPECT_FALSE(MathErrorFlag);
-    EXPECT_NE(t.chartX[1], 0.0);
-    EXPECT_EQ(t.chartX[2], 0.0);
-    EXPECT_EQ(t.chartY[2], 0.0);
-    EXPECT_EQ(t.chartX[3], t.chartX[1]);
-    EXPECT_EQ(t.chartY[3], t.chartY[1]);
+    EXPECT_TRUE(t.sky[1].aboveHorizon);
+    EXPECT_FALSE(t.sky[2].aboveHorizon);
+    EXPECT_TRUE(t.sky[3].aboveHorizon);
+    EXPECT_EQ(t.sky[3].altitude, t.sky[1].altitude);
+    EXPECT_EQ(t.sky[3].azimuth, t.sky[1].azimuth);
 }
 
 TEST_F(InstantTest, LoadRequestLoadsFirstAndAFailedOpenKeepsTheTable) {
@@ -184,13 +178,13 @@ TEST_F(InstantTest, LoadRequestLoadsFirstAndAFailedOpenKeepsTheTable) {
     ui.showMessage = [&](const std::string& c, const std::string& m) {
         messages.push_back(c + ": " + m);
     };
-    EXPECT_TRUE(ComputeSatellites(ui, [&](const std::string& n) { names.push_back(n); }));
+    EXPECT_TRUE(ObserveSelectedSatellites(ui, [&](const std::string& n) { names.push_back(n); }));
     EXPECT_EQ(Observer().satelliteCount, 1);
     EXPECT_EQ(Satellites().selectedCount, 0);
     EXPECT_EQ(names, (std::vector<std::string>{"ISS (ZARYA)     "}));
 
     Observer().elementFilePath = (dir / "gone.tle").string();
-    EXPECT_FALSE(ComputeSatellites(ui));
+    EXPECT_FALSE(ObserveSelectedSatellites(ui));
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(Observer().satelliteCount, 1);
     EXPECT_EQ(Satellites().allSets.size(), 3u);
@@ -313,10 +307,10 @@ TEST_F(InstantTest, ShippedElementFilesPropagate) {
     ASSERT_TRUE(ParseSgpElements(t.Row(1).line1, t.Row(1).line2, el));
     Observer().currentJD = el.epoch;
     ChartSun();
-    EXPECT_TRUE(ComputeSatellites());
+    EXPECT_TRUE(ObserveSelectedSatellites());
     int drawn = 0;
     for (int k = 1; k <= t.selectedCount; ++k)
-        drawn += t.chartX[static_cast<std::size_t>(k)] != 0.0;
+        drawn += t.sky[static_cast<std::size_t>(k)].aboveHorizon;
     EXPECT_LT(drawn, t.selectedCount);  // never all low satellites above one horizon
 }
 

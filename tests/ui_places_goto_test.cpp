@@ -8,10 +8,11 @@
 
 #include "catalog/settings_file.h"
 #include "chart/canvas.h"
+#include "chart/chart_projection.h"
+#include "chart/chart_view.h"
 #include "chart/plot_tables.h"
 #include "chart/sky_chart.h"
 #include "chart/zoom_chart.h"
-#include "core/chart_projection.h"
 #include "core/observer_state.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
@@ -110,6 +111,7 @@ class GoToChart : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         ResetPlotTables();
         ResetChartHooks();
         ResetZoomState();
@@ -117,7 +119,7 @@ class GoToChart : public ::testing::Test {
         ChartZoomOffsets() = ZoomOffsets{};
         ObserverState& o = Observer();
         ApplyDefaultObserverSettings(o);
-        o.setChartGeometry(648, 488);
+        ChartView().setChartGeometry(648, 488);
         o.currentJD = JulianDay1900(2026, 1, 15) + 19.0 / 24.0;
         o.year = 2026;
         o.timeChanged = true;
@@ -143,19 +145,21 @@ TEST_F(GoToChart, AzimuthZeroPutsTheNorthPointBelowTheCentre) {
     dialog.altitudeEdit->setText("45");
     ASSERT_TRUE(dialog.Accept());
     EXPECT_TRUE(dialogs->Messages().isEmpty());
-    EXPECT_NEAR(o.rotationRad, kPi, 1e-9) << "north goes to the bottom";
-    EXPECT_EQ(o.zoomFactor, 8);
+    EXPECT_NEAR(ChartView().rotationRad, kPi, 1e-9) << "north goes to the bottom";
+    EXPECT_EQ(ChartView().zoomFactor, 8);
     // The target at the view centre of the zoom window.
-    const double r = o.chartRadius * std::tan(45.0 / 2.0 * kDegToRad);
-    const QPoint target = ZoomMap(o.chartCentreX, o.chartCentreY + r);
+    const double r = ChartView().chartRadius * std::tan(45.0 / 2.0 * kDegToRad);
+    const QPoint target = ZoomMap(ChartView().chartCentreX, ChartView().chartCentreY + r);
     EXPECT_LE(std::abs(target.x() - ZoomViewCentre().x()), 8);
     EXPECT_LE(std::abs(target.y() - ZoomViewCentre().y()), 8);
     // The star turned by pi about the centre.
     const StarPlotEntry& turned = StarPlotTable()[static_cast<size_t>(n - 1)];
-    EXPECT_NEAR(turned.x - o.chartCentreX, -(star.x - o.chartCentreX), 1e-6);
-    EXPECT_NEAR(turned.y - o.chartCentreY, -(star.y - o.chartCentreY), 1e-6);
+    EXPECT_NEAR(turned.x - ChartView().chartCentreX, -(star.x - ChartView().chartCentreX), 1e-6);
+    EXPECT_NEAR(turned.y - ChartView().chartCentreY, -(star.y - ChartView().chartCentreY), 1e-6);
     // The marker: 1 degree across at 45 degrees, eight times magnified.
-    const auto rz = [&](double z) { return o.chartRadius * std::tan(z * kDegToRad / 2.0); };
+    const auto rz = [&](double z) {
+        return ChartView().chartRadius * std::tan(z * kDegToRad / 2.0);
+    };
     EXPECT_EQ(ZoomValues().goToMarkerRadius, IntPart(std::fabs(rz(45.5) - rz(44.5)) * 4.0 + 0.5));
 }
 
@@ -163,7 +167,7 @@ TEST_F(GoToChart, EastIsChartAzimuthMinusNinety) {
     ObserverState& o = Observer();
     ASSERT_TRUE(GoToAltAz(90.0, 30.0));
     // East was on the left (angle -pi/2); turned to the bottom: rotation pi/2.
-    EXPECT_NEAR(o.rotationRad, kPi / 2.0, 1e-9);
+    EXPECT_NEAR(ChartView().rotationRad, kPi / 2.0, 1e-9);
 }
 
 TEST_F(GoToChart, ValidationMessagesKeepTheDialogOpen) {
@@ -177,7 +181,7 @@ TEST_F(GoToChart, ValidationMessagesKeepTheDialogOpen) {
     EXPECT_EQ(dialogs->Messages(),
               QStringList{QStringLiteral("Ungültige Eingabe|Fehler bei Rektaszension(Stunde)")});
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_FALSE(Observer().zoomMayClose) << "showing clears zoomMayClose";
+    EXPECT_FALSE(ChartView().zoomMayClose) << "showing clears zoomMayClose";
     GoToHorizontalDialog dialog1;
     dialog1.azimuthEdit->setText("10");
     dialog1.altitudeEdit->setText("95");
@@ -189,8 +193,8 @@ TEST_F(GoToChart, ValidationMessagesKeepTheDialogOpen) {
 
 TEST_F(GoToChart, ATargetBelowTheHorizonChangesNothing) {
     ObserverState& o = Observer();
-    o.zoomFactor = 1;
-    const double rotation = o.rotationRad;
+    ChartView().zoomFactor = 1;
+    const double rotation = ChartView().rotationRad;
     const double starX = StarPlotTable()[0].x;
     GoToEquatorialDialog dialog;
     dialog.show();
@@ -202,8 +206,8 @@ TEST_F(GoToChart, ATargetBelowTheHorizonChangesNothing) {
     EXPECT_FALSE(dialog.Accept());
     EXPECT_EQ(dialogs->Messages(),
               QStringList{QStringLiteral("Höhe kleiner Null|Ort nicht sichtbar")});
-    EXPECT_EQ(o.rotationRad, rotation);
-    EXPECT_EQ(o.zoomFactor, 1);
+    EXPECT_EQ(ChartView().rotationRad, rotation);
+    EXPECT_EQ(ChartView().zoomFactor, 1);
     EXPECT_EQ(StarPlotTable()[0].x, starX);
     EXPECT_EQ(ZoomValues().goToMarkerPending, 0);
     EXPECT_TRUE(dialog.isVisible());
@@ -218,7 +222,7 @@ TEST_F(GoToChart, AVisibleStarIsCentred) {
     dialog.decDegreesEdit->setText("89");
     dialog.decMinutesEdit->setText("15.9");
     ASSERT_TRUE(dialog.Accept());
-    EXPECT_EQ(o.zoomFactor, 8);
+    EXPECT_EQ(ChartView().zoomFactor, 8);
     EXPECT_EQ(ZoomValues().goToMarkerPending, 1);
     // The altitude of the pole star is about the latitude; it now lies below the centre.
     const GoToHorizontal hz = HorizontalOfTarget(2.53, 89.265);

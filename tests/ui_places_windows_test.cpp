@@ -16,6 +16,7 @@
 
 #include "catalog/place_list.h"
 #include "catalog/settings_file.h"
+#include "chart/chart_view.h"
 #include "chart/world_map_geometry.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
@@ -55,6 +56,7 @@ class PlaceWindowsTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         ResetSettings();
         ResetSunState();
         for (const char* name : {"Grenzen", "Staedte", "ORTE3"}) {
@@ -81,6 +83,7 @@ class PlaceWindowsTest : public testing::Test {
         AppWindows().mainWindow = nullptr;
         main.reset();
         ResetObserverState();
+        ResetChartView();
         ResetSettings();
         ResetSunState();
     }
@@ -105,10 +108,10 @@ class PlaceWindowsTest : public testing::Test {
 
 TEST_F(PlaceWindowsTest, ParameterDialogShowsTheStateAndTheZoneReminder) {
     ObserverDialog dialog;
-    Observer().zoomMayClose = true;
+    ChartView().zoomMayClose = true;
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Parameter");
-    EXPECT_FALSE(Observer().zoomMayClose);
+    EXPECT_FALSE(ChartView().zoomMayClose);
     EXPECT_EQ(dialog.field(ObserverDialog::PlaceName)->text(), "Sonneberg");
     EXPECT_EQ(dialog.field(ObserverDialog::Longitude)->text(), "11.19");
     EXPECT_EQ(dialog.field(ObserverDialog::Latitude)->text(), "50.38");
@@ -535,6 +538,7 @@ class ShippedPlaceDataTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         for (const char* name : {"ORTE", "Grenzen", "Staedte", "welt.bmp"}) {
             if (!std::filesystem::exists(testsupport::DataPath(name)))
                 GTEST_SKIP() << name << " missing";
@@ -589,7 +593,7 @@ TEST_F(PlaceWindowsTest, ZoomViewIsUpdatedForTheNewPlace) {
     std::vector<double> siderealAtZoomDrawing;
     SetZoomChartRedraw(
         [&siderealAtZoomDrawing] { siderealAtZoomDrawing.push_back(Observer().siderealHours); });
-    Observer().zoomFactor = 4;
+    ChartView().zoomFactor = 4;
     Observer().siderealHours = -1.0;
     PlaceEntryDialog entry;
     entry.show();
@@ -609,7 +613,7 @@ TEST_F(PlaceWindowsTest, ZoomViewIsUpdatedForTheNewPlace) {
 TEST_F(PlaceWindowsTest, ZoomViewUpdateStoppedByAMissingFileIsReported) {
     int zoomDrawings = 0;
     SetZoomChartRedraw([&zoomDrawings] { ++zoomDrawings; });
-    Observer().zoomFactor = 2;
+    ChartView().zoomFactor = 2;
     PlaceEntryDialog entry;
     entry.nameField()->setText("Tokio");
     entry.longitudeField()->setText("139.69");

@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "chart/canvas.h"
+#include "chart/chart_view.h"
 #include "chart/ground_track_map.h"
 #include "core/observer_state.h"
 #include "core/timescale.h"
@@ -126,6 +127,7 @@ class GroundTrackWindowTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         ResetSatelliteTable();
         ResetSelectionState();
         ObserverState& o = Observer();
@@ -145,6 +147,7 @@ class GroundTrackWindowTest : public testing::Test {
         ResetSatelliteTable();
         ResetSelectionState();
         ResetObserverState();
+        ResetChartView();
     }
     std::unique_ptr<GroundTrackWindow> Open(JD1900 t) {
         auto form = std::make_unique<GroundTrackWindow>();

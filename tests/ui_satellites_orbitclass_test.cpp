@@ -11,6 +11,7 @@
 #include <memory>
 #include <sstream>
 
+#include "chart/chart_view.h"
 #include "core/observer_state.h"
 #include "core/timescale.h"
 #include "prediction/orbit_class_table.h"
@@ -71,6 +72,7 @@ class OrbitClassTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         ResetSatelliteTable();
         ResetSelectionState();
         ResetSatelliteState();
@@ -86,6 +88,7 @@ class OrbitClassTest : public testing::Test {
         ResetSatelliteTable();
         ResetSelectionState();
         ResetObserverState();
+        ResetChartView();
     }
     testsupport::ScopedScriptedDialogs dialogs;
 };

@@ -17,6 +17,7 @@
 
 #include "app/program.h"
 #include "catalog/settings_file.h"
+#include "chart/chart_view.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
 #include "prediction/night_window.h"
@@ -56,6 +57,7 @@ class PassDialogTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         ResetSettings();
         ResetSatelliteTable();
         ResetPassWindow();
@@ -70,6 +72,7 @@ class PassDialogTest : public testing::Test {
         ResetPassList();
         ResetSettings();
         ResetObserverState();
+        ResetChartView();
     }
     // The windows, with the settings file's pass lines as given (none: as shipped).
     void Start(const std::vector<std::string>& passLines = {}, const std::string& folder = "run") {

@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <string>
 
+#include "chart/chart_view.h"
 #include "core/observer_state.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
@@ -14,6 +15,7 @@ namespace {
 
 TEST(PassListNames, Latin1NameIsShownAndSavedUnchanged) {
     ResetObserverState();
+    ResetChartView();
     testsupport::TempDir dir;
     testsupport::ScopedScriptedDialogs dialogs;
     Observer().placeName = "Berlin";
@@ -30,6 +32,7 @@ TEST(PassListNames, Latin1NameIsShownAndSavedUnchanged) {
                   "\r\n K\xf6nig          28.04.  04:02:32    60.0\xb0  \r\n"),
               std::string::npos);
     ResetObserverState();
+    ResetChartView();
 }
 
 }  // namespace

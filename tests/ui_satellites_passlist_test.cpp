@@ -17,6 +17,7 @@
 
 #include "app/program.h"
 #include "catalog/settings_file.h"
+#include "chart/chart_view.h"
 #include "core/observer_state.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_lines.h"
@@ -65,6 +66,7 @@ class PassListTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         ResetSettings();
         ResetSatelliteTable();
         ResetPassWindow();
@@ -96,6 +98,7 @@ class PassListTest : public testing::Test {
         ResetPassList();
         ResetSettings();
         ResetObserverState();
+        ResetChartView();
     }
     void SelectFixture(const char* name) {
         fs::copy_file(testsupport::FixturePath(std::string("passes/") + name), dir / name);
@@ -156,7 +159,7 @@ TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
     EXPECT_TRUE(AppWindows().zoomWindow->isVisible());
     EXPECT_EQ(Observer().trackedSatellite, k);
     EXPECT_DOUBLE_EQ(Observer().currentJD, t);
-    EXPECT_GE(Observer().zoomFactor, 2);
+    EXPECT_GE(ChartView().zoomFactor, 2);
     // The chart is turned so that the pass lies straight below the centre.
     const SatObservation seen = ObserveSatellite(k, t);
     EXPECT_GT(seen.altitudeDeg, 10.0);

@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <memory>
 
+#include "chart/chart_view.h"
 #include "core/observer_state.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
@@ -24,6 +25,7 @@ class SatelliteInfoWindowTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         ResetSatelliteTable();
         ResetSelectionState();
         testsupport::ScopedWorkingDir here(work.path());
@@ -40,6 +42,7 @@ class SatelliteInfoWindowTest : public testing::Test {
         ResetSatelliteTable();
         ResetSelectionState();
         ResetObserverState();
+        ResetChartView();
     }
 
     testsupport::TempDir work;

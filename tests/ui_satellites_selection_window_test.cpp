@@ -20,7 +20,9 @@
 #include "app/program.h"
 #include "catalog/settings_file.h"
 #include "chart/canvas.h"
+#include "chart/chart_view.h"
 #include "chart/ephemeris_update.h"
+#include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
@@ -73,6 +75,7 @@ class SelectionWindowTest : public testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
+        ResetChartView();
         ResetSettings();
         ResetSatelliteTable();
         ResetSelectionState();
@@ -93,6 +96,7 @@ class SelectionWindowTest : public testing::Test {
         ResetSelectionState();
         ResetSettings();
         ResetObserverState();
+        ResetChartView();
     }
 
     void Load() {
@@ -138,7 +142,7 @@ TEST_F(SelectionWindowTest, ShownWithCountsFileNameAndHint) {
     EXPECT_EQ(form->hintLabel()->text(), "Sat-Info mit Doppelklick auf Sat-Namen");
     EXPECT_EQ(form->allList()->model()->rowCount(), 80);
     EXPECT_EQ(form->allList()->model()->index(0, 0).data().toString(), "ATLAS CENTAUR 2 ");
-    EXPECT_FALSE(Observer().zoomMayClose);
+    EXPECT_FALSE(ChartView().zoomMayClose);
 }
 
 TEST_F(SelectionWindowTest, ArrowsMoveMarkedSatellites) {
@@ -388,6 +392,7 @@ TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
     testsupport::ScopedWorkingDir data(testsupport::DataPath(""));
     testsupport::ScopedScriptedDialogs dialogs;
     ResetObserverState();
+    ResetChartView();
     ResetSettings();
     ResetSatelliteTable();
     ResetSelectionState();
@@ -396,7 +401,7 @@ TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
     ResetMoonState();
     ObserverState& o = Observer();
     ApplyDefaultObserverSettings(o);  // Berlin
-    o.setChartGeometry(648, 488);
+    ChartView().setChartGeometry(648, 488);
     o.year = 2018;
     o.elementFilePath = testsupport::FixturePath("selection/mixed-2018.tle").string();
     ASSERT_TRUE(LoadMagnitudeTable("SATMAG"));
@@ -464,6 +469,7 @@ TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
     ResetSelectionState();
     ResetMagnitudeTable();
     ResetObserverState();
+    ResetChartView();
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "catalog/settings_file.h"
 #include "chart/canvas.h"
+#include "chart/chart_view.h"
 #include "chart/ephemeris_update.h"
 #include "chart/sky_chart.h"
 #include "core/observer_state.h"
@@ -21,7 +22,7 @@ void PrepareWinterEvening() {
     std::filesystem::current_path(POLARIDE_DATA_DIR);
     ObserverState& o = Observer();
     ApplyDefaultObserverSettings(o);
-    o.setChartGeometry(648, 488);
+    ChartView().setChartGeometry(648, 488);
     o.currentJD = JulianDay1900(2026, 1, 15) + 19.0 / 24.0;
     o.year = 2026;
     o.showAltitudeLines = true;

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "chart/satellite_plot.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
 #include "satellite/magnitude_table.h"

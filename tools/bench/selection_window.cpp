@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <filesystem>
 
+#include "chart/chart_view.h"
 #include "core/observer_state.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
@@ -18,6 +19,7 @@ namespace {
 SatelliteSelectionWindow* LoadedWindow() {
     static SatelliteSelectionWindow* form = [] {
         ResetObserverState();
+        ResetChartView();
         ResetSatelliteTable();
         ResetSelectionState();
         auto* window = new SatelliteSelectionWindow;

@@ -75,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int count = load.satelliteCount < kMaxObserved ? load.satelliteCount : kMaxObserved;
     SelectFirstRows(count);
     Observer().currentJD = 46100.5;
-    ComputeSatellites();
+    ObserveSelectedSatellites();
     for (int k = 0; k < count; ++k) {
         ObserveSatellite(k, 46100.5 + k * 0.01);
         PositionLine(k);

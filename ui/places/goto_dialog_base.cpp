@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "chart/chart_view.h"
 #include "core/observer_state.h"
 #include "ui/places/goto_dialog_look.h"
 
@@ -44,7 +45,7 @@ void AddGoToButtons(QDialog* dialog, QFrame* panel, const std::function<void()>&
 }
 
 void GoToDialogShown(QDialog* dialog, QLineEdit* firstField) {
-    Observer().zoomMayClose = false;
+    ChartView().zoomMayClose = false;
     PaintGoToBackground(dialog);
     firstField->setFocus();
 }

@@ -2,9 +2,11 @@
 
 #include <cmath>
 
+#include "chart/body_plot.h"
+#include "chart/chart_projection.h"
+#include "chart/chart_view.h"
 #include "chart/plot_tables.h"
 #include "chart/zoom_chart.h"
-#include "core/chart_projection.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
 #include "core/observer_state.h"
@@ -74,8 +76,9 @@ double ChartAzimuthFromNorthDeg(double azimuthDeg) {
 
 double CentreZoomOnChartPoint(double x, double y, double altitudeDeg) {
     ObserverState& o = Observer();
-    const double cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
-    o.previousRotationRad = o.rotationRad;
+    const double cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
+                 R = ChartView().chartRadius;
+    ChartView().previousRotationRad = ChartView().rotationRad;
     const double dx = IntPart(x - cx), dy = IntPart(y - cy);
     const double rho = -AngleOf(dy / R, dx / R);
     const double c = std::cos(rho), s = std::sin(rho);
@@ -92,20 +95,20 @@ double CentreZoomOnChartPoint(double x, double y, double altitudeDeg) {
     for (NebulaPlotEntry& e : NebulaPlotTable()) turn(e.x, e.y);
     for (LabelPlotEntry& e : LabelPlotTable()) turn(e.x, e.y);
     for (BodyPlotEntry& e : BodyPlotTable()) turn(e.x, e.y);
-    MinorBodyState& minor = MinorBody();
+    MinorBodyOnChart& minor = MinorBodyPlot();
     if (minor.chartX > 0.0) {
         turn(minor.chartX, minor.chartY);
         turn(minor.tailX, minor.tailY);
     }
     // The Moon's own chart position follows its plot-table entry.
-    Moon().chartX = BodyPlotTable()[kBodyMoon].x;
-    Moon().chartY = BodyPlotTable()[kBodyMoon].y;
+    MoonPlot().chartX = BodyPlotTable()[kBodyMoon].x;
+    MoonPlot().chartY = BodyPlotTable()[kBodyMoon].y;
 
-    double rotation = rho + o.previousRotationRad;
+    double rotation = rho + ChartView().previousRotationRad;
     if (rotation > kTwoPi) rotation -= kTwoPi;
     if (rotation < 0.0) rotation += kTwoPi;
-    o.rotationRad = rotation;
-    o.zoomFactor = 8;
+    ChartView().rotationRad = rotation;
+    ChartView().zoomFactor = 8;
 
     const int w2 = ZoomOuterWidth() / 2;
     const int c2 = ZoomViewCentreY(ZoomOuterHeight());

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "core/chart_projection.h"
+#include "chart/chart_projection.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
 #include "core/timescale.h"

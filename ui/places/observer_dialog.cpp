@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "catalog/place_entry.h"
+#include "chart/chart_view.h"
 #include "core/observer_state.h"
 #include "ui/places/place_messages.h"
 #include "ui/places/redraw_active_view.h"
@@ -90,7 +91,7 @@ void ObserverDialog::LoadFields() {
 
 void ObserverDialog::showEvent(QShowEvent* event) {
     // An open zoom window stays open behind the dialog.
-    Observer().zoomMayClose = false;
+    ChartView().zoomMayClose = false;
     LoadFields();
     QDialog::showEvent(event);
 }

@@ -5,6 +5,7 @@
 #include <exception>
 
 #include "catalog/place_numbers.h"
+#include "chart/chart_view.h"
 #include "chart/ephemeris_update.h"
 #include "core/observer_state.h"
 #include "ui/common/dialogs.h"
@@ -25,7 +26,7 @@ void SetZoomChartRedraw(std::function<void()> draw) { ZoomChartRedraw() = std::m
 void RedrawActiveView() {
     ObserverState& observer = Observer();
     observer.timeChanged = true;
-    if (observer.zoomFactor == 1) {
+    if (ChartView().zoomFactor == 1) {
         if (MainWindow* chart = AppWindows().mainWindow) chart->DrawChart();
         return;
     }

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "chart/chart_view.h"
 #include "core/json_text.h"
 #include "core/observer_state.h"
 #include "prediction/pass_lines.h"
@@ -193,7 +194,7 @@ bool PassListWindow::ShowPass(int row) {
     o.timeChanged = true;
     FormatDateTime1900(t);
     // The zoom chart centred on the pass, turned so that it lies below the centre.
-    if (!windows.zoomWindow->ShowSatellite(k, std::max(2, o.zoomFactor))) {
+    if (!windows.zoomWindow->ShowSatellite(k, std::max(2, ChartView().zoomFactor))) {
         ShowPassFailed();
         return false;
     }

@@ -16,6 +16,7 @@
 #include <set>
 
 #include "catalog/settings_file.h"
+#include "chart/chart_view.h"
 #include "core/observer_state.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_print.h"
@@ -473,8 +474,8 @@ void SatelliteSelectionWindow::EnablePassMenus() {
 void SatelliteSelectionWindow::Ok() {
     EnablePassMenus();
     hide();
-    QWidget* view = Observer().zoomFactor == 1 ? static_cast<QWidget*>(AppWindows().mainWindow)
-                                               : static_cast<QWidget*>(AppWindows().zoomWindow);
+    QWidget* view = ChartView().zoomFactor == 1 ? static_cast<QWidget*>(AppWindows().mainWindow)
+                                                : static_cast<QWidget*>(AppWindows().zoomWindow);
     if (view) {
         view->show();
         view->raise();
@@ -506,7 +507,7 @@ void SatelliteSelectionWindow::SetDefaultButton(QPushButton* button) {
 
 void SatelliteSelectionWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    Observer().zoomMayClose = false;
+    ChartView().zoomMayClose = false;
     SyncSelectionLists();
     RefreshLists();
     countLabel_->setText(CountText(Observer().satelliteCount));

@@ -9,6 +9,7 @@
 #include <QToolTip>
 
 #include "chart/canvas.h"
+#include "chart/chart_view.h"
 #include "chart/sky_chart.h"
 #include "core/observer_state.h"
 #include "prediction/selection_model.h"
@@ -74,7 +75,7 @@ void SkyChartWidget::resizeEvent(QResizeEvent* event) {
         canvas_->Resize(w, h, Qt::black);
         ResetChartTexts();
         ChartReportsWait wait;
-        if (isVisible() && Observer().zoomFactor == 1) DrawSkyChart();
+        if (isVisible() && ChartView().zoomFactor == 1) DrawSkyChart();
     }
 }
 

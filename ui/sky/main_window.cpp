@@ -12,6 +12,7 @@
 #include <string>
 
 #include "catalog/settings_file.h"
+#include "chart/chart_view.h"
 #include "chart/sky_chart.h"
 #include "core/observer_state.h"
 #include "satellite/magnitude_table.h"
@@ -77,12 +78,12 @@ MainWindow::MainWindow(QWidget* parent)
     // 5. The instant from the computer clock, read as civil time in the configured zone.
     SetInstantFromClock(observer, QDateTime::currentDateTime());
     // 6. Chart geometry from the design size.
-    observer.setChartGeometry(kDesignWidth, kDesignHeight);
+    ChartView().setChartGeometry(kDesignWidth, kDesignHeight);
     // 7. Fresh view and satellite state.
-    observer.rotationRad = 0.0;
-    observer.rotating = false;
-    observer.choosingZoomFrame = false;
-    observer.zoomFactor = 1;
+    ChartView().rotationRad = 0.0;
+    ChartView().rotating = false;
+    ChartView().choosingZoomFrame = false;
+    ChartView().zoomFactor = 1;
     observer.elementFilePath.clear();
     observer.satelliteCount = 0;
     MathErrorFlag = false;
@@ -98,8 +99,6 @@ MainWindow::MainWindow(QWidget* parent)
     std::string error;
     if (!LoadMagnitudeTable("SATMAG", &error))
         AppDialogs().Message("Polaride", QString::fromStdString(error) + ": SATMAG", this);
-    // 10.
-    observer.aboutText = BuildAboutText();
 }
 
 MainWindow::~MainWindow() {
@@ -192,7 +191,7 @@ void MainWindow::SetChartMenusEnabled(bool enabled) {
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (event->spontaneous()) return;  // restored from minimised: nothing new to draw
-    Observer().zoomFactor = 1;
+    ChartView().zoomFactor = 1;
     SetDisplayCheckMarks();
     if (updateZoomCheckMarks) updateZoomCheckMarks();
     ChartReportsWait wait;  // the window is still being shown
@@ -200,7 +199,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) Observer().zoomFactor = 1;
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) ChartView().zoomFactor = 1;
     QMainWindow::changeEvent(event);
 }
 
@@ -236,7 +235,7 @@ void MainWindow::Abandon() {
 }
 
 void MainWindow::ShowAbout() {
-    AppDialogs().Message("Info", QString::fromStdString(Observer().aboutText), this);
+    AppDialogs().Message("Info", QString::fromStdString(BuildAboutText()), this);
 }
 
 void MainWindow::ShowParameters() {

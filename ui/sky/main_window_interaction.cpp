@@ -7,9 +7,11 @@
 #include "catalog/settings_file.h"
 #include "chart/canvas.h"
 #include "chart/chart_geometry.h"
+#include "chart/chart_view.h"
 #include "chart/constellation_blink.h"
 #include "chart/ephemeris_update.h"
 #include "chart/plot_tables.h"
+#include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
 #include "core/date_text.h"
@@ -64,10 +66,10 @@ void DrawRotationCross(Canvas& canvas) {
     const ObserverState& o = Observer();
     const CanvasPen saved = canvas.Pen();
     canvas.SetPen(kRotationMarkerColour, 1, PenMode::Xor);
-    canvas.MoveTo(o.markerX - 6, o.markerY);
-    canvas.LineTo(o.markerX + 7, o.markerY);
-    canvas.MoveTo(o.markerX, o.markerY - 6);
-    canvas.LineTo(o.markerX, o.markerY + 7);
+    canvas.MoveTo(ChartView().markerX - 6, ChartView().markerY);
+    canvas.LineTo(ChartView().markerX + 7, ChartView().markerY);
+    canvas.MoveTo(ChartView().markerX, ChartView().markerY - 6);
+    canvas.LineTo(ChartView().markerX, ChartView().markerY + 7);
     canvas.Pen() = saved;
 }
 
@@ -78,23 +80,24 @@ void DrawRotationMarker(Canvas& canvas) {
     canvas.SetPen(kRotationMarkerColour, 1, PenMode::Xor);
     // The line from the cross to the centre leaves out the cross's own centre so
     // that the two exclusive-or strokes do not cancel there.
-    if (o.markerX != o.chartCentreX || o.markerY != o.chartCentreY) {
-        canvas.MoveTo(o.chartCentreX, o.chartCentreY);
-        canvas.LineTo(o.markerX, o.markerY);
+    if (ChartView().markerX != ChartView().chartCentreX ||
+        ChartView().markerY != ChartView().chartCentreY) {
+        canvas.MoveTo(ChartView().chartCentreX, ChartView().chartCentreY);
+        canvas.LineTo(ChartView().markerX, ChartView().markerY);
     }
     canvas.Pen() = saved;
 }
 
 void PlaceRotationMarker(int x, int y) {
     ObserverState& o = Observer();
-    const double dx = x - o.chartCentreX, dy = y - o.chartCentreY;
+    const double dx = x - ChartView().chartCentreX, dy = y - ChartView().chartCentreY;
     const double d = std::sqrt(dx * dx + dy * dy);
     if (d == 0.0) {
-        o.markerX = o.chartCentreX;
-        o.markerY = o.chartCentreY;
+        ChartView().markerX = ChartView().chartCentreX;
+        ChartView().markerY = ChartView().chartCentreY;
     } else {
-        o.markerX = IntPart(o.chartCentreX + dx * o.chartRadius / d);
-        o.markerY = IntPart(o.chartCentreY + dy * o.chartRadius / d);
+        ChartView().markerX = IntPart(ChartView().chartCentreX + dx * ChartView().chartRadius / d);
+        ChartView().markerY = IntPart(ChartView().chartCentreY + dy * ChartView().chartRadius / d);
     }
 }
 
@@ -104,8 +107,10 @@ void DrawZoomFrame(Canvas& canvas) {
     const CanvasBrush savedBrush = canvas.Brush();
     canvas.SetPen(kZoomFrameColour, 1, PenMode::Xor);
     canvas.SetBrush(savedBrush.color, BrushStyle::Clear);
-    canvas.Rectangle(o.markerX - o.zoomFrameHalfWidth, o.markerY - o.zoomFrameHalfHeight,
-                     o.markerX + o.zoomFrameHalfWidth, o.markerY + o.zoomFrameHalfHeight);
+    canvas.Rectangle(ChartView().markerX - ChartView().zoomFrameHalfWidth,
+                     ChartView().markerY - ChartView().zoomFrameHalfHeight,
+                     ChartView().markerX + ChartView().zoomFrameHalfWidth,
+                     ChartView().markerY + ChartView().zoomFrameHalfHeight);
     canvas.Pen() = savedPen;
     canvas.Brush() = savedBrush;
 }
@@ -116,12 +121,15 @@ void FinishRotating(int x, int y) {
         DrawRotationCross(canvas);
         canvas.SetPen(Qt::white);
         canvas.SetBrush(QColor(32, 32, 32));
-        canvas.Ellipse(o.chartCentreX - o.chartRadius, o.chartCentreY - o.chartRadius,
-                       o.chartCentreX + o.chartRadius, o.chartCentreY + o.chartRadius);
+        canvas.Ellipse(ChartView().chartCentreX - ChartView().chartRadius,
+                       ChartView().chartCentreY - ChartView().chartRadius,
+                       ChartView().chartCentreX + ChartView().chartRadius,
+                       ChartView().chartCentreY + ChartView().chartRadius);
     });
-    o.previousRotationRad = o.rotationRad;
-    const double theta = AngleOf(static_cast<double>(y - o.chartCentreY) / o.chartRadius,
-                                 static_cast<double>(x - o.chartCentreX) / o.chartRadius);
+    ChartView().previousRotationRad = ChartView().rotationRad;
+    const double theta =
+        AngleOf(static_cast<double>(y - ChartView().chartCentreY) / ChartView().chartRadius,
+                static_cast<double>(x - ChartView().chartCentreX) / ChartView().chartRadius);
     // The satellites are turned by hand: the drawing recomputes them only after a
     // change of time. Positions (0, 0) mean "not drawn" and stay so.
     SatelliteTable& sats = Satellites();
@@ -130,14 +138,14 @@ void FinishRotating(int x, int y) {
         double& px = sats.chartX[static_cast<size_t>(k)];
         double& py = sats.chartY[static_cast<size_t>(k)];
         if (px == 0.0 && py == 0.0) continue;
-        const double ux = px - o.chartCentreX, uy = py - o.chartCentreY;
-        px = o.chartCentreX + c * ux - s * uy;
-        py = o.chartCentreY + s * ux + c * uy;
+        const double ux = px - ChartView().chartCentreX, uy = py - ChartView().chartCentreY;
+        px = ChartView().chartCentreX + c * ux - s * uy;
+        py = ChartView().chartCentreY + s * ux + c * uy;
     }
-    o.rotationRad = Mod2Pi(o.previousRotationRad - theta);
+    ChartView().rotationRad = Mod2Pi(ChartView().previousRotationRad - theta);
     DrawSkyChart();
     OnCanvas([](Canvas& canvas) { PlaceCompassLabels(canvas); });
-    o.rotating = false;
+    ChartView().rotating = false;
     SetMenus(true);
 }
 
@@ -145,12 +153,13 @@ void FinishZoomFrame() {
     ObserverState& o = Observer();
     OnCanvas([](Canvas& canvas) { DrawZoomFrame(canvas); });
     SetMenus(true);
-    o.choosingZoomFrame = false;
-    o.zoomFactor = 2;
+    ChartView().choosingZoomFrame = false;
+    ChartView().zoomFactor = 2;
     const int w = ChartHooks().zoomWindowWidth ? ChartHooks().zoomWindowWidth() : 648;
     const int h = ChartHooks().zoomWindowHeight ? ChartHooks().zoomWindowHeight() : 488;
-    ChartZoomOffsets().zoomOffsetX = w / 2 + 2 * o.chartCentreX - 2 * o.markerX;
-    ChartZoomOffsets().zoomOffsetY = ZoomViewCentreY(h) + 2 * o.chartCentreY - 2 * o.markerY;
+    ChartZoomOffsets().zoomOffsetX = w / 2 + 2 * ChartView().chartCentreX - 2 * ChartView().markerX;
+    ChartZoomOffsets().zoomOffsetY =
+        ZoomViewCentreY(h) + 2 * ChartView().chartCentreY - 2 * ChartView().markerY;
     if (ChartHooks().showZoomWindow) ChartHooks().showZoomWindow();
 }
 
@@ -282,20 +291,20 @@ void ToggleZodiac() {
 
 void StartRotating() {
     ObserverState& o = Observer();
-    if (o.rotating || o.choosingZoomFrame) return;
-    o.rotating = true;
+    if (ChartView().rotating || ChartView().choosingZoomFrame) return;
+    ChartView().rotating = true;
     SetMenus(false);
-    PlaceRotationMarker(o.mouseX, o.mouseY);
+    PlaceRotationMarker(ChartView().mouseX, ChartView().mouseY);
     OnCanvas([](Canvas& canvas) { DrawRotationMarker(canvas); });
 }
 
 void StartChoosingZoomFrame() {
     ObserverState& o = Observer();
-    if (o.rotating || o.choosingZoomFrame) return;
+    if (ChartView().rotating || ChartView().choosingZoomFrame) return;
     SetMenus(false);
-    o.choosingZoomFrame = true;
-    o.markerX = o.mouseX;
-    o.markerY = o.mouseY;
+    ChartView().choosingZoomFrame = true;
+    ChartView().markerX = ChartView().mouseX;
+    ChartView().markerY = ChartView().mouseY;
     OnCanvas([](Canvas& canvas) { DrawZoomFrame(canvas); });
 }
 
@@ -303,27 +312,27 @@ void StartChoosingZoomFrame() {
 
 void ChartMouseMove(int x, int y) {
     ObserverState& o = Observer();
-    o.mouseX = x;
-    o.mouseY = y;
-    const double dx = x - o.chartCentreX, dy = y - o.chartCentreY;
-    const bool onDisc = std::sqrt(dx * dx + dy * dy) < o.chartRadius;
-    if (onDisc && !o.rotating)
+    ChartView().mouseX = x;
+    ChartView().mouseY = y;
+    const double dx = x - ChartView().chartCentreX, dy = y - ChartView().chartCentreY;
+    const bool onDisc = std::sqrt(dx * dx + dy * dy) < ChartView().chartRadius;
+    if (onDisc && !ChartView().rotating)
         Pointer(1);
-    else if (!o.choosingZoomFrame)
+    else if (!ChartView().choosingZoomFrame)
         Pointer(0);
-    if (o.rotating) {
+    if (ChartView().rotating) {
         OnCanvas([&](Canvas& canvas) {
             DrawRotationMarker(canvas);
             PlaceRotationMarker(x, y);
             DrawRotationMarker(canvas);
         });
     }
-    if (o.choosingZoomFrame) {
+    if (ChartView().choosingZoomFrame) {
         Pointer(2);
         OnCanvas([&](Canvas& canvas) {
             DrawZoomFrame(canvas);
-            o.markerX = x;
-            o.markerY = y;
+            ChartView().markerX = x;
+            ChartView().markerY = y;
             DrawZoomFrame(canvas);
         });
     }
@@ -332,14 +341,14 @@ void ChartMouseMove(int x, int y) {
 void ChartMouseDown(int x, int y, bool rightButton) {
     if (rightButton) return;
     ObserverState& o = Observer();
-    o.mouseX = x;
-    o.mouseY = y;
+    ChartView().mouseX = x;
+    ChartView().mouseY = y;
     const int label = RiseSetLabelAt(x, y);
-    if (label >= 0 && !o.rotating && !o.choosingZoomFrame) {
+    if (label >= 0 && !ChartView().rotating && !ChartView().choosingZoomFrame) {
         RiseSetLabelClicked(label);
         return;
     }
-    if (o.choosingZoomFrame) {
+    if (ChartView().choosingZoomFrame) {
         FinishZoomFrame();
         return;
     }
@@ -347,7 +356,7 @@ void ChartMouseDown(int x, int y, bool rightButton) {
 }
 
 void ChartMouseUp(int x, int y) {
-    if (Observer().rotating) FinishRotating(x, y);
+    if (ChartView().rotating) FinishRotating(x, y);
 }
 
 void StepWithTrails(int direction) {
@@ -413,9 +422,9 @@ void IdentifyClick(int x, int y) {
         ShowMessage(QStringLiteral("Fehler"), QString::fromUtf8(e.what()));
         return;
     }
-    const double dx = x - o.chartCentreX, dy = y - o.chartCentreY;
-    const bool onDisc = std::sqrt(dx * dx + dy * dy) <= o.chartRadius;
-    if (!onDisc || o.rotating || o.choosingZoomFrame) return;
+    const double dx = x - ChartView().chartCentreX, dy = y - ChartView().chartCentreY;
+    const bool onDisc = std::sqrt(dx * dx + dy * dy) <= ChartView().chartRadius;
+    if (!onDisc || ChartView().rotating || ChartView().choosingZoomFrame) return;
     ShowMessage(QStringLiteral("Info"), text);
     if (label > 0) BlinkConstellation(label);
 }

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 
 #include "catalog/data_file_error.h"
+#include "chart/chart_view.h"
 #include "chart/star_map.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
@@ -129,7 +130,7 @@ void NamedStarWindow::DrawMap() {
 
 void NamedStarWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    Observer().zoomMayClose = false;
+    ChartView().zoomMayClose = false;
     DrawMap();
 }
 

@@ -14,14 +14,16 @@
 #include <exception>
 
 #include "chart/canvas.h"
+#include "chart/chart_projection.h"
+#include "chart/chart_view.h"
 #include "chart/constellation_blink.h"
 #include "chart/ephemeris_update.h"
 #include "chart/plot_tables.h"
+#include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
 #include "chart/zoom_chart.h"
 #include "chart/zoom_identify.h"
-#include "core/chart_projection.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
@@ -58,7 +60,7 @@ class ZoomCanvasWidget : public QWidget {
     void resizeEvent(QResizeEvent*) override {
         if (canvas_->Width() == width() && canvas_->Height() == height()) return;
         canvas_->Resize(std::max(1, width()), std::max(1, height()), Qt::black);
-        if (form_->isVisible() && Observer().zoomFactor > 1) form_->DrawChart(0);
+        if (form_->isVisible() && ChartView().zoomFactor > 1) form_->DrawChart(0);
     }
     void mouseMoveEvent(QMouseEvent* e) override {
         form_->MouseMoveAt(e->position().toPoint().x(), e->position().toPoint().y());
@@ -282,7 +284,7 @@ void ZoomWindow::BuildMenus() {
     on(loadElementsAction, [this] {
         LoadElementFileFromMenu();
         if (Observer().satelliteCount > 0) selectSatellitesAction->setEnabled(true);
-        if (isVisible() && Observer().zoomFactor > 1) DrawChart(0);
+        if (isVisible() && ChartView().zoomFactor > 1) DrawChart(0);
     });
     forward(selectSatellitesAction, &MainWindow::selectSatellitesAction);
     forward(computePassesAction, &MainWindow::computePassesAction);
@@ -328,12 +330,12 @@ void ZoomWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     selectSatellitesAction->setEnabled(Observer().satelliteCount > 0);
     SetDisplayCheckMarks();
-    if (Observer().zoomFactor < 2) Observer().zoomFactor = 2;
+    if (ChartView().zoomFactor < 2) ChartView().zoomFactor = 2;
     DrawChart(0);
 }
 
 void ZoomWindow::closeEvent(QCloseEvent* event) {
-    Observer().zoomFactor = 1;
+    ChartView().zoomFactor = 1;
     QMainWindow::closeEvent(event);
 }
 
@@ -341,14 +343,14 @@ void ZoomWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::ActivationChange) return;
     if (isActiveWindow()) {
-        Observer().zoomMayClose = true;
+        ChartView().zoomMayClose = true;
         return;
     }
     // Losing the focus to another window of the program closes the zoom window,
     // unless a dialog that works with it cleared zoomMayClose. Message and input
     // boxes of the zoom window itself do not close it.
     QTimer::singleShot(0, this, [this] {
-        if (!isVisible() || isActiveWindow() || !Observer().zoomMayClose) return;
+        if (!isVisible() || isActiveWindow() || !ChartView().zoomMayClose) return;
         if (QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
         if (!QApplication::activeWindow()) return;
         close();
@@ -392,13 +394,13 @@ void ZoomWindow::ZoomIn() {
 
 void ZoomWindow::ZoomOut() {
     ObserverState& o = Observer();
-    o.zoomFactor = IntPart(o.zoomFactor / 2.0 + 0.5);
-    if (o.zoomFactor <= 1) {
-        o.zoomFactor = 1;
+    ChartView().zoomFactor = IntPart(ChartView().zoomFactor / 2.0 + 0.5);
+    if (ChartView().zoomFactor <= 1) {
+        ChartView().zoomFactor = 1;
         hide();
         return;
     }
-    DrawChart(-o.zoomFactor);
+    DrawChart(-ChartView().zoomFactor);
 }
 
 // --- pointer ------------------------------------------------------------------------
@@ -417,7 +419,7 @@ void ZoomWindow::MouseMoveAt(int x, int y) {
         z.markerY = y;
         DrawFrame(canvas());
         chart_->repaint();
-    } else if (d < static_cast<double>(o.chartRadius) * o.zoomFactor) {
+    } else if (d < static_cast<double>(ChartView().chartRadius) * ChartView().zoomFactor) {
         chart_->setCursor(ChartCursor());
     } else {
         chart_->setCursor(Qt::ArrowCursor);
@@ -436,8 +438,8 @@ void ZoomWindow::ClickAt(int x, int y) {
         z.choosingFrame = false;
         z.markerX = x;
         z.markerY = y;
-        o.zoomFactor *= 2;
-        DrawChart(o.zoomFactor);
+        ChartView().zoomFactor *= 2;
+        DrawChart(ChartView().zoomFactor);
         return;
     }
     ZoomHit hit;
@@ -457,7 +459,7 @@ void ZoomWindow::ClickAt(int x, int y) {
     }
     const ZoomOffsets& off = ChartZoomOffsets();
     const double d = std::hypot(x - off.zoomOffsetX, y - off.zoomOffsetY);
-    if (d > static_cast<double>(o.chartRadius) * o.zoomFactor) return;
+    if (d > static_cast<double>(ChartView().chartRadius) * ChartView().zoomFactor) return;
     ShowMessage(QStringLiteral("Info"), text, this);
     if (label < 1) return;
     // The constellation blinks five times in the zoom window.
@@ -466,7 +468,7 @@ void ZoomWindow::ClickAt(int x, int y) {
         for (const StarPlotEntry& e : StarPlotTable())
             if (e.x * e.y != 0.0 && e.constellation == code) {
                 const QPoint p = ZoomMap(e.x, e.y);
-                DrawStarGlyph(canvas(), p.x(), p.y(), colour, e.magnitude, o.zoomFactor);
+                DrawStarGlyph(canvas(), p.x(), p.y(), colour, e.magnitude, ChartView().zoomFactor);
             }
         chart_->repaint();
     };
@@ -526,11 +528,11 @@ void ZoomWindow::EnterTime() {
 void ZoomWindow::KeyTyped(QChar key) {
     ObserverState& o = Observer();
     if (key == QLatin1Char('n')) {
-        CentreOnTrackedSatellite(o.zoomFactor);
+        CentreOnTrackedSatellite(ChartView().zoomFactor);
     } else if (key == QLatin1Char('*')) {
-        CentreOnTrackedSatellite(o.zoomFactor * 2);
+        CentreOnTrackedSatellite(ChartView().zoomFactor * 2);
     } else if (key == QLatin1Char('/')) {
-        CentreOnTrackedSatellite(o.zoomFactor / 2);
+        CentreOnTrackedSatellite(ChartView().zoomFactor / 2);
     } else if (key == QLatin1Char('+')) {
         StepWithTrails(+1);
     } else if (key == QLatin1Char('-')) {
@@ -559,17 +561,18 @@ void ZoomWindow::CentreOnTrackedSatellite(int newFactor) {
     if (!(seen.altitudeDeg > 0.0)) return;
     const ChartPoint p =
         ProjectToChart((90.0 - seen.altitudeDeg) * kDegToRad, seen.azimuthDeg * kDegToRad);
-    const double cx = o.chartCentreX, cy = o.chartCentreY, R = o.chartRadius;
+    const double cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
+                 R = ChartView().chartRadius;
     const double theta = AngleOf((p.y - cy) / R, (p.x - cx) / R);
-    o.previousRotationRad = o.rotationRad;
-    const double rotation = Mod2Pi(o.previousRotationRad - theta);
-    o.rotationRad = rotation;
-    o.zoomFactor = std::max(2, newFactor);
+    ChartView().previousRotationRad = ChartView().rotationRad;
+    const double rotation = Mod2Pi(ChartView().previousRotationRad - theta);
+    ChartView().rotationRad = rotation;
+    ChartView().zoomFactor = std::max(2, newFactor);
 
     const int W = ZoomOuterWidth(), H = ZoomOuterHeight();
     const int vx = W / 2, vy = ZoomViewCentreY(H);
-    const int ox = vx - IntPart((p.x - cx) * o.zoomFactor);
-    const int oy = vy - IntPart((p.y - cy) * o.zoomFactor);
+    const int ox = vx - IntPart((p.x - cx) * ChartView().zoomFactor);
+    const int oy = vy - IntPart((p.y - cy) * ChartView().zoomFactor);
     const double dx = ox - vx, dy = oy - vy;
     const double c = std::cos(theta), s = std::sin(theta);
     ZoomOffsets& z = ChartZoomOffsets();
@@ -597,8 +600,8 @@ void ZoomWindow::StepWithTrails(int direction) {
             const QColor colour = SatelliteStepColour(sats.inShadow[i] == 1, old, direction, sky);
             const QPoint p = ZoomMap(sats.chartX[i], sats.chartY[i]);
             DrawStarGlyph(canvas(), p.x(), p.y(), colour,
-                          ZoomSatelliteMagnitude(sats.chartMagnitude[i], o.zoomFactor),
-                          o.zoomFactor);
+                          ZoomSatelliteMagnitude(sats.chartMagnitude[i], ChartView().zoomFactor),
+                          ChartView().zoomFactor);
         }
     };
     drawSatellites(true);
@@ -670,11 +673,11 @@ bool ZoomWindow::ShowSatellite(int k, int factor) {
     UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
     if (!(seen.altitudeDeg > 0.0)) return false;
     o.trackedSatellite = k;
-    o.zoomFactor = std::max(2, factor);
+    ChartView().zoomFactor = std::max(2, factor);
     if (!isVisible()) show();
     headerBar_->show();
     valuesBar_->show();
-    CentreOnTrackedSatellite(o.zoomFactor);
+    CentreOnTrackedSatellite(ChartView().zoomFactor);
     raise();
     activateWindow();
     return true;
@@ -682,11 +685,11 @@ bool ZoomWindow::ShowSatellite(int k, int factor) {
 
 void ZoomWindow::ShowChartPoint(double x, double y, int factor) {
     ObserverState& o = Observer();
-    o.zoomFactor = std::max(2, factor);
+    ChartView().zoomFactor = std::max(2, factor);
     const QPoint c = ZoomViewCentre();
     ZoomOffsets& z = ChartZoomOffsets();
-    z.zoomOffsetX = c.x() - IntPart((x - o.chartCentreX) * o.zoomFactor);
-    z.zoomOffsetY = c.y() - IntPart((y - o.chartCentreY) * o.zoomFactor);
+    z.zoomOffsetX = c.x() - IntPart((x - ChartView().chartCentreX) * ChartView().zoomFactor);
+    z.zoomOffsetY = c.y() - IntPart((y - ChartView().chartCentreY) * ChartView().zoomFactor);
     if (!isVisible()) show();
     Redraw();
     raise();

@@ -1,7 +1,8 @@
-#include "core/chart_projection.h"
+#include "chart/chart_projection.h"
 
 #include <cmath>
 
+#include "chart/chart_view.h"
 #include "core/observer_state.h"
 
 namespace {
@@ -9,14 +10,14 @@ BodyPlotTableData gBodies;
 }
 
 double ChartRadiusAt(double zenithDistance) {
-    return Observer().chartRadius * std::tan(zenithDistance / 2.0);
+    return ChartView().chartRadius * std::tan(zenithDistance / 2.0);
 }
 
 ChartPoint ProjectToChart(double zenithDistance, double chartAzimuth) {
     const ObserverState& o = Observer();
     const double r = ChartRadiusAt(zenithDistance);
-    const double a = chartAzimuth + o.rotationRad;
-    return {o.chartCentreX + r * std::sin(a), o.chartCentreY + r * std::cos(a)};
+    const double a = chartAzimuth + ChartView().rotationRad;
+    return {ChartView().chartCentreX + r * std::sin(a), ChartView().chartCentreY + r * std::cos(a)};
 }
 
 double DrawnRadiusUnrounded(double altitudeDeg, double radiusDeg) {
