@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <iterator>
 #include <sstream>
 
 #include "catalog/settings_file.h"
@@ -19,6 +20,11 @@ namespace {
 
 using testing::HasSubstr;
 using testsupport::TempDir;
+
+std::ptrdiff_t FilesIn(const std::filesystem::path& folder) {
+    return std::distance(std::filesystem::directory_iterator(folder),
+                         std::filesystem::directory_iterator());
+}
 
 std::vector<std::string> SplitCrLf(const std::string& text) {
     std::vector<std::string> lines;
@@ -410,10 +416,7 @@ TEST_F(SettingsFileTest, FailedWriteKeepsTheOldFileByteForByte) {
     const std::string message = dialogs->Messages()[0].toStdString();
     EXPECT_THAT(message, HasSubstr("polaride.cfg"));
     EXPECT_THAT(message, HasSubstr("Die bisherige Datei bleibt unverändert."));
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
-        ++files;
-    EXPECT_EQ(files, 1) << "no temporary file left behind";
+    EXPECT_EQ(FilesIn(dir.path()), 1) << "no temporary file left behind";
 }
 
 // "Ωmega" must not come back as "?mega": a line Latin-1 cannot hold keeps the old
@@ -450,10 +453,7 @@ TEST_F(SettingsFileTest, WriteLeavesNoTemporaryFileAndReplacesTheOldOne) {
         SplitCrLf(testsupport::ReadTextFile(dir / "polaride.cfg"));
     ASSERT_EQ(lines.size(), 23u);
     EXPECT_EQ(lines[0], "Potsdam");
-    int files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path()))
-        ++files;
-    EXPECT_EQ(files, 1) << "only polaride.cfg, no temporary file left behind";
+    EXPECT_EQ(FilesIn(dir.path()), 1) << "only polaride.cfg, no temporary file left behind";
 }
 
 TEST_F(SettingsFileTest, WriteFailureIsShownInAMessageBox) {

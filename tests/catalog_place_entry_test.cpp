@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "catalog/place_entry.h"
 #include "catalog/place_numbers.h"
@@ -51,20 +52,22 @@ TEST_P(CoordinateRangeTest, BothWindowsAcceptAndRefuseAlike) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Limits, CoordinateRangeTest,
-                         ::testing::Values(CoordinateCase{"360", "0", PlaceField::None},
-                                           CoordinateCase{"-180", "0", PlaceField::None},
-                                           CoordinateCase{"360.5", "0", PlaceField::Longitude},
-                                           CoordinateCase{"-180.5", "0", PlaceField::Longitude},
-                                           CoordinateCase{"400", "0", PlaceField::Longitude},
-                                           CoordinateCase{"abc", "0", PlaceField::Longitude},
-                                           CoordinateCase{"", "0", PlaceField::Longitude},
-                                           CoordinateCase{"7,5", "0", PlaceField::Longitude},
-                                           CoordinateCase{"7", "90", PlaceField::None},
-                                           CoordinateCase{"7", "-90", PlaceField::None},
-                                           CoordinateCase{"7", "90.01", PlaceField::Latitude},
-                                           CoordinateCase{"7", "-90.01", PlaceField::Latitude},
-                                           CoordinateCase{"7", "x", PlaceField::Latitude},
-                                           CoordinateCase{" 7.25 ", " 50 ", PlaceField::None}));
+                         ::testing::ValuesIn(std::vector<CoordinateCase>{
+                             {"360", "0", PlaceField::None},
+                             {"-180", "0", PlaceField::None},
+                             {"360.5", "0", PlaceField::Longitude},
+                             {"-180.5", "0", PlaceField::Longitude},
+                             {"400", "0", PlaceField::Longitude},
+                             {"abc", "0", PlaceField::Longitude},
+                             {"", "0", PlaceField::Longitude},
+                             {"7,5", "0", PlaceField::Longitude},
+                             {"7", "90", PlaceField::None},
+                             {"7", "-90", PlaceField::None},
+                             {"7", "90.01", PlaceField::Latitude},
+                             {"7", "-90.01", PlaceField::Latitude},
+                             {"7", "x", PlaceField::Latitude},
+                             {" 7.25 ", " 50 ", PlaceField::None},
+                         }));
 
 TEST(ParameterTakeOver, AllFieldsTakenOverWithZoneBlankAndLatitudeSine) {
     ObserverState state = OldPlace();

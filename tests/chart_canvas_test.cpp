@@ -2,6 +2,8 @@
 // backgrounds, line end points, printer-style mapping.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 #include "chart/canvas.h"
 
 namespace {
@@ -12,6 +14,15 @@ int CountPixels(const Canvas& canvas, QRgb rgb) {
         for (int x = 0; x < canvas.Width(); ++x)
             if (canvas.PixelRgb(x, y) == static_cast<long>(rgb & 0xffffffu)) ++n;
     return n;
+}
+
+struct Pixel {
+    int x, y;
+    long rgb;
+};
+void ExpectPixels(const Canvas& canvas, std::initializer_list<Pixel> pixels) {
+    for (const Pixel& p : pixels)
+        EXPECT_EQ(canvas.PixelRgb(p.x, p.y), p.rgb) << "at " << p.x << "," << p.y;
 }
 
 // A grey-ish background with some structure, so that XOR is tested on varied pixels.
@@ -125,21 +136,21 @@ TEST(CanvasShapes, RectangleAndEllipseCoverTheBoxWithoutItsLastRowAndColumn) {
     canvas.SetPen(Qt::white);
     canvas.SetBrush(Qt::red);
     canvas.Rectangle(5, 5, 15, 12);
-    EXPECT_EQ(canvas.PixelRgb(5, 5), 0xffffff);
-    EXPECT_EQ(canvas.PixelRgb(14, 11), 0xffffff);
-    EXPECT_EQ(canvas.PixelRgb(15, 11), 0x000000);
-    EXPECT_EQ(canvas.PixelRgb(14, 12), 0x000000);
-    EXPECT_EQ(canvas.PixelRgb(10, 8), 0xff0000);
+    ExpectPixels(canvas, {{5, 5, 0xffffff},
+                          {14, 11, 0xffffff},
+                          {15, 11, 0x000000},
+                          {14, 12, 0x000000},
+                          {10, 8, 0xff0000}});
 
     canvas.Clear(Qt::black);
     canvas.SetBrush(Qt::red);
     canvas.Circle(20, 20, 10);  // box 10 .. 29
-    EXPECT_EQ(canvas.PixelRgb(20, 20), 0xff0000);
-    EXPECT_EQ(canvas.PixelRgb(20, 10), 0xffffff);
-    EXPECT_EQ(canvas.PixelRgb(10, 20), 0xffffff);
-    EXPECT_EQ(canvas.PixelRgb(20, 30), 0x000000);
-    EXPECT_EQ(canvas.PixelRgb(30, 20), 0x000000);
-    EXPECT_EQ(canvas.PixelRgb(11, 11), 0x000000);
+    ExpectPixels(canvas, {{20, 20, 0xff0000},
+                          {20, 10, 0xffffff},
+                          {10, 20, 0xffffff},
+                          {20, 30, 0x000000},
+                          {30, 20, 0x000000},
+                          {11, 11, 0x000000}});
 
     canvas.Clear(Qt::black);
     canvas.SetBrush(Qt::red, BrushStyle::Clear);

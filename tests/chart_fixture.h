@@ -17,30 +17,40 @@
 #include "core/observer_state.h"
 #include "core/planets.h"
 #include "core/sun_moon.h"
+#include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
 #include "satellite/satellite_table.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
+#include "support/winter_evening.h"
 #include "ui/sky/main_window_interaction.h"
 
 namespace charttest {
 
-// 2026-01-15 20:00 MEZ (19:00 UT): a winter evening, Orion in the south-east.
-inline JD1900 WinterEvening() { return JulianDay1900(2026, 1, 15) + 19.0 / 24.0; }
+using testsupport::WinterEvening;
+// `minute` minutes after 2026-04-20 19:00 UT, an evening close to the epochs of the
+// shipped April element sets.
+inline JD1900 AprilEvening(int minute) {
+    return JulianDay1900(2026, 4, 20) + 19.0 / 24.0 + minute / 1440.0;
+}
+
+// What the chart keeps from one drawing to the next; the computed records (Sun, Moon,
+// planets, minor body, sky shades) are written afresh by every drawing.
+inline void ResetChartRecords() {
+    ResetObserverState();
+    ResetChartView();
+    ResetPlotTables();
+    ResetChartTexts();
+    ResetChartHooks();
+    ResetSatelliteTable();
+    ResetSettings();
+}
 
 class ChartTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        // What the chart keeps from one drawing to the next; the computed records (Sun,
-        // Moon, planets, minor body, sky shades) are written afresh by every drawing.
-        ResetObserverState();
-        ResetChartView();
-        ResetPlotTables();
-        ResetChartTexts();
-        ResetChartHooks();
-        ResetSatelliteTable();
+        ResetChartRecords();
         ResetSelectionState();
-        ResetSettings();
         ObserverState& o = Observer();
         ApplyDefaultObserverSettings(o);
         ChartView().setChartGeometry(648, 488);
@@ -68,6 +78,12 @@ class ChartTest : public ::testing::Test {
         SetInstant(t);
         const ObserverState& o = Observer();
         UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, t);
+    }
+    // The shipped April element sets loaded, every satellite selected.
+    static void SelectAprilSatellites() {
+        ASSERT_TRUE(LoadElementFile(testsupport::DataPath("visual-2026-04.tle").string()).opened);
+        EnsureLeftList();
+        SelectAllRows();
     }
     long Px(double x, double y) const { return canvas->PixelRgb(IntPart(x), IntPart(y)); }
 

@@ -242,17 +242,12 @@ class ChartSatellites : public ChartTest {
   protected:
     void SetUp() override {
         ChartTest::SetUp();
-        const LoadResult load =
-            LoadElementFile((testsupport::DataPath("visual-2026-04.tle")).string());
-        ASSERT_TRUE(load.opened);
+        ASSERT_NO_FATAL_FAILURE(SelectAprilSatellites());
         ASSERT_GT(Observer().satelliteCount, 20);
-        EnsureLeftList();
-        SelectAllRows();
         ASSERT_GT(Satellites().selectedCount, 20);
-        // An evening close to the element epochs, at a moment with a bright
-        // satellite on the chart.
+        // A moment with a bright satellite on the chart.
         for (int minute = 0; minute < 240; minute += 5) {
-            SetInstant(JulianDay1900(2026, 4, 20) + 19.0 / 24.0 + minute / 1440.0);
+            SetInstant(AprilEvening(minute));
             ASSERT_TRUE(DrawSkyChart(*canvas));
             if (BrightVisible() > 0) break;
         }

@@ -35,13 +35,7 @@ class WindowFolder {
 class ChartWindow : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
-        ResetChartView();
-        ResetPlotTables();
-        ResetChartTexts();
-        ResetChartHooks();
-        ResetSatelliteTable();
-        ResetSettings();
+        ResetChartRecords();
         form = std::make_unique<MainWindow>();
         widget = AttachSkyChart(*form);
         ChartHooks().blinkWaitMs = 0;
@@ -153,13 +147,7 @@ TEST(ChartWindowWithoutAFile, MissingFileIsReportedOnceAfterTheWindowIsUp) {
         std::filesystem::remove(folder.path() / missing);
         testsupport::ScopedWorkingDir inFolder(folder.path());
         testsupport::ScopedScriptedDialogs dialogs;
-        ResetObserverState();
-        ResetChartView();
-        ResetPlotTables();
-        ResetChartTexts();
-        ResetChartHooks();
-        ResetSatelliteTable();
-        ResetSettings();
+        ResetChartRecords();
         auto form = std::make_unique<MainWindow>();
         AttachSkyChart(*form);
         ChartHooks().blinkWaitMs = 0;

@@ -180,11 +180,7 @@ class PrintSatellites : public PrintTest {
   protected:
     void SetUp() override {
         PrintTest::SetUp();
-        const LoadResult load =
-            LoadElementFile((testsupport::DataPath("visual-2026-04.tle")).string());
-        ASSERT_TRUE(load.opened);
-        EnsureLeftList();
-        SelectAllRows();
+        ASSERT_NO_FATAL_FAILURE(SelectAprilSatellites());
         SetInstant(JulianDay1900(2026, 4, 20) + 19.5 / 24.0);
         ASSERT_TRUE(DrawSkyChart(*canvas));
         dialogs->Clear();

@@ -18,6 +18,7 @@
 
 namespace {
 
+using charttest::AprilEvening;
 using charttest::ChartTest;
 
 class ZoomTest : public ChartTest {
@@ -254,14 +255,10 @@ class ZoomSatellites : public ZoomTest {
   protected:
     void SetUp() override {
         ZoomTest::SetUp();
-        const LoadResult load =
-            LoadElementFile((testsupport::DataPath("visual-2026-04.tle")).string());
-        ASSERT_TRUE(load.opened);
-        EnsureLeftList();
-        SelectAllRows();
+        ASSERT_NO_FATAL_FAILURE(SelectAprilSatellites());
         ASSERT_GT(Satellites().selectedCount, 20);
         for (int minute = 0; minute < 240 && !above; minute += 5) {
-            SetInstant(JulianDay1900(2026, 4, 20) + 19.0 / 24.0 + minute / 1440.0);
+            SetInstant(AprilEvening(minute));
             ASSERT_TRUE(DrawSkyChart(*canvas));
             const SatelliteTable& s = Satellites();
             for (int k = 1; k <= s.selectedCount && !above; ++k)

@@ -12,8 +12,8 @@
 #include "prediction/pass_search.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
+#include "support/observer_place.h"
 #include "support/satellite_selection.h"
-#include "support/test_paths.h"
 
 namespace {
 
@@ -39,13 +39,8 @@ class EditedElementsTest : public ::testing::Test {
         ResetSatelliteTable();
         ResetPassWindow();
         ResetPassList();
-        ObserverState& o = Observer();
-        o.placeName = "Berlin";
-        o.longitudeDeg = 13.4;
-        o.setLatitude(52.5);
-        o.heightM = 40;
-        o.zoneOffsetHours = 2;
-        o.year = 2026;
+        testsupport::PlaceObserverInBerlin(40, 2);
+        Observer().year = 2026;
     }
     void TearDown() override {
         ResetSatelliteTable();
@@ -53,12 +48,9 @@ class EditedElementsTest : public ::testing::Test {
         ResetPassWindow();
         ResetObserverState();
     }
-    void Load(const std::string& line1) {
-        testsupport::ScopedWorkingDir cwd(dir_.path());
-        testsupport::WriteTextFile(dir_ / "iss.tle",
-                                   kName + "\r\n" + line1 + "\r\n" + kLine2 + "\r\n");
-        ASSERT_TRUE(LoadElementFile("iss.tle").opened);
-        testsupport::SelectEverySatellite();
+    static void Load(const std::string& line1) {
+        testsupport::LoadTextAndSelectEverySatellite(kName + "\r\n" + line1 + "\r\n" + kLine2 +
+                                                     "\r\n");
     }
     // Two nights of passes from 28.04.2026, then the chart and the position line at
     // `chartTime` (0: the first pass found).
@@ -86,7 +78,6 @@ class EditedElementsTest : public ::testing::Test {
         out.positionLine = PositionLine(0).values;
         return out;
     }
-    testsupport::TempDir dir_;
 };
 
 TEST_F(EditedElementsTest, AnEditedLineReachesTheChartThePositionLineAndThePassSearch) {

@@ -19,12 +19,14 @@
 #include "satellite/observation.h"
 #include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
+#include "support/observer_place.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
 
 namespace {
 
 using testsupport::FixturePath;
+using testsupport::LoadTextAndSelectEverySatellite;
 using testsupport::ReadTextFile;
 
 struct RecordingListener : PassSearchListener {
@@ -69,12 +71,7 @@ class PassSearchTest : public ::testing::Test {
         ResetObservationValues();
         ResetPassWindow();
         ResetPassList();
-        ObserverState& o = Observer();
-        o.placeName = "Berlin";
-        o.longitudeDeg = 13.4;
-        o.setLatitude(52.5);
-        o.heightM = 40;
-        o.zoneOffsetHours = 2;
+        testsupport::PlaceObserverInBerlin(40, 2);
         SetLocalTime(2026, 4, 27, 12);
         const std::string iss = ReadTextFile(FixturePath("passes/iss.tle"));
         issName_ = iss.substr(0, iss.find('\n'));
@@ -95,13 +92,9 @@ class PassSearchTest : public ::testing::Test {
         Observer().currentJD = JulianDay1900(y, m, d) + (hour - Observer().zoneOffsetHours) / 24.0;
         FormatDateTime1900(Observer().currentJD);
     }
-    // Loads the text as the element file and selects every satellite in file order.
-    void LoadAndSelectAll(const std::string& text) {
-        testsupport::TempDir dir;
-        testsupport::ScopedWorkingDir cwd(dir.path());
-        testsupport::WriteTextFile(dir / "elements.tle", text);
-        ASSERT_TRUE(LoadElementFile("elements.tle").opened);
-        testsupport::SelectEverySatellite();
+    // The fixture passes/NAME as the element file, every satellite selected.
+    static void LoadFixture(const std::string& name) {
+        LoadTextAndSelectEverySatellite(ReadTextFile(FixturePath("passes/" + name)));
     }
     std::string Set(const std::string& name, const std::string& line2) const {
         return name + "\r\n" + issLine1_ + "\r\n" + line2 + "\r\n";
@@ -111,6 +104,17 @@ class PassSearchTest : public ::testing::Test {
         p.limitingMagnitude = 99;
         p.shadow = false;
         return p;
+    }
+    static PassSearchParameters Loose(int nights) {
+        PassSearchParameters p = Loose();
+        p.nights = nights;
+        return p;
+    }
+    // A search reported to a fresh listener.
+    static RecordingListener Search(const PassSearchParameters& p) {
+        RecordingListener listener;
+        PassSearch(p, listener);
+        return listener;
     }
     static void Duration(JD1900 start, JD1900 end, PassSearchParameters& p) {
         p.durationMode = true;
@@ -132,7 +136,7 @@ TEST_F(PassSearchTest, MethodChoiceAtItsLimits) {
 }
 
 TEST_F(PassSearchTest, NightPassesMeetEveryCondition) {
-    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
+    LoadFixture("iss.tle");
     const std::string dateBefore = DateText, timeBefore = TimeText;
     PassSearchParameters p;
     p.nights = 3;
@@ -200,12 +204,10 @@ TEST_F(PassSearchTest, NightPassesMeetEveryCondition) {
 // exit ("* "), where the satellite is on the edge of the shadow; without it they are
 // reported at the culmination, in the shadow.
 TEST_F(PassSearchTest, ShadowBoundaryPassesLieOnTheShadowEdge) {
-    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
-    PassSearchParameters p = Loose();
-    p.nights = 3;
+    LoadFixture("iss.tle");
+    PassSearchParameters p = Loose(3);
     p.shadow = true;
-    RecordingListener listener;
-    PassSearch(p, listener);
+    RecordingListener listener = Search(p);
     const std::vector<PassRecord> withShadow = PassList().passes;
     p.shadow = false;
     PassSearch(p, listener);
@@ -236,24 +238,20 @@ TEST_F(PassSearchTest, ShadowBoundaryPassesLieOnTheShadowEdge) {
 }
 
 TEST_F(PassSearchTest, ShadowFlagMarkerInTheDisplayLine) {
-    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
-    PassSearchParameters p = Loose();
-    p.nights = 3;
+    LoadFixture("iss.tle");
+    PassSearchParameters p = Loose(3);
     p.shadow = true;
-    RecordingListener listener;
-    PassSearch(p, listener);
+    Search(p);
     const PassListState& list = PassList();
     for (std::size_t j = 0; j < list.lines.size(); ++j)
         EXPECT_EQ(list.lines[j].substr(42, 2), list.passes[j].shadowBoundary ? "* " : "  ");
 }
 
 TEST_F(PassSearchTest, BrightestMomentIsALocalMinimumOfTheMagnitude) {
-    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
-    PassSearchParameters p = Loose();
-    p.nights = 2;
+    LoadFixture("iss.tle");
+    PassSearchParameters p = Loose(2);
     p.brightest = true;
-    RecordingListener listener;
-    PassSearch(p, listener);
+    Search(p);
     const std::vector<PassRecord> passes = PassList().passes;
     ASSERT_FALSE(passes.empty());
     for (const PassRecord& pass : passes) {
@@ -274,10 +272,9 @@ TEST_F(PassSearchTest, EqualTimesOrderedByTheRestOfTheLine) {
     // of its name line, the second none (6.0, ":"). Their lines differ first in the
     // magnitude field, where the fainter one's blank sorts before the minus sign.
     std::string bright = "ISS COPY                      -1.5";
-    LoadAndSelectAll(Set(bright, issLine2_) + Set("ISS FAINT", issLine2_));
+    LoadTextAndSelectEverySatellite(Set(bright, issLine2_) + Set("ISS FAINT", issLine2_));
     PassSearchParameters p = Loose();
-    RecordingListener listener;
-    PassSearch(p, listener);
+    Search(p);
     const PassListState& list = PassList();
     ASSERT_GE(list.passes.size(), 4u);
     for (std::size_t j = 0; j + 1 < list.passes.size(); j += 2) {
@@ -292,12 +289,11 @@ TEST_F(PassSearchTest, EqualTimesOrderedByTheRestOfTheLine) {
 }
 
 TEST_F(PassSearchTest, NoPassesGiveTheEmptyListState) {
-    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
+    LoadFixture("iss.tle");
     Observer().trackedSatellite = 0;
     PassSearchParameters p;
     p.minAltitudeDeg = 89.99;
-    RecordingListener listener;
-    PassSearch(p, listener);
+    RecordingListener listener = Search(p);
     EXPECT_TRUE(PassList().lines.empty());
     EXPECT_EQ(listener.noPassCalls, 1);
     EXPECT_EQ(listener.passesFoundCalls, 0);
@@ -310,14 +306,13 @@ TEST_F(PassSearchTest, NoPassesGiveTheEmptyListState) {
 }
 
 TEST_F(PassSearchTest, NightsWithoutDarknessAreSkipped) {
-    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
+    LoadFixture("iss.tle");
     Observer().longitudeDeg = 20.0;
     Observer().setLatitude(70.0);
     SetLocalTime(2026, 6, 20, 12);
     PassWindow().windowStart = Observer().currentJD;  // a stale window must not be used
     PassWindow().windowEnd = Observer().currentJD + 1.0;
-    PassSearchParameters p = Loose();
-    p.nights = 2;
+    PassSearchParameters p = Loose(2);
     RecordingListener listener;
     const PassSearchResult result = PassSearch(p, listener);
     EXPECT_EQ(result.nightsWithoutDarkness, 2);
@@ -327,9 +322,8 @@ TEST_F(PassSearchTest, NightsWithoutDarknessAreSkipped) {
 }
 
 TEST_F(PassSearchTest, AbortInTheFirstNightListsThePassesFoundSoFar) {
-    LoadAndSelectAll(ReadTextFile(FixturePath("passes/visual10.tle")));
-    PassSearchParameters p = Loose();
-    p.nights = 2;
+    LoadFixture("visual10.tle");
+    PassSearchParameters p = Loose(2);
     RecordingListener full;
     PassSearch(p, full);
     const std::size_t all = PassList().lines.size();
@@ -356,7 +350,7 @@ TEST_F(PassSearchTest, AbortInTheFirstNightListsThePassesFoundSoFar) {
 }
 
 TEST_F(PassSearchTest, SecondSearchWhileOneRunsIsRefused) {
-    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
+    LoadFixture("iss.tle");
     PassSearchParameters p = Loose();
     PassSearchOutcome inner = PassSearchOutcome::Finished;
     bool activeInside = false;
@@ -393,13 +387,12 @@ TEST_F(PassSearchTest, DurationWindowEndsCutPassesForBothMethods) {
         ResetSatelliteTable();
         const std::string line2 =
             c.eccentricity < 0 ? issLine2_ : WithElements(issLine2_, c.eccentricity, c.meanMotion);
-        LoadAndSelectAll(Set("TEST SAT", line2));
+        LoadTextAndSelectEverySatellite(Set("TEST SAT", line2));
         PassSearchParameters p = Loose();
         p.minAltitudeDeg = 5.0;
         const JD1900 start = Observer().currentJD;
         Duration(start, start + 1.0, p);
-        RecordingListener listener;
-        PassSearch(p, listener);
+        RecordingListener listener = Search(p);
         std::vector<PassRecord> passes = PassList().passes;
         ASSERT_FALSE(passes.empty()) << c.what;
         bool daylight = false;
@@ -437,11 +430,9 @@ TEST_F(PassSearchTest, DurationWindowEndsCutPassesForBothMethods) {
 }
 
 TEST_F(PassSearchTest, SlowSatelliteHasAtMostOneCulminationPerNight) {
-    LoadAndSelectAll(Set("SLOW SAT", WithElements(issLine2_, 0.001, 1.45)));
-    PassSearchParameters p = Loose();
-    p.nights = 4;
-    RecordingListener listener;
-    PassSearch(p, listener);
+    LoadTextAndSelectEverySatellite(Set("SLOW SAT", WithElements(issLine2_, 0.001, 1.45)));
+    PassSearchParameters p = Loose(4);
+    Search(p);
     const std::vector<PassRecord> passes = PassList().passes;
     ASSERT_FALSE(passes.empty());
     for (std::size_t j = 1; j < passes.size(); ++j)
@@ -468,7 +459,7 @@ TEST_F(PassSearchTest, PlaneCrossingsListEveryCulminationOnce) {
         line2.replace(8, 8, o.inclination);
         text += Set(std::string("ORBIT") + o.inclination, line2);
     }
-    LoadAndSelectAll(text);
+    LoadTextAndSelectEverySatellite(text);
     struct Place {
         const char* name;
         double lat, lon;
@@ -483,8 +474,7 @@ TEST_F(PassSearchTest, PlaneCrossingsListEveryCulminationOnce) {
         p.minAltitudeDeg = 11.0;
         const JD1900 start = Observer().currentJD;
         Duration(start, start + 1.0, p);
-        RecordingListener listener;
-        PassSearch(p, listener);
+        Search(p);
         const std::vector<PassRecord> passes = PassList().passes;
         int culminations = 0;
         for (int k = 0; k < 5; ++k) {
@@ -525,14 +515,13 @@ TEST_F(PassSearchTest, UnreadableAndImpossibleSetsAreSkippedAndNamedOnce) {
     const std::string text = Set("ISS", issLine2_) + Set("UNREADABLE", unreadable) +
                              Set("STILL", still) + Set("FAST", fast) + Set("HUGE", huge) +
                              "DECAYING\r\n" + decaying + "\r\n" + issLine2_ + "\r\n";
-    LoadAndSelectAll(text);
+    LoadTextAndSelectEverySatellite(text);
     ASSERT_EQ(Satellites().selectedCount, 6);
     struct SkipListener : RecordingListener {
         std::vector<std::string> summaries;
         void satellitesSkipped(const std::string& t) override { summaries.push_back(t); }
     } listener;
-    PassSearchParameters p = Loose();
-    p.nights = 2;
+    PassSearchParameters p = Loose(2);
     const PassSearchResult result = PassSearch(p, listener);
     EXPECT_EQ(result.outcome, PassSearchOutcome::Finished);
     ASSERT_FALSE(PassList().passes.empty());
@@ -556,7 +545,7 @@ TEST_F(PassSearchTest, UnreadableAndImpossibleSetsAreSkippedAndNamedOnce) {
 TEST_F(PassSearchTest, FailingOrbitYieldsNoPass) {
     std::string inside = issLine2_;
     inside.replace(52, 11, "17.50000000");
-    LoadAndSelectAll(Set("ISS", issLine2_) + Set("INSIDE", inside));
+    LoadTextAndSelectEverySatellite(Set("ISS", issLine2_) + Set("INSIDE", inside));
     const SatObservation seen = ObserveSatellite(1, Observer().currentJD + 0.3);
     EXPECT_TRUE(seen.failed());
     EXPECT_FALSE(ObserveSatellite(0, Observer().currentJD + 0.3).failed());
@@ -564,15 +553,14 @@ TEST_F(PassSearchTest, FailingOrbitYieldsNoPass) {
     PassSearchParameters p = Loose();
     p.minAltitudeDeg = -90.0;
     p.nights = 2;
-    RecordingListener listener;
-    PassSearch(p, listener);
+    Search(p);
     ASSERT_FALSE(PassList().passes.empty());
     for (const PassRecord& pass : PassList().passes) EXPECT_EQ(pass.satelliteNumber, 0);
 }
 
 // The right-button abort is honoured inside one satellite's search, not only after it.
 TEST_F(PassSearchTest, AbortStopsASatelliteInTheMiddleOfItsSearch) {
-    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
+    LoadFixture("iss.tle");
     PassSearchParameters p = Loose();
     const JD1900 start = Observer().currentJD;
     Duration(start, start + 20.0, p);
@@ -591,9 +579,8 @@ TEST_F(PassSearchTest, AbortStopsASatelliteInTheMiddleOfItsSearch) {
 
 // The engine keeps to the dialog's limits whatever it is handed.
 TEST_F(PassSearchTest, SearchNeverRunsBeyondItsLimits) {
-    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
-    PassSearchParameters p = Loose();
-    p.nights = std::numeric_limits<int>::max();
+    LoadFixture("iss.tle");
+    PassSearchParameters p = Loose(std::numeric_limits<int>::max());
     p.minAltitudeDeg = 80.0;
     RecordingListener listener;
     const PassSearchResult nights = PassSearch(p, listener);
@@ -617,12 +604,11 @@ TEST_F(PassSearchTest, ListReadableAndSortedInEveryCentury) {
     for (const JD1900 start : {-5.3, 99999.6, -693500.2, 2900000.4}) {
         SCOPED_TRACE(start);
         ResetSatelliteTable();
-        LoadAndSelectAll("ISS\r\n" + still + "\r\n" + issLine2_ + "\r\n" + "ISS 2\r\n" + still +
-                         "\r\n" + issLine2_ + "\r\n");
+        LoadTextAndSelectEverySatellite("ISS\r\n" + still + "\r\n" + issLine2_ + "\r\n" +
+                                        "ISS 2\r\n" + still + "\r\n" + issLine2_ + "\r\n");
         PassSearchParameters p = Loose();
         Duration(start, start + 0.8, p);
-        RecordingListener listener;
-        PassSearch(p, listener);
+        Search(p);
         const PassListState& list = PassList();
         ASSERT_GE(list.passes.size(), 4u);
         for (std::size_t j = 0; j < list.passes.size(); ++j) {
@@ -644,7 +630,7 @@ TEST_F(PassSearchTest, ListReadableAndSortedInEveryCentury) {
 
 // Daytime positions of the ISS above the horizon are sunlit.
 TEST_F(PassSearchTest, SatelliteOnTheDaySideIsNeverInTheShadow) {
-    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
+    LoadFixture("iss.tle");
     Observer().setLatitude(50.0);
     int daytime = 0;
     for (int minute = 0; minute < 2 * 1440; ++minute) {
@@ -660,11 +646,9 @@ TEST_F(PassSearchTest, SatelliteOnTheDaySideIsNeverInTheShadow) {
 // way up (towards the zenith) to the motion, counted towards increasing azimuth; it
 // goes smoothly through 90 or 270 degrees at culmination.
 TEST_F(PassSearchTest, DirectionOfMotionFollowsTwoIndependentPositions) {
-    LoadAndSelectAll(ReadTextFile(FixturePath("passes/iss.tle")));
-    PassSearchParameters p = Loose();
-    p.nights = 2;
-    RecordingListener listener;
-    PassSearch(p, listener);
+    LoadFixture("iss.tle");
+    PassSearchParameters p = Loose(2);
+    Search(p);
     const std::vector<PassRecord> passes = PassList().passes;
     ASSERT_GE(passes.size(), 3u);
     auto unit = [](double northAzimuthDeg, double altitudeDeg) {

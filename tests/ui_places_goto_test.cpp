@@ -16,6 +16,7 @@
 #include "core/observer_state.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
+#include "support/winter_evening.h"
 #include "ui/places/go_to_equatorial_dialog.h"
 #include "ui/places/go_to_horizontal_dialog.h"
 #include "ui/places/goto_target.h"
@@ -111,18 +112,13 @@ class GoToChart : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetObserverState();
-        ResetChartView();
         ResetPlotTables();
         ResetChartHooks();
         ResetZoomState();
         ResetZoomView();
         ChartZoomOffsets() = ZoomOffsets{};
-        ObserverState& o = Observer();
-        ApplyDefaultObserverSettings(o);
-        ChartView().setChartGeometry(648, 488);
-        o.currentJD = JulianDay1900(2026, 1, 15) + 19.0 / 24.0;
-        o.year = 2026;
-        o.timeChanged = true;
+        testsupport::SetDefaultObserverOnWinterEvening();
+        Observer().timeChanged = true;
         ASSERT_TRUE(DrawSkyChart(canvas));
         dialogs->Clear();
     }

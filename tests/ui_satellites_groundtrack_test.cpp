@@ -26,6 +26,7 @@
 #include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
+#include "support/observer_place.h"
 #include "support/test_paths.h"
 #include "support/ui/satellite_fixture.h"
 #include "support/ui/scripted_dialogs.h"
@@ -130,12 +131,8 @@ class GroundTrackWindowTest : public testing::Test {
         ResetChartView();
         ResetSatelliteTable();
         ResetSelectionState();
-        ObserverState& o = Observer();
-        o.placeName = "Berlin";
-        o.longitudeDeg = 13.4;
-        o.setLatitude(52.5);
-        o.zoneName = " MEZ";
-        o.zoneOffsetHours = 1.0;
+        testsupport::PlaceObserverInBerlin(0, 1.0);
+        Observer().zoneName = " MEZ";
         fs::copy_file(testsupport::DataPath("welt.bmp"), dir.path() / "welt.bmp");
         cwd = std::make_unique<testsupport::ScopedWorkingDir>(dir.path());
         SgpElements e;

@@ -22,6 +22,7 @@
 #include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
+#include "support/observer_place.h"
 #include "support/pdf_text.h"
 #include "support/test_paths.h"
 #include "support/ui/satellite_fixture.h"
@@ -76,13 +77,8 @@ class OrbitClassTest : public testing::Test {
         ResetSatelliteTable();
         ResetSelectionState();
         ResetSatelliteState();
-        ObserverState& o = Observer();
-        o.placeName = "Berlin";
-        o.longitudeDeg = 13.4;
-        o.setLatitude(52.5);
-        o.heightM = 50;
-        o.zoneName = " MEZ";
-        o.zoneOffsetHours = 1.0;
+        testsupport::PlaceObserverInBerlin(50, 1.0);
+        Observer().zoneName = " MEZ";
     }
     void TearDown() override {
         ResetSatelliteTable();

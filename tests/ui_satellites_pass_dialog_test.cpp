@@ -17,7 +17,6 @@
 
 #include "app/program.h"
 #include "catalog/settings_file.h"
-#include "chart/chart_view.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
 #include "prediction/night_window.h"
@@ -25,9 +24,10 @@
 #include "prediction/pass_lines.h"
 #include "prediction/pass_search.h"
 #include "satellite/satellite_table.h"
+#include "support/observer_place.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
-#include "support/ui/scripted_dialogs.h"
+#include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/pass_dialog.h"
 #include "ui/satellites/pass_list_window.h"
@@ -42,7 +42,7 @@ using testing::HasSubstr;
 
 // The shipped settings file with lines 11-15 replaced.
 std::string SettingsWithPassLines(const std::vector<std::string>& passLines) {
-    std::istringstream in(testsupport::ReadTextFile(testsupport::DataPath("polaride.cfg")));
+    std::istringstream in(testsupport::ShippedSettingsText());
     std::string out, line;
     for (int n = 1; std::getline(in, line); ++n) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
@@ -53,60 +53,24 @@ std::string SettingsWithPassLines(const std::vector<std::string>& passLines) {
     return out;
 }
 
-class PassDialogTest : public testing::Test {
+class PassDialogTest : public testsupport::ProgramWindowsTest {
   protected:
-    void SetUp() override {
-        ResetObserverState();
-        ResetChartView();
-        ResetSettings();
-        ResetSatelliteTable();
-        ResetPassWindow();
-        ResetPassList();
-    }
-    void TearDown() override {
-        windows.reset();
-        ResetChartHooks();
-        cwd.reset();
-        ResetSatelliteTable();
-        ResetPassWindow();
-        ResetPassList();
-        ResetSettings();
-        ResetObserverState();
-        ResetChartView();
-    }
     // The windows, with the settings file's pass lines as given (none: as shipped).
     void Start(const std::vector<std::string>& passLines = {}, const std::string& folder = "run") {
-        windows.reset();
-        cwd.reset();
         work = dir / folder;
         fs::create_directories(work);
-        testsupport::WriteTextFile(work / "polaride.cfg", SettingsWithPassLines(passLines));
-        fs::copy_file(testsupport::DataPath("SATMAG"), work / "SATMAG");
-        cwd = std::make_unique<testsupport::ScopedWorkingDir>(work);
-        windows = std::make_unique<ProgramWindows>();
+        StartWindows(work, SettingsWithPassLines(passLines));
         dialog = AppWindows().passDialog;
         passListWindow = AppWindows().passListWindow;
-        dialogs->Clear();
     }
     // Berlin, summer time, at a local date and time.
     static void Place(double lon, double lat, double zone, int y, int m, int d, double hour) {
-        ObserverState& o = Observer();
-        o.placeName = "Berlin";
-        o.longitudeDeg = lon;
-        o.setLatitude(lat);
-        o.heightM = 40;
-        o.zoneOffsetHours = zone;
-        o.zoneName = " MESZ";
-        o.year = y;
-        o.currentJD = JulianDay1900(y, m, d) + (hour - zone) / 24.0;
-        o.dynamicJD = o.currentJD + DeltaT(y) / 24.0;
-        FormatDateTime1900(o.currentJD);
+        testsupport::PlaceObserver("Berlin", lon, lat, 40, zone);
+        Observer().zoneName = " MESZ";
+        testsupport::SetObserverLocalTime(y, m, d, hour);
     }
     void SelectFixture(const char* name) {
-        fs::copy_file(testsupport::FixturePath(std::string("passes/") + name), work / name);
-        ASSERT_TRUE(LoadElementFile(name).opened);
-        Observer().elementFilePath = name;
-        testsupport::SelectEverySatellite();
+        testsupport::LoadPassFixtureAndSelectEverySatellite(name, work);
     }
     static std::string Shown(const QLineEdit* date, const QLineEdit* time) {
         return (date->text() + " " + time->text()).toStdString();
@@ -118,11 +82,7 @@ class PassDialogTest : public testing::Test {
         return text;
     }
 
-    testsupport::TempDir dir;
     fs::path work;
-    testsupport::ScopedScriptedDialogs dialogs;
-    std::unique_ptr<testsupport::ScopedWorkingDir> cwd;
-    std::unique_ptr<ProgramWindows> windows;
     PassDialog* dialog = nullptr;
     PassListWindow* passListWindow = nullptr;
 };

@@ -25,10 +25,11 @@
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
 #include "support/file_size_limit.h"
+#include "support/observer_place.h"
 #include "support/pdf_text.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
-#include "support/ui/scripted_dialogs.h"
+#include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/pass_dialog.h"
 #include "ui/satellites/pass_list_print.h"
@@ -62,49 +63,18 @@ int CountOf(const std::string& text, const std::string& part) {
     return n;
 }
 
-class PassListTest : public testing::Test {
+class PassListTest : public testsupport::ProgramWindowsTest {
   protected:
     void SetUp() override {
-        ResetObserverState();
-        ResetChartView();
-        ResetSettings();
-        ResetSatelliteTable();
-        ResetPassWindow();
-        ResetPassList();
-        fs::copy_file(testsupport::DataPath("polaride.cfg"), dir / "polaride.cfg");
-        fs::copy_file(testsupport::DataPath("SATMAG"), dir / "SATMAG");
-        cwd = std::make_unique<testsupport::ScopedWorkingDir>(dir.path());
-        windows = std::make_unique<ProgramWindows>();
+        ProgramWindowsTest::SetUp();
+        StartWindows(dir.path());
         dialog = AppWindows().passDialog;
         passListWindow = AppWindows().passListWindow;
-        ObserverState& o = Observer();
-        o.placeName = "Berlin";
-        o.longitudeDeg = 13.4;
-        o.setLatitude(52.5);
-        o.heightM = 40;
-        o.zoneOffsetHours = 2;
-        o.year = 2026;
-        o.currentJD = JulianDay1900(2026, 4, 27) + (12 - 2) / 24.0;
-        o.dynamicJD = o.currentJD + DeltaT(2026) / 24.0;
-        FormatDateTime1900(o.currentJD);
-        dialogs->Clear();
-    }
-    void TearDown() override {
-        windows.reset();
-        ResetChartHooks();
-        cwd.reset();
-        ResetSatelliteTable();
-        ResetPassWindow();
-        ResetPassList();
-        ResetSettings();
-        ResetObserverState();
-        ResetChartView();
+        testsupport::PlaceObserverInBerlin(40, 2);
+        testsupport::SetObserverLocalTime(2026, 4, 27, 12);
     }
     void SelectFixture(const char* name) {
-        fs::copy_file(testsupport::FixturePath(std::string("passes/") + name), dir / name);
-        ASSERT_TRUE(LoadElementFile(name).opened);
-        Observer().elementFilePath = name;
-        testsupport::SelectEverySatellite();
+        testsupport::LoadPassFixtureAndSelectEverySatellite(name, dir.path());
     }
     // A finished search of the ISS over three nights.
     void Search() {
@@ -121,10 +91,6 @@ class PassListTest : public testing::Test {
     }
     bool ShowPassEnabled() const { return AppWindows().mainWindow->showPassesAction->isEnabled(); }
 
-    testsupport::TempDir dir;
-    testsupport::ScopedScriptedDialogs dialogs;
-    std::unique_ptr<testsupport::ScopedWorkingDir> cwd;
-    std::unique_ptr<ProgramWindows> windows;
     PassDialog* dialog = nullptr;
     PassListWindow* passListWindow = nullptr;
 };

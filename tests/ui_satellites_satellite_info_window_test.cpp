@@ -11,6 +11,7 @@
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
 #include "satellite/satellite_table.h"
+#include "support/observer_place.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 #include "ui/satellites/satellite_info_window.h"
@@ -124,12 +125,9 @@ TEST_F(SatelliteInfoWindowTest, NdotChangesOnlyTheCopyOfItsSource) {
 }
 
 TEST_F(SatelliteInfoWindowTest, OrbitPlaneMessages) {
+    testsupport::PlaceObserverInBerlin(40.0, 1.0);
     ObserverState& o = Observer();
-    o.placeName = "Berlin";
     o.zoneName = " MEZ";
-    o.zoneOffsetHours = 1.0;
-    o.heightM = 40.0;
-    o.longitudeDeg = 13.4;
     o.currentJD = JulianDay1900(2018, 1, 21);
     o.setLatitude(60.0);
     info->ShowSatellite(72, false);  // the ISS, 51.6°

@@ -33,7 +33,7 @@
 #include "satellite/satellites_at_instant.h"
 #include "support/pdf_text.h"
 #include "support/test_paths.h"
-#include "support/ui/scripted_dialogs.h"
+#include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/ground_track_window.h"
 #include "ui/satellites/orbit_class_window.h"
@@ -71,32 +71,15 @@ int PdfPages(const std::string& text) {
 
 // The program's windows in a working folder with the settings, magnitude and element
 // files; the element fixture loaded as "Datei laden" does.
-class SelectionWindowTest : public testing::Test {
+class SelectionWindowTest : public testsupport::ProgramWindowsTest {
   protected:
     void SetUp() override {
-        ResetObserverState();
-        ResetChartView();
-        ResetSettings();
-        ResetSatelliteTable();
-        ResetSelectionState();
-        fs::copy_file(testsupport::DataPath("polaride.cfg"), dir / "polaride.cfg");
-        fs::copy_file(testsupport::DataPath("SATMAG"), dir / "SATMAG");
+        ProgramWindowsTest::SetUp();
         fs::copy_file(testsupport::FixturePath("selection/mixed-2018.tle"), dir / "mixed-2018.tle");
-        cwd = std::make_unique<testsupport::ScopedWorkingDir>(dir.path());
-        windows = std::make_unique<ProgramWindows>();
+        StartWindows(dir.path());
         form = AppWindows().satelliteSelectionWindow;
         Load();
         dialogs->Clear();
-    }
-    void TearDown() override {
-        windows.reset();
-        ResetChartHooks();
-        cwd.reset();
-        ResetSatelliteTable();
-        ResetSelectionState();
-        ResetSettings();
-        ResetObserverState();
-        ResetChartView();
     }
 
     void Load() {
@@ -127,10 +110,6 @@ class SelectionWindowTest : public testing::Test {
         return AppWindows().mainWindow->computePassesAction->isEnabled();
     }
 
-    testsupport::TempDir dir;
-    testsupport::ScopedScriptedDialogs dialogs;
-    std::unique_ptr<testsupport::ScopedWorkingDir> cwd;
-    std::unique_ptr<ProgramWindows> windows;
     SatelliteSelectionWindow* form = nullptr;
 };
 
@@ -392,7 +371,6 @@ TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
     testsupport::ScopedWorkingDir data(testsupport::DataPath(""));
     testsupport::ScopedScriptedDialogs dialogs;
     ResetObserverState();
-    ResetChartView();
     ResetSettings();
     ResetSatelliteTable();
     ResetSelectionState();
@@ -469,7 +447,6 @@ TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
     ResetSelectionState();
     ResetMagnitudeTable();
     ResetObserverState();
-    ResetChartView();
 }
 
 }  // namespace

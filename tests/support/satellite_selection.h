@@ -1,8 +1,9 @@
-// Marks every satellite of the loaded element table as selected, in file order, as the
-// pass search expects the selection (header only: the suites using it link the
-// satellite library, the others do not).
+// Element sets loaded as "Datei laden" reads them, with every satellite then selected in
+// file order as the pass search expects the selection. SelectEverySatellite is header
+// only: the benchmarks use it without the test library.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "core/observer_state.h"
@@ -20,5 +21,14 @@ inline void SelectEverySatellite() {
         ++t.selectedCount;
     }
 }
+
+// Loads the text (name line, line 1, line 2 per satellite) from an element file in a
+// fresh folder and selects every satellite.
+void LoadTextAndSelectEverySatellite(const std::string& text);
+
+// Copies the fixture passes/NAME into the working folder, loads it by its bare name as
+// the program's element file and selects every satellite.
+void LoadPassFixtureAndSelectEverySatellite(const std::string& name,
+                                            const std::filesystem::path& workingFolder);
 
 }  // namespace testsupport

@@ -11,20 +11,18 @@
 
 #include "catalog/settings_file.h"
 #include "chart/canvas.h"
-#include "chart/chart_view.h"
 #include "chart/ephemeris_update.h"
 #include "chart/sky_chart.h"
 #include "core/observer_state.h"
+#include "qt_bench_main.h"
+#include "support/winter_evening.h"
 
 namespace {
 
 void PrepareWinterEvening() {
     std::filesystem::current_path(POLARIDE_DATA_DIR);
+    testsupport::SetDefaultObserverOnWinterEvening();
     ObserverState& o = Observer();
-    ApplyDefaultObserverSettings(o);
-    ChartView().setChartGeometry(648, 488);
-    o.currentJD = JulianDay1900(2026, 1, 15) + 19.0 / 24.0;
-    o.year = 2026;
     o.showAltitudeLines = true;
     o.showZodiac = true;
 }
@@ -53,11 +51,4 @@ BENCHMARK(BM_UpdateEphemeris)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksInside<QGuiApplication>(argc, argv); }

@@ -16,6 +16,8 @@
 #include "prediction/pass_search.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
+#include "support/observer_place.h"
+#include "support/satellite_selection.h"
 
 namespace {
 
@@ -41,22 +43,11 @@ bool Prepare(const std::string& name) {
     const LoadResult load = LoadElementFile(file.string());
     fs::current_path(previous);
     if (!load.opened) return false;
+    testsupport::PlaceObserverInBerlin(40, 2);
     ObserverState& o = Observer();
-    o.placeName = "Berlin";
-    o.longitudeDeg = 13.4;
-    o.setLatitude(52.5);
-    o.heightM = 40;
-    o.zoneOffsetHours = 2;
     o.year = 2026;
     o.currentJD = JulianDay1900(2026, 4, 27) + (20.0 - 2.0) / 24.0;  // 20:00 CEST
-    SatelliteTable& t = Satellites();
-    for (int r = 1; r <= o.satelliteCount; ++r) {
-        const ElementSet s = t.Row(r);
-        t.selectedSets.insert(t.selectedSets.end(), {s.nameLine, s.line1, s.line2});
-        t.selectedRows.push_back(std::to_string(r));
-        t.rowSelected[r] = 1;
-        ++t.selectedCount;
-    }
+    testsupport::SelectEverySatellite();
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "core/observer_state.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
+#include "qt_bench_main.h"
 #include "satellite/satellite_table.h"
 #include "ui/satellites/satellite_selection_window.h"
 
@@ -64,11 +65,4 @@ BENCHMARK(BM_SelectAllThenRemoveAll)->Arg(0)->Arg(1)->Unit(benchmark::kMilliseco
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarksInside<QApplication>(argc, argv); }

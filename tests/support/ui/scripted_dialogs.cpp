@@ -7,21 +7,9 @@ namespace testsupport {
 namespace {
 
 const char* KindName(DialogKind kind) {
-    switch (kind) {
-        case DialogKind::Message:
-            return "Message";
-        case DialogKind::Input:
-            return "Input";
-        case DialogKind::Confirm:
-            return "Confirm";
-        case DialogKind::OpenFile:
-            return "OpenFile";
-        case DialogKind::SaveFile:
-            return "SaveFile";
-        case DialogKind::Print:
-            return "Print";
-    }
-    return "?";
+    static const char* const names[] = {"Message",  "Input",    "Confirm",
+                                        "OpenFile", "SaveFile", "Print"};
+    return names[static_cast<int>(kind)];
 }
 
 }  // namespace

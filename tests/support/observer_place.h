@@ -1,0 +1,37 @@
+// The observing place and the clock as the satellite tests and benchmarks set them
+// (header only: the benchmarks use it without the test library).
+#pragma once
+
+#include <string>
+
+#include "core/observer_state.h"
+#include "core/timescale.h"
+
+namespace testsupport {
+
+inline void PlaceObserver(const std::string& name, double longitudeDeg, double latitudeDeg,
+                          double heightM, double zoneOffsetHours) {
+    ObserverState& o = Observer();
+    o.placeName = name;
+    o.longitudeDeg = longitudeDeg;
+    o.setLatitude(latitudeDeg);
+    o.heightM = heightM;
+    o.zoneOffsetHours = zoneOffsetHours;
+}
+
+// Berlin, 13.4° E, 52.5° N.
+inline void PlaceObserverInBerlin(double heightM, double zoneOffsetHours) {
+    PlaceObserver("Berlin", 13.4, 52.5, heightM, zoneOffsetHours);
+}
+
+// The clock set to a local date and time of the observer's zone, with the dynamical
+// time and the date and time texts that go with it.
+inline void SetObserverLocalTime(int year, int month, int day, double hour) {
+    ObserverState& o = Observer();
+    o.year = year;
+    o.currentJD = JulianDay1900(year, month, day) + (hour - o.zoneOffsetHours) / 24.0;
+    o.dynamicJD = o.currentJD + DeltaT(year) / 24.0;
+    FormatDateTime1900(o.currentJD);
+}
+
+}  // namespace testsupport
