@@ -1,0 +1,24 @@
+// Rows that several dialogs build the same way: a label beside its field in a grid,
+// and the buttons at the right edge under the fields.
+#pragma once
+
+#include <initializer_list>
+
+class QGridLayout;
+class QHBoxLayout;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// "OK" (the default button) and "Abbrechen", both on `parent`.
+struct OkCancelButtons {
+    QPushButton* ok = nullptr;
+    QPushButton* cancel = nullptr;
+};
+OkCancelButtons MakeOkCancelButtons(QWidget* parent);
+
+// The buttons in the given order, pushed to the right edge of the row.
+QHBoxLayout* RightAlignedButtonRow(std::initializer_list<QPushButton*> buttons);
+
+// The label in column 0 and its field in column 1 of `row`; the label is the field's buddy.
+void AddLabelledField(QGridLayout* grid, int row, QLabel* label, QWidget* field);
