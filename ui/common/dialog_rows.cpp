@@ -5,6 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+QPushButton* NamedButton(const QString& text, const char* objectName, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(objectName);
+    return button;
+}
+
 OkCancelButtons MakeOkCancelButtons(QWidget* parent) {
     OkCancelButtons buttons;
     buttons.ok = new QPushButton(QStringLiteral("OK"), parent);

@@ -1,7 +1,8 @@
-// Rows that several dialogs build the same way: a label beside its field in a grid,
-// and the buttons at the right edge under the fields.
+// Pieces that several windows and dialogs build the same way: named buttons, a label
+// beside its field in a grid, and the buttons at the right edge under the fields.
 #pragma once
 
+#include <QString>
 #include <initializer_list>
 
 class QGridLayout;
@@ -9,6 +10,9 @@ class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
+
+// A push button on `parent` with the object name the tests find it by.
+QPushButton* NamedButton(const QString& text, const char* objectName, QWidget* parent);
 
 // "OK" (the default button) and "Abbrechen", both on `parent`.
 struct OkCancelButtons {

@@ -214,26 +214,24 @@ void SatelliteSelectionWindow::BuildControls() {
         filters->addWidget(r.apply, row, 3);
         ++row;
     }
-    filters->addWidget(
-        button(QStringLiteral("geosync"), "geosyncButton", &SatelliteSelectionWindow::Geosync), row,
-        0);
-    filters->addWidget(button(QStringLiteral("Liste"), "geosyncListButton",
-                              &SatelliteSelectionWindow::GeosyncList),
-                       row, 1);
-    ++row;
-    filters->addWidget(
-        button(QStringLiteral("sunsync"), "sunsyncButton", &SatelliteSelectionWindow::Sunsync), row,
-        0);
-    filters->addWidget(button(QStringLiteral("Liste"), "sunsyncListButton",
-                              &SatelliteSelectionWindow::SunsyncList),
-                       row, 1);
-    ++row;
-    filters->addWidget(
-        button(QStringLiteral("Molniya"), "molniyaButton", &SatelliteSelectionWindow::Molniya), row,
-        0);
-    filters->addWidget(button(QStringLiteral("Liste"), "molniyaListButton",
-                              &SatelliteSelectionWindow::MolniyaList),
-                       row, 1);
+    using Action = void (SatelliteSelectionWindow::*)();
+    const struct {
+        const char* name;
+        const char* objectName;
+        Action select;
+        const char* listObjectName;
+        Action list;
+    } orbitClasses[] = {{"geosync", "geosyncButton", &SatelliteSelectionWindow::Geosync,
+                         "geosyncListButton", &SatelliteSelectionWindow::GeosyncList},
+                        {"sunsync", "sunsyncButton", &SatelliteSelectionWindow::Sunsync,
+                         "sunsyncListButton", &SatelliteSelectionWindow::SunsyncList},
+                        {"Molniya", "molniyaButton", &SatelliteSelectionWindow::Molniya,
+                         "molniyaListButton", &SatelliteSelectionWindow::MolniyaList}};
+    for (const auto& c : orbitClasses) {
+        filters->addWidget(button(QString::fromLatin1(c.name), c.objectName, c.select), row, 0);
+        filters->addWidget(button(QStringLiteral("Liste"), c.listObjectName, c.list), row, 1);
+        ++row;
+    }
     grid->addLayout(filters, 0, 3, 8, 1);
 
     auto* commands = new QHBoxLayout;
@@ -459,11 +457,7 @@ void SatelliteSelectionWindow::Passes() {
         return;
     }
     SetPassMenusEnabled(true);
-    if (QWidget* dialog = AppWindows().passDialog) {
-        dialog->show();
-        dialog->raise();
-        dialog->activateWindow();
-    }
+    ShowInFront(AppWindows().passDialog);
 }
 
 void SatelliteSelectionWindow::EnablePassMenus() {
@@ -475,11 +469,7 @@ void SatelliteSelectionWindow::Ok() {
     hide();
     QWidget* view = Observer().zoomFactor == 1 ? static_cast<QWidget*>(AppWindows().mainWindow)
                                                : static_cast<QWidget*>(AppWindows().zoomWindow);
-    if (view) {
-        view->show();
-        view->raise();
-        view->activateWindow();
-    }
+    ShowInFront(view);
 }
 
 void SatelliteSelectionWindow::ShowInfoForTableRow(int index) {
