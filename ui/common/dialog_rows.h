@@ -2,17 +2,24 @@
 // beside its field in a grid, and the buttons at the right edge under the fields.
 #pragma once
 
+#include <QPushButton>
 #include <QString>
 #include <initializer_list>
 
 class QGridLayout;
 class QHBoxLayout;
 class QLabel;
-class QPushButton;
 class QWidget;
 
 // A push button on `parent` with the object name the tests find it by.
 QPushButton* NamedButton(const QString& text, const char* objectName, QWidget* parent);
+// The same, with a click calling `slot` of `window` (the parent).
+template <typename Window, typename Slot>
+QPushButton* NamedButton(const QString& text, const char* objectName, Window* window, Slot slot) {
+    QPushButton* button = NamedButton(text, objectName, static_cast<QWidget*>(window));
+    QObject::connect(button, &QPushButton::clicked, window, slot);
+    return button;
+}
 
 // "OK" (the default button) and "Abbrechen", both on `parent`.
 struct OkCancelButtons {

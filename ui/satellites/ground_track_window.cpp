@@ -88,12 +88,12 @@ GroundTrackWindow::GroundTrackWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     distanceLabel_ = label(QString(), "distanceLabel");
     for (QLabel* l : {fromLabel_, stepLabel_, daySideLabel_}) l->setCursor(Qt::PointingHandCursor);
 
-    plusButton_ = NamedButton(QStringLiteral("+"), "plusButton", this);
-    minusButton_ = NamedButton(QStringLiteral("-"), "minusButton", this);
-    startButton_ = NamedButton(QStringLiteral("Start"), "startButton", this);
-    connect(plusButton_, &QPushButton::clicked, this, &GroundTrackWindow::StepForward);
-    connect(minusButton_, &QPushButton::clicked, this, &GroundTrackWindow::StepBack);
-    connect(startButton_, &QPushButton::clicked, this, &GroundTrackWindow::StartAnimation);
+    plusButton_ =
+        NamedButton(QStringLiteral("+"), "plusButton", this, &GroundTrackWindow::StepForward);
+    minusButton_ =
+        NamedButton(QStringLiteral("-"), "minusButton", this, &GroundTrackWindow::StepBack);
+    startButton_ = NamedButton(QStringLiteral("Start"), "startButton", this,
+                               &GroundTrackWindow::StartAnimation);
 
     list_ = new QListWidget(this);
     list_->setObjectName("selectionList");

@@ -50,12 +50,11 @@ OrbitClassWindow::OrbitClassWindow(QWidget* parent) : QDialog(parent) {
     grid_->setMinimumWidth(640);
     grid_->viewport()->installEventFilter(this);
 
-    okButton_ = NamedButton(QStringLiteral("OK"), "okButton", this);
-    printButton_ = NamedButton(QStringLiteral("Drucken"), "printButton", this);
-    saveButton_ = NamedButton(QStringLiteral("Speichern"), "saveButton", this);
-    connect(okButton_, &QPushButton::clicked, this, &QWidget::hide);
-    connect(printButton_, &QPushButton::clicked, this, &OrbitClassWindow::Print);
-    connect(saveButton_, &QPushButton::clicked, this, &OrbitClassWindow::Save);
+    okButton_ = NamedButton(QStringLiteral("OK"), "okButton", this, &QWidget::hide);
+    printButton_ =
+        NamedButton(QStringLiteral("Drucken"), "printButton", this, &OrbitClassWindow::Print);
+    saveButton_ =
+        NamedButton(QStringLiteral("Speichern"), "saveButton", this, &OrbitClassWindow::Save);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(okButton_);

@@ -20,6 +20,7 @@
 #include "prediction/selection_model.h"
 #include "prediction/selection_print.h"
 #include "prediction/selection_state.h"
+#include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/selection_printing.h"
 #include "ui/common/windows.h"
@@ -143,10 +144,8 @@ void SatelliteSelectionWindow::BuildControls() {
 
     auto button = [this](const QString& text, const char* name,
                          void (SatelliteSelectionWindow::*action)()) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
+        QPushButton* b = NamedButton(text, name, this, action);
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, action);
         return b;
     };
     auto* arrows = new QVBoxLayout;
