@@ -372,18 +372,11 @@ void SatelliteSelectionWindow::RangeFilter(int kindValue) {
     }
 }
 
-void SatelliteSelectionWindow::Geosync() {
-    SelectOrbitClass(static_cast<int>(OrbitClass::Geosync));
-}
-void SatelliteSelectionWindow::Sunsync() {
-    SelectOrbitClass(static_cast<int>(OrbitClass::Sunsync));
-}
-void SatelliteSelectionWindow::Molniya() {
-    SelectOrbitClass(static_cast<int>(OrbitClass::Molniya));
-}
+void SatelliteSelectionWindow::Geosync() { SelectOrbitClass(OrbitClass::Geosync); }
+void SatelliteSelectionWindow::Sunsync() { SelectOrbitClass(OrbitClass::Sunsync); }
+void SatelliteSelectionWindow::Molniya() { SelectOrbitClass(OrbitClass::Molniya); }
 
-void SatelliteSelectionWindow::SelectOrbitClass(int classValue) {
-    const auto orbitClass = static_cast<::OrbitClass>(classValue);
+void SatelliteSelectionWindow::SelectOrbitClass(::OrbitClass orbitClass) {
     const InputAnswer answer =
         AppDialogs().Input(QStringLiteral("maximale Drift"),
                            QStringLiteral("Bitte maximale Drift (Grad/Tag) eingeben:"),
@@ -402,20 +395,15 @@ void SatelliteSelectionWindow::SelectOrbitClass(int classValue) {
                              QString::number(Satellites().selectedCount) + QStringLiteral(")"));
 }
 
-void SatelliteSelectionWindow::GeosyncList() {
-    ShowOrbitClassList(static_cast<int>(OrbitClass::Geosync));
-}
-void SatelliteSelectionWindow::SunsyncList() {
-    ShowOrbitClassList(static_cast<int>(OrbitClass::Sunsync));
-}
-void SatelliteSelectionWindow::MolniyaList() {
-    ShowOrbitClassList(static_cast<int>(OrbitClass::Molniya));
-}
+void SatelliteSelectionWindow::GeosyncList() { ShowOrbitClassList(OrbitClass::Geosync); }
+void SatelliteSelectionWindow::SunsyncList() { ShowOrbitClassList(OrbitClass::Sunsync); }
+void SatelliteSelectionWindow::MolniyaList() { ShowOrbitClassList(OrbitClass::Molniya); }
 
-void SatelliteSelectionWindow::ShowOrbitClassList(int classValue) {
+void SatelliteSelectionWindow::ShowOrbitClassList(::OrbitClass orbitClass) {
     // The orbit-class list fills its table for the class (0 geosynchronous,
     // 1 sun-synchronous, 2 Molniya) and shows itself.
-    if (OrbitClassWindow* list = AppWindows().orbitClassWindow) list->ShowOrbitClass(classValue);
+    if (OrbitClassWindow* list = AppWindows().orbitClassWindow)
+        list->ShowOrbitClass(static_cast<int>(orbitClass));
 }
 
 // ---- commands ------------------------------------------------------------------------------
