@@ -40,11 +40,15 @@ class ActiveGuard {
     ActiveGuard& operator=(const ActiveGuard&) = delete;
 };
 
-std::string Percent(long long part, long long whole) {
-    return std::to_string(whole > 0 ? static_cast<int>(100.0 * static_cast<double>(part) /
-                                                       static_cast<double>(whole))
-                                    : 0) +
-           "%";
+int Percent(long long part, long long whole) {
+    return whole > 0
+               ? static_cast<int>(100.0 * static_cast<double>(part) / static_cast<double>(whole))
+               : 0;
+}
+
+void Report(PassSearchListener& listener, PassSearchProgress::Stage stage, int percent = 0,
+            int passCount = 0) {
+    listener.progress({stage, percent, passCount});
 }
 
 bool Finite(const SatObservation& s) {
@@ -436,10 +440,6 @@ std::string SkippedSatellitesText(const std::vector<SkippedSatellite>& skipped) 
     return text;
 }
 
-std::string PassListCaption(const std::string& placeName) {
-    return " Polaride - Sichtbarkeitsbedingungen für " + placeName;
-}
-
 PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchListener& listener) {
     PassSearchResult result;
     if (g_searchActive) {
@@ -452,7 +452,7 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
 
     g_abortRequested = false;
     listener.searchStarted();
-    listener.setCaption(PassListCaption(observer.placeName));
+    Report(listener, PassSearchProgress::Stage::Started);
     listener.setStatusHeading(std::string(kSearchHeading));
     list = PassListState{};
     listener.clearList();
@@ -529,10 +529,9 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
                 }
             }
             if (k % 10 == 0) {
-                listener.setCaption(
-                    "Berechne Durchgänge " +
-                    Percent(static_cast<long long>(d) * K + k, static_cast<long long>(nights) * K) +
-                    "       (Abbruch mit rechter Maustaste)");
+                Report(
+                    listener, PassSearchProgress::Stage::Computing,
+                    Percent(static_cast<long long>(d) * K + k, static_cast<long long>(nights) * K));
             }
             if (!g_abortRequested) listener.processPendingEvents();
             if (g_abortRequested) break;
@@ -547,7 +546,7 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
 
     // Time order, equal times by the rest of the line. The times are compared as
     // numbers: their text sorts wrongly across a sign or a change of width.
-    listener.setCaption("Sortiere Durchgänge");
+    Report(listener, PassSearchProgress::Stage::Sorting);
     std::vector<std::size_t> order(list.lines.size());
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](std::size_t i, std::size_t j) {
@@ -565,19 +564,17 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
         const DateTimeTexts texts = DateTimeTextsOf(time, observer.zoneOffsetHours);
         sorted.lines.push_back(DisplayLine(searchLine, texts.date, texts.time));
         sorted.passes.push_back(list.passes[order[j]]);
-        if (j % 20 == 0)
-            listener.setCaption("Erstelle Liste von Durchgängen " + Percent(j, count) + "");
+        if (j % 20 == 0) Report(listener, PassSearchProgress::Stage::Ordering, Percent(j, count));
     }
     list = std::move(sorted);
 
     listener.clearList();
     for (std::size_t j = 0; j < count; ++j) {
         listener.appendListLine(list.lines[j]);
-        if (j % 20 == 0) listener.setCaption("Schreibe Liste von Durchgängen " + Percent(j, count));
+        if (j % 20 == 0) Report(listener, PassSearchProgress::Stage::Listing, Percent(j, count));
         if (j == 100) listener.repaintList();
     }
-    listener.setCaption(PassListCaption(observer.placeName) + " (" + std::to_string(count) +
-                        " Durchgänge)");
+    Report(listener, PassSearchProgress::Stage::Done, 0, static_cast<int>(count));
     if (count == 0) {
         observer.trackedSatellite = -1;
         listener.noPasses();

@@ -37,14 +37,29 @@ struct PassSearchParameters {
     bool brightest = false;  // "maximale Helligkeit suchen"
 };
 
+// Where the search stands; the window that shows it turns this into its caption.
+struct PassSearchProgress {
+    enum class Stage {
+        Started,    // the search begins at the observer's place
+        Computing,  // percent of satellites × nights done
+        Sorting,    // the passes are put in time order
+        Ordering,   // percent of the sorted list made
+        Listing,    // percent of the list written into the window
+        Done,       // passCount passes listed
+    };
+    Stage stage = Stage::Started;
+    int percent = 0;
+    int passCount = 0;
+};
+
 // What the search tells the window that shows it. Every hook is optional.
 class PassSearchListener {
   public:
     virtual ~PassSearchListener() = default;
     // The search begins: hide the dialog, show the pass list window.
     virtual void searchStarted() {}
-    // Caption of the pass list window (progress texts included).
-    virtual void setCaption(const std::string& /*caption*/) {}
+    // Progress of the search (the pass list window's caption).
+    virtual void progress(const PassSearchProgress& /*progress*/) {}
     // Text of the status bar above the list (the column heading).
     virtual void setStatusHeading(const std::string& /*heading*/) {}
     virtual void clearList() {}
@@ -124,9 +139,6 @@ void RequestPassSearchAbort();
 // satellite ("Zeile 12: NAME: reason"); empty when none was skipped.
 std::string SkippedSatellitesText(const std::vector<SkippedSatellite>& skipped);
 inline constexpr const char* kSkippedCaption = "Satelliten übersprungen";
-
-// Caption texts.
-std::string PassListCaption(const std::string& placeName);
 inline constexpr const char* kNoPassesText =
     "Für die ausgewählten Satelliten gibt es keine Durchgänge";
 inline constexpr const char* kNoPassesCaption = "keine Durchgänge";

@@ -1,5 +1,5 @@
 // The pass search end to end on small element files: method choice, window ends,
-// shadow boundaries, brightness, sorting, captions, abort, refusal, empty results.
+// shadow boundaries, brightness, sorting, progress, abort, refusal, empty results.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -30,12 +30,13 @@ using testsupport::LoadTextAndSelectEverySatellite;
 using testsupport::ReadTextFile;
 
 struct RecordingListener : PassSearchListener {
-    std::vector<std::string> captions, headings, appended;
+    std::vector<PassSearchProgress> progressReports;
+    std::vector<std::string> headings, appended;
     int started = 0, noPassCalls = 0, passesFoundCalls = 0, repaints = 0, clears = 0;
     int eventsProcessed = 0;
     std::function<void(int)> onEvents;  // gets the number of the call, from 0
     void searchStarted() override { ++started; }
-    void setCaption(const std::string& c) override { captions.push_back(c); }
+    void progress(const PassSearchProgress& p) override { progressReports.push_back(p); }
     void setStatusHeading(const std::string& h) override { headings.push_back(h); }
     void clearList() override { ++clears; }
     void appendListLine(const std::string& l) override { appended.push_back(l); }
@@ -46,8 +47,9 @@ struct RecordingListener : PassSearchListener {
     }
     void noPasses() override { ++noPassCalls; }
     void passesFound(int) override { ++passesFoundCalls; }
-    bool HasCaption(const std::string& c) const {
-        return std::find(captions.begin(), captions.end(), c) != captions.end();
+    bool Reported(PassSearchProgress::Stage stage, int percent = 0) const {
+        return std::any_of(progressReports.begin(), progressReports.end(),
+                           [&](const auto& p) { return p.stage == stage && p.percent == percent; });
     }
 };
 
@@ -175,18 +177,17 @@ TEST_F(PassSearchTest, NightPassesMeetEveryCondition) {
     FormatDateTime1900(Observer().currentJD);
     EXPECT_EQ(DateText, dateBefore);
     EXPECT_EQ(TimeText, timeBefore);
-    // Captions and headings in order.
-    ASSERT_FALSE(listener.captions.empty());
-    EXPECT_EQ(listener.captions.front(), " Polaride - Sichtbarkeitsbedingungen für Berlin");
-    EXPECT_TRUE(
-        listener.HasCaption("Berechne Durchgänge 0%       (Abbruch mit rechter Maustaste)"));
-    EXPECT_TRUE(
-        listener.HasCaption("Berechne Durchgänge 66%       (Abbruch mit rechter Maustaste)"));
-    EXPECT_TRUE(listener.HasCaption("Sortiere Durchgänge"));
-    EXPECT_TRUE(listener.HasCaption("Erstelle Liste von Durchgängen 0%"));
-    EXPECT_TRUE(listener.HasCaption("Schreibe Liste von Durchgängen 0%"));
-    EXPECT_EQ(listener.captions.back(), " Polaride - Sichtbarkeitsbedingungen für Berlin (" +
-                                            std::to_string(list.lines.size()) + " Durchgänge)");
+    // Progress and headings in order.
+    using Stage = PassSearchProgress::Stage;
+    ASSERT_FALSE(listener.progressReports.empty());
+    EXPECT_EQ(listener.progressReports.front().stage, Stage::Started);
+    EXPECT_TRUE(listener.Reported(Stage::Computing, 0));
+    EXPECT_TRUE(listener.Reported(Stage::Computing, 66));
+    EXPECT_TRUE(listener.Reported(Stage::Sorting));
+    EXPECT_TRUE(listener.Reported(Stage::Ordering, 0));
+    EXPECT_TRUE(listener.Reported(Stage::Listing, 0));
+    EXPECT_EQ(listener.progressReports.back().stage, Stage::Done);
+    EXPECT_EQ(listener.progressReports.back().passCount, static_cast<int>(list.lines.size()));
     ASSERT_EQ(listener.headings.size(), 2u);
     EXPECT_EQ(listener.headings[0], std::string(kSearchHeading));
     EXPECT_EQ(listener.headings[1], std::string(kDisplayHeading));
@@ -298,8 +299,8 @@ TEST_F(PassSearchTest, NoPassesGiveTheEmptyListState) {
     EXPECT_EQ(listener.noPassCalls, 1);
     EXPECT_EQ(listener.passesFoundCalls, 0);
     EXPECT_EQ(Observer().trackedSatellite, -1);
-    EXPECT_EQ(listener.captions.back(),
-              " Polaride - Sichtbarkeitsbedingungen für Berlin (0 Durchgänge)");
+    EXPECT_EQ(listener.progressReports.back().stage, PassSearchProgress::Stage::Done);
+    EXPECT_EQ(listener.progressReports.back().passCount, 0);
     EXPECT_EQ(std::string(kNoPassesText),
               "Für die ausgewählten Satelliten gibt es keine Durchgänge");
     EXPECT_EQ(std::string(kNoPassesCaption), "keine Durchgänge");

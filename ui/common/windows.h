@@ -19,6 +19,7 @@ class GoToHorizontalDialog;
 class PassDialog;
 class ObserverDialog;
 class OrbitClassWindow;
+class QWidget;
 class SatelliteInfoWindow;
 
 struct Windows {
@@ -42,3 +43,6 @@ struct Windows {
 
 // The windows of the process.
 Windows& AppWindows();
+
+// Shows the window, raises it and makes it the active window; nothing when it is null.
+void ShowInFront(QWidget* window);

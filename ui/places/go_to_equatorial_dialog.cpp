@@ -9,35 +9,24 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/observer_state.h"
-#include "ui/common/dialogs.h"
-#include "ui/places/goto_dialog_base.h"
 #include "ui/places/goto_validation.h"
 
-GoToEquatorialDialog::GoToEquatorialDialog(QWidget* parent) : QDialog(parent) {
-    setObjectName("GoToEquatorialDialog");
-    setWindowTitle(QStringLiteral("Gehe zu alpha/delta"));
-
-    const GoToPanel panel = MakeGoToPanel(this);
-    QFrame* frame = panel.frame;
-    QGridLayout* grid = panel.grid;
-    auto label = [&panel](const char* text) { return panel.Label(text); };
-    raHoursEdit = new QLineEdit(frame);
-    raMinutesEdit = new QLineEdit(frame);
-    decDegreesEdit = new QLineEdit(frame);
-    decMinutesEdit = new QLineEdit(frame);
-    raHoursEdit->setObjectName("raHours");
-    raMinutesEdit->setObjectName("raMinutes");
-    decDegreesEdit->setObjectName("decDegrees");
-    decMinutesEdit->setObjectName("decMinutes");
-    grid->addWidget(label("Stunden"), 0, 1);
-    grid->addWidget(label("Minuten"), 0, 2);
-    grid->addWidget(label("Rektaszension"), 1, 0);
+GoToEquatorialDialog::GoToEquatorialDialog(QWidget* parent)
+    : GoToDialogBase("GoToEquatorialDialog", QStringLiteral("Gehe zu alpha/delta"), parent) {
+    QFrame* frame = panel();
+    QGridLayout* grid = this->grid();
+    raHoursEdit = Field("raHours");
+    raMinutesEdit = Field("raMinutes");
+    decDegreesEdit = Field("decDegrees");
+    decMinutesEdit = Field("decMinutes");
+    grid->addWidget(Label("Stunden"), 0, 1);
+    grid->addWidget(Label("Minuten"), 0, 2);
+    grid->addWidget(Label("Rektaszension"), 1, 0);
     grid->addWidget(raHoursEdit, 1, 1);
     grid->addWidget(raMinutesEdit, 1, 2);
-    grid->addWidget(label("Grad"), 2, 1);
-    grid->addWidget(label("Minuten"), 2, 2);
-    grid->addWidget(label("Deklination"), 3, 0);
+    grid->addWidget(Label("Grad"), 2, 1);
+    grid->addWidget(Label("Minuten"), 2, 2);
+    grid->addWidget(Label("Deklination"), 3, 0);
     grid->addWidget(decDegreesEdit, 3, 1);
     grid->addWidget(decMinutesEdit, 3, 2);
     northButton = new QRadioButton(QStringLiteral("N"), frame);
@@ -58,35 +47,19 @@ GoToEquatorialDialog::GoToEquatorialDialog(QWidget* parent) : QDialog(parent) {
     for (QRadioButton* b : {equinox2000, equinox1950, equinoxOfDate}) eq->addWidget(b);
     grid->addWidget(equinoxBox, 4, 0, 1, 5);
 
-    AddGoToButtons(this, frame, [this] { Accept(); });
+    AddButtons();
 }
 
 bool GoToEquatorialDialog::Accept() {
     const RaDecInput in =
         CheckRaDecFields(raHoursEdit->text(), raMinutesEdit->text(), decDegreesEdit->text(),
                          decMinutesEdit->text(), southButton->isChecked());
-    if (!in.ok) {
-        AppDialogs().Message(QStringLiteral("Ungültige Eingabe"), in.message, this);
-        return false;
-    }
+    if (!in.ok) return RejectInput(in.message);
     const GoToEquinox equinox = equinox1950->isChecked()     ? GoToEquinox::B1950
                                 : equinoxOfDate->isChecked() ? GoToEquinox::OfDate
                                                              : GoToEquinox::J2000;
-    ObserverState& o = Observer();
     // Visible or not is known before anything changes; the dialog hides first so that
     // the zoom window comes up in front of it.
-    o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
-    const GoToCoords target = ReferTo2000(in.raHours, in.decDeg, equinox);
-    if (HorizontalOfTarget(target.raHours, target.decDeg).altitudeDeg >= 0.0) hide();
+    if (HorizontalOfRaDec(in.raHours, in.decDeg, equinox).altitudeDeg >= 0.0) hide();
     return GoToRaDec(in.raHours, in.decDeg, equinox, this);
-}
-
-void GoToEquatorialDialog::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    GoToDialogShown(this, raHoursEdit);
-}
-
-void GoToEquatorialDialog::changeEvent(QEvent* event) {
-    QDialog::changeEvent(event);
-    GoToDialogChanged(this, event);
 }

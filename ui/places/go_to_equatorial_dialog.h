@@ -2,13 +2,12 @@
 // and declination of the equinox 2000.0, 1950.0 or of date.
 #pragma once
 
-#include <QDialog>
+#include "ui/places/goto_dialog_base.h"
 
-class QButtonGroup;
 class QLineEdit;
 class QRadioButton;
 
-class GoToEquatorialDialog : public QDialog {
+class GoToEquatorialDialog : public GoToDialogBase {
     Q_OBJECT
 
   public:
@@ -26,9 +25,8 @@ class GoToEquatorialDialog : public QDialog {
 
     // "OK": validation, then the zoom window on the target; false when a check or
     // the altitude stopped it (the dialog stays open).
-    bool Accept();
+    bool Accept() override;
 
   protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    QLineEdit* FirstField() const override { return raHoursEdit; }
 };

@@ -2,11 +2,11 @@
 // (north 0, east 90 degrees) and altitude.
 #pragma once
 
-#include <QDialog>
+#include "ui/places/goto_dialog_base.h"
 
 class QLineEdit;
 
-class GoToHorizontalDialog : public QDialog {
+class GoToHorizontalDialog : public GoToDialogBase {
     Q_OBJECT
 
   public:
@@ -15,11 +15,8 @@ class GoToHorizontalDialog : public QDialog {
     QLineEdit* azimuthEdit = nullptr;   // "Azimut (Grad)"
     QLineEdit* altitudeEdit = nullptr;  // "Höhe (Grad)"
 
-    // "OK": validation, then the zoom window on the target; false when a check
-    // stopped it (the dialog stays open).
-    bool Accept();
+    bool Accept() override;
 
   protected:
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    QLineEdit* FirstField() const override { return azimuthEdit; }
 };

@@ -1,10 +1,8 @@
 #include "ui/places/goto_dialog_base.h"
 
-#include <QDialog>
 #include <QEvent>
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -12,45 +10,54 @@
 
 #include "chart/chart_view.h"
 #include "core/observer_state.h"
+#include "ui/common/dialog_rows.h"
+#include "ui/common/dialogs.h"
 #include "ui/places/goto_dialog_look.h"
 
-QLabel* GoToPanel::Label(const char* text) const {
-    auto* l = new QLabel(QString::fromUtf8(text), frame);
+GoToDialogBase::GoToDialogBase(const char* objectName, const QString& title, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(objectName);
+    setWindowTitle(title);
+    panel_ = new QFrame(this);
+    panel_->setFrameShape(QFrame::Panel);
+    panel_->setFrameShadow(QFrame::Raised);
+    grid_ = new QGridLayout(panel_);
+}
+
+QLabel* GoToDialogBase::Label(const char* text) const {
+    auto* l = new QLabel(QString::fromUtf8(text), panel_);
     MakeGoToLabel(l);
     return l;
 }
 
-GoToPanel MakeGoToPanel(QDialog* dialog) {
-    GoToPanel panel;
-    panel.frame = new QFrame(dialog);
-    panel.frame->setFrameShape(QFrame::Panel);
-    panel.frame->setFrameShadow(QFrame::Raised);
-    panel.grid = new QGridLayout(panel.frame);
-    return panel;
+QLineEdit* GoToDialogBase::Field(const char* objectName) const {
+    auto* field = new QLineEdit(panel_);
+    field->setObjectName(objectName);
+    return field;
 }
 
-void AddGoToButtons(QDialog* dialog, QFrame* panel, const std::function<void()>& accept) {
-    auto* ok = new QPushButton(QStringLiteral("OK"), dialog);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), dialog);
-    ok->setDefault(true);
-    QObject::connect(ok, &QPushButton::clicked, dialog, accept);
-    QObject::connect(cancel, &QPushButton::clicked, dialog, [dialog] { dialog->hide(); });
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    auto* layout = new QVBoxLayout(dialog);
-    layout->addWidget(panel);
-    layout->addLayout(buttons);
+void GoToDialogBase::AddButtons() {
+    const OkCancelButtons buttons = MakeOkCancelButtons(this);
+    connect(buttons.ok, &QPushButton::clicked, this, [this] { Accept(); });
+    connect(buttons.cancel, &QPushButton::clicked, this, &QDialog::hide);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(panel_);
+    layout->addLayout(RightAlignedButtonRow({buttons.ok, buttons.cancel}));
 }
 
-void GoToDialogShown(QDialog* dialog, QLineEdit* firstField) {
+bool GoToDialogBase::RejectInput(const QString& message) {
+    AppDialogs().Message(QStringLiteral("Ungültige Eingabe"), message, this);
+    return false;
+}
+
+void GoToDialogBase::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
     ChartView().zoomMayClose = false;
-    PaintGoToBackground(dialog);
-    firstField->setFocus();
+    PaintGoToBackground(this);
+    FirstField()->setFocus();
 }
 
-void GoToDialogChanged(QDialog* dialog, const QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && dialog->isActiveWindow())
-        PaintGoToBackground(dialog);
+void GoToDialogBase::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) PaintGoToBackground(this);
 }

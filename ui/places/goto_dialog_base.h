@@ -1,34 +1,46 @@
-// Parts the two go-to dialogs share: the raised panel with its grid of aqua labels
-// and fields, the "OK"/"Abbrechen" row under it, and what happens when the dialog is
-// shown or becomes active.
+// What the two go-to dialogs share: the raised panel with its grid of aqua labels and
+// fields, the "OK"/"Abbrechen" row under it, the message of a field that fails its
+// check, and what happens when the dialog is shown or becomes active.
 #pragma once
 
-#include <functional>
+#include <QDialog>
 
-class QDialog;
-class QEvent;
 class QFrame;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 
-struct GoToPanel {
-    QFrame* frame = nullptr;
-    QGridLayout* grid = nullptr;
-    QLabel* Label(const char* text) const;  // a new aqua label on the panel (UTF-8 text)
+class GoToDialogBase : public QDialog {
+    Q_OBJECT
+
+  public:
+    // "OK": validation, then the zoom window on the target; false when a check stopped
+    // it (the dialog stays open).
+    virtual bool Accept() = 0;
+
+  protected:
+    // The dialog with its raised panel; the subclass fills grid(), then calls AddButtons.
+    GoToDialogBase(const char* objectName, const QString& title, QWidget* parent);
+
+    QGridLayout* grid() const { return grid_; }
+    QFrame* panel() const { return panel_; }
+    QLabel* Label(const char* text) const;           // a new aqua label (UTF-8 text)
+    QLineEdit* Field(const char* objectName) const;  // a new field on the panel
+    // The button row and the dialog's layout: "OK" (default) calls Accept, "Abbrechen"
+    // hides the dialog.
+    void AddButtons();
+    // "Ungültige Eingabe" with the message of the first field that failed; returns false.
+    bool RejectInput(const QString& message);
+
+    // The field that has the focus when the dialog is shown.
+    virtual QLineEdit* FirstField() const = 0;
+
+    // The zoom window stays open, the sky grey background, and the focus on the first field.
+    void showEvent(QShowEvent* event) override;
+    // The background follows the chart's sky grey whenever the dialog becomes active.
+    void changeEvent(QEvent* event) override;
+
+  private:
+    QFrame* panel_ = nullptr;
+    QGridLayout* grid_ = nullptr;
 };
-
-// The raised panel of the dialog; fill its grid, then call AddGoToButtons.
-GoToPanel MakeGoToPanel(QDialog* dialog);
-
-// The button row and the dialog's layout: "OK" (default) calls accept, "Abbrechen"
-// hides the dialog.
-void AddGoToButtons(QDialog* dialog, QFrame* panel, const std::function<void()>& accept);
-
-// After QDialog::showEvent: the zoom window stays open, the sky grey background, and
-// the focus on the first field.
-void GoToDialogShown(QDialog* dialog, QLineEdit* firstField);
-
-// After QDialog::changeEvent: the background follows the chart's sky grey whenever the
-// dialog becomes active.
-void GoToDialogChanged(QDialog* dialog, const QEvent* event);

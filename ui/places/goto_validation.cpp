@@ -15,59 +15,59 @@ std::optional<double> GoToFieldValue(const QString& text, double low, double hig
     return v;
 }
 
+namespace {
+
+// Reads one field into `value`; on failure the field's message goes into `message`.
+bool ReadField(const QString& text, double low, double high, const char* failure, double& value,
+               QString& message) {
+    const auto v = GoToFieldValue(text, low, high);
+    if (!v) {
+        message = QString::fromUtf8(failure);
+        return false;
+    }
+    value = *v;
+    return true;
+}
+
+}  // namespace
+
 RaDecInput CheckRaDecFields(const QString& hours, const QString& minutes, const QString& degrees,
                             const QString& decMinutes, bool south) {
     RaDecInput in;
-    const auto h = GoToFieldValue(hours, 0.0, 23.0);
-    if (!h) {
-        in.message = QStringLiteral("Fehler bei Rektaszension(Stunde)");
+    double h = 0.0, m = 0.0, d = 0.0, dm = 0.0;
+    if (!ReadField(hours, 0.0, 23.0, "Fehler bei Rektaszension(Stunde)", h, in.message) ||
+        !ReadField(minutes, 0.0, 59.0, "Fehler bei Rektaszension(Minute)", m, in.message) ||
+        !ReadField(degrees, 0.0, 90.0, "Fehler bei Deklination(Grad)", d, in.message) ||
+        !ReadField(decMinutes, 0.0, 59.0, "Fehler bei Deklination(Minute)", dm, in.message))
         return in;
-    }
-    const auto m = GoToFieldValue(minutes, 0.0, 59.0);
-    if (!m) {
-        in.message = QStringLiteral("Fehler bei Rektaszension(Minute)");
-        return in;
-    }
-    const auto d = GoToFieldValue(degrees, 0.0, 90.0);
-    if (!d) {
-        in.message = QStringLiteral("Fehler bei Deklination(Grad)");
-        return in;
-    }
-    const auto dm = GoToFieldValue(decMinutes, 0.0, 59.0);
-    if (!dm) {
-        in.message = QStringLiteral("Fehler bei Deklination(Minute)");
-        return in;
-    }
     in.ok = true;
-    in.raHours = *h + *m / 60.0;
-    in.decDeg = *d + *dm / 60.0;
+    in.raHours = h + m / 60.0;
+    in.decDeg = d + dm / 60.0;
     if (south) in.decDeg = -in.decDeg;
     return in;
 }
 
 AltAzInput CheckAltAzFields(const QString& azimuth, const QString& altitude) {
     AltAzInput in;
-    const auto a = GoToFieldValue(azimuth, 0.0, 360.0);
-    if (!a) {
-        in.message = QStringLiteral("Fehler bei Azimut");
+    double a = 0.0, h = 0.0;
+    if (!ReadField(azimuth, 0.0, 360.0, "Fehler bei Azimut", a, in.message) ||
+        !ReadField(altitude, 0.0, 90.0, "Fehler bei Höhe", h, in.message))
         return in;
-    }
-    const auto h = GoToFieldValue(altitude, 0.0, 90.0);
-    if (!h) {
-        in.message = QStringLiteral("Fehler bei Höhe");
-        return in;
-    }
     in.ok = true;
-    in.azimuthDeg = *a;
-    in.altitudeDeg = *h;
+    in.azimuthDeg = a;
+    in.altitudeDeg = h;
     return in;
 }
 
-bool GoToRaDec(double raHours, double decDeg, GoToEquinox equinox, QWidget* parent) {
+GoToHorizontal HorizontalOfRaDec(double raHours, double decDeg, GoToEquinox equinox) {
     ObserverState& o = Observer();
     o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
     const GoToCoords target = ReferTo2000(raHours, decDeg, equinox);
-    const GoToHorizontal hz = HorizontalOfTarget(target.raHours, target.decDeg);
+    return HorizontalOfTarget(target.raHours, target.decDeg);
+}
+
+bool GoToRaDec(double raHours, double decDeg, GoToEquinox equinox, QWidget* parent) {
+    const GoToHorizontal hz = HorizontalOfRaDec(raHours, decDeg, equinox);
     if (hz.altitudeDeg < 0.0) {
         AppDialogs().Message(QStringLiteral("Höhe kleiner Null"),
                              QStringLiteral("Ort nicht sichtbar"), parent);

@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -13,6 +12,7 @@
 #include "catalog/place_entry.h"
 #include "chart/chart_view.h"
 #include "core/observer_state.h"
+#include "ui/common/dialog_rows.h"
 #include "ui/places/place_messages.h"
 #include "ui/places/redraw_active_view.h"
 
@@ -47,9 +47,7 @@ ObserverDialog::ObserverDialog(QWidget* parent) : QDialog(parent) {
         auto* label = new QLabel(QString::fromUtf8(kFieldLabels[i]), panel);
         fields_[i] = new QLineEdit(panel);
         fields_[i]->setFixedWidth(121);
-        label->setBuddy(fields_[i]);
-        grid->addWidget(label, i, 0);
-        grid->addWidget(fields_[i], i, 1);
+        AddLabelledField(grid, i, label, fields_[i]);
     }
 
     memo_ = new QPlainTextEdit(this);
@@ -64,20 +62,14 @@ ObserverDialog::ObserverDialog(QWidget* parent) : QDialog(parent) {
     memo_->setPlainText(reminder.join(QLatin1Char('\n')));
     memo_->setFixedHeight(90);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("Abbrechen"), this);
-    connect(ok, &QPushButton::clicked, this, &ObserverDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &ObserverDialog::reject);
+    const OkCancelButtons buttons = MakeOkCancelButtons(this);
+    connect(buttons.ok, &QPushButton::clicked, this, &ObserverDialog::accept);
+    connect(buttons.cancel, &QPushButton::clicked, this, &ObserverDialog::reject);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(panel);
     layout->addWidget(memo_);
-    layout->addLayout(buttons);
+    layout->addLayout(RightAlignedButtonRow({buttons.ok, buttons.cancel}));
     layout->setSizeConstraint(QLayout::SetFixedSize);  // fixed border
 }
 

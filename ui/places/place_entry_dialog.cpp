@@ -1,7 +1,6 @@
 #include "ui/places/place_entry_dialog.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,6 +8,7 @@
 
 #include "catalog/place_entry.h"
 #include "core/observer_state.h"
+#include "ui/common/dialog_rows.h"
 #include "ui/places/place_messages.h"
 #include "ui/places/redraw_active_view.h"
 
@@ -35,9 +35,7 @@ PlaceEntryDialog::PlaceEntryDialog(QWidget* parent) : QWidget(parent) {
         *fields[i] = new QLineEdit(this);
         (*fields[i])->setFixedWidth(121);
         (*fields[i])->setPalette(QPalette());
-        label->setBuddy(*fields[i]);
-        grid->addWidget(label, i, 0);
-        grid->addWidget(*fields[i], i, 1);
+        AddLabelledField(grid, i, label, *fields[i]);
     }
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);
@@ -46,14 +44,10 @@ PlaceEntryDialog::PlaceEntryDialog(QWidget* parent) : QWidget(parent) {
     connect(ok_, &QPushButton::clicked, this, &PlaceEntryDialog::TakeOver);
     connect(cancel_, &QPushButton::clicked, this, &QWidget::hide);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(RightAlignedButtonRow({ok_, cancel_}));
 }
 
 void PlaceEntryDialog::TakeOver() {

@@ -12,6 +12,7 @@
 #include "core/sun_moon.h"
 #include "ui/common/canvas_view.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/place_cross.h"
 #include "ui/places/map_pointer_labels.h"
 #include "ui/places/place_messages.h"
 #include "ui/places/redraw_active_view.h"
@@ -70,11 +71,7 @@ bool WorldMapWindow::DrawMap() {
     // The current place.
     const ObserverState& observer = Observer();
     const WorldPixel place = WorldPixelOfPlace(observer.longitudeDeg, observer.latitudeDeg);
-    canvas_.SetPen(Qt::white);
-    canvas_.MoveTo(place.x - 8, place.y);
-    canvas_.LineTo(place.x + 8, place.y);
-    canvas_.MoveTo(place.x, place.y - 8);
-    canvas_.LineTo(place.x, place.y + 8);
+    DrawPlaceCross(canvas_, place.x, place.y);
 
     // Daylight, from the Sun of the last chart drawing.
     canvas_.SetPen(Qt::yellow, 1, PenMode::Xor);

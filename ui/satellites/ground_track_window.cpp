@@ -24,7 +24,9 @@
 #include "satellite/column_number.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/canvas_view.h"
+#include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/place_cross.h"
 
 namespace {
 
@@ -86,15 +88,12 @@ GroundTrackWindow::GroundTrackWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     distanceLabel_ = label(QString(), "distanceLabel");
     for (QLabel* l : {fromLabel_, stepLabel_, daySideLabel_}) l->setCursor(Qt::PointingHandCursor);
 
-    plusButton_ = new QPushButton(QStringLiteral("+"), this);
-    minusButton_ = new QPushButton(QStringLiteral("-"), this);
-    startButton_ = new QPushButton(QStringLiteral("Start"), this);
-    plusButton_->setObjectName("plusButton");
-    minusButton_->setObjectName("minusButton");
-    startButton_->setObjectName("startButton");
-    connect(plusButton_, &QPushButton::clicked, this, &GroundTrackWindow::StepForward);
-    connect(minusButton_, &QPushButton::clicked, this, &GroundTrackWindow::StepBack);
-    connect(startButton_, &QPushButton::clicked, this, &GroundTrackWindow::StartAnimation);
+    plusButton_ =
+        NamedButton(QStringLiteral("+"), "plusButton", this, &GroundTrackWindow::StepForward);
+    minusButton_ =
+        NamedButton(QStringLiteral("-"), "minusButton", this, &GroundTrackWindow::StepBack);
+    startButton_ = NamedButton(QStringLiteral("Start"), "startButton", this,
+                               &GroundTrackWindow::StartAnimation);
 
     list_ = new QListWidget(this);
     list_->setObjectName("selectionList");
@@ -182,11 +181,7 @@ void GroundTrackWindow::ShowAll() {
 
     const ObserverState& o = Observer();
     const MapPixel cross = ObserverMapPixel(o.longitudeDeg, o.latitudeDeg);
-    map_.SetPen(Qt::white);
-    map_.MoveTo(cross.x - 8, cross.y);
-    map_.LineTo(cross.x + 8, cross.y);
-    map_.MoveTo(cross.x, cross.y - 8);
-    map_.LineTo(cross.x, cross.y + 8);
+    DrawPlaceCross(map_, cross.x, cross.y);
 
     // A day side switched off stays off when the window is shown again.
     if (daySide_ == 1) DrawDaySide(map_, to_, o.longitudeDeg, kMapWidth);
@@ -263,13 +258,19 @@ void GroundTrackWindow::StepBack() {
     StepAll();
 }
 
+std::optional<std::string> GroundTrackWindow::AskValue(const QString& caption,
+                                                       const QString& prompt) {
+    const InputAnswer answer = AppDialogs().Input(caption, prompt, QString(), this);
+    if (!answer.ok) return std::nullopt;
+    return answer.text.toStdString();
+}
+
 void GroundTrackWindow::StartAnimation() {
     if (animating_) return;
-    const InputAnswer answer =
-        AppDialogs().Input(QStringLiteral("Dauer in Minuten"),
-                           QStringLiteral("Bitte Dauer eingeben"), QString(), this);
-    if (!answer.ok) return;
-    const auto minutes = ParseNumber(answer.text.toStdString());
+    const std::optional<std::string> text =
+        AskValue(QStringLiteral("Dauer in Minuten"), QStringLiteral("Bitte Dauer eingeben"));
+    if (!text) return;
+    const auto minutes = ParseNumber(*text);
     if (!minutes) return;
     Animate(*minutes);
 }
@@ -335,12 +336,11 @@ void GroundTrackWindow::EditFrom() {
 
 void GroundTrackWindow::EditStep() {
     if (animating_) return;
-    const InputAnswer answer =
-        AppDialogs().Input(QStringLiteral("Schrittweite in Sekunden"),
-                           QStringLiteral("Bitte Schrittweite eingeben"), QString(), this);
-    if (!answer.ok) return;
+    const std::optional<std::string> text = AskValue(QStringLiteral("Schrittweite in Sekunden"),
+                                                     QStringLiteral("Bitte Schrittweite eingeben"));
+    if (!text) return;
     int step = 0;
-    if (!numtext::ParseInteger(numtext::Trim(answer.text.toStdString()), step)) return;
+    if (!numtext::ParseInteger(numtext::Trim(*text), step)) return;
     stepSeconds_ = step;
     stepLabel_->setText(QStringLiteral("Schrittweite %1 s").arg(stepSeconds_));
 }

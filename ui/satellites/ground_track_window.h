@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QWidget>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "chart/canvas.h"
@@ -76,6 +78,8 @@ class GroundTrackWindow : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
+    // The input box with an empty proposal; its text, or nothing when cancelled.
+    std::optional<std::string> AskValue(const QString& caption, const QString& prompt);
     void StepAll();
     void UpdateSatellites(bool drawTracks);
     bool RightButtonAbort(QEvent* event);

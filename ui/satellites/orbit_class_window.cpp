@@ -13,6 +13,7 @@
 #include "core/observer_state.h"
 #include "prediction/selection_state.h"
 #include "satellite/satellite_table.h"
+#include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/save_text_as.h"
 #include "ui/common/selection_printing.h"
@@ -49,15 +50,11 @@ OrbitClassWindow::OrbitClassWindow(QWidget* parent) : QDialog(parent) {
     grid_->setMinimumWidth(640);
     grid_->viewport()->installEventFilter(this);
 
-    okButton_ = new QPushButton(QStringLiteral("OK"), this);
-    printButton_ = new QPushButton(QStringLiteral("Drucken"), this);
-    saveButton_ = new QPushButton(QStringLiteral("Speichern"), this);
-    okButton_->setObjectName("okButton");
-    printButton_->setObjectName("printButton");
-    saveButton_->setObjectName("saveButton");
-    connect(okButton_, &QPushButton::clicked, this, &QWidget::hide);
-    connect(printButton_, &QPushButton::clicked, this, &OrbitClassWindow::Print);
-    connect(saveButton_, &QPushButton::clicked, this, &OrbitClassWindow::Save);
+    okButton_ = NamedButton(QStringLiteral("OK"), "okButton", this, &QWidget::hide);
+    printButton_ =
+        NamedButton(QStringLiteral("Drucken"), "printButton", this, &OrbitClassWindow::Print);
+    saveButton_ =
+        NamedButton(QStringLiteral("Speichern"), "saveButton", this, &OrbitClassWindow::Save);
 
     auto* buttons = new QVBoxLayout;
     buttons->addWidget(okButton_);

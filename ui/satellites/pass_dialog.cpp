@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +16,7 @@
 #include "prediction/pass_dialog_display.h"
 #include "prediction/pass_lines.h"
 #include "prediction/search_limits.h"
+#include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/pass_list_window.h"
@@ -54,8 +54,8 @@ class DialogListener : public PassSearchListener {
         dialog_.hide();
         if (list_) list_->searchStarted();
     }
-    void setCaption(const std::string& caption) override {
-        if (list_) list_->setCaption(caption);
+    void progress(const PassSearchProgress& progress) override {
+        if (list_) list_->progress(progress);
     }
     void setStatusHeading(const std::string& heading) override {
         if (list_) list_->setStatusHeading(heading);
@@ -154,9 +154,9 @@ void PassDialog::BuildControls() {
     secondHalf_ = box("secondHalf", "zweite Nachthälfte", true);
     duration_ = box("duration", "Dauer in Minuten", false);
     brightest_ = box("brightest", "maximale Helligkeit suchen", false);
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
-    ok_->setDefault(true);
-    cancel_ = new QPushButton(QStringLiteral("Abbrechen"), this);
+    const OkCancelButtons buttons = MakeOkCancelButtons(this);
+    ok_ = buttons.ok;
+    cancel_ = buttons.cancel;
 
     auto* grid = new QGridLayout;
     int row = 0;
@@ -180,13 +180,9 @@ void PassDialog::BuildControls() {
         grid->addWidget(check, row++, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("Grenzhelligkeit mag"), this), row, 0, 1, 2);
     grid->addWidget(magnitude_, row++, 2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok_);
-    buttons->addWidget(cancel_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
-    layout->addLayout(buttons);
+    layout->addLayout(RightAlignedButtonRow({ok_, cancel_}));
 
     connect(ok_, &QPushButton::clicked, this, [this] { RunSearch(); });
     connect(cancel_, &QPushButton::clicked, this, &PassDialog::Cancel);

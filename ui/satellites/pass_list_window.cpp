@@ -23,6 +23,7 @@
 #include "ui/common/windows.h"
 #include "ui/satellites/pass_dialog.h"
 #include "ui/satellites/pass_list_print.h"
+#include "ui/satellites/pass_search_caption.h"
 #include "ui/satellites/satellite_selection_window.h"
 #include "ui/sky/main_window.h"
 #include "ui/sky/zoom_window.h"
@@ -113,7 +114,9 @@ void PassListWindow::searchStarted() {
     show();
     raise();
 }
-void PassListWindow::setCaption(const std::string& caption) { setWindowTitle(Utf8(caption)); }
+void PassListWindow::progress(const PassSearchProgress& progress) {
+    setWindowTitle(Utf8(PassSearchCaption(progress, Observer().placeName)));
+}
 void PassListWindow::setStatusHeading(const std::string& heading) {
     heading_->setText(Utf8(heading));
 }

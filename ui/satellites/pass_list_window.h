@@ -47,7 +47,7 @@ class PassListWindow : public QMainWindow, public PassSearchListener {
 
     // --- PassSearchListener -------------------------------------------------------
     void searchStarted() override;
-    void setCaption(const std::string& caption) override;
+    void progress(const PassSearchProgress& progress) override;
     void setStatusHeading(const std::string& heading) override;
     void clearList() override;
     void appendListLine(const std::string& line) override;

@@ -142,15 +142,16 @@ void SatelliteInfoWindow::FillText() {
     setWindowTitle(QString::fromStdString(InfoCaption(index_, count)));
 }
 
+void SatelliteInfoWindow::ShowListEnd(const ListEndMessage& selection,
+                                      const ListEndMessage& elementFile) {
+    const ListEndMessage& m = FromSelection() ? selection : elementFile;
+    AppDialogs().Message(QString::fromUtf8(m.caption), QString::fromUtf8(m.text), this);
+}
+
 void SatelliteInfoWindow::Previous() {
     if (index_ <= 0) {
-        if (FromSelection())
-            AppDialogs().Message(QStringLiteral("Listenanfang"),
-                                 QStringLiteral("Der Anfang der Auswahl-Liste ist erreicht"), this);
-        else
-            AppDialogs().Message(QStringLiteral("Dateianfang"),
-                                 QStringLiteral("Der Anfang der Bahnelemente-Datei ist erreicht"),
-                                 this);
+        ShowListEnd({"Listenanfang", "Der Anfang der Auswahl-Liste ist erreicht"},
+                    {"Dateianfang", "Der Anfang der Bahnelemente-Datei ist erreicht"});
         return;
     }
     --index_;
@@ -159,13 +160,8 @@ void SatelliteInfoWindow::Previous() {
 
 void SatelliteInfoWindow::Next() {
     if (index_ >= Count() - 1) {
-        if (FromSelection())
-            AppDialogs().Message(QStringLiteral("Listenende"),
-                                 QStringLiteral("Das Ende der Auswahl-Liste ist erreicht"), this);
-        else
-            AppDialogs().Message(QStringLiteral("Dateiende"),
-                                 QStringLiteral("Das Ende der Bahnelemente-Datei ist erreicht"),
-                                 this);
+        ShowListEnd({"Listenende", "Das Ende der Auswahl-Liste ist erreicht"},
+                    {"Dateiende", "Das Ende der Bahnelemente-Datei ist erreicht"});
         return;
     }
     ++index_;

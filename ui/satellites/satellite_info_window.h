@@ -38,7 +38,15 @@ class SatelliteInfoWindow : public QWidget {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // Caption and text of the message at the start or the end of the list.
+    struct ListEndMessage {
+        const char* caption;
+        const char* text;
+    };
+
     int Count() const;
+    // The message of the selection list or of the element file, as the window shows.
+    void ShowListEnd(const ListEndMessage& selection, const ListEndMessage& elementFile);
 
     int index_ = 0;
     QPlainTextEdit* text_ = nullptr;

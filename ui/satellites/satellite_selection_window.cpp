@@ -21,6 +21,7 @@
 #include "prediction/selection_model.h"
 #include "prediction/selection_print.h"
 #include "prediction/selection_state.h"
+#include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/selection_printing.h"
 #include "ui/common/windows.h"
@@ -144,10 +145,8 @@ void SatelliteSelectionWindow::BuildControls() {
 
     auto button = [this](const QString& text, const char* name,
                          void (SatelliteSelectionWindow::*action)()) {
-        auto* b = new QPushButton(text, this);
-        b->setObjectName(QLatin1String(name));
+        QPushButton* b = NamedButton(text, name, this, action);
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, action);
         return b;
     };
     auto* arrows = new QVBoxLayout;
@@ -215,26 +214,24 @@ void SatelliteSelectionWindow::BuildControls() {
         filters->addWidget(r.apply, row, 3);
         ++row;
     }
-    filters->addWidget(
-        button(QStringLiteral("geosync"), "geosyncButton", &SatelliteSelectionWindow::Geosync), row,
-        0);
-    filters->addWidget(button(QStringLiteral("Liste"), "geosyncListButton",
-                              &SatelliteSelectionWindow::GeosyncList),
-                       row, 1);
-    ++row;
-    filters->addWidget(
-        button(QStringLiteral("sunsync"), "sunsyncButton", &SatelliteSelectionWindow::Sunsync), row,
-        0);
-    filters->addWidget(button(QStringLiteral("Liste"), "sunsyncListButton",
-                              &SatelliteSelectionWindow::SunsyncList),
-                       row, 1);
-    ++row;
-    filters->addWidget(
-        button(QStringLiteral("Molniya"), "molniyaButton", &SatelliteSelectionWindow::Molniya), row,
-        0);
-    filters->addWidget(button(QStringLiteral("Liste"), "molniyaListButton",
-                              &SatelliteSelectionWindow::MolniyaList),
-                       row, 1);
+    using Action = void (SatelliteSelectionWindow::*)();
+    const struct {
+        const char* name;
+        const char* objectName;
+        Action select;
+        const char* listObjectName;
+        Action list;
+    } orbitClasses[] = {{"geosync", "geosyncButton", &SatelliteSelectionWindow::Geosync,
+                         "geosyncListButton", &SatelliteSelectionWindow::GeosyncList},
+                        {"sunsync", "sunsyncButton", &SatelliteSelectionWindow::Sunsync,
+                         "sunsyncListButton", &SatelliteSelectionWindow::SunsyncList},
+                        {"Molniya", "molniyaButton", &SatelliteSelectionWindow::Molniya,
+                         "molniyaListButton", &SatelliteSelectionWindow::MolniyaList}};
+    for (const auto& c : orbitClasses) {
+        filters->addWidget(button(QString::fromLatin1(c.name), c.objectName, c.select), row, 0);
+        filters->addWidget(button(QStringLiteral("Liste"), c.listObjectName, c.list), row, 1);
+        ++row;
+    }
     grid->addLayout(filters, 0, 3, 8, 1);
 
     auto* commands = new QHBoxLayout;
@@ -376,18 +373,11 @@ void SatelliteSelectionWindow::RangeFilter(int kindValue) {
     }
 }
 
-void SatelliteSelectionWindow::Geosync() {
-    SelectOrbitClass(static_cast<int>(OrbitClass::Geosync));
-}
-void SatelliteSelectionWindow::Sunsync() {
-    SelectOrbitClass(static_cast<int>(OrbitClass::Sunsync));
-}
-void SatelliteSelectionWindow::Molniya() {
-    SelectOrbitClass(static_cast<int>(OrbitClass::Molniya));
-}
+void SatelliteSelectionWindow::Geosync() { SelectOrbitClass(OrbitClass::Geosync); }
+void SatelliteSelectionWindow::Sunsync() { SelectOrbitClass(OrbitClass::Sunsync); }
+void SatelliteSelectionWindow::Molniya() { SelectOrbitClass(OrbitClass::Molniya); }
 
-void SatelliteSelectionWindow::SelectOrbitClass(int classValue) {
-    const auto orbitClass = static_cast<::OrbitClass>(classValue);
+void SatelliteSelectionWindow::SelectOrbitClass(::OrbitClass orbitClass) {
     const InputAnswer answer =
         AppDialogs().Input(QStringLiteral("maximale Drift"),
                            QStringLiteral("Bitte maximale Drift (Grad/Tag) eingeben:"),
@@ -406,20 +396,15 @@ void SatelliteSelectionWindow::SelectOrbitClass(int classValue) {
                              QString::number(Satellites().selectedCount) + QStringLiteral(")"));
 }
 
-void SatelliteSelectionWindow::GeosyncList() {
-    ShowOrbitClassList(static_cast<int>(OrbitClass::Geosync));
-}
-void SatelliteSelectionWindow::SunsyncList() {
-    ShowOrbitClassList(static_cast<int>(OrbitClass::Sunsync));
-}
-void SatelliteSelectionWindow::MolniyaList() {
-    ShowOrbitClassList(static_cast<int>(OrbitClass::Molniya));
-}
+void SatelliteSelectionWindow::GeosyncList() { ShowOrbitClassList(OrbitClass::Geosync); }
+void SatelliteSelectionWindow::SunsyncList() { ShowOrbitClassList(OrbitClass::Sunsync); }
+void SatelliteSelectionWindow::MolniyaList() { ShowOrbitClassList(OrbitClass::Molniya); }
 
-void SatelliteSelectionWindow::ShowOrbitClassList(int classValue) {
+void SatelliteSelectionWindow::ShowOrbitClassList(::OrbitClass orbitClass) {
     // The orbit-class list fills its table for the class (0 geosynchronous,
     // 1 sun-synchronous, 2 Molniya) and shows itself.
-    if (OrbitClassWindow* list = AppWindows().orbitClassWindow) list->ShowOrbitClass(classValue);
+    if (OrbitClassWindow* list = AppWindows().orbitClassWindow)
+        list->ShowOrbitClass(static_cast<int>(orbitClass));
 }
 
 // ---- commands ------------------------------------------------------------------------------
@@ -460,11 +445,7 @@ void SatelliteSelectionWindow::Passes() {
         return;
     }
     SetPassMenusEnabled(true);
-    if (QWidget* dialog = AppWindows().passDialog) {
-        dialog->show();
-        dialog->raise();
-        dialog->activateWindow();
-    }
+    ShowInFront(AppWindows().passDialog);
 }
 
 void SatelliteSelectionWindow::EnablePassMenus() {
@@ -476,11 +457,7 @@ void SatelliteSelectionWindow::Ok() {
     hide();
     QWidget* view = ChartView().zoomFactor == 1 ? static_cast<QWidget*>(AppWindows().mainWindow)
                                                 : static_cast<QWidget*>(AppWindows().zoomWindow);
-    if (view) {
-        view->show();
-        view->raise();
-        view->activateWindow();
-    }
+    ShowInFront(view);
 }
 
 void SatelliteSelectionWindow::ShowInfoForTableRow(int index) {

@@ -16,6 +16,7 @@ class QLineEdit;
 class QListView;
 class QPushButton;
 class SelectionListModel;
+enum class OrbitClass;
 
 class SatelliteSelectionWindow : public QWidget {
     Q_OBJECT
@@ -88,8 +89,8 @@ class SatelliteSelectionWindow : public QWidget {
     void BuildControls();
     void UpdateSelectedLabel(bool repaintNow);
     void SelectionChanged();
-    void SelectOrbitClass(int orbitClass);
-    void ShowOrbitClassList(int orbitClass);
+    void SelectOrbitClass(::OrbitClass orbitClass);
+    void ShowOrbitClassList(::OrbitClass orbitClass);
     void RangeFilter(int kind);
     void SetDefaultButton(QPushButton* button);
     bool SelectionEmptyMessage();

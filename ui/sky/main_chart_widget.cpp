@@ -34,14 +34,6 @@ namespace {
 constexpr int kDesignClientWidth = 640;
 constexpr int kDesignClientHeight = 442;
 
-template <typename W>
-void ShowWindow(W* window) {
-    if (!window) return;
-    window->show();
-    window->raise();
-    window->activateWindow();
-}
-
 }  // namespace
 
 SkyChartWidget::SkyChartWidget(QWidget* parent)
@@ -135,8 +127,8 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
         if (frame->updateZoomCheckMarks) frame->updateZoomCheckMarks();
     };
     hooks.enableSatelliteSelection = [frame] { frame->selectSatellitesAction->setEnabled(true); };
-    hooks.showZoomWindow = [] { ShowWindow(AppWindows().zoomWindow); };
-    hooks.showSelectionWindow = [] { ShowWindow(AppWindows().satelliteSelectionWindow); };
+    hooks.showZoomWindow = [] { ShowInFront(AppWindows().zoomWindow); };
+    hooks.showSelectionWindow = [] { ShowInFront(AppWindows().satelliteSelectionWindow); };
     hooks.zoomWindowWidth = [] {
         return AppWindows().zoomWindow ? AppWindows().zoomWindow->frameGeometry().width() : 648;
     };
@@ -180,14 +172,14 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
     on(form.previousDayAction, [] { StepChartTime(-1.0); });
     on(form.newDateAction, [] { EnterChartDate(); });
     on(form.newTimeAction, [] { EnterChartTime(); });
-    on(form.germanyMapAction, [] { ShowWindow(AppWindows().germanyMapWindow); });
-    on(form.worldMapAction, [] { ShowWindow(AppWindows().worldMapWindow); });
-    on(form.enterPlaceAction, [] { ShowWindow(AppWindows().placeEntryDialog); });
-    on(form.placeListAction, [] { ShowWindow(AppWindows().placeListWindow); });
+    on(form.germanyMapAction, [] { ShowInFront(AppWindows().germanyMapWindow); });
+    on(form.worldMapAction, [] { ShowInFront(AppWindows().worldMapWindow); });
+    on(form.enterPlaceAction, [] { ShowInFront(AppWindows().placeEntryDialog); });
+    on(form.placeListAction, [] { ShowInFront(AppWindows().placeListWindow); });
     on(form.rotateAction, [] { StartRotating(); });
     on(form.zoomInAction, [] { StartChoosingZoomFrame(); });
     form.zoomOutAction->setEnabled(false);
-    on(form.starNamesAction, [] { ShowWindow(AppWindows().namedStarWindow); });
+    on(form.starNamesAction, [] { ShowInFront(AppWindows().namedStarWindow); });
     on(form.planetNamesAction, [] { TogglePlanetNames(); });
     on(form.constellationNamesAction, [] { ToggleConstellationNames(); });
     on(form.constellationLinesAction, [] { ToggleConstellationLines(); });
@@ -195,8 +187,8 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
     on(form.zodiacAction, [] { ToggleZodiac(); });
     on(form.loadElementsAction, [] { LoadElementFileFromMenu(); });
     on(form.printAction, [] { PrintSkyChart(); });
-    on(form.selectSatellitesAction, [] { ShowWindow(AppWindows().satelliteSelectionWindow); });
-    on(form.computePassesAction, [] { ShowWindow(AppWindows().passDialog); });
-    on(form.showPassesAction, [] { ShowWindow(AppWindows().passListWindow); });
+    on(form.selectSatellitesAction, [] { ShowInFront(AppWindows().satelliteSelectionWindow); });
+    on(form.computePassesAction, [] { ShowInFront(AppWindows().passDialog); });
+    on(form.showPassesAction, [] { ShowInFront(AppWindows().passListWindow); });
     return widget;
 }

@@ -37,12 +37,6 @@ void PaintBlack(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
-QAction* AddCheckable(QMenu* menu, const QString& text) {
-    QAction* action = menu->addAction(text);
-    action->setCheckable(true);
-    return action;
-}
-
 }  // namespace
 
 std::string BuildAboutText() {
@@ -109,49 +103,9 @@ MainWindow::~MainWindow() {
 void MainWindow::BuildMenus() {
     QMenuBar* bar = menuBar();
 
-    fileMenu = bar->addMenu("Datei");
-    printAction = fileMenu->addAction("Drucken");
-    exitAction = fileMenu->addAction("Beenden");
+    BuildChartMenus(bar);
     abandonAction = fileMenu->addAction("Abbrechen");
-
-    timeMenu = bar->addMenu("Zeit");
-    hourForwardAction = timeMenu->addAction("+1 Stunde");
-    hourBackAction = timeMenu->addAction("-1 Stunde");
-    nextDayAction = timeMenu->addAction("nächster Tag");
-    previousDayAction = timeMenu->addAction("voriger Tag");
-    newDateAction = timeMenu->addAction("neues Datum");
-    newTimeAction = timeMenu->addAction("neue Uhrzeit");
-
-    placeMenu = bar->addMenu("Ort");
-    germanyMapAction = placeMenu->addAction("Deutschland");
-    worldMapAction = placeMenu->addAction("Weltkarte");
-    enterPlaceAction = placeMenu->addAction("Ort eingeben");
-    placeListAction = placeMenu->addAction("Liste von Orten");
-
-    viewMenu = bar->addMenu("Ansicht");
-    rotateAction = viewMenu->addAction("Drehen");
-    viewMenu->addSeparator();
-    zoomInAction = viewMenu->addAction("Vergrößern");
-    zoomOutAction = viewMenu->addAction("Verkleinern");
     zoomOutAction->setEnabled(false);
-    viewMenu->addSeparator();
-    starNamesAction = viewMenu->addAction("Sternnamen");
-    planetNamesAction = AddCheckable(viewMenu, "Planetennamen");
-    constellationNamesAction = AddCheckable(viewMenu, "Sternbildnamen");
-    viewMenu->addSeparator();
-    constellationLinesAction = AddCheckable(viewMenu, "Sternbildlinien");
-    altitudeLinesAction = AddCheckable(viewMenu, "Höhenlinien");
-    zodiacAction = AddCheckable(viewMenu, "Tierkreis");
-
-    satelliteMenu = bar->addMenu("Satelliten");
-    loadElementsAction = satelliteMenu->addAction("Datei laden");
-    selectSatellitesAction = satelliteMenu->addAction("Sat-Wahl");
-    computePassesAction = satelliteMenu->addAction("Durchgänge berechnen");
-    showPassesAction = satelliteMenu->addAction("Durchgang zeigen");
-
-    infoMenu = bar->addMenu("Info");
-    authorAction = infoMenu->addAction("Autor");
-    parametersAction = infoMenu->addAction("Parameter");
 
     connect(exitAction, &QAction::triggered, this, &MainWindow::Quit);
     connect(abandonAction, &QAction::triggered, this, &MainWindow::Abandon);
@@ -172,20 +126,6 @@ QWidget* MainWindow::chartWidget() const { return centralWidget(); }
 
 void MainWindow::DrawChart() {
     if (drawChart) drawChart();
-}
-
-void MainWindow::SetDisplayCheckMarks() {
-    const ObserverState& observer = Observer();
-    planetNamesAction->setChecked(observer.showPlanetNames);
-    constellationNamesAction->setChecked(observer.showConstellationNames);
-    constellationLinesAction->setChecked(observer.showConstellationLines);
-    altitudeLinesAction->setChecked(observer.showAltitudeLines);
-    zodiacAction->setChecked(observer.showZodiac);
-}
-
-void MainWindow::SetChartMenusEnabled(bool enabled) {
-    for (QMenu* menu : {fileMenu, timeMenu, placeMenu, viewMenu, satelliteMenu})
-        menu->menuAction()->setEnabled(enabled);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -238,10 +178,4 @@ void MainWindow::ShowAbout() {
     AppDialogs().Message("Info", QString::fromStdString(BuildAboutText()), this);
 }
 
-void MainWindow::ShowParameters() {
-    if (ObserverDialog* dialog = AppWindows().observerDialog) {
-        dialog->show();
-        dialog->raise();
-        dialog->activateWindow();
-    }
-}
+void MainWindow::ShowParameters() { ShowInFront(AppWindows().observerDialog); }

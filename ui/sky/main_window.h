@@ -10,58 +10,20 @@
 #include <QMainWindow>
 #include <functional>
 
-class QAction;
-class QMenu;
+#include "ui/sky/chart_menu_bar.h"
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, public ChartMenuBar {
     Q_OBJECT
 
   public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Menu bar: "Datei", "Zeit", "Ort", "Ansicht", "Satelliten", "Info".
-    QMenu* fileMenu = nullptr;
-    QMenu* timeMenu = nullptr;
-    QMenu* placeMenu = nullptr;
-    QMenu* viewMenu = nullptr;
-    QMenu* satelliteMenu = nullptr;
-    QMenu* infoMenu = nullptr;
-
-    // "Datei"
-    QAction* printAction = nullptr;    // "Drucken"
-    QAction* exitAction = nullptr;     // "Beenden": writes the settings, then quits
-    QAction* abandonAction = nullptr;  // "Abbrechen": quits without writing them
-    // "Zeit"
-    QAction* hourForwardAction = nullptr;  // "+1 Stunde"
-    QAction* hourBackAction = nullptr;     // "-1 Stunde"
-    QAction* nextDayAction = nullptr;      // "nächster Tag"
-    QAction* previousDayAction = nullptr;  // "voriger Tag"
-    QAction* newDateAction = nullptr;      // "neues Datum"
-    QAction* newTimeAction = nullptr;      // "neue Uhrzeit"
-    // "Ort"
-    QAction* germanyMapAction = nullptr;  // "Deutschland"
-    QAction* worldMapAction = nullptr;    // "Weltkarte"
-    QAction* enterPlaceAction = nullptr;  // "Ort eingeben"
-    QAction* placeListAction = nullptr;   // "Liste von Orten"
-    // "Ansicht"
-    QAction* rotateAction = nullptr;              // "Drehen"
-    QAction* zoomInAction = nullptr;              // "Vergrößern"
-    QAction* zoomOutAction = nullptr;             // "Verkleinern": always disabled here
-    QAction* starNamesAction = nullptr;           // "Sternnamen"
-    QAction* planetNamesAction = nullptr;         // "Planetennamen" (checkable)
-    QAction* constellationNamesAction = nullptr;  // "Sternbildnamen" (checkable)
-    QAction* constellationLinesAction = nullptr;  // "Sternbildlinien" (checkable)
-    QAction* altitudeLinesAction = nullptr;       // "Höhenlinien" (checkable)
-    QAction* zodiacAction = nullptr;              // "Tierkreis" (checkable)
-    // "Satelliten"
-    QAction* loadElementsAction = nullptr;      // "Datei laden"
-    QAction* selectSatellitesAction = nullptr;  // "Sat-Wahl": disabled until satellites are loaded
-    QAction* computePassesAction = nullptr;     // "Durchgänge berechnen": disabled at start
-    QAction* showPassesAction = nullptr;        // "Durchgang zeigen": disabled at start
-    // "Info"
-    QAction* authorAction = nullptr;      // "Autor"
-    QAction* parametersAction = nullptr;  // "Parameter"
+    // Menu bar: "Datei", "Zeit", "Ort", "Ansicht", "Satelliten", "Info" (ChartMenuBar).
+    // "Beenden" writes the settings, then quits; "Verkleinern" is always disabled here;
+    // "Sat-Wahl" is disabled until satellites are loaded, "Durchgänge berechnen" and
+    // "Durchgang zeigen" at start.
+    QAction* abandonAction = nullptr;  // "Datei" / "Abbrechen": quits without the settings
 
     // Draws the chart (DrawSkyChart). Until the chart drawing is attached it only
     // repaints the chart widget (black).
@@ -75,11 +37,6 @@ class MainWindow : public QMainWindow {
     QWidget* chartWidget() const;
 
     void DrawChart();
-    // Check marks of the five display toggles from ObserverState.
-    void SetDisplayCheckMarks();
-    // Enables or disables the menus "Datei", "Zeit", "Ort", "Ansicht" and "Satelliten"
-    // (while turning the chart or choosing a zoom region).
-    void SetChartMenusEnabled(bool enabled);
 
     void Quit();            // "Beenden"
     void Abandon();         // "Abbrechen"

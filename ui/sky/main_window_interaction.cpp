@@ -202,32 +202,60 @@ void SetInstantFromDateTimeTexts() {
     o.currentJD = instant.instant;
 }
 
-void EnterChartDate() {
-    const InputAnswer answer = AppDialogs().Input(
-        QStringLiteral("Datum ändern"), QStringLiteral("Bitte neues Datum eingeben:"),
-        QString::fromStdString(DateText), ChartHooks().dialogParent);
+namespace {
+
+using ParseChartText = bool (*)(const QString& text, QString* canonical);
+using BadChartText = QString (*)(const QString& text);
+
+QString BadDateText(const QString& text) {
+    return QString::fromStdString(datetext::BadDateMessage(text.toStdString()));
+}
+
+QString BadTimeText(const QString& text) {
+    return QStringLiteral("'") + text + QStringLiteral("' ist keine gültige Uhrzeit");
+}
+
+// The input box with `proposed`; the canonical form of an answer that converts, or
+// nothing after the message "Fehler" with badText of the answer.
+std::optional<QString> AskChartText(const QString& caption, const QString& prompt,
+                                    const std::string& proposed, ParseChartText parse,
+                                    BadChartText badText, QWidget* parent) {
+    const InputAnswer answer =
+        AppDialogs().Input(caption, prompt, QString::fromStdString(proposed), parent);
     QString canonical;
-    if (!ParseChartDate(answer.text, &canonical)) {
-        ConversionError(
-            QString::fromStdString(datetext::BadDateMessage(answer.text.toStdString())));
-        return;
+    if (!parse(answer.text, &canonical)) {
+        AppDialogs().Message(QStringLiteral("Fehler"), badText(answer.text), parent);
+        return std::nullopt;
     }
-    DateText = canonical.toStdString();
+    return canonical;
+}
+
+}  // namespace
+
+std::optional<QString> AskChartDate(QWidget* parent) {
+    return AskChartText(QStringLiteral("Datum ändern"),
+                        QStringLiteral("Bitte neues Datum eingeben:"), DateText, ParseChartDate,
+                        BadDateText, parent);
+}
+
+std::optional<QString> AskChartTime(QWidget* parent) {
+    return AskChartText(QStringLiteral("Uhrzeit ändern"),
+                        QStringLiteral("Bitte neue Uhrzeit eingeben:"), TimeText, ParseChartTime,
+                        BadTimeText, parent);
+}
+
+void EnterChartDate() {
+    const std::optional<QString> date = AskChartDate(ChartHooks().dialogParent);
+    if (!date) return;
+    DateText = date->toStdString();
     SetInstantFromDateTimeTexts();
     Redraw();
 }
 
 void EnterChartTime() {
-    const InputAnswer answer = AppDialogs().Input(
-        QStringLiteral("Uhrzeit ändern"), QStringLiteral("Bitte neue Uhrzeit eingeben:"),
-        QString::fromStdString(TimeText), ChartHooks().dialogParent);
-    QString canonical;
-    if (!ParseChartTime(answer.text, &canonical)) {
-        ConversionError(QStringLiteral("'") + answer.text +
-                        QStringLiteral("' ist keine gültige Uhrzeit"));
-        return;
-    }
-    TimeText = canonical.toStdString();
+    const std::optional<QString> time = AskChartTime(ChartHooks().dialogParent);
+    if (!time) return;
+    TimeText = time->toStdString();
     SetInstantFromDateTimeTexts();
     Redraw();
 }

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "chart/chart_hooks.h"
@@ -27,6 +28,11 @@ void EnterChartTime();
 // dd.mm.yyyy / hh:mm:ss into *canonical; false when the text does not convert.
 bool ParseChartDate(const QString& text, QString* canonical);
 bool ParseChartTime(const QString& text, QString* canonical);
+// The input boxes "Datum ändern" / "Uhrzeit ändern" with DateText / TimeText proposed:
+// the canonical form of the answer, or nothing after the message "Fehler" when it does
+// not convert.
+std::optional<QString> AskChartDate(QWidget* parent);
+std::optional<QString> AskChartTime(QWidget* parent);
 // currentJD from DateText and TimeText in the zone (also sets year).
 void SetInstantFromDateTimeTexts();
 

@@ -190,9 +190,7 @@ void ZoomWindow::BuildMenus() {
     auto main = [] { return AppWindows().mainWindow; };
     auto on = [this](QAction* action, auto fn) { connect(action, &QAction::triggered, this, fn); };
 
-    fileMenu = bar->addMenu(QStringLiteral("Datei"));
-    printAction = fileMenu->addAction(QStringLiteral("Drucken"));
-    exitAction = fileMenu->addAction(QStringLiteral("Beenden"));
+    BuildChartMenus(bar);
     on(printAction, [] { PrintZoomChart(); });
     on(exitAction, [main] {
         if (MainWindow* m = main())
@@ -201,13 +199,6 @@ void ZoomWindow::BuildMenus() {
             QCoreApplication::exit(0);
     });
 
-    timeMenu = bar->addMenu(QStringLiteral("Zeit"));
-    hourForwardAction = timeMenu->addAction(QStringLiteral("+1 Stunde"));
-    hourBackAction = timeMenu->addAction(QStringLiteral("-1 Stunde"));
-    nextDayAction = timeMenu->addAction(QStringLiteral("nächster Tag"));
-    previousDayAction = timeMenu->addAction(QStringLiteral("voriger Tag"));
-    newDateAction = timeMenu->addAction(QStringLiteral("neues Datum"));
-    newTimeAction = timeMenu->addAction(QStringLiteral("neue Uhrzeit"));
     on(hourForwardAction, [this] { StepTime(1.0 / 24.0); });
     on(hourBackAction, [this] { StepTime(-1.0 / 24.0); });
     on(nextDayAction, [this] { StepTime(1.0); });
@@ -223,36 +214,15 @@ void ZoomWindow::BuildMenus() {
         });
     };
 
-    placeMenu = bar->addMenu(QStringLiteral("Ort"));
-    germanyMapAction = placeMenu->addAction(QStringLiteral("Deutschland"));
-    worldMapAction = placeMenu->addAction(QStringLiteral("Weltkarte"));
-    enterPlaceAction = placeMenu->addAction(QStringLiteral("Ort eingeben"));
-    placeListAction = placeMenu->addAction(QStringLiteral("Liste von Orten"));
     forward(germanyMapAction, &MainWindow::germanyMapAction);
     forward(worldMapAction, &MainWindow::worldMapAction);
     forward(enterPlaceAction, &MainWindow::enterPlaceAction);
     forward(placeListAction, &MainWindow::placeListAction);
 
-    viewMenu = bar->addMenu(QStringLiteral("Ansicht"));
-    rotateAction = viewMenu->addAction(QStringLiteral("Drehen"));
-    viewMenu->addSeparator();
-    zoomInAction = viewMenu->addAction(QStringLiteral("Vergrößern"));
-    zoomOutAction = viewMenu->addAction(QStringLiteral("Verkleinern"));
-    viewMenu->addSeparator();
-    starNamesAction = viewMenu->addAction(QStringLiteral("Sternnamen"));
-    planetNamesAction = viewMenu->addAction(QStringLiteral("Planetennamen"));
-    constellationNamesAction = viewMenu->addAction(QStringLiteral("Sternbildnamen"));
-    viewMenu->addSeparator();
-    constellationLinesAction = viewMenu->addAction(QStringLiteral("Sternbildlinien"));
-    altitudeLinesAction = viewMenu->addAction(QStringLiteral("Höhenlinien"));
-    zodiacAction = viewMenu->addAction(QStringLiteral("Tierkreis"));
     viewMenu->addSeparator();
     goToMenu = viewMenu->addMenu(QStringLiteral("Gehe zu"));
     goToRaDecAction = goToMenu->addAction(QStringLiteral("alpha/delta"));
     goToAltAzAction = goToMenu->addAction(QStringLiteral("Höhe/Azimut"));
-    for (QAction* a : {planetNamesAction, constellationNamesAction, constellationLinesAction,
-                       altitudeLinesAction, zodiacAction})
-        a->setCheckable(true);
     on(zoomInAction, [this] { ZoomIn(); });
     on(zoomOutAction, [this] { ZoomOut(); });
     forward(starNamesAction, &MainWindow::starNamesAction);
@@ -261,26 +231,9 @@ void ZoomWindow::BuildMenus() {
     on(constellationLinesAction, [this] { Toggle(2); });
     on(altitudeLinesAction, [this] { Toggle(3); });
     on(zodiacAction, [this] { Toggle(4); });
-    on(goToRaDecAction, [] {
-        if (GoToEquatorialDialog* d = AppWindows().goToEquatorialDialog) {
-            d->show();
-            d->raise();
-            d->activateWindow();
-        }
-    });
-    on(goToAltAzAction, [] {
-        if (GoToHorizontalDialog* d = AppWindows().goToHorizontalDialog) {
-            d->show();
-            d->raise();
-            d->activateWindow();
-        }
-    });
+    on(goToRaDecAction, [] { ShowInFront(AppWindows().goToEquatorialDialog); });
+    on(goToAltAzAction, [] { ShowInFront(AppWindows().goToHorizontalDialog); });
 
-    satelliteMenu = bar->addMenu(QStringLiteral("Satelliten"));
-    loadElementsAction = satelliteMenu->addAction(QStringLiteral("Datei laden"));
-    selectSatellitesAction = satelliteMenu->addAction(QStringLiteral("Sat-Wahl"));
-    computePassesAction = satelliteMenu->addAction(QStringLiteral("Durchgänge berechnen"));
-    showPassesAction = satelliteMenu->addAction(QStringLiteral("Durchgang zeigen"));
     on(loadElementsAction, [this] {
         LoadElementFileFromMenu();
         if (Observer().satelliteCount > 0) selectSatellitesAction->setEnabled(true);
@@ -293,20 +246,8 @@ void ZoomWindow::BuildMenus() {
     computePassesAction->setEnabled(false);
     showPassesAction->setEnabled(false);
 
-    infoMenu = bar->addMenu(QStringLiteral("Info"));
-    authorAction = infoMenu->addAction(QStringLiteral("Autor"));
-    parametersAction = infoMenu->addAction(QStringLiteral("Parameter"));
     forward(authorAction, &MainWindow::authorAction);
     forward(parametersAction, &MainWindow::parametersAction);
-}
-
-void ZoomWindow::SetDisplayCheckMarks() {
-    const ObserverState& o = Observer();
-    planetNamesAction->setChecked(o.showPlanetNames);
-    constellationNamesAction->setChecked(o.showConstellationNames);
-    constellationLinesAction->setChecked(o.showConstellationLines);
-    altitudeLinesAction->setChecked(o.showAltitudeLines);
-    zodiacAction->setChecked(o.showZodiac);
 }
 
 void ZoomWindow::DrawChart(int mode) {
@@ -383,8 +324,7 @@ void ZoomWindow::RefreshStatusBars() {
 void ZoomWindow::ZoomIn() {
     ZoomState& z = ZoomValues();
     if (z.choosingFrame) return;
-    for (QMenu* m : {fileMenu, timeMenu, placeMenu, viewMenu, satelliteMenu})
-        m->menuAction()->setEnabled(false);
+    SetChartMenusEnabled(false);
     z.choosingFrame = true;
     z.markerX = z.zoomMouseX;
     z.markerY = z.zoomMouseY;
@@ -485,40 +425,22 @@ void ZoomWindow::StepTime(double days) {
 void ZoomWindow::EnterDate() {
     ObserverState& o = Observer();
     FormatDateTime1900(o.currentJD);
-    const InputAnswer answer = AppDialogs().Input(QStringLiteral("Datum ändern"),
-                                                  QStringLiteral("Bitte neues Datum eingeben:"),
-                                                  QString::fromStdString(DateText), this);
-    QString canonical;
-    if (!ParseChartDate(answer.text, &canonical)) {
-        ShowMessage(QStringLiteral("Fehler"),
-                    QString::fromStdString(datetext::BadDateMessage(answer.text.toStdString())),
-                    this);
-        return;
-    }
+    std::optional<QString> date = AskChartDate(this);
+    if (!date) return;
     // A year later than latestYear is replaced by latestYear.
-    const int year = canonical.mid(6).toInt();
+    const int year = date->mid(6).toInt();
     if (year > o.latestYear)
-        canonical =
-            canonical.left(6) + QStringLiteral("%1").arg(o.latestYear, 4, 10, QLatin1Char('0'));
-    DateText = canonical.toStdString();
+        date = date->left(6) + QStringLiteral("%1").arg(o.latestYear, 4, 10, QLatin1Char('0'));
+    DateText = date->toStdString();
     SetInstantFromDateTimeTexts();
     Redraw();
 }
 
 void ZoomWindow::EnterTime() {
     FormatDateTime1900(Observer().currentJD);
-    const InputAnswer answer = AppDialogs().Input(QStringLiteral("Uhrzeit ändern"),
-                                                  QStringLiteral("Bitte neue Uhrzeit eingeben:"),
-                                                  QString::fromStdString(TimeText), this);
-    QString canonical;
-    if (!ParseChartTime(answer.text, &canonical)) {
-        ShowMessage(
-            QStringLiteral("Fehler"),
-            QStringLiteral("'") + answer.text + QStringLiteral("' ist keine gültige Uhrzeit"),
-            this);
-        return;
-    }
-    TimeText = canonical.toStdString();
+    const std::optional<QString> time = AskChartTime(this);
+    if (!time) return;
+    TimeText = time->toStdString();
     SetInstantFromDateTimeTexts();
     Redraw();
 }
@@ -624,19 +546,27 @@ void ZoomWindow::Toggle(int which) {
         SetDisplayCheckMarks();
     };
     Canvas& c = canvas();
+    // Switched on: drawn over the chart; switched off: the chart drawn again without it.
+    auto drawOrRedraw = [&](bool& shown, void (*draw)(Canvas&)) {
+        shown = !shown;
+        sync();
+        if (shown)
+            draw(c);
+        else
+            DrawChart(0);
+    };
+    // Drawn first, then the switch flips.
+    auto drawThenFlip = [&](bool& shown, void (*draw)(Canvas&)) {
+        draw(c);
+        shown = !shown;
+        sync();
+    };
     switch (which) {
         case 0:
-            o.showPlanetNames = !o.showPlanetNames;
-            sync();
-            if (o.showPlanetNames)
-                DrawZoomPlanetNames(c);
-            else
-                DrawChart(0);
+            drawOrRedraw(o.showPlanetNames, DrawZoomPlanetNames);
             break;
         case 1:
-            DrawZoomConstellationNames(c);
-            o.showConstellationNames = !o.showConstellationNames;
-            sync();
+            drawThenFlip(o.showConstellationNames, DrawZoomConstellationNames);
             if (!o.showConstellationNames) DrawChart(0);
             break;
         case 2:
@@ -645,17 +575,10 @@ void ZoomWindow::Toggle(int which) {
             DrawChart(0);
             break;
         case 3:
-            o.showAltitudeLines = !o.showAltitudeLines;
-            sync();
-            if (o.showAltitudeLines)
-                DrawZoomAltitudeLines(c);
-            else
-                DrawChart(0);
+            drawOrRedraw(o.showAltitudeLines, DrawZoomAltitudeLines);
             break;
         case 4:
-            DrawZoomZodiac(c);
-            o.showZodiac = !o.showZodiac;
-            sync();
+            drawThenFlip(o.showZodiac, DrawZoomZodiac);
             break;
         default:
             break;

@@ -8,13 +8,13 @@
 #include <QString>
 #include <memory>
 
+#include "ui/sky/chart_menu_bar.h"
+
 class Canvas;
-class QAction;
 class QLabel;
-class QMenu;
 class ZoomCanvasWidget;
 
-class ZoomWindow : public QMainWindow {
+class ZoomWindow : public QMainWindow, public ChartMenuBar {
     Q_OBJECT
 
   public:
@@ -43,50 +43,17 @@ class ZoomWindow : public QMainWindow {
     void EnterTime();            // "neue Uhrzeit"
     // Centres the view on the tracked satellite ("n", "*", "/" with the new factor).
     void CentreOnTrackedSatellite(int newFactor);
-    void SetDisplayCheckMarks();
     void ToggleLowerStatusClick();  // click on the lower status bar
 
     Canvas& canvas();
     QLabel* headerBar() const { return headerBar_; }  // upper status bar (headings)
     QLabel* valuesBar() const { return valuesBar_; }  // lower status bar (values)
 
-    // Menus.
-    QMenu* fileMenu = nullptr;
-    QMenu* timeMenu = nullptr;
-    QMenu* placeMenu = nullptr;
-    QMenu* viewMenu = nullptr;
+    // Menus: the shared ChartMenuBar ("Beenden" ends the program without the
+    // settings, "Drehen" does nothing here) and "Ansicht" / "Gehe zu".
     QMenu* goToMenu = nullptr;
-    QMenu* satelliteMenu = nullptr;
-    QMenu* infoMenu = nullptr;
-    QAction* printAction = nullptr;  // "Drucken"
-    QAction* exitAction = nullptr;   // "Beenden": ends the program without the settings
-    QAction* hourForwardAction = nullptr;
-    QAction* hourBackAction = nullptr;
-    QAction* nextDayAction = nullptr;
-    QAction* previousDayAction = nullptr;
-    QAction* newDateAction = nullptr;
-    QAction* newTimeAction = nullptr;
-    QAction* germanyMapAction = nullptr;
-    QAction* worldMapAction = nullptr;
-    QAction* enterPlaceAction = nullptr;
-    QAction* placeListAction = nullptr;
-    QAction* rotateAction = nullptr;  // "Drehen": no action here
-    QAction* zoomInAction = nullptr;
-    QAction* zoomOutAction = nullptr;
-    QAction* starNamesAction = nullptr;
-    QAction* planetNamesAction = nullptr;
-    QAction* constellationNamesAction = nullptr;
-    QAction* constellationLinesAction = nullptr;
-    QAction* altitudeLinesAction = nullptr;
-    QAction* zodiacAction = nullptr;
     QAction* goToRaDecAction = nullptr;  // "alpha/delta"
     QAction* goToAltAzAction = nullptr;  // "Höhe/Azimut"
-    QAction* loadElementsAction = nullptr;
-    QAction* selectSatellitesAction = nullptr;
-    QAction* computePassesAction = nullptr;
-    QAction* showPassesAction = nullptr;
-    QAction* authorAction = nullptr;
-    QAction* parametersAction = nullptr;
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -1,0 +1,9 @@
+// The pass list window's caption while a search runs and after it: the place, the
+// progress with the hint how to abort, and the number of passes found.
+#pragma once
+
+#include <string>
+
+#include "prediction/pass_search.h"
+
+std::string PassSearchCaption(const PassSearchProgress& progress, const std::string& placeName);

@@ -1,0 +1,60 @@
+// The menu bar the main window and the zoom window share: "Datei", "Zeit", "Ort",
+// "Ansicht", "Satelliten" and "Info" with the same entries. Each window adds its own
+// entries ("Abbrechen" in the main window, "Gehe zu" in the zoom window) and connects
+// the actions itself.
+#pragma once
+
+class QAction;
+class QMenu;
+class QMenuBar;
+
+struct ChartMenuBar {
+    QMenu* fileMenu = nullptr;
+    QMenu* timeMenu = nullptr;
+    QMenu* placeMenu = nullptr;
+    QMenu* viewMenu = nullptr;
+    QMenu* satelliteMenu = nullptr;
+    QMenu* infoMenu = nullptr;
+
+    // "Datei"
+    QAction* printAction = nullptr;  // "Drucken"
+    QAction* exitAction = nullptr;   // "Beenden"
+    // "Zeit"
+    QAction* hourForwardAction = nullptr;  // "+1 Stunde"
+    QAction* hourBackAction = nullptr;     // "-1 Stunde"
+    QAction* nextDayAction = nullptr;      // "nächster Tag"
+    QAction* previousDayAction = nullptr;  // "voriger Tag"
+    QAction* newDateAction = nullptr;      // "neues Datum"
+    QAction* newTimeAction = nullptr;      // "neue Uhrzeit"
+    // "Ort"
+    QAction* germanyMapAction = nullptr;  // "Deutschland"
+    QAction* worldMapAction = nullptr;    // "Weltkarte"
+    QAction* enterPlaceAction = nullptr;  // "Ort eingeben"
+    QAction* placeListAction = nullptr;   // "Liste von Orten"
+    // "Ansicht"
+    QAction* rotateAction = nullptr;              // "Drehen"
+    QAction* zoomInAction = nullptr;              // "Vergrößern"
+    QAction* zoomOutAction = nullptr;             // "Verkleinern"
+    QAction* starNamesAction = nullptr;           // "Sternnamen"
+    QAction* planetNamesAction = nullptr;         // "Planetennamen" (checkable)
+    QAction* constellationNamesAction = nullptr;  // "Sternbildnamen" (checkable)
+    QAction* constellationLinesAction = nullptr;  // "Sternbildlinien" (checkable)
+    QAction* altitudeLinesAction = nullptr;       // "Höhenlinien" (checkable)
+    QAction* zodiacAction = nullptr;              // "Tierkreis" (checkable)
+    // "Satelliten"
+    QAction* loadElementsAction = nullptr;      // "Datei laden"
+    QAction* selectSatellitesAction = nullptr;  // "Sat-Wahl"
+    QAction* computePassesAction = nullptr;     // "Durchgänge berechnen"
+    QAction* showPassesAction = nullptr;        // "Durchgang zeigen"
+    // "Info"
+    QAction* authorAction = nullptr;      // "Autor"
+    QAction* parametersAction = nullptr;  // "Parameter"
+
+    // Adds the six menus with their entries to `bar`.
+    void BuildChartMenus(QMenuBar* bar);
+    // Check marks of the five display toggles from ObserverState.
+    void SetDisplayCheckMarks();
+    // Enables or disables the menus "Datei", "Zeit", "Ort", "Ansicht" and "Satelliten"
+    // (while turning the chart or choosing a zoom region).
+    void SetChartMenusEnabled(bool enabled);
+};
