@@ -57,7 +57,6 @@ struct PlotAltAz {
 };
 
 PlotAltAz AltAzOfPlot(double x, double y) {
-    const ObserverState& o = Observer();
     const double dx = x - ChartView().chartCentreX, dy = y - ChartView().chartCentreY;
     const double r = std::sqrt(dx * dx + dy * dy);
     PlotAltAz a;

@@ -41,7 +41,6 @@ struct PaperChart {
     int zoomFactor = 1;
 
     QPoint Map(double x, double y) const {
-        const ObserverState& o = Observer();
         return QPoint(centreX + IntPart((x - ChartView().chartCentreX) * scale),
                       centreY - IntPart((y - ChartView().chartCentreY) * scale));
     }
@@ -107,7 +106,6 @@ void InkedMoon(Canvas& c, QPoint centre, int f, double theta) {
 }
 
 void CompassLetters(Canvas& c, const PaperChart& g) {
-    const ObserverState& o = Observer();
     const double angles[4] = {ChartView().rotationRad + kPi, ChartView().rotationRad,
                               ChartView().rotationRad - kPi / 2.0,
                               ChartView().rotationRad + kPi / 2.0};
@@ -123,7 +121,6 @@ void CompassLetters(Canvas& c, const PaperChart& g) {
 }
 
 void AltitudeLines(Canvas& c, const PaperChart& g) {
-    const ObserverState& o = Observer();
     c.SetPen(Qt::black);
     c.SetBrush(Qt::white, BrushStyle::Clear);
     for (int altitude = 10; altitude <= 80; altitude += 10) {

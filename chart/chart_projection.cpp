@@ -14,7 +14,6 @@ double ChartRadiusAt(double zenithDistance) {
 }
 
 ChartPoint ProjectToChart(double zenithDistance, double chartAzimuth) {
-    const ObserverState& o = Observer();
     const double r = ChartRadiusAt(zenithDistance);
     const double a = chartAzimuth + ChartView().rotationRad;
     return {ChartView().chartCentreX + r * std::sin(a), ChartView().chartCentreY + r * std::cos(a)};

@@ -158,7 +158,6 @@ double TerminatorHalfWidth(int w, int dy, int k) {
 }
 
 void DrawMoonPhaseSymbol(Canvas& canvas) {
-    const ObserverState& o = Observer();
     const MoonState& m = Moon();
     const int cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
               R = ChartView().chartRadius;
@@ -232,7 +231,6 @@ void DrawMoonDisc(Canvas& canvas, int skyGrey) {
 // Text inside the disc test of the name layers: the point (left, top) and the
 // text's half diagonal must stay inside the rim.
 bool InsideDisc(int left, int top, int w, int h) {
-    const ObserverState& o = Observer();
     const double dx = left - ChartView().chartCentreX, dy = top - ChartView().chartCentreY;
     return ChartView().chartRadius >
            std::sqrt(dx * dx + dy * dy) +
@@ -449,7 +447,6 @@ void DrawTitleLabels(Canvas& canvas) {
 }
 
 void PlaceCompassLabels(Canvas& canvas) {
-    const ObserverState& o = Observer();
     const double angles[4] = {ChartView().rotationRad + kPi, ChartView().rotationRad,
                               ChartView().rotationRad - kPi / 2.0,
                               ChartView().rotationRad + kPi / 2.0};
@@ -470,7 +467,6 @@ void PlaceCompassLabels(Canvas& canvas) {
 }
 
 void DrawAltitudeLines(Canvas& canvas) {
-    const ObserverState& o = Observer();
     const int cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
               R = ChartView().chartRadius;
     const CanvasPen savedPen = canvas.Pen();
@@ -559,7 +555,6 @@ JD1900 RiseSetLabelInstant(int index) {
 }
 
 void DrawRiseSetLabels(Canvas& canvas) {
-    const ObserverState& o = Observer();
     const int k = ChartView().chartRadius / 7;
     const int j = IntPart(ChartView().chartCentreY + 2.5 * k);
     const int moonTop = IntPart(ChartView().chartCentreY - 2.5 * k);

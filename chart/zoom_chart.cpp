@@ -40,7 +40,6 @@ int CurrentScale() { return std::max(1, ChartView().zoomFactor); }
 // Text inside the zoom disc: the point (left, top) and the half diagonal of the
 // text stay inside the rim of radius R * zoomFactor about the zoom offsets.
 bool InsideZoomDisc(int left, int top, int w, int h) {
-    const ObserverState& o = Observer();
     const ZoomOffsets& z = ChartZoomOffsets();
     const double dx = left - z.zoomOffsetX, dy = top - z.zoomOffsetY;
     return ChartView().chartRadius * ChartView().zoomFactor >
@@ -53,7 +52,6 @@ CanvasFont NameFont() {
 }
 
 void DrawCompassLetters(Canvas& canvas, int scale) {
-    const ObserverState& o = Observer();
     const ZoomOffsets& z = ChartZoomOffsets();
     const double angles[4] = {ChartView().rotationRad + kPi, ChartView().rotationRad,
                               ChartView().rotationRad - kPi / 2.0,
@@ -124,7 +122,6 @@ void DrawMinorBody(Canvas& canvas) {
 // window, the letter of the nearer end.
 void DrawEdgeLetters(Canvas& canvas, QPointF centre, QPointF a, QPointF b, const QString& letterA,
                      const QString& letterB) {
-    const ObserverState& o = Observer();
     const int width = canvas.Width();
     const int statusHeight = gView.statusBarsHeight ? gView.statusBarsHeight() : 0;
     const int height = canvas.Height();
@@ -306,7 +303,6 @@ double ZoomMapY(double y) {
 }
 
 QPoint ZoomMap(double x, double y, int scale) {
-    const ObserverState& o = Observer();
     const ZoomOffsets& z = ChartZoomOffsets();
     return QPoint(IntPart((x - ChartView().chartCentreX) * scale + z.zoomOffsetX),
                   IntPart((y - ChartView().chartCentreY) * scale + z.zoomOffsetY));
@@ -355,7 +351,6 @@ bool DrawZoomChart(Canvas& canvas, int mode, std::string* error) {
 }
 
 void DrawZoomPlanetNames(Canvas& canvas) {
-    const ObserverState& o = Observer();
     canvas.SetFont(NameFont());
     canvas.SetTextBackground(TextBackground::Transparent);
     for (int i = 0; i < kBodyCount; ++i) {
@@ -391,7 +386,6 @@ void DrawZoomConstellationNames(Canvas& canvas) {
 }
 
 void DrawZoomAltitudeLines(Canvas& canvas) {
-    const ObserverState& o = Observer();
     const ZoomOffsets& z = ChartZoomOffsets();
     const int ox = z.zoomOffsetX, oy = z.zoomOffsetY;
     const double R = static_cast<double>(ChartView().chartRadius) * ChartView().zoomFactor;

@@ -37,7 +37,6 @@ bool Near(double px, double py, int x, int y, int maxDx, int maxDy, bool dxInclu
 class ZoomedPlotTables {
   public:
     ZoomedPlotTables() {
-        ObserverState& o = Observer();
         stars_ = StarPlotTable();
         labels_ = LabelPlotTable();
         nebulae_ = NebulaPlotTable();
@@ -71,7 +70,6 @@ class ZoomedPlotTables {
         ChartView().chartRadius = r_ * std::max(1, ChartView().zoomFactor);
     }
     ~ZoomedPlotTables() {
-        ObserverState& o = Observer();
         StarPlotTable() = stars_;
         LabelPlotTable() = labels_;
         NebulaPlotTable() = nebulae_;

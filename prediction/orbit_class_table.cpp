@@ -106,8 +106,8 @@ void FillSunsync(const ElementSet& set, JD1900 T, double limit, OrbitClassRow& r
     const OrbitPlanePassage passage = ComputeOrbitPlanePassage(in);
     if (!passage.passes) return;
     const auto clock = [](JD1900 t) {
-        FormatDateTime1900(IntPart(t * 1440.0 + 0.5) / 1440.0);
-        return " " + TimeText.substr(0, 5);
+        const JD1900 minute = IntPart(t * 1440.0 + 0.5) / 1440.0;
+        return " " + DateTimeTextsOf(minute, Observer().zoneOffsetHours).time.substr(0, 5);
     };
     row[6] = clock(passage.ascending);
     row[7] = clock(passage.descending);

@@ -76,8 +76,7 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
         o.currentJD = t;
         o.year = std::isfinite(t) && std::fabs(t) < 1e7 ? CivilFromJD1900(t, 0.0).year : 2000;
         MathErrorFlag = false;
-        o.siderealHours = LocalSiderealTime(o.longitudeDeg, t);
-        PrepareObserver();
+        PrepareObserver(LocalSiderealTime(o.longitudeDeg, t));
         PropagateSGP(set.line1, set.line2, t, true);
         const bool mathError = MathErrorFlag;
         const SatelliteState geocentric = SatState();

@@ -67,7 +67,6 @@ TEST_F(ChartIdentification, StarTextFollowsItsCatalogueLine) {
                 lines[6].endsWith(QStringLiteral(" Grad")));
     EXPECT_TRUE(lines[7].startsWith(QStringLiteral("Azimut: ")));
     // Altitude from the plot position: r = R tan((90 - h)/2).
-    const ObserverState& o = Observer();
     const double r = std::hypot(e.x - ChartView().chartCentreX, e.y - ChartView().chartCentreY);
     const double altitude = 90.0 - 2.0 * std::atan(r / ChartView().chartRadius) * 180.0 / kPi;
     EXPECT_EQ(lines[6], QStringLiteral("Höhe: ") + QString::number(altitude, 'f', 2) +
@@ -212,7 +211,6 @@ TEST_F(ChartIdentification, ConstellationLabelOnlyWhileNamesAreShownAndItBlinks)
 }
 
 TEST_F(ChartIdentification, EmptySkyAndClicksOutsideTheDisc) {
-    const ObserverState& o = Observer();
     // A point on the disc with nothing in reach.
     int x = -1, y = -1;
     for (int py = ChartView().chartCentreY - 100; py < ChartView().chartCentreY + 100 && x < 0;
@@ -324,7 +322,6 @@ TEST_F(ChartSatellites, TenStepsForwardLeaveTrailsAndTenBackRemoveThem) {
 }
 
 TEST_F(ChartSatellites, DrehenTurnsTheStoredSatellitesWithTheChart) {
-    const ObserverState& o = Observer();
     int k = 0;
     for (int i = 1; i <= Satellites().selectedCount && !k; ++i)
         if (Satellites().chartX[static_cast<size_t>(i)] > 0.0) k = i;
@@ -352,7 +349,6 @@ TEST_F(ChartInteraction, DrehenAtTheTopTurnsTheChartByPi) {
     std::vector<bool> menuStates;
     ChartHooks().setMainMenusEnabled = [&](bool on) { menuStates.push_back(on); };
     DrawSkyChart();
-    const ObserverState& o = Observer();
     const QImage before = canvas->Image().copy();
     ChartMouseMove(ChartView().chartCentreX + 30, ChartView().chartCentreY - 40);
     StartRotating();
@@ -407,7 +403,6 @@ TEST_F(ChartInteraction, VergroessernSetsTheZoomOffsetsOnTheNextClick) {
     ChartHooks().setMainMenusEnabled = [&](bool on) { menuStates.push_back(on); };
     DrawSkyChart();
     const QImage before = canvas->Image().copy();
-    ObserverState& o = Observer();
     ChartMouseMove(300, 200);
     StartChoosingZoomFrame();
     EXPECT_TRUE(ChartView().choosingZoomFrame);

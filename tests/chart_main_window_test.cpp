@@ -60,7 +60,6 @@ class ChartWindow : public ::testing::Test {
 TEST_F(ChartWindow, ShowingTheWindowDrawsTheChartOnItsCanvas) {
     EXPECT_EQ(MainChartCanvas(), &widget->canvas());
     EXPECT_EQ(form->centralWidget(), widget);
-    const ObserverState& o = Observer();
     // The white rim of the sky disc.
     EXPECT_EQ(widget->canvas().PixelRgb(ChartView().chartCentreX,
                                         ChartView().chartCentreY - ChartView().chartRadius),
@@ -94,7 +93,6 @@ TEST_F(ChartWindow, AltitudeLinesEntryTogglesCheckMarkAndLayer) {
 }
 
 TEST_F(ChartWindow, DrehenDisablesTheMenusUntilTheButtonIsReleased) {
-    const ObserverState& o = Observer();
     QMouseEvent move(QEvent::MouseMove,
                      QPointF(ChartView().chartCentreX, ChartView().chartCentreY - 50), QPointF(),
                      Qt::NoButton, Qt::NoButton, Qt::NoModifier);

@@ -159,7 +159,6 @@ TEST_F(PrintTest, ACancelledDialogPrintsNothing) {
 
 TEST_F(PrintTest, ZoomPageHeaderAndZoomRadii) {
     if (!HavePoppler()) GTEST_SKIP() << "pdftotext is not installed";
-    ObserverState& o = Observer();
     ChartView().zoomFactor = 4;
     ChartZoomOffsets().zoomOffsetX = 324;
     ChartZoomOffsets().zoomOffsetY = 220;

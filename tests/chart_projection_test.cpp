@@ -21,7 +21,6 @@ class ProjectionTest : public ::testing::Test {
 };
 
 TEST_F(ProjectionTest, CardinalPointsOnTheRim) {
-    const ObserverState& o = Observer();
     const double cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
                  r = ChartView().chartRadius;
     struct Case {
@@ -43,7 +42,6 @@ TEST_F(ProjectionTest, CardinalPointsOnTheRim) {
 }
 
 TEST_F(ProjectionTest, StereographicDistanceFromTheCentre) {
-    const ObserverState& o = Observer();
     for (double alt : {90.0, 60.0, 45.0, 10.0}) {
         const ChartPoint p = ProjectToChart((90 - alt) * kDeg, 0.3);
         const double d = std::hypot(p.x - ChartView().chartCentreX, p.y - ChartView().chartCentreY);

@@ -25,7 +25,6 @@ struct GreyCase {
 
 // Number of pixels of a colour inside the chart disc.
 int CountInDisc(const Canvas& canvas, long rgb) {
-    const ObserverState& o = Observer();
     int n = 0;
     for (int y = ChartView().chartCentreY - ChartView().chartRadius + 2;
          y < ChartView().chartCentreY + ChartView().chartRadius - 1; ++y)
@@ -154,7 +153,6 @@ TEST_F(SkyChartLayers, SkyDiscTakesTheTwilightGrey) {
         ASSERT_TRUE(t) << c.altitude;
         SetInstant(*t);
         ASSERT_TRUE(DrawSkyChart(*canvas));
-        const ObserverState& o = Observer();
         const int total =
             IntPart(kPi * (ChartView().chartRadius - 2.0) * (ChartView().chartRadius - 2.0));
         EXPECT_GT(CountInDisc(*canvas, c.rgb), total * 8 / 10) << "Sun at " << c.altitude;
@@ -176,7 +174,6 @@ TEST_F(SkyChartLayers, MoonSymbolIsLitOnTheRightWhenWaxingAndOnTheLeftWhenWaning
         ASSERT_TRUE(t) << c.name;
         SetInstant(*t);
         ASSERT_TRUE(DrawSkyChart(*canvas));
-        const ObserverState& o = Observer();
         const int k = ChartView().chartRadius / 7;
         const int gx = IntPart(ChartView().chartCentreX - 1.5 * ChartView().chartRadius);
         const int cy = ChartView().chartCentreY;
@@ -216,7 +213,6 @@ TEST_F(SkyChartLayers, TitleStatusAndRiseSetLabelsAreFilled) {
     EXPECT_EQ(t.riseSet[3].hint, QStringLiteral("Sonnenaufgang"));
     EXPECT_EQ(t.riseSet[9].hint, QStringLiteral("Mondaufgang"));
     // The compass: N above, S below, O left, W right of the disc.
-    const ObserverState& o = Observer();
     EXPECT_LT(t.compass[0].rect.bottom(), ChartView().chartCentreY - ChartView().chartRadius);
     EXPECT_GT(t.compass[1].rect.top(), ChartView().chartCentreY + ChartView().chartRadius);
     EXPECT_LT(t.compass[2].rect.right(), ChartView().chartCentreX - ChartView().chartRadius);
@@ -251,7 +247,6 @@ TEST_F(SkyChartLayers, AltitudeCirclesHaveTheProjectedRadius) {
     ASSERT_TRUE(DrawSkyChart(*canvas));
     const QImage before = canvas->Image().copy();
     DrawAltitudeLines(*canvas);
-    const ObserverState& o = Observer();
     // The 30-degree circle crosses the horizontal through the centre at R tan(30 deg).
     const int r = IntPart(ChartView().chartRadius * std::tan(30.0 * kDegToRad));
     const int x = ChartView().chartCentreX + r, y = ChartView().chartCentreY;
@@ -380,7 +375,6 @@ TEST(StarGlyph, ArmsLeaveTheCentreUnsetAndDiscsSetTheCanvasColours) {
 
 TEST_F(SkyChartLayers, OrionStandsInTheSouthEastOnAWinterEvening) {
     ASSERT_TRUE(DrawSkyChart(*canvas));
-    const ObserverState& o = Observer();
     int bright = 0;
     for (const StarPlotEntry& e : StarPlotTable()) {
         if (e.x * e.y == 0.0 || e.constellation != "Ori" || e.magnitude > 2.5) continue;

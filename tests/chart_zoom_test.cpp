@@ -31,7 +31,6 @@ class ZoomTest : public ChartTest {
         ASSERT_TRUE(DrawSkyChart(*canvas));
         form = std::make_unique<ZoomWindow>();
         form->resize(648, 488);
-        ObserverState& o = Observer();
         ChartView().zoomFactor = 2;
         CentreOn(ChartView().chartCentreX, ChartView().chartCentreY);
         form->show();
@@ -44,7 +43,6 @@ class ZoomTest : public ChartTest {
     }
     // Zoom offsets that put a main-chart point at the view centre.
     static void CentreOn(double x, double y) {
-        const ObserverState& o = Observer();
         const QPoint c = ZoomViewCentre();
         ChartZoomOffsets().zoomOffsetX =
             c.x() - IntPart((x - ChartView().chartCentreX) * ChartView().zoomFactor);
@@ -53,7 +51,6 @@ class ZoomTest : public ChartTest {
     }
     // A bright plotted star, not too near the rim.
     static int BrightStar() {
-        const ObserverState& o = Observer();
         for (int n = 1; n <= kStarPlotCount; ++n) {
             const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(n - 1)];
             if (e.x * e.y == 0.0 || e.magnitude >= 2.0) continue;
@@ -67,7 +64,6 @@ class ZoomTest : public ChartTest {
 };
 
 TEST_F(ZoomTest, VerkleinernHalvesTheFactorAndHidesAtTwo) {
-    ObserverState& o = Observer();
     ChartView().zoomFactor = 8;
     form->DrawChart(0);
     const QPoint c = ZoomViewCentre();
@@ -94,7 +90,6 @@ TEST_F(ZoomTest, VerkleinernHalvesTheFactorAndHidesAtTwo) {
 }
 
 TEST_F(ZoomTest, VergroessernDoublesAndCentresOnTheFrame) {
-    ObserverState& o = Observer();
     const QPoint c = ZoomViewCentre();
     for (int expected : {4, 8}) {
         const int ox = ChartZoomOffsets().zoomOffsetX, oy = ChartZoomOffsets().zoomOffsetY;
@@ -117,7 +112,6 @@ TEST_F(ZoomTest, AStarIsMappedAndDrawnAtEachFactor) {
     const int n = BrightStar();
     ASSERT_GT(n, 0);
     const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(n - 1)];
-    ObserverState& o = Observer();
     for (int factor : {2, 4, 8}) {
         ChartView().zoomFactor = factor;
         ChartZoomOffsets().zoomOffsetX = 300;

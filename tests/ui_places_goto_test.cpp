@@ -128,7 +128,6 @@ class GoToChart : public ::testing::Test {
 };
 
 TEST_F(GoToChart, AzimuthZeroPutsTheNorthPointBelowTheCentre) {
-    ObserverState& o = Observer();
     // A star to check that the tables turn with the chart.
     int n = 0;
     for (int i = 1; i <= kStarPlotCount && !n; ++i)
@@ -160,7 +159,6 @@ TEST_F(GoToChart, AzimuthZeroPutsTheNorthPointBelowTheCentre) {
 }
 
 TEST_F(GoToChart, EastIsChartAzimuthMinusNinety) {
-    ObserverState& o = Observer();
     ASSERT_TRUE(GoToAltAz(90.0, 30.0));
     // East was on the left (angle -pi/2); turned to the bottom: rotation pi/2.
     EXPECT_NEAR(ChartView().rotationRad, kPi / 2.0, 1e-9);
@@ -188,7 +186,6 @@ TEST_F(GoToChart, ValidationMessagesKeepTheDialogOpen) {
 }
 
 TEST_F(GoToChart, ATargetBelowTheHorizonChangesNothing) {
-    ObserverState& o = Observer();
     ChartView().zoomFactor = 1;
     const double rotation = ChartView().rotationRad;
     const double starX = StarPlotTable()[0].x;

@@ -75,7 +75,6 @@ double ChartAzimuthFromNorthDeg(double azimuthDeg) {
 }
 
 double CentreZoomOnChartPoint(double x, double y, double altitudeDeg) {
-    ObserverState& o = Observer();
     const double cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
                  R = ChartView().chartRadius;
     ChartView().previousRotationRad = ChartView().rotationRad;

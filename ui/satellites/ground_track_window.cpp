@@ -156,10 +156,10 @@ void GroundTrackWindow::SetInstants(JD1900 t) { from_ = to_ = t; }
 
 void GroundTrackWindow::UpdateInstantLabels() {
     const ObserverState& o = Observer();
-    FormatDateTime1900(from_);
-    fromLabel_->setText(Utf8("von " + DateText + " " + TimeText + o.zoneName));
-    FormatDateTime1900(to_);
-    toLabel_->setText(Utf8("bis " + DateText + " " + TimeText + o.zoneName));
+    const DateTimeTexts from = DateTimeTextsOf(from_, o.zoneOffsetHours);
+    fromLabel_->setText(Utf8("von " + from.date + " " + from.time + o.zoneName));
+    const DateTimeTexts to = DateTimeTextsOf(to_, o.zoneOffsetHours);
+    toLabel_->setText(Utf8("bis " + to.date + " " + to.time + o.zoneName));
     stepLabel_->setText(QStringLiteral("Schrittweite %1 s").arg(stepSeconds_));
 }
 
@@ -306,12 +306,13 @@ int GroundTrackWindow::Animate(double minutes) {
 
 void GroundTrackWindow::EditFrom() {
     if (animating_) return;
+    const DateTimeTexts from = DateTimeTextsOf(from_, Observer().zoneOffsetHours);
     const InputAnswer dateAnswer =
         AppDialogs().Input(QStringLiteral("Datum ändern"),
-                           QStringLiteral("Bitte neues Datum eingeben:"), Utf8(DateText), this);
+                           QStringLiteral("Bitte neues Datum eingeben:"), Utf8(from.date), this);
     const InputAnswer timeAnswer =
         AppDialogs().Input(QStringLiteral("Uhrzeit ändern"),
-                           QStringLiteral("Bitte neue Uhrzeit eingeben:"), Utf8(TimeText), this);
+                           QStringLiteral("Bitte neue Uhrzeit eingeben:"), Utf8(from.time), this);
     const auto date = ReadDate(dateAnswer.text);
     if (!date) {
         ShowError(QString::fromStdString(datetext::BadDateMessage(dateAnswer.text.toStdString())),

@@ -36,8 +36,6 @@ void ShowMessage(const QString& caption, const QString& text) {
     AppDialogs().Message(caption, text, ChartHooks().dialogParent);
 }
 
-void ConversionError(const QString& text) { ShowMessage(QStringLiteral("Fehler"), text); }
-
 void SetMenus(bool enabled) {
     if (ChartHooks().setMainMenusEnabled) ChartHooks().setMainMenusEnabled(enabled);
 }
@@ -63,7 +61,6 @@ void Redraw() {
 // --- markers of the two modes -------------------------------------------------------
 
 void DrawRotationCross(Canvas& canvas) {
-    const ObserverState& o = Observer();
     const CanvasPen saved = canvas.Pen();
     canvas.SetPen(kRotationMarkerColour, 1, PenMode::Xor);
     canvas.MoveTo(ChartView().markerX - 6, ChartView().markerY);
@@ -74,7 +71,6 @@ void DrawRotationCross(Canvas& canvas) {
 }
 
 void DrawRotationMarker(Canvas& canvas) {
-    const ObserverState& o = Observer();
     DrawRotationCross(canvas);
     const CanvasPen saved = canvas.Pen();
     canvas.SetPen(kRotationMarkerColour, 1, PenMode::Xor);
@@ -89,7 +85,6 @@ void DrawRotationMarker(Canvas& canvas) {
 }
 
 void PlaceRotationMarker(int x, int y) {
-    ObserverState& o = Observer();
     const double dx = x - ChartView().chartCentreX, dy = y - ChartView().chartCentreY;
     const double d = std::sqrt(dx * dx + dy * dy);
     if (d == 0.0) {
@@ -102,7 +97,6 @@ void PlaceRotationMarker(int x, int y) {
 }
 
 void DrawZoomFrame(Canvas& canvas) {
-    const ObserverState& o = Observer();
     const CanvasPen savedPen = canvas.Pen();
     const CanvasBrush savedBrush = canvas.Brush();
     canvas.SetPen(kZoomFrameColour, 1, PenMode::Xor);
@@ -116,7 +110,6 @@ void DrawZoomFrame(Canvas& canvas) {
 }
 
 void FinishRotating(int x, int y) {
-    ObserverState& o = Observer();
     OnCanvas([&](Canvas& canvas) {
         DrawRotationCross(canvas);
         canvas.SetPen(Qt::white);
@@ -150,7 +143,6 @@ void FinishRotating(int x, int y) {
 }
 
 void FinishZoomFrame() {
-    ObserverState& o = Observer();
     OnCanvas([](Canvas& canvas) { DrawZoomFrame(canvas); });
     SetMenus(true);
     ChartView().choosingZoomFrame = false;
@@ -318,7 +310,6 @@ void ToggleZodiac() {
 // --- modes --------------------------------------------------------------------------------
 
 void StartRotating() {
-    ObserverState& o = Observer();
     if (ChartView().rotating || ChartView().choosingZoomFrame) return;
     ChartView().rotating = true;
     SetMenus(false);
@@ -327,7 +318,6 @@ void StartRotating() {
 }
 
 void StartChoosingZoomFrame() {
-    ObserverState& o = Observer();
     if (ChartView().rotating || ChartView().choosingZoomFrame) return;
     SetMenus(false);
     ChartView().choosingZoomFrame = true;
@@ -339,7 +329,6 @@ void StartChoosingZoomFrame() {
 // --- pointer and keys ---------------------------------------------------------------------
 
 void ChartMouseMove(int x, int y) {
-    ObserverState& o = Observer();
     ChartView().mouseX = x;
     ChartView().mouseY = y;
     const double dx = x - ChartView().chartCentreX, dy = y - ChartView().chartCentreY;
@@ -368,7 +357,6 @@ void ChartMouseMove(int x, int y) {
 
 void ChartMouseDown(int x, int y, bool rightButton) {
     if (rightButton) return;
-    ObserverState& o = Observer();
     ChartView().mouseX = x;
     ChartView().mouseY = y;
     const int label = RiseSetLabelAt(x, y);
@@ -417,8 +405,23 @@ void StepWithTrails(int direction) {
     OnCanvas([&](Canvas& canvas) { drawSatellites(canvas, false); });
 }
 
-void ChartKey(QChar key) {
+bool AskTimeStep(QWidget* parent) {
     ObserverState& o = Observer();
+    const InputAnswer answer = AppDialogs().Input(QStringLiteral("Schrittweite ändern"),
+                                                  QStringLiteral("Schrittweite in Sekunden:"),
+                                                  QString::number(o.timeStepSeconds), parent);
+    int step = 0;
+    if (!numtext::ParseInteger(answer.text.toStdString(), step)) {
+        AppDialogs().Message(
+            QStringLiteral("Fehler"),
+            QString::fromStdString(numtext::BadIntegerMessage(answer.text.toStdString())), parent);
+        return false;
+    }
+    o.timeStepSeconds = step;
+    return true;
+}
+
+void ChartKey(QChar key) {
     if (key == QLatin1Char('n')) {
         Redraw();
     } else if (key == QLatin1Char('+')) {
@@ -426,22 +429,11 @@ void ChartKey(QChar key) {
     } else if (key == QLatin1Char('-')) {
         StepWithTrails(-1);
     } else if (key == QLatin1Char('t')) {
-        const InputAnswer answer = AppDialogs().Input(
-            QStringLiteral("Schrittweite ändern"), QStringLiteral("Schrittweite in Sekunden:"),
-            QString::number(o.timeStepSeconds), ChartHooks().dialogParent);
-        int step = 0;
-        if (!numtext::ParseInteger(answer.text.toStdString(), step)) {
-            ConversionError(
-                QString::fromStdString(numtext::BadIntegerMessage(answer.text.toStdString())));
-            return;
-        }
-        o.timeStepSeconds = step;
-        Redraw();
+        if (AskTimeStep(ChartHooks().dialogParent)) Redraw();
     }
 }
 
 void IdentifyClick(int x, int y) {
-    const ObserverState& o = Observer();
     int label = 0;
     QString text;
     try {

@@ -59,6 +59,9 @@ void ChartMouseUp(int x, int y);
 // A typed character: "n", "+", "-", "t".
 void ChartKey(QChar key);
 void StepWithTrails(int direction);  // +1 or -1 ("+" / "-")
+// "t": input box for the step of "+" and "-" in seconds; false (after the conversion
+// error) when the answer is no whole number.
+bool AskTimeStep(QWidget* parent);
 
 // --- identification ---------------------------------------------------------------------
 // Runs the identification of a click: the information box "Info" when the click is on

@@ -333,7 +333,6 @@ void ZoomWindow::ZoomIn() {
 }
 
 void ZoomWindow::ZoomOut() {
-    ObserverState& o = Observer();
     ChartView().zoomFactor = IntPart(ChartView().zoomFactor / 2.0 + 0.5);
     if (ChartView().zoomFactor <= 1) {
         ChartView().zoomFactor = 1;
@@ -349,7 +348,6 @@ void ZoomWindow::MouseMoveAt(int x, int y) {
     ZoomState& z = ZoomValues();
     z.zoomMouseX = x;
     z.zoomMouseY = y;
-    const ObserverState& o = Observer();
     const ZoomOffsets& off = ChartZoomOffsets();
     const double d = std::hypot(x - off.zoomOffsetX, y - off.zoomOffsetY);
     if (z.choosingFrame) {
@@ -448,7 +446,6 @@ void ZoomWindow::EnterTime() {
 // --- keys -------------------------------------------------------------------------------
 
 void ZoomWindow::KeyTyped(QChar key) {
-    ObserverState& o = Observer();
     if (key == QLatin1Char('n')) {
         CentreOnTrackedSatellite(ChartView().zoomFactor);
     } else if (key == QLatin1Char('*')) {
@@ -460,19 +457,7 @@ void ZoomWindow::KeyTyped(QChar key) {
     } else if (key == QLatin1Char('-')) {
         StepWithTrails(-1);
     } else if (key == QLatin1Char('t')) {
-        const InputAnswer answer = AppDialogs().Input(QStringLiteral("Schrittweite ändern"),
-                                                      QStringLiteral("Schrittweite in Sekunden:"),
-                                                      QString::number(o.timeStepSeconds), this);
-        int step = 0;
-        if (!numtext::ParseInteger(answer.text.toStdString(), step)) {
-            ShowMessage(
-                QStringLiteral("Fehler"),
-                QString::fromStdString(numtext::BadIntegerMessage(answer.text.toStdString())),
-                this);
-            return;
-        }
-        o.timeStepSeconds = step;
-        Redraw();
+        if (AskTimeStep(this)) Redraw();
     }
 }
 
@@ -607,7 +592,6 @@ bool ZoomWindow::ShowSatellite(int k, int factor) {
 }
 
 void ZoomWindow::ShowChartPoint(double x, double y, int factor) {
-    ObserverState& o = Observer();
     ChartView().zoomFactor = std::max(2, factor);
     const QPoint c = ZoomViewCentre();
     ZoomOffsets& z = ChartZoomOffsets();
