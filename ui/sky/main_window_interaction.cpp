@@ -14,6 +14,7 @@
 #include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
+#include "chart/zoom_frame.h"
 #include "core/date_text.h"
 #include "core/minor_body.h"
 #include "core/number_text.h"
@@ -29,7 +30,6 @@
 namespace {
 
 const QColor kRotationMarkerColour{192, 192, 0};
-const QColor kZoomFrameColour{128, 128, 128};
 const QString kCrLf = QStringLiteral("\r\n");
 
 void ShowMessage(const QString& caption, const QString& text) {
@@ -97,16 +97,8 @@ void PlaceRotationMarker(int x, int y) {
 }
 
 void DrawZoomFrame(Canvas& canvas) {
-    const CanvasPen savedPen = canvas.Pen();
-    const CanvasBrush savedBrush = canvas.Brush();
-    canvas.SetPen(kZoomFrameColour, 1, PenMode::Xor);
-    canvas.SetBrush(savedBrush.color, BrushStyle::Clear);
-    canvas.Rectangle(ChartView().markerX - ChartView().zoomFrameHalfWidth,
-                     ChartView().markerY - ChartView().zoomFrameHalfHeight,
-                     ChartView().markerX + ChartView().zoomFrameHalfWidth,
-                     ChartView().markerY + ChartView().zoomFrameHalfHeight);
-    canvas.Pen() = savedPen;
-    canvas.Brush() = savedBrush;
+    const ChartViewState& v = ChartView();
+    DrawZoomFrame(canvas, v.markerX, v.markerY, v.zoomFrameHalfWidth, v.zoomFrameHalfHeight);
 }
 
 void FinishRotating(int x, int y) {

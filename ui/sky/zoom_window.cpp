@@ -23,6 +23,7 @@
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
 #include "chart/zoom_chart.h"
+#include "chart/zoom_frame.h"
 #include "chart/zoom_identify.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
@@ -85,8 +86,6 @@ class ZoomCanvasWidget : public QWidget {
 
 namespace {
 
-const QColor kZoomFrameColour{128, 128, 128};
-
 QFont StatusFont() {
     QFont f(QStringLiteral("Courier New"));
     f.setStyleHint(QFont::Monospace);
@@ -96,14 +95,7 @@ QFont StatusFont() {
 
 void DrawFrame(Canvas& canvas) {
     const ZoomState& z = ZoomValues();
-    const CanvasPen savedPen = canvas.Pen();
-    const CanvasBrush savedBrush = canvas.Brush();
-    canvas.SetPen(kZoomFrameColour, 1, PenMode::Xor);
-    canvas.SetBrush(savedBrush.color, BrushStyle::Clear);
-    canvas.Rectangle(z.markerX - ZoomFrameHalfWidth(), z.markerY - ZoomFrameHalfHeight(),
-                     z.markerX + ZoomFrameHalfWidth(), z.markerY + ZoomFrameHalfHeight());
-    canvas.Pen() = savedPen;
-    canvas.Brush() = savedBrush;
+    DrawZoomFrame(canvas, z.markerX, z.markerY, ZoomFrameHalfWidth(), ZoomFrameHalfHeight());
 }
 
 void ShowMessage(const QString& caption, const QString& text, QWidget* parent) {
