@@ -117,11 +117,11 @@ int RunChart(const std::vector<std::string>& args) {
     if (const std::string problem = ParseOptions(args, opt); !problem.empty())
         return cli::UsageProblem(kCommand, kUsage, problem);
 
-    // Paths given relative to the caller's folder stay valid in the data folder.
-    const std::string out = cli::AbsolutePath(opt.out);
-    const std::string tle = cli::AbsolutePath(opt.tle);
-    if (std::string error = cli::EnterDataFolder(opt.place.dataDir); !error.empty())
+    if (std::string error = cli::EnterDataFolder(opt.place.dataDir, {&opt.out, &opt.tle});
+        !error.empty())
         return cli::UsageProblem(kCommand, kUsage, error);
+    const std::string& out = opt.out;
+    const std::string& tle = opt.tle;
 
     ObserverState& o = Observer();
     ApplyDefaultObserverSettings(o);

@@ -263,10 +263,11 @@ int RunPasses(const std::vector<std::string>& args) {
     Options o;
     if (std::string problem = ParseOptions(args, o); !problem.empty())
         return cli::UsageProblem(kCommand, kUsage, problem);
-    const std::string tlePath = cli::AbsolutePath(o.tlePath);
-    const std::string outPath = cli::AbsolutePath(o.outPath);
-    if (std::string error = cli::EnterDataFolder(o.place.dataDir); !error.empty())
+    if (std::string error = cli::EnterDataFolder(o.place.dataDir, {&o.tlePath, &o.outPath});
+        !error.empty())
         return cli::UsageProblem(kCommand, kUsage, error);
+    const std::string& tlePath = o.tlePath;
+    const std::string& outPath = o.outPath;
 
     ObserverState& observer = Observer();
     cli::SettingsSource settings;
