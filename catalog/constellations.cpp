@@ -46,11 +46,7 @@ std::vector<std::string_view> SplitLabelText(std::string_view longText) {
 }
 
 void ReadConstellationLabelsFrom(const std::string& fileName, const LabelVisitor& visit) {
-    DataFile file(fileName);
-    for (int n = 1; n <= kLabelCount; ++n) {
-        const std::string_view line = file.RequireLine();
-        visit(n, ParseConstellationLabel(line, file.fileName().c_str()));
-    }
+    ReadNumberedRecords(fileName, kLabelCount, ParseConstellationLabel, visit);
 }
 
 void ReadConstellationLabels(const LabelVisitor& visit) {

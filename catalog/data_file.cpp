@@ -5,16 +5,9 @@
 #include "catalog/data_file_error.h"
 #include "core/text_file.h"
 
-DataFile::DataFile(std::string fileName) : fileName_(std::move(fileName)) {
-    switch (ReadFileContents(fileName_, contents_)) {
-        case FileReadStatus::Ok:
-            return;
-        case FileReadStatus::Missing:
-            throw DataFileError::FileNotFound(fileName_);
-        case FileReadStatus::Unreadable:
-            throw DataFileError::Unreadable(fileName_);
-    }
-}
+DataFile::DataFile(std::string fileName)
+    : fileName_(std::move(fileName)),
+      contents_(ReadFileContentsOrThrow<DataFileError>(fileName_)) {}
 
 bool DataFile::NextLine(std::string_view& line) {
     if (position_ >= contents_.size()) return false;

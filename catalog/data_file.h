@@ -29,6 +29,20 @@ class DataFile {
     int lineNumber_ = 0;
 };
 
+// Reads the first `count` lines of the named file, numbered from 1: each line is parsed
+// by parse(line, fileName) and the record handed to visit(number, record). Throws
+// DataFileError (FileNotFound, Unreadable, EndOfFile when the file has fewer lines, or
+// whatever parse throws).
+template <typename Parse, typename Visit>
+void ReadNumberedRecords(const std::string& fileName, int count, const Parse& parse,
+                         const Visit& visit) {
+    DataFile file(fileName);
+    for (int n = 1; n <= count; ++n) {
+        const std::string_view line = file.RequireLine();
+        visit(n, parse(line, file.fileName().c_str()));
+    }
+}
+
 // Line n (counted from 1; n < 1 gives line 1) of the named file as text: the lines
 // before it are read and discarded. Throws DataFileError (FileNotFound, Unreadable,
 // EndOfFile).

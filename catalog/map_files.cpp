@@ -22,17 +22,21 @@ double NumberOrThrow(const std::string& text, const std::string& fileName) {
     return *value;
 }
 
+// The lines of a map file; a missing or unreadable file throws MapFileError.
+std::vector<std::string> ReadMapLines(const std::string& path) {
+    try {
+        return ReadTextLines(path);
+    } catch (const FileOpenError& error) {
+        throw MapFileError(error.what());
+    }
+}
+
 bool IsMarker(const std::string& name) { return name == "-16" || name == "-185" || name == "-51"; }
 
 }  // namespace
 
 std::vector<BorderStroke> ReadBorders(const std::string& path) {
-    std::vector<std::string> lines;
-    try {
-        lines = ReadTextLines(path);
-    } catch (const FileOpenError& error) {
-        throw MapFileError(error.what());
-    }
+    const std::vector<std::string> lines = ReadMapLines(path);
     std::vector<BorderStroke> strokes;
     BorderStroke stroke;
     for (const auto& line : lines) {
@@ -62,12 +66,7 @@ const char* TownMarkerForZoom(int zoom) {
 }
 
 std::vector<Town> ReadTowns(const std::string& path, const std::string& lastName) {
-    std::vector<std::string> lines;
-    try {
-        lines = ReadTextLines(path);
-    } catch (const FileOpenError& error) {
-        throw MapFileError(error.what());
-    }
+    const std::vector<std::string> lines = ReadMapLines(path);
     std::vector<Town> towns;
     for (const auto& line : lines) {
         if (IsBlankLine(line)) continue;

@@ -16,11 +16,7 @@ NebulaRecord ParseNebulaRecord(std::string_view line, const char* fileName) {
 }
 
 void ReadNebulaeFrom(const std::string& fileName, const NebulaVisitor& visit) {
-    DataFile file(fileName);
-    for (int n = 1; n <= kNebulaCount; ++n) {
-        const std::string_view line = file.RequireLine();
-        visit(n, ParseNebulaRecord(line, file.fileName().c_str()));
-    }
+    ReadNumberedRecords(fileName, kNebulaCount, ParseNebulaRecord, visit);
 }
 
 void ReadNebulae(const NebulaVisitor& visit) { ReadNebulaeFrom(kNebulaFile, visit); }

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "catalog/place_numbers.h"
+#include "core/latin1_text.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
 #include "core/replace_file.h"
@@ -23,19 +24,6 @@ std::map<int, std::function<void(SettingsFields&)>>& Collectors() {
 }
 
 int nextCollectorId = 1;
-
-std::string Latin1ToUtf8(const std::string& bytes) {
-    std::string text;
-    for (const unsigned char c : bytes) {
-        if (c < 0x80) {
-            text += static_cast<char>(c);
-        } else {
-            text += static_cast<char>(0xC0 | (c >> 6));
-            text += static_cast<char>(0x80 | (c & 0x3F));
-        }
-    }
-    return text;
-}
 
 // The text in Latin-1; false when it holds a character Latin-1 has not (or is no
 // valid UTF-8).

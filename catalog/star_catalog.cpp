@@ -44,11 +44,7 @@ StarRecord ParseStarRecord(std::string_view line, const char* fileName) {
 }
 
 void ReadStarRecordsFrom(const std::string& fileName, const StarVisitor& visit) {
-    DataFile file(fileName);
-    for (int n = 1; n <= kStarCount; ++n) {
-        const std::string_view line = file.RequireLine();
-        visit(n, ParseStarRecord(line, file.fileName().c_str()));
-    }
+    ReadNumberedRecords(fileName, kStarCount, ParseStarRecord, visit);
 }
 
 void ReadStarRecords(const StarVisitor& visit) { ReadStarRecordsFrom(kStarCatalogFile, visit); }

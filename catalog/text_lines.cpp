@@ -25,10 +25,7 @@ std::vector<std::string> ReadTextLines(const std::string& path) {
     std::istringstream in(contents);
     std::vector<std::string> lines;
     std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        lines.push_back(line);
-    }
+    while (GetLineWithoutCr(in, line)) lines.push_back(line);
     return lines;
 }
 

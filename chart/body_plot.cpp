@@ -27,6 +27,14 @@ void StorePosition(int body, ChartPoint p) {
     e.y = p.y;
 }
 
+// Sun or Moon: its chart position and distance into the plot table; returns the position.
+ChartPoint PlotDisc(int body, const SkyPosition& sky, double distance) {
+    const ChartPoint p = OnChart(sky);
+    StorePosition(body, p);
+    BodyPlotTable()[static_cast<std::size_t>(body)].distance = distance;
+    return p;
+}
+
 }  // namespace
 
 SunOnChart& SunPlot() { return gSun; }
@@ -41,9 +49,7 @@ void ResetBodyPlots() {
 
 void PlotSun() {
     const SunState& s = Sun();
-    const ChartPoint p = OnChart(s.sky);
-    StorePosition(kBodySun, p);
-    BodyPlotTable()[kBodySun].distance = s.distance;
+    const ChartPoint p = PlotDisc(kBodySun, s.sky, s.distance);
     gSun.chartX = p.x;
     gSun.chartY = p.y;
     gSun.discRadius = DrawnRadiusUnrounded(s.altitudeDeg, kSunSemiDiameterDeg / s.distance);
@@ -51,9 +57,7 @@ void PlotSun() {
 
 void PlotMoon() {
     const MoonState& moon = Moon();
-    const ChartPoint p = OnChart(moon.sky);
-    StorePosition(kBodyMoon, p);
-    BodyPlotTable()[kBodyMoon].distance = moon.distance;
+    const ChartPoint p = PlotDisc(kBodyMoon, moon.sky, moon.distance);
     gMoon.chartX = p.x;
     gMoon.chartY = p.y;
     // The lit limb turned from the position angle χ (from the celestial north point)

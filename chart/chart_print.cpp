@@ -323,19 +323,7 @@ void ZoomPage(QPagedPaintDevice& printer) {
         IntPart(((ZoomViewCentreY(H) - z.zoomOffsetY) / factor) * g.scale) - page.height / 2;
 
     FormatDateTime1900(o.currentJD);
-    const QString place =
-        QString::fromStdString(o.placeName).left(12).leftJustified(12, QLatin1Char(' '));
-    const MoonState& moon = Moon();
-    const QString header =
-        QStringLiteral("Zoom ") + QString::number(ChartView().zoomFactor) + QStringLiteral(" : ") +
-        place + QStringLiteral("  ") + QString::fromStdString(DateText) + QStringLiteral("  ") +
-        QString::fromStdString(TimeText) + QStringLiteral(" ") +
-        QString::fromStdString(o.zoneName) + QStringLiteral(" : So ") +
-        QString::number(Sun().altitudeDeg, 'f', 2) + QStringLiteral("°") +
-        QStringLiteral("   Mo ") + QString::number(moon.altitudeDeg, 'f', 2) +
-        QStringLiteral("°  ") + QString::number(moon.illuminatedFraction * 100.0, 'f', 0) +
-        QStringLiteral("%  ") +
-        (moon.phaseValue >= 1.0 ? QStringLiteral("ab") : QStringLiteral("zu"));
+    const QString header = ZoomHeading(QStringLiteral("Zoom "), QStringLiteral(" "), 2);
 
     c.SetFont(Courier(4.5, false));
     ChartDisc(c, g);

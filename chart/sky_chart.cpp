@@ -16,6 +16,7 @@
 #include "chart/constellation_path.h"
 #include "chart/ecliptic_path.h"
 #include "chart/ephemeris_update.h"
+#include "chart/overlay_lines.h"
 #include "chart/plot_tables.h"
 #include "chart/satellite_plot.h"
 #include "chart/sky_chart_compute.h"
@@ -36,8 +37,6 @@ const QColor kCompassColour{0, 255, 255};
 const QColor kMoonSymbolLit{255, 255, 0};
 const QColor kMoonSymbolDown{127, 127, 0};
 const QColor kMoonDiscOutline{192, 192, 0};
-const QColor kAltitudeLineColour{128, 0, 0};
-const QColor kZodiacColour{128, 128, 0};
 
 SkyChartTexts MakeTexts() {
     SkyChartTexts t;
@@ -471,12 +470,7 @@ void DrawAltitudeLines(Canvas& canvas) {
               R = ChartView().chartRadius;
     const CanvasPen savedPen = canvas.Pen();
     const CanvasBrush savedBrush = canvas.Brush();
-    canvas.SetPen(kAltitudeLineColour, 1, PenMode::Xor);
-    canvas.SetBrush(savedBrush.color, BrushStyle::Clear);
-    for (int altitude = 10; altitude <= 80; altitude += 10) {
-        const int r = IntPart(R * std::tan((90.0 - altitude) / 2.0 * kDegToRad));
-        canvas.Ellipse(cx - r, cy - r, cx + r, cy + r);
-    }
+    DrawAltitudeCircles(canvas, cx, cy, R);
     auto rim = [&](double a) {
         return QPoint(IntPart(cx + std::sin(a) * R), IntPart(cy + std::cos(a) * R));
     };
@@ -490,11 +484,7 @@ void DrawAltitudeLines(Canvas& canvas) {
 }
 
 void DrawZodiac(Canvas& canvas) {
-    const CanvasPen savedPen = canvas.Pen();
-    canvas.SetPen(kZodiacColour, 1, PenMode::Xor);
-    TraceEclipticPath(canvas,
-                      [](const ChartPoint& p) { return QPoint(IntPart(p.x), IntPart(p.y)); });
-    canvas.Pen() = savedPen;
+    DrawZodiacLine(canvas, [](const ChartPoint& p) { return QPoint(IntPart(p.x), IntPart(p.y)); });
 }
 
 void DrawConstellationLines(Canvas& canvas) {

@@ -7,24 +7,31 @@
 #include "chart/chart_view.h"
 #include "core/observer_state.h"
 
+namespace {
+
+// The pixel groups of the magnitude bands: the square for stars up to one magnitude
+// fainter than armsLimit, the arms below it, then the centre, the corners and (for a
+// band of one magnitude) the tips, each one magnitude brighter than the one before.
+void SetPixelBands(StarGlyphShape& g, double m, double armsLimit) {
+    g.square = m >= armsLimit && m < armsLimit + 1.0;
+    g.arms = m < armsLimit;
+    g.centre = m < armsLimit - 1.0;
+    g.corners = m < armsLimit - 2.0;
+    g.tips = m >= armsLimit - 4.0 && m < armsLimit - 3.0;
+}
+
+}  // namespace
+
 StarGlyphShape StarGlyphFor(double m, int zoomFactor) {
     StarGlyphShape g;
     if (zoomFactor == 1) {
         g.centreAlone = m >= 4.5 && m < 5.0;
-        g.square = m >= 3.5 && m < 4.5;
-        g.arms = m < 3.5;
-        g.centre = m < 2.5;
-        g.corners = m < 1.5;
-        g.tips = m >= -0.5 && m < 0.5;
+        SetPixelBands(g, m, 3.5);
         if (m < -0.5) g.discRadius = 2;
         g.setsDiscColours = m < 0.5;
     } else if (zoomFactor == 2) {
         g.centreAlone = m >= 4.5 && m < 5.5;
-        g.square = m >= 3.5 && m < 4.5;
-        g.arms = m < 3.5;
-        g.centre = m < 2.5;
-        g.corners = m < 1.5;
-        g.tips = m >= -0.5 && m < 0.5;
+        SetPixelBands(g, m, 3.5);
         if (m < -2.5)
             g.discRadius = 4;
         else if (m < -0.5)
@@ -34,11 +41,7 @@ StarGlyphShape StarGlyphFor(double m, int zoomFactor) {
         // 4, 8 and any other magnification; 8 and others draw faint stars without
         // a lower limit, 4 stops at 6.5.
         g.centreAlone = zoomFactor == 4 ? (m >= 5.5 && m < 6.5) : m >= 5.5;
-        g.square = m >= 4.5 && m < 5.5;
-        g.arms = m < 4.5;
-        g.centre = m < 3.5;
-        g.corners = m < 2.5;
-        g.tips = m >= 0.5 && m < 1.5;
+        SetPixelBands(g, m, 4.5);
         if (m < -1.5)
             g.discRadius = 4;
         else if (m < 0.5)

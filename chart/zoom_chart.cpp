@@ -13,6 +13,7 @@
 #include "chart/constellation_path.h"
 #include "chart/ecliptic_path.h"
 #include "chart/ephemeris_update.h"
+#include "chart/overlay_lines.h"
 #include "chart/plot_tables.h"
 #include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
@@ -30,8 +31,6 @@ ZoomViewHooks gView;
 ZoomState gState;
 
 const QColor kCompassColour{0, 255, 255};
-const QColor kAltitudeLineColour{128, 0, 0};
-const QColor kZodiacColour{128, 128, 0};
 
 QColor Grey(int level) { return QColor(level, level, level); }
 
@@ -310,20 +309,24 @@ QPoint ZoomMap(double x, double y, int scale) {
 
 QPoint ZoomMap(double x, double y) { return ZoomMap(x, y, CurrentScale()); }
 
-QString ZoomCaption() {
+QString ZoomHeading(const QString& title, const QString& gapBeforeSun, int decimals) {
     const ObserverState& o = Observer();
-    QString place = QString::fromStdString(o.placeName).left(12);
-    place = place.leftJustified(12, QLatin1Char(' '));
+    const QString place =
+        QString::fromStdString(o.placeName).left(12).leftJustified(12, QLatin1Char(' '));
     const MoonState& moon = Moon();
-    return QStringLiteral("Polaride Zoom ") + QString::number(ChartView().zoomFactor) +
-           QStringLiteral(" : ") + place + QStringLiteral("  ") + QString::fromStdString(DateText) +
-           QStringLiteral("  ") + QString::fromStdString(TimeText) + QStringLiteral(" ") +
-           QString::fromStdString(o.zoneName) + QStringLiteral(" :  So ") +
-           QString::number(Sun().altitudeDeg, 'f', 1) + QStringLiteral("°") +
-           QStringLiteral("   Mo ") + QString::number(moon.altitudeDeg, 'f', 1) +
-           QStringLiteral("°  ") + QString::number(moon.illuminatedFraction * 100.0, 'f', 0) +
-           QStringLiteral("%  ") +
+    return title + QString::number(ChartView().zoomFactor) + QStringLiteral(" : ") + place +
+           QStringLiteral("  ") + QString::fromStdString(DateText) + QStringLiteral("  ") +
+           QString::fromStdString(TimeText) + QStringLiteral(" ") +
+           QString::fromStdString(o.zoneName) + QStringLiteral(" :") + gapBeforeSun +
+           QStringLiteral("So ") + QString::number(Sun().altitudeDeg, 'f', decimals) +
+           QStringLiteral("°") + QStringLiteral("   Mo ") +
+           QString::number(moon.altitudeDeg, 'f', decimals) + QStringLiteral("°  ") +
+           QString::number(moon.illuminatedFraction * 100.0, 'f', 0) + QStringLiteral("%  ") +
            (moon.phaseValue >= 1.0 ? QStringLiteral("ab") : QStringLiteral("zu"));
+}
+
+QString ZoomCaption() {
+    return ZoomHeading(QStringLiteral("Polaride Zoom "), QStringLiteral("  "), 1);
 }
 
 double ZoomSatelliteMagnitude(double magnitude, int zoomFactor) {
@@ -391,12 +394,7 @@ void DrawZoomAltitudeLines(Canvas& canvas) {
     const double R = static_cast<double>(ChartView().chartRadius) * ChartView().zoomFactor;
     const CanvasPen savedPen = canvas.Pen();
     const CanvasBrush savedBrush = canvas.Brush();
-    canvas.SetPen(kAltitudeLineColour, 1, PenMode::Xor);
-    canvas.SetBrush(savedBrush.color, BrushStyle::Clear);
-    for (int altitude = 10; altitude <= 80; altitude += 10) {
-        const int r = IntPart(R * std::tan((90.0 - altitude) / 2.0 * kDegToRad));
-        canvas.Ellipse(ox - r, oy - r, ox + r, oy + r);
-    }
+    DrawAltitudeCircles(canvas, ox, oy, R);
     auto rim = [&](double a) { return QPointF(ox + std::sin(a) * R, oy + std::cos(a) * R); };
     // Rim points: rotationRad + pi is north, rotationRad south, -pi/2 east, +pi/2 west.
     const double a = ChartView().rotationRad;
@@ -414,8 +412,5 @@ void DrawZoomAltitudeLines(Canvas& canvas) {
 }
 
 void DrawZoomZodiac(Canvas& canvas) {
-    const CanvasPen savedPen = canvas.Pen();
-    canvas.SetPen(kZodiacColour, 1, PenMode::Xor);
-    TraceEclipticPath(canvas, [](const ChartPoint& p) { return ZoomMap(p.x, p.y); });
-    canvas.Pen() = savedPen;
+    DrawZodiacLine(canvas, [](const ChartPoint& p) { return ZoomMap(p.x, p.y); });
 }

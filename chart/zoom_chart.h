@@ -73,7 +73,12 @@ QPoint ZoomMap(double x, double y, int scale);
 double ZoomMapX(double x);
 double ZoomMapY(double y);
 
-// The caption of a zoom drawing ("Polaride Zoom 2 : Berlin ...").
+// The heading of a zoom drawing for the current DateText and TimeText: title, zoom
+// factor, " : ", place name (12 characters), date, time, zone name, " :", the gap,
+// then "So" and "Mo" with the altitudes to `decimals` places, the Moon's lit percentage
+// and "ab" or "zu" for its phase.
+QString ZoomHeading(const QString& title, const QString& gapBeforeSun, int decimals);
+// The caption of the zoom window ("Polaride Zoom 2 : Berlin ...  :  So -12.3° ...").
 QString ZoomCaption();
 
 // Draws the zoom window. Mode 0 draws at zoomFactor; a mode above 2 is a new

@@ -117,10 +117,8 @@ int RunChart(const std::vector<std::string>& args) {
     if (const std::string problem = ParseOptions(args, opt); !problem.empty())
         return cli::UsageProblem(kCommand, kUsage, problem);
 
-    // Paths given relative to the caller's folder stay valid in the data folder.
-    const std::string out = cli::AbsolutePath(opt.out);
-    const std::string tle = cli::AbsolutePath(opt.tle);
-    if (std::string error = cli::EnterDataFolder(opt.place.dataDir); !error.empty())
+    if (std::string error = cli::EnterDataFolder(opt.place.dataDir, {&opt.out, &opt.tle});
+        !error.empty())
         return cli::UsageProblem(kCommand, kUsage, error);
 
     ObserverState& o = Observer();
@@ -154,10 +152,10 @@ int RunChart(const std::vector<std::string>& args) {
     static char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
 
-    if (!tle.empty()) {
+    if (!opt.tle.empty()) {
         cli::LoadSatelliteMagnitudes();
-        const LoadResult load = LoadElementFile(tle);
-        if (!load.opened) return cli::Failure(kCommand, load.errorText + ": " + tle);
+        const LoadResult load = LoadElementFile(opt.tle);
+        if (!load.opened) return cli::Failure(kCommand, load.errorText + ": " + opt.tle);
         cli::PrintNote(load.noticeText);
         if (!opt.select.empty()) {
             EnsureLeftList();
@@ -176,7 +174,7 @@ int RunChart(const std::vector<std::string>& args) {
     if (!canvas.Image().save(&buffer, "PNG"))
         return cli::Failure(kCommand, "Bild kann nicht erzeugt werden");
     if (std::string problem =
-            cli::WriteWholeFile(out, std::string_view(png.constData(), png.size()));
+            cli::WriteWholeFile(opt.out, std::string_view(png.constData(), png.size()));
         !problem.empty())
         return cli::Failure(kCommand, problem);
     return complete ? cli::kSuccess : cli::kFailure;

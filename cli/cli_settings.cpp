@@ -66,6 +66,11 @@ std::string EnterDataFolder(const std::string& dir) {
     return ec ? "Verzeichnis nicht gefunden: " + dir : std::string();
 }
 
+std::string EnterDataFolder(const std::string& dir, std::initializer_list<std::string*> paths) {
+    for (std::string* path : paths) *path = AbsolutePath(*path);
+    return EnterDataFolder(dir);
+}
+
 SettingsSource::SettingsSource() {
     ApplyDefaultObserverSettings(observer_);
     ObserverState read = observer_;

@@ -8,6 +8,7 @@
 // names every value that did not come from an option.
 #pragma once
 
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -45,6 +46,9 @@ std::string AbsolutePath(const std::string& path);
 // Makes the data folder the working directory (nothing for an empty name); a German
 // problem text when that fails.
 std::string EnterDataFolder(const std::string& dir);
+// The same after making the caller's paths absolute (AbsolutePath), so that they stay
+// valid in the data folder.
+std::string EnterDataFolder(const std::string& dir, std::initializer_list<std::string*> paths);
 
 class SettingsSource {
   public:

@@ -263,9 +263,8 @@ int RunPasses(const std::vector<std::string>& args) {
     Options o;
     if (std::string problem = ParseOptions(args, o); !problem.empty())
         return cli::UsageProblem(kCommand, kUsage, problem);
-    const std::string tlePath = cli::AbsolutePath(o.tlePath);
-    const std::string outPath = cli::AbsolutePath(o.outPath);
-    if (std::string error = cli::EnterDataFolder(o.place.dataDir); !error.empty())
+    if (std::string error = cli::EnterDataFolder(o.place.dataDir, {&o.tlePath, &o.outPath});
+        !error.empty())
         return cli::UsageProblem(kCommand, kUsage, error);
 
     ObserverState& observer = Observer();
@@ -295,12 +294,12 @@ int RunPasses(const std::vector<std::string>& args) {
     // The selection lists follow the load as the selection window's do.
     SatelliteUi ui;
     ui.clearSatelliteViews = ClearSelectionLists;
-    const LoadResult load = LoadElementFile(tlePath, ui, AppendLeftListName);
+    const LoadResult load = LoadElementFile(o.tlePath, ui, AppendLeftListName);
     if (!load.opened) return cli::Failure(kCommand, load.errorText);
     cli::PrintNote(load.noticeText);
     if (load.satelliteCount == 0)
-        return cli::Failure(kCommand, "Keine Satelliten geladen aus " + tlePath);
-    observer.elementFilePath = tlePath;
+        return cli::Failure(kCommand, "Keine Satelliten geladen aus " + o.tlePath);
+    observer.elementFilePath = o.tlePath;
     Select(o);
     if (Satellites().selectedCount == 0) return cli::Failure(kCommand, "Kein Satellit ausgewählt");
 
@@ -323,18 +322,18 @@ int RunPasses(const std::vector<std::string>& args) {
     std::string text;
     if (o.json) {
         text = PassesJson(list);
-    } else if (!outPath.empty()) {
+    } else if (!o.outPath.empty()) {
         text = PassListFileText(lines);
         if (!Latin1Holds(lines)) {
-            cli::PrintNote("Latin-1 kennt nicht alle Zeichen von Ort und Dateiname; in " + outPath +
-                           " stehen sie als \"?\".");
+            cli::PrintNote("Latin-1 kennt nicht alle Zeichen von Ort und Dateiname; in " +
+                           o.outPath + " stehen sie als \"?\".");
         }
     } else {
         for (const std::string& line : lines) text += line + "\n";
     }
-    if (outPath.empty()) {
+    if (o.outPath.empty()) {
         cli::PrintOut(text);
-    } else if (std::string error = cli::WriteWholeFile(outPath, text); !error.empty()) {
+    } else if (std::string error = cli::WriteWholeFile(o.outPath, text); !error.empty()) {
         return cli::Failure(kCommand, error);
     }
     return cli::kSuccess;

@@ -75,8 +75,8 @@ int RunSgp(const std::vector<std::string>& args) {
     if (request.instants.empty())
         return cli::UsageProblem(kCommand, kUsage, "mindestens ein --jd oder --minutes fehlt");
 
-    request.elementFile = cli::AbsolutePath(request.elementFile);
-    if (std::string error = cli::EnterDataFolder(place.dataDir); !error.empty())
+    if (std::string error = cli::EnterDataFolder(place.dataDir, {&request.elementFile});
+        !error.empty())
         return cli::UsageProblem(kCommand, kUsage, error);
     cli::SettingsSource settings;
     ObserverState observer;

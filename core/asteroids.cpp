@@ -21,12 +21,6 @@ double Field(std::string_view line, size_t first, size_t last, const std::string
     return v;
 }
 
-bool ReadLine(std::istream& in, std::string& line) {
-    if (!std::getline(in, line)) return false;
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    return true;
-}
-
 }  // namespace
 
 AsteroidElements ParseAsteroidLine(std::string_view line, const std::string& fileName) {
@@ -43,28 +37,20 @@ AsteroidElements ParseAsteroidLine(std::string_view line, const std::string& fil
 
 AsteroidPair SelectAsteroidPair(JD1900 t, const std::string& path) {
     const std::string name = path;
-    std::string contents;
-    switch (ReadFileContents(path, contents)) {
-        case FileReadStatus::Ok:
-            break;
-        case FileReadStatus::Missing:
-            throw EphemerisFileError::FileNotFound(name);
-        case FileReadStatus::Unreadable:
-            throw EphemerisFileError::Unreadable(name);
-    }
-    std::istringstream in(contents);
+    std::istringstream in(ReadFileContentsOrThrow<EphemerisFileError>(path));
     std::string first;
     std::string second;
-    if (!ReadLine(in, first)) throw EphemerisFileError::EndOfFile(name);
+    if (!GetLineWithoutCr(in, first)) throw EphemerisFileError::EndOfFile(name);
     for (;;) {
-        if (!ReadLine(in, second)) throw EphemerisFileError::EndOfFile(name);
+        if (!GetLineWithoutCr(in, second)) throw EphemerisFileError::EndOfFile(name);
         // Step on while the pair's epoch lies more than 100 days before t. Stopping at the
         // first pair within that bound (rather than waiting for |d| < 100) keeps a gap in
         // the file or an instant exactly between two epochs on the nearest earlier pair.
         // Only the epoch of a pair that is stepped over is read.
         if (t - (Field(first, 1, 7, name) + 0.5 - 2415020.0) <= 100.0) break;
         std::string next;
-        if (!ReadLine(in, next) || numtext::Trim(next).empty()) break;  // end: the last pair
+        if (!GetLineWithoutCr(in, next) || numtext::Trim(next).empty())
+            break;  // end: the last pair
         first.swap(next);
     }
     return {ParseAsteroidLine(first, name), ParseAsteroidLine(second, name)};

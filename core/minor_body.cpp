@@ -10,6 +10,7 @@
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
 #include "core/text_file.h"
+#include "core/vector3.h"
 
 namespace {
 
@@ -38,23 +39,14 @@ class LineReader {
     explicit LineReader(std::istream& in) : in_(in) {}
     std::string Next() {
         std::string line;
-        if (!std::getline(in_, line)) throw EphemerisFileError::EndOfFile(kFileName);
-        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!GetLineWithoutCr(in_, line)) throw EphemerisFileError::EndOfFile(kFileName);
         return line;
     }
-    double Real() {
-        const std::string line = Next();
-        double v = 0.0;
-        if (!numtext::ParseReal(line, v))
-            throw EphemerisFileError::BadFloat(kFileName, numtext::Trim(line));
-        return v;
-    }
+    double Real() { return RealOf(Next()); }
     // A real number that must be greater than (or at least) `bound` to describe an orbit.
     double RealAbove(std::string_view quantity, double bound, bool boundAllowed) {
         const std::string line = Next();
-        double v = 0.0;
-        if (!numtext::ParseReal(line, v))
-            throw EphemerisFileError::BadFloat(kFileName, numtext::Trim(line));
+        const double v = RealOf(line);
         if (boundAllowed ? v < bound : v <= bound)
             throw EphemerisFileError::BadValue(
                 kFileName, quantity, numtext::Trim(line),
@@ -70,20 +62,18 @@ class LineReader {
     }
 
   private:
+    static double RealOf(const std::string& line) {
+        double v = 0.0;
+        if (!numtext::ParseReal(line, v))
+            throw EphemerisFileError::BadFloat(kFileName, numtext::Trim(line));
+        return v;
+    }
+
     std::istream& in_;
 };
 
 CometElements ReadCometFile() {
-    std::string contents;
-    switch (ReadFileContents(kFileName, contents)) {
-        case FileReadStatus::Ok:
-            break;
-        case FileReadStatus::Missing:
-            throw EphemerisFileError::FileNotFound(kFileName);
-        case FileReadStatus::Unreadable:
-            throw EphemerisFileError::Unreadable(kFileName);
-    }
-    std::istringstream in(contents);
+    std::istringstream in(ReadFileContentsOrThrow<EphemerisFileError>(kFileName));
     LineReader r(in);
     gMinorBody.name = r.Next();
     CometElements c;
@@ -135,10 +125,6 @@ double HyperbolicTrueAnomaly(double e, double q, double dt) {
     }
     return 2.0 * std::atan(std::sqrt((e + 1.0) / (e - 1.0)) * std::tanh(h / 2.0));
 }
-
-struct Vector3 {
-    double x = 0.0, y = 0.0, z = 0.0;
-};
 
 struct SkyPlace {
     double raHours = 0.0;

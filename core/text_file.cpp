@@ -3,6 +3,8 @@
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <istream>
+#include <string>
 
 FileReadStatus ReadFileContents(const std::string& path, std::string& contents,
                                 std::size_t maxBytes) {
@@ -31,6 +33,12 @@ FileReadStatus ReadFileContents(const std::string& path, std::string& contents,
         return FileReadStatus::Unreadable;
     }
     return FileReadStatus::Ok;
+}
+
+bool GetLineWithoutCr(std::istream& in, std::string& line) {
+    if (!std::getline(in, line)) return false;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
 }
 
 std::string UnreadableFileMessage(const std::string& fileName) {

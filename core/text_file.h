@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <iosfwd>
 #include <string>
 
 enum class FileReadStatus {
@@ -20,6 +21,27 @@ inline constexpr std::size_t kMaxDataFileBytes = std::size_t{64} << 20;
 // The whole file as bytes. contents is empty unless the status is Ok.
 FileReadStatus ReadFileContents(const std::string& path, std::string& contents,
                                 std::size_t maxBytes = kMaxDataFileBytes);
+
+// The whole file as bytes for a reader whose error type offers FileNotFound(name) and
+// Unreadable(name): those are thrown, naming the path, when the file is missing or
+// cannot be read.
+template <typename Error>
+std::string ReadFileContentsOrThrow(const std::string& path) {
+    std::string contents;
+    switch (ReadFileContents(path, contents)) {
+        case FileReadStatus::Ok:
+            break;
+        case FileReadStatus::Missing:
+            throw Error::FileNotFound(path);
+        case FileReadStatus::Unreadable:
+            throw Error::Unreadable(path);
+    }
+    return contents;
+}
+
+// std::getline with a CR before the LF dropped: one line without its line end (LF or
+// CR LF); false at the end.
+bool GetLineWithoutCr(std::istream& in, std::string& line);
 
 // The message for a file that exists but cannot be read: "Datei NAME kann nicht
 // gelesen werden".

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/timescale.h"
+#include "core/vector3.h"
 
 struct SgpElements;
 
@@ -29,9 +30,6 @@ double QuickAltitude(const SgpElements& elements, JD1900 t);
 
 // The observer's geocentric position at t in Earth radii, equatorial frame of date
 // (the WGS-72 ellipsoid of core/constants.h).
-struct Vector3 {
-    double x = 0.0, y = 0.0, z = 0.0;
-};
 Vector3 ObserverVectorER(JD1900 t);
 
 // Direction of motion in degrees 0..360 of selected satellite k seen at altitude and

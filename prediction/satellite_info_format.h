@@ -27,6 +27,3 @@ std::string HeightMagnitudeText(double standardMagnitude, bool magnitudeKnown, d
 
 // A height rounded to 0.1 km: integer part of 10·v + 0.5, divided by 10.
 double RoundedTenth(double value);
-
-// An 8-bit (Latin-1) text of an element file as UTF-8.
-std::string Latin1ToUtf8(const std::string& text);

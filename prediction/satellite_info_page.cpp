@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/constants.h"
+#include "core/latin1_text.h"
 #include "prediction/satellite_info_format.h"
 #include "satellite/column_number.h"
 

@@ -50,6 +50,18 @@ bool InOrbitClass(int row, OrbitClass orbitClass, double d, JD1900 T) {
     return MolniyaOrbit(state.perigeeRate, elements.eccentricity, elements.meanMotionRevDay, d);
 }
 
+// Keeps the first `count` selected satellites and lets the chart forget the tracked
+// one and redraw.
+void KeepFirstSelected(int count) {
+    SatelliteTable& table = Satellites();
+    table.selectedSets.resize(3 * static_cast<std::size_t>(count));
+    table.selectedRows.resize(static_cast<std::size_t>(count));
+    Selection().rightList.resize(static_cast<std::size_t>(count));
+    table.selectedCount = count;
+    Observer().trackedSatellite = -1;
+    Observer().timeChanged = true;
+}
+
 }  // namespace
 
 void ClearSelectionLists() {
@@ -126,12 +138,7 @@ void RemoveFromSelection(std::vector<int> positions) {
         }
         ++kept;
     }
-    table.selectedSets.resize(3 * static_cast<std::size_t>(kept));
-    table.selectedRows.resize(static_cast<std::size_t>(kept));
-    right.resize(static_cast<std::size_t>(kept));
-    table.selectedCount = kept;
-    Observer().trackedSatellite = -1;
-    Observer().timeChanged = true;
+    KeepFirstSelected(kept);
 }
 
 int AddMarkedRows(std::vector<int> rows) {
@@ -159,17 +166,11 @@ int SelectAllRows(const SelectionProgress& progress) {
 
 void RemoveAllRows(const SelectionProgress& progress) {
     SatelliteTable& table = Satellites();
-    auto& right = Selection().rightList;
     while (table.selectedCount > 0) {
         const int k = table.selectedCount - 1;
         const int row = table.SelectedRow(k);
         if (row >= 1 && row <= kSatelliteCapacity) table.rowSelected[row] = 0;
-        table.selectedSets.resize(3 * static_cast<std::size_t>(k));
-        table.selectedRows.resize(static_cast<std::size_t>(k));
-        right.resize(static_cast<std::size_t>(k));
-        table.selectedCount = k;
-        Observer().trackedSatellite = -1;
-        Observer().timeChanged = true;
+        KeepFirstSelected(k);
         if (progress) progress(k);
     }
 }
