@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "core/non_copyable.h"
+
 class QApplication;
 class QWidget;
 
@@ -13,12 +15,10 @@ class QWidget;
 // SatelliteSelectionWindow, SatelliteInfoWindow, PassDialog, PassListWindow, PlaceListWindow,
 // ObserverDialog, GroundTrackWindow, OrbitClassWindow. All are hidden; AppWindows() points at them
 // while the object lives. They are destroyed in reverse order, the main window last.
-class ProgramWindows {
+class ProgramWindows : NonCopyable {
   public:
     ProgramWindows();
     ~ProgramWindows();
-    ProgramWindows(const ProgramWindows&) = delete;
-    ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     // The windows in creation order.
     const std::vector<QWidget*>& creationOrder() const { return order_; }

@@ -31,6 +31,8 @@
 #include <memory>
 #include <vector>
 
+#include "core/non_copyable.h"
+
 class QPainter;
 class QPaintDevice;
 
@@ -83,7 +85,7 @@ struct CanvasFont {
                              QColor color = Qt::black);
 };
 
-class Canvas {
+class Canvas : NonCopyable {
   public:
     // An owned image of the given size (format RGB32), filled with `background`.
     Canvas(int width, int height, QColor background = Qt::black);
@@ -92,8 +94,6 @@ class Canvas {
     // End() or the destructor.
     explicit Canvas(QPaintDevice* device);
     ~Canvas();
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
 
     // --- the surface ---------------------------------------------------------
     bool HasImage() const { return ownsImage_; }

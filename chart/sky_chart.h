@@ -16,6 +16,7 @@
 #include <functional>
 #include <string>
 
+#include "core/non_copyable.h"
 #include "core/timescale.h"
 
 class Canvas;
@@ -89,12 +90,10 @@ bool DrawSkyChart(Canvas& canvas, std::string* error = nullptr);
 // lives (the chart is drawn from a resize, show or paint handler), a box waits for
 // the event loop: a modal box inside such a handler runs the window's events while
 // the window is still being shown and resized.
-class ChartReportsWait {
+class ChartReportsWait : NonCopyable {
   public:
     ChartReportsWait();
     ~ChartReportsWait();
-    ChartReportsWait(const ChartReportsWait&) = delete;
-    ChartReportsWait& operator=(const ChartReportsWait&) = delete;
 };
 // Forgets the causes already shown (tests).
 void ResetChartReports();

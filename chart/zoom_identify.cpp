@@ -12,6 +12,7 @@
 #include "chart/plot_tables.h"
 #include "chart/zoom_chart.h"
 #include "core/minor_body.h"
+#include "core/non_copyable.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
 #include "satellite/observation.h"
@@ -34,7 +35,7 @@ bool Near(double px, double py, int x, int y, int maxDx, int maxDy, bool dxInclu
 // those of the zoom window (mapped, unrounded; the disc about the zoom offsets with
 // radius R * zoomFactor), so that the main chart's identification finds the objects
 // where the zoom window shows them and computes the same altitudes and azimuths.
-class ZoomedPlotTables {
+class ZoomedPlotTables : NonCopyable {
   public:
     ZoomedPlotTables() {
         stars_ = StarPlotTable();
@@ -84,8 +85,6 @@ class ZoomedPlotTables {
         ChartView().chartCentreY = cy_;
         ChartView().chartRadius = r_;
     }
-    ZoomedPlotTables(const ZoomedPlotTables&) = delete;
-    ZoomedPlotTables& operator=(const ZoomedPlotTables&) = delete;
 
   private:
     StarPlotTableData stars_;

@@ -7,6 +7,7 @@
 #include <numeric>
 #include <utility>
 
+#include "core/non_copyable.h"
 #include "core/observer_state.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_orbit.h"
@@ -32,12 +33,10 @@ constexpr double kSecond = 1.0 / 86400.0;
 constexpr int kMaxSweepSteps = 8640;
 
 // Marks the search as running for its lifetime.
-class ActiveGuard {
+class ActiveGuard : NonCopyable {
   public:
     ActiveGuard() { g_searchActive = true; }
     ~ActiveGuard() { g_searchActive = false; }
-    ActiveGuard(const ActiveGuard&) = delete;
-    ActiveGuard& operator=(const ActiveGuard&) = delete;
 };
 
 int Percent(long long part, long long whole) {

@@ -127,10 +127,7 @@ TEST(GroundTrackGeometry, PolarDayRowsAreLitOverTheWholeWidthPolarNightRowsNot) 
 class GroundTrackWindowTest : public testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
-        ResetChartView();
-        ResetSatelliteTable();
-        ResetSelectionState();
+        testsupport::ResetSatelliteWindowRecords();
         testsupport::PlaceObserverInBerlin(0, 1.0);
         Observer().zoneName = " MEZ";
         fs::copy_file(testsupport::DataPath("welt.bmp"), dir.path() / "welt.bmp");

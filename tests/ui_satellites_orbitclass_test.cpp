@@ -72,10 +72,7 @@ double Number(const std::string& cell) {
 class OrbitClassTest : public testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
-        ResetChartView();
-        ResetSatelliteTable();
-        ResetSelectionState();
+        testsupport::ResetSatelliteWindowRecords();
         ResetSatelliteState();
         testsupport::PlaceObserverInBerlin(50, 1.0);
         Observer().zoneName = " MEZ";

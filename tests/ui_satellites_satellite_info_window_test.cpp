@@ -13,6 +13,7 @@
 #include "satellite/satellite_table.h"
 #include "support/observer_place.h"
 #include "support/test_paths.h"
+#include "support/ui/satellite_fixture.h"
 #include "support/ui/scripted_dialogs.h"
 #include "ui/satellites/satellite_info_window.h"
 
@@ -25,10 +26,7 @@ using testing::StartsWith;
 class SatelliteInfoWindowTest : public testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
-        ResetChartView();
-        ResetSatelliteTable();
-        ResetSelectionState();
+        testsupport::ResetSatelliteWindowRecords();
         testsupport::ScopedWorkingDir here(work.path());
         ClearSelectionLists();
         ASSERT_EQ(LoadElementFile(testsupport::FixturePath("selection/mixed-2018.tle").string(), {},

@@ -8,9 +8,11 @@
 
 #include <csignal>
 
+#include "core/non_copyable.h"
+
 namespace testsupport {
 
-class ScopedFileSizeLimit {
+class ScopedFileSizeLimit : NonCopyable {
   public:
     explicit ScopedFileSizeLimit(rlim_t bytes) {
         getrlimit(RLIMIT_FSIZE, &saved_);
@@ -23,8 +25,6 @@ class ScopedFileSizeLimit {
         setrlimit(RLIMIT_FSIZE, &saved_);
         std::signal(SIGXFSZ, previousHandler_);
     }
-    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
-    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
 
   private:
     rlimit saved_{};

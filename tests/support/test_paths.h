@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "core/non_copyable.h"
+
 namespace testsupport {
 
 std::filesystem::path FixturePath(const std::string& name);
@@ -13,28 +15,24 @@ std::filesystem::path DataPath(const std::string& name);
 std::filesystem::path SharedPath();
 
 // A fresh empty temporary folder, removed with the object.
-class TempDir {
-public:
+class TempDir : NonCopyable {
+  public:
     TempDir();
     ~TempDir();
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return path_; }
     std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
 
-private:
+  private:
     std::filesystem::path path_;
 };
 
 // Changes the working directory for the lifetime of the object.
-class ScopedWorkingDir {
-public:
+class ScopedWorkingDir : NonCopyable {
+  public:
     explicit ScopedWorkingDir(const std::filesystem::path& dir);
     ~ScopedWorkingDir();
-    ScopedWorkingDir(const ScopedWorkingDir&) = delete;
-    ScopedWorkingDir& operator=(const ScopedWorkingDir&) = delete;
 
-private:
+  private:
     std::filesystem::path previous_;
 };
 

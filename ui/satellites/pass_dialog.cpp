@@ -10,6 +10,7 @@
 
 #include "catalog/settings_file.h"
 #include "core/date_text.h"
+#include "core/non_copyable.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
 #include "prediction/night_window.h"
@@ -33,12 +34,10 @@ bool FieldInteger(const QLineEdit* field, int& value) {
 }
 
 // Sets a field's text without running its change handler.
-class Quiet {
+class Quiet : NonCopyable {
   public:
     explicit Quiet(bool& flag) : flag_(flag), old_(flag) { flag_ = true; }
     ~Quiet() { flag_ = old_; }
-    Quiet(const Quiet&) = delete;
-    Quiet& operator=(const Quiet&) = delete;
 
   private:
     bool& flag_;

@@ -2,11 +2,20 @@
 
 #include <sstream>
 
+#include "chart/chart_view.h"
 #include "core/observer_state.h"
 #include "prediction/selection_model.h"
+#include "prediction/selection_state.h"
 #include "satellite/satellite_table.h"
 
 namespace testsupport {
+
+void ResetSatelliteWindowRecords() {
+    ResetObserverState();
+    ResetChartView();
+    ResetSatelliteTable();
+    ResetSelectionState();
+}
 
 void LoadAndSelectAll(const std::string& text) {
     std::istringstream in(text);

@@ -6,6 +6,10 @@
 
 namespace testsupport {
 
+// The records a satellite window works on, back to their start: observer, chart view,
+// satellite table and selection.
+void ResetSatelliteWindowRecords();
+
 // Loads the element text (name line, line 1, line 2 per satellite) and selects all.
 void LoadAndSelectAll(const std::string& text);
 

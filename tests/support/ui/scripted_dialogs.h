@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/non_copyable.h"
 #include "ui/common/dialogs.h"
 
 namespace testsupport {
@@ -65,12 +66,10 @@ class ScriptedDialogs : public Dialogs {
 };
 
 // Installs a ScriptedDialogs for the lifetime of the object and restores the previous one.
-class ScopedScriptedDialogs {
+class ScopedScriptedDialogs : NonCopyable {
   public:
     ScopedScriptedDialogs();
     ~ScopedScriptedDialogs();
-    ScopedScriptedDialogs(const ScopedScriptedDialogs&) = delete;
-    ScopedScriptedDialogs& operator=(const ScopedScriptedDialogs&) = delete;
     ScriptedDialogs& operator*() { return dialogs_; }
     ScriptedDialogs* operator->() { return &dialogs_; }
     ScriptedDialogs& get() { return dialogs_; }
