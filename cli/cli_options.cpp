@@ -6,6 +6,7 @@
 #include "core/date_text.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
+#include "satellite/catalog_number.h"
 
 namespace cli {
 
@@ -86,8 +87,9 @@ std::string ReadInstant(std::string_view option, const std::string& text, JD1900
 
 std::string ReadCatalogNumber(std::string_view option, const std::string& text, double& number) {
     int value = 0;
-    if (!numtext::ParseInteger(text, value) || value < 0 || value > 99999)
-        return InvalidEntry(Named(option, "'" + text + "' ist keine Katalognummer (0..99999)"));
+    if (!numtext::ParseInteger(text, value) || value < 0 || value > kMaxCatalogNumber)
+        return InvalidEntry(Named(option, "'" + text + "' ist keine Katalognummer (0.." +
+                                              std::to_string(kMaxCatalogNumber) + ")"));
     number = value;
     return {};
 }

@@ -5,6 +5,7 @@
 
 #include "core/observer_state.h"
 #include "prediction/selection_state.h"
+#include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
 #include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
@@ -232,7 +233,7 @@ FilterOutcome ApplyRangeFilter(RangeKind kind, std::string_view loText, std::str
 int SelectCatalogNumbers(const std::vector<double>& numbers) {
     int added = 0;
     for (int row = 1, rows = LoadedRows(); row <= rows; ++row) {
-        const auto number = ColumnNumber(Line1OfRow(row), 3, 7);
+        const auto number = CatalogNumberOfLine(Line1OfRow(row));
         if (!IsSelected(row) && number &&
             std::find(numbers.begin(), numbers.end(), *number) != numbers.end() &&
             AddToSelection(row))

@@ -5,12 +5,15 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "core/observer_state.h"
 #include "core/text_file.h"
+#include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
 #include "satellite/element_cache.h"
 #include "satellite/magnitude_table.h"
+#include "satellite/omm_csv.h"
 #include "satellite/text_lines.h"
 
 namespace {
@@ -176,7 +179,7 @@ std::vector<double> ReadFlareList(const std::string& path, std::string* errorTex
     while (numbers.size() < static_cast<std::size_t>(kFlareListCapacity)) {
         if (!ReadTextLine(in, name, tooLong) || tooLong) break;
         if (!ReadTextLine(in, line1, tooLong) || tooLong) break;
-        const auto number = ColumnNumber(line1, 3, 7);
+        const auto number = CatalogNumberOfLine(line1);
         if (!number) break;  // a record that does not convert ends the list
         numbers.push_back(*number);
         if (!ReadTextLine(in, line2, tooLong) || tooLong) break;
@@ -247,7 +250,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
             continue;
         }
 
-        const double catalog = ColumnNumber(record.set.line1, 3, 7).value_or(0.0);
+        const double catalog = CatalogNumberOfLine(record.set.line1).value_or(0.0);
         record.flareCapable =
             std::binary_search(flareList.begin(), flareList.end(), catalog) ? 1 : 0;
         if (const auto nameMagnitude = ColumnNumber(record.set.nameLine, 31, 35)) {
@@ -335,6 +338,35 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
 
 }  // namespace
 
+namespace {
+
+// An OMM CSV file: its records turned into element lines and loaded as a two-line
+// file would be; records that cannot be converted are named by their file line.
+LoadResult LoadOmmCsv(std::istream& in, const std::string& path, const SatelliteUi& ui,
+                      const std::function<void(const std::string&)>& displayName) {
+    std::ostringstream contents;
+    contents << in.rdbuf();
+    if (in.bad()) {
+        LoadResult result;
+        result.errorText = UnreadableFileMessage(path) + ".";
+        return result;
+    }
+    const OmmConversion converted = ConvertOmmCsv(contents.str());
+    std::istringstream lines(converted.elementText);
+    LoadResult result = LoadElements(lines, path, ui, displayName);
+    if (result.opened && !converted.unreadableLines.empty()) {
+        std::string notice = "Nicht geladen (OMM-Datensatz nicht lesbar): Zeile";
+        if (converted.unreadableLines.size() > 1) notice += "n";
+        for (std::size_t k = 0; k < converted.unreadableLines.size(); ++k)
+            notice += (k == 0 ? " " : ", ") + std::to_string(converted.unreadableLines[k]);
+        result.noticeText =
+            notice + "." + (result.noticeText.empty() ? "" : "\n") + result.noticeText;
+    }
+    return result;
+}
+
+}  // namespace
+
 LoadResult LoadElementFile(const std::string& path, const SatelliteUi& ui,
                            const std::function<void(const std::string&)>& displayName) {
     LoadResult result;
@@ -350,7 +382,13 @@ LoadResult LoadElementFile(const std::string& path, const SatelliteUi& ui,
         result.errorText = OpenError(path);
         return result;
     }
-    return LoadElements(in, path, ui, displayName);
+    char start[16] = {};
+    in.read(start, sizeof start);
+    const bool omm = IsOmmCsv(std::string_view(start, static_cast<std::size_t>(in.gcount())));
+    in.clear();
+    in.seekg(0);
+    if (!omm) return LoadElements(in, path, ui, displayName);
+    return LoadOmmCsv(in, path, ui, displayName);
 }
 
 LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui,

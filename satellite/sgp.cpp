@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "core/constants.h"
+#include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
 #include "satellite/satellite_state.h"
 
@@ -93,7 +94,7 @@ bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElement
         return false;
 
     SgpElements el;
-    el.catalogNumber = ColumnNumber(line1, 3, 7).value_or(0.0);
+    el.catalogNumber = CatalogNumberOfLine(line1).value_or(0.0);
     const int year = *year2 >= 57 ? 1900 + *year2 : 2000 + *year2;
     el.epoch = JulianDay1900(year, 1, *day) + *fraction;
     el.ndot2 = *ndot2;

@@ -6,6 +6,7 @@
 #include "core/constants.h"
 #include "core/json_text.h"
 #include "core/observer_state.h"
+#include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_state.h"
@@ -40,7 +41,7 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
         if (request.index <= load.satelliteCount) row = request.index;
     } else {
         for (int r = 1; r <= load.satelliteCount && row == 0; ++r) {
-            const auto number = ColumnNumber(table.Row(r).line1, 3, 7);
+            const auto number = CatalogNumberOfLine(table.Row(r).line1);
             if (number && *number == request.catalogNumber) row = r;
         }
     }
@@ -91,7 +92,7 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
 
         Json json = {
             {"name", JsonString(TrimmedName(set.nameLine))},
-            {"catnr", JsonNumber(ColumnNumber(set.line1, 3, 7).value_or(0.0))},
+            {"catnr", JsonNumber(CatalogNumberOfLine(set.line1).value_or(0.0))},
             {"epoch_jd1900", parsed ? JsonNumber(elements.epoch) : nullptr},
             {"minutes_since_epoch", parsed ? JsonNumber((t - elements.epoch) * 1440.0) : nullptr}};
         // Nothing of a failed propagation is meaningful: its values are null.

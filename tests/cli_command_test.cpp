@@ -92,7 +92,7 @@ TEST_F(CliTest, RefusesValuesTheWindowsRefuse) {
          "Die Anzahl Tage muss zwischen 1 und 366 liegen."},
         {Args(Args(passes, date), {"--minutes", "0"}), "Die Dauer muss zwischen 1 und"},
         {Args(Args(passes, date), {"--nights", "x"}), "'x' ist kein gültiger Integerwert"},
-        {Args(Args(passes, date), {"--catnr", "1,123456"}), "keine Katalognummer"},
+        {Args(Args(passes, date), {"--catnr", "1,340000"}), "keine Katalognummer"},
         {{"ephem", "--jd", "1e12"}, "Ungültige Eingabe: --jd"},
         {{"ephem", "--jd", "45000", "--zone", "1e300"}, "Fehler bei Zeitzone"},
         {{"sgp", "--tle", "sets.tle", "--index", "1", "--jd", "45000", "--height", "-1e9"},
