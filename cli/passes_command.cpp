@@ -12,6 +12,7 @@
 #include "core/json_text.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
+#include "prediction/element_age.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_dialog_display.h"
 #include "prediction/pass_lines.h"
@@ -225,7 +226,9 @@ std::string PassesJson(const PassListState& list) {
                           {"magnitude", JsonNumber(p.magnitude)},
                           {"magnitude_known", p.magnitudeKnown},
                           {"sun_alt_deg", JsonNumber(p.sunAltitudeDeg)},
-                          {"shadow_boundary", p.shadowBoundary}});
+                          {"shadow_boundary", p.shadowBoundary},
+                          {"element_age_days",
+                           JsonNumber(ElementAgeDays(p.satelliteNumber, p.time).value_or(0.0))}});
     }
     return jsontext::JsonRows(passes, jsontext::Layout::Spaced, "  ") + "\n";
 }
@@ -307,6 +310,9 @@ int RunPasses(const std::vector<std::string>& args) {
         PassWindow().windowStart = observer.currentJD;
         PassWindow().windowEnd = observer.currentJD + count / 1440.0;
     }
+    const JD1900 searchEnd =
+        search.durationMode ? PassWindow().windowEnd : observer.currentJD + search.nights + 1.0;
+    cli::PrintNote(StaleElementsText(StaleSelectedElements(observer.currentJD, searchEnd)));
     CliListener listener;
     const PassSearchResult result = PassSearch(search, listener);
     cli::PrintNote(SkippedSatellitesText(result.skipped));

@@ -5,6 +5,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <set>
 #include <string>
 #include <vector>
@@ -235,6 +236,28 @@ TEST_F(CliTest, SetsLeftOutAreNamedOnStandardError) {
     EXPECT_NE(run.err.find("Zeile 4"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("Hinweis: Zeile 5: ZERO"), std::string::npos) << run.err;
     EXPECT_NE(run.out.find(" K\xc3\xb6nig "), std::string::npos);
+}
+
+TEST_F(CliTest, ElementsMoreThanFourteenDaysFromTheirEpochAreNamed) {
+    // The set's epoch is 27.04.2026 08:40 UT; one hour from 12:00 MESZ (10:00 UT).
+    for (const auto& [date, warned] : {std::pair{"10.05.2026", false}, {"12.05.2026", true}}) {
+        const CliRun run =
+            RunCli(dir_.path(), {"passes", "--tle", "sets.tle", "--all", "--date", date, "--time",
+                                 "12:00:00", "--zone", "2", "--minutes", "60"});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.err.find("Die Elemente von 1 ausgewählten Satelliten sind älter als 14 "
+                               "Tage (bis zu 15 Tage).") != std::string::npos,
+                  warned)
+            << date << run.err;
+    }
+    const CliRun night =
+        RunCli(dir_.path(), Args({"passes", "--tle", "sets.tle", "--all", "--json"}, kBerlinNight));
+    const auto passes = nlohmann::json::parse(night.out);
+    ASSERT_FALSE(passes.empty());
+    for (const auto& pass : passes) {
+        const double age = pass.at("element_age_days");
+        EXPECT_NEAR(age, pass.at("time_jd1900").get<double>() - 46137.86127981, 1e-6);
+    }
 }
 
 TEST_F(CliTest, SunLimitIsRaisedAsTheDialogRaisesIt) {
