@@ -111,8 +111,9 @@ std::optional<std::string> EpochField(const std::string& epoch) {
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     const int dayOfYear = kDaysBefore[month - 1] + day + (leap && month > 2 ? 1 : 0);
     const double fraction = (hour + minute / 60.0 + second / 3600.0) / 24.0;
-    std::string text = Printed("%012.8f", dayOfYear + fraction);  // "117.36127981"
-    return Printed("%02.0f", static_cast<double>(year % 100)) + text;
+    char yearDigits[8];
+    std::snprintf(yearDigits, sizeof yearDigits, "%02d", year % 100);
+    return yearDigits + Printed("%012.8f", dayOfYear + fraction);  // "26" + "117.36127981"
 }
 
 // "1998-067A" as "98067A  ".
