@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <charconv>
-#include <deque>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,6 +10,7 @@
 #include "core/text_file.h"
 #include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
+#include "satellite/element_records.h"
 #include "satellite/element_cache.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/omm_csv.h"
@@ -22,93 +22,6 @@ SatelliteTable gSatelliteTable;
 
 // Notes on lines that were not taken list at most this many runs of line numbers.
 constexpr std::size_t kMaxListedRuns = 10;
-
-// One line of an element file with its line number (from 1).
-struct SourceLine {
-    std::string text;
-    int number = 0;
-};
-
-// The lines of an element file with a look-ahead of a few lines. Empty lines are
-// passed over (they separate nothing and belong to no record). Reading ends at the end
-// of the file, at a line too long for the reader, or at a read error.
-class ElementLines {
-  public:
-    explicit ElementLines(std::istream& in) : in_(in) {}
-
-    // The line `ahead` places after the next one; nullptr when the file ends before it.
-    const SourceLine* Peek(std::size_t ahead) {
-        while (ahead >= queue_.size() && Fill()) {
-        }
-        return ahead < queue_.size() ? &queue_[ahead] : nullptr;
-    }
-    void Drop(std::size_t count) {
-        queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(count));
-    }
-    // The line that was too long for the reader (0: none).
-    int tooLongLine() const { return tooLongLine_; }
-    bool readError() const { return readError_; }
-
-  private:
-    bool Fill() {
-        if (ended_) return false;
-        for (;;) {
-            std::string text;
-            bool tooLong = false;
-            if (!ReadTextLine(in_, text, tooLong)) {
-                readError_ = in_.bad();
-                ended_ = true;
-                return false;
-            }
-            ++number_;
-            // A byte-order mark that some editors put before the first line.
-            if (number_ == 1 && text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
-            if (tooLong) {
-                tooLongLine_ = number_;
-                ended_ = true;
-                return false;
-            }
-            if (text.empty()) continue;
-            queue_.push_back({std::move(text), number_});
-            return true;
-        }
-    }
-
-    std::istream& in_;
-    std::deque<SourceLine> queue_;  // references stay valid while it grows
-    int number_ = 0;
-    int tooLongLine_ = 0;
-    bool readError_ = false;
-    bool ended_ = false;
-};
-
-// The first character of the element lines; no more is asked of a record that has a
-// name line (the numbers are cut from fixed columns when it is used).
-bool IsLine1(const SourceLine* line) { return line && line->text.front() == '1'; }
-bool IsLine2(const SourceLine* line) { return line && line->text.front() == '2'; }
-
-// A line that is surely an element line 1 or 2 and never a name line: the line number
-// and a blank, and the length of an element line.
-bool LooksLikeElementLine(const std::string& text) {
-    return text.size() >= 60 && (text[0] == '1' || text[0] == '2') && text[1] == ' ';
-}
-
-// A set without a name line: line 1 directly followed by its line 2, both with the
-// same catalogue number in columns 3-7.
-bool IsNamelessSet(const SourceLine* line1, const SourceLine* line2) {
-    return line1 && line2 && LooksLikeElementLine(line1->text) && line1->text[0] == '1' &&
-           LooksLikeElementLine(line2->text) && line2->text[0] == '2' &&
-           ColumnText(line1->text, 3, 7) == ColumnText(line2->text, 3, 7);
-}
-
-// The name line given to a set without one: its catalogue number.
-std::string NameFromCatalogueNumber(const std::string& line1) {
-    std::string_view number = ColumnText(line1, 3, 7);
-    while (!number.empty() && number.front() == ' ') number.remove_prefix(1);
-    return std::string(number);
-}
-
-bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
 
 // "Zeile 7", "Zeilen 9-12", ... for ascending line numbers.
 std::string LineRuns(const std::vector<int>& lines) {
@@ -223,32 +136,15 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     const int magnitudeCount = std::clamp(magnitudes.count, 0, kMagnitudeTableCapacity);
 
     std::vector<LoadedRecord> records;
-    std::vector<int> skippedLines;
-    ElementLines lines(in);
+    ElementRecordReader lines(in);
     std::size_t captioned = static_cast<std::size_t>(-1);
     while (records.size() < static_cast<std::size_t>(kSatelliteCapacity)) {
         if (records.size() % 100 == 0 && records.size() != captioned && ui.setCaption) {
             captioned = records.size();
             ui.setCaption("Lese Satelliten-Elemente..." + std::to_string(records.size()));
         }
-        const SourceLine* first = lines.Peek(0);
-        if (!first) break;
-        const SourceLine* second = lines.Peek(1);
         LoadedRecord record;
-        record.fileLine = first->number;
-        if (IsNamelessSet(first, second)) {
-            record.set = {NameFromCatalogueNumber(first->text), first->text, second->text};
-            lines.Drop(2);
-        } else if (const SourceLine* third = lines.Peek(2);
-                   !LooksLikeElementLine(first->text) && IsLine1(second) && IsLine2(third)) {
-            record.set = {first->text, second->text, third->text};
-            lines.Drop(3);
-        } else {
-            // Starts no record: reported, and the next line is tried as a record's start.
-            if (!IsBlank(first->text)) skippedLines.push_back(first->number);
-            lines.Drop(1);
-            continue;
-        }
+        if (!lines.Next(record.set, record.fileLine)) break;
 
         const double catalog = CatalogNumberOfLine(record.set.line1).value_or(0.0);
         record.flareCapable =
@@ -271,8 +167,8 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
         records.push_back(std::move(record));
     }
     // Only a line that is left over tells that the limit cut the file.
-    const SourceLine* beyondLimit =
-        records.size() == static_cast<std::size_t>(kSatelliteCapacity) ? lines.Peek(0) : nullptr;
+    const int beyondLimit =
+        records.size() == static_cast<std::size_t>(kSatelliteCapacity) ? lines.NextLineNumber() : 0;
 
     if (lines.readError()) {
         result.errorText = fileName.empty() ? "Die Bahnelemente können nicht gelesen werden."
@@ -315,19 +211,19 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     observer.timeChanged = true;
     result.satelliteCount = r;
 
-    if (!skippedLines.empty())
-        notes.push_back(
-            "Nicht geladen (kein vollständiger Elementsatz): " + LineRuns(skippedLines) + ".");
+    if (!lines.skippedLines().empty())
+        notes.push_back("Nicht geladen (kein vollständiger Elementsatz): " +
+                        LineRuns(lines.skippedLines()) + ".");
     if (const int line = lines.tooLongLine(); line > 0)
         notes.push_back("Zeile zu lang: Zeile " + std::to_string(line) + " hat mehr als " +
                         std::to_string(kMaxKeptLineLength) +
                         " Zeichen; die Datei wurde nur bis Zeile " + std::to_string(line - 1) +
                         " gelesen.");
-    if (beyondLimit)
+    if (beyondLimit > 0)
         notes.push_back("Mehr als " + std::to_string(kSatelliteCapacity) +
                         " Elementsätze: geladen sind die ersten " +
                         std::to_string(kSatelliteCapacity) + ", die Datei ab Zeile " +
-                        std::to_string(beyondLimit->number) + " wurde nicht gelesen.");
+                        std::to_string(beyondLimit) + " wurde nicht gelesen.");
     for (const std::string& note : notes) {
         if (!result.noticeText.empty()) result.noticeText += "\n";
         result.noticeText += note;
