@@ -130,7 +130,7 @@ std::vector<std::string> SettingsLines(const ObserverState& observer,
                                        const SettingsFields& fields) {
     const PassDialogSettings& pass = fields.pass;
     const SelectionFilterSettings& selection = fields.selection;
-    return {
+    std::vector<std::string> lines = {
         observer.placeName,
         numtext::FormatNumber(observer.longitudeDeg),
         numtext::FormatNumber(observer.latitudeDeg),
@@ -157,6 +157,8 @@ std::vector<std::string> SettingsLines(const ObserverState& observer,
         selection.inclinationMin,
         selection.inclinationMax,
     };
+    if (!fields.elementServiceUrl.empty()) lines.push_back(fields.elementServiceUrl);
+    return lines;
 }
 
 SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& observer,
@@ -217,8 +219,8 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
         int index = 0;
         if (!numtext::ParseInteger(*text, index))
             fail(numtext::BadIntegerMessage(*text));
-        else if (index < 1 || index > 3)
-            fail(OutOfRangeMessage(9, *text, 1, 3));
+        else if (index < 1 || index > kElementFileTypeCount)
+            fail(OutOfRangeMessage(9, *text, 1, kElementFileTypeCount));
         else
             fields.elementFilterIndex = index;
     }
@@ -243,6 +245,12 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     copy(21, fields.selection.apogeeMax);
     copy(22, fields.selection.inclinationMin);
     copy(23, fields.selection.inclinationMax);
+    if (lines.size() > kSettingsLineCount) {
+        const std::string address = Latin1ToUtf8(lines[kSettingsLineCount]);
+        const auto begin = address.find_first_not_of(' ');
+        if (begin != std::string::npos)
+            fields.elementServiceUrl = address.substr(begin, address.find_last_not_of(' ') - begin + 1);
+    }
 
     observer.setLatitude(observer.latitudeDeg);
     return result;

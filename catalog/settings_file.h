@@ -1,7 +1,7 @@
 // The settings file "polaride.cfg": 23 positional lines, one value per line, Latin-1,
 // lines ended by CR LF (CR LF and LF are read alike).
 //
-//  1 place name            9 element-file dialog: file type 1..3
+//  1 place name            9 element-file dialog: file type 1..4
 //  2 longitude, deg east  10 element-file dialog: full path of the last file
 //  3 latitude, deg        11-14 pass dialog fields: days, min. satellite altitude,
 //  4 height, m                  max. Sun altitude, limiting magnitude (texts as typed)
@@ -9,6 +9,7 @@
 //  6 zone offset, h       16 chart display flags, five digits "0"/"1"
 //  7 limiting magnitude   17-23 selection window filters: name, perigee min/max,
 //  8 folder of line 10          apogee min/max, inclination min/max (texts as typed)
+// 24 (optional) the address of the element service, written only when one was set
 //
 // The main window reads the file at creation (into ObserverState and SettingsFields)
 // and writes it when it closes. The pass dialog and the selection window take their
@@ -27,6 +28,8 @@ struct ObserverState;
 
 inline constexpr const char* kSettingsFileName = "polaride.cfg";
 inline constexpr int kSettingsLineCount = 23;
+// The file types of the element-file dialog: all, old names, two-line, OMM CSV.
+inline constexpr int kElementFileTypeCount = 4;
 
 // Lines 11-15: the pass prediction dialog's fields.
 struct PassDialogSettings {
@@ -53,10 +56,11 @@ struct SelectionFilterSettings {
 // Lines 8-10 and 11-15, 17-23: everything of the file that is not ObserverState.
 struct SettingsFields {
     std::string elementFolder;    // line 8, derived from elementFileName when written
-    int elementFilterIndex = 3;   // line 9, 1..3 ("TLE-Dateien (*.tle)" by design)
+    int elementFilterIndex = 3;   // line 9, 1..4 ("TLE-Dateien (*.tle)" by design)
     std::string elementFileName;  // line 10, the dialog's proposed file name
     PassDialogSettings pass;
     SelectionFilterSettings selection;
+    std::string elementServiceUrl;  // line 24; empty: the public service
 };
 
 // The one SettingsFields of the process, and handy views of its parts.
@@ -86,7 +90,8 @@ std::array<bool, 5> FlagsFromWord(std::string_view word);
 // "C:\bahn\iss.tle" -> "C:\bahn\"; no separator or empty: "".
 std::string FolderOfElementFile(std::string_view fileName);
 
-// The 23 lines as the writer produces them (UTF-8 texts, no line ends).
+// The 23 lines as the writer produces them (UTF-8 texts, no line ends), and line 24
+// when an element service address is set.
 std::vector<std::string> SettingsLines(const ObserverState& observer, const SettingsFields& fields);
 
 // ---- Reading and writing ------------------------------------------------------
@@ -100,7 +105,7 @@ struct SettingsReadResult {
 // Reads the file into `observer` (lines 1-7, 16; sine and cosine of the latitude
 // follow) and `fields` (lines 8-15, 17-23). A line that is missing, does not convert
 // or lies outside the values the windows accept (longitude -180..360, latitude
-// -90..90, the bounds of catalog/place_numbers.h, file type 1..3) keeps the default;
+// -90..90, the bounds of catalog/place_numbers.h, file type 1..4) keeps the default;
 // a missing file leaves everything at the defaults. Shows nothing: the caller
 // reports errorText (every failure, one per line).
 SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& observer,

@@ -258,6 +258,19 @@ TEST_F(SettingsFileTest, LineFeedOnlyFilesReadAlike) {
     EXPECT_EQ(fields.selection.inclinationMax, "6");
 }
 
+TEST_F(SettingsFileTest, AnElementServiceAddressIsALineTwentyFourOnlyWhenSet) {
+    const std::string path = (dir / "polaride.cfg").string();
+    ASSERT_TRUE(WriteSettingsFile(path, Observer(), Settings()));
+    EXPECT_EQ(SplitCrLf(testsupport::ReadTextFile(path)).size(), 23u);
+    Settings().elementServiceUrl = "http://spiegel.example/gp.php";
+    ASSERT_TRUE(WriteSettingsFile(path, Observer(), Settings()));
+    EXPECT_EQ(SplitCrLf(testsupport::ReadTextFile(path)).back(), "http://spiegel.example/gp.php");
+    ObserverState observer;
+    SettingsFields fields;
+    EXPECT_TRUE(ReadSettingsFile(path, observer, fields).ok);
+    EXPECT_EQ(fields.elementServiceUrl, "http://spiegel.example/gp.php");
+}
+
 TEST_F(SettingsFileTest, ShippedFirstRunFileHoldsAPlaceAndTheDesignDefaults) {
     const auto path = testsupport::DataPath("polaride.cfg");
     const std::string bytes = testsupport::ReadTextFile(path);

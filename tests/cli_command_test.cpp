@@ -2,8 +2,6 @@
 // its exit status, standard output and standard error.
 #include <gtest/gtest.h>
 
-#include <QProcess>
-#include <QStringList>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <set>
@@ -11,36 +9,17 @@
 #include <vector>
 
 #include "core/json_text.h"
+#include "support/cli_run.h"
 #include "support/test_paths.h"
 
 namespace {
 
+using testsupport::CliRun;
 using testsupport::DataPath;
+using testsupport::RunCli;
 using testsupport::ReadTextFile;
 using testsupport::TempDir;
 using testsupport::WriteTextFile;
-
-struct CliRun {
-    int status = -1;
-    std::string out, err;
-};
-
-// Runs the program in dir; standard output goes to outputFile when one is named.
-CliRun RunCli(const std::filesystem::path& dir, const std::vector<std::string>& args,
-              const char* outputFile = nullptr) {
-    QStringList list;
-    for (const std::string& a : args) list << QString::fromStdString(a);
-    QProcess process;
-    process.setWorkingDirectory(QString::fromStdString(dir.string()));
-    if (outputFile) process.setStandardOutputFile(QString::fromUtf8(outputFile));
-    process.start(QStringLiteral(POLARIDE_CLI_PATH), list);
-    process.waitForFinished(-1);
-    CliRun run;
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput().toStdString();
-    run.err = process.readAllStandardError().toStdString();
-    return run;
-}
 
 bool IsUtf8(const std::string& text) { return jsontext::ReadableUtf8(text) == text; }
 

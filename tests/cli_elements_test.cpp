@@ -1,0 +1,59 @@
+// polaride-cli elements against a local server: the served sets in the file, the OMM
+// form read like the two-line one, and a failure that leaves the file alone.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <nlohmann/json.hpp>
+
+#include "support/cli_run.h"
+#include "support/local_http_server.h"
+#include "support/test_paths.h"
+
+namespace {
+
+using testsupport::FixturePath;
+using testsupport::ReadTextFile;
+using testsupport::RunCli;
+
+std::vector<double> IssPosition(const testsupport::TempDir& dir, const std::string& file) {
+    const testsupport::CliRun run = RunCli(
+        dir.path(), {"sgp", "--tle", file, "--catnr", "25544", "--minutes", "0", "--data",
+                     testsupport::DataPath("").string()});
+    EXPECT_EQ(run.status, 0) << run.err;
+    return nlohmann::json::parse(run.out).at("position_km").get<std::vector<double>>();
+}
+
+TEST(CliElements, TheServedSetsAreWrittenAndTheOmmFormGivesTheSamePosition) {
+    testsupport::LocalHttpServer server;
+    server.Answer("FORMAT=tle", {200, ReadTextFile(FixturePath("download/visual.tle"))});
+    server.Answer("FORMAT=csv", {200, ReadTextFile(FixturePath("download/visual.csv"))});
+    testsupport::TempDir dir;
+    for (const char* file : {"v.tle", "v.csv"}) {
+        const testsupport::CliRun run =
+            RunCli(dir.path(), {"elements", "--url", server.BaseUrl(), "--group", "visual",
+                                "--out", (dir / file).string()});
+        EXPECT_EQ(run.status, 0) << run.err;
+        EXPECT_EQ(run.out, "2 Satelliten geschrieben\n");
+    }
+    EXPECT_EQ(ReadTextFile(dir / "v.tle"), ReadTextFile(FixturePath("download/visual.tle")));
+    const std::vector<double> tle = IssPosition(dir, (dir / "v.tle").string());
+    const std::vector<double> csv = IssPosition(dir, (dir / "v.csv").string());
+    ASSERT_EQ(tle.size(), 3u);
+    ASSERT_EQ(csv.size(), 3u);
+    EXPECT_LT(std::hypot(tle[0] - csv[0], tle[1] - csv[1], tle[2] - csv[2]), 1.0);
+}
+
+TEST(CliElements, AnHttpErrorLeavesTheFileAndSaysSoInGerman) {
+    testsupport::LocalHttpServer server;
+    server.SetDefault({404, "gone"});
+    testsupport::TempDir dir;
+    testsupport::WriteTextFile(dir / "v.tle", "ALT\n");
+    const testsupport::CliRun run = RunCli(
+        dir.path(), {"elements", "--url", server.BaseUrl(), "--group", "visual", "--out", "v.tle"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("HTTP 404"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("bleibt unverändert"), std::string::npos) << run.err;
+    EXPECT_EQ(ReadTextFile(dir / "v.tle"), "ALT\n");
+}
+
+}  // namespace

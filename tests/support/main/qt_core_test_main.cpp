@@ -1,0 +1,11 @@
+// Main of the test suites that need Qt's event loop but no windows (the element
+// download): every test runs inside one QCoreApplication.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
