@@ -11,6 +11,7 @@
 #include "ui/places/place_entry_dialog.h"
 #include "ui/places/place_list_window.h"
 #include "ui/places/world_map_window.h"
+#include "ui/satellites/element_update_dialog.h"
 #include "ui/satellites/ground_track_window.h"
 #include "ui/satellites/orbit_class_window.h"
 #include "ui/satellites/pass_dialog.h"
@@ -57,6 +58,7 @@ ProgramWindows::ProgramWindows() {
     Create(w.observerDialog, order_, unregister_);
     Create(w.groundTrackWindow, order_, unregister_);
     Create(w.orbitClassWindow, order_, unregister_);
+    Create(w.elementUpdateDialog, order_, unregister_);
 }
 
 ProgramWindows::~ProgramWindows() {

@@ -92,7 +92,7 @@ std::string NdotText(const std::string& line1) {
 }
 
 InfoPage SatelliteInfoPage(const ElementSet& set, double standardMagnitude, bool magnitudeKnown,
-                           const EpochOrbit& orbit) {
+                           const EpochOrbit& orbit, std::optional<JD1900> chartInstant) {
     InfoPage page;
     const std::string& line1 = set.line1;
     const std::string& line2 = set.line2;
@@ -118,7 +118,13 @@ InfoPage SatelliteInfoPage(const ElementSet& set, double standardMagnitude, bool
     out.push_back(" " + Latin1ToUtf8(line2));
     out.emplace_back();
 
-    out.push_back(" Epoche der Elemente: " + EpochText(*epoch));
+    std::string epochLine = " Epoche der Elemente: " + EpochText(*epoch);
+    if (chartInstant) {
+        const double age = *chartInstant - epoch->epoch;
+        epochLine += "  (" + FixedText(std::fabs(age), 15, 1) +
+                     (age >= 0.0 ? " Tage alt)" : " Tage vor der Epoche)");
+    }
+    out.push_back(epochLine);
 
     const std::string revolutionText = Column(line2, 64, 68);
     const auto revolutions = ParseNumber(revolutionText);

@@ -44,9 +44,12 @@ struct InfoPage {
     std::vector<std::string> lines;  // UTF-8, the empty lines included
 };
 
-// The whole page. DateText and TimeText are kept.
+// The whole page. With the chart's instant the epoch line also tells how old the
+// elements are then ("(20.3 Tage alt)", or "(3.0 Tage vor der Epoche)"). DateText and
+// TimeText are kept.
 InfoPage SatelliteInfoPage(const ElementSet& set, double standardMagnitude, bool magnitudeKnown,
-                           const EpochOrbit& orbit);
+                           const EpochOrbit& orbit,
+                           std::optional<JD1900> chartInstant = std::nullopt);
 
 // The window caption: "Satinfo   " + (index + 1) + "/" + count.
 std::string InfoCaption(int index, int count);

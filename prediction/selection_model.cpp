@@ -1,6 +1,8 @@
 #include "prediction/selection_model.h"
 
 #include <algorithm>
+#include <deque>
+#include <unordered_map>
 #include <string>
 
 #include "core/observer_state.h"
@@ -238,6 +240,31 @@ int SelectCatalogNumbers(const std::vector<double>& numbers) {
             std::find(numbers.begin(), numbers.end(), *number) != numbers.end() &&
             AddToSelection(row))
             ++added;
+    }
+    return added;
+}
+
+std::vector<double> SelectedCatalogNumbers() {
+    const SatelliteTable& table = Satellites();
+    std::vector<double> numbers;
+    for (int k = 0; k < table.selectedCount; ++k)
+        if (const auto number = CatalogNumberOfLine(table.Selected(k).line1))
+            numbers.push_back(*number);
+    return numbers;
+}
+
+int ReselectCatalogNumbers(const std::vector<double>& numbers) {
+    // The rows of each number in table order, so that a large selection costs one pass.
+    std::unordered_map<double, std::deque<int>> rowsOf;
+    for (int row = 1, rows = LoadedRows(); row <= rows; ++row)
+        if (const auto number = CatalogNumberOfLine(Line1OfRow(row)); number && !IsSelected(row))
+            rowsOf[*number].push_back(row);
+    int added = 0;
+    for (const double wanted : numbers) {
+        const auto found = rowsOf.find(wanted);
+        if (found == rowsOf.end() || found->second.empty()) continue;
+        if (AddToSelection(found->second.front())) ++added;
+        found->second.pop_front();
     }
     return added;
 }

@@ -65,6 +65,12 @@ FilterOutcome ApplyRangeFilter(RangeKind kind, std::string_view loText, std::str
 // the number added.
 int SelectCatalogNumbers(const std::vector<double>& numbers);
 
+// The catalogue numbers of the selection in its order (a set without one is left out),
+// and selecting them again after a new element file was loaded: for each number in
+// turn the first not yet selected row that has it. Returns the number added.
+std::vector<double> SelectedCatalogNumbers();
+int ReselectCatalogNumbers(const std::vector<double>& numbers);
+
 // Orbit-class selection with drift limit d (degrees per day, d >= 0): adds every not
 // yet selected row of the class, in table order; never removes. sunsync and Molniya
 // propagate each set at instant T; sets that fail (unreadable or MathErrorFlag) are

@@ -92,7 +92,8 @@ TEST_F(ProgramTest, WindowsAreCreatedHiddenInTheFixedOrder) {
                                      "GoToEquatorialDialog", "GoToHorizontalDialog",
                                      "SatelliteSelectionWindow", "SatelliteInfoWindow",
                                      "PassDialog", "PassListWindow", "PlaceListWindow",
-                                     "ObserverDialog", "GroundTrackWindow", "OrbitClassWindow"));
+                                     "ObserverDialog", "GroundTrackWindow", "OrbitClassWindow",
+                                     "ElementUpdateDialog"));
     const Windows& w = AppWindows();
     const std::vector<QWidget*> registered = {
         reinterpret_cast<QWidget*>(w.mainWindow),
@@ -197,8 +198,8 @@ TEST_F(ProgramTest, MenuBarEntriesSeparatorsAndStates) {
                             "Sternnamen", "Planetennamen [x]", "Sternbildnamen [ ]", "-",
                             "Sternbildlinien [x]", "Höhenlinien [ ]", "Tierkreis [ ]"));
     EXPECT_THAT(Entries(form->satelliteMenu),
-                ElementsAre("Datei laden", "Sat-Wahl (disabled)", "Durchgänge berechnen (disabled)",
-                            "Durchgang zeigen (disabled)"));
+                ElementsAre("Datei laden", "Elemente aktualisieren…", "Sat-Wahl (disabled)",
+                            "Durchgänge berechnen (disabled)", "Durchgang zeigen (disabled)"));
     EXPECT_THAT(Entries(form->infoMenu), ElementsAre("Autor", "Parameter"));
     EXPECT_EQ(form->fileMenu->title(), "Datei");
     EXPECT_EQ(form->satelliteMenu->title(), "Satelliten");

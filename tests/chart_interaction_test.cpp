@@ -534,10 +534,11 @@ TEST_F(ChartInteraction, LoadElementFileFromTheMenu) {
     const auto calls = dialogs->CallsOf(DialogKind::OpenFile);
     ASSERT_EQ(calls.size(), 2u);
     EXPECT_EQ(calls[1].caption, QStringLiteral("Bahnelemente-Datei auswählen"));
-    ASSERT_EQ(calls[1].request.filters.size(), 3);
+    ASSERT_EQ(calls[1].request.filters.size(), 4);
     EXPECT_EQ(calls[1].request.filters[0].description, QStringLiteral("alle Dateien (*.*)"));
     EXPECT_EQ(calls[1].request.filters[1].pattern, QStringLiteral("N*.*"));
     EXPECT_EQ(calls[1].request.filters[2].description, QStringLiteral("TLE-Dateien (*.tle)"));
+    EXPECT_EQ(calls[1].request.filters[3].pattern, QStringLiteral("*.CSV"));
     EXPECT_EQ(calls[1].request.filterIndex, 3);
     EXPECT_TRUE(calls[1].request.mustExist);
     EXPECT_GT(Observer().satelliteCount, 0);

@@ -29,6 +29,7 @@
 #include "support/test_paths.h"
 #include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
+#include "ui/satellites/element_update_dialog.h"
 #include "ui/satellites/pass_dialog.h"
 #include "ui/satellites/pass_list_window.h"
 #include "ui/sky/main_window.h"
@@ -542,6 +543,32 @@ TEST_F(PassDialogTest, DurationModeSearchesTheWindowFromVon) {
     EXPECT_EQ(passListWindow->list()->count(), 0);
     EXPECT_TRUE(PassList().keys.empty());
     EXPECT_TRUE(daylight);  // the Sun is not tested in duration mode
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PassDialogTest, ElementsOlderThanFourteenDaysAreNamedWithTheUpdateButton) {
+    Start();
+    SelectFixture("iss.tle");  // epoch 27.04.2026
+    struct Case {
+        int month, day;
+        bool warned;
+    } cases[] = {{4, 28, false}, {5, 20, true}, {4, 28, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.day);
+        Place(13.4, 52.5, 2, 2026, c.month, c.day, 20);
+        dialog->NightDisplay();
+        EXPECT_EQ(dialog->elementAgeLabel()->isVisibleTo(dialog), c.warned);
+        EXPECT_EQ(dialog->updateElementsButton()->isVisibleTo(dialog), c.warned);
+    }
+    Place(13.4, 52.5, 2, 2026, 5, 20, 20);
+    dialog->NightDisplay();
+    EXPECT_THAT(dialog->elementAgeLabel()->text().toStdString(),
+                HasSubstr("Die Elemente von 1 ausgewählten Satelliten sind älter als 14 Tage"));
+    dialog->updateElementsButton()->click();
+    EXPECT_TRUE(AppWindows().elementUpdateDialog->isVisible());
 }
 
 }  // namespace

@@ -19,6 +19,7 @@ class GoToHorizontalDialog;
 class PassDialog;
 class ObserverDialog;
 class OrbitClassWindow;
+class ElementUpdateDialog;
 class QWidget;
 class SatelliteInfoWindow;
 
@@ -39,6 +40,7 @@ struct Windows {
     ObserverDialog* observerDialog = nullptr;                      // observer parameters
     GroundTrackWindow* groundTrackWindow = nullptr;                // ground tracks
     OrbitClassWindow* orbitClassWindow = nullptr;                  // orbit-class lists
+    ElementUpdateDialog* elementUpdateDialog = nullptr;            // current elements
 };
 
 // The windows of the process.

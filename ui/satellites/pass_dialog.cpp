@@ -13,6 +13,7 @@
 #include "core/non_copyable.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
+#include "prediction/element_age.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_dialog_display.h"
 #include "prediction/pass_lines.h"
@@ -20,6 +21,7 @@
 #include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/windows.h"
+#include "ui/satellites/element_update_dialog.h"
 #include "ui/satellites/pass_list_window.h"
 
 namespace {
@@ -179,8 +181,18 @@ void PassDialog::BuildControls() {
         grid->addWidget(check, row++, 0, 1, 4);
     grid->addWidget(new QLabel(QStringLiteral("Grenzhelligkeit mag"), this), row, 0, 1, 2);
     grid->addWidget(magnitude_, row++, 2);
+    elementAge_ = new QLabel(this);
+    elementAge_->setObjectName("elementAge");
+    elementAge_->setWordWrap(true);
+    elementAge_->setStyleSheet(QStringLiteral("color: #a00000"));
+    updateElements_ = NamedButton(Utf8("Elemente aktualisieren…"), "updateElements", this,
+                                  [] { ShowInFront(AppWindows().elementUpdateDialog); });
+    elementAge_->setVisible(false);
+    updateElements_->setVisible(false);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addWidget(elementAge_);
+    layout->addLayout(RightAlignedButtonRow({updateElements_}));
     layout->addLayout(RightAlignedButtonRow({ok_, cancel_}));
 
     connect(ok_, &QPushButton::clicked, this, [this] { RunSearch(); });
@@ -213,6 +225,14 @@ void PassDialog::LoadSettings() {
 void PassDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (!duration_->isChecked() && !days_->text().isEmpty()) NightDisplay();
+    ShowElementAge();
+}
+
+void PassDialog::ShowElementAge() {
+    const std::string text = StaleElementsText(StaleSelectedElements(windowStart_, windowEnd_));
+    elementAge_->setText(Utf8(text.c_str()));
+    elementAge_->setVisible(!text.empty());
+    updateElements_->setVisible(!text.empty());
 }
 
 void PassDialog::Cancel() { hide(); }
@@ -267,8 +287,9 @@ void PassDialog::DurationDisplay() {
     const JD1900 start = DurationStart(*date, *time);
     const JD1900 end = start + minutes / 1440.0;
     PassWindowState& window = PassWindow();
-    window.windowStart = start;
-    window.windowEnd = end;
+    window.windowStart = windowStart_ = start;
+    window.windowEnd = windowEnd_ = end;
+    ShowElementAge();
     // The typed date and time in their standard form, then the end.
     FormatDateTime1900(start);
     {
@@ -311,6 +332,9 @@ void PassDialog::NightDisplay() {
             ComputeNightSpan(date->year, date->month, date->day, time->hour, nights, limit,
                              firstHalf_->isChecked(), secondHalf_->isChecked());
         for (const double raised : span.raisedLimitsDeg) RaiseSunLimit(raised);
+        windowStart_ = span.start;
+        windowEnd_ = span.end;
+        ShowElementAge();
         FormatDateTime1900(span.start);
         fromDate_->setText(QString::fromStdString(DateText));
         fromTime_->setText(QString::fromStdString(TimeText));

@@ -31,6 +31,9 @@ class PassDialog : public QDialog {
     void NightDisplay();
     // The duration display: "von" plus the minutes in "Anzahl Tage".
     void DurationDisplay();
+    // The warning about elements more than 14 days from the search window, with the
+    // button "Elemente aktualisieren…"; hidden when every selected set is recent.
+    void ShowElementAge();
     // Change handlers.
     void DaysChanged();
     void MaxSunChanged();
@@ -67,6 +70,8 @@ class PassDialog : public QDialog {
     QCheckBox* brightestBox() const { return brightest_; }
     QPushButton* okButton() const { return ok_; }
     QPushButton* cancelButton() const { return cancel_; }
+    QLabel* elementAgeLabel() const { return elementAge_; }
+    QPushButton* updateElementsButton() const { return updateElements_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -94,6 +99,10 @@ class PassDialog : public QDialog {
     QCheckBox* brightest_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* cancel_ = nullptr;
+    QLabel* elementAge_ = nullptr;
+    QPushButton* updateElements_ = nullptr;
+    double windowStart_ = 0.0;  // the search window last shown (JD1900)
+    double windowEnd_ = 0.0;
     bool quiet_ = true;  // change handlers do nothing (construction, own field updates)
     int settingsCollector_ = -1;
 };

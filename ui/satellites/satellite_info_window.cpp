@@ -128,7 +128,8 @@ void SatelliteInfoWindow::FillText() {
                            state.perigeeRate};
 
     const InfoPage page = SatelliteInfoPage(set, rowValid ? table.standardMagnitude[row] : 6.0,
-                                            rowValid && table.magnitudeKnown[row] != 0, orbit);
+                                            rowValid && table.magnitudeKnown[row] != 0, orbit,
+                                            Observer().currentJD);
     if (!page.ok) {
         ShowNumberError(page.badText, this);
         return;

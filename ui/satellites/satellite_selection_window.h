@@ -57,6 +57,8 @@ class SatelliteSelectionWindow : public QWidget {
     void WorldMap();   // "Weltkarte"
     void Passes();     // "Durchgänge"
     void Ok();         // "OK"
+    // The pass menu entries enabled exactly when satellites are selected.
+    void EnablePassMenus();
     // Double clicks: satellite information for a left-list row or a right-list entry
     // (both counted from 0).
     void ShowInfoForTableRow(int index);
@@ -94,7 +96,6 @@ class SatelliteSelectionWindow : public QWidget {
     void RangeFilter(int kind);
     void SetDefaultButton(QPushButton* button);
     bool SelectionEmptyMessage();
-    void EnablePassMenus();
 
     SelectionListModel* allModel_ = nullptr;
     SelectionListModel* selectedModel_ = nullptr;

@@ -51,6 +51,7 @@ void ChartMenuBar::BuildChartMenus(QMenuBar* bar) {
 
     satelliteMenu = bar->addMenu(QStringLiteral("Satelliten"));
     loadElementsAction = satelliteMenu->addAction(QStringLiteral("Datei laden"));
+    updateElementsAction = satelliteMenu->addAction(QStringLiteral("Elemente aktualisieren…"));
     selectSatellitesAction = satelliteMenu->addAction(QStringLiteral("Sat-Wahl"));
     computePassesAction = satelliteMenu->addAction(QStringLiteral("Durchgänge berechnen"));
     showPassesAction = satelliteMenu->addAction(QStringLiteral("Durchgang zeigen"));

@@ -43,6 +43,7 @@ struct ChartMenuBar {
     QAction* zodiacAction = nullptr;              // "Tierkreis" (checkable)
     // "Satelliten"
     QAction* loadElementsAction = nullptr;      // "Datei laden"
+    QAction* updateElementsAction = nullptr;    // "Elemente aktualisieren…"
     QAction* selectSatellitesAction = nullptr;  // "Sat-Wahl"
     QAction* computePassesAction = nullptr;     // "Durchgänge berechnen"
     QAction* showPassesAction = nullptr;        // "Durchgang zeigen"

@@ -19,6 +19,7 @@
 #include "ui/places/place_entry_dialog.h"
 #include "ui/places/place_list_window.h"
 #include "ui/places/world_map_window.h"
+#include "ui/satellites/element_update_dialog.h"
 #include "ui/satellites/pass_dialog.h"
 #include "ui/satellites/pass_list_window.h"
 #include "ui/satellites/satellite_selection_window.h"
@@ -186,6 +187,7 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
     on(form.altitudeLinesAction, [] { ToggleAltitudeLines(); });
     on(form.zodiacAction, [] { ToggleZodiac(); });
     on(form.loadElementsAction, [] { LoadElementFileFromMenu(); });
+    on(form.updateElementsAction, [] { ShowInFront(AppWindows().elementUpdateDialog); });
     on(form.printAction, [] { PrintSkyChart(); });
     on(form.selectSatellitesAction, [] { ShowInFront(AppWindows().satelliteSelectionWindow); });
     on(form.computePassesAction, [] { ShowInFront(AppWindows().passDialog); });

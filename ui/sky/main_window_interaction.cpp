@@ -463,7 +463,8 @@ void LoadElementFileFromMenu() {
     request.caption = QStringLiteral("Bahnelemente-Datei auswählen");
     request.filters = {{QStringLiteral("alle Dateien (*.*)"), QStringLiteral("*.*")},
                        {QStringLiteral("alte Polaride-Dateien (n*.*)"), QStringLiteral("N*.*")},
-                       {QStringLiteral("TLE-Dateien (*.tle)"), QStringLiteral("*.TLE")}};
+                       {QStringLiteral("TLE-Dateien (*.tle)"), QStringLiteral("*.TLE")},
+                       {QStringLiteral("OMM-Dateien (*.csv)"), QStringLiteral("*.CSV")}};
     request.filterIndex = settings.elementFilterIndex;
     request.initialFolder = QString::fromStdString(settings.elementFolder);
     request.fileName = QString::fromStdString(settings.elementFileName);
@@ -471,12 +472,17 @@ void LoadElementFileFromMenu() {
     const FileDialogAnswer answer = AppDialogs().OpenFile(request, ChartHooks().dialogParent);
     if (!answer.ok) return;
 
-    settings.elementFileName = answer.fileName.toStdString();
     settings.elementFilterIndex = answer.filterIndex;
-    settings.elementFolder = FolderOfElementFile(settings.elementFileName);
+    LoadElementFileAt(answer.fileName.toStdString());
+}
+
+bool LoadElementFileAt(const std::string& path) {
+    SettingsFields& settings = Settings();
+    settings.elementFileName = path;
+    settings.elementFolder = FolderOfElementFile(path);
     ObserverState& o = Observer();
     const std::string loadedPath = o.elementFilePath;
-    o.elementFilePath = settings.elementFileName;
+    o.elementFilePath = path;
 
     SatelliteUi ui;
     if (ChartHooks().caption) ui.caption = [] { return ChartHooks().caption().toStdString(); };
@@ -499,4 +505,5 @@ void LoadElementFileFromMenu() {
         ChartHooks().enableSatelliteSelection();
     if (ChartHooks().showSelectionWindow) ChartHooks().showSelectionWindow();
     DrawSkyChart();
+    return opened;
 }

@@ -75,3 +75,6 @@ void BlinkConstellation(int labelNumber);
 // draw the chart. The dialog starts from the settings lines 8 to 10
 // (Settings().elementFolder, elementFilterIndex, elementFileName) and updates them.
 void LoadElementFileFromMenu();
+// What follows the file dialog: remembers the file as the dialog's next proposal and
+// loads it; false when it could not be opened (the loaded satellites then stay).
+bool LoadElementFileAt(const std::string& path);

@@ -231,6 +231,7 @@ void ZoomWindow::BuildMenus() {
         if (Observer().satelliteCount > 0) selectSatellitesAction->setEnabled(true);
         if (isVisible() && ChartView().zoomFactor > 1) DrawChart(0);
     });
+    forward(updateElementsAction, &MainWindow::updateElementsAction);
     forward(selectSatellitesAction, &MainWindow::selectSatellitesAction);
     forward(computePassesAction, &MainWindow::computePassesAction);
     forward(showPassesAction, &MainWindow::showPassesAction);
