@@ -23,7 +23,8 @@ std::string Help() {
     return "  NAME: Gruppe des Elementdienstes, z. B. " + groups +
            "\n"
            "  C: Katalognummern (1 bis 339999), durch Kommas getrennt; mit --group zusätzlich\n"
-           "  --format: tle (Vorgabe, Namenszeile und zwei Elementzeilen) oder csv (OMM)\n"
+           "  --format: tle (Namenszeile und zwei Elementzeilen) oder csv (OMM); Vorgabe: csv\n"
+           "           für eine DATEI auf .csv, sonst tle\n"
            "  DATEI: wird erst ersetzt, wenn die Antwort Bahnelemente enthält\n"
            "  ADRESSE: statt " +
            std::string(kDefaultElementServiceUrl) + " (auch " + kElementServiceUrlVariable +

@@ -18,6 +18,7 @@
 #include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/windows.h"
+#include "ui/satellites/pass_dialog.h"
 #include "ui/satellites/satellite_selection_window.h"
 #include "ui/sky/main_window_interaction.h"
 
@@ -89,6 +90,13 @@ ElementUpdateDialog::ElementUpdateDialog(QWidget* parent) : QDialog(parent) {
 
 bool ElementUpdateDialog::loading() const { return update_->running(); }
 
+void ElementUpdateDialog::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!loading())
+        source_->setText(QStringLiteral("Quelle: ") +
+                         Text(ElementServiceUrl(Settings().elementServiceUrl)));
+}
+
 void ElementUpdateDialog::GroupChanged() {
     const bool numbersOnly = group_->currentData().toString().isEmpty();
     numbers_->setEnabled(numbersOnly);
@@ -134,7 +142,6 @@ bool ElementUpdateDialog::StartLoading() {
             this);
     }
     targetPath_ = request.targetPath;
-    source_->setText(QStringLiteral("Quelle: ") + Text(request.baseUrl));
     status_->setText(QStringLiteral("Verbinde ..."));
     ShowLoading(true);
     update_->Start(request);
@@ -184,6 +191,7 @@ bool LoadElementFileKeepingSelection(const std::string& path) {
         window->RefreshLists();
         window->EnablePassMenus();
     }
+    if (PassDialog* passes = AppWindows().passDialog) passes->ShowElementAge();
     Observer().timeChanged = true;
     DrawSkyChart();
     return true;

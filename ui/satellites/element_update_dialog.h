@@ -41,6 +41,9 @@ class ElementUpdateDialog : public QDialog {
     QPushButton* loadButton() const { return load_; }
     QPushButton* cancelButton() const { return cancel_; }
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   signals:
     // The fetch ended (any outcome), after the file was loaded.
     void done(const ElementUpdateResult& result);
