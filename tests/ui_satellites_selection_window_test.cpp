@@ -365,6 +365,18 @@ TEST_F(SelectionWindowTest, ANewLoadEmptiesTheSelection) {
     EXPECT_TRUE(SelectionInvariantHolds());
 }
 
+TEST_F(SelectionWindowTest, AnOmmFileWithASixDigitNumberIsListedAndSelected) {
+    Observer().elementFilePath = testsupport::FixturePath("satellite/omm-sample.csv").string();
+    form->ClearSatelliteLists();
+    ASSERT_EQ(LoadElementFile({}, [this](const std::string& name) { form->AppendSatelliteName(name); })
+                  .satelliteCount,
+              2);
+    EXPECT_EQ(form->allList()->model()->index(1, 0).data().toString(), "ISS, RENUMBERED");
+    form->SelectAll();
+    EXPECT_EQ(RightList().size(), 2);
+    EXPECT_EQ(SelectedCatalogNumbers(), (std::vector<double>{25544, 123456}));
+}
+
 // ---- the selected satellites on the main chart -------------------------------------
 
 TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
