@@ -11,6 +11,7 @@
 #include "chart/canvas.h"
 #include "chart/chart_view.h"
 #include "chart/sky_chart.h"
+#include "chart/sky_position_at.h"
 #include "core/observer_state.h"
 #include "prediction/selection_model.h"
 #include "ui/common/chart_cursor.h"
@@ -75,6 +76,12 @@ void SkyChartWidget::resizeEvent(QResizeEvent* event) {
 void SkyChartWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     ChartMouseMove(p.x(), p.y());
+    emit pointerMovedOnChart(p.x(), p.y());
+}
+
+void SkyChartWidget::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit pointerLeftChart();
 }
 
 void SkyChartWidget::mousePressEvent(QMouseEvent* event) {
@@ -163,6 +170,13 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
         else
             AppendLeftListName(name);
     };
+
+    QObject::connect(widget, &SkyChartWidget::pointerMovedOnChart, frame, [frame](int x, int y) {
+        const std::optional<ChartPointPosition> position = SkyPositionAt(x, y);
+        frame->ShowPointerPosition(position ? SkyPositionText(*position) : QString());
+    });
+    QObject::connect(widget, &SkyChartWidget::pointerLeftChart, frame,
+                     [frame] { frame->ShowPointerPosition(QString()); });
 
     auto on = [frame](QAction* action, auto fn) {
         QObject::connect(action, &QAction::triggered, frame, fn);

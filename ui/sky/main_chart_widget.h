@@ -19,12 +19,19 @@ class SkyChartWidget : public QWidget {
     Canvas& canvas() { return *canvas_; }
     QSize sizeHint() const override;
 
+  signals:
+    // The pointer moved to chart point (x, y) in the chart's design geometry, or left
+    // the chart.
+    void pointerMovedOnChart(int x, int y);
+    void pointerLeftChart();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 
