@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(build-essential cmake qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-liberation poppler-utils clang libclang-rt-14-dev python3
-          python3-ephem python3-skyfield nlohmann-json3-dev)
+          python3-ephem python3-skyfield nlohmann-json3-dev qt6-translations-l10n)
 
 install_missing() {
     local missing=()
