@@ -76,7 +76,12 @@ void SkyChartWidget::resizeEvent(QResizeEvent* event) {
 void SkyChartWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     ChartMouseMove(p.x(), p.y());
-    emit pointerMovedOnChart(p.x(), p.y());
+    emit pointerOverChart(p.x(), p.y());
+}
+
+void SkyChartWidget::ShowNewDrawing() {
+    repaint();
+    if (underMouse()) emit pointerOverChart(ChartView().mouseX, ChartView().mouseY);
 }
 
 void SkyChartWidget::leaveEvent(QEvent* event) {
@@ -123,7 +128,7 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
     if (auto* existing = qobject_cast<SkyChartWidget*>(form.centralWidget())) return existing;
     auto* widget = new SkyChartWidget;
     form.setChartWidget(widget);
-    SetMainChartCanvas(&widget->canvas(), [widget] { widget->repaint(); });
+    SetMainChartCanvas(&widget->canvas(), [widget] { widget->ShowNewDrawing(); });
     form.drawChart = [] { DrawSkyChart(); };
 
     ChartWindowHooks& hooks = ChartHooks();
@@ -171,7 +176,7 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
             AppendLeftListName(name);
     };
 
-    QObject::connect(widget, &SkyChartWidget::pointerMovedOnChart, frame, [frame](int x, int y) {
+    QObject::connect(widget, &SkyChartWidget::pointerOverChart, frame, [frame](int x, int y) {
         const std::optional<ChartPointPosition> position = SkyPositionAt(x, y);
         frame->ShowPointerPosition(position ? SkyPositionText(*position) : QString());
     });

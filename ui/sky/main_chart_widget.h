@@ -19,10 +19,14 @@ class SkyChartWidget : public QWidget {
     Canvas& canvas() { return *canvas_; }
     QSize sizeHint() const override;
 
+    // Repaints the canvas now; a pointer resting on the chart sees the new drawing's
+    // sky under it (pointerOverChart).
+    void ShowNewDrawing();
+
   signals:
-    // The pointer moved to chart point (x, y) in the chart's design geometry, or left
-    // the chart.
-    void pointerMovedOnChart(int x, int y);
+    // The pointer is at chart point (x, y) of the chart's design geometry: it moved
+    // there, or the chart under it was drawn anew.
+    void pointerOverChart(int x, int y);
     void pointerLeftChart();
 
   protected:
