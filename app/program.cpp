@@ -1,7 +1,9 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QTranslator>
 
+#include "app/qt_translations.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/windows.h"
 #include "ui/places/germany_map_window.h"
@@ -73,6 +75,9 @@ ProgramWindows::~ProgramWindows() {
 }
 
 int RunPolaride(QApplication& application) {
+    // Before the first window: Qt's buttons and dialogs speak German too.
+    const std::unique_ptr<QTranslator> qtGerman = LoadQtGermanTranslations();
+    if (qtGerman) application.installTranslator(qtGerman.get());
     ProgramWindows windows;
     AppWindows().mainWindow->showMaximized();
     return application.exec();

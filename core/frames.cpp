@@ -61,6 +61,18 @@ HorizontalCoords EquatorialToHorizontal(double hourAngle, double dec, double sin
     return out;
 }
 
+HourAngleCoords HorizontalToEquatorial(double altitude, double chartAzimuth, double sinLat,
+                                       double cosLat) {
+    const double cosAlt = std::cos(altitude);
+    const double sinAlt = std::sin(altitude);
+    const double cosA = std::cos(chartAzimuth);
+    HourAngleCoords out;
+    out.dec = SafeArcSin(std::clamp(sinLat * sinAlt - cosLat * cosAlt * cosA, -1.0, 1.0));
+    out.hourAngle =
+        std::atan2(cosAlt * std::sin(chartAzimuth), sinLat * cosAlt * cosA + cosLat * sinAlt);
+    return out;
+}
+
 TopocentricCoords TopocentricCorrection(double hourAngle, double dec, double sinParallax,
                                         const ObserverState& observer) {
     const double u = std::atan2(kEarthAxisRatio * observer.sinLatitude, observer.cosLatitude);

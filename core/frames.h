@@ -56,6 +56,17 @@ EquatorialCoords RectangularToEquatorial(double x, double y, double z);
 // of the zenith, pi north of it).
 HorizontalCoords EquatorialToHorizontal(double hourAngle, double dec, double sinLat, double cosLat);
 
+// Hour angle and declination, radians (hour angle in (-pi, pi], positive west).
+struct HourAngleCoords {
+    double hourAngle = 0.0;
+    double dec = 0.0;
+};
+
+// The inverse of EquatorialToHorizontal: altitude and chart azimuth (radians, azimuth
+// from south through west) back to hour angle and declination.
+HourAngleCoords HorizontalToEquatorial(double altitude, double chartAzimuth, double sinLat,
+                                       double cosLat);
+
 // Parallax in right ascension and declination for the observer's latitude and height
 // (the Earth's equatorial radius 6378140 m, axis ratio 0.99664719). sinParallax is the
 // sine of the body's horizontal parallax.

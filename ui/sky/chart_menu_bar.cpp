@@ -1,8 +1,11 @@
 #include "ui/sky/chart_menu_bar.h"
 
 #include <QAction>
+#include <QEvent>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
+#include <utility>
 
 #include "core/observer_state.h"
 
@@ -13,6 +16,24 @@ QAction* AddCheckable(QMenu* menu, const QString& text) {
     action->setCheckable(true);
     return action;
 }
+
+// A menu entry's key acts only while its menu can be opened: while the chart is
+// turned or a zoom region is chosen, the disabled menus keep their keys to themselves.
+class KeyFollowsMenu : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Shortcut) return false;
+        const auto* action = qobject_cast<QAction*>(watched);
+        if (!action) return false;
+        for (QObject* owner : action->associatedObjects())
+            if (auto* menu = qobject_cast<QMenu*>(owner); menu && !menu->menuAction()->isEnabled())
+                return true;
+        return false;
+    }
+};
 
 }  // namespace
 
@@ -59,6 +80,21 @@ void ChartMenuBar::BuildChartMenus(QMenuBar* bar) {
     infoMenu = bar->addMenu(QStringLiteral("Info"));
     authorAction = infoMenu->addAction(QStringLiteral("Autor"));
     parametersAction = infoMenu->addAction(QStringLiteral("Parameter"));
+
+    SetDesktopShortcuts(bar);
+}
+
+void ChartMenuBar::SetDesktopShortcuts(QMenuBar* bar) {
+    auto* guard = new KeyFollowsMenu(bar);
+    const std::pair<QAction*, QKeySequence> keys[] = {
+        {printAction, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {loadElementsAction, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {exitAction, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+    };
+    for (const auto& [action, key] : keys) {
+        action->setShortcut(key);
+        action->installEventFilter(guard);
+    }
 }
 
 void ChartMenuBar::SetDisplayCheckMarks() {

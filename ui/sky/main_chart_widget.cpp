@@ -11,6 +11,7 @@
 #include "chart/canvas.h"
 #include "chart/chart_view.h"
 #include "chart/sky_chart.h"
+#include "chart/sky_position_at.h"
 #include "core/observer_state.h"
 #include "prediction/selection_model.h"
 #include "ui/common/chart_cursor.h"
@@ -75,6 +76,17 @@ void SkyChartWidget::resizeEvent(QResizeEvent* event) {
 void SkyChartWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     ChartMouseMove(p.x(), p.y());
+    emit pointerOverChart(p.x(), p.y());
+}
+
+void SkyChartWidget::ShowNewDrawing() {
+    repaint();
+    if (underMouse()) emit pointerOverChart(ChartView().mouseX, ChartView().mouseY);
+}
+
+void SkyChartWidget::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    emit pointerLeftChart();
 }
 
 void SkyChartWidget::mousePressEvent(QMouseEvent* event) {
@@ -116,7 +128,7 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
     if (auto* existing = qobject_cast<SkyChartWidget*>(form.centralWidget())) return existing;
     auto* widget = new SkyChartWidget;
     form.setChartWidget(widget);
-    SetMainChartCanvas(&widget->canvas(), [widget] { widget->repaint(); });
+    SetMainChartCanvas(&widget->canvas(), [widget] { widget->ShowNewDrawing(); });
     form.drawChart = [] { DrawSkyChart(); };
 
     ChartWindowHooks& hooks = ChartHooks();
@@ -163,6 +175,13 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
         else
             AppendLeftListName(name);
     };
+
+    QObject::connect(widget, &SkyChartWidget::pointerOverChart, frame, [frame](int x, int y) {
+        const std::optional<ChartPointPosition> position = SkyPositionAt(x, y);
+        frame->ShowPointerPosition(position ? SkyPositionText(*position) : QString());
+    });
+    QObject::connect(widget, &SkyChartWidget::pointerLeftChart, frame,
+                     [frame] { frame->ShowPointerPosition(QString()); });
 
     auto on = [frame](QAction* action, auto fn) {
         QObject::connect(action, &QAction::triggered, frame, fn);

@@ -19,12 +19,23 @@ class SkyChartWidget : public QWidget {
     Canvas& canvas() { return *canvas_; }
     QSize sizeHint() const override;
 
+    // Repaints the canvas now; a pointer resting on the chart sees the new drawing's
+    // sky under it (pointerOverChart).
+    void ShowNewDrawing();
+
+  signals:
+    // The pointer is at chart point (x, y) of the chart's design geometry: it moved
+    // there, or the chart under it was drawn anew.
+    void pointerOverChart(int x, int y);
+    void pointerLeftChart();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool event(QEvent* event) override;
 

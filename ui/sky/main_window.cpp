@@ -4,10 +4,12 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
+#include <QStatusBar>
 #include <clocale>
 #include <string>
 
@@ -54,6 +56,7 @@ MainWindow::MainWindow(QWidget* parent)
     setFont(QFont("MS Sans Serif", 8));
     resize(kDesignWidth, kDesignHeight);
     BuildMenus();
+    BuildStatusLine();
     setChartWidget(new QWidget);
     drawChart = [this] {
         if (QWidget* chart = chartWidget()) chart->update();
@@ -112,6 +115,17 @@ void MainWindow::BuildMenus() {
     connect(authorAction, &QAction::triggered, this, &MainWindow::ShowAbout);
     connect(parametersAction, &QAction::triggered, this, &MainWindow::ShowParameters);
 }
+
+void MainWindow::BuildStatusLine() {
+    pointerPosition_ = new QLabel;
+    pointerPosition_->setObjectName("pointerPosition");
+    statusBar()->addWidget(pointerPosition_, 1);
+    statusBar()->setSizeGripEnabled(false);
+}
+
+void MainWindow::ShowPointerPosition(const QString& text) { pointerPosition_->setText(text); }
+
+QString MainWindow::pointerPositionText() const { return pointerPosition_->text(); }
 
 // The chart widget fills the whole client area; its black is the window's background
 // (the menu bar keeps the normal colours).

@@ -12,6 +12,8 @@
 
 #include "ui/sky/chart_menu_bar.h"
 
+class QLabel;
+
 class MainWindow : public QMainWindow, public ChartMenuBar {
     Q_OBJECT
 
@@ -38,6 +40,11 @@ class MainWindow : public QMainWindow, public ChartMenuBar {
 
     void DrawChart();
 
+    // The status line under the chart: the sky position under the pointer
+    // (empty off the chart disc).
+    void ShowPointerPosition(const QString& text);
+    QString pointerPositionText() const;
+
     void Quit();            // "Beenden"
     void Abandon();         // "Abbrechen"
     void ShowAbout();       // "Autor"
@@ -51,8 +58,10 @@ class MainWindow : public QMainWindow, public ChartMenuBar {
 
   private:
     void BuildMenus();
+    void BuildStatusLine();
     void OnChartRepaint();
 
+    QLabel* pointerPosition_ = nullptr;
     bool settingsWritten_ = false;
     bool abandoning_ = false;
 };
