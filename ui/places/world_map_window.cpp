@@ -78,9 +78,8 @@ bool WorldMapWindow::DrawMap() {
     const JD1900 instant = observer.currentJD;
     const SunCoordinates sun = SunCoordinatesAt(instant + DeltaT(observer.year) / 24.0);
     canvas_.SetPen(Qt::yellow, 1, PenMode::Xor);
-    const int midnight =
-        MidnightColumn(LocalSiderealTime(observer.longitudeDeg, instant), observer.longitudeDeg,
-                       sun.rightAscension);
+    const int midnight = MidnightColumn(LocalSiderealTime(observer.longitudeDeg, instant),
+                                        observer.longitudeDeg, sun.rightAscension);
     for (int row = 0; row < 300; ++row) {
         for (const ColumnRun& run : DaylightRuns(row, midnight, sun.declination)) {
             canvas_.MoveTo(run.from, row + 1);

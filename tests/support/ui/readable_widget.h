@@ -22,8 +22,8 @@ inline int TextContrast(QWidget& widget, const std::function<void(bool shown)>& 
     int contrast = 0;
     for (int y = 0; y < with.height(); ++y)
         for (int x = 0; x < with.width(); ++x)
-            contrast = std::max(contrast, std::abs(qGray(with.pixel(x, y)) -
-                                                   qGray(without.pixel(x, y))));
+            contrast =
+                std::max(contrast, std::abs(qGray(with.pixel(x, y)) - qGray(without.pixel(x, y))));
     return contrast;
 }
 
