@@ -17,6 +17,7 @@
 #include "chart/plot_tables.h"
 #include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
+#include "chart/sky_chart_compute.h"
 #include "chart/star_glyph.h"
 #include "chart/zoom_moon.h"
 #include "core/frames.h"
@@ -167,6 +168,10 @@ void DrawLayers(Canvas& canvas, int mode) {
               R = ChartView().chartRadius;
 
     if (gView.showTrackedStatus) gView.showTrackedStatus(o.trackedSatellite >= 0);
+    // The Sun and the Moon of this view's own instant, and the sky shades that follow
+    // from the Sun, whatever instant a search or another window computed last.
+    UpdateSunAndShades(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+    ComputeMoonDiscRadius();
     gState.zoomTrailOriginJD = o.currentJD;
     FormatDateTime1900(o.currentJD);
     if (gView.setCaption) gView.setCaption(ZoomCaption());

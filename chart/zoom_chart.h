@@ -83,6 +83,8 @@ QString ZoomCaption();
 
 // Draws the zoom window. Mode 0 draws at zoomFactor; a mode above 2 is a new
 // magnification centred on the zoom-frame marker; a negative mode a reduction.
+// The Sun, the Moon and the sky shades are computed for currentJD first (the caption
+// and the nebulae depend on them); the other plot positions are the main chart's.
 // A data-file error stops the drawing with its message box.
 void DrawZoomChart(int mode);
 // The same on an explicit canvas; false when a data file stopped it (message in

@@ -94,16 +94,18 @@ std::string ParseOptions(const std::vector<std::string>& args, ChartOptions& opt
     return {};
 }
 
-// The instant: --jd, or the civil date and time (each defaults to the computer clock's).
+// The instant: --jd, or the civil date and time in the configured zone (each defaults
+// to that of the computer clock's instant, whatever zone the computer is set to).
 void SetInstant(const ChartOptions& opt, ObserverState& o) {
     if (opt.jd) {
         o.currentJD = *opt.jd;
         o.year = CivilFromJD1900(o.currentJD, o.zoneOffsetHours).year;
         return;
     }
-    const QDateTime now = QDateTime::currentDateTime();
-    cli::CivilDate date{now.date().day(), now.date().month(), now.date().year()};
-    cli::CivilTime time{now.time().hour(), now.time().minute(), now.time().second()};
+    const CivilDateTime now = CivilFromJD1900(
+        InstantFromUnixSeconds(QDateTime::currentSecsSinceEpoch()), o.zoneOffsetHours);
+    cli::CivilDate date{now.day, now.month, now.year};
+    cli::CivilTime time{now.hour, now.minute, now.second};
     if (!opt.date.empty()) cli::ReadDate("--date", opt.date, date);
     if (!opt.time.empty()) cli::ReadTime("--time", opt.time, time);
     const CivilInstant instant = InstantFromCivil(date.year, date.month, date.day, time.hour,

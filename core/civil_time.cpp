@@ -25,6 +25,10 @@ CivilInstant InstantFromCivil(int year, int month, int day, int hours, int minut
     return result;
 }
 
+JD1900 InstantFromUnixSeconds(long long secondsSince1970) {
+    return JulianDay1900(1970, 1, 1) + static_cast<double>(secondsSince1970) / 86400.0;
+}
+
 bool InstantFromDateTimeTexts(const std::string& dateText, const std::string& timeText,
                               double zoneOffsetHours, CivilInstant& result) {
     int year = 0, month = 0, day = 0, hours = 0, minutes = 0, seconds = 0;

@@ -114,6 +114,11 @@ void SunPosition(JD1900 t) {
         std::tie(s.trueLongitude, s.distance, s.sinObliquity, s.cosObliquity, s.x, s.y, s.z);
 }
 
+SunCoordinates SunCoordinatesAt(JD1900 t) {
+    const SunState s = SunPositionAt(t);
+    return {AngleOf(s.x, s.y), SafeArcSin(s.z / s.distance)};
+}
+
 namespace {
 
 // Altitude and chart azimuth of a body at an hour angle and declination.

@@ -59,6 +59,14 @@ SunState SunPositionAt(JD1900 t);
 // The same written into SunState (the series part only).
 void SunPosition(JD1900 t);
 
+// The Sun's right ascension (radians, [0, 2pi)) and declination (radians) at ephemeris
+// time t, from the series part, without touching the shared records.
+struct SunCoordinates {
+    double rightAscension = 0.0;
+    double declination = 0.0;
+};
+SunCoordinates SunCoordinatesAt(JD1900 t);
+
 // Sun values for the chart from the current SunState: right ascension, declination,
 // altitude and chart azimuth. Uses siderealHours and the latitude of ObserverState.
 void SunForChart();

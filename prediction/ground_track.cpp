@@ -61,8 +61,7 @@ bool SubSatellitePoint(std::string_view line1, std::string_view line2, JD1900 t,
 
 SunDirection SunAt(JD1900 t) {
     const int year = CivilFromJD1900(t, 0.0).year;
-    SunPosition(t + DeltaT(year) / 24.0);
-    const SunState& sun = Sun();
+    const SunState sun = SunPositionAt(t + DeltaT(year) / 24.0);
     SunDirection d;
     d.rightAscensionRad = AngleOf(sun.x, sun.y);
     d.declinationRad = std::atan(sun.z / std::sqrt(sun.x * sun.x + sun.y * sun.y));

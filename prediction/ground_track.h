@@ -28,7 +28,7 @@ bool SubSatellitePoint(std::string_view line1, std::string_view line2, JD1900 t,
                        double siderealHours, double observerLongitudeDeg, GroundPoint& out);
 
 // The Sun's geocentric right ascension and declination (radians) at a UT instant
-// (the Sun series at ephemeris time t + DeltaT/24). Writes SunState.
+// (the Sun series at ephemeris time t + DeltaT/24), leaving SunState alone.
 struct SunDirection {
     double rightAscensionRad = 0.0;
     double declinationRad = 0.0;

@@ -141,6 +141,20 @@ TEST_F(ZoomTest, CaptionNamesFactorPlaceInstantSunAndMoon) {
     EXPECT_DOUBLE_EQ(ZoomValues().zoomTrailOriginJD, Observer().currentJD);
 }
 
+// A pass search leaves the Sun of the last instant it tried (here the next noon): the
+// zoom window shows, and darkens its sky for, the Sun of its own instant all the same.
+TEST_F(ZoomTest, EveryDrawingShowsTheSunOfItsOwnInstant) {
+    form->DrawChart(0);
+    const QString caption = form->windowTitle();
+    const int skyGrey = ChartShades().skyGrey;
+    const JD1900 evening = Observer().currentJD;
+    SunMoonAt(evening + 0.7);
+    SetInstant(evening);
+    form->DrawChart(0);
+    EXPECT_EQ(form->windowTitle(), caption);
+    EXPECT_EQ(ChartShades().skyGrey, skyGrey);
+}
+
 TEST_F(ZoomTest, DateEntryKeepsA2015Date) {
     dialogs->AnswerInput(QStringLiteral("15.03.2015"));
     FormatDateTime1900(Observer().currentJD);

@@ -1,8 +1,9 @@
-// The displayed instant from the computer clock, read as civil time in the zone of the
-// settings file.
+// The displayed instant from the computer clock: the clock's instant, shown in the zone of
+// the settings file, whatever zone the computer itself is set to.
 #include <gtest/gtest.h>
 
 #include <QDateTime>
+#include <QTimeZone>
 
 #include "core/observer_state.h"
 #include "ui/common/clock.h"
@@ -24,7 +25,9 @@ TEST_P(ClockInZone, GivesUniversalTime) {
     const ClockCase& c = GetParam();
     ObserverState observer;
     observer.zoneOffsetHours = c.zoneOffsetHours;
-    SetInstantFromClock(observer, QDateTime(c.date, c.time));
+    // The computer's zone agrees with the configured one.
+    const QTimeZone computerZone(static_cast<int>(c.zoneOffsetHours * 3600.0));
+    SetInstantFromClock(observer, QDateTime(c.date, c.time, computerZone));
 
     EXPECT_EQ(observer.year, c.date.year());
     const CivilDateTime ut = CivilFromJD1900(observer.currentJD, 0.0);
@@ -46,6 +49,26 @@ INSTANTIATE_TEST_SUITE_P(
         ClockCase{QDate(1999, 12, 31), QTime(19, 0, 0), -5.0, QDate(2000, 1, 1), QTime(0, 0, 0)},
         ClockCase{QDate(2024, 2, 29), QTime(5, 45, 30), 5.5, QDate(2024, 2, 29),
                   QTime(0, 15, 30)}));
+
+// A computer on UTC, another abroad, the settings on MEZ: the chart opens at the
+// clock's instant, shown in MEZ.
+TEST(ClockInstant, ComputerZoneOtherThanTheConfiguredOneKeepsTheInstant) {
+    const QDateTime utcNoon(QDate(2026, 7, 1), QTime(12, 0, 0), QTimeZone::utc());
+    for (const int computerOffsetHours : {0, -5, 9}) {
+        const QTimeZone zone(computerOffsetHours * 3600);
+        ObserverState observer;
+        observer.zoneOffsetHours = 1.0;
+        SetInstantFromClock(observer, utcNoon.toTimeZone(zone));
+        EXPECT_NEAR(observer.currentJD, JulianDay1900(2026, 7, 1) + 0.5, 1e-9)
+            << "computer at UTC" << computerOffsetHours;
+    }
+    // The year is that of the configured zone: 23:30 UT on 31 December is New Year in MEZ.
+    ObserverState observer;
+    observer.zoneOffsetHours = 1.0;
+    SetInstantFromClock(observer,
+                        QDateTime(QDate(2026, 12, 31), QTime(23, 30, 0), QTimeZone::utc()));
+    EXPECT_EQ(observer.year, 2027);
+}
 
 TEST(ClockInstant, J2000NoonIsTheReferenceDay) {
     EXPECT_DOUBLE_EQ(InstantFromCivil(2000, 1, 1, 12, 0, 0, 0.0).instant, 36525.0);

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -17,10 +18,12 @@
 #include "catalog/place_list.h"
 #include "catalog/settings_file.h"
 #include "chart/chart_view.h"
+#include "chart/ephemeris_update.h"
 #include "chart/world_map_geometry.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
 #include "support/test_paths.h"
+#include "support/ui/readable_widget.h"
 #include "support/ui/scripted_dialogs.h"
 #include "ui/common/windows.h"
 #include "ui/places/germany_map_window.h"
@@ -351,13 +354,15 @@ TEST_F(PlaceWindowsTest, MissingPlaceFileIsReported) {
 
 // ---------------------------------------------------------------- world map
 
+// Close to the March equinox of 2026, 18:00 UT: the Sun culminates about 90° west.
+JD1900 EquinoxEvening() { return JulianDay1900(2026, 3, 20) + 0.75; }
+
 TEST_F(PlaceWindowsTest, WorldMapDrawsCrossAndDaylightOverTheBitmap) {
     ObserverState& o = Observer();
     o.longitudeDeg = 0.0;
     o.setLatitude(0.0);
-    o.siderealHours = 6.0;  // the Sun (0 h, equinox) culminates 90° west
-    Sun().rightAscension = 0.0;
-    Sun().declination = 0.0;
+    o.currentJD = EquinoxEvening();
+    o.year = 2026;
     WorldMapWindow map;
     map.show();
     EXPECT_EQ(map.windowTitle(), "Polaride Weltkarte");
@@ -371,12 +376,38 @@ TEST_F(PlaceWindowsTest, WorldMapDrawsCrossAndDaylightOverTheBitmap) {
     EXPECT_EQ(image.pixel(noon, 0) & 0xffffff, kSea & 0xffffff) << "row 0 is never drawn";
     // The place cross: white, 8 pixels each way (the night side leaves it white).
     o.longitudeDeg = 90.0;
-    o.siderealHours = 12.0;  // the same instant seen from 90° east
     map.DrawMap();
     const location::WorldPixel cross = location::WorldPixelOfPlace(90.0, 0.0);
     EXPECT_EQ(map.mapImage().pixel(cross.x - 8, cross.y) & 0xffffff, 0xffffffu);
     EXPECT_EQ(map.mapImage().pixel(cross.x, cross.y - 8) & 0xffffffu, 0xffffffu);
     EXPECT_EQ(map.mapImage().pixel(cross.x - 9, cross.y) & 0xffffffu, kSea & 0xffffffu);
+}
+
+// A ground track or a pass search computes the Sun and the sidereal time of other
+// instants: the daylight band stays that of the instant shown.
+TEST_F(PlaceWindowsTest, WorldMapDaylightIsThatOfTheInstantShown) {
+    ObserverState& o = Observer();
+    o.currentJD = EquinoxEvening();
+    o.year = 2026;
+    UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+    WorldMapWindow map;
+    ASSERT_TRUE(map.DrawMap());
+    const QImage shown = map.mapImage().copy();
+    UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD + 0.3);
+    ASSERT_TRUE(map.DrawMap());
+    EXPECT_TRUE(map.mapImage() == shown);
+}
+
+// Only the map is black: the menu bar's entries can be read.
+TEST_F(PlaceWindowsTest, GermanyMapMenuBarIsReadable) {
+    GermanyMapWindow map;
+    map.show();
+    auto* bar = map.findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    const int contrast = testsupport::TextContrast(
+        *bar, [&map](bool shown) { map.magnifyAction()->setVisible(shown); });
+    EXPECT_GT(contrast, 100);
+    EXPECT_EQ(map.mapArea()->palette().color(QPalette::Window), QColor(Qt::black));
 }
 
 TEST_F(PlaceWindowsTest, WorldMapPointerLabelsAndClickTakesThePlace) {

@@ -1,6 +1,8 @@
 // The main chart: one full DrawSkyChart with the shipped data files (every file read
 // again, every layer drawn, names and lines on) into an offscreen canvas of the
-// design size, and the computing half alone (UpdateEphemeris).
+// design size, and the computing half alone (UpdateEphemeris); the zoom chart at
+// factor 2 from the plot tables of that chart, and the Sun and Moon update that each
+// zoom drawing begins with (UpdateSunAndShades).
 //
 //   build/tools/bench_chart_draw
 #include <benchmark/benchmark.h>
@@ -11,8 +13,11 @@
 
 #include "catalog/settings_file.h"
 #include "chart/canvas.h"
+#include "chart/chart_hooks.h"
+#include "chart/chart_view.h"
 #include "chart/ephemeris_update.h"
 #include "chart/sky_chart.h"
+#include "chart/zoom_chart.h"
 #include "core/observer_state.h"
 #include "qt_bench_main.h"
 #include "support/winter_evening.h"
@@ -48,6 +53,35 @@ void BM_UpdateEphemeris(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_UpdateEphemeris)->Unit(benchmark::kMillisecond);
+
+void BM_DrawZoomChart(benchmark::State& state) {
+    PrepareWinterEvening();
+    Canvas sky(640, 442, Qt::black);
+    std::string error;
+    if (!DrawSkyChart(sky, &error)) {
+        state.SkipWithError(error.c_str());
+        return;
+    }
+    ChartView().zoomFactor = 2;
+    const QPoint centre = ZoomViewCentre();
+    ChartZoomOffsets() = ZoomOffsets{centre.x(), centre.y()};
+    Canvas zoom(640, 400, Qt::black);
+    for (auto _ : state) {
+        if (!DrawZoomChart(zoom, 0, &error)) state.SkipWithError(error.c_str());
+        benchmark::DoNotOptimize(zoom.PixelRgb(centre.x(), centre.y()));
+    }
+}
+BENCHMARK(BM_DrawZoomChart)->Unit(benchmark::kMillisecond);
+
+void BM_UpdateSunAndShades(benchmark::State& state) {
+    PrepareWinterEvening();
+    const ObserverState& o = Observer();
+    for (auto _ : state) {
+        UpdateSunAndShades(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(BM_UpdateSunAndShades)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

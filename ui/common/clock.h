@@ -1,5 +1,6 @@
-// The displayed instant from the computer clock. The clock reading is taken as civil
-// time in the configured zone (zoneOffsetHours), not in the computer's own zone.
+// The displayed instant from the computer clock. The clock gives an instant (its UTC
+// reading); the configured zone (zoneOffsetHours) only decides how it is shown, so the
+// computer's own time zone plays no part.
 #pragma once
 
 #include "core/civil_time.h"
@@ -7,5 +8,6 @@
 class QDateTime;
 struct ObserverState;
 
-// Sets currentJD and year of `observer` from a clock reading (its date and wall time).
+// Sets currentJD (UT) from a clock reading, whatever zone the reading is given in, and
+// year to the calendar year of that instant in the configured zone.
 void SetInstantFromClock(ObserverState& observer, const QDateTime& clock);

@@ -34,7 +34,6 @@ GermanyMapWindow::GermanyMapWindow(QWidget* parent)
       canvas_(kDesignWidth, kDesignHeight) {
     setWindowTitle(QStringLiteral("Polaride Deutschlandkarte"));
     resize(kDesignWidth, kDesignHeight);
-    SetBlackBackground(this);
     setWindowState(Qt::WindowMaximized);
 
     menu_ = new QMenuBar(this);
@@ -43,7 +42,8 @@ GermanyMapWindow::GermanyMapWindow(QWidget* parent)
     connect(magnify_, &QAction::triggered, this, &GermanyMapWindow::StartFrameMode);
     connect(reduce_, &QAction::triggered, this, &GermanyMapWindow::ReduceMap);
 
-    // The picture of the map, shown unscaled.
+    // The picture of the map, shown unscaled. Only the map is black: the menu bar keeps
+    // the usual colours, or its entries would be black on black.
     area_ = new CanvasView(canvas_, this);
     area_->setMouseTracking(true);
     SetBlackBackground(area_);

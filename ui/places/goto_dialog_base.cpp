@@ -59,5 +59,9 @@ void GoToDialogBase::showEvent(QShowEvent* event) {
 
 void GoToDialogBase::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) PaintGoToBackground(this);
+    if (event->type() != QEvent::ActivationChange || !isActiveWindow()) return;
+    // Brought to the front while already open (opened from the zoom window once more):
+    // the zoom window stays open behind it, as when the dialog was first shown.
+    ChartView().zoomMayClose = false;
+    PaintGoToBackground(this);
 }

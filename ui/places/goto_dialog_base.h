@@ -37,7 +37,8 @@ class GoToDialogBase : public QDialog {
 
     // The zoom window stays open, the sky grey background, and the focus on the first field.
     void showEvent(QShowEvent* event) override;
-    // The background follows the chart's sky grey whenever the dialog becomes active.
+    // Whenever the dialog becomes active: the zoom window stays open, and the background
+    // follows the chart's sky grey.
     void changeEvent(QEvent* event) override;
 
   private:

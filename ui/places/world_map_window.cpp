@@ -73,12 +73,15 @@ bool WorldMapWindow::DrawMap() {
     const WorldPixel place = WorldPixelOfPlace(observer.longitudeDeg, observer.latitudeDeg);
     DrawPlaceCross(canvas_, place.x, place.y);
 
-    // Daylight, from the Sun of the last chart drawing.
+    // Daylight at the instant shown: its own Sun and sidereal time, not those a pass
+    // search or a ground-track run computed last.
+    const JD1900 instant = observer.currentJD;
+    const SunCoordinates sun = SunCoordinatesAt(instant + DeltaT(observer.year) / 24.0);
     canvas_.SetPen(Qt::yellow, 1, PenMode::Xor);
-    const int midnight =
-        MidnightColumn(observer.siderealHours, observer.longitudeDeg, Sun().rightAscension);
+    const int midnight = MidnightColumn(LocalSiderealTime(observer.longitudeDeg, instant),
+                                        observer.longitudeDeg, sun.rightAscension);
     for (int row = 0; row < 300; ++row) {
-        for (const ColumnRun& run : DaylightRuns(row, midnight, Sun().declination)) {
+        for (const ColumnRun& run : DaylightRuns(row, midnight, sun.declination)) {
             canvas_.MoveTo(run.from, row + 1);
             canvas_.LineTo(run.to, row + 1);
         }

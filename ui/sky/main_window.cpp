@@ -72,8 +72,8 @@ MainWindow::MainWindow(QWidget* parent)
     ObserverState& observer = Observer();
     LoadSettingsAtStartup();
     observer.setLatitude(observer.latitudeDeg);
-    // 5. The instant from the computer clock, read as civil time in the configured zone.
-    SetInstantFromClock(observer, QDateTime::currentDateTime());
+    // 5. The instant from the computer clock, shown in the configured zone.
+    SetInstantFromClock(observer, QDateTime::currentDateTimeUtc());
     // 6. Chart geometry from the design size.
     ChartView().setChartGeometry(kDesignWidth, kDesignHeight);
     // 7. Fresh view and satellite state.

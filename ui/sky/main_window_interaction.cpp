@@ -504,6 +504,8 @@ bool LoadElementFileAt(const std::string& path) {
     if (o.satelliteCount > 0 && ChartHooks().enableSatelliteSelection)
         ChartHooks().enableSatelliteSelection();
     if (ChartHooks().showSelectionWindow) ChartHooks().showSelectionWindow();
-    DrawSkyChart();
+    // The main chart only while it is the active view: loaded from the zoom window, the
+    // zoom window draws itself, and the main chart is drawn when it is active again.
+    if (ChartView().zoomFactor == 1) DrawSkyChart();
     return opened;
 }

@@ -72,8 +72,9 @@ void BlinkConstellation(int labelNumber);
 
 // --- satellites -----------------------------------------------------------------------------
 // "Datei laden": file dialog, load, enable "Sat-Wahl", show the selection window,
-// draw the chart. The dialog starts from the settings lines 8 to 10
-// (Settings().elementFolder, elementFilterIndex, elementFileName) and updates them.
+// draw the main chart when it is the active view (zoomFactor 1). The dialog starts
+// from the settings lines 8 to 10 (Settings().elementFolder, elementFilterIndex,
+// elementFileName) and updates them.
 void LoadElementFileFromMenu();
 // What follows the file dialog: remembers the file as the dialog's next proposal and
 // loads it; false when it could not be opened (the loaded satellites then stay).

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -118,6 +119,11 @@ ZoomWindow::ZoomWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     valuesBar_ = new QLabel(central);
     for (QLabel* bar : {headerBar_, valuesBar_}) {
         bar->setFont(StatusFont());
+        // Dark text on a light panel: the window's black must not reach the bars.
+        QPalette colours = bar->palette();
+        colours.setColor(QPalette::Window, QColor(240, 240, 240));
+        colours.setColor(QPalette::WindowText, Qt::black);
+        bar->setPalette(colours);
         bar->setAutoFillBackground(true);
         bar->setTextFormat(Qt::PlainText);
         bar->setFrameShape(QFrame::Panel);
@@ -271,6 +277,19 @@ void ZoomWindow::showEvent(QShowEvent* event) {
 void ZoomWindow::closeEvent(QCloseEvent* event) {
     ChartView().zoomFactor = 1;
     QMainWindow::closeEvent(event);
+}
+
+void ZoomWindow::hideEvent(QHideEvent* event) {
+    QMainWindow::hideEvent(event);
+    if (event->spontaneous()) return;  // minimised: the zoom window is still the view
+    ChartView().zoomFactor = 1;
+    // The zoom window may have changed the instant, the place, the rotation or the
+    // display flags: the main chart is drawn afresh, satellites included.
+    MainWindow* main = AppWindows().mainWindow;
+    if (!main || !main->isVisible()) return;
+    Observer().timeChanged = true;
+    ChartReportsWait wait;  // inside a hide handler
+    main->DrawChart();
 }
 
 void ZoomWindow::changeEvent(QEvent* event) {

@@ -58,6 +58,8 @@ class ZoomWindow : public QMainWindow, public ChartMenuBar {
   protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Leaving the zoom window makes the main chart the active view again.
+    void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
