@@ -9,6 +9,7 @@
 
 #include "catalog/map_files.h"
 #include "catalog/place_numbers.h"
+#include "chart/canvas_fit.h"
 #include "core/observer_state.h"
 #include "ui/common/canvas_view.h"
 #include "ui/common/dialogs.h"
@@ -43,7 +44,7 @@ GermanyMapWindow::GermanyMapWindow(QWidget* parent)
     connect(magnify_, &QAction::triggered, this, &GermanyMapWindow::StartFrameMode);
     connect(reduce_, &QAction::triggered, this, &GermanyMapWindow::ReduceMap);
 
-    // The picture of the map, shown unscaled.
+    // The picture of the map, scaled to fill the area.
     area_ = new CanvasView(canvas_, this);
     area_->setMouseTracking(true);
     SetBlackBackground(area_);
@@ -68,11 +69,20 @@ GermanyMapWindow::~GermanyMapWindow() = default;
 
 void GermanyMapWindow::SetMapSize(int width, int height) {
     geometry_ = GermanyMapGeometry(width, height);
-    geometryFixed_ = true;
     frameMode_ = false;
     frameDrawn_ = false;
-    canvas_.Resize(width, height);
+    FitToArea();
     UpdateMenu();
+}
+
+QPoint GermanyMapWindow::ToMap(QPointF areaPosition) const {
+    return FitInto(QSize(geometry_.width(), geometry_.height()), QSizeF(area_->size()))
+        .ToLogical(areaPosition);
+}
+
+bool GermanyMapWindow::FitToArea() {
+    return FitCanvas(canvas_, QSize(geometry_.width(), geometry_.height()), area_->size(),
+                     area_->devicePixelRatioF());
 }
 
 void GermanyMapWindow::UpdateMenu() {
@@ -117,12 +127,16 @@ bool GermanyMapWindow::DrawMap() {
         ShowFileError(error.what(), this);
         complete = false;
     }
-    // The frame of the coordinate labels.
+    // The frame of the coordinate labels (widgets in area pixels, the frame in map
+    // pixels around them).
     canvas_.SetPen(Qt::blue);
     canvas_.SetBrush(Qt::black);
     const QRect labels = longitudeLabel_->geometry().united(latitudeLabel_->geometry());
-    canvas_.Rectangle(labels.left() - 5, labels.top() - 5, labels.right() + 1 + 5,
-                      labels.bottom() + 1 + 5);
+    const QPoint topLeft = ToMap(labels.topLeft());
+    const QPoint bottomRight = ToMap(QPointF(labels.right() + 1, labels.bottom() + 1));
+    const int margin = std::max(1, IntPart(5.0 / CanvasScale()));
+    canvas_.Rectangle(topLeft.x() - margin, topLeft.y() - margin, bottomRight.x() + margin,
+                      bottomRight.y() + margin);
     canvas_.End();
     area_->update();
     return complete;
@@ -130,8 +144,12 @@ bool GermanyMapWindow::DrawMap() {
 
 void GermanyMapWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!geometryFixed_) SetMapSize(area_->width(), area_->height());
+    FitToArea();
     DrawMap();
+}
+
+double GermanyMapWindow::CanvasScale() const {
+    return FitInto(QSize(geometry_.width(), geometry_.height()), QSizeF(area_->size())).scale;
 }
 
 void GermanyMapWindow::XorFrame(QPoint centre) {
@@ -207,25 +225,20 @@ void GermanyMapWindow::PickPlace(int x, int y) {
 bool GermanyMapWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == area_) {
         if (event->type() == QEvent::MouseMove) {
-            const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+            const QPoint p = ToMap(static_cast<QMouseEvent*>(event)->position());
             PointerAt(p.x(), p.y());
             return true;
         }
         if (event->type() == QEvent::MouseButtonPress) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton) {
-                const QPoint p = mouse->position().toPoint();
+                const QPoint p = ToMap(mouse->position());
                 ClickAt(p.x(), p.y());
             }
             return true;
         }
-        if (event->type() == QEvent::Resize && isVisible() && geometry_.zoom() == 1 &&
-            area_->size() != QSize(geometry_.width(), geometry_.height())) {
-            // The unmagnified map follows the window (maximised after the first show);
-            // a magnified view keeps its geometry.
-            SetMapSize(area_->width(), area_->height());
-            DrawMap();
-        }
+        // The map keeps its geometry and is scaled to the new size.
+        if (event->type() == QEvent::Resize && FitToArea() && isVisible()) DrawMap();
     }
     return QWidget::eventFilter(watched, event);
 }
