@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "chart/canvas.h"
+#include "chart/canvas_fit.h"
 
 namespace {
 
@@ -301,4 +302,53 @@ TEST(CanvasFloodFill, LimitBoxKeepsALeakingFillInside) {
     EXPECT_EQ(canvas.PixelRgb(21, 15), 0x000000) << "but not beyond the limit";
     EXPECT_EQ(canvas.PixelRgb(0, 0), 0x000000);
     EXPECT_FALSE(canvas.FloodFill(30, 30, Qt::white, FloodFillMode::Border, QRect(10, 10, 11, 11)));
+}
+
+// --- a chart of the design size fitted into a larger window ---------------------
+
+TEST(CanvasFitting, FillsTheClientAreaCentredWithOneScale) {
+    Canvas canvas(640, 442);
+    EXPECT_TRUE(FitCanvas(canvas, QSize(640, 442), QSize(1600, 1000), 2.0));
+    EXPECT_EQ(canvas.Image().size(), QSize(3200, 2000)) << "client size x pixel ratio";
+    EXPECT_EQ(canvas.LogicalSize(), QSize(640, 442));
+    const CanvasFit fit = FitInto(QSize(640, 442), QSizeF(1600, 1000));
+    EXPECT_DOUBLE_EQ(fit.scale, 1000.0 / 442.0);
+    EXPECT_DOUBLE_EQ(fit.offset.y(), 0.0);
+    EXPECT_DOUBLE_EQ(fit.offset.x(), (1600.0 - 640.0 * fit.scale) / 2.0);
+    EXPECT_EQ(canvas.Mapping().m11(), canvas.Mapping().m22());
+    for (const QPoint p : {QPoint(0, 0), QPoint(397, 220), QPoint(639, 441)})
+        EXPECT_EQ(fit.ToLogical(fit.ToClient(QPointF(p) + QPointF(0.5, 0.5))), p);
+    // At the design size nothing is scaled: the canvas is the image itself.
+    EXPECT_TRUE(FitCanvas(canvas, QSize(640, 442), QSize(640, 442), 1.0));
+    EXPECT_TRUE(canvas.Mapping().isIdentity());
+}
+
+// Exclusive-or layers (trails, markers, the zoom frame, altitude circles) erase
+// exactly at any scale, and single pixels join without gaps.
+TEST(CanvasFitting, ExclusiveOrLayersEraseExactlyWhenScaled) {
+    for (const QSize client : {QSize(1280, 884), QSize(1401, 967)}) {
+        Canvas canvas(640, 442);
+        FitCanvas(canvas, QSize(640, 442), client, 1.0);
+        canvas.SetPen(Qt::white);
+        canvas.SetBrush(QColor(60, 60, 60));
+        canvas.Circle(397, 220, 206);
+        const QImage before = canvas.Image().copy();
+        auto trail = [&] {
+            canvas.SetPen(QColor(255, 255, 0), 1, PenMode::Xor);
+            canvas.Polyline({{300, 200}, {310, 203}, {318, 209}, {331, 210}, {331, 230}});
+            canvas.SetPen(QColor(128, 0, 0), 1, PenMode::NotXor);
+            canvas.SetBrush(Qt::black, BrushStyle::Clear);
+            canvas.Rectangle(250, 120, 566, 340);
+            canvas.Circle(397, 220, 120);
+        };
+        trail();
+        EXPECT_NE(canvas.Image(), before) << client.width();
+        trail();
+        EXPECT_EQ(canvas.Image(), before) << client.width();
+
+        for (int x = 100; x < 104; ++x) canvas.SetPixel(x, 50, Qt::red);
+        const QPoint from = canvas.ToDevice(100, 50), to = canvas.ToDevice(104, 50);
+        for (int x = from.x(); x < to.x(); ++x)
+            EXPECT_EQ(canvas.Image().pixel(x, from.y()) & 0xffffffu, 0xff0000u) << x;
+    }
 }

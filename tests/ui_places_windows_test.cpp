@@ -425,16 +425,17 @@ TEST_F(PlaceWindowsTest, GermanyMapDrawsBordersTownsAndLabelFrame) {
     EXPECT_EQ(map.windowTitle(), "Polaride Deutschlandkarte");
     map.SetMapSize(435, 300);
     ASSERT_TRUE(map.DrawMap());
-    const QImage& image = map.mapImage();
+    const Canvas& canvas = map.mapCanvas();
     const auto& g = map.geometry();
     // A border point of the first stroke (6°, 50° to 7°, 50°) in yellow.
     const auto border = g.ToPixel(6.5, 50.0);
-    EXPECT_EQ(image.pixel(int(border.x), int(border.y)) & 0xffffffu, 0xffff00u);
+    EXPECT_EQ(canvas.PixelRgb(int(border.x), int(border.y)), 0xffff00);
     // Berlin is drawn unmagnified, Bonn only from five-fold on.
     const auto berlin = g.ToPixel(13.405, 52.52);
-    EXPECT_EQ(image.pixel(int(berlin.x) - 2, int(berlin.y)) & 0xffffffu, 0xffffffu);
+    EXPECT_EQ(canvas.PixelRgb(int(berlin.x) - 2, int(berlin.y)), 0xffffff);
     const auto bonn = g.ToPixel(7.098, 50.737);
-    EXPECT_EQ(image.pixel(int(bonn.x), int(bonn.y)) & 0xffffffu, 0u);
+    EXPECT_EQ(canvas.PixelRgb(int(bonn.x), int(bonn.y)), 0);
+    const QImage& image = map.mapImage();
     EXPECT_TRUE(map.magnifyAction()->isVisible());
     EXPECT_FALSE(map.reduceAction()->isVisible());
     // The blue frame around the coordinate labels.
@@ -493,8 +494,10 @@ TEST_F(PlaceWindowsTest, GermanyMapFrameMagnifiesAndReduces) {
     map.PointerAt(200, 150);
     // The frame follows the pointer: the old one is gone, the new one is drawn.
     const int hw = 435 / 10;
-    EXPECT_EQ(map.mapImage().pixel(100 - hw, 100), plain.pixel(100 - hw, 100));
-    EXPECT_NE(map.mapImage().pixel(200 - hw, 150), plain.pixel(200 - hw, 150));
+    const QPoint oldEdge = map.mapCanvas().ToDevice(100 - hw, 100);
+    const QPoint newEdge = map.mapCanvas().ToDevice(200 - hw, 150);
+    EXPECT_EQ(map.mapImage().pixel(oldEdge), plain.pixel(oldEdge));
+    EXPECT_NE(map.mapImage().pixel(newEdge), plain.pixel(newEdge));
     map.ClickAt(200, 150);
     EXPECT_FALSE(map.inFrameMode());
     EXPECT_EQ(map.geometry().zoom(), 5);
@@ -566,7 +569,7 @@ TEST_F(ShippedPlaceDataTest, MapsDrawWithoutErrors) {
     EXPECT_TRUE(world.DrawMap());
     EXPECT_EQ(world.mapImage().size(), QSize(622, 301));
     GermanyMapWindow germany;
-    germany.SetMapSize(870, 600);
+    germany.mapArea()->resize(870, 600);  // the map at twice its design size
     EXPECT_TRUE(germany.DrawMap());
     int yellow = 0;
     const QImage& image = germany.mapImage();

@@ -91,6 +91,7 @@ void GermanyMapWindow::UpdateMenu() {
 }
 
 bool GermanyMapWindow::DrawMap() {
+    FitToArea();
     frameDrawn_ = false;
     canvas_.Clear(Qt::black);
     UpdateMenu();
@@ -127,16 +128,16 @@ bool GermanyMapWindow::DrawMap() {
         ShowFileError(error.what(), this);
         complete = false;
     }
-    // The frame of the coordinate labels (widgets in area pixels, the frame in map
-    // pixels around them).
+    // The frame of the coordinate labels, in pixels of the area like the labels.
+    const QTransform mapping = canvas_.Mapping();
+    canvas_.SetMapping(QTransform::fromScale(area_->devicePixelRatioF(),
+                                             area_->devicePixelRatioF()));
     canvas_.SetPen(Qt::blue);
     canvas_.SetBrush(Qt::black);
     const QRect labels = longitudeLabel_->geometry().united(latitudeLabel_->geometry());
-    const QPoint topLeft = ToMap(labels.topLeft());
-    const QPoint bottomRight = ToMap(QPointF(labels.right() + 1, labels.bottom() + 1));
-    const int margin = std::max(1, IntPart(5.0 / CanvasScale()));
-    canvas_.Rectangle(topLeft.x() - margin, topLeft.y() - margin, bottomRight.x() + margin,
-                      bottomRight.y() + margin);
+    canvas_.Rectangle(labels.left() - 5, labels.top() - 5, labels.right() + 1 + 5,
+                      labels.bottom() + 1 + 5);
+    canvas_.SetMapping(mapping);
     canvas_.End();
     area_->update();
     return complete;
@@ -148,9 +149,6 @@ void GermanyMapWindow::showEvent(QShowEvent* event) {
     DrawMap();
 }
 
-double GermanyMapWindow::CanvasScale() const {
-    return FitInto(QSize(geometry_.width(), geometry_.height()), QSizeF(area_->size())).scale;
-}
 
 void GermanyMapWindow::XorFrame(QPoint centre) {
     const int halfWidth = IntPart(geometry_.frameHalfWidth());

@@ -57,7 +57,6 @@ class GermanyMapWindow : public QWidget {
     void UpdateMenu();
     // Fits the canvas to the drawing area; true when the picture must be drawn again.
     bool FitToArea();
-    double CanvasScale() const;
 
     location::GermanyMapGeometry geometry_;
     Canvas canvas_;

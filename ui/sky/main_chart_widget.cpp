@@ -59,6 +59,10 @@ QPoint SkyChartWidget::ToChart(QPointF widgetPosition) const {
     return FitInto(LogicalSize(), QSizeF(size())).ToLogical(widgetPosition);
 }
 
+QPointF SkyChartWidget::ToWidget(QPoint chartPixel) const {
+    return FitInto(LogicalSize(), QSizeF(size())).ToClient(QPointF(chartPixel) + QPointF(0.5, 0.5));
+}
+
 bool SkyChartWidget::FitToWidget() {
     return FitCanvas(*canvas_, LogicalSize(), size(), devicePixelRatioF());
 }

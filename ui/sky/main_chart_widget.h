@@ -19,10 +19,12 @@ class SkyChartWidget : public QWidget {
 
     Canvas& canvas() { return *canvas_; }
     QSize sizeHint() const override;
-    // The chart's logical size (the client area of the design size, 640 x 442), and
-    // a position in the widget as the logical chart pixel under it.
+    // The chart's logical size (the client area of the design size, 640 x 442), a
+    // position in the widget as the logical chart pixel under it, and the widget
+    // position of the centre of a chart pixel.
     static QSize LogicalSize();
     QPoint ToChart(QPointF widgetPosition) const;
+    QPointF ToWidget(QPoint chartPixel) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
