@@ -423,7 +423,7 @@ TEST_F(PlaceWindowsTest, WorldMapWithoutBitmapReportsIt) {
 TEST_F(PlaceWindowsTest, GermanyMapDrawsBordersTownsAndLabelFrame) {
     GermanyMapWindow map;
     EXPECT_EQ(map.windowTitle(), "Polaride Deutschlandkarte");
-    map.SetMapSize(435, 300);
+    map.mapArea()->resize(435, 300);  // the design size: map pixels are image pixels
     ASSERT_TRUE(map.DrawMap());
     const Canvas& canvas = map.mapCanvas();
     const auto& g = map.geometry();
@@ -443,10 +443,35 @@ TEST_F(PlaceWindowsTest, GermanyMapDrawsBordersTownsAndLabelFrame) {
     EXPECT_EQ(image.pixel(labels.left() - 5, labels.top()) & 0xffffffu, 0x0000ffu);
 }
 
+// Whatever the window's size, the map keeps one scale for x and y (Germany keeps its
+// proportions), and a click at the scaled position of a place picks that place.
+TEST_F(PlaceWindowsTest, GermanyMapKeepsItsProportionsAndItsClicksAtEverySize) {
+    GermanyMapWindow map;
+    const double designRatio = map.geometry().xScale() / map.geometry().yScale();
+    for (const QSize area : {QSize(435, 300), QSize(1600, 970), QSize(700, 1000)}) {
+        map.mapArea()->resize(area);
+        ASSERT_TRUE(map.DrawMap());
+        EXPECT_DOUBLE_EQ(map.geometry().xScale() / map.geometry().yScale(), designRatio);
+        const QTransform& mapping = map.mapCanvas().Mapping();
+        EXPECT_DOUBLE_EQ(mapping.m11(), mapping.m22()) << area.width();
+        EXPECT_DOUBLE_EQ(mapping.m11(), std::min(area.width() / 435.0, area.height() / 300.0));
+    }
+    map.show();
+    map.mapArea()->resize(1600, 970);
+    const auto near = map.geometry().ToPixel(7.098, 50.737);  // Bonn, within reach of Köln
+    const QPointF at = map.mapCanvas().Mapping().map(QPointF(int(near.x) + 0.5, int(near.y) + 0.5));
+    dialogs->AnswerInput("K\u00f6ln");
+    QMouseEvent click(QEvent::MouseButtonPress, at, QPointF(), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(map.mapArea(), &click);
+    const auto inputs = dialogs->CallsOf(DialogKind::Input);
+    ASSERT_EQ(inputs.size(), 1u);
+    EXPECT_EQ(inputs[0].proposed, "K\u00f6ln");
+}
+
 TEST_F(PlaceWindowsTest, GermanyMapClickSnapsToTheFirstNearbyTown) {
     GermanyMapWindow map;
     map.show();
-    map.SetMapSize(435, 300);
     const auto near = map.geometry().ToPixel(7.098, 50.737);  // Bonn, within reach of Köln
     map.PointerAt(int(near.x), int(near.y));
     EXPECT_TRUE(map.longitudeLabel()->text().startsWith("geographische Länge: 7."));
@@ -463,7 +488,6 @@ TEST_F(PlaceWindowsTest, GermanyMapClickSnapsToTheFirstNearbyTown) {
 TEST_F(PlaceWindowsTest, GermanyMapWithoutTownTakesThePointerAndMayTakeAnEmptyName) {
     GermanyMapWindow map;
     map.show();
-    map.SetMapSize(435, 300);
     const int x = 10, y = 280;  // far south-west: no town near
     const auto place = map.geometry().ToDegrees(x, y);
     dialogs->AnswerInput("");
@@ -475,7 +499,6 @@ TEST_F(PlaceWindowsTest, GermanyMapWithoutTownTakesThePointerAndMayTakeAnEmptyNa
 TEST_F(PlaceWindowsTest, GermanyMapCancelChangesNothing) {
     GermanyMapWindow map;
     map.show();
-    map.SetMapSize(435, 300);
     map.ClickAt(100, 100);
     EXPECT_TRUE(map.isVisible());
     EXPECT_TRUE(drawings.empty());
@@ -485,7 +508,6 @@ TEST_F(PlaceWindowsTest, GermanyMapCancelChangesNothing) {
 TEST_F(PlaceWindowsTest, GermanyMapFrameMagnifiesAndReduces) {
     GermanyMapWindow map;
     map.show();
-    map.SetMapSize(435, 300);
     map.DrawMap();
     const QImage plain = map.mapImage().copy();
     map.PointerAt(100, 100);
@@ -524,7 +546,6 @@ TEST_F(PlaceWindowsTest, GermanyMapFrameMagnifiesAndReduces) {
 TEST_F(PlaceWindowsTest, GermanyMapMissingFilesAreReportedAndNothingTaken) {
     std::filesystem::remove(dir / "Staedte");
     GermanyMapWindow map;
-    map.SetMapSize(435, 300);
     EXPECT_FALSE(map.DrawMap());
     map.ClickAt(100, 100);
     EXPECT_EQ(dialogs->Messages().size(), 2);

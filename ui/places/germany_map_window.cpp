@@ -67,14 +67,6 @@ GermanyMapWindow::GermanyMapWindow(QWidget* parent)
 
 GermanyMapWindow::~GermanyMapWindow() = default;
 
-void GermanyMapWindow::SetMapSize(int width, int height) {
-    geometry_ = GermanyMapGeometry(width, height);
-    frameMode_ = false;
-    frameDrawn_ = false;
-    FitToArea();
-    UpdateMenu();
-}
-
 QPoint GermanyMapWindow::ToMap(QPointF areaPosition) const {
     return FitInto(QSize(geometry_.width(), geometry_.height()), QSizeF(area_->size()))
         .ToLogical(areaPosition);

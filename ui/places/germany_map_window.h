@@ -33,9 +33,8 @@ class GermanyMapWindow : public QWidget {
     QLabel* latitudeLabel() const { return latitudeLabel_; }
     bool inFrameMode() const { return frameMode_; }
 
-    // The map geometry in map pixels (design size 435 x 300, whatever the window's
-    // size: the Germany map keeps its proportions).
-    void SetMapSize(int width, int height);
+    // The map geometry is in map pixels of the design size 435 x 300 whatever the
+    // window's size, so the Germany map keeps its proportions.
     // A position in the drawing area as the map pixel under it.
     QPoint ToMap(QPointF areaPosition) const;
     // Draws the map for the current magnification; false (with the error shown) when a
