@@ -360,7 +360,8 @@ bool Canvas::FloodFill(int x, int y, QColor color, FloodFillMode mode) {
 bool Canvas::FloodFill(int x, int y, QColor color, FloodFillMode mode, const QRect& limit) {
     const QRect box = limit.normalized();
     const QRect deviceLimit =
-        identityMapping_ ? box : DeviceBox(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
+        identityMapping_ ? box
+                         : DeviceBox(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
     return FloodFillImage(ToDevice(x, y), color, mode, deviceLimit);
 }
 

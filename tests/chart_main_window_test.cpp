@@ -87,7 +87,8 @@ class LargeChartWindow : public ChartWindow {
 TEST_F(LargeChartWindow, TheChartDiscFillsTheWindow) {
     // The white rim along the row through the disc centre, in image pixels.
     const QImage& image = widget->canvas().Image();
-    const QPoint centre = widget->canvas().ToDevice(ChartView().chartCentreX, ChartView().chartCentreY);
+    const QPoint centre =
+        widget->canvas().ToDevice(ChartView().chartCentreX, ChartView().chartCentreY);
     int left = image.width(), right = -1;
     for (int x = 0; x < image.width(); ++x)
         if ((image.pixel(x, centre.y()) & 0xffffffu) == 0xffffffu) {
@@ -143,20 +144,17 @@ TEST_F(ChartWindow, DrehenDisablesTheMenusUntilTheButtonIsReleased) {
     // 50 chart pixels above the centre, wherever the scaled chart shows them.
     const QPointF above =
         widget->ToWidget(QPoint(ChartView().chartCentreX, ChartView().chartCentreY - 50));
-    QMouseEvent move(QEvent::MouseMove,
-                     above, QPointF(),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, above, QPointF(), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
     form->rotateAction->trigger();
     EXPECT_TRUE(ChartView().rotating);
     EXPECT_FALSE(form->timeMenu->menuAction()->isEnabled());
     EXPECT_FALSE(form->satelliteMenu->menuAction()->isEnabled());
-    QMouseEvent press(QEvent::MouseButtonPress,
-                      above, QPointF(),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease,
-                        above, QPointF(),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, above, QPointF(), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, above, QPointF(), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
     QApplication::sendEvent(widget, &release);
     EXPECT_FALSE(ChartView().rotating);

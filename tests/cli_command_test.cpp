@@ -96,9 +96,9 @@ TEST_F(CliTest, RefusesValuesTheWindowsRefuse) {
 // names the picture's size).
 TEST_F(CliTest, ChartIsRenderedAtTheGivenSize) {
     const std::string data = DataPath("").string();
-    const CliRun run = RunCli(dir_.path(), {"chart", "--out", "big.png", "--size", "1600x1000",
-                                            "--date", "15.01.2026", "--time", "20:00", "--data",
-                                            data});
+    const CliRun run =
+        RunCli(dir_.path(), {"chart", "--out", "big.png", "--size", "1600x1000", "--date",
+                             "15.01.2026", "--time", "20:00", "--data", data});
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string png = ReadTextFile(dir_.path() / "big.png");
     ASSERT_GT(png.size(), 24u);

@@ -122,8 +122,8 @@ bool GermanyMapWindow::DrawMap() {
     }
     // The frame of the coordinate labels, in pixels of the area like the labels.
     const QTransform mapping = canvas_.Mapping();
-    canvas_.SetMapping(QTransform::fromScale(area_->devicePixelRatioF(),
-                                             area_->devicePixelRatioF()));
+    canvas_.SetMapping(
+        QTransform::fromScale(area_->devicePixelRatioF(), area_->devicePixelRatioF()));
     canvas_.SetPen(Qt::blue);
     canvas_.SetBrush(Qt::black);
     const QRect labels = longitudeLabel_->geometry().united(latitudeLabel_->geometry());
@@ -140,7 +140,6 @@ void GermanyMapWindow::showEvent(QShowEvent* event) {
     FitToArea();
     DrawMap();
 }
-
 
 void GermanyMapWindow::XorFrame(QPoint centre) {
     const int halfWidth = IntPart(geometry_.frameHalfWidth());

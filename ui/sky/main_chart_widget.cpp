@@ -82,7 +82,11 @@ void SkyChartWidget::paintEvent(QPaintEvent*) {
     const QSize wanted = (QSizeF(size()) * devicePixelRatioF()).toSize();
     if (image.size() != wanted)
         QMetaObject::invokeMethod(
-            this, [this] { if (FitToWidget()) Redraw(); }, Qt::QueuedConnection);
+            this,
+            [this] {
+                if (FitToWidget()) Redraw();
+            },
+            Qt::QueuedConnection);
 }
 
 void SkyChartWidget::resizeEvent(QResizeEvent* event) {

@@ -67,8 +67,7 @@ class ZoomCanvasWidget : public QWidget {
         const QImage& image = canvas_->Image();
         const QRectF area = Fit().ClientRect(LogicalSize());
         const double ratio = static_cast<double>(image.width()) / std::max(1, width());
-        p.drawImage(area, image,
-                    QRectF(area.topLeft() * ratio, area.size() * ratio));
+        p.drawImage(area, image, QRectF(area.topLeft() * ratio, area.size() * ratio));
         const QSize wanted = (QSizeF(size()) * devicePixelRatioF()).toSize();
         if (image.size() != wanted)
             QMetaObject::invokeMethod(
