@@ -1,6 +1,7 @@
 // The main chart: one full DrawSkyChart with the shipped data files (every file read
 // again, every layer drawn, names and lines on) into an offscreen canvas of the
-// design size, and the computing half alone (UpdateEphemeris).
+// design size, the same scaled to fill a maximised window of 1600 x 1000 (at pixel
+// ratio 1 and 2), and the computing half alone (UpdateEphemeris).
 //
 //   build/tools/bench_chart_draw
 #include <benchmark/benchmark.h>
@@ -11,6 +12,7 @@
 
 #include "catalog/settings_file.h"
 #include "chart/canvas.h"
+#include "chart/canvas_fit.h"
 #include "chart/ephemeris_update.h"
 #include "chart/sky_chart.h"
 #include "core/observer_state.h"
@@ -38,6 +40,19 @@ void BM_DrawSkyChart(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DrawSkyChart)->Unit(benchmark::kMillisecond);
+
+void BM_DrawSkyChartScaled(benchmark::State& state) {
+    PrepareWinterEvening();
+    Canvas canvas(640, 442, Qt::black);
+    FitCanvas(canvas, QSize(640, 442), QSize(1600, 1000), static_cast<double>(state.range(0)));
+    std::string error;
+    for (auto _ : state) {
+        Observer().timeChanged = true;
+        if (!DrawSkyChart(canvas, &error)) state.SkipWithError(error.c_str());
+        benchmark::DoNotOptimize(canvas.PixelRgb(397, 220));
+    }
+}
+BENCHMARK(BM_DrawSkyChartScaled)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_UpdateEphemeris(benchmark::State& state) {
     PrepareWinterEvening();
