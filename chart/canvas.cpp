@@ -447,6 +447,10 @@ QSize Canvas::TextExtent(const QString& text) const {
     double scale = LengthScale();
     int w = metrics.horizontalAdvance(text);
     int h = metrics.height();
+    // On a scaled image the logical cell covers the whole drawn cell, so that clearing
+    // it removes every pixel of the text.
+    if (ownsImage_ && !identityMapping_)
+        return {static_cast<int>(std::ceil(w / scale)), static_cast<int>(std::ceil(h / scale))};
     return {static_cast<int>(std::lround(w / scale)), static_cast<int>(std::lround(h / scale))};
 }
 
