@@ -89,6 +89,14 @@ int Canvas::Height() const {
     return ownsImage_ ? image_.height() : (device_ ? device_->height() : 0);
 }
 
+QSize Canvas::LogicalSize() const {
+    if (logicalSize_.isValid()) return logicalSize_;
+    if (identityMapping_) return {Width(), Height()};
+    const QRectF area = mapping_.inverted().mapRect(QRectF(0, 0, Width(), Height()));
+    return {static_cast<int>(std::lround(area.width())),
+            static_cast<int>(std::lround(area.height()))};
+}
+
 const QImage& Canvas::Image() const {
     End();
     return image_;
@@ -155,6 +163,8 @@ QPoint Canvas::ToDevice(int x, int y) const {
     return {static_cast<int>(std::lround(p.x())), static_cast<int>(std::lround(p.y()))};
 }
 
+bool Canvas::SmoothText() const { return ownsImage_ && LengthScale() > 1.0; }
+
 double Canvas::LengthScale() const {
     if (identityMapping_) return 1.0;
     return std::sqrt(std::abs(mapping_.determinant()));
@@ -208,6 +218,10 @@ void Canvas::SetPixel(int x, int y, QColor color) {
     }
     QPainter& p = ActivePainter();
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (ownsImage_) {
+        p.fillRect(DeviceBox(x, y, x + 1, y + 1), color);
+        return;
+    }
     QPoint d = ToDevice(x, y);
     int size = std::max(1, static_cast<int>(std::lround(LengthScale())));
     p.fillRect(QRect(d.x(), d.y(), size, size), color);
@@ -221,7 +235,7 @@ QColor Canvas::Pixel(int x, int y) const {
 
 long Canvas::PixelRgb(int x, int y) const {
     if (!ownsImage_) return -1;
-    QPoint d = ToDevice(x, y);
+    const QPoint d = ToDevice(x, y);
     if (d.x() < 0 || d.y() < 0 || d.x() >= image_.width() || d.y() >= image_.height()) return -1;
     const QRgb* line = reinterpret_cast<const QRgb*>(image_.constScanLine(d.y()));
     return static_cast<long>(line[d.x()] & 0x00ffffffu);
@@ -238,18 +252,21 @@ void Canvas::LineTo(int x, int y) {
 
 void Canvas::DrawSegment(QPoint from, QPoint to) {
     if (from == to) return;
-    if (ownsImage_ && identityMapping_ && pen_.width <= 1) {
-        // Bresenham from `from` up to, not including, `to`: every pixel once, so
-        // exclusive-or strokes are exactly reversible and joints do not cancel.
+    if (ownsImage_ && pen_.width <= 1) {
+        // Bresenham from `from` up to, not including, `to` in image pixels (also on a
+        // scaled image): every pixel once, so exclusive-or strokes are exactly
+        // reversible and joints do not cancel.
         const QRgb colour = pen_.color.rgb();
         const int w = image_.width(), h = image_.height();
-        int x0 = from.x(), y0 = from.y();
-        const int dx = std::abs(to.x() - x0), dy = -std::abs(to.y() - y0);
-        const int sx = x0 < to.x() ? 1 : -1, sy = y0 < to.y() ? 1 : -1;
+        const QPoint end = ToDevice(to.x(), to.y());
+        const QPoint start = ToDevice(from.x(), from.y());
+        int x0 = start.x(), y0 = start.y();
+        const int dx = std::abs(end.x() - x0), dy = -std::abs(end.y() - y0);
+        const int sx = x0 < end.x() ? 1 : -1, sy = y0 < end.y() ? 1 : -1;
         int err = dx + dy;
         // Long lines far outside the image are clipped by the bounds test only;
         // the chart never draws such lines.
-        while (x0 != to.x() || y0 != to.y()) {
+        while (x0 != end.x() || y0 != end.y()) {
             if (x0 >= 0 && y0 >= 0 && x0 < w && y0 < h) {
                 QRgb* px = reinterpret_cast<QRgb*>(image_.scanLine(y0)) + x0;
                 *px = Combine(*px, colour, pen_.mode);
@@ -336,14 +353,22 @@ void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
 void Canvas::Circle(int x, int y, int r) { Ellipse(x - r, y - r, x + r, y + r); }
 
 bool Canvas::FloodFill(int x, int y, QColor color, FloodFillMode mode) {
-    return FloodFill(x, y, color, mode, QRect(0, 0, image_.width(), image_.height()));
+    return FloodFillImage(ToDevice(x, y), color, mode,
+                          QRect(0, 0, image_.width(), image_.height()));
 }
 
 bool Canvas::FloodFill(int x, int y, QColor color, FloodFillMode mode, const QRect& limit) {
+    const QRect box = limit.normalized();
+    const QRect deviceLimit =
+        identityMapping_ ? box
+                         : DeviceBox(box.left(), box.top(), box.right() + 1, box.bottom() + 1);
+    return FloodFillImage(ToDevice(x, y), color, mode, deviceLimit);
+}
+
+bool Canvas::FloodFillImage(QPoint start, QColor color, FloodFillMode mode, const QRect& limit) {
     if (!ownsImage_) return false;
     End();
-    QPoint start = ToDevice(x, y);
-    const QRect area = limit.normalized().intersected(QRect(0, 0, image_.width(), image_.height()));
+    const QRect area = limit.intersected(QRect(0, 0, image_.width(), image_.height()));
     if (!area.contains(start)) return false;
     const int x0 = area.left(), y0 = area.top();
     const int w = area.width(), h = area.height();
@@ -399,9 +424,10 @@ bool Canvas::FloodFill(int x, int y, QColor color, FloodFillMode mode, const QRe
 QFont Canvas::QtFont() const {
     QFont f(font_.name);
     double devicePixels;
-    if (font_.sizeInPoints) {
-        double dpi = ownsImage_ || !device_ ? kImageDotsPerInch : device_->logicalDpiY();
-        devicePixels = font_.size * dpi / 72.0;
+    if (font_.sizeInPoints && (ownsImage_ || !device_)) {
+        devicePixels = font_.size * kImageDotsPerInch / 72.0 * LengthScale();
+    } else if (font_.sizeInPoints) {
+        devicePixels = font_.size * device_->logicalDpiY() / 72.0;
     } else {
         devicePixels = font_.size * LengthScale();
     }
@@ -410,8 +436,9 @@ QFont Canvas::QtFont() const {
     f.setItalic(font_.italic);
     f.setUnderline(font_.underline);
     // Crisp, unsmoothed glyphs like the classic screen fonts; also keeps text
-    // pixels to the font and background colours only.
-    f.setStyleStrategy(QFont::NoAntialias);
+    // pixels to the font and background colours only. A scaled image gets smooth
+    // glyphs at its full resolution.
+    f.setStyleStrategy(SmoothText() ? QFont::PreferAntialias : QFont::NoAntialias);
     return f;
 }
 
@@ -420,6 +447,10 @@ QSize Canvas::TextExtent(const QString& text) const {
     double scale = LengthScale();
     int w = metrics.horizontalAdvance(text);
     int h = metrics.height();
+    // On a scaled image the logical cell covers the whole drawn cell, so that clearing
+    // it removes every pixel of the text.
+    if (ownsImage_ && !identityMapping_)
+        return {static_cast<int>(std::ceil(w / scale)), static_cast<int>(std::ceil(h / scale))};
     return {static_cast<int>(std::lround(w / scale)), static_cast<int>(std::lround(h / scale))};
 }
 
@@ -435,6 +466,7 @@ void Canvas::TextOut(int x, int y, const QString& text) {
     QRect cell(d.x(), d.y(), metrics.horizontalAdvance(text), metrics.height());
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (textBackground_ == TextBackground::Opaque) p.fillRect(cell, brush_.color);
+    p.setRenderHint(QPainter::TextAntialiasing, SmoothText());
     p.setFont(f);
     p.setPen(font_.color);
     p.drawText(QPoint(d.x(), d.y() + metrics.ascent()), text);

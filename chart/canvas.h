@@ -13,7 +13,10 @@
 // a millimetre with y upwards on a printer (see LoMetricMapping()); the mapping
 // moves the points and scales lengths (radii, pen widths, pixel font heights) but
 // never mirrors text: text always reads upright with its top-left corner at the
-// given point, like on the screen.
+// given point, like on the screen. On an owned image a scaling mapping draws a chart
+// of a fixed logical size larger (see chart/canvas_fit.h): point sizes grow with it,
+// a single pixel covers its whole box of image pixels, and flood fill keeps to the
+// mapped limit box.
 //
 // Lines follow the classic rule: LineTo draws from the current position up to, but
 // not including, the end point, so joined strokes in exclusive-or mode do not
@@ -99,6 +102,10 @@ class Canvas : NonCopyable {
     bool HasImage() const { return ownsImage_; }
     int Width() const;  // device pixels
     int Height() const;
+    // The drawing area in logical units: the size fixed by SetLogicalSize(), else the
+    // device size mapped back (at the identity mapping Width() x Height()).
+    QSize LogicalSize() const;
+    void SetLogicalSize(QSize size) { logicalSize_ = size; }
     // The owned image with every drawing so far (ends the current painting pass,
     // which restarts by itself at the next drawing operation). Empty for devices.
     const QImage& Image() const;
@@ -137,10 +144,13 @@ class Canvas : NonCopyable {
     QPoint PenPos() const { return penPos_; }
 
     // --- pixels --------------------------------------------------------------
-    // Sets one pixel whatever the pen mode. Outside the image nothing happens.
+    // Sets one pixel whatever the pen mode. Outside the image nothing happens. On a
+    // scaled image the logical pixel covers its box of image pixels, so neighbouring
+    // pixels join without gaps.
     void SetPixel(int x, int y, QColor color);
     // The colour of a pixel (alpha 255); an invalid QColor outside the image or on
-    // a device without an image.
+    // a device without an image. On a scaled image: the image pixel at the top-left
+    // corner of the logical pixel's box (where lines through the pixel pass).
     QColor Pixel(int x, int y) const;
     // The same as 0xRRGGBB, or -1 where Pixel() is invalid (quick probes).
     long PixelRgb(int x, int y) const;
@@ -168,8 +178,8 @@ class Canvas : NonCopyable {
     // pixel equal to `color`. Needs an image; returns false when nothing could be
     // done (no image, start outside, start pixel excluded).
     bool FloodFill(int x, int y, QColor color, FloodFillMode mode = FloodFillMode::Border);
-    // The same, never leaving the box `limit` (image pixels): a
-    // border with a gap cannot flood the whole picture.
+    // The same, never leaving the box `limit` (logical units, mapped like every
+    // other box): a border with a gap cannot flood the whole picture.
     bool FloodFill(int x, int y, QColor color, FloodFillMode mode, const QRect& limit);
 
     // --- text ----------------------------------------------------------------
@@ -192,6 +202,8 @@ class Canvas : NonCopyable {
     void ApplyPen(QPainter& p, bool withBrush) const;
     QFont QtFont() const;
     double LengthScale() const;
+    bool SmoothText() const;
+    bool FloodFillImage(QPoint start, QColor color, FloodFillMode mode, const QRect& limit);
     QRect DeviceBox(int x1, int y1, int x2, int y2) const;
     void DrawSegment(QPoint from, QPoint to);
 
@@ -201,6 +213,7 @@ class Canvas : NonCopyable {
     mutable std::unique_ptr<QPainter> painter_;
     QTransform mapping_;
     bool identityMapping_ = true;
+    QSize logicalSize_;
 
     CanvasPen pen_;
     CanvasBrush brush_;

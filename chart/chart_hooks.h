@@ -21,9 +21,6 @@ struct ChartWindowHooks {
     // Shows the zoom window (after "Vergrößern") and the satellite selection window.
     std::function<void()> showZoomWindow;
     std::function<void()> showSelectionWindow;
-    // Width and height of the zoom window (for the zoom offsets); default 648 x 488.
-    std::function<int()> zoomWindowWidth;
-    std::function<int()> zoomWindowHeight;
     // Caption of the main window (progress of a load) and its setter.
     std::function<QString()> caption;
     std::function<void(const QString&)> setCaption;

@@ -119,12 +119,12 @@ void DrawMinorBody(Canvas& canvas) {
 }
 
 // Where a diameter through (x0, y0) -> (x1, y1) crosses the edge lines of the
-// window, the letter of the nearer end.
+// chart area, the letter of the nearer end. The chart area ends above the status
+// bars, so its bottom edge line is its own height less 20.
 void DrawEdgeLetters(Canvas& canvas, QPointF centre, QPointF a, QPointF b, const QString& letterA,
                      const QString& letterB) {
-    const int width = canvas.Width();
-    const int statusHeight = gView.statusBarsHeight ? gView.statusBarsHeight() : 0;
-    const int height = canvas.Height();
+    const int width = canvas.LogicalSize().width();
+    const int height = canvas.LogicalSize().height();
     const double limit =
         static_cast<double>(ChartView().chartRadius) * ChartView().zoomFactor - 10.0;
     struct Edge {
@@ -132,7 +132,7 @@ void DrawEdgeLetters(Canvas& canvas, QPointF centre, QPointF a, QPointF b, const
         double value;
     };
     const Edge edges[4] = {{true, 5.0},
-                           {true, static_cast<double>(height - statusHeight - 20)},
+                           {true, static_cast<double>(height - 20)},
                            {false, 5.0},
                            {false, static_cast<double>(width - 15)}};
     canvas.SetFont(CanvasFont::Pixels(QStringLiteral("Courier New"), 11, false, kCompassColour));
@@ -222,7 +222,7 @@ void DrawLayers(Canvas& canvas, int mode) {
     if (moon.altitudeDeg > 0.0 && moonPlot.chartX * moonPlot.chartY != 0.0) {
         const int f = std::max(3, IntPart(ChartView().zoomFactor * moonPlot.discRadius));
         const QPoint p = map(moonPlot.chartX, moonPlot.chartY);
-        const int width = canvas.Width(), height = canvas.Height();
+        const int width = canvas.LogicalSize().width(), height = canvas.LogicalSize().height();
         const bool outside = p.x() < -2 * f || p.x() > width + 2 * f ||
                              p.y() < kZoomBarsHeight - 2 * f || p.y() > height + 2 * f;
         if (!outside) DrawMoonDiscAt(canvas, p.x(), p.y(), f, ChartShades().skyGrey);
@@ -293,8 +293,8 @@ void ResetZoomView() { gView = ZoomViewHooks{}; }
 ZoomState& ZoomValues() { return gState; }
 void ResetZoomState() { gState = ZoomState{}; }
 
-int ZoomOuterWidth() { return gView.outerWidth ? gView.outerWidth() : 648; }
-int ZoomOuterHeight() { return gView.outerHeight ? gView.outerHeight() : 488; }
+int ZoomOuterWidth() { return kZoomDesignWidth; }
+int ZoomOuterHeight() { return kZoomDesignHeight; }
 QPoint ZoomViewCentre() { return QPoint(ZoomOuterWidth() / 2, ZoomViewCentreY(ZoomOuterHeight())); }
 int ZoomFrameHalfWidth() { return ZoomOuterWidth() / 4 - 4; }
 int ZoomFrameHalfHeight() { return ZoomOuterHeight() / 4 - 12; }

@@ -4,7 +4,9 @@
 //     zx = (x - cx) * zoomFactor + zoomOffsetX,  zy = (y - cy) * zoomFactor + zoomOffsetY,
 // both truncated. The sky disc of the zoom window has the centre (zoomOffsetX,
 // zoomOffsetY) and the radius R * zoomFactor. W and H are the zoom window's outer
-// width and height; its view centre is (W / 2, ZoomViewCentreY(H)).
+// design size (648 x 488); its view centre is (W / 2, ZoomViewCentreY(H)). The
+// chart is drawn in logical pixels of kZoomChartWidth x kZoomChartHeight, which the
+// window scales to fill its client area.
 //
 // The drawing runs on the canvas that the zoom window registers (ZoomView()); the
 // zoom offsets are ChartZoomOffsets() of the chart interaction.
@@ -25,11 +27,6 @@ class Canvas;
 struct ZoomViewHooks {
     Canvas* canvas = nullptr;
     std::function<void()> repaint;
-    // Outer size of the window (W, H) and the height of the client area.
-    std::function<int()> outerWidth;
-    std::function<int()> outerHeight;
-    // Height of the visible status bars below the chart.
-    std::function<int()> statusBarsHeight;
     std::function<void(const QString&)> setCaption;
     // 0: both status bars hidden, 1: the lower one shown (the upper one as it is).
     std::function<void(bool trackedShown)> showTrackedStatus;
@@ -57,7 +54,7 @@ struct ZoomState {
 ZoomState& ZoomValues();
 void ResetZoomState();
 
-// Outer window size used by the mapping (defaults 648 x 488 without a window).
+// Outer window size used by the mapping: the design size 648 x 488.
 int ZoomOuterWidth();
 int ZoomOuterHeight();
 // The view centre (W / 2, ZoomViewCentreY(H)).

@@ -1,5 +1,6 @@
 // polaride-cli chart: the main sky chart for a place and instant, drawn offscreen
-// exactly as the main window draws it (design-size geometry), written as a PNG.
+// exactly as the main window draws it (design-size geometry, shown at the design size
+// or scaled to a given client size), written as a PNG.
 #include <QBuffer>
 #include <QByteArray>
 #include <QDateTime>
@@ -10,6 +11,7 @@
 
 #include "catalog/place_numbers.h"
 #include "chart/canvas.h"
+#include "chart/canvas_fit.h"
 #include "chart/chart_view.h"
 #include "chart/sky_chart.h"
 #include "cli/cli_options.h"
@@ -27,11 +29,13 @@ constexpr char kCommand[] = "chart";
 constexpr char kUsage[] =
     "chart --out DATEI.png [--jd T | --date TT.MM.JJJJ --time hh:mm[:ss]] [--lon L --lat B] "
     "[--height M] [--zone H] [--flags 11100] [--limit MAG] [--tle DATEI [--select PRÄFIX]] "
-    "[--data VERZEICHNIS]";
+    "[--size BxH] [--data VERZEICHNIS]";
 
 // Client area of the main window at its design size (outer 648 x 488).
 constexpr int kClientWidth = 640;
 constexpr int kClientHeight = 442;
+// Largest picture side that --width and --height accept.
+constexpr int kMaxPictureSide = 10000;
 
 std::string Help() {
     return std::string() +
@@ -41,20 +45,41 @@ std::string Help() {
            "  --flags: Planetennamen, Sternbildnamen, Sternbildlinien, Höhenlinien, "
            "Tierkreis\n"
            "  --limit: Grenzgröße der Sterne (mag)\n"
-           "  --select: wählt die Satelliten, deren Name so beginnt\n" +
+           "  --select: wählt die Satelliten, deren Name so beginnt\n"
+           "  --size: Bildgröße in Pixeln, Breite x Höhe (z. B. 1600x1000): die Karte, wie\n"
+           "          sie ein Hauptfenster mit dieser Fläche zeigt (ohne Angabe 640x442)\n" +
            cli::kPlaceHelp;
 }
 
 struct ChartOptions {
     std::string out, tle, select, date, time, flags;
     std::optional<double> jd, limit;
+    std::optional<QSize> size;
     cli::PlaceOptions place;
 };
+
+// "BxH" with whole numbers from 1 to kMaxPictureSide.
+std::string ReadPictureSize(const std::string& text, std::optional<QSize>& size) {
+    const std::string::size_type x = text.find('x');
+    int width = 0, height = 0;
+    const std::string problem =
+        x == std::string::npos ? std::string("--size braucht Breite x Höhe, z. B. 1600x1000")
+        : !cli::ReadInteger("--size", text.substr(0, x), width).empty() ||
+                !cli::ReadInteger("--size", text.substr(x + 1), height).empty()
+            ? std::string("--size braucht Breite x Höhe, z. B. 1600x1000")
+            : std::string();
+    if (!problem.empty()) return problem;
+    if (width < 1 || height < 1 || width > kMaxPictureSide || height > kMaxPictureSide)
+        return "--size: Breite und Höhe von 1 bis " + std::to_string(kMaxPictureSide) +
+               " Pixel (--size " + text + ")";
+    size = QSize(width, height);
+    return {};
+}
 
 std::string ParseOptions(const std::vector<std::string>& args, ChartOptions& opt) {
     cli::OptionNames names = cli::kPlaceOptions;
     names.insert(names.end(), {"--place", "--out", "--tle", "--select", "--date", "--time",
-                               "--flags", "--jd", "--limit"});
+                               "--flags", "--jd", "--limit", "--size"});
     const std::string problem =
         cli::ReadOptions(args, names, {}, [&](const std::string& option, const std::string& value) {
             std::string problem;
@@ -69,6 +94,8 @@ std::string ParseOptions(const std::vector<std::string>& args, ChartOptions& opt
                     problem = cli::InvalidEntry(std::string(location::kChartMagnitudeError) +
                                                 " (--limit " + value + ")");
                 opt.limit = number;
+            } else if (option == "--size") {
+                problem = ReadPictureSize(value, opt.size);
             } else if (option == "--date") {
                 cli::CivilDate date;
                 problem = cli::ReadDate(option, value, date);
@@ -167,6 +194,7 @@ int RunChart(const std::vector<std::string>& args) {
     }
 
     Canvas canvas(kClientWidth, kClientHeight, Qt::black);
+    if (opt.size) FitCanvas(canvas, QSize(kClientWidth, kClientHeight), *opt.size, 1.0);
     std::string error;
     const bool complete = DrawSkyChart(canvas, &error);
     if (!complete) cli::PrintErr("polaride-cli chart: " + error + " (Zeichnung unvollständig)");

@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "chart/canvas.h"
+#include "chart/canvas_fit.h"
 
 namespace {
 
@@ -301,4 +302,46 @@ TEST(CanvasFloodFill, LimitBoxKeepsALeakingFillInside) {
     EXPECT_EQ(canvas.PixelRgb(21, 15), 0x000000) << "but not beyond the limit";
     EXPECT_EQ(canvas.PixelRgb(0, 0), 0x000000);
     EXPECT_FALSE(canvas.FloodFill(30, 30, Qt::white, FloodFillMode::Border, QRect(10, 10, 11, 11)));
+}
+
+// --- a chart of the design size fitted into a larger window ---------------------
+
+TEST(CanvasFitting, BacksTheClientAreaAtFullResolutionAndIsExactAtTheDesignSize) {
+    Canvas canvas(640, 442);
+    EXPECT_TRUE(FitCanvas(canvas, QSize(640, 442), QSize(1600, 1000), 2.0));
+    EXPECT_EQ(canvas.Image().size(), QSize(3200, 2000)) << "client size x pixel ratio";
+    // Centred: the margins left and right are (1600 - 640 * 1000 / 442) / 2 = 76 client pixels.
+    EXPECT_EQ(canvas.ToDevice(0, 0), QPoint(152, 0));
+    EXPECT_TRUE(FitCanvas(canvas, QSize(640, 442), QSize(640, 442), 1.0));
+    EXPECT_TRUE(canvas.Mapping().isIdentity());
+}
+
+// Exclusive-or layers (trails, markers, the zoom frame, altitude circles) erase
+// exactly at any scale, and single pixels join without gaps.
+TEST(CanvasFitting, ExclusiveOrLayersEraseExactlyWhenScaled) {
+    for (const QSize client : {QSize(1280, 884), QSize(1401, 967)}) {
+        Canvas canvas(640, 442);
+        FitCanvas(canvas, QSize(640, 442), client, 1.0);
+        canvas.SetPen(Qt::white);
+        canvas.SetBrush(QColor(60, 60, 60));
+        canvas.Circle(397, 220, 206);
+        const QImage before = canvas.Image().copy();
+        auto trail = [&] {
+            canvas.SetPen(QColor(255, 255, 0), 1, PenMode::Xor);
+            canvas.Polyline({{300, 200}, {310, 203}, {318, 209}, {331, 210}, {331, 230}});
+            canvas.SetPen(QColor(128, 0, 0), 1, PenMode::NotXor);
+            canvas.SetBrush(Qt::black, BrushStyle::Clear);
+            canvas.Rectangle(250, 120, 566, 340);
+            canvas.Circle(397, 220, 120);
+        };
+        trail();
+        EXPECT_NE(canvas.Image(), before) << client.width();
+        trail();
+        EXPECT_EQ(canvas.Image(), before) << client.width();
+
+        for (int x = 100; x < 104; ++x) canvas.SetPixel(x, 50, Qt::red);
+        const QPoint from = canvas.ToDevice(100, 50), to = canvas.ToDevice(104, 50);
+        for (int x = from.x(); x < to.x(); ++x)
+            EXPECT_EQ(canvas.Image().pixel(x, from.y()) & 0xffffffu, 0xff0000u) << x;
+    }
 }

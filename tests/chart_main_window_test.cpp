@@ -4,9 +4,12 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <cmath>
 #include <filesystem>
 
+#include "chart/chart_identify.h"
 #include "chart_fixture.h"
 #include "ui/sky/main_chart_widget.h"
 #include "ui/sky/main_window.h"
@@ -70,6 +73,51 @@ TEST_F(ChartWindow, ShowingTheWindowDrawsTheChartOnItsCanvas) {
         << dialogs->Messages().join(QLatin1Char('\n')).toStdString();
 }
 
+// A maximised window of 1600 x 1000: the chart of the design size fills it.
+class LargeChartWindow : public ChartWindow {
+  protected:
+    void SetUp() override {
+        ChartWindow::SetUp();
+        form->resize(1600, 1000 + form->menuBar()->height());
+        QApplication::processEvents();
+        ASSERT_EQ(widget->size(), QSize(1600, 1000));
+    }
+};
+
+TEST_F(LargeChartWindow, TheChartDiscFillsTheWindow) {
+    // The white rim along the row through the disc centre, in image pixels.
+    const QImage& image = widget->canvas().Image();
+    const QPoint centre =
+        widget->canvas().ToDevice(ChartView().chartCentreX, ChartView().chartCentreY);
+    int left = image.width(), right = -1;
+    for (int x = 0; x < image.width(); ++x)
+        if ((image.pixel(x, centre.y()) & 0xffffffu) == 0xffffffu) {
+            left = std::min(left, x);
+            right = x;
+        }
+    EXPECT_GE(right - left, 0.8 * 1000) << left << " " << right;
+}
+
+TEST_F(LargeChartWindow, AClickOnAScaledStarIdentifiesIt) {
+    const StarPlotEntry* bright = nullptr;
+    for (const StarPlotEntry& e : StarPlotTable())
+        if (e.x * e.y != 0.0 && e.magnitude < 1.5) bright = &e;
+    ASSERT_NE(bright, nullptr);
+    const QPoint star(IntPart(bright->x), IntPart(bright->y));
+    const QString expected = IdentifyAt(star.x(), star.y());
+    const QPointF at = widget->ToWidget(star);
+    EXPECT_GT(std::hypot(at.x() - star.x(), at.y() - star.y()), 100.0) << "really scaled";
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, at, QPointF(), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &click);
+    }
+    const auto messages = dialogs->CallsOf(testsupport::DialogKind::Message);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, expected);
+}
+
 TEST_F(ChartWindow, TimeMenuStepsTheInstant) {
     // Attaching again changes nothing: every entry still acts once.
     EXPECT_EQ(AttachSkyChart(*form), widget);
@@ -93,20 +141,20 @@ TEST_F(ChartWindow, AltitudeLinesEntryTogglesCheckMarkAndLayer) {
 }
 
 TEST_F(ChartWindow, DrehenDisablesTheMenusUntilTheButtonIsReleased) {
-    QMouseEvent move(QEvent::MouseMove,
-                     QPointF(ChartView().chartCentreX, ChartView().chartCentreY - 50), QPointF(),
-                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    // 50 chart pixels above the centre, wherever the scaled chart shows them.
+    const QPointF above =
+        widget->ToWidget(QPoint(ChartView().chartCentreX, ChartView().chartCentreY - 50));
+    QMouseEvent move(QEvent::MouseMove, above, QPointF(), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
     QApplication::sendEvent(widget, &move);
     form->rotateAction->trigger();
     EXPECT_TRUE(ChartView().rotating);
     EXPECT_FALSE(form->timeMenu->menuAction()->isEnabled());
     EXPECT_FALSE(form->satelliteMenu->menuAction()->isEnabled());
-    QMouseEvent press(QEvent::MouseButtonPress,
-                      QPointF(ChartView().chartCentreX, ChartView().chartCentreY - 50), QPointF(),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease,
-                        QPointF(ChartView().chartCentreX, ChartView().chartCentreY - 50), QPointF(),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, above, QPointF(), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, above, QPointF(), Qt::LeftButton, Qt::NoButton,
+                        Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
     QApplication::sendEvent(widget, &release);
     EXPECT_FALSE(ChartView().rotating);

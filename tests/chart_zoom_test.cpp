@@ -63,6 +63,38 @@ class ZoomTest : public ChartTest {
     std::unique_ptr<ZoomWindow> form;
 };
 
+TEST_F(ZoomTest, OpensMaximisedWithTheChartScaledToFillIt) {
+    EXPECT_TRUE(form->isMaximized());
+    EXPECT_EQ(form->canvas().LogicalSize(), QSize(kZoomChartWidth, kZoomChartHeight));
+    EXPECT_GT(form->canvas().Mapping().m11(), 1.0) << "drawn larger than the design size";
+    EXPECT_EQ(ZoomViewCentre(), QPoint(324, 220)) << "the geometry of the design size";
+}
+
+// With both status bars shown, the letter where the north-south diameter leaves the
+// chart area sits on the edge line 20 pixels above the area's bottom.
+TEST_F(ZoomTest, EdgeLettersSitOnTheChartAreasBottomLine) {
+    Observer().trackedSatellite = 0;  // the status bars are shown
+    form->headerBar()->show();
+    Observer().showAltitudeLines = true;
+    ChartView().rotationRad = 0.0;
+    ChartView().zoomFactor = 8;
+    CentreOn(ChartView().chartCentreX, ChartView().chartCentreY);
+    form->DrawChart(0);
+    ASSERT_TRUE(form->valuesBar()->isVisible());
+    ASSERT_TRUE(form->headerBar()->isVisible());
+    Canvas chart(kZoomChartWidth, kZoomChartHeight);
+    ASSERT_TRUE(DrawZoomChart(chart, 0));
+    // The "S" below the disc centre ("N" sits on the top line).
+    const int ox = ChartZoomOffsets().zoomOffsetX, oy = ChartZoomOffsets().zoomOffsetY;
+    int top = kZoomChartHeight;
+    for (int y = oy + 20; y < kZoomChartHeight; ++y)
+        for (int x = ox - 2; x < ox + 12; ++x)
+            if (chart.PixelRgb(x, y) == 0x00ffff) top = std::min(top, y);
+    const int edge = kZoomChartHeight - 20;
+    EXPECT_GE(top, edge);
+    EXPECT_LT(top, edge + 11);
+}
+
 TEST_F(ZoomTest, VerkleinernHalvesTheFactorAndHidesAtTwo) {
     ChartView().zoomFactor = 8;
     form->DrawChart(0);

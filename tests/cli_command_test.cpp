@@ -80,6 +80,8 @@ TEST_F(CliTest, RefusesValuesTheWindowsRefuse) {
         {{"chart", "--out", "x.png", "--limit", "1e9"},
          "Ungültige Eingabe: Fehler bei Grenzgröße (--limit 1e9)"},
         {{"chart", "--out", "x.png", "--date", "29.02.2026"}, "ist kein gültiges Datum"},
+        {{"chart", "--out", "x.png", "--size", "1600"}, "--size braucht Breite x Höhe"},
+        {{"chart", "--out", "x.png", "--size", "0x1000"}, "Breite und Höhe von 1 bis 10000"},
     };
     for (const Case& c : cases) {
         std::string line;
@@ -88,6 +90,26 @@ TEST_F(CliTest, RefusesValuesTheWindowsRefuse) {
         EXPECT_EQ(run.status, 2) << line;
         EXPECT_NE(run.err.find(c.message), std::string::npos) << line << "\n" << run.err;
     }
+}
+
+// The chart as a main window of the given client size shows it (the PNG header
+// names the picture's size).
+TEST_F(CliTest, ChartIsRenderedAtTheGivenSize) {
+    const std::string data = DataPath("").string();
+    const CliRun run =
+        RunCli(dir_.path(), {"chart", "--out", "big.png", "--size", "1600x1000", "--date",
+                             "15.01.2026", "--time", "20:00", "--data", data});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string png = ReadTextFile(dir_.path() / "big.png");
+    ASSERT_GT(png.size(), 24u);
+    auto number = [&](std::size_t at) {
+        unsigned value = 0;
+        for (std::size_t i = at; i < at + 4; ++i)
+            value = value * 256 + static_cast<unsigned char>(png[i]);
+        return value;
+    };
+    EXPECT_EQ(number(16), 1600u);
+    EXPECT_EQ(number(20), 1000u);
 }
 
 TEST_F(CliTest, SearchBoundAppliesToTheSettingsFileAndNamesIt) {

@@ -454,18 +454,19 @@ TEST_F(PlaceWindowsTest, WorldMapWithoutBitmapReportsIt) {
 TEST_F(PlaceWindowsTest, GermanyMapDrawsBordersTownsAndLabelFrame) {
     GermanyMapWindow map;
     EXPECT_EQ(map.windowTitle(), "Polaride Deutschlandkarte");
-    map.SetMapSize(435, 300);
+    map.mapArea()->resize(435, 300);  // the design size: map pixels are image pixels
     ASSERT_TRUE(map.DrawMap());
-    const QImage& image = map.mapImage();
+    const Canvas& canvas = map.mapCanvas();
     const auto& g = map.geometry();
     // A border point of the first stroke (6°, 50° to 7°, 50°) in yellow.
     const auto border = g.ToPixel(6.5, 50.0);
-    EXPECT_EQ(image.pixel(int(border.x), int(border.y)) & 0xffffffu, 0xffff00u);
+    EXPECT_EQ(canvas.PixelRgb(int(border.x), int(border.y)), 0xffff00);
     // Berlin is drawn unmagnified, Bonn only from five-fold on.
     const auto berlin = g.ToPixel(13.405, 52.52);
-    EXPECT_EQ(image.pixel(int(berlin.x) - 2, int(berlin.y)) & 0xffffffu, 0xffffffu);
+    EXPECT_EQ(canvas.PixelRgb(int(berlin.x) - 2, int(berlin.y)), 0xffffff);
     const auto bonn = g.ToPixel(7.098, 50.737);
-    EXPECT_EQ(image.pixel(int(bonn.x), int(bonn.y)) & 0xffffffu, 0u);
+    EXPECT_EQ(canvas.PixelRgb(int(bonn.x), int(bonn.y)), 0);
+    const QImage& image = map.mapImage();
     EXPECT_TRUE(map.magnifyAction()->isVisible());
     EXPECT_FALSE(map.reduceAction()->isVisible());
     // The blue frame around the coordinate labels.
@@ -473,10 +474,35 @@ TEST_F(PlaceWindowsTest, GermanyMapDrawsBordersTownsAndLabelFrame) {
     EXPECT_EQ(image.pixel(labels.left() - 5, labels.top()) & 0xffffffu, 0x0000ffu);
 }
 
+// Whatever the window's size, the map keeps one scale for x and y (Germany keeps its
+// proportions), and a click at the scaled position of a place picks that place.
+TEST_F(PlaceWindowsTest, GermanyMapKeepsItsProportionsAndItsClicksAtEverySize) {
+    GermanyMapWindow map;
+    const double designRatio = map.geometry().xScale() / map.geometry().yScale();
+    for (const QSize area : {QSize(435, 300), QSize(1600, 970), QSize(700, 1000)}) {
+        map.mapArea()->resize(area);
+        ASSERT_TRUE(map.DrawMap());
+        EXPECT_DOUBLE_EQ(map.geometry().xScale() / map.geometry().yScale(), designRatio);
+        const QTransform& mapping = map.mapCanvas().Mapping();
+        EXPECT_DOUBLE_EQ(mapping.m11(), mapping.m22()) << area.width();
+        EXPECT_DOUBLE_EQ(mapping.m11(), std::min(area.width() / 435.0, area.height() / 300.0));
+    }
+    map.show();
+    map.mapArea()->resize(1600, 970);
+    const auto near = map.geometry().ToPixel(7.098, 50.737);  // Bonn, within reach of Köln
+    const QPointF at = map.mapCanvas().Mapping().map(QPointF(int(near.x) + 0.5, int(near.y) + 0.5));
+    dialogs->AnswerInput("K\u00f6ln");
+    QMouseEvent click(QEvent::MouseButtonPress, at, QPointF(), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(map.mapArea(), &click);
+    const auto inputs = dialogs->CallsOf(DialogKind::Input);
+    ASSERT_EQ(inputs.size(), 1u);
+    EXPECT_EQ(inputs[0].proposed, "K\u00f6ln");
+}
+
 TEST_F(PlaceWindowsTest, GermanyMapClickSnapsToTheFirstNearbyTown) {
     GermanyMapWindow map;
     map.show();
-    map.SetMapSize(435, 300);
     const auto near = map.geometry().ToPixel(7.098, 50.737);  // Bonn, within reach of Köln
     map.PointerAt(int(near.x), int(near.y));
     EXPECT_TRUE(map.longitudeLabel()->text().startsWith("geographische Länge: 7."));
@@ -493,7 +519,6 @@ TEST_F(PlaceWindowsTest, GermanyMapClickSnapsToTheFirstNearbyTown) {
 TEST_F(PlaceWindowsTest, GermanyMapWithoutTownTakesThePointerAndMayTakeAnEmptyName) {
     GermanyMapWindow map;
     map.show();
-    map.SetMapSize(435, 300);
     const int x = 10, y = 280;  // far south-west: no town near
     const auto place = map.geometry().ToDegrees(x, y);
     dialogs->AnswerInput("");
@@ -505,7 +530,6 @@ TEST_F(PlaceWindowsTest, GermanyMapWithoutTownTakesThePointerAndMayTakeAnEmptyNa
 TEST_F(PlaceWindowsTest, GermanyMapCancelChangesNothing) {
     GermanyMapWindow map;
     map.show();
-    map.SetMapSize(435, 300);
     map.ClickAt(100, 100);
     EXPECT_TRUE(map.isVisible());
     EXPECT_TRUE(drawings.empty());
@@ -515,7 +539,6 @@ TEST_F(PlaceWindowsTest, GermanyMapCancelChangesNothing) {
 TEST_F(PlaceWindowsTest, GermanyMapFrameMagnifiesAndReduces) {
     GermanyMapWindow map;
     map.show();
-    map.SetMapSize(435, 300);
     map.DrawMap();
     const QImage plain = map.mapImage().copy();
     map.PointerAt(100, 100);
@@ -524,8 +547,10 @@ TEST_F(PlaceWindowsTest, GermanyMapFrameMagnifiesAndReduces) {
     map.PointerAt(200, 150);
     // The frame follows the pointer: the old one is gone, the new one is drawn.
     const int hw = 435 / 10;
-    EXPECT_EQ(map.mapImage().pixel(100 - hw, 100), plain.pixel(100 - hw, 100));
-    EXPECT_NE(map.mapImage().pixel(200 - hw, 150), plain.pixel(200 - hw, 150));
+    const QPoint oldEdge = map.mapCanvas().ToDevice(100 - hw, 100);
+    const QPoint newEdge = map.mapCanvas().ToDevice(200 - hw, 150);
+    EXPECT_EQ(map.mapImage().pixel(oldEdge), plain.pixel(oldEdge));
+    EXPECT_NE(map.mapImage().pixel(newEdge), plain.pixel(newEdge));
     map.ClickAt(200, 150);
     EXPECT_FALSE(map.inFrameMode());
     EXPECT_EQ(map.geometry().zoom(), 5);
@@ -552,7 +577,6 @@ TEST_F(PlaceWindowsTest, GermanyMapFrameMagnifiesAndReduces) {
 TEST_F(PlaceWindowsTest, GermanyMapMissingFilesAreReportedAndNothingTaken) {
     std::filesystem::remove(dir / "Staedte");
     GermanyMapWindow map;
-    map.SetMapSize(435, 300);
     EXPECT_FALSE(map.DrawMap());
     map.ClickAt(100, 100);
     EXPECT_EQ(dialogs->Messages().size(), 2);
@@ -597,7 +621,7 @@ TEST_F(ShippedPlaceDataTest, MapsDrawWithoutErrors) {
     EXPECT_TRUE(world.DrawMap());
     EXPECT_EQ(world.mapImage().size(), QSize(622, 301));
     GermanyMapWindow germany;
-    germany.SetMapSize(870, 600);
+    germany.mapArea()->resize(870, 600);  // the map at twice its design size
     EXPECT_TRUE(germany.DrawMap());
     int yellow = 0;
     const QImage& image = germany.mapImage();

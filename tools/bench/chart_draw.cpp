@@ -1,6 +1,7 @@
 // The main chart: one full DrawSkyChart with the shipped data files (every file read
 // again, every layer drawn, names and lines on) into an offscreen canvas of the
-// design size, and the computing half alone (UpdateEphemeris); the zoom chart at
+// design size, the same scaled to fill a maximised window of 1600 x 1000 (at pixel
+// ratio 1 and 2), and the computing half alone (UpdateEphemeris); the zoom chart at
 // factor 2 from the plot tables of that chart, and the Sun and Moon update that each
 // zoom drawing begins with (UpdateSunAndShades).
 //
@@ -13,6 +14,7 @@
 
 #include "catalog/settings_file.h"
 #include "chart/canvas.h"
+#include "chart/canvas_fit.h"
 #include "chart/chart_hooks.h"
 #include "chart/chart_view.h"
 #include "chart/ephemeris_update.h"
@@ -43,6 +45,19 @@ void BM_DrawSkyChart(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_DrawSkyChart)->Unit(benchmark::kMillisecond);
+
+void BM_DrawSkyChartScaled(benchmark::State& state) {
+    PrepareWinterEvening();
+    Canvas canvas(640, 442, Qt::black);
+    FitCanvas(canvas, QSize(640, 442), QSize(1600, 1000), static_cast<double>(state.range(0)));
+    std::string error;
+    for (auto _ : state) {
+        Observer().timeChanged = true;
+        if (!DrawSkyChart(canvas, &error)) state.SkipWithError(error.c_str());
+        benchmark::DoNotOptimize(canvas.PixelRgb(397, 220));
+    }
+}
+BENCHMARK(BM_DrawSkyChartScaled)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_UpdateEphemeris(benchmark::State& state) {
     PrepareWinterEvening();

@@ -9,7 +9,10 @@ CanvasView::CanvasView(const Canvas& canvas, QWidget* parent) : QWidget(parent),
 
 void CanvasView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, canvas_.Image());
+    QImage image = canvas_.Image();
+    const double ratio = devicePixelRatioF();
+    if (image.size() == (QSizeF(size()) * ratio).toSize()) image.setDevicePixelRatio(ratio);
+    painter.drawImage(0, 0, image);
 }
 
 void SetBlackBackground(QWidget* widget) {

@@ -6,8 +6,10 @@
 
 class Canvas;
 
-// Shows a Canvas unscaled from its top left corner; the window that owns the canvas
-// draws into it and calls update() or repaint().
+// Shows a Canvas from its top left corner; the window that owns the canvas draws
+// into it and calls update() or repaint(). A canvas fitted to the widget (an image of
+// the widget's size times the device pixel ratio, chart/canvas_fit.h) covers it pixel
+// for pixel; any other image is shown at its own size.
 class CanvasView : public QWidget {
   public:
     CanvasView(const Canvas& canvas, QWidget* parent);

@@ -9,6 +9,7 @@
 
 #include "catalog/map_files.h"
 #include "catalog/place_numbers.h"
+#include "chart/canvas_fit.h"
 #include "core/observer_state.h"
 #include "ui/common/canvas_view.h"
 #include "ui/common/dialogs.h"
@@ -42,8 +43,8 @@ GermanyMapWindow::GermanyMapWindow(QWidget* parent)
     connect(magnify_, &QAction::triggered, this, &GermanyMapWindow::StartFrameMode);
     connect(reduce_, &QAction::triggered, this, &GermanyMapWindow::ReduceMap);
 
-    // The picture of the map, shown unscaled. Only the map is black: the menu bar keeps
-    // the usual colours, or its entries would be black on black.
+    // The picture of the map, scaled to fill the area. Only the map is black: the menu
+    // bar keeps the usual colours, or its entries would be black on black.
     area_ = new CanvasView(canvas_, this);
     area_->setMouseTracking(true);
     SetBlackBackground(area_);
@@ -66,13 +67,14 @@ GermanyMapWindow::GermanyMapWindow(QWidget* parent)
 
 GermanyMapWindow::~GermanyMapWindow() = default;
 
-void GermanyMapWindow::SetMapSize(int width, int height) {
-    geometry_ = GermanyMapGeometry(width, height);
-    geometryFixed_ = true;
-    frameMode_ = false;
-    frameDrawn_ = false;
-    canvas_.Resize(width, height);
-    UpdateMenu();
+QPoint GermanyMapWindow::ToMap(QPointF areaPosition) const {
+    return FitInto(QSize(geometry_.width(), geometry_.height()), QSizeF(area_->size()))
+        .ToLogical(areaPosition);
+}
+
+bool GermanyMapWindow::FitToArea() {
+    return FitCanvas(canvas_, QSize(geometry_.width(), geometry_.height()), area_->size(),
+                     area_->devicePixelRatioF());
 }
 
 void GermanyMapWindow::UpdateMenu() {
@@ -81,6 +83,7 @@ void GermanyMapWindow::UpdateMenu() {
 }
 
 bool GermanyMapWindow::DrawMap() {
+    FitToArea();
     frameDrawn_ = false;
     canvas_.Clear(Qt::black);
     UpdateMenu();
@@ -117,12 +120,16 @@ bool GermanyMapWindow::DrawMap() {
         ShowFileError(error.what(), this);
         complete = false;
     }
-    // The frame of the coordinate labels.
+    // The frame of the coordinate labels, in pixels of the area like the labels.
+    const QTransform mapping = canvas_.Mapping();
+    canvas_.SetMapping(
+        QTransform::fromScale(area_->devicePixelRatioF(), area_->devicePixelRatioF()));
     canvas_.SetPen(Qt::blue);
     canvas_.SetBrush(Qt::black);
     const QRect labels = longitudeLabel_->geometry().united(latitudeLabel_->geometry());
     canvas_.Rectangle(labels.left() - 5, labels.top() - 5, labels.right() + 1 + 5,
                       labels.bottom() + 1 + 5);
+    canvas_.SetMapping(mapping);
     canvas_.End();
     area_->update();
     return complete;
@@ -130,7 +137,7 @@ bool GermanyMapWindow::DrawMap() {
 
 void GermanyMapWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!geometryFixed_) SetMapSize(area_->width(), area_->height());
+    FitToArea();
     DrawMap();
 }
 
@@ -207,25 +214,20 @@ void GermanyMapWindow::PickPlace(int x, int y) {
 bool GermanyMapWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == area_) {
         if (event->type() == QEvent::MouseMove) {
-            const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+            const QPoint p = ToMap(static_cast<QMouseEvent*>(event)->position());
             PointerAt(p.x(), p.y());
             return true;
         }
         if (event->type() == QEvent::MouseButtonPress) {
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (mouse->button() == Qt::LeftButton) {
-                const QPoint p = mouse->position().toPoint();
+                const QPoint p = ToMap(mouse->position());
                 ClickAt(p.x(), p.y());
             }
             return true;
         }
-        if (event->type() == QEvent::Resize && isVisible() && geometry_.zoom() == 1 &&
-            area_->size() != QSize(geometry_.width(), geometry_.height())) {
-            // The unmagnified map follows the window (maximised after the first show);
-            // a magnified view keeps its geometry.
-            SetMapSize(area_->width(), area_->height());
-            DrawMap();
-        }
+        // The map keeps its geometry and is scaled to the new size.
+        if (event->type() == QEvent::Resize && FitToArea() && isVisible()) DrawMap();
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -20,9 +20,12 @@ class GermanyMapWindow : public QWidget {
     explicit GermanyMapWindow(QWidget* parent = nullptr);
     ~GermanyMapWindow() override;
 
-    // The drawing area below the menu bar and its picture.
+    // The drawing area below the menu bar and its picture: the map of its logical
+    // size scaled to fill the area, one scale for x and y (mapCanvas().ToDevice()
+    // gives the image pixel of a map pixel).
     QWidget* mapArea() const { return area_; }
     const QImage& mapImage() const { return canvas_.Image(); }
+    const Canvas& mapCanvas() const { return canvas_; }
     const location::GermanyMapGeometry& geometry() const { return geometry_; }
     QAction* magnifyAction() const { return magnify_; }  // "vergrößern"
     QAction* reduceAction() const { return reduce_; }    // "verkleinern"
@@ -30,8 +33,10 @@ class GermanyMapWindow : public QWidget {
     QLabel* latitudeLabel() const { return latitudeLabel_; }
     bool inFrameMode() const { return frameMode_; }
 
-    // Fixes the map geometry from the drawing area's size (done on the first show).
-    void SetMapSize(int width, int height);
+    // The map geometry is in map pixels of the design size 435 x 300 whatever the
+    // window's size, so the Germany map keeps its proportions.
+    // A position in the drawing area as the map pixel under it.
+    QPoint ToMap(QPointF areaPosition) const;
     // Draws the map for the current magnification; false (with the error shown) when a
     // data file cannot be read.
     bool DrawMap();
@@ -49,9 +54,10 @@ class GermanyMapWindow : public QWidget {
     void XorFrame(QPoint centre);
     void PickPlace(int x, int y);
     void UpdateMenu();
+    // Fits the canvas to the drawing area; true when the picture must be drawn again.
+    bool FitToArea();
 
     location::GermanyMapGeometry geometry_;
-    bool geometryFixed_ = false;
     Canvas canvas_;
     QWidget* area_ = nullptr;
     QMenuBar* menu_ = nullptr;

@@ -9,6 +9,7 @@
 #include <QToolTip>
 
 #include "chart/canvas.h"
+#include "chart/canvas_fit.h"
 #include "chart/chart_view.h"
 #include "chart/sky_chart.h"
 #include "chart/sky_position_at.h"
@@ -44,37 +45,60 @@ SkyChartWidget::SkyChartWidget(QWidget* parent)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(kDesignClientWidth, kDesignClientHeight);
+    setMinimumSize(kDesignClientWidth / 2, kDesignClientHeight / 2);
 }
 
 SkyChartWidget::~SkyChartWidget() {
     if (MainChartCanvas() == canvas_.get()) SetMainChartCanvas(nullptr);
 }
 
-QSize SkyChartWidget::sizeHint() const { return {kDesignClientWidth, kDesignClientHeight}; }
+QSize SkyChartWidget::sizeHint() const { return LogicalSize(); }
+
+QSize SkyChartWidget::LogicalSize() { return {kDesignClientWidth, kDesignClientHeight}; }
+
+QPoint SkyChartWidget::ToChart(QPointF widgetPosition) const {
+    return FitInto(LogicalSize(), QSizeF(size())).ToLogical(widgetPosition);
+}
+
+QPointF SkyChartWidget::ToWidget(QPoint chartPixel) const {
+    return FitInto(LogicalSize(), QSizeF(size())).ToClient(QPointF(chartPixel) + QPointF(0.5, 0.5));
+}
+
+bool SkyChartWidget::FitToWidget() {
+    return FitCanvas(*canvas_, LogicalSize(), size(), devicePixelRatioF());
+}
+
+void SkyChartWidget::Redraw() {
+    ResetChartTexts();
+    ChartReportsWait wait;
+    if (isVisible() && ChartView().zoomFactor == 1) DrawSkyChart();
+}
 
 void SkyChartWidget::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), Qt::black);
-    p.drawImage(0, 0, canvas_->Image());
+    const QImage& image = canvas_->Image();
+    p.drawImage(QRectF(rect()), image, QRectF(image.rect()));
+    // Moved to a screen of another pixel ratio: the chart is drawn again for it.
+    const QSize wanted = (QSizeF(size()) * devicePixelRatioF()).toSize();
+    if (image.size() != wanted)
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (FitToWidget()) Redraw();
+            },
+            Qt::QueuedConnection);
 }
 
 void SkyChartWidget::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    // The chart geometry stays at the design size; a larger window only gets a
-    // larger black canvas, which the next drawing fills.
-    const int w = std::max(width(), kDesignClientWidth),
-              h = std::max(height(), kDesignClientHeight);
-    if (w > canvas_->Width() || h > canvas_->Height()) {
-        canvas_->Resize(w, h, Qt::black);
-        ResetChartTexts();
-        ChartReportsWait wait;
-        if (isVisible() && ChartView().zoomFactor == 1) DrawSkyChart();
-    }
+    // The chart geometry stays at the design size; the drawing is scaled to the new
+    // size and made again.
+    if (FitToWidget()) Redraw();
 }
 
 void SkyChartWidget::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ToChart(event->position());
     ChartMouseMove(p.x(), p.y());
     emit pointerOverChart(p.x(), p.y());
 }
@@ -90,13 +114,13 @@ void SkyChartWidget::leaveEvent(QEvent* event) {
 }
 
 void SkyChartWidget::mousePressEvent(QMouseEvent* event) {
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ToChart(event->position());
     ChartMouseDown(p.x(), p.y(), event->button() == Qt::RightButton);
 }
 
 void SkyChartWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) return;
-    const QPoint p = event->position().toPoint();
+    const QPoint p = ToChart(event->position());
     ChartMouseUp(p.x(), p.y());
 }
 
@@ -112,7 +136,8 @@ void SkyChartWidget::keyPressEvent(QKeyEvent* event) {
 bool SkyChartWidget::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
-        const int label = RiseSetLabelAt(help->pos().x(), help->pos().y());
+        const QPoint p = ToChart(help->pos());
+        const int label = RiseSetLabelAt(p.x(), p.y());
         if (label >= 0)
             QToolTip::showText(help->globalPos(),
                                ChartTexts().riseSet[static_cast<size_t>(label)].hint, this);
@@ -142,12 +167,6 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
     hooks.enableSatelliteSelection = [frame] { frame->selectSatellitesAction->setEnabled(true); };
     hooks.showZoomWindow = [] { ShowInFront(AppWindows().zoomWindow); };
     hooks.showSelectionWindow = [] { ShowInFront(AppWindows().satelliteSelectionWindow); };
-    hooks.zoomWindowWidth = [] {
-        return AppWindows().zoomWindow ? AppWindows().zoomWindow->frameGeometry().width() : 648;
-    };
-    hooks.zoomWindowHeight = [] {
-        return AppWindows().zoomWindow ? AppWindows().zoomWindow->frameGeometry().height() : 488;
-    };
     hooks.caption = [frame] { return frame->windowTitle(); };
     hooks.setCaption = [frame](const QString& text) { frame->setWindowTitle(text); };
     hooks.setPointer = [widget](int shape) {

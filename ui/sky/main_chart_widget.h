@@ -1,5 +1,6 @@
-// The client area of the main window: owns the chart canvas, shows it, and passes
-// pointer and key events to the chart interaction. AttachSkyChart() puts it into
+// The client area of the main window: owns the chart canvas, shows the chart of the
+// design size scaled to fill the area (chart/canvas_fit.h), and passes pointer and
+// key events to the chart interaction in logical chart pixels. AttachSkyChart() puts it into
 // the main window frame and connects the chart's menu entries.
 #pragma once
 
@@ -18,6 +19,12 @@ class SkyChartWidget : public QWidget {
 
     Canvas& canvas() { return *canvas_; }
     QSize sizeHint() const override;
+    // The chart's logical size (the client area of the design size, 640 x 442), a
+    // position in the widget as the logical chart pixel under it, and the widget
+    // position of the centre of a chart pixel.
+    static QSize LogicalSize();
+    QPoint ToChart(QPointF widgetPosition) const;
+    QPointF ToWidget(QPoint chartPixel) const;
 
     // Repaints the canvas now; a pointer resting on the chart sees the new drawing's
     // sky under it (pointerOverChart).
@@ -40,6 +47,10 @@ class SkyChartWidget : public QWidget {
     bool event(QEvent* event) override;
 
   private:
+    // Fits the canvas to the widget; true when the image was replaced.
+    bool FitToWidget();
+    void Redraw();
+
     std::unique_ptr<Canvas> canvas_;
 };
 

@@ -14,6 +14,7 @@
 #include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
+#include "chart/zoom_chart.h"
 #include "chart/zoom_frame.h"
 #include "core/date_text.h"
 #include "core/minor_body.h"
@@ -139,8 +140,7 @@ void FinishZoomFrame() {
     SetMenus(true);
     ChartView().choosingZoomFrame = false;
     ChartView().zoomFactor = 2;
-    const int w = ChartHooks().zoomWindowWidth ? ChartHooks().zoomWindowWidth() : 648;
-    const int h = ChartHooks().zoomWindowHeight ? ChartHooks().zoomWindowHeight() : 488;
+    const int w = ZoomOuterWidth(), h = ZoomOuterHeight();
     ChartZoomOffsets().zoomOffsetX = w / 2 + 2 * ChartView().chartCentreX - 2 * ChartView().markerX;
     ChartZoomOffsets().zoomOffsetY =
         ZoomViewCentreY(h) + 2 * ChartView().chartCentreY - 2 * ChartView().markerY;

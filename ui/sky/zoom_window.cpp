@@ -15,6 +15,8 @@
 #include <exception>
 
 #include "chart/canvas.h"
+#include "chart/canvas_fit.h"
+#include "chart/chart_geometry.h"
 #include "chart/chart_projection.h"
 #include "chart/chart_view.h"
 #include "chart/constellation_blink.h"
@@ -41,35 +43,46 @@
 #include "ui/sky/main_window.h"
 #include "ui/sky/main_window_interaction.h"
 
-// The chart area of the zoom window: owns the canvas and passes pointer and key
-// events to the window.
+// The chart area of the zoom window: owns the canvas, shows the zoom chart of the
+// design size scaled to fill the area, and passes pointer and key events to the
+// window in logical chart pixels.
 class ZoomCanvasWidget : public QWidget {
   public:
     explicit ZoomCanvasWidget(ZoomWindow* form) : QWidget(form), form_(form) {
-        canvas_ = std::make_unique<Canvas>(640, 400, Qt::black);
+        canvas_ = std::make_unique<Canvas>(kZoomChartWidth, kZoomChartHeight, Qt::black);
         setMouseTracking(true);
         setFocusPolicy(Qt::StrongFocus);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
     Canvas& canvas() { return *canvas_; }
+    static QSize LogicalSize() { return {kZoomChartWidth, kZoomChartHeight}; }
+    CanvasFit Fit() const { return FitInto(LogicalSize(), QSizeF(size())); }
 
   protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.drawImage(0, 0, canvas_->Image());
+        p.fillRect(rect(), Qt::black);
+        // Only the chart area: what the drawing spills beyond it stays black, so the
+        // edge letters mark the visible edges.
+        const QImage& image = canvas_->Image();
+        const QRectF area = Fit().ClientRect(LogicalSize());
+        const double ratio = static_cast<double>(image.width()) / std::max(1, width());
+        p.drawImage(area, image, QRectF(area.topLeft() * ratio, area.size() * ratio));
+        const QSize wanted = (QSizeF(size()) * devicePixelRatioF()).toSize();
+        if (image.size() != wanted)
+            QMetaObject::invokeMethod(
+                this, [this] { Refit(); }, Qt::QueuedConnection);
     }
-    void resizeEvent(QResizeEvent*) override {
-        if (canvas_->Width() == width() && canvas_->Height() == height()) return;
-        canvas_->Resize(std::max(1, width()), std::max(1, height()), Qt::black);
-        if (form_->isVisible() && ChartView().zoomFactor > 1) form_->DrawChart(0);
-    }
+    void resizeEvent(QResizeEvent*) override { Refit(); }
     void mouseMoveEvent(QMouseEvent* e) override {
-        form_->MouseMoveAt(e->position().toPoint().x(), e->position().toPoint().y());
+        const QPoint p = Fit().ToLogical(e->position());
+        form_->MouseMoveAt(p.x(), p.y());
     }
     void mousePressEvent(QMouseEvent* e) override {
-        if (e->button() == Qt::LeftButton)
-            form_->ClickAt(e->position().toPoint().x(), e->position().toPoint().y());
+        if (e->button() != Qt::LeftButton) return;
+        const QPoint p = Fit().ToLogical(e->position());
+        form_->ClickAt(p.x(), p.y());
     }
     void keyPressEvent(QKeyEvent* e) override {
         const QString text = e->text();
@@ -81,6 +94,11 @@ class ZoomCanvasWidget : public QWidget {
     }
 
   private:
+    void Refit() {
+        if (!FitCanvas(*canvas_, LogicalSize(), size(), devicePixelRatioF())) return;
+        if (form_->isVisible() && ChartView().zoomFactor > 1) form_->DrawChart(0);
+    }
+
     ZoomWindow* form_;
     std::unique_ptr<Canvas> canvas_;
 };
@@ -108,7 +126,8 @@ void ShowMessage(const QString& caption, const QString& text, QWidget* parent) {
 ZoomWindow::ZoomWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     setObjectName("ZoomWindow");
     setWindowTitle(QStringLiteral("Polaride Zoom"));
-    resize(648, 488);
+    resize(kZoomDesignWidth, kZoomDesignHeight);
+    setWindowState(Qt::WindowMaximized);
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -160,14 +179,6 @@ void ZoomWindow::InstallView() {
     ZoomViewHooks& view = ZoomView();
     view.canvas = &chart_->canvas();
     view.repaint = [this] { chart_->repaint(); };
-    view.outerWidth = [this] { return frameGeometry().width(); };
-    view.outerHeight = [this] { return frameGeometry().height(); };
-    view.statusBarsHeight = [this] {
-        int h = 0;
-        if (headerBar_->isVisible()) h += headerBar_->height();
-        if (valuesBar_->isVisible()) h += valuesBar_->height();
-        return h;
-    };
     view.setCaption = [this](const QString& text) { setWindowTitle(text); };
     view.showTrackedStatus = [this](bool shown) {
         if (!shown) {
@@ -179,7 +190,8 @@ void ZoomWindow::InstallView() {
     };
     view.movePointer = [this](QPoint p) {
         // Where the platform refuses to move the pointer (Wayland), nothing happens.
-        if (isVisible()) QCursor::setPos(chart_->mapToGlobal(p));
+        if (isVisible())
+            QCursor::setPos(chart_->mapToGlobal(chart_->Fit().ToClient(QPointF(p))).toPoint());
     };
 }
 
