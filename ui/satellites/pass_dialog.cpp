@@ -96,6 +96,7 @@ class DialogListener : public PassSearchListener {
         sinceEvents_.start();
     }
     bool readNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) override {
+        FlushLines();  // a conversion message shows the list as it stands
         return dialog_.ReadNightLimits(maxSunAltitudeDeg, limitingMagnitude);
     }
     void searchFailed(const std::string& message) override {
