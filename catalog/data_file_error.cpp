@@ -9,7 +9,8 @@ DataFileError::DataFileError(DataErrorKind kind, std::string fileName, const std
     : std::runtime_error(message), kind_(kind), fileName_(std::move(fileName)) {}
 
 DataFileError DataFileError::FileNotFound(std::string fileName) {
-    return DataFileError(DataErrorKind::FileNotFound, std::move(fileName), "Datei nicht gefunden");
+    std::string message = MissingFileMessage(fileName);
+    return DataFileError(DataErrorKind::FileNotFound, std::move(fileName), message);
 }
 
 DataFileError DataFileError::Unreadable(std::string fileName) {
@@ -18,16 +19,16 @@ DataFileError DataFileError::Unreadable(std::string fileName) {
 }
 
 DataFileError DataFileError::EndOfFile(std::string fileName) {
-    return DataFileError(DataErrorKind::EndOfFile, std::move(fileName),
-                         "Lesen über Dateiende hinaus");
+    std::string message = EndOfFileMessage(fileName);
+    return DataFileError(DataErrorKind::EndOfFile, std::move(fileName), message);
 }
 
 DataFileError DataFileError::BadFloat(std::string fileName, std::string_view fieldText) {
-    return DataFileError(DataErrorKind::BadNumber, std::move(fileName),
-                         numtext::BadRealMessage(fieldText));
+    std::string message = InFileMessage(numtext::BadRealMessage(fieldText), fileName);
+    return DataFileError(DataErrorKind::BadNumber, std::move(fileName), message);
 }
 
 DataFileError DataFileError::BadInteger(std::string fileName, std::string_view fieldText) {
-    return DataFileError(DataErrorKind::BadNumber, std::move(fileName),
-                         numtext::BadIntegerMessage(fieldText));
+    std::string message = InFileMessage(numtext::BadIntegerMessage(fieldText), fileName);
+    return DataFileError(DataErrorKind::BadNumber, std::move(fileName), message);
 }

@@ -8,10 +8,10 @@
 #include <string_view>
 
 enum class DataErrorKind {
-    FileNotFound,  // missing: "Datei nicht gefunden"
+    FileNotFound,  // missing: "Datei nicht gefunden: STERNKAT"
     Unreadable,    // a folder in its place, no permission, an input/output error
     BadNumber,     // a numeric field that does not convert
-    EndOfFile,     // a line needed beyond the end of the file: "Lesen über Dateiende hinaus"
+    EndOfFile,     // a line needed beyond the end of the file: "Lesen über Dateiende hinaus: SNAMEN"
 };
 
 class DataFileError : public std::runtime_error {
@@ -23,13 +23,15 @@ class DataFileError : public std::runtime_error {
     // outside any file.
     const std::string& fileName() const { return fileName_; }
 
-    // The messages as the program shows them (UTF-8).
+    // The messages as the program shows them (UTF-8), each naming the file once
+    // (core/text_file.h).
     static DataFileError FileNotFound(std::string fileName);
-    // "Datei STERNKAT kann nicht gelesen werden".
+    // "Datei kann nicht gelesen werden: STERNKAT".
     static DataFileError Unreadable(std::string fileName);
     static DataFileError EndOfFile(std::string fileName);
     // `fieldText` is the field as cut from its columns, quoted in the message:
-    // "'x.5' ist kein gültiger Gleitkommawert" / "'x' ist kein gültiger Integerwert".
+    // "'x.5' ist kein gültiger Gleitkommawert (STERNKAT)" / "'x' ist kein gültiger
+    // Integerwert (SLINIEN)"; without the name when fileName is empty.
     static DataFileError BadFloat(std::string fileName, std::string_view fieldText);
     static DataFileError BadInteger(std::string fileName, std::string_view fieldText);
 

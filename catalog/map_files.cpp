@@ -5,6 +5,7 @@
 #include "catalog/place_numbers.h"
 #include "catalog/text_lines.h"
 #include "core/number_text.h"
+#include "core/text_file.h"
 
 namespace location {
 
@@ -18,7 +19,7 @@ bool IsBlankLine(const std::string& line) {
 
 double NumberOrThrow(const std::string& text, const std::string& fileName) {
     const auto value = numtext::ParseNumber(text);
-    if (!value) throw MapFileError(numtext::BadRealMessage(text) + " (" + fileName + ")");
+    if (!value) throw MapFileError(InFileMessage(numtext::BadRealMessage(text), fileName));
     return *value;
 }
 
@@ -43,7 +44,7 @@ std::vector<BorderStroke> ReadBorders(const std::string& path) {
         if (IsBlankLine(line)) continue;
         const auto comma = line.find(',');
         if (comma == std::string::npos) {
-            throw MapFileError(numtext::BadRealMessage(line) + " (" + path + ")");
+            throw MapFileError(InFileMessage(numtext::BadRealMessage(line), path));
         }
         const double first = NumberOrThrow(line.substr(0, comma), path);
         const double second = NumberOrThrow(line.substr(comma + 1), path);
@@ -75,7 +76,7 @@ std::vector<Town> ReadTowns(const std::string& path, const std::string& lastName
         const auto first = second == std::string::npos || second == 0 ? std::string::npos
                                                                       : line.rfind(',', second - 1);
         if (first == std::string::npos) {
-            throw MapFileError(numtext::BadRealMessage(line) + " (" + path + ")");
+            throw MapFileError(InFileMessage(numtext::BadRealMessage(line), path));
         }
         Town town;
         town.name = line.substr(0, first);

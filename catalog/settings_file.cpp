@@ -172,7 +172,7 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
 
     std::string contents;
     if (ReadFileContents(path, contents) != FileReadStatus::Ok) {
-        fail("Datei nicht gefunden: " + path);
+        fail(FailedFileMessage(path));
         observer.setLatitude(observer.latitudeDeg);
         return result;
     }
@@ -186,7 +186,7 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     auto line = [&texts](int n) -> const std::string* {
         return n <= static_cast<int>(texts.size()) ? &texts[n - 1] : nullptr;
     };
-    if (result.linesRead < kSettingsLineCount) fail("Lesen über Dateiende hinaus: " + path);
+    if (result.linesRead < kSettingsLineCount) fail(EndOfFileMessage(path));
 
     // A number outside [low, high] is refused like one that does not convert: the
     // line keeps its default, so that no start works with a place or zone that no
@@ -196,9 +196,9 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
         if (!text) return;
         double value = 0.0;
         if (!numtext::ParseReal(*text, value))
-            fail(numtext::BadRealMessage(*text));
+            fail(InFileMessage(numtext::BadRealMessage(*text), path));
         else if (value < low || value > high)
-            fail(OutOfRangeMessage(n, *text, low, high));
+            fail(InFileMessage(OutOfRangeMessage(n, *text, low, high), path));
         else
             target = value;
     };
@@ -218,9 +218,9 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     if (const std::string* text = line(9)) {
         int index = 0;
         if (!numtext::ParseInteger(*text, index))
-            fail(numtext::BadIntegerMessage(*text));
+            fail(InFileMessage(numtext::BadIntegerMessage(*text), path));
         else if (index < 1 || index > kElementFileTypeCount)
-            fail(OutOfRangeMessage(9, *text, 1, kElementFileTypeCount));
+            fail(InFileMessage(OutOfRangeMessage(9, *text, 1, kElementFileTypeCount), path));
         else
             fields.elementFilterIndex = index;
     }

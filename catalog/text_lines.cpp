@@ -7,7 +7,7 @@
 namespace location {
 
 FileOpenError::FileOpenError(const std::string& fileName)
-    : std::runtime_error("Datei nicht gefunden: " + fileName), fileName_(fileName) {}
+    : std::runtime_error(MissingFileMessage(fileName)), fileName_(fileName) {}
 
 FileOpenError::FileOpenError(const std::string& fileName, const std::string& message)
     : std::runtime_error(message), fileName_(fileName) {}

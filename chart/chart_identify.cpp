@@ -131,6 +131,14 @@ QString NebulaText(int number) {
     return t;
 }
 
+// "Entfernung: 8.6 Lichtjahre", or "Entfernung: unbekannt" for a star whose catalogue
+// line has no distance (columns 33-37 blank).
+QString StarDistanceLine(const QString& distanceColumns) {
+    const QString distance = distanceColumns.trimmed();
+    if (distance.isEmpty()) return QStringLiteral("Entfernung: unbekannt");
+    return QStringLiteral("Entfernung: ") + distance + QStringLiteral(" Lichtjahre");
+}
+
 QString StarText(int number) {
     const std::string line = ReadStarLine(number);
     const CatalogueKind kind = ClassifyCatalogueField(line);
@@ -153,8 +161,7 @@ QString StarText(int number) {
         t += QStringLiteral("Fixstern") + kCrLf;
     }
     t += Columns(line, 58, 97) + kCrLf;
-    t += QStringLiteral("Entfernung: ") + Columns(line, 33, 37) + QStringLiteral(" Lichtjahre") +
-         kCrLf;
+    t += StarDistanceLine(Columns(line, 33, 37)) + kCrLf;
     t += QStringLiteral("Helligkeit: ") + Columns(line, 15, 19) + QStringLiteral(" mag") + kCrLf +
          kCrLf;
     const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(number - 1)];

@@ -184,7 +184,7 @@ int RunChart(const std::vector<std::string>& args) {
     if (!opt.tle.empty()) {
         cli::LoadSatelliteMagnitudes();
         const LoadResult load = LoadElementFile(opt.tle);
-        if (!load.opened) return cli::Failure(kCommand, load.errorText + ": " + opt.tle);
+        if (!load.opened) return cli::Failure(kCommand, load.errorText);
         cli::PrintNote(load.noticeText);
         if (!opt.select.empty()) {
             EnsureLeftList();

@@ -6,6 +6,7 @@
 #include "catalog/place_numbers.h"
 #include "cli/cli_output.h"
 #include "core/number_text.h"
+#include "core/text_file.h"
 #include "satellite/magnitude_table.h"
 
 namespace cli {
@@ -83,7 +84,7 @@ SettingsSource::SettingsSource() {
     }
     // The first problem is enough to say why; a damaged file can have many.
     std::string first = result.errorText.substr(0, result.errorText.find('\n'));
-    if (first.empty()) first = "nicht lesbar";
+    if (first.empty()) first = UnreadableFileMessage(kSettingsFileName);
     constexpr std::size_t kMaxProblemLength = 100;
     if (first.size() > kMaxProblemLength) {
         std::size_t cut = kMaxProblemLength;  // not inside a UTF-8 sequence
@@ -103,7 +104,8 @@ void SettingsSource::PrintNote() const {
         cli::PrintNote(std::string("aus ") + kSettingsFileName + ": " + values);
         return;
     }
-    cli::PrintNote(std::string(kSettingsFileName) + " wird nicht verwendet: " + problem_);
+    // The problem names the file.
+    cli::PrintNote(problem_ + "; die Einstellungen werden nicht verwendet");
     cli::PrintNote("es gelten die Vorgaben: " + values);
 }
 
@@ -154,9 +156,9 @@ void LoadSatelliteMagnitudes() {
     std::string error;
     if (!std::filesystem::exists("SATMAG")) {
         ResetMagnitudeTable();
-        PrintNote("Datei SATMAG nicht gefunden: Standardhelligkeiten nur aus den Namenszeilen");
+        PrintNote(MissingFileMessage("SATMAG") + " (Standardhelligkeiten nur aus den Namenszeilen)");
     } else if (!LoadMagnitudeTable("SATMAG", &error)) {
-        PrintNote("SATMAG: " + error);
+        PrintNote(error);
     }
 }
 

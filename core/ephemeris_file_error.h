@@ -16,8 +16,10 @@ class EphemerisFileError : public std::runtime_error {
         : std::runtime_error(message), fileName_(std::move(fileName)) {}
     const std::string& fileName() const { return fileName_; }
 
+    // The messages name the file once (core/text_file.h).
     static EphemerisFileError FileNotFound(std::string fileName) {
-        return {std::move(fileName), "Datei nicht gefunden"};
+        std::string message = MissingFileMessage(fileName);
+        return {std::move(fileName), message};
     }
     // A folder in the file's place or an input/output error while reading it.
     static EphemerisFileError Unreadable(std::string fileName) {
@@ -25,20 +27,26 @@ class EphemerisFileError : public std::runtime_error {
         return {std::move(fileName), message};
     }
     static EphemerisFileError EndOfFile(std::string fileName) {
-        return {std::move(fileName), "Lesen über Dateiende hinaus"};
+        std::string message = EndOfFileMessage(fileName);
+        return {std::move(fileName), message};
     }
     static EphemerisFileError BadFloat(std::string fileName, std::string_view text) {
-        return {std::move(fileName), numtext::BadRealMessage(text)};
+        std::string message = InFileMessage(numtext::BadRealMessage(text), fileName);
+        return {std::move(fileName), message};
     }
     static EphemerisFileError BadInteger(std::string fileName, std::string_view text) {
-        return {std::move(fileName), numtext::BadIntegerMessage(text)};
+        std::string message = InFileMessage(numtext::BadIntegerMessage(text), fileName);
+        return {std::move(fileName), message};
     }
     // A number that cannot stand for the quantity: "Periheldistanz '0' ist ungültig: sie
-    // muss größer als 0 sein".
+    // muss größer als 0 sein (KOMET)".
     static EphemerisFileError BadValue(std::string fileName, std::string_view quantity,
                                        std::string_view text, std::string_view requirement) {
-        return {std::move(fileName), std::string(quantity) + " '" + std::string(text) +
-                                         "' ist ungültig: " + std::string(requirement)};
+        std::string message =
+            InFileMessage(std::string(quantity) + " '" + std::string(text) +
+                              "' ist ungültig: " + std::string(requirement),
+                          fileName);
+        return {std::move(fileName), message};
     }
 
   private:

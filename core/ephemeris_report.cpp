@@ -74,7 +74,7 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
     try {
         PlanetPositions(o.dynamicJD);
     } catch (const EphemerisFileError& e) {
-        r.warnings.push_back("ASTEROID.TXT: " + std::string(e.what()));
+        r.warnings.push_back(e.what());
         lastBody = kBodyUranus;
     }
     for (int i = kBodyMercury; i <= lastBody; ++i) {
@@ -94,7 +94,7 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
                                  m.altitudeDeg,
                                  NorthAzimuthDeg(m.azimuthDeg * kDegToRad)};
     } catch (const EphemerisFileError& e) {
-        r.warnings.push_back("KOMET: " + std::string(e.what()));
+        r.warnings.push_back(e.what());
     }
 
     RiseSetTimes t = SunRiseSet(kSunriseAltitudeDeg);

@@ -45,7 +45,7 @@ struct EphemerisReport {
     // Events of the local date, JD1900 UT, 0 when there is none.
     JD1900 sunrise = 0, sunset = 0, civilDawn = 0, civilDusk = 0, nauticalDawn = 0,
            nauticalDusk = 0, astronomicalDawn = 0, astronomicalDusk = 0, moonrise = 0, moonset = 0;
-    // Data files that could not be used ("ASTEROID.TXT: Datei nicht gefunden").
+    // Data files that could not be used ("Datei nicht gefunden: ASTEROID.TXT").
     std::vector<std::string> warnings;
 };
 

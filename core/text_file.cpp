@@ -41,6 +41,23 @@ bool GetLineWithoutCr(std::istream& in, std::string& line) {
     return true;
 }
 
+std::string MissingFileMessage(const std::string& fileName) {
+    return "Datei nicht gefunden: " + fileName;
+}
+
 std::string UnreadableFileMessage(const std::string& fileName) {
-    return "Datei " + fileName + " kann nicht gelesen werden";
+    return "Datei kann nicht gelesen werden: " + fileName;
+}
+
+std::string EndOfFileMessage(const std::string& fileName) {
+    return "Lesen über Dateiende hinaus: " + fileName;
+}
+
+std::string FailedFileMessage(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::exists(path, ec) ? UnreadableFileMessage(path) : MissingFileMessage(path);
+}
+
+std::string InFileMessage(const std::string& message, const std::string& fileName) {
+    return fileName.empty() ? message : message + " (" + fileName + ")";
 }

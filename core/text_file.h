@@ -43,6 +43,17 @@ std::string ReadFileContentsOrThrow(const std::string& path) {
 // CR LF); false at the end.
 bool GetLineWithoutCr(std::istream& in, std::string& line);
 
-// The message for a file that exists but cannot be read: "Datei NAME kann nicht
-// gelesen werden".
+// The messages of a data file that fails, each naming the file once (German, UTF-8):
+// "Datei nicht gefunden: NAME" (no such file), "Datei kann nicht gelesen werden: NAME"
+// (a folder in its place, no permission, an input/output error), "Lesen über Dateiende
+// hinaus: NAME" (a line needed beyond the end).
+std::string MissingFileMessage(const std::string& fileName);
 std::string UnreadableFileMessage(const std::string& fileName);
+std::string EndOfFileMessage(const std::string& fileName);
+// A message about a field of the file, with the file named after it:
+// "'x.5' ist kein gültiger Gleitkommawert (STERNKAT)"; the message alone when
+// fileName is empty (a field typed in a window).
+// The message for a file that could not be opened or read: missing when nothing is at
+// the path, unreadable otherwise.
+std::string FailedFileMessage(const std::string& path);
+std::string InFileMessage(const std::string& message, const std::string& fileName);

@@ -28,7 +28,7 @@ bool LoadMagnitudeTable(const std::string& path, std::string* errorText) {
     table.count = 0;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        if (errorText) *errorText = "Datei " + path + " nicht gefunden.";
+        if (errorText) *errorText = FailedFileMessage(path);
         return false;
     }
     std::string line;
@@ -47,7 +47,7 @@ bool LoadMagnitudeTable(const std::string& path, std::string* errorText) {
         table.entries[static_cast<std::size_t>(table.count++)] = entry;
     }
     if (in.bad()) {  // a folder in the file's place, an input/output error
-        if (errorText) *errorText = UnreadableFileMessage(path) + ".";
+        if (errorText) *errorText = UnreadableFileMessage(path);
         return false;
     }
     return true;

@@ -42,10 +42,6 @@ std::string LineRuns(const std::vector<int>& lines) {
     return text;
 }
 
-std::string OpenError(const std::string& path) {
-    return "Datei " + path + " kann nicht geöffnet werden.";
-}
-
 }  // namespace
 
 SatelliteTable& Satellites() { return gSatelliteTable; }
@@ -82,7 +78,7 @@ std::vector<double> ReadFlareList(const std::string& path, std::string* errorTex
     std::vector<double> numbers;
     std::error_code ec;
     if (std::filesystem::is_directory(path, ec)) {
-        if (errorText) *errorText = UnreadableFileMessage(path) + ".";
+        if (errorText) *errorText = UnreadableFileMessage(path);
         return numbers;
     }
     std::ifstream in(path, std::ios::binary);
@@ -97,7 +93,7 @@ std::vector<double> ReadFlareList(const std::string& path, std::string* errorTex
         numbers.push_back(*number);
         if (!ReadTextLine(in, line2, tooLong) || tooLong) break;
     }
-    if (in.bad() && errorText) *errorText = UnreadableFileMessage(path) + ".";
+    if (in.bad() && errorText) *errorText = UnreadableFileMessage(path);
     return numbers;
 }
 
@@ -172,7 +168,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
 
     if (lines.readError()) {
         result.errorText = fileName.empty() ? "Die Bahnelemente können nicht gelesen werden."
-                                            : UnreadableFileMessage(fileName) + ".";
+                                            : UnreadableFileMessage(fileName);
         return result;
     }
 
@@ -244,7 +240,7 @@ LoadResult LoadOmmCsv(std::istream& in, const std::string& path, const Satellite
     contents << in.rdbuf();
     if (in.bad()) {
         LoadResult result;
-        result.errorText = UnreadableFileMessage(path) + ".";
+        result.errorText = UnreadableFileMessage(path);
         return result;
     }
     const OmmConversion converted = ConvertOmmCsv(contents.str());
@@ -269,13 +265,13 @@ LoadResult LoadElementFile(const std::string& path, const SatelliteUi& ui,
     // Open first: a file that cannot be opened leaves the loaded table as it was.
     std::error_code ec;
     if (!path.empty() && std::filesystem::is_directory(path, ec)) {
-        result.errorText = UnreadableFileMessage(path) + ".";
+        result.errorText = UnreadableFileMessage(path);
         return result;
     }
     std::ifstream in;
     if (!path.empty()) in.open(path, std::ios::binary);
     if (!in.is_open()) {
-        result.errorText = OpenError(path);
+        result.errorText = FailedFileMessage(path);
         return result;
     }
     char start[16] = {};

@@ -123,7 +123,7 @@ TEST(ColumnFields, ConversionErrorsCarryTheGermanMessage) {
     const DataFileError bad = ErrorOf([] { ColumnNumber("12x.5", 1, 5, "STERNKAT"); });
     EXPECT_EQ(bad.kind(), DataErrorKind::BadNumber);
     EXPECT_EQ(bad.fileName(), "STERNKAT");
-    EXPECT_STREQ(bad.what(), "'12x.5' ist kein gültiger Gleitkommawert");
+    EXPECT_STREQ(bad.what(), "'12x.5' ist kein gültiger Gleitkommawert (STERNKAT)");
 
     const DataFileError badInt = ErrorOf([] { ColumnInteger("  abc", 1, 5); });
     EXPECT_EQ(badInt.kind(), DataErrorKind::BadNumber);
@@ -244,7 +244,7 @@ TEST_F(InTempDir, MissingAndUnreadableFilesFailWithTheFileError) {
         const DataFileError error = ErrorOf(c.read);
         EXPECT_EQ(error.kind(), DataErrorKind::FileNotFound) << c.file;
         EXPECT_EQ(error.fileName(), c.file);
-        EXPECT_STREQ(error.what(), "Datei nicht gefunden");
+        EXPECT_EQ(std::string(error.what()), "Datei nicht gefunden: " + std::string(c.file));
     }
     // A folder in the file's place, an input/output error: named, never an exception of
     // the stream library.
@@ -256,7 +256,7 @@ TEST_F(InTempDir, MissingAndUnreadableFilesFailWithTheFileError) {
             EXPECT_EQ(error.kind(), DataErrorKind::Unreadable);
             EXPECT_EQ(error.fileName(), c.file);
             EXPECT_EQ(std::string(error.what()),
-                      "Datei " + std::string(c.file) + " kann nicht gelesen werden");
+                      "Datei kann nicht gelesen werden: " + std::string(c.file));
             std::filesystem::remove_all(dir / c.file);
         }
     }
@@ -296,7 +296,7 @@ TEST_F(InTempDir, ShortFilesFailWithEndOfFileAfterTheLinesPresent) {
             visited = c.read();
         });
         EXPECT_EQ(error.kind(), DataErrorKind::EndOfFile) << c.file;
-        EXPECT_STREQ(error.what(), "Lesen über Dateiende hinaus");
+        EXPECT_EQ(std::string(error.what()), "Lesen über Dateiende hinaus: " + std::string(c.file));
         EXPECT_EQ(error.fileName(), c.file);
     }
     // The records before the missing line were visited.
@@ -317,7 +317,7 @@ TEST_F(InTempDir, BadNumberStopsAtThatRecordWithTheConversionError) {
     EXPECT_EQ(visited, 4);
     EXPECT_EQ(error.kind(), DataErrorKind::BadNumber);
     EXPECT_EQ(error.fileName(), "STERNKAT");
-    EXPECT_STREQ(error.what(), "' x.50' ist kein gültiger Gleitkommawert");
+    EXPECT_STREQ(error.what(), "' x.50' ist kein gültiger Gleitkommawert (STERNKAT)");
 }
 
 TEST_F(InTempDir, BadNumbersInLabelsAndNebulae) {

@@ -39,7 +39,7 @@ TEST(LocationDataFiles, UnreadableFilesAreNamed) {
             } catch (const MapFileError& error) {
                 message = error.what();
             }
-            EXPECT_EQ(message, "Datei " + std::string(c.file) + " kann nicht gelesen werden");
+            EXPECT_EQ(message, "Datei kann nicht gelesen werden: " + std::string(c.file));
         }
     }
 }

@@ -30,6 +30,18 @@ QString Columns(const std::string& line, int first, int last) {
         line.substr(static_cast<size_t>(first - 1), static_cast<size_t>(last - first + 1)));
 }
 
+// The brightest plotted star with nothing else near it.
+int IsolatedStar() {
+    int best = 0;
+    for (int n = 1; n <= kStarPlotCount; ++n) {
+        const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(n - 1)];
+        if (e.x * e.y == 0.0 || !OnlyStarsNear(IntPart(e.x), IntPart(e.y))) continue;
+        if (best == 0 || e.magnitude < StarPlotTable()[static_cast<size_t>(best - 1)].magnitude)
+            best = n;
+    }
+    return best;
+}
+
 }  // namespace
 
 class ChartIdentification : public ChartTest {
@@ -42,14 +54,7 @@ class ChartIdentification : public ChartTest {
 };
 
 TEST_F(ChartIdentification, StarTextFollowsItsCatalogueLine) {
-    // The brightest plotted star with nothing else near it.
-    int best = 0;
-    for (int n = 1; n <= kStarPlotCount; ++n) {
-        const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(n - 1)];
-        if (e.x * e.y == 0.0 || !OnlyStarsNear(IntPart(e.x), IntPart(e.y))) continue;
-        if (best == 0 || e.magnitude < StarPlotTable()[static_cast<size_t>(best - 1)].magnitude)
-            best = n;
-    }
+    const int best = IsolatedStar();
     ASSERT_GT(best, 0);
     const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(best - 1)];
     const std::string line = ReadStarLine(best);
@@ -58,7 +63,7 @@ TEST_F(ChartIdentification, StarTextFollowsItsCatalogueLine) {
     ASSERT_TRUE(hit);
     const QStringList lines = text.split(QStringLiteral("\r\n"));
     ASSERT_GE(lines.size(), 8) << text.toStdString();
-    EXPECT_EQ(lines[3], QStringLiteral("Entfernung: ") + Columns(line, 33, 37) +
+    EXPECT_EQ(lines[3], QStringLiteral("Entfernung: ") + Columns(line, 33, 37).trimmed() +
                             QStringLiteral(" Lichtjahre"));
     EXPECT_EQ(lines[4],
               QStringLiteral("Helligkeit: ") + Columns(line, 15, 19) + QStringLiteral(" mag"));
@@ -77,6 +82,26 @@ TEST_F(ChartIdentification, StarTextFollowsItsCatalogueLine) {
     ASSERT_EQ(dialogs->CallsOf(DialogKind::Message).size(), 1u);
     EXPECT_EQ(dialogs->CallsOf(DialogKind::Message)[0].caption, QStringLiteral("Info"));
     EXPECT_EQ(dialogs->CallsOf(DialogKind::Message)[0].text, text);
+}
+
+TEST_F(ChartIdentification, StarWithoutDistanceSaysUnknown) {
+    // The same star with its distance columns 33-37 blank, as the catalogue's further
+    // Hipparcos stars have them.
+    const int star = IsolatedStar();
+    ASSERT_GT(star, 0);
+    const std::string catalogue = testsupport::ReadTextFile("STERNKAT");
+    std::size_t lineStart = 0;
+    for (int n = 1; n < star; ++n) lineStart = catalogue.find('\n', lineStart) + 1;
+    std::string blanked = catalogue;
+    blanked.replace(lineStart + 32, 5, "     ");
+    testsupport::TempDir dir;
+    testsupport::WriteTextFile(dir / "STERNKAT", blanked);
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(star - 1)];
+    const QStringList lines =
+        IdentifyAt(IntPart(e.x) + 2, IntPart(e.y) - 3).split(QStringLiteral("\r\n"));
+    ASSERT_GE(lines.size(), 5);
+    EXPECT_EQ(lines[3], QStringLiteral("Entfernung: unbekannt"));
 }
 
 TEST_F(ChartIdentification, StarCatalogueCasesGiveTheirFirstLines) {

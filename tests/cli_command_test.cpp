@@ -141,7 +141,8 @@ TEST_F(CliTest, UnreadableSettingsFileMeansTheDefaultsWithANoteForEveryCommand) 
     };
     for (const auto& command : commands) {
         const CliRun run = RunCli(dir_.path(), command);
-        EXPECT_NE(run.err.find("Hinweis: polaride.cfg wird nicht verwendet"), std::string::npos)
+        EXPECT_NE(run.err.find("polaride.cfg; die Einstellungen werden nicht verwendet"),
+                  std::string::npos)
             << command[0] << "\n"
             << run.err;
         EXPECT_NE(run.err.find("es gelten die Vorgaben:"), std::string::npos) << command[0];
@@ -286,7 +287,7 @@ TEST_F(CliTest, PassesReadsSatmagFromTheDataFolder) {
     const CliRun without = RunCli(dir_.path(), search);
     ASSERT_EQ(without.status, 0) << without.err;
     EXPECT_NE(without.out.find("\"magnitude_known\": false"), std::string::npos);
-    EXPECT_NE(without.err.find("SATMAG nicht gefunden"), std::string::npos) << without.err;
+    EXPECT_NE(without.err.find("Datei nicht gefunden: SATMAG"), std::string::npos) << without.err;
 }
 
 TEST_F(CliTest, FailuresEndWithStatusOne) {

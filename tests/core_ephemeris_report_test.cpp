@@ -83,8 +83,8 @@ TEST_F(EphemerisReportTest, MissingFilesOmitTheirEntries) {
     EXPECT_EQ(r.bodies.back().name, "Uranus");
     EXPECT_FALSE(r.minorBody.has_value());
     ASSERT_EQ(r.warnings.size(), 2u);
-    EXPECT_EQ(r.warnings[0], "ASTEROID.TXT: Datei nicht gefunden");
-    EXPECT_EQ(r.warnings[1], "KOMET: Datei nicht gefunden");
+    EXPECT_EQ(r.warnings[0], "Datei nicht gefunden: ASTEROID.TXT");
+    EXPECT_EQ(r.warnings[1], "Datei nicht gefunden: KOMET");
     const std::string json = EphemerisReportJson(r);
     EXPECT_EQ(json.find("minor_body"), std::string::npos);
     EXPECT_EQ(json.find("Ceres"), std::string::npos);

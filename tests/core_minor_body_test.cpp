@@ -186,16 +186,16 @@ TEST_F(MinorBodyTest, FileFaultsKeepTheOldValues) {
         const char* message;
         const char* name;
     } cases[] = {
-        {nullptr, "Datei nicht gefunden", "alt"},
-        {"Kurz\n2000\n1\n", "Lesen über Dateiende hinaus", "Kurz"},
+        {nullptr, "Datei nicht gefunden: KOMET", "alt"},
+        {"Kurz\n2000\n1\n", "Lesen über Dateiende hinaus: KOMET", "Kurz"},
         {"Komma\n2000\n1\n1,5\n0.5\n0.9\n1\n1\n1\n2000\n5\n5\n0.1\n",
-         "'1,5' ist kein gültiger Gleitkommawert", "Komma"},
+         "'1,5' ist kein gültiger Gleitkommawert (KOMET)", "Komma"},
         {"Jahr\nzweitausend\n1\n1.5\n0.5\n0.9\n1\n1\n1\n2000\n5\n5\n0.1\n",
-         "'zweitausend' ist kein gültiger Integerwert", "Jahr"},
+         "'zweitausend' ist kein gültiger Integerwert (KOMET)", "Jahr"},
         {"Null\n2000\n1\n1.5\n0\n0.9\n1\n1\n1\n2000\n5\n5\n0.1\n",
-         "Periheldistanz '0' ist ungültig: sie muss größer als 0 sein", "Null"},
+         "Periheldistanz '0' ist ungültig: sie muss größer als 0 sein (KOMET)", "Null"},
         {"Negativ\n2000\n1\n1.5\n0.5\n-0.2\n1\n1\n1\n2000\n5\n5\n0.1\n",
-         "Exzentrizität '-0.2' ist ungültig: sie darf nicht negativ sein", "Negativ"},
+         "Exzentrizität '-0.2' ist ungültig: sie darf nicht negativ sein (KOMET)", "Negativ"},
     };
     for (const auto& c : cases) {
         std::filesystem::remove(dir_ / "KOMET");
@@ -224,7 +224,7 @@ TEST_F(MinorBodyTest, UnreadableFilesAreNamedAndKeepTheOldValues) {
             MinorBodyPosition(36525.0);
             ADD_FAILURE() << "no error";
         } catch (const EphemerisFileError& e) {
-            EXPECT_EQ(std::string(e.what()), "Datei KOMET kann nicht gelesen werden");
+            EXPECT_EQ(std::string(e.what()), "Datei kann nicht gelesen werden: KOMET");
         }
         EXPECT_EQ(MinorBody().name, "alt");
 
@@ -233,7 +233,7 @@ TEST_F(MinorBodyTest, UnreadableFilesAreNamedAndKeepTheOldValues) {
             SelectAsteroidPair(36525.0);
             ADD_FAILURE() << "no error";
         } catch (const EphemerisFileError& e) {
-            EXPECT_EQ(std::string(e.what()), "Datei ASTEROID.TXT kann nicht gelesen werden");
+            EXPECT_EQ(std::string(e.what()), "Datei kann nicht gelesen werden: ASTEROID.TXT");
             EXPECT_EQ(e.fileName(), "ASTEROID.TXT");
         }
     }

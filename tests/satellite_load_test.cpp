@@ -347,7 +347,7 @@ TEST_F(LoadTest, ReadErrorsLeaveTheTableAsAMissingFileDoes) {
         testsupport::MakeUnreadable(path, form);
         const LoadResult r = LoadElementFile(path, ui);
         EXPECT_FALSE(r.opened);
-        EXPECT_EQ(r.errorText, "Datei " + path + " kann nicht gelesen werden.");
+        EXPECT_EQ(r.errorText, "Datei kann nicht gelesen werden: " + path);
         EXPECT_FALSE(cleared);
         EXPECT_EQ(Observer().satelliteCount, 2);
         EXPECT_EQ(Satellites().selectedCount, 1);
@@ -356,7 +356,7 @@ TEST_F(LoadTest, ReadErrorsLeaveTheTableAsAMissingFileDoes) {
     testsupport::MakeUnreadable(dir_ / "iridiums.tle", "folder");
     const LoadResult r = Load(Record("C", 3));
     EXPECT_EQ(r.satelliteCount, 1);
-    EXPECT_EQ(r.noticeText, "Datei iridiums.tle kann nicht gelesen werden.");
+    EXPECT_EQ(r.noticeText, "Datei kann nicht gelesen werden: iridiums.tle");
 }
 
 TEST_F(LoadTest, SelectionAccessors) {
@@ -438,7 +438,7 @@ TEST_F(MagnitudeFileTest, AnUnreadableFileIsNamed) {
         testsupport::MakeUnreadable(path, form);
         std::string error;
         EXPECT_FALSE(LoadMagnitudeTable(path, &error));
-        EXPECT_EQ(error, "Datei " + path + " kann nicht gelesen werden.");
+        EXPECT_EQ(error, "Datei kann nicht gelesen werden: " + path);
         EXPECT_EQ(MagnitudeTable().count, 0);
     }
 }

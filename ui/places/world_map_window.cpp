@@ -10,6 +10,7 @@
 #include "chart/world_map_geometry.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
+#include "core/text_file.h"
 #include "ui/common/canvas_view.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/place_cross.h"
@@ -63,7 +64,7 @@ bool WorldMapWindow::DrawMap() {
     canvas_.Clear(Qt::black);
     const QImage bitmap(QStringLiteral("welt.bmp"));
     if (bitmap.isNull()) {
-        ShowFileError("Datei nicht gefunden: welt.bmp", this);
+        ShowFileError(FailedFileMessage("welt.bmp"), this);
         return false;
     }
     canvas_.Draw(0, 0, bitmap);

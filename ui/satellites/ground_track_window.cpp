@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "catalog/data_file_error.h"
+#include "core/text_file.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
@@ -175,7 +175,7 @@ void GroundTrackWindow::ShowAll() {
     map_.Clear(Qt::black);
     const QImage bitmap(QStringLiteral("welt.bmp"));
     if (bitmap.isNull())
-        ShowError(Utf8(DataFileError::FileNotFound("welt.bmp").what()), this);
+        ShowError(Utf8(FailedFileMessage("welt.bmp")), this);
     else
         map_.Draw(0, 0, bitmap);
 

@@ -1,12 +1,16 @@
 #include "ui/satellites/pass_dialog.h"
 
 #include <QCheckBox>
+#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "catalog/settings_file.h"
 #include "core/date_text.h"
@@ -48,56 +52,93 @@ class Quiet : NonCopyable {
 
 // The pass list window shows the search; the dialog answers for its fields and hides
 // itself when the search begins.
+//
+// The engine reports after every satellite, far more often than a window can follow:
+// letting input through and repainting 15 000 times would make the window many times
+// slower than the search. So pending input (the right-button abort among it) is let
+// through at most every searchEventIntervalMs, a caption is set only when its text would
+// change, and list lines are added in batches at those moments and before every other
+// step the window shows.
 class DialogListener : public PassSearchListener {
   public:
     DialogListener(PassDialog& dialog, PassListWindow* list) : dialog_(dialog), list_(list) {}
+    ~DialogListener() override { FlushLines(); }
     void searchStarted() override {
         dialog_.hide();
         if (list_) list_->searchStarted();
     }
     void progress(const PassSearchProgress& progress) override {
-        if (list_) list_->progress(progress);
+        if (!list_ || SameCaption(progress, shown_)) return;
+        shown_ = progress;
+        list_->progress(progress);
     }
     void setStatusHeading(const std::string& heading) override {
+        FlushLines();
         if (list_) list_->setStatusHeading(heading);
     }
     void clearList() override {
+        pendingLines_.clear();
         if (list_) list_->clearList();
     }
     void appendListLine(const std::string& line) override {
-        if (list_) list_->appendListLine(line);
+        if (list_) pendingLines_.push_back(line);
     }
     void repaintList() override {
+        FlushLines();
         if (list_) list_->repaintList();
     }
     void processPendingEvents() override {
-        if (list_) list_->processPendingEvents();
+        if (!list_) return;
+        if (sinceEvents_.isValid() && sinceEvents_.elapsed() < dialog_.searchEventIntervalMs)
+            return;
+        FlushLines();
+        list_->processPendingEvents();
+        sinceEvents_.start();
     }
     bool readNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) override {
+        FlushLines();  // a conversion message shows the list as it stands
         return dialog_.ReadNightLimits(maxSunAltitudeDeg, limitingMagnitude);
     }
     void searchFailed(const std::string& message) override {
+        FlushLines();
         if (list_)
             list_->searchFailed(message);
         else
             AppDialogs().Message(QStringLiteral("Polaride"), QString::fromStdString(message));
     }
     void noPasses() override {
+        FlushLines();
         if (list_)
             list_->noPasses();
         else
             AppDialogs().Message(Utf8(kNoPassesCaption), Utf8(kNoPassesText));
     }
     void passesFound(int count) override {
+        FlushLines();
         if (list_) list_->passesFound(count);
     }
     void satellitesSkipped(const std::string& summaryText) override {
+        FlushLines();
         AppDialogs().Message(Utf8(kSkippedCaption), QString::fromStdString(summaryText));
     }
 
   private:
+    // Whether the caption of `a` reads as that of `b` (Started and Sorting carry no
+    // number, Done the pass count, the others a percentage).
+    static bool SameCaption(const PassSearchProgress& a, const std::optional<PassSearchProgress>& b) {
+        return b && a.stage == b->stage && a.percent == b->percent && a.passCount == b->passCount;
+    }
+    void FlushLines() {
+        if (!list_ || pendingLines_.empty()) return;
+        list_->appendListLines(pendingLines_);
+        pendingLines_.clear();
+    }
+
     PassDialog& dialog_;
     PassListWindow* list_;
+    std::vector<std::string> pendingLines_;
+    std::optional<PassSearchProgress> shown_;
+    QElapsedTimer sinceEvents_;  // invalid until input was first let through
 };
 
 }  // namespace

@@ -51,6 +51,10 @@ class PassDialog : public QDialog {
     // "minimale Satellitenhöhe"; false when it is not a number (no message).
     bool MinimumAltitude(double& degrees) const;
 
+    // How often a running search lets pending input through (repaints, the right-button
+    // abort), in milliseconds; 0: after every satellite.
+    int searchEventIntervalMs = 40;
+
     // --- controls ---------------------------------------------------------------
     QLineEdit* fromDateField() const { return fromDate_; }
     QLineEdit* fromTimeField() const { return fromTime_; }

@@ -127,6 +127,12 @@ void PassListWindow::ClearPasses() {
     ResetPassList();
 }
 void PassListWindow::appendListLine(const std::string& line) { list_->addItem(Utf8(line)); }
+void PassListWindow::appendListLines(const std::vector<std::string>& lines) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) texts.append(Utf8(line));
+    list_->addItems(texts);
+}
 void PassListWindow::repaintList() { list_->repaint(); }
 void PassListWindow::processPendingEvents() { QCoreApplication::processEvents(); }
 

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "prediction/pass_search.h"
 
@@ -51,6 +53,8 @@ class PassListWindow : public QMainWindow, public PassSearchListener {
     void setStatusHeading(const std::string& heading) override;
     void clearList() override;
     void appendListLine(const std::string& line) override;
+    // Several lines at once, in order (one update of the list instead of one per line).
+    void appendListLines(const std::vector<std::string>& lines);
     void repaintList() override;
     void processPendingEvents() override;
     bool readNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) override;

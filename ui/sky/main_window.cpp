@@ -95,7 +95,7 @@ MainWindow::MainWindow(QWidget* parent)
     // 9. Standard magnitudes.
     std::string error;
     if (!LoadMagnitudeTable("SATMAG", &error))
-        AppDialogs().Message("Polaride", QString::fromStdString(error) + ": SATMAG", this);
+        AppDialogs().Message("Polaride", QString::fromStdString(error), this);
 }
 
 MainWindow::~MainWindow() {

@@ -1,0 +1,118 @@
+// The pass search of the window against the engine alone, for every satellite of
+// data/active-2026-04.tle (14 869 sets) over two nights from 27.04.2026, Berlin, with
+// the dialog's defaults (minimum altitude 10, Sun below -5, magnitude 6, shadow search):
+//   - BM_PassSearchEngine: PassSearch with a listener that shows nothing (the work of
+//     `polaride-cli passes --all --nights 2`),
+//   - BM_PassSearchWindow: "OK" of the pass dialog, the search shown in the pass list
+//     window (captions, list, pending input), offscreen unless a platform is set.
+//
+//   build/tools/bench_pass_search_window
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPrinter>
+#include <filesystem>
+#include <string>
+
+#include "core/observer_state.h"
+#include "prediction/pass_search.h"
+#include "qt_bench_main.h"
+#include "satellite/magnitude_table.h"
+#include "satellite/satellite_table.h"
+#include "support/observer_place.h"
+#include "support/satellite_selection.h"
+#include "ui/common/dialogs.h"
+#include "ui/common/windows.h"
+#include "ui/satellites/pass_dialog.h"
+#include "ui/satellites/pass_list_window.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kNights = 2;
+
+// Message boxes (the satellites the search skipped) answered at once.
+class SilentDialogs : public Dialogs {
+  public:
+    void Message(const QString&, const QString&, QWidget*) override {}
+    InputAnswer Input(const QString&, const QString&, const QString& proposed, QWidget*) override {
+        return {false, proposed};
+    }
+    bool Confirm(const QString&, const QString&, QWidget*) override { return false; }
+    FileDialogAnswer OpenFile(const FileDialogRequest&, QWidget*) override { return {}; }
+    FileDialogAnswer SaveFile(const FileDialogRequest&, QWidget*) override { return {}; }
+    std::unique_ptr<QPrinter> Print(const QString&, QWidget*) override { return nullptr; }
+};
+
+// Loads the file with the magnitudes of data/, selects every satellite and sets the
+// place and the first evening (20:00 CEST).
+bool Prepare() {
+    static bool loaded = [] {
+        ResetObserverState();
+        ResetSatelliteTable();
+        const fs::path data(POLARIDE_DATA_DIR);
+        if (!fs::exists(data / "active-2026-04.tle")) return false;
+        const fs::path previous = fs::current_path();
+        fs::current_path(data);
+        LoadMagnitudeTable("SATMAG");
+        const LoadResult load = LoadElementFile("active-2026-04.tle");
+        fs::current_path(previous);
+        if (!load.opened) return false;
+        testsupport::PlaceObserverInBerlin(40, 2);
+        testsupport::SetObserverLocalTime(2026, 4, 27, 20.0);
+        testsupport::SelectEverySatellite();
+        return true;
+    }();
+    return loaded;
+}
+
+void BM_PassSearchEngine(benchmark::State& state) {
+    if (!Prepare()) {
+        state.SkipWithError("data/active-2026-04.tle missing");
+        return;
+    }
+    PassSearchParameters p;
+    p.nights = kNights;
+    for (auto _ : state) {
+        PassSearchListener silent;
+        PassSearch(p, silent);
+    }
+    state.counters["satellites"] = Satellites().selectedCount;
+    state.counters["passes"] = static_cast<double>(PassList().lines.size());
+}
+BENCHMARK(BM_PassSearchEngine)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_PassSearchWindow(benchmark::State& state) {
+    if (!Prepare()) {
+        state.SkipWithError("data/active-2026-04.tle missing");
+        return;
+    }
+    SilentDialogs dialogs;
+    InstallDialogs(&dialogs);
+    PassListWindow list;
+    PassDialog dialog;
+    AppWindows().passListWindow = &list;
+    AppWindows().passDialog = &dialog;
+    dialog.daysField()->setText(QString::number(kNights));
+    dialog.show();
+    QCoreApplication::processEvents();
+    PassSearchOutcome outcome = PassSearchOutcome::Finished;
+    for (auto _ : state) {
+        outcome = dialog.RunSearch();
+        QCoreApplication::processEvents();  // the list paints its lines
+    }
+    state.counters["satellites"] = Satellites().selectedCount;
+    state.counters["passes"] = list.list()->count();
+    if (outcome != PassSearchOutcome::Finished) state.SkipWithError("search did not finish");
+    AppWindows().passListWindow = nullptr;
+    AppWindows().passDialog = nullptr;
+    InstallDialogs(nullptr);
+}
+BENCHMARK(BM_PassSearchWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
+
+int main(int argc, char** argv) { return RunBenchmarksInside<QApplication>(argc, argv); }
