@@ -58,11 +58,12 @@ TEST_F(ListWindowsTest, HeadingStaysAboveScrolledRowsAndSortsOnAPress) {
         QStringList captions;
         int nameColumn;
     };
-    for (const Case& c : {Case{&stars, stars.table(), {"Nr", "Name", "mag", "Lj", "Bild"}, 1},
-                          Case{&places, places.grid(),
-                               {QString::fromUtf8(" Länge"), " Breite",
-                                QString::fromUtf8("Höhe(m)"), " Name"},
-                               3}}) {
+    for (const Case& c :
+         {Case{&stars, stars.table(), {"Nr", "Name", "mag", "Lj", "Bild"}, 1},
+          Case{&places,
+               places.grid(),
+               {QString::fromUtf8(" Länge"), " Breite", QString::fromUtf8("Höhe(m)"), " Name"},
+               3}}) {
         SCOPED_TRACE(c.captions.join('|').toStdString());
         c.window->setWindowState(Qt::WindowNoState);
         c.window->resize(900, 400);
@@ -129,9 +130,9 @@ TEST_F(ListWindowsTest, ContentFitsTheSmallestWindow) {
         int width, rowHeight;
     };
     const QHeaderView* heading = places.grid()->horizontalHeader();
-    for (const Case& c : {Case{&places, places.grid(), heading->length(), 20},
-                          Case{&passes, passes.list(),
-                               passes.list()->fontMetrics().horizontalAdvance(line), 16}}) {
+    for (const Case& c :
+         {Case{&places, places.grid(), heading->length(), 20},
+          Case{&passes, passes.list(), passes.list()->fontMetrics().horizontalAdvance(line), 16}}) {
         SCOPED_TRACE(c.window->windowTitle().toStdString());
         c.window->setWindowState(Qt::WindowNoState);
         c.window->resize(1, 1);

@@ -18,7 +18,7 @@ namespace {
 
 const char* const kHeaders[4] = {" Länge", " Breite", "Höhe(m)", " Name"};
 constexpr int kRowHeight = 20;
-constexpr int kGridWidth = 526;  // at least; wider when the columns need it
+constexpr int kGridWidth = 526;   // at least; wider when the columns need it
 constexpr int kMinimumRows = 12;  // rows shown in the smallest window
 const QString kSortingSuffix = QStringLiteral("       SORTIERE...");
 
@@ -75,8 +75,8 @@ void PlaceListWindow::FillGrid() {
                            new QTableWidgetItem(QString::fromLatin1(rows_[r][k])));
         }
     }
-    FitColumnsToContent(grid_, std::vector<int>(std::begin(kPlaceColumnWidths),
-                                                std::end(kPlaceColumnWidths)));
+    FitColumnsToContent(
+        grid_, std::vector<int>(std::begin(kPlaceColumnWidths), std::end(kPlaceColumnWidths)));
     SetMinimumViewport(grid_, ColumnWidthSum(grid_), kMinimumRows * kRowHeight);
     grid_->setFixedWidth(std::max(kGridWidth, grid_->minimumWidth()));
 }

@@ -116,8 +116,8 @@ GroundTrackWindow::GroundTrackWindow(QWidget* parent) : QWidget(parent, Qt::Wind
         l->setMinimumWidth(metrics.horizontalAdvance(QString(characters, QLatin1Char('0'))));
         l->setSizePolicy(QSizePolicy::Ignored, l->sizePolicy().verticalPolicy());
     };
-    for (QLabel* l : {nameLabel_, heightLabel_, shadowLabel_, longitudeLabel_, latitudeLabel_,
-                      distanceLabel_})
+    for (QLabel* l :
+         {nameLabel_, heightLabel_, shadowLabel_, longitudeLabel_, latitudeLabel_, distanceLabel_})
         reserve(l, kInformationCharacters);
     reserve(animationLabel_, kAnimationCharacters);
 

@@ -84,7 +84,8 @@ void OrbitClassWindow::FillOrbitClass(OrbitClass orbitClass) {
 }
 
 void OrbitClassWindow::FitColumns() {
-    FitColumnsToContent(grid_, std::vector<int>(std::begin(kColumnWidths), std::end(kColumnWidths)));
+    FitColumnsToContent(grid_,
+                        std::vector<int>(std::begin(kColumnWidths), std::end(kColumnWidths)));
     SetMinimumViewport(grid_, ColumnWidthSum(grid_), kMinimumRows * kRowHeight);
 }
 

@@ -53,7 +53,8 @@ NamedStarWindow::NamedStarWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     connect(table_, &QTableWidget::currentCellChanged, this,
             [this](int row, int, int, int) { SelectRow(row + 1); });
     FillTable();
-    FitColumnsToContent(table_, std::vector<int>(std::begin(kColumnWidths), std::end(kColumnWidths)));
+    FitColumnsToContent(table_,
+                        std::vector<int>(std::begin(kColumnWidths), std::end(kColumnWidths)));
     SetMinimumViewport(table_, ColumnWidthSum(table_), kMinimumMapSide);
     tableWidth_ = std::max(kTableWidth, table_->minimumWidth());
     setMinimumSize(tableWidth_ + kMinimumMapSide, table_->minimumHeight());
