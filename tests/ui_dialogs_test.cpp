@@ -44,7 +44,9 @@ TEST(DialogsService, InstallingReplacesAndRestores) {
 TEST(DialogsService, FileTypesInQtFormAndBack) {
     const QStringList qtFilters = QtFilterList(kElementFilters);
     ASSERT_EQ(qtFilters.size(), 3);
-    EXPECT_EQ(qtFilters[2], "TLE-Dateien (*.tle) (*.TLE)");
+    // A description that names its pattern is not followed by it again.
+    EXPECT_EQ(qtFilters, QStringList({"alle Dateien (*.*)", "alte Polaride-Dateien (n*.*)",
+                                      "TLE-Dateien (*.tle)"}));
     EXPECT_EQ(QtFilterList({{"Texte", "*.txt;*.lst"}}).front(), "Texte (*.txt *.lst)");
     for (int i = 0; i < qtFilters.size(); ++i)
         EXPECT_EQ(FilterIndexOf(kElementFilters, qtFilters[i]), i + 1);

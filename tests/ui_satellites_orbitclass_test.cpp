@@ -3,6 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <algorithm>
 #include <cmath>
@@ -132,9 +134,26 @@ TEST_F(OrbitClassTest, DriftBeyondTheLimitChangesTheCaption) {
         EXPECT_NEAR(Number(dialog.Row(1)[8]), c.driftDegDay, 0.0011);
         EXPECT_EQ(dialog.windowTitle().toStdString(),
                   c.changed ? " Satelliten" : "Geosynchrone Satelliten (1)");
-        EXPECT_EQ(dialog.grid()->rowCount(), 2);
+        EXPECT_EQ(dialog.grid()->rowCount(), 1);  // below the heading
         EXPECT_EQ(dialog.Row(0), OrbitClassHeadings(OrbitClass::Geosync));
     }
+}
+
+TEST_F(OrbitClassTest, CellsAreNotCutAndTheSmallestWindowShowsEveryColumn) {
+    LoadAndSelectAll(SetText(kGeo[0], kGeo[1], kGeo[2]) +
+                     SetText(kSunsync[0], kSunsync[1], kSunsync[2]));
+    OrbitClassWindow dialog;
+    for (const OrbitClass c : {OrbitClass::Geosync, OrbitClass::Sunsync, OrbitClass::Molniya}) {
+        dialog.FillOrbitClass(c);
+        const QAbstractItemView* view = dialog.grid();
+        for (int k = 0; k < 10; ++k)
+            EXPECT_GE(dialog.grid()->columnWidth(k), view->sizeHintForColumn(k)) << k;
+    }
+    dialog.resize(1, 1);
+    dialog.show();
+    QApplication::processEvents();
+    EXPECT_GE(dialog.grid()->viewport()->width(), dialog.grid()->horizontalHeader()->length());
+    EXPECT_GE(dialog.grid()->viewport()->height(), 10 * dialog.grid()->rowHeight(0));
 }
 
 TEST_F(OrbitClassTest, SunSynchronousPassagesLieInTheOrbitalPlane) {

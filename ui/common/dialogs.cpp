@@ -73,7 +73,13 @@ QStringList QtFilterList(const QList<FileFilter>& filters) {
     for (const FileFilter& filter : filters) {
         QString patterns = filter.pattern;
         patterns.replace(';', ' ');
-        result << filter.description + " (" + patterns + ")";
+        const QString named = " (" + patterns + ")";
+        // "TLE-Dateien (*.tle)" already names its pattern *.TLE: the dialog matches file
+        // names without regard to case, so the description is the whole filter.
+        if (filter.description.endsWith(named, Qt::CaseInsensitive))
+            result << filter.description;
+        else
+            result << filter.description + named;
     }
     return result;
 }

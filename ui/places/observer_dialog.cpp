@@ -7,12 +7,16 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "catalog/place_entry.h"
 #include "chart/chart_view.h"
 #include "core/observer_state.h"
 #include "ui/common/dialog_rows.h"
+#include "ui/common/table_views.h"
 #include "ui/places/place_messages.h"
 #include "ui/places/redraw_active_view.h"
 
@@ -60,6 +64,12 @@ ObserverDialog::ObserverDialog(QWidget* parent) : QDialog(parent) {
     QStringList reminder;
     for (const char* line : kZoneReminder) reminder << QString::fromUtf8(line);
     memo_->setPlainText(reminder.join(QLatin1Char('\n')));
+    // Every reminder line whole, without scrolling sideways.
+    int widest = 0;
+    for (const QString& line : reminder)
+        widest = std::max(widest, memo_->fontMetrics().horizontalAdvance(line));
+    const int margin = static_cast<int>(std::ceil(memo_->document()->documentMargin()));
+    SetMinimumViewport(memo_, widest + 2 * margin + 1, 1);
     memo_->setFixedHeight(90);
 
     const OkCancelButtons buttons = MakeOkCancelButtons(this);

@@ -2,13 +2,13 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMouseEvent>
 #include <QTableWidget>
 
 #include "catalog/place_numbers.h"
 #include "catalog/text_lines.h"
 #include "core/observer_state.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/table_views.h"
 #include "ui/places/place_messages.h"
 #include "ui/places/redraw_active_view.h"
 
@@ -17,8 +17,9 @@ using namespace location;
 namespace {
 
 const char* const kHeaders[4] = {" Länge", " Breite", "Höhe(m)", " Name"};
-constexpr int kHeaderRowHeight = 20;
-constexpr int kGridWidth = 526;
+constexpr int kRowHeight = 20;
+constexpr int kGridWidth = 526;   // at least; wider when the columns need it
+constexpr int kMinimumRows = 12;  // rows shown in the smallest window
 const QString kSortingSuffix = QStringLiteral("       SORTIERE...");
 
 }  // namespace
@@ -27,21 +28,20 @@ PlaceListWindow::PlaceListWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Polaride - Ortsliste"));
     setWindowState(Qt::WindowMaximized);
 
-    grid_ = new QTableWidget(this);
-    grid_->setColumnCount(4);
-    grid_->horizontalHeader()->hide();
-    grid_->verticalHeader()->hide();
-    grid_->verticalHeader()->setDefaultSectionSize(kHeaderRowHeight);
+    grid_ = new QTableWidget(0, 4, this);
+    QStringList headers;
+    for (const char* header : kHeaders) headers << QString::fromUtf8(header);
+    SetSortingHeading(grid_, headers, [this](int x) { SortAt(x); });
+    grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid_->verticalHeader()->setMinimumSectionSize(1);
-    for (int k = 0; k < 4; ++k) grid_->setColumnWidth(k, kPlaceColumnWidths[k]);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->setFixedWidth(kGridWidth);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QFont font(QStringLiteral("Courier New"));
     font.setPixelSize(13);
     grid_->setFont(font);
-    grid_->viewport()->installEventFilter(this);
+    grid_->horizontalHeader()->setFont(font);
     connect(grid_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { ChooseRow(row); });
 
@@ -68,19 +68,17 @@ bool PlaceListWindow::LoadPlaces() {
 
 void PlaceListWindow::FillGrid() {
     grid_->clearContents();
-    grid_->setRowCount(static_cast<int>(rows_.size()) + 1);
-    for (int k = 0; k < 4; ++k) {
-        auto* header = new QTableWidgetItem(QString::fromUtf8(kHeaders[k]));
-        header->setFlags(Qt::ItemIsEnabled);
-        header->setBackground(palette().button());
-        grid_->setItem(0, k, header);
-    }
+    grid_->setRowCount(static_cast<int>(rows_.size()));
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         for (int k = 0; k < 4; ++k) {
-            grid_->setItem(static_cast<int>(r) + 1, k,
+            grid_->setItem(static_cast<int>(r), k,
                            new QTableWidgetItem(QString::fromLatin1(rows_[r][k])));
         }
     }
+    FitColumnsToContent(
+        grid_, std::vector<int>(std::begin(kPlaceColumnWidths), std::end(kPlaceColumnWidths)));
+    SetMinimumViewport(grid_, ColumnWidthSum(grid_), kMinimumRows * kRowHeight);
+    grid_->setFixedWidth(std::max(kGridWidth, grid_->minimumWidth()));
 }
 
 void PlaceListWindow::SortAt(int x) {
@@ -102,10 +100,10 @@ void PlaceListWindow::SortAt(int x) {
 }
 
 void PlaceListWindow::ChooseRow(int row) {
-    if (row < 1 || row > static_cast<int>(rows_.size())) return;
+    if (row < 0 || row >= static_cast<int>(rows_.size())) return;
     ChosenPlace place;
     try {
-        place = PlaceOfRow(rows_[row - 1]);
+        place = PlaceOfRow(rows_[row]);
     } catch (const PlaceNumberError& error) {
         ShowNumberError(error.text(), this);
         return;
@@ -117,15 +115,4 @@ void PlaceListWindow::ChooseRow(int row) {
     }
     TakeOverPlace(QString::fromLatin1(place.name).toStdString(), place.longitudeDeg,
                   place.latitudeDeg, place.heightM, this);
-}
-
-bool PlaceListWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (p.y() < kHeaderRowHeight) {
-            SortAt(p.x());
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }

@@ -16,18 +16,16 @@ class PlaceListWindow : public QWidget {
     explicit PlaceListWindow(QWidget* parent = nullptr);
 
     QTableWidget* grid() const { return grid_; }
-    // The places in grid order (row r of the grid is rows()[r - 1]).
+    // The places in grid order (row r of the grid is rows()[r]; the column captions are
+    // the grid's heading).
     const std::vector<location::PlaceRow>& rows() const { return rows_; }
 
     // Reads "ORTE" into the grid; false (with the error shown) when it cannot be read.
     bool LoadPlaces();
-    // A press in the header row at x: sorts by the column there.
+    // A press on the heading at x (in grid contents): sorts by the column there.
     void SortAt(int x);
-    // A double click on grid row `row` (1 is the first place).
+    // A double click on grid row `row` (0 is the first place).
     void ChooseRow(int row);
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void FillGrid();

@@ -4,6 +4,7 @@
 #include <QCursor>
 #include <QDate>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,6 +34,10 @@ namespace {
 constexpr int kMapWidth = 622;
 constexpr int kMapHeight = 301;
 const QColor kTrackGrey(128, 128, 128);
+// Widest texts of the information labels (a name line of the selection) and of the
+// "Animation" label ("Abbruch mit rechter Maustaste"), in characters.
+constexpr int kInformationCharacters = 26;
+constexpr int kAnimationCharacters = 29;
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 QString Latin1(const std::string& text) {
@@ -103,6 +108,18 @@ GroundTrackWindow::GroundTrackWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     list_->setStyleSheet(QStringLiteral("QListWidget { background: aqua; }"));
     list_->viewport()->installEventFilter(this);
     mapView_->installEventFilter(this);
+
+    // Room for the longest texts from the start, so that the window keeps its size and
+    // the buttons their places when the texts appear.
+    const QFontMetrics metrics(font());
+    const auto reserve = [&metrics](QLabel* l, int characters) {
+        l->setMinimumWidth(metrics.horizontalAdvance(QString(characters, QLatin1Char('0'))));
+        l->setSizePolicy(QSizePolicy::Ignored, l->sizePolicy().verticalPolicy());
+    };
+    for (QLabel* l :
+         {nameLabel_, heightLabel_, shadowLabel_, longitudeLabel_, latitudeLabel_, distanceLabel_})
+        reserve(l, kInformationCharacters);
+    reserve(animationLabel_, kAnimationCharacters);
 
     auto* info = new QVBoxLayout;
     for (QWidget* w :
@@ -296,10 +313,11 @@ int GroundTrackWindow::Animate(double minutes) {
         if (!self) return steps;
         if (abort_) {
             abort_ = false;
-            animationLabel_->clear();
             break;
         }
     } while (to_ - from_ < minutes / 1440.0);
+    // The hint is over when the animation is, whether it ran to its end or not.
+    animationLabel_->clear();
     animating_ = false;
     return steps;
 }

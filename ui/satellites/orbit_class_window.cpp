@@ -1,12 +1,9 @@
 #include "ui/satellites/orbit_class_window.h"
 
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QMouseEvent>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -17,12 +14,15 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/save_text_as.h"
 #include "ui/common/selection_printing.h"
+#include "ui/common/table_views.h"
 
 namespace {
 
 constexpr int kColumns = 10;
-constexpr int kRowHeight = 20;  // the heading row ends at y = 19
+constexpr int kRowHeight = 20;
+// At least these widths (-1: the default), wider where a cell needs it.
 const int kColumnWidths[kColumns] = {100, 40, 50, 60, -1, -1, 55, 50, 55, 65};
+constexpr int kMinimumRows = 12;  // rows shown in the smallest window
 
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -37,18 +37,15 @@ OrbitClassWindow::OrbitClassWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Geosynchrone Satelliten"));
     setFont(QFont(QStringLiteral("Courier New")));
 
-    grid_ = new QTableWidget(1, kColumns, this);
+    grid_ = new QTableWidget(0, kColumns, this);
     grid_->setObjectName("orbitClassGrid");
-    grid_->horizontalHeader()->hide();
-    grid_->verticalHeader()->hide();
+    SetSortingHeading(grid_, QStringList(kColumns, QString()),
+                      [this](int x) { SortByHeadingAt(x); });
     grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setFont(QFont(QStringLiteral("Courier New")));
-    for (int c = 0; c < kColumns; ++c)
-        if (kColumnWidths[c] > 0) grid_->setColumnWidth(c, kColumnWidths[c]);
-    grid_->setMinimumWidth(640);
-    grid_->viewport()->installEventFilter(this);
+    FitColumns();
 
     okButton_ = NamedButton(QStringLiteral("OK"), "okButton", this, &QWidget::hide);
     printButton_ =
@@ -77,18 +74,28 @@ void OrbitClassWindow::FillOrbitClass(OrbitClass orbitClass) {
     const OrbitClassFill fill =
         BuildOrbitClassRows(orbitClass, Observer().currentJD, Selection().driftLimitDegDay);
     grid_->clearContents();
-    grid_->setRowCount(static_cast<int>(fill.rows.size()) + 1);
-    const OrbitClassRow headings = OrbitClassHeadings(orbitClass);
-    for (int c = 0; c < kColumns; ++c)
-        grid_->setItem(0, c, new QTableWidgetItem(Latin1(headings[c])));
+    grid_->setRowCount(static_cast<int>(fill.rows.size()));
+    QStringList captions;
+    for (const std::string& heading : OrbitClassHeadings(orbitClass)) captions << Latin1(heading);
+    grid_->setHorizontalHeaderLabels(captions);
     SetDataRows(fill.rows);
+    FitColumns();
     if (fill.driftBeyondLimit) setWindowTitle(QStringLiteral(" Satelliten"));
+}
+
+void OrbitClassWindow::FitColumns() {
+    FitColumnsToContent(grid_,
+                        std::vector<int>(std::begin(kColumnWidths), std::end(kColumnWidths)));
+    SetMinimumViewport(grid_, ColumnWidthSum(grid_), kMinimumRows * kRowHeight);
 }
 
 OrbitClassRow OrbitClassWindow::Row(int r) const {
     OrbitClassRow row;
-    for (int c = 0; c < kColumns; ++c)
-        if (const QTableWidgetItem* item = grid_->item(r, c)) row[c] = Bytes(item->text());
+    for (int c = 0; c < kColumns; ++c) {
+        const QTableWidgetItem* item =
+            r == 0 ? grid_->horizontalHeaderItem(c) : grid_->item(r - 1, c);
+        if (item) row[c] = Bytes(item->text());
+    }
     return row;
 }
 
@@ -100,15 +107,15 @@ std::vector<int> OrbitClassWindow::ColumnWidths() const {
 
 std::vector<OrbitClassRow> OrbitClassWindow::DataRows() const {
     std::vector<OrbitClassRow> rows;
-    for (int r = 1; r < grid_->rowCount(); ++r) rows.push_back(Row(r));
+    for (int r = 1; r <= grid_->rowCount(); ++r) rows.push_back(Row(r));
     return rows;
 }
 
 void OrbitClassWindow::SetDataRows(const std::vector<OrbitClassRow>& rows) {
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
         for (int c = 0; c < kColumns; ++c) {
-            QTableWidgetItem* item = grid_->item(r + 1, c);
-            if (!item) grid_->setItem(r + 1, c, item = new QTableWidgetItem);
+            QTableWidgetItem* item = grid_->item(r, c);
+            if (!item) grid_->setItem(r, c, item = new QTableWidgetItem);
             item->setText(Latin1(rows[r][c]));
         }
 }
@@ -137,7 +144,8 @@ void OrbitClassWindow::Print() {
     if (!printer) return;
     printer->setPageOrientation(QPageLayout::Landscape);
     std::vector<PrintedPage> pages;
-    for (const GridRowRange& range : OrbitClassPages(grid_->rowCount())) {
+    // The pages count the heading as the first row, as a grid with a heading row would.
+    for (const GridRowRange& range : OrbitClassPages(grid_->rowCount() + 1)) {
         PrintedPage page;
         page.push_back({10, -100, OrbitClassTitle(*orbitClass)});
         page.push_back({10, -200, OrbitClassHeadingLine(*orbitClass)});
@@ -155,16 +163,4 @@ void OrbitClassWindow::Save() {
     const auto orbitClass = OrbitClassOfHeadings(Row(0));
     if (!orbitClass) return;
     SaveTextAs(this, [&] { return OrbitClassFileText(*orbitClass, DataRows()); });
-}
-
-bool OrbitClassWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grid_->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        const QPoint p = mouse->position().toPoint();
-        if (p.y() <= kRowHeight - 1 && grid_->verticalScrollBar()->value() == 0) {
-            SortByHeadingAt(p.x() + grid_->horizontalScrollBar()->value());
-            return true;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }

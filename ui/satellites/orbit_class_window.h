@@ -23,7 +23,7 @@ class OrbitClassWindow : public QDialog {
     // Fills the grid without showing the window.
     void FillOrbitClass(OrbitClass orbitClass);
 
-    // A click in the heading row at grid x: sorts by the column under it.
+    // A press on the heading at x (in grid contents): sorts by the column under it.
     void SortByHeadingAt(int x);
     void SortByColumn(int column);
     void Print();  // "Drucken"
@@ -33,14 +33,13 @@ class OrbitClassWindow : public QDialog {
     QPushButton* okButton() const { return okButton_; }
     QPushButton* printButton() const { return printButton_; }
     QPushButton* saveButton() const { return saveButton_; }
-    // Row r (0 = heading) as cells.
+    // Row r (0 = the heading, r >= 1 grid row r - 1) as cells.
     OrbitClassRow Row(int r) const;
     std::vector<int> ColumnWidths() const;
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
+    // Columns as wide as their cells; the grid's smallest size shows them all.
+    void FitColumns();
     std::vector<OrbitClassRow> DataRows() const;
     void SetDataRows(const std::vector<OrbitClassRow>& rows);
 

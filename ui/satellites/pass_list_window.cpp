@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -20,6 +21,7 @@
 #include "satellite/satellite_table.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/save_text_as.h"
+#include "ui/common/table_views.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/pass_dialog.h"
 #include "ui/satellites/pass_list_print.h"
@@ -41,6 +43,10 @@ const char* const kShowPassFailedText =
     "Möglicherweise wurde die Satelliten-Auswahl geändert.\n"
     "Dann bitte Durchgänge neu berechnen!\n\n"
     "Möglicherweise sind die Satelliten-Elemente fehlerhaft.";
+
+constexpr int kItemHeight = 16;
+constexpr int kLineCharacters = 80;  // wider than every search and display line
+constexpr int kMinimumLines = 12;
 
 void HideWindow(QWidget* window) {
     if (window) window->hide();
@@ -84,6 +90,9 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
     list_->setUniformItemSizes(true);
     list_->setStyleSheet(QStringLiteral("QListWidget::item { height: 16px; }"));
     list_->setSortingEnabled(false);
+    // The smallest window still shows whole lines, a dozen of them.
+    SetMinimumViewport(list_, QFontMetrics(fixed).horizontalAdvance(QString(kLineCharacters, '0')),
+                       kMinimumLines * kItemHeight);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);

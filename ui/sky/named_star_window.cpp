@@ -1,12 +1,10 @@
 #include "ui/sky/named_star_window.h"
 
-#include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 #include "catalog/data_file_error.h"
@@ -15,13 +13,14 @@
 #include "core/number_text.h"
 #include "core/observer_state.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/table_views.h"
 
 namespace {
 
 constexpr int kColumns = 5;
-constexpr int kTableWidth = 360;
+constexpr int kTableWidth = 360;  // at least; wider when the columns need it
 constexpr int kRowHeight = 16;
-constexpr int kHeadingRowY = 20;  // a button pressed above this y sorts
+constexpr int kMinimumMapSide = 400;  // the map's room in the smallest window
 const int kColumnWidths[kColumns] = {48, 144, 56, 48, 40};
 const char* const kHeadings[kColumns] = {"Nr", "Name", "mag", "Lj", "Bild"};
 
@@ -40,25 +39,27 @@ NamedStarWindow::NamedStarWindow(QWidget* parent) : QWidget(parent, Qt::Window) 
     setWindowTitle(QStringLiteral("Polaride - Sterne mit Eigennamen"));
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
-    table_ = new QTableWidget(kNamedStarRows + 1, kColumns, this);
+    table_ = new QTableWidget(kNamedStarRows, kColumns, this);
     table_->setObjectName("namedStarTable");
-    table_->horizontalHeader()->hide();
-    table_->verticalHeader()->hide();
+    QStringList headings;
+    for (const char* heading : kHeadings) headings << QString::fromLatin1(heading);
+    SetSortingHeading(table_, headings, [this](int x) { SortByHeadingAt(x); });
     table_->verticalHeader()->setDefaultSectionSize(kRowHeight);
     table_->setFont(QFont(QStringLiteral("Courier New")));
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (int c = 0; c < kColumns; ++c) {
-        table_->setColumnWidth(c, kColumnWidths[c]);
-        table_->setItem(0, c, new QTableWidgetItem(QString::fromLatin1(kHeadings[c])));
-    }
-    table_->setGeometry(0, 0, kTableWidth, 400);
-    table_->viewport()->installEventFilter(this);
-    connect(table_, &QTableWidget::currentCellChanged, this, [this](int row, int, int, int) {
-        if (row >= 1) SelectRow(row);
-    });
+    table_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(table_, &QTableWidget::currentCellChanged, this,
+            [this](int row, int, int, int) { SelectRow(row + 1); });
     FillTable();
+    FitColumnsToContent(table_,
+                        std::vector<int>(std::begin(kColumnWidths), std::end(kColumnWidths)));
+    SetMinimumViewport(table_, ColumnWidthSum(table_), kMinimumMapSide);
+    tableWidth_ = std::max(kTableWidth, table_->minimumWidth());
+    setMinimumSize(tableWidth_ + kMinimumMapSide, table_->minimumHeight());
+    table_->setGeometry(0, 0, tableWidth_, std::max(height(), minimumHeight()));
+    HighlightSelectedStar();
     setWindowState(Qt::WindowMaximized);
 
     if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -70,7 +71,7 @@ void NamedStarWindow::FillTable() {
         const std::vector<NamedStarRow> rows = ReadNamedStarRows();
         for (int r = 0; r < static_cast<int>(rows.size()); ++r)
             for (int c = 0; c < kColumns; ++c)
-                table_->setItem(r + 1, c, new QTableWidgetItem(Latin1(rows[r][c])));
+                table_->setItem(r, c, new QTableWidgetItem(Latin1(rows[r][c])));
     } catch (const DataFileError& e) {
         ShowError(e.what(), this);
     }
@@ -78,14 +79,37 @@ void NamedStarWindow::FillTable() {
 
 NamedStarRow NamedStarWindow::Row(int r) const {
     NamedStarRow row;
-    for (int c = 0; c < kColumns; ++c)
-        if (const QTableWidgetItem* item = table_->item(r, c))
-            row[c] = item->text().toLatin1().toStdString();
+    for (int c = 0; c < kColumns; ++c) {
+        const QTableWidgetItem* item =
+            r == 0 ? table_->horizontalHeaderItem(c) : table_->item(r - 1, c);
+        if (item) row[c] = item->text().toLatin1().toStdString();
+    }
     return row;
 }
 
+int NamedStarWindow::TableRowOfStar(int starNumber) const {
+    for (int r = 1; r <= table_->rowCount(); ++r) {
+        int number = 0;
+        if (numtext::ParseInteger(numtext::Trim(Row(r)[0]), number) && number == starNumber)
+            return r - 1;
+    }
+    return -1;
+}
+
+void NamedStarWindow::HighlightSelectedStar() {
+    const int row = TableRowOfStar(starNumber_);
+    const QSignalBlocker quiet(table_);  // the star stays chosen, the map as it is
+    if (row < 0) {
+        table_->clearSelection();
+        table_->setCurrentCell(-1, -1);
+        return;
+    }
+    table_->setCurrentCell(row, 0);
+    table_->scrollToItem(table_->item(row, 0));
+}
+
 void NamedStarWindow::SelectRow(int row) {
-    if (row < 1 || row >= table_->rowCount()) return;
+    if (row < 1 || row > table_->rowCount()) return;
     const NamedStarRow cells = Row(row);
     int number = 0;
     if (!numtext::ParseInteger(numtext::Trim(cells[0]), number))
@@ -103,18 +127,19 @@ void NamedStarWindow::SortByHeadingAt(int x) {
 
 void NamedStarWindow::SortByColumn(int column) {
     std::vector<NamedStarRow> rows;
-    for (int r = 1; r < table_->rowCount(); ++r) rows.push_back(Row(r));
+    for (int r = 1; r <= table_->rowCount(); ++r) rows.push_back(Row(r));
     SortNamedStarRows(rows, column);
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
         for (int c = 0; c < kColumns; ++c) {
-            QTableWidgetItem* item = table_->item(r + 1, c);
-            if (!item) table_->setItem(r + 1, c, item = new QTableWidgetItem);
+            QTableWidgetItem* item = table_->item(r, c);
+            if (!item) table_->setItem(r, c, item = new QTableWidgetItem);
             item->setText(Latin1(rows[r][c]));
         }
+    HighlightSelectedStar();
 }
 
 QRect NamedStarWindow::MapArea() const {
-    return QRect(kTableWidth, 0, std::max(1, width() - kTableWidth), std::max(1, height()));
+    return QRect(tableWidth_, 0, std::max(1, width() - tableWidth_), std::max(1, height()));
 }
 
 void NamedStarWindow::DrawMap() {
@@ -136,22 +161,11 @@ void NamedStarWindow::showEvent(QShowEvent* event) {
 
 void NamedStarWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    table_->setGeometry(0, 0, kTableWidth, height());
+    table_->setGeometry(0, 0, tableWidth_, height());
     if (isVisible()) DrawMap();
 }
 
 void NamedStarWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(MapArea().topLeft(), map_.Image());
-}
-
-bool NamedStarWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == table_->viewport() && event->type() == QEvent::MouseButtonPress) {
-        const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
-        if (p.y() < kHeadingRowY && table_->verticalScrollBar()->value() == 0) {
-            SortByHeadingAt(p.x() + table_->horizontalScrollBar()->value());
-            return true;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
