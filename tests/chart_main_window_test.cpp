@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QMouseEvent>
 #include <cmath>
 #include <filesystem>
@@ -73,12 +74,13 @@ TEST_F(ChartWindow, ShowingTheWindowDrawsTheChartOnItsCanvas) {
         << dialogs->Messages().join(QLatin1Char('\n')).toStdString();
 }
 
-// A maximised window of 1600 x 1000: the chart of the design size fills it.
+// A maximised window with a chart area of 1600 x 1000: the chart of the design size
+// fills it.
 class LargeChartWindow : public ChartWindow {
   protected:
     void SetUp() override {
         ChartWindow::SetUp();
-        form->resize(1600, 1000 + form->menuBar()->height());
+        form->resize(1600, 1000 + form->menuBar()->height() + form->statusBar()->height());
         QApplication::processEvents();
         ASSERT_EQ(widget->size(), QSize(1600, 1000));
     }
