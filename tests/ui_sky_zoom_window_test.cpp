@@ -16,7 +16,10 @@
 #include "support/ui/readable_widget.h"
 #include "ui/common/windows.h"
 #include "ui/places/go_to_equatorial_dialog.h"
+#include "ui/places/observer_dialog.h"
+#include "ui/satellites/satellite_selection_window.h"
 #include "ui/sky/main_window.h"
+#include "ui/sky/named_star_window.h"
 #include "ui/sky/zoom_window.h"
 
 namespace {
@@ -102,6 +105,24 @@ TEST_F(ZoomWindowTest, GoToDialogOpenedAgainLeavesTheZoomWindowOpenBehindIt) {
     for (int i = 0; i < 3; ++i) QApplication::processEvents();
     EXPECT_TRUE(goTo->isActiveWindow());
     EXPECT_TRUE(zoom->isVisible());
+}
+
+TEST_F(ZoomWindowTest, WindowsOpenedFromItAgainLeaveTheZoomWindowOpenBehindThem) {
+    const Windows& w = AppWindows();
+    for (QWidget* window : std::initializer_list<QWidget*>{
+             w.namedStarWindow, w.satelliteSelectionWindow, w.observerDialog}) {
+        SCOPED_TRACE(window->metaObject()->className());
+        OpenZoom();
+        ShowInFront(window);
+        QApplication::processEvents();
+        zoom->activateWindow();
+        QApplication::processEvents();
+        ASSERT_TRUE(ChartView().zoomMayClose);
+        ShowInFront(window);  // already shown: no show event, only the activation
+        for (int i = 0; i < 3; ++i) QApplication::processEvents();
+        EXPECT_TRUE(zoom->isVisible());
+        window->hide();
+    }
 }
 
 }  // namespace

@@ -48,3 +48,8 @@ Windows& AppWindows();
 
 // Shows the window, raises it and makes it the active window; nothing when it is null.
 void ShowInFront(QWidget* window);
+
+// An open zoom window stays open behind `window` whenever it is shown or brought to the
+// front again (the zoom window closes when another window of the program takes the
+// focus, unless that window works with it).
+void KeepZoomWindowOpenBehind(QWidget* window);

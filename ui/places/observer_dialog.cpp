@@ -13,7 +13,7 @@
 #include <cmath>
 
 #include "catalog/place_entry.h"
-#include "chart/chart_view.h"
+#include "ui/common/windows.h"
 #include "core/observer_state.h"
 #include "ui/common/dialog_rows.h"
 #include "ui/common/table_views.h"
@@ -42,6 +42,7 @@ std::string Text(const QLineEdit* edit) { return edit->text().toStdString(); }
 
 ObserverDialog::ObserverDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Parameter"));
+    KeepZoomWindowOpenBehind(this);
 
     auto* panel = new QFrame(this);
     panel->setFrameShape(QFrame::Panel);
@@ -92,8 +93,6 @@ void ObserverDialog::LoadFields() {
 }
 
 void ObserverDialog::showEvent(QShowEvent* event) {
-    // An open zoom window stays open behind the dialog.
-    ChartView().zoomMayClose = false;
     LoadFields();
     QDialog::showEvent(event);
 }

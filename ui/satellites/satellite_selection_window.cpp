@@ -89,6 +89,7 @@ void SetPassMenusEnabled(bool enabled) {
 
 SatelliteSelectionWindow::SatelliteSelectionWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Polaride - Satwahl"));
+    KeepZoomWindowOpenBehind(this);
     BuildControls();
 
     const SelectionFilterSettings& fields = SelectionFilterFields();
@@ -484,7 +485,6 @@ void SatelliteSelectionWindow::SetDefaultButton(QPushButton* button) {
 
 void SatelliteSelectionWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    ChartView().zoomMayClose = false;
     SyncSelectionLists();
     RefreshLists();
     countLabel_->setText(CountText(Observer().satelliteCount));

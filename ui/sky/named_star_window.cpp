@@ -8,7 +8,7 @@
 #include <QTableWidget>
 
 #include "catalog/data_file_error.h"
-#include "chart/chart_view.h"
+#include "ui/common/windows.h"
 #include "chart/star_map.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
@@ -37,6 +37,7 @@ void ShowError(const char* text, QWidget* parent) {
 NamedStarWindow::NamedStarWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("NamedStarWindow");
     setWindowTitle(QStringLiteral("Polaride - Sterne mit Eigennamen"));
+    KeepZoomWindowOpenBehind(this);
     setWindowFlags(Qt::Window | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     table_ = new QTableWidget(kNamedStarRows, kColumns, this);
@@ -155,7 +156,6 @@ void NamedStarWindow::DrawMap() {
 
 void NamedStarWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    ChartView().zoomMayClose = false;
     DrawMap();
 }
 
