@@ -70,7 +70,9 @@ TEST_F(Download, EveryFailureKeepsTheOldFile) {
         WriteOldFile(old);
         ElementUpdateRequest request = Request();
         request.baseUrl = one.BaseUrl();
-        request.timeoutMs = 300;
+        // Only the silent server waits for the timeout; the others answer at once, however
+        // busy the machine is.
+        if (c.answer.kind == HttpAnswer::Kind::Silent) request.timeoutMs = 300;
         const ElementUpdateResult r = RunElementUpdate(request);
         EXPECT_EQ(r.status, ElementUpdateStatus::Failed);
         EXPECT_NE(r.message.find(c.message), std::string::npos) << r.message;
