@@ -245,12 +245,8 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     copy(21, fields.selection.apogeeMax);
     copy(22, fields.selection.inclinationMin);
     copy(23, fields.selection.inclinationMax);
-    if (lines.size() > kSettingsLineCount) {
-        const std::string address = Latin1ToUtf8(lines[kSettingsLineCount]);
-        const auto begin = address.find_first_not_of(' ');
-        if (begin != std::string::npos)
-            fields.elementServiceUrl = address.substr(begin, address.find_last_not_of(' ') - begin + 1);
-    }
+    if (lines.size() > kSettingsLineCount)
+        fields.elementServiceUrl = numtext::Trim(Latin1ToUtf8(lines[kSettingsLineCount]));
 
     observer.setLatitude(observer.latitudeDeg);
     return result;

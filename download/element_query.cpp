@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdlib>
 
+#include "core/number_text.h"
 #include "satellite/catalog_number.h"
 
 namespace {
@@ -12,12 +13,6 @@ namespace {
 constexpr std::size_t kMaxCatalogNumbers = 50;
 
 std::string FormatName(ElementFormat format) { return format == ElementFormat::Csv ? "csv" : "tle"; }
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
 
 }  // namespace
 
@@ -62,16 +57,16 @@ std::string CheckGroupName(std::string_view group) {
 
 std::string ReadCatalogNumberList(std::string_view text, std::vector<long>& numbers) {
     numbers.clear();
-    while (!Trimmed(text).empty()) {
+    while (!numtext::Trim(text).empty()) {
         const std::size_t comma = text.find(',');
-        const std::string_view item = Trimmed(text.substr(0, comma));
+        const std::string_view item = numtext::Trim(text.substr(0, comma));
         text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
         long number = 0;
         const auto [end, ec] = std::from_chars(item.data(), item.data() + item.size(), number);
         if (item.empty() || ec != std::errc() || end != item.data() + item.size() || number < 1 ||
-            number > static_cast<long>(kMaxCatalogNumber))
+            number > kMaxCatalogNumber)
             return "Ungültige Katalognummer: '" + std::string(item) + "' (1 bis " +
-                   std::to_string(static_cast<long>(kMaxCatalogNumber)) + ")";
+                   std::to_string(kMaxCatalogNumber) + ")";
         if (std::find(numbers.begin(), numbers.end(), number) == numbers.end())
             numbers.push_back(number);
     }

@@ -107,7 +107,7 @@ void ElementUpdate::Start(const ElementUpdateRequest& request) {
     answer_.clear();
     missingNumbers_.clear();
     running_ = true;
-    cancelled_ = timedOut_ = false;
+    cancelled_ = timedOut_ = tooLarge_ = false;
 
     ElementUpdateResult kept;
     if (urls_.empty()) {
@@ -161,7 +161,10 @@ void ElementUpdate::FetchNext() {
     connect(reply_, &QNetworkReply::downloadProgress, this,
             [this, part, parts](qint64 received, qint64 total) {
                 silence_.start(request_.timeoutMs);
-                if (received > kMaxAnswerBytes && reply_) reply_->abort();
+                if (received > kMaxAnswerBytes && reply_) {
+                    tooLarge_ = true;
+                    reply_->abort();
+                }
                 emit progress(received, total, part, parts);
             });
     connect(reply_, &QNetworkReply::finished, this, &ElementUpdate::ReplyFinished);
@@ -194,11 +197,8 @@ void ElementUpdate::ReplyFinished() {
         return Fail("Der Elementdienst antwortete mit HTTP " + std::to_string(status) +
                     (reason.empty() ? "" : " (" + reason + ")") + ".");
     }
-    if (reply->error() != QNetworkReply::NoError) {
-        if (reply->bytesAvailable() == 0 && body.size() > static_cast<std::size_t>(kMaxAnswerBytes))
-            return Fail("Die Antwort ist größer als 64 MB; das sind keine Bahnelemente.");
-        return Fail(NetworkErrorText(*reply));
-    }
+    if (tooLarge_) return Fail("Die Antwort ist größer als 64 MB; das sind keine Bahnelemente.");
+    if (reply->error() != QNetworkReply::NoError) return Fail(NetworkErrorText(*reply));
 
     if (CountElementSets(body) > 0) {
         AppendAnswer(answer_, body);

@@ -83,6 +83,7 @@ class ElementUpdate : public QObject {
     bool running_ = false;
     bool cancelled_ = false;
     bool timedOut_ = false;
+    bool tooLarge_ = false;
 };
 
 // The same, waiting for the end (command line; a QCoreApplication must exist).

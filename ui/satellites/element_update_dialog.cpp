@@ -10,8 +10,6 @@
 #include <QVBoxLayout>
 
 #include "catalog/settings_file.h"
-#include "chart/sky_chart.h"
-#include "core/observer_state.h"
 #include "download/element_update.h"
 #include "prediction/selection_model.h"
 #include "satellite/satellite_table.h"
@@ -185,14 +183,12 @@ void ElementUpdateDialog::Finished(const ElementUpdateResult& result) {
 
 bool LoadElementFileKeepingSelection(const std::string& path) {
     const std::vector<double> selected = SelectedCatalogNumbers();
-    if (!LoadElementFileAt(path)) return false;
-    ReselectCatalogNumbers(selected);
-    if (SatelliteSelectionWindow* window = AppWindows().satelliteSelectionWindow) {
-        window->RefreshLists();
-        window->EnablePassMenus();
-    }
-    if (PassDialog* passes = AppWindows().passDialog) passes->ShowElementAge();
-    Observer().timeChanged = true;
-    DrawSkyChart();
-    return true;
+    return LoadElementFileAt(path, [&selected] {
+        ReselectCatalogNumbers(selected);
+        if (SatelliteSelectionWindow* window = AppWindows().satelliteSelectionWindow) {
+            window->RefreshLists();
+            window->EnablePassMenus();
+        }
+        if (PassDialog* passes = AppWindows().passDialog) passes->ShowElementAge();
+    });
 }

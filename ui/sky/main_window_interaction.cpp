@@ -476,7 +476,7 @@ void LoadElementFileFromMenu() {
     LoadElementFileAt(answer.fileName.toStdString());
 }
 
-bool LoadElementFileAt(const std::string& path) {
+bool LoadElementFileAt(const std::string& path, const std::function<void()>& afterLoad) {
     SettingsFields& settings = Settings();
     settings.elementFileName = path;
     settings.elementFolder = FolderOfElementFile(path);
@@ -501,6 +501,10 @@ bool LoadElementFileAt(const std::string& path) {
     // A file that could not be opened leaves the loaded satellites in place, and
     // with them the name of the file they came from.
     if (!opened) o.elementFilePath = loadedPath;
+    if (opened && afterLoad) {
+        afterLoad();
+        o.timeChanged = true;  // the chart observes what afterLoad selected
+    }
     if (o.satelliteCount > 0 && ChartHooks().enableSatelliteSelection)
         ChartHooks().enableSatelliteSelection();
     if (ChartHooks().showSelectionWindow) ChartHooks().showSelectionWindow();

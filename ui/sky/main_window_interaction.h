@@ -78,4 +78,6 @@ void BlinkConstellation(int labelNumber);
 void LoadElementFileFromMenu();
 // What follows the file dialog: remembers the file as the dialog's next proposal and
 // loads it; false when it could not be opened (the loaded satellites then stay).
-bool LoadElementFileAt(const std::string& path);
+// afterLoad runs once the file is in the table, before the selection window is shown
+// and the chart drawn.
+bool LoadElementFileAt(const std::string& path, const std::function<void()>& afterLoad = {});
