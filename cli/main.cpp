@@ -1,11 +1,15 @@
 #include <algorithm>
+#include <cerrno>
 #include <exception>
 #include <iostream>
+#include <new>
 #include <string>
+#include <system_error>
 
 #include "cli/cli_options.h"
 #include "cli/cli_output.h"
 #include "cli/command_registry.h"
+#include "core/system_error_text.h"
 
 namespace cli {
 std::vector<CommandInfo>& Commands() {
@@ -50,6 +54,14 @@ int main(int argc, char* argv[]) {
             std::cout.flush();
             if (!std::cout) return cli::Failure(name, "Die Ausgabe ließ sich nicht schreiben.");
             return status;
+        } catch (const std::system_error& e) {
+            // What the system refused is said in German like every other failure.
+            const bool errorNumber = e.code().category() == std::generic_category() ||
+                                     e.code().category() == std::system_category();
+            return cli::Failure(name, "Fehler: " + (errorNumber ? SystemErrorText(e.code().value())
+                                                                : std::string(e.what())));
+        } catch (const std::bad_alloc&) {
+            return cli::Failure(name, "Fehler: " + SystemErrorText(ENOMEM));
         } catch (const std::exception& e) {
             // Whatever an engine could not handle ends the command with a message,
             // never with an abort.
