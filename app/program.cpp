@@ -4,6 +4,7 @@
 #include <QTranslator>
 
 #include "app/qt_translations.h"
+#include "core/replace_file.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/windows.h"
 #include "ui/places/germany_map_window.h"
@@ -40,6 +41,9 @@ void Create(Window*& slot, std::vector<QWidget*>& order,
 }  // namespace
 
 ProgramWindows::ProgramWindows() {
+    // What a write killed half-way (the settings file, a saved list) left in the
+    // working folder.
+    RemoveStaleTemporaries(".");
     RouteChartMessagesToDialogs();
     Windows& w = AppWindows();
     // The main window first: it builds ObserverState before any other window exists.

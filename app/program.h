@@ -15,6 +15,8 @@ class QWidget;
 // SatelliteSelectionWindow, SatelliteInfoWindow, PassDialog, PassListWindow, PlaceListWindow,
 // ObserverDialog, GroundTrackWindow, OrbitClassWindow. All are hidden; AppWindows() points at them
 // while the object lives. They are destroyed in reverse order, the main window last.
+// Before the first window, the temporary files that killed writes left in the working
+// folder are removed.
 class ProgramWindows : NonCopyable {
   public:
     ProgramWindows();

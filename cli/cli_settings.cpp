@@ -6,6 +6,7 @@
 #include "catalog/place_numbers.h"
 #include "cli/cli_output.h"
 #include "core/number_text.h"
+#include "core/replace_file.h"
 #include "core/text_file.h"
 #include "satellite/magnitude_table.h"
 
@@ -61,10 +62,13 @@ std::string AbsolutePath(const std::string& path) {
 }
 
 std::string EnterDataFolder(const std::string& dir) {
-    if (dir.empty()) return {};
-    std::error_code ec;
-    std::filesystem::current_path(dir, ec);
-    return ec ? "Verzeichnis nicht gefunden: " + dir : std::string();
+    if (!dir.empty()) {
+        std::error_code ec;
+        std::filesystem::current_path(dir, ec);
+        if (ec) return "Verzeichnis nicht gefunden: " + dir;
+    }
+    RemoveStaleTemporaries(".");
+    return {};
 }
 
 std::string EnterDataFolder(const std::string& dir, std::initializer_list<std::string*> paths) {

@@ -43,8 +43,9 @@ struct PlaceOptions {
 
 // The caller's relative path made absolute, so that it stays valid in the data folder.
 std::string AbsolutePath(const std::string& path);
-// Makes the data folder the working directory (nothing for an empty name); a German
-// problem text when that fails.
+// Makes the data folder the working directory (nothing for an empty name) and removes
+// the temporary files that killed writes left there; a German problem text when the
+// folder cannot be entered.
 std::string EnterDataFolder(const std::string& dir);
 // The same after making the caller's paths absolute (AbsolutePath), so that they stay
 // valid in the data folder.

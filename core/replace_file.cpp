@@ -1,16 +1,26 @@
 #include "core/replace_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <charconv>
+#include <climits>
 #include <cstdio>
-#include <cstring>
+#include <ctime>
+
+#include "core/system_error_text.h"
 
 namespace {
 
-std::string SystemError(int error) { return std::strerror(error); }
+constexpr std::string_view kTemporaryMark = ".polaride-tmp-";
+constexpr int kMaxAttempts = 100;
+// Room for the mark, the process id and the counter within the 255 bytes of a name.
+constexpr std::size_t kMaxNameInTemporary = 200;
+constexpr int kMaxLinkHops = 40;
 
 std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -18,10 +28,64 @@ std::string FolderOf(const std::string& path) {
     return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+std::string NameOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+std::string TemporaryName(const std::string& name, long pid, int attempt) {
+    return "." + name.substr(0, kMaxNameInTemporary) + std::string(kTemporaryMark) +
+           std::to_string(pid) + "-" + std::to_string(attempt);
+}
+
+// The writer's process id when fileName has the form of a temporary file (for the
+// target named `name` when that is not empty), else 0.
+long TemporaryWriter(std::string_view fileName, std::string_view name) {
+    const std::size_t mark = fileName.rfind(kTemporaryMark);
+    if (fileName.size() < 2 || fileName[0] != '.' || mark == std::string_view::npos || mark < 2)
+        return 0;
+    if (!name.empty() && fileName.substr(1, mark - 1) != name.substr(0, kMaxNameInTemporary))
+        return 0;
+    std::string_view rest = fileName.substr(mark + kTemporaryMark.size());
+    long pid = 0;
+    int attempt = -1;
+    auto [afterPid, pidError] = std::from_chars(rest.data(), rest.data() + rest.size(), pid);
+    if (pidError != std::errc() || pid <= 0 || afterPid == rest.data() + rest.size() ||
+        *afterPid != '-' || rest.front() == '0')
+        return 0;
+    const char* counter = afterPid + 1;
+    auto [end, attemptError] = std::from_chars(counter, rest.data() + rest.size(), attempt);
+    if (attemptError != std::errc() || end != rest.data() + rest.size() || attempt < 0 ||
+        attempt >= kMaxAttempts || std::to_string(attempt) != std::string_view(counter, end))
+        return 0;
+    return pid;
+}
+
+bool ProcessRuns(long pid) { return kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM; }
+
+// Removes the stale temporary files in folder (of the target `name` only, when given).
+int RemoveStale(const std::string& folder, std::string_view name) {
+    DIR* dir = opendir(folder.c_str());
+    if (!dir) return 0;
+    int removed = 0;
+    while (const dirent* entry = readdir(dir)) {
+        const long pid = TemporaryWriter(entry->d_name, name);
+        if (pid == 0 || pid == getpid() || ProcessRuns(pid)) continue;
+        struct stat st {};
+        if (fstatat(dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(st.st_mode) || st.st_uid != geteuid())
+            continue;
+        if (unlinkat(dirfd(dir), entry->d_name, 0) == 0) ++removed;
+    }
+    closedir(dir);
+    return removed;
+}
+
 // Creates a new temporary file beside `path`; -1 with errno set when none can be made.
 int CreateTemporary(const std::string& path, std::string& tempPath) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        tempPath = path + ".tmp" + std::to_string(getpid()) + "-" + std::to_string(attempt);
+    const std::string folder = FolderOf(path) + "/";
+    for (int attempt = 0; attempt < kMaxAttempts; ++attempt) {
+        tempPath = folder + TemporaryName(NameOf(path), getpid(), attempt);
         const int fd = open(tempPath.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
@@ -44,30 +108,80 @@ bool WriteAll(int fd, std::string_view bytes) {
     return true;
 }
 
-}  // namespace
+// WriteAll with SIGPIPE held back: a pipe whose reader went away gives EPIPE, a
+// message, instead of ending the program.
+bool WriteAllWithoutSigpipe(int fd, std::string_view bytes) {
+    sigset_t pipeSignal, previous;
+    sigemptyset(&pipeSignal);
+    sigaddset(&pipeSignal, SIGPIPE);
+    pthread_sigmask(SIG_BLOCK, &pipeSignal, &previous);
+    const bool ok = WriteAll(fd, bytes);
+    const int error = errno;
+    if (!ok && error == EPIPE && !sigismember(&previous, SIGPIPE)) {
+        const timespec noWait{};
+        while (sigtimedwait(&pipeSignal, nullptr, &noWait) > 0) {
+        }
+    }
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    errno = error;
+    return ok;
+}
 
-ReplaceFileResult ReplaceFileContents(const std::string& path, std::string_view bytes) {
+// Where a write to path lands: the end of its chain of symbolic links (path itself when
+// it is none; the chain may end at a name that does not exist yet). 0 or the errno.
+int FinalTarget(const std::string& path, std::string& target) {
+    target = path;
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat st {};
+        if (lstat(target.c_str(), &st) != 0) return errno == ENOENT ? 0 : errno;
+        if (!S_ISLNK(st.st_mode)) return 0;
+        std::string link(PATH_MAX, '\0');
+        const ssize_t length = readlink(target.c_str(), link.data(), link.size());
+        if (length < 0) return errno;
+        link.resize(static_cast<std::size_t>(length));
+        target = !link.empty() && link.front() == '/' ? link : FolderOf(target) + "/" + link;
+    }
+    return ELOOP;
+}
+
+// A device, a named pipe or a terminal takes the bytes as they come.
+ReplaceFileResult WriteInPlace(const std::string& path, std::string_view bytes) {
     ReplaceFileResult result;
-    struct stat existing {};
-    result.targetExisted = stat(path.c_str(), &existing) == 0;
-    if (result.targetExisted && S_ISDIR(existing.st_mode)) {
-        result.errorText = SystemError(EISDIR);
+    result.targetExisted = true;
+    const int fd = open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        result.errorText = SystemErrorText(errno);
         return result;
     }
+    const bool written = WriteAllWithoutSigpipe(fd, bytes);
+    const int error = errno;
+    if (close(fd) != 0 && written) {
+        result.errorText = SystemErrorText(errno);
+        return result;
+    }
+    result.ok = written;
+    if (!written) result.errorText = SystemErrorText(error);
+    return result;
+}
 
+ReplaceFileResult ReplaceRegularFile(const std::string& path, std::string_view bytes,
+                                     const struct stat* existing) {
+    ReplaceFileResult result;
+    result.targetExisted = existing != nullptr;
+    RemoveStale(FolderOf(path), NameOf(path));
     std::string tempPath;
     const int fd = CreateTemporary(path, tempPath);
     if (fd < 0) {
-        result.errorText = SystemError(errno);
+        result.errorText = SystemErrorText(errno);
         return result;
     }
     auto fail = [&](int error) {
-        result.errorText = SystemError(error);
+        result.errorText = SystemErrorText(error);
         unlink(tempPath.c_str());
         return result;
     };
     // The new file keeps the permissions of the one it replaces.
-    if (result.targetExisted) (void)fchmod(fd, existing.st_mode & 07777);
+    if (existing) (void)fchmod(fd, existing->st_mode & 07777);
     if (!WriteAll(fd, bytes)) {
         const int error = errno;
         close(fd);
@@ -90,3 +204,33 @@ ReplaceFileResult ReplaceFileContents(const std::string& path, std::string_view 
     result.ok = true;
     return result;
 }
+
+ReplaceFileResult Refused(bool existed, std::string text) {
+    ReplaceFileResult result;
+    result.targetExisted = existed;
+    result.errorText = std::move(text);
+    return result;
+}
+
+}  // namespace
+
+ReplaceFileResult ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    if (path.empty()) return Refused(false, SystemErrorText(ENOENT));
+    struct stat existing {};
+    const bool existed = stat(path.c_str(), &existing) == 0;
+    if (!existed && errno != ENOENT) return Refused(false, SystemErrorText(errno));
+    if (existed) {
+        if (S_ISDIR(existing.st_mode)) return Refused(true, SystemErrorText(EISDIR));
+        // Root may write anything; a file without any write permission is still meant
+        // to stay as it is.
+        if ((existing.st_mode & 0222) == 0) return Refused(true, kWriteProtectedText);
+        if (!S_ISREG(existing.st_mode)) return WriteInPlace(path, bytes);
+    }
+    std::string target;
+    if (const int error = FinalTarget(path, target); error != 0)
+        return Refused(existed, SystemErrorText(error));
+    if (existed && access(target.c_str(), W_OK) != 0) return Refused(true, SystemErrorText(errno));
+    return ReplaceRegularFile(target, bytes, existed ? &existing : nullptr);
+}
+
+int RemoveStaleTemporaries(const std::string& folder) { return RemoveStale(folder, {}); }

@@ -3,6 +3,8 @@
 // "Parameter", "Beenden" and "Abbrechen".
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -130,6 +132,18 @@ TEST_F(ProgramTest, RegistryIsEmptiedWhenTheWindowsGo) {
     EXPECT_EQ(AppWindows().mainWindow, nullptr);
     EXPECT_EQ(AppWindows().orbitClassWindow, nullptr);
     EXPECT_EQ(AppWindows().observerDialog, nullptr);
+}
+
+TEST_F(ProgramTest, StartRemovesTheTemporaryFileOfAKilledSettingsWrite) {
+    const pid_t writer = fork();
+    if (writer == 0) _exit(0);
+    waitpid(writer, nullptr, 0);
+    const fs::path stale = dir / (".polaride.cfg.polaride-tmp-" + std::to_string(writer) + "-0");
+    testsupport::WriteTextFile(stale, "Sonneb");
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    ProgramWindows windows;
+    EXPECT_FALSE(fs::exists(stale));
+    EXPECT_EQ(SettingsFileText(), kSettings);
 }
 
 TEST_F(ProgramTest, MainWindowCreationBuildsTheObserverState) {

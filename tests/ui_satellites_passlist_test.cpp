@@ -287,7 +287,7 @@ TEST_F(PassListTest, FailedSaveKeepsTheOldFile) {
     EXPECT_TRUE(dialogs->Messages()[0].startsWith("Polaride|E/A-Fehler"));
     EXPECT_TRUE(dialogs->Messages()[0].contains("bleibt unverändert"));
     for (const auto& entry : fs::directory_iterator(dir.path()))
-        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos)
+        EXPECT_EQ(entry.path().filename().string().find("tmp"), std::string::npos)
             << "temporary file left behind: " << entry.path();
 }
 
