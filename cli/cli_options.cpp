@@ -1,6 +1,7 @@
 #include "cli/cli_options.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "catalog/place_entry.h"
 #include "core/date_text.h"
@@ -20,10 +21,25 @@ std::string Named(std::string_view option, const std::string& message) {
     return std::string(option) + ": " + message;
 }
 
+// "--out: ..." when the output names the same existing regular file as an input.
+std::string OutputOverInput(const std::vector<std::pair<std::string, std::string>>& files) {
+    namespace fs = std::filesystem;
+    for (const auto& [output, outPath] : files) {
+        std::error_code ec;
+        if (!Contains(kOutputFileOptions, output) || !fs::is_regular_file(outPath, ec)) continue;
+        for (const auto& [input, inPath] : files)
+            if (Contains(kInputFileOptions, input) && fs::equivalent(outPath, inPath, ec))
+                return Named(output, "'" + outPath + "' ist die Eingabedatei von " + input +
+                                         " und würde überschrieben");
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string ReadOptions(const std::vector<std::string>& args, const OptionNames& valueOptions,
                         const OptionNames& flags, const OptionHandler& take) {
+    std::vector<std::pair<std::string, std::string>> files;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& option = args[i];
         std::string problem;
@@ -33,12 +49,17 @@ std::string ReadOptions(const std::vector<std::string>& args, const OptionNames&
             return "Unbekannte Option: " + option;
         } else if (i + 1 >= args.size()) {
             return "Wert fehlt für " + option;
+        } else if (Contains(kOutputFileOptions, option) && args[i + 1].empty()) {
+            return Named(option, "kein Dateiname angegeben");
         } else {
-            problem = take(option, args[++i]);
+            const std::string& value = args[++i];
+            if (Contains(kOutputFileOptions, option) || Contains(kInputFileOptions, option))
+                files.emplace_back(option, value);
+            problem = take(option, value);
         }
         if (!problem.empty()) return problem;
     }
-    return {};
+    return OutputOverInput(files);
 }
 
 bool HelpWanted(const std::vector<std::string>& args) {

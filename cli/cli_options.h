@@ -20,10 +20,16 @@ using OptionNames = std::vector<std::string_view>;
 using OptionHandler =
     std::function<std::string(const std::string& option, const std::string& value)>;
 
+// The options that name a file the command writes, and those that name a file it reads.
+inline const OptionNames kOutputFileOptions = {"--out"};
+inline const OptionNames kInputFileOptions = {"--tle"};
+
 // Walks the arguments in order and hands each option to take: the names in
 // valueOptions with the argument after them, the names in flags alone. Returns the
-// first problem: "Unbekannte Option: X", "Wert fehlt für X", or what take returned;
-// empty when all were taken.
+// first problem: "Unbekannte Option: X", "Wert fehlt für X", an output file without a
+// name, or what take returned; and after all were taken an output file that is one of
+// the input files (the same file under any name: it would be replaced by the output).
+// Empty when all were fine.
 std::string ReadOptions(const std::vector<std::string>& args, const OptionNames& valueOptions,
                         const OptionNames& flags, const OptionHandler& take);
 
