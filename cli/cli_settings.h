@@ -57,6 +57,8 @@ class SettingsSource {
     SettingsSource();
     const ObserverState& Observer() const { return observer_; }
     const PassDialogSettings& PassDialog() const { return fields_.pass; }
+    // Line 24, empty when the file has none (or is not used).
+    const std::string& ElementServiceUrl() const { return fields_.elementServiceUrl; }
     // The description of a value that came from the file (or its stand-ins).
     void Taken(std::string description);
     // "Hinweis: aus polaride.cfg: ..." (or why the file was not used and that the

@@ -1,5 +1,8 @@
 // polaride-cli elements: current elements from the element service into a file.
 #include <QCoreApplication>
+#include <algorithm>
+#include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,7 +17,8 @@ namespace {
 constexpr char kCommand[] = "elements";
 constexpr char kUsage[] =
     "elements (--group NAME | --catnr C[,C...]) [--format tle|csv] --out DATEI [--url ADRESSE] "
-    "[--force]";
+    "[--timeout S] [--force] [--data VERZEICHNIS]";
+constexpr double kMaxTimeoutSeconds = 86400.0;
 
 std::string Help() {
     std::string groups;
@@ -28,21 +32,40 @@ std::string Help() {
            "  DATEI: wird erst ersetzt, wenn die Antwort Bahnelemente enthält\n"
            "  ADRESSE: statt " +
            std::string(kDefaultElementServiceUrl) + " (auch " + kElementServiceUrlVariable +
-           ");\n"
-           "           angehängt wird ?GROUP=NAME&FORMAT=... oder ?CATNR=C&FORMAT=...\n"
-           "  --force: auch laden, wenn DATEI jünger als zwei Stunden ist (der Dienst bittet,\n"
-           "           dieselben Elemente höchstens alle zwei Stunden abzurufen)\n"
+           " oder\n"
+           "           Zeile 24 von polaride.cfg); angehängt wird ?GROUP=NAME&FORMAT=... oder\n"
+           "           ?CATNR=C&FORMAT=...\n"
+           "  S: längste Dauer des ganzen Abrufs in Sekunden (Vorgabe: " +
+           cli::NumberText(kDefaultDownloadDeadlineMs / 1000.0) +
+           ")\n"
+           "  --force: auch laden, wenn dieselbe Anfrage DATEI vor weniger als zwei Stunden\n"
+           "           schrieb (der Dienst bittet, dieselben Elemente höchstens alle zwei\n"
+           "           Stunden abzurufen)\n"
+           "  --data: Datenverzeichnis mit polaride.cfg (Vorgabe: das Arbeitsverzeichnis)\n"
            "Ausgabe: \"N Satelliten geschrieben\"; bei einem Fehler Status 1, eine Meldung auf\n"
            "der Fehlerausgabe und DATEI unverändert.\n";
 }
 
+// --timeout: seconds above 0, at most a day.
+std::string ReadTimeout(const std::string& value, int& milliseconds) {
+    double seconds = 0.0;
+    if (std::string problem = cli::ReadNumber("--timeout", value, seconds); !problem.empty())
+        return problem;
+    if (!std::isfinite(seconds) || seconds <= 0.0 || seconds > kMaxTimeoutSeconds)
+        return cli::InvalidEntry("--timeout " + value + ": Sekunden größer als 0 und höchstens " +
+                                 cli::NumberText(kMaxTimeoutSeconds));
+    milliseconds = std::max(1, static_cast<int>(std::lround(seconds * 1000.0)));
+    return {};
+}
+
 int RunElements(const std::vector<std::string>& args) {
     ElementUpdateRequest request;
-    request.baseUrl = ElementServiceUrl();
+    std::optional<std::string> url;
+    std::string dataDir;
     bool haveFormat = false;
     const std::string problem = cli::ReadOptions(
-        args, {"--group", "--catnr", "--format", "--out", "--url"}, {"--force"},
-        [&](const std::string& option, const std::string& value) -> std::string {
+        args, {"--group", "--catnr", "--format", "--out", "--url", "--timeout", "--data"},
+        {"--force"}, [&](const std::string& option, const std::string& value) -> std::string {
             if (option == "--group") {
                 request.query.group = value;
                 return CheckGroupName(value);
@@ -57,8 +80,10 @@ int RunElements(const std::vector<std::string>& args) {
                 haveFormat = true;
                 return {};
             }
+            if (option == "--timeout") return ReadTimeout(value, request.deadlineMs);
             if (option == "--out") request.targetPath = value;
-            if (option == "--url") request.baseUrl = value;
+            if (option == "--url") url = value;
+            if (option == "--data") dataDir = value;
             if (option == "--force") request.force = true;
             return {};
         });
@@ -67,6 +92,19 @@ int RunElements(const std::vector<std::string>& args) {
         return cli::UsageProblem(kCommand, kUsage, "--group oder --catnr fehlt");
     if (request.targetPath.empty()) return cli::UsageProblem(kCommand, kUsage, "--out fehlt");
     if (!haveFormat) request.query.format = FormatOfFileName(request.targetPath);
+    // A relative DATEI stays where the caller named it, as with every command.
+    if (!dataDir.empty()) {
+        if (std::string error = cli::EnterDataFolder(dataDir, {&request.targetPath});
+            !error.empty())
+            return cli::UsageProblem(kCommand, kUsage, error);
+    }
+    // The address: --url, else POLARIDE_ELEMENTS_URL, else line 24 of the settings.
+    cli::SettingsSource settings;
+    const std::string& configured = settings.ElementServiceUrl();
+    request.baseUrl = url ? *url : ElementServiceUrl(configured);
+    if (!configured.empty() && request.baseUrl == configured)
+        settings.Taken("Adresse des Elementdienstes " + configured);
+    settings.PrintNote();
 
     int argc = 1;
     char name[] = "polaride-cli";

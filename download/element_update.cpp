@@ -1,30 +1,18 @@
 #include "download/element_update.h"
 
 #include <QEventLoop>
-#include <QHostAddress>
-#include <QNetworkAccessManager>
-#include <QNetworkProxy>
-#include <QNetworkProxyFactory>
-#include <QNetworkReply>
-#include <QNetworkRequest>
 #include <QUrl>
-#include <chrono>
+#include <algorithm>
 #include <filesystem>
 
+#include "core/number_text.h"
 #include "core/replace_file.h"
 #include "core/text_file.h"
+#include "download/http_get.h"
 #include "satellite/element_records.h"
 #include "satellite/omm_csv.h"
 
 namespace {
-
-// No element file comes near this; a larger answer is no element file.
-constexpr qint64 kMaxAnswerBytes = 64LL * 1024 * 1024;
-
-bool IsLoopback(const QUrl& url) {
-    const QString host = url.host();
-    return host == QStringLiteral("localhost") || QHostAddress(host).isLoopback();
-}
 
 std::string FirstLineOf(const std::string& text) {
     std::string line = text.substr(0, text.find_first_of("\r\n"));
@@ -32,27 +20,7 @@ std::string FirstLineOf(const std::string& text) {
     return line;
 }
 
-std::string NetworkErrorText(QNetworkReply& reply) {
-    const std::string host = reply.url().host().toStdString();
-    switch (reply.error()) {
-        case QNetworkReply::HostNotFoundError:
-            return "Der Rechner " + host + " wurde nicht gefunden. Besteht eine Netzverbindung?";
-        case QNetworkReply::ConnectionRefusedError:
-            return "Der Rechner " + host + " nimmt keine Verbindung an.";
-        case QNetworkReply::RemoteHostClosedError:
-        case QNetworkReply::ProtocolFailure:
-            return "Die Verbindung zu " + host + " brach ab, bevor die Antwort vollständig war.";
-        case QNetworkReply::SslHandshakeFailedError:
-            return "Die gesicherte Verbindung zu " + host +
-                   " kam nicht zustande: " + reply.errorString().toStdString();
-        case QNetworkReply::TooManyRedirectsError:
-        case QNetworkReply::InsecureRedirectError:
-            return "Der Elementdienst leitete unzulässig weiter (" +
-                   reply.errorString().toStdString() + ").";
-        default:
-            return "Das Laden ist fehlgeschlagen: " + reply.errorString().toStdString();
-    }
-}
+std::string Seconds(int milliseconds) { return numtext::FormatNumber(milliseconds / 1000.0); }
 
 // A later answer in CSV form repeats the header line; it is dropped.
 void AppendAnswer(std::string& answer, std::string part) {
@@ -72,32 +40,29 @@ std::string NumberList(const std::vector<long>& numbers) {
 
 }  // namespace
 
-std::optional<int> FreshCopyAgeMinutes(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    if (path.empty() || !fs::is_regular_file(path, ec)) return std::nullopt;
-    const auto written = fs::last_write_time(path, ec);
-    if (ec) return std::nullopt;
-    const auto age = std::chrono::duration_cast<std::chrono::minutes>(
-        fs::file_time_type::clock::now() - written);
-    if (age.count() < 0 || age.count() >= kElementRefetchMinutes) return std::nullopt;
-    return static_cast<int>(age.count());
+std::optional<int> FreshCopyAgeMinutes(const ElementUpdateRequest& request) {
+    return FreshCopyMinutes(request.targetPath, ElementQueryUrls(request.baseUrl, request.query));
 }
 
-ElementUpdate::ElementUpdate(QObject* parent) : QObject(parent) {
+ElementUpdate::ElementUpdate(QObject* parent) : QObject(parent), get_(new HttpGet(this)) {
     silence_.setSingleShot(true);
     connect(&silence_, &QTimer::timeout, this, [this] {
-        timedOut_ = true;
-        if (reply_) reply_->abort();
+        GiveUp("Zeitüberschreitung: der Elementdienst antwortete " + Seconds(request_.timeoutMs) +
+               " Sekunden lang nicht.");
     });
+    deadline_.setSingleShot(true);
+    connect(&deadline_, &QTimer::timeout, this, [this] {
+        GiveUp("Zeitüberschreitung: die Antwort des Elementdienstes war nach " +
+               Seconds(request_.deadlineMs) + " Sekunden nicht vollständig.");
+    });
+    connect(get_, &HttpGet::progress, this, [this](qint64 received, qint64 total) {
+        silence_.start(request_.timeoutMs);
+        emit progress(received, total, static_cast<int>(next_) + 1, static_cast<int>(urls_.size()));
+    });
+    connect(get_, &HttpGet::finished, this, &ElementUpdate::ReplyFinished);
 }
 
-ElementUpdate::~ElementUpdate() {
-    if (reply_) {
-        reply_->disconnect(this);
-        reply_->abort();
-    }
-}
+ElementUpdate::~ElementUpdate() = default;
 
 void ElementUpdate::Start(const ElementUpdateRequest& request) {
     if (running_) return;
@@ -107,12 +72,11 @@ void ElementUpdate::Start(const ElementUpdateRequest& request) {
     answer_.clear();
     missingNumbers_.clear();
     running_ = true;
-    cancelled_ = timedOut_ = tooLarge_ = false;
 
     ElementUpdateResult kept;
     if (urls_.empty()) {
         kept.message = "Bitte eine Gruppe wählen oder Katalognummern angeben.";
-    } else if (const auto age = request.force ? std::nullopt : FreshCopyAgeMinutes(request.targetPath)) {
+    } else if (const auto age = request.force ? std::nullopt : FreshCopyAgeMinutes(request)) {
         // A fresh copy that holds elements is used instead of asking again.
         std::string contents;
         if (ReadFileContents(request.targetPath, contents) == FileReadStatus::Ok)
@@ -129,13 +93,24 @@ void ElementUpdate::Start(const ElementUpdateRequest& request) {
         QTimer::singleShot(0, this, [this, kept] { Finish(kept); });
         return;
     }
+    deadline_.start(request.deadlineMs);
     FetchNext();
 }
 
 void ElementUpdate::Cancel() {
-    if (!running_ || !reply_) return;
-    cancelled_ = true;
-    reply_->abort();
+    if (!running_ || !get_->running()) return;
+    get_->Abort();
+    std::string message = "Abgebrochen.";
+    std::error_code ec;
+    if (std::filesystem::exists(request_.targetPath, ec))
+        message += " Die Datei " + request_.targetPath + " bleibt unverändert.";
+    Finish({ElementUpdateStatus::Cancelled, 0, message});
+}
+
+void ElementUpdate::GiveUp(std::string message) {
+    if (!running_) return;
+    get_->Abort();
+    Fail(std::move(message));
 }
 
 void ElementUpdate::FetchNext() {
@@ -146,59 +121,19 @@ void ElementUpdate::FetchNext() {
         });
         return;
     }
-    if (!network_) {
-        network_ = new QNetworkAccessManager(this);
-        // A local server (tests, a mirror on this computer) is reached directly.
-        if (IsLoopback(url)) network_->setProxy(QNetworkProxy::NoProxy);
-        else QNetworkProxyFactory::setUseSystemConfiguration(true);
-    }
-    QNetworkRequest request(url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
-                         QNetworkRequest::NoLessSafeRedirectPolicy);
-    request.setHeader(QNetworkRequest::UserAgentHeader, QStringLiteral("Polaride/4.1"));
-    reply_ = network_->get(request);
-    const int part = static_cast<int>(next_) + 1, parts = static_cast<int>(urls_.size());
-    connect(reply_, &QNetworkReply::downloadProgress, this,
-            [this, part, parts](qint64 received, qint64 total) {
-                silence_.start(request_.timeoutMs);
-                if (received > kMaxAnswerBytes && reply_) {
-                    tooLarge_ = true;
-                    reply_->abort();
-                }
-                emit progress(received, total, part, parts);
-            });
-    connect(reply_, &QNetworkReply::finished, this, &ElementUpdate::ReplyFinished);
-    silence_.start(request_.timeoutMs);
+    get_->Start(urls_[next_]);
+    silence_.start(std::min(request_.timeoutMs, request_.deadlineMs));
 }
 
-void ElementUpdate::ReplyFinished() {
+void ElementUpdate::ReplyFinished(const HttpGetResult& reply) {
     silence_.stop();
-    QNetworkReply* reply = reply_;
-    if (!reply) return;
-    reply->deleteLater();
-    reply_ = nullptr;
-    const std::string body = reply->readAll().toStdString();
-
-    if (cancelled_) {
-        std::string message = "Abgebrochen.";
-        std::error_code ec;
-        if (std::filesystem::exists(request_.targetPath, ec))
-            message += " Die Datei " + request_.targetPath + " bleibt unverändert.";
-        Finish({ElementUpdateStatus::Cancelled, 0, message});
-        return;
-    }
-    if (timedOut_)
-        return Fail("Zeitüberschreitung: der Elementdienst antwortete " +
-                    std::to_string(request_.timeoutMs / 1000) + " Sekunden lang nicht.");
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (status >= 400) {
-        const std::string reason =
-            reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString();
-        return Fail("Der Elementdienst antwortete mit HTTP " + std::to_string(status) +
-                    (reason.empty() ? "" : " (" + reason + ")") + ".");
-    }
-    if (tooLarge_) return Fail("Die Antwort ist größer als 64 MB; das sind keine Bahnelemente.");
-    if (reply->error() != QNetworkReply::NoError) return Fail(NetworkErrorText(*reply));
+    // The server's refusal says more than a body cut after it.
+    if (reply.status >= 400) return Fail(HttpStatusText(reply.status, reply.reason));
+    if (reply.problem.failure != TransferFailure::None)
+        return Fail(TransferProblemText(reply.problem));
+    if (reply.status < 200 || reply.status > 299)
+        return Fail(HttpStatusText(reply.status, reply.reason));
+    const std::string& body = reply.body;
 
     if (CountElementSets(body) > 0) {
         AppendAnswer(answer_, body);
@@ -220,10 +155,12 @@ void ElementUpdate::WriteAnswer() {
         return Fail("Für die Katalognummern " + NumberList(missingNumbers_) +
                     " lieferte der Elementdienst keine Bahnelemente.");
     if (answer_.back() != '\n') answer_ += '\n';
+    ForgetRequest(request_.targetPath);
     const ReplaceFileResult written = ReplaceFileContents(request_.targetPath, answer_);
     if (!written.ok)
         return Fail("Die Datei " + request_.targetPath +
                     " ließ sich nicht schreiben: " + written.errorText + ".");
+    RecordRequest(request_.targetPath, urls_);
     std::string message = std::to_string(sets) + " Satelliten geschrieben";
     if (!missingNumbers_.empty())
         message += "; keine Elemente für " + NumberList(missingNumbers_);
@@ -239,6 +176,8 @@ void ElementUpdate::Fail(std::string message) {
 
 void ElementUpdate::Finish(ElementUpdateResult result) {
     running_ = false;
+    silence_.stop();
+    deadline_.stop();
     emit finished(result);
 }
 

@@ -1,32 +1,34 @@
 // Fetching current elements from the element service into a file: the answer is
-// checked to hold element sets before anything is written, and the file is then
-// replaced in one step (temporary file and rename), so that a failed or cancelled
-// fetch leaves the old file byte for byte. The service asks not to fetch the same
-// group more than once in two hours: a file younger than that is kept unless the
-// fetch is forced.
+// checked to have arrived whole and to hold element sets before anything is written,
+// and the file is then replaced in one step (temporary file and rename), so that a
+// failed, cancelled or overdue fetch leaves the old file byte for byte. The service
+// asks not to fetch the same elements more than once in two hours: a file the same
+// request wrote less than two hours ago is kept unless the fetch is forced
+// (download/fresh_copy.h).
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "download/element_query.h"
+#include "download/fresh_copy.h"
 
-class QNetworkAccessManager;
-class QNetworkReply;
+class HttpGet;
+struct HttpGetResult;
 
-inline constexpr int kElementRefetchMinutes = 120;
 inline constexpr int kDefaultDownloadTimeoutMs = 30000;
+inline constexpr int kDefaultDownloadDeadlineMs = 120000;
 
 struct ElementUpdateRequest {
     ElementQuery query;
     std::string baseUrl = kDefaultElementServiceUrl;
     std::string targetPath;
-    bool force = false;  // fetch even when the file is younger than two hours
-    int timeoutMs = kDefaultDownloadTimeoutMs;  // longest wait for the next bytes
+    bool force = false;  // fetch even when the same request wrote the file less than two hours ago
+    int timeoutMs = kDefaultDownloadTimeoutMs;    // longest wait for the next bytes
+    int deadlineMs = kDefaultDownloadDeadlineMs;  // longest time for the whole fetch
 };
 
 enum class ElementUpdateStatus {
@@ -42,9 +44,9 @@ struct ElementUpdateResult {
     std::string message;  // German: the summary or what went wrong
 };
 
-// Minutes since the file was last written when that is less than two hours ago;
-// nullopt for an older or missing file.
-std::optional<int> FreshCopyAgeMinutes(const std::string& path);
+// Minutes since the request wrote its file when that is less than two hours ago;
+// nullopt for an older or missing file, or one another request (or no request) wrote.
+std::optional<int> FreshCopyAgeMinutes(const ElementUpdateRequest& request);
 
 // One fetch at a time; the result comes as the signal finished, never from inside
 // Start(), so callers may connect after starting.
@@ -67,23 +69,22 @@ class ElementUpdate : public QObject {
 
   private:
     void FetchNext();
-    void ReplyFinished();
+    void ReplyFinished(const HttpGetResult& reply);
+    // Ends the running request and fails with the message.
+    void GiveUp(std::string message);
     void Finish(ElementUpdateResult result);
     void Fail(std::string message);
     void WriteAnswer();
 
-    QNetworkAccessManager* network_ = nullptr;
-    QPointer<QNetworkReply> reply_;
+    HttpGet* get_ = nullptr;
     QTimer silence_;
+    QTimer deadline_;
     ElementUpdateRequest request_;
     std::vector<std::string> urls_;
     std::size_t next_ = 0;
     std::string answer_;
     std::vector<long> missingNumbers_;
     bool running_ = false;
-    bool cancelled_ = false;
-    bool timedOut_ = false;
-    bool tooLarge_ = false;
 };
 
 // The same, waiting for the end (command line; a QCoreApplication must exist).

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <nlohmann/json.hpp>
 
 #include "support/cli_run.h"
@@ -54,6 +55,62 @@ TEST(CliElements, AnHttpErrorLeavesTheFileAndSaysSoInGerman) {
     EXPECT_NE(run.err.find("HTTP 404"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find("bleibt unverändert"), std::string::npos) << run.err;
     EXPECT_EQ(ReadTextFile(dir / "v.tle"), "ALT\n");
+}
+
+TEST(CliElements, AServerSendingAByteASecondIsGivenUpAtTheDeadline) {
+    testsupport::LocalHttpServer server;
+    server.SetDefault({200, ReadTextFile(FixturePath("download/visual.tle")),
+                       testsupport::HttpAnswer::Kind::Trickle});
+    testsupport::TempDir dir;
+    const std::string old = "ALT\r\n1 2 3\r\n";
+    testsupport::WriteTextFile(dir / "v.tle", old);
+    const testsupport::CliRun run =
+        RunCli(dir.path(), {"elements", "--url", server.BaseUrl(), "--group", "visual", "--out",
+                            "v.tle", "--timeout", "5"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("Zeitüberschreitung: die Antwort des Elementdienstes war nach 5 "
+                           "Sekunden nicht vollständig."),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(ReadTextFile(dir / "v.tle"), old);
+}
+
+TEST(CliElements, TheTimeoutIsAPositiveNumberOfSeconds) {
+    testsupport::TempDir dir;
+    const std::string range = "Sekunden größer als 0 und höchstens 86400";
+    const struct {
+        const char* value;
+        std::string message;
+    } cases[] = {{"0", range},
+                 {"-2", range},
+                 {"100000", range},
+                 {"zwei", "--timeout: 'zwei' ist kein gültiger Gleitkommawert"}};
+    for (const auto& c : cases) {
+        const testsupport::CliRun run =
+            RunCli(dir.path(), {"elements", "--url", "http://127.0.0.1:9/gp.php", "--group",
+                                "visual", "--out", "v.tle", "--timeout", c.value});
+        EXPECT_EQ(run.status, 2) << c.value;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_FALSE(std::filesystem::exists(dir / "v.tle"));
+    }
+}
+
+TEST(CliElements, TheDataFolderGivesTheAddressAndARelativeFileStaysWithTheCaller) {
+    testsupport::LocalHttpServer server;
+    server.SetDefault({200, ReadTextFile(FixturePath("download/visual.tle"))});
+    testsupport::TempDir caller, data;
+    testsupport::WriteTextFile(
+        data / "polaride.cfg",
+        ReadTextFile(testsupport::DataPath("polaride.cfg")) + server.BaseUrl() + "\r\n");
+    const testsupport::CliRun run =
+        RunCli(caller.path(),
+               {"elements", "--data", data.path().string(), "--group", "visual", "--out", "v.tle"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("aus polaride.cfg: Adresse des Elementdienstes " + server.BaseUrl()),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(ReadTextFile(caller / "v.tle"), ReadTextFile(FixturePath("download/visual.tle")));
+    EXPECT_EQ(server.Targets(), std::vector<std::string>{"/gp.php?GROUP=visual&FORMAT=tle"});
 }
 
 }  // namespace

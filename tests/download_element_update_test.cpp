@@ -1,6 +1,10 @@
 // The element download against a local server: what is written, and that every
 // failure leaves the old file byte for byte.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -41,38 +45,89 @@ struct Download : ::testing::Test {
 };
 
 TEST_F(Download, TheServedSetsAreWritten) {
-    server.SetDefault({200, Fixture("visual.tle")});
-    WriteOldFile("alt\n");
-    const ElementUpdateResult r = RunElementUpdate(Request());
-    EXPECT_EQ(r.status, ElementUpdateStatus::Written) << r.message;
-    EXPECT_EQ(r.message, "2 Satelliten geschrieben");
-    EXPECT_EQ(testsupport::ReadTextFile(target), Fixture("visual.tle"));
-    EXPECT_EQ(server.Targets(), std::vector<std::string>{"/gp.php?GROUP=visual&FORMAT=tle"});
+    for (const auto kind : {HttpAnswer::Kind::Whole, HttpAnswer::Kind::Chunked}) {
+        LocalHttpServer one;
+        one.SetDefault({200, Fixture("visual.tle"), kind});
+        WriteOldFile("alt\n");
+        ElementUpdateRequest request = Request();
+        request.baseUrl = one.BaseUrl();
+        const ElementUpdateResult r = RunElementUpdate(request);
+        EXPECT_EQ(r.status, ElementUpdateStatus::Written) << r.message;
+        EXPECT_EQ(r.message, "2 Satelliten geschrieben");
+        EXPECT_EQ(testsupport::ReadTextFile(target), Fixture("visual.tle"));
+        EXPECT_EQ(one.Targets(), std::vector<std::string>{"/gp.php?GROUP=visual&FORMAT=tle"});
+    }
 }
 
+// A port on 127.0.0.1 that is bound but takes no connection, for as long as it lives.
+struct RefusingPort {
+    int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    int port = 0;
+    RefusingPort() {
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        ::bind(socket, reinterpret_cast<sockaddr*>(&address), length);
+        ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length);
+        port = ntohs(address.sin_port);
+    }
+    ~RefusingPort() { ::close(socket); }
+};
+
 TEST_F(Download, EveryFailureKeepsTheOldFile) {
+    using Kind = HttpAnswer::Kind;
+    const std::string sets = Fixture("visual.tle");
+    const std::string half = std::to_string(sets.size() / 2);
     struct Case {
         const char* what;
         HttpAnswer answer;
-        const char* message;
+        std::string message;
     } cases[] = {
-        {"404", {404, "Not found"}, "HTTP 404 (Not Found)"},
-        {"plain text", {200, "Invalid query: \"GROUP=visual\"\n"},
+        {"404",
+         {404, "Not found"},
+         "Der Elementdienst kennt die angefragte Adresse nicht (HTTP 404 Not Found)."},
+        {"plain text",
+         {200, "Invalid query: \"GROUP=visual\"\n"},
          "enthält keine Bahnelemente: \"Invalid query: \"GROUP=visual\"\""},
-        {"cut", {200, Fixture("visual.tle"), HttpAnswer::Kind::Cut}, "brach ab"},
-        {"silent", {200, "", HttpAnswer::Kind::Silent}, "Zeitüberschreitung"},
+        {"short of its Content-Length",
+         {200, sets, Kind::Cut},
+         "brach ab, bevor die Antwort vollständig war (" + half + " von " +
+             std::to_string(sets.size()) + " Bytes)."},
+        {"no final chunk",
+         {200, sets, Kind::ChunkedCut},
+         "brach ab, bevor die Antwort vollständig war (nach " + half + " Bytes)."},
+        {"redirected in a circle",
+         {302, "", Kind::Whole, "/gp.php?GROUP=visual&FORMAT=tle"},
+         "Der Elementdienst leitete zu oft weiter (mehr als 10 Weiterleitungen)."},
+        {"redirected to another kind of address",
+         {302, "", Kind::Whole, "ftp://127.0.0.1/v.tle"},
+         "leitete auf eine ungesicherte oder unbekannte Adresse weiter"},
+        {"refused", {}, "Der Rechner 127.0.0.1 nimmt keine Verbindung an."},
+        {"silent",
+         {200, "", Kind::Silent},
+         "Zeitüberschreitung: der Elementdienst antwortete 0.3 Sekunden lang nicht."},
+        {"a byte at a time",
+         {200, sets, Kind::Trickle},
+         "Zeitüberschreitung: die Antwort des Elementdienstes war nach 0.6 Sekunden nicht "
+         "vollständig."},
     };
     const std::string old = "ALTE DATEI\r\n1 2 3\r\n";
-    for (const Case& c : cases) {
+    for (Case& c : cases) {
         SCOPED_TRACE(c.what);
-        LocalHttpServer one;  // a silent answer holds its server
+        LocalHttpServer one;  // a silent or slow answer holds its server
+        RefusingPort closed;
+        c.answer.byteInterval = std::chrono::milliseconds(50);
         one.SetDefault(c.answer);
         WriteOldFile(old);
         ElementUpdateRequest request = Request();
-        request.baseUrl = one.BaseUrl();
-        // Only the silent server waits for the timeout; the others answer at once, however
-        // busy the machine is.
-        if (c.answer.kind == HttpAnswer::Kind::Silent) request.timeoutMs = 300;
+        request.baseUrl = c.what == std::string("refused")
+                              ? "http://127.0.0.1:" + std::to_string(closed.port) + "/gp.php"
+                              : one.BaseUrl();
+        // Only the silent and the slow server wait for their limits; the others answer at
+        // once, however busy the machine is.
+        if (c.answer.kind == Kind::Silent) request.timeoutMs = 300;
+        if (c.answer.kind == Kind::Trickle) request.deadlineMs = 600;
         const ElementUpdateResult r = RunElementUpdate(request);
         EXPECT_EQ(r.status, ElementUpdateStatus::Failed);
         EXPECT_NE(r.message.find(c.message), std::string::npos) << r.message;
@@ -100,21 +155,51 @@ TEST_F(Download, ACancelKeepsTheOldFile) {
     EXPECT_EQ(testsupport::ReadTextFile(target), "ALT\n");
 }
 
-TEST_F(Download, AFileYoungerThanTwoHoursIsKeptUnlessForced) {
+TEST_F(Download, OnlyTheSameRequestWithinTwoHoursKeepsTheFile) {
     server.SetDefault({200, Fixture("visual.tle")});
-    const std::string fresh = Fixture("visual.tle").substr(0, Fixture("visual.tle").find("ISS"));
-    testsupport::WriteTextFile(target, fresh);
-    ElementUpdateResult r = RunElementUpdate(Request());
-    EXPECT_EQ(r.status, ElementUpdateStatus::FreshCopyKept);
-    EXPECT_EQ(r.sets, 1);
-    EXPECT_NE(r.message.find("höchstens alle zwei Stunden"), std::string::npos) << r.message;
-    EXPECT_TRUE(server.Targets().empty());
-
-    ElementUpdateRequest forced = Request();
-    forced.force = true;
-    r = RunElementUpdate(forced);
-    EXPECT_EQ(r.status, ElementUpdateStatus::Written);
-    EXPECT_EQ(server.Targets().size(), 1u);
+    server.Answer("FORMAT=csv", {200, Fixture("visual.csv")});
+    testsupport::WriteTextFile(target, Fixture("visual.tle"));  // fresh, of unknown origin
+    const struct {
+        const char* what;
+        ElementUpdateRequest request;
+        bool fetched;
+    } steps[] = {
+        {"written by another program", Request(), true},
+        {"the same request", Request(), false},
+        {"another group", Request({"stations", {}, ElementFormat::Tle}), true},
+        {"catalogue numbers", Request({"", {25544}, ElementFormat::Tle}), true},
+        {"other catalogue numbers", Request({"", {20580}, ElementFormat::Tle}), true},
+        {"another format", Request({"", {20580}, ElementFormat::Csv}), true},
+        {"another base address",
+         [&] {
+             ElementUpdateRequest r = Request({"", {20580}, ElementFormat::Csv});
+             r.baseUrl += "?mirror=1";
+             return r;
+         }(),
+         true},
+        {"forced",
+         [&] {
+             ElementUpdateRequest r = Request();
+             r.force = true;
+             return r;
+         }(),
+         true},
+        {"the same request again", Request(), false},
+    };
+    std::size_t asked = 0;
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        const ElementUpdateResult r = RunElementUpdate(step.request);
+        asked += step.fetched ? 1 : 0;
+        EXPECT_EQ(server.Targets().size(), asked);
+        EXPECT_EQ(r.status,
+                  step.fetched ? ElementUpdateStatus::Written : ElementUpdateStatus::FreshCopyKept)
+            << r.message;
+    }
+    // A file changed since it was fetched is of unknown origin again.
+    testsupport::WriteTextFile(target, Fixture("visual.tle") + "\n");
+    EXPECT_EQ(RunElementUpdate(Request()).status, ElementUpdateStatus::Written);
+    EXPECT_EQ(server.Targets().size(), asked + 1);
 }
 
 TEST_F(Download, CatalogueNumbersAreAskedOneByOneAndRedirectsFollowed) {

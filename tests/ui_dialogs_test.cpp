@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -84,6 +85,24 @@ TEST(QtDialogsBoxes, MessageBoxShowsCaptionTextAndOneOkButton) {
     EXPECT_EQ(caption, "Info");
     EXPECT_EQ(text, "Da ist nichts!");
     EXPECT_EQ(buttons, 1);
+}
+
+TEST(QtDialogsBoxes, TextsAreShownAsWrittenNeverAsRichText) {
+    QtDialogs dialogs;
+    const QString page = "<html><b>fett</b><img src=\"x.png\"></html>";
+    const std::function<void()> boxes[] = {[&] { dialogs.Message("Polaride", page); },
+                                           [&] { dialogs.Input("Polaride", page, ""); },
+                                           [&] { dialogs.Confirm("Polaride", page); }};
+    std::vector<Qt::TextFormat> formats;
+    for (const auto& show : boxes) {
+        AnswerModal([&](QWidget* modal) {
+            for (QLabel* label : modal->findChildren<QLabel*>())
+                if (label->text() == page) formats.push_back(label->textFormat());
+            static_cast<QDialog*>(modal)->reject();
+        });
+        show();
+    }
+    EXPECT_EQ(formats, std::vector<Qt::TextFormat>(3, Qt::PlainText));
 }
 
 TEST(QtDialogsBoxes, InputBoxAnswersOrKeepsTheProposedText) {

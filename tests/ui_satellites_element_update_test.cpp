@@ -89,19 +89,34 @@ TEST_F(ElementUpdateTest, AFailureLeavesFileAndTableAndSaysWhy) {
     EXPECT_EQ(SelectedCatalogNumbers().size(), 2u);
 }
 
-TEST_F(ElementUpdateTest, AYoungFileIsLoadedWithoutAskingTheServiceUnlessTheUserInsists) {
+TEST_F(ElementUpdateTest, AFileTheSameRequestWroteLessThanTwoHoursAgoIsLoadedUnlessTheUserInsists) {
     Start();
     server.SetDefault({200, served});
+    // Fresh, but not from this request: fetched without asking.
     std::filesystem::last_write_time(dir / "visual.tle",
                                      std::filesystem::file_time_type::clock::now());
+    LoadAndWait();
+    EXPECT_TRUE(dialogs->CallsOf(testsupport::DialogKind::Confirm).empty());
+    EXPECT_EQ(server.Targets().size(), 1u);
     dialogs->AnswerConfirm(false);
     LoadAndWait();
-    EXPECT_TRUE(server.Targets().empty());
-    EXPECT_EQ(testsupport::ReadTextFile(dir / "visual.tle"), old);
+    EXPECT_EQ(dialogs->CallsOf(testsupport::DialogKind::Confirm).size(), 1u);
+    EXPECT_EQ(server.Targets().size(), 1u);
     dialogs->AnswerConfirm(true);
     LoadAndWait();
-    EXPECT_EQ(server.Targets().size(), 1u);
+    EXPECT_EQ(server.Targets().size(), 2u);
     EXPECT_EQ(Observer().satelliteCount, 2);
+}
+
+TEST_F(ElementUpdateTest, AnHtmlAnswerIsShownAsWritten) {
+    Start();
+    const std::string page = "<html><body><h1>Wartung</h1><img src=\"x.png\"></body></html>";
+    server.SetDefault({200, page});
+    LoadAndWait();
+    EXPECT_EQ(dialog->statusLabel()->textFormat(), Qt::PlainText);
+    EXPECT_TRUE(dialog->statusLabel()->text().contains(QString::fromStdString(page)))
+        << dialog->statusLabel()->text().toStdString();
+    EXPECT_EQ(testsupport::ReadTextFile(dir / "visual.tle"), old);
 }
 
 }  // namespace

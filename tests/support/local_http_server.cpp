@@ -7,19 +7,34 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <stdexcept>
 
 namespace testsupport {
 
 namespace {
 
-void SendAll(int socket, const std::string& bytes) {
+// False when the client has gone.
+bool SendAll(int socket, const std::string& bytes) {
     std::size_t sent = 0;
     while (sent < bytes.size()) {
         const ssize_t n = ::send(socket, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (n <= 0) return;
+        if (n <= 0) return false;
         sent += static_cast<std::size_t>(n);
     }
+    return true;
+}
+
+// The body in chunks of at most 100 bytes, each with its hexadecimal length line.
+std::string Chunks(const std::string& body) {
+    std::string chunks;
+    char size[16];
+    for (std::size_t at = 0; at < body.size(); at += 100) {
+        const std::string part = body.substr(at, 100);
+        std::snprintf(size, sizeof size, "%zx\r\n", part.size());
+        chunks += size + part + "\r\n";
+    }
+    return chunks;
 }
 
 // The request head up to its empty line (the download sends no body).
@@ -110,22 +125,49 @@ void LocalHttpServer::Respond(int client) {
         for (const auto& [part, candidate] : answers_)
             if (target.find(part) != std::string::npos) answer = candidate;
     }
-    if (answer.kind == HttpAnswer::Kind::Silent) {
-        while (!stop_) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    using Kind = HttpAnswer::Kind;
+    if (answer.kind == Kind::Silent) {
+        Wait(std::chrono::hours(24));
         return;
     }
+    const bool chunked = answer.kind == Kind::Chunked || answer.kind == Kind::ChunkedCut;
     std::string response = "HTTP/1.1 " + std::to_string(answer.status) +
                            ReasonPhrase(answer.status) +
-                           "\r\nContent-Type: text/plain\r\nConnection: close\r\n"
-                           "Content-Length: " +
-                           std::to_string(answer.body.size()) + "\r\n";
+                           "\r\nContent-Type: text/plain\r\nConnection: close\r\n" +
+                           (chunked ? std::string("Transfer-Encoding: chunked")
+                                    : "Content-Length: " + std::to_string(answer.body.size())) +
+                           "\r\n";
     if (!answer.location.empty()) response += "Location: " + answer.location + "\r\n";
     response += "\r\n";
-    if (answer.kind == HttpAnswer::Kind::Cut)
-        response += answer.body.substr(0, answer.body.size() / 2);
-    else
-        response += answer.body;
+    const std::string half = answer.body.substr(0, answer.body.size() / 2);
+    switch (answer.kind) {
+        case Kind::Cut:
+            response += half;
+            break;
+        case Kind::Chunked:
+            response += Chunks(answer.body) + "0\r\n\r\n";
+            break;
+        case Kind::ChunkedCut:
+            response += Chunks(half);
+            break;
+        case Kind::Trickle:
+            if (!SendAll(client, response)) return;
+            for (char byte : answer.body)
+                if (!Wait(answer.byteInterval) || !SendAll(client, std::string(1, byte))) return;
+            return;
+        default:
+            response += answer.body;
+    }
     SendAll(client, response);
+}
+
+bool LocalHttpServer::Wait(std::chrono::milliseconds interval) const {
+    const auto end = std::chrono::steady_clock::now() + interval;
+    while (std::chrono::steady_clock::now() < end) {
+        if (stop_) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return !stop_;
 }
 
 }  // namespace testsupport

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -90,21 +91,28 @@ int FilterIndexOf(const QList<FileFilter>& filters, const QString& chosenQtFilte
     return index < 0 ? 1 : index + 1;
 }
 
+// Texts of the boxes often hold what a file or a server said: they are shown as
+// written, never as rich text.
 void QtDialogs::Message(const QString& caption, const QString& text, QWidget* parent) {
     QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 InputAnswer QtDialogs::Input(const QString& caption, const QString& prompt, const QString& proposed,
                              QWidget* parent) {
-    bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, proposed, &ok);
-    return ok ? InputAnswer{true, text} : InputAnswer{false, proposed};
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(caption);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(proposed);
+    for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+    if (dialog.exec() != QDialog::Accepted) return {false, proposed};
+    return {true, dialog.textValue()};
 }
 
 bool QtDialogs::Confirm(const QString& caption, const QString& text, QWidget* parent) {
     QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::NoButton, parent);
+    box.setTextFormat(Qt::PlainText);
     QPushButton* yes = box.addButton("Ja", QMessageBox::YesRole);
     box.addButton("Nein", QMessageBox::NoRole);
     box.exec();

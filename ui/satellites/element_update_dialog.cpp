@@ -47,10 +47,13 @@ ElementUpdateDialog::ElementUpdateDialog(QWidget* parent) : QDialog(parent) {
     numbers_->setPlaceholderText(QStringLiteral("z. B. 25544, 20580"));
     file_ = new QLineEdit(this);
     file_->setObjectName("file");
+    // The address and the messages hold text of the settings and of the server.
     source_ = new QLabel(this);
+    source_->setTextFormat(Qt::PlainText);
     source_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     status_ = new QLabel(this);
     status_->setObjectName("status");
+    status_->setTextFormat(Qt::PlainText);
     status_->setWordWrap(true);
     progress_ = new QProgressBar(this);
     progress_->setVisible(false);
@@ -129,7 +132,7 @@ bool ElementUpdateDialog::StartLoading() {
         AppDialogs().Message(kCaption, Text(problem), this);
         return false;
     }
-    if (const auto age = FreshCopyAgeMinutes(request.targetPath)) {
+    if (const auto age = FreshCopyAgeMinutes(request)) {
         request.force = AppDialogs().Confirm(
             kCaption,
             QStringLiteral("Die Datei %1 ist erst %2 Minuten alt. Der Elementdienst bittet, "

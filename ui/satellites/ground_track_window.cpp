@@ -75,6 +75,7 @@ GroundTrackWindow::GroundTrackWindow(QWidget* parent) : QWidget(parent, Qt::Wind
     const auto label = [this](const QString& text, const char* name) {
         auto* l = new QLabel(text, this);
         l->setObjectName(name);
+        l->setTextFormat(Qt::PlainText);  // satellite names from the element file
         l->installEventFilter(this);
         return l;
     };

@@ -224,6 +224,7 @@ void PassDialog::BuildControls() {
     grid->addWidget(magnitude_, row++, 2);
     elementAge_ = new QLabel(this);
     elementAge_->setObjectName("elementAge");
+    elementAge_->setTextFormat(Qt::PlainText);
     elementAge_->setWordWrap(true);
     elementAge_->setStyleSheet(QStringLiteral("color: #a00000"));
     updateElements_ = NamedButton(Utf8("Elemente aktualisieren…"), "updateElements", this,

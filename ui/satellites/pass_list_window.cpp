@@ -81,6 +81,7 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
     auto* central = new QWidget(this);
     heading_ = new QLabel(central);
     heading_->setObjectName("passHeading");
+    heading_->setTextFormat(Qt::PlainText);  // the place name of the settings
     heading_->setFont(fixed);
     heading_->setFrameShape(QFrame::Panel);
     heading_->setFrameShadow(QFrame::Sunken);

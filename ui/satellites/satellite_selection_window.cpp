@@ -122,6 +122,7 @@ void SatelliteSelectionWindow::BuildControls() {
     countLabel_ = new QLabel(CountText(0), this);
     selectedLabel_ = new QLabel(CountText(0), this);
     fileLabel_ = new QLabel(this);
+    fileLabel_->setTextFormat(Qt::PlainText);  // a file name
     hintLabel_ = new QLabel(QStringLiteral("Sat-Info mit Doppelklick auf Sat-Namen"), this);
     allModel_ = new SelectionListModel(&Selection().leftList, this);
     selectedModel_ = new SelectionListModel(&Selection().rightList, this);

@@ -119,6 +119,7 @@ void MainWindow::BuildMenus() {
 void MainWindow::BuildStatusLine() {
     pointerPosition_ = new QLabel;
     pointerPosition_->setObjectName("pointerPosition");
+    pointerPosition_->setTextFormat(Qt::PlainText);  // names from the data files
     statusBar()->addWidget(pointerPosition_, 1);
     statusBar()->setSizeGripEnabled(false);
 }

@@ -138,6 +138,7 @@ ZoomWindow::ZoomWindow(QWidget* parent) : QMainWindow(parent, Qt::Window) {
     valuesBar_ = new QLabel(central);
     for (QLabel* bar : {headerBar_, valuesBar_}) {
         bar->setFont(StatusFont());
+        bar->setTextFormat(Qt::PlainText);  // names from the element file
         // Dark text on a light panel: the window's black must not reach the bars.
         QPalette colours = bar->palette();
         colours.setColor(QPalette::Window, QColor(240, 240, 240));
