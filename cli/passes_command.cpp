@@ -234,8 +234,9 @@ std::string PassesJson(const PassListState& list) {
 }
 
 // A Sun limit that the Sun never gets down to on the first or the last night is raised
-// to just above its lowest altitude, as the pass dialog raises its field before the
-// search, and said as the dialog says it.
+// to just above its lowest altitude, at most to the horizon, as the pass dialog raises
+// its field before the search, and said as the dialog says it. A night whose Sun stays
+// above the horizon has no window; the search names it.
 void RaiseSunLimitAsTheDialog(const Options& o, PassSearchParameters& p) {
     const NightSpan span =
         ComputeNightSpan(o.date.year, o.date.month, o.date.day, o.time.hour, p.nights,
@@ -260,6 +261,7 @@ class CliListener : public PassSearchListener {
         cli::PrintErr(std::string("polaride-cli passes: ") + message);
     }
     void noPasses() override { cli::PrintNote(kNoPassesText); }
+    void nightsWithoutDarkness(const std::string& text) override { cli::PrintNote(text); }
 };
 
 int RunPasses(const std::vector<std::string>& args) {
@@ -314,12 +316,11 @@ int RunPasses(const std::vector<std::string>& args) {
         search.durationMode ? PassWindow().windowEnd : observer.currentJD + search.nights + 1.0;
     cli::PrintNote(StaleElementsText(StaleSelectedElements(observer.currentJD, searchEnd)));
     CliListener listener;
+    // A search in which no selected set could be searched fails with the reasons
+    // (the listener's searchFailed); otherwise the sets left out are named.
     const PassSearchResult result = PassSearch(search, listener);
-    cli::PrintNote(SkippedSatellitesText(result.skipped));
-    if (result.nightsWithoutDarkness > 0)
-        cli::PrintNote(std::to_string(result.nightsWithoutDarkness) +
-                       " Nacht/Nächte ohne Dunkelheit übersprungen");
     if (result.outcome == PassSearchOutcome::Failed) return cli::kFailure;
+    cli::PrintNote(SkippedSatellitesText(result.skipped));
 
     const PassListState& list = PassList();
     const std::vector<std::string> lines =
