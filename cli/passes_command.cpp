@@ -202,40 +202,64 @@ std::string TrimRight(std::string s) {
 // The instant as it has always been written: to nine decimals of a day (under 0.1 ms).
 double NineDecimals(JD1900 time) { return numtext::ParseNumber(FixedText(time, 9)).value_or(time); }
 
-// One pass per line, members in a fixed order; the time also as the list shows it.
-std::string PassesJson(const PassListState& list) {
-    using jsontext::Json;
+// One pass, members in a fixed order; the time also as the list shows it.
+jsontext::Json PassJson(const PassRecord& p) {
     using jsontext::JsonNumber;
     using jsontext::JsonString;
-    Json passes = Json::array();
-    for (const PassRecord& p : list.passes) {
-        FormatDateTime1900(p.time);
-        double az = p.azimuthDeg + 180.0;
-        if (az >= 360.0) az -= 360.0;
-        passes.push_back({{"time_jd1900", JsonNumber(NineDecimals(p.time))},
-                          {"date", JsonString(DateText)},
-                          {"time", JsonString(TimeText)},
-                          {"name", JsonString(TrimRight(CharSlice(p.name, 0, 24)))},
-                          {"catnr", JsonNumber(p.catalogNumber)},
-                          {"sat_index", p.satelliteNumber},
-                          {"alt_deg", JsonNumber(p.altitudeDeg)},
-                          {"az_deg", JsonNumber(az)},
-                          {"compass", JsonString(TrimRight(CompassWord(p.azimuthDeg)))},
-                          {"range_km", JsonNumber(p.rangeKm)},
-                          {"direction_deg", JsonNumber(p.directionDeg)},
-                          {"magnitude", JsonNumber(p.magnitude)},
-                          {"magnitude_known", p.magnitudeKnown},
-                          {"sun_alt_deg", JsonNumber(p.sunAltitudeDeg)},
-                          {"shadow_boundary", p.shadowBoundary},
-                          {"element_age_days",
-                           JsonNumber(ElementAgeDays(p.satelliteNumber, p.time).value_or(0.0))}});
-    }
-    return jsontext::JsonRows(passes, jsontext::Layout::Spaced, "  ") + "\n";
+    FormatDateTime1900(p.time);
+    double az = p.azimuthDeg + 180.0;
+    if (az >= 360.0) az -= 360.0;
+    return {
+        {"time_jd1900", JsonNumber(NineDecimals(p.time))},
+        {"date", JsonString(DateText)},
+        {"time", JsonString(TimeText)},
+        {"name", JsonString(TrimRight(CharSlice(p.name, 0, 24)))},
+        {"catnr", JsonNumber(p.catalogNumber)},
+        {"sat_index", p.satelliteNumber},
+        {"alt_deg", JsonNumber(p.altitudeDeg)},
+        {"az_deg", JsonNumber(az)},
+        {"compass", JsonString(TrimRight(CompassWord(p.azimuthDeg)))},
+        {"range_km", JsonNumber(p.rangeKm)},
+        {"direction_deg", JsonNumber(p.directionDeg)},
+        {"magnitude", JsonNumber(p.magnitude)},
+        {"magnitude_known", p.magnitudeKnown},
+        {"sun_alt_deg", JsonNumber(p.sunAltitudeDeg)},
+        {"shadow_boundary", p.shadowBoundary},
+        {"element_age_days", JsonNumber(ElementAgeDays(p.satelliteNumber, p.time).value_or(0.0))}};
 }
 
+// The passes as a JSON array, one pass per line, handed to `sink` pass by pass: the
+// array of a long search never stands in memory whole.
+void WritePassesJson(const PassListState& list, const jsontext::JsonRowsWriter::Sink& sink) {
+    jsontext::JsonRowsWriter rows(jsontext::Layout::Spaced, "  ", sink);
+    for (const PassRecord& p : list.passes) rows.Add(PassJson(p));
+    rows.Finish();
+    sink("\n");
+}
+
+// Standard output in pieces of some kilobytes as they come (a piece ends on a whole
+// character, so each is made valid UTF-8 as the whole would be).
+class BufferedOut {
+  public:
+    ~BufferedOut() { Flush(); }
+    void Write(std::string_view piece) {
+        buffer_ += piece;
+        if (buffer_.size() >= kPieceBytes) Flush();
+    }
+    void Flush() {
+        cli::PrintOut(buffer_);
+        buffer_.clear();
+    }
+
+  private:
+    static constexpr std::size_t kPieceBytes = 64 * 1024;
+    std::string buffer_;
+};
+
 // A Sun limit that the Sun never gets down to on the first or the last night is raised
-// to just above its lowest altitude, as the pass dialog raises its field before the
-// search, and said as the dialog says it.
+// to just above its lowest altitude, at most to the horizon, as the pass dialog raises
+// its field before the search, and said as the dialog says it. A night whose Sun stays
+// above the horizon has no window; the search names it.
 void RaiseSunLimitAsTheDialog(const Options& o, PassSearchParameters& p) {
     const NightSpan span =
         ComputeNightSpan(o.date.year, o.date.month, o.date.day, o.time.hour, p.nights,
@@ -260,6 +284,7 @@ class CliListener : public PassSearchListener {
         cli::PrintErr(std::string("polaride-cli passes: ") + message);
     }
     void noPasses() override { cli::PrintNote(kNoPassesText); }
+    void nightsWithoutDarkness(const std::string& text) override { cli::PrintNote(text); }
 };
 
 int RunPasses(const std::vector<std::string>& args) {
@@ -314,20 +339,25 @@ int RunPasses(const std::vector<std::string>& args) {
         search.durationMode ? PassWindow().windowEnd : observer.currentJD + search.nights + 1.0;
     cli::PrintNote(StaleElementsText(StaleSelectedElements(observer.currentJD, searchEnd)));
     CliListener listener;
+    // A search in which no selected set could be searched fails with the reasons
+    // (the listener's searchFailed); otherwise the sets left out are named.
     const PassSearchResult result = PassSearch(search, listener);
-    cli::PrintNote(SkippedSatellitesText(result.skipped));
-    if (result.nightsWithoutDarkness > 0)
-        cli::PrintNote(std::to_string(result.nightsWithoutDarkness) +
-                       " Nacht/Nächte ohne Dunkelheit übersprungen");
     if (result.outcome == PassSearchOutcome::Failed) return cli::kFailure;
+    cli::PrintNote(SkippedSatellitesText(result.skipped));
 
     const PassListState& list = PassList();
-    const std::vector<std::string> lines =
-        PassListFileLines(observer.placeName, observer.longitudeDeg, observer.latitudeDeg,
-                          observer.zoneOffsetHours, observer.elementFilePath, list.lines);
+    if (o.json && o.outPath.empty()) {
+        BufferedOut out;
+        WritePassesJson(list, [&out](std::string_view piece) { out.Write(piece); });
+        return cli::kSuccess;
+    }
     std::string text;
+    const std::vector<std::string> lines =
+        o.json ? std::vector<std::string>()
+               : PassListFileLines(observer.placeName, observer.longitudeDeg, observer.latitudeDeg,
+                                   observer.zoneOffsetHours, observer.elementFilePath, list.lines);
     if (o.json) {
-        text = PassesJson(list);
+        WritePassesJson(list, [&text](std::string_view piece) { text += piece; });
     } else if (!o.outPath.empty()) {
         text = PassListFileText(lines);
         if (!Latin1Holds(lines)) {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdint>
 #include <nlohmann/json.hpp>
+#include <utility>
 
 namespace jsontext {
 
@@ -111,17 +112,24 @@ std::string JsonLine(const Json& value, Layout layout) {
     return out;
 }
 
+JsonRowsWriter::JsonRowsWriter(Layout layout, std::string_view indent, Sink sink)
+    : layout_(layout), indent_(indent), sink_(std::move(sink)) {}
+
+void JsonRowsWriter::Add(const Json& element) {
+    sink_(added_ ? ",\n" : "[\n");
+    added_ = true;
+    sink_(indent_);
+    sink_(JsonLine(element, layout_));
+}
+
+void JsonRowsWriter::Finish() { sink_(added_ ? "\n]" : "[]"); }
+
 std::string JsonRows(const Json& array, Layout layout, std::string_view indent) {
-    if (array.empty()) return "[]";
-    std::string out = "[";
-    const char* separator = "\n";
-    for (const Json& element : array) {
-        out += separator;
-        out += indent;
-        out += JsonLine(element, layout);
-        separator = ",\n";
-    }
-    return out + "\n]";
+    std::string out;
+    JsonRowsWriter rows(layout, indent, [&out](std::string_view piece) { out += piece; });
+    for (const Json& element : array) rows.Add(element);
+    rows.Finish();
+    return out;
 }
 
 }  // namespace jsontext

@@ -8,6 +8,7 @@
 // make their values, JsonLine writes a document on one line.
 #pragma once
 
+#include <functional>
 #include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
@@ -36,5 +37,22 @@ std::string JsonLine(const Json& value, Layout layout);
 // An array with one element per line, each after the indent and written by JsonLine:
 // "[\n  {...},\n  {...}\n]"; "[]" when empty.
 std::string JsonRows(const Json& array, Layout layout, std::string_view indent);
+
+// The text of JsonRows handed to a sink piece by piece as the elements come, so that a
+// long array never stands in memory whole: Add each element, then Finish. Every piece
+// ends on a whole character.
+class JsonRowsWriter {
+  public:
+    using Sink = std::function<void(std::string_view)>;
+    JsonRowsWriter(Layout layout, std::string_view indent, Sink sink);
+    void Add(const Json& element);
+    void Finish();  // closes the array ("[]" when nothing was added)
+
+  private:
+    Layout layout_;
+    std::string indent_;
+    Sink sink_;
+    bool added_ = false;
+};
 
 }  // namespace jsontext

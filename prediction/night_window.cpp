@@ -1,8 +1,10 @@
 #include "prediction/night_window.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/frames.h"
+#include "core/number_text.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
 
@@ -112,7 +114,7 @@ double RaisedSunLimitDeg(double declinationDeg, double latitudeDeg) {
     const double lowestDeg = std::fabs(latitudeDeg + declinationDeg) - 90.0;
     // The hundredths at or below the lowest altitude, then one more; the small
     // allowance keeps a value such as 3.43 (stored as 3.4299999...) on its hundredth.
-    return (std::floor(100.0 * lowestDeg + 1e-9) + 1.0) / 100.0;
+    return std::min((std::floor(100.0 * lowestDeg + 1e-9) + 1.0) / 100.0, 0.0);
 }
 
 NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
@@ -125,6 +127,7 @@ NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
     const NightSide morning = SideOfNight(noon + 1.0, deltaTDays, maxSunAltitudeDeg, false);
 
     NightWindowResult result;
+    result.eveningNoon = noon;
     if (evening.kind == NightKind::NoDarkness && morning.kind == NightKind::NoDarkness) {
         result.kind = NightKind::NoDarkness;
         return result;
@@ -146,15 +149,36 @@ NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
     return result;
 }
 
-bool NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf, bool secondHalf) {
+NightWindowResult NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
+                              bool secondHalf) {
     const CivilDateTime c = CivilFromJD1900(instant, Observer().zoneOffsetHours);
     const NightWindowResult night = ComputeNightWindow(c.year, c.month, c.day, c.hour,
                                                        maxSunAltitudeDeg, firstHalf, secondHalf);
-    if (night.kind == NightKind::NoDarkness) return false;
+    if (night.kind == NightKind::NoDarkness) return night;
     PassWindowState& w = PassWindow();
     w.windowStart = night.start;
     w.windowEnd = night.end;
     w.savedStart = night.start;
     w.savedEnd = night.end;
-    return true;
+    return night;
+}
+
+std::string NightsWithoutDarknessText(const std::vector<NightWithoutDarkness>& nights) {
+    std::string text;
+    const double zone = Observer().zoneOffsetHours;
+    for (std::size_t first = 0; first < nights.size();) {
+        std::size_t last = first;
+        while (last + 1 < nights.size() && nights[last + 1].limitDeg == nights[first].limitDeg &&
+               std::fabs(nights[last + 1].eveningNoon - nights[last].eveningNoon - 1.0) < 0.5)
+            ++last;
+        const std::string from = DateTimeTextsOf(nights[first].eveningNoon, zone).date;
+        if (!text.empty()) text += "\n";
+        text += last == first ? "Kein dunkler Himmel in der Nacht vom " + from
+                              : "Kein dunkler Himmel in den Nächten vom " + from + " bis " +
+                                    DateTimeTextsOf(nights[last].eveningNoon, zone).date;
+        text +=
+            ": die Sonne sinkt nicht unter " + numtext::FormatNumber(nights[first].limitDeg) + "°.";
+        first = last + 1;
+    }
+    return text;
 }

@@ -4,6 +4,9 @@
 // the second half of the night. Instants are JD1900 UT.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "core/timescale.h"
 
 // The search window of the pass dialog: start and end of the window searched, and the
@@ -43,7 +46,9 @@ JD1900 LowerTransitAfter(JD1900 start, double deltaTDays);
 // 0.01 degree strictly above it: the limit offered when the Sun never gets down to
 // the chosen one. Above the lowest altitude the Sun sets below the limit and rises
 // again, so the short window about local midnight exists; a limit cut toward zero
-// would lie below it and leave no window at all.
+// would lie below it and leave no window at all. The limit is raised at most to the
+// horizon (0): a Sun that stays above the horizon all night leaves no dark sky to
+// search, whatever the limit.
 double RaisedSunLimitDeg(double declinationDeg, double latitudeDeg);
 
 // What the night of a date looks like at the limit.
@@ -57,6 +62,7 @@ struct NightWindowResult {
     NightKind kind = NightKind::Normal;
     JD1900 start = 0.0;
     JD1900 end = 0.0;
+    JD1900 eveningNoon = 0.0;  // local noon of the day on whose evening the night begins (UT)
 };
 
 // The night that begins on the evening of the local date year-month-day (hour < 12
@@ -68,7 +74,20 @@ NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
                                      double maxSunAltitudeDeg, bool firstHalf, bool secondHalf);
 
 // The night of the local date and hour of instant (zone of ObserverState), as
-// ComputeNightWindow: sets PassWindow().windowStart/windowEnd (and the saved window).
-// Returns false, leaving the window unchanged, when the night has no darkness: the
-// search skips such a night.
-bool NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf, bool secondHalf);
+// ComputeNightWindow: sets PassWindow().windowStart/windowEnd (and the saved window)
+// unless the night has no darkness, which leaves the window unchanged: the search
+// skips such a night.
+NightWindowResult NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
+                              bool secondHalf);
+
+// A night without darkness at its Sun limit (a white night, or the midnight Sun).
+struct NightWithoutDarkness {
+    JD1900 eveningNoon = 0.0;  // as in NightWindowResult
+    double limitDeg = 0.0;     // the limit the Sun did not get down to
+};
+// The German note naming such nights, consecutive ones of the same limit together
+// (the dates are those of the evenings, in the zone of ObserverState):
+// "Kein dunkler Himmel in der Nacht vom 15.12.2026: die Sonne sinkt nicht unter 0°."
+// "Kein dunkler Himmel in den Nächten vom 15.12.2026 bis 20.12.2026: ..."
+// One line per group; empty when there are none.
+std::string NightsWithoutDarknessText(const std::vector<NightWithoutDarkness>& nights);

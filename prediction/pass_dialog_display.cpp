@@ -49,15 +49,19 @@ NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, d
         JulianDay1900(year, month, day) + (12.0 - Observer().zoneOffsetHours) / 24.0;
     const double latitudeDeg = Observer().latitudeDeg;
 
+    // The limit is raised at most to the horizon: a limit there already is not raised
+    // again (nor announced twice).
     auto raise = [&](Side& side, JD1900 at) {
-        limitDeg = RaisedSunLimitDeg(side.sun.declination * kRadToDeg, latitudeDeg);
+        const double raised = RaisedSunLimitDeg(side.sun.declination * kRadToDeg, latitudeDeg);
+        if (!(raised > limitDeg)) return;
+        limitDeg = raised;
         span.raisedLimitsDeg.push_back(limitDeg);
         side = SideAt(at, deltaTDays, limitDeg);
     };
 
-    // Evening of the first night. The raised limit lies above the Sun's lowest
-    // altitude, so the Sun crosses it on both sides of the lower transit; the guard
-    // below only keeps a degenerate day (the Sun on the horizon at a pole) finite.
+    // Evening of the first night. A raised limit below the horizon lies above the Sun's
+    // lowest altitude, so the Sun crosses it on both sides of the lower transit; a Sun
+    // that stays above the horizon leaves no window, shown as the lower transit.
     Side evening = SideAt(noon, deltaTDays, limitDeg);
     if (evening.noDarkness) raise(evening, noon);
     if (evening.darkAllDay)

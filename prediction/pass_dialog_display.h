@@ -21,7 +21,9 @@ struct NightSpan {
     JD1900 start = 0.0;
     JD1900 end = 0.0;
     // The limit in degrees after any raise, and each new limit announced (the Sun
-    // never got down to the limit on the first or the last day).
+    // never got down to the limit on the first or the last day). A limit is raised
+    // at most to 0: a Sun above the horizon all night leaves that night without a
+    // window, which the search then names.
     double limitDeg = 0.0;
     std::vector<double> raisedLimitsDeg;
 };

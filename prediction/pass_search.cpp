@@ -426,17 +426,34 @@ bool PlaneCrossingApplies(double eccentricity, double meanMotionRevDay) {
 bool PassSearchActive() { return g_searchActive; }
 void RequestPassSearchAbort() { g_abortRequested = true; }
 
-std::string SkippedSatellitesText(const std::vector<SkippedSatellite>& skipped) {
-    if (skipped.empty()) return {};
-    std::string text = std::to_string(skipped.size()) +
-                       (skipped.size() == 1 ? " Satellit wurde" : " Satelliten wurden") +
-                       " nicht berechnet:";
+namespace {
+
+// The heading, then "Zeile 12: NAME: reason" for each satellite.
+std::string SkippedLines(std::string text, const std::vector<SkippedSatellite>& skipped) {
     for (const SkippedSatellite& s : skipped) {
         text += "\n";
         if (s.fileLine > 0) text += "Zeile " + std::to_string(s.fileLine) + ": ";
         text += s.name + ": " + s.reason;
     }
     return text;
+}
+
+}  // namespace
+
+std::string SkippedSatellitesText(const std::vector<SkippedSatellite>& skipped) {
+    if (skipped.empty()) return {};
+    return SkippedLines(std::to_string(skipped.size()) +
+                            (skipped.size() == 1 ? " Satellit wurde" : " Satelliten wurden") +
+                            " nicht berechnet:",
+                        skipped);
+}
+
+std::string NoSatelliteSearchedText(const std::vector<SkippedSatellite>& skipped) {
+    return SkippedLines(skipped.size() == 1
+                            ? std::string("Der ausgewählte Satellit ließ sich nicht berechnen:")
+                            : "Keiner der " + std::to_string(skipped.size()) +
+                                  " ausgewählten Satelliten ließ sich berechnen:",
+                        skipped);
 }
 
 PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchListener& listener) {
@@ -486,13 +503,13 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
             return result;
         }
         bool dark = true;
-        if (!parameters.durationMode)
-            dark = NightWindow(observer.currentJD + d, maxSun, parameters.firstHalf,
-                               parameters.secondHalf);
-        if (dark)
-            ++result.nightsSearched;
-        else
-            ++result.nightsWithoutDarkness;
+        if (!parameters.durationMode) {
+            const NightWindowResult night = NightWindow(
+                observer.currentJD + d, maxSun, parameters.firstHalf, parameters.secondHalf);
+            dark = night.kind != NightKind::NoDarkness;
+            if (!dark) result.nightsWithoutDarkness.push_back({night.eveningNoon, maxSun});
+        }
+        if (dark) ++result.nightsSearched;
         const JD1900 start = PassWindow().windowStart;
         JD1900 end = PassWindow().windowEnd;
         if (parameters.durationMode) end = std::min(end, start + kMaxSearchMinutes / 1440.0);
@@ -574,13 +591,23 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
         if (j == 100) listener.repaintList();
     }
     Report(listener, PassSearchProgress::Stage::Done, 0, static_cast<int>(count));
-    if (count == 0) {
-        observer.trackedSatellite = -1;
+    if (!result.nightsWithoutDarkness.empty())
+        listener.nightsWithoutDarkness(NightsWithoutDarknessText(result.nightsWithoutDarkness));
+    // Not one selected satellite could be searched: that is a failure, not an empty list.
+    const bool noneSearched =
+        count == 0 && result.outcome == PassSearchOutcome::Finished && !result.skipped.empty() &&
+        result.skipped.size() == static_cast<std::size_t>(Satellites().selectedCount);
+    if (count == 0) observer.trackedSatellite = -1;
+    if (noneSearched) {
+        result.outcome = PassSearchOutcome::Failed;
+        listener.searchFailed(NoSatelliteSearchedText(result.skipped));
+    } else if (count == 0) {
         listener.noPasses();
     } else {
         listener.passesFound(static_cast<int>(count));
     }
     listener.setStatusHeading(std::string(kDisplayHeading));
-    if (!result.skipped.empty()) listener.satellitesSkipped(SkippedSatellitesText(result.skipped));
+    if (!noneSearched && !result.skipped.empty())
+        listener.satellitesSkipped(SkippedSatellitesText(result.skipped));
     return result;
 }

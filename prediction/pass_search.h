@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "core/timescale.h"
+#include "prediction/night_window.h"
 #include "prediction/pass_lines.h"
 
 struct PassSearchParameters {
@@ -75,8 +76,12 @@ class PassSearchListener {
     virtual bool readNightLimits(double& /*maxSunAltitudeDeg*/, double& /*limitingMagnitude*/) {
         return true;
     }
-    // The search ends with an error message (an element line that is not a number).
+    // The search ends with an error message (a field that is not a number, or no
+    // selected satellite could be searched: the text names each with its reason).
     virtual void searchFailed(const std::string& /*message*/) {}
+    // Nights left out because the Sun never got down to the limit: one German text
+    // naming them (NightsWithoutDarknessText), shown once before the result.
+    virtual void nightsWithoutDarkness(const std::string& /*text*/) {}
     // No pass at all: show "keine Durchgänge", disable "Durchgang zeigen", hide the list.
     virtual void noPasses() {}
     // At least one pass: enable "Durchgang zeigen".
@@ -90,7 +95,8 @@ class PassSearchListener {
 enum class PassSearchOutcome {
     Finished,  // all nights searched
     Aborted,   // stopped by RequestPassSearchAbort(); the passes found so far are listed
-    Failed,    // a field or an element line was not a number; the list is not sorted
+    Failed,    // a field was not a number (the list is not sorted), or every selected
+               // satellite was left out (none could be searched: no list at all)
     Refused,   // a search was already running; nothing changed
 };
 
@@ -114,13 +120,15 @@ struct PassSearchResult {
     PassSearchOutcome outcome = PassSearchOutcome::Finished;
     std::vector<SkippedSatellite> skipped;  // each satellite at most once
     int nightsSearched = 0;
-    int nightsWithoutDarkness = 0;  // skipped
+    std::vector<NightWithoutDarkness> nightsWithoutDarkness;  // skipped, in order
 };
 
 // Runs the search for the satellites of Satellites().selectedSets over the nights
 // starting at Observer().currentJD (night mode, at most kMaxSearchNights) or the
 // window of PassWindow() (duration mode, at most kMaxSearchMinutes). The listener's
-// satellitesSkipped() hears once, at the end, of the sets left out. The search leaves the
+// satellitesSkipped() hears once, at the end, of the sets left out; when every selected
+// set was left out the search fails instead (searchFailed() with the same reasons), so
+// that no failure reads as "keine Durchgänge". The search leaves the
 // date texts, the observer's siderealHours and the shared Sun alone;
 // Observer().trackedSatellite becomes -1 when no pass was found.
 PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchListener& listener);
@@ -138,7 +146,11 @@ void RequestPassSearchAbort();
 // The summary of the skipped satellites for a message box or stderr, one line per
 // satellite ("Zeile 12: NAME: reason"); empty when none was skipped.
 std::string SkippedSatellitesText(const std::vector<SkippedSatellite>& skipped);
+// The same when no selected satellite could be searched at all ("Keiner der 3
+// ausgewählten Satelliten ließ sich berechnen:", then a line per satellite).
+std::string NoSatelliteSearchedText(const std::vector<SkippedSatellite>& skipped);
 inline constexpr const char* kSkippedCaption = "Satelliten übersprungen";
+inline constexpr const char* kNoDarknessCaption = "kein dunkler Himmel";
 inline constexpr const char* kNoPassesText =
     "Für die ausgewählten Satelliten gibt es keine Durchgänge";
 inline constexpr const char* kNoPassesCaption = "keine Durchgänge";

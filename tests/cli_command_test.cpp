@@ -242,15 +242,18 @@ TEST_F(CliTest, SetsLeftOutAreNamedOnStandardError) {
 
 TEST_F(CliTest, ElementsMoreThanFourteenDaysFromTheirEpochAreNamed) {
     // The set's epoch is 27.04.2026 08:40 UT; one hour from 12:00 MESZ (10:00 UT).
-    for (const auto& [date, warned] : {std::pair{"10.05.2026", false}, {"12.05.2026", true}}) {
+    const std::string elements = "Hinweis: Die Elemente von 1 ausgewählten Satelliten ";
+    for (const auto& [date, warning] : {std::pair{"10.05.2026", ""},
+                                        {"12.05.2026", "sind älter als 14 Tage (bis zu 15 Tage)."},
+                                        {"11.04.2026", "liegen bis zu 15 Tage in der Zukunft."}}) {
         const CliRun run =
             RunCli(dir_.path(), {"passes", "--tle", "sets.tle", "--all", "--date", date, "--time",
                                  "12:00:00", "--zone", "2", "--minutes", "60"});
         EXPECT_EQ(run.status, 0) << run.err;
-        EXPECT_EQ(run.err.find("Die Elemente von 1 ausgewählten Satelliten sind älter als 14 "
-                               "Tage (bis zu 15 Tage).") != std::string::npos,
-                  warned)
-            << date << run.err;
+        EXPECT_EQ(run.err.find(elements) == std::string::npos, *warning == 0) << date << run.err;
+        if (*warning) {
+            EXPECT_NE(run.err.find(elements + warning), std::string::npos) << run.err;
+        }
     }
     const CliRun night =
         RunCli(dir_.path(), Args({"passes", "--tle", "sets.tle", "--all", "--json"}, kBerlinNight));
@@ -263,14 +266,48 @@ TEST_F(CliTest, ElementsMoreThanFourteenDaysFromTheirEpochAreNamed) {
 }
 
 TEST_F(CliTest, SunLimitIsRaisedAsTheDialogRaisesIt) {
-    // 70° N at midsummer: the Sun stays above -5°; the dialog raises the limit to just
-    // above its lowest altitude (3.44°) and the short window about midnight has passes.
+    // 64° N at midsummer: the Sun stays above -5°; the dialog raises the limit to just
+    // above its lowest altitude (-2.57°) and the short window about midnight has passes.
     const CliRun run =
         RunCli(dir_.path(), {"passes", "--tle", DataPath("visual-2026-04.tle").string(), "--all",
-                             "--date", "21.06.2026", "--lat", "70", "--lon", "19", "--zone", "2"});
+                             "--date", "21.06.2026", "--lat", "64", "--lon", "19", "--zone", "2"});
     ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_NE(run.err.find("neue maximale Sonnenhöhe 3.4"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("neue maximale Sonnenhöhe -2.5"), std::string::npos) << run.err;
     EXPECT_NE(run.out.find(" 22.06.  00:"), std::string::npos) << run.out;
+}
+
+TEST_F(CliTest, MidnightSunAtMcMurdoListsNoPassAndNamesTheNight) {
+    // The Sun stays above +11°: the limit is raised to the horizon at most.
+    const CliRun run =
+        RunCli(dir_.path(),
+               {"passes", "--tle", DataPath("visual-2026-04.tle").string(), "--all", "--json",
+                "--date", "15.12.2026", "--lat", "-77.85", "--lon", "166.67", "--zone", "13"});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "[]\n");
+    EXPECT_NE(run.err.find("neue maximale Sonnenhöhe 0\n"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("Hinweis: Kein dunkler Himmel in der Nacht vom 15.12.2026: die Sonne "
+                           "sinkt nicht unter 0°."),
+              std::string::npos)
+        << run.err;
+}
+
+TEST_F(CliTest, NoSearchableSetIsAFailure) {
+    // Mean motions of 0 and 25 revolutions a day: no Earth orbit.
+    const std::size_t line2 = kLatin1Set.find("\r\n2 ") + 2;
+    std::string still = kLatin1Set, fast = kLatin1Set;
+    still.replace(line2 + 52, 11, " 0.00000000");
+    fast.replace(line2 + 52, 11, "25.00000000");
+    WriteTextFile(dir_ / "bad.tle", still + fast);
+    const CliRun run =
+        RunCli(dir_.path(), Args({"passes", "--tle", "bad.tle", "--all"}, kBerlinNight));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.out.empty()) << run.out;
+    EXPECT_NE(run.err.find("polaride-cli passes: Keiner der 2 ausgewählten Satelliten ließ sich "
+                           "berechnen:\nZeile 1: K"),
+              std::string::npos)
+        << run.err;
+    EXPECT_NE(run.err.find("keine Erdumlaufbahn"), std::string::npos);
+    EXPECT_EQ(run.err.find("keine Durchgänge"), std::string::npos) << run.err;
 }
 
 TEST_F(CliTest, PassesReadsSatmagFromTheDataFolder) {

@@ -67,4 +67,20 @@ TEST(JsonWriter, WritesValuesAsTheReportsAlwaysHave) {
               "[\n  {\"a\": 1},\n  {\"a\": true}\n]");
 }
 
+// The rows written as they come: each element's line reaches the sink when it is added,
+// and the pieces make the text of JsonRows.
+TEST(JsonWriter, RowsWriterHandsEachElementOnAsItIsAdded) {
+    using jsontext::Json;
+    std::string out;
+    jsontext::JsonRowsWriter rows(jsontext::Layout::Spaced, "  ",
+                                  [&out](std::string_view piece) { out += piece; });
+    rows.Add(Json{{"a", 1}});
+    EXPECT_EQ(out, "[\n  {\"a\": 1}");
+    rows.Add(Json{{"a", true}});
+    EXPECT_EQ(out, "[\n  {\"a\": 1},\n  {\"a\": true}");
+    rows.Finish();
+    EXPECT_EQ(out, jsontext::JsonRows(Json{Json{{"a", 1}}, Json{{"a", true}}},
+                                      jsontext::Layout::Spaced, "  "));
+}
+
 }  // namespace

@@ -2,10 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 #include "core/observer_state.h"
 #include "core/rise_set.h"
 #include "prediction/night_window.h"
+#include "prediction/pass_dialog_display.h"
 
 namespace {
 
@@ -83,7 +86,8 @@ TEST_F(NightWindowTest, MorningTimeSelectsTheNightThatBeganTheEveningBefore) {
 
 TEST_F(NightWindowTest, NightWindowTakesTheLocalDateOfTheInstantAndSetsTheWindow) {
     DateText = "kein Datum";
-    ASSERT_TRUE(NightWindow(JulianDay1900(2026, 4, 27) + 20.0 / 24.0, -5, true, true));  // 22:00
+    ASSERT_EQ(NightWindow(JulianDay1900(2026, 4, 27) + 20.0 / 24.0, -5, true, true).kind,
+              NightKind::Normal);  // 22:00
     const NightWindowResult expected = ComputeNightWindow(2026, 4, 27, 22, -5, true, true);
     EXPECT_DOUBLE_EQ(PassWindow().windowStart, expected.start);
     EXPECT_DOUBLE_EQ(PassWindow().windowEnd, expected.end);
@@ -97,7 +101,8 @@ TEST_F(NightWindowTest, MidsummerAtSeventyNorth) {
     Place(20.0, 70.0, 2.0);
     PassWindow().windowStart = 123.0;
     PassWindow().windowEnd = 456.0;
-    EXPECT_FALSE(NightWindow(JulianDay1900(2026, 6, 21) + 0.5, -5, true, true));
+    EXPECT_EQ(NightWindow(JulianDay1900(2026, 6, 21) + 0.5, -5, true, true).kind,
+              NightKind::NoDarkness);
     EXPECT_EQ(PassWindow().windowStart, 123.0);
     EXPECT_EQ(PassWindow().windowEnd, 456.0);
     EXPECT_EQ(ComputeNightWindow(2026, 6, 21, 20, -5, true, true).kind, NightKind::NoDarkness);
@@ -154,6 +159,51 @@ TEST_F(NightWindowTest, DarknessOnlyTowardsMorningIsMirroredAboutMidnight) {
     EXPECT_LT(night.end - night.start, 0.2);
     const JD1900 middle = LowerTransitAfter(night.start, dT);
     EXPECT_NEAR(middle - night.start, night.end - middle, 1e-6);
+}
+
+// A limit the Sun never gets down to is raised once, to just above the Sun's lowest
+// altitude but at most to the horizon: where the Sun stays above the horizon all night
+// (70 N at midsummer, McMurdo in December) the night has no darkness.
+TEST_F(NightWindowTest, RaisedLimitStopsAtTheHorizon) {
+    struct Case {
+        double lon, lat, zone;
+        int month, day;
+        double raised;
+        NightKind kind;
+    } cases[] = {
+        {20.0, 64.0, 2, 6, 21, -2.55, NightKind::Normal},          // lowest -2.56
+        {20.0, 70.0, 2, 6, 21, 0.0, NightKind::NoDarkness},        // lowest +3.4
+        {166.67, -77.85, 13, 12, 15, 0.0, NightKind::NoDarkness},  // lowest +11.2
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lat);
+        Place(c.lon, c.lat, c.zone);
+        const NightSpan span = ComputeNightSpan(2026, c.month, c.day, 20, 1, -5, true, true);
+        EXPECT_NEAR(span.limitDeg, c.raised, 0.015);
+        EXPECT_EQ(span.raisedLimitsDeg.size(), 1u);
+        EXPECT_EQ(ComputeNightWindow(2026, c.month, c.day, 20, span.limitDeg, true, true).kind,
+                  c.kind);
+    }
+}
+
+TEST_F(NightWindowTest, NightsWithoutDarknessAreNamedByTheirEvenings) {
+    const auto night = [](int month, int day, double limit) {
+        return NightWithoutDarkness{JulianDay1900(2026, month, day) + 10.0 / 24.0, limit};
+    };
+    struct Case {
+        std::vector<NightWithoutDarkness> nights;
+        std::string text;
+    } cases[] = {
+        {{}, ""},
+        {{night(12, 15, 0.0)},
+         "Kein dunkler Himmel in der Nacht vom 15.12.2026: die Sonne sinkt nicht unter 0°."},
+        {{night(6, 30, -5), night(7, 1, -5), night(7, 2, -5), night(7, 4, -5), night(7, 5, -2.5)},
+         "Kein dunkler Himmel in den Nächten vom 30.06.2026 bis 02.07.2026: die Sonne sinkt "
+         "nicht unter -5°.\n"
+         "Kein dunkler Himmel in der Nacht vom 04.07.2026: die Sonne sinkt nicht unter -5°.\n"
+         "Kein dunkler Himmel in der Nacht vom 05.07.2026: die Sonne sinkt nicht unter -2.5°."},
+    };
+    for (const Case& c : cases) EXPECT_EQ(NightsWithoutDarknessText(c.nights), c.text);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/observer_state.h"
+#include "prediction/element_age.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_orbit.h"
 #include "prediction/pass_search.h"
@@ -31,7 +32,7 @@ using testsupport::ReadTextFile;
 
 struct RecordingListener : PassSearchListener {
     std::vector<PassSearchProgress> progressReports;
-    std::vector<std::string> headings, appended;
+    std::vector<std::string> headings, appended, failures, darknessNotes;
     int started = 0, noPassCalls = 0, passesFoundCalls = 0, repaints = 0, clears = 0;
     int eventsProcessed = 0;
     std::function<void(int)> onEvents;  // gets the number of the call, from 0
@@ -47,6 +48,8 @@ struct RecordingListener : PassSearchListener {
     }
     void noPasses() override { ++noPassCalls; }
     void passesFound(int) override { ++passesFoundCalls; }
+    void searchFailed(const std::string& m) override { failures.push_back(m); }
+    void nightsWithoutDarkness(const std::string& t) override { darknessNotes.push_back(t); }
     bool Reported(PassSearchProgress::Stage stage, int percent = 0) const {
         return std::any_of(progressReports.begin(), progressReports.end(),
                            [&](const auto& p) { return p.stage == stage && p.percent == percent; });
@@ -316,10 +319,57 @@ TEST_F(PassSearchTest, NightsWithoutDarknessAreSkipped) {
     PassSearchParameters p = Loose(2);
     RecordingListener listener;
     const PassSearchResult result = PassSearch(p, listener);
-    EXPECT_EQ(result.nightsWithoutDarkness, 2);
+    EXPECT_EQ(result.nightsWithoutDarkness.size(), 2u);
     EXPECT_EQ(result.nightsSearched, 0);
     EXPECT_TRUE(PassList().lines.empty());
     EXPECT_EQ(listener.noPassCalls, 1);
+    // Named once, before the empty result.
+    EXPECT_EQ(listener.darknessNotes,
+              std::vector<std::string>{"Kein dunkler Himmel in den Nächten vom 20.06.2026 bis "
+                                       "21.06.2026: die Sonne sinkt nicht unter -5°."});
+}
+
+// Elements far from the window are named as old or as from the future, or both when a
+// long window reaches far on either side of the epoch.
+TEST_F(PassSearchTest, ElementAgeTellsOldElementsFromFutureOnes) {
+    LoadFixture("iss.tle");
+    const JD1900 epoch = -ElementAgeDays(0, 0.0).value();
+    const std::string old = "Die Elemente von 1 ausgewählten Satelliten sind älter als 14 Tage";
+    const std::string future = "Die Elemente von 1 ausgewählten Satelliten liegen bis zu ";
+    struct Case {
+        double from, to;  // days after the epoch
+        std::string text;
+    } cases[] = {
+        {-10.5, 13.5, ""},
+        {20.5, 21.5, old + " (bis zu 21 Tage)."},
+        {-30.5, -29.5, future + "30 Tage in der Zukunft."},
+        {-20.5, 16.5, old + " (bis zu 16 Tage).\n" + future + "20 Tage in der Zukunft."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StaleElementsText(StaleSelectedElements(epoch + c.from, epoch + c.to)), c.text)
+            << c.from;
+}
+
+// Not one selected set can be searched: the search fails with the reasons, it does not
+// report an empty list.
+TEST_F(PassSearchTest, NoSearchableSetIsAFailureNotAnEmptyList) {
+    std::string unreadable = issLine2_, still = issLine2_;
+    unreadable.replace(52, 11, "  xx.yyyyyy");
+    still.replace(52, 11, " 0.00000000");
+    LoadTextAndSelectEverySatellite(Set("UNREADABLE", unreadable) + Set("STILL", still));
+    Observer().trackedSatellite = 0;
+    RecordingListener listener;
+    const PassSearchResult result = PassSearch(Loose(1), listener);
+    EXPECT_EQ(result.outcome, PassSearchOutcome::Failed);
+    EXPECT_EQ(listener.noPassCalls, 0);
+    EXPECT_EQ(Observer().trackedSatellite, -1);
+    ASSERT_EQ(listener.failures.size(), 1u);
+    EXPECT_EQ(listener.failures[0], NoSatelliteSearchedText(result.skipped));
+    EXPECT_EQ(listener.failures[0].rfind("Keiner der 2 ausgewählten Satelliten ließ sich "
+                                         "berechnen:\nZeile 1: UNREADABLE: Elemente nicht lesbar",
+                                         0),
+              0u)
+        << listener.failures[0];
 }
 
 TEST_F(PassSearchTest, AbortInTheFirstNightListsThePassesFoundSoFar) {
@@ -585,7 +635,8 @@ TEST_F(PassSearchTest, SearchNeverRunsBeyondItsLimits) {
     p.minAltitudeDeg = 80.0;
     RecordingListener listener;
     const PassSearchResult nights = PassSearch(p, listener);
-    EXPECT_EQ(nights.nightsSearched + nights.nightsWithoutDarkness, kMaxSearchNights);
+    EXPECT_EQ(nights.nightsSearched + static_cast<int>(nights.nightsWithoutDarkness.size()),
+              kMaxSearchNights);
 
     const JD1900 start = Observer().currentJD;
     p.minAltitudeDeg = 60.0;

@@ -281,9 +281,9 @@ TEST_F(PassDialogTest, DurationModeShowsOneHourAfterFrom) {
     EXPECT_EQ(dialog->toDateField()->text(), "28.04.2026");
 }
 
-TEST_F(PassDialogTest, SunLimitRaisedAtSeventyNorthInMidsummer) {
+TEST_F(PassDialogTest, SunLimitRaisedAtSixtyFourNorthInMidsummer) {
     Start();
-    Place(20.0, 70.0, 2, 2026, 6, 21, 20);
+    Place(20.0, 64.0, 2, 2026, 6, 21, 20);
     dialog->show();  // showing computes the night display
     const std::vector<testsupport::DialogCall> messages =
         dialogs->CallsOf(testsupport::DialogKind::Message);
@@ -293,7 +293,7 @@ TEST_F(PassDialogTest, SunLimitRaisedAtSeventyNorthInMidsummer) {
     EXPECT_EQ(messages.back().text, "neue maximale Sonnenhöhe " + dialog->maxSunField()->text());
     double limit = 0;
     ASSERT_TRUE(numtext::ParseReal(dialog->maxSunField()->text().toStdString(), limit));
-    EXPECT_NEAR(limit, 3.4, 0.1);
+    EXPECT_NEAR(limit, -2.56, 0.02);
     EXPECT_NEAR(limit * 100, std::round(limit * 100), 1e-6);  // two decimals
     // The new limit is the Sun's lowest altitude: the window closes about local midnight.
     const double dT = DeltaT(2026) / 24.0;
@@ -308,10 +308,29 @@ TEST_F(PassDialogTest, SunLimitRaisedAtSeventyNorthInMidsummer) {
     dialog->hide();
 }
 
+// The midnight Sun: the limit is raised only to the horizon, and the search names the
+// night without darkness and lists no pass.
+TEST_F(PassDialogTest, MidnightSunRaisesTheLimitToTheHorizonAndTheSearchNamesTheNight) {
+    Start();
+    Place(20.0, 70.0, 2, 2026, 6, 21, 20);
+    SelectFixture("visual10.tle");
+    dialog->show();
+    EXPECT_EQ(dialog->maxSunField()->text(), "0");
+    EXPECT_EQ(dialogs->Messages().back(), "max Sonnenhöhe zu klein|neue maximale Sonnenhöhe 0");
+    dialogs->Clear();
+    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+    EXPECT_TRUE(PassList().passes.empty());
+    EXPECT_THAT(
+        dialogs->Messages(),
+        ElementsAre(QString::fromUtf8("kein dunkler Himmel|Kein dunkler Himmel in der Nacht "
+                                      "vom 21.06.2026: die Sonne sinkt nicht unter 0°."),
+                    QString::fromUtf8(kNoPassesCaption) + "|" + kNoPassesText));
+}
+
 // The raised limit lies above the Sun's lowest altitude: the search that follows has
 // a short window about local midnight and lists the passes in it.
 TEST_F(PassDialogTest, RaisedSunLimitLeavesAWindowTheSearchFindsPassesIn) {
-    for (const double latitude : {70.0, 69.65}) {
+    for (const double latitude : {64.0, 66.0}) {
         SCOPED_TRACE(latitude);
         Start({}, "lat" + std::to_string(latitude));
         Place(18.96, latitude, 2, 2026, 6, 21, 20);
@@ -496,13 +515,14 @@ TEST_F(PassDialogTest, SecondSearchWhileOneRunsIsRefused) {
     EXPECT_FALSE(PassSearchActive());
 }
 
-TEST(PassDialogDisplay, RaisedLimitIsTheNextHundredthAboveTheLowestAltitude) {
+TEST(PassDialogDisplay, RaisedLimitIsTheNextHundredthAboveTheLowestAltitudeAtMostTheHorizon) {
     struct Case {
         double declination, latitude, expected;
     };
-    const Case cases[] = {{23.445, 70.0, 3.45},    {23.436, 70.0, 3.44}, {-23.437, -70.0, 3.44},
-                          {23.43, 70.0, 3.44},     {10.0, 75.0, -4.99},  {20.0, 66.0, -3.99},
-                          {-12.345, 68.0, -34.34}, {23.438, 69.65, 3.09}};
+    const Case cases[] = {{23.445, 66.0, -0.55}, {23.436, 66.5, -0.06}, {-23.437, -66.0, -0.56},
+                          {10.0, 75.0, -4.99},   {20.0, 66.0, -3.99},   {-12.345, 68.0, -34.34},
+                          {23.44, 66.56, 0.0},   {23.445, 70.0, 0.0},   {-23.437, -70.0, 0.0},
+                          {-23.3, -77.85, 0.0}};
     for (const Case& c : cases)
         EXPECT_NEAR(RaisedSunLimitDeg(c.declination, c.latitude), c.expected, 1e-9)
             << c.declination << " " << c.latitude;
@@ -555,7 +575,7 @@ TEST_F(PassDialogTest, ElementsOlderThanFourteenDaysAreNamedWithTheUpdateButton)
     struct Case {
         int month, day;
         bool warned;
-    } cases[] = {{4, 28, false}, {5, 20, true}, {4, 28, false}};
+    } cases[] = {{4, 28, false}, {5, 20, true}, {4, 28, false}, {4, 5, true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.day);
         Place(13.4, 52.5, 2, 2026, c.month, c.day, 20);
@@ -567,6 +587,10 @@ TEST_F(PassDialogTest, ElementsOlderThanFourteenDaysAreNamedWithTheUpdateButton)
     dialog->NightDisplay();
     EXPECT_THAT(dialog->elementAgeLabel()->text().toStdString(),
                 HasSubstr("Die Elemente von 1 ausgewählten Satelliten sind älter als 14 Tage"));
+    Place(13.4, 52.5, 2, 2026, 4, 5, 20);  // three weeks before the epoch
+    dialog->NightDisplay();
+    EXPECT_EQ(dialog->elementAgeLabel()->text().toStdString(),
+              "Die Elemente von 1 ausgewählten Satelliten liegen bis zu 21 Tage in der Zukunft.");
     dialog->updateElementsButton()->click();
     EXPECT_TRUE(AppWindows().elementUpdateDialog->isVisible());
 }

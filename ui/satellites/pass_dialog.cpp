@@ -117,6 +117,10 @@ class DialogListener : public PassSearchListener {
         FlushLines();
         if (list_) list_->passesFound(count);
     }
+    void nightsWithoutDarkness(const std::string& text) override {
+        FlushLines();
+        AppDialogs().Message(Utf8(kNoDarknessCaption), QString::fromStdString(text));
+    }
     void satellitesSkipped(const std::string& summaryText) override {
         FlushLines();
         AppDialogs().Message(Utf8(kSkippedCaption), QString::fromStdString(summaryText));
