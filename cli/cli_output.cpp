@@ -61,7 +61,11 @@ int Failure(std::string_view command, const std::string& problem) {
 }
 
 std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
-    const ReplaceFileResult result = ReplaceFileContents(path, bytes);
+    return WriteWholeFile(path, [bytes](const ContentSink& write) { write(bytes); });
+}
+
+std::string WriteWholeFile(const std::string& path, const ContentProducer& produce) {
+    const ReplaceFileResult result = ReplaceFileContents(path, produce);
     if (result.ok) return {};
     return "Fehler beim Schreiben von " + path + ": " + result.errorText +
            (result.targetExisted ? " (die bisherige Datei bleibt unverändert)" : "");

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/replace_file.h"
+
 namespace cli {
 
 // Writes text to standard output, made valid UTF-8.
@@ -29,5 +31,7 @@ int Failure(std::string_view command, const std::string& problem);
 // Replaces the file at path by bytes (a temporary file renamed over it, so a failure
 // leaves the old file as it was). Returns an empty text, or the German message.
 std::string WriteWholeFile(const std::string& path, std::string_view bytes);
+// The same for contents made piece by piece (see ReplaceFileContents).
+std::string WriteWholeFile(const std::string& path, const ContentProducer& produce);
 
 }  // namespace cli

@@ -1,6 +1,7 @@
 // polaride-cli passes: the pass search of the pass dialog without windows. The text
 // output is the list the pass list window saves ("Speichern"); --out writes that file
 // byte for byte (Latin-1, CR LF), and --json gives the same passes as a JSON array.
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -237,22 +238,24 @@ void WritePassesJson(const PassListState& list, const jsontext::JsonRowsWriter::
     sink("\n");
 }
 
-// Standard output in pieces of some kilobytes as they come (a piece ends on a whole
-// character, so each is made valid UTF-8 as the whole would be).
+// Output in pieces of some kilobytes as they come (a piece ends on a whole character,
+// so each is made valid UTF-8 as the whole would be).
 class BufferedOut {
   public:
+    explicit BufferedOut(std::function<void(std::string_view)> sink) : sink_(std::move(sink)) {}
     ~BufferedOut() { Flush(); }
     void Write(std::string_view piece) {
         buffer_ += piece;
         if (buffer_.size() >= kPieceBytes) Flush();
     }
     void Flush() {
-        cli::PrintOut(buffer_);
+        if (!buffer_.empty()) sink_(buffer_);
         buffer_.clear();
     }
 
   private:
     static constexpr std::size_t kPieceBytes = 64 * 1024;
+    std::function<void(std::string_view)> sink_;
     std::string buffer_;
 };
 
@@ -346,19 +349,24 @@ int RunPasses(const std::vector<std::string>& args) {
     cli::PrintNote(SkippedSatellitesText(result.skipped));
 
     const PassListState& list = PassList();
-    if (o.json && o.outPath.empty()) {
-        BufferedOut out;
-        WritePassesJson(list, [&out](std::string_view piece) { out.Write(piece); });
+    if (o.json) {
+        // Written as it is made, to the terminal or into the file.
+        auto produce = [&list](const ContentSink& sink) {
+            BufferedOut out(sink);
+            WritePassesJson(list, [&out](std::string_view piece) { out.Write(piece); });
+        };
+        if (o.outPath.empty()) {
+            produce([](std::string_view piece) { cli::PrintOut(piece); });
+        } else if (std::string error = cli::WriteWholeFile(o.outPath, produce); !error.empty()) {
+            return cli::Failure(kCommand, error);
+        }
         return cli::kSuccess;
     }
     std::string text;
     const std::vector<std::string> lines =
-        o.json ? std::vector<std::string>()
-               : PassListFileLines(observer.placeName, observer.longitudeDeg, observer.latitudeDeg,
-                                   observer.zoneOffsetHours, observer.elementFilePath, list.lines);
-    if (o.json) {
-        WritePassesJson(list, [&text](std::string_view piece) { text += piece; });
-    } else if (!o.outPath.empty()) {
+        PassListFileLines(observer.placeName, observer.longitudeDeg, observer.latitudeDeg,
+                          observer.zoneOffsetHours, observer.elementFilePath, list.lines);
+    if (!o.outPath.empty()) {
         text = PassListFileText(lines);
         if (!Latin1Holds(lines)) {
             cli::PrintNote("Latin-1 kennt nicht alle Zeichen von Ort und Dateiname; in " +

@@ -144,8 +144,21 @@ int FinalTarget(const std::string& path, std::string& target) {
     return ELOOP;
 }
 
+// Hands every piece of `produce` to write() until one write fails; false (errno set) then.
+bool WritePieces(int fd, const ContentProducer& produce, bool (*write)(int, std::string_view)) {
+    bool ok = true;
+    int error = 0;
+    produce([&](std::string_view piece) {
+        if (!ok) return;
+        ok = write(fd, piece);
+        if (!ok) error = errno;
+    });
+    errno = error;
+    return ok;
+}
+
 // A device, a named pipe or a terminal takes the bytes as they come.
-ReplaceFileResult WriteInPlace(const std::string& path, std::string_view bytes) {
+ReplaceFileResult WriteInPlace(const std::string& path, const ContentProducer& produce) {
     ReplaceFileResult result;
     result.targetExisted = true;
     const int fd = open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
@@ -153,7 +166,7 @@ ReplaceFileResult WriteInPlace(const std::string& path, std::string_view bytes) 
         result.errorText = SystemErrorText(errno);
         return result;
     }
-    const bool written = WriteAllWithoutSigpipe(fd, bytes);
+    const bool written = WritePieces(fd, produce, WriteAllWithoutSigpipe);
     const int error = errno;
     if (close(fd) != 0 && written) {
         result.errorText = SystemErrorText(errno);
@@ -164,7 +177,7 @@ ReplaceFileResult WriteInPlace(const std::string& path, std::string_view bytes) 
     return result;
 }
 
-ReplaceFileResult ReplaceRegularFile(const std::string& path, std::string_view bytes,
+ReplaceFileResult ReplaceRegularFile(const std::string& path, const ContentProducer& produce,
                                      const struct stat* existing) {
     ReplaceFileResult result;
     result.targetExisted = existing != nullptr;
@@ -182,7 +195,7 @@ ReplaceFileResult ReplaceRegularFile(const std::string& path, std::string_view b
     };
     // The new file keeps the permissions of the one it replaces.
     if (existing) (void)fchmod(fd, existing->st_mode & 07777);
-    if (!WriteAll(fd, bytes)) {
+    if (!WritePieces(fd, produce, WriteAll)) {
         const int error = errno;
         close(fd);
         return fail(error);
@@ -215,6 +228,10 @@ ReplaceFileResult Refused(bool existed, std::string text) {
 }  // namespace
 
 ReplaceFileResult ReplaceFileContents(const std::string& path, std::string_view bytes) {
+    return ReplaceFileContents(path, [bytes](const ContentSink& write) { write(bytes); });
+}
+
+ReplaceFileResult ReplaceFileContents(const std::string& path, const ContentProducer& produce) {
     if (path.empty()) return Refused(false, SystemErrorText(ENOENT));
     struct stat existing {};
     const bool existed = stat(path.c_str(), &existing) == 0;
@@ -224,13 +241,13 @@ ReplaceFileResult ReplaceFileContents(const std::string& path, std::string_view 
         // Root may write anything; a file without any write permission is still meant
         // to stay as it is.
         if ((existing.st_mode & 0222) == 0) return Refused(true, kWriteProtectedText);
-        if (!S_ISREG(existing.st_mode)) return WriteInPlace(path, bytes);
+        if (!S_ISREG(existing.st_mode)) return WriteInPlace(path, produce);
     }
     std::string target;
     if (const int error = FinalTarget(path, target); error != 0)
         return Refused(existed, SystemErrorText(error));
     if (existed && access(target.c_str(), W_OK) != 0) return Refused(true, SystemErrorText(errno));
-    return ReplaceRegularFile(target, bytes, existed ? &existing : nullptr);
+    return ReplaceRegularFile(target, produce, existed ? &existing : nullptr);
 }
 
 int RemoveStaleTemporaries(const std::string& folder) { return RemoveStale(folder, {}); }

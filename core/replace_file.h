@@ -15,6 +15,7 @@
 //    permission for this user), are refused and left as they are.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,13 @@ struct ReplaceFileResult {
 };
 
 ReplaceFileResult ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+// The same for contents made piece by piece: `produce` hands each piece to the sink in
+// order, so a long output never stands in memory whole. After a failed write the
+// remaining pieces are dropped and the failure is reported as above.
+using ContentSink = std::function<void(std::string_view)>;
+using ContentProducer = std::function<void(const ContentSink&)>;
+ReplaceFileResult ReplaceFileContents(const std::string& path, const ContentProducer& produce);
 
 // The message for a target that is write-protected.
 inline constexpr char kWriteProtectedText[] = "Die Datei ist schreibgeschützt";
