@@ -1,12 +1,12 @@
 // The launcher tools/launch.sh with a stand-in program that notes its folder and
-// arguments: working folders that cannot be prepared are refused in German, a missing
-// HOME falls back to the account's home folder, a dangling link is left with a note.
+// arguments: working folders that cannot be prepared are refused in German (shown by
+// the program when there is no terminal), a missing HOME falls back to the account's
+// home folder, a dangling link is left with a note.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <QProcess>
 #include <filesystem>
-#include <functional>
 
 #include "support/test_paths.h"
 
@@ -15,133 +15,97 @@ namespace {
 namespace fs = std::filesystem;
 using testsupport::WriteTextFile;
 
-// What a case arranges in its temporary folder `root`.
+// Paths are below the case's temporary folder, which holds a regular file "file", a
+// read-only folder "readonly" and a folder "work" with a dangling link "SATMAG".
 struct LauncherCase {
     const char* name;
-    std::function<void(const fs::path& root, QProcessEnvironment& env)> arrange;
-    int status;              // of the launcher
-    const char* message;     // expected on standard error
-    const char* folder;      // the program's working folder below root; nullptr: not started
-    const char* link;        // a symbolic link below root that must stay one; nullptr: none
-    bool needsUnprivileged;  // a read-only bit stops only a user who is not root
+    const char* polarideHome;  // nullptr: not set
+    const char* home;          // nullptr: not set
+    const char* accountHome;   // the home folder of the account's entry; nullptr: none
+    bool desktop;              // a desktop session (DISPLAY) and no terminal
+    int status;                // of the launcher; the stand-in program ends with 0
+    const char* message;       // expected on standard error
+    const char* folder;        // the program's working folder; nullptr: not started there
 };
 
 void PrintTo(const LauncherCase& c, std::ostream* os) { *os << c.name; }
 
+const LauncherCase kCases[] = {
+    {"HomeIsAFile", "file", "", nullptr, false, 1, "POLARIDE_HOME nennt", nullptr},
+    {"HomeBelowAFile", nullptr, "file/home", nullptr, false, 1, "angelegt werden: \"", nullptr},
+    {"HomeReadOnly", nullptr, "readonly", nullptr, false, 1, "darf nicht geschrieben", nullptr},
+    {"HomeUnsetWithoutAccountHome", nullptr, nullptr, nullptr, false, 1, "HOME ist nicht gesetzt",
+     nullptr},
+    {"HomeUnsetTakesTheAccountHome", nullptr, nullptr, "account", false, 0, "",
+     "account/.local/share/polaride"},
+    {"DanglingLinkIsLeftWithANote", "work", "", nullptr, false, 0, "Hinweis: \"", "work"},
+    {"TheProgramShowsTheProblemOnTheDesktop", "file", "", nullptr, true, 0, "POLARIDE_HOME nennt",
+     nullptr},
+};
+
 void PutExecutable(const fs::path& path, const std::string& text) {
-    fs::create_directories(path.parent_path());
     WriteTextFile(path, text);
     fs::permissions(path, fs::perms::owner_all);
-}
-
-// getent on the PATH answering for the account's entry with `home`.
-void AccountHome(const fs::path& root, QProcessEnvironment& env, const std::string& home) {
-    PutExecutable(root / "bin/getent", home.empty()
-                                           ? "#!/bin/sh\nexit 2\n"
-                                           : "#!/bin/sh\necho \"u:x:0:0::" + home + ":/bin/sh\"\n");
-    env.insert("PATH", QString::fromStdString((root / "bin").string()) + ":" + env.value("PATH"));
-    env.remove("HOME");
-}
-
-const LauncherCase kCases[] = {
-    {"HomeIsAFile",
-     [](const fs::path& root, QProcessEnvironment& env) {
-         WriteTextFile(root / "file", "x");
-         env.insert("POLARIDE_HOME", QString::fromStdString((root / "file").string()));
-     },
-     1, "POLARIDE_HOME nennt", nullptr, nullptr, false},
-    {"HomeBelowAFile",
-     [](const fs::path& root, QProcessEnvironment& env) {
-         WriteTextFile(root / "file", "x");
-         env.insert("HOME", QString::fromStdString((root / "file/home").string()));
-     },
-     1, "kann nicht angelegt werden: \"", nullptr, nullptr, false},
-    {"HomeReadOnly",
-     [](const fs::path& root, QProcessEnvironment& env) {
-         fs::create_directory(root / "home");
-         fs::permissions(root / "home", fs::perms::owner_read | fs::perms::owner_exec);
-         env.insert("HOME", QString::fromStdString((root / "home").string()));
-     },
-     1, "darf nicht geschrieben werden", nullptr, nullptr, true},
-    {"HomeUnsetWithoutAccountHome",
-     [](const fs::path& root, QProcessEnvironment& env) { AccountHome(root, env, ""); }, 1,
-     "HOME ist nicht gesetzt", nullptr, nullptr, false},
-    {"HomeUnsetTakesTheAccountHome",
-     [](const fs::path& root, QProcessEnvironment& env) {
-         AccountHome(root, env, (root / "account").string());
-     },
-     0, "", "account/.local/share/polaride", nullptr, false},
-    {"DanglingLinkIsLeftWithANote",
-     [](const fs::path& root, QProcessEnvironment& env) {
-         fs::create_directories(root / "work");
-         fs::create_symlink(root / "gone", root / "work/SATMAG");
-         env.insert("POLARIDE_HOME", QString::fromStdString((root / "work").string()));
-     },
-     0, "Hinweis: \"", "work", "work/SATMAG", false},
-};
-
-struct LauncherRun {
-    int status = -1;
-    std::string out, err;
-};
-
-LauncherRun RunLauncher(const QProcessEnvironment& env, const fs::path& program,
-                        const QStringList& arguments = {}) {
-    QProcess launcher;
-    launcher.setProcessEnvironment(env);
-    launcher.start(QStringLiteral(POLARIDE_SOURCE_DIR "/tools/launch.sh"),
-                   QStringList{QString::fromStdString(program.string())} + arguments);
-    launcher.waitForFinished(60000);
-    return {launcher.exitCode(), launcher.readAllStandardOutput().toStdString(),
-            launcher.readAllStandardError().toStdString()};
 }
 
 class LauncherTest : public testing::TestWithParam<LauncherCase> {};
 
 TEST_P(LauncherTest, PreparesTheFolderOrSaysWhyNot) {
     const LauncherCase& c = GetParam();
-    if (c.needsUnprivileged && geteuid() == 0) GTEST_SKIP() << "root writes into read-only folders";
+    if (c.home && std::string(c.home) == "readonly" && geteuid() == 0)
+        GTEST_SKIP() << "a read-only folder does not stop root";
     testsupport::TempDir root;
-    const fs::path log = root / "started";
-    PutExecutable(root / "program", "#!/bin/sh\npwd > '" + log.string() +
-                                        "'\nprintf '%s\\n' \"$@\" >> '" + log.string() + "'\n");
+    auto path = [&root](const char* below) {
+        return QString::fromStdString((root / below).string());
+    };
+    WriteTextFile(root / "file", "x");
+    fs::create_directories(root / "readonly");
+    fs::permissions(root / "readonly", fs::perms::owner_read | fs::perms::owner_exec);
+    fs::create_directories(root / "work");
+    fs::create_symlink(root / "gone", root / "work/SATMAG");
+    fs::create_directories(root / "bin");
+    PutExecutable(root / "bin/getent",
+                  c.accountHome ? "#!/bin/sh\necho \"u:x:0:0::" + (root / c.accountHome).string() +
+                                      ":/bin/sh\"\n"
+                                : "#!/bin/sh\nexit 2\n");
+    const std::string log = (root / "started").string();
+    PutExecutable(root / "program", "#!/bin/sh\n{ pwd; printf '%s\\n' \"$@\"; } > '" + log + "'\n");
+
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"POLARIDE_HOME", "XDG_DATA_HOME", "DISPLAY", "WAYLAND_DISPLAY"})
+    for (const char* name :
+         {"POLARIDE_HOME", "XDG_DATA_HOME", "HOME", "DISPLAY", "WAYLAND_DISPLAY"})
         env.remove(name);
-    c.arrange(root.path(), env);
-    const LauncherRun run = RunLauncher(env, root / "program", {"--probe"});
-    const std::string& err = run.err;
-    EXPECT_EQ(run.status, c.status) << err;
+    if (c.polarideHome) env.insert("POLARIDE_HOME", path(c.polarideHome));
+    if (c.home) env.insert("HOME", path(c.home));
+    if (c.desktop) env.insert("DISPLAY", ":99");
+    env.insert("PATH", path("bin") + ":" + env.value("PATH"));
+    QProcess launcher;
+    launcher.setProcessEnvironment(env);
+    launcher.setWorkingDirectory(path(""));
+    launcher.start(QStringLiteral(POLARIDE_SOURCE_DIR "/tools/launch.sh"),
+                   {path("program"), "--probe"});
+    ASSERT_TRUE(launcher.waitForFinished(60000));
+    const std::string err = launcher.readAllStandardError().toStdString();
+
+    EXPECT_EQ(launcher.exitCode(), c.status) << err;
     EXPECT_NE(err.find(c.message), std::string::npos) << err;
-    if (!c.folder) {
-        EXPECT_EQ(err.rfind("Polaride kann nicht gestartet werden: ", 0), 0u) << err;
-        EXPECT_FALSE(fs::exists(log));
+    EXPECT_TRUE(fs::is_symlink(root / "work/SATMAG")) << "the user's link stays";
+    if (c.folder) {
+        EXPECT_EQ(testsupport::ReadTextFile(log), (root / c.folder).string() + "\n--probe\n");
+        EXPECT_TRUE(fs::is_regular_file(root / c.folder / "STERNKAT"));
+        EXPECT_TRUE(fs::is_regular_file(root / c.folder / "polaride.cfg"));
         return;
     }
-    const fs::path folder = root / c.folder;
-    EXPECT_EQ(testsupport::ReadTextFile(log), folder.string() + "\n--probe\n");
-    EXPECT_TRUE(fs::is_regular_file(folder / "STERNKAT"));
-    EXPECT_TRUE(fs::is_regular_file(folder / "polaride.cfg"));
-    if (c.link) {
-        EXPECT_TRUE(fs::is_symlink(root / c.link));
+    EXPECT_EQ(err.rfind("Polaride kann nicht gestartet werden: ", 0), 0u) << err;
+    // On the desktop the program is given the same text to show; else it is not run.
+    EXPECT_EQ(fs::exists(log), c.desktop);
+    if (c.desktop) {
+        EXPECT_EQ(testsupport::ReadTextFile(log),
+                  root.path().string() + "\n--start-problem\n" + err.substr(0, err.find('\n') + 1));
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LauncherTest, testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// In a desktop session without a terminal the program shows the problem itself.
-TEST(LauncherHandOver, TheProgramShowsTheProblemWithoutATerminal) {
-    testsupport::TempDir root;
-    PutExecutable(root / "program", "#!/bin/sh\nprintf '%s|' \"$@\"\nexit 1\n");
-    WriteTextFile(root / "file", "x");
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("POLARIDE_HOME", QString::fromStdString((root / "file").string()));
-    env.insert("DISPLAY", ":99");
-    const auto [status, out, err] = RunLauncher(env, root / "program");
-    EXPECT_EQ(status, 1);
-    ASSERT_NE(err.find("POLARIDE_HOME nennt"), std::string::npos) << err;
-    EXPECT_EQ(out, "--start-problem|" + err.substr(0, err.find('\n')) + "|");
-}
 
 }  // namespace

@@ -77,7 +77,7 @@ else
     if [ -z "$base" ]; then
         user_home="${HOME:-}"
         [ -n "$user_home" ] || user_home="$(getent passwd "$(id -u)" 2>/dev/null | cut -d: -f6)"
-        [[ "$user_home" == /* ]] ||
+        [ -n "$user_home" ] ||
             refuse "HOME ist nicht gesetzt, und für den Benutzer ist kein Heimatordner bekannt. Mit POLARIDE_HOME lässt sich ein Arbeitsordner angeben."
         base="$user_home/.local/share"
     fi
