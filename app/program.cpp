@@ -1,9 +1,11 @@
 #include "app/program.h"
 
 #include <QApplication>
+#include <QLockFile>
 #include <QTranslator>
 
 #include "app/qt_translations.h"
+#include "app/start_checks.h"
 #include "core/replace_file.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/windows.h"
@@ -82,6 +84,10 @@ int RunPolaride(QApplication& application) {
     // Before the first window: Qt's buttons and dialogs speak German too.
     const std::unique_ptr<QTranslator> qtGerman = LoadQtGermanTranslations();
     if (qtGerman) application.installTranslator(qtGerman.get());
+    if (const std::optional<QString> problem = StartProblemArgument(application.arguments()))
+        return ShowStartProblem(*problem);
+    QLockFile lock(QString::fromUtf8(kWorkingFolderLockName));
+    if (!ClaimWorkingFolder(lock)) return 1;
     ProgramWindows windows;
     AppWindows().mainWindow->showMaximized();
     return application.exec();

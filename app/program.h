@@ -30,5 +30,7 @@ class ProgramWindows : NonCopyable {
     std::vector<std::function<void()>> unregister_;  // clears each registry slot
 };
 
-// Creates the windows, shows the main window maximised and runs the event loop.
+// Creates the windows, shows the main window maximised and runs the event loop; first
+// shows a problem handed over by the launcher, or refuses a second program on the same
+// working folder (app/start_checks.h), and ends with status 1 then.
 int RunPolaride(QApplication& application);

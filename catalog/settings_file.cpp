@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <map>
+#include <optional>
 #include <system_error>
 
 #include "catalog/place_numbers.h"
@@ -62,8 +63,16 @@ std::vector<std::string> SplitLines(const std::string& contents) {
 }
 
 std::string OutOfRangeMessage(int line, const std::string& text, double low, double high) {
-    return "Zeile " + std::to_string(line) + ": '" + text + "' liegt nicht zwischen " +
-           numtext::FormatNumber(low) + " und " + numtext::FormatNumber(high);
+    return "Zeile " + std::to_string(line) + ": '" + numtext::Excerpt(text) +
+           "' liegt nicht zwischen " + numtext::FormatNumber(low) + " und " +
+           numtext::FormatNumber(high);
+}
+
+std::string TooLongMessage(int line, const std::string& text) {
+    return "Zeile " + std::to_string(line) + ": '" +
+           numtext::Excerpt(Latin1ToUtf8(text.substr(0, numtext::kExcerptChars + 1))) +
+           "' ist zu lang (" + std::to_string(text.size()) + " Zeichen, höchstens " +
+           std::to_string(kMaxSettingsLineLength) + ")";
 }
 
 // The raw lines of the file at path; empty when it cannot be read.
@@ -179,12 +188,20 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     const std::vector<std::string> lines = SplitLines(contents);
     result.linesRead = static_cast<int>(lines.size());
 
-    // Line n (1-based) as UTF-8 text, or nullptr when the file is shorter.
-    std::vector<std::string> texts;
-    for (size_t i = 0; i < lines.size() && i < kSettingsLineCount; ++i)
-        texts.push_back(Latin1ToUtf8(lines[i]));
+    // Line n (1-based, up to line 24) as UTF-8 text, or nullptr when the file is
+    // shorter or the line is too long to be any value the windows hold.
+    std::vector<std::optional<std::string>> texts;
+    for (std::size_t i = 0; i < lines.size() && i <= kSettingsLineCount; ++i) {
+        if (lines[i].size() <= kMaxSettingsLineLength) {
+            texts.push_back(Latin1ToUtf8(lines[i]));
+        } else {
+            texts.emplace_back();
+            fail(InFileMessage(TooLongMessage(static_cast<int>(i) + 1, lines[i]), path));
+        }
+    }
     auto line = [&texts](int n) -> const std::string* {
-        return n <= static_cast<int>(texts.size()) ? &texts[n - 1] : nullptr;
+        if (n > static_cast<int>(texts.size()) || !texts[n - 1]) return nullptr;
+        return &*texts[n - 1];
     };
     if (result.linesRead < kSettingsLineCount) fail(EndOfFileMessage(path));
 
@@ -245,8 +262,8 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     copy(21, fields.selection.apogeeMax);
     copy(22, fields.selection.inclinationMin);
     copy(23, fields.selection.inclinationMax);
-    if (lines.size() > kSettingsLineCount)
-        fields.elementServiceUrl = numtext::Trim(Latin1ToUtf8(lines[kSettingsLineCount]));
+    if (const std::string* text = line(kSettingsLineCount + 1))
+        fields.elementServiceUrl = numtext::Trim(*text);
 
     observer.setLatitude(observer.latitudeDeg);
     return result;

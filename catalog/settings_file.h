@@ -28,6 +28,9 @@ struct ObserverState;
 
 inline constexpr const char* kSettingsFileName = "polaride.cfg";
 inline constexpr int kSettingsLineCount = 23;
+// The longest line the reader takes (a path of the longest length a system allows);
+// a longer one is refused like a number that does not convert.
+inline constexpr std::size_t kMaxSettingsLineLength = 4096;
 // The file types of the element-file dialog: all, old names, two-line, OMM CSV.
 inline constexpr int kElementFileTypeCount = 4;
 
@@ -105,7 +108,9 @@ struct SettingsReadResult {
 // Reads the file into `observer` (lines 1-7, 16; sine and cosine of the latitude
 // follow) and `fields` (lines 8-15, 17-23). A line that is missing, does not convert
 // or lies outside the values the windows accept (longitude -180..360, latitude
-// -90..90, the bounds of catalog/place_numbers.h, file type 1..4) keeps the default;
+// -90..90, the bounds of catalog/place_numbers.h, file type 1..4), and any line longer
+// than kMaxSettingsLineLength, keeps the default; messages quote a line's first
+// characters only (numtext::Excerpt);
 // a missing file leaves everything at the defaults. Shows nothing: the caller
 // reports errorText (every failure, one per line).
 SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& observer,

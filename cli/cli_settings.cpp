@@ -86,15 +86,10 @@ SettingsSource::SettingsSource() {
         fields_ = fields;
         return;
     }
-    // The first problem is enough to say why; a damaged file can have many.
+    // The first problem is enough to say why; a damaged file can have many. The
+    // reader's messages quote a long line by its first characters only.
     std::string first = result.errorText.substr(0, result.errorText.find('\n'));
     if (first.empty()) first = UnreadableFileMessage(kSettingsFileName);
-    constexpr std::size_t kMaxProblemLength = 100;
-    if (first.size() > kMaxProblemLength) {
-        std::size_t cut = kMaxProblemLength;  // not inside a UTF-8 sequence
-        while (cut > 0 && (static_cast<unsigned char>(first[cut]) & 0xC0) == 0x80) --cut;
-        first = first.substr(0, cut) + " ...";
-    }
     problem_ = first;
 }
 
@@ -129,8 +124,9 @@ std::string ApplyPlace(const PlaceOptions& options, int use, SettingsSource& set
     observer.setLatitude(lat);
     const std::string coordinates = "Länge " + NumberText(lon) + ", Breite " + NumberText(lat);
     if (!givenPlace)
-        settings.Taken(use & kUseName ? "Ort " + file.placeName + " (" + coordinates + ")"
-                                      : coordinates);
+        settings.Taken(use & kUseName
+                           ? "Ort " + numtext::Excerpt(file.placeName) + " (" + coordinates + ")"
+                           : coordinates);
     if (use & kUseName) {
         observer.placeName = options.name ? *options.name
                              : givenPlace ? "L " + NumberText(lon) + " B " + NumberText(lat)

@@ -71,12 +71,21 @@ bool ParseInteger(std::string_view text, int& value) {
     return true;
 }
 
+std::string Excerpt(std::string_view text, std::size_t maxChars) {
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) continue;  // inside a character
+        if (chars++ == maxChars) return std::string(text.substr(0, i)) + "…";
+    }
+    return std::string(text);
+}
+
 std::string BadRealMessage(std::string_view text) {
-    return "'" + std::string(text) + "' ist kein gültiger Gleitkommawert";
+    return "'" + Excerpt(text) + "' ist kein gültiger Gleitkommawert";
 }
 
 std::string BadIntegerMessage(std::string_view text) {
-    return "'" + std::string(text) + "' ist kein gültiger Integerwert";
+    return "'" + Excerpt(text) + "' ist kein gültiger Integerwert";
 }
 
 std::string FormatNumber(double value) {

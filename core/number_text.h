@@ -9,6 +9,7 @@
 //   numtext::BadRealMessage(text)       -> "'x' ist kein gültiger Gleitkommawert"
 //   numtext::BadIntegerMessage(text)    -> "'x' ist kein gültiger Integerwert"
 //   numtext::FormatNumber(value)        -> "13.405", "-5", "1E20", "1E-5"
+//   numtext::Excerpt(text)              -> the text, or its first 40 characters and "…"
 //
 // What a decimal number is:
 //  - blanks (spaces and tabs) before and after it are ignored, and so is a line end
@@ -41,7 +42,13 @@ bool ParseReal(std::string_view text, double& value);
 // Whole number by the rules above; false (value untouched) otherwise.
 bool ParseInteger(std::string_view text, int& value);
 
-// The conversion messages for a text that is not a number.
+// What a message quotes of a text that may be of any length (a line of a damaged
+// file can hold megabytes): the text itself up to maxChars characters, else its first
+// maxChars characters followed by "…". UTF-8 sequences are not cut.
+inline constexpr std::size_t kExcerptChars = 40;
+std::string Excerpt(std::string_view text, std::size_t maxChars = kExcerptChars);
+
+// The conversion messages for a text that is not a number (an Excerpt of it).
 std::string BadRealMessage(std::string_view text);
 std::string BadIntegerMessage(std::string_view text);
 

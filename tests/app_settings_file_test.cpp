@@ -412,6 +412,37 @@ TEST_F(SettingsFileTest, LinesOutsideTheAcceptedRangesKeepTheirDefault) {
     }
 }
 
+// A line of megabytes (here the place name, a number and the element file) is refused
+// like a bad number, and the message box quotes only its first characters.
+TEST_F(SettingsFileTest, AMegabyteLineIsRefusedAndQuotedShort) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    ObserverState firstRun;
+    ApplyDefaultObserverSettings(firstRun);
+    const std::vector<std::string> defaults = SettingsLines(firstRun, SettingsFields{});
+    for (const int n : {1, 2, 10}) {
+        SCOPED_TRACE(n);
+        testsupport::ScopedScriptedDialogs dialogs;
+        std::vector<std::string> lines = defaults;
+        lines[3] = "777";
+        lines[static_cast<std::size_t>(n - 1)] = std::string(10'000'000, '1');
+        std::string file;
+        for (const std::string& line : lines) file += line + "\r\n";
+        testsupport::WriteTextFile(dir / "polaride.cfg", file);
+
+        EXPECT_FALSE(LoadSettingsAtStartup());
+
+        ASSERT_EQ(dialogs->Messages().size(), 1);
+        const QString message = dialogs->Messages()[0];
+        EXPECT_LT(message.size(), 300) << message.left(300).toStdString();
+        EXPECT_TRUE(message.contains(
+            QString("Zeile %1: '%2…' ist zu lang (10000000 Zeichen").arg(n).arg(QString(40, '1'))))
+            << message.toStdString();
+        EXPECT_EQ(SettingsLines(Observer(), Settings())[static_cast<std::size_t>(n - 1)],
+                  defaults[static_cast<std::size_t>(n - 1)]);
+        EXPECT_DOUBLE_EQ(Observer().heightM, 777) << "the other lines are read";
+    }
+}
+
 // A write that fails (here: beyond the file-size limit, as on a full disk) must not
 // cost the old file, and the user is told.
 TEST_F(SettingsFileTest, FailedWriteKeepsTheOldFileByteForByte) {

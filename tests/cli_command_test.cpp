@@ -130,6 +130,19 @@ TEST_F(CliTest, SearchBoundAppliesToTheSettingsFileAndNamesIt) {
     EXPECT_NE(run.err.find("Die Anzahl Tage muss zwischen 1 und 366 liegen."), std::string::npos);
 }
 
+// A place name of megabytes in the settings file: a short note, not the whole line.
+TEST_F(CliTest, AMegabyteSettingsLineGivesAShortNote) {
+    std::string settings = ReadTextFile(dir_ / "polaride.cfg");
+    settings.replace(0, settings.find('\r'), std::string(10'000'000, 'B'));
+    WriteTextFile(dir_ / "polaride.cfg", settings);
+    const CliRun run = RunCli(dir_.path(), {"passes", "--tle", "sets.tle", "--all", "--date",
+                                            "27.04.2026", "--out", "list.txt"});
+    EXPECT_EQ(run.status, 0) << run.err.substr(0, 500);
+    EXPECT_LT(run.err.size(), 1000u) << run.err.substr(0, 1000);
+    EXPECT_NE(run.err.find("ist zu lang (10000000 Zeichen, höchstens 4096)"), std::string::npos)
+        << run.err.substr(0, 1000);
+}
+
 TEST_F(CliTest, UnreadableSettingsFileMeansTheDefaultsWithANoteForEveryCommand) {
     std::string junk;
     for (int i = 0; i < 2000; ++i) junk += static_cast<char>((i * 37 + 11) % 256);

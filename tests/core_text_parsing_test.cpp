@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/date_text.h"
@@ -95,6 +96,15 @@ TEST(NumberText, AcceptanceRules) {
 
     EXPECT_EQ(numtext::BadRealMessage("1,5"), "'1,5' ist kein gültiger Gleitkommawert");
     EXPECT_EQ(numtext::BadIntegerMessage("x"), "'x' ist kein gültiger Integerwert");
+}
+
+// A message quotes a text of any length by its first characters, never cutting one.
+TEST(NumberText, MessagesQuoteLongTextsByTheirFirstCharacters) {
+    EXPECT_EQ(numtext::Excerpt("Berlin"), "Berlin");
+    EXPECT_EQ(numtext::Excerpt(std::string(40, 'x')), std::string(40, 'x'));
+    EXPECT_EQ(numtext::Excerpt("M\xc3\xbcnchen", 2), "M\xc3\xbc…");
+    EXPECT_EQ(numtext::BadRealMessage(std::string(10'000'000, '1')),
+              "'" + std::string(40, '1') + "…' ist kein gültiger Gleitkommawert");
 }
 
 TEST(NumberText, ShortestFormWithPointAndUpToFifteenDigits) {

@@ -27,6 +27,14 @@ POLARIDE_HOME="$home" QT_QPA_PLATFORM=offscreen timeout 5 "$prefix/bin/polaride"
 [ -f "$home/polaride.cfg" ] && [ -f "$home/STERNKAT" ] && [ ! -e "$home/README.md" ] ||
     { echo "der Starter hat den Arbeitsordner nicht gefüllt" >&2; exit 1; }
 
+# A working folder that cannot be prepared is refused in German (without a display, so
+# that no message box waits for a click).
+message="$(env -u DISPLAY -u WAYLAND_DISPLAY POLARIDE_HOME="$prefix/bin/polaride" \
+    "$prefix/bin/polaride" 2>&1 >/dev/null)" &&
+    { echo "polaride startete mit einer Datei als Arbeitsordner" >&2; exit 1; }
+[[ "$message" == "Polaride kann nicht gestartet werden: POLARIDE_HOME nennt"* ]] ||
+    { echo "unerwartete Meldung des Starters: $message" >&2; exit 1; }
+
 "$prefix/bin/polaride-cli" ephem --jd 45350.75 --lon 13.4 --lat 52.5 \
     --data "$prefix/share/polaride/data" >/dev/null
 echo "install: ok ($prefix)"
