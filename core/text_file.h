@@ -18,9 +18,16 @@ enum class FileReadStatus {
 // one of them.
 inline constexpr std::size_t kMaxDataFileBytes = std::size_t{64} << 20;
 
-// The whole file as bytes. contents is empty unless the status is Ok.
+// The whole file as bytes. contents is empty unless the status is Ok. The file is read
+// to its end without seeking or asking for its size, so a pipe, a FIFO or a device
+// serves as well; reading stops after maxBytes (Unreadable, with tooLarge set when
+// given), so an endless one such as /dev/zero ends too.
 FileReadStatus ReadFileContents(const std::string& path, std::string& contents,
-                                std::size_t maxBytes = kMaxDataFileBytes);
+                                std::size_t maxBytes = kMaxDataFileBytes, bool* tooLarge = nullptr);
+// The same for an opened stream (Missing is never returned).
+FileReadStatus ReadStreamContents(std::istream& in, std::string& contents,
+                                  std::size_t maxBytes = kMaxDataFileBytes,
+                                  bool* tooLarge = nullptr);
 
 // The whole file as bytes for a reader whose error type offers FileNotFound(name) and
 // Unreadable(name): those are thrown, naming the path, when the file is missing or
@@ -50,6 +57,8 @@ bool GetLineWithoutCr(std::istream& in, std::string& line);
 std::string MissingFileMessage(const std::string& fileName);
 std::string UnreadableFileMessage(const std::string& fileName);
 std::string EndOfFileMessage(const std::string& fileName);
+// "Datei zu groß (mehr als 64 MB), nicht gelesen: NAME" (kMaxDataFileBytes).
+std::string TooLargeFileMessage(const std::string& fileName);
 // A message about a field of the file, with the file named after it:
 // "'x.5' ist kein gültiger Gleitkommawert (STERNKAT)"; the message alone when
 // fileName is empty (a field typed in a window).

@@ -80,7 +80,7 @@ void ElementUpdate::Start(const ElementUpdateRequest& request) {
         // A fresh copy that holds elements is used instead of asking again.
         std::string contents;
         if (ReadFileContents(request.targetPath, contents) == FileReadStatus::Ok)
-            kept.sets = CountElementSets(contents);
+            kept.sets = CheckElementAnswer(contents).sets;
         if (kept.sets > 0) {
             kept.status = ElementUpdateStatus::FreshCopyKept;
             kept.message = "Die Datei " + request.targetPath + " ist erst " + std::to_string(*age) +
@@ -135,25 +135,34 @@ void ElementUpdate::ReplyFinished(const HttpGetResult& reply) {
         return Fail(HttpStatusText(reply.status, reply.reason));
     const std::string& body = reply.body;
 
-    if (CountElementSets(body) > 0) {
+    // Taken only when every record of it is a whole, sound element set.
+    const ElementAnswerCheck check = CheckElementAnswer(body);
+    if (check.Taken()) {
         AppendAnswer(answer_, body);
-    } else if (request_.query.group.empty() || next_ > 0) {
+    } else if (check.noRecords && (request_.query.group.empty() || next_ > 0)) {
         // A number the service has no elements for (decayed, never given out).
         const std::size_t number = next_ - (request_.query.group.empty() ? 0 : 1);
         missingNumbers_.push_back(request_.query.catalogNumbers[number]);
-    } else {
+    } else if (check.noRecords) {
         return Fail("Die Antwort des Elementdienstes enthält keine Bahnelemente: \"" +
                     FirstLineOf(body) + "\"");
+    } else {
+        return Fail("Die Antwort des Elementdienstes wird nicht übernommen: " + check.problem +
+                    ".");
     }
     if (++next_ < urls_.size()) return FetchNext();
     WriteAnswer();
 }
 
 void ElementUpdate::WriteAnswer() {
-    const int sets = CountElementSets(answer_);
-    if (sets == 0)
+    const ElementAnswerCheck check = CheckElementAnswer(answer_);
+    if (check.noRecords)
         return Fail("Für die Katalognummern " + NumberList(missingNumbers_) +
                     " lieferte der Elementdienst keine Bahnelemente.");
+    if (!check.Taken())
+        return Fail("Die Antwort des Elementdienstes wird nicht übernommen: " + check.problem +
+                    ".");
+    const int sets = check.sets;
     if (answer_.back() != '\n') answer_ += '\n';
     ForgetRequest(request_.targetPath);
     const ReplaceFileResult written = ReplaceFileContents(request_.targetPath, answer_);

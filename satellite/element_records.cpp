@@ -1,5 +1,7 @@
 #include "satellite/element_records.h"
 
+#include <algorithm>
+#include <initializer_list>
 #include <sstream>
 
 #include "satellite/column_number.h"
@@ -23,33 +25,46 @@ bool LooksLikeElementLine(std::string_view text) {
     return text.size() >= 60 && (text[0] == '1' || text[0] == '2') && text[1] == ' ';
 }
 
-bool ElementRecordReader::Next(ElementSet& set, int& fileLine) {
+bool ElementRecordReader::Next(ElementRecord& record) {
     for (;;) {
         const SourceLine* first = Peek(0);
         if (!first) return false;
         const SourceLine* second = Peek(1);
-        fileLine = first->number;
         const bool nameless = second && LooksLikeElementLine(first->text) &&
                               first->text[0] == '1' && LooksLikeElementLine(second->text) &&
                               second->text[0] == '2' &&
                               ColumnText(first->text, 3, 7) == ColumnText(second->text, 3, 7);
         if (nameless) {
-            set = {NameFromCatalogueNumber(first->text), first->text, second->text};
+            record = Record({NameFromCatalogueNumber(first->text), first->text, second->text},
+                            {first, second});
             Drop(2);
             return true;
         }
-        // The first character of the element lines is all that is asked of a record
-        // with a name line (the numbers are cut from fixed columns when it is used).
+        // The first character of the element lines is all that is asked to recognise a
+        // record with a name line; its lines are judged after that.
         const SourceLine* third = Peek(2);
         if (!LooksLikeElementLine(first->text) && second && second->text.front() == '1' &&
             third && third->text.front() == '2') {
-            set = {first->text, second->text, third->text};
+            record = Record({first->text, second->text, third->text}, {first, second, third});
             Drop(3);
             return true;
         }
-        if (!IsBlank(first->text)) skippedLines_.push_back(first->number);
+        Skip(*first);
         Drop(1);
     }
+}
+
+ElementRecord ElementRecordReader::Record(ElementSet set,
+                                          std::initializer_list<const SourceLine*> lines) {
+    ElementRecord record;
+    record.set = std::move(set);
+    const SourceLine* const* line = lines.begin();
+    record.fileLine = line[0]->number;
+    record.line1Number = line[lines.size() - 2]->number;
+    record.line2Number = line[lines.size() - 1]->number;
+    for (const SourceLine* each : lines)
+        if (each->tooLong && record.tooLongLine == 0) record.tooLongLine = each->number;
+    return record;
 }
 
 int ElementRecordReader::NextLineNumber() {
@@ -67,36 +82,120 @@ void ElementRecordReader::Drop(std::size_t count) {
     queue_.erase(queue_.begin(), queue_.begin() + static_cast<std::ptrdiff_t>(count));
 }
 
+void ElementRecordReader::Skip(const SourceLine& line) {
+    if (line.tooLong) {
+        tooLongLines_.push_back(line.number);
+    } else if (!IsBlank(line.text)) {
+        skippedLines_.push_back(line.number);
+    }
+}
+
 bool ElementRecordReader::Fill() {
     if (ended_) return false;
     for (;;) {
-        std::string text;
-        bool tooLong = false;
-        if (!ReadTextLine(in_, text, tooLong)) {
+        SourceLine line;
+        if (!ReadTextLine(in_, line.text, line.tooLong)) {
             readError_ = in_.bad();
             ended_ = true;
             return false;
         }
-        ++number_;
+        line.number = ++number_;
         // A byte-order mark that some editors put before the first line.
-        if (number_ == 1 && text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
-        if (tooLong) {
-            tooLongLine_ = number_;
-            ended_ = true;
-            return false;
-        }
-        if (text.empty()) continue;
-        queue_.push_back({std::move(text), number_});
+        if (number_ == 1 && line.text.rfind("\xEF\xBB\xBF", 0) == 0) line.text.erase(0, 3);
+        if (line.text.empty()) continue;
+        queue_.push_back(std::move(line));
         return true;
     }
 }
 
-int CountElementSets(std::string_view text) {
-    std::istringstream in(IsOmmCsv(text) ? ConvertOmmCsv(text).elementText : std::string(text));
+ElementReading ReadElementSets(std::istream& in, std::size_t maxSets,
+                               const std::function<void(std::size_t)>& progress) {
+    ElementReading reading;
     ElementRecordReader reader(in);
-    ElementSet set;
-    int line = 0, sets = 0;
-    while (reader.Next(set, line))
-        if (LooksLikeElementLine(set.line1) && LooksLikeElementLine(set.line2)) ++sets;
-    return sets;
+    ElementRecord record;
+    while (reading.sets.size() < maxSets) {
+        if (progress) progress(reading.sets.size());
+        if (!reader.Next(record)) break;
+        if (record.tooLongLine > 0) {
+            reading.tooLongLines.push_back(record.tooLongLine);
+            continue;
+        }
+        const ElementLinesCheck check = CheckElementLines(record.set.line1, record.set.line2);
+        if (!check.sound()) {
+            const int line = check.fault.line == 1 ? record.line1Number : record.line2Number;
+            reading.malformedLines.push_back({line, check.fault});
+            continue;
+        }
+        if (!check.checksum1) reading.checksumLines.push_back(record.line1Number);
+        if (!check.checksum2) reading.checksumLines.push_back(record.line2Number);
+        reading.sets.push_back({std::move(record.set), record.fileLine});
+    }
+    if (reading.sets.size() >= maxSets) reading.beyondLimitLine = reader.NextLineNumber();
+    reading.incompleteLines = reader.skippedLines();
+    reading.tooLongLines.insert(reading.tooLongLines.end(), reader.tooLongLines().begin(),
+                                reader.tooLongLines().end());
+    std::sort(reading.tooLongLines.begin(), reading.tooLongLines.end());
+    reading.readError = reader.readError();
+    return reading;
+}
+
+namespace {
+
+// The first line of a reading that is not Clean, as a German clause ("Zeile 4 gehört
+// zu keinem vollständigen Elementsatz"); a read error when no line is to blame.
+std::string FirstFaultOf(const ElementReading& reading) {
+    int line = 0;
+    std::string text;
+    const auto consider = [&](int candidate, std::string clause) {
+        if (line == 0 || candidate < line) {
+            line = candidate;
+            text = std::move(clause);
+        }
+    };
+    if (!reading.incompleteLines.empty())
+        consider(reading.incompleteLines.front(), " gehört zu keinem vollständigen Elementsatz");
+    if (!reading.tooLongLines.empty())
+        consider(reading.tooLongLines.front(),
+                 " ist länger als " + std::to_string(kMaxKeptLineLength) + " Zeichen");
+    if (!reading.malformedLines.empty()) {
+        const MalformedElementLine& bad = reading.malformedLines.front();
+        consider(bad.line,
+                 ", " + FaultColumnsText(bad.fault) + ": nicht im Format der Elementzeilen");
+    }
+    if (!reading.checksumLines.empty())
+        consider(reading.checksumLines.front(), ": die Prüfziffer stimmt nicht");
+    if (line == 0) return "die Antwort ließ sich nicht lesen";
+    return "Zeile " + std::to_string(line) + text;
+}
+
+}  // namespace
+
+ElementAnswerCheck CheckElementAnswer(std::string_view text) {
+    ElementAnswerCheck check;
+    std::string elementText;
+    if (IsOmmCsv(text)) {
+        OmmConversion converted = ConvertOmmCsv(text);
+        if (!converted.missingColumns.empty()) {
+            check.problem = "die OMM-Spalte " + converted.missingColumns.front() + " fehlt";
+            return check;
+        }
+        if (!converted.unreadableLines.empty()) {
+            check.problem = "der OMM-Datensatz in Zeile " +
+                            std::to_string(converted.unreadableLines.front()) + " ist nicht lesbar";
+            return check;
+        }
+        elementText = std::move(converted.elementText);
+    } else {
+        elementText = std::string(text);
+    }
+    std::istringstream in(elementText);
+    const ElementReading reading = ReadElementSets(in);
+    check.noRecords = reading.sets.empty() && reading.malformedLines.empty();
+    if (check.noRecords)
+        check.problem = "sie enthält keine Bahnelemente";
+    else if (!reading.Clean())
+        check.problem = FirstFaultOf(reading);
+    if (!check.problem.empty()) return check;
+    check.sets = static_cast<int>(reading.sets.size());
+    return check;
 }

@@ -1,60 +1,122 @@
 // The records of a two-line element file: a name line, line 1 and line 2, or line 1
 // and line 2 alone. Empty lines are passed over; a line that starts no record is
 // reported by its line number and reading goes on with the next line, so one bad line
-// never shifts the records after it.
+// never shifts the records after it. The two element lines of every record are judged
+// by CheckElementLines: the loader and the check of a downloaded answer take the sets
+// that ReadElementSets takes, by the same rules.
 #pragma once
 
+#include <cstddef>
 #include <deque>
+#include <functional>
+#include <initializer_list>
 #include <istream>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "satellite/element_lines.h"
 #include "satellite/satellite_table.h"
+
+// One record as it stands in the file.
+struct ElementRecord {
+    ElementSet set;
+    int fileLine = 0;     // the line it begins on (its name line, or line 1)
+    int line1Number = 0;  // the file lines of its line 1 and line 2
+    int line2Number = 0;
+    int tooLongLine = 0;  // one of its lines was longer than kMaxKeptLineLength (0: none)
+};
 
 class ElementRecordReader {
   public:
     explicit ElementRecordReader(std::istream& in) : in_(in) {}
 
-    // The next record and the file line (from 1) it begins on; false at the end.
+    // The next record; false at the end.
     // A line 1 directly followed by its line 2 (both with the element lines' form and
     // the same catalogue number) is a set without a name line, named by its catalogue
     // number; otherwise a line that is not an element line followed by lines
     // beginning with "1" and "2" is a named set.
-    bool Next(ElementSet& set, int& fileLine);
-    // True while lines are left after the records read so far.
-    bool HasMore() { return Peek(0) != nullptr; }
+    bool Next(ElementRecord& record);
     // The line number of the next unread line (0 at the end).
     int NextLineNumber();
 
-    // Lines that started no record (blank ones left out), ascending.
+    // Lines that started no record (blank ones left out), ascending; those longer than
+    // kMaxKeptLineLength are in tooLongLines instead.
     const std::vector<int>& skippedLines() const { return skippedLines_; }
-    // The line that was too long for the reader and ended the reading (0: none).
-    int tooLongLine() const { return tooLongLine_; }
+    const std::vector<int>& tooLongLines() const { return tooLongLines_; }
     bool readError() const { return readError_; }
 
   private:
     struct SourceLine {
         std::string text;
         int number = 0;
+        bool tooLong = false;
     };
+    // The record of a set made of these lines (its name line, if any, first).
+    static ElementRecord Record(ElementSet set, std::initializer_list<const SourceLine*> lines);
     const SourceLine* Peek(std::size_t ahead);
     void Drop(std::size_t count);
+    void Skip(const SourceLine& line);
     bool Fill();
 
     std::istream& in_;
     std::deque<SourceLine> queue_;  // references stay valid while it grows
     std::vector<int> skippedLines_;
+    std::vector<int> tooLongLines_;
     int number_ = 0;
-    int tooLongLine_ = 0;
     bool readError_ = false;
     bool ended_ = false;
 };
 
-// A line that is surely an element line 1 or 2 and never a name line: the line number
-// and a blank, and the length of an element line.
+// A line surely an element line 1 or 2 and never a name line: the line number and a
+// blank, and the length of an element line.
 bool LooksLikeElementLine(std::string_view text);
 
-// The element sets of a text, two-line or OMM CSV, whose two element lines both have
-// the full form of element lines: what a downloaded answer must hold to be taken.
-int CountElementSets(std::string_view text);
+// A set taken and the file line its record begins on.
+struct ReadElementSet {
+    ElementSet set;
+    int fileLine = 0;
+};
+
+// An element line (by file line) with a field that does not hold what the format
+// puts there.
+struct MalformedElementLine {
+    int line = 0;
+    ElementLineFault fault;
+};
+
+// What reading an element text gave: the sets taken, and every line that was not.
+struct ElementReading {
+    std::vector<ReadElementSet> sets;
+    std::vector<int> incompleteLines;  // lines that start no record
+    std::vector<int> tooLongLines;     // longer than kMaxKeptLineLength: their set not taken
+    std::vector<MalformedElementLine> malformedLines;  // their set not taken
+    std::vector<int> checksumLines;  // a checksum that does not match: the set is taken
+    int beyondLimitLine = 0;  // the first line left unread when maxSets cut the text (0: none)
+    bool readError = false;   // an input/output error ended the reading
+
+    // Every line belongs to a set that is taken whole: sound fields, matching checksums.
+    bool Clean() const {
+        return incompleteLines.empty() && tooLongLines.empty() && malformedLines.empty() &&
+               checksumLines.empty() && beyondLimitLine == 0 && !readError;
+    }
+};
+
+// Reads records to the end (or to maxSets sets taken) and takes those whose element
+// lines are sound; a wrong checksum alone does not keep a set out. progress receives
+// the number of sets taken before each record.
+ElementReading ReadElementSets(std::istream& in,
+                               std::size_t maxSets = std::numeric_limits<std::size_t>::max(),
+                               const std::function<void(std::size_t)>& progress = {});
+
+// A downloaded answer, two-line or OMM CSV (after its conversion), judged by the rules
+// of the loader: it is taken only when every record it holds is a set taken whole
+// (ElementReading::Clean, every OMM record converted) and at least one set results.
+struct ElementAnswerCheck {
+    int sets = 0;            // sets the answer holds when it is taken
+    bool noRecords = false;  // no set and no malformed one in it (a service's message)
+    std::string problem;     // German, why it is not taken; empty when it is taken
+    bool Taken() const { return problem.empty(); }
+};
+ElementAnswerCheck CheckElementAnswer(std::string_view text);

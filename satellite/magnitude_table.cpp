@@ -1,6 +1,7 @@
 #include "satellite/magnitude_table.h"
 
-#include <fstream>
+#include <algorithm>
+#include <sstream>
 
 #include "core/text_file.h"
 #include "satellite/column_number.h"
@@ -23,14 +24,41 @@ bool ParseMagnitudeLine(const std::string& line, MagnitudeTableEntry& entry) {
     return true;
 }
 
+MagnitudeLookup::MagnitudeLookup(const SatelliteMagnitudeTable& table)
+    : byNumber_(table.entries.begin(),
+                table.entries.begin() + std::clamp(table.count, 0, kMagnitudeTableCapacity)) {
+    std::stable_sort(byNumber_.begin(), byNumber_.end(),
+                     [](const MagnitudeTableEntry& a, const MagnitudeTableEntry& b) {
+                         return a.catalogNumber < b.catalogNumber;
+                     });
+}
+
+std::optional<double> MagnitudeLookup::Find(double catalogNumber) const {
+    const auto it = std::lower_bound(byNumber_.begin(), byNumber_.end(), catalogNumber,
+                                     [](const MagnitudeTableEntry& entry, double number) {
+                                         return entry.catalogNumber < number;
+                                     });
+    if (it == byNumber_.end() || it->catalogNumber != catalogNumber) return std::nullopt;
+    return it->magnitude;
+}
+
 bool LoadMagnitudeTable(const std::string& path, std::string* errorText) {
     SatelliteMagnitudeTable& table = MagnitudeTable();
     table.count = 0;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (errorText) *errorText = FailedFileMessage(path);
-        return false;
+    std::string contents;
+    bool tooLarge = false;
+    switch (ReadFileContents(path, contents, kMaxDataFileBytes, &tooLarge)) {
+        case FileReadStatus::Ok:
+            break;
+        case FileReadStatus::Missing:
+            if (errorText) *errorText = MissingFileMessage(path);
+            return false;
+        case FileReadStatus::Unreadable:
+            if (errorText)
+                *errorText = tooLarge ? TooLargeFileMessage(path) : UnreadableFileMessage(path);
+            return false;
     }
+    std::istringstream in(std::move(contents));
     std::string line;
     int lineNumber = 0;
     while (ReadTextLine(in, line)) {
@@ -45,10 +73,6 @@ bool LoadMagnitudeTable(const std::string& path, std::string* errorText) {
             return false;
         }
         table.entries[static_cast<std::size_t>(table.count++)] = entry;
-    }
-    if (in.bad()) {  // a folder in the file's place, an input/output error
-        if (errorText) *errorText = UnreadableFileMessage(path);
-        return false;
     }
     return true;
 }

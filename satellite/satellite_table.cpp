@@ -2,16 +2,15 @@
 
 #include <algorithm>
 #include <charconv>
-#include <filesystem>
-#include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "core/observer_state.h"
 #include "core/text_file.h"
 #include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
-#include "satellite/element_records.h"
 #include "satellite/element_cache.h"
+#include "satellite/element_records.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/omm_csv.h"
 #include "satellite/text_lines.h"
@@ -40,6 +39,29 @@ std::string LineRuns(const std::vector<int>& lines) {
         i = j + 1;
     }
     return text;
+}
+
+// "Zeile 5 Spalten 53-63 (mittlere Bewegung), Zeile 9 Spalte 2 (Leerzeichen)".
+std::string FaultList(const std::vector<MalformedElementLine>& lines) {
+    std::string text;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        if (k == kMaxListedRuns) {
+            text += " und weitere (insgesamt " + std::to_string(lines.size()) + " Zeilen)";
+            break;
+        }
+        if (!text.empty()) text += ", ";
+        text += "Zeile " + std::to_string(lines[k].line) + " " + FaultColumnsText(lines[k].fault);
+    }
+    return text;
+}
+
+// The error text of an element file or stream (fileName empty) that was not read.
+std::string UnreadInputText(const std::string& fileName, bool tooLarge) {
+    if (!fileName.empty())
+        return tooLarge ? TooLargeFileMessage(fileName) : UnreadableFileMessage(fileName);
+    return tooLarge ? "Die Bahnelemente sind größer als " +
+                          std::to_string(kMaxDataFileBytes >> 20) + " MB und wurden nicht gelesen."
+                    : "Die Bahnelemente können nicht gelesen werden.";
 }
 
 }  // namespace
@@ -76,13 +98,12 @@ int SatelliteTable::SelectedRow(int k) const {
 
 std::vector<double> ReadFlareList(const std::string& path, std::string* errorText) {
     std::vector<double> numbers;
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) {
-        if (errorText) *errorText = UnreadableFileMessage(path);
-        return numbers;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return numbers;
+    std::string contents;
+    bool tooLarge = false;
+    const FileReadStatus status = ReadFileContents(path, contents, kMaxDataFileBytes, &tooLarge);
+    if (status == FileReadStatus::Unreadable && errorText)
+        *errorText = tooLarge ? TooLargeFileMessage(path) : UnreadableFileMessage(path);
+    std::istringstream in(std::move(contents));
     std::string name, line1, line2;
     bool tooLong = false;
     while (numbers.size() < static_cast<std::size_t>(kFlareListCapacity)) {
@@ -93,7 +114,6 @@ std::vector<double> ReadFlareList(const std::string& path, std::string* errorTex
         numbers.push_back(*number);
         if (!ReadTextLine(in, line2, tooLong) || tooLong) break;
     }
-    if (in.bad() && errorText) *errorText = UnreadableFileMessage(path);
     return numbers;
 }
 
@@ -105,19 +125,11 @@ std::string DisplayName(const ElementSet& set) {
 
 namespace {
 
-// A record read from the file, with the values derived at load time.
-struct LoadedRecord {
-    ElementSet set;
-    int fileLine = 0;
-    double magnitude = 6.0;
-    std::uint8_t magnitudeKnown = 0;
-    std::uint8_t flareCapable = 0;
-};
-
-// Reads every record first and replaces the table only when the file could be read:
+// Reads every record first and replaces the table only when the text could be read:
 // a read error leaves the loaded satellites as a file that cannot be opened does.
 LoadResult LoadElements(std::istream& in, const std::string& fileName, const SatelliteUi& ui,
-                        const std::function<void(const std::string&)>& displayName) {
+                        const std::function<void(const std::string&)>& displayName,
+                        const std::vector<int>& recordLines = {}) {
     LoadResult result;
     std::vector<std::string> notes;
 
@@ -127,48 +139,16 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     std::sort(flareList.begin(), flareList.end());
     if (!flareError.empty()) notes.push_back(flareError);
 
-    int s = 1;  // magnitude search start, entry number from 1
-    const SatelliteMagnitudeTable& magnitudes = MagnitudeTable();
-    const int magnitudeCount = std::clamp(magnitudes.count, 0, kMagnitudeTableCapacity);
-
-    std::vector<LoadedRecord> records;
-    ElementRecordReader lines(in);
     std::size_t captioned = static_cast<std::size_t>(-1);
-    while (records.size() < static_cast<std::size_t>(kSatelliteCapacity)) {
-        if (records.size() % 100 == 0 && records.size() != captioned && ui.setCaption) {
-            captioned = records.size();
-            ui.setCaption("Lese Satelliten-Elemente..." + std::to_string(records.size()));
-        }
-        LoadedRecord record;
-        if (!lines.Next(record.set, record.fileLine)) break;
-
-        const double catalog = CatalogNumberOfLine(record.set.line1).value_or(0.0);
-        record.flareCapable =
-            std::binary_search(flareList.begin(), flareList.end(), catalog) ? 1 : 0;
-        if (const auto nameMagnitude = ColumnNumber(record.set.nameLine, 31, 35)) {
-            record.magnitude = *nameMagnitude;
-            record.magnitudeKnown = 1;
-        } else {
-            for (int entry = s; entry <= magnitudeCount; ++entry) {
-                const MagnitudeTableEntry& candidate =
-                    magnitudes.entries[static_cast<std::size_t>(entry - 1)];
-                if (candidate.catalogNumber == catalog) {
-                    record.magnitude = candidate.magnitude;
-                    record.magnitudeKnown = 1;
-                    s = entry;
-                    break;
-                }
+    ElementReading reading =
+        ReadElementSets(in, static_cast<std::size_t>(kSatelliteCapacity), [&](std::size_t sets) {
+            if (sets % 100 == 0 && sets != captioned && ui.setCaption) {
+                captioned = sets;
+                ui.setCaption("Lese Satelliten-Elemente..." + std::to_string(sets));
             }
-        }
-        records.push_back(std::move(record));
-    }
-    // Only a line that is left over tells that the limit cut the file.
-    const int beyondLimit =
-        records.size() == static_cast<std::size_t>(kSatelliteCapacity) ? lines.NextLineNumber() : 0;
-
-    if (lines.readError()) {
-        result.errorText = fileName.empty() ? "Die Bahnelemente können nicht gelesen werden."
-                                            : UnreadableFileMessage(fileName);
+        });
+    if (reading.readError) {
+        result.errorText = UnreadInputText(fileName, false);
         return result;
     }
 
@@ -190,36 +170,47 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     ClearElementCache();
     observer.trackedSatellite = -1;
 
-    table.allSets.reserve(3 * records.size());
+    const MagnitudeLookup magnitudes(MagnitudeTable());
+    const bool recordLinesGiven = recordLines.size() == reading.sets.size();
+    table.allSets.reserve(3 * reading.sets.size());
     int r = 0;
-    for (LoadedRecord& record : records) {
+    for (ReadElementSet& read : reading.sets) {
         const std::size_t row = static_cast<std::size_t>(++r);
-        table.standardMagnitude[row] = record.magnitude;
-        table.magnitudeKnown[row] = record.magnitudeKnown;
-        table.flareCapable[row] = record.flareCapable;
-        table.fileLine[row] = record.fileLine;
-        if (displayName) displayName(DisplayName(record.set));
-        table.allSets.push_back(std::move(record.set.nameLine));
-        table.allSets.push_back(std::move(record.set.line1));
-        table.allSets.push_back(std::move(record.set.line2));
+        const double catalog = CatalogNumberOfLine(read.set.line1).value_or(0.0);
+        table.flareCapable[row] =
+            std::binary_search(flareList.begin(), flareList.end(), catalog) ? 1 : 0;
+        std::optional<double> magnitude = ColumnNumber(read.set.nameLine, 31, 35);
+        if (!magnitude) magnitude = magnitudes.Find(catalog);
+        table.standardMagnitude[row] = magnitude.value_or(6.0);
+        table.magnitudeKnown[row] = magnitude ? 1 : 0;
+        table.fileLine[row] = recordLinesGiven ? recordLines[row - 1] : read.fileLine;
+        if (displayName) displayName(DisplayName(read.set));
+        table.allSets.push_back(std::move(read.set.nameLine));
+        table.allSets.push_back(std::move(read.set.line1));
+        table.allSets.push_back(std::move(read.set.line2));
     }
     observer.satelliteCount = r;
     observer.timeChanged = true;
     result.satelliteCount = r;
 
-    if (!lines.skippedLines().empty())
+    if (!reading.incompleteLines.empty())
         notes.push_back("Nicht geladen (kein vollständiger Elementsatz): " +
-                        LineRuns(lines.skippedLines()) + ".");
-    if (const int line = lines.tooLongLine(); line > 0)
-        notes.push_back("Zeile zu lang: Zeile " + std::to_string(line) + " hat mehr als " +
+                        LineRuns(reading.incompleteLines) + ".");
+    if (!reading.malformedLines.empty())
+        notes.push_back("Nicht geladen (Elementzeile nicht im festen Spaltenformat): " +
+                        FaultList(reading.malformedLines) + ".");
+    if (!reading.tooLongLines.empty())
+        notes.push_back("Nicht geladen (Zeile zu lang, mehr als " +
                         std::to_string(kMaxKeptLineLength) +
-                        " Zeichen; die Datei wurde nur bis Zeile " + std::to_string(line - 1) +
-                        " gelesen.");
-    if (beyondLimit > 0)
+                        " Zeichen): " + LineRuns(reading.tooLongLines) + ".");
+    if (!reading.checksumLines.empty())
+        notes.push_back(
+            "Prüfziffer falsch (Satz trotzdem geladen): " + LineRuns(reading.checksumLines) + ".");
+    if (reading.beyondLimitLine > 0)
         notes.push_back("Mehr als " + std::to_string(kSatelliteCapacity) +
                         " Elementsätze: geladen sind die ersten " +
                         std::to_string(kSatelliteCapacity) + ", die Datei ab Zeile " +
-                        std::to_string(beyondLimit) + " wurde nicht gelesen.");
+                        std::to_string(reading.beyondLimitLine) + " wurde nicht gelesen.");
     for (const std::string& note : notes) {
         if (!result.noticeText.empty()) result.noticeText += "\n";
         result.noticeText += note;
@@ -228,32 +219,36 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     return result;
 }
 
-}  // namespace
-
-namespace {
-
-// An OMM CSV file: its records turned into element lines and loaded as a two-line
-// file would be; records that cannot be converted are named by their file line.
-LoadResult LoadOmmCsv(std::istream& in, const std::string& path, const SatelliteUi& ui,
-                      const std::function<void(const std::string&)>& displayName) {
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    if (in.bad()) {
-        LoadResult result;
-        result.errorText = UnreadableFileMessage(path);
-        return result;
+// An element text, two-line or OMM CSV; an OMM file's records are turned into
+// element lines and loaded as a two-line file would be, records that cannot be
+// converted named by their file line.
+LoadResult LoadElementText(std::string text, const std::string& fileName, const SatelliteUi& ui,
+                           const std::function<void(const std::string&)>& displayName) {
+    if (!IsOmmCsv(text)) {
+        std::istringstream in(std::move(text));
+        return LoadElements(in, fileName, ui, displayName);
     }
-    const OmmConversion converted = ConvertOmmCsv(contents.str());
+    const OmmConversion converted = ConvertOmmCsv(text);
     std::istringstream lines(converted.elementText);
-    LoadResult result = LoadElements(lines, path, ui, displayName);
-    if (result.opened && !converted.unreadableLines.empty()) {
-        std::string notice = "Nicht geladen (OMM-Datensatz nicht lesbar): Zeile";
+    LoadResult result = LoadElements(lines, fileName, ui, displayName, converted.recordLines);
+    if (!result.opened) return result;
+    std::string notice;
+    if (!converted.missingColumns.empty()) {
+        notice = "OMM-Spalten fehlen:";
+        for (std::size_t k = 0; k < converted.missingColumns.size(); ++k)
+            notice += (k == 0 ? " " : ", ") + converted.missingColumns[k];
+        notice += ".";
+    }
+    if (!converted.unreadableLines.empty()) {
+        if (!notice.empty()) notice += "\n";
+        notice += "Nicht geladen (OMM-Datensatz nicht lesbar): Zeile";
         if (converted.unreadableLines.size() > 1) notice += "n";
         for (std::size_t k = 0; k < converted.unreadableLines.size(); ++k)
             notice += (k == 0 ? " " : ", ") + std::to_string(converted.unreadableLines[k]);
-        result.noticeText =
-            notice + "." + (result.noticeText.empty() ? "" : "\n") + result.noticeText;
+        notice += ".";
     }
+    if (!notice.empty())
+        result.noticeText = notice + (result.noticeText.empty() ? "" : "\n") + result.noticeText;
     return result;
 }
 
@@ -261,31 +256,35 @@ LoadResult LoadOmmCsv(std::istream& in, const std::string& path, const Satellite
 
 LoadResult LoadElementFile(const std::string& path, const SatelliteUi& ui,
                            const std::function<void(const std::string&)>& displayName) {
+    // Read whole before anything changes, without seeking or asking for a size (a pipe,
+    // a FIFO or a device serve as well as a file), at most kMaxDataFileBytes: a file
+    // that cannot be read leaves the loaded table as it was.
     LoadResult result;
-    // Open first: a file that cannot be opened leaves the loaded table as it was.
-    std::error_code ec;
-    if (!path.empty() && std::filesystem::is_directory(path, ec)) {
-        result.errorText = UnreadableFileMessage(path);
-        return result;
+    std::string text;
+    bool tooLarge = false;
+    switch (ReadFileContents(path, text, kMaxDataFileBytes, &tooLarge)) {
+        case FileReadStatus::Ok:
+            return LoadElementText(std::move(text), path, ui, displayName);
+        case FileReadStatus::Missing:
+            result.errorText = MissingFileMessage(path);
+            break;
+        case FileReadStatus::Unreadable:
+            result.errorText = UnreadInputText(path, tooLarge);
+            break;
     }
-    std::ifstream in;
-    if (!path.empty()) in.open(path, std::ios::binary);
-    if (!in.is_open()) {
-        result.errorText = FailedFileMessage(path);
-        return result;
-    }
-    char start[16] = {};
-    in.read(start, sizeof start);
-    const bool omm = IsOmmCsv(std::string_view(start, static_cast<std::size_t>(in.gcount())));
-    in.clear();
-    in.seekg(0);
-    if (!omm) return LoadElements(in, path, ui, displayName);
-    return LoadOmmCsv(in, path, ui, displayName);
+    return result;
 }
 
 LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui,
                              const std::function<void(const std::string&)>& displayName) {
-    return LoadElements(in, std::string(), ui, displayName);
+    std::string text;
+    bool tooLarge = false;
+    if (ReadStreamContents(in, text, kMaxDataFileBytes, &tooLarge) != FileReadStatus::Ok) {
+        LoadResult result;
+        result.errorText = UnreadInputText(std::string(), tooLarge);
+        return result;
+    }
+    return LoadElementText(std::move(text), std::string(), ui, displayName);
 }
 
 LoadResult LoadElementFile(const SatelliteUi& ui,

@@ -108,25 +108,32 @@ struct LoadResult {
     bool opened = false;     // false: the file could not be opened or read, nothing changed
     std::string errorText;   // German text for the error box when !opened
     int satelliteCount = 0;  // rows stored
-    // German notes on what was not loaded, one per line: lines that start no record (by
-    // line number), a line too long for the reader ("Zeile zu lang", which ends the
-    // reading), the table limit reached with lines left over, an unreadable
-    // "iridiums.tle"; empty when the whole file was taken.
+    // German notes on what was not loaded, one per line: lines that start no record,
+    // element lines whose fixed columns do not hold what the format puts there (by line
+    // number and columns; their set is skipped), lines too long for the reader ("Zeile
+    // zu lang"; their set is skipped), wrong checksum digits (the set is kept), the
+    // table limit reached with lines left over, an unreadable "iridiums.tle"; empty
+    // when the whole file was taken.
     std::string noticeText;
 };
 
-// Reads an element file into Satellites(): first reads every record (when the file
-// cannot be opened or read the loaded table, the selection and satelliteCount stay as
-// they were and the result says so), then replaces the table completely: flare marks
-// from "iridiums.tle" in the working directory, standard magnitudes from the name lines
-// or MagnitudeTable(), the file line of each row, at most kSatelliteCapacity rows, no
-// selection. Sets Observer().satelliteCount, trackedSatellite = -1 and timeChanged.
+// Reads an element file into Satellites(): first reads the whole file (a pipe, a FIFO
+// or a device serve as well: nothing is sought or sized; at most kMaxDataFileBytes, so
+// an endless input ends with a message; when the file cannot be opened or read the
+// loaded table, the selection and satelliteCount stay as they were and the result
+// says so), then replaces the table completely: flare marks from "iridiums.tle" in
+// the working directory, standard magnitudes from the name lines or MagnitudeTable()
+// (by catalogue number), the file line of each row, at most kSatelliteCapacity rows,
+// no selection. Sets Observer().satelliteCount, trackedSatellite = -1 and timeChanged.
 //
-// Records: empty lines are passed over; a line 1 directly followed by its line 2 (both
-// with the element lines' form and the same catalogue number) is a set without a name
-// line; otherwise a line that is not an element line followed by lines beginning with
-// "1" and "2" is a named set. A line that starts neither is not taken and reading goes
-// on with the next line, so one bad line never shifts the records after it.
+// Records (see element_records.h): empty lines are passed over; a line 1 directly
+// followed by its line 2 (both with the element lines' form and the same catalogue
+// number) is a set without a name line; otherwise a line that is not an element line
+// followed by lines beginning with "1" and "2" is a named set. A line that starts
+// neither is not taken and reading goes on with the next line, so one bad line never
+// shifts the records after it. A set is taken when its element lines hold in every
+// fixed column what the format puts there (CheckElementLines). An OMM CSV file is
+// converted first (omm_csv.h); its refused records are named by their file line.
 //
 // Progress goes to ui.setCaption every 100 records; ui.clearSatelliteViews is called
 // before the table is replaced; displayName receives the display name of every stored

@@ -347,11 +347,11 @@ TEST_F(CliTest, FailuresEndWithStatusOne) {
     EXPECT_EQ(ephem.out.rfind("{\"jd1900\"", 0), 0u);
     EXPECT_NE(ephem.err.find("KOMET"), std::string::npos);
 
-    // sgp: a set whose mean motion is not a number fails at every instant.
+    // sgp: a set whose orbit has decayed (mean motion 0) fails at every instant.
     WriteTextFile(dir_ / "broken.tle",
                   "BROKEN\r\n"
                   "1 77777U          80275.98708465  .00073094  13844-3  66816-4 0     8\r\n"
-                  "2 77777  72.8435 115.9689 0086731  52.6988 110.5714 16.0582451X   105\r\n");
+                  "2 77777  72.8435 115.9689 0086731  52.6988 110.5714  0.00000000   105\r\n");
     const CliRun failed =
         RunCli(dir_.path(), {"sgp", "--tle", "broken.tle", "--index", "1", "--minutes", "0"});
     EXPECT_EQ(failed.status, 1);

@@ -113,4 +113,29 @@ TEST(CliElements, TheDataFolderGivesTheAddressAndARelativeFileStaysWithTheCaller
     EXPECT_EQ(server.Targets(), std::vector<std::string>{"/gp.php?GROUP=visual&FORMAT=tle"});
 }
 
+TEST(CliElements, AnAnswerThatIsNotWholeElementSetsLeavesTheFile) {
+    const std::string good = ReadTextFile(FixturePath("download/visual.tle"));
+    const struct {
+        const char* what;
+        std::string body;
+    } answers[] = {
+        {"junk lines", "1 " + std::string(67, 'x') + "\r\n2 " + std::string(67, 'x') + "\r\n"},
+        {"an HTML page with element lines",
+         "<html><body><pre>\n" + good + "</pre></body></html>\n"},
+    };
+    testsupport::TempDir dir;
+    for (const auto& answer : answers) {
+        SCOPED_TRACE(answer.what);
+        testsupport::LocalHttpServer server;
+        server.SetDefault({200, answer.body});
+        testsupport::WriteTextFile(dir / "v.tle", good);
+        const testsupport::CliRun run =
+            RunCli(dir.path(), {"elements", "--url", server.BaseUrl(), "--group", "visual", "--out",
+                                "v.tle", "--force"});
+        EXPECT_EQ(run.status, 1) << run.out;
+        EXPECT_NE(run.err.find("wird nicht übernommen"), std::string::npos) << run.err;
+        EXPECT_EQ(ReadTextFile(dir / "v.tle"), good);
+    }
+}
+
 }  // namespace

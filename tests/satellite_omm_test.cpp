@@ -2,7 +2,10 @@
 // into element lines, and loading such a file like a two-line file.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "core/observer_state.h"
 #include "satellite/catalog_number.h"
@@ -49,6 +52,81 @@ TEST(OmmCsv, RecordsBecomeTheElementLinesTheServiceWouldSend) {
     EXPECT_EQ(converted.elementText.substr(0, converted.elementText.find("ISS, RENUMBERED")),
               "ISS (ZARYA)\n" + kIss1 + "\n" + kIss2 + "\n");
     EXPECT_NE(converted.elementText.find("ISS, RENUMBERED\n" + renumbered1), std::string::npos);
+}
+
+TEST(OmmCsv, RecordsAreJudgedByTheirFieldsInAnyColumnOrder) {
+    // The service's columns in reverse order, and the ISS record as the service sends it.
+    const std::vector<std::string> columns = {
+        "MEAN_MOTION_DDOT",    "MEAN_MOTION_DOT", "BSTAR",
+        "REV_AT_EPOCH",        "ELEMENT_SET_NO",  "NORAD_CAT_ID",
+        "CLASSIFICATION_TYPE", "EPHEMERIS_TYPE",  "MEAN_ANOMALY",
+        "ARG_OF_PERICENTER",   "RA_OF_ASC_NODE",  "INCLINATION",
+        "ECCENTRICITY",        "MEAN_MOTION",     "EPOCH",
+        "OBJECT_ID",           "OBJECT_NAME"};
+    const std::map<std::string, std::string> iss = {{"MEAN_MOTION_DDOT", "0"},
+                                                    {"MEAN_MOTION_DOT", ".0001036"},
+                                                    {"BSTAR", ".00019594"},
+                                                    {"REV_AT_EPOCH", "56387"},
+                                                    {"ELEMENT_SET_NO", "999"},
+                                                    {"NORAD_CAT_ID", "25544"},
+                                                    {"CLASSIFICATION_TYPE", "U"},
+                                                    {"EPHEMERIS_TYPE", "0"},
+                                                    {"MEAN_ANOMALY", "3.874"},
+                                                    {"ARG_OF_PERICENTER", "356.2195"},
+                                                    {"RA_OF_ASC_NODE", "191.6695"},
+                                                    {"INCLINATION", "51.632"},
+                                                    {"ECCENTRICITY", ".0007016"},
+                                                    {"MEAN_MOTION", "15.48988133"},
+                                                    {"EPOCH", "2026-04-27T08:40:14.575584"},
+                                                    {"OBJECT_ID", "1998-067A"},
+                                                    {"OBJECT_NAME", "ISS (ZARYA)"}};
+    const auto row = [&](const std::string& column, const std::string& value) {
+        std::string text;
+        for (const std::string& c : columns)
+            text += (text.empty() ? "" : ",") + (c == column ? value : iss.at(c));
+        return text;
+    };
+    struct Case {
+        const char* what;
+        std::string column, value;
+        bool kept;
+    };
+    const Case cases[] = {
+        {"as served", "OBJECT_NAME", "ISS (ZARYA)", true},
+        {"31 February", "EPOCH", "2026-02-31T08:40:14.575584", false},
+        {"25:61:61", "EPOCH", "2026-04-27T25:61:61", false},
+        {"29 February of a common year", "EPOCH", "2025-02-29T00:00:00", false},
+        {"29 February of a leap year", "EPOCH", "2024-02-29T00:00:00", true},
+        {"a fractional catalogue number", "NORAD_CAT_ID", "25544.5", false},
+        {"an inclination of 200 degrees", "INCLINATION", "200", false},
+        {"a negative mean anomaly", "MEAN_ANOMALY", "-3.874", false},
+        {"an eccentricity of 1", "ECCENTRICITY", "1", false},
+        {"a mean motion of 0", "MEAN_MOTION", "0", false},
+        {"a drag term of 1e10", "BSTAR", "1e10", false},
+        {"a negative revolution number", "REV_AT_EPOCH", "-1", false},
+        {"a name of 600 characters", "OBJECT_NAME", std::string(600, 'N'), false},
+        {"a drag term below 1e-10", "BSTAR", "5e-11", true},
+        {"a leading blank", "MEAN_MOTION", " 15.48988133", true},
+    };
+    std::string header;
+    for (const std::string& c : columns) header += (header.empty() ? "" : ",") + c;
+    for (const char* end : {"\n", "\r"}) {
+        SCOPED_TRACE(end[0] == '\r' ? "CR" : "LF");
+        std::string csv = header + end;
+        std::vector<int> refused;
+        for (std::size_t k = 0; k < std::size(cases); ++k) {
+            csv += row(cases[k].column, cases[k].value) + end;
+            if (!cases[k].kept) refused.push_back(static_cast<int>(k) + 2);
+        }
+        ASSERT_TRUE(IsOmmCsv(csv));
+        const OmmConversion converted = ConvertOmmCsv(csv);
+        EXPECT_EQ(converted.unreadableLines, refused);
+        EXPECT_EQ(converted.records, static_cast<int>(std::size(cases) - refused.size()));
+        EXPECT_EQ(converted.elementText.substr(0, converted.elementText.find('\n', 100) + 1),
+                  "ISS (ZARYA)\n" + kIss1 + "\n" + kIss2 + "\n");
+    }
+    const std::string tiny = ConvertOmmCsv(header + "\n" + row("BSTAR", "5e-11")).elementText;
+    EXPECT_EQ(tiny.substr(tiny.find('\n') + 54, 8), " 00000+0");
 }
 
 TEST(OmmCsv, AFileLoadsAndANumberAbove99999Propagates) {

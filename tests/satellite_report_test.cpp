@@ -24,7 +24,7 @@ const std::string kReportSet =
 const std::string kBrokenSet =
     "BROKEN\r\n"
     "1 77777U          80275.98708465  .00073094  13844-3  66816-4 0     8\r\n"
-    "2 77777  72.8435 115.9689 0086731  52.6988 110.5714 16.0582451X   105\r\n";
+    "2 77777  72.8435 115.9689 0086731  52.6988 110.5714  0.00000000   105\r\n";
 
 // Number after "key": in a JSON text (the first occurrence).
 double Field(const std::string& json, const std::string& key) {

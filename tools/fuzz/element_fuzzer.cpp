@@ -1,18 +1,24 @@
 // libFuzzer target: arbitrary bytes as an element file, then every loaded set (up to
 // a bound) propagated and observed, the first two input lines propagated directly,
-// and the loaded sets run through the pass search over a short window with every
-// option on. Nothing may crash, hang or touch memory it does not own; the search's
-// work per set is bounded (libFuzzer's -timeout catches a set that stalls it).
+// the loaded sets run through the pass search over a short window with every option
+// on, and the same bytes given to the OMM converter and to the check of a downloaded
+// answer (which must take only what the loader takes whole). Nothing may crash, hang or touch
+// memory it does not own; the search's work per set is bounded (libFuzzer's -timeout catches a set
+// that stalls it).
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 
 #include "core/observer_state.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_search.h"
+#include "satellite/element_records.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/observation.h"
+#include "satellite/omm_csv.h"
 #include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
@@ -70,8 +76,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         MathErrorFlag = false;
     }
 
+    // The OMM converter on the bytes as they are and behind a header line, and the
+    // answer check: an answer it takes loads as that many sets without a note.
+    ConvertOmmCsv(text);
+    const OmmConversion omm = ConvertOmmCsv(
+        "OBJECT_NAME,NORAD_CAT_ID,EPOCH,MEAN_MOTION,ECCENTRICITY,INCLINATION,RA_OF_ASC_NODE,"
+        "ARG_OF_PERICENTER,MEAN_ANOMALY,BSTAR,MEAN_MOTION_DOT,MEAN_MOTION_DDOT\n" +
+        text);
+    if (omm.records > 0 && !CheckElementAnswer(omm.elementText).Taken()) std::abort();
+    const ElementAnswerCheck answer = CheckElementAnswer(text);
+
     std::istringstream in(text);
     const LoadResult load = LoadElementStream(in);
+    if (answer.Taken() && (load.satelliteCount != std::min(answer.sets, kSatelliteCapacity) ||
+                           !load.noticeText.empty()))
+        std::abort();
     const int count = load.satelliteCount < kMaxObserved ? load.satelliteCount : kMaxObserved;
     SelectFirstRows(count);
     Observer().currentJD = 46100.5;

@@ -43,8 +43,8 @@ fi
 clang++ "${flags[@]}" -fsanitize=fuzzer "$root/tools/fuzz/element_fuzzer.cpp" "${objects[@]}" \
     -o "$out/element_fuzzer"
 
-# Seeds: the small element fixtures of the tests.
-for seed in "$root"/tests/fixtures/satellite/*.tle; do
+# Seeds: the small element fixtures of the tests, two-line and OMM CSV.
+for seed in "$root"/tests/fixtures/satellite/*.tle "$root"/tests/fixtures/satellite/*.csv; do
     [[ -f "$seed" ]] && cp -f "$seed" "$out/corpus/"
 done
 
