@@ -354,10 +354,9 @@ TEST_F(PassSearchTest, ElementAgeTellsOldElementsFromFutureOnes) {
 // Not one selected set can be searched: the search fails with the reasons, it does not
 // report an empty list.
 TEST_F(PassSearchTest, NoSearchableSetIsAFailureNotAnEmptyList) {
-    std::string unreadable = issLine2_, still = issLine2_;
-    unreadable.replace(52, 11, "  xx.yyyyyy");
+    std::string still = issLine2_;
     still.replace(52, 11, " 0.00000000");
-    LoadTextAndSelectEverySatellite(Set("UNREADABLE", unreadable) + Set("STILL", still));
+    LoadTextAndSelectEverySatellite(Set("STILL", still) + Set("STILL TOO", still));
     Observer().trackedSatellite = 0;
     RecordingListener listener;
     const PassSearchResult result = PassSearch(Loose(1), listener);
@@ -367,7 +366,7 @@ TEST_F(PassSearchTest, NoSearchableSetIsAFailureNotAnEmptyList) {
     ASSERT_EQ(listener.failures.size(), 1u);
     EXPECT_EQ(listener.failures[0], NoSatelliteSearchedText(result.skipped));
     EXPECT_EQ(listener.failures[0].rfind("Keiner der 2 ausgewählten Satelliten ließ sich "
-                                         "berechnen:\nZeile 1: UNREADABLE: Elemente nicht lesbar",
+                                         "berechnen:\nZeile 1: STILL: mittlere Bewegung 0 U/Tag",
                                          0),
               0u)
         << listener.failures[0];
