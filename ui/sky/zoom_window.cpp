@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -309,6 +310,11 @@ void ZoomWindow::changeEvent(QEvent* event) {
     if (event->type() != QEvent::ActivationChange) return;
     if (isActiveWindow()) {
         ChartView().zoomMayClose = true;
+        // Shown and active, the zoom window is the view, at the factor it last drew.
+        if (ChartView().zoomFactor < 2) {
+            ChartView().zoomFactor = std::max(2, ZoomValues().scale);
+            DrawChart(0);
+        }
         return;
     }
     // Losing the focus to another window of the program closes the zoom window,
