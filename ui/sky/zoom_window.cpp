@@ -203,9 +203,10 @@ void ZoomWindow::BuildMenus() {
 
     BuildChartMenus(bar);
     on(printAction, [] { PrintZoomChart(); });
+    // "Beenden" ends the program as the main window's does, writing the settings.
     on(exitAction, [main] {
         if (MainWindow* m = main())
-            m->Abandon();
+            m->Quit();
         else
             QCoreApplication::exit(0);
     });
