@@ -297,6 +297,8 @@ void ZoomWindow::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
     if (event->spontaneous()) return;  // minimised: the zoom window is still the view
     ChartView().zoomFactor = 1;
+    // A followed satellite or a go-to turned the chart for this window only.
+    ChartView().rotationRad = ChartView().skyChartRotationRad;
     // The zoom window may have changed the instant, the place, the rotation or the
     // display flags: the main chart is drawn afresh, satellites included.
     MainWindow* main = AppWindows().mainWindow;
