@@ -171,6 +171,7 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesLongitudeAndBadHeight) {
 // Height, zone and limiting magnitude beyond any meaning ("Sonnenhöhe: nan°" for a
 // zone of 1e300) are refused like a bad longitude; the fields before stay taken over.
 TEST_F(PlaceWindowsTest, ParameterDialogRefusesValuesOutsideTheirBounds) {
+    const char* const kZoneMessage = "Fehler bei Zeitzone - UTC (möglich sind -12 bis +14 Stunden)";
     struct Case {
         ObserverDialog::Field field;
         const char* text;
@@ -178,8 +179,11 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesValuesOutsideTheirBounds) {
     };
     const Case cases[] = {
         {ObserverDialog::Height, "-1e9", "Fehler bei Höhe über NN"},
-        {ObserverDialog::ZoneOffset, "1e300", "Fehler bei Zeitzone - UTC"},
-        {ObserverDialog::ZoneOffset, "-25", "Fehler bei Zeitzone - UTC"},
+        {ObserverDialog::ZoneOffset, "1e300", kZoneMessage},
+        {ObserverDialog::ZoneOffset, "-25", kZoneMessage},
+        // Real zones lie between UTC-12 and UTC+14.
+        {ObserverDialog::ZoneOffset, "15", kZoneMessage},
+        {ObserverDialog::ZoneOffset, "-12.5", kZoneMessage},
         {ObserverDialog::LimitingMagnitude, "1e300", "Fehler bei Grenzgröße"},
     };
     for (const Case& c : cases) {
@@ -198,6 +202,15 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesValuesOutsideTheirBounds) {
         EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, 1.0);
         EXPECT_DOUBLE_EQ(Observer().limitingMagnitude, 5.0);
         EXPECT_TRUE(drawings.empty());
+    }
+    for (const double zone : {14.0, -12.0}) {
+        ObserverDialog dialog;
+        dialog.show();
+        dialog.field(ObserverDialog::ZoneOffset)->setText(QString::number(zone));
+        dialogs->Clear();
+        dialog.accept();
+        EXPECT_TRUE(dialogs->Messages().isEmpty()) << zone;
+        EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, zone);
     }
 }
 
