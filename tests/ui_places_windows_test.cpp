@@ -28,6 +28,7 @@
 #include "support/ui/scripted_dialogs.h"
 #include "ui/common/windows.h"
 #include "ui/places/germany_map_window.h"
+#include "ui/places/map_pointer_labels.h"
 #include "ui/places/observer_dialog.h"
 #include "ui/places/place_entry_dialog.h"
 #include "ui/places/place_list_window.h"
@@ -426,11 +427,29 @@ TEST_F(PlaceWindowsTest, GermanyMapMenuBarIsReadable) {
     EXPECT_EQ(map.mapArea()->palette().color(QPalette::Window), QColor(Qt::black));
 }
 
+// The map is read east and west of Greenwich, as an atlas is, though a place taken
+// from it keeps its east longitude 0..360.
+TEST_F(PlaceWindowsTest, WorldMapShowsLongitudesEastAndWestOfGreenwich) {
+    WorldMapWindow map;
+    map.show();
+    const std::pair<int, const char*> columns[] = {
+        {310, "0.29° W"}, {311, "0.29° O"}, {100, "122.03° W"}, {600, "167.83° O"}, {0, "180.00°"}};
+    for (const auto& [column, text] : columns) {
+        map.PointerAt(9 + column, 5 + 150);
+        EXPECT_EQ(map.longitudeLabel()->text(), QStringLiteral("geographische Länge: ") + text);
+    }
+    EXPECT_EQ(location::EastWestLongitude(286.0), "74.00° W");
+    EXPECT_EQ(location::EastWestLongitude(-74.0), "74.00° W");
+    EXPECT_EQ(location::EastWestLongitude(13.4), "13.40° O");
+    EXPECT_EQ(location::EastWestLongitude(286.0, true), "74.00 Grad West");
+    EXPECT_EQ(location::EastWestLongitude(13.4, true), "13.40 Grad Ost");
+}
+
 TEST_F(PlaceWindowsTest, WorldMapPointerLabelsAndClickTakesThePlace) {
     WorldMapWindow map;
     map.show();
     map.PointerAt(9 + 311, 5 + 150);
-    EXPECT_EQ(map.longitudeLabel()->text(), "geographische Länge: 0.29°");
+    EXPECT_EQ(map.longitudeLabel()->text(), "geographische Länge: 0.29° O");
     EXPECT_EQ(map.latitudeLabel()->text(), "geographische Breite: 0.00°");
     EXPECT_EQ(map.cursor().shape(), Qt::CrossCursor);
     map.PointerAt(2, 2);
