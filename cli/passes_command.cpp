@@ -317,8 +317,8 @@ int RunPasses(const std::vector<std::string>& args) {
     const PassSearchResult result = PassSearch(search, listener);
     cli::PrintNote(SkippedSatellitesText(result.skipped));
     if (result.nightsWithoutDarkness > 0)
-        cli::PrintNote(std::to_string(result.nightsWithoutDarkness) +
-                       " Nacht/Nächte ohne Dunkelheit übersprungen");
+        cli::PrintNote(numtext::CountOf(result.nightsWithoutDarkness, "Nacht", "Nächte") +
+                       " ohne Dunkelheit übersprungen");
     if (result.outcome == PassSearchOutcome::Failed) return cli::kFailure;
 
     const PassListState& list = PassList();

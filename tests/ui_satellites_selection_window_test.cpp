@@ -154,7 +154,7 @@ TEST_F(SelectionWindowTest, ArrowsMoveMarkedSatellites) {
     Mark(form->selectedList(), {0, 2});
     form->RemoveMarked();
     EXPECT_THAT(RightList(), ElementsAre("OAO 2           "));
-    EXPECT_EQ(form->selectedLabel()->text(), "1 Satelliten");
+    EXPECT_EQ(form->selectedLabel()->text(), "1 Satellit");
     EXPECT_EQ(Observer().trackedSatellite, -1);
     EXPECT_TRUE(SelectionInvariantHolds());
 }

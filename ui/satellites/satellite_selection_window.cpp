@@ -67,7 +67,9 @@ const QString kEmptySelectionCaption = QStringLiteral("Auswahl-Box leer");
 const QString kEmptySelectionText = QStringLiteral("Es sind keine Satelliten ausgewählt");
 const QString kPassMenuText = QStringLiteral("Durchgänge berechnen");
 
-QString CountText(int count) { return QString::number(count) + QStringLiteral(" Satelliten"); }
+QString CountText(int count) {
+    return QString::fromStdString(numtext::CountOf(count, "Satellit", "Satelliten"));
+}
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
