@@ -27,7 +27,7 @@ bool LatitudeWithinBounds(double latitudeDeg) {
 }
 bool HeightWithinBounds(double heightM) { return Within(heightM, kMinHeightM, kMaxHeightM); }
 bool ZoneOffsetWithinBounds(double zoneOffsetHours) {
-    return Within(zoneOffsetHours, -kMaxAbsZoneOffsetHours, kMaxAbsZoneOffsetHours);
+    return Within(zoneOffsetHours, kMinZoneOffsetHours, kMaxZoneOffsetHours);
 }
 bool ChartMagnitudeWithinBounds(double magnitude) {
     return Within(magnitude, kMinChartMagnitude, kMaxChartMagnitude);

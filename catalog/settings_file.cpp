@@ -229,7 +229,8 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     number(3, observer.latitudeDeg, -kMaxAbsLatitudeDeg, kMaxAbsLatitudeDeg);
     number(4, observer.heightM, kMinHeightM, kMaxHeightM);
     copy(5, observer.zoneName);
-    number(6, observer.zoneOffsetHours, -kMaxAbsZoneOffsetHours, kMaxAbsZoneOffsetHours);
+    number(6, observer.zoneOffsetHours, -kMaxAbsStoredZoneOffsetHours,
+           kMaxAbsStoredZoneOffsetHours);
     number(7, observer.limitingMagnitude, kMinChartMagnitude, kMaxChartMagnitude);
     copy(8, fields.elementFolder);
     if (const std::string* text = line(9)) {

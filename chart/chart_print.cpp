@@ -89,8 +89,9 @@ void TerminatorCurve(Canvas& c, QPoint centre, int f, int w, double theta, doubl
     }
 }
 
-// Lit part inked black: the terminator drawn for a range of half-widths.
-void InkedMoon(Canvas& c, QPoint centre, int f, double theta) {
+}  // namespace
+
+void InkMoonPhase(Canvas& c, QPoint centre, int f, double theta) {
     const MoonState& m = Moon();
     c.SetPen(Qt::black);
     c.SetBrush(Qt::white);
@@ -98,12 +99,17 @@ void InkedMoon(Canvas& c, QPoint centre, int f, double theta) {
     const int w = MoonTerminatorWidth(f);
     const double sign = MoonTerminatorSign();
     if (m.illuminatedFraction <= 0.5) {
+        // A crescent: from the terminator out to the limb on the lit side.
         for (int h = w; h <= f; ++h) TerminatorCurve(c, centre, f, h, theta, sign);
     } else {
-        for (int h = 0; h <= f; ++h) TerminatorCurve(c, centre, f, h, theta, sign);
-        for (int h = 0; h <= w; ++h) TerminatorCurve(c, centre, f, h, theta + kPi, sign);
+        // Gibbous: the whole lit half (the curves turned by pi lie on the lit side),
+        // then from the centre line across to the terminator on the dark side.
+        for (int h = 0; h <= f; ++h) TerminatorCurve(c, centre, f, h, theta + kPi, sign);
+        for (int h = 0; h <= w; ++h) TerminatorCurve(c, centre, f, h, theta, sign);
     }
 }
+
+namespace {
 
 void CompassLetters(Canvas& c, const PaperChart& g) {
     const double angles[4] = {ChartView().rotationRad + kPi, ChartView().rotationRad,
@@ -172,8 +178,8 @@ void CommonLayers(Canvas& c, const PaperChart& g, JD1900 trailOrigin) {
     const MoonState& moon = Moon();
     const BodyPlotEntry& moonPlot = BodyPlotTable()[kBodyMoon];
     if (moon.altitudeDeg > 0.0 && moonPlot.x * moonPlot.y != 0.0)
-        InkedMoon(c, g.Map(moonPlot.x, moonPlot.y),
-                  std::max(10, IntPart(MoonPlot().discRadius * g.scale)), MoonPlot().limbAngle);
+        InkMoonPhase(c, g.Map(moonPlot.x, moonPlot.y),
+                     std::max(10, IntPart(MoonPlot().discRadius * g.scale)), MoonPlot().limbAngle);
 
     if (o.showConstellationLines) {
         const ConstellationLineList list = ReadConstellationLines();
@@ -290,7 +296,7 @@ void SkyPage(QPagedPaintDevice& printer) {
     // Moon phase symbol, not turned, and its word below it.
     const int k = g.radius / 7;
     const QPoint symbol(IntPart(g.centreX - 1.5 * g.radius), g.centreY);
-    InkedMoon(c, symbol, k, 0.0);
+    InkMoonPhase(c, symbol, k, 0.0);
     const QString word =
         Moon().phaseValue >= 1.0 ? QStringLiteral("abnehmend") : QStringLiteral("zunehmend");
     const QSize wordSize = c.TextExtent(word);

@@ -4,6 +4,7 @@
 // the current run of time steps.
 #pragma once
 
+#include <QPoint>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,12 @@ struct PrintedCircle {
     char layer = ' ';
 };
 const std::vector<PrintedCircle>& LastPrintedCircles();
+
+// The Moon of MoonState on paper (y upwards): a white disc of radius f with a black
+// outline whose lit part is inked black, bounded by the terminator of the screen's
+// Moon turned by the limb angle theta, so that the paper is lit on the side the
+// screen is.
+void InkMoonPhase(Canvas& canvas, QPoint centre, int f, double theta);
 
 // Radius in 0.1 mm of a printed star, planet or satellite of magnitude m.
 int PrintedStarRadius(double magnitude);                      // 7 - trunc(m)

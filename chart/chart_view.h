@@ -6,6 +6,9 @@
 struct ChartViewState {
     double rotationRad = 0.0;  // "Drehen", [0, 2π)
     double previousRotationRad = 0.0;
+    // The rotation of the last main-chart drawing. Following a satellite or a go-to
+    // turns the chart for the zoom window only; leaving it turns the main chart back.
+    double skyChartRotationRad = 0.0;
     int zoomFactor = 1;              // 1: main chart active; 2, 4, 8: zoom window active
     bool rotating = false;           // "Drehen" mode
     bool choosingZoomFrame = false;  // "Vergrößern" mode

@@ -118,16 +118,26 @@ CanvasFont NameFont() {
     return CanvasFont::Points(QStringLiteral("Times New Roman"), 8, false, QColor(255, 255, 0));
 }
 
-// A label on the black window background: the area of its previous text is cleared
-// first, so that a shorter text leaves nothing behind.
-void DrawLabel(Canvas& canvas, ChartTextLabel& label, int left, int top, const QString& text,
-               const CanvasFont& font) {
+// The area of a label's text back to the black window background.
+void ClearLabel(Canvas& canvas, ChartTextLabel& label) {
     const QColor savedBrush = canvas.Brush().color;
     const BrushStyle savedStyle = canvas.Brush().style;
     canvas.SetBrush(Qt::black);
     if (!label.rect.isEmpty())
         canvas.FillRect(label.rect.left(), label.rect.top(), label.rect.right() + 1,
                         label.rect.bottom() + 1);
+    label.rect = QRect();
+    canvas.SetBrush(savedBrush, savedStyle);
+}
+
+// A label on the black window background: the area of its previous text is cleared
+// first, so that a shorter text leaves nothing behind.
+void DrawLabel(Canvas& canvas, ChartTextLabel& label, int left, int top, const QString& text,
+               const CanvasFont& font) {
+    ClearLabel(canvas, label);
+    const QColor savedBrush = canvas.Brush().color;
+    const BrushStyle savedStyle = canvas.Brush().style;
+    canvas.SetBrush(Qt::black);
     canvas.SetFont(font);
     canvas.SetTextBackground(TextBackground::Opaque);
     canvas.TextOut(left, top, text);
@@ -277,6 +287,7 @@ void DrawLayers(Canvas& canvas) {
               R = ChartView().chartRadius;
 
     if (o.timeChanged) o.trailOriginJD = o.currentJD;
+    ChartView().skyChartRotationRad = ChartView().rotationRad;
     FormatDateTime1900(o.currentJD);
     DrawTitleLabels(canvas);
     PlaceCompassLabels(canvas);
@@ -452,6 +463,9 @@ void PlaceCompassLabels(Canvas& canvas) {
     const CanvasFont font =
         CanvasFont::Pixels(QStringLiteral("Courier New"), 11, false, kCompassColour);
     canvas.SetFont(font);
+    // All four old places are cleared before any letter is drawn: after a turn a letter
+    // may land where another one stood, and clearing that one afterwards would wipe it.
+    for (ChartTextLabel& label : gTexts.compass) ClearLabel(canvas, label);
     for (int i = 0; i < 4; ++i) {
         ChartTextLabel& label = gTexts.compass[static_cast<size_t>(i)];
         const QSize size = canvas.TextExtent(label.text);

@@ -142,9 +142,10 @@ std::string ApplyPlace(const PlaceOptions& options, int use, SettingsSource& set
     }
     if (use & kUseZone) {
         const double zone = options.zone.value_or(file.zoneOffsetHours);
-        if (!location::ZoneOffsetWithinBounds(zone))
-            return OutOfBounds(location::kZoneOffsetError, "--zone", options.zone.has_value(),
-                               zone);
+        // The settings file's offset was checked as the file is read (it may hold one
+        // that earlier versions accepted); --zone must name a real zone.
+        if (options.zone && !location::ZoneOffsetWithinBounds(zone))
+            return OutOfBounds(location::kZoneOffsetError, "--zone", true, zone);
         observer.zoneOffsetHours = zone;
         observer.zoneName = options.zone ? ZoneName(zone) : file.zoneName;
         if (!options.zone) settings.Taken("Zeitzone " + NumberText(zone) + " h");

@@ -10,6 +10,7 @@
 #include "cli/cli_output.h"
 #include "cli/cli_settings.h"
 #include "cli/command_registry.h"
+#include "core/number_text.h"
 #include "download/element_update.h"
 
 namespace {
@@ -117,7 +118,8 @@ int RunElements(const std::vector<std::string>& args) {
             return cli::kSuccess;
         case ElementUpdateStatus::FreshCopyKept:
             cli::PrintNote(result.message + " (--force lädt trotzdem)");
-            cli::PrintOut(std::to_string(result.sets) + " Satelliten in der vorhandenen Datei\n");
+            cli::PrintOut(numtext::CountOf(result.sets, "Satellit", "Satelliten") +
+                          " in der vorhandenen Datei\n");
             return cli::kSuccess;
         default:
             return cli::Failure(kCommand, result.message);

@@ -107,4 +107,8 @@ std::string FormatNumber(double value) {
     return text.substr(0, e) + "E" + sign + exponent;
 }
 
+std::string CountOf(long long count, std::string_view singular, std::string_view plural) {
+    return std::to_string(count) + " " + std::string(count == 1 ? singular : plural);
+}
+
 }  // namespace numtext

@@ -10,6 +10,7 @@
 //   numtext::BadIntegerMessage(text)    -> "'x' ist kein gültiger Integerwert"
 //   numtext::FormatNumber(value)        -> "13.405", "-5", "1E20", "1E-5"
 //   numtext::Excerpt(text)              -> the text, or its first 40 characters and "…"
+//   numtext::CountOf(n, "Satellit", "Satelliten") -> "1 Satellit", "2 Satelliten"
 //
 // What a decimal number is:
 //  - blanks (spaces and tabs) before and after it are ignored, and so is a line end
@@ -56,5 +57,9 @@ std::string BadIntegerMessage(std::string_view text);
 // point and an exponent written "E20" / "E-5"; zero (also -0) is "0". The settings
 // file and the number fields write numbers this way, and ParseNumber reads them back.
 std::string FormatNumber(double value);
+
+// A count with its noun in the singular for exactly one, else in the plural:
+// "1 Satellit", "0 Satelliten", "2 Satelliten".
+std::string CountOf(long long count, std::string_view singular, std::string_view plural);
 
 }  // namespace numtext

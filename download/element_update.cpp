@@ -86,7 +86,7 @@ void ElementUpdate::Start(const ElementUpdateRequest& request) {
             kept.message = "Die Datei " + request.targetPath + " ist erst " + std::to_string(*age) +
                            " Minuten alt; der Elementdienst bittet, dieselben Elemente höchstens "
                            "alle zwei Stunden abzurufen. Sie wird verwendet (" +
-                           std::to_string(kept.sets) + " Satelliten).";
+                           numtext::CountOf(kept.sets, "Satellit", "Satelliten") + ").";
         }
     }
     if (urls_.empty() || kept.status == ElementUpdateStatus::FreshCopyKept) {
@@ -170,7 +170,7 @@ void ElementUpdate::WriteAnswer() {
         return Fail("Die Datei " + request_.targetPath +
                     " ließ sich nicht schreiben: " + written.errorText + ".");
     RecordRequest(request_.targetPath, urls_);
-    std::string message = std::to_string(sets) + " Satelliten geschrieben";
+    std::string message = numtext::CountOf(sets, "Satellit", "Satelliten") + " geschrieben";
     if (!missingNumbers_.empty())
         message += "; keine Elemente für " + NumberList(missingNumbers_);
     Finish({ElementUpdateStatus::Written, sets, message});

@@ -1,5 +1,7 @@
 #include "prediction/satellite_info_page.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cmath>
 
 #include "core/constants.h"
@@ -23,21 +25,44 @@ std::string Trimmed(std::string_view text) {
     return std::string(text.substr(begin, end - begin + 1));
 }
 
-// Date text of an instant in the observer's zone, with DateText/TimeText restored.
-std::string LocalDateText(JD1900 instant) {
-    const std::string date = DateText, time = TimeText;
-    FormatDateTime1900(instant);
-    std::string text = DateText;
-    DateText = date;
-    TimeText = time;
-    return text;
-}
-
 double DegPerDay(double radPerMin) { return radPerMin * (180.0 / kPi) * 1440.0; }
 
 // Semi-major axis in Earth radii for a mean motion in revolutions per day.
 double AxisER(double meanMotionRevDay) {
     return std::pow(kGravityKe / (meanMotionRevDay * kTwoPi / 1440.0), 2.0 / 3.0);
+}
+
+// The five digits of the revolution number count up to 99999 and start again at 0.
+constexpr double kRevolutionCounterWrap = 100000.0;
+
+// The launch year of the international designator (line 1 columns 10-11, below 57:
+// 2000 + yy, else 1900 + yy); nullopt when the columns are not two digits.
+std::optional<int> LaunchYear(const std::string& line1) {
+    const std::string yy = Column(line1, 10, 11);
+    if (yy.size() != 2 || !std::isdigit(static_cast<unsigned char>(yy[0])) ||
+        !std::isdigit(static_cast<unsigned char>(yy[1])))
+        return std::nullopt;
+    const int year = (yy[0] - '0') * 10 + (yy[1] - '0');
+    return year < 57 ? 2000 + year : 1900 + year;
+}
+
+// What the revolution number says about the time since the launch. A date counted back
+// from it would be wrong once the counter has started again, so the page names the
+// launch year and says when the counter cannot hold the revolutions since then: more
+// than 100000 are possible since the launch year began, and fewer than half of those
+// made at the present mean motion since it ended are counted (the mean motion of a
+// decaying orbit was lower before, never by half).
+std::string RevolutionsSince(std::optional<double> revolutions, double meanMotion, JD1900 epoch,
+                             std::optional<int> launchYear) {
+    if (!launchYear) return "Startjahr unbekannt";
+    const std::string year = std::to_string(*launchYear);
+    if (!revolutions) return "Start " + year;
+    const double mostSinceLaunch = (epoch - JulianDay1900(*launchYear, 1, 1)) * meanMotion;
+    const double leastSinceLaunch =
+        std::max(0.0, (epoch - JulianDay1900(*launchYear + 1, 1, 1)) * meanMotion);
+    if (mostSinceLaunch >= kRevolutionCounterWrap && *revolutions < leastSinceLaunch / 2.0)
+        return "Zähler übergelaufen, seit Start " + year + " über 100000";
+    return "seit Start " + year;
 }
 
 }  // namespace
@@ -127,10 +152,9 @@ InfoPage SatelliteInfoPage(const ElementSet& set, double standardMagnitude, bool
     out.push_back(epochLine);
 
     const std::string revolutionText = Column(line2, 64, 68);
-    const auto revolutions = ParseNumber(revolutionText);
-    JD1900 since = epoch->epoch;
-    if (revolutions && n != 0.0) since = epoch->epoch - *revolutions / n;
-    out.push_back(" " + Trimmed(revolutionText) + " Umläufe (seit " + LocalDateText(since) + ")");
+    out.push_back(
+        " " + Trimmed(revolutionText) + " Umläufe (" +
+        RevolutionsSince(ParseNumber(revolutionText), n, epoch->epoch, LaunchYear(line1)) + ")");
     out.emplace_back();
 
     const double a = orbit.semiMajorAxisER;

@@ -44,7 +44,10 @@ struct InfoPage {
     std::vector<std::string> lines;  // UTF-8, the empty lines included
 };
 
-// The whole page. With the chart's instant the epoch line also tells how old the
+// The whole page. The revolution line names the launch year of the international
+// designator: "(seit Start 2019)", or "(Zähler übergelaufen, seit Start 1998 über
+// 100000)" when the five-digit count has started again since the launch. With the
+// chart's instant the epoch line also tells how old the
 // elements are then ("(20.3 Tage alt)", or "(3.0 Tage vor der Epoche)"). DateText and
 // TimeText are kept.
 InfoPage SatelliteInfoPage(const ElementSet& set, double standardMagnitude, bool magnitudeKnown,

@@ -5,6 +5,7 @@
 
 #include "core/constants.h"
 #include "core/json_text.h"
+#include "core/number_text.h"
 #include "core/observer_state.h"
 #include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
@@ -48,11 +49,11 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
     if (row == 0) {
         const std::string number =
             jsontext::JsonLine(JsonNumber(request.catalogNumber), jsontext::Layout::Compact);
-        report.errorText = request.index > 0
-                               ? "Satellit Nummer " + std::to_string(request.index) +
-                                     " nicht in der Datei (" + std::to_string(load.satelliteCount) +
-                                     " Satelliten)."
-                               : "Katalognummer " + number + " nicht in der Datei.";
+        report.errorText =
+            request.index > 0
+                ? "Satellit Nummer " + std::to_string(request.index) + " nicht in der Datei (" +
+                      numtext::CountOf(load.satelliteCount, "Satellit", "Satelliten") + ")."
+                : "Katalognummer " + number + " nicht in der Datei.";
         return report;
     }
     const ElementSet set = table.Row(row);

@@ -1,6 +1,6 @@
 // Start-up of the program's window set and the main window frame: order, captions,
 // menu bar with entries, separators, check marks and enabled states, "Autor",
-// "Parameter", "Beenden" and "Abbrechen".
+// "Parameter", "Beenden" (of the main and the zoom window) and "Abbrechen".
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDateTime>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <filesystem>
@@ -24,6 +25,7 @@
 #include "ui/common/windows.h"
 #include "ui/places/observer_dialog.h"
 #include "ui/sky/main_window.h"
+#include "ui/sky/zoom_window.h"
 
 namespace {
 
@@ -317,6 +319,21 @@ TEST_F(ProgramTest, QuitWritesTheSettingsFile) {
         << text;
     EXPECT_THAT(text, HasSubstr("\r\n10101\r\n"));
     EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+TEST_F(ProgramTest, ZoomWindowQuitWritesTheSettingsFileAsTheMainWindowDoes) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    {
+        ProgramWindows windows;
+        AppWindows().mainWindow->show();
+        ZoomWindow* zoom = AppWindows().zoomWindow;
+        zoom->show();
+        Observer().placeName = "Coburg";
+        EXPECT_EQ(zoom->exitAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+        zoom->exitAction->trigger();
+        EXPECT_FALSE(AppWindows().mainWindow->isVisible());
+    }
+    EXPECT_EQ(SettingsFileText().rfind("Coburg\r\n", 0), 0u);
 }
 
 TEST_F(ProgramTest, ClosingTheMainWindowWritesTheSettingsFile) {

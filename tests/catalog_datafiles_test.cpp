@@ -246,6 +246,19 @@ TEST(ShippedSkyFiles, NamedStarsAgreeWithTheirCatalogueLines) {
     EXPECT_TRUE(sirrah);
 }
 
+// Two stars never share a name: alpha Centauri A is Rigil Kentaurus, B Toliman.
+TEST(ShippedSkyFiles, EveryNamedStarHasItsOwnName) {
+    ScopedWorkingDir cwd(DataPath(""));
+    std::map<std::string, std::string> magnitudeOf;
+    ReadNamedStars([&](int, const NamedStarRecord& named) {
+        const auto [seen, fresh] =
+            magnitudeOf.emplace(TrimTrailingBlanks(named.name), std::string(named.magnitude));
+        EXPECT_TRUE(fresh) << seen->first << " twice";
+    });
+    EXPECT_EQ(magnitudeOf["Rigil Kentaurus"], "-0.01");
+    EXPECT_EQ(magnitudeOf["Toliman"], " 1.35");
+}
+
 // ---- the other data files, by their column rules ---------------------------------
 
 double Number(const std::string& line, int first, int last) {

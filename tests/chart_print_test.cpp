@@ -4,14 +4,19 @@
 
 #include <QProcess>
 #include <QRegularExpression>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
 
+#include "chart/body_plot.h"
+#include "chart/canvas.h"
 #include "chart/chart_view.h"
 #include "chart/satellite_plot.h"
 #include "chart/zoom_chart.h"
+#include "chart/zoom_moon.h"
 #include "chart_fixture.h"
+#include "core/sun_moon.h"
 #include "prediction/selection_model.h"
 #include "satellite/satellites_at_instant.h"
 #include "ui/sky/chart_printing.h"
@@ -50,6 +55,50 @@ TEST(PrintRules, TrailStepsSinceTheOrigin) {
     EXPECT_EQ(TrailStepCount(t + 59.0 / 86400.0, t, 6), 10);  // rounded
     EXPECT_EQ(TrailStepCount(t + 2.0 / 86400.0, t, 6), 0);
     EXPECT_EQ(TrailStepCount(t + 60.0 / 86400.0, t, 0), 0) << "no division by a zero step";
+}
+
+// The printed Moon is inked where the screen's Moon is lit (paper y runs upwards, so
+// the paper pixel of screen pixel (x, y) is (x, 2 cy - y)), for both crescents and
+// both gibbous phases, upright and turned.
+TEST(PrintRules, MoonIsInkedOnTheSideTheScreenLights) {
+    struct Case {
+        double fraction;
+        bool waxing;
+        double limbAngle;
+    };
+    const Case cases[] = {{0.86, true, 0.0}, {0.86, false, 0.0}, {0.3, true, 0.0},
+                          {0.3, false, 0.0}, {0.86, true, 0.7},  {0.7, false, 2.0}};
+    constexpr int c = 100, f = 60;
+    for (const Case& k : cases) {
+        ResetMoonState();
+        Moon().illuminatedFraction = k.fraction;
+        Moon().phaseValue = k.waxing ? k.fraction : 2.0 - k.fraction;
+        Moon().phaseAngleDeg = std::acos(2.0 * k.fraction - 1.0) / kDegToRad;
+        MoonPlot().limbAngle = k.limbAngle;
+        Canvas screen(2 * c, 2 * c, Qt::black);
+        DrawMoonDiscAt(screen, c, c, f, 0);
+        Canvas paper(2 * c, 2 * c, Qt::white);
+        InkMoonPhase(paper, QPoint(c, c), f, k.limbAngle);
+        // Turned, the inked curves leave single pixels between them.
+        const auto inked = [&paper](int x, int y) {
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx)
+                    if (paper.PixelRgb(x + dx, y + dy) == 0) return true;
+            return false;
+        };
+        int disc = 0, differing = 0;
+        for (int y = c - f + 2; y <= c + f - 2; ++y)
+            for (int x = c - f + 2; x <= c + f - 2; ++x) {
+                const long shown = screen.PixelRgb(x, y);
+                if (std::hypot(x - c, y - c) > f - 2 || (shown != 0xffff00 && shown != 0)) continue;
+                ++disc;
+                if ((shown == 0xffff00) != inked(x, 2 * c - y)) ++differing;
+            }
+        EXPECT_LT(differing, disc / 25)
+            << k.fraction << (k.waxing ? " waxing" : " waning") << " turned by " << k.limbAngle;
+    }
+    ResetMoonState();
+    ResetBodyPlots();
 }
 
 QString PdfText(const std::filesystem::path& pdf) {

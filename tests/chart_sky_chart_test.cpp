@@ -219,6 +219,24 @@ TEST_F(SkyChartLayers, TitleStatusAndRiseSetLabelsAreFilled) {
     EXPECT_GT(t.compass[3].rect.left(), ChartView().chartCentreX + ChartView().chartRadius);
 }
 
+// Turned by a quarter, each letter lands where another stood before: clearing the old
+// places must not wipe letters already drawn (N and S were lost).
+TEST_F(SkyChartLayers, CompassLettersAllStandAfterTheChartIsTurned) {
+    ASSERT_TRUE(DrawSkyChart(*canvas));
+    ChartView().rotationRad = kPi / 2.0;
+    ASSERT_TRUE(DrawSkyChart(*canvas));
+    for (const ChartTextLabel& letter : ChartTexts().compass) {
+        int cyan = 0;
+        for (int y = letter.rect.top(); y <= letter.rect.bottom(); ++y)
+            for (int x = letter.rect.left(); x <= letter.rect.right(); ++x)
+                cyan += canvas->PixelRgb(x, y) == 0x00ffff;
+        EXPECT_GT(cyan, 5) << letter.text.toStdString();
+    }
+    // W now stands above the disc.
+    EXPECT_LT(ChartTexts().compass[3].rect.bottom(),
+              ChartView().chartCentreY - ChartView().chartRadius);
+}
+
 TEST_F(SkyChartLayers, PolarDayShowsSunriseAndSunsetWithoutTimes) {
     Observer().setLatitude(80.0);
     SetInstant(JulianDay1900(2026, 6, 21) + 0.5);

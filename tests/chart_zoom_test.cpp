@@ -400,6 +400,24 @@ TEST_F(ZoomSatellites, ATrackedSatelliteBelowTheHorizonLeavesTheView) {
     EXPECT_FALSE(form->ShowSatellite(below - 1, 8));
 }
 
+// Following a satellite turns the chart for the zoom window; leaving the zoom window
+// gives the main chart back its own rotation (it was left with W at the top).
+TEST_F(ZoomSatellites, LeavingTheZoomWindowTurnsTheMainChartBack) {
+    const double own = ChartView().rotationRad;
+    Observer().trackedSatellite = above - 1;
+    form->KeyTyped(QLatin1Char('n'));
+    if (std::fabs(ChartView().rotationRad - own) < 1e-3)
+        GTEST_SKIP() << "the satellite stands straight south already";
+    ChartView().zoomFactor = 2;
+    form->ZoomOut();
+    ASSERT_FALSE(form->isVisible());
+    EXPECT_EQ(ChartView().rotationRad, own);
+    ASSERT_TRUE(DrawSkyChart(*canvas));
+    EXPECT_LT(ChartTexts().compass[0].rect.bottom(),
+              ChartView().chartCentreY - ChartView().chartRadius)
+        << "N above the disc";
+}
+
 TEST_F(ZoomSatellites, StepsLeaveTrailsFromTheZoomTrailOrigin) {
     form->DrawChart(0);
     ObserverState& o = Observer();

@@ -65,6 +65,10 @@ TEST_F(CliTest, RefusesValuesTheWindowsRefuse) {
          "'abc' ist kein gültiger Gleitkommawert"},
         {Args(Args(passes, date), {"--lat", "10"}), "--lon und --lat gehören zusammen"},
         {Args(Args(passes, date), {"--zone", "1e300"}), "Ungültige Eingabe: Fehler bei Zeitzone"},
+        {Args(Args(passes, date), {"--zone", "15"}),
+         "Ungültige Eingabe: Fehler bei Zeitzone - UTC (möglich sind -12 bis +14 Stunden) "
+         "(--zone 15)"},
+        {Args(Args(passes, date), {"--zone", "-12.5"}), "Fehler bei Zeitzone"},
         {Args(Args(passes, date), {"--height", "-1e9"}), "Ungültige Eingabe: Fehler bei Höhe"},
         {Args(Args(passes, date), {"--min-alt", "200"}),
          "Die minimale Satellitenhöhe muss zwischen -90 und 90 Grad liegen."},

@@ -137,6 +137,13 @@ TEST(NumberText, ShortestFormWithPointAndUpToFifteenDigits) {
     }
 }
 
+TEST(NumberText, CountsWithTheirNounInSingularAndPlural) {
+    EXPECT_EQ(numtext::CountOf(1, "Satellit", "Satelliten"), "1 Satellit");
+    EXPECT_EQ(numtext::CountOf(0, "Satellit", "Satelliten"), "0 Satelliten");
+    EXPECT_EQ(numtext::CountOf(2, "Satellit", "Satelliten"), "2 Satelliten");
+    EXPECT_EQ(numtext::CountOf(1, "Nacht", "Nächte"), "1 Nacht");
+}
+
 TEST(DateText, DatesAndTimes) {
     // The parts read (day, month, year or hour, minute, second); none when refused.
     struct Case {

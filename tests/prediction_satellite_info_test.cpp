@@ -110,16 +110,13 @@ TEST(SatelliteInfoPageTest, PageOfAKnownSatelliteLineByLine) {
     EXPECT_EQ(DateText, "21.01.2018");
     EXPECT_EQ(TimeText, "20:00:00");
 
-    // Revolutions: 9561 since epoch - 9561/15.5419008 days = 615.2 days earlier.
-    FormatDateTime1900(JulianDay1900(2018, 1, 20) + 0.89808844 - 9561 / 15.54190080);
-    const std::string since = DateText;
     const std::vector<std::string> expected = {
         " ISS (ZARYA)             ",
         " " + kIss.line1,
         " " + kIss.line2,
         "",
         " Epoche der Elemente: 20.01.2018 21:33:14.8 UTC",
-        " 9561 Umläufe (seit " + since + ")",
+        " 9561 Umläufe (Zähler übergelaufen, seit Start 1998 über 100000)",
         "",
         " Bahnneigung        51.6424 Grad      Exzentrizität 0.0003646",
         " R.A.A.N            32.9776 Grad      Perigäum       417.1 km  mag -3.2",
@@ -176,12 +173,49 @@ TEST(SatelliteInfoPageTest, UnreadableNumbersEndThePage) {
     EXPECT_FALSE(page.ok);
     EXPECT_EQ(page.badText, "15x41190080");
 
-    // Unreadable revolutions fall back to the epoch for the "seit" date.
+    // Unreadable revolutions: only the launch year is named.
     broken = kIss;
     broken.line2.replace(64, 4, "9z61");
     page = SatelliteInfoPage(broken, 4.0, true, {1.06, 0.0, 0.0, 0.0});
     ASSERT_TRUE(page.ok);
-    EXPECT_EQ(page.lines[5], " 9z61 Umläufe (seit 20.01.2018)");
+    EXPECT_EQ(page.lines[5], " 9z61 Umläufe (Start 1998)");
+}
+
+// The revolution number has five digits and starts again after 99999: the page names
+// the launch year of the international designator and never a date counted back
+// through a wrapped counter (the ISS's 9561 of 2018 would give 2016).
+TEST(SatelliteInfoPageTest, RevolutionsNameTheLaunchYear) {
+    struct Case {
+        const char* designator;   // line 1 columns 10-17
+        const char* epoch;        // columns 19-32
+        const char* meanMotion;   // line 2 columns 53-63
+        const char* revolutions;  // columns 64-68
+        const char* text;
+    };
+    const Case cases[] = {
+        {"98067A  ", "18020.89808844", "15.54190080", " 9561",
+         " 9561 Umläufe (Zähler übergelaufen, seit Start 1998 über 100000)"},
+        {"98067A  ", "00020.50000000", "15.60000000", "  651", " 651 Umläufe (seit Start 1998)"},
+        {"19074A  ", "26110.50000000", "15.06000000", "38000", " 38000 Umläufe (seit Start 2019)"},
+        // Launched 2008: at 15.5 a day the counter may have wrapped in 2025 or not yet.
+        {"08021B  ", "26110.50000000", "15.50000000", "97000", " 97000 Umläufe (seit Start 2008)"},
+        {"08021B  ", "26110.50000000", "15.50000000", " 2000",
+         " 2000 Umläufe (Zähler übergelaufen, seit Start 2008 über 100000)"},
+        // Slow orbits never fill the counter.
+        {"75100A  ", "26110.50000000", " 1.00270000", "18500", " 18500 Umläufe (seit Start 1975)"},
+        {"        ", "26110.50000000", "15.50000000", "12345",
+         " 12345 Umläufe (Startjahr unbekannt)"},
+    };
+    for (const Case& c : cases) {
+        ElementSet set = kIss;
+        set.line1.replace(9, 8, c.designator);
+        set.line1.replace(18, 14, c.epoch);
+        set.line2.replace(52, 11, c.meanMotion);
+        set.line2.replace(63, 5, c.revolutions);
+        const InfoPage page = SatelliteInfoPage(set, 4.0, true, {1.06, 0.0, 0.0, 0.0});
+        ASSERT_TRUE(page.ok) << page.badText;
+        EXPECT_EQ(page.lines[5], c.text) << c.designator << " " << c.epoch;
+    }
 }
 
 TEST(SatelliteInfoPageTest, Caption) {

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontMetrics>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -136,6 +137,32 @@ TEST(QtDialogsBoxes, InputBoxAnswersOrKeepsTheProposedText) {
         EXPECT_EQ(answer.ok, c.ok);
         EXPECT_EQ(answer.text, c.result);
     }
+}
+
+// A short text or prompt must not make a box too narrow for its caption, which the
+// window manager would cut ("Schritt… ndern", "Un…abe").
+TEST(QtDialogsBoxes, BoxesAreWideEnoughForTheirWholeCaption) {
+    QtDialogs dialogs;
+    const QString caption = QString::fromUtf8("Ungültige Eingabe");
+    EXPECT_GT(CaptionRoomWidth(caption),
+              QFontMetrics(QApplication::font()).horizontalAdvance(caption) + 80);
+    int width = 0;
+    const auto measure = [&width](QWidget* modal) {
+        width = modal->width();
+        if (auto* box = qobject_cast<QMessageBox*>(modal))
+            box->buttons().first()->click();
+        else
+            static_cast<QDialog*>(modal)->reject();
+    };
+    AnswerModal(measure);
+    dialogs.Message(caption, "Fehler");
+    EXPECT_GE(width, CaptionRoomWidth(caption));
+    AnswerModal(measure);
+    dialogs.Input(QString::fromUtf8("Schrittweite ändern"), "Schrittweite in Sekunden:", "6");
+    EXPECT_GE(width, CaptionRoomWidth(QString::fromUtf8("Schrittweite ändern")));
+    AnswerModal(measure);
+    dialogs.Confirm(QString::fromUtf8("Durchgänge überschreiben"), "Ja?");
+    EXPECT_GE(width, CaptionRoomWidth(QString::fromUtf8("Durchgänge überschreiben")));
 }
 
 TEST(QtDialogsBoxes, ConfirmIsYesOnlyForJa) {

@@ -17,6 +17,7 @@ TEST(PassSearchCaption, EveryStageInTheWindowsWords) {
         {{Stage::Ordering, 0, 0}, "Erstelle Liste von Durchgängen 0%"},
         {{Stage::Listing, 40, 0}, "Schreibe Liste von Durchgängen 40%"},
         {{Stage::Done, 0, 12}, " Polaride - Sichtbarkeitsbedingungen für Berlin (12 Durchgänge)"},
+        {{Stage::Done, 0, 1}, " Polaride - Sichtbarkeitsbedingungen für Berlin (1 Durchgang)"},
     };
     for (const auto& c : cases) EXPECT_EQ(PassSearchCaption(c.progress, "Berlin"), c.caption);
 }

@@ -28,6 +28,7 @@
 #include "support/ui/scripted_dialogs.h"
 #include "ui/common/windows.h"
 #include "ui/places/germany_map_window.h"
+#include "ui/places/map_pointer_labels.h"
 #include "ui/places/observer_dialog.h"
 #include "ui/places/place_entry_dialog.h"
 #include "ui/places/place_list_window.h"
@@ -171,6 +172,7 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesLongitudeAndBadHeight) {
 // Height, zone and limiting magnitude beyond any meaning ("Sonnenhöhe: nan°" for a
 // zone of 1e300) are refused like a bad longitude; the fields before stay taken over.
 TEST_F(PlaceWindowsTest, ParameterDialogRefusesValuesOutsideTheirBounds) {
+    const char* const kZoneMessage = "Fehler bei Zeitzone - UTC (möglich sind -12 bis +14 Stunden)";
     struct Case {
         ObserverDialog::Field field;
         const char* text;
@@ -178,8 +180,11 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesValuesOutsideTheirBounds) {
     };
     const Case cases[] = {
         {ObserverDialog::Height, "-1e9", "Fehler bei Höhe über NN"},
-        {ObserverDialog::ZoneOffset, "1e300", "Fehler bei Zeitzone - UTC"},
-        {ObserverDialog::ZoneOffset, "-25", "Fehler bei Zeitzone - UTC"},
+        {ObserverDialog::ZoneOffset, "1e300", kZoneMessage},
+        {ObserverDialog::ZoneOffset, "-25", kZoneMessage},
+        // Real zones lie between UTC-12 and UTC+14.
+        {ObserverDialog::ZoneOffset, "15", kZoneMessage},
+        {ObserverDialog::ZoneOffset, "-12.5", kZoneMessage},
         {ObserverDialog::LimitingMagnitude, "1e300", "Fehler bei Grenzgröße"},
     };
     for (const Case& c : cases) {
@@ -198,6 +203,15 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesValuesOutsideTheirBounds) {
         EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, 1.0);
         EXPECT_DOUBLE_EQ(Observer().limitingMagnitude, 5.0);
         EXPECT_TRUE(drawings.empty());
+    }
+    for (const double zone : {14.0, -12.0}) {
+        ObserverDialog dialog;
+        dialog.show();
+        dialog.field(ObserverDialog::ZoneOffset)->setText(QString::number(zone));
+        dialogs->Clear();
+        dialog.accept();
+        EXPECT_TRUE(dialogs->Messages().isEmpty()) << zone;
+        EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, zone);
     }
 }
 
@@ -413,11 +427,29 @@ TEST_F(PlaceWindowsTest, GermanyMapMenuBarIsReadable) {
     EXPECT_EQ(map.mapArea()->palette().color(QPalette::Window), QColor(Qt::black));
 }
 
+// The map is read east and west of Greenwich, as an atlas is, though a place taken
+// from it keeps its east longitude 0..360.
+TEST_F(PlaceWindowsTest, WorldMapShowsLongitudesEastAndWestOfGreenwich) {
+    WorldMapWindow map;
+    map.show();
+    const std::pair<int, const char*> columns[] = {
+        {310, "0.29° W"}, {311, "0.29° O"}, {100, "122.03° W"}, {600, "167.83° O"}, {0, "180.00°"}};
+    for (const auto& [column, text] : columns) {
+        map.PointerAt(9 + column, 5 + 150);
+        EXPECT_EQ(map.longitudeLabel()->text(), QStringLiteral("geographische Länge: ") + text);
+    }
+    EXPECT_EQ(location::EastWestLongitude(286.0), "74.00° W");
+    EXPECT_EQ(location::EastWestLongitude(-74.0), "74.00° W");
+    EXPECT_EQ(location::EastWestLongitude(13.4), "13.40° O");
+    EXPECT_EQ(location::EastWestLongitude(286.0, true), "74.00 Grad West");
+    EXPECT_EQ(location::EastWestLongitude(13.4, true), "13.40 Grad Ost");
+}
+
 TEST_F(PlaceWindowsTest, WorldMapPointerLabelsAndClickTakesThePlace) {
     WorldMapWindow map;
     map.show();
     map.PointerAt(9 + 311, 5 + 150);
-    EXPECT_EQ(map.longitudeLabel()->text(), "geographische Länge: 0.29°");
+    EXPECT_EQ(map.longitudeLabel()->text(), "geographische Länge: 0.29° O");
     EXPECT_EQ(map.latitudeLabel()->text(), "geographische Breite: 0.00°");
     EXPECT_EQ(map.cursor().shape(), Qt::CrossCursor);
     map.PointerAt(2, 2);

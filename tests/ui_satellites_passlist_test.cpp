@@ -17,7 +17,9 @@
 
 #include "app/program.h"
 #include "catalog/settings_file.h"
+#include "chart/canvas.h"
 #include "chart/chart_view.h"
+#include "chart/zoom_chart.h"
 #include "core/observer_state.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_lines.h"
@@ -130,6 +132,32 @@ TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
     const SatObservation seen = ObserveSatellite(k, t);
     EXPECT_GT(seen.altitudeDeg, 10.0);
     EXPECT_TRUE(ShowPassEnabled());
+}
+
+// The list makes way for the zoom window: the window manager hands the focus to the
+// main window for a moment and then maximises the zoom window. The zoom chart stays
+// the view and is drawn at its new size, not left black until "n" is pressed.
+TEST_F(PassListTest, ShownPassStaysDrawnWhileTheFocusPassesThroughTheMainWindow) {
+    for (const char* file :
+         {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "STERNNAM", "ASTEROID.TXT", "KOMET"})
+        fs::copy_file(testsupport::DataPath(file), dir / file);
+    Search();
+    AppWindows().mainWindow->show();
+    ShowInFront(passListWindow);
+    QApplication::processEvents();
+    emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(1));
+    ZoomWindow* zoom = AppWindows().zoomWindow;
+    ASSERT_TRUE(zoom->isVisible());
+    // The focus reaches the main window before the zoom window's own activation, and
+    // the zoom window is maximised in between.
+    QApplication::setActiveWindow(AppWindows().mainWindow);
+    zoom->resize(zoom->size() + QSize(160, 120));
+    QApplication::processEvents();
+    ASSERT_TRUE(zoom->isVisible());
+    EXPECT_GE(ChartView().zoomFactor, 2);
+    const QPoint centre = ZoomViewCentre();  // the pass, on the sky disc
+    EXPECT_NE(zoom->canvas().PixelRgb(centre.x(), centre.y() + 30), 0x000000);
+    EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
 }
 
 TEST_F(PassListTest, DoubleClickWhileTheSearchRunsDoesNothing) {

@@ -58,7 +58,8 @@ TEST_F(SatelliteInfoWindowTest, PageOfTheIssFromTheTable) {
     // The age of the elements at the chart's instant follows the epoch.
     EXPECT_THAT(page[4].toStdString(),
                 StartsWith(" Epoche der Elemente: 20.01.2018 21:33:14.8 UTC  ("));
-    EXPECT_THAT(page[5].toStdString(), StartsWith(" 9561 Umläufe (seit "));
+    EXPECT_EQ(page[5].toStdString(),
+              " 9561 Umläufe (Zähler übergelaufen, seit Start 1998 über 100000)");
     // Heights from the SGP orbit at the epoch: about 405 and 410 km for the ISS then.
     const double perigee = page[8].mid(page[8].indexOf("Perigäum") + 8, 12).trimmed().toDouble();
     const double apogee = page[9].mid(page[9].indexOf("Apogäum") + 7, 12).trimmed().toDouble();

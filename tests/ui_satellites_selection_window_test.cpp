@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "app/program.h"
@@ -62,6 +63,19 @@ std::string Words(const std::string& text) {
         out += c;
     }
     return out;
+}
+// Steps the instant in two-minute steps through two days from 21.01.2018 16:00 UT,
+// computing the selected satellites, until `wanted` holds; false when it never does.
+bool FindInstantWhere(const std::function<bool()>& wanted) {
+    ObserverState& o = Observer();
+    for (int step = 0; step < 1440; ++step) {
+        o.currentJD = JulianDay1900(2018, 1, 21) + 16.0 / 24.0 + step * 2.0 / 1440.0;
+        o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
+        UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+        ComputeSatellites();
+        if (wanted()) return true;
+    }
+    return false;
 }
 int PdfPages(const std::string& text) {
     int pages = 0;
@@ -140,7 +154,7 @@ TEST_F(SelectionWindowTest, ArrowsMoveMarkedSatellites) {
     Mark(form->selectedList(), {0, 2});
     form->RemoveMarked();
     EXPECT_THAT(RightList(), ElementsAre("OAO 2           "));
-    EXPECT_EQ(form->selectedLabel()->text(), "1 Satelliten");
+    EXPECT_EQ(form->selectedLabel()->text(), "1 Satellit");
     EXPECT_EQ(Observer().trackedSatellite, -1);
     EXPECT_TRUE(SelectionInvariantHolds());
 }
@@ -312,6 +326,33 @@ TEST_F(SelectionWindowTest, OkAndHidingSetTimeChangedAndThePassMenu) {
     EXPECT_FALSE(PassMenuEnabled());
 }
 
+// "OK" after the selection changed shows the chart with the new selection at once:
+// "alle löschen" left the satellites on the chart until "n" was pressed.
+TEST_F(SelectionWindowTest, OkDrawsTheChartWithTheChangedSelection) {
+    for (const char* file : {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "ASTEROID.TXT", "KOMET"})
+        fs::copy_file(testsupport::DataPath(file), dir / file);
+    // An instant with a satellite bright enough for the main chart above Berlin.
+    ObserverState& o = Observer();
+    SelectAllRows();
+    ASSERT_TRUE(FindInstantWhere([] {
+        for (int k = 1; k <= Satellites().selectedCount; ++k)
+            if (Satellites().chartX[k] > 0.0 && Satellites().chartMagnitude[k] < 4.5) return true;
+        return false;
+    }));
+    AppWindows().mainWindow->show();
+    form->Ok();
+    const QImage selected = MainChartCanvas()->Image().copy();
+    form->show();
+    form->RemoveAll();
+    form->Ok();
+    const QImage afterOk = MainChartCanvas()->Image().copy();
+    EXPECT_FALSE(afterOk == selected) << "the satellites are gone from the chart";
+    o.timeChanged = true;
+    AppWindows().mainWindow->DrawChart();  // what "n" shows
+    EXPECT_TRUE(MainChartCanvas()->Image() == afterOk);
+    EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
+}
+
 TEST_F(SelectionWindowTest, FilterFieldsComeFromAndGoToTheSettingsLines) {
     // Created with the fields of the settings file (design defaults in the shipped file).
     EXPECT_THAT(form->FilterFieldTexts(),
@@ -412,15 +453,7 @@ TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
                 return true;
         return false;
     };
-    bool found = false;
-    for (int step = 0; step < 1440 && !found; ++step) {
-        o.currentJD = JulianDay1900(2018, 1, 21) + 16.0 / 24.0 + step * 2.0 / 1440.0;
-        o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
-        UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
-        ComputeSatellites();
-        found = visible(false) && visible(true);
-    }
-    ASSERT_TRUE(found);
+    ASSERT_TRUE(FindInstantWhere([&] { return visible(false) && visible(true); }));
     RemoveAllRows();
     form.show();
 

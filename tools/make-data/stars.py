@@ -42,7 +42,6 @@ GERMAN_NAMES = {
     "Alkaid": "Benetnasch",
     "Alcor": "Alkor",
     "Schedar": "Schedir",
-    "Rigil Kentaurus": "Toliman",
     "Zubenelgenubi": "Zuben el Genubi",
     "Zubeneschamali": "Zuben el Schemali",
 }

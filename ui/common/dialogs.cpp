@@ -1,8 +1,11 @@
 #include "ui/common/dialogs.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -91,23 +94,61 @@ int FilterIndexOf(const QList<FileFilter>& filters, const QString& chosenQtFilte
     return index < 0 ? 1 : index + 1;
 }
 
+int CaptionRoomWidth(const QString& caption) {
+    QFont title = QApplication::font("QMdiSubWindowTitleBar");
+    title.setBold(true);
+    // Window icon and three buttons of about a title bar's height each, and margins.
+    const int bar = QFontMetrics(title).height() + 8;
+    return QFontMetrics(title).horizontalAdvance(caption) + 4 * bar + 24;
+}
+
+namespace {
+
+// A message box sizes itself from its layout: an empty row as wide as the caption
+// needs keeps it from growing narrower.
+void LeaveRoomForCaption(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    grid->addItem(new QSpacerItem(CaptionRoomWidth(box.windowTitle()), 0, QSizePolicy::Fixed,
+                                  QSizePolicy::Minimum),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 // Texts of the boxes often hold what a file or a server said: they are shown as
 // written, never as rich text.
+std::unique_ptr<QMessageBox> MakeMessageBox(const QString& caption, const QString& text,
+                                            QWidget* parent) {
+    auto box =
+        std::make_unique<QMessageBox>(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    LeaveRoomForCaption(*box);
+    return box;
+}
+
+std::unique_ptr<QInputDialog> MakeInputBox(const QString& caption, const QString& prompt,
+                                           const QString& proposed, QWidget* parent) {
+    auto box = std::make_unique<QInputDialog>(parent);
+    box->setWindowTitle(caption);
+    box->setInputMode(QInputDialog::TextInput);
+    box->setLabelText(prompt);
+    box->setTextValue(proposed);
+    for (QLabel* label : box->findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
+    // The box takes its size from its layout: the prompt keeps it wide enough.
+    if (auto* label = box->findChild<QLabel*>()) label->setMinimumWidth(CaptionRoomWidth(caption));
+    return box;
+}
+
+}  // namespace
+
 void QtDialogs::Message(const QString& caption, const QString& text, QWidget* parent) {
-    QMessageBox box(QMessageBox::NoIcon, caption, text, QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    MakeMessageBox(caption, text, parent)->exec();
 }
 
 InputAnswer QtDialogs::Input(const QString& caption, const QString& prompt, const QString& proposed,
                              QWidget* parent) {
-    QInputDialog dialog(parent);
-    dialog.setWindowTitle(caption);
-    dialog.setLabelText(prompt);
-    dialog.setTextValue(proposed);
-    for (QLabel* label : dialog.findChildren<QLabel*>()) label->setTextFormat(Qt::PlainText);
-    if (dialog.exec() != QDialog::Accepted) return {false, proposed};
-    return {true, dialog.textValue()};
+    const std::unique_ptr<QInputDialog> box = MakeInputBox(caption, prompt, proposed, parent);
+    if (box->exec() != QDialog::Accepted) return InputAnswer{false, proposed};
+    return InputAnswer{true, box->textValue()};
 }
 
 bool QtDialogs::Confirm(const QString& caption, const QString& text, QWidget* parent) {
@@ -115,6 +156,7 @@ bool QtDialogs::Confirm(const QString& caption, const QString& text, QWidget* pa
     box.setTextFormat(Qt::PlainText);
     QPushButton* yes = box.addButton("Ja", QMessageBox::YesRole);
     box.addButton("Nein", QMessageBox::NoRole);
+    LeaveRoomForCaption(box);
     box.exec();
     return box.clickedButton() == yes;
 }

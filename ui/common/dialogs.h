@@ -93,6 +93,12 @@ class QtDialogs : public Dialogs {
                                     QWidget* parent = nullptr) override;
 };
 
+// The width a dialog needs for its whole caption in the title bar: the caption in a
+// bold title font and room for the window manager's icon and buttons. Message and
+// input boxes are made at least this wide, so that a short text does not cut the
+// caption ("Schritt… ndern").
+int CaptionRoomWidth(const QString& caption);
+
 // The file-type list of a request in Qt's filter syntax, and the 1-based index of a
 // chosen Qt filter text in it (1 when not found).
 QStringList QtFilterList(const QList<FileFilter>& filters);

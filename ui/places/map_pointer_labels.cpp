@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QLabel>
 #include <QPalette>
+#include <cmath>
 
 namespace location {
 
@@ -14,6 +15,18 @@ const QString kLatitudeCaption = QStringLiteral("geographische Breite: ");
 }  // namespace
 
 QString TwoDecimals(double value) { return QString::number(value, 'f', 2); }
+
+QString EastWestLongitude(double longitudeDeg, bool inWords) {
+    const double east = longitudeDeg > 180.0 ? longitudeDeg - 360.0 : longitudeDeg;
+    const QString degrees = TwoDecimals(std::fabs(east));
+    const QString unit = inWords ? QStringLiteral(" Grad") : QStringLiteral("°");
+    if (degrees == QStringLiteral("0.00") || degrees == QStringLiteral("180.00"))
+        return degrees + unit;
+    const bool isEast = east > 0.0;
+    if (inWords)
+        return degrees + unit + (isEast ? QStringLiteral(" Ost") : QStringLiteral(" West"));
+    return degrees + unit + (isEast ? QStringLiteral(" O") : QStringLiteral(" W"));
+}
 
 void MakePointerLabels(QWidget* parent, QLabel*& longitudeLabel, QLabel*& latitudeLabel) {
     QFont font(QStringLiteral("Courier New"));
@@ -32,7 +45,7 @@ void MakePointerLabels(QWidget* parent, QLabel*& longitudeLabel, QLabel*& latitu
 
 void ShowPointerPlace(QLabel* longitudeLabel, QLabel* latitudeLabel, double longitudeDeg,
                       double latitudeDeg) {
-    longitudeLabel->setText(kLongitudeCaption + TwoDecimals(longitudeDeg) + QStringLiteral("°"));
+    longitudeLabel->setText(kLongitudeCaption + EastWestLongitude(longitudeDeg));
     latitudeLabel->setText(kLatitudeCaption + TwoDecimals(latitudeDeg) + QStringLiteral("°"));
 }
 

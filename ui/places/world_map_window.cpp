@@ -112,9 +112,9 @@ void WorldMapWindow::paintEvent(QPaintEvent*) {
     const int y0 = kImageBottom + textHeight;
     text.TextOut(
         x0, y0, QStringLiteral("eingestellter Ort: ") + QString::fromStdString(observer.placeName));
-    text.TextOut(x0, y0 + pitch,
-                 QStringLiteral("geographische Länge: ") + TwoDecimals(observer.longitudeDeg) +
-                     QStringLiteral(" Grad"));
+    text.TextOut(
+        x0, y0 + pitch,
+        QStringLiteral("geographische Länge: ") + EastWestLongitude(observer.longitudeDeg, true));
     text.TextOut(x0, y0 + 2 * pitch,
                  QStringLiteral("geographische Breite: ") + TwoDecimals(observer.latitudeDeg) +
                      QStringLiteral(" Grad"));

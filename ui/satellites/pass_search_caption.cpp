@@ -1,5 +1,7 @@
 #include "ui/satellites/pass_search_caption.h"
 
+#include "core/number_text.h"
+
 std::string PassSearchCaption(const PassSearchProgress& progress, const std::string& placeName) {
     using Stage = PassSearchProgress::Stage;
     const std::string place = " Polaride - Sichtbarkeitsbedingungen für " + placeName;
@@ -16,7 +18,8 @@ std::string PassSearchCaption(const PassSearchProgress& progress, const std::str
         case Stage::Listing:
             return "Schreibe Liste von Durchgängen " + percent;
         case Stage::Done:
-            return place + " (" + std::to_string(progress.passCount) + " Durchgänge)";
+            return place + " (" + numtext::CountOf(progress.passCount, "Durchgang", "Durchgänge") +
+                   ")";
     }
     return place;
 }

@@ -17,6 +17,8 @@
 
 #include "catalog/settings_file.h"
 #include "chart/chart_view.h"
+#include "chart/sky_chart.h"
+#include "core/number_text.h"
 #include "core/observer_state.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_print.h"
@@ -25,6 +27,7 @@
 #include "ui/common/dialogs.h"
 #include "ui/common/selection_printing.h"
 #include "ui/common/windows.h"
+#include "ui/places/redraw_active_view.h"
 #include "ui/satellites/ground_track_window.h"
 #include "ui/satellites/orbit_class_window.h"
 #include "ui/satellites/pass_dialog.h"
@@ -64,7 +67,9 @@ const QString kEmptySelectionCaption = QStringLiteral("Auswahl-Box leer");
 const QString kEmptySelectionText = QStringLiteral("Es sind keine Satelliten ausgewählt");
 const QString kPassMenuText = QStringLiteral("Durchgänge berechnen");
 
-QString CountText(int count) { return QString::number(count) + QStringLiteral(" Satelliten"); }
+QString CountText(int count) {
+    return QString::fromStdString(numtext::CountOf(count, "Satellit", "Satelliten"));
+}
 
 QString Utf8(const char* text) { return QString::fromUtf8(text); }
 
@@ -454,12 +459,15 @@ void SatelliteSelectionWindow::EnablePassMenus() {
     SetPassMenusEnabled(Satellites().selectedCount > 0);
 }
 
+QWidget* SatelliteSelectionWindow::ActiveView() {
+    return ChartView().zoomFactor == 1 ? static_cast<QWidget*>(AppWindows().mainWindow)
+                                       : static_cast<QWidget*>(AppWindows().zoomWindow);
+}
+
 void SatelliteSelectionWindow::Ok() {
     EnablePassMenus();
     hide();
-    QWidget* view = ChartView().zoomFactor == 1 ? static_cast<QWidget*>(AppWindows().mainWindow)
-                                                : static_cast<QWidget*>(AppWindows().zoomWindow);
-    ShowInFront(view);
+    ShowInFront(ActiveView());
 }
 
 void SatelliteSelectionWindow::ShowInfoForTableRow(int index) {
@@ -486,6 +494,7 @@ void SatelliteSelectionWindow::SetDefaultButton(QPushButton* button) {
 
 void SatelliteSelectionWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
+    if (!event->spontaneous()) rowsWhenShown_ = Satellites().selectedRows;
     SyncSelectionLists();
     RefreshLists();
     countLabel_->setText(CountText(Observer().satelliteCount));
@@ -501,6 +510,13 @@ void SatelliteSelectionWindow::hideEvent(QHideEvent* event) {
     if (event->spontaneous()) return;  // minimised: still open
     EnablePassMenus();
     Observer().timeChanged = true;
+    // A chart in view shows the new selection at once, not only at its next drawing.
+    if (Satellites().selectedRows == rowsWhenShown_) return;
+    rowsWhenShown_ = Satellites().selectedRows;
+    if (QWidget* view = ActiveView(); view && view->isVisible()) {
+        ChartReportsWait wait;  // inside a hide handler
+        RedrawActiveView();
+    }
 }
 
 void SatelliteSelectionWindow::keyPressEvent(QKeyEvent* event) {

@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <string>
 
+#include "satellite/satellite_table.h"
+
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -96,6 +98,9 @@ class SatelliteSelectionWindow : public QWidget {
     void RangeFilter(int kind);
     void SetDefaultButton(QPushButton* button);
     bool SelectionEmptyMessage();
+    // The chart that is the active view: the main window at zoomFactor 1, else the
+    // zoom window.
+    static QWidget* ActiveView();
 
     SelectionListModel* allModel_ = nullptr;
     SelectionListModel* selectedModel_ = nullptr;
@@ -120,4 +125,5 @@ class SatelliteSelectionWindow : public QWidget {
     QPushButton* defaultButton_ = nullptr;
     int settingsCollector_ = -1;
     bool busy_ = false;
+    TextLines rowsWhenShown_;  // the selection when the window was shown
 };

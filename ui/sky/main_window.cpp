@@ -25,6 +25,7 @@
 #include "ui/common/settings_load_save.h"
 #include "ui/common/windows.h"
 #include "ui/places/observer_dialog.h"
+#include "ui/sky/zoom_window.h"
 
 namespace {
 
@@ -154,7 +155,14 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::ActivationChange && isActiveWindow()) ChartView().zoomFactor = 1;
+    // Activated, the main chart is the view again -- unless the zoom window is shown: it
+    // closes itself when it loses the focus (which makes the main chart the view), and
+    // the window manager may hand the focus here for a moment while another window
+    // makes way for it (a pass shown from the pass list).
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        const QWidget* zoom = AppWindows().zoomWindow;
+        if (!zoom || !zoom->isVisible()) ChartView().zoomFactor = 1;
+    }
     QMainWindow::changeEvent(event);
 }
 

@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -203,9 +204,10 @@ void ZoomWindow::BuildMenus() {
 
     BuildChartMenus(bar);
     on(printAction, [] { PrintZoomChart(); });
+    // "Beenden" ends the program as the main window's does, writing the settings.
     on(exitAction, [main] {
         if (MainWindow* m = main())
-            m->Abandon();
+            m->Quit();
         else
             QCoreApplication::exit(0);
     });
@@ -296,6 +298,8 @@ void ZoomWindow::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
     if (event->spontaneous()) return;  // minimised: the zoom window is still the view
     ChartView().zoomFactor = 1;
+    // A followed satellite or a go-to turned the chart for this window only.
+    ChartView().rotationRad = ChartView().skyChartRotationRad;
     // The zoom window may have changed the instant, the place, the rotation or the
     // display flags: the main chart is drawn afresh, satellites included.
     MainWindow* main = AppWindows().mainWindow;
@@ -310,6 +314,11 @@ void ZoomWindow::changeEvent(QEvent* event) {
     if (event->type() != QEvent::ActivationChange) return;
     if (isActiveWindow()) {
         ChartView().zoomMayClose = true;
+        // Shown and active, the zoom window is the view, at the factor it last drew.
+        if (ChartView().zoomFactor < 2) {
+            ChartView().zoomFactor = std::max(2, ZoomValues().scale);
+            DrawChart(0);
+        }
         return;
     }
     // Losing the focus to another window of the program closes the zoom window,

@@ -49,8 +49,9 @@ class ZoomWindow : public QMainWindow, public ChartMenuBar {
     QLabel* headerBar() const { return headerBar_; }  // upper status bar (headings)
     QLabel* valuesBar() const { return valuesBar_; }  // lower status bar (values)
 
-    // Menus: the shared ChartMenuBar ("Beenden" ends the program without the
-    // settings, "Drehen" does nothing here) and "Ansicht" / "Gehe zu".
+    // Menus: the shared ChartMenuBar ("Beenden" ends the program and writes the
+    // settings, as the main window's does; "Drehen" does nothing here) and
+    // "Ansicht" / "Gehe zu".
     QMenu* goToMenu = nullptr;
     QAction* goToRaDecAction = nullptr;  // "alpha/delta"
     QAction* goToAltAzAction = nullptr;  // "Höhe/Azimut"
