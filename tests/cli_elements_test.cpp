@@ -122,6 +122,7 @@ TEST(CliElements, AnAnswerThatIsNotWholeElementSetsLeavesTheFile) {
         {"junk lines", "1 " + std::string(67, 'x') + "\r\n2 " + std::string(67, 'x') + "\r\n"},
         {"an HTML page with element lines",
          "<html><body><pre>\n" + good + "</pre></body></html>\n"},
+        {"a body cut inside a record", good.substr(0, good.find("1 25544") + 30)},
     };
     testsupport::TempDir dir;
     for (const auto& answer : answers) {
