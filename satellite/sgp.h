@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/timescale.h"
+#include "satellite/orbit_error.h"
 
 // The numbers of one element set as cut from its two lines, with the epoch
 // quantities of the model that depend on them only.
@@ -31,19 +32,6 @@ struct SgpElements {
 // False when a column that the model reads is not a number (out is then unchanged).
 bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElements& out);
 
-// Why a propagation failed. The decay conditions follow the SGP report: a mean motion
-// that is not positive (at the epoch or, through the drag terms, at T), an
-// eccentricity of the long-period elements of 1 or more, a semi-latus rectum that is
-// not positive, and a position below the Earth's surface.
-enum class OrbitError {
-    None,
-    Unreadable,               // a column that the model reads is not a number
-    MeanMotionNotPositive,    // n0 <= 0, or n <= 0 at T: the orbit has decayed
-    EccentricityOutOfRange,   // e >= 1 (epoch or long-period elements)
-    SemiLatusRectumNegative,  // a (1 - e^2) <= 0 at the short-period step
-    Subterranean,             // the position lies below the ellipsoid
-    MathError,                // another division by zero, root of a negative number or overflow
-};
 
 // Propagates an element set to instant T and writes SatState(): position (and velocity
 // with withVelocity), the mean elements at T, and the topocentric right ascension and
