@@ -12,7 +12,7 @@
 #include "core/observer_state.h"
 #include "prediction/selection_state.h"
 #include "satellite/observation.h"
-#include "satellite/satellite_state.h"
+#include "satellite/satellites_at_instant.h"
 #include "satellite/satellite_table.h"
 
 namespace {
@@ -172,9 +172,9 @@ QString StarText(int number) {
 
 QString SatelliteText(int k) {
     Selection().infoFromSelection = true;
-    SatelliteDetails(k, true);
-    const SatelliteState& s = SatState();
-    const ObservationValues& v = Observation();
+    const SatelliteDetailValues details = SelectedSatelliteDetails(k - 1);
+    const OrbitState& s = details.state;
+    const SatObservation& v = details.seen;
     const SatelliteTable& table = Satellites();
     const double a = s.semiMajorAxisER, e = s.eccentricity;
     const double perigee = ((1.0 - e) * a - 1.0) * 6378.15;
@@ -182,20 +182,20 @@ QString SatelliteText(int k) {
     const int row = table.SelectedRow(k - 1);
     const bool known = row >= 1 && row < static_cast<int>(table.magnitudeKnown.size()) &&
                        table.magnitudeKnown[static_cast<size_t>(row)] != 0;
-    QString t = QString::fromStdString(s.satelliteName) + kCrLf;
-    t += QString::fromStdString(v.catalogueText) + kCrLf;
+    QString t = QString::fromStdString(details.name) + kCrLf;
+    t += QString::fromStdString(details.catalogueText) + kCrLf;
     t += WholeKm(perigee) + QStringLiteral(" x ") + WholeKm(apogee) + QStringLiteral(" km, ") +
-         Shortest(v.inclinationDeg, 100.0) + QStringLiteral(" Grad") + kCrLf + kCrLf;
+         Shortest(details.inclinationDeg, 100.0) + QStringLiteral(" Grad") + kCrLf + kCrLf;
     t += QStringLiteral("Helligkeit: ") + Shortest(v.magnitude, 10.0) +
          (known ? QString() : QStringLiteral(":")) + QStringLiteral(" mag") + kCrLf;
     t += QStringLiteral("Phasenwinkel: ") + Shortest(v.phaseAngleDeg, 10.0) +
          QStringLiteral(" Grad") + kCrLf + kCrLf;
     t +=
-        QStringLiteral("Entfernung: ") + WholeKm(v.observedRangeKm) + QStringLiteral(" km") + kCrLf;
+        QStringLiteral("Entfernung: ") + WholeKm(v.rangeKm) + QStringLiteral(" km") + kCrLf;
     t += QStringLiteral("Flughöhe: ") + WholeKm(v.heightKm) + QStringLiteral(" km") + kCrLf;
     t += QStringLiteral("Schattenabstand: ") + WholeKm(v.shadowDepthKm) + QStringLiteral(" km") +
          kCrLf + kCrLf;
-    t += QStringLiteral("Geschwindigkeit: ") + Shortest(v.angularSpeedDegSec, 1000.0) +
+    t += QStringLiteral("Geschwindigkeit: ") + Shortest(details.angularSpeedDegSec, 1000.0) +
          QStringLiteral(" Grad/Sekunde") + kCrLf;
     t += QStringLiteral("Bahnalter: ") + Shortest(s.minutesSinceEpoch / 1440.0, 10.0) +
          QStringLiteral(" Tage") + kCrLf;

@@ -16,7 +16,7 @@
 #include "core/number_text.h"
 #include "core/observer_state.h"
 #include "satellite/observation.h"
-#include "satellite/satellite_state.h"
+#include "satellite/satellites_at_instant.h"
 #include "satellite/satellite_table.h"
 
 namespace {
@@ -104,7 +104,8 @@ bool ReadNumber(const std::string& text, double* value) { return numtext::ParseR
 
 // The zoom additions to the satellite text of selected satellite k (from 1).
 QString SatelliteAdditions(QString text, int k) {
-    const ObservationValues& v = Observation();
+    const SatelliteDetailValues details = SelectedSatelliteDetails(k - 1);
+    const SatObservation& v = details.seen;
     // The magnitude with one decimal in fixed notation.
     static const QRegularExpression magnitudeLine(
         QStringLiteral("Helligkeit: [^\\r\\n]*?(:?) mag"));
@@ -116,7 +117,7 @@ QString SatelliteAdditions(QString text, int k) {
 
     const SatelliteTable& table = Satellites();
     const ElementSet set = table.Selected(k - 1);
-    const double ageDays = IntPart(SatState().minutesSinceEpoch / 1440.0 * 10.0 + 0.5) / 10.0;
+    const double ageDays = IntPart(details.state.minutesSinceEpoch / 1440.0 * 10.0 + 0.5) / 10.0;
     double ndot2 = 0.0, meanMotion = 0.0;
     const bool ok = ReadNdot2(set.line1, &ndot2) && set.line2.size() >= 63 &&
                     ReadNumber(set.line2.substr(52, 11), &meanMotion);

@@ -28,13 +28,20 @@ double WrapSymmetric(double x, double halfTurn) {
     return x;
 }
 
-double Power(double base, double exponent) {
-    if (base > 0.0) {
-        return static_cast<double>(std::exp(static_cast<long double>(exponent) *
-                                            std::log(static_cast<long double>(base))));
+bool PowerOf(double base, double exponent, double& result) {
+    if (!(base > 0.0)) {
+        result = 1.0;
+        return false;
     }
-    MathErrorFlag = true;
-    return 1.0;
+    result = static_cast<double>(std::exp(static_cast<long double>(exponent) *
+                                          std::log(static_cast<long double>(base))));
+    return true;
+}
+
+double Power(double base, double exponent) {
+    double result = 1.0;
+    if (!PowerOf(base, exponent, result)) MathErrorFlag = true;
+    return result;
 }
 
 double AngleOf(double x, double y) {

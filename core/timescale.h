@@ -41,6 +41,8 @@ double WrapSymmetric(double x, double halfTurn);
 inline double WrapPi(double x) { return WrapSymmetric(x, kPi); }
 // base^exponent in extended precision; for base <= 0 returns 1.0 and sets MathErrorFlag.
 double Power(double base, double exponent);
+// The same without the flag: false for base <= 0 (result is then 1.0).
+bool PowerOf(double base, double exponent, double& result);
 // Polar angle of (x, y) in radians, [0, 2π); (0, 0) gives 0.
 double AngleOf(double x, double y);
 // JD1900 of 0:00 UT of a Gregorian date. The day enters linearly: day 0 is the

@@ -4,16 +4,14 @@
 #include <cmath>
 
 #include "satellite/satellite_table.h"
-#include "satellite/sgp.h"
 
 namespace {
 
 // Epoch of selected set k; nullopt when the set cannot be read.
 std::optional<JD1900> EpochOfSelected(int k) {
-    const ElementSet set = Satellites().Selected(k);
-    SgpElements elements;
-    if (!ParseSgpElements(set.line1, set.line2, elements)) return std::nullopt;
-    return elements.epoch;
+    const SatelliteOrbit& orbit = Satellites().SelectedOrbit(k);
+    if (!orbit.readable) return std::nullopt;
+    return orbit.elements.epoch;
 }
 
 std::string WholeDays(double days) { return std::to_string(static_cast<int>(std::floor(days))); }

@@ -6,8 +6,6 @@
 
 #include "core/constants.h"
 #include "core/sun_moon.h"
-#include "satellite/satellite_state.h"
-#include "satellite/sgp.h"
 
 namespace {
 
@@ -23,25 +21,24 @@ double EarthRadiusAt(double geocentricLatitude) {
     return EllipsoidRadiusKm(std::cos(geocentricLatitude));
 }
 
-// The satellite's position at t in Earth radii, or nullptr when the propagation fails;
-// a failure leaves MathErrorFlag set, a success leaves it as it was.
-const double* PositionAt(std::string_view line1, std::string_view line2, JD1900 t) {
-    const bool flagBefore = MathErrorFlag;
-    MathErrorFlag = false;
-    PropagateSGP(line1, line2, t, false);
-    if (MathErrorFlag) return nullptr;
-    MathErrorFlag = flagBefore;
-    return SatState().positionER;
+// The satellite's position at t in Earth radii; false when the propagation fails.
+bool PositionAt(const SatelliteOrbit& orbit, JD1900 t, double r[3]) {
+    const OrbitState state = Propagate(orbit, t);
+    if (state.failed()) return false;
+    r[0] = state.positionKm.x / kEarthRadiusKm;
+    r[1] = state.positionKm.y / kEarthRadiusKm;
+    r[2] = state.positionKm.z / kEarthRadiusKm;
+    return true;
 }
 
 }  // namespace
 
 double LongitudeIntoHalfCircle(double longitudeDeg) { return WrapSymmetric(longitudeDeg, 180.0); }
 
-bool SubSatellitePoint(std::string_view line1, std::string_view line2, JD1900 t,
-                       double siderealHours, double observerLongitudeDeg, GroundPoint& out) {
-    const double* r = PositionAt(line1, line2, t);
-    if (!r) return false;
+bool SubSatellitePoint(const SatelliteOrbit& orbit, JD1900 t, double siderealHours,
+                       double observerLongitudeDeg, GroundPoint& out) {
+    double r[3];
+    if (!PositionAt(orbit, t, r)) return false;
     GroundPoint p;
     p.rightAscensionRad = AngleOf(r[0], r[1]);
     p.declinationRad = std::atan(r[2] / std::sqrt(r[0] * r[0] + r[1] * r[1]));
@@ -68,15 +65,14 @@ SunDirection SunAt(JD1900 t) {
     return d;
 }
 
-bool ComputeTrackInformation(std::string_view line1, std::string_view line2, JD1900 t,
-                             double siderealHours, double observerLongitudeDeg,
-                             TrackInformation& out) {
+bool ComputeTrackInformation(const SatelliteOrbit& orbit, JD1900 t, double siderealHours,
+                             double observerLongitudeDeg, TrackInformation& out) {
     const SunDirection sun = SunAt(t);
     const double s[3] = {std::cos(sun.declinationRad) * std::cos(sun.rightAscensionRad),
                          std::cos(sun.declinationRad) * std::sin(sun.rightAscensionRad),
                          std::sin(sun.declinationRad)};
-    const double* r = PositionAt(line1, line2, t);
-    if (!r) return false;
+    double r[3];
+    if (!PositionAt(orbit, t, r)) return false;
     const double rxy = std::sqrt(r[0] * r[0] + r[1] * r[1]);
     const double psiC = std::atan(r[2] / rxy);
     const double earthRadius = EarthRadiusAt(psiC);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/timescale.h"
+#include "satellite/propagation.h"
 
 // Geocentric sub-satellite point of a satellite at one instant.
 struct GroundPoint {
@@ -20,11 +21,10 @@ struct GroundPoint {
 // Longitude brought into -180..180 (below -180 plus 360, above 180 minus 360).
 double LongitudeIntoHalfCircle(double longitudeDeg);
 
-// Sub-satellite point of the set at instant t (SGP model), with the local sidereal
-// time θ (hours) at t for the observer's east longitude: longitude = α·180/π - 15·θ +
-// longitude. False when the set cannot be computed: MathErrorFlag is then set and
-// `out` keeps its previous values.
-bool SubSatellitePoint(std::string_view line1, std::string_view line2, JD1900 t,
+// Sub-satellite point of the orbit at instant t, with the local mean sidereal time θ
+// (hours) at t for the observer's east longitude: longitude = α·180/π - 15·θ +
+// longitude. False when the orbit fails at t (`out` keeps its previous values).
+bool SubSatellitePoint(const SatelliteOrbit& orbit, JD1900 t,
                        double siderealHours, double observerLongitudeDeg, GroundPoint& out);
 
 // The Sun's geocentric right ascension and declination (radians) at a UT instant
@@ -45,8 +45,8 @@ struct TrackInformation {
     double longitudeDeg = 0.0;
     double latitudeDeg = 0.0;
 };
-// False when the set cannot be computed (MathErrorFlag set, `out` unchanged).
-bool ComputeTrackInformation(std::string_view line1, std::string_view line2, JD1900 t,
+// False when the orbit fails at t (`out` unchanged).
+bool ComputeTrackInformation(const SatelliteOrbit& orbit, JD1900 t,
                              double siderealHours, double observerLongitudeDeg,
                              TrackInformation& out);
 

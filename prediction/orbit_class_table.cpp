@@ -11,9 +11,8 @@
 #include "prediction/satellite_info_format.h"
 #include "prediction/satellite_info_plane.h"
 #include "satellite/column_number.h"
-#include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
-#include "satellite/sgp.h"
+#include "satellite/propagation.h"
 
 namespace {
 
@@ -33,26 +32,13 @@ std::optional<JD1900> EpochOf(const std::string& line1) {
     return JulianDay1900(fullYear, 1, IntPart(*day)) + *fraction;
 }
 
-// Sub-satellite point of a set at instant t for the observer's longitude.
-std::optional<GroundPoint> PointAt(const ElementSet& set, JD1900 t) {
+// Sub-satellite point of an orbit at instant t for the observer's longitude.
+std::optional<GroundPoint> PointAt(const SatelliteOrbit& orbit, JD1900 t) {
     const double longitude = Observer().longitudeDeg;
     GroundPoint p;
-    if (!SubSatellitePoint(set.line1, set.line2, t, LocalSiderealTime(longitude, t), longitude,
-                           p)) {
-        MathErrorFlag = false;
+    if (!SubSatellitePoint(orbit, t, LocalSiderealTime(longitude, t), longitude, p))
         return std::nullopt;
-    }
     return p;
-}
-
-bool Propagated(const ElementSet& set, JD1900 t) {
-    MathErrorFlag = false;
-    PropagateSGP(set.line1, set.line2, t, false);
-    if (MathErrorFlag) {
-        MathErrorFlag = false;
-        return false;
-    }
-    return true;
 }
 
 void FillShared(const ElementSet& set, OrbitClassRow& row) {
@@ -64,16 +50,16 @@ void FillShared(const ElementSet& set, OrbitClassRow& row) {
     row[9] = Columns(set.line1, 19, 32);
 }
 
-void FillGeosync(const ElementSet& set, JD1900 T, double limit, OrbitClassRow& row, bool& beyond,
-                 std::string& prefix) {
-    if (const auto now = PointAt(set, T)) {
+void FillGeosync(const ElementSet& set, const SatelliteOrbit& orbit, JD1900 T, double limit,
+                 OrbitClassRow& row, bool& beyond, std::string& prefix) {
+    if (const auto now = PointAt(orbit, T)) {
         const double v = RoundedTo(now->longitudeDeg, 0.01);
         prefix = GeosyncLongitudePrefix(v, prefix);
         row[5] = prefix + FixedDecimals(v, 2);
     }
     const auto epoch = EpochOf(set.line1);
     if (!epoch) return;
-    if (const auto then = PointAt(set, *epoch)) {
+    if (const auto then = PointAt(orbit, *epoch)) {
         const double v = RoundedTo(then->longitudeDeg, 0.01);
         prefix = GeosyncLongitudePrefix(v, prefix);
         row[6] = prefix + FixedDecimals(v, 2);
@@ -86,10 +72,11 @@ void FillGeosync(const ElementSet& set, JD1900 T, double limit, OrbitClassRow& r
     if (std::fabs(drift) > limit) beyond = true;
 }
 
-void FillSunsync(const ElementSet& set, JD1900 T, double limit, OrbitClassRow& row, bool& beyond) {
+void FillSunsync(const ElementSet& set, const SatelliteOrbit& orbit, JD1900 T, double limit,
+                 OrbitClassRow& row, bool& beyond) {
     row[5] = Columns(set.line2, 35, 42);
-    if (!Propagated(set, T)) return;
-    const SatelliteState& state = SatState();
+    const OrbitState state = Propagate(orbit, T);
+    if (state.failed()) return;
     const double rate = state.nodeRate * kRadToDeg * 1440.0 - 0.9856;
     row[8] = (rate >= 0.0 ? "  " : " ") + FixedDecimals(rate, 3);
     if (std::fabs(rate) > limit) beyond = true;
@@ -98,10 +85,10 @@ void FillSunsync(const ElementSet& set, JD1900 T, double limit, OrbitClassRow& r
     const auto eccentricity = ParseNumber("0." + Columns(set.line2, 27, 33));
     if (!inclination || !eccentricity) return;
     OrbitPlaneInput in = OrbitPlaneInputForObserver(*inclination, *eccentricity, T);
-    in.argumentOfLatitude = state.argumentOfLatitude;
+    in.argumentOfLatitude = state.argumentOfLatitudeRad;
     in.perigeeRad = state.perigeeRad;
     in.meanMotionRevDay = state.meanMotionRevDay;
-    in.nodeRad = state.nodeRad;
+    in.nodeRad = state.osculatingNodeRad;
     in.nodeRateRadMin = state.nodeRate;
     const OrbitPlanePassage passage = ComputeOrbitPlanePassage(in);
     if (!passage.passes) return;
@@ -113,13 +100,14 @@ void FillSunsync(const ElementSet& set, JD1900 T, double limit, OrbitClassRow& r
     row[7] = clock(passage.descending);
 }
 
-void FillMolniya(const ElementSet& set, JD1900 T, double limit, OrbitClassRow& row, bool& beyond,
-                 std::string& prefix) {
+void FillMolniya(const ElementSet& set, const SatelliteOrbit& orbit, JD1900 T, double limit,
+                 OrbitClassRow& row, bool& beyond, std::string& prefix) {
     row[6] = Columns(set.line2, 53, 59);
     row[7] = "0." + Columns(set.line2, 27, 30);
-    if (!Propagated(set, T)) return;
-    const SatelliteState& state = SatState();
-    const double node = RoundedTo(ModPositive(state.nodeRad * kRadToDeg, 360.0), 0.0001);
+    const OrbitState state = Propagate(orbit, T);
+    if (state.failed()) return;
+    const double node =
+        RoundedTo(ModPositive(state.osculatingNodeRad * kRadToDeg, 360.0), 0.0001);
     std::string text = ShortestText(node);
     // A whole number gets its decimal point before the zeros that fill the cell.
     if (text.find('.') == std::string::npos) text += '.';
@@ -215,27 +203,26 @@ OrbitClassFill BuildOrbitClassRows(OrbitClass orbitClass, JD1900 T, double drift
     OrbitClassFill fill;
     std::string prefix;
     const std::string dateText = DateText, timeText = TimeText;
-    const bool flag = MathErrorFlag;
     for (int k = 0; k < table.selectedCount; ++k) {
         const ElementSet set = table.Selected(k);
+        const SatelliteOrbit& orbit = table.SelectedOrbit(k);
         OrbitClassRow row;
         FillShared(set, row);
         switch (orbitClass) {
             case OrbitClass::Geosync:
-                FillGeosync(set, T, driftLimitDegDay, row, fill.driftBeyondLimit, prefix);
+                FillGeosync(set, orbit, T, driftLimitDegDay, row, fill.driftBeyondLimit, prefix);
                 break;
             case OrbitClass::Sunsync:
-                FillSunsync(set, T, driftLimitDegDay, row, fill.driftBeyondLimit);
+                FillSunsync(set, orbit, T, driftLimitDegDay, row, fill.driftBeyondLimit);
                 break;
             case OrbitClass::Molniya:
-                FillMolniya(set, T, driftLimitDegDay, row, fill.driftBeyondLimit, prefix);
+                FillMolniya(set, orbit, T, driftLimitDegDay, row, fill.driftBeyondLimit, prefix);
                 break;
         }
         fill.rows.push_back(std::move(row));
     }
     DateText = dateText;
     TimeText = timeText;
-    MathErrorFlag = flag;
     return fill;
 }
 

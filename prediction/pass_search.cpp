@@ -15,7 +15,7 @@
 #include "prediction/shadow_boundary.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
-#include "satellite/sgp.h"
+#include "satellite/propagation.h"
 
 namespace {
 
@@ -81,11 +81,15 @@ class SearchPulse {
 // One satellite of one window.
 class SatelliteSearch {
   public:
-    SatelliteSearch(int k, const SgpElements& elements, const PassSearchParameters& p, JD1900 start,
+    SatelliteSearch(int k, const SatelliteOrbit& orbit, const SatelliteLook& look,
+                    const ObserverPlace& place, const PassSearchParameters& p, JD1900 start,
                     JD1900 end, double maxSunAltitudeDeg, double limitingMagnitude,
                     SearchPulse& pulse)
         : k_(k),
-          el_(elements),
+          orbit_(orbit),
+          el_(orbit.elements),
+          look_(look),
+          place_(place),
           p_(p),
           start_(start),
           end_(end),
@@ -107,7 +111,7 @@ class SatelliteSearch {
 
     SatObservation Observe(JD1900 t) {
         pulse_.Tick();
-        last_ = ObserveSatellite(k_, t);
+        last_ = ObserveSatellite(orbit_, look_, t, place_);
         return last_;
     }
 
@@ -124,12 +128,11 @@ class SatelliteSearch {
     PlaneLook LookAt(JD1900 t) {
         pulse_.Tick();
         PlaneLook look;
-        const OrbitState s = ElementsAt(el_, t);
-        MathErrorFlag = false;
-        if (s.failed) return look;
-        const Vector3 rho = ObserverVectorER(t);
-        const double incl = el_.inclination;
-        const double sn = std::sin(s.node), cn = std::cos(s.node);
+        const OrbitState s = Propagate(orbit_, t);
+        if (s.failed()) return look;
+        const Vector3 rho = ObserverVectorER(place_, t);
+        const double incl = s.osculatingInclinationRad;
+        const double sn = std::sin(s.osculatingNodeRad), cn = std::cos(s.osculatingNodeRad);
         const double si = std::sin(incl), ci = std::cos(incl);
         // Orbit pole, node direction and the in-plane direction 90 degrees past the node
         // (the argument of latitude counts from the node towards it).
@@ -143,7 +146,7 @@ class SatelliteSearch {
         // lie on the other side of the equator than the observer.
         const double uFoot = std::atan2(q.x * ahead.x + q.y * ahead.y + q.z * ahead.z,
                                         q.x * nodeDir.x + q.y * nodeDir.y);
-        look.phase = std::remainder(uFoot - s.argumentOfLatitude, kTwoPi);
+        look.phase = std::remainder(uFoot - s.argumentOfLatitudeRad, kTwoPi);
         look.distance = D;
         look.observer = std::sqrt(rho.x * rho.x + rho.y * rho.y + rho.z * rho.z);
         look.radius = s.radiusER;
@@ -232,7 +235,7 @@ class SatelliteSearch {
         double a = -90.0;
         auto altitude = [&](double minutes) {
             pulse_.Tick();
-            return QuickAltitude(el_, start_ + minutes / 1440.0);
+            return QuickAltitude(orbit_, start_ + minutes / 1440.0, place_);
         };
         do {
             bool left = false;
@@ -329,8 +332,9 @@ class SatelliteSearch {
         }
         bool shadowFlag = false;
         if (p_.shadow && last_.shadowDepthKm < 0.0 && last_.sunAltitudeDeg < 0.0) {
-            const ShadowBoundaryResult b = ShadowBoundary(
-                k_, el_, start_, end_, o, last_.sunEquatorial, p_.minAltitudeDeg, maxSun_);
+            const ShadowBoundaryResult b =
+                ShadowBoundary(orbit_, look_, place_, start_, end_, o, last_.sunEquatorial,
+                               p_.minAltitudeDeg, maxSun_);
             if (!b.found) return altitudeAtO;
             o = b.time;
             Observe(o);
@@ -358,7 +362,8 @@ class SatelliteSearch {
         pass.satelliteNumber = k_;
         pass.name = table.Selected(k_).nameLine;
         pass.catalogNumber = el_.catalogNumber;
-        pass.directionDeg = MotionDirection(k_, seen.altitudeDeg, seen.azimuthDeg, o);
+        pass.directionDeg =
+            MotionDirection(orbit_, look_, place_, seen.altitudeDeg, seen.azimuthDeg, o);
         last_ = seen;
         // An orbit that fails ten seconds later has no pass here either.
         if (!std::isfinite(pass.directionDeg)) return;
@@ -370,7 +375,10 @@ class SatelliteSearch {
 
   private:
     int k_;
+    const SatelliteOrbit& orbit_;
     const SgpElements& el_;
+    SatelliteLook look_;
+    ObserverPlace place_;
     const PassSearchParameters& p_;
     JD1900 start_, end_;
     double maxSun_, limMag_;
@@ -394,12 +402,22 @@ std::string ShortNumber(double x) {
 constexpr double kMaxMeanMotionRevDay = 20.0;
 
 // Why a parsed element set cannot be searched over [start, end], or empty.
-std::string ImpossibleElements(const SgpElements& el, JD1900 start, JD1900 end) {
+std::string ImpossibleElements(const SatelliteOrbit& orbit, JD1900 start, JD1900 end) {
+    const SgpElements& el = orbit.elements;
     const double n = el.meanMotionRevDay;
     if (!(n > 0.0) || !(n <= kMaxMeanMotionRevDay))
         return "mittlere Bewegung " + ShortNumber(n) + " U/Tag ist keine Erdumlaufbahn";
     if (!(el.eccentricity >= 0.0 && el.eccentricity < 1.0))
         return "Exzentrizität " + ShortNumber(el.eccentricity) + " ist keine Erdumlaufbahn";
+    if (orbit.model == OrbitModel::Sgp4) {
+        if (orbit.sgp4.epochError != OrbitError::None) return "Bahn nicht berechenbar";
+        // SGP4's drag brings a decaying orbit down: it fails by the window's end.
+        const OrbitError atStart = Propagate(orbit, start).error;
+        const OrbitError atEnd = Propagate(orbit, end).error;
+        if (atStart != OrbitError::None || atEnd != OrbitError::None)
+            return "Bahn zerfällt im Suchzeitraum";
+        return {};
+    }
     if (el.epochFailed || el.epochPowerFailed) return "Bahn nicht berechenbar";
     // The mean motion n0 + 2 d1 tau + 3 d2 tau^2 must stay positive over the window
     // (tau in minutes after the epoch): at both ends and at the turning point between.
@@ -520,22 +538,17 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
             const bool searchable = dark && !(static_cast<std::size_t>(k) < skippedAlready.size() &&
                                               skippedAlready[static_cast<std::size_t>(k)]);
             if (searchable) {
-                const ElementSet set = table.Selected(k);
-                SgpElements elements;
+                const SatelliteOrbit& orbit = table.SelectedOrbit(k);
                 // An unreadable or impossible set is named and left out; the others are
                 // searched.
-                std::string why;
-                if (!ParseSgpElements(set.line1, set.line2, elements))
-                    why = "Elemente nicht lesbar";
-                else
-                    why = ImpossibleElements(elements, start, end);
+                const std::string why =
+                    orbit.readable ? ImpossibleElements(orbit, start, end) : "Elemente nicht lesbar";
                 if (!why.empty()) {
                     skip(k, why);
                 } else {
-                    SatelliteSearch search(k, elements, parameters, start, end, maxSun, limMag,
-                                           pulse);
+                    SatelliteSearch search(k, orbit, table.SelectedLook(k), PlaceOf(observer),
+                                           parameters, start, end, maxSun, limMag, pulse);
                     search.Run();
-                    MathErrorFlag = false;
                     for (PassRecord& pass : search.added) {
                         const std::string line = SearchLine(pass);
                         list.lines.push_back(line);

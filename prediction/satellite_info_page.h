@@ -1,5 +1,5 @@
 // The text of the satellite information page, line by line, from the element set,
-// the standard magnitude and the SGP orbit at the epoch.
+// the standard magnitude and the orbit at the epoch.
 #pragma once
 
 #include <optional>
@@ -9,8 +9,8 @@
 #include "core/timescale.h"
 #include "satellite/satellite_table.h"
 
-// The SGP values at the epoch that the page needs (SatState() after propagating the
-// set to its epoch): semi-major axis (Earth radii), eccentricity, node and perigee
+// The orbit's values at the epoch that the page needs (the propagation to its
+// epoch): semi-major axis (Earth radii), eccentricity, node and perigee
 // rates (radians per minute).
 struct EpochOrbit {
     double semiMajorAxisER = 0.0;

@@ -16,7 +16,7 @@ struct OrbitPlaneInput {
     double latitudeDeg = 0.0;
     double heightM = 0.0;
     double longitudeDeg = 0.0;
-    // Instant of the propagation and the SGP values there (SatState()).
+    // Instant of the propagation and the orbit's values there.
     JD1900 instant = 0.0;
     double argumentOfLatitude = 0.0;  // radians
     double perigeeRad = 0.0;

@@ -9,9 +9,8 @@
 #include "prediction/selection_state.h"
 #include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
-#include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
-#include "satellite/sgp.h"
+#include "satellite/propagation.h"
 
 namespace {
 
@@ -40,17 +39,12 @@ bool InOrbitClass(int row, OrbitClass orbitClass, double d, JD1900 T) {
         const auto n = ColumnNumber(line2, 53, 63);
         return n && GeosyncMeanMotion(*n, d);
     }
-    SgpElements elements;
-    if (!ParseSgpElements(Line1OfRow(row), line2, elements)) return false;
-    MathErrorFlag = false;
-    PropagateSGP(elements, T, false);
-    if (MathErrorFlag) {
-        MathErrorFlag = false;
-        return false;
-    }
-    const SatelliteState& state = SatState();
+    const SatelliteOrbit& orbit = Satellites().OrbitOfRow(row);
+    const OrbitState state = Propagate(orbit, T);
+    if (state.failed()) return false;
     if (orbitClass == OrbitClass::Sunsync) return SunsyncNodeRate(state.nodeRate, d);
-    return MolniyaOrbit(state.perigeeRate, elements.eccentricity, elements.meanMotionRevDay, d);
+    return MolniyaOrbit(state.perigeeRate, orbit.elements.eccentricity,
+                        orbit.elements.meanMotionRevDay, d);
 }
 
 // Keeps the first `count` selected satellites and lets the chart forget the tracked

@@ -73,8 +73,8 @@ int ReselectCatalogNumbers(const std::vector<double>& numbers);
 
 // Orbit-class selection with drift limit d (degrees per day, d >= 0): adds every not
 // yet selected row of the class, in table order; never removes. sunsync and Molniya
-// propagate each set at instant T; sets that fail (unreadable or MathErrorFlag) are
-// skipped and the flag is cleared. Returns the number added.
+// propagate each set at instant T; sets that fail there are skipped. Returns the number
+// added.
 int ApplyOrbitClass(OrbitClass orbitClass, double driftDegDay, JD1900 T);
 
 // True when the right list, selectedSets, selectedRows, selectedCount and rowSelected

@@ -4,9 +4,7 @@
 
 #include "prediction/quartic.h"
 #include "satellite/anomaly.h"
-#include "satellite/observation.h"
-#include "satellite/satellite_state.h"
-#include "satellite/sgp.h"
+#include "satellite/propagation.h"
 
 ShadowAnomalies ShadowBoundaryAnomalies(const ShadowOrbit& o) {
     const double cw = std::cos(o.perigee), sw = std::sin(o.perigee);
@@ -69,34 +67,24 @@ ShadowAnomalies ShadowBoundaryAnomalies(const ShadowOrbit& o) {
     return result;
 }
 
-ShadowBoundaryResult ShadowBoundary(int k, const SgpElements& elements, JD1900 windowStart,
+ShadowBoundaryResult ShadowBoundary(const SatelliteOrbit& satellite, const SatelliteLook& look,
+                                    const ObserverPlace& place, JD1900 windowStart,
                                     JD1900 windowEnd, JD1900 t, const double sunEquatorial[3],
                                     double minAltitudeDeg, double maxSunAltitudeDeg) {
     // Mean elements of the model at t.
-    PropagateSGP(elements, t, false);
-    const SatelliteState& s = SatState();
-    const double tau = s.minutesSinceEpoch;
+    const OrbitState s = Propagate(satellite, t);
+    if (s.failed()) return {};
     const double a = s.semiMajorAxisER;
     const double e = s.eccentricity;
-    const double nodeSecular = elements.node + elements.nodeRate * tau;
-    const double perigeeSecular = s.perigeeRad;
-    // Mean argument of latitude U of the model (long-period terms included).
-    const double ls =
-        Mod2Pi(elements.l0 + (elements.n0 + elements.perigeeRate + elements.nodeRate) * tau +
-               elements.d1 * tau * tau + elements.d2 * tau * tau * tau);
-    const double p = a * (1.0 - e * e);
-    const double axN = e * std::cos(perigeeSecular);
-    const double L = Mod2Pi(ls - elements.cl * axN / p);
-    const double U = Mod2Pi(L - nodeSecular);
-    const double meanAnomalyAtT = Mod2Pi(U - perigeeSecular);
+    const double meanAnomalyAtT = s.meanAnomalyRad;
     const double revPerDay = s.meanMotionRevDay;
 
     ShadowOrbit orbit;
     orbit.semiMajorAxisER = a;
     orbit.eccentricity = e;
-    orbit.inclination = elements.inclination;
-    orbit.node = nodeSecular;
-    orbit.perigee = perigeeSecular;
+    orbit.inclination = s.inclinationRad;
+    orbit.node = s.nodeRad;
+    orbit.perigee = s.perigeeRad;
     const double* sun = sunEquatorial;
     const double r = std::sqrt(sun[0] * sun[0] + sun[1] * sun[1] + sun[2] * sun[2]);
     if (r > 0.0) {
@@ -115,7 +103,7 @@ ShadowBoundaryResult ShadowBoundary(int k, const SgpElements& elements, JD1900 w
         while (dM <= -180.0) dM += 360.0;
         const JD1900 tb = t + dM / 360.0 / revPerDay;
         if (!std::isfinite(tb)) continue;
-        const SatObservation seen = ObserveSatellite(k, tb);
+        const SatObservation seen = ObserveSatellite(satellite, look, tb, place);
         const bool usable = !seen.failed() && seen.altitudeDeg > minAltitudeDeg &&
                             seen.sunAltitudeDeg < maxSunAltitudeDeg && tb >= windowStart &&
                             tb <= windowEnd;

@@ -4,8 +4,7 @@
 #pragma once
 
 #include "core/timescale.h"
-
-struct SgpElements;
+#include "satellite/observation.h"
 
 // Orbit and Sun direction for the shadow quartic. Angles in radians, semi-major axis in
 // Earth radii; sun is a unit vector in the equatorial frame of the elements.
@@ -34,13 +33,12 @@ struct ShadowBoundaryResult {
     JD1900 time = 0.0;
 };
 
-// The shadow entry or exit of selected satellite k (elements parsed from its lines)
-// for the pass at t, inside [windowStart, windowEnd], with the satellite above
-// minAltitudeDeg and the Sun below maxSunAltitudeDeg there; of two usable boundaries
-// the one where the satellite stands higher (the better candidate on a tie).
-// sunEquatorial is the Sun's geocentric X, Y, Z at t (SatObservation::sunEquatorial).
-// Observes the satellite at each boundary (ObserveSatellite), so the shared observation
-// values are overwritten.
-ShadowBoundaryResult ShadowBoundary(int k, const SgpElements& elements, JD1900 windowStart,
+// The shadow entry or exit of a satellite for the pass at t, inside [windowStart,
+// windowEnd], with the satellite above minAltitudeDeg and the Sun below
+// maxSunAltitudeDeg there, seen from place; of two usable boundaries the one where the
+// satellite stands higher (the better candidate on a tie). sunEquatorial is the Sun's
+// geocentric X, Y, Z at t (SatObservation::sunEquatorial).
+ShadowBoundaryResult ShadowBoundary(const SatelliteOrbit& orbit, const SatelliteLook& look,
+                                    const ObserverPlace& place, JD1900 windowStart,
                                     JD1900 windowEnd, JD1900 t, const double sunEquatorial[3],
                                     double minAltitudeDeg, double maxSunAltitudeDeg);

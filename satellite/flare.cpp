@@ -4,9 +4,7 @@
 #include <cmath>
 
 #include "core/constants.h"
-#include "core/sun_moon.h"
-#include "satellite/observation.h"
-#include "satellite/satellite_state.h"
+#include "core/timescale.h"
 
 namespace {
 
@@ -92,25 +90,19 @@ double CombinedMagnitude(double flareMagnitude, double ordinaryMagnitude) {
            2.5 * std::log10(1.0 + Power(10.0, 0.4 * (flareMagnitude - ordinaryMagnitude)));
 }
 
-void EvaluateFlare(double sunRaRad, double sunDecRad) {
-    const SatelliteState& st = SatState();
-    ObservationValues& ov = Observation();
-    double t[3];
-    for (int i = 0; i < 3; ++i) t[i] = st.observerVector[i] / kEarthRadiusKm + st.positionER[i];
-    double best = 0.0;
-    int mirror = 0;
+FlareResult EvaluateFlare(const double positionER[3], const double velocity[3],
+                          const double towardsSatellite[3], double sunRaRad, double sunDecRad,
+                          double rangeKm, double phaseAngleDeg, double ordinaryMagnitude) {
+    FlareResult result;
     for (int j = 0; j < 3; ++j) {
-        const double a = FlareAngle(st.positionER, st.velocityERmin, t, sunRaRad * kRadToDeg,
+        const double a = FlareAngle(positionER, velocity, towardsSatellite, sunRaRad * kRadToDeg,
                                     sunDecRad * kRadToDeg, kPanelTiltDeg, kPanelYawDeg[j]);
-        if (mirror == 0 || a < best) {
-            best = a;
-            mirror = j + 1;
+        if (result.mirror == 0 || a < result.angleDeg) {
+            result.angleDeg = a;
+            result.mirror = j + 1;
         }
     }
-    ov.flareAngleDeg = best;
-    ov.flareMirror = mirror;
-    const double flare = FlareMagnitude(best, st.rangeKm, ov.phaseAngleDeg);
-    ov.magnitude = CombinedMagnitude(flare, ov.magnitude);
+    const double flare = FlareMagnitude(result.angleDeg, rangeKm, phaseAngleDeg);
+    result.magnitude = CombinedMagnitude(flare, ordinaryMagnitude);
+    return result;
 }
-
-void EvaluateFlare() { EvaluateFlare(Sun().rightAscension, Sun().declination); }

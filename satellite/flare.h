@@ -18,9 +18,15 @@ double FlareMagnitude(double flareAngleDeg, double rangeKm, double phaseAngleDeg
 // Combined magnitude of the ordinary brightness and a flare.
 double CombinedMagnitude(double flareMagnitude, double ordinaryMagnitude);
 
-// After the ordinary magnitude is in Observation().magnitude: the three panel angles
-// of SatState() against the given Sun direction (radians), the smallest into
-// flareAngleDeg/flareMirror, and the combined brightness into magnitude.
-void EvaluateFlare(double sunRaRad, double sunDecRad);
-// The same with the Sun values for the chart.
-void EvaluateFlare();
+// The three panel angles of a satellite at positionER (Earth radii) moving with velocity
+// (any unit) seen along towardsSatellite (observer to satellite) against the Sun
+// direction (radians): the smallest angle, its panel, and the brightness combined
+// with the ordinary magnitude.
+struct FlareResult {
+    double angleDeg = 180.0;
+    int mirror = 0;
+    double magnitude = 0.0;
+};
+FlareResult EvaluateFlare(const double positionER[3], const double velocity[3],
+                          const double towardsSatellite[3], double sunRaRad, double sunDecRad,
+                          double rangeKm, double phaseAngleDeg, double ordinaryMagnitude);

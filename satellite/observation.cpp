@@ -2,26 +2,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/constants.h"
 #include "core/frames.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
 #include "satellite/column_number.h"
-#include "satellite/element_cache.h"
 #include "satellite/flare.h"
-#include "satellite/satellite_state.h"
-#include "satellite/satellite_table.h"
-#include "satellite/sgp.h"
 
 namespace {
 
-ObservationValues gObservation;
-
-constexpr double kArcSecond = 4.84813681109536e-6;
-constexpr double kPerTropicalCentury = 2.7379092633269355e-5;
 constexpr double kSixSecondsDays = 1.0 / 14400.0;
-constexpr double kSixSecondsHours = 0.0016666666666666668;
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 // arctan(y / sqrt(1 - y^2)) for |y| <= 1 without a division by zero.
 double ArcSinByTangent(double y) {
@@ -40,90 +33,174 @@ double AngleFromCosine(double c) {
     return psi;
 }
 
-// Ellipsoid radius under the geocentric latitude of SatState().positionER, km.
+// Ellipsoid radius under the geocentric latitude of a position, km.
 double EllipsoidRadiusBelow(const double r[3]) {
     const double xy = std::sqrt(r[0] * r[0] + r[1] * r[1]);
     const double psi = xy == 0.0 ? (r[2] >= 0.0 ? kPi / 2.0 : -kPi / 2.0) : std::atan(r[2] / xy);
-    const double cosPsi = std::cos(psi);
-    return EllipsoidRadiusKm(cosPsi);
+    return EllipsoidRadiusKm(std::cos(psi));
 }
 
 std::string WithoutTrailingBlanks(const std::string& text) {
     std::size_t end = text.size();
-    while (end > 0 && text[end - 1] == ' ') --end;
+    while (end > 0 && (text[end - 1] == ' ' || text[end - 1] == '\r')) --end;
     return text.substr(0, end);
 }
 
-// The Sun for instant T (UT) with its chart values (right ascension, declination,
-// altitude and chart azimuth) for a sidereal time and the observer's latitude.
-SunState SunValuesFor(JD1900 T, double siderealHours) {
-    const ObserverState& o = Observer();
-    SunState sun = SunPositionAt(T + DeltaT(o.year) / 24.0);
-    sun.rightAscension = AngleOf(sun.x, sun.y);
-    sun.declination = ArcSinByTangent(sun.z / sun.distance);
-    const double hourAngle = HourAngle(siderealHours, sun.rightAscension * 12.0 / kPi);
-    const HorizontalCoords hz =
-        EquatorialToHorizontal(hourAngle, sun.declination, o.sinLatitude, o.cosLatitude);
-    sun.altitudeDeg = hz.altitude * kRadToDeg;
-    sun.azimuth = hz.azimuth;
-    return sun;
+double Length(const Vector3& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z * v.z); }
+
+// Altitude and chart azimuth of a topocentric vector in the models' frame: its hour
+// angle from the mean sidereal time, then the horizon of the geodetic latitude.
+HorizontalCoords HorizonOf(const Vector3& rho, const ObserverAt& observer) {
+    const double rhoXY = std::sqrt(rho.x * rho.x + rho.y * rho.y);
+    const double dec = rhoXY == 0.0 ? (rho.z >= 0.0 ? kPi / 2.0 : -kPi / 2.0)
+                                    : std::atan(rho.z / rhoXY);
+    const double ra = AngleOf(rho.x, rho.y);
+    const double hourAngle = HourAngle(observer.siderealHours, ra * 12.0 / kPi);
+    return EquatorialToHorizontal(hourAngle, dec, observer.place.sinLatitude,
+                                  observer.place.cosLatitude);
 }
 
-// Phase angle, magnitude (with the flare where asked for), shadow depth, height and
-// range of the last propagation with the given Sun values.
-void ObserveWithSun(const SunState& sun, double altitudeDeg, double azimuthDeg,
-                    double standardMagnitude, bool withFlare) {
-    const double phaseDeg = PhaseAngle(altitudeDeg, azimuthDeg, sun.altitudeDeg, sun.azimuth);
-    SatelliteMagnitude(phaseDeg * kDegToRad, SatState().rangeKm, standardMagnitude);
-    ShadowDepth(sun.rightAscension, sun.declination);
-    EllipsoidHeight();
-    gObservation.observedRangeKm = SatState().rangeKm;
-    if (withFlare) EvaluateFlare(sun.rightAscension, sun.declination);
+// Right ascension and declination of a topocentric vector of the models' frame, of
+// date and of 2000.0: the models' frame counts its right ascension from the mean
+// equinox along the true equator, so the equation of the equinoxes (apparent minus
+// mean sidereal time) turns it to the true equinox.
+void EquatorialOf(const Vector3& rho, const ObserverAt& observer, SatObservation& seen) {
+    if (!observer.frame) {
+        seen.raOfDateHours = seen.decOfDateDeg = seen.ra2000Hours = seen.dec2000Deg = kNaN;
+        return;
+    }
+    const FrameOfDate& frame = *observer.frame;
+    double ra = 0.0, dec = 0.0;
+    RaDecOf(rho, ra, dec);
+    const double meanSidereal = (observer.siderealHours - observer.place.longitudeDeg / 15.0) *
+                                kPi / 12.0;
+    ra += std::remainder(frame.gastRad - meanSidereal, kTwoPi);
+    ra = std::fmod(ra + kTwoPi, kTwoPi);
+    seen.raOfDateHours = ra * 12.0 / kPi;
+    seen.decOfDateDeg = dec * kRadToDeg;
+    double ra2000 = 0.0, dec2000 = 0.0;
+    RaDecOf(J2000OfDate(frame, UnitVectorOf(ra, dec)), ra2000, dec2000);
+    seen.ra2000Hours = ra2000 * 12.0 / kPi;
+    seen.dec2000Deg = dec2000 * kRadToDeg;
 }
 
 }  // namespace
 
-ObservationValues& Observation() { return gObservation; }
+ObserverPlace PlaceOf(double longitudeDeg, double latitudeDeg, double heightM) {
+    ObserverPlace place;
+    place.longitudeDeg = longitudeDeg;
+    place.latitudeDeg = latitudeDeg;
+    place.heightM = heightM;
+    place.sinLatitude = std::sin(latitudeDeg * kDegToRad);
+    place.cosLatitude = std::cos(latitudeDeg * kDegToRad);
+    return place;
+}
 
-void ResetObservationValues() { gObservation = ObservationValues{}; }
+ObserverPlace PlaceOf(const ObserverState& o) {
+    ObserverPlace place;
+    place.longitudeDeg = o.longitudeDeg;
+    place.latitudeDeg = o.latitudeDeg;
+    place.heightM = o.heightM;
+    place.sinLatitude = o.sinLatitude;
+    place.cosLatitude = o.cosLatitude;
+    return place;
+}
 
-void PrepareObserver() { PrepareObserver(Observer().siderealHours); }
-
-void PrepareObserver(double siderealHours) {
-    const ObserverState& o = Observer();
-    SatelliteState& st = SatState();
-    const double theta = kPi * siderealHours / 12.0;
+ObserverAt ObserverAtInstant(const ObserverPlace& place, JD1900 instant,
+                             const FrameOfDate* frame) {
+    ObserverAt at;
+    at.place = place;
+    at.instant = instant;
+    at.frame = frame;
+    at.siderealHours = LocalSiderealTime(place.longitudeDeg, instant);
+    const double theta = kPi * at.siderealHours / 12.0;
     const double e2 = 2.0 * kEarthFlattening - kEarthFlattening * kEarthFlattening;
-    const double c = 1.0 / std::sqrt(1.0 - e2 * o.sinLatitude * o.sinLatitude);
+    const double c = 1.0 / std::sqrt(1.0 - e2 * place.sinLatitude * place.sinLatitude);
     const double s = (1.0 - kEarthFlattening) * (1.0 - kEarthFlattening) * c;
-    const double hr = o.heightM / kEarthRadiusM;
-    st.observerVector[0] = -kEarthRadiusKm * (c + hr) * o.cosLatitude * std::cos(theta);
-    st.observerVector[1] = -kEarthRadiusKm * (c + hr) * o.cosLatitude * std::sin(theta);
-    st.observerVector[2] = -kEarthRadiusKm * (s + hr) * o.sinLatitude;
-
-    const double x = o.currentJD;
-    const double t0 = x * kPerTropicalCentury;
-    const double tau = (36525.0 - x) * kPerTropicalCentury;
-    const double tau2 = tau * tau, tau3 = tau2 * tau;
-    const double zeta = (2304.25 + 1.396 * t0) * tau + 0.302 * tau2 + 0.018 * tau3;
-    const double z = zeta + 0.791 * tau2 + 0.001 * tau3;
-    const double theta2000 = (2004.682 - 0.853 * t0) * tau - 0.426 * tau2 - 0.042 * tau3;
-    st.precessionZeta = zeta * kArcSecond;
-    st.precessionZ = z * kArcSecond;
-    st.sinTheta = std::sin(theta2000 * kArcSecond);
-    st.cosTheta = std::cos(theta2000 * kArcSecond);
+    const double hr = place.heightM / kEarthRadiusM;
+    at.positionKm = {kEarthRadiusKm * (c + hr) * place.cosLatitude * std::cos(theta),
+                     kEarthRadiusKm * (c + hr) * place.cosLatitude * std::sin(theta),
+                     kEarthRadiusKm * (s + hr) * place.sinLatitude};
+    return at;
 }
 
-SatHorizontal HorizontalPosition(double siderealHours) {
-    const SatelliteState& st = SatState();
-    const ObserverState& o = Observer();
-    const double hourAngle = HourAngle(siderealHours, st.rightAscension2000);
-    const HorizontalCoords hz =
-        EquatorialToHorizontal(hourAngle, st.declination2000, o.sinLatitude, o.cosLatitude);
-    return {hz.altitude, hz.azimuth, hz.sinAltitude};
+SunView SunViewFor(const ObserverAt& observer) {
+    const int year = std::isfinite(observer.instant) && std::fabs(observer.instant) < 1e7
+                         ? CivilFromJD1900(observer.instant, 0.0).year
+                         : 2000;
+    const SunState sun = SunPositionAt(observer.instant + DeltaT(year) / 24.0);
+    SunView view;
+    view.rightAscension = AngleOf(sun.x, sun.y);
+    view.declination = ArcSinByTangent(sun.z / sun.distance);
+    const double hourAngle = HourAngle(observer.siderealHours, view.rightAscension * 12.0 / kPi);
+    const HorizontalCoords hz = EquatorialToHorizontal(
+        hourAngle, view.declination, observer.place.sinLatitude, observer.place.cosLatitude);
+    view.altitudeDeg = hz.altitude * kRadToDeg;
+    view.azimuthRad = hz.azimuth;
+    view.equatorialAu[0] = sun.x;
+    view.equatorialAu[1] = sun.y;
+    view.equatorialAu[2] = sun.z;
+    return view;
 }
 
-SatHorizontal HorizontalPosition() { return HorizontalPosition(Observer().siderealHours); }
+SatObservation ViewOf(const OrbitState& state, const ObserverAt& observer, const SunView& sun,
+                      const SatelliteLook& look) {
+    SatObservation seen;
+    seen.error = state.error;
+    seen.sunAltitudeDeg = sun.altitudeDeg;
+    std::copy(sun.equatorialAu, sun.equatorialAu + 3, seen.sunEquatorial);
+    const Vector3& r = state.positionKm;
+    const Vector3 rho{r.x - observer.positionKm.x, r.y - observer.positionKm.y,
+                      r.z - observer.positionKm.z};
+    seen.topocentricKm = rho;
+    seen.rangeKm = Length(rho);
+    const HorizontalCoords hz = HorizonOf(rho, observer);
+    seen.altitudeDeg = hz.altitude * kRadToDeg;
+    seen.azimuthDeg = hz.azimuth * kRadToDeg;
+    seen.sinAltitude = hz.sinAltitude;
+    EquatorialOf(rho, observer, seen);
+
+    const double positionER[3] = {r.x / kEarthRadiusKm, r.y / kEarthRadiusKm,
+                                  r.z / kEarthRadiusKm};
+    seen.heightKm = EllipsoidHeight(positionER, Length(r) / kEarthRadiusKm);
+    seen.shadowDepthKm = ShadowDepth(positionER, sun.rightAscension, sun.declination);
+    seen.phaseAngleDeg = PhaseAngle(seen.altitudeDeg, seen.azimuthDeg, sun.altitudeDeg,
+                                    sun.azimuthRad);
+    seen.magnitude =
+        SatelliteMagnitude(seen.phaseAngleDeg * kDegToRad, seen.rangeKm, look.standardMagnitude);
+    if (look.flareCapable) {
+        const double velocity[3] = {state.velocityKmS.x, state.velocityKmS.y,
+                                    state.velocityKmS.z};
+        const double towards[3] = {rho.x / kEarthRadiusKm, rho.y / kEarthRadiusKm,
+                                   rho.z / kEarthRadiusKm};
+        const FlareResult flare =
+            EvaluateFlare(positionER, velocity, towards, sun.rightAscension, sun.declination,
+                          seen.rangeKm, seen.phaseAngleDeg, seen.magnitude);
+        seen.flareAngleDeg = flare.angleDeg;
+        seen.flareMirror = flare.mirror;
+        seen.magnitude = flare.magnitude;
+    }
+    if (!seen.failed() && !(std::isfinite(seen.altitudeDeg) && std::isfinite(seen.azimuthDeg) &&
+                            std::isfinite(seen.rangeKm)))
+        seen.error = OrbitError::MathError;
+    return seen;
+}
+
+SatObservation ObserveSatellite(const SatelliteOrbit& orbit, const SatelliteLook& look, JD1900 T,
+                                const ObserverPlace& place, const FrameOfDate* frame) {
+    const ObserverAt observer = ObserverAtInstant(place, T, frame);
+    return ViewOf(Propagate(orbit, T), observer, SunViewFor(observer), look);
+}
+
+double QuickAltitude(const SatelliteOrbit& orbit, JD1900 T, const ObserverPlace& place) {
+    const OrbitState state = Propagate(orbit, T);
+    if (state.failed()) return kNaN;
+    const ObserverAt observer = ObserverAtInstant(place, T);
+    const Vector3& r = state.positionKm;
+    const Vector3 rho{r.x - observer.positionKm.x, r.y - observer.positionKm.y,
+                      r.z - observer.positionKm.z};
+    return HorizonOf(rho, observer).altitude * kRadToDeg;
+}
 
 double PhaseAngle(double altitudeDeg, double azimuthDeg, double sunAltitudeDeg,
                   double sunAzimuthRad) {
@@ -133,9 +210,7 @@ double PhaseAngle(double altitudeDeg, double azimuthDeg, double sunAltitudeDeg,
     const double hs = sunAltitudeDeg * kDegToRad;
     const double c =
         std::sin(h) * std::sin(hs) + std::cos(h) * std::cos(hs) * std::cos(dA * kDegToRad);
-    const double psi = AngleFromCosine(c);
-    gObservation.phaseAngleDeg = 180.0 - psi * kRadToDeg;
-    return gObservation.phaseAngleDeg;
+    return 180.0 - AngleFromCosine(c) * kRadToDeg;
 }
 
 double SatelliteMagnitude(double phaseAngleRad, double rangeKm, double standardMagnitude) {
@@ -143,13 +218,10 @@ double SatelliteMagnitude(double phaseAngleRad, double rangeKm, double standardM
     // Sun and satellite in one direction: no lit face is seen; keep a finite, very
     // faint value.
     f = std::max(f, 1.0e-12);
-    gObservation.magnitude =
-        standardMagnitude - 16.2 + 5.0 * std::log10(rangeKm) - 2.5 * std::log10(f);
-    return gObservation.magnitude;
+    return standardMagnitude - 16.2 + 5.0 * std::log10(rangeKm) - 2.5 * std::log10(f);
 }
 
-double ShadowDepth(double sunRaRad, double sunDecRad) {
-    const double* r = SatState().positionER;
+double ShadowDepth(const double r[3], double sunRaRad, double sunDecRad) {
     const double sx = std::cos(sunDecRad) * std::cos(sunRaRad);
     const double sy = std::cos(sunDecRad) * std::sin(sunRaRad);
     const double sz = std::sin(sunDecRad);
@@ -163,22 +235,24 @@ double ShadowDepth(double sunRaRad, double sunDecRad) {
     // the Earth's centre the satellite is lit, however close to the Sun-Earth line.
     const double towardsSunKm = kEarthRadiusKm * (r[0] * sx + r[1] * sy + r[2] * sz) / sunLength;
     if (towardsSunKm > 0.0) depth = std::max(depth, towardsSunKm);
-    gObservation.shadowDepthKm = depth;
-    return gObservation.shadowDepthKm;
+    return depth;
 }
 
-double EllipsoidHeight() {
-    const SatelliteState& st = SatState();
-    gObservation.heightKm = kEarthRadiusKm * st.radiusER - EllipsoidRadiusBelow(st.positionER);
-    return gObservation.heightKm;
+double EllipsoidHeight(const double positionER[3], double radiusER) {
+    return kEarthRadiusKm * radiusER - EllipsoidRadiusBelow(positionER);
 }
 
-double AngularSpeed(std::string_view line1, std::string_view line2, double altitudeDeg,
-                    double azimuthDeg, double siderealHours) {
-    PropagateSGP(line1, line2, Observer().currentJD + kSixSecondsDays, false);
-    const SatHorizontal later = HorizontalPosition(siderealHours + kSixSecondsHours);
-    const double h2 = later.altitude * kRadToDeg;
-    const double a2 = later.azimuth * kRadToDeg;
+double AngularSpeed(const SatelliteOrbit& orbit, const ObserverPlace& place, JD1900 T,
+                    double altitudeDeg, double azimuthDeg) {
+    const JD1900 later = T + kSixSecondsDays;
+    const OrbitState state = Propagate(orbit, later);
+    const ObserverAt observer = ObserverAtInstant(place, later);
+    const Vector3& r = state.positionKm;
+    const HorizontalCoords hz = HorizonOf(
+        {r.x - observer.positionKm.x, r.y - observer.positionKm.y, r.z - observer.positionKm.z},
+        observer);
+    const double h2 = hz.altitude * kRadToDeg;
+    const double a2 = hz.azimuth * kRadToDeg;
     double dA = std::fabs(a2 - azimuthDeg);
     if (dA > 180.0) dA = 360.0 - dA;
     const double dh = h2 - altitudeDeg;
@@ -190,66 +264,22 @@ double AngularSpeed(std::string_view line1, std::string_view line2, double altit
                          std::cos(h1r) * std::cos(h2r) * std::cos((azimuthDeg - a2) * kDegToRad);
         d = AngleFromCosine(c) * kRadToDeg;
     }
-    gObservation.angularSpeedDegSec = d / 6.0;
-    return gObservation.angularSpeedDegSec;
+    return d / 6.0;
 }
 
-SatObservation ObserveSatellite(int k, JD1900 T) {
-    const ObserverState& o = Observer();
-    const double siderealHours = LocalSiderealTime(o.longitudeDeg, T);
-    PrepareObserver(siderealHours);
-
-    const SatelliteTable& table = Satellites();
-    const ElementSet set = table.Selected(k);
-    const int row = table.SelectedRow(k);
-    SatState().satelliteName = WithoutTrailingBlanks(set.nameLine);
-    const bool flare = table.flareCapable[static_cast<std::size_t>(row)] != 0;
-    const OrbitError error = PropagateRow(row, set.line1, set.line2, T, flare);
-
-    const SatHorizontal hz = HorizontalPosition(siderealHours);
-    const double altitudeDeg = hz.altitude * kRadToDeg;
-    const double azimuthDeg = hz.azimuth * kRadToDeg;
-    const SunState sun = SunValuesFor(T, siderealHours);
-    ObserveWithSun(sun, altitudeDeg, azimuthDeg,
-                   table.standardMagnitude[static_cast<std::size_t>(row)], flare);
-
-    SatObservation result;
-    result.altitudeDeg = altitudeDeg;
-    result.azimuthDeg = azimuthDeg;
-    result.rangeKm = SatState().rangeKm;
-    result.magnitude = gObservation.magnitude;
-    result.shadowDepthKm = gObservation.shadowDepthKm;
-    result.sunAltitudeDeg = sun.altitudeDeg;
-    result.sunEquatorial[0] = sun.x;
-    result.sunEquatorial[1] = sun.y;
-    result.sunEquatorial[2] = sun.z;
-    result.error = error;
-    return result;
-}
-
-void SatelliteDetails(int k, bool infoFromSelection) {
-    PrepareObserver();
-    const SatelliteTable& table = Satellites();
-    ElementSet set;
-    int row = 0;
-    if (infoFromSelection) {
-        set = table.Selected(k - 1);
-        row = table.SelectedRow(k - 1);
-    } else {
-        set = table.Row(k);
-        row = k >= 1 && k <= kSatelliteCapacity ? k : 0;
-    }
-    SatState().satelliteName = WithoutTrailingBlanks(set.nameLine);
-    gObservation.catalogueText =
-        std::string(ColumnText(set.line1, 3, 7)) + std::string(ColumnText(set.line1, 9, 18));
-    gObservation.inclinationDeg = ColumnNumber(set.line2, 9, 16).value_or(0.0);
-
-    const bool flare = infoFromSelection && table.flareCapable[static_cast<std::size_t>(row)] != 0;
-    PropagateRow(row, set.line1, set.line2, Observer().currentJD, flare);
-    const SatHorizontal hz = HorizontalPosition();
-    const double altitudeDeg = hz.altitude * kRadToDeg;
-    const double azimuthDeg = hz.azimuth * kRadToDeg;
-    ObserveWithSun(Sun(), altitudeDeg, azimuthDeg,
-                   table.standardMagnitude[static_cast<std::size_t>(row)], flare);
-    AngularSpeed(set.line1, set.line2, altitudeDeg, azimuthDeg, Observer().siderealHours);
+SatelliteDetailValues SatelliteDetails(const SatelliteOrbit& orbit, const SatelliteLook& look,
+                                       const std::string& nameLine, const std::string& line1,
+                                       const std::string& line2, JD1900 T,
+                                       const ObserverPlace& place, const FrameOfDate& frame) {
+    SatelliteDetailValues details;
+    details.name = WithoutTrailingBlanks(nameLine);
+    details.catalogueText =
+        std::string(ColumnText(line1, 3, 7)) + std::string(ColumnText(line1, 9, 18));
+    details.inclinationDeg = ColumnNumber(line2, 9, 16).value_or(0.0);
+    details.state = Propagate(orbit, T);
+    const ObserverAt observer = ObserverAtInstant(place, T, &frame);
+    details.seen = ViewOf(details.state, observer, SunViewFor(observer), look);
+    details.angularSpeedDegSec =
+        AngularSpeed(orbit, place, T, details.seen.altitudeDeg, details.seen.azimuthDeg);
+    return details;
 }

@@ -1,10 +1,12 @@
 // Why a propagation failed, for every orbit model alike. The decay conditions of SGP
-// follow its report: a mean motion
-// that is not positive (at the epoch or, through the drag terms, at T), an
-// eccentricity of the long-period elements of 1 or more, a semi-latus rectum that is
-// not positive, and a position below the Earth's surface. SGP4/SDP4 fail with the same
-// codes: mean elements out of range, perturbed eccentricity out of range, a negative
-// semi-latus rectum, and a position within one Earth radius (decayed).
+// follow its report: a mean motion that is not positive (at the epoch or, through the
+// drag terms, at T), an eccentricity of the long-period elements of 1 or more, a
+// semi-latus rectum that is not positive, and a position below the Earth's surface.
+// SGP4/SDP4 fail with the same codes: mean elements out of range, a perturbed
+// eccentricity out of range, a negative semi-latus rectum, and a position within one
+// Earth radius (decayed).
+#pragma once
+
 enum class OrbitError {
     None,
     Unreadable,               // a column that the model reads is not a number
@@ -14,3 +16,7 @@ enum class OrbitError {
     Subterranean,             // the position lies below the ellipsoid
     MathError,                // another division by zero, root of a negative number or overflow
 };
+
+// The word of an error in the command-line reports: "none", "unreadable", "decayed",
+// "eccentricity", "semi_latus_rectum", "subterranean", "math".
+const char* OrbitErrorWord(OrbitError error);

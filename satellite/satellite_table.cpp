@@ -9,7 +9,6 @@
 #include "core/text_file.h"
 #include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
-#include "satellite/element_cache.h"
 #include "satellite/element_records.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/omm_csv.h"
@@ -68,9 +67,71 @@ std::string UnreadInputText(const std::string& fileName, bool tooLarge) {
 
 SatelliteTable& Satellites() { return gSatelliteTable; }
 
-void ResetSatelliteTable() {
-    gSatelliteTable = SatelliteTable{};
-    ClearElementCache();
+void ResetSatelliteTable() { gSatelliteTable = SatelliteTable{}; }
+
+const SatelliteOrbit& SatelliteTable::OrbitOfRow(int r) const {
+    static const SatelliteOrbit unreadable;
+    if (r < 1 || static_cast<std::size_t>(r) >= orbits.size()) return unreadable;
+    return orbits[static_cast<std::size_t>(r)];
+}
+
+SatelliteLook SatelliteTable::LookOfRow(int r) const {
+    SatelliteLook look;
+    if (r < 1 || r > kSatelliteCapacity) return look;
+    look.standardMagnitude = standardMagnitude[static_cast<std::size_t>(r)];
+    look.flareCapable = flareCapable[static_cast<std::size_t>(r)] != 0;
+    return look;
+}
+
+int SatelliteTable::AppendRow(ElementSet set) {
+    if (orbits.empty()) orbits.emplace_back();
+    orbits.push_back(PrepareOrbit(set.line1, set.line2, orbitModel));
+    allSets.push_back(std::move(set.nameLine));
+    allSets.push_back(std::move(set.line1));
+    allSets.push_back(std::move(set.line2));
+    return static_cast<int>(allSets.size() / 3);
+}
+
+const SatelliteOrbit& SatelliteTable::SelectedOrbit(int k) const {
+    const int row = SelectedRow(k);
+    const std::size_t at = 3 * static_cast<std::size_t>(k) + 1;
+    if (row < 1 || at >= selectedSets.size() || selectedSets[at] == Row(row).line1)
+        return OrbitOfRow(row);
+    for (const CopyOrbit& copy : copyOrbits)
+        if (copy.row == row && copy.line1 == selectedSets[at]) return copy.orbit;
+    return OrbitOfRow(row);
+}
+
+void SatelliteTable::ReplaceLine1(int r, const std::string& line1) {
+    if (r < 1 || static_cast<std::size_t>(r) >= orbits.size()) return;
+    std::string& own = allSets[3 * static_cast<std::size_t>(r - 1) + 1];
+    // Selected copies keep the lines and the orbit they had.
+    for (std::size_t k = 0; k < selectedRows.size(); ++k)
+        if (SelectedRow(static_cast<int>(k)) == r && 3 * k + 1 < selectedSets.size() &&
+            selectedSets[3 * k + 1] == own)
+            copyOrbits.push_back({r, own, orbits[static_cast<std::size_t>(r)]});
+    own = line1;
+    orbits[static_cast<std::size_t>(r)] = PrepareOrbit(line1, Row(r).line2, orbitModel);
+}
+
+void SatelliteTable::ReplaceSelectedLine1(int k, const std::string& line1) {
+    const int row = SelectedRow(k);
+    const std::size_t at = 3 * static_cast<std::size_t>(k) + 1;
+    if (row < 1 || at + 1 >= selectedSets.size()) return;
+    selectedSets[at] = line1;
+    copyOrbits.push_back({row, line1, PrepareOrbit(line1, selectedSets[at + 1], orbitModel)});
+}
+
+void SatelliteTable::SetOrbitModel(OrbitModel model) {
+    orbitModel = model;
+    auto prepare = [model](SatelliteOrbit& orbit) {
+        if (orbit.readable)
+            orbit = PrepareOrbit(orbit.elements, model);
+        else
+            orbit.model = model;
+    };
+    for (std::size_t r = 1; r < orbits.size(); ++r) prepare(orbits[r]);
+    for (CopyOrbit& copy : copyOrbits) prepare(copy.orbit);
 }
 
 ElementSet SatelliteTable::Row(int r) const {
@@ -167,12 +228,14 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     table.selectedRows = TextLines{};
     table.selectedCount = 0;
     std::fill(table.rowSelected.begin(), table.rowSelected.end(), 0);
-    ClearElementCache();
+    table.orbits.assign(1, SatelliteOrbit{});
+    table.copyOrbits.clear();
     observer.trackedSatellite = -1;
 
     const MagnitudeLookup magnitudes(MagnitudeTable());
     const bool recordLinesGiven = recordLines.size() == reading.sets.size();
     table.allSets.reserve(3 * reading.sets.size());
+    table.orbits.reserve(reading.sets.size() + 1);
     int r = 0;
     for (ReadElementSet& read : reading.sets) {
         const std::size_t row = static_cast<std::size_t>(++r);
@@ -185,9 +248,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
         table.magnitudeKnown[row] = magnitude ? 1 : 0;
         table.fileLine[row] = recordLinesGiven ? recordLines[row - 1] : read.fileLine;
         if (displayName) displayName(DisplayName(read.set));
-        table.allSets.push_back(std::move(read.set.nameLine));
-        table.allSets.push_back(std::move(read.set.line1));
-        table.allSets.push_back(std::move(read.set.line2));
+        table.AppendRow(std::move(read.set));
     }
     observer.satelliteCount = r;
     observer.timeChanged = true;

@@ -3,7 +3,8 @@
 // An element file is a sequence of records of a NORAD two-line element set: a name
 // line, line 1 and line 2, or line 1 and line 2 alone (the set is then named by its
 // catalogue number). The lines are kept as text; the numbers are cut from fixed
-// columns when a satellite is propagated (see sgp.h).
+// columns once per load into each row's prepared orbit (propagation.h), which every
+// propagation reads.
 //
 // Numbering: rows are 1..Observer().satelliteCount; selection positions count from 1
 // in the per-row and per-selection arrays below (index 0 is unused) and from 0 in the
@@ -17,6 +18,9 @@
 #include <vector>
 
 #include "core/bodies.h"
+#include "satellite/observation.h"
+#include "satellite/orbit_model.h"
+#include "satellite/propagation.h"
 
 inline constexpr int kSatelliteCapacity = 20000;
 inline constexpr int kFlareListCapacity = 20000;
@@ -62,6 +66,36 @@ struct SatelliteTable {
     // Set by "Datei laden" around its ComputeSatellites call: the computation loads
     // Observer().elementFilePath first.
     bool loadRequested = false;
+
+    // The orbit model of every row's orbit, and the orbits by row 1..satelliteCount
+    // (index 0 unused), parsed from the lines at the load.
+    OrbitModel orbitModel = OrbitModel::Sgp4;
+    std::vector<SatelliteOrbit> orbits;
+    // The orbits of copies whose line 1 was edited apart from their row's ("ndot
+    // ändern" changes only the copy it was asked for): row, that copy's line 1, orbit.
+    struct CopyOrbit {
+        int row = 0;
+        std::string line1;
+        SatelliteOrbit orbit;
+    };
+    std::vector<CopyOrbit> copyOrbits;
+
+    // The orbit of row r; an unreadable one when r is out of range.
+    const SatelliteOrbit& OrbitOfRow(int r) const;
+    // The orbit of the selected set at position k counted from 0 (of its own lines).
+    const SatelliteOrbit& SelectedOrbit(int k) const;
+    // Standard magnitude and flare mark of row r.
+    SatelliteLook LookOfRow(int r) const;
+    SatelliteLook SelectedLook(int k) const { return LookOfRow(SelectedRow(k)); }
+    // Appends a row with the lines of set and its orbit; returns its number.
+    int AppendRow(ElementSet set);
+    // Replaces line 1 of row r in the table, or of the selected set at position k
+    // (from 0) in the selection, and parses that copy again; the other copy keeps its
+    // lines and its orbit.
+    void ReplaceLine1(int r, const std::string& line1);
+    void ReplaceSelectedLine1(int k, const std::string& line1);
+    // Prepares every row's orbit for another model.
+    void SetOrbitModel(OrbitModel model);
 
     // Lines of row r (1-based); empty lines when r is out of range.
     ElementSet Row(int r) const;

@@ -6,10 +6,8 @@
 
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
-#include "satellite/element_cache.h"
-#include "satellite/flare.h"
+#include "core/frame_of_date.h"
 #include "satellite/observation.h"
-#include "satellite/satellite_state.h"
 
 namespace {
 
@@ -37,12 +35,6 @@ std::string FixedWidth(double x, int decimals, std::size_t width) {
     return PadLeft(Fixed(x, decimals), width);
 }
 
-std::string WithoutTrailingBlanks(const std::string& text) {
-    std::size_t end = text.size();
-    while (end > 0 && text[end - 1] == ' ') --end;
-    return text.substr(0, end);
-}
-
 bool Finite(double x) { return std::isfinite(x); }
 
 }  // namespace
@@ -55,8 +47,6 @@ std::string FixedField(double x, int decimals, std::size_t width) {
 bool ObserveSelectedSatellites(const SatelliteUi& ui,
                                const std::function<void(const std::string&)>& displayName) {
     const ObserverState& o = Observer();
-    const double siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
-    PrepareObserver(siderealHours);
     const std::string savedCaption = ui.caption ? ui.caption() : std::string();
     auto finish = [&] {
         if (ui.setCaption && ui.caption) ui.setCaption(savedCaption);
@@ -72,41 +62,26 @@ bool ObserveSelectedSatellites(const SatelliteUi& ui,
         }
     }
 
-    const SunState& sun = Sun();
+    // One observer and one Sun for every satellite of the instant.
+    const ObserverAt observer = ObserverAtInstant(PlaceOf(o), o.currentJD);
+    const SunView sun = SunViewFor(observer);
     const int count = std::clamp(table.selectedCount, 0, kSatelliteCapacity);
     for (int k = 1; k <= count; ++k) {
         if (k % 100 == 0 && ui.setCaption)
             ui.setCaption("Berechne Erdsatelliten..." + std::to_string(k));
         const std::size_t kk = static_cast<std::size_t>(k);
-        const ElementSet set = table.Selected(k - 1);
-        const int row = table.SelectedRow(k - 1);
-        const std::size_t rr = static_cast<std::size_t>(row);
-        SatState().satelliteName = WithoutTrailingBlanks(set.nameLine);
-        const bool flare = table.flareCapable[rr] != 0;
-        MathErrorFlag = false;
         table.sky[kk] = SkyPosition{};
-        if (PropagateRow(row, set.line1, set.line2, o.currentJD, flare) != OrbitError::None) {
-            MathErrorFlag = false;
-            continue;
-        }
-        const SatHorizontal hz = HorizontalPosition(siderealHours);
+        const OrbitState state = Propagate(table.SelectedOrbit(k - 1), o.currentJD);
+        if (state.failed()) continue;
+        const SatObservation seen = ViewOf(state, observer, sun, table.SelectedLook(k - 1));
         // Below the horizon, or not a number: not on the chart.
-        if (!(hz.sinAltitude > 0.0) || !Finite(hz.altitude) || !Finite(hz.azimuth)) continue;
-        table.sky[kk] = {hz.altitude, hz.azimuth, true};
-
-        const double altitudeDeg = hz.altitude * kRadToDeg;
-        const double azimuthDeg = hz.azimuth * kRadToDeg;
-        const double phaseDeg = PhaseAngle(altitudeDeg, azimuthDeg, sun.altitudeDeg, sun.azimuth);
-        SatelliteMagnitude(phaseDeg * kDegToRad, SatState().rangeKm, table.standardMagnitude[rr]);
-        if (flare) EvaluateFlare(sun.rightAscension, sun.declination);
-        const double magnitude = Observation().magnitude;
-        if (!Finite(magnitude)) continue;  // keeps its previous magnitude and shadow mark
-        table.chartMagnitude[kk] = magnitude;
-        const double depth = ShadowDepth(sun.rightAscension, sun.declination);
-        if (std::isnan(depth)) continue;
-        table.inShadow[kk] = depth < 0.0 ? 1 : 0;
+        if (seen.failed() || !(seen.sinAltitude > 0.0)) continue;
+        table.sky[kk] = {seen.altitudeDeg * kDegToRad, seen.azimuthDeg * kDegToRad, true};
+        if (!Finite(seen.magnitude)) continue;  // keeps its previous magnitude and shadow mark
+        table.chartMagnitude[kk] = seen.magnitude;
+        if (std::isnan(seen.shadowDepthKm)) continue;
+        table.inShadow[kk] = seen.shadowDepthKm < 0.0 ? 1 : 0;
     }
-    MathErrorFlag = false;
     finish();
     return true;
 }
@@ -118,46 +93,56 @@ std::string PositionHeader() {
 
 PositionLineText PositionLine(int k) {
     const ObserverState& o = Observer();
-    const double siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
-    PrepareObserver(siderealHours);
-
     const SatelliteTable& table = Satellites();
     const ElementSet set = table.Selected(k);
     const int row = table.SelectedRow(k);
-    const std::size_t rr = static_cast<std::size_t>(row);
-    SatState().satelliteName = WithoutTrailingBlanks(set.nameLine);
-    const bool flare = table.flareCapable[rr] != 0;
-    PropagateRow(row, set.line1, set.line2, o.currentJD, flare);
-
-    const SatHorizontal hz = HorizontalPosition(siderealHours);
-    const double altitudeDeg = hz.altitude * kRadToDeg;
-    const double azimuthDeg = hz.azimuth * kRadToDeg;
-    const SunState& sun = Sun();
-    const double phaseDeg = PhaseAngle(altitudeDeg, azimuthDeg, sun.altitudeDeg, sun.azimuth);
-    SatelliteMagnitude(phaseDeg * kDegToRad, SatState().rangeKm, table.standardMagnitude[rr]);
-    ShadowDepth(sun.rightAscension, sun.declination);
-    EllipsoidHeight();
-    ObservationValues& ov = Observation();
-    ov.observedRangeKm = SatState().rangeKm;
+    const FrameOfDate frame = FrameOfDateAt(o.currentJD);
+    const SatObservation seen = ObserveSatellite(table.SelectedOrbit(k), table.SelectedLook(k),
+                                                 o.currentJD, PlaceOf(o), &frame);
 
     PositionLineText out;
-    out.bold = !(ov.shadowDepthKm < 0.0);
+    out.bold = !(seen.shadowDepthKm < 0.0);
     std::string name = set.nameLine.substr(0, std::min<std::size_t>(13, set.nameLine.size()));
     name.resize(13, ' ');
-    const SatelliteState& st = SatState();
     std::string line = name + "|";
-    line += Rounded(ov.heightKm, 7) + Rounded(st.rangeKm, 7) + Rounded(ov.shadowDepthKm, 7) + "|";
-    line += FixedWidth(azimuthDeg + 180.0, 2, 6) + FixedWidth(altitudeDeg, 2, 6) + "|";
-    const double raHours = std::trunc(st.rightAscension2000);
-    line += PadLeft(IntegerText(st.rightAscension2000), 3) +
-            FixedWidth((st.rightAscension2000 - raHours) * 60.0, 1, 5) +
-            FixedWidth(st.declination2000 * kRadToDeg, 2, 7) + "|";
-    line += FixedWidth(ov.phaseAngleDeg, 1, 6);
-    if (flare) EvaluateFlare(sun.rightAscension, sun.declination);
-    line += PadLeft(Fixed(ov.magnitude, 1) + (table.magnitudeKnown[rr] == 0 ? ":" : " "), 7);
+    line += Rounded(seen.heightKm, 7) + Rounded(seen.rangeKm, 7) + Rounded(seen.shadowDepthKm, 7) +
+            "|";
+    line += FixedWidth(seen.azimuthDeg + 180.0, 2, 6) + FixedWidth(seen.altitudeDeg, 2, 6) + "|";
+    const double raHours = std::trunc(seen.ra2000Hours);
+    line += PadLeft(IntegerText(seen.ra2000Hours), 3) +
+            FixedWidth((seen.ra2000Hours - raHours) * 60.0, 1, 5) +
+            FixedWidth(seen.dec2000Deg, 2, 7) + "|";
+    line += FixedWidth(seen.phaseAngleDeg, 1, 6);
+    const bool known = row >= 1 && row <= kSatelliteCapacity &&
+                       table.magnitudeKnown[static_cast<std::size_t>(row)] != 0;
+    line += PadLeft(Fixed(seen.magnitude, 1) + (known ? " " : ":"), 7);
     out.values = line;
     out.header = PositionHeader();
-
-    AngularSpeed(set.line1, set.line2, altitudeDeg, azimuthDeg, siderealHours);
+    out.angularSpeedDegSec =
+        AngularSpeed(table.SelectedOrbit(k), PlaceOf(o), o.currentJD, seen.altitudeDeg,
+                     seen.azimuthDeg);
     return out;
+}
+
+SatelliteDetailValues SelectedSatelliteDetails(int k) {
+    const ObserverState& o = Observer();
+    const SatelliteTable& table = Satellites();
+    const ElementSet set = table.Selected(k);
+    return SatelliteDetails(table.SelectedOrbit(k), table.SelectedLook(k), set.nameLine, set.line1,
+                            set.line2, o.currentJD, PlaceOf(o), FrameOfDateAt(o.currentJD));
+}
+
+SatelliteDetailValues RowSatelliteDetails(int r) {
+    const ObserverState& o = Observer();
+    const SatelliteTable& table = Satellites();
+    const ElementSet set = table.Row(r);
+    SatelliteLook look = table.LookOfRow(r);
+    look.flareCapable = false;
+    return SatelliteDetails(table.OrbitOfRow(r), look, set.nameLine, set.line1, set.line2,
+                            o.currentJD, PlaceOf(o), FrameOfDateAt(o.currentJD));
+}
+
+SatObservation ObserveSelected(int k, JD1900 T) {
+    const SatelliteTable& table = Satellites();
+    return ObserveSatellite(table.SelectedOrbit(k), table.SelectedLook(k), T, PlaceOf(Observer()));
 }

@@ -13,7 +13,7 @@
 // Runs LoadElementFile first when Satellites().loadRequested is set; a load that
 // cannot open its file reports the error through ui.showMessage ("Fehler") and returns
 // false. Progress "Berechne Erdsatelliten..." every 100 satellites; the caption is
-// restored at the end. The sidereal time of currentJD is computed here, not stored.
+// restored at the end.
 bool ObserveSelectedSatellites(const SatelliteUi& ui = {},
                                const std::function<void(const std::string&)>& displayName = {});
 
@@ -29,7 +29,16 @@ struct PositionLineText {
     std::string header;  // upper status bar
     std::string values;  // lower status bar
     bool bold = false;   // values in bold type when the satellite is sunlit
+    double angularSpeedDegSec = 0.0;
 };
-// Position line of selected set k (from 0) at currentJD; also leaves
-// Observation().angularSpeedDegSec (the observer's siderealHours stays as it was).
+// Position line of selected set k (from 0) at currentJD, with its angular speed.
 PositionLineText PositionLine(int k);
+
+// The information values of selected set k (from 0) at currentJD from the observer's
+// place, with the flare of a flare-capable satellite.
+SatelliteDetailValues SelectedSatelliteDetails(int k);
+// The same for row r of the whole table, never with a flare.
+SatelliteDetailValues RowSatelliteDetails(int r);
+
+// Selected set k (from 0) at instant T seen from the observer's place.
+SatObservation ObserveSelected(int k, JD1900 T);

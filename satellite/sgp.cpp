@@ -1,6 +1,5 @@
 // SGP after Spacetrack Report No. 3 (Hoots and Roehrich, 1980), section "SGP", with a
-// bounded Kepler iteration, followed by the topocentric direction and the rigorous
-// precession (zeta, z, theta) to 2000.0.
+// bounded Kepler iteration.
 #include "satellite/sgp.h"
 
 #include <cmath>
@@ -9,7 +8,6 @@
 #include "core/constants.h"
 #include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
-#include "satellite/satellite_state.h"
 
 namespace {
 
@@ -64,11 +62,10 @@ double Reduce2Pi(double x) {
     return r >= 0.0 ? r : r + kTwoPi;
 }
 
-// Power(x, 2/3): the cube root of x squared; a non-positive base raises MathErrorFlag
-// and gives 1.0.
-double TwoThirdsPower(double x) {
+// x^(2/3): the cube root of x squared; a non-positive base gives 1.0 and a failure.
+double TwoThirdsPower(double x, bool& failed) {
     if (!(x > 0.0)) {
-        MathErrorFlag = true;
+        failed = true;
         return 1.0;
     }
     return std::cbrt(x * x);
@@ -83,6 +80,8 @@ bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElement
     const auto ndot2 = Composed(ColumnText(line1, 34, 34), "0", ColumnText(line1, 35, 43));
     const auto nddot6 = Composed(ColumnText(line1, 45, 45), "0.", ColumnText(line1, 46, 50), "E",
                                  ColumnText(line1, 51, 52));
+    const auto bstar = Composed(ColumnText(line1, 54, 54), "0.", ColumnText(line1, 55, 59), "E",
+                                ColumnText(line1, 60, 61));
     const auto inclination = ColumnNumber(line2, 9, 16);
     const auto node = ColumnNumber(line2, 18, 25);
     const auto eccentricity = Composed("0.", ColumnText(line2, 27, 33));
@@ -99,6 +98,8 @@ bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElement
     el.epoch = JulianDay1900(year, 1, *day) + *fraction;
     el.ndot2 = *ndot2;
     el.nddot6 = *nddot6;
+    // A missing drag term is no drag (SGP does not read it).
+    el.bstar = bstar.value_or(0.0);
     el.inclination = *inclination * kDeg;
     el.node = *node * kDeg;
     el.eccentricity = *eccentricity;
@@ -115,13 +116,17 @@ bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElement
     el.cosI = c;
     el.sinI = s;
     const double e0 = el.eccentricity;
-    const bool flagBefore = MathErrorFlag;
-    MathErrorFlag = false;
+    bool powerFailed = false;
+    auto power = [&powerFailed](double base, double exponent) {
+        double result = 1.0;
+        if (!PowerOf(base, exponent, result)) powerFailed = true;
+        return result;
+    };
     if (el.n0 == 0.0) {
         el.epochFailed = true;  // ke / n0 divides by zero
     } else {
-        const double a1 = Power(kGravityKe / el.n0, 2.0 / 3.0);
-        const double delta1 = kK1 * (3.0 * c * c - 1.0) / (a1 * a1 * Power(1.0 - e0 * e0, 1.5));
+        const double a1 = power(kGravityKe / el.n0, 2.0 / 3.0);
+        const double delta1 = kK1 * (3.0 * c * c - 1.0) / (a1 * a1 * power(1.0 - e0 * e0, 1.5));
         el.a0 = a1 * (1.0 - delta1 / 3.0 - delta1 * delta1 - k134Over81 * delta1 * delta1 * delta1);
         const double p0 = el.a0 * (1.0 - e0 * e0);
         el.q0 = el.a0 * (1.0 - e0);
@@ -134,34 +139,22 @@ bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElement
             !Finite(el.nodeRate) || !Finite(el.cl))
             el.epochFailed = true;
     }
-    el.epochPowerFailed = MathErrorFlag;
-    MathErrorFlag = flagBefore;
+    el.epochPowerFailed = powerFailed;
     out = el;
     return true;
 }
 
-OrbitError PropagateSGP(std::string_view line1, std::string_view line2, JD1900 T,
-                        bool withVelocity) {
-    SgpElements elements;
-    if (!ParseSgpElements(line1, line2, elements)) {
-        MathErrorFlag = true;  // a column is not a number: nothing is written
-        return OrbitError::Unreadable;
-    }
-    return PropagateSGP(elements, T, withVelocity);
-}
-
-OrbitError PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
-    SatelliteState& st = SatState();
+SgpState PropagateSGP(const SgpElements& el, JD1900 T) {
+    SgpState st;
     // The first failure met; a decay or a position inside the Earth lets the
     // computation go on, any other failure ends it.
-    OrbitError error = OrbitError::None;
+    OrbitError& error = st.error;
     auto note = [&error](OrbitError e) {
-        MathErrorFlag = true;
         if (error == OrbitError::None) error = e;
     };
     auto fail = [&](OrbitError e) {
         note(e);
-        return error;
+        return st;
     };
     if (el.epochPowerFailed)  // Power goes on with 1.0
         note(el.n0 > 0.0 ? OrbitError::EccentricityOutOfRange : OrbitError::MeanMotionNotPositive);
@@ -183,9 +176,10 @@ OrbitError PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     const double n = el.n0 + 2.0 * el.d1 * tau + 3.0 * el.d2 * tau * tau;
     st.meanMotionRevDay = n * 1440.0 / kTwoPi;
 
-    // Step 6. n <= 0: Power raises the flag and gives 1.0, so a = a0.
-    const double a = el.a0 * TwoThirdsPower(el.n0 / n);
-    if (!(n > 0.0)) note(OrbitError::MeanMotionNotPositive);
+    // Step 6. n <= 0: the power gives 1.0, so a = a0, and the orbit has decayed.
+    bool decayed = false;
+    const double a = el.a0 * TwoThirdsPower(el.n0 / n, decayed);
+    if (decayed || !(n > 0.0)) note(OrbitError::MeanMotionNotPositive);
     if (!Finite(a) || a == 0.0) return fail(OrbitError::MathError);
     st.semiMajorAxisER = a;
     const double e = a > el.q0 ? 1.0 - el.q0 / a : kEccentricityFloor;
@@ -254,6 +248,7 @@ OrbitError PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
     st.radiusER = rk;
     st.argumentOfLatitude = uk;
     st.nodeRad = nodeK;
+    st.inclinationRad = ik;
 
     // Step 12: orientation vectors.
     const double sinNode = std::sin(nodeK), cosNode = std::cos(nodeK);
@@ -275,7 +270,7 @@ OrbitError PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
         const double surfaceKm = EllipsoidRadiusKm(cosPsi);
         if (kEarthRadiusKm * rk < surfaceKm) note(OrbitError::Subterranean);
     }
-    if (withVelocity) {
+    {
         const double vx = mx * cosUk - nx * sinUk;
         const double vy = my * cosUk - ny * sinUk;
         const double vz = mz * cosUk;
@@ -284,26 +279,5 @@ OrbitError PropagateSGP(const SgpElements& el, JD1900 T, bool withVelocity) {
         st.velocityERmin[2] = rDot * uz + rNuDot * vz;
     }
 
-    // Step 13: topocentric direction.
-    const double rhoX = kEarthRadiusKm * st.positionER[0] + st.observerVector[0];
-    const double rhoY = kEarthRadiusKm * st.positionER[1] + st.observerVector[1];
-    const double rhoZ = kEarthRadiusKm * st.positionER[2] + st.observerVector[2];
-    const double rangeKm = std::sqrt(rhoX * rhoX + rhoY * rhoY + rhoZ * rhoZ);
-    const double rhoXY = std::sqrt(rhoX * rhoX + rhoY * rhoY);
-    if (rhoXY == 0.0 || !Finite(rangeKm)) return fail(OrbitError::MathError);
-    st.rangeKm = rangeKm;
-    const double dec = std::atan(rhoZ / rhoXY);
-    const double ra = AngleOf(rhoX, rhoY);
-
-    // Step 14: precession from the chart instant to 2000.0.
-    const double cosDec = std::cos(dec), sinDec = std::sin(dec);
-    const double raZeta = ra + st.precessionZeta;
-    const double pa = cosDec * std::sin(raZeta);
-    const double pb = st.cosTheta * cosDec * std::cos(raZeta) - st.sinTheta * sinDec;
-    const double pc = st.sinTheta * cosDec * std::cos(raZeta) + st.cosTheta * sinDec;
-    const double root = 1.0 - pc * pc;
-    if (!(root > 0.0)) return fail(OrbitError::MathError);
-    st.declination2000 = std::atan(pc / std::sqrt(root));
-    st.rightAscension2000 = (AngleOf(pb, pa) + st.precessionZ) * 12.0 / kPi;
-    return error;
+    return st;
 }

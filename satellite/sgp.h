@@ -1,5 +1,6 @@
 // The NORAD SGP orbit model (Spacetrack Report No. 3, the Kozai-based model that
-// preceded SGP4), used for every orbit alike, with no deep-space branch.
+// preceded SGP4), for every orbit alike, with no deep-space branch. Kept unchanged as
+// the classic choice beside SGP4/SDP4 (orbit_model.h).
 //
 // Units inside: Earth radii and minutes. Epochs and instants are JD1900 (UT).
 #pragma once
@@ -10,12 +11,13 @@
 #include "satellite/orbit_error.h"
 
 // The numbers of one element set as cut from its two lines, with the epoch
-// quantities of the model that depend on them only.
+// quantities of SGP that depend on them only.
 struct SgpElements {
-    // As read (angles in radians, n0 in rev/day, ndot2 rev/day^2, nddot6 rev/day^3).
+    // As read (angles in radians, n0 in rev/day, ndot2 rev/day^2, nddot6 rev/day^3,
+    // bstar per Earth radius).
     double catalogNumber = 0.0;
     JD1900 epoch = 0.0;
-    double ndot2 = 0.0, nddot6 = 0.0;
+    double ndot2 = 0.0, nddot6 = 0.0, bstar = 0.0;
     double inclination = 0.0, node = 0.0, eccentricity = 0.0, perigee = 0.0, meanAnomaly = 0.0;
     double meanMotionRevDay = 0.0;
     // Epoch quantities (model units: rad/min, Earth radii).
@@ -24,7 +26,7 @@ struct SgpElements {
     double perigeeRate = 0.0, nodeRate = 0.0;
     double cy = 0.0, cl = 0.0;
     double cosI = 1.0, sinI = 0.0;
-    bool epochPowerFailed = false;  // n0 <= 0: Power raised MathErrorFlag at the epoch step
+    bool epochPowerFailed = false;  // n0 <= 0: a power of a non-positive base at the epoch
     bool epochFailed = false;       // a division or root failed at the epoch step
 };
 
@@ -32,17 +34,27 @@ struct SgpElements {
 // False when a column that the model reads is not a number (out is then unchanged).
 bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElements& out);
 
+// The state of SGP at an instant: position and velocity in the equatorial frame of
+// the elements, the mean elements, or why the propagation failed.
+struct SgpState {
+    OrbitError error = OrbitError::None;
+    double positionER[3] = {0.0, 0.0, 0.0};     // geocentric, Earth radii
+    double velocityERmin[3] = {0.0, 0.0, 0.0};  // Earth radii per minute
+    double radiusER = 0.0;                      // corrected distance from the Earth's centre
+    double argumentOfLatitude = 0.0;            // corrected argument of latitude, radians
+    double nodeRad = 0.0;                       // corrected right ascension of the node
+    double perigeeRad = 0.0;                    // argument of perigee with its secular drift
+    double inclinationRad = 0.0;                // corrected inclination
+    double meanMotionRevDay = 0.0;              // mean motion at the instant
+    double semiMajorAxisER = 0.0;
+    double eccentricity = 0.0;
+    double minutesSinceEpoch = 0.0;
+    double nodeRate = 0.0, perigeeRate = 0.0;  // secular J2 rates, rad/min
+};
 
-// Propagates an element set to instant T and writes SatState(): position (and velocity
-// with withVelocity), the mean elements at T, and the topocentric right ascension and
-// declination referred to 2000.0 with the range, using SatState().observerVector and
-// the precession values (see PrepareObserver). A failure is returned and also sets
-// MathErrorFlag (which the caller tests and clears): Unreadable leaves SatState()
-// untouched; MathError, EccentricityOutOfRange and SemiLatusRectumNegative end the
-// computation there; a decayed orbit (MeanMotionNotPositive) and a Subterranean
+// Propagates an element set to instant T. MathError, EccentricityOutOfRange and
+// SemiLatusRectumNegative end the computation where they arise (the later values are
+// then not to be used); a decayed orbit (MeanMotionNotPositive) and a Subterranean
 // position are computed to the end but fail all the same. Of several failures the
 // first one met is returned.
-OrbitError PropagateSGP(std::string_view line1, std::string_view line2, JD1900 T,
-                        bool withVelocity);
-// The same for elements parsed before (same values, same failures).
-OrbitError PropagateSGP(const SgpElements& elements, JD1900 T, bool withVelocity);
+SgpState PropagateSGP(const SgpElements& elements, JD1900 T);

@@ -315,6 +315,10 @@ Sgp4State PropagateSGP4(const Sgp4Orbit& o, double t) {
     const double vx = xmx * cossu - cnod * sinsu;
     const double vy = xmy * cossu - snod * sinsu;
     const double vz = sini * cossu;
+    s.radiusER = mrt;
+    s.argumentOfLatitudeRad = su;
+    s.osculatingNodeRad = xnode;
+    s.osculatingInclinationRad = xinc;
     const double mr = mrt * kRadius;
     s.positionKm[0] = mr * ux;
     s.positionKm[1] = mr * uy;
@@ -324,5 +328,8 @@ Sgp4State PropagateSGP4(const Sgp4Orbit& o, double t) {
     s.velocityKmS[2] = (mvt * uz + rvdot * vz) * kVelocityKmS;
     // Below the Earth's surface (one Earth radius): decayed.
     if (mrt < 1.0) s.error = OrbitError::Subterranean;
+    for (double x : {s.positionKm[0], s.positionKm[1], s.positionKm[2], s.velocityKmS[0],
+                     s.velocityKmS[1], s.velocityKmS[2]})
+        if (!std::isfinite(x) && s.error == OrbitError::None) s.error = OrbitError::MathError;
     return s;
 }

@@ -64,6 +64,12 @@ struct Sgp4State {
     double perigeeRad = 0.0;
     double meanAnomalyRad = 0.0;
     double meanMotionRadMin = 0.0;
+    // Osculating: distance from the Earth's centre (Earth radii), argument of
+    // latitude, node and inclination with the short-period terms.
+    double radiusER = 0.0;
+    double argumentOfLatitudeRad = 0.0;
+    double osculatingNodeRad = 0.0;
+    double osculatingInclinationRad = 0.0;
 };
 
 // Greenwich mean sidereal angle (IAU 1982) of a UT1 Julian date, radians in [0, 2π).

@@ -4,13 +4,13 @@
 #include <nlohmann/json.hpp>
 
 #include "core/constants.h"
+#include "core/frame_of_date.h"
 #include "core/json_text.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
 #include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
 #include "satellite/observation.h"
-#include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
 
@@ -30,6 +30,7 @@ std::string TrimmedName(const std::string& nameLine) {
 
 SgpReport ComputeSgpReport(const SgpReportRequest& request) {
     SgpReport report;
+    Satellites().orbitModel = request.model;
     const LoadResult load = LoadElementFile(request.elementFile);
     if (!load.opened) {
         report.errorText = load.errorText;
@@ -61,65 +62,53 @@ SgpReport ComputeSgpReport(const SgpReportRequest& request) {
     table.selectedRows = {std::to_string(row)};
     table.selectedCount = 1;
     table.rowSelected[static_cast<std::size_t>(row)] = 1;
-    const bool flareCapable = table.flareCapable[static_cast<std::size_t>(row)] != 0;
-
-    SgpElements elements;
-    const bool parsed = ParseSgpElements(set.line1, set.line2, elements);
-
-    ObserverState& o = Observer();
-    o.longitudeDeg = request.longitudeDeg;
-    o.setLatitude(request.latitudeDeg);
-    o.heightM = request.heightM;
+    const SatelliteOrbit& orbit = table.OrbitOfRow(row);
+    const SatelliteLook look = table.LookOfRow(row);
+    const SgpElements& elements = orbit.elements;
+    const bool parsed = orbit.readable;
+    const ObserverPlace place = PlaceOf(request.longitudeDeg, request.latitudeDeg, request.heightM);
 
     Json objects = Json::array();
     for (const SgpReportRequest::Instant& instant : request.instants) {
         const JD1900 t =
             instant.minutesSinceEpoch ? elements.epoch + instant.value / 1440.0 : instant.value;
-        o.currentJD = t;
-        o.year = std::isfinite(t) && std::fabs(t) < 1e7 ? CivilFromJD1900(t, 0.0).year : 2000;
-        MathErrorFlag = false;
-        PrepareObserver(LocalSiderealTime(o.longitudeDeg, t));
-        PropagateSGP(set.line1, set.line2, t, true);
-        const bool mathError = MathErrorFlag;
-        const SatelliteState geocentric = SatState();
-        MathErrorFlag = false;
-        const SatObservation seen = ObserveSatellite(0, t);
-        const bool observeError = MathErrorFlag;
-        MathErrorFlag = false;
-        const SatelliteState& st = SatState();
-        const ObservationValues& ov = Observation();
+        const OrbitState state = Propagate(orbit, t);
+        const bool usable = std::isfinite(t) && std::fabs(t) < 1e7;
+        const FrameOfDate frame = FrameOfDateAt(usable ? t : 0.0);
+        const ObserverAt observer = ObserverAtInstant(place, t, &frame);
+        const SatObservation seen = ViewOf(state, observer, SunViewFor(observer), look);
         double azimuthNorth = seen.azimuthDeg + 180.0;
         if (azimuthNorth >= 360.0) azimuthNorth -= 360.0;
 
         Json json = {
             {"name", JsonString(TrimmedName(set.nameLine))},
             {"catnr", JsonNumber(CatalogNumberOfLine(set.line1).value_or(0.0))},
+            {"model", request.model == OrbitModel::Sgp ? "sgp" : "sgp4"},
             {"epoch_jd1900", parsed ? JsonNumber(elements.epoch) : nullptr},
             {"minutes_since_epoch", parsed ? JsonNumber((t - elements.epoch) * 1440.0) : nullptr}};
         // Nothing of a failed propagation is meaningful: its values are null.
-        const bool failed = mathError || observeError;
+        const bool failed = seen.failed() || !usable;
         auto Value = [failed](double x) { return failed ? Json(nullptr) : JsonNumber(x); };
-        auto VectorValue = [failed](double x, double y, double z) {
-            return failed ? Json(nullptr) : Json{JsonNumber(x), JsonNumber(y), JsonNumber(z)};
+        auto VectorValue = [failed](const Vector3& v) {
+            return failed ? Json(nullptr) : Json{JsonNumber(v.x), JsonNumber(v.y), JsonNumber(v.z)};
         };
-        const double* p = geocentric.positionER;
-        const double* v = geocentric.velocityERmin;
-        const double kmPerSecond = kEarthRadiusKm / 60.0;
-        json["position_km"] =
-            VectorValue(p[0] * kEarthRadiusKm, p[1] * kEarthRadiusKm, p[2] * kEarthRadiusKm);
-        json["velocity_km_s"] =
-            VectorValue(v[0] * kmPerSecond, v[1] * kmPerSecond, v[2] * kmPerSecond);
-        json["ra2000_hours"] = Value(st.rightAscension2000);
-        json["dec2000_deg"] = Value(st.declination2000 * kRadToDeg);
+        json["position_km"] = VectorValue(state.positionKm);
+        json["velocity_km_s"] = VectorValue(state.velocityKmS);
+        json["ra2000_hours"] = Value(seen.ra2000Hours);
+        json["dec2000_deg"] = Value(seen.dec2000Deg);
+        json["ra_date_hours"] = Value(seen.raOfDateHours);
+        json["dec_date_deg"] = Value(seen.decOfDateDeg);
         json["range_km"] = Value(seen.rangeKm);
         json["alt_deg"] = Value(seen.altitudeDeg);
         json["az_deg"] = Value(azimuthNorth);
-        json["height_km"] = Value(ov.heightKm);
+        json["height_km"] = Value(seen.heightKm);
         json["shadow_depth_km"] = Value(seen.shadowDepthKm);
         json["magnitude"] = Value(seen.magnitude);
-        json["phase_angle_deg"] = Value(ov.phaseAngleDeg);
-        if (flareCapable) json["flare_angle_deg"] = Value(ov.flareAngleDeg);
+        json["phase_angle_deg"] = Value(seen.phaseAngleDeg);
+        if (look.flareCapable) json["flare_angle_deg"] = Value(seen.flareAngleDeg);
         json["math_error"] = failed;
+        json["orbit_error"] = OrbitErrorWord(failed && !seen.failed() ? OrbitError::MathError
+                                                                      : seen.error);
         if (failed) ++report.failedInstants;
         objects.push_back(std::move(json));
     }

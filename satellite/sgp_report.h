@@ -1,6 +1,7 @@
 // One satellite of an element file at given instants, as JSON records: position and
-// velocity in the equator and equinox of the elements, the topocentric direction
-// referred to 2000.0, altitude and azimuth, height, shadow, brightness and flare.
+// velocity in the model's frame, the topocentric direction of date and referred to
+// 2000.0, altitude and azimuth, height, shadow, brightness and flare, and why the orbit
+// failed where it did.
 // Used by "polaride-cli sgp".
 #pragma once
 
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "core/timescale.h"
+#include "satellite/orbit_model.h"
 
 struct SgpReportRequest {
     std::string elementFile;
@@ -22,6 +24,7 @@ struct SgpReportRequest {
     double longitudeDeg = 0.0;  // east positive
     double latitudeDeg = 0.0;
     double heightM = 0.0;
+    OrbitModel model = OrbitModel::Sgp4;
 };
 
 struct SgpReport {
@@ -35,5 +38,5 @@ struct SgpReport {
 // Loads the element file (with the magnitude table as loaded by the caller and
 // "iridiums.tle" of the working directory for flare marks) and observes the
 // satellite at every instant.
-// Replaces the satellite table, the selection and the observer's place and instant.
+// Replaces the satellite table (with the request's orbit model) and the selection.
 SgpReport ComputeSgpReport(const SgpReportRequest& request);

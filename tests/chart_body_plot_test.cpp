@@ -159,7 +159,7 @@ TEST_F(BodyPlotTest, SatellitesAreTheStereographicProjectionOfTheirSkyPositions)
         "2 25544  51.6320 191.6695 0007016 356.2195   3.8740 15.48988133563872";
     SatelliteTable& t = Satellites();
     ResetSatelliteTable();
-    t.allSets.insert(t.allSets.end(), {name, line1, line2});
+    t.AppendRow({name, line1, line2});
     t.selectedSets.insert(t.selectedSets.end(), {name, line1, line2});
     t.selectedRows.push_back("1");
     t.selectedCount = 1;

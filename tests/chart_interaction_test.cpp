@@ -8,7 +8,7 @@
 #include "chart_fixture.h"
 #include "core/rise_set.h"
 #include "prediction/selection_model.h"
-#include "satellite/satellite_state.h"
+#include "satellite/satellites_at_instant.h"
 
 using namespace charttest;
 using testsupport::DialogKind;
@@ -302,7 +302,7 @@ TEST_F(ChartSatellites, SatelliteDotsAndTheirInformationText) {
         found = k;
         const QStringList l = text.split(QStringLiteral("\r\n"));
         ASSERT_GE(l.size(), 14);
-        EXPECT_EQ(l[0].toStdString(), SatState().satelliteName);
+        EXPECT_EQ(l[0].toStdString(), SelectedSatelliteDetails(k - 1).name);
         EXPECT_TRUE(l[2].contains(QStringLiteral(" km, ")) &&
                     l[2].endsWith(QStringLiteral(" Grad")));
         EXPECT_TRUE(l[4].startsWith(QStringLiteral("Helligkeit: ")) &&

@@ -48,7 +48,9 @@ class EditedElementsTest : public ::testing::Test {
         ResetPassWindow();
         ResetObserverState();
     }
+    // SGP reads ndot/2 (SGP4 does not).
     static void Load(const std::string& line1) {
+        Satellites().orbitModel = OrbitModel::Sgp;
         testsupport::LoadTextAndSelectEverySatellite(kName + "\r\n" + line1 + "\r\n" + kLine2 +
                                                      "\r\n");
     }
@@ -92,9 +94,8 @@ TEST_F(EditedElementsTest, AnEditedLineReachesTheChartThePositionLineAndThePassS
     const Outcome before = Compute(chartTime);
     ASSERT_NE(before.positionLine, fresh.positionLine);
     // ... then line 1 edited as "ndot ändern" does, in the table and in the selection.
-    SatelliteTable& t = Satellites();
-    t.allSets[1] = kEditedLine1;
-    t.selectedSets[1] = kEditedLine1;
+    Satellites().ReplaceLine1(1, kEditedLine1);
+    Satellites().ReplaceSelectedLine1(0, kEditedLine1);
     const Outcome after = Compute(chartTime);
     EXPECT_EQ(after.passLines, fresh.passLines);
     EXPECT_EQ(after.sky.altitude, fresh.sky.altitude);

@@ -15,8 +15,9 @@
 #include "prediction/selection_print.h"
 #include "prediction/selection_rules.h"
 #include "prediction/selection_state.h"
+#include "satellite/satellites_at_instant.h"
 #include "satellite/column_number.h"
-#include "satellite/satellite_state.h"
+#include "satellite/propagation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
 #include "support/test_paths.h"
@@ -50,7 +51,6 @@ class SelectionTest : public ::testing::Test {
     void SetUp() override {
         ResetObserverState();
         ResetSatelliteTable();
-        ResetSatelliteState();
         ResetSelectionState();
         Load("selection/mixed-2018.tle");
     }
@@ -252,11 +252,9 @@ TEST_F(SelectionTest, SunsyncSelectsNodeRatesNearTheSunsMotion) {
     ApplyOrbitClass(OrbitClass::Sunsync, 0.1, T);
     // Expected: node rate of the SGP model at T within 0.8856..1.0856 deg/day.
     const auto expected = RowsWhere([&](int row) {
-        const ElementSet set = Satellites().Row(row);
-        MathErrorFlag = false;
-        PropagateSGP(set.line1, set.line2, T, false);
-        const double rate = SatState().nodeRate * 180.0 / 3.14159265358979 * 1440.0;
-        return !MathErrorFlag && rate > 0.8856 && rate < 1.0856;
+        const OrbitState state = Propagate(Satellites().OrbitOfRow(row), T);
+        const double rate = state.nodeRate * 180.0 / 3.14159265358979 * 1440.0;
+        return !state.failed() && rate > 0.8856 && rate < 1.0856;
     });
     ASSERT_GE(expected.size(), 5u);
     EXPECT_EQ(SelectedRows(), expected);

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "core/frame_of_date.h"
 #include "core/frames.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
 #include "satellite/observation.h"
-#include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "satellite/sgp.h"
@@ -38,18 +38,14 @@ class InstantTest : public ::testing::Test {
     static void ResetAll() {
         ResetObserverState();
         ResetSatelliteTable();
-        ResetSatelliteState();
-        ResetObservationValues();
         ResetSunState();
-        MathErrorFlag = false;
     }
 
     // Appends a set to the table and to the selection.
     void AddSelected(const std::string& name, const std::string& l1, const std::string& l2,
                      double magnitude = 4.0, bool known = true, bool flare = false) {
         SatelliteTable& t = Satellites();
-        t.allSets.insert(t.allSets.end(), {name, l1, l2});
-        const int row = static_cast<int>(t.allSets.size() / 3);
+        const int row = t.AppendRow({name, l1, l2});
         Observer().satelliteCount = row;
         t.standardMagnitude[static_cast<std::size_t>(row)] = magnitude;
         t.magnitudeKnown[static_cast<std::size_t>(row)] = known ? 1 : 0;
@@ -70,14 +66,11 @@ class InstantTest : public ::testing::Test {
     // First whole minute from start at which the ISS is above (or below) the horizon.
     static JD1900 FindInstant(JD1900 start, bool above) {
         ObserverState& o = Observer();
+        const SatelliteOrbit iss = PrepareOrbit(kIss1, kIss2, OrbitModel::Sgp4);
         for (int minute = 0; minute < 3 * 1440; ++minute) {
             o.currentJD = start + minute / 1440.0;
-            o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
-            PrepareObserver();
-            PropagateSGP(kIss1, kIss2, o.currentJD, false);
-            const SatHorizontal hz = HorizontalPosition();
-            if ((hz.altitude > 20 * kDeg) == above && std::fabs(hz.altitude) > 5 * kDeg)
-                return o.currentJD;
+            const double h = QuickAltitude(iss, o.currentJD, PlaceOf(o));
+            if ((h > 20.0) == above && std::fabs(h) > 5.0) return o.currentJD;
         }
         ADD_FAILURE() << "no such instant";
         return start;
@@ -117,21 +110,15 @@ TEST_F(InstantTest, SkyPositionMagnitudeAndShadowAtTheChartInstant) {
     ChartSun();
     ASSERT_TRUE(ObserveSelectedSatellites());
 
-    ObserverState& o = Observer();
-    o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
-    PrepareObserver();
-    PropagateSGP(kIss1, kIss2, o.currentJD, false);
-    const SatHorizontal hz = HorizontalPosition();
+    const ObserverState& o = Observer();
     const SatelliteTable& t = Satellites();
+    const SatObservation seen =
+        ObserveSatellite(t.SelectedOrbit(0), t.SelectedLook(0), o.currentJD, PlaceOf(o));
     EXPECT_TRUE(t.sky[1].aboveHorizon);
-    EXPECT_DOUBLE_EQ(t.sky[1].altitude, hz.altitude);
-    EXPECT_DOUBLE_EQ(t.sky[1].azimuth, hz.azimuth);
-
-    const double phase =
-        PhaseAngle(hz.altitude / kDeg, hz.azimuth / kDeg, Sun().altitudeDeg, Sun().azimuth);
-    EXPECT_NEAR(t.chartMagnitude[1], SatelliteMagnitude(phase * kDeg, SatState().rangeKm, 4.0),
-                1e-9);
-    EXPECT_EQ(t.inShadow[1], ShadowDepth(Sun().rightAscension, Sun().declination) < 0 ? 1 : 0);
+    EXPECT_DOUBLE_EQ(t.sky[1].altitude, seen.altitudeDeg * kDeg);
+    EXPECT_DOUBLE_EQ(t.sky[1].azimuth, seen.azimuthDeg * kDeg);
+    EXPECT_DOUBLE_EQ(t.chartMagnitude[1], seen.magnitude);
+    EXPECT_EQ(t.inShadow[1], seen.shadowDepthKm < 0 ? 1 : 0);
 }
 
 TEST_F(InstantTest, BelowTheHorizonIsNotDrawnAndKeepsItsValues) {
@@ -156,9 +143,7 @@ TEST_F(InstantTest, AFailedSatelliteDoesNotStopTheOthers) {
     ChartSun();
     SatelliteTable& t = Satellites();
     t.sky[2] = {0.5, 0.5, true};
-    MathErrorFlag = true;  // left over from elsewhere: must not cost the first satellite
     ASSERT_TRUE(ObserveSelectedSatellites());
-    EXPECT_FALSE(MathErrorFlag);
     EXPECT_TRUE(t.sky[1].aboveHorizon);
     EXPECT_FALSE(t.sky[2].aboveHorizon);
     EXPECT_TRUE(t.sky[3].aboveHorizon);
@@ -224,7 +209,8 @@ TEST_F(InstantTest, PositionLineLayout) {
     ChartSun();
     const PositionLineText known = PositionLine(0);
     EXPECT_EQ(known.header, PositionHeader());
-    const double height = Observation().heightKm;
+    const SatObservation seen = ObserveSelected(0, Observer().currentJD);
+    const double height = seen.heightKm;
     ASSERT_EQ(known.values.size(), 13u + 1 + 21 + 1 + 12 + 1 + 15 + 1 + 6 + 7);
     EXPECT_EQ(known.values.substr(0, 14), "ISS (ZARYA)  |");
     EXPECT_EQ(known.values.substr(14, 7), RoundedField(height, 7));
@@ -232,9 +218,9 @@ TEST_F(InstantTest, PositionLineLayout) {
     EXPECT_EQ(known.values[48], '|');
     EXPECT_EQ(known.values[64], '|');
     EXPECT_EQ(known.values.back(), ' ');
-    EXPECT_EQ(known.bold, Observation().shadowDepthKm >= 0.0);
-    EXPECT_GT(Observation().angularSpeedDegSec, 0.0);
-    EXPECT_LT(Observation().angularSpeedDegSec, 2.0);
+    EXPECT_EQ(known.bold, seen.shadowDepthKm >= 0.0);
+    EXPECT_GT(known.angularSpeedDegSec, 0.0);
+    EXPECT_LT(known.angularSpeedDegSec, 2.0);
 
     const PositionLineText unknown = PositionLine(1);
     EXPECT_EQ(unknown.values.substr(0, 14), "A VERY LONG S|");
@@ -242,52 +228,57 @@ TEST_F(InstantTest, PositionLineLayout) {
     EXPECT_EQ(unknown.values.substr(0, 64).substr(14), known.values.substr(0, 64).substr(14));
 }
 
-TEST_F(InstantTest, ObserveSatelliteAtAnotherInstantLeavesTheChartAlone) {
-    AddSelected(kIssName, kIss1, kIss2);
+TEST_F(InstantTest, AnObservationCarriesTheSunOfItsInstant) {
     const JD1900 t = FindInstant(Epoch(), true);
-    Observer().currentJD = Epoch();
-    Observer().siderealHours = 1.25;
-    Sun().altitudeDeg = 12.5;
-    Sun().x = 0.5;
-    const SatObservation obs = ObserveSatellite(0, t);
-    EXPECT_FALSE(MathErrorFlag);
+    const SatObservation obs = ObserveSatellite(PrepareOrbit(kIss1, kIss2, OrbitModel::Sgp4),
+                                                SatelliteLook{}, t, PlaceOf(Observer()));
     EXPECT_EQ(obs.error, OrbitError::None);
-    // The chart's sidereal time and Sun stay as they were.
-    EXPECT_EQ(Observer().siderealHours, 1.25);
-    EXPECT_EQ(Sun().altitudeDeg, 12.5);
-    EXPECT_EQ(Sun().x, 0.5);
-    EXPECT_EQ(SatState().satelliteName, "ISS (ZARYA)");
     EXPECT_GT(obs.altitudeDeg, 20.0);
-    EXPECT_EQ(obs.rangeKm, Observation().observedRangeKm);
-    EXPECT_EQ(obs.magnitude, Observation().magnitude);
-    EXPECT_EQ(obs.shadowDepthKm, Observation().shadowDepthKm);
-    // The Sun values returned are those of T.
-    Observer().siderealHours = LocalSiderealTime(Observer().longitudeDeg, t);
-    SunPosition(t + DeltaT(Observer().year) / 24.0);
-    SunForChart();
-    EXPECT_NEAR(obs.sunAltitudeDeg, Sun().altitudeDeg, 1e-9);
-    EXPECT_EQ(obs.sunEquatorial[0], Sun().x);
-    EXPECT_EQ(obs.sunEquatorial[1], Sun().y);
-    EXPECT_EQ(obs.sunEquatorial[2], Sun().z);
+    const SunState sun = SunPositionAt(t + DeltaT(CivilFromJD1900(t, 0.0).year) / 24.0);
+    EXPECT_EQ(obs.sunEquatorial[0], sun.x);
+    EXPECT_EQ(obs.sunEquatorial[1], sun.y);
+    EXPECT_EQ(obs.sunEquatorial[2], sun.z);
     // Range check: an ISS pass is a few hundred to two thousand km away.
     EXPECT_GT(obs.rangeKm, 300.0);
     EXPECT_LT(obs.rangeKm, 2500.0);
 }
 
+// Altitude and azimuth are those of the true equator and equinox of date: they follow
+// from the right ascension and declination of date with the apparent sidereal time,
+// not from the 2000.0 coordinates (26 years of precession, about 0.3 deg, apart).
+TEST_F(InstantTest, AltitudeAndAzimuthAreOfTheFrameOfDate) {
+    const JD1900 t = FindInstant(Epoch(), true);
+    const FrameOfDate frame = FrameOfDateAt(t);
+    const ObserverPlace place = PlaceOf(Observer());
+    const SatObservation obs = ObserveSatellite(PrepareOrbit(kIss1, kIss2, OrbitModel::Sgp4),
+                                                SatelliteLook{}, t, place, &frame);
+    auto horizon = [&](double raHours, double decDeg) {
+        const double last = LocalApparentSiderealHours(frame, place.longitudeDeg);
+        return EquatorialToHorizontal(HourAngle(last, raHours), decDeg * kDeg, place.sinLatitude,
+                                      place.cosLatitude);
+    };
+    const HorizontalCoords ofDate = horizon(obs.raOfDateHours, obs.decOfDateDeg);
+    EXPECT_NEAR(ofDate.altitude / kDeg, obs.altitudeDeg, 1e-4);
+    EXPECT_NEAR(ofDate.azimuth / kDeg, obs.azimuthDeg, 1e-4);
+    const HorizontalCoords of2000 = horizon(obs.ra2000Hours, obs.dec2000Deg);
+    EXPECT_GT(std::hypot(of2000.altitude / kDeg - obs.altitudeDeg,
+                         (of2000.azimuth / kDeg - obs.azimuthDeg) * std::cos(obs.altitudeDeg * kDeg)),
+              0.2);
+}
+
 TEST_F(InstantTest, DetailsShowAFlareOnlyForASelectedFlareCapableRow) {
     AddSelected(kIssName, kIss1, kIss2, 4.0, true, true);
     Observer().currentJD = FindInstant(Epoch(), true);
-    ChartSun();
-    Observation().flareAngleDeg = -1.0;
-    SatelliteDetails(1, false);  // row 1 of the whole table
-    EXPECT_EQ(Observation().flareAngleDeg, -1.0);
-    EXPECT_EQ(Observation().catalogueText, "25544 98067A   ");  // columns 3-7 and 9-18
-    EXPECT_DOUBLE_EQ(Observation().inclinationDeg, 51.632);
-    EXPECT_GT(Observation().heightKm, 300.0);
-    EXPECT_LT(Observation().heightKm, 500.0);
-    SatelliteDetails(1, true);  // selection position 1
-    EXPECT_GE(Observation().flareAngleDeg, 0.0);
-    EXPECT_GE(Observation().flareMirror, 1.0);
+    const SatelliteDetailValues ofRow = RowSatelliteDetails(1);  // row 1 of the whole table
+    EXPECT_EQ(ofRow.seen.flareMirror, 0);
+    EXPECT_EQ(ofRow.catalogueText, "25544 98067A   ");  // columns 3-7 and 9-18
+    EXPECT_DOUBLE_EQ(ofRow.inclinationDeg, 51.632);
+    EXPECT_EQ(ofRow.name, "ISS (ZARYA)");
+    EXPECT_GT(ofRow.seen.heightKm, 300.0);
+    EXPECT_LT(ofRow.seen.heightKm, 500.0);
+    const SatelliteDetailValues ofSelection = SelectedSatelliteDetails(0);
+    EXPECT_GE(ofSelection.seen.flareAngleDeg, 0.0);
+    EXPECT_GE(ofSelection.seen.flareMirror, 1);
 }
 
 TEST_F(InstantTest, ShippedElementFilesPropagate) {
@@ -303,9 +294,7 @@ TEST_F(InstantTest, ShippedElementFilesPropagate) {
         t.selectedRows.push_back(std::to_string(row));
     }
     t.selectedCount = r.satelliteCount;
-    SgpElements el;
-    ASSERT_TRUE(ParseSgpElements(t.Row(1).line1, t.Row(1).line2, el));
-    Observer().currentJD = el.epoch;
+    Observer().currentJD = t.OrbitOfRow(1).elements.epoch;
     ChartSun();
     EXPECT_TRUE(ObserveSelectedSatellites());
     int drawn = 0;

@@ -1,5 +1,5 @@
 // Observation geometry and mirror flares: azimuth convention, phase angle, magnitude,
-// shadow, height, observer vector, precession, flare angles and magnitudes.
+// shadow, height, observer vector, flare angles and magnitudes.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,33 +9,27 @@
 #include "core/sun_moon.h"
 #include "satellite/flare.h"
 #include "satellite/observation.h"
-#include "satellite/satellite_state.h"
 
 namespace {
 
 constexpr double kDeg = kPi / 180.0;
 
-class ObservationTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ResetObserverState();
-        ResetSatelliteState();
-        ResetObservationValues();
-        ResetSunState();
-        MathErrorFlag = false;
-    }
-    void TearDown() override {
-        ResetObserverState();
-        ResetSatelliteState();
-        ResetObservationValues();
-        ResetSunState();
-        MathErrorFlag = false;
-    }
-};
+class ObservationTest : public ::testing::Test {};
+
+// A satellite far away in the direction (ra, dec) of the models' frame, seen from the
+// Earth's centre at latitude 50 deg under the sidereal time 6 h.
+SatObservation SeenAt(double raHours, double decDeg) {
+    ObserverAt observer;
+    observer.place = PlaceOf(0.0, 50.0, 0.0);
+    observer.siderealHours = 6.0;
+    OrbitState state;
+    const double ra = raHours * kPi / 12.0, dec = decDeg * kDeg;
+    state.positionKm = {40000.0 * std::cos(dec) * std::cos(ra),
+                        40000.0 * std::cos(dec) * std::sin(ra), 40000.0 * std::sin(dec)};
+    return ViewOf(state, observer, SunView{}, SatelliteLook{});
+}
 
 TEST_F(ObservationTest, ChartAzimuthIsCountedFromSouthThroughWest) {
-    Observer().setLatitude(50.0);
-    Observer().siderealHours = 6.0;
     struct Case {
         const char* where;
         double raHours, decDeg;
@@ -50,19 +44,13 @@ TEST_F(ObservationTest, ChartAzimuthIsCountedFromSouthThroughWest) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.where);
-        SatState().rightAscension2000 = c.raHours;
-        SatState().declination2000 = c.decDeg * kDeg;
-        const SatHorizontal hz = HorizontalPosition();
-        const double northBased = hz.azimuth / kDeg + 180.0;
+        const double northBased = SeenAt(c.raHours, c.decDeg).azimuthDeg + 180.0;
         EXPECT_NEAR(northBased, c.expectedNorthBased, c.tolerance);
     }
     // West of the meridian: south of the zenith slightly above 0, north slightly below 180.
-    SatState().rightAscension2000 = 5.99;
-    SatState().declination2000 = 10.0 * kDeg;
-    EXPECT_GT(HorizontalPosition().azimuth, 0.0);
-    SatState().declination2000 = 80.0 * kDeg;
-    EXPECT_LT(HorizontalPosition().azimuth, kPi);
-    EXPECT_GT(HorizontalPosition().azimuth, kPi / 2);
+    EXPECT_GT(SeenAt(5.99, 10.0).azimuthDeg, 0.0);
+    EXPECT_LT(SeenAt(5.99, 80.0).azimuthDeg, 180.0);
+    EXPECT_GT(SeenAt(5.99, 80.0).azimuthDeg, 90.0);
 }
 
 TEST_F(ObservationTest, PhaseAngle) {
@@ -79,14 +67,12 @@ TEST_F(ObservationTest, PhaseAngle) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.expected);
         EXPECT_NEAR(PhaseAngle(c.h, c.a, c.sunH, c.sunA * kDeg), c.expected, 1e-6);
-        EXPECT_EQ(Observation().phaseAngleDeg, PhaseAngle(c.h, c.a, c.sunH, c.sunA * kDeg));
     }
 }
 
 TEST_F(ObservationTest, MagnitudeOfADiffuseSphere) {
     // 1000 km, phase 90 deg: m0 + 0.04.
     EXPECT_NEAR(SatelliteMagnitude(kPi / 2, 1000.0, 4.0), 4.04, 0.005);
-    EXPECT_EQ(Observation().magnitude, SatelliteMagnitude(kPi / 2, 1000.0, 4.0));
     // Phase 0: F = 1, brightest for the range.
     EXPECT_NEAR(SatelliteMagnitude(0.0, 1000.0, 4.0), 4.0 - 16.2 + 15.0, 1e-12);
     // Ten times the range: five magnitudes fainter.
@@ -117,16 +103,13 @@ TEST_F(ObservationTest, ShadowIsTheCylinderBehindTheEarth) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.where);
-        for (int i = 0; i < 3; ++i) SatState().positionER[i] = c.r[i];
-        const double depth = ShadowDepth(0.0, 0.0);  // Sun towards +x
+        const double depth = ShadowDepth(c.r, 0.0, 0.0);  // Sun towards +x
         EXPECT_EQ(depth < 0.0, c.inShadow) << depth;
-        EXPECT_EQ(Observation().shadowDepthKm, depth);
     }
     // Behind the Earth: distance from the line in km minus the equatorial ellipsoid radius.
-    SatState().positionER[0] = -1.1;
-    SatState().positionER[1] = 0.5;
-    SatState().positionER[2] = 0.0;
-    EXPECT_NEAR(ShadowDepth(0.0, 0.0), 0.5 * 6378.135 - 6356.775 / std::sqrt(1 - 0.00669454), 1e-9);
+    const double behind[3] = {-1.1, 0.5, 0.0};
+    EXPECT_NEAR(ShadowDepth(behind, 0.0, 0.0),
+                0.5 * 6378.135 - 6356.775 / std::sqrt(1 - 0.00669454), 1e-9);
 }
 
 TEST_F(ObservationTest, HeightAboveTheEllipsoid) {
@@ -139,39 +122,20 @@ TEST_F(ObservationTest, HeightAboveTheEllipsoid) {
         {{0.0, 0.0, 1.1}, 1.1 * 6378.135 - 6356.775},
     };
     for (const Case& c : cases) {
-        for (int i = 0; i < 3; ++i) SatState().positionER[i] = c.r[i];
-        SatState().radiusER = 1.1;
-        EXPECT_NEAR(EllipsoidHeight(), c.expectedKm, 1e-9);
-        EXPECT_EQ(Observation().heightKm, EllipsoidHeight());
+        EXPECT_NEAR(EllipsoidHeight(c.r, 1.1), c.expectedKm, 1e-9);
     }
 }
 
-TEST_F(ObservationTest, ObserverVectorAndPrecession) {
-    ObserverState& o = Observer();
-    o.setLatitude(0.0);
-    o.heightM = 0.0;
-    o.siderealHours = 6.0;
-    o.currentJD = 36525.0;
-    PrepareObserver();
-    const SatelliteState& st = SatState();
-    EXPECT_NEAR(st.observerVector[0], 0.0, 1e-9);
-    EXPECT_NEAR(st.observerVector[1], -6378.135, 1e-9);
-    EXPECT_NEAR(st.observerVector[2], 0.0, 1e-9);
-    EXPECT_EQ(st.precessionZeta, 0.0);
-    EXPECT_EQ(st.precessionZ, 0.0);
-    EXPECT_EQ(st.sinTheta, 0.0);
-
-    o.setLatitude(90.0);
-    o.heightM = 1000.0;
-    PrepareObserver();
-    EXPECT_NEAR(st.observerVector[2], -(6356.75 + 1.0), 0.1);
-
-    // Fifty years after 2000.0: about -1153" in zeta, -1002" in theta.
-    o.currentJD = 36525.0 + 18262.5;
-    PrepareObserver();
-    EXPECT_NEAR(st.precessionZeta / 4.84813681109536e-6, -1153.0, 2.0);
-    EXPECT_NEAR(std::asin(st.sinTheta) / 4.84813681109536e-6, -1002.0, 2.0);
-    EXPECT_GT(st.precessionZ, st.precessionZeta * 1.001 - 1e-9);
+TEST_F(ObservationTest, ObserverStandsOnTheEllipsoidTurnedWithTheSiderealTime) {
+    const JD1900 t = 36525.3;
+    const ObserverAt equator = ObserverAtInstant(PlaceOf(20.0, 0.0, 0.0), t);
+    EXPECT_NEAR(std::hypot(equator.positionKm.x, equator.positionKm.y), 6378.135, 1e-9);
+    EXPECT_NEAR(equator.positionKm.z, 0.0, 1e-9);
+    EXPECT_DOUBLE_EQ(equator.siderealHours, LocalSiderealTime(20.0, t));
+    const double angle = std::atan2(equator.positionKm.y, equator.positionKm.x);
+    EXPECT_NEAR(std::remainder(angle - equator.siderealHours * kPi / 12.0, 2 * kPi), 0.0, 1e-12);
+    const ObserverAt pole = ObserverAtInstant(PlaceOf(0.0, 90.0, 1000.0), t);
+    EXPECT_NEAR(pole.positionKm.z, 6356.75 + 1.0, 0.1);
 }
 
 TEST_F(ObservationTest, AngularDistance) {
@@ -219,27 +183,21 @@ TEST_F(ObservationTest, FlareMagnitudes) {
 }
 
 TEST_F(ObservationTest, EvaluateFlareWithEveryPanelFacingAway) {
-    SatelliteState& st = SatState();
-    st.positionER[0] = 1.1;
-    st.velocityERmin[1] = 0.07;
+    const double r[3] = {1.1, 0.0, 0.0};
+    const double v[3] = {0.0, 0.07, 0.0};
     // Observer farther out than the satellite on the same radius: the line of sight
     // points at the Earth, against every panel normal's outward tilt.
-    st.observerVector[0] = -2.1 * 6378.135;
-    st.rangeKm = 1000.0;
-    Observation().phaseAngleDeg = 90.0;
-    SatelliteMagnitude(kPi / 2, 1000.0, 6.0);
-    EvaluateFlare(1.0, 0.2);
-    const ObservationValues& ov = Observation();
-    EXPECT_EQ(ov.flareAngleDeg, 180.0);
-    EXPECT_EQ(ov.flareMirror, 1.0);  // equal angles: the lowest panel
-    EXPECT_NEAR(ov.magnitude, 5.958, 0.0005);
-    EXPECT_EQ(st.observerVector[0], -2.1 * 6378.135);  // unchanged afterwards
+    const double towards[3] = {1.1 - 2.1, 0.0, 0.0};
+    const double ordinary = SatelliteMagnitude(kPi / 2, 1000.0, 6.0);
+    const FlareResult flare = EvaluateFlare(r, v, towards, 1.0, 0.2, 1000.0, 90.0, ordinary);
+    EXPECT_EQ(flare.angleDeg, 180.0);
+    EXPECT_EQ(flare.mirror, 1);  // equal angles: the lowest panel
+    EXPECT_NEAR(flare.magnitude, 5.958, 0.0005);
 }
 
 TEST_F(ObservationTest, EvaluateFlarePicksTheSmallestAngle) {
-    SatelliteState& st = SatState();
-    st.positionER[0] = 1.1;
-    st.velocityERmin[1] = 0.07;
+    const double r[3] = {1.1, 0.0, 0.0};
+    const double v[3] = {0.0, 0.07, 0.0};
     // Line of sight against panel 2's normal (yaw +120): the Sun in its mirror direction.
     const double tilt = -40 * kDeg, yaw = 120 * kDeg;
     const double p = std::cos(tilt), w = std::sin(tilt);
@@ -247,16 +205,12 @@ TEST_F(ObservationTest, EvaluateFlarePicksTheSmallestAngle) {
     // body x = (0,1,0), y = (0,0,1), z = (1,0,0)
     const double m2[3] = {w, p2, q2};
     const double t[3] = {-m2[0] * 0.1, -m2[1] * 0.1, -m2[2] * 0.1};
-    for (int i = 0; i < 3; ++i) st.observerVector[i] = (t[i] - st.positionER[i]) * 6378.135;
-    st.rangeKm = 637.8135;
-    Observation().phaseAngleDeg = 60.0;
-    Observation().magnitude = 5.0;
     const double sunRa = std::atan2(m2[1], m2[0]);
     const double sunDec = std::atan(m2[2] / std::hypot(m2[0], m2[1]));
-    EvaluateFlare(sunRa, sunDec);
-    EXPECT_NEAR(Observation().flareAngleDeg, 0.0, 1e-6);
-    EXPECT_EQ(Observation().flareMirror, 2.0);
-    EXPECT_LT(Observation().magnitude, -6.0);
+    const FlareResult flare = EvaluateFlare(r, v, t, sunRa, sunDec, 637.8135, 60.0, 5.0);
+    EXPECT_NEAR(flare.angleDeg, 0.0, 1e-6);
+    EXPECT_EQ(flare.mirror, 2);
+    EXPECT_LT(flare.magnitude, -6.0);
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 #include "core/observer_state.h"
 #include "satellite/catalog_number.h"
 #include "satellite/omm_csv.h"
-#include "satellite/satellite_state.h"
+#include "satellite/propagation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
 #include "support/test_paths.h"
@@ -144,10 +144,13 @@ TEST(OmmCsv, AFileLoadsAndANumberAbove99999Propagates) {
     EXPECT_EQ(el.catalogNumber, 123456.0);
     // The same elements under another number: the same position.
     const JD1900 t = el.epoch + 0.25;
-    ASSERT_EQ(PropagateSGP(kIss1, kIss2, t, false), OrbitError::None);
-    const SatelliteState iss = SatState();
-    ASSERT_EQ(PropagateSGP(renumbered.line1, renumbered.line2, t, false), OrbitError::None);
-    for (int k = 0; k < 3; ++k) EXPECT_EQ(SatState().positionER[k], iss.positionER[k]);
+    const OrbitState iss = Propagate(PrepareOrbit(kIss1, kIss2, OrbitModel::Sgp4), t);
+    ASSERT_EQ(iss.error, OrbitError::None);
+    const OrbitState other = Propagate(Satellites().OrbitOfRow(2), t);
+    ASSERT_EQ(other.error, OrbitError::None);
+    EXPECT_EQ(other.positionKm.x, iss.positionKm.x);
+    EXPECT_EQ(other.positionKm.y, iss.positionKm.y);
+    EXPECT_EQ(other.positionKm.z, iss.positionKm.z);
     ResetSatelliteTable();
 }
 

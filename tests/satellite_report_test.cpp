@@ -6,7 +6,6 @@
 
 #include "core/observer_state.h"
 #include "satellite/magnitude_table.h"
-#include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp_report.h"
 #include "support/test_paths.h"
@@ -39,7 +38,6 @@ class ReportTest : public ::testing::Test {
         ResetObserverState();
         ResetSatelliteTable();
         ResetMagnitudeTable();
-        ResetSatelliteState();
         cwd_ = std::make_unique<ScopedWorkingDir>(dir_.path());
         WriteTextFile(dir_ / "sats.tle", kReportSet + kBrokenSet);
     }
@@ -48,7 +46,6 @@ class ReportTest : public ::testing::Test {
         ResetObserverState();
         ResetSatelliteTable();
         ResetMagnitudeTable();
-        MathErrorFlag = false;
     }
     SgpReportRequest Request() const {
         SgpReportRequest r;
@@ -64,6 +61,7 @@ class ReportTest : public ::testing::Test {
 
 TEST_F(ReportTest, PositionAndVelocityOfThePublishedCase) {
     SgpReportRequest request = Request();
+    request.model = OrbitModel::Sgp;  // the report's own model
     request.instants = {{true, 360.0}};
     const SgpReport report = ComputeSgpReport(request);
     ASSERT_TRUE(report.ok) << report.errorText;

@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "satellite/satellite_state.h"
+#include "satellite/propagation.h"
 #include "satellite/sgp.h"
 
 namespace {
@@ -49,12 +49,11 @@ const ReportPoint kReportPoints[] = {
 
 class SgpTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        ResetSatelliteState();
-        MathErrorFlag = false;
+    static SgpElements Parsed(const std::string& line1, const std::string& line2) {
+        SgpElements el;
+        EXPECT_TRUE(ParseSgpElements(line1, line2, el));
+        return el;
     }
-    void TearDown() override { MathErrorFlag = false; }
-
     static JD1900 Epoch(const std::string& line1, const std::string& line2) {
         SgpElements el;
         EXPECT_TRUE(ParseSgpElements(line1, line2, el));
@@ -63,12 +62,11 @@ class SgpTest : public ::testing::Test {
 };
 
 TEST_F(SgpTest, MatchesPublishedReportCase) {
-    const JD1900 epoch = Epoch(kReportLine1, kReportLine2);
+    const SgpElements el = Parsed(kReportLine1, kReportLine2);
     for (const ReportPoint& point : kReportPoints) {
         SCOPED_TRACE(point.minutes);
-        PropagateSGP(kReportLine1, kReportLine2, epoch + point.minutes / 1440.0, true);
-        ASSERT_FALSE(MathErrorFlag);
-        const SatelliteState& st = SatState();
+        const SgpState st = PropagateSGP(el, el.epoch + point.minutes / 1440.0);
+        ASSERT_EQ(st.error, OrbitError::None);
         EXPECT_NEAR(st.minutesSinceEpoch, point.minutes, 1e-6);
         for (int i = 0; i < 3; ++i) {
             EXPECT_NEAR(st.positionER[i] * kEarthRadiusKm, point.position[i], 0.1);
@@ -79,35 +77,6 @@ TEST_F(SgpTest, MatchesPublishedReportCase) {
     }
 }
 
-TEST_F(SgpTest, ParsedAndTextVariantsAgree) {
-    SgpElements el;
-    ASSERT_TRUE(ParseSgpElements(kReportLine1, kReportLine2, el));
-    for (double minutes : {-100.0, 0.0, 37.5, 4000.0}) {
-        PropagateSGP(kReportLine1, kReportLine2, el.epoch + minutes / 1440.0, true);
-        const SatelliteState fromText = SatState();
-        ResetSatelliteState();
-        PropagateSGP(el, el.epoch + minutes / 1440.0, true);
-        const SatelliteState& fromParsed = SatState();
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_DOUBLE_EQ(fromText.positionER[i], fromParsed.positionER[i]);
-            EXPECT_DOUBLE_EQ(fromText.velocityERmin[i], fromParsed.velocityERmin[i]);
-        }
-        EXPECT_DOUBLE_EQ(fromText.rightAscension2000, fromParsed.rightAscension2000);
-    }
-}
-
-TEST_F(SgpTest, PositionVariantGivesTheSamePositionWithoutVelocity) {
-    const JD1900 t = Epoch(kReportLine1, kReportLine2) + 0.3;
-    PropagateSGP(kReportLine1, kReportLine2, t, true);
-    const SatelliteState withVelocity = SatState();
-    ResetSatelliteState();
-    PropagateSGP(kReportLine1, kReportLine2, t, false);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(SatState().positionER[i], withVelocity.positionER[i]);
-        EXPECT_EQ(SatState().velocityERmin[i], 0.0);
-    }
-}
-
 TEST_F(SgpTest, ReadsEveryColumnOfTheElementLines) {
     SgpElements el;
     ASSERT_TRUE(ParseSgpElements(kReportLine1, kReportLine2, el));
@@ -115,6 +84,7 @@ TEST_F(SgpTest, ReadsEveryColumnOfTheElementLines) {
     EXPECT_NEAR(el.epoch, JulianDay1900(1980, 1, 275) + 0.98708465, 1e-12);
     EXPECT_DOUBLE_EQ(el.ndot2, 0.00073094);
     EXPECT_DOUBLE_EQ(el.nddot6, 0.13844e-3);
+    EXPECT_DOUBLE_EQ(el.bstar, 0.66816e-4);
     EXPECT_DOUBLE_EQ(el.inclination, 72.8435 * 0.017453292519943295769);
     EXPECT_DOUBLE_EQ(el.node, 115.9689 * 0.017453292519943295769);
     EXPECT_DOUBLE_EQ(el.eccentricity, 0.0086731);
@@ -162,31 +132,28 @@ TEST_F(SgpTest, EpochAndDerivativeColumns) {
 }
 
 TEST_F(SgpTest, AtTheEpochMeanElementsAreThoseOfTheEpoch) {
-    SgpElements el;
-    ASSERT_TRUE(ParseSgpElements(kReportLine1, kReportLine2, el));
-    PropagateSGP(el, el.epoch, false);
-    EXPECT_EQ(SatState().minutesSinceEpoch, 0.0);
+    const SgpElements el = Parsed(kReportLine1, kReportLine2);
+    const SgpState st = PropagateSGP(el, el.epoch);
+    EXPECT_EQ(st.minutesSinceEpoch, 0.0);
     // The stored revolution factor is 2 pi / 1440^2 to 16 digits.
-    EXPECT_NEAR(SatState().meanMotionRevDay, el.meanMotionRevDay, 1e-7);
-    EXPECT_DOUBLE_EQ(SatState().semiMajorAxisER, el.a0);
-    EXPECT_NEAR(SatState().eccentricity, el.eccentricity, 1e-15);
+    EXPECT_NEAR(st.meanMotionRevDay, el.meanMotionRevDay, 1e-7);
+    EXPECT_DOUBLE_EQ(st.semiMajorAxisER, el.a0);
+    EXPECT_NEAR(st.eccentricity, el.eccentricity, 1e-15);
 }
 
 TEST_F(SgpTest, CircularOrbitKeepsTheEccentricityFloor) {
     const std::string line2 =
         "2 25544  51.6000 100.0000 0000000 100.0000 260.0000 15.50000000 10000";
     const std::string line1 = Line1("20100.00000000", " .00001000", " 00000-0");
-    SgpElements el;
-    ASSERT_TRUE(ParseSgpElements(line1, line2, el));
+    const SgpElements el = Parsed(line1, line2);
     for (double days : {0.0, 0.5, 3.0}) {
-        PropagateSGP(el, el.epoch + days, false);
-        EXPECT_FALSE(MathErrorFlag);
-        EXPECT_EQ(SatState().eccentricity, 1e-6);
+        const SgpState st = PropagateSGP(el, el.epoch + days);
+        EXPECT_EQ(st.error, OrbitError::None);
+        EXPECT_EQ(st.eccentricity, 1e-6);
     }
 }
 
-// Orbits that are no orbits fail: the flag is set and the call names the condition
-// that failed. The text and the parsed variant agree.
+// Orbits that are no orbits fail, naming the condition that failed.
 TEST_F(SgpTest, EachFailureNamesItsCondition) {
     struct Case {
         const char* what;
@@ -221,23 +188,15 @@ TEST_F(SgpTest, EachFailureNamesItsCondition) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const bool fails = c.error != OrbitError::None;
         SgpElements el;
         const bool parsed = ParseSgpElements(c.line1, c.line2, el);
         ASSERT_EQ(parsed, c.error != OrbitError::Unreadable);
         const JD1900 t = (parsed ? el.epoch : 0.0) + c.days;
-        if (parsed) {
-            MathErrorFlag = false;
-            EXPECT_EQ(PropagateSGP(el, t, false), c.error);
-            EXPECT_EQ(MathErrorFlag, fails);
-        }
-        MathErrorFlag = false;
-        EXPECT_EQ(PropagateSGP(c.line1, c.line2, t, true), c.error);
-        EXPECT_EQ(MathErrorFlag, fails);
+        if (parsed) EXPECT_EQ(PropagateSGP(el, t).error, c.error);
     }
 }
 
-TEST_F(SgpTest, NumberColumnsThatAreNotNumbersLeaveTheStateUntouched) {
+TEST_F(SgpTest, NumberColumnsThatAreNotNumbersAreNotParsed) {
     const std::string good1 = Line1("20100.00000000", " .00001000", " 00000-0");
     struct Case {
         std::string line1, line2;
@@ -262,51 +221,24 @@ TEST_F(SgpTest, NumberColumnsThatAreNotNumbersLeaveTheStateUntouched) {
         {"", kIssLine2},
         {good1, std::string("2 25544  51.6000 100.0000 0005000 100.0000 260.0000 15.5\0 000", 61)},
     };
-    SgpElements parsed;
-    ASSERT_TRUE(ParseSgpElements(good1, kIssLine2, parsed));
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line1 + " / " + c.line2);
-        PropagateSGP(good1, kIssLine2, parsed.epoch + 0.1, true);
-        ASSERT_FALSE(MathErrorFlag);
-        const SatelliteState before = SatState();
-        PropagateSGP(c.line1, c.line2, parsed.epoch + 0.7, true);
-        EXPECT_TRUE(MathErrorFlag);
-        MathErrorFlag = false;
-        EXPECT_EQ(SatState().minutesSinceEpoch, before.minutesSinceEpoch);
-        EXPECT_EQ(SatState().semiMajorAxisER, before.semiMajorAxisER);
-        EXPECT_EQ(SatState().rangeKm, before.rangeKm);
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_EQ(SatState().positionER[i], before.positionER[i]);
-            EXPECT_EQ(SatState().velocityERmin[i], before.velocityERmin[i]);
-        }
+        SgpElements el;
+        EXPECT_FALSE(ParseSgpElements(c.line1, c.line2, el));
+        EXPECT_EQ(Propagate(PrepareOrbit(c.line1, c.line2, OrbitModel::Sgp), 0.0).error,
+                  OrbitError::Unreadable);
     }
 }
 
 TEST_F(SgpTest, LowOrbitRatesAndRadius) {
     const std::string line1 = Line1("20100.00000000", " .00000000", " 00000-0");
-    SgpElements el;
-    ASSERT_TRUE(ParseSgpElements(line1, kIssLine2, el));
-    PropagateSGP(el, el.epoch + 0.25, false);
-    ASSERT_FALSE(MathErrorFlag);
-    const double nodeDegPerDay = SatState().nodeRate * 1440.0 / 0.017453292519943295769;
+    const SgpState st = PropagateSGP(Parsed(line1, kIssLine2), Epoch(line1, kIssLine2) + 0.25);
+    ASSERT_EQ(st.error, OrbitError::None);
+    const double nodeDegPerDay = st.nodeRate * 1440.0 / 0.017453292519943295769;
     EXPECT_NEAR(nodeDegPerDay, -5.0, 0.2);
-    EXPECT_NEAR(SatState().radiusER, 1.06, 0.01);
-    EXPECT_NEAR(
-        std::hypot(SatState().positionER[0], SatState().positionER[1], SatState().positionER[2]),
-        SatState().radiusER, 1e-12);
-}
-
-TEST_F(SgpTest, PrecessionOnlyRotatesTheDirection) {
-    // Identity precession: right ascension and declination are those of the vector.
-    const std::string line1 = Line1("20100.00000000", " .00000000", " 00000-0");
-    PropagateSGP(line1, kIssLine2, JulianDay1900(2020, 4, 10), false);
-    ASSERT_FALSE(MathErrorFlag);
-    const SatelliteState& st = SatState();
-    const double ra = std::atan2(st.positionER[1], st.positionER[0]);
-    const double raHours = (ra < 0 ? ra + 2 * M_PI : ra) * 12.0 / M_PI;
-    EXPECT_NEAR(st.rightAscension2000, raHours, 1e-9);
-    EXPECT_NEAR(st.declination2000, std::asin(st.positionER[2] / st.radiusER), 1e-9);
-    EXPECT_NEAR(st.rangeKm, st.radiusER * kEarthRadiusKm, 1e-6);
+    EXPECT_NEAR(st.radiusER, 1.06, 0.01);
+    EXPECT_NEAR(std::hypot(st.positionER[0], st.positionER[1], st.positionER[2]), st.radiusER,
+                1e-12);
 }
 
 }  // namespace

@@ -23,7 +23,7 @@
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
 #include "satellite/column_number.h"
-#include "satellite/satellite_state.h"
+#include "satellite/propagation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
 #include "support/observer_place.h"
@@ -82,27 +82,23 @@ TEST(GroundTrackGeometry, SegmentsOf311ColumnsOrMoreAreNotDrawn) {
 }
 
 TEST(GroundTrackGeometry, SubSatellitePointOfAGeostationarySatelliteStays) {
-    SgpElements e;
-    ASSERT_TRUE(ParseSgpElements(kGeo[1], kGeo[2], e));
+    const SatelliteOrbit geo = PrepareOrbit(kGeo[1], kGeo[2], OrbitModel::Sgp4);
+    const SgpElements& e = geo.elements;
     GroundPoint a, b;
     const double lon = 13.4;
+    ASSERT_TRUE(SubSatellitePoint(geo, e.epoch, LocalSiderealTime(lon, e.epoch), lon, a));
     ASSERT_TRUE(
-        SubSatellitePoint(kGeo[1], kGeo[2], e.epoch, LocalSiderealTime(lon, e.epoch), lon, a));
-    ASSERT_TRUE(SubSatellitePoint(kGeo[1], kGeo[2], e.epoch + 0.5,
-                                  LocalSiderealTime(lon, e.epoch + 0.5), lon, b));
+        SubSatellitePoint(geo, e.epoch + 0.5, LocalSiderealTime(lon, e.epoch + 0.5), lon, b));
     EXPECT_NEAR(a.longitudeDeg, b.longitudeDeg, 0.1);
     EXPECT_NEAR(a.latitudeDeg, 0.0, 0.1);
     // The observer's longitude does not move the point.
     GroundPoint c;
-    ASSERT_TRUE(
-        SubSatellitePoint(kGeo[1], kGeo[2], e.epoch, LocalSiderealTime(200.0, e.epoch), 200.0, c));
+    ASSERT_TRUE(SubSatellitePoint(geo, e.epoch, LocalSiderealTime(200.0, e.epoch), 200.0, c));
     EXPECT_NEAR(c.longitudeDeg, a.longitudeDeg, 1e-9);
-    // Unreadable columns: the flag is raised and the point kept.
+    // Unreadable columns: no point, the previous one kept.
     GroundPoint kept = a;
-    MathErrorFlag = false;
-    EXPECT_FALSE(SubSatellitePoint(kGeo[1], "2 25924   x.0303", e.epoch, 0.0, lon, kept));
-    EXPECT_TRUE(MathErrorFlag);
-    MathErrorFlag = false;
+    EXPECT_FALSE(SubSatellitePoint(PrepareOrbit(kGeo[1], "2 25924   x.0303", OrbitModel::Sgp4),
+                                   e.epoch, 0.0, lon, kept));
     EXPECT_EQ(kept.longitudeDeg, a.longitudeDeg);
 }
 
@@ -132,9 +128,7 @@ class GroundTrackWindowTest : public testing::Test {
         Observer().zoneName = " MEZ";
         fs::copy_file(testsupport::DataPath("welt.bmp"), dir.path() / "welt.bmp");
         cwd = std::make_unique<testsupport::ScopedWorkingDir>(dir.path());
-        SgpElements e;
-        ASSERT_TRUE(ParseSgpElements(kIss[1], kIss[2], e));
-        epoch = e.epoch;
+        epoch = PrepareOrbit(kIss[1], kIss[2], OrbitModel::Sgp4).elements.epoch;
     }
     void TearDown() override {
         cwd.reset();
@@ -203,9 +197,9 @@ TEST_F(GroundTrackWindowTest, ATrackCrossing180DegreesIsNotDrawnAcrossTheMap) {
     JD1900 t = epoch;
     GroundPoint a, b;
     for (int i = 0; i < 200; ++i, t += 60.0 / 86400.0) {
-        ASSERT_TRUE(SubSatellitePoint(kIss[1], kIss[2], t, LocalSiderealTime(13.4, t), 13.4, a));
+        ASSERT_TRUE(SubSatellitePoint(PrepareOrbit(kIss[1], kIss[2], OrbitModel::Sgp4), t, LocalSiderealTime(13.4, t), 13.4, a));
         const JD1900 u = t + 60.0 / 86400.0;
-        ASSERT_TRUE(SubSatellitePoint(kIss[1], kIss[2], u, LocalSiderealTime(13.4, u), 13.4, b));
+        ASSERT_TRUE(SubSatellitePoint(PrepareOrbit(kIss[1], kIss[2], OrbitModel::Sgp4), u, LocalSiderealTime(13.4, u), 13.4, b));
         if (std::fabs(a.longitudeDeg - b.longitudeDeg) > 180.0) break;
     }
     ASSERT_GT(std::fabs(a.longitudeDeg - b.longitudeDeg), 180.0);
@@ -248,8 +242,8 @@ TEST_F(GroundTrackWindowTest, DistanceLabelOnlyWithExactlyTwoSatellites) {
     auto form = Open(epoch);
     GroundPoint a, b;
     const double theta = LocalSiderealTime(13.4, epoch);
-    ASSERT_TRUE(SubSatellitePoint(kIss[1], kIss[2], epoch, theta, 13.4, a));
-    ASSERT_TRUE(SubSatellitePoint(kPolar[1], kPolar[2], epoch, theta, 13.4, b));
+    ASSERT_TRUE(SubSatellitePoint(PrepareOrbit(kIss[1], kIss[2], OrbitModel::Sgp4), epoch, theta, 13.4, a));
+    ASSERT_TRUE(SubSatellitePoint(PrepareOrbit(kPolar[1], kPolar[2], OrbitModel::Sgp4), epoch, theta, 13.4, b));
     const double km = std::sqrt(std::pow(a.positionER[0] - b.positionER[0], 2) +
                                 std::pow(a.positionER[1] - b.positionER[1], 2) +
                                 std::pow(a.positionER[2] - b.positionER[2], 2)) *
@@ -283,7 +277,7 @@ TEST_F(GroundTrackWindowTest, ClickOnADotShowsItsInformation) {
     ASSERT_THAT(longitude, testing::StartsWith("Länge "));
     GroundPoint g;
     ASSERT_TRUE(
-        SubSatellitePoint(kGeo[1], kGeo[2], epoch, LocalSiderealTime(13.4, epoch), 13.4, g));
+        SubSatellitePoint(PrepareOrbit(kGeo[1], kGeo[2], OrbitModel::Sgp4), epoch, LocalSiderealTime(13.4, epoch), 13.4, g));
     EXPECT_NEAR(std::stod(longitude.substr(std::string("Länge ").size())), g.longitudeDeg, 0.006);
     EXPECT_THAT(form->latitudeLabel()->text().toStdString(), testing::EndsWith(" Grad"));
     // The shadow label is blank while the Sun is up below the satellite.
@@ -316,13 +310,12 @@ TEST_F(GroundTrackWindowTest, InformationTextsLeaveWindowAndButtonsInPlace) {
 
 TEST(GroundTrackInformation, HeightAndShadowOfASatelliteInTheShadow) {
     // ISS at a moment in the Earth's shadow has a negative shadow height.
-    SgpElements e;
-    ASSERT_TRUE(ParseSgpElements(kIss[1], kIss[2], e));
+    const SatelliteOrbit iss = PrepareOrbit(kIss[1], kIss[2], OrbitModel::Sgp4);
     bool sawShadow = false, sawSun = false;
     for (int i = 0; i < 100; ++i) {
-        const JD1900 t = e.epoch + i * 0.001;
+        const JD1900 t = iss.elements.epoch + i * 0.001;
         TrackInformation info;
-        ASSERT_TRUE(ComputeTrackInformation(kIss[1], kIss[2], t, LocalSiderealTime(0, t), 0, info));
+        ASSERT_TRUE(ComputeTrackInformation(iss, t, LocalSiderealTime(0, t), 0, info));
         EXPECT_GT(info.heightKm, 380);
         EXPECT_LT(info.heightKm, 450);
         // Inside the shadow: on the night side and closer to the shadow axis than R.

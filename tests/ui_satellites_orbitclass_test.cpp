@@ -20,8 +20,9 @@
 #include "prediction/satellite_info_plane.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
+#include "satellite/satellites_at_instant.h"
 #include "satellite/column_number.h"
-#include "satellite/satellite_state.h"
+#include "satellite/propagation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
 #include "support/observer_place.h"
@@ -75,7 +76,6 @@ class OrbitClassTest : public testing::Test {
   protected:
     void SetUp() override {
         testsupport::ResetSatelliteWindowRecords();
-        ResetSatelliteState();
         testsupport::PlaceObserverInBerlin(50, 1.0);
         Observer().zoneName = " MEZ";
     }
@@ -166,14 +166,14 @@ TEST_F(OrbitClassTest, SunSynchronousPassagesLieInTheOrbitalPlane) {
     EXPECT_EQ(row[5], "122.4680");
 
     // The same passage reckoned here: the cells are its times rounded to the minute.
-    PropagateSGP(kSunsync[1], kSunsync[2], T, false);
-    const SatelliteState s = SatState();
+    const SatelliteOrbit orbit = PrepareOrbit(kSunsync[1], kSunsync[2], OrbitModel::Sgp4);
+    const OrbitState s = Propagate(orbit, T);
     const double nodeRate = s.nodeRate * kRadToDeg * 1440.0 - 0.9856;
     EXPECT_NEAR(Number(row[8]), nodeRate, 0.0006);
     EXPECT_EQ(row[8].substr(0, nodeRate >= 0 ? 2 : 1), nodeRate >= 0 ? "  " : " ");
     OrbitPlaneInput in{
-        97.5824,      0.0008311,          52.5,      50,        13.4, T, s.argumentOfLatitude,
-        s.perigeeRad, s.meanMotionRevDay, s.nodeRad, s.nodeRate};
+        97.5824,      0.0008311,          52.5,      50,        13.4, T, s.argumentOfLatitudeRad,
+        s.perigeeRad, s.meanMotionRevDay, s.osculatingNodeRad, s.nodeRate};
     const OrbitPlanePassage passage = ComputeOrbitPlanePassage(in);
     ASSERT_TRUE(passage.passes);
     for (const auto& [cell, t] :
@@ -182,8 +182,7 @@ TEST_F(OrbitClassTest, SunSynchronousPassagesLieInTheOrbitalPlane) {
         EXPECT_EQ(cell, " " + TimeText.substr(0, 5));
         // At that instant the observer stands in the orbital plane: the plane's normal
         // is perpendicular to the observer's direction.
-        PropagateSGP(kSunsync[1], kSunsync[2], t, false);
-        const double node = SatState().nodeRad, i = 97.5824 * kDegToRad;
+        const double node = Propagate(orbit, t).osculatingNodeRad, i = 97.5824 * kDegToRad;
         const double normal[3] = {std::sin(i) * std::sin(node), -std::sin(i) * std::cos(node),
                                   std::cos(i)};
         const double lst = LocalSiderealTime(13.4, t) * 15.0 * kDegToRad;
@@ -212,9 +211,9 @@ TEST_F(OrbitClassTest, MolniyaNodeAndDriftFormats) {
     const JD1900 T = EpochOf(kMolniya[1]) + 3.0;
     const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Molniya, T, 0.01);
     const OrbitClassRow& row = fill.rows[0];
-    PropagateSGP(kMolniya[1], kMolniya[2], T, false);
-    const double node = std::fmod(SatState().nodeRad * kRadToDeg + 360.0, 360.0);
-    const double perigeeDrift = SatState().perigeeRate * kRadToDeg * 1440.0;
+    const OrbitState s = Propagate(PrepareOrbit(kMolniya[1], kMolniya[2], OrbitModel::Sgp4), T);
+    const double node = std::fmod(s.osculatingNodeRad * kRadToDeg + 360.0, 360.0);
+    const double perigeeDrift = s.perigeeRate * kRadToDeg * 1440.0;
     EXPECT_EQ(row[5].size(), 8u);
     EXPECT_NEAR(Number(row[5]), node, 0.00011);
     EXPECT_EQ(row[5][0], node < 100.0 ? ' ' : '1');

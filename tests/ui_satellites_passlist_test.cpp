@@ -24,6 +24,7 @@
 #include "prediction/night_window.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_search.h"
+#include "satellite/satellites_at_instant.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
 #include "support/file_size_limit.h"
@@ -113,9 +114,8 @@ TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
         fs::copy_file(testsupport::DataPath(file), dir / file);
     Search();
     const int row = 1;
-    int k = -1;
-    JD1900 t = 0;
-    ASSERT_TRUE(ParsePassKey(PassList().keys[row], k, t));
+    const int k = PassList().passes[row].satelliteNumber;
+    const JD1900 t = PassList().passes[row].time;
     AppWindows().satelliteSelectionWindow->show();
     dialog->show();
     dialogs->Clear();
@@ -129,7 +129,7 @@ TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
     EXPECT_DOUBLE_EQ(Observer().currentJD, t);
     EXPECT_GE(ChartView().zoomFactor, 2);
     // The chart is turned so that the pass lies straight below the centre.
-    const SatObservation seen = ObserveSatellite(k, t);
+    const SatObservation seen = ObserveSelected(k, t);
     EXPECT_GT(seen.altitudeDeg, 10.0);
     EXPECT_TRUE(ShowPassEnabled());
 }
@@ -185,7 +185,7 @@ TEST_F(PassListTest, DoubleClickWhileTheSearchRunsDoesNothing) {
     EXPECT_TRUE(ShowPassEnabled());
 }
 
-enum class ShowPassFault { SelectionShrunk, RaisedMinimum, UnreadableKey };
+enum class ShowPassFault { SelectionShrunk, RaisedMinimum };
 class ShowPassFailureTest : public PassListTest,
                             public testing::WithParamInterface<ShowPassFault> {};
 
@@ -205,9 +205,6 @@ TEST_P(ShowPassFailureTest, MessageAndStateChanges) {
         case ShowPassFault::RaisedMinimum:
             dialog->minAltitudeField()->setText("89.5");
             break;
-        case ShowPassFault::UnreadableKey:
-            PassList().keys[0] = "  abc12345.123456789";
-            break;
     }
     emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(0));
     EXPECT_FALSE(passListWindow->ShowPass(0));
@@ -222,8 +219,7 @@ TEST_P(ShowPassFailureTest, MessageAndStateChanges) {
 
 INSTANTIATE_TEST_SUITE_P(Faults, ShowPassFailureTest,
                          testing::Values(ShowPassFault::SelectionShrunk,
-                                         ShowPassFault::RaisedMinimum,
-                                         ShowPassFault::UnreadableKey));
+                                         ShowPassFault::RaisedMinimum));
 
 TEST_F(PassListTest, SaveWritesHeaderAndLinesLatin1CrLf) {
     struct Case {

@@ -13,7 +13,8 @@
 #include "core/sun_moon.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/observation.h"
-#include "satellite/satellite_state.h"
+#include "satellite/observation.h"
+#include "satellite/propagation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "satellite/sgp.h"
@@ -98,38 +99,31 @@ BENCHMARK(BM_ComputeSatellitesAllSelected)->Unit(benchmark::kMillisecond);
 const std::string kLine1 = "1 25544U 98067A   26117.36127981  .00010360  00000+0  19594-3 0  9994";
 const std::string kLine2 = "2 25544  51.6320 191.6695 0007016 356.2195   3.8740 15.48988133563872";
 
-// One propagation as the engine does it for the chart and the pass search: the set
-// parsed once per row.
-void BM_PropagateSGP(benchmark::State& state) {
-    SgpElements el;
-    ParseSgpElements(kLine1, kLine2, el);
-    PrepareChartInstant();
-    PrepareObserver();
-    double t = el.epoch;
+// One propagation of a prepared orbit, by each model (0: SGP4/SDP4, 1: SGP).
+void BM_Propagate(benchmark::State& state) {
+    const OrbitModel model = state.range(0) == 0 ? OrbitModel::Sgp4 : OrbitModel::Sgp;
+    const SatelliteOrbit orbit = PrepareOrbit(kLine1, kLine2, model);
+    double t = orbit.elements.epoch;
     for (auto _ : state) {
-        PropagateSGP(el, t, state.range(0) != 0);
+        const OrbitState s = Propagate(orbit, t);
         t += 1.0 / 1440.0;
-        benchmark::DoNotOptimize(SatState().positionER[0]);
+        benchmark::DoNotOptimize(s.positionKm.x);
     }
-    MathErrorFlag = false;
 }
-BENCHMARK(BM_PropagateSGP)->Arg(0)->Arg(1)->ArgNames({"velocity"});
+BENCHMARK(BM_Propagate)->Arg(0)->Arg(1)->ArgNames({"sgp"});
 
-// The same cutting the numbers from the text lines at every call.
-void BM_PropagateSGPFromText(benchmark::State& state) {
-    PrepareChartInstant();
-    PrepareObserver();
-    SgpElements el;
-    ParseSgpElements(kLine1, kLine2, el);
-    double t = el.epoch;
+// A propagation and its observation, as the pass search does it.
+void BM_ObserveSatellite(benchmark::State& state) {
+    const SatelliteOrbit orbit = PrepareOrbit(kLine1, kLine2, OrbitModel::Sgp4);
+    const ObserverPlace place = PlaceOf(13.4, 52.5, 34.0);
+    double t = orbit.elements.epoch;
     for (auto _ : state) {
-        PropagateSGP(kLine1, kLine2, t, false);
+        const SatObservation seen = ObserveSatellite(orbit, SatelliteLook{}, t, place);
         t += 1.0 / 1440.0;
-        benchmark::DoNotOptimize(SatState().positionER[0]);
+        benchmark::DoNotOptimize(seen.altitudeDeg);
     }
-    MathErrorFlag = false;
 }
-BENCHMARK(BM_PropagateSGPFromText);
+BENCHMARK(BM_ObserveSatellite);
 
 }  // namespace
 

@@ -227,10 +227,8 @@ void GroundTrackWindow::UpdateSatellites(bool drawTracks) {
     GroundPoint first;
     bool firstKnown = false;
     for (int k = 0; k < count; ++k) {
-        const ElementSet set = table.Selected(k);
         GroundPoint p;
-        if (!SubSatellitePoint(set.line1, set.line2, to_, theta, o.longitudeDeg, p))
-            continue;  // flag stays set
+        if (!SubSatellitePoint(table.SelectedOrbit(k), to_, theta, o.longitudeDeg, p)) continue;
         const MapPixel pixel = SatelliteMapPixel(p.longitudeDeg, p.latitudeDeg);
         MapPixel& last = pixels_[static_cast<size_t>(k)];
         if (!drawTracks || !pixelsKnown_ || last.x < 0) {
@@ -381,16 +379,15 @@ void GroundTrackWindow::ToggleDaySide() {
 void GroundTrackWindow::ShowInformation() {
     const SatelliteTable& table = Satellites();
     if (chosen_ < 0 || chosen_ >= table.selectedCount) return;
-    const ElementSet set = table.Selected(chosen_);
     const ObserverState& o = Observer();
     TrackInformation info;
-    if (!ComputeTrackInformation(set.line1, set.line2, to_, LocalSiderealTime(o.longitudeDeg, to_),
-                                 o.longitudeDeg, info))
+    if (!ComputeTrackInformation(table.SelectedOrbit(chosen_), to_,
+                                 LocalSiderealTime(o.longitudeDeg, to_), o.longitudeDeg, info))
         return;
     const TextLines& lines = Selection().rightList;
     nameLabel_->setText(chosen_ < static_cast<int>(lines.size())
                             ? Latin1(lines[static_cast<size_t>(chosen_)])
-                            : Latin1(set.nameLine));
+                            : Latin1(table.Selected(chosen_).nameLine));
     heightLabel_->setText(Utf8(HeightLabelText(info)));
     shadowLabel_->setText(Utf8(ShadowLabelText(info)));
     longitudeLabel_->setText(Utf8(LongitudeLabelText(info)));

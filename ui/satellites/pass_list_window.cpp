@@ -183,20 +183,20 @@ bool PassListWindow::ShowPass(int row) {
     const Windows& windows = AppWindows();
     ObserverState& o = Observer();
     const PassListState& passes = PassList();
-    int k = -1;
-    JD1900 t = 0.0;
-    if (row < 0 || static_cast<std::size_t>(row) >= passes.keys.size() ||
-        !ParsePassKey(passes.keys[static_cast<std::size_t>(row)], k, t) || k < 0 ||
-        k >= Satellites().selectedCount) {
+    const bool known = row >= 0 && static_cast<std::size_t>(row) < passes.passes.size();
+    const int k = known ? passes.passes[static_cast<std::size_t>(row)].satelliteNumber : -1;
+    const JD1900 t = known ? passes.passes[static_cast<std::size_t>(row)].time : 0.0;
+    const SatelliteTable& table = Satellites();
+    if (k < 0 || k >= table.selectedCount) {
         ShowPassFailed();
         return false;
     }
     o.trackedSatellite = k;
-    MathErrorFlag = false;
-    const SatObservation seen = ObserveSatellite(k, t);
+    const SatObservation seen =
+        ObserveSatellite(table.SelectedOrbit(k), table.SelectedLook(k), t, PlaceOf(o));
     double minimumDeg = 0.0;
     const bool minimumKnown = windows.passDialog && windows.passDialog->MinimumAltitude(minimumDeg);
-    const bool visible = !MathErrorFlag && std::isfinite(seen.altitudeDeg) &&
+    const bool visible = !seen.failed() && std::isfinite(seen.altitudeDeg) &&
                          (!minimumKnown || seen.altitudeDeg >= minimumDeg);
     HideWindow(this);
     HideWindow(windows.passDialog);

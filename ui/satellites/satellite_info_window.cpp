@@ -15,7 +15,6 @@
 #include "prediction/satellite_info_plane.h"
 #include "prediction/selection_state.h"
 #include "satellite/column_number.h"
-#include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
 #include "ui/common/dialogs.h"
@@ -46,7 +45,7 @@ std::string UnreadableElementText(const ElementSet& set) {
 bool FromSelection() { return Selection().infoFromSelection; }
 
 // Position in the text list of the current source of line `line` (0 name, 1, 2) of entry index.
-std::string* SourceLine(int index, int line) {
+const std::string* SourceLine(int index, int line) {
     TextLines& lines = FromSelection() ? Satellites().selectedSets : Satellites().allSets;
     const std::size_t position =
         3 * static_cast<std::size_t>(index) + static_cast<std::size_t>(line);
@@ -115,15 +114,13 @@ void SatelliteInfoWindow::FillText() {
     const bool rowValid = row >= 1 && row <= kSatelliteCapacity;
 
     // The orbit at the epoch: semi-major axis, eccentricity and the two rates.
-    SgpElements elements;
-    if (!ParseSgpElements(set.line1, set.line2, elements)) {
+    const SatelliteOrbit& satellite =
+        FromSelection() ? table.SelectedOrbit(index_) : table.OrbitOfRow(row);
+    if (!satellite.readable) {
         ShowNumberError(UnreadableElementText(set), this);
         return;
     }
-    MathErrorFlag = false;
-    PropagateSGP(elements, elements.epoch, false);
-    MathErrorFlag = false;
-    const SatelliteState& state = SatState();
+    const OrbitState state = Propagate(satellite, satellite.elements.epoch);
     const EpochOrbit orbit{state.semiMajorAxisER, state.eccentricity, state.nodeRate,
                            state.perigeeRate};
 
@@ -170,7 +167,7 @@ void SatelliteInfoWindow::Next() {
 }
 
 void SatelliteInfoWindow::ChangeNdot() {
-    std::string* line1 = index_ >= 0 && index_ < Count() ? SourceLine(index_, 1) : nullptr;
+    const std::string* line1 = index_ >= 0 && index_ < Count() ? SourceLine(index_, 1) : nullptr;
     if (!line1) return;
     const std::string proposed = NdotText(*line1);
     const InputAnswer answer = AppDialogs().Input(QString::fromUtf8("ndot/2 ändern"),
@@ -189,10 +186,14 @@ void SatelliteInfoWindow::ChangeNdot() {
                                  QString::fromUtf8("Der Betrag von ndot/2 muß kleiner als 1 sein!"),
                                  this);
             return;
-        case NdotChange::Changed:
-            *line1 = result.newLine1;
+        case NdotChange::Changed: {
+            if (FromSelection())
+                Satellites().ReplaceSelectedLine1(index_, result.newLine1);
+            else
+                Satellites().ReplaceLine1(index_ + 1, result.newLine1);
             FillText();
             return;
+        }
     }
 }
 
@@ -217,17 +218,15 @@ void SatelliteInfoWindow::OrbitPlane() {
 
     OrbitPlanePassage passage = ComputeOrbitPlanePassage(in);  // reach of the orbit first
     if (passage.passes) {
-        MathErrorFlag = false;
-        PropagateSGP(set.line1, set.line2, observer.currentJD, false);
-        if (MathErrorFlag) {  // the orbit cannot be computed: nothing to say
-            MathErrorFlag = false;
-            return;
-        }
-        const SatelliteState& state = SatState();
-        in.argumentOfLatitude = state.argumentOfLatitude;
+        const SatelliteTable& table = Satellites();
+        const OrbitState state =
+            Propagate(FromSelection() ? table.SelectedOrbit(index_) : table.OrbitOfRow(index_ + 1),
+                      observer.currentJD);
+        if (state.failed()) return;  // the orbit cannot be computed: nothing to say
+        in.argumentOfLatitude = state.argumentOfLatitudeRad;
         in.perigeeRad = state.perigeeRad;
         in.meanMotionRevDay = state.meanMotionRevDay;
-        in.nodeRad = state.nodeRad;
+        in.nodeRad = state.osculatingNodeRad;
         in.nodeRateRadMin = state.nodeRate;
         passage = ComputeOrbitPlanePassage(in);
     }

@@ -22,7 +22,6 @@
 #include "core/observer_state.h"
 #include "prediction/selection_state.h"
 #include "satellite/observation.h"
-#include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "ui/common/clock.h"

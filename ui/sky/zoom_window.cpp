@@ -498,7 +498,7 @@ void ZoomWindow::KeyTyped(QChar key) {
 void ZoomWindow::CentreOnTrackedSatellite(int newFactor) {
     ObserverState& o = Observer();
     if (o.trackedSatellite < 0 || o.trackedSatellite >= Satellites().selectedCount) return;
-    const SatObservation seen = ObserveSatellite(o.trackedSatellite, o.currentJD);
+    const SatObservation seen = ObserveSelected(o.trackedSatellite, o.currentJD);
     if (!(seen.altitudeDeg > 0.0)) return;
     const ChartPoint p =
         ProjectToChart((90.0 - seen.altitudeDeg) * kDegToRad, seen.azimuthDeg * kDegToRad);
@@ -610,7 +610,7 @@ void ZoomWindow::Toggle(int which) {
 bool ZoomWindow::ShowSatellite(int k, int factor) {
     ObserverState& o = Observer();
     if (k < 0 || k >= Satellites().selectedCount) return false;
-    const SatObservation seen = ObserveSatellite(k, o.currentJD);
+    const SatObservation seen = ObserveSelected(k, o.currentJD);
     // The chart instant may just have been set (a pass shown): its Sun and Moon.
     UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
     if (!(seen.altitudeDeg > 0.0)) return false;
