@@ -93,75 +93,43 @@ std::string TimeField(JD1900 time) {
     return PadLeft(FixedText(time, 0), kTimeWidth);
 }
 
-std::string SearchLine(const PassRecord& pass) {
-    std::string line = TimeField(pass.time);
-    line += PadLeft(FixedText(pass.altitudeDeg, 1) + "°", 8);
+namespace {
+
+// The values of a pass from the satellite altitude through the Sun altitude, as the
+// search line and the display line write them.
+std::string ValueColumns(const PassRecord& pass) {
+    std::string line = PadLeft(FixedText(pass.altitudeDeg, 1) + "°", 8);
     line += pass.shadowBoundary ? "* " : "  ";
     line += CompassWord(pass.azimuthDeg);
     line += PadLeft(FixedText(pass.rangeKm, 0), 8);
     line += PadLeft(FixedText(pass.directionDeg, 0), 6);
     line += PadLeft(FixedText(pass.magnitude, 1) + (pass.magnitudeKnown ? " " : ":"), 7);
     line += PadLeft(FixedText(pass.sunAltitudeDeg, 1), 6);
-    line += PadLeft(std::to_string(pass.satelliteNumber), kNumberWidth);
-    line += ' ';
-    line += PadRight(CharSlice(pass.name, 0, kNameWidth), kNameWidth);
     return line;
 }
 
-// The satellite number field and the name are the last 22 characters of a search line
-// (number 5, blank, name 16); the values between the time and the number may be wider
-// than their columns, so the middle is taken whole.
-namespace {
-constexpr std::size_t kTailWidth = kNumberWidth + 1 + kNameWidth;
+std::string NameColumns(const PassRecord& pass) {
+    return PadRight(CharSlice(pass.name, 0, kNameWidth), kNameWidth);
 }
 
-bool SearchLineTime(std::string_view searchLine, JD1900& time) {
-    const std::string field = CharSlice(searchLine, 0, kTimeWidth);
-    const char* first = field.data();
-    const char* last = first + field.size();
-    while (first < last && *first == ' ') ++first;
-    double value = 0.0;
-    const auto r = std::from_chars(first, last, value);
-    if (r.ec != std::errc() || r.ptr != last) return false;
-    time = value;
-    return true;
+}  // namespace
+
+std::string SearchLine(const PassRecord& pass) {
+    std::string line = TimeField(pass.time) + ValueColumns(pass);
+    line += PadLeft(std::to_string(pass.satelliteNumber), kNumberWidth);
+    line += ' ';
+    line += NameColumns(pass);
+    return line;
 }
 
-std::string PassKey(std::string_view searchLine) {
-    const std::size_t n = CharCount(searchLine);
-    const std::size_t numberAt = n >= kTailWidth ? n - kTailWidth : 0;
-    return CharSlice(searchLine, numberAt, kNumberWidth) + CharSlice(searchLine, 0, kTimeWidth);
-}
-
-std::string DisplayLine(std::string_view searchLine, std::string_view dateText,
+std::string DisplayLine(const PassRecord& pass, std::string_view dateText,
                         std::string_view timeText) {
-    const std::size_t n = CharCount(searchLine);
-    const std::size_t tailAt = n >= kTailWidth ? n - kTailWidth : 0;
     std::string line = " ";
-    line += CharSlice(searchLine, tailAt + kNumberWidth + 1, kNameWidth - 1);
+    line += CharSlice(NameColumns(pass), 0, kNameWidth - 1);
     line += ' ';
     line += CharSlice(dateText, 0, 6);
     line += "  ";
     line += timeText;
-    if (tailAt > static_cast<std::size_t>(kTimeWidth))
-        line += CharSlice(searchLine, kTimeWidth, tailAt - kTimeWidth);
+    line += ValueColumns(pass);
     return line;
-}
-
-bool ParsePassKey(std::string_view key, int& satelliteNumber, JD1900& time) {
-    if (key.size() < static_cast<std::size_t>(kNumberWidth + 1)) return false;
-    std::string_view number = key.substr(0, kNumberWidth);
-    while (!number.empty() && number.front() == ' ') number.remove_prefix(1);
-    int k = 0;
-    const auto r = std::from_chars(number.data(), number.data() + number.size(), k);
-    if (number.empty() || r.ec != std::errc() || r.ptr != number.data() + number.size())
-        return false;
-    std::string_view rest = key.substr(kNumberWidth);
-    while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
-    double t = 0.0;
-    const auto r2 = std::from_chars(rest.data(), rest.data() + rest.size(), t);
-    if (rest.empty() || r2.ec != std::errc() || r2.ptr != rest.data() + rest.size()) return false;
-    satelliteNumber = k;
-    time = t;
-    return true;
 }

@@ -60,20 +60,9 @@ std::string TimeField(JD1900 time);
 // altitude (6), satellite number (5), a blank and the name padded to 16.
 std::string SearchLine(const PassRecord& pass);
 
-// The time field of a search line (its first 15 characters) as a number; false when
-// it is not a number.
-bool SearchLineTime(std::string_view searchLine, JD1900& time);
-
-// The pass key of a search line: the satellite number field (5) followed by the
-// time field (15). Both are cut by position from the search line.
-std::string PassKey(std::string_view searchLine);
-
-// The display line of a search line, with the date and time texts of its instant
-// (FormatDateTime1900): a blank, 15 characters of the padded name, a blank, the first
-// six characters of the date text, two blanks, the time text and the 40 characters of
-// the search line from the satellite altitude through the Sun altitude.
-std::string DisplayLine(std::string_view searchLine, std::string_view dateText,
+// The display line of a pass with the date and time texts of its instant: a blank,
+// 15 characters of the padded name, a blank, the first six characters of the date
+// text, two blanks, the time text and the 40 characters of the search line from the
+// satellite altitude through the Sun altitude.
+std::string DisplayLine(const PassRecord& pass, std::string_view dateText,
                         std::string_view timeText);
-
-// Satellite number and time read back from a pass key; false when unreadable.
-bool ParsePassKey(std::string_view key, int& satelliteNumber, JD1900& time);

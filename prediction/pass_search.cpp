@@ -587,11 +587,9 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
     PassListState sorted;
     const std::size_t count = order.size();
     for (std::size_t j = 0; j < count; ++j) {
-        const std::string& searchLine = list.lines[order[j]];
-        const JD1900 time = list.passes[order[j]].time;
-        sorted.keys.push_back(PassKey(searchLine));
-        const DateTimeTexts texts = DateTimeTextsOf(time, observer.zoneOffsetHours);
-        sorted.lines.push_back(DisplayLine(searchLine, texts.date, texts.time));
+        const PassRecord& pass = list.passes[order[j]];
+        const DateTimeTexts texts = DateTimeTextsOf(pass.time, observer.zoneOffsetHours);
+        sorted.lines.push_back(DisplayLine(pass, texts.date, texts.time));
         sorted.passes.push_back(list.passes[order[j]]);
         if (j % 20 == 0) Report(listener, PassSearchProgress::Stage::Ordering, Percent(j, count));
     }

@@ -103,8 +103,7 @@ enum class PassSearchOutcome {
 // The pass list of the last search, in list order.
 struct PassListState {
     std::vector<std::string> lines;  // display lines (search lines while a search runs)
-    std::vector<std::string> keys;   // pass keys, parallel to the display lines
-    std::vector<PassRecord> passes;  // the values of each line
+    std::vector<PassRecord> passes;  // the values of each line: satellite, instant, ...
 };
 PassListState& PassList();
 void ResetPassList();

@@ -91,9 +91,9 @@ TEST(PassLines, ShadowFlagAndUnknownMagnitudeMarks) {
     EXPECT_EQ(CharSlice(line, 60, 17), " A NAME LONGER TH");
 }
 
-TEST(PassLines, DisplayLineAndKeyCutFromTheSearchLine) {
+TEST(PassLines, DisplayLineHoldsTheColumnsOfTheSearchLine) {
     const std::string search = SearchLine(SamplePass());
-    const std::string display = DisplayLine(search, "28.04.2026", "23:53:47");
+    const std::string display = DisplayLine(SamplePass(), "28.04.2026", "23:53:47");
     EXPECT_EQ(CharSlice(display, 0, 16), " ISS (ZARYA)    ");
     EXPECT_EQ(CharSlice(display, 16, 1), " ");
     EXPECT_EQ(CharSlice(display, 17, 6), "28.04.");
@@ -101,40 +101,17 @@ TEST(PassLines, DisplayLineAndKeyCutFromTheSearchLine) {
     EXPECT_EQ(CharSlice(display, 25, 8), "23:53:47");
     EXPECT_EQ(CharSlice(display, 33, 40), CharSlice(search, 15, 40));
     EXPECT_EQ(CharCount(display), 73u);
-
-    const std::string key = PassKey(search);
-    EXPECT_EQ(key, "    746139.912345678");
-    int k = -1;
-    JD1900 t = 0;
-    ASSERT_TRUE(ParsePassKey(key, k, t));
-    EXPECT_EQ(k, 7);
-    EXPECT_DOUBLE_EQ(t, 46139.912345678);
-    JD1900 t2 = 0;
-    ASSERT_TRUE(SearchLineTime(search, t2));
-    EXPECT_DOUBLE_EQ(t2, t);
+    EXPECT_EQ(CharSlice(search, 0, 15), "46139.912345678");
 }
 
-TEST(PassLines, OverwideValuesKeepNameNumberAndTimeRecoverable) {
+TEST(PassLines, OverwideValuesKeepTheName) {
     PassRecord p = SamplePass();
     p.rangeKm = 123456789.0;  // wider than its 8 columns
     p.satelliteNumber = 19999;
-    const std::string search = SearchLine(p);
-    EXPECT_GT(CharCount(search), 77u);
-    int k = 0;
-    JD1900 t = 0;
-    ASSERT_TRUE(ParsePassKey(PassKey(search), k, t));
-    EXPECT_EQ(k, 19999);
-    EXPECT_DOUBLE_EQ(t, p.time);
-    const std::string display = DisplayLine(search, "01.01.2026", "00:00:00");
+    EXPECT_GT(CharCount(SearchLine(p)), 77u);
+    const std::string display = DisplayLine(p, "01.01.2026", "00:00:00");
     EXPECT_EQ(CharSlice(display, 0, 16), " ISS (ZARYA)    ");
     EXPECT_NE(display.find("123456789"), std::string::npos);
-}
-
-TEST(PassLines, UnreadableKeysAreRefused) {
-    int k = 0;
-    JD1900 t = 0;
-    for (const char* key : {"", "   ", "  x 46139.5", "    746139.5abc", "    7"})
-        EXPECT_FALSE(ParsePassKey(key, k, t)) << key;
 }
 
 TEST(PassLines, HeadingsLineUpWithTheColumns) {

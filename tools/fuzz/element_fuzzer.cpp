@@ -22,7 +22,7 @@
 #include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
-#include "satellite/sgp.h"
+#include "satellite/propagation.h"
 
 namespace {
 
@@ -67,13 +67,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             first == std::string::npos
                 ? std::string()
                 : text.substr(first + 1, text.find('\n', first + 1) - first - 1);
-        SgpElements el;
-        if (ParseSgpElements(line1, line2, el)) {
-            PropagateSGP(el, el.epoch, true);
-            PropagateSGP(el, el.epoch + 3.7, false);
+        for (const OrbitModel model : {OrbitModel::Sgp4, OrbitModel::Sgp}) {
+            const SatelliteOrbit orbit = PrepareOrbit(line1, line2, model);
+            Propagate(orbit, orbit.elements.epoch);
+            Propagate(orbit, orbit.elements.epoch + 3.7);
+            Propagate(orbit, 46100.5);
         }
-        PropagateSGP(line1, line2, 46100.5, true);
-        MathErrorFlag = false;
     }
 
     // The OMM converter on the bytes as they are and behind a header line, and the
@@ -96,10 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Observer().currentJD = 46100.5;
     ObserveSelectedSatellites();
     for (int k = 0; k < count; ++k) {
-        ObserveSatellite(k, 46100.5 + k * 0.01);
+        ObserveSelected(k, 46100.5 + k * 0.01);
         PositionLine(k);
-        SatelliteDetails(k + 1, k % 2 == 0);
-        MathErrorFlag = false;
+        if (k % 2 == 0)
+            SelectedSatelliteDetails(k);
+        else
+            RowSatelliteDetails(k + 1);
     }
 
     // The pass search over three hours (both methods, brightness and shadow searches),
@@ -118,7 +119,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         p.durationMode = false;
         p.nights = 1;
         PassSearch(p, quiet);
-        MathErrorFlag = false;
     }
     return 0;
 }

@@ -41,7 +41,7 @@ if ((${#pending[@]})); then
 fi
 
 clang++ "${flags[@]}" -fsanitize=fuzzer "$root/tools/fuzz/element_fuzzer.cpp" "${objects[@]}" \
-    -o "$out/element_fuzzer"
+    -lerfa -o "$out/element_fuzzer"
 
 # Seeds: the small element fixtures of the tests, two-line and OMM CSV.
 for seed in "$root"/tests/fixtures/satellite/*.tle "$root"/tests/fixtures/satellite/*.csv; do
