@@ -166,7 +166,11 @@ std::vector<std::string> SettingsLines(const ObserverState& observer,
         selection.inclinationMin,
         selection.inclinationMax,
     };
-    if (!fields.elementServiceUrl.empty()) lines.push_back(fields.elementServiceUrl);
+    std::vector<std::string> entries;
+    if (fields.classicOrbitModel) entries.push_back(std::string(kOrbitModelEntry) + "=SGP");
+    if (!fields.elementServiceUrl.empty() || !entries.empty())
+        lines.push_back(fields.elementServiceUrl);
+    lines.insert(lines.end(), entries.begin(), entries.end());
     return lines;
 }
 
@@ -188,10 +192,11 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     const std::vector<std::string> lines = SplitLines(contents);
     result.linesRead = static_cast<int>(lines.size());
 
-    // Line n (1-based, up to line 24) as UTF-8 text, or nullptr when the file is
-    // shorter or the line is too long to be any value the windows hold.
+    // Line n (1-based, up to the last named entry) as UTF-8 text, or nullptr when the
+    // file is shorter or the line is too long to be any value the windows hold.
     std::vector<std::optional<std::string>> texts;
-    for (std::size_t i = 0; i < lines.size() && i <= kSettingsLineCount; ++i) {
+    for (std::size_t i = 0; i < lines.size() && i < kSettingsLineCount + 1 + kMaxNamedEntries;
+         ++i) {
         if (lines[i].size() <= kMaxSettingsLineLength) {
             texts.push_back(Latin1ToUtf8(lines[i]));
         } else {
@@ -265,6 +270,24 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     copy(23, fields.selection.inclinationMax);
     if (const std::string* text = line(kSettingsLineCount + 1))
         fields.elementServiceUrl = numtext::Trim(*text);
+    // Named entries; one this program does not know is passed over (a later version's).
+    for (int n = kSettingsLineCount + 2; n <= static_cast<int>(texts.size()); ++n) {
+        const std::string* text = line(n);
+        if (!text) continue;
+        const std::size_t equals = text->find('=');
+        const std::string name(numtext::Trim(text->substr(0, equals)));
+        const std::string value =
+            equals == std::string::npos ? std::string() : std::string(numtext::Trim(text->substr(equals + 1)));
+        if (name != kOrbitModelEntry) continue;
+        if (value == "SGP")
+            fields.classicOrbitModel = true;
+        else if (value == "SGP4")
+            fields.classicOrbitModel = false;
+        else
+            fail(InFileMessage("Zeile " + std::to_string(n) + ": Bahnmodell '" +
+                                   numtext::Excerpt(value) + "' unbekannt (SGP4 oder SGP)",
+                               path));
+    }
 
     observer.setLatitude(observer.latitudeDeg);
     return result;

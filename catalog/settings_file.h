@@ -10,6 +10,9 @@
 //  7 limiting magnitude   17-23 selection window filters: name, perigee min/max,
 //  8 folder of line 10          apogee min/max, inclination min/max (texts as typed)
 // 24 (optional) the address of the element service, written only when one was set
+//    (empty when a later line follows)
+// 25.. (optional) named entries "Name=Wert", each written only when it differs from
+//    the default: "Bahnmodell=SGP" for the classic orbit model
 //
 // The main window reads the file at creation (into ObserverState and SettingsFields)
 // and writes it when it closes. The pass dialog and the selection window take their
@@ -28,6 +31,9 @@ struct ObserverState;
 
 inline constexpr const char* kSettingsFileName = "polaride.cfg";
 inline constexpr int kSettingsLineCount = 23;
+// At most this many named entries follow line 24; the name of the orbit model's.
+inline constexpr int kMaxNamedEntries = 16;
+inline constexpr const char* kOrbitModelEntry = "Bahnmodell";
 // The longest line the reader takes (a path of the longest length a system allows);
 // a longer one is refused like a number that does not convert.
 inline constexpr std::size_t kMaxSettingsLineLength = 4096;
@@ -64,6 +70,7 @@ struct SettingsFields {
     PassDialogSettings pass;
     SelectionFilterSettings selection;
     std::string elementServiceUrl;  // line 24; empty: the public service
+    bool classicOrbitModel = false;  // "Bahnmodell=SGP": SGP instead of SGP4/SDP4
 };
 
 // The one SettingsFields of the process, and handy views of its parts.
@@ -93,8 +100,8 @@ std::array<bool, 5> FlagsFromWord(std::string_view word);
 // "C:\bahn\iss.tle" -> "C:\bahn\"; no separator or empty: "".
 std::string FolderOfElementFile(std::string_view fileName);
 
-// The 23 lines as the writer produces them (UTF-8 texts, no line ends), and line 24
-// when an element service address is set.
+// The 23 lines as the writer produces them (UTF-8 texts, no line ends), line 24 when an
+// element service address is set or a named entry follows, and the named entries.
 std::vector<std::string> SettingsLines(const ObserverState& observer, const SettingsFields& fields);
 
 // ---- Reading and writing ------------------------------------------------------

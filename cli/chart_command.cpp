@@ -29,7 +29,7 @@ constexpr char kCommand[] = "chart";
 constexpr char kUsage[] =
     "chart --out DATEI.png [--jd T | --date TT.MM.JJJJ --time hh:mm[:ss]] [--lon L --lat B] "
     "[--height M] [--zone H] [--flags 11100] [--limit MAG] [--tle DATEI [--select PRÄFIX]] "
-    "[--size BxH] [--data VERZEICHNIS]";
+    "[--size BxH] [--model sgp4|sgp] [--data VERZEICHNIS]";
 
 // Client area of the main window at its design size (outer 648 x 488).
 constexpr int kClientWidth = 640;
@@ -48,7 +48,7 @@ std::string Help() {
            "  --select: wählt die Satelliten, deren Name so beginnt\n"
            "  --size: Bildgröße in Pixeln, Breite x Höhe (z. B. 1600x1000): die Karte, wie\n"
            "          sie ein Hauptfenster mit dieser Fläche zeigt (ohne Angabe 640x442)\n" +
-           cli::kPlaceHelp;
+           cli::kPlaceHelp + cli::kModelHelp;
 }
 
 struct ChartOptions {
@@ -56,6 +56,7 @@ struct ChartOptions {
     std::optional<double> jd, limit;
     std::optional<QSize> size;
     cli::PlaceOptions place;
+    cli::ModelOption model;
 };
 
 // "BxH" with whole numbers from 1 to kMaxPictureSide.
@@ -79,12 +80,13 @@ std::string ReadPictureSize(const std::string& text, std::optional<QSize>& size)
 std::string ParseOptions(const std::vector<std::string>& args, ChartOptions& opt) {
     cli::OptionNames names = cli::kPlaceOptions;
     names.insert(names.end(), {"--place", "--out", "--tle", "--select", "--date", "--time",
-                               "--flags", "--jd", "--limit", "--size"});
+                               "--flags", "--jd", "--limit", "--size", "--model"});
     const std::string problem =
         cli::ReadOptions(args, names, {}, [&](const std::string& option, const std::string& value) {
             std::string problem;
             double number = 0.0;
             if (opt.place.Take(option, value, problem)) return problem;
+            if (opt.model.Take(option, value, problem)) return problem;
             if (option == "--jd") {
                 problem = cli::ReadInstant(option, value, number);
                 opt.jd = number;
@@ -163,6 +165,7 @@ int RunChart(const std::vector<std::string>& args) {
                                            file.showZodiac};
     const std::array<bool, 5> flags = opt.flags.empty() ? fileFlags : FlagsFromWord(opt.flags);
     if (opt.flags.empty()) settings.Taken("Anzeige " + FlagWord(flags));
+    if (!opt.tle.empty()) cli::ApplyOrbitModel(opt.model, settings);
     settings.PrintNote();
     if (!placeProblem.empty()) return cli::UsageProblem(kCommand, kUsage, placeProblem);
     o.showPlanetNames = flags[0];

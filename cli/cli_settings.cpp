@@ -1,5 +1,7 @@
 #include "cli/cli_settings.h"
 
+#include "satellite/satellite_table.h"
+
 #include <filesystem>
 
 #include "catalog/place_entry.h"
@@ -106,6 +108,24 @@ void SettingsSource::PrintNote() const {
     // The problem names the file.
     cli::PrintNote(problem_ + "; die Einstellungen werden nicht verwendet");
     cli::PrintNote("es gelten die Vorgaben: " + values);
+}
+
+bool ModelOption::Take(const std::string& option, const std::string& value,
+                       std::string& problem) {
+    if (option != "--model") return false;
+    model = OrbitModelOfWord(value);
+    if (!model) problem = "--model: '" + value + "' ist kein Bahnmodell (sgp4 oder sgp)";
+    return true;
+}
+
+OrbitModel ApplyOrbitModel(const ModelOption& option, SettingsSource& settings) {
+    OrbitModel model = settings.ClassicOrbitModel() ? OrbitModel::Sgp : OrbitModel::Sgp4;
+    if (option.model)
+        model = *option.model;
+    else if (model == OrbitModel::Sgp)
+        settings.Taken("Bahnmodell " + std::string(OrbitModelName(model)));
+    Satellites().orbitModel = model;
+    return model;
 }
 
 std::string ApplyPlace(const PlaceOptions& options, int use, SettingsSource& settings,

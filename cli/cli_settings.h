@@ -16,6 +16,7 @@
 #include "catalog/settings_file.h"
 #include "cli/cli_options.h"
 #include "core/observer_state.h"
+#include "satellite/orbit_model.h"
 
 namespace cli {
 
@@ -59,6 +60,7 @@ class SettingsSource {
     const PassDialogSettings& PassDialog() const { return fields_.pass; }
     // Line 24, empty when the file has none (or is not used).
     const std::string& ElementServiceUrl() const { return fields_.elementServiceUrl; }
+    bool ClassicOrbitModel() const { return fields_.classicOrbitModel; }
     // The description of a value that came from the file (or its stand-ins).
     void Taken(std::string description);
     // "Hinweis: aus polaride.cfg: ..." (or why the file was not used and that the
@@ -71,6 +73,21 @@ class SettingsSource {
     std::string problem_;  // why the file is not used; empty: it is used
     std::vector<std::string> taken_;
 };
+
+// "--model sgp4|sgp": the orbit model of the commands that propagate satellites.
+inline const OptionNames kModelOptions = {"--model"};
+inline constexpr const char* kModelHelp =
+    "  --model: Bahnmodell sgp4 (SGP4/SDP4, Vorgabe) oder sgp (klassisch); ohne Angabe\n"
+    "           das Bahnmodell aus polaride.cfg\n";
+struct ModelOption {
+    std::optional<OrbitModel> model;
+    // Takes "--model": true when it was that option (problem then holds the message of
+    // a word that names no model).
+    bool Take(const std::string& option, const std::string& value, std::string& problem);
+};
+// The orbit model of the option, else of the settings (noted when it is the classic
+// one), for every set loaded from now on.
+OrbitModel ApplyOrbitModel(const ModelOption& option, SettingsSource& settings);
 
 // Which values of the place a command uses besides longitude and latitude.
 enum PlaceUse { kUseHeight = 1, kUseZone = 2, kUseName = 4 };

@@ -30,7 +30,7 @@ constexpr char kUsage[] =
     "passes --tle DATEI (--select PRÄFIX | --catnr C[,C...] | --all) --date tt.mm.jjjj "
     "[--time hh:mm:ss] [--nights N | --minutes M] [--min-alt 10] [--max-sun -5] [--mag 6] "
     "[--no-shadow] [--first-half] [--second-half] [--brightest] [--lon L --lat B] [--height H] "
-    "[--zone Z] [--place NAME] [--data VERZEICHNIS] [--json] [--out DATEI]";
+    "[--zone Z] [--place NAME] [--model sgp4|sgp] [--data VERZEICHNIS] [--json] [--out DATEI]";
 
 std::string Help() {
     return std::string() + "  --nights: Anzahl Tage (Nächte ab dem Abend des Datums, bis " +
@@ -42,7 +42,7 @@ std::string Help() {
            "  --min-alt, --max-sun: minimale Satellitenhöhe, maximale Sonnenhöhe (Grad);\n"
            "  --mag: Grenzhelligkeit; --no-shadow, --brightest, --first-half, --second-half:\n"
            "  die Schalter des Dialogs (--shadow, --no-brightest schalten aus polaride.cfg um)\n" +
-           cli::kPlaceHelp +
+           cli::kPlaceHelp + cli::kModelHelp +
            "Ausgabe: die Liste des Fensters (UTF-8) oder mit --json ein JSON-Feld; --out schreibt\n"
            "die Datei wie \"Speichern\" des Fensters (Latin-1, CR LF).\n";
 }
@@ -57,11 +57,13 @@ struct Options {
     std::optional<double> minAltitude, maxSunAltitude, magnitude;
     std::optional<bool> shadow, brightest, firstHalf, secondHalf;
     cli::PlaceOptions place;
+    cli::ModelOption model;
 };
 
 std::string TakeOption(Options& o, const std::string& option, const std::string& value) {
     std::string problem;
     if (o.place.Take(option, value, problem)) return problem;
+    if (o.model.Take(option, value, problem)) return problem;
     double number = 0.0;
     int count = 0;
     if (option == "--json") {
@@ -109,7 +111,7 @@ std::string ParseOptions(const std::vector<std::string>& args, Options& o) {
     cli::OptionNames names = cli::kPlaceOptions;
     names.insert(names.end(),
                  {"--place", "--tle", "--select", "--catnr", "--date", "--time", "--nights",
-                  "--days", "--minutes", "--min-alt", "--max-sun", "--mag", "--out"});
+                  "--days", "--minutes", "--min-alt", "--max-sun", "--mag", "--out", "--model"});
     const std::string problem =
         cli::ReadOptions(args, names,
                          {"--json", "--all", "--shadow", "--no-shadow", "--brightest",
@@ -304,6 +306,7 @@ int RunPasses(const std::vector<std::string>& args) {
     int count = 0;
     std::string problem = cli::ApplyPlace(o.place, cli::kUseHeight | cli::kUseZone | cli::kUseName,
                                           settings, observer);
+    cli::ApplyOrbitModel(o.model, settings);
     if (problem.empty()) problem = SearchParameters(o, settings, search, count);
     settings.PrintNote();
     if (problem.empty())

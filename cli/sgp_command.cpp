@@ -14,7 +14,7 @@ namespace {
 constexpr char kCommand[] = "sgp";
 constexpr char kUsage[] =
     "sgp --tle DATEI (--index N | --catnr C) (--jd T | --minutes M)... [--lon L --lat B] "
-    "[--height H] [--data VERZEICHNIS]";
+    "[--height H] [--model sgp4|sgp] [--data VERZEICHNIS]";
 constexpr double kMaxMinutes = 1.0e9;
 
 std::string Help() {
@@ -23,7 +23,7 @@ std::string Help() {
            "  N: Nummer des Satelliten in der Datei (ab 1); C: Katalognummer\n"
            "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
            "  M: Minuten nach der Epoche der Elemente; beide Angaben mehrfach möglich\n" +
-           cli::kPlaceHelp +
+           cli::kPlaceHelp + cli::kModelHelp +
            "Ausgabe: ein JSON-Objekt je Zeitpunkt; math_error ist true, wo die Bahn\n"
            "nicht berechnet werden konnte. Gelingt das zu keinem Zeitpunkt, ist der\n"
            "Status 1.\n";
@@ -33,12 +33,14 @@ int RunSgp(const std::vector<std::string>& args) {
     SgpReportRequest request;
     bool haveTle = false, haveIndex = false, haveCatnr = false;
     cli::PlaceOptions place;
+    cli::ModelOption model;
     cli::OptionNames options = cli::kPlaceOptions;
-    options.insert(options.end(), {"--tle", "--index", "--catnr", "--jd", "--minutes"});
+    options.insert(options.end(), {"--tle", "--index", "--catnr", "--jd", "--minutes", "--model"});
     const std::string problem = cli::ReadOptions(
         args, options, {}, [&](const std::string& option, const std::string& value) {
             std::string problem;
             if (place.Take(option, value, problem)) return problem;
+            if (model.Take(option, value, problem)) return problem;
             if (option == "--tle") {
                 if (haveTle) return std::string("--tle ist doppelt angegeben");
                 request.elementFile = value;
@@ -81,6 +83,7 @@ int RunSgp(const std::vector<std::string>& args) {
     cli::SettingsSource settings;
     ObserverState observer;
     const std::string placeProblem = cli::ApplyPlace(place, cli::kUseHeight, settings, observer);
+    request.model = cli::ApplyOrbitModel(model, settings);
     settings.PrintNote();
     if (!placeProblem.empty()) return cli::UsageProblem(kCommand, kUsage, placeProblem);
     request.longitudeDeg = observer.longitudeDeg;

@@ -21,6 +21,7 @@
 #include "satellite/magnitude_table.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
+#include "satellite/satellite_table.h"
 #include "ui/common/clock.h"
 #include "ui/common/windows.h"
 #include "ui/places/observer_dialog.h"
@@ -28,6 +29,11 @@
 #include "ui/sky/zoom_window.h"
 
 namespace {
+
+const std::string kIssLine1 =
+    "1 25544U 98067A   26117.36127981  .00010360  00000+0  19594-3 0  9994";
+const std::string kIssLine2 =
+    "2 25544  51.6320 191.6695 0007016 356.2195   3.8740 15.48988133563872";
 
 namespace fs = std::filesystem;
 using testing::ElementsAre;
@@ -214,8 +220,11 @@ TEST_F(ProgramTest, MenuBarEntriesSeparatorsAndStates) {
                             "Sternnamen", "Planetennamen [x]", "Sternbildnamen [ ]", "-",
                             "Sternbildlinien [x]", "Höhenlinien [ ]", "Tierkreis [ ]"));
     EXPECT_THAT(Entries(form->satelliteMenu),
-                ElementsAre("Datei laden", "Elemente aktualisieren…", "Sat-Wahl (disabled)",
-                            "Durchgänge berechnen (disabled)", "Durchgang zeigen (disabled)"));
+                ElementsAre("Datei laden", "Elemente aktualisieren…", "Bahnmodell",
+                            "Sat-Wahl (disabled)", "Durchgänge berechnen (disabled)",
+                            "Durchgang zeigen (disabled)"));
+    EXPECT_THAT(Entries(form->orbitModelMenu),
+                ElementsAre("SGP4/SDP4 [x]", "SGP (klassisch) [ ]"));
     EXPECT_THAT(Entries(form->infoMenu), ElementsAre("Autor", "Parameter"));
     EXPECT_EQ(form->fileMenu->title(), "Datei");
     EXPECT_EQ(form->satelliteMenu->title(), "Satelliten");
@@ -319,6 +328,28 @@ TEST_F(ProgramTest, QuitWritesTheSettingsFile) {
         << text;
     EXPECT_THAT(text, HasSubstr("\r\n10101\r\n"));
     EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
+TEST_F(ProgramTest, TheOrbitModelChosenInTheMenuPreparesTheSetsAndIsKept) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    {
+        ProgramWindows windows;
+        AppWindows().mainWindow->show();
+        ASSERT_EQ(Satellites().orbitModel, OrbitModel::Sgp4);
+        Satellites().AppendRow({"ISS", kIssLine1, kIssLine2});
+        AppWindows().zoomWindow->sgpModelAction->trigger();
+        EXPECT_EQ(Satellites().orbitModel, OrbitModel::Sgp);
+        EXPECT_EQ(Satellites().OrbitOfRow(1).model, OrbitModel::Sgp);
+        EXPECT_TRUE(AppWindows().mainWindow->sgpModelAction->isChecked());
+        EXPECT_FALSE(AppWindows().zoomWindow->sgp4ModelAction->isChecked());
+        AppWindows().mainWindow->exitAction->trigger();
+    }
+    EXPECT_THAT(SettingsFileText(), testing::EndsWith("\r\nBahnmodell=SGP\r\n"));
+    ResetSatelliteTable();
+    ProgramWindows again;
+    AppWindows().mainWindow->show();
+    EXPECT_EQ(Satellites().orbitModel, OrbitModel::Sgp);
+    EXPECT_TRUE(AppWindows().mainWindow->sgpModelAction->isChecked());
 }
 
 TEST_F(ProgramTest, ZoomWindowQuitWritesTheSettingsFileAsTheMainWindowDoes) {

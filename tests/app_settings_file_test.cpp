@@ -271,6 +271,28 @@ TEST_F(SettingsFileTest, AnElementServiceAddressIsALineTwentyFourOnlyWhenSet) {
     EXPECT_EQ(fields.elementServiceUrl, "http://spiegel.example/gp.php");
 }
 
+TEST_F(SettingsFileTest, TheClassicOrbitModelIsANamedLineAfterLineTwentyFour) {
+    const std::string path = (dir / "polaride.cfg").string();
+    Settings().classicOrbitModel = true;
+    ASSERT_TRUE(WriteSettingsFile(path, Observer(), Settings()));
+    const std::vector<std::string> lines = SplitCrLf(testsupport::ReadTextFile(path));
+    ASSERT_EQ(lines.size(), 25u);
+    EXPECT_EQ(lines[23], "");  // no address: the public service
+    EXPECT_EQ(lines[24], "Bahnmodell=SGP");
+    ObserverState observer;
+    SettingsFields fields;
+    EXPECT_TRUE(ReadSettingsFile(path, observer, fields).ok);
+    EXPECT_TRUE(fields.classicOrbitModel);
+    EXPECT_EQ(fields.elementServiceUrl, "");
+    // An entry of a later version is passed over; an unknown model is refused.
+    testsupport::WriteTextFile(dir / "polaride.cfg", testsupport::ReadTextFile(path) +
+                                                         "Farbe=blau\r\nBahnmodell=SGP5\r\n");
+    const SettingsReadResult refused = ReadSettingsFile(path, observer, fields);
+    EXPECT_FALSE(refused.ok);
+    EXPECT_NE(refused.errorText.find("Zeile 27: Bahnmodell 'SGP5' unbekannt"), std::string::npos)
+        << refused.errorText;
+}
+
 TEST_F(SettingsFileTest, ShippedFirstRunFileHoldsAPlaceAndTheDesignDefaults) {
     const auto path = testsupport::DataPath("polaride.cfg");
     const std::string bytes = testsupport::ReadTextFile(path);

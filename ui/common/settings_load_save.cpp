@@ -4,6 +4,7 @@
 
 #include "catalog/settings_file.h"
 #include "core/observer_state.h"
+#include "satellite/satellite_table.h"
 #include "ui/common/dialogs.h"
 
 bool LoadSettingsAtStartup() {
@@ -11,6 +12,7 @@ bool LoadSettingsAtStartup() {
     ApplyDefaultObserverSettings(observer);
     Settings() = SettingsFields{};
     const SettingsReadResult result = ReadSettingsFile(kSettingsFileName, observer, Settings());
+    Satellites().SetOrbitModel(Settings().classicOrbitModel ? OrbitModel::Sgp : OrbitModel::Sgp4);
     if (!result.ok)
         AppDialogs().Message("Polaride",
                              QString::fromStdString(result.errorText) +

@@ -1,6 +1,7 @@
 #include "ui/sky/chart_menu_bar.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QEvent>
 #include <QKeySequence>
 #include <QMenu>
@@ -8,6 +9,8 @@
 #include <utility>
 
 #include "core/observer_state.h"
+#include "satellite/orbit_model.h"
+#include "satellite/satellite_table.h"
 
 namespace {
 
@@ -73,6 +76,12 @@ void ChartMenuBar::BuildChartMenus(QMenuBar* bar) {
     satelliteMenu = bar->addMenu(QStringLiteral("Satelliten"));
     loadElementsAction = satelliteMenu->addAction(QStringLiteral("Datei laden"));
     updateElementsAction = satelliteMenu->addAction(QStringLiteral("Elemente aktualisieren…"));
+    orbitModelMenu = satelliteMenu->addMenu(QStringLiteral("Bahnmodell"));
+    sgp4ModelAction = AddCheckable(orbitModelMenu, QString::fromUtf8(OrbitModelName(OrbitModel::Sgp4).data()));
+    sgpModelAction = AddCheckable(orbitModelMenu, QString::fromUtf8(OrbitModelName(OrbitModel::Sgp).data()));
+    auto* models = new QActionGroup(orbitModelMenu);
+    models->addAction(sgp4ModelAction);
+    models->addAction(sgpModelAction);
     selectSatellitesAction = satelliteMenu->addAction(QStringLiteral("Sat-Wahl"));
     computePassesAction = satelliteMenu->addAction(QStringLiteral("Durchgänge berechnen"));
     showPassesAction = satelliteMenu->addAction(QStringLiteral("Durchgang zeigen"));
@@ -104,6 +113,9 @@ void ChartMenuBar::SetDisplayCheckMarks() {
     constellationLinesAction->setChecked(observer.showConstellationLines);
     altitudeLinesAction->setChecked(observer.showAltitudeLines);
     zodiacAction->setChecked(observer.showZodiac);
+    const bool classic = Satellites().orbitModel == OrbitModel::Sgp;
+    sgpModelAction->setChecked(classic);
+    sgp4ModelAction->setChecked(!classic);
 }
 
 void ChartMenuBar::SetChartMenusEnabled(bool enabled) {

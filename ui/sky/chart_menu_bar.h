@@ -44,6 +44,9 @@ struct ChartMenuBar {
     // "Satelliten"
     QAction* loadElementsAction = nullptr;      // "Datei laden"
     QAction* updateElementsAction = nullptr;    // "Elemente aktualisieren…"
+    QMenu* orbitModelMenu = nullptr;            // "Bahnmodell"
+    QAction* sgp4ModelAction = nullptr;         // "SGP4/SDP4" (checked when in use)
+    QAction* sgpModelAction = nullptr;          // "SGP (klassisch)"
     QAction* selectSatellitesAction = nullptr;  // "Sat-Wahl"
     QAction* computePassesAction = nullptr;     // "Durchgänge berechnen"
     QAction* showPassesAction = nullptr;        // "Durchgang zeigen"

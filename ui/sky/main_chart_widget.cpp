@@ -226,6 +226,8 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
     on(form.zodiacAction, [] { ToggleZodiac(); });
     on(form.loadElementsAction, [] { LoadElementFileFromMenu(); });
     on(form.updateElementsAction, [] { ShowInFront(AppWindows().elementUpdateDialog); });
+    on(form.sgp4ModelAction, [] { ChooseOrbitModel(OrbitModel::Sgp4); });
+    on(form.sgpModelAction, [] { ChooseOrbitModel(OrbitModel::Sgp); });
     on(form.printAction, [] { PrintSkyChart(); });
     on(form.selectSatellitesAction, [] { ShowInFront(AppWindows().satelliteSelectionWindow); });
     on(form.computePassesAction, [] { ShowInFront(AppWindows().passDialog); });

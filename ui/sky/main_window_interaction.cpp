@@ -26,6 +26,7 @@
 #include "satellite/satellites_at_instant.h"
 #include "ui/common/clock.h"
 #include "ui/common/dialogs.h"
+#include "ui/places/redraw_active_view.h"
 
 namespace {
 
@@ -511,4 +512,15 @@ bool LoadElementFileAt(const std::string& path, const std::function<void()>& aft
     // zoom window draws itself, and the main chart is drawn when it is active again.
     if (ChartView().zoomFactor == 1) DrawSkyChart();
     return opened;
+}
+
+void ChooseOrbitModel(OrbitModel model) {
+    SatelliteTable& table = Satellites();
+    if (table.orbitModel != model) {
+        table.SetOrbitModel(model);
+        Settings().classicOrbitModel = model == OrbitModel::Sgp;
+        Observer().timeChanged = true;
+        RedrawActiveView();
+    }
+    SyncChecks();
 }

@@ -8,6 +8,8 @@
 
 #include <QString>
 #include <functional>
+
+#include "satellite/orbit_model.h"
 #include <optional>
 #include <string>
 
@@ -81,3 +83,6 @@ void LoadElementFileFromMenu();
 // afterLoad runs once the file is in the table, before the selection window is shown
 // and the chart drawn.
 bool LoadElementFileAt(const std::string& path, const std::function<void()>& afterLoad = {});
+// "Bahnmodell": every loaded set is prepared for the model, which the settings file
+// keeps; the check marks follow and the active view is drawn anew.
+void ChooseOrbitModel(OrbitModel model);

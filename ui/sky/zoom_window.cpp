@@ -253,6 +253,8 @@ void ZoomWindow::BuildMenus() {
         if (isVisible() && ChartView().zoomFactor > 1) DrawChart(0);
     });
     forward(updateElementsAction, &MainWindow::updateElementsAction);
+    forward(sgp4ModelAction, &MainWindow::sgp4ModelAction);
+    forward(sgpModelAction, &MainWindow::sgpModelAction);
     forward(selectSatellitesAction, &MainWindow::selectSatellitesAction);
     forward(computePassesAction, &MainWindow::computePassesAction);
     forward(showPassesAction, &MainWindow::showPassesAction);
