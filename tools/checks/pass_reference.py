@@ -5,7 +5,9 @@ Reads the JSON pass list of `polaride-cli passes --json` and the element file it
 finds for every pass the instant of highest altitude with SGP4 (skyfield, WGS84
 observer, no refraction) within 20 minutes of the reported time, and compares:
   - the reported time with the SGP4 culmination time (limit --max-dt seconds),
-  - the reported altitude with the SGP4 altitude at the culmination (--max-dalt degrees).
+  - the reported altitude with the SGP4 altitude at the culmination (--max-dalt degrees),
+  - the reported altitude and azimuth with SGP4's at the reported instant itself
+    (--max-instant-dalt, and --max-instant-daz below --zenith-limit), for every pass.
 Passes cut by the shadow (shadow_boundary) are skipped, and so are passes whose SGP4
 culmination falls where the Sun is above the search's Sun limit (the pass was cut at
 the window end). The Sun altitude comes from python3-ephem (no ephemeris download).
@@ -52,6 +54,8 @@ def main():
     # above this altitude only the time is held to its limit (the differences are shown).
     ap.add_argument("--zenith-limit", type=float, default=80.0)
     ap.add_argument("--min-alt", type=float, default=10.0)
+    ap.add_argument("--max-instant-dalt", type=float, default=0.05)
+    ap.add_argument("--max-instant-daz", type=float, default=0.1)
     ap.add_argument("--window-start", type=float)
     ap.add_argument("--window-end", type=float)
     args = ap.parse_args()
@@ -74,7 +78,25 @@ def main():
     worst_dt = worst_dalt = worst_low = 0.0
     worst_dt_name = worst_dalt_name = worst_low_name = ""
     compared = skipped_shadow = skipped_window = failed = 0
+    worst_inst_alt = worst_inst_az = 0.0
+    instant_failed = 0
     for p in passes:
+        tle = tles.get(float(p["catnr"]))
+        if tle is not None:
+            # Altitude and azimuth at the listed instant.
+            sat = EarthSatellite(tle[1], tle[2], tle[0], ts)
+            jd = 2415020.0 + p["time_jd1900"]
+            alt, az, _ = (sat - place).at(ts.tt_jd(jd + 69.184 / 86400.0)).altaz()
+            dalt = p["alt_deg"] - alt.degrees
+            daz = (p["az_deg"] - az.degrees + 180.0) % 360.0 - 180.0
+            worst_inst_alt = max(worst_inst_alt, abs(dalt))
+            if alt.degrees < args.zenith_limit:
+                worst_inst_az = max(worst_inst_az, abs(daz))
+            if abs(dalt) > args.max_instant_dalt or (
+                    alt.degrees < args.zenith_limit and abs(daz) > args.max_instant_daz):
+                instant_failed += 1
+                print(f'  at the instant: {p["name"]} {p["date"]} {p["time"]} '
+                      f'dalt={dalt:+.4f} daz={daz:+.4f} deg (alt {alt.degrees:.1f})')
         if p["shadow_boundary"]:
             skipped_shadow += 1
             continue
@@ -146,7 +168,10 @@ def main():
     print(f"largest altitude difference {worst_dalt:+.3f} deg ({worst_dalt_name})")
     print(f"largest altitude difference below {args.zenith_limit} deg: {worst_low:+.3f} deg ({worst_low_name})")
     print(f"{failed} passes outside {args.max_dt} s / {args.max_dalt} deg (altitude limit below {args.zenith_limit} deg)")
-    return 1 if failed or missing else 0
+    print(f"at the listed instants: largest altitude difference {worst_inst_alt:.4f} deg, "
+          f"azimuth {worst_inst_az:.4f} deg below {args.zenith_limit} deg; "
+          f"{instant_failed} outside {args.max_instant_dalt} / {args.max_instant_daz} deg")
+    return 1 if failed or missing or instant_failed else 0
 
 
 if __name__ == "__main__":
