@@ -199,6 +199,8 @@ InfoPage SatelliteInfoPage(const ElementSet& set, double standardMagnitude, bool
     const double sinkRate = (AxisER(n) - AxisER(n + 2.0 * *ndot)) * kEarthRadiusM;
     out.push_back(" Sinkgeschwindigkeit " + SignAndAlignment(sinkRate, 4) +
                   FixedText(sinkRate, 8, 1) + " Meter/Tag");
+    out.emplace_back();
+    out.push_back(" Bahnmodell              " + std::string(OrbitModelName(orbit.model)));
     page.ok = true;
     return page;
 }

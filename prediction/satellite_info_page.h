@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/timescale.h"
+#include "satellite/orbit_model.h"
 #include "satellite/satellite_table.h"
 
 // The orbit's values at the epoch that the page needs (the propagation to its
@@ -17,6 +18,7 @@ struct EpochOrbit {
     double eccentricity = 0.0;
     double nodeRateRadMin = 0.0;
     double perigeeRateRadMin = 0.0;
+    OrbitModel model = OrbitModel::Sgp4;  // named on the page's last line
 };
 
 // Epoch of line 1: year columns 19-20 (below 57: 2000 + yy, else 1900 + yy), day of

@@ -132,6 +132,8 @@ TEST(SatelliteInfoPageTest, PageOfAKnownSatelliteLineByLine) {
         " ndot/2                   0.00002078",
         " Änderung der Umlaufzeit -0.000248 Minuten/Tag",
         " Sinkgeschwindigkeit     12.1 Meter/Tag",
+        "",
+        " Bahnmodell              SGP4/SDP4",
     };
     ASSERT_EQ(page.lines.size(), expected.size());
     for (std::size_t k = 0; k < expected.size(); ++k)

@@ -16,10 +16,13 @@ TEST(PassSearchCaption, EveryStageInTheWindowsWords) {
         {{Stage::Sorting, 0, 0}, "Sortiere Durchgänge"},
         {{Stage::Ordering, 0, 0}, "Erstelle Liste von Durchgängen 0%"},
         {{Stage::Listing, 40, 0}, "Schreibe Liste von Durchgängen 40%"},
-        {{Stage::Done, 0, 12}, " Polaride - Sichtbarkeitsbedingungen für Berlin (12 Durchgänge)"},
-        {{Stage::Done, 0, 1}, " Polaride - Sichtbarkeitsbedingungen für Berlin (1 Durchgang)"},
+        {{Stage::Done, 0, 12},
+         " Polaride - Sichtbarkeitsbedingungen für Berlin (12 Durchgänge, SGP4/SDP4)"},
+        {{Stage::Done, 0, 1},
+         " Polaride - Sichtbarkeitsbedingungen für Berlin (1 Durchgang, SGP4/SDP4)"},
     };
-    for (const auto& c : cases) EXPECT_EQ(PassSearchCaption(c.progress, "Berlin"), c.caption);
+    for (const auto& c : cases)
+        EXPECT_EQ(PassSearchCaption(c.progress, "Berlin", "SGP4/SDP4"), c.caption);
 }
 
 }  // namespace

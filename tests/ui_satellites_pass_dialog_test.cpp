@@ -397,7 +397,7 @@ TEST_F(PassDialogTest, OkRunsTheSearchIntoThePassList) {
     EXPECT_EQ(passListWindow->headingBar()->text().toStdString(), kDisplayHeading);
     EXPECT_EQ(passListWindow->windowTitle().toStdString(),
               " Polaride - Sichtbarkeitsbedingungen für Berlin (" +
-                  std::to_string(list.lines.size()) + " Durchgänge)");
+                  std::to_string(list.lines.size()) + " Durchgänge, SGP4/SDP4)");
     EXPECT_TRUE(AppWindows().mainWindow->showPassesAction->isEnabled());
     for (const PassRecord& pass : list.passes) {
         EXPECT_GE(pass.altitudeDeg, 10.0);

@@ -54,7 +54,8 @@ TEST_F(SatelliteInfoWindowTest, PageOfTheIssFromTheTable) {
     EXPECT_TRUE(info->isVisible());
     EXPECT_EQ(info->windowTitle(), "Satinfo   73/80");
     const QStringList page = info->pageLines();
-    ASSERT_EQ(page.size(), 21);
+    ASSERT_EQ(page.size(), 23);
+    EXPECT_EQ(page[22].toStdString(), " Bahnmodell              SGP4/SDP4");
     // The age of the elements at the chart's instant follows the epoch.
     EXPECT_THAT(page[4].toStdString(),
                 StartsWith(" Epoche der Elemente: 20.01.2018 21:33:14.8 UTC  ("));

@@ -125,7 +125,8 @@ void PassListWindow::searchStarted() {
     raise();
 }
 void PassListWindow::progress(const PassSearchProgress& progress) {
-    setWindowTitle(Utf8(PassSearchCaption(progress, Observer().placeName)));
+    setWindowTitle(Utf8(PassSearchCaption(progress, Observer().placeName,
+                                          OrbitModelName(Satellites().orbitModel))));
 }
 void PassListWindow::setStatusHeading(const std::string& heading) {
     heading_->setText(Utf8(heading));

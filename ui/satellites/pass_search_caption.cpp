@@ -2,7 +2,8 @@
 
 #include "core/number_text.h"
 
-std::string PassSearchCaption(const PassSearchProgress& progress, const std::string& placeName) {
+std::string PassSearchCaption(const PassSearchProgress& progress, const std::string& placeName,
+                              std::string_view modelName) {
     using Stage = PassSearchProgress::Stage;
     const std::string place = " Polaride - Sichtbarkeitsbedingungen für " + placeName;
     const std::string percent = std::to_string(progress.percent) + "%";
@@ -19,7 +20,7 @@ std::string PassSearchCaption(const PassSearchProgress& progress, const std::str
             return "Schreibe Liste von Durchgängen " + percent;
         case Stage::Done:
             return place + " (" + numtext::CountOf(progress.passCount, "Durchgang", "Durchgänge") +
-                   ")";
+                   ", " + std::string(modelName) + ")";
     }
     return place;
 }

@@ -122,7 +122,7 @@ void SatelliteInfoWindow::FillText() {
     }
     const OrbitState state = Propagate(satellite, satellite.elements.epoch);
     const EpochOrbit orbit{state.semiMajorAxisER, state.eccentricity, state.nodeRate,
-                           state.perigeeRate};
+                           state.perigeeRate, satellite.model};
 
     const InfoPage page = SatelliteInfoPage(set, rowValid ? table.standardMagnitude[row] : 6.0,
                                             rowValid && table.magnitudeKnown[row] != 0, orbit,
