@@ -111,7 +111,7 @@ class SatelliteSearch {
 
     SatObservation Observe(JD1900 t) {
         pulse_.Tick();
-        last_ = ObserveSatellite(orbit_, look_, t, place_);
+        last_ = ObserveSatellite(orbit_, look_, t, place_, nullptr, &carry_);
         return last_;
     }
 
@@ -128,7 +128,7 @@ class SatelliteSearch {
     PlaneLook LookAt(JD1900 t) {
         pulse_.Tick();
         PlaneLook look;
-        const OrbitState s = Propagate(orbit_, t);
+        const OrbitState s = Propagate(orbit_, t, &carry_);
         if (s.failed()) return look;
         const Vector3 rho = ObserverVectorER(place_, t);
         const double incl = s.osculatingInclinationRad;
@@ -235,7 +235,7 @@ class SatelliteSearch {
         double a = -90.0;
         auto altitude = [&](double minutes) {
             pulse_.Tick();
-            return QuickAltitude(orbit_, start_ + minutes / 1440.0, place_);
+            return QuickAltitude(orbit_, start_ + minutes / 1440.0, place_, &carry_);
         };
         do {
             bool left = false;
@@ -379,6 +379,7 @@ class SatelliteSearch {
     const SgpElements& el_;
     SatelliteLook look_;
     ObserverPlace place_;
+    ResonanceCarry carry_;  // the deep-space integration, carried from instant to instant
     const PassSearchParameters& p_;
     JD1900 start_, end_;
     double maxSun_, limMag_;

@@ -187,13 +187,15 @@ SatObservation ViewOf(const OrbitState& state, const ObserverAt& observer, const
 }
 
 SatObservation ObserveSatellite(const SatelliteOrbit& orbit, const SatelliteLook& look, JD1900 T,
-                                const ObserverPlace& place, const FrameOfDate* frame) {
+                                const ObserverPlace& place, const FrameOfDate* frame,
+                                ResonanceCarry* carry) {
     const ObserverAt observer = ObserverAtInstant(place, T, frame);
-    return ViewOf(Propagate(orbit, T), observer, SunViewFor(observer), look);
+    return ViewOf(Propagate(orbit, T, carry), observer, SunViewFor(observer), look);
 }
 
-double QuickAltitude(const SatelliteOrbit& orbit, JD1900 T, const ObserverPlace& place) {
-    const OrbitState state = Propagate(orbit, T);
+double QuickAltitude(const SatelliteOrbit& orbit, JD1900 T, const ObserverPlace& place,
+                     ResonanceCarry* carry) {
+    const OrbitState state = Propagate(orbit, T, carry);
     if (state.failed()) return kNaN;
     const ObserverAt observer = ObserverAtInstant(place, T);
     const Vector3& r = state.positionKm;

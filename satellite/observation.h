@@ -90,13 +90,16 @@ struct SatObservation {
 SatObservation ViewOf(const OrbitState& state, const ObserverAt& observer, const SunView& sun,
                       const SatelliteLook& look);
 
-// Propagates the orbit to T and observes it from place, with the Sun of T.
+// Propagates the orbit to T and observes it from place, with the Sun of T (carry: see
+// Propagate).
 SatObservation ObserveSatellite(const SatelliteOrbit& orbit, const SatelliteLook& look, JD1900 T,
-                                const ObserverPlace& place, const FrameOfDate* frame = nullptr);
+                                const ObserverPlace& place, const FrameOfDate* frame = nullptr,
+                                ResonanceCarry* carry = nullptr);
 
 // The satellite's altitude in degrees at T (no Sun, shadow or magnitude); NaN when
 // the orbit fails at T.
-double QuickAltitude(const SatelliteOrbit& orbit, JD1900 T, const ObserverPlace& place);
+double QuickAltitude(const SatelliteOrbit& orbit, JD1900 T, const ObserverPlace& place,
+                     ResonanceCarry* carry = nullptr);
 
 // Phase angle in degrees from the satellite's and the Sun's altitude and azimuth
 // (satellite in degrees, Sun altitude in degrees and azimuth in radians).

@@ -56,9 +56,9 @@ OrbitState StateOfSgp(const SgpElements& el, JD1900 T) {
     return o;
 }
 
-OrbitState StateOfSgp4(const SatelliteOrbit& orbit, JD1900 T) {
+OrbitState StateOfSgp4(const SatelliteOrbit& orbit, JD1900 T, ResonanceCarry* carry) {
     const double minutes = (T - orbit.elements.epoch) * 1440.0;
-    const Sgp4State s = PropagateSGP4(orbit.sgp4, minutes);
+    const Sgp4State s = PropagateSGP4(orbit.sgp4, minutes, carry);
     OrbitState o;
     o.error = s.error;
     o.positionKm = {s.positionKm[0], s.positionKm[1], s.positionKm[2]};
@@ -104,7 +104,7 @@ SatelliteOrbit PrepareOrbit(std::string_view line1, std::string_view line2, Orbi
     return PrepareOrbit(elements, model);
 }
 
-OrbitState Propagate(const SatelliteOrbit& orbit, JD1900 T) {
+OrbitState Propagate(const SatelliteOrbit& orbit, JD1900 T, ResonanceCarry* carry) {
     if (!orbit.readable) {
         OrbitState unreadable;
         unreadable.error = OrbitError::Unreadable;
@@ -115,5 +115,6 @@ OrbitState Propagate(const SatelliteOrbit& orbit, JD1900 T) {
         failed.error = OrbitError::MathError;
         return failed;
     }
-    return orbit.model == OrbitModel::Sgp ? StateOfSgp(orbit.elements, T) : StateOfSgp4(orbit, T);
+    return orbit.model == OrbitModel::Sgp ? StateOfSgp(orbit.elements, T)
+                                          : StateOfSgp4(orbit, T, carry);
 }

@@ -53,7 +53,9 @@ struct OrbitState {
     bool failed() const { return error != OrbitError::None; }
 };
 
-OrbitState Propagate(const SatelliteOrbit& orbit, JD1900 T);
+// carry (optional, one per orbit and thread) makes a run of propagations of one
+// deep-space orbit cheaper; the values are the same.
+OrbitState Propagate(const SatelliteOrbit& orbit, JD1900 T, ResonanceCarry* carry = nullptr);
 
 // JD1900 of an SGP4 epoch day count since 1949 December 31 0:00 UT, and back.
 double Days1950OfJD1900(JD1900 instant);

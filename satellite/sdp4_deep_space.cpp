@@ -289,7 +289,7 @@ DeepSpaceTerms InitDeepSpace(const DeepSpaceEpoch& epoch) {
 }
 
 void ApplyDeepSpaceSecular(const DeepSpaceTerms& d, const DeepSpaceEpoch& epoch, double t,
-                           DeepSpaceElements& m) {
+                           DeepSpaceElements& m, ResonanceCarry* carry) {
     const double theta = std::fmod(d.siderealAtEpochRad + t * kEarthRotation, kTwoPi);
     m.eccentricity += d.eccentricityRate * t;
     m.inclinationRad += d.inclinationRate * t;
@@ -301,8 +301,8 @@ void ApplyDeepSpaceSecular(const DeepSpaceTerms& d, const DeepSpaceEpoch& epoch,
     if (d.resonance == 0) return;
 
     // The resonance: the mean longitude λ and mean motion n integrated from the epoch in
-    // steps of half a day (720 minutes), the last part by a Taylor series. Starting from
-    // the epoch at every call gives the same values as carrying the integrator along.
+    // steps of half a day (720 minutes), the last part by a Taylor series, from the
+    // epoch or from where a carry left it.
     constexpr double fasx2 = 0.13130908, fasx4 = 2.8843198, fasx6 = 0.37448087;
     constexpr double g22 = 5.7686396, g32 = 0.95240898, g44 = 1.8014998;
     constexpr double g52 = 1.0508330, g54 = 4.4108898;
@@ -311,6 +311,12 @@ void ApplyDeepSpaceSecular(const DeepSpaceTerms& d, const DeepSpaceEpoch& epoch,
     double atime = 0.0;
     double xli = d.xlamo;
     double xni = n0;
+    if (carry && carry->atime != 0.0 && t * carry->atime > 0.0 &&
+        std::fabs(t) >= std::fabs(carry->atime)) {
+        atime = carry->atime;
+        xli = carry->xli;
+        xni = carry->xni;
+    }
     double xndt = 0.0, xldot = 0.0, xnddt = 0.0, ft = 0.0;
     for (;;) {
         if (d.resonance != 2) {
@@ -348,6 +354,7 @@ void ApplyDeepSpaceSecular(const DeepSpaceTerms& d, const DeepSpaceEpoch& epoch,
         xni = xni + xndt * delt + xnddt * step2;
         atime += delt;
     }
+    if (carry) *carry = {atime, xli, xni};
     const double nm = xni + xndt * ft + xnddt * ft * ft * 0.5;
     const double xl = xli + xldot * ft + xndt * ft * ft * 0.5;
     if (d.resonance != 1)

@@ -47,12 +47,22 @@ struct DeepSpaceEpoch {
 
 DeepSpaceTerms InitDeepSpace(const DeepSpaceEpoch& epoch);
 
+// Where the resonance integration stood after a propagation: the next propagation
+// to a later time on the same side of the epoch goes on from there instead of from
+// the epoch, in the same steps, so the result is the same to the last bit. Owned by
+// the caller (one per orbit and thread).
+struct ResonanceCarry {
+    double atime = 0.0;  // minutes after the epoch; 0: nothing carried
+    double xli = 0.0;
+    double xni = 0.0;
+};
+
 // Secular lunar-solar effects and the resonance integration up to t minutes after the
 // epoch. `mean` holds the near-earth secular elements at t on entry (eccentricity,
 // inclination, node, perigee and mean anomaly) and the deep-space ones on return,
 // with the mean motion.
 void ApplyDeepSpaceSecular(const DeepSpaceTerms& terms, const DeepSpaceEpoch& epoch, double t,
-                           DeepSpaceElements& mean);
+                           DeepSpaceElements& mean, ResonanceCarry* carry = nullptr);
 
 // Lunar-solar long-period perturbations at t minutes after the epoch, applied to the
 // eccentricity, inclination, node, perigee and mean anomaly of `elements`.

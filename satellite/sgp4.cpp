@@ -157,7 +157,7 @@ Sgp4Orbit InitSgp4(const Sgp4MeanElements& el) {
     return o;
 }
 
-Sgp4State PropagateSGP4(const Sgp4Orbit& o, double t) {
+Sgp4State PropagateSGP4(const Sgp4Orbit& o, double t, ResonanceCarry* carry) {
     Sgp4State s;
     if (o.epochError != OrbitError::None) {
         s.error = o.epochError;
@@ -194,7 +194,7 @@ Sgp4State PropagateSGP4(const Sgp4Orbit& o, double t) {
     double inclm = el.inclinationRad;
     if (o.deepSpace) {
         DeepSpaceElements mean{em, inclm, nodem, argpm, mm, nm};
-        ApplyDeepSpaceSecular(o.deep, o.deepEpoch, t, mean);
+        ApplyDeepSpaceSecular(o.deep, o.deepEpoch, t, mean, carry);
         em = mean.eccentricity;
         inclm = mean.inclinationRad;
         nodem = mean.nodeRad;

@@ -77,4 +77,6 @@ double Sgp4SiderealAngle(double julianDateUt1);
 
 Sgp4Orbit InitSgp4(const Sgp4MeanElements& elements);
 
-Sgp4State PropagateSGP4(const Sgp4Orbit& orbit, double minutesSinceEpoch);
+// carry (optional) speeds up a run of propagations of one deep-space orbit.
+Sgp4State PropagateSGP4(const Sgp4Orbit& orbit, double minutesSinceEpoch,
+                        ResonanceCarry* carry = nullptr);

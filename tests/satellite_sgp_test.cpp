@@ -192,7 +192,9 @@ TEST_F(SgpTest, EachFailureNamesItsCondition) {
         const bool parsed = ParseSgpElements(c.line1, c.line2, el);
         ASSERT_EQ(parsed, c.error != OrbitError::Unreadable);
         const JD1900 t = (parsed ? el.epoch : 0.0) + c.days;
-        if (parsed) EXPECT_EQ(PropagateSGP(el, t).error, c.error);
+        if (parsed) {
+            EXPECT_EQ(PropagateSGP(el, t).error, c.error);
+        }
     }
 }
 
