@@ -2,7 +2,8 @@
 // magnitude 6, shadow search, whole night) from Berlin (52.5 N, 13.4 E, CEST):
 //   - one night (27.04.2026) for every satellite of active-2026-04.tle (14 869 sets),
 //   - ten nights from 27.04.2026 for the bright satellites of visual-2026-04.tle.
-// Single-threaded; the element file is loaded and selected before the timing.
+// Single-threaded; the element file is loaded and selected before the timing. The
+// whole catalogue runs with each orbit model side by side (model 0 SGP4/SDP4, 1 SGP).
 //
 //   build/tools/bench_passsearch
 #include <benchmark/benchmark.h>
@@ -32,9 +33,10 @@ fs::path ElementFile(const std::string& name) {
 
 // Loads the file (magnitudes from SATMAG, flare marks from iridiums.tle of data/),
 // selects every satellite and sets the place and the first evening.
-bool Prepare(const std::string& name) {
+bool Prepare(const std::string& name, OrbitModel model) {
     ResetObserverState();
     ResetSatelliteTable();
+    Satellites().orbitModel = model;
     const fs::path file = ElementFile(name);
     if (!fs::exists(file)) return false;
     const fs::path previous = fs::current_path();
@@ -65,8 +67,9 @@ struct GapListener : PassSearchListener {
     }
 };
 
-void RunSearch(benchmark::State& state, const std::string& file, int nights) {
-    if (!Prepare(file)) {
+void RunSearch(benchmark::State& state, const std::string& file, int nights,
+               OrbitModel model = OrbitModel::Sgp4) {
+    if (!Prepare(file, model)) {
         state.SkipWithError(("element file missing: " + file).c_str());
         return;
     }
@@ -86,9 +89,15 @@ void RunSearch(benchmark::State& state, const std::string& file, int nights) {
 }
 
 void BM_PassSearchActiveOneNight(benchmark::State& state) {
-    RunSearch(state, "active-2026-04.tle", 1);
+    RunSearch(state, "active-2026-04.tle", 1,
+              state.range(0) == 0 ? OrbitModel::Sgp4 : OrbitModel::Sgp);
 }
-BENCHMARK(BM_PassSearchActiveOneNight)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PassSearchActiveOneNight)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgNames({"model"})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 
 void BM_PassSearchVisualTenNights(benchmark::State& state) {
     RunSearch(state, "visual-2026-04.tle", 10);
