@@ -24,9 +24,12 @@ std::string Help() {
            "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n"
            "  M: Minuten nach der Epoche der Elemente; beide Angaben mehrfach möglich\n" +
            cli::kPlaceHelp + cli::kModelHelp +
-           "Ausgabe: ein JSON-Objekt je Zeitpunkt; math_error ist true, wo die Bahn\n"
-           "nicht berechnet werden konnte. Gelingt das zu keinem Zeitpunkt, ist der\n"
-           "Status 1.\n";
+           "Ausgabe: ein JSON-Objekt je Zeitpunkt: position_km und velocity_km_s im\n"
+           "System des Bahnmodells (TEME), alt_deg/az_deg (Azimut von Norden über Osten)\n"
+           "im wahren Äquator und Äquinoktium des Datums, ra_date_hours/dec_date_deg des\n"
+           "Datums und ra2000_hours/dec2000_deg bezogen auf 2000.0; math_error ist true\n"
+           "und orbit_error nennt den Grund, wo die Bahn nicht berechnet werden konnte.\n"
+           "Gelingt das zu keinem Zeitpunkt, ist der Status 1.\n";
 }
 
 int RunSgp(const std::vector<std::string>& args) {
