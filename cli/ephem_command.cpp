@@ -25,14 +25,16 @@ std::string Help() {
            "Ausgabe: ein JSON-Objekt mit Sternzeit (lst_hours, wahre Ortssternzeit),\n"
            "Sonne, Mond, Planeten, Ceres, Vesta, dem Kleinkörper aus KOMET und den Auf-\n"
            "und Untergängen des Ortsdatums. Höhe und Azimut (alt_deg, az_deg, Azimut von\n"
-           "Norden über Osten) gelten für den wahren Äquator und das wahre Äquinoktium\n"
-           "des Datums. Rektaszension und Deklination (ra_hours, dec_deg) von Sonne,\n"
-           "Mond, Planeten und Sternen sind scheinbare Örter des Datums, die des\n"
-           "Kleinkörpers gelten für 2000.0 (des Datums: ra_date_hours, dec_date_deg).\n"
+           "Norden über Osten) sind im System des Datums gerechnet (wahrer Äquator, wahres\n"
+           "Äquinoktium, wahre Sternzeit). Rektaszension und Deklination (ra_hours,\n"
+           "dec_deg) von Sonne, Mond, Planeten, Ceres, Vesta und Sternen sind scheinbare\n"
+           "Örter des Datums, die des Kleinkörpers gelten für 2000.0 (die des Datums\n"
+           "stehen in ra_date_hours, dec_date_deg).\n"
            "Rektaszension und Deklination des Mondes sind geozentrisch, Höhe und Azimut\n"
            "topozentrisch; die topozentrischen Werte stehen in topo_ra_hours und\n"
            "topo_dec_deg.\n"
-           "Fehlt ASTEROID.TXT oder KOMET, fehlen deren Einträge und der Status ist 1.\n";
+           "Fehlt ASTEROID.TXT oder KOMET, fehlen deren Einträge und der Status ist 1;\n"
+           "fehlt mit --stars STERNNAM oder STERNKAT, endet der Befehl mit Status 1.\n";
 }
 
 // The named stars of "STERNNAM" at their catalogue places of "STERNKAT", seen from the
