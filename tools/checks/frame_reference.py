@@ -33,7 +33,8 @@ What comes from where in the star reference:
     diurnal aberration, at most 0.32" (0.0001 degrees), is in the deviations.
 
 Satellite rows (an element set propagated by the program and by Skyfield's SGP4) can
-be added as one more function returning Row values and a limit in LIMITS.
+be added as one more function in ROW_SOURCES returning Row values, with the limit of
+their kind in LIMITS.
 Exit status 1 when a row exceeds its limit.
 """
 import json
@@ -165,9 +166,13 @@ def deviations(row):
     return abs(row.alt - row.ref_alt), abs(d_az) * math.cos(math.radians(row.ref_alt))
 
 
+# Each source takes (polaride-cli, data folder) and returns its rows.
+ROW_SOURCES = [star_and_body_rows]
+
+
 def main():
     cli, data_dir = sys.argv[1], sys.argv[2]
-    rows = star_and_body_rows(cli, data_dir)
+    rows = [row for source in ROW_SOURCES for row in source(cli, data_dir)]
     worst = {}
     failures = []
     for row in rows:
