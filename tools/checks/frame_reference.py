@@ -14,7 +14,9 @@ instant and place (UT taken as UT1; no refraction on either side):
   bodies  Sun, Moon (topocentric) and Mercury to Uranus of `ephem` at the same instants
           and places against PyEphem's apparent topocentric altitude and azimuth
           (pressure 0: no refraction), within what the program's theories can give
-          (the limits of tools/reference/ephem_reference.py).
+          (the limits of tools/reference/ephem_reference.py); Ceres and Vesta against
+          PyEphem's elliptic orbit of the same "ASTEROID.TXT" elements (ecliptic and
+          equinox 2000.0), the pair the program chooses for the instant: 0.01 degrees.
 
 What comes from where in the star reference:
   - Skyfield (python3-skyfield): the time scale (UT1 as given, its own Delta T for TT),
@@ -63,7 +65,7 @@ STAR_COUNT = 20
 LIMITS = {  # degrees
     "stars": 0.01,
     "Sonne": 0.01, "Mond": 0.1, "Merkur": 0.05, "Venus": 0.05, "Mars": 0.12,
-    "Jupiter": 0.25, "Saturn": 0.6, "Uranus": 0.02,
+    "Jupiter": 0.25, "Saturn": 0.6, "Uranus": 0.02, "Ceres": 0.01, "Vesta": 0.01,
 }
 
 Row = namedtuple("Row", "kind name when where alt az ref_alt ref_az")
@@ -133,6 +135,35 @@ def pyephem_altaz(jd1900, lat, lon, body):
     return math.degrees(float(body.alt)), math.degrees(float(body.az))
 
 
+def asteroid_bodies(data_dir, jd1900):
+    """Ceres and Vesta as PyEphem orbits of the "ASTEROID.TXT" pair the program uses:
+    the first pair when the instant is at most 100 days past its epoch, else the first
+    pair within 100 days of the instant, else the last pair."""
+    with open(os.path.join(data_dir, "ASTEROID.TXT"), encoding="latin-1") as f:
+        lines = [line for line in f.read().splitlines() if line.strip()]
+    pairs = [(lines[i], lines[i + 1]) for i in range(0, len(lines) - 1, 2)]
+
+    def epoch(line):  # Julian Day number of the day whose 0:00 is the epoch
+        return float(line[0:7]) + 0.5 - JD1900
+
+    chosen = pairs[-1]
+    for n, pair in enumerate(pairs):
+        d = jd1900 - epoch(pair[1])
+        if (n == 0 and d <= 100) or abs(d) < 100:
+            chosen = pair
+            break
+    bodies = {}
+    for name, line in zip(("Ceres", "Vesta"), chosen):
+        fields = [float(x) for x in line.split()]
+        b = ephem.EllipticalBody()
+        b._M, b._a, b._e, b._Om, b._om, b._inc = fields[1:7]
+        b._epoch_M = ephem.Date(epoch(chosen[1]))  # the days count from the second line
+        b._epoch = "2000"
+        b._H, b._G = 3.0, 0.1
+        bodies[name] = b
+    return bodies
+
+
 def star_and_body_rows(cli, data_dir):
     ts = load.timescale(builtin=True)
     earth = EarthFromPyEphem()
@@ -152,7 +183,8 @@ def star_and_body_rows(cli, data_dir):
                                 ref_alt, ref_az))
             ours = {"Sonne": r["sun"], "Mond": r["moon"]}
             ours.update({b["name"]: b for b in r["bodies"]})
-            for name, make in bodies.items():
+            orbits = asteroid_bodies(data_dir, jd1900)
+            for name, make in list(bodies.items()) + [(n, lambda n=n: orbits[n]) for n in orbits]:
                 ref_alt, ref_az = pyephem_altaz(jd1900, lat, lon, make())
                 b = ours[name]
                 rows.append(Row(name, name, when, where, b["alt_deg"], b["az_deg"],
