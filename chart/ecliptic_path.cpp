@@ -11,12 +11,16 @@
 std::vector<EclipticPathPoint> EclipticChartPath() {
     const ObserverState& o = Observer();
     const SunState& sun = Sun();
+    // The ecliptic of date against the true equator: the true obliquity.
+    const double eps =
+        std::atan2(sun.sinObliquity, sun.cosObliquity) + o.frame.nutationObliquityRad;
+    const double sinEps = std::sin(eps), cosEps = std::cos(eps);
     std::vector<EclipticPathPoint> path;
     path.reserve(361);
     for (int degree = 1; degree <= 361; ++degree) {
         const double lambda = degree * kDegToRad;
-        const double ra = AngleOf(std::cos(lambda), std::sin(lambda) * sun.cosObliquity);
-        const double dec = std::asin(std::sin(lambda) * sun.sinObliquity);
+        const double ra = AngleOf(std::cos(lambda), std::sin(lambda) * cosEps);
+        const double dec = std::asin(std::sin(lambda) * sinEps);
         const double hourAngle = WrapPi(o.siderealHours * kPi / 12.0 - ra);
         const HorizontalCoords hz =
             EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);

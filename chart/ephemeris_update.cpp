@@ -39,11 +39,9 @@ int LineGreyLevel(double sunAltitudeDeg) {
 
 namespace {
 
-// Steps 1 and 2: sidereal time and ephemeris time of the instant.
+// Steps 1 and 2: the frame of date with the apparent sidereal time, and ephemeris time.
 void SetTimes(double eastLongitudeDeg, JD1900 instant) {
-    ObserverState& o = Observer();
-    o.siderealHours = LocalSiderealTime(eastLongitudeDeg, instant);
-    o.dynamicJD = instant + DeltaT(o.year) / 24.0;
+    Observer().setInstantFrame(eastLongitudeDeg, instant);
 }
 
 }  // namespace
@@ -70,8 +68,9 @@ void UpdateSunMoon(double cosLatitude, double sinLatitude, double eastLongitudeD
     SunPosition(o.dynamicJD);
     // The Sun's right ascension, declination and altitude, without a chart position.
     SunState& s = Sun();
-    s.rightAscension = AngleOf(s.x, s.y);
-    s.declination = SafeArcSin(s.z / s.distance);
+    const SunCoordinates trueOfDate = TrueSunCoordinates(s, o.frame.nutationObliquityRad);
+    s.rightAscension = trueOfDate.rightAscension;
+    s.declination = trueOfDate.declination;
     const double hourAngle = HourAngle(o.siderealHours, s.rightAscension * 12.0 / kPi);
     const HorizontalCoords hz =
         EquatorialToHorizontal(hourAngle, s.declination, sinLatitude, cosLatitude);

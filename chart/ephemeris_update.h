@@ -27,14 +27,15 @@ int SkyGreyLevel(double sunAltitudeDeg);
 // Line grey level: 180 at or above the horizon, falling to 120 at -18 deg and below.
 int LineGreyLevel(double sunAltitudeDeg);
 
-// Sidereal time (siderealHours), dynamicJD, the Sun (SunState with its chart values,
-// BodyPlotTable entry 0), the sky shades and the Moon (MoonState, entry 1) for an
-// instant at a place. Writes siderealHours and dynamicJD of ObserverState.
+// The frame of date with the apparent sidereal time, dynamicJD, the Sun (SunState with
+// its chart values, BodyPlotTable entry 0), the sky shades and the Moon (MoonState,
+// entry 1) for an instant at a place. Writes frame, siderealHours and dynamicJD of
+// ObserverState.
 void UpdateSunAndShades(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
                         JD1900 instant);
 
-// Sidereal time, ephemeris time, the Sun (right ascension, declination, altitude) and
-// the Moon; nothing else.
+// The frame of date with the sidereal time, ephemeris time, the Sun (right ascension,
+// declination, altitude) and the Moon; nothing else.
 void UpdateSunMoon(double cosLatitude, double sinLatitude, double eastLongitudeDeg, JD1900 instant);
 
 // Everything the chart computes for the instant (see above). A missing or malformed

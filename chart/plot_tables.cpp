@@ -33,11 +33,17 @@ void ResetPlotTables() {
     ResetBodyPlotTable();
 }
 
-ChartPoint FixedObjectPosition(double raHours, double decDeg, double siderealHours, double sinLat,
-                               double cosLat) {
-    const double hourAngle = HourAngle(siderealHours, raHours);
-    const HorizontalCoords hz =
-        EquatorialToHorizontal(hourAngle, decDeg * kDegToRad, sinLat, cosLat);
-    if (!AboveHorizon(hz.sinAltitude)) return {};
+HorizontalCoords FixedObjectHorizontal(const HorizonOfDate& horizon, double raHours,
+                                       double decDeg) {
+    return ApparentHorizontal(horizon, UnitVectorOf(raHours * kPi / 12.0, decDeg * kDegToRad));
+}
+
+ChartPoint FixedObjectPosition(const HorizonOfDate& horizon, double raHours, double decDeg) {
+    // A unit vector: its zenith component is the sine of the altitude, and the angles
+    // are needed only above the horizon.
+    const Vector3 v =
+        ApparentInHorizon(horizon, UnitVectorOf(raHours * kPi / 12.0, decDeg * kDegToRad));
+    if (!AboveHorizon(v.z)) return {};
+    const HorizontalCoords hz = HorizontalOfVector(v);
     return ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);
 }

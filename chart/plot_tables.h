@@ -7,6 +7,7 @@
 #include <string>
 
 #include "chart/chart_projection.h"
+#include "core/frame_of_date.h"
 
 inline constexpr int kStarPlotCount = 15639;
 inline constexpr int kLabelPlotCount = 89;
@@ -46,8 +47,9 @@ void ResetNebulaPlotTable();
 // All four tables, the body table included.
 void ResetPlotTables();
 
-// Chart position of a catalogue object (star, label, nebula): right ascension in hours,
-// declination in degrees, sidereal time in hours, latitude as sine and cosine.
-// (0, 0) when the object is not above the horizon.
-ChartPoint FixedObjectPosition(double raHours, double decDeg, double siderealHours, double sinLat,
-                               double cosLat);
+// Apparent altitude and chart azimuth of a catalogue object (star, label, nebula):
+// right ascension in hours and declination in degrees of 2000.0, seen on the horizon
+// of date (annual aberration, precession, nutation, apparent sidereal time).
+HorizontalCoords FixedObjectHorizontal(const HorizonOfDate& horizon, double raHours, double decDeg);
+// Its chart position; (0, 0) when the object is not above the horizon.
+ChartPoint FixedObjectPosition(const HorizonOfDate& horizon, double raHours, double decDeg);

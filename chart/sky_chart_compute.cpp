@@ -14,30 +14,9 @@
 #include "core/planets.h"
 #include "core/sun_moon.h"
 
-namespace {
-
-// Altitude in degrees of a catalogue object, and whether it is above the horizon.
-struct FixedAltitude {
-    bool above = false;
-    double altitudeDeg = 0.0;
-};
-
-FixedAltitude AltitudeOf(double raHours, double decDeg) {
-    const ObserverState& o = Observer();
-    const double hourAngle = HourAngle(o.siderealHours, raHours);
-    const double dec = decDeg * kDegToRad;
-    const double sinH =
-        std::sin(dec) * o.sinLatitude + std::cos(dec) * std::cos(hourAngle) * o.cosLatitude;
-    FixedAltitude a;
-    a.above = sinH > 0.0;
-    a.altitudeDeg = SafeArcSin(sinH) * kRadToDeg;
-    return a;
-}
-
-}  // namespace
-
 void ComputeStarPositions(const std::function<void(int, double, double, double)>& plotted) {
     const ObserverState& o = Observer();
+    const HorizonOfDate horizon = o.horizon();
     StarPlotTableData& table = StarPlotTable();
     ReadStarRecords([&](int number, const StarRecord& star) {
         StarPlotEntry& e = table[static_cast<size_t>(number - 1)];
@@ -46,8 +25,8 @@ void ComputeStarPositions(const std::function<void(int, double, double, double)>
             return;
         }
         e.constellation.assign(star.constellation);
-        const ChartPoint p = FixedObjectPosition(star.rightAscensionHours, star.declinationDeg,
-                                                 o.siderealHours, o.sinLatitude, o.cosLatitude);
+        const ChartPoint p =
+            FixedObjectPosition(horizon, star.rightAscensionHours, star.declinationDeg);
         e.x = p.x;
         e.y = p.y;
         if (p.plotted()) {
@@ -58,35 +37,38 @@ void ComputeStarPositions(const std::function<void(int, double, double, double)>
 }
 
 void ComputeLabelPositions() {
-    const ObserverState& o = Observer();
+    const HorizonOfDate horizon = Observer().horizon();
     LabelPlotTableData& table = LabelPlotTable();
     ReadConstellationLabels([&](int number, const ConstellationLabelRecord& label) {
         LabelPlotEntry& e = table[static_cast<size_t>(number - 1)];
         e.text.assign(label.labelText);
-        const ChartPoint p = FixedObjectPosition(label.rightAscensionHours, label.declinationDeg,
-                                                 o.siderealHours, o.sinLatitude, o.cosLatitude);
+        const ChartPoint p =
+            FixedObjectPosition(horizon, label.rightAscensionHours, label.declinationDeg);
         e.x = p.x;
         e.y = p.y;
     });
 }
 
 void ComputeNebulaPositions(bool chartRadii, const std::function<void(int)>& visible) {
-    const ObserverState& o = Observer();
+    const HorizonOfDate horizon = Observer().horizon();
     NebulaPlotTableData& table = NebulaPlotTable();
     const double sunAltitude = Sun().altitudeDeg;
     ReadNebulae([&](int number, const NebulaRecord& nebula) {
         NebulaPlotEntry& e = table[static_cast<size_t>(number - 1)];
         e.size = nebula.size;
-        const ChartPoint p = FixedObjectPosition(nebula.rightAscensionHours, nebula.declinationDeg,
-                                                 o.siderealHours, o.sinLatitude, o.cosLatitude);
+        const HorizontalCoords hz =
+            FixedObjectHorizontal(horizon, nebula.rightAscensionHours, nebula.declinationDeg);
+        const ChartPoint p = AboveHorizon(hz.sinAltitude)
+                                 ? ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth)
+                                 : ChartPoint{};
         e.x = p.x;
         e.y = p.y;
         if (!p.plotted() || sunAltitude >= -9.0) return;
-        const FixedAltitude a = AltitudeOf(nebula.rightAscensionHours, nebula.declinationDeg);
+        const double altitudeDeg = hz.altitude * kRadToDeg;
         const double radiusDeg = nebula.size * 0.25;
-        e.drawnRadius = chartRadii ? DrawnRadius(a.altitudeDeg, radiusDeg, 2)
-                                   : DrawnRadiusUnrounded(a.altitudeDeg, radiusDeg);
-        if (a.altitudeDeg - radiusDeg > 0.0 && visible) visible(number);
+        e.drawnRadius = chartRadii ? DrawnRadius(altitudeDeg, radiusDeg, 2)
+                                   : DrawnRadiusUnrounded(altitudeDeg, radiusDeg);
+        if (altitudeDeg - radiusDeg > 0.0 && visible) visible(number);
     });
 }
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "chart/chart_view.h"
-#include "core/frames.h"
+#include "core/frame_of_date.h"
 #include "core/observer_state.h"
 #include "core/timescale.h"
 
@@ -19,15 +19,18 @@ std::optional<ChartPointPosition> SkyPositionAt(double x, double y) {
     const double altitude = kPi / 2.0 - zenithDistance;
     const double chartAzimuth = WrapPi(std::atan2(dx, dy) - view.rotationRad);
 
+    // The catalogue place (2000.0) that the chart draws at this altitude and azimuth.
     const ObserverState& observer = Observer();
-    const HourAngleCoords equatorial =
-        HorizontalToEquatorial(altitude, chartAzimuth, observer.sinLatitude, observer.cosLatitude);
+    const Vector3 catalogue =
+        CatalogueAtHorizontal(observer.frame, observer.horizon(), altitude, chartAzimuth);
+    double ra = 0.0, dec = 0.0;
+    RaDecOf(catalogue, ra, dec);
 
     ChartPointPosition out;
     out.altitudeDeg = altitude * kRadToDeg;
     out.azimuthDeg = ModPositive(chartAzimuth * kRadToDeg + 180.0, 360.0);
-    out.raHours = ModPositive(observer.siderealHours - equatorial.hourAngle * 12.0 / kPi, 24.0);
-    out.decDeg = equatorial.dec * kRadToDeg;
+    out.raHours = ModPositive(ra * 12.0 / kPi, 24.0);
+    out.decDeg = dec * kRadToDeg;
     return out;
 }
 
@@ -62,6 +65,6 @@ QString SkyPositionText(const ChartPointPosition& position) {
     const QString dec = sign + QString::number(decMinutes / 60) + QStringLiteral("° ") +
                         QString::number(decMinutes % 60) + QLatin1Char('\'');
 
-    return QStringLiteral("Azimut %1°  Höhe %2°  Rektaszension %3  Deklination %4")
+    return QStringLiteral("Azimut %1°  Höhe %2°  Rektaszension(2000.0) %3  Deklination(2000.0) %4")
         .arg(azimuth, altitude, ra, dec);
 }

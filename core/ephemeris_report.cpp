@@ -5,6 +5,7 @@
 
 #include "core/bodies.h"
 #include "core/ephemeris_file_error.h"
+#include "core/frame_of_date.h"
 #include "core/json_text.h"
 #include "core/minor_body.h"
 #include "core/observer_state.h"
@@ -48,8 +49,7 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
     o.zoneOffsetHours = request.zoneOffsetHours;
     o.currentJD = request.instant;
     o.year = CivilFromJD1900(request.instant, request.zoneOffsetHours).year;
-    o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
-    o.dynamicJD = o.currentJD + DeltaT(o.year) / 24.0;
+    o.setInstantFrame(o.longitudeDeg, o.currentJD);
 
     EphemerisReport r;
     r.jd1900 = o.currentJD;
@@ -93,6 +93,8 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
                                  m.magnitude,
                                  m.altitudeDeg,
                                  NorthAzimuthDeg(m.azimuthDeg * kDegToRad)};
+        r.minorBodyRaDateHours = RaHours(m.raDateHours * kPi / 12.0);
+        r.minorBodyDecDateDeg = m.declinationDate * kRadToDeg;
     } catch (const EphemerisFileError& e) {
         r.warnings.push_back(e.what());
     }
@@ -116,6 +118,21 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
     SunPosition(o.dynamicJD);
     SunForChart();
     return r;
+}
+
+ReportStar ApparentStar(const EphemerisRequest& request, std::string name, double raHours,
+                        double decDeg) {
+    const FrameOfDate frame = FrameOfDateAt(request.instant);
+    const double lat = request.latitudeDeg * kDegToRad;
+    const HorizonOfDate horizon =
+        HorizonOfDateAt(frame, LocalApparentSiderealHours(frame, request.longitudeDeg),
+                        std::sin(lat), std::cos(lat));
+    const Vector3 unit2000 = UnitVectorOf(raHours * kPi / 12.0, decDeg * kDegToRad);
+    const HorizontalCoords hz = ApparentHorizontal(horizon, unit2000);
+    double ra = 0.0, dec = 0.0;
+    RaDecOf(ApparentOfDate(frame, unit2000), ra, dec);
+    return {std::move(name), RaHours(ra), dec * kRadToDeg, hz.altitude * kRadToDeg,
+            NorthAzimuthDeg(hz.azimuth)};
 }
 
 std::string EphemerisReportJson(const EphemerisReport& r) {
@@ -151,7 +168,22 @@ std::string EphemerisReportJson(const EphemerisReport& r) {
     Json bodies = Json::array();
     for (const ReportBody& b : r.bodies) bodies.push_back(body(b, "dist_au"));
     root["bodies"] = std::move(bodies);
-    if (r.minorBody) root["minor_body"] = body(*r.minorBody, "dist_mkm");
+    if (r.minorBody) {
+        Json minor = body(*r.minorBody, "dist_mkm");
+        minor["ra_date_hours"] = JsonNumber(r.minorBodyRaDateHours);
+        minor["dec_date_deg"] = JsonNumber(r.minorBodyDecDateDeg);
+        root["minor_body"] = std::move(minor);
+    }
+    if (r.stars) {
+        Json stars = Json::array();
+        for (const ReportStar& s : *r.stars)
+            stars.push_back(Json{{"name", JsonString(s.name)},
+                                 {"alt_deg", JsonNumber(s.altDeg)},
+                                 {"az_deg", JsonNumber(s.azDeg)},
+                                 {"ra_hours", JsonNumber(s.raHours)},
+                                 {"dec_deg", JsonNumber(s.decDeg)}});
+        root["stars"] = std::move(stars);
+    }
     root["events"] = {{"sunrise", JsonNumber(r.sunrise)},
                       {"sunset", JsonNumber(r.sunset)},
                       {"civil_dawn", JsonNumber(r.civilDawn)},

@@ -17,12 +17,25 @@ struct EphemerisRequest {
     double zoneOffsetHours = 0.0;
 };
 
+// Right ascension and declination of the Sun, the Moon, the planets, Ceres and Vesta
+// are apparent, of the true equator and equinox of date; the minor body's are of
+// 2000.0 (its apparent ones of date beside them).
 struct ReportBody {
     std::string name;
     double raHours = 0.0;
     double decDeg = 0.0;
     double distance = 0.0;  // AU (minor body: millions of km)
     double magnitude = 0.0;
+    double altDeg = 0.0;
+    double azDeg = 0.0;  // from north through east, [0, 360)
+};
+
+// A star of the catalogue (2000.0) at its apparent place: right ascension and
+// declination of the true equator and equinox of date, altitude and azimuth.
+struct ReportStar {
+    std::string name;
+    double raHours = 0.0;  // of date, [0, 24)
+    double decDeg = 0.0;
     double altDeg = 0.0;
     double azDeg = 0.0;  // from north through east, [0, 360)
 };
@@ -42,6 +55,9 @@ struct EphemerisReport {
     double moonPhaseValue = 0.0;
     std::vector<ReportBody> bodies;  // "Merkur" ... "Uranus", then "Ceres", "Vesta"
     std::optional<ReportBody> minorBody;
+    double minorBodyRaDateHours = 0.0;  // apparent, of date
+    double minorBodyDecDateDeg = 0.0;
+    std::optional<std::vector<ReportStar>> stars;  // on request (named stars)
     // Events of the local date, JD1900 UT, 0 when there is none.
     JD1900 sunrise = 0, sunset = 0, civilDawn = 0, civilDusk = 0, nauticalDawn = 0,
            nauticalDusk = 0, astronomicalDawn = 0, astronomicalDusk = 0, moonrise = 0, moonset = 0;
@@ -53,6 +69,11 @@ struct EphemerisReport {
 // directory). A missing or malformed "ASTEROID.TXT" or "KOMET" omits those entries and
 // adds a warning: the report is then incomplete.
 EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request);
+
+// A star of catalogue right ascension (hours) and declination (degrees) of 2000.0
+// seen from the place and instant of the request.
+ReportStar ApparentStar(const EphemerisRequest& request, std::string name, double raHours,
+                        double decDeg);
 
 // The report as one JSON object (UTF-8; names read as Latin-1 are converted). Field
 // names stay as they are: scripts read them.

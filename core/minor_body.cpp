@@ -5,6 +5,7 @@
 
 #include "core/bodies.h"
 #include "core/ephemeris_file_error.h"
+#include "core/frame_of_date.h"
 #include "core/frames.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
@@ -126,26 +127,34 @@ double HyperbolicTrueAnomaly(double e, double q, double dt) {
     return 2.0 * std::atan(std::sqrt((e + 1.0) / (e - 1.0)) * std::tanh(h / 2.0));
 }
 
+// Light time per astronomical unit, days.
+constexpr double kLightDaysPerAu = 0.0057755183;
+
 struct SkyPlace {
-    double raHours = 0.0;
+    double raHours = 0.0;  // 2000.0
     double dec = 0.0;
+    double raDateHours = 0.0;  // apparent, true equator and equinox of date
+    double decDate = 0.0;
     double altitudeDeg = 0.0;
     double azimuthDeg = 0.0;
     SkyPosition sky;
 };
 
-// Right ascension and declination of a geocentric vector, precessed to 2000.0, and the
-// observer's altitude and azimuth of it.
+// Right ascension and declination of a geocentric vector, precessed to 2000.0, and
+// where it is seen: with the annual aberration on the horizon of date.
 SkyPlace Observe(const Vector3& g, double equinox) {
-    const ObserverState& o = Observer();
     const double delta = std::sqrt(g.x * g.x + g.y * g.y + g.z * g.z);
     const EquatorialHours eq = PrecessByAnnualRates(AngleOf(g.x, g.y) * 12.0 / kPi,
                                                     SafeArcSin(g.z / delta), 2000.0 - equinox);
     SkyPlace p;
     p.raHours = eq.raHours;
     p.dec = eq.dec;
-    const HorizontalCoords hz = EquatorialToHorizontal(HourAngle(o.siderealHours, eq.raHours),
-                                                       eq.dec, o.sinLatitude, o.cosLatitude);
+    const ObserverState& o = Observer();
+    const Vector3 unit2000 = UnitVectorOf(eq.raHours * kPi / 12.0, eq.dec);
+    double raDate = 0.0;
+    RaDecOf(ApparentOfDate(o.frame, unit2000), raDate, p.decDate);
+    p.raDateHours = raDate * 12.0 / kPi;
+    const HorizontalCoords hz = ApparentHorizontal(o.horizon(), unit2000);
     p.altitudeDeg = hz.altitude * kRadToDeg;
     p.azimuthDeg = hz.azimuth * kRadToDeg;
     p.sky = {hz.altitude, hz.azimuth, AboveHorizon(hz.sinAltitude)};
@@ -225,7 +234,6 @@ bool MinorBodyPosition(JD1900 t) {
     MinorBodyState& m = gMinorBody;
 
     const JD1900 perihelion = JulianDay1900(c.year, c.month, IntPart(c.day)) + FracPart(c.day);
-    const OrbitPlanePoint op = OrbitPlanePosition(c.q, c.e, t - perihelion);
 
     const double w = c.perihelionDeg * kDegToRad;
     const double node = c.nodeDeg * kDegToRad;
@@ -246,9 +254,16 @@ bool MinorBodyPosition(JD1900 t) {
     const Vector3 sunVec{sun.distance * std::cos(lambdaSun),
                          sun.distance * std::sin(lambdaSun) * ce,
                          sun.distance * std::sin(lambdaSun) * se};
-    const Vector3 helio{op.x * px + op.y * qx, op.x * py + op.y * qy, op.x * pz + op.y * qz};
-    const Vector3 geo{helio.x + sunVec.x, helio.y + sunVec.y, helio.z + sunVec.z};
-    const double delta = std::sqrt(geo.x * geo.x + geo.y * geo.y + geo.z * geo.z);
+    // The body where its light left it: light time from the distance, twice.
+    OrbitPlanePoint op;
+    Vector3 helio, geo;
+    double delta = 0.0;
+    for (int pass = 0; pass < 2; ++pass) {
+        op = OrbitPlanePosition(c.q, c.e, t - delta * kLightDaysPerAu - perihelion);
+        helio = {op.x * px + op.y * qx, op.x * py + op.y * qy, op.x * pz + op.y * qz};
+        geo = {helio.x + sunVec.x, helio.y + sunVec.y, helio.z + sunVec.z};
+        delta = std::sqrt(geo.x * geo.x + geo.y * geo.y + geo.z * geo.z);
+    }
 
     const SkyPlace place = Observe(geo, c.equinox);
     m.distance = delta * 149.6;
@@ -256,6 +271,8 @@ bool MinorBodyPosition(JD1900 t) {
     m.magnitude = c.g + 5.0 * std::log10(delta) + c.kappa * std::log10(op.r);
     m.raHours = place.raHours;
     m.declination = place.dec;
+    m.raDateHours = place.raDateHours;
+    m.declinationDate = place.decDate;
     m.altitudeDeg = place.altitudeDeg;
     m.azimuthDeg = place.azimuthDeg;
     m.sky = place.sky;

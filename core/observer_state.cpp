@@ -12,6 +12,16 @@ void ObserverState::setLatitude(double degrees) {
     cosLatitude = std::cos(degrees * kPi / 180.0);
 }
 
+void ObserverState::setInstantFrame(double eastLongitudeDeg, JD1900 instant) {
+    frame = FrameOfDateAt(instant);
+    siderealHours = LocalApparentSiderealHours(frame, eastLongitudeDeg);
+    dynamicJD = instant + DeltaT(year) / 24.0;
+}
+
+HorizonOfDate ObserverState::horizon() const {
+    return HorizonOfDateAt(frame, siderealHours, sinLatitude, cosLatitude);
+}
+
 ObserverState& Observer() { return gObserver; }
 
 void ResetObserverState() { gObserver = ObserverState{}; }

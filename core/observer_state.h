@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "core/frame_of_date.h"
 #include "core/timescale.h"
 
 struct ObserverState {
@@ -24,8 +25,9 @@ struct ObserverState {
     // Instant.
     JD1900 currentJD = 36525.0;  // the displayed instant, UT
     int year = 2000;             // calendar year of the displayed date (for DeltaT)
-    double siderealHours = 0.0;  // local sidereal time of currentJD
+    double siderealHours = 0.0;  // local apparent sidereal time of currentJD
     JD1900 dynamicJD = 36525.0;  // currentJD + DeltaT/24
+    FrameOfDate frame;           // the true equator and equinox of currentJD
     bool timeChanged = true;     // recompute satellites at the next drawing
     JD1900 trailOriginJD = 0.0;  // start of the current run of single time steps
     int timeStepSeconds = 6;     // step of the "+" and "-" keys
@@ -45,6 +47,12 @@ struct ObserverState {
 
     // Keeps sinLatitude and cosLatitude in step with latitudeDeg.
     void setLatitude(double degrees);
+    // The frame of date of an instant, the local apparent sidereal time at an east
+    // longitude and the ephemeris time (DeltaT of `year`): frame, siderealHours and
+    // dynamicJD.
+    void setInstantFrame(double eastLongitudeDeg, JD1900 instant);
+    // The horizon of the place and instant of the last setInstantFrame.
+    HorizonOfDate horizon() const;
 };
 
 // The one ObserverState of the process.

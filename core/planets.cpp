@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/asteroids.h"
+#include "core/frame_of_date.h"
 #include "core/frames.h"
 #include "core/observer_state.h"
 #include "core/sun_moon.h"
@@ -116,33 +117,107 @@ double SolveKepler(double m, double e) {
     return ecc;
 }
 
-// Heliocentric ecliptic position of an elliptic orbit, and the geocentric equatorial
-// vector with the Sun of SunState.
-struct OrbitResult {
-    double r = 0.0;  // heliocentric distance, AU
-    double helioLongitudeDeg = 0.0;
-    double gx = 0.0, gy = 0.0, gz = 0.0;  // geocentric equatorial, AU
-    double delta = 0.0;
+// Light time per astronomical unit, days.
+constexpr double kLightDaysPerAu = 0.0057755183;
+// Mean obliquity of 2000.0 (IAU 2006), the frame of the asteroid elements.
+constexpr double kObliquity2000Rad = 84381.406 / 3600.0 * kDegToRad;
+
+// Heliocentric position of a body at one instant: the mean equator and equinox of date
+// (AU), its distance from the Sun and its ecliptic longitude of date in degrees.
+struct Heliocentric {
+    Vector3 p;
+    double r = 0.0;
+    double longitudeDeg = 0.0;
 };
 
-OrbitResult PlaceOnOrbit(const Elements& el) {
+// Ecliptic to equatorial coordinates with the obliquity of SunState (mean, of date).
+Vector3 EquatorialOfEcliptic(double x, double y, double z) {
     const SunState& sun = Sun();
+    return {x, y * sun.cosObliquity - z * sun.sinObliquity,
+            y * sun.sinObliquity + z * sun.cosObliquity};
+}
+
+// Heliocentric ecliptic position (of the elements' frame) on an elliptic orbit.
+Vector3 OrbitPoint(const Elements& el, double& r) {
     const double ecc = SolveKepler(el.m, el.e);
-    OrbitResult o;
-    o.r = el.a * (1.0 - el.e * std::cos(ecc));
+    r = el.a * (1.0 - el.e * std::cos(ecc));
     const double v = 2.0 * std::atan(std::sqrt((1.0 + el.e) / (1.0 - el.e)) * std::tan(ecc / 2.0));
     const double u = v + el.omega;
-    const double x =
-        o.r * (std::cos(el.node) * std::cos(u) - std::sin(el.node) * std::sin(u) * std::cos(el.i));
-    const double y =
-        o.r * (std::sin(el.node) * std::cos(u) + std::cos(el.node) * std::sin(u) * std::cos(el.i));
-    const double z = o.r * std::sin(el.i) * std::sin(u);
-    o.helioLongitudeDeg = AngleOf(x, y) * kRadToDeg;
-    o.gx = x + sun.x;
-    o.gy = y * sun.cosObliquity - z * sun.sinObliquity + sun.y;
-    o.gz = y * sun.sinObliquity + z * sun.cosObliquity + sun.z;
-    o.delta = std::sqrt(o.gx * o.gx + o.gy * o.gy + o.gz * o.gz);
-    return o;
+    return {
+        r * (std::cos(el.node) * std::cos(u) - std::sin(el.node) * std::sin(u) * std::cos(el.i)),
+        r * (std::sin(el.node) * std::cos(u) + std::cos(el.node) * std::sin(u) * std::cos(el.i)),
+        r * std::sin(el.i) * std::sin(u)};
+}
+
+Heliocentric MajorPlanetAt(int index, JD1900 t) {
+    Heliocentric h;
+    const Vector3 e = OrbitPoint(MeanElements(index - kBodyMercury, t / 36525.0), h.r);
+    h.longitudeDeg = AngleOf(e.x, e.y) * kRadToDeg;
+    h.p = EquatorialOfEcliptic(e.x, e.y, e.z);
+    return h;
+}
+
+Heliocentric UranusAt(JD1900 t) {
+    const UranusLBR u = UranusHeliocentric(t);
+    Heliocentric h;
+    h.r = u.r;
+    h.longitudeDeg = u.l * kRadToDeg;
+    h.p = EquatorialOfEcliptic(u.r * std::cos(u.b) * std::cos(u.l),
+                               u.r * std::cos(u.b) * std::sin(u.l), u.r * std::sin(u.b));
+    return h;
+}
+
+// The asteroid elements refer to the ecliptic and equinox of 2000.0: precessed to the
+// mean equator of date with the chart's frame.
+Heliocentric AsteroidAt(const AsteroidElements& el, double daysFromEpoch) {
+    Elements e;
+    e.a = el.semiMajorAxis;
+    e.e = el.eccentricity;
+    e.i = el.inclinationDeg * kDegToRad;
+    e.omega = el.perihelionDeg * kDegToRad;
+    e.node = el.nodeDeg * kDegToRad;
+    e.m = el.meanAnomalyDeg * kDegToRad + kGauss * daysFromEpoch / std::sqrt(e.a * e.a * e.a);
+    Heliocentric h;
+    const Vector3 ecl = OrbitPoint(e, h.r);
+    h.longitudeDeg = AngleOf(ecl.x, ecl.y) * kRadToDeg;
+    const double c = std::cos(kObliquity2000Rad), s = std::sin(kObliquity2000Rad);
+    const Vector3 eq2000{ecl.x, ecl.y * c - ecl.z * s, ecl.y * s + ecl.z * c};
+    h.p = Observer().frame.j2000ToMeanOfDate * eq2000;
+    return h;
+}
+
+// Where a body is seen from the Earth centre at ephemeris time t: the body at the time
+// its light left it (t - light time), the Earth (the Sun theory's geometric position) at
+// t; then the annual aberration and the nutation of the chart's frame, which bring the
+// direction to the true equator and equinox of date.
+struct SeenPosition {
+    Heliocentric body;  // at the time of emission
+    double delta = 0.0;
+    EquatorialCoords apparent;
+};
+
+template <class BodyAt>
+SeenPosition SeenFromEarth(const BodyAt& bodyAt, JD1900 t) {
+    const SunState& sun = Sun();
+    const Vector3 sunFromEarth =
+        EquatorialOfEcliptic(sun.distance * std::cos(sun.trueLongitude),
+                             sun.distance * std::sin(sun.trueLongitude), 0.0);
+    SeenPosition s;
+    Vector3 g;
+    double tau = 0.0, length = 0.0;
+    for (int pass = 0; pass < 2; ++pass) {
+        s.body = bodyAt(t - tau);
+        g = {s.body.p.x + sunFromEarth.x, s.body.p.y + sunFromEarth.y, s.body.p.z + sunFromEarth.z};
+        length = std::sqrt(g.x * g.x + g.y * g.y + g.z * g.z);
+        if (pass == 0) s.delta = length;  // the distance at t
+        tau = length * kLightDaysPerAu;
+    }
+    const FrameOfDate& frame = Observer().frame;
+    FrameOfDate meanOfDate = frame;  // the Earth's velocity in the axes of g
+    meanOfDate.earthVelocityOverC = frame.j2000ToMeanOfDate * frame.earthVelocityOverC;
+    const Vector3 seen = Aberrated(meanOfDate, {g.x / length, g.y / length, g.z / length});
+    RaDecOf(frame.meanToTrueOfDate * seen, s.apparent.ra, s.apparent.dec);
+    return s;
 }
 
 double PhaseAngleDeg(double r, double delta, double sunDistance) {
@@ -151,28 +226,30 @@ double PhaseAngleDeg(double r, double delta, double sunDistance) {
 }
 
 // Horizontal coordinates and chart position of a body; stores the plot-table entry.
-void PlaceForChart(int index, double ra, double dec, double distance, double magnitude) {
+void PlaceForChart(int index, const SeenPosition& seen, double magnitude) {
     const ObserverState& o = Observer();
     PlanetPosition& p = gPlanets[index];
     p.valid = true;
-    p.rightAscension = ra;
-    p.declination = dec;
-    p.distance = distance;
+    p.rightAscension = seen.apparent.ra;
+    p.declination = seen.apparent.dec;
+    p.distance = seen.delta;
+    p.sunDistance = seen.body.r;
+    p.heliocentricLongitudeDeg = seen.body.longitudeDeg;
     p.magnitude = magnitude;
-    const double hourAngle = HourAngle(o.siderealHours, ra * 12.0 / kPi);
+    const double hourAngle = HourAngle(o.siderealHours, seen.apparent.ra * 12.0 / kPi);
     const HorizontalCoords hz =
-        EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
+        EquatorialToHorizontal(hourAngle, seen.apparent.dec, o.sinLatitude, o.cosLatitude);
     p.altitudeDeg = hz.altitude * kRadToDeg;
     p.azimuth = hz.azimuth;
     p.sky = {hz.altitude, hz.azimuth, AboveHorizon(hz.sinAltitude)};
 }
 
-void ComputeMajorPlanet(int index, double T) {
-    const Elements el = MeanElements(index - kBodyMercury, T);
-    const OrbitResult o = PlaceOnOrbit(el);
-    const EquatorialCoords eq = RectangularToEquatorial(o.gx, o.gy, o.gz);
-    const double beta = PhaseAngleDeg(o.r, o.delta, Sun().distance);
-    double mag = 5.0 * std::log10(o.r * o.delta);
+void ComputeMajorPlanet(int index, JD1900 t) {
+    const SeenPosition seen =
+        SeenFromEarth([index](JD1900 at) { return MajorPlanetAt(index, at); }, t);
+    const double r = seen.body.r;
+    const double beta = PhaseAngleDeg(r, seen.delta, Sun().distance);
+    double mag = 5.0 * std::log10(r * seen.delta);
     switch (index) {
         case kBodyMercury:
             mag += 1.16 + 0.0284 * (beta - 50.0) + 0.0001023 * (beta - 50.0) * (beta - 50.0);
@@ -187,14 +264,11 @@ void ComputeMajorPlanet(int index, double T) {
             mag += -8.93;
             break;
         default:
-            mag += -8.6 + SaturnRingTerm(o.helioLongitudeDeg, T);
+            mag += -8.6 + SaturnRingTerm(seen.body.longitudeDeg, t / 36525.0);
             break;
     }
-    PlanetPosition& p = gPlanets[index];
-    p.sunDistance = o.r;
-    p.phaseAngleDeg = beta;
-    p.heliocentricLongitudeDeg = o.helioLongitudeDeg;
-    PlaceForChart(index, eq.ra, eq.dec, o.delta, mag);
+    gPlanets[index].phaseAngleDeg = beta;
+    PlaceForChart(index, seen, mag);
 }
 
 template <size_t N>
@@ -205,22 +279,9 @@ double SumSeries(const uranus_vsop87::VsopTerm (&terms)[N], double t) {
 }
 
 void ComputeUranus(JD1900 t) {
-    const UranusLBR u = UranusHeliocentric(t);
-    const SunState& sun = Sun();
-    const double x =
-        u.r * std::cos(u.b) * std::cos(u.l) + sun.distance * std::cos(sun.trueLongitude);
-    const double y =
-        u.r * std::cos(u.b) * std::sin(u.l) + sun.distance * std::sin(sun.trueLongitude);
-    const double z = u.r * std::sin(u.b);
-    const double delta = std::sqrt(x * x + y * y + z * z);
-    const double lambda = AngleOf(x, y);
-    const double beta = std::atan2(z, std::sqrt(x * x + y * y));
-    const EquatorialCoords eq = EclipticToEquatorial(lambda, beta);
-    PlanetPosition& p = gPlanets[kBodyUranus];
-    p.sunDistance = u.r;
-    p.phaseAngleDeg = 0.0;
-    p.heliocentricLongitudeDeg = u.l * kRadToDeg;
-    PlaceForChart(kBodyUranus, eq.ra, eq.dec, delta, 5.0 * std::log10(u.r * delta) - 7.15);
+    const SeenPosition seen = SeenFromEarth(UranusAt, t);
+    gPlanets[kBodyUranus].phaseAngleDeg = 0.0;
+    PlaceForChart(kBodyUranus, seen, 5.0 * std::log10(seen.body.r * seen.delta) - 7.15);
 }
 
 // Phase function of the H, G magnitude system; tan(beta/2)^p with 0 for beta = 0.
@@ -228,27 +289,18 @@ double PhasePower(double tanHalf, double exponent) {
     return tanHalf > 0.0 ? Power(tanHalf, exponent) : 0.0;
 }
 
-void ComputeAsteroid(int index, const AsteroidElements& el, double days) {
-    Elements e;
-    e.a = el.semiMajorAxis;
-    e.e = el.eccentricity;
-    e.i = el.inclinationDeg * kDegToRad;
-    e.omega = el.perihelionDeg * kDegToRad;
-    e.node = el.nodeDeg * kDegToRad;
-    e.m = el.meanAnomalyDeg * kDegToRad + kGauss * days / std::sqrt(e.a * e.a * e.a);
-    const OrbitResult o = PlaceOnOrbit(e);
-    const EquatorialCoords eq = RectangularToEquatorial(o.gx, o.gy, o.gz);
-    const double beta = PhaseAngleDeg(o.r, o.delta, Sun().distance);
+void ComputeAsteroid(int index, const AsteroidElements& el, JD1900 t, JD1900 epoch) {
+    const SeenPosition seen =
+        SeenFromEarth([&](JD1900 at) { return AsteroidAt(el, at - epoch); }, t);
+    const double r = seen.body.r;
+    const double beta = PhaseAngleDeg(r, seen.delta, Sun().distance);
     const double tanHalf = std::tan(beta * kDegToRad / 2.0);
     const double phi1 = std::exp(-3.33 * PhasePower(tanHalf, 0.63));
     const double phi2 = std::exp(-1.87 * PhasePower(tanHalf, 1.22));
     const double h = index == kBodyCeres ? 3.34 - 2.5 * std::log10(0.88 * phi1 + 0.12 * phi2)
                                          : 3.2 - 2.5 * std::log10(0.68 * phi1 + 0.32 * phi2);
-    PlanetPosition& p = gPlanets[index];
-    p.sunDistance = o.r;
-    p.phaseAngleDeg = beta;
-    p.heliocentricLongitudeDeg = o.helioLongitudeDeg;
-    PlaceForChart(index, eq.ra, eq.dec, o.delta, h + 5.0 * std::log10(o.r * o.delta));
+    gPlanets[index].phaseAngleDeg = beta;
+    PlaceForChart(index, seen, h + 5.0 * std::log10(r * seen.delta));
 }
 
 }  // namespace
@@ -280,11 +332,10 @@ double SaturnRingTerm(double heliocentricLongitudeDeg, double centuries) {
 }
 
 void PlanetPositions(JD1900 t) {
-    const double T = t / 36525.0;
-    for (int i = kBodyMercury; i <= kBodySaturn; ++i) ComputeMajorPlanet(i, T);
+    for (int i = kBodyMercury; i <= kBodySaturn; ++i) ComputeMajorPlanet(i, t);
     ComputeUranus(t);
     const AsteroidPair pair = SelectAsteroidPair(t);
-    const double days = t - pair.vesta.epoch;
-    ComputeAsteroid(kBodyCeres, pair.ceres, days);
-    ComputeAsteroid(kBodyVesta, pair.vesta, days);
+    // The days since the epoch count from the second line's epoch for both.
+    ComputeAsteroid(kBodyCeres, pair.ceres, t, pair.vesta.epoch);
+    ComputeAsteroid(kBodyVesta, pair.vesta, t, pair.vesta.epoch);
 }

@@ -130,11 +130,21 @@ SkyPosition PlaceInSky(double hourAngle, double dec, const ObserverState& o) {
 
 }  // namespace
 
+SunCoordinates TrueSunCoordinates(const SunState& sun, double nutationObliquityRad) {
+    // From the mean to the true equator: a turn by the nutation in obliquity about the
+    // equinox direction.
+    const double c = std::cos(nutationObliquityRad), s = std::sin(nutationObliquityRad);
+    const double y = sun.y * c - sun.z * s;
+    const double z = sun.y * s + sun.z * c;
+    return {AngleOf(sun.x, y), SafeArcSin(z / sun.distance)};
+}
+
 void SunForChart() {
     SunState& s = gSun;
     const ObserverState& o = Observer();
-    s.rightAscension = AngleOf(s.x, s.y);
-    s.declination = SafeArcSin(s.z / s.distance);
+    const SunCoordinates trueOfDate = TrueSunCoordinates(s, o.frame.nutationObliquityRad);
+    s.rightAscension = trueOfDate.rightAscension;
+    s.declination = trueOfDate.declination;
     const double hourAngle = HourAngle(o.siderealHours, s.rightAscension * 12.0 / kPi);
     s.sky = PlaceInSky(hourAngle, s.declination, o);
     s.altitudeDeg = s.sky.altitude * kRadToDeg;
@@ -151,7 +161,12 @@ void MoonPosition(JD1900 t) {
     moon.parallaxDeg = s.parallaxDeg;
     moon.distance = s.distanceAu;
 
-    const EquatorialCoords eq = EclipticToEquatorial(s.lambda, s.beta);
+    // The series give the mean equinox of date: the nutation in longitude and obliquity
+    // bring the Moon to the true equator and equinox. Its aberration (0.7") is left out.
+    const double eps =
+        std::atan2(sun.sinObliquity, sun.cosObliquity) + o.frame.nutationObliquityRad;
+    const EquatorialCoords eq = EclipticToEquatorial(s.lambda + o.frame.nutationLongitudeRad,
+                                                     s.beta, std::sin(eps), std::cos(eps));
     moon.rightAscension = eq.ra;
     moon.declination = eq.dec;
     const double hourAngle = WrapPi(o.siderealHours * kPi / 12.0 - eq.ra);

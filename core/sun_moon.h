@@ -67,12 +67,19 @@ struct SunCoordinates {
 };
 SunCoordinates SunCoordinatesAt(JD1900 t);
 
-// Sun values for the chart from the current SunState: right ascension, declination,
-// altitude and chart azimuth. Uses siderealHours and the latitude of ObserverState.
+// The Sun's right ascension and declination of the true equator and equinox of date
+// from the series part of `sun`: its apparent longitude carries the aberration and the
+// main term of the nutation in longitude already; the nutation in obliquity is added.
+SunCoordinates TrueSunCoordinates(const SunState& sun, double nutationObliquityRad);
+
+// Sun values for the chart from the current SunState: right ascension and declination
+// of date (TrueSunCoordinates with the frame of ObserverState), altitude and chart
+// azimuth. Uses siderealHours, the frame and the latitude of ObserverState.
 void SunForChart();
 
-// Moon for the chart instant: needs SunState of the same instant and siderealHours.
-// Fills MoonState. t: ephemeris time.
+// Moon for the chart instant: needs SunState of the same instant, siderealHours and the
+// frame of ObserverState (its nutation turns the theory's mean equinox of date to the
+// true one). Fills MoonState. t: ephemeris time.
 void MoonPosition(JD1900 t);
 
 struct MoonTopocentricResult {

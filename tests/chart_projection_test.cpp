@@ -54,7 +54,8 @@ TEST_F(ProjectionTest, StereographicDistanceFromTheCentre) {
 TEST_F(ProjectionTest, FixedObjectOnlyAboveTheHorizon) {
     ObserverState& o = Observer();
     o.setLatitude(50.0);
-    const double sidereal = 6.0;
+    // The horizon at sidereal time 6 h without precession, nutation or aberration.
+    const HorizonOfDate horizon = HorizonOfDateAt(FrameOfDate{}, 6.0, o.sinLatitude, o.cosLatitude);
     struct Case {
         double raHours, decDeg;
         bool plotted;
@@ -66,20 +67,18 @@ TEST_F(ProjectionTest, FixedObjectOnlyAboveTheHorizon) {
         {0.0, 0.0, false},                         // east point of the horizon
     };
     for (const auto& c : cases) {
-        const ChartPoint p =
-            FixedObjectPosition(c.raHours, c.decDeg, sidereal, o.sinLatitude, o.cosLatitude);
+        const ChartPoint p = FixedObjectPosition(horizon, c.raHours, c.decDeg);
         EXPECT_EQ(p.plotted(), c.plotted) << c.raHours << " " << c.decDeg;
         if (!c.plotted) {
             EXPECT_EQ(p.x, 0.0);
             EXPECT_EQ(p.y, 0.0);
         }
     }
-    const ChartPoint zenith =
-        FixedObjectPosition(6.0, 50.0, sidereal, o.sinLatitude, o.cosLatitude);
+    const ChartPoint zenith = FixedObjectPosition(horizon, 6.0, 50.0);
     EXPECT_NEAR(zenith.x, ChartView().chartCentreX, 1e-6);
     EXPECT_NEAR(zenith.y, ChartView().chartCentreY, 1e-6);
     // An object on the meridian 45 degrees up in the south: straight below the centre.
-    const ChartPoint south = FixedObjectPosition(6.0, 5.0, sidereal, o.sinLatitude, o.cosLatitude);
+    const ChartPoint south = FixedObjectPosition(horizon, 6.0, 5.0);
     EXPECT_NEAR(south.x, ChartView().chartCentreX, 1e-9);
     EXPECT_NEAR(south.y, ChartView().chartCentreY + ChartView().chartRadius * std::tan(22.5 * kDeg),
                 1e-9);

@@ -75,8 +75,8 @@ TEST_F(SkyChartLayers, BrightStarsAreDrawnAtTheirComputedPositions) {
     int checked = 0;
     ReadStarRecords([&](int number, const StarRecord& star) {
         if (star.magnitude >= 1.5 || checked >= 5) return;
-        const ChartPoint p = FixedObjectPosition(star.rightAscensionHours, star.declinationDeg,
-                                                 o.siderealHours, o.sinLatitude, o.cosLatitude);
+        const ChartPoint p =
+            FixedObjectPosition(o.horizon(), star.rightAscensionHours, star.declinationDeg);
         const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(number - 1)];
         EXPECT_EQ(e.x, p.x);
         EXPECT_EQ(e.y, p.y);

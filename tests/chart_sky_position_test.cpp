@@ -7,7 +7,8 @@
 #include "core/observer_state.h"
 
 // Zenith in the centre (declination = latitude, on the meridian), the compass letters
-// on the rim (also on a turned chart), nothing beside the disc, and back from a star.
+// on the rim (also on a turned chart), nothing beside the disc, and back from a star
+// to its catalogue place.
 TEST(SkyPositionAt, UndoesTheChartProjection) {
     ResetObserverState();
     ResetChartView();
@@ -30,9 +31,13 @@ TEST(SkyPositionAt, UndoesTheChartProjection) {
                     1e-9)
             << c.rotation << " " << c.x << " " << c.y;
     }
+    // A star drawn in the frame of 2050 (sidereal time near 9 h) reads back as its
+    // catalogue place of 2000.0.
+    o.year = 2050;
+    o.setInstantFrame(13.4, JulianDay1900(2050, 1, 19));
     for (const auto& [raHours, decDeg] : {std::pair{5.6, -5.4}, {23.9, 80.0}, {12.0, 10.0}}) {
-        const ChartPoint at =
-            FixedObjectPosition(raHours, decDeg, o.siderealHours, o.sinLatitude, o.cosLatitude);
+        const ChartPoint at = FixedObjectPosition(o.horizon(), raHours, decDeg);
+        ASSERT_TRUE(at.plotted()) << raHours;
         EXPECT_NEAR(std::remainder(SkyPositionAt(at.x, at.y)->raHours - raHours, 24), 0, 1e-9);
         EXPECT_NEAR(SkyPositionAt(at.x, at.y)->decDeg, decDeg, 1e-9);
     }
@@ -40,7 +45,9 @@ TEST(SkyPositionAt, UndoesTheChartProjection) {
 
 TEST(SkyPositionText, RoundsWithoutSixtyMinutesOrALostSign) {
     EXPECT_EQ(SkyPositionText({45.64, 123.44, 5.5865, -5.39}).toStdString(),
-              "Azimut 123.4°  Höhe 45.6°  Rektaszension 5h 35.2m  Deklination -5° 23'");
+              "Azimut 123.4°  Höhe 45.6°  Rektaszension(2000.0) 5h 35.2m  Deklination(2000.0) "
+              "-5° 23'");
     EXPECT_EQ(SkyPositionText({10.0, 359.97, 23.9995, -0.5}).toStdString(),
-              "Azimut 0.0°  Höhe 10.0°  Rektaszension 0h 0.0m  Deklination -0° 30'");
+              "Azimut 0.0°  Höhe 10.0°  Rektaszension(2000.0) 0h 0.0m  Deklination(2000.0) "
+              "-0° 30'");
 }

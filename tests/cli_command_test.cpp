@@ -2,6 +2,7 @@
 // its exit status, standard output and standard error.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <nlohmann/json.hpp>
 #include <set>
@@ -372,6 +373,30 @@ TEST_F(CliTest, FailuresEndWithStatusOne) {
         EXPECT_EQ(full.status, 1);
         EXPECT_NE(full.err.find("Die Ausgabe ließ sich nicht schreiben."), std::string::npos);
     }
+}
+
+// The named stars at their apparent places: Sirius over Berlin against Skyfield's
+// apparent place of its catalogue coordinates (tools/checks/frame_reference.py).
+TEST_F(CliTest, EphemStarsListsTheNamedStarsOfDate) {
+    const std::string data = DataPath("").string();
+    const CliRun run = RunCli(dir_.path(), {"ephem", "--jd", "46363.607060185", "--lon", "13.405",
+                                            "--lat", "52.52", "--stars", "--data", data});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const auto stars = nlohmann::ordered_json::parse(run.out).at("stars");
+    EXPECT_EQ(stars.size(), 190u);
+    const auto sirius = std::find_if(stars.begin(), stars.end(),
+                                     [](const auto& s) { return s.at("name") == "Sirius"; });
+    ASSERT_NE(sirius, stars.end());
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : sirius->items()) keys.push_back(key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"name", "alt_deg", "az_deg", "ra_hours", "dec_deg"}));
+    EXPECT_NEAR(sirius->at("alt_deg").get<double>(), 16.550736, 3e-4);
+    EXPECT_NEAR(sirius->at("az_deg").get<double>(), 208.180000, 3e-4);
+    EXPECT_NEAR(sirius->at("ra_hours").get<double>(), 6.773064, 2e-5);
+    EXPECT_NEAR(sirius->at("dec_deg").get<double>(), -16.742967, 3e-4);
+
+    const CliRun plain = RunCli(dir_.path(), {"ephem", "--jd", "46363.6", "--data", data});
+    EXPECT_FALSE(nlohmann::json::parse(plain.out).contains("stars"));
 }
 
 TEST_F(CliTest, HelpIsASuccess) {

@@ -145,8 +145,9 @@ TEST_F(PlanetsTest, BelowTheHorizonKeepsMagnitudeAndDistance) {
 // Geocentric apparent right ascension and declination of date from an independent
 // modern ephemeris (PyEphem 4, VSOP87 / ELP), computed once; the reduced theories must
 // come within their accuracy. These catch a sign slip in the Jupiter-Saturn terms:
-// subtracted, Saturn is about 1 degree off in 1990.
-TEST_F(PlanetsTest, JupiterAndSaturnAgreeWithModernEphemeris) {
+// subtracted, Saturn is about 1 degree off in 1990; and Uranus comes within 0.002
+// degrees only with light time, aberration and nutation (without them 0.01 degrees off).
+TEST_F(PlanetsTest, PlanetsAgreeWithModernEphemerisInTheFrameOfDate) {
     std::filesystem::copy_file(testsupport::FixturePath("core/ASTEROID.TXT"),
                                dir_ / "ASTEROID.TXT");
     testsupport::ScopedWorkingDir cwd(dir_.path());
@@ -158,6 +159,7 @@ TEST_F(PlanetsTest, JupiterAndSaturnAgreeWithModernEphemeris) {
 #include "fixtures/core/modern_planets.inc"
     };
     for (const auto& c : cases) {
+        Observer().setInstantFrame(Observer().longitudeDeg, c.t);
         Compute(c.t + DeltaT(2000) / 24.0);
         const PlanetPosition& p = Planets()[c.body];
         const double dra = std::remainder(p.rightAscension - c.raHours * kPi / 12, 2 * kPi);

@@ -695,7 +695,9 @@ TEST_F(PlaceWindowsTest, ZoomViewIsUpdatedForTheNewPlace) {
     EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("; ").toStdString();
     EXPECT_TRUE(drawings.empty());
     ASSERT_EQ(siderealAtZoomDrawing.size(), 1u);
-    EXPECT_NEAR(siderealAtZoomDrawing[0], LocalSiderealTime(139.69, Observer().currentJD), 1e-9);
+    // The local apparent sidereal time of the new place.
+    EXPECT_NEAR(siderealAtZoomDrawing[0],
+                LocalApparentSiderealHours(FrameOfDateAt(Observer().currentJD), 139.69), 1e-9);
     EXPECT_TRUE(Observer().timeChanged) << "the zoom drawing recomputes the satellites";
     EXPECT_FALSE(entry.isVisible());
 }

@@ -29,8 +29,7 @@ void PlaceObserver(double instant) {
     o.zoneOffsetHours = 1.0;
     o.currentJD = instant;
     o.year = 2024;
-    o.siderealHours = LocalSiderealTime(o.longitudeDeg, instant);
-    o.dynamicJD = instant + DeltaT(o.year) / 24.0;
+    o.setInstantFrame(o.longitudeDeg, instant);
 }
 
 void BM_FullEphemeris(benchmark::State& state) {

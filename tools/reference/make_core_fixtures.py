@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Regenerates the reference tables of tests/fixtures/core/*.inc from PyEphem (Debian's
-python3-ephem, VSOP87 / ELP theories): geocentric apparent places of Jupiter and Saturn,
-and Sun and Moon rise and set instants of the centre without refraction.
+python3-ephem, VSOP87 / ELP theories): geocentric apparent places of Jupiter, Saturn and
+Uranus, and Sun and Moon rise and set instants of the centre without refraction.
 
 JD1900 and ephem.Date count days from the same origin (1899 December 31, 12:00 UT).
 usage: make_core_fixtures.py OUTPUT_DIR
@@ -22,6 +22,13 @@ def planets():
             tol = 0.25 if idx == 5 else 0.6
             rows.append("        {%.4f, %d, %.6f, %.5f, %.2f}," % (
                 t, idx, float(body.g_ra) * 12 / math.pi, math.degrees(float(body.g_dec)), tol))
+    # Uranus from the VSOP87 series: within 0.002 degrees only with light time,
+    # aberration and nutation.
+    for t in [22000.25, 32900.75, 44000.5, 50000.0]:
+        body = ephem.Uranus()
+        body.compute(ephem.Date(t))
+        rows.append("        {%.4f, 7, %.7f, %.6f, 0.002}," % (
+            t, float(body.g_ra) * 12 / math.pi, math.degrees(float(body.g_dec))))
     return "\n".join(rows) + "\n"
 
 

@@ -57,14 +57,11 @@ GoToCoords ReferTo2000(double raHours, double decDeg, GoToEquinox equinox) {
 }
 
 GoToHorizontal HorizontalOfTarget(double raHours, double decDeg) {
-    const ObserverState& o = Observer();
-    const double h = HourAngle(o.siderealHours, raHours);
-    const double dec = decDeg * kDegToRad;
-    const double sinAlt =
-        o.cosLatitude * std::cos(dec) * std::cos(h) + o.sinLatitude * std::sin(dec);
+    // Where the chart draws a catalogue place: the same apparent place as a star's.
+    const HorizontalCoords hz = FixedObjectHorizontal(Observer().horizon(), raHours, decDeg);
     GoToHorizontal out;
-    out.altitudeDeg = SafeArcSin(sinAlt) / kDegToRad;
-    out.chartAzimuthRad = EquatorialToHorizontal(h, dec, o.sinLatitude, o.cosLatitude).azimuth;
+    out.altitudeDeg = hz.altitude / kDegToRad;
+    out.chartAzimuthRad = hz.azimuth;
     return out;
 }
 

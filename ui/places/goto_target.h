@@ -21,8 +21,9 @@ GoToCoords PrecessNewcombTo2000(double raHours, double decDeg, JD1900 t0);
 // JulianDay1900(1950, 1, 1); of date from currentJD).
 GoToCoords ReferTo2000(double raHours, double decDeg, GoToEquinox equinox);
 
-// Altitude (degrees) and chart azimuth (radians; 0 south, +pi/2 west) of a
-// right ascension (hours, 2000.0) and declination (degrees) at siderealHours.
+// Apparent altitude (degrees) and chart azimuth (radians; 0 south, +pi/2 west) of a
+// right ascension (hours, 2000.0) and declination (degrees) on the horizon of date of
+// ObserverState (its frame, siderealHours and latitude), as the chart draws a star.
 struct GoToHorizontal {
     double altitudeDeg = 0.0;
     double chartAzimuthRad = 0.0;

@@ -61,7 +61,7 @@ AltAzInput CheckAltAzFields(const QString& azimuth, const QString& altitude) {
 
 GoToHorizontal HorizontalOfRaDec(double raHours, double decDeg, GoToEquinox equinox) {
     ObserverState& o = Observer();
-    o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
+    o.setInstantFrame(o.longitudeDeg, o.currentJD);
     const GoToCoords target = ReferTo2000(raHours, decDeg, equinox);
     return HorizontalOfTarget(target.raHours, target.decDeg);
 }

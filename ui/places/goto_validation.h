@@ -34,7 +34,8 @@ AltAzInput CheckAltAzFields(const QString& azimuth, const QString& altitude);
 // equinox, or azimuth / altitude. False with "Ort nicht sichtbar" shown (caption
 // "Höhe kleiner Null") when the target is below the horizon; nothing changes then.
 #include "ui/places/goto_target.h"
-// Where a right ascension / declination of an equinox stands now; updates siderealHours.
+// Where a right ascension / declination of an equinox stands now; updates the frame
+// and siderealHours of ObserverState.
 GoToHorizontal HorizontalOfRaDec(double raHours, double decDeg, GoToEquinox equinox);
 bool GoToRaDec(double raHours, double decDeg, GoToEquinox equinox, QWidget* parent = nullptr);
 bool GoToAltAz(double azimuthDeg, double altitudeDeg);
