@@ -19,7 +19,6 @@
 #include "satellite/magnitude_table.h"
 #include "satellite/observation.h"
 #include "satellite/omm_csv.h"
-#include "satellite/satellite_state.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "satellite/propagation.h"
