@@ -11,6 +11,12 @@ std::string DateText;
 std::string TimeText;
 
 double ModPositive(double x, double m) {
+    if (!std::isfinite(x)) return x;
+    // Beyond the 32-bit turn count the exact remainder; within it, as always.
+    if (!(std::fabs(x / m) < 2147483647.0)) {
+        const double r = std::fmod(x, m);
+        return r >= 0.0 ? r : r + m;
+    }
     const double q = static_cast<double>(IntPart(x / m));
     const double r = x - m * q;
     return r >= 0.0 ? r : r + m;

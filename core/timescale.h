@@ -5,6 +5,7 @@
 // are universal time; ephemeris time is UT + DeltaT/24.
 #pragma once
 
+#include <cmath>
 #include <string>
 
 using JD1900 = double;
@@ -24,7 +25,12 @@ inline constexpr double kDegToRad = kPi / 180.0;
 inline constexpr double kRadToDeg = 180.0 / kPi;
 
 // Integer part in the program's sense: truncation toward zero to a 32-bit integer.
-inline int IntPart(double x) { return static_cast<int>(x); }
+// Values beyond the 32-bit range saturate, NaN gives 0 (a cast would be undefined).
+inline int IntPart(double x) {
+    if (!(x > -2147483648.0)) return x != x ? 0 : -2147483647 - 1;
+    if (!(x < 2147483648.0)) return 2147483647;
+    return static_cast<int>(x);
+}
 // x minus its integer part (negative for negative x).
 inline double FracPart(double x) { return x - static_cast<double>(IntPart(x)); }
 
@@ -33,7 +39,10 @@ double ModPositive(double x, double m);
 // Angle in radians reduced into [0, 2π).
 double Mod2Pi(double x);
 // Degrees reduced by whole turns toward zero (negative values stay negative), in radians.
-inline double ReducedRad(double deg) { return (deg - 360.0 * IntPart(deg / 360.0)) * kDegToRad; }
+inline double ReducedRad(double deg) {
+    if (!(std::fabs(deg) < 7.7e11)) return std::fmod(deg, 360.0) * kDegToRad;
+    return (deg - 360.0 * IntPart(deg / 360.0)) * kDegToRad;
+}
 // x brought into [-halfTurn, halfTurn] by whole turns of 2·halfTurn; ±halfTurn stay as
 // they are. Infinities and NaN pass unchanged.
 double WrapSymmetric(double x, double halfTurn);

@@ -88,6 +88,20 @@ TEST(NumericHelpers, ModuloAndAngles) {
     EXPECT_NEAR(AngleOf(0, 1), kPi / 2, 1e-15);
 }
 
+// Far beyond the 32-bit turn count (a wild element set's mean anomaly after years)
+// the reductions stay defined and in range.
+TEST(NumericHelpers, ReductionsOfHugeValuesStayInRange) {
+    for (double x : {3.07295e+69, -3.07295e+69, 1e12, -1e12}) {
+        const double r = Mod2Pi(x);
+        EXPECT_GE(r, 0.0) << x;
+        EXPECT_LT(r, kTwoPi) << x;
+        EXPECT_LE(std::fabs(ReducedRad(x)), kTwoPi) << x;
+    }
+    EXPECT_EQ(IntPart(1e20), 2147483647);
+    EXPECT_EQ(IntPart(-1e20), -2147483647 - 1);
+    EXPECT_EQ(IntPart(std::nan("")), 0);
+}
+
 TEST(NumericHelpers, WrapSymmetricKeepsTheClosedRangeAndTurnsWholeTurns) {
     struct Case {
         double x, halfTurn, expected;
