@@ -188,6 +188,33 @@ void ApplyNameFilter(std::string_view prefix) {
     RemoveFromSelection(std::move(drop));
 }
 
+void ApplyNameSearch(std::string_view text) {
+    SatelliteTable& table = Satellites();
+    if (table.selectedCount == 0) {
+        for (int row = 1, rows = LoadedRows(); row <= rows; ++row)
+            if (!IsSelected(row) &&
+                MatchesNameSearch(NameLineOfRow(row), CatalogNumberOfLine(Line1OfRow(row)), text))
+                AddToSelection(row);
+        return;
+    }
+    std::vector<int> drop;
+    for (int k = table.selectedCount - 1; k >= 0; --k)
+        if (!MatchesNameSearch(table.selectedSets[3 * k],
+                               CatalogNumberOfLine(table.selectedSets[3 * k + 1]), text))
+            drop.push_back(k);
+    RemoveFromSelection(std::move(drop));
+}
+
+std::string SelectionListLine(int row) {
+    const ElementSet set = Satellites().Row(row);
+    std::string line = WholeDisplayName(set);
+    line.resize(std::max<std::size_t>(line.size(), kNameFieldLength), ' ');
+    std::string number;
+    if (const auto value = CatalogNumberOfLine(set.line1))
+        number = std::to_string(static_cast<long>(*value));
+    return line + "  " + std::string(number.size() < 6 ? 6 - number.size() : 0, ' ') + number;
+}
+
 FilterOutcome ApplyRangeFilter(RangeKind kind, std::string_view loText, std::string_view hiText) {
     FilterOutcome outcome;
     const BoundsReading reading = ReadRangeBounds(kind, loText, hiText);

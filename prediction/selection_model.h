@@ -46,6 +46,18 @@ void RemoveAllRows(const SelectionProgress& progress = {});
 // name line begins with P (case ignored); a non-empty one drops every entry whose name
 // line is at least as long as P and does not begin with it.
 void ApplyNameFilter(std::string_view prefix);
+// Name search of the selection window with text T (MatchesNameSearch of
+// selection_rules.h: any part of the name in any case, or the catalogue number): an
+// empty selection takes every not yet selected row that matches, in table order; a
+// non-empty one drops every entry that does not match.
+void ApplyNameSearch(std::string_view text);
+
+// The line of table row r in the selection window's lists: its whole name
+// (WholeDisplayName) padded to 24 characters, two blanks and the catalogue number
+// right-aligned in 6 (blank when line 1 has none), so that sets of the same name are
+// told apart. The lists of the other windows and the printed table keep the
+// left-list lines.
+std::string SelectionListLine(int row);
 
 // Outcome of a filter that reads numbers.
 enum class FilterStatus { Done, RequiredMissing, NotANumber };

@@ -1,5 +1,6 @@
 #include "prediction/selection_rules.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -20,6 +21,20 @@ bool IsBlank(std::string_view text) {
 }
 
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Upper case of a Latin-1 character: ASCII letters and the accented small letters
+// 0xE0-0xFE (without the division sign 0xF7).
+char UpperLatin1(char c) {
+    const auto u = static_cast<unsigned char>(c);
+    if (u >= 0xE0 && u <= 0xFE && u != 0xF7) return static_cast<char>(u - 0x20);
+    return UpperAscii(c);
+}
+
+std::string_view WithoutOuterBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
 
 // One bound: the default when the field is empty, else its number.
 bool ReadBound(std::string_view text, double fallback, double& value, std::string& badText) {
@@ -70,6 +85,21 @@ PrefixMatch MatchNamePrefix(std::string_view nameLine, std::string_view prefix) 
     for (std::size_t k = 0; k < prefix.size(); ++k)
         if (UpperAscii(nameLine[k]) != UpperAscii(prefix[k])) return PrefixMatch::Differs;
     return PrefixMatch::Begins;
+}
+
+bool MatchesNameSearch(std::string_view nameLine, std::optional<double> catalogNumber,
+                       std::string_view text) {
+    text = WithoutOuterBlanks(text);
+    if (catalogNumber && !text.empty() &&
+        std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        double number = 0.0;
+        for (char c : text) number = 10.0 * number + (c - '0');
+        if (number == *catalogNumber) return true;
+    }
+    const std::string_view name = nameLine.substr(0, kNameFieldLength);
+    const auto found = std::search(name.begin(), name.end(), text.begin(), text.end(),
+                                   [](char a, char b) { return UpperLatin1(a) == UpperLatin1(b); });
+    return found != name.end() || text.empty();
 }
 
 BoundsReading ReadRangeBounds(RangeKind kind, std::string_view loText, std::string_view hiText) {

@@ -1,6 +1,7 @@
 // The rules of the satellite selection window, without any window: orbit figures from
-// line 2 of an element set, the name prefix test, the range bounds of the perigee,
-// apogee and inclination filters, and the three orbit-class conditions.
+// line 2 of an element set, the name prefix test and the name search, the range
+// bounds of the perigee, apogee and inclination filters, and the three orbit-class
+// conditions.
 #pragma once
 
 #include <optional>
@@ -27,6 +28,14 @@ std::optional<OrbitFigures> OrbitFiguresOf(std::string_view line2, std::string* 
 // line compared with the prefix without regard to case.
 enum class PrefixMatch { TooShort, Begins, Differs };
 PrefixMatch MatchNamePrefix(std::string_view nameLine, std::string_view prefix);
+
+// Name search of the selection window: the text, without blanks at either end, found
+// anywhere in the name (the first kNameFieldLength characters of the name line)
+// without regard to case (ASCII and Latin-1 letters), or, when it is all digits,
+// equal to the catalogue number. An empty text matches every set.
+inline constexpr int kNameFieldLength = 24;
+bool MatchesNameSearch(std::string_view nameLine, std::optional<double> catalogNumber,
+                       std::string_view text);
 
 // The three range filters.
 enum class RangeKind { Perigee, Apogee, Inclination };

@@ -184,6 +184,13 @@ std::string DisplayName(const ElementSet& set) {
     return set.nameLine.substr(0, 16);
 }
 
+std::string WholeDisplayName(const ElementSet& set) {
+    if (set.nameLine.empty() || set.nameLine.front() == ' ') return DisplayName(set);
+    std::string name = set.nameLine.substr(0, 24);
+    while (!name.empty() && (name.back() == ' ' || name.back() == '\r')) name.pop_back();
+    return name;
+}
+
 namespace {
 
 // Reads every record first and replaces the table only when the text could be read:

@@ -136,6 +136,10 @@ std::vector<double> ReadFlareList(const std::string& path = "iridiums.tle",
 // Display name of a set in the selection list: columns 3-7 of line 1 when the name
 // line is empty or begins with a blank, otherwise the first 16 characters of it.
 std::string DisplayName(const ElementSet& set);
+// The whole name of a set for lists and chart labels: the name field of the name line
+// (its first 24 characters) without trailing blanks, or columns 3-7 of line 1 as
+// DisplayName gives them when the set has no name.
+std::string WholeDisplayName(const ElementSet& set);
 
 // Outcome of a load.
 struct LoadResult {

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <random>
 #include <set>
 #include <string>
@@ -15,10 +16,10 @@
 #include "prediction/selection_print.h"
 #include "prediction/selection_rules.h"
 #include "prediction/selection_state.h"
-#include "satellite/satellites_at_instant.h"
 #include "satellite/column_number.h"
 #include "satellite/propagation.h"
 #include "satellite/satellite_table.h"
+#include "satellite/satellites_at_instant.h"
 #include "satellite/sgp.h"
 #include "support/test_paths.h"
 
@@ -151,6 +152,33 @@ TEST_F(SelectionTest, NameFilterOnASelectionNarrowsAndKeepsShorterNames) {
     const int before = Satellites().selectedCount;
     ApplyNameFilter("MOLNIYA 1-XXXXXXXXXXXXXXXXXXXXXXXXXXXX");
     EXPECT_EQ(Satellites().selectedCount, before);
+}
+
+TEST_F(SelectionTest, NameSearchFindsAnyPartOfTheNameFieldOrTheNumber) {
+    const struct {
+        const char* nameLine;
+        std::optional<double> number;
+        const char* text;
+        bool found;
+    } cases[] = {
+        {"ISS (ZARYA)             ", 25544, "zarya", true},
+        {"ISS (ZARYA)             ", 25544, " 25544 ", true},
+        {"ISS (ZARYA)             ", 25544, "2554", false},          // numbers are whole
+        {"NOAA 19                 ", 33591, "19", true},             // digits in the name
+        {"\xC9TOILE", std::nullopt, "\xE9toile", true},              // Latin-1 letters
+        {"ATLAS CENTAUR 2                 3.5", 694, "3.5", false},  // beyond the name
+        {"OAO 2", 3597, "", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MatchesNameSearch(c.nameLine, c.number, c.text), c.found) << c.text;
+
+    // On a selection the search narrows to the matching entries.
+    SelectAllRows();
+    ApplyNameSearch("r/b");
+    EXPECT_EQ(SelectedRows(), RowsWhere([&](int row) {
+                  return NameOfRow(row).substr(0, 24).find("R/B") != std::string::npos;
+              }));
+    ExpectListsAgree();
 }
 
 TEST_F(SelectionTest, PerigeeFilterIsStrictOnEmptyAndInclusiveOnNonEmptySelection) {

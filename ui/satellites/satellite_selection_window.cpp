@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <set>
@@ -35,11 +36,14 @@
 #include "ui/sky/main_window.h"
 #include "ui/sky/zoom_window.h"
 
-// One of the two satellite lists shown from the shared text lists (Latin-1 lines).
+// One of the two satellite lists: the lines of the shared text lists (Latin-1), each
+// shown as its table row's whole name with the catalogue number (SelectionListLine).
+// A line whose row no longer holds its set (the table is being replaced) is shown
+// as it is.
 class SelectionListModel : public QAbstractListModel {
   public:
-    SelectionListModel(const TextLines* lines, QObject* parent)
-        : QAbstractListModel(parent), lines_(lines) {}
+    SelectionListModel(const TextLines* lines, int (*tableRowOf)(int position), QObject* parent)
+        : QAbstractListModel(parent), lines_(lines), tableRowOf_(tableRowOf) {}
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override {
         return parent.isValid() ? 0 : static_cast<int>(lines_->size());
@@ -49,7 +53,10 @@ class SelectionListModel : public QAbstractListModel {
             index.row() >= static_cast<int>(lines_->size()))
             return {};
         const std::string& line = (*lines_)[static_cast<std::size_t>(index.row())];
-        return QString::fromLatin1(line.data(), static_cast<qsizetype>(line.size()));
+        const int row = tableRowOf_(index.row());
+        const std::string shown =
+            DisplayName(Satellites().Row(row)) == line ? SelectionListLine(row) : line;
+        return QString::fromLatin1(shown.data(), static_cast<qsizetype>(shown.size()));
     }
     // The lines changed: the views read them again.
     void Refresh() {
@@ -59,6 +66,7 @@ class SelectionListModel : public QAbstractListModel {
 
   private:
     const TextLines* lines_;
+    int (*tableRowOf_)(int position);
 };
 
 namespace {
@@ -129,8 +137,11 @@ void SatelliteSelectionWindow::BuildControls() {
     fileLabel_ = new QLabel(this);
     fileLabel_->setTextFormat(Qt::PlainText);  // a file name
     hintLabel_ = new QLabel(QStringLiteral("Sat-Info mit Doppelklick auf Sat-Namen"), this);
-    allModel_ = new SelectionListModel(&Selection().leftList, this);
-    selectedModel_ = new SelectionListModel(&Selection().rightList, this);
+    allModel_ = new SelectionListModel(
+        &Selection().leftList, [](int position) { return position + 1; }, this);
+    selectedModel_ = new SelectionListModel(
+        &Selection().rightList, [](int position) { return Satellites().SelectedRow(position); },
+        this);
     allList_ = new QListView(this);
     allList_->setObjectName(QStringLiteral("allList"));
     allList_->setModel(allModel_);
@@ -143,7 +154,9 @@ void SatelliteSelectionWindow::BuildControls() {
         list->setUniformItemSizes(true);
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         list->setFont(QFont(QStringLiteral("Courier New"), 9));
-        list->setMinimumWidth(170);
+        // A whole name of 24 characters, the catalogue number and the scroll bar.
+        list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QString(33, QLatin1Char('M'))) +
+                              list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     }
     connect(allList_, &QListView::doubleClicked, this,
             [this](const QModelIndex& i) { ShowInfoForTableRow(i.row()); });
@@ -184,6 +197,9 @@ void SatelliteSelectionWindow::BuildControls() {
         return f;
     };
     nameField_ = field("nameField");
+    nameField_->setToolTip(
+        Utf8("Ein Teil des Namens (Groß- und Kleinschreibung gleich) oder die Katalognummer, "
+             "z. B. ZARYA oder 25544"));
     perigeeMin_ = field("perigeeMin");
     perigeeMax_ = field("perigeeMax");
     apogeeMin_ = field("apogeeMin");
@@ -348,8 +364,8 @@ void SatelliteSelectionWindow::RemoveAll() {
 // ---- filters ---------------------------------------------------------------------------------
 
 void SatelliteSelectionWindow::NameFilter() {
-    const QByteArray prefix = nameField_->text().toLatin1();
-    ApplyNameFilter(std::string_view(prefix.constData(), static_cast<std::size_t>(prefix.size())));
+    const QByteArray text = nameField_->text().toLatin1();
+    ApplyNameSearch(std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
     SelectionChanged();
 }
 

@@ -1,9 +1,10 @@
 // The satellite selection window "Polaride - Satwahl": all loaded satellites on the
-// left, the selection on the right, arrow buttons, "alle wählen" / "alle löschen",
-// the name, perigee, apogee and inclination filters, the orbit classes "geosync",
-// "sunsync" and "Molniya" with their "Liste" buttons, "Liste drucken", "Weltkarte",
-// "Durchgänge" and "OK". The selection itself lives in Satellites() and Selection()
-// and is changed only through selection_model.h.
+// left, the selection on the right (each line a whole name and its catalogue
+// number), arrow buttons, "alle wählen" / "alle löschen", the name filter (any part
+// of a name or a catalogue number), the perigee, apogee and inclination filters, the
+// orbit classes "geosync", "sunsync" and "Molniya" with their "Liste" buttons, "Liste
+// drucken", "Weltkarte", "Durchgänge" and "OK". The selection itself lives in
+// Satellites() and Selection() and is changed only through selection_model.h.
 #pragma once
 
 #include <QString>
