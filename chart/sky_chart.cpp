@@ -18,6 +18,7 @@
 #include "chart/ephemeris_update.h"
 #include "chart/overlay_lines.h"
 #include "chart/plot_tables.h"
+#include "chart/satellite_names.h"
 #include "chart/satellite_plot.h"
 #include "chart/sky_chart_compute.h"
 #include "chart/star_glyph.h"
@@ -392,6 +393,7 @@ void DrawLayers(Canvas& canvas) {
     if (o.showZodiac) DrawZodiac(canvas);
     if (o.showConstellationNames) DrawConstellationNames(canvas);
     if (o.showPlanetNames) DrawPlanetNames(canvas);
+    if (SatelliteNamesShown()) DrawSatelliteNames(canvas);
 
     DrawRiseSetLabels(canvas);
     FormatDateTime1900(o.currentJD);
@@ -541,6 +543,12 @@ void DrawPlanetNames(Canvas& canvas) {
         if (InsideDisc(left, top, size.width(), size.height())) canvas.TextOut(left, top, text);
     }
     canvas.SetTextBackground(TextBackground::Opaque);
+}
+
+void DrawSatelliteNames(Canvas& canvas) {
+    WriteSatelliteNames(
+        canvas, NameFont(), [](double x, double y) { return QPoint(IntPart(x), IntPart(y)); },
+        [](const QRect& r) { return InsideDisc(r.left(), r.top(), r.width(), r.height()); }, 4);
 }
 
 QString RiseSetLabelText(const QString& code, JD1900 instant) {

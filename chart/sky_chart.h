@@ -105,6 +105,7 @@ void DrawZodiac(Canvas& canvas);              // exclusive-or: twice removes it
 void DrawConstellationLines(Canvas& canvas);  // reads "SLINIEN"; throws DataFileError
 void DrawConstellationNames(Canvas& canvas);
 void DrawPlanetNames(Canvas& canvas);
+void DrawSatelliteNames(Canvas& canvas);  // satellite_names.h
 // The title labels for the current DateText/TimeText (also after a "+"/"-" step).
 void DrawTitleLabels(Canvas& canvas);
 // The rise and set labels with fresh event times.

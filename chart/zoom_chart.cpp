@@ -15,6 +15,7 @@
 #include "chart/ephemeris_update.h"
 #include "chart/overlay_lines.h"
 #include "chart/plot_tables.h"
+#include "chart/satellite_names.h"
 #include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
 #include "chart/sky_chart_compute.h"
@@ -279,6 +280,7 @@ void DrawLayers(Canvas& canvas, int mode) {
     DrawMinorBody(canvas);
 
     if (o.showPlanetNames) DrawZoomPlanetNames(canvas);
+    if (SatelliteNamesShown()) DrawZoomSatelliteNames(canvas);
     if (o.showConstellationNames) DrawZoomConstellationNames(canvas);
     if (o.showAltitudeLines) DrawZoomAltitudeLines(canvas);
     if (o.showZodiac) DrawZoomZodiac(canvas);
@@ -356,6 +358,13 @@ bool DrawZoomChart(Canvas& canvas, int mode, std::string* error) {
         return false;
     }
     return true;
+}
+
+void DrawZoomSatelliteNames(Canvas& canvas) {
+    WriteSatelliteNames(
+        canvas, NameFont(), [](double x, double y) { return ZoomMap(x, y); },
+        [](const QRect& r) { return InsideZoomDisc(r.left(), r.top(), r.width(), r.height()); },
+        4 + ChartView().zoomFactor);
 }
 
 void DrawZoomPlanetNames(Canvas& canvas) {

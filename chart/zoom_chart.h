@@ -94,6 +94,7 @@ double ZoomSatelliteMagnitude(double magnitude, int zoomFactor);
 
 // Layers also drawn alone by the zoom window's toggles.
 void DrawZoomPlanetNames(Canvas& canvas);
+void DrawZoomSatelliteNames(Canvas& canvas);  // satellite_names.h
 void DrawZoomConstellationNames(Canvas& canvas);
 void DrawZoomAltitudeLines(Canvas& canvas);  // exclusive-or
 void DrawZoomZodiac(Canvas& canvas);         // exclusive-or

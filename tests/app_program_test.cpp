@@ -215,10 +215,11 @@ TEST_F(ProgramTest, MenuBarEntriesSeparatorsAndStates) {
     EXPECT_THAT(Entries(form->placeMenu),
                 ElementsAre("Deutschland", "Weltkarte", "Ort eingeben", "Liste von Orten"));
     // Check marks from the display flags of line 16, "10100".
-    EXPECT_THAT(Entries(form->viewMenu),
-                ElementsAre("Drehen", "-", "Vergrößern", "Verkleinern (disabled)", "-",
-                            "Sternnamen", "Planetennamen [x]", "Sternbildnamen [ ]", "-",
-                            "Sternbildlinien [x]", "Höhenlinien [ ]", "Tierkreis [ ]"));
+    EXPECT_THAT(
+        Entries(form->viewMenu),
+        ElementsAre("Drehen", "-", "Vergrößern", "Verkleinern (disabled)", "-", "Sternnamen",
+                    "Planetennamen [x]", "Sternbildnamen [ ]", "Satellitennamen [x]", "-",
+                    "Sternbildlinien [x]", "Höhenlinien [ ]", "Tierkreis [ ]"));
     EXPECT_THAT(Entries(form->satelliteMenu),
                 ElementsAre("Datei laden", "Elemente aktualisieren…", "Bahnmodell",
                             "Sat-Wahl (disabled)", "Durchgänge berechnen (disabled)",

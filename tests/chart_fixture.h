@@ -12,6 +12,7 @@
 #include "chart/chart_view.h"
 #include "chart/ephemeris_update.h"
 #include "chart/plot_tables.h"
+#include "chart/satellite_names.h"
 #include "chart/sky_chart.h"
 #include "core/minor_body.h"
 #include "core/observer_state.h"
@@ -44,6 +45,7 @@ inline void ResetChartRecords() {
     ResetChartHooks();
     ResetSatelliteTable();
     ResetSettings();
+    SatelliteNamesSetting() = SatelliteNamesChoice::FollowSelection;
 }
 
 class ChartTest : public ::testing::Test {

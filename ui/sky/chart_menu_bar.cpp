@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <utility>
 
+#include "chart/satellite_names.h"
 #include "core/observer_state.h"
 #include "satellite/orbit_model.h"
 #include "satellite/satellite_table.h"
@@ -68,6 +69,10 @@ void ChartMenuBar::BuildChartMenus(QMenuBar* bar) {
     starNamesAction = viewMenu->addAction(QStringLiteral("Sternnamen"));
     planetNamesAction = AddCheckable(viewMenu, QStringLiteral("Planetennamen"));
     constellationNamesAction = AddCheckable(viewMenu, QStringLiteral("Sternbildnamen"));
+    satelliteNamesAction = AddCheckable(viewMenu, QStringLiteral("Satellitennamen"));
+    QObject::connect(
+        viewMenu, &QMenu::aboutToShow, satelliteNamesAction,
+        [action = satelliteNamesAction] { action->setChecked(SatelliteNamesShown()); });
     viewMenu->addSeparator();
     constellationLinesAction = AddCheckable(viewMenu, QStringLiteral("Sternbildlinien"));
     altitudeLinesAction = AddCheckable(viewMenu, QStringLiteral("Höhenlinien"));
@@ -110,6 +115,7 @@ void ChartMenuBar::SetDisplayCheckMarks() {
     const ObserverState& observer = Observer();
     planetNamesAction->setChecked(observer.showPlanetNames);
     constellationNamesAction->setChecked(observer.showConstellationNames);
+    satelliteNamesAction->setChecked(SatelliteNamesShown());
     constellationLinesAction->setChecked(observer.showConstellationLines);
     altitudeLinesAction->setChecked(observer.showAltitudeLines);
     zodiacAction->setChecked(observer.showZodiac);

@@ -38,6 +38,7 @@ struct ChartMenuBar {
     QAction* starNamesAction = nullptr;           // "Sternnamen"
     QAction* planetNamesAction = nullptr;         // "Planetennamen" (checkable)
     QAction* constellationNamesAction = nullptr;  // "Sternbildnamen" (checkable)
+    QAction* satelliteNamesAction = nullptr;      // "Satellitennamen" (checkable)
     QAction* constellationLinesAction = nullptr;  // "Sternbildlinien" (checkable)
     QAction* altitudeLinesAction = nullptr;       // "Höhenlinien" (checkable)
     QAction* zodiacAction = nullptr;              // "Tierkreis" (checkable)
@@ -60,7 +61,9 @@ struct ChartMenuBar {
     // Strg+Q "Beenden" (the chart's own keys are plain characters and stay free). A key
     // does nothing while its menu is disabled.
     void SetDesktopShortcuts(QMenuBar* bar);
-    // Check marks of the five display toggles from ObserverState.
+    // Check marks of the five display toggles from ObserverState, of "Satellitennamen"
+    // (satellite_names.h; also set whenever "Ansicht" opens, since it may follow the
+    // selection) and of the orbit model.
     void SetDisplayCheckMarks();
     // Enables or disables the menus "Datei", "Zeit", "Ort", "Ansicht" and "Satelliten"
     // (while turning the chart or choosing a zoom region).

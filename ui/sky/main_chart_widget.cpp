@@ -221,6 +221,7 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
     on(form.starNamesAction, [] { ShowInFront(AppWindows().namedStarWindow); });
     on(form.planetNamesAction, [] { TogglePlanetNames(); });
     on(form.constellationNamesAction, [] { ToggleConstellationNames(); });
+    on(form.satelliteNamesAction, [] { ToggleSatelliteNames(); });
     on(form.constellationLinesAction, [] { ToggleConstellationLines(); });
     on(form.altitudeLinesAction, [] { ToggleAltitudeLines(); });
     on(form.zodiacAction, [] { ToggleZodiac(); });

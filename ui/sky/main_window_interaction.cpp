@@ -11,6 +11,7 @@
 #include "chart/constellation_blink.h"
 #include "chart/ephemeris_update.h"
 #include "chart/plot_tables.h"
+#include "chart/satellite_names.h"
 #include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
@@ -266,6 +267,15 @@ void TogglePlanetNames() {
     SyncChecks();
     if (o.showPlanetNames)
         OnCanvas([](Canvas& canvas) { DrawPlanetNames(canvas); });
+    else
+        DrawSkyChart();
+}
+
+void ToggleSatelliteNames() {
+    SwitchSatelliteNames();
+    SyncChecks();
+    if (SatelliteNamesShown())
+        OnCanvas([](Canvas& canvas) { DrawSatelliteNames(canvas); });
     else
         DrawSkyChart();
 }

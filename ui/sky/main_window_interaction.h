@@ -44,6 +44,9 @@ void RiseSetLabelClicked(int index);
 // --- display toggles ------------------------------------------------------------
 void TogglePlanetNames();
 void ToggleConstellationNames();
+// "Satellitennamen": switched on, the names are written over the chart; off, the
+// chart is drawn again without them.
+void ToggleSatelliteNames();
 void ToggleConstellationLines();
 void ToggleAltitudeLines();
 void ToggleZodiac();

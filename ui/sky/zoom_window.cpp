@@ -23,6 +23,7 @@
 #include "chart/constellation_blink.h"
 #include "chart/ephemeris_update.h"
 #include "chart/plot_tables.h"
+#include "chart/satellite_names.h"
 #include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
 #include "chart/star_glyph.h"
@@ -244,6 +245,7 @@ void ZoomWindow::BuildMenus() {
     on(constellationLinesAction, [this] { Toggle(2); });
     on(altitudeLinesAction, [this] { Toggle(3); });
     on(zodiacAction, [this] { Toggle(4); });
+    on(satelliteNamesAction, [this] { Toggle(5); });
     on(goToRaDecAction, [] { ShowInFront(AppWindows().goToEquatorialDialog); });
     on(goToAltAzAction, [] { ShowInFront(AppWindows().goToHorizontalDialog); });
 
@@ -600,6 +602,14 @@ void ZoomWindow::Toggle(int which) {
             break;
         case 4:
             drawThenFlip(o.showZodiac, DrawZoomZodiac);
+            break;
+        case 5:
+            SwitchSatelliteNames();
+            sync();
+            if (SatelliteNamesShown())
+                DrawZoomSatelliteNames(c);
+            else
+                DrawChart(0);
             break;
         default:
             break;
