@@ -154,8 +154,10 @@ void SatelliteSelectionWindow::BuildControls() {
         list->setUniformItemSizes(true);
         list->setEditTriggers(QAbstractItemView::NoEditTriggers);
         list->setFont(QFont(QStringLiteral("Courier New"), 9));
-        // A whole name of 24 characters, the catalogue number and the scroll bar.
-        list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QString(33, QLatin1Char('M'))) +
+        // A whole name of 24 characters and the catalogue number (32 characters), the
+        // item margins, the frame and the scroll bar.
+        list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QString(35, QLatin1Char('M'))) +
+                              2 * list->frameWidth() +
                               list->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     }
     connect(allList_, &QListView::doubleClicked, this,
@@ -194,6 +196,8 @@ void SatelliteSelectionWindow::BuildControls() {
         auto* f = new QLineEdit(this);
         f->setObjectName(QLatin1String(name));
         f->installEventFilter(this);
+        // Room for the default apogee maximum beside the wider lists.
+        f->setMinimumWidth(f->fontMetrics().horizontalAdvance(QStringLiteral("100000000000")) + 12);
         return f;
     };
     nameField_ = field("nameField");
