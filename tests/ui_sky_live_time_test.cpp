@@ -125,4 +125,17 @@ TEST_F(LiveTimeTest, WaitsWhileTheChartIsTurned) {
     EXPECT_DOUBLE_EQ(Observer().currentJD, InstantOf(now));
 }
 
+TEST_F(LiveTimeTest, TheZoomWindowAsTheViewFollowsTheClockInItsCaption) {
+    ZoomWindow* zoom = AppWindows().zoomWindow;
+    zoom->ShowChartPoint(ChartView().chartCentreX, ChartView().chartCentreY, 2);
+    live->Resume();
+    now = now.addSecs(1);
+    live->Tick();
+    FormatDateTime1900(InstantOf(now));
+    EXPECT_TRUE(zoom->windowTitle().contains(QString::fromStdString(TimeText)));
+    EXPECT_TRUE(zoom->windowTitle().endsWith(" (live)"));
+    zoom->StepTime(1.0);
+    EXPECT_FALSE(zoom->windowTitle().endsWith(" (live)"));
+}
+
 }  // namespace

@@ -101,7 +101,7 @@ void ChartMenuBar::SetDesktopShortcuts(QMenuBar* bar) {
         {printAction, QKeySequence(Qt::CTRL | Qt::Key_P)},
         {loadElementsAction, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {exitAction, QKeySequence(Qt::CTRL | Qt::Key_Q)},
-        {nowAction, QKeySequence(Qt::Key_J)},
+        {nowAction, QKeySequence(Qt::CTRL | Qt::Key_J)},
     };
     for (const auto& [action, key] : keys) {
         action->setShortcut(key);

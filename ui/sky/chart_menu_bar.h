@@ -58,9 +58,8 @@ struct ChartMenuBar {
     // Adds the six menus with their entries to `bar`.
     void BuildChartMenus(QMenuBar* bar);
     // The keys a desktop user looks for: Strg+P "Drucken", Strg+O "Datei laden",
-    // Strg+Q "Beenden" (the chart's own keys are plain characters and stay free), and
-    // "j" for "Jetzt", a plain character neither chart uses. A key does nothing while its
-    // menu is disabled.
+    // Strg+Q "Beenden", Strg+J "Jetzt" (the chart's own keys are plain characters and stay
+    // free). A key does nothing while its menu is disabled.
     void SetDesktopShortcuts(QMenuBar* bar);
     // Check marks of the five display toggles from ObserverState.
     void SetDisplayCheckMarks();

@@ -59,21 +59,26 @@ void LiveTime::Resume() {
 void LiveTime::Follow(bool wholeView) {
     timer_.start(MillisecondsToNextTick());
     const QDateTime now = clock_();
-    if (wholeView) lastWholeView_ = now;
     ObserverState& o = Observer();
     SetInstantFromClock(o, now);
     o.timeChanged = true;  // the next whole drawing computes the satellites for it
+    // A view not shown now (minimised) is drawn whole at the first tick it is seen again.
+    lastWholeView_ = wholeView ? now : lastWholeView_;
     if (ChartView().zoomFactor > 1) {
-        if (ZoomWindow* zoom = AppWindows().zoomWindow; zoom && zoom->isVisible()) {
-            if (wholeView)
-                zoom->FollowClock();
-            else
-                zoom->ShowClockTime();
-        }
+        ZoomWindow* zoom = AppWindows().zoomWindow;
+        if (!zoom || !zoom->isVisible() || zoom->isMinimized())
+            lastWholeView_ = QDateTime();
+        else if (wholeView)
+            zoom->FollowClock();
+        else
+            zoom->ShowClockTime();
         return;
     }
     auto* main = qobject_cast<MainWindow*>(parent());
-    if (!main || !main->isVisible() || main->isMinimized()) return;
+    if (!main || !main->isVisible() || main->isMinimized()) {
+        lastWholeView_ = QDateTime();
+        return;
+    }
     if (wholeView) {
         main->DrawChart();
     } else if (Canvas* canvas = MainChartCanvas()) {
