@@ -23,6 +23,7 @@
 #include "ui/satellites/pass_list_window.h"
 #include "ui/satellites/satellite_info_window.h"
 #include "ui/satellites/satellite_selection_window.h"
+#include "ui/sky/live_time.h"
 #include "ui/sky/main_chart_widget.h"
 #include "ui/sky/main_window.h"
 #include "ui/sky/named_star_window.h"
@@ -89,6 +90,7 @@ int RunPolaride(QApplication& application) {
     QLockFile lock(QString::fromUtf8(kWorkingFolderLockName));
     if (!ClaimWorkingFolder(lock)) return 1;
     ProgramWindows windows;
+    AppWindows().mainWindow->liveTime().Resume();  // the chart follows the clock from the start
     AppWindows().mainWindow->showMaximized();
     return application.exec();
 }

@@ -15,6 +15,9 @@ struct ChartViewState {
     int mouseX = 0, mouseY = 0;
     int markerX = 0, markerY = 0;
     bool zoomMayClose = true;  // the zoom window may close (no dialog of it is open)
+    // The displayed instant follows the clock ("Jetzt"): the time line says " (live)",
+    // and the drawings compute satellites without progress captions.
+    bool followsClock = false;
 
     // Chart geometry, fixed at start-up from the main window's design size.
     int chartCentreX = 397;

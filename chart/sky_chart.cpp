@@ -251,7 +251,9 @@ SatelliteUi ChartSatelliteUi() {
     SatelliteUi ui;
     ChartWindowHooks& hooks = ChartHooks();
     if (hooks.caption) ui.caption = [] { return ChartHooks().caption().toStdString(); };
-    if (hooks.setCaption)
+    // Following the clock, a drawing takes a moment: no progress to show, and no
+    // events let through in the middle of it.
+    if (hooks.setCaption && !ChartView().followsClock)
         ui.setCaption = [](const std::string& text) {
             ChartHooks().setCaption(QString::fromStdString(text));
             if (ChartHooks().processEvents) ChartHooks().processEvents();
@@ -452,10 +454,16 @@ void DrawTitleLabels(Canvas& canvas) {
               TitleFont());
     DrawLabel(canvas, gTexts.dateLine, 10, 30,
               QStringLiteral("am ") + QString::fromStdString(DateText), TitleFont());
+    // The mark goes first: a longer time line may now cover where it stood.
+    ClearLabel(canvas, gTexts.liveMark);
+    gTexts.liveMark.text.clear();
     DrawLabel(canvas, gTexts.timeLine, 10, 50,
               QStringLiteral("um ") + QString::fromStdString(TimeText) +
                   QString::fromStdString(o.zoneName),
               TitleFont());
+    if (ChartView().followsClock)
+        DrawLabel(canvas, gTexts.liveMark, gTexts.timeLine.rect.right() + 1, 50,
+                  QStringLiteral(" (live)"), TitleFont());
 }
 
 void PlaceCompassLabels(Canvas& canvas) {

@@ -51,6 +51,7 @@ struct SkyChartTexts {
     ChartTextLabel title;                   // "Der Sternhimmel in " + place, at (10, 10)
     ChartTextLabel dateLine;                // "am " + DateText, at (10, 30)
     ChartTextLabel timeLine;                // "um " + TimeText + zoneName, at (10, 50)
+    ChartTextLabel liveMark;                // " (live)" after it, following the clock
     std::array<ChartTextLabel, 4> compass;  // "N", "S", "O", "W"
     std::array<RiseSetLabel, kRiseSetLabelCount> riseSet;
 };

@@ -210,8 +210,9 @@ TEST_F(ProgramTest, MenuBarEntriesSeparatorsAndStates) {
     EXPECT_THAT(titles, ElementsAre("Datei", "Zeit", "Ort", "Ansicht", "Satelliten", "Info"));
 
     EXPECT_THAT(Entries(form->fileMenu), ElementsAre("Drucken", "Beenden", "Abbrechen"));
-    EXPECT_THAT(Entries(form->timeMenu), ElementsAre("+1 Stunde", "-1 Stunde", "nächster Tag",
-                                                     "voriger Tag", "neues Datum", "neue Uhrzeit"));
+    EXPECT_THAT(Entries(form->timeMenu),
+                ElementsAre("+1 Stunde", "-1 Stunde", "nächster Tag", "voriger Tag", "neues Datum",
+                            "neue Uhrzeit", "-", "Jetzt [ ]"));
     EXPECT_THAT(Entries(form->placeMenu),
                 ElementsAre("Deutschland", "Weltkarte", "Ort eingeben", "Liste von Orten"));
     // Check marks from the display flags of line 16, "10100".

@@ -57,7 +57,8 @@ TEST_F(DesktopHabitsTest, MenuKeysNeedStrgAndRestWhileTheMenusAreDisabled) {
             if (!action->shortcut().isEmpty())
                 keys << action->text() + " " + action->shortcut().toString();
         keys.sort();
-        EXPECT_EQ(keys.join(", "), "Beenden Ctrl+Q, Datei laden Ctrl+O, Drucken Ctrl+P");
+        EXPECT_EQ(keys.join(", "),
+                  "Beenden Ctrl+Q, Datei laden Ctrl+O, Drucken Ctrl+P, Jetzt Ctrl+J");
     }
     QShortcutEvent key(main->printAction->shortcut(), 0);
     StartRotating();  // "Datei" is disabled until the button is released

@@ -38,6 +38,7 @@
 #include "ui/satellites/pass_list_print.h"
 #include "ui/satellites/pass_list_window.h"
 #include "ui/satellites/satellite_selection_window.h"
+#include "ui/sky/live_time.h"
 #include "ui/sky/main_window.h"
 #include "ui/sky/main_window_interaction.h"
 #include "ui/sky/zoom_window.h"
@@ -119,8 +120,10 @@ TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
     AppWindows().satelliteSelectionWindow->show();
     dialog->show();
     dialogs->Clear();
+    AppWindows().mainWindow->liveTime().Resume();
     emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(row));
     EXPECT_TRUE(dialogs->Calls().empty()) << dialogs->Messages().join("\n").toStdString();
+    EXPECT_FALSE(ChartView().followsClock) << "the pass shown ends live time";
     EXPECT_FALSE(passListWindow->isVisible());
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(AppWindows().satelliteSelectionWindow->isVisible());

@@ -8,3 +8,7 @@ void SetInstantFromClock(ObserverState& observer, const QDateTime& clock) {
     observer.currentJD = InstantFromUnixSeconds(clock.toSecsSinceEpoch());
     observer.year = CivilFromJD1900(observer.currentJD, observer.zoneOffsetHours).year;
 }
+
+UtcClock SystemUtcClock() {
+    return [] { return QDateTime::currentDateTimeUtc(); };
+}

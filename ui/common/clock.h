@@ -3,11 +3,18 @@
 // computer's own time zone plays no part.
 #pragma once
 
+#include <QDateTime>
+#include <functional>
+
 #include "core/civil_time.h"
 
-class QDateTime;
 struct ObserverState;
 
 // Sets currentJD (UT) from a clock reading, whatever zone the reading is given in, and
 // year to the calendar year of that instant in the configured zone.
 void SetInstantFromClock(ObserverState& observer, const QDateTime& clock);
+
+// A clock that gives the present instant in UTC: the computer's clock in the program, a
+// settable one in tests.
+using UtcClock = std::function<QDateTime()>;
+UtcClock SystemUtcClock();

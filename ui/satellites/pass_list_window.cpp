@@ -27,6 +27,7 @@
 #include "ui/satellites/pass_list_print.h"
 #include "ui/satellites/pass_search_caption.h"
 #include "ui/satellites/satellite_selection_window.h"
+#include "ui/sky/live_time.h"
 #include "ui/sky/main_window.h"
 #include "ui/sky/zoom_window.h"
 
@@ -145,7 +146,10 @@ void PassListWindow::appendListLines(const std::vector<std::string>& lines) {
     list_->addItems(texts);
 }
 void PassListWindow::repaintList() { list_->repaint(); }
-void PassListWindow::processPendingEvents() { QCoreApplication::processEvents(); }
+void PassListWindow::processPendingEvents() {
+    LiveTimeHold hold;  // the search runs: the live chart waits
+    QCoreApplication::processEvents();
+}
 
 bool PassListWindow::readNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) {
     return nightLimits ? nightLimits(maxSunAltitudeDeg, limitingMagnitude) : true;
@@ -206,7 +210,8 @@ bool PassListWindow::ShowPass(int row) {
         ShowPassFailed();
         return false;
     }
-    // The pass instant becomes the chart's instant.
+    // The pass instant becomes the chart's instant, which no longer follows the clock.
+    EndLiveTime();
     o.currentJD = t;
     const CivilDateTime civil = CivilFromJD1900(t, o.zoneOffsetHours);
     o.year = civil.year;

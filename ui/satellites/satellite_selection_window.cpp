@@ -33,6 +33,7 @@
 #include "ui/satellites/orbit_class_window.h"
 #include "ui/satellites/pass_dialog.h"
 #include "ui/satellites/satellite_info_window.h"
+#include "ui/sky/live_time.h"
 #include "ui/sky/main_window.h"
 #include "ui/sky/zoom_window.h"
 
@@ -340,6 +341,7 @@ void SatelliteSelectionWindow::SelectAll() {
         selectedLabel_->setText(CountText(count));
         if (count % 100 == 0) {
             selectedLabel_->repaint();
+            LiveTimeHold hold;  // half-made selection: the live chart waits
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
     });
@@ -358,6 +360,7 @@ void SatelliteSelectionWindow::RemoveAll() {
         if (count % 100 == 0) {
             selectedModel_->Refresh();
             selectedLabel_->repaint();
+            LiveTimeHold hold;  // half-made selection: the live chart waits
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
     });

@@ -53,6 +53,8 @@ void ChartMenuBar::BuildChartMenus(QMenuBar* bar) {
     previousDayAction = timeMenu->addAction(QStringLiteral("voriger Tag"));
     newDateAction = timeMenu->addAction(QStringLiteral("neues Datum"));
     newTimeAction = timeMenu->addAction(QStringLiteral("neue Uhrzeit"));
+    timeMenu->addSeparator();
+    nowAction = AddCheckable(timeMenu, QStringLiteral("Jetzt"));
 
     placeMenu = bar->addMenu(QStringLiteral("Ort"));
     germanyMapAction = placeMenu->addAction(QStringLiteral("Deutschland"));
@@ -104,6 +106,7 @@ void ChartMenuBar::SetDesktopShortcuts(QMenuBar* bar) {
         {printAction, QKeySequence(Qt::CTRL | Qt::Key_P)},
         {loadElementsAction, QKeySequence(Qt::CTRL | Qt::Key_O)},
         {exitAction, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {nowAction, QKeySequence(Qt::CTRL | Qt::Key_J)},
     };
     for (const auto& [action, key] : keys) {
         action->setShortcut(key);

@@ -26,6 +26,7 @@ struct ChartMenuBar {
     QAction* previousDayAction = nullptr;  // "voriger Tag"
     QAction* newDateAction = nullptr;      // "neues Datum"
     QAction* newTimeAction = nullptr;      // "neue Uhrzeit"
+    QAction* nowAction = nullptr;          // "Jetzt" (checked while the chart runs live)
     // "Ort"
     QAction* germanyMapAction = nullptr;  // "Deutschland"
     QAction* worldMapAction = nullptr;    // "Weltkarte"
@@ -58,8 +59,8 @@ struct ChartMenuBar {
     // Adds the six menus with their entries to `bar`.
     void BuildChartMenus(QMenuBar* bar);
     // The keys a desktop user looks for: Strg+P "Drucken", Strg+O "Datei laden",
-    // Strg+Q "Beenden" (the chart's own keys are plain characters and stay free). A key
-    // does nothing while its menu is disabled.
+    // Strg+Q "Beenden", Strg+J "Jetzt" (the chart's own keys are plain characters and stay
+    // free). A key does nothing while its menu is disabled.
     void SetDesktopShortcuts(QMenuBar* bar);
     // Check marks of the five display toggles from ObserverState, of "Satellitennamen"
     // (satellite_names.h; also set whenever "Ansicht" opens, since it may follow the

@@ -26,6 +26,7 @@
 #include "ui/satellites/pass_list_window.h"
 #include "ui/satellites/satellite_selection_window.h"
 #include "ui/sky/chart_printing.h"
+#include "ui/sky/live_time.h"
 #include "ui/sky/main_window.h"
 #include "ui/sky/main_window_interaction.h"
 #include "ui/sky/named_star_window.h"
@@ -177,7 +178,10 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
         else
             widget->setCursor(Qt::ArrowCursor);
     };
-    hooks.processEvents = [] { QCoreApplication::processEvents(); };
+    hooks.processEvents = [] {
+        LiveTimeHold hold;  // a load in progress: the live chart waits
+        QCoreApplication::processEvents();
+    };
     hooks.clearSatelliteViews = [frame] {
         frame->computePassesAction->setEnabled(false);
         frame->showPassesAction->setEnabled(false);

@@ -25,6 +25,7 @@
 #include "ui/common/settings_load_save.h"
 #include "ui/common/windows.h"
 #include "ui/places/observer_dialog.h"
+#include "ui/sky/live_time.h"
 #include "ui/sky/zoom_window.h"
 
 namespace {
@@ -49,9 +50,10 @@ std::string BuildAboutText() {
            "Fragen und Hinweise: siehe README.md der Programmquellen\r\n";
 }
 
-MainWindow::MainWindow(QWidget* parent)
+MainWindow::MainWindow(QWidget* parent, UtcClock clock)
     : QMainWindow(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+                              Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      liveTime_(new LiveTime(clock, this)) {
     setObjectName("MainWindow");
     setWindowTitle("Polaride");
     setFont(QFont("MS Sans Serif", 8));
@@ -74,7 +76,7 @@ MainWindow::MainWindow(QWidget* parent)
     LoadSettingsAtStartup();
     observer.setLatitude(observer.latitudeDeg);
     // 5. The instant from the computer clock, shown in the configured zone.
-    SetInstantFromClock(observer, QDateTime::currentDateTimeUtc());
+    SetInstantFromClock(observer, clock());
     // 6. Chart geometry from the design size.
     ChartView().setChartGeometry(kDesignWidth, kDesignHeight);
     // 7. Fresh view and satellite state.
@@ -110,6 +112,7 @@ void MainWindow::BuildMenus() {
     BuildChartMenus(bar);
     abandonAction = fileMenu->addAction("Abbrechen");
     zoomOutAction->setEnabled(false);
+    liveTime_->AddNowAction(nowAction);
 
     connect(exitAction, &QAction::triggered, this, &MainWindow::Quit);
     connect(abandonAction, &QAction::triggered, this, &MainWindow::Abandon);

@@ -10,16 +10,22 @@
 #include <QMainWindow>
 #include <functional>
 
+#include "ui/common/clock.h"
 #include "ui/sky/chart_menu_bar.h"
 
+class LiveTime;
 class QLabel;
 
 class MainWindow : public QMainWindow, public ChartMenuBar {
     Q_OBJECT
 
   public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The chart's instant comes from `clock` at start and while it runs live.
+    explicit MainWindow(QWidget* parent = nullptr, UtcClock clock = SystemUtcClock());
     ~MainWindow() override;
+
+    // Live time ("Jetzt"); the program starts it once the windows exist.
+    LiveTime& liveTime() { return *liveTime_; }
 
     // Menu bar: "Datei", "Zeit", "Ort", "Ansicht", "Satelliten", "Info" (ChartMenuBar).
     // "Beenden" writes the settings, then quits; "Verkleinern" is always disabled here;
@@ -62,6 +68,7 @@ class MainWindow : public QMainWindow, public ChartMenuBar {
     void OnChartRepaint();
 
     QLabel* pointerPosition_ = nullptr;
+    LiveTime* liveTime_ = nullptr;
     bool settingsWritten_ = false;
     bool abandoning_ = false;
 };

@@ -28,6 +28,7 @@
 #include "ui/common/clock.h"
 #include "ui/common/dialogs.h"
 #include "ui/places/redraw_active_view.h"
+#include "ui/sky/live_time.h"
 
 namespace {
 
@@ -153,6 +154,7 @@ void FinishZoomFrame() {
 // --- time ---------------------------------------------------------------------------
 
 void StepChartTime(double days) {
+    EndLiveTime();
     Observer().currentJD += days;
     Redraw();
 }
@@ -232,6 +234,7 @@ std::optional<QString> AskChartTime(QWidget* parent) {
 void EnterChartDate() {
     const std::optional<QString> date = AskChartDate(ChartHooks().dialogParent);
     if (!date) return;
+    EndLiveTime();
     DateText = date->toStdString();
     SetInstantFromDateTimeTexts();
     Redraw();
@@ -240,6 +243,7 @@ void EnterChartDate() {
 void EnterChartTime() {
     const std::optional<QString> time = AskChartTime(ChartHooks().dialogParent);
     if (!time) return;
+    EndLiveTime();
     TimeText = time->toStdString();
     SetInstantFromDateTimeTexts();
     Redraw();
@@ -248,6 +252,7 @@ void EnterChartTime() {
 void RiseSetLabelClicked(int index) {
     const JD1900 t = RiseSetLabelInstant(index);
     if (t > 1.0) {
+        EndLiveTime();
         Observer().currentJD = t;
         Redraw();
     }
@@ -378,6 +383,7 @@ void ChartMouseUp(int x, int y) {
 }
 
 void StepWithTrails(int direction) {
+    EndLiveTime();
     ObserverState& o = Observer();
     o.currentJD += direction * o.timeStepSeconds / 86400.0;
     if (o.currentJD < o.trailOriginJD) o.trailOriginJD = o.currentJD;

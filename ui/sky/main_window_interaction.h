@@ -20,6 +20,7 @@
 class QWidget;
 
 // --- time --------------------------------------------------------------------
+// Every change of time here ends live time (EndLiveTime).
 // Adds days to currentJD, sets timeChanged and draws the chart ("+1 Stunde",
 // "-1 Stunde", "nächster Tag", "voriger Tag").
 void StepChartTime(double days);

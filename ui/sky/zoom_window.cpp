@@ -42,6 +42,7 @@
 #include "ui/places/go_to_horizontal_dialog.h"
 #include "ui/places/redraw_active_view.h"
 #include "ui/sky/chart_printing.h"
+#include "ui/sky/live_time.h"
 #include "ui/sky/main_window.h"
 #include "ui/sky/main_window_interaction.h"
 
@@ -182,7 +183,9 @@ void ZoomWindow::InstallView() {
     ZoomViewHooks& view = ZoomView();
     view.canvas = &chart_->canvas();
     view.repaint = [this] { chart_->repaint(); };
-    view.setCaption = [this](const QString& text) { setWindowTitle(text); };
+    view.setCaption = [this](const QString& text) {
+        setWindowTitle(ChartView().followsClock ? text + QStringLiteral(" (live)") : text);
+    };
     view.showTrackedStatus = [this](bool shown) {
         if (!shown) {
             headerBar_->hide();
@@ -193,7 +196,7 @@ void ZoomWindow::InstallView() {
     };
     view.movePointer = [this](QPoint p) {
         // Where the platform refuses to move the pointer (Wayland), nothing happens.
-        if (isVisible())
+        if (isVisible() && !followingClock_)
             QCursor::setPos(chart_->mapToGlobal(chart_->Fit().ToClient(QPointF(p))).toPoint());
     };
 }
@@ -219,6 +222,7 @@ void ZoomWindow::BuildMenus() {
     on(previousDayAction, [this] { StepTime(-1.0); });
     on(newDateAction, [this] { EnterDate(); });
     on(newTimeAction, [this] { EnterTime(); });
+    if (MainWindow* m = main()) m->liveTime().AddNowAction(nowAction);
 
     // The entries that open other windows do what the main window's entries do.
     auto forward = [this, main](QAction* mine, QAction* MainWindow::*theirs) {
@@ -454,6 +458,7 @@ void ZoomWindow::ClickAt(int x, int y) {
 // --- time -------------------------------------------------------------------------------
 
 void ZoomWindow::StepTime(double days) {
+    EndLiveTime();
     Observer().currentJD += days;
     Redraw();
 }
@@ -463,6 +468,7 @@ void ZoomWindow::EnterDate() {
     FormatDateTime1900(o.currentJD);
     std::optional<QString> date = AskChartDate(this);
     if (!date) return;
+    EndLiveTime();
     // A year later than latestYear is replaced by latestYear.
     const int year = date->mid(6).toInt();
     if (year > o.latestYear)
@@ -476,6 +482,7 @@ void ZoomWindow::EnterTime() {
     FormatDateTime1900(Observer().currentJD);
     const std::optional<QString> time = AskChartTime(this);
     if (!time) return;
+    EndLiveTime();
     TimeText = time->toStdString();
     SetInstantFromDateTimeTexts();
     Redraw();
@@ -499,11 +506,11 @@ void ZoomWindow::KeyTyped(QChar key) {
     }
 }
 
-void ZoomWindow::CentreOnTrackedSatellite(int newFactor) {
+bool ZoomWindow::CentreOnTrackedSatellite(int newFactor) {
     ObserverState& o = Observer();
-    if (o.trackedSatellite < 0 || o.trackedSatellite >= Satellites().selectedCount) return;
+    if (o.trackedSatellite < 0 || o.trackedSatellite >= Satellites().selectedCount) return false;
     const SatObservation seen = ObserveSelected(o.trackedSatellite, o.currentJD);
-    if (!(seen.altitudeDeg > 0.0)) return;
+    if (!(seen.altitudeDeg > 0.0)) return false;
     const ChartPoint p =
         ProjectToChart((90.0 - seen.altitudeDeg) * kDegToRad, seen.azimuthDeg * kDegToRad);
     const double cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
@@ -526,9 +533,26 @@ void ZoomWindow::CentreOnTrackedSatellite(int newFactor) {
 
     Redraw();
     RefreshStatusBars();
+    return true;
+}
+
+void ZoomWindow::FollowClock() {
+    followingClock_ = true;
+    if (!CentreOnTrackedSatellite(ChartView().zoomFactor)) {
+        Redraw();
+        RefreshStatusBars();
+    }
+    followingClock_ = false;
+}
+
+void ZoomWindow::ShowClockTime() {
+    FormatDateTime1900(Observer().currentJD);
+    InstallView();
+    ZoomView().setCaption(ZoomCaption());
 }
 
 void ZoomWindow::StepWithTrails(int direction) {
+    EndLiveTime();
     ObserverState& o = Observer();
     ZoomState& zs = ZoomValues();
     o.currentJD += direction * o.timeStepSeconds / 86400.0;

@@ -41,8 +41,14 @@ class ZoomWindow : public QMainWindow, public ChartMenuBar {
     void StepTime(double days);  // time menu
     void EnterDate();            // "neues Datum"
     void EnterTime();            // "neue Uhrzeit"
-    // Centres the view on the tracked satellite ("n", "*", "/" with the new factor).
-    void CentreOnTrackedSatellite(int newFactor);
+    // Centres the view on the tracked satellite ("n", "*", "/" with the new factor);
+    // false (nothing drawn) when none is tracked or it is below the horizon.
+    bool CentreOnTrackedSatellite(int newFactor);
+    // A live tick: drawn for the new instant, centred on the tracked satellite while it
+    // is above the horizon; the mouse pointer stays where the user has it.
+    void FollowClock();
+    // A live tick between whole drawings: the caption with the new time.
+    void ShowClockTime();
     void ToggleLowerStatusClick();  // click on the lower status bar
 
     Canvas& canvas();
@@ -75,4 +81,5 @@ class ZoomWindow : public QMainWindow, public ChartMenuBar {
     ZoomCanvasWidget* chart_ = nullptr;
     QLabel* headerBar_ = nullptr;
     QLabel* valuesBar_ = nullptr;
+    bool followingClock_ = false;
 };
