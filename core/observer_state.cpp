@@ -18,6 +18,31 @@ void ObserverState::setInstantFrame(double eastLongitudeDeg, JD1900 instant) {
     dynamicJD = instant + DeltaT(year) / 24.0;
 }
 
+double ObserverState::zoneOffsetAt(JD1900 instant) const {
+    return zoneRule.empty() ? zoneOffsetHours : ZoneAtInstant(zoneRule, instant).offsetHours;
+}
+
+std::string ObserverState::zoneNameAt(JD1900 instant) const {
+    return zoneRule.empty() ? zoneName : " " + ZoneAtInstant(zoneRule, instant).name;
+}
+
+LocalTimeResolution ObserverState::instantFromLocal(int year, int month, int day, int hours,
+                                                    int minutes, int seconds) const {
+    if (!zoneRule.empty())
+        return InstantFromZoneCivil(zoneRule, year, month, day, hours, minutes, seconds);
+    LocalTimeResolution result;
+    result.instant = InstantFromCivil(year, month, day, hours, minutes, seconds, zoneOffsetHours);
+    result.zone = {zoneOffsetHours, zoneName};
+    return result;
+}
+
+void ObserverState::fixZoneAt(JD1900 instant) {
+    if (zoneRule.empty()) return;
+    const ZoneInForce zone = ZoneAtInstant(zoneRule, instant);
+    zoneName = " " + zone.name;
+    zoneOffsetHours = zone.offsetHours;
+}
+
 HorizonOfDate ObserverState::horizon() const {
     return HorizonOfDateAt(frame, siderealHours, sinLatitude, cosLatitude);
 }
