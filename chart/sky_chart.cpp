@@ -452,7 +452,7 @@ void DrawTitleLabels(Canvas& canvas) {
               QStringLiteral("am ") + QString::fromStdString(DateText), TitleFont());
     DrawLabel(canvas, gTexts.timeLine, 10, 50,
               QStringLiteral("um ") + QString::fromStdString(TimeText) +
-                  QString::fromStdString(o.zoneName),
+                  QString::fromStdString(o.zoneNameAt(o.currentJD)),
               TitleFont());
 }
 

@@ -36,6 +36,13 @@ LocalTimeResolution ObserverState::instantFromLocal(int year, int month, int day
     return result;
 }
 
+JD1900 ObserverState::localNoon(int year, int month, int day) const {
+    const JD1900 day0 = JulianDay1900(year, month, day);
+    if (zoneRule.empty()) return day0 + (12.0 - zoneOffsetHours) / 24.0;
+    const double offset = zoneOffsetAt(day0 + 0.5 - zoneOffsetAt(day0 + 0.5) / 24.0);
+    return day0 + (12.0 - offset) / 24.0;
+}
+
 void ObserverState::fixZoneAt(JD1900 instant) {
     if (zoneRule.empty()) return;
     const ZoneInForce zone = ZoneAtInstant(zoneRule, instant);

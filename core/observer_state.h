@@ -59,6 +59,8 @@ struct ObserverState {
     // else with zoneOffsetHours (always Unique).
     LocalTimeResolution instantFromLocal(int year, int month, int day, int hours, int minutes,
                                          int seconds) const;
+    // UT of noon of a local date (in the offset in force at that noon).
+    JD1900 localNoon(int year, int month, int day) const;
     // zoneName and zoneOffsetHours set to those of the rule at an instant (nothing
     // without a rule), e.g. to write them where a fixed zone is kept.
     void fixZoneAt(JD1900 instant);

@@ -25,9 +25,7 @@ LocalNoon LocalNoonOfCurrentDate() {
     const CivilDateTime c = CivilFromJD1900(o.currentJD, offset);
     LocalNoon n;
     n.deltaDays = DeltaT(c.year) / 24.0;
-    // Noon in the offset of noon (the date may be that of a change of summer time).
-    const JD1900 day = JulianDay1900(c.year, c.month, c.day);
-    n.noon = day + (12.0 - o.zoneOffsetAt(day + (12.0 - offset) / 24.0)) / 24.0;
+    n.noon = o.localNoon(c.year, c.month, c.day);
     return n;
 }
 

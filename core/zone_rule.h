@@ -34,8 +34,10 @@ enum class LocalTimeKind {
 
 struct LocalTimeResolution {
     LocalTimeKind kind = LocalTimeKind::Unique;
-    CivilInstant instant;  // the instant (the earlier one when Repeated); 0 when Skipped
-    ZoneInForce zone;      // the zone of that instant
+    // The instant (the earlier one when Repeated; when Skipped, the one the clock of
+    // before the change would give) and the zone of before the change for it.
+    CivilInstant instant;
+    ZoneInForce zone;
     std::string message;   // German text for Skipped and Repeated, empty when Unique
 };
 

@@ -232,7 +232,7 @@ void SatelliteInfoWindow::OrbitPlane() {
     }
     AppDialogs().Message(
         QString::fromUtf8(kOrbitPlaneCaption),
-        QString::fromStdString(OrbitPlaneMessage(passage, observer.placeName, observer.zoneName)),
+        QString::fromStdString(OrbitPlaneMessage(passage, observer.placeName)),
         this);
 }
 

@@ -26,6 +26,7 @@
 #include "satellite/satellites_at_instant.h"
 #include "ui/common/clock.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/local_time_notice.h"
 #include "ui/places/redraw_active_view.h"
 
 namespace {
@@ -178,12 +179,16 @@ bool ParseChartTime(const QString& text, QString* canonical) {
     return true;
 }
 
-void SetInstantFromDateTimeTexts() {
+bool SetInstantFromDateTimeTexts(QWidget* parent) {
     ObserverState& o = Observer();
-    CivilInstant instant;
-    if (!InstantFromDateTimeTexts(DateText, TimeText, o.zoneOffsetHours, instant)) return;
-    o.year = instant.year;
-    o.currentJD = instant.instant;
+    CivilDateTime c;
+    if (!CivilFromDateTimeTexts(DateText, TimeText, c)) return false;
+    const LocalTimeResolution local =
+        o.instantFromLocal(c.year, c.month, c.day, c.hour, c.minute, c.second);
+    if (!AcceptLocalTime(local, parent)) return false;
+    o.year = local.instant.year;
+    o.currentJD = local.instant.instant;
+    return true;
 }
 
 namespace {
@@ -232,16 +237,14 @@ void EnterChartDate() {
     const std::optional<QString> date = AskChartDate(ChartHooks().dialogParent);
     if (!date) return;
     DateText = date->toStdString();
-    SetInstantFromDateTimeTexts();
-    Redraw();
+    if (SetInstantFromDateTimeTexts(ChartHooks().dialogParent)) Redraw();
 }
 
 void EnterChartTime() {
     const std::optional<QString> time = AskChartTime(ChartHooks().dialogParent);
     if (!time) return;
     TimeText = time->toStdString();
-    SetInstantFromDateTimeTexts();
-    Redraw();
+    if (SetInstantFromDateTimeTexts(ChartHooks().dialogParent)) Redraw();
 }
 
 void RiseSetLabelClicked(int index) {
