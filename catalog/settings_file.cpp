@@ -168,9 +168,9 @@ std::vector<std::string> SettingsLines(const ObserverState& observer,
         selection.inclinationMax,
     };
     std::vector<std::string> entries;
-    if (fields.classicOrbitModel) entries.push_back(std::string(kOrbitModelEntry) + "=SGP");
     if (!observer.zoneRule.empty())
         entries.push_back(std::string(kZoneRuleEntry) + "=" + observer.zoneRule);
+    if (fields.classicOrbitModel) entries.push_back(std::string(kOrbitModelEntry) + "=SGP");
     if (!fields.elementServiceUrl.empty() || !entries.empty())
         lines.push_back(fields.elementServiceUrl);
     lines.insert(lines.end(), entries.begin(), entries.end());
