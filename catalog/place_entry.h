@@ -60,8 +60,8 @@ bool LatitudeInRange(double latitudeDeg);
 PlaceEntryResult ApplyPlaceEntry(const PlaceEntryFields& fields, ObserverState& state);
 
 // The parameter dialog: as above, then zone name (stored with one leading blank),
-// zone offset, zone rule (taken as it is) and limiting magnitude. Height, zone offset and limiting magnitude
-// must lie inside the bounds of place_numbers.h.
+// zone offset, zone rule (taken as it is) and limiting magnitude. Height, zone offset and limiting
+// magnitude must lie inside the bounds of place_numbers.h.
 PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObserverState& state);
 
 // The parameter dialog's fields as shown for a state (zone name without leading blanks;

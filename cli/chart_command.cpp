@@ -28,8 +28,8 @@ namespace {
 constexpr char kCommand[] = "chart";
 constexpr char kUsage[] =
     "chart --out DATEI.png [--jd T | --date TT.MM.JJJJ --time hh:mm[:ss]] [--lon L --lat B] "
-    "[--height M] [--zone H | --tz NAME] [--flags 11100] [--limit MAG] [--tle DATEI [--select PRÄFIX]] "
-    "[--size BxH] [--model sgp4|sgp] [--data VERZEICHNIS]";
+    "[--height M] [--zone H | --tz NAME] [--flags 11100] [--limit MAG] "
+    "[--tle DATEI [--select PRÄFIX]] [--size BxH] [--model sgp4|sgp] [--data VERZEICHNIS]";
 
 // Client area of the main window at its design size (outer 648 x 488).
 constexpr int kClientWidth = 640;

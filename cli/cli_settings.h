@@ -22,8 +22,7 @@ namespace cli {
 
 // The options of the place and the data folder; "--place" names the place where a
 // command shows it.
-inline const OptionNames kPlaceOptions = {"--lon",  "--lat", "--height",
-                                          "--zone", "--tz",  "--data"};
+inline const OptionNames kPlaceOptions = {"--lon", "--lat", "--height", "--zone", "--tz", "--data"};
 
 // The lines of a command's help that explain the options above.
 inline constexpr const char* kPlaceHelp =

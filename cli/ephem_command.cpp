@@ -16,7 +16,8 @@ namespace {
 
 constexpr char kCommand[] = "ephem";
 constexpr char kUsage[] =
-    "ephem --jd T [--lon L --lat B] [--height M] [--zone H | --tz NAME] [--stars] [--data VERZEICHNIS]";
+    "ephem --jd T [--lon L --lat B] [--height M] [--zone H | --tz NAME] [--stars] "
+    "[--data VERZEICHNIS]";
 
 std::string Help() {
     return std::string() + "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n" +

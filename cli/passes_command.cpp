@@ -30,7 +30,8 @@ constexpr char kUsage[] =
     "passes --tle DATEI (--select PRÄFIX | --catnr C[,C...] | --all) --date tt.mm.jjjj "
     "[--time hh:mm:ss] [--nights N | --minutes M] [--min-alt 10] [--max-sun -5] [--mag 6] "
     "[--no-shadow] [--first-half] [--second-half] [--brightest] [--lon L --lat B] [--height H] "
-    "[--zone Z | --tz NAME] [--place NAME] [--model sgp4|sgp] [--data VERZEICHNIS] [--json] [--out DATEI]";
+    "[--zone Z | --tz NAME] [--place NAME] [--model sgp4|sgp] [--data VERZEICHNIS] [--json] "
+    "[--out DATEI]";
 
 std::string Help() {
     return std::string() + "  --nights: Anzahl Tage (Nächte ab dem Abend des Datums, bis " +
@@ -369,10 +370,9 @@ int RunPasses(const std::vector<std::string>& args) {
         return cli::kSuccess;
     }
     std::string text;
-    const std::vector<std::string> lines =
-        PassListFileLines(observer.placeName, observer.longitudeDeg, observer.latitudeDeg,
-                          PassListZoneText(observer, PassInstants(list)), observer.elementFilePath,
-                          list.lines);
+    const std::vector<std::string> lines = PassListFileLines(
+        observer.placeName, observer.longitudeDeg, observer.latitudeDeg,
+        PassListZoneText(observer, PassInstants(list)), observer.elementFilePath, list.lines);
     if (!o.outPath.empty()) {
         text = PassListFileText(lines);
         if (!Latin1Holds(lines)) {

@@ -43,13 +43,6 @@ JD1900 ObserverState::localNoon(int year, int month, int day) const {
     return day0 + (12.0 - offset) / 24.0;
 }
 
-void ObserverState::fixZoneAt(JD1900 instant) {
-    if (zoneRule.empty()) return;
-    const ZoneInForce zone = ZoneAtInstant(zoneRule, instant);
-    zoneName = " " + zone.name;
-    zoneOffsetHours = zone.offsetHours;
-}
-
 HorizonOfDate ObserverState::horizon() const {
     return HorizonOfDateAt(frame, siderealHours, sinLatitude, cosLatitude);
 }

@@ -61,9 +61,6 @@ struct ObserverState {
                                          int seconds) const;
     // UT of noon of a local date (in the offset in force at that noon).
     JD1900 localNoon(int year, int month, int day) const;
-    // zoneName and zoneOffsetHours set to those of the rule at an instant (nothing
-    // without a rule), e.g. to write them where a fixed zone is kept.
-    void fixZoneAt(JD1900 instant);
 
     // Keeps sinLatitude and cosLatitude in step with latitudeDeg.
     void setLatitude(double degrees);

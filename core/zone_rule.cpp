@@ -1,12 +1,12 @@
 #include "core/zone_rule.h"
 
+#include <date/tz.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <exception>
-
-#include <date/tz.h>
 
 namespace {
 
@@ -115,8 +115,8 @@ LocalTimeResolution InstantFromZoneCivil(const std::string& rule, int year, int 
         result.kind = LocalTimeKind::Repeated;
         result.message = "Die Uhrzeit " + when + " gibt es in der Zeitzone " + rule +
                          " zweimal (die Uhren werden " + ChangeText(info) +
-                         " zurückgestellt); genommen ist die erste, " + TimeOf(local, true) +
-                         " " + result.zone.name + ".";
+                         " zurückgestellt); genommen ist die erste, " + TimeOf(local, true) + " " +
+                         result.zone.name + ".";
     }
     return result;
 }

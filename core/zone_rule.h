@@ -38,7 +38,7 @@ struct LocalTimeResolution {
     // before the change would give) and the zone of before the change for it.
     CivilInstant instant;
     ZoneInForce zone;
-    std::string message;   // German text for Skipped and Repeated, empty when Unique
+    std::string message;  // German text for Skipped and Repeated, empty when Unique
 };
 
 // A civil date and time of a known rule's zone (the day may be 0 or a day of the year

@@ -18,10 +18,14 @@ TEST(PlaceZoneTest, ListedPlacesByNameAndEveryShippedPlaceHasAKnownZone) {
         const char* name;
         const char* rule;
     } cases[] = {
-        {"Berlin", "Europe/Berlin"},       {"Halle (Saale)", "Europe/Berlin"},
-        {"Wien (AT)", "Europe/Vienna"},    {"Santiago (CL)", "America/Santiago"},
-        {"Chicago (US)", "America/Chicago"}, {"Brooklyn (US)", "America/New_York"},
-        {"Perth (AU)", "Australia/Perth"}, {"Makassar (ID)", "Asia/Makassar"},
+        {"Berlin", "Europe/Berlin"},
+        {"Halle (Saale)", "Europe/Berlin"},
+        {"Wien (AT)", "Europe/Vienna"},
+        {"Santiago (CL)", "America/Santiago"},
+        {"Chicago (US)", "America/Chicago"},
+        {"Brooklyn (US)", "America/New_York"},
+        {"Perth (AU)", "Australia/Perth"},
+        {"Makassar (ID)", "Asia/Makassar"},
         {"Irgendwo (XX)", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(ZoneRuleOfListedPlace(c.name), c.rule) << c.name;
@@ -43,8 +47,8 @@ TEST(SettingsZoneTest, OldCentralEuropeanFilesFollowBerlinOthersStayFixed) {
         const char* name;
         const char* offset;
         const char* rule;
-    } cases[] = {{" MEZ", "1", "Europe/Berlin"}, {" MESZ", "2", "Europe/Berlin"},
-                 {" EST", "-5", ""}};
+    } cases[] = {
+        {" MEZ", "1", "Europe/Berlin"}, {" MESZ", "2", "Europe/Berlin"}, {" EST", "-5", ""}};
     for (const auto& c : cases) {
         ObserverState firstRun;
         ApplyDefaultObserverSettings(firstRun);

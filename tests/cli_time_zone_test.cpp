@@ -108,8 +108,8 @@ TEST_F(CliTimeZoneTest, SantiagoUsesChilesOffsetOfTheDate) {
     } cases[] = {{"27.04.2026", "-4"}, {"15.01.2026", "-3"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.date);
-        const std::vector<std::string> args = {"--lon",    "-70.65", "--lat",  "-33.45",
-                                               "--date",   c.date,   "--nights", "2"};
+        const std::vector<std::string> args = {"--lon",  "-70.65", "--lat",    "-33.45",
+                                               "--date", c.date,   "--nights", "2"};
         const PassRun rule = Passes(args, {"--tz", "America/Santiago"});
         EXPECT_FALSE(rule.lines.empty());
         EXPECT_EQ(rule.lines, Passes(args, {"--zone", c.offset}).lines);
@@ -129,8 +129,8 @@ TEST_F(CliTimeZoneTest, RefusesAnUnknownZoneBothZonesAndATimeTheZoneSkips) {
          "'Europe/Nirgendwo' ist keine Zeitzone"},
         {{"ephem", "--jd", "45000", "--tz", "Europe/Berlin", "--zone", "1"},
          "--tz und --zone schließen einander aus"},
-        {{"passes", "--tle", tle, "--all", "--date", "29.03.2026", "--time", "02:30",
-          "--minutes", "60", "--tz", "Europe/Berlin"},
+        {{"passes", "--tle", tle, "--all", "--date", "29.03.2026", "--time", "02:30", "--minutes",
+          "60", "--tz", "Europe/Berlin"},
          "Die Uhrzeit 02:30:00 am 29.03.2026 gibt es in der Zeitzone Europe/Berlin nicht"},
     };
     for (const auto& c : cases) {

@@ -52,8 +52,7 @@ TEST(ZoneRuleTest, LocalTimesAcrossTheChangesOfSummerTime) {
     LocalTimeResolution r = InstantFromZoneCivil("Europe/Berlin", 2026, 4, 28, 4, 2, 35);
     EXPECT_EQ(r.kind, LocalTimeKind::Unique);
     EXPECT_TRUE(r.message.empty());
-    EXPECT_DOUBLE_EQ(r.instant.instant,
-                     InstantFromCivil(2026, 4, 28, 4, 2, 35, 2.0).instant);
+    EXPECT_DOUBLE_EQ(r.instant.instant, InstantFromCivil(2026, 4, 28, 4, 2, 35, 2.0).instant);
     // The gap of 29.03.2026: 02:00 MEZ became 03:00 MESZ.
     r = InstantFromZoneCivil("Europe/Berlin", 2026, 3, 29, 2, 30, 0);
     EXPECT_EQ(r.kind, LocalTimeKind::Skipped);

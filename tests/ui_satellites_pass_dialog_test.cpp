@@ -227,6 +227,22 @@ TEST_F(PassDialogTest, NightDisplayShowsTheNightOfTheChartDate) {
     EXPECT_TRUE(dialogs->Calls().empty());
 }
 
+// 27.04.2026 10:30 UT is 12:30 MESZ: by Berlin's rule the night of that evening, with a
+// fixed +1 (11:30) still the night of the evening before.
+TEST_F(PassDialogTest, TheDefaultNightFollowsTheLocalDateOfTheZoneRule) {
+    Start();
+    Place(13.4, 52.5, 1, 2026, 4, 27, 11.5);
+    Observer().zoneName = " MEZ";
+    dialog->NightDisplay();
+    EXPECT_EQ(dialog->fromDateField()->text(), "26.04.2026");
+    EXPECT_EQ(dialog->fromZoneLabel()->text(), " MEZ");
+    Observer().zoneRule = "Europe/Berlin";
+    dialog->NightDisplay();
+    EXPECT_EQ(dialog->fromDateField()->text(), "27.04.2026");
+    EXPECT_EQ(dialog->fromZoneLabel()->text(), " MESZ");
+    EXPECT_EQ(dialog->toZoneLabel()->text(), " MESZ");
+}
+
 TEST_F(PassDialogTest, ChangeHandlersRecomputeTheNightDisplay) {
     Start();
     Place(13.4, 52.5, 2, 2026, 4, 27, 20);

@@ -6,5 +6,6 @@
 
 void SetInstantFromClock(ObserverState& observer, const QDateTime& clock) {
     observer.currentJD = InstantFromUnixSeconds(clock.toSecsSinceEpoch());
-    observer.year = CivilFromJD1900(observer.currentJD, observer.zoneOffsetAt(observer.currentJD)).year;
+    observer.year =
+        CivilFromJD1900(observer.currentJD, observer.zoneOffsetAt(observer.currentJD)).year;
 }

@@ -15,13 +15,13 @@
 #include <cmath>
 
 #include "catalog/place_entry.h"
-#include "ui/common/windows.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
 #include "core/zone_rule.h"
-#include "ui/common/dialogs.h"
 #include "ui/common/dialog_rows.h"
+#include "ui/common/dialogs.h"
 #include "ui/common/table_views.h"
+#include "ui/common/windows.h"
 #include "ui/places/place_messages.h"
 #include "ui/places/redraw_active_view.h"
 
@@ -65,7 +65,8 @@ ObserverDialog::ObserverDialog(QWidget* parent) : QDialog(parent) {
     zoneRule_->setEditable(true);
     zoneRule_->setInsertPolicy(QComboBox::NoInsert);
     zoneRule_->addItem(QString::fromUtf8(kFixedZoneEntry));
-    for (const std::string& name : ZoneRuleNames()) zoneRule_->addItem(QString::fromStdString(name));
+    for (const std::string& name : ZoneRuleNames())
+        zoneRule_->addItem(QString::fromStdString(name));
     zoneRule_->completer()->setFilterMode(Qt::MatchContains);
     zoneRule_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
     zoneRule_->completer()->setCompletionMode(QCompleter::PopupCompletion);

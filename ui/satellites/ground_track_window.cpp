@@ -17,10 +17,10 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "core/text_file.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
+#include "core/text_file.h"
 #include "prediction/selection_state.h"
 #include "satellite/column_number.h"
 #include "satellite/satellite_table.h"
@@ -343,9 +343,8 @@ void GroundTrackWindow::EditFrom() {
         return;
     }
     ObserverState& o = Observer();
-    const LocalTimeResolution local =
-        o.instantFromLocal(date->year(), date->month(), date->day(), time->hour(),
-                           time->minute(), time->second());
+    const LocalTimeResolution local = o.instantFromLocal(
+        date->year(), date->month(), date->day(), time->hour(), time->minute(), time->second());
     if (!AcceptLocalTime(local, this)) return;
     DateText = date->toString(QStringLiteral("dd.MM.yyyy")).toStdString();
     TimeText = time->toString(QStringLiteral("hh:mm:ss")).toStdString();

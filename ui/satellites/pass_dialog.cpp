@@ -331,9 +331,8 @@ void PassDialog::DurationDisplay() {
     if (o.year > o.latestYear) o.year = o.latestYear;
     int minutes = 0;
     if (!days_->text().trimmed().isEmpty() && !FieldInteger(days_, minutes)) return;
-    const LocalTimeResolution local =
-        o.instantFromLocal(date->year, date->month, date->day, time->hour, time->minute,
-                           time->second);
+    const LocalTimeResolution local = o.instantFromLocal(date->year, date->month, date->day,
+                                                         time->hour, time->minute, time->second);
     const JD1900 start = local.instant.instant;
     const JD1900 end = start + minutes / 1440.0;
     PassWindowState& window = PassWindow();
@@ -455,9 +454,8 @@ bool PassDialog::ReadParameters(PassSearchParameters& p) {
             ShowNotAnInteger(days_->text(), this);
             return false;
         }
-        const LocalTimeResolution local =
-            Observer().instantFromLocal(date->year, date->month, date->day, time->hour,
-                                        time->minute, time->second);
+        const LocalTimeResolution local = Observer().instantFromLocal(
+            date->year, date->month, date->day, time->hour, time->minute, time->second);
         if (!AcceptLocalTime(local, this)) return false;
         window.windowStart = local.instant.instant;
         window.windowEnd = window.windowStart + count / 1440.0;

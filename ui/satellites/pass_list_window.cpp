@@ -231,9 +231,9 @@ QStringList PassListWindow::Lines() const {
 
 QStringList PassListWindow::HeaderLines() const {
     const ObserverState& o = Observer();
-    const std::vector<std::string> head = PassListFileLines(
-        o.placeName, o.longitudeDeg, o.latitudeDeg, PassListZoneText(o, PassInstants(PassList())),
-        o.elementFilePath, {});
+    const std::vector<std::string> head =
+        PassListFileLines(o.placeName, o.longitudeDeg, o.latitudeDeg,
+                          PassListZoneText(o, PassInstants(PassList())), o.elementFilePath, {});
     QStringList lines;
     for (const std::string& line : head) lines << Utf8(line);
     return lines;
@@ -246,8 +246,8 @@ void PassListWindow::Save() {
         std::vector<std::string> lines;
         for (const QString& line : Lines()) lines.push_back(line.toStdString());
         lines = PassListFileLines(o.placeName, o.longitudeDeg, o.latitudeDeg,
-                                  PassListZoneText(o, PassInstants(PassList())),
-                                  o.elementFilePath, lines);
+                                  PassListZoneText(o, PassInstants(PassList())), o.elementFilePath,
+                                  lines);
         for (const std::string& line : lines) changed = changed || !Latin1Holds(line);
         return PassListFileText(lines);
     });
