@@ -391,6 +391,25 @@ TEST_F(PlaceWindowsTest, RowOutsideTheDialogsRangesIsNotTakenOver) {
     EXPECT_EQ(Observer().longitudeDeg, longitudeBefore);
 }
 
+// A place of the list proposes the zone of its country; a map click, that of the
+// nearest place of the list.
+TEST_F(PlaceWindowsTest, APickedPlaceProposesItsZone) {
+    testsupport::WriteTextFile(dir / "ORTE",
+                               "  -0.1969  5.5560   68Accra (GH)\r\n"
+                               "  13.4050 52.5200   34Berlin\r\n");
+    PlaceListWindow list;
+    list.show();
+    emit list.grid()->cellDoubleClicked(0, 0);
+    EXPECT_EQ(Observer().placeName, "Accra (GH)");
+    EXPECT_EQ(Observer().zoneRule, "Africa/Accra");
+    Observer().zoneRule.clear();
+    WorldMapWindow map;
+    map.show();
+    dialogs->AnswerInput("Golf von Guinea");
+    map.ClickAt(9 + 311, 5 + 150);
+    EXPECT_EQ(Observer().zoneRule, "Africa/Accra");
+}
+
 TEST_F(PlaceWindowsTest, MissingPlaceFileIsReported) {
     std::filesystem::remove(dir / "ORTE");
     PlaceListWindow list;

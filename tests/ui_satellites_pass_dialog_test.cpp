@@ -297,6 +297,28 @@ TEST_F(PassDialogTest, DurationModeShowsOneHourAfterFrom) {
     EXPECT_EQ(dialog->toDateField()->text(), "28.04.2026");
 }
 
+// By Berlin's rule: a "von" time the spring change skips stays as typed and the search
+// refuses it; the repeated autumn hour is taken in MESZ with a notice.
+TEST_F(PassDialogTest, DurationStartAcrossTheChangesOfSummerTime) {
+    Start();
+    Place(13.4, 52.5, 2, 2026, 4, 27, 20);
+    Observer().zoneRule = "Europe/Berlin";
+    SelectFixture("iss.tle");
+    dialog->durationBox()->setChecked(true);
+    dialog->fromDateField()->setText("29.03.2026");
+    dialog->fromTimeField()->setText("02:30:00");
+    EXPECT_EQ(dialog->fromTimeField()->text(), "02:30:00");
+    dialogs->Clear();
+    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Failed);
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_TRUE(dialogs->Messages()[0].startsWith(QStringLiteral("Zeitumstellung|")));
+
+    dialog->fromDateField()->setText("25.10.2026");
+    EXPECT_EQ(dialog->fromZoneLabel()->text(), " MESZ");
+    EXPECT_EQ(dialog->toZoneLabel()->text(), " MEZ");  // an hour on: 02:30 again, in MEZ
+    EXPECT_NEAR(PassWindow().windowStart, JulianDay1900(2026, 10, 25) + 0.5 / 24.0, 1e-9);
+}
+
 TEST_F(PassDialogTest, SunLimitRaisedAtSixtyFourNorthInMidsummer) {
     Start();
     Place(20.0, 64.0, 2, 2026, 6, 21, 20);
