@@ -101,7 +101,7 @@ LocalTimeResolution InstantFromZoneCivil(const std::string& rule, int year, int 
     }
     const date::local_seconds local{Seconds{static_cast<long long>(localSeconds)}};
     const date::local_info info = zone->get_info(local);
-    const std::string when = TimeOf(local, true) + " am " + DateOf(local);
+    const auto when = [local] { return TimeOf(local, true) + " am " + DateOf(local); };
     // Unique: first is the zone. Otherwise first is the zone before the change, whose
     // instant is the earlier of a repeated hour.
     result.zone = InForce(info.first);
@@ -109,11 +109,11 @@ LocalTimeResolution InstantFromZoneCivil(const std::string& rule, int year, int 
         InstantFromCivil(year, month, day, hours, minutes, seconds, result.zone.offsetHours);
     if (info.result == date::local_info::nonexistent) {
         result.kind = LocalTimeKind::Skipped;
-        result.message = "Die Uhrzeit " + when + " gibt es in der Zeitzone " + rule +
+        result.message = "Die Uhrzeit " + when() + " gibt es in der Zeitzone " + rule +
                          " nicht: die Uhren werden " + ChangeText(info) + " vorgestellt.";
     } else if (info.result == date::local_info::ambiguous) {
         result.kind = LocalTimeKind::Repeated;
-        result.message = "Die Uhrzeit " + when + " gibt es in der Zeitzone " + rule +
+        result.message = "Die Uhrzeit " + when() + " gibt es in der Zeitzone " + rule +
                          " zweimal (die Uhren werden " + ChangeText(info) +
                          " zurückgestellt); genommen ist die erste, " + TimeOf(local, true) + " " +
                          result.zone.name + ".";

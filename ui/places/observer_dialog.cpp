@@ -64,6 +64,9 @@ ObserverDialog::ObserverDialog(QWidget* parent) : QDialog(parent) {
     zoneRule_->setObjectName(QStringLiteral("zoneRule"));
     zoneRule_->setEditable(true);
     zoneRule_->setInsertPolicy(QComboBox::NoInsert);
+    // Wide enough for the longer names, not for the longest of all.
+    zoneRule_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    zoneRule_->setMinimumContentsLength(24);
     zoneRule_->addItem(QString::fromUtf8(kFixedZoneEntry));
     for (const std::string& name : ZoneRuleNames())
         zoneRule_->addItem(QString::fromStdString(name));
