@@ -62,6 +62,7 @@ PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObserverSta
     if (!offset) return {PlaceField::ZoneOffset, fields.zoneOffset};
     if (!ZoneOffsetWithinBounds(*offset)) return {PlaceField::ZoneOffsetRange, fields.zoneOffset};
     state.zoneOffsetHours = *offset;
+    state.zoneRule = fields.zoneRule;
     const auto magnitude = numtext::ParseNumber(fields.limitingMagnitude);
     if (!magnitude) return {PlaceField::LimitingMagnitude, fields.limitingMagnitude};
     if (!ChartMagnitudeWithinBounds(*magnitude))
@@ -76,9 +77,11 @@ ParameterFields ParameterFieldsOf(const ObserverState& state) {
     fields.longitude = numtext::FormatNumber(state.longitudeDeg);
     fields.latitude = numtext::FormatNumber(state.latitudeDeg);
     fields.height = numtext::FormatNumber(state.heightM);
-    const auto first = state.zoneName.find_first_not_of(' ');
-    fields.zoneName = first == std::string::npos ? std::string() : state.zoneName.substr(first);
-    fields.zoneOffset = numtext::FormatNumber(state.zoneOffsetHours);
+    const std::string zoneName = state.zoneNameAt(state.currentJD);
+    const auto first = zoneName.find_first_not_of(' ');
+    fields.zoneName = first == std::string::npos ? std::string() : zoneName.substr(first);
+    fields.zoneOffset = numtext::FormatNumber(state.zoneOffsetAt(state.currentJD));
+    fields.zoneRule = state.zoneRule;
     fields.limitingMagnitude = numtext::FormatNumber(state.limitingMagnitude);
     return fields;
 }

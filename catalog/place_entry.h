@@ -45,6 +45,7 @@ struct ParameterFields {
     std::string zoneName;  // without its leading blank
     std::string zoneOffset;
     std::string limitingMagnitude;
+    std::string zoneRule;  // the zone by rule; empty: the fixed zone of the two fields above
 };
 
 inline constexpr const char* kInvalidEntryCaption = "Ungültige Eingabe";
@@ -59,11 +60,12 @@ bool LatitudeInRange(double latitudeDeg);
 PlaceEntryResult ApplyPlaceEntry(const PlaceEntryFields& fields, ObserverState& state);
 
 // The parameter dialog: as above, then zone name (stored with one leading blank),
-// zone offset and limiting magnitude. Height, zone offset and limiting magnitude
-// must lie inside the bounds of place_numbers.h.
+// zone offset, zone rule (taken as it is) and limiting magnitude. Height, zone offset and limiting
+// magnitude must lie inside the bounds of place_numbers.h.
 PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObserverState& state);
 
-// The parameter dialog's fields as shown for a state (zone name without leading blanks).
+// The parameter dialog's fields as shown for a state (zone name without leading blanks;
+// with a rule, the name and offset in force at the displayed instant).
 ParameterFields ParameterFieldsOf(const ObserverState& state);
 
 // The message box text of a failed longitude or latitude or of a number outside its

@@ -100,6 +100,7 @@ void ApplyDefaultObserverSettings(ObserverState& observer) {
     observer.heightM = 34;
     observer.zoneName = " MEZ";
     observer.zoneOffsetHours = 1;
+    observer.zoneRule = kCentralEuropeanZoneRule;
     observer.limitingMagnitude = 5;
     observer.showPlanetNames = true;
     observer.showConstellationNames = true;
@@ -144,8 +145,8 @@ std::vector<std::string> SettingsLines(const ObserverState& observer,
         numtext::FormatNumber(observer.longitudeDeg),
         numtext::FormatNumber(observer.latitudeDeg),
         numtext::FormatNumber(observer.heightM),
-        observer.zoneName,
-        numtext::FormatNumber(observer.zoneOffsetHours),
+        observer.zoneNameAt(observer.currentJD),
+        numtext::FormatNumber(observer.zoneOffsetAt(observer.currentJD)),
         numtext::FormatNumber(observer.limitingMagnitude),
         FolderOfElementFile(fields.elementFileName),
         std::to_string(fields.elementFilterIndex),
@@ -167,6 +168,8 @@ std::vector<std::string> SettingsLines(const ObserverState& observer,
         selection.inclinationMax,
     };
     std::vector<std::string> entries;
+    if (!observer.zoneRule.empty())
+        entries.push_back(std::string(kZoneRuleEntry) + "=" + observer.zoneRule);
     if (fields.classicOrbitModel) entries.push_back(std::string(kOrbitModelEntry) + "=SGP");
     if (!fields.elementServiceUrl.empty() || !entries.empty())
         lines.push_back(fields.elementServiceUrl);
@@ -233,7 +236,12 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     number(2, observer.longitudeDeg, kMinLongitudeDeg, kMaxLongitudeDeg);
     number(3, observer.latitudeDeg, -kMaxAbsLatitudeDeg, kMaxAbsLatitudeDeg);
     number(4, observer.heightM, kMinHeightM, kMaxHeightM);
-    copy(5, observer.zoneName);
+    if (const std::string* text = line(5)) {
+        // Written before zones by rule: the Central European names follow its rule.
+        observer.zoneName = *text;
+        const std::string_view name = numtext::Trim(*text);
+        observer.zoneRule = name == "MEZ" || name == "MESZ" ? kCentralEuropeanZoneRule : "";
+    }
     number(6, observer.zoneOffsetHours, -kMaxAbsStoredZoneOffsetHours,
            kMaxAbsStoredZoneOffsetHours);
     number(7, observer.limitingMagnitude, kMinChartMagnitude, kMaxChartMagnitude);
@@ -278,6 +286,15 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
         const std::string name(numtext::Trim(text->substr(0, equals)));
         const std::string value =
             equals == std::string::npos ? std::string() : std::string(numtext::Trim(text->substr(equals + 1)));
+        if (name == kZoneRuleEntry) {
+            if (ZoneRuleKnown(value))
+                observer.zoneRule = value;
+            else
+                fail(InFileMessage("Zeile " + std::to_string(n) + ": Zeitzone '" +
+                                       numtext::Excerpt(value) + "' unbekannt",
+                                   path));
+            continue;
+        }
         if (name != kOrbitModelEntry) continue;
         if (value == "SGP")
             fields.classicOrbitModel = true;

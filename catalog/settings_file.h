@@ -12,7 +12,10 @@
 // 24 (optional) the address of the element service, written only when one was set
 //    (empty when a later line follows)
 // 25.. (optional) named entries "Name=Wert", each written only when it differs from
-//    the default: "Bahnmodell=SGP" for the classic orbit model
+//    the default: "Bahnmodell=SGP" for the classic orbit model, "Zeitzone=Europe/Berlin"
+//    for a zone by rule (lines 5 and 6 then hold its name and offset at the displayed
+//    instant, for readers that know only a fixed zone). A file without that entry whose
+//    zone name is " MEZ" or " MESZ" is read as "Europe/Berlin"; any other zone stays fixed.
 //
 // The main window reads the file at creation (into ObserverState and SettingsFields)
 // and writes it when it closes. The pass dialog and the selection window take their
@@ -34,6 +37,9 @@ inline constexpr int kSettingsLineCount = 23;
 // At most this many named entries follow line 24; the name of the orbit model's.
 inline constexpr int kMaxNamedEntries = 16;
 inline constexpr const char* kOrbitModelEntry = "Bahnmodell";
+inline constexpr const char* kZoneRuleEntry = "Zeitzone";
+// The zone of the Central European names of line 5 and of a first run.
+inline constexpr const char* kCentralEuropeanZoneRule = "Europe/Berlin";
 // The longest line the reader takes (a path of the longest length a system allows);
 // a longer one is refused like a number that does not convert.
 inline constexpr std::size_t kMaxSettingsLineLength = 4096;

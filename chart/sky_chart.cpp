@@ -459,7 +459,7 @@ void DrawTitleLabels(Canvas& canvas) {
     gTexts.liveMark.text.clear();
     DrawLabel(canvas, gTexts.timeLine, 10, 50,
               QStringLiteral("um ") + QString::fromStdString(TimeText) +
-                  QString::fromStdString(o.zoneName),
+                  QString::fromStdString(o.zoneNameAt(o.currentJD)),
               TitleFont());
     if (ChartView().followsClock)
         DrawLabel(canvas, gTexts.liveMark, gTexts.timeLine.rect.right() + 1, 50,

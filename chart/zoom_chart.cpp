@@ -324,7 +324,7 @@ QString ZoomHeading(const QString& title, const QString& gapBeforeSun, int decim
     return title + QString::number(ChartView().zoomFactor) + QStringLiteral(" : ") + place +
            QStringLiteral("  ") + QString::fromStdString(DateText) + QStringLiteral("  ") +
            QString::fromStdString(TimeText) + QStringLiteral(" ") +
-           QString::fromStdString(o.zoneName) + QStringLiteral(" :") + gapBeforeSun +
+           QString::fromStdString(o.zoneNameAt(o.currentJD)) + QStringLiteral(" :") + gapBeforeSun +
            QStringLiteral("So ") + QString::number(Sun().altitudeDeg, 'f', decimals) +
            QStringLiteral("°") + QStringLiteral("   Mo ") +
            QString::number(moon.altitudeDeg, 'f', decimals) + QStringLiteral("°  ") +

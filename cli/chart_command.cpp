@@ -28,8 +28,8 @@ namespace {
 constexpr char kCommand[] = "chart";
 constexpr char kUsage[] =
     "chart --out DATEI.png [--jd T | --date TT.MM.JJJJ --time hh:mm[:ss]] [--lon L --lat B] "
-    "[--height M] [--zone H] [--flags 11100] [--limit MAG] [--tle DATEI [--select PRÄFIX]] "
-    "[--size BxH] [--model sgp4|sgp] [--data VERZEICHNIS]";
+    "[--height M] [--zone H | --tz NAME] [--flags 11100] [--limit MAG] "
+    "[--tle DATEI [--select PRÄFIX]] [--size BxH] [--model sgp4|sgp] [--data VERZEICHNIS]";
 
 // Client area of the main window at its design size (outer 648 x 488).
 constexpr int kClientWidth = 640;
@@ -124,23 +124,27 @@ std::string ParseOptions(const std::vector<std::string>& args, ChartOptions& opt
 }
 
 // The instant: --jd, or the civil date and time in the configured zone (each defaults
-// to that of the computer clock's instant, whatever zone the computer is set to).
-void SetInstant(const ChartOptions& opt, ObserverState& o) {
+// to that of the computer clock's instant, whatever zone the computer is set to). The
+// message of a time the zone skips (at a change to summer time); empty when set.
+std::string SetInstant(const ChartOptions& opt, ObserverState& o) {
     if (opt.jd) {
         o.currentJD = *opt.jd;
-        o.year = CivilFromJD1900(o.currentJD, o.zoneOffsetHours).year;
-        return;
+        o.year = CivilFromJD1900(o.currentJD, o.zoneOffsetAt(o.currentJD)).year;
+        return {};
     }
-    const CivilDateTime now = CivilFromJD1900(
-        InstantFromUnixSeconds(QDateTime::currentSecsSinceEpoch()), o.zoneOffsetHours);
+    const JD1900 clock = InstantFromUnixSeconds(QDateTime::currentSecsSinceEpoch());
+    const CivilDateTime now = CivilFromJD1900(clock, o.zoneOffsetAt(clock));
     cli::CivilDate date{now.day, now.month, now.year};
     cli::CivilTime time{now.hour, now.minute, now.second};
     if (!opt.date.empty()) cli::ReadDate("--date", opt.date, date);
     if (!opt.time.empty()) cli::ReadTime("--time", opt.time, time);
-    const CivilInstant instant = InstantFromCivil(date.year, date.month, date.day, time.hour,
-                                                  time.minute, time.second, o.zoneOffsetHours);
-    o.currentJD = instant.instant;
-    o.year = instant.year;
+    const LocalTimeResolution local =
+        o.instantFromLocal(date.year, date.month, date.day, time.hour, time.minute, time.second);
+    if (local.kind == LocalTimeKind::Skipped) return local.message;
+    if (local.kind == LocalTimeKind::Repeated) cli::PrintNote(local.message);
+    o.currentJD = local.instant.instant;
+    o.year = local.instant.year;
+    return {};
 }
 
 int RunChart(const std::vector<std::string>& args) {
@@ -174,7 +178,8 @@ int RunChart(const std::vector<std::string>& args) {
     o.showAltitudeLines = flags[3];
     o.showZodiac = flags[4];
     ChartView().setChartGeometry(648, 488);
-    SetInstant(opt, o);
+    if (const std::string problem = SetInstant(opt, o); !problem.empty())
+        return cli::UsageProblem(kCommand, kUsage, problem);
     FormatDateTime1900(o.currentJD);
     o.timeChanged = true;
 

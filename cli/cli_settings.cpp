@@ -46,6 +46,8 @@ bool PlaceOptions::Take(const std::string& option, const std::string& value, std
     if (target) {
         problem = ReadNumber(option, value, number);
         if (problem.empty()) *target = number;
+    } else if (option == "--tz") {
+        tz = value;
     } else if (option == "--place") {
         name = value;
     } else if (option == "--data") {
@@ -161,6 +163,24 @@ std::string ApplyPlace(const PlaceOptions& options, int use, SettingsSource& set
         if (!options.height) settings.Taken("Höhe " + NumberText(height) + " m");
     }
     if (use & kUseZone) {
+        if (options.zone && options.tz) return "--tz und --zone schließen einander aus";
+        if (options.tz) {
+            if (!ZoneRuleKnown(*options.tz))
+                return "--tz: '" + numtext::Excerpt(*options.tz) +
+                       "' ist keine Zeitzone der Zeitzonen-Datenbank (z. B. Europe/Berlin)";
+            observer.zoneRule = *options.tz;
+            observer.zoneOffsetHours = file.zoneOffsetHours;
+            observer.zoneName = file.zoneName;
+            return {};
+        }
+        if (!options.zone && !file.zoneRule.empty()) {
+            observer.zoneRule = file.zoneRule;
+            observer.zoneOffsetHours = file.zoneOffsetHours;
+            observer.zoneName = file.zoneName;
+            settings.Taken("Zeitzone " + file.zoneRule);
+            return {};
+        }
+        observer.zoneRule.clear();
         const double zone = options.zone.value_or(file.zoneOffsetHours);
         // The settings file's offset was checked as the file is read (it may hold one
         // that earlier versions accepted); --zone must name a real zone.

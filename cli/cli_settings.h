@@ -22,12 +22,15 @@ namespace cli {
 
 // The options of the place and the data folder; "--place" names the place where a
 // command shows it.
-inline const OptionNames kPlaceOptions = {"--lon", "--lat", "--height", "--zone", "--data"};
+inline const OptionNames kPlaceOptions = {"--lon", "--lat", "--height", "--zone", "--tz", "--data"};
 
 // The lines of a command's help that explain the options above.
 inline constexpr const char* kPlaceHelp =
     "  --lon/--lat: geographische Länge in Grad, östlich positiv (-180..360), und Breite\n"
-    "  --height: Höhe über dem Meer in Metern; --zone: Zeitzone minus UTC in Stunden\n"
+    "  --height: Höhe über dem Meer in Metern; --zone: feste Zeitzone minus UTC in Stunden\n"
+    "  --tz: Zeitzone der Zeitzonen-Datenbank mit Sommerzeit (z. B. Europe/Berlin,\n"
+    "        America/Santiago); nicht mit --zone. Ohne beide gilt die Zeitzone aus\n"
+    "        polaride.cfg\n"
     "  --data: Datenverzeichnis mit polaride.cfg, SATMAG und den übrigen Dateien\n"
     "          (Vorgabe: das Arbeitsverzeichnis)\n"
     "  Was fehlt, kommt aus polaride.cfg (ohne lesbare Datei: Berlin); ein Hinweis auf\n"
@@ -35,7 +38,7 @@ inline constexpr const char* kPlaceHelp =
 
 struct PlaceOptions {
     std::optional<double> lon, lat, height, zone;
-    std::optional<std::string> name;
+    std::optional<std::string> name, tz;
     std::string dataDir;
     // Takes one of kPlaceOptions or "--place": true when it was one of them (problem
     // then holds the message of a value that does not convert).

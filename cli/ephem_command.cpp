@@ -16,7 +16,8 @@ namespace {
 
 constexpr char kCommand[] = "ephem";
 constexpr char kUsage[] =
-    "ephem --jd T [--lon L --lat B] [--height M] [--zone H] [--stars] [--data VERZEICHNIS]";
+    "ephem --jd T [--lon L --lat B] [--height M] [--zone H | --tz NAME] [--stars] "
+    "[--data VERZEICHNIS]";
 
 std::string Help() {
     return std::string() + "  T: Zeitpunkt in Tagen seit 1899-12-31 12:00 UT (JD1900, Weltzeit)\n" +
@@ -92,6 +93,7 @@ int RunEphem(const std::vector<std::string>& args) {
     request.latitudeDeg = observer.latitudeDeg;
     request.heightM = observer.heightM;
     request.zoneOffsetHours = observer.zoneOffsetHours;
+    request.zoneRule = observer.zoneRule;
 
     EphemerisReport report = ComputeEphemerisReport(request);
     if (withStars) {

@@ -30,7 +30,8 @@ constexpr char kUsage[] =
     "passes --tle DATEI (--select PRÄFIX | --catnr C[,C...] | --all) --date tt.mm.jjjj "
     "[--time hh:mm:ss] [--nights N | --minutes M] [--min-alt 10] [--max-sun -5] [--mag 6] "
     "[--no-shadow] [--first-half] [--second-half] [--brightest] [--lon L --lat B] [--height H] "
-    "[--zone Z] [--place NAME] [--model sgp4|sgp] [--data VERZEICHNIS] [--json] [--out DATEI]";
+    "[--zone Z | --tz NAME] [--place NAME] [--model sgp4|sgp] [--data VERZEICHNIS] [--json] "
+    "[--out DATEI]";
 
 std::string Help() {
     return std::string() + "  --nights: Anzahl Tage (Nächte ab dem Abend des Datums, bis " +
@@ -314,9 +315,12 @@ int RunPasses(const std::vector<std::string>& args) {
             problem = cli::InvalidEntry(*limit);
     if (!problem.empty()) return cli::UsageProblem(kCommand, kUsage, problem);
 
-    const CivilInstant start =
-        InstantFromCivil(o.date.year, o.date.month, o.date.day, o.time.hour, o.time.minute,
-                         o.time.second, observer.zoneOffsetHours);
+    const LocalTimeResolution local = observer.instantFromLocal(
+        o.date.year, o.date.month, o.date.day, o.time.hour, o.time.minute, o.time.second);
+    if (local.kind == LocalTimeKind::Skipped)
+        return cli::UsageProblem(kCommand, kUsage, local.message);
+    if (local.kind == LocalTimeKind::Repeated) cli::PrintNote(local.message);
+    const CivilInstant start = local.instant;
     observer.year = start.year;
     observer.currentJD = start.instant;
     observer.dynamicJD = observer.currentJD + DeltaT(start.year) / 24.0;
@@ -366,9 +370,9 @@ int RunPasses(const std::vector<std::string>& args) {
         return cli::kSuccess;
     }
     std::string text;
-    const std::vector<std::string> lines =
-        PassListFileLines(observer.placeName, observer.longitudeDeg, observer.latitudeDeg,
-                          observer.zoneOffsetHours, observer.elementFilePath, list.lines);
+    const std::vector<std::string> lines = PassListFileLines(
+        observer.placeName, observer.longitudeDeg, observer.latitudeDeg,
+        PassListZoneText(observer, PassInstants(list)), observer.elementFilePath, list.lines);
     if (!o.outPath.empty()) {
         text = PassListFileText(lines);
         if (!Latin1Holds(lines)) {

@@ -29,13 +29,21 @@ JD1900 InstantFromUnixSeconds(long long secondsSince1970) {
     return JulianDay1900(1970, 1, 1) + static_cast<double>(secondsSince1970) / 86400.0;
 }
 
+bool CivilFromDateTimeTexts(const std::string& dateText, const std::string& timeText,
+                            CivilDateTime& civil) {
+    CivilDateTime c;
+    if (!Field(dateText, 7, 10, c.year) || !Field(dateText, 4, 5, c.month) ||
+        !Field(dateText, 1, 2, c.day) || !Field(timeText, 1, 2, c.hour) ||
+        !Field(timeText, 4, 5, c.minute) || !Field(timeText, 7, 8, c.second))
+        return false;
+    civil = c;
+    return true;
+}
+
 bool InstantFromDateTimeTexts(const std::string& dateText, const std::string& timeText,
                               double zoneOffsetHours, CivilInstant& result) {
-    int year = 0, month = 0, day = 0, hours = 0, minutes = 0, seconds = 0;
-    if (!Field(dateText, 7, 10, year) || !Field(dateText, 4, 5, month) ||
-        !Field(dateText, 1, 2, day) || !Field(timeText, 1, 2, hours) ||
-        !Field(timeText, 4, 5, minutes) || !Field(timeText, 7, 8, seconds))
-        return false;
-    result = InstantFromCivil(year, month, day, hours, minutes, seconds, zoneOffsetHours);
+    CivilDateTime c;
+    if (!CivilFromDateTimeTexts(dateText, timeText, c)) return false;
+    result = InstantFromCivil(c.year, c.month, c.day, c.hour, c.minute, c.second, zoneOffsetHours);
     return true;
 }

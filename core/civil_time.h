@@ -19,5 +19,8 @@ JD1900 InstantFromUnixSeconds(long long secondsSince1970);
 // The same from the texts "dd.mm.yyyy" and "hh:mm:ss": year = characters 7-10,
 // month 4-5, day 1-2, hours 1-2, minutes 4-5, seconds 7-8. False when a field is
 // not a number (the result is then untouched).
+// The civil fields of those texts alone (the same fields); false when one is not a number.
+bool CivilFromDateTimeTexts(const std::string& dateText, const std::string& timeText,
+                            CivilDateTime& civil);
 bool InstantFromDateTimeTexts(const std::string& dateText, const std::string& timeText,
                               double zoneOffsetHours, CivilInstant& result);

@@ -47,8 +47,9 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
     o.setLatitude(request.latitudeDeg);
     o.heightM = request.heightM;
     o.zoneOffsetHours = request.zoneOffsetHours;
+    o.zoneRule = request.zoneRule;
     o.currentJD = request.instant;
-    o.year = CivilFromJD1900(request.instant, request.zoneOffsetHours).year;
+    o.year = CivilFromJD1900(request.instant, o.zoneOffsetAt(request.instant)).year;
     o.setInstantFrame(o.longitudeDeg, o.currentJD);
 
     EphemerisReport r;

@@ -15,6 +15,7 @@ struct EphemerisRequest {
     double latitudeDeg = 0.0;
     double heightM = 0.0;
     double zoneOffsetHours = 0.0;
+    std::string zoneRule;  // the zone by rule; empty: the fixed zoneOffsetHours
 };
 
 // Right ascension and declination of the Sun, the Moon, the planets, Ceres and Vesta

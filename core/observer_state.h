@@ -9,6 +9,7 @@
 
 #include "core/frame_of_date.h"
 #include "core/timescale.h"
+#include "core/zone_rule.h"
 
 struct ObserverState {
     // Place and zone.
@@ -20,6 +21,10 @@ struct ObserverState {
     double heightM = 0.0;            // above sea level
     std::string zoneName = " UT";    // with one leading blank, e.g. " MEZ"
     double zoneOffsetHours = 0.0;    // zone time minus UTC
+    // The zone by rule of the time-zone database ("Europe/Berlin"); empty: the fixed
+    // zone of zoneName and zoneOffsetHours. Every local time goes through zoneOffsetAt
+    // and zoneNameAt, which give the offset and name in force at that instant.
+    std::string zoneRule;
     double limitingMagnitude = 5.0;  // "Grenzgröße (mag)"
 
     // Instant.
@@ -44,6 +49,18 @@ struct ObserverState {
     std::string elementFilePath;  // loaded element file; empty: none loaded
     int satelliteCount = 0;
     int trackedSatellite = -1;  // followed by the zoom window; -1 none
+
+    // The zone offset (hours) and name (with its leading blank, as zoneName) in force
+    // at an instant: those of the rule, else the fixed ones.
+    double zoneOffsetAt(JD1900 instant) const;
+    std::string zoneNameAt(JD1900 instant) const;
+    // A local civil date and time of the zone as UT: by the rule (a time in the gap of
+    // a change to summer time is Skipped, one in the repeated hour the earlier instant),
+    // else with zoneOffsetHours (always Unique).
+    LocalTimeResolution instantFromLocal(int year, int month, int day, int hours, int minutes,
+                                         int seconds) const;
+    // UT of noon of a local date (in the offset in force at that noon).
+    JD1900 localNoon(int year, int month, int day) const;
 
     // Keeps sinLatitude and cosLatitude in step with latitudeDeg.
     void setLatitude(double degrees);

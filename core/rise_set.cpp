@@ -21,10 +21,11 @@ struct LocalNoon {
 
 LocalNoon LocalNoonOfCurrentDate() {
     const ObserverState& o = Observer();
-    const CivilDateTime c = CivilFromJD1900(o.currentJD, o.zoneOffsetHours);
+    const double offset = o.zoneOffsetAt(o.currentJD);
+    const CivilDateTime c = CivilFromJD1900(o.currentJD, offset);
     LocalNoon n;
     n.deltaDays = DeltaT(c.year) / 24.0;
-    n.noon = JulianDay1900(c.year, c.month, c.day) + (12.0 - o.zoneOffsetHours) / 24.0;
+    n.noon = o.localNoon(c.year, c.month, c.day);
     return n;
 }
 

@@ -132,4 +132,6 @@ void FormatDateTime1900(JD1900 instant, double zoneOffsetHours) {
     TimeText = std::move(texts.time);
 }
 
-void FormatDateTime1900(JD1900 instant) { FormatDateTime1900(instant, Observer().zoneOffsetHours); }
+void FormatDateTime1900(JD1900 instant) {
+    FormatDateTime1900(instant, Observer().zoneOffsetAt(instant));
+}

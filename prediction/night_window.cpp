@@ -121,8 +121,7 @@ NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
                                      double maxSunAltitudeDeg, bool firstHalf, bool secondHalf) {
     if (hour < 12) --day;
     const double deltaTDays = DeltaT(year) / 24.0;
-    const JD1900 noon =
-        JulianDay1900(year, month, day) + (12.0 - Observer().zoneOffsetHours) / 24.0;
+    const JD1900 noon = Observer().localNoon(year, month, day);
     const NightSide evening = SideOfNight(noon, deltaTDays, maxSunAltitudeDeg, true);
     const NightSide morning = SideOfNight(noon + 1.0, deltaTDays, maxSunAltitudeDeg, false);
 
@@ -151,7 +150,7 @@ NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
 
 NightWindowResult NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
                               bool secondHalf) {
-    const CivilDateTime c = CivilFromJD1900(instant, Observer().zoneOffsetHours);
+    const CivilDateTime c = CivilFromJD1900(instant, Observer().zoneOffsetAt(instant));
     const NightWindowResult night = ComputeNightWindow(c.year, c.month, c.day, c.hour,
                                                        maxSunAltitudeDeg, firstHalf, secondHalf);
     if (night.kind == NightKind::NoDarkness) return night;
@@ -165,17 +164,20 @@ NightWindowResult NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool fir
 
 std::string NightsWithoutDarknessText(const std::vector<NightWithoutDarkness>& nights) {
     std::string text;
-    const double zone = Observer().zoneOffsetHours;
+    const ObserverState& o = Observer();
     for (std::size_t first = 0; first < nights.size();) {
         std::size_t last = first;
         while (last + 1 < nights.size() && nights[last + 1].limitDeg == nights[first].limitDeg &&
                std::fabs(nights[last + 1].eveningNoon - nights[last].eveningNoon - 1.0) < 0.5)
             ++last;
-        const std::string from = DateTimeTextsOf(nights[first].eveningNoon, zone).date;
+        const JD1900 firstNoon = nights[first].eveningNoon;
+        const std::string from = DateTimeTextsOf(firstNoon, o.zoneOffsetAt(firstNoon)).date;
         if (!text.empty()) text += "\n";
         text += last == first ? "Kein dunkler Himmel in der Nacht vom " + from
                               : "Kein dunkler Himmel in den Nächten vom " + from + " bis " +
-                                    DateTimeTextsOf(nights[last].eveningNoon, zone).date;
+                                    DateTimeTextsOf(nights[last].eveningNoon,
+                                                    o.zoneOffsetAt(nights[last].eveningNoon))
+                                        .date;
         text +=
             ": die Sonne sinkt nicht unter " + numtext::FormatNumber(nights[first].limitDeg) + "°.";
         first = last + 1;

@@ -94,7 +94,7 @@ void FillSunsync(const ElementSet& set, const SatelliteOrbit& orbit, JD1900 T, d
     if (!passage.passes) return;
     const auto clock = [](JD1900 t) {
         const JD1900 minute = IntPart(t * 1440.0 + 0.5) / 1440.0;
-        return " " + DateTimeTextsOf(minute, Observer().zoneOffsetHours).time.substr(0, 5);
+        return " " + DateTimeTextsOf(minute, Observer().zoneOffsetAt(minute)).time.substr(0, 5);
     };
     row[6] = clock(passage.ascending);
     row[7] = clock(passage.descending);

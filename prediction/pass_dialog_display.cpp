@@ -35,9 +35,9 @@ double HourAngleDays(const SunTransit& sun) {
 }  // namespace
 
 JD1900 DurationStart(const datetext::Date& date, const datetext::Time& time) {
-    return JulianDay1900(date.year, date.month, date.day) +
-           (time.hour + time.minute / 60.0 + time.second / 3600.0 - Observer().zoneOffsetHours) /
-               24.0;
+    return Observer()
+        .instantFromLocal(date.year, date.month, date.day, time.hour, time.minute, time.second)
+        .instant.instant;
 }
 
 NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, double limitDeg,
@@ -45,8 +45,7 @@ NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, d
     NightSpan span;
     if (hour < 12) --day;
     const double deltaTDays = DeltaT(year) / 24.0;
-    const JD1900 noon =
-        JulianDay1900(year, month, day) + (12.0 - Observer().zoneOffsetHours) / 24.0;
+    const JD1900 noon = Observer().localNoon(year, month, day);
     const double latitudeDeg = Observer().latitudeDeg;
 
     // The limit is raised at most to the horizon: a limit there already is not raised

@@ -12,7 +12,8 @@
 #include "prediction/night_window.h"
 
 // Start of the window of the duration mode: the local date and time in the zone of
-// ObserverState, as UT.
+// ObserverState, as UT (ObserverState::instantFromLocal; the dialog refuses a time in
+// the gap of a change to summer time before a search).
 JD1900 DurationStart(const datetext::Date& date, const datetext::Time& time);
 
 // The span of `nights` nights beginning on the evening of the local date (an hour

@@ -1,5 +1,6 @@
 #include "prediction/pass_list_file.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "prediction/pass_lines.h"
@@ -11,21 +12,48 @@ std::string ShortestDecimal(double value) {
     return std::string(buffer, r.ec == std::errc() ? r.ptr : buffer);
 }
 
-std::string PassListLocationLine(double longitudeDeg, double latitudeDeg, double zoneOffsetHours) {
+namespace {
+
+std::string OffsetText(double zoneOffsetHours) {
+    return (zoneOffsetHours > 0.0 ? "+" : "") + ShortestDecimal(zoneOffsetHours) + "h";
+}
+
+}  // namespace
+
+std::string PassListLocationLine(double longitudeDeg, double latitudeDeg,
+                                 const std::string& zoneText) {
     return "Laenge: " + ShortestDecimal(longitudeDeg) + (longitudeDeg >= 0.0 ? " E  " : " W  ") +
            "Breite: " + ShortestDecimal(latitudeDeg) + (latitudeDeg >= 0.0 ? " N  " : " S  ") +
-           "Zeitzone: UTC " + (zoneOffsetHours > 0.0 ? "+" : "") +
-           ShortestDecimal(zoneOffsetHours) + "h";
+           "Zeitzone: " + zoneText;
+}
+
+std::string PassListLocationLine(double longitudeDeg, double latitudeDeg, double zoneOffsetHours) {
+    return PassListLocationLine(longitudeDeg, latitudeDeg, "UTC " + OffsetText(zoneOffsetHours));
+}
+
+std::string PassListZoneText(const ObserverState& observer, const std::vector<JD1900>& instants) {
+    if (observer.zoneRule.empty()) return "UTC " + OffsetText(observer.zoneOffsetHours);
+    std::vector<double> offsets;
+    for (JD1900 t : instants) {
+        const double offset = observer.zoneOffsetAt(t);
+        if (std::find(offsets.begin(), offsets.end(), offset) == offsets.end())
+            offsets.push_back(offset);
+    }
+    if (offsets.empty()) offsets.push_back(observer.zoneOffsetAt(observer.currentJD));
+    std::string text = "UTC ";
+    for (std::size_t i = 0; i < offsets.size(); ++i)
+        text += (i ? "/" : "") + OffsetText(offsets[i]);
+    return text + " " + observer.zoneRule;
 }
 
 std::vector<std::string> PassListFileLines(const std::string& placeName, double longitudeDeg,
-                                           double latitudeDeg, double zoneOffsetHours,
+                                           double latitudeDeg, const std::string& zoneText,
                                            const std::string& elementFilePath,
                                            const std::vector<std::string>& listLines) {
     std::vector<std::string> lines;
     lines.reserve(listLines.size() + 4);
     lines.push_back("Sichtbarkeitsbedingungen für " + placeName);
-    lines.push_back(PassListLocationLine(longitudeDeg, latitudeDeg, zoneOffsetHours));
+    lines.push_back(PassListLocationLine(longitudeDeg, latitudeDeg, zoneText));
     lines.push_back("berechnet mit Elementen aus " + elementFilePath);
     lines.push_back(std::string(kDisplayHeading));
     lines.insert(lines.end(), listLines.begin(), listLines.end());

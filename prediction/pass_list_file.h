@@ -6,17 +6,26 @@
 #include <string_view>
 #include <vector>
 
+#include "core/observer_state.h"
+
 // Shortest decimal text of a number (up to 15 significant digits, "." as point).
 std::string ShortestDecimal(double value);
 
 // "Laenge: 13.4 E  Breite: 52.5 N  Zeitzone: UTC +2h" (the values with their sign).
 std::string PassListLocationLine(double longitudeDeg, double latitudeDeg, double zoneOffsetHours);
+// The same with the zone as text (PassListZoneText).
+std::string PassListLocationLine(double longitudeDeg, double latitudeDeg,
+                                 const std::string& zoneText);
+// "UTC +2h" for a fixed zone; for a zone by rule the offsets in force at the listed
+// instants, each once in their order, and the rule ("UTC +2h/+1h Europe/Berlin"; the
+// offset at the displayed instant when the list is empty).
+std::string PassListZoneText(const ObserverState& observer, const std::vector<JD1900>& instants);
 
 // The lines of the file (UTF-8, no line ends): "Sichtbarkeitsbedingungen für " + place,
 // the location line, "berechnet mit Elementen aus " + element file, the column heading
 // and every list line.
 std::vector<std::string> PassListFileLines(const std::string& placeName, double longitudeDeg,
-                                           double latitudeDeg, double zoneOffsetHours,
+                                           double latitudeDeg, const std::string& zoneText,
                                            const std::string& elementFilePath,
                                            const std::vector<std::string>& listLines);
 

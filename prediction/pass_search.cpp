@@ -439,6 +439,11 @@ std::string ImpossibleElements(const SatelliteOrbit& orbit, JD1900 start, JD1900
 
 PassListState& PassList() { return ListStorage(); }
 void ResetPassList() { ListStorage() = PassListState{}; }
+std::vector<JD1900> PassInstants(const PassListState& list) {
+    std::vector<JD1900> instants;
+    for (const PassRecord& pass : list.passes) instants.push_back(pass.time);
+    return instants;
+}
 bool PlaneCrossingApplies(double eccentricity, double meanMotionRevDay) {
     return eccentricity < 0.1 && meanMotionRevDay >= 1.5;
 }
@@ -589,7 +594,7 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
     const std::size_t count = order.size();
     for (std::size_t j = 0; j < count; ++j) {
         const PassRecord& pass = list.passes[order[j]];
-        const DateTimeTexts texts = DateTimeTextsOf(pass.time, observer.zoneOffsetHours);
+        const DateTimeTexts texts = DateTimeTextsOf(pass.time, observer.zoneOffsetAt(pass.time));
         sorted.lines.push_back(DisplayLine(pass, texts.date, texts.time));
         sorted.passes.push_back(list.passes[order[j]]);
         if (j % 20 == 0) Report(listener, PassSearchProgress::Stage::Ordering, Percent(j, count));

@@ -107,6 +107,8 @@ struct PassListState {
 };
 PassListState& PassList();
 void ResetPassList();
+// The instants of the listed passes, in list order.
+std::vector<JD1900> PassInstants(const PassListState& list);
 
 // A selected satellite the search left out, and why.
 struct SkippedSatellite {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/constants.h"
+#include "core/observer_state.h"
 #include "satellite/anomaly.h"
 
 namespace {
@@ -56,17 +57,17 @@ OrbitPlanePassage ComputeOrbitPlanePassage(const OrbitPlaneInput& in) {
     return passage;
 }
 
-std::string OrbitPlaneMessage(const OrbitPlanePassage& passage, const std::string& placeName,
-                              const std::string& zoneName) {
+std::string OrbitPlaneMessage(const OrbitPlanePassage& passage, const std::string& placeName) {
     if (!passage.passes)
         return std::string("Kein Durchgang durch die Bahnebene\n\nBeobachtungsort zu weit ") +
                (passage.north ? "nördlich" : "südlich") + "\ndes Äquators";
     const std::string date = DateText, time = TimeText;
     std::string text = placeName + " passiert die Bahnebene\n\nbeim aufsteigenden Knoten\n";
     FormatDateTime1900(passage.ascending);
-    text += "am " + DateText + " um " + TimeText + zoneName + "\n\nbeim absteigenden Knoten\n";
+    text += "am " + DateText + " um " + TimeText + Observer().zoneNameAt(passage.ascending) +
+            "\n\nbeim absteigenden Knoten\n";
     FormatDateTime1900(passage.descending);
-    text += "am " + DateText + " um" + TimeText + zoneName + "\n";
+    text += "am " + DateText + " um" + TimeText + Observer().zoneNameAt(passage.descending) + "\n";
     DateText = date;
     TimeText = time;
     return text;

@@ -37,7 +37,6 @@ OrbitPlanePassage ComputeOrbitPlanePassage(const OrbitPlaneInput& input);
 
 // The message text (UTF-8, lines separated by "\n") for the place and zone names;
 // DateText and TimeText are kept.
-std::string OrbitPlaneMessage(const OrbitPlanePassage& passage, const std::string& placeName,
-                              const std::string& zoneName);
+std::string OrbitPlaneMessage(const OrbitPlanePassage& passage, const std::string& placeName);
 // Caption of that message: "Durchgang durch Bahnebene".
 inline constexpr const char* kOrbitPlaneCaption = "Durchgang durch Bahnebene";

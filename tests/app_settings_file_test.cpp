@@ -119,8 +119,11 @@ TEST_F(SettingsFileTest, RoundTripKeepsEveryLine) {
     observer.longitudeDeg = 14.987;
     observer.latitudeDeg = 51.1528;
     observer.heightM = 199.5;
-    observer.zoneName = " MESZ";
-    observer.zoneOffsetHours = 2;
+    observer.zoneName = " MEZ";
+    observer.zoneOffsetHours = 1;
+    // A zone by rule: lines 5 and 6 hold the zone of the displayed instant (summer).
+    observer.zoneRule = "Europe/Berlin";
+    observer.currentJD = JulianDay1900(2026, 7, 1);
     observer.limitingMagnitude = 4.5;
     observer.showPlanetNames = true;
     observer.showConstellationNames = false;
@@ -144,14 +147,15 @@ TEST_F(SettingsFileTest, RoundTripKeepsEveryLine) {
         "2",          "4.5",    R"(C:\bahn\)", "2",     R"(C:\bahn\iss.tle)",
         "3",          "15",     "-6",          "4.5",   "10101",
         "10100",      "NOAA",   "100",         "900",   "",
-        "2000",       "80",     "100"};
-    EXPECT_EQ(lines, expected) << "Latin-1 text, CR LF after every one of the 23 lines";
+        "2000",       "80",     "100",         "",      "Zeitzone=Europe/Berlin"};
+    EXPECT_EQ(lines, expected) << "Latin-1 text, CR LF after every line";
 
     ObserverState readBack;
     SettingsFields fieldsBack;
     const SettingsReadResult result = ReadSettingsFile(path, readBack, fieldsBack);
     EXPECT_TRUE(result.ok) << result.errorText;
-    EXPECT_EQ(result.linesRead, 23);
+    EXPECT_EQ(result.linesRead, 25);
+    EXPECT_EQ(readBack.zoneRule, "Europe/Berlin");
     EXPECT_EQ(readBack.placeName, "Görlitz");
     EXPECT_DOUBLE_EQ(readBack.longitudeDeg, 14.987);
     EXPECT_DOUBLE_EQ(readBack.latitudeDeg, 51.1528);
@@ -182,7 +186,8 @@ TEST_F(SettingsFileTest, RoundTripKeepsEveryLine) {
     EXPECT_EQ(fieldsBack.selection.inclinationMin, "80");
     EXPECT_EQ(fieldsBack.selection.inclinationMax, "100");
 
-    // Writing what was read gives the same bytes.
+    // Writing what was read, at the same instant, gives the same bytes.
+    readBack.currentJD = observer.currentJD;
     const std::string again = (dir / "again.cfg").string();
     ASSERT_TRUE(WriteSettingsFile(again, readBack, fieldsBack));
     EXPECT_EQ(testsupport::ReadTextFile(again), bytes);
@@ -406,6 +411,9 @@ TEST_F(SettingsFileTest, LinesOutsideTheAcceptedRangesKeepTheirDefault) {
     };
     ObserverState firstRun;
     ApplyDefaultObserverSettings(firstRun);
+    // A fixed zone, whose offset is line 6 as read.
+    firstRun.zoneRule.clear();
+    firstRun.zoneName = " UT";
     const std::vector<std::string> defaults = SettingsLines(firstRun, SettingsFields{});
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.line) + ": " + c.text);

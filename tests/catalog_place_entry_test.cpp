@@ -25,7 +25,7 @@ ObserverState OldPlace() {
     return state;
 }
 
-ParameterFields NewParameters() { return {"Neu", "13.5", "52.25", "40", "MESZ", "2", "6.5"}; }
+ParameterFields NewParameters() { return {"Neu", "13.5", "52.25", "40", "MESZ", "2", "6.5", ""}; }
 
 }  // namespace
 

@@ -488,6 +488,33 @@ TEST_F(ChartInteraction, DateAndTimeEntry) {
     EXPECT_DOUBLE_EQ(Observer().currentJD, now);
 }
 
+// With Berlin's rule: 02:30 of the spring change is refused, the repeated 02:30 of the
+// autumn change is the earlier one (MESZ), each said in a message.
+TEST_F(ChartInteraction, TimeEntryAcrossTheChangesOfSummerTime) {
+    Observer().zoneRule = "Europe/Berlin";
+    DrawSkyChart();
+    dialogs->AnswerInput(QStringLiteral("29.03.2026"));
+    EnterChartDate();
+    const JD1900 before = Observer().currentJD;
+    dialogs->Clear();
+    dialogs->AnswerInput(QStringLiteral("02:30"));
+    EnterChartTime();
+    ASSERT_EQ(dialogs->Calls().size(), 2u);
+    EXPECT_EQ(dialogs->Calls()[1].caption, QStringLiteral("Zeitumstellung"));
+    EXPECT_TRUE(dialogs->Calls()[1].text.contains(QStringLiteral("gibt es in der Zeitzone")));
+    EXPECT_EQ(Observer().currentJD, before);
+
+    dialogs->AnswerInput(QStringLiteral("25.10.2026"));
+    EnterChartDate();
+    dialogs->Clear();
+    dialogs->AnswerInput(QStringLiteral("02:30"));
+    EnterChartTime();
+    ASSERT_EQ(dialogs->Calls().size(), 2u);
+    EXPECT_TRUE(dialogs->Calls()[1].text.contains(QStringLiteral("zweimal")));
+    EXPECT_DOUBLE_EQ(Observer().currentJD, JulianDay1900(2026, 10, 25) + 0.5 / 24.0);
+    EXPECT_EQ(ChartTexts().timeLine.text, QStringLiteral("um 02:30:00 MESZ"));
+}
+
 TEST_F(ChartInteraction, StepKeyAndTimeMenu) {
     DrawSkyChart();
     dialogs->AnswerInput(QStringLiteral("zehn"));

@@ -34,7 +34,7 @@ TEST_F(EphemerisReportTest, CompleteReportHasEveryField) {
     CopyFixture("core/KOMET_elliptic", "KOMET");
     testsupport::ScopedWorkingDir cwd(dir_.path());
     const EphemerisReport r =
-        ComputeEphemerisReport({JulianDay1900(2000, 1, 10) + 0.8, 13.4, 52.5, 35.0, 1.0});
+        ComputeEphemerisReport({JulianDay1900(2000, 1, 10) + 0.8, 13.4, 52.5, 35.0, 1.0, {}});
     EXPECT_TRUE(r.warnings.empty());
     ASSERT_EQ(r.bodies.size(), 8u);
     const char* names[] = {"Merkur", "Venus",  "Mars",  "Jupiter",
@@ -78,7 +78,7 @@ TEST_F(EphemerisReportTest, CompleteReportHasEveryField) {
 
 TEST_F(EphemerisReportTest, MissingFilesOmitTheirEntries) {
     testsupport::ScopedWorkingDir cwd(dir_.path());
-    const EphemerisReport r = ComputeEphemerisReport({45350.75, 13.4, 52.5, 0.0, 1.0});
+    const EphemerisReport r = ComputeEphemerisReport({45350.75, 13.4, 52.5, 0.0, 1.0, {}});
     ASSERT_EQ(r.bodies.size(), 6u);
     EXPECT_EQ(r.bodies.back().name, "Uranus");
     EXPECT_FALSE(r.minorBody.has_value());

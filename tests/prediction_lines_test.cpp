@@ -140,8 +140,8 @@ TEST(PassListFile, LocationLineSignsAndHemispheres) {
 }
 
 TEST(PassListFile, HeaderLinesThenListLatin1CrLf) {
-    const std::vector<std::string> lines =
-        PassListFileLines("München", 11.6, 48.1, 1, "C:\\bahn\\visual.tle", {"zeile 1", "zeile 2"});
+    const std::vector<std::string> lines = PassListFileLines(
+        "München", 11.6, 48.1, "UTC +1h", "C:\\bahn\\visual.tle", {"zeile 1", "zeile 2"});
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "Sichtbarkeitsbedingungen für München");
     EXPECT_EQ(lines[2], "berechnet mit Elementen aus C:\\bahn\\visual.tle");

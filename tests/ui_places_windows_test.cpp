@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,6 +132,34 @@ TEST_F(PlaceWindowsTest, ParameterDialogShowsTheStateAndTheZoneReminder) {
     EXPECT_EQ(memo.front(), "Mitteleuropäische Sommerzeit   MESZ   +2");
     EXPECT_EQ(memo.back(), "Pacific Daylight Saving Time   PDT   -7");
     EXPECT_TRUE(dialog.reminderMemo()->isReadOnly());
+}
+
+// The zone picker: a rule fills the fixed fields with its zone at the displayed instant
+// (read-only) and is taken over; the first entry is a fixed zone again.
+TEST_F(PlaceWindowsTest, ParameterDialogPicksAZoneByRule) {
+    Observer().currentJD = JulianDay1900(2026, 7, 1);
+    ObserverDialog dialog;
+    dialog.show();
+    QComboBox* picker = dialog.zoneRulePicker();
+    EXPECT_EQ(picker->itemText(0), QString::fromUtf8(kFixedZoneEntry));
+    EXPECT_EQ(picker->completer()->filterMode(), Qt::MatchContains);
+    picker->setCurrentText(QStringLiteral("America/New_York"));
+    EXPECT_EQ(dialog.field(ObserverDialog::ZoneName)->text(), "EDT");
+    EXPECT_EQ(dialog.field(ObserverDialog::ZoneOffset)->text(), "-4");
+    EXPECT_TRUE(dialog.field(ObserverDialog::ZoneOffset)->isReadOnly());
+    dialog.accept();
+    EXPECT_EQ(Observer().zoneRule, "America/New_York");
+    dialog.show();
+    picker->setCurrentIndex(0);
+    EXPECT_FALSE(dialog.field(ObserverDialog::ZoneOffset)->isReadOnly());
+    dialog.accept();
+    EXPECT_EQ(Observer().zoneRule, "");
+    EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, -4.0);
+    dialog.show();
+    picker->setCurrentText(QStringLiteral("Europe/Nirgendwo"));
+    dialog.accept();
+    EXPECT_TRUE(dialogs->Messages().back().contains(QStringLiteral("Unbekannte Zeitzone")));
+    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST_F(PlaceWindowsTest, ParameterDialogRefusesLatitudeThenCancelKeepsNameAndLongitude) {
@@ -359,6 +389,25 @@ TEST_F(PlaceWindowsTest, RowOutsideTheDialogsRangesIsNotTakenOver) {
     EXPECT_TRUE(drawings.empty());
     EXPECT_EQ(Observer().placeName, placeBefore);
     EXPECT_EQ(Observer().longitudeDeg, longitudeBefore);
+}
+
+// A place of the list proposes the zone of its country; a map click, that of the
+// nearest place of the list.
+TEST_F(PlaceWindowsTest, APickedPlaceProposesItsZone) {
+    testsupport::WriteTextFile(dir / "ORTE",
+                               "  -0.1969  5.5560   68Accra (GH)\r\n"
+                               "  13.4050 52.5200   34Berlin\r\n");
+    PlaceListWindow list;
+    list.show();
+    emit list.grid()->cellDoubleClicked(0, 0);
+    EXPECT_EQ(Observer().placeName, "Accra (GH)");
+    EXPECT_EQ(Observer().zoneRule, "Africa/Accra");
+    Observer().zoneRule.clear();
+    WorldMapWindow map;
+    map.show();
+    dialogs->AnswerInput("Golf von Guinea");
+    map.ClickAt(9 + 311, 5 + 150);
+    EXPECT_EQ(Observer().zoneRule, "Africa/Accra");
 }
 
 TEST_F(PlaceWindowsTest, MissingPlaceFileIsReported) {

@@ -227,6 +227,22 @@ TEST_F(PassDialogTest, NightDisplayShowsTheNightOfTheChartDate) {
     EXPECT_TRUE(dialogs->Calls().empty());
 }
 
+// 27.04.2026 10:30 UT is 12:30 MESZ: by Berlin's rule the night of that evening, with a
+// fixed +1 (11:30) still the night of the evening before.
+TEST_F(PassDialogTest, TheDefaultNightFollowsTheLocalDateOfTheZoneRule) {
+    Start();
+    Place(13.4, 52.5, 1, 2026, 4, 27, 11.5);
+    Observer().zoneName = " MEZ";
+    dialog->NightDisplay();
+    EXPECT_EQ(dialog->fromDateField()->text(), "26.04.2026");
+    EXPECT_EQ(dialog->fromZoneLabel()->text(), " MEZ");
+    Observer().zoneRule = "Europe/Berlin";
+    dialog->NightDisplay();
+    EXPECT_EQ(dialog->fromDateField()->text(), "27.04.2026");
+    EXPECT_EQ(dialog->fromZoneLabel()->text(), " MESZ");
+    EXPECT_EQ(dialog->toZoneLabel()->text(), " MESZ");
+}
+
 TEST_F(PassDialogTest, ChangeHandlersRecomputeTheNightDisplay) {
     Start();
     Place(13.4, 52.5, 2, 2026, 4, 27, 20);
@@ -279,6 +295,28 @@ TEST_F(PassDialogTest, DurationModeShowsOneHourAfterFrom) {
     EXPECT_TRUE(dialog->maxSunField()->isEnabled());
     EXPECT_EQ(dialog->fromDateField()->text(), "27.04.2026");  // the night display again
     EXPECT_EQ(dialog->toDateField()->text(), "28.04.2026");
+}
+
+// By Berlin's rule: a "von" time the spring change skips stays as typed and the search
+// refuses it; the repeated autumn hour is taken in MESZ with a notice.
+TEST_F(PassDialogTest, DurationStartAcrossTheChangesOfSummerTime) {
+    Start();
+    Place(13.4, 52.5, 2, 2026, 4, 27, 20);
+    Observer().zoneRule = "Europe/Berlin";
+    SelectFixture("iss.tle");
+    dialog->durationBox()->setChecked(true);
+    dialog->fromDateField()->setText("29.03.2026");
+    dialog->fromTimeField()->setText("02:30:00");
+    EXPECT_EQ(dialog->fromTimeField()->text(), "02:30:00");
+    dialogs->Clear();
+    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Failed);
+    ASSERT_EQ(dialogs->Messages().size(), 1);
+    EXPECT_TRUE(dialogs->Messages()[0].startsWith(QStringLiteral("Zeitumstellung|")));
+
+    dialog->fromDateField()->setText("25.10.2026");
+    EXPECT_EQ(dialog->fromZoneLabel()->text(), " MESZ");
+    EXPECT_EQ(dialog->toZoneLabel()->text(), " MEZ");  // an hour on: 02:30 again, in MEZ
+    EXPECT_NEAR(PassWindow().windowStart, JulianDay1900(2026, 10, 25) + 0.5 / 24.0, 1e-9);
 }
 
 TEST_F(PassDialogTest, SunLimitRaisedAtSixtyFourNorthInMidsummer) {

@@ -17,6 +17,7 @@ inline void PlaceObserver(const std::string& name, double longitudeDeg, double l
     o.setLatitude(latitudeDeg);
     o.heightM = heightM;
     o.zoneOffsetHours = zoneOffsetHours;
+    o.zoneRule.clear();  // a fixed zone
 }
 
 // Berlin, 13.4° E, 52.5° N.

@@ -36,7 +36,7 @@ void BM_FullEphemeris(benchmark::State& state) {
     UseDataDir();
     double t = 45350.75;
     for (auto _ : state) {
-        const EphemerisReport r = ComputeEphemerisReport({t, 13.4, 52.5, 40.0, 1.0});
+        const EphemerisReport r = ComputeEphemerisReport({t, 13.4, 52.5, 40.0, 1.0, {}});
         benchmark::DoNotOptimize(r.moonrise);
         t += 0.37;
     }

@@ -23,7 +23,7 @@ mkdir -p "$out/obj" "$out/corpus"
 launcher=()
 if command -v ccache >/dev/null 2>&1; then launcher=(ccache); fi
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,address,undefined
-       -fno-sanitize-recover=undefined -I"$root")
+       -fno-sanitize-recover=undefined -DUSE_OS_TZDB=1 -I"$root")
 
 # The satellite engine, the prediction engine and the core beneath them (plain C++,
 # so every core source can be taken as it is).
@@ -41,7 +41,7 @@ if ((${#pending[@]})); then
 fi
 
 clang++ "${flags[@]}" -fsanitize=fuzzer "$root/tools/fuzz/element_fuzzer.cpp" "${objects[@]}" \
-    -lerfa -o "$out/element_fuzzer"
+    -lerfa -ldate-tz -o "$out/element_fuzzer"
 
 # Seeds: the small element fixtures of the tests, two-line and OMM CSV.
 for seed in "$root"/tests/fixtures/satellite/*.tle "$root"/tests/fixtures/satellite/*.csv; do

@@ -6,7 +6,8 @@
 
 void SetInstantFromClock(ObserverState& observer, const QDateTime& clock) {
     observer.currentJD = InstantFromUnixSeconds(clock.toSecsSinceEpoch());
-    observer.year = CivilFromJD1900(observer.currentJD, observer.zoneOffsetHours).year;
+    observer.year =
+        CivilFromJD1900(observer.currentJD, observer.zoneOffsetAt(observer.currentJD)).year;
 }
 
 UtcClock SystemUtcClock() {

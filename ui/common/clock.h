@@ -1,5 +1,5 @@
 // The displayed instant from the computer clock. The clock gives an instant (its UTC
-// reading); the configured zone (zoneOffsetHours) only decides how it is shown, so the
+// reading); the configured zone (its rule or fixed offset) only decides how it is shown, so the
 // computer's own time zone plays no part.
 #pragma once
 

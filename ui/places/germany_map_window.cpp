@@ -208,7 +208,7 @@ void GermanyMapWindow::PickPlace(int x, int y) {
         QStringLiteral("Ort ändern"), QStringLiteral("Bitte Ortsnamen eingeben:"), proposed, this);
     if (!answer.ok) return;
     TakeOverPlace(answer.text.toStdString(), place.longitudeDeg, place.latitudeDeg, std::nullopt,
-                  this);
+                  ZoneRuleNearListedPlace(place.longitudeDeg, place.latitudeDeg), this);
 }
 
 bool GermanyMapWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -1,5 +1,7 @@
 #include "ui/places/observer_dialog.h"
 
+#include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -13,10 +15,13 @@
 #include <cmath>
 
 #include "catalog/place_entry.h"
-#include "ui/common/windows.h"
+#include "core/number_text.h"
 #include "core/observer_state.h"
+#include "core/zone_rule.h"
 #include "ui/common/dialog_rows.h"
+#include "ui/common/dialogs.h"
 #include "ui/common/table_views.h"
+#include "ui/common/windows.h"
 #include "ui/places/place_messages.h"
 #include "ui/places/redraw_active_view.h"
 
@@ -52,8 +57,24 @@ ObserverDialog::ObserverDialog(QWidget* parent) : QDialog(parent) {
         auto* label = new QLabel(QString::fromUtf8(kFieldLabels[i]), panel);
         fields_[i] = new QLineEdit(panel);
         fields_[i]->setFixedWidth(121);
-        AddLabelledField(grid, i, label, fields_[i]);
+        // The zone picker goes above the fixed zone's fields.
+        AddLabelledField(grid, i < ZoneName ? i : i + 1, label, fields_[i]);
     }
+    zoneRule_ = new QComboBox(panel);
+    zoneRule_->setObjectName(QStringLiteral("zoneRule"));
+    zoneRule_->setEditable(true);
+    zoneRule_->setInsertPolicy(QComboBox::NoInsert);
+    // Wide enough for the longer names, not for the longest of all.
+    zoneRule_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    zoneRule_->setMinimumContentsLength(24);
+    zoneRule_->addItem(QString::fromUtf8(kFixedZoneEntry));
+    for (const std::string& name : ZoneRuleNames())
+        zoneRule_->addItem(QString::fromStdString(name));
+    zoneRule_->completer()->setFilterMode(Qt::MatchContains);
+    zoneRule_->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+    zoneRule_->completer()->setCompletionMode(QCompleter::PopupCompletion);
+    AddLabelledField(grid, ZoneName, new QLabel(QStringLiteral("Zeitzone"), panel), zoneRule_);
+    connect(zoneRule_, &QComboBox::currentTextChanged, this, [this] { ZoneRulePicked(); });
 
     memo_ = new QPlainTextEdit(this);
     memo_->setReadOnly(true);
@@ -90,6 +111,26 @@ void ObserverDialog::LoadFields() {
                                    &values.height,           &values.zoneName,  &values.zoneOffset,
                                    &values.limitingMagnitude};
     for (int i = 0; i < 7; ++i) fields_[i]->setText(QString::fromStdString(*texts[i]));
+    zoneRule_->setCurrentText(values.zoneRule.empty() ? QString::fromUtf8(kFixedZoneEntry)
+                                                      : QString::fromStdString(values.zoneRule));
+    ZoneRulePicked();
+}
+
+std::string ObserverDialog::PickedRule() const {
+    const QString text = zoneRule_->currentText().trimmed();
+    if (text.isEmpty() || text == QString::fromUtf8(kFixedZoneEntry)) return {};
+    return text.toStdString();
+}
+
+void ObserverDialog::ZoneRulePicked() {
+    const std::string rule = PickedRule();
+    const bool byRule = ZoneRuleKnown(rule);
+    fields_[ZoneName]->setReadOnly(byRule);
+    fields_[ZoneOffset]->setReadOnly(byRule);
+    if (!byRule) return;
+    const ZoneInForce zone = ZoneAtInstant(rule, Observer().currentJD);
+    fields_[ZoneName]->setText(QString::fromStdString(zone.name));
+    fields_[ZoneOffset]->setText(QString::fromStdString(numtext::FormatNumber(zone.offsetHours)));
 }
 
 void ObserverDialog::showEvent(QShowEvent* event) {
@@ -106,6 +147,14 @@ void ObserverDialog::accept() {
     values.zoneName = Text(fields_[ZoneName]);
     values.zoneOffset = Text(fields_[ZoneOffset]);
     values.limitingMagnitude = Text(fields_[LimitingMagnitude]);
+    values.zoneRule = PickedRule();
+    if (!values.zoneRule.empty() && !ZoneRuleKnown(values.zoneRule)) {
+        AppDialogs().Message(QString::fromUtf8(location::kInvalidEntryCaption),
+                             QStringLiteral("Unbekannte Zeitzone '%1' (z. B. Europe/Berlin)")
+                                 .arg(QString::fromStdString(values.zoneRule)),
+                             this);
+        return;  // the dialog stays open
+    }
     const auto result = location::ApplyParameterFields(values, Observer());
     if (!result.ok()) {
         location::ShowPlaceFieldError(result, this);

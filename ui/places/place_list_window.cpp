@@ -5,6 +5,7 @@
 #include <QTableWidget>
 
 #include "catalog/place_numbers.h"
+#include "catalog/place_zone.h"
 #include "catalog/text_lines.h"
 #include "core/observer_state.h"
 #include "ui/common/dialogs.h"
@@ -113,6 +114,7 @@ void PlaceListWindow::ChooseRow(int row) {
                              QString::fromUtf8(error.what()), this);
         return;
     }
-    TakeOverPlace(QString::fromLatin1(place.name).toStdString(), place.longitudeDeg,
-                  place.latitudeDeg, place.heightM, this);
+    const std::string name = QString::fromLatin1(place.name).toStdString();
+    TakeOverPlace(name, place.longitudeDeg, place.latitudeDeg, place.heightM,
+                  ZoneRuleOfListedPlace(name), this);
 }

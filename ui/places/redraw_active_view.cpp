@@ -4,7 +4,9 @@
 #include <QWidget>
 #include <exception>
 
+#include "catalog/place_list.h"
 #include "catalog/place_numbers.h"
+#include "catalog/place_zone.h"
 #include "chart/chart_view.h"
 #include "chart/ephemeris_update.h"
 #include "core/observer_state.h"
@@ -41,14 +43,25 @@ void RedrawActiveView() {
     if (ZoomChartRedraw()) ZoomChartRedraw()();
 }
 
+std::string ZoneRuleNearListedPlace(double longitudeDeg, double latitudeDeg) {
+    try {
+        return location::ZoneRuleNearPlace(longitudeDeg, latitudeDeg,
+                                           location::ReadPlaceFile("ORTE"));
+    } catch (const std::exception&) {
+        return {};
+    }
+}
+
 void TakeOverPlace(const std::string& name, double longitudeDeg, double latitudeDeg,
-                   std::optional<double> heightM, QWidget* pickingWindow) {
+                   std::optional<double> heightM, const std::string& zoneRule,
+                   QWidget* pickingWindow) {
     ObserverState& observer = Observer();
     observer.placeName = name;
     observer.longitudeDeg = longitudeDeg;
     location::SetPlaceLatitude(latitudeDeg, observer.latitudeDeg, observer.sinLatitude,
                                observer.cosLatitude);
     if (heightM) observer.heightM = *heightM;
+    if (!zoneRule.empty()) observer.zoneRule = zoneRule;
     RedrawActiveView();
     pickingWindow->hide();
 }

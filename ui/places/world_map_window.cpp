@@ -121,7 +121,7 @@ void WorldMapWindow::paintEvent(QPaintEvent*) {
     text.TextOut(x0, y0 + 4 * pitch, QStringLiteral("Datum: ") + QString::fromStdString(DateText));
     text.TextOut(x0, y0 + 5 * pitch,
                  QStringLiteral("Uhrzeit: ") + QString::fromStdString(TimeText) +
-                     QString::fromStdString(observer.zoneName));
+                     QString::fromStdString(observer.zoneNameAt(observer.currentJD)));
     text.SetFont(kNewPlaceFont);
     text.TextOut(kWorldImageLeft + kWorldImageWidth / 2, y0, QStringLiteral("neuer Ort:"));
     text.End();
@@ -150,7 +150,8 @@ void WorldMapWindow::ClickAt(int x, int y) {
     const InputAnswer answer = AppDialogs().Input(
         QStringLiteral("Ort ändern"), QStringLiteral("Bitte Ortsnamen eingeben:"), QString(), this);
     if (!answer.ok || answer.text.isEmpty()) return;
-    TakeOverPlace(answer.text.toStdString(), longitude, latitude, std::nullopt, this);
+    TakeOverPlace(answer.text.toStdString(), longitude, latitude, std::nullopt,
+                  ZoneRuleNearListedPlace(longitude, latitude), this);
 }
 
 void WorldMapWindow::mouseMoveEvent(QMouseEvent* event) {

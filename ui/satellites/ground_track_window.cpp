@@ -17,16 +17,17 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "core/text_file.h"
 #include "core/date_text.h"
 #include "core/number_text.h"
 #include "core/observer_state.h"
+#include "core/text_file.h"
 #include "prediction/selection_state.h"
 #include "satellite/column_number.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/canvas_view.h"
 #include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/local_time_notice.h"
 #include "ui/common/place_cross.h"
 
 namespace {
@@ -174,10 +175,10 @@ void GroundTrackWindow::SetInstants(JD1900 t) { from_ = to_ = t; }
 
 void GroundTrackWindow::UpdateInstantLabels() {
     const ObserverState& o = Observer();
-    const DateTimeTexts from = DateTimeTextsOf(from_, o.zoneOffsetHours);
-    fromLabel_->setText(Utf8("von " + from.date + " " + from.time + o.zoneName));
-    const DateTimeTexts to = DateTimeTextsOf(to_, o.zoneOffsetHours);
-    toLabel_->setText(Utf8("bis " + to.date + " " + to.time + o.zoneName));
+    const DateTimeTexts from = DateTimeTextsOf(from_, o.zoneOffsetAt(from_));
+    fromLabel_->setText(Utf8("von " + from.date + " " + from.time + o.zoneNameAt(from_)));
+    const DateTimeTexts to = DateTimeTextsOf(to_, o.zoneOffsetAt(to_));
+    toLabel_->setText(Utf8("bis " + to.date + " " + to.time + o.zoneNameAt(to_)));
     stepLabel_->setText(QStringLiteral("Schrittweite %1 s").arg(stepSeconds_));
 }
 
@@ -323,7 +324,7 @@ int GroundTrackWindow::Animate(double minutes) {
 
 void GroundTrackWindow::EditFrom() {
     if (animating_) return;
-    const DateTimeTexts from = DateTimeTextsOf(from_, Observer().zoneOffsetHours);
+    const DateTimeTexts from = DateTimeTextsOf(from_, Observer().zoneOffsetAt(from_));
     const InputAnswer dateAnswer =
         AppDialogs().Input(QStringLiteral("Datum ändern"),
                            QStringLiteral("Bitte neues Datum eingeben:"), Utf8(from.date), this);
@@ -341,13 +342,14 @@ void GroundTrackWindow::EditFrom() {
         ShowError(QStringLiteral("'%1' ist keine gültige Uhrzeit").arg(timeAnswer.text), this);
         return;
     }
+    ObserverState& o = Observer();
+    const LocalTimeResolution local = o.instantFromLocal(
+        date->year(), date->month(), date->day(), time->hour(), time->minute(), time->second());
+    if (!AcceptLocalTime(local, this)) return;
     DateText = date->toString(QStringLiteral("dd.MM.yyyy")).toStdString();
     TimeText = time->toString(QStringLiteral("hh:mm:ss")).toStdString();
-    ObserverState& o = Observer();
     o.year = date->year();
-    const double hours = time->hour() + time->minute() / 60.0 + time->second() / 3600.0;
-    SetInstants(JulianDay1900(date->year(), date->month(), date->day()) +
-                (hours - o.zoneOffsetHours) / 24.0);
+    SetInstants(local.instant.instant);
     hide();
     show();
 }

@@ -24,6 +24,7 @@
 #include "prediction/search_limits.h"
 #include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/local_time_notice.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/element_update_dialog.h"
 #include "ui/satellites/pass_list_window.h"
@@ -187,7 +188,7 @@ void PassDialog::BuildControls() {
     fromTime_->setEnabled(false);
     toDate_->setEnabled(false);
     toTime_->setEnabled(false);
-    const QString zone = QString::fromStdString(Observer().zoneName);
+    const QString zone = QString::fromStdString(Observer().zoneNameAt(Observer().currentJD));
     fromZone_ = new QLabel(zone, this);
     toZone_ = new QLabel(zone, this);
     daysLabel_ = new QLabel(Utf8("Anzahl Tage"), this);
@@ -330,15 +331,19 @@ void PassDialog::DurationDisplay() {
     if (o.year > o.latestYear) o.year = o.latestYear;
     int minutes = 0;
     if (!days_->text().trimmed().isEmpty() && !FieldInteger(days_, minutes)) return;
-    const JD1900 start = DurationStart(*date, *time);
+    const LocalTimeResolution local = o.instantFromLocal(date->year, date->month, date->day,
+                                                         time->hour, time->minute, time->second);
+    const JD1900 start = local.instant.instant;
     const JD1900 end = start + minutes / 1440.0;
     PassWindowState& window = PassWindow();
     window.windowStart = windowStart_ = start;
     window.windowEnd = windowEnd_ = end;
     ShowElementAge();
-    // The typed date and time in their standard form, then the end.
+    ShowZones(start, end);
+    // The typed date and time in their standard form, then the end. A time the zone
+    // skips stays as typed: the search refuses it with its message.
     FormatDateTime1900(start);
-    {
+    if (local.kind != LocalTimeKind::Skipped) {
         Quiet quiet(quiet_);
         if (fromDate_->text() != QString::fromStdString(DateText))
             fromDate_->setText(QString::fromStdString(DateText));
@@ -360,11 +365,15 @@ void PassDialog::RaiseSunLimit(double limitDeg) {
                          this);
 }
 
+void PassDialog::ShowZones(JD1900 start, JD1900 end) {
+    const ObserverState& o = Observer();
+    fromZone_->setText(QString::fromStdString(o.zoneNameAt(start)));
+    toZone_->setText(QString::fromStdString(o.zoneNameAt(end)));
+}
+
 void PassDialog::NightDisplay() {
     const ObserverState& o = Observer();
-    const QString zone = QString::fromStdString(o.zoneName);
-    fromZone_->setText(zone);
-    toZone_->setText(zone);
+    ShowZones(o.currentJD, o.currentJD);
     Quiet quiet(quiet_);
     // The chart's current date.
     FormatDateTime1900(o.currentJD);
@@ -381,6 +390,7 @@ void PassDialog::NightDisplay() {
         windowStart_ = span.start;
         windowEnd_ = span.end;
         ShowElementAge();
+        ShowZones(span.start, span.end);
         FormatDateTime1900(span.start);
         fromDate_->setText(QString::fromStdString(DateText));
         fromTime_->setText(QString::fromStdString(TimeText));
@@ -444,7 +454,10 @@ bool PassDialog::ReadParameters(PassSearchParameters& p) {
             ShowNotAnInteger(days_->text(), this);
             return false;
         }
-        window.windowStart = DurationStart(*date, *time);
+        const LocalTimeResolution local = Observer().instantFromLocal(
+            date->year, date->month, date->day, time->hour, time->minute, time->second);
+        if (!AcceptLocalTime(local, this)) return false;
+        window.windowStart = local.instant.instant;
         window.windowEnd = window.windowStart + count / 1440.0;
     } else if (!FieldInteger(days_, p.nights)) {
         ShowNotAnInteger(days_->text(), this);

@@ -34,6 +34,8 @@ class PassDialog : public QDialog {
     // The warning about elements more than 14 days from the search window, with the
     // button "Elemente aktualisieren…"; hidden when every selected set is recent.
     void ShowElementAge();
+    // The zone names beside "von" and "bis", each of its instant.
+    void ShowZones(JD1900 start, JD1900 end);
     // Change handlers.
     void DaysChanged();
     void MaxSunChanged();

@@ -213,7 +213,7 @@ bool PassListWindow::ShowPass(int row) {
     // The pass instant becomes the chart's instant, which no longer follows the clock.
     EndLiveTime();
     o.currentJD = t;
-    const CivilDateTime civil = CivilFromJD1900(t, o.zoneOffsetHours);
+    const CivilDateTime civil = CivilFromJD1900(t, o.zoneOffsetAt(t));
     o.year = civil.year;
     o.dynamicJD = t + DeltaT(o.year) / 24.0;
     o.timeChanged = true;
@@ -236,8 +236,9 @@ QStringList PassListWindow::Lines() const {
 
 QStringList PassListWindow::HeaderLines() const {
     const ObserverState& o = Observer();
-    const std::vector<std::string> head = PassListFileLines(
-        o.placeName, o.longitudeDeg, o.latitudeDeg, o.zoneOffsetHours, o.elementFilePath, {});
+    const std::vector<std::string> head =
+        PassListFileLines(o.placeName, o.longitudeDeg, o.latitudeDeg,
+                          PassListZoneText(o, PassInstants(PassList())), o.elementFilePath, {});
     QStringList lines;
     for (const std::string& line : head) lines << Utf8(line);
     return lines;
@@ -249,8 +250,9 @@ void PassListWindow::Save() {
         const ObserverState& o = Observer();
         std::vector<std::string> lines;
         for (const QString& line : Lines()) lines.push_back(line.toStdString());
-        lines = PassListFileLines(o.placeName, o.longitudeDeg, o.latitudeDeg, o.zoneOffsetHours,
-                                  o.elementFilePath, lines);
+        lines = PassListFileLines(o.placeName, o.longitudeDeg, o.latitudeDeg,
+                                  PassListZoneText(o, PassInstants(PassList())), o.elementFilePath,
+                                  lines);
         for (const std::string& line : lines) changed = changed || !Latin1Holds(line);
         return PassListFileText(lines);
     });

@@ -230,10 +230,9 @@ void SatelliteInfoWindow::OrbitPlane() {
         in.nodeRateRadMin = state.nodeRate;
         passage = ComputeOrbitPlanePassage(in);
     }
-    AppDialogs().Message(
-        QString::fromUtf8(kOrbitPlaneCaption),
-        QString::fromStdString(OrbitPlaneMessage(passage, observer.placeName, observer.zoneName)),
-        this);
+    AppDialogs().Message(QString::fromUtf8(kOrbitPlaneCaption),
+                         QString::fromStdString(OrbitPlaneMessage(passage, observer.placeName)),
+                         this);
 }
 
 QStringList SatelliteInfoWindow::pageLines() const {

@@ -27,6 +27,7 @@
 #include "satellite/satellites_at_instant.h"
 #include "ui/common/clock.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/local_time_notice.h"
 #include "ui/places/redraw_active_view.h"
 #include "ui/sky/live_time.h"
 
@@ -181,12 +182,16 @@ bool ParseChartTime(const QString& text, QString* canonical) {
     return true;
 }
 
-void SetInstantFromDateTimeTexts() {
+bool SetInstantFromDateTimeTexts(QWidget* parent) {
     ObserverState& o = Observer();
-    CivilInstant instant;
-    if (!InstantFromDateTimeTexts(DateText, TimeText, o.zoneOffsetHours, instant)) return;
-    o.year = instant.year;
-    o.currentJD = instant.instant;
+    CivilDateTime c;
+    if (!CivilFromDateTimeTexts(DateText, TimeText, c)) return false;
+    const LocalTimeResolution local =
+        o.instantFromLocal(c.year, c.month, c.day, c.hour, c.minute, c.second);
+    if (!AcceptLocalTime(local, parent)) return false;
+    o.year = local.instant.year;
+    o.currentJD = local.instant.instant;
+    return true;
 }
 
 namespace {
@@ -236,8 +241,7 @@ void EnterChartDate() {
     if (!date) return;
     EndLiveTime();
     DateText = date->toStdString();
-    SetInstantFromDateTimeTexts();
-    Redraw();
+    if (SetInstantFromDateTimeTexts(ChartHooks().dialogParent)) Redraw();
 }
 
 void EnterChartTime() {
@@ -245,8 +249,7 @@ void EnterChartTime() {
     if (!time) return;
     EndLiveTime();
     TimeText = time->toStdString();
-    SetInstantFromDateTimeTexts();
-    Redraw();
+    if (SetInstantFromDateTimeTexts(ChartHooks().dialogParent)) Redraw();
 }
 
 void RiseSetLabelClicked(int index) {

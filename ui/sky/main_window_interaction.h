@@ -36,8 +36,10 @@ bool ParseChartTime(const QString& text, QString* canonical);
 // not convert.
 std::optional<QString> AskChartDate(QWidget* parent);
 std::optional<QString> AskChartTime(QWidget* parent);
-// currentJD from DateText and TimeText in the zone (also sets year).
-void SetInstantFromDateTimeTexts();
+// currentJD from DateText and TimeText in the zone (also sets year); false, and nothing
+// changed, when the texts do not convert or name a time the zone skips (after the
+// message, AcceptLocalTime).
+bool SetInstantFromDateTimeTexts(QWidget* parent);
 
 // A click on rise/set label 0..9: its event becomes the instant (if any).
 void RiseSetLabelClicked(int index);

@@ -474,8 +474,7 @@ void ZoomWindow::EnterDate() {
     if (year > o.latestYear)
         date = date->left(6) + QStringLiteral("%1").arg(o.latestYear, 4, 10, QLatin1Char('0'));
     DateText = date->toStdString();
-    SetInstantFromDateTimeTexts();
-    Redraw();
+    if (SetInstantFromDateTimeTexts(this)) Redraw();
 }
 
 void ZoomWindow::EnterTime() {
@@ -484,8 +483,7 @@ void ZoomWindow::EnterTime() {
     if (!time) return;
     EndLiveTime();
     TimeText = time->toStdString();
-    SetInstantFromDateTimeTexts();
-    Redraw();
+    if (SetInstantFromDateTimeTexts(this)) Redraw();
 }
 
 // --- keys -------------------------------------------------------------------------------
