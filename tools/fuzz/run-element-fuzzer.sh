@@ -28,12 +28,17 @@ flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -fsanitize=fuzzer-no-link,addre
 # The satellite engine, the prediction engine and the core beneath them (plain C++,
 # so every core source can be taken as it is).
 sources=("$root"/satellite/*.cpp "$root"/prediction/*.cpp "$root"/core/*.cpp)
+newest_header="$(ls -t "$root"/satellite/*.h "$root"/prediction/*.h "$root"/core/*.h | head -n1)"
 objects=()
 pending=()
 for src in "${sources[@]}"; do
     obj="$out/obj/$(basename "$(dirname "$src")")_$(basename "${src%.cpp}").o"
     objects+=("$obj")
-    if [[ ! -f "$obj" || "$src" -nt "$obj" ]]; then pending+=("$src" "$obj"); fi
+    # A header may have changed under an old object: with ccache every object is
+    # rebuilt (cheaply), without it only those older than their source or any header.
+    if [[ ${#launcher[@]} -gt 0 || ! -f "$obj" || "$src" -nt "$obj" || "$newest_header" -nt "$obj" ]]; then
+        pending+=("$src" "$obj")
+    fi
 done
 if ((${#pending[@]})); then
     printf '%s\0' "${pending[@]}" |
