@@ -1,6 +1,7 @@
 // polaride-cli passes: the pass search of the pass dialog without windows. The text
 // output is the list the pass list window saves ("Speichern"); --out writes that file
-// byte for byte (Latin-1, CR LF), and --json gives the same passes as a JSON array.
+// byte for byte (Latin-1, CR LF), and --json gives the same passes as a JSON array,
+// each with the start, highest point and end of its visible part.
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -45,7 +46,11 @@ std::string Help() {
            "  die Schalter des Dialogs (--shadow, --no-brightest schalten aus polaride.cfg um)\n" +
            cli::kPlaceHelp + cli::kModelHelp +
            "Ausgabe: die Liste des Fensters (UTF-8) oder mit --json ein JSON-Feld; --out schreibt\n"
-           "die Datei wie \"Speichern\" des Fensters (Latin-1, CR LF).\n";
+           "die Datei wie \"Speichern\" des Fensters (Latin-1, CR LF).\n"
+           "In JSON trägt jeder Durchgang den sichtbaren Teil um seinen Zeitpunkt: start,\n"
+           "highest und end (mit --brightest auch brightest), je mit jd1900, utc (ISO 8601),\n"
+           "alt_deg, az_deg (von Nord über Ost), compass und magnitude; start_reason (rise,\n"
+           "shadow, twilight), end_reason (set, shadow, twilight) und duration_s in Sekunden.\n";
 }
 
 struct Options {
