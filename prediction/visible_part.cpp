@@ -27,8 +27,9 @@ class SunTrack {
   public:
     explicit SunTrack(const ObserverPlace& place) : place_(place) {}
 
-    SunView At(const ObserverAt& observer) {
-        const double hours = observer.instant * 24.0;
+    // Right ascension, declination and geocentric X, Y, Z at the instant.
+    SunView Place(JD1900 instant) {
+        const double hours = instant * 24.0;
         const double node = std::floor(hours);
         if (node != node_) {
             node_ = node;
@@ -44,6 +45,12 @@ class SunTrack {
         for (int i = 0; i < 3; ++i)
             sun.equatorialAu[i] =
                 first_.equatorialAu[i] + f * (second_.equatorialAu[i] - first_.equatorialAu[i]);
+        return sun;
+    }
+
+    // The same with the altitude and azimuth for the observer.
+    SunView At(const ObserverAt& observer) {
+        SunView sun = Place(observer.instant);
         const double hourAngle = HourAngle(observer.siderealHours, sun.rightAscension * 12.0 / kPi);
         const HorizontalCoords hz = EquatorialToHorizontal(
             hourAngle, sun.declination, observer.place.sinLatitude, observer.place.cosLatitude);
@@ -145,6 +152,31 @@ class VisiblePart {
         return 1.0;
     }
 
+    // The same at s, computing only what the condition needs (NaN when the orbit
+    // fails there).
+    double MarginAt(PassLimit condition, double s) {
+        const JD1900 t = Time(s);
+        switch (condition) {
+            case PassLimit::Altitude:
+                return QuickAltitude(orbit_, t, place_, carry_) - limits_.minAltitudeDeg;
+            case PassLimit::Shadow: {
+                const OrbitState state = Propagate(orbit_, t, carry_);
+                if (state.failed()) return std::nan("");
+                const Vector3& r = state.positionKm;
+                const double positionER[3] = {r.x / kEarthRadiusKm, r.y / kEarthRadiusKm,
+                                              r.z / kEarthRadiusKm};
+                const SunView sun = sun_.Place(t);
+                return ShadowDepth(positionER, sun.rightAscension, sun.declination);
+            }
+            case PassLimit::Twilight:
+                return limits_.maxSunAltitudeDeg -
+                       sun_.At(ObserverAtInstant(place_, t)).altitudeDeg;
+            case PassLimit::Open:
+                break;
+        }
+        return 1.0;
+    }
+
     bool Visible(const SatObservation& s) const {
         if (s.failed() || !std::isfinite(s.magnitude) || !std::isfinite(s.shadowDepthKm) ||
             !std::isfinite(s.sunAltitudeDeg))
@@ -172,24 +204,16 @@ class VisiblePart {
             for (const PassLimit c : conditions_) {
                 const double mb = b.seen.failed() ? std::nan("") : Margin(c, b.seen);
                 if (!(mb <= 0.0)) continue;
-                // The root is the last or the one but last moment observed.
-                Moment last[2] = {{std::nan(""), {}}, {std::nan(""), {}}};
-                const double root = FindRoot(
-                    [&](double s) {
-                        last[1] = last[0];
-                        last[0] = {s, Observe(s)};
-                        return Margin(c, last[0].seen);
-                    },
-                    a.s, b.s, Margin(c, a.seen), mb, kRootToleranceS);
+                const double root = FindRoot([&](double s) { return MarginAt(c, s); }, a.s, b.s,
+                                             Margin(c, a.seen), mb, kRootToleranceS);
                 if (limit == PassLimit::Open ||
                     std::fabs(root - a.s) < std::fabs(nearest.s - a.s)) {
-                    nearest = root == last[0].s   ? last[0]
-                              : root == last[1].s ? last[1]
-                                                  : Moment{root, Observe(root)};
+                    nearest.s = root;
                     limit = c;
                 }
             }
             // An orbit that fails there: the part ends with the last good moment.
+            if (limit != PassLimit::Open) nearest.seen = Observe(nearest.s);
             return nearest;
         }
         return a;
