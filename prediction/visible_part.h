@@ -4,8 +4,8 @@
 // as far as the limits ask for it. The part is followed outwards from the listed
 // instant in coarse steps until a condition fails; Brent's method then puts each
 // boundary to within a hundredth of a second, and the highest point (and the
-// brightest moment) to within half a second. The Sun is interpolated between hourly values
-// of its theory.
+// brightest moment) to within half a second. The Sun is interpolated between hourly
+// values of its theory.
 #pragma once
 
 #include "core/timescale.h"
