@@ -1,6 +1,7 @@
 // polaride-cli passes: the pass search of the pass dialog without windows. The text
 // output is the list the pass list window saves ("Speichern"); --out writes that file
-// byte for byte (Latin-1, CR LF), and --json gives the same passes as a JSON array.
+// byte for byte (Latin-1, CR LF), and --json gives the same passes as a JSON array,
+// each with the start, highest point and end of its visible part.
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -16,6 +17,7 @@
 #include "prediction/element_age.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_dialog_display.h"
+#include "prediction/pass_events.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_list_file.h"
 #include "prediction/pass_search.h"
@@ -45,7 +47,11 @@ std::string Help() {
            "  die Schalter des Dialogs (--shadow, --no-brightest schalten aus polaride.cfg um)\n" +
            cli::kPlaceHelp + cli::kModelHelp +
            "Ausgabe: die Liste des Fensters (UTF-8) oder mit --json ein JSON-Feld; --out schreibt\n"
-           "die Datei wie \"Speichern\" des Fensters (Latin-1, CR LF).\n";
+           "die Datei wie \"Speichern\" des Fensters (Latin-1, CR LF).\n"
+           "In JSON trägt jeder Durchgang den sichtbaren Teil um seinen Zeitpunkt: start,\n"
+           "highest und end (mit --brightest auch brightest), je mit jd1900, utc (ISO 8601),\n"
+           "alt_deg, az_deg (von Nord über Ost), compass und magnitude; start_reason (rise,\n"
+           "shadow, twilight), end_reason (set, shadow, twilight) und duration_s in Sekunden.\n";
 }
 
 struct Options {
@@ -206,6 +212,33 @@ std::string TrimRight(std::string s) {
 // The instant as it has always been written: to nine decimals of a day (under 0.1 ms).
 double NineDecimals(JD1900 time) { return numtext::ParseNumber(FixedText(time, 9)).value_or(time); }
 
+// One moment of the visible part: the instant (as the pass's own, to nine decimals) and
+// in UTC, altitude, azimuth from north through east, magnitude.
+jsontext::Json EventJson(const PassEvent& e) {
+    using jsontext::JsonNumber;
+    return {{"jd1900", JsonNumber(NineDecimals(e.time))},
+            {"utc", jsontext::JsonString(UtcIsoText(e.time))},
+            {"alt_deg", JsonNumber(e.altitudeDeg)},
+            {"az_deg", JsonNumber(e.azimuthDeg)},
+            {"compass", jsontext::JsonString(EventCompassWord(e))},
+            {"magnitude", JsonNumber(e.magnitude)}};
+}
+
+// The visible part's members of a pass; null where no moment around the listed instant
+// is visible. "brightest" only with "maximale Helligkeit suchen".
+void AddEventsJson(const PassEvents& events, jsontext::Json& pass) {
+    const bool found = events.found;
+    pass["start"] = found ? EventJson(events.start) : nullptr;
+    pass["highest"] = found ? EventJson(events.highest) : nullptr;
+    pass["end"] = found ? EventJson(events.end) : nullptr;
+    if (events.brightestFound) pass["brightest"] = EventJson(events.brightest);
+    pass["start_reason"] =
+        found ? jsontext::Json(std::string(StartReasonText(events.startLimit))) : nullptr;
+    pass["end_reason"] =
+        found ? jsontext::Json(std::string(EndReasonText(events.endLimit))) : nullptr;
+    pass["duration_s"] = found ? jsontext::JsonNumber(events.DurationSeconds()) : nullptr;
+}
+
 // One pass, members in a fixed order; the time also as the list shows it.
 jsontext::Json PassJson(const PassRecord& p) {
     using jsontext::JsonNumber;
@@ -213,7 +246,7 @@ jsontext::Json PassJson(const PassRecord& p) {
     FormatDateTime1900(p.time);
     double az = p.azimuthDeg + 180.0;
     if (az >= 360.0) az -= 360.0;
-    return {
+    jsontext::Json pass = {
         {"time_jd1900", JsonNumber(NineDecimals(p.time))},
         {"date", JsonString(DateText)},
         {"time", JsonString(TimeText)},
@@ -230,6 +263,8 @@ jsontext::Json PassJson(const PassRecord& p) {
         {"sun_alt_deg", JsonNumber(p.sunAltitudeDeg)},
         {"shadow_boundary", p.shadowBoundary},
         {"element_age_days", JsonNumber(ElementAgeDays(p.satelliteNumber, p.time).value_or(0.0))}};
+    AddEventsJson(p.events, pass);
+    return pass;
 }
 
 // The passes as a JSON array, one pass per line, handed to `sink` pass by pass: the

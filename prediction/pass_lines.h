@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/timescale.h"
+#include "prediction/pass_events.h"
 
 // One predicted pass; every value belongs to the reported instant.
 struct PassRecord {
@@ -25,6 +26,7 @@ struct PassRecord {
     int satelliteNumber = 0;     // position in the selection, from 0
     std::string name;            // name line of the satellite (first 16 characters used)
     double catalogNumber = 0.0;  // columns 3-7 of line 1 (not part of the line text)
+    PassEvents events;           // the visible part around the instant (not in the lines)
 };
 
 // Status-bar headings: during the search and of the finished list.

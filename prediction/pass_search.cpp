@@ -13,9 +13,10 @@
 #include "prediction/pass_orbit.h"
 #include "prediction/search_limits.h"
 #include "prediction/shadow_boundary.h"
+#include "prediction/visible_part.h"
 #include "satellite/observation.h"
-#include "satellite/satellite_table.h"
 #include "satellite/propagation.h"
+#include "satellite/satellite_table.h"
 
 namespace {
 
@@ -345,6 +346,20 @@ class SatelliteSearch {
         return altitudeAtO;
     }
 
+    // What bounds the visible part of a pass: the minimum altitude, the shadow when
+    // the search looks for it, and the Sun's limit in a night search (a search of a
+    // number of minutes lists passes in daylight too: there the limit counts only for
+    // a pass listed in a dark enough sky).
+    VisibilityLimits Limits(const SatObservation& seen) const {
+        VisibilityLimits limits;
+        limits.minAltitudeDeg = p_.minAltitudeDeg;
+        limits.shadow = p_.shadow;
+        limits.sunLimit = !p_.durationMode || seen.sunAltitudeDeg < maxSun_;
+        limits.maxSunAltitudeDeg = maxSun_;
+        limits.brightest = p_.brightest;
+        return limits;
+    }
+
     void AddPassLine(JD1900 o, bool shadowFlag) {
         const SatObservation seen = last_;
         const SatelliteTable& table = Satellites();
@@ -367,6 +382,7 @@ class SatelliteSearch {
         last_ = seen;
         // An orbit that fails ten seconds later has no pass here either.
         if (!std::isfinite(pass.directionDeg)) return;
+        pass.events = FindPassEvents(orbit_, look_, place_, Limits(seen), o, &carry_);
         added.push_back(std::move(pass));
     }
 
