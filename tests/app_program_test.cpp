@@ -224,7 +224,7 @@ TEST_F(ProgramTest, MenuBarEntriesSeparatorsAndStates) {
     EXPECT_THAT(Entries(form->satelliteMenu),
                 ElementsAre("Datei laden", "Elemente aktualisieren…", "Bahnmodell",
                             "Sat-Wahl (disabled)", "Durchgänge berechnen (disabled)",
-                            "Durchgang zeigen (disabled)"));
+                            "Durchgang zeigen (disabled)", "Heute Nacht sichtbar"));
     EXPECT_THAT(Entries(form->orbitModelMenu),
                 ElementsAre("SGP4/SDP4 [x]", "SGP (klassisch) [ ]"));
     EXPECT_THAT(Entries(form->infoMenu), ElementsAre("Autor", "Parameter"));

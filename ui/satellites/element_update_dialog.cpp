@@ -186,8 +186,12 @@ void ElementUpdateDialog::Finished(const ElementUpdateResult& result) {
 
 bool LoadElementFileKeepingSelection(const std::string& path) {
     const std::vector<double> selected = SelectedCatalogNumbers();
-    return LoadElementFileAt(path, [&selected] {
-        ReselectCatalogNumbers(selected);
+    return LoadElementFileSelecting(path, [&selected] { ReselectCatalogNumbers(selected); });
+}
+
+bool LoadElementFileSelecting(const std::string& path, const std::function<void()>& select) {
+    return LoadElementFileAt(path, [&select] {
+        select();
         if (SatelliteSelectionWindow* window = AppWindows().satelliteSelectionWindow) {
             window->RefreshLists();
             window->EnablePassMenus();

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 #include <string>
 
 class ElementUpdate;
@@ -70,3 +71,6 @@ class ElementUpdateDialog : public QDialog {
 // the satellites of the old selection that the new file holds (by catalogue number,
 // in the old order). Returns false when the file could not be opened.
 bool LoadElementFileKeepingSelection(const std::string& path);
+// The same with any selection: `select` runs on the new table (its selection empty);
+// the selection window's lists, the pass menus and the pass dialog follow.
+bool LoadElementFileSelecting(const std::string& path, const std::function<void()>& select);

@@ -417,11 +417,11 @@ bool PassDialog::ReadNightLimits(double& maxSunAltitudeDeg, double& limitingMagn
     return true;
 }
 
-bool PassDialog::ReadParameters(PassSearchParameters& p) {
+bool PassDialog::ReadParameters(PassSearchParameters& p, bool tonight) {
     p.shadow = shadow_->isChecked();
     p.firstHalf = firstHalf_->isChecked();
     p.secondHalf = secondHalf_->isChecked();
-    p.durationMode = duration_->isChecked();
+    p.durationMode = !tonight && duration_->isChecked();
     p.brightest = brightest_->isChecked();
     if (!FieldNumber(minAltitude_, p.minAltitudeDeg)) {
         ShowNotANumber(minAltitude_->text(), this);
@@ -459,6 +459,8 @@ bool PassDialog::ReadParameters(PassSearchParameters& p) {
         if (!AcceptLocalTime(local, this)) return false;
         window.windowStart = local.instant.instant;
         window.windowEnd = window.windowStart + count / 1440.0;
+    } else if (tonight) {
+        count = p.nights = 1;
     } else if (!FieldInteger(days_, p.nights)) {
         ShowNotAnInteger(days_->text(), this);
         return false;
@@ -480,8 +482,17 @@ PassSearchOutcome PassDialog::RunSearch() {
         hide();
         return PassSearchOutcome::Refused;
     }
+    return Search(false);
+}
+
+PassSearchOutcome PassDialog::RunTonightSearch() {
+    if (PassSearchActive()) return PassSearchOutcome::Refused;
+    return Search(true);
+}
+
+PassSearchOutcome PassDialog::Search(bool tonight) {
     PassSearchParameters parameters;
-    if (!ReadParameters(parameters)) return PassSearchOutcome::Failed;
+    if (!ReadParameters(parameters, tonight)) return PassSearchOutcome::Failed;
     DialogListener listener(*this, AppWindows().passListWindow);
     return PassSearch(parameters, listener).outcome;
 }

@@ -25,6 +25,10 @@ class PassDialog : public QDialog {
     // started again (Refused); a field that is not a number or out of bounds ends
     // it (Failed).
     PassSearchOutcome RunSearch();
+    // "Heute Nacht sichtbar": the same search over the night of the chart's date (one
+    // night, as the night display shows it), with the limits and options of the fields,
+    // whatever "Dauer in Minuten" and "Anzahl Tage" say; the dialog stays as it is.
+    PassSearchOutcome RunTonightSearch();
     // "Abbrechen".
     void Cancel();
     // The night display: the window of "Anzahl Tage" nights from the chart's date.
@@ -47,7 +51,9 @@ class PassDialog : public QDialog {
     // The dialog's fields as search parameters; false (with the conversion message
     // shown) when a field that is read is not a number, or (caption "Ungültige
     // Eingabe") when a value lies outside the search's bounds (search_limits.h).
-    bool ReadParameters(PassSearchParameters& parameters);
+    // `tonight`: one night in night mode, the date, "Anzahl Tage" and the duration
+    // switch not read.
+    bool ReadParameters(PassSearchParameters& parameters, bool tonight = false);
     // "maximale Sonnenhöhe" and "Grenzhelligkeit mag", read again for each night.
     bool ReadNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude);
     // "minimale Satellitenhöhe"; false when it is not a number (no message).
@@ -86,6 +92,7 @@ class PassDialog : public QDialog {
     void BuildControls();
     void LoadSettings();
     void RaiseSunLimit(double limitDeg);
+    PassSearchOutcome Search(bool tonight);
 
     QLineEdit* fromDate_ = nullptr;
     QLineEdit* fromTime_ = nullptr;

@@ -92,6 +92,7 @@ void ChartMenuBar::BuildChartMenus(QMenuBar* bar) {
     selectSatellitesAction = satelliteMenu->addAction(QStringLiteral("Sat-Wahl"));
     computePassesAction = satelliteMenu->addAction(QStringLiteral("Durchgänge berechnen"));
     showPassesAction = satelliteMenu->addAction(QStringLiteral("Durchgang zeigen"));
+    tonightPassesAction = satelliteMenu->addAction(QStringLiteral("Heute Nacht sichtbar"));
 
     infoMenu = bar->addMenu(QStringLiteral("Info"));
     authorAction = infoMenu->addAction(QStringLiteral("Autor"));

@@ -52,6 +52,7 @@ struct ChartMenuBar {
     QAction* selectSatellitesAction = nullptr;  // "Sat-Wahl"
     QAction* computePassesAction = nullptr;     // "Durchgänge berechnen"
     QAction* showPassesAction = nullptr;        // "Durchgang zeigen"
+    QAction* tonightPassesAction = nullptr;     // "Heute Nacht sichtbar" (always enabled)
     // "Info"
     QAction* authorAction = nullptr;      // "Autor"
     QAction* parametersAction = nullptr;  // "Parameter"

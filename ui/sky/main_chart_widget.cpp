@@ -25,6 +25,7 @@
 #include "ui/satellites/pass_dialog.h"
 #include "ui/satellites/pass_list_window.h"
 #include "ui/satellites/satellite_selection_window.h"
+#include "ui/satellites/tonight_passes.h"
 #include "ui/sky/chart_printing.h"
 #include "ui/sky/live_time.h"
 #include "ui/sky/main_window.h"
@@ -237,5 +238,7 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
     on(form.selectSatellitesAction, [] { ShowInFront(AppWindows().satelliteSelectionWindow); });
     on(form.computePassesAction, [] { ShowInFront(AppWindows().passDialog); });
     on(form.showPassesAction, [] { ShowInFront(AppWindows().passListWindow); });
+    auto* tonight = new TonightPasses(frame);
+    on(form.tonightPassesAction, [tonight] { tonight->Start(); });
     return widget;
 }

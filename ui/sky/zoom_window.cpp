@@ -264,6 +264,7 @@ void ZoomWindow::BuildMenus() {
     forward(selectSatellitesAction, &MainWindow::selectSatellitesAction);
     forward(computePassesAction, &MainWindow::computePassesAction);
     forward(showPassesAction, &MainWindow::showPassesAction);
+    forward(tonightPassesAction, &MainWindow::tonightPassesAction);
     selectSatellitesAction->setEnabled(false);
     computePassesAction->setEnabled(false);
     showPassesAction->setEnabled(false);
