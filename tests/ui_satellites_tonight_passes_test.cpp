@@ -5,6 +5,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDateTime>
+#include <QTimeZone>
 #include <filesystem>
 #include <optional>
 #include <set>
@@ -16,11 +18,13 @@
 #include "satellite/satellite_table.h"
 #include "support/local_http_server.h"
 #include "support/observer_place.h"
+#include "support/test_paths.h"
 #include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/pass_dialog.h"
 #include "ui/satellites/pass_list_window.h"
 #include "ui/satellites/tonight_passes.h"
+#include "ui/sky/live_time.h"
 #include "ui/sky/main_window.h"
 #include "ui/sky/main_window_interaction.h"
 
@@ -37,20 +41,26 @@ class TonightPassesTest : public testsupport::ProgramWindowsTest {
         server->SetDefault({200, served});
         url = server->BaseUrl();
     }
-    // The program as started, in Berlin (summer time) on the evening the served
-    // elements are of.
+    // The program as started, in Berlin (summer time), running live on the evening the
+    // served elements are of.
     void Start() {
         fs::remove(dir / "SATMAG");  // copied again by every start
         StartWindows(dir.path());
         Settings().elementServiceUrl = url;
         testsupport::PlaceObserverInBerlin(40, 2);
-        testsupport::SetObserverLocalTime(2026, 4, 22, 20);
+        LiveTime& live = AppWindows().mainWindow->liveTime();
+        live.SetClock([] { return QDateTime(QDate(2026, 4, 22), QTime(18, 0), QTimeZone::utc()); });
+        live.Resume();
         tonight = AppWindows().mainWindow->findChild<TonightPasses*>();
         ASSERT_NE(tonight, nullptr);
     }
+    // The menu entry, waiting for its end; the chart keeps running live.
     void Click() {
+        const JD1900 now = Observer().currentJD;
         AppWindows().mainWindow->tonightPassesAction->trigger();
         while (tonight->busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        EXPECT_TRUE(AppWindows().mainWindow->liveTime().IsLive());
+        EXPECT_EQ(Observer().currentJD, now);
     }
     // The messages of the step (the chart's data files are not in the folder).
     std::vector<QString> Notes() {
@@ -123,7 +133,6 @@ TEST_F(TonightPassesTest, WithAFileLoadedTheSelectionOrElseEverySatelliteIsSearc
     Start();
     // Cairo, where both the HST and the ISS pass tonight.
     testsupport::PlaceObserver("Kairo", 31.2, 30.0, 40, 2);
-    testsupport::SetObserverLocalTime(2026, 4, 22, 20);
     ASSERT_TRUE(LoadElementFileAt(testsupport::FixturePath("download/visual.tle").string()));
     auto listed = [] {
         std::set<double> numbers;
