@@ -128,10 +128,9 @@ std::string TakeOption(Options& o, const std::string& option, const std::string&
 
 std::string ParseOptions(const std::vector<std::string>& args, Options& o) {
     cli::OptionNames names = cli::kPlaceOptions;
-    names.insert(names.end(),
-                 {"--place", "--tle", "--select", "--catnr", "--date", "--time", "--nights",
-                  "--days", "--minutes", "--min-alt", "--max-sun", "--mag", "--out", "--ics", "--csv",
-                  "--model"});
+    names.insert(names.end(), {"--place", "--tle", "--select", "--catnr", "--date", "--time",
+                               "--nights", "--days", "--minutes", "--min-alt", "--max-sun", "--mag",
+                               "--out", "--ics", "--csv", "--model"});
     const std::string problem =
         cli::ReadOptions(args, names,
                          {"--json", "--all", "--shadow", "--no-shadow", "--brightest",
@@ -356,7 +355,8 @@ JD1900 CalendarStamp() {
     const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
     if (epoch != nullptr) {
         double seconds = 0.0;
-        if (numtext::ParseReal(epoch, seconds)) return InstantFromUnixSeconds(std::llround(seconds));
+        if (numtext::ParseReal(epoch, seconds))
+            return InstantFromUnixSeconds(std::llround(seconds));
     }
     return InstantFromUnixSeconds(static_cast<long long>(std::time(nullptr)));
 }
@@ -370,8 +370,7 @@ std::string WriteExports(const Options& o, const std::vector<PassRecord>& passes
         if (std::string error = cli::WriteWholeFile(o.icsPath, calendar.text); !error.empty())
             return error;
     }
-    if (!o.csvPath.empty())
-        return cli::WriteWholeFile(o.csvPath, PassTableText(passes, observer));
+    if (!o.csvPath.empty()) return cli::WriteWholeFile(o.csvPath, PassTableText(passes, observer));
     return {};
 }
 
@@ -388,7 +387,8 @@ int RunPasses(const std::vector<std::string>& args) {
     Options o;
     if (std::string problem = ParseOptions(args, o); !problem.empty())
         return cli::UsageProblem(kCommand, kUsage, problem);
-    if (std::string error = cli::EnterDataFolder(o.place.dataDir, {&o.tlePath, &o.outPath, &o.icsPath, &o.csvPath});
+    if (std::string error =
+            cli::EnterDataFolder(o.place.dataDir, {&o.tlePath, &o.outPath, &o.icsPath, &o.csvPath});
         !error.empty())
         return cli::UsageProblem(kCommand, kUsage, error);
     if (std::string problem = SharedOutputProblem(o); !problem.empty())

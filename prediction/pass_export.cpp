@@ -101,7 +101,8 @@ std::string EndReasonWords(PassLimit limit) {
 std::string EventLine(const char* label, const PassEvent& event, const PassRecord& pass,
                       const ObserverState& observer, const std::string& reason) {
     return std::string(label) + ": " + LocalText(event.time, observer) + ", " +
-           AltitudeAndDirection(event) + ", " + MagnitudeText(event.magnitude, pass.magnitudeKnown) +
+           AltitudeAndDirection(event) + ", " +
+           MagnitudeText(event.magnitude, pass.magnitudeKnown) +
            (reason.empty() ? "" : " (" + reason + ")");
 }
 
@@ -238,8 +239,8 @@ std::string CsvField(std::string_view text) {
     return field + "\"";
 }
 
-PassCalendar PassCalendarText(const std::vector<PassRecord>& passes,
-                              const ObserverState& observer, JD1900 stamp) {
+PassCalendar PassCalendarText(const std::vector<PassRecord>& passes, const ObserverState& observer,
+                              JD1900 stamp) {
     PassCalendar calendar;
     std::string& out = calendar.text;
     AddLine(out, "BEGIN", "VCALENDAR");
@@ -265,11 +266,11 @@ std::string LeftOutOfCalendarText(int leftOut) {
 }
 
 std::string PassTableText(const std::vector<PassRecord>& passes, const ObserverState& observer) {
-    std::string out = CsvRow(
-        {"satellite", "catalog_number", "listed_local", "start_local", "start_alt_deg",
-         "start_az_deg", "start_dir", "highest_local", "highest_alt_deg", "highest_az_deg",
-         "highest_dir", "end_local", "end_alt_deg", "end_az_deg", "end_dir", "magnitude",
-         "start_reason", "end_reason", "duration_s"});
+    std::string out =
+        CsvRow({"satellite", "catalog_number", "listed_local", "start_local", "start_alt_deg",
+                "start_az_deg", "start_dir", "highest_local", "highest_alt_deg", "highest_az_deg",
+                "highest_dir", "end_local", "end_alt_deg", "end_az_deg", "end_dir", "magnitude",
+                "start_reason", "end_reason", "duration_s"});
     for (const PassRecord& pass : passes) {
         const PassEvents& e = pass.events;
         std::vector<std::string> row = {SatelliteName(pass), std::to_string(CatalogNumber(pass)),

@@ -20,8 +20,8 @@ struct PassCalendar {
 // instant; `stamp` (UT) is the DTSTAMP of every event, the moment the file is made.
 // Lines end with CR LF and are folded at 75 octets. The UID of an event is the same
 // for the same pass (catalogue number and start to the minute) at the same place.
-PassCalendar PassCalendarText(const std::vector<PassRecord>& passes,
-                              const ObserverState& observer, JD1900 stamp);
+PassCalendar PassCalendarText(const std::vector<PassRecord>& passes, const ObserverState& observer,
+                              JD1900 stamp);
 
 // "1 Durchgang ohne sichtbaren Teil steht nicht im Kalender." (empty for none).
 std::string LeftOutOfCalendarText(int leftOut);

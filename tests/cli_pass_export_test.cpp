@@ -16,8 +16,11 @@ using testsupport::RunCli;
 using testsupport::TempDir;
 
 std::vector<std::string> SearchArgs() {
-    return {"passes", "--tle", FixturePath("passes/iss.tle").string(), "--all", "--date",
-            "27.04.2026", "--nights", "3", "--lon", "13.4", "--lat", "52.5", "--zone", "2"};
+    return {"passes",   "--tle",  FixturePath("passes/iss.tle").string(),
+            "--all",    "--date", "27.04.2026",
+            "--nights", "3",      "--lon",
+            "13.4",     "--lat",  "52.5",
+            "--zone",   "2"};
 }
 
 int Count(const std::string& text, const std::string& part) {
