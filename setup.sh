@@ -9,7 +9,7 @@ PACKAGES=(build-essential cmake qt6-base-dev libgtest-dev libgmock-dev libbenchm
           fonts-liberation poppler-utils clang libclang-rt-14-dev python3
           python3-ephem python3-skyfield nlohmann-json3-dev qt6-translations-l10n
           desktop-file-utils appstream libcurl4-openssl-dev liberfa-dev
-          libhowardhinnant-date-dev tzdata)
+          libhowardhinnant-date-dev tzdata python3-icalendar)
 
 install_missing() {
     local missing=()

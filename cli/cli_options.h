@@ -21,7 +21,7 @@ using OptionHandler =
     std::function<std::string(const std::string& option, const std::string& value)>;
 
 // The options that name a file the command writes, and those that name a file it reads.
-inline const OptionNames kOutputFileOptions = {"--out"};
+inline const OptionNames kOutputFileOptions = {"--out", "--ics", "--csv"};
 inline const OptionNames kInputFileOptions = {"--tle"};
 
 // Walks the arguments in order and hands each option to take: the names in

@@ -1,7 +1,11 @@
 // polaride-cli passes: the pass search of the pass dialog without windows. The text
 // output is the list the pass list window saves ("Speichern"); --out writes that file
 // byte for byte (Latin-1, CR LF), and --json gives the same passes as a JSON array,
-// each with the start, highest point and end of its visible part.
+// each with the start, highest point and end of its visible part. --ics and --csv
+// write the passes as a calendar and a table besides.
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
 #include <functional>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -18,6 +22,7 @@
 #include "prediction/night_window.h"
 #include "prediction/pass_dialog_display.h"
 #include "prediction/pass_events.h"
+#include "prediction/pass_export.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_list_file.h"
 #include "prediction/pass_search.h"
@@ -33,7 +38,7 @@ constexpr char kUsage[] =
     "[--time hh:mm:ss] [--nights N | --minutes M] [--min-alt 10] [--max-sun -5] [--mag 6] "
     "[--no-shadow] [--first-half] [--second-half] [--brightest] [--lon L --lat B] [--height H] "
     "[--zone Z | --tz NAME] [--place NAME] [--model sgp4|sgp] [--data VERZEICHNIS] [--json] "
-    "[--out DATEI]";
+    "[--out DATEI] [--ics DATEI] [--csv DATEI]";
 
 std::string Help() {
     return std::string() + "  --nights: Anzahl Tage (Nächte ab dem Abend des Datums, bis " +
@@ -51,11 +56,14 @@ std::string Help() {
            "In JSON trägt jeder Durchgang den sichtbaren Teil um seinen Zeitpunkt: start,\n"
            "highest und end (mit --brightest auch brightest), je mit jd1900, utc (ISO 8601),\n"
            "alt_deg, az_deg (von Nord über Ost), compass und magnitude; start_reason (rise,\n"
-           "shadow, twilight), end_reason (set, shadow, twilight) und duration_s in Sekunden.\n";
+           "shadow, twilight), end_reason (set, shadow, twilight) und duration_s in Sekunden.\n"
+           "--ics schreibt zusätzlich einen Kalender (iCalendar, ein Termin je Durchgang mit\n"
+           "sichtbarem Teil, von dessen Beginn bis Ende), --csv eine Tabelle (UTF-8, Komma,\n"
+           "Zeiten in ISO 8601 mit Zonenversatz), beide wie --out geschrieben.\n";
 }
 
 struct Options {
-    std::string tlePath, selectPrefix, outPath;
+    std::string tlePath, selectPrefix, outPath, icsPath, csvPath;
     std::vector<double> catalogNumbers;
     bool selectAll = false, json = false, dateGiven = false;
     cli::CivilDate date;
@@ -90,6 +98,10 @@ std::string TakeOption(Options& o, const std::string& option, const std::string&
         o.selectPrefix = value;
     } else if (option == "--out") {
         o.outPath = value;
+    } else if (option == "--ics") {
+        o.icsPath = value;
+    } else if (option == "--csv") {
+        o.csvPath = value;
     } else if (option == "--catnr") {
         std::stringstream list(value);
         std::string item;
@@ -116,9 +128,9 @@ std::string TakeOption(Options& o, const std::string& option, const std::string&
 
 std::string ParseOptions(const std::vector<std::string>& args, Options& o) {
     cli::OptionNames names = cli::kPlaceOptions;
-    names.insert(names.end(),
-                 {"--place", "--tle", "--select", "--catnr", "--date", "--time", "--nights",
-                  "--days", "--minutes", "--min-alt", "--max-sun", "--mag", "--out", "--model"});
+    names.insert(names.end(), {"--place", "--tle", "--select", "--catnr", "--date", "--time",
+                               "--nights", "--days", "--minutes", "--min-alt", "--max-sun", "--mag",
+                               "--out", "--ics", "--csv", "--model"});
     const std::string problem =
         cli::ReadOptions(args, names,
                          {"--json", "--all", "--shadow", "--no-shadow", "--brightest",
@@ -319,6 +331,49 @@ bool Latin1Holds(const std::vector<std::string>& lines) {
     return true;
 }
 
+// "--csv: ... ist schon die Ausgabe von --ics" when two outputs name the same file.
+std::string SharedOutputProblem(const Options& o) {
+    namespace fs = std::filesystem;
+    const std::vector<std::pair<const char*, const std::string*>> outputs = {
+        {"--out", &o.outPath}, {"--ics", &o.icsPath}, {"--csv", &o.csvPath}};
+    for (std::size_t i = 0; i < outputs.size(); ++i)
+        for (std::size_t j = 0; j < i; ++j) {
+            const std::string& a = *outputs[i].second;
+            const std::string& b = *outputs[j].second;
+            std::error_code ec;
+            if (!a.empty() && !b.empty() &&
+                fs::weakly_canonical(a, ec) == fs::weakly_canonical(b, ec))
+                return std::string(outputs[i].first) + ": '" + a + "' ist schon die Ausgabe von " +
+                       outputs[j].first;
+        }
+    return {};
+}
+
+// The moment the calendar is made: the computer clock, or SOURCE_DATE_EPOCH when set
+// (for files that are the same from run to run).
+JD1900 CalendarStamp() {
+    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
+    if (epoch != nullptr) {
+        double seconds = 0.0;
+        if (numtext::ParseReal(epoch, seconds))
+            return InstantFromUnixSeconds(std::llround(seconds));
+    }
+    return InstantFromUnixSeconds(static_cast<long long>(std::time(nullptr)));
+}
+
+// The calendar (--ics) and the table (--csv); the message of a failed write.
+std::string WriteExports(const Options& o, const std::vector<PassRecord>& passes,
+                         const ObserverState& observer) {
+    if (!o.icsPath.empty()) {
+        const PassCalendar calendar = PassCalendarText(passes, observer, CalendarStamp());
+        cli::PrintNote(LeftOutOfCalendarText(calendar.leftOut));
+        if (std::string error = cli::WriteWholeFile(o.icsPath, calendar.text); !error.empty())
+            return error;
+    }
+    if (!o.csvPath.empty()) return cli::WriteWholeFile(o.csvPath, PassTableText(passes, observer));
+    return {};
+}
+
 class CliListener : public PassSearchListener {
   public:
     void searchFailed(const std::string& message) override {
@@ -332,9 +387,12 @@ int RunPasses(const std::vector<std::string>& args) {
     Options o;
     if (std::string problem = ParseOptions(args, o); !problem.empty())
         return cli::UsageProblem(kCommand, kUsage, problem);
-    if (std::string error = cli::EnterDataFolder(o.place.dataDir, {&o.tlePath, &o.outPath});
+    if (std::string error =
+            cli::EnterDataFolder(o.place.dataDir, {&o.tlePath, &o.outPath, &o.icsPath, &o.csvPath});
         !error.empty())
         return cli::UsageProblem(kCommand, kUsage, error);
+    if (std::string problem = SharedOutputProblem(o); !problem.empty())
+        return cli::UsageProblem(kCommand, kUsage, problem);
 
     ObserverState& observer = Observer();
     cli::SettingsSource settings;
@@ -391,6 +449,8 @@ int RunPasses(const std::vector<std::string>& args) {
     cli::PrintNote(SkippedSatellitesText(result.skipped));
 
     const PassListState& list = PassList();
+    if (std::string error = WriteExports(o, list.passes, observer); !error.empty())
+        return cli::Failure(kCommand, error);
     if (o.json) {
         // Written as it is made, to the terminal or into the file.
         auto produce = [&list](const ContentSink& sink) {

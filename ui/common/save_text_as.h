@@ -13,3 +13,7 @@ class QWidget;
 // text is called only once a file name was chosen. Returns the name of the file
 // written, empty when cancelled or failed.
 QString SaveTextAs(QWidget* parent, const std::function<std::string()>& text);
+
+// The writing of SaveTextAs alone, for a file name chosen elsewhere (relative to the
+// working folder): false when it failed, after the message.
+bool WriteTextFile(QWidget* parent, const QString& fileName, const std::string& text);

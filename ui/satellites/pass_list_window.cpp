@@ -24,6 +24,7 @@
 #include "ui/common/table_views.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/pass_dialog.h"
+#include "ui/satellites/pass_list_export.h"
 #include "ui/satellites/pass_list_print.h"
 #include "ui/satellites/pass_search_caption.h"
 #include "ui/satellites/satellite_selection_window.h"
@@ -72,7 +73,10 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
 
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("Datei"));
     saveAction = fileMenu->addAction(QStringLiteral("Speichern"));
+    QAction* exportAction = fileMenu->addAction(QStringLiteral("Exportieren…"));
+    exportAction->setObjectName("exportAction");
     printAction = fileMenu->addAction(QStringLiteral("Drucken"));
+    connect(exportAction, &QAction::triggered, this, [this] { ExportPassList(this); });
     connect(saveAction, &QAction::triggered, this, &PassListWindow::Save);
     connect(printAction, &QAction::triggered, this, &PassListWindow::Print);
 
