@@ -6,7 +6,6 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -141,8 +140,6 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
             [this](QListWidgetItem* item) { ShowPass(list_->row(item)); });
     connect(table_, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int /*column*/) { ShowTableRowPass(row); });
-    connect(table_->horizontalHeader(), &QHeaderView::sectionClicked, this,
-            [this](int column) { SortPassTable(table_, column); });
     connect(showPassButton_, &QPushButton::clicked, this,
             [this] { ShowTableRowPass(table_->currentRow()); });
     connect(classicColumns_, &QCheckBox::toggled, this,

@@ -131,6 +131,7 @@ void SetUpPassTable(QTableWidget* table) {
     for (int c = 0; c < kPassColumnCount; ++c) {
         auto* item = new QTableWidgetItem(QString::fromUtf8(kHeadings[c].caption));
         item->setToolTip(QString::fromUtf8(kHeadings[c].tip));
+        item->setData(Qt::InitialSortOrderRole, Qt::AscendingOrder);
         table->setHorizontalHeaderItem(c, item);
     }
     table->verticalHeader()->hide();
@@ -140,14 +141,19 @@ void SetUpPassTable(QTableWidget* table) {
     table->setWordWrap(false);
     QHeaderView* heading = table->horizontalHeader();
     heading->setSectionsClickable(true);
-    heading->setSortIndicatorShown(false);
+    heading->setSortIndicatorShown(true);
+    heading->setSortIndicator(-1, Qt::AscendingOrder);  // list order
     heading->setHighlightSections(false);
+    QObject::connect(heading, &QHeaderView::sortIndicatorChanged, table,
+                     [table](int column, Qt::SortOrder order) {
+                         if (column >= 0) table->sortItems(column, order);
+                     });
     ShowClassicColumns(table, false);
 }
 
 void FillPassTable(QTableWidget* table, const std::vector<PassRecord>& passes) {
     table->clearContents();
-    table->horizontalHeader()->setSortIndicatorShown(false);
+    table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     table->setRowCount(static_cast<int>(passes.size()));
     for (int row = 0; row < table->rowCount(); ++row) {
         const PassRecord& pass = passes[static_cast<std::size_t>(row)];
@@ -185,18 +191,6 @@ void FillPassTable(QTableWidget* table, const std::vector<PassRecord>& passes) {
         SetCell(table, row, kSunColumn, Degrees(pass.sunAltitudeDeg, 1), pass.sunAltitudeDeg);
     }
     FitColumnsToContent(table, {});
-}
-
-void SortPassTable(QTableWidget* table, int column) {
-    QHeaderView* heading = table->horizontalHeader();
-    const Qt::SortOrder order = heading->isSortIndicatorShown() &&
-                                        heading->sortIndicatorSection() == column &&
-                                        heading->sortIndicatorOrder() == Qt::AscendingOrder
-                                    ? Qt::DescendingOrder
-                                    : Qt::AscendingOrder;
-    heading->setSortIndicator(column, order);
-    heading->setSortIndicatorShown(true);
-    table->sortItems(column, order);
 }
 
 int ListRowOfTableRow(const QTableWidget* table, int tableRow) {

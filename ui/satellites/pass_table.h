@@ -42,12 +42,12 @@ QString EndReasonWord(PassLimit limit);
 // The start in words, for the tooltip of the start: "Aufgang über die Mindesthöhe", ...
 QString StartReasonWords(PassLimit limit);
 
-// Sets up the table's columns, headings with their tooltips, and the row handling.
+// Sets up the table's columns, headings with their tooltips, and the row handling: a
+// click on a heading sorts by the column's values, ascending first, the same heading
+// again turns the order round.
 void SetUpPassTable(QTableWidget* table);
 // One row per pass in list order; local times in the zone of the observer at each instant.
 void FillPassTable(QTableWidget* table, const std::vector<PassRecord>& passes);
-// Sorts by the values of a column; the same column again turns the order round.
-void SortPassTable(QTableWidget* table, int column);
 // The line of the list (and the index in PassList().passes) shown in a table row; -1
 // for a row that is not there.
 int ListRowOfTableRow(const QTableWidget* table, int tableRow);
