@@ -8,6 +8,7 @@
 
 #include "core/json_text.h"
 #include "core/observer_state.h"
+#include "satellite/satellite_table.h"
 #include "ui/common/table_views.h"
 
 namespace {
@@ -73,6 +74,14 @@ QString Degrees(double value, int decimals) {
 DateTimeTexts LocalTexts(JD1900 t) { return DateTimeTextsOf(t, Observer().zoneOffsetAt(t)); }
 QString Trimmed(const std::string& text) { return Utf8(text).trimmed(); }
 
+// The name field of the name line (the list line shows its first 16 characters only), or
+// the catalogue number of a set without a name.
+QString SatelliteName(const PassRecord& pass) {
+    const QString number = QString::number(pass.catalogNumber, 'f', 0);
+    if (pass.name.empty() || pass.name.front() == ' ') return number;
+    return Trimmed(jsontext::ReadableUtf8(WholeDisplayName(ElementSet{pass.name, {}, {}})));
+}
+
 void SetCell(QTableWidget* table, int row, int column, const QString& text, double value,
              const QString& tip = {}) {
     auto* cell = new PassCell(text, value);
@@ -135,6 +144,7 @@ void SetUpPassTable(QTableWidget* table) {
         table->setHorizontalHeaderItem(c, item);
     }
     table->verticalHeader()->hide();
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -159,7 +169,7 @@ void FillPassTable(QTableWidget* table, const std::vector<PassRecord>& passes) {
         const PassRecord& pass = passes[static_cast<std::size_t>(row)];
         const PassEvents& e = pass.events;
         const JD1900 begin = e.found ? e.start.time : pass.time;
-        SetCell(table, row, kSatelliteColumn, Trimmed(jsontext::ReadableUtf8(pass.name)), kNoValue,
+        SetCell(table, row, kSatelliteColumn, SatelliteName(pass), kNoValue,
                 QStringLiteral("Katalognummer %1").arg(pass.catalogNumber, 0, 'f', 0));
         table->item(row, kSatelliteColumn)->setData(kListRowRole, row);
         SetCell(table, row, kDateColumn, Utf8(LocalTexts(begin).date), begin);
@@ -190,7 +200,8 @@ void FillPassTable(QTableWidget* table, const std::vector<PassRecord>& passes) {
                 pass.directionDeg);
         SetCell(table, row, kSunColumn, Degrees(pass.sunAltitudeDeg, 1), pass.sunAltitudeDeg);
     }
-    FitColumnsToContent(table, {});
+    // As wide as heading and cells, not the default width.
+    FitColumnsToContent(table, std::vector<int>(kPassColumnCount, 1));
 }
 
 int ListRowOfTableRow(const QTableWidget* table, int tableRow) {
