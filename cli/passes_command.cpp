@@ -466,8 +466,9 @@ int RunPasses(const std::vector<std::string>& args) {
     }
     std::string text;
     const std::vector<std::string> lines = PassListFileLines(
-        observer.placeName, observer.longitudeDeg, observer.latitudeDeg,
-        PassListZoneText(observer, PassInstants(list)), observer.elementFilePath, list.lines);
+        observer.placeName, PassSearchSpanText(list.span, observer), observer.longitudeDeg,
+        observer.latitudeDeg, PassListZoneText(observer, PassInstants(list)),
+        observer.elementFilePath, list.lines);
     if (!o.outPath.empty()) {
         text = PassListFileText(lines);
         if (!Latin1Holds(lines)) {

@@ -46,13 +46,33 @@ std::string PassListZoneText(const ObserverState& observer, const std::vector<JD
     return text + " " + observer.zoneRule;
 }
 
-std::vector<std::string> PassListFileLines(const std::string& placeName, double longitudeDeg,
+std::string PassSearchSpanText(const PassSearchSpan& span, const ObserverState& observer) {
+    auto texts = [&observer](JD1900 t) { return DateTimeTextsOf(t, observer.zoneOffsetAt(t)); };
+    switch (span.kind) {
+        case PassSearchSpan::Kind::None:
+            return {};
+        case PassSearchSpan::Kind::Nights: {
+            const std::string first = texts(span.first).date, last = texts(span.last).date;
+            return first == last ? ", Nacht vom " + first
+                                 : ", Nächte vom " + first + " bis " + last;
+        }
+        case PassSearchSpan::Kind::Window: {
+            const DateTimeTexts from = texts(span.first), to = texts(span.last);
+            return ", vom " + from.date + " " + from.time.substr(0, 5) + " bis " + to.date + " " +
+                   to.time.substr(0, 5);
+        }
+    }
+    return {};
+}
+
+std::vector<std::string> PassListFileLines(const std::string& placeName,
+                                           const std::string& spanText, double longitudeDeg,
                                            double latitudeDeg, const std::string& zoneText,
                                            const std::string& elementFilePath,
                                            const std::vector<std::string>& listLines) {
     std::vector<std::string> lines;
     lines.reserve(listLines.size() + 4);
-    lines.push_back("Sichtbarkeitsbedingungen für " + placeName);
+    lines.push_back("Sichtbarkeitsbedingungen für " + placeName + spanText);
     lines.push_back(PassListLocationLine(longitudeDeg, latitudeDeg, zoneText));
     lines.push_back("berechnet mit Elementen aus " + elementFilePath);
     lines.push_back(std::string(kDisplayHeading));

@@ -21,10 +21,25 @@ std::string PassListLocationLine(double longitudeDeg, double latitudeDeg,
 // offset at the displayed instant when the list is empty).
 std::string PassListZoneText(const ObserverState& observer, const std::vector<JD1900>& instants);
 
-// The lines of the file (UTF-8, no line ends): "Sichtbarkeitsbedingungen für " + place,
-// the location line, "berechnet mit Elementen aus " + element file, the column heading
-// and every list line.
-std::vector<std::string> PassListFileLines(const std::string& placeName, double longitudeDeg,
+// What a search covered: the nights (the local noons of the days on whose evenings the
+// first and the last night began) or, for a search of a number of minutes, its window
+// (start and end, UT). None: no search (a list filled otherwise).
+struct PassSearchSpan {
+    enum class Kind { None, Nights, Window };
+    Kind kind = Kind::None;
+    JD1900 first = 0.0, last = 0.0;
+};
+// The span as the end of the file's first line, dates with the year in the zone of the
+// observer at each instant: ", Nacht vom 27.04.2026", ", Nächte vom 27.04.2026 bis
+// 28.04.2026" (the evening dates, as the note on nights without darkness), ", vom
+// 27.04.2026 21:00 bis 27.04.2026 22:30"; empty for None.
+std::string PassSearchSpanText(const PassSearchSpan& span, const ObserverState& observer);
+
+// The lines of the file (UTF-8, no line ends): "Sichtbarkeitsbedingungen für " + place +
+// span text (PassSearchSpanText), the location line, "berechnet mit Elementen aus " +
+// element file, the column heading and every list line.
+std::vector<std::string> PassListFileLines(const std::string& placeName,
+                                           const std::string& spanText, double longitudeDeg,
                                            double latitudeDeg, const std::string& zoneText,
                                            const std::string& elementFilePath,
                                            const std::vector<std::string>& listLines);

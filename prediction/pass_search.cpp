@@ -535,6 +535,7 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
         result.skipped.push_back(std::move(s));
     };
     SearchPulse pulse(listener);
+    PassSearchSpan span;
     for (int d = 0; d < nights; ++d) {
         double maxSun = parameters.maxSunAltitudeDeg;
         double limMag = parameters.limitingMagnitude;
@@ -548,11 +549,16 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
                 observer.currentJD + d, maxSun, parameters.firstHalf, parameters.secondHalf);
             dark = night.kind != NightKind::NoDarkness;
             if (!dark) result.nightsWithoutDarkness.push_back({night.eveningNoon, maxSun});
+            if (d == 0) span = {PassSearchSpan::Kind::Nights, night.eveningNoon, night.eveningNoon};
+            span.last = night.eveningNoon;
         }
         if (dark) ++result.nightsSearched;
         const JD1900 start = PassWindow().windowStart;
         JD1900 end = PassWindow().windowEnd;
-        if (parameters.durationMode) end = std::min(end, start + kMaxSearchMinutes / 1440.0);
+        if (parameters.durationMode) {
+            end = std::min(end, start + kMaxSearchMinutes / 1440.0);
+            span = {PassSearchSpan::Kind::Window, start, end};
+        }
         if (!std::isfinite(start) || !std::isfinite(end)) dark = false;
         const SatelliteTable& table = Satellites();
         const int K = table.selectedCount;
@@ -615,6 +621,7 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
         sorted.passes.push_back(list.passes[order[j]]);
         if (j % 20 == 0) Report(listener, PassSearchProgress::Stage::Ordering, Percent(j, count));
     }
+    sorted.span = span;
     list = std::move(sorted);
 
     listener.clearList();

@@ -23,6 +23,7 @@
 #include "core/timescale.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_lines.h"
+#include "prediction/pass_list_file.h"
 
 struct PassSearchParameters {
     int nights = 1;                   // "Anzahl Tage" (night mode)
@@ -104,6 +105,7 @@ enum class PassSearchOutcome {
 struct PassListState {
     std::vector<std::string> lines;  // display lines (search lines while a search runs)
     std::vector<PassRecord> passes;  // the values of each line: satellite, instant, ...
+    PassSearchSpan span;             // the nights (or the window) the search went through
 };
 PassListState& PassList();
 void ResetPassList();

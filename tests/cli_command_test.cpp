@@ -168,7 +168,8 @@ TEST_F(CliTest, UnreadableSettingsFileMeansTheDefaultsWithANoteForEveryCommand) 
         EXPECT_TRUE(IsUtf8(run.err)) << command[0];
     }
     const std::string list = ReadTextFile(dir_ / "list.txt");
-    EXPECT_EQ(list.rfind("Sichtbarkeitsbedingungen f\xfcr Berlin\r\n", 0), 0u) << list;
+    EXPECT_EQ(list.rfind("Sichtbarkeitsbedingungen f\xfcr Berlin, Nacht vom 27.04.2026\r\n", 0), 0u)
+        << list;
 }
 
 TEST_F(CliTest, TerminalGetsUtf8AndOutWritesTheLatin1File) {
@@ -177,7 +178,8 @@ TEST_F(CliTest, TerminalGetsUtf8AndOutWritesTheLatin1File) {
     const CliRun text = RunCli(dir_.path(), search);
     ASSERT_EQ(text.status, 0) << text.err;
     EXPECT_TRUE(IsUtf8(text.out));
-    EXPECT_NE(text.out.find("Sichtbarkeitsbedingungen f\xc3\xbcr Berlin\n"), std::string::npos);
+    EXPECT_NE(text.out.find("Sichtbarkeitsbedingungen f\xc3\xbcr Berlin, Nacht vom 27.04.2026\n"),
+              std::string::npos);
     EXPECT_NE(text.out.find(" K\xc3\xb6nig "), std::string::npos) << text.out;
     EXPECT_NE(text.out.find("\xc2\xb0"), std::string::npos);
 
@@ -190,7 +192,8 @@ TEST_F(CliTest, TerminalGetsUtf8AndOutWritesTheLatin1File) {
     ASSERT_EQ(file.status, 0) << file.err;
     EXPECT_TRUE(file.out.empty());
     const std::string bytes = ReadTextFile(dir_ / "list.txt");
-    EXPECT_EQ(bytes.rfind("Sichtbarkeitsbedingungen f\xfcr Berlin\r\n", 0), 0u);
+    EXPECT_EQ(bytes.rfind("Sichtbarkeitsbedingungen f\xfcr Berlin, Nacht vom 27.04.2026\r\n", 0),
+              0u);
     EXPECT_NE(bytes.find("\r\n K\xf6nig "), std::string::npos);
     EXPECT_NE(bytes.find("\xb0"), std::string::npos);
     EXPECT_EQ(bytes.find("\xc3"), std::string::npos);

@@ -139,9 +139,33 @@ TEST(PassListFile, LocationLineSignsAndHemispheres) {
     for (const Case& c : cases) EXPECT_EQ(PassListLocationLine(c.lon, c.lat, c.zone), c.line);
 }
 
+// The first line names the nights searched, year included, in the zone of each date.
+TEST(PassListFile, SpanTextGivesTheDatesWithTheYear) {
+    ResetObserverState();
+    Observer().zoneOffsetHours = 2;
+    const JD1900 noon = JulianDay1900(2026, 4, 27) + 10.0 / 24.0;  // 12:00 local
+    using Kind = PassSearchSpan::Kind;
+    struct Case {
+        PassSearchSpan span;
+        const char* text;
+    };
+    const Case cases[] = {
+        {{Kind::None, noon, noon}, ""},
+        {{Kind::Nights, noon, noon}, ", Nacht vom 27.04.2026"},
+        {{Kind::Nights, noon, noon + 2}, ", Nächte vom 27.04.2026 bis 29.04.2026"},
+        {{Kind::Window, noon + 0.375, noon + 0.5}, ", vom 27.04.2026 21:00 bis 28.04.2026 00:00"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(PassSearchSpanText(c.span, Observer()), c.text);
+    const std::vector<std::string> lines =
+        PassListFileLines("Berlin", cases[2].text, 13.4, 52.5, "UTC +2h", "v.tle", {});
+    EXPECT_EQ(lines[0],
+              "Sichtbarkeitsbedingungen für Berlin, Nächte vom 27.04.2026 bis 29.04.2026");
+    ResetObserverState();
+}
+
 TEST(PassListFile, HeaderLinesThenListLatin1CrLf) {
     const std::vector<std::string> lines = PassListFileLines(
-        "München", 11.6, 48.1, "UTC +1h", "C:\\bahn\\visual.tle", {"zeile 1", "zeile 2"});
+        "München", "", 11.6, 48.1, "UTC +1h", "C:\\bahn\\visual.tle", {"zeile 1", "zeile 2"});
     ASSERT_EQ(lines.size(), 6u);
     EXPECT_EQ(lines[0], "Sichtbarkeitsbedingungen für München");
     EXPECT_EQ(lines[2], "berechnet mit Elementen aus C:\\bahn\\visual.tle");

@@ -6,10 +6,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QTableWidget>
 #include <QTimer>
 #include <cstdio>
 #include <filesystem>
@@ -24,9 +27,9 @@
 #include "prediction/night_window.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_search.h"
-#include "satellite/satellites_at_instant.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
+#include "satellite/satellites_at_instant.h"
 #include "support/file_size_limit.h"
 #include "support/observer_place.h"
 #include "support/pdf_text.h"
@@ -37,6 +40,7 @@
 #include "ui/satellites/pass_dialog.h"
 #include "ui/satellites/pass_list_print.h"
 #include "ui/satellites/pass_list_window.h"
+#include "ui/satellites/pass_table.h"
 #include "ui/satellites/satellite_selection_window.h"
 #include "ui/sky/live_time.h"
 #include "ui/sky/main_window.h"
@@ -65,6 +69,22 @@ int CountOf(const std::string& text, const std::string& part) {
     int n = 0;
     for (std::size_t p = text.find(part); p != std::string::npos; p = text.find(part, p + 1)) ++n;
     return n;
+}
+
+// A left click (press and release) at a point of a widget.
+void ClickAt(QWidget* widget, QPoint p) {
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent event(type, p, widget->mapToGlobal(p), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(widget, &event);
+    }
+}
+void ClickHeading(QTableWidget* table, int column) {
+    QHeaderView* heading = table->horizontalHeader();
+    ClickAt(heading->viewport(),
+            QPoint(heading->sectionViewportPosition(column) + heading->sectionSize(column) / 2,
+                   heading->height() / 2));
 }
 
 class PassListTest : public testsupport::ProgramWindowsTest {
@@ -223,6 +243,85 @@ TEST_P(ShowPassFailureTest, MessageAndStateChanges) {
 INSTANTIATE_TEST_SUITE_P(Faults, ShowPassFailureTest,
                          testing::Values(ShowPassFault::SelectionShrunk,
                                          ShowPassFault::RaisedMinimum));
+
+TEST_F(PassListTest, TableSortsByEachColumn) {
+    SelectFixture("visual10.tle");
+    dialog->daysField()->setText("2");
+    ASSERT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+    QTableWidget* table = passListWindow->table();
+    ASSERT_TRUE(table->isVisible());
+    ASSERT_GE(table->rowCount(), 5);
+    EXPECT_TRUE(table->isColumnHidden(kRangeColumn));
+    passListWindow->classicColumnsBox()->setChecked(true);
+    QApplication::processEvents();
+    for (int column = 0; column < kPassColumnCount; ++column) {
+        ASSERT_FALSE(table->isColumnHidden(column));
+        for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
+            SCOPED_TRACE(testing::Message() << "column " << column << " order " << order);
+            ClickHeading(table, column);
+            EXPECT_EQ(table->horizontalHeader()->sortIndicatorOrder(), order);
+            for (int row = 1; row < table->rowCount(); ++row) {
+                const int first = order == Qt::AscendingOrder ? row - 1 : row;
+                const int second = order == Qt::AscendingOrder ? row : row - 1;
+                const double a = PassCellValue(table, first, column);
+                const double b = PassCellValue(table, second, column);
+                if (std::isnan(a) && std::isnan(b))  // a text column
+                    EXPECT_LE(
+                        table->item(first, column)
+                            ->text()
+                            .compare(table->item(second, column)->text(), Qt::CaseInsensitive),
+                        0);
+                else
+                    EXPECT_LE(a, b);
+            }
+        }
+    }
+}
+
+// After sorting a double click shows the pass of the row clicked, not of its list line.
+TEST_F(PassListTest, DoubleClickAfterSortingShowsTheClickedPass) {
+    for (const char* file :
+         {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "STERNNAM", "ASTEROID.TXT", "KOMET"})
+        fs::copy_file(testsupport::DataPath(file), dir / file);
+    Search();
+    QTableWidget* table = passListWindow->table();
+    ClickHeading(table, kHighestAltitudeColumn);
+    ClickHeading(table, kHighestAltitudeColumn);  // the highest pass first
+    const int row = 0;
+    ASSERT_NE(ListRowOfTableRow(table, row), row) << "sorting moved the passes";
+    const QString listed = table->item(row, kListedTimeColumn)->text().remove('*');
+    const QRect cell = table->visualItemRect(table->item(row, kSatelliteColumn));
+    ClickAt(table->viewport(), cell.center());  // the first click of the double click
+    QMouseEvent click(QEvent::MouseButtonDblClick, cell.center(),
+                      table->viewport()->mapToGlobal(cell.center()), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(table->viewport(), &click);
+    ASSERT_TRUE(AppWindows().zoomWindow->isVisible())
+        << dialogs->Messages().join("\n").toStdString();
+    const JD1900 t = Observer().currentJD;
+    EXPECT_EQ(QString::fromStdString(DateTimeTextsOf(t, Observer().zoneOffsetAt(t)).time), listed);
+    EXPECT_DOUBLE_EQ(t, PassList().passes[ListRowOfTableRow(table, row)].time);
+}
+
+// The saved and the printed list name the nights searched, year included.
+TEST_F(PassListTest, HeadingNamesTheNightsWithTheYear) {
+    Search();
+    const char* const heading =
+        "Sichtbarkeitsbedingungen für Berlin, Nächte vom 27.04.2026 bis "
+        "29.04.2026";
+    EXPECT_EQ(passListWindow->HeaderLines().value(0), QString::fromUtf8(heading));
+    const fs::path out = dir / "liste.txt";
+    dialogs->AnswerSaveFile(QString::fromStdString(out.string()));
+    passListWindow->Save();
+    const std::string text = testsupport::ReadTextFile(out);
+    EXPECT_EQ(text.substr(0, text.find("\r\n")),
+              "Sichtbarkeitsbedingungen f\xfcr Berlin, N\xe4"
+              "chte vom 27.04.2026 bis 29.04.2026");
+    const fs::path pdf = dir / "liste.pdf";
+    dialogs->AnswerPrint(QString::fromStdString(pdf.string()));
+    passListWindow->Print();
+    EXPECT_THAT(testsupport::PdfText(pdf), HasSubstr("27.04.2026 bis 29.04.2026"));
+}
 
 TEST_F(PassListTest, SaveWritesHeaderAndLinesLatin1CrLf) {
     struct Case {

@@ -2,13 +2,18 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QFont>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPrinter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -27,6 +32,7 @@
 #include "ui/satellites/pass_list_export.h"
 #include "ui/satellites/pass_list_print.h"
 #include "ui/satellites/pass_search_caption.h"
+#include "ui/satellites/pass_table.h"
 #include "ui/satellites/satellite_selection_window.h"
 #include "ui/sky/live_time.h"
 #include "ui/sky/main_window.h"
@@ -99,17 +105,65 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
     // The smallest window still shows whole lines, a dozen of them.
     SetMinimumViewport(list_, QFontMetrics(fixed).horizontalAdvance(QString(kLineCharacters, '0')),
                        kMinimumLines * kItemHeight);
+
+    tablePage_ = new QWidget(central);
+    table_ = new QTableWidget(tablePage_);
+    table_->setObjectName("passTable");
+    SetUpPassTable(table_);
+    auto* legend = new QLabel(PassTableLegend(), tablePage_);
+    legend->setObjectName("passLegend");
+    legend->setWordWrap(true);
+    legend->setTextFormat(Qt::PlainText);
+    showPassButton_ = new QPushButton(QStringLiteral("Durchgang zeigen"), tablePage_);
+    classicColumns_ = new QCheckBox(QStringLiteral("klassische Spalten"), tablePage_);
+    classicColumns_->setToolTip(
+        QStringLiteral("Zeitpunkt, Höhe und Richtung der klassischen Liste, Entf, Pos und Sonne"));
+    buttonRow_ = new QHBoxLayout;
+    buttonRow_->addWidget(showPassButton_);
+    buttonRow_->addWidget(classicColumns_);
+    buttonRow_->addStretch(1);
+    auto* tableLayout = new QVBoxLayout(tablePage_);
+    tableLayout->setContentsMargins(0, 0, 0, 4);
+    tableLayout->addWidget(table_, 1);
+    tableLayout->addWidget(legend);
+    tableLayout->addLayout(buttonRow_);
+
+    views_ = new QStackedWidget(central);
+    views_->addWidget(list_);
+    views_->addWidget(tablePage_);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(heading_);
-    layout->addWidget(list_);
+    layout->addWidget(views_);
     setCentralWidget(central);
 
     list_->viewport()->installEventFilter(this);
     heading_->installEventFilter(this);
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { ShowPass(list_->row(item)); });
+    connect(table_, &QTableWidget::cellDoubleClicked, this,
+            [this](int row, int /*column*/) { ShowTableRowPass(row); });
+    connect(showPassButton_, &QPushButton::clicked, this,
+            [this] { ShowTableRowPass(table_->currentRow()); });
+    connect(classicColumns_, &QCheckBox::toggled, this,
+            [this](bool shown) { ShowClassicColumns(table_, shown); });
+}
+
+void PassListWindow::ShowTable(bool shown) {
+    if (shown) {
+        FillPassTable(table_, PassList().passes);
+        if (table_->rowCount() > 0) table_->setCurrentCell(0, 0);
+    } else {
+        table_->setRowCount(0);
+    }
+    heading_->setVisible(!shown);
+    views_->setCurrentWidget(shown ? tablePage_ : static_cast<QWidget*>(list_));
+}
+
+bool PassListWindow::ShowTableRowPass(int tableRow) {
+    const int row = ListRowOfTableRow(table_, tableRow);
+    return row >= 0 && ShowPass(row);
 }
 
 bool PassListWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -136,11 +190,15 @@ void PassListWindow::progress(const PassSearchProgress& progress) {
 void PassListWindow::setStatusHeading(const std::string& heading) {
     heading_->setText(Utf8(heading));
 }
-void PassListWindow::clearList() { list_->clear(); }
+void PassListWindow::clearList() {
+    list_->clear();
+    ShowTable(false);
+}
 
 void PassListWindow::ClearPasses() {
     list_->clear();
     ResetPassList();
+    ShowTable(false);
 }
 void PassListWindow::appendListLine(const std::string& line) { list_->addItem(Utf8(line)); }
 void PassListWindow::appendListLines(const std::vector<std::string>& lines) {
@@ -170,7 +228,10 @@ void PassListWindow::noPasses() {
     hide();
 }
 
-void PassListWindow::passesFound(int /*count*/) { SetShowPassMenusEnabled(true); }
+void PassListWindow::passesFound(int /*count*/) {
+    SetShowPassMenusEnabled(true);
+    ShowTable(true);
+}
 
 // ---- showing a pass ----------------------------------------------------------------
 
@@ -240,9 +301,9 @@ QStringList PassListWindow::Lines() const {
 
 QStringList PassListWindow::HeaderLines() const {
     const ObserverState& o = Observer();
-    const std::vector<std::string> head =
-        PassListFileLines(o.placeName, o.longitudeDeg, o.latitudeDeg,
-                          PassListZoneText(o, PassInstants(PassList())), o.elementFilePath, {});
+    const std::vector<std::string> head = PassListFileLines(
+        o.placeName, PassSearchSpanText(PassList().span, o), o.longitudeDeg, o.latitudeDeg,
+        PassListZoneText(o, PassInstants(PassList())), o.elementFilePath, {});
     QStringList lines;
     for (const std::string& line : head) lines << Utf8(line);
     return lines;
@@ -254,9 +315,9 @@ void PassListWindow::Save() {
         const ObserverState& o = Observer();
         std::vector<std::string> lines;
         for (const QString& line : Lines()) lines.push_back(line.toStdString());
-        lines = PassListFileLines(o.placeName, o.longitudeDeg, o.latitudeDeg,
-                                  PassListZoneText(o, PassInstants(PassList())), o.elementFilePath,
-                                  lines);
+        lines = PassListFileLines(
+            o.placeName, PassSearchSpanText(PassList().span, o), o.longitudeDeg, o.latitudeDeg,
+            PassListZoneText(o, PassInstants(PassList())), o.elementFilePath, lines);
         for (const std::string& line : lines) changed = changed || !Latin1Holds(line);
         return PassListFileText(lines);
     });

@@ -1,7 +1,10 @@
-// The pass list window PassListWindow: the passes of the last search under a column heading.
-// A double click shows a pass on the zoom chart, "Speichern" writes the list as a
-// text file, "Drucken" prints it, and the right mouse button aborts a running search.
-// While a search runs the window is its listener (captions, heading, lines).
+// The pass list window PassListWindow: while a search runs, its lines under a column
+// heading; the finished list as a table (pass_table.h) sorted by a click on a heading,
+// the classic columns on demand, a legend below. A double click (or "Durchgang
+// zeigen") shows a pass on the zoom chart, "Speichern" writes the classic lines in
+// list order as a text file, "Drucken" prints them, and the right mouse button aborts
+// a running search. While a search runs the window is its listener (captions,
+// heading, lines).
 #pragma once
 
 #include <QMainWindow>
@@ -14,8 +17,13 @@
 #include "prediction/pass_search.h"
 
 class QAction;
+class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
+class QPushButton;
+class QStackedWidget;
+class QTableWidget;
 
 class PassListWindow : public QMainWindow, public PassSearchListener {
     Q_OBJECT
@@ -28,6 +36,8 @@ class PassListWindow : public QMainWindow, public PassSearchListener {
     // it could not be shown (the failure message was given). Does nothing while a
     // search runs.
     bool ShowPass(int row);
+    // The same for a row of the table, whatever its sorting (false: no such row).
+    bool ShowTableRowPass(int tableRow);
     void Save();   // "Speichern"
     void Print();  // "Drucken"
     // Empties the list and the pass keys (a new element file was loaded).
@@ -39,7 +49,14 @@ class PassListWindow : public QMainWindow, public PassSearchListener {
     QStringList HeaderLines() const;
     QStringList Lines() const;
 
+    // The lines as the list shows them while a search runs (and "Speichern" writes).
     QListWidget* list() const { return list_; }
+    // The finished list, one row per pass.
+    QTableWidget* table() const { return table_; }
+    QCheckBox* classicColumnsBox() const { return classicColumns_; }
+    QPushButton* showPassButton() const { return showPassButton_; }
+    // The buttons below the table, for more of them.
+    QHBoxLayout* buttonRow() const { return buttonRow_; }
     QLabel* headingBar() const { return heading_; }
     QAction* saveAction = nullptr;   // "Speichern"
     QAction* printAction = nullptr;  // "Drucken"
@@ -67,9 +84,17 @@ class PassListWindow : public QMainWindow, public PassSearchListener {
 
   private:
     void ShowPassFailed();
+    // The table of PassList() in place of the lines (true), or the lines (false).
+    void ShowTable(bool shown);
 
     QLabel* heading_ = nullptr;
+    QStackedWidget* views_ = nullptr;
     QListWidget* list_ = nullptr;
+    QWidget* tablePage_ = nullptr;
+    QTableWidget* table_ = nullptr;
+    QCheckBox* classicColumns_ = nullptr;
+    QPushButton* showPassButton_ = nullptr;
+    QHBoxLayout* buttonRow_ = nullptr;
 };
 
 // "Durchgang zeigen" of the main and the zoom window.
