@@ -15,6 +15,7 @@
 #include "chart/chart_view.h"
 #include "chart/constellation_path.h"
 #include "chart/ecliptic_path.h"
+#include "chart/pass_path.h"
 #include "chart/plot_tables.h"
 #include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
@@ -149,6 +150,19 @@ void Zodiac(Canvas& c, const PaperChart& g) {
     TraceEclipticPath(c, [&g](const ChartPoint& p) { return g.Map(p.x, p.y); });
 }
 
+// The path of a shown pass in ink: line widths and marks in 0.1 mm, screen sizes
+// times the paper scale.
+PassPathStyle PaperPassPathStyle(double scale) {
+    PassPathStyle style;
+    style.line = style.shadowLine = style.text = Qt::black;
+    style.font = Arial36();
+    style.lineWidth = 3;
+    style.tickLength = std::max(10, IntPart(style.tickLength * scale));
+    style.markSize = std::max(12, IntPart(style.markSize * scale));
+    style.yUp = true;
+    return style;
+}
+
 void SatelliteCircles(Canvas& c, const PaperChart& g, bool filled) {
     const SatelliteTable& s = Satellites();
     for (int k = 1; k <= s.selectedCount; ++k) {
@@ -209,6 +223,9 @@ void CommonLayers(Canvas& c, const PaperChart& g, JD1900 trailOrigin) {
     }
     for (const StarPlotEntry& e : StarPlotTable())
         if (e.x * e.y != 0.0) FilledCircle(c, g.Map(e.x, e.y), g.StarRadius(e.magnitude), 's');
+    DrawPassPath(
+        c, g.zoom ? ShownPassPath().zoomChart : ShownPassPath().mainChart,
+        [&g](double x, double y) { return g.Map(x, y); }, PaperPassPathStyle(g.scale));
     SatelliteCircles(c, g, true);
 
     const int steps = TrailStepCount(o.currentJD, trailOrigin, o.timeStepSeconds);

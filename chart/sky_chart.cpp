@@ -17,6 +17,7 @@
 #include "chart/ecliptic_path.h"
 #include "chart/ephemeris_update.h"
 #include "chart/overlay_lines.h"
+#include "chart/pass_path.h"
 #include "chart/plot_tables.h"
 #include "chart/satellite_names.h"
 #include "chart/satellite_plot.h"
@@ -290,6 +291,7 @@ void DrawLayers(Canvas& canvas) {
               R = ChartView().chartRadius;
 
     if (o.timeChanged) o.trailOriginJD = o.currentJD;
+    DropPassPathsShownBefore(o.currentJD);
     ChartView().skyChartRotationRad = ChartView().rotationRad;
     FormatDateTime1900(o.currentJD);
     DrawTitleLabels(canvas);
@@ -374,6 +376,10 @@ void DrawLayers(Canvas& canvas) {
 
     if (o.timeChanged && o.satelliteCount > 0) ComputeSatellites(ChartSatelliteUi());
     o.timeChanged = false;
+
+    DrawPassPath(
+        canvas, ShownPassPath().mainChart,
+        [](double x, double y) { return QPoint(IntPart(x), IntPart(y)); }, ScreenPassPathStyle());
 
     const SatelliteTable& sats = Satellites();
     for (int k = 1; k <= sats.selectedCount; ++k) {

@@ -14,6 +14,7 @@
 #include "chart/ecliptic_path.h"
 #include "chart/ephemeris_update.h"
 #include "chart/overlay_lines.h"
+#include "chart/pass_path.h"
 #include "chart/plot_tables.h"
 #include "chart/satellite_names.h"
 #include "chart/satellite_plot.h"
@@ -174,6 +175,7 @@ void DrawLayers(Canvas& canvas, int mode) {
     UpdateSunAndShades(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
     ComputeMoonDiscRadius();
     gState.zoomTrailOriginJD = o.currentJD;
+    DropPassPathsShownBefore(o.currentJD);
     FormatDateTime1900(o.currentJD);
     if (gView.setCaption) gView.setCaption(ZoomCaption());
     canvas.Clear(Qt::black);
@@ -274,6 +276,7 @@ void DrawLayers(Canvas& canvas, int mode) {
         };
         ComputeSatellites(ui);
     }
+    DrawPassPath(canvas, ShownPassPath().zoomChart, map, ScreenPassPathStyle());
     DrawSatellites(canvas, timeChanged);
     o.timeChanged = false;
 

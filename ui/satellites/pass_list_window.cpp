@@ -18,6 +18,7 @@
 #include <cmath>
 
 #include "chart/chart_view.h"
+#include "chart/pass_path.h"
 #include "core/json_text.h"
 #include "core/observer_state.h"
 #include "prediction/pass_lines.h"
@@ -283,6 +284,9 @@ bool PassListWindow::ShowPass(int row) {
     o.dynamicJD = t + DeltaT(o.year) / 24.0;
     o.timeChanged = true;
     FormatDateTime1900(t);
+    ShowPassPath(ComputePassPath(table.SelectedOrbit(k), table.SelectedLook(k), o,
+                                 passes.passes[static_cast<std::size_t>(row)]),
+                 t);
     // The zoom chart centred on the pass, turned so that it lies below the centre.
     if (!windows.zoomWindow->ShowSatellite(k, std::max(2, ChartView().zoomFactor))) {
         ShowPassFailed();

@@ -10,6 +10,7 @@
 #include "chart/chart_view.h"
 #include "chart/constellation_blink.h"
 #include "chart/ephemeris_update.h"
+#include "chart/pass_path.h"
 #include "chart/plot_tables.h"
 #include "chart/satellite_names.h"
 #include "chart/satellite_plot.h"
@@ -267,9 +268,15 @@ namespace {
 void SyncChecks() {
     if (ChartHooks().syncViewChecks) ChartHooks().syncViewChecks();
 }
+// A display toggle or a time step takes the path of a shown pass off the main chart
+// first.
+void DropPassPath() {
+    if (DropMainChartPassPath()) DrawSkyChart();
+}
 }  // namespace
 
 void TogglePlanetNames() {
+    DropPassPath();
     ObserverState& o = Observer();
     o.showPlanetNames = !o.showPlanetNames;
     SyncChecks();
@@ -280,6 +287,7 @@ void TogglePlanetNames() {
 }
 
 void ToggleSatelliteNames() {
+    DropPassPath();
     SwitchSatelliteNames();
     SyncChecks();
     if (SatelliteNamesShown())
@@ -289,6 +297,7 @@ void ToggleSatelliteNames() {
 }
 
 void ToggleConstellationNames() {
+    DropPassPath();
     ObserverState& o = Observer();
     OnCanvas([](Canvas& canvas) { DrawConstellationNames(canvas); });
     o.showConstellationNames = !o.showConstellationNames;
@@ -297,6 +306,7 @@ void ToggleConstellationNames() {
 }
 
 void ToggleConstellationLines() {
+    DropPassPath();
     ObserverState& o = Observer();
     o.showConstellationLines = !o.showConstellationLines;
     SyncChecks();
@@ -304,6 +314,7 @@ void ToggleConstellationLines() {
 }
 
 void ToggleAltitudeLines() {
+    DropPassPath();
     ObserverState& o = Observer();
     OnCanvas([](Canvas& canvas) { DrawAltitudeLines(canvas); });
     o.showAltitudeLines = !o.showAltitudeLines;
@@ -311,6 +322,7 @@ void ToggleAltitudeLines() {
 }
 
 void ToggleZodiac() {
+    DropPassPath();
     ObserverState& o = Observer();
     OnCanvas([](Canvas& canvas) { DrawZodiac(canvas); });
     o.showZodiac = !o.showZodiac;
@@ -387,6 +399,7 @@ void ChartMouseUp(int x, int y) {
 
 void StepWithTrails(int direction) {
     EndLiveTime();
+    DropPassPath();
     ObserverState& o = Observer();
     o.currentJD += direction * o.timeStepSeconds / 86400.0;
     if (o.currentJD < o.trailOriginJD) o.trailOriginJD = o.currentJD;

@@ -22,6 +22,7 @@
 #include "chart/chart_view.h"
 #include "chart/constellation_blink.h"
 #include "chart/ephemeris_update.h"
+#include "chart/pass_path.h"
 #include "chart/plot_tables.h"
 #include "chart/satellite_names.h"
 #include "chart/satellite_plot.h"
@@ -307,6 +308,7 @@ void ZoomWindow::hideEvent(QHideEvent* event) {
     QMainWindow::hideEvent(event);
     if (event->spontaneous()) return;  // minimised: the zoom window is still the view
     ChartView().zoomFactor = 1;
+    DropZoomChartPassPath();  // the pass is no longer shown
     // A followed satellite or a go-to turned the chart for this window only.
     ChartView().rotationRad = ChartView().skyChartRotationRad;
     // The zoom window may have changed the instant, the place, the rotation or the
@@ -552,6 +554,10 @@ void ZoomWindow::ShowClockTime() {
 
 void ZoomWindow::StepWithTrails(int direction) {
     EndLiveTime();
+    if (!ShownPassPath().zoomChart.empty()) {  // the step leaves the shown pass
+        DropZoomChartPassPath();
+        DrawChart(0);
+    }
     ObserverState& o = Observer();
     ZoomState& zs = ZoomValues();
     o.currentJD += direction * o.timeStepSeconds / 86400.0;

@@ -13,6 +13,7 @@
 #include "catalog/settings_file.h"
 #include "chart/chart_hooks.h"
 #include "chart/chart_view.h"
+#include "chart/pass_path.h"
 #include "core/observer_state.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_search.h"
@@ -54,6 +55,7 @@ class ProgramWindowsTest : public testing::Test {
         ResetSelectionState();
         ResetPassWindow();
         ResetPassList();
+        ShownPassPath() = {};
     }
 
     TempDir dir;
