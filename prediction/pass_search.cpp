@@ -11,6 +11,7 @@
 #include "core/observer_state.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_orbit.h"
+#include "prediction/search_bounds.h"
 #include "prediction/search_limits.h"
 #include "prediction/shadow_boundary.h"
 #include "prediction/visible_part.h"
@@ -85,7 +86,8 @@ class SatelliteSearch {
     SatelliteSearch(int k, const SatelliteOrbit& orbit, const SatelliteLook& look,
                     const ObserverPlace& place, const PassSearchParameters& p, JD1900 start,
                     JD1900 end, double maxSunAltitudeDeg, double limitingMagnitude,
-                    SearchPulse& pulse)
+                    SearchPulse& pulse, const SunAltitudeProfile* sun = nullptr,
+                    double shadowedBelowDeg = -180.0)
         : k_(k),
           orbit_(orbit),
           el_(orbit.elements),
@@ -96,7 +98,9 @@ class SatelliteSearch {
           end_(end),
           maxSun_(maxSunAltitudeDeg),
           limMag_(limitingMagnitude),
-          pulse_(pulse) {}
+          pulse_(pulse),
+          sun_(sun),
+          shadowedBelow_(shadowedBelowDeg) {}
 
     void Run() {
         const double e = el_.eccentricity;
@@ -171,8 +175,22 @@ class SatelliteSearch {
         JD1900 tPrev = start_ - P / 2.0;
         PlaneLook prev = LookAt(tPrev);
         const long long steps = static_cast<long long>(std::ceil((end_ - tPrev + P / 2.0) / step));
+        // A crossing can give a pass up to half a revolution away (the shadow boundary
+        // of the pass): a step is left out when the satellite is in the Earth's shadow
+        // wherever it could be seen, from that far before to that far after it.
+        const double reach = 0.6 * P;
+        const bool shadowBound = sun_ != nullptr && shadowedBelow_ > -90.0;
+        bool prevLeftOut = false;
         for (long long i = 1; i <= steps && !Stopped(); ++i) {
             const JD1900 t = tPrev + step;
+            ++planeSteps;
+            if (shadowBound && sun_->StaysBelow(tPrev - reach, t + reach, shadowedBelow_)) {
+                ++planeStepsInShadow;
+                prevLeftOut = true;
+                tPrev = t;
+                continue;
+            }
+            if (std::exchange(prevLeftOut, false)) prev = LookAt(tPrev);
             const PlaneLook cur = LookAt(t);
             const bool crossed = prev.ok && cur.ok && (prev.phase > 0.0) != (cur.phase > 0.0) &&
                                  std::fabs(prev.phase - cur.phase) < kPi;
@@ -400,7 +418,12 @@ class SatelliteSearch {
     JD1900 start_, end_;
     double maxSun_, limMag_;
     SearchPulse& pulse_;
+    const SunAltitudeProfile* sun_;
+    double shadowedBelow_;
     SatObservation last_;
+
+  public:
+    long long planeSteps = 0, planeStepsInShadow = 0;
 };
 
 }  // namespace
@@ -534,6 +557,28 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
         s.reason = reason;
         result.skipped.push_back(std::move(s));
     };
+    // What each satellite's orbit can reach over the whole search, decided once.
+    std::vector<OrbitReach> reaches;
+    std::vector<char> reachKnown;
+    const JD1900 searchFrom =
+        parameters.durationMode ? PassWindow().windowStart : observer.currentJD - 1.0;
+    const JD1900 searchTo = parameters.durationMode
+                                ? PassWindow().windowStart + kMaxSearchMinutes / 1440.0
+                                : observer.currentJD + nights + 1.0;
+    auto reachOf = [&](int k, const SatelliteOrbit& orbit) -> const OrbitReach& {
+        const auto i = static_cast<std::size_t>(k);
+        if (i >= reaches.size()) {
+            reaches.resize(i + 1);
+            reachKnown.resize(i + 1, 0);
+        }
+        if (!reachKnown[i]) {
+            reachKnown[i] = 1;
+            reaches[i] = ReachOfOrbit(orbit, observer.latitudeDeg, parameters.minAltitudeDeg,
+                                      searchFrom, searchTo);
+            if (!reaches[i].reachesAltitude) ++result.satellitesOutOfReach;
+        }
+        return reaches[i];
+    };
     SearchPulse pulse(listener);
     PassSearchSpan span;
     for (int d = 0; d < nights; ++d) {
@@ -562,6 +607,12 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
         if (!std::isfinite(start) || !std::isfinite(end)) dark = false;
         const SatelliteTable& table = Satellites();
         const int K = table.selectedCount;
+        // The Sun over the window, for the stretches in the Earth's shadow.
+        const bool shadowBound =
+            parameters.workBounds && parameters.shadow && !parameters.brightest && dark;
+        const SunAltitudeProfile sun = shadowBound
+                                           ? SunAltitudeProfile(PlaceOf(observer), start, end)
+                                           : SunAltitudeProfile(PlaceOf(observer), 0.0, -1.0);
         for (int k = 0; k < K && k < Satellites().selectedCount; ++k) {
             const bool searchable = dark && !(static_cast<std::size_t>(k) < skippedAlready.size() &&
                                               skippedAlready[static_cast<std::size_t>(k)]);
@@ -573,10 +624,20 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
                     orbit.readable ? ImpossibleElements(orbit, start, end) : "Elemente nicht lesbar";
                 if (!why.empty()) {
                     skip(k, why);
-                } else {
-                    SatelliteSearch search(k, orbit, table.SelectedLook(k), PlaceOf(observer),
-                                           parameters, start, end, maxSun, limMag, pulse);
+                } else if (const OrbitReach& reach = reachOf(k, orbit);
+                           !parameters.workBounds || reach.reachesAltitude) {
+                    // The shadow bound for near-Earth orbits only: a deep-space orbit
+                    // carries its integration from instant to instant.
+                    const bool bounded = shadowBound && !reach.deepSpace;
+                    SatelliteSearch search(
+                        k, orbit, table.SelectedLook(k), PlaceOf(observer), parameters, start, end,
+                        maxSun, limMag, pulse, bounded ? &sun : nullptr,
+                        bounded ? ShadowedBelowSunAltitudeDeg(reach.greatestRadiusKm,
+                                                              parameters.minAltitudeDeg)
+                                : -180.0);
                     search.Run();
+                    result.planeSteps += search.planeSteps;
+                    result.planeStepsInShadow += search.planeStepsInShadow;
                     for (PassRecord& pass : search.added) {
                         const std::string line = SearchLine(pass);
                         list.lines.push_back(line);

@@ -37,6 +37,11 @@ struct PassSearchParameters {
     // caller sets (the dialog from its "von" fields and the minutes).
     bool durationMode = false;
     bool brightest = false;  // "maximale Helligkeit suchen"
+    // Spare the work that cannot give a pass (search_bounds.h): satellites whose orbit
+    // never comes high enough at the observer's latitude, and with the shadow search
+    // the stretches of a night in which they cannot be high enough and sunlit. The
+    // list is the same either way (off to compare).
+    bool workBounds = true;
 };
 
 // Where the search stands; the window that shows it turns this into its caption.
@@ -124,6 +129,10 @@ struct PassSearchResult {
     std::vector<SkippedSatellite> skipped;  // each satellite at most once
     int nightsSearched = 0;
     std::vector<NightWithoutDarkness> nightsWithoutDarkness;  // skipped, in order
+    // What the work bounds spared: searchable sets whose orbit never comes high enough,
+    // and the orbit-plane method's steps (of all) left out in the Earth's shadow.
+    int satellitesOutOfReach = 0;
+    long long planeSteps = 0, planeStepsInShadow = 0;
 };
 
 // Runs the search for the satellites of Satellites().selectedSets over the nights
