@@ -628,13 +628,15 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
                            !parameters.workBounds || reach.reachesAltitude) {
                     // The shadow bound for near-Earth orbits only: a deep-space orbit
                     // carries its integration from instant to instant.
-                    const bool bounded = shadowBound && !reach.deepSpace;
-                    SatelliteSearch search(
-                        k, orbit, table.SelectedLook(k), PlaceOf(observer), parameters, start, end,
-                        maxSun, limMag, pulse, bounded ? &sun : nullptr,
-                        bounded ? ShadowedBelowSunAltitudeDeg(reach.greatestRadiusKm,
-                                                              parameters.minAltitudeDeg)
-                                : -180.0);
+                    const double shadowedBelow =
+                        shadowBound && !reach.deepSpace
+                            ? ShadowedBelowSunAltitudeDeg(reach.greatestRadiusKm,
+                                                          parameters.minAltitudeDeg)
+                            : -180.0;
+                    const bool bounded = shadowedBelow > -90.0 && sun.GetsBelow(shadowedBelow);
+                    SatelliteSearch search(k, orbit, table.SelectedLook(k), PlaceOf(observer),
+                                           parameters, start, end, maxSun, limMag, pulse,
+                                           bounded ? &sun : nullptr, shadowedBelow);
                     search.Run();
                     result.planeSteps += search.planeSteps;
                     result.planeStepsInShadow += search.planeStepsInShadow;

@@ -78,6 +78,11 @@ SunAltitudeProfile::SunAltitudeProfile(const ObserverPlace& place, JD1900 window
     for (int i = 0; i < count; ++i)
         altitudeDeg_.push_back(
             SunViewFor(ObserverAtInstant(place, first_ + i * kSampleDays)).altitudeDeg);
+    for (const double a : altitudeDeg_) lowestDeg_ = std::min(lowestDeg_, a);
+}
+
+bool SunAltitudeProfile::GetsBelow(double limitDeg) const {
+    return lowestDeg_ + kSunRiseDegPerSample < limitDeg;
 }
 
 bool SunAltitudeProfile::StaysBelow(JD1900 from, JD1900 to, double limitDeg) const {

@@ -47,8 +47,11 @@ class SunAltitudeProfile {
     // window (also when none of it is), counting the most the Sun can rise between
     // two samples.
     bool StaysBelow(JD1900 from, JD1900 to, double limitDeg) const;
+    // Whether the Sun gets below limitDeg anywhere in the window, by the same count.
+    bool GetsBelow(double limitDeg) const;
 
   private:
     JD1900 windowStart_, windowEnd_, first_;
     std::vector<double> altitudeDeg_;
+    double lowestDeg_ = 90.0;
 };
