@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <optional>
 #include <sstream>
 
@@ -75,9 +76,18 @@ const SatelliteOrbit& SatelliteTable::OrbitOfRow(int r) const {
     return orbits[static_cast<std::size_t>(r)];
 }
 
+void SatelliteTable::ReserveRows(int count) {
+    if (count <= RowSlots()) return;
+    const std::size_t size = static_cast<std::size_t>(count) + 1;
+    for (auto* v : {&magnitudeKnown, &flareCapable, &rowSelected, &inShadow}) v->resize(size, 0);
+    for (auto* v : {&standardMagnitude, &chartX, &chartY, &chartMagnitude}) v->resize(size, 0.0);
+    fileLine.resize(size, 0);
+    sky.resize(size);
+}
+
 SatelliteLook SatelliteTable::LookOfRow(int r) const {
     SatelliteLook look;
-    if (r < 1 || r > kSatelliteCapacity) return look;
+    if (!HasRowSlot(r)) return look;
     look.standardMagnitude = standardMagnitude[static_cast<std::size_t>(r)];
     look.flareCapable = flareCapable[static_cast<std::size_t>(r)] != 0;
     return look;
@@ -89,7 +99,9 @@ int SatelliteTable::AppendRow(ElementSet set) {
     allSets.push_back(std::move(set.nameLine));
     allSets.push_back(std::move(set.line1));
     allSets.push_back(std::move(set.line2));
-    return static_cast<int>(allSets.size() / 3);
+    const int row = static_cast<int>(allSets.size() / 3);
+    if (row > RowSlots()) ReserveRows(std::max(row, 2 * RowSlots()));
+    return row;
 }
 
 const SatelliteOrbit& SatelliteTable::SelectedOrbit(int k) const {
@@ -153,7 +165,7 @@ int SatelliteTable::SelectedRow(int k) const {
     const std::string& text = selectedRows[static_cast<std::size_t>(k)];
     int row = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), row);
-    if (result.ec != std::errc() || row < 1 || row > kSatelliteCapacity) return 0;
+    if (result.ec != std::errc() || !HasRowSlot(row)) return 0;
     return row;
 }
 
@@ -167,7 +179,7 @@ std::vector<double> ReadFlareList(const std::string& path, std::string* errorTex
     std::istringstream in(std::move(contents));
     std::string name, line1, line2;
     bool tooLong = false;
-    while (numbers.size() < static_cast<std::size_t>(kFlareListCapacity)) {
+    for (;;) {
         if (!ReadTextLine(in, name, tooLong) || tooLong) break;
         if (!ReadTextLine(in, line1, tooLong) || tooLong) break;
         const auto number = CatalogNumberOfLine(line1);
@@ -209,7 +221,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
 
     std::size_t captioned = static_cast<std::size_t>(-1);
     ElementReading reading =
-        ReadElementSets(in, static_cast<std::size_t>(kSatelliteCapacity), [&](std::size_t sets) {
+        ReadElementSets(in, std::numeric_limits<std::size_t>::max(), [&](std::size_t sets) {
             if (sets % 100 == 0 && sets != captioned && ui.setCaption) {
                 captioned = sets;
                 ui.setCaption("Lese Satelliten-Elemente..." + std::to_string(sets));
@@ -224,7 +236,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     if (ui.clearSatelliteViews) ui.clearSatelliteViews();
     SatelliteTable& table = Satellites();
     ObserverState& observer = Observer();
-    const int oldCount = std::clamp(observer.satelliteCount, 0, kSatelliteCapacity);
+    const int oldCount = std::clamp(observer.satelliteCount, 0, table.RowSlots());
     if (oldCount > 0) {
         std::fill(table.sky.begin() + 1, table.sky.begin() + 1 + oldCount, SkyPosition{});
         std::fill(table.chartX.begin() + 1, table.chartX.begin() + 1 + oldCount, 0.0);
@@ -243,6 +255,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     const bool recordLinesGiven = recordLines.size() == reading.sets.size();
     table.allSets.reserve(3 * reading.sets.size());
     table.orbits.reserve(reading.sets.size() + 1);
+    table.ReserveRows(static_cast<int>(reading.sets.size()));
     int r = 0;
     for (ReadElementSet& read : reading.sets) {
         const std::size_t row = static_cast<std::size_t>(++r);
@@ -274,11 +287,6 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     if (!reading.checksumLines.empty())
         notes.push_back(
             "Prüfziffer falsch (Satz trotzdem geladen): " + LineRuns(reading.checksumLines) + ".");
-    if (reading.beyondLimitLine > 0)
-        notes.push_back("Mehr als " + std::to_string(kSatelliteCapacity) +
-                        " Elementsätze: geladen sind die ersten " +
-                        std::to_string(kSatelliteCapacity) + ", die Datei ab Zeile " +
-                        std::to_string(reading.beyondLimitLine) + " wurde nicht gelesen.");
     for (const std::string& note : notes) {
         if (!result.noticeText.empty()) result.noticeText += "\n";
         result.noticeText += note;
