@@ -5,6 +5,7 @@
 #include <limits>
 #include <optional>
 #include <sstream>
+#include <thread>
 
 #include "core/observer_state.h"
 #include "core/text_file.h"
@@ -18,6 +19,9 @@
 namespace {
 
 SatelliteTable gSatelliteTable;
+
+// Orbits prepared by one thread at least; fewer rows are not worth another thread.
+constexpr std::size_t kRowsPerWorker = 2000;
 
 // Notes on lines that were not taken list at most this many runs of line numbers.
 constexpr std::size_t kMaxListedRuns = 10;
@@ -94,14 +98,40 @@ SatelliteLook SatelliteTable::LookOfRow(int r) const {
 }
 
 int SatelliteTable::AppendRow(ElementSet set) {
-    if (orbits.empty()) orbits.emplace_back();
-    orbits.push_back(PrepareOrbit(set.line1, set.line2, orbitModel));
+    const int row = AppendRowLines(std::move(set));
+    PrepareNewOrbits();
+    return row;
+}
+
+int SatelliteTable::AppendRowLines(ElementSet set) {
     allSets.push_back(std::move(set.nameLine));
     allSets.push_back(std::move(set.line1));
     allSets.push_back(std::move(set.line2));
     const int row = static_cast<int>(allSets.size() / 3);
     if (row > RowSlots()) ReserveRows(std::max(row, 2 * RowSlots()));
     return row;
+}
+
+void SatelliteTable::PrepareNewOrbits() {
+    if (orbits.empty()) orbits.emplace_back();
+    const std::size_t first = orbits.size(), end = allSets.size() / 3 + 1;
+    if (first >= end) return;
+    orbits.resize(end);
+    // Each orbit depends on its own lines only: the rows are shared out in blocks.
+    const auto prepare = [this](std::size_t from, std::size_t to) {
+        for (std::size_t r = from; r < to; ++r)
+            orbits[r] =
+                PrepareOrbit(allSets[3 * (r - 1) + 1], allSets[3 * (r - 1) + 2], orbitModel);
+    };
+    const std::size_t rows = end - first;
+    const std::size_t workers =
+        std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 1 + rows / kRowsPerWorker);
+    std::vector<std::thread> threads;
+    threads.reserve(workers - 1);
+    for (std::size_t w = 1; w < workers; ++w)
+        threads.emplace_back(prepare, first + rows * w / workers, first + rows * (w + 1) / workers);
+    prepare(first, first + rows / workers);
+    for (std::thread& thread : threads) thread.join();
 }
 
 const SatelliteOrbit& SatelliteTable::SelectedOrbit(int k) const {
@@ -268,8 +298,9 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
         table.magnitudeKnown[row] = magnitude ? 1 : 0;
         table.fileLine[row] = recordLinesGiven ? recordLines[row - 1] : read.fileLine;
         if (displayName) displayName(DisplayName(read.set));
-        table.AppendRow(std::move(read.set));
+        table.AppendRowLines(std::move(read.set));
     }
+    table.PrepareNewOrbits();
     observer.satelliteCount = r;
     observer.timeChanged = true;
     result.satelliteCount = r;

@@ -99,6 +99,10 @@ struct SatelliteTable {
     // Appends a row with the lines of set and its orbit (growing the arrays when the
     // row has no slot yet); returns its number.
     int AppendRow(ElementSet set);
+    // Appends a row with the lines of set only; PrepareNewOrbits then parses the
+    // orbits of every row appended so (on every core for a large file).
+    int AppendRowLines(ElementSet set);
+    void PrepareNewOrbits();
     // Replaces line 1 of row r in the table, or of the selected set at position k
     // (from 0) in the selection, and parses that copy again; the other copy keeps its
     // lines and its orbit.
