@@ -12,7 +12,7 @@ bool ComputeSatellites(const SatelliteUi& ui,
     const bool opened = ObserveSelectedSatellites(ui, displayName);
     if (!opened) return false;
     SatelliteTable& table = Satellites();
-    const int count = std::clamp(table.selectedCount, 0, kSatelliteCapacity);
+    const int count = std::clamp(table.selectedCount, 0, table.RowSlots());
     for (int k = 1; k <= count; ++k) {
         const std::size_t kk = static_cast<std::size_t>(k);
         const SkyPosition& sky = table.sky[kk];

@@ -65,7 +65,7 @@ void ClearSelectionLists() {
     SatelliteTable& table = Satellites();
     for (const std::string& text : table.selectedRows) {
         const int row = std::atoi(text.c_str());
-        if (row >= 1 && row <= kSatelliteCapacity) table.rowSelected[row] = 0;
+        if (table.HasRowSlot(row)) table.rowSelected[row] = 0;
     }
     table.selectedSets.clear();
     table.selectedRows.clear();
@@ -124,7 +124,7 @@ void RemoveFromSelection(std::vector<int> positions) {
     for (int k = 0; k < count; ++k) {
         if (drop[k]) {
             const int row = table.SelectedRow(k);
-            if (row >= 1 && row <= kSatelliteCapacity) table.rowSelected[row] = 0;
+            if (table.HasRowSlot(row)) table.rowSelected[row] = 0;
             continue;
         }
         if (kept != k) {
@@ -166,7 +166,7 @@ void RemoveAllRows(const SelectionProgress& progress) {
     while (table.selectedCount > 0) {
         const int k = table.selectedCount - 1;
         const int row = table.SelectedRow(k);
-        if (row >= 1 && row <= kSatelliteCapacity) table.rowSelected[row] = 0;
+        if (table.HasRowSlot(row)) table.rowSelected[row] = 0;
         KeepFirstSelected(k);
         if (progress) progress(k);
     }

@@ -45,7 +45,7 @@ std::optional<std::vector<PrintedPage>> SelectionPrintPages(std::string* badText
             pages.back().push_back({10, -150, kSelectionHeading2});
         }
         const int row = table.SelectedRow(k);
-        const bool rowValid = row >= 1 && row <= kSatelliteCapacity;
+        const bool rowValid = table.HasRowSlot(row);
         const auto text =
             SelectionPrintRow(table.Selected(k), k < static_cast<int>(right.size()) ? right[k] : "",
                               rowValid ? table.standardMagnitude[row] : 0.0,

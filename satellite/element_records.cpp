@@ -27,25 +27,29 @@ bool LooksLikeElementLine(std::string_view text) {
 
 bool ElementRecordReader::Next(ElementRecord& record) {
     for (;;) {
-        const SourceLine* first = Peek(0);
+        SourceLine* first = Peek(0);
         if (!first) return false;
-        const SourceLine* second = Peek(1);
+        SourceLine* second = Peek(1);
         const bool nameless = second && LooksLikeElementLine(first->text) &&
                               first->text[0] == '1' && LooksLikeElementLine(second->text) &&
                               second->text[0] == '2' &&
                               ColumnText(first->text, 3, 7) == ColumnText(second->text, 3, 7);
         if (nameless) {
-            record = Record({NameFromCatalogueNumber(first->text), first->text, second->text},
+            // The lines are dropped next: their texts move into the record.
+            record = Record({NameFromCatalogueNumber(first->text), std::move(first->text),
+                             std::move(second->text)},
                             {first, second});
             Drop(2);
             return true;
         }
         // The first character of the element lines is all that is asked to recognise a
         // record with a name line; its lines are judged after that.
-        const SourceLine* third = Peek(2);
+        SourceLine* third = Peek(2);
         if (!LooksLikeElementLine(first->text) && second && second->text.front() == '1' &&
             third && third->text.front() == '2') {
-            record = Record({first->text, second->text, third->text}, {first, second, third});
+            record =
+                Record({std::move(first->text), std::move(second->text), std::move(third->text)},
+                       {first, second, third});
             Drop(3);
             return true;
         }
@@ -72,7 +76,7 @@ int ElementRecordReader::NextLineNumber() {
     return line ? line->number : 0;
 }
 
-const ElementRecordReader::SourceLine* ElementRecordReader::Peek(std::size_t ahead) {
+ElementRecordReader::SourceLine* ElementRecordReader::Peek(std::size_t ahead) {
     while (ahead >= queue_.size() && Fill()) {
     }
     return ahead < queue_.size() ? &queue_[ahead] : nullptr;

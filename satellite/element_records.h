@@ -55,7 +55,7 @@ class ElementRecordReader {
     };
     // The record of a set made of these lines (its name line, if any, first).
     static ElementRecord Record(ElementSet set, std::initializer_list<const SourceLine*> lines);
-    const SourceLine* Peek(std::size_t ahead);
+    SourceLine* Peek(std::size_t ahead);
     void Drop(std::size_t count);
     void Skip(const SourceLine& line);
     bool Fill();

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <charconv>
+#include <limits>
 #include <optional>
 #include <sstream>
+#include <thread>
 
 #include "core/observer_state.h"
 #include "core/text_file.h"
@@ -17,6 +19,9 @@
 namespace {
 
 SatelliteTable gSatelliteTable;
+
+// Orbits prepared by one thread at least; fewer rows are not worth another thread.
+constexpr std::size_t kRowsPerWorker = 2000;
 
 // Notes on lines that were not taken list at most this many runs of line numbers.
 constexpr std::size_t kMaxListedRuns = 10;
@@ -75,21 +80,58 @@ const SatelliteOrbit& SatelliteTable::OrbitOfRow(int r) const {
     return orbits[static_cast<std::size_t>(r)];
 }
 
+void SatelliteTable::ReserveRows(int count) {
+    if (count <= RowSlots()) return;
+    const std::size_t size = static_cast<std::size_t>(count) + 1;
+    for (auto* v : {&magnitudeKnown, &flareCapable, &rowSelected, &inShadow}) v->resize(size, 0);
+    for (auto* v : {&standardMagnitude, &chartX, &chartY, &chartMagnitude}) v->resize(size, 0.0);
+    fileLine.resize(size, 0);
+    sky.resize(size);
+}
+
 SatelliteLook SatelliteTable::LookOfRow(int r) const {
     SatelliteLook look;
-    if (r < 1 || r > kSatelliteCapacity) return look;
+    if (!HasRowSlot(r)) return look;
     look.standardMagnitude = standardMagnitude[static_cast<std::size_t>(r)];
     look.flareCapable = flareCapable[static_cast<std::size_t>(r)] != 0;
     return look;
 }
 
 int SatelliteTable::AppendRow(ElementSet set) {
-    if (orbits.empty()) orbits.emplace_back();
-    orbits.push_back(PrepareOrbit(set.line1, set.line2, orbitModel));
+    const int row = AppendRowLines(std::move(set));
+    PrepareNewOrbits();
+    return row;
+}
+
+int SatelliteTable::AppendRowLines(ElementSet set) {
     allSets.push_back(std::move(set.nameLine));
     allSets.push_back(std::move(set.line1));
     allSets.push_back(std::move(set.line2));
-    return static_cast<int>(allSets.size() / 3);
+    const int row = static_cast<int>(allSets.size() / 3);
+    if (row > RowSlots()) ReserveRows(std::max(row, 2 * RowSlots()));
+    return row;
+}
+
+void SatelliteTable::PrepareNewOrbits() {
+    if (orbits.empty()) orbits.emplace_back();
+    const std::size_t first = orbits.size(), end = allSets.size() / 3 + 1;
+    if (first >= end) return;
+    orbits.resize(end);
+    // Each orbit depends on its own lines only: the rows are shared out in blocks.
+    const auto prepare = [this](std::size_t from, std::size_t to) {
+        for (std::size_t r = from; r < to; ++r)
+            orbits[r] =
+                PrepareOrbit(allSets[3 * (r - 1) + 1], allSets[3 * (r - 1) + 2], orbitModel);
+    };
+    const std::size_t rows = end - first;
+    const std::size_t workers =
+        std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 1 + rows / kRowsPerWorker);
+    std::vector<std::thread> threads;
+    threads.reserve(workers - 1);
+    for (std::size_t w = 1; w < workers; ++w)
+        threads.emplace_back(prepare, first + rows * w / workers, first + rows * (w + 1) / workers);
+    prepare(first, first + rows / workers);
+    for (std::thread& thread : threads) thread.join();
 }
 
 const SatelliteOrbit& SatelliteTable::SelectedOrbit(int k) const {
@@ -153,7 +195,7 @@ int SatelliteTable::SelectedRow(int k) const {
     const std::string& text = selectedRows[static_cast<std::size_t>(k)];
     int row = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), row);
-    if (result.ec != std::errc() || row < 1 || row > kSatelliteCapacity) return 0;
+    if (result.ec != std::errc() || !HasRowSlot(row)) return 0;
     return row;
 }
 
@@ -167,7 +209,7 @@ std::vector<double> ReadFlareList(const std::string& path, std::string* errorTex
     std::istringstream in(std::move(contents));
     std::string name, line1, line2;
     bool tooLong = false;
-    while (numbers.size() < static_cast<std::size_t>(kFlareListCapacity)) {
+    for (;;) {
         if (!ReadTextLine(in, name, tooLong) || tooLong) break;
         if (!ReadTextLine(in, line1, tooLong) || tooLong) break;
         const auto number = CatalogNumberOfLine(line1);
@@ -209,7 +251,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
 
     std::size_t captioned = static_cast<std::size_t>(-1);
     ElementReading reading =
-        ReadElementSets(in, static_cast<std::size_t>(kSatelliteCapacity), [&](std::size_t sets) {
+        ReadElementSets(in, std::numeric_limits<std::size_t>::max(), [&](std::size_t sets) {
             if (sets % 100 == 0 && sets != captioned && ui.setCaption) {
                 captioned = sets;
                 ui.setCaption("Lese Satelliten-Elemente..." + std::to_string(sets));
@@ -224,7 +266,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     if (ui.clearSatelliteViews) ui.clearSatelliteViews();
     SatelliteTable& table = Satellites();
     ObserverState& observer = Observer();
-    const int oldCount = std::clamp(observer.satelliteCount, 0, kSatelliteCapacity);
+    const int oldCount = std::clamp(observer.satelliteCount, 0, table.RowSlots());
     if (oldCount > 0) {
         std::fill(table.sky.begin() + 1, table.sky.begin() + 1 + oldCount, SkyPosition{});
         std::fill(table.chartX.begin() + 1, table.chartX.begin() + 1 + oldCount, 0.0);
@@ -243,6 +285,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     const bool recordLinesGiven = recordLines.size() == reading.sets.size();
     table.allSets.reserve(3 * reading.sets.size());
     table.orbits.reserve(reading.sets.size() + 1);
+    table.ReserveRows(static_cast<int>(reading.sets.size()));
     int r = 0;
     for (ReadElementSet& read : reading.sets) {
         const std::size_t row = static_cast<std::size_t>(++r);
@@ -255,8 +298,9 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
         table.magnitudeKnown[row] = magnitude ? 1 : 0;
         table.fileLine[row] = recordLinesGiven ? recordLines[row - 1] : read.fileLine;
         if (displayName) displayName(DisplayName(read.set));
-        table.AppendRow(std::move(read.set));
+        table.AppendRowLines(std::move(read.set));
     }
+    table.PrepareNewOrbits();
     observer.satelliteCount = r;
     observer.timeChanged = true;
     result.satelliteCount = r;
@@ -274,11 +318,6 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     if (!reading.checksumLines.empty())
         notes.push_back(
             "Prüfziffer falsch (Satz trotzdem geladen): " + LineRuns(reading.checksumLines) + ".");
-    if (reading.beyondLimitLine > 0)
-        notes.push_back("Mehr als " + std::to_string(kSatelliteCapacity) +
-                        " Elementsätze: geladen sind die ersten " +
-                        std::to_string(kSatelliteCapacity) + ", die Datei ab Zeile " +
-                        std::to_string(reading.beyondLimitLine) + " wurde nicht gelesen.");
     for (const std::string& note : notes) {
         if (!result.noticeText.empty()) result.noticeText += "\n";
         result.noticeText += note;

@@ -22,8 +22,10 @@
 #include "satellite/orbit_model.h"
 #include "satellite/propagation.h"
 
-inline constexpr int kSatelliteCapacity = 20000;
-inline constexpr int kFlareListCapacity = 20000;
+// The per-row and per-selection arrays below start with room for this many rows and
+// grow with a larger file (ReserveRows); element files of any size load, bounded only
+// by kMaxDataFileBytes.
+inline constexpr int kPreparedRows = 20000;
 
 // One element set as read from the file: name line, line 1, line 2 (unchanged).
 struct ElementSet {
@@ -39,14 +41,14 @@ struct SatelliteTable {
     // Three lines per loaded set in file order: row r has its name line at 3(r-1),
     // line 1 at 3(r-1)+1 and line 2 at 3(r-1)+2.
     TextLines allSets;
-    // By row 1..kSatelliteCapacity (index 0 unused).
-    std::vector<double> standardMagnitude = std::vector<double>(kSatelliteCapacity + 1, 0.0);
-    std::vector<std::uint8_t> magnitudeKnown = std::vector<std::uint8_t>(kSatelliteCapacity + 1, 0);
-    std::vector<std::uint8_t> flareCapable = std::vector<std::uint8_t>(kSatelliteCapacity + 1, 0);
-    std::vector<std::uint8_t> rowSelected = std::vector<std::uint8_t>(kSatelliteCapacity + 1, 0);
+    // By row 1..RowSlots() (index 0 unused).
+    std::vector<double> standardMagnitude = std::vector<double>(kPreparedRows + 1, 0.0);
+    std::vector<std::uint8_t> magnitudeKnown = std::vector<std::uint8_t>(kPreparedRows + 1, 0);
+    std::vector<std::uint8_t> flareCapable = std::vector<std::uint8_t>(kPreparedRows + 1, 0);
+    std::vector<std::uint8_t> rowSelected = std::vector<std::uint8_t>(kPreparedRows + 1, 0);
     // By row: the line of the element file on which the row's record begins (its name
     // line, or its line 1 when the record has no name line); 0 when not read from a file.
-    std::vector<int> fileLine = std::vector<int>(kSatelliteCapacity + 1, 0);
+    std::vector<int> fileLine = std::vector<int>(kPreparedRows + 1, 0);
 
     // The selection: three lines per selected set in selection order (laid out like
     // allSets), its row number in decimal per selected set, and their number.
@@ -56,12 +58,13 @@ struct SatelliteTable {
 
     // By selection position 1..selectedCount (index 0 unused), the chart instant of the
     // last ObserveSelectedSatellites: sky position, magnitude, shadow mark, and the
-    // chart's pixel position of it (both 0: not drawn; chart/satellite_plot.h).
-    std::vector<SkyPosition> sky = std::vector<SkyPosition>(kSatelliteCapacity + 1);
-    std::vector<double> chartX = std::vector<double>(kSatelliteCapacity + 1, 0.0);
-    std::vector<double> chartY = std::vector<double>(kSatelliteCapacity + 1, 0.0);
-    std::vector<double> chartMagnitude = std::vector<double>(kSatelliteCapacity + 1, 0.0);
-    std::vector<std::uint8_t> inShadow = std::vector<std::uint8_t>(kSatelliteCapacity + 1, 0);
+    // chart's pixel position of it (both 0: not drawn; chart/satellite_plot.h). A row is
+    // selected at most once, so these hold as many positions as there are row slots.
+    std::vector<SkyPosition> sky = std::vector<SkyPosition>(kPreparedRows + 1);
+    std::vector<double> chartX = std::vector<double>(kPreparedRows + 1, 0.0);
+    std::vector<double> chartY = std::vector<double>(kPreparedRows + 1, 0.0);
+    std::vector<double> chartMagnitude = std::vector<double>(kPreparedRows + 1, 0.0);
+    std::vector<std::uint8_t> inShadow = std::vector<std::uint8_t>(kPreparedRows + 1, 0);
 
     // Set by "Datei laden" around its ComputeSatellites call: the computation loads
     // Observer().elementFilePath first.
@@ -80,6 +83,12 @@ struct SatelliteTable {
     };
     std::vector<CopyOrbit> copyOrbits;
 
+    // Rows the per-row and per-selection arrays have room for; ReserveRows grows them
+    // (never shrinks) to at least count, new entries zero.
+    int RowSlots() const { return static_cast<int>(rowSelected.size()) - 1; }
+    bool HasRowSlot(int r) const { return r >= 1 && r <= RowSlots(); }
+    void ReserveRows(int count);
+
     // The orbit of row r; an unreadable one when r is out of range.
     const SatelliteOrbit& OrbitOfRow(int r) const;
     // The orbit of the selected set at position k counted from 0 (of its own lines).
@@ -87,8 +96,13 @@ struct SatelliteTable {
     // Standard magnitude and flare mark of row r.
     SatelliteLook LookOfRow(int r) const;
     SatelliteLook SelectedLook(int k) const { return LookOfRow(SelectedRow(k)); }
-    // Appends a row with the lines of set and its orbit; returns its number.
+    // Appends a row with the lines of set and its orbit (growing the arrays when the
+    // row has no slot yet); returns its number.
     int AppendRow(ElementSet set);
+    // Appends a row with the lines of set only; PrepareNewOrbits then parses the
+    // orbits of every row appended so (on every core for a large file).
+    int AppendRowLines(ElementSet set);
+    void PrepareNewOrbits();
     // Replaces line 1 of row r in the table, or of the selected set at position k
     // (from 0) in the selection, and parses that copy again; the other copy keeps its
     // lines and its orbit.
@@ -127,7 +141,7 @@ struct SatelliteUi {
 };
 
 // Reads the catalogue numbers (columns 3-7 of every line 1) of a flare list file,
-// three lines per record without blank-line tolerance, up to kFlareListCapacity.
+// three lines per record without blank-line tolerance.
 // A missing file gives an empty list; a folder in its place or a read error gives the
 // numbers read before it, and errorText (when given) says that the file is unreadable.
 std::vector<double> ReadFlareList(const std::string& path = "iridiums.tle",
@@ -149,8 +163,8 @@ struct LoadResult {
     // German notes on what was not loaded, one per line: lines that start no record,
     // element lines whose fixed columns do not hold what the format puts there (by line
     // number and columns; their set is skipped), lines too long for the reader ("Zeile
-    // zu lang"; their set is skipped), wrong checksum digits (the set is kept), the
-    // table limit reached with lines left over, an unreadable "iridiums.tle"; empty
+    // zu lang"; their set is skipped), wrong checksum digits (the set is kept), an
+    // unreadable "iridiums.tle"; empty
     // when the whole file was taken.
     std::string noticeText;
 };
@@ -161,8 +175,8 @@ struct LoadResult {
 // loaded table, the selection and satelliteCount stay as they were and the result
 // says so), then replaces the table completely: flare marks from "iridiums.tle" in
 // the working directory, standard magnitudes from the name lines or MagnitudeTable()
-// (by catalogue number), the file line of each row, at most kSatelliteCapacity rows,
-// no selection. Sets Observer().satelliteCount, trackedSatellite = -1 and timeChanged.
+// (by catalogue number), the file line of each row, as many rows as the file holds
+// sets, no selection. Sets Observer().satelliteCount, trackedSatellite = -1 and timeChanged.
 //
 // Records (see element_records.h): empty lines are passed over; a line 1 directly
 // followed by its line 2 (both with the element lines' form and the same catalogue

@@ -65,7 +65,7 @@ bool ObserveSelectedSatellites(const SatelliteUi& ui,
     // One observer and one Sun for every satellite of the instant.
     const ObserverAt observer = ObserverAtInstant(PlaceOf(o), o.currentJD);
     const SunView sun = SunViewFor(observer);
-    const int count = std::clamp(table.selectedCount, 0, kSatelliteCapacity);
+    const int count = std::clamp(table.selectedCount, 0, table.RowSlots());
     for (int k = 1; k <= count; ++k) {
         if (k % 100 == 0 && ui.setCaption)
             ui.setCaption("Berechne Erdsatelliten..." + std::to_string(k));
@@ -113,8 +113,8 @@ PositionLineText PositionLine(int k) {
             FixedWidth((seen.ra2000Hours - raHours) * 60.0, 1, 5) +
             FixedWidth(seen.dec2000Deg, 2, 7) + "|";
     line += FixedWidth(seen.phaseAngleDeg, 1, 6);
-    const bool known = row >= 1 && row <= kSatelliteCapacity &&
-                       table.magnitudeKnown[static_cast<std::size_t>(row)] != 0;
+    const bool known =
+        table.HasRowSlot(row) && table.magnitudeKnown[static_cast<std::size_t>(row)] != 0;
     line += PadLeft(Fixed(seen.magnitude, 1) + (known ? " " : ":"), 7);
     out.values = line;
     out.header = PositionHeader();

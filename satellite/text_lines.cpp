@@ -1,5 +1,6 @@
 #include "satellite/text_lines.h"
 
+#include <algorithm>
 #include <exception>
 
 namespace {
@@ -18,6 +19,8 @@ bool ReadTextLine(std::istream& in, std::string& line, bool& tooLong) {
     }
     bool readAny = false;
     std::size_t length = 0;
+    // The kept part is gathered here and stored with one allocation.
+    char kept[kMaxKeptLineLength];
     try {
         for (;;) {
             const int c = buffer->sbumpc();
@@ -31,13 +34,15 @@ bool ReadTextLine(std::istream& in, std::string& line, bool& tooLong) {
                 if (buffer->sgetc() == '\n') buffer->sbumpc();
                 break;
             }
-            if (length < kMaxKeptLineLength) line.push_back(static_cast<char>(c));
+            if (length < kMaxKeptLineLength) kept[length] = static_cast<char>(c);
             ++length;
         }
     } catch (const std::exception&) {
+        line.assign(kept, std::min(length, kMaxKeptLineLength));
         in.setstate(std::ios::badbit);
         return false;
     }
+    line.assign(kept, std::min(length, kMaxKeptLineLength));
     if (length > kMaxKeptLineLength) tooLong = true;
     if (!readAny) in.setstate(std::ios::failbit);
     return readAny;

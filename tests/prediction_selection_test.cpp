@@ -8,6 +8,7 @@
 #include <optional>
 #include <random>
 #include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "satellite/sgp.h"
+#include "support/many_element_sets.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -322,6 +324,22 @@ TEST_F(SelectionTest, GeosyncAndMolniyaClasses) {
         EXPECT_GT(OrbitFiguresOf(Line2OfRow(all[k]))->eccentricity, 0.2);
     }
     ExpectListsAgree();
+}
+
+TEST_F(SelectionTest, SelectAllTakesEverySetOfAFileOfSixtyThousand) {
+    constexpr int kSets = 60000;
+    const ElementSet base = Satellites().Row(1);
+    ClearSelectionLists();
+    std::istringstream in(testsupport::ManyElementSets(base, kSets));
+    ASSERT_EQ(LoadElementStream(in, {}, AppendLeftListName).satelliteCount, kSets);
+    rows_ = kSets;
+    EXPECT_EQ(SelectAllRows(), kSets);
+    EXPECT_EQ(Satellites().SelectedRow(kSets - 1), kSets);
+    EXPECT_EQ(Selection().rightList.back(), DisplayName(Satellites().Row(kSets)));
+    EXPECT_TRUE(SelectionInvariantHolds());
+    RemoveAllRows();
+    EXPECT_EQ(Satellites().selectedCount, 0);
+    EXPECT_EQ(Satellites().rowSelected[kSets], 0);
 }
 
 TEST(SelectionRulesTest, OrbitClassConditions) {

@@ -1,7 +1,8 @@
 // Reading element files into the satellite table: records, tolerance of empty lines,
-// magnitudes, flare marks, limits, progress captions and damaged input.
+// magnitudes, flare marks, large files, progress captions and damaged input.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "satellite/element_lines.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
+#include "support/many_element_sets.h"
 #include "support/test_paths.h"
 #include "support/unreadable_file.h"
 
@@ -224,21 +226,21 @@ TEST_F(LoadTest, ProgressCaptionEveryHundredRecords) {
                                                    "Lese Satelliten-Elemente...200"}));
 }
 
-TEST_F(LoadTest, StopsAtTheCapacityAndSaysSoWhenSetsAreLeftOver) {
-    std::string text;
-    text.reserve(160 * (kSatelliteCapacity + 2));
-    for (int i = 1; i <= kSatelliteCapacity; ++i) text += Record("SAT", i % 100000);
-    // Exactly full: nothing to say.
-    LoadResult r = Load(text + "\r\n");
-    EXPECT_EQ(r.satelliteCount, kSatelliteCapacity);
+TEST_F(LoadTest, SixtyThousandSetsLoadWhole) {
+    constexpr int kSets = 60000;
+    const ElementSet base{"ISS (ZARYA)", Line1(25544), Line2(25544)};
+    std::istringstream in(testsupport::ManyElementSets(base, kSets));
+    const LoadResult r = LoadElementStream(in);
+    EXPECT_EQ(r.satelliteCount, kSets);
     EXPECT_EQ(r.noticeText, "");
-    r = Load(text + Record("ONE TOO MANY", 99999));
-    EXPECT_EQ(r.satelliteCount, kSatelliteCapacity);
-    EXPECT_EQ(Satellites().allSets.size(), 3u * kSatelliteCapacity);
-    EXPECT_EQ(Satellites().Row(kSatelliteCapacity).line1, Line1(kSatelliteCapacity));
-    EXPECT_EQ(r.noticeText,
-              "Mehr als 20000 Elementsätze: geladen sind die ersten 20000, die Datei ab Zeile "
-              "60001 wurde nicht gelesen.");
+    const SatelliteTable& t = Satellites();
+    ASSERT_EQ(t.allSets.size(), 3u * kSets);
+    EXPECT_EQ(WholeDisplayName(t.Row(1)), "ISS (ZARYA) 1");
+    EXPECT_EQ(WholeDisplayName(t.Row(kSets)), "ISS (ZARYA) 60000");
+    EXPECT_EQ(t.Row(1).line1.substr(2, 5), "00001");
+    EXPECT_EQ(t.Row(kSets).line2.substr(2, 5), "60000");
+    EXPECT_TRUE(t.OrbitOfRow(kSets).readable);
+    EXPECT_EQ(t.fileLine[kSets], 3 * kSets - 2);
 }
 
 TEST_F(LoadTest, ALoadEmptiesTheSelection) {

@@ -1,11 +1,14 @@
-// Satellite engine timings: loading a large element file, the satellites at one
-// instant with every loaded satellite selected, and single propagations.
+// Satellite engine timings: loading a large element file, loading a generated file of
+// 60 000 sets, the satellites at one instant with every loaded satellite selected, and
+// single propagations.
 //
 // Element file: data/active-2026-04.tle, else ../shared/data-sources/tle/ beside the
 // checkout. Run: build/tools/bench_satellite_bench
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "chart/satellite_plot.h"
@@ -13,11 +16,11 @@
 #include "core/sun_moon.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/observation.h"
-#include "satellite/observation.h"
 #include "satellite/propagation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "satellite/sgp.h"
+#include "support/many_element_sets.h"
 
 namespace {
 
@@ -75,6 +78,32 @@ void BM_LoadElementFile(benchmark::State& state) {
     state.counters["sets"] = Observer().satelliteCount;
 }
 BENCHMARK(BM_LoadElementFile)->Unit(benchmark::kMillisecond);
+
+// A file of 60 000 sets made from the first set of data/visual-2026-04.tle, written to a
+// temporary folder and loaded as "Datei laden" does (with the shipped magnitude list).
+void BM_LoadSixtyThousandSets(benchmark::State& state) {
+    const fs::path visual = fs::path(POLARIDE_DATA_DIR) / "visual-2026-04.tle";
+    if (!fs::exists(visual) || !LoadAll(visual.string())) {
+        state.SkipWithError("visual-2026-04.tle not found");
+        return;
+    }
+    const fs::path folder =
+        fs::temp_directory_path() / fs::path("polaride-bench-" + std::to_string(::getpid()));
+    fs::create_directories(folder);
+    const fs::path path = folder / "sixty-thousand.tle";
+    std::ofstream(path, std::ios::binary)
+        << testsupport::ManyElementSets(Satellites().Row(1), 60000);
+    for (auto _ : state) {
+        if (!LoadAll(path.string())) {
+            state.SkipWithError("cannot open the generated file");
+            break;
+        }
+    }
+    state.counters["sets"] = Observer().satelliteCount;
+    std::error_code ec;
+    fs::remove_all(folder, ec);
+}
+BENCHMARK(BM_LoadSixtyThousandSets)->Unit(benchmark::kMillisecond);
 
 void BM_ComputeSatellitesAllSelected(benchmark::State& state) {
     const std::string path = ElementFile();

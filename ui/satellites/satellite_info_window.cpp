@@ -111,7 +111,7 @@ void SatelliteInfoWindow::FillText() {
     const SatelliteTable& table = Satellites();
     const ElementSet set = FromSelection() ? table.Selected(index_) : table.Row(index_ + 1);
     const int row = FromSelection() ? table.SelectedRow(index_) : index_ + 1;
-    const bool rowValid = row >= 1 && row <= kSatelliteCapacity;
+    const bool rowValid = table.HasRowSlot(row);
 
     // The orbit at the epoch: semi-major axis, eccentricity and the two rates.
     const SatelliteOrbit& satellite =
