@@ -11,20 +11,8 @@
 # Skips when the packages, the data file or the built polaride-cli are missing.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-cli=${POLARIDE_CLI:-build/cli/polaride-cli}
-tle=data/visual-2026-04.tle
-py=/usr/bin/python3
-[ -x "$py" ] || py=python3
-if ! "$py" -c "import skyfield, ephem, numpy" 2>/dev/null; then
-    echo "skip: python3-skyfield / python3-ephem not installed"; exit 0
-fi
-if [ ! -x "$cli" ] || [ ! -f "$tle" ]; then
-    echo "skip: $cli or $tle missing"; exit 0
-fi
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-tle_abs=$(realpath "$tle")
-cli_abs=$(realpath "$cli")
+source tools/checks/lib/pass-check-setup.bash
+pass_check_setup "skyfield, ephem, numpy" "python3-skyfield / python3-ephem"
 limits=(--date 22.04.2026 --nights 2 --min-alt 10 --max-sun -5 --mag 6 --shadow --first-half
     --second-half --no-brightest)
 (cd "$work" && "$cli_abs" passes --tle "$tle_abs" --all --lon 13.4 --lat 52.5 --height 40 \
