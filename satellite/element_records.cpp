@@ -71,11 +71,6 @@ ElementRecord ElementRecordReader::Record(ElementSet set,
     return record;
 }
 
-int ElementRecordReader::NextLineNumber() {
-    const SourceLine* line = Peek(0);
-    return line ? line->number : 0;
-}
-
 ElementRecordReader::SourceLine* ElementRecordReader::Peek(std::size_t ahead) {
     while (ahead >= queue_.size() && Fill()) {
     }
@@ -112,12 +107,12 @@ bool ElementRecordReader::Fill() {
     }
 }
 
-ElementReading ReadElementSets(std::istream& in, std::size_t maxSets,
+ElementReading ReadElementSets(std::istream& in,
                                const std::function<void(std::size_t)>& progress) {
     ElementReading reading;
     ElementRecordReader reader(in);
     ElementRecord record;
-    while (reading.sets.size() < maxSets) {
+    while (true) {
         if (progress) progress(reading.sets.size());
         if (!reader.Next(record)) break;
         if (record.tooLongLine > 0) {
@@ -134,7 +129,6 @@ ElementReading ReadElementSets(std::istream& in, std::size_t maxSets,
         if (!check.checksum2) reading.checksumLines.push_back(record.line2Number);
         reading.sets.push_back({std::move(record.set), record.fileLine});
     }
-    if (reading.sets.size() >= maxSets) reading.beyondLimitLine = reader.NextLineNumber();
     reading.incompleteLines = reader.skippedLines();
     reading.tooLongLines.insert(reading.tooLongLines.end(), reader.tooLongLines().begin(),
                                 reader.tooLongLines().end());

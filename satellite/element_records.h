@@ -11,7 +11,6 @@
 #include <functional>
 #include <initializer_list>
 #include <istream>
-#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -38,8 +37,6 @@ class ElementRecordReader {
     // number; otherwise a line that is not an element line followed by lines
     // beginning with "1" and "2" is a named set.
     bool Next(ElementRecord& record);
-    // The line number of the next unread line (0 at the end).
-    int NextLineNumber();
 
     // Lines that started no record (blank ones left out), ascending; those longer than
     // kMaxKeptLineLength are in tooLongLines instead.
@@ -93,21 +90,19 @@ struct ElementReading {
     std::vector<int> tooLongLines;     // longer than kMaxKeptLineLength: their set not taken
     std::vector<MalformedElementLine> malformedLines;  // their set not taken
     std::vector<int> checksumLines;  // a checksum that does not match: the set is taken
-    int beyondLimitLine = 0;  // the first line left unread when maxSets cut the text (0: none)
     bool readError = false;   // an input/output error ended the reading
 
     // Every line belongs to a set that is taken whole: sound fields, matching checksums.
     bool Clean() const {
         return incompleteLines.empty() && tooLongLines.empty() && malformedLines.empty() &&
-               checksumLines.empty() && beyondLimitLine == 0 && !readError;
+               checksumLines.empty() && !readError;
     }
 };
 
-// Reads records to the end (or to maxSets sets taken) and takes those whose element
+// Reads records to the end and takes those whose element
 // lines are sound; a wrong checksum alone does not keep a set out. progress receives
 // the number of sets taken before each record.
 ElementReading ReadElementSets(std::istream& in,
-                               std::size_t maxSets = std::numeric_limits<std::size_t>::max(),
                                const std::function<void(std::size_t)>& progress = {});
 
 // A downloaded answer, two-line or OMM CSV (after its conversion), judged by the rules

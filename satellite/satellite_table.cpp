@@ -251,7 +251,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
 
     std::size_t captioned = static_cast<std::size_t>(-1);
     ElementReading reading =
-        ReadElementSets(in, std::numeric_limits<std::size_t>::max(), [&](std::size_t sets) {
+        ReadElementSets(in, [&](std::size_t sets) {
             if (sets % 100 == 0 && sets != captioned && ui.setCaption) {
                 captioned = sets;
                 ui.setCaption("Lese Satelliten-Elemente..." + std::to_string(sets));
