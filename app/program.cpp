@@ -6,6 +6,7 @@
 
 #include "app/qt_translations.h"
 #include "app/start_checks.h"
+#include "app/startup_report.h"
 #include "core/replace_file.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/windows.h"
@@ -81,7 +82,7 @@ ProgramWindows::~ProgramWindows() {
     }
 }
 
-int RunPolaride(QApplication& application) {
+int RunPolaride(QApplication& application, StartupReport* startup) {
     // Before the first window: Qt's buttons and dialogs speak German too.
     const std::unique_ptr<QTranslator> qtGerman = LoadQtGermanTranslations();
     if (qtGerman) application.installTranslator(qtGerman.get());
@@ -91,6 +92,7 @@ int RunPolaride(QApplication& application) {
     if (!ClaimWorkingFolder(lock)) return 1;
     ProgramWindows windows;
     AppWindows().mainWindow->liveTime().Resume();  // the chart follows the clock from the start
+    if (startup) startup->WatchFirstPaint(*AppWindows().mainWindow->chartWidget());
     AppWindows().mainWindow->showMaximized();
     return application.exec();
 }

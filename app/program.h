@@ -8,6 +8,7 @@
 #include "core/non_copyable.h"
 
 class QApplication;
+class StartupReport;
 class QWidget;
 
 // Every window of the program, created in the fixed order: MainWindow, ZoomWindow, NamedStarWindow,
@@ -32,5 +33,6 @@ class ProgramWindows : NonCopyable {
 
 // Creates the windows, shows the main window maximised and runs the event loop; first
 // shows a problem handed over by the launcher, or refuses a second program on the same
-// working folder (app/start_checks.h), and ends with status 1 then.
-int RunPolaride(QApplication& application);
+// working folder (app/start_checks.h), and ends with status 1 then. A given `startup`
+// report watches for the main window's first paint.
+int RunPolaride(QApplication& application, StartupReport* startup = nullptr);
