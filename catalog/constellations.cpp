@@ -15,8 +15,11 @@ ConstellationLineList ParseConstellationLines(std::string_view line, const char*
 }
 
 ConstellationLineList ReadConstellationLinesFrom(const std::string& fileName) {
-    DataFile file(fileName);
-    return ParseConstellationLines(file.RequireLine(), file.fileName().c_str());
+    // The figure list is the file's first line.
+    static KeptRecords<ConstellationLineList> figures(ParseConstellationLines, 1);
+    ConstellationLineList list;
+    figures.VisitAll(fileName, [&](int, const ConstellationLineList& kept) { list = kept; });
+    return list;
 }
 
 ConstellationLineList ReadConstellationLines() {
@@ -46,7 +49,8 @@ std::vector<std::string_view> SplitLabelText(std::string_view longText) {
 }
 
 void ReadConstellationLabelsFrom(const std::string& fileName, const LabelVisitor& visit) {
-    ReadNumberedRecords(fileName, kLabelCount, ParseConstellationLabel, visit);
+    static KeptRecords<ConstellationLabelRecord> labels(ParseConstellationLabel, kLabelCount);
+    labels.VisitAll(fileName, visit);
 }
 
 void ReadConstellationLabels(const LabelVisitor& visit) {

@@ -3,28 +3,14 @@
 #include <utility>
 
 #include "catalog/data_file_error.h"
-#include "core/text_file.h"
 
 DataFile::DataFile(std::string fileName)
-    : fileName_(std::move(fileName)),
-      contents_(ReadFileContentsOrThrow<DataFileError>(fileName_)) {}
+    : fileName_(std::move(fileName)), file_(KeptDataFile(fileName_)) {}
 
 bool DataFile::NextLine(std::string_view& line) {
-    if (position_ >= contents_.size()) return false;
-    const std::string_view rest = std::string_view(contents_).substr(position_);
-    std::size_t end = rest.find('\n');
-    std::size_t next = 0;
-    if (end == std::string_view::npos) {
-        end = rest.size();
-        next = rest.size();
-    } else {
-        next = end + 1;
-    }
-    std::string_view text = rest.substr(0, end);
-    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
-    position_ += next;
+    if (static_cast<std::size_t>(lineNumber_) >= file_->lines.size()) return false;
+    line = file_->lines[static_cast<std::size_t>(lineNumber_)];
     ++lineNumber_;
-    line = text;
     return true;
 }
 
@@ -35,7 +21,8 @@ std::string_view DataFile::RequireLine() {
 }
 
 std::string ReadLineOfFile(const std::string& fileName, int n) {
-    DataFile file(fileName);
-    for (int i = 1; i < n; ++i) file.RequireLine();
-    return std::string(file.RequireLine());
+    const std::shared_ptr<const KeptFile> file = KeptDataFile(fileName);
+    const std::size_t index = n < 1 ? 0 : static_cast<std::size_t>(n - 1);
+    if (index >= file->lines.size()) throw DataFileError::EndOfFile(fileName);
+    return std::string(file->lines[index]);
 }

@@ -16,7 +16,8 @@ NebulaRecord ParseNebulaRecord(std::string_view line, const char* fileName) {
 }
 
 void ReadNebulaeFrom(const std::string& fileName, const NebulaVisitor& visit) {
-    ReadNumberedRecords(fileName, kNebulaCount, ParseNebulaRecord, visit);
+    static KeptRecords<NebulaRecord> nebulae(ParseNebulaRecord, kNebulaCount);
+    nebulae.VisitAll(fileName, visit);
 }
 
 void ReadNebulae(const NebulaVisitor& visit) { ReadNebulaeFrom(kNebulaFile, visit); }

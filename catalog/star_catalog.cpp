@@ -44,7 +44,8 @@ StarRecord ParseStarRecord(std::string_view line, const char* fileName) {
 }
 
 void ReadStarRecordsFrom(const std::string& fileName, const StarVisitor& visit) {
-    ReadNumberedRecords(fileName, kStarCount, ParseStarRecord, visit);
+    static KeptRecords<StarRecord> stars(ParseStarRecord, kStarCount);
+    stars.VisitAll(fileName, visit);
 }
 
 void ReadStarRecords(const StarVisitor& visit) { ReadStarRecordsFrom(kStarCatalogFile, visit); }

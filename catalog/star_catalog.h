@@ -49,7 +49,8 @@ using StarVisitor = std::function<void(int starNumber, const StarRecord& star)>;
 // Reads "STERNKAT" from the working directory and calls `visit` for stars 1..15639 in
 // order. Throws DataFileError: FileNotFound; BadFloat at the first bad field (the
 // stars before it have been visited); EndOfFile for the first missing line of a short
-// file. Lines after the 15639th are ignored.
+// file. Lines after the 15639th are ignored. The records are parsed once and kept while
+// the file stays unchanged (KeptRecords, catalog/data_file.h).
 void ReadStarRecords(const StarVisitor& visit);
 // The same over a file of another name (tests, benchmarks).
 void ReadStarRecordsFrom(const std::string& fileName, const StarVisitor& visit);
