@@ -4,6 +4,7 @@
 #include <QLockFile>
 #include <QTranslator>
 
+#include "app/first_paint.h"
 #include "app/qt_translations.h"
 #include "app/start_checks.h"
 #include "app/startup_report.h"
@@ -44,7 +45,7 @@ void Create(Window*& slot, std::vector<QWidget*>& order,
 
 }  // namespace
 
-ProgramWindows::ProgramWindows() {
+ProgramWindows::ProgramWindows(Creation creation) {
     // What a write killed half-way (the settings file, a saved list) left in the
     // working folder.
     RemoveStaleTemporaries(".");
@@ -53,6 +54,12 @@ ProgramWindows::ProgramWindows() {
     // The main window first: it builds ObserverState before any other window exists.
     Create(w.mainWindow, order_, unregister_);
     AttachSkyChart(*w.mainWindow);  // the chart canvas, its drawing and the chart's menu entries
+    if (creation == Creation::All) CreateRemainingWindows();
+}
+
+void ProgramWindows::CreateRemainingWindows() {
+    if (order_.size() > 1) return;
+    Windows& w = AppWindows();
     Create(w.zoomWindow, order_, unregister_);
     Create(w.namedStarWindow, order_, unregister_);
     Create(w.worldMapWindow, order_, unregister_);
@@ -90,9 +97,15 @@ int RunPolaride(QApplication& application, StartupReport* startup) {
         return ShowStartProblem(*problem);
     QLockFile lock(QString::fromUtf8(kWorkingFolderLockName));
     if (!ClaimWorkingFolder(lock)) return 1;
-    ProgramWindows windows;
-    AppWindows().mainWindow->liveTime().Resume();  // the chart follows the clock from the start
-    if (startup) startup->WatchFirstPaint(*AppWindows().mainWindow->chartWidget());
-    AppWindows().mainWindow->showMaximized();
+    ProgramWindows windows(ProgramWindows::Creation::MainWindowFirst);
+    MainWindow& main = *AppWindows().mainWindow;
+    main.liveTime().Resume();  // the chart follows the clock from the start
+    if (startup) startup->MainWindowReady();
+    AfterFirstPaint(*main.chartWidget(), [&windows, startup] {
+        if (startup) startup->FirstPainted();
+        windows.CreateRemainingWindows();
+        if (startup) startup->AllWindowsReady();
+    });
+    main.showMaximized();
     return application.exec();
 }

@@ -3,16 +3,11 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QEvent>
-#include <QObject>
-#include <QWidget>
-#include <cinttypes>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <sstream>
 
@@ -23,7 +18,7 @@ namespace {
 // the fields are counted from the last ")".
 std::optional<unsigned long long> ProcessStartTicks() {
     std::ifstream in("/proc/self/stat");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     const std::size_t close = text.rfind(')');
     if (close == std::string::npos) return std::nullopt;
     std::istringstream fields(text.substr(close + 1));
@@ -34,35 +29,6 @@ std::optional<unsigned long long> ProcessStartTicks() {
     if (!(fields >> ticks)) return std::nullopt;
     return ticks;
 }
-
-// Ends the watch after the first paint of the widget has been handled: the event that
-// the filter sees comes before the widget paints, so the report waits for the next turn
-// of the event loop, when the picture has gone to the window system.
-class FirstPaintWatch : public QObject {
-  public:
-    FirstPaintWatch(QWidget& widget, std::function<void()> painted)
-        : QObject(&widget), painted_(std::move(painted)) {
-        widget.installEventFilter(this);
-    }
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    painted_();
-                    deleteLater();
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-
-  private:
-    std::function<void()> painted_;
-};
 
 }  // namespace
 
@@ -77,11 +43,12 @@ std::optional<double> MillisecondsSinceProcessStart() {
     return nowMs - static_cast<double>(*ticks) * 1e3 / static_cast<double>(ticksPerSecond);
 }
 
-std::string StartupReportLine(double mainMs, double windowsMs, double firstPaintMs) {
-    char line[128];
+std::string StartupReportLine(const StartupMoments& m) {
+    char line[160];
     std::snprintf(line, sizeof line,
-                  "polaride startup: first paint %.0f ms (main %.0f ms, windows %.0f ms)",
-                  firstPaintMs, mainMs, windowsMs);
+                  "polaride startup: first paint %.0f ms (main %.0f ms, main window %.0f ms, "
+                  "all windows %.0f ms)",
+                  m.firstPaintMs, m.mainMs, m.mainWindowMs, m.allWindowsMs);
     return line;
 }
 
@@ -89,16 +56,21 @@ StartupReport::StartupReport() {
     const char* value = std::getenv("POLARIDE_STARTUP_REPORT");
     if (!value || !*value || std::strcmp(value, "0") == 0) return;
     mode_ = std::strcmp(value, "quit") == 0 ? Mode::ReportAndQuit : Mode::Report;
-    mainMs_ = MillisecondsSinceProcessStart().value_or(0.0);
+    Note(moments_.mainMs);
 }
 
-void StartupReport::WatchFirstPaint(QWidget& paintedWidget) {
+void StartupReport::Note(double& moment) const {
+    if (enabled()) moment = MillisecondsSinceProcessStart().value_or(0.0);
+}
+
+void StartupReport::MainWindowReady() { Note(moments_.mainWindowMs); }
+
+void StartupReport::FirstPainted() { Note(moments_.firstPaintMs); }
+
+void StartupReport::AllWindowsReady() {
     if (!enabled()) return;
-    windowsMs_ = MillisecondsSinceProcessStart().value_or(0.0);
-    new FirstPaintWatch(paintedWidget, [this] {
-        const double paintedMs = MillisecondsSinceProcessStart().value_or(0.0);
-        std::fprintf(stderr, "%s\n", StartupReportLine(mainMs_, windowsMs_, paintedMs).c_str());
-        std::fflush(stderr);
-        if (mode_ == Mode::ReportAndQuit) QCoreApplication::exit(0);
-    });
+    Note(moments_.allWindowsMs);
+    std::fprintf(stderr, "%s\n", StartupReportLine(moments_).c_str());
+    std::fflush(stderr);
+    if (mode_ == Mode::ReportAndQuit) QCoreApplication::exit(0);
 }

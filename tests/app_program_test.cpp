@@ -19,9 +19,9 @@
 #include "chart/chart_view.h"
 #include "core/observer_state.h"
 #include "satellite/magnitude_table.h"
+#include "satellite/satellite_table.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
-#include "satellite/satellite_table.h"
 #include "ui/common/clock.h"
 #include "ui/common/windows.h"
 #include "ui/places/observer_dialog.h"
@@ -71,6 +71,21 @@ class ProgramTest : public testing::Test {
     testsupport::ScopedScriptedDialogs dialogs;
 };
 
+const std::vector<std::string> kCreationOrder = {
+    "MainWindow",           "ZoomWindow",           "NamedStarWindow",
+    "WorldMapWindow",       "GermanyMapWindow",     "PlaceEntryDialog",
+    "GoToEquatorialDialog", "GoToHorizontalDialog", "SatelliteSelectionWindow",
+    "SatelliteInfoWindow",  "PassDialog",           "PassListWindow",
+    "PlaceListWindow",      "ObserverDialog",       "GroundTrackWindow",
+    "OrbitClassWindow",     "ElementUpdateDialog"};
+
+std::vector<std::string> ClassesOf(const ProgramWindows& windows) {
+    std::vector<std::string> classes;
+    for (QWidget* window : windows.creationOrder())
+        classes.push_back(window->metaObject()->className());
+    return classes;
+}
+
 // The entries of a menu, separators as "-", checkable entries marked "[x]" / "[ ]",
 // disabled ones "(disabled)".
 std::vector<std::string> Entries(QMenu* menu) {
@@ -92,18 +107,9 @@ TEST_F(ProgramTest, WindowsAreCreatedHiddenInTheFixedOrder) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     ProgramWindows windows;
 
-    std::vector<std::string> classes;
-    for (QWidget* window : windows.creationOrder()) {
-        classes.push_back(window->metaObject()->className());
+    EXPECT_EQ(ClassesOf(windows), kCreationOrder);
+    for (QWidget* window : windows.creationOrder())
         EXPECT_FALSE(window->isVisible()) << window->metaObject()->className();
-    }
-    EXPECT_THAT(classes, ElementsAre("MainWindow", "ZoomWindow", "NamedStarWindow",
-                                     "WorldMapWindow", "GermanyMapWindow", "PlaceEntryDialog",
-                                     "GoToEquatorialDialog", "GoToHorizontalDialog",
-                                     "SatelliteSelectionWindow", "SatelliteInfoWindow",
-                                     "PassDialog", "PassListWindow", "PlaceListWindow",
-                                     "ObserverDialog", "GroundTrackWindow", "OrbitClassWindow",
-                                     "ElementUpdateDialog"));
     const Windows& w = AppWindows();
     const std::vector<QWidget*> registered = {
         reinterpret_cast<QWidget*>(w.mainWindow),
@@ -129,6 +135,18 @@ TEST_F(ProgramTest, WindowsAreCreatedHiddenInTheFixedOrder) {
         EXPECT_FALSE(window->windowTitle().isEmpty()) << window->metaObject()->className();
     EXPECT_EQ(w.mainWindow->windowTitle(), "Polaride");
     EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
+}
+
+// At the program's start the main window comes alone; the others follow in the same order.
+TEST_F(ProgramTest, TheOtherWindowsCanFollowTheMainWindow) {
+    testsupport::ScopedWorkingDir cwd(dir.path());
+    ProgramWindows windows(ProgramWindows::Creation::MainWindowFirst);
+    EXPECT_EQ(ClassesOf(windows), std::vector<std::string>{"MainWindow"});
+    EXPECT_EQ(AppWindows().zoomWindow, nullptr);
+    windows.CreateRemainingWindows();
+    windows.CreateRemainingWindows();  // once only
+    EXPECT_EQ(ClassesOf(windows), kCreationOrder);
+    EXPECT_NE(AppWindows().elementUpdateDialog, nullptr);
 }
 
 TEST_F(ProgramTest, RegistryIsEmptiedWhenTheWindowsGo) {
@@ -225,8 +243,7 @@ TEST_F(ProgramTest, MenuBarEntriesSeparatorsAndStates) {
                 ElementsAre("Datei laden", "Elemente aktualisieren…", "Bahnmodell",
                             "Sat-Wahl (disabled)", "Durchgänge berechnen (disabled)",
                             "Durchgang zeigen (disabled)", "Heute Nacht sichtbar"));
-    EXPECT_THAT(Entries(form->orbitModelMenu),
-                ElementsAre("SGP4/SDP4 [x]", "SGP (klassisch) [ ]"));
+    EXPECT_THAT(Entries(form->orbitModelMenu), ElementsAre("SGP4/SDP4 [x]", "SGP (klassisch) [ ]"));
     EXPECT_THAT(Entries(form->infoMenu), ElementsAre("Autor", "Parameter"));
     EXPECT_EQ(form->fileMenu->title(), "Datei");
     EXPECT_EQ(form->satelliteMenu->title(), "Satelliten");

@@ -41,7 +41,7 @@ fi
 
 times=()
 for i in $(seq "$runs"); do
-    line=$(cd "$home" && POLARIDE_STARTUP_REPORT=quit "$prog" 2>&1 >/dev/null | grep '^polaride startup:' || true)
+    line=$(cd "$home" && XDG_RUNTIME_DIR="$home" POLARIDE_STARTUP_REPORT=quit "$prog" 2>&1 >/dev/null | grep '^polaride startup:' || true)
     [ -n "$line" ] || { echo "startup: run $i gave no report" >&2; exit 1; }
     echo "run $i: ${line#polaride startup: }"
     times+=("$(sed 's/.*first paint \([0-9]*\) ms.*/\1/' <<<"$line")")
@@ -50,4 +50,4 @@ sorted=$(printf '%s\n' "${times[@]}" | sort -n)
 min=$(head -n1 <<<"$sorted")
 median=$(awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }' <<<"$sorted")
 echo "first paint over $runs starts: min $min ms, median $median ms"
-(cd "$home" && POLARIDE_STARTUP_REPORT=quit /usr/bin/time -f "whole start to first paint and end: %e s wall, %U s user, %S s system, %M kB peak" "$prog" 2>&1 >/dev/null | grep -v '^polaride startup:')
+(cd "$home" && XDG_RUNTIME_DIR="$home" POLARIDE_STARTUP_REPORT=quit /usr/bin/time -f "whole start to first paint and end: %e s wall, %U s user, %S s system, %M kB peak" "$prog" 2>&1 >/dev/null | grep -v '^polaride startup:')
