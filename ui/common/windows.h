@@ -1,6 +1,7 @@
-// The program's windows, created once at start-up in a fixed order (app/program.h).
-// Windows reach each other through AppWindows(); every pointer is null before the
-// start-up and after the shut-down. Forward declarations only: include the header of
+// The program's windows, created once at start-up in a fixed order (app/program.h):
+// the main window first, the others right after its first picture. Windows reach each
+// other through AppWindows(); every pointer is null before its window is created and
+// after the shut-down. Forward declarations only: include the header of
 // the window you use.
 #pragma once
 
