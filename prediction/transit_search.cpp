@@ -48,6 +48,18 @@ double FastestRelativeSpeed(const OrbitState& s) {
     return std::max(perigeeSpeed, Length(s.velocityKmS)) + kObserverSpeedKmS;
 }
 
+// The separation of the satellite from the body's centre (radians) and its range (km):
+// what the scan needs of an instant.
+struct Closeness {
+    double separationRad = 0.0;
+    double rangeKm = 0.0;
+};
+Closeness ClosenessOf(const TransitSky& sky, TransitBody body) {
+    const Vector3 toSatellite = Minus(sky.satelliteKm, sky.observerKm);
+    const Vector3 toBody = Minus(sky.bodyKm[static_cast<int>(body)], sky.observerKm);
+    return {AngleBetween(toSatellite, toBody), Length(toSatellite)};
+}
+
 struct Sample {
     double t = 0.0;  // JD1900
     double separation = 0.0;
@@ -77,7 +89,7 @@ class SatelliteScan {
 
   private:
     double SeparationAt(TransitBody body, double t) const {
-        return ViewFrom(geometry_.At(t), parameters_.place, body).separationRad;
+        return ClosenessOf(geometry_.At(t), body).separationRad;
     }
 
     // Scans one span in which the body is up; false when the orbit failed.
@@ -88,7 +100,7 @@ class SatelliteScan {
         while (true) {
             const TransitSky sky = geometry_.At(t);
             if (sky.failed) return false;
-            const TransitView view = ViewFrom(sky, parameters_.place, body);
+            const Closeness view = ClosenessOf(sky, body);
             const Sample now{t, view.separationRad};
             if (count >= 2 && middle.separation < before.separation &&
                 middle.separation <= now.separation && middle.separation < scanLimit_)

@@ -26,7 +26,7 @@ SatelliteOrbit OrbitOf(int catalogNumber) {
     return {};
 }
 
-TransitSearchParameters TwoDaysFrom(const GeodeticPoint& place) {
+TransitSearchParameters OneDayFrom(const GeodeticPoint& place) {
     TransitSearchParameters p;
     p.place = place;
     p.start = JulianDay1900(2026, 4, 2);
@@ -54,13 +54,13 @@ GeodeticPoint BesideTheLine(const SatelliteOrbit& orbit, const TransitApproach& 
 
 TEST(PredictionTransitTest, PlaceBesideTheCentreLineIsToldItsDistance) {
     const SatelliteOrbit orbit = OrbitOf(kChineseStation);
-    const std::vector<TransitApproach> near = Search(orbit, TwoDaysFrom(kNearParis));
+    const std::vector<TransitApproach> near = Search(orbit, OneDayFrom(kNearParis));
     ASSERT_EQ(near.size(), 1u);
     ASSERT_TRUE(near[0].isTransit);
     EXPECT_LT(near[0].centreLine.distanceKm, 1.0);
 
     // Low in the east, the Moon is 0.5 degrees from the station 30 km beside the line.
-    TransitSearchParameters beside = TwoDaysFrom(BesideTheLine(orbit, near[0], 30.0));
+    TransitSearchParameters beside = OneDayFrom(BesideTheLine(orbit, near[0], 30.0));
     beside.maxSeparationDeg = 0.3;
     beside.radiusKm = 40.0;
     const std::vector<TransitApproach> wide = Search(orbit, beside);
@@ -78,10 +78,10 @@ TEST(PredictionTransitTest, PlaceBesideTheCentreLineIsToldItsDistance) {
 TEST(PredictionTransitTest, TransitLastsTheChordOverTheAngularSpeed) {
     const SatelliteOrbit orbit = OrbitOf(kChineseStation);
     for (double km : {0.0, 3.0, 5.0}) {
-        TransitSearchParameters p = TwoDaysFrom(kNearParis);
+        TransitSearchParameters p = OneDayFrom(kNearParis);
         if (km > 0.0) {
             const TransitApproach centred = Search(orbit, p).at(0);
-            p = TwoDaysFrom(BesideTheLine(orbit, centred, km));
+            p = OneDayFrom(BesideTheLine(orbit, centred, km));
         }
         const std::vector<TransitApproach> found = Search(orbit, p);
         ASSERT_EQ(found.size(), 1u) << km;
