@@ -2,8 +2,10 @@
 
 #include <sstream>
 
+#include "cli/cli_output.h"
 #include "prediction/pass_list_file.h"
 #include "prediction/selection_model.h"
+#include "satellite/satellite_table.h"
 
 namespace cli {
 
@@ -40,6 +42,18 @@ void SatelliteChoice::Apply() const {
         SelectCatalogNumbers(catalogNumbers);
     else
         ApplyNameFilter(Utf8ToLatin1(prefix));  // name lines are Latin-1
+}
+
+std::string LoadAndChoose(const std::string& path, const SatelliteChoice& choice) {
+    SatelliteUi ui;
+    ui.clearSatelliteViews = ClearSelectionLists;
+    const LoadResult load = LoadElementFile(path, ui, AppendLeftListName);
+    if (!load.opened) return load.errorText;
+    PrintNote(load.noticeText);
+    if (load.satelliteCount == 0) return "Keine Satelliten geladen aus " + path;
+    choice.Apply();
+    if (Satellites().selectedCount == 0) return "Kein Satellit ausgewählt";
+    return {};
 }
 
 }  // namespace cli

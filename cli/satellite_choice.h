@@ -26,4 +26,9 @@ struct SatelliteChoice {
     void Apply() const;
 };
 
+// Loads the element file as "Datei laden" does (the selection lists follow it) and
+// makes the choice; the German message when the file cannot be read, holds no set or
+// no set is chosen, else empty. Notes of the load go to standard error.
+std::string LoadAndChoose(const std::string& path, const SatelliteChoice& choice);
+
 }  // namespace cli

@@ -12,7 +12,6 @@
 #include "core/json_text.h"
 #include "core/observer_state.h"
 #include "prediction/pass_events.h"
-#include "prediction/selection_model.h"
 #include "prediction/transit_list_text.h"
 #include "prediction/transit_search.h"
 #include "satellite/catalog_number.h"
@@ -174,15 +173,9 @@ int RunTransits(const std::vector<std::string>& args) {
     if (local.kind == LocalTimeKind::Skipped)
         return cli::UsageProblem(kCommand, kUsage, local.message);
 
-    SatelliteUi ui;
-    ui.clearSatelliteViews = ClearSelectionLists;
-    const LoadResult load = LoadElementFile(o.tlePath, ui, AppendLeftListName);
-    if (!load.opened) return cli::Failure(kCommand, load.errorText);
-    cli::PrintNote(load.noticeText);
-    if (load.satelliteCount == 0)
-        return cli::Failure(kCommand, "Keine Satelliten geladen aus " + o.tlePath);
-    o.choice.Apply();
-    if (Satellites().selectedCount == 0) return cli::Failure(kCommand, "Kein Satellit ausgewählt");
+    if (std::string error = cli::LoadAndChoose(o.tlePath, o.choice); !error.empty())
+        return cli::Failure(kCommand, error);
+    observer.elementFilePath = o.tlePath;
 
     TransitSearchParameters search;
     search.place = {observer.latitudeDeg, observer.longitudeDeg, observer.heightM / 1000.0};

@@ -22,7 +22,6 @@ from datetime import datetime, timedelta, timezone
 
 import ephem
 import numpy as np
-from scipy.optimize import minimize_scalar
 from skyfield.api import EarthSatellite, load, wgs84
 from skyfield.framelib import itrs
 
@@ -32,6 +31,24 @@ AU_KM = 149597870.7
 EPOCH_1900 = datetime(1899, 12, 31, 12, 0, 0, tzinfo=timezone.utc)
 
 ts = load.timescale()
+
+
+def least(f, a, b, tolerance=1e-3):
+    """The minimum (x, f(x)) of a unimodal f in [a, b] by golden-section search."""
+    g = (math.sqrt(5) - 1) / 2
+    c, d = b - g * (b - a), a + g * (b - a)
+    fc, fd = f(c), f(d)
+    while b - a > tolerance:
+        if fc < fd:
+            b, d, fd = d, c, fc
+            c = b - g * (b - a)
+            fc = f(c)
+        else:
+            a, c, fc = c, d, fd
+            d = a + g * (b - a)
+            fd = f(d)
+    x = (a + b) / 2
+    return x, f(x)
 
 
 def read_sets(path):
@@ -102,9 +119,8 @@ class Sky:
             return 1e9 if p is None else np.linalg.norm(p - self.place_km)
         grid = np.arange(-30.0, 30.5, 1.0)
         s0 = grid[np.argmin([f(s) for s in grid])]
-        r = minimize_scalar(f, bounds=(s0 - 1, s0 + 1), method="bounded",
-                            options={"xatol": 1e-3})
-        return r.fun, self.centre_point(name, jd1900 + r.x / 86400)
+        x, distance = least(f, s0 - 1, s0 + 1)
+        return distance, self.centre_point(name, jd1900 + x / 86400)
 
 
 def main():
@@ -119,11 +135,11 @@ def main():
             sky = Sky(*sets[a["catnr"]], place["lat"], place["lon"], place["height_m"])
             t0 = a["jd1900"]
             f = lambda s: sky.separation_deg(a["body"], t0 + s / 86400)
-            r = minimize_scalar(f, bounds=(-5, 5), method="bounded", options={"xatol": 1e-3})
+            dt, separation = least(f, -5, 5)
             distance, point = sky.centre_line(a["body"], t0)
             p = wgs84.latlon(a["centre_line_lat_deg"], a["centre_line_lon_deg"],
                              elevation_m=place["height_m"]).itrs_xyz.km
-            found = {"instant_s": abs(r.x), "separation_deg": abs(r.fun - a["separation_deg"]),
+            found = {"instant_s": abs(dt), "separation_deg": abs(separation - a["separation_deg"]),
                      "centre_km": abs(distance - a["centre_line_km"]),
                      "point_km": float(np.linalg.norm(np.array(p) - point))}
             bad = [k for k in found if found[k] > limits[k]]
@@ -132,7 +148,7 @@ def main():
             count += 1
             transits += 1 if a["is_transit"] else 0
             print(f"{place['name']:10s} {a['catnr']:5d} {a['body']:4s} {a['utc']} "
-                  f"sep {a['separation_deg']:.4f}/{r.fun:.4f} dt {r.x:+.3f} s "
+                  f"sep {a['separation_deg']:.4f}/{separation:.4f} dt {dt:+.3f} s "
                   f"centre {a['centre_line_km']:.2f}/{distance:.2f} km "
                   f"point {found['point_km']:.2f} km {'FAIL ' + ','.join(bad) if bad else 'ok'}")
             failures += 1 if bad else 0

@@ -8,7 +8,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 source tools/checks/lib/pass-check-setup.bash
-pass_check_setup "skyfield, ephem, numpy, scipy" "python3-skyfield / python3-ephem / python3-scipy"
+pass_check_setup "skyfield, ephem, numpy" "python3-skyfield / python3-ephem"
 tle=data/active-2026-04.tle
 tle_abs=$(realpath "$tle")
 places=(
