@@ -192,7 +192,8 @@ int RunTransits(const std::vector<std::string>& args) {
         return cli::kSuccess;
     }
     std::string text = "Transite vor Sonne und Mond: " + observer.placeName + ", " +
-                       std::to_string(o.days) + " Tage ab " + DateText(o.date) + ", Abstand bis " +
+                       (o.days == 1 ? std::string("1 Tag") : std::to_string(o.days) + " Tage") +
+                       " ab " + DateText(o.date) + ", Abstand bis " +
                        GermanNumber(o.maxSeparationDeg, 2) + "°, Zentrallinie bis " +
                        GermanNumber(o.radiusKm, 1) + " km\n";
     if (found.empty()) {

@@ -11,11 +11,12 @@ std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 // "dd.mm.jjjj hh:mm:ss,s" of an instant shifted into a zone.
 std::string LocalTimeText(JD1900 instant, double zoneOffsetHours) {
-    // Whole tenths first, so that 59.96 s does not show as "60,0".
-    const double tenths = std::round((instant + zoneOffsetHours / 24.0) * 864000.0);
+    // Whole tenths of the days since a midnight first (JD1900 days begin at noon), so
+    // that 59.96 s does not show as "60,0".
+    const double tenths = std::round((instant + zoneOffsetHours / 24.0 + 0.5) * 864000.0);
     const double day = std::floor(tenths / 864000.0);
     const int inDay = static_cast<int>(tenths - day * 864000.0);
-    const CivilDateTime date = CivilFromJD1900(day + 0.5 / 24.0, 0.0);
+    const CivilDateTime date = CivilFromJD1900(day - 0.5 + 1.0 / 24.0, 0.0);
     const int seconds = inDay / 10;
     return TwoDigits(date.day) + "." + TwoDigits(date.month) + "." + std::to_string(date.year) +
            " " + TwoDigits(seconds / 3600) + ":" + TwoDigits(seconds / 60 % 60) + ":" +
