@@ -44,10 +44,12 @@ std::string Help() {
            "Entfernung und Richtung und die halbe Breite des Streifens, von dem aus er die\n"
            "Scheibe kreuzt.\n"
            "--json: ein Feld mit catnr, name, body (sun/moon), jd1900 (UT), utc,\n"
-           "separation_deg, is_transit, duration_s, body_alt_deg, body_az_deg (von Nord über\n"
-           "Ost), range_km, angular_speed_deg_s, centre_line_km, centre_line_azimuth_deg,\n"
-           "centre_line_jd1900, centre_line_lat_deg, centre_line_lon_deg, strip_half_width_km\n"
-           "und, wo die Maße bekannt sind, satellite_size_arcsec.\n";
+           "separation_deg, body_radius_deg, is_transit, duration_s, body_alt_deg, body_az_deg\n"
+           "(von Nord über Ost), range_km, angular_speed_deg_s, centre_line_km,\n"
+           "centre_line_azimuth_deg, centre_line_jd1900, centre_line_lat_deg,\n"
+           "centre_line_lon_deg, strip_half_width_km "
+           "und, wo die Maße bekannt sind, satellite_size_arcsec (Länge und Breite in\n"
+           "Bogensekunden).\n";
 }
 
 struct Options {
