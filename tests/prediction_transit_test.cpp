@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "prediction/transit_path.h"
 #include "prediction/transit_search.h"
 #include "support/test_paths.h"
 
@@ -92,6 +93,21 @@ TEST(PredictionTransitTest, TransitLastsTheChordOverTheAngularSpeed) {
         // The Moon's own motion, 0.0003 deg/s against the satellite's 0.2, is left out.
         EXPECT_NEAR(a.durationS, chordDeg / a.angularSpeedDegS, 0.01 * a.durationS) << km;
     }
+}
+
+TEST(PredictionTransitTest, PathAcrossTheDiscPassesAtTheLeastSeparation) {
+    const SatelliteOrbit orbit = OrbitOf(kChineseStation);
+    const GeodeticPoint place =
+        BesideTheLine(orbit, Search(orbit, OneDayFrom(kNearParis)).at(0), 3.0);
+    const TransitApproach a = Search(orbit, OneDayFrom(place)).at(0);
+    const BodyTrack track(a.instant - 0.01, a.instant + 0.01);
+    const TransitGeometry geometry(orbit, place, track);
+    const std::vector<TransitPathPoint> path =
+        PathAcrossBody(geometry, a.body, a.instant - 2.0 / 86400.0, a.instant + 2.0 / 86400.0, 0.1);
+    ASSERT_EQ(path.size(), 41u);
+    EXPECT_NEAR(std::hypot(path[20].xDeg, path[20].yDeg), a.separationDeg, 1e-4);
+    for (const TransitPathPoint& p : path)
+        EXPECT_GE(std::hypot(p.xDeg, p.yDeg), a.separationDeg - 1e-4);
 }
 
 }  // namespace
