@@ -1,0 +1,17 @@
+// The lines of a transit list: one approach per line, German numbers (decimal comma),
+// local date and time to a tenth of a second.
+#pragma once
+
+#include <string>
+
+#include "prediction/transit_search.h"
+
+// "Sonne" or "Mond".
+std::string TransitBodyName(TransitBody body);
+// A number with the given decimals and a decimal comma.
+std::string GermanNumber(double value, int decimals);
+
+// The heading of the columns.
+std::string TransitListHeading();
+// One approach; the instant in the zone of the offset (hours from UTC).
+std::string TransitListLine(const TransitApproach& approach, double zoneOffsetHours);
