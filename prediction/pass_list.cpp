@@ -1,0 +1,133 @@
+#include "prediction/pass_list.h"
+
+#include "prediction/visible_part.h"
+
+namespace {
+
+PassListState& ListStorage() {
+    static PassListState list;
+    return list;
+}
+
+const PassSatellite* SatelliteOf(const PassSatellites* satellites, int k) {
+    if (satellites == nullptr || k < 0 || static_cast<std::size_t>(k) >= satellites->size())
+        return nullptr;
+    return &(*satellites)[static_cast<std::size_t>(k)];
+}
+
+}  // namespace
+
+PassEntry EntryOf(const PassRecord& pass) {
+    PassEntry e;
+    e.time = pass.time;
+    e.altitudeDeg = pass.altitudeDeg;
+    e.azimuthDeg = pass.azimuthDeg;
+    e.rangeKm = pass.rangeKm;
+    e.directionDeg = pass.directionDeg;
+    e.magnitude = pass.magnitude;
+    e.sunAltitudeDeg = pass.sunAltitudeDeg;
+    e.startTime = pass.events.start.time;
+    e.highestTime = pass.events.highest.time;
+    e.endTime = pass.events.end.time;
+    e.brightestTime = pass.events.brightest.time;
+    e.satelliteNumber = pass.satelliteNumber;
+    e.shadowBoundary = pass.shadowBoundary;
+    e.magnitudeKnown = pass.magnitudeKnown;
+    e.eventsFound = pass.events.found;
+    e.brightestFound = pass.events.brightestFound;
+    e.startLimit = static_cast<std::uint8_t>(pass.events.startLimit);
+    e.endLimit = static_cast<std::uint8_t>(pass.events.endLimit);
+    return e;
+}
+
+PassRecord RecordWithoutEvents(const PassEntry& e, const PassSatellites* satellites) {
+    PassRecord pass;
+    pass.time = e.time;
+    pass.altitudeDeg = e.altitudeDeg;
+    pass.shadowBoundary = e.shadowBoundary;
+    pass.azimuthDeg = e.azimuthDeg;
+    pass.rangeKm = e.rangeKm;
+    pass.directionDeg = e.directionDeg;
+    pass.magnitude = e.magnitude;
+    pass.magnitudeKnown = e.magnitudeKnown;
+    pass.sunAltitudeDeg = e.sunAltitudeDeg;
+    pass.satelliteNumber = e.satelliteNumber;
+    if (const PassSatellite* satellite = SatelliteOf(satellites, e.satelliteNumber)) {
+        pass.name = satellite->nameLine;
+        pass.catalogNumber = satellite->orbit.elements.catalogNumber;
+    }
+    return pass;
+}
+
+PassRecord PassListState::Record(std::size_t i) const {
+    const PassEntry& e = passes[i];
+    PassRecord pass = RecordWithoutEvents(e, satellites.get());
+    if (i < givenEvents.size()) {
+        pass.events = givenEvents[i];
+        return pass;
+    }
+    PassEvents& events = pass.events;
+    events.found = e.eventsFound;
+    events.brightestFound = e.brightestFound;
+    events.startLimit = static_cast<PassLimit>(e.startLimit);
+    events.endLimit = static_cast<PassLimit>(e.endLimit);
+    const PassSatellite* satellite = SatelliteOf(satellites.get(), e.satelliteNumber);
+    if (satellite == nullptr) return pass;
+    const ObserverPlace place = PlaceOf(observer);
+    auto at = [&](JD1900 t) { return PassEventAt(satellite->orbit, satellite->look, place, t); };
+    if (events.found) {
+        events.start = at(e.startTime);
+        events.highest = at(e.highestTime);
+        events.end = at(e.endTime);
+    }
+    if (events.brightestFound) events.brightest = at(e.brightestTime);
+    return pass;
+}
+
+std::vector<PassRecord> PassListState::Records() const {
+    std::vector<PassRecord> records;
+    records.reserve(passes.size());
+    for (std::size_t i = 0; i < passes.size(); ++i) records.push_back(Record(i));
+    return records;
+}
+
+std::string PassListState::Line(std::size_t i) const {
+    const PassEntry& e = passes[i];
+    const DateTimeTexts texts = DateTimeTextsOf(e.time, observer.zoneOffsetAt(e.time));
+    return DisplayLine(RecordWithoutEvents(e, satellites.get()), texts.date, texts.time);
+}
+
+std::vector<std::string> PassListState::Lines() const {
+    std::vector<std::string> lines;
+    lines.reserve(passes.size());
+    for (std::size_t i = 0; i < passes.size(); ++i) lines.push_back(Line(i));
+    return lines;
+}
+
+PassListState PassListState::FromRecords(const std::vector<PassRecord>& records) {
+    PassListState list;
+    list.observer = Observer();
+    auto satellites = std::make_shared<PassSatellites>();
+    for (const PassRecord& pass : records) {
+        const auto k = static_cast<std::size_t>(std::max(pass.satelliteNumber, 0));
+        if (k >= satellites->size()) satellites->resize(k + 1);
+        PassSatellite& s = (*satellites)[k];
+        if (s.nameLine.empty()) {
+            s.nameLine = pass.name;
+            s.orbit.elements.catalogNumber = pass.catalogNumber;
+        }
+        list.passes.push_back(EntryOf(pass));
+        list.givenEvents.push_back(pass.events);
+    }
+    list.satellites = std::move(satellites);
+    return list;
+}
+
+PassListState& PassList() { return ListStorage(); }
+void ResetPassList() { ListStorage() = PassListState{}; }
+std::vector<JD1900> PassInstants(const PassListState& list) {
+    std::vector<JD1900> instants;
+    instants.reserve(list.passes.size());
+    for (const PassEntry& pass : list.passes) instants.push_back(pass.time);
+    return instants;
+}

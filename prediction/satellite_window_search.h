@@ -1,0 +1,40 @@
+// One satellite over one window of the pass search: the orbit-plane method for
+// near-circular orbits of short period, a culmination scan for all others.
+#pragma once
+
+#include <atomic>
+#include <vector>
+
+#include "core/timescale.h"
+#include "prediction/pass_list.h"
+#include "prediction/pass_search_parameters.h"
+#include "prediction/pass_search_snapshot.h"
+#include "prediction/search_bounds.h"
+#include "satellite/observation.h"
+
+// The orbit-plane method serves near-circular orbits of short period (e < 0.1 and at
+// least 1.5 revolutions per day, as read from line 2); all others are scanned.
+bool PlaneCrossingApplies(double eccentricity, double meanMotionRevDay);
+
+struct SatelliteWindow {
+    int satelliteNumber = 0;  // position in the selection
+    const PassSatellite* satellite = nullptr;
+    const ObserverPlace* place = nullptr;
+    const PassSearchParameters* parameters = nullptr;
+    JD1900 start = 0.0, end = 0.0;
+    // The Sun over the window and the altitude below which the satellite is in the
+    // Earth's shadow wherever it is high enough: stretches so are left out (no sun:
+    // nothing is left out).
+    const SunAltitudeProfile* sun = nullptr;
+    double shadowedBelowDeg = -180.0;
+    const std::atomic<bool>* abort = nullptr;  // true: stop as soon as possible
+};
+
+// The orbit-plane method's steps, and those left out in the Earth's shadow.
+struct SatelliteWindowWork {
+    long long planeSteps = 0, planeStepsInShadow = 0;
+};
+
+// Appends the passes of the satellite in the window to `passes`, in the order found.
+SatelliteWindowWork SearchSatelliteWindow(const SatelliteWindow& window,
+                                          std::vector<PassEntry>& passes);
