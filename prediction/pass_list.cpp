@@ -1,5 +1,6 @@
 #include "prediction/pass_list.h"
 
+#include "prediction/satellite_window_search.h"
 #include "prediction/visible_part.h"
 
 namespace {
@@ -26,17 +27,9 @@ PassEntry EntryOf(const PassRecord& pass) {
     e.directionDeg = pass.directionDeg;
     e.magnitude = pass.magnitude;
     e.sunAltitudeDeg = pass.sunAltitudeDeg;
-    e.startTime = pass.events.start.time;
-    e.highestTime = pass.events.highest.time;
-    e.endTime = pass.events.end.time;
-    e.brightestTime = pass.events.brightest.time;
     e.satelliteNumber = pass.satelliteNumber;
     e.shadowBoundary = pass.shadowBoundary;
     e.magnitudeKnown = pass.magnitudeKnown;
-    e.eventsFound = pass.events.found;
-    e.brightestFound = pass.events.brightestFound;
-    e.startLimit = static_cast<std::uint8_t>(pass.events.startLimit);
-    e.endLimit = static_cast<std::uint8_t>(pass.events.endLimit);
     return e;
 }
 
@@ -66,21 +59,10 @@ PassRecord PassListState::Record(std::size_t i) const {
         pass.events = givenEvents[i];
         return pass;
     }
-    PassEvents& events = pass.events;
-    events.found = e.eventsFound;
-    events.brightestFound = e.brightestFound;
-    events.startLimit = static_cast<PassLimit>(e.startLimit);
-    events.endLimit = static_cast<PassLimit>(e.endLimit);
     const PassSatellite* satellite = SatelliteOf(satellites.get(), e.satelliteNumber);
-    if (satellite == nullptr) return pass;
-    const ObserverPlace place = PlaceOf(observer);
-    auto at = [&](JD1900 t) { return PassEventAt(satellite->orbit, satellite->look, place, t); };
-    if (events.found) {
-        events.start = at(e.startTime);
-        events.highest = at(e.highestTime);
-        events.end = at(e.endTime);
-    }
-    if (events.brightestFound) events.brightest = at(e.brightestTime);
+    if (satellite == nullptr || !satellite->orbit.readable) return pass;
+    pass.events = FindPassEvents(satellite->orbit, satellite->look, PlaceOf(observer),
+                                 PassVisibilityLimits(parameters, e.sunAltitudeDeg), e.time);
     return pass;
 }
 

@@ -15,23 +15,19 @@
 #include "prediction/pass_list_file.h"
 #include "prediction/pass_search_snapshot.h"
 
-// One pass as the list keeps it. The values of the visible part's moments come again
-// from the orbit at their instants.
+// One pass as the list keeps it. Its visible part is found again from the orbit when
+// it is asked for (the same as a search would find it).
 struct PassEntry {
     JD1900 time = 0.0;
     double altitudeDeg = 0.0, azimuthDeg = 0.0, rangeKm = 0.0, directionDeg = 0.0;
     double magnitude = 0.0, sunAltitudeDeg = 0.0;
-    JD1900 startTime = 0.0, highestTime = 0.0, endTime = 0.0, brightestTime = 0.0;
     std::int32_t satelliteNumber = 0;  // position in the selection, from 0
     bool shadowBoundary = false;
     bool magnitudeKnown = false;
-    bool eventsFound = false;
-    bool brightestFound = false;
-    std::uint8_t startLimit = 0, endLimit = 0;  // PassLimit
 };
 static_assert(sizeof(PassEntry) <= 150, "a pass entry stays small: lists hold millions");
 
-// The entry of a whole record (the values of its visible part are left out).
+// The entry of a whole record (its visible part is left out).
 PassEntry EntryOf(const PassRecord& pass);
 // The record of an entry without its visible part (name and catalogue number from the
 // satellites, when given): enough for its lines.
@@ -40,17 +36,19 @@ PassRecord RecordWithoutEvents(const PassEntry& entry, const PassSatellites* sat
 struct PassListState {
     std::vector<PassEntry> passes;  // in list order
     PassSearchSpan span;            // the nights (or the window) the search went through
-    // The selection the passes belong to (satellite number = index) and the observer
-    // they were seen by (place and zone of the texts).
+    // The selection the passes belong to (satellite number = index), the observer they
+    // were seen by (place and zone of the texts) and what the search looked for (the
+    // limits of their visible parts).
     std::shared_ptr<const PassSatellites> satellites;
     ObserverState observer;
+    PassSearchParameters parameters;
     // The visible parts of a list made from whole records (FromRecords) rather than by
     // a search, by list position; empty otherwise.
     std::vector<PassEvents> givenEvents;
 
     std::size_t size() const { return passes.size(); }
     bool empty() const { return passes.empty(); }
-    // The whole record of pass i, as the search made it.
+    // The whole record of pass i with its visible part, as the search made it.
     PassRecord Record(std::size_t i) const;
     std::vector<PassRecord> Records() const;
     // The display line of pass i (date and time in the zone of the observer).

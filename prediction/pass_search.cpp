@@ -95,10 +95,10 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
     g_running = &control;
     auto running = std::async(std::launch::async,
                               [&snapshot, &control] { return RunPassSearch(snapshot, control); });
-    while (running.wait_for(kPulse) != std::future_status::ready) {
+    do {
         Report(listener, PassSearchProgress::Stage::Computing, control.Percent());
         listener.processPendingEvents();
-    }
+    } while (running.wait_for(kPulse) != std::future_status::ready);
     PassSearchFinding finding = running.get();
     g_running = nullptr;
     PassSearchResult& result = finding.result;
@@ -109,6 +109,7 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
     PassListState& list = PassList();
     list = std::move(finding.list);
     const std::size_t count = list.size();
+    Report(listener, PassSearchProgress::Stage::Ordering);
     listener.clearList();
     if (listener.listsLines()) {
         for (std::size_t j = 0; j < count; ++j) {

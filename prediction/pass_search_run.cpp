@@ -213,6 +213,7 @@ PassSearchFinding RunPassSearch(const PassSearchSnapshot& snapshot, PassSearchCo
     list.span = snapshot.span;
     list.satellites = snapshot.satellites;
     list.observer = snapshot.observer;
+    list.parameters = snapshot.parameters;
 
     // Not one selected satellite could be searched: that is a failure, not an empty list.
     if (list.passes.empty() && result.outcome == PassSearchOutcome::Finished &&

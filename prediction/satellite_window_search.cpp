@@ -304,20 +304,6 @@ class SatelliteSearch {
         return altitudeAtO;
     }
 
-    // What bounds the visible part of a pass: the minimum altitude, the shadow when
-    // the search looks for it, and the Sun's limit in a night search (a search of a
-    // number of minutes lists passes in daylight too: there the limit counts only for
-    // a pass listed in a dark enough sky).
-    VisibilityLimits Limits(const SatObservation& seen) const {
-        VisibilityLimits limits;
-        limits.minAltitudeDeg = p_.minAltitudeDeg;
-        limits.shadow = p_.shadow;
-        limits.sunLimit = !p_.durationMode || seen.sunAltitudeDeg < maxSun_;
-        limits.maxSunAltitudeDeg = maxSun_;
-        limits.brightest = p_.brightest;
-        return limits;
-    }
-
     void AddPassLine(JD1900 o, bool shadowFlag) {
         const SatObservation seen = last_;
         PassEntry pass;
@@ -335,15 +321,6 @@ class SatelliteSearch {
         last_ = seen;
         // An orbit that fails ten seconds later has no pass here either.
         if (!std::isfinite(pass.directionDeg)) return;
-        const PassEvents events = FindPassEvents(orbit_, look_, place_, Limits(seen), o, &carry_);
-        pass.eventsFound = events.found;
-        pass.brightestFound = events.brightestFound;
-        pass.startTime = events.start.time;
-        pass.highestTime = events.highest.time;
-        pass.endTime = events.end.time;
-        pass.brightestTime = events.brightest.time;
-        pass.startLimit = static_cast<std::uint8_t>(events.startLimit);
-        pass.endLimit = static_cast<std::uint8_t>(events.endLimit);
         added_.push_back(pass);
     }
 
@@ -368,6 +345,16 @@ class SatelliteSearch {
 };
 
 }  // namespace
+
+VisibilityLimits PassVisibilityLimits(const PassSearchParameters& p, double sunAltitudeDeg) {
+    VisibilityLimits limits;
+    limits.minAltitudeDeg = p.minAltitudeDeg;
+    limits.shadow = p.shadow;
+    limits.sunLimit = !p.durationMode || sunAltitudeDeg < p.maxSunAltitudeDeg;
+    limits.maxSunAltitudeDeg = p.maxSunAltitudeDeg;
+    limits.brightest = p.brightest;
+    return limits;
+}
 
 bool PlaneCrossingApplies(double eccentricity, double meanMotionRevDay) {
     return eccentricity < 0.1 && meanMotionRevDay >= 1.5;

@@ -10,11 +10,19 @@
 #include "prediction/pass_search_parameters.h"
 #include "prediction/pass_search_snapshot.h"
 #include "prediction/search_bounds.h"
+#include "prediction/visible_part.h"
 #include "satellite/observation.h"
 
 // The orbit-plane method serves near-circular orbits of short period (e < 0.1 and at
 // least 1.5 revolutions per day, as read from line 2); all others are scanned.
 bool PlaneCrossingApplies(double eccentricity, double meanMotionRevDay);
+
+// What bounds the visible part of a pass the search lists: the minimum altitude, the
+// shadow when the search looks for it, and the Sun's limit in a night search (a search
+// of a number of minutes lists passes in daylight too: there the limit counts only for
+// a pass listed in a dark enough sky, sunAltitudeDeg being the Sun's altitude then).
+VisibilityLimits PassVisibilityLimits(const PassSearchParameters& parameters,
+                                      double sunAltitudeDeg);
 
 struct SatelliteWindow {
     int satelliteNumber = 0;  // position in the selection

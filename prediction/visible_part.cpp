@@ -267,10 +267,3 @@ PassEvents FindPassEvents(const SatelliteOrbit& orbit, const SatelliteLook& look
                           ResonanceCarry* carry) {
     return VisiblePart(orbit, look, place, limits, listed, carry).Find();
 }
-
-PassEvent PassEventAt(const SatelliteOrbit& orbit, const SatelliteLook& look,
-                      const ObserverPlace& place, JD1900 instant) {
-    SunTrack sun(place);
-    const ObserverAt at = ObserverAtInstant(place, instant);
-    return EventOf(instant, ViewOf(Propagate(orbit, at.instant), at, sun.At(at), look));
-}

@@ -27,8 +27,3 @@ struct VisibilityLimits {
 PassEvents FindPassEvents(const SatelliteOrbit& orbit, const SatelliteLook& look,
                           const ObserverPlace& place, const VisibilityLimits& limits, JD1900 listed,
                           ResonanceCarry* carry = nullptr);
-
-// The values of a moment of a visible part at its instant, as FindPassEvents gives
-// them for that instant.
-PassEvent PassEventAt(const SatelliteOrbit& orbit, const SatelliteLook& look,
-                      const ObserverPlace& place, JD1900 instant);
