@@ -204,7 +204,7 @@ TEST_F(PassListTest, DoubleClickWhileTheSearchRunsDoesNothing) {
     EXPECT_FALSE(AppWindows().zoomWindow->isVisible());
     EXPECT_EQ(Observer().trackedSatellite, -1);
     EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
-    EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(PassList().lines.size()));
+    EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(PassList().Lines().size()));
     EXPECT_TRUE(ShowPassEnabled());
 }
 
@@ -475,10 +475,10 @@ TEST_F(PassListTest, RightButtonAbortsTheSearch) {
         if (c.outcome == PassSearchOutcome::Aborted) {
             // The passes of the satellites already done are listed, in time order.
             const PassListState& list = PassList();
-            EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(list.lines.size()));
+            EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(list.Lines().size()));
             for (std::size_t j = 1; j < list.passes.size(); ++j)
                 EXPECT_LE(list.passes[j - 1].time, list.passes[j].time);
-            for (const PassRecord& pass : list.passes)
+            for (const PassRecord& pass : list.Records())
                 EXPECT_LT(pass.time, Observer().currentJD + 1.0);
         }
     }
