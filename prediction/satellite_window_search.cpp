@@ -135,7 +135,7 @@ class SatelliteSearch {
             const PlaneLook cur = LookAt(t);
             const bool crossed = prev.ok && cur.ok && (prev.phase > 0.0) != (cur.phase > 0.0) &&
                                  std::fabs(prev.phase - cur.phase) < kPi;
-            if (crossed) {
+            if (crossed && !OutOfReachBetween(prev, cur, step * 86400.0, hMin)) {
                 // Regula falsi on the phase.
                 JD1900 a = tPrev, b = t;
                 double fa = prev.phase, fb = cur.phase;
@@ -167,6 +167,23 @@ class SatelliteSearch {
             tPrev = t;
             prev = cur;
         }
+    }
+
+    // Whether no moment between two looks `seconds` apart can be Reachable: the
+    // observer's distance from the plane changes by no more than the Earth's turn
+    // (and a generous allowance for the plane's own turning) carries it, and the
+    // largest distance that is reachable grows with the satellite's distance from the
+    // Earth's centre, which between the looks exceeds the larger one by less than 5 %
+    // for the near-circular orbits of this method.
+    static bool OutOfReachBetween(const PlaneLook& a, const PlaneLook& b, double seconds,
+                                  double hMin) {
+        constexpr double kDriftPerSecond = 7.2921e-5 + 1e-4;  // radians per second
+        PlaneLook widest;
+        widest.observer = std::max(a.observer, b.observer);
+        widest.radius = 1.05 * std::max(a.radius, b.radius);
+        widest.distance = std::max(std::fabs(a.distance), std::fabs(b.distance)) -
+                          widest.observer * kDriftPerSecond * seconds;
+        return widest.distance > 0.0 && !Reachable(widest, hMin);
     }
 
     // Whether a satellite at the foot point can stand at least hMin high: the observer
