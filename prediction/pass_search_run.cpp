@@ -60,7 +60,7 @@ struct SatelliteSlot {
     int skippedNight = -1;          // the first night its elements could not be searched
     std::string reason;
     bool outOfReach = false;
-    long long planeSteps = 0, planeStepsInShadow = 0;
+    long long planeSteps = 0, planeStepsInShadow = 0, planeStepsOutOfReach = 0;
 };
 
 // Satellite k over the nights of the snapshot. Once left out, a satellite stays out.
@@ -108,10 +108,12 @@ void SearchSatellite(const PassSearchSnapshot& snapshot, int k, PassSearchContro
         window.end = night.end;
         window.sun = bounded ? night.sun.get() : nullptr;
         window.shadowedBelowDeg = shadowedBelow;
+        window.greatestRadiusKm = p.workBounds ? reach.greatestRadiusKm : 0.0;
         window.abort = &control.AbortFlag();
         const SatelliteWindowWork work = SearchSatelliteWindow(window, slot.passes);
         slot.planeSteps += work.planeSteps;
         slot.planeStepsInShadow += work.planeStepsInShadow;
+        slot.planeStepsOutOfReach += work.planeStepsOutOfReach;
     }
 }
 
@@ -206,6 +208,7 @@ PassSearchFinding RunPassSearch(const PassSearchSnapshot& snapshot, PassSearchCo
         if (slot.outOfReach) ++result.satellitesOutOfReach;
         result.planeSteps += slot.planeSteps;
         result.planeStepsInShadow += slot.planeStepsInShadow;
+        result.planeStepsOutOfReach += slot.planeStepsOutOfReach;
         list.passes.insert(list.passes.end(), slot.passes.begin(), slot.passes.end());
         std::vector<PassEntry>().swap(slot.passes);
     }

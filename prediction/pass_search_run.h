@@ -37,9 +37,10 @@ struct PassSearchResult {
     int nightsSearched = 0;
     std::vector<NightWithoutDarkness> nightsWithoutDarkness;  // skipped, in order
     // What the work bounds spared: searchable sets whose orbit never comes high enough,
-    // and the orbit-plane method's steps (of all) left out in the Earth's shadow.
+    // and the orbit-plane method's steps (of all) left out in the Earth's shadow or
+    // with the observer too far from the orbital plane.
     int satellitesOutOfReach = 0;
-    long long planeSteps = 0, planeStepsInShadow = 0;
+    long long planeSteps = 0, planeStepsInShadow = 0, planeStepsOutOfReach = 0;
 };
 
 // How a running search is driven from another thread.

@@ -6,6 +6,7 @@
 #include <limits>
 #include <utility>
 
+#include "core/constants.h"
 #include "prediction/pass_orbit.h"
 #include "prediction/shadow_boundary.h"
 #include "prediction/visible_part.h"
@@ -18,6 +19,11 @@ constexpr double kSecond = 1.0 / 86400.0;
 // Longest brightness sweep in one direction (one day of 10-second steps): a pass that
 // never ends (the Sun never rising) must not hold the search forever.
 constexpr int kMaxSweepSteps = 8640;
+// The most an observer's distance from an orbital plane changes per second, in units
+// of the observer's distance from the Earth's centre: the Earth's turn (7.29e-5 rad/s)
+// and an allowance for the plane's own turning (the node's drift and the short-period
+// swing of the osculating plane stay below 1e-5 rad/s).
+constexpr double kPlaneDriftPerSecond = 7.2921e-5 + 3e-5;
 
 bool Finite(const SatObservation& s) {
     return std::isfinite(s.altitudeDeg) && std::isfinite(s.azimuthDeg) &&
@@ -43,7 +49,8 @@ class SatelliteSearch {
           limMag_(p_.limitingMagnitude),
           abort_(*w.abort),
           sun_(w.sun),
-          shadowedBelow_(w.shadowedBelowDeg) {}
+          shadowedBelow_(w.shadowedBelowDeg),
+          greatestRadiusER_(w.greatestRadiusKm / kEarthRadiusKm) {}
 
     void Run() {
         const double e = el_.eccentricity;
@@ -121,12 +128,16 @@ class SatelliteSearch {
         // wherever it could be seen, from that far before to that far after it.
         const double reach = 0.6 * P;
         const bool shadowBound = sun_ != nullptr && shadowedBelow_ > -90.0;
+        // Steps up to this one need no look: every crossing in them is out of reach.
+        long long outOfReachUntil = 0;
         bool prevLeftOut = false;
         for (long long i = 1; i <= steps && !Stopped(); ++i) {
             const JD1900 t = tPrev + step;
             ++planeSteps;
-            if (shadowBound && sun_->StaysBelow(tPrev - reach, t + reach, shadowedBelow_)) {
-                ++planeStepsInShadow;
+            const bool inShadow =
+                shadowBound && sun_->StaysBelow(tPrev - reach, t + reach, shadowedBelow_);
+            if (inShadow || i <= outOfReachUntil) {
+                ++(inShadow ? planeStepsInShadow : planeStepsOutOfReach);
                 prevLeftOut = true;
                 tPrev = t;
                 continue;
@@ -164,9 +175,26 @@ class SatelliteSearch {
                     if (take) Evaluate(o, false);
                 }
             }
+            if (cur.ok && greatestRadiusER_ > 0.0)
+                outOfReachUntil = i + StepsOutOfReach(cur, step * 86400.0, hMin);
             tPrev = t;
             prev = cur;
         }
+    }
+
+    // How many steps after a look at the observer far from the plane hold no crossing
+    // that can be Reachable, the distance changing no faster than kPlaneDriftPerSecond
+    // allows and the satellite never farther from the Earth's centre than its greatest
+    // distance.
+    long long StepsOutOfReach(const PlaneLook& look, double stepSeconds, double hMin) const {
+        PlaneLook widest = look;
+        widest.radius = greatestRadiusER_;
+        widest.distance = 0.0;
+        const double dMax = LargestReachableDistance(widest, hMin);
+        const double margin = std::fabs(look.distance) - dMax;
+        const double perStep = look.observer * kPlaneDriftPerSecond * stepSeconds;
+        if (!(margin > perStep)) return 0;
+        return static_cast<long long>(std::floor(margin / perStep)) - 1;
     }
 
     // Whether no moment between two looks `seconds` apart can be Reachable: the
@@ -177,18 +205,21 @@ class SatelliteSearch {
     // for the near-circular orbits of this method.
     static bool OutOfReachBetween(const PlaneLook& a, const PlaneLook& b, double seconds,
                                   double hMin) {
-        constexpr double kDriftPerSecond = 7.2921e-5 + 1e-4;  // radians per second
         PlaneLook widest;
         widest.observer = std::max(a.observer, b.observer);
         widest.radius = 1.05 * std::max(a.radius, b.radius);
         widest.distance = std::max(std::fabs(a.distance), std::fabs(b.distance)) -
-                          widest.observer * kDriftPerSecond * seconds;
+                          widest.observer * kPlaneDriftPerSecond * seconds;
         return widest.distance > 0.0 && !Reachable(widest, hMin);
     }
 
     // Whether a satellite at the foot point can stand at least hMin high: the observer
     // is no farther from the plane than the largest such distance.
     static bool Reachable(const PlaneLook& look, double hMin) {
+        return std::fabs(look.distance) <= LargestReachableDistance(look, hMin);
+    }
+    // The largest such distance; it grows with the satellite's distance look.radius.
+    static double LargestReachableDistance(const PlaneLook& look, double hMin) {
         const double c = std::cos(hMin) * look.observer / look.radius;
         double dMax = look.observer;
         if (std::fabs(c) < 1.0) {
@@ -198,7 +229,7 @@ class SatelliteSearch {
             const double lambda = kPi / 2.0 - gamma - hMin;
             if (lambda < kPi / 2.0) dMax = look.observer * std::sin(lambda);
         }
-        return std::fabs(look.distance) <= dMax;
+        return dMax;
     }
 
     // Culmination scan in minutes after the window start, refined in three levels.
@@ -355,10 +386,11 @@ class SatelliteSearch {
     const std::atomic<bool>& abort_;
     const SunAltitudeProfile* sun_;
     double shadowedBelow_;
+    double greatestRadiusER_;
     SatObservation last_;
 
   public:
-    long long planeSteps = 0, planeStepsInShadow = 0;
+    long long planeSteps = 0, planeStepsInShadow = 0, planeStepsOutOfReach = 0;
 };
 
 }  // namespace
@@ -381,5 +413,5 @@ SatelliteWindowWork SearchSatelliteWindow(const SatelliteWindow& window,
                                           std::vector<PassEntry>& passes) {
     SatelliteSearch search(window, passes);
     search.Run();
-    return {search.planeSteps, search.planeStepsInShadow};
+    return {search.planeSteps, search.planeStepsInShadow, search.planeStepsOutOfReach};
 }

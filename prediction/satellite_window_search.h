@@ -35,12 +35,16 @@ struct SatelliteWindow {
     // nothing is left out).
     const SunAltitudeProfile* sun = nullptr;
     double shadowedBelowDeg = -180.0;
+    // The satellite is never farther from the Earth's centre (0: unknown): stretches in
+    // which the observer is too far from the orbital plane are left out.
+    double greatestRadiusKm = 0.0;
     const std::atomic<bool>* abort = nullptr;  // true: stop as soon as possible
 };
 
-// The orbit-plane method's steps, and those left out in the Earth's shadow.
+// The orbit-plane method's steps, and those left out in the Earth's shadow or with the
+// observer too far from the orbital plane.
 struct SatelliteWindowWork {
-    long long planeSteps = 0, planeStepsInShadow = 0;
+    long long planeSteps = 0, planeStepsInShadow = 0, planeStepsOutOfReach = 0;
 };
 
 // Appends the passes of the satellite in the window to `passes`, in the order found.
