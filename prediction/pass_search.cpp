@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <future>
+#include <optional>
 #include <utility>
 
 #include "core/non_copyable.h"
@@ -70,37 +71,22 @@ std::string NoSatelliteSearchedText(const std::vector<SkippedSatellite>& skipped
                         skipped);
 }
 
-PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchListener& listener) {
-    if (g_searchActive) {
-        PassSearchResult refused;
-        refused.outcome = PassSearchOutcome::Refused;
-        return refused;
-    }
-    ActiveGuard active;
+std::optional<PassSearchSnapshot> BeginPassSearch(const PassSearchParameters& parameters,
+                                                  PassSearchListener& listener) {
     listener.searchStarted();
     Report(listener, PassSearchProgress::Stage::Started);
     listener.setStatusHeading(std::string(kSearchHeading));
     PassList() = PassListState{};
     listener.clearList();
-
     PassSearchParameters p = parameters;
     if ((p.durationMode || p.nights > 0) &&
-        !listener.readNightLimits(p.maxSunAltitudeDeg, p.limitingMagnitude)) {
-        PassSearchResult failed;
-        failed.outcome = PassSearchOutcome::Failed;
-        return failed;
-    }
-    const PassSearchSnapshot snapshot = TakePassSearchSnapshot(p);
-    PassSearchControl control(p.threads);
-    g_running = &control;
-    auto running = std::async(std::launch::async,
-                              [&snapshot, &control] { return RunPassSearch(snapshot, control); });
-    do {
-        Report(listener, PassSearchProgress::Stage::Computing, control.Percent());
-        listener.processPendingEvents();
-    } while (running.wait_for(kPulse) != std::future_status::ready);
-    PassSearchFinding finding = running.get();
-    g_running = nullptr;
+        !listener.readNightLimits(p.maxSunAltitudeDeg, p.limitingMagnitude))
+        return std::nullopt;
+    return TakePassSearchSnapshot(p);
+}
+
+PassSearchResult FinishPassSearch(const PassSearchSnapshot& snapshot, PassSearchFinding finding,
+                                  PassSearchListener& listener) {
     PassSearchResult& result = finding.result;
     if (result.outcome == PassSearchOutcome::Aborted) listener.setStatusHeading("");
     if (snapshot.lastWindowKnown) SetPassWindow(snapshot.lastWindow);
@@ -135,4 +121,30 @@ PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchLi
     if (!noneSearched && !result.skipped.empty())
         listener.satellitesSkipped(SkippedSatellitesText(result.skipped));
     return result;
+}
+
+PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchListener& listener) {
+    if (g_searchActive) {
+        PassSearchResult refused;
+        refused.outcome = PassSearchOutcome::Refused;
+        return refused;
+    }
+    ActiveGuard active;
+    const std::optional<PassSearchSnapshot> snapshot = BeginPassSearch(parameters, listener);
+    if (!snapshot) {
+        PassSearchResult failed;
+        failed.outcome = PassSearchOutcome::Failed;
+        return failed;
+    }
+    PassSearchControl control(snapshot->parameters.threads);
+    g_running = &control;
+    auto running = std::async(std::launch::async,
+                              [&snapshot, &control] { return RunPassSearch(*snapshot, control); });
+    do {
+        Report(listener, PassSearchProgress::Stage::Computing, control.Percent());
+        listener.processPendingEvents();
+    } while (running.wait_for(kPulse) != std::future_status::ready);
+    PassSearchFinding finding = running.get();
+    g_running = nullptr;
+    return FinishPassSearch(*snapshot, std::move(finding), listener);
 }

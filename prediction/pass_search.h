@@ -19,6 +19,7 @@
 // kept in PassList().
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -97,7 +98,19 @@ class PassSearchListener {
 // Observer().trackedSatellite becomes -1 when no pass was found.
 PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchListener& listener);
 
-// True while a search runs (a second start is refused).
+// PassSearch in its parts, for a window that runs RunPassSearch on a thread of its own
+// and stays responsive meanwhile: BeginPassSearch tells the listener that the search
+// starts, empties PassList(), reads the night limits (nothing when a field is not a
+// number: the search has failed) and takes the snapshot; once RunPassSearch has ended,
+// FinishPassSearch (on the window's thread) makes the list PassList(), sets
+// PassWindow() to the last night searched and tells the listener the outcome, as
+// PassSearch does.
+std::optional<PassSearchSnapshot> BeginPassSearch(const PassSearchParameters& parameters,
+                                                  PassSearchListener& listener);
+PassSearchResult FinishPassSearch(const PassSearchSnapshot& snapshot, PassSearchFinding finding,
+                                  PassSearchListener& listener);
+
+// True while a search of PassSearch runs (a second start is refused).
 bool PassSearchActive();
 // Asks the running search (of PassSearch) to stop; it stops within a few
 // propagations, also in the middle of a satellite (listing what it found so far).
