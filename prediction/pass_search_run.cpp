@@ -115,6 +115,7 @@ void SearchSatellite(const PassSearchSnapshot& snapshot, int k, PassSearchContro
         slot.planeStepsInShadow += work.planeStepsInShadow;
         slot.planeStepsOutOfReach += work.planeStepsOutOfReach;
     }
+    slot.passes.shrink_to_fit();
 }
 
 // Every satellite's slot, the satellites shared out one at a time among the workers.
@@ -156,13 +157,22 @@ std::vector<SkippedSatellite> SkippedOf(const PassSearchSnapshot& snapshot,
     return skipped;
 }
 
-// Time order, equal times by the rest of the search line. The times are compared as
-// numbers: their text sorts wrongly across a sign or a change of width.
+// The values of an entry in the order they break a tie of time and search line.
+auto TieValues(const PassEntry& e) {
+    return std::tie(e.satelliteNumber, e.altitudeDeg, e.azimuthDeg, e.rangeKm, e.directionDeg,
+                    e.magnitude, e.sunAltitudeDeg, e.shadowBoundary, e.magnitudeKnown);
+}
+
+// Time order, equal times by the rest of the search line, equal lines by the values
+// behind them; sorted in place. The times are compared as numbers: their text sorts
+// wrongly across a sign or a change of width.
 void SortByTime(std::vector<PassEntry>& passes, const PassSatellites& satellites) {
-    std::stable_sort(passes.begin(), passes.end(), [&](const PassEntry& a, const PassEntry& b) {
+    std::sort(passes.begin(), passes.end(), [&](const PassEntry& a, const PassEntry& b) {
         if (a.time != b.time) return a.time < b.time;
-        return SearchLine(RecordWithoutEvents(a, &satellites)) <
-               SearchLine(RecordWithoutEvents(b, &satellites));
+        const std::string lineA = SearchLine(RecordWithoutEvents(a, &satellites));
+        const std::string lineB = SearchLine(RecordWithoutEvents(b, &satellites));
+        if (lineA != lineB) return lineA < lineB;
+        return TieValues(a) < TieValues(b);
     });
 }
 
