@@ -97,6 +97,10 @@ void RunSearch(benchmark::State& state, const std::string& file, int nights,
                                               ? static_cast<double>(result.planeStepsInShadow) /
                                                     static_cast<double>(result.planeSteps)
                                               : 0.0;
+    state.counters["far_from_plane_step_share"] =
+        result.planeSteps > 0 ? static_cast<double>(result.planeStepsOutOfReach) /
+                                    static_cast<double>(result.planeSteps)
+                              : 0.0;
 }
 
 void BM_PassSearchActiveOneNight(benchmark::State& state) {
