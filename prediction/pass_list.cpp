@@ -16,35 +16,32 @@ const PassSatellite* SatelliteOf(const PassSatellites* satellites, int k) {
     return &(*satellites)[static_cast<std::size_t>(k)];
 }
 
+// The values a record and an entry share: those of the listed instant.
+template <class From, class To>
+void CopyListedValues(const From& from, To& to) {
+    to.time = from.time;
+    to.altitudeDeg = from.altitudeDeg;
+    to.azimuthDeg = from.azimuthDeg;
+    to.rangeKm = from.rangeKm;
+    to.directionDeg = from.directionDeg;
+    to.magnitude = from.magnitude;
+    to.sunAltitudeDeg = from.sunAltitudeDeg;
+    to.satelliteNumber = from.satelliteNumber;
+    to.shadowBoundary = from.shadowBoundary;
+    to.magnitudeKnown = from.magnitudeKnown;
+}
+
 }  // namespace
 
 PassEntry EntryOf(const PassRecord& pass) {
     PassEntry e;
-    e.time = pass.time;
-    e.altitudeDeg = pass.altitudeDeg;
-    e.azimuthDeg = pass.azimuthDeg;
-    e.rangeKm = pass.rangeKm;
-    e.directionDeg = pass.directionDeg;
-    e.magnitude = pass.magnitude;
-    e.sunAltitudeDeg = pass.sunAltitudeDeg;
-    e.satelliteNumber = pass.satelliteNumber;
-    e.shadowBoundary = pass.shadowBoundary;
-    e.magnitudeKnown = pass.magnitudeKnown;
+    CopyListedValues(pass, e);
     return e;
 }
 
 PassRecord RecordWithoutEvents(const PassEntry& e, const PassSatellites* satellites) {
     PassRecord pass;
-    pass.time = e.time;
-    pass.altitudeDeg = e.altitudeDeg;
-    pass.shadowBoundary = e.shadowBoundary;
-    pass.azimuthDeg = e.azimuthDeg;
-    pass.rangeKm = e.rangeKm;
-    pass.directionDeg = e.directionDeg;
-    pass.magnitude = e.magnitude;
-    pass.magnitudeKnown = e.magnitudeKnown;
-    pass.sunAltitudeDeg = e.sunAltitudeDeg;
-    pass.satelliteNumber = e.satelliteNumber;
+    CopyListedValues(e, pass);
     if (const PassSatellite* satellite = SatelliteOf(satellites, e.satelliteNumber)) {
         pass.name = satellite->nameLine;
         pass.catalogNumber = satellite->orbit.elements.catalogNumber;
