@@ -148,17 +148,26 @@ NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
     return result;
 }
 
-NightWindowResult NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
-                              bool secondHalf) {
+NightWindowResult NightOfInstant(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
+                                 bool secondHalf) {
     const CivilDateTime c = CivilFromJD1900(instant, Observer().zoneOffsetAt(instant));
-    const NightWindowResult night = ComputeNightWindow(c.year, c.month, c.day, c.hour,
-                                                       maxSunAltitudeDeg, firstHalf, secondHalf);
-    if (night.kind == NightKind::NoDarkness) return night;
+    return ComputeNightWindow(c.year, c.month, c.day, c.hour, maxSunAltitudeDeg, firstHalf,
+                              secondHalf);
+}
+
+void SetPassWindow(const NightWindowResult& night) {
     PassWindowState& w = PassWindow();
     w.windowStart = night.start;
     w.windowEnd = night.end;
     w.savedStart = night.start;
     w.savedEnd = night.end;
+}
+
+NightWindowResult NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
+                              bool secondHalf) {
+    const NightWindowResult night =
+        NightOfInstant(instant, maxSunAltitudeDeg, firstHalf, secondHalf);
+    if (night.kind != NightKind::NoDarkness) SetPassWindow(night);
     return night;
 }
 

@@ -74,7 +74,13 @@ NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
                                      double maxSunAltitudeDeg, bool firstHalf, bool secondHalf);
 
 // The night of the local date and hour of instant (zone of ObserverState), as
-// ComputeNightWindow: sets PassWindow().windowStart/windowEnd (and the saved window)
+// ComputeNightWindow; PassWindow() stays as it is.
+NightWindowResult NightOfInstant(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
+                                 bool secondHalf);
+// PassWindow() becomes the window of the night (and its saved window).
+void SetPassWindow(const NightWindowResult& night);
+
+// The same as NightOfInstant, and sets PassWindow().windowStart/windowEnd (and the saved window)
 // unless the night has no darkness, which leaves the window unchanged: the search
 // skips such a night.
 NightWindowResult NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,

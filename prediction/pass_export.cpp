@@ -239,15 +239,20 @@ std::string CsvField(std::string_view text) {
     return field + "\"";
 }
 
-PassCalendar PassCalendarText(const std::vector<PassRecord>& passes, const ObserverState& observer,
-                              JD1900 stamp) {
+namespace {
+
+// The calendar of `count` passes, pass i being recordAt(i).
+template <class RecordAt>
+PassCalendar CalendarOf(std::size_t count, RecordAt recordAt, const ObserverState& observer,
+                        JD1900 stamp) {
     PassCalendar calendar;
     std::string& out = calendar.text;
     AddLine(out, "BEGIN", "VCALENDAR");
     AddLine(out, "VERSION", "2.0");
     AddLine(out, "PRODID", "-//Polaride//Durchgaenge//DE");
     AddLine(out, "CALSCALE", "GREGORIAN");
-    for (const PassRecord& pass : passes) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const PassRecord pass = recordAt(i);
         if (!pass.events.found) {
             ++calendar.leftOut;
             continue;
@@ -259,19 +264,16 @@ PassCalendar PassCalendarText(const std::vector<PassRecord>& passes, const Obser
     return calendar;
 }
 
-std::string LeftOutOfCalendarText(int leftOut) {
-    if (leftOut <= 0) return {};
-    if (leftOut == 1) return "1 Durchgang ohne sichtbaren Teil steht nicht im Kalender.";
-    return std::to_string(leftOut) + " Durchgänge ohne sichtbaren Teil stehen nicht im Kalender.";
-}
-
-std::string PassTableText(const std::vector<PassRecord>& passes, const ObserverState& observer) {
+// The table of `count` passes, pass i being recordAt(i).
+template <class RecordAt>
+std::string TableOf(std::size_t count, RecordAt recordAt, const ObserverState& observer) {
     std::string out =
         CsvRow({"satellite", "catalog_number", "listed_local", "start_local", "start_alt_deg",
                 "start_az_deg", "start_dir", "highest_local", "highest_alt_deg", "highest_az_deg",
                 "highest_dir", "end_local", "end_alt_deg", "end_az_deg", "end_dir", "magnitude",
                 "start_reason", "end_reason", "duration_s"});
-    for (const PassRecord& pass : passes) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const PassRecord pass = recordAt(i);
         const PassEvents& e = pass.events;
         std::vector<std::string> row = {SatelliteName(pass), std::to_string(CatalogNumber(pass)),
                                         LocalIsoText(pass.time, observer)};
@@ -288,4 +290,35 @@ std::string PassTableText(const std::vector<PassRecord>& passes, const ObserverS
         out += CsvRow(row);
     }
     return out;
+}
+
+}  // namespace
+
+PassCalendar PassCalendarText(const std::vector<PassRecord>& passes, const ObserverState& observer,
+                              JD1900 stamp) {
+    return CalendarOf(
+        passes.size(), [&](std::size_t i) -> const PassRecord& { return passes[i]; }, observer,
+        stamp);
+}
+
+PassCalendar PassCalendarText(const PassListState& list, const ObserverState& observer,
+                              JD1900 stamp) {
+    return CalendarOf(
+        list.size(), [&](std::size_t i) { return list.Record(i); }, observer, stamp);
+}
+
+std::string LeftOutOfCalendarText(int leftOut) {
+    if (leftOut <= 0) return {};
+    if (leftOut == 1) return "1 Durchgang ohne sichtbaren Teil steht nicht im Kalender.";
+    return std::to_string(leftOut) + " Durchgänge ohne sichtbaren Teil stehen nicht im Kalender.";
+}
+
+std::string PassTableText(const std::vector<PassRecord>& passes, const ObserverState& observer) {
+    return TableOf(
+        passes.size(), [&](std::size_t i) -> const PassRecord& { return passes[i]; }, observer);
+}
+
+std::string PassTableText(const PassListState& list, const ObserverState& observer) {
+    return TableOf(
+        list.size(), [&](std::size_t i) { return list.Record(i); }, observer);
 }

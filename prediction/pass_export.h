@@ -8,6 +8,7 @@
 
 #include "core/observer_state.h"
 #include "prediction/pass_lines.h"
+#include "prediction/pass_list.h"
 
 struct PassCalendar {
     std::string text;
@@ -22,6 +23,8 @@ struct PassCalendar {
 // for the same pass (catalogue number and start to the minute) at the same place.
 PassCalendar PassCalendarText(const std::vector<PassRecord>& passes, const ObserverState& observer,
                               JD1900 stamp);
+PassCalendar PassCalendarText(const PassListState& list, const ObserverState& observer,
+                              JD1900 stamp);
 
 // "1 Durchgang ohne sichtbaren Teil steht nicht im Kalender." (empty for none).
 std::string LeftOutOfCalendarText(int leftOut);
@@ -30,6 +33,7 @@ std::string LeftOutOfCalendarText(int leftOut);
 // ISO 8601 with the offset of the observer's zone at each instant, numbers with ".".
 // A pass without a visible part keeps its row with the event fields empty.
 std::string PassTableText(const std::vector<PassRecord>& passes, const ObserverState& observer);
+std::string PassTableText(const PassListState& list, const ObserverState& observer);
 
 // The RFC 5545 TEXT value of a text: backslash, semicolon, comma and newline escaped.
 std::string CalendarTextValue(std::string_view text);

@@ -67,7 +67,7 @@ class EditedElementsTest : public ::testing::Test {
         p.limitingMagnitude = 99;
         PassSearchListener listener;
         PassSearch(p, listener);
-        out.passLines = PassList().lines;
+        out.passLines = PassList().Lines();
         if (chartTime == 0.0 && !PassList().passes.empty())
             chartTime = PassList().passes.front().time;
         o.currentJD = chartTime;

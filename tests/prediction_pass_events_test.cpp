@@ -74,7 +74,7 @@ TEST_F(PassEventsSearchTest, BoundariesLieWhereTheirConditionIsJustMet) {
     const PassListState& list = PassList();
     ASSERT_GE(list.passes.size(), 4u);
     bool riseToSet = false, shadowStart = false;
-    for (const PassRecord& pass : list.passes) {
+    for (const PassRecord& pass : list.Records()) {
         const PassEvents& e = pass.events;
         ASSERT_TRUE(e.found) << pass.time;
         EXPECT_LE(e.start.time, e.highest.time);

@@ -90,10 +90,10 @@ TEST(PredictionSearchBounds, ListIsTheSameWithAndWithoutTheBounds) {
     p.limitingMagnitude = 99;
     QuietListener listener;
     const PassSearchResult bounded = PassSearch(p, listener);
-    const std::vector<std::string> lines = PassList().lines;
+    const std::vector<std::string> lines = PassList().Lines();
     p.workBounds = false;
     const PassSearchResult full = PassSearch(p, listener);
-    EXPECT_EQ(PassList().lines, lines);
+    EXPECT_EQ(PassList().Lines(), lines);
     EXPECT_FALSE(lines.empty());
     EXPECT_EQ(bounded.satellitesOutOfReach, 1);
     EXPECT_GT(bounded.planeStepsInShadow, 0);

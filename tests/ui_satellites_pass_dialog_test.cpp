@@ -394,7 +394,7 @@ TEST_F(PassDialogTest, RaisedSunLimitLeavesAWindowTheSearchFindsPassesIn) {
         EXPECT_LT(night.windowEnd - night.windowStart, 0.05);
         const PassListState& list = PassList();
         EXPECT_FALSE(list.passes.empty()) << dialogs->Messages().join("\n").toStdString();
-        for (const PassRecord& pass : list.passes) {
+        for (const PassRecord& pass : list.Records()) {
             EXPECT_GE(pass.time, night.windowStart - 1e-6);
             EXPECT_LE(pass.time, night.windowEnd + 1e-6);
             EXPECT_GE(pass.altitudeDeg, 10.0);
@@ -427,17 +427,17 @@ TEST_F(PassDialogTest, OkRunsTheSearchIntoThePassList) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(passListWindow->isVisible());
     const PassListState& list = PassList();
-    ASSERT_GE(list.lines.size(), 3u);
-    ASSERT_EQ(passListWindow->list()->count(), static_cast<int>(list.lines.size()));
+    ASSERT_GE(list.Lines().size(), 3u);
+    ASSERT_EQ(passListWindow->list()->count(), static_cast<int>(list.Lines().size()));
     for (int row = 0; row < passListWindow->list()->count(); ++row)
         EXPECT_EQ(passListWindow->list()->item(row)->text().toStdString(),
-                  list.lines[static_cast<std::size_t>(row)]);
+                  list.Line(static_cast<std::size_t>(row)));
     EXPECT_EQ(passListWindow->headingBar()->text().toStdString(), kDisplayHeading);
     EXPECT_EQ(passListWindow->windowTitle().toStdString(),
               " Polaride - Sichtbarkeitsbedingungen für Berlin (" +
-                  std::to_string(list.lines.size()) + " Durchgänge, SGP4/SDP4)");
+                  std::to_string(list.Lines().size()) + " Durchgänge, SGP4/SDP4)");
     EXPECT_TRUE(AppWindows().mainWindow->showPassesAction->isEnabled());
-    for (const PassRecord& pass : list.passes) {
+    for (const PassRecord& pass : list.Records()) {
         EXPECT_GE(pass.altitudeDeg, 10.0);
         EXPECT_LE(pass.magnitude, 6.0);
         EXPECT_GT(pass.time, Observer().currentJD);
@@ -585,12 +585,12 @@ TEST_F(PassDialogTest, DurationModeSearchesTheWindowFromVon) {
     const PassListState& list = PassList();
     ASSERT_FALSE(list.passes.empty());
     bool daylight = false;
-    for (const PassRecord& pass : list.passes) {
+    for (const PassRecord& pass : list.Records()) {
         EXPECT_GE(pass.time, start);
         EXPECT_LE(pass.time, start + 2.0);
         daylight = daylight || pass.sunAltitudeDeg > 0.0;
     }
-    EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(list.lines.size()));
+    EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(list.Lines().size()));
     // An unreadable "von" time ends the search before it starts.
     dialog->fromTimeField()->setText("12.00");
     dialogs->Clear();

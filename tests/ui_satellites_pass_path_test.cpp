@@ -46,14 +46,14 @@ class PassPathTest : public testsupport::ProgramWindowsTest {
         dialogs->Clear();
         double longest = 0.0;  // the longest visible part
         for (std::size_t i = 0; i < PassList().passes.size(); ++i) {
-            const PassEvents& e = PassList().passes[i].events;
+            const PassEvents e = PassList().Record(i).events;
             if (e.found && e.DurationSeconds() > longest) {
                 longest = e.DurationSeconds();
                 row = static_cast<int>(i);
             }
         }
         ASSERT_GE(row, 0);
-        pass = PassList().passes[static_cast<std::size_t>(row)];
+        pass = PassList().Record(static_cast<std::size_t>(row));
         ASSERT_TRUE(AppWindows().passListWindow->ShowPass(row));
         ASSERT_FALSE(ShownPassPath().mainChart.empty());
     }

@@ -73,7 +73,7 @@ class TonightPassesTest : public testsupport::ProgramWindowsTest {
     // Every listed pass lies in the night window of the search.
     static void ExpectTonight() {
         ASSERT_FALSE(PassList().passes.empty());
-        for (const PassRecord& pass : PassList().passes) {
+        for (const PassRecord& pass : PassList().Records()) {
             EXPECT_GE(pass.time, PassWindow().windowStart);
             EXPECT_LE(pass.time, PassWindow().windowEnd);
         }
@@ -136,7 +136,7 @@ TEST_F(TonightPassesTest, WithAFileLoadedTheSelectionOrElseEverySatelliteIsSearc
     ASSERT_TRUE(LoadElementFileAt(testsupport::FixturePath("download/visual.tle").string()));
     auto listed = [] {
         std::set<double> numbers;
-        for (const PassRecord& pass : PassList().passes) numbers.insert(pass.catalogNumber);
+        for (const PassRecord& pass : PassList().Records()) numbers.insert(pass.catalogNumber);
         return numbers;
     };
     ASSERT_TRUE(AddToSelection(1));  // the HST

@@ -81,7 +81,7 @@ void BM_PassSearchEngine(benchmark::State& state) {
         PassSearch(p, silent);
     }
     state.counters["satellites"] = Satellites().selectedCount;
-    state.counters["passes"] = static_cast<double>(PassList().lines.size());
+    state.counters["passes"] = static_cast<double>(PassList().size());
 }
 BENCHMARK(BM_PassSearchEngine)->Unit(benchmark::kMillisecond)->Iterations(3);
 

@@ -85,7 +85,7 @@ void RunSearch(benchmark::State& state, const std::string& file, int nights,
     for (auto _ : state) {
         GapListener listener;
         result = PassSearch(p, listener);
-        passes = PassList().lines.size();
+        passes = PassList().size();
         maxGapMs = std::max(maxGapMs, listener.maxGapMs);
     }
     state.counters["max_gap_ms"] = maxGapMs;
@@ -93,8 +93,12 @@ void RunSearch(benchmark::State& state, const std::string& file, int nights,
     state.counters["passes"] = static_cast<double>(passes);
     // What the work bounds spared: satellites out of reach, orbit-plane steps in shadow.
     state.counters["out_of_reach"] = result.satellitesOutOfReach;
-    state.counters["shadow_step_share"] =
-        result.planeSteps > 0 ? static_cast<double>(result.planeStepsInShadow) /
+    state.counters["shadow_step_share"] = result.planeSteps > 0
+                                              ? static_cast<double>(result.planeStepsInShadow) /
+                                                    static_cast<double>(result.planeSteps)
+                                              : 0.0;
+    state.counters["far_from_plane_step_share"] =
+        result.planeSteps > 0 ? static_cast<double>(result.planeStepsOutOfReach) /
                                     static_cast<double>(result.planeSteps)
                               : 0.0;
 }

@@ -33,7 +33,7 @@ void Say(QWidget* parent, const QString& text) {
 }  // namespace
 
 bool ExportPassList(QWidget* parent) {
-    const std::vector<PassRecord>& passes = PassList().passes;
+    const PassListState& passes = PassList();
     if (passes.empty()) {
         Say(parent, QStringLiteral("Die Liste enthält keine Durchgänge zum Exportieren."));
         return false;

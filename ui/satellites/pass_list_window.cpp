@@ -153,7 +153,7 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
 
 void PassListWindow::ShowTable(bool shown) {
     if (shown) {
-        FillPassTable(table_, PassList().passes);
+        FillPassTable(table_, PassList().Records());
         if (table_->rowCount() > 0) table_->setCurrentCell(0, 0);
     } else {
         table_->setRowCount(0);
@@ -285,7 +285,7 @@ bool PassListWindow::ShowPass(int row) {
     o.timeChanged = true;
     FormatDateTime1900(t);
     ShowPassPath(ComputePassPath(table.SelectedOrbit(k), table.SelectedLook(k), o,
-                                 passes.passes[static_cast<std::size_t>(row)]),
+                                 passes.Record(static_cast<std::size_t>(row))),
                  t);
     // The zoom chart centred on the pass, turned so that it lies below the centre.
     if (!windows.zoomWindow->ShowSatellite(k, std::max(2, ChartView().zoomFactor))) {
