@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <sstream>
 
 #include "satellite/column_number.h"
+#include "satellite/core_blocks.h"
+#include "satellite/element_numbers.h"
 #include "satellite/omm_csv.h"
 #include "satellite/text_lines.h"
 
@@ -45,8 +46,8 @@ bool ElementRecordReader::Next(ElementRecord& record) {
         // The first character of the element lines is all that is asked to recognise a
         // record with a name line; its lines are judged after that.
         SourceLine* third = Peek(2);
-        if (!LooksLikeElementLine(first->text) && second && second->text.front() == '1' &&
-            third && third->text.front() == '2') {
+        if (!LooksLikeElementLine(first->text) && second && second->text.front() == '1' && third &&
+            third->text.front() == '2') {
             record =
                 Record({std::move(first->text), std::move(second->text), std::move(third->text)},
                        {first, second, third});
@@ -93,8 +94,10 @@ bool ElementRecordReader::Fill() {
     if (ended_) return false;
     for (;;) {
         SourceLine line;
-        if (!ReadTextLine(in_, line.text, line.tooLong)) {
-            readError_ = in_.bad();
+        const bool read = in_ ? ReadTextLine(*in_, line.text, line.tooLong)
+                              : ReadTextLine(text_, textAt_, line.text, line.tooLong);
+        if (!read) {
+            readError_ = in_ && in_->bad();
             ended_ = true;
             return false;
         }
@@ -107,19 +110,39 @@ bool ElementRecordReader::Fill() {
     }
 }
 
-ElementReading ReadElementSets(std::istream& in,
-                               const std::function<void(std::size_t)>& progress) {
+namespace {
+
+// Records judged by one thread at least; fewer are not worth another thread.
+constexpr std::size_t kRecordsPerBlock = 2000;
+
+ElementReading ReadRecords(ElementRecordReader& reader,
+                           const std::function<void(std::size_t)>& progress) {
+    std::vector<ElementRecord> records;
+    for (ElementRecord record; reader.Next(record);) records.push_back(std::move(record));
+    // Each record is judged by its own lines alone; the numbers of sound ones are cut
+    // at the same time.
+    std::vector<ElementLinesCheck> checks(records.size());
     ElementReading reading;
-    ElementRecordReader reader(in);
-    ElementRecord record;
-    while (true) {
+    reading.numbers.resize(records.size());
+    ForBlocksOnEveryCore(0, records.size(), kRecordsPerBlock,
+                         [&](std::size_t from, std::size_t to) {
+                             for (std::size_t k = from; k < to; ++k) {
+                                 if (records[k].tooLongLine > 0) continue;
+                                 const ElementSet& set = records[k].set;
+                                 checks[k] = CheckElementLines(set.line1, set.line2);
+                                 if (checks[k].sound())
+                                     reading.numbers[k] = SoundElementNumbers(set.line1, set.line2);
+                             }
+                         });
+    reading.sets.reserve(records.size());
+    for (std::size_t k = 0; k < records.size(); ++k) {
         if (progress) progress(reading.sets.size());
-        if (!reader.Next(record)) break;
+        ElementRecord& record = records[k];
         if (record.tooLongLine > 0) {
             reading.tooLongLines.push_back(record.tooLongLine);
             continue;
         }
-        const ElementLinesCheck check = CheckElementLines(record.set.line1, record.set.line2);
+        const ElementLinesCheck& check = checks[k];
         if (!check.sound()) {
             const int line = check.fault.line == 1 ? record.line1Number : record.line2Number;
             reading.malformedLines.push_back({line, check.fault});
@@ -127,14 +150,31 @@ ElementReading ReadElementSets(std::istream& in,
         }
         if (!check.checksum1) reading.checksumLines.push_back(record.line1Number);
         if (!check.checksum2) reading.checksumLines.push_back(record.line2Number);
+        // The numbers move up to the set's place among the sets taken.
+        reading.numbers[reading.sets.size()] = reading.numbers[k];
         reading.sets.push_back({std::move(record.set), record.fileLine});
     }
+    reading.numbers.resize(reading.sets.size());
+    if (progress) progress(reading.sets.size());
     reading.incompleteLines = reader.skippedLines();
     reading.tooLongLines.insert(reading.tooLongLines.end(), reader.tooLongLines().begin(),
                                 reader.tooLongLines().end());
     std::sort(reading.tooLongLines.begin(), reading.tooLongLines.end());
     reading.readError = reader.readError();
     return reading;
+}
+
+}  // namespace
+
+ElementReading ReadElementSets(std::istream& in, const std::function<void(std::size_t)>& progress) {
+    ElementRecordReader reader(in);
+    return ReadRecords(reader, progress);
+}
+
+ElementReading ReadElementSets(std::string_view text,
+                               const std::function<void(std::size_t)>& progress) {
+    ElementRecordReader reader(text);
+    return ReadRecords(reader, progress);
 }
 
 namespace {
@@ -186,8 +226,7 @@ ElementAnswerCheck CheckElementAnswer(std::string_view text) {
     } else {
         elementText = std::string(text);
     }
-    std::istringstream in(elementText);
-    const ElementReading reading = ReadElementSets(in);
+    const ElementReading reading = ReadElementSets(std::string_view(elementText));
     check.noRecords = reading.sets.empty() && reading.malformedLines.empty();
     if (check.noRecords)
         check.problem = "sie enthält keine Bahnelemente";

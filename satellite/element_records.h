@@ -17,6 +17,7 @@
 
 #include "satellite/element_lines.h"
 #include "satellite/satellite_table.h"
+#include "satellite/sgp.h"
 
 // One record as it stands in the file.
 struct ElementRecord {
@@ -29,7 +30,9 @@ struct ElementRecord {
 
 class ElementRecordReader {
   public:
-    explicit ElementRecordReader(std::istream& in) : in_(in) {}
+    explicit ElementRecordReader(std::istream& in) : in_(&in) {}
+    // Reads a text held in memory (it must outlive the reader).
+    explicit ElementRecordReader(std::string_view text) : text_(text) {}
 
     // The next record; false at the end.
     // A line 1 directly followed by its line 2 (both with the element lines' form and
@@ -57,7 +60,9 @@ class ElementRecordReader {
     void Skip(const SourceLine& line);
     bool Fill();
 
-    std::istream& in_;
+    std::istream* in_ = nullptr;  // else text_ from textAt_
+    std::string_view text_;
+    std::size_t textAt_ = 0;
     std::deque<SourceLine> queue_;  // references stay valid while it grows
     std::vector<int> skippedLines_;
     std::vector<int> tooLongLines_;
@@ -86,11 +91,13 @@ struct MalformedElementLine {
 // What reading an element text gave: the sets taken, and every line that was not.
 struct ElementReading {
     std::vector<ReadElementSet> sets;
+    // By set taken: the numbers of its lines, as ParseSgpElements cuts them.
+    std::vector<SgpElementNumbers> numbers;
     std::vector<int> incompleteLines;  // lines that start no record
     std::vector<int> tooLongLines;     // longer than kMaxKeptLineLength: their set not taken
     std::vector<MalformedElementLine> malformedLines;  // their set not taken
     std::vector<int> checksumLines;  // a checksum that does not match: the set is taken
-    bool readError = false;   // an input/output error ended the reading
+    bool readError = false;          // an input/output error ended the reading
 
     // Every line belongs to a set that is taken whole: sound fields, matching checksums.
     bool Clean() const {
@@ -100,9 +107,13 @@ struct ElementReading {
 };
 
 // Reads records to the end and takes those whose element
-// lines are sound; a wrong checksum alone does not keep a set out. progress receives
-// the number of sets taken before each record.
+// lines are sound; a wrong checksum alone does not keep a set out. The records are
+// gathered first, then judged and their numbers cut on every core; progress receives
+// the number of sets taken before each record as they are taken in file order.
 ElementReading ReadElementSets(std::istream& in,
+                               const std::function<void(std::size_t)>& progress = {});
+// The same reading of a whole text held in memory.
+ElementReading ReadElementSets(std::string_view text,
                                const std::function<void(std::size_t)>& progress = {});
 
 // A downloaded answer, two-line or OMM CSV (after its conversion), judged by the rules
