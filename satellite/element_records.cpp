@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <limits>
 
+#include "core/text_file.h"
 #include "satellite/column_number.h"
 #include "satellite/core_blocks.h"
 #include "satellite/element_numbers.h"
@@ -11,10 +13,12 @@
 
 namespace {
 
-bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
 
 // The name line given to a set without one: its catalogue number.
-std::string NameFromCatalogueNumber(const std::string& line1) {
+std::string NameFromCatalogueNumber(std::string_view line1) {
     std::string_view number = ColumnText(line1, 3, 7);
     while (!number.empty() && number.front() == ' ') number.remove_prefix(1);
     return std::string(number);
@@ -36,10 +40,8 @@ bool ElementRecordReader::Next(ElementRecord& record) {
                               second->text[0] == '2' &&
                               ColumnText(first->text, 3, 7) == ColumnText(second->text, 3, 7);
         if (nameless) {
-            // The lines are dropped next: their texts move into the record.
-            record = Record({NameFromCatalogueNumber(first->text), std::move(first->text),
-                             std::move(second->text)},
-                            {first, second});
+            record = Record({first, second});
+            record.nameless = true;
             Drop(2);
             return true;
         }
@@ -48,9 +50,7 @@ bool ElementRecordReader::Next(ElementRecord& record) {
         SourceLine* third = Peek(2);
         if (!LooksLikeElementLine(first->text) && second && second->text.front() == '1' && third &&
             third->text.front() == '2') {
-            record =
-                Record({std::move(first->text), std::move(second->text), std::move(third->text)},
-                       {first, second, third});
+            record = Record({first, second, third});
             Drop(3);
             return true;
         }
@@ -59,11 +59,17 @@ bool ElementRecordReader::Next(ElementRecord& record) {
     }
 }
 
-ElementRecord ElementRecordReader::Record(ElementSet set,
-                                          std::initializer_list<const SourceLine*> lines) {
+ElementSet ElementRecord::Set() const {
+    if (nameless) return {NameFromCatalogueNumber(line1), std::string(line1), std::string(line2)};
+    return {std::string(nameLine), std::string(line1), std::string(line2)};
+}
+
+ElementRecord ElementRecordReader::Record(std::initializer_list<const SourceLine*> lines) {
     ElementRecord record;
-    record.set = std::move(set);
     const SourceLine* const* line = lines.begin();
+    if (lines.size() == 3) record.nameLine = line[0]->text;
+    record.line1 = line[lines.size() - 2]->text;
+    record.line2 = line[lines.size() - 1]->text;
     record.fileLine = line[0]->number;
     record.line1Number = line[lines.size() - 2]->number;
     record.line2Number = line[lines.size() - 1]->number;
@@ -94,18 +100,15 @@ bool ElementRecordReader::Fill() {
     if (ended_) return false;
     for (;;) {
         SourceLine line;
-        const bool read = in_ ? ReadTextLine(*in_, line.text, line.tooLong)
-                              : ReadTextLine(text_, textAt_, line.text, line.tooLong);
-        if (!read) {
-            readError_ = in_ && in_->bad();
+        if (!ReadTextLine(text_, textAt_, line.text, line.tooLong)) {
             ended_ = true;
             return false;
         }
         line.number = ++number_;
         // A byte-order mark that some editors put before the first line.
-        if (number_ == 1 && line.text.rfind("\xEF\xBB\xBF", 0) == 0) line.text.erase(0, 3);
+        if (number_ == 1 && line.text.substr(0, 3) == "\xEF\xBB\xBF") line.text.remove_prefix(3);
         if (line.text.empty()) continue;
-        queue_.push_back(std::move(line));
+        queue_.push_back(line);
         return true;
     }
 }
@@ -119,21 +122,23 @@ ElementReading ReadRecords(ElementRecordReader& reader,
                            const std::function<void(std::size_t)>& progress) {
     std::vector<ElementRecord> records;
     for (ElementRecord record; reader.Next(record);) records.push_back(std::move(record));
-    // Each record is judged by its own lines alone; the numbers of sound ones are cut
-    // at the same time.
+    // Each record is judged by its own lines alone; the numbers and texts of sound ones
+    // are kept at the same time.
     std::vector<ElementLinesCheck> checks(records.size());
+    std::vector<ElementSet> sets(records.size());
     ElementReading reading;
     reading.numbers.resize(records.size());
-    ForBlocksOnEveryCore(0, records.size(), kRecordsPerBlock,
-                         [&](std::size_t from, std::size_t to) {
-                             for (std::size_t k = from; k < to; ++k) {
-                                 if (records[k].tooLongLine > 0) continue;
-                                 const ElementSet& set = records[k].set;
-                                 checks[k] = CheckElementLines(set.line1, set.line2);
-                                 if (checks[k].sound())
-                                     reading.numbers[k] = SoundElementNumbers(set.line1, set.line2);
-                             }
-                         });
+    ForBlocksOnEveryCore(
+        0, records.size(), kRecordsPerBlock, [&](std::size_t from, std::size_t to) {
+            for (std::size_t k = from; k < to; ++k) {
+                const ElementRecord& record = records[k];
+                if (record.tooLongLine > 0) continue;
+                checks[k] = CheckElementLines(record.line1, record.line2);
+                if (!checks[k].sound()) continue;
+                reading.numbers[k] = SoundElementNumbers(record.line1, record.line2);
+                sets[k] = record.Set();
+            }
+        });
     reading.sets.reserve(records.size());
     for (std::size_t k = 0; k < records.size(); ++k) {
         if (progress) progress(reading.sets.size());
@@ -152,7 +157,7 @@ ElementReading ReadRecords(ElementRecordReader& reader,
         if (!check.checksum2) reading.checksumLines.push_back(record.line2Number);
         // The numbers move up to the set's place among the sets taken.
         reading.numbers[reading.sets.size()] = reading.numbers[k];
-        reading.sets.push_back({std::move(record.set), record.fileLine});
+        reading.sets.push_back({std::move(sets[k]), record.fileLine});
     }
     reading.numbers.resize(reading.sets.size());
     if (progress) progress(reading.sets.size());
@@ -160,15 +165,20 @@ ElementReading ReadRecords(ElementRecordReader& reader,
     reading.tooLongLines.insert(reading.tooLongLines.end(), reader.tooLongLines().begin(),
                                 reader.tooLongLines().end());
     std::sort(reading.tooLongLines.begin(), reading.tooLongLines.end());
-    reading.readError = reader.readError();
     return reading;
 }
 
 }  // namespace
 
 ElementReading ReadElementSets(std::istream& in, const std::function<void(std::size_t)>& progress) {
-    ElementRecordReader reader(in);
-    return ReadRecords(reader, progress);
+    std::string text;
+    if (ReadStreamContents(in, text, std::numeric_limits<std::size_t>::max()) !=
+        FileReadStatus::Ok) {
+        ElementReading reading;
+        reading.readError = true;
+        return reading;
+    }
+    return ReadElementSets(std::string_view(text), progress);
 }
 
 ElementReading ReadElementSets(std::string_view text,

@@ -54,8 +54,8 @@ bool ReadTextLine(std::istream& in, std::string& line) {
     return ReadTextLine(in, line, tooLong);
 }
 
-bool ReadTextLine(std::string_view text, std::size_t& at, std::string& line, bool& tooLong) {
-    line.clear();
+bool ReadTextLine(std::string_view text, std::size_t& at, std::string_view& line, bool& tooLong) {
+    line = {};
     tooLong = false;
     if (at >= text.size()) return false;
     const char* begin = text.data() + at;
@@ -69,7 +69,7 @@ bool ReadTextLine(std::string_view text, std::size_t& at, std::string& line, boo
         length = static_cast<std::size_t>(static_cast<const char*>(cr) - begin);
         end = lf && length + 1 == lfAt ? lfAt + 1 : length + 1;  // CR LF ends the line as one
     }
-    line.assign(begin, std::min(length, kMaxKeptLineLength));
+    line = std::string_view(begin, std::min(length, kMaxKeptLineLength));
     tooLong = length > kMaxKeptLineLength;
     at += end;
     return true;

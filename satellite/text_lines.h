@@ -19,8 +19,8 @@ inline constexpr std::size_t kMaxKeptLineLength = 512;
 bool ReadTextLine(std::istream& in, std::string& line, bool& tooLong);
 bool ReadTextLine(std::istream& in, std::string& line);
 // The same reading of a text held in memory, from position at (moved behind the
-// line end).
-bool ReadTextLine(std::string_view text, std::size_t& at, std::string& line, bool& tooLong);
+// line end); line is a view into the text.
+bool ReadTextLine(std::string_view text, std::size_t& at, std::string_view& line, bool& tooLong);
 
 // True when nothing is left to read (also after a read error, which sets badbit).
 bool AtEndOfText(std::istream& in);
