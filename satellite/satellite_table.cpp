@@ -267,14 +267,12 @@ LoadResult LoadElements(std::string_view text, const std::string& fileName, cons
     table.selectedRows = TextLines{};
     table.selectedCount = 0;
     std::fill(table.rowSelected.begin(), table.rowSelected.end(), 0);
-    table.orbits.assign(1, SatelliteOrbit{});
     table.copyOrbits.clear();
     observer.trackedSatellite = -1;
 
     const MagnitudeLookup magnitudes(MagnitudeTable());
     const bool recordLinesGiven = recordLines.size() == reading.sets.size();
     table.allSets.reserve(3 * reading.sets.size());
-    table.orbits.reserve(reading.sets.size() + 1);
     table.ReserveRows(static_cast<int>(reading.sets.size()));
     int r = 0;
     for (ReadElementSet& read : reading.sets) {
@@ -291,7 +289,10 @@ LoadResult LoadElements(std::string_view text, const std::string& fileName, cons
         table.AppendRowLines(std::move(read.set));
     }
     // The numbers were cut from the lines as they were read.
+    // Every row's orbit is written over: the old ones stay until then, so a file of the
+    // same size writes its orbits once.
     table.orbits.resize(reading.sets.size() + 1);
+    table.orbits[0] = SatelliteOrbit{};
     ForBlocksOnEveryCore(
         1, table.orbits.size(), kRowsPerWorker, [&](std::size_t from, std::size_t to) {
             for (std::size_t row = from; row < to; ++row)
