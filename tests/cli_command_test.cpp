@@ -427,3 +427,19 @@ TEST_F(CliTest, HelpIsASuccess) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(CliTest, LoadCountsTheSetsAndGivesTheLoadNotes) {
+    WriteTextFile(dir_ / "two.tle", std::string(kLatin1Set) + "stray line\r\n" + kLatin1Set);
+    const CliRun run = RunCli(dir_.path(), {"load", "--tle", "two.tle", "--repeat", "3"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("2 Satelliten geladen\nLadezeit (ms, 3 Mal): kürzeste ", 0), 0u)
+        << run.out;
+    EXPECT_NE(run.err.find("Hinweis: Nicht geladen (kein vollständiger Elementsatz): Zeile 4."),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(RunCli(dir_.path(), {"load", "--tle", "two.tle", "--repeat", "0"}).status, 2);
+}
+
+}  // namespace

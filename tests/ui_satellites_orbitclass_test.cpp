@@ -269,6 +269,47 @@ TEST(OrbitClassSort, AscendingByTextOrNumberAndAscendingAgain) {
     EXPECT_TRUE(OrbitClassColumnNumeric(OrbitClass::Molniya, 6));
 }
 
+// The gap sort compared cell by cell, as the rows were sorted before their keys were
+// read once: the same order, ties and the rows a stopped sort leaves included.
+std::optional<std::string> GapSortComparingCells(std::vector<OrbitClassRow>& rows, int column,
+                                                 bool numeric) {
+    const int n = static_cast<int>(rows.size());
+    for (int gap = n / 2; gap >= 1; gap /= 2)
+        for (bool swapped = true; swapped;) {
+            swapped = false;
+            for (int v = 0; v + gap < n; ++v) {
+                const std::string &x = rows[v][column], &y = rows[v + gap][column];
+                bool after = x > y;
+                if (numeric) {
+                    if (!ParseNumber(x)) return x;
+                    if (!ParseNumber(y)) return y;
+                    after = *ParseNumber(x) > *ParseNumber(y);
+                }
+                if (after) {
+                    std::swap(rows[v], rows[v + gap]);
+                    swapped = true;
+                }
+            }
+        }
+    return std::nullopt;
+}
+
+TEST(OrbitClassSort, SameOrderAsComparingTheCells) {
+    std::vector<OrbitClassRow> rows(40);
+    for (int i = 0; i < 40; ++i) {
+        rows[i][0] = std::string(1, static_cast<char>('a' + (i * 7) % 5));  // ties
+        rows[i][1] = std::to_string(i);
+        rows[i][8] = i == 29 ? "x" : std::to_string((i * 13) % 11 - 5) + ".5";
+    }
+    for (const int column : {0, 8}) {
+        SCOPED_TRACE(column);
+        std::vector<OrbitClassRow> expected = rows, sorted = rows;
+        const auto bad = GapSortComparingCells(expected, column, column == 8);
+        EXPECT_EQ(SortOrbitClassRows(sorted, OrbitClass::Geosync, column), bad);
+        EXPECT_EQ(sorted, expected);
+    }
+}
+
 TEST(OrbitClassSort, ColumnUnderThePointer) {
     const std::vector<int> widths = {100, 40, 50};
     const std::pair<int, int> cases[] = {{0, 0},   {50, 0},  {100, 0}, {101, 1},

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "chart/satellite_plot.h"
 #include "core/observer_state.h"
@@ -79,20 +80,23 @@ void BM_LoadElementFile(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadElementFile)->Unit(benchmark::kMillisecond);
 
-// A file of 60 000 sets made from the first set of data/visual-2026-04.tle, written to a
-// temporary folder and loaded as "Datei laden" does (with the shipped magnitude list).
+// A file of 60 000 sets: the sets of the whole catalogue (active-2026-04.tle) in turn
+// with catalogue numbers 1..60000, written to a temporary folder and loaded as "Datei
+// laden" does (with the shipped magnitude list).
 void BM_LoadSixtyThousandSets(benchmark::State& state) {
-    const fs::path visual = fs::path(POLARIDE_DATA_DIR) / "visual-2026-04.tle";
-    if (!fs::exists(visual) || !LoadAll(visual.string())) {
-        state.SkipWithError("visual-2026-04.tle not found");
+    const std::string catalogue = ElementFile();
+    if (catalogue.empty() || !LoadAll(catalogue)) {
+        state.SkipWithError("active-2026-04.tle not found");
         return;
     }
+    std::vector<ElementSet> sets;
+    for (int row = 1; row <= Observer().satelliteCount; ++row)
+        sets.push_back(Satellites().Row(row));
     const fs::path folder =
         fs::temp_directory_path() / fs::path("polaride-bench-" + std::to_string(::getpid()));
     fs::create_directories(folder);
     const fs::path path = folder / "sixty-thousand.tle";
-    std::ofstream(path, std::ios::binary)
-        << testsupport::ManyElementSets(Satellites().Row(1), 60000);
+    std::ofstream(path, std::ios::binary) << testsupport::RenumberedElementSets(sets, 60000);
     for (auto _ : state) {
         if (!LoadAll(path.string())) {
             state.SkipWithError("cannot open the generated file");
