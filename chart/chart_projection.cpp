@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
 
 namespace {
 BodyPlotTableData gBodies;

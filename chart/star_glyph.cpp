@@ -5,7 +5,6 @@
 
 #include "chart/canvas.h"
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
 
 namespace {
 

@@ -7,11 +7,12 @@
 #include <sstream>
 #include <thread>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
 #include "core/text_file.h"
 #include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
 #include "satellite/element_records.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/omm_csv.h"
 #include "satellite/text_lines.h"
@@ -265,8 +266,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     result.opened = true;
     if (ui.clearSatelliteViews) ui.clearSatelliteViews();
     SatelliteTable& table = Satellites();
-    ObserverState& observer = Observer();
-    const int oldCount = std::clamp(observer.satelliteCount, 0, table.RowSlots());
+    const int oldCount = std::clamp(ElementFile().satelliteCount, 0, table.RowSlots());
     if (oldCount > 0) {
         std::fill(table.sky.begin() + 1, table.sky.begin() + 1 + oldCount, SkyPosition{});
         std::fill(table.chartX.begin() + 1, table.chartX.begin() + 1 + oldCount, 0.0);
@@ -279,7 +279,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     std::fill(table.rowSelected.begin(), table.rowSelected.end(), 0);
     table.orbits.assign(1, SatelliteOrbit{});
     table.copyOrbits.clear();
-    observer.trackedSatellite = -1;
+    Tracking().trackedSatellite = -1;
 
     const MagnitudeLookup magnitudes(MagnitudeTable());
     const bool recordLinesGiven = recordLines.size() == reading.sets.size();
@@ -301,8 +301,8 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
         table.AppendRowLines(std::move(read.set));
     }
     table.PrepareNewOrbits();
-    observer.satelliteCount = r;
-    observer.timeChanged = true;
+    ElementFile().satelliteCount = r;
+    Shown().timeChanged = true;
     result.satelliteCount = r;
 
     if (!reading.incompleteLines.empty())
@@ -396,5 +396,5 @@ LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui,
 
 LoadResult LoadElementFile(const SatelliteUi& ui,
                            const std::function<void(const std::string&)>& displayName) {
-    return LoadElementFile(Observer().elementFilePath, ui, displayName);
+    return LoadElementFile(ElementFile().elementFilePath, ui, displayName);
 }

@@ -4,8 +4,11 @@
 
 #include <string>
 
+#include "core/observer_state.h"  // PassSearchSpanText still takes the old observer
+#include "core/observing_place.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_list_file.h"
+#include "support/observer_records.h"
 
 namespace {
 
@@ -141,8 +144,8 @@ TEST(PassListFile, LocationLineSignsAndHemispheres) {
 
 // The first line names the nights searched, year included, in the zone of each date.
 TEST(PassListFile, SpanTextGivesTheDatesWithTheYear) {
-    ResetObserverState();
-    Observer().zoneOffsetHours = 2;
+    ResetObserverRecords();
+    Place().zoneOffsetHours = 2;
     const JD1900 noon = JulianDay1900(2026, 4, 27) + 10.0 / 24.0;  // 12:00 local
     using Kind = PassSearchSpan::Kind;
     struct Case {
@@ -160,7 +163,7 @@ TEST(PassListFile, SpanTextGivesTheDatesWithTheYear) {
         PassListFileLines("Berlin", cases[2].text, 13.4, 52.5, "UTC +2h", "v.tle", {});
     EXPECT_EQ(lines[0],
               "Sichtbarkeitsbedingungen für Berlin, Nächte vom 27.04.2026 bis 29.04.2026");
-    ResetObserverState();
+    ResetObserverRecords();
 }
 
 TEST(PassListFile, HeaderLinesThenListLatin1CrLf) {

@@ -5,28 +5,30 @@
 #include <string>
 #include <vector>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/rise_set.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_dialog_display.h"
+#include "support/observer_records.h"
 
 namespace {
 
 class NightWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetPassWindow();
         Place(13.4, 52.5, 2.0);
     }
     void TearDown() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetPassWindow();
     }
     static void Place(double lon, double lat, double zone) {
-        Observer().longitudeDeg = lon;
-        Observer().setLatitude(lat);
-        Observer().zoneOffsetHours = zone;
+        Place().longitudeDeg = lon;
+        Place().setLatitude(lat);
+        Place().zoneOffsetHours = zone;
     }
     static double DeltaTDays(int year) { return DeltaT(year) / 24.0; }
 };
@@ -50,10 +52,10 @@ TEST_F(NightWindowTest, WholeNightMatchesSunsetAndSunriseAtTheLimit) {
             ComputeNightWindow(c.year, c.month, c.day, 20, c.limit, true, true);
         ASSERT_EQ(night.kind, NightKind::Normal);
         const JD1900 midnightLocal = JulianDay1900(c.year, c.month, c.day) - c.zone / 24.0;
-        Observer().currentJD = midnightLocal + 0.5;  // noon of the date
-        const RiseSetTimes today = SunRiseSet(c.limit);
-        Observer().currentJD = midnightLocal + 1.5;  // noon of the next date
-        const RiseSetTimes tomorrow = SunRiseSet(c.limit);
+        Shown().currentJD = midnightLocal + 0.5;  // noon of the date
+        const RiseSetTimes today = SunRiseSet(c.limit, Place(), Shown().currentJD);
+        Shown().currentJD = midnightLocal + 1.5;  // noon of the next date
+        const RiseSetTimes tomorrow = SunRiseSet(c.limit, Place(), Shown().currentJD);
         EXPECT_NEAR(night.start, today.setting, 1.0 / 1440.0) << c.lat;
         EXPECT_NEAR(night.end, tomorrow.rising, 1.0 / 1440.0) << c.lat;
         EXPECT_NEAR(SunAltitudeDeg(night.start, DeltaTDays(c.year)), c.limit, 0.05);

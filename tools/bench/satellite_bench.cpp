@@ -12,8 +12,10 @@
 #include <string>
 
 #include "chart/satellite_plot.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/observation.h"
 #include "satellite/propagation.h"
@@ -45,7 +47,7 @@ bool LoadAll(const std::string& path) {
 
 void SelectAll() {
     SatelliteTable& t = Satellites();
-    const int count = Observer().satelliteCount;
+    const int count = ElementFile().satelliteCount;
     t.selectedSets = t.allSets;
     t.selectedRows.clear();
     for (int row = 1; row <= count; ++row) t.selectedRows.push_back(std::to_string(row));
@@ -53,14 +55,13 @@ void SelectAll() {
 }
 
 void PrepareChartInstant() {
-    ObserverState& o = Observer();
-    o.longitudeDeg = 13.4;
-    o.setLatitude(52.5);
-    o.currentJD = JulianDay1900(2026, 4, 20) + 20.5 / 24.0;
-    o.year = 2026;
-    o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
-    SunPosition(o.currentJD + DeltaT(o.year) / 24.0);
-    SunForChart();
+    Place().longitudeDeg = 13.4;
+    Place().setLatitude(52.5);
+    Shown().currentJD = JulianDay1900(2026, 4, 20) + 20.5 / 24.0;
+    Shown().year = 2026;
+    Shown().siderealHours = LocalSiderealTime(Place().longitudeDeg, Shown().currentJD);
+    SunPosition(Shown().currentJD + DeltaT(Shown().year) / 24.0);
+    SunForChart(Place(), Shown());
 }
 
 void BM_LoadElementFile(benchmark::State& state) {
@@ -75,7 +76,7 @@ void BM_LoadElementFile(benchmark::State& state) {
             return;
         }
     }
-    state.counters["sets"] = Observer().satelliteCount;
+    state.counters["sets"] = ElementFile().satelliteCount;
 }
 BENCHMARK(BM_LoadElementFile)->Unit(benchmark::kMillisecond);
 
@@ -99,7 +100,7 @@ void BM_LoadSixtyThousandSets(benchmark::State& state) {
             break;
         }
     }
-    state.counters["sets"] = Observer().satelliteCount;
+    state.counters["sets"] = ElementFile().satelliteCount;
     std::error_code ec;
     fs::remove_all(folder, ec);
 }

@@ -8,18 +8,19 @@
 #include <filesystem>
 
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
 #include "qt_bench_main.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
+#include "support/observer_records.h"
 #include "ui/satellites/satellite_selection_window.h"
 
 namespace {
 
 SatelliteSelectionWindow* LoadedWindow() {
     static SatelliteSelectionWindow* form = [] {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
         ResetSatelliteTable();
         ResetSelectionState();
@@ -29,7 +30,7 @@ SatelliteSelectionWindow* LoadedWindow() {
         const LoadResult result = LoadElementFile(
             path, {}, [window](const std::string& name) { window->AppendSatelliteName(name); });
         if (!result.opened) return static_cast<SatelliteSelectionWindow*>(nullptr);
-        Observer().elementFilePath = path;
+        ElementFile().elementFilePath = path;
         window->show();
         QCoreApplication::processEvents();
         return window;
@@ -58,7 +59,7 @@ void BM_SelectAllThenRemoveAll(benchmark::State& state) {
             form->RemoveAll();
         QCoreApplication::processEvents();  // the views repaint with the new lists
     }
-    state.counters["satellites"] = Observer().satelliteCount;
+    state.counters["satellites"] = ElementFile().satelliteCount;
     state.SetLabel(selecting ? "alle wählen" : "alle löschen");
 }
 BENCHMARK(BM_SelectAllThenRemoveAll)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);

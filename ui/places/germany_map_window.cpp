@@ -10,7 +10,6 @@
 #include "catalog/map_files.h"
 #include "catalog/place_numbers.h"
 #include "chart/canvas_fit.h"
-#include "core/observer_state.h"
 #include "ui/common/canvas_view.h"
 #include "ui/common/dialogs.h"
 #include "ui/places/map_pointer_labels.h"

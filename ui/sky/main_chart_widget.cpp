@@ -13,7 +13,6 @@
 #include "chart/chart_view.h"
 #include "chart/sky_chart.h"
 #include "chart/sky_position_at.h"
-#include "core/observer_state.h"
 #include "prediction/selection_model.h"
 #include "ui/common/chart_cursor.h"
 #include "ui/common/windows.h"

@@ -1,0 +1,9 @@
+#include "core/display_options.h"
+
+namespace {
+DisplayOptions gDisplay;
+}  // namespace
+
+DisplayOptions& Display() { return gDisplay; }
+
+void ResetDisplay() { gDisplay = DisplayOptions{}; }
