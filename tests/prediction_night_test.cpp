@@ -19,13 +19,13 @@ class NightWindowTest : public ::testing::Test {
     void SetUp() override {
         ResetObserverRecords();
         ResetPassWindow();
-        Place(13.4, 52.5, 2.0);
+        SetPlace(13.4, 52.5, 2.0);
     }
     void TearDown() override {
         ResetObserverRecords();
         ResetPassWindow();
     }
-    static void Place(double lon, double lat, double zone) {
+    static void SetPlace(double lon, double lat, double zone) {
         Place().longitudeDeg = lon;
         Place().setLatitude(lat);
         Place().zoneOffsetHours = zone;
@@ -47,7 +47,7 @@ TEST_F(NightWindowTest, WholeNightMatchesSunsetAndSunriseAtTheLimit) {
         {151.2, -33.9, 10, -18, 2026, 6, 1},
     };
     for (const Case& c : cases) {
-        Place(c.lon, c.lat, c.zone);
+        SetPlace(c.lon, c.lat, c.zone);
         const NightWindowResult night =
             ComputeNightWindow(c.year, c.month, c.day, 20, c.limit, true, true);
         ASSERT_EQ(night.kind, NightKind::Normal);
@@ -100,7 +100,7 @@ TEST_F(NightWindowTest, NightWindowTakesTheLocalDateOfTheInstantAndSetsTheWindow
 // limit of -5 (the night is skipped, not given the window [0, 0] or the previous one),
 // a short window about local midnight for a limit just above the lowest altitude.
 TEST_F(NightWindowTest, MidsummerAtSeventyNorth) {
-    Place(20.0, 70.0, 2.0);
+    SetPlace(20.0, 70.0, 2.0);
     PassWindow().windowStart = 123.0;
     PassWindow().windowEnd = 456.0;
     EXPECT_EQ(NightWindow(JulianDay1900(2026, 6, 21) + 0.5, -5, true, true).kind,
@@ -123,7 +123,7 @@ TEST_F(NightWindowTest, MidsummerAtSeventyNorth) {
 }
 
 TEST_F(NightWindowTest, PolarNightRunsFromNoonToNoon) {
-    Place(20.0, 75.0, 1.0);
+    SetPlace(20.0, 75.0, 1.0);
     const NightWindowResult night = ComputeNightWindow(2026, 12, 21, 20, -5, true, true);
     ASSERT_EQ(night.kind, NightKind::DarkAllDay);
     EXPECT_NEAR(night.end - night.start, 1.0, 0.001);
@@ -139,7 +139,7 @@ TEST_F(NightWindowTest, PolarNightRunsFromNoonToNoon) {
 // The same holds in the south: midwinter at 80 S is dark all day, midsummer there
 // has no darkness.
 TEST_F(NightWindowTest, PolarNightAndDayInTheSouth) {
-    Place(0.0, -80.0, 0.0);
+    SetPlace(0.0, -80.0, 0.0);
     EXPECT_EQ(ComputeNightWindow(2026, 6, 21, 0, -5, true, true).kind, NightKind::DarkAllDay);
     EXPECT_EQ(ComputeNightWindow(2026, 12, 21, 0, -5, true, true).kind, NightKind::NoDarkness);
 }
@@ -148,7 +148,7 @@ TEST_F(NightWindowTest, PolarNightAndDayInTheSouth) {
 // day. A limit between the evening's and the next morning's lowest altitude leaves the
 // evening without a crossing: the window is closed symmetrically about midnight.
 TEST_F(NightWindowTest, DarknessOnlyTowardsMorningIsMirroredAboutMidnight) {
-    Place(20.0, 70.0, 2.0);
+    SetPlace(20.0, 70.0, 2.0);
     const double dT = DeltaTDays(2026);
     const JD1900 noon = JulianDay1900(2026, 8, 1) + 10.0 / 24.0;
     const double lowestEvening = SunTransitNear(noon, dT, 0.0).declination * kRadToDeg - 20.0;
@@ -179,7 +179,7 @@ TEST_F(NightWindowTest, RaisedLimitStopsAtTheHorizon) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lat);
-        Place(c.lon, c.lat, c.zone);
+        SetPlace(c.lon, c.lat, c.zone);
         const NightSpan span = ComputeNightSpan(2026, c.month, c.day, 20, 1, -5, true, true);
         EXPECT_NEAR(span.limitDeg, c.raised, 0.015);
         EXPECT_EQ(span.raisedLimitsDeg.size(), 1u);

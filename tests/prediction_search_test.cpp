@@ -506,13 +506,13 @@ TEST_F(PassSearchTest, PlaneCrossingsListEveryCulminationOnce) {
         text += Set(std::string("ORBIT") + o.inclination, line2);
     }
     LoadTextAndSelectEverySatellite(text);
-    struct Place {
+    struct Site {
         const char* name;
         double lat, lon;
     };
-    const Place places[] = {
+    const Site places[] = {
         {"Santiago", -33.45, -70.67}, {"Quito", -0.18, -78.47}, {"Tromsø", 69.65, 18.96}};
-    for (const Place& place : places) {
+    for (const Site& place : places) {
         SCOPED_TRACE(place.name);
         Place().setLatitude(place.lat);
         Place().longitudeDeg = place.lon;
