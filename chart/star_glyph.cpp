@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "chart/star_glyph.h"
 
 #include <initializer_list>

@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "satellite/sgp_report.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "ui/places/germany_map_window.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "ui/places/goto_dialog_base.h"
 
 #include <QEvent>

@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "ui/places/place_list_window.h"
 
 #include <QHBoxLayout>

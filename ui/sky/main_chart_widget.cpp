@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "ui/sky/main_chart_widget.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "ui/sky/named_star_window.h"
 
 #include <QGuiApplication>
