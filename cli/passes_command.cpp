@@ -15,9 +15,10 @@
 #include "cli/cli_settings.h"
 #include "cli/command_registry.h"
 #include "core/civil_time.h"
+#include "core/displayed_instant.h"
 #include "core/json_text.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/element_age.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_dialog_display.h"
@@ -28,6 +29,7 @@
 #include "prediction/pass_search.h"
 #include "prediction/search_limits.h"
 #include "prediction/selection_model.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 
 namespace {
@@ -374,7 +376,7 @@ JD1900 CalendarStamp() {
 
 // The calendar (--ics) and the table (--csv); the message of a failed write.
 std::string WriteExports(const Options& o, const PassListState& passes,
-                         const ObserverState& observer) {
+                         const ObservingPlace& observer) {
     if (!o.icsPath.empty()) {
         const PassCalendar calendar = PassCalendarText(passes, observer, CalendarStamp());
         cli::PrintNote(LeftOutOfCalendarText(calendar.leftOut));
@@ -406,7 +408,8 @@ int RunPasses(const std::vector<std::string>& args) {
     if (std::string problem = SharedOutputProblem(o); !problem.empty())
         return cli::UsageProblem(kCommand, kUsage, problem);
 
-    ObserverState& observer = Observer();
+    ObservingPlace& observer = Place();
+    DisplayedInstant& shown = Shown();
     cli::SettingsSource settings;
     PassSearchParameters search;
     int count = 0;
@@ -426,10 +429,10 @@ int RunPasses(const std::vector<std::string>& args) {
         return cli::UsageProblem(kCommand, kUsage, local.message);
     if (local.kind == LocalTimeKind::Repeated) cli::PrintNote(local.message);
     const CivilInstant start = local.instant;
-    observer.year = start.year;
-    observer.currentJD = start.instant;
-    observer.dynamicJD = observer.currentJD + DeltaT(start.year) / 24.0;
-    FormatDateTime1900(observer.currentJD);
+    shown.year = start.year;
+    shown.currentJD = start.instant;
+    shown.dynamicJD = shown.currentJD + DeltaT(start.year) / 24.0;
+    FormatDateTime1900(shown.currentJD);
 
     if (!search.durationMode) RaiseSunLimitAsTheDialog(o, search);
 
@@ -442,17 +445,17 @@ int RunPasses(const std::vector<std::string>& args) {
     cli::PrintNote(load.noticeText);
     if (load.satelliteCount == 0)
         return cli::Failure(kCommand, "Keine Satelliten geladen aus " + o.tlePath);
-    observer.elementFilePath = o.tlePath;
+    ElementFile().elementFilePath = o.tlePath;
     Select(o);
     if (Satellites().selectedCount == 0) return cli::Failure(kCommand, "Kein Satellit ausgewählt");
 
     if (search.durationMode) {
-        PassWindow().windowStart = observer.currentJD;
-        PassWindow().windowEnd = observer.currentJD + count / 1440.0;
+        PassWindow().windowStart = shown.currentJD;
+        PassWindow().windowEnd = shown.currentJD + count / 1440.0;
     }
     const JD1900 searchEnd =
-        search.durationMode ? PassWindow().windowEnd : observer.currentJD + search.nights + 1.0;
-    cli::PrintNote(StaleElementsText(StaleSelectedElements(observer.currentJD, searchEnd)));
+        search.durationMode ? PassWindow().windowEnd : shown.currentJD + search.nights + 1.0;
+    cli::PrintNote(StaleElementsText(StaleSelectedElements(shown.currentJD, searchEnd)));
     search.threads = o.threads;
     CliListener listener;
     // A search in which no selected set could be searched fails with the reasons
@@ -479,8 +482,8 @@ int RunPasses(const std::vector<std::string>& args) {
     }
     const std::vector<std::string> header = PassListFileLines(
         observer.placeName, PassSearchSpanText(list.span, observer), observer.longitudeDeg,
-        observer.latitudeDeg, PassListZoneText(observer, PassInstants(list)),
-        observer.elementFilePath, {});
+        observer.latitudeDeg, PassListZoneText(observer, PassInstants(list), shown.currentJD),
+        ElementFile().elementFilePath, {});
     // The lines are made as they are written: a long list never stands in memory whole.
     const bool file = !o.outPath.empty();
     bool latin1Holds = true;

@@ -1,78 +1,81 @@
-// The process-wide observer: place, zone, instant, display flags and the loaded
-// element file. Created once when the main window starts (from "polaride.cfg" and the
-// computer clock) and read and written by every window; the engines read it. How the
-// chart is drawn on the screen (rotation, zoom, pointer, geometry) is the chart's own
-// record, ChartView() in chart/chart_view.h.
+// TEMPORARY FACADE — to be removed when the files below move to the split records.
+//
+// The observer record is split by owner: ObservingPlace (Place(), core/observing_place.h),
+// DisplayedInstant (Shown(), core/displayed_instant.h), DisplayOptions (ViewOptions(),
+// core/display_options.h), LoadedElementFile and SatelliteTracking (ElementFile(),
+// Tracking(), satellite/loaded_elements.h). Only these files still use the old names:
+// prediction/pass_search.{h,cpp}, prediction/night_window.{h,cpp},
+// prediction/pass_list_file.{h,cpp}, prediction/orbit_class_table.{h,cpp},
+// cli/passes_command.cpp, ui/satellites/pass_*.cpp, ui/satellites/tonight_passes.cpp.
+// Nothing else may include this header.
+//
+// ObserverState holds references to the fields of the parts (same names as before), so
+// `Observer().placeName` and `const ObserverState& o = Observer(); o.currentJD` read and
+// write the parts themselves, and it converts to the parts for the functions that now
+// take them. Defined in satellite/observer_state_facade.cpp (it reaches satellite/).
 #pragma once
 
 #include <string>
 
-#include "core/frame_of_date.h"
-#include "core/timescale.h"
-#include "core/zone_rule.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
+
+struct LoadedElementFile;
+struct SatelliteTracking;
 
 struct ObserverState {
-    // Place and zone.
-    std::string placeName;      // "Beobachtungsort"
-    double longitudeDeg = 0.0;  // east positive; 0..360 and -180..180 both valid
-    double latitudeDeg = 0.0;   // north positive
-    double sinLatitude = 0.0;   // kept in step with latitudeDeg
-    double cosLatitude = 1.0;
-    double heightM = 0.0;            // above sea level
-    std::string zoneName = " UT";    // with one leading blank, e.g. " MEZ"
-    double zoneOffsetHours = 0.0;    // zone time minus UTC
-    // The zone by rule of the time-zone database ("Europe/Berlin"); empty: the fixed
-    // zone of zoneName and zoneOffsetHours. Every local time goes through zoneOffsetAt
-    // and zoneNameAt, which give the offset and name in force at that instant.
-    std::string zoneRule;
-    double limitingMagnitude = 5.0;  // "Grenzgröße (mag)"
+    ObservingPlace& place;
+    DisplayedInstant& shown;
+    DisplayOptions& display;
 
-    // Instant.
-    JD1900 currentJD = 36525.0;  // the displayed instant, UT
-    int year = 2000;             // calendar year of the displayed date (for DeltaT)
-    double siderealHours = 0.0;  // local apparent sidereal time of currentJD
-    JD1900 dynamicJD = 36525.0;  // currentJD + DeltaT/24
-    FrameOfDate frame;           // the true equator and equinox of currentJD
-    bool timeChanged = true;     // recompute satellites at the next drawing
-    JD1900 trailOriginJD = 0.0;  // start of the current run of single time steps
-    int timeStepSeconds = 6;     // step of the "+" and "-" keys
-    int latestYear = 9999;       // latest year the zoom and pass dialogs accept
+    std::string& placeName;
+    double& longitudeDeg;
+    double& latitudeDeg;
+    double& sinLatitude;
+    double& cosLatitude;
+    double& heightM;
+    std::string& zoneName;
+    double& zoneOffsetHours;
+    std::string& zoneRule;
+    double& limitingMagnitude;
 
-    // Display flags ("Ansicht"), kept in the settings file.
-    bool showPlanetNames = true;         // "Planetennamen"
-    bool showConstellationNames = true;  // "Sternbildnamen"
-    bool showConstellationLines = true;  // "Sternbildlinien"
-    bool showAltitudeLines = false;      // "Höhenlinien"
-    bool showZodiac = false;             // "Tierkreis"
+    JD1900& currentJD;
+    int& year;
+    double& siderealHours;
+    JD1900& dynamicJD;
+    FrameOfDate& frame;
+    bool& timeChanged;
+    JD1900& trailOriginJD;
+    int& timeStepSeconds;
+    int& latestYear;
 
-    // Satellites.
-    std::string elementFilePath;  // loaded element file; empty: none loaded
-    int satelliteCount = 0;
-    int trackedSatellite = -1;  // followed by the zoom window; -1 none
+    bool& showPlanetNames;
+    bool& showConstellationNames;
+    bool& showConstellationLines;
+    bool& showAltitudeLines;
+    bool& showZodiac;
 
-    // The zone offset (hours) and name (with its leading blank, as zoneName) in force
-    // at an instant: those of the rule, else the fixed ones.
-    double zoneOffsetAt(JD1900 instant) const;
-    std::string zoneNameAt(JD1900 instant) const;
-    // A local civil date and time of the zone as UT: by the rule (a time in the gap of
-    // a change to summer time is Skipped, one in the repeated hour the earlier instant),
-    // else with zoneOffsetHours (always Unique).
-    LocalTimeResolution instantFromLocal(int year, int month, int day, int hours, int minutes,
-                                         int seconds) const;
-    // UT of noon of a local date (in the offset in force at that noon).
-    JD1900 localNoon(int year, int month, int day) const;
+    std::string& elementFilePath;
+    int& satelliteCount;
+    int& trackedSatellite;
 
-    // Keeps sinLatitude and cosLatitude in step with latitudeDeg.
-    void setLatitude(double degrees);
-    // The frame of date of an instant, the local apparent sidereal time at an east
-    // longitude and the ephemeris time (DeltaT of `year`): frame, siderealHours and
-    // dynamicJD.
-    void setInstantFrame(double eastLongitudeDeg, JD1900 instant);
-    // The horizon of the place and instant of the last setInstantFrame.
-    HorizonOfDate horizon() const;
+    operator ObservingPlace&() const { return place; }
+    operator DisplayedInstant&() const { return shown; }
+    operator DisplayOptions&() const { return display; }
+
+    double zoneOffsetAt(JD1900 instant) const { return place.zoneOffsetAt(instant); }
+    std::string zoneNameAt(JD1900 instant) const { return place.zoneNameAt(instant); }
+    LocalTimeResolution instantFromLocal(int y, int month, int day, int hours, int minutes,
+                                         int seconds) const {
+        return place.instantFromLocal(y, month, day, hours, minutes, seconds);
+    }
+    JD1900 localNoon(int y, int month, int day) const { return place.localNoon(y, month, day); }
+    void setLatitude(double degrees) const { place.setLatitude(degrees); }
+    void setInstantFrame(double eastLongitudeDeg, JD1900 instant) const {
+        shown.setInstantFrame(eastLongitudeDeg, instant);
+    }
+    HorizonOfDate horizon() const { return shown.horizon(place); }
 };
 
-// The one ObserverState of the process.
 ObserverState& Observer();
-// Back to a freshly constructed state (tests).
-void ResetObserverState();

@@ -40,7 +40,7 @@ std::optional<JD1900> EpochOf(const std::string& line1) {
 
 // Sub-satellite point of an orbit at instant t for the observer's longitude.
 std::optional<GroundPoint> PointAt(const SatelliteOrbit& orbit, JD1900 t) {
-    const double longitude = Observer().longitudeDeg;
+    const double longitude = Place().longitudeDeg;
     GroundPoint p;
     if (!SubSatellitePoint(orbit, t, LocalSiderealTime(longitude, t), longitude, p))
         return std::nullopt;
@@ -125,7 +125,7 @@ void FillSunsync(const ElementSet& set, const OrbitValues& values, double limit,
     const OrbitPlanePassage& passage = *values.passage;
     const auto clock = [](JD1900 t) {
         const JD1900 minute = IntPart(t * 1440.0 + 0.5) / 1440.0;
-        return " " + DateTimeTextsOf(minute, Observer().zoneOffsetAt(minute)).time.substr(0, 5);
+        return " " + DateTimeTextsOf(minute, Place().zoneOffsetAt(minute)).time.substr(0, 5);
     };
     row[6] = clock(passage.ascending);
     row[7] = clock(passage.descending);

@@ -85,7 +85,7 @@ std::vector<std::string> PassListState::Lines() const {
 
 PassListState PassListState::FromRecords(const std::vector<PassRecord>& records) {
     PassListState list;
-    list.observer = Observer();
+    list.observer = Place();
     auto satellites = std::make_shared<PassSatellites>();
     for (const PassRecord& pass : records) {
         const auto k = static_cast<std::size_t>(std::max(pass.satelliteNumber, 0));

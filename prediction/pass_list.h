@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_list_file.h"
 #include "prediction/pass_search_snapshot.h"
@@ -40,7 +40,7 @@ struct PassListState {
     // were seen by (place and zone of the texts) and what the search looked for (the
     // limits of their visible parts).
     std::shared_ptr<const PassSatellites> satellites;
-    ObserverState observer;
+    ObservingPlace observer;
     PassSearchParameters parameters;
     // The visible parts of a list made from whole records (FromRecords) rather than by
     // a search, by list position; empty otherwise.

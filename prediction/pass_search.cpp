@@ -6,10 +6,12 @@
 #include <optional>
 #include <utility>
 
+#include "core/displayed_instant.h"
 #include "core/non_copyable.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_search_snapshot.h"
+#include "satellite/loaded_elements.h"
 
 namespace {
 
@@ -109,7 +111,7 @@ PassSearchResult FinishPassSearch(const PassSearchSnapshot& snapshot, PassSearch
     if (!result.nightsWithoutDarkness.empty())
         listener.nightsWithoutDarkness(NightsWithoutDarknessText(result.nightsWithoutDarkness));
     const bool noneSearched = result.outcome == PassSearchOutcome::Failed;
-    if (count == 0) Observer().trackedSatellite = -1;
+    if (count == 0) Tracking().trackedSatellite = -1;
     if (noneSearched) {
         listener.searchFailed(NoSatelliteSearchedText(result.skipped));
     } else if (count == 0) {

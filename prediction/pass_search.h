@@ -89,13 +89,13 @@ class PassSearchListener {
 };
 
 // Runs the search for the satellites of Satellites().selectedSets over the nights
-// starting at Observer().currentJD (night mode, at most kMaxSearchNights) or the
+// starting at Shown().currentJD (night mode, at most kMaxSearchNights) or the
 // window of PassWindow() (duration mode, at most kMaxSearchMinutes). The listener's
 // satellitesSkipped() hears once, at the end, of the sets left out; when every selected
 // set was left out the search fails instead (searchFailed() with the same reasons), so
 // that no failure reads as "keine Durchgänge". The search leaves the
 // date texts, the observer's siderealHours and the shared Sun alone;
-// Observer().trackedSatellite becomes -1 when no pass was found.
+// Tracking().trackedSatellite becomes -1 when no pass was found.
 PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchListener& listener);
 
 // PassSearch in its parts, for a window that runs RunPassSearch on a thread of its own

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/displayed_instant.h"
 #include "prediction/search_limits.h"
 #include "satellite/satellite_table.h"
 
@@ -30,9 +31,9 @@ PassSearchSnapshot TakePassSearchSnapshot(const PassSearchParameters& parameters
     PassSearchParameters& p = snap.parameters;
     // The search never runs beyond the dialog's own limits, whoever set the parameters.
     p.nights = p.durationMode ? 1 : std::clamp(p.nights, 0, kMaxSearchNights);
-    snap.observer = Observer();
+    snap.observer = Place();
     snap.place = PlaceOf(snap.observer);
-    const JD1900 now = snap.observer.currentJD;
+    const JD1900 now = Shown().currentJD;
     const PassWindowState window = PassWindow();
     snap.searchFrom = p.durationMode ? window.windowStart : now - 1.0;
     snap.searchTo =

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_list_file.h"
 #include "prediction/pass_search_parameters.h"
@@ -37,7 +37,7 @@ struct SearchNight {
 
 struct PassSearchSnapshot {
     PassSearchParameters parameters;  // nights clamped to the accepted range
-    ObserverState observer;           // place and zone for the texts of the list
+    ObservingPlace observer;          // place and zone for the texts of the list
     ObserverPlace place;
     std::vector<SearchNight> nights;
     int nightsSearched = 0;  // windows with darkness
@@ -52,8 +52,8 @@ struct PassSearchSnapshot {
     NightWindowResult lastWindow;
 };
 
-// The snapshot of a search with these parameters: the place and zone of Observer(),
-// the nights from Observer().currentJD (or the window of PassWindow() in duration
+// The snapshot of a search with these parameters: the place and zone of Place(),
+// the nights from Shown().currentJD (or the window of PassWindow() in duration
 // mode), and the selected sets of Satellites(). Reads the shared records; writes none.
 PassSearchSnapshot TakePassSearchSnapshot(const PassSearchParameters& parameters);
 

@@ -6,12 +6,13 @@
 #include <optional>
 #include <sstream>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
 #include "core/text_file.h"
 #include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
 #include "satellite/core_blocks.h"
 #include "satellite/element_records.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/omm_csv.h"
 #include "satellite/text_lines.h"
@@ -255,8 +256,7 @@ LoadResult LoadElements(std::string_view text, const std::string& fileName, cons
     result.opened = true;
     if (ui.clearSatelliteViews) ui.clearSatelliteViews();
     SatelliteTable& table = Satellites();
-    ObserverState& observer = Observer();
-    const int oldCount = std::clamp(observer.satelliteCount, 0, table.RowSlots());
+    const int oldCount = std::clamp(ElementFile().satelliteCount, 0, table.RowSlots());
     if (oldCount > 0) {
         std::fill(table.sky.begin() + 1, table.sky.begin() + 1 + oldCount, SkyPosition{});
         std::fill(table.chartX.begin() + 1, table.chartX.begin() + 1 + oldCount, 0.0);
@@ -268,7 +268,7 @@ LoadResult LoadElements(std::string_view text, const std::string& fileName, cons
     table.selectedCount = 0;
     std::fill(table.rowSelected.begin(), table.rowSelected.end(), 0);
     table.copyOrbits.clear();
-    observer.trackedSatellite = -1;
+    Tracking().trackedSatellite = -1;
 
     const MagnitudeLookup magnitudes(MagnitudeTable());
     const bool recordLinesGiven = recordLines.size() == reading.sets.size();
@@ -299,8 +299,8 @@ LoadResult LoadElements(std::string_view text, const std::string& fileName, cons
                 table.orbits[row] =
                     PrepareOrbit(SgpElementsOf(reading.numbers[row - 1]), table.orbitModel);
         });
-    observer.satelliteCount = r;
-    observer.timeChanged = true;
+    ElementFile().satelliteCount = r;
+    Shown().timeChanged = true;
     result.satelliteCount = r;
 
     if (!reading.incompleteLines.empty())
@@ -391,5 +391,5 @@ LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui,
 
 LoadResult LoadElementFile(const SatelliteUi& ui,
                            const std::function<void(const std::string&)>& displayName) {
-    return LoadElementFile(Observer().elementFilePath, ui, displayName);
+    return LoadElementFile(ElementFile().elementFilePath, ui, displayName);
 }

@@ -9,13 +9,16 @@
 #include <thread>
 #include <vector>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_search.h"
 #include "prediction/pass_search_run.h"
 #include "prediction/pass_search_snapshot.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 #include "support/observer_place.h"
+#include "support/observer_records.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
 
@@ -26,13 +29,13 @@ static_assert(sizeof(PassEntry) <= 150);
 class ParallelSearchTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSatelliteTable();
         ResetPassWindow();
         ResetPassList();
         testsupport::PlaceObserverInBerlin(40, 2);
-        Observer().year = 2026;
-        Observer().currentJD = JulianDay1900(2026, 4, 27) + 10.0 / 24.0;
+        Shown().year = 2026;
+        Shown().currentJD = JulianDay1900(2026, 4, 27) + 10.0 / 24.0;
         testsupport::LoadTextAndSelectEverySatellite(
             testsupport::ReadTextFile(testsupport::DataPath("visual-2026-04.tle")));
     }
@@ -40,7 +43,7 @@ class ParallelSearchTest : public ::testing::Test {
         ResetSatelliteTable();
         ResetPassList();
         ResetPassWindow();
-        ResetObserverState();
+        ResetObserverRecords();
     }
     static PassSearchParameters Nights(int nights) {
         PassSearchParameters p;
@@ -90,19 +93,21 @@ TEST_F(ParallelSearchTest, SharedRecordsChangingDuringTheSearchChangeNothing) {
         return finding;
     });
     for (int i = 0; !done; ++i) {
-        Observer().setLatitude(i % 2 ? -33.9 : 70.0);
-        Observer().longitudeDeg = i % 2 ? 151.2 : -20.0;
-        Observer().currentJD += 0.5;
+        Place().setLatitude(i % 2 ? -33.9 : 70.0);
+        Place().longitudeDeg = i % 2 ? 151.2 : -20.0;
+        Shown().currentJD += 0.5;
         PassWindow().windowStart = PassWindow().windowEnd = 0.0;
         ResetSatelliteTable();
-        Observer().satelliteCount = 0;
+        ElementFile().satelliteCount = 0;
     }
     EXPECT_EQ(running.get().list.Lines(), undisturbed);
 }
 
 TEST_F(ParallelSearchTest, SearchWritesNoSharedRecord) {
-    Observer().trackedSatellite = 3;
-    const ObserverState observer = Observer();
+    Tracking().trackedSatellite = 3;
+    const ObservingPlace place = Place();
+    const JD1900 shownInstant = Shown().currentJD;
+    const int tracked = Tracking().trackedSatellite;
     const PassWindowState window = PassWindow();
     const int selected = Satellites().selectedCount;
     const PassSearchFinding finding = Run(TakePassSearchSnapshot(Nights(1)), 2);
@@ -110,8 +115,10 @@ TEST_F(ParallelSearchTest, SearchWritesNoSharedRecord) {
     EXPECT_TRUE(PassList().empty());
     EXPECT_EQ(PassWindow().windowStart, window.windowStart);
     EXPECT_EQ(PassWindow().windowEnd, window.windowEnd);
-    EXPECT_EQ(Observer().currentJD, observer.currentJD);
-    EXPECT_EQ(Observer().trackedSatellite, observer.trackedSatellite);
+    EXPECT_EQ(Shown().currentJD, shownInstant);
+    EXPECT_EQ(Tracking().trackedSatellite, tracked);
+    EXPECT_EQ(Place().latitudeDeg, place.latitudeDeg);
+    EXPECT_EQ(Place().zoneRule, place.zoneRule);
     EXPECT_EQ(Satellites().selectedCount, selected);
 }
 

@@ -12,16 +12,19 @@
 #include <utility>
 #include <vector>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/element_age.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_orbit.h"
 #include "prediction/pass_search.h"
 #include "prediction/search_limits.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "support/observer_place.h"
+#include "support/observer_records.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
 
@@ -71,7 +74,7 @@ std::string WithElements(std::string line2, double eccentricity, double meanMoti
 class PassSearchTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSatelliteTable();
         ResetPassWindow();
         ResetPassList();
@@ -89,12 +92,12 @@ class PassSearchTest : public ::testing::Test {
         ResetSatelliteTable();
         ResetPassList();
         ResetPassWindow();
-        ResetObserverState();
+        ResetObserverRecords();
     }
     static void SetLocalTime(int y, int m, int d, double hour) {
-        Observer().year = y;
-        Observer().currentJD = JulianDay1900(y, m, d) + (hour - Observer().zoneOffsetHours) / 24.0;
-        FormatDateTime1900(Observer().currentJD);
+        Shown().year = y;
+        Shown().currentJD = JulianDay1900(y, m, d) + (hour - Place().zoneOffsetHours) / 24.0;
+        FormatDateTime1900(Shown().currentJD);
     }
     // The fixture passes/NAME as the element file, every satellite selected.
     static void LoadFixture(const std::string& name) {
@@ -151,7 +154,7 @@ TEST_F(PassSearchTest, NightPassesMeetEveryCondition) {
     const PassListState& list = PassList();
     ASSERT_GE(list.passes.size(), 3u);
     ASSERT_EQ(list.passes.size(), list.Lines().size());
-    const JD1900 firstEvening = Observer().currentJD;
+    const JD1900 firstEvening = Shown().currentJD;
     for (std::size_t j = 0; j < list.passes.size(); ++j) {
         const PassRecord pass = list.Record(j);
         EXPECT_GE(pass.altitudeDeg, 10.0);
@@ -170,8 +173,8 @@ TEST_F(PassSearchTest, NightPassesMeetEveryCondition) {
         EXPECT_EQ(list.Line(j).substr(17, 6), DateText.substr(0, 6));
         EXPECT_EQ(list.Line(j).substr(25, 8), TimeText);
     }
-    FormatDateTime1900(Observer().currentJD + 100);
-    FormatDateTime1900(Observer().currentJD);
+    FormatDateTime1900(Shown().currentJD + 100);
+    FormatDateTime1900(Shown().currentJD);
     EXPECT_EQ(DateText, dateBefore);
     EXPECT_EQ(TimeText, timeBefore);
     // Progress and headings in order.
@@ -284,14 +287,14 @@ TEST_F(PassSearchTest, EqualTimesOrderedByTheRestOfTheLine) {
 
 TEST_F(PassSearchTest, NoPassesGiveTheEmptyListState) {
     LoadFixture("iss.tle");
-    Observer().trackedSatellite = 0;
+    Tracking().trackedSatellite = 0;
     PassSearchParameters p;
     p.minAltitudeDeg = 89.99;
     RecordingListener listener = Search(p);
     EXPECT_TRUE(PassList().Lines().empty());
     EXPECT_EQ(listener.noPassCalls, 1);
     EXPECT_EQ(listener.passesFoundCalls, 0);
-    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_EQ(Tracking().trackedSatellite, -1);
     EXPECT_EQ(listener.progressReports.back().stage, PassSearchProgress::Stage::Done);
     EXPECT_EQ(listener.progressReports.back().passCount, 0);
     EXPECT_EQ(std::string(kNoPassesText),
@@ -301,11 +304,11 @@ TEST_F(PassSearchTest, NoPassesGiveTheEmptyListState) {
 
 TEST_F(PassSearchTest, NightsWithoutDarknessAreSkipped) {
     LoadFixture("iss.tle");
-    Observer().longitudeDeg = 20.0;
-    Observer().setLatitude(70.0);
+    Place().longitudeDeg = 20.0;
+    Place().setLatitude(70.0);
     SetLocalTime(2026, 6, 20, 12);
-    PassWindow().windowStart = Observer().currentJD;  // a stale window must not be used
-    PassWindow().windowEnd = Observer().currentJD + 1.0;
+    PassWindow().windowStart = Shown().currentJD;  // a stale window must not be used
+    PassWindow().windowEnd = Shown().currentJD + 1.0;
     PassSearchParameters p = Loose(2);
     RecordingListener listener;
     const PassSearchResult result = PassSearch(p, listener);
@@ -346,12 +349,12 @@ TEST_F(PassSearchTest, NoSearchableSetIsAFailureNotAnEmptyList) {
     std::string still = issLine2_;
     still.replace(52, 11, " 0.00000000");
     LoadTextAndSelectEverySatellite(Set("STILL", still) + Set("STILL TOO", still));
-    Observer().trackedSatellite = 0;
+    Tracking().trackedSatellite = 0;
     RecordingListener listener;
     const PassSearchResult result = PassSearch(Loose(1), listener);
     EXPECT_EQ(result.outcome, PassSearchOutcome::Failed);
     EXPECT_EQ(listener.noPassCalls, 0);
-    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_EQ(Tracking().trackedSatellite, -1);
     ASSERT_EQ(listener.failures.size(), 1u);
     EXPECT_EQ(listener.failures[0], NoSatelliteSearchedText(result.skipped));
     EXPECT_EQ(listener.failures[0].rfind("Keiner der 2 ausgewählten Satelliten ließ sich "
@@ -427,7 +430,7 @@ TEST_F(PassSearchTest, DurationWindowEndsCutPassesForBothMethods) {
         LoadTextAndSelectEverySatellite(Set("TEST SAT", line2));
         PassSearchParameters p = Loose();
         p.minAltitudeDeg = 5.0;
-        const JD1900 start = Observer().currentJD;
+        const JD1900 start = Shown().currentJD;
         Duration(start, start + 1.0, p);
         RecordingListener listener = Search(p);
         std::vector<PassRecord> passes = PassList().Records();
@@ -498,19 +501,19 @@ TEST_F(PassSearchTest, PlaneCrossingsListEveryCulminationOnce) {
         text += Set(std::string("ORBIT") + o.inclination, line2);
     }
     LoadTextAndSelectEverySatellite(text);
-    struct Place {
+    struct Site {
         const char* name;
         double lat, lon;
     };
-    const Place places[] = {
+    const Site places[] = {
         {"Santiago", -33.45, -70.67}, {"Quito", -0.18, -78.47}, {"Tromsø", 69.65, 18.96}};
-    for (const Place& place : places) {
+    for (const Site& place : places) {
         SCOPED_TRACE(place.name);
-        Observer().setLatitude(place.lat);
-        Observer().longitudeDeg = place.lon;
+        Place().setLatitude(place.lat);
+        Place().longitudeDeg = place.lon;
         PassSearchParameters p = Loose();
         p.minAltitudeDeg = 11.0;
-        const JD1900 start = Observer().currentJD;
+        const JD1900 start = Shown().currentJD;
         Duration(start, start + 1.0, p);
         Search(p);
         const std::vector<PassRecord> passes = PassList().Records();
@@ -593,9 +596,9 @@ TEST_F(PassSearchTest, FailingOrbitYieldsNoPass) {
     std::string inside = issLine2_;
     inside.replace(52, 11, "17.50000000");
     LoadTextAndSelectEverySatellite(Set("ISS", issLine2_) + Set("INSIDE", inside));
-    const SatObservation seen = ObserveSelected(1, Observer().currentJD + 0.3);
+    const SatObservation seen = ObserveSelected(1, Shown().currentJD + 0.3);
     EXPECT_TRUE(seen.failed());
-    EXPECT_FALSE(ObserveSelected(0, Observer().currentJD + 0.3).failed());
+    EXPECT_FALSE(ObserveSelected(0, Shown().currentJD + 0.3).failed());
     PassSearchParameters p = Loose();
     p.minAltitudeDeg = -90.0;
     p.nights = 2;
@@ -608,7 +611,7 @@ TEST_F(PassSearchTest, FailingOrbitYieldsNoPass) {
 TEST_F(PassSearchTest, AbortStopsASatelliteInTheMiddleOfItsSearch) {
     LoadFixture("iss.tle");
     PassSearchParameters p = Loose();
-    const JD1900 start = Observer().currentJD;
+    const JD1900 start = Shown().currentJD;
     Duration(start, start + 20.0, p);
     RecordingListener full;
     PassSearch(p, full);
@@ -633,7 +636,7 @@ TEST_F(PassSearchTest, SearchNeverRunsBeyondItsLimits) {
     EXPECT_EQ(nights.nightsSearched + static_cast<int>(nights.nightsWithoutDarkness.size()),
               kMaxSearchNights);
 
-    const JD1900 start = Observer().currentJD;
+    const JD1900 start = Shown().currentJD;
     p.minAltitudeDeg = 60.0;
     Duration(start, start + 3650.0, p);
     PassSearch(p, listener);
@@ -675,10 +678,10 @@ TEST_F(PassSearchTest, ListReadableAndSortedInEveryCentury) {
 // Daytime positions of the ISS above the horizon are sunlit.
 TEST_F(PassSearchTest, SatelliteOnTheDaySideIsNeverInTheShadow) {
     LoadFixture("iss.tle");
-    Observer().setLatitude(50.0);
+    Place().setLatitude(50.0);
     int daytime = 0;
     for (int minute = 0; minute < 2 * 1440; ++minute) {
-        const SatObservation seen = ObserveSelected(0, Observer().currentJD + minute / 1440.0);
+        const SatObservation seen = ObserveSelected(0, Shown().currentJD + minute / 1440.0);
         if (seen.altitudeDeg < 0.0 || seen.sunAltitudeDeg < 10.0) continue;
         ++daytime;
         EXPECT_GE(seen.shadowDepthKm, 0.0) << minute;
@@ -721,7 +724,7 @@ TEST_F(PassSearchTest, DirectionOfMotionFollowsTwoIndependentPositions) {
             const double expected = std::atan2(ds, du) * kRadToDeg;
             const double got =
                 MotionDirection(Satellites().SelectedOrbit(0), Satellites().SelectedLook(0),
-                                PlaceOf(Observer()), a.altitudeDeg, a.azimuthDeg, t);
+                                PlaceOf(Place()), a.altitudeDeg, a.azimuthDeg, t);
             EXPECT_NEAR(std::remainder(got - expected, 360.0), 0.0, 0.5) << s;
             ++checked;
         }

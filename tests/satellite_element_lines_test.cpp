@@ -15,13 +15,13 @@
 #include <string>
 #include <thread>
 
-#include "core/observer_state.h"
 #include "satellite/element_lines.h"
 #include "satellite/element_numbers.h"
 #include "satellite/element_records.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -48,7 +48,7 @@ std::string Put(const std::string& line, int column, const std::string& text) {
 class ElementLineRules : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSatelliteTable();
         ResetMagnitudeTable();
     }

@@ -14,18 +14,20 @@
 #include <sstream>
 
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
 #include "prediction/orbit_class_table.h"
 #include "prediction/satellite_info_plane.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
-#include "satellite/satellites_at_instant.h"
 #include "satellite/column_number.h"
 #include "satellite/propagation.h"
 #include "satellite/satellite_table.h"
+#include "satellite/satellites_at_instant.h"
 #include "satellite/sgp.h"
 #include "support/observer_place.h"
+#include "support/observer_records.h"
 #include "support/pdf_text.h"
 #include "support/test_paths.h"
 #include "support/ui/satellite_fixture.h"
@@ -77,12 +79,12 @@ class OrbitClassTest : public testing::Test {
     void SetUp() override {
         testsupport::ResetSatelliteWindowRecords();
         testsupport::PlaceObserverInBerlin(50, 1.0);
-        Observer().zoneName = " MEZ";
+        Place().zoneName = " MEZ";
     }
     void TearDown() override {
         ResetSatelliteTable();
         ResetSelectionState();
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
     }
     testsupport::ScopedScriptedDialogs dialogs;
@@ -91,7 +93,7 @@ class OrbitClassTest : public testing::Test {
 TEST_F(OrbitClassTest, GeostationaryLongitudeMatchesTheElementsAngleLessSiderealTime) {
     LoadAndSelectAll(SetText(kGeo[0], kGeo[1], kGeo[2]));
     const JD1900 epoch = EpochOf(kGeo[1]);
-    Observer().currentJD = epoch;
+    Shown().currentJD = epoch;
     const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Geosync, epoch, 0.1);
     ASSERT_EQ(fill.rows.size(), 1u);
     const OrbitClassRow& row = fill.rows[0];
@@ -159,7 +161,7 @@ TEST_F(OrbitClassTest, CellsAreNotCutAndTheSmallestWindowShowsEveryColumn) {
 TEST_F(OrbitClassTest, SunSynchronousPassagesLieInTheOrbitalPlane) {
     LoadAndSelectAll(SetText(kSunsync[0], kSunsync[1], kSunsync[2]));
     const JD1900 T = EpochOf(kSunsync[1]) + 0.4;
-    Observer().currentJD = T;
+    Shown().currentJD = T;
     const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Sunsync, T, 0.1);
     ASSERT_EQ(fill.rows.size(), 1u);
     const OrbitClassRow& row = fill.rows[0];

@@ -17,12 +17,15 @@
 
 #include "app/program.h"
 #include "catalog/settings_file.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_dialog_display.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_search.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 #include "support/observer_place.h"
 #include "support/satellite_selection.h"
@@ -67,7 +70,7 @@ class PassDialogTest : public testsupport::ProgramWindowsTest {
     // Berlin, summer time, at a local date and time.
     static void Place(double lon, double lat, double zone, int y, int m, int d, double hour) {
         testsupport::PlaceObserver("Berlin", lon, lat, 40, zone);
-        Observer().zoneName = " MESZ";
+        ::Place().zoneName = " MESZ";
         testsupport::SetObserverLocalTime(y, m, d, hour);
     }
     void SelectFixture(const char* name) {
@@ -79,7 +82,7 @@ class PassDialogTest : public testsupport::ProgramWindowsTest {
     static std::string Formatted(JD1900 t) {
         FormatDateTime1900(t);
         const std::string text = DateText + " " + TimeText;
-        FormatDateTime1900(Observer().currentJD);
+        FormatDateTime1900(::Shown().currentJD);
         return text;
     }
 
@@ -106,7 +109,7 @@ TEST_F(PassDialogTest, ControlsAsShippedSettingsGiveThem) {
     EXPECT_FALSE(dialog->toDateField()->isEnabled());
     EXPECT_FALSE(dialog->toTimeField()->isEnabled());
     EXPECT_TRUE(dialog->okButton()->isDefault());
-    EXPECT_EQ(dialog->fromZoneLabel()->text().toStdString(), Observer().zoneName);
+    EXPECT_EQ(dialog->fromZoneLabel()->text().toStdString(), ::Place().zoneName);
     EXPECT_TRUE(dialogs->Calls().empty());  // nothing computed or shown at creation
 }
 
@@ -155,7 +158,9 @@ TEST_F(PassDialogTest, FieldsAreWrittenBackAsLinesElevenToFifteen) {
     dialog->firstHalfBox()->click();  // off: the second stays on
     dialog->brightestBox()->setChecked(true);
     std::string error;
-    ASSERT_TRUE(WriteSettingsFile("saved.cfg", Observer(), Settings(), &error)) << error;
+    ASSERT_TRUE(WriteSettingsFile("saved.cfg", ::Place(), ViewOptions(), ::Shown().currentJD,
+                                  Settings(), &error))
+        << error;
     std::istringstream in(testsupport::ReadTextFile(work / "saved.cfg"));
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) {
@@ -222,7 +227,7 @@ TEST_F(PassDialogTest, NightDisplayShowsTheNightOfTheChartDate) {
         }
         EXPECT_NEAR(span.end - span.start, c.first && c.second ? 1.35 : 1.17, 0.1);
         // The shared texts are the chart's instant again.
-        EXPECT_EQ(DateText + " " + TimeText, Formatted(Observer().currentJD));
+        EXPECT_EQ(DateText + " " + TimeText, Formatted(::Shown().currentJD));
     }
     EXPECT_TRUE(dialogs->Calls().empty());
 }
@@ -232,11 +237,11 @@ TEST_F(PassDialogTest, NightDisplayShowsTheNightOfTheChartDate) {
 TEST_F(PassDialogTest, TheDefaultNightFollowsTheLocalDateOfTheZoneRule) {
     Start();
     Place(13.4, 52.5, 1, 2026, 4, 27, 11.5);
-    Observer().zoneName = " MEZ";
+    ::Place().zoneName = " MEZ";
     dialog->NightDisplay();
     EXPECT_EQ(dialog->fromDateField()->text(), "26.04.2026");
     EXPECT_EQ(dialog->fromZoneLabel()->text(), " MEZ");
-    Observer().zoneRule = "Europe/Berlin";
+    ::Place().zoneRule = "Europe/Berlin";
     dialog->NightDisplay();
     EXPECT_EQ(dialog->fromDateField()->text(), "27.04.2026");
     EXPECT_EQ(dialog->fromZoneLabel()->text(), " MESZ");
@@ -249,7 +254,7 @@ TEST_F(PassDialogTest, ChangeHandlersRecomputeTheNightDisplay) {
     dialog->NightDisplay();
     const QString oneNight = dialog->toDateField()->text();
     dialog->daysField()->setText("3");  // "Anzahl Tage" changed
-    FormatDateTime1900(Observer().currentJD + 3);
+    FormatDateTime1900(::Shown().currentJD + 3);
     EXPECT_EQ(dialog->toDateField()->text().toStdString(), DateText);
     EXPECT_NE(dialog->toDateField()->text(), oneNight);
     const QString darkStart = dialog->fromTimeField()->text();
@@ -302,7 +307,7 @@ TEST_F(PassDialogTest, DurationModeShowsOneHourAfterFrom) {
 TEST_F(PassDialogTest, DurationStartAcrossTheChangesOfSummerTime) {
     Start();
     Place(13.4, 52.5, 2, 2026, 4, 27, 20);
-    Observer().zoneRule = "Europe/Berlin";
+    ::Place().zoneRule = "Europe/Berlin";
     SelectFixture("iss.tle");
     dialog->durationBox()->setChecked(true);
     dialog->fromDateField()->setText("29.03.2026");
@@ -440,8 +445,8 @@ TEST_F(PassDialogTest, OkRunsTheSearchIntoThePassList) {
     for (const PassRecord& pass : list.Records()) {
         EXPECT_GE(pass.altitudeDeg, 10.0);
         EXPECT_LE(pass.magnitude, 6.0);
-        EXPECT_GT(pass.time, Observer().currentJD);
-        EXPECT_LT(pass.time, Observer().currentJD + 3.0);
+        EXPECT_GT(pass.time, ::Shown().currentJD);
+        EXPECT_LT(pass.time, ::Shown().currentJD + 3.0);
     }
     EXPECT_EQ(DateText, dateBefore);
     EXPECT_EQ(TimeText, timeBefore);
@@ -524,7 +529,7 @@ TEST_F(PassDialogTest, NoPassesHideTheListAndDisableShowPass) {
     Place(13.4, 52.5, 2, 2026, 4, 27, 12);
     SelectFixture("iss.tle");
     AppWindows().mainWindow->showPassesAction->setEnabled(true);
-    Observer().trackedSatellite = 0;
+    Tracking().trackedSatellite = 0;
     dialog->minAltitudeField()->setText("89.9");
     dialogs->Clear();
     EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
@@ -533,7 +538,7 @@ TEST_F(PassDialogTest, NoPassesHideTheListAndDisableShowPass) {
                     "keine Durchgänge|Für die ausgewählten Satelliten gibt es keine Durchgänge")));
     EXPECT_FALSE(passListWindow->isVisible());
     EXPECT_FALSE(AppWindows().mainWindow->showPassesAction->isEnabled());
-    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_EQ(Tracking().trackedSatellite, -1);
 }
 
 TEST_F(PassDialogTest, SecondSearchWhileOneRunsIsRefused) {

@@ -13,7 +13,6 @@
 #include "chart/pass_path.h"
 #include "chart/sky_chart.h"
 #include "chart/zoom_chart.h"
-#include "core/observer_state.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_search.h"
 #include "satellite/satellites_at_instant.h"

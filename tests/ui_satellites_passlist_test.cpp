@@ -23,10 +23,12 @@
 #include "chart/canvas.h"
 #include "chart/chart_view.h"
 #include "chart/zoom_chart.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_search.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
@@ -148,8 +150,8 @@ TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(AppWindows().satelliteSelectionWindow->isVisible());
     EXPECT_TRUE(AppWindows().zoomWindow->isVisible());
-    EXPECT_EQ(Observer().trackedSatellite, k);
-    EXPECT_DOUBLE_EQ(Observer().currentJD, t);
+    EXPECT_EQ(Tracking().trackedSatellite, k);
+    EXPECT_DOUBLE_EQ(Shown().currentJD, t);
     EXPECT_GE(ChartView().zoomFactor, 2);
     // The chart is turned so that the pass lies straight below the centre.
     const SatObservation seen = ObserveSelected(k, t);
@@ -230,7 +232,7 @@ TEST_P(ShowPassFailureTest, MessageAndStateChanges) {
     emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(0));
     EXPECT_FALSE(passListWindow->ShowPass(0));
     EXPECT_THAT(dialogs->Messages(), ElementsAre(expected, expected));
-    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_EQ(Tracking().trackedSatellite, -1);
     EXPECT_FALSE(ShowPassEnabled());
     EXPECT_FALSE(AppWindows().zoomWindow->showPassesAction->isEnabled());
     EXPECT_FALSE(passListWindow->isVisible());
@@ -296,8 +298,8 @@ TEST_F(PassListTest, DoubleClickAfterSortingShowsTheClickedPass) {
     QApplication::sendEvent(table->viewport(), &click);
     ASSERT_TRUE(AppWindows().zoomWindow->isVisible())
         << dialogs->Messages().join("\n").toStdString();
-    const JD1900 t = Observer().currentJD;
-    EXPECT_EQ(QString::fromStdString(DateTimeTextsOf(t, Observer().zoneOffsetAt(t)).time), listed);
+    const JD1900 t = Shown().currentJD;
+    EXPECT_EQ(QString::fromStdString(DateTimeTextsOf(t, Place().zoneOffsetAt(t)).time), listed);
     EXPECT_DOUBLE_EQ(t, PassList().passes[ListRowOfTableRow(table, row)].time);
 }
 
@@ -334,15 +336,15 @@ TEST_F(PassListTest, SaveWritesHeaderAndLinesLatin1CrLf) {
     FillList(3);
     passListWindow->list()->item(1)->setText(
         QString::fromUtf8(" ISS (ZARYA)     27.04.  21:05:10    45.0°  "));
-    Observer().placeName = "München";
-    Observer().elementFilePath = "C:\\bahn\\iss.tle";
+    Place().placeName = "München";
+    ElementFile().elementFilePath = "C:\\bahn\\iss.tle";
     int n = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.location);
-        Observer().longitudeDeg = c.lon;
-        Observer().setLatitude(c.lat);
-        Observer().zoneOffsetHours = c.zone;
-        Observer().zoneRule.clear();  // a fixed zone
+        Place().longitudeDeg = c.lon;
+        Place().setLatitude(c.lat);
+        Place().zoneOffsetHours = c.zone;
+        Place().zoneRule.clear();  // a fixed zone
         const fs::path out = dir / "out" / ("liste" + std::to_string(++n) + ".txt");
         fs::create_directories(out.parent_path());
         const fs::path before = fs::current_path();
@@ -367,10 +369,10 @@ TEST_F(PassListTest, SaveWritesHeaderAndLinesLatin1CrLf) {
 TEST_F(PassListTest, SaveSaysWhenLatin1CannotHoldAName) {
     FillList(1);
     const fs::path out = dir / "liste.txt";
-    Observer().elementFilePath = "iss.tle";
+    ElementFile().elementFilePath = "iss.tle";
     for (const char* place : {"München", "Ωmega"}) {
         SCOPED_TRACE(place);
-        Observer().placeName = place;
+        Place().placeName = place;
         dialogs->Clear();
         dialogs->AnswerSaveFile(QString::fromStdString(out.string()));
         passListWindow->Save();
@@ -421,7 +423,7 @@ TEST_F(PassListTest, PrintsFiftyLinesAPage) {
         int lines, pages, lastPageLines;
     };
     const Case cases[] = {{0, 1, 0}, {1, 1, 1}, {50, 1, 50}, {51, 2, 1}, {100, 2, 50}, {101, 3, 1}};
-    Observer().elementFilePath = "iss.tle";
+    ElementFile().elementFilePath = "iss.tle";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lines);
         EXPECT_EQ(PassListPageCount(c.lines), c.pages);

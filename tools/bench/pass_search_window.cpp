@@ -16,12 +16,12 @@
 #include <filesystem>
 #include <string>
 
-#include "core/observer_state.h"
 #include "prediction/pass_search.h"
 #include "qt_bench_main.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
 #include "support/observer_place.h"
+#include "support/observer_records.h"
 #include "support/satellite_selection.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/windows.h"
@@ -51,7 +51,7 @@ class SilentDialogs : public Dialogs {
 // place and the first evening (20:00 CEST).
 bool Prepare() {
     static bool loaded = [] {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSatelliteTable();
         const fs::path data(POLARIDE_DATA_DIR);
         if (!fs::exists(data / "active-2026-04.tle")) return false;

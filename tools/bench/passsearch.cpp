@@ -14,11 +14,13 @@
 #include <filesystem>
 #include <string>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/pass_search.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
 #include "support/observer_place.h"
+#include "support/observer_records.h"
 #include "support/satellite_selection.h"
 
 namespace {
@@ -35,7 +37,7 @@ fs::path ElementFile(const std::string& name) {
 // Loads the file (magnitudes from SATMAG, flare marks from iridiums.tle of data/),
 // selects every satellite and sets the place and the first evening.
 bool Prepare(const std::string& name, OrbitModel model, bool santiago = false) {
-    ResetObserverState();
+    ResetObserverRecords();
     ResetSatelliteTable();
     Satellites().orbitModel = model;
     const fs::path file = ElementFile(name);
@@ -50,9 +52,9 @@ bool Prepare(const std::string& name, OrbitModel model, bool santiago = false) {
         testsupport::PlaceObserver("Santiago", -70.65, -33.45, 570, -4);
     else
         testsupport::PlaceObserverInBerlin(40, 2);
-    ObserverState& o = Observer();
-    o.year = 2026;
-    o.currentJD = JulianDay1900(2026, 4, 27) + (20.0 - o.zoneOffsetHours) / 24.0;  // 20:00
+    Shown().year = 2026;
+    Shown().currentJD =
+        JulianDay1900(2026, 4, 27) + (20.0 - Place().zoneOffsetHours) / 24.0;  // 20:00
     testsupport::SelectEverySatellite();
     return true;
 }

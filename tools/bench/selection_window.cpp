@@ -18,12 +18,13 @@
 #include <vector>
 
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
 #include "qt_bench_main.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 #include "support/many_element_sets.h"
+#include "support/observer_records.h"
 #include "ui/satellites/orbit_class_window.h"
 #include "ui/satellites/satellite_selection_window.h"
 
@@ -38,7 +39,7 @@ const std::string& SixtyThousandSets() {
     static const std::string text = [] {
         if (LoadElementFile(kCatalogue).satelliteCount == 0) return std::string();
         std::vector<ElementSet> sets;
-        for (int row = 1; row <= Observer().satelliteCount; ++row)
+        for (int row = 1; row <= ElementFile().satelliteCount; ++row)
             sets.push_back(Satellites().Row(row));
         return testsupport::RenumberedElementSets(sets, 60000);
     }();
@@ -66,7 +67,7 @@ SatelliteSelectionWindow* LoadedWindow(int file) {
     static SatelliteSelectionWindow* window = nullptr;
     static int loaded = -1;
     if (loaded == file) return window;
-    ResetObserverState();
+    ResetObserverRecords();
     ResetChartView();
     ResetSatelliteTable();
     ResetSelectionState();
@@ -83,7 +84,7 @@ SatelliteSelectionWindow* LoadedWindow(int file) {
 }
 
 void Count(benchmark::State& state) {
-    state.counters["satellites"] = Observer().satelliteCount;
+    state.counters["satellites"] = ElementFile().satelliteCount;
     state.counters["selected"] = Satellites().selectedCount;
 }
 

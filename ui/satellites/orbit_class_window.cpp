@@ -7,7 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
 #include "prediction/selection_state.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/dialog_rows.h"
@@ -72,7 +72,7 @@ void OrbitClassWindow::ShowOrbitClass(int orbitClass) {
 
 void OrbitClassWindow::FillOrbitClass(OrbitClass orbitClass) {
     const OrbitClassFill fill =
-        BuildOrbitClassRows(orbitClass, Observer().currentJD, Selection().driftLimitDegDay);
+        BuildOrbitClassRows(orbitClass, Shown().currentJD, Selection().driftLimitDegDay);
     grid_->clearContents();
     grid_->setRowCount(static_cast<int>(fill.rows.size()));
     QStringList captions;

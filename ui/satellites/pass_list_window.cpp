@@ -307,7 +307,7 @@ QStringList PassListWindow::HeaderLines() const {
     const ObserverState& o = Observer();
     const std::vector<std::string> head = PassListFileLines(
         o.placeName, PassSearchSpanText(PassList().span, o), o.longitudeDeg, o.latitudeDeg,
-        PassListZoneText(o, PassInstants(PassList())), o.elementFilePath, {});
+        PassListZoneText(o, PassInstants(PassList()), o.currentJD), o.elementFilePath, {});
     QStringList lines;
     for (const std::string& line : head) lines << Utf8(line);
     return lines;
@@ -321,7 +321,7 @@ void PassListWindow::Save() {
         for (const QString& line : Lines()) lines.push_back(line.toStdString());
         lines = PassListFileLines(
             o.placeName, PassSearchSpanText(PassList().span, o), o.longitudeDeg, o.latitudeDeg,
-            PassListZoneText(o, PassInstants(PassList())), o.elementFilePath, lines);
+            PassListZoneText(o, PassInstants(PassList()), o.currentJD), o.elementFilePath, lines);
         for (const std::string& line : lines) changed = changed || !Latin1Holds(line);
         return PassListFileText(lines);
     });
