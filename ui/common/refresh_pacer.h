@@ -1,5 +1,5 @@
-// When a long loop in the window's thread shows its progress again: each time at least
-// an interval has passed since the start or since it last did, however many items
+// When a long loop in the window's thread shows its progress: at its first item, then
+// each time at least an interval has passed since it last did, however many items
 // that took.
 #pragma once
 
@@ -10,7 +10,7 @@ class RefreshPacer {
     using Clock = std::chrono::steady_clock;
 
     explicit RefreshPacer(Clock::duration interval = std::chrono::milliseconds(40))
-        : interval_(interval), last_(Clock::now()) {}
+        : interval_(interval), last_(Clock::now() - interval) {}
 
     // True (and the interval starts again) when the interval has passed.
     bool Due() {
