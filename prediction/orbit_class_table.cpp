@@ -7,9 +7,9 @@
 #include <utility>
 
 #include "core/column_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
+#include "core/zone_rule.h"
 #include "prediction/ground_track.h"
-#include "prediction/orbit_plane_observer.h"
 #include "prediction/satellite_info_format.h"
 #include "prediction/satellite_info_plane.h"
 #include "satellite/column_number.h"
@@ -39,8 +39,7 @@ std::optional<JD1900> EpochOf(const std::string& line1) {
 }
 
 // Sub-satellite point of an orbit at instant t for the observer's longitude.
-std::optional<GroundPoint> PointAt(const SatelliteOrbit& orbit, JD1900 t) {
-    const double longitude = Place().longitudeDeg;
+std::optional<GroundPoint> PointAt(const SatelliteOrbit& orbit, JD1900 t, double longitude) {
     GroundPoint p;
     if (!SubSatellitePoint(orbit, t, LocalSiderealTime(longitude, t), longitude, p))
         return std::nullopt;
@@ -67,22 +66,30 @@ struct OrbitValues {
     std::optional<OrbitPlanePassage> passage;
 };
 
-OrbitValues ValuesOf(OrbitClass orbitClass, const ElementSet& set, const SatelliteOrbit& orbit,
-                     JD1900 T) {
+OrbitValues ValuesOf(const OrbitClassInput& input, const OrbitClassSatellite& satellite) {
+    const ElementSet& set = satellite.set;
+    const SatelliteOrbit& orbit = satellite.orbit;
+    const JD1900 T = input.instant;
     OrbitValues values;
-    if (orbitClass == OrbitClass::Geosync) {
-        values.now = PointAt(orbit, T);
+    if (input.orbitClass == OrbitClass::Geosync) {
+        values.now = PointAt(orbit, T, input.longitudeDeg);
         const auto epoch = EpochOf(set.line1);
         values.epochRead = epoch.has_value();
-        if (epoch) values.atEpoch = PointAt(orbit, *epoch);
+        if (epoch) values.atEpoch = PointAt(orbit, *epoch, input.longitudeDeg);
         return values;
     }
     values.state = Propagate(orbit, T);
-    if (orbitClass == OrbitClass::Molniya || values.state.failed()) return values;
+    if (input.orbitClass == OrbitClass::Molniya || values.state.failed()) return values;
     const auto inclination = ColumnNumber(set.line2, 9, 16);
     const auto eccentricity = ParseNumber("0." + Columns(set.line2, 27, 33));
     if (!inclination || !eccentricity) return values;
-    OrbitPlaneInput in = OrbitPlaneInputForObserver(*inclination, *eccentricity, T);
+    OrbitPlaneInput in;
+    in.inclinationDeg = *inclination;
+    in.eccentricity = *eccentricity;
+    in.latitudeDeg = input.latitudeDeg;
+    in.heightM = input.heightM;
+    in.longitudeDeg = input.longitudeDeg;
+    in.instant = T;
     in.argumentOfLatitude = values.state.argumentOfLatitudeRad;
     in.perigeeRad = values.state.perigeeRad;
     in.meanMotionRevDay = values.state.meanMotionRevDay;
@@ -113,8 +120,15 @@ void FillGeosync(const ElementSet& set, const OrbitValues& values, double limit,
     if (std::fabs(drift) > limit) beyond = true;
 }
 
-void FillSunsync(const ElementSet& set, const OrbitValues& values, double limit, OrbitClassRow& row,
-                 bool& beyond) {
+// The zone offset (hours) of the input's local times at an instant.
+double ZoneOffsetAt(const OrbitClassInput& input, JD1900 instant) {
+    return input.zoneRule.empty() ? input.zoneOffsetHours
+                                  : ZoneAtInstant(input.zoneRule, instant).offsetHours;
+}
+
+void FillSunsync(const OrbitClassInput& input, const ElementSet& set, const OrbitValues& values,
+                 OrbitClassRow& row, bool& beyond) {
+    const double limit = input.driftLimitDegDay;
     row[5] = Columns(set.line2, 35, 42);
     const OrbitState& state = values.state;
     if (state.failed()) return;
@@ -123,9 +137,9 @@ void FillSunsync(const ElementSet& set, const OrbitValues& values, double limit,
     if (std::fabs(rate) > limit) beyond = true;
     if (!values.passage || !values.passage->passes) return;
     const OrbitPlanePassage& passage = *values.passage;
-    const auto clock = [](JD1900 t) {
+    const auto clock = [&input](JD1900 t) {
         const JD1900 minute = IntPart(t * 1440.0 + 0.5) / 1440.0;
-        return " " + DateTimeTextsOf(minute, Place().zoneOffsetAt(minute)).time.substr(0, 5);
+        return " " + DateTimeTextsOf(minute, ZoneOffsetAt(input, minute)).time.substr(0, 5);
     };
     row[6] = clock(passage.ascending);
     row[7] = clock(passage.descending);
@@ -228,39 +242,59 @@ std::string FixedDecimals(double v, int decimals) {
     return std::string(buffer, result.ptr);
 }
 
-OrbitClassFill BuildOrbitClassRows(OrbitClass orbitClass, JD1900 T, double driftLimitDegDay) {
+OrbitClassInput OrbitClassInputOfSelection(OrbitClass orbitClass, JD1900 T,
+                                           double driftLimitDegDay) {
+    const ObservingPlace& observer = Place();
     const SatelliteTable& table = Satellites();
+    OrbitClassInput input;
+    input.orbitClass = orbitClass;
+    input.instant = T;
+    input.driftLimitDegDay = driftLimitDegDay;
+    input.longitudeDeg = observer.longitudeDeg;
+    input.latitudeDeg = observer.latitudeDeg;
+    input.heightM = observer.heightM;
+    input.zoneRule = observer.zoneRule;
+    input.zoneOffsetHours = observer.zoneOffsetHours;
+    const int count = std::max(table.selectedCount, 0);
+    input.satellites.reserve(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k)
+        input.satellites.push_back({table.Selected(k), table.SelectedOrbit(k)});
+    return input;
+}
+
+OrbitClassFill BuildOrbitClassRows(const OrbitClassInput& input) {
     OrbitClassFill fill;
     std::string prefix;
-    const std::string dateText = DateText, timeText = TimeText;
-    const std::size_t count = static_cast<std::size_t>(std::max(table.selectedCount, 0));
+    const std::size_t count = input.satellites.size();
     std::vector<OrbitValues> values(count);
     ForBlocksOnEveryCore(0, count, kRowsPerBlock, [&](std::size_t from, std::size_t to) {
-        for (std::size_t k = from; k < to; ++k)
-            values[k] = ValuesOf(orbitClass, table.Selected(static_cast<int>(k)),
-                                 table.SelectedOrbit(static_cast<int>(k)), T);
+        for (std::size_t k = from; k < to; ++k) values[k] = ValuesOf(input, input.satellites[k]);
     });
     // The texts in selection order: a cell's prefix may be that of the row before.
+    const double limit = input.driftLimitDegDay;
+    fill.rows.reserve(count);
     for (std::size_t k = 0; k < count; ++k) {
-        const ElementSet set = table.Selected(static_cast<int>(k));
+        const ElementSet& set = input.satellites[k].set;
         OrbitClassRow row;
         FillShared(set, row);
-        switch (orbitClass) {
+        switch (input.orbitClass) {
             case OrbitClass::Geosync:
-                FillGeosync(set, values[k], driftLimitDegDay, row, fill.driftBeyondLimit, prefix);
+                FillGeosync(set, values[k], limit, row, fill.driftBeyondLimit, prefix);
                 break;
             case OrbitClass::Sunsync:
-                FillSunsync(set, values[k], driftLimitDegDay, row, fill.driftBeyondLimit);
+                FillSunsync(input, set, values[k], row, fill.driftBeyondLimit);
                 break;
             case OrbitClass::Molniya:
-                FillMolniya(set, values[k], driftLimitDegDay, row, fill.driftBeyondLimit, prefix);
+                FillMolniya(set, values[k], limit, row, fill.driftBeyondLimit, prefix);
                 break;
         }
         fill.rows.push_back(std::move(row));
     }
-    DateText = dateText;
-    TimeText = timeText;
     return fill;
+}
+
+OrbitClassFill BuildOrbitClassRows(OrbitClass orbitClass, JD1900 T, double driftLimitDegDay) {
+    return BuildOrbitClassRows(OrbitClassInputOfSelection(orbitClass, T, driftLimitDegDay));
 }
 
 bool OrbitClassColumnNumeric(OrbitClass orbitClass, int column) {

@@ -1,11 +1,13 @@
 // The orbit-class lists: the columns of the three tables against independent
 // reckonings, the drift caption, the heading sort, the page split, printing and saving.
+#include <QtCore/qtestsupport_core.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QTableWidget>
+#include <QPushButton>
+#include <QTableView>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -26,6 +28,7 @@
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "satellite/sgp.h"
+#include "support/many_element_sets.h"
 #include "support/observer_place.h"
 #include "support/observer_records.h"
 #include "support/pdf_text.h"
@@ -136,7 +139,7 @@ TEST_F(OrbitClassTest, DriftBeyondTheLimitChangesTheCaption) {
         EXPECT_NEAR(Number(dialog.Row(1)[8]), c.driftDegDay, 0.0011);
         EXPECT_EQ(dialog.windowTitle().toStdString(),
                   c.changed ? " Satelliten" : "Geosynchrone Satelliten (1)");
-        EXPECT_EQ(dialog.grid()->rowCount(), 1);  // below the heading
+        EXPECT_EQ(dialog.grid()->model()->rowCount(), 1);  // below the heading
         EXPECT_EQ(dialog.Row(0), OrbitClassHeadings(OrbitClass::Geosync));
     }
 }
@@ -156,6 +159,24 @@ TEST_F(OrbitClassTest, CellsAreNotCutAndTheSmallestWindowShowsEveryColumn) {
     QApplication::processEvents();
     EXPECT_GE(dialog.grid()->viewport()->width(), dialog.grid()->horizontalHeader()->length());
     EXPECT_GE(dialog.grid()->viewport()->height(), 10 * dialog.grid()->rowHeight(0));
+}
+
+TEST_F(OrbitClassTest, ALargeSelectionIsComputedAsideAndShownWhenDone) {
+    const ElementSet geo{kGeo[0], kGeo[1], kGeo[2]};
+    LoadAndSelectAll(testsupport::ManyElementSets(geo, 4000));
+    Observer().currentJD = EpochOf(kGeo[1]) + 2.0;
+    Selection().driftLimitDegDay = 0.1;
+    OrbitClassWindow dialog;
+    dialog.FillOrbitClass(OrbitClass::Geosync);
+    // Back in the window's thread at once, with the headings and nothing to save yet.
+    EXPECT_TRUE(dialog.Computing());
+    EXPECT_EQ(dialog.Row(0), OrbitClassHeadings(OrbitClass::Geosync));
+    EXPECT_FALSE(dialog.saveButton()->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.Computing(); }, 60000));
+    EXPECT_TRUE(dialog.saveButton()->isEnabled());
+    const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Geosync, Observer().currentJD, 0.1);
+    ASSERT_EQ(dialog.grid()->model()->rowCount(), 4000);
+    for (const int r : {1, 2, 1999, 4000}) EXPECT_EQ(dialog.Row(r), fill.rows[r - 1]) << r;
 }
 
 TEST_F(OrbitClassTest, SunSynchronousPassagesLieInTheOrbitalPlane) {

@@ -27,6 +27,7 @@
 #include "satellite/loaded_elements.h"
 #include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/refresh_pacer.h"
 #include "ui/common/selection_printing.h"
 #include "ui/common/windows.h"
 #include "ui/places/redraw_active_view.h"
@@ -338,9 +339,10 @@ void SatelliteSelectionWindow::RemoveMarked() {
 void SatelliteSelectionWindow::SelectAll() {
     if (busy_) return;
     busy_ = true;
-    SelectAllRows([this](int count) {
-        selectedLabel_->setText(CountText(count));
-        if (count % 100 == 0) {
+    RefreshPacer pacer;
+    SelectAllRows([this, &pacer](int count) {
+        if (pacer.Due()) {
+            selectedLabel_->setText(CountText(count));
             selectedLabel_->repaint();
             LiveTimeHold hold;  // half-made selection: the live chart waits
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -356,9 +358,10 @@ void SatelliteSelectionWindow::RemoveAll() {
     // The list is emptied first so that repaints in between never show lines that
     // are gone.
     selectedList_->clearSelection();
-    RemoveAllRows([this](int count) {
-        selectedLabel_->setText(CountText(count));
-        if (count % 100 == 0) {
+    RefreshPacer pacer;
+    RemoveAllRows([this, &pacer](int count) {
+        if (pacer.Due()) {
+            selectedLabel_->setText(CountText(count));
             selectedModel_->Refresh();
             selectedLabel_->repaint();
             LiveTimeHold hold;  // half-made selection: the live chart waits
