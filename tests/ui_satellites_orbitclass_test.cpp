@@ -164,7 +164,7 @@ TEST_F(OrbitClassTest, CellsAreNotCutAndTheSmallestWindowShowsEveryColumn) {
 TEST_F(OrbitClassTest, ALargeSelectionIsComputedAsideAndShownWhenDone) {
     const ElementSet geo{kGeo[0], kGeo[1], kGeo[2]};
     LoadAndSelectAll(testsupport::ManyElementSets(geo, 4000));
-    Observer().currentJD = EpochOf(kGeo[1]) + 2.0;
+    Shown().currentJD = EpochOf(kGeo[1]) + 2.0;
     Selection().driftLimitDegDay = 0.1;
     OrbitClassWindow dialog;
     dialog.FillOrbitClass(OrbitClass::Geosync);
@@ -174,7 +174,7 @@ TEST_F(OrbitClassTest, ALargeSelectionIsComputedAsideAndShownWhenDone) {
     EXPECT_FALSE(dialog.saveButton()->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.Computing(); }, 60000));
     EXPECT_TRUE(dialog.saveButton()->isEnabled());
-    const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Geosync, Observer().currentJD, 0.1);
+    const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Geosync, Shown().currentJD, 0.1);
     ASSERT_EQ(dialog.grid()->model()->rowCount(), 4000);
     for (const int r : {1, 2, 1999, 4000}) EXPECT_EQ(dialog.Row(r), fill.rows[r - 1]) << r;
 }
