@@ -84,9 +84,8 @@ class SatelliteSearch {
         const OrbitState s = Propagate(orbit_, t, &carry_);
         if (s.failed()) return look;
         const Vector3 rho = ObserverVectorER(place_, t);
-        const double incl = s.osculatingInclinationRad;
-        const double sn = std::sin(s.osculatingNodeRad), cn = std::cos(s.osculatingNodeRad);
-        const double si = std::sin(incl), ci = std::cos(incl);
+        const double sn = s.sinOsculatingNode, cn = s.cosOsculatingNode;
+        const double si = s.sinOsculatingInclination, ci = s.cosOsculatingInclination;
         // Orbit pole, node direction and the in-plane direction 90 degrees past the node
         // (the argument of latitude counts from the node towards it).
         const Vector3 pole{si * sn, -si * cn, ci};
