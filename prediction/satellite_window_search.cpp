@@ -185,11 +185,17 @@ class SatelliteSearch {
     // that can be Reachable, the distance changing no faster than kPlaneDriftPerSecond
     // allows and the satellite never farther from the Earth's centre than its greatest
     // distance.
-    long long StepsOutOfReach(const PlaneLook& look, double stepSeconds, double hMin) const {
-        PlaneLook widest = look;
-        widest.radius = greatestRadiusER_;
-        widest.distance = 0.0;
-        const double dMax = LargestReachableDistance(widest, hMin);
+    long long StepsOutOfReach(const PlaneLook& look, double stepSeconds, double hMin) {
+        // The observer's distance from the Earth's centre hardly ever changes from one
+        // look to the next: the largest distance is worked out again only when it does.
+        if (look.observer != widestObserver_) {
+            PlaneLook widest = look;
+            widest.radius = greatestRadiusER_;
+            widest.distance = 0.0;
+            widestObserver_ = look.observer;
+            widestDistance_ = LargestReachableDistance(widest, hMin);
+        }
+        const double dMax = widestDistance_;
         const double margin = std::fabs(look.distance) - dMax;
         const double perStep = look.observer * kPlaneDriftPerSecond * stepSeconds;
         if (!(margin > perStep)) return 0;
@@ -386,6 +392,9 @@ class SatelliteSearch {
     const SunAltitudeProfile* sun_;
     double shadowedBelow_;
     double greatestRadiusER_;
+    // The largest reachable distance at the greatest radius, for this observer distance.
+    double widestObserver_ = std::numeric_limits<double>::quiet_NaN();
+    double widestDistance_ = 0.0;
     SatObservation last_;
 
   public:
