@@ -92,9 +92,10 @@ Sgp4Orbit InitSgp4(const Sgp4MeanElements& el) {
     const double psisq = std::fabs(1.0 - etasq);
     const double coef = qzms24 * std::pow(tsi, 4.0);
     const double coef1 = coef / std::pow(psisq, 3.5);
-    const double cc2 = coef1 * no *
-                       (ao * (1.0 + 1.5 * etasq + eeta * (4.0 + etasq)) +
-                        0.375 * kJ2 * tsi / psisq * o.con41 * (8.0 + 3.0 * etasq * (8.0 + etasq)));
+    const double cc2 =
+        coef1 * no *
+        (ao * (1.0 + 1.5 * etasq + eeta * (4.0 + etasq)) +
+         0.375 * kJ2 * tsi / psisq * o.con41 * (8.0 + 3.0 * etasq * (8.0 + etasq)));
     o.cc1 = el.bstar * cc2;
     double cc3 = 0.0;
     if (ecco > 1.0e-4) cc3 = -2.0 * coef * tsi * kJ3OverJ2 * no * sinio / ecco;
@@ -137,7 +138,7 @@ Sgp4Orbit InitSgp4(const Sgp4MeanElements& el) {
         o.simplifiedDrag = true;
         o.deepEpoch.epochDays1950 = el.epochDays1950;
         o.deepEpoch.siderealAtEpochRad = o.siderealAtEpochRad;
-        o.deepEpoch.elements = {ecco,          el.inclinationRad, el.nodeRad,
+        o.deepEpoch.elements = {ecco,          el.inclinationRad,  el.nodeRad,
                                 el.perigeeRad, el.meanAnomalyRad, no};
         o.deepEpoch.meanAnomalyDot = o.meanAnomalyDot;
         o.deepEpoch.perigeeDot = o.perigeeDot;
