@@ -65,8 +65,22 @@ class SatelliteSearch {
     bool Stopped() const { return abort_.load(std::memory_order_relaxed); }
 
     SatObservation Observe(JD1900 t) {
-        last_ = ObserveSatellite(orbit_, look_, t, place_, nullptr, &carry_);
+        const ObserverAt observer = ObserverAtInstant(place_, t);
+        last_ = ViewOf(StateAt(t), observer, SunViewFor(observer), look_);
         return last_;
+    }
+
+    // The orbit at t; a near-Earth orbit's state at the instant just propagated is
+    // reused (a crossing is looked at and then observed at the same instant). A
+    // deep-space orbit is always propagated, its integration carried from instant to
+    // instant.
+    const OrbitState& StateAt(JD1900 t) {
+        if (!(stateKnown_ && t == stateTime_)) {
+            state_ = Propagate(orbit_, t, &carry_);
+            stateTime_ = t;
+            stateKnown_ = !deepSpace_;
+        }
+        return state_;
     }
 
     // Where the satellite stands relative to the observer's closest approach to its
@@ -81,7 +95,7 @@ class SatelliteSearch {
     };
     PlaneLook LookAt(JD1900 t) {
         PlaneLook look;
-        const OrbitState s = Propagate(orbit_, t, &carry_);
+        const OrbitState& s = StateAt(t);
         if (s.failed()) return look;
         const Vector3 rho = ObserverVectorER(place_, t);
         const double sn = s.sinOsculatingNode, cn = s.cosOsculatingNode;
@@ -385,6 +399,10 @@ class SatelliteSearch {
     SatelliteLook look_;
     ObserverPlace place_;
     ResonanceCarry carry_;  // the deep-space integration, carried from instant to instant
+    bool deepSpace_ = orbit_.model == OrbitModel::Sgp4 && orbit_.sgp4.deepSpace;
+    OrbitState state_;
+    JD1900 stateTime_ = 0.0;
+    bool stateKnown_ = false;
     const PassSearchParameters& p_;
     JD1900 start_, end_;
     double maxSun_, limMag_;
