@@ -65,8 +65,22 @@ class SatelliteSearch {
     bool Stopped() const { return abort_.load(std::memory_order_relaxed); }
 
     SatObservation Observe(JD1900 t) {
-        last_ = ObserveSatellite(orbit_, look_, t, place_, nullptr, &carry_);
+        const ObserverAt observer = ObserverAtInstant(place_, t);
+        last_ = ViewOf(StateAt(t), observer, SunViewFor(observer), look_);
         return last_;
+    }
+
+    // The orbit at t; a near-Earth orbit's state at the instant just propagated is
+    // reused (a crossing is looked at and then observed at the same instant). A
+    // deep-space orbit is always propagated, its integration carried from instant to
+    // instant.
+    const OrbitState& StateAt(JD1900 t) {
+        if (!(stateKnown_ && t == stateTime_)) {
+            state_ = Propagate(orbit_, t, &carry_);
+            stateTime_ = t;
+            stateKnown_ = !deepSpace_;
+        }
+        return state_;
     }
 
     // Where the satellite stands relative to the observer's closest approach to its
@@ -81,12 +95,11 @@ class SatelliteSearch {
     };
     PlaneLook LookAt(JD1900 t) {
         PlaneLook look;
-        const OrbitState s = Propagate(orbit_, t, &carry_);
+        const OrbitState& s = StateAt(t);
         if (s.failed()) return look;
         const Vector3 rho = ObserverVectorER(place_, t);
-        const double incl = s.osculatingInclinationRad;
-        const double sn = std::sin(s.osculatingNodeRad), cn = std::cos(s.osculatingNodeRad);
-        const double si = std::sin(incl), ci = std::cos(incl);
+        const double sn = s.sinOsculatingNode, cn = s.cosOsculatingNode;
+        const double si = s.sinOsculatingInclination, ci = s.cosOsculatingInclination;
         // Orbit pole, node direction and the in-plane direction 90 degrees past the node
         // (the argument of latitude counts from the node towards it).
         const Vector3 pole{si * sn, -si * cn, ci};
@@ -186,11 +199,17 @@ class SatelliteSearch {
     // that can be Reachable, the distance changing no faster than kPlaneDriftPerSecond
     // allows and the satellite never farther from the Earth's centre than its greatest
     // distance.
-    long long StepsOutOfReach(const PlaneLook& look, double stepSeconds, double hMin) const {
-        PlaneLook widest = look;
-        widest.radius = greatestRadiusER_;
-        widest.distance = 0.0;
-        const double dMax = LargestReachableDistance(widest, hMin);
+    long long StepsOutOfReach(const PlaneLook& look, double stepSeconds, double hMin) {
+        // The observer's distance from the Earth's centre hardly ever changes from one
+        // look to the next: the largest distance is worked out again only when it does.
+        if (look.observer != widestObserver_) {
+            PlaneLook widest = look;
+            widest.radius = greatestRadiusER_;
+            widest.distance = 0.0;
+            widestObserver_ = look.observer;
+            widestDistance_ = LargestReachableDistance(widest, hMin);
+        }
+        const double dMax = widestDistance_;
         const double margin = std::fabs(look.distance) - dMax;
         const double perStep = look.observer * kPlaneDriftPerSecond * stepSeconds;
         if (!(margin > perStep)) return 0;
@@ -380,6 +399,10 @@ class SatelliteSearch {
     SatelliteLook look_;
     ObserverPlace place_;
     ResonanceCarry carry_;  // the deep-space integration, carried from instant to instant
+    bool deepSpace_ = orbit_.model == OrbitModel::Sgp4 && orbit_.sgp4.deepSpace;
+    OrbitState state_;
+    JD1900 stateTime_ = 0.0;
+    bool stateKnown_ = false;
     const PassSearchParameters& p_;
     JD1900 start_, end_;
     double maxSun_, limMag_;
@@ -387,6 +410,9 @@ class SatelliteSearch {
     const SunAltitudeProfile* sun_;
     double shadowedBelow_;
     double greatestRadiusER_;
+    // The largest reachable distance at the greatest radius, for this observer distance.
+    double widestObserver_ = std::numeric_limits<double>::quiet_NaN();
+    double widestDistance_ = 0.0;
     SatObservation last_;
 
   public:
