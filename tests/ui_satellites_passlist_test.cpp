@@ -12,7 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTimer>
 #include <cstdio>
 #include <filesystem>
@@ -35,6 +35,7 @@
 #include "support/pdf_text.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
+#include "support/ui/pass_search_end.h"
 #include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/pass_dialog.h"
@@ -80,7 +81,7 @@ void ClickAt(QWidget* widget, QPoint p) {
         QApplication::sendEvent(widget, &event);
     }
 }
-void ClickHeading(QTableWidget* table, int column) {
+void ClickHeading(QTableView* table, int column) {
     QHeaderView* heading = table->horizontalHeader();
     ClickAt(heading->viewport(),
             QPoint(heading->sectionViewportPosition(column) + heading->sectionSize(column) / 2,
@@ -104,7 +105,7 @@ class PassListTest : public testsupport::ProgramWindowsTest {
     void Search() {
         SelectFixture("iss.tle");
         dialog->daysField()->setText("3");
-        ASSERT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+        ASSERT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
         ASSERT_GE(passListWindow->list()->count(), 3);
         dialogs->Clear();
     }
@@ -196,7 +197,7 @@ TEST_F(PassListTest, NoLineToClickWhileTheSearchRuns) {
         linesWhileRunning += passListWindow->list()->count();
     });
     watcher.start(0);
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
     watcher.stop();
     ASSERT_GT(looks, 0) << "input was let through while the search ran";
     EXPECT_EQ(linesWhileRunning, 0);
@@ -245,10 +246,11 @@ INSTANTIATE_TEST_SUITE_P(Faults, ShowPassFailureTest,
 TEST_F(PassListTest, TableSortsByEachColumn) {
     SelectFixture("visual10.tle");
     dialog->daysField()->setText("2");
-    ASSERT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
-    QTableWidget* table = passListWindow->table();
+    ASSERT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
+    QTableView* table = passListWindow->table();
     ASSERT_TRUE(table->isVisible());
-    ASSERT_GE(table->rowCount(), 5);
+    const QAbstractItemModel* rows = table->model();
+    ASSERT_GE(rows->rowCount(), 5);
     EXPECT_TRUE(table->isColumnHidden(kRangeColumn));
     passListWindow->classicColumnsBox()->setChecked(true);
     QApplication::processEvents();
@@ -258,17 +260,18 @@ TEST_F(PassListTest, TableSortsByEachColumn) {
             SCOPED_TRACE(testing::Message() << "column " << column << " order " << order);
             ClickHeading(table, column);
             EXPECT_EQ(table->horizontalHeader()->sortIndicatorOrder(), order);
-            for (int row = 1; row < table->rowCount(); ++row) {
+            for (int row = 1; row < rows->rowCount(); ++row) {
                 const int first = order == Qt::AscendingOrder ? row - 1 : row;
                 const int second = order == Qt::AscendingOrder ? row : row - 1;
                 const double a = PassCellValue(table, first, column);
                 const double b = PassCellValue(table, second, column);
                 if (std::isnan(a) && std::isnan(b))  // a text column
-                    EXPECT_LE(
-                        table->item(first, column)
-                            ->text()
-                            .compare(table->item(second, column)->text(), Qt::CaseInsensitive),
-                        0);
+                    EXPECT_LE(rows->index(first, column)
+                                  .data()
+                                  .toString()
+                                  .compare(rows->index(second, column).data().toString(),
+                                           Qt::CaseInsensitive),
+                              0);
                 else
                     EXPECT_LE(a, b);
             }
@@ -282,13 +285,14 @@ TEST_F(PassListTest, DoubleClickAfterSortingShowsTheClickedPass) {
          {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "STERNNAM", "ASTEROID.TXT", "KOMET"})
         fs::copy_file(testsupport::DataPath(file), dir / file);
     Search();
-    QTableWidget* table = passListWindow->table();
+    QTableView* table = passListWindow->table();
     ClickHeading(table, kHighestAltitudeColumn);
     ClickHeading(table, kHighestAltitudeColumn);  // the highest pass first
     const int row = 0;
     ASSERT_NE(ListRowOfTableRow(table, row), row) << "sorting moved the passes";
-    const QString listed = table->item(row, kListedTimeColumn)->text().remove('*');
-    const QRect cell = table->visualItemRect(table->item(row, kSatelliteColumn));
+    const QString listed =
+        table->model()->index(row, kListedTimeColumn).data().toString().remove('*');
+    const QRect cell = table->visualRect(table->model()->index(row, kSatelliteColumn));
     ClickAt(table->viewport(), cell.center());  // the first click of the double click
     QMouseEvent click(QEvent::MouseButtonDblClick, cell.center(),
                       table->viewport()->mapToGlobal(cell.center()), Qt::LeftButton, Qt::LeftButton,
@@ -469,7 +473,7 @@ TEST_F(PassListTest, RightButtonAbortsTheSearch) {
                               Qt::NoModifier);
             QApplication::sendEvent(target, &press);
         });
-        EXPECT_EQ(dialog->RunSearch(), c.outcome);
+        EXPECT_EQ(testsupport::SearchToEnd(dialog), c.outcome);
         if (c.outcome == PassSearchOutcome::Aborted) {
             // The passes found before the abort are listed, in time order.
             const PassListState& list = PassList();
