@@ -427,6 +427,7 @@ TEST_F(PassDialogTest, OkRunsTheSearchIntoThePassList) {
     dialog->okButton()->click();
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(passListWindow->isVisible());
+    EXPECT_EQ(testsupport::WaitForSearchEnd(dialog), PassSearchOutcome::Finished);
     const PassListState& list = PassList();
     ASSERT_GE(list.Lines().size(), 3u);
     ASSERT_EQ(passListWindow->list()->count(), static_cast<int>(list.Lines().size()));

@@ -3,9 +3,12 @@
 // with the passes found so far listed.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
@@ -48,7 +51,7 @@ class PassSearchThreadTest : public testsupport::ProgramWindowsTest {
     // Lets the event loop run until `seen` holds or the search has ended.
     void RunUntil(const std::function<bool()>& seen) {
         while (!seen() && dialog->searchTask()->running())
-            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     }
 
     // The percentage of the caption "Berechne Durchgänge 12% …" (-1: none).
@@ -68,8 +71,8 @@ TEST_F(PassSearchThreadTest, KeyIsHandledWhileTheWholeCatalogueIsSearched) {
     ASSERT_EQ(dialog->RunSearch(), PassSearchTask::Start::Started);
     dialog->show();
     const QString until = dialog->toDateField()->text();
-    QCoreApplication::postEvent(dialog->daysField(),
-                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier));
+    QApplication::postEvent(dialog->daysField(),
+                            new QKeyEvent(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier));
     RunUntil([&] { return dialog->daysField()->text() == "3"; });
     EXPECT_TRUE(dialog->searchTask()->future().isRunning()) << "the key waited for the search";
     EXPECT_EQ(dialog->daysField()->text(), "3");
@@ -78,18 +81,26 @@ TEST_F(PassSearchThreadTest, KeyIsHandledWhileTheWholeCatalogueIsSearched) {
     EXPECT_EQ(testsupport::WaitForSearchEnd(dialog), PassSearchOutcome::Aborted);
 }
 
-// "Abbrechen" and closing the window stop the workers; the passes they found are the
-// list, in time order.
+// "Abbrechen", the right mouse button on the list or its heading and closing the window
+// stop the workers; the passes they found are the list, in time order.
 TEST_F(PassSearchThreadTest, AbortKeepsWhatWasFound) {
+    const auto rightPress = [](QWidget* target) {
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
+                          target->mapToGlobal(QPointF(5, 5)), Qt::RightButton, Qt::RightButton,
+                          Qt::NoModifier);
+        QApplication::sendEvent(target, &press);
+    };
     const std::function<void()> stops[] = {
         [this] { passListWindow->abortButton()->click(); },
+        [&] { rightPress(passListWindow->list()->viewport()); },
+        [&] { rightPress(passListWindow->headingBar()); },
         [this] { passListWindow->close(); },
     };
     for (const auto& stop : stops) {
         ASSERT_EQ(dialog->RunSearch(), PassSearchTask::Start::Started);
         EXPECT_TRUE(passListWindow->abortButton()->isVisible());
         // Some way into the search: passes have been found.
-        RunUntil([&] { return ShownPercent() >= 5; });
+        RunUntil([&] { return ShownPercent() >= 1; });
         ASSERT_TRUE(dialog->searchTask()->running()) << "the search ended before the abort";
         stop();
         EXPECT_EQ(testsupport::WaitForSearchEnd(dialog), PassSearchOutcome::Aborted);

@@ -1,6 +1,6 @@
 // The pass list window: showing a pass on the zoom chart and its failure, saving the
-// list (Latin-1, CR LF, the location line), printing 50 lines a page, and the right
-// mouse button that aborts a running search.
+// list (Latin-1, CR LF, the location line), printing 50 lines a page. The abort of a
+// running search: ui_satellites_pass_search_thread_test.cpp.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -450,38 +450,6 @@ TEST_F(PassListTest, PrintsFiftyLinesAPage) {
     dialogs->CancelNext(DialogKind::Print);
     passListWindow->Print();  // cancelled: nothing printed
     EXPECT_TRUE(dialogs->Messages().isEmpty());
-}
-
-TEST_F(PassListTest, RightButtonAbortsTheSearch) {
-    SelectFixture("visual10.tle");
-    dialog->daysField()->setText("3");
-    struct Case {
-        Qt::MouseButton button;
-        bool onHeading;
-        PassSearchOutcome outcome;
-    };
-    const Case cases[] = {{Qt::RightButton, false, PassSearchOutcome::Aborted},
-                          {Qt::RightButton, true, PassSearchOutcome::Aborted},
-                          {Qt::LeftButton, false, PassSearchOutcome::Finished}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.onHeading);
-        QTimer::singleShot(0, passListWindow, [&] {
-            QWidget* target = c.onHeading ? static_cast<QWidget*>(passListWindow->headingBar())
-                                          : passListWindow->list()->viewport();
-            QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
-                              target->mapToGlobal(QPointF(5, 5)), c.button, c.button,
-                              Qt::NoModifier);
-            QApplication::sendEvent(target, &press);
-        });
-        EXPECT_EQ(testsupport::SearchToEnd(dialog), c.outcome);
-        if (c.outcome == PassSearchOutcome::Aborted) {
-            // The passes found before the abort are listed, in time order.
-            const PassListState& list = PassList();
-            EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(list.Lines().size()));
-            for (std::size_t j = 1; j < list.passes.size(); ++j)
-                EXPECT_LE(list.passes[j - 1].time, list.passes[j].time);
-        }
-    }
 }
 
 }  // namespace
