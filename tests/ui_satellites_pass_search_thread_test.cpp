@@ -66,7 +66,8 @@ class PassSearchThreadTest : public testsupport::ProgramWindowsTest {
 };
 
 // The user reopens the dialog and deletes a digit of "Anzahl Tage": the key is handled
-// through the event queue while the workers go on searching.
+// through the event queue while the workers go on searching. Meanwhile the list offers
+// no line to double-click: the lines come when the search has ended.
 TEST_F(PassSearchThreadTest, KeyIsHandledWhileTheWholeCatalogueIsSearched) {
     ASSERT_EQ(dialog->RunSearch(), PassSearchTask::Start::Started);
     dialog->show();
@@ -77,6 +78,8 @@ TEST_F(PassSearchThreadTest, KeyIsHandledWhileTheWholeCatalogueIsSearched) {
     EXPECT_TRUE(dialog->searchTask()->future().isRunning()) << "the key waited for the search";
     EXPECT_EQ(dialog->daysField()->text(), "3");
     EXPECT_NE(dialog->toDateField()->text(), until) << "the dialog shows the new nights";
+    EXPECT_EQ(passListWindow->list()->count(), 0);
+    EXPECT_EQ(passListWindow->table()->model()->rowCount(), 0);
     RequestPassSearchAbort();
     EXPECT_EQ(testsupport::WaitForSearchEnd(dialog), PassSearchOutcome::Aborted);
 }

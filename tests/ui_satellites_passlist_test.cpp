@@ -13,7 +13,6 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QTableView>
-#include <QTimer>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -182,29 +181,6 @@ TEST_F(PassListTest, ShownPassStaysDrawnWhileTheFocusPassesThroughTheMainWindow)
     const QPoint centre = ZoomViewCentre();  // the pass, on the sky disc
     EXPECT_NE(zoom->canvas().PixelRgb(centre.x(), centre.y() + 30), 0x000000);
     EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
-}
-
-// While the workers search, the list offers no line to double-click: the lines come
-// when the search has ended.
-TEST_F(PassListTest, NoLineToClickWhileTheSearchRuns) {
-    SelectFixture("visual10.tle");
-    dialog->daysField()->setText("2");
-    int looks = 0, linesWhileRunning = 0;
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, passListWindow, [&] {
-        if (!PassSearchActive()) return;
-        ++looks;
-        linesWhileRunning += passListWindow->list()->count();
-    });
-    watcher.start(0);
-    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
-    watcher.stop();
-    ASSERT_GT(looks, 0) << "input was let through while the search ran";
-    EXPECT_EQ(linesWhileRunning, 0);
-    EXPECT_FALSE(AppWindows().zoomWindow->isVisible());
-    EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
-    EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(PassList().size()));
-    EXPECT_TRUE(ShowPassEnabled());
 }
 
 enum class ShowPassFault { SelectionShrunk, RaisedMinimum };
