@@ -56,6 +56,10 @@ bool PassSearchActive() { return g_searchActive; }
 void RequestPassSearchAbort() {
     if (PassSearchControl* control = g_running.load()) control->RequestAbort();
 }
+void SetRunningPassSearch(PassSearchControl* control) {
+    g_searchActive = control != nullptr;
+    g_running = control;
+}
 
 std::string SkippedSatellitesText(const std::vector<SkippedSatellite>& skipped) {
     if (skipped.empty()) return {};

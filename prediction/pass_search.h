@@ -12,10 +12,11 @@
 // bounded by a fixed amount per day of window.
 //
 // The engine is plain C++ and runs on worker threads from a snapshot
-// (pass_search_run.h). PassSearch here is the synchronous way to run it: the pass
-// dialog (or the command line) fills PassSearchParameters; the pass list window
-// implements PassSearchListener to show captions, headings and lines, to let pending
-// input through, and to request an abort with RequestPassSearchAbort(). The list is
+// (pass_search_run.h). PassSearch here is the synchronous way to run it (the command
+// line): the caller fills PassSearchParameters and implements PassSearchListener to
+// show captions, headings and lines, to let pending input through, and to request an
+// abort with RequestPassSearchAbort(). The windows run it in its parts instead
+// (BeginPassSearch, RunPassSearch on a worker thread, FinishPassSearch). The list is
 // kept in PassList().
 #pragma once
 
@@ -110,11 +111,15 @@ std::optional<PassSearchSnapshot> BeginPassSearch(const PassSearchParameters& pa
 PassSearchResult FinishPassSearch(const PassSearchSnapshot& snapshot, PassSearchFinding finding,
                                   PassSearchListener& listener);
 
-// True while a search of PassSearch runs (a second start is refused).
+// True while a search of PassSearch (or one a window runs, SetRunningPassSearch) runs:
+// a second start is refused.
 bool PassSearchActive();
-// Asks the running search (of PassSearch) to stop; it stops within a few
-// propagations, also in the middle of a satellite (listing what it found so far).
+// Asks the running search to stop; it stops within a few propagations, also in the
+// middle of a satellite (listing what it found so far).
 void RequestPassSearchAbort();
+// A window that runs the search in its parts marks it running with its control from
+// BeginPassSearch until FinishPassSearch has ended, then clears it (nullptr).
+void SetRunningPassSearch(PassSearchControl* control);
 
 // The summary of the skipped satellites for a message box or stderr, one line per
 // satellite ("Zeile 12: NAME: reason"); empty when none was skipped.

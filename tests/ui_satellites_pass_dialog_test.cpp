@@ -30,6 +30,7 @@
 #include "support/observer_place.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
+#include "support/ui/pass_search_end.h"
 #include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/element_update_dialog.h"
@@ -314,7 +315,7 @@ TEST_F(PassDialogTest, DurationStartAcrossTheChangesOfSummerTime) {
     dialog->fromTimeField()->setText("02:30:00");
     EXPECT_EQ(dialog->fromTimeField()->text(), "02:30:00");
     dialogs->Clear();
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Failed);
+    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Failed);
     ASSERT_EQ(dialogs->Messages().size(), 1);
     EXPECT_TRUE(dialogs->Messages()[0].startsWith(QStringLiteral("Zeitumstellung|")));
 
@@ -361,7 +362,7 @@ TEST_F(PassDialogTest, MidnightSunRaisesTheLimitToTheHorizonAndTheSearchNamesThe
     EXPECT_EQ(dialog->maxSunField()->text(), "0");
     EXPECT_EQ(dialogs->Messages().back(), "max Sonnenhöhe zu klein|neue maximale Sonnenhöhe 0");
     dialogs->Clear();
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
     EXPECT_TRUE(PassList().passes.empty());
     EXPECT_THAT(
         dialogs->Messages(),
@@ -392,7 +393,7 @@ TEST_F(PassDialogTest, RaisedSunLimitLeavesAWindowTheSearchFindsPassesIn) {
         EXPECT_LT(limit, SunAltitudeDeg(midnight, dT) + 0.02);
 
         dialogs->Clear();
-        EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+        EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
         const PassWindowState& night = PassWindow();
         EXPECT_LT(night.windowStart, midnight);
         EXPECT_GT(night.windowEnd, midnight);
@@ -431,6 +432,7 @@ TEST_F(PassDialogTest, OkRunsTheSearchIntoThePassList) {
     dialog->okButton()->click();
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(passListWindow->isVisible());
+    EXPECT_EQ(testsupport::WaitForSearchEnd(dialog), PassSearchOutcome::Finished);
     const PassListState& list = PassList();
     ASSERT_GE(list.Lines().size(), 3u);
     ASSERT_EQ(passListWindow->list()->count(), static_cast<int>(list.Lines().size()));
@@ -473,7 +475,7 @@ TEST_F(PassDialogTest, FieldsReadByTheSearchAreChecked) {
         const QString before = c.field->text();
         c.field->setText(QString::fromUtf8(c.text));
         dialogs->Clear();
-        EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Failed);
+        EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Failed);
         EXPECT_THAT(dialogs->Messages(), ElementsAre(QString::fromUtf8(c.message)));
         EXPECT_FALSE(passListWindow->isVisible());
         c.field->setText(before);
@@ -512,7 +514,7 @@ TEST_F(PassDialogTest, ValuesOutsideTheSearchBoundsAreRefused) {
         const QString before = c.field->text();
         c.field->setText(QString::fromUtf8(c.text));
         dialogs->Clear();
-        EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Failed);
+        EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Failed);
         ASSERT_EQ(dialogs->Messages().size(), 1);
         EXPECT_TRUE(dialogs->Messages()[0].startsWith(QString::fromUtf8("Ungültige Eingabe|")));
         EXPECT_TRUE(dialogs->Messages()[0].contains(QString::fromUtf8(c.named)))
@@ -532,7 +534,7 @@ TEST_F(PassDialogTest, NoPassesHideTheListAndDisableShowPass) {
     Tracking().trackedSatellite = 0;
     dialog->minAltitudeField()->setText("89.9");
     dialogs->Clear();
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
     EXPECT_THAT(dialogs->Messages(),
                 ElementsAre(QString::fromUtf8(
                     "keine Durchgänge|Für die ausgewählten Satelliten gibt es keine Durchgänge")));
@@ -545,14 +547,14 @@ TEST_F(PassDialogTest, SecondSearchWhileOneRunsIsRefused) {
     Start();
     Place(13.4, 52.5, 2, 2026, 4, 27, 12);
     SelectFixture("iss.tle");
-    std::vector<PassSearchOutcome> inner;
-    // The user reopens the dialog and presses "OK" while the first search lets input through.
+    std::vector<PassSearchTask::Start> inner;
+    // The user reopens the dialog and presses "OK" while the first search runs.
     QTimer::singleShot(0, dialog, [&] {
         dialog->show();
         inner.push_back(dialog->RunSearch());
     });
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
-    ASSERT_THAT(inner, ElementsAre(PassSearchOutcome::Refused));
+    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
+    ASSERT_THAT(inner, ElementsAre(PassSearchTask::Start::Refused));
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_GE(passListWindow->list()->count(), 1);
     EXPECT_FALSE(PassSearchActive());
@@ -584,7 +586,7 @@ TEST_F(PassDialogTest, DurationModeSearchesTheWindowFromVon) {
     dialog->fromTimeField()->setText("12:00:00");
     dialog->daysField()->setText("2880");  // two days, daylight included
     const JD1900 start = JulianDay1900(2026, 4, 27) + 10 / 24.0;
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
     EXPECT_NEAR(PassWindow().windowStart, start, 1e-9);
     EXPECT_NEAR(PassWindow().windowEnd, start + 2.0, 1e-9);
     const PassListState& list = PassList();
@@ -599,7 +601,7 @@ TEST_F(PassDialogTest, DurationModeSearchesTheWindowFromVon) {
     // An unreadable "von" time ends the search before it starts.
     dialog->fromTimeField()->setText("12.00");
     dialogs->Clear();
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Failed);
+    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Failed);
     EXPECT_THAT(dialogs->Messages(),
                 ElementsAre(QString::fromUtf8("Polaride|'12.00' ist keine gültige Zeit")));
     passListWindow->ClearPasses();

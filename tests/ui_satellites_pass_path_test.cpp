@@ -18,6 +18,7 @@
 #include "satellite/satellites_at_instant.h"
 #include "support/observer_place.h"
 #include "support/satellite_selection.h"
+#include "support/ui/pass_search_end.h"
 #include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/pass_dialog.h"
@@ -41,7 +42,7 @@ class PassPathTest : public testsupport::ProgramWindowsTest {
         testsupport::SetObserverLocalTime(2026, 4, 27, 12);
         testsupport::LoadPassFixtureAndSelectEverySatellite("iss.tle", dir.path());
         AppWindows().passDialog->daysField()->setText("3");
-        ASSERT_EQ(AppWindows().passDialog->RunSearch(), PassSearchOutcome::Finished);
+        ASSERT_EQ(testsupport::SearchToEnd(AppWindows().passDialog), PassSearchOutcome::Finished);
         dialogs->Clear();
         double longest = 0.0;  // the longest visible part
         for (std::size_t i = 0; i < PassList().passes.size(); ++i) {

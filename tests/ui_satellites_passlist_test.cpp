@@ -1,6 +1,6 @@
 // The pass list window: showing a pass on the zoom chart and its failure, saving the
-// list (Latin-1, CR LF, the location line), printing 50 lines a page, and the right
-// mouse button that aborts a running search.
+// list (Latin-1, CR LF, the location line), printing 50 lines a page. The abort of a
+// running search: ui_satellites_pass_search_thread_test.cpp.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -12,8 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QTableWidget>
-#include <QTimer>
+#include <QTableView>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -37,6 +36,7 @@
 #include "support/pdf_text.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
+#include "support/ui/pass_search_end.h"
 #include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/pass_dialog.h"
@@ -82,7 +82,7 @@ void ClickAt(QWidget* widget, QPoint p) {
         QApplication::sendEvent(widget, &event);
     }
 }
-void ClickHeading(QTableWidget* table, int column) {
+void ClickHeading(QTableView* table, int column) {
     QHeaderView* heading = table->horizontalHeader();
     ClickAt(heading->viewport(),
             QPoint(heading->sectionViewportPosition(column) + heading->sectionSize(column) / 2,
@@ -106,7 +106,7 @@ class PassListTest : public testsupport::ProgramWindowsTest {
     void Search() {
         SelectFixture("iss.tle");
         dialog->daysField()->setText("3");
-        ASSERT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+        ASSERT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
         ASSERT_GE(passListWindow->list()->count(), 3);
         dialogs->Clear();
     }
@@ -185,29 +185,6 @@ TEST_F(PassListTest, ShownPassStaysDrawnWhileTheFocusPassesThroughTheMainWindow)
     EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
 }
 
-// While the workers search, the list offers no line to double-click: the lines come
-// when the search has ended.
-TEST_F(PassListTest, NoLineToClickWhileTheSearchRuns) {
-    SelectFixture("visual10.tle");
-    dialog->daysField()->setText("2");
-    int looks = 0, linesWhileRunning = 0;
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, passListWindow, [&] {
-        if (!PassSearchActive()) return;
-        ++looks;
-        linesWhileRunning += passListWindow->list()->count();
-    });
-    watcher.start(0);
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
-    watcher.stop();
-    ASSERT_GT(looks, 0) << "input was let through while the search ran";
-    EXPECT_EQ(linesWhileRunning, 0);
-    EXPECT_FALSE(AppWindows().zoomWindow->isVisible());
-    EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
-    EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(PassList().size()));
-    EXPECT_TRUE(ShowPassEnabled());
-}
-
 enum class ShowPassFault { SelectionShrunk, RaisedMinimum };
 class ShowPassFailureTest : public PassListTest,
                             public testing::WithParamInterface<ShowPassFault> {};
@@ -247,10 +224,11 @@ INSTANTIATE_TEST_SUITE_P(Faults, ShowPassFailureTest,
 TEST_F(PassListTest, TableSortsByEachColumn) {
     SelectFixture("visual10.tle");
     dialog->daysField()->setText("2");
-    ASSERT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
-    QTableWidget* table = passListWindow->table();
+    ASSERT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
+    QTableView* table = passListWindow->table();
     ASSERT_TRUE(table->isVisible());
-    ASSERT_GE(table->rowCount(), 5);
+    const QAbstractItemModel* rows = table->model();
+    ASSERT_GE(rows->rowCount(), 5);
     EXPECT_TRUE(table->isColumnHidden(kRangeColumn));
     passListWindow->classicColumnsBox()->setChecked(true);
     QApplication::processEvents();
@@ -260,17 +238,18 @@ TEST_F(PassListTest, TableSortsByEachColumn) {
             SCOPED_TRACE(testing::Message() << "column " << column << " order " << order);
             ClickHeading(table, column);
             EXPECT_EQ(table->horizontalHeader()->sortIndicatorOrder(), order);
-            for (int row = 1; row < table->rowCount(); ++row) {
+            for (int row = 1; row < rows->rowCount(); ++row) {
                 const int first = order == Qt::AscendingOrder ? row - 1 : row;
                 const int second = order == Qt::AscendingOrder ? row : row - 1;
                 const double a = PassCellValue(table, first, column);
                 const double b = PassCellValue(table, second, column);
                 if (std::isnan(a) && std::isnan(b))  // a text column
-                    EXPECT_LE(
-                        table->item(first, column)
-                            ->text()
-                            .compare(table->item(second, column)->text(), Qt::CaseInsensitive),
-                        0);
+                    EXPECT_LE(rows->index(first, column)
+                                  .data()
+                                  .toString()
+                                  .compare(rows->index(second, column).data().toString(),
+                                           Qt::CaseInsensitive),
+                              0);
                 else
                     EXPECT_LE(a, b);
             }
@@ -284,13 +263,14 @@ TEST_F(PassListTest, DoubleClickAfterSortingShowsTheClickedPass) {
          {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "STERNNAM", "ASTEROID.TXT", "KOMET"})
         fs::copy_file(testsupport::DataPath(file), dir / file);
     Search();
-    QTableWidget* table = passListWindow->table();
+    QTableView* table = passListWindow->table();
     ClickHeading(table, kHighestAltitudeColumn);
     ClickHeading(table, kHighestAltitudeColumn);  // the highest pass first
     const int row = 0;
     ASSERT_NE(ListRowOfTableRow(table, row), row) << "sorting moved the passes";
-    const QString listed = table->item(row, kListedTimeColumn)->text().remove('*');
-    const QRect cell = table->visualItemRect(table->item(row, kSatelliteColumn));
+    const QString listed =
+        table->model()->index(row, kListedTimeColumn).data().toString().remove('*');
+    const QRect cell = table->visualRect(table->model()->index(row, kSatelliteColumn));
     ClickAt(table->viewport(), cell.center());  // the first click of the double click
     QMouseEvent click(QEvent::MouseButtonDblClick, cell.center(),
                       table->viewport()->mapToGlobal(cell.center()), Qt::LeftButton, Qt::LeftButton,
@@ -448,38 +428,6 @@ TEST_F(PassListTest, PrintsFiftyLinesAPage) {
     dialogs->CancelNext(DialogKind::Print);
     passListWindow->Print();  // cancelled: nothing printed
     EXPECT_TRUE(dialogs->Messages().isEmpty());
-}
-
-TEST_F(PassListTest, RightButtonAbortsTheSearch) {
-    SelectFixture("visual10.tle");
-    dialog->daysField()->setText("3");
-    struct Case {
-        Qt::MouseButton button;
-        bool onHeading;
-        PassSearchOutcome outcome;
-    };
-    const Case cases[] = {{Qt::RightButton, false, PassSearchOutcome::Aborted},
-                          {Qt::RightButton, true, PassSearchOutcome::Aborted},
-                          {Qt::LeftButton, false, PassSearchOutcome::Finished}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.onHeading);
-        QTimer::singleShot(0, passListWindow, [&] {
-            QWidget* target = c.onHeading ? static_cast<QWidget*>(passListWindow->headingBar())
-                                          : passListWindow->list()->viewport();
-            QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
-                              target->mapToGlobal(QPointF(5, 5)), c.button, c.button,
-                              Qt::NoModifier);
-            QApplication::sendEvent(target, &press);
-        });
-        EXPECT_EQ(dialog->RunSearch(), c.outcome);
-        if (c.outcome == PassSearchOutcome::Aborted) {
-            // The passes found before the abort are listed, in time order.
-            const PassListState& list = PassList();
-            EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(list.Lines().size()));
-            for (std::size_t j = 1; j < list.passes.size(); ++j)
-                EXPECT_LE(list.passes[j - 1].time, list.passes[j].time);
-        }
-    }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
@@ -101,7 +102,10 @@ void BM_PassSearchWindow(benchmark::State& state) {
     QCoreApplication::processEvents();
     PassSearchOutcome outcome = PassSearchOutcome::Finished;
     for (auto _ : state) {
-        outcome = dialog.RunSearch();
+        QEventLoop loop;  // until the workers have ended and the list is made
+        QObject::connect(dialog.searchTask(), &PassSearchTask::ended, &loop, &QEventLoop::quit);
+        if (dialog.RunSearch() == PassSearchTask::Start::Started) loop.exec();
+        outcome = dialog.searchTask()->lastOutcome().value_or(PassSearchOutcome::Failed);
         QCoreApplication::processEvents();  // the list paints its lines
     }
     state.counters["satellites"] = Satellites().selectedCount;

@@ -1,13 +1,14 @@
 #include "ui/satellites/pass_dialog.h"
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,14 +53,8 @@ class Quiet : NonCopyable {
 };
 
 // The pass list window shows the search; the dialog answers for its fields and hides
-// itself when the search begins.
-//
-// The engine reports after every satellite, far more often than a window can follow:
-// letting input through and repainting 15 000 times would make the window many times
-// slower than the search. So pending input (the right-button abort among it) is let
-// through at most every searchEventIntervalMs, a caption is set only when its text would
-// change, and list lines are added in batches at those moments and before every other
-// step the window shows.
+// itself when the search begins. The workers search on their own; once they have ended
+// the lines of the list are added in batches before every other step the window shows.
 class DialogListener : public PassSearchListener {
   public:
     DialogListener(PassDialog& dialog, PassListWindow* list) : dialog_(dialog), list_(list) {}
@@ -87,14 +82,6 @@ class DialogListener : public PassSearchListener {
     void repaintList() override {
         FlushLines();
         if (list_) list_->repaintList();
-    }
-    void processPendingEvents() override {
-        if (!list_) return;
-        if (sinceEvents_.isValid() && sinceEvents_.elapsed() < dialog_.searchEventIntervalMs)
-            return;
-        FlushLines();
-        list_->processPendingEvents();
-        sinceEvents_.start();
     }
     bool readNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) override {
         FlushLines();  // a conversion message shows the list as it stands
@@ -130,7 +117,8 @@ class DialogListener : public PassSearchListener {
   private:
     // Whether the caption of `a` reads as that of `b` (Started and Sorting carry no
     // number, Done the pass count, the others a percentage).
-    static bool SameCaption(const PassSearchProgress& a, const std::optional<PassSearchProgress>& b) {
+    static bool SameCaption(const PassSearchProgress& a,
+                            const std::optional<PassSearchProgress>& b) {
         return b && a.stage == b->stage && a.percent == b->percent && a.passCount == b->passCount;
     }
     void FlushLines() {
@@ -140,10 +128,9 @@ class DialogListener : public PassSearchListener {
     }
 
     PassDialog& dialog_;
-    PassListWindow* list_;
+    QPointer<PassListWindow> list_;  // the window may close while the workers search
     std::vector<std::string> pendingLines_;
     std::optional<PassSearchProgress> shown_;
-    QElapsedTimer sinceEvents_;  // invalid until input was first let through
 };
 
 }  // namespace
@@ -152,6 +139,7 @@ PassDialog::PassDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("PassDialog");
     setWindowTitle(Utf8("Durchgänge berechnen"));
     setModal(false);
+    task_ = new PassSearchTask(this);
     BuildControls();
     LoadSettings();
     settingsCollector_ = AddSettingsCollector([this](SettingsFields& settings) {
@@ -476,23 +464,24 @@ bool PassDialog::ReadParameters(PassSearchParameters& p, bool tonight) {
     return true;
 }
 
-PassSearchOutcome PassDialog::RunSearch() {
+PassSearchTask::Start PassDialog::RunSearch() {
     if (PassSearchActive()) {
-        // The search of the pass list is not re-entrant: the running one goes on.
+        // One search at a time: the running one goes on.
         hide();
-        return PassSearchOutcome::Refused;
+        return PassSearchTask::Start::Refused;
     }
     return Search(false);
 }
 
-PassSearchOutcome PassDialog::RunTonightSearch() {
-    if (PassSearchActive()) return PassSearchOutcome::Refused;
+PassSearchTask::Start PassDialog::RunTonightSearch() {
+    if (PassSearchActive()) return PassSearchTask::Start::Refused;
     return Search(true);
 }
 
-PassSearchOutcome PassDialog::Search(bool tonight) {
+PassSearchTask::Start PassDialog::Search(bool tonight) {
     PassSearchParameters parameters;
-    if (!ReadParameters(parameters, tonight)) return PassSearchOutcome::Failed;
-    DialogListener listener(*this, AppWindows().passListWindow);
-    return PassSearch(parameters, listener).outcome;
+    if (!ReadParameters(parameters, tonight)) return PassSearchTask::Start::Failed;
+    task_->setProgressInterval(searchEventIntervalMs);
+    return task_->Begin(parameters,
+                        std::make_unique<DialogListener>(*this, AppWindows().passListWindow));
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -13,7 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <cmath>
 
@@ -34,6 +35,7 @@
 #include "ui/satellites/pass_list_print.h"
 #include "ui/satellites/pass_search_caption.h"
 #include "ui/satellites/pass_table.h"
+#include "ui/satellites/pass_table_model.h"
 #include "ui/satellites/satellite_selection_window.h"
 #include "ui/sky/live_time.h"
 #include "ui/sky/main_window.h"
@@ -108,9 +110,9 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
                        kMinimumLines * kItemHeight);
 
     tablePage_ = new QWidget(central);
-    table_ = new QTableWidget(tablePage_);
+    table_ = new QTableView(tablePage_);
     table_->setObjectName("passTable");
-    SetUpPassTable(table_);
+    SetUpPassTable(table_, new PassTableModel(table_));
     auto* legend = new QLabel(PassTableLegend(), tablePage_);
     legend->setObjectName("passLegend");
     legend->setWordWrap(true);
@@ -132,10 +134,21 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
     views_ = new QStackedWidget(central);
     views_->addWidget(list_);
     views_->addWidget(tablePage_);
+    abortButton_ = new QPushButton(QStringLiteral("Abbrechen"), central);
+    abortButton_->setObjectName("abortSearch");
+    abortButton_->setToolTip(
+        QStringLiteral("Die Suche anhalten und die bisher gefundenen "
+                       "Durchgänge zeigen (auch mit der rechten Maustaste)"));
+    abortButton_->hide();
+    connect(abortButton_, &QPushButton::clicked, this, [] { RequestPassSearchAbort(); });
+    auto* headingRow = new QHBoxLayout;
+    headingRow->setContentsMargins(0, 0, 0, 0);
+    headingRow->addWidget(heading_, 1);
+    headingRow->addWidget(abortButton_);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(heading_);
+    layout->addLayout(headingRow);
     layout->addWidget(views_);
     setCentralWidget(central);
 
@@ -143,21 +156,18 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
     heading_->installEventFilter(this);
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { ShowPass(list_->row(item)); });
-    connect(table_, &QTableWidget::cellDoubleClicked, this,
-            [this](int row, int /*column*/) { ShowTableRowPass(row); });
+    connect(table_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { ShowTableRowPass(index.row()); });
     connect(showPassButton_, &QPushButton::clicked, this,
-            [this] { ShowTableRowPass(table_->currentRow()); });
+            [this] { ShowTableRowPass(table_->currentIndex().row()); });
     connect(classicColumns_, &QCheckBox::toggled, this,
             [this](bool shown) { ShowClassicColumns(table_, shown); });
 }
 
 void PassListWindow::ShowTable(bool shown) {
-    if (shown) {
-        FillPassTable(table_, PassList().Records());
-        if (table_->rowCount() > 0) table_->setCurrentCell(0, 0);
-    } else {
-        table_->setRowCount(0);
-    }
+    FillPassTable(table_, shown ? &PassList() : nullptr);
+    if (shown && table_->model()->rowCount() > 0)
+        table_->setCurrentIndex(table_->model()->index(0, 0));
     heading_->setVisible(!shown);
     views_->setCurrentWidget(shown ? tablePage_ : static_cast<QWidget*>(list_));
 }
@@ -178,13 +188,23 @@ void PassListWindow::MousePressed(Qt::MouseButton button) {
     if (button == Qt::RightButton) RequestPassSearchAbort();
 }
 
+void PassListWindow::closeEvent(QCloseEvent* event) {
+    // The workers stop; what they found is listed when the window opens again.
+    if (PassSearchActive()) RequestPassSearchAbort();
+    QMainWindow::closeEvent(event);
+}
+
 // ---- the search -------------------------------------------------------------------
 
 void PassListWindow::searchStarted() {
+    abortButton_->show();
     show();
     raise();
 }
 void PassListWindow::progress(const PassSearchProgress& progress) {
+    using Stage = PassSearchProgress::Stage;
+    abortButton_->setVisible(progress.stage == Stage::Started ||
+                             progress.stage == Stage::Computing);
     setWindowTitle(Utf8(PassSearchCaption(progress, Observer().placeName,
                                           OrbitModelName(Satellites().orbitModel))));
 }
@@ -209,10 +229,6 @@ void PassListWindow::appendListLines(const std::vector<std::string>& lines) {
     list_->addItems(texts);
 }
 void PassListWindow::repaintList() { list_->repaint(); }
-void PassListWindow::processPendingEvents() {
-    LiveTimeHold hold;  // the search runs: the live chart waits
-    QCoreApplication::processEvents();
-}
 
 bool PassListWindow::readNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) {
     return nightLimits ? nightLimits(maxSunAltitudeDeg, limitingMagnitude) : true;

@@ -77,7 +77,8 @@ std::optional<std::string> TonightPasses::NewestGroupFile() {
 }
 
 void TonightPasses::Start() {
-    // Loading a file and searching let input through: a second click waits for the end.
+    // Loading a file lets input through and the search runs on: a second click waits
+    // for the end.
     if (busy_ || PassSearchActive()) return;
     busy_ = true;
     if (Observer().satelliteCount > 0) {
@@ -90,7 +91,6 @@ void TonightPasses::Start() {
             Observer().timeChanged = true;  // the chart observes the new selection
         }
         Search();
-        Finish();
         return;
     }
     const std::string path = GroupFilePath();
@@ -136,8 +136,10 @@ void TonightPasses::FetchFinished(const ElementUpdateResult& result) {
 }
 
 void TonightPasses::LoadAndSearch(const std::string& path) {
-    if (LoadElementFileSelecting(path, [] { SelectAllRows(); })) Search();
-    Finish();
+    if (LoadElementFileSelecting(path, [] { SelectAllRows(); }))
+        Search();
+    else
+        Finish();
 }
 
 void TonightPasses::Finish() {
@@ -146,5 +148,12 @@ void TonightPasses::Finish() {
 }
 
 void TonightPasses::Search() {
-    if (PassDialog* dialog = AppWindows().passDialog) dialog->RunTonightSearch();
+    PassDialog* dialog = AppWindows().passDialog;
+    if (!dialog || dialog->RunTonightSearch() != PassSearchTask::Start::Started) {
+        Finish();
+        return;
+    }
+    // Busy until the workers have ended and the list is shown.
+    connect(dialog->searchTask(), &PassSearchTask::ended, this, &TonightPasses::Finish,
+            Qt::SingleShotConnection);
 }
