@@ -71,14 +71,15 @@ struct SelectionFilterSettings {
     std::string inclinationMax = "180";
 };
 
-// Lines 8-10 and 11-15, 17-23: everything of the file that is not ObserverState.
+// Lines 8-10 and 11-15, 17-23: everything of the file that is not the place, the displayed instant
+// or the view options.
 struct SettingsFields {
     std::string elementFolder;    // line 8, derived from elementFileName when written
     int elementFilterIndex = 3;   // line 9, 1..4 ("TLE-Dateien (*.tle)" by design)
     std::string elementFileName;  // line 10, the dialog's proposed file name
     PassDialogSettings pass;
     SelectionFilterSettings selection;
-    std::string elementServiceUrl;  // line 24; empty: the public service
+    std::string elementServiceUrl;   // line 24; empty: the public service
     bool classicOrbitModel = false;  // "Bahnmodell=SGP": SGP instead of SGP4/SDP4
 };
 

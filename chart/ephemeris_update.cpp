@@ -49,7 +49,8 @@ void SetTimes(double eastLongitudeDeg, JD1900 instant) {
 
 void UpdateSunAndShades(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
                         JD1900 instant) {
-    (void)cosLatitude;  // the Sun and Moon take the latitude from ObserverState
+    (void)cosLatitude;  // the Sun and Moon take the latitude from the observer records (Place(),
+                        // Shown())
     (void)sinLatitude;
     SetTimes(eastLongitudeDeg, instant);
     SunPosition(Shown().dynamicJD);

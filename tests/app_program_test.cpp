@@ -176,7 +176,7 @@ TEST_F(ProgramTest, StartRemovesTheTemporaryFileOfAKilledSettingsWrite) {
     EXPECT_EQ(SettingsFileText(), kSettings);
 }
 
-TEST_F(ProgramTest, MainWindowCreationBuildsTheObserverState) {
+TEST_F(ProgramTest, MainWindowCreationBuildsTheObserverRecords) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     ObserverRecords before;
     before.zoneOffsetHours = 1.0;

@@ -15,9 +15,11 @@
 #include <filesystem>
 #include <functional>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/pass_list.h"
 #include "prediction/pass_search.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 #include "support/observer_place.h"
 #include "support/satellite_selection.h"

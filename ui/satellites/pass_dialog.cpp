@@ -15,14 +15,16 @@
 
 #include "catalog/settings_file.h"
 #include "core/date_text.h"
+#include "core/displayed_instant.h"
 #include "core/non_copyable.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/element_age.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_dialog_display.h"
 #include "prediction/pass_lines.h"
 #include "prediction/search_limits.h"
+#include "satellite/loaded_elements.h"
 #include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/local_time_notice.h"
@@ -176,7 +178,7 @@ void PassDialog::BuildControls() {
     fromTime_->setEnabled(false);
     toDate_->setEnabled(false);
     toTime_->setEnabled(false);
-    const QString zone = QString::fromStdString(Observer().zoneNameAt(Observer().currentJD));
+    const QString zone = QString::fromStdString(Place().zoneNameAt(Shown().currentJD));
     fromZone_ = new QLabel(zone, this);
     toZone_ = new QLabel(zone, this);
     daysLabel_ = new QLabel(Utf8("Anzahl Tage"), this);
@@ -311,12 +313,12 @@ void PassDialog::DurationToggled(bool checked) {
 }
 
 void PassDialog::DurationDisplay() {
-    ObserverState& o = Observer();
+    ObservingPlace& o = Place();
     const std::optional<datetext::Date> date = datetext::ParseDate(fromDate_->text().toStdString());
     if (!date) return;
     const std::optional<datetext::Time> time = datetext::ParseTime(fromTime_->text().toStdString());
     if (!time) return;
-    if (o.year > o.latestYear) o.year = o.latestYear;
+    if (Shown().year > Shown().latestYear) Shown().year = Shown().latestYear;
     int minutes = 0;
     if (!days_->text().trimmed().isEmpty() && !FieldInteger(days_, minutes)) return;
     const LocalTimeResolution local = o.instantFromLocal(date->year, date->month, date->day,
@@ -354,17 +356,17 @@ void PassDialog::RaiseSunLimit(double limitDeg) {
 }
 
 void PassDialog::ShowZones(JD1900 start, JD1900 end) {
-    const ObserverState& o = Observer();
+    const ObservingPlace& o = Place();
     fromZone_->setText(QString::fromStdString(o.zoneNameAt(start)));
     toZone_->setText(QString::fromStdString(o.zoneNameAt(end)));
 }
 
 void PassDialog::NightDisplay() {
-    const ObserverState& o = Observer();
-    ShowZones(o.currentJD, o.currentJD);
+    const ObservingPlace& o = Place();
+    ShowZones(Shown().currentJD, Shown().currentJD);
     Quiet quiet(quiet_);
     // The chart's current date.
-    FormatDateTime1900(o.currentJD);
+    FormatDateTime1900(Shown().currentJD);
     fromDate_->setText(QString::fromStdString(DateText));
     const std::optional<datetext::Date> date = datetext::ParseDate(DateText);
     const std::optional<datetext::Time> time = datetext::ParseTime(TimeText);
@@ -386,7 +388,7 @@ void PassDialog::NightDisplay() {
         toDate_->setText(QString::fromStdString(DateText));
         toTime_->setText(QString::fromStdString(TimeText));
     }
-    FormatDateTime1900(o.currentJD);
+    FormatDateTime1900(Shown().currentJD);
 }
 
 bool PassDialog::MinimumAltitude(double& degrees) const {
@@ -442,7 +444,7 @@ bool PassDialog::ReadParameters(PassSearchParameters& p, bool tonight) {
             ShowNotAnInteger(days_->text(), this);
             return false;
         }
-        const LocalTimeResolution local = Observer().instantFromLocal(
+        const LocalTimeResolution local = Place().instantFromLocal(
             date->year, date->month, date->day, time->hour, time->minute, time->second);
         if (!AcceptLocalTime(local, this)) return false;
         window.windowStart = local.instant.instant;

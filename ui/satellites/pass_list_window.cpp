@@ -20,10 +20,12 @@
 
 #include "chart/chart_view.h"
 #include "chart/pass_path.h"
+#include "core/displayed_instant.h"
 #include "core/json_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_list_file.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/dialogs.h"
@@ -205,8 +207,8 @@ void PassListWindow::progress(const PassSearchProgress& progress) {
     using Stage = PassSearchProgress::Stage;
     abortButton_->setVisible(progress.stage == Stage::Started ||
                              progress.stage == Stage::Computing);
-    setWindowTitle(Utf8(PassSearchCaption(progress, Observer().placeName,
-                                          OrbitModelName(Satellites().orbitModel))));
+    setWindowTitle(Utf8(
+        PassSearchCaption(progress, Place().placeName, OrbitModelName(Satellites().orbitModel))));
 }
 void PassListWindow::setStatusHeading(const std::string& heading) {
     heading_->setText(Utf8(heading));
@@ -240,7 +242,7 @@ void PassListWindow::searchFailed(const std::string& message) {
 
 void PassListWindow::noPasses() {
     SetShowPassMenusEnabled(false);
-    Observer().trackedSatellite = -1;
+    Tracking().trackedSatellite = -1;
     AppDialogs().Message(Utf8(kNoPassesCaption), Utf8(kNoPassesText), this);
     hide();
 }
@@ -255,7 +257,7 @@ void PassListWindow::passesFound(int /*count*/) {
 void PassListWindow::ShowPassFailed() {
     AppDialogs().Message(Utf8(kShowPassFailedCaption), Utf8(kShowPassFailedText), this);
     SetShowPassMenusEnabled(false);
-    Observer().trackedSatellite = -1;
+    Tracking().trackedSatellite = -1;
     hide();
     if (QWidget* selection = AppWindows().satelliteSelectionWindow) {
         selection->show();
@@ -268,7 +270,7 @@ bool PassListWindow::ShowPass(int row) {
     // search's results with it.
     if (PassSearchActive()) return false;
     const Windows& windows = AppWindows();
-    ObserverState& o = Observer();
+    ObservingPlace& o = Place();
     const PassListState& passes = PassList();
     const bool known = row >= 0 && static_cast<std::size_t>(row) < passes.passes.size();
     const int k = known ? passes.passes[static_cast<std::size_t>(row)].satelliteNumber : -1;
@@ -278,7 +280,7 @@ bool PassListWindow::ShowPass(int row) {
         ShowPassFailed();
         return false;
     }
-    o.trackedSatellite = k;
+    Tracking().trackedSatellite = k;
     const SatObservation seen =
         ObserveSatellite(table.SelectedOrbit(k), table.SelectedLook(k), t, PlaceOf(o));
     double minimumDeg = 0.0;
@@ -294,11 +296,11 @@ bool PassListWindow::ShowPass(int row) {
     }
     // The pass instant becomes the chart's instant, which no longer follows the clock.
     EndLiveTime();
-    o.currentJD = t;
+    Shown().currentJD = t;
     const CivilDateTime civil = CivilFromJD1900(t, o.zoneOffsetAt(t));
-    o.year = civil.year;
-    o.dynamicJD = t + DeltaT(o.year) / 24.0;
-    o.timeChanged = true;
+    Shown().year = civil.year;
+    Shown().dynamicJD = t + DeltaT(Shown().year) / 24.0;
+    Shown().timeChanged = true;
     FormatDateTime1900(t);
     ShowPassPath(ComputePassPath(table.SelectedOrbit(k), table.SelectedLook(k), o,
                                  passes.Record(static_cast<std::size_t>(row))),
@@ -320,10 +322,11 @@ QStringList PassListWindow::Lines() const {
 }
 
 QStringList PassListWindow::HeaderLines() const {
-    const ObserverState& o = Observer();
+    const ObservingPlace& o = Place();
     const std::vector<std::string> head = PassListFileLines(
         o.placeName, PassSearchSpanText(PassList().span, o), o.longitudeDeg, o.latitudeDeg,
-        PassListZoneText(o, PassInstants(PassList()), o.currentJD), o.elementFilePath, {});
+        PassListZoneText(o, PassInstants(PassList()), Shown().currentJD),
+        ElementFile().elementFilePath, {});
     QStringList lines;
     for (const std::string& line : head) lines << Utf8(line);
     return lines;
@@ -332,12 +335,13 @@ QStringList PassListWindow::HeaderLines() const {
 void PassListWindow::Save() {
     bool changed = false;  // a character Latin-1 has not became "?"
     const QString saved = SaveTextAs(this, [this, &changed] {
-        const ObserverState& o = Observer();
+        const ObservingPlace& o = Place();
         std::vector<std::string> lines;
         for (const QString& line : Lines()) lines.push_back(line.toStdString());
-        lines = PassListFileLines(
-            o.placeName, PassSearchSpanText(PassList().span, o), o.longitudeDeg, o.latitudeDeg,
-            PassListZoneText(o, PassInstants(PassList()), o.currentJD), o.elementFilePath, lines);
+        lines = PassListFileLines(o.placeName, PassSearchSpanText(PassList().span, o),
+                                  o.longitudeDeg, o.latitudeDeg,
+                                  PassListZoneText(o, PassInstants(PassList()), Shown().currentJD),
+                                  ElementFile().elementFilePath, lines);
         for (const std::string& line : lines) changed = changed || !Latin1Holds(line);
         return PassListFileText(lines);
     });
@@ -352,7 +356,8 @@ void PassListWindow::Print() {
     std::unique_ptr<QPrinter> printer = AppDialogs().Print(QStringLiteral("Drucken"), this);
     if (!printer) return;
     QStringList head = HeaderLines();
-    const ObserverState& o = Observer();
-    if (head.size() >= 3) head[2] = Utf8("berechnet mit Datei ") + Utf8(o.elementFilePath);
+    const ObservingPlace& o = Place();
+    if (head.size() >= 3)
+        head[2] = Utf8("berechnet mit Datei ") + Utf8(ElementFile().elementFilePath);
     PrintPassList(*printer, head, Lines());
 }

@@ -135,7 +135,7 @@ const PassTableModel::RowCells& PassTableModel::CellsOf(int listRow) const {
 }
 
 PassTableModel::Cell PassTableModel::CellOf(const PassRecord& pass, int column) const {
-    const ObserverState& observer = list_->observer;
+    const ObservingPlace& observer = list_->observer;
     const auto local = [&observer](JD1900 t) {
         return DateTimeTextsOf(t, observer.zoneOffsetAt(t));
     };

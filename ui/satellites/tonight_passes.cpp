@@ -8,11 +8,13 @@
 
 #include "catalog/settings_file.h"
 #include "core/civil_time.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
 #include "download/element_update.h"
 #include "prediction/pass_search.h"
 #include "prediction/selection_model.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/windows.h"
@@ -41,7 +43,7 @@ QFileInfo FileInfo(const std::string& path) { return QFileInfo(QString::fromStdS
 // The file's time of writing as the chart shows times: "22.04.2026 21:30:00 MESZ".
 QString WrittenText(const QFileInfo& file) {
     const JD1900 t = InstantFromUnixSeconds(file.lastModified().toSecsSinceEpoch());
-    const ObserverState& o = Observer();
+    const ObservingPlace& o = Place();
     const DateTimeTexts texts = DateTimeTextsOf(t, o.zoneOffsetAt(t));
     return QString::fromStdString(texts.date + " " + texts.time + o.zoneNameAt(t));
 }
@@ -81,14 +83,14 @@ void TonightPasses::Start() {
     // for the end.
     if (busy_ || PassSearchActive()) return;
     busy_ = true;
-    if (Observer().satelliteCount > 0) {
+    if (ElementFile().satelliteCount > 0) {
         if (Satellites().selectedCount == 0) {
             SelectAllRows();
             if (SatelliteSelectionWindow* window = AppWindows().satelliteSelectionWindow) {
                 window->RefreshLists();
                 window->EnablePassMenus();
             }
-            Observer().timeChanged = true;  // the chart observes the new selection
+            Shown().timeChanged = true;  // the chart observes the new selection
         }
         Search();
         return;
