@@ -40,7 +40,7 @@ struct PassSearchResult {
     // and the orbit-plane method's steps (of all) left out in the Earth's shadow or
     // with the observer too far from the orbital plane.
     int satellitesOutOfReach = 0;
-    long long planeSteps = 0, planeStepsInShadow = 0, planeStepsOutOfReach = 0;
+    long long planeSteps = 0, planeStepsInShadow = 0, planeStepsLeftOut = 0;
 };
 
 // How a running search is driven from another thread.

@@ -8,6 +8,8 @@
 
 #include "core/constants.h"
 #include "prediction/pass_orbit.h"
+#include "prediction/plane_crossing_bounds.h"
+#include "prediction/search_bounds.h"
 #include "prediction/shadow_boundary.h"
 #include "prediction/visible_part.h"
 #include "satellite/observation.h"
@@ -24,6 +26,9 @@ constexpr int kMaxSweepSteps = 8640;
 // and an allowance for the plane's own turning (the node's drift and the short-period
 // swing of the osculating plane stay below 1e-5 rad/s).
 constexpr double kPlaneDriftPerSecond = 7.2921e-5 + 3e-5;
+// The longest stretch of steps one look may leave out for the observer's distance from
+// the plane (a day of a low orbit's steps).
+constexpr long long kMostStepsAhead = 96;
 
 bool Finite(const SatObservation& s) {
     return std::isfinite(s.altitudeDeg) && std::isfinite(s.azimuthDeg) &&
@@ -50,7 +55,8 @@ class SatelliteSearch {
           abort_(*w.abort),
           sun_(w.sun),
           shadowedBelow_(w.shadowedBelowDeg),
-          greatestRadiusER_(w.greatestRadiusKm / kEarthRadiusKm) {}
+          greatestRadiusER_(w.greatestRadiusKm / kEarthRadiusKm),
+          altitudeRate_(GreatestAltitudeRateDegPerMinute(el_, end_)) {}
 
     void Run() {
         const double e = el_.eccentricity;
@@ -92,6 +98,7 @@ class SatelliteSearch {
         double distance = 0.0;  // observer's signed distance from the plane, Earth radii
         double observer = 0.0;  // observer's distance from the Earth's centre
         double radius = 0.0;    // satellite's distance from the Earth's centre
+        PlaneLookGeometry geometry;
     };
     PlaneLook LookAt(JD1900 t) {
         PlaneLook look;
@@ -116,6 +123,7 @@ class SatelliteSearch {
         look.distance = D;
         look.observer = std::sqrt(rho.x * rho.x + rho.y * rho.y + rho.z * rho.z);
         look.radius = s.radiusER;
+        look.geometry = {pole, rho, look.phase, s.meanMotionRevDay, s.eccentricity, deepSpace_};
         look.ok = std::isfinite(look.phase) && std::isfinite(D) && std::isfinite(look.radius);
         return look;
     }
@@ -141,21 +149,27 @@ class SatelliteSearch {
         // wherever it could be seen, from that far before to that far after it.
         const double reach = 0.6 * P;
         const bool shadowBound = sun_ != nullptr && shadowedBelow_ > -90.0;
-        // Steps up to this one need no look: every crossing in them is out of reach.
-        long long outOfReachUntil = 0;
+        // Steps up to this one need no look: no crossing in them is worth refining.
+        long long leftOutUntil = prev.ok ? StepsToLeaveOut(prev, step * 86400.0, hMin) : 0;
         bool prevLeftOut = false;
         for (long long i = 1; i <= steps && !Stopped(); ++i) {
             const JD1900 t = tPrev + step;
             ++planeSteps;
             const bool inShadow =
                 shadowBound && sun_->StaysBelow(tPrev - reach, t + reach, shadowedBelow_);
-            if (inShadow || i <= outOfReachUntil) {
-                ++(inShadow ? planeStepsInShadow : planeStepsOutOfReach);
+            if (!inShadow && i > leftOutUntil && prevLeftOut) {
+                // The step starts where a step was left out: the look there may leave
+                // out more.
+                prev = LookAt(tPrev);
+                prevLeftOut = false;
+                if (prev.ok) leftOutUntil = i - 1 + StepsToLeaveOut(prev, step * 86400.0, hMin);
+            }
+            if (inShadow || i <= leftOutUntil) {
+                ++(inShadow ? planeStepsInShadow : planeStepsLeftOut);
                 prevLeftOut = true;
                 tPrev = t;
                 continue;
             }
-            if (std::exchange(prevLeftOut, false)) prev = LookAt(tPrev);
             const PlaneLook cur = LookAt(t);
             const bool crossed = prev.ok && cur.ok && (prev.phase > 0.0) != (cur.phase > 0.0) &&
                                  std::fabs(prev.phase - cur.phase) < kPi;
@@ -188,11 +202,22 @@ class SatelliteSearch {
                     if (take) Evaluate(o, false);
                 }
             }
-            if (cur.ok && greatestRadiusER_ > 0.0)
-                outOfReachUntil = i + StepsOutOfReach(cur, step * 86400.0, hMin);
+            if (cur.ok) leftOutUntil = i + StepsToLeaveOut(cur, step * 86400.0, hMin);
             tPrev = t;
             prev = cur;
         }
+    }
+
+    // How many steps after a look need no look of their own (none while the bounds are
+    // off): those before the phase can reach zero, and those over which the observer
+    // stays too far from the plane (plane_crossing_bounds.h, and the coarser bound of
+    // StepsOutOfReach).
+    long long StepsToLeaveOut(const PlaneLook& look, double stepSeconds, double hMin) {
+        if (!(greatestRadiusER_ > 0.0)) return 0;
+        const long long farSteps = StepsOutOfReach(look, stepSeconds, hMin);
+        return std::max(
+            {farSteps, StepsBeforeAnyCrossing(look.geometry, stepSeconds),
+             StepsOutOfReachAhead(look.geometry, stepSeconds, widestDistance_, kMostStepsAhead)});
     }
 
     // How many steps after a look at the observer far from the plane hold no crossing
@@ -278,6 +303,15 @@ class SatelliteSearch {
                         break;
                     }
                     a = altitude(w);
+                    if (I == 3.0 && !(a < previous && previous > -10.0)) {
+                        // Steps at which the satellite stays below -10 degrees can
+                        // neither be nor follow a culmination: jump over them.
+                        const double below = StepsSurelyBelow(a, -10.0, I);
+                        if (below > 0.0) {
+                            w += below * I;
+                            a = previous = -90.0;
+                        }
+                    }
                 } while (!(a < previous && previous > -10.0) && ++stepCount < maxSteps);
                 if (left) break;
                 w -= 2.1 * I;
@@ -298,6 +332,16 @@ class SatelliteSearch {
                 a = altitude(w);
             } while (!(a > previous));
         } while (w <= span && !Stopped());
+    }
+
+    // How many steps of `minutes` after an altitude surely stay below limitDeg (none
+    // while the bounds are off, or when a low minimum altitude makes the altitude at
+    // the window's end count).
+    double StepsSurelyBelow(double altitudeDeg, double limitDeg, double minutes) const {
+        if (!(greatestRadiusER_ > 0.0) || !(p_.minAltitudeDeg > limitDeg)) return 0.0;
+        const double steps =
+            std::floor((limitDeg - 0.01 - altitudeDeg) / (altitudeRate_ * minutes));
+        return steps >= 1.0 ? std::min(steps, 1e6) : 0.0;
     }
 
     // Steps o while the magnitude improves, backward then forward, then one step back.
@@ -410,13 +454,14 @@ class SatelliteSearch {
     const SunAltitudeProfile* sun_;
     double shadowedBelow_;
     double greatestRadiusER_;
+    double altitudeRate_;  // the most the satellite's altitude changes per minute
     // The largest reachable distance at the greatest radius, for this observer distance.
     double widestObserver_ = std::numeric_limits<double>::quiet_NaN();
     double widestDistance_ = 0.0;
     SatObservation last_;
 
   public:
-    long long planeSteps = 0, planeStepsInShadow = 0, planeStepsOutOfReach = 0;
+    long long planeSteps = 0, planeStepsInShadow = 0, planeStepsLeftOut = 0;
 };
 
 }  // namespace
@@ -439,5 +484,5 @@ SatelliteWindowWork SearchSatelliteWindow(const SatelliteWindow& window,
                                           std::vector<PassEntry>& passes) {
     SatelliteSearch search(window, passes);
     search.Run();
-    return {search.planeSteps, search.planeStepsInShadow, search.planeStepsOutOfReach};
+    return {search.planeSteps, search.planeStepsInShadow, search.planeStepsLeftOut};
 }

@@ -44,7 +44,7 @@ struct SatelliteWindow {
 // The orbit-plane method's steps, and those left out in the Earth's shadow or with the
 // observer too far from the orbital plane.
 struct SatelliteWindowWork {
-    long long planeSteps = 0, planeStepsInShadow = 0, planeStepsOutOfReach = 0;
+    long long planeSteps = 0, planeStepsInShadow = 0, planeStepsLeftOut = 0;
 };
 
 // Appends the passes of the satellite in the window to `passes`, in the order found.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "core/constants.h"
 
@@ -58,6 +59,35 @@ OrbitReach ReachOfOrbit(const SatelliteOrbit& orbit, double latitudeDeg, double 
     const double groundDeg = std::min(inclinationDeg, 180.0 - inclinationDeg);
     reach.reachesAltitude = std::fabs(latitudeDeg) <= groundDeg + horizonDeg + marginDeg;
     return reach;
+}
+
+double GreatestAltitudeRateDegPerMinute(const SgpElements& el, JD1900 until) {
+    constexpr double kEarthTurnPerSecond = 7.2921158553e-5;
+    // Farthest an observer stands from the Earth's centre.
+    constexpr double kHighestObserverKm = 6400.0;
+    const double n = el.meanMotionRevDay;
+    if (!(n > 0.0) || !(el.eccentricity >= 0.0 && el.eccentricity < 0.1) || !std::isfinite(until))
+        return std::numeric_limits<double>::infinity();
+    const double e = el.eccentricity + 0.005;
+    const double years = std::fabs(until - el.epoch) / 365.25;
+    const double inclination = std::min(el.inclination + (1.0 + 2.0 * years) * kDegToRad, kPi);
+    const double motion = n * kTwoPi / 86400.0;
+    const double axisKm = 42241.1 * std::pow(n, -2.0 / 3.0);
+    const double kepler = std::pow(1.0 - e * e, -1.5);
+    const double fastest = 1.03 * motion * (1.0 + e) * (1.0 + e) * kepler;
+    const double slowest = 0.97 * motion * (1.0 - e) * (1.0 - e) * kepler;
+    // Against the Earth's surface the motion along the orbit, r u', and the ground's
+    // eastward r w cos(latitude) meet at the angle whose cosine is cos(i) / cos(latitude):
+    // the difference is largest over the equator.
+    const double w = kEarthTurnPerSecond;
+    const double lag = std::max(std::fabs(fastest - w), std::fabs(slowest - w));
+    const double farthestKm = 1.01 * axisKm * (1.0 + e);
+    const double across =
+        farthestKm * std::sqrt(lag * lag + 2.0 * fastest * w * (1.0 - std::cos(inclination)));
+    const double radial = 1.03 * motion * axisKm * e / std::sqrt(1.0 - e * e);
+    const double closestKm = 0.99 * axisKm * (1.0 - e) - kHighestObserverKm;
+    if (!(closestKm > 100.0)) return std::numeric_limits<double>::infinity();
+    return std::hypot(across, radial) / closestKm * kRadToDeg * 60.0;
 }
 
 double ShadowedBelowSunAltitudeDeg(double radiusKm, double minAltitudeDeg) {

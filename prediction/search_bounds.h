@@ -39,6 +39,12 @@ OrbitReach ReachOfOrbit(const SatelliteOrbit& orbit, double latitudeDeg, double 
 // there is no such altitude.
 double ShadowedBelowSunAltitudeDeg(double radiusKm, double minAltitudeDeg);
 
+// The most the altitude of a satellite on a near-circular orbit (eccentricity below 0.1)
+// changes per minute, anywhere on the Earth, up to `until`: its speed against the
+// turning Earth over its least distance from an observer (the inclination allowed to
+// drift by a degree and two degrees a year from the epoch). Infinite for other orbits.
+double GreatestAltitudeRateDegPerMinute(const SgpElements& elements, JD1900 until);
+
 // The Sun's altitude at the observer over one search window, sampled every two minutes.
 class SunAltitudeProfile {
   public:

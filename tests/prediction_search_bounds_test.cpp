@@ -75,29 +75,54 @@ TEST(PredictionSearchBounds, ShadowOverTheObserverHidesLowSatellitesOnlyDeepInTh
 
 struct QuietListener : PassSearchListener {};
 
+// The bounds only spare work: at places from the far north to the south, with low,
+// polar and geostationary orbits, the list is the same with them and without.
 TEST(PredictionSearchBounds, ListIsTheSameWithAndWithoutTheBounds) {
-    ResetObserverRecords();
-    ResetSatelliteTable();
-    ResetPassWindow();
-    ResetPassList();
-    testsupport::PlaceObserver("Santiago", -70.65, -33.45, 500, -4);
-    testsupport::SetObserverLocalTime(2026, 4, 27, 12);
-    testsupport::LoadTextAndSelectEverySatellite(
-        testsupport::ReadTextFile(testsupport::FixturePath("passes/visual10.tle")) + "LOW SAT\r\n" +
-        kLine1 + "\r\n" + Line2With(10.0, 15.05) + "\r\n");
-    PassSearchParameters p;
-    p.nights = 3;
-    p.limitingMagnitude = 99;
-    QuietListener listener;
-    const PassSearchResult bounded = PassSearch(p, listener);
-    const std::vector<std::string> lines = PassList().Lines();
-    p.workBounds = false;
-    const PassSearchResult full = PassSearch(p, listener);
-    EXPECT_EQ(PassList().Lines(), lines);
-    EXPECT_FALSE(lines.empty());
-    EXPECT_EQ(bounded.satellitesOutOfReach, 1);
-    EXPECT_GT(bounded.planeStepsInShadow, 0);
-    EXPECT_EQ(full.planeStepsInShadow, 0);
+    struct Place {
+        const char* name;
+        double longitudeDeg, latitudeDeg;
+        int zoneHours;
+    };
+    const Place places[] = {
+        {"Santiago", -70.65, -33.45, -4},
+        {"Berlin", 13.4, 52.52, 2},
+        {"Tromsø", 18.96, 69.65, 2},
+        {"Quito", -78.5, -0.2, -5},
+        {"Sydney", 151.2, -33.87, 10},
+        {"Hawaii", -155.5, 19.7, -10},  // under the synchronous orbits' longitude
+        {"Texas", -100.0, 30.0, -6},    // where the inclined one rises from below
+    };
+    std::string extra = "LOW SAT\r\n" + kLine1 + "\r\n" + Line2With(10.0, 15.05) + "\r\n";
+    for (const double inclinationDeg : {0.05, 4.0, 14.0, 55.0})
+        extra += "GEO SAT\r\n" + kLine1 + "\r\n" + Line2With(inclinationDeg, 1.0027) + "\r\n";
+    const std::string elements =
+        testsupport::ReadTextFile(testsupport::FixturePath("passes/visual10.tle")) + extra;
+    for (const Place& place : places) {
+        ResetObserverRecords();
+        ResetSatelliteTable();
+        ResetPassWindow();
+        ResetPassList();
+        testsupport::PlaceObserver(place.name, place.longitudeDeg, place.latitudeDeg, 500,
+                                   place.zoneHours);
+        testsupport::SetObserverLocalTime(2026, 4, 27, 12);
+        testsupport::LoadTextAndSelectEverySatellite(elements);
+        PassSearchParameters p;
+        p.nights = 3;
+        p.limitingMagnitude = 99;
+        QuietListener listener;
+        const PassSearchResult bounded = PassSearch(p, listener);
+        const std::vector<std::string> lines = PassList().Lines();
+        p.workBounds = false;
+        const PassSearchResult full = PassSearch(p, listener);
+        EXPECT_EQ(PassList().Lines(), lines) << place.name;
+        EXPECT_FALSE(lines.empty()) << place.name;
+        EXPECT_GT(bounded.planeStepsLeftOut, 0) << place.name;
+        EXPECT_EQ(full.planeStepsLeftOut + full.planeStepsInShadow, 0) << place.name;
+        if (std::string(place.name) == "Santiago") {
+            EXPECT_EQ(bounded.satellitesOutOfReach, 1);  // the low inclination
+            EXPECT_GT(bounded.planeStepsInShadow, 0);
+        }
+    }
     ResetSatelliteTable();
     ResetPassList();
     ResetPassWindow();

@@ -100,7 +100,7 @@ void RunSearch(benchmark::State& state, const std::string& file, int nights,
                                                     static_cast<double>(result.planeSteps)
                                               : 0.0;
     state.counters["far_from_plane_step_share"] =
-        result.planeSteps > 0 ? static_cast<double>(result.planeStepsOutOfReach) /
+        result.planeSteps > 0 ? static_cast<double>(result.planeStepsLeftOut) /
                                     static_cast<double>(result.planeSteps)
                               : 0.0;
 }
