@@ -2,8 +2,13 @@
 
 #include <algorithm>
 #include <charconv>
+#include <functional>
 #include <thread>
 #include <tuple>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
 
 #include "prediction/satellite_window_search.h"
 #include "prediction/search_bounds.h"
@@ -54,18 +59,18 @@ std::string ImpossibleElements(const SatelliteOrbit& orbit, JD1900 start, JD1900
     return {};
 }
 
-// What the search of one satellite over every night leaves.
+// What the search of one satellite over every night leaves besides its passes.
 struct SatelliteSlot {
-    std::vector<PassEntry> passes;  // night by night, each in the order found
-    int skippedNight = -1;          // the first night its elements could not be searched
+    int skippedNight = -1;  // the first night its elements could not be searched
     std::string reason;
     bool outOfReach = false;
-    long long planeSteps = 0, planeStepsInShadow = 0, planeStepsOutOfReach = 0;
+    long long planeSteps = 0, planeStepsInShadow = 0, planeStepsLeftOut = 0;
 };
 
-// Satellite k over the nights of the snapshot. Once left out, a satellite stays out.
+// Satellite k over the nights of the snapshot, its passes added to `found`. Once left
+// out, a satellite stays out.
 void SearchSatellite(const PassSearchSnapshot& snapshot, int k, PassSearchControl& control,
-                     SatelliteSlot& slot) {
+                     SatelliteSlot& slot, std::vector<PassEntry>& found) {
     const PassSatellite& satellite = (*snapshot.satellites)[static_cast<std::size_t>(k)];
     const PassSearchParameters& p = snapshot.parameters;
     // What the orbit can reach over the whole search, decided once.
@@ -110,31 +115,85 @@ void SearchSatellite(const PassSearchSnapshot& snapshot, int k, PassSearchContro
         window.shadowedBelowDeg = shadowedBelow;
         window.greatestRadiusKm = p.workBounds ? reach.greatestRadiusKm : 0.0;
         window.abort = &control.AbortFlag();
-        const SatelliteWindowWork work = SearchSatelliteWindow(window, slot.passes);
+        const SatelliteWindowWork work = SearchSatelliteWindow(window, found);
         slot.planeSteps += work.planeSteps;
         slot.planeStepsInShadow += work.planeStepsInShadow;
-        slot.planeStepsOutOfReach += work.planeStepsOutOfReach;
+        slot.planeStepsLeftOut += work.planeStepsLeftOut;
     }
-    slot.passes.shrink_to_fit();
 }
 
-// Every satellite's slot, the satellites shared out one at a time among the workers.
-std::vector<SatelliteSlot> SearchAll(const PassSearchSnapshot& snapshot,
-                                     PassSearchControl& control) {
+// The C library keeps freed blocks for later; these are returned to the system at once.
+void GiveBackFreedMemory() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
+// The passes one worker found, in blocks of a fixed size: a block is given back to the
+// system as soon as it is copied into the list, so a search of many nights holds its
+// passes about once, not twice.
+class FoundPasses {
+  public:
+    void Add(const std::vector<PassEntry>& passes) {
+        for (const PassEntry& pass : passes) {
+            if (blocks_.empty() || blocks_.back().size() == kBlock) {
+                blocks_.emplace_back();
+                blocks_.back().reserve(kBlock);
+            }
+            blocks_.back().push_back(pass);
+        }
+    }
+    std::size_t size() const {
+        std::size_t n = 0;
+        for (const std::vector<PassEntry>& block : blocks_) n += block.size();
+        return n;
+    }
+    void MoveInto(std::vector<PassEntry>& list) {
+        for (std::size_t i = 0; i < blocks_.size(); ++i) {
+            list.insert(list.end(), blocks_[i].begin(), blocks_[i].end());
+            std::vector<PassEntry>().swap(blocks_[i]);
+            if (i % 8 == 7) GiveBackFreedMemory();
+        }
+        blocks_.clear();
+        GiveBackFreedMemory();
+    }
+
+  private:
+    static constexpr std::size_t kBlock = 8192;  // 512 kB
+    std::vector<std::vector<PassEntry>> blocks_;
+};
+
+// Every satellite's slot and the passes each worker found, the satellites shared out
+// one at a time among the workers. Which worker finds a pass does not matter: the
+// list is sorted by every value of its entries.
+struct SearchFindings {
+    std::vector<SatelliteSlot> slots;
+    std::vector<FoundPasses> passesByWorker;
+};
+SearchFindings SearchAll(const PassSearchSnapshot& snapshot, PassSearchControl& control) {
     const std::size_t count = snapshot.satellites->size();
-    std::vector<SatelliteSlot> slots(count);
+    SearchFindings findings;
+    findings.slots.resize(count);
+    const int workers = control.WorkersFor(count);
+    findings.passesByWorker.resize(static_cast<std::size_t>(workers));
     std::atomic<std::size_t> next{0};
-    auto work = [&] {
+    auto work = [&](FoundPasses& found) {
+        std::vector<PassEntry> passes;
         for (std::size_t k = next.fetch_add(1); k < count && !control.AbortRequested();
-             k = next.fetch_add(1))
-            SearchSatellite(snapshot, static_cast<int>(k), control, slots[k]);
+             k = next.fetch_add(1)) {
+            passes.clear();
+            SearchSatellite(snapshot, static_cast<int>(k), control, findings.slots[k], passes);
+            found.Add(passes);
+        }
     };
     {
         std::vector<std::jthread> helpers;
-        for (int w = 1; w < control.WorkersFor(count); ++w) helpers.emplace_back(work);
-        work();
+        for (int w = 1; w < workers; ++w)
+            helpers.emplace_back(work,
+                                 std::ref(findings.passesByWorker[static_cast<std::size_t>(w)]));
+        work(findings.passesByWorker[0]);
     }
-    return slots;
+    return findings;
 }
 
 std::string TrimmedName(std::string name) {
@@ -206,22 +265,22 @@ PassSearchFinding RunPassSearch(const PassSearchSnapshot& snapshot, PassSearchCo
     control.Start(static_cast<long long>(satellites.size()) *
                   static_cast<long long>(snapshot.nights.size()));
 
-    std::vector<SatelliteSlot> slots = SearchAll(snapshot, control);
+    SearchFindings findings = SearchAll(snapshot, control);
     if (control.AbortRequested()) result.outcome = PassSearchOutcome::Aborted;
-    result.skipped = SkippedOf(snapshot, slots);
-
-    PassListState& list = finding.list;
-    std::size_t count = 0;
-    for (const SatelliteSlot& slot : slots) count += slot.passes.size();
-    list.passes.reserve(count);
-    for (SatelliteSlot& slot : slots) {
+    result.skipped = SkippedOf(snapshot, findings.slots);
+    for (const SatelliteSlot& slot : findings.slots) {
         if (slot.outOfReach) ++result.satellitesOutOfReach;
         result.planeSteps += slot.planeSteps;
         result.planeStepsInShadow += slot.planeStepsInShadow;
-        result.planeStepsOutOfReach += slot.planeStepsOutOfReach;
-        list.passes.insert(list.passes.end(), slot.passes.begin(), slot.passes.end());
-        std::vector<PassEntry>().swap(slot.passes);
+        result.planeStepsLeftOut += slot.planeStepsLeftOut;
     }
+
+    // Each worker's passes are given back as soon as they are in the list.
+    PassListState& list = finding.list;
+    std::size_t count = 0;
+    for (const FoundPasses& found : findings.passesByWorker) count += found.size();
+    list.passes.reserve(count);
+    for (FoundPasses& found : findings.passesByWorker) found.MoveInto(list.passes);
     SortByTime(list.passes, satellites);
     list.span = snapshot.span;
     list.satellites = snapshot.satellites;
