@@ -39,8 +39,9 @@ bool PowerOf(double base, double exponent, double& result) {
         result = 1.0;
         return false;
     }
-    result = static_cast<double>(std::exp(static_cast<long double>(exponent) *
-                                          std::log(static_cast<long double>(base))));
+    // The C library's pow is within 0.52 units of the last place, like exp(y log x) in
+    // extended precision rounded to double, at a fraction of its cost.
+    result = std::pow(base, exponent);
     return true;
 }
 
