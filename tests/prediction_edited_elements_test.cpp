@@ -14,7 +14,7 @@
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "support/observer_place.h"
-#include "support/observer_records.h"
+#include "support/pass_search_records.h"
 #include "support/satellite_selection.h"
 
 namespace {
@@ -37,19 +37,11 @@ struct Outcome {
 class EditedElementsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverRecords();
-        ResetSatelliteTable();
-        ResetPassWindow();
-        ResetPassList();
+        ResetPassSearchRecords();
         testsupport::PlaceObserverInBerlin(40, 2);
         Shown().year = 2026;
     }
-    void TearDown() override {
-        ResetSatelliteTable();
-        ResetPassList();
-        ResetPassWindow();
-        ResetObserverRecords();
-    }
+    void TearDown() override { ResetPassSearchRecords(); }
     // SGP reads ndot/2 (SGP4 does not).
     static void Load(const std::string& line1) {
         Satellites().orbitModel = OrbitModel::Sgp;

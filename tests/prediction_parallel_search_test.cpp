@@ -18,7 +18,7 @@
 #include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 #include "support/observer_place.h"
-#include "support/observer_records.h"
+#include "support/pass_search_records.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
 
@@ -29,22 +29,14 @@ static_assert(sizeof(PassEntry) <= 150);
 class ParallelSearchTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverRecords();
-        ResetSatelliteTable();
-        ResetPassWindow();
-        ResetPassList();
+        ResetPassSearchRecords();
         testsupport::PlaceObserverInBerlin(40, 2);
         Shown().year = 2026;
         Shown().currentJD = JulianDay1900(2026, 4, 27) + 10.0 / 24.0;
         testsupport::LoadTextAndSelectEverySatellite(
             testsupport::ReadTextFile(testsupport::DataPath("visual-2026-04.tle")));
     }
-    void TearDown() override {
-        ResetSatelliteTable();
-        ResetPassList();
-        ResetPassWindow();
-        ResetObserverRecords();
-    }
+    void TearDown() override { ResetPassSearchRecords(); }
     static PassSearchParameters Nights(int nights) {
         PassSearchParameters p;
         p.nights = nights;

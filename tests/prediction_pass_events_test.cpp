@@ -10,7 +10,7 @@
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "support/observer_place.h"
-#include "support/observer_records.h"
+#include "support/pass_search_records.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
 
@@ -22,8 +22,8 @@ using testsupport::ReadTextFile;
 constexpr double kSecond = 1.0 / 86400.0;
 
 TEST(PredictionScalarSearchTest, RootAndMaximumToTheirTolerance) {
-    const double root = FindRoot([](double x) { return x * x * x - 2.0; }, 0.0, 3.0, -2.0, 25.0,
-                                 1e-9);
+    const double root =
+        FindRoot([](double x) { return x * x * x - 2.0; }, 0.0, 3.0, -2.0, 25.0, 1e-9);
     EXPECT_NEAR(root, std::cbrt(2.0), 1e-9);
     auto bump = [](double x) { return std::cos(x - 1.3); };
     const ScalarMaximum top = FindMaximum(bump, -1.0, 3.0, 1e-6, 0.0, bump(0.0));
@@ -46,21 +46,12 @@ TEST(PredictionPassEventsTest, ReasonsAndTimesAsTheyAreWritten) {
 class PassEventsSearchTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverRecords();
-        ResetSatelliteTable();
-        ResetPassWindow();
-        ResetPassList();
+        ResetPassSearchRecords();
         testsupport::PlaceObserverInBerlin(40, 2);
         testsupport::SetObserverLocalTime(2026, 4, 27, 12);
-        testsupport::LoadTextAndSelectEverySatellite(
-            ReadTextFile(FixturePath("passes/iss.tle")));
+        testsupport::LoadTextAndSelectEverySatellite(ReadTextFile(FixturePath("passes/iss.tle")));
     }
-    void TearDown() override {
-        ResetSatelliteTable();
-        ResetPassList();
-        ResetPassWindow();
-        ResetObserverRecords();
-    }
+    void TearDown() override { ResetPassSearchRecords(); }
 };
 
 // Three nights of ISS passes over Berlin with the dialog's limits: each boundary lies
@@ -87,10 +78,17 @@ TEST_F(PassEventsSearchTest, BoundariesLieWhereTheirConditionIsJustMet) {
             const SatObservation seen = ObserveSelected(0, event.time);
             EXPECT_NEAR(seen.altitudeDeg, event.altitudeDeg, 1e-9);
             switch (limit) {
-                case PassLimit::Altitude: EXPECT_NEAR(seen.altitudeDeg, 10.0, 2e-3); break;
-                case PassLimit::Shadow: EXPECT_NEAR(seen.shadowDepthKm, 0.0, 0.1); break;
-                case PassLimit::Twilight: EXPECT_NEAR(seen.sunAltitudeDeg, -5.0, 1e-4); break;
-                case PassLimit::Open: ADD_FAILURE() << "open end " << event.time;
+                case PassLimit::Altitude:
+                    EXPECT_NEAR(seen.altitudeDeg, 10.0, 2e-3);
+                    break;
+                case PassLimit::Shadow:
+                    EXPECT_NEAR(seen.shadowDepthKm, 0.0, 0.1);
+                    break;
+                case PassLimit::Twilight:
+                    EXPECT_NEAR(seen.sunAltitudeDeg, -5.0, 1e-4);
+                    break;
+                case PassLimit::Open:
+                    ADD_FAILURE() << "open end " << event.time;
             }
         }
         // The ISS culminating at 29.04.2026 02:51:50 UT rises and sets in sunlight.

@@ -142,8 +142,8 @@ TEST(SatelliteInfoPageTest, PageOfAKnownSatelliteLineByLine) {
     ResetObserverRecords();
     // With the chart's instant the epoch line tells the age of the elements.
     const JD1900 epoch = JulianDay1900(2018, 1, 20) + 0.89808844;
-    for (const auto& [days, tail] : {std::pair{20.26, "  (20.3 Tage alt)"},
-                                     std::pair{-3.04, "  (3.0 Tage vor der Epoche)"}})
+    for (const auto& [days, tail] :
+         {std::pair{20.26, "  (20.3 Tage alt)"}, std::pair{-3.04, "  (3.0 Tage vor der Epoche)"}})
         EXPECT_EQ(SatelliteInfoPage(kIss, -1.3, true, orbit, epoch + days).lines[4],
                   expected[4] + tail);
 }

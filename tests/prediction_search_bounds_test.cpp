@@ -10,7 +10,7 @@
 #include "prediction/search_bounds.h"
 #include "satellite/satellite_table.h"
 #include "support/observer_place.h"
-#include "support/observer_records.h"
+#include "support/pass_search_records.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
 
@@ -98,10 +98,7 @@ TEST(PredictionSearchBounds, ListIsTheSameWithAndWithoutTheBounds) {
     const std::string elements =
         testsupport::ReadTextFile(testsupport::FixturePath("passes/visual10.tle")) + extra;
     for (const Place& place : places) {
-        ResetObserverRecords();
-        ResetSatelliteTable();
-        ResetPassWindow();
-        ResetPassList();
+        ResetPassSearchRecords();
         testsupport::PlaceObserver(place.name, place.longitudeDeg, place.latitudeDeg, 500,
                                    place.zoneHours);
         testsupport::SetObserverLocalTime(2026, 4, 27, 12);
@@ -123,10 +120,7 @@ TEST(PredictionSearchBounds, ListIsTheSameWithAndWithoutTheBounds) {
             EXPECT_GT(bounded.planeStepsInShadow, 0);
         }
     }
-    ResetSatelliteTable();
-    ResetPassList();
-    ResetPassWindow();
-    ResetObserverRecords();
+    ResetPassSearchRecords();
 }
 
 }  // namespace

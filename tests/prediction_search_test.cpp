@@ -24,7 +24,7 @@
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "support/observer_place.h"
-#include "support/observer_records.h"
+#include "support/pass_search_records.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
 
@@ -74,10 +74,7 @@ std::string WithElements(std::string line2, double eccentricity, double meanMoti
 class PassSearchTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverRecords();
-        ResetSatelliteTable();
-        ResetPassWindow();
-        ResetPassList();
+        ResetPassSearchRecords();
         testsupport::PlaceObserverInBerlin(40, 2);
         SetLocalTime(2026, 4, 27, 12);
         const std::string iss = ReadTextFile(FixturePath("passes/iss.tle"));
@@ -88,12 +85,7 @@ class PassSearchTest : public ::testing::Test {
         for (std::string* s : {&issName_, &issLine1_, &issLine2_})
             if (!s->empty() && s->back() == '\r') s->pop_back();
     }
-    void TearDown() override {
-        ResetSatelliteTable();
-        ResetPassList();
-        ResetPassWindow();
-        ResetObserverRecords();
-    }
+    void TearDown() override { ResetPassSearchRecords(); }
     static void SetLocalTime(int y, int m, int d, double hour) {
         Shown().year = y;
         Shown().currentJD = JulianDay1900(y, m, d) + (hour - Place().zoneOffsetHours) / 24.0;
