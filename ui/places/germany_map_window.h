@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QWidget>
+#include <functional>
 
 #include "chart/canvas.h"
 #include "chart/germany_map_geometry.h"
@@ -32,6 +33,9 @@ class GermanyMapWindow : public QWidget {
     QLabel* longitudeLabel() const { return longitudeLabel_; }
     QLabel* latitudeLabel() const { return latitudeLabel_; }
     bool inFrameMode() const { return frameMode_; }
+    // Drawn over the borders and towns at every drawing, in map pixels (a transit's
+    // centre line); empty: nothing.
+    std::function<void(Canvas&)> overlay;
 
     // The map geometry is in map pixels of the design size 435 x 300 whatever the
     // window's size, so the Germany map keeps its proportions.
