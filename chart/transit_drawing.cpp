@@ -54,7 +54,7 @@ void DrawTransitDisc(Canvas& canvas, const TransitDiscPicture& picture) {
     for (const TransitPathPoint& p : picture.path)
         points.push_back(TransitDiscPoint(w, h, picture.bodyRadiusDeg, p.xDeg, p.yDeg));
     if (!points.empty()) {
-        // Dark on the bright Sun, light on the Moon and the sky around.
+        // A colour that stands out on the Sun, the Moon and the sky alike.
         canvas.SetPen(kTransitPathColour, 2);
         std::vector<QPoint> line;
         for (const QPointF& p : points) line.push_back(Rounded(p));
@@ -68,7 +68,7 @@ void DrawTransitDisc(Canvas& canvas, const TransitDiscPicture& picture) {
         if (picture.closest < points.size()) {
             const QPoint c = Rounded(points[picture.closest]);
             canvas.SetBrush(Qt::black, BrushStyle::Clear);
-            canvas.SetPen(Qt::white, 1);
+            canvas.SetPen(kTransitPathColour, 1);
             canvas.Circle(c.x(), c.y(), 7);
         }
     }
@@ -132,5 +132,4 @@ void DrawCentreLine(Canvas& canvas, const std::vector<CentreLinePoint>& line, co
     canvas.LineTo(at.x() + 7, at.y());
     canvas.MoveTo(at.x(), at.y() - 6);
     canvas.LineTo(at.x(), at.y() + 7);
-    canvas.End();
 }

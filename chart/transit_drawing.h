@@ -39,7 +39,7 @@ double TransitDiscScale(int width, int height, double bodyRadiusDeg);
 // The canvas point of an offset from the body's centre.
 QPointF TransitDiscPoint(int width, int height, double bodyRadiusDeg, double xDeg, double yDeg);
 
-inline const QColor kTransitPathColour{0, 230, 120};
+inline const QColor kTransitPathColour{230, 20, 110};
 inline const QColor kCentreLineColour{255, 60, 60};
 
 // Draws the picture on the whole canvas (logical size).
@@ -59,6 +59,7 @@ StripEdges StripEdgesOf(const std::vector<CentreLinePoint>& line);
 
 using MapProjection = std::function<QPointF(double longitudeDeg, double latitudeDeg)>;
 
-// Draws the line, the strip's edges and the place over what the canvas holds.
+// Draws the line, the strip's edges and the place over what the canvas holds (the
+// caller ends the drawing).
 void DrawCentreLine(Canvas& canvas, const std::vector<CentreLinePoint>& line, const MapPlace& place,
                     const MapProjection& toCanvas);

@@ -19,6 +19,7 @@
 #include "support/test_paths.h"
 #include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
+#include "ui/places/germany_map_window.h"
 #include "ui/places/world_map_window.h"
 #include "ui/satellites/transit_dialog.h"
 #include "ui/satellites/transit_list_window.h"
@@ -82,6 +83,7 @@ TEST_F(TransitWindowsTest, AWrongFieldIsToldInGerman) {
         {"x", "Polaride|'x' ist kein gültiger Integerwert"},
         {"0", "Ungültige Eingabe|Die Anzahl der Tage muss zwischen 1 und 60 liegen."},
     };
+    dialog->show();  // the date of the chart
     for (const Case& c : cases) {
         dialogs->Clear();
         dialog->daysField()->setText(c.text);
@@ -96,6 +98,7 @@ TEST_F(TransitWindowsTest, AWrongFieldIsToldInGerman) {
 }
 
 TEST_F(TransitWindowsTest, NoSatellitesLoadedIsTold) {
+    dialog->show();
     EXPECT_FALSE(dialog->RunSearch());
     ASSERT_EQ(dialogs->Messages().size(), 1);
     EXPECT_TRUE(dialogs->Messages()[0].contains("keine Satelliten geladen"));
@@ -165,6 +168,31 @@ TEST_F(TransitWindowsTest, CentreLineLiesOnTheWorldMapNearThePlace) {
     EXPECT_GT(red, 0);
     map->hide();
     EXPECT_FALSE(map->overlay);
+}
+
+TEST_F(TransitWindowsTest, CentreLineNearBerlinLiesOnTheGermanyMap) {
+    testsupport::PlaceObserver("Berlin", 13.40, 52.52, 40, 2);
+    testsupport::LoadTextAndSelectEverySatellite(
+        testsupport::ReadTextFile(testsupport::FixturePath("transits/stations.tle")));
+    dialog->show();
+    dialog->dateField()->setText("03.04.2026");
+    dialog->daysField()->setText("1");
+    ASSERT_TRUE(dialog->RunSearch());
+    list->WaitForSearch();
+    ASSERT_GE(list->table()->rowCount(), 1);
+    const TransitApproach& a = list->approaches()[ApproachOfTableRow(list->table(), 0)];
+    ASSERT_TRUE(a.isTransit && a.centreLine.found);
+    ASSERT_TRUE(list->ShowCentreLine(0));
+    GermanyMapWindow* map = AppWindows().germanyMapWindow;
+    EXPECT_TRUE(map->isVisible());
+    const location::MapPixel line = map->geometry().ToPixel(a.centreLine.nearest.point.longitudeDeg,
+                                                            a.centreLine.nearest.point.latitudeDeg);
+    const QPoint at = map->mapCanvas().ToDevice(static_cast<int>(line.x), static_cast<int>(line.y));
+    int red = 0;
+    for (int dx = -3; dx <= 3; ++dx)
+        for (int dy = -3; dy <= 3; ++dy)
+            red += map->mapImage().pixelColor(at.x() + dx, at.y() + dy) == kCentreLineColour;
+    EXPECT_GT(red, 0);
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 #include "ui/satellites/transit_map_view.h"
 
-#include <QEvent>
 #include <QWidget>
 
-#include "chart/germany_map_geometry.h"
 #include "chart/transit_picture.h"
 #include "chart/world_map_geometry.h"
 #include "ui/common/windows.h"
@@ -13,37 +11,11 @@
 
 namespace {
 
-// Drops the map's overlay when its window is hidden.
-class OverlayKeeper : public QObject {
-  public:
-    OverlayKeeper(QWidget* window, std::function<void()> drop)
-        : QObject(window), drop_(std::move(drop)) {}
-
-  protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Hide) {
-            drop_();
-            deleteLater();
-        }
-        return false;
-    }
-
-  private:
-    std::function<void()> drop_;
-};
-
-void KeepUntilHidden(QWidget* window, std::function<void()> drop) {
-    for (OverlayKeeper* old : window->findChildren<OverlayKeeper*>(Qt::FindDirectChildrenOnly)) {
-        window->removeEventFilter(old);
-        old->deleteLater();
-    }
-    window->installEventFilter(new OverlayKeeper(window, std::move(drop)));
-}
-
+// Within the box around Germany's borders (the Germany map shows more, but only
+// Germany's borders and towns).
 bool OnGermanyMap(double longitudeDeg, double latitudeDeg) {
-    const location::GermanyMapGeometry whole(435, 300);
-    const location::MapPixel p = whole.ToPixel(longitudeDeg, latitudeDeg);
-    return p.x >= 0.0 && p.x < whole.width() && p.y >= 0.0 && p.y < whole.height();
+    return latitudeDeg >= 47.2 && latitudeDeg <= 55.1 && longitudeDeg >= 5.8 &&
+           longitudeDeg <= 15.1;
 }
 
 }  // namespace
@@ -75,7 +47,6 @@ bool ShowCentreLineOnMap(const TransitApproach& approach, const TransitSatellite
                 return QPointF(p.x, p.y);
             });
         };
-        KeepUntilHidden(window, [window] { window->overlay = {}; });
         ShowInFront(window);
         window->DrawMap();
         return true;
@@ -88,7 +59,6 @@ bool ShowCentreLineOnMap(const TransitApproach& approach, const TransitSatellite
             return QPointF(p.x, p.y);
         });
     };
-    KeepUntilHidden(window, [window] { window->overlay = {}; });
     ShowInFront(window);
     window->DrawMap();
     return true;

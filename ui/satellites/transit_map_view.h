@@ -1,5 +1,5 @@
 // "Zentrallinie auf der Karte": the centre line of an approach and its strip drawn on
-// the Germany map when the place and the line's nearest point lie on it, else on the
+// the Germany map when the place and the line's nearest point lie in Germany, else on the
 // world map, with the place marked; the map is shown in front. The line stays on the
 // map until the map window is closed.
 #pragma once

@@ -41,6 +41,7 @@ void SetUpTransitTable(QTableWidget* table) {
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
+    table->setWordWrap(false);
     const QStringList captions = {QStringLiteral("Zeit"),       QStringLiteral("Satellit"),
                                   QStringLiteral("Körper"),     QStringLiteral("Abstand"),
                                   QStringLiteral("Transit"),    QStringLiteral("Dauer"),

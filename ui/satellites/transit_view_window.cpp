@@ -7,6 +7,7 @@
 #include "chart/canvas_fit.h"
 #include "ui/common/canvas_view.h"
 #include "ui/common/dialog_rows.h"
+#include "ui/common/windows.h"
 
 TransitViewWindow::TransitViewWindow(QWidget* parent)
     : QWidget(parent, Qt::Window), canvas_(kTransitViewWidth, kTransitViewHeight) {
@@ -25,6 +26,7 @@ TransitViewWindow::TransitViewWindow(QWidget* parent)
     layout->addWidget(area_, 1);
     layout->addLayout(RightAlignedButtonRow({mapButton_}));
     resize(kTransitViewWidth + 24, kTransitViewHeight + 60);
+    KeepZoomWindowOpenBehind(this);
 }
 
 void TransitViewWindow::ShowPicture(const TransitDiscPicture& picture,
