@@ -53,7 +53,8 @@ ProgramWindows::ProgramWindows(Creation creation) {
     RemoveStaleTemporaries(".");
     RouteChartMessagesToDialogs();
     Windows& w = AppWindows();
-    // The main window first: it builds ObserverState before any other window exists.
+    // The main window first: it builds the place and the displayed instant before any other window
+    // exists.
     Create(w.mainWindow, order_, unregister_);
     AttachSkyChart(*w.mainWindow);  // the chart canvas, its drawing and the chart's menu entries
     if (creation == Creation::All) CreateRemainingWindows();

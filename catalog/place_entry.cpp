@@ -1,8 +1,9 @@
 #include "catalog/place_entry.h"
 
 #include "catalog/place_numbers.h"
+#include "core/display_options.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 
 namespace location {
 
@@ -13,7 +14,7 @@ bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == 
 // Longitude and latitude in that order; the latitude brings its sine and cosine along
 // at once, so that a later failure never leaves them out of step.
 PlaceEntryResult ApplyCoordinates(const std::string& longitude, const std::string& latitude,
-                                  ObserverState& state) {
+                                  ObservingPlace& state) {
     const auto lon = numtext::ParseNumber(longitude);
     if (!lon || !LongitudeInRange(*lon)) return {PlaceField::Longitude, longitude};
     state.longitudeDeg = *lon;
@@ -23,7 +24,7 @@ PlaceEntryResult ApplyCoordinates(const std::string& longitude, const std::strin
     return {};
 }
 
-PlaceEntryResult ApplyHeight(const std::string& height, ObserverState& state) {
+PlaceEntryResult ApplyHeight(const std::string& height, ObservingPlace& state) {
     if (IsBlank(height)) {
         state.heightM = 0.0;
         return {};
@@ -43,7 +44,7 @@ bool LongitudeInRange(double longitudeDeg) {
 
 bool LatitudeInRange(double latitudeDeg) { return latitudeDeg >= -90.0 && latitudeDeg <= 90.0; }
 
-PlaceEntryResult ApplyPlaceEntry(const PlaceEntryFields& fields, ObserverState& state) {
+PlaceEntryResult ApplyPlaceEntry(const PlaceEntryFields& fields, ObservingPlace& state) {
     state.placeName = fields.name;
     if (auto result = ApplyCoordinates(fields.longitude, fields.latitude, state); !result.ok()) {
         return result;
@@ -51,7 +52,8 @@ PlaceEntryResult ApplyPlaceEntry(const PlaceEntryFields& fields, ObserverState& 
     return ApplyHeight(fields.height, state);
 }
 
-PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObserverState& state) {
+PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObservingPlace& state,
+                                      DisplayOptions& display) {
     state.placeName = fields.placeName;
     if (auto result = ApplyCoordinates(fields.longitude, fields.latitude, state); !result.ok()) {
         return result;
@@ -67,22 +69,23 @@ PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObserverSta
     if (!magnitude) return {PlaceField::LimitingMagnitude, fields.limitingMagnitude};
     if (!ChartMagnitudeWithinBounds(*magnitude))
         return {PlaceField::LimitingMagnitudeRange, fields.limitingMagnitude};
-    state.limitingMagnitude = *magnitude;
+    display.limitingMagnitude = *magnitude;
     return {};
 }
 
-ParameterFields ParameterFieldsOf(const ObserverState& state) {
+ParameterFields ParameterFieldsOf(const ObservingPlace& state, const DisplayOptions& display,
+                                  JD1900 instant) {
     ParameterFields fields;
     fields.placeName = state.placeName;
     fields.longitude = numtext::FormatNumber(state.longitudeDeg);
     fields.latitude = numtext::FormatNumber(state.latitudeDeg);
     fields.height = numtext::FormatNumber(state.heightM);
-    const std::string zoneName = state.zoneNameAt(state.currentJD);
+    const std::string zoneName = state.zoneNameAt(instant);
     const auto first = zoneName.find_first_not_of(' ');
     fields.zoneName = first == std::string::npos ? std::string() : zoneName.substr(first);
-    fields.zoneOffset = numtext::FormatNumber(state.zoneOffsetAt(state.currentJD));
+    fields.zoneOffset = numtext::FormatNumber(state.zoneOffsetAt(instant));
     fields.zoneRule = state.zoneRule;
-    fields.limitingMagnitude = numtext::FormatNumber(state.limitingMagnitude);
+    fields.limitingMagnitude = numtext::FormatNumber(display.limitingMagnitude);
     return fields;
 }
 

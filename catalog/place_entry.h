@@ -5,7 +5,10 @@
 
 #include <string>
 
-struct ObserverState;
+#include "core/timescale.h"
+
+struct DisplayOptions;
+struct ObservingPlace;
 
 namespace location {
 
@@ -57,16 +60,18 @@ bool LongitudeInRange(double longitudeDeg);
 bool LatitudeInRange(double latitudeDeg);
 
 // Name, longitude, latitude (with its sine and cosine), height (empty gives 0).
-PlaceEntryResult ApplyPlaceEntry(const PlaceEntryFields& fields, ObserverState& state);
+PlaceEntryResult ApplyPlaceEntry(const PlaceEntryFields& fields, ObservingPlace& state);
 
 // The parameter dialog: as above, then zone name (stored with one leading blank),
-// zone offset, zone rule (taken as it is) and limiting magnitude. Height, zone offset and limiting
-// magnitude must lie inside the bounds of place_numbers.h.
-PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObserverState& state);
+// zone offset, zone rule (taken as it is) and limiting magnitude (into `display`). Height,
+// zone offset and limiting magnitude must lie inside the bounds of place_numbers.h.
+PlaceEntryResult ApplyParameterFields(const ParameterFields& fields, ObservingPlace& state,
+                                      DisplayOptions& display);
 
-// The parameter dialog's fields as shown for a state (zone name without leading blanks;
-// with a rule, the name and offset in force at the displayed instant).
-ParameterFields ParameterFieldsOf(const ObserverState& state);
+// The parameter dialog's fields as shown for a place (zone name without leading blanks;
+// with a rule, the name and offset in force at `instant`, the displayed one).
+ParameterFields ParameterFieldsOf(const ObservingPlace& state, const DisplayOptions& display,
+                                  JD1900 instant);
 
 // The message box text of a failed longitude or latitude or of a number outside its
 // bounds; empty for a number field that did not convert.

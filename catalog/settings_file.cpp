@@ -6,9 +6,10 @@
 #include <system_error>
 
 #include "catalog/place_numbers.h"
+#include "core/display_options.h"
 #include "core/latin1_text.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/replace_file.h"
 #include "core/text_file.h"
 
@@ -93,21 +94,21 @@ void ResetSettings() {
     Collectors().clear();
 }
 
-void ApplyDefaultObserverSettings(ObserverState& observer) {
-    observer.placeName = "Berlin";
-    observer.longitudeDeg = 13.405;
-    observer.latitudeDeg = 52.52;
-    observer.heightM = 34;
-    observer.zoneName = " MEZ";
-    observer.zoneOffsetHours = 1;
-    observer.zoneRule = kCentralEuropeanZoneRule;
-    observer.limitingMagnitude = 5;
-    observer.showPlanetNames = true;
-    observer.showConstellationNames = true;
-    observer.showConstellationLines = true;
-    observer.showAltitudeLines = false;
-    observer.showZodiac = false;
-    observer.setLatitude(observer.latitudeDeg);
+void ApplyDefaultObserverSettings(ObservingPlace& place, DisplayOptions& display) {
+    place.placeName = "Berlin";
+    place.longitudeDeg = 13.405;
+    place.latitudeDeg = 52.52;
+    place.heightM = 34;
+    place.zoneName = " MEZ";
+    place.zoneOffsetHours = 1;
+    place.zoneRule = kCentralEuropeanZoneRule;
+    display.limitingMagnitude = 5;
+    display.showPlanetNames = true;
+    display.showConstellationNames = true;
+    display.showConstellationLines = true;
+    display.showAltitudeLines = false;
+    display.showZodiac = false;
+    place.setLatitude(place.latitudeDeg);
 }
 
 int AddSettingsCollector(std::function<void(SettingsFields&)> collector) {
@@ -136,18 +137,18 @@ std::string FolderOfElementFile(std::string_view fileName) {
     return std::string(fileName.substr(0, separator + 1));
 }
 
-std::vector<std::string> SettingsLines(const ObserverState& observer,
-                                       const SettingsFields& fields) {
+std::vector<std::string> SettingsLines(const ObservingPlace& place, const DisplayOptions& display,
+                                       JD1900 instant, const SettingsFields& fields) {
     const PassDialogSettings& pass = fields.pass;
     const SelectionFilterSettings& selection = fields.selection;
     std::vector<std::string> lines = {
-        observer.placeName,
-        numtext::FormatNumber(observer.longitudeDeg),
-        numtext::FormatNumber(observer.latitudeDeg),
-        numtext::FormatNumber(observer.heightM),
-        observer.zoneNameAt(observer.currentJD),
-        numtext::FormatNumber(observer.zoneOffsetAt(observer.currentJD)),
-        numtext::FormatNumber(observer.limitingMagnitude),
+        place.placeName,
+        numtext::FormatNumber(place.longitudeDeg),
+        numtext::FormatNumber(place.latitudeDeg),
+        numtext::FormatNumber(place.heightM),
+        place.zoneNameAt(instant),
+        numtext::FormatNumber(place.zoneOffsetAt(instant)),
+        numtext::FormatNumber(display.limitingMagnitude),
         FolderOfElementFile(fields.elementFileName),
         std::to_string(fields.elementFilterIndex),
         fields.elementFileName,
@@ -156,9 +157,8 @@ std::vector<std::string> SettingsLines(const ObserverState& observer,
         pass.maxSunAltitude,
         pass.limitingMagnitude,
         FlagWord(pass.options),
-        FlagWord({observer.showPlanetNames, observer.showConstellationNames,
-                  observer.showConstellationLines, observer.showAltitudeLines,
-                  observer.showZodiac}),
+        FlagWord({display.showPlanetNames, display.showConstellationNames,
+                  display.showConstellationLines, display.showAltitudeLines, display.showZodiac}),
         selection.namePrefix,
         selection.perigeeMin,
         selection.perigeeMax,
@@ -168,8 +168,8 @@ std::vector<std::string> SettingsLines(const ObserverState& observer,
         selection.inclinationMax,
     };
     std::vector<std::string> entries;
-    if (!observer.zoneRule.empty())
-        entries.push_back(std::string(kZoneRuleEntry) + "=" + observer.zoneRule);
+    if (!place.zoneRule.empty())
+        entries.push_back(std::string(kZoneRuleEntry) + "=" + place.zoneRule);
     if (fields.classicOrbitModel) entries.push_back(std::string(kOrbitModelEntry) + "=SGP");
     if (!fields.elementServiceUrl.empty() || !entries.empty())
         lines.push_back(fields.elementServiceUrl);
@@ -177,8 +177,8 @@ std::vector<std::string> SettingsLines(const ObserverState& observer,
     return lines;
 }
 
-SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& observer,
-                                    SettingsFields& fields) {
+SettingsReadResult ReadSettingsFile(const std::string& path, ObservingPlace& place,
+                                    DisplayOptions& display, SettingsFields& fields) {
     SettingsReadResult result;
     auto fail = [&result](const std::string& message) {
         if (!result.errorText.empty()) result.errorText += "\n";
@@ -189,7 +189,7 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     std::string contents;
     if (ReadFileContents(path, contents) != FileReadStatus::Ok) {
         fail(FailedFileMessage(path));
-        observer.setLatitude(observer.latitudeDeg);
+        place.setLatitude(place.latitudeDeg);
         return result;
     }
     const std::vector<std::string> lines = SplitLines(contents);
@@ -232,19 +232,18 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     };
 
     using namespace location;
-    copy(1, observer.placeName);
-    number(2, observer.longitudeDeg, kMinLongitudeDeg, kMaxLongitudeDeg);
-    number(3, observer.latitudeDeg, -kMaxAbsLatitudeDeg, kMaxAbsLatitudeDeg);
-    number(4, observer.heightM, kMinHeightM, kMaxHeightM);
+    copy(1, place.placeName);
+    number(2, place.longitudeDeg, kMinLongitudeDeg, kMaxLongitudeDeg);
+    number(3, place.latitudeDeg, -kMaxAbsLatitudeDeg, kMaxAbsLatitudeDeg);
+    number(4, place.heightM, kMinHeightM, kMaxHeightM);
     if (const std::string* text = line(5)) {
         // Written before zones by rule: the Central European names follow its rule.
-        observer.zoneName = *text;
+        place.zoneName = *text;
         const std::string_view name = numtext::Trim(*text);
-        observer.zoneRule = name == "MEZ" || name == "MESZ" ? kCentralEuropeanZoneRule : "";
+        place.zoneRule = name == "MEZ" || name == "MESZ" ? kCentralEuropeanZoneRule : "";
     }
-    number(6, observer.zoneOffsetHours, -kMaxAbsStoredZoneOffsetHours,
-           kMaxAbsStoredZoneOffsetHours);
-    number(7, observer.limitingMagnitude, kMinChartMagnitude, kMaxChartMagnitude);
+    number(6, place.zoneOffsetHours, -kMaxAbsStoredZoneOffsetHours, kMaxAbsStoredZoneOffsetHours);
+    number(7, display.limitingMagnitude, kMinChartMagnitude, kMaxChartMagnitude);
     copy(8, fields.elementFolder);
     if (const std::string* text = line(9)) {
         int index = 0;
@@ -263,11 +262,11 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
     if (const std::string* text = line(15)) fields.pass.options = FlagsFromWord(*text);
     if (const std::string* text = line(16)) {
         const auto flags = FlagsFromWord(*text);
-        observer.showPlanetNames = flags[0];
-        observer.showConstellationNames = flags[1];
-        observer.showConstellationLines = flags[2];
-        observer.showAltitudeLines = flags[3];
-        observer.showZodiac = flags[4];
+        display.showPlanetNames = flags[0];
+        display.showConstellationNames = flags[1];
+        display.showConstellationLines = flags[2];
+        display.showAltitudeLines = flags[3];
+        display.showZodiac = flags[4];
     }
     copy(17, fields.selection.namePrefix);
     copy(18, fields.selection.perigeeMin);
@@ -288,7 +287,7 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
             equals == std::string::npos ? std::string() : std::string(numtext::Trim(text->substr(equals + 1)));
         if (name == kZoneRuleEntry) {
             if (ZoneRuleKnown(value))
-                observer.zoneRule = value;
+                place.zoneRule = value;
             else
                 fail(InFileMessage("Zeile " + std::to_string(n) + ": Zeitzone '" +
                                        numtext::Excerpt(value) + "' unbekannt",
@@ -306,19 +305,20 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
                                path));
     }
 
-    observer.setLatitude(observer.latitudeDeg);
+    place.setLatitude(place.latitudeDeg);
     return result;
 }
 
-bool WriteSettingsFile(const std::string& path, const ObserverState& observer,
-                       SettingsFields& fields, std::string* errorText, std::string* keptText) {
+bool WriteSettingsFile(const std::string& path, const ObservingPlace& place,
+                       const DisplayOptions& display, JD1900 instant, SettingsFields& fields,
+                       std::string* errorText, std::string* keptText) {
     for (auto& [id, collector] : Collectors())
         if (collector) collector(fields);
     fields.elementFolder = FolderOfElementFile(fields.elementFileName);
 
     // A text that Latin-1 cannot hold would come back changed ("Ωmega" as "?mega"):
     // such a line keeps what the file held before, and the caller says so.
-    const std::vector<std::string> lines = SettingsLines(observer, fields);
+    const std::vector<std::string> lines = SettingsLines(place, display, instant, fields);
     std::vector<std::string> oldLines;
     bool oldLinesRead = false;
     std::string kept;

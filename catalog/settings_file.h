@@ -17,8 +17,8 @@
 //    instant, for readers that know only a fixed zone). A file without that entry whose
 //    zone name is " MEZ" or " MESZ" is read as "Europe/Berlin"; any other zone stays fixed.
 //
-// The main window reads the file at creation (into ObserverState and SettingsFields)
-// and writes it when it closes. The pass dialog and the selection window take their
+// The main window reads the file at creation (into the place, the display options and
+// SettingsFields) and writes it when it closes. The pass dialog and the selection window take their
 // field texts from PassDialogFields() / SelectionFilterFields() when they are created
 // and hand their current texts back through a collector (AddSettingsCollector) that
 // runs before every write.
@@ -30,7 +30,10 @@
 #include <string_view>
 #include <vector>
 
-struct ObserverState;
+#include "core/timescale.h"
+
+struct DisplayOptions;
+struct ObservingPlace;
 
 inline constexpr const char* kSettingsFileName = "polaride.cfg";
 inline constexpr int kSettingsLineCount = 23;
@@ -68,14 +71,15 @@ struct SelectionFilterSettings {
     std::string inclinationMax = "180";
 };
 
-// Lines 8-10 and 11-15, 17-23: everything of the file that is not ObserverState.
+// Lines 8-10 and 11-15, 17-23: everything of the file that is not the place, the displayed instant
+// or the view options.
 struct SettingsFields {
     std::string elementFolder;    // line 8, derived from elementFileName when written
     int elementFilterIndex = 3;   // line 9, 1..4 ("TLE-Dateien (*.tle)" by design)
     std::string elementFileName;  // line 10, the dialog's proposed file name
     PassDialogSettings pass;
     SelectionFilterSettings selection;
-    std::string elementServiceUrl;  // line 24; empty: the public service
+    std::string elementServiceUrl;   // line 24; empty: the public service
     bool classicOrbitModel = false;  // "Bahnmodell=SGP": SGP instead of SGP4/SDP4
 };
 
@@ -88,7 +92,7 @@ void ResetSettings();
 
 // The observer values of a first run (lines 1-7 and 16), used for every line that
 // cannot be read: the same values as the shipped data/polaride.cfg.
-void ApplyDefaultObserverSettings(ObserverState& observer);
+void ApplyDefaultObserverSettings(ObservingPlace& place, DisplayOptions& display);
 
 // Called before every write so that open windows put their current field texts into
 // the SettingsFields. Returns an id for RemoveSettingsCollector.
@@ -107,8 +111,10 @@ std::array<bool, 5> FlagsFromWord(std::string_view word);
 std::string FolderOfElementFile(std::string_view fileName);
 
 // The 23 lines as the writer produces them (UTF-8 texts, no line ends), line 24 when an
-// element service address is set or a named entry follows, and the named entries.
-std::vector<std::string> SettingsLines(const ObserverState& observer, const SettingsFields& fields);
+// element service address is set or a named entry follows, and the named entries. The
+// zone name and offset of lines 5 and 6 are those in force at `instant`.
+std::vector<std::string> SettingsLines(const ObservingPlace& place, const DisplayOptions& display,
+                                       JD1900 instant, const SettingsFields& fields);
 
 // ---- Reading and writing ------------------------------------------------------
 
@@ -118,7 +124,7 @@ struct SettingsReadResult {
     std::string errorText;  // German messages of the failures, one a line; empty when ok
 };
 
-// Reads the file into `observer` (lines 1-7, 16; sine and cosine of the latitude
+// Reads the file into `place` and `display` (lines 1-7, 16; sine and cosine of the latitude
 // follow) and `fields` (lines 8-15, 17-23). A line that is missing, does not convert
 // or lies outside the values the windows accept (longitude -180..360, latitude
 // -90..90, the bounds of catalog/place_numbers.h, file type 1..4), and any line longer
@@ -126,8 +132,8 @@ struct SettingsReadResult {
 // characters only (numtext::Excerpt);
 // a missing file leaves everything at the defaults. Shows nothing: the caller
 // reports errorText (every failure, one per line).
-SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& observer,
-                                    SettingsFields& fields);
+SettingsReadResult ReadSettingsFile(const std::string& path, ObservingPlace& place,
+                                    DisplayOptions& display, SettingsFields& fields);
 
 // Writes the 23 lines (Latin-1, CR LF) to a temporary file beside `path` and renames
 // it over `path`, checking every write and the final commit, so that a failure never
@@ -136,6 +142,6 @@ SettingsReadResult ReadSettingsFile(const std::string& path, ObserverState& obse
 // A line whose text Latin-1 cannot hold is not changed into another text: it keeps
 // the old file's line (empty without one), and keptText names each such line
 // ("Zeile 10: ...", one per line; empty when none).
-bool WriteSettingsFile(const std::string& path, const ObserverState& observer,
-                       SettingsFields& fields, std::string* errorText = nullptr,
-                       std::string* keptText = nullptr);
+bool WriteSettingsFile(const std::string& path, const ObservingPlace& place,
+                       const DisplayOptions& display, JD1900 instant, SettingsFields& fields,
+                       std::string* errorText = nullptr, std::string* keptText = nullptr);

@@ -5,7 +5,7 @@
 #include "chart/chart_projection.h"
 #include "core/constants.h"
 #include "core/minor_body.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/planets.h"
 #include "core/sun_moon.h"
 
@@ -63,7 +63,7 @@ void PlotMoon() {
     // The lit limb turned from the position angle χ (from the celestial north point)
     // into a direction on the chart: the pole's direction seen from the Moon's place.
     const double chi = moon.brightLimbPositionAngle;
-    const ChartPoint pole = ProjectToChart(kPi / 2.0 - Observer().latitudeDeg * kDegToRad, kPi);
+    const ChartPoint pole = ProjectToChart(kPi / 2.0 - Place().latitudeDeg * kDegToRad, kPi);
     const double b = AngleOf(p.y - pole.y, pole.x - p.x);
     gMoon.limbAngle = moon.phaseValue >= 1.0 ? b - (chi - kPi / 2.0) : b - (chi - 3.0 * kPi / 2.0);
 }

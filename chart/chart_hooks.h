@@ -14,7 +14,7 @@ struct ChartWindowHooks {
     // Enables or disables the menus "Datei", "Zeit", "Ort", "Ansicht", "Satelliten".
     std::function<void(bool enabled)> setMainMenusEnabled;
     // Sets the check marks of the five display entries in both "Ansicht" menus (main
-    // and zoom window) from the flags of ObserverState.
+    // and zoom window) from the flags of ViewOptions().
     std::function<void()> syncViewChecks;
     // Enables "Sat-Wahl".
     std::function<void()> enableSatelliteSelection;

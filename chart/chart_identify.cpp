@@ -7,13 +7,14 @@
 #include "chart/chart_projection.h"
 #include "chart/chart_view.h"
 #include "chart/plot_tables.h"
+#include "core/display_options.h"
 #include "core/minor_body.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
 #include "prediction/selection_state.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
-#include "satellite/satellites_at_instant.h"
 #include "satellite/satellite_table.h"
+#include "satellite/satellites_at_instant.h"
 
 namespace {
 
@@ -205,7 +206,6 @@ QString SatelliteText(int k) {
 }  // namespace
 
 QString IdentifyAt(int x, int y, int* blinkLabel, bool* hit) {
-    const ObserverState& o = Observer();
     if (blinkLabel) *blinkLabel = 0;
     if (hit) *hit = true;
     const MinorBodyOnChart& m = MinorBodyPlot();
@@ -215,7 +215,7 @@ QString IdentifyAt(int x, int y, int* blinkLabel, bool* hit) {
         const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
         if ((b.x != 0.0 || b.y != 0.0) && Near(b.x, b.y, x, y, 3, 4, true)) return BodyText(i);
     }
-    if (o.showConstellationNames) {
+    if (ViewOptions().showConstellationNames) {
         for (int n = 1; n <= kLabelPlotCount; ++n) {
             const LabelPlotEntry& e = LabelPlotTable()[static_cast<size_t>(n - 1)];
             if ((e.x != 0.0 || e.y != 0.0) && Near(e.x, e.y, x, y, 5, 6, true)) {
@@ -233,7 +233,7 @@ QString IdentifyAt(int x, int y, int* blinkLabel, bool* hit) {
         const StarPlotEntry& e = stars[static_cast<size_t>(n - 1)];
         if ((e.x != 0.0 || e.y != 0.0) && Near(e.x, e.y, x, y, 3, 4, true)) return StarText(n);
     }
-    if (o.satelliteCount > 0) {
+    if (ElementFile().satelliteCount > 0) {
         const SatelliteTable& sats = Satellites();
         for (int k = 1; k <= sats.selectedCount; ++k) {
             const double sx = sats.chartX[static_cast<size_t>(k)],

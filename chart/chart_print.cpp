@@ -21,11 +21,13 @@
 #include "chart/sky_chart.h"
 #include "chart/zoom_chart.h"
 #include "chart/zoom_moon.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
-#include "core/observer_state.h"
 #include "core/sun_moon.h"
 #include "core/timescale.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellites_at_instant.h"
 
 namespace {
@@ -179,7 +181,6 @@ void SatelliteCircles(Canvas& c, const PaperChart& g, bool filled) {
 
 // Layers shared by both printouts: planets to planet names (steps 6 to 18).
 void CommonLayers(Canvas& c, const PaperChart& g, JD1900 trailOrigin) {
-    ObserverState& o = Observer();
     for (int i = kBodyMercury; i < kBodyCount; ++i) {
         const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
         if (b.x * b.y != 0.0) FilledCircle(c, g.Map(b.x, b.y), g.StarRadius(b.magnitude), 'p');
@@ -195,7 +196,7 @@ void CommonLayers(Canvas& c, const PaperChart& g, JD1900 trailOrigin) {
         InkMoonPhase(c, g.Map(moonPlot.x, moonPlot.y),
                      std::max(10, IntPart(MoonPlot().discRadius * g.scale)), MoonPlot().limbAngle);
 
-    if (o.showConstellationLines) {
+    if (ViewOptions().showConstellationLines) {
         const ConstellationLineList list = ReadConstellationLines();
         c.SetPen(Qt::black);
         DrawConstellationPath(
@@ -203,9 +204,9 @@ void CommonLayers(Canvas& c, const PaperChart& g, JD1900 trailOrigin) {
             [&g](double x, double y) { return g.Map(x, y); });
     }
     CompassLetters(c, g);
-    if (o.showAltitudeLines) AltitudeLines(c, g);
-    if (o.showZodiac) Zodiac(c, g);
-    if (o.showConstellationNames) {
+    if (ViewOptions().showAltitudeLines) AltitudeLines(c, g);
+    if (ViewOptions().showZodiac) Zodiac(c, g);
+    if (ViewOptions().showConstellationNames) {
         c.SetFont(Arial36());
         for (const LabelPlotEntry& e : LabelPlotTable()) {
             if (e.x * e.y <= 0.0) continue;
@@ -228,15 +229,15 @@ void CommonLayers(Canvas& c, const PaperChart& g, JD1900 trailOrigin) {
         [&g](double x, double y) { return g.Map(x, y); }, PaperPassPathStyle(g.scale));
     SatelliteCircles(c, g, true);
 
-    const int steps = TrailStepCount(o.currentJD, trailOrigin, o.timeStepSeconds);
-    if (steps > 0 && o.satelliteCount > 0) {
-        const JD1900 saved = o.currentJD;
+    const int steps = TrailStepCount(Shown().currentJD, trailOrigin, Shown().timeStepSeconds);
+    if (steps > 0 && ElementFile().satelliteCount > 0) {
+        const JD1900 saved = Shown().currentJD;
         for (int i = 0; i < steps; ++i) {
-            o.currentJD -= o.timeStepSeconds / 86400.0;
+            Shown().currentJD -= Shown().timeStepSeconds / 86400.0;
             ComputeSatellites();
             SatelliteCircles(c, g, false);
         }
-        o.currentJD = saved;
+        Shown().currentJD = saved;
         ComputeSatellites();
     }
 
@@ -250,7 +251,7 @@ void CommonLayers(Canvas& c, const PaperChart& g, JD1900 trailOrigin) {
             c.LineTo(t.x(), t.y());
         }
     }
-    if (o.showPlanetNames) {
+    if (ViewOptions().showPlanetNames) {
         c.SetFont(Arial36());
         for (int i = 0; i < kBodyCount; ++i) {
             const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
@@ -285,7 +286,6 @@ void ChartDisc(Canvas& c, const PaperChart& g) {
 void SkyPage(QPagedPaintDevice& printer) {
     Canvas c(&printer);
     const Page page = Prepare(printer, c);
-    const ObserverState& o = Observer();
     PaperChart g;
     g.radius = IntPart(page.height * 0.45);
     g.centreX = IntPart(page.height * 0.475) + page.width - page.height;
@@ -325,14 +325,13 @@ void SkyPage(QPagedPaintDevice& printer) {
     for (int i = 0; i < kRiseSetLabelCount; ++i)
         Text(c, 100, t - offsets[i], texts.riseSet[static_cast<size_t>(i)].text);
 
-    CommonLayers(c, g, o.trailOriginJD);
+    CommonLayers(c, g, Shown().trailOriginJD);
     c.End();
 }
 
 void ZoomPage(QPagedPaintDevice& printer) {
     Canvas c(&printer);
     const Page page = Prepare(printer, c);
-    const ObserverState& o = Observer();
     const ZoomOffsets& z = ChartZoomOffsets();
     const int W = ZoomOuterWidth(), H = ZoomOuterHeight();
     const int factor = std::max(1, ChartView().zoomFactor);
@@ -345,7 +344,7 @@ void ZoomPage(QPagedPaintDevice& printer) {
     g.centreY =
         IntPart(((ZoomViewCentreY(H) - z.zoomOffsetY) / factor) * g.scale) - page.height / 2;
 
-    FormatDateTime1900(o.currentJD);
+    FormatDateTime1900(Shown().currentJD);
     const QString header = ZoomHeading(QStringLiteral("Zoom "), QStringLiteral(" "), 2);
 
     c.SetFont(Courier(4.5, false));
@@ -355,8 +354,8 @@ void ZoomPage(QPagedPaintDevice& printer) {
     c.SetFont(Courier(5.4, true));
     Text(c, 100, -10, header);
     const QString tracked =
-        o.trackedSatellite >= 0 && o.trackedSatellite < Satellites().selectedCount
-            ? QString::fromStdString(PositionLine(o.trackedSatellite).values)
+        Tracking().trackedSatellite >= 0 && Tracking().trackedSatellite < Satellites().selectedCount
+            ? QString::fromStdString(PositionLine(Tracking().trackedSatellite).values)
             : QString();
     Text(c, 100, -1950, tracked);
     c.End();

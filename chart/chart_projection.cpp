@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
+#include "core/timescale.h"
 
 namespace {
 BodyPlotTableData gBodies;

@@ -3,17 +3,17 @@
 #include <cmath>
 
 #include "chart/canvas.h"
+#include "core/displayed_instant.h"
 #include "core/frames.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "core/timescale.h"
 
 std::vector<EclipticPathPoint> EclipticChartPath() {
-    const ObserverState& o = Observer();
     const SunState& sun = Sun();
     // The ecliptic of date against the true equator: the true obliquity.
     const double eps =
-        std::atan2(sun.sinObliquity, sun.cosObliquity) + o.frame.nutationObliquityRad;
+        std::atan2(sun.sinObliquity, sun.cosObliquity) + Shown().frame.nutationObliquityRad;
     const double sinEps = std::sin(eps), cosEps = std::cos(eps);
     std::vector<EclipticPathPoint> path;
     path.reserve(361);
@@ -21,9 +21,9 @@ std::vector<EclipticPathPoint> EclipticChartPath() {
         const double lambda = degree * kDegToRad;
         const double ra = AngleOf(std::cos(lambda), std::sin(lambda) * cosEps);
         const double dec = std::asin(std::sin(lambda) * sinEps);
-        const double hourAngle = WrapPi(o.siderealHours * kPi / 12.0 - ra);
+        const double hourAngle = WrapPi(Shown().siderealHours * kPi / 12.0 - ra);
         const HorizontalCoords hz =
-            EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
+            EquatorialToHorizontal(hourAngle, dec, Place().sinLatitude, Place().cosLatitude);
         EclipticPathPoint point;
         point.visible = hz.sinAltitude > 0.0;
         if (point.visible) point.chart = ProjectToChart(kPi / 2.0 - hz.altitude, hz.azimuth);

@@ -6,8 +6,9 @@
 
 #include "chart/body_plot.h"
 #include "chart/chart_projection.h"
+#include "core/displayed_instant.h"
 #include "core/frames.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 
 namespace {
@@ -41,41 +42,40 @@ namespace {
 
 // Steps 1 and 2: the frame of date with the apparent sidereal time, and ephemeris time.
 void SetTimes(double eastLongitudeDeg, JD1900 instant) {
-    Observer().setInstantFrame(eastLongitudeDeg, instant);
+    Shown().setInstantFrame(eastLongitudeDeg, instant);
 }
 
 }  // namespace
 
 void UpdateSunAndShades(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
                         JD1900 instant) {
-    (void)cosLatitude;  // the Sun and Moon take the latitude from ObserverState
+    (void)cosLatitude;  // the Sun and Moon take the latitude from the observer records (Place(),
+                        // Shown())
     (void)sinLatitude;
     SetTimes(eastLongitudeDeg, instant);
-    const ObserverState& o = Observer();
-    SunPosition(o.dynamicJD);
-    SunForChart();
+    SunPosition(Shown().dynamicJD);
+    SunForChart(Place(), Shown());
     PlotSun();
     gShades.skyGrey = SkyGreyLevel(Sun().altitudeDeg);
     gShades.lineGrey = LineGreyLevel(Sun().altitudeDeg);
-    MoonPosition(o.dynamicJD);
+    MoonPosition(Shown().dynamicJD, Place(), Shown());
     PlotMoon();
 }
 
 void UpdateSunMoon(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
                    JD1900 instant) {
     SetTimes(eastLongitudeDeg, instant);
-    const ObserverState& o = Observer();
-    SunPosition(o.dynamicJD);
+    SunPosition(Shown().dynamicJD);
     // The Sun's right ascension, declination and altitude, without a chart position.
     SunState& s = Sun();
-    const SunCoordinates trueOfDate = TrueSunCoordinates(s, o.frame.nutationObliquityRad);
+    const SunCoordinates trueOfDate = TrueSunCoordinates(s, Shown().frame.nutationObliquityRad);
     s.rightAscension = trueOfDate.rightAscension;
     s.declination = trueOfDate.declination;
-    const double hourAngle = HourAngle(o.siderealHours, s.rightAscension * 12.0 / kPi);
+    const double hourAngle = HourAngle(Shown().siderealHours, s.rightAscension * 12.0 / kPi);
     const HorizontalCoords hz =
         EquatorialToHorizontal(hourAngle, s.declination, sinLatitude, cosLatitude);
     s.altitudeDeg = hz.altitude * kRadToDeg;
     s.azimuth = hz.azimuth;
-    MoonPosition(o.dynamicJD);
+    MoonPosition(Shown().dynamicJD, Place(), Shown());
     PlotMoon();
 }

@@ -30,7 +30,7 @@ int LineGreyLevel(double sunAltitudeDeg);
 // The frame of date with the apparent sidereal time, dynamicJD, the Sun (SunState with
 // its chart values, BodyPlotTable entry 0), the sky shades and the Moon (MoonState,
 // entry 1) for an instant at a place. Writes frame, siderealHours and dynamicJD of
-// ObserverState.
+// the observer records (Place(), Shown()).
 void UpdateSunAndShades(double cosLatitude, double sinLatitude, double eastLongitudeDeg,
                         JD1900 instant);
 

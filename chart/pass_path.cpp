@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/pass_lines.h"
 #include "satellite/observation.h"
 
@@ -100,7 +100,7 @@ ChartPoint PassPathPoint::Chart() const {
 }
 
 PassPath ComputePassPath(const SatelliteOrbit& orbit, const SatelliteLook& look,
-                         const ObserverState& observer, const PassRecord& record) {
+                         const ObservingPlace& observer, const PassRecord& record) {
     const ObserverPlace place = PlaceOf(observer);
     const PassEvents& events = record.events;
     const double half =

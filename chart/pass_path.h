@@ -23,7 +23,7 @@
 #include "chart/chart_projection.h"
 #include "core/timescale.h"
 
-struct ObserverState;
+struct ObservingPlace;
 struct PassRecord;
 struct SatelliteLook;
 struct SatelliteOrbit;
@@ -70,7 +70,7 @@ struct PassPath {
 // observer's place (local times in the observer's zone). Its visible part when the
 // record's events were found, else kPassPathOpenMinutes around the listed instant.
 PassPath ComputePassPath(const SatelliteOrbit& orbit, const SatelliteLook& look,
-                         const ObserverState& observer, const PassRecord& record);
+                         const ObservingPlace& observer, const PassRecord& record);
 
 // --- the shown paths -----------------------------------------------------------------
 

@@ -24,13 +24,16 @@
 #include "chart/sky_chart_compute.h"
 #include "chart/star_glyph.h"
 #include "core/constants.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
 #include "core/ephemeris_file_error.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/planets.h"
 #include "core/rise_set.h"
 #include "core/sun_moon.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellites_at_instant.h"
 
 namespace {
@@ -286,19 +289,19 @@ void ReportError(const std::string& text, std::string* error) {
 
 // The chart layers proper; data-file errors propagate to the caller.
 void DrawLayers(Canvas& canvas) {
-    ObserverState& o = Observer();
     const int cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
               R = ChartView().chartRadius;
 
-    if (o.timeChanged) o.trailOriginJD = o.currentJD;
-    DropPassPathsShownBefore(o.currentJD);
+    if (Shown().timeChanged) Shown().trailOriginJD = Shown().currentJD;
+    DropPassPathsShownBefore(Shown().currentJD);
     ChartView().skyChartRotationRad = ChartView().rotationRad;
-    FormatDateTime1900(o.currentJD);
+    FormatDateTime1900(Shown().currentJD);
     DrawTitleLabels(canvas);
     PlaceCompassLabels(canvas);
 
     // Times, Sun, shades and Moon: the first steps of the ephemeris update.
-    UpdateSunAndShades(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+    UpdateSunAndShades(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg,
+                       Shown().currentJD);
     const int skyGrey = ChartShades().skyGrey;
     const QColor sky(skyGrey, skyGrey, skyGrey);
     const QColor lineGrey(ChartShades().lineGrey, ChartShades().lineGrey, ChartShades().lineGrey);
@@ -342,7 +345,7 @@ void DrawLayers(Canvas& canvas) {
             DrawnRadius(moon.altitudeDeg, kMoonSemiDiameterDeg / moon.distance, 3);
     }
 
-    PlanetPositionsOnChart(o.dynamicJD);
+    PlanetPositionsOnChart(Shown().dynamicJD);
     for (int i = kBodyMercury; i < kBodyCount; ++i) {
         const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
         if (b.x * b.y > 0.0)
@@ -358,7 +361,7 @@ void DrawLayers(Canvas& canvas) {
         canvas.Circle(IntPart(e.x), IntPart(e.y), IntPart(e.drawnRadius));
     });
 
-    MinorBodyPosition(o.currentJD);
+    MinorBodyPosition(Shown().currentJD);
     PlotMinorBody();
     const MinorBodyOnChart& minor = MinorBodyPlot();
     if (minor.chartX * minor.chartY != 0.0) {
@@ -372,10 +375,11 @@ void DrawLayers(Canvas& canvas) {
     }
     canvas.SetBrush(sky);
 
-    if (o.showConstellationLines) DrawConstellationLines(canvas);
+    if (ViewOptions().showConstellationLines) DrawConstellationLines(canvas);
 
-    if (o.timeChanged && o.satelliteCount > 0) ComputeSatellites(ChartSatelliteUi());
-    o.timeChanged = false;
+    if (Shown().timeChanged && ElementFile().satelliteCount > 0)
+        ComputeSatellites(ChartSatelliteUi());
+    Shown().timeChanged = false;
 
     DrawPassPath(
         canvas, ShownPassPath().mainChart,
@@ -391,20 +395,20 @@ void DrawLayers(Canvas& canvas) {
                       sats.chartMagnitude[static_cast<size_t>(k)]);
     }
 
-    if (o.showConstellationLines) {
+    if (ViewOptions().showConstellationLines) {
         for (const StarPlotEntry& e : StarPlotTable())
             if (e.x * e.y != 0.0)
                 DrawStarGlyph(canvas, IntPart(e.x), IntPart(e.y), Qt::white, e.magnitude);
     }
 
-    if (o.showAltitudeLines) DrawAltitudeLines(canvas);
-    if (o.showZodiac) DrawZodiac(canvas);
-    if (o.showConstellationNames) DrawConstellationNames(canvas);
-    if (o.showPlanetNames) DrawPlanetNames(canvas);
+    if (ViewOptions().showAltitudeLines) DrawAltitudeLines(canvas);
+    if (ViewOptions().showZodiac) DrawZodiac(canvas);
+    if (ViewOptions().showConstellationNames) DrawConstellationNames(canvas);
+    if (ViewOptions().showPlanetNames) DrawPlanetNames(canvas);
     if (SatelliteNamesShown()) DrawSatelliteNames(canvas);
 
     DrawRiseSetLabels(canvas);
-    FormatDateTime1900(o.currentJD);
+    FormatDateTime1900(Shown().currentJD);
 }
 
 }  // namespace
@@ -454,9 +458,8 @@ ChartReportsWait::~ChartReportsWait() { --gReportsWaiting; }
 void ResetChartReports() { gReportedCauses.clear(); }
 
 void DrawTitleLabels(Canvas& canvas) {
-    const ObserverState& o = Observer();
     DrawLabel(canvas, gTexts.title, 10, 10,
-              QStringLiteral("Der Sternhimmel in ") + QString::fromStdString(o.placeName),
+              QStringLiteral("Der Sternhimmel in ") + QString::fromStdString(Place().placeName),
               TitleFont());
     DrawLabel(canvas, gTexts.dateLine, 10, 30,
               QStringLiteral("am ") + QString::fromStdString(DateText), TitleFont());
@@ -465,7 +468,7 @@ void DrawTitleLabels(Canvas& canvas) {
     gTexts.liveMark.text.clear();
     DrawLabel(canvas, gTexts.timeLine, 10, 50,
               QStringLiteral("um ") + QString::fromStdString(TimeText) +
-                  QString::fromStdString(o.zoneNameAt(o.currentJD)),
+                  QString::fromStdString(Place().zoneNameAt(Shown().currentJD)),
               TitleFont());
     if (ChartView().followsClock)
         DrawLabel(canvas, gTexts.liveMark, gTexts.timeLine.rect.right() + 1, 50,
@@ -576,7 +579,8 @@ QString RiseSetLabelText(const QString& code, JD1900 instant) {
 JD1900 RiseSetLabelInstant(int index) {
     if (index < 0 || index >= kRiseSetLabelCount) return 0.0;
     const RiseSetLabel& l = gTexts.riseSet[static_cast<size_t>(index)];
-    const RiseSetTimes t = l.moon ? MoonRiseSet() : SunRiseSet(l.sunAltitudeDeg);
+    const RiseSetTimes t = l.moon ? MoonRiseSet(Place(), Shown().currentJD, Shown().year)
+                                  : SunRiseSet(l.sunAltitudeDeg, Place(), Shown().currentJD);
     return l.rising ? t.rising : t.setting;
 }
 
@@ -587,11 +591,11 @@ void DrawRiseSetLabels(Canvas& canvas) {
     const int tops[kRiseSetLabelCount] = {j,      j + 15, j + 30,  j + 45,       j + 65,
                                           j + 80, j + 95, j + 110, moonTop + 25, moonTop + 10};
     // Each Sun altitude and the Moon once: rising and setting come together.
-    RiseSetTimes sun18 = SunRiseSet(kAstronomicalTwilightDeg);
-    RiseSetTimes sun12 = SunRiseSet(kNauticalTwilightDeg);
-    RiseSetTimes sun6 = SunRiseSet(kCivilTwilightDeg);
-    RiseSetTimes sun0 = SunRiseSet(kSunriseAltitudeDeg);
-    RiseSetTimes moon = MoonRiseSet();
+    RiseSetTimes sun18 = SunRiseSet(kAstronomicalTwilightDeg, Place(), Shown().currentJD);
+    RiseSetTimes sun12 = SunRiseSet(kNauticalTwilightDeg, Place(), Shown().currentJD);
+    RiseSetTimes sun6 = SunRiseSet(kCivilTwilightDeg, Place(), Shown().currentJD);
+    RiseSetTimes sun0 = SunRiseSet(kSunriseAltitudeDeg, Place(), Shown().currentJD);
+    RiseSetTimes moon = MoonRiseSet(Place(), Shown().currentJD, Shown().year);
     const JD1900 instants[kRiseSetLabelCount] = {
         sun18.rising, sun12.rising,  sun6.rising,   sun0.rising,  sun0.setting,
         sun6.setting, sun12.setting, sun18.setting, moon.setting, moon.rising};

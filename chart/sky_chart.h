@@ -1,6 +1,6 @@
 // The main sky chart: the whole sky above the observer as a disc (zenith in the
 // centre, horizon on the rim, north up and east left before rotation), drawn layer by
-// layer for ObserverState::currentJD onto a Canvas. One drawing computes every
+// layer for Shown().currentJD onto a Canvas. One drawing computes every
 // position (the same steps as UpdateEphemeris), fills the plot tables that the
 // identification, the zoom window and printing read, and paints:
 //   title, compass letters, sky disc in the twilight grey, status texts, Moon phase

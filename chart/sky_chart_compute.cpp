@@ -8,19 +8,20 @@
 #include "chart/ephemeris_update.h"
 #include "chart/plot_tables.h"
 #include "core/constants.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/planets.h"
 #include "core/sun_moon.h"
 
 void ComputeStarPositions(const std::function<void(int, double, double, double)>& plotted) {
-    const ObserverState& o = Observer();
-    const HorizonOfDate horizon = o.horizon();
+    const HorizonOfDate horizon = Shown().horizon(Place());
     StarPlotTableData& table = StarPlotTable();
     ReadStarRecords([&](int number, const StarRecord& star) {
         StarPlotEntry& e = table[static_cast<size_t>(number - 1)];
-        if (star.magnitude > o.limitingMagnitude) {
+        if (star.magnitude > ViewOptions().limitingMagnitude) {
             e.x = e.y = 0.0;
             return;
         }
@@ -37,7 +38,7 @@ void ComputeStarPositions(const std::function<void(int, double, double, double)>
 }
 
 void ComputeLabelPositions() {
-    const HorizonOfDate horizon = Observer().horizon();
+    const HorizonOfDate horizon = Shown().horizon(Place());
     LabelPlotTableData& table = LabelPlotTable();
     ReadConstellationLabels([&](int number, const ConstellationLabelRecord& label) {
         LabelPlotEntry& e = table[static_cast<size_t>(number - 1)];
@@ -50,7 +51,7 @@ void ComputeLabelPositions() {
 }
 
 void ComputeNebulaPositions(bool chartRadii, const std::function<void(int)>& visible) {
-    const HorizonOfDate horizon = Observer().horizon();
+    const HorizonOfDate horizon = Shown().horizon(Place());
     NebulaPlotTableData& table = NebulaPlotTable();
     const double sunAltitude = Sun().altitudeDeg;
     ReadNebulae([&](int number, const NebulaRecord& nebula) {
@@ -85,7 +86,7 @@ void UpdateEphemeris(double cosLatitude, double sinLatitude, double eastLongitud
     UpdateSunAndShades(cosLatitude, sinLatitude, eastLongitudeDeg, instant);
     ComputeStarPositions();
     ComputeMoonDiscRadius();
-    PlanetPositionsOnChart(Observer().dynamicJD);
+    PlanetPositionsOnChart(Shown().dynamicJD);
     ComputeLabelPositions();
     ComputeNebulaPositions(false);
     MinorBodyPosition(instant);

@@ -3,8 +3,9 @@
 #include <cmath>
 
 #include "chart/chart_view.h"
+#include "core/displayed_instant.h"
 #include "core/frame_of_date.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
 
 std::optional<ChartPointPosition> SkyPositionAt(double x, double y) {
@@ -20,9 +21,8 @@ std::optional<ChartPointPosition> SkyPositionAt(double x, double y) {
     const double chartAzimuth = WrapPi(std::atan2(dx, dy) - view.rotationRad);
 
     // The catalogue place (2000.0) that the chart draws at this altitude and azimuth.
-    const ObserverState& observer = Observer();
     const Vector3 catalogue =
-        CatalogueAtHorizontal(observer.frame, observer.horizon(), altitude, chartAzimuth);
+        CatalogueAtHorizontal(Shown().frame, Shown().horizon(Place()), altitude, chartAzimuth);
     double ra = 0.0, dec = 0.0;
     RaDecOf(catalogue, ra, dec);
 

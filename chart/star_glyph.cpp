@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "chart/star_glyph.h"
 
 #include <initializer_list>
@@ -5,7 +6,6 @@
 
 #include "chart/canvas.h"
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
 
 namespace {
 

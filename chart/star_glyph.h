@@ -27,5 +27,5 @@ StarGlyphShape StarGlyphFor(double magnitude, int zoomFactor);
 // drawn (or the magnitude is bright enough for one) the canvas's pen and brush colour
 // become the glyph colour and stay so afterwards.
 void DrawStarGlyph(Canvas& canvas, int x, int y, QColor colour, double magnitude, int zoomFactor);
-// The same for the current zoomFactor of ObserverState.
+// The same for the current zoomFactor of the observer records (Place(), Shown()).
 void DrawStarGlyph(Canvas& canvas, int x, int y, QColor colour, double magnitude);

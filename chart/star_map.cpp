@@ -9,7 +9,7 @@
 #include "catalog/catalog.h"
 #include "chart/canvas.h"
 #include "chart/star_glyph.h"
-#include "core/observer_state.h"
+#include "core/display_options.h"
 #include "core/timescale.h"
 
 namespace {
@@ -42,7 +42,7 @@ void DrawStarMap(Canvas& canvas, int starNumber, const std::string& name) {
 
     const StarRecord centre = ParseStarRecord(ReadStarLine(starNumber));
     const double ra0 = centre.rightAscensionHours, dec0 = centre.declinationDeg;
-    const double limit = Observer().limitingMagnitude;
+    const double limit = ViewOptions().limitingMagnitude;
 
     std::vector<StarMapPoint> points(kStarCount + 1);
     ReadStarRecords([&](int n, const StarRecord& star) {

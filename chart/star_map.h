@@ -17,7 +17,7 @@ StarMapPoint ProjectStarMap(double raHours, double decDeg, double centreRaHours,
                             double centreDecDeg, int width, int height);
 
 // Draws the map about star `starNumber` (line of "STERNKAT") with its name below:
-// stars up to limitingMagnitude of ObserverState, constellation figures, cross-hair.
+// stars up to limitingMagnitude of ViewOptions(), constellation figures, cross-hair.
 // Throws DataFileError when "STERNKAT" or "SLINIEN" cannot be read (the map drawn so
 // far stays).
 void DrawStarMap(Canvas& canvas, int starNumber, const std::string& name);

@@ -22,10 +22,13 @@
 #include "chart/sky_chart_compute.h"
 #include "chart/star_glyph.h"
 #include "chart/zoom_moon.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellites_at_instant.h"
 
 namespace {
@@ -85,7 +88,6 @@ void DrawZoomConstellationLines(Canvas& canvas) {
 }
 
 void DrawSatellites(Canvas& canvas, bool timeChanged) {
-    const ObserverState& o = Observer();
     const SatelliteTable& sats = Satellites();
     for (int k = 1; k <= sats.selectedCount; ++k) {
         const size_t i = static_cast<size_t>(k);
@@ -95,7 +97,7 @@ void DrawSatellites(Canvas& canvas, bool timeChanged) {
                       sats.inShadow[i] == 1 ? kShadowSatelliteColour : kSunlitSatelliteColour,
                       ZoomSatelliteMagnitude(sats.chartMagnitude[i], ChartView().zoomFactor),
                       ChartView().zoomFactor);
-        if (k == o.trackedSatellite + 1 && timeChanged) {
+        if (k == Tracking().trackedSatellite + 1 && timeChanged) {
             gState.lastPointerTarget = p;
             if (gView.movePointer) gView.movePointer(p);
         }
@@ -163,20 +165,20 @@ void ReportError(const QString& text, std::string* error) {
 }
 
 void DrawLayers(Canvas& canvas, int mode) {
-    ObserverState& o = Observer();
     ZoomOffsets& z = ChartZoomOffsets();
     const int W = ZoomOuterWidth(), H = ZoomOuterHeight();
     const int cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
               R = ChartView().chartRadius;
 
-    if (gView.showTrackedStatus) gView.showTrackedStatus(o.trackedSatellite >= 0);
+    if (gView.showTrackedStatus) gView.showTrackedStatus(Tracking().trackedSatellite >= 0);
     // The Sun and the Moon of this view's own instant, and the sky shades that follow
     // from the Sun, whatever instant a search or another window computed last.
-    UpdateSunAndShades(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+    UpdateSunAndShades(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg,
+                       Shown().currentJD);
     ComputeMoonDiscRadius();
-    gState.zoomTrailOriginJD = o.currentJD;
-    DropPassPathsShownBefore(o.currentJD);
-    FormatDateTime1900(o.currentJD);
+    gState.zoomTrailOriginJD = Shown().currentJD;
+    DropPassPathsShownBefore(Shown().currentJD);
+    FormatDateTime1900(Shown().currentJD);
     if (gView.setCaption) gView.setCaption(ZoomCaption());
     canvas.Clear(Qt::black);
 
@@ -208,7 +210,7 @@ void DrawLayers(Canvas& canvas, int mode) {
     canvas.SetBrush(sky);
     canvas.Ellipse(ox - discRadius, oy - discRadius, ox + discRadius, oy + discRadius);
 
-    if (o.showConstellationLines) DrawZoomConstellationLines(canvas);
+    if (ViewOptions().showConstellationLines) DrawZoomConstellationLines(canvas);
 
     const SunState& sun = Sun();
     const BodyPlotEntry& sunPlot = BodyPlotTable()[kBodySun];
@@ -268,8 +270,8 @@ void DrawLayers(Canvas& canvas, int mode) {
         canvas.Brush() = saved;
     }
 
-    const bool timeChanged = o.timeChanged;
-    if (timeChanged && o.satelliteCount > 0) {
+    const bool timeChanged = Shown().timeChanged;
+    if (timeChanged && ElementFile().satelliteCount > 0) {
         SatelliteUi ui;
         ui.showMessage = [](const std::string& caption, const std::string& text) {
             ShowChartMessage(QString::fromStdString(caption), QString::fromStdString(text));
@@ -278,15 +280,15 @@ void DrawLayers(Canvas& canvas, int mode) {
     }
     DrawPassPath(canvas, ShownPassPath().zoomChart, map, ScreenPassPathStyle());
     DrawSatellites(canvas, timeChanged);
-    o.timeChanged = false;
+    Shown().timeChanged = false;
 
     DrawMinorBody(canvas);
 
-    if (o.showPlanetNames) DrawZoomPlanetNames(canvas);
+    if (ViewOptions().showPlanetNames) DrawZoomPlanetNames(canvas);
     if (SatelliteNamesShown()) DrawZoomSatelliteNames(canvas);
-    if (o.showConstellationNames) DrawZoomConstellationNames(canvas);
-    if (o.showAltitudeLines) DrawZoomAltitudeLines(canvas);
-    if (o.showZodiac) DrawZoomZodiac(canvas);
+    if (ViewOptions().showConstellationNames) DrawZoomConstellationNames(canvas);
+    if (ViewOptions().showAltitudeLines) DrawZoomAltitudeLines(canvas);
+    if (ViewOptions().showZodiac) DrawZoomZodiac(canvas);
     (void)cx;
     (void)cy;
 }
@@ -320,18 +322,18 @@ QPoint ZoomMap(double x, double y, int scale) {
 QPoint ZoomMap(double x, double y) { return ZoomMap(x, y, CurrentScale()); }
 
 QString ZoomHeading(const QString& title, const QString& gapBeforeSun, int decimals) {
-    const ObserverState& o = Observer();
     const QString place =
-        QString::fromStdString(o.placeName).left(12).leftJustified(12, QLatin1Char(' '));
+        QString::fromStdString(Place().placeName).left(12).leftJustified(12, QLatin1Char(' '));
     const MoonState& moon = Moon();
     return title + QString::number(ChartView().zoomFactor) + QStringLiteral(" : ") + place +
            QStringLiteral("  ") + QString::fromStdString(DateText) + QStringLiteral("  ") +
            QString::fromStdString(TimeText) + QStringLiteral(" ") +
-           QString::fromStdString(o.zoneNameAt(o.currentJD)) + QStringLiteral(" :") + gapBeforeSun +
-           QStringLiteral("So ") + QString::number(Sun().altitudeDeg, 'f', decimals) +
-           QStringLiteral("°") + QStringLiteral("   Mo ") +
-           QString::number(moon.altitudeDeg, 'f', decimals) + QStringLiteral("°  ") +
-           QString::number(moon.illuminatedFraction * 100.0, 'f', 0) + QStringLiteral("%  ") +
+           QString::fromStdString(Place().zoneNameAt(Shown().currentJD)) + QStringLiteral(" :") +
+           gapBeforeSun + QStringLiteral("So ") +
+           QString::number(Sun().altitudeDeg, 'f', decimals) + QStringLiteral("°") +
+           QStringLiteral("   Mo ") + QString::number(moon.altitudeDeg, 'f', decimals) +
+           QStringLiteral("°  ") + QString::number(moon.illuminatedFraction * 100.0, 'f', 0) +
+           QStringLiteral("%  ") +
            (moon.phaseValue >= 1.0 ? QStringLiteral("ab") : QStringLiteral("zu"));
 }
 

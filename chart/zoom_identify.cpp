@@ -11,13 +11,14 @@
 #include "chart/chart_view.h"
 #include "chart/plot_tables.h"
 #include "chart/zoom_chart.h"
+#include "core/display_options.h"
 #include "core/minor_body.h"
 #include "core/non_copyable.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
-#include "satellite/satellites_at_instant.h"
 #include "satellite/satellite_table.h"
+#include "satellite/satellites_at_instant.h"
 
 namespace {
 
@@ -139,7 +140,6 @@ QString SatelliteAdditions(QString text, int k) {
 }  // namespace
 
 ZoomHit ZoomHitAt(int x, int y) {
-    const ObserverState& o = Observer();
     ZoomHit hit;
     const MinorBodyOnChart& m = MinorBodyPlot();
     if (Plotted(m.chartX, m.chartY) && Near(m.chartX, m.chartY, x, y, 4, 4, false))
@@ -148,7 +148,7 @@ ZoomHit ZoomHitAt(int x, int y) {
         const BodyPlotEntry& b = BodyPlotTable()[static_cast<size_t>(i)];
         if (Plotted(b.x, b.y) && Near(b.x, b.y, x, y, 3, 4, true)) return {ZoomHit::Body, i};
     }
-    if (o.showConstellationNames) {
+    if (ViewOptions().showConstellationNames) {
         for (int n = 1; n <= kLabelPlotCount; ++n) {
             const LabelPlotEntry& e = LabelPlotTable()[static_cast<size_t>(n - 1)];
             if (Plotted(e.x, e.y) && Near(e.x, e.y, x, y, 5, 6, true)) return {ZoomHit::Label, n};
@@ -162,7 +162,7 @@ ZoomHit ZoomHitAt(int x, int y) {
         const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(n - 1)];
         if (Plotted(e.x, e.y) && Near(e.x, e.y, x, y, 3, 4, true)) return {ZoomHit::Star, n};
     }
-    if (o.satelliteCount > 0) {
+    if (ElementFile().satelliteCount > 0) {
         const SatelliteTable& sats = Satellites();
         for (int k = 1; k <= sats.selectedCount; ++k) {
             const double sx = sats.chartX[static_cast<size_t>(k)];

@@ -19,6 +19,9 @@
 #include "cli/cli_settings.h"
 #include "cli/command_registry.h"
 #include "core/civil_time.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/pass_list_file.h"
 #include "prediction/selection_model.h"
 #include "satellite/satellite_table.h"
@@ -126,20 +129,20 @@ std::string ParseOptions(const std::vector<std::string>& args, ChartOptions& opt
 // The instant: --jd, or the civil date and time in the configured zone (each defaults
 // to that of the computer clock's instant, whatever zone the computer is set to). The
 // message of a time the zone skips (at a change to summer time); empty when set.
-std::string SetInstant(const ChartOptions& opt, ObserverState& o) {
+std::string SetInstant(const ChartOptions& opt, const ObservingPlace& place, DisplayedInstant& o) {
     if (opt.jd) {
         o.currentJD = *opt.jd;
-        o.year = CivilFromJD1900(o.currentJD, o.zoneOffsetAt(o.currentJD)).year;
+        o.year = CivilFromJD1900(o.currentJD, place.zoneOffsetAt(o.currentJD)).year;
         return {};
     }
     const JD1900 clock = InstantFromUnixSeconds(QDateTime::currentSecsSinceEpoch());
-    const CivilDateTime now = CivilFromJD1900(clock, o.zoneOffsetAt(clock));
+    const CivilDateTime now = CivilFromJD1900(clock, place.zoneOffsetAt(clock));
     cli::CivilDate date{now.day, now.month, now.year};
     cli::CivilTime time{now.hour, now.minute, now.second};
     if (!opt.date.empty()) cli::ReadDate("--date", opt.date, date);
     if (!opt.time.empty()) cli::ReadTime("--time", opt.time, time);
-    const LocalTimeResolution local =
-        o.instantFromLocal(date.year, date.month, date.day, time.hour, time.minute, time.second);
+    const LocalTimeResolution local = place.instantFromLocal(date.year, date.month, date.day,
+                                                             time.hour, time.minute, time.second);
     if (local.kind == LocalTimeKind::Skipped) return local.message;
     if (local.kind == LocalTimeKind::Repeated) cli::PrintNote(local.message);
     o.currentJD = local.instant.instant;
@@ -156,14 +159,14 @@ int RunChart(const std::vector<std::string>& args) {
         !error.empty())
         return cli::UsageProblem(kCommand, kUsage, error);
 
-    ObserverState& o = Observer();
-    ApplyDefaultObserverSettings(o);
+    ApplyDefaultObserverSettings(Place(), ViewOptions());
     cli::SettingsSource settings;
-    const std::string placeProblem =
-        cli::ApplyPlace(opt.place, cli::kUseHeight | cli::kUseZone | cli::kUseName, settings, o);
-    const ObserverState& file = settings.Observer();
-    o.limitingMagnitude = opt.limit.value_or(file.limitingMagnitude);
-    if (!opt.limit) settings.Taken("Grenzgröße " + cli::NumberText(o.limitingMagnitude) + " mag");
+    const std::string placeProblem = cli::ApplyPlace(
+        opt.place, cli::kUseHeight | cli::kUseZone | cli::kUseName, settings, Place());
+    const DisplayOptions& file = settings.FileDisplay();
+    ViewOptions().limitingMagnitude = opt.limit.value_or(file.limitingMagnitude);
+    if (!opt.limit)
+        settings.Taken("Grenzgröße " + cli::NumberText(ViewOptions().limitingMagnitude) + " mag");
     const std::array<bool, 5> fileFlags = {file.showPlanetNames, file.showConstellationNames,
                                            file.showConstellationLines, file.showAltitudeLines,
                                            file.showZodiac};
@@ -172,16 +175,16 @@ int RunChart(const std::vector<std::string>& args) {
     if (!opt.tle.empty()) cli::ApplyOrbitModel(opt.model, settings);
     settings.PrintNote();
     if (!placeProblem.empty()) return cli::UsageProblem(kCommand, kUsage, placeProblem);
-    o.showPlanetNames = flags[0];
-    o.showConstellationNames = flags[1];
-    o.showConstellationLines = flags[2];
-    o.showAltitudeLines = flags[3];
-    o.showZodiac = flags[4];
+    ViewOptions().showPlanetNames = flags[0];
+    ViewOptions().showConstellationNames = flags[1];
+    ViewOptions().showConstellationLines = flags[2];
+    ViewOptions().showAltitudeLines = flags[3];
+    ViewOptions().showZodiac = flags[4];
     ChartView().setChartGeometry(648, 488);
-    if (const std::string problem = SetInstant(opt, o); !problem.empty())
+    if (const std::string problem = SetInstant(opt, Place(), Shown()); !problem.empty())
         return cli::UsageProblem(kCommand, kUsage, problem);
-    FormatDateTime1900(o.currentJD);
-    o.timeChanged = true;
+    FormatDateTime1900(Shown().currentJD);
+    Shown().timeChanged = true;
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
@@ -198,7 +201,7 @@ int RunChart(const std::vector<std::string>& args) {
             EnsureLeftList();
             ApplyNameFilter(Utf8ToLatin1(opt.select));  // name lines are Latin-1
         }
-        o.timeChanged = true;
+        Shown().timeChanged = true;
     }
 
     Canvas canvas(kClientWidth, kClientHeight, Qt::black);

@@ -5,8 +5,8 @@
 
 #include "catalog/place_entry.h"
 #include "core/date_text.h"
+#include "core/displayed_instant.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
 #include "satellite/catalog_number.h"
 
 namespace cli {
@@ -79,7 +79,7 @@ std::string ReadInteger(std::string_view option, const std::string& text, int& v
 
 std::string ReadDate(std::string_view option, const std::string& text, CivilDate& date) {
     const std::optional<CivilDate> d = datetext::ParseDate(text);
-    if (d && d->year <= Observer().latestYear) {
+    if (d && d->year <= Shown().latestYear) {
         date = *d;
         return {};
     }
@@ -98,10 +98,10 @@ std::string ReadInstant(std::string_view option, const std::string& text, JD1900
     double value = 0.0;
     if (std::string problem = ReadNumber(option, text, value); !problem.empty()) return problem;
     const JD1900 first = JulianDay1900(1, 1, 1);
-    const JD1900 last = JulianDay1900(Observer().latestYear + 1, 1, 1);
+    const JD1900 last = JulianDay1900(Shown().latestYear + 1, 1, 1);
     if (value < first || value >= last)
         return InvalidEntry(Named(option, text + " liegt nicht zwischen 01.01.0001 und 31.12." +
-                                              std::to_string(Observer().latestYear)));
+                                              std::to_string(Shown().latestYear)));
     instant = value;
     return {};
 }

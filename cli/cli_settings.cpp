@@ -81,12 +81,15 @@ std::string EnterDataFolder(const std::string& dir, std::initializer_list<std::s
 }
 
 SettingsSource::SettingsSource() {
-    ApplyDefaultObserverSettings(observer_);
-    ObserverState read = observer_;
+    ApplyDefaultObserverSettings(place_, display_);
+    ObservingPlace readPlace = place_;
+    DisplayOptions readDisplay = display_;
     SettingsFields fields;
-    const SettingsReadResult result = ReadSettingsFile(kSettingsFileName, read, fields);
+    const SettingsReadResult result =
+        ReadSettingsFile(kSettingsFileName, readPlace, readDisplay, fields);
     if (result.ok) {
-        observer_ = read;
+        place_ = readPlace;
+        display_ = readDisplay;
         fields_ = fields;
         return;
     }
@@ -131,8 +134,8 @@ OrbitModel ApplyOrbitModel(const ModelOption& option, SettingsSource& settings) 
 }
 
 std::string ApplyPlace(const PlaceOptions& options, int use, SettingsSource& settings,
-                       ObserverState& observer) {
-    const ObserverState& file = settings.Observer();
+                       ObservingPlace& observer) {
+    const ObservingPlace& file = settings.FilePlace();
     if (options.lon.has_value() != options.lat.has_value())
         return "--lon und --lat gehören zusammen";
     const bool givenPlace = options.lon.has_value();

@@ -15,7 +15,8 @@
 
 #include "catalog/settings_file.h"
 #include "cli/cli_options.h"
-#include "core/observer_state.h"
+#include "core/display_options.h"
+#include "core/observing_place.h"
 #include "satellite/orbit_model.h"
 
 namespace cli {
@@ -59,7 +60,8 @@ class SettingsSource {
   public:
     // Reads "polaride.cfg" of the working directory.
     SettingsSource();
-    const ObserverState& Observer() const { return observer_; }
+    const ObservingPlace& FilePlace() const { return place_; }
+    const DisplayOptions& FileDisplay() const { return display_; }
     const PassDialogSettings& PassDialog() const { return fields_.pass; }
     // Line 24, empty when the file has none (or is not used).
     const std::string& ElementServiceUrl() const { return fields_.elementServiceUrl; }
@@ -71,7 +73,8 @@ class SettingsSource {
     void PrintNote() const;
 
   private:
-    ObserverState observer_;
+    ObservingPlace place_;
+    DisplayOptions display_;
     SettingsFields fields_;
     std::string problem_;  // why the file is not used; empty: it is used
     std::vector<std::string> taken_;
@@ -100,7 +103,7 @@ enum PlaceUse { kUseHeight = 1, kUseZone = 2, kUseName = 4 };
 // together; without --place a place given by them is named "L x B y". Returns the
 // message of a value outside the bounds the windows accept, empty when all are fine.
 std::string ApplyPlace(const PlaceOptions& options, int use, SettingsSource& settings,
-                       ObserverState& observer);
+                       ObservingPlace& observer);
 
 // Reads "SATMAG" of the working directory into the magnitude table; says on standard
 // error when it is missing or unreadable (the magnitudes then come from the name lines).

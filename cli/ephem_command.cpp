@@ -84,7 +84,7 @@ int RunEphem(const std::vector<std::string>& args) {
         return cli::UsageProblem(kCommand, kUsage, error);
 
     cli::SettingsSource settings;
-    ObserverState observer;
+    ObservingPlace observer;
     const std::string placeProblem =
         cli::ApplyPlace(place, cli::kUseHeight | cli::kUseZone, settings, observer);
     settings.PrintNote();

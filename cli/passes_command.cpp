@@ -15,9 +15,10 @@
 #include "cli/cli_settings.h"
 #include "cli/command_registry.h"
 #include "core/civil_time.h"
+#include "core/displayed_instant.h"
 #include "core/json_text.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/element_age.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_dialog_display.h"
@@ -28,17 +29,19 @@
 #include "prediction/pass_search.h"
 #include "prediction/search_limits.h"
 #include "prediction/selection_model.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 
 namespace {
 
 constexpr char kCommand[] = "passes";
+constexpr int kMaxThreads = 64;
 constexpr char kUsage[] =
     "passes --tle DATEI (--select PRÄFIX | --catnr C[,C...] | --all) --date tt.mm.jjjj "
     "[--time hh:mm:ss] [--nights N | --minutes M] [--min-alt 10] [--max-sun -5] [--mag 6] "
     "[--no-shadow] [--first-half] [--second-half] [--brightest] [--lon L --lat B] [--height H] "
     "[--zone Z | --tz NAME] [--place NAME] [--model sgp4|sgp] [--data VERZEICHNIS] [--json] "
-    "[--out DATEI] [--ics DATEI] [--csv DATEI]";
+    "[--out DATEI] [--ics DATEI] [--csv DATEI] [--threads N]";
 
 std::string Help() {
     return std::string() + "  --nights: Anzahl Tage (Nächte ab dem Abend des Datums, bis " +
@@ -59,7 +62,11 @@ std::string Help() {
            "shadow, twilight), end_reason (set, shadow, twilight) und duration_s in Sekunden.\n"
            "--ics schreibt zusätzlich einen Kalender (iCalendar, ein Termin je Durchgang mit\n"
            "sichtbarem Teil, von dessen Beginn bis Ende), --csv eine Tabelle (UTF-8, Komma,\n"
-           "Zeiten in ISO 8601 mit Zonenversatz), beide wie --out geschrieben.\n";
+           "Zeiten in ISO 8601 mit Zonenversatz), beide wie --out geschrieben.\n"
+           "  --threads: Anzahl der Rechenthreads (1 bis " +
+           std::to_string(kMaxThreads) +
+           ", ohne Angabe einer je Prozessorkern);\n"
+           "  die Liste ist bei jeder Anzahl dieselbe.\n";
 }
 
 struct Options {
@@ -69,6 +76,7 @@ struct Options {
     cli::CivilDate date;
     cli::CivilTime time{12, 0, 0};
     std::optional<int> nights, minutes;
+    int threads = 0;  // 0: one per core
     std::optional<double> minAltitude, maxSunAltitude, magnitude;
     std::optional<bool> shadow, brightest, firstHalf, secondHalf;
     cli::PlaceOptions place;
@@ -114,6 +122,11 @@ std::string TakeOption(Options& o, const std::string& option, const std::string&
         problem = cli::ReadDate(option, value, o.date);
     } else if (option == "--time") {
         problem = cli::ReadTime(option, value, o.time);
+    } else if (option == "--threads") {
+        problem = cli::ReadInteger(option, value, o.threads);
+        if (problem.empty() && (o.threads < 1 || o.threads > kMaxThreads))
+            problem = option + ": " + value + " liegt nicht zwischen 1 und " +
+                      std::to_string(kMaxThreads);
     } else if (option == "--nights" || option == "--days" || option == "--minutes") {
         problem = cli::ReadInteger(option, value, count);
         (option == "--minutes" ? o.minutes : o.nights) = count;
@@ -130,7 +143,7 @@ std::string ParseOptions(const std::vector<std::string>& args, Options& o) {
     cli::OptionNames names = cli::kPlaceOptions;
     names.insert(names.end(), {"--place", "--tle", "--select", "--catnr", "--date", "--time",
                                "--nights", "--days", "--minutes", "--min-alt", "--max-sun", "--mag",
-                               "--out", "--ics", "--csv", "--model"});
+                               "--out", "--ics", "--csv", "--model", "--threads"});
     const std::string problem =
         cli::ReadOptions(args, names,
                          {"--json", "--all", "--shadow", "--no-shadow", "--brightest",
@@ -283,7 +296,7 @@ jsontext::Json PassJson(const PassRecord& p) {
 // array of a long search never stands in memory whole.
 void WritePassesJson(const PassListState& list, const jsontext::JsonRowsWriter::Sink& sink) {
     jsontext::JsonRowsWriter rows(jsontext::Layout::Spaced, "  ", sink);
-    for (const PassRecord& p : list.passes) rows.Add(PassJson(p));
+    for (std::size_t i = 0; i < list.size(); ++i) rows.Add(PassJson(list.Record(i)));
     rows.Finish();
     sink("\n");
 }
@@ -362,8 +375,8 @@ JD1900 CalendarStamp() {
 }
 
 // The calendar (--ics) and the table (--csv); the message of a failed write.
-std::string WriteExports(const Options& o, const std::vector<PassRecord>& passes,
-                         const ObserverState& observer) {
+std::string WriteExports(const Options& o, const PassListState& passes,
+                         const ObservingPlace& observer) {
     if (!o.icsPath.empty()) {
         const PassCalendar calendar = PassCalendarText(passes, observer, CalendarStamp());
         cli::PrintNote(LeftOutOfCalendarText(calendar.leftOut));
@@ -381,6 +394,7 @@ class CliListener : public PassSearchListener {
     }
     void noPasses() override { cli::PrintNote(kNoPassesText); }
     void nightsWithoutDarkness(const std::string& text) override { cli::PrintNote(text); }
+    bool listsLines() const override { return false; }
 };
 
 int RunPasses(const std::vector<std::string>& args) {
@@ -394,7 +408,8 @@ int RunPasses(const std::vector<std::string>& args) {
     if (std::string problem = SharedOutputProblem(o); !problem.empty())
         return cli::UsageProblem(kCommand, kUsage, problem);
 
-    ObserverState& observer = Observer();
+    ObservingPlace& observer = Place();
+    DisplayedInstant& shown = Shown();
     cli::SettingsSource settings;
     PassSearchParameters search;
     int count = 0;
@@ -414,10 +429,10 @@ int RunPasses(const std::vector<std::string>& args) {
         return cli::UsageProblem(kCommand, kUsage, local.message);
     if (local.kind == LocalTimeKind::Repeated) cli::PrintNote(local.message);
     const CivilInstant start = local.instant;
-    observer.year = start.year;
-    observer.currentJD = start.instant;
-    observer.dynamicJD = observer.currentJD + DeltaT(start.year) / 24.0;
-    FormatDateTime1900(observer.currentJD);
+    shown.year = start.year;
+    shown.currentJD = start.instant;
+    shown.dynamicJD = shown.currentJD + DeltaT(start.year) / 24.0;
+    FormatDateTime1900(shown.currentJD);
 
     if (!search.durationMode) RaiseSunLimitAsTheDialog(o, search);
 
@@ -430,17 +445,18 @@ int RunPasses(const std::vector<std::string>& args) {
     cli::PrintNote(load.noticeText);
     if (load.satelliteCount == 0)
         return cli::Failure(kCommand, "Keine Satelliten geladen aus " + o.tlePath);
-    observer.elementFilePath = o.tlePath;
+    ElementFile().elementFilePath = o.tlePath;
     Select(o);
     if (Satellites().selectedCount == 0) return cli::Failure(kCommand, "Kein Satellit ausgewählt");
 
     if (search.durationMode) {
-        PassWindow().windowStart = observer.currentJD;
-        PassWindow().windowEnd = observer.currentJD + count / 1440.0;
+        PassWindow().windowStart = shown.currentJD;
+        PassWindow().windowEnd = shown.currentJD + count / 1440.0;
     }
     const JD1900 searchEnd =
-        search.durationMode ? PassWindow().windowEnd : observer.currentJD + search.nights + 1.0;
-    cli::PrintNote(StaleElementsText(StaleSelectedElements(observer.currentJD, searchEnd)));
+        search.durationMode ? PassWindow().windowEnd : shown.currentJD + search.nights + 1.0;
+    cli::PrintNote(StaleElementsText(StaleSelectedElements(shown.currentJD, searchEnd)));
+    search.threads = o.threads;
     CliListener listener;
     // A search in which no selected set could be searched fails with the reasons
     // (the listener's searchFailed); otherwise the sets left out are named.
@@ -449,7 +465,7 @@ int RunPasses(const std::vector<std::string>& args) {
     cli::PrintNote(SkippedSatellitesText(result.skipped));
 
     const PassListState& list = PassList();
-    if (std::string error = WriteExports(o, list.passes, observer); !error.empty())
+    if (std::string error = WriteExports(o, list, observer); !error.empty())
         return cli::Failure(kCommand, error);
     if (o.json) {
         // Written as it is made, to the terminal or into the file.
@@ -464,25 +480,36 @@ int RunPasses(const std::vector<std::string>& args) {
         }
         return cli::kSuccess;
     }
-    std::string text;
-    const std::vector<std::string> lines = PassListFileLines(
+    const std::vector<std::string> header = PassListFileLines(
         observer.placeName, PassSearchSpanText(list.span, observer), observer.longitudeDeg,
-        observer.latitudeDeg, PassListZoneText(observer, PassInstants(list)),
-        observer.elementFilePath, list.lines);
-    if (!o.outPath.empty()) {
-        text = PassListFileText(lines);
-        if (!Latin1Holds(lines)) {
-            cli::PrintNote("Latin-1 kennt nicht alle Zeichen von Ort und Dateiname; in " +
-                           o.outPath + " stehen sie als \"?\".");
-        }
-    } else {
-        for (const std::string& line : lines) text += line + "\n";
+        observer.latitudeDeg, PassListZoneText(observer, PassInstants(list), shown.currentJD),
+        ElementFile().elementFilePath, {});
+    // The lines are made as they are written: a long list never stands in memory whole.
+    const bool file = !o.outPath.empty();
+    bool latin1Holds = true;
+    auto produce = [&](const ContentSink& sink) {
+        BufferedOut out(sink);
+        auto write = [&](const std::string& line) {
+            if (file) {
+                latin1Holds = latin1Holds && Latin1Holds({line});
+                out.Write(PassListFileText({line}));
+            } else {
+                out.Write(line);
+                out.Write("\n");
+            }
+        };
+        for (const std::string& line : header) write(line);
+        for (std::size_t i = 0; i < list.size(); ++i) write(list.Line(i));
+    };
+    if (!file) {
+        produce([](std::string_view piece) { cli::PrintOut(piece); });
+        return cli::kSuccess;
     }
-    if (o.outPath.empty()) {
-        cli::PrintOut(text);
-    } else if (std::string error = cli::WriteWholeFile(o.outPath, text); !error.empty()) {
-        return cli::Failure(kCommand, error);
-    }
+    const std::string error = cli::WriteWholeFile(o.outPath, produce);
+    if (!latin1Holds)
+        cli::PrintNote("Latin-1 kennt nicht alle Zeichen von Ort und Dateiname; in " + o.outPath +
+                       " stehen sie als \"?\".");
+    if (!error.empty()) return cli::Failure(kCommand, error);
     return cli::kSuccess;
 }
 

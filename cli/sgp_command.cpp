@@ -84,7 +84,7 @@ int RunSgp(const std::vector<std::string>& args) {
         !error.empty())
         return cli::UsageProblem(kCommand, kUsage, error);
     cli::SettingsSource settings;
-    ObserverState observer;
+    ObservingPlace observer;
     const std::string placeProblem = cli::ApplyPlace(place, cli::kUseHeight, settings, observer);
     request.model = cli::ApplyOrbitModel(model, settings);
     settings.PrintNote();

@@ -10,11 +10,12 @@
 #include "cli/command_registry.h"
 #include "cli/satellite_choice.h"
 #include "core/json_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/pass_events.h"
 #include "prediction/transit_list_text.h"
 #include "prediction/transit_search.h"
 #include "satellite/catalog_number.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 
 namespace {
@@ -163,7 +164,7 @@ int RunTransits(const std::vector<std::string>& args) {
     if (std::string error = cli::EnterDataFolder(o.place.dataDir, {&o.tlePath}); !error.empty())
         return cli::UsageProblem(kCommand, kUsage, error);
 
-    ObserverState& observer = Observer();
+    ObservingPlace& observer = Place();
     cli::SettingsSource settings;
     std::string problem = cli::ApplyPlace(o.place, cli::kUseHeight | cli::kUseZone | cli::kUseName,
                                           settings, observer);
@@ -177,7 +178,7 @@ int RunTransits(const std::vector<std::string>& args) {
 
     if (std::string error = cli::LoadAndChoose(o.tlePath, o.choice); !error.empty())
         return cli::Failure(kCommand, error);
-    observer.elementFilePath = o.tlePath;
+    ElementFile().elementFilePath = o.tlePath;
 
     TransitSearchParameters search;
     search.place = {observer.latitudeDeg, observer.longitudeDeg, observer.heightM / 1000.0};

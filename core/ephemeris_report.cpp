@@ -4,11 +4,12 @@
 #include <nlohmann/json.hpp>
 
 #include "core/bodies.h"
+#include "core/displayed_instant.h"
 #include "core/ephemeris_file_error.h"
 #include "core/frame_of_date.h"
 #include "core/json_text.h"
 #include "core/minor_body.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/planets.h"
 #include "core/rise_set.h"
 #include "core/sun_moon.h"
@@ -42,27 +43,26 @@ double NorthAzimuthDeg(double chartAzimuth) {
 }
 
 EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
-    ObserverState& o = Observer();
-    o.longitudeDeg = request.longitudeDeg;
-    o.setLatitude(request.latitudeDeg);
-    o.heightM = request.heightM;
-    o.zoneOffsetHours = request.zoneOffsetHours;
-    o.zoneRule = request.zoneRule;
-    o.currentJD = request.instant;
-    o.year = CivilFromJD1900(request.instant, o.zoneOffsetAt(request.instant)).year;
-    o.setInstantFrame(o.longitudeDeg, o.currentJD);
+    Place().longitudeDeg = request.longitudeDeg;
+    Place().setLatitude(request.latitudeDeg);
+    Place().heightM = request.heightM;
+    Place().zoneOffsetHours = request.zoneOffsetHours;
+    Place().zoneRule = request.zoneRule;
+    Shown().currentJD = request.instant;
+    Shown().year = CivilFromJD1900(request.instant, Place().zoneOffsetAt(request.instant)).year;
+    Shown().setInstantFrame(Place().longitudeDeg, Shown().currentJD);
 
     EphemerisReport r;
-    r.jd1900 = o.currentJD;
-    r.lstHours = o.siderealHours;
-    r.dynamicJd1900 = o.dynamicJD;
+    r.jd1900 = Shown().currentJD;
+    r.lstHours = Shown().siderealHours;
+    r.dynamicJd1900 = Shown().dynamicJD;
 
-    SunPosition(o.dynamicJD);
-    SunForChart();
+    SunPosition(Shown().dynamicJD);
+    SunForChart(Place(), Shown());
     const SunState& sun = Sun();
     r.sun = BodyOf("Sonne", sun, 0.0);
 
-    MoonPosition(o.dynamicJD);
+    MoonPosition(Shown().dynamicJD, Place(), Shown());
     const MoonState& moon = Moon();
     r.moon = BodyOf("Mond", moon, 0.0);
     r.moonTopoRaHours = RaHours(moon.topoRightAscension);
@@ -73,7 +73,7 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
 
     int lastBody = kBodyVesta;
     try {
-        PlanetPositions(o.dynamicJD);
+        PlanetPositions(Shown().dynamicJD);
     } catch (const EphemerisFileError& e) {
         r.warnings.push_back(e.what());
         lastBody = kBodyUranus;
@@ -84,7 +84,7 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
     }
 
     try {
-        MinorBodyPosition(o.currentJD);
+        MinorBodyPosition(Shown().currentJD);
         const MinorBodyState& m = MinorBody();
         double ra = m.raHours - 24.0 * std::floor(m.raHours / 24.0);
         r.minorBody = ReportBody{m.name,
@@ -100,24 +100,24 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
         r.warnings.push_back(e.what());
     }
 
-    RiseSetTimes t = SunRiseSet(kSunriseAltitudeDeg);
+    RiseSetTimes t = SunRiseSet(kSunriseAltitudeDeg, Place(), Shown().currentJD);
     r.sunrise = t.rising;
     r.sunset = t.setting;
-    t = SunRiseSet(kCivilTwilightDeg);
+    t = SunRiseSet(kCivilTwilightDeg, Place(), Shown().currentJD);
     r.civilDawn = t.rising;
     r.civilDusk = t.setting;
-    t = SunRiseSet(kNauticalTwilightDeg);
+    t = SunRiseSet(kNauticalTwilightDeg, Place(), Shown().currentJD);
     r.nauticalDawn = t.rising;
     r.nauticalDusk = t.setting;
-    t = SunRiseSet(kAstronomicalTwilightDeg);
+    t = SunRiseSet(kAstronomicalTwilightDeg, Place(), Shown().currentJD);
     r.astronomicalDawn = t.rising;
     r.astronomicalDusk = t.setting;
-    t = MoonRiseSet();
+    t = MoonRiseSet(Place(), Shown().currentJD, Shown().year);
     r.moonrise = t.rising;
     r.moonset = t.setting;
     // The rise and set search leaves SunState at other instants: restore the chart instant.
-    SunPosition(o.dynamicJD);
-    SunForChart();
+    SunPosition(Shown().dynamicJD);
+    SunForChart(Place(), Shown());
     return r;
 }
 

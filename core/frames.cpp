@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/constants.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "core/timescale.h"
 
@@ -74,7 +74,7 @@ HourAngleCoords HorizontalToEquatorial(double altitude, double chartAzimuth, dou
 }
 
 TopocentricCoords TopocentricCorrection(double hourAngle, double dec, double sinParallax,
-                                        const ObserverState& observer) {
+                                        const ObservingPlace& observer) {
     const double u = std::atan2(kEarthAxisRatio * observer.sinLatitude, observer.cosLatitude);
     const double k = observer.heightM / kEarthRadiusIauM;
     const double rhoSin = kEarthAxisRatio * std::sin(u) + k * observer.sinLatitude;

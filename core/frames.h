@@ -6,7 +6,7 @@
 // through west: 0 south, +pi/2 west, -pi/2 east, +-pi north.
 #pragma once
 
-struct ObserverState;
+struct ObservingPlace;
 
 // Right ascension and declination, radians (right ascension in [0, 2pi)).
 struct EquatorialCoords {
@@ -71,7 +71,7 @@ HourAngleCoords HorizontalToEquatorial(double altitude, double chartAzimuth, dou
 // (the Earth's equatorial radius 6378140 m, axis ratio 0.99664719). sinParallax is the
 // sine of the body's horizontal parallax.
 TopocentricCoords TopocentricCorrection(double hourAngle, double dec, double sinParallax,
-                                        const ObserverState& observer);
+                                        const ObservingPlace& observer);
 
 // Precession by the annual rates (3.0735 + 1.336 sin a tan d) s/yr and 20.04 cos a "/yr,
 // both taken at the unprecessed position; years = target equinox - source equinox.

@@ -4,11 +4,12 @@
 #include <sstream>
 
 #include "core/bodies.h"
+#include "core/displayed_instant.h"
 #include "core/ephemeris_file_error.h"
 #include "core/frame_of_date.h"
 #include "core/frames.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "core/text_file.h"
 #include "core/vector3.h"
@@ -149,12 +150,11 @@ SkyPlace Observe(const Vector3& g, double equinox) {
     SkyPlace p;
     p.raHours = eq.raHours;
     p.dec = eq.dec;
-    const ObserverState& o = Observer();
     const Vector3 unit2000 = UnitVectorOf(eq.raHours * kPi / 12.0, eq.dec);
     double raDate = 0.0;
-    RaDecOf(ApparentOfDate(o.frame, unit2000), raDate, p.decDate);
+    RaDecOf(ApparentOfDate(Shown().frame, unit2000), raDate, p.decDate);
     p.raDateHours = raDate * 12.0 / kPi;
-    const HorizontalCoords hz = ApparentHorizontal(o.horizon(), unit2000);
+    const HorizontalCoords hz = ApparentHorizontal(Shown().horizon(Place()), unit2000);
     p.altitudeDeg = hz.altitude * kRadToDeg;
     p.azimuthDeg = hz.azimuth * kRadToDeg;
     p.sky = {hz.altitude, hz.azimuth, AboveHorizon(hz.sinAltitude)};

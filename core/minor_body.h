@@ -18,11 +18,11 @@ struct MinorBodyState {
     bool hasTail = false;     // the tail is drawn (above the horizon, brighter than 10 mag)
     SkyPosition tailSky;      // the tail's end
 
-    double raHours = 0.0;      // equinox 2000.0 (light time included)
-    double declination = 0.0;  // radians, equinox 2000.0
-    double raDateHours = 0.0;  // apparent: true equator and equinox of date, aberration
+    double raHours = 0.0;          // equinox 2000.0 (light time included)
+    double declination = 0.0;      // radians, equinox 2000.0
+    double raDateHours = 0.0;      // apparent: true equator and equinox of date, aberration
     double declinationDate = 0.0;  // radians, the same
-    double sunDistance = 0.0;  // heliocentric r, AU
+    double sunDistance = 0.0;      // heliocentric r, AU
 };
 
 MinorBodyState& MinorBody();
@@ -30,10 +30,10 @@ void ResetMinorBodyState();
 
 // Reads "KOMET" from the working directory and fills MinorBodyState for the chart
 // instant t (universal time). Needs SunState for the same chart, and the frame,
-// siderealHours and latitude of ObserverState. Returns true; throws EphemerisFileError
-// when the file is missing or unreadable, a value is not a number, or the perihelion
-// distance is not positive or the eccentricity negative (the name is replaced as soon
-// as line 1 is read).
+// siderealHours and latitude of the observer records (Place(), Shown()). Returns true; throws
+// EphemerisFileError when the file is missing or unreadable, a value is not a number, or the
+// perihelion distance is not positive or the eccentricity negative (the name is replaced as soon as
+// line 1 is read).
 bool MinorBodyPosition(JD1900 t);
 
 // True anomaly (radians) of a hyperbolic or near-parabolic orbit from the series form of

@@ -3,9 +3,10 @@
 #include <cmath>
 
 #include "core/asteroids.h"
+#include "core/displayed_instant.h"
 #include "core/frame_of_date.h"
 #include "core/frames.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "core/uranus_vsop87.h"
 
@@ -182,7 +183,7 @@ Heliocentric AsteroidAt(const AsteroidElements& el, double daysFromEpoch) {
     h.longitudeDeg = AngleOf(ecl.x, ecl.y) * kRadToDeg;
     const double c = std::cos(kObliquity2000Rad), s = std::sin(kObliquity2000Rad);
     const Vector3 eq2000{ecl.x, ecl.y * c - ecl.z * s, ecl.y * s + ecl.z * c};
-    h.p = Observer().frame.j2000ToMeanOfDate * eq2000;
+    h.p = Shown().frame.j2000ToMeanOfDate * eq2000;
     return h;
 }
 
@@ -212,7 +213,7 @@ SeenPosition SeenFromEarth(const BodyAt& bodyAt, JD1900 t) {
         if (pass == 0) s.delta = length;  // the distance at t
         tau = length * kLightDaysPerAu;
     }
-    const FrameOfDate& frame = Observer().frame;
+    const FrameOfDate& frame = Shown().frame;
     FrameOfDate meanOfDate = frame;  // the Earth's velocity in the axes of g
     meanOfDate.earthVelocityOverC = frame.j2000ToMeanOfDate * frame.earthVelocityOverC;
     const Vector3 seen = Aberrated(meanOfDate, {g.x / length, g.y / length, g.z / length});
@@ -227,7 +228,6 @@ double PhaseAngleDeg(double r, double delta, double sunDistance) {
 
 // Horizontal coordinates and chart position of a body; stores the plot-table entry.
 void PlaceForChart(int index, const SeenPosition& seen, double magnitude) {
-    const ObserverState& o = Observer();
     PlanetPosition& p = gPlanets[index];
     p.valid = true;
     p.rightAscension = seen.apparent.ra;
@@ -236,9 +236,9 @@ void PlaceForChart(int index, const SeenPosition& seen, double magnitude) {
     p.sunDistance = seen.body.r;
     p.heliocentricLongitudeDeg = seen.body.longitudeDeg;
     p.magnitude = magnitude;
-    const double hourAngle = HourAngle(o.siderealHours, seen.apparent.ra * 12.0 / kPi);
-    const HorizontalCoords hz =
-        EquatorialToHorizontal(hourAngle, seen.apparent.dec, o.sinLatitude, o.cosLatitude);
+    const double hourAngle = HourAngle(Shown().siderealHours, seen.apparent.ra * 12.0 / kPi);
+    const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, seen.apparent.dec,
+                                                       Place().sinLatitude, Place().cosLatitude);
     p.altitudeDeg = hz.altitude * kRadToDeg;
     p.azimuth = hz.azimuth;
     p.sky = {hz.altitude, hz.azimuth, AboveHorizon(hz.sinAltitude)};

@@ -30,8 +30,8 @@ PlanetTable& Planets();
 void ResetPlanets();
 
 // Fills Planets() entries 2 to 9 for ephemeris time t. Needs SunState
-// for the same instant, siderealHours and the latitude of ObserverState. Reads
-// "ASTEROID.TXT" from the working directory; when it is missing or malformed, throws
+// for the same instant, siderealHours and the latitude of the observer records (Place(), Shown()).
+// Reads "ASTEROID.TXT" from the working directory; when it is missing or malformed, throws
 // EphemerisFileError after entries 2 to 7 are stored (8 and 9 keep their values).
 void PlanetPositions(JD1900 t);
 

@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/frames.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 
 namespace {
@@ -19,13 +19,12 @@ struct LocalNoon {
     double deltaDays = 0.0;
 };
 
-LocalNoon LocalNoonOfCurrentDate() {
-    const ObserverState& o = Observer();
-    const double offset = o.zoneOffsetAt(o.currentJD);
-    const CivilDateTime c = CivilFromJD1900(o.currentJD, offset);
+LocalNoon LocalNoonOfDate(const ObservingPlace& place, JD1900 instant) {
+    const double offset = place.zoneOffsetAt(instant);
+    const CivilDateTime c = CivilFromJD1900(instant, offset);
     LocalNoon n;
     n.deltaDays = DeltaT(c.year) / 24.0;
-    n.noon = o.localNoon(c.year, c.month, c.day);
+    n.noon = place.localNoon(c.year, c.month, c.day);
     return n;
 }
 
@@ -33,11 +32,11 @@ double SunRightAscensionHours() { return AngleOf(Sun().x, Sun().y) * 12.0 / kPi;
 double SunDeclination() { return SafeArcSin(Sun().z / Sun().distance); }
 
 // Altitude of the Sun in degrees at UT instant s (theory at s + deltaDays).
-double SunAltitudeDeg(JD1900 s, double deltaDays) {
-    const ObserverState& o = Observer();
+double SunAltitudeDeg(JD1900 s, double deltaDays, const ObservingPlace& place) {
     SunPosition(s + deltaDays);
-    const double h = HourAngle(LocalSiderealTime(o.longitudeDeg, s), SunRightAscensionHours());
-    return EquatorialToHorizontal(h, SunDeclination(), o.sinLatitude, o.cosLatitude).altitude *
+    const double h = HourAngle(LocalSiderealTime(place.longitudeDeg, s), SunRightAscensionHours());
+    return EquatorialToHorizontal(h, SunDeclination(), place.sinLatitude, place.cosLatitude)
+               .altitude *
            kRadToDeg;
 }
 
@@ -69,25 +68,24 @@ bool Finite(const RiseSetTimes& r) { return std::isfinite(r.setting) && std::isf
 
 }  // namespace
 
-RiseSetTimes SunRiseSet(double h0Deg) {
-    const ObserverState& o = Observer();
-    const LocalNoon n = LocalNoonOfCurrentDate();
+RiseSetTimes SunRiseSet(double h0Deg, const ObservingPlace& place, JD1900 instant) {
+    const LocalNoon n = LocalNoonOfDate(place, instant);
     const double d = n.deltaDays;
-    const double phi = o.latitudeDeg * kDegToRad;
+    const double phi = place.latitudeDeg * kDegToRad;
     const double h0 = h0Deg * kDegToRad;
     const double sinH0 = std::sin(h0);
-    const auto altitude = [d](double s) { return SunAltitudeDeg(s, d); };
+    const auto altitude = [d, &place](double s) { return SunAltitudeDeg(s, d, place); };
 
     SunPosition(n.noon + d);
     const JD1900 t0 =
         n.noon -
-        HourAngle(LocalSiderealTime(o.longitudeDeg, n.noon), SunRightAscensionHours()) / kTwoPi;
+        HourAngle(LocalSiderealTime(place.longitudeDeg, n.noon), SunRightAscensionHours()) / kTwoPi;
     SunPosition(t0 + d);
     const double dec = SunDeclination();
     if (kPi / 2.0 - phi + dec < h0 || dec + phi - kPi / 2.0 > h0) return {};
     // Also covers the southern hemisphere, where the test above does not catch polar day
     // and night: a horizon hour angle outside [0, 180] means no event.
-    const double h0Set = HorizonHourAngleDeg(sinH0, dec, o.sinLatitude, o.cosLatitude);
+    const double h0Set = HorizonHourAngleDeg(sinH0, dec, place.sinLatitude, place.cosLatitude);
     if (std::isnan(h0Set)) return {};
 
     RiseSetTimes out;
@@ -95,44 +93,48 @@ RiseSetTimes SunRiseSet(double h0Deg) {
 
     SunPosition(t0 + d);
     const JD1900 t1 =
-        t0 - HourAngle(LocalSiderealTime(o.longitudeDeg, t0), SunRightAscensionHours()) / kTwoPi;
+        t0 -
+        HourAngle(LocalSiderealTime(place.longitudeDeg, t0), SunRightAscensionHours()) / kTwoPi;
     SunPosition(t1 + d);
-    const double h1 = HorizonHourAngleDeg(sinH0, SunDeclination(), o.sinLatitude, o.cosLatitude);
+    const double h1 =
+        HorizonHourAngleDeg(sinH0, SunDeclination(), place.sinLatitude, place.cosLatitude);
     if (std::isnan(h1)) return {};
     out.rising = SecantRefine(t1 - h1 / 360.0, h0Deg, altitude);
     return Finite(out) ? out : RiseSetTimes{};
 }
 
-RiseSetTimes MoonRiseSet() {
-    const ObserverState& o = Observer();
-    const LocalNoon n = LocalNoonOfCurrentDate();
+RiseSetTimes MoonRiseSet(const ObservingPlace& place, JD1900 instant, int year) {
+    const LocalNoon n = LocalNoonOfDate(place, instant);
     const double d = n.deltaDays;
     const double sinH0 = std::sin(kMoonHorizonRad);
-    const auto altitude = [d](double s) { return MoonTopocentric(s + d).altitudeDeg; };
+    const auto altitude = [d, &place, year](double s) {
+        return MoonTopocentric(s + d, place, year).altitudeDeg;
+    };
 
     double w = n.noon + d;
-    JD1900 e = w - d - MoonTopocentric(w).hourAngle / kTwoPi;
-    if (e - o.currentJD < -0.5) {
+    JD1900 e = w - d - MoonTopocentric(w, place, year).hourAngle / kTwoPi;
+    if (e - instant < -0.5) {
         w = e + 1.0 + d;
-        e = w - d - MoonTopocentric(w).hourAngle / kTwoPi;
-    } else if (e - o.currentJD > 0.5) {
+        e = w - d - MoonTopocentric(w, place, year).hourAngle / kTwoPi;
+    } else if (e - instant > 0.5) {
         w = e - 1.0 + d;
-        e = w - d - MoonTopocentric(w).hourAngle / kTwoPi;
+        e = w - d - MoonTopocentric(w, place, year).hourAngle / kTwoPi;
     }
 
-    const MoonTopocentricResult transit = MoonTopocentric(e + d);
-    const double phiDeg = std::fabs(o.latitudeDeg);
+    const MoonTopocentricResult transit = MoonTopocentric(e + d, place, year);
+    const double phiDeg = std::fabs(place.latitudeDeg);
     if (transit.altitudeDeg < kMoonHorizonDeg ||
         transit.altitudeDeg + 2.0 * phiDeg - 180.0 > kMoonHorizonDeg)
         return {};
-    const double h0Set = HorizonHourAngleDeg(sinH0, transit.dec, o.sinLatitude, o.cosLatitude);
+    const double h0Set =
+        HorizonHourAngleDeg(sinH0, transit.dec, place.sinLatitude, place.cosLatitude);
     if (std::isnan(h0Set)) return {};
     RiseSetTimes out;
     out.setting = SecantRefine(e + h0Set / 360.0, kMoonHorizonDeg, altitude);
 
     const JD1900 e1 = e - transit.hourAngle / kTwoPi;
-    const double h1 =
-        HorizonHourAngleDeg(sinH0, MoonTopocentric(e1 + d).dec, o.sinLatitude, o.cosLatitude);
+    const double h1 = HorizonHourAngleDeg(sinH0, MoonTopocentric(e1 + d, place, year).dec,
+                                          place.sinLatitude, place.cosLatitude);
     if (!std::isnan(h1)) out.rising = SecantRefine(e1 - h1 / 360.0, kMoonHorizonDeg, altitude);
     return Finite(out) ? out : RiseSetTimes{};
 }

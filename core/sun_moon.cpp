@@ -4,8 +4,9 @@
 #include <tuple>
 
 #include "core/constants.h"
+#include "core/displayed_instant.h"
 #include "core/frames.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 
 namespace {
 
@@ -122,7 +123,7 @@ SunCoordinates SunCoordinatesAt(JD1900 t) {
 namespace {
 
 // Altitude and chart azimuth of a body at an hour angle and declination.
-SkyPosition PlaceInSky(double hourAngle, double dec, const ObserverState& o) {
+SkyPosition PlaceInSky(double hourAngle, double dec, const ObservingPlace& o) {
     const HorizontalCoords hz =
         EquatorialToHorizontal(hourAngle, dec, o.sinLatitude, o.cosLatitude);
     return {hz.altitude, hz.azimuth, AboveHorizon(hz.sinAltitude)};
@@ -139,20 +140,18 @@ SunCoordinates TrueSunCoordinates(const SunState& sun, double nutationObliquityR
     return {AngleOf(sun.x, y), SafeArcSin(z / sun.distance)};
 }
 
-void SunForChart() {
+void SunForChart(const ObservingPlace& place, const DisplayedInstant& shown) {
     SunState& s = gSun;
-    const ObserverState& o = Observer();
-    const SunCoordinates trueOfDate = TrueSunCoordinates(s, o.frame.nutationObliquityRad);
+    const SunCoordinates trueOfDate = TrueSunCoordinates(s, shown.frame.nutationObliquityRad);
     s.rightAscension = trueOfDate.rightAscension;
     s.declination = trueOfDate.declination;
-    const double hourAngle = HourAngle(o.siderealHours, s.rightAscension * 12.0 / kPi);
-    s.sky = PlaceInSky(hourAngle, s.declination, o);
+    const double hourAngle = HourAngle(shown.siderealHours, s.rightAscension * 12.0 / kPi);
+    s.sky = PlaceInSky(hourAngle, s.declination, place);
     s.altitudeDeg = s.sky.altitude * kRadToDeg;
     s.azimuth = s.sky.azimuth;
 }
 
-void MoonPosition(JD1900 t) {
-    const ObserverState& o = Observer();
+void MoonPosition(JD1900 t, const ObservingPlace& place, const DisplayedInstant& shown) {
     SunState& sun = gSun;
     MoonState& moon = gMoon;
     const LunarSeries s = ComputeLunarSeries(t);
@@ -164,17 +163,17 @@ void MoonPosition(JD1900 t) {
     // The series give the mean equinox of date: the nutation in longitude and obliquity
     // bring the Moon to the true equator and equinox. Its aberration (0.7") is left out.
     const double eps =
-        std::atan2(sun.sinObliquity, sun.cosObliquity) + o.frame.nutationObliquityRad;
-    const EquatorialCoords eq = EclipticToEquatorial(s.lambda + o.frame.nutationLongitudeRad,
+        std::atan2(sun.sinObliquity, sun.cosObliquity) + shown.frame.nutationObliquityRad;
+    const EquatorialCoords eq = EclipticToEquatorial(s.lambda + shown.frame.nutationLongitudeRad,
                                                      s.beta, std::sin(eps), std::cos(eps));
     moon.rightAscension = eq.ra;
     moon.declination = eq.dec;
-    const double hourAngle = WrapPi(o.siderealHours * kPi / 12.0 - eq.ra);
+    const double hourAngle = WrapPi(shown.siderealHours * kPi / 12.0 - eq.ra);
 
-    const TopocentricCoords topo = TopocentricCorrection(hourAngle, eq.dec, s.sinParallax, o);
+    const TopocentricCoords topo = TopocentricCorrection(hourAngle, eq.dec, s.sinParallax, place);
     moon.topoRightAscension = eq.ra + topo.deltaRa;
     moon.topoDeclination = topo.dec;
-    moon.sky = PlaceInSky(topo.hourAngle, topo.dec, o);
+    moon.sky = PlaceInSky(topo.hourAngle, topo.dec, place);
     moon.altitudeDeg = moon.sky.altitude * kRadToDeg;
     moon.azimuth = moon.sky.azimuth;
 
@@ -201,8 +200,7 @@ void MoonPosition(JD1900 t) {
     moon.phaseValue = d < 0.0 ? 2.0 - moon.illuminatedFraction : moon.illuminatedFraction;
 }
 
-MoonTopocentricResult MoonTopocentric(JD1900 t) {
-    const ObserverState& o = Observer();
+MoonTopocentricResult MoonTopocentric(JD1900 t, const ObservingPlace& place, int year) {
     const LunarSeries s = ComputeLunarSeries(t);
     gMoon.distance = s.distanceAu;
     // The obliquity of the instant itself, so that rise and set searches do not depend on
@@ -210,10 +208,11 @@ MoonTopocentricResult MoonTopocentric(JD1900 t) {
     const double eps = MeanObliquity(t / 36525.0);
     const EquatorialCoords eq =
         EclipticToEquatorial(s.lambda, s.beta, std::sin(eps), std::cos(eps));
-    const double sidereal = LocalSiderealTime(o.longitudeDeg, t - DeltaT(o.year) / 24.0);
+    const double sidereal = LocalSiderealTime(place.longitudeDeg, t - DeltaT(year) / 24.0);
     const double hourAngle = WrapPi(sidereal * kPi / 12.0 - eq.ra);
-    const TopocentricCoords topo = TopocentricCorrection(hourAngle, eq.dec, s.sinParallax, o);
+    const TopocentricCoords topo = TopocentricCorrection(hourAngle, eq.dec, s.sinParallax, place);
     const double h = WrapPi(topo.hourAngle);
-    const HorizontalCoords hz = EquatorialToHorizontal(h, topo.dec, o.sinLatitude, o.cosLatitude);
+    const HorizontalCoords hz =
+        EquatorialToHorizontal(h, topo.dec, place.sinLatitude, place.cosLatitude);
     return {h, hz.altitude * kRadToDeg, topo.dec};
 }

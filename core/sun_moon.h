@@ -6,6 +6,9 @@
 #include "core/bodies.h"
 #include "core/timescale.h"
 
+struct DisplayedInstant;
+struct ObservingPlace;
+
 // Latest Sun result, overwritten by every SunPosition call.
 struct SunState {
     double trueLongitude = 0.0;  // geometric ecliptic longitude, radians
@@ -73,21 +76,21 @@ SunCoordinates SunCoordinatesAt(JD1900 t);
 SunCoordinates TrueSunCoordinates(const SunState& sun, double nutationObliquityRad);
 
 // Sun values for the chart from the current SunState: right ascension and declination
-// of date (TrueSunCoordinates with the frame of ObserverState), altitude and chart
-// azimuth. Uses siderealHours, the frame and the latitude of ObserverState.
-void SunForChart();
+// of date (TrueSunCoordinates with the frame of `shown`), altitude and chart azimuth.
+// Uses siderealHours and the frame of `shown` and the latitude of `place`.
+void SunForChart(const ObservingPlace& place, const DisplayedInstant& shown);
 
 // Moon for the chart instant: needs SunState of the same instant, siderealHours and the
-// frame of ObserverState (its nutation turns the theory's mean equinox of date to the
-// true one). Fills MoonState. t: ephemeris time.
-void MoonPosition(JD1900 t);
+// frame of `shown` (its nutation turns the theory's mean equinox of date to the true
+// one) and the latitude and height of `place`. Fills MoonState. t: ephemeris time.
+void MoonPosition(JD1900 t, const ObservingPlace& place, const DisplayedInstant& shown);
 
 struct MoonTopocentricResult {
     double hourAngle = 0.0;    // topocentric H', radians [-pi, pi]
     double altitudeDeg = 0.0;  // topocentric altitude, degrees
     double dec = 0.0;          // topocentric declination, radians
 };
-// The topocentric Moon for one instant (ephemeris time t); sidereal time is taken at
-// t - DeltaT(year)/24. Uses the mean obliquity of t itself (not SunState), so it can run
+// The topocentric Moon for one instant (ephemeris time t) at `place`; sidereal time is
+// taken at t - DeltaT(year)/24. Uses the mean obliquity of t itself (not SunState), so it can run
 // without a preceding SunPosition; writes the Moon distance.
-MoonTopocentricResult MoonTopocentric(JD1900 t);
+MoonTopocentricResult MoonTopocentric(JD1900 t, const ObservingPlace& place, int year);

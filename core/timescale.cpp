@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <utility>
 
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 
 bool MathErrorFlag = false;
 std::string DateText;
@@ -133,5 +133,5 @@ void FormatDateTime1900(JD1900 instant, double zoneOffsetHours) {
 }
 
 void FormatDateTime1900(JD1900 instant) {
-    FormatDateTime1900(instant, Observer().zoneOffsetAt(instant));
+    FormatDateTime1900(instant, Place().zoneOffsetAt(instant));
 }

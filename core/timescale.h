@@ -79,7 +79,7 @@ struct DateTimeTexts {
 DateTimeTexts DateTimeTextsOf(JD1900 instant, double zoneOffsetHours);
 
 // Fills DateText and TimeText with the local civil date and time of the instant,
-// in the zone of ObserverState, with the offset in force at that instant.
+// in the zone of the observer records (Place(), Shown()), with the offset in force at that instant.
 void FormatDateTime1900(JD1900 instant);
 // The same for an explicit zone offset; also fills DateText and TimeText.
 void FormatDateTime1900(JD1900 instant, double zoneOffsetHours);

@@ -5,7 +5,7 @@
 
 #include "core/frames.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 
 namespace {
@@ -15,7 +15,7 @@ PassWindowState& WindowStorage() {
     return state;
 }
 
-double LatitudeRad() { return std::atan2(Observer().sinLatitude, Observer().cosLatitude); }
+double LatitudeRad() { return std::atan2(Place().sinLatitude, Place().cosLatitude); }
 
 // Right ascension (hours) and declination (radians) of the Sun at UT t.
 void SunEquatorial(JD1900 t, double deltaTDays, double& raHours, double& dec) {
@@ -71,14 +71,14 @@ void ResetPassWindow() { WindowStorage() = PassWindowState{}; }
 double SunHourAngle(JD1900 t, double deltaTDays) {
     double ra = 0.0, dec = 0.0;
     SunEquatorial(t, deltaTDays, ra, dec);
-    return HourAngle(LocalSiderealTime(Observer().longitudeDeg, t), ra);
+    return HourAngle(LocalSiderealTime(Place().longitudeDeg, t), ra);
 }
 
 double SunAltitudeDeg(JD1900 t, double deltaTDays) {
     double ra = 0.0, dec = 0.0;
     SunEquatorial(t, deltaTDays, ra, dec);
-    const double H = HourAngle(LocalSiderealTime(Observer().longitudeDeg, t), ra);
-    const ObserverState& o = Observer();
+    const double H = HourAngle(LocalSiderealTime(Place().longitudeDeg, t), ra);
+    const ObservingPlace& o = Place();
     const double sinH = std::cos(H) * std::cos(dec) * o.cosLatitude + std::sin(dec) * o.sinLatitude;
     return SafeArcSin(sinH) * kRadToDeg;
 }
@@ -91,13 +91,13 @@ JD1900 SecantStep(JD1900 t, double limitDeg, double deltaTDays) {
 }
 
 SunTransit SunTransitNear(JD1900 noon, double deltaTDays, double limitDeg) {
-    const double theta = LocalSiderealTime(Observer().longitudeDeg, noon);
+    const double theta = LocalSiderealTime(Place().longitudeDeg, noon);
     const SunState s = SunPositionAt(noon + deltaTDays);
     const double raHours = AngleOf(s.x, s.y) * 12.0 / kPi;
     SunTransit result;
     result.transit = noon - HourAngle(theta, raHours) / kTwoPi;
     result.declination = SafeArcSin(s.sinObliquity * std::sin(s.trueLongitude));
-    const ObserverState& o = Observer();
+    const ObservingPlace& o = Place();
     result.cosH0 = (std::sin(limitDeg * kDegToRad) - std::sin(result.declination) * o.sinLatitude) /
                    (std::cos(result.declination) * o.cosLatitude);
     return result;
@@ -121,7 +121,7 @@ NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
                                      double maxSunAltitudeDeg, bool firstHalf, bool secondHalf) {
     if (hour < 12) --day;
     const double deltaTDays = DeltaT(year) / 24.0;
-    const JD1900 noon = Observer().localNoon(year, month, day);
+    const JD1900 noon = Place().localNoon(year, month, day);
     const NightSide evening = SideOfNight(noon, deltaTDays, maxSunAltitudeDeg, true);
     const NightSide morning = SideOfNight(noon + 1.0, deltaTDays, maxSunAltitudeDeg, false);
 
@@ -148,23 +148,32 @@ NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
     return result;
 }
 
-NightWindowResult NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
-                              bool secondHalf) {
-    const CivilDateTime c = CivilFromJD1900(instant, Observer().zoneOffsetAt(instant));
-    const NightWindowResult night = ComputeNightWindow(c.year, c.month, c.day, c.hour,
-                                                       maxSunAltitudeDeg, firstHalf, secondHalf);
-    if (night.kind == NightKind::NoDarkness) return night;
+NightWindowResult NightOfInstant(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
+                                 bool secondHalf) {
+    const CivilDateTime c = CivilFromJD1900(instant, Place().zoneOffsetAt(instant));
+    return ComputeNightWindow(c.year, c.month, c.day, c.hour, maxSunAltitudeDeg, firstHalf,
+                              secondHalf);
+}
+
+void SetPassWindow(const NightWindowResult& night) {
     PassWindowState& w = PassWindow();
     w.windowStart = night.start;
     w.windowEnd = night.end;
     w.savedStart = night.start;
     w.savedEnd = night.end;
+}
+
+NightWindowResult NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
+                              bool secondHalf) {
+    const NightWindowResult night =
+        NightOfInstant(instant, maxSunAltitudeDeg, firstHalf, secondHalf);
+    if (night.kind != NightKind::NoDarkness) SetPassWindow(night);
     return night;
 }
 
 std::string NightsWithoutDarknessText(const std::vector<NightWithoutDarkness>& nights) {
     std::string text;
-    const ObserverState& o = Observer();
+    const ObservingPlace& o = Place();
     for (std::size_t first = 0; first < nights.size();) {
         std::size_t last = first;
         while (last + 1 < nights.size() && nights[last + 1].limitDeg == nights[first].limitDeg &&

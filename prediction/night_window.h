@@ -30,7 +30,7 @@ struct SunTransit {
 // altitude limit. deltaTDays = ephemeris time minus UT in days.
 SunTransit SunTransitNear(JD1900 noon, double deltaTDays, double limitDeg);
 
-// Altitude of the Sun in degrees at t for the observer of ObserverState.
+// Altitude of the Sun in degrees at t for the observer of ObservingPlace.
 double SunAltitudeDeg(JD1900 t, double deltaTDays);
 // The Sun's hour angle at t, radians in -pi..pi.
 double SunHourAngle(JD1900 t, double deltaTDays);
@@ -66,15 +66,21 @@ struct NightWindowResult {
 };
 
 // The night that begins on the evening of the local date year-month-day (hour < 12
-// selects the night that began the evening before), for the place of ObserverState.
+// selects the night that began the evening before), for the place of ObservingPlace.
 // A side without a sunset (or sunrise) at the limit while the other side has one is
 // closed symmetrically about the Sun's lower transit; a night with no darkness at all
 // gives NoDarkness.
 NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
                                      double maxSunAltitudeDeg, bool firstHalf, bool secondHalf);
 
-// The night of the local date and hour of instant (zone of ObserverState), as
-// ComputeNightWindow: sets PassWindow().windowStart/windowEnd (and the saved window)
+// The night of the local date and hour of instant (zone of ObservingPlace), as
+// ComputeNightWindow; PassWindow() stays as it is.
+NightWindowResult NightOfInstant(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
+                                 bool secondHalf);
+// PassWindow() becomes the window of the night (and its saved window).
+void SetPassWindow(const NightWindowResult& night);
+
+// The same as NightOfInstant, and sets PassWindow().windowStart/windowEnd (and the saved window)
 // unless the night has no darkness, which leaves the window unchanged: the search
 // skips such a night.
 NightWindowResult NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
@@ -86,7 +92,7 @@ struct NightWithoutDarkness {
     double limitDeg = 0.0;     // the limit the Sun did not get down to
 };
 // The German note naming such nights, consecutive ones of the same limit together
-// (the dates are those of the evenings, in the zone of ObserverState):
+// (the dates are those of the evenings, in the zone of ObservingPlace):
 // "Kein dunkler Himmel in der Nacht vom 15.12.2026: die Sonne sinkt nicht unter 0°."
 // "Kein dunkler Himmel in den Nächten vom 15.12.2026 bis 20.12.2026: ..."
 // One line per group; empty when there are none.

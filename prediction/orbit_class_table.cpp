@@ -1,20 +1,26 @@
 #include "prediction/orbit_class_table.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <string_view>
 #include <utility>
 
 #include "core/column_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
+#include "core/zone_rule.h"
 #include "prediction/ground_track.h"
-#include "prediction/orbit_plane_observer.h"
 #include "prediction/satellite_info_format.h"
 #include "prediction/satellite_info_plane.h"
 #include "satellite/column_number.h"
-#include "satellite/satellite_table.h"
+#include "satellite/core_blocks.h"
 #include "satellite/propagation.h"
+#include "satellite/satellite_table.h"
 
 namespace {
+
+// Rows computed by one thread at least.
+constexpr std::size_t kRowsPerBlock = 500;
 
 std::string Columns(const std::string& line, int first, int last) {
     return std::string(ColumnText(line, first, last));
@@ -33,8 +39,7 @@ std::optional<JD1900> EpochOf(const std::string& line1) {
 }
 
 // Sub-satellite point of an orbit at instant t for the observer's longitude.
-std::optional<GroundPoint> PointAt(const SatelliteOrbit& orbit, JD1900 t) {
-    const double longitude = Observer().longitudeDeg;
+std::optional<GroundPoint> PointAt(const SatelliteOrbit& orbit, JD1900 t, double longitude) {
     GroundPoint p;
     if (!SubSatellitePoint(orbit, t, LocalSiderealTime(longitude, t), longitude, p))
         return std::nullopt;
@@ -50,16 +55,59 @@ void FillShared(const ElementSet& set, OrbitClassRow& row) {
     row[9] = Columns(set.line1, 19, 32);
 }
 
-void FillGeosync(const ElementSet& set, const SatelliteOrbit& orbit, JD1900 T, double limit,
-                 OrbitClassRow& row, bool& beyond, std::string& prefix) {
-    if (const auto now = PointAt(orbit, T)) {
+// What the orbit of a row gives for its class: the sub-satellite points now and at
+// the epoch (geosynchronous), the state now (the others) and the passages through the
+// orbital plane (sun-synchronous). Each row's alone, so the rows are computed on every
+// core.
+struct OrbitValues {
+    std::optional<GroundPoint> now, atEpoch;
+    bool epochRead = false;
+    OrbitState state;
+    std::optional<OrbitPlanePassage> passage;
+};
+
+OrbitValues ValuesOf(const OrbitClassInput& input, const OrbitClassSatellite& satellite) {
+    const ElementSet& set = satellite.set;
+    const SatelliteOrbit& orbit = satellite.orbit;
+    const JD1900 T = input.instant;
+    OrbitValues values;
+    if (input.orbitClass == OrbitClass::Geosync) {
+        values.now = PointAt(orbit, T, input.longitudeDeg);
+        const auto epoch = EpochOf(set.line1);
+        values.epochRead = epoch.has_value();
+        if (epoch) values.atEpoch = PointAt(orbit, *epoch, input.longitudeDeg);
+        return values;
+    }
+    values.state = Propagate(orbit, T);
+    if (input.orbitClass == OrbitClass::Molniya || values.state.failed()) return values;
+    const auto inclination = ColumnNumber(set.line2, 9, 16);
+    const auto eccentricity = ParseNumber("0." + Columns(set.line2, 27, 33));
+    if (!inclination || !eccentricity) return values;
+    OrbitPlaneInput in;
+    in.inclinationDeg = *inclination;
+    in.eccentricity = *eccentricity;
+    in.latitudeDeg = input.latitudeDeg;
+    in.heightM = input.heightM;
+    in.longitudeDeg = input.longitudeDeg;
+    in.instant = T;
+    in.argumentOfLatitude = values.state.argumentOfLatitudeRad;
+    in.perigeeRad = values.state.perigeeRad;
+    in.meanMotionRevDay = values.state.meanMotionRevDay;
+    in.nodeRad = values.state.osculatingNodeRad;
+    in.nodeRateRadMin = values.state.nodeRate;
+    values.passage = ComputeOrbitPlanePassage(in);
+    return values;
+}
+
+void FillGeosync(const ElementSet& set, const OrbitValues& values, double limit, OrbitClassRow& row,
+                 bool& beyond, std::string& prefix) {
+    if (const auto& now = values.now) {
         const double v = RoundedTo(now->longitudeDeg, 0.01);
         prefix = GeosyncLongitudePrefix(v, prefix);
         row[5] = prefix + FixedDecimals(v, 2);
     }
-    const auto epoch = EpochOf(set.line1);
-    if (!epoch) return;
-    if (const auto then = PointAt(orbit, *epoch)) {
+    if (!values.epochRead) return;
+    if (const auto& then = values.atEpoch) {
         const double v = RoundedTo(then->longitudeDeg, 0.01);
         prefix = GeosyncLongitudePrefix(v, prefix);
         row[6] = prefix + FixedDecimals(v, 2);
@@ -72,42 +120,38 @@ void FillGeosync(const ElementSet& set, const SatelliteOrbit& orbit, JD1900 T, d
     if (std::fabs(drift) > limit) beyond = true;
 }
 
-void FillSunsync(const ElementSet& set, const SatelliteOrbit& orbit, JD1900 T, double limit,
+// The zone offset (hours) of the input's local times at an instant.
+double ZoneOffsetAt(const OrbitClassInput& input, JD1900 instant) {
+    return input.zoneRule.empty() ? input.zoneOffsetHours
+                                  : ZoneAtInstant(input.zoneRule, instant).offsetHours;
+}
+
+void FillSunsync(const OrbitClassInput& input, const ElementSet& set, const OrbitValues& values,
                  OrbitClassRow& row, bool& beyond) {
+    const double limit = input.driftLimitDegDay;
     row[5] = Columns(set.line2, 35, 42);
-    const OrbitState state = Propagate(orbit, T);
+    const OrbitState& state = values.state;
     if (state.failed()) return;
     const double rate = state.nodeRate * kRadToDeg * 1440.0 - 0.9856;
     row[8] = (rate >= 0.0 ? "  " : " ") + FixedDecimals(rate, 3);
     if (std::fabs(rate) > limit) beyond = true;
-
-    const auto inclination = ColumnNumber(set.line2, 9, 16);
-    const auto eccentricity = ParseNumber("0." + Columns(set.line2, 27, 33));
-    if (!inclination || !eccentricity) return;
-    OrbitPlaneInput in = OrbitPlaneInputForObserver(*inclination, *eccentricity, T);
-    in.argumentOfLatitude = state.argumentOfLatitudeRad;
-    in.perigeeRad = state.perigeeRad;
-    in.meanMotionRevDay = state.meanMotionRevDay;
-    in.nodeRad = state.osculatingNodeRad;
-    in.nodeRateRadMin = state.nodeRate;
-    const OrbitPlanePassage passage = ComputeOrbitPlanePassage(in);
-    if (!passage.passes) return;
-    const auto clock = [](JD1900 t) {
+    if (!values.passage || !values.passage->passes) return;
+    const OrbitPlanePassage& passage = *values.passage;
+    const auto clock = [&input](JD1900 t) {
         const JD1900 minute = IntPart(t * 1440.0 + 0.5) / 1440.0;
-        return " " + DateTimeTextsOf(minute, Observer().zoneOffsetAt(minute)).time.substr(0, 5);
+        return " " + DateTimeTextsOf(minute, ZoneOffsetAt(input, minute)).time.substr(0, 5);
     };
     row[6] = clock(passage.ascending);
     row[7] = clock(passage.descending);
 }
 
-void FillMolniya(const ElementSet& set, const SatelliteOrbit& orbit, JD1900 T, double limit,
-                 OrbitClassRow& row, bool& beyond, std::string& prefix) {
+void FillMolniya(const ElementSet& set, const OrbitValues& values, double limit, OrbitClassRow& row,
+                 bool& beyond, std::string& prefix) {
     row[6] = Columns(set.line2, 53, 59);
     row[7] = "0." + Columns(set.line2, 27, 30);
-    const OrbitState state = Propagate(orbit, T);
+    const OrbitState& state = values.state;
     if (state.failed()) return;
-    const double node =
-        RoundedTo(ModPositive(state.osculatingNodeRad * kRadToDeg, 360.0), 0.0001);
+    const double node = RoundedTo(ModPositive(state.osculatingNodeRad * kRadToDeg, 360.0), 0.0001);
     std::string text = ShortestText(node);
     // A whole number gets its decimal point before the zeros that fill the cell.
     if (text.find('.') == std::string::npos) text += '.';
@@ -198,32 +242,59 @@ std::string FixedDecimals(double v, int decimals) {
     return std::string(buffer, result.ptr);
 }
 
-OrbitClassFill BuildOrbitClassRows(OrbitClass orbitClass, JD1900 T, double driftLimitDegDay) {
+OrbitClassInput OrbitClassInputOfSelection(OrbitClass orbitClass, JD1900 T,
+                                           double driftLimitDegDay) {
+    const ObservingPlace& observer = Place();
     const SatelliteTable& table = Satellites();
+    OrbitClassInput input;
+    input.orbitClass = orbitClass;
+    input.instant = T;
+    input.driftLimitDegDay = driftLimitDegDay;
+    input.longitudeDeg = observer.longitudeDeg;
+    input.latitudeDeg = observer.latitudeDeg;
+    input.heightM = observer.heightM;
+    input.zoneRule = observer.zoneRule;
+    input.zoneOffsetHours = observer.zoneOffsetHours;
+    const int count = std::max(table.selectedCount, 0);
+    input.satellites.reserve(static_cast<std::size_t>(count));
+    for (int k = 0; k < count; ++k)
+        input.satellites.push_back({table.Selected(k), table.SelectedOrbit(k)});
+    return input;
+}
+
+OrbitClassFill BuildOrbitClassRows(const OrbitClassInput& input) {
     OrbitClassFill fill;
     std::string prefix;
-    const std::string dateText = DateText, timeText = TimeText;
-    for (int k = 0; k < table.selectedCount; ++k) {
-        const ElementSet set = table.Selected(k);
-        const SatelliteOrbit& orbit = table.SelectedOrbit(k);
+    const std::size_t count = input.satellites.size();
+    std::vector<OrbitValues> values(count);
+    ForBlocksOnEveryCore(0, count, kRowsPerBlock, [&](std::size_t from, std::size_t to) {
+        for (std::size_t k = from; k < to; ++k) values[k] = ValuesOf(input, input.satellites[k]);
+    });
+    // The texts in selection order: a cell's prefix may be that of the row before.
+    const double limit = input.driftLimitDegDay;
+    fill.rows.reserve(count);
+    for (std::size_t k = 0; k < count; ++k) {
+        const ElementSet& set = input.satellites[k].set;
         OrbitClassRow row;
         FillShared(set, row);
-        switch (orbitClass) {
+        switch (input.orbitClass) {
             case OrbitClass::Geosync:
-                FillGeosync(set, orbit, T, driftLimitDegDay, row, fill.driftBeyondLimit, prefix);
+                FillGeosync(set, values[k], limit, row, fill.driftBeyondLimit, prefix);
                 break;
             case OrbitClass::Sunsync:
-                FillSunsync(set, orbit, T, driftLimitDegDay, row, fill.driftBeyondLimit);
+                FillSunsync(input, set, values[k], row, fill.driftBeyondLimit);
                 break;
             case OrbitClass::Molniya:
-                FillMolniya(set, orbit, T, driftLimitDegDay, row, fill.driftBeyondLimit, prefix);
+                FillMolniya(set, values[k], limit, row, fill.driftBeyondLimit, prefix);
                 break;
         }
         fill.rows.push_back(std::move(row));
     }
-    DateText = dateText;
-    TimeText = timeText;
     return fill;
+}
+
+OrbitClassFill BuildOrbitClassRows(OrbitClass orbitClass, JD1900 T, double driftLimitDegDay) {
+    return BuildOrbitClassRows(OrbitClassInputOfSelection(orbitClass, T, driftLimitDegDay));
 }
 
 bool OrbitClassColumnNumeric(OrbitClass orbitClass, int column) {
@@ -237,39 +308,63 @@ std::optional<std::string> SortOrbitClassRows(std::vector<OrbitClassRow>& rows,
     if (column < 0 || column > 9) return std::nullopt;
     const bool numeric = OrbitClassColumnNumeric(orbitClass, column);
     const int n = static_cast<int>(rows.size());
-    std::optional<std::string> bad;
-    // true when row a sorts after row b; a cell that is not a number stops the sort.
-    const auto greater = [&](int a, int b) {
-        const std::string& x = rows[a][column];
-        const std::string& y = rows[b][column];
-        if (!numeric) return x > y;
-        const auto vx = ParseNumber(x);
-        if (!vx) {
-            bad = x;
-            return false;
-        }
-        const auto vy = ParseNumber(y);
-        if (!vy) {
-            bad = y;
-            return false;
-        }
-        return *vx > *vy;
+    // The sort moves the rows' places with the key each is compared by, read once: the
+    // number of a numeric cell, else the rank of the text among the column's texts
+    // (which compares as the texts do). The rows take their places at the end.
+    struct Place {
+        std::optional<double> key;  // none: not a number
+        int row = 0;
     };
-    for (int gap = n / 2; gap >= 1; gap /= 2) {
-        bool swapped = true;
-        while (swapped) {
-            swapped = false;
-            for (int v = 0; v + gap < n; ++v) {
-                const bool after = greater(v, v + gap);
-                if (bad) return bad;
-                if (after) {
-                    std::swap(rows[v], rows[v + gap]);
-                    swapped = true;
+    std::vector<Place> places(rows.size());
+    for (int r = 0; r < n; ++r) places[r].row = r;
+    if (numeric) {
+        for (Place& place : places) place.key = ParseNumber(rows[place.row][column]);
+    } else {
+        std::vector<std::string_view> texts;
+        for (const OrbitClassRow& row : rows) texts.push_back(row[column]);
+        std::sort(texts.begin(), texts.end());
+        for (Place& place : places) {
+            const std::string_view text = rows[place.row][column];
+            place.key = static_cast<double>(std::lower_bound(texts.begin(), texts.end(), text) -
+                                            texts.begin());
+        }
+    }
+    std::optional<std::string> bad;
+    // true when the row at place a sorts after the row at place b; a cell that is not a
+    // number stops the sort.
+    const auto greater = [&](const Place& a, const Place& b) {
+        if (!a.key) {
+            bad = rows[a.row][column];
+            return false;
+        }
+        if (!b.key) {
+            bad = rows[b.row][column];
+            return false;
+        }
+        return *a.key > *b.key;
+    };
+    const auto sort = [&] {
+        for (int gap = n / 2; gap >= 1; gap /= 2) {
+            bool swapped = true;
+            while (swapped) {
+                swapped = false;
+                for (int v = 0; v + gap < n; ++v) {
+                    const bool after = greater(places[v], places[v + gap]);
+                    if (bad) return;
+                    if (after) {
+                        std::swap(places[v], places[v + gap]);
+                        swapped = true;
+                    }
                 }
             }
         }
-    }
-    return std::nullopt;
+    };
+    sort();
+    std::vector<OrbitClassRow> sorted;
+    sorted.reserve(rows.size());
+    for (const Place& place : places) sorted.push_back(std::move(rows[place.row]));
+    rows = std::move(sorted);
+    return bad;
 }
 
 int ColumnAtX(const std::vector<int>& widths, int x) {

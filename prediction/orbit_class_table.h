@@ -11,6 +11,8 @@
 
 #include "core/timescale.h"
 #include "prediction/selection_rules.h"
+#include "satellite/propagation.h"
+#include "satellite/satellite_table.h"
 
 using OrbitClassRow = std::array<std::string, 10>;
 
@@ -38,8 +40,33 @@ struct OrbitClassFill {
     bool driftBeyondLimit = false;    // some |drift| > limit: caption " Satelliten"
 };
 
-// The rows of the current selection (Satellites()) for a class at instant T with the
-// observer of ObserverState and the drift limit d (degrees per day).
+// Everything the rows are computed from, copied at the start: the computation then
+// reads no process-wide record and may run on any thread.
+struct OrbitClassSatellite {
+    ElementSet set;
+    SatelliteOrbit orbit;
+};
+struct OrbitClassInput {
+    OrbitClass orbitClass = OrbitClass::Geosync;
+    JD1900 instant = 0.0;
+    double driftLimitDegDay = 0.0;
+    // The observer: place, and the zone of the local times (a rule of the time-zone
+    // database, else the fixed offset).
+    double longitudeDeg = 0.0;
+    double latitudeDeg = 0.0;
+    double heightM = 0.0;
+    std::string zoneRule;
+    double zoneOffsetHours = 0.0;
+    std::vector<OrbitClassSatellite> satellites;  // in selection order
+};
+
+// The input for the current selection (Satellites()) and the place of Place(),
+// for a class at instant T with the drift limit d (degrees per day).
+OrbitClassInput OrbitClassInputOfSelection(OrbitClass orbitClass, JD1900 T,
+                                           double driftLimitDegDay);
+// The rows of the input's satellites, one per satellite in its order.
+OrbitClassFill BuildOrbitClassRows(const OrbitClassInput& input);
+// The rows of the current selection: BuildOrbitClassRows(OrbitClassInputOfSelection(...)).
 OrbitClassFill BuildOrbitClassRows(OrbitClass orbitClass, JD1900 T, double driftLimitDegDay);
 
 // True when column `column` of the class is compared as a number.

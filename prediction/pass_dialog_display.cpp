@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/night_window.h"
 
 namespace {
@@ -20,7 +20,7 @@ Side SideAt(JD1900 noon, double deltaTDays, double limitDeg) {
     if (std::fabs(side.sun.cosH0) >= 1.0) {
         // Highest altitude of the Sun that day.
         const double highestDeg =
-            90.0 - std::fabs(Observer().latitudeDeg - side.sun.declination * kRadToDeg);
+            90.0 - std::fabs(Place().latitudeDeg - side.sun.declination * kRadToDeg);
         side.darkAllDay = limitDeg > highestDeg;
         side.noDarkness = !side.darkAllDay;
     }
@@ -35,7 +35,7 @@ double HourAngleDays(const SunTransit& sun) {
 }  // namespace
 
 JD1900 DurationStart(const datetext::Date& date, const datetext::Time& time) {
-    return Observer()
+    return Place()
         .instantFromLocal(date.year, date.month, date.day, time.hour, time.minute, time.second)
         .instant.instant;
 }
@@ -45,8 +45,8 @@ NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, d
     NightSpan span;
     if (hour < 12) --day;
     const double deltaTDays = DeltaT(year) / 24.0;
-    const JD1900 noon = Observer().localNoon(year, month, day);
-    const double latitudeDeg = Observer().latitudeDeg;
+    const JD1900 noon = Place().localNoon(year, month, day);
+    const double latitudeDeg = Place().latitudeDeg;
 
     // The limit is raised at most to the horizon: a limit there already is not raised
     // again (nor announced twice).

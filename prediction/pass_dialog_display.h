@@ -1,7 +1,7 @@
 // The search window that the pass prediction dialog shows while its fields are
 // edited: one window of a number of minutes from a typed date and time ("Dauer in
 // Minuten"), or the span of a number of nights from the evening of the chart's date.
-// Instants are JD1900 UT; the observer is that of ObserverState.
+// Instants are JD1900 UT; the observer is that of the observer records (Place(), Shown()).
 #pragma once
 
 #include <string>
@@ -12,8 +12,8 @@
 #include "prediction/night_window.h"
 
 // Start of the window of the duration mode: the local date and time in the zone of
-// ObserverState, as UT (ObserverState::instantFromLocal; the dialog refuses a time in
-// the gap of a change to summer time before a search).
+// the observer records (Place(), Shown()), as UT (ObservingPlace::instantFromLocal; the dialog
+// refuses a time in the gap of a change to summer time before a search).
 JD1900 DurationStart(const datetext::Date& date, const datetext::Time& time);
 
 // The span of `nights` nights beginning on the evening of the local date (an hour

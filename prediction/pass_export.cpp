@@ -30,7 +30,7 @@ std::string UtcStampText(JD1900 instant) {
 }
 
 // "2026-04-28T04:00:43+02:00", in the offset of the zone at that instant (to the minute).
-std::string LocalIsoText(JD1900 instant, const ObserverState& observer) {
+std::string LocalIsoText(JD1900 instant, const ObservingPlace& observer) {
     const long offsetMinutes = std::lround(observer.zoneOffsetAt(instant) * 60.0);
     const CivilDateTime c = CivilFromJD1900(instant, offsetMinutes / 60.0);
     const long size = std::labs(offsetMinutes);
@@ -42,7 +42,7 @@ std::string LocalIsoText(JD1900 instant, const ObserverState& observer) {
 }
 
 // "28.04.2026 04:00:43 MESZ"
-std::string LocalText(JD1900 instant, const ObserverState& observer) {
+std::string LocalText(JD1900 instant, const ObservingPlace& observer) {
     const DateTimeTexts texts = DateTimeTextsOf(instant, observer.zoneOffsetAt(instant));
     return texts.date + " " + texts.time + observer.zoneNameAt(instant);
 }
@@ -99,7 +99,7 @@ std::string EndReasonWords(PassLimit limit) {
 
 // "Beginn: 28.04.2026 04:00:43 MESZ, 10° WSW, 1,2 mag (Aufgang)"
 std::string EventLine(const char* label, const PassEvent& event, const PassRecord& pass,
-                      const ObserverState& observer, const std::string& reason) {
+                      const ObservingPlace& observer, const std::string& reason) {
     return std::string(label) + ": " + LocalText(event.time, observer) + ", " +
            AltitudeAndDirection(event) + ", " +
            MagnitudeText(event.magnitude, pass.magnitudeKnown) +
@@ -111,7 +111,7 @@ std::string DurationText(double seconds) {
     return std::to_string(whole / 60) + " min " + std::to_string(whole % 60) + " s";
 }
 
-std::string Description(const PassRecord& pass, const ObserverState& observer) {
+std::string Description(const PassRecord& pass, const ObservingPlace& observer) {
     const PassEvents& e = pass.events;
     std::string text = EventLine("Beginn", e.start, pass, observer, StartReasonWords(e.startLimit));
     text += "\n" + EventLine("Höchster Punkt", e.highest, pass, observer, {});
@@ -123,7 +123,7 @@ std::string Description(const PassRecord& pass, const ObserverState& observer) {
 }
 
 // "52.50N-13.40E": the place to a hundredth of a degree, east longitude in (-180, 180].
-std::string PlaceKey(const ObserverState& observer) {
+std::string PlaceKey(const ObservingPlace& observer) {
     double lon = std::fmod(observer.longitudeDeg, 360.0);
     if (lon > 180.0) lon -= 360.0;
     if (lon <= -180.0) lon += 360.0;
@@ -133,7 +133,7 @@ std::string PlaceKey(const ObserverState& observer) {
 }
 
 // Catalogue number, start to the minute and place: "25544-20260428T0201Z-52.50N-13.40E@polaride".
-std::string EventUid(const PassRecord& pass, const ObserverState& observer) {
+std::string EventUid(const PassRecord& pass, const ObservingPlace& observer) {
     const JD1900 minute = std::round(pass.events.start.time * 1440.0) / 1440.0;
     const std::string stamp = UtcStampText(minute);
     return std::to_string(CatalogNumber(pass)) + "-" + stamp.substr(0, 13) + "Z-" +
@@ -147,7 +147,7 @@ void AddLine(std::string& out, std::string_view name, std::string_view value) {
     out += FoldedCalendarLine(line);
 }
 
-void AddEvent(std::string& out, const PassRecord& pass, const ObserverState& observer,
+void AddEvent(std::string& out, const PassRecord& pass, const ObservingPlace& observer,
               JD1900 stamp) {
     const PassEvents& e = pass.events;
     const std::string summary = SatelliteName(pass) + " " +
@@ -174,7 +174,7 @@ void AddEvent(std::string& out, const PassRecord& pass, const ObserverState& obs
 std::string Number(double x, int decimals) { return FixedText(x, decimals); }
 
 void AddEventFields(std::vector<std::string>& row, const PassEvent& event,
-                    const ObserverState& observer) {
+                    const ObservingPlace& observer) {
     row.push_back(LocalIsoText(event.time, observer));
     row.push_back(Number(event.altitudeDeg, 1));
     row.push_back(Number(event.azimuthDeg, 1));
@@ -239,15 +239,20 @@ std::string CsvField(std::string_view text) {
     return field + "\"";
 }
 
-PassCalendar PassCalendarText(const std::vector<PassRecord>& passes, const ObserverState& observer,
-                              JD1900 stamp) {
+namespace {
+
+// The calendar of `count` passes, pass i being recordAt(i).
+template <class RecordAt>
+PassCalendar CalendarOf(std::size_t count, RecordAt recordAt, const ObservingPlace& observer,
+                        JD1900 stamp) {
     PassCalendar calendar;
     std::string& out = calendar.text;
     AddLine(out, "BEGIN", "VCALENDAR");
     AddLine(out, "VERSION", "2.0");
     AddLine(out, "PRODID", "-//Polaride//Durchgaenge//DE");
     AddLine(out, "CALSCALE", "GREGORIAN");
-    for (const PassRecord& pass : passes) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const PassRecord pass = recordAt(i);
         if (!pass.events.found) {
             ++calendar.leftOut;
             continue;
@@ -259,19 +264,16 @@ PassCalendar PassCalendarText(const std::vector<PassRecord>& passes, const Obser
     return calendar;
 }
 
-std::string LeftOutOfCalendarText(int leftOut) {
-    if (leftOut <= 0) return {};
-    if (leftOut == 1) return "1 Durchgang ohne sichtbaren Teil steht nicht im Kalender.";
-    return std::to_string(leftOut) + " Durchgänge ohne sichtbaren Teil stehen nicht im Kalender.";
-}
-
-std::string PassTableText(const std::vector<PassRecord>& passes, const ObserverState& observer) {
+// The table of `count` passes, pass i being recordAt(i).
+template <class RecordAt>
+std::string TableOf(std::size_t count, RecordAt recordAt, const ObservingPlace& observer) {
     std::string out =
         CsvRow({"satellite", "catalog_number", "listed_local", "start_local", "start_alt_deg",
                 "start_az_deg", "start_dir", "highest_local", "highest_alt_deg", "highest_az_deg",
                 "highest_dir", "end_local", "end_alt_deg", "end_az_deg", "end_dir", "magnitude",
                 "start_reason", "end_reason", "duration_s"});
-    for (const PassRecord& pass : passes) {
+    for (std::size_t i = 0; i < count; ++i) {
+        const PassRecord pass = recordAt(i);
         const PassEvents& e = pass.events;
         std::vector<std::string> row = {SatelliteName(pass), std::to_string(CatalogNumber(pass)),
                                         LocalIsoText(pass.time, observer)};
@@ -288,4 +290,35 @@ std::string PassTableText(const std::vector<PassRecord>& passes, const ObserverS
         out += CsvRow(row);
     }
     return out;
+}
+
+}  // namespace
+
+PassCalendar PassCalendarText(const std::vector<PassRecord>& passes, const ObservingPlace& observer,
+                              JD1900 stamp) {
+    return CalendarOf(
+        passes.size(), [&](std::size_t i) -> const PassRecord& { return passes[i]; }, observer,
+        stamp);
+}
+
+PassCalendar PassCalendarText(const PassListState& list, const ObservingPlace& observer,
+                              JD1900 stamp) {
+    return CalendarOf(
+        list.size(), [&](std::size_t i) { return list.Record(i); }, observer, stamp);
+}
+
+std::string LeftOutOfCalendarText(int leftOut) {
+    if (leftOut <= 0) return {};
+    if (leftOut == 1) return "1 Durchgang ohne sichtbaren Teil steht nicht im Kalender.";
+    return std::to_string(leftOut) + " Durchgänge ohne sichtbaren Teil stehen nicht im Kalender.";
+}
+
+std::string PassTableText(const std::vector<PassRecord>& passes, const ObservingPlace& observer) {
+    return TableOf(
+        passes.size(), [&](std::size_t i) -> const PassRecord& { return passes[i]; }, observer);
+}
+
+std::string PassTableText(const PassListState& list, const ObservingPlace& observer) {
+    return TableOf(
+        list.size(), [&](std::size_t i) { return list.Record(i); }, observer);
 }

@@ -6,8 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/pass_lines.h"
+#include "prediction/pass_list.h"
 
 struct PassCalendar {
     std::string text;
@@ -20,7 +21,9 @@ struct PassCalendar {
 // instant; `stamp` (UT) is the DTSTAMP of every event, the moment the file is made.
 // Lines end with CR LF and are folded at 75 octets. The UID of an event is the same
 // for the same pass (catalogue number and start to the minute) at the same place.
-PassCalendar PassCalendarText(const std::vector<PassRecord>& passes, const ObserverState& observer,
+PassCalendar PassCalendarText(const std::vector<PassRecord>& passes, const ObservingPlace& observer,
+                              JD1900 stamp);
+PassCalendar PassCalendarText(const PassListState& list, const ObservingPlace& observer,
                               JD1900 stamp);
 
 // "1 Durchgang ohne sichtbaren Teil steht nicht im Kalender." (empty for none).
@@ -29,7 +32,8 @@ std::string LeftOutOfCalendarText(int leftOut);
 // The table of the passes: a header line and one row per pass (CR LF), times in
 // ISO 8601 with the offset of the observer's zone at each instant, numbers with ".".
 // A pass without a visible part keeps its row with the event fields empty.
-std::string PassTableText(const std::vector<PassRecord>& passes, const ObserverState& observer);
+std::string PassTableText(const std::vector<PassRecord>& passes, const ObservingPlace& observer);
+std::string PassTableText(const PassListState& list, const ObservingPlace& observer);
 
 // The RFC 5545 TEXT value of a text: backslash, semicolon, comma and newline escaped.
 std::string CalendarTextValue(std::string_view text);

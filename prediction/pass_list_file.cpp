@@ -31,7 +31,8 @@ std::string PassListLocationLine(double longitudeDeg, double latitudeDeg, double
     return PassListLocationLine(longitudeDeg, latitudeDeg, "UTC " + OffsetText(zoneOffsetHours));
 }
 
-std::string PassListZoneText(const ObserverState& observer, const std::vector<JD1900>& instants) {
+std::string PassListZoneText(const ObservingPlace& observer, const std::vector<JD1900>& instants,
+                             JD1900 shownInstant) {
     if (observer.zoneRule.empty()) return "UTC " + OffsetText(observer.zoneOffsetHours);
     std::vector<double> offsets;
     for (JD1900 t : instants) {
@@ -39,14 +40,14 @@ std::string PassListZoneText(const ObserverState& observer, const std::vector<JD
         if (std::find(offsets.begin(), offsets.end(), offset) == offsets.end())
             offsets.push_back(offset);
     }
-    if (offsets.empty()) offsets.push_back(observer.zoneOffsetAt(observer.currentJD));
+    if (offsets.empty()) offsets.push_back(observer.zoneOffsetAt(shownInstant));
     std::string text = "UTC ";
     for (std::size_t i = 0; i < offsets.size(); ++i)
         text += (i ? "/" : "") + OffsetText(offsets[i]);
     return text + " " + observer.zoneRule;
 }
 
-std::string PassSearchSpanText(const PassSearchSpan& span, const ObserverState& observer) {
+std::string PassSearchSpanText(const PassSearchSpan& span, const ObservingPlace& observer) {
     auto texts = [&observer](JD1900 t) { return DateTimeTextsOf(t, observer.zoneOffsetAt(t)); };
     switch (span.kind) {
         case PassSearchSpan::Kind::None:

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 
 // Shortest decimal text of a number (up to 15 significant digits, "." as point).
 std::string ShortestDecimal(double value);
@@ -18,8 +18,9 @@ std::string PassListLocationLine(double longitudeDeg, double latitudeDeg,
                                  const std::string& zoneText);
 // "UTC +2h" for a fixed zone; for a zone by rule the offsets in force at the listed
 // instants, each once in their order, and the rule ("UTC +2h/+1h Europe/Berlin"; the
-// offset at the displayed instant when the list is empty).
-std::string PassListZoneText(const ObserverState& observer, const std::vector<JD1900>& instants);
+// offset at shownInstant when the list is empty).
+std::string PassListZoneText(const ObservingPlace& observer, const std::vector<JD1900>& instants,
+                             JD1900 shownInstant);
 
 // What a search covered: the nights (the local noons of the days on whose evenings the
 // first and the last night began) or, for a search of a number of minutes, its window
@@ -33,7 +34,7 @@ struct PassSearchSpan {
 // observer at each instant: ", Nacht vom 27.04.2026", ", Nächte vom 27.04.2026 bis
 // 28.04.2026" (the evening dates, as the note on nights without darkness), ", vom
 // 27.04.2026 21:00 bis 27.04.2026 22:30"; empty for None.
-std::string PassSearchSpanText(const PassSearchSpan& span, const ObserverState& observer);
+std::string PassSearchSpanText(const PassSearchSpan& span, const ObservingPlace& observer);
 
 // The lines of the file (UTF-8, no line ends): "Sichtbarkeitsbedingungen für " + place +
 // span text (PassSearchSpanText), the location line, "berechnet mit Elementen aus " +

@@ -11,38 +11,26 @@
 // an orbit that fails at an instant gives no pass there. Every satellite's work is
 // bounded by a fixed amount per day of window.
 //
-// The engine is plain C++. The pass dialog (or the command line) fills
-// PassSearchParameters; the pass list window implements PassSearchListener to show
-// captions, headings and lines, to let pending input through, and to request an abort
-// with RequestPassSearchAbort(). The result lines are also kept in PassList().
+// The engine is plain C++ and runs on worker threads from a snapshot
+// (pass_search_run.h). PassSearch here is the synchronous way to run it (the command
+// line): the caller fills PassSearchParameters and implements PassSearchListener to
+// show captions, headings and lines, to let pending input through, and to request an
+// abort with RequestPassSearchAbort(). The windows run it in its parts instead
+// (BeginPassSearch, RunPassSearch on a worker thread, FinishPassSearch). The list is
+// kept in PassList().
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "core/timescale.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_lines.h"
+#include "prediction/pass_list.h"
 #include "prediction/pass_list_file.h"
-
-struct PassSearchParameters {
-    int nights = 1;                   // "Anzahl Tage" (night mode)
-    double minAltitudeDeg = 10.0;     // "minimale Satellitenhöhe"
-    double maxSunAltitudeDeg = -5.0;  // "maximale Sonnenhöhe"
-    double limitingMagnitude = 6.0;   // "Grenzhelligkeit mag"
-    bool shadow = true;               // "Schattenberechnung"
-    bool firstHalf = true;            // "erste Nachthälfte"
-    bool secondHalf = true;           // "zweite Nachthälfte"
-    // "Dauer in Minuten": one window, PassWindow().windowStart .. windowEnd, which the
-    // caller sets (the dialog from its "von" fields and the minutes).
-    bool durationMode = false;
-    bool brightest = false;  // "maximale Helligkeit suchen"
-    // Spare the work that cannot give a pass (search_bounds.h): satellites whose orbit
-    // never comes high enough at the observer's latitude, and with the shadow search
-    // the stretches of a night in which they cannot be high enough and sunlit. The
-    // list is the same either way (off to compare).
-    bool workBounds = true;
-};
+#include "prediction/pass_search_parameters.h"
+#include "prediction/pass_search_run.h"
 
 // Where the search stands; the window that shows it turns this into its caption.
 struct PassSearchProgress {
@@ -71,14 +59,17 @@ class PassSearchListener {
     virtual void setStatusHeading(const std::string& /*heading*/) {}
     virtual void clearList() {}
     virtual void appendListLine(const std::string& /*line*/) {}
+    // Whether appendListLine wants the lines of the finished list (false: they are not
+    // made; the list is read from PassList()).
+    virtual bool listsLines() const { return true; }
     // Repaint the list once while it is being filled.
     virtual void repaintList() {}
     // Let the user interface process pending input (repaints, the right-button abort):
-    // after every satellite and every few hundred propagations within one.
+    // every 40 ms while the workers search.
     virtual void processPendingEvents() {}
-    // Read the per-night fields again ("maximale Sonnenhöhe", "Grenzhelligkeit mag");
-    // false when a field is not a number: the search ends there (the listener has
-    // shown the conversion error).
+    // Read the night limits once before the search ("maximale Sonnenhöhe",
+    // "Grenzhelligkeit mag"); false when a field is not a number: the search ends
+    // there (the listener has shown the conversion error).
     virtual bool readNightLimits(double& /*maxSunAltitudeDeg*/, double& /*limitingMagnitude*/) {
         return true;
     }
@@ -98,62 +89,37 @@ class PassSearchListener {
     virtual void satellitesSkipped(const std::string& /*summaryText*/) {}
 };
 
-enum class PassSearchOutcome {
-    Finished,  // all nights searched
-    Aborted,   // stopped by RequestPassSearchAbort(); the passes found so far are listed
-    Failed,    // a field was not a number (the list is not sorted), or every selected
-               // satellite was left out (none could be searched: no list at all)
-    Refused,   // a search was already running; nothing changed
-};
-
-// The pass list of the last search, in list order.
-struct PassListState {
-    std::vector<std::string> lines;  // display lines (search lines while a search runs)
-    std::vector<PassRecord> passes;  // the values of each line: satellite, instant, ...
-    PassSearchSpan span;             // the nights (or the window) the search went through
-};
-PassListState& PassList();
-void ResetPassList();
-// The instants of the listed passes, in list order.
-std::vector<JD1900> PassInstants(const PassListState& list);
-
-// A selected satellite the search left out, and why.
-struct SkippedSatellite {
-    int fileLine = 0;    // line of the element file where the set begins (0: unknown)
-    std::string name;    // name line as loaded
-    std::string reason;  // German, e.g. "Elemente nicht lesbar"
-};
-
-struct PassSearchResult {
-    PassSearchOutcome outcome = PassSearchOutcome::Finished;
-    std::vector<SkippedSatellite> skipped;  // each satellite at most once
-    int nightsSearched = 0;
-    std::vector<NightWithoutDarkness> nightsWithoutDarkness;  // skipped, in order
-    // What the work bounds spared: searchable sets whose orbit never comes high enough,
-    // and the orbit-plane method's steps (of all) left out in the Earth's shadow.
-    int satellitesOutOfReach = 0;
-    long long planeSteps = 0, planeStepsInShadow = 0;
-};
-
 // Runs the search for the satellites of Satellites().selectedSets over the nights
-// starting at Observer().currentJD (night mode, at most kMaxSearchNights) or the
+// starting at Shown().currentJD (night mode, at most kMaxSearchNights) or the
 // window of PassWindow() (duration mode, at most kMaxSearchMinutes). The listener's
 // satellitesSkipped() hears once, at the end, of the sets left out; when every selected
 // set was left out the search fails instead (searchFailed() with the same reasons), so
 // that no failure reads as "keine Durchgänge". The search leaves the
 // date texts, the observer's siderealHours and the shared Sun alone;
-// Observer().trackedSatellite becomes -1 when no pass was found.
+// Tracking().trackedSatellite becomes -1 when no pass was found.
 PassSearchResult PassSearch(const PassSearchParameters& parameters, PassSearchListener& listener);
 
-// The orbit-plane method serves near-circular orbits of short period (e < 0.1 and at
-// least 1.5 revolutions per day, as read from line 2); all others are scanned.
-bool PlaneCrossingApplies(double eccentricity, double meanMotionRevDay);
+// PassSearch in its parts, for a window that runs RunPassSearch on a thread of its own
+// and stays responsive meanwhile: BeginPassSearch tells the listener that the search
+// starts, empties PassList(), reads the night limits (nothing when a field is not a
+// number: the search has failed) and takes the snapshot; once RunPassSearch has ended,
+// FinishPassSearch (on the window's thread) makes the list PassList(), sets
+// PassWindow() to the last night searched and tells the listener the outcome, as
+// PassSearch does.
+std::optional<PassSearchSnapshot> BeginPassSearch(const PassSearchParameters& parameters,
+                                                  PassSearchListener& listener);
+PassSearchResult FinishPassSearch(const PassSearchSnapshot& snapshot, PassSearchFinding finding,
+                                  PassSearchListener& listener);
 
-// True while a search runs (a second start is refused).
+// True while a search of PassSearch (or one a window runs, SetRunningPassSearch) runs:
+// a second start is refused.
 bool PassSearchActive();
-// Asks the running search to stop; it stops within a few hundred propagations, also
-// in the middle of a satellite (listing what it found so far).
+// Asks the running search to stop; it stops within a few propagations, also in the
+// middle of a satellite (listing what it found so far).
 void RequestPassSearchAbort();
+// A window that runs the search in its parts marks it running with its control from
+// BeginPassSearch until FinishPassSearch has ended, then clears it (nullptr).
+void SetRunningPassSearch(PassSearchControl* control);
 
 // The summary of the skipped satellites for a message box or stderr, one line per
 // satellite ("Zeile 12: NAME: reason"); empty when none was skipped.

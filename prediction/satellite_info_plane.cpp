@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/constants.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "satellite/anomaly.h"
 
 namespace {
@@ -64,10 +64,10 @@ std::string OrbitPlaneMessage(const OrbitPlanePassage& passage, const std::strin
     const std::string date = DateText, time = TimeText;
     std::string text = placeName + " passiert die Bahnebene\n\nbeim aufsteigenden Knoten\n";
     FormatDateTime1900(passage.ascending);
-    text += "am " + DateText + " um " + TimeText + Observer().zoneNameAt(passage.ascending) +
+    text += "am " + DateText + " um " + TimeText + Place().zoneNameAt(passage.ascending) +
             "\n\nbeim absteigenden Knoten\n";
     FormatDateTime1900(passage.descending);
-    text += "am " + DateText + " um" + TimeText + Observer().zoneNameAt(passage.descending) + "\n";
+    text += "am " + DateText + " um" + TimeText + Place().zoneNameAt(passage.descending) + "\n";
     DateText = date;
     TimeText = time;
     return text;

@@ -2,22 +2,23 @@
 
 #include <algorithm>
 #include <deque>
-#include <unordered_map>
 #include <string>
+#include <unordered_map>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
 #include "prediction/selection_state.h"
 #include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
-#include "satellite/satellite_table.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/propagation.h"
+#include "satellite/satellite_table.h"
 
 namespace {
 
 // Rows that the table really holds (the count and the line list agree after a load).
 int LoadedRows() {
     const int fromLines = static_cast<int>(Satellites().allSets.size() / 3);
-    return std::clamp(Observer().satelliteCount, 0, fromLines);
+    return std::clamp(ElementFile().satelliteCount, 0, fromLines);
 }
 
 const std::string& NameLineOfRow(int row) { return Satellites().allSets[3 * (row - 1)]; }
@@ -55,8 +56,8 @@ void KeepFirstSelected(int count) {
     table.selectedRows.resize(static_cast<std::size_t>(count));
     Selection().rightList.resize(static_cast<std::size_t>(count));
     table.selectedCount = count;
-    Observer().trackedSatellite = -1;
-    Observer().timeChanged = true;
+    Tracking().trackedSatellite = -1;
+    Shown().timeChanged = true;
 }
 
 }  // namespace
@@ -106,7 +107,7 @@ bool AddToSelection(int row) {
     table.rowSelected[row] = 1;
     ++table.selectedCount;
     Selection().rightList.push_back(LeftListLine(row));
-    Observer().timeChanged = true;
+    Shown().timeChanged = true;
     return true;
 }
 

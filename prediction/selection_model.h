@@ -2,7 +2,7 @@
 // without any window. Every operation keeps the right list, selectedSets (three lines
 // per entry), selectedRows, selectedCount and rowSelected describing the same set in
 // the same order: adding appends at the end, removing deletes the entry and its lines
-// and clears its flag. Every removal sets Observer().trackedSatellite to -1.
+// and clears its flag. Every removal sets Tracking().trackedSatellite to -1.
 #pragma once
 
 #include <functional>
@@ -12,6 +12,7 @@
 
 #include "core/timescale.h"
 #include "prediction/selection_rules.h"
+#include "satellite/loaded_elements.h"
 
 // Called after each single addition or removal of "alle wählen" / "alle löschen" with
 // the new selectedCount.

@@ -1,5 +1,7 @@
 #include "satellite/element_lines.h"
 
+#include <array>
+
 #include "core/column_text.h"
 #include "satellite/catalog_number.h"
 
@@ -178,11 +180,15 @@ bool ChecksumMatches(std::string_view line) {
 }  // namespace
 
 int ElementLineChecksum(std::string_view line) {
+    // What each character adds: a digit its value, "-" one, anything else nothing.
+    static constexpr auto kWorth = [] {
+        std::array<unsigned char, 256> worth{};
+        for (int d = 0; d <= 9; ++d) worth['0' + d] = static_cast<unsigned char>(d);
+        worth['-'] = 1;
+        return worth;
+    }();
     int sum = 0;
-    for (char c : line.substr(0, kChecksumColumn - 1)) {
-        if (IsDigit(c)) sum += c - '0';
-        if (c == '-') sum += 1;
-    }
+    for (char c : line.substr(0, kChecksumColumn - 1)) sum += kWorth[static_cast<unsigned char>(c)];
     return sum % 10;
 }
 

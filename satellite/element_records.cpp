@@ -2,18 +2,23 @@
 
 #include <algorithm>
 #include <initializer_list>
-#include <sstream>
+#include <limits>
 
+#include "core/text_file.h"
 #include "satellite/column_number.h"
+#include "satellite/core_blocks.h"
+#include "satellite/element_numbers.h"
 #include "satellite/omm_csv.h"
 #include "satellite/text_lines.h"
 
 namespace {
 
-bool IsBlank(const std::string& text) { return text.find_first_not_of(" \t") == std::string::npos; }
+bool IsBlank(std::string_view text) {
+    return text.find_first_not_of(" \t") == std::string_view::npos;
+}
 
 // The name line given to a set without one: its catalogue number.
-std::string NameFromCatalogueNumber(const std::string& line1) {
+std::string NameFromCatalogueNumber(std::string_view line1) {
     std::string_view number = ColumnText(line1, 3, 7);
     while (!number.empty() && number.front() == ' ') number.remove_prefix(1);
     return std::string(number);
@@ -35,21 +40,17 @@ bool ElementRecordReader::Next(ElementRecord& record) {
                               second->text[0] == '2' &&
                               ColumnText(first->text, 3, 7) == ColumnText(second->text, 3, 7);
         if (nameless) {
-            // The lines are dropped next: their texts move into the record.
-            record = Record({NameFromCatalogueNumber(first->text), std::move(first->text),
-                             std::move(second->text)},
-                            {first, second});
+            record = Record({first, second});
+            record.nameless = true;
             Drop(2);
             return true;
         }
         // The first character of the element lines is all that is asked to recognise a
         // record with a name line; its lines are judged after that.
         SourceLine* third = Peek(2);
-        if (!LooksLikeElementLine(first->text) && second && second->text.front() == '1' &&
-            third && third->text.front() == '2') {
-            record =
-                Record({std::move(first->text), std::move(second->text), std::move(third->text)},
-                       {first, second, third});
+        if (!LooksLikeElementLine(first->text) && second && second->text.front() == '1' && third &&
+            third->text.front() == '2') {
+            record = Record({first, second, third});
             Drop(3);
             return true;
         }
@@ -58,11 +59,17 @@ bool ElementRecordReader::Next(ElementRecord& record) {
     }
 }
 
-ElementRecord ElementRecordReader::Record(ElementSet set,
-                                          std::initializer_list<const SourceLine*> lines) {
+ElementSet ElementRecord::Set() const {
+    if (nameless) return {NameFromCatalogueNumber(line1), std::string(line1), std::string(line2)};
+    return {std::string(nameLine), std::string(line1), std::string(line2)};
+}
+
+ElementRecord ElementRecordReader::Record(std::initializer_list<const SourceLine*> lines) {
     ElementRecord record;
-    record.set = std::move(set);
     const SourceLine* const* line = lines.begin();
+    if (lines.size() == 3) record.nameLine = line[0]->text;
+    record.line1 = line[lines.size() - 2]->text;
+    record.line2 = line[lines.size() - 1]->text;
     record.fileLine = line[0]->number;
     record.line1Number = line[lines.size() - 2]->number;
     record.line2Number = line[lines.size() - 1]->number;
@@ -93,33 +100,54 @@ bool ElementRecordReader::Fill() {
     if (ended_) return false;
     for (;;) {
         SourceLine line;
-        if (!ReadTextLine(in_, line.text, line.tooLong)) {
-            readError_ = in_.bad();
+        if (!ReadTextLine(text_, textAt_, line.text, line.tooLong)) {
             ended_ = true;
             return false;
         }
         line.number = ++number_;
         // A byte-order mark that some editors put before the first line.
-        if (number_ == 1 && line.text.rfind("\xEF\xBB\xBF", 0) == 0) line.text.erase(0, 3);
+        if (number_ == 1 && line.text.substr(0, 3) == "\xEF\xBB\xBF") line.text.remove_prefix(3);
         if (line.text.empty()) continue;
-        queue_.push_back(std::move(line));
+        queue_.push_back(line);
         return true;
     }
 }
 
-ElementReading ReadElementSets(std::istream& in,
-                               const std::function<void(std::size_t)>& progress) {
+namespace {
+
+// Records judged by one thread at least; fewer are not worth another thread.
+constexpr std::size_t kRecordsPerBlock = 2000;
+
+ElementReading ReadRecords(ElementRecordReader& reader,
+                           const std::function<void(std::size_t)>& progress) {
+    std::vector<ElementRecord> records;
+    for (ElementRecord record; reader.Next(record);) records.push_back(std::move(record));
+    // Each record is judged by its own lines alone; the numbers and texts of sound ones
+    // are kept at the same time.
+    std::vector<ElementLinesCheck> checks(records.size());
+    std::vector<ElementSet> sets(records.size());
     ElementReading reading;
-    ElementRecordReader reader(in);
-    ElementRecord record;
-    while (true) {
+    reading.numbers.resize(records.size());
+    ForBlocksOnEveryCore(
+        0, records.size(), kRecordsPerBlock, [&](std::size_t from, std::size_t to) {
+            for (std::size_t k = from; k < to; ++k) {
+                const ElementRecord& record = records[k];
+                if (record.tooLongLine > 0) continue;
+                checks[k] = CheckElementLines(record.line1, record.line2);
+                if (!checks[k].sound()) continue;
+                reading.numbers[k] = SoundElementNumbers(record.line1, record.line2);
+                sets[k] = record.Set();
+            }
+        });
+    reading.sets.reserve(records.size());
+    for (std::size_t k = 0; k < records.size(); ++k) {
         if (progress) progress(reading.sets.size());
-        if (!reader.Next(record)) break;
+        ElementRecord& record = records[k];
         if (record.tooLongLine > 0) {
             reading.tooLongLines.push_back(record.tooLongLine);
             continue;
         }
-        const ElementLinesCheck check = CheckElementLines(record.set.line1, record.set.line2);
+        const ElementLinesCheck& check = checks[k];
         if (!check.sound()) {
             const int line = check.fault.line == 1 ? record.line1Number : record.line2Number;
             reading.malformedLines.push_back({line, check.fault});
@@ -127,14 +155,36 @@ ElementReading ReadElementSets(std::istream& in,
         }
         if (!check.checksum1) reading.checksumLines.push_back(record.line1Number);
         if (!check.checksum2) reading.checksumLines.push_back(record.line2Number);
-        reading.sets.push_back({std::move(record.set), record.fileLine});
+        // The numbers move up to the set's place among the sets taken.
+        reading.numbers[reading.sets.size()] = reading.numbers[k];
+        reading.sets.push_back({std::move(sets[k]), record.fileLine});
     }
+    reading.numbers.resize(reading.sets.size());
+    if (progress) progress(reading.sets.size());
     reading.incompleteLines = reader.skippedLines();
     reading.tooLongLines.insert(reading.tooLongLines.end(), reader.tooLongLines().begin(),
                                 reader.tooLongLines().end());
     std::sort(reading.tooLongLines.begin(), reading.tooLongLines.end());
-    reading.readError = reader.readError();
     return reading;
+}
+
+}  // namespace
+
+ElementReading ReadElementSets(std::istream& in, const std::function<void(std::size_t)>& progress) {
+    std::string text;
+    if (ReadStreamContents(in, text, std::numeric_limits<std::size_t>::max()) !=
+        FileReadStatus::Ok) {
+        ElementReading reading;
+        reading.readError = true;
+        return reading;
+    }
+    return ReadElementSets(std::string_view(text), progress);
+}
+
+ElementReading ReadElementSets(std::string_view text,
+                               const std::function<void(std::size_t)>& progress) {
+    ElementRecordReader reader(text);
+    return ReadRecords(reader, progress);
 }
 
 namespace {
@@ -186,8 +236,7 @@ ElementAnswerCheck CheckElementAnswer(std::string_view text) {
     } else {
         elementText = std::string(text);
     }
-    std::istringstream in(elementText);
-    const ElementReading reading = ReadElementSets(in);
+    const ElementReading reading = ReadElementSets(std::string_view(elementText));
     check.noRecords = reading.sets.empty() && reading.malformedLines.empty();
     if (check.noRecords)
         check.problem = "sie enthält keine Bahnelemente";

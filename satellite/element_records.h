@@ -17,19 +17,26 @@
 
 #include "satellite/element_lines.h"
 #include "satellite/satellite_table.h"
+#include "satellite/sgp.h"
 
-// One record as it stands in the file.
+// One record as it stands in the file: views into the text read.
 struct ElementRecord {
-    ElementSet set;
+    std::string_view nameLine;  // empty for a set without a name line
+    std::string_view line1, line2;
+    bool nameless = false;
     int fileLine = 0;     // the line it begins on (its name line, or line 1)
     int line1Number = 0;  // the file lines of its line 1 and line 2
     int line2Number = 0;
     int tooLongLine = 0;  // one of its lines was longer than kMaxKeptLineLength (0: none)
+
+    // Its lines as a set; a set without a name line is named by its catalogue number.
+    ElementSet Set() const;
 };
 
 class ElementRecordReader {
   public:
-    explicit ElementRecordReader(std::istream& in) : in_(in) {}
+    // Reads a text held in memory (it must outlive the reader and the records).
+    explicit ElementRecordReader(std::string_view text) : text_(text) {}
 
     // The next record; false at the end.
     // A line 1 directly followed by its line 2 (both with the element lines' form and
@@ -42,27 +49,26 @@ class ElementRecordReader {
     // kMaxKeptLineLength are in tooLongLines instead.
     const std::vector<int>& skippedLines() const { return skippedLines_; }
     const std::vector<int>& tooLongLines() const { return tooLongLines_; }
-    bool readError() const { return readError_; }
 
   private:
     struct SourceLine {
-        std::string text;
+        std::string_view text;
         int number = 0;
         bool tooLong = false;
     };
     // The record of a set made of these lines (its name line, if any, first).
-    static ElementRecord Record(ElementSet set, std::initializer_list<const SourceLine*> lines);
+    static ElementRecord Record(std::initializer_list<const SourceLine*> lines);
     SourceLine* Peek(std::size_t ahead);
     void Drop(std::size_t count);
     void Skip(const SourceLine& line);
     bool Fill();
 
-    std::istream& in_;
+    std::string_view text_;
+    std::size_t textAt_ = 0;
     std::deque<SourceLine> queue_;  // references stay valid while it grows
     std::vector<int> skippedLines_;
     std::vector<int> tooLongLines_;
     int number_ = 0;
-    bool readError_ = false;
     bool ended_ = false;
 };
 
@@ -86,11 +92,13 @@ struct MalformedElementLine {
 // What reading an element text gave: the sets taken, and every line that was not.
 struct ElementReading {
     std::vector<ReadElementSet> sets;
+    // By set taken: the numbers of its lines, as ParseSgpElements cuts them.
+    std::vector<SgpElementNumbers> numbers;
     std::vector<int> incompleteLines;  // lines that start no record
     std::vector<int> tooLongLines;     // longer than kMaxKeptLineLength: their set not taken
     std::vector<MalformedElementLine> malformedLines;  // their set not taken
     std::vector<int> checksumLines;  // a checksum that does not match: the set is taken
-    bool readError = false;   // an input/output error ended the reading
+    bool readError = false;          // an input/output error ended the reading
 
     // Every line belongs to a set that is taken whole: sound fields, matching checksums.
     bool Clean() const {
@@ -100,9 +108,15 @@ struct ElementReading {
 };
 
 // Reads records to the end and takes those whose element
-// lines are sound; a wrong checksum alone does not keep a set out. progress receives
-// the number of sets taken before each record.
+// lines are sound; a wrong checksum alone does not keep a set out. The stream is read
+// whole first (a read error ends the reading with readError and no sets); the records
+// are gathered, then judged, their numbers cut and their texts kept on every core;
+// progress receives the number of sets taken before each record as they are taken in
+// file order.
 ElementReading ReadElementSets(std::istream& in,
+                               const std::function<void(std::size_t)>& progress = {});
+// The same reading of a whole text held in memory.
+ElementReading ReadElementSets(std::string_view text,
                                const std::function<void(std::size_t)>& progress = {});
 
 // A downloaded answer, two-line or OMM CSV (after its conversion), judged by the rules

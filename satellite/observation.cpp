@@ -6,7 +6,7 @@
 
 #include "core/constants.h"
 #include "core/frames.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "satellite/column_number.h"
 #include "satellite/flare.h"
@@ -96,7 +96,7 @@ ObserverPlace PlaceOf(double longitudeDeg, double latitudeDeg, double heightM) {
     return place;
 }
 
-ObserverPlace PlaceOf(const ObserverState& o) {
+ObserverPlace PlaceOf(const ObservingPlace& o) {
     ObserverPlace place;
     place.longitudeDeg = o.longitudeDeg;
     place.latitudeDeg = o.latitudeDeg;

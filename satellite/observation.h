@@ -18,7 +18,7 @@
 #include "core/vector3.h"
 #include "satellite/propagation.h"
 
-struct ObserverState;
+struct ObservingPlace;
 
 // A place on the Earth.
 struct ObserverPlace {
@@ -29,7 +29,7 @@ struct ObserverPlace {
     double cosLatitude = 1.0;
 };
 ObserverPlace PlaceOf(double longitudeDeg, double latitudeDeg, double heightM);
-ObserverPlace PlaceOf(const ObserverState& observer);
+ObserverPlace PlaceOf(const ObservingPlace& observer);
 
 // The observer at one instant.
 struct ObserverAt {

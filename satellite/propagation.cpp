@@ -53,6 +53,10 @@ OrbitState StateOfSgp(const SgpElements& el, JD1900 T) {
     o.argumentOfLatitudeRad = s.argumentOfLatitude;
     o.osculatingNodeRad = s.nodeRad;
     o.osculatingInclinationRad = s.inclinationRad;
+    o.sinOsculatingNode = std::sin(s.nodeRad);
+    o.cosOsculatingNode = std::cos(s.nodeRad);
+    o.sinOsculatingInclination = std::sin(s.inclinationRad);
+    o.cosOsculatingInclination = std::cos(s.inclinationRad);
     return o;
 }
 
@@ -78,6 +82,10 @@ OrbitState StateOfSgp4(const SatelliteOrbit& orbit, JD1900 T, ResonanceCarry* ca
     o.argumentOfLatitudeRad = s.argumentOfLatitudeRad;
     o.osculatingNodeRad = s.osculatingNodeRad;
     o.osculatingInclinationRad = s.osculatingInclinationRad;
+    o.sinOsculatingNode = s.sinOsculatingNode;
+    o.cosOsculatingNode = s.cosOsculatingNode;
+    o.sinOsculatingInclination = s.sinOsculatingInclination;
+    o.cosOsculatingInclination = s.cosOsculatingInclination;
     return o;
 }
 

@@ -49,6 +49,8 @@ struct OrbitState {
     double argumentOfLatitudeRad = 0.0;
     double osculatingNodeRad = 0.0;
     double osculatingInclinationRad = 0.0;
+    double sinOsculatingNode = 0.0, cosOsculatingNode = 1.0;
+    double sinOsculatingInclination = 0.0, cosOsculatingInclination = 1.0;
 
     bool failed() const { return error != OrbitError::None; }
 };

@@ -5,13 +5,14 @@
 #include <limits>
 #include <optional>
 #include <sstream>
-#include <thread>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
 #include "core/text_file.h"
 #include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
+#include "satellite/core_blocks.h"
 #include "satellite/element_records.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/omm_csv.h"
 #include "satellite/text_lines.h"
@@ -117,21 +118,12 @@ void SatelliteTable::PrepareNewOrbits() {
     const std::size_t first = orbits.size(), end = allSets.size() / 3 + 1;
     if (first >= end) return;
     orbits.resize(end);
-    // Each orbit depends on its own lines only: the rows are shared out in blocks.
-    const auto prepare = [this](std::size_t from, std::size_t to) {
+    // Each orbit depends on its own lines only.
+    ForBlocksOnEveryCore(first, end, kRowsPerWorker, [this](std::size_t from, std::size_t to) {
         for (std::size_t r = from; r < to; ++r)
             orbits[r] =
                 PrepareOrbit(allSets[3 * (r - 1) + 1], allSets[3 * (r - 1) + 2], orbitModel);
-    };
-    const std::size_t rows = end - first;
-    const std::size_t workers =
-        std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, 1 + rows / kRowsPerWorker);
-    std::vector<std::thread> threads;
-    threads.reserve(workers - 1);
-    for (std::size_t w = 1; w < workers; ++w)
-        threads.emplace_back(prepare, first + rows * w / workers, first + rows * (w + 1) / workers);
-    prepare(first, first + rows / workers);
-    for (std::thread& thread : threads) thread.join();
+    });
 }
 
 const SatelliteOrbit& SatelliteTable::SelectedOrbit(int k) const {
@@ -237,7 +229,7 @@ namespace {
 
 // Reads every record first and replaces the table only when the text could be read:
 // a read error leaves the loaded satellites as a file that cannot be opened does.
-LoadResult LoadElements(std::istream& in, const std::string& fileName, const SatelliteUi& ui,
+LoadResult LoadElements(std::string_view text, const std::string& fileName, const SatelliteUi& ui,
                         const std::function<void(const std::string&)>& displayName,
                         const std::vector<int>& recordLines = {}) {
     LoadResult result;
@@ -250,13 +242,12 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     if (!flareError.empty()) notes.push_back(flareError);
 
     std::size_t captioned = static_cast<std::size_t>(-1);
-    ElementReading reading =
-        ReadElementSets(in, [&](std::size_t sets) {
-            if (sets % 100 == 0 && sets != captioned && ui.setCaption) {
-                captioned = sets;
-                ui.setCaption("Lese Satelliten-Elemente..." + std::to_string(sets));
-            }
-        });
+    ElementReading reading = ReadElementSets(text, [&](std::size_t sets) {
+        if (sets % 100 == 0 && sets != captioned && ui.setCaption) {
+            captioned = sets;
+            ui.setCaption("Lese Satelliten-Elemente..." + std::to_string(sets));
+        }
+    });
     if (reading.readError) {
         result.errorText = UnreadInputText(fileName, false);
         return result;
@@ -265,8 +256,7 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     result.opened = true;
     if (ui.clearSatelliteViews) ui.clearSatelliteViews();
     SatelliteTable& table = Satellites();
-    ObserverState& observer = Observer();
-    const int oldCount = std::clamp(observer.satelliteCount, 0, table.RowSlots());
+    const int oldCount = std::clamp(ElementFile().satelliteCount, 0, table.RowSlots());
     if (oldCount > 0) {
         std::fill(table.sky.begin() + 1, table.sky.begin() + 1 + oldCount, SkyPosition{});
         std::fill(table.chartX.begin() + 1, table.chartX.begin() + 1 + oldCount, 0.0);
@@ -277,19 +267,17 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
     table.selectedRows = TextLines{};
     table.selectedCount = 0;
     std::fill(table.rowSelected.begin(), table.rowSelected.end(), 0);
-    table.orbits.assign(1, SatelliteOrbit{});
     table.copyOrbits.clear();
-    observer.trackedSatellite = -1;
+    Tracking().trackedSatellite = -1;
 
     const MagnitudeLookup magnitudes(MagnitudeTable());
     const bool recordLinesGiven = recordLines.size() == reading.sets.size();
     table.allSets.reserve(3 * reading.sets.size());
-    table.orbits.reserve(reading.sets.size() + 1);
     table.ReserveRows(static_cast<int>(reading.sets.size()));
     int r = 0;
     for (ReadElementSet& read : reading.sets) {
         const std::size_t row = static_cast<std::size_t>(++r);
-        const double catalog = CatalogNumberOfLine(read.set.line1).value_or(0.0);
+        const double catalog = reading.numbers[row - 1].catalogNumber;
         table.flareCapable[row] =
             std::binary_search(flareList.begin(), flareList.end(), catalog) ? 1 : 0;
         std::optional<double> magnitude = ColumnNumber(read.set.nameLine, 31, 35);
@@ -300,9 +288,19 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
         if (displayName) displayName(DisplayName(read.set));
         table.AppendRowLines(std::move(read.set));
     }
-    table.PrepareNewOrbits();
-    observer.satelliteCount = r;
-    observer.timeChanged = true;
+    // The numbers were cut from the lines as they were read.
+    // Every row's orbit is written over: the old ones stay until then, so a file of the
+    // same size writes its orbits once.
+    table.orbits.resize(reading.sets.size() + 1);
+    table.orbits[0] = SatelliteOrbit{};
+    ForBlocksOnEveryCore(
+        1, table.orbits.size(), kRowsPerWorker, [&](std::size_t from, std::size_t to) {
+            for (std::size_t row = from; row < to; ++row)
+                table.orbits[row] =
+                    PrepareOrbit(SgpElementsOf(reading.numbers[row - 1]), table.orbitModel);
+        });
+    ElementFile().satelliteCount = r;
+    Shown().timeChanged = true;
     result.satelliteCount = r;
 
     if (!reading.incompleteLines.empty())
@@ -331,13 +329,10 @@ LoadResult LoadElements(std::istream& in, const std::string& fileName, const Sat
 // converted named by their file line.
 LoadResult LoadElementText(std::string text, const std::string& fileName, const SatelliteUi& ui,
                            const std::function<void(const std::string&)>& displayName) {
-    if (!IsOmmCsv(text)) {
-        std::istringstream in(std::move(text));
-        return LoadElements(in, fileName, ui, displayName);
-    }
+    if (!IsOmmCsv(text)) return LoadElements(text, fileName, ui, displayName);
     const OmmConversion converted = ConvertOmmCsv(text);
-    std::istringstream lines(converted.elementText);
-    LoadResult result = LoadElements(lines, fileName, ui, displayName, converted.recordLines);
+    LoadResult result =
+        LoadElements(converted.elementText, fileName, ui, displayName, converted.recordLines);
     if (!result.opened) return result;
     std::string notice;
     if (!converted.missingColumns.empty()) {
@@ -396,5 +391,5 @@ LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui,
 
 LoadResult LoadElementFile(const SatelliteUi& ui,
                            const std::function<void(const std::string&)>& displayName) {
-    return LoadElementFile(Observer().elementFilePath, ui, displayName);
+    return LoadElementFile(ElementFile().elementFilePath, ui, displayName);
 }

@@ -6,7 +6,7 @@
 // columns once per load into each row's prepared orbit (propagation.h), which every
 // propagation reads.
 //
-// Numbering: rows are 1..Observer().satelliteCount; selection positions count from 1
+// Numbering: rows are 1..ElementFile().satelliteCount; selection positions count from 1
 // in the per-row and per-selection arrays below (index 0 is unused) and from 0 in the
 // text lists (allSets, selectedSets, selectedRows).
 #pragma once
@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/bodies.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
 #include "satellite/orbit_model.h"
 #include "satellite/propagation.h"
@@ -67,7 +68,7 @@ struct SatelliteTable {
     std::vector<std::uint8_t> inShadow = std::vector<std::uint8_t>(kPreparedRows + 1, 0);
 
     // Set by "Datei laden" around its ComputeSatellites call: the computation loads
-    // Observer().elementFilePath first.
+    // ElementFile().elementFilePath first.
     bool loadRequested = false;
 
     // The orbit model of every row's orbit, and the orbits by row 1..satelliteCount
@@ -176,7 +177,7 @@ struct LoadResult {
 // says so), then replaces the table completely: flare marks from "iridiums.tle" in
 // the working directory, standard magnitudes from the name lines or MagnitudeTable()
 // (by catalogue number), the file line of each row, as many rows as the file holds
-// sets, no selection. Sets Observer().satelliteCount, trackedSatellite = -1 and timeChanged.
+// sets, no selection. Sets ElementFile().satelliteCount, trackedSatellite = -1 and timeChanged.
 //
 // Records (see element_records.h): empty lines are passed over; a line 1 directly
 // followed by its line 2 (both with the element lines' form and the same catalogue
@@ -196,6 +197,6 @@ LoadResult LoadElementFile(const std::string& path, const SatelliteUi& ui = {},
 // The same reading an opened stream.
 LoadResult LoadElementStream(std::istream& in, const SatelliteUi& ui = {},
                              const std::function<void(const std::string&)>& displayName = {});
-// The same for Observer().elementFilePath.
+// The same for ElementFile().elementFilePath.
 LoadResult LoadElementFile(const SatelliteUi& ui = {},
                            const std::function<void(const std::string&)>& displayName = {});

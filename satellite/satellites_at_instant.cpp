@@ -4,9 +4,10 @@
 #include <charconv>
 #include <cmath>
 
-#include "core/observer_state.h"
-#include "core/sun_moon.h"
+#include "core/displayed_instant.h"
 #include "core/frame_of_date.h"
+#include "core/observing_place.h"
+#include "core/sun_moon.h"
 #include "satellite/observation.h"
 
 namespace {
@@ -46,7 +47,6 @@ std::string FixedField(double x, int decimals, std::size_t width) {
 
 bool ObserveSelectedSatellites(const SatelliteUi& ui,
                                const std::function<void(const std::string&)>& displayName) {
-    const ObserverState& o = Observer();
     const std::string savedCaption = ui.caption ? ui.caption() : std::string();
     auto finish = [&] {
         if (ui.setCaption && ui.caption) ui.setCaption(savedCaption);
@@ -63,7 +63,7 @@ bool ObserveSelectedSatellites(const SatelliteUi& ui,
     }
 
     // One observer and one Sun for every satellite of the instant.
-    const ObserverAt observer = ObserverAtInstant(PlaceOf(o), o.currentJD);
+    const ObserverAt observer = ObserverAtInstant(PlaceOf(Place()), Shown().currentJD);
     const SunView sun = SunViewFor(observer);
     const int count = std::clamp(table.selectedCount, 0, table.RowSlots());
     for (int k = 1; k <= count; ++k) {
@@ -71,7 +71,7 @@ bool ObserveSelectedSatellites(const SatelliteUi& ui,
             ui.setCaption("Berechne Erdsatelliten..." + std::to_string(k));
         const std::size_t kk = static_cast<std::size_t>(k);
         table.sky[kk] = SkyPosition{};
-        const OrbitState state = Propagate(table.SelectedOrbit(k - 1), o.currentJD);
+        const OrbitState state = Propagate(table.SelectedOrbit(k - 1), Shown().currentJD);
         if (state.failed()) continue;
         const SatObservation seen = ViewOf(state, observer, sun, table.SelectedLook(k - 1));
         // Below the horizon, or not a number: not on the chart.
@@ -92,13 +92,12 @@ std::string PositionHeader() {
 }
 
 PositionLineText PositionLine(int k) {
-    const ObserverState& o = Observer();
     const SatelliteTable& table = Satellites();
     const ElementSet set = table.Selected(k);
     const int row = table.SelectedRow(k);
-    const FrameOfDate frame = FrameOfDateAt(o.currentJD);
+    const FrameOfDate frame = FrameOfDateAt(Shown().currentJD);
     const SatObservation seen = ObserveSatellite(table.SelectedOrbit(k), table.SelectedLook(k),
-                                                 o.currentJD, PlaceOf(o), &frame);
+                                                 Shown().currentJD, PlaceOf(Place()), &frame);
 
     PositionLineText out;
     out.bold = !(seen.shadowDepthKm < 0.0);
@@ -118,31 +117,29 @@ PositionLineText PositionLine(int k) {
     line += PadLeft(Fixed(seen.magnitude, 1) + (known ? " " : ":"), 7);
     out.values = line;
     out.header = PositionHeader();
-    out.angularSpeedDegSec =
-        AngularSpeed(table.SelectedOrbit(k), PlaceOf(o), o.currentJD, seen.altitudeDeg,
-                     seen.azimuthDeg);
+    out.angularSpeedDegSec = AngularSpeed(table.SelectedOrbit(k), PlaceOf(Place()),
+                                          Shown().currentJD, seen.altitudeDeg, seen.azimuthDeg);
     return out;
 }
 
 SatelliteDetailValues SelectedSatelliteDetails(int k) {
-    const ObserverState& o = Observer();
     const SatelliteTable& table = Satellites();
     const ElementSet set = table.Selected(k);
     return SatelliteDetails(table.SelectedOrbit(k), table.SelectedLook(k), set.nameLine, set.line1,
-                            set.line2, o.currentJD, PlaceOf(o), FrameOfDateAt(o.currentJD));
+                            set.line2, Shown().currentJD, PlaceOf(Place()),
+                            FrameOfDateAt(Shown().currentJD));
 }
 
 SatelliteDetailValues RowSatelliteDetails(int r) {
-    const ObserverState& o = Observer();
     const SatelliteTable& table = Satellites();
     const ElementSet set = table.Row(r);
     SatelliteLook look = table.LookOfRow(r);
     look.flareCapable = false;
     return SatelliteDetails(table.OrbitOfRow(r), look, set.nameLine, set.line1, set.line2,
-                            o.currentJD, PlaceOf(o), FrameOfDateAt(o.currentJD));
+                            Shown().currentJD, PlaceOf(Place()), FrameOfDateAt(Shown().currentJD));
 }
 
 SatObservation ObserveSelected(int k, JD1900 T) {
     const SatelliteTable& table = Satellites();
-    return ObserveSatellite(table.SelectedOrbit(k), table.SelectedLook(k), T, PlaceOf(Observer()));
+    return ObserveSatellite(table.SelectedOrbit(k), table.SelectedLook(k), T, PlaceOf(Place()));
 }

@@ -4,9 +4,10 @@
 
 #include <string>
 
+#include "core/displayed_instant.h"
 #include "satellite/satellite_table.h"
 
-// For every selected satellite at Observer().currentJD: its sky position (not above
+// For every selected satellite at Shown().currentJD: its sky position (not above
 // the horizon when it failed, is below the horizon or not a number), chartMagnitude
 // and inShadow in Satellites(); the chart projects the positions
 // (chart/satellite_plot.h).

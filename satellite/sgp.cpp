@@ -92,20 +92,39 @@ bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElement
         !eccentricity || !perigee || !meanAnomaly || !meanMotion)
         return false;
 
-    SgpElements el;
-    el.catalogNumber = CatalogNumberOfLine(line1).value_or(0.0);
-    const int year = *year2 >= 57 ? 1900 + *year2 : 2000 + *year2;
-    el.epoch = JulianDay1900(year, 1, *day) + *fraction;
-    el.ndot2 = *ndot2;
-    el.nddot6 = *nddot6;
+    SgpElementNumbers numbers;
+    numbers.catalogNumber = CatalogNumberOfLine(line1).value_or(0.0);
+    numbers.year2 = *year2;
+    numbers.day = *day;
+    numbers.dayFraction = *fraction;
+    numbers.ndot2 = *ndot2;
+    numbers.nddot6 = *nddot6;
     // A missing drag term is no drag (SGP does not read it).
-    el.bstar = bstar.value_or(0.0);
-    el.inclination = *inclination * kDeg;
-    el.node = *node * kDeg;
-    el.eccentricity = *eccentricity;
-    el.perigee = *perigee * kDeg;
-    el.meanAnomaly = *meanAnomaly * kDeg;
-    el.meanMotionRevDay = *meanMotion;
+    numbers.bstar = bstar.value_or(0.0);
+    numbers.inclinationDeg = *inclination;
+    numbers.nodeDeg = *node;
+    numbers.eccentricity = *eccentricity;
+    numbers.perigeeDeg = *perigee;
+    numbers.meanAnomalyDeg = *meanAnomaly;
+    numbers.meanMotionRevDay = *meanMotion;
+    out = SgpElementsOf(numbers);
+    return true;
+}
+
+SgpElements SgpElementsOf(const SgpElementNumbers& numbers) {
+    SgpElements el;
+    el.catalogNumber = numbers.catalogNumber;
+    const int year = numbers.year2 >= 57 ? 1900 + numbers.year2 : 2000 + numbers.year2;
+    el.epoch = JulianDay1900(year, 1, numbers.day) + numbers.dayFraction;
+    el.ndot2 = numbers.ndot2;
+    el.nddot6 = numbers.nddot6;
+    el.bstar = numbers.bstar;
+    el.inclination = numbers.inclinationDeg * kDeg;
+    el.node = numbers.nodeDeg * kDeg;
+    el.eccentricity = numbers.eccentricity;
+    el.perigee = numbers.perigeeDeg * kDeg;
+    el.meanAnomaly = numbers.meanAnomalyDeg * kDeg;
+    el.meanMotionRevDay = numbers.meanMotionRevDay;
 
     // Units and epoch quantities (model steps 2 and 3).
     el.n0 = el.meanMotionRevDay * kRevPerDay * 1440.0;
@@ -140,8 +159,7 @@ bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElement
             el.epochFailed = true;
     }
     el.epochPowerFailed = powerFailed;
-    out = el;
-    return true;
+    return el;
 }
 
 SgpState PropagateSGP(const SgpElements& el, JD1900 T) {

@@ -30,9 +30,22 @@ struct SgpElements {
     bool epochFailed = false;       // a division or root failed at the epoch step
 };
 
+// The numbers of the two element lines as they stand in their columns.
+struct SgpElementNumbers {
+    double catalogNumber = 0.0;
+    int year2 = 0;             // columns 19-20 (57..99: 19yy, else 20yy)
+    int day = 0;               // day of the year, columns 21-23
+    double dayFraction = 0.0;  // "0" and columns 24-32
+    double ndot2 = 0.0, nddot6 = 0.0, bstar = 0.0;
+    double inclinationDeg = 0.0, nodeDeg = 0.0, eccentricity = 0.0, perigeeDeg = 0.0;
+    double meanAnomalyDeg = 0.0, meanMotionRevDay = 0.0;
+};
+
 // Cuts the numbers from the two element lines and computes the epoch quantities.
 // False when a column that the model reads is not a number (out is then unchanged).
 bool ParseSgpElements(std::string_view line1, std::string_view line2, SgpElements& out);
+// The elements in the model's units with the epoch quantities, from the numbers.
+SgpElements SgpElementsOf(const SgpElementNumbers& numbers);
 
 // The state of SGP at an instant: position and velocity in the equatorial frame of
 // the elements, the mean elements, or why the propagation failed.

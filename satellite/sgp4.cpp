@@ -129,6 +129,9 @@ Sgp4Orbit InitSgp4(const Sgp4MeanElements& el) {
     o.delmo = std::pow(1.0 + o.eta * std::cos(el.meanAnomalyRad), 3.0);
     o.sinmao = std::sin(el.meanAnomalyRad);
     o.x7thm1 = 7.0 * cosio2 - 1.0;
+    o.sinio = sinio;
+    o.cosio = cosio;
+    o.axisOfMeanMotion = std::pow(kSgp4Xke / no, kTwoThirds);
 
     if (kTwoPi / no >= 225.0) {
         o.deepSpace = true;
@@ -206,7 +209,9 @@ Sgp4State PropagateSGP4(const Sgp4Orbit& o, double t, ResonanceCarry* carry) {
         s.error = OrbitError::MeanMotionNotPositive;
         return s;
     }
-    const double am = std::pow(kSgp4Xke / nm, kTwoThirds) * tempa * tempa;
+    const double axisOfMeanMotion =
+        o.deepSpace ? std::pow(kSgp4Xke / nm, kTwoThirds) : o.axisOfMeanMotion;
+    const double am = axisOfMeanMotion * tempa * tempa;
     nm = kSgp4Xke / std::pow(am, 1.5);
     em -= tempe;
     if (!(em < 1.0 && em >= -0.001)) {
@@ -230,8 +235,8 @@ Sgp4State PropagateSGP4(const Sgp4Orbit& o, double t, ResonanceCarry* carry) {
 
     // Lunar-solar periodics.
     DeepSpaceElements p{em, inclm, nodem, argpm, mm, nm};
-    double sinip = std::sin(inclm);
-    double cosip = std::cos(inclm);
+    double sinip = o.sinio;
+    double cosip = o.cosio;
     double aycof = o.aycof, xlcof = o.xlcof;
     double con41 = o.con41, x1mth2 = o.x1mth2, x7thm1 = o.x7thm1;
     if (o.deepSpace) {
@@ -319,6 +324,10 @@ Sgp4State PropagateSGP4(const Sgp4Orbit& o, double t, ResonanceCarry* carry) {
     s.argumentOfLatitudeRad = su;
     s.osculatingNodeRad = xnode;
     s.osculatingInclinationRad = xinc;
+    s.sinOsculatingNode = snod;
+    s.cosOsculatingNode = cnod;
+    s.sinOsculatingInclination = sini;
+    s.cosOsculatingInclination = cosi;
     const double mr = mrt * kRadius;
     s.positionKm[0] = mr * ux;
     s.positionKm[1] = mr * uy;

@@ -47,6 +47,9 @@ struct Sgp4Orbit {
     double t2cof = 0.0, t3cof = 0.0, t4cof = 0.0, t5cof = 0.0;
     double omgcof = 0.0, xmcof = 0.0, nodecf = 0.0, delmo = 0.0, sinmao = 0.0;
     double xlcof = 0.0, aycof = 0.0;
+    // The sine and cosine of the mean inclination and (ke / n)^(2/3): constant for a
+    // near-Earth orbit, whose mean inclination and mean motion the drag does not change.
+    double sinio = 0.0, cosio = 1.0, axisOfMeanMotion = 0.0;
     DeepSpaceEpoch deepEpoch;
     DeepSpaceTerms deep;
 };
@@ -70,6 +73,9 @@ struct Sgp4State {
     double argumentOfLatitudeRad = 0.0;
     double osculatingNodeRad = 0.0;
     double osculatingInclinationRad = 0.0;
+    // Their sines and cosines, as the orientation vectors use them.
+    double sinOsculatingNode = 0.0, cosOsculatingNode = 1.0;
+    double sinOsculatingInclination = 0.0, cosOsculatingInclination = 1.0;
 };
 
 // Greenwich mean sidereal angle (IAU 1982) of a UT1 Julian date, radians in [0, 2π).

@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "satellite/sgp_report.h"
 
 #include <cmath>
@@ -7,7 +8,6 @@
 #include "core/frame_of_date.h"
 #include "core/json_text.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
 #include "satellite/catalog_number.h"
 #include "satellite/column_number.h"
 #include "satellite/observation.h"

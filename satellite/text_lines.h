@@ -4,6 +4,7 @@
 
 #include <istream>
 #include <string>
+#include <string_view>
 
 // Longest line the reader takes; element and magnitude lines are under 100
 // characters. The rest of a longer line is read and dropped, so a line of any
@@ -17,6 +18,9 @@ inline constexpr std::size_t kMaxKeptLineLength = 512;
 // tell it from the end of the file by in.bad().
 bool ReadTextLine(std::istream& in, std::string& line, bool& tooLong);
 bool ReadTextLine(std::istream& in, std::string& line);
+// The same reading of a text held in memory, from position at (moved behind the
+// line end); line is a view into the text.
+bool ReadTextLine(std::string_view text, std::size_t& at, std::string_view& line, bool& tooLong);
 
 // True when nothing is left to read (also after a read error, which sets badbit).
 bool AtEndOfText(std::istream& in);

@@ -17,9 +17,13 @@
 #include "app/program.h"
 #include "catalog/settings_file.h"
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 #include "ui/common/clock.h"
@@ -49,7 +53,7 @@ const char* const kSettings =
 class ProgramTest : public testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
         ResetSettings();
         ResetMagnitudeTable();
@@ -59,7 +63,7 @@ class ProgramTest : public testing::Test {
         testsupport::WriteTextFile(dir / "polaride.cfg", kSettings);
     }
     void TearDown() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
         ResetSettings();
         ResetMagnitudeTable();
@@ -172,42 +176,41 @@ TEST_F(ProgramTest, StartRemovesTheTemporaryFileOfAKilledSettingsWrite) {
     EXPECT_EQ(SettingsFileText(), kSettings);
 }
 
-TEST_F(ProgramTest, MainWindowCreationBuildsTheObserverState) {
+TEST_F(ProgramTest, MainWindowCreationBuildsTheObserverRecords) {
     testsupport::ScopedWorkingDir cwd(dir.path());
-    ObserverState before;
+    ObserverRecords before;
     before.zoneOffsetHours = 1.0;
-    SetInstantFromClock(before, QDateTime::currentDateTime());
+    SetInstantFromClock(before, before, QDateTime::currentDateTime());
     ProgramWindows windows;
-    ObserverState after;
+    ObserverRecords after;
     after.zoneOffsetHours = 1.0;
-    SetInstantFromClock(after, QDateTime::currentDateTime());
+    SetInstantFromClock(after, after, QDateTime::currentDateTime());
 
-    const ObserverState& o = Observer();
-    EXPECT_EQ(o.placeName, "Sonneberg");
-    EXPECT_DOUBLE_EQ(o.longitudeDeg, 11.19);
-    EXPECT_DOUBLE_EQ(o.sinLatitude, std::sin(50.38 * kPi / 180));
-    EXPECT_DOUBLE_EQ(o.cosLatitude, std::cos(50.38 * kPi / 180));
-    EXPECT_EQ(o.zoneName, " MEZ");
-    EXPECT_GE(o.currentJD, before.currentJD);
-    EXPECT_LE(o.currentJD, after.currentJD);
-    EXPECT_EQ(o.year, QDate::currentDate().year());
+    EXPECT_EQ(Place().placeName, "Sonneberg");
+    EXPECT_DOUBLE_EQ(Place().longitudeDeg, 11.19);
+    EXPECT_DOUBLE_EQ(Place().sinLatitude, std::sin(50.38 * kPi / 180));
+    EXPECT_DOUBLE_EQ(Place().cosLatitude, std::cos(50.38 * kPi / 180));
+    EXPECT_EQ(Place().zoneName, " MEZ");
+    EXPECT_GE(Shown().currentJD, before.currentJD);
+    EXPECT_LE(Shown().currentJD, after.currentJD);
+    EXPECT_EQ(Shown().year, QDate::currentDate().year());
     EXPECT_EQ(ChartView().chartCentreX, 397);
     EXPECT_EQ(ChartView().chartCentreY, 220);
     EXPECT_EQ(ChartView().chartRadius, 206);
     EXPECT_EQ(ChartView().zoomFrameHalfHeight, 110);
     EXPECT_EQ(ChartView().zoomFrameHalfWidth, 158);
     EXPECT_EQ(ChartView().zoomFactor, 1);
-    EXPECT_EQ(o.satelliteCount, 0);
-    EXPECT_TRUE(o.elementFilePath.empty());
-    EXPECT_TRUE(o.timeChanged);
-    EXPECT_EQ(o.timeStepSeconds, 6);
-    EXPECT_EQ(o.trackedSatellite, -1);
-    EXPECT_EQ(o.latestYear, 9999);
-    EXPECT_TRUE(o.showPlanetNames);
-    EXPECT_FALSE(o.showConstellationNames);
-    EXPECT_TRUE(o.showConstellationLines);
-    EXPECT_FALSE(o.showAltitudeLines);
-    EXPECT_FALSE(o.showZodiac);
+    EXPECT_EQ(ElementFile().satelliteCount, 0);
+    EXPECT_TRUE(ElementFile().elementFilePath.empty());
+    EXPECT_TRUE(Shown().timeChanged);
+    EXPECT_EQ(Shown().timeStepSeconds, 6);
+    EXPECT_EQ(Tracking().trackedSatellite, -1);
+    EXPECT_EQ(Shown().latestYear, 9999);
+    EXPECT_TRUE(ViewOptions().showPlanetNames);
+    EXPECT_FALSE(ViewOptions().showConstellationNames);
+    EXPECT_TRUE(ViewOptions().showConstellationLines);
+    EXPECT_FALSE(ViewOptions().showAltitudeLines);
+    EXPECT_FALSE(ViewOptions().showZodiac);
     EXPECT_GT(MagnitudeTable().count, 0) << "SATMAG is loaded";
     EXPECT_LE(MagnitudeTable().count, kMagnitudeTableCapacity);
     EXPECT_EQ(BuildAboutText().rfind("Polaride 4.1.0e\r\n\r\n", 0), 0u);
@@ -286,7 +289,7 @@ TEST_F(ProgramTest, ShowingDrawsTheChartAndRepaintEnablesSatelliteSelection) {
     EXPECT_FALSE(form->selectSatellitesAction->isEnabled());
     form->chartWidget()->repaint();
     EXPECT_FALSE(form->selectSatellitesAction->isEnabled()) << "no satellites loaded";
-    Observer().satelliteCount = 3;
+    ElementFile().satelliteCount = 3;
     form->chartWidget()->repaint();
     EXPECT_TRUE(form->selectSatellitesAction->isEnabled());
     EXPECT_FALSE(form->computePassesAction->isEnabled());
@@ -333,8 +336,8 @@ TEST_F(ProgramTest, QuitWritesTheSettingsFile) {
     {
         ProgramWindows windows;
         AppWindows().mainWindow->show();
-        Observer().placeName = "Bamberg";
-        Observer().showZodiac = true;
+        Place().placeName = "Bamberg";
+        ViewOptions().showZodiac = true;
         Settings().elementFileName = R"(C:\bahn\iss.tle)";
         AppWindows().mainWindow->exitAction->trigger();
         EXPECT_FALSE(AppWindows().mainWindow->isVisible());
@@ -378,7 +381,7 @@ TEST_F(ProgramTest, ZoomWindowQuitWritesTheSettingsFileAsTheMainWindowDoes) {
         AppWindows().mainWindow->show();
         ZoomWindow* zoom = AppWindows().zoomWindow;
         zoom->show();
-        Observer().placeName = "Coburg";
+        Place().placeName = "Coburg";
         EXPECT_EQ(zoom->exitAction->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
         zoom->exitAction->trigger();
         EXPECT_FALSE(AppWindows().mainWindow->isVisible());
@@ -390,7 +393,7 @@ TEST_F(ProgramTest, ClosingTheMainWindowWritesTheSettingsFile) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     ProgramWindows windows;
     AppWindows().mainWindow->show();
-    Observer().placeName = "Erfurt";
+    Place().placeName = "Erfurt";
     AppWindows().mainWindow->close();
     EXPECT_EQ(SettingsFileText().rfind("Erfurt\r\n", 0), 0u);
 }
@@ -401,8 +404,8 @@ TEST_F(ProgramTest, AbandonKeepsThePreviousSettingsFile) {
     {
         ProgramWindows windows;
         AppWindows().mainWindow->show();
-        Observer().placeName = "Leipzig";
-        Observer().limitingMagnitude = 3;
+        Place().placeName = "Leipzig";
+        ViewOptions().limitingMagnitude = 3;
         AppWindows().mainWindow->abandonAction->trigger();
         // Whatever closes the windows afterwards does not write the file either.
         AppWindows().mainWindow->close();
@@ -420,11 +423,11 @@ TEST_F(ProgramTest, MissingSettingsAndMagnitudeFilesAreReportedAndStartUpGoesOn)
     ASSERT_GE(messages.size(), 2);
     EXPECT_THAT(messages[0].toStdString(), HasSubstr("polaride.cfg"));
     EXPECT_THAT(messages[1].toStdString(), HasSubstr("SATMAG"));
-    ObserverState defaults;
-    ApplyDefaultObserverSettings(defaults);
-    EXPECT_EQ(Observer().placeName, defaults.placeName);
-    EXPECT_DOUBLE_EQ(Observer().sinLatitude, defaults.sinLatitude);
-    EXPECT_EQ(Observer().latestYear, 9999);
+    ObserverRecords defaults;
+    ApplyDefaultObserverSettings(defaults, defaults);
+    EXPECT_EQ(Place().placeName, defaults.placeName);
+    EXPECT_DOUBLE_EQ(Place().sinLatitude, defaults.sinLatitude);
+    EXPECT_EQ(Shown().latestYear, 9999);
     EXPECT_EQ(MagnitudeTable().count, 0);
     EXPECT_EQ(AppWindows().mainWindow->windowTitle(), "Polaride");
 }

@@ -10,8 +10,11 @@
 
 #include "catalog/settings_file.h"
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "support/file_size_limit.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 #include "ui/common/settings_load_save.h"
@@ -44,12 +47,12 @@ std::vector<std::string> SplitCrLf(const std::string& text) {
 class SettingsFileTest : public testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
         ResetSettings();
     }
     void TearDown() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
         ResetSettings();
     }
@@ -114,22 +117,21 @@ TEST(ElementFolder, CutsTheBaseNameAfterTheLastSeparator) {
 // ---- Writing and reading -----------------------------------------------------
 
 TEST_F(SettingsFileTest, RoundTripKeepsEveryLine) {
-    ObserverState& observer = Observer();
-    observer.placeName = "Görlitz";
-    observer.longitudeDeg = 14.987;
-    observer.latitudeDeg = 51.1528;
-    observer.heightM = 199.5;
-    observer.zoneName = " MEZ";
-    observer.zoneOffsetHours = 1;
+    Place().placeName = "Görlitz";
+    Place().longitudeDeg = 14.987;
+    Place().latitudeDeg = 51.1528;
+    Place().heightM = 199.5;
+    Place().zoneName = " MEZ";
+    Place().zoneOffsetHours = 1;
     // A zone by rule: lines 5 and 6 hold the zone of the displayed instant (summer).
-    observer.zoneRule = "Europe/Berlin";
-    observer.currentJD = JulianDay1900(2026, 7, 1);
-    observer.limitingMagnitude = 4.5;
-    observer.showPlanetNames = true;
-    observer.showConstellationNames = false;
-    observer.showConstellationLines = true;
-    observer.showAltitudeLines = false;
-    observer.showZodiac = false;
+    Place().zoneRule = "Europe/Berlin";
+    Shown().currentJD = JulianDay1900(2026, 7, 1);
+    ViewOptions().limitingMagnitude = 4.5;
+    ViewOptions().showPlanetNames = true;
+    ViewOptions().showConstellationNames = false;
+    ViewOptions().showConstellationLines = true;
+    ViewOptions().showAltitudeLines = false;
+    ViewOptions().showZodiac = false;
     SettingsFields fields;
     fields.elementFileName = R"(C:\bahn\iss.tle)";
     fields.elementFilterIndex = 2;
@@ -138,7 +140,8 @@ TEST_F(SettingsFileTest, RoundTripKeepsEveryLine) {
 
     const std::string path = (dir / "polaride.cfg").string();
     std::string error;
-    ASSERT_TRUE(WriteSettingsFile(path, observer, fields, &error)) << error;
+    ASSERT_TRUE(WriteSettingsFile(path, Place(), ViewOptions(), Shown().currentJD, fields, &error))
+        << error;
 
     const std::string bytes = testsupport::ReadTextFile(path);
     const std::vector<std::string> lines = SplitCrLf(bytes);
@@ -150,9 +153,9 @@ TEST_F(SettingsFileTest, RoundTripKeepsEveryLine) {
         "2000",       "80",     "100",         "",      "Zeitzone=Europe/Berlin"};
     EXPECT_EQ(lines, expected) << "Latin-1 text, CR LF after every line";
 
-    ObserverState readBack;
+    ObserverRecords readBack;
     SettingsFields fieldsBack;
-    const SettingsReadResult result = ReadSettingsFile(path, readBack, fieldsBack);
+    const SettingsReadResult result = ReadSettingsFile(path, readBack, readBack, fieldsBack);
     EXPECT_TRUE(result.ok) << result.errorText;
     EXPECT_EQ(result.linesRead, 25);
     EXPECT_EQ(readBack.zoneRule, "Europe/Berlin");
@@ -187,9 +190,9 @@ TEST_F(SettingsFileTest, RoundTripKeepsEveryLine) {
     EXPECT_EQ(fieldsBack.selection.inclinationMax, "100");
 
     // Writing what was read, at the same instant, gives the same bytes.
-    readBack.currentJD = observer.currentJD;
+    readBack.currentJD = Shown().currentJD;
     const std::string again = (dir / "again.cfg").string();
-    ASSERT_TRUE(WriteSettingsFile(again, readBack, fieldsBack));
+    ASSERT_TRUE(WriteSettingsFile(again, readBack, readBack, readBack.currentJD, fieldsBack));
     EXPECT_EQ(testsupport::ReadTextFile(again), bytes);
 }
 
@@ -216,7 +219,8 @@ TEST_F(SettingsFileTest, ElementFileLinesAndPassOptionWords) {
         fields.elementFolder = "stale folder, derived again when written";
         fields.elementFileName = c.fileName;
         fields.pass.options = c.options;
-        const std::vector<std::string> lines = SettingsLines(Observer(), fields);
+        const std::vector<std::string> lines =
+            SettingsLines(Place(), ViewOptions(), Shown().currentJD, fields);
         ASSERT_EQ(lines.size(), 23u);
         EXPECT_EQ(lines[7], c.line8) << c.fileName;
         EXPECT_EQ(lines[9], c.line10) << c.fileName;
@@ -230,7 +234,7 @@ TEST_F(SettingsFileTest, CollectorsHandTheirFieldsToTheWriter) {
         fields.selection.namePrefix = "STARLINK";
     });
     const std::string path = (dir / "polaride.cfg").string();
-    ASSERT_TRUE(WriteSettingsFile(path, Observer(), Settings()));
+    ASSERT_TRUE(WriteSettingsFile(path, Place(), ViewOptions(), Shown().currentJD, Settings()));
     std::vector<std::string> lines = SplitCrLf(testsupport::ReadTextFile(path));
     ASSERT_EQ(lines.size(), 23u);
     EXPECT_EQ(lines[10], "7");
@@ -238,7 +242,7 @@ TEST_F(SettingsFileTest, CollectorsHandTheirFieldsToTheWriter) {
 
     RemoveSettingsCollector(id);
     Settings().pass.days = "2";
-    ASSERT_TRUE(WriteSettingsFile(path, Observer(), Settings()));
+    ASSERT_TRUE(WriteSettingsFile(path, Place(), ViewOptions(), Shown().currentJD, Settings()));
     lines = SplitCrLf(testsupport::ReadTextFile(path));
     EXPECT_EQ(lines[10], "2") << "a removed collector no longer runs";
 }
@@ -248,9 +252,10 @@ TEST_F(SettingsFileTest, LineFeedOnlyFilesReadAlike) {
         dir / "lf.cfg",
         "Bonn\n7.1\n50.73\n60\n MEZ\n1\n5.5\n/tle/\n1\n/tle/n.txt\n2\n5\n-8\n5\n01000\n"
         "00011\nISS\n1\n2\n3\n4\n5\n6\n");
-    ObserverState observer;
+    ObserverRecords observer;
     SettingsFields fields;
-    const SettingsReadResult result = ReadSettingsFile((dir / "lf.cfg").string(), observer, fields);
+    const SettingsReadResult result =
+        ReadSettingsFile((dir / "lf.cfg").string(), observer, observer, fields);
     EXPECT_TRUE(result.ok) << result.errorText;
     EXPECT_EQ(observer.placeName, "Bonn");
     EXPECT_DOUBLE_EQ(observer.limitingMagnitude, 5.5);
@@ -265,34 +270,34 @@ TEST_F(SettingsFileTest, LineFeedOnlyFilesReadAlike) {
 
 TEST_F(SettingsFileTest, AnElementServiceAddressIsALineTwentyFourOnlyWhenSet) {
     const std::string path = (dir / "polaride.cfg").string();
-    ASSERT_TRUE(WriteSettingsFile(path, Observer(), Settings()));
+    ASSERT_TRUE(WriteSettingsFile(path, Place(), ViewOptions(), Shown().currentJD, Settings()));
     EXPECT_EQ(SplitCrLf(testsupport::ReadTextFile(path)).size(), 23u);
     Settings().elementServiceUrl = "http://spiegel.example/gp.php";
-    ASSERT_TRUE(WriteSettingsFile(path, Observer(), Settings()));
+    ASSERT_TRUE(WriteSettingsFile(path, Place(), ViewOptions(), Shown().currentJD, Settings()));
     EXPECT_EQ(SplitCrLf(testsupport::ReadTextFile(path)).back(), "http://spiegel.example/gp.php");
-    ObserverState observer;
+    ObserverRecords observer;
     SettingsFields fields;
-    EXPECT_TRUE(ReadSettingsFile(path, observer, fields).ok);
+    EXPECT_TRUE(ReadSettingsFile(path, observer, observer, fields).ok);
     EXPECT_EQ(fields.elementServiceUrl, "http://spiegel.example/gp.php");
 }
 
 TEST_F(SettingsFileTest, TheClassicOrbitModelIsANamedLineAfterLineTwentyFour) {
     const std::string path = (dir / "polaride.cfg").string();
     Settings().classicOrbitModel = true;
-    ASSERT_TRUE(WriteSettingsFile(path, Observer(), Settings()));
+    ASSERT_TRUE(WriteSettingsFile(path, Place(), ViewOptions(), Shown().currentJD, Settings()));
     const std::vector<std::string> lines = SplitCrLf(testsupport::ReadTextFile(path));
     ASSERT_EQ(lines.size(), 25u);
     EXPECT_EQ(lines[23], "");  // no address: the public service
     EXPECT_EQ(lines[24], "Bahnmodell=SGP");
-    ObserverState observer;
+    ObserverRecords observer;
     SettingsFields fields;
-    EXPECT_TRUE(ReadSettingsFile(path, observer, fields).ok);
+    EXPECT_TRUE(ReadSettingsFile(path, observer, observer, fields).ok);
     EXPECT_TRUE(fields.classicOrbitModel);
     EXPECT_EQ(fields.elementServiceUrl, "");
     // An entry of a later version is passed over; an unknown model is refused.
     testsupport::WriteTextFile(dir / "polaride.cfg", testsupport::ReadTextFile(path) +
                                                          "Farbe=blau\r\nBahnmodell=SGP5\r\n");
-    const SettingsReadResult refused = ReadSettingsFile(path, observer, fields);
+    const SettingsReadResult refused = ReadSettingsFile(path, observer, observer, fields);
     EXPECT_FALSE(refused.ok);
     EXPECT_NE(refused.errorText.find("Zeile 27: Bahnmodell 'SGP5' unbekannt"), std::string::npos)
         << refused.errorText;
@@ -304,9 +309,9 @@ TEST_F(SettingsFileTest, ShippedFirstRunFileHoldsAPlaceAndTheDesignDefaults) {
     const std::vector<std::string> lines = SplitCrLf(bytes);
     ASSERT_EQ(lines.size(), 23u) << "23 lines, each ended by CR LF";
 
-    ObserverState observer;
+    ObserverRecords observer;
     SettingsFields fields;
-    const SettingsReadResult result = ReadSettingsFile(path.string(), observer, fields);
+    const SettingsReadResult result = ReadSettingsFile(path.string(), observer, observer, fields);
     ASSERT_TRUE(result.ok) << result.errorText;
     EXPECT_FALSE(observer.placeName.empty());
     EXPECT_GE(observer.latitudeDeg, 47.0);  // inside Germany
@@ -319,13 +324,15 @@ TEST_F(SettingsFileTest, ShippedFirstRunFileHoldsAPlaceAndTheDesignDefaults) {
     EXPECT_EQ(lines[15], "11100");
 
     // Lines 11-23 are the design defaults, so writing the defaults gives them back.
-    const std::vector<std::string> defaults = SettingsLines(observer, SettingsFields{});
+    const std::vector<std::string> defaults =
+        SettingsLines(observer, observer, observer.currentJD, SettingsFields{});
     for (int n = 11; n <= 23; ++n) EXPECT_EQ(lines[n - 1], defaults[n - 1]) << "line " << n;
 
     // The values used when the file cannot be read are the same place.
-    ObserverState fallback;
-    ApplyDefaultObserverSettings(fallback);
-    EXPECT_EQ(SettingsLines(fallback, fields), SettingsLines(observer, fields));
+    ObserverRecords fallback;
+    ApplyDefaultObserverSettings(fallback, fallback);
+    EXPECT_EQ(SettingsLines(fallback, fallback, fallback.currentJD, fields),
+              SettingsLines(observer, observer, observer.currentJD, fields));
 }
 
 // ---- Start-up and exit ---------------------------------------------------------
@@ -333,7 +340,7 @@ TEST_F(SettingsFileTest, ShippedFirstRunFileHoldsAPlaceAndTheDesignDefaults) {
 TEST_F(SettingsFileTest, MissingFileIsReportedAndEveryLineGetsItsDefault) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     testsupport::ScopedScriptedDialogs dialogs;
-    Observer().placeName = "left over";
+    Place().placeName = "left over";
     Settings().pass.days = "99";
 
     EXPECT_FALSE(LoadSettingsAtStartup());
@@ -341,10 +348,11 @@ TEST_F(SettingsFileTest, MissingFileIsReportedAndEveryLineGetsItsDefault) {
     ASSERT_EQ(dialogs->Messages().size(), 1);
     EXPECT_THAT(dialogs->Messages()[0].toStdString(), HasSubstr("Datei nicht gefunden"));
     EXPECT_THAT(dialogs->Messages()[0].toStdString(), HasSubstr("polaride.cfg"));
-    ObserverState expected;
-    ApplyDefaultObserverSettings(expected);
-    EXPECT_EQ(SettingsLines(Observer(), Settings()), SettingsLines(expected, SettingsFields{}));
-    EXPECT_DOUBLE_EQ(Observer().sinLatitude, std::sin(expected.latitudeDeg * kPi / 180));
+    ObserverRecords expected;
+    ApplyDefaultObserverSettings(expected, expected);
+    EXPECT_EQ(SettingsLines(Place(), ViewOptions(), Shown().currentJD, Settings()),
+              SettingsLines(expected, expected, expected.currentJD, SettingsFields{}));
+    EXPECT_DOUBLE_EQ(Place().sinLatitude, std::sin(expected.latitudeDeg * kPi / 180));
 }
 
 TEST_F(SettingsFileTest, ShortFileKeepsWhatWasReadAndDefaultsTheRest) {
@@ -357,18 +365,19 @@ TEST_F(SettingsFileTest, ShortFileKeepsWhatWasReadAndDefaultsTheRest) {
 
     ASSERT_EQ(dialogs->Messages().size(), 1);
     EXPECT_THAT(dialogs->Messages()[0].toStdString(), HasSubstr("Lesen über Dateiende hinaus"));
-    EXPECT_EQ(Observer().placeName, "Sonneberg");
-    EXPECT_DOUBLE_EQ(Observer().longitudeDeg, 11.19);
-    EXPECT_DOUBLE_EQ(Observer().latitudeDeg, 50.38);
-    EXPECT_DOUBLE_EQ(Observer().sinLatitude, std::sin(50.38 * kPi / 180));
-    EXPECT_DOUBLE_EQ(Observer().heightM, 640);
-    ObserverState defaults;
-    ApplyDefaultObserverSettings(defaults);
-    EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, defaults.zoneOffsetHours);
-    EXPECT_DOUBLE_EQ(Observer().limitingMagnitude, defaults.limitingMagnitude);
-    EXPECT_TRUE(Observer().showConstellationLines);
-    const std::vector<std::string> expected = SettingsLines(Observer(), SettingsFields{});
-    EXPECT_EQ(SettingsLines(Observer(), Settings()), expected)
+    EXPECT_EQ(Place().placeName, "Sonneberg");
+    EXPECT_DOUBLE_EQ(Place().longitudeDeg, 11.19);
+    EXPECT_DOUBLE_EQ(Place().latitudeDeg, 50.38);
+    EXPECT_DOUBLE_EQ(Place().sinLatitude, std::sin(50.38 * kPi / 180));
+    EXPECT_DOUBLE_EQ(Place().heightM, 640);
+    ObserverRecords defaults;
+    ApplyDefaultObserverSettings(defaults, defaults);
+    EXPECT_DOUBLE_EQ(Place().zoneOffsetHours, defaults.zoneOffsetHours);
+    EXPECT_DOUBLE_EQ(ViewOptions().limitingMagnitude, defaults.limitingMagnitude);
+    EXPECT_TRUE(ViewOptions().showConstellationLines);
+    const std::vector<std::string> expected =
+        SettingsLines(Place(), ViewOptions(), Shown().currentJD, SettingsFields{});
+    EXPECT_EQ(SettingsLines(Place(), ViewOptions(), Shown().currentJD, Settings()), expected)
         << "lines 8-23 at their design defaults";
 }
 
@@ -385,15 +394,15 @@ TEST_F(SettingsFileTest, BadNumberIsReportedAndOnlyThatLineKeepsItsDefault) {
     ASSERT_EQ(dialogs->Messages().size(), 1);
     EXPECT_THAT(dialogs->Messages()[0].toStdString(),
                 HasSubstr("'50,93' ist kein gültiger Gleitkommawert"));
-    ObserverState defaults;
-    ApplyDefaultObserverSettings(defaults);
-    EXPECT_EQ(Observer().placeName, "Jena");
-    EXPECT_DOUBLE_EQ(Observer().longitudeDeg, 11.59);
-    EXPECT_DOUBLE_EQ(Observer().latitudeDeg, defaults.latitudeDeg);
-    EXPECT_DOUBLE_EQ(Observer().heightM, 155);
-    EXPECT_DOUBLE_EQ(Observer().limitingMagnitude, 6);
-    EXPECT_FALSE(Observer().showPlanetNames);
-    EXPECT_TRUE(Observer().showConstellationLines);
+    ObserverRecords defaults;
+    ApplyDefaultObserverSettings(defaults, defaults);
+    EXPECT_EQ(Place().placeName, "Jena");
+    EXPECT_DOUBLE_EQ(Place().longitudeDeg, 11.59);
+    EXPECT_DOUBLE_EQ(Place().latitudeDeg, defaults.latitudeDeg);
+    EXPECT_DOUBLE_EQ(Place().heightM, 155);
+    EXPECT_DOUBLE_EQ(ViewOptions().limitingMagnitude, 6);
+    EXPECT_FALSE(ViewOptions().showPlanetNames);
+    EXPECT_TRUE(ViewOptions().showConstellationLines);
 }
 
 // Numbers the windows would refuse are reported and replaced by the default, like
@@ -409,12 +418,13 @@ TEST_F(SettingsFileTest, LinesOutsideTheAcceptedRangesKeepTheirDefault) {
         {4, "8849", true},   {6, "1e300", false},  {6, "-12", true}, {6, "14", true},
         {7, "1e300", false}, {7, "6.5", true},     {9, "7", false},  {9, "2", true},
     };
-    ObserverState firstRun;
-    ApplyDefaultObserverSettings(firstRun);
+    ObserverRecords firstRun;
+    ApplyDefaultObserverSettings(firstRun, firstRun);
     // A fixed zone, whose offset is line 6 as read.
     firstRun.zoneRule.clear();
     firstRun.zoneName = " UT";
-    const std::vector<std::string> defaults = SettingsLines(firstRun, SettingsFields{});
+    const std::vector<std::string> defaults =
+        SettingsLines(firstRun, firstRun, firstRun.currentJD, SettingsFields{});
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.line) + ": " + c.text);
         std::vector<std::string> lines = defaults;
@@ -424,12 +434,13 @@ TEST_F(SettingsFileTest, LinesOutsideTheAcceptedRangesKeepTheirDefault) {
         for (const std::string& line : lines) file += line + "\r\n";
         testsupport::WriteTextFile(dir / "polaride.cfg", file);
 
-        ObserverState observer;
-        ApplyDefaultObserverSettings(observer);
+        ObserverRecords observer;
+        ApplyDefaultObserverSettings(observer, observer);
         SettingsFields fields;
         const SettingsReadResult result =
-            ReadSettingsFile((dir / "polaride.cfg").string(), observer, fields);
-        const std::vector<std::string> read = SettingsLines(observer, fields);
+            ReadSettingsFile((dir / "polaride.cfg").string(), observer, observer, fields);
+        const std::vector<std::string> read =
+            SettingsLines(observer, observer, observer.currentJD, fields);
         EXPECT_EQ(result.ok, c.accepted) << result.errorText;
         EXPECT_EQ(read[static_cast<std::size_t>(c.line - 1)],
                   c.accepted ? c.text : defaults[static_cast<std::size_t>(c.line - 1)]);
@@ -446,9 +457,10 @@ TEST_F(SettingsFileTest, LinesOutsideTheAcceptedRangesKeepTheirDefault) {
 // like a bad number, and the message box quotes only its first characters.
 TEST_F(SettingsFileTest, AMegabyteLineIsRefusedAndQuotedShort) {
     testsupport::ScopedWorkingDir cwd(dir.path());
-    ObserverState firstRun;
-    ApplyDefaultObserverSettings(firstRun);
-    const std::vector<std::string> defaults = SettingsLines(firstRun, SettingsFields{});
+    ObserverRecords firstRun;
+    ApplyDefaultObserverSettings(firstRun, firstRun);
+    const std::vector<std::string> defaults =
+        SettingsLines(firstRun, firstRun, firstRun.currentJD, SettingsFields{});
     for (const int n : {1, 2, 10}) {
         SCOPED_TRACE(n);
         testsupport::ScopedScriptedDialogs dialogs;
@@ -467,9 +479,10 @@ TEST_F(SettingsFileTest, AMegabyteLineIsRefusedAndQuotedShort) {
         EXPECT_TRUE(message.contains(
             QString("Zeile %1: '%2…' ist zu lang (10000000 Zeichen").arg(n).arg(QString(40, '1'))))
             << message.toStdString();
-        EXPECT_EQ(SettingsLines(Observer(), Settings())[static_cast<std::size_t>(n - 1)],
+        EXPECT_EQ(SettingsLines(Place(), ViewOptions(), Shown().currentJD,
+                                Settings())[static_cast<std::size_t>(n - 1)],
                   defaults[static_cast<std::size_t>(n - 1)]);
-        EXPECT_DOUBLE_EQ(Observer().heightM, 777) << "the other lines are read";
+        EXPECT_DOUBLE_EQ(Place().heightM, 777) << "the other lines are read";
     }
 }
 
@@ -480,7 +493,7 @@ TEST_F(SettingsFileTest, FailedWriteKeepsTheOldFileByteForByte) {
     testsupport::ScopedScriptedDialogs dialogs;
     const std::string old = testsupport::ReadTextFile(testsupport::DataPath("polaride.cfg"));
     testsupport::WriteTextFile(dir / "polaride.cfg", old);
-    Observer().placeName = "Ein sehr langer Ortsname, der die Datei wachsen lässt";
+    Place().placeName = "Ein sehr langer Ortsname, der die Datei wachsen lässt";
     {
         testsupport::ScopedFileSizeLimit limit(16);
         EXPECT_FALSE(SaveSettingsAtExit());
@@ -502,7 +515,7 @@ TEST_F(SettingsFileTest, TextsLatin1CannotHoldAreNotChanged) {
     ASSERT_TRUE(SaveSettingsAtExit());
     ASSERT_TRUE(dialogs->Messages().isEmpty());
 
-    Observer().placeName = "Görlitz";
+    Place().placeName = "Görlitz";
     Settings().elementFileName = "/daten/Ωmega/visual.tle";
     ASSERT_TRUE(SaveSettingsAtExit());
     const std::vector<std::string> lines =
@@ -520,7 +533,7 @@ TEST_F(SettingsFileTest, WriteLeavesNoTemporaryFileAndReplacesTheOldOne) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     testsupport::ScopedScriptedDialogs dialogs;
     testsupport::WriteTextFile(dir / "polaride.cfg", "old\r\n");
-    Observer().placeName = "Potsdam";
+    Place().placeName = "Potsdam";
     ASSERT_TRUE(SaveSettingsAtExit());
     EXPECT_TRUE(dialogs->Messages().isEmpty());
     const std::vector<std::string> lines =

@@ -15,11 +15,11 @@
 #include "catalog/star_catalog.h"
 #include "catalog/text_lines.h"
 #include "core/minor_body.h"
-#include "core/observer_state.h"
 #include "core/planets.h"
 #include "core/text_file.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 #include "support/unreadable_file.h"
 
@@ -77,9 +77,9 @@ TEST(DataFileMessages, NameTheFileOnceInTheSameWords) {
         {"Staedte", [] { return Thrown([] { location::ReadTowns("Staedte", "-16"); }); }},
         {"polaride.cfg",
          [] {
-             ObserverState observer;
+             ObserverRecords observer;
              SettingsFields fields;
-             return ReadSettingsFile("polaride.cfg", observer, fields).errorText;
+             return ReadSettingsFile("polaride.cfg", observer, observer, fields).errorText;
          }},
         {"bahnen.tle", [] { return LoadElementFile("bahnen.tle").errorText; }},
         // The map windows load the bitmap themselves and report it so.
@@ -99,7 +99,7 @@ TEST(DataFileMessages, NameTheFileOnceInTheSameWords) {
             std::filesystem::remove_all(dir / c.file);
         }
     }
-    ResetObserverState();
+    ResetObserverRecords();
     ResetSatelliteTable();
     ResetMagnitudeTable();
 }

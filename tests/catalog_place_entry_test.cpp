@@ -7,21 +7,28 @@
 
 #include "catalog/place_entry.h"
 #include "catalog/place_numbers.h"
-#include "core/observer_state.h"
+#include "core/display_options.h"
+#include "core/observing_place.h"
 
 using namespace location;
 
 namespace {
 
-ObserverState OldPlace() {
-    ObserverState state;
+// A place with the display options and displayed instant the parameter dialog shows.
+struct PlaceState : ObservingPlace {
+    DisplayOptions display;
+    JD1900 currentJD = 36525.0;
+};
+
+PlaceState OldPlace() {
+    PlaceState state;
     state.placeName = "Alt";
     state.longitudeDeg = 7.0;
     state.setLatitude(50.0);
     state.heightM = 100.0;
     state.zoneName = " MEZ";
     state.zoneOffsetHours = 1.0;
-    state.limitingMagnitude = 5.0;
+    state.display.limitingMagnitude = 5.0;
     return state;
 }
 
@@ -39,15 +46,15 @@ class CoordinateRangeTest : public ::testing::TestWithParam<CoordinateCase> {};
 
 TEST_P(CoordinateRangeTest, BothWindowsAcceptAndRefuseAlike) {
     const CoordinateCase& c = GetParam();
-    ObserverState entryState = OldPlace();
+    PlaceState entryState = OldPlace();
     const auto entry = ApplyPlaceEntry({"Neu", c.longitude, c.latitude, "0"}, entryState);
     EXPECT_EQ(entry.failed, c.failed);
 
-    ObserverState parameterState = OldPlace();
+    PlaceState parameterState = OldPlace();
     ParameterFields fields = NewParameters();
     fields.longitude = c.longitude;
     fields.latitude = c.latitude;
-    const auto parameters = ApplyParameterFields(fields, parameterState);
+    const auto parameters = ApplyParameterFields(fields, parameterState, parameterState.display);
     EXPECT_EQ(parameters.failed, c.failed);
 }
 
@@ -70,10 +77,10 @@ INSTANTIATE_TEST_SUITE_P(Limits, CoordinateRangeTest,
                          }));
 
 TEST(ParameterTakeOver, AllFieldsTakenOverWithZoneBlankAndLatitudeSine) {
-    ObserverState state = OldPlace();
+    PlaceState state = OldPlace();
     ParameterFields fields = NewParameters();
     fields.zoneName = "MEZ";
-    ASSERT_TRUE(ApplyParameterFields(fields, state).ok());
+    ASSERT_TRUE(ApplyParameterFields(fields, state, state.display).ok());
     EXPECT_EQ(state.placeName, "Neu");
     EXPECT_DOUBLE_EQ(state.longitudeDeg, 13.5);
     EXPECT_DOUBLE_EQ(state.latitudeDeg, 52.25);
@@ -82,14 +89,14 @@ TEST(ParameterTakeOver, AllFieldsTakenOverWithZoneBlankAndLatitudeSine) {
     EXPECT_DOUBLE_EQ(state.heightM, 40.0);
     EXPECT_EQ(state.zoneName, " MEZ");
     EXPECT_DOUBLE_EQ(state.zoneOffsetHours, 2.0);
-    EXPECT_DOUBLE_EQ(state.limitingMagnitude, 6.5);
+    EXPECT_DOUBLE_EQ(state.display.limitingMagnitude, 6.5);
 }
 
 TEST(ParameterTakeOver, RefusedLatitudeKeepsNameAndLongitudeOnly) {
-    ObserverState state = OldPlace();
+    PlaceState state = OldPlace();
     ParameterFields fields = NewParameters();
     fields.latitude = "90.01";
-    const auto result = ApplyParameterFields(fields, state);
+    const auto result = ApplyParameterFields(fields, state, state.display);
     EXPECT_EQ(result.failed, PlaceField::Latitude);
     EXPECT_EQ(PlaceErrorMessage(result.failed), "Fehler bei geografischer Breite");
     EXPECT_EQ(state.placeName, "Neu");
@@ -100,10 +107,10 @@ TEST(ParameterTakeOver, RefusedLatitudeKeepsNameAndLongitudeOnly) {
 }
 
 TEST(ParameterTakeOver, RefusedLongitudeKeepsOnlyTheName) {
-    ObserverState state = OldPlace();
+    PlaceState state = OldPlace();
     ParameterFields fields = NewParameters();
     fields.longitude = "360.5";
-    const auto result = ApplyParameterFields(fields, state);
+    const auto result = ApplyParameterFields(fields, state, state.display);
     EXPECT_EQ(PlaceErrorMessage(result.failed), "Fehler bei geografischer Länge");
     EXPECT_EQ(state.placeName, "Neu");
     EXPECT_DOUBLE_EQ(state.longitudeDeg, 7.0);
@@ -120,12 +127,12 @@ TEST(ParameterTakeOver, BadNumberStopsAtItsFieldWithSineInStep) {
     for (const Case& c : {Case{"hoch", "2", "6.5", PlaceField::Height},
                           Case{"40", "zwei", "6.5", PlaceField::ZoneOffset},
                           Case{"40", "2", "", PlaceField::LimitingMagnitude}}) {
-        ObserverState state = OldPlace();
+        PlaceState state = OldPlace();
         ParameterFields fields = NewParameters();
         fields.height = c.height;
         fields.zoneOffset = c.offset;
         fields.limitingMagnitude = c.magnitude;
-        const auto result = ApplyParameterFields(fields, state);
+        const auto result = ApplyParameterFields(fields, state, state.display);
         EXPECT_EQ(result.failed, c.failed) << c.height << c.offset << c.magnitude;
         EXPECT_TRUE(PlaceErrorMessage(result.failed).empty());
         // The latitude was taken over before the failure, and its sine with it.
@@ -136,13 +143,13 @@ TEST(ParameterTakeOver, BadNumberStopsAtItsFieldWithSineInStep) {
             EXPECT_DOUBLE_EQ(state.heightM, 100.0);
         }
         if (c.failed != PlaceField::LimitingMagnitude) {
-            EXPECT_DOUBLE_EQ(state.limitingMagnitude, 5.0);
+            EXPECT_DOUBLE_EQ(state.display.limitingMagnitude, 5.0);
         }
     }
 }
 
 TEST(PlaceEntryTakeOver, EmptyHeightGivesZeroAndBadHeightIsRefused) {
-    ObserverState state = OldPlace();
+    PlaceState state = OldPlace();
     ASSERT_TRUE(ApplyPlaceEntry({"Neu", "8", "49", ""}, state).ok());
     EXPECT_DOUBLE_EQ(state.heightM, 0.0);
     EXPECT_EQ(state.placeName, "Neu");
@@ -156,7 +163,7 @@ TEST(PlaceEntryTakeOver, EmptyHeightGivesZeroAndBadHeightIsRefused) {
 }
 
 TEST(PlaceEntryTakeOver, RefusedLongitudeKeepsOldLongitudeButTakesTheName) {
-    ObserverState state = OldPlace();
+    PlaceState state = OldPlace();
     const auto result = ApplyPlaceEntry({"Neu", "400", "49", "1"}, state);
     EXPECT_EQ(result.failed, PlaceField::Longitude);
     EXPECT_DOUBLE_EQ(state.longitudeDeg, 7.0);
@@ -164,11 +171,11 @@ TEST(PlaceEntryTakeOver, RefusedLongitudeKeepsOldLongitudeButTakesTheName) {
 }
 
 TEST(ParameterFieldsShown, ZoneWithoutLeadingBlanksAndShortNumbers) {
-    ObserverState state = OldPlace();
+    PlaceState state = OldPlace();
     state.zoneName = "  EST";
     state.longitudeDeg = -74.25;
     state.heightM = 0.0;
-    const ParameterFields fields = ParameterFieldsOf(state);
+    const ParameterFields fields = ParameterFieldsOf(state, state.display, state.currentJD);
     EXPECT_EQ(fields.placeName, "Alt");
     EXPECT_EQ(fields.zoneName, "EST");
     EXPECT_EQ(fields.longitude, "-74.25");
@@ -176,8 +183,8 @@ TEST(ParameterFieldsShown, ZoneWithoutLeadingBlanksAndShortNumbers) {
     EXPECT_EQ(fields.height, "0");
     EXPECT_EQ(fields.zoneOffset, "1");
     // What the dialog shows reads back unchanged.
-    ObserverState back = OldPlace();
-    ASSERT_TRUE(ApplyParameterFields(fields, back).ok());
+    PlaceState back = OldPlace();
+    ASSERT_TRUE(ApplyParameterFields(fields, back, back.display).ok());
     EXPECT_EQ(back.zoneName, " EST");
     EXPECT_DOUBLE_EQ(back.longitudeDeg, -74.25);
 }

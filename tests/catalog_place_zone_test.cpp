@@ -5,8 +5,8 @@
 #include "catalog/place_zone.h"
 #include "catalog/settings_file.h"
 #include "core/latin1_text.h"
-#include "core/observer_state.h"
 #include "core/zone_rule.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -50,21 +50,22 @@ TEST(SettingsZoneTest, OldCentralEuropeanFilesFollowBerlinOthersStayFixed) {
     } cases[] = {
         {" MEZ", "1", "Europe/Berlin"}, {" MESZ", "2", "Europe/Berlin"}, {" EST", "-5", ""}};
     for (const auto& c : cases) {
-        ObserverState firstRun;
-        ApplyDefaultObserverSettings(firstRun);
+        ObserverRecords firstRun;
+        ApplyDefaultObserverSettings(firstRun, firstRun);
         EXPECT_EQ(firstRun.zoneRule, "Europe/Berlin");
         firstRun.zoneRule.clear();
-        std::vector<std::string> lines = SettingsLines(firstRun, SettingsFields{});
+        std::vector<std::string> lines =
+            SettingsLines(firstRun, firstRun, firstRun.currentJD, SettingsFields{});
         lines[4] = c.name;
         lines[5] = c.offset;
         std::string text;
         for (const std::string& line : lines) text += line + "\r\n";
         const std::string path = (dir.path() / "polaride.cfg").string();
         testsupport::WriteTextFile(path, text);
-        ObserverState read;
-        ApplyDefaultObserverSettings(read);
+        ObserverRecords read;
+        ApplyDefaultObserverSettings(read, read);
         SettingsFields fields;
-        EXPECT_TRUE(ReadSettingsFile(path, read, fields).ok);
+        EXPECT_TRUE(ReadSettingsFile(path, read, read, fields).ok);
         EXPECT_EQ(read.zoneRule, c.rule) << c.name;
         EXPECT_EQ(read.zoneNameAt(JulianDay1900(2026, 1, 15)), c.rule[0] ? " MEZ" : c.name);
     }

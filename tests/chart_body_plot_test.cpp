@@ -11,13 +11,16 @@
 #include "chart/chart_view.h"
 #include "chart/plot_tables.h"
 #include "chart/satellite_plot.h"
+#include "core/displayed_instant.h"
 #include "core/ephemeris_file_error.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/planets.h"
 #include "core/sun_moon.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -27,7 +30,7 @@ constexpr double kDeg = kPi / 180.0;
 class BodyPlotTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
         ResetSunState();
         ResetMoonState();
@@ -35,7 +38,7 @@ class BodyPlotTest : public ::testing::Test {
         ResetMinorBodyState();
         ResetPlotTables();
         ResetBodyPlots();
-        Observer().setLatitude(50.0);
+        Place().setLatitude(50.0);
     }
     // Distance from the chart centre of a position.
     static double FromCentre(double x, double y) {
@@ -58,11 +61,10 @@ TEST(ChartViewGeometry, DesignSizeGivesDocumentedChart) {
 }
 
 TEST_F(BodyPlotTest, TheSunIsPlacedAboveTheHorizonOnly) {
-    ObserverState& o = Observer();
     SunPosition(36525.000694);
     const double raHours = AngleOf(Sun().x, Sun().y) * 12 / kPi;
-    o.siderealHours = raHours;  // Sun on the meridian, altitude 90 - 50 - 23.03
-    SunForChart();
+    Shown().siderealHours = raHours;  // Sun on the meridian, altitude 90 - 50 - 23.03
+    SunForChart(Place(), Shown());
     PlotSun();
     EXPECT_NEAR(Sun().altitudeDeg, 90 - 50 - 23.034273, 1e-4);
     EXPECT_NEAR(SunPlot().chartX, ChartView().chartCentreX, 1e-9);
@@ -71,8 +73,8 @@ TEST_F(BodyPlotTest, TheSunIsPlacedAboveTheHorizonOnly) {
     EXPECT_EQ(BodyPlotTable()[kBodySun].x, SunPlot().chartX);
     EXPECT_EQ(BodyPlotTable()[kBodySun].distance, Sun().distance);
     EXPECT_GT(SunPlot().discRadius, 0.0);
-    o.siderealHours = std::fmod(raHours + 12.0, 24.0);  // midnight
-    SunForChart();
+    Shown().siderealHours = std::fmod(raHours + 12.0, 24.0);  // midnight
+    SunForChart(Place(), Shown());
     PlotSun();
     EXPECT_EQ(SunPlot().chartX, 0.0);
     EXPECT_EQ(SunPlot().chartY, 0.0);
@@ -80,13 +82,12 @@ TEST_F(BodyPlotTest, TheSunIsPlacedAboveTheHorizonOnly) {
 }
 
 TEST_F(BodyPlotTest, TheMoonIsPlacedAboveTheHorizonOnly) {
-    ObserverState& o = Observer();
     SunPosition(36525.000694);
-    MoonPosition(36525.000694);
+    MoonPosition(36525.000694, Place(), Shown());
     const double ra = Moon().rightAscension * 12 / kPi;
     for (double offset : {0.0, 12.0}) {
-        o.siderealHours = std::fmod(ra + offset, 24.0);
-        MoonPosition(36525.000694);
+        Shown().siderealHours = std::fmod(ra + offset, 24.0);
+        MoonPosition(36525.000694, Place(), Shown());
         PlotMoon();
         const BodyPlotEntry& e = BodyPlotTable()[kBodyMoon];
         EXPECT_EQ(e.distance, Moon().distance);
@@ -109,7 +110,7 @@ TEST_F(BodyPlotTest, TheMoonIsPlacedAboveTheHorizonOnly) {
 TEST_F(BodyPlotTest, PlanetsAboveTheHorizonOnlyAndThoseComputedBeforeAFileError) {
     testsupport::ScopedWorkingDir cwd(dir_.path());
     const double t = 36525.0;
-    Observer().siderealHours = LocalSiderealTime(Observer().longitudeDeg, t);
+    Shown().siderealHours = LocalSiderealTime(Place().longitudeDeg, t);
     SunPosition(t);
     BodyPlotTable()[kBodyCeres].distance = 123.0;
     EXPECT_THROW(PlanetPositionsOnChart(t), EphemerisFileError);  // no "ASTEROID.TXT"
@@ -163,11 +164,11 @@ TEST_F(BodyPlotTest, SatellitesAreTheStereographicProjectionOfTheirSkyPositions)
     t.selectedSets.insert(t.selectedSets.end(), {name, line1, line2});
     t.selectedRows.push_back("1");
     t.selectedCount = 1;
-    Observer().satelliteCount = 1;
+    ElementFile().satelliteCount = 1;
     ChartView().rotationRad = 0.3;
     int above = 0;
     for (int minute = 0; minute < 1440 && above == 0; minute += 5) {
-        Observer().currentJD = 46138.36 + minute / 1440.0;
+        Shown().currentJD = 46138.36 + minute / 1440.0;
         ASSERT_TRUE(ComputeSatellites());
         const SkyPosition& sky = t.sky[1];
         if (!sky.aboveHorizon) {

@@ -1,5 +1,6 @@
 // "Datei laden" tells the user what of the element file was not loaded.
 #include "chart_fixture.h"
+#include "satellite/loaded_elements.h"
 
 using namespace charttest;
 using testsupport::DialogKind;
@@ -15,7 +16,7 @@ TEST_F(ChartTest, LoadingAnElementFileShowsWhatWasNotLoaded) {
                                name + line1 + line2 + "STRAY\r\n" + name + line1 + line2);
     dialogs->AnswerOpenFile(QString::fromStdString((dir / "sets.tle").string()), 3);
     LoadElementFileFromMenu();
-    EXPECT_EQ(Observer().satelliteCount, 2);
+    EXPECT_EQ(ElementFile().satelliteCount, 2);
     const auto messages = dialogs->CallsOf(DialogKind::Message);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].caption, QStringLiteral("Info"));

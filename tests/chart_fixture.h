@@ -14,13 +14,16 @@
 #include "chart/plot_tables.h"
 #include "chart/satellite_names.h"
 #include "chart/sky_chart.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
 #include "core/minor_body.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/planets.h"
 #include "core/sun_moon.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
 #include "satellite/satellite_table.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 #include "support/winter_evening.h"
@@ -38,7 +41,7 @@ inline JD1900 AprilEvening(int minute) {
 // What the chart keeps from one drawing to the next; the computed records (Sun, Moon,
 // planets, minor body, sky shades) are written afresh by every drawing.
 inline void ResetChartRecords() {
-    ResetObserverState();
+    ResetObserverRecords();
     ResetChartView();
     ResetPlotTables();
     ResetChartTexts();
@@ -53,12 +56,11 @@ class ChartTest : public ::testing::Test {
     void SetUp() override {
         ResetChartRecords();
         ResetSelectionState();
-        ObserverState& o = Observer();
-        ApplyDefaultObserverSettings(o);
+        ApplyDefaultObserverSettings(Place(), ViewOptions());
         ChartView().setChartGeometry(648, 488);
-        o.showPlanetNames = false;
-        o.showConstellationNames = false;
-        o.showConstellationLines = false;
+        ViewOptions().showPlanetNames = false;
+        ViewOptions().showConstellationNames = false;
+        ViewOptions().showConstellationLines = false;
         SetInstant(WinterEvening());
         ChartHooks().blinkWaitMs = 0;
         canvas = std::make_unique<Canvas>(640, 442, Qt::black);
@@ -70,16 +72,14 @@ class ChartTest : public ::testing::Test {
     }
 
     static void SetInstant(JD1900 t) {
-        ObserverState& o = Observer();
-        o.currentJD = t;
-        o.year = CivilFromJD1900(t, o.zoneOffsetHours).year;
-        o.timeChanged = true;
+        Shown().currentJD = t;
+        Shown().year = CivilFromJD1900(t, Place().zoneOffsetHours).year;
+        Shown().timeChanged = true;
     }
     // Sun and Moon alone for an instant (search helper).
     static void SunMoonAt(JD1900 t) {
         SetInstant(t);
-        const ObserverState& o = Observer();
-        UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, t);
+        UpdateSunMoon(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg, t);
     }
     // The shipped April element sets loaded, every satellite selected.
     static void SelectAprilSatellites() {

@@ -6,8 +6,12 @@
 #include "chart/body_plot.h"
 #include "chart/chart_view.h"
 #include "chart_fixture.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/rise_set.h"
 #include "prediction/selection_model.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellites_at_instant.h"
 
 using namespace charttest;
@@ -220,7 +224,7 @@ TEST_F(ChartIdentification, ConstellationLabelOnlyWhileNamesAreShownAndItBlinks)
     IdentifyAt(IntPart(e.x), IntPart(e.y), &label);
     EXPECT_EQ(label, 0) << "labels are found only while their names are shown";
 
-    Observer().showConstellationNames = true;
+    ViewOptions().showConstellationNames = true;
     const QString text = IdentifyAt(IntPart(e.x) + 5, IntPart(e.y) + 5, &label);
     EXPECT_EQ(label, n);
     QString expected = QString::fromLatin1(e.text.substr(3));
@@ -266,7 +270,7 @@ class ChartSatellites : public ChartTest {
     void SetUp() override {
         ChartTest::SetUp();
         ASSERT_NO_FATAL_FAILURE(SelectAprilSatellites());
-        ASSERT_GT(Observer().satelliteCount, 20);
+        ASSERT_GT(ElementFile().satelliteCount, 20);
         ASSERT_GT(Satellites().selectedCount, 20);
         // A moment with a bright satellite on the chart.
         for (int minute = 0; minute < 240; minute += 5) {
@@ -323,7 +327,7 @@ TEST_F(ChartSatellites, SatelliteDotsAndTheirInformationText) {
 
 TEST_F(ChartSatellites, TenStepsForwardLeaveTrailsAndTenBackRemoveThem) {
     ASSERT_GT(BrightVisible(), 0);
-    const JD1900 start = Observer().currentJD;
+    const JD1900 start = Shown().currentJD;
     const long trail = 0x9090ff;
     auto countTrail = [&] {
         int n = 0;
@@ -333,16 +337,16 @@ TEST_F(ChartSatellites, TenStepsForwardLeaveTrailsAndTenBackRemoveThem) {
     };
     EXPECT_EQ(countTrail(), 0);
     for (int i = 0; i < 10; ++i) ChartKey(QLatin1Char('+'));
-    EXPECT_NEAR(Observer().currentJD - start, 60.0 / 86400.0, 1e-9);
-    EXPECT_EQ(Observer().trailOriginJD, start);
+    EXPECT_NEAR(Shown().currentJD - start, 60.0 / 86400.0, 1e-9);
+    EXPECT_EQ(Shown().trailOriginJD, start);
     EXPECT_GT(countTrail(), 0);
     EXPECT_EQ(ChartTexts().timeLine.text.left(11),
               QStringLiteral("um ") + QString::fromStdString(TimeText).left(8));
     for (int i = 0; i < 10; ++i) ChartKey(QLatin1Char('-'));
-    EXPECT_NEAR(Observer().currentJD, start, 1e-9);
+    EXPECT_NEAR(Shown().currentJD, start, 1e-9);
     EXPECT_EQ(countTrail(), 0);
     ChartKey(QLatin1Char('-'));
-    EXPECT_EQ(Observer().trailOriginJD, Observer().currentJD)
+    EXPECT_EQ(Shown().trailOriginJD, Shown().currentJD)
         << "stepping back beyond the origin moves it";
 }
 
@@ -446,7 +450,7 @@ TEST_F(ChartInteraction, VergroessernSetsTheZoomOffsetsOnTheNextClick) {
 
 TEST_F(ChartInteraction, DateAndTimeEntry) {
     DrawSkyChart();
-    const JD1900 before = Observer().currentJD;
+    const JD1900 before = Shown().currentJD;
     struct Case {
         bool date;
         const char* answer;
@@ -467,42 +471,42 @@ TEST_F(ChartInteraction, DateAndTimeEntry) {
         EXPECT_EQ(dialogs->Calls()[1].kind, DialogKind::Message);
         EXPECT_TRUE(dialogs->Calls()[1].text.startsWith(
             QStringLiteral("'") + QString::fromLatin1(c.answer) + QStringLiteral("'")));
-        EXPECT_EQ(Observer().currentJD, before) << c.answer;
+        EXPECT_EQ(Shown().currentJD, before) << c.answer;
     }
     dialogs->Clear();
     dialogs->AnswerInput(QStringLiteral("24.12.2027"));
     EnterChartDate();
     EXPECT_EQ(dialogs->Calls()[0].proposed, QStringLiteral("15.01.2026"));
-    EXPECT_DOUBLE_EQ(Observer().currentJD, JulianDay1900(2027, 12, 24) + 19.0 / 24.0);
-    EXPECT_EQ(Observer().year, 2027);
+    EXPECT_DOUBLE_EQ(Shown().currentJD, JulianDay1900(2027, 12, 24) + 19.0 / 24.0);
+    EXPECT_EQ(Shown().year, 2027);
     EXPECT_EQ(ChartTexts().dateLine.text, QStringLiteral("am 24.12.2027"));
     dialogs->AnswerInput(QStringLiteral("6:05"));
     EnterChartTime();
-    EXPECT_DOUBLE_EQ(Observer().currentJD,
+    EXPECT_DOUBLE_EQ(Shown().currentJD,
                      JulianDay1900(2027, 12, 24) + (6.0 + 5.0 / 60.0 - 1.0) / 24.0);
     EXPECT_EQ(ChartTexts().timeLine.text, QStringLiteral("um 06:05:00 MEZ"));
     // Cancelled: the proposed text comes back, the instant is recomputed unchanged.
-    const JD1900 now = Observer().currentJD;
+    const JD1900 now = Shown().currentJD;
     dialogs->CancelNext(DialogKind::Input);
     EnterChartTime();
-    EXPECT_DOUBLE_EQ(Observer().currentJD, now);
+    EXPECT_DOUBLE_EQ(Shown().currentJD, now);
 }
 
 // With Berlin's rule: 02:30 of the spring change is refused, the repeated 02:30 of the
 // autumn change is the earlier one (MESZ), each said in a message.
 TEST_F(ChartInteraction, TimeEntryAcrossTheChangesOfSummerTime) {
-    Observer().zoneRule = "Europe/Berlin";
+    Place().zoneRule = "Europe/Berlin";
     DrawSkyChart();
     dialogs->AnswerInput(QStringLiteral("29.03.2026"));
     EnterChartDate();
-    const JD1900 before = Observer().currentJD;
+    const JD1900 before = Shown().currentJD;
     dialogs->Clear();
     dialogs->AnswerInput(QStringLiteral("02:30"));
     EnterChartTime();
     ASSERT_EQ(dialogs->Calls().size(), 2u);
     EXPECT_EQ(dialogs->Calls()[1].caption, QStringLiteral("Zeitumstellung"));
     EXPECT_TRUE(dialogs->Calls()[1].text.contains(QStringLiteral("gibt es in der Zeitzone")));
-    EXPECT_EQ(Observer().currentJD, before);
+    EXPECT_EQ(Shown().currentJD, before);
 
     dialogs->AnswerInput(QStringLiteral("25.10.2026"));
     EnterChartDate();
@@ -511,7 +515,7 @@ TEST_F(ChartInteraction, TimeEntryAcrossTheChangesOfSummerTime) {
     EnterChartTime();
     ASSERT_EQ(dialogs->Calls().size(), 2u);
     EXPECT_TRUE(dialogs->Calls()[1].text.contains(QStringLiteral("zweimal")));
-    EXPECT_DOUBLE_EQ(Observer().currentJD, JulianDay1900(2026, 10, 25) + 0.5 / 24.0);
+    EXPECT_DOUBLE_EQ(Shown().currentJD, JulianDay1900(2026, 10, 25) + 0.5 / 24.0);
     EXPECT_EQ(ChartTexts().timeLine.text, QStringLiteral("um 02:30:00 MESZ"));
 }
 
@@ -519,15 +523,15 @@ TEST_F(ChartInteraction, StepKeyAndTimeMenu) {
     DrawSkyChart();
     dialogs->AnswerInput(QStringLiteral("zehn"));
     ChartKey(QLatin1Char('t'));
-    EXPECT_EQ(Observer().timeStepSeconds, 6);
+    EXPECT_EQ(Shown().timeStepSeconds, 6);
     EXPECT_EQ(dialogs->Messages().size(), 1);
     dialogs->AnswerInput(QStringLiteral("30"));
     ChartKey(QLatin1Char('t'));
-    EXPECT_EQ(Observer().timeStepSeconds, 30);
-    const JD1900 t = Observer().currentJD;
+    EXPECT_EQ(Shown().timeStepSeconds, 30);
+    const JD1900 t = Shown().currentJD;
     StepChartTime(1.0 / 24.0);
-    EXPECT_DOUBLE_EQ(Observer().currentJD, t + 1.0 / 24.0);
-    EXPECT_FALSE(Observer().timeChanged) << "the drawing clears it";
+    EXPECT_DOUBLE_EQ(Shown().currentJD, t + 1.0 / 24.0);
+    EXPECT_FALSE(Shown().timeChanged) << "the drawing clears it";
     EXPECT_EQ(ChartTexts().timeLine.text, QStringLiteral("um 21:00:00 MEZ"));
     StepChartTime(-1.0);
     EXPECT_EQ(ChartTexts().dateLine.text, QStringLiteral("am 14.01.2026"));
@@ -538,15 +542,15 @@ TEST_F(ChartInteraction, RiseSetLabelClickTakesItsEventAndIgnoresMissingOnes) {
     const RiseSetLabel sunrise = ChartTexts().riseSet[3];
     ASSERT_GT(sunrise.instant, 1.0);
     ChartMouseDown(sunrise.rect.center().x(), sunrise.rect.center().y());
-    EXPECT_DOUBLE_EQ(Observer().currentJD, sunrise.instant);
+    EXPECT_DOUBLE_EQ(Shown().currentJD, sunrise.instant);
     EXPECT_TRUE(dialogs->Calls().empty());
     // Polar day: "SA" does nothing.
-    Observer().setLatitude(80.0);
+    Place().setLatitude(80.0);
     SetInstant(JulianDay1900(2026, 6, 21) + 0.5);
     DrawSkyChart();
-    const JD1900 before = Observer().currentJD;
+    const JD1900 before = Shown().currentJD;
     RiseSetLabelClicked(3);
-    EXPECT_EQ(Observer().currentJD, before);
+    EXPECT_EQ(Shown().currentJD, before);
 }
 
 TEST_F(ChartInteraction, NameTogglesDrawOnTopOrRedraw) {
@@ -555,18 +559,18 @@ TEST_F(ChartInteraction, NameTogglesDrawOnTopOrRedraw) {
     DrawSkyChart();
     const QImage plain = canvas->Image().copy();
     TogglePlanetNames();
-    EXPECT_TRUE(Observer().showPlanetNames);
+    EXPECT_TRUE(ViewOptions().showPlanetNames);
     ToggleConstellationNames();
-    EXPECT_TRUE(Observer().showConstellationNames);
+    EXPECT_TRUE(ViewOptions().showConstellationNames);
     EXPECT_NE(canvas->Image(), plain);
     TogglePlanetNames();
     ToggleConstellationNames();
     EXPECT_EQ(checks, 4);
     EXPECT_EQ(canvas->Image(), plain) << "turning both off draws the chart without names";
     ToggleConstellationLines();
-    EXPECT_TRUE(Observer().showConstellationLines);
+    EXPECT_TRUE(ViewOptions().showConstellationLines);
     EXPECT_NE(canvas->Image(), plain);
-    EXPECT_FALSE(Observer().timeChanged);
+    EXPECT_FALSE(Shown().timeChanged);
 }
 
 TEST_F(ChartInteraction, LoadElementFileFromTheMenu) {
@@ -577,7 +581,7 @@ TEST_F(ChartInteraction, LoadElementFileFromTheMenu) {
     // Cancelled: nothing happens.
     dialogs->CancelNext(DialogKind::OpenFile);
     LoadElementFileFromMenu();
-    EXPECT_EQ(Observer().satelliteCount, 0);
+    EXPECT_EQ(ElementFile().satelliteCount, 0);
     EXPECT_EQ(shown, 0);
     const QString file =
         QString::fromStdString(testsupport::DataPath("stations-2026-04.tle").string());
@@ -593,8 +597,8 @@ TEST_F(ChartInteraction, LoadElementFileFromTheMenu) {
     EXPECT_EQ(calls[1].request.filters[3].pattern, QStringLiteral("*.CSV"));
     EXPECT_EQ(calls[1].request.filterIndex, 3);
     EXPECT_TRUE(calls[1].request.mustExist);
-    EXPECT_GT(Observer().satelliteCount, 0);
-    EXPECT_EQ(Observer().elementFilePath, file.toStdString());
+    EXPECT_GT(ElementFile().satelliteCount, 0);
+    EXPECT_EQ(ElementFile().elementFilePath, file.toStdString());
     EXPECT_EQ(Settings().elementFileName, file.toStdString());
     EXPECT_FALSE(Satellites().loadRequested);
     EXPECT_EQ(enabled, 1);

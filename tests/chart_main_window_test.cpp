@@ -5,13 +5,16 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
-#include <QStatusBar>
 #include <QMouseEvent>
+#include <QStatusBar>
 #include <cmath>
 #include <filesystem>
 
 #include "chart/chart_identify.h"
 #include "chart_fixture.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
+#include "satellite/loaded_elements.h"
 #include "ui/sky/main_chart_widget.h"
 #include "ui/sky/main_window.h"
 
@@ -123,18 +126,18 @@ TEST_F(LargeChartWindow, AClickOnAScaledStarIdentifiesIt) {
 TEST_F(ChartWindow, TimeMenuStepsTheInstant) {
     // Attaching again changes nothing: every entry still acts once.
     EXPECT_EQ(AttachSkyChart(*form), widget);
-    const JD1900 t = Observer().currentJD;
+    const JD1900 t = Shown().currentJD;
     form->hourForwardAction->trigger();
-    EXPECT_DOUBLE_EQ(Observer().currentJD, t + 1.0 / 24.0);
+    EXPECT_DOUBLE_EQ(Shown().currentJD, t + 1.0 / 24.0);
     form->previousDayAction->trigger();
-    EXPECT_DOUBLE_EQ(Observer().currentJD, t + 1.0 / 24.0 - 1.0);
+    EXPECT_DOUBLE_EQ(Shown().currentJD, t + 1.0 / 24.0 - 1.0);
 }
 
 TEST_F(ChartWindow, AltitudeLinesEntryTogglesCheckMarkAndLayer) {
     const QImage before = widget->canvas().Image().copy();
-    const bool initially = Observer().showAltitudeLines;
+    const bool initially = ViewOptions().showAltitudeLines;
     form->altitudeLinesAction->trigger();
-    EXPECT_EQ(Observer().showAltitudeLines, !initially);
+    EXPECT_EQ(ViewOptions().showAltitudeLines, !initially);
     EXPECT_EQ(form->altitudeLinesAction->isChecked(), !initially);
     EXPECT_NE(widget->canvas().Image(), before);
     form->altitudeLinesAction->trigger();
@@ -169,11 +172,11 @@ TEST_F(ChartWindow, KeysReachTheChart) {
     dialogs->AnswerInput(QStringLiteral("60"));
     QKeyEvent t(QEvent::KeyPress, Qt::Key_T, Qt::NoModifier, QStringLiteral("t"));
     QApplication::sendEvent(widget, &t);
-    EXPECT_EQ(Observer().timeStepSeconds, 60);
-    const JD1900 before = Observer().currentJD;
+    EXPECT_EQ(Shown().timeStepSeconds, 60);
+    const JD1900 before = Shown().currentJD;
     QKeyEvent plus(QEvent::KeyPress, Qt::Key_Plus, Qt::NoModifier, QStringLiteral("+"));
     QApplication::sendEvent(widget, &plus);
-    EXPECT_NEAR(Observer().currentJD - before, 60.0 / 86400.0, 1e-9);
+    EXPECT_NEAR(Shown().currentJD - before, 60.0 / 86400.0, 1e-9);
 }
 
 TEST_F(ChartWindow, LoadingElementsEnablesSatWahl) {
@@ -181,7 +184,7 @@ TEST_F(ChartWindow, LoadingElementsEnablesSatWahl) {
     dialogs->AnswerOpenFile(
         QString::fromStdString((folder.path() / "stations-2026-04.tle").string()), 3);
     form->loadElementsAction->trigger();
-    EXPECT_GT(Observer().satelliteCount, 0);
+    EXPECT_GT(ElementFile().satelliteCount, 0);
     EXPECT_TRUE(form->selectSatellitesAction->isEnabled());
 }
 

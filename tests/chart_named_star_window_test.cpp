@@ -13,7 +13,8 @@
 #include "chart/canvas.h"
 #include "chart/chart_view.h"
 #include "chart/star_map.h"
-#include "core/observer_state.h"
+#include "core/display_options.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 #include "ui/sky/named_star_window.h"
@@ -25,7 +26,7 @@ namespace fs = std::filesystem;
 class NamedStarTest : public testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
         for (const char* name : {"STERNNAM", "STERNKAT", "SLINIEN"})
             fs::copy_file(testsupport::DataPath(name), dir.path() / name);
@@ -33,7 +34,7 @@ class NamedStarTest : public testing::Test {
     }
     void TearDown() override {
         cwd.reset();
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
     }
     testsupport::ScopedScriptedDialogs dialogs;
@@ -128,14 +129,14 @@ int WhitePixels(const QImage& image) {
 
 TEST_F(NamedStarTest, MapAboutASouthernStarWithCrossHairNameAndFaintStarsLeftOut) {
     Canvas canvas(700, 500);
-    Observer().limitingMagnitude = 5.0;
+    ViewOptions().limitingMagnitude = 5.0;
     DrawStarMap(canvas, 2970, "Acrux               ");
     const QImage all = canvas.Image().copy();
     // The cross-hair leaves the centre free.
     EXPECT_EQ(canvas.PixelRgb(350 - 7, 250), 0xffffff);
     EXPECT_EQ(canvas.PixelRgb(350, 250 + 7), 0xffffff);
     EXPECT_NE(canvas.PixelRgb(350 - 3, 250), 0xffffff);
-    Observer().limitingMagnitude = 2.0;
+    ViewOptions().limitingMagnitude = 2.0;
     DrawStarMap(canvas, 2970, "Acrux");
     EXPECT_LT(WhitePixels(canvas.Image()), WhitePixels(all));
     // The name in the lower part of the map, centred.

@@ -16,6 +16,8 @@
 #include "chart/zoom_chart.h"
 #include "chart/zoom_moon.h"
 #include "chart_fixture.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
 #include "core/sun_moon.h"
 #include "prediction/selection_model.h"
 #include "satellite/satellites_at_instant.h"
@@ -131,8 +133,8 @@ class PrintTest : public ChartTest {
   protected:
     void SetUp() override {
         ChartTest::SetUp();
-        Observer().showPlanetNames = true;
-        Observer().showConstellationLines = true;
+        ViewOptions().showPlanetNames = true;
+        ViewOptions().showConstellationLines = true;
         ASSERT_TRUE(DrawSkyChart(*canvas));
         dialogs->Clear();
     }
@@ -155,7 +157,7 @@ TEST_F(PrintTest, SkyChartPageIsLandscapeWithItsHeaderTexts) {
     const QSizeF size = PdfPageSize(pdf);
     EXPECT_GT(size.width(), size.height()) << "landscape";
     const QString text = PdfText(pdf);
-    FormatDateTime1900(Observer().currentJD);
+    FormatDateTime1900(Shown().currentJD);
     // pdftotext may widen the blanks of a line: compare with any run of blanks.
     auto has = [&](const QString& expected) {
         QString pattern = QRegularExpression::escape(expected);
@@ -235,17 +237,16 @@ class PrintSatellites : public PrintTest {
     }
     // Satellites on the chart at each of the `steps` earlier instants.
     static int ExpectedTrailPoints(int steps) {
-        ObserverState& o = Observer();
-        const JD1900 now = o.currentJD;
+        const JD1900 now = Shown().currentJD;
         int n = 0;
         for (int i = 1; i <= steps; ++i) {
-            o.currentJD = now - i * o.timeStepSeconds / 86400.0;
+            Shown().currentJD = now - i * Shown().timeStepSeconds / 86400.0;
             ComputeSatellites();
             const SatelliteTable& s = Satellites();
             for (int k = 1; k <= s.selectedCount; ++k)
                 if (s.chartX[static_cast<size_t>(k)] * s.chartY[static_cast<size_t>(k)] != 0.0) ++n;
         }
-        o.currentJD = now;
+        Shown().currentJD = now;
         ComputeSatellites();
         return n;
     }
@@ -272,12 +273,12 @@ TEST_F(PrintSatellites, TenStepsGiveTenTrailCirclesPerSatelliteAndNoneWithoutSte
     for (int i = 0; i < 10; ++i) StepWithTrails(+1);
     const int expected = ExpectedTrailPoints(10);
     EXPECT_GT(expected, 0);
-    const JD1900 now = Observer().currentJD;
+    const JD1900 now = Shown().currentJD;
     const auto pdf2 = temp / "trails.pdf";
     dialogs->AnswerPrint(QString::fromStdString(pdf2.string()));
     ASSERT_TRUE(PrintSkyChart());
     EXPECT_EQ(Count('t'), expected);
-    EXPECT_DOUBLE_EQ(Observer().currentJD, now) << "the instant is restored";
+    EXPECT_DOUBLE_EQ(Shown().currentJD, now) << "the instant is restored";
 }
 
 }  // namespace

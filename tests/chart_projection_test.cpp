@@ -4,8 +4,9 @@
 
 #include "chart/chart_view.h"
 #include "chart/plot_tables.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
+#include "support/observer_records.h"
 
 namespace {
 
@@ -14,7 +15,7 @@ constexpr double kDeg = kPi / 180.0;
 class ProjectionTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
         ResetPlotTables();
     }
@@ -52,10 +53,10 @@ TEST_F(ProjectionTest, StereographicDistanceFromTheCentre) {
 }
 
 TEST_F(ProjectionTest, FixedObjectOnlyAboveTheHorizon) {
-    ObserverState& o = Observer();
-    o.setLatitude(50.0);
+    Place().setLatitude(50.0);
     // The horizon at sidereal time 6 h without precession, nutation or aberration.
-    const HorizonOfDate horizon = HorizonOfDateAt(FrameOfDate{}, 6.0, o.sinLatitude, o.cosLatitude);
+    const HorizonOfDate horizon =
+        HorizonOfDateAt(FrameOfDate{}, 6.0, Place().sinLatitude, Place().cosLatitude);
     struct Case {
         double raHours, decDeg;
         bool plotted;

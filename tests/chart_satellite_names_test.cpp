@@ -4,6 +4,7 @@
 
 #include "chart/satellite_names.h"
 #include "chart_fixture.h"
+#include "core/displayed_instant.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ TEST_F(SatelliteNamesChartTest, TheNameIsWrittenBesideTheDotOnlyWhenSwitchedOn) 
     EXPECT_TRUE(SatelliteNamesShown());  // at most 20 selected
 
     auto draw = [&] {
-        Observer().timeChanged = true;
+        Shown().timeChanged = true;
         EXPECT_TRUE(DrawSkyChart(*canvas));
         return canvas->Image().copy();
     };

@@ -9,6 +9,9 @@
 #include "chart/chart_view.h"
 #include "chart/star_glyph.h"
 #include "chart_fixture.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 
 using namespace charttest;
 
@@ -45,9 +48,8 @@ template <typename F>
 std::optional<JD1900> Search(JD1900 start, double step, int count, F accept) {
     for (int i = 0; i < count; ++i) {
         const JD1900 t = start + i * step;
-        const ObserverState& o = Observer();
-        Observer().currentJD = t;
-        UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, t);
+        Shown().currentJD = t;
+        UpdateSunMoon(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg, t);
         if (accept()) return t;
     }
     return std::nullopt;
@@ -71,12 +73,11 @@ class SkyChartLayers : public ChartTest {};
 
 TEST_F(SkyChartLayers, BrightStarsAreDrawnAtTheirComputedPositions) {
     ASSERT_TRUE(DrawSkyChart(*canvas));
-    const ObserverState& o = Observer();
     int checked = 0;
     ReadStarRecords([&](int number, const StarRecord& star) {
         if (star.magnitude >= 1.5 || checked >= 5) return;
-        const ChartPoint p =
-            FixedObjectPosition(o.horizon(), star.rightAscensionHours, star.declinationDeg);
+        const ChartPoint p = FixedObjectPosition(Shown().horizon(Place()), star.rightAscensionHours,
+                                                 star.declinationDeg);
         const StarPlotEntry& e = StarPlotTable()[static_cast<size_t>(number - 1)];
         EXPECT_EQ(e.x, p.x);
         EXPECT_EQ(e.y, p.y);
@@ -94,7 +95,7 @@ TEST_F(SkyChartLayers, BrightStarsAreDrawnAtTheirComputedPositions) {
 }
 
 TEST_F(SkyChartLayers, NoStarFainterThanFiveIsDrawnAndTheLimitHidesFainterStars) {
-    Observer().limitingMagnitude = 3.0;
+    ViewOptions().limitingMagnitude = 3.0;
     ASSERT_TRUE(DrawSkyChart(*canvas));
     int plotted = 0;
     for (const StarPlotEntry& e : StarPlotTable()) {
@@ -238,7 +239,7 @@ TEST_F(SkyChartLayers, CompassLettersAllStandAfterTheChartIsTurned) {
 }
 
 TEST_F(SkyChartLayers, PolarDayShowsSunriseAndSunsetWithoutTimes) {
-    Observer().setLatitude(80.0);
+    Place().setLatitude(80.0);
     SetInstant(JulianDay1900(2026, 6, 21) + 0.5);
     ASSERT_TRUE(DrawSkyChart(*canvas));
     EXPECT_EQ(ChartTexts().riseSet[3].text, QStringLiteral("SA"));
@@ -250,10 +251,10 @@ TEST_F(SkyChartLayers, ExclusiveOrLayersToggledTwiceLeaveTheCanvasUnchanged) {
     DrawSkyChart();
     const QImage before = canvas->Image().copy();
     ToggleAltitudeLines();
-    EXPECT_TRUE(Observer().showAltitudeLines);
+    EXPECT_TRUE(ViewOptions().showAltitudeLines);
     EXPECT_NE(canvas->Image(), before);
     ToggleAltitudeLines();
-    EXPECT_FALSE(Observer().showAltitudeLines);
+    EXPECT_FALSE(ViewOptions().showAltitudeLines);
     EXPECT_EQ(canvas->Image(), before);
     ToggleZodiac();
     EXPECT_NE(canvas->Image(), before);
@@ -273,7 +274,7 @@ TEST_F(SkyChartLayers, AltitudeCirclesHaveTheProjectedRadius) {
 }
 
 TEST_F(SkyChartLayers, ConstellationLinesRedrawTheStarsOnTop) {
-    Observer().showConstellationLines = true;
+    ViewOptions().showConstellationLines = true;
     ASSERT_TRUE(DrawSkyChart(*canvas));
     const int lineGrey = ChartShades().lineGrey;
     EXPECT_GT(CountInDisc(*canvas, (lineGrey << 16) | (lineGrey << 8) | lineGrey), 200);
@@ -294,8 +295,8 @@ TEST_F(SkyChartLayers, UpdateEphemerisAgreesWithTheDrawing) {
     ResetPlotTables();
     ResetMinorBodyState();
     ResetBodyPlots();
-    const ObserverState& o = Observer();
-    UpdateEphemeris(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+    UpdateEphemeris(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg,
+                    Shown().currentJD);
     for (size_t i = 0; i < stars.size(); ++i) {
         ASSERT_EQ(StarPlotTable()[i].x, stars[i].x) << i;
         ASSERT_EQ(StarPlotTable()[i].y, stars[i].y) << i;

@@ -4,17 +4,18 @@
 
 #include "chart/plot_tables.h"
 #include "chart/sky_position_at.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
+#include "support/observer_records.h"
 
 // Zenith in the centre (declination = latitude, on the meridian), the compass letters
 // on the rim (also on a turned chart), nothing beside the disc, and back from a star
 // to its catalogue place.
 TEST(SkyPositionAt, UndoesTheChartProjection) {
-    ResetObserverState();
+    ResetObserverRecords();
     ResetChartView();
-    ObserverState& o = Observer();
-    o.setLatitude(52.5);
-    o.siderealHours = 5.5;
+    Place().setLatitude(52.5);
+    Shown().siderealHours = 5.5;
     const double cx = ChartView().chartCentreX, cy = ChartView().chartCentreY,
                  r = ChartView().chartRadius;
     EXPECT_NEAR(SkyPositionAt(cx, cy)->decDeg, 52.5, 1e-9);
@@ -33,10 +34,10 @@ TEST(SkyPositionAt, UndoesTheChartProjection) {
     }
     // A star drawn in the frame of 2050 (sidereal time near 9 h) reads back as its
     // catalogue place of 2000.0.
-    o.year = 2050;
-    o.setInstantFrame(13.4, JulianDay1900(2050, 1, 19));
+    Shown().year = 2050;
+    Shown().setInstantFrame(13.4, JulianDay1900(2050, 1, 19));
     for (const auto& [raHours, decDeg] : {std::pair{5.6, -5.4}, {23.9, 80.0}, {12.0, 10.0}}) {
-        const ChartPoint at = FixedObjectPosition(o.horizon(), raHours, decDeg);
+        const ChartPoint at = FixedObjectPosition(Shown().horizon(Place()), raHours, decDeg);
         ASSERT_TRUE(at.plotted()) << raHours;
         EXPECT_NEAR(std::remainder(SkyPositionAt(at.x, at.y)->raHours - raHours, 24), 0, 1e-9);
         EXPECT_NEAR(SkyPositionAt(at.x, at.y)->decDeg, decDeg, 1e-9);

@@ -10,7 +10,11 @@
 #include "chart/zoom_chart.h"
 #include "chart/zoom_identify.h"
 #include "chart_fixture.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/selection_model.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
 #include "satellite/satellites_at_instant.h"
 #include "ui/common/clock.h"
@@ -73,9 +77,9 @@ TEST_F(ZoomTest, OpensMaximisedWithTheChartScaledToFillIt) {
 // With both status bars shown, the letter where the north-south diameter leaves the
 // chart area sits on the edge line 20 pixels above the area's bottom.
 TEST_F(ZoomTest, EdgeLettersSitOnTheChartAreasBottomLine) {
-    Observer().trackedSatellite = 0;  // the status bars are shown
+    Tracking().trackedSatellite = 0;  // the status bars are shown
     form->headerBar()->show();
-    Observer().showAltitudeLines = true;
+    ViewOptions().showAltitudeLines = true;
     ChartView().rotationRad = 0.0;
     ChartView().zoomFactor = 8;
     CentreOn(ChartView().chartCentreX, ChartView().chartCentreY);
@@ -170,7 +174,7 @@ TEST_F(ZoomTest, CaptionNamesFactorPlaceInstantSunAndMoon) {
                                  QString::number(Sun().altitudeDeg, 'f', 1) + QStringLiteral("°")));
     EXPECT_TRUE(caption.endsWith(QStringLiteral("%  ab")) ||
                 caption.endsWith(QStringLiteral("%  zu")));
-    EXPECT_DOUBLE_EQ(ZoomValues().zoomTrailOriginJD, Observer().currentJD);
+    EXPECT_DOUBLE_EQ(ZoomValues().zoomTrailOriginJD, Shown().currentJD);
 }
 
 // A pass search leaves the Sun of the last instant it tried (here the next noon): the
@@ -179,7 +183,7 @@ TEST_F(ZoomTest, EveryDrawingShowsTheSunOfItsOwnInstant) {
     form->DrawChart(0);
     const QString caption = form->windowTitle();
     const int skyGrey = ChartShades().skyGrey;
-    const JD1900 evening = Observer().currentJD;
+    const JD1900 evening = Shown().currentJD;
     SunMoonAt(evening + 0.7);
     SetInstant(evening);
     form->DrawChart(0);
@@ -189,28 +193,27 @@ TEST_F(ZoomTest, EveryDrawingShowsTheSunOfItsOwnInstant) {
 
 TEST_F(ZoomTest, DateEntryKeepsA2015Date) {
     dialogs->AnswerInput(QStringLiteral("15.03.2015"));
-    FormatDateTime1900(Observer().currentJD);
+    FormatDateTime1900(Shown().currentJD);
     const std::string time = TimeText;
     form->EnterDate();
     EXPECT_EQ(DateText, "15.03.2015");
     CivilInstant expected;
-    ASSERT_TRUE(InstantFromDateTimeTexts("15.03.2015", time, Observer().zoneOffsetHours, expected));
-    EXPECT_DOUBLE_EQ(Observer().currentJD, expected.instant);
-    EXPECT_EQ(Observer().year, 2015);
+    ASSERT_TRUE(InstantFromDateTimeTexts("15.03.2015", time, Place().zoneOffsetHours, expected));
+    EXPECT_DOUBLE_EQ(Shown().currentJD, expected.instant);
+    EXPECT_EQ(Shown().year, 2015);
 }
 
 TEST_F(ZoomTest, TimeMenuStepsAndRedraws) {
-    const JD1900 t = Observer().currentJD;
+    const JD1900 t = Shown().currentJD;
     form->nextDayAction->trigger();
-    EXPECT_DOUBLE_EQ(Observer().currentJD, t + 1.0);
-    EXPECT_FALSE(Observer().timeChanged) << "the drawing clears it";
+    EXPECT_DOUBLE_EQ(Shown().currentJD, t + 1.0);
+    EXPECT_FALSE(Shown().timeChanged) << "the drawing clears it";
     form->hourBackAction->trigger();
-    EXPECT_DOUBLE_EQ(Observer().currentJD, t + 1.0 - 1.0 / 24.0);
+    EXPECT_DOUBLE_EQ(Shown().currentJD, t + 1.0 - 1.0 / 24.0);
 }
 
 TEST_F(ZoomTest, KeysWithoutTrackedSatelliteDoNothing) {
-    ObserverState& o = Observer();
-    o.trackedSatellite = -1;
+    Tracking().trackedSatellite = -1;
     const double rotation = ChartView().rotationRad;
     const ZoomOffsets before = ChartZoomOffsets();
     for (QChar key : {QLatin1Char('n'), QLatin1Char('*'), QLatin1Char('/')}) {
@@ -329,7 +332,7 @@ TEST_F(ZoomSatellites, ClickTracksTheSatelliteAndFillsTheStatusBars) {
     if (hit.kind != ZoomHit::Satellite) GTEST_SKIP() << "another object covers the satellite";
     EXPECT_EQ(hit.index, above);
     form->ClickAt(p.x(), p.y());
-    EXPECT_EQ(Observer().trackedSatellite, above - 1);
+    EXPECT_EQ(Tracking().trackedSatellite, above - 1);
     EXPECT_TRUE(form->valuesBar()->isVisible());
     EXPECT_TRUE(form->headerBar()->isVisible());
     EXPECT_EQ(form->headerBar()->text().toStdString(), PositionHeader());
@@ -352,8 +355,7 @@ TEST_F(ZoomSatellites, ClickTracksTheSatelliteAndFillsTheStatusBars) {
 }
 
 TEST_F(ZoomSatellites, FollowingKeysCentreTheSatelliteAndClampTheFactor) {
-    ObserverState& o = Observer();
-    o.trackedSatellite = above - 1;
+    Tracking().trackedSatellite = above - 1;
     struct Case {
         int before;
         QChar key;
@@ -387,8 +389,7 @@ TEST_F(ZoomSatellites, FollowingKeysCentreTheSatelliteAndClampTheFactor) {
 
 TEST_F(ZoomSatellites, ATrackedSatelliteBelowTheHorizonLeavesTheView) {
     ASSERT_GT(below, 0);
-    ObserverState& o = Observer();
-    o.trackedSatellite = below - 1;
+    Tracking().trackedSatellite = below - 1;
     ChartView().zoomFactor = 4;
     const double rotation = ChartView().rotationRad;
     const ZoomOffsets before = ChartZoomOffsets();
@@ -404,7 +405,7 @@ TEST_F(ZoomSatellites, ATrackedSatelliteBelowTheHorizonLeavesTheView) {
 // gives the main chart back its own rotation (it was left with W at the top).
 TEST_F(ZoomSatellites, LeavingTheZoomWindowTurnsTheMainChartBack) {
     const double own = ChartView().rotationRad;
-    Observer().trackedSatellite = above - 1;
+    Tracking().trackedSatellite = above - 1;
     form->KeyTyped(QLatin1Char('n'));
     if (std::fabs(ChartView().rotationRad - own) < 1e-3)
         GTEST_SKIP() << "the satellite stands straight south already";
@@ -420,14 +421,13 @@ TEST_F(ZoomSatellites, LeavingTheZoomWindowTurnsTheMainChartBack) {
 
 TEST_F(ZoomSatellites, StepsLeaveTrailsFromTheZoomTrailOrigin) {
     form->DrawChart(0);
-    ObserverState& o = Observer();
-    const JD1900 start = o.currentJD;
+    const JD1900 start = Shown().currentJD;
     EXPECT_DOUBLE_EQ(ZoomValues().zoomTrailOriginJD, start);
     for (int i = 0; i < 10; ++i) form->KeyTyped(QLatin1Char('+'));
-    EXPECT_NEAR(o.currentJD - start, 60.0 / 86400.0, 1e-9);
+    EXPECT_NEAR(Shown().currentJD - start, 60.0 / 86400.0, 1e-9);
     EXPECT_DOUBLE_EQ(ZoomValues().zoomTrailOriginJD, start);
     for (int i = 0; i < 12; ++i) form->KeyTyped(QLatin1Char('-'));
-    EXPECT_DOUBLE_EQ(ZoomValues().zoomTrailOriginJD, o.currentJD)
+    EXPECT_DOUBLE_EQ(ZoomValues().zoomTrailOriginJD, Shown().currentJD)
         << "stepping back beyond the origin moves it";
     EXPECT_TRUE(form->windowTitle().contains(QString::fromStdString(TimeText)));
 }
@@ -447,16 +447,15 @@ TEST_F(ZoomTest, MenusTogglesAndClosing) {
     EXPECT_FALSE(form->computePassesAction->isEnabled());
     EXPECT_FALSE(form->showPassesAction->isEnabled());
 
-    ObserverState& o = Observer();
     struct Toggle {
         QAction* action;
         bool* flag;
     };
-    const Toggle toggles[] = {{form->planetNamesAction, &o.showPlanetNames},
-                              {form->constellationNamesAction, &o.showConstellationNames},
-                              {form->constellationLinesAction, &o.showConstellationLines},
-                              {form->altitudeLinesAction, &o.showAltitudeLines},
-                              {form->zodiacAction, &o.showZodiac}};
+    const Toggle toggles[] = {{form->planetNamesAction, &ViewOptions().showPlanetNames},
+                              {form->constellationNamesAction, &ViewOptions().showConstellationNames},
+                              {form->constellationLinesAction, &ViewOptions().showConstellationLines},
+                              {form->altitudeLinesAction, &ViewOptions().showAltitudeLines},
+                              {form->zodiacAction, &ViewOptions().showZodiac}};
     for (const Toggle& t : toggles) {
         const bool before = *t.flag;
         t.action->trigger();
@@ -465,15 +464,15 @@ TEST_F(ZoomTest, MenusTogglesAndClosing) {
         t.action->trigger();
         EXPECT_EQ(*t.flag, before);
     }
-    EXPECT_FALSE(o.timeChanged) << "toggles do not set timeChanged";
+    EXPECT_FALSE(Shown().timeChanged) << "toggles do not set timeChanged";
 
     // Altitude lines on and off again by exclusive-or leave the picture as it was.
-    o.showAltitudeLines = false;
+    ViewOptions().showAltitudeLines = false;
     form->DrawChart(0);
     const QImage before = form->canvas().Image().copy();
     form->altitudeLinesAction->trigger();
     EXPECT_NE(form->canvas().Image(), before);
-    EXPECT_TRUE(o.showAltitudeLines);
+    EXPECT_TRUE(ViewOptions().showAltitudeLines);
     const QImage withLines = form->canvas().Image().copy();
     form->zodiacAction->trigger();  // exclusive-or on
     form->zodiacAction->trigger();  // and off again

@@ -17,8 +17,8 @@ namespace {
 
 using testsupport::CliRun;
 using testsupport::DataPath;
-using testsupport::RunCli;
 using testsupport::ReadTextFile;
+using testsupport::RunCli;
 using testsupport::TempDir;
 using testsupport::WriteTextFile;
 
@@ -78,6 +78,10 @@ TEST_F(CliTest, RefusesValuesTheWindowsRefuse) {
         {Args(Args(passes, date), {"--minutes", "0"}), "Die Dauer muss zwischen 1 und"},
         {Args(Args(passes, date), {"--nights", "x"}), "'x' ist kein gültiger Integerwert"},
         {Args(Args(passes, date), {"--catnr", "1,340000"}), "keine Katalognummer"},
+        {Args(Args(passes, date), {"--threads", "0"}),
+         "--threads: 0 liegt nicht zwischen 1 und 64"},
+        {Args(Args(passes, date), {"--threads", "65"}), "liegt nicht zwischen 1 und 64"},
+        {Args(Args(passes, date), {"--threads", "zwei"}), "'zwei' ist kein gültiger Integerwert"},
         {{"ephem", "--jd", "1e12"}, "Ungültige Eingabe: --jd"},
         {{"ephem", "--jd", "45000", "--zone", "1e300"}, "Fehler bei Zeitzone"},
         {{"sgp", "--tle", "sets.tle", "--index", "1", "--jd", "45000", "--height", "-1e9"},
@@ -170,6 +174,17 @@ TEST_F(CliTest, UnreadableSettingsFileMeansTheDefaultsWithANoteForEveryCommand) 
     const std::string list = ReadTextFile(dir_ / "list.txt");
     EXPECT_EQ(list.rfind("Sichtbarkeitsbedingungen f\xfcr Berlin, Nacht vom 27.04.2026\r\n", 0), 0u)
         << list;
+}
+
+TEST_F(CliTest, ListIsTheSameForAnyNumberOfThreads) {
+    const std::vector<std::string> search =
+        Args({"passes", "--tle", testsupport::DataPath("visual-2026-04.tle").string(), "--all",
+              "--json"},
+             kBerlinNight);
+    const CliRun one = RunCli(dir_.path(), Args(search, {"--threads", "1"}));
+    ASSERT_EQ(one.status, 0) << one.err;
+    EXPECT_NE(one.out.find("\"start\""), std::string::npos);
+    EXPECT_EQ(RunCli(dir_.path(), Args(search, {"--threads", "3"})).out, one.out);
 }
 
 TEST_F(CliTest, TerminalGetsUtf8AndOutWritesTheLatin1File) {
@@ -409,6 +424,22 @@ TEST_F(CliTest, HelpIsASuccess) {
     EXPECT_NE(help.out.find("topozentrisch"), std::string::npos);
     EXPECT_EQ(RunCli(dir_.path(), {"--help"}).status, 0);
     EXPECT_EQ(RunCli(dir_.path(), {}).status, 2);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CliTest, LoadCountsTheSetsAndGivesTheLoadNotes) {
+    WriteTextFile(dir_ / "two.tle", std::string(kLatin1Set) + "stray line\r\n" + kLatin1Set);
+    const CliRun run = RunCli(dir_.path(), {"load", "--tle", "two.tle", "--repeat", "3"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out.rfind("2 Satelliten geladen\nLadezeit (ms, 3 Mal): kürzeste ", 0), 0u)
+        << run.out;
+    EXPECT_NE(run.err.find("Hinweis: Nicht geladen (kein vollständiger Elementsatz): Zeile 4."),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(RunCli(dir_.path(), {"load", "--tle", "two.tle", "--repeat", "0"}).status, 2);
 }
 
 }  // namespace

@@ -5,15 +5,15 @@
 #include <string>
 
 #include "core/ephemeris_report.h"
-#include "core/observer_state.h"
 #include "core/timescale.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 
 namespace {
 
 class EphemerisReportTest : public ::testing::Test {
   protected:
-    void SetUp() override { ResetObserverState(); }
+    void SetUp() override { ResetObserverRecords(); }
     void CopyFixture(const std::string& fixture, const std::string& name) {
         std::filesystem::copy_file(testsupport::FixturePath(fixture), dir_ / name,
                                    std::filesystem::copy_options::overwrite_existing);

@@ -3,9 +3,10 @@
 #include <cmath>
 
 #include "core/frames.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "core/timescale.h"
+#include "support/observer_records.h"
 
 namespace {
 
@@ -113,8 +114,7 @@ TEST(SafeArcSin, HandlesTheEndsOfTheRange) {
 }
 
 TEST(TopocentricCorrection, ParallaxLowersTheMoonTowardsTheHorizon) {
-    ResetObserverState();
-    ObserverState o = Observer();
+    ObservingPlace o;
     o.setLatitude(50.0);
     o.heightM = 0.0;
     const double p = std::sin(0.95 * kDeg);
@@ -133,7 +133,7 @@ TEST(TopocentricCorrection, ParallaxLowersTheMoonTowardsTheHorizon) {
     EXPECT_LE(t.hourAngle, kPi);
     EXPECT_GE(t.hourAngle, -kPi);
     // A high observer sees a slightly larger shift than one at sea level.
-    ObserverState high = o;
+    ObservingPlace high = o;
     high.heightM = 3000.0;
     EXPECT_LT(TopocentricCorrection(0.0, 10 * kDeg, p, high).dec,
               TopocentricCorrection(0.0, 10 * kDeg, p, o).dec);

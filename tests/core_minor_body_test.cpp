@@ -5,11 +5,13 @@
 #include <string>
 
 #include "core/asteroids.h"
+#include "core/displayed_instant.h"
 #include "core/ephemeris_file_error.h"
 #include "core/minor_body.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "core/timescale.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 #include "support/unreadable_file.h"
 
@@ -107,10 +109,10 @@ TEST(OrbitPlanePosition, StronglyHyperbolicFarFromPerihelion) {
 class MinorBodyTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSunState();
         ResetMinorBodyState();
-        Observer().setLatitude(50.0);
+        Place().setLatitude(50.0);
     }
     void UseFile(const std::string& fixture) {
         std::filesystem::copy_file(testsupport::FixturePath(fixture), dir_ / "KOMET",
@@ -123,8 +125,8 @@ class MinorBodyTest : public ::testing::Test {
     // Puts the body in the observer's zenith.
     void LookAtBody(double t) {
         Compute(t);
-        Observer().siderealHours = MinorBody().raHours;
-        Observer().setLatitude(MinorBody().declination / kDeg);
+        Shown().siderealHours = MinorBody().raHours;
+        Place().setLatitude(MinorBody().declination / kDeg);
         Compute(t);
     }
     testsupport::TempDir dir_;
@@ -167,8 +169,8 @@ TEST_F(MinorBodyTest, BelowTheHorizonKeepsItsValuesButNoChartPosition) {
     UseFile("core/KOMET_parabolic_crlf");
     testsupport::ScopedWorkingDir cwd(dir_.path());
     LookAtBody(36540.0);
-    Observer().setLatitude(-MinorBody().declination / kDeg);  // now in the nadir
-    Observer().siderealHours = std::fmod(MinorBody().raHours + 12.0, 24.0);
+    Place().setLatitude(-MinorBody().declination / kDeg);  // now in the nadir
+    Shown().siderealHours = std::fmod(MinorBody().raHours + 12.0, 24.0);
     Compute(36540.0);
     const MinorBodyState& m = MinorBody();
     EXPECT_EQ(m.name, "Heller Komet");

@@ -4,11 +4,13 @@
 #include <string>
 
 #include "core/asteroids.h"
+#include "core/displayed_instant.h"
 #include "core/ephemeris_file_error.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/planets.h"
 #include "core/sun_moon.h"
 #include "core/timescale.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -18,14 +20,14 @@ constexpr double kDeg = kPi / 180.0;
 class PlanetsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSunState();
         ResetPlanets();
-        Observer().setLatitude(50.0);
-        Observer().longitudeDeg = 10.0;
+        Place().setLatitude(50.0);
+        Place().longitudeDeg = 10.0;
     }
     void Compute(double t) {
-        Observer().siderealHours = LocalSiderealTime(Observer().longitudeDeg, t);
+        Shown().siderealHours = LocalSiderealTime(Place().longitudeDeg, t);
         SunPosition(t);
         PlanetPositions(t);
     }
@@ -159,7 +161,7 @@ TEST_F(PlanetsTest, PlanetsAgreeWithModernEphemerisInTheFrameOfDate) {
 #include "fixtures/core/modern_planets.inc"
     };
     for (const auto& c : cases) {
-        Observer().setInstantFrame(Observer().longitudeDeg, c.t);
+        Shown().setInstantFrame(Place().longitudeDeg, c.t);
         Compute(c.t + DeltaT(2000) / 24.0);
         const PlanetPosition& p = Planets()[c.body];
         const double dra = std::remainder(p.rightAscension - c.raHours * kPi / 12, 2 * kPi);

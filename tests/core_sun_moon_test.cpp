@@ -2,10 +2,12 @@
 
 #include <cmath>
 
+#include "core/displayed_instant.h"
 #include "core/frames.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "core/timescale.h"
+#include "support/observer_records.h"
 
 namespace {
 
@@ -14,7 +16,7 @@ constexpr double kDeg = kPi / 180.0;
 class SunMoonTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSunState();
         ResetMoonState();
     }
@@ -60,7 +62,7 @@ TEST_F(SunMoonTest, MoonWorkedValues) {
     };
     for (const auto& c : cases) {
         SunPosition(c.t);
-        MoonPosition(c.t);
+        MoonPosition(c.t, Place(), Shown());
         const MoonState& m = Moon();
         EXPECT_NEAR(Deg(m.longitude), c.lonDeg, 2e-5) << c.t;
         EXPECT_NEAR(Deg(m.latitude), c.latDeg, 2e-5) << c.t;
@@ -72,7 +74,7 @@ TEST_F(SunMoonTest, MoonWorkedValues) {
 
 TEST_F(SunMoonTest, MoonGeocentricEquatorialAndParallaxAtJ2000) {
     SunPosition(36525.000694);
-    MoonPosition(36525.000694);
+    MoonPosition(36525.000694, Place(), Shown());
     EXPECT_NEAR(Moon().parallaxDeg, 0.9084688, 1e-6);
     EXPECT_NEAR(Moon().rightAscension * 12 / kPi, 14.830559, 2e-6);
     EXPECT_NEAR(Deg(Moon().declination), -10.906274, 2e-5);
@@ -85,7 +87,7 @@ TEST_F(SunMoonTest, PhaseValueTellsWaxingFromWaning) {
     int waxing = 0, waning = 0;
     for (double t = 45350.0; t < 45380.0; t += 0.5) {
         SunPosition(t);
-        MoonPosition(t);
+        MoonPosition(t, Place(), Shown());
         double d = Moon().longitude - Sun().trueLongitude;
         d = std::remainder(d, 2 * kPi);
         if (std::fabs(d) < 0.05 || std::fabs(std::fabs(d) - kPi) < 0.05) continue;
@@ -110,7 +112,7 @@ TEST_F(SunMoonTest, NewMoonIsDarkAndCountsAsWaxing) {
     double best = 0, bestElongation = 10;
     for (double t = 45359.0; t < 45361.0; t += 0.001) {
         SunPosition(t);
-        MoonPosition(t);
+        MoonPosition(t, Place(), Shown());
         const double d = std::fabs(std::remainder(Moon().longitude - Sun().trueLongitude, 2 * kPi));
         if (d < bestElongation) {
             bestElongation = d;
@@ -119,28 +121,27 @@ TEST_F(SunMoonTest, NewMoonIsDarkAndCountsAsWaxing) {
     }
     EXPECT_NEAR(best, JulianDay1900(2024, 3, 10) + 9.0 / 24, 0.1);
     SunPosition(best);
-    MoonPosition(best);
+    MoonPosition(best, Place(), Shown());
     // At conjunction only the latitude keeps the Moon off the Sun: i near 180, k near 0.
     EXPECT_GT(Moon().phaseAngleDeg, 170.0);
     EXPECT_LT(Moon().illuminatedFraction, 0.01);
     // A hair later the longitude leads: waxing, value k < 1.
     SunPosition(best + 0.01);
-    MoonPosition(best + 0.01);
+    MoonPosition(best + 0.01, Place(), Shown());
     EXPECT_LT(Moon().phaseValue, 0.01);
 }
 
 TEST_F(SunMoonTest, MoonTopocentricAgreesWithMoonPosition) {
-    ObserverState& o = Observer();
-    o.setLatitude(48.0);
-    o.longitudeDeg = 11.0;
-    o.heightM = 500;
-    o.year = 2024;
+    Place().setLatitude(48.0);
+    Place().longitudeDeg = 11.0;
+    Place().heightM = 500;
+    Shown().year = 2024;
     const double ut = 45350.75;
     const double t = ut + DeltaT(2024) / 24.0;
-    o.siderealHours = LocalSiderealTime(o.longitudeDeg, ut);
+    Shown().siderealHours = LocalSiderealTime(Place().longitudeDeg, ut);
     SunPosition(t);
-    MoonPosition(t);
-    const MoonTopocentricResult r = MoonTopocentric(t);
+    MoonPosition(t, Place(), Shown());
+    const MoonTopocentricResult r = MoonTopocentric(t, Place(), Shown().year);
     EXPECT_NEAR(r.altitudeDeg, Moon().altitudeDeg, 1e-9);
     EXPECT_NEAR(r.dec, Moon().topoDeclination, 1e-12);
     EXPECT_GE(r.hourAngle, -kPi);

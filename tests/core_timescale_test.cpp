@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
+#include "support/observer_records.h"
 
 namespace {
 
@@ -69,13 +70,13 @@ TEST(FormatDateTime1900, GivesCivilDateAndTimeInZone) {
 }
 
 TEST(FormatDateTime1900, UsesObserverZoneAndPadsFields) {
-    ResetObserverState();
-    Observer().zoneOffsetHours = 2;
+    ResetObserverRecords();
+    Place().zoneOffsetHours = 2;
     // 7 March 2024, 05:05:09 UT -> 07:05:09 in zone +2.
     FormatDateTime1900(JulianDay1900(2024, 3, 7) + (5 + 5 / 60.0 + 9 / 3600.0) / 24.0);
     EXPECT_EQ(DateText, "07.03.2024");
     EXPECT_EQ(TimeText, "07:05:09");
-    ResetObserverState();
+    ResetObserverRecords();
 }
 
 TEST(NumericHelpers, ModuloAndAngles) {
@@ -140,8 +141,8 @@ TEST(DeltaT, StepsByEra) {
     EXPECT_DOUBLE_EQ(DeltaT(2030), 1.0 / 60.0);
 }
 
-TEST(ObserverState, LatitudeKeepsItsSineAndCosine) {
-    ObserverState s;
+TEST(ObservingPlace, LatitudeKeepsItsSineAndCosine) {
+    ObservingPlace s;
     s.setLatitude(30);
     EXPECT_NEAR(s.sinLatitude, 0.5, 1e-15);
 }

@@ -4,8 +4,9 @@
 
 #include <algorithm>
 
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/zone_rule.h"
+#include "support/observer_records.h"
 
 namespace {
 
@@ -69,23 +70,22 @@ TEST(ZoneRuleTest, LocalTimesAcrossTheChangesOfSummerTime) {
 }
 
 TEST(ZoneRuleTest, TheObserverUsesTheRuleElseItsFixedZone) {
-    ResetObserverState();
-    ObserverState& o = Observer();
-    o.zoneName = " MEZ";
-    o.zoneOffsetHours = 1.0;
+    ResetObserverRecords();
+    Place().zoneName = " MEZ";
+    Place().zoneOffsetHours = 1.0;
     const JD1900 summer = JulianDay1900(2026, 4, 28) + 2.0 / 24;  // 02:00 UT
-    EXPECT_EQ(o.zoneNameAt(summer), " MEZ");
+    EXPECT_EQ(Place().zoneNameAt(summer), " MEZ");
     FormatDateTime1900(summer);
     EXPECT_EQ(TimeText, "03:00:00");
-    o.zoneRule = "Europe/Berlin";
-    EXPECT_EQ(o.zoneNameAt(summer), " MESZ");
-    EXPECT_DOUBLE_EQ(o.zoneOffsetAt(summer), 2.0);
+    Place().zoneRule = "Europe/Berlin";
+    EXPECT_EQ(Place().zoneNameAt(summer), " MESZ");
+    EXPECT_DOUBLE_EQ(Place().zoneOffsetAt(summer), 2.0);
     FormatDateTime1900(summer);
     EXPECT_EQ(TimeText, "04:00:00");
     FormatDateTime1900(JulianDay1900(2026, 1, 15) + 2.0 / 24);
     EXPECT_EQ(TimeText, "03:00:00");
-    EXPECT_EQ(o.instantFromLocal(2026, 3, 29, 2, 30, 0).kind, LocalTimeKind::Skipped);
-    ResetObserverState();
+    EXPECT_EQ(Place().instantFromLocal(2026, 3, 29, 2, 30, 0).kind, LocalTimeKind::Skipped);
+    ResetObserverRecords();
 }
 
 }  // namespace

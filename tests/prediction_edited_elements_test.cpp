@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_search.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "support/observer_place.h"
+#include "support/observer_records.h"
 #include "support/satellite_selection.h"
 
 namespace {
@@ -35,18 +37,18 @@ struct Outcome {
 class EditedElementsTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSatelliteTable();
         ResetPassWindow();
         ResetPassList();
         testsupport::PlaceObserverInBerlin(40, 2);
-        Observer().year = 2026;
+        Shown().year = 2026;
     }
     void TearDown() override {
         ResetSatelliteTable();
         ResetPassList();
         ResetPassWindow();
-        ResetObserverState();
+        ResetObserverRecords();
     }
     // SGP reads ndot/2 (SGP4 does not).
     static void Load(const std::string& line1) {
@@ -58,22 +60,21 @@ class EditedElementsTest : public ::testing::Test {
     // `chartTime` (0: the first pass found).
     Outcome Compute(JD1900 chartTime) {
         Outcome out;
-        ObserverState& o = Observer();
-        o.currentJD = JulianDay1900(2026, 4, 28) + (12.0 - o.zoneOffsetHours) / 24.0;
-        FormatDateTime1900(o.currentJD);
+        Shown().currentJD = JulianDay1900(2026, 4, 28) + (12.0 - Place().zoneOffsetHours) / 24.0;
+        FormatDateTime1900(Shown().currentJD);
         PassSearchParameters p;
         p.nights = 2;
         p.shadow = false;
         p.limitingMagnitude = 99;
         PassSearchListener listener;
         PassSearch(p, listener);
-        out.passLines = PassList().lines;
+        out.passLines = PassList().Lines();
         if (chartTime == 0.0 && !PassList().passes.empty())
             chartTime = PassList().passes.front().time;
-        o.currentJD = chartTime;
-        o.timeChanged = true;
-        SunPosition(o.currentJD + DeltaT(o.year) / 24.0);
-        SunForChart();
+        Shown().currentJD = chartTime;
+        Shown().timeChanged = true;
+        SunPosition(Shown().currentJD + DeltaT(Shown().year) / 24.0);
+        SunForChart(Place(), Shown());
         ObserveSelectedSatellites();
         out.sky = Satellites().sky[1];
         out.chartMagnitude = Satellites().chartMagnitude[1];

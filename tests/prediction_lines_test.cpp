@@ -4,8 +4,10 @@
 
 #include <string>
 
+#include "core/observing_place.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_list_file.h"
+#include "support/observer_records.h"
 
 namespace {
 
@@ -141,8 +143,8 @@ TEST(PassListFile, LocationLineSignsAndHemispheres) {
 
 // The first line names the nights searched, year included, in the zone of each date.
 TEST(PassListFile, SpanTextGivesTheDatesWithTheYear) {
-    ResetObserverState();
-    Observer().zoneOffsetHours = 2;
+    ResetObserverRecords();
+    Place().zoneOffsetHours = 2;
     const JD1900 noon = JulianDay1900(2026, 4, 27) + 10.0 / 24.0;  // 12:00 local
     using Kind = PassSearchSpan::Kind;
     struct Case {
@@ -155,12 +157,12 @@ TEST(PassListFile, SpanTextGivesTheDatesWithTheYear) {
         {{Kind::Nights, noon, noon + 2}, ", Nächte vom 27.04.2026 bis 29.04.2026"},
         {{Kind::Window, noon + 0.375, noon + 0.5}, ", vom 27.04.2026 21:00 bis 28.04.2026 00:00"},
     };
-    for (const Case& c : cases) EXPECT_EQ(PassSearchSpanText(c.span, Observer()), c.text);
+    for (const Case& c : cases) EXPECT_EQ(PassSearchSpanText(c.span, Place()), c.text);
     const std::vector<std::string> lines =
         PassListFileLines("Berlin", cases[2].text, 13.4, 52.5, "UTC +2h", "v.tle", {});
     EXPECT_EQ(lines[0],
               "Sichtbarkeitsbedingungen für Berlin, Nächte vom 27.04.2026 bis 29.04.2026");
-    ResetObserverState();
+    ResetObserverRecords();
 }
 
 TEST(PassListFile, HeaderLinesThenListLatin1CrLf) {

@@ -5,28 +5,30 @@
 #include <string>
 #include <vector>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/rise_set.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_dialog_display.h"
+#include "support/observer_records.h"
 
 namespace {
 
 class NightWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetPassWindow();
-        Place(13.4, 52.5, 2.0);
+        SetPlace(13.4, 52.5, 2.0);
     }
     void TearDown() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetPassWindow();
     }
-    static void Place(double lon, double lat, double zone) {
-        Observer().longitudeDeg = lon;
-        Observer().setLatitude(lat);
-        Observer().zoneOffsetHours = zone;
+    static void SetPlace(double lon, double lat, double zone) {
+        Place().longitudeDeg = lon;
+        Place().setLatitude(lat);
+        Place().zoneOffsetHours = zone;
     }
     static double DeltaTDays(int year) { return DeltaT(year) / 24.0; }
 };
@@ -45,15 +47,15 @@ TEST_F(NightWindowTest, WholeNightMatchesSunsetAndSunriseAtTheLimit) {
         {151.2, -33.9, 10, -18, 2026, 6, 1},
     };
     for (const Case& c : cases) {
-        Place(c.lon, c.lat, c.zone);
+        SetPlace(c.lon, c.lat, c.zone);
         const NightWindowResult night =
             ComputeNightWindow(c.year, c.month, c.day, 20, c.limit, true, true);
         ASSERT_EQ(night.kind, NightKind::Normal);
         const JD1900 midnightLocal = JulianDay1900(c.year, c.month, c.day) - c.zone / 24.0;
-        Observer().currentJD = midnightLocal + 0.5;  // noon of the date
-        const RiseSetTimes today = SunRiseSet(c.limit);
-        Observer().currentJD = midnightLocal + 1.5;  // noon of the next date
-        const RiseSetTimes tomorrow = SunRiseSet(c.limit);
+        Shown().currentJD = midnightLocal + 0.5;  // noon of the date
+        const RiseSetTimes today = SunRiseSet(c.limit, Place(), Shown().currentJD);
+        Shown().currentJD = midnightLocal + 1.5;  // noon of the next date
+        const RiseSetTimes tomorrow = SunRiseSet(c.limit, Place(), Shown().currentJD);
         EXPECT_NEAR(night.start, today.setting, 1.0 / 1440.0) << c.lat;
         EXPECT_NEAR(night.end, tomorrow.rising, 1.0 / 1440.0) << c.lat;
         EXPECT_NEAR(SunAltitudeDeg(night.start, DeltaTDays(c.year)), c.limit, 0.05);
@@ -98,7 +100,7 @@ TEST_F(NightWindowTest, NightWindowTakesTheLocalDateOfTheInstantAndSetsTheWindow
 // limit of -5 (the night is skipped, not given the window [0, 0] or the previous one),
 // a short window about local midnight for a limit just above the lowest altitude.
 TEST_F(NightWindowTest, MidsummerAtSeventyNorth) {
-    Place(20.0, 70.0, 2.0);
+    SetPlace(20.0, 70.0, 2.0);
     PassWindow().windowStart = 123.0;
     PassWindow().windowEnd = 456.0;
     EXPECT_EQ(NightWindow(JulianDay1900(2026, 6, 21) + 0.5, -5, true, true).kind,
@@ -121,7 +123,7 @@ TEST_F(NightWindowTest, MidsummerAtSeventyNorth) {
 }
 
 TEST_F(NightWindowTest, PolarNightRunsFromNoonToNoon) {
-    Place(20.0, 75.0, 1.0);
+    SetPlace(20.0, 75.0, 1.0);
     const NightWindowResult night = ComputeNightWindow(2026, 12, 21, 20, -5, true, true);
     ASSERT_EQ(night.kind, NightKind::DarkAllDay);
     EXPECT_NEAR(night.end - night.start, 1.0, 0.001);
@@ -137,7 +139,7 @@ TEST_F(NightWindowTest, PolarNightRunsFromNoonToNoon) {
 // The same holds in the south: midwinter at 80 S is dark all day, midsummer there
 // has no darkness.
 TEST_F(NightWindowTest, PolarNightAndDayInTheSouth) {
-    Place(0.0, -80.0, 0.0);
+    SetPlace(0.0, -80.0, 0.0);
     EXPECT_EQ(ComputeNightWindow(2026, 6, 21, 0, -5, true, true).kind, NightKind::DarkAllDay);
     EXPECT_EQ(ComputeNightWindow(2026, 12, 21, 0, -5, true, true).kind, NightKind::NoDarkness);
 }
@@ -146,7 +148,7 @@ TEST_F(NightWindowTest, PolarNightAndDayInTheSouth) {
 // day. A limit between the evening's and the next morning's lowest altitude leaves the
 // evening without a crossing: the window is closed symmetrically about midnight.
 TEST_F(NightWindowTest, DarknessOnlyTowardsMorningIsMirroredAboutMidnight) {
-    Place(20.0, 70.0, 2.0);
+    SetPlace(20.0, 70.0, 2.0);
     const double dT = DeltaTDays(2026);
     const JD1900 noon = JulianDay1900(2026, 8, 1) + 10.0 / 24.0;
     const double lowestEvening = SunTransitNear(noon, dT, 0.0).declination * kRadToDeg - 20.0;
@@ -177,7 +179,7 @@ TEST_F(NightWindowTest, RaisedLimitStopsAtTheHorizon) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lat);
-        Place(c.lon, c.lat, c.zone);
+        SetPlace(c.lon, c.lat, c.zone);
         const NightSpan span = ComputeNightSpan(2026, c.month, c.day, 20, 1, -5, true, true);
         EXPECT_NEAR(span.limitDeg, c.raised, 0.015);
         EXPECT_EQ(span.raisedLimitsDeg.size(), 1u);

@@ -4,13 +4,13 @@
 
 #include <cmath>
 
-#include "core/observer_state.h"
 #include "prediction/pass_events.h"
 #include "prediction/pass_search.h"
 #include "prediction/scalar_search.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "support/observer_place.h"
+#include "support/observer_records.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
 
@@ -46,7 +46,7 @@ TEST(PredictionPassEventsTest, ReasonsAndTimesAsTheyAreWritten) {
 class PassEventsSearchTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSatelliteTable();
         ResetPassWindow();
         ResetPassList();
@@ -59,7 +59,7 @@ class PassEventsSearchTest : public ::testing::Test {
         ResetSatelliteTable();
         ResetPassList();
         ResetPassWindow();
-        ResetObserverState();
+        ResetObserverRecords();
     }
 };
 
@@ -74,7 +74,7 @@ TEST_F(PassEventsSearchTest, BoundariesLieWhereTheirConditionIsJustMet) {
     const PassListState& list = PassList();
     ASSERT_GE(list.passes.size(), 4u);
     bool riseToSet = false, shadowStart = false;
-    for (const PassRecord& pass : list.passes) {
+    for (const PassRecord& pass : list.Records()) {
         const PassEvents& e = pass.events;
         ASSERT_TRUE(e.found) << pass.time;
         EXPECT_LE(e.start.time, e.highest.time);

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/pass_export.h"
 
 namespace {
@@ -15,8 +15,8 @@ constexpr double kSecond = 1.0 / 86400.0;
 // 28.04.2026 02:00:43 UT.
 const JD1900 kStart = JulianDay1900(2026, 4, 28) + (2.0 + 43.0 / 3600) / 24;
 
-ObserverState Place(const char* name, double lon, double lat) {
-    ObserverState o;
+ObservingPlace PlaceNamed(const char* name, double lon, double lat) {
+    ObservingPlace o;
     o.placeName = name;
     o.longitudeDeg = lon;
     o.latitudeDeg = lat;
@@ -68,7 +68,7 @@ std::string Property(const std::string& text, const std::string& name) {
 }
 
 TEST(PredictionPassExportTest, CalendarEventInUtcFoldedAndEscaped) {
-    const ObserverState berlin = Place("Berlin; Mitte, Nord\\Ost", 13.4, 52.5);
+    const ObservingPlace berlin = PlaceNamed("Berlin; Mitte, Nord\\Ost", 13.4, 52.5);
     PassRecord hidden = Pass(kStart + 1.0);
     hidden.events.found = false;
     const PassCalendar calendar =
@@ -107,15 +107,15 @@ TEST(PredictionPassExportTest, FoldingKeepsCharactersWhole) {
 }
 
 TEST(PredictionPassExportTest, UidStableForTheSamePassAndPlace) {
-    const ObserverState berlin = Place("Berlin", 13.4, 52.5);
-    auto uid = [](const PassRecord& pass, const ObserverState& place) {
+    const ObservingPlace berlin = PlaceNamed("Berlin", 13.4, 52.5);
+    auto uid = [](const PassRecord& pass, const ObservingPlace& place) {
         return Property(PassCalendarText({pass}, place, kStart).text, "UID");
     };
     const std::string first = uid(Pass(kStart), berlin);
-    EXPECT_EQ(first, uid(Pass(kStart), Place("Berlin", 373.4, 52.5)));
+    EXPECT_EQ(first, uid(Pass(kStart), PlaceNamed("Berlin", 373.4, 52.5)));
     EXPECT_EQ(first, uid(Pass(kStart + 5 * kSecond), berlin));  // new elements, same minute
     EXPECT_NE(first, uid(Pass(kStart + 0.06), berlin));
-    EXPECT_NE(first, uid(Pass(kStart), Place("Potsdam", 13.06, 52.4)));
+    EXPECT_NE(first, uid(Pass(kStart), PlaceNamed("Potsdam", 13.06, 52.4)));
     EXPECT_NE(first.find("25544"), std::string::npos);
     EXPECT_EQ(first.substr(first.size() - 9), "@polaride");
 }
@@ -123,7 +123,8 @@ TEST(PredictionPassExportTest, UidStableForTheSamePassAndPlace) {
 TEST(PredictionPassExportTest, TableQuotesAndKeepsPassesWithoutVisiblePart) {
     PassRecord hidden = Pass(kStart + 1.0, "SL-16 R/B, \"Zenit\"");
     hidden.events.found = false;
-    std::istringstream table(PassTableText({Pass(kStart), hidden}, Place("Berlin", 13.4, 52.5)));
+    std::istringstream table(
+        PassTableText({Pass(kStart), hidden}, PlaceNamed("Berlin", 13.4, 52.5)));
     std::string header, row, quoted;
     std::getline(table, header);
     std::getline(table, row);

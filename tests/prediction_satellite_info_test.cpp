@@ -5,11 +5,12 @@
 #include <cmath>
 #include <string>
 
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/satellite_info_format.h"
 #include "prediction/satellite_info_ndot.h"
 #include "prediction/satellite_info_page.h"
 #include "prediction/satellite_info_plane.h"
+#include "support/observer_records.h"
 
 namespace {
 
@@ -91,17 +92,17 @@ TEST(SatelliteInfoPageTest, EpochFieldsAndText) {
 }
 
 TEST(SatelliteInfoPageTest, EpochDateIsTheUtcDateInEveryZone) {
-    ResetObserverState();
-    Observer().zoneOffsetHours = -5.0;
+    ResetObserverRecords();
+    Place().zoneOffsetHours = -5.0;
     DateText = "keep";
     EXPECT_EQ(EpochText(*EpochOf(kIss.line1)), "20.01.2018 21:33:14.8 UTC");
     EXPECT_EQ(DateText, "keep");
-    ResetObserverState();
+    ResetObserverRecords();
 }
 
 TEST(SatelliteInfoPageTest, PageOfAKnownSatelliteLineByLine) {
-    ResetObserverState();
-    Observer().zoneOffsetHours = 1.0;
+    ResetObserverRecords();
+    Place().zoneOffsetHours = 1.0;
     const EpochOrbit orbit{1.06578, 0.0003646, -5.0123 * kDegPerDay, 3.7456 * kDegPerDay};
     DateText = "21.01.2018";
     TimeText = "20:00:00";
@@ -138,7 +139,7 @@ TEST(SatelliteInfoPageTest, PageOfAKnownSatelliteLineByLine) {
     ASSERT_EQ(page.lines.size(), expected.size());
     for (std::size_t k = 0; k < expected.size(); ++k)
         EXPECT_EQ(page.lines[k], expected[k]) << "line " << k + 1;
-    ResetObserverState();
+    ResetObserverRecords();
     // With the chart's instant the epoch line tells the age of the elements.
     const JD1900 epoch = JulianDay1900(2018, 1, 20) + 0.89808844;
     for (const auto& [days, tail] : {std::pair{20.26, "  (20.3 Tage alt)"},
@@ -295,9 +296,9 @@ TEST(SatelliteInfoPlaneTest, TooFarNorthOrSouthForTheInclination) {
 }
 
 TEST(SatelliteInfoPlaneTest, TwoPassagesAtMidLatitude) {
-    ResetObserverState();
-    Observer().zoneOffsetHours = 1.0;
-    Observer().zoneName = " MEZ";
+    ResetObserverRecords();
+    Place().zoneOffsetHours = 1.0;
+    Place().zoneName = " MEZ";
     const OrbitPlaneInput in = PlaneCase(45.0);
     const OrbitPlanePassage passage = ComputeOrbitPlanePassage(in);
     ASSERT_TRUE(passage.passes);
@@ -336,7 +337,7 @@ TEST(SatelliteInfoPlaneTest, TwoPassagesAtMidLatitude) {
     const std::string second = "am " + DateText + " um" + TimeText + " MEZ";
     EXPECT_EQ(text, "Berlin passiert die Bahnebene\n\nbeim aufsteigenden Knoten\n" + first +
                         "\n\nbeim absteigenden Knoten\n" + second + "\n");
-    ResetObserverState();
+    ResetObserverRecords();
 }
 
 }  // namespace

@@ -5,12 +5,12 @@
 #include <cstdio>
 #include <string>
 
-#include "core/observer_state.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_search.h"
 #include "prediction/search_bounds.h"
 #include "satellite/satellite_table.h"
 #include "support/observer_place.h"
+#include "support/observer_records.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
 
@@ -76,7 +76,7 @@ TEST(PredictionSearchBounds, ShadowOverTheObserverHidesLowSatellitesOnlyDeepInTh
 struct QuietListener : PassSearchListener {};
 
 TEST(PredictionSearchBounds, ListIsTheSameWithAndWithoutTheBounds) {
-    ResetObserverState();
+    ResetObserverRecords();
     ResetSatelliteTable();
     ResetPassWindow();
     ResetPassList();
@@ -90,10 +90,10 @@ TEST(PredictionSearchBounds, ListIsTheSameWithAndWithoutTheBounds) {
     p.limitingMagnitude = 99;
     QuietListener listener;
     const PassSearchResult bounded = PassSearch(p, listener);
-    const std::vector<std::string> lines = PassList().lines;
+    const std::vector<std::string> lines = PassList().Lines();
     p.workBounds = false;
     const PassSearchResult full = PassSearch(p, listener);
-    EXPECT_EQ(PassList().lines, lines);
+    EXPECT_EQ(PassList().Lines(), lines);
     EXPECT_FALSE(lines.empty());
     EXPECT_EQ(bounded.satellitesOutOfReach, 1);
     EXPECT_GT(bounded.planeStepsInShadow, 0);
@@ -101,7 +101,7 @@ TEST(PredictionSearchBounds, ListIsTheSameWithAndWithoutTheBounds) {
     ResetSatelliteTable();
     ResetPassList();
     ResetPassWindow();
-    ResetObserverState();
+    ResetObserverRecords();
 }
 
 }  // namespace

@@ -12,17 +12,19 @@
 #include <string>
 #include <vector>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_print.h"
 #include "prediction/selection_rules.h"
 #include "prediction/selection_state.h"
 #include "satellite/column_number.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/propagation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "satellite/sgp.h"
 #include "support/many_element_sets.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -52,7 +54,7 @@ std::string ExactText(double value) {
 class SelectionTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSatelliteTable();
         ResetSelectionState();
         Load("selection/mixed-2018.tle");
@@ -278,7 +280,7 @@ TEST_F(SelectionTest, UnreadableLine2EndsARangeFilterKeepingEarlierChanges) {
 }
 
 TEST_F(SelectionTest, SunsyncSelectsNodeRatesNearTheSunsMotion) {
-    const JD1900 T = Observer().currentJD = JulianDay1900(2018, 1, 21);
+    const JD1900 T = Shown().currentJD = JulianDay1900(2018, 1, 21);
     ApplyOrbitClass(OrbitClass::Sunsync, 0.1, T);
     // Expected: node rate of the SGP model at T within 0.8856..1.0856 deg/day.
     const auto expected = RowsWhere([&](int row) {
@@ -427,17 +429,17 @@ TEST_F(SelectionTest, MarkedRowsAreAddedInTableOrderOnce) {
 
 TEST_F(SelectionTest, RemovalsResetTheTrackedSatellite) {
     AddMarkedRows({1, 2, 3, 4});
-    Observer().trackedSatellite = 2;
+    Tracking().trackedSatellite = 2;
     RemoveFromSelection({3, 1});
-    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_EQ(Tracking().trackedSatellite, -1);
     EXPECT_EQ(SelectedRows(), (std::vector<int>{1, 3}));
     ExpectListsAgree();
 
-    Observer().trackedSatellite = 0;
+    Tracking().trackedSatellite = 0;
     AddMarkedRows({10});
-    EXPECT_EQ(Observer().trackedSatellite, 0);  // adding keeps it
+    EXPECT_EQ(Tracking().trackedSatellite, 0);  // adding keeps it
     RemoveAllRows();
-    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_EQ(Tracking().trackedSatellite, -1);
 }
 
 TEST_F(SelectionTest, SelectAllAndRemoveAllReportEveryStep) {

@@ -7,16 +7,21 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 
-#include "core/observer_state.h"
 #include "satellite/element_lines.h"
+#include "satellite/element_numbers.h"
 #include "satellite/element_records.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
+#include "satellite/sgp.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -43,7 +48,7 @@ std::string Put(const std::string& line, int column, const std::string& text) {
 class ElementLineRules : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSatelliteTable();
         ResetMagnitudeTable();
     }
@@ -181,3 +186,59 @@ TEST_F(ElementLineRules, AnEndlessInputEndsWithAMessage) {
 }
 
 }  // namespace
+
+// The numbers cut from sound lines digit by digit are those their fields read as
+// decimal numbers, bit for bit: every set of the shipped files and the field forms
+// real files hold.
+TEST(SoundElementNumbers, AreThoseTheFieldsReadAs) {
+    std::vector<std::pair<std::string, std::string>> lines = {
+        {Put(kIss1, 3, "A1234"), Put(kIss2, 3, "A1234")},
+        {Put(Put(kIss1, 3, "  694"), 19, " 6"),
+         Put(Put(Put(kIss2, 3, "  694"), 9, "  7.0000"), 53, " 1.00270000")},
+        {Put(Put(Put(kIss1, 34, "-.00000000"), 45, "-12345-9"), 54, "+99999+9"), kIss2},
+        {Put(Put(kIss1, 45, " 00000-0"), 54, "-00000+0"), Put(kIss2, 27, "9999999")},
+    };
+    for (const char* name : {"active-2026-04.tle", "all-2018-01.tle", "visual-2026-04.tle"}) {
+        std::istringstream in(ReadTextFile(testsupport::DataPath(name)));
+        for (const ReadElementSet& read : ReadElementSets(in).sets)
+            lines.emplace_back(read.set.line1, read.set.line2);
+    }
+    const auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
+    for (const auto& [line1, line2] : lines) {
+        ASSERT_TRUE(CheckElementLines(line1, line2).sound()) << line1 << "\n" << line2;
+        SgpElements read;
+        ASSERT_TRUE(ParseSgpElements(line1, line2, read));
+        const SgpElements cut = SgpElementsOf(SoundElementNumbers(line1, line2));
+        const double SgpElements::*fields[] = {
+            &SgpElements::catalogNumber, &SgpElements::epoch,           &SgpElements::ndot2,
+            &SgpElements::nddot6,        &SgpElements::bstar,           &SgpElements::inclination,
+            &SgpElements::node,          &SgpElements::eccentricity,    &SgpElements::perigee,
+            &SgpElements::meanAnomaly,   &SgpElements::meanMotionRevDay};
+        for (const auto field : fields)
+            ASSERT_EQ(bits(cut.*field), bits(read.*field)) << line1 << "\n" << line2;
+    }
+}
+
+// A text in memory is cut into the same lines and records as the stream of it.
+TEST(ElementText, ReadInMemoryAsFromAStream) {
+    const std::string set = "ISS\r\n" + kIss1 + "\r\n" + kIss2;
+    const std::string texts[] = {
+        "\xEF\xBB\xBF" + set + "\r\n",
+        "ISS\r" + kIss1 + "\r" + kIss2 + "\r\r\nstray\n\n" + kIss1 + "\n" + kIss2,
+        set + "\n" + std::string(600, 'x') + "\n" + set + "\r",
+        "\r\n\r" + set + "\n" + kIss1.substr(0, 40) + "\n",
+    };
+    for (const std::string& text : texts) {
+        std::istringstream in(text);
+        const ElementReading stream = ReadElementSets(in);
+        const ElementReading memory = ReadElementSets(std::string_view(text));
+        ASSERT_EQ(memory.sets.size(), stream.sets.size());
+        for (std::size_t k = 0; k < stream.sets.size(); ++k) {
+            EXPECT_EQ(memory.sets[k].set.nameLine, stream.sets[k].set.nameLine);
+            EXPECT_EQ(memory.sets[k].set.line2, stream.sets[k].set.line2);
+            EXPECT_EQ(memory.sets[k].fileLine, stream.sets[k].fileLine);
+        }
+        EXPECT_EQ(memory.incompleteLines, stream.incompleteLines);
+        EXPECT_EQ(memory.tooLongLines, stream.tooLongLines);
+    }
+}

@@ -6,14 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "core/displayed_instant.h"
 #include "core/frame_of_date.h"
 #include "core/frames.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "satellite/sgp.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -30,13 +33,13 @@ class InstantTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ResetAll();
-        Observer().longitudeDeg = 10.0;
-        Observer().setLatitude(50.0);
-        Observer().heightM = 100.0;
+        Place().longitudeDeg = 10.0;
+        Place().setLatitude(50.0);
+        Place().heightM = 100.0;
     }
     void TearDown() override { ResetAll(); }
     static void ResetAll() {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSatelliteTable();
         ResetSunState();
     }
@@ -46,7 +49,7 @@ class InstantTest : public ::testing::Test {
                      double magnitude = 4.0, bool known = true, bool flare = false) {
         SatelliteTable& t = Satellites();
         const int row = t.AppendRow({name, l1, l2});
-        Observer().satelliteCount = row;
+        ElementFile().satelliteCount = row;
         t.standardMagnitude[static_cast<std::size_t>(row)] = magnitude;
         t.magnitudeKnown[static_cast<std::size_t>(row)] = known ? 1 : 0;
         t.flareCapable[static_cast<std::size_t>(row)] = flare ? 1 : 0;
@@ -57,20 +60,18 @@ class InstantTest : public ::testing::Test {
 
     // Chart Sun for currentJD as the chart drawing leaves it.
     static void ChartSun() {
-        ObserverState& o = Observer();
-        o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
-        SunPosition(o.currentJD + DeltaT(o.year) / 24.0);
-        SunForChart();
+        Shown().siderealHours = LocalSiderealTime(Place().longitudeDeg, Shown().currentJD);
+        SunPosition(Shown().currentJD + DeltaT(Shown().year) / 24.0);
+        SunForChart(Place(), Shown());
     }
 
     // First whole minute from start at which the ISS is above (or below) the horizon.
     static JD1900 FindInstant(JD1900 start, bool above) {
-        ObserverState& o = Observer();
         const SatelliteOrbit iss = PrepareOrbit(kIss1, kIss2, OrbitModel::Sgp4);
         for (int minute = 0; minute < 3 * 1440; ++minute) {
-            o.currentJD = start + minute / 1440.0;
-            const double h = QuickAltitude(iss, o.currentJD, PlaceOf(o));
-            if ((h > 20.0) == above && std::fabs(h) > 5.0) return o.currentJD;
+            Shown().currentJD = start + minute / 1440.0;
+            const double h = QuickAltitude(iss, Shown().currentJD, PlaceOf(Place()));
+            if ((h > 20.0) == above && std::fabs(h) > 5.0) return Shown().currentJD;
         }
         ADD_FAILURE() << "no such instant";
         return start;
@@ -85,7 +86,7 @@ class InstantTest : public ::testing::Test {
 
 TEST_F(InstantTest, ProgressCaptionsEveryHundredAndRestoredAfterwards) {
     for (int i = 0; i < 250; ++i) AddSelected(kIssName, kIss1, kIss2);
-    Observer().currentJD = Epoch();
+    Shown().currentJD = Epoch();
     ChartSun();
     std::vector<std::string> captions;
     std::string current = "Polaride";
@@ -95,25 +96,24 @@ TEST_F(InstantTest, ProgressCaptionsEveryHundredAndRestoredAfterwards) {
         current = c;
         captions.push_back(c);
     };
-    const double sidereal = Observer().siderealHours + 1.0;
-    Observer().siderealHours = sidereal;
+    const double sidereal = Shown().siderealHours + 1.0;
+    Shown().siderealHours = sidereal;
     EXPECT_TRUE(ObserveSelectedSatellites(ui));
     EXPECT_EQ(captions, (std::vector<std::string>{"Berechne Erdsatelliten...100",
                                                   "Berechne Erdsatelliten...200", "Polaride"}));
     EXPECT_EQ(current, "Polaride");
-    EXPECT_EQ(Observer().siderealHours, sidereal);
+    EXPECT_EQ(Shown().siderealHours, sidereal);
 }
 
 TEST_F(InstantTest, SkyPositionMagnitudeAndShadowAtTheChartInstant) {
     AddSelected(kIssName, kIss1, kIss2);
-    Observer().currentJD = FindInstant(Epoch(), true);
+    Shown().currentJD = FindInstant(Epoch(), true);
     ChartSun();
     ASSERT_TRUE(ObserveSelectedSatellites());
 
-    const ObserverState& o = Observer();
     const SatelliteTable& t = Satellites();
-    const SatObservation seen =
-        ObserveSatellite(t.SelectedOrbit(0), t.SelectedLook(0), o.currentJD, PlaceOf(o));
+    const SatObservation seen = ObserveSatellite(t.SelectedOrbit(0), t.SelectedLook(0),
+                                                 Shown().currentJD, PlaceOf(Place()));
     EXPECT_TRUE(t.sky[1].aboveHorizon);
     EXPECT_DOUBLE_EQ(t.sky[1].altitude, seen.altitudeDeg * kDeg);
     EXPECT_DOUBLE_EQ(t.sky[1].azimuth, seen.azimuthDeg * kDeg);
@@ -123,7 +123,7 @@ TEST_F(InstantTest, SkyPositionMagnitudeAndShadowAtTheChartInstant) {
 
 TEST_F(InstantTest, BelowTheHorizonIsNotDrawnAndKeepsItsValues) {
     AddSelected(kIssName, kIss1, kIss2);
-    Observer().currentJD = FindInstant(Epoch(), false);
+    Shown().currentJD = FindInstant(Epoch(), false);
     ChartSun();
     SatelliteTable& t = Satellites();
     t.sky[1] = {0.5, 0.5, true};
@@ -139,7 +139,7 @@ TEST_F(InstantTest, AFailedSatelliteDoesNotStopTheOthers) {
     AddSelected(kIssName, kIss1, kIss2);
     AddSelected("BROKEN", "1 99999U", kBadLine2);
     AddSelected(kIssName, kIss1, kIss2);
-    Observer().currentJD = FindInstant(Epoch(), true);
+    Shown().currentJD = FindInstant(Epoch(), true);
     ChartSun();
     SatelliteTable& t = Satellites();
     t.sky[2] = {0.5, 0.5, true};
@@ -156,7 +156,7 @@ TEST_F(InstantTest, LoadRequestLoadsFirstAndAFailedOpenKeepsTheTable) {
     testsupport::ScopedWorkingDir cwd(dir.path());
     testsupport::WriteTextFile(dir / "sats.tle",
                                kIssName + "\r\n" + kIss1 + "\r\n" + kIss2 + "\r\n");
-    Observer().elementFilePath = (dir / "sats.tle").string();
+    ElementFile().elementFilePath = (dir / "sats.tle").string();
     Satellites().loadRequested = true;
     std::vector<std::string> names, messages;
     SatelliteUi ui;
@@ -164,14 +164,14 @@ TEST_F(InstantTest, LoadRequestLoadsFirstAndAFailedOpenKeepsTheTable) {
         messages.push_back(c + ": " + m);
     };
     EXPECT_TRUE(ObserveSelectedSatellites(ui, [&](const std::string& n) { names.push_back(n); }));
-    EXPECT_EQ(Observer().satelliteCount, 1);
+    EXPECT_EQ(ElementFile().satelliteCount, 1);
     EXPECT_EQ(Satellites().selectedCount, 0);
     EXPECT_EQ(names, (std::vector<std::string>{"ISS (ZARYA)     "}));
 
-    Observer().elementFilePath = (dir / "gone.tle").string();
+    ElementFile().elementFilePath = (dir / "gone.tle").string();
     EXPECT_FALSE(ObserveSelectedSatellites(ui));
     EXPECT_EQ(messages.size(), 1u);
-    EXPECT_EQ(Observer().satelliteCount, 1);
+    EXPECT_EQ(ElementFile().satelliteCount, 1);
     EXPECT_EQ(Satellites().allSets.size(), 3u);
 }
 
@@ -205,11 +205,11 @@ TEST_F(InstantTest, PositionLineFields) {
 TEST_F(InstantTest, PositionLineLayout) {
     AddSelected(kIssName, kIss1, kIss2, 4.0, true);
     AddSelected("A VERY LONG SATELLITE NAME", kIss1, kIss2, 4.0, false);
-    Observer().currentJD = FindInstant(Epoch(), true);
+    Shown().currentJD = FindInstant(Epoch(), true);
     ChartSun();
     const PositionLineText known = PositionLine(0);
     EXPECT_EQ(known.header, PositionHeader());
-    const SatObservation seen = ObserveSelected(0, Observer().currentJD);
+    const SatObservation seen = ObserveSelected(0, Shown().currentJD);
     const double height = seen.heightKm;
     ASSERT_EQ(known.values.size(), 13u + 1 + 21 + 1 + 12 + 1 + 15 + 1 + 6 + 7);
     EXPECT_EQ(known.values.substr(0, 14), "ISS (ZARYA)  |");
@@ -231,7 +231,7 @@ TEST_F(InstantTest, PositionLineLayout) {
 TEST_F(InstantTest, AnObservationCarriesTheSunOfItsInstant) {
     const JD1900 t = FindInstant(Epoch(), true);
     const SatObservation obs = ObserveSatellite(PrepareOrbit(kIss1, kIss2, OrbitModel::Sgp4),
-                                                SatelliteLook{}, t, PlaceOf(Observer()));
+                                                SatelliteLook{}, t, PlaceOf(Place()));
     EXPECT_EQ(obs.error, OrbitError::None);
     EXPECT_GT(obs.altitudeDeg, 20.0);
     const SunState sun = SunPositionAt(t + DeltaT(CivilFromJD1900(t, 0.0).year) / 24.0);
@@ -249,7 +249,7 @@ TEST_F(InstantTest, AnObservationCarriesTheSunOfItsInstant) {
 TEST_F(InstantTest, AltitudeAndAzimuthAreOfTheFrameOfDate) {
     const JD1900 t = FindInstant(Epoch(), true);
     const FrameOfDate frame = FrameOfDateAt(t);
-    const ObserverPlace place = PlaceOf(Observer());
+    const ObserverPlace place = PlaceOf(Place());
     const SatObservation obs = ObserveSatellite(PrepareOrbit(kIss1, kIss2, OrbitModel::Sgp4),
                                                 SatelliteLook{}, t, place, &frame);
     auto horizon = [&](double raHours, double decDeg) {
@@ -268,7 +268,7 @@ TEST_F(InstantTest, AltitudeAndAzimuthAreOfTheFrameOfDate) {
 
 TEST_F(InstantTest, DetailsShowAFlareOnlyForASelectedFlareCapableRow) {
     AddSelected(kIssName, kIss1, kIss2, 4.0, true, true);
-    Observer().currentJD = FindInstant(Epoch(), true);
+    Shown().currentJD = FindInstant(Epoch(), true);
     const SatelliteDetailValues ofRow = RowSatelliteDetails(1);  // row 1 of the whole table
     EXPECT_EQ(ofRow.seen.flareMirror, 0);
     EXPECT_EQ(ofRow.catalogueText, "25544 98067A   ");  // columns 3-7 and 9-18
@@ -294,7 +294,7 @@ TEST_F(InstantTest, ShippedElementFilesPropagate) {
         t.selectedRows.push_back(std::to_string(row));
     }
     t.selectedCount = r.satelliteCount;
-    Observer().currentJD = t.OrbitOfRow(1).elements.epoch;
+    Shown().currentJD = t.OrbitOfRow(1).elements.epoch;
     ChartSun();
     EXPECT_TRUE(ObserveSelectedSatellites());
     int drawn = 0;

@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
 #include "satellite/element_lines.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
 #include "support/many_element_sets.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 #include "support/unreadable_file.h"
 
@@ -43,7 +45,7 @@ std::string Record(const std::string& name, int c, const std::string& eol = "\r\
 class LoadTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSatelliteTable();
         ResetMagnitudeTable();
         cwd_ = std::make_unique<ScopedWorkingDir>(dir_.path());
@@ -52,7 +54,7 @@ class LoadTest : public ::testing::Test {
         cwd_.reset();
         ResetSatelliteTable();
         ResetMagnitudeTable();
-        ResetObserverState();
+        ResetObserverRecords();
     }
     LoadResult Load(const std::string& text) {
         WriteTextFile(dir_ / "sats.tle", text);
@@ -94,7 +96,7 @@ TEST_F(LoadTest, StoresThreeLinesPerRecordUnchanged) {
         Load(Record("ISS (ZARYA)             ", 25544) + Record("POISK", 36086, "\n"));
     ASSERT_TRUE(r.opened);
     EXPECT_EQ(r.satelliteCount, 2);
-    EXPECT_EQ(Observer().satelliteCount, 2);
+    EXPECT_EQ(ElementFile().satelliteCount, 2);
     const SatelliteTable& t = Satellites();
     ASSERT_EQ(t.allSets.size(), 6u);
     EXPECT_EQ(t.allSets[0], "ISS (ZARYA)             ");
@@ -102,8 +104,8 @@ TEST_F(LoadTest, StoresThreeLinesPerRecordUnchanged) {
     EXPECT_EQ(t.allSets[5], Line2(36086));
     EXPECT_EQ(t.Row(2).nameLine, "POISK");
     EXPECT_EQ(names_, (std::vector<std::string>{"ISS (ZARYA)     ", "POISK"}));
-    EXPECT_TRUE(Observer().timeChanged);
-    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_TRUE(Shown().timeChanged);
+    EXPECT_EQ(Tracking().trackedSatellite, -1);
 }
 
 TEST_F(LoadTest, DisplayNames) {
@@ -272,7 +274,7 @@ TEST_F(LoadTest, AFileThatCannotBeOpenedKeepsTheTableAndSelection) {
         EXPECT_FALSE(r.opened);
         EXPECT_FALSE(r.errorText.empty());
         EXPECT_FALSE(cleared);
-        EXPECT_EQ(Observer().satelliteCount, 2);
+        EXPECT_EQ(ElementFile().satelliteCount, 2);
         EXPECT_EQ(t.allSets.size(), 6u);
         EXPECT_EQ(t.selectedCount, 1);
         EXPECT_EQ(t.selectedRows, (TextLines{"1"}));
@@ -350,7 +352,7 @@ TEST_F(LoadTest, ReadErrorsLeaveTheTableAsAMissingFileDoes) {
         EXPECT_FALSE(r.opened);
         EXPECT_EQ(r.errorText, "Datei kann nicht gelesen werden: " + path);
         EXPECT_FALSE(cleared);
-        EXPECT_EQ(Observer().satelliteCount, 2);
+        EXPECT_EQ(ElementFile().satelliteCount, 2);
         EXPECT_EQ(Satellites().selectedCount, 1);
     }
     // An unreadable "iridiums.tle" is named, and the load goes on without it.

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "core/frames.h"
-#include "core/observer_state.h"
 #include "core/sun_moon.h"
 #include "satellite/flare.h"
 #include "satellite/observation.h"

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "core/observer_state.h"
 #include "satellite/catalog_number.h"
 #include "satellite/omm_csv.h"
 #include "satellite/propagation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -130,7 +130,7 @@ TEST(OmmCsv, RecordsAreJudgedByTheirFieldsInAnyColumnOrder) {
 }
 
 TEST(OmmCsv, AFileLoadsAndANumberAbove99999Propagates) {
-    ResetObserverState();
+    ResetObserverRecords();
     ResetSatelliteTable();
     const LoadResult r =
         LoadElementFile(testsupport::FixturePath("satellite/omm-sample.csv").string());

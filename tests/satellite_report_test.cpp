@@ -4,10 +4,10 @@
 #include <cmath>
 #include <string>
 
-#include "core/observer_state.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp_report.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 
 namespace {
@@ -35,7 +35,7 @@ double Field(const std::string& json, const std::string& key) {
 class ReportTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSatelliteTable();
         ResetMagnitudeTable();
         cwd_ = std::make_unique<ScopedWorkingDir>(dir_.path());
@@ -43,7 +43,7 @@ class ReportTest : public ::testing::Test {
     }
     void TearDown() override {
         cwd_.reset();
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSatelliteTable();
         ResetMagnitudeTable();
     }

@@ -243,4 +243,34 @@ TEST_F(SgpTest, LowOrbitRatesAndRadius) {
                 1e-12);
 }
 
+// The orientation's sines and cosines that a state carries are those of its osculating
+// node and inclination, for either model and a deep-space orbit too.
+TEST(OrbitStateTest, CarriesTheSinesOfItsOsculatingAngles) {
+    const std::string geoLine1 =
+        "1 26038U 00006A   26110.50000000 -.00000250  00000-0  00000+0 0  9990";
+    const std::string geoLine2 =
+        "2 26038   5.2000  60.0000 0003000 250.0000 110.0000  1.00270000 90000";
+    struct Case {
+        const char* name;
+        std::string line1, line2;
+        OrbitModel model;
+    } const cases[] = {
+        {"SGP", kReportLine1, kReportLine2, OrbitModel::Sgp},
+        {"SGP4", kReportLine1, kReportLine2, OrbitModel::Sgp4},
+        {"SDP4", geoLine1, geoLine2, OrbitModel::Sgp4},
+    };
+    for (const Case& c : cases) {
+        const SatelliteOrbit orbit = PrepareOrbit(c.line1, c.line2, c.model);
+        ASSERT_TRUE(orbit.readable) << c.name;
+        for (const double days : {0.0, 0.3, 1.7}) {
+            const OrbitState s = Propagate(orbit, orbit.elements.epoch + days);
+            ASSERT_FALSE(s.failed()) << c.name;
+            EXPECT_EQ(s.sinOsculatingNode, std::sin(s.osculatingNodeRad)) << c.name;
+            EXPECT_EQ(s.cosOsculatingNode, std::cos(s.osculatingNodeRad)) << c.name;
+            EXPECT_EQ(s.sinOsculatingInclination, std::sin(s.osculatingInclinationRad)) << c.name;
+            EXPECT_EQ(s.cosOsculatingInclination, std::cos(s.osculatingInclinationRad)) << c.name;
+        }
+    }
+}
+
 }  // namespace

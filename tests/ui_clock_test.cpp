@@ -5,7 +5,7 @@
 #include <QDateTime>
 #include <QTimeZone>
 
-#include "core/observer_state.h"
+#include "support/observer_records.h"
 #include "ui/common/clock.h"
 
 namespace {
@@ -23,11 +23,11 @@ class ClockInZone : public testing::TestWithParam<ClockCase> {};
 
 TEST_P(ClockInZone, GivesUniversalTime) {
     const ClockCase& c = GetParam();
-    ObserverState observer;
+    ObserverRecords observer;
     observer.zoneOffsetHours = c.zoneOffsetHours;
     // The computer's zone agrees with the configured one.
     const QTimeZone computerZone(static_cast<int>(c.zoneOffsetHours * 3600.0));
-    SetInstantFromClock(observer, QDateTime(c.date, c.time, computerZone));
+    SetInstantFromClock(observer, observer, QDateTime(c.date, c.time, computerZone));
 
     EXPECT_EQ(observer.year, c.date.year());
     const CivilDateTime ut = CivilFromJD1900(observer.currentJD, 0.0);
@@ -56,16 +56,16 @@ TEST(ClockInstant, ComputerZoneOtherThanTheConfiguredOneKeepsTheInstant) {
     const QDateTime utcNoon(QDate(2026, 7, 1), QTime(12, 0, 0), QTimeZone::utc());
     for (const int computerOffsetHours : {0, -5, 9}) {
         const QTimeZone zone(computerOffsetHours * 3600);
-        ObserverState observer;
+        ObserverRecords observer;
         observer.zoneOffsetHours = 1.0;
-        SetInstantFromClock(observer, utcNoon.toTimeZone(zone));
+        SetInstantFromClock(observer, observer, utcNoon.toTimeZone(zone));
         EXPECT_NEAR(observer.currentJD, JulianDay1900(2026, 7, 1) + 0.5, 1e-9)
             << "computer at UTC" << computerOffsetHours;
     }
     // The year is that of the configured zone: 23:30 UT on 31 December is New Year in MEZ.
-    ObserverState observer;
+    ObserverRecords observer;
     observer.zoneOffsetHours = 1.0;
-    SetInstantFromClock(observer,
+    SetInstantFromClock(observer, observer,
                         QDateTime(QDate(2026, 12, 31), QTime(23, 30, 0), QTimeZone::utc()));
     EXPECT_EQ(observer.year, 2027);
 }

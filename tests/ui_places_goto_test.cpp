@@ -13,7 +13,9 @@
 #include "chart/plot_tables.h"
 #include "chart/sky_chart.h"
 #include "chart/zoom_chart.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 #include "support/winter_evening.h"
@@ -111,14 +113,14 @@ TEST(GoToPrecession, Newcomb) {
 class GoToChart : public ::testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetPlotTables();
         ResetChartHooks();
         ResetZoomState();
         ResetZoomView();
         ChartZoomOffsets() = ZoomOffsets{};
         testsupport::SetDefaultObserverOnWinterEvening();
-        Observer().timeChanged = true;
+        Shown().timeChanged = true;
         ASSERT_TRUE(DrawSkyChart(canvas));
         dialogs->Clear();
     }
@@ -208,7 +210,6 @@ TEST_F(GoToChart, ATargetBelowTheHorizonChangesNothing) {
 
 TEST_F(GoToChart, AVisibleStarIsCentred) {
     // Polaris (2000.0: 2 h 31.8 min, +89 deg 15.9') is always up at Berlin.
-    ObserverState& o = Observer();
     GoToEquatorialDialog dialog;
     dialog.raHoursEdit->setText("2");
     dialog.raMinutesEdit->setText("31.8");
@@ -219,7 +220,7 @@ TEST_F(GoToChart, AVisibleStarIsCentred) {
     EXPECT_EQ(ZoomValues().goToMarkerPending, 1);
     // The altitude of the pole star is about the latitude; it now lies below the centre.
     const GoToHorizontal hz = HorizontalOfTarget(2.53, 89.265);
-    EXPECT_NEAR(hz.altitudeDeg, o.latitudeDeg, 1.0);
+    EXPECT_NEAR(hz.altitudeDeg, Place().latitudeDeg, 1.0);
 }
 
 }  // namespace

@@ -23,8 +23,11 @@
 #include "chart/chart_view.h"
 #include "chart/ephemeris_update.h"
 #include "chart/world_map_geometry.h"
-#include "core/observer_state.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 #include "support/ui/readable_widget.h"
 #include "support/ui/scripted_dialogs.h"
@@ -50,7 +53,7 @@ const char* const kSettings =
 
 const QRgb kSea = qRgb(0, 0, 100);
 
-// The place in ObserverState at the moment the chart was drawn.
+// The place in ObserverRecords at the moment the chart was drawn.
 struct Drawing {
     std::string place;
     double longitudeDeg;
@@ -62,7 +65,7 @@ struct Drawing {
 class PlaceWindowsTest : public testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
         ResetSettings();
         ResetSunState();
@@ -78,18 +81,17 @@ class PlaceWindowsTest : public testing::Test {
         main = std::make_unique<MainWindow>();
         AppWindows().mainWindow = main.get();
         main->drawChart = [this] {
-            const ObserverState& o = Observer();
-            drawings.push_back(
-                {o.placeName, o.longitudeDeg, o.latitudeDeg, o.sinLatitude, o.timeChanged});
-            Observer().timeChanged = false;  // as the drawing does
+            drawings.push_back({Place().placeName, Place().longitudeDeg, Place().latitudeDeg,
+                                Place().sinLatitude, Shown().timeChanged});
+            Shown().timeChanged = false;  // as the drawing does
         };
         dialogs->Clear();
-        Observer().timeChanged = false;
+        Shown().timeChanged = false;
     }
     void TearDown() override {
         AppWindows().mainWindow = nullptr;
         main.reset();
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
         ResetSettings();
         ResetSunState();
@@ -137,7 +139,7 @@ TEST_F(PlaceWindowsTest, ParameterDialogShowsTheStateAndTheZoneReminder) {
 // The zone picker: a rule fills the fixed fields with its zone at the displayed instant
 // (read-only) and is taken over; the first entry is a fixed zone again.
 TEST_F(PlaceWindowsTest, ParameterDialogPicksAZoneByRule) {
-    Observer().currentJD = JulianDay1900(2026, 7, 1);
+    Shown().currentJD = JulianDay1900(2026, 7, 1);
     ObserverDialog dialog;
     dialog.show();
     QComboBox* picker = dialog.zoneRulePicker();
@@ -148,13 +150,13 @@ TEST_F(PlaceWindowsTest, ParameterDialogPicksAZoneByRule) {
     EXPECT_EQ(dialog.field(ObserverDialog::ZoneOffset)->text(), "-4");
     EXPECT_TRUE(dialog.field(ObserverDialog::ZoneOffset)->isReadOnly());
     dialog.accept();
-    EXPECT_EQ(Observer().zoneRule, "America/New_York");
+    EXPECT_EQ(Place().zoneRule, "America/New_York");
     dialog.show();
     picker->setCurrentIndex(0);
     EXPECT_FALSE(dialog.field(ObserverDialog::ZoneOffset)->isReadOnly());
     dialog.accept();
-    EXPECT_EQ(Observer().zoneRule, "");
-    EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, -4.0);
+    EXPECT_EQ(Place().zoneRule, "");
+    EXPECT_DOUBLE_EQ(Place().zoneOffsetHours, -4.0);
     dialog.show();
     picker->setCurrentText(QStringLiteral("Europe/Nirgendwo"));
     dialog.accept();
@@ -175,9 +177,9 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesLatitudeThenCancelKeepsNameAndLon
     EXPECT_TRUE(drawings.empty());
     dialog.reject();
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(Observer().placeName, "Neustadt");
-    EXPECT_DOUBLE_EQ(Observer().longitudeDeg, 10.5);
-    EXPECT_DOUBLE_EQ(Observer().latitudeDeg, 50.38);
+    EXPECT_EQ(Place().placeName, "Neustadt");
+    EXPECT_DOUBLE_EQ(Place().longitudeDeg, 10.5);
+    EXPECT_DOUBLE_EQ(Place().latitudeDeg, 50.38);
     EXPECT_TRUE(drawings.empty());
 }
 
@@ -194,8 +196,8 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesLongitudeAndBadHeight) {
     EXPECT_EQ(messages[0], "Ungültige Eingabe|Fehler bei geografischer Länge");
     EXPECT_TRUE(messages[1].contains("'hoch'")) << messages[1].toStdString();
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_DOUBLE_EQ(Observer().longitudeDeg, -180.0);
-    EXPECT_DOUBLE_EQ(Observer().heightM, 640.0);
+    EXPECT_DOUBLE_EQ(Place().longitudeDeg, -180.0);
+    EXPECT_DOUBLE_EQ(Place().heightM, 640.0);
     EXPECT_TRUE(drawings.empty());
 }
 
@@ -228,10 +230,10 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesValuesOutsideTheirBounds) {
         EXPECT_THAT(dialogs->Messages(), ElementsAre(QString::fromUtf8("Ungültige Eingabe|") +
                                                      QString::fromUtf8(c.message)));
         EXPECT_TRUE(dialog.isVisible());
-        EXPECT_DOUBLE_EQ(Observer().longitudeDeg, 20.0);
-        EXPECT_DOUBLE_EQ(Observer().heightM, 640.0);
-        EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, 1.0);
-        EXPECT_DOUBLE_EQ(Observer().limitingMagnitude, 5.0);
+        EXPECT_DOUBLE_EQ(Place().longitudeDeg, 20.0);
+        EXPECT_DOUBLE_EQ(Place().heightM, 640.0);
+        EXPECT_DOUBLE_EQ(Place().zoneOffsetHours, 1.0);
+        EXPECT_DOUBLE_EQ(ViewOptions().limitingMagnitude, 5.0);
         EXPECT_TRUE(drawings.empty());
     }
     for (const double zone : {14.0, -12.0}) {
@@ -241,7 +243,7 @@ TEST_F(PlaceWindowsTest, ParameterDialogRefusesValuesOutsideTheirBounds) {
         dialogs->Clear();
         dialog.accept();
         EXPECT_TRUE(dialogs->Messages().isEmpty()) << zone;
-        EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, zone);
+        EXPECT_DOUBLE_EQ(Place().zoneOffsetHours, zone);
     }
 }
 
@@ -259,10 +261,10 @@ TEST_F(PlaceWindowsTest, ParameterDialogOkTakesOverAndRedrawsTheChart) {
     EXPECT_TRUE(dialogs->Messages().isEmpty());
     EXPECT_FALSE(dialog.isVisible());
     ExpectRedrawnAt("Quito", 281.5, -0.22);
-    EXPECT_EQ(Observer().zoneName, " EST");
-    EXPECT_DOUBLE_EQ(Observer().zoneOffsetHours, -5.0);
-    EXPECT_DOUBLE_EQ(Observer().heightM, 0.0);
-    EXPECT_DOUBLE_EQ(Observer().limitingMagnitude, 4.5);
+    EXPECT_EQ(Place().zoneName, " EST");
+    EXPECT_DOUBLE_EQ(Place().zoneOffsetHours, -5.0);
+    EXPECT_DOUBLE_EQ(Place().heightM, 0.0);
+    EXPECT_DOUBLE_EQ(ViewOptions().limitingMagnitude, 4.5);
 }
 
 // ---------------------------------------------------------------- entry window
@@ -279,8 +281,8 @@ TEST_F(PlaceWindowsTest, EntryWindowRefusesThenTakesOverAndIsWrittenOnBeenden) {
     EXPECT_THAT(dialogs->Messages(),
                 ElementsAre("Ungültige Eingabe|Fehler bei geografischer Länge"));
     EXPECT_TRUE(entry.isVisible());
-    EXPECT_DOUBLE_EQ(Observer().longitudeDeg, 11.19);
-    EXPECT_EQ(Observer().placeName, "Nirgendwo");
+    EXPECT_DOUBLE_EQ(Place().longitudeDeg, 11.19);
+    EXPECT_EQ(Place().placeName, "Nirgendwo");
 
     entry.nameField()->setText("Görlitz");
     entry.longitudeField()->setText("14.99");
@@ -289,7 +291,7 @@ TEST_F(PlaceWindowsTest, EntryWindowRefusesThenTakesOverAndIsWrittenOnBeenden) {
     entry.okButton()->click();
     EXPECT_FALSE(entry.isVisible());
     ExpectRedrawnAt("Görlitz", 14.99, 51.15);
-    EXPECT_DOUBLE_EQ(Observer().heightM, 200.0);
+    EXPECT_DOUBLE_EQ(Place().heightM, 200.0);
 
     main->Quit();
     const std::string settings = testsupport::ReadTextFile(dir / "polaride.cfg");
@@ -304,7 +306,7 @@ TEST_F(PlaceWindowsTest, EntryWindowCancelTakesNothing) {
     entry.latitudeField()->setText("2");
     entry.cancelButton()->click();
     EXPECT_FALSE(entry.isVisible());
-    EXPECT_EQ(Observer().placeName, "Sonneberg");
+    EXPECT_EQ(Place().placeName, "Sonneberg");
     EXPECT_TRUE(drawings.empty());
 }
 
@@ -373,22 +375,22 @@ TEST_F(PlaceWindowsTest, DoubleClickTakesTheRowOver) {
     emit list.grid()->cellDoubleClicked(2, 1);
     EXPECT_FALSE(list.isVisible());
     ExpectRedrawnAt("aachen", 9.9, 48.40);
-    EXPECT_DOUBLE_EQ(Observer().heightM, 478.0);
+    EXPECT_DOUBLE_EQ(Place().heightM, 478.0);
 }
 
 TEST_F(PlaceWindowsTest, RowOutsideTheDialogsRangesIsNotTakenOver) {
     testsupport::WriteTextFile(dir / "ORTE", "    1e300    53.55    6Nirgendwo\r\n");
     PlaceListWindow list;
     list.show();
-    const std::string placeBefore = Observer().placeName;
-    const double longitudeBefore = Observer().longitudeDeg;
+    const std::string placeBefore = Place().placeName;
+    const double longitudeBefore = Place().longitudeDeg;
     emit list.grid()->cellDoubleClicked(0, 0);
     EXPECT_THAT(dialogs->Messages(),
                 ElementsAre(QString::fromUtf8("Ungültige Eingabe|Fehler bei geografischer Länge")));
     EXPECT_TRUE(list.isVisible());
     EXPECT_TRUE(drawings.empty());
-    EXPECT_EQ(Observer().placeName, placeBefore);
-    EXPECT_EQ(Observer().longitudeDeg, longitudeBefore);
+    EXPECT_EQ(Place().placeName, placeBefore);
+    EXPECT_EQ(Place().longitudeDeg, longitudeBefore);
 }
 
 // A place of the list proposes the zone of its country; a map click, that of the
@@ -400,14 +402,14 @@ TEST_F(PlaceWindowsTest, APickedPlaceProposesItsZone) {
     PlaceListWindow list;
     list.show();
     emit list.grid()->cellDoubleClicked(0, 0);
-    EXPECT_EQ(Observer().placeName, "Accra (GH)");
-    EXPECT_EQ(Observer().zoneRule, "Africa/Accra");
-    Observer().zoneRule.clear();
+    EXPECT_EQ(Place().placeName, "Accra (GH)");
+    EXPECT_EQ(Place().zoneRule, "Africa/Accra");
+    Place().zoneRule.clear();
     WorldMapWindow map;
     map.show();
     dialogs->AnswerInput("Golf von Guinea");
     map.ClickAt(9 + 311, 5 + 150);
-    EXPECT_EQ(Observer().zoneRule, "Africa/Accra");
+    EXPECT_EQ(Place().zoneRule, "Africa/Accra");
 }
 
 TEST_F(PlaceWindowsTest, MissingPlaceFileIsReported) {
@@ -424,11 +426,10 @@ TEST_F(PlaceWindowsTest, MissingPlaceFileIsReported) {
 JD1900 EquinoxEvening() { return JulianDay1900(2026, 3, 20) + 0.75; }
 
 TEST_F(PlaceWindowsTest, WorldMapDrawsCrossAndDaylightOverTheBitmap) {
-    ObserverState& o = Observer();
-    o.longitudeDeg = 0.0;
-    o.setLatitude(0.0);
-    o.currentJD = EquinoxEvening();
-    o.year = 2026;
+    Place().longitudeDeg = 0.0;
+    Place().setLatitude(0.0);
+    Shown().currentJD = EquinoxEvening();
+    Shown().year = 2026;
     WorldMapWindow map;
     map.show();
     EXPECT_EQ(map.windowTitle(), "Polaride Weltkarte");
@@ -441,7 +442,7 @@ TEST_F(PlaceWindowsTest, WorldMapDrawsCrossAndDaylightOverTheBitmap) {
     EXPECT_EQ(image.pixel(midnight, 151) & 0xffffff, kSea & 0xffffff);
     EXPECT_EQ(image.pixel(noon, 0) & 0xffffff, kSea & 0xffffff) << "row 0 is never drawn";
     // The place cross: white, 8 pixels each way (the night side leaves it white).
-    o.longitudeDeg = 90.0;
+    Place().longitudeDeg = 90.0;
     map.DrawMap();
     const location::WorldPixel cross = location::WorldPixelOfPlace(90.0, 0.0);
     EXPECT_EQ(map.mapImage().pixel(cross.x - 8, cross.y) & 0xffffff, 0xffffffu);
@@ -452,14 +453,15 @@ TEST_F(PlaceWindowsTest, WorldMapDrawsCrossAndDaylightOverTheBitmap) {
 // A ground track or a pass search computes the Sun and the sidereal time of other
 // instants: the daylight band stays that of the instant shown.
 TEST_F(PlaceWindowsTest, WorldMapDaylightIsThatOfTheInstantShown) {
-    ObserverState& o = Observer();
-    o.currentJD = EquinoxEvening();
-    o.year = 2026;
-    UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+    Shown().currentJD = EquinoxEvening();
+    Shown().year = 2026;
+    UpdateSunMoon(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg,
+                  Shown().currentJD);
     WorldMapWindow map;
     ASSERT_TRUE(map.DrawMap());
     const QImage shown = map.mapImage().copy();
-    UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD + 0.3);
+    UpdateSunMoon(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg,
+                  Shown().currentJD + 0.3);
     ASSERT_TRUE(map.DrawMap());
     EXPECT_TRUE(map.mapImage() == shown);
 }
@@ -510,7 +512,7 @@ TEST_F(PlaceWindowsTest, WorldMapPointerLabelsAndClickTakesThePlace) {
     dialogs->AnswerInput("");
     map.ClickAt(9 + 311, 5 + 150);
     EXPECT_TRUE(drawings.empty());
-    EXPECT_EQ(Observer().placeName, "Sonneberg");
+    EXPECT_EQ(Place().placeName, "Sonneberg");
     EXPECT_TRUE(map.isVisible());
 
     dialogs->AnswerInput("Golf von Guinea");
@@ -522,7 +524,7 @@ TEST_F(PlaceWindowsTest, WorldMapPointerLabelsAndClickTakesThePlace) {
     EXPECT_EQ(inputs[2].proposed, "");
     EXPECT_FALSE(map.isVisible());
     ExpectRedrawnAt("Golf von Guinea", location::WorldLongitudeOfColumn(311), 0.0);
-    EXPECT_DOUBLE_EQ(Observer().heightM, 640.0) << "the height is left unchanged";
+    EXPECT_DOUBLE_EQ(Place().heightM, 640.0) << "the height is left unchanged";
 }
 
 TEST_F(PlaceWindowsTest, WorldMapWithoutBitmapReportsIt) {
@@ -617,7 +619,7 @@ TEST_F(PlaceWindowsTest, GermanyMapCancelChangesNothing) {
     map.ClickAt(100, 100);
     EXPECT_TRUE(map.isVisible());
     EXPECT_TRUE(drawings.empty());
-    EXPECT_EQ(Observer().placeName, "Sonneberg");
+    EXPECT_EQ(Place().placeName, "Sonneberg");
 }
 
 TEST_F(PlaceWindowsTest, GermanyMapFrameMagnifiesAndReduces) {
@@ -676,7 +678,7 @@ namespace {
 class ShippedPlaceDataTest : public testing::Test {
   protected:
     void SetUp() override {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
         for (const char* name : {"ORTE", "Grenzen", "Staedte", "welt.bmp"}) {
             if (!std::filesystem::exists(testsupport::DataPath(name)))
@@ -684,7 +686,7 @@ class ShippedPlaceDataTest : public testing::Test {
             std::filesystem::copy_file(testsupport::DataPath(name), dir / name);
         }
     }
-    void TearDown() override { ResetObserverState(); }
+    void TearDown() override { ResetObserverRecords(); }
 
     testsupport::TempDir dir;
     testsupport::ScopedWorkingDir cwd{dir.path()};
@@ -731,9 +733,9 @@ TEST_F(PlaceWindowsTest, ZoomViewIsUpdatedForTheNewPlace) {
     if (!std::filesystem::exists(dir / "STERNKAT")) GTEST_SKIP() << "sky data files missing";
     std::vector<double> siderealAtZoomDrawing;
     SetZoomChartRedraw(
-        [&siderealAtZoomDrawing] { siderealAtZoomDrawing.push_back(Observer().siderealHours); });
+        [&siderealAtZoomDrawing] { siderealAtZoomDrawing.push_back(Shown().siderealHours); });
     ChartView().zoomFactor = 4;
-    Observer().siderealHours = -1.0;
+    Shown().siderealHours = -1.0;
     PlaceEntryDialog entry;
     entry.show();
     entry.nameField()->setText("Tokio");
@@ -746,8 +748,8 @@ TEST_F(PlaceWindowsTest, ZoomViewIsUpdatedForTheNewPlace) {
     ASSERT_EQ(siderealAtZoomDrawing.size(), 1u);
     // The local apparent sidereal time of the new place.
     EXPECT_NEAR(siderealAtZoomDrawing[0],
-                LocalApparentSiderealHours(FrameOfDateAt(Observer().currentJD), 139.69), 1e-9);
-    EXPECT_TRUE(Observer().timeChanged) << "the zoom drawing recomputes the satellites";
+                LocalApparentSiderealHours(FrameOfDateAt(Shown().currentJD), 139.69), 1e-9);
+    EXPECT_TRUE(Shown().timeChanged) << "the zoom drawing recomputes the satellites";
     EXPECT_FALSE(entry.isVisible());
 }
 
@@ -763,7 +765,7 @@ TEST_F(PlaceWindowsTest, ZoomViewUpdateStoppedByAMissingFileIsReported) {
     SetZoomChartRedraw({});
     EXPECT_EQ(dialogs->Messages().size(), 1);
     EXPECT_EQ(zoomDrawings, 0);
-    EXPECT_EQ(Observer().placeName, "Tokio");
+    EXPECT_EQ(Place().placeName, "Tokio");
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 #include "catalog/settings_file.h"
 #include "download/element_update.h"
 #include "prediction/selection_model.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 #include "support/local_http_server.h"
 #include "support/ui/program_windows_test.h"
@@ -72,7 +73,7 @@ TEST_F(ElementUpdateTest, AFetchedFileIsLoadedKeepingTheSelectedSatellitesItHold
     LoadAndWait();
     EXPECT_EQ(dialog->statusLabel()->text(), "2 Satelliten geschrieben; geladen.");
     EXPECT_EQ(testsupport::ReadTextFile(dir / "visual.tle"), served);
-    EXPECT_EQ(Observer().satelliteCount, 2);
+    EXPECT_EQ(ElementFile().satelliteCount, 2);
     // The ISS stays selected; the first set is not in the new file.
     EXPECT_EQ(SelectedCatalogNumbers(), std::vector<double>{25544});
     EXPECT_EQ(Settings().elementFileName, (dir / "visual.tle").string());
@@ -85,7 +86,7 @@ TEST_F(ElementUpdateTest, AFailureLeavesFileAndTableAndSaysWhy) {
     ASSERT_EQ(dialogs->Messages().size(), 1);
     EXPECT_TRUE(dialogs->Messages()[0].contains("HTTP 404")) << dialogs->Messages()[0].toStdString();
     EXPECT_EQ(testsupport::ReadTextFile(dir / "visual.tle"), old);
-    EXPECT_EQ(Observer().satelliteCount, 3);
+    EXPECT_EQ(ElementFile().satelliteCount, 3);
     EXPECT_EQ(SelectedCatalogNumbers().size(), 2u);
 }
 
@@ -105,7 +106,7 @@ TEST_F(ElementUpdateTest, AFileTheSameRequestWroteLessThanTwoHoursAgoIsLoadedUnl
     dialogs->AnswerConfirm(true);
     LoadAndWait();
     EXPECT_EQ(server.Targets().size(), 2u);
-    EXPECT_EQ(Observer().satelliteCount, 2);
+    EXPECT_EQ(ElementFile().satelliteCount, 2);
 }
 
 TEST_F(ElementUpdateTest, AnHtmlAnswerIsShownAsWritten) {

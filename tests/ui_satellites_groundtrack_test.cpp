@@ -17,7 +17,8 @@
 #include "chart/canvas.h"
 #include "chart/chart_view.h"
 #include "chart/ground_track_map.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
 #include "prediction/ground_track.h"
 #include "prediction/selection_model.h"
@@ -27,6 +28,7 @@
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
 #include "support/observer_place.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 #include "support/ui/satellite_fixture.h"
 #include "support/ui/scripted_dialogs.h"
@@ -125,7 +127,7 @@ class GroundTrackWindowTest : public testing::Test {
     void SetUp() override {
         testsupport::ResetSatelliteWindowRecords();
         testsupport::PlaceObserverInBerlin(0, 1.0);
-        Observer().zoneName = " MEZ";
+        Place().zoneName = " MEZ";
         fs::copy_file(testsupport::DataPath("welt.bmp"), dir.path() / "welt.bmp");
         cwd = std::make_unique<testsupport::ScopedWorkingDir>(dir.path());
         epoch = PrepareOrbit(kIss[1], kIss[2], OrbitModel::Sgp4).elements.epoch;
@@ -134,12 +136,12 @@ class GroundTrackWindowTest : public testing::Test {
         cwd.reset();
         ResetSatelliteTable();
         ResetSelectionState();
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
     }
     std::unique_ptr<GroundTrackWindow> Open(JD1900 t) {
         auto form = std::make_unique<GroundTrackWindow>();
-        Observer().currentJD = t;
+        Shown().currentJD = t;
         form->ClearInformationLabels();
         form->ShowAll();
         return form;
@@ -204,7 +206,7 @@ TEST_F(GroundTrackWindowTest, ATrackCrossing180DegreesIsNotDrawnAcrossTheMap) {
     }
     ASSERT_GT(std::fabs(a.longitudeDeg - b.longitudeDeg), 180.0);
     auto form = Open(t);
-    Observer().currentJD = t;
+    Shown().currentJD = t;
     dialogs->AnswerInput("60");
     form->EditStep();
     EXPECT_EQ(form->stepSeconds(), 60);
@@ -371,7 +373,7 @@ TEST_F(GroundTrackWindowTest, FromLabelSetsBothInstants) {
     EXPECT_NEAR(form->to(), expected, 1e-9);
     EXPECT_EQ(DateText, "01.05.2026");
     EXPECT_EQ(TimeText, "22:30:00");
-    EXPECT_EQ(Observer().year, 2026);
+    EXPECT_EQ(Shown().year, 2026);
 
     dialogs->AnswerInput("31.2.2026");
     dialogs->AnswerInput("10:00");

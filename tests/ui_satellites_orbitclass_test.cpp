@@ -1,11 +1,13 @@
 // The orbit-class lists: the columns of the three tables against independent
 // reckonings, the drift caption, the heading sort, the page split, printing and saving.
+#include <QtCore/qtestsupport_core.h>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QTableWidget>
+#include <QPushButton>
+#include <QTableView>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -14,18 +16,21 @@
 #include <sstream>
 
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
 #include "prediction/orbit_class_table.h"
 #include "prediction/satellite_info_plane.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
-#include "satellite/satellites_at_instant.h"
 #include "satellite/column_number.h"
 #include "satellite/propagation.h"
 #include "satellite/satellite_table.h"
+#include "satellite/satellites_at_instant.h"
 #include "satellite/sgp.h"
+#include "support/many_element_sets.h"
 #include "support/observer_place.h"
+#include "support/observer_records.h"
 #include "support/pdf_text.h"
 #include "support/test_paths.h"
 #include "support/ui/satellite_fixture.h"
@@ -77,12 +82,12 @@ class OrbitClassTest : public testing::Test {
     void SetUp() override {
         testsupport::ResetSatelliteWindowRecords();
         testsupport::PlaceObserverInBerlin(50, 1.0);
-        Observer().zoneName = " MEZ";
+        Place().zoneName = " MEZ";
     }
     void TearDown() override {
         ResetSatelliteTable();
         ResetSelectionState();
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
     }
     testsupport::ScopedScriptedDialogs dialogs;
@@ -91,7 +96,7 @@ class OrbitClassTest : public testing::Test {
 TEST_F(OrbitClassTest, GeostationaryLongitudeMatchesTheElementsAngleLessSiderealTime) {
     LoadAndSelectAll(SetText(kGeo[0], kGeo[1], kGeo[2]));
     const JD1900 epoch = EpochOf(kGeo[1]);
-    Observer().currentJD = epoch;
+    Shown().currentJD = epoch;
     const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Geosync, epoch, 0.1);
     ASSERT_EQ(fill.rows.size(), 1u);
     const OrbitClassRow& row = fill.rows[0];
@@ -134,7 +139,7 @@ TEST_F(OrbitClassTest, DriftBeyondTheLimitChangesTheCaption) {
         EXPECT_NEAR(Number(dialog.Row(1)[8]), c.driftDegDay, 0.0011);
         EXPECT_EQ(dialog.windowTitle().toStdString(),
                   c.changed ? " Satelliten" : "Geosynchrone Satelliten (1)");
-        EXPECT_EQ(dialog.grid()->rowCount(), 1);  // below the heading
+        EXPECT_EQ(dialog.grid()->model()->rowCount(), 1);  // below the heading
         EXPECT_EQ(dialog.Row(0), OrbitClassHeadings(OrbitClass::Geosync));
     }
 }
@@ -156,10 +161,28 @@ TEST_F(OrbitClassTest, CellsAreNotCutAndTheSmallestWindowShowsEveryColumn) {
     EXPECT_GE(dialog.grid()->viewport()->height(), 10 * dialog.grid()->rowHeight(0));
 }
 
+TEST_F(OrbitClassTest, ALargeSelectionIsComputedAsideAndShownWhenDone) {
+    const ElementSet geo{kGeo[0], kGeo[1], kGeo[2]};
+    LoadAndSelectAll(testsupport::ManyElementSets(geo, 4000));
+    Shown().currentJD = EpochOf(kGeo[1]) + 2.0;
+    Selection().driftLimitDegDay = 0.1;
+    OrbitClassWindow dialog;
+    dialog.FillOrbitClass(OrbitClass::Geosync);
+    // Back in the window's thread at once, with the headings and nothing to save yet.
+    EXPECT_TRUE(dialog.Computing());
+    EXPECT_EQ(dialog.Row(0), OrbitClassHeadings(OrbitClass::Geosync));
+    EXPECT_FALSE(dialog.saveButton()->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.Computing(); }, 60000));
+    EXPECT_TRUE(dialog.saveButton()->isEnabled());
+    const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Geosync, Shown().currentJD, 0.1);
+    ASSERT_EQ(dialog.grid()->model()->rowCount(), 4000);
+    for (const int r : {1, 2, 1999, 4000}) EXPECT_EQ(dialog.Row(r), fill.rows[r - 1]) << r;
+}
+
 TEST_F(OrbitClassTest, SunSynchronousPassagesLieInTheOrbitalPlane) {
     LoadAndSelectAll(SetText(kSunsync[0], kSunsync[1], kSunsync[2]));
     const JD1900 T = EpochOf(kSunsync[1]) + 0.4;
-    Observer().currentJD = T;
+    Shown().currentJD = T;
     const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Sunsync, T, 0.1);
     ASSERT_EQ(fill.rows.size(), 1u);
     const OrbitClassRow& row = fill.rows[0];
@@ -267,6 +290,47 @@ TEST(OrbitClassSort, AscendingByTextOrNumberAndAscendingAgain) {
     EXPECT_EQ(SortOrbitClassRows(rows, OrbitClass::Geosync, 8), std::optional<std::string>(""));
     EXPECT_FALSE(OrbitClassColumnNumeric(OrbitClass::Sunsync, 6));
     EXPECT_TRUE(OrbitClassColumnNumeric(OrbitClass::Molniya, 6));
+}
+
+// The gap sort compared cell by cell, as the rows were sorted before their keys were
+// read once: the same order, ties and the rows a stopped sort leaves included.
+std::optional<std::string> GapSortComparingCells(std::vector<OrbitClassRow>& rows, int column,
+                                                 bool numeric) {
+    const int n = static_cast<int>(rows.size());
+    for (int gap = n / 2; gap >= 1; gap /= 2)
+        for (bool swapped = true; swapped;) {
+            swapped = false;
+            for (int v = 0; v + gap < n; ++v) {
+                const std::string &x = rows[v][column], &y = rows[v + gap][column];
+                bool after = x > y;
+                if (numeric) {
+                    if (!ParseNumber(x)) return x;
+                    if (!ParseNumber(y)) return y;
+                    after = *ParseNumber(x) > *ParseNumber(y);
+                }
+                if (after) {
+                    std::swap(rows[v], rows[v + gap]);
+                    swapped = true;
+                }
+            }
+        }
+    return std::nullopt;
+}
+
+TEST(OrbitClassSort, SameOrderAsComparingTheCells) {
+    std::vector<OrbitClassRow> rows(40);
+    for (int i = 0; i < 40; ++i) {
+        rows[i][0] = std::string(1, static_cast<char>('a' + (i * 7) % 5));  // ties
+        rows[i][1] = std::to_string(i);
+        rows[i][8] = i == 29 ? "x" : std::to_string((i * 13) % 11 - 5) + ".5";
+    }
+    for (const int column : {0, 8}) {
+        SCOPED_TRACE(column);
+        std::vector<OrbitClassRow> expected = rows, sorted = rows;
+        const auto bad = GapSortComparingCells(expected, column, column == 8);
+        EXPECT_EQ(SortOrbitClassRows(sorted, OrbitClass::Geosync, column), bad);
+        EXPECT_EQ(sorted, expected);
+    }
 }
 
 TEST(OrbitClassSort, ColumnUnderThePointer) {

@@ -17,16 +17,20 @@
 
 #include "app/program.h"
 #include "catalog/settings_file.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_dialog_display.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_search.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 #include "support/observer_place.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
+#include "support/ui/pass_search_end.h"
 #include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/element_update_dialog.h"
@@ -67,7 +71,7 @@ class PassDialogTest : public testsupport::ProgramWindowsTest {
     // Berlin, summer time, at a local date and time.
     static void Place(double lon, double lat, double zone, int y, int m, int d, double hour) {
         testsupport::PlaceObserver("Berlin", lon, lat, 40, zone);
-        Observer().zoneName = " MESZ";
+        ::Place().zoneName = " MESZ";
         testsupport::SetObserverLocalTime(y, m, d, hour);
     }
     void SelectFixture(const char* name) {
@@ -79,7 +83,7 @@ class PassDialogTest : public testsupport::ProgramWindowsTest {
     static std::string Formatted(JD1900 t) {
         FormatDateTime1900(t);
         const std::string text = DateText + " " + TimeText;
-        FormatDateTime1900(Observer().currentJD);
+        FormatDateTime1900(::Shown().currentJD);
         return text;
     }
 
@@ -106,7 +110,7 @@ TEST_F(PassDialogTest, ControlsAsShippedSettingsGiveThem) {
     EXPECT_FALSE(dialog->toDateField()->isEnabled());
     EXPECT_FALSE(dialog->toTimeField()->isEnabled());
     EXPECT_TRUE(dialog->okButton()->isDefault());
-    EXPECT_EQ(dialog->fromZoneLabel()->text().toStdString(), Observer().zoneName);
+    EXPECT_EQ(dialog->fromZoneLabel()->text().toStdString(), ::Place().zoneName);
     EXPECT_TRUE(dialogs->Calls().empty());  // nothing computed or shown at creation
 }
 
@@ -155,7 +159,9 @@ TEST_F(PassDialogTest, FieldsAreWrittenBackAsLinesElevenToFifteen) {
     dialog->firstHalfBox()->click();  // off: the second stays on
     dialog->brightestBox()->setChecked(true);
     std::string error;
-    ASSERT_TRUE(WriteSettingsFile("saved.cfg", Observer(), Settings(), &error)) << error;
+    ASSERT_TRUE(WriteSettingsFile("saved.cfg", ::Place(), ViewOptions(), ::Shown().currentJD,
+                                  Settings(), &error))
+        << error;
     std::istringstream in(testsupport::ReadTextFile(work / "saved.cfg"));
     std::vector<std::string> lines;
     for (std::string line; std::getline(in, line);) {
@@ -222,7 +228,7 @@ TEST_F(PassDialogTest, NightDisplayShowsTheNightOfTheChartDate) {
         }
         EXPECT_NEAR(span.end - span.start, c.first && c.second ? 1.35 : 1.17, 0.1);
         // The shared texts are the chart's instant again.
-        EXPECT_EQ(DateText + " " + TimeText, Formatted(Observer().currentJD));
+        EXPECT_EQ(DateText + " " + TimeText, Formatted(::Shown().currentJD));
     }
     EXPECT_TRUE(dialogs->Calls().empty());
 }
@@ -232,11 +238,11 @@ TEST_F(PassDialogTest, NightDisplayShowsTheNightOfTheChartDate) {
 TEST_F(PassDialogTest, TheDefaultNightFollowsTheLocalDateOfTheZoneRule) {
     Start();
     Place(13.4, 52.5, 1, 2026, 4, 27, 11.5);
-    Observer().zoneName = " MEZ";
+    ::Place().zoneName = " MEZ";
     dialog->NightDisplay();
     EXPECT_EQ(dialog->fromDateField()->text(), "26.04.2026");
     EXPECT_EQ(dialog->fromZoneLabel()->text(), " MEZ");
-    Observer().zoneRule = "Europe/Berlin";
+    ::Place().zoneRule = "Europe/Berlin";
     dialog->NightDisplay();
     EXPECT_EQ(dialog->fromDateField()->text(), "27.04.2026");
     EXPECT_EQ(dialog->fromZoneLabel()->text(), " MESZ");
@@ -249,7 +255,7 @@ TEST_F(PassDialogTest, ChangeHandlersRecomputeTheNightDisplay) {
     dialog->NightDisplay();
     const QString oneNight = dialog->toDateField()->text();
     dialog->daysField()->setText("3");  // "Anzahl Tage" changed
-    FormatDateTime1900(Observer().currentJD + 3);
+    FormatDateTime1900(::Shown().currentJD + 3);
     EXPECT_EQ(dialog->toDateField()->text().toStdString(), DateText);
     EXPECT_NE(dialog->toDateField()->text(), oneNight);
     const QString darkStart = dialog->fromTimeField()->text();
@@ -302,14 +308,14 @@ TEST_F(PassDialogTest, DurationModeShowsOneHourAfterFrom) {
 TEST_F(PassDialogTest, DurationStartAcrossTheChangesOfSummerTime) {
     Start();
     Place(13.4, 52.5, 2, 2026, 4, 27, 20);
-    Observer().zoneRule = "Europe/Berlin";
+    ::Place().zoneRule = "Europe/Berlin";
     SelectFixture("iss.tle");
     dialog->durationBox()->setChecked(true);
     dialog->fromDateField()->setText("29.03.2026");
     dialog->fromTimeField()->setText("02:30:00");
     EXPECT_EQ(dialog->fromTimeField()->text(), "02:30:00");
     dialogs->Clear();
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Failed);
+    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Failed);
     ASSERT_EQ(dialogs->Messages().size(), 1);
     EXPECT_TRUE(dialogs->Messages()[0].startsWith(QStringLiteral("Zeitumstellung|")));
 
@@ -356,7 +362,7 @@ TEST_F(PassDialogTest, MidnightSunRaisesTheLimitToTheHorizonAndTheSearchNamesThe
     EXPECT_EQ(dialog->maxSunField()->text(), "0");
     EXPECT_EQ(dialogs->Messages().back(), "max Sonnenhöhe zu klein|neue maximale Sonnenhöhe 0");
     dialogs->Clear();
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
     EXPECT_TRUE(PassList().passes.empty());
     EXPECT_THAT(
         dialogs->Messages(),
@@ -387,14 +393,14 @@ TEST_F(PassDialogTest, RaisedSunLimitLeavesAWindowTheSearchFindsPassesIn) {
         EXPECT_LT(limit, SunAltitudeDeg(midnight, dT) + 0.02);
 
         dialogs->Clear();
-        EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+        EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
         const PassWindowState& night = PassWindow();
         EXPECT_LT(night.windowStart, midnight);
         EXPECT_GT(night.windowEnd, midnight);
         EXPECT_LT(night.windowEnd - night.windowStart, 0.05);
         const PassListState& list = PassList();
         EXPECT_FALSE(list.passes.empty()) << dialogs->Messages().join("\n").toStdString();
-        for (const PassRecord& pass : list.passes) {
+        for (const PassRecord& pass : list.Records()) {
             EXPECT_GE(pass.time, night.windowStart - 1e-6);
             EXPECT_LE(pass.time, night.windowEnd + 1e-6);
             EXPECT_GE(pass.altitudeDeg, 10.0);
@@ -426,22 +432,23 @@ TEST_F(PassDialogTest, OkRunsTheSearchIntoThePassList) {
     dialog->okButton()->click();
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(passListWindow->isVisible());
+    EXPECT_EQ(testsupport::WaitForSearchEnd(dialog), PassSearchOutcome::Finished);
     const PassListState& list = PassList();
-    ASSERT_GE(list.lines.size(), 3u);
-    ASSERT_EQ(passListWindow->list()->count(), static_cast<int>(list.lines.size()));
+    ASSERT_GE(list.Lines().size(), 3u);
+    ASSERT_EQ(passListWindow->list()->count(), static_cast<int>(list.Lines().size()));
     for (int row = 0; row < passListWindow->list()->count(); ++row)
         EXPECT_EQ(passListWindow->list()->item(row)->text().toStdString(),
-                  list.lines[static_cast<std::size_t>(row)]);
+                  list.Line(static_cast<std::size_t>(row)));
     EXPECT_EQ(passListWindow->headingBar()->text().toStdString(), kDisplayHeading);
     EXPECT_EQ(passListWindow->windowTitle().toStdString(),
               " Polaride - Sichtbarkeitsbedingungen für Berlin (" +
-                  std::to_string(list.lines.size()) + " Durchgänge, SGP4/SDP4)");
+                  std::to_string(list.Lines().size()) + " Durchgänge, SGP4/SDP4)");
     EXPECT_TRUE(AppWindows().mainWindow->showPassesAction->isEnabled());
-    for (const PassRecord& pass : list.passes) {
+    for (const PassRecord& pass : list.Records()) {
         EXPECT_GE(pass.altitudeDeg, 10.0);
         EXPECT_LE(pass.magnitude, 6.0);
-        EXPECT_GT(pass.time, Observer().currentJD);
-        EXPECT_LT(pass.time, Observer().currentJD + 3.0);
+        EXPECT_GT(pass.time, ::Shown().currentJD);
+        EXPECT_LT(pass.time, ::Shown().currentJD + 3.0);
     }
     EXPECT_EQ(DateText, dateBefore);
     EXPECT_EQ(TimeText, timeBefore);
@@ -468,7 +475,7 @@ TEST_F(PassDialogTest, FieldsReadByTheSearchAreChecked) {
         const QString before = c.field->text();
         c.field->setText(QString::fromUtf8(c.text));
         dialogs->Clear();
-        EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Failed);
+        EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Failed);
         EXPECT_THAT(dialogs->Messages(), ElementsAre(QString::fromUtf8(c.message)));
         EXPECT_FALSE(passListWindow->isVisible());
         c.field->setText(before);
@@ -507,7 +514,7 @@ TEST_F(PassDialogTest, ValuesOutsideTheSearchBoundsAreRefused) {
         const QString before = c.field->text();
         c.field->setText(QString::fromUtf8(c.text));
         dialogs->Clear();
-        EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Failed);
+        EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Failed);
         ASSERT_EQ(dialogs->Messages().size(), 1);
         EXPECT_TRUE(dialogs->Messages()[0].startsWith(QString::fromUtf8("Ungültige Eingabe|")));
         EXPECT_TRUE(dialogs->Messages()[0].contains(QString::fromUtf8(c.named)))
@@ -524,30 +531,30 @@ TEST_F(PassDialogTest, NoPassesHideTheListAndDisableShowPass) {
     Place(13.4, 52.5, 2, 2026, 4, 27, 12);
     SelectFixture("iss.tle");
     AppWindows().mainWindow->showPassesAction->setEnabled(true);
-    Observer().trackedSatellite = 0;
+    Tracking().trackedSatellite = 0;
     dialog->minAltitudeField()->setText("89.9");
     dialogs->Clear();
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
     EXPECT_THAT(dialogs->Messages(),
                 ElementsAre(QString::fromUtf8(
                     "keine Durchgänge|Für die ausgewählten Satelliten gibt es keine Durchgänge")));
     EXPECT_FALSE(passListWindow->isVisible());
     EXPECT_FALSE(AppWindows().mainWindow->showPassesAction->isEnabled());
-    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_EQ(Tracking().trackedSatellite, -1);
 }
 
 TEST_F(PassDialogTest, SecondSearchWhileOneRunsIsRefused) {
     Start();
     Place(13.4, 52.5, 2, 2026, 4, 27, 12);
     SelectFixture("iss.tle");
-    std::vector<PassSearchOutcome> inner;
-    // The user reopens the dialog and presses "OK" while the first search lets input through.
+    std::vector<PassSearchTask::Start> inner;
+    // The user reopens the dialog and presses "OK" while the first search runs.
     QTimer::singleShot(0, dialog, [&] {
         dialog->show();
         inner.push_back(dialog->RunSearch());
     });
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
-    ASSERT_THAT(inner, ElementsAre(PassSearchOutcome::Refused));
+    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
+    ASSERT_THAT(inner, ElementsAre(PassSearchTask::Start::Refused));
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_GE(passListWindow->list()->count(), 1);
     EXPECT_FALSE(PassSearchActive());
@@ -579,22 +586,22 @@ TEST_F(PassDialogTest, DurationModeSearchesTheWindowFromVon) {
     dialog->fromTimeField()->setText("12:00:00");
     dialog->daysField()->setText("2880");  // two days, daylight included
     const JD1900 start = JulianDay1900(2026, 4, 27) + 10 / 24.0;
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
     EXPECT_NEAR(PassWindow().windowStart, start, 1e-9);
     EXPECT_NEAR(PassWindow().windowEnd, start + 2.0, 1e-9);
     const PassListState& list = PassList();
     ASSERT_FALSE(list.passes.empty());
     bool daylight = false;
-    for (const PassRecord& pass : list.passes) {
+    for (const PassRecord& pass : list.Records()) {
         EXPECT_GE(pass.time, start);
         EXPECT_LE(pass.time, start + 2.0);
         daylight = daylight || pass.sunAltitudeDeg > 0.0;
     }
-    EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(list.lines.size()));
+    EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(list.Lines().size()));
     // An unreadable "von" time ends the search before it starts.
     dialog->fromTimeField()->setText("12.00");
     dialogs->Clear();
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Failed);
+    EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Failed);
     EXPECT_THAT(dialogs->Messages(),
                 ElementsAre(QString::fromUtf8("Polaride|'12.00' ist keine gültige Zeit")));
     passListWindow->ClearPasses();

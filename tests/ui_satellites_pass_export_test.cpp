@@ -22,8 +22,9 @@ class PassExportTest : public testsupport::ProgramWindowsTest {
         pass.events.start.time = pass.time - 0.002;
         pass.events.highest.time = pass.time;
         pass.events.end.time = pass.time + 0.002;
-        PassList().passes = {pass, pass};
-        PassList().passes[1].events.found = false;
+        PassRecord unseen = pass;
+        unseen.events.found = false;
+        PassList() = PassListState::FromRecords({pass, unseen});
     }
     QString File(const char* name) { return QString::fromStdString((dir / name).string()); }
 };

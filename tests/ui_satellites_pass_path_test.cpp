@@ -13,12 +13,12 @@
 #include "chart/pass_path.h"
 #include "chart/sky_chart.h"
 #include "chart/zoom_chart.h"
-#include "core/observer_state.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_search.h"
 #include "satellite/satellites_at_instant.h"
 #include "support/observer_place.h"
 #include "support/satellite_selection.h"
+#include "support/ui/pass_search_end.h"
 #include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/pass_dialog.h"
@@ -42,18 +42,18 @@ class PassPathTest : public testsupport::ProgramWindowsTest {
         testsupport::SetObserverLocalTime(2026, 4, 27, 12);
         testsupport::LoadPassFixtureAndSelectEverySatellite("iss.tle", dir.path());
         AppWindows().passDialog->daysField()->setText("3");
-        ASSERT_EQ(AppWindows().passDialog->RunSearch(), PassSearchOutcome::Finished);
+        ASSERT_EQ(testsupport::SearchToEnd(AppWindows().passDialog), PassSearchOutcome::Finished);
         dialogs->Clear();
         double longest = 0.0;  // the longest visible part
         for (std::size_t i = 0; i < PassList().passes.size(); ++i) {
-            const PassEvents& e = PassList().passes[i].events;
+            const PassEvents e = PassList().Record(i).events;
             if (e.found && e.DurationSeconds() > longest) {
                 longest = e.DurationSeconds();
                 row = static_cast<int>(i);
             }
         }
         ASSERT_GE(row, 0);
-        pass = PassList().passes[static_cast<std::size_t>(row)];
+        pass = PassList().Record(static_cast<std::size_t>(row));
         ASSERT_TRUE(AppWindows().passListWindow->ShowPass(row));
         ASSERT_FALSE(ShownPassPath().mainChart.empty());
     }

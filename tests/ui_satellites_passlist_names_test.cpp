@@ -6,7 +6,9 @@
 #include <string>
 
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
+#include "satellite/loaded_elements.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 #include "ui/satellites/pass_list_window.h"
@@ -14,12 +16,12 @@
 namespace {
 
 TEST(PassListNames, Latin1NameIsShownAndSavedUnchanged) {
-    ResetObserverState();
+    ResetObserverRecords();
     ResetChartView();
     testsupport::TempDir dir;
     testsupport::ScopedScriptedDialogs dialogs;
-    Observer().placeName = "Berlin";
-    Observer().elementFilePath = "sets.tle";
+    Place().placeName = "Berlin";
+    ElementFile().elementFilePath = "sets.tle";
     PassListWindow form;
     form.appendListLine(" K\xf6nig          28.04.  04:02:32    60.0\xc2\xb0  ");
     EXPECT_EQ(form.list()->item(0)->text(),
@@ -31,7 +33,7 @@ TEST(PassListNames, Latin1NameIsShownAndSavedUnchanged) {
     EXPECT_NE(testsupport::ReadTextFile(out).find(
                   "\r\n K\xf6nig          28.04.  04:02:32    60.0\xb0  \r\n"),
               std::string::npos);
-    ResetObserverState();
+    ResetObserverRecords();
     ResetChartView();
 }
 

@@ -1,6 +1,6 @@
 // The pass list window: showing a pass on the zoom chart and its failure, saving the
-// list (Latin-1, CR LF, the location line), printing 50 lines a page, and the right
-// mouse button that aborts a running search.
+// list (Latin-1, CR LF, the location line), printing 50 lines a page. The abort of a
+// running search: ui_satellites_pass_search_thread_test.cpp.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -12,8 +12,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QTableWidget>
-#include <QTimer>
+#include <QTableView>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -23,10 +22,12 @@
 #include "chart/canvas.h"
 #include "chart/chart_view.h"
 #include "chart/zoom_chart.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_search.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
@@ -35,6 +36,7 @@
 #include "support/pdf_text.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
+#include "support/ui/pass_search_end.h"
 #include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/pass_dialog.h"
@@ -80,7 +82,7 @@ void ClickAt(QWidget* widget, QPoint p) {
         QApplication::sendEvent(widget, &event);
     }
 }
-void ClickHeading(QTableWidget* table, int column) {
+void ClickHeading(QTableView* table, int column) {
     QHeaderView* heading = table->horizontalHeader();
     ClickAt(heading->viewport(),
             QPoint(heading->sectionViewportPosition(column) + heading->sectionSize(column) / 2,
@@ -104,7 +106,7 @@ class PassListTest : public testsupport::ProgramWindowsTest {
     void Search() {
         SelectFixture("iss.tle");
         dialog->daysField()->setText("3");
-        ASSERT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
+        ASSERT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
         ASSERT_GE(passListWindow->list()->count(), 3);
         dialogs->Clear();
     }
@@ -148,8 +150,8 @@ TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_FALSE(AppWindows().satelliteSelectionWindow->isVisible());
     EXPECT_TRUE(AppWindows().zoomWindow->isVisible());
-    EXPECT_EQ(Observer().trackedSatellite, k);
-    EXPECT_DOUBLE_EQ(Observer().currentJD, t);
+    EXPECT_EQ(Tracking().trackedSatellite, k);
+    EXPECT_DOUBLE_EQ(Shown().currentJD, t);
     EXPECT_GE(ChartView().zoomFactor, 2);
     // The chart is turned so that the pass lies straight below the centre.
     const SatObservation seen = ObserveSelected(k, t);
@@ -183,31 +185,6 @@ TEST_F(PassListTest, ShownPassStaysDrawnWhileTheFocusPassesThroughTheMainWindow)
     EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
 }
 
-TEST_F(PassListTest, DoubleClickWhileTheSearchRunsDoesNothing) {
-    SelectFixture("visual10.tle");
-    dialog->daysField()->setText("2");
-    dialog->searchEventIntervalMs = 0;  // input after every satellite of this short search
-    // A double click on the first line as soon as the running search has listed one.
-    int linesAtClick = -1;
-    QTimer clicker;
-    QObject::connect(&clicker, &QTimer::timeout, passListWindow, [&] {
-        if (passListWindow->list()->count() == 0) return;
-        clicker.stop();
-        linesAtClick = passListWindow->list()->count();
-        emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(0));
-    });
-    clicker.start(0);
-    EXPECT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
-    clicker.stop();
-    ASSERT_GT(linesAtClick, 0) << "the click came while the list was being filled";
-    EXPECT_TRUE(passListWindow->isVisible()) << "the search's results stay in view";
-    EXPECT_FALSE(AppWindows().zoomWindow->isVisible());
-    EXPECT_EQ(Observer().trackedSatellite, -1);
-    EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
-    EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(PassList().lines.size()));
-    EXPECT_TRUE(ShowPassEnabled());
-}
-
 enum class ShowPassFault { SelectionShrunk, RaisedMinimum };
 class ShowPassFailureTest : public PassListTest,
                             public testing::WithParamInterface<ShowPassFault> {};
@@ -232,7 +209,7 @@ TEST_P(ShowPassFailureTest, MessageAndStateChanges) {
     emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(0));
     EXPECT_FALSE(passListWindow->ShowPass(0));
     EXPECT_THAT(dialogs->Messages(), ElementsAre(expected, expected));
-    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_EQ(Tracking().trackedSatellite, -1);
     EXPECT_FALSE(ShowPassEnabled());
     EXPECT_FALSE(AppWindows().zoomWindow->showPassesAction->isEnabled());
     EXPECT_FALSE(passListWindow->isVisible());
@@ -247,10 +224,11 @@ INSTANTIATE_TEST_SUITE_P(Faults, ShowPassFailureTest,
 TEST_F(PassListTest, TableSortsByEachColumn) {
     SelectFixture("visual10.tle");
     dialog->daysField()->setText("2");
-    ASSERT_EQ(dialog->RunSearch(), PassSearchOutcome::Finished);
-    QTableWidget* table = passListWindow->table();
+    ASSERT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
+    QTableView* table = passListWindow->table();
     ASSERT_TRUE(table->isVisible());
-    ASSERT_GE(table->rowCount(), 5);
+    const QAbstractItemModel* rows = table->model();
+    ASSERT_GE(rows->rowCount(), 5);
     EXPECT_TRUE(table->isColumnHidden(kRangeColumn));
     passListWindow->classicColumnsBox()->setChecked(true);
     QApplication::processEvents();
@@ -260,17 +238,18 @@ TEST_F(PassListTest, TableSortsByEachColumn) {
             SCOPED_TRACE(testing::Message() << "column " << column << " order " << order);
             ClickHeading(table, column);
             EXPECT_EQ(table->horizontalHeader()->sortIndicatorOrder(), order);
-            for (int row = 1; row < table->rowCount(); ++row) {
+            for (int row = 1; row < rows->rowCount(); ++row) {
                 const int first = order == Qt::AscendingOrder ? row - 1 : row;
                 const int second = order == Qt::AscendingOrder ? row : row - 1;
                 const double a = PassCellValue(table, first, column);
                 const double b = PassCellValue(table, second, column);
                 if (std::isnan(a) && std::isnan(b))  // a text column
-                    EXPECT_LE(
-                        table->item(first, column)
-                            ->text()
-                            .compare(table->item(second, column)->text(), Qt::CaseInsensitive),
-                        0);
+                    EXPECT_LE(rows->index(first, column)
+                                  .data()
+                                  .toString()
+                                  .compare(rows->index(second, column).data().toString(),
+                                           Qt::CaseInsensitive),
+                              0);
                 else
                     EXPECT_LE(a, b);
             }
@@ -284,13 +263,14 @@ TEST_F(PassListTest, DoubleClickAfterSortingShowsTheClickedPass) {
          {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "STERNNAM", "ASTEROID.TXT", "KOMET"})
         fs::copy_file(testsupport::DataPath(file), dir / file);
     Search();
-    QTableWidget* table = passListWindow->table();
+    QTableView* table = passListWindow->table();
     ClickHeading(table, kHighestAltitudeColumn);
     ClickHeading(table, kHighestAltitudeColumn);  // the highest pass first
     const int row = 0;
     ASSERT_NE(ListRowOfTableRow(table, row), row) << "sorting moved the passes";
-    const QString listed = table->item(row, kListedTimeColumn)->text().remove('*');
-    const QRect cell = table->visualItemRect(table->item(row, kSatelliteColumn));
+    const QString listed =
+        table->model()->index(row, kListedTimeColumn).data().toString().remove('*');
+    const QRect cell = table->visualRect(table->model()->index(row, kSatelliteColumn));
     ClickAt(table->viewport(), cell.center());  // the first click of the double click
     QMouseEvent click(QEvent::MouseButtonDblClick, cell.center(),
                       table->viewport()->mapToGlobal(cell.center()), Qt::LeftButton, Qt::LeftButton,
@@ -298,8 +278,8 @@ TEST_F(PassListTest, DoubleClickAfterSortingShowsTheClickedPass) {
     QApplication::sendEvent(table->viewport(), &click);
     ASSERT_TRUE(AppWindows().zoomWindow->isVisible())
         << dialogs->Messages().join("\n").toStdString();
-    const JD1900 t = Observer().currentJD;
-    EXPECT_EQ(QString::fromStdString(DateTimeTextsOf(t, Observer().zoneOffsetAt(t)).time), listed);
+    const JD1900 t = Shown().currentJD;
+    EXPECT_EQ(QString::fromStdString(DateTimeTextsOf(t, Place().zoneOffsetAt(t)).time), listed);
     EXPECT_DOUBLE_EQ(t, PassList().passes[ListRowOfTableRow(table, row)].time);
 }
 
@@ -336,15 +316,15 @@ TEST_F(PassListTest, SaveWritesHeaderAndLinesLatin1CrLf) {
     FillList(3);
     passListWindow->list()->item(1)->setText(
         QString::fromUtf8(" ISS (ZARYA)     27.04.  21:05:10    45.0°  "));
-    Observer().placeName = "München";
-    Observer().elementFilePath = "C:\\bahn\\iss.tle";
+    Place().placeName = "München";
+    ElementFile().elementFilePath = "C:\\bahn\\iss.tle";
     int n = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.location);
-        Observer().longitudeDeg = c.lon;
-        Observer().setLatitude(c.lat);
-        Observer().zoneOffsetHours = c.zone;
-        Observer().zoneRule.clear();  // a fixed zone
+        Place().longitudeDeg = c.lon;
+        Place().setLatitude(c.lat);
+        Place().zoneOffsetHours = c.zone;
+        Place().zoneRule.clear();  // a fixed zone
         const fs::path out = dir / "out" / ("liste" + std::to_string(++n) + ".txt");
         fs::create_directories(out.parent_path());
         const fs::path before = fs::current_path();
@@ -369,10 +349,10 @@ TEST_F(PassListTest, SaveWritesHeaderAndLinesLatin1CrLf) {
 TEST_F(PassListTest, SaveSaysWhenLatin1CannotHoldAName) {
     FillList(1);
     const fs::path out = dir / "liste.txt";
-    Observer().elementFilePath = "iss.tle";
+    ElementFile().elementFilePath = "iss.tle";
     for (const char* place : {"München", "Ωmega"}) {
         SCOPED_TRACE(place);
-        Observer().placeName = place;
+        Place().placeName = place;
         dialogs->Clear();
         dialogs->AnswerSaveFile(QString::fromStdString(out.string()));
         passListWindow->Save();
@@ -423,7 +403,7 @@ TEST_F(PassListTest, PrintsFiftyLinesAPage) {
         int lines, pages, lastPageLines;
     };
     const Case cases[] = {{0, 1, 0}, {1, 1, 1}, {50, 1, 50}, {51, 2, 1}, {100, 2, 50}, {101, 3, 1}};
-    Observer().elementFilePath = "iss.tle";
+    ElementFile().elementFilePath = "iss.tle";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.lines);
         EXPECT_EQ(PassListPageCount(c.lines), c.pages);
@@ -448,40 +428,6 @@ TEST_F(PassListTest, PrintsFiftyLinesAPage) {
     dialogs->CancelNext(DialogKind::Print);
     passListWindow->Print();  // cancelled: nothing printed
     EXPECT_TRUE(dialogs->Messages().isEmpty());
-}
-
-TEST_F(PassListTest, RightButtonAbortsTheSearch) {
-    SelectFixture("visual10.tle");
-    dialog->daysField()->setText("3");
-    struct Case {
-        Qt::MouseButton button;
-        bool onHeading;
-        PassSearchOutcome outcome;
-    };
-    const Case cases[] = {{Qt::RightButton, false, PassSearchOutcome::Aborted},
-                          {Qt::RightButton, true, PassSearchOutcome::Aborted},
-                          {Qt::LeftButton, false, PassSearchOutcome::Finished}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.onHeading);
-        QTimer::singleShot(0, passListWindow, [&] {
-            QWidget* target = c.onHeading ? static_cast<QWidget*>(passListWindow->headingBar())
-                                          : passListWindow->list()->viewport();
-            QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5),
-                              target->mapToGlobal(QPointF(5, 5)), c.button, c.button,
-                              Qt::NoModifier);
-            QApplication::sendEvent(target, &press);
-        });
-        EXPECT_EQ(dialog->RunSearch(), c.outcome);
-        if (c.outcome == PassSearchOutcome::Aborted) {
-            // The passes of the satellites already done are listed, in time order.
-            const PassListState& list = PassList();
-            EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(list.lines.size()));
-            for (std::size_t j = 1; j < list.passes.size(); ++j)
-                EXPECT_LE(list.passes[j - 1].time, list.passes[j].time);
-            for (const PassRecord& pass : list.passes)
-                EXPECT_LT(pass.time, Observer().currentJD + 1.0);
-        }
-    }
 }
 
 }  // namespace

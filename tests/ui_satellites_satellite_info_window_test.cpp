@@ -7,11 +7,13 @@
 #include <memory>
 
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
 #include "satellite/satellite_table.h"
 #include "support/observer_place.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 #include "support/ui/satellite_fixture.h"
 #include "support/ui/scripted_dialogs.h"
@@ -40,7 +42,7 @@ class SatelliteInfoWindowTest : public testing::Test {
         info.reset();
         ResetSatelliteTable();
         ResetSelectionState();
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
     }
 
@@ -128,13 +130,12 @@ TEST_F(SatelliteInfoWindowTest, NdotChangesOnlyTheCopyOfItsSource) {
 
 TEST_F(SatelliteInfoWindowTest, OrbitPlaneMessages) {
     testsupport::PlaceObserverInBerlin(40.0, 1.0);
-    ObserverState& o = Observer();
-    o.zoneName = " MEZ";
-    o.currentJD = JulianDay1900(2018, 1, 21);
-    o.setLatitude(60.0);
+    Place().zoneName = " MEZ";
+    Shown().currentJD = JulianDay1900(2018, 1, 21);
+    Place().setLatitude(60.0);
     info->ShowSatellite(72, false);  // the ISS, 51.6°
     info->OrbitPlane();
-    o.setLatitude(45.0);
+    Place().setLatitude(45.0);
     info->OrbitPlane();
     const QStringList messages = dialogs->Messages();
     ASSERT_EQ(messages.size(), 2);

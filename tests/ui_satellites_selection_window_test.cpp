@@ -26,13 +26,17 @@
 #include "chart/ephemeris_update.h"
 #include "chart/satellite_plot.h"
 #include "chart/sky_chart.h"
-#include "core/observer_state.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
+#include "support/observer_records.h"
 #include "support/pdf_text.h"
 #include "support/test_paths.h"
 #include "support/ui/program_windows_test.h"
@@ -68,11 +72,11 @@ std::string Words(const std::string& text) {
 // Steps the instant in two-minute steps through two days from 21.01.2018 16:00 UT,
 // computing the selected satellites, until `wanted` holds; false when it never does.
 bool FindInstantWhere(const std::function<bool()>& wanted) {
-    ObserverState& o = Observer();
     for (int step = 0; step < 1440; ++step) {
-        o.currentJD = JulianDay1900(2018, 1, 21) + 16.0 / 24.0 + step * 2.0 / 1440.0;
-        o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
-        UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+        Shown().currentJD = JulianDay1900(2018, 1, 21) + 16.0 / 24.0 + step * 2.0 / 1440.0;
+        Shown().siderealHours = LocalSiderealTime(Place().longitudeDeg, Shown().currentJD);
+        UpdateSunMoon(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg,
+                      Shown().currentJD);
         ComputeSatellites();
         if (wanted()) return true;
     }
@@ -98,7 +102,7 @@ class SelectionWindowTest : public testsupport::ProgramWindowsTest {
     }
 
     void Load() {
-        Observer().elementFilePath = (dir / "mixed-2018.tle").string();
+        ElementFile().elementFilePath = (dir / "mixed-2018.tle").string();
         form->ClearSatelliteLists();
         const LoadResult result = LoadElementFile(
             {}, [this](const std::string& name) { form->AppendSatelliteName(name); });
@@ -163,12 +167,12 @@ TEST_F(SelectionWindowTest, ArrowsMoveMarkedSatellites) {
     form->AddMarked();
     EXPECT_EQ(RightList().size(), 3);
 
-    Observer().trackedSatellite = 1;
+    Tracking().trackedSatellite = 1;
     Mark(form->selectedList(), {0, 2});
     form->RemoveMarked();
     EXPECT_THAT(NamesOf(RightList()), ElementsAre("OAO 2"));
     EXPECT_EQ(form->selectedLabel()->text(), "1 Satellit");
-    EXPECT_EQ(Observer().trackedSatellite, -1);
+    EXPECT_EQ(Tracking().trackedSatellite, -1);
     EXPECT_TRUE(SelectionInvariantHolds());
 }
 
@@ -259,7 +263,7 @@ TEST_F(SelectionWindowTest, EnteringAFieldMakesItsFilterTheDefault) {
 }
 
 TEST_F(SelectionWindowTest, OrbitClassAsksForTheDriftAndSetsTheListCaption) {
-    Observer().currentJD = JulianDay1900(2018, 1, 21);
+    Shown().currentJD = JulianDay1900(2018, 1, 21);
     dialogs->AnswerInput("0.1");
     form->Geosync();
     dialogs->AnswerInput("-0.5");
@@ -349,17 +353,17 @@ TEST_F(SelectionWindowTest, PassesAndWorldMapWithASelection) {
 TEST_F(SelectionWindowTest, OkAndHidingSetTimeChangedAndThePassMenu) {
     AddToSelection(1);
     form->RefreshLists();
-    Observer().timeChanged = false;
+    Shown().timeChanged = false;
     form->Ok();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_TRUE(Observer().timeChanged);
+    EXPECT_TRUE(Shown().timeChanged);
     EXPECT_TRUE(PassMenuEnabled());
 
     form->show();
     form->RemoveAll();
-    Observer().timeChanged = false;
+    Shown().timeChanged = false;
     form->close();
-    EXPECT_TRUE(Observer().timeChanged);
+    EXPECT_TRUE(Shown().timeChanged);
     EXPECT_FALSE(PassMenuEnabled());
 }
 
@@ -369,7 +373,6 @@ TEST_F(SelectionWindowTest, OkDrawsTheChartWithTheChangedSelection) {
     for (const char* file : {"STERNKAT", "SLINIEN", "SNAMEN", "NEBEL", "ASTEROID.TXT", "KOMET"})
         fs::copy_file(testsupport::DataPath(file), dir / file);
     // An instant with a satellite bright enough for the main chart above Berlin.
-    ObserverState& o = Observer();
     SelectAllRows();
     ASSERT_TRUE(FindInstantWhere([] {
         for (int k = 1; k <= Satellites().selectedCount; ++k)
@@ -384,7 +387,7 @@ TEST_F(SelectionWindowTest, OkDrawsTheChartWithTheChangedSelection) {
     form->Ok();
     const QImage afterOk = MainChartCanvas()->Image().copy();
     EXPECT_FALSE(afterOk == selected) << "the satellites are gone from the chart";
-    o.timeChanged = true;
+    Shown().timeChanged = true;
     AppWindows().mainWindow->DrawChart();  // what "n" shows
     EXPECT_TRUE(MainChartCanvas()->Image() == afterOk);
     EXPECT_TRUE(dialogs->Messages().isEmpty()) << dialogs->Messages().join("\n").toStdString();
@@ -397,8 +400,8 @@ TEST_F(SelectionWindowTest, FilterFieldsComeFromAndGoToTheSettingsLines) {
     form->nameField()->setText("NOAA");
     form->perigeeMaxField()->setText("900");
     form->inclinationMaxField()->setText("99.5");
-    Observer().zoneRule.clear();  // a fixed zone: no named entry after the 23 lines
-    ASSERT_TRUE(WriteSettingsFile("saved.cfg", Observer(), Settings()));
+    Place().zoneRule.clear();  // a fixed zone: no named entry after the 23 lines
+    ASSERT_TRUE(WriteSettingsFile("saved.cfg", Place(), ViewOptions(), Shown().currentJD, Settings()));
     std::string text = testsupport::ReadTextFile(dir / "saved.cfg");
     std::vector<std::string> lines;
     for (std::size_t start = 0, end; (end = text.find("\r\n", start)) != std::string::npos;
@@ -445,7 +448,7 @@ TEST_F(SelectionWindowTest, ANewLoadEmptiesTheSelection) {
 }
 
 TEST_F(SelectionWindowTest, AnOmmFileWithASixDigitNumberIsListedAndSelected) {
-    Observer().elementFilePath = testsupport::FixturePath("satellite/omm-sample.csv").string();
+    ElementFile().elementFilePath = testsupport::FixturePath("satellite/omm-sample.csv").string();
     form->ClearSatelliteLists();
     ASSERT_EQ(LoadElementFile({}, [this](const std::string& name) { form->AppendSatelliteName(name); })
                   .satelliteCount,
@@ -461,18 +464,17 @@ TEST_F(SelectionWindowTest, AnOmmFileWithASixDigitNumberIsListedAndSelected) {
 TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
     testsupport::ScopedWorkingDir data(testsupport::DataPath(""));
     testsupport::ScopedScriptedDialogs dialogs;
-    ResetObserverState();
+    ResetObserverRecords();
     ResetSettings();
     ResetSatelliteTable();
     ResetSelectionState();
     ResetChartHooks();  // no hooks into windows of earlier tests
     ResetSunState();
     ResetMoonState();
-    ObserverState& o = Observer();
-    ApplyDefaultObserverSettings(o);  // Berlin
+    ApplyDefaultObserverSettings(Place(), ViewOptions());  // Berlin
     ChartView().setChartGeometry(648, 488);
-    o.year = 2018;
-    o.elementFilePath = testsupport::FixturePath("selection/mixed-2018.tle").string();
+    Shown().year = 2018;
+    ElementFile().elementFilePath = testsupport::FixturePath("selection/mixed-2018.tle").string();
     ASSERT_TRUE(LoadMagnitudeTable("SATMAG"));
 
     SatelliteSelectionWindow form;
@@ -499,12 +501,12 @@ TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
     ASSERT_TRUE(DrawSkyChart(before));
 
     form.SelectAll();
-    o.timeChanged = false;
+    Shown().timeChanged = false;
     form.close();  // hiding asks for the satellites at the next drawing
-    ASSERT_TRUE(o.timeChanged);
+    ASSERT_TRUE(Shown().timeChanged);
     Canvas after(640, 442, Qt::black);
     ASSERT_TRUE(DrawSkyChart(after));
-    EXPECT_FALSE(o.timeChanged);
+    EXPECT_FALSE(Shown().timeChanged);
 
     // Each drawn satellite (brighter than magnitude 5 on the main chart) shows its
     // colour around its position; before the selection that colour was not there.
@@ -529,7 +531,7 @@ TEST(SelectionOnChartTest, SelectedSatellitesAppearAtTheNextDrawing) {
     ResetSatelliteTable();
     ResetSelectionState();
     ResetMagnitudeTable();
-    ResetObserverState();
+    ResetObserverRecords();
 }
 
 }  // namespace

@@ -12,9 +12,11 @@
 #include <set>
 
 #include "catalog/settings_file.h"
+#include "core/displayed_instant.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_search.h"
 #include "prediction/selection_model.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 #include "support/local_http_server.h"
 #include "support/observer_place.h"
@@ -56,11 +58,11 @@ class TonightPassesTest : public testsupport::ProgramWindowsTest {
     }
     // The menu entry, waiting for its end; the chart keeps running live.
     void Click() {
-        const JD1900 now = Observer().currentJD;
+        const JD1900 now = Shown().currentJD;
         AppWindows().mainWindow->tonightPassesAction->trigger();
         while (tonight->busy()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         EXPECT_TRUE(AppWindows().mainWindow->liveTime().IsLive());
-        EXPECT_EQ(Observer().currentJD, now);
+        EXPECT_EQ(Shown().currentJD, now);
     }
     // The messages of the step (the chart's data files are not in the folder).
     std::vector<QString> Notes() {
@@ -73,7 +75,7 @@ class TonightPassesTest : public testsupport::ProgramWindowsTest {
     // Every listed pass lies in the night window of the search.
     static void ExpectTonight() {
         ASSERT_FALSE(PassList().passes.empty());
-        for (const PassRecord& pass : PassList().passes) {
+        for (const PassRecord& pass : PassList().Records()) {
             EXPECT_GE(pass.time, PassWindow().windowStart);
             EXPECT_LE(pass.time, PassWindow().windowEnd);
         }
@@ -125,7 +127,7 @@ TEST_F(TonightPassesTest, AFailureWithoutAFileSaysWhyAndLoadsNothing) {
     Click();
     ASSERT_EQ(Notes().size(), 1u);
     EXPECT_TRUE(Notes()[0].contains("HTTP 404")) << Notes()[0].toStdString();
-    EXPECT_EQ(Observer().satelliteCount, 0);
+    EXPECT_EQ(ElementFile().satelliteCount, 0);
     EXPECT_FALSE(fs::exists(dir / "visual.tle"));
 }
 
@@ -136,7 +138,7 @@ TEST_F(TonightPassesTest, WithAFileLoadedTheSelectionOrElseEverySatelliteIsSearc
     ASSERT_TRUE(LoadElementFileAt(testsupport::FixturePath("download/visual.tle").string()));
     auto listed = [] {
         std::set<double> numbers;
-        for (const PassRecord& pass : PassList().passes) numbers.insert(pass.catalogNumber);
+        for (const PassRecord& pass : PassList().Records()) numbers.insert(pass.catalogNumber);
         return numbers;
     };
     ASSERT_TRUE(AddToSelection(1));  // the HST

@@ -12,7 +12,7 @@
 #include "chart/chart_view.h"
 #include "chart/sky_chart.h"
 #include "core/civil_time.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
 #include "support/test_paths.h"
 #include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
@@ -55,13 +55,13 @@ TEST_F(LiveTimeTest, FollowsTheClockUntilATimeIsEnteredAndResumesWithNow) {
     main->nowAction->trigger();
     EXPECT_TRUE(Live());
     EXPECT_TRUE(live->timer().isActive());
-    EXPECT_DOUBLE_EQ(Observer().currentJD, InstantOf(now));
+    EXPECT_DOUBLE_EQ(Shown().currentJD, InstantOf(now));
     EXPECT_EQ(ChartTexts().liveMark.rect.left(), ChartTexts().timeLine.rect.right() + 1)
         << "the mark ends the time line";
 
     now = now.addSecs(5);
     live->Tick();
-    EXPECT_DOUBLE_EQ(Observer().currentJD, InstantOf(now));
+    EXPECT_DOUBLE_EQ(Shown().currentJD, InstantOf(now));
     FormatDateTime1900(InstantOf(now));
     EXPECT_TRUE(ChartTexts().timeLine.text.contains(QString::fromStdString(TimeText)));
 
@@ -70,14 +70,14 @@ TEST_F(LiveTimeTest, FollowsTheClockUntilATimeIsEnteredAndResumesWithNow) {
     EXPECT_FALSE(main->nowAction->isChecked());
     EXPECT_TRUE(ChartTexts().liveMark.text.isEmpty());
     EXPECT_FALSE(live->timer().isActive());
-    const JD1900 entered = Observer().currentJD;
+    const JD1900 entered = Shown().currentJD;
     now = now.addSecs(60);
     live->Tick();
-    EXPECT_DOUBLE_EQ(Observer().currentJD, entered) << "the entered time stays";
+    EXPECT_DOUBLE_EQ(Shown().currentJD, entered) << "the entered time stays";
 
     main->nowAction->trigger();
     EXPECT_TRUE(Live());
-    EXPECT_DOUBLE_EQ(Observer().currentJD, InstantOf(now));
+    EXPECT_DOUBLE_EQ(Shown().currentJD, InstantOf(now));
 }
 
 TEST_F(LiveTimeTest, EveryTimeStepOfTheUserEndsIt) {
@@ -102,27 +102,27 @@ TEST_F(LiveTimeTest, WithoutSatellitesTheTimeTicksEverySecondAndTheSkyEveryTenSe
     now = now.addMSecs(250);
     EXPECT_EQ(live->MillisecondsToNextTick(), 1000 - 250 + 20);
     live->Resume();
-    ASSERT_FALSE(Observer().timeChanged) << "drawn whole";
+    ASSERT_FALSE(Shown().timeChanged) << "drawn whole";
     for (int second = 1; second <= 10; ++second) {
         now = now.addSecs(1);
         live->Tick();
         FormatDateTime1900(InstantOf(now));
         EXPECT_TRUE(ChartTexts().timeLine.text.contains(QString::fromStdString(TimeText)));
         // A whole drawing computes the sky and clears the mark of a new instant.
-        EXPECT_EQ(Observer().timeChanged, second < 10) << second;
+        EXPECT_EQ(Shown().timeChanged, second < 10) << second;
     }
 }
 
 TEST_F(LiveTimeTest, WaitsWhileTheChartIsTurned) {
     live->Resume();
-    const JD1900 before = Observer().currentJD;
+    const JD1900 before = Shown().currentJD;
     ChartView().rotating = true;
     now = now.addSecs(3);
     live->Tick();
-    EXPECT_DOUBLE_EQ(Observer().currentJD, before);
+    EXPECT_DOUBLE_EQ(Shown().currentJD, before);
     ChartView().rotating = false;
     live->Tick();
-    EXPECT_DOUBLE_EQ(Observer().currentJD, InstantOf(now));
+    EXPECT_DOUBLE_EQ(Shown().currentJD, InstantOf(now));
 }
 
 TEST_F(LiveTimeTest, TheZoomWindowAsTheViewFollowsTheClockInItsCaption) {

@@ -10,7 +10,9 @@
 #include "chart/canvas.h"
 #include "chart/chart_view.h"
 #include "chart/sky_chart.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
+#include "satellite/loaded_elements.h"
 #include "support/test_paths.h"
 #include "support/ui/program_windows_test.h"
 #include "support/ui/readable_widget.h"
@@ -48,7 +50,7 @@ class ZoomWindowTest : public testsupport::ProgramWindowsTest {
     static QString TimeLineFor(JD1900 t) {
         FormatDateTime1900(t);
         return QStringLiteral("um ") + QString::fromStdString(TimeText) +
-               QString::fromStdString(Observer().zoneName);
+               QString::fromStdString(Place().zoneName);
     }
 
     MainWindow* main = nullptr;
@@ -58,7 +60,7 @@ class ZoomWindowTest : public testsupport::ProgramWindowsTest {
 TEST_F(ZoomWindowTest, LeavingTheZoomWindowDrawsTheMainChartForTheCurrentInstant) {
     OpenZoom();
     zoom->hourForwardAction->trigger();
-    const QString expected = TimeLineFor(Observer().currentJD);
+    const QString expected = TimeLineFor(Shown().currentJD);
     ASSERT_NE(ChartTexts().timeLine.text, expected);
     zoom->ZoomOut();
     EXPECT_FALSE(zoom->isVisible());
@@ -71,7 +73,7 @@ TEST_F(ZoomWindowTest, LoadingElementsFromTheZoomWindowLeavesTheMainChartAlone) 
     const QImage before = MainChartCanvas()->Image().copy();
     dialogs->AnswerOpenFile(QString::fromStdString((dir / "stations-2026-04.tle").string()), 3);
     zoom->loadElementsAction->trigger();
-    ASSERT_GT(Observer().satelliteCount, 0);
+    ASSERT_GT(ElementFile().satelliteCount, 0);
     EXPECT_EQ(ChartView().zoomFactor, 2);
     EXPECT_TRUE(MainChartCanvas()->Image() == before)
         << "the main chart is not drawn with the zoom window's star glyphs";

@@ -4,20 +4,20 @@
 
 #include <string>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
 
 namespace testsupport {
 
 inline void PlaceObserver(const std::string& name, double longitudeDeg, double latitudeDeg,
                           double heightM, double zoneOffsetHours) {
-    ObserverState& o = Observer();
-    o.placeName = name;
-    o.longitudeDeg = longitudeDeg;
-    o.setLatitude(latitudeDeg);
-    o.heightM = heightM;
-    o.zoneOffsetHours = zoneOffsetHours;
-    o.zoneRule.clear();  // a fixed zone
+    Place().placeName = name;
+    Place().longitudeDeg = longitudeDeg;
+    Place().setLatitude(latitudeDeg);
+    Place().heightM = heightM;
+    Place().zoneOffsetHours = zoneOffsetHours;
+    Place().zoneRule.clear();  // a fixed zone
 }
 
 // Berlin, 13.4° E, 52.5° N.
@@ -28,11 +28,10 @@ inline void PlaceObserverInBerlin(double heightM, double zoneOffsetHours) {
 // The clock set to a local date and time of the observer's zone, with the dynamical
 // time and the date and time texts that go with it.
 inline void SetObserverLocalTime(int year, int month, int day, double hour) {
-    ObserverState& o = Observer();
-    o.year = year;
-    o.currentJD = JulianDay1900(year, month, day) + (hour - o.zoneOffsetHours) / 24.0;
-    o.dynamicJD = o.currentJD + DeltaT(year) / 24.0;
-    FormatDateTime1900(o.currentJD);
+    Shown().year = year;
+    Shown().currentJD = JulianDay1900(year, month, day) + (hour - Place().zoneOffsetHours) / 24.0;
+    Shown().dynamicJD = Shown().currentJD + DeltaT(year) / 24.0;
+    FormatDateTime1900(Shown().currentJD);
 }
 
 }  // namespace testsupport

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "satellite/loaded_elements.h"
 #include "support/test_paths.h"
 
 namespace testsupport {
@@ -18,7 +19,7 @@ void LoadPassFixtureAndSelectEverySatellite(const std::string& name,
                                             const std::filesystem::path& workingFolder) {
     std::filesystem::copy_file(FixturePath("passes/" + name), workingFolder / name);
     ASSERT_TRUE(LoadElementFile(name).opened);
-    Observer().elementFilePath = name;
+    ElementFile().elementFilePath = name;
     SelectEverySatellite();
 }
 

@@ -6,14 +6,14 @@
 #include <filesystem>
 #include <string>
 
-#include "core/observer_state.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 
 namespace testsupport {
 
 inline void SelectEverySatellite() {
     SatelliteTable& t = Satellites();
-    for (int r = 1; r <= Observer().satelliteCount; ++r) {
+    for (int r = 1; r <= ElementFile().satelliteCount; ++r) {
         const ElementSet s = t.Row(r);
         t.selectedSets.insert(t.selectedSets.end(), {s.nameLine, s.line1, s.line2});
         t.selectedRows.push_back(std::to_string(r));

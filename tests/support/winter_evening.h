@@ -5,7 +5,9 @@
 
 #include "catalog/settings_file.h"
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
 
 namespace testsupport {
@@ -14,11 +16,10 @@ inline JD1900 WinterEvening() { return JulianDay1900(2026, 1, 15) + 19.0 / 24.0;
 
 // The shipped default place and options, a chart of the design size, the winter evening.
 inline void SetDefaultObserverOnWinterEvening() {
-    ObserverState& o = Observer();
-    ApplyDefaultObserverSettings(o);
+    ApplyDefaultObserverSettings(Place(), ViewOptions());
     ChartView().setChartGeometry(648, 488);
-    o.currentJD = WinterEvening();
-    o.year = 2026;
+    Shown().currentJD = WinterEvening();
+    Shown().year = 2026;
 }
 
 }  // namespace testsupport

@@ -20,7 +20,9 @@
 #include "chart/ephemeris_update.h"
 #include "chart/sky_chart.h"
 #include "chart/zoom_chart.h"
-#include "core/observer_state.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "qt_bench_main.h"
 #include "support/winter_evening.h"
 
@@ -29,9 +31,8 @@ namespace {
 void PrepareWinterEvening() {
     std::filesystem::current_path(POLARIDE_DATA_DIR);
     testsupport::SetDefaultObserverOnWinterEvening();
-    ObserverState& o = Observer();
-    o.showAltitudeLines = true;
-    o.showZodiac = true;
+    ViewOptions().showAltitudeLines = true;
+    ViewOptions().showZodiac = true;
 }
 
 void BM_DrawSkyChart(benchmark::State& state) {
@@ -39,7 +40,7 @@ void BM_DrawSkyChart(benchmark::State& state) {
     Canvas canvas(640, 442, Qt::black);
     std::string error;
     for (auto _ : state) {
-        Observer().timeChanged = true;
+        Shown().timeChanged = true;
         if (!DrawSkyChart(canvas, &error)) state.SkipWithError(error.c_str());
         benchmark::DoNotOptimize(canvas.PixelRgb(397, 220));
     }
@@ -52,7 +53,7 @@ void BM_DrawSkyChartScaled(benchmark::State& state) {
     FitCanvas(canvas, QSize(640, 442), QSize(1600, 1000), static_cast<double>(state.range(0)));
     std::string error;
     for (auto _ : state) {
-        Observer().timeChanged = true;
+        Shown().timeChanged = true;
         if (!DrawSkyChart(canvas, &error)) state.SkipWithError(error.c_str());
         benchmark::DoNotOptimize(canvas.PixelRgb(397, 220));
     }
@@ -61,9 +62,9 @@ BENCHMARK(BM_DrawSkyChartScaled)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void BM_UpdateEphemeris(benchmark::State& state) {
     PrepareWinterEvening();
-    const ObserverState& o = Observer();
     for (auto _ : state) {
-        UpdateEphemeris(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+        UpdateEphemeris(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg,
+                        Shown().currentJD);
         benchmark::ClobberMemory();
     }
 }
@@ -90,9 +91,9 @@ BENCHMARK(BM_DrawZoomChart)->Unit(benchmark::kMillisecond);
 
 void BM_UpdateSunAndShades(benchmark::State& state) {
     PrepareWinterEvening();
-    const ObserverState& o = Observer();
     for (auto _ : state) {
-        UpdateSunAndShades(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+        UpdateSunAndShades(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg,
+                           Shown().currentJD);
         benchmark::ClobberMemory();
     }
 }

@@ -5,9 +5,10 @@
 
 #include <filesystem>
 
+#include "core/displayed_instant.h"
 #include "core/ephemeris_report.h"
 #include "core/minor_body.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/planets.h"
 #include "core/rise_set.h"
 #include "core/sun_moon.h"
@@ -23,13 +24,12 @@ void UseDataDir() {
 }
 
 void PlaceObserver(double instant) {
-    ObserverState& o = Observer();
-    o.setLatitude(52.5);
-    o.longitudeDeg = 13.4;
-    o.zoneOffsetHours = 1.0;
-    o.currentJD = instant;
-    o.year = 2024;
-    o.setInstantFrame(o.longitudeDeg, instant);
+    Place().setLatitude(52.5);
+    Place().longitudeDeg = 13.4;
+    Place().zoneOffsetHours = 1.0;
+    Shown().currentJD = instant;
+    Shown().year = 2024;
+    Shown().setInstantFrame(Place().longitudeDeg, instant);
 }
 
 void BM_FullEphemeris(benchmark::State& state) {
@@ -49,11 +49,11 @@ void BM_ChartEphemeris(benchmark::State& state) {
     double t = 45350.75;
     for (auto _ : state) {
         PlaceObserver(t);
-        SunPosition(Observer().dynamicJD);
-        SunForChart();
-        MoonPosition(Observer().dynamicJD);
-        PlanetPositions(Observer().dynamicJD);
-        MinorBodyPosition(Observer().currentJD);
+        SunPosition(Shown().dynamicJD);
+        SunForChart(Place(), Shown());
+        MoonPosition(Shown().dynamicJD, Place(), Shown());
+        PlanetPositions(Shown().dynamicJD);
+        MinorBodyPosition(Shown().currentJD);
         benchmark::ClobberMemory();
         t += 0.37;
     }
@@ -73,9 +73,9 @@ BENCHMARK(BM_UranusSeries)->Unit(benchmark::kMicrosecond);
 void BM_PlanetPositions(benchmark::State& state) {
     UseDataDir();
     PlaceObserver(45350.75);
-    SunPosition(Observer().dynamicJD);
+    SunPosition(Shown().dynamicJD);
     for (auto _ : state) {
-        PlanetPositions(Observer().dynamicJD);
+        PlanetPositions(Shown().dynamicJD);
         benchmark::ClobberMemory();
     }
 }
@@ -85,10 +85,10 @@ void BM_SunMoonMinorBody(benchmark::State& state) {
     UseDataDir();
     PlaceObserver(45350.75);
     for (auto _ : state) {
-        SunPosition(Observer().dynamicJD);
-        SunForChart();
-        MoonPosition(Observer().dynamicJD);
-        MinorBodyPosition(Observer().currentJD);
+        SunPosition(Shown().dynamicJD);
+        SunForChart(Place(), Shown());
+        MoonPosition(Shown().dynamicJD, Place(), Shown());
+        MinorBodyPosition(Shown().currentJD);
         benchmark::ClobberMemory();
     }
 }
@@ -99,9 +99,9 @@ void BM_RiseSetTimes(benchmark::State& state) {
     for (auto _ : state) {
         for (double h0 : {kSunriseAltitudeDeg, kCivilTwilightDeg, kNauticalTwilightDeg,
                           kAstronomicalTwilightDeg}) {
-            benchmark::DoNotOptimize(SunRiseSet(h0).rising);
+            benchmark::DoNotOptimize(SunRiseSet(h0, Place(), Shown().currentJD).rising);
         }
-        benchmark::DoNotOptimize(MoonRiseSet().rising);
+        benchmark::DoNotOptimize(MoonRiseSet(Place(), Shown().currentJD, Shown().year).rising);
     }
 }
 BENCHMARK(BM_RiseSetTimes)->Unit(benchmark::kMicrosecond);

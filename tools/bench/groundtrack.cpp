@@ -12,8 +12,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/selection_model.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 #include "ui/satellites/ground_track_window.h"
 
@@ -30,14 +32,13 @@ QApplication& App() {
 std::unique_ptr<GroundTrackWindow> OpenWithBrightSatellites() {
     App();
     std::filesystem::current_path(POLARIDE_DATA_DIR);
-    ObserverState& o = Observer();
-    o.longitudeDeg = 13.4;
-    o.setLatitude(52.5);
-    o.currentJD = JulianDay1900(2026, 4, 27) + 20.0 / 24.0;
+    Place().longitudeDeg = 13.4;
+    Place().setLatitude(52.5);
+    Shown().currentJD = JulianDay1900(2026, 4, 27) + 20.0 / 24.0;
     LoadElementFile("visual-2026-04.tle");
     ClearSelectionLists();
     EnsureLeftList();
-    for (int r = 1; r <= o.satelliteCount; ++r) AddToSelection(r);
+    for (int r = 1; r <= ElementFile().satelliteCount; ++r) AddToSelection(r);
     auto form = std::make_unique<GroundTrackWindow>();
     form->ClearInformationLabels();
     form->show();

@@ -16,7 +16,7 @@
 #include "chart/canvas_fit.h"
 #include "chart/chart_view.h"
 #include "chart/sky_chart.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
 #include "qt_bench_main.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
@@ -43,9 +43,8 @@ void LiveTicks(benchmark::State& state, Canvas& canvas) {
     }
     std::string error;
     for (auto _ : state) {
-        ObserverState& o = Observer();
-        o.currentJD += 1.0 / 86400.0;
-        o.timeChanged = true;
+        Shown().currentJD += 1.0 / 86400.0;
+        Shown().timeChanged = true;
         if (!DrawSkyChart(canvas, &error)) state.SkipWithError(error.c_str());
         benchmark::DoNotOptimize(canvas.PixelRgb(397, 220));
     }

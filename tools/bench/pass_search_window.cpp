@@ -10,18 +10,19 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
 #include <filesystem>
 #include <string>
 
-#include "core/observer_state.h"
 #include "prediction/pass_search.h"
 #include "qt_bench_main.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
 #include "support/observer_place.h"
+#include "support/observer_records.h"
 #include "support/satellite_selection.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/windows.h"
@@ -51,7 +52,7 @@ class SilentDialogs : public Dialogs {
 // place and the first evening (20:00 CEST).
 bool Prepare() {
     static bool loaded = [] {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetSatelliteTable();
         const fs::path data(POLARIDE_DATA_DIR);
         if (!fs::exists(data / "active-2026-04.tle")) return false;
@@ -81,7 +82,7 @@ void BM_PassSearchEngine(benchmark::State& state) {
         PassSearch(p, silent);
     }
     state.counters["satellites"] = Satellites().selectedCount;
-    state.counters["passes"] = static_cast<double>(PassList().lines.size());
+    state.counters["passes"] = static_cast<double>(PassList().size());
 }
 BENCHMARK(BM_PassSearchEngine)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -101,7 +102,10 @@ void BM_PassSearchWindow(benchmark::State& state) {
     QCoreApplication::processEvents();
     PassSearchOutcome outcome = PassSearchOutcome::Finished;
     for (auto _ : state) {
-        outcome = dialog.RunSearch();
+        QEventLoop loop;  // until the workers have ended and the list is made
+        QObject::connect(dialog.searchTask(), &PassSearchTask::ended, &loop, &QEventLoop::quit);
+        if (dialog.RunSearch() == PassSearchTask::Start::Started) loop.exec();
+        outcome = dialog.searchTask()->lastOutcome().value_or(PassSearchOutcome::Failed);
         QCoreApplication::processEvents();  // the list paints its lines
     }
     state.counters["satellites"] = Satellites().selectedCount;

@@ -14,11 +14,13 @@
 #include <filesystem>
 #include <string>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/pass_search.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
 #include "support/observer_place.h"
+#include "support/observer_records.h"
 #include "support/satellite_selection.h"
 
 namespace {
@@ -35,7 +37,7 @@ fs::path ElementFile(const std::string& name) {
 // Loads the file (magnitudes from SATMAG, flare marks from iridiums.tle of data/),
 // selects every satellite and sets the place and the first evening.
 bool Prepare(const std::string& name, OrbitModel model, bool santiago = false) {
-    ResetObserverState();
+    ResetObserverRecords();
     ResetSatelliteTable();
     Satellites().orbitModel = model;
     const fs::path file = ElementFile(name);
@@ -50,9 +52,9 @@ bool Prepare(const std::string& name, OrbitModel model, bool santiago = false) {
         testsupport::PlaceObserver("Santiago", -70.65, -33.45, 570, -4);
     else
         testsupport::PlaceObserverInBerlin(40, 2);
-    ObserverState& o = Observer();
-    o.year = 2026;
-    o.currentJD = JulianDay1900(2026, 4, 27) + (20.0 - o.zoneOffsetHours) / 24.0;  // 20:00
+    Shown().year = 2026;
+    Shown().currentJD =
+        JulianDay1900(2026, 4, 27) + (20.0 - Place().zoneOffsetHours) / 24.0;  // 20:00
     testsupport::SelectEverySatellite();
     return true;
 }
@@ -85,7 +87,7 @@ void RunSearch(benchmark::State& state, const std::string& file, int nights,
     for (auto _ : state) {
         GapListener listener;
         result = PassSearch(p, listener);
-        passes = PassList().lines.size();
+        passes = PassList().size();
         maxGapMs = std::max(maxGapMs, listener.maxGapMs);
     }
     state.counters["max_gap_ms"] = maxGapMs;
@@ -93,8 +95,12 @@ void RunSearch(benchmark::State& state, const std::string& file, int nights,
     state.counters["passes"] = static_cast<double>(passes);
     // What the work bounds spared: satellites out of reach, orbit-plane steps in shadow.
     state.counters["out_of_reach"] = result.satellitesOutOfReach;
-    state.counters["shadow_step_share"] =
-        result.planeSteps > 0 ? static_cast<double>(result.planeStepsInShadow) /
+    state.counters["shadow_step_share"] = result.planeSteps > 0
+                                              ? static_cast<double>(result.planeStepsInShadow) /
+                                                    static_cast<double>(result.planeSteps)
+                                              : 0.0;
+    state.counters["far_from_plane_step_share"] =
+        result.planeSteps > 0 ? static_cast<double>(result.planeStepsOutOfReach) /
                                     static_cast<double>(result.planeSteps)
                               : 0.0;
 }

@@ -10,10 +10,13 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "chart/satellite_plot.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/observation.h"
 #include "satellite/propagation.h"
@@ -26,7 +29,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string ElementFile() {
+std::string CatalogueFile() {
     const fs::path data = fs::path(POLARIDE_DATA_DIR) / "active-2026-04.tle";
     if (fs::exists(data)) return data.string();
     const fs::path shared = fs::path(POLARIDE_SOURCE_DIR) / ".." / "shared" / "data-sources" /
@@ -45,7 +48,7 @@ bool LoadAll(const std::string& path) {
 
 void SelectAll() {
     SatelliteTable& t = Satellites();
-    const int count = Observer().satelliteCount;
+    const int count = ElementFile().satelliteCount;
     t.selectedSets = t.allSets;
     t.selectedRows.clear();
     for (int row = 1; row <= count; ++row) t.selectedRows.push_back(std::to_string(row));
@@ -53,18 +56,17 @@ void SelectAll() {
 }
 
 void PrepareChartInstant() {
-    ObserverState& o = Observer();
-    o.longitudeDeg = 13.4;
-    o.setLatitude(52.5);
-    o.currentJD = JulianDay1900(2026, 4, 20) + 20.5 / 24.0;
-    o.year = 2026;
-    o.siderealHours = LocalSiderealTime(o.longitudeDeg, o.currentJD);
-    SunPosition(o.currentJD + DeltaT(o.year) / 24.0);
-    SunForChart();
+    Place().longitudeDeg = 13.4;
+    Place().setLatitude(52.5);
+    Shown().currentJD = JulianDay1900(2026, 4, 20) + 20.5 / 24.0;
+    Shown().year = 2026;
+    Shown().siderealHours = LocalSiderealTime(Place().longitudeDeg, Shown().currentJD);
+    SunPosition(Shown().currentJD + DeltaT(Shown().year) / 24.0);
+    SunForChart(Place(), Shown());
 }
 
 void BM_LoadElementFile(benchmark::State& state) {
-    const std::string path = ElementFile();
+    const std::string path = CatalogueFile();
     if (path.empty()) {
         state.SkipWithError("active-2026-04.tle not found");
         return;
@@ -75,38 +77,41 @@ void BM_LoadElementFile(benchmark::State& state) {
             return;
         }
     }
-    state.counters["sets"] = Observer().satelliteCount;
+    state.counters["sets"] = ElementFile().satelliteCount;
 }
 BENCHMARK(BM_LoadElementFile)->Unit(benchmark::kMillisecond);
 
-// A file of 60 000 sets made from the first set of data/visual-2026-04.tle, written to a
-// temporary folder and loaded as "Datei laden" does (with the shipped magnitude list).
+// A file of 60 000 sets: the sets of the whole catalogue (active-2026-04.tle) in turn
+// with catalogue numbers 1..60000, written to a temporary folder and loaded as "Datei
+// laden" does (with the shipped magnitude list).
 void BM_LoadSixtyThousandSets(benchmark::State& state) {
-    const fs::path visual = fs::path(POLARIDE_DATA_DIR) / "visual-2026-04.tle";
-    if (!fs::exists(visual) || !LoadAll(visual.string())) {
-        state.SkipWithError("visual-2026-04.tle not found");
+    const std::string catalogue = CatalogueFile();
+    if (catalogue.empty() || !LoadAll(catalogue)) {
+        state.SkipWithError("active-2026-04.tle not found");
         return;
     }
+    std::vector<ElementSet> sets;
+    for (int row = 1; row <= ElementFile().satelliteCount; ++row)
+        sets.push_back(Satellites().Row(row));
     const fs::path folder =
         fs::temp_directory_path() / fs::path("polaride-bench-" + std::to_string(::getpid()));
     fs::create_directories(folder);
     const fs::path path = folder / "sixty-thousand.tle";
-    std::ofstream(path, std::ios::binary)
-        << testsupport::ManyElementSets(Satellites().Row(1), 60000);
+    std::ofstream(path, std::ios::binary) << testsupport::RenumberedElementSets(sets, 60000);
     for (auto _ : state) {
         if (!LoadAll(path.string())) {
             state.SkipWithError("cannot open the generated file");
             break;
         }
     }
-    state.counters["sets"] = Observer().satelliteCount;
+    state.counters["sets"] = ElementFile().satelliteCount;
     std::error_code ec;
     fs::remove_all(folder, ec);
 }
 BENCHMARK(BM_LoadSixtyThousandSets)->Unit(benchmark::kMillisecond);
 
 void BM_ComputeSatellitesAllSelected(benchmark::State& state) {
-    const std::string path = ElementFile();
+    const std::string path = CatalogueFile();
     if (path.empty() || !LoadAll(path)) {
         state.SkipWithError("active-2026-04.tle not found");
         return;

@@ -12,16 +12,17 @@
 #include <sstream>
 #include <string>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_search.h"
 #include "satellite/element_records.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/observation.h"
 #include "satellite/omm_csv.h"
+#include "satellite/propagation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
-#include "satellite/propagation.h"
 
 namespace {
 
@@ -48,11 +49,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         SatelliteMagnitudeTable& m = MagnitudeTable();
         for (int i = 0; i < 5; ++i)
             m.entries[static_cast<std::size_t>(m.count++)] = {i * 10000.0, i * 1.0};
-        ObserverState& o = Observer();
-        o.longitudeDeg = 13.4;
-        o.setLatitude(52.5);
-        o.currentJD = 46100.5;
-        o.year = 2026;
+        Place().longitudeDeg = 13.4;
+        Place().setLatitude(52.5);
+        Shown().currentJD = 46100.5;
+        Shown().year = 2026;
         return true;
     }();
     (void)once;
@@ -90,7 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     const int count = load.satelliteCount < kMaxObserved ? load.satelliteCount : kMaxObserved;
     SelectFirstRows(count);
-    Observer().currentJD = 46100.5;
+    Shown().currentJD = 46100.5;
     ObserveSelectedSatellites();
     for (int k = 0; k < count; ++k) {
         ObserveSelected(k, 46100.5 + k * 0.01);

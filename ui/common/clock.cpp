@@ -2,12 +2,13 @@
 
 #include <QDateTime>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 
-void SetInstantFromClock(ObserverState& observer, const QDateTime& clock) {
-    observer.currentJD = InstantFromUnixSeconds(clock.toSecsSinceEpoch());
-    observer.year =
-        CivilFromJD1900(observer.currentJD, observer.zoneOffsetAt(observer.currentJD)).year;
+void SetInstantFromClock(DisplayedInstant& shown, const ObservingPlace& place,
+                         const QDateTime& clock) {
+    shown.currentJD = InstantFromUnixSeconds(clock.toSecsSinceEpoch());
+    shown.year = CivilFromJD1900(shown.currentJD, place.zoneOffsetAt(shown.currentJD)).year;
 }
 
 UtcClock SystemUtcClock() {

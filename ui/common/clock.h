@@ -8,11 +8,13 @@
 
 #include "core/civil_time.h"
 
-struct ObserverState;
+struct DisplayedInstant;
+struct ObservingPlace;
 
 // Sets currentJD (UT) from a clock reading, whatever zone the reading is given in, and
 // year to the calendar year of that instant in the configured zone.
-void SetInstantFromClock(ObserverState& observer, const QDateTime& clock);
+void SetInstantFromClock(DisplayedInstant& shown, const ObservingPlace& place,
+                         const QDateTime& clock);
 
 // A clock that gives the present instant in UTC: the computer's clock in the program, a
 // settable one in tests.

@@ -3,15 +3,17 @@
 #include <QString>
 
 #include "catalog/settings_file.h"
-#include "core/observer_state.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/dialogs.h"
 
 bool LoadSettingsAtStartup() {
-    ObserverState& observer = Observer();
-    ApplyDefaultObserverSettings(observer);
+    ApplyDefaultObserverSettings(Place(), ViewOptions());
     Settings() = SettingsFields{};
-    const SettingsReadResult result = ReadSettingsFile(kSettingsFileName, observer, Settings());
+    const SettingsReadResult result =
+        ReadSettingsFile(kSettingsFileName, Place(), ViewOptions(), Settings());
     Satellites().SetOrbitModel(Settings().classicOrbitModel ? OrbitModel::Sgp : OrbitModel::Sgp4);
     if (!result.ok)
         AppDialogs().Message("Polaride",
@@ -22,7 +24,8 @@ bool LoadSettingsAtStartup() {
 
 bool SaveSettingsAtExit() {
     std::string error, kept;
-    const bool ok = WriteSettingsFile(kSettingsFileName, Observer(), Settings(), &error, &kept);
+    const bool ok = WriteSettingsFile(kSettingsFileName, Place(), ViewOptions(), Shown().currentJD,
+                                      Settings(), &error, &kept);
     if (!ok) {
         AppDialogs().Message(
             "Fehler beim Speichern",

@@ -35,11 +35,19 @@ class HeadingPressFilter : public QObject {
     std::function<void(int)> pressedAt_;
 };
 
+int ColumnCount(const QTableView* table) {
+    return table->model() ? table->model()->columnCount() : 0;
+}
+
 }  // namespace
 
 void SetSortingHeading(QTableWidget* table, const QStringList& captions,
                        std::function<void(int x)> pressedAt) {
     table->setHorizontalHeaderLabels(captions);
+    SetSortingHeading(static_cast<QTableView*>(table), std::move(pressedAt));
+}
+
+void SetSortingHeading(QTableView* table, std::function<void(int x)> pressedAt) {
     QHeaderView* heading = table->horizontalHeader();
     heading->show();
     heading->setSectionResizeMode(QHeaderView::Fixed);
@@ -61,9 +69,9 @@ QStringList HeadingCaptions(const QTableWidget* table) {
     return captions;
 }
 
-void FitColumnsToContent(QTableWidget* table, const std::vector<int>& minimumWidths) {
+void FitColumnsToContent(QTableView* table, const std::vector<int>& minimumWidths) {
     const QHeaderView* heading = table->horizontalHeader();
-    for (int c = 0; c < table->columnCount(); ++c) {
+    for (int c = 0; c < ColumnCount(table); ++c) {
         const int given = c < static_cast<int>(minimumWidths.size()) ? minimumWidths[c] : 0;
         int width = given > 0 ? given : heading->defaultSectionSize();
         width = std::max(width, static_cast<const QAbstractItemView*>(table)->sizeHintForColumn(c));
@@ -72,9 +80,9 @@ void FitColumnsToContent(QTableWidget* table, const std::vector<int>& minimumWid
     }
 }
 
-int ColumnWidthSum(const QTableWidget* table) {
+int ColumnWidthSum(const QTableView* table) {
     int sum = 0;
-    for (int c = 0; c < table->columnCount(); ++c) sum += table->columnWidth(c);
+    for (int c = 0; c < ColumnCount(table); ++c) sum += table->columnWidth(c);
     return sum;
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QAbstractScrollArea;
+class QTableView;
 class QTableWidget;
 
 // Shows `captions` in the table's own column heading (fixed column widths, no row
@@ -15,16 +16,18 @@ class QTableWidget;
 // table contents (the columns' running widths count from 0), whatever the scrolling.
 void SetSortingHeading(QTableWidget* table, const QStringList& captions,
                        std::function<void(int x)> pressedAt);
+// The same for a view whose model gives the captions.
+void SetSortingHeading(QTableView* table, std::function<void(int x)> pressedAt);
 
 // The captions of the table's heading, in column order.
 QStringList HeadingCaptions(const QTableWidget* table);
 
 // Every column at least `minimumWidths[c]` wide (a value <= 0: the default width) and
 // wide enough for its heading and the cells it holds.
-void FitColumnsToContent(QTableWidget* table, const std::vector<int>& minimumWidths);
+void FitColumnsToContent(QTableView* table, const std::vector<int>& minimumWidths);
 
 // The sum of the table's column widths.
-int ColumnWidthSum(const QTableWidget* table);
+int ColumnWidthSum(const QTableView* table);
 
 // The view's minimum size: a viewport of `width` × `height` pixels besides its frame,
 // its heading (when shown) and a vertical scroll bar.

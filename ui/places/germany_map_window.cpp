@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "ui/places/germany_map_window.h"
 
 #include <QAction>
@@ -10,7 +11,6 @@
 #include "catalog/map_files.h"
 #include "catalog/place_numbers.h"
 #include "chart/canvas_fit.h"
-#include "core/observer_state.h"
 #include "ui/common/canvas_view.h"
 #include "ui/common/dialogs.h"
 #include "ui/places/map_pointer_labels.h"

@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "ui/places/goto_dialog_base.h"
 
 #include <QEvent>
@@ -9,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
 #include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
 #include "ui/places/goto_dialog_look.h"

@@ -7,9 +7,10 @@
 #include "chart/chart_view.h"
 #include "chart/plot_tables.h"
 #include "chart/zoom_chart.h"
+#include "core/displayed_instant.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/windows.h"
@@ -49,7 +50,7 @@ GoToCoords ReferTo2000(double raHours, double decDeg, GoToEquinox equinox) {
         case GoToEquinox::B1950:
             return PrecessNewcombTo2000(raHours, decDeg, JulianDay1900(1950, 1, 1));
         case GoToEquinox::OfDate:
-            return PrecessNewcombTo2000(raHours, decDeg, Observer().currentJD);
+            return PrecessNewcombTo2000(raHours, decDeg, Shown().currentJD);
         case GoToEquinox::J2000:
         default:
             return GoToCoords{raHours, decDeg};
@@ -58,7 +59,7 @@ GoToCoords ReferTo2000(double raHours, double decDeg, GoToEquinox equinox) {
 
 GoToHorizontal HorizontalOfTarget(double raHours, double decDeg) {
     // Where the chart draws a catalogue place: the same apparent place as a star's.
-    const HorizontalCoords hz = FixedObjectHorizontal(Observer().horizon(), raHours, decDeg);
+    const HorizontalCoords hz = FixedObjectHorizontal(Shown().horizon(Place()), raHours, decDeg);
     GoToHorizontal out;
     out.altitudeDeg = hz.altitude / kDegToRad;
     out.chartAzimuthRad = hz.azimuth;

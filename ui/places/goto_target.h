@@ -23,7 +23,8 @@ GoToCoords ReferTo2000(double raHours, double decDeg, GoToEquinox equinox);
 
 // Apparent altitude (degrees) and chart azimuth (radians; 0 south, +pi/2 west) of a
 // right ascension (hours, 2000.0) and declination (degrees) on the horizon of date of
-// ObserverState (its frame, siderealHours and latitude), as the chart draws a star.
+// the observer records (Place(), Shown()) (its frame, siderealHours and latitude), as the chart
+// draws a star.
 struct GoToHorizontal {
     double altitudeDeg = 0.0;
     double chartAzimuthRad = 0.0;

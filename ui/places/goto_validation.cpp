@@ -3,8 +3,9 @@
 #include <cmath>
 
 #include "chart/chart_projection.h"
+#include "core/displayed_instant.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
 #include "ui/common/dialogs.h"
 #include "ui/places/goto_target.h"
@@ -60,8 +61,7 @@ AltAzInput CheckAltAzFields(const QString& azimuth, const QString& altitude) {
 }
 
 GoToHorizontal HorizontalOfRaDec(double raHours, double decDeg, GoToEquinox equinox) {
-    ObserverState& o = Observer();
-    o.setInstantFrame(o.longitudeDeg, o.currentJD);
+    Shown().setInstantFrame(Place().longitudeDeg, Shown().currentJD);
     const GoToCoords target = ReferTo2000(raHours, decDeg, equinox);
     return HorizontalOfTarget(target.raHours, target.decDeg);
 }

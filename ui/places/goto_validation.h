@@ -35,7 +35,7 @@ AltAzInput CheckAltAzFields(const QString& azimuth, const QString& altitude);
 // "Höhe kleiner Null") when the target is below the horizon; nothing changes then.
 #include "ui/places/goto_target.h"
 // Where a right ascension / declination of an equinox stands now; updates the frame
-// and siderealHours of ObserverState.
+// and siderealHours of the observer records (Place(), Shown()).
 GoToHorizontal HorizontalOfRaDec(double raHours, double decDeg, GoToEquinox equinox);
 bool GoToRaDec(double raHours, double decDeg, GoToEquinox equinox, QWidget* parent = nullptr);
 bool GoToAltAz(double azimuthDeg, double altitudeDeg);

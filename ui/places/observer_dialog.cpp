@@ -15,8 +15,10 @@
 #include <cmath>
 
 #include "catalog/place_entry.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/zone_rule.h"
 #include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
@@ -106,7 +108,7 @@ ObserverDialog::ObserverDialog(QWidget* parent) : QDialog(parent) {
 }
 
 void ObserverDialog::LoadFields() {
-    const auto values = location::ParameterFieldsOf(Observer());
+    const auto values = location::ParameterFieldsOf(Place(), ViewOptions(), Shown().currentJD);
     const std::string* texts[7] = {&values.placeName,        &values.longitude, &values.latitude,
                                    &values.height,           &values.zoneName,  &values.zoneOffset,
                                    &values.limitingMagnitude};
@@ -128,7 +130,7 @@ void ObserverDialog::ZoneRulePicked() {
     fields_[ZoneName]->setReadOnly(byRule);
     fields_[ZoneOffset]->setReadOnly(byRule);
     if (!byRule) return;
-    const ZoneInForce zone = ZoneAtInstant(rule, Observer().currentJD);
+    const ZoneInForce zone = ZoneAtInstant(rule, Shown().currentJD);
     fields_[ZoneName]->setText(QString::fromStdString(zone.name));
     fields_[ZoneOffset]->setText(QString::fromStdString(numtext::FormatNumber(zone.offsetHours)));
 }
@@ -155,7 +157,7 @@ void ObserverDialog::accept() {
                              this);
         return;  // the dialog stays open
     }
-    const auto result = location::ApplyParameterFields(values, Observer());
+    const auto result = location::ApplyParameterFields(values, Place(), ViewOptions());
     if (!result.ok()) {
         location::ShowPlaceFieldError(result, this);
         return;  // the dialog stays open

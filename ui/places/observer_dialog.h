@@ -1,9 +1,9 @@
 // The observer parameter dialog "Parameter": place, height, time zone and limiting
-// magnitude of ObserverState. OK checks the fields in order, takes them over and
-// redraws the active view; "Abbrechen" hides it. The zone is either a rule of the
-// system's time-zone database, picked from a searchable list (the name and offset
-// fields then show those in force at the displayed instant, read-only), or the first
-// entry of that list, a fixed zone of the name and offset fields.
+// magnitude of the observer records (Place(), Shown()). OK checks the fields in order, takes them
+// over and redraws the active view; "Abbrechen" hides it. The zone is either a rule of the system's
+// time-zone database, picked from a searchable list (the name and offset fields then show those in
+// force at the displayed instant, read-only), or the first entry of that list, a fixed zone of the
+// name and offset fields.
 #pragma once
 
 #include <QDialog>
@@ -28,7 +28,7 @@ class ObserverDialog : public QDialog {
     // The zone picker; its first entry is kFixedZoneEntry.
     QComboBox* zoneRulePicker() const { return zoneRule_; }
 
-    // Fills the fields from ObserverState (done on every show).
+    // Fills the fields from the observer records (Place(), Shown()) (done on every show).
     void LoadFields();
 
   public slots:

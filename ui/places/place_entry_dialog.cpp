@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "catalog/place_entry.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "ui/common/dialog_rows.h"
 #include "ui/places/place_messages.h"
 #include "ui/places/redraw_active_view.h"
@@ -56,7 +56,7 @@ void PlaceEntryDialog::TakeOver() {
     fields.longitude = longitude_->text().toStdString();
     fields.latitude = latitude_->text().toStdString();
     fields.height = height_->text().toStdString();
-    const auto result = location::ApplyPlaceEntry(fields, Observer());
+    const auto result = location::ApplyPlaceEntry(fields, Place());
     if (!result.ok()) {
         location::ShowPlaceFieldError(result, this);
         return;  // the window stays open

@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "ui/places/place_list_window.h"
 
 #include <QHBoxLayout>
@@ -7,7 +8,6 @@
 #include "catalog/place_numbers.h"
 #include "catalog/place_zone.h"
 #include "catalog/text_lines.h"
-#include "core/observer_state.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/table_views.h"
 #include "ui/places/place_messages.h"

@@ -9,7 +9,8 @@
 #include "catalog/place_zone.h"
 #include "chart/chart_view.h"
 #include "chart/ephemeris_update.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/windows.h"
 #include "ui/sky/main_window.h"
@@ -26,15 +27,14 @@ std::function<void()>& ZoomChartRedraw() {
 void SetZoomChartRedraw(std::function<void()> draw) { ZoomChartRedraw() = std::move(draw); }
 
 void RedrawActiveView() {
-    ObserverState& observer = Observer();
-    observer.timeChanged = true;
+    Shown().timeChanged = true;
     if (ChartView().zoomFactor == 1) {
         if (MainWindow* chart = AppWindows().mainWindow) chart->DrawChart();
         return;
     }
     try {
-        UpdateEphemeris(observer.cosLatitude, observer.sinLatitude, observer.longitudeDeg,
-                        observer.currentJD);
+        UpdateEphemeris(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg,
+                        Shown().currentJD);
     } catch (const std::exception& error) {
         // A data file stopped the update: reported, and the zoom chart is not drawn.
         AppDialogs().Message(QStringLiteral("Fehler"), QString::fromStdString(error.what()));
@@ -55,13 +55,12 @@ std::string ZoneRuleNearListedPlace(double longitudeDeg, double latitudeDeg) {
 void TakeOverPlace(const std::string& name, double longitudeDeg, double latitudeDeg,
                    std::optional<double> heightM, const std::string& zoneRule,
                    QWidget* pickingWindow) {
-    ObserverState& observer = Observer();
-    observer.placeName = name;
-    observer.longitudeDeg = longitudeDeg;
-    location::SetPlaceLatitude(latitudeDeg, observer.latitudeDeg, observer.sinLatitude,
-                               observer.cosLatitude);
-    if (heightM) observer.heightM = *heightM;
-    if (!zoneRule.empty()) observer.zoneRule = zoneRule;
+    Place().placeName = name;
+    Place().longitudeDeg = longitudeDeg;
+    location::SetPlaceLatitude(latitudeDeg, Place().latitudeDeg, Place().sinLatitude,
+                               Place().cosLatitude);
+    if (heightM) Place().heightM = *heightM;
+    if (!zoneRule.empty()) Place().zoneRule = zoneRule;
     RedrawActiveView();
     pickingWindow->hide();
 }

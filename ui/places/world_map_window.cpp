@@ -8,7 +8,8 @@
 
 #include "catalog/place_numbers.h"
 #include "chart/world_map_geometry.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "core/text_file.h"
 #include "ui/common/canvas_view.h"
@@ -70,17 +71,16 @@ bool WorldMapWindow::DrawMap() {
     canvas_.Draw(0, 0, bitmap);
 
     // The current place.
-    const ObserverState& observer = Observer();
-    const WorldPixel place = WorldPixelOfPlace(observer.longitudeDeg, observer.latitudeDeg);
+    const WorldPixel place = WorldPixelOfPlace(Place().longitudeDeg, Place().latitudeDeg);
     DrawPlaceCross(canvas_, place.x, place.y);
 
     // Daylight at the instant shown: its own Sun and sidereal time, not those a pass
     // search or a ground-track run computed last.
-    const JD1900 instant = observer.currentJD;
-    const SunCoordinates sun = SunCoordinatesAt(instant + DeltaT(observer.year) / 24.0);
+    const JD1900 instant = Shown().currentJD;
+    const SunCoordinates sun = SunCoordinatesAt(instant + DeltaT(Shown().year) / 24.0);
     canvas_.SetPen(Qt::yellow, 1, PenMode::Xor);
-    const int midnight = MidnightColumn(LocalSiderealTime(observer.longitudeDeg, instant),
-                                        observer.longitudeDeg, sun.rightAscension);
+    const int midnight = MidnightColumn(LocalSiderealTime(Place().longitudeDeg, instant),
+                                        Place().longitudeDeg, sun.rightAscension);
     for (int row = 0; row < 300; ++row) {
         for (const ColumnRun& run : DaylightRuns(row, midnight, sun.declination)) {
             canvas_.MoveTo(run.from, row + 1);
@@ -103,7 +103,6 @@ void WorldMapWindow::paintEvent(QPaintEvent*) {
         QPainter painter(this);
         painter.drawImage(kWorldImageLeft, kWorldImageTop, canvas_.Image());
     }
-    const ObserverState& observer = Observer();
     Canvas text(this);
     text.SetTextBackground(TextBackground::Transparent);
     text.SetFont(kPaintFont);
@@ -111,18 +110,18 @@ void WorldMapWindow::paintEvent(QPaintEvent*) {
     const int pitch = IntPart(1.3 * textHeight);
     const int x0 = kWorldImageLeft + 5;
     const int y0 = kImageBottom + textHeight;
-    text.TextOut(
-        x0, y0, QStringLiteral("eingestellter Ort: ") + QString::fromStdString(observer.placeName));
+    text.TextOut(x0, y0,
+                 QStringLiteral("eingestellter Ort: ") + QString::fromStdString(Place().placeName));
     text.TextOut(
         x0, y0 + pitch,
-        QStringLiteral("geographische Länge: ") + EastWestLongitude(observer.longitudeDeg, true));
+        QStringLiteral("geographische Länge: ") + EastWestLongitude(Place().longitudeDeg, true));
     text.TextOut(x0, y0 + 2 * pitch,
-                 QStringLiteral("geographische Breite: ") + TwoDecimals(observer.latitudeDeg) +
+                 QStringLiteral("geographische Breite: ") + TwoDecimals(Place().latitudeDeg) +
                      QStringLiteral(" Grad"));
     text.TextOut(x0, y0 + 4 * pitch, QStringLiteral("Datum: ") + QString::fromStdString(DateText));
     text.TextOut(x0, y0 + 5 * pitch,
                  QStringLiteral("Uhrzeit: ") + QString::fromStdString(TimeText) +
-                     QString::fromStdString(observer.zoneNameAt(observer.currentJD)));
+                     QString::fromStdString(Place().zoneNameAt(Shown().currentJD)));
     text.SetFont(kNewPlaceFont);
     text.TextOut(kWorldImageLeft + kWorldImageWidth / 2, y0, QStringLiteral("neuer Ort:"));
     text.End();

@@ -18,8 +18,9 @@
 #include <optional>
 
 #include "core/date_text.h"
+#include "core/displayed_instant.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "core/text_file.h"
 #include "prediction/selection_state.h"
 #include "satellite/column_number.h"
@@ -168,17 +169,16 @@ void GroundTrackWindow::ClearInformation() {
 void GroundTrackWindow::ClearInformationLabels() {
     ClearInformation();
     distanceLabel_->clear();
-    SetInstants(Observer().currentJD);
+    SetInstants(Shown().currentJD);
 }
 
 void GroundTrackWindow::SetInstants(JD1900 t) { from_ = to_ = t; }
 
 void GroundTrackWindow::UpdateInstantLabels() {
-    const ObserverState& o = Observer();
-    const DateTimeTexts from = DateTimeTextsOf(from_, o.zoneOffsetAt(from_));
-    fromLabel_->setText(Utf8("von " + from.date + " " + from.time + o.zoneNameAt(from_)));
-    const DateTimeTexts to = DateTimeTextsOf(to_, o.zoneOffsetAt(to_));
-    toLabel_->setText(Utf8("bis " + to.date + " " + to.time + o.zoneNameAt(to_)));
+    const DateTimeTexts from = DateTimeTextsOf(from_, Place().zoneOffsetAt(from_));
+    fromLabel_->setText(Utf8("von " + from.date + " " + from.time + Place().zoneNameAt(from_)));
+    const DateTimeTexts to = DateTimeTextsOf(to_, Place().zoneOffsetAt(to_));
+    toLabel_->setText(Utf8("bis " + to.date + " " + to.time + Place().zoneNameAt(to_)));
     stepLabel_->setText(QStringLiteral("Schrittweite %1 s").arg(stepSeconds_));
 }
 
@@ -198,12 +198,11 @@ void GroundTrackWindow::ShowAll() {
     else
         map_.Draw(0, 0, bitmap);
 
-    const ObserverState& o = Observer();
-    const MapPixel cross = ObserverMapPixel(o.longitudeDeg, o.latitudeDeg);
+    const MapPixel cross = ObserverMapPixel(Place().longitudeDeg, Place().latitudeDeg);
     DrawPlaceCross(map_, cross.x, cross.y);
 
     // A day side switched off stays off when the window is shown again.
-    if (daySide_ == 1) DrawDaySide(map_, to_, o.longitudeDeg, kMapWidth);
+    if (daySide_ == 1) DrawDaySide(map_, to_, Place().longitudeDeg, kMapWidth);
     daySideInstant_ = to_;
 
     list_->clear();
@@ -220,16 +219,16 @@ void GroundTrackWindow::ShowAll() {
 
 void GroundTrackWindow::UpdateSatellites(bool drawTracks) {
     const SatelliteTable& table = Satellites();
-    const ObserverState& o = Observer();
     const int count = table.selectedCount;
     if (static_cast<int>(pixels_.size()) < count)
         pixels_.resize(static_cast<size_t>(count), MapPixel{-1, -1});
-    const double theta = LocalSiderealTime(o.longitudeDeg, to_);
+    const double theta = LocalSiderealTime(Place().longitudeDeg, to_);
     GroundPoint first;
     bool firstKnown = false;
     for (int k = 0; k < count; ++k) {
         GroundPoint p;
-        if (!SubSatellitePoint(table.SelectedOrbit(k), to_, theta, o.longitudeDeg, p)) continue;
+        if (!SubSatellitePoint(table.SelectedOrbit(k), to_, theta, Place().longitudeDeg, p))
+            continue;
         const MapPixel pixel = SatelliteMapPixel(p.longitudeDeg, p.latitudeDeg);
         MapPixel& last = pixels_[static_cast<size_t>(k)];
         if (!drawTracks || !pixelsKnown_ || last.x < 0) {
@@ -324,7 +323,7 @@ int GroundTrackWindow::Animate(double minutes) {
 
 void GroundTrackWindow::EditFrom() {
     if (animating_) return;
-    const DateTimeTexts from = DateTimeTextsOf(from_, Observer().zoneOffsetAt(from_));
+    const DateTimeTexts from = DateTimeTextsOf(from_, Place().zoneOffsetAt(from_));
     const InputAnswer dateAnswer =
         AppDialogs().Input(QStringLiteral("Datum ändern"),
                            QStringLiteral("Bitte neues Datum eingeben:"), Utf8(from.date), this);
@@ -342,13 +341,12 @@ void GroundTrackWindow::EditFrom() {
         ShowError(QStringLiteral("'%1' ist keine gültige Uhrzeit").arg(timeAnswer.text), this);
         return;
     }
-    ObserverState& o = Observer();
-    const LocalTimeResolution local = o.instantFromLocal(
+    const LocalTimeResolution local = Place().instantFromLocal(
         date->year(), date->month(), date->day(), time->hour(), time->minute(), time->second());
     if (!AcceptLocalTime(local, this)) return;
     DateText = date->toString(QStringLiteral("dd.MM.yyyy")).toStdString();
     TimeText = time->toString(QStringLiteral("hh:mm:ss")).toStdString();
-    o.year = date->year();
+    Shown().year = date->year();
     SetInstants(local.instant.instant);
     hide();
     show();
@@ -366,7 +364,7 @@ void GroundTrackWindow::EditStep() {
 }
 
 void GroundTrackWindow::ToggleDaySide() {
-    const double longitude = Observer().longitudeDeg;
+    const double longitude = Place().longitudeDeg;
     if (daySide_ == 1) {
         DrawDaySide(map_, daySideInstant_, longitude, kMapWidth);
     } else {
@@ -381,10 +379,10 @@ void GroundTrackWindow::ToggleDaySide() {
 void GroundTrackWindow::ShowInformation() {
     const SatelliteTable& table = Satellites();
     if (chosen_ < 0 || chosen_ >= table.selectedCount) return;
-    const ObserverState& o = Observer();
     TrackInformation info;
     if (!ComputeTrackInformation(table.SelectedOrbit(chosen_), to_,
-                                 LocalSiderealTime(o.longitudeDeg, to_), o.longitudeDeg, info))
+                                 LocalSiderealTime(Place().longitudeDeg, to_), Place().longitudeDeg,
+                                 info))
         return;
     const TextLines& lines = Selection().rightList;
     nameLabel_->setText(chosen_ < static_cast<int>(lines.size())

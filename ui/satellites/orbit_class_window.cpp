@@ -4,10 +4,12 @@
 #include <QHeaderView>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
+#include <utility>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
 #include "prediction/selection_state.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/dialog_rows.h"
@@ -15,6 +17,7 @@
 #include "ui/common/save_text_as.h"
 #include "ui/common/selection_printing.h"
 #include "ui/common/table_views.h"
+#include "ui/satellites/orbit_class_table_model.h"
 
 namespace {
 
@@ -23,12 +26,13 @@ constexpr int kRowHeight = 20;
 // At least these widths (-1: the default), wider where a cell needs it.
 const int kColumnWidths[kColumns] = {100, 40, 50, 60, -1, -1, 55, 50, 55, 65};
 constexpr int kMinimumRows = 12;  // rows shown in the smallest window
+// Up to this many satellites the rows are computed in the window's thread (some 50 ms
+// of one core); more go to a worker thread.
+constexpr std::size_t kRowsComputedHere = 1500;
 
 QString Latin1(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-std::string Bytes(const QString& text) { return text.toLatin1().toStdString(); }
 
 }  // namespace
 
@@ -37,10 +41,12 @@ OrbitClassWindow::OrbitClassWindow(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Geosynchrone Satelliten"));
     setFont(QFont(QStringLiteral("Courier New")));
 
-    grid_ = new QTableWidget(0, kColumns, this);
+    model_ = new OrbitClassTableModel(this);
+    model_->SetRows(OrbitClassRow{}, {});
+    grid_ = new QTableView(this);
     grid_->setObjectName("orbitClassGrid");
-    SetSortingHeading(grid_, QStringList(kColumns, QString()),
-                      [this](int x) { SortByHeadingAt(x); });
+    grid_->setModel(model_);
+    SetSortingHeading(grid_, [this](int x) { SortByHeadingAt(x); });
     grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -61,6 +67,10 @@ OrbitClassWindow::OrbitClassWindow(QWidget* parent) : QDialog(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(grid_, 1);
     layout->addLayout(buttons);
+
+    connect(&worker_, &QFutureWatcher<OrbitClassFill>::finished, this, [this] {
+        if (computing_) ShowRows(worker_.future().takeResult());
+    });
 }
 
 void OrbitClassWindow::ShowOrbitClass(int orbitClass) {
@@ -71,16 +81,33 @@ void OrbitClassWindow::ShowOrbitClass(int orbitClass) {
 }
 
 void OrbitClassWindow::FillOrbitClass(OrbitClass orbitClass) {
-    const OrbitClassFill fill =
-        BuildOrbitClassRows(orbitClass, Observer().currentJD, Selection().driftLimitDegDay);
-    grid_->clearContents();
-    grid_->setRowCount(static_cast<int>(fill.rows.size()));
-    QStringList captions;
-    for (const std::string& heading : OrbitClassHeadings(orbitClass)) captions << Latin1(heading);
-    grid_->setHorizontalHeaderLabels(captions);
-    SetDataRows(fill.rows);
+    OrbitClassInput input =
+        OrbitClassInputOfSelection(orbitClass, Shown().currentJD, Selection().driftLimitDegDay);
+    model_->SetRows(OrbitClassHeadings(orbitClass), {});
+    if (input.satellites.size() <= kRowsComputedHere) {
+        computing_ = false;
+        ShowRows(BuildOrbitClassRows(input));
+        return;
+    }
+    // The worker reads only its copy of the selection; the grid shows the headings
+    // meanwhile, and there is nothing to print or save yet.
+    computing_ = true;
+    printButton_->setEnabled(false);
+    saveButton_->setEnabled(false);
+    grid_->viewport()->setCursor(Qt::BusyCursor);
+    worker_.setFuture(
+        QtConcurrent::run([input = std::move(input)] { return BuildOrbitClassRows(input); }));
+}
+
+void OrbitClassWindow::ShowRows(OrbitClassFill fill) {
+    computing_ = false;
+    printButton_->setEnabled(true);
+    saveButton_->setEnabled(true);
+    grid_->viewport()->unsetCursor();
+    model_->SetRows(model_->headings(), std::move(fill.rows));
     FitColumns();
     if (fill.driftBeyondLimit) setWindowTitle(QStringLiteral(" Satelliten"));
+    emit RowsShown();
 }
 
 void OrbitClassWindow::FitColumns() {
@@ -90,34 +117,15 @@ void OrbitClassWindow::FitColumns() {
 }
 
 OrbitClassRow OrbitClassWindow::Row(int r) const {
-    OrbitClassRow row;
-    for (int c = 0; c < kColumns; ++c) {
-        const QTableWidgetItem* item =
-            r == 0 ? grid_->horizontalHeaderItem(c) : grid_->item(r - 1, c);
-        if (item) row[c] = Bytes(item->text());
-    }
-    return row;
+    if (r == 0) return model_->headings();
+    const auto& rows = model_->rows();
+    return r >= 1 && r <= static_cast<int>(rows.size()) ? rows[r - 1] : OrbitClassRow{};
 }
 
 std::vector<int> OrbitClassWindow::ColumnWidths() const {
     std::vector<int> widths;
     for (int c = 0; c < kColumns; ++c) widths.push_back(grid_->columnWidth(c));
     return widths;
-}
-
-std::vector<OrbitClassRow> OrbitClassWindow::DataRows() const {
-    std::vector<OrbitClassRow> rows;
-    for (int r = 1; r <= grid_->rowCount(); ++r) rows.push_back(Row(r));
-    return rows;
-}
-
-void OrbitClassWindow::SetDataRows(const std::vector<OrbitClassRow>& rows) {
-    for (int r = 0; r < static_cast<int>(rows.size()); ++r)
-        for (int c = 0; c < kColumns; ++c) {
-            QTableWidgetItem* item = grid_->item(r, c);
-            if (!item) grid_->setItem(r, c, item = new QTableWidgetItem);
-            item->setText(Latin1(rows[r][c]));
-        }
 }
 
 void OrbitClassWindow::SortByHeadingAt(int x) {
@@ -130,9 +138,7 @@ void OrbitClassWindow::SortByColumn(int column) {
     if (!orbitClass) return;
     const QString caption = windowTitle();
     setWindowTitle(caption + QStringLiteral("       SORTIERE..."));
-    std::vector<OrbitClassRow> rows = DataRows();
-    const auto bad = SortOrbitClassRows(rows, *orbitClass, column);
-    SetDataRows(rows);
+    const auto bad = model_->SortByColumn(*orbitClass, column);
     setWindowTitle(caption);
     if (bad) ShowNotANumber(Latin1(*bad), this);
 }
@@ -145,7 +151,7 @@ void OrbitClassWindow::Print() {
     printer->setPageOrientation(QPageLayout::Landscape);
     std::vector<PrintedPage> pages;
     // The pages count the heading as the first row, as a grid with a heading row would.
-    for (const GridRowRange& range : OrbitClassPages(grid_->rowCount() + 1)) {
+    for (const GridRowRange& range : OrbitClassPages(model_->rowCount() + 1)) {
         PrintedPage page;
         page.push_back({10, -100, OrbitClassTitle(*orbitClass)});
         page.push_back({10, -200, OrbitClassHeadingLine(*orbitClass)});
@@ -162,5 +168,5 @@ void OrbitClassWindow::Print() {
 void OrbitClassWindow::Save() {
     const auto orbitClass = OrbitClassOfHeadings(Row(0));
     if (!orbitClass) return;
-    SaveTextAs(this, [&] { return OrbitClassFileText(*orbitClass, DataRows()); });
+    SaveTextAs(this, [&] { return OrbitClassFileText(*orbitClass, model_->rows()); });
 }

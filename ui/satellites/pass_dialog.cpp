@@ -1,27 +1,30 @@
 #include "ui/satellites/pass_dialog.h"
 
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "catalog/settings_file.h"
 #include "core/date_text.h"
+#include "core/displayed_instant.h"
 #include "core/non_copyable.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/element_age.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_dialog_display.h"
 #include "prediction/pass_lines.h"
 #include "prediction/search_limits.h"
+#include "satellite/loaded_elements.h"
 #include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/local_time_notice.h"
@@ -52,14 +55,8 @@ class Quiet : NonCopyable {
 };
 
 // The pass list window shows the search; the dialog answers for its fields and hides
-// itself when the search begins.
-//
-// The engine reports after every satellite, far more often than a window can follow:
-// letting input through and repainting 15 000 times would make the window many times
-// slower than the search. So pending input (the right-button abort among it) is let
-// through at most every searchEventIntervalMs, a caption is set only when its text would
-// change, and list lines are added in batches at those moments and before every other
-// step the window shows.
+// itself when the search begins. The workers search on their own; once they have ended
+// the lines of the list are added in batches before every other step the window shows.
 class DialogListener : public PassSearchListener {
   public:
     DialogListener(PassDialog& dialog, PassListWindow* list) : dialog_(dialog), list_(list) {}
@@ -87,14 +84,6 @@ class DialogListener : public PassSearchListener {
     void repaintList() override {
         FlushLines();
         if (list_) list_->repaintList();
-    }
-    void processPendingEvents() override {
-        if (!list_) return;
-        if (sinceEvents_.isValid() && sinceEvents_.elapsed() < dialog_.searchEventIntervalMs)
-            return;
-        FlushLines();
-        list_->processPendingEvents();
-        sinceEvents_.start();
     }
     bool readNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) override {
         FlushLines();  // a conversion message shows the list as it stands
@@ -130,7 +119,8 @@ class DialogListener : public PassSearchListener {
   private:
     // Whether the caption of `a` reads as that of `b` (Started and Sorting carry no
     // number, Done the pass count, the others a percentage).
-    static bool SameCaption(const PassSearchProgress& a, const std::optional<PassSearchProgress>& b) {
+    static bool SameCaption(const PassSearchProgress& a,
+                            const std::optional<PassSearchProgress>& b) {
         return b && a.stage == b->stage && a.percent == b->percent && a.passCount == b->passCount;
     }
     void FlushLines() {
@@ -140,10 +130,9 @@ class DialogListener : public PassSearchListener {
     }
 
     PassDialog& dialog_;
-    PassListWindow* list_;
+    QPointer<PassListWindow> list_;  // the window may close while the workers search
     std::vector<std::string> pendingLines_;
     std::optional<PassSearchProgress> shown_;
-    QElapsedTimer sinceEvents_;  // invalid until input was first let through
 };
 
 }  // namespace
@@ -152,6 +141,7 @@ PassDialog::PassDialog(QWidget* parent) : QDialog(parent) {
     setObjectName("PassDialog");
     setWindowTitle(Utf8("Durchgänge berechnen"));
     setModal(false);
+    task_ = new PassSearchTask(this);
     BuildControls();
     LoadSettings();
     settingsCollector_ = AddSettingsCollector([this](SettingsFields& settings) {
@@ -188,7 +178,7 @@ void PassDialog::BuildControls() {
     fromTime_->setEnabled(false);
     toDate_->setEnabled(false);
     toTime_->setEnabled(false);
-    const QString zone = QString::fromStdString(Observer().zoneNameAt(Observer().currentJD));
+    const QString zone = QString::fromStdString(Place().zoneNameAt(Shown().currentJD));
     fromZone_ = new QLabel(zone, this);
     toZone_ = new QLabel(zone, this);
     daysLabel_ = new QLabel(Utf8("Anzahl Tage"), this);
@@ -323,12 +313,12 @@ void PassDialog::DurationToggled(bool checked) {
 }
 
 void PassDialog::DurationDisplay() {
-    ObserverState& o = Observer();
+    ObservingPlace& o = Place();
     const std::optional<datetext::Date> date = datetext::ParseDate(fromDate_->text().toStdString());
     if (!date) return;
     const std::optional<datetext::Time> time = datetext::ParseTime(fromTime_->text().toStdString());
     if (!time) return;
-    if (o.year > o.latestYear) o.year = o.latestYear;
+    if (Shown().year > Shown().latestYear) Shown().year = Shown().latestYear;
     int minutes = 0;
     if (!days_->text().trimmed().isEmpty() && !FieldInteger(days_, minutes)) return;
     const LocalTimeResolution local = o.instantFromLocal(date->year, date->month, date->day,
@@ -366,17 +356,17 @@ void PassDialog::RaiseSunLimit(double limitDeg) {
 }
 
 void PassDialog::ShowZones(JD1900 start, JD1900 end) {
-    const ObserverState& o = Observer();
+    const ObservingPlace& o = Place();
     fromZone_->setText(QString::fromStdString(o.zoneNameAt(start)));
     toZone_->setText(QString::fromStdString(o.zoneNameAt(end)));
 }
 
 void PassDialog::NightDisplay() {
-    const ObserverState& o = Observer();
-    ShowZones(o.currentJD, o.currentJD);
+    const ObservingPlace& o = Place();
+    ShowZones(Shown().currentJD, Shown().currentJD);
     Quiet quiet(quiet_);
     // The chart's current date.
-    FormatDateTime1900(o.currentJD);
+    FormatDateTime1900(Shown().currentJD);
     fromDate_->setText(QString::fromStdString(DateText));
     const std::optional<datetext::Date> date = datetext::ParseDate(DateText);
     const std::optional<datetext::Time> time = datetext::ParseTime(TimeText);
@@ -398,7 +388,7 @@ void PassDialog::NightDisplay() {
         toDate_->setText(QString::fromStdString(DateText));
         toTime_->setText(QString::fromStdString(TimeText));
     }
-    FormatDateTime1900(o.currentJD);
+    FormatDateTime1900(Shown().currentJD);
 }
 
 bool PassDialog::MinimumAltitude(double& degrees) const {
@@ -454,7 +444,7 @@ bool PassDialog::ReadParameters(PassSearchParameters& p, bool tonight) {
             ShowNotAnInteger(days_->text(), this);
             return false;
         }
-        const LocalTimeResolution local = Observer().instantFromLocal(
+        const LocalTimeResolution local = Place().instantFromLocal(
             date->year, date->month, date->day, time->hour, time->minute, time->second);
         if (!AcceptLocalTime(local, this)) return false;
         window.windowStart = local.instant.instant;
@@ -476,23 +466,24 @@ bool PassDialog::ReadParameters(PassSearchParameters& p, bool tonight) {
     return true;
 }
 
-PassSearchOutcome PassDialog::RunSearch() {
+PassSearchTask::Start PassDialog::RunSearch() {
     if (PassSearchActive()) {
-        // The search of the pass list is not re-entrant: the running one goes on.
+        // One search at a time: the running one goes on.
         hide();
-        return PassSearchOutcome::Refused;
+        return PassSearchTask::Start::Refused;
     }
     return Search(false);
 }
 
-PassSearchOutcome PassDialog::RunTonightSearch() {
-    if (PassSearchActive()) return PassSearchOutcome::Refused;
+PassSearchTask::Start PassDialog::RunTonightSearch() {
+    if (PassSearchActive()) return PassSearchTask::Start::Refused;
     return Search(true);
 }
 
-PassSearchOutcome PassDialog::Search(bool tonight) {
+PassSearchTask::Start PassDialog::Search(bool tonight) {
     PassSearchParameters parameters;
-    if (!ReadParameters(parameters, tonight)) return PassSearchOutcome::Failed;
-    DialogListener listener(*this, AppWindows().passListWindow);
-    return PassSearch(parameters, listener).outcome;
+    if (!ReadParameters(parameters, tonight)) return PassSearchTask::Start::Failed;
+    task_->setProgressInterval(searchEventIntervalMs);
+    return task_->Begin(parameters,
+                        std::make_unique<DialogListener>(*this, AppWindows().passListWindow));
 }

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 #include "prediction/pass_search.h"
+#include "ui/satellites/pass_search_task.h"
 
 class QCheckBox;
 class QLabel;
@@ -21,14 +22,14 @@ class PassDialog : public QDialog {
     ~PassDialog() override;
 
     // --- actions (public for the other windows and for tests) -------------------
-    // "OK": hides the dialog and runs the search. A search already running is not
-    // started again (Refused); a field that is not a number or out of bounds ends
-    // it (Failed).
-    PassSearchOutcome RunSearch();
+    // "OK": hides the dialog and starts the search on the workers (searchTask() says
+    // when it has ended). A search already running is not started again (Refused); a
+    // field that is not a number or out of bounds ends it (Failed).
+    PassSearchTask::Start RunSearch();
     // "Heute Nacht sichtbar": the same search over the night of the chart's date (one
     // night, as the night display shows it), with the limits and options of the fields,
     // whatever "Dauer in Minuten" and "Anzahl Tage" say; the dialog stays as it is.
-    PassSearchOutcome RunTonightSearch();
+    PassSearchTask::Start RunTonightSearch();
     // "Abbrechen".
     void Cancel();
     // The night display: the window of "Anzahl Tage" nights from the chart's date.
@@ -59,9 +60,10 @@ class PassDialog : public QDialog {
     // "minimale Satellitenhöhe"; false when it is not a number (no message).
     bool MinimumAltitude(double& degrees) const;
 
-    // How often a running search lets pending input through (repaints, the right-button
-    // abort), in milliseconds; 0: after every satellite.
+    // How often a running search shows its progress, in milliseconds.
     int searchEventIntervalMs = 40;
+    // The search of the pass list window: running, its end and outcome.
+    PassSearchTask* searchTask() const { return task_; }
 
     // --- controls ---------------------------------------------------------------
     QLineEdit* fromDateField() const { return fromDate_; }
@@ -92,8 +94,9 @@ class PassDialog : public QDialog {
     void BuildControls();
     void LoadSettings();
     void RaiseSunLimit(double limitDeg);
-    PassSearchOutcome Search(bool tonight);
+    PassSearchTask::Start Search(bool tonight);
 
+    PassSearchTask* task_ = nullptr;
     QLineEdit* fromDate_ = nullptr;
     QLineEdit* fromTime_ = nullptr;
     QLineEdit* toDate_ = nullptr;

@@ -4,9 +4,11 @@
 #include <QDir>
 
 #include "core/civil_time.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/pass_export.h"
 #include "prediction/pass_search.h"
+#include "satellite/loaded_elements.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/save_text_as.h"
 
@@ -33,7 +35,7 @@ void Say(QWidget* parent, const QString& text) {
 }  // namespace
 
 bool ExportPassList(QWidget* parent) {
-    const std::vector<PassRecord>& passes = PassList().passes;
+    const PassListState& passes = PassList();
     if (passes.empty()) {
         Say(parent, QStringLiteral("Die Liste enthält keine Durchgänge zum Exportieren."));
         return false;
@@ -47,7 +49,7 @@ bool ExportPassList(QWidget* parent) {
     QDir::setCurrent(folder);
     if (!answer.ok) return false;
     QString fileName = answer.fileName;
-    const ObserverState& observer = Observer();
+    const ObservingPlace& observer = Place();
     if (KindOf(fileName, answer.filterIndex) == ExportKind::Table)
         return WriteTextFile(parent, fileName, PassTableText(passes, observer));
 

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -13,16 +14,18 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QStackedWidget>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "chart/chart_view.h"
 #include "chart/pass_path.h"
+#include "core/displayed_instant.h"
 #include "core/json_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_list_file.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/dialogs.h"
@@ -34,6 +37,7 @@
 #include "ui/satellites/pass_list_print.h"
 #include "ui/satellites/pass_search_caption.h"
 #include "ui/satellites/pass_table.h"
+#include "ui/satellites/pass_table_model.h"
 #include "ui/satellites/satellite_selection_window.h"
 #include "ui/sky/live_time.h"
 #include "ui/sky/main_window.h"
@@ -108,9 +112,9 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
                        kMinimumLines * kItemHeight);
 
     tablePage_ = new QWidget(central);
-    table_ = new QTableWidget(tablePage_);
+    table_ = new QTableView(tablePage_);
     table_->setObjectName("passTable");
-    SetUpPassTable(table_);
+    SetUpPassTable(table_, new PassTableModel(table_));
     auto* legend = new QLabel(PassTableLegend(), tablePage_);
     legend->setObjectName("passLegend");
     legend->setWordWrap(true);
@@ -132,10 +136,21 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
     views_ = new QStackedWidget(central);
     views_->addWidget(list_);
     views_->addWidget(tablePage_);
+    abortButton_ = new QPushButton(QStringLiteral("Abbrechen"), central);
+    abortButton_->setObjectName("abortSearch");
+    abortButton_->setToolTip(
+        QStringLiteral("Die Suche anhalten und die bisher gefundenen "
+                       "Durchgänge zeigen (auch mit der rechten Maustaste)"));
+    abortButton_->hide();
+    connect(abortButton_, &QPushButton::clicked, this, [] { RequestPassSearchAbort(); });
+    auto* headingRow = new QHBoxLayout;
+    headingRow->setContentsMargins(0, 0, 0, 0);
+    headingRow->addWidget(heading_, 1);
+    headingRow->addWidget(abortButton_);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(heading_);
+    layout->addLayout(headingRow);
     layout->addWidget(views_);
     setCentralWidget(central);
 
@@ -143,21 +158,18 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
     heading_->installEventFilter(this);
     connect(list_, &QListWidget::itemDoubleClicked, this,
             [this](QListWidgetItem* item) { ShowPass(list_->row(item)); });
-    connect(table_, &QTableWidget::cellDoubleClicked, this,
-            [this](int row, int /*column*/) { ShowTableRowPass(row); });
+    connect(table_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { ShowTableRowPass(index.row()); });
     connect(showPassButton_, &QPushButton::clicked, this,
-            [this] { ShowTableRowPass(table_->currentRow()); });
+            [this] { ShowTableRowPass(table_->currentIndex().row()); });
     connect(classicColumns_, &QCheckBox::toggled, this,
             [this](bool shown) { ShowClassicColumns(table_, shown); });
 }
 
 void PassListWindow::ShowTable(bool shown) {
-    if (shown) {
-        FillPassTable(table_, PassList().passes);
-        if (table_->rowCount() > 0) table_->setCurrentCell(0, 0);
-    } else {
-        table_->setRowCount(0);
-    }
+    FillPassTable(table_, shown ? &PassList() : nullptr);
+    if (shown && table_->model()->rowCount() > 0)
+        table_->setCurrentIndex(table_->model()->index(0, 0));
     heading_->setVisible(!shown);
     views_->setCurrentWidget(shown ? tablePage_ : static_cast<QWidget*>(list_));
 }
@@ -178,15 +190,25 @@ void PassListWindow::MousePressed(Qt::MouseButton button) {
     if (button == Qt::RightButton) RequestPassSearchAbort();
 }
 
+void PassListWindow::closeEvent(QCloseEvent* event) {
+    // The workers stop; what they found is listed when the window opens again.
+    if (PassSearchActive()) RequestPassSearchAbort();
+    QMainWindow::closeEvent(event);
+}
+
 // ---- the search -------------------------------------------------------------------
 
 void PassListWindow::searchStarted() {
+    abortButton_->show();
     show();
     raise();
 }
 void PassListWindow::progress(const PassSearchProgress& progress) {
-    setWindowTitle(Utf8(PassSearchCaption(progress, Observer().placeName,
-                                          OrbitModelName(Satellites().orbitModel))));
+    using Stage = PassSearchProgress::Stage;
+    abortButton_->setVisible(progress.stage == Stage::Started ||
+                             progress.stage == Stage::Computing);
+    setWindowTitle(Utf8(
+        PassSearchCaption(progress, Place().placeName, OrbitModelName(Satellites().orbitModel))));
 }
 void PassListWindow::setStatusHeading(const std::string& heading) {
     heading_->setText(Utf8(heading));
@@ -209,10 +231,6 @@ void PassListWindow::appendListLines(const std::vector<std::string>& lines) {
     list_->addItems(texts);
 }
 void PassListWindow::repaintList() { list_->repaint(); }
-void PassListWindow::processPendingEvents() {
-    LiveTimeHold hold;  // the search runs: the live chart waits
-    QCoreApplication::processEvents();
-}
 
 bool PassListWindow::readNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) {
     return nightLimits ? nightLimits(maxSunAltitudeDeg, limitingMagnitude) : true;
@@ -224,7 +242,7 @@ void PassListWindow::searchFailed(const std::string& message) {
 
 void PassListWindow::noPasses() {
     SetShowPassMenusEnabled(false);
-    Observer().trackedSatellite = -1;
+    Tracking().trackedSatellite = -1;
     AppDialogs().Message(Utf8(kNoPassesCaption), Utf8(kNoPassesText), this);
     hide();
 }
@@ -239,7 +257,7 @@ void PassListWindow::passesFound(int /*count*/) {
 void PassListWindow::ShowPassFailed() {
     AppDialogs().Message(Utf8(kShowPassFailedCaption), Utf8(kShowPassFailedText), this);
     SetShowPassMenusEnabled(false);
-    Observer().trackedSatellite = -1;
+    Tracking().trackedSatellite = -1;
     hide();
     if (QWidget* selection = AppWindows().satelliteSelectionWindow) {
         selection->show();
@@ -252,7 +270,7 @@ bool PassListWindow::ShowPass(int row) {
     // search's results with it.
     if (PassSearchActive()) return false;
     const Windows& windows = AppWindows();
-    ObserverState& o = Observer();
+    ObservingPlace& o = Place();
     const PassListState& passes = PassList();
     const bool known = row >= 0 && static_cast<std::size_t>(row) < passes.passes.size();
     const int k = known ? passes.passes[static_cast<std::size_t>(row)].satelliteNumber : -1;
@@ -262,7 +280,7 @@ bool PassListWindow::ShowPass(int row) {
         ShowPassFailed();
         return false;
     }
-    o.trackedSatellite = k;
+    Tracking().trackedSatellite = k;
     const SatObservation seen =
         ObserveSatellite(table.SelectedOrbit(k), table.SelectedLook(k), t, PlaceOf(o));
     double minimumDeg = 0.0;
@@ -278,14 +296,14 @@ bool PassListWindow::ShowPass(int row) {
     }
     // The pass instant becomes the chart's instant, which no longer follows the clock.
     EndLiveTime();
-    o.currentJD = t;
+    Shown().currentJD = t;
     const CivilDateTime civil = CivilFromJD1900(t, o.zoneOffsetAt(t));
-    o.year = civil.year;
-    o.dynamicJD = t + DeltaT(o.year) / 24.0;
-    o.timeChanged = true;
+    Shown().year = civil.year;
+    Shown().dynamicJD = t + DeltaT(Shown().year) / 24.0;
+    Shown().timeChanged = true;
     FormatDateTime1900(t);
     ShowPassPath(ComputePassPath(table.SelectedOrbit(k), table.SelectedLook(k), o,
-                                 passes.passes[static_cast<std::size_t>(row)]),
+                                 passes.Record(static_cast<std::size_t>(row))),
                  t);
     // The zoom chart centred on the pass, turned so that it lies below the centre.
     if (!windows.zoomWindow->ShowSatellite(k, std::max(2, ChartView().zoomFactor))) {
@@ -304,10 +322,11 @@ QStringList PassListWindow::Lines() const {
 }
 
 QStringList PassListWindow::HeaderLines() const {
-    const ObserverState& o = Observer();
+    const ObservingPlace& o = Place();
     const std::vector<std::string> head = PassListFileLines(
         o.placeName, PassSearchSpanText(PassList().span, o), o.longitudeDeg, o.latitudeDeg,
-        PassListZoneText(o, PassInstants(PassList())), o.elementFilePath, {});
+        PassListZoneText(o, PassInstants(PassList()), Shown().currentJD),
+        ElementFile().elementFilePath, {});
     QStringList lines;
     for (const std::string& line : head) lines << Utf8(line);
     return lines;
@@ -316,12 +335,13 @@ QStringList PassListWindow::HeaderLines() const {
 void PassListWindow::Save() {
     bool changed = false;  // a character Latin-1 has not became "?"
     const QString saved = SaveTextAs(this, [this, &changed] {
-        const ObserverState& o = Observer();
+        const ObservingPlace& o = Place();
         std::vector<std::string> lines;
         for (const QString& line : Lines()) lines.push_back(line.toStdString());
-        lines = PassListFileLines(
-            o.placeName, PassSearchSpanText(PassList().span, o), o.longitudeDeg, o.latitudeDeg,
-            PassListZoneText(o, PassInstants(PassList())), o.elementFilePath, lines);
+        lines = PassListFileLines(o.placeName, PassSearchSpanText(PassList().span, o),
+                                  o.longitudeDeg, o.latitudeDeg,
+                                  PassListZoneText(o, PassInstants(PassList()), Shown().currentJD),
+                                  ElementFile().elementFilePath, lines);
         for (const std::string& line : lines) changed = changed || !Latin1Holds(line);
         return PassListFileText(lines);
     });
@@ -336,7 +356,8 @@ void PassListWindow::Print() {
     std::unique_ptr<QPrinter> printer = AppDialogs().Print(QStringLiteral("Drucken"), this);
     if (!printer) return;
     QStringList head = HeaderLines();
-    const ObserverState& o = Observer();
-    if (head.size() >= 3) head[2] = Utf8("berechnet mit Datei ") + Utf8(o.elementFilePath);
+    const ObservingPlace& o = Place();
+    if (head.size() >= 3)
+        head[2] = Utf8("berechnet mit Datei ") + Utf8(ElementFile().elementFilePath);
     PrintPassList(*printer, head, Lines());
 }

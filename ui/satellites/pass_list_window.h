@@ -2,9 +2,9 @@
 // heading; the finished list as a table (pass_table.h) sorted by a click on a heading,
 // the classic columns on demand, a legend below. A double click (or "Durchgang
 // zeigen") shows a pass on the zoom chart, "Speichern" writes the classic lines in
-// list order as a text file, "Drucken" prints them, and the right mouse button aborts
-// a running search. While a search runs the window is its listener (captions,
-// heading, lines).
+// list order as a text file, "Drucken" prints them, and "Abbrechen" or the right mouse
+// button aborts a running search, as closing the window does. While a search runs the
+// window is its listener (captions, heading, lines).
 #pragma once
 
 #include <QMainWindow>
@@ -23,7 +23,7 @@ class QLabel;
 class QListWidget;
 class QPushButton;
 class QStackedWidget;
-class QTableWidget;
+class QTableView;
 
 class PassListWindow : public QMainWindow, public PassSearchListener {
     Q_OBJECT
@@ -52,12 +52,14 @@ class PassListWindow : public QMainWindow, public PassSearchListener {
     // The lines as the list shows them while a search runs (and "Speichern" writes).
     QListWidget* list() const { return list_; }
     // The finished list, one row per pass.
-    QTableWidget* table() const { return table_; }
+    QTableView* table() const { return table_; }
     QCheckBox* classicColumnsBox() const { return classicColumns_; }
     QPushButton* showPassButton() const { return showPassButton_; }
     // The buttons below the table, for more of them.
     QHBoxLayout* buttonRow() const { return buttonRow_; }
     QLabel* headingBar() const { return heading_; }
+    // "Abbrechen", shown while the workers search.
+    QPushButton* abortButton() const { return abortButton_; }
     QAction* saveAction = nullptr;   // "Speichern"
     QAction* printAction = nullptr;  // "Drucken"
 
@@ -73,7 +75,6 @@ class PassListWindow : public QMainWindow, public PassSearchListener {
     // Several lines at once, in order (one update of the list instead of one per line).
     void appendListLines(const std::vector<std::string>& lines);
     void repaintList() override;
-    void processPendingEvents() override;
     bool readNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) override;
     void searchFailed(const std::string& message) override;
     void noPasses() override;
@@ -81,6 +82,7 @@ class PassListWindow : public QMainWindow, public PassSearchListener {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     void ShowPassFailed();
@@ -91,9 +93,10 @@ class PassListWindow : public QMainWindow, public PassSearchListener {
     QStackedWidget* views_ = nullptr;
     QListWidget* list_ = nullptr;
     QWidget* tablePage_ = nullptr;
-    QTableWidget* table_ = nullptr;
+    QTableView* table_ = nullptr;
     QCheckBox* classicColumns_ = nullptr;
     QPushButton* showPassButton_ = nullptr;
+    QPushButton* abortButton_ = nullptr;
     QHBoxLayout* buttonRow_ = nullptr;
 };
 

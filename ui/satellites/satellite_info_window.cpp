@@ -8,13 +8,15 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/orbit_plane_observer.h"
 #include "prediction/satellite_info_ndot.h"
 #include "prediction/satellite_info_page.h"
 #include "prediction/satellite_info_plane.h"
 #include "prediction/selection_state.h"
 #include "satellite/column_number.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 #include "satellite/sgp.h"
 #include "ui/common/dialogs.h"
@@ -92,7 +94,7 @@ SatelliteInfoWindow::SatelliteInfoWindow(QWidget* parent) : QWidget(parent) {
 int SatelliteInfoWindow::Count() const {
     if (FromSelection()) return Satellites().selectedCount;
     const int fromLines = static_cast<int>(Satellites().allSets.size() / 3);
-    return std::clamp(Observer().satelliteCount, 0, fromLines);
+    return std::clamp(ElementFile().satelliteCount, 0, fromLines);
 }
 
 void SatelliteInfoWindow::ShowSatellite(int index, bool fromSelection) {
@@ -124,9 +126,9 @@ void SatelliteInfoWindow::FillText() {
     const EpochOrbit orbit{state.semiMajorAxisER, state.eccentricity, state.nodeRate,
                            state.perigeeRate, satellite.model};
 
-    const InfoPage page = SatelliteInfoPage(set, rowValid ? table.standardMagnitude[row] : 6.0,
-                                            rowValid && table.magnitudeKnown[row] != 0, orbit,
-                                            Observer().currentJD);
+    const InfoPage page =
+        SatelliteInfoPage(set, rowValid ? table.standardMagnitude[row] : 6.0,
+                          rowValid && table.magnitudeKnown[row] != 0, orbit, Shown().currentJD);
     if (!page.ok) {
         ShowNumberError(page.badText, this);
         return;
@@ -212,16 +214,14 @@ void SatelliteInfoWindow::OrbitPlane() {
         ShowNumberError(eccentricityText, this);
         return;
     }
-    const ObserverState& observer = Observer();
-    OrbitPlaneInput in =
-        OrbitPlaneInputForObserver(*inclination, *eccentricity, observer.currentJD);
+    OrbitPlaneInput in = OrbitPlaneInputForObserver(*inclination, *eccentricity, Shown().currentJD);
 
     OrbitPlanePassage passage = ComputeOrbitPlanePassage(in);  // reach of the orbit first
     if (passage.passes) {
         const SatelliteTable& table = Satellites();
         const OrbitState state =
             Propagate(FromSelection() ? table.SelectedOrbit(index_) : table.OrbitOfRow(index_ + 1),
-                      observer.currentJD);
+                      Shown().currentJD);
         if (state.failed()) return;  // the orbit cannot be computed: nothing to say
         in.argumentOfLatitude = state.argumentOfLatitudeRad;
         in.perigeeRad = state.perigeeRad;
@@ -231,7 +231,7 @@ void SatelliteInfoWindow::OrbitPlane() {
         passage = ComputeOrbitPlanePassage(in);
     }
     AppDialogs().Message(QString::fromUtf8(kOrbitPlaneCaption),
-                         QString::fromStdString(OrbitPlaneMessage(passage, observer.placeName)),
+                         QString::fromStdString(OrbitPlaneMessage(passage, Place().placeName)),
                          this);
 }
 

@@ -19,13 +19,15 @@
 #include "catalog/settings_file.h"
 #include "chart/chart_view.h"
 #include "chart/sky_chart.h"
+#include "core/displayed_instant.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_print.h"
 #include "prediction/selection_state.h"
+#include "satellite/loaded_elements.h"
 #include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
+#include "ui/common/refresh_pacer.h"
 #include "ui/common/selection_printing.h"
 #include "ui/common/windows.h"
 #include "ui/places/redraw_active_view.h"
@@ -337,9 +339,10 @@ void SatelliteSelectionWindow::RemoveMarked() {
 void SatelliteSelectionWindow::SelectAll() {
     if (busy_) return;
     busy_ = true;
-    SelectAllRows([this](int count) {
-        selectedLabel_->setText(CountText(count));
-        if (count % 100 == 0) {
+    RefreshPacer pacer;
+    SelectAllRows([this, &pacer](int count) {
+        if (pacer.Due()) {
+            selectedLabel_->setText(CountText(count));
             selectedLabel_->repaint();
             LiveTimeHold hold;  // half-made selection: the live chart waits
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -355,9 +358,10 @@ void SatelliteSelectionWindow::RemoveAll() {
     // The list is emptied first so that repaints in between never show lines that
     // are gone.
     selectedList_->clearSelection();
-    RemoveAllRows([this](int count) {
-        selectedLabel_->setText(CountText(count));
-        if (count % 100 == 0) {
+    RefreshPacer pacer;
+    RemoveAllRows([this, &pacer](int count) {
+        if (pacer.Due()) {
+            selectedLabel_->setText(CountText(count));
             selectedModel_->Refresh();
             selectedLabel_->repaint();
             LiveTimeHold hold;  // half-made selection: the live chart waits
@@ -419,7 +423,7 @@ void SatelliteSelectionWindow::SelectOrbitClass(::OrbitClass orbitClass) {
         return;
     }
     Selection().driftLimitDegDay = *drift;
-    ApplyOrbitClass(orbitClass, *drift, Observer().currentJD);
+    ApplyOrbitClass(orbitClass, *drift, Shown().currentJD);
     SelectionChanged();
     if (QWidget* list = AppWindows().orbitClassWindow)
         list->setWindowTitle(QLatin1String(OrbitClassCaptionPrefix(orbitClass)) +
@@ -520,8 +524,8 @@ void SatelliteSelectionWindow::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) rowsWhenShown_ = Satellites().selectedRows;
     SyncSelectionLists();
     RefreshLists();
-    countLabel_->setText(CountText(Observer().satelliteCount));
-    const QString path = QString::fromStdString(Observer().elementFilePath);
+    countLabel_->setText(CountText(ElementFile().satelliteCount));
+    const QString path = QString::fromStdString(ElementFile().elementFilePath);
     const qsizetype cut =
         std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
     fileLabel_->setText(path.mid(cut + 1));
@@ -532,7 +536,7 @@ void SatelliteSelectionWindow::hideEvent(QHideEvent* event) {
     QWidget::hideEvent(event);
     if (event->spontaneous()) return;  // minimised: still open
     EnablePassMenus();
-    Observer().timeChanged = true;
+    Shown().timeChanged = true;
     // A chart in view shows the new selection at once, not only at its next drawing.
     if (Satellites().selectedRows == rowsWhenShown_) return;
     rowsWhenShown_ = Satellites().selectedRows;

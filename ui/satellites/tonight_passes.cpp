@@ -8,11 +8,13 @@
 
 #include "catalog/settings_file.h"
 #include "core/civil_time.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
 #include "download/element_update.h"
 #include "prediction/pass_search.h"
 #include "prediction/selection_model.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/windows.h"
@@ -41,7 +43,7 @@ QFileInfo FileInfo(const std::string& path) { return QFileInfo(QString::fromStdS
 // The file's time of writing as the chart shows times: "22.04.2026 21:30:00 MESZ".
 QString WrittenText(const QFileInfo& file) {
     const JD1900 t = InstantFromUnixSeconds(file.lastModified().toSecsSinceEpoch());
-    const ObserverState& o = Observer();
+    const ObservingPlace& o = Place();
     const DateTimeTexts texts = DateTimeTextsOf(t, o.zoneOffsetAt(t));
     return QString::fromStdString(texts.date + " " + texts.time + o.zoneNameAt(t));
 }
@@ -77,20 +79,20 @@ std::optional<std::string> TonightPasses::NewestGroupFile() {
 }
 
 void TonightPasses::Start() {
-    // Loading a file and searching let input through: a second click waits for the end.
+    // Loading a file lets input through and the search runs on: a second click waits
+    // for the end.
     if (busy_ || PassSearchActive()) return;
     busy_ = true;
-    if (Observer().satelliteCount > 0) {
+    if (ElementFile().satelliteCount > 0) {
         if (Satellites().selectedCount == 0) {
             SelectAllRows();
             if (SatelliteSelectionWindow* window = AppWindows().satelliteSelectionWindow) {
                 window->RefreshLists();
                 window->EnablePassMenus();
             }
-            Observer().timeChanged = true;  // the chart observes the new selection
+            Shown().timeChanged = true;  // the chart observes the new selection
         }
         Search();
-        Finish();
         return;
     }
     const std::string path = GroupFilePath();
@@ -136,8 +138,10 @@ void TonightPasses::FetchFinished(const ElementUpdateResult& result) {
 }
 
 void TonightPasses::LoadAndSearch(const std::string& path) {
-    if (LoadElementFileSelecting(path, [] { SelectAllRows(); })) Search();
-    Finish();
+    if (LoadElementFileSelecting(path, [] { SelectAllRows(); }))
+        Search();
+    else
+        Finish();
 }
 
 void TonightPasses::Finish() {
@@ -146,5 +150,12 @@ void TonightPasses::Finish() {
 }
 
 void TonightPasses::Search() {
-    if (PassDialog* dialog = AppWindows().passDialog) dialog->RunTonightSearch();
+    PassDialog* dialog = AppWindows().passDialog;
+    if (!dialog || dialog->RunTonightSearch() != PassSearchTask::Start::Started) {
+        Finish();
+        return;
+    }
+    // Busy until the workers have ended and the list is shown.
+    connect(dialog->searchTask(), &PassSearchTask::ended, this, &TonightPasses::Finish,
+            Qt::SingleShotConnection);
 }

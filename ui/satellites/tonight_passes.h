@@ -46,6 +46,7 @@ class TonightPasses : public QObject {
   private:
     void FetchFinished(const ElementUpdateResult& result);
     void LoadAndSearch(const std::string& path);
+    // Starts the search; Finish() when it has ended (or did not start).
     void Search();
     void Finish();
 

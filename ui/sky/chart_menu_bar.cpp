@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "chart/satellite_names.h"
-#include "core/observer_state.h"
+#include "core/display_options.h"
 #include "satellite/orbit_model.h"
 #include "satellite/satellite_table.h"
 
@@ -117,13 +117,12 @@ void ChartMenuBar::SetDesktopShortcuts(QMenuBar* bar) {
 }
 
 void ChartMenuBar::SetDisplayCheckMarks() {
-    const ObserverState& observer = Observer();
-    planetNamesAction->setChecked(observer.showPlanetNames);
-    constellationNamesAction->setChecked(observer.showConstellationNames);
+    planetNamesAction->setChecked(ViewOptions().showPlanetNames);
+    constellationNamesAction->setChecked(ViewOptions().showConstellationNames);
     satelliteNamesAction->setChecked(SatelliteNamesShown());
-    constellationLinesAction->setChecked(observer.showConstellationLines);
-    altitudeLinesAction->setChecked(observer.showAltitudeLines);
-    zodiacAction->setChecked(observer.showZodiac);
+    constellationLinesAction->setChecked(ViewOptions().showConstellationLines);
+    altitudeLinesAction->setChecked(ViewOptions().showAltitudeLines);
+    zodiacAction->setChecked(ViewOptions().showZodiac);
     const bool classic = Satellites().orbitModel == OrbitModel::Sgp;
     sgpModelAction->setChecked(classic);
     sgp4ModelAction->setChecked(!classic);

@@ -64,7 +64,7 @@ struct ChartMenuBar {
     // Strg+Q "Beenden", Strg+J "Jetzt" (the chart's own keys are plain characters and stay
     // free). A key does nothing while its menu is disabled.
     void SetDesktopShortcuts(QMenuBar* bar);
-    // Check marks of the five display toggles from ObserverState, of "Satellitennamen"
+    // Check marks of the five display toggles from ViewOptions(), of "Satellitennamen"
     // (satellite_names.h; also set whenever "Ansicht" opens, since it may follow the
     // selection) and of the orbit model.
     void SetDisplayCheckMarks();

@@ -7,7 +7,8 @@
 #include "chart/chart_view.h"
 #include "chart/sky_chart.h"
 #include "chart/zoom_chart.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/windows.h"
@@ -59,9 +60,8 @@ void LiveTime::Resume() {
 void LiveTime::Follow(bool wholeView) {
     timer_.start(MillisecondsToNextTick());
     const QDateTime now = clock_();
-    ObserverState& o = Observer();
-    SetInstantFromClock(o, now);
-    o.timeChanged = true;  // the next whole drawing computes the satellites for it
+    SetInstantFromClock(Shown(), Place(), now);
+    Shown().timeChanged = true;  // the next whole drawing computes the satellites for it
     // A view not shown now (minimised) is drawn whole at the first tick it is seen again.
     lastWholeView_ = wholeView ? now : lastWholeView_;
     if (ChartView().zoomFactor > 1) {
@@ -82,7 +82,7 @@ void LiveTime::Follow(bool wholeView) {
     if (wholeView) {
         main->DrawChart();
     } else if (Canvas* canvas = MainChartCanvas()) {
-        FormatDateTime1900(o.currentJD);
+        FormatDateTime1900(Shown().currentJD);
         DrawTitleLabels(*canvas);
         RepaintMainChart();
     }

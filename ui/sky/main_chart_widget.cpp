@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "ui/sky/main_chart_widget.h"
 
 #include <QAction>
@@ -13,7 +14,6 @@
 #include "chart/chart_view.h"
 #include "chart/sky_chart.h"
 #include "chart/sky_position_at.h"
-#include "core/observer_state.h"
 #include "prediction/selection_model.h"
 #include "ui/common/chart_cursor.h"
 #include "ui/common/windows.h"

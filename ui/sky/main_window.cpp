@@ -16,7 +16,9 @@
 #include "catalog/settings_file.h"
 #include "chart/chart_view.h"
 #include "chart/sky_chart.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/magnitude_table.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/chart_cursor.h"
@@ -72,11 +74,10 @@ MainWindow::MainWindow(QWidget* parent, UtcClock clock)
     std::setlocale(LC_NUMERIC, "C");
     // 3.-4. Settings (lines 1-16; a missing or short file is reported and the lines
     // not read keep the first-run values), sine and cosine of the latitude.
-    ObserverState& observer = Observer();
     LoadSettingsAtStartup();
-    observer.setLatitude(observer.latitudeDeg);
+    Place().setLatitude(Place().latitudeDeg);
     // 5. The instant from the computer clock, shown in the configured zone.
-    SetInstantFromClock(observer, clock());
+    SetInstantFromClock(Shown(), Place(), clock());
     // 6. Chart geometry from the design size.
     ChartView().setChartGeometry(kDesignWidth, kDesignHeight);
     // 7. Fresh view and satellite state.
@@ -84,13 +85,13 @@ MainWindow::MainWindow(QWidget* parent, UtcClock clock)
     ChartView().rotating = false;
     ChartView().choosingZoomFrame = false;
     ChartView().zoomFactor = 1;
-    observer.elementFilePath.clear();
-    observer.satelliteCount = 0;
+    ElementFile().elementFilePath.clear();
+    ElementFile().satelliteCount = 0;
     MathErrorFlag = false;
-    observer.timeChanged = true;
-    observer.timeStepSeconds = 6;
-    observer.trackedSatellite = -1;
-    observer.latestYear = 9999;
+    Shown().timeChanged = true;
+    Shown().timeStepSeconds = 6;
+    Tracking().trackedSatellite = -1;
+    Shown().latestYear = 9999;
     // 8. Satellite entries wait for loaded satellites.
     selectSatellitesAction->setEnabled(false);
     computePassesAction->setEnabled(false);
@@ -177,7 +178,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // The chart widget blits its canvas itself; a repaint only re-checks the
 // "Sat-Wahl" entry (satellites may have been loaded meanwhile).
 void MainWindow::OnChartRepaint() {
-    if (Observer().satelliteCount > 0) selectSatellitesAction->setEnabled(true);
+    if (ElementFile().satelliteCount > 0) selectSatellitesAction->setEnabled(true);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -37,7 +37,7 @@ class MainWindow : public QMainWindow, public ChartMenuBar {
     // repaints the chart widget (black).
     std::function<void()> drawChart;
     // Sets the five display check marks of the zoom window's "Ansicht" menu from
-    // ObserverState; called with the main window's own when it is shown.
+    // the observer records (Place(), Shown()); called with the main window's own when it is shown.
     std::function<void()> updateZoomCheckMarks;
 
     // The widget that shows the chart; becomes the central widget (owned).

@@ -19,10 +19,13 @@
 #include "chart/zoom_chart.h"
 #include "chart/zoom_frame.h"
 #include "core/date_text.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
 #include "core/minor_body.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/selection_state.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
@@ -59,7 +62,7 @@ void OnCanvas(F draw) {
 }
 
 void Redraw() {
-    Observer().timeChanged = true;
+    Shown().timeChanged = true;
     DrawSkyChart();
 }
 
@@ -157,7 +160,7 @@ void FinishZoomFrame() {
 
 void StepChartTime(double days) {
     EndLiveTime();
-    Observer().currentJD += days;
+    Shown().currentJD += days;
     Redraw();
 }
 
@@ -184,14 +187,13 @@ bool ParseChartTime(const QString& text, QString* canonical) {
 }
 
 bool SetInstantFromDateTimeTexts(QWidget* parent) {
-    ObserverState& o = Observer();
     CivilDateTime c;
     if (!CivilFromDateTimeTexts(DateText, TimeText, c)) return false;
     const LocalTimeResolution local =
-        o.instantFromLocal(c.year, c.month, c.day, c.hour, c.minute, c.second);
+        Place().instantFromLocal(c.year, c.month, c.day, c.hour, c.minute, c.second);
     if (!AcceptLocalTime(local, parent)) return false;
-    o.year = local.instant.year;
-    o.currentJD = local.instant.instant;
+    Shown().year = local.instant.year;
+    Shown().currentJD = local.instant.instant;
     return true;
 }
 
@@ -257,7 +259,7 @@ void RiseSetLabelClicked(int index) {
     const JD1900 t = RiseSetLabelInstant(index);
     if (t > 1.0) {
         EndLiveTime();
-        Observer().currentJD = t;
+        Shown().currentJD = t;
         Redraw();
     }
 }
@@ -277,10 +279,9 @@ void DropPassPath() {
 
 void TogglePlanetNames() {
     DropPassPath();
-    ObserverState& o = Observer();
-    o.showPlanetNames = !o.showPlanetNames;
+    ViewOptions().showPlanetNames = !ViewOptions().showPlanetNames;
     SyncChecks();
-    if (o.showPlanetNames)
+    if (ViewOptions().showPlanetNames)
         OnCanvas([](Canvas& canvas) { DrawPlanetNames(canvas); });
     else
         DrawSkyChart();
@@ -298,34 +299,30 @@ void ToggleSatelliteNames() {
 
 void ToggleConstellationNames() {
     DropPassPath();
-    ObserverState& o = Observer();
     OnCanvas([](Canvas& canvas) { DrawConstellationNames(canvas); });
-    o.showConstellationNames = !o.showConstellationNames;
+    ViewOptions().showConstellationNames = !ViewOptions().showConstellationNames;
     SyncChecks();
-    if (!o.showConstellationNames) DrawSkyChart();
+    if (!ViewOptions().showConstellationNames) DrawSkyChart();
 }
 
 void ToggleConstellationLines() {
     DropPassPath();
-    ObserverState& o = Observer();
-    o.showConstellationLines = !o.showConstellationLines;
+    ViewOptions().showConstellationLines = !ViewOptions().showConstellationLines;
     SyncChecks();
     DrawSkyChart();
 }
 
 void ToggleAltitudeLines() {
     DropPassPath();
-    ObserverState& o = Observer();
     OnCanvas([](Canvas& canvas) { DrawAltitudeLines(canvas); });
-    o.showAltitudeLines = !o.showAltitudeLines;
+    ViewOptions().showAltitudeLines = !ViewOptions().showAltitudeLines;
     SyncChecks();
 }
 
 void ToggleZodiac() {
     DropPassPath();
-    ObserverState& o = Observer();
     OnCanvas([](Canvas& canvas) { DrawZodiac(canvas); });
-    o.showZodiac = !o.showZodiac;
+    ViewOptions().showZodiac = !ViewOptions().showZodiac;
     SyncChecks();
 }
 
@@ -400,10 +397,9 @@ void ChartMouseUp(int x, int y) {
 void StepWithTrails(int direction) {
     EndLiveTime();
     DropPassPath();
-    ObserverState& o = Observer();
-    o.currentJD += direction * o.timeStepSeconds / 86400.0;
-    if (o.currentJD < o.trailOriginJD) o.trailOriginJD = o.currentJD;
-    FormatDateTime1900(o.currentJD);
+    Shown().currentJD += direction * Shown().timeStepSeconds / 86400.0;
+    if (Shown().currentJD < Shown().trailOriginJD) Shown().trailOriginJD = Shown().currentJD;
+    FormatDateTime1900(Shown().currentJD);
     SatelliteTable& sats = Satellites();
     const int sky = ChartShades().skyGrey;
     auto drawSatellites = [&](Canvas& canvas, bool old) {
@@ -419,7 +415,7 @@ void StepWithTrails(int direction) {
         DrawTitleLabels(canvas);
         drawSatellites(canvas, true);
     });
-    if (o.satelliteCount > 0) {
+    if (ElementFile().satelliteCount > 0) {
         SatelliteUi ui;
         ui.showMessage = [](const std::string& caption, const std::string& text) {
             ShowMessage(QString::fromStdString(caption), QString::fromStdString(text));
@@ -430,10 +426,9 @@ void StepWithTrails(int direction) {
 }
 
 bool AskTimeStep(QWidget* parent) {
-    ObserverState& o = Observer();
     const InputAnswer answer = AppDialogs().Input(QStringLiteral("Schrittweite ändern"),
                                                   QStringLiteral("Schrittweite in Sekunden:"),
-                                                  QString::number(o.timeStepSeconds), parent);
+                                                  QString::number(Shown().timeStepSeconds), parent);
     int step = 0;
     if (!numtext::ParseInteger(answer.text.toStdString(), step)) {
         AppDialogs().Message(
@@ -441,7 +436,7 @@ bool AskTimeStep(QWidget* parent) {
             QString::fromStdString(numtext::BadIntegerMessage(answer.text.toStdString())), parent);
         return false;
     }
-    o.timeStepSeconds = step;
+    Shown().timeStepSeconds = step;
     return true;
 }
 
@@ -512,9 +507,8 @@ bool LoadElementFileAt(const std::string& path, const std::function<void()>& aft
     SettingsFields& settings = Settings();
     settings.elementFileName = path;
     settings.elementFolder = FolderOfElementFile(path);
-    ObserverState& o = Observer();
-    const std::string loadedPath = o.elementFilePath;
-    o.elementFilePath = path;
+    const std::string loadedPath = ElementFile().elementFilePath;
+    ElementFile().elementFilePath = path;
 
     SatelliteUi ui;
     if (ChartHooks().caption) ui.caption = [] { return ChartHooks().caption().toStdString(); };
@@ -532,12 +526,12 @@ bool LoadElementFileAt(const std::string& path, const std::function<void()>& aft
     Satellites().loadRequested = false;
     // A file that could not be opened leaves the loaded satellites in place, and
     // with them the name of the file they came from.
-    if (!opened) o.elementFilePath = loadedPath;
+    if (!opened) ElementFile().elementFilePath = loadedPath;
     if (opened && afterLoad) {
         afterLoad();
-        o.timeChanged = true;  // the chart observes what afterLoad selected
+        Shown().timeChanged = true;  // the chart observes what afterLoad selected
     }
-    if (o.satelliteCount > 0 && ChartHooks().enableSatelliteSelection)
+    if (ElementFile().satelliteCount > 0 && ChartHooks().enableSatelliteSelection)
         ChartHooks().enableSatelliteSelection();
     if (ChartHooks().showSelectionWindow) ChartHooks().showSelectionWindow();
     // The main chart only while it is the active view: loaded from the zoom window, the
@@ -551,7 +545,7 @@ void ChooseOrbitModel(OrbitModel model) {
     if (table.orbitModel != model) {
         table.SetOrbitModel(model);
         Settings().classicOrbitModel = model == OrbitModel::Sgp;
-        Observer().timeChanged = true;
+        Shown().timeChanged = true;
         RedrawActiveView();
     }
     SyncChecks();

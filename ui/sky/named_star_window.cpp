@@ -1,3 +1,4 @@
+#include "core/timescale.h"
 #include "ui/sky/named_star_window.h"
 
 #include <QGuiApplication>
@@ -8,12 +9,11 @@
 #include <QTableWidget>
 
 #include "catalog/data_file_error.h"
-#include "ui/common/windows.h"
 #include "chart/star_map.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/table_views.h"
+#include "ui/common/windows.h"
 
 namespace {
 

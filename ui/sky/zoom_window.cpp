@@ -32,8 +32,11 @@
 #include "chart/zoom_frame.h"
 #include "chart/zoom_identify.h"
 #include "core/date_text.h"
+#include "core/display_options.h"
+#include "core/displayed_instant.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
 #include "satellite/satellites_at_instant.h"
 #include "ui/common/chart_cursor.h"
@@ -256,7 +259,7 @@ void ZoomWindow::BuildMenus() {
 
     on(loadElementsAction, [this] {
         LoadElementFileFromMenu();
-        if (Observer().satelliteCount > 0) selectSatellitesAction->setEnabled(true);
+        if (ElementFile().satelliteCount > 0) selectSatellitesAction->setEnabled(true);
         if (isVisible() && ChartView().zoomFactor > 1) DrawChart(0);
     });
     forward(updateElementsAction, &MainWindow::updateElementsAction);
@@ -281,20 +284,20 @@ void ZoomWindow::DrawChart(int mode) {
 }
 
 void ZoomWindow::Redraw() {
-    ObserverState& o = Observer();
     try {
-        UpdateEphemeris(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+        UpdateEphemeris(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg,
+                        Shown().currentJD);
     } catch (const std::exception& e) {
         ShowMessage(QStringLiteral("Fehler"), QString::fromUtf8(e.what()), this);
         return;
     }
-    o.timeChanged = true;
+    Shown().timeChanged = true;
     DrawChart(0);
 }
 
 void ZoomWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    selectSatellitesAction->setEnabled(Observer().satelliteCount > 0);
+    selectSatellitesAction->setEnabled(ElementFile().satelliteCount > 0);
     SetDisplayCheckMarks();
     if (ChartView().zoomFactor < 2) ChartView().zoomFactor = 2;
     DrawChart(0);
@@ -316,7 +319,7 @@ void ZoomWindow::hideEvent(QHideEvent* event) {
     // display flags: the main chart is drawn afresh, satellites included.
     MainWindow* main = AppWindows().mainWindow;
     if (!main || !main->isVisible()) return;
-    Observer().timeChanged = true;
+    Shown().timeChanged = true;
     ChartReportsWait wait;  // inside a hide handler
     main->DrawChart();
 }
@@ -355,9 +358,10 @@ bool ZoomWindow::eventFilter(QObject* watched, QEvent* event) {
 void ZoomWindow::ToggleLowerStatusClick() { headerBar_->setVisible(!headerBar_->isVisible()); }
 
 void ZoomWindow::RefreshStatusBars() {
-    const ObserverState& o = Observer();
-    if (o.trackedSatellite < 0 || o.trackedSatellite >= Satellites().selectedCount) return;
-    const PositionLineText line = PositionLine(o.trackedSatellite);
+    if (Tracking().trackedSatellite < 0 ||
+        Tracking().trackedSatellite >= Satellites().selectedCount)
+        return;
+    const PositionLineText line = PositionLine(Tracking().trackedSatellite);
     headerBar_->setText(QString::fromStdString(line.header));
     valuesBar_->setText(QString::fromStdString(line.values));
     QFont f = StatusFont();
@@ -411,7 +415,6 @@ void ZoomWindow::MouseMoveAt(int x, int y) {
 }
 
 void ZoomWindow::ClickAt(int x, int y) {
-    ObserverState& o = Observer();
     ZoomState& z = ZoomValues();
     z.zoomMouseX = x;
     z.zoomMouseY = y;
@@ -436,7 +439,7 @@ void ZoomWindow::ClickAt(int x, int y) {
         return;
     }
     if (hit.kind == ZoomHit::Satellite) {
-        o.trackedSatellite = hit.index - 1;
+        Tracking().trackedSatellite = hit.index - 1;
         headerBar_->show();
         valuesBar_->show();
         RefreshStatusBars();
@@ -463,26 +466,26 @@ void ZoomWindow::ClickAt(int x, int y) {
 
 void ZoomWindow::StepTime(double days) {
     EndLiveTime();
-    Observer().currentJD += days;
+    Shown().currentJD += days;
     Redraw();
 }
 
 void ZoomWindow::EnterDate() {
-    ObserverState& o = Observer();
-    FormatDateTime1900(o.currentJD);
+    FormatDateTime1900(Shown().currentJD);
     std::optional<QString> date = AskChartDate(this);
     if (!date) return;
     EndLiveTime();
     // A year later than latestYear is replaced by latestYear.
     const int year = date->mid(6).toInt();
-    if (year > o.latestYear)
-        date = date->left(6) + QStringLiteral("%1").arg(o.latestYear, 4, 10, QLatin1Char('0'));
+    if (year > Shown().latestYear)
+        date =
+            date->left(6) + QStringLiteral("%1").arg(Shown().latestYear, 4, 10, QLatin1Char('0'));
     DateText = date->toStdString();
     if (SetInstantFromDateTimeTexts(this)) Redraw();
 }
 
 void ZoomWindow::EnterTime() {
-    FormatDateTime1900(Observer().currentJD);
+    FormatDateTime1900(Shown().currentJD);
     const std::optional<QString> time = AskChartTime(this);
     if (!time) return;
     EndLiveTime();
@@ -509,9 +512,10 @@ void ZoomWindow::KeyTyped(QChar key) {
 }
 
 bool ZoomWindow::CentreOnTrackedSatellite(int newFactor) {
-    ObserverState& o = Observer();
-    if (o.trackedSatellite < 0 || o.trackedSatellite >= Satellites().selectedCount) return false;
-    const SatObservation seen = ObserveSelected(o.trackedSatellite, o.currentJD);
+    if (Tracking().trackedSatellite < 0 ||
+        Tracking().trackedSatellite >= Satellites().selectedCount)
+        return false;
+    const SatObservation seen = ObserveSelected(Tracking().trackedSatellite, Shown().currentJD);
     if (!(seen.altitudeDeg > 0.0)) return false;
     const ChartPoint p =
         ProjectToChart((90.0 - seen.altitudeDeg) * kDegToRad, seen.azimuthDeg * kDegToRad);
@@ -548,7 +552,7 @@ void ZoomWindow::FollowClock() {
 }
 
 void ZoomWindow::ShowClockTime() {
-    FormatDateTime1900(Observer().currentJD);
+    FormatDateTime1900(Shown().currentJD);
     InstallView();
     ZoomView().setCaption(ZoomCaption());
 }
@@ -559,12 +563,12 @@ void ZoomWindow::StepWithTrails(int direction) {
         DropZoomChartPassPath();
         DrawChart(0);
     }
-    ObserverState& o = Observer();
     ZoomState& zs = ZoomValues();
-    o.currentJD += direction * o.timeStepSeconds / 86400.0;
-    if (o.currentJD < zs.zoomTrailOriginJD) zs.zoomTrailOriginJD = o.currentJD;
-    UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
-    FormatDateTime1900(o.currentJD);
+    Shown().currentJD += direction * Shown().timeStepSeconds / 86400.0;
+    if (Shown().currentJD < zs.zoomTrailOriginJD) zs.zoomTrailOriginJD = Shown().currentJD;
+    UpdateSunMoon(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg,
+                  Shown().currentJD);
+    FormatDateTime1900(Shown().currentJD);
     setWindowTitle(ZoomCaption());
     SatelliteTable& sats = Satellites();
     const int sky = ChartShades().skyGrey;
@@ -580,7 +584,7 @@ void ZoomWindow::StepWithTrails(int direction) {
         }
     };
     drawSatellites(true);
-    if (o.satelliteCount > 0) {
+    if (ElementFile().satelliteCount > 0) {
         SatelliteUi ui;
         ui.showMessage = [this](const std::string& caption, const std::string& text) {
             ShowMessage(QString::fromStdString(caption), QString::fromStdString(text), this);
@@ -593,7 +597,6 @@ void ZoomWindow::StepWithTrails(int direction) {
 }
 
 void ZoomWindow::Toggle(int which) {
-    ObserverState& o = Observer();
     auto sync = [this] {
         if (MainWindow* m = AppWindows().mainWindow) m->SetDisplayCheckMarks();
         SetDisplayCheckMarks();
@@ -616,22 +619,22 @@ void ZoomWindow::Toggle(int which) {
     };
     switch (which) {
         case 0:
-            drawOrRedraw(o.showPlanetNames, DrawZoomPlanetNames);
+            drawOrRedraw(ViewOptions().showPlanetNames, DrawZoomPlanetNames);
             break;
         case 1:
-            drawThenFlip(o.showConstellationNames, DrawZoomConstellationNames);
-            if (!o.showConstellationNames) DrawChart(0);
+            drawThenFlip(ViewOptions().showConstellationNames, DrawZoomConstellationNames);
+            if (!ViewOptions().showConstellationNames) DrawChart(0);
             break;
         case 2:
-            o.showConstellationLines = !o.showConstellationLines;
+            ViewOptions().showConstellationLines = !ViewOptions().showConstellationLines;
             sync();
             DrawChart(0);
             break;
         case 3:
-            drawOrRedraw(o.showAltitudeLines, DrawZoomAltitudeLines);
+            drawOrRedraw(ViewOptions().showAltitudeLines, DrawZoomAltitudeLines);
             break;
         case 4:
-            drawThenFlip(o.showZodiac, DrawZoomZodiac);
+            drawThenFlip(ViewOptions().showZodiac, DrawZoomZodiac);
             break;
         case 5:
             SwitchSatelliteNames();
@@ -650,13 +653,13 @@ void ZoomWindow::Toggle(int which) {
 // --- for other windows ---------------------------------------------------------------------
 
 bool ZoomWindow::ShowSatellite(int k, int factor) {
-    ObserverState& o = Observer();
     if (k < 0 || k >= Satellites().selectedCount) return false;
-    const SatObservation seen = ObserveSelected(k, o.currentJD);
+    const SatObservation seen = ObserveSelected(k, Shown().currentJD);
     // The chart instant may just have been set (a pass shown): its Sun and Moon.
-    UpdateSunMoon(o.cosLatitude, o.sinLatitude, o.longitudeDeg, o.currentJD);
+    UpdateSunMoon(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg,
+                  Shown().currentJD);
     if (!(seen.altitudeDeg > 0.0)) return false;
-    o.trackedSatellite = k;
+    Tracking().trackedSatellite = k;
     ChartView().zoomFactor = std::max(2, factor);
     if (!isVisible()) show();
     headerBar_->show();

@@ -14,11 +14,11 @@
 #include "chart/chart_hooks.h"
 #include "chart/chart_view.h"
 #include "chart/pass_path.h"
-#include "core/observer_state.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_search.h"
 #include "prediction/selection_state.h"
 #include "satellite/satellite_table.h"
+#include "support/observer_records.h"
 #include "support/test_paths.h"
 #include "support/ui/scripted_dialogs.h"
 
@@ -48,7 +48,7 @@ class ProgramWindowsTest : public testing::Test {
         dialogs->Clear();
     }
     static void ResetSharedRecords() {
-        ResetObserverState();
+        ResetObserverRecords();
         ResetChartView();
         ResetSettings();
         ResetSatelliteTable();

@@ -3,15 +3,16 @@
 #include <sstream>
 
 #include "chart/chart_view.h"
-#include "core/observer_state.h"
 #include "prediction/selection_model.h"
 #include "prediction/selection_state.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
+#include "support/observer_records.h"
 
 namespace testsupport {
 
 void ResetSatelliteWindowRecords() {
-    ResetObserverState();
+    ResetObserverRecords();
     ResetChartView();
     ResetSatelliteTable();
     ResetSelectionState();
@@ -22,7 +23,7 @@ void LoadAndSelectAll(const std::string& text) {
     LoadElementStream(in);
     ClearSelectionLists();
     EnsureLeftList();
-    for (int r = 1; r <= Observer().satelliteCount; ++r) AddToSelection(r);
+    for (int r = 1; r <= ElementFile().satelliteCount; ++r) AddToSelection(r);
 }
 
 }  // namespace testsupport
