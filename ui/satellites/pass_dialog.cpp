@@ -362,7 +362,6 @@ void PassDialog::ShowZones(JD1900 start, JD1900 end) {
 }
 
 void PassDialog::NightDisplay() {
-    const ObservingPlace& o = Place();
     ShowZones(Shown().currentJD, Shown().currentJD);
     Quiet quiet(quiet_);
     // The chart's current date.

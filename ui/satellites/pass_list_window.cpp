@@ -356,7 +356,6 @@ void PassListWindow::Print() {
     std::unique_ptr<QPrinter> printer = AppDialogs().Print(QStringLiteral("Drucken"), this);
     if (!printer) return;
     QStringList head = HeaderLines();
-    const ObservingPlace& o = Place();
     if (head.size() >= 3)
         head[2] = Utf8("berechnet mit Datei ") + Utf8(ElementFile().elementFilePath);
     PrintPassList(*printer, head, Lines());

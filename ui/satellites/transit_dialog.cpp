@@ -7,10 +7,12 @@
 #include <optional>
 
 #include "core/date_text.h"
+#include "core/displayed_instant.h"
 #include "core/number_text.h"
-#include "core/observer_state.h"
+#include "core/observing_place.h"
 #include "prediction/selection_model.h"
 #include "satellite/catalog_number.h"
+#include "satellite/loaded_elements.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
@@ -21,9 +23,6 @@
 
 namespace {
 
-// The observer record, read here only.
-ObserverState& DialogObserver() { return Observer(); }
-
 std::string Trimmed(std::string s) {
     while (!s.empty() && (s.back() == ' ' || s.back() == '\r')) s.pop_back();
     return s;
@@ -31,13 +30,13 @@ std::string Trimmed(std::string s) {
 
 // The selected satellites, every loaded one selected first when none is.
 std::vector<TransitSatellite> SatellitesToSearch() {
-    if (Satellites().selectedCount == 0 && DialogObserver().satelliteCount > 0) {
+    if (Satellites().selectedCount == 0 && ElementFile().satelliteCount > 0) {
         SelectAllRows();
         if (SatelliteSelectionWindow* window = AppWindows().satelliteSelectionWindow) {
             window->RefreshLists();
             window->EnablePassMenus();
         }
-        DialogObserver().timeChanged = true;
+        Shown().timeChanged = true;
     }
     const SatelliteTable& table = Satellites();
     std::vector<TransitSatellite> satellites;
@@ -87,9 +86,9 @@ TransitDialog::TransitDialog(QWidget* parent) : QDialog(parent) {
 
 void TransitDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    const ObserverState& o = DialogObserver();
+    const JD1900 shown = Shown().currentJD;
     date_->setText(
-        QString::fromStdString(DateTimeTextsOf(o.currentJD, o.zoneOffsetAt(o.currentJD)).date));
+        QString::fromStdString(DateTimeTextsOf(shown, Place().zoneOffsetAt(shown)).date));
 }
 
 bool TransitDialog::ReadParameters(TransitSearchParameters& p) {
@@ -130,7 +129,7 @@ bool TransitDialog::ReadParameters(TransitSearchParameters& p) {
             invalid, QStringLiteral("Der Umkreis muss zwischen 0 und 500 km liegen."), this);
         return false;
     }
-    const ObserverState& o = DialogObserver();
+    const ObservingPlace& o = Place();
     const LocalTimeResolution local =
         o.instantFromLocal(date->year, date->month, date->day, 0, 0, 0);
     if (!AcceptLocalTime(local, this)) return false;
@@ -158,6 +157,6 @@ bool TransitDialog::RunSearch() {
         return false;
     }
     hide();
-    list->StartSearch(std::move(satellites), parameters, DialogObserver().placeName);
+    list->StartSearch(std::move(satellites), parameters, Place().placeName);
     return true;
 }

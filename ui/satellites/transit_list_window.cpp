@@ -17,10 +17,12 @@
 
 #include "chart/body_plot.h"
 #include "chart/transit_picture.h"
-#include "core/observer_state.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/pass_list_file.h"
 #include "prediction/transit_export.h"
 #include "prediction/transit_list_text.h"
+#include "satellite/loaded_elements.h"
 #include "ui/common/dialog_rows.h"
 #include "ui/common/dialogs.h"
 #include "ui/common/save_text_as.h"
@@ -38,11 +40,10 @@ const QString kCaption = QStringLiteral("Polaride - Transite vor Sonne und Mond"
 
 QString Utf8(const std::string& text) { return QString::fromStdString(text); }
 
-// The observer's zone, for local times (the one read of the observer here).
-const ObserverState& ListObserver() { return Observer(); }
+// The place's zone, for local times.
 TransitZone PlaceZone() {
-    return {[](JD1900 t) { return ListObserver().zoneOffsetAt(t); },
-            [](JD1900 t) { return ListObserver().zoneNameAt(t); }};
+    return {[](JD1900 t) { return Place().zoneOffsetAt(t); },
+            [](JD1900 t) { return Place().zoneNameAt(t); }};
 }
 
 void Say(QWidget* parent, const QString& text) {
@@ -186,15 +187,14 @@ bool TransitListWindow::ShowApproach(int tableRow) {
     // The chart a little before the approach, the zoom window on the body.
     const Windows& windows = AppWindows();
     if (windows.mainWindow) {
-        StepChartTime(a.instant - kTransitLeadSeconds / 86400.0 - ListObserver().currentJD);
+        StepChartTime(a.instant - kTransitLeadSeconds / 86400.0 - Shown().currentJD);
         const double x = a.body == TransitBody::Sun ? SunPlot().chartX : MoonPlot().chartX;
         const double y = a.body == TransitBody::Sun ? SunPlot().chartY : MoonPlot().chartY;
         if (windows.zoomWindow && (x != 0.0 || y != 0.0))
             windows.zoomWindow->ShowChartPoint(x, y, 8);
     }
-    const std::string time =
-        TransitLocalTimeText(a.instant, ListObserver().zoneOffsetAt(a.instant)) +
-        ListObserver().zoneNameAt(a.instant);
+    const std::string time = TransitLocalTimeText(a.instant, Place().zoneOffsetAt(a.instant)) +
+                             Place().zoneNameAt(a.instant);
     TransitViewWindow& view = ViewWindow(this);
     view.ShowPicture(
         TransitDiscPictureOf(a, satellite->orbit, parameters_.place, time), [this, index] {
@@ -216,16 +216,15 @@ bool TransitListWindow::ShowCentreLine(int tableRow) {
 QStringList TransitListWindow::HeaderLines() const {
     const int days = static_cast<int>(parameters_.days);
     QStringList head;
-    head << Utf8(
-        "Transite vor Sonne und Mond: " + placeName_ + ", " +
-        (days == 1 ? std::string("1 Tag") : std::to_string(days) + " Tage") + " ab " +
-        TransitLocalTimeText(parameters_.start, ListObserver().zoneOffsetAt(parameters_.start))
-            .substr(0, 10) +
-        ", Abstand bis " + GermanNumber(parameters_.maxSeparationDeg, 2) + "°, Zentrallinie bis " +
-        GermanNumber(parameters_.radiusKm, 1) + " km");
+    head << Utf8("Transite vor Sonne und Mond: " + placeName_ + ", " +
+                 (days == 1 ? std::string("1 Tag") : std::to_string(days) + " Tage") + " ab " +
+                 TransitLocalTimeText(parameters_.start, Place().zoneOffsetAt(parameters_.start))
+                     .substr(0, 10) +
+                 ", Abstand bis " + GermanNumber(parameters_.maxSeparationDeg, 2) +
+                 "°, Zentrallinie bis " + GermanNumber(parameters_.radiusKm, 1) + " km");
     head << Utf8(PassListLocationLine(parameters_.place.longitudeDeg, parameters_.place.latitudeDeg,
-                                      ListObserver().zoneOffsetAt(parameters_.start)));
-    head << Utf8("berechnet mit Elementen aus " + ListObserver().elementFilePath);
+                                      Place().zoneOffsetAt(parameters_.start)));
+    head << Utf8("berechnet mit Elementen aus " + ElementFile().elementFilePath);
     head << Utf8(TransitListHeading());
     return head;
 }
@@ -236,7 +235,7 @@ QStringList TransitListWindow::Lines() const {
         const int index = ApproachOfTableRow(table_, row);
         if (index < 0) continue;
         const TransitApproach& a = approaches_[static_cast<std::size_t>(index)];
-        lines << Utf8(TransitListLine(a, ListObserver().zoneOffsetAt(a.instant)));
+        lines << Utf8(TransitListLine(a, Place().zoneOffsetAt(a.instant)));
     }
     return lines;
 }
