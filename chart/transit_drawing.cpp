@@ -24,6 +24,16 @@ void DrawTick(Canvas& canvas, const std::vector<QPointF>& points, std::size_t i,
     canvas.LineTo(b.x(), b.y());
 }
 
+// Pixels from the centre line to the strip's left edge at the middle of the line.
+double StripHalfWidthPixels(const StripEdges& edges, const std::vector<MapPlace>& centre,
+                            const MapProjection& toCanvas) {
+    if (edges.left.size() != centre.size() || centre.empty()) return 0.0;
+    const std::size_t i = centre.size() / 2;
+    const QPointF d = toCanvas(edges.left[i].longitudeDeg, edges.left[i].latitudeDeg) -
+                      toCanvas(centre[i].longitudeDeg, centre[i].latitudeDeg);
+    return std::hypot(d.x(), d.y());
+}
+
 constexpr double kKmPerDegree = 111.195;  // on a sphere of the Earth's mean radius
 
 }  // namespace
@@ -110,7 +120,7 @@ StripEdges StripEdgesOf(const std::vector<CentreLinePoint>& line) {
 }
 
 void DrawCentreLine(Canvas& canvas, const std::vector<CentreLinePoint>& line, const MapPlace& place,
-                    const MapProjection& toCanvas) {
+                    const MapProjection& toCanvas, const QStringList& legend) {
     auto polyline = [&](const std::vector<MapPlace>& ground) {
         std::vector<QPoint> points;
         for (const MapPlace& g : ground)
@@ -124,7 +134,8 @@ void DrawCentreLine(Canvas& canvas, const std::vector<CentreLinePoint>& line, co
     std::vector<MapPlace> centre;
     for (const CentreLinePoint& p : line)
         centre.push_back({p.point.longitudeDeg, p.point.latitudeDeg});
-    canvas.SetPen(kCentreLineColour, 2);
+    // Thin where the strip's edges stand apart from it, else thick enough to be seen.
+    canvas.SetPen(kCentreLineColour, StripHalfWidthPixels(edges, centre, toCanvas) > 1.5 ? 1 : 2);
     polyline(centre);
     const QPoint at = Rounded(toCanvas(place.longitudeDeg, place.latitudeDeg));
     canvas.SetPen(Qt::cyan, 2);
@@ -132,4 +143,13 @@ void DrawCentreLine(Canvas& canvas, const std::vector<CentreLinePoint>& line, co
     canvas.LineTo(at.x() + 7, at.y());
     canvas.MoveTo(at.x(), at.y() - 6);
     canvas.LineTo(at.x(), at.y() + 7);
+
+    canvas.SetTextBackground(TextBackground::Opaque);
+    canvas.SetBrush(Qt::black);
+    canvas.SetFont(CanvasFont::Points(QStringLiteral("Arial"), 8, false, Qt::white));
+    int y = canvas.LogicalSize().height() - 4;
+    for (auto text = legend.rbegin(); text != legend.rend(); ++text) {
+        y -= canvas.TextHeight(*text) + 1;
+        canvas.TextOut(4, y, *text);
+    }
 }

@@ -59,7 +59,7 @@ StripEdges StripEdgesOf(const std::vector<CentreLinePoint>& line);
 
 using MapProjection = std::function<QPointF(double longitudeDeg, double latitudeDeg)>;
 
-// Draws the line, the strip's edges and the place over what the canvas holds (the
-// caller ends the drawing).
+// Draws the line, the strip's edges, the place and the legend (at the bottom left, on
+// black) over what the canvas holds (the caller ends the drawing).
 void DrawCentreLine(Canvas& canvas, const std::vector<CentreLinePoint>& line, const MapPlace& place,
-                    const MapProjection& toCanvas);
+                    const MapProjection& toCanvas, const QStringList& legend);

@@ -14,6 +14,16 @@ QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
+QString TransitHeadline(const TransitApproach& approach, const std::string& timeText) {
+    const std::string body = approach.body == TransitBody::Sun ? "der Sonne" : "dem Mond";
+    return Text(approach.name + " vor " + body + ", " + timeText);
+}
+
+QStringList TransitMapLegend(const TransitApproach& approach, const std::string& timeText) {
+    return {TransitHeadline(approach, timeText),
+            Text(CentreLineWithStripText(approach) + " vom eingestellten Ort (Kreuz)")};
+}
+
 double TransitPathHalfSpanSeconds(const TransitApproach& approach) {
     const double speed = std::max(approach.angularSpeedDegS, 1e-4);
     return std::clamp(3.0 * approach.bodyRadiusDeg / speed, 0.5, 120.0);
@@ -38,14 +48,13 @@ TransitDiscPicture TransitDiscPictureOf(const TransitApproach& approach,
     // Long ticks whole seconds before and after the closest approach.
     picture.firstWholeSecond = picture.closest % 10;
 
-    const std::string body = approach.body == TransitBody::Sun ? "der Sonne" : "dem Mond";
-    picture.lines << Text(approach.name + " vor " + body + ", " + timeText);
+    picture.lines << TransitHeadline(approach, timeText);
     picture.lines << Text("Abstand " + GermanNumber(approach.separationDeg, 3) + "°" +
                           (approach.isTransit
                                ? ", Transit " + GermanNumber(approach.durationS, 2) + " s"
                                : ", kein Transit") +
                           ", Entfernung " + GermanNumber(approach.rangeKm, 0) + " km");
-    picture.lines << Text(CentreLineText(approach.centreLine));
+    picture.lines << Text(CentreLineWithStripText(approach));
     picture.lines << QStringLiteral(
         "Zeitmarken alle 0,1 s, lange Marken im Abstand einer Sekunde von der größten Annäherung");
     return picture;

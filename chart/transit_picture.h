@@ -8,6 +8,12 @@
 #include "chart/transit_drawing.h"
 #include "prediction/transit_search.h"
 
+// "ISS (ZARYA) vor der Sonne, <timeText>": the first line of both pictures.
+QString TransitHeadline(const TransitApproach& approach, const std::string& timeText);
+// The text on the map beside the centre line: the headline and the line's distance,
+// direction and strip from the place.
+QStringList TransitMapLegend(const TransitApproach& approach, const std::string& timeText);
+
 // Seconds of path on each side of the closest approach: enough to cross the picture
 // (three body radii on each side) at the satellite's angular speed, at most two minutes.
 double TransitPathHalfSpanSeconds(const TransitApproach& approach);

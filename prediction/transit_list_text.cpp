@@ -59,6 +59,13 @@ std::string TransitListHeading() {
     return heading + "  Satellit";
 }
 
+std::string CentreLineWithStripText(const TransitApproach& a) {
+    std::string text = CentreLineText(a.centreLine);
+    if (a.centreLine.found)
+        text += ", Streifen ±" + GermanNumber(a.centreLine.nearest.stripHalfWidthKm, 1) + " km";
+    return text;
+}
+
 std::string TransitListLine(const TransitApproach& a, double zoneOffsetHours) {
     std::string line = TransitLocalTimeText(a.instant, zoneOffsetHours) + " ";
     line += PadRight(TransitBodyName(a.body), kBodyColumn.width);
@@ -70,9 +77,7 @@ std::string TransitListLine(const TransitApproach& a, double zoneOffsetHours) {
     line += Field(kRange, GermanNumber(a.rangeKm, 0) + " km");
     line += Field(kSpeed, GermanNumber(a.angularSpeedDegS, 2) + "°/s");
     line += "  " + std::to_string(a.catalogNumber) + " " + a.name;
-    line += "  " + CentreLineText(a.centreLine);
-    if (a.centreLine.found)
-        line += ", Streifen ±" + GermanNumber(a.centreLine.nearest.stripHalfWidthKm, 1) + " km";
+    line += "  " + CentreLineWithStripText(a);
     if (a.sizeArcsec && a.sizeWidthArcsec)
         line += ", Größe " + GermanNumber(*a.sizeArcsec, 0) + "″×" +
                 GermanNumber(*a.sizeWidthArcsec, 0) + "″";

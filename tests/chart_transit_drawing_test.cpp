@@ -69,13 +69,18 @@ TEST(TransitMapTest, LineStripAndPlaceAreDrawnWhereTheMapPutsThem) {
         const double kmNorth = (lat - 50.18) * 111.195;
         return QPointF(100.0 + 4.0 * kmEast, 100.0 - 4.0 * kmNorth);
     };
-    DrawCentreLine(canvas, NorthwardLine(), {10.1, 50.1}, map);
+    DrawCentreLine(canvas, NorthwardLine(), {10.1, 50.1}, map, {QStringLiteral("Zentrallinie")});
     EXPECT_EQ(canvas.Pixel(100, 90), kCentreLineColour);
     EXPECT_EQ(canvas.Pixel(80, 90), QColor(255, 160, 160));   // west edge, 5 km
     EXPECT_EQ(canvas.Pixel(120, 90), QColor(255, 160, 160));  // east edge
     EXPECT_EQ(canvas.Pixel(100, 60), kCentreLineColour);
     const QPointF place = map(10.1, 50.1);
     EXPECT_EQ(At(canvas, place + QPointF(4, 0)), QColor(Qt::cyan));
+    // The legend at the bottom left.
+    int white = 0;
+    for (int x = 4; x < 60; ++x)
+        for (int y = 170; y < 200; ++y) white += canvas.Pixel(x, y) == QColor(Qt::white);
+    EXPECT_GT(white, 0);
 }
 
 }  // namespace

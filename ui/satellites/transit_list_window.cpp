@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -126,6 +127,12 @@ void TransitListWindow::StartSearch(std::vector<TransitSatellite> satellites,
     progressTimer_->start();
 }
 
+void TransitListWindow::WidenToShowWholeColumns() {
+    const int wanted = TransitTableWidthForContents(table_) + (width() - table_->width());
+    const int most = screen() ? screen()->availableGeometry().width() : wanted;
+    if (wanted > width()) resize(std::min(wanted, most), height());
+}
+
 bool TransitListWindow::Searching() const { return job_ != nullptr; }
 
 void TransitListWindow::CancelSearch() {
@@ -155,6 +162,7 @@ void TransitListWindow::SearchFinished() {
     job_.reset();
     cancel_->setEnabled(false);
     FillTransitTable(table_, approaches_, PlaceZone());
+    WidenToShowWholeColumns();
     if (table_->rowCount() > 0) table_->setCurrentCell(0, 0);
     show_->setEnabled(!approaches_.empty());
     map_->setEnabled(!approaches_.empty());
@@ -193,24 +201,27 @@ bool TransitListWindow::ShowApproach(int tableRow) {
         if (windows.zoomWindow && (x != 0.0 || y != 0.0))
             windows.zoomWindow->ShowChartPoint(x, y, 8);
     }
-    const std::string time = TransitLocalTimeText(a.instant, Place().zoneOffsetAt(a.instant)) +
-                             Place().zoneNameAt(a.instant);
     TransitViewWindow& view = ViewWindow(this);
-    view.ShowPicture(
-        TransitDiscPictureOf(a, satellite->orbit, parameters_.place, time), [this, index] {
-            const TransitApproach& shown = approaches_[static_cast<std::size_t>(index)];
-            if (const TransitSatellite* s = SatelliteOf(shown))
-                ShowCentreLineOnMap(shown, *s, parameters_.place);
-        });
+    view.ShowPicture(TransitDiscPictureOf(a, satellite->orbit, parameters_.place, TimeText(a)),
+                     [this, index] { ShowCentreLineOfApproach(index); });
     return true;
 }
 
 bool TransitListWindow::ShowCentreLine(int tableRow) {
     const int index = ApproachOfTableRow(table_, tableRow);
-    if (index < 0 || Searching()) return false;
+    return index >= 0 && !Searching() && ShowCentreLineOfApproach(index);
+}
+
+bool TransitListWindow::ShowCentreLineOfApproach(int index) {
     const TransitApproach& a = approaches_[static_cast<std::size_t>(index)];
     const TransitSatellite* satellite = SatelliteOf(a);
-    return satellite && ShowCentreLineOnMap(a, *satellite, parameters_.place);
+    return satellite &&
+           ShowCentreLineOnMap(a, *satellite, parameters_.place, TransitMapLegend(a, TimeText(a)));
+}
+
+std::string TransitListWindow::TimeText(const TransitApproach& a) {
+    return TransitLocalTimeText(a.instant, Place().zoneOffsetAt(a.instant)) +
+           Place().zoneNameAt(a.instant);
 }
 
 QStringList TransitListWindow::HeaderLines() const {

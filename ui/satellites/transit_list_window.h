@@ -61,7 +61,13 @@ class TransitListWindow : public QMainWindow {
   private:
     void SearchFinished();
     void ShowProgress();
+    // Makes the window wide enough for the table's columns (at most the screen's width).
+    void WidenToShowWholeColumns();
     const TransitSatellite* SatelliteOf(const TransitApproach& approach) const;
+    // The map of approach `index` of the list; false when it cannot be drawn.
+    bool ShowCentreLineOfApproach(int index);
+    // The instant of the closest approach in the place's zone, with the zone's name.
+    static std::string TimeText(const TransitApproach& approach);
 
     QTableWidget* table_ = nullptr;
     QLabel* summary_ = nullptr;

@@ -29,7 +29,7 @@ TransitMap MapForCentreLine(const TransitApproach& approach, const GeodeticPoint
 }
 
 bool ShowCentreLineOnMap(const TransitApproach& approach, const TransitSatellite& satellite,
-                         const GeodeticPoint& place) {
+                         const GeodeticPoint& place, const QStringList& legend) {
     const Windows& windows = AppWindows();
     const TransitMap map = MapForCentreLine(approach, place);
     const bool germany = map == TransitMap::Germany;
@@ -41,11 +41,14 @@ bool ShowCentreLineOnMap(const TransitApproach& approach, const TransitSatellite
     if (germany) {
         GermanyMapWindow* window = windows.germanyMapWindow;
         if (!window) return false;
-        window->overlay = [window, line, at](Canvas& canvas) {
-            DrawCentreLine(canvas, line, at, [window](double lon, double lat) {
-                const location::MapPixel p = window->geometry().ToPixel(lon, lat);
-                return QPointF(p.x, p.y);
-            });
+        window->overlay = [window, line, at, legend](Canvas& canvas) {
+            DrawCentreLine(
+                canvas, line, at,
+                [window](double lon, double lat) {
+                    const location::MapPixel p = window->geometry().ToPixel(lon, lat);
+                    return QPointF(p.x, p.y);
+                },
+                legend);
         };
         ShowInFront(window);
         window->DrawMap();
@@ -53,11 +56,14 @@ bool ShowCentreLineOnMap(const TransitApproach& approach, const TransitSatellite
     }
     WorldMapWindow* window = windows.worldMapWindow;
     if (!window) return false;
-    window->overlay = [line, at](Canvas& canvas) {
-        DrawCentreLine(canvas, line, at, [](double lon, double lat) {
-            const location::WorldPixel p = location::WorldPixelOfPlace(lon, lat);
-            return QPointF(p.x, p.y);
-        });
+    window->overlay = [line, at, legend](Canvas& canvas) {
+        DrawCentreLine(
+            canvas, line, at,
+            [](double lon, double lat) {
+                const location::WorldPixel p = location::WorldPixelOfPlace(lon, lat);
+                return QPointF(p.x, p.y);
+            },
+            legend);
     };
     ShowInFront(window);
     window->DrawMap();

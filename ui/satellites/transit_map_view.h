@@ -4,6 +4,8 @@
 // map until the map window is closed.
 #pragma once
 
+#include <QStringList>
+
 #include "prediction/transit_search.h"
 
 struct TransitSatellite;
@@ -17,6 +19,7 @@ TransitMap MapForCentreLine(const TransitApproach& approach, const GeodeticPoint
 inline constexpr double kGermanyLineHalfSpanSeconds = 60.0;
 inline constexpr double kWorldLineHalfSpanSeconds = 300.0;
 
-// Draws and shows; false when the map window is missing or the line misses the Earth.
+// Draws and shows with the legend at the map's bottom left; false when the map window
+// is missing or the line misses the Earth.
 bool ShowCentreLineOnMap(const TransitApproach& approach, const TransitSatellite& satellite,
-                         const GeodeticPoint& place);
+                         const GeodeticPoint& place, const QStringList& legend);

@@ -1,7 +1,10 @@
 #include "ui/satellites/transit_table.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <algorithm>
 #include <cmath>
 
 #include "prediction/transit_list_text.h"
@@ -85,10 +88,7 @@ void FillTransitTable(QTableWidget* table, const std::vector<TransitApproach>& a
             a.bodyAltitudeDeg);
         put(kTransitAzimuthColumn, Text(GermanNumber(a.bodyAzimuthDeg, 1) + "°"), a.bodyAzimuthDeg);
         put(kTransitRangeColumn, Text(GermanNumber(a.rangeKm, 0) + " km"), a.rangeKm);
-        std::string line = CentreLineText(a.centreLine);
-        if (a.centreLine.found)
-            line += ", Streifen ±" + GermanNumber(a.centreLine.nearest.stripHalfWidthKm, 1) + " km";
-        put(kTransitCentreLineColumn, Text(line),
+        put(kTransitCentreLineColumn, Text(CentreLineWithStripText(a)),
             a.centreLine.found ? a.centreLine.distanceKm : nan);
     }
     table->setSortingEnabled(true);
@@ -104,4 +104,19 @@ int ApproachOfTableRow(const QTableWidget* table, int tableRow) {
 double TransitCellValue(const QTableWidget* table, int tableRow, int column) {
     const QTableWidgetItem* item = table->item(tableRow, column);
     return item ? item->data(kValueRole).toDouble() : std::nan("");
+}
+
+int TransitTableWidthForContents(const QTableWidget* table) {
+    const QHeaderView* header = table->horizontalHeader();
+    int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    const int columns = table->columnCount();
+    for (int column = 0; column + 1 < columns; ++column) width += header->sectionSize(column);
+    // The last column stretches to the window, so its contents are measured.
+    if (columns == 0) return width;
+    int last = header->sectionSizeHint(columns - 1);
+    const QFontMetrics metrics(table->font());
+    for (int row = 0; row < table->rowCount(); ++row)
+        if (const QTableWidgetItem* item = table->item(row, columns - 1))
+            last = std::max(last, metrics.horizontalAdvance(item->text()) + 16);
+    return width + last;
 }

@@ -38,6 +38,8 @@ void SetUpTransitTable(QTableWidget* table);
 void FillTransitTable(QTableWidget* table, const std::vector<TransitApproach>& approaches,
                       const TransitZone& zone);
 // The approach shown in a table row (its index in the vector filled in); -1 when none.
+// The width (pixels) in which every column shows its whole text.
+int TransitTableWidthForContents(const QTableWidget* table);
 int ApproachOfTableRow(const QTableWidget* table, int tableRow);
 // The value a cell sorts by.
 double TransitCellValue(const QTableWidget* table, int tableRow, int column);
