@@ -11,8 +11,11 @@
 #include <cmath>
 #include <filesystem>
 
+#include "chart/body_plot.h"
+#include "chart/chart_view.h"
 #include "chart/transit_drawing.h"
 #include "chart/world_map_geometry.h"
+#include "chart/zoom_chart.h"
 #include "core/displayed_instant.h"
 #include "prediction/pass_list_file.h"
 #include "support/observer_place.h"
@@ -28,6 +31,7 @@
 #include "ui/satellites/transit_table.h"
 #include "ui/satellites/transit_view_window.h"
 #include "ui/sky/main_window.h"
+#include "ui/sky/zoom_window.h"
 
 namespace {
 
@@ -106,6 +110,20 @@ TEST_F(TransitWindowsTest, NoSatellitesLoadedIsTold) {
     EXPECT_TRUE(dialogs->Messages()[0].contains("keine Satelliten geladen"));
 }
 
+TEST_F(TransitWindowsTest, AbbrechenEndsTheSearchAndTheCaptionSaysSo) {
+    testsupport::LoadTextAndSelectEverySatellite(
+        testsupport::ReadTextFile(testsupport::FixturePath("transits/stations.tle")));
+    dialog->show();
+    ASSERT_TRUE(dialog->RunSearch());
+    EXPECT_TRUE(list->cancelButton()->isEnabled());
+    list->cancelButton()->click();
+    list->WaitForSearch();
+    EXPECT_FALSE(list->Searching());
+    EXPECT_FALSE(list->cancelButton()->isEnabled());
+    EXPECT_TRUE(list->windowTitle().endsWith("(abgebrochen)"));
+    EXPECT_TRUE(dialogs->Messages().isEmpty());
+}
+
 TEST_F(TransitWindowsTest, ListSortsBySeparationAndSavesLatin1Lines) {
     Search();
     ASSERT_GE(MoonTransitRow(), 0);
@@ -136,6 +154,11 @@ TEST_F(TransitWindowsTest, DoubleClickShowsThePathAcrossTheDiscBeforeTheApproach
     const TransitApproach& a = list->approaches()[ApproachOfTableRow(list->table(), row)];
     ASSERT_TRUE(list->ShowApproach(row));
     EXPECT_NEAR((a.instant - Shown().currentJD) * 86400.0, kTransitLeadSeconds, 0.01);
+    // The zoom window at its largest magnification, the Moon in its centre.
+    EXPECT_TRUE(AppWindows().zoomWindow->isVisible());
+    EXPECT_EQ(ChartView().zoomFactor, 8);
+    const QPoint moon = ZoomMap(MoonPlot().chartX, MoonPlot().chartY, 8);
+    EXPECT_LE((moon - ZoomViewCentre()).manhattanLength(), 2);
     auto* view = AppWindows().transitListWindow->findChild<TransitViewWindow*>();
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->isVisible());

@@ -159,7 +159,8 @@ void TransitListWindow::SearchFinished() {
     const bool stopped = job_->Stopped();
     approaches_ = job_->Approaches();
     satellites_ = job_->Satellites();
-    job_.reset();
+    // The job has sent the signal that brought us here: it goes once that is done.
+    job_.release()->deleteLater();
     cancel_->setEnabled(false);
     FillTransitTable(table_, approaches_, PlaceZone());
     WidenToShowWholeColumns();

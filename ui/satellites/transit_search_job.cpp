@@ -1,19 +1,20 @@
 #include "ui/satellites/transit_search_job.h"
 
-#include <QThread>
+#include <QtConcurrent/QtConcurrentRun>
 
 TransitSearchJob::TransitSearchJob(std::vector<TransitSatellite> satellites,
                                    const TransitSearchParameters& parameters, QObject* parent)
-    : QObject(parent), satellites_(std::move(satellites)), parameters_(parameters) {}
+    : QObject(parent), satellites_(std::move(satellites)), parameters_(parameters) {
+    connect(&watcher_, &QFutureWatcher<void>::finished, this, &TransitSearchJob::finished);
+}
 
 TransitSearchJob::~TransitSearchJob() {
     stop_ = true;
     Wait();
-    delete thread_;
 }
 
 void TransitSearchJob::Start() {
-    thread_ = QThread::create([this] {
+    watcher_.setFuture(QtConcurrent::run([this] {
         std::vector<TransitCandidate> candidates;
         for (const TransitSatellite& s : satellites_)
             candidates.push_back({s.catalogNumber, s.name, &s.orbit});
@@ -21,13 +22,9 @@ void TransitSearchJob::Start() {
             done_ = done;
             return !stop_;
         });
-    });
-    connect(thread_, &QThread::finished, this, &TransitSearchJob::finished);
-    thread_->start();
+    }));
 }
 
-bool TransitSearchJob::Running() const { return thread_ && !thread_->isFinished(); }
+bool TransitSearchJob::Running() const { return watcher_.isRunning(); }
 
-void TransitSearchJob::Wait() {
-    if (thread_) thread_->wait();
-}
+void TransitSearchJob::Wait() { watcher_.waitForFinished(); }

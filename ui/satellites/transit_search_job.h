@@ -1,8 +1,9 @@
-// A transit search on a thread of its own (prediction/transit_search.h), so that the
+// A transit search on a worker (Qt Concurrent; prediction/transit_search.h), so that the
 // windows stay responsive while it runs: the job keeps its own copies of the orbits,
 // counts the satellites searched, can be told to stop and says when it has ended.
 #pragma once
 
+#include <QFutureWatcher>
 #include <QObject>
 #include <atomic>
 #include <string>
@@ -10,8 +11,6 @@
 
 #include "prediction/transit_search.h"
 #include "satellite/propagation.h"
-
-class QThread;
 
 // A satellite as the search and the pictures of its approaches take it.
 struct TransitSatellite {
@@ -32,7 +31,7 @@ class TransitSearchJob : public QObject {
     void RequestStop() { stop_ = true; }
     bool Stopped() const { return stop_; }
     bool Running() const;
-    // Blocks until the thread has ended (tests; the finished signal still comes from
+    // Blocks until the search has ended (tests; the finished signal still comes from
     // the event loop).
     void Wait();
 
@@ -52,5 +51,5 @@ class TransitSearchJob : public QObject {
     std::vector<TransitApproach> approaches_;
     std::atomic<int> done_{0};
     std::atomic<bool> stop_{false};
-    QThread* thread_ = nullptr;
+    QFutureWatcher<void> watcher_;
 };
