@@ -25,6 +25,8 @@
 #include "ui/satellites/pass_list_window.h"
 #include "ui/satellites/satellite_info_window.h"
 #include "ui/satellites/satellite_selection_window.h"
+#include "ui/satellites/transit_dialog.h"
+#include "ui/satellites/transit_list_window.h"
 #include "ui/sky/live_time.h"
 #include "ui/sky/main_chart_widget.h"
 #include "ui/sky/main_window.h"
@@ -77,6 +79,8 @@ void ProgramWindows::CreateRemainingWindows() {
     Create(w.groundTrackWindow, order_, unregister_);
     Create(w.orbitClassWindow, order_, unregister_);
     Create(w.elementUpdateDialog, order_, unregister_);
+    Create(w.transitDialog, order_, unregister_);
+    Create(w.transitListWindow, order_, unregister_);
 }
 
 ProgramWindows::~ProgramWindows() {

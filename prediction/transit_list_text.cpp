@@ -9,8 +9,9 @@ namespace {
 
 std::string TwoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
-// "dd.mm.jjjj hh:mm:ss,s" of an instant shifted into a zone.
-std::string LocalTimeText(JD1900 instant, double zoneOffsetHours) {
+}  // namespace
+
+std::string TransitLocalTimeText(JD1900 instant, double zoneOffsetHours) {
     // Whole tenths of the days since a midnight first (JD1900 days begin at noon), so
     // that 59.96 s does not show as "60,0".
     const double tenths = std::round((instant + zoneOffsetHours / 24.0 + 0.5) * 864000.0);
@@ -23,8 +24,6 @@ std::string LocalTimeText(JD1900 instant, double zoneOffsetHours) {
            TwoDigits(seconds % 60) + "," + std::to_string(inDay % 10);
 }
 
-}  // namespace
-
 std::string TransitBodyName(TransitBody body) {
     return body == TransitBody::Sun ? "Sonne" : "Mond";
 }
@@ -36,25 +35,49 @@ std::string GermanNumber(double value, int decimals) {
     return text;
 }
 
+// The columns after the time: each heading word stands over the end of its field.
+namespace {
+struct Column {
+    const char* heading;
+    int width;
+};
+constexpr Column kBodyColumn{"Körper", 6};
+constexpr Column kRightAligned[] = {{"Abstand", 9}, {"Transit", 7}, {"Dauer", 8},   {"Höhe", 7},
+                                    {"Azimut", 8},  {"Entf.", 8},   {"Winkelg.", 9}};
+enum { kSeparation, kTransit, kDuration, kAltitude, kAzimuth, kRange, kSpeed };
+constexpr int kTimeWidth = 22;  // "dd.mm.jjjj hh:mm:ss,s "
+
+std::string Field(int column, const std::string& text) {
+    return PadLeft(text, kRightAligned[column].width);
+}
+}  // namespace
+
 std::string TransitListHeading() {
-    return "Datum      Uhrzeit     Körper Abstand Transit  Dauer  Höhe  Azimut  Entf.  Winkelg."
-           "  Satellit";
+    std::string heading = PadRight("Datum      Uhrzeit", kTimeWidth);
+    heading += PadRight(kBodyColumn.heading, kBodyColumn.width);
+    for (const Column& c : kRightAligned) heading += PadLeft(c.heading, c.width);
+    return heading + "  Satellit";
+}
+
+std::string CentreLineWithStripText(const TransitApproach& a) {
+    std::string text = CentreLineText(a.centreLine);
+    if (a.centreLine.found)
+        text += ", Streifen ±" + GermanNumber(a.centreLine.nearest.stripHalfWidthKm, 1) + " km";
+    return text;
 }
 
 std::string TransitListLine(const TransitApproach& a, double zoneOffsetHours) {
-    std::string line = LocalTimeText(a.instant, zoneOffsetHours) + " ";
-    line += PadRight(TransitBodyName(a.body), 6);
-    line += PadLeft(GermanNumber(a.separationDeg, 3) + "°", 9);
-    line += a.isTransit ? "  ja   " : "  nein ";
-    line += PadLeft(a.isTransit ? GermanNumber(a.durationS, 2) + " s" : "-", 8);
-    line += PadLeft(GermanNumber(a.bodyAltitudeDeg, 1) + "°", 7);
-    line += PadLeft(GermanNumber(a.bodyAzimuthDeg, 1) + "°", 8);
-    line += PadLeft(GermanNumber(a.rangeKm, 0) + " km", 8);
-    line += PadLeft(GermanNumber(a.angularSpeedDegS, 2) + "°/s", 9);
+    std::string line = TransitLocalTimeText(a.instant, zoneOffsetHours) + " ";
+    line += PadRight(TransitBodyName(a.body), kBodyColumn.width);
+    line += Field(kSeparation, GermanNumber(a.separationDeg, 3) + "°");
+    line += Field(kTransit, a.isTransit ? "ja" : "nein");
+    line += Field(kDuration, a.isTransit ? GermanNumber(a.durationS, 2) + " s" : "-");
+    line += Field(kAltitude, GermanNumber(a.bodyAltitudeDeg, 1) + "°");
+    line += Field(kAzimuth, GermanNumber(a.bodyAzimuthDeg, 1) + "°");
+    line += Field(kRange, GermanNumber(a.rangeKm, 0) + " km");
+    line += Field(kSpeed, GermanNumber(a.angularSpeedDegS, 2) + "°/s");
     line += "  " + std::to_string(a.catalogNumber) + " " + a.name;
-    line += "  " + CentreLineText(a.centreLine);
-    if (a.centreLine.found)
-        line += ", Streifen ±" + GermanNumber(a.centreLine.nearest.stripHalfWidthKm, 1) + " km";
+    line += "  " + CentreLineWithStripText(a);
     if (a.sizeArcsec && a.sizeWidthArcsec)
         line += ", Größe " + GermanNumber(*a.sizeArcsec, 0) + "″×" +
                 GermanNumber(*a.sizeWidthArcsec, 0) + "″";

@@ -11,6 +11,12 @@ std::string TransitBodyName(TransitBody body);
 // A number with the given decimals and a decimal comma.
 std::string GermanNumber(double value, int decimals);
 
+// "dd.mm.jjjj hh:mm:ss,s" of an instant shifted into the zone of the offset.
+std::string TransitLocalTimeText(JD1900 instant, double zoneOffsetHours);
+
+// "Zentrallinie 3,2 km NO, Streifen ±5,8 km" (the strip only when the line was found).
+std::string CentreLineWithStripText(const TransitApproach& approach);
+
 // The heading of the columns.
 std::string TransitListHeading();
 // One approach; the instant in the zone of the offset (hours from UTC).

@@ -81,7 +81,8 @@ const std::vector<std::string> kCreationOrder = {
     "GoToEquatorialDialog", "GoToHorizontalDialog", "SatelliteSelectionWindow",
     "SatelliteInfoWindow",  "PassDialog",           "PassListWindow",
     "PlaceListWindow",      "ObserverDialog",       "GroundTrackWindow",
-    "OrbitClassWindow",     "ElementUpdateDialog"};
+    "OrbitClassWindow",     "ElementUpdateDialog",  "TransitDialog",
+    "TransitListWindow"};
 
 std::vector<std::string> ClassesOf(const ProgramWindows& windows) {
     std::vector<std::string> classes;
@@ -242,10 +243,11 @@ TEST_F(ProgramTest, MenuBarEntriesSeparatorsAndStates) {
         ElementsAre("Drehen", "-", "Vergrößern", "Verkleinern (disabled)", "-", "Sternnamen",
                     "Planetennamen [x]", "Sternbildnamen [ ]", "Satellitennamen [x]", "-",
                     "Sternbildlinien [x]", "Höhenlinien [ ]", "Tierkreis [ ]"));
-    EXPECT_THAT(Entries(form->satelliteMenu),
-                ElementsAre("Datei laden", "Elemente aktualisieren…", "Bahnmodell",
-                            "Sat-Wahl (disabled)", "Durchgänge berechnen (disabled)",
-                            "Durchgang zeigen (disabled)", "Heute Nacht sichtbar"));
+    EXPECT_THAT(
+        Entries(form->satelliteMenu),
+        ElementsAre("Datei laden", "Elemente aktualisieren…", "Bahnmodell", "Sat-Wahl (disabled)",
+                    "Durchgänge berechnen (disabled)", "Durchgang zeigen (disabled)",
+                    "Heute Nacht sichtbar", "Transite vor Sonne und Mond…"));
     EXPECT_THAT(Entries(form->orbitModelMenu), ElementsAre("SGP4/SDP4 [x]", "SGP (klassisch) [ ]"));
     EXPECT_THAT(Entries(form->infoMenu), ElementsAre("Autor", "Parameter"));
     EXPECT_EQ(form->fileMenu->title(), "Datei");

@@ -14,6 +14,8 @@ class PlaceEntryDialog;
 class PlaceListWindow;
 class SatelliteSelectionWindow;
 class PassListWindow;
+class TransitDialog;
+class TransitListWindow;
 class GroundTrackWindow;
 class GoToEquatorialDialog;
 class GoToHorizontalDialog;
@@ -42,6 +44,8 @@ struct Windows {
     GroundTrackWindow* groundTrackWindow = nullptr;                // ground tracks
     OrbitClassWindow* orbitClassWindow = nullptr;                  // orbit-class lists
     ElementUpdateDialog* elementUpdateDialog = nullptr;            // current elements
+    TransitDialog* transitDialog = nullptr;                        // transit search dialog
+    TransitListWindow* transitListWindow = nullptr;                // transit list
 };
 
 // The windows of the process.

@@ -120,6 +120,7 @@ bool GermanyMapWindow::DrawMap() {
         ShowFileError(error.what(), this);
         complete = false;
     }
+    if (overlay) overlay(canvas_);
     // The frame of the coordinate labels, in pixels of the area like the labels.
     const QTransform mapping = canvas_.Mapping();
     canvas_.SetMapping(

@@ -5,6 +5,7 @@
 
 #include <QPoint>
 #include <QWidget>
+#include <functional>
 
 #include "chart/canvas.h"
 #include "chart/germany_map_geometry.h"
@@ -32,6 +33,9 @@ class GermanyMapWindow : public QWidget {
     QLabel* longitudeLabel() const { return longitudeLabel_; }
     QLabel* latitudeLabel() const { return latitudeLabel_; }
     bool inFrameMode() const { return frameMode_; }
+    // Drawn over the borders and towns at every drawing until the window is hidden, in
+    // map pixels (a transit's centre line); empty: nothing.
+    std::function<void(Canvas&)> overlay;
 
     // The map geometry is in map pixels of the design size 435 x 300 whatever the
     // window's size, so the Germany map keeps its proportions.
@@ -47,6 +51,11 @@ class GermanyMapWindow : public QWidget {
     void ReduceMap();       // "verkleinern"
 
   protected:
+    // Drops the overlay: it belongs to the picture the window was opened for.
+    void hideEvent(QHideEvent* event) override {
+        overlay = {};
+        QWidget::hideEvent(event);
+    }
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

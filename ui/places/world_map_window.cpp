@@ -87,6 +87,7 @@ bool WorldMapWindow::DrawMap() {
             canvas_.LineTo(run.to, row + 1);
         }
     }
+    if (overlay) overlay(canvas_);
     canvas_.End();
     update();
     return true;

@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <QWidget>
+#include <functional>
 
 #include "chart/canvas.h"
 
@@ -19,6 +20,9 @@ class WorldMapWindow : public QWidget {
     const QImage& mapImage() const { return canvas_.Image(); }
     QLabel* longitudeLabel() const { return longitudeLabel_; }
     QLabel* latitudeLabel() const { return latitudeLabel_; }
+    // Drawn over the map and the daylight at every drawing until the window is hidden,
+    // in image pixels (a transit's centre line); empty: nothing.
+    std::function<void(Canvas&)> overlay;
 
     // Loads "welt.bmp" and draws the place cross and the daylight band; false (with
     // the error shown) when the bitmap cannot be read.
@@ -30,6 +34,11 @@ class WorldMapWindow : public QWidget {
     void ClickAt(int x, int y);
 
   protected:
+    // Drops the overlay: it belongs to the picture the window was opened for.
+    void hideEvent(QHideEvent* event) override {
+        overlay = {};
+        QWidget::hideEvent(event);
+    }
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

@@ -93,6 +93,7 @@ void ChartMenuBar::BuildChartMenus(QMenuBar* bar) {
     computePassesAction = satelliteMenu->addAction(QStringLiteral("Durchgänge berechnen"));
     showPassesAction = satelliteMenu->addAction(QStringLiteral("Durchgang zeigen"));
     tonightPassesAction = satelliteMenu->addAction(QStringLiteral("Heute Nacht sichtbar"));
+    transitsAction = satelliteMenu->addAction(QStringLiteral("Transite vor Sonne und Mond…"));
 
     infoMenu = bar->addMenu(QStringLiteral("Info"));
     authorAction = infoMenu->addAction(QStringLiteral("Autor"));

@@ -53,6 +53,7 @@ struct ChartMenuBar {
     QAction* computePassesAction = nullptr;     // "Durchgänge berechnen"
     QAction* showPassesAction = nullptr;        // "Durchgang zeigen"
     QAction* tonightPassesAction = nullptr;     // "Heute Nacht sichtbar" (always enabled)
+    QAction* transitsAction = nullptr;          // "Transite vor Sonne und Mond…"
     // "Info"
     QAction* authorAction = nullptr;      // "Autor"
     QAction* parametersAction = nullptr;  // "Parameter"

@@ -26,6 +26,7 @@
 #include "ui/satellites/pass_list_window.h"
 #include "ui/satellites/satellite_selection_window.h"
 #include "ui/satellites/tonight_passes.h"
+#include "ui/satellites/transit_dialog.h"
 #include "ui/sky/chart_printing.h"
 #include "ui/sky/live_time.h"
 #include "ui/sky/main_window.h"
@@ -240,5 +241,6 @@ SkyChartWidget* AttachSkyChart(MainWindow& form) {
     on(form.showPassesAction, [] { ShowInFront(AppWindows().passListWindow); });
     auto* tonight = new TonightPasses(frame);
     on(form.tonightPassesAction, [tonight] { tonight->Start(); });
+    on(form.transitsAction, [] { ShowInFront(AppWindows().transitDialog); });
     return widget;
 }

@@ -269,6 +269,7 @@ void ZoomWindow::BuildMenus() {
     forward(computePassesAction, &MainWindow::computePassesAction);
     forward(showPassesAction, &MainWindow::showPassesAction);
     forward(tonightPassesAction, &MainWindow::tonightPassesAction);
+    forward(transitsAction, &MainWindow::transitsAction);
     selectSatellitesAction->setEnabled(false);
     computePassesAction->setEnabled(false);
     showPassesAction->setEnabled(false);
