@@ -124,6 +124,8 @@ CentreLineNearest NearestCentreLinePoint(const TransitGeometry& geometry, Transi
 
 std::string CentreLineText(const CentreLineNearest& nearest) {
     if (!nearest.found) return "Zentrallinie nicht bestimmbar";
+    // Closer than the text shows: no direction to go.
+    if (nearest.distanceKm < 0.05) return "Zentrallinie am Ort";
     std::string number = FixedText(nearest.distanceKm, 1);
     for (char& c : number)
         if (c == '.') c = ',';

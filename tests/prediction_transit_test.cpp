@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "prediction/transit_centre_line.h"
 #include "prediction/transit_path.h"
 #include "prediction/transit_search.h"
 #include "support/test_paths.h"
@@ -74,6 +75,27 @@ TEST(PredictionTransitTest, PlaceBesideTheCentreLineIsToldItsDistance) {
 
     beside.radiusKm = 10.0;
     EXPECT_TRUE(Search(orbit, beside).empty());
+}
+
+TEST(PredictionTransitTest, CentreLineTextSaysHowFarAndWhichWay) {
+    struct Case {
+        bool found;
+        double distanceKm, azimuthDeg;
+        const char* text;
+    };
+    const Case cases[] = {
+        {true, 3.24, 45.0, "Zentrallinie 3,2 km NO"},
+        {true, 15.0, 200.0, "Zentrallinie 15,0 km SSW"},
+        {true, 0.02, 123.0, "Zentrallinie am Ort"},  // no direction to go
+        {false, 0.0, 0.0, "Zentrallinie nicht bestimmbar"},
+    };
+    for (const Case& c : cases) {
+        CentreLineNearest nearest;
+        nearest.found = c.found;
+        nearest.distanceKm = c.distanceKm;
+        nearest.azimuthDeg = c.azimuthDeg;
+        EXPECT_EQ(CentreLineText(nearest), c.text);
+    }
 }
 
 TEST(PredictionTransitTest, TransitLastsTheChordOverTheAngularSpeed) {
