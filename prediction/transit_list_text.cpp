@@ -42,7 +42,7 @@ struct Column {
     int width;
 };
 constexpr Column kBodyColumn{"Körper", 6};
-constexpr Column kRightAligned[] = {{"Abstand", 9}, {"Transit", 7}, {"Dauer", 8},   {"Höhe", 7},
+constexpr Column kRightAligned[] = {{"Abstand", 9}, {"Transit", 8}, {"Dauer", 8},   {"Höhe", 7},
                                     {"Azimut", 8},  {"Entf.", 8},   {"Winkelg.", 9}};
 enum { kSeparation, kTransit, kDuration, kAltitude, kAzimuth, kRange, kSpeed };
 constexpr int kTimeWidth = 22;  // "dd.mm.jjjj hh:mm:ss,s "
