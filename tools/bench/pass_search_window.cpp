@@ -4,7 +4,10 @@
 //   - BM_PassSearchEngine: PassSearch with a listener that shows nothing (the work of
 //     `polaride-cli passes --all --nights 2`),
 //   - BM_PassSearchWindow: "OK" of the pass dialog, the search shown in the pass list
-//     window (captions, list, pending input), offscreen unless a platform is set.
+//     window (captions, list, pending input), offscreen unless a platform is set;
+//   - BM_InputDelayWhileSearching: the same over 30 nights, while a thread posts an
+//     event to the window's thread every 20 ms as input arrives: how long each waits
+//     until it is handled (counters in milliseconds).
 //
 //   build/tools/bench_pass_search_window
 #include <benchmark/benchmark.h>
@@ -14,8 +17,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
+#include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
+#include <vector>
 
 #include "prediction/pass_search.h"
 #include "qt_bench_main.h"
@@ -116,6 +124,67 @@ void BM_PassSearchWindow(benchmark::State& state) {
     InstallDialogs(nullptr);
 }
 BENCHMARK(BM_PassSearchWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Events stamped when posted; the delays until the window's thread handles them.
+class DelayProbe : public QObject {
+  public:
+    using Clock = std::chrono::steady_clock;
+    struct Stamped : QEvent {
+        Stamped() : QEvent(QEvent::User), posted(Clock::now()) {}
+        Clock::time_point posted;
+    };
+    bool event(QEvent* e) override {
+        if (e->type() != QEvent::User) return QObject::event(e);
+        const auto waited = Clock::now() - static_cast<Stamped*>(e)->posted;
+        delaysMs.push_back(std::chrono::duration<double, std::milli>(waited).count());
+        return true;
+    }
+    std::vector<double> delaysMs;
+};
+
+void BM_InputDelayWhileSearching(benchmark::State& state) {
+    if (!Prepare()) {
+        state.SkipWithError("data/active-2026-04.tle missing");
+        return;
+    }
+    SilentDialogs dialogs;
+    InstallDialogs(&dialogs);
+    PassListWindow list;
+    PassDialog dialog;
+    AppWindows().passListWindow = &list;
+    AppWindows().passDialog = &dialog;
+    dialog.daysField()->setText("30");
+    dialog.show();
+    QCoreApplication::processEvents();
+    DelayProbe probe;
+    for (auto _ : state) {
+        std::atomic<bool> searching{true};
+        std::jthread input([&] {
+            while (searching.load()) {
+                QCoreApplication::postEvent(&probe, new DelayProbe::Stamped);
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+        });
+        QEventLoop loop;
+        QObject::connect(dialog.searchTask(), &PassSearchTask::ended, &loop, &QEventLoop::quit);
+        if (dialog.RunSearch() == PassSearchTask::Start::Started) loop.exec();
+        searching = false;
+        input.join();
+        QCoreApplication::processEvents();
+    }
+    std::vector<double> delays = probe.delaysMs;
+    std::sort(delays.begin(), delays.end());
+    if (!delays.empty()) {
+        state.counters["events"] = static_cast<double>(delays.size());
+        state.counters["median_ms"] = delays[delays.size() / 2];
+        state.counters["p99_ms"] = delays[delays.size() * 99 / 100];
+        state.counters["max_ms"] = delays.back();
+    }
+    AppWindows().passListWindow = nullptr;
+    AppWindows().passDialog = nullptr;
+    InstallDialogs(nullptr);
+}
+BENCHMARK(BM_InputDelayWhileSearching)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 
