@@ -73,10 +73,17 @@ long long StepsOutOfReachAhead(const PlaneLookGeometry& look, double stepSeconds
     const double halfStepChange = amplitude * kEarthTurnPerSecond * stepSeconds / 2.0;
     const double swing = PlaneSwing(look.deepSpace) * r;
     const double drift = std::hypot(p.x, p.y) * std::hypot(o.x, o.y) * kNodeDriftPerSecond;
+    // The turn to the middle of step k, by rotating from one middle to the next.
+    const double stepTurn = kEarthTurnPerSecond * stepSeconds;
+    const double cosStep = std::cos(stepTurn), sinStep = std::sin(stepTurn);
+    double cosTurn = std::cos(stepTurn / 2.0), sinTurn = std::sin(stepTurn / 2.0);
     for (long long k = 1; k <= maxSteps; ++k) {
-        const double middle = (static_cast<double>(k) - 0.5) * stepSeconds;
-        const double theta = kEarthTurnPerSecond * middle;
-        const double distance = along + across * std::cos(theta) + sideways * std::sin(theta);
+        if (k > 1) {
+            const double c = cosTurn * cosStep - sinTurn * sinStep;
+            sinTurn = sinTurn * cosStep + cosTurn * sinStep;
+            cosTurn = c;
+        }
+        const double distance = along + across * cosTurn + sideways * sinTurn;
         const double allowance =
             halfStepChange + swing + drift * static_cast<double>(k) * stepSeconds;
         if (!(std::fabs(distance) - allowance > reachableDistance)) return k - 1;
