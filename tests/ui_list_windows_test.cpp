@@ -5,7 +5,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
@@ -123,7 +123,7 @@ TEST_F(ListWindowsTest, ContentFitsTheSmallestWindow) {
     PlaceListWindow places;
     PassListWindow passes;
     const QString line = QString::fromUtf8(kDisplayHeading.data(), kDisplayHeading.size());
-    passes.list()->addItem(line);
+    passes.appendListLine(std::string(kDisplayHeading));
     struct Case {
         QWidget* window;
         QAbstractScrollArea* view;

@@ -8,7 +8,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QTimer>
 #include <cmath>
@@ -30,6 +30,7 @@
 #include "support/observer_place.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
+#include "support/ui/pass_list_lines.h"
 #include "support/ui/pass_search_end.h"
 #include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
@@ -435,9 +436,9 @@ TEST_F(PassDialogTest, OkRunsTheSearchIntoThePassList) {
     EXPECT_EQ(testsupport::WaitForSearchEnd(dialog), PassSearchOutcome::Finished);
     const PassListState& list = PassList();
     ASSERT_GE(list.Lines().size(), 3u);
-    ASSERT_EQ(passListWindow->list()->count(), static_cast<int>(list.Lines().size()));
-    for (int row = 0; row < passListWindow->list()->count(); ++row)
-        EXPECT_EQ(passListWindow->list()->item(row)->text().toStdString(),
+    ASSERT_EQ(testsupport::PassLineCount(*passListWindow), static_cast<int>(list.size()));
+    for (int row = 0; row < testsupport::PassLineCount(*passListWindow); ++row)
+        EXPECT_EQ(testsupport::PassLine(*passListWindow, row).toStdString(),
                   list.Line(static_cast<std::size_t>(row)));
     EXPECT_EQ(passListWindow->headingBar()->text().toStdString(), kDisplayHeading);
     EXPECT_EQ(passListWindow->windowTitle().toStdString(),
@@ -556,7 +557,7 @@ TEST_F(PassDialogTest, SecondSearchWhileOneRunsIsRefused) {
     EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
     ASSERT_THAT(inner, ElementsAre(PassSearchTask::Start::Refused));
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_GE(passListWindow->list()->count(), 1);
+    EXPECT_GE(testsupport::PassLineCount(*passListWindow), 1);
     EXPECT_FALSE(PassSearchActive());
 }
 
@@ -597,7 +598,7 @@ TEST_F(PassDialogTest, DurationModeSearchesTheWindowFromVon) {
         EXPECT_LE(pass.time, start + 2.0);
         daylight = daylight || pass.sunAltitudeDeg > 0.0;
     }
-    EXPECT_EQ(passListWindow->list()->count(), static_cast<int>(list.Lines().size()));
+    EXPECT_EQ(testsupport::PassLineCount(*passListWindow), static_cast<int>(list.size()));
     // An unreadable "von" time ends the search before it starts.
     dialog->fromTimeField()->setText("12.00");
     dialogs->Clear();
@@ -605,7 +606,7 @@ TEST_F(PassDialogTest, DurationModeSearchesTheWindowFromVon) {
     EXPECT_THAT(dialogs->Messages(),
                 ElementsAre(QString::fromUtf8("Polaride|'12.00' ist keine gültige Zeit")));
     passListWindow->ClearPasses();
-    EXPECT_EQ(passListWindow->list()->count(), 0);
+    EXPECT_EQ(testsupport::PassLineCount(*passListWindow), 0);
     EXPECT_TRUE(daylight);  // the Sun is not tested in duration mode
 }
 

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
-#include <QListWidget>
 #include <filesystem>
 #include <initializer_list>
 #include <vector>

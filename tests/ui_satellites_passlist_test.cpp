@@ -10,7 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QTableView>
 #include <cstdio>
@@ -36,6 +36,7 @@
 #include "support/pdf_text.h"
 #include "support/satellite_selection.h"
 #include "support/test_paths.h"
+#include "support/ui/pass_list_lines.h"
 #include "support/ui/pass_search_end.h"
 #include "support/ui/program_windows_test.h"
 #include "ui/common/windows.h"
@@ -107,13 +108,15 @@ class PassListTest : public testsupport::ProgramWindowsTest {
         SelectFixture("iss.tle");
         dialog->daysField()->setText("3");
         ASSERT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
-        ASSERT_GE(passListWindow->list()->count(), 3);
+        ASSERT_GE(testsupport::PassLineCount(*passListWindow), 3);
         dialogs->Clear();
     }
-    void FillList(int count) {
+    // "Zeile 1 ende" … "Zeile n ende", line `special` (from 1) replaced by `line`.
+    void FillList(int count, int special = 0, const std::string& line = {}) {
         passListWindow->clearList();
         for (int i = 1; i <= count; ++i)
-            passListWindow->appendListLine("Zeile " + std::to_string(i) + " ende");
+            passListWindow->appendListLine(i == special ? line
+                                                        : "Zeile " + std::to_string(i) + " ende");
     }
     bool ShowPassEnabled() const { return AppWindows().mainWindow->showPassesAction->isEnabled(); }
 
@@ -143,7 +146,7 @@ TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
     dialog->show();
     dialogs->Clear();
     AppWindows().mainWindow->liveTime().Resume();
-    emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(row));
+    testsupport::DoubleClickPassLine(*passListWindow, row);
     EXPECT_TRUE(dialogs->Calls().empty()) << dialogs->Messages().join("\n").toStdString();
     EXPECT_FALSE(ChartView().followsClock) << "the pass shown ends live time";
     EXPECT_FALSE(passListWindow->isVisible());
@@ -170,7 +173,7 @@ TEST_F(PassListTest, ShownPassStaysDrawnWhileTheFocusPassesThroughTheMainWindow)
     AppWindows().mainWindow->show();
     ShowInFront(passListWindow);
     QApplication::processEvents();
-    emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(1));
+    testsupport::DoubleClickPassLine(*passListWindow, 1);
     ZoomWindow* zoom = AppWindows().zoomWindow;
     ASSERT_TRUE(zoom->isVisible());
     // The focus reaches the main window before the zoom window's own activation, and
@@ -206,7 +209,7 @@ TEST_P(ShowPassFailureTest, MessageAndStateChanges) {
             dialog->minAltitudeField()->setText("89.5");
             break;
     }
-    emit passListWindow->list()->itemDoubleClicked(passListWindow->list()->item(0));
+    testsupport::DoubleClickPassLine(*passListWindow, 0);
     EXPECT_FALSE(passListWindow->ShowPass(0));
     EXPECT_THAT(dialogs->Messages(), ElementsAre(expected, expected));
     EXPECT_EQ(Tracking().trackedSatellite, -1);
@@ -313,9 +316,7 @@ TEST_F(PassListTest, SaveWritesHeaderAndLinesLatin1CrLf) {
         {-70.25, -33.45, -4, "Laenge: -70.25 W  Breite: -33.45 S  Zeitzone: UTC -4h"},
         {0, 0, 0, "Laenge: 0 E  Breite: 0 N  Zeitzone: UTC 0h"},
     };
-    FillList(3);
-    passListWindow->list()->item(1)->setText(
-        QString::fromUtf8(" ISS (ZARYA)     27.04.  21:05:10    45.0°  "));
+    FillList(3, 2, " ISS (ZARYA)     27.04.  21:05:10    45.0°  ");
     Place().placeName = "München";
     ElementFile().elementFilePath = "C:\\bahn\\iss.tle";
     int n = 0;

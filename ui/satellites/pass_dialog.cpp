@@ -56,11 +56,10 @@ class Quiet : NonCopyable {
 
 // The pass list window shows the search; the dialog answers for its fields and hides
 // itself when the search begins. The workers search on their own; once they have ended
-// the lines of the list are added in batches before every other step the window shows.
+// the window shows the lines of PassList() (it is told when the passes are found).
 class DialogListener : public PassSearchListener {
   public:
     DialogListener(PassDialog& dialog, PassListWindow* list) : dialog_(dialog), list_(list) {}
-    ~DialogListener() override { FlushLines(); }
     void searchStarted() override {
         dialog_.hide();
         if (list_) list_->searchStarted();
@@ -71,48 +70,34 @@ class DialogListener : public PassSearchListener {
         list_->progress(progress);
     }
     void setStatusHeading(const std::string& heading) override {
-        FlushLines();
         if (list_) list_->setStatusHeading(heading);
     }
     void clearList() override {
-        pendingLines_.clear();
         if (list_) list_->clearList();
     }
-    void appendListLine(const std::string& line) override {
-        if (list_) pendingLines_.push_back(line);
-    }
-    void repaintList() override {
-        FlushLines();
-        if (list_) list_->repaintList();
-    }
+    bool listsLines() const override { return false; }
     bool readNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) override {
-        FlushLines();  // a conversion message shows the list as it stands
         return dialog_.ReadNightLimits(maxSunAltitudeDeg, limitingMagnitude);
     }
     void searchFailed(const std::string& message) override {
-        FlushLines();
         if (list_)
             list_->searchFailed(message);
         else
             AppDialogs().Message(QStringLiteral("Polaride"), QString::fromStdString(message));
     }
     void noPasses() override {
-        FlushLines();
         if (list_)
             list_->noPasses();
         else
             AppDialogs().Message(Utf8(kNoPassesCaption), Utf8(kNoPassesText));
     }
     void passesFound(int count) override {
-        FlushLines();
         if (list_) list_->passesFound(count);
     }
     void nightsWithoutDarkness(const std::string& text) override {
-        FlushLines();
         AppDialogs().Message(Utf8(kNoDarknessCaption), QString::fromStdString(text));
     }
     void satellitesSkipped(const std::string& summaryText) override {
-        FlushLines();
         AppDialogs().Message(Utf8(kSkippedCaption), QString::fromStdString(summaryText));
     }
 
@@ -123,15 +108,9 @@ class DialogListener : public PassSearchListener {
                             const std::optional<PassSearchProgress>& b) {
         return b && a.stage == b->stage && a.percent == b->percent && a.passCount == b->passCount;
     }
-    void FlushLines() {
-        if (!list_ || pendingLines_.empty()) return;
-        list_->appendListLines(pendingLines_);
-        pendingLines_.clear();
-    }
 
     PassDialog& dialog_;
     QPointer<PassListWindow> list_;  // the window may close while the workers search
-    std::vector<std::string> pendingLines_;
     std::optional<PassSearchProgress> shown_;
 };
 

@@ -8,7 +8,7 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPrinter>
@@ -33,6 +33,7 @@
 #include "ui/common/table_views.h"
 #include "ui/common/windows.h"
 #include "ui/satellites/pass_dialog.h"
+#include "ui/satellites/pass_line_model.h"
 #include "ui/satellites/pass_list_export.h"
 #include "ui/satellites/pass_list_print.h"
 #include "ui/satellites/pass_search_caption.h"
@@ -101,12 +102,13 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
     heading_->setFont(fixed);
     heading_->setFrameShape(QFrame::Panel);
     heading_->setFrameShadow(QFrame::Sunken);
-    list_ = new QListWidget(central);
+    list_ = new QListView(central);
     list_->setObjectName("passList");
+    lines_ = new PassLineModel(list_);
+    list_->setModel(lines_);
     list_->setFont(fixed);
     list_->setUniformItemSizes(true);
-    list_->setStyleSheet(QStringLiteral("QListWidget::item { height: 16px; }"));
-    list_->setSortingEnabled(false);
+    list_->setStyleSheet(QStringLiteral("QListView::item { height: 16px; }"));
     // The smallest window still shows whole lines, a dozen of them.
     SetMinimumViewport(list_, QFontMetrics(fixed).horizontalAdvance(QString(kLineCharacters, '0')),
                        kMinimumLines * kItemHeight);
@@ -156,8 +158,8 @@ PassListWindow::PassListWindow(QWidget* parent) : QMainWindow(parent) {
 
     list_->viewport()->installEventFilter(this);
     heading_->installEventFilter(this);
-    connect(list_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { ShowPass(list_->row(item)); });
+    connect(list_, &QListView::doubleClicked, this,
+            [this](const QModelIndex& index) { ShowPass(index.row()); });
     connect(table_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { ShowTableRowPass(index.row()); });
     connect(showPassButton_, &QPushButton::clicked, this,
@@ -214,21 +216,21 @@ void PassListWindow::setStatusHeading(const std::string& heading) {
     heading_->setText(Utf8(heading));
 }
 void PassListWindow::clearList() {
-    list_->clear();
+    lines_->Clear();
     ShowTable(false);
 }
 
 void PassListWindow::ClearPasses() {
-    list_->clear();
+    lines_->Clear();
     ResetPassList();
     ShowTable(false);
 }
-void PassListWindow::appendListLine(const std::string& line) { list_->addItem(Utf8(line)); }
+void PassListWindow::appendListLine(const std::string& line) { lines_->Append({Utf8(line)}); }
 void PassListWindow::appendListLines(const std::vector<std::string>& lines) {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(lines.size()));
     for (const std::string& line : lines) texts.append(Utf8(line));
-    list_->addItems(texts);
+    lines_->Append(texts);
 }
 void PassListWindow::repaintList() { list_->repaint(); }
 
@@ -248,6 +250,7 @@ void PassListWindow::noPasses() {
 }
 
 void PassListWindow::passesFound(int /*count*/) {
+    lines_->ShowPassList(&PassList());
     SetShowPassMenusEnabled(true);
     ShowTable(true);
 }
@@ -315,11 +318,7 @@ bool PassListWindow::ShowPass(int row) {
 
 // ---- saving and printing -------------------------------------------------------------
 
-QStringList PassListWindow::Lines() const {
-    QStringList lines;
-    for (int row = 0; row < list_->count(); ++row) lines << list_->item(row)->text();
-    return lines;
-}
+QStringList PassListWindow::Lines() const { return lines_->Lines(); }
 
 QStringList PassListWindow::HeaderLines() const {
     const ObservingPlace& o = Place();

@@ -4,7 +4,8 @@
 // zeigen") shows a pass on the zoom chart, "Speichern" writes the classic lines in
 // list order as a text file, "Drucken" prints them, and "Abbrechen" or the right mouse
 // button aborts a running search, as closing the window does. While a search runs the
-// window is its listener (captions, heading, lines).
+// window is its listener (captions, heading); the lines of the finished list are made
+// from PassList() when they are shown, saved or printed (pass_line_model.h).
 #pragma once
 
 #include <QMainWindow>
@@ -20,10 +21,11 @@ class QAction;
 class QCheckBox;
 class QHBoxLayout;
 class QLabel;
-class QListWidget;
+class QListView;
 class QPushButton;
 class QStackedWidget;
 class QTableView;
+class PassLineModel;
 
 class PassListWindow : public QMainWindow, public PassSearchListener {
     Q_OBJECT
@@ -47,10 +49,11 @@ class PassListWindow : public QMainWindow, public PassSearchListener {
 
     // The text lines of the saved file and of each printed page's head.
     QStringList HeaderLines() const;
+    // The lines of the line page: those of the found passes, then the lines appended.
     QStringList Lines() const;
 
-    // The lines as the list shows them while a search runs (and "Speichern" writes).
-    QListWidget* list() const { return list_; }
+    // The line page, shown while a search runs (its lines are those "Speichern" writes).
+    QListView* list() const { return list_; }
     // The finished list, one row per pass.
     QTableView* table() const { return table_; }
     QCheckBox* classicColumnsBox() const { return classicColumns_; }
@@ -71,13 +74,17 @@ class PassListWindow : public QMainWindow, public PassSearchListener {
     void progress(const PassSearchProgress& progress) override;
     void setStatusHeading(const std::string& heading) override;
     void clearList() override;
+    // A line after those of the found passes (a status line, a line filled in by hand).
     void appendListLine(const std::string& line) override;
     // Several lines at once, in order (one update of the list instead of one per line).
     void appendListLines(const std::vector<std::string>& lines);
+    // The lines of the found passes are made from PassList(), not appended.
+    bool listsLines() const override { return false; }
     void repaintList() override;
     bool readNightLimits(double& maxSunAltitudeDeg, double& limitingMagnitude) override;
     void searchFailed(const std::string& message) override;
     void noPasses() override;
+    // The list is PassList() now: its lines show, the table of its passes in front.
     void passesFound(int count) override;
 
   protected:
@@ -91,7 +98,8 @@ class PassListWindow : public QMainWindow, public PassSearchListener {
 
     QLabel* heading_ = nullptr;
     QStackedWidget* views_ = nullptr;
-    QListWidget* list_ = nullptr;
+    QListView* list_ = nullptr;
+    PassLineModel* lines_ = nullptr;
     QWidget* tablePage_ = nullptr;
     QTableView* table_ = nullptr;
     QCheckBox* classicColumns_ = nullptr;
