@@ -73,7 +73,7 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
 
     int lastBody = kBodyVesta;
     try {
-        PlanetPositions(Shown().dynamicJD);
+        PlanetPositions(Shown().dynamicJD, Place(), Shown());
     } catch (const EphemerisFileError& e) {
         r.warnings.push_back(e.what());
         lastBody = kBodyUranus;
@@ -84,7 +84,7 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
     }
 
     try {
-        MinorBodyPosition(Shown().currentJD);
+        MinorBodyPosition(Shown().currentJD, Place(), Shown());
         const MinorBodyState& m = MinorBody();
         double ra = m.raHours - 24.0 * std::floor(m.raHours / 24.0);
         r.minorBody = ReportBody{m.name,
