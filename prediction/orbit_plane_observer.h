@@ -1,10 +1,11 @@
-// The orbit-plane input for the observer of the chart: the satellite's inclination and
-// eccentricity with the observer's latitude, height and longitude at an instant. The SGP
+// The orbit-plane input for a place: the satellite's inclination and eccentricity with the
+// place's latitude, height and longitude at an instant. The SGP
 // values are left for the caller.
 #pragma once
 
+#include "core/observing_place.h"
 #include "core/timescale.h"
 #include "prediction/satellite_info_plane.h"
 
 OrbitPlaneInput OrbitPlaneInputForObserver(double inclinationDeg, double eccentricity,
-                                           JD1900 instant);
+                                           const ObservingPlace& place, JD1900 instant);
