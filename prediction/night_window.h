@@ -7,8 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "core/observing_place.h"
 #include "core/timescale.h"
+
+struct ObservingPlace;
 
 // The search window of the pass dialog: start and end of the window searched, and the
 // window of the last night that had a sunset or sunrise at the limit.

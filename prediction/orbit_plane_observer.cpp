@@ -1,5 +1,7 @@
 #include "prediction/orbit_plane_observer.h"
 
+#include "core/observing_place.h"
+
 OrbitPlaneInput OrbitPlaneInputForObserver(double inclinationDeg, double eccentricity,
                                            const ObservingPlace& place, JD1900 instant) {
     OrbitPlaneInput in;
