@@ -4,6 +4,7 @@
 
 #include "chart/chart_projection.h"
 #include "core/constants.h"
+#include "core/displayed_instant.h"
 #include "core/minor_body.h"
 #include "core/observing_place.h"
 #include "core/planets.h"
@@ -87,7 +88,7 @@ void PlotMinorBody() {
 
 void PlanetPositionsOnChart(JD1900 t) {
     try {
-        PlanetPositions(t);
+        PlanetPositions(t, Place(), Shown());
     } catch (...) {
         PlotPlanets(kBodyMercury, kBodyUranus);
         throw;

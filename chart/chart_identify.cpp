@@ -8,8 +8,10 @@
 #include "chart/chart_view.h"
 #include "chart/plot_tables.h"
 #include "core/display_options.h"
+#include "core/displayed_instant.h"
 #include "core/minor_body.h"
 #include "core/number_text.h"
+#include "core/observing_place.h"
 #include "prediction/selection_state.h"
 #include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
@@ -173,7 +175,8 @@ QString StarText(int number) {
 
 QString SatelliteText(int k) {
     Selection().infoFromSelection = true;
-    const SatelliteDetailValues details = SelectedSatelliteDetails(k - 1);
+    const SatelliteDetailValues details =
+        SelectedSatelliteDetails(k - 1, Shown().currentJD, PlaceOf(Place()));
     const OrbitState& s = details.state;
     const SatObservation& v = details.seen;
     const SatelliteTable& table = Satellites();
@@ -191,8 +194,7 @@ QString SatelliteText(int k) {
          (known ? QString() : QStringLiteral(":")) + QStringLiteral(" mag") + kCrLf;
     t += QStringLiteral("Phasenwinkel: ") + Shortest(v.phaseAngleDeg, 10.0) +
          QStringLiteral(" Grad") + kCrLf + kCrLf;
-    t +=
-        QStringLiteral("Entfernung: ") + WholeKm(v.rangeKm) + QStringLiteral(" km") + kCrLf;
+    t += QStringLiteral("Entfernung: ") + WholeKm(v.rangeKm) + QStringLiteral(" km") + kCrLf;
     t += QStringLiteral("Flughöhe: ") + WholeKm(v.heightKm) + QStringLiteral(" km") + kCrLf;
     t += QStringLiteral("Schattenabstand: ") + WholeKm(v.shadowDepthKm) + QStringLiteral(" km") +
          kCrLf + kCrLf;

@@ -25,9 +25,11 @@
 #include "core/displayed_instant.h"
 #include "core/frames.h"
 #include "core/minor_body.h"
+#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "core/timescale.h"
 #include "satellite/loaded_elements.h"
+#include "satellite/observation.h"
 #include "satellite/satellites_at_instant.h"
 
 namespace {
@@ -355,7 +357,9 @@ void ZoomPage(QPagedPaintDevice& printer) {
     Text(c, 100, -10, header);
     const QString tracked =
         Tracking().trackedSatellite >= 0 && Tracking().trackedSatellite < Satellites().selectedCount
-            ? QString::fromStdString(PositionLine(Tracking().trackedSatellite).values)
+            ? QString::fromStdString(
+                  PositionLine(Tracking().trackedSatellite, Shown().currentJD, PlaceOf(Place()))
+                      .values)
             : QString();
     Text(c, 100, -1950, tracked);
     c.End();

@@ -4,12 +4,16 @@
 #include <cstddef>
 
 #include "chart/chart_projection.h"
+#include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
+#include "satellite/observation.h"
 #include "satellite/satellites_at_instant.h"
 
 bool ComputeSatellites(const SatelliteUi& ui,
                        const std::function<void(const std::string&)>& displayName) {
-    const bool opened = ObserveSelectedSatellites(ui, displayName);
+    const bool opened =
+        ObserveSelectedSatellites(Shown().currentJD, PlaceOf(Place()), ui, displayName);
     if (!opened) return false;
     SatelliteTable& table = Satellites();
     const int count = std::clamp(table.selectedCount, 0, table.RowSlots());

@@ -361,7 +361,7 @@ void DrawLayers(Canvas& canvas) {
         canvas.Circle(IntPart(e.x), IntPart(e.y), IntPart(e.drawnRadius));
     });
 
-    MinorBodyPosition(Shown().currentJD);
+    MinorBodyPosition(Shown().currentJD, Place(), Shown());
     PlotMinorBody();
     const MinorBodyOnChart& minor = MinorBodyPlot();
     if (minor.chartX * minor.chartY != 0.0) {

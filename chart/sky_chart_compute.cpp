@@ -89,6 +89,6 @@ void UpdateEphemeris(double cosLatitude, double sinLatitude, double eastLongitud
     PlanetPositionsOnChart(Shown().dynamicJD);
     ComputeLabelPositions();
     ComputeNebulaPositions(false);
-    MinorBodyPosition(instant);
+    MinorBodyPosition(instant, Place(), Shown());
     PlotMinorBody();
 }

@@ -12,9 +12,11 @@
 #include "chart/plot_tables.h"
 #include "chart/zoom_chart.h"
 #include "core/display_options.h"
+#include "core/displayed_instant.h"
 #include "core/minor_body.h"
 #include "core/non_copyable.h"
 #include "core/number_text.h"
+#include "core/observing_place.h"
 #include "satellite/loaded_elements.h"
 #include "satellite/observation.h"
 #include "satellite/satellite_table.h"
@@ -105,7 +107,8 @@ bool ReadNumber(const std::string& text, double* value) { return numtext::ParseR
 
 // The zoom additions to the satellite text of selected satellite k (from 1).
 QString SatelliteAdditions(QString text, int k) {
-    const SatelliteDetailValues details = SelectedSatelliteDetails(k - 1);
+    const SatelliteDetailValues details =
+        SelectedSatelliteDetails(k - 1, Shown().currentJD, PlaceOf(Place()));
     const SatObservation& v = details.seen;
     // The magnitude with one decimal in fixed notation.
     static const QRegularExpression magnitudeLine(

@@ -329,7 +329,7 @@ class BufferedOut {
 void RaiseSunLimitAsTheDialog(const Options& o, PassSearchParameters& p) {
     const NightSpan span =
         ComputeNightSpan(o.date.year, o.date.month, o.date.day, o.time.hour, p.nights,
-                         p.maxSunAltitudeDeg, p.firstHalf, p.secondHalf);
+                         p.maxSunAltitudeDeg, p.firstHalf, p.secondHalf, Place());
     for (const double raised : span.raisedLimitsDeg)
         cli::PrintNote("max Sonnenhöhe zu klein: neue maximale Sonnenhöhe " +
                        cli::NumberText(raised));

@@ -43,26 +43,28 @@ double NorthAzimuthDeg(double chartAzimuth) {
 }
 
 EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
-    Place().longitudeDeg = request.longitudeDeg;
-    Place().setLatitude(request.latitudeDeg);
-    Place().heightM = request.heightM;
-    Place().zoneOffsetHours = request.zoneOffsetHours;
-    Place().zoneRule = request.zoneRule;
-    Shown().currentJD = request.instant;
-    Shown().year = CivilFromJD1900(request.instant, Place().zoneOffsetAt(request.instant)).year;
-    Shown().setInstantFrame(Place().longitudeDeg, Shown().currentJD);
+    ObservingPlace place;
+    place.longitudeDeg = request.longitudeDeg;
+    place.setLatitude(request.latitudeDeg);
+    place.heightM = request.heightM;
+    place.zoneOffsetHours = request.zoneOffsetHours;
+    place.zoneRule = request.zoneRule;
+    DisplayedInstant shown;
+    shown.currentJD = request.instant;
+    shown.year = CivilFromJD1900(request.instant, place.zoneOffsetAt(request.instant)).year;
+    shown.setInstantFrame(place.longitudeDeg, shown.currentJD);
 
     EphemerisReport r;
-    r.jd1900 = Shown().currentJD;
-    r.lstHours = Shown().siderealHours;
-    r.dynamicJd1900 = Shown().dynamicJD;
+    r.jd1900 = shown.currentJD;
+    r.lstHours = shown.siderealHours;
+    r.dynamicJd1900 = shown.dynamicJD;
 
-    SunPosition(Shown().dynamicJD);
-    SunForChart(Place(), Shown());
+    SunPosition(shown.dynamicJD);
+    SunForChart(place, shown);
     const SunState& sun = Sun();
     r.sun = BodyOf("Sonne", sun, 0.0);
 
-    MoonPosition(Shown().dynamicJD, Place(), Shown());
+    MoonPosition(shown.dynamicJD, place, shown);
     const MoonState& moon = Moon();
     r.moon = BodyOf("Mond", moon, 0.0);
     r.moonTopoRaHours = RaHours(moon.topoRightAscension);
@@ -73,7 +75,7 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
 
     int lastBody = kBodyVesta;
     try {
-        PlanetPositions(Shown().dynamicJD);
+        PlanetPositions(shown.dynamicJD, place, shown);
     } catch (const EphemerisFileError& e) {
         r.warnings.push_back(e.what());
         lastBody = kBodyUranus;
@@ -84,7 +86,7 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
     }
 
     try {
-        MinorBodyPosition(Shown().currentJD);
+        MinorBodyPosition(shown.currentJD, place, shown);
         const MinorBodyState& m = MinorBody();
         double ra = m.raHours - 24.0 * std::floor(m.raHours / 24.0);
         r.minorBody = ReportBody{m.name,
@@ -100,24 +102,24 @@ EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request) {
         r.warnings.push_back(e.what());
     }
 
-    RiseSetTimes t = SunRiseSet(kSunriseAltitudeDeg, Place(), Shown().currentJD);
+    RiseSetTimes t = SunRiseSet(kSunriseAltitudeDeg, place, shown.currentJD);
     r.sunrise = t.rising;
     r.sunset = t.setting;
-    t = SunRiseSet(kCivilTwilightDeg, Place(), Shown().currentJD);
+    t = SunRiseSet(kCivilTwilightDeg, place, shown.currentJD);
     r.civilDawn = t.rising;
     r.civilDusk = t.setting;
-    t = SunRiseSet(kNauticalTwilightDeg, Place(), Shown().currentJD);
+    t = SunRiseSet(kNauticalTwilightDeg, place, shown.currentJD);
     r.nauticalDawn = t.rising;
     r.nauticalDusk = t.setting;
-    t = SunRiseSet(kAstronomicalTwilightDeg, Place(), Shown().currentJD);
+    t = SunRiseSet(kAstronomicalTwilightDeg, place, shown.currentJD);
     r.astronomicalDawn = t.rising;
     r.astronomicalDusk = t.setting;
-    t = MoonRiseSet(Place(), Shown().currentJD, Shown().year);
+    t = MoonRiseSet(place, shown.currentJD, shown.year);
     r.moonrise = t.rising;
     r.moonset = t.setting;
     // The rise and set search leaves SunState at other instants: restore the chart instant.
-    SunPosition(Shown().dynamicJD);
-    SunForChart(Place(), Shown());
+    SunPosition(shown.dynamicJD);
+    SunForChart(place, shown);
     return r;
 }
 

@@ -66,9 +66,10 @@ struct EphemerisReport {
     std::vector<std::string> warnings;
 };
 
-// Sets the observer records (Place(), Shown()) for the request and computes everything (data files
-// from the working directory). A missing or malformed "ASTEROID.TXT" or "KOMET" omits those entries
-// and adds a warning: the report is then incomplete.
+// Everything seen from the place and at the instant of the request (data files from the
+// working directory); the observer records (Place(), Shown()) are left as they are. A
+// missing or malformed "ASTEROID.TXT" or "KOMET" omits those entries and adds a warning:
+// the report is then incomplete.
 EphemerisReport ComputeEphemerisReport(const EphemerisRequest& request);
 
 // A star of catalogue right ascension (hours) and declination (degrees) of 2000.0

@@ -143,7 +143,8 @@ struct SkyPlace {
 
 // Right ascension and declination of a geocentric vector, precessed to 2000.0, and
 // where it is seen: with the annual aberration on the horizon of date.
-SkyPlace Observe(const Vector3& g, double equinox) {
+SkyPlace Observe(const Vector3& g, double equinox, const FrameOfDate& frame,
+                 const HorizonOfDate& horizon) {
     const double delta = std::sqrt(g.x * g.x + g.y * g.y + g.z * g.z);
     const EquatorialHours eq = PrecessByAnnualRates(AngleOf(g.x, g.y) * 12.0 / kPi,
                                                     SafeArcSin(g.z / delta), 2000.0 - equinox);
@@ -152,9 +153,9 @@ SkyPlace Observe(const Vector3& g, double equinox) {
     p.dec = eq.dec;
     const Vector3 unit2000 = UnitVectorOf(eq.raHours * kPi / 12.0, eq.dec);
     double raDate = 0.0;
-    RaDecOf(ApparentOfDate(Shown().frame, unit2000), raDate, p.decDate);
+    RaDecOf(ApparentOfDate(frame, unit2000), raDate, p.decDate);
     p.raDateHours = raDate * 12.0 / kPi;
-    const HorizontalCoords hz = ApparentHorizontal(Shown().horizon(Place()), unit2000);
+    const HorizontalCoords hz = ApparentHorizontal(horizon, unit2000);
     p.altitudeDeg = hz.altitude * kRadToDeg;
     p.azimuthDeg = hz.azimuth * kRadToDeg;
     p.sky = {hz.altitude, hz.azimuth, AboveHorizon(hz.sinAltitude)};
@@ -228,7 +229,7 @@ OrbitPlanePoint OrbitPlanePosition(double q, double e, double dt) {
     return p;
 }
 
-bool MinorBodyPosition(JD1900 t) {
+bool MinorBodyPosition(JD1900 t, const ObservingPlace& place, const DisplayedInstant& shown) {
     const CometElements c = ReadCometFile();
     const SunState& sun = Sun();
     MinorBodyState& m = gMinorBody;
@@ -265,25 +266,26 @@ bool MinorBodyPosition(JD1900 t) {
         delta = std::sqrt(geo.x * geo.x + geo.y * geo.y + geo.z * geo.z);
     }
 
-    const SkyPlace place = Observe(geo, c.equinox);
+    const HorizonOfDate horizon = shown.horizon(place);
+    const SkyPlace seen = Observe(geo, c.equinox, shown.frame, horizon);
     m.distance = delta * 149.6;
     m.sunDistance = op.r;
     m.magnitude = c.g + 5.0 * std::log10(delta) + c.kappa * std::log10(op.r);
-    m.raHours = place.raHours;
-    m.declination = place.dec;
-    m.raDateHours = place.raDateHours;
-    m.declinationDate = place.decDate;
-    m.altitudeDeg = place.altitudeDeg;
-    m.azimuthDeg = place.azimuthDeg;
-    m.sky = place.sky;
+    m.raHours = seen.raHours;
+    m.declination = seen.dec;
+    m.raDateHours = seen.raDateHours;
+    m.declinationDate = seen.decDate;
+    m.altitudeDeg = seen.altitudeDeg;
+    m.azimuthDeg = seen.azimuthDeg;
+    m.sky = seen.sky;
     m.hasTail = false;
     m.tailSky = SkyPosition{};
-    if (place.sky.aboveHorizon && m.magnitude < 10.0) {
+    if (seen.sky.aboveHorizon && m.magnitude < 10.0) {
         const double scale = 1.0 + c.tailAu / op.r;
         const Vector3 tail{helio.x * scale + sunVec.x, helio.y * scale + sunVec.y,
                            helio.z * scale + sunVec.z};
         m.hasTail = true;
-        m.tailSky = Observe(tail, c.equinox).sky;
+        m.tailSky = Observe(tail, c.equinox, shown.frame, horizon).sky;
     }
     return true;
 }

@@ -8,6 +8,9 @@
 #include "core/bodies.h"
 #include "core/timescale.h"
 
+struct DisplayedInstant;
+struct ObservingPlace;
+
 struct MinorBodyState {
     std::string name;       // line 1 of "KOMET"
     double distance = 0.0;  // geocentric, millions of km
@@ -29,12 +32,12 @@ MinorBodyState& MinorBody();
 void ResetMinorBodyState();
 
 // Reads "KOMET" from the working directory and fills MinorBodyState for the chart
-// instant t (universal time). Needs SunState for the same chart, and the frame,
-// siderealHours and latitude of the observer records (Place(), Shown()). Returns true; throws
+// instant t (universal time). Needs SunState for the same chart; takes the frame of date
+// of `shown` and its horizon at `place`. Returns true; throws
 // EphemerisFileError when the file is missing or unreadable, a value is not a number, or the
 // perihelion distance is not positive or the eccentricity negative (the name is replaced as soon as
 // line 1 is read).
-bool MinorBodyPosition(JD1900 t);
+bool MinorBodyPosition(JD1900 t, const ObservingPlace& place, const DisplayedInstant& shown);
 
 // True anomaly (radians) of a hyperbolic or near-parabolic orbit from the series form of
 // the equation of motion in tan(v/2), Newton from startTrueAnomaly.

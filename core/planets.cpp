@@ -14,6 +14,15 @@ namespace {
 
 PlanetTable gPlanets;
 
+// What the chart's positions depend on besides the instant: the frame of date, the local
+// sidereal time and the latitude of the place.
+struct ChartView {
+    const FrameOfDate& frame;
+    double siderealHours;
+    double sinLatitude;
+    double cosLatitude;
+};
+
 constexpr double kGauss = 0.01720209895;  // radians per day
 
 struct Elements {
@@ -170,7 +179,8 @@ Heliocentric UranusAt(JD1900 t) {
 
 // The asteroid elements refer to the ecliptic and equinox of 2000.0: precessed to the
 // mean equator of date with the chart's frame.
-Heliocentric AsteroidAt(const AsteroidElements& el, double daysFromEpoch) {
+Heliocentric AsteroidAt(const AsteroidElements& el, double daysFromEpoch,
+                        const FrameOfDate& frame) {
     Elements e;
     e.a = el.semiMajorAxis;
     e.e = el.eccentricity;
@@ -183,7 +193,7 @@ Heliocentric AsteroidAt(const AsteroidElements& el, double daysFromEpoch) {
     h.longitudeDeg = AngleOf(ecl.x, ecl.y) * kRadToDeg;
     const double c = std::cos(kObliquity2000Rad), s = std::sin(kObliquity2000Rad);
     const Vector3 eq2000{ecl.x, ecl.y * c - ecl.z * s, ecl.y * s + ecl.z * c};
-    h.p = Shown().frame.j2000ToMeanOfDate * eq2000;
+    h.p = frame.j2000ToMeanOfDate * eq2000;
     return h;
 }
 
@@ -198,7 +208,7 @@ struct SeenPosition {
 };
 
 template <class BodyAt>
-SeenPosition SeenFromEarth(const BodyAt& bodyAt, JD1900 t) {
+SeenPosition SeenFromEarth(const BodyAt& bodyAt, JD1900 t, const FrameOfDate& frame) {
     const SunState& sun = Sun();
     const Vector3 sunFromEarth =
         EquatorialOfEcliptic(sun.distance * std::cos(sun.trueLongitude),
@@ -213,7 +223,6 @@ SeenPosition SeenFromEarth(const BodyAt& bodyAt, JD1900 t) {
         if (pass == 0) s.delta = length;  // the distance at t
         tau = length * kLightDaysPerAu;
     }
-    const FrameOfDate& frame = Shown().frame;
     FrameOfDate meanOfDate = frame;  // the Earth's velocity in the axes of g
     meanOfDate.earthVelocityOverC = frame.j2000ToMeanOfDate * frame.earthVelocityOverC;
     const Vector3 seen = Aberrated(meanOfDate, {g.x / length, g.y / length, g.z / length});
@@ -227,7 +236,7 @@ double PhaseAngleDeg(double r, double delta, double sunDistance) {
 }
 
 // Horizontal coordinates and chart position of a body; stores the plot-table entry.
-void PlaceForChart(int index, const SeenPosition& seen, double magnitude) {
+void PlaceForChart(int index, const SeenPosition& seen, double magnitude, const ChartView& view) {
     PlanetPosition& p = gPlanets[index];
     p.valid = true;
     p.rightAscension = seen.apparent.ra;
@@ -236,17 +245,17 @@ void PlaceForChart(int index, const SeenPosition& seen, double magnitude) {
     p.sunDistance = seen.body.r;
     p.heliocentricLongitudeDeg = seen.body.longitudeDeg;
     p.magnitude = magnitude;
-    const double hourAngle = HourAngle(Shown().siderealHours, seen.apparent.ra * 12.0 / kPi);
-    const HorizontalCoords hz = EquatorialToHorizontal(hourAngle, seen.apparent.dec,
-                                                       Place().sinLatitude, Place().cosLatitude);
+    const double hourAngle = HourAngle(view.siderealHours, seen.apparent.ra * 12.0 / kPi);
+    const HorizontalCoords hz =
+        EquatorialToHorizontal(hourAngle, seen.apparent.dec, view.sinLatitude, view.cosLatitude);
     p.altitudeDeg = hz.altitude * kRadToDeg;
     p.azimuth = hz.azimuth;
     p.sky = {hz.altitude, hz.azimuth, AboveHorizon(hz.sinAltitude)};
 }
 
-void ComputeMajorPlanet(int index, JD1900 t) {
+void ComputeMajorPlanet(int index, JD1900 t, const ChartView& view) {
     const SeenPosition seen =
-        SeenFromEarth([index](JD1900 at) { return MajorPlanetAt(index, at); }, t);
+        SeenFromEarth([index](JD1900 at) { return MajorPlanetAt(index, at); }, t, view.frame);
     const double r = seen.body.r;
     const double beta = PhaseAngleDeg(r, seen.delta, Sun().distance);
     double mag = 5.0 * std::log10(r * seen.delta);
@@ -268,7 +277,7 @@ void ComputeMajorPlanet(int index, JD1900 t) {
             break;
     }
     gPlanets[index].phaseAngleDeg = beta;
-    PlaceForChart(index, seen, mag);
+    PlaceForChart(index, seen, mag, view);
 }
 
 template <size_t N>
@@ -278,10 +287,10 @@ double SumSeries(const uranus_vsop87::VsopTerm (&terms)[N], double t) {
     return s;
 }
 
-void ComputeUranus(JD1900 t) {
-    const SeenPosition seen = SeenFromEarth(UranusAt, t);
+void ComputeUranus(JD1900 t, const ChartView& view) {
+    const SeenPosition seen = SeenFromEarth(UranusAt, t, view.frame);
     gPlanets[kBodyUranus].phaseAngleDeg = 0.0;
-    PlaceForChart(kBodyUranus, seen, 5.0 * std::log10(seen.body.r * seen.delta) - 7.15);
+    PlaceForChart(kBodyUranus, seen, 5.0 * std::log10(seen.body.r * seen.delta) - 7.15, view);
 }
 
 // Phase function of the H, G magnitude system; tan(beta/2)^p with 0 for beta = 0.
@@ -289,9 +298,10 @@ double PhasePower(double tanHalf, double exponent) {
     return tanHalf > 0.0 ? Power(tanHalf, exponent) : 0.0;
 }
 
-void ComputeAsteroid(int index, const AsteroidElements& el, JD1900 t, JD1900 epoch) {
-    const SeenPosition seen =
-        SeenFromEarth([&](JD1900 at) { return AsteroidAt(el, at - epoch); }, t);
+void ComputeAsteroid(int index, const AsteroidElements& el, JD1900 t, JD1900 epoch,
+                     const ChartView& view) {
+    const SeenPosition seen = SeenFromEarth(
+        [&](JD1900 at) { return AsteroidAt(el, at - epoch, view.frame); }, t, view.frame);
     const double r = seen.body.r;
     const double beta = PhaseAngleDeg(r, seen.delta, Sun().distance);
     const double tanHalf = std::tan(beta * kDegToRad / 2.0);
@@ -300,7 +310,7 @@ void ComputeAsteroid(int index, const AsteroidElements& el, JD1900 t, JD1900 epo
     const double h = index == kBodyCeres ? 3.34 - 2.5 * std::log10(0.88 * phi1 + 0.12 * phi2)
                                          : 3.2 - 2.5 * std::log10(0.68 * phi1 + 0.32 * phi2);
     gPlanets[index].phaseAngleDeg = beta;
-    PlaceForChart(index, seen, h + 5.0 * std::log10(r * seen.delta));
+    PlaceForChart(index, seen, h + 5.0 * std::log10(r * seen.delta), view);
 }
 
 }  // namespace
@@ -331,11 +341,12 @@ double SaturnRingTerm(double heliocentricLongitudeDeg, double centuries) {
     return -0.01 * b - 0.3;
 }
 
-void PlanetPositions(JD1900 t) {
-    for (int i = kBodyMercury; i <= kBodySaturn; ++i) ComputeMajorPlanet(i, t);
-    ComputeUranus(t);
+void PlanetPositions(JD1900 t, const ObservingPlace& place, const DisplayedInstant& shown) {
+    const ChartView view{shown.frame, shown.siderealHours, place.sinLatitude, place.cosLatitude};
+    for (int i = kBodyMercury; i <= kBodySaturn; ++i) ComputeMajorPlanet(i, t, view);
+    ComputeUranus(t, view);
     const AsteroidPair pair = SelectAsteroidPair(t);
     // The days since the epoch count from the second line's epoch for both.
-    ComputeAsteroid(kBodyCeres, pair.ceres, t, pair.vesta.epoch);
-    ComputeAsteroid(kBodyVesta, pair.vesta, t, pair.vesta.epoch);
+    ComputeAsteroid(kBodyCeres, pair.ceres, t, pair.vesta.epoch, view);
+    ComputeAsteroid(kBodyVesta, pair.vesta, t, pair.vesta.epoch, view);
 }

@@ -8,6 +8,9 @@
 #include "core/bodies.h"
 #include "core/timescale.h"
 
+struct DisplayedInstant;
+struct ObservingPlace;
+
 // Everything computed for one body (indices of BodyIndex, 2 to 9).
 struct PlanetPosition {
     bool valid = false;           // computed by the last PlanetPositions call
@@ -29,11 +32,11 @@ using PlanetTable = std::array<PlanetPosition, kBodyCount>;
 PlanetTable& Planets();
 void ResetPlanets();
 
-// Fills Planets() entries 2 to 9 for ephemeris time t. Needs SunState
-// for the same instant, siderealHours and the latitude of the observer records (Place(), Shown()).
+// Fills Planets() entries 2 to 9 for ephemeris time t. Needs SunState for the same instant;
+// takes the frame of date and siderealHours of `shown` and the latitude of `place`.
 // Reads "ASTEROID.TXT" from the working directory; when it is missing or malformed, throws
 // EphemerisFileError after entries 2 to 7 are stored (8 and 9 keep their values).
-void PlanetPositions(JD1900 t);
+void PlanetPositions(JD1900 t, const ObservingPlace& place, const DisplayedInstant& shown);
 
 // Heliocentric ecliptic longitude L, latitude B (radians) and radius R (AU) of Uranus
 // from the abridged VSOP87D series, mean equinox of date; t ephemeris time.

@@ -15,7 +15,9 @@ PassWindowState& WindowStorage() {
     return state;
 }
 
-double LatitudeRad() { return std::atan2(Place().sinLatitude, Place().cosLatitude); }
+double LatitudeRad(const ObservingPlace& place) {
+    return std::atan2(place.sinLatitude, place.cosLatitude);
+}
 
 // Right ascension (hours) and declination (radians) of the Sun at UT t.
 void SunEquatorial(JD1900 t, double deltaTDays, double& raHours, double& dec) {
@@ -33,19 +35,20 @@ struct NightSide {
 
 // evening: the Sun sinking below the limit after the transit of `noon`; otherwise the
 // Sun rising above it before that transit.
-NightSide SideOfNight(JD1900 noon, double deltaTDays, double limitDeg, bool evening) {
-    const SunTransit sun = SunTransitNear(noon, deltaTDays, limitDeg);
+NightSide SideOfNight(JD1900 noon, double deltaTDays, double limitDeg, bool evening,
+                      const ObservingPlace& place) {
+    const SunTransit sun = SunTransitNear(noon, deltaTDays, limitDeg, place);
     NightSide side;
     if (std::fabs(sun.cosH0) < 1.0) {
         const double h0Deg = std::acos(sun.cosH0) * kRadToDeg;
         side.time = SecantStep(evening ? sun.transit + h0Deg / 360.0 : sun.transit - h0Deg / 360.0,
-                               limitDeg, deltaTDays);
+                               limitDeg, deltaTDays, place);
         return side;
     }
     // Highest altitude of the Sun that day, 90 - |latitude - declination| (degrees):
     // the same in both hemispheres.
     const double highestDeg =
-        90.0 - std::fabs(LatitudeRad() * kRadToDeg - sun.declination * kRadToDeg);
+        90.0 - std::fabs(LatitudeRad(place) * kRadToDeg - sun.declination * kRadToDeg);
     side.kind = limitDeg > highestDeg ? NightKind::DarkAllDay : NightKind::NoDarkness;
     side.time = sun.transit;
     return side;
@@ -53,11 +56,11 @@ NightSide SideOfNight(JD1900 noon, double deltaTDays, double limitDeg, bool even
 
 // Shifts t by whole steps to the Sun's lower transit: the first step goes forward
 // (after) or backward (before) by less than a day, two more go to the nearest one.
-JD1900 ToLowerTransit(JD1900 t, double deltaTDays, bool forward) {
-    double S = SunHourAngle(t, deltaTDays);
+JD1900 ToLowerTransit(JD1900 t, double deltaTDays, bool forward, const ObservingPlace& place) {
+    double S = SunHourAngle(t, deltaTDays, place);
     t = forward ? t + (kPi - S) / kTwoPi : t - (S + kPi) / kTwoPi;
     for (int i = 0; i < 2; ++i) {
-        S = SunHourAngle(t, deltaTDays);
+        S = SunHourAngle(t, deltaTDays, place);
         t = S > 0.0 ? t + (kPi - S) / kTwoPi : t - (S + kPi) / kTwoPi;
     }
     return t;
@@ -68,46 +71,47 @@ JD1900 ToLowerTransit(JD1900 t, double deltaTDays, bool forward) {
 PassWindowState& PassWindow() { return WindowStorage(); }
 void ResetPassWindow() { WindowStorage() = PassWindowState{}; }
 
-double SunHourAngle(JD1900 t, double deltaTDays) {
+double SunHourAngle(JD1900 t, double deltaTDays, const ObservingPlace& place) {
     double ra = 0.0, dec = 0.0;
     SunEquatorial(t, deltaTDays, ra, dec);
-    return HourAngle(LocalSiderealTime(Place().longitudeDeg, t), ra);
+    return HourAngle(LocalSiderealTime(place.longitudeDeg, t), ra);
 }
 
-double SunAltitudeDeg(JD1900 t, double deltaTDays) {
+double SunAltitudeDeg(JD1900 t, double deltaTDays, const ObservingPlace& place) {
     double ra = 0.0, dec = 0.0;
     SunEquatorial(t, deltaTDays, ra, dec);
-    const double H = HourAngle(LocalSiderealTime(Place().longitudeDeg, t), ra);
-    const ObservingPlace& o = Place();
-    const double sinH = std::cos(H) * std::cos(dec) * o.cosLatitude + std::sin(dec) * o.sinLatitude;
+    const double H = HourAngle(LocalSiderealTime(place.longitudeDeg, t), ra);
+    const double sinH =
+        std::cos(H) * std::cos(dec) * place.cosLatitude + std::sin(dec) * place.sinLatitude;
     return SafeArcSin(sinH) * kRadToDeg;
 }
 
-JD1900 SecantStep(JD1900 t, double limitDeg, double deltaTDays) {
-    const double f0 = limitDeg - SunAltitudeDeg(t, deltaTDays);
-    const double f1 = limitDeg - SunAltitudeDeg(t + 0.001, deltaTDays);
+JD1900 SecantStep(JD1900 t, double limitDeg, double deltaTDays, const ObservingPlace& place) {
+    const double f0 = limitDeg - SunAltitudeDeg(t, deltaTDays, place);
+    const double f1 = limitDeg - SunAltitudeDeg(t + 0.001, deltaTDays, place);
     if (f0 == f1) return t;
     return t + 0.001 * f0 / (f0 - f1);
 }
 
-SunTransit SunTransitNear(JD1900 noon, double deltaTDays, double limitDeg) {
-    const double theta = LocalSiderealTime(Place().longitudeDeg, noon);
+SunTransit SunTransitNear(JD1900 noon, double deltaTDays, double limitDeg,
+                          const ObservingPlace& place) {
+    const double theta = LocalSiderealTime(place.longitudeDeg, noon);
     const SunState s = SunPositionAt(noon + deltaTDays);
     const double raHours = AngleOf(s.x, s.y) * 12.0 / kPi;
     SunTransit result;
     result.transit = noon - HourAngle(theta, raHours) / kTwoPi;
     result.declination = SafeArcSin(s.sinObliquity * std::sin(s.trueLongitude));
-    const ObservingPlace& o = Place();
-    result.cosH0 = (std::sin(limitDeg * kDegToRad) - std::sin(result.declination) * o.sinLatitude) /
-                   (std::cos(result.declination) * o.cosLatitude);
+    result.cosH0 =
+        (std::sin(limitDeg * kDegToRad) - std::sin(result.declination) * place.sinLatitude) /
+        (std::cos(result.declination) * place.cosLatitude);
     return result;
 }
 
-JD1900 LowerTransitBefore(JD1900 end, double deltaTDays) {
-    return ToLowerTransit(end, deltaTDays, false);
+JD1900 LowerTransitBefore(JD1900 end, double deltaTDays, const ObservingPlace& place) {
+    return ToLowerTransit(end, deltaTDays, false, place);
 }
-JD1900 LowerTransitAfter(JD1900 start, double deltaTDays) {
-    return ToLowerTransit(start, deltaTDays, true);
+JD1900 LowerTransitAfter(JD1900 start, double deltaTDays, const ObservingPlace& place) {
+    return ToLowerTransit(start, deltaTDays, true, place);
 }
 
 double RaisedSunLimitDeg(double declinationDeg, double latitudeDeg) {
@@ -118,12 +122,13 @@ double RaisedSunLimitDeg(double declinationDeg, double latitudeDeg) {
 }
 
 NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
-                                     double maxSunAltitudeDeg, bool firstHalf, bool secondHalf) {
+                                     double maxSunAltitudeDeg, bool firstHalf, bool secondHalf,
+                                     const ObservingPlace& place) {
     if (hour < 12) --day;
     const double deltaTDays = DeltaT(year) / 24.0;
-    const JD1900 noon = Place().localNoon(year, month, day);
-    const NightSide evening = SideOfNight(noon, deltaTDays, maxSunAltitudeDeg, true);
-    const NightSide morning = SideOfNight(noon + 1.0, deltaTDays, maxSunAltitudeDeg, false);
+    const JD1900 noon = place.localNoon(year, month, day);
+    const NightSide evening = SideOfNight(noon, deltaTDays, maxSunAltitudeDeg, true, place);
+    const NightSide morning = SideOfNight(noon + 1.0, deltaTDays, maxSunAltitudeDeg, false, place);
 
     NightWindowResult result;
     result.eveningNoon = noon;
@@ -139,20 +144,20 @@ NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
     // The Sun only just reaches the limit: darkness lies about the lower transit, so the
     // side without a crossing mirrors the other one.
     if (evening.kind == NightKind::NoDarkness) {
-        result.start = 2.0 * LowerTransitBefore(result.end, deltaTDays) - result.end;
+        result.start = 2.0 * LowerTransitBefore(result.end, deltaTDays, place) - result.end;
     } else if (morning.kind == NightKind::NoDarkness) {
-        result.end = 2.0 * LowerTransitAfter(result.start, deltaTDays) - result.start;
+        result.end = 2.0 * LowerTransitAfter(result.start, deltaTDays, place) - result.start;
     }
-    if (firstHalf && !secondHalf) result.end = LowerTransitBefore(result.end, deltaTDays);
-    if (secondHalf && !firstHalf) result.start = LowerTransitAfter(result.start, deltaTDays);
+    if (firstHalf && !secondHalf) result.end = LowerTransitBefore(result.end, deltaTDays, place);
+    if (secondHalf && !firstHalf) result.start = LowerTransitAfter(result.start, deltaTDays, place);
     return result;
 }
 
 NightWindowResult NightOfInstant(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
-                                 bool secondHalf) {
-    const CivilDateTime c = CivilFromJD1900(instant, Place().zoneOffsetAt(instant));
+                                 bool secondHalf, const ObservingPlace& place) {
+    const CivilDateTime c = CivilFromJD1900(instant, place.zoneOffsetAt(instant));
     return ComputeNightWindow(c.year, c.month, c.day, c.hour, maxSunAltitudeDeg, firstHalf,
-                              secondHalf);
+                              secondHalf, place);
 }
 
 void SetPassWindow(const NightWindowResult& night) {
@@ -164,28 +169,28 @@ void SetPassWindow(const NightWindowResult& night) {
 }
 
 NightWindowResult NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
-                              bool secondHalf) {
+                              bool secondHalf, const ObservingPlace& place) {
     const NightWindowResult night =
-        NightOfInstant(instant, maxSunAltitudeDeg, firstHalf, secondHalf);
+        NightOfInstant(instant, maxSunAltitudeDeg, firstHalf, secondHalf, place);
     if (night.kind != NightKind::NoDarkness) SetPassWindow(night);
     return night;
 }
 
-std::string NightsWithoutDarknessText(const std::vector<NightWithoutDarkness>& nights) {
+std::string NightsWithoutDarknessText(const std::vector<NightWithoutDarkness>& nights,
+                                      const ObservingPlace& place) {
     std::string text;
-    const ObservingPlace& o = Place();
     for (std::size_t first = 0; first < nights.size();) {
         std::size_t last = first;
         while (last + 1 < nights.size() && nights[last + 1].limitDeg == nights[first].limitDeg &&
                std::fabs(nights[last + 1].eveningNoon - nights[last].eveningNoon - 1.0) < 0.5)
             ++last;
         const JD1900 firstNoon = nights[first].eveningNoon;
-        const std::string from = DateTimeTextsOf(firstNoon, o.zoneOffsetAt(firstNoon)).date;
+        const std::string from = DateTimeTextsOf(firstNoon, place.zoneOffsetAt(firstNoon)).date;
         if (!text.empty()) text += "\n";
         text += last == first ? "Kein dunkler Himmel in der Nacht vom " + from
                               : "Kein dunkler Himmel in den Nächten vom " + from + " bis " +
                                     DateTimeTextsOf(nights[last].eveningNoon,
-                                                    o.zoneOffsetAt(nights[last].eveningNoon))
+                                                    place.zoneOffsetAt(nights[last].eveningNoon))
                                         .date;
         text +=
             ": die Sonne sinkt nicht unter " + numtext::FormatNumber(nights[first].limitDeg) + "°.";

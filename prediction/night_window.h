@@ -9,6 +9,8 @@
 
 #include "core/timescale.h"
 
+struct ObservingPlace;
+
 // The search window of the pass dialog: start and end of the window searched, and the
 // window of the last night that had a sunset or sunrise at the limit.
 struct PassWindowState {
@@ -27,19 +29,20 @@ struct SunTransit {
     double cosH0 = 0.0;        // cosine of the hour angle at which the Sun stands at the limit
 };
 // Transit of the Sun after local noon `noon` (UT) and the hour-angle cosine for the
-// altitude limit. deltaTDays = ephemeris time minus UT in days.
-SunTransit SunTransitNear(JD1900 noon, double deltaTDays, double limitDeg);
+// altitude limit at the place. deltaTDays = ephemeris time minus UT in days.
+SunTransit SunTransitNear(JD1900 noon, double deltaTDays, double limitDeg,
+                          const ObservingPlace& place);
 
-// Altitude of the Sun in degrees at t for the observer of ObservingPlace.
-double SunAltitudeDeg(JD1900 t, double deltaTDays);
-// The Sun's hour angle at t, radians in -pi..pi.
-double SunHourAngle(JD1900 t, double deltaTDays);
+// Altitude of the Sun in degrees at t seen from the place.
+double SunAltitudeDeg(JD1900 t, double deltaTDays, const ObservingPlace& place);
+// The Sun's hour angle at t at the place, radians in -pi..pi.
+double SunHourAngle(JD1900 t, double deltaTDays, const ObservingPlace& place);
 // One secant step over 0.001 day towards the instant at which the Sun stands at the limit.
-JD1900 SecantStep(JD1900 t, double limitDeg, double deltaTDays);
+JD1900 SecantStep(JD1900 t, double limitDeg, double deltaTDays, const ObservingPlace& place);
 // The Sun's lower transit (local midnight) before `end`, two steps.
-JD1900 LowerTransitBefore(JD1900 end, double deltaTDays);
+JD1900 LowerTransitBefore(JD1900 end, double deltaTDays, const ObservingPlace& place);
 // The Sun's lower transit after `start`, two steps.
-JD1900 LowerTransitAfter(JD1900 start, double deltaTDays);
+JD1900 LowerTransitAfter(JD1900 start, double deltaTDays, const ObservingPlace& place);
 
 // The Sun's lowest altitude on a day of declination declinationDeg at latitudeDeg (its
 // altitude at the lower transit, |latitude + declination| - 90), raised to the next
@@ -66,17 +69,18 @@ struct NightWindowResult {
 };
 
 // The night that begins on the evening of the local date year-month-day (hour < 12
-// selects the night that began the evening before), for the place of ObservingPlace.
+// selects the night that began the evening before) at the place, in its zone.
 // A side without a sunset (or sunrise) at the limit while the other side has one is
 // closed symmetrically about the Sun's lower transit; a night with no darkness at all
 // gives NoDarkness.
 NightWindowResult ComputeNightWindow(int year, int month, int day, int hour,
-                                     double maxSunAltitudeDeg, bool firstHalf, bool secondHalf);
+                                     double maxSunAltitudeDeg, bool firstHalf, bool secondHalf,
+                                     const ObservingPlace& place);
 
-// The night of the local date and hour of instant (zone of ObservingPlace), as
+// The night of the local date and hour of instant (zone of the place), as
 // ComputeNightWindow; PassWindow() stays as it is.
 NightWindowResult NightOfInstant(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
-                                 bool secondHalf);
+                                 bool secondHalf, const ObservingPlace& place);
 // PassWindow() becomes the window of the night (and its saved window).
 void SetPassWindow(const NightWindowResult& night);
 
@@ -84,7 +88,7 @@ void SetPassWindow(const NightWindowResult& night);
 // unless the night has no darkness, which leaves the window unchanged: the search
 // skips such a night.
 NightWindowResult NightWindow(JD1900 instant, double maxSunAltitudeDeg, bool firstHalf,
-                              bool secondHalf);
+                              bool secondHalf, const ObservingPlace& place);
 
 // A night without darkness at its Sun limit (a white night, or the midnight Sun).
 struct NightWithoutDarkness {
@@ -92,8 +96,9 @@ struct NightWithoutDarkness {
     double limitDeg = 0.0;     // the limit the Sun did not get down to
 };
 // The German note naming such nights, consecutive ones of the same limit together
-// (the dates are those of the evenings, in the zone of ObservingPlace):
+// (the dates are those of the evenings, in the zone of the place):
 // "Kein dunkler Himmel in der Nacht vom 15.12.2026: die Sonne sinkt nicht unter 0°."
 // "Kein dunkler Himmel in den Nächten vom 15.12.2026 bis 20.12.2026: ..."
 // One line per group; empty when there are none.
-std::string NightsWithoutDarknessText(const std::vector<NightWithoutDarkness>& nights);
+std::string NightsWithoutDarknessText(const std::vector<NightWithoutDarkness>& nights,
+                                      const ObservingPlace& place);

@@ -242,9 +242,8 @@ std::string FixedDecimals(double v, int decimals) {
     return std::string(buffer, result.ptr);
 }
 
-OrbitClassInput OrbitClassInputOfSelection(OrbitClass orbitClass, JD1900 T,
-                                           double driftLimitDegDay) {
-    const ObservingPlace& observer = Place();
+OrbitClassInput OrbitClassInputOfSelection(OrbitClass orbitClass, JD1900 T, double driftLimitDegDay,
+                                           const ObservingPlace& observer) {
     const SatelliteTable& table = Satellites();
     OrbitClassInput input;
     input.orbitClass = orbitClass;
@@ -293,8 +292,10 @@ OrbitClassFill BuildOrbitClassRows(const OrbitClassInput& input) {
     return fill;
 }
 
-OrbitClassFill BuildOrbitClassRows(OrbitClass orbitClass, JD1900 T, double driftLimitDegDay) {
-    return BuildOrbitClassRows(OrbitClassInputOfSelection(orbitClass, T, driftLimitDegDay));
+OrbitClassFill BuildOrbitClassRows(OrbitClass orbitClass, JD1900 T, double driftLimitDegDay,
+                                   const ObservingPlace& observer) {
+    return BuildOrbitClassRows(
+        OrbitClassInputOfSelection(orbitClass, T, driftLimitDegDay, observer));
 }
 
 bool OrbitClassColumnNumeric(OrbitClass orbitClass, int column) {

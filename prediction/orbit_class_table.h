@@ -14,6 +14,8 @@
 #include "satellite/propagation.h"
 #include "satellite/satellite_table.h"
 
+struct ObservingPlace;
+
 using OrbitClassRow = std::array<std::string, 10>;
 
 // Heading cells of a class (row 0 of the grid).
@@ -60,14 +62,15 @@ struct OrbitClassInput {
     std::vector<OrbitClassSatellite> satellites;  // in selection order
 };
 
-// The input for the current selection (Satellites()) and the place of Place(),
+// The input for the current selection (Satellites()) seen from the observer's place,
 // for a class at instant T with the drift limit d (degrees per day).
-OrbitClassInput OrbitClassInputOfSelection(OrbitClass orbitClass, JD1900 T,
-                                           double driftLimitDegDay);
+OrbitClassInput OrbitClassInputOfSelection(OrbitClass orbitClass, JD1900 T, double driftLimitDegDay,
+                                           const ObservingPlace& observer);
 // The rows of the input's satellites, one per satellite in its order.
 OrbitClassFill BuildOrbitClassRows(const OrbitClassInput& input);
 // The rows of the current selection: BuildOrbitClassRows(OrbitClassInputOfSelection(...)).
-OrbitClassFill BuildOrbitClassRows(OrbitClass orbitClass, JD1900 T, double driftLimitDegDay);
+OrbitClassFill BuildOrbitClassRows(OrbitClass orbitClass, JD1900 T, double driftLimitDegDay,
+                                   const ObservingPlace& observer);
 
 // True when column `column` of the class is compared as a number.
 bool OrbitClassColumnNumeric(OrbitClass orbitClass, int column);

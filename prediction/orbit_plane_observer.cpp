@@ -3,13 +3,13 @@
 #include "core/observing_place.h"
 
 OrbitPlaneInput OrbitPlaneInputForObserver(double inclinationDeg, double eccentricity,
-                                           JD1900 instant) {
+                                           const ObservingPlace& place, JD1900 instant) {
     OrbitPlaneInput in;
     in.inclinationDeg = inclinationDeg;
     in.eccentricity = eccentricity;
-    in.latitudeDeg = Place().latitudeDeg;
-    in.heightM = Place().heightM;
-    in.longitudeDeg = Place().longitudeDeg;
+    in.latitudeDeg = place.latitudeDeg;
+    in.heightM = place.heightM;
+    in.longitudeDeg = place.longitudeDeg;
     in.instant = instant;
     return in;
 }

@@ -14,13 +14,13 @@ struct Side {
     bool noDarkness = false;  // the Sun never gets down to the limit
 };
 
-Side SideAt(JD1900 noon, double deltaTDays, double limitDeg) {
+Side SideAt(JD1900 noon, double deltaTDays, double limitDeg, const ObservingPlace& place) {
     Side side;
-    side.sun = SunTransitNear(noon, deltaTDays, limitDeg);
+    side.sun = SunTransitNear(noon, deltaTDays, limitDeg, place);
     if (std::fabs(side.sun.cosH0) >= 1.0) {
         // Highest altitude of the Sun that day.
         const double highestDeg =
-            90.0 - std::fabs(Place().latitudeDeg - side.sun.declination * kRadToDeg);
+            90.0 - std::fabs(place.latitudeDeg - side.sun.declination * kRadToDeg);
         side.darkAllDay = limitDeg > highestDeg;
         side.noDarkness = !side.darkAllDay;
     }
@@ -34,19 +34,20 @@ double HourAngleDays(const SunTransit& sun) {
 
 }  // namespace
 
-JD1900 DurationStart(const datetext::Date& date, const datetext::Time& time) {
-    return Place()
+JD1900 DurationStart(const datetext::Date& date, const datetext::Time& time,
+                     const ObservingPlace& place) {
+    return place
         .instantFromLocal(date.year, date.month, date.day, time.hour, time.minute, time.second)
         .instant.instant;
 }
 
 NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, double limitDeg,
-                           bool firstHalf, bool secondHalf) {
+                           bool firstHalf, bool secondHalf, const ObservingPlace& place) {
     NightSpan span;
     if (hour < 12) --day;
     const double deltaTDays = DeltaT(year) / 24.0;
-    const JD1900 noon = Place().localNoon(year, month, day);
-    const double latitudeDeg = Place().latitudeDeg;
+    const JD1900 noon = place.localNoon(year, month, day);
+    const double latitudeDeg = place.latitudeDeg;
 
     // The limit is raised at most to the horizon: a limit there already is not raised
     // again (nor announced twice).
@@ -55,25 +56,25 @@ NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, d
         if (!(raised > limitDeg)) return;
         limitDeg = raised;
         span.raisedLimitsDeg.push_back(limitDeg);
-        side = SideAt(at, deltaTDays, limitDeg);
+        side = SideAt(at, deltaTDays, limitDeg, place);
     };
 
     // Evening of the first night. A raised limit below the horizon lies above the Sun's
     // lowest altitude, so the Sun crosses it on both sides of the lower transit; a Sun
     // that stays above the horizon leaves no window, shown as the lower transit.
-    Side evening = SideAt(noon, deltaTDays, limitDeg);
+    Side evening = SideAt(noon, deltaTDays, limitDeg, place);
     if (evening.noDarkness) raise(evening, noon);
     if (evening.darkAllDay)
         span.start = evening.sun.transit;
     else if (evening.noDarkness)
         span.start = evening.sun.transit + 0.5;
     else
-        span.start =
-            SecantStep(evening.sun.transit + HourAngleDays(evening.sun), limitDeg, deltaTDays);
+        span.start = SecantStep(evening.sun.transit + HourAngleDays(evening.sun), limitDeg,
+                                deltaTDays, place);
 
     // Morning after the last night.
     const JD1900 lastNoon = noon + nights;
-    Side morning = SideAt(lastNoon, deltaTDays, limitDeg);
+    Side morning = SideAt(lastNoon, deltaTDays, limitDeg, place);
     if (morning.darkAllDay) {
         span.end = morning.sun.transit;
         span.limitDeg = limitDeg;
@@ -83,11 +84,17 @@ NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, d
     if (morning.noDarkness)
         span.end = morning.sun.transit - 0.5;
     else
-        span.end =
-            SecantStep(morning.sun.transit - HourAngleDays(morning.sun), limitDeg, deltaTDays);
+        span.end = SecantStep(morning.sun.transit - HourAngleDays(morning.sun), limitDeg,
+                              deltaTDays, place);
 
-    if (firstHalf && !secondHalf) span.end = LowerTransitBefore(span.end, deltaTDays);
-    if (secondHalf && !firstHalf) span.start = LowerTransitAfter(span.start, deltaTDays);
+    if (firstHalf && !secondHalf) span.end = LowerTransitBefore(span.end, deltaTDays, place);
+    if (secondHalf && !firstHalf) span.start = LowerTransitAfter(span.start, deltaTDays, place);
     span.limitDeg = limitDeg;
     return span;
+}
+
+NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, double limitDeg,
+                           bool firstHalf, bool secondHalf) {
+    return ComputeNightSpan(year, month, day, hour, nights, limitDeg, firstHalf, secondHalf,
+                            Place());
 }

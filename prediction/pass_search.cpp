@@ -113,7 +113,8 @@ PassSearchResult FinishPassSearch(const PassSearchSnapshot& snapshot, PassSearch
     }
     Report(listener, PassSearchProgress::Stage::Done, 0, static_cast<int>(count));
     if (!result.nightsWithoutDarkness.empty())
-        listener.nightsWithoutDarkness(NightsWithoutDarknessText(result.nightsWithoutDarkness));
+        listener.nightsWithoutDarkness(
+            NightsWithoutDarknessText(result.nightsWithoutDarkness, snapshot.observer));
     const bool noneSearched = result.outcome == PassSearchOutcome::Failed;
     if (count == 0) Tracking().trackedSatellite = -1;
     if (noneSearched) {

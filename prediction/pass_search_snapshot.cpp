@@ -47,8 +47,8 @@ PassSearchSnapshot TakePassSearchSnapshot(const PassSearchParameters& parameters
             end = std::min(end, start + kMaxSearchMinutes / 1440.0);
             snap.span = {PassSearchSpan::Kind::Window, start, end};
         } else {
-            const NightWindowResult night =
-                NightOfInstant(now + d, p.maxSunAltitudeDeg, p.firstHalf, p.secondHalf);
+            const NightWindowResult night = NightOfInstant(
+                now + d, p.maxSunAltitudeDeg, p.firstHalf, p.secondHalf, snap.observer);
             dark = night.kind != NightKind::NoDarkness;
             if (dark) {
                 start = night.start;

@@ -57,17 +57,17 @@ OrbitPlanePassage ComputeOrbitPlanePassage(const OrbitPlaneInput& in) {
     return passage;
 }
 
-std::string OrbitPlaneMessage(const OrbitPlanePassage& passage, const std::string& placeName) {
+std::string OrbitPlaneMessage(const OrbitPlanePassage& passage, const ObservingPlace& place) {
     if (!passage.passes)
         return std::string("Kein Durchgang durch die Bahnebene\n\nBeobachtungsort zu weit ") +
                (passage.north ? "nördlich" : "südlich") + "\ndes Äquators";
     const std::string date = DateText, time = TimeText;
-    std::string text = placeName + " passiert die Bahnebene\n\nbeim aufsteigenden Knoten\n";
-    FormatDateTime1900(passage.ascending);
-    text += "am " + DateText + " um " + TimeText + Place().zoneNameAt(passage.ascending) +
+    std::string text = place.placeName + " passiert die Bahnebene\n\nbeim aufsteigenden Knoten\n";
+    FormatDateTime1900(passage.ascending, place.zoneOffsetAt(passage.ascending));
+    text += "am " + DateText + " um " + TimeText + place.zoneNameAt(passage.ascending) +
             "\n\nbeim absteigenden Knoten\n";
-    FormatDateTime1900(passage.descending);
-    text += "am " + DateText + " um" + TimeText + Place().zoneNameAt(passage.descending) + "\n";
+    FormatDateTime1900(passage.descending, place.zoneOffsetAt(passage.descending));
+    text += "am " + DateText + " um" + TimeText + place.zoneNameAt(passage.descending) + "\n";
     DateText = date;
     TimeText = time;
     return text;

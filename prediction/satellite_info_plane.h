@@ -8,6 +8,8 @@
 
 #include "core/timescale.h"
 
+struct ObservingPlace;
+
 struct OrbitPlaneInput {
     // Line 2 of the set: inclination (degrees) and eccentricity.
     double inclinationDeg = 0.0;
@@ -35,8 +37,8 @@ struct OrbitPlanePassage {
 
 OrbitPlanePassage ComputeOrbitPlanePassage(const OrbitPlaneInput& input);
 
-// The message text (UTF-8, lines separated by "\n") for the place and zone names;
-// DateText and TimeText are kept.
-std::string OrbitPlaneMessage(const OrbitPlanePassage& passage, const std::string& placeName);
+// The message text (UTF-8, lines separated by "\n") with the place's name and its local
+// times; DateText and TimeText are kept.
+std::string OrbitPlaneMessage(const OrbitPlanePassage& passage, const ObservingPlace& place);
 // Caption of that message: "Durchgang durch Bahnebene".
 inline constexpr const char* kOrbitPlaneCaption = "Durchgang durch Bahnebene";

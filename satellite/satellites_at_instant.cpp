@@ -4,9 +4,7 @@
 #include <charconv>
 #include <cmath>
 
-#include "core/displayed_instant.h"
 #include "core/frame_of_date.h"
-#include "core/observing_place.h"
 #include "core/sun_moon.h"
 #include "satellite/observation.h"
 
@@ -45,7 +43,7 @@ std::string FixedField(double x, int decimals, std::size_t width) {
     return FixedWidth(x, decimals, width);
 }
 
-bool ObserveSelectedSatellites(const SatelliteUi& ui,
+bool ObserveSelectedSatellites(JD1900 instant, const ObserverPlace& place, const SatelliteUi& ui,
                                const std::function<void(const std::string&)>& displayName) {
     const std::string savedCaption = ui.caption ? ui.caption() : std::string();
     auto finish = [&] {
@@ -63,7 +61,7 @@ bool ObserveSelectedSatellites(const SatelliteUi& ui,
     }
 
     // One observer and one Sun for every satellite of the instant.
-    const ObserverAt observer = ObserverAtInstant(PlaceOf(Place()), Shown().currentJD);
+    const ObserverAt observer = ObserverAtInstant(place, instant);
     const SunView sun = SunViewFor(observer);
     const int count = std::clamp(table.selectedCount, 0, table.RowSlots());
     for (int k = 1; k <= count; ++k) {
@@ -71,7 +69,7 @@ bool ObserveSelectedSatellites(const SatelliteUi& ui,
             ui.setCaption("Berechne Erdsatelliten..." + std::to_string(k));
         const std::size_t kk = static_cast<std::size_t>(k);
         table.sky[kk] = SkyPosition{};
-        const OrbitState state = Propagate(table.SelectedOrbit(k - 1), Shown().currentJD);
+        const OrbitState state = Propagate(table.SelectedOrbit(k - 1), instant);
         if (state.failed()) continue;
         const SatObservation seen = ViewOf(state, observer, sun, table.SelectedLook(k - 1));
         // Below the horizon, or not a number: not on the chart.
@@ -91,21 +89,21 @@ std::string PositionHeader() {
            "Rekt(2000.0)Dekl |  Phase    Mag";
 }
 
-PositionLineText PositionLine(int k) {
+PositionLineText PositionLine(int k, JD1900 instant, const ObserverPlace& place) {
     const SatelliteTable& table = Satellites();
     const ElementSet set = table.Selected(k);
     const int row = table.SelectedRow(k);
-    const FrameOfDate frame = FrameOfDateAt(Shown().currentJD);
-    const SatObservation seen = ObserveSatellite(table.SelectedOrbit(k), table.SelectedLook(k),
-                                                 Shown().currentJD, PlaceOf(Place()), &frame);
+    const FrameOfDate frame = FrameOfDateAt(instant);
+    const SatObservation seen =
+        ObserveSatellite(table.SelectedOrbit(k), table.SelectedLook(k), instant, place, &frame);
 
     PositionLineText out;
     out.bold = !(seen.shadowDepthKm < 0.0);
     std::string name = set.nameLine.substr(0, std::min<std::size_t>(13, set.nameLine.size()));
     name.resize(13, ' ');
     std::string line = name + "|";
-    line += Rounded(seen.heightKm, 7) + Rounded(seen.rangeKm, 7) + Rounded(seen.shadowDepthKm, 7) +
-            "|";
+    line +=
+        Rounded(seen.heightKm, 7) + Rounded(seen.rangeKm, 7) + Rounded(seen.shadowDepthKm, 7) + "|";
     line += FixedWidth(seen.azimuthDeg + 180.0, 2, 6) + FixedWidth(seen.altitudeDeg, 2, 6) + "|";
     const double raHours = std::trunc(seen.ra2000Hours);
     line += PadLeft(IntegerText(seen.ra2000Hours), 3) +
@@ -117,29 +115,28 @@ PositionLineText PositionLine(int k) {
     line += PadLeft(Fixed(seen.magnitude, 1) + (known ? " " : ":"), 7);
     out.values = line;
     out.header = PositionHeader();
-    out.angularSpeedDegSec = AngularSpeed(table.SelectedOrbit(k), PlaceOf(Place()),
-                                          Shown().currentJD, seen.altitudeDeg, seen.azimuthDeg);
+    out.angularSpeedDegSec =
+        AngularSpeed(table.SelectedOrbit(k), place, instant, seen.altitudeDeg, seen.azimuthDeg);
     return out;
 }
 
-SatelliteDetailValues SelectedSatelliteDetails(int k) {
+SatelliteDetailValues SelectedSatelliteDetails(int k, JD1900 instant, const ObserverPlace& place) {
     const SatelliteTable& table = Satellites();
     const ElementSet set = table.Selected(k);
     return SatelliteDetails(table.SelectedOrbit(k), table.SelectedLook(k), set.nameLine, set.line1,
-                            set.line2, Shown().currentJD, PlaceOf(Place()),
-                            FrameOfDateAt(Shown().currentJD));
+                            set.line2, instant, place, FrameOfDateAt(instant));
 }
 
-SatelliteDetailValues RowSatelliteDetails(int r) {
+SatelliteDetailValues RowSatelliteDetails(int r, JD1900 instant, const ObserverPlace& place) {
     const SatelliteTable& table = Satellites();
     const ElementSet set = table.Row(r);
     SatelliteLook look = table.LookOfRow(r);
     look.flareCapable = false;
-    return SatelliteDetails(table.OrbitOfRow(r), look, set.nameLine, set.line1, set.line2,
-                            Shown().currentJD, PlaceOf(Place()), FrameOfDateAt(Shown().currentJD));
+    return SatelliteDetails(table.OrbitOfRow(r), look, set.nameLine, set.line1, set.line2, instant,
+                            place, FrameOfDateAt(instant));
 }
 
-SatObservation ObserveSelected(int k, JD1900 T) {
+SatObservation ObserveSelected(int k, JD1900 T, const ObserverPlace& place) {
     const SatelliteTable& table = Satellites();
-    return ObserveSatellite(table.SelectedOrbit(k), table.SelectedLook(k), T, PlaceOf(Place()));
+    return ObserveSatellite(table.SelectedOrbit(k), table.SelectedLook(k), T, place);
 }

@@ -4,10 +4,11 @@
 
 #include <string>
 
-#include "core/displayed_instant.h"
+#include "core/timescale.h"
+#include "satellite/observation.h"
 #include "satellite/satellite_table.h"
 
-// For every selected satellite at Shown().currentJD: its sky position (not above
+// For every selected satellite at the instant, seen from the place: its sky position (not above
 // the horizon when it failed, is below the horizon or not a number), chartMagnitude
 // and inShadow in Satellites(); the chart projects the positions
 // (chart/satellite_plot.h).
@@ -15,7 +16,8 @@
 // cannot open its file reports the error through ui.showMessage ("Fehler") and returns
 // false. Progress "Berechne Erdsatelliten..." every 100 satellites; the caption is
 // restored at the end.
-bool ObserveSelectedSatellites(const SatelliteUi& ui = {},
+bool ObserveSelectedSatellites(JD1900 instant, const ObserverPlace& place,
+                               const SatelliteUi& ui = {},
                                const std::function<void(const std::string&)>& displayName = {});
 
 // Fields of the position line: R(x, w) is the integer part (toward zero) of x + 0.5,
@@ -32,14 +34,15 @@ struct PositionLineText {
     bool bold = false;   // values in bold type when the satellite is sunlit
     double angularSpeedDegSec = 0.0;
 };
-// Position line of selected set k (from 0) at currentJD, with its angular speed.
-PositionLineText PositionLine(int k);
+// Position line of selected set k (from 0) at the instant from the place, with its angular
+// speed.
+PositionLineText PositionLine(int k, JD1900 instant, const ObserverPlace& place);
 
-// The information values of selected set k (from 0) at currentJD from the observer's
-// place, with the flare of a flare-capable satellite.
-SatelliteDetailValues SelectedSatelliteDetails(int k);
+// The information values of selected set k (from 0) at the instant from the place, with the
+// flare of a flare-capable satellite.
+SatelliteDetailValues SelectedSatelliteDetails(int k, JD1900 instant, const ObserverPlace& place);
 // The same for row r of the whole table, never with a flare.
-SatelliteDetailValues RowSatelliteDetails(int r);
+SatelliteDetailValues RowSatelliteDetails(int r, JD1900 instant, const ObserverPlace& place);
 
-// Selected set k (from 0) at instant T seen from the observer's place.
-SatObservation ObserveSelected(int k, JD1900 T);
+// Selected set k (from 0) at instant T seen from the place.
+SatObservation ObserveSelected(int k, JD1900 T, const ObserverPlace& place);

@@ -14,7 +14,9 @@
 #include "catalog/settings_file.h"
 #include "catalog/star_catalog.h"
 #include "catalog/text_lines.h"
+#include "core/displayed_instant.h"
 #include "core/minor_body.h"
+#include "core/observing_place.h"
 #include "core/planets.h"
 #include "core/text_file.h"
 #include "satellite/magnitude_table.h"
@@ -70,8 +72,9 @@ TEST(DataFileMessages, NameTheFileOnceInTheSameWords) {
              LoadMagnitudeTable("SATMAG", &error);
              return error;
          }},
-        {"ASTEROID.TXT", [] { return Thrown([] { PlanetPositions(kInstant); }); }},
-        {"KOMET", [] { return Thrown([] { MinorBodyPosition(kInstant); }); }},
+        {"ASTEROID.TXT",
+         [] { return Thrown([] { PlanetPositions(kInstant, Place(), Shown()); }); }},
+        {"KOMET", [] { return Thrown([] { MinorBodyPosition(kInstant, Place(), Shown()); }); }},
         {"ORTE", [] { return Thrown([] { location::ReadPlaceFile("ORTE"); }); }},
         {"Grenzen", [] { return Thrown([] { location::ReadBorders("Grenzen"); }); }},
         {"Staedte", [] { return Thrown([] { location::ReadTowns("Staedte", "-16"); }); }},

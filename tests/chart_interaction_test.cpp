@@ -12,6 +12,7 @@
 #include "core/rise_set.h"
 #include "prediction/selection_model.h"
 #include "satellite/loaded_elements.h"
+#include "satellite/observation.h"
 #include "satellite/satellites_at_instant.h"
 
 using namespace charttest;
@@ -306,7 +307,8 @@ TEST_F(ChartSatellites, SatelliteDotsAndTheirInformationText) {
         found = k;
         const QStringList l = text.split(QStringLiteral("\r\n"));
         ASSERT_GE(l.size(), 14);
-        EXPECT_EQ(l[0].toStdString(), SelectedSatelliteDetails(k - 1).name);
+        EXPECT_EQ(l[0].toStdString(),
+                  SelectedSatelliteDetails(k - 1, Shown().currentJD, PlaceOf(Place())).name);
         EXPECT_TRUE(l[2].contains(QStringLiteral(" km, ")) &&
                     l[2].endsWith(QStringLiteral(" Grad")));
         EXPECT_TRUE(l[4].startsWith(QStringLiteral("Helligkeit: ")) &&

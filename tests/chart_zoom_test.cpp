@@ -336,7 +336,8 @@ TEST_F(ZoomSatellites, ClickTracksTheSatelliteAndFillsTheStatusBars) {
     EXPECT_TRUE(form->valuesBar()->isVisible());
     EXPECT_TRUE(form->headerBar()->isVisible());
     EXPECT_EQ(form->headerBar()->text().toStdString(), PositionHeader());
-    EXPECT_EQ(form->valuesBar()->text().toStdString(), PositionLine(above - 1).values);
+    EXPECT_EQ(form->valuesBar()->text().toStdString(),
+              PositionLine(above - 1, Shown().currentJD, PlaceOf(Place())).values);
     ASSERT_EQ(dialogs->Messages().size(), 1);
     const QStringList lines = dialogs->Messages()[0].split(QStringLiteral("\r\n"));
     ASSERT_GE(lines.size(), 15);
@@ -381,7 +382,8 @@ TEST_F(ZoomSatellites, FollowingKeysCentreTheSatelliteAndClampTheFactor) {
         EXPECT_LE(std::abs(p.y() - ZoomViewCentre().y()), c.after + 1);
         EXPECT_EQ(ZoomValues().lastPointerTarget, p) << "the pointer follows the satellite";
         EXPECT_EQ(form->headerBar()->text().toStdString(), PositionHeader());
-        EXPECT_EQ(form->valuesBar()->text().toStdString(), PositionLine(above - 1).values);
+        EXPECT_EQ(form->valuesBar()->text().toStdString(),
+                  PositionLine(above - 1, Shown().currentJD, PlaceOf(Place())).values);
         EXPECT_GE(ChartView().rotationRad, 0.0);
         EXPECT_LT(ChartView().rotationRad, kTwoPi);
     }
@@ -451,11 +453,12 @@ TEST_F(ZoomTest, MenusTogglesAndClosing) {
         QAction* action;
         bool* flag;
     };
-    const Toggle toggles[] = {{form->planetNamesAction, &ViewOptions().showPlanetNames},
-                              {form->constellationNamesAction, &ViewOptions().showConstellationNames},
-                              {form->constellationLinesAction, &ViewOptions().showConstellationLines},
-                              {form->altitudeLinesAction, &ViewOptions().showAltitudeLines},
-                              {form->zodiacAction, &ViewOptions().showZodiac}};
+    const Toggle toggles[] = {
+        {form->planetNamesAction, &ViewOptions().showPlanetNames},
+        {form->constellationNamesAction, &ViewOptions().showConstellationNames},
+        {form->constellationLinesAction, &ViewOptions().showConstellationLines},
+        {form->altitudeLinesAction, &ViewOptions().showAltitudeLines},
+        {form->zodiacAction, &ViewOptions().showZodiac}};
     for (const Toggle& t : toggles) {
         const bool before = *t.flag;
         t.action->trigger();

@@ -4,7 +4,9 @@
 #include <filesystem>
 #include <string>
 
+#include "core/displayed_instant.h"
 #include "core/ephemeris_report.h"
+#include "core/observing_place.h"
 #include "core/timescale.h"
 #include "support/observer_records.h"
 #include "support/test_paths.h"
@@ -74,6 +76,18 @@ TEST_F(EphemerisReportTest, CompleteReportHasEveryField) {
     }
     EXPECT_EQ(json.front(), '{');
     EXPECT_EQ(json.back(), '}');
+}
+
+TEST_F(EphemerisReportTest, LeavesTheObserverRecordsAsTheyAre) {
+    testsupport::ScopedWorkingDir cwd(dir_.path());
+    Place().longitudeDeg = 7.0;
+    Place().setLatitude(-33.0);
+    Shown().currentJD = 46000.25;
+    const EphemerisReport r = ComputeEphemerisReport({45350.75, 13.4, 52.5, 0.0, 1.0, {}});
+    EXPECT_EQ(r.jd1900, 45350.75);
+    EXPECT_EQ(Place().longitudeDeg, 7.0);
+    EXPECT_EQ(Place().latitudeDeg, -33.0);
+    EXPECT_EQ(Shown().currentJD, 46000.25);
 }
 
 TEST_F(EphemerisReportTest, MissingFilesOmitTheirEntries) {

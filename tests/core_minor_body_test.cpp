@@ -120,7 +120,7 @@ class MinorBodyTest : public ::testing::Test {
     }
     void Compute(double t) {
         SunPosition(t);
-        EXPECT_TRUE(MinorBodyPosition(t));
+        EXPECT_TRUE(MinorBodyPosition(t, Place(), Shown()));
     }
     // Puts the body in the observer's zenith.
     void LookAtBody(double t) {
@@ -205,7 +205,7 @@ TEST_F(MinorBodyTest, FileFaultsKeepTheOldValues) {
         MinorBody().name = "alt";
         MinorBody().distance = 42.0;
         try {
-            MinorBodyPosition(36525.0);
+            MinorBodyPosition(36525.0, Place(), Shown());
             ADD_FAILURE() << c.message;
         } catch (const EphemerisFileError& e) {
             EXPECT_EQ(std::string(e.what()), c.message);
@@ -223,7 +223,7 @@ TEST_F(MinorBodyTest, UnreadableFilesAreNamedAndKeepTheOldValues) {
         testsupport::MakeUnreadable(dir_ / "KOMET", form);
         MinorBody().name = "alt";
         try {
-            MinorBodyPosition(36525.0);
+            MinorBodyPosition(36525.0, Place(), Shown());
             ADD_FAILURE() << "no error";
         } catch (const EphemerisFileError& e) {
             EXPECT_EQ(std::string(e.what()), "Datei kann nicht gelesen werden: KOMET");

@@ -29,7 +29,7 @@ class PlanetsTest : public ::testing::Test {
     void Compute(double t) {
         Shown().siderealHours = LocalSiderealTime(Place().longitudeDeg, t);
         SunPosition(t);
-        PlanetPositions(t);
+        PlanetPositions(t, Place(), Shown());
     }
     testsupport::TempDir dir_;
 };

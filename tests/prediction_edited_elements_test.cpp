@@ -11,6 +11,7 @@
 #include "core/sun_moon.h"
 #include "prediction/night_window.h"
 #include "prediction/pass_search.h"
+#include "satellite/observation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "support/observer_place.h"
@@ -67,10 +68,10 @@ class EditedElementsTest : public ::testing::Test {
         Shown().timeChanged = true;
         SunPosition(Shown().currentJD + DeltaT(Shown().year) / 24.0);
         SunForChart(Place(), Shown());
-        ObserveSelectedSatellites();
+        ObserveSelectedSatellites(Shown().currentJD, PlaceOf(Place()));
         out.sky = Satellites().sky[1];
         out.chartMagnitude = Satellites().chartMagnitude[1];
-        out.positionLine = PositionLine(0).values;
+        out.positionLine = PositionLine(0, Shown().currentJD, PlaceOf(Place())).values;
         return out;
     }
 };

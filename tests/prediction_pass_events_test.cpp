@@ -4,9 +4,11 @@
 
 #include <cmath>
 
+#include "core/observing_place.h"
 #include "prediction/pass_events.h"
 #include "prediction/pass_search.h"
 #include "prediction/scalar_search.h"
+#include "satellite/observation.h"
 #include "satellite/satellite_table.h"
 #include "satellite/satellites_at_instant.h"
 #include "support/observer_place.h"
@@ -75,7 +77,7 @@ TEST_F(PassEventsSearchTest, BoundariesLieWhereTheirConditionIsJustMet) {
         EXPECT_TRUE(e.brightestFound);
         EXPECT_LE(e.brightest.magnitude, std::fmin(e.start.magnitude, e.end.magnitude) + 1e-9);
         for (const auto& [event, limit] : {std::pair{e.start, e.startLimit}, {e.end, e.endLimit}}) {
-            const SatObservation seen = ObserveSelected(0, event.time);
+            const SatObservation seen = ObserveSelected(0, event.time, PlaceOf(Place()));
             EXPECT_NEAR(seen.altitudeDeg, event.altitudeDeg, 1e-9);
             switch (limit) {
                 case PassLimit::Altitude:

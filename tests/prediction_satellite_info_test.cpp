@@ -285,7 +285,7 @@ TEST(SatelliteInfoPlaneTest, TooFarNorthOrSouthForTheInclination) {
         const OrbitPlanePassage passage = ComputeOrbitPlanePassage(PlaneCase(latitude));
         EXPECT_FALSE(passage.passes) << latitude;
         EXPECT_EQ(passage.north, latitude > 0);
-        EXPECT_EQ(OrbitPlaneMessage(passage, "Berlin"),
+        EXPECT_EQ(OrbitPlaneMessage(passage, ObservingPlace{}),
                   std::string("Kein Durchgang durch die Bahnebene\n\nBeobachtungsort zu weit ") +
                       (latitude > 0 ? "nördlich" : "südlich") + "\ndes Äquators");
     }
@@ -299,6 +299,7 @@ TEST(SatelliteInfoPlaneTest, TwoPassagesAtMidLatitude) {
     ResetObserverRecords();
     Place().zoneOffsetHours = 1.0;
     Place().zoneName = " MEZ";
+    Place().placeName = "Berlin";
     const OrbitPlaneInput in = PlaneCase(45.0);
     const OrbitPlanePassage passage = ComputeOrbitPlanePassage(in);
     ASSERT_TRUE(passage.passes);
@@ -328,7 +329,7 @@ TEST(SatelliteInfoPlaneTest, TwoPassagesAtMidLatitude) {
 
     DateText = "x";
     TimeText = "y";
-    const std::string text = OrbitPlaneMessage(passage, "Berlin");
+    const std::string text = OrbitPlaneMessage(passage, Place());
     EXPECT_EQ(DateText, "x");
     EXPECT_EQ(TimeText, "y");
     FormatDateTime1900(passage.ascending);

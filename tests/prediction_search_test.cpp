@@ -159,7 +159,7 @@ TEST_F(PassSearchTest, NightPassesMeetEveryCondition) {
         }
         EXPECT_EQ(pass.satelliteNumber, 0);
         // The reported values are the observation at the reported time.
-        const SatObservation seen = ObserveSelected(0, pass.time);
+        const SatObservation seen = ObserveSelected(0, pass.time, PlaceOf(Place()));
         EXPECT_NEAR(seen.altitudeDeg, pass.altitudeDeg, 1e-9);
         FormatDateTime1900(pass.time);
         EXPECT_EQ(list.Line(j).substr(17, 6), DateText.substr(0, 6));
@@ -206,7 +206,7 @@ TEST_F(PassSearchTest, ShadowBoundaryPassesLieOnTheShadowEdge) {
     int flagged = 0;
     for (std::size_t j = 0; j < withShadow.size(); ++j) {
         const PassRecord& pass = withShadow[j];
-        const SatObservation seen = ObserveSelected(0, pass.time);
+        const SatObservation seen = ObserveSelected(0, pass.time, PlaceOf(Place()));
         if (!pass.shadowBoundary) {
             EXPECT_GE(seen.shadowDepthKm, 0.0);
             continue;
@@ -220,7 +220,7 @@ TEST_F(PassSearchTest, ShadowBoundaryPassesLieOnTheShadowEdge) {
         });
         ASSERT_NE(match, without.end());
         EXPECT_FALSE(match->shadowBoundary);
-        EXPECT_LT(ObserveSelected(0, match->time).shadowDepthKm, 0.0);
+        EXPECT_LT(ObserveSelected(0, match->time, PlaceOf(Place())).shadowDepthKm, 0.0);
     }
     EXPECT_GT(flagged, 0);
     for (const PassRecord& q : without) EXPECT_FALSE(q.shadowBoundary);
@@ -245,9 +245,11 @@ TEST_F(PassSearchTest, BrightestMomentIsALocalMinimumOfTheMagnitude) {
     const std::vector<PassRecord> passes = PassList().Records();
     ASSERT_FALSE(passes.empty());
     for (const PassRecord& pass : passes) {
-        const double before = ObserveSelected(0, pass.time - 1.0 / 86400.0).magnitude;
-        const double after = ObserveSelected(0, pass.time + 1.0 / 86400.0).magnitude;
-        const SatObservation at = ObserveSelected(0, pass.time);
+        const double before =
+            ObserveSelected(0, pass.time - 1.0 / 86400.0, PlaceOf(Place())).magnitude;
+        const double after =
+            ObserveSelected(0, pass.time + 1.0 / 86400.0, PlaceOf(Place())).magnitude;
+        const SatObservation at = ObserveSelected(0, pass.time, PlaceOf(Place()));
         // Brightest within the 1-second steps, unless the pass ends there.
         if (at.altitudeDeg > 10.5 && at.sunAltitudeDeg < -5.5) {
             EXPECT_LE(at.magnitude, before + 1e-9);
@@ -439,7 +441,8 @@ TEST_F(PassSearchTest, DurationWindowEndsCutPassesForBothMethods) {
         const JD1900 culmination = pick->time;
         JD1900 cut = culmination - 1.0 / 1440.0;
         if (slow) cut = culmination - 20.0 / 1440.0;
-        ASSERT_GT(ObserveSelected(0, cut).altitudeDeg, p.minAltitudeDeg) << c.what;
+        ASSERT_GT(ObserveSelected(0, cut, PlaceOf(Place())).altitudeDeg, p.minAltitudeDeg)
+            << c.what;
         ResetPassList();
         Duration(start, cut, p);
         PassSearch(p, listener);
@@ -452,7 +455,8 @@ TEST_F(PassSearchTest, DurationWindowEndsCutPassesForBothMethods) {
         // A window that opens just after the culmination: the pass is taken at the start
         // (plane crossing: foot point before the start; scan: already descending).
         const JD1900 opening = culmination + (slow ? 20.0 : 1.0) / 1440.0;
-        ASSERT_GT(ObserveSelected(0, opening).altitudeDeg, p.minAltitudeDeg) << c.what;
+        ASSERT_GT(ObserveSelected(0, opening, PlaceOf(Place())).altitudeDeg, p.minAltitudeDeg)
+            << c.what;
         ResetPassList();
         Duration(opening, opening + (slow ? 0.1 : 10.0 / 1440.0), p);
         PassSearch(p, listener);
@@ -514,7 +518,8 @@ TEST_F(PassSearchTest, PlaneCrossingsListEveryCulminationOnce) {
             constexpr double kStep = 20.0 / 86400.0;
             double before = -90.0, at = -90.0;
             for (int i = 0; i <= 4320; ++i) {
-                const double next = ObserveSelected(k, start + i * kStep).altitudeDeg;
+                const double next =
+                    ObserveSelected(k, start + i * kStep, PlaceOf(Place())).altitudeDeg;
                 const JD1900 t = start + (i - 1) * kStep;
                 if (at > before && at >= next && at >= 12.0 && t > start + 0.002 &&
                     t < start + 0.998) {
@@ -588,9 +593,9 @@ TEST_F(PassSearchTest, FailingOrbitYieldsNoPass) {
     std::string inside = issLine2_;
     inside.replace(52, 11, "17.50000000");
     LoadTextAndSelectEverySatellite(Set("ISS", issLine2_) + Set("INSIDE", inside));
-    const SatObservation seen = ObserveSelected(1, Shown().currentJD + 0.3);
+    const SatObservation seen = ObserveSelected(1, Shown().currentJD + 0.3, PlaceOf(Place()));
     EXPECT_TRUE(seen.failed());
-    EXPECT_FALSE(ObserveSelected(0, Shown().currentJD + 0.3).failed());
+    EXPECT_FALSE(ObserveSelected(0, Shown().currentJD + 0.3, PlaceOf(Place())).failed());
     PassSearchParameters p = Loose();
     p.minAltitudeDeg = -90.0;
     p.nights = 2;
@@ -673,7 +678,8 @@ TEST_F(PassSearchTest, SatelliteOnTheDaySideIsNeverInTheShadow) {
     Place().setLatitude(50.0);
     int daytime = 0;
     for (int minute = 0; minute < 2 * 1440; ++minute) {
-        const SatObservation seen = ObserveSelected(0, Shown().currentJD + minute / 1440.0);
+        const SatObservation seen =
+            ObserveSelected(0, Shown().currentJD + minute / 1440.0, PlaceOf(Place()));
         if (seen.altitudeDeg < 0.0 || seen.sunAltitudeDeg < 10.0) continue;
         ++daytime;
         EXPECT_GE(seen.shadowDepthKm, 0.0) << minute;
@@ -699,8 +705,8 @@ TEST_F(PassSearchTest, DirectionOfMotionFollowsTwoIndependentPositions) {
     for (const PassRecord& pass : passes) {
         for (int s = -120; s <= 120; s += 15) {
             const JD1900 t = pass.time + s / 86400.0;
-            const SatObservation a = ObserveSelected(0, t);
-            const SatObservation b = ObserveSelected(0, t + 10.0 / 86400.0);
+            const SatObservation a = ObserveSelected(0, t, PlaceOf(Place()));
+            const SatObservation b = ObserveSelected(0, t + 10.0 / 86400.0, PlaceOf(Place()));
             if (a.altitudeDeg < 5.0 || a.altitudeDeg > 85.0) continue;
             const double A = (a.azimuthDeg + 180.0) * kDegToRad, h = a.altitudeDeg * kDegToRad;
             const auto p1 = unit(a.azimuthDeg + 180.0, a.altitudeDeg);

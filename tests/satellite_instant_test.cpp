@@ -98,7 +98,7 @@ TEST_F(InstantTest, ProgressCaptionsEveryHundredAndRestoredAfterwards) {
     };
     const double sidereal = Shown().siderealHours + 1.0;
     Shown().siderealHours = sidereal;
-    EXPECT_TRUE(ObserveSelectedSatellites(ui));
+    EXPECT_TRUE(ObserveSelectedSatellites(Shown().currentJD, PlaceOf(Place()), ui));
     EXPECT_EQ(captions, (std::vector<std::string>{"Berechne Erdsatelliten...100",
                                                   "Berechne Erdsatelliten...200", "Polaride"}));
     EXPECT_EQ(current, "Polaride");
@@ -109,7 +109,7 @@ TEST_F(InstantTest, SkyPositionMagnitudeAndShadowAtTheChartInstant) {
     AddSelected(kIssName, kIss1, kIss2);
     Shown().currentJD = FindInstant(Epoch(), true);
     ChartSun();
-    ASSERT_TRUE(ObserveSelectedSatellites());
+    ASSERT_TRUE(ObserveSelectedSatellites(Shown().currentJD, PlaceOf(Place())));
 
     const SatelliteTable& t = Satellites();
     const SatObservation seen = ObserveSatellite(t.SelectedOrbit(0), t.SelectedLook(0),
@@ -129,7 +129,7 @@ TEST_F(InstantTest, BelowTheHorizonIsNotDrawnAndKeepsItsValues) {
     t.sky[1] = {0.5, 0.5, true};
     t.chartMagnitude[1] = 3.25;
     t.inShadow[1] = 1;
-    ASSERT_TRUE(ObserveSelectedSatellites());
+    ASSERT_TRUE(ObserveSelectedSatellites(Shown().currentJD, PlaceOf(Place())));
     EXPECT_FALSE(t.sky[1].aboveHorizon);
     EXPECT_EQ(t.chartMagnitude[1], 3.25);
     EXPECT_EQ(t.inShadow[1], 1);
@@ -143,7 +143,7 @@ TEST_F(InstantTest, AFailedSatelliteDoesNotStopTheOthers) {
     ChartSun();
     SatelliteTable& t = Satellites();
     t.sky[2] = {0.5, 0.5, true};
-    ASSERT_TRUE(ObserveSelectedSatellites());
+    ASSERT_TRUE(ObserveSelectedSatellites(Shown().currentJD, PlaceOf(Place())));
     EXPECT_TRUE(t.sky[1].aboveHorizon);
     EXPECT_FALSE(t.sky[2].aboveHorizon);
     EXPECT_TRUE(t.sky[3].aboveHorizon);
@@ -163,13 +163,14 @@ TEST_F(InstantTest, LoadRequestLoadsFirstAndAFailedOpenKeepsTheTable) {
     ui.showMessage = [&](const std::string& c, const std::string& m) {
         messages.push_back(c + ": " + m);
     };
-    EXPECT_TRUE(ObserveSelectedSatellites(ui, [&](const std::string& n) { names.push_back(n); }));
+    EXPECT_TRUE(ObserveSelectedSatellites(Shown().currentJD, PlaceOf(Place()), ui,
+                                          [&](const std::string& n) { names.push_back(n); }));
     EXPECT_EQ(ElementFile().satelliteCount, 1);
     EXPECT_EQ(Satellites().selectedCount, 0);
     EXPECT_EQ(names, (std::vector<std::string>{"ISS (ZARYA)     "}));
 
     ElementFile().elementFilePath = (dir / "gone.tle").string();
-    EXPECT_FALSE(ObserveSelectedSatellites(ui));
+    EXPECT_FALSE(ObserveSelectedSatellites(Shown().currentJD, PlaceOf(Place()), ui));
     EXPECT_EQ(messages.size(), 1u);
     EXPECT_EQ(ElementFile().satelliteCount, 1);
     EXPECT_EQ(Satellites().allSets.size(), 3u);
@@ -207,9 +208,9 @@ TEST_F(InstantTest, PositionLineLayout) {
     AddSelected("A VERY LONG SATELLITE NAME", kIss1, kIss2, 4.0, false);
     Shown().currentJD = FindInstant(Epoch(), true);
     ChartSun();
-    const PositionLineText known = PositionLine(0);
+    const PositionLineText known = PositionLine(0, Shown().currentJD, PlaceOf(Place()));
     EXPECT_EQ(known.header, PositionHeader());
-    const SatObservation seen = ObserveSelected(0, Shown().currentJD);
+    const SatObservation seen = ObserveSelected(0, Shown().currentJD, PlaceOf(Place()));
     const double height = seen.heightKm;
     ASSERT_EQ(known.values.size(), 13u + 1 + 21 + 1 + 12 + 1 + 15 + 1 + 6 + 7);
     EXPECT_EQ(known.values.substr(0, 14), "ISS (ZARYA)  |");
@@ -222,7 +223,7 @@ TEST_F(InstantTest, PositionLineLayout) {
     EXPECT_GT(known.angularSpeedDegSec, 0.0);
     EXPECT_LT(known.angularSpeedDegSec, 2.0);
 
-    const PositionLineText unknown = PositionLine(1);
+    const PositionLineText unknown = PositionLine(1, Shown().currentJD, PlaceOf(Place()));
     EXPECT_EQ(unknown.values.substr(0, 14), "A VERY LONG S|");
     EXPECT_EQ(unknown.values.back(), ':');
     EXPECT_EQ(unknown.values.substr(0, 64).substr(14), known.values.substr(0, 64).substr(14));
@@ -261,22 +262,25 @@ TEST_F(InstantTest, AltitudeAndAzimuthAreOfTheFrameOfDate) {
     EXPECT_NEAR(ofDate.altitude / kDeg, obs.altitudeDeg, 1e-4);
     EXPECT_NEAR(ofDate.azimuth / kDeg, obs.azimuthDeg, 1e-4);
     const HorizontalCoords of2000 = horizon(obs.ra2000Hours, obs.dec2000Deg);
-    EXPECT_GT(std::hypot(of2000.altitude / kDeg - obs.altitudeDeg,
-                         (of2000.azimuth / kDeg - obs.azimuthDeg) * std::cos(obs.altitudeDeg * kDeg)),
-              0.2);
+    EXPECT_GT(
+        std::hypot(of2000.altitude / kDeg - obs.altitudeDeg,
+                   (of2000.azimuth / kDeg - obs.azimuthDeg) * std::cos(obs.altitudeDeg * kDeg)),
+        0.2);
 }
 
 TEST_F(InstantTest, DetailsShowAFlareOnlyForASelectedFlareCapableRow) {
     AddSelected(kIssName, kIss1, kIss2, 4.0, true, true);
     Shown().currentJD = FindInstant(Epoch(), true);
-    const SatelliteDetailValues ofRow = RowSatelliteDetails(1);  // row 1 of the whole table
+    const SatelliteDetailValues ofRow =
+        RowSatelliteDetails(1, Shown().currentJD, PlaceOf(Place()));  // row 1 of the whole table
     EXPECT_EQ(ofRow.seen.flareMirror, 0);
     EXPECT_EQ(ofRow.catalogueText, "25544 98067A   ");  // columns 3-7 and 9-18
     EXPECT_DOUBLE_EQ(ofRow.inclinationDeg, 51.632);
     EXPECT_EQ(ofRow.name, "ISS (ZARYA)");
     EXPECT_GT(ofRow.seen.heightKm, 300.0);
     EXPECT_LT(ofRow.seen.heightKm, 500.0);
-    const SatelliteDetailValues ofSelection = SelectedSatelliteDetails(0);
+    const SatelliteDetailValues ofSelection =
+        SelectedSatelliteDetails(0, Shown().currentJD, PlaceOf(Place()));
     EXPECT_GE(ofSelection.seen.flareAngleDeg, 0.0);
     EXPECT_GE(ofSelection.seen.flareMirror, 1);
 }
@@ -296,7 +300,7 @@ TEST_F(InstantTest, ShippedElementFilesPropagate) {
     t.selectedCount = r.satelliteCount;
     Shown().currentJD = t.OrbitOfRow(1).elements.epoch;
     ChartSun();
-    EXPECT_TRUE(ObserveSelectedSatellites());
+    EXPECT_TRUE(ObserveSelectedSatellites(Shown().currentJD, PlaceOf(Place())));
     int drawn = 0;
     for (int k = 1; k <= t.selectedCount; ++k)
         drawn += t.sky[static_cast<std::size_t>(k)].aboveHorizon;

@@ -97,7 +97,7 @@ TEST_F(OrbitClassTest, GeostationaryLongitudeMatchesTheElementsAngleLessSidereal
     LoadAndSelectAll(SetText(kGeo[0], kGeo[1], kGeo[2]));
     const JD1900 epoch = EpochOf(kGeo[1]);
     Shown().currentJD = epoch;
-    const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Geosync, epoch, 0.1);
+    const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Geosync, epoch, 0.1, Place());
     ASSERT_EQ(fill.rows.size(), 1u);
     const OrbitClassRow& row = fill.rows[0];
     EXPECT_EQ(row[0], kGeo[0]);
@@ -174,7 +174,8 @@ TEST_F(OrbitClassTest, ALargeSelectionIsComputedAsideAndShownWhenDone) {
     EXPECT_FALSE(dialog.saveButton()->isEnabled());
     ASSERT_TRUE(QTest::qWaitFor([&] { return !dialog.Computing(); }, 60000));
     EXPECT_TRUE(dialog.saveButton()->isEnabled());
-    const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Geosync, Shown().currentJD, 0.1);
+    const OrbitClassFill fill =
+        BuildOrbitClassRows(OrbitClass::Geosync, Shown().currentJD, 0.1, Place());
     ASSERT_EQ(dialog.grid()->model()->rowCount(), 4000);
     for (const int r : {1, 2, 1999, 4000}) EXPECT_EQ(dialog.Row(r), fill.rows[r - 1]) << r;
 }
@@ -183,7 +184,7 @@ TEST_F(OrbitClassTest, SunSynchronousPassagesLieInTheOrbitalPlane) {
     LoadAndSelectAll(SetText(kSunsync[0], kSunsync[1], kSunsync[2]));
     const JD1900 T = EpochOf(kSunsync[1]) + 0.4;
     Shown().currentJD = T;
-    const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Sunsync, T, 0.1);
+    const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Sunsync, T, 0.1, Place());
     ASSERT_EQ(fill.rows.size(), 1u);
     const OrbitClassRow& row = fill.rows[0];
     EXPECT_EQ(row[5], "122.4680");
@@ -194,9 +195,17 @@ TEST_F(OrbitClassTest, SunSynchronousPassagesLieInTheOrbitalPlane) {
     const double nodeRate = s.nodeRate * kRadToDeg * 1440.0 - 0.9856;
     EXPECT_NEAR(Number(row[8]), nodeRate, 0.0006);
     EXPECT_EQ(row[8].substr(0, nodeRate >= 0 ? 2 : 1), nodeRate >= 0 ? "  " : " ");
-    OrbitPlaneInput in{
-        97.5824,      0.0008311,          52.5,      50,        13.4, T, s.argumentOfLatitudeRad,
-        s.perigeeRad, s.meanMotionRevDay, s.osculatingNodeRad, s.nodeRate};
+    OrbitPlaneInput in{97.5824,
+                       0.0008311,
+                       52.5,
+                       50,
+                       13.4,
+                       T,
+                       s.argumentOfLatitudeRad,
+                       s.perigeeRad,
+                       s.meanMotionRevDay,
+                       s.osculatingNodeRad,
+                       s.nodeRate};
     const OrbitPlanePassage passage = ComputeOrbitPlanePassage(in);
     ASSERT_TRUE(passage.passes);
     for (const auto& [cell, t] :
@@ -223,7 +232,8 @@ TEST_F(OrbitClassTest, SunSynchronousCellsStayEmptyBeyondTheOrbitsReach) {
     std::string line2 = kSunsync[2];
     line2.replace(8, 8, " 20.0000");
     LoadAndSelectAll(SetText(kSunsync[0], kSunsync[1], line2));
-    const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Sunsync, EpochOf(kSunsync[1]), 0.1);
+    const OrbitClassFill fill =
+        BuildOrbitClassRows(OrbitClass::Sunsync, EpochOf(kSunsync[1]), 0.1, Place());
     EXPECT_EQ(fill.rows[0][6], "");
     EXPECT_EQ(fill.rows[0][7], "");
     EXPECT_FALSE(fill.rows[0][8].empty());
@@ -232,7 +242,7 @@ TEST_F(OrbitClassTest, SunSynchronousCellsStayEmptyBeyondTheOrbitsReach) {
 TEST_F(OrbitClassTest, MolniyaNodeAndDriftFormats) {
     LoadAndSelectAll(SetText(kMolniya[0], kMolniya[1], kMolniya[2]));
     const JD1900 T = EpochOf(kMolniya[1]) + 3.0;
-    const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Molniya, T, 0.01);
+    const OrbitClassFill fill = BuildOrbitClassRows(OrbitClass::Molniya, T, 0.01, Place());
     const OrbitClassRow& row = fill.rows[0];
     const OrbitState s = Propagate(PrepareOrbit(kMolniya[1], kMolniya[2], OrbitModel::Sgp4), T);
     const double node = std::fmod(s.osculatingNodeRad * kRadToDeg + 360.0, 360.0);

@@ -210,22 +210,24 @@ TEST_F(PassDialogTest, NightDisplayShowsTheNightOfTheChartDate) {
         dialog->NightDisplay();
         const double dT = DeltaT(2026) / 24.0;
         const NightWindowResult first =
-            ComputeNightWindow(2026, 4, c.evening, 20, -5, c.first, c.second);
+            ComputeNightWindow(2026, 4, c.evening, 20, -5, c.first, c.second, ::Place());
         const NightWindowResult last =
-            ComputeNightWindow(2026, 4, c.evening + 1, 20, -5, c.first, c.second);
+            ComputeNightWindow(2026, 4, c.evening + 1, 20, -5, c.first, c.second, ::Place());
         EXPECT_EQ(Shown(dialog->fromDateField(), dialog->fromTimeField()), Formatted(first.start));
         EXPECT_EQ(Shown(dialog->toDateField(), dialog->toTimeField()), Formatted(last.end));
-        const NightSpan span =
-            ComputeNightSpan(2026, 4, 27, static_cast<int>(c.hour), 2, -5, c.first, c.second);
+        const NightSpan span = ComputeNightSpan(2026, 4, 27, static_cast<int>(c.hour), 2, -5,
+                                                c.first, c.second, ::Place());
         if (c.second && !c.first) {
-            EXPECT_NEAR(std::fabs(SunHourAngle(span.start, dT)), kPi, 1e-3);  // local midnight
+            EXPECT_NEAR(std::fabs(SunHourAngle(span.start, dT, ::Place())), kPi,
+                        1e-3);  // local midnight
         } else {
-            EXPECT_NEAR(SunAltitudeDeg(span.start, dT), -5.0, 0.05);  // evening at the limit
+            EXPECT_NEAR(SunAltitudeDeg(span.start, dT, ::Place()), -5.0,
+                        0.05);  // evening at the limit
         }
         if (c.first && !c.second) {
-            EXPECT_NEAR(std::fabs(SunHourAngle(span.end, dT)), kPi, 1e-3);
+            EXPECT_NEAR(std::fabs(SunHourAngle(span.end, dT, ::Place())), kPi, 1e-3);
         } else {
-            EXPECT_NEAR(SunAltitudeDeg(span.end, dT), -5.0, 0.05);
+            EXPECT_NEAR(SunAltitudeDeg(span.end, dT, ::Place()), -5.0, 0.05);
         }
         EXPECT_NEAR(span.end - span.start, c.first && c.second ? 1.35 : 1.17, 0.1);
         // The shared texts are the chart's instant again.
@@ -342,12 +344,13 @@ TEST_F(PassDialogTest, SunLimitRaisedAtSixtyFourNorthInMidsummer) {
     EXPECT_NEAR(limit * 100, std::round(limit * 100), 1e-6);  // two decimals
     // The new limit is the Sun's lowest altitude: the window closes about local midnight.
     const double dT = DeltaT(2026) / 24.0;
-    const NightSpan span = ComputeNightSpan(2026, 6, 21, 20, 1, -5, true, true);
+    const NightSpan span = ComputeNightSpan(2026, 6, 21, 20, 1, -5, true, true, ::Place());
     EXPECT_EQ(span.limitDeg, limit);
-    const JD1900 midnight = LowerTransitAfter(JulianDay1900(2026, 6, 21) + 10 / 24.0, dT);
+    const JD1900 midnight =
+        LowerTransitAfter(JulianDay1900(2026, 6, 21) + 10 / 24.0, dT, ::Place());
     EXPECT_NEAR(span.start, midnight, 0.05);
     EXPECT_NEAR(span.end, midnight, 0.05);
-    EXPECT_NEAR(SunAltitudeDeg(midnight, dT), limit, 0.05);
+    EXPECT_NEAR(SunAltitudeDeg(midnight, dT, ::Place()), limit, 0.05);
     EXPECT_EQ(Shown(dialog->fromDateField(), dialog->fromTimeField()), Formatted(span.start));
     EXPECT_EQ(Shown(dialog->toDateField(), dialog->toTimeField()), Formatted(span.end));
     dialog->hide();
@@ -389,9 +392,10 @@ TEST_F(PassDialogTest, RaisedSunLimitLeavesAWindowTheSearchFindsPassesIn) {
         double limit = 0;
         ASSERT_TRUE(numtext::ParseReal(dialog->maxSunField()->text().toStdString(), limit));
         const double dT = DeltaT(2026) / 24.0;
-        const JD1900 midnight = LowerTransitAfter(JulianDay1900(2026, 6, 21) + 10 / 24.0, dT);
-        EXPECT_GT(limit, SunAltitudeDeg(midnight, dT));
-        EXPECT_LT(limit, SunAltitudeDeg(midnight, dT) + 0.02);
+        const JD1900 midnight =
+            LowerTransitAfter(JulianDay1900(2026, 6, 21) + 10 / 24.0, dT, ::Place());
+        EXPECT_GT(limit, SunAltitudeDeg(midnight, dT, ::Place()));
+        EXPECT_LT(limit, SunAltitudeDeg(midnight, dT, ::Place()) + 0.02);
 
         dialogs->Clear();
         EXPECT_EQ(testsupport::SearchToEnd(dialog), PassSearchOutcome::Finished);
@@ -417,8 +421,10 @@ TEST_F(PassDialogTest, PolarNightWindowRunsFromNoonToNoon) {
     dialog->NightDisplay();
     EXPECT_TRUE(dialogs->Calls().empty());
     const double dT = DeltaT(2026) / 24.0;
-    const SunTransit first = SunTransitNear(JulianDay1900(2026, 12, 21) + 11 / 24.0, dT, -5);
-    const SunTransit last = SunTransitNear(JulianDay1900(2026, 12, 23) + 11 / 24.0, dT, -5);
+    const SunTransit first =
+        SunTransitNear(JulianDay1900(2026, 12, 21) + 11 / 24.0, dT, -5, ::Place());
+    const SunTransit last =
+        SunTransitNear(JulianDay1900(2026, 12, 23) + 11 / 24.0, dT, -5, ::Place());
     EXPECT_EQ(Shown(dialog->fromDateField(), dialog->fromTimeField()), Formatted(first.transit));
     EXPECT_EQ(Shown(dialog->toDateField(), dialog->toTimeField()), Formatted(last.transit));
 }

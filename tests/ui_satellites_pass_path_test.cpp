@@ -12,8 +12,10 @@
 #include "chart/pass_path.h"
 #include "chart/sky_chart.h"
 #include "chart/zoom_chart.h"
+#include "core/observing_place.h"
 #include "prediction/pass_lines.h"
 #include "prediction/pass_search.h"
+#include "satellite/observation.h"
 #include "satellite/satellites_at_instant.h"
 #include "support/observer_place.h"
 #include "support/satellite_selection.h"
@@ -64,7 +66,7 @@ class PassPathTest : public testsupport::ProgramWindowsTest {
         for (double s : seconds) {
             const JD1900 t = pass.time + s / 86400.0;
             if (t < pass.events.start.time || t > pass.events.end.time) continue;
-            const SatObservation seen = ObserveSelected(pass.satelliteNumber, t);
+            const SatObservation seen = ObserveSelected(pass.satelliteNumber, t, PlaceOf(Place()));
             points.push_back(
                 ProjectToChart((90.0 - seen.altitudeDeg) * kDegToRad, seen.azimuthDeg * kDegToRad));
         }

@@ -157,7 +157,7 @@ TEST_F(PassListTest, DoubleClickShowsThePassOnTheZoomChart) {
     EXPECT_DOUBLE_EQ(Shown().currentJD, t);
     EXPECT_GE(ChartView().zoomFactor, 2);
     // The chart is turned so that the pass lies straight below the centre.
-    const SatObservation seen = ObserveSelected(k, t);
+    const SatObservation seen = ObserveSelected(k, t, PlaceOf(Place()));
     EXPECT_GT(seen.altitudeDeg, 10.0);
     EXPECT_TRUE(ShowPassEnabled());
 }

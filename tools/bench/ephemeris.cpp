@@ -52,8 +52,8 @@ void BM_ChartEphemeris(benchmark::State& state) {
         SunPosition(Shown().dynamicJD);
         SunForChart(Place(), Shown());
         MoonPosition(Shown().dynamicJD, Place(), Shown());
-        PlanetPositions(Shown().dynamicJD);
-        MinorBodyPosition(Shown().currentJD);
+        PlanetPositions(Shown().dynamicJD, Place(), Shown());
+        MinorBodyPosition(Shown().currentJD, Place(), Shown());
         benchmark::ClobberMemory();
         t += 0.37;
     }
@@ -75,7 +75,7 @@ void BM_PlanetPositions(benchmark::State& state) {
     PlaceObserver(45350.75);
     SunPosition(Shown().dynamicJD);
     for (auto _ : state) {
-        PlanetPositions(Shown().dynamicJD);
+        PlanetPositions(Shown().dynamicJD, Place(), Shown());
         benchmark::ClobberMemory();
     }
 }
@@ -88,7 +88,7 @@ void BM_SunMoonMinorBody(benchmark::State& state) {
         SunPosition(Shown().dynamicJD);
         SunForChart(Place(), Shown());
         MoonPosition(Shown().dynamicJD, Place(), Shown());
-        MinorBodyPosition(Shown().currentJD);
+        MinorBodyPosition(Shown().currentJD, Place(), Shown());
         benchmark::ClobberMemory();
     }
 }

@@ -91,14 +91,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int count = load.satelliteCount < kMaxObserved ? load.satelliteCount : kMaxObserved;
     SelectFirstRows(count);
     Shown().currentJD = 46100.5;
-    ObserveSelectedSatellites();
+    ObserveSelectedSatellites(Shown().currentJD, PlaceOf(Place()));
     for (int k = 0; k < count; ++k) {
-        ObserveSelected(k, 46100.5 + k * 0.01);
-        PositionLine(k);
+        ObserveSelected(k, 46100.5 + k * 0.01, PlaceOf(Place()));
+        PositionLine(k, Shown().currentJD, PlaceOf(Place()));
         if (k % 2 == 0)
-            SelectedSatelliteDetails(k);
+            SelectedSatelliteDetails(k, Shown().currentJD, PlaceOf(Place()));
         else
-            RowSatelliteDetails(k + 1);
+            RowSatelliteDetails(k + 1, Shown().currentJD, PlaceOf(Place()));
     }
 
     // The pass search over three hours (both methods, brightness and shadow searches),

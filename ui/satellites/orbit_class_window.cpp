@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/displayed_instant.h"
+#include "core/observing_place.h"
 #include "prediction/selection_state.h"
 #include "satellite/satellite_table.h"
 #include "ui/common/dialog_rows.h"
@@ -81,8 +82,8 @@ void OrbitClassWindow::ShowOrbitClass(int orbitClass) {
 }
 
 void OrbitClassWindow::FillOrbitClass(OrbitClass orbitClass) {
-    OrbitClassInput input =
-        OrbitClassInputOfSelection(orbitClass, Shown().currentJD, Selection().driftLimitDegDay);
+    OrbitClassInput input = OrbitClassInputOfSelection(orbitClass, Shown().currentJD,
+                                                       Selection().driftLimitDegDay, Place());
     model_->SetRows(OrbitClassHeadings(orbitClass), {});
     if (input.satellites.size() <= kRowsComputedHere) {
         computing_ = false;

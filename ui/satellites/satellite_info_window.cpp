@@ -214,7 +214,8 @@ void SatelliteInfoWindow::OrbitPlane() {
         ShowNumberError(eccentricityText, this);
         return;
     }
-    OrbitPlaneInput in = OrbitPlaneInputForObserver(*inclination, *eccentricity, Shown().currentJD);
+    OrbitPlaneInput in =
+        OrbitPlaneInputForObserver(*inclination, *eccentricity, Place(), Shown().currentJD);
 
     OrbitPlanePassage passage = ComputeOrbitPlanePassage(in);  // reach of the orbit first
     if (passage.passes) {
@@ -231,8 +232,7 @@ void SatelliteInfoWindow::OrbitPlane() {
         passage = ComputeOrbitPlanePassage(in);
     }
     AppDialogs().Message(QString::fromUtf8(kOrbitPlaneCaption),
-                         QString::fromStdString(OrbitPlaneMessage(passage, Place().placeName)),
-                         this);
+                         QString::fromStdString(OrbitPlaneMessage(passage, Place())), this);
 }
 
 QStringList SatelliteInfoWindow::pageLines() const {

@@ -361,7 +361,8 @@ void ZoomWindow::RefreshStatusBars() {
     if (Tracking().trackedSatellite < 0 ||
         Tracking().trackedSatellite >= Satellites().selectedCount)
         return;
-    const PositionLineText line = PositionLine(Tracking().trackedSatellite);
+    const PositionLineText line =
+        PositionLine(Tracking().trackedSatellite, Shown().currentJD, PlaceOf(Place()));
     headerBar_->setText(QString::fromStdString(line.header));
     valuesBar_->setText(QString::fromStdString(line.values));
     QFont f = StatusFont();
@@ -515,7 +516,8 @@ bool ZoomWindow::CentreOnTrackedSatellite(int newFactor) {
     if (Tracking().trackedSatellite < 0 ||
         Tracking().trackedSatellite >= Satellites().selectedCount)
         return false;
-    const SatObservation seen = ObserveSelected(Tracking().trackedSatellite, Shown().currentJD);
+    const SatObservation seen =
+        ObserveSelected(Tracking().trackedSatellite, Shown().currentJD, PlaceOf(Place()));
     if (!(seen.altitudeDeg > 0.0)) return false;
     const ChartPoint p =
         ProjectToChart((90.0 - seen.altitudeDeg) * kDegToRad, seen.azimuthDeg * kDegToRad);
@@ -654,7 +656,7 @@ void ZoomWindow::Toggle(int which) {
 
 bool ZoomWindow::ShowSatellite(int k, int factor) {
     if (k < 0 || k >= Satellites().selectedCount) return false;
-    const SatObservation seen = ObserveSelected(k, Shown().currentJD);
+    const SatObservation seen = ObserveSelected(k, Shown().currentJD, PlaceOf(Place()));
     // The chart instant may just have been set (a pass shown): its Sun and Moon.
     UpdateSunMoon(Place().cosLatitude, Place().sinLatitude, Place().longitudeDeg,
                   Shown().currentJD);
