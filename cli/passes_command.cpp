@@ -499,7 +499,7 @@ int RunPasses(const std::vector<std::string>& args) {
             }
         };
         for (const std::string& line : header) write(line);
-        for (std::size_t i = 0; i < list.size(); ++i) write(list.Line(i));
+        list.WriteLines(write);
     };
     if (!file) {
         produce([](std::string_view piece) { cli::PrintOut(piece); });

@@ -1,7 +1,10 @@
 #include "prediction/pass_list.h"
 
+#include <algorithm>
+
 #include "prediction/satellite_window_search.h"
 #include "prediction/visible_part.h"
+#include "satellite/core_blocks.h"
 
 namespace {
 
@@ -74,6 +77,19 @@ std::string PassListState::Line(std::size_t i) const {
     const PassEntry& e = passes[i];
     const DateTimeTexts texts = DateTimeTextsOf(e.time, observer.zoneOffsetAt(e.time));
     return DisplayLine(RecordWithoutEvents(e, satellites.get()), texts.date, texts.time);
+}
+
+void PassListState::WriteLines(const std::function<void(const std::string&)>& write) const {
+    constexpr std::size_t kBlock = 16384;
+    std::vector<std::string> block;
+    for (std::size_t from = 0; from < passes.size(); from += kBlock) {
+        const std::size_t to = std::min(passes.size(), from + kBlock);
+        block.assign(to - from, std::string());
+        ForBlocksOnEveryCore(from, to, 2048, [&](std::size_t a, std::size_t b) {
+            for (std::size_t i = a; i < b; ++i) block[i - from] = Line(i);
+        });
+        for (const std::string& line : block) write(line);
+    }
 }
 
 std::vector<std::string> PassListState::Lines() const {

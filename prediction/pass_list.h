@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -54,6 +55,9 @@ struct PassListState {
     // The display line of pass i (date and time in the zone of the observer).
     std::string Line(std::size_t i) const;
     std::vector<std::string> Lines() const;
+    // Every line in order to `write`, made block by block on every core: a long list is
+    // written without standing in memory as text.
+    void WriteLines(const std::function<void(const std::string&)>& write) const;
 
     // A list of the given records (tests, a list filled by hand); the satellites come
     // from the records' names and catalogue numbers.
