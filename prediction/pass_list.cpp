@@ -79,15 +79,17 @@ std::string PassListState::Line(std::size_t i) const {
     return DisplayLine(RecordWithoutEvents(e, satellites.get()), texts.date, texts.time);
 }
 
-void PassListState::WriteLines(const std::function<void(const std::string&)>& write) const {
-    constexpr std::size_t kBlock = 16384;
+void PassListState::WriteLines(const std::function<void(const std::string&)>& write,
+                               std::size_t blockLines) const {
+    blockLines = std::max<std::size_t>(blockLines, 1);
     std::vector<std::string> block;
-    for (std::size_t from = 0; from < passes.size(); from += kBlock) {
-        const std::size_t to = std::min(passes.size(), from + kBlock);
+    for (std::size_t from = 0; from < passes.size(); from += blockLines) {
+        const std::size_t to = std::min(passes.size(), from + blockLines);
         block.assign(to - from, std::string());
-        ForBlocksOnEveryCore(from, to, 2048, [&](std::size_t a, std::size_t b) {
-            for (std::size_t i = a; i < b; ++i) block[i - from] = Line(i);
-        });
+        ForBlocksOnEveryCore(from, to, std::max<std::size_t>(blockLines / 8, 1),
+                             [&](std::size_t a, std::size_t b) {
+                                 for (std::size_t i = a; i < b; ++i) block[i - from] = Line(i);
+                             });
         for (const std::string& line : block) write(line);
     }
 }

@@ -57,7 +57,8 @@ struct PassListState {
     std::vector<std::string> Lines() const;
     // Every line in order to `write`, made block by block on every core: a long list is
     // written without standing in memory as text.
-    void WriteLines(const std::function<void(const std::string&)>& write) const;
+    void WriteLines(const std::function<void(const std::string&)>& write,
+                    std::size_t blockLines = 16384) const;
 
     // A list of the given records (tests, a list filled by hand); the satellites come
     // from the records' names and catalogue numbers.

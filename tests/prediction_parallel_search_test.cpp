@@ -55,6 +55,17 @@ TEST_F(ParallelSearchTest, ListIsTheSameForAnyNumberOfThreads) {
     for (const int threads : {2, 8}) EXPECT_EQ(Run(snapshot, threads).list.Lines(), one) << threads;
 }
 
+// Written block by block on every core, the lines come in the list's order.
+TEST_F(ParallelSearchTest, WrittenLinesAreTheListsInOrder) {
+    const PassListState list = Run(TakePassSearchSnapshot(Nights(2)), 1).list;
+    ASSERT_GT(list.size(), 20u);
+    for (const std::size_t block : {7u, 16384u}) {
+        std::vector<std::string> written;
+        list.WriteLines([&](const std::string& line) { written.push_back(line); }, block);
+        EXPECT_EQ(written, list.Lines()) << block;
+    }
+}
+
 TEST_F(ParallelSearchTest, AbortKeepsWhatWasFoundInTimeOrder) {
     const PassSearchSnapshot snapshot = TakePassSearchSnapshot(Nights(10));
     const std::vector<std::string> whole = Run(snapshot, 2).list.Lines();
