@@ -92,9 +92,3 @@ NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, d
     span.limitDeg = limitDeg;
     return span;
 }
-
-NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, double limitDeg,
-                           bool firstHalf, bool secondHalf) {
-    return ComputeNightSpan(year, month, day, hour, nights, limitDeg, firstHalf, secondHalf,
-                            Place());
-}

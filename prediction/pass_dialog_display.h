@@ -31,6 +31,3 @@ struct NightSpan {
 };
 NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, double limitDeg,
                            bool firstHalf, bool secondHalf, const ObservingPlace& place);
-// The same at the place of the observer records, for the pass dialog.
-NightSpan ComputeNightSpan(int year, int month, int day, int hour, int nights, double limitDeg,
-                           bool firstHalf, bool secondHalf);

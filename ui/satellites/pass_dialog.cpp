@@ -353,7 +353,7 @@ void PassDialog::NightDisplay() {
     if (date && time && FieldInteger(days_, nights) && FieldNumber(maxSun_, limit)) {
         const NightSpan span =
             ComputeNightSpan(date->year, date->month, date->day, time->hour, nights, limit,
-                             firstHalf_->isChecked(), secondHalf_->isChecked());
+                             firstHalf_->isChecked(), secondHalf_->isChecked(), Place());
         for (const double raised : span.raisedLimitsDeg) RaiseSunLimit(raised);
         windowStart_ = span.start;
         windowEnd_ = span.end;
