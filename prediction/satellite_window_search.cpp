@@ -416,6 +416,8 @@ class SatelliteSearch {
     }
 
     void AddPassLine(JD1900 o, bool shadowFlag) {
+        // An abort may have cut one of the loops that found this moment short.
+        if (Stopped()) return;
         const SatObservation seen = last_;
         PassEntry pass;
         pass.time = o;
