@@ -95,34 +95,48 @@ void BM_PassSearchEngine(benchmark::State& state) {
 }
 BENCHMARK(BM_PassSearchEngine)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The pass dialog and the pass list window of the program, set to search `nights`
+// nights, with message boxes answered at once.
+struct SearchWindows {
+    explicit SearchWindows(int nights) {
+        InstallDialogs(&dialogs);
+        AppWindows().passListWindow = &list;
+        AppWindows().passDialog = &dialog;
+        dialog.daysField()->setText(QString::number(nights));
+        dialog.show();
+        QCoreApplication::processEvents();
+    }
+    ~SearchWindows() {
+        AppWindows().passListWindow = nullptr;
+        AppWindows().passDialog = nullptr;
+        InstallDialogs(nullptr);
+    }
+    // "OK": until the workers have ended and the list is made.
+    PassSearchOutcome Search() {
+        QEventLoop loop;
+        QObject::connect(dialog.searchTask(), &PassSearchTask::ended, &loop, &QEventLoop::quit);
+        if (dialog.RunSearch() == PassSearchTask::Start::Started) loop.exec();
+        return dialog.searchTask()->lastOutcome().value_or(PassSearchOutcome::Failed);
+    }
+    SilentDialogs dialogs;
+    PassListWindow list;
+    PassDialog dialog;
+};
+
 void BM_PassSearchWindow(benchmark::State& state) {
     if (!Prepare()) {
         state.SkipWithError("data/active-2026-04.tle missing");
         return;
     }
-    SilentDialogs dialogs;
-    InstallDialogs(&dialogs);
-    PassListWindow list;
-    PassDialog dialog;
-    AppWindows().passListWindow = &list;
-    AppWindows().passDialog = &dialog;
-    dialog.daysField()->setText(QString::number(kNights));
-    dialog.show();
-    QCoreApplication::processEvents();
+    SearchWindows windows(kNights);
     PassSearchOutcome outcome = PassSearchOutcome::Finished;
     for (auto _ : state) {
-        QEventLoop loop;  // until the workers have ended and the list is made
-        QObject::connect(dialog.searchTask(), &PassSearchTask::ended, &loop, &QEventLoop::quit);
-        if (dialog.RunSearch() == PassSearchTask::Start::Started) loop.exec();
-        outcome = dialog.searchTask()->lastOutcome().value_or(PassSearchOutcome::Failed);
+        outcome = windows.Search();
         QCoreApplication::processEvents();  // the list paints its lines
     }
     state.counters["satellites"] = Satellites().selectedCount;
-    state.counters["passes"] = list.list()->model()->rowCount();
+    state.counters["passes"] = windows.list.list()->model()->rowCount();
     if (outcome != PassSearchOutcome::Finished) state.SkipWithError("search did not finish");
-    AppWindows().passListWindow = nullptr;
-    AppWindows().passDialog = nullptr;
-    InstallDialogs(nullptr);
 }
 BENCHMARK(BM_PassSearchWindow)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -148,15 +162,7 @@ void BM_InputDelayWhileSearching(benchmark::State& state) {
         state.SkipWithError("data/active-2026-04.tle missing");
         return;
     }
-    SilentDialogs dialogs;
-    InstallDialogs(&dialogs);
-    PassListWindow list;
-    PassDialog dialog;
-    AppWindows().passListWindow = &list;
-    AppWindows().passDialog = &dialog;
-    dialog.daysField()->setText("30");
-    dialog.show();
-    QCoreApplication::processEvents();
+    SearchWindows windows(30);
     DelayProbe probe;
     for (auto _ : state) {
         std::atomic<bool> searching{true};
@@ -166,9 +172,7 @@ void BM_InputDelayWhileSearching(benchmark::State& state) {
                 std::this_thread::sleep_for(std::chrono::milliseconds(20));
             }
         });
-        QEventLoop loop;
-        QObject::connect(dialog.searchTask(), &PassSearchTask::ended, &loop, &QEventLoop::quit);
-        if (dialog.RunSearch() == PassSearchTask::Start::Started) loop.exec();
+        windows.Search();
         searching = false;
         input.join();
         QCoreApplication::processEvents();
@@ -181,9 +185,6 @@ void BM_InputDelayWhileSearching(benchmark::State& state) {
         state.counters["p99_ms"] = delays[delays.size() * 99 / 100];
         state.counters["max_ms"] = delays.back();
     }
-    AppWindows().passListWindow = nullptr;
-    AppWindows().passDialog = nullptr;
-    InstallDialogs(nullptr);
 }
 BENCHMARK(BM_InputDelayWhileSearching)->Unit(benchmark::kMillisecond)->Iterations(2);
 

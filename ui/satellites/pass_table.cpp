@@ -8,6 +8,11 @@
 #include "ui/common/table_views.h"
 #include "ui/satellites/pass_table_model.h"
 
+namespace {
+// Rows measured beyond those in view when the columns are fitted to their cells.
+constexpr int kRowsMeasuredForWidth = 100;
+}  // namespace
+
 QString EndReasonWord(PassLimit limit) {
     switch (limit) {
         case PassLimit::Altitude:
@@ -61,7 +66,10 @@ void SetUpPassTable(QTableView* table, PassTableModel* model) {
 void FillPassTable(QTableView* table, const PassListState* list) {
     table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     if (auto* model = qobject_cast<PassTableModel*>(table->model())) model->SetList(list);
-    // As wide as heading and the cells shown, not the default width.
+    // As wide as heading and the cells shown, not the default width; measured on the
+    // rows in view and a hundred more (each row's events are worked out when it is
+    // first shown, a thousand would hold the window for half a second).
+    table->horizontalHeader()->setResizeContentsPrecision(kRowsMeasuredForWidth);
     FitColumnsToContent(table, std::vector<int>(kPassColumnCount, 1));
 }
 
