@@ -52,8 +52,8 @@ double Length(const Vector3& v) { return std::sqrt(v.x * v.x + v.y * v.y + v.z *
 // angle from the mean sidereal time, then the horizon of the geodetic latitude.
 HorizontalCoords HorizonOf(const Vector3& rho, const ObserverAt& observer) {
     const double rhoXY = std::sqrt(rho.x * rho.x + rho.y * rho.y);
-    const double dec = rhoXY == 0.0 ? (rho.z >= 0.0 ? kPi / 2.0 : -kPi / 2.0)
-                                    : std::atan(rho.z / rhoXY);
+    const double dec =
+        rhoXY == 0.0 ? (rho.z >= 0.0 ? kPi / 2.0 : -kPi / 2.0) : std::atan(rho.z / rhoXY);
     const double ra = AngleOf(rho.x, rho.y);
     const double hourAngle = HourAngle(observer.siderealHours, ra * 12.0 / kPi);
     return EquatorialToHorizontal(hourAngle, dec, observer.place.sinLatitude,
@@ -72,8 +72,8 @@ void EquatorialOf(const Vector3& rho, const ObserverAt& observer, SatObservation
     const FrameOfDate& frame = *observer.frame;
     double ra = 0.0, dec = 0.0;
     RaDecOf(rho, ra, dec);
-    const double meanSidereal = (observer.siderealHours - observer.place.longitudeDeg / 15.0) *
-                                kPi / 12.0;
+    const double meanSidereal =
+        (observer.siderealHours - observer.place.longitudeDeg / 15.0) * kPi / 12.0;
     ra += std::remainder(frame.gastRad - meanSidereal, kTwoPi);
     ra = std::fmod(ra + kTwoPi, kTwoPi);
     seen.raOfDateHours = ra * 12.0 / kPi;
@@ -106,8 +106,7 @@ ObserverPlace PlaceOf(const ObservingPlace& o) {
     return place;
 }
 
-ObserverAt ObserverAtInstant(const ObserverPlace& place, JD1900 instant,
-                             const FrameOfDate* frame) {
+ObserverAt ObserverAtInstant(const ObserverPlace& place, JD1900 instant, const FrameOfDate* frame) {
     ObserverAt at;
     at.place = place;
     at.instant = instant;
@@ -125,9 +124,11 @@ ObserverAt ObserverAtInstant(const ObserverPlace& place, JD1900 instant,
 }
 
 SunView SunViewFor(const ObserverAt& observer) {
-    const int year = std::isfinite(observer.instant) && std::fabs(observer.instant) < 1e7
-                         ? CivilFromJD1900(observer.instant, 0.0).year
-                         : 2000;
+    // Every instant from 2000 on has that year's Delta T: no calendar date needed.
+    static const JD1900 from2000 = JulianDay1900(2000, 1, 1);
+    const bool dated = std::isfinite(observer.instant) && std::fabs(observer.instant) < 1e7;
+    const int year =
+        dated && observer.instant < from2000 ? CivilFromJD1900(observer.instant, 0.0).year : 2000;
     const SunState sun = SunPositionAt(observer.instant + DeltaT(year) / 24.0);
     SunView view;
     view.rightAscension = AngleOf(sun.x, sun.y);
@@ -160,17 +161,15 @@ SatObservation ViewOf(const OrbitState& state, const ObserverAt& observer, const
     seen.sinAltitude = hz.sinAltitude;
     EquatorialOf(rho, observer, seen);
 
-    const double positionER[3] = {r.x / kEarthRadiusKm, r.y / kEarthRadiusKm,
-                                  r.z / kEarthRadiusKm};
+    const double positionER[3] = {r.x / kEarthRadiusKm, r.y / kEarthRadiusKm, r.z / kEarthRadiusKm};
     seen.heightKm = EllipsoidHeight(positionER, Length(r) / kEarthRadiusKm);
     seen.shadowDepthKm = ShadowDepth(positionER, sun.rightAscension, sun.declination);
-    seen.phaseAngleDeg = PhaseAngle(seen.altitudeDeg, seen.azimuthDeg, sun.altitudeDeg,
-                                    sun.azimuthRad);
+    seen.phaseAngleDeg =
+        PhaseAngle(seen.altitudeDeg, seen.azimuthDeg, sun.altitudeDeg, sun.azimuthRad);
     seen.magnitude =
         SatelliteMagnitude(seen.phaseAngleDeg * kDegToRad, seen.rangeKm, look.standardMagnitude);
     if (look.flareCapable) {
-        const double velocity[3] = {state.velocityKmS.x, state.velocityKmS.y,
-                                    state.velocityKmS.z};
+        const double velocity[3] = {state.velocityKmS.x, state.velocityKmS.y, state.velocityKmS.z};
         const double towards[3] = {rho.x / kEarthRadiusKm, rho.y / kEarthRadiusKm,
                                    rho.z / kEarthRadiusKm};
         const FlareResult flare =
