@@ -11,13 +11,12 @@ Vector3 ObserverVectorER(const ObserverPlace& place, JD1900 t) {
     return {km.x / kEarthRadiusKm, km.y / kEarthRadiusKm, km.z / kEarthRadiusKm};
 }
 
-double MotionDirection(const SatelliteOrbit& orbit, const SatelliteLook& look,
-                       const ObserverPlace& place, double altitudeDeg, double azimuthDeg,
-                       JD1900 t) {
+double MotionDirection(const SatelliteOrbit& orbit, const ObserverPlace& place, double altitudeDeg,
+                       double azimuthDeg, JD1900 t) {
     const double A1 = (azimuthDeg + 180.0) * kDegToRad;
     const double z1 = (90.0 - altitudeDeg) * kDegToRad;
-    const SatObservation later = ObserveSatellite(orbit, look, t + 10.0 / 86400.0, place);
-    if (later.failed()) return std::numeric_limits<double>::quiet_NaN();
+    const SatelliteDirection later = ObserveDirection(orbit, t + 10.0 / 86400.0, place);
+    if (!later.seen) return std::numeric_limits<double>::quiet_NaN();
     const double A2 = (later.azimuthDeg + 180.0) * kDegToRad;
     const double z2 = (90.0 - later.altitudeDeg) * kDegToRad;
     const double dA = A2 - A1;

@@ -15,6 +15,5 @@ Vector3 ObserverVectorER(const ObserverPlace& place, JD1900 t);
 // satellite from the direction towards the zenith to the direction of motion, counted
 // towards increasing (north-through-east) azimuth; 90 or 270 at culmination. NaN when
 // the second observation fails.
-double MotionDirection(const SatelliteOrbit& orbit, const SatelliteLook& look,
-                       const ObserverPlace& place, double altitudeDeg, double azimuthDeg,
-                       JD1900 t);
+double MotionDirection(const SatelliteOrbit& orbit, const ObserverPlace& place, double altitudeDeg,
+                       double azimuthDeg, JD1900 t);

@@ -429,8 +429,7 @@ class SatelliteSearch {
         pass.sunAltitudeDeg = seen.sunAltitudeDeg;
         pass.magnitudeKnown = satellite_.magnitudeKnown;
         pass.satelliteNumber = k_;
-        pass.directionDeg =
-            MotionDirection(orbit_, look_, place_, seen.altitudeDeg, seen.azimuthDeg, o);
+        pass.directionDeg = MotionDirection(orbit_, place_, seen.altitudeDeg, seen.azimuthDeg, o);
         last_ = seen;
         // An orbit that fails ten seconds later has no pass here either.
         if (!std::isfinite(pass.directionDeg)) return;

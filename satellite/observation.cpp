@@ -192,15 +192,41 @@ SatObservation ObserveSatellite(const SatelliteOrbit& orbit, const SatelliteLook
     return ViewOf(Propagate(orbit, T, carry), observer, SunViewFor(observer), look);
 }
 
-double QuickAltitude(const SatelliteOrbit& orbit, JD1900 T, const ObserverPlace& place,
-                     ResonanceCarry* carry) {
-    const OrbitState state = Propagate(orbit, T, carry);
-    if (state.failed()) return kNaN;
+namespace {
+
+// The satellite of `state` in the observer's horizon at T, and its distance.
+HorizontalCoords HorizonAt(const OrbitState& state, const ObserverPlace& place, JD1900 T,
+                           double& rangeKm) {
     const ObserverAt observer = ObserverAtInstant(place, T);
     const Vector3& r = state.positionKm;
     const Vector3 rho{r.x - observer.positionKm.x, r.y - observer.positionKm.y,
                       r.z - observer.positionKm.z};
-    return HorizonOf(rho, observer).altitude * kRadToDeg;
+    rangeKm = Length(rho);
+    return HorizonOf(rho, observer);
+}
+
+}  // namespace
+
+SatelliteDirection ObserveDirection(const SatelliteOrbit& orbit, JD1900 T,
+                                    const ObserverPlace& place) {
+    const OrbitState state = Propagate(orbit, T);
+    if (state.failed()) return {};
+    double rangeKm = 0.0;
+    const HorizontalCoords hz = HorizonAt(state, place, T, rangeKm);
+    SatelliteDirection direction;
+    direction.altitudeDeg = hz.altitude * kRadToDeg;
+    direction.azimuthDeg = hz.azimuth * kRadToDeg;
+    direction.seen = std::isfinite(direction.altitudeDeg) && std::isfinite(direction.azimuthDeg) &&
+                     std::isfinite(rangeKm);
+    return direction;
+}
+
+double QuickAltitude(const SatelliteOrbit& orbit, JD1900 T, const ObserverPlace& place,
+                     ResonanceCarry* carry) {
+    const OrbitState state = Propagate(orbit, T, carry);
+    if (state.failed()) return kNaN;
+    double rangeKm = 0.0;
+    return HorizonAt(state, place, T, rangeKm).altitude * kRadToDeg;
 }
 
 double PhaseAngle(double altitudeDeg, double azimuthDeg, double sunAltitudeDeg,

@@ -48,7 +48,7 @@ struct SunView {
     double rightAscension = 0.0;  // radians, equator and equinox of date
     double declination = 0.0;
     double altitudeDeg = 0.0;
-    double azimuthRad = 0.0;                // chart azimuth
+    double azimuthRad = 0.0;                   // chart azimuth
     double equatorialAu[3] = {1.0, 0.0, 0.0};  // geocentric X, Y, Z
 };
 // From the Sun's theory at the instant (ephemeris time UT + DeltaT of its year).
@@ -95,6 +95,15 @@ SatObservation ViewOf(const OrbitState& state, const ObserverAt& observer, const
 SatObservation ObserveSatellite(const SatelliteOrbit& orbit, const SatelliteLook& look, JD1900 T,
                                 const ObserverPlace& place, const FrameOfDate* frame = nullptr,
                                 ResonanceCarry* carry = nullptr);
+
+// Where the satellite stands at T, without Sun, shadow or magnitude: the altitude and
+// azimuth of a full observation, `seen` false where that observation fails.
+struct SatelliteDirection {
+    bool seen = false;
+    double altitudeDeg = 0.0, azimuthDeg = 0.0;
+};
+SatelliteDirection ObserveDirection(const SatelliteOrbit& orbit, JD1900 T,
+                                    const ObserverPlace& place);
 
 // The satellite's altitude in degrees at T (no Sun, shadow or magnitude); NaN when
 // the orbit fails at T.

@@ -720,9 +720,8 @@ TEST_F(PassSearchTest, DirectionOfMotionFollowsTwoIndependentPositions) {
                 ds += (p2[i] - p1[i]) * side[i];
             }
             const double expected = std::atan2(ds, du) * kRadToDeg;
-            const double got =
-                MotionDirection(Satellites().SelectedOrbit(0), Satellites().SelectedLook(0),
-                                PlaceOf(Place()), a.altitudeDeg, a.azimuthDeg, t);
+            const double got = MotionDirection(Satellites().SelectedOrbit(0), PlaceOf(Place()),
+                                               a.altitudeDeg, a.azimuthDeg, t);
             EXPECT_NEAR(std::remainder(got - expected, 360.0), 0.0, 0.5) << s;
             ++checked;
         }
