@@ -2,9 +2,9 @@
 // (pass_search_snapshot.h) and reads or writes no process-wide record, so a window can
 // start it on a thread of its own, follow its progress, stop it and take its list.
 //
-// The satellites are shared out one at a time among the workers; each satellite's
-// passes are kept apart and put together in selection order before they are sorted,
-// so the list is the same whatever the number of threads.
+// The satellites are shared out one at a time among the workers; each worker keeps
+// the passes it finds, and the list put together from them is sorted by every value
+// of its entries, so it is the same whatever the number of threads.
 #pragma once
 
 #include <atomic>

@@ -418,7 +418,7 @@ class SatelliteSearch {
     void AddPassLine(JD1900 o, bool shadowFlag) {
         // An abort may have cut one of the loops that found this moment short.
         if (Stopped()) return;
-        const SatObservation seen = last_;
+        const SatObservation& seen = last_;
         PassEntry pass;
         pass.time = o;
         pass.altitudeDeg = seen.altitudeDeg;
@@ -430,7 +430,6 @@ class SatelliteSearch {
         pass.magnitudeKnown = satellite_.magnitudeKnown;
         pass.satelliteNumber = k_;
         pass.directionDeg = MotionDirection(orbit_, place_, seen.altitudeDeg, seen.azimuthDeg, o);
-        last_ = seen;
         // An orbit that fails ten seconds later has no pass here either.
         if (!std::isfinite(pass.directionDeg)) return;
         added_.push_back(pass);
